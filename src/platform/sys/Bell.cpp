@@ -1,0 +1,44 @@
+#include "platform/sys/Bell.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace win {
+namespace {
+
+void RingTerminal(UINT) {
+    if (::isatty(STDERR_FILENO)) {
+        std::fputc('\a', stderr);
+        std::fflush(stderr);
+    }
+}
+
+struct BellState {
+    BellHandler handler = RingTerminal;
+    unsigned long count = 0;
+};
+
+BellState& State() {
+    static BellState state;
+    return state;
+}
+
+}  // namespace
+
+BOOL MessageBeep(UINT type) {
+    BellState& state = State();
+    ++state.count;
+    state.handler(type);
+    return TRUE;
+}
+
+BellHandler SetBellHandler(BellHandler handler) {
+    BellState& state = State();
+    BellHandler previous = state.handler;
+    state.handler = handler ? handler : RingTerminal;
+    return previous;
+}
+
+unsigned long GetBellCount() { return State().count; }
+
+}  // namespace win
