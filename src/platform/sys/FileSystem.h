@@ -1,0 +1,63 @@
+#pragma once
+// Files and folders by path: tests, removing and renaming, folder listings, and the program's
+// places (current directory, program file, temporary folder). Paths are 8-bit texts with '/'
+// separators and no drive. Each call that fails sets GetLastError to the system's error number.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/sys/WinTypes.h"
+
+namespace win {
+
+struct PathInfo {
+    bool isDirectory = false;
+    bool isWritable = false;  // this process may write to it
+    std::uint64_t size = 0;
+    std::uint64_t device = 0;  // device and inode: the file's identity, whatever the path
+    std::uint64_t inode = 0;
+};
+
+// Facts about what the path names (symbolic links followed); FALSE when it names nothing. Names are
+// taken literally: no character has a pattern meaning.
+BOOL GetPathInfo(const char* path, PathInfo& info);
+
+// Deletes a file (never a folder).
+BOOL RemoveFile(const char* path);
+
+// Renames a file; an existing file of the new name is replaced in one step.
+BOOL RenameFile(const char* from, const char* to);
+
+// Waits until the folder's entries (files created, renamed or removed in it) are on the disk.
+BOOL SyncFolder(const char* path);
+
+struct FolderEntry {
+    std::string name;
+    bool isDirectory = false;  // a folder, or a link to one
+    bool isLink = false;       // a symbolic link
+};
+
+// The entries of a folder other than "." and "..", sorted by name (byte order).
+BOOL ListFolder(const char* path, std::vector<FolderEntry>& entries);
+
+// Looks for a name in a folder: the exact name when it exists, else the first entry whose name
+// differs from it only in the case of ASCII letters. FALSE when neither exists.
+BOOL FindNameInFolder(const char* folder, const char* name, std::string& found);
+
+// The current directory into the buffer: answers its length, or the size the buffer needs (NUL
+// included) when it does not fit, or 0 on failure.
+DWORD GetCurrentDirectoryA(DWORD size, char* buffer);
+BOOL SetCurrentDirectoryA(const char* path);
+
+// The program file's full path into the buffer: answers its length, or 0 when it cannot be found
+// or does not fit (a cut path would name another file). The module handle is ignored: the program
+// is one file. When the environment variable FABLECORE_PROGRAM_DIR names a folder (as the tests
+// set it), the program file is taken to sit in that folder, under its own name.
+DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size);
+
+// The folder for temporary files: the first of $TMPDIR, $TEMP and $TMP that holds an absolute path
+// to an existing folder, else "/tmp". The environment is never changed. FALSE when none exists.
+BOOL GetTempFolderPath(std::string& folder);
+
+}  // namespace win

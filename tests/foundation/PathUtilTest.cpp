@@ -1,0 +1,148 @@
+#include "foundation/PathUtil.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "foundation/FileError.h"
+#include "platform/sys/TempFolder.h"
+
+namespace {
+
+TEST(PathUtil, ValidityRules) {
+    EXPECT_TRUE(IsValidVolume(""));
+    EXPECT_FALSE(IsValidVolume("C:"));
+    EXPECT_TRUE(IsValidDirectory("/home/writer"));
+    EXPECT_TRUE(IsValidDirectory("/with blank;and:colon/"));
+    EXPECT_FALSE(IsValidDirectory(""));
+    EXPECT_FALSE(IsValidDirectory("relative/"));
+    EXPECT_TRUE(IsValidFileName("My Story.fsf"));
+    EXPECT_FALSE(IsValidFileName(""));
+    EXPECT_FALSE(IsValidFileName("a/b"));
+    EXPECT_FALSE(IsValidFileName(".."));
+    EXPECT_TRUE(IsValidFullPath("/a/b.fsf"));
+    EXPECT_FALSE(IsValidFullPath("/a/"));
+    EXPECT_FALSE(IsValidFullPath("a/b.fsf"));
+    EXPECT_TRUE(IsValidExtension(".fsf"));
+    EXPECT_TRUE(IsValidExtension("."));
+    EXPECT_FALSE(IsValidExtension(".fsfx"));
+    EXPECT_FALSE(IsValidExtension("fsf"));
+    EXPECT_FALSE(IsValidExtension(". f"));
+}
+
+TEST(PathUtil, JoinPathChecksTheRoomNeeded) {
+    char buffer[16];
+    EXPECT_EQ(JoinPath("/abc", "name.fsf", buffer, sizeof buffer), kNoErr);
+    EXPECT_STREQ(buffer, "/abc/name.fsf");
+    EXPECT_EQ(JoinPath("/abc/", "name.fsf", buffer, sizeof buffer), kNoErr);
+    EXPECT_STREQ(buffer, "/abc/name.fsf");
+    EXPECT_EQ(JoinPath("", "name.fsf", buffer, sizeof buffer), kNoErr);
+    EXPECT_STREQ(buffer, "name.fsf");
+    // folder 5 + name 9 + 2 = 16 fits in 16; one more does not.
+    EXPECT_EQ(JoinPath("/abcd", "name1.fsf", buffer, sizeof buffer), kNoErr);
+    EXPECT_EQ(JoinPath("/abcd", "name12.fsf", buffer, sizeof buffer), kFileErr);
+}
+
+TEST(PathUtil, JoinVolumeAndDirectoryNeverCuts) {
+    char buffer[8];
+    EXPECT_EQ(JoinVolumeAndDirectory("", "/a/b/", buffer, sizeof buffer), kNoErr);
+    EXPECT_STREQ(buffer, "/a/b/");
+    EXPECT_EQ(JoinVolumeAndDirectory("", "/abcdefgh/", buffer, sizeof buffer), kFileErr);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(PathUtil, ExtensionsAndBackupNames) {
+    EXPECT_EQ(GetExtension("story.v2.fsf"), ".fsf");
+    EXPECT_EQ(GetExtension("noext"), "");
+    std::string name = "story.fsf";
+    ReplaceExtension(name, ".fcf");
+    EXPECT_EQ(name, "story.fcf");
+    name = "noext";
+    ReplaceExtension(name, ".bak");
+    EXPECT_EQ(name, "noext.bak");
+    EXPECT_TRUE(HasBakExtension("x.BAK"));
+    EXPECT_FALSE(HasBakExtension("x.bak2"));
+    EXPECT_EQ(MakeBackupName("My Story.fsf"), "My Story.bak");
+    EXPECT_EQ(MakeBackupName("Notes"), "Notes.bak");
+    EXPECT_EQ(MakeBackupName("Old.Bak"), "Old.Bak");
+}
+
+TEST(PathUtil, SplitFolderPathKeepsTheWholePathAsDirectory) {
+    VolumePart volume = "junk";
+    DirectoryPart directory;
+    SplitFolderPath("/home/writer", volume, directory);
+    EXPECT_EQ(volume, "");
+    EXPECT_EQ(directory, "/home/writer");
+}
+
+TEST(PathUtil, CurrentFolder) {
+    TempFolder folder;
+    ASSERT_EQ(::chdir(folder.Path().c_str()), 0);
+    VolumePart volume;
+    DirectoryPart directory;
+    EXPECT_EQ(GetCurrentFolder(volume, directory), kNoErr);
+    EXPECT_TRUE(IsExistingDirectory(directory.c_str()));
+    EXPECT_EQ(std::filesystem::canonical(directory), std::filesystem::canonical(folder.Path()));
+    EXPECT_EQ(volume, "");
+}
+
+TEST(PathUtil, TempFolderComesFromTheEnvironmentWithoutChangingIt) {
+    TempFolder folder;
+    ::setenv("TMPDIR", folder.Path().c_str(), 1);
+    ::setenv("TEMP", "/does/not/exist", 1);
+    VolumePart volume;
+    DirectoryPart directory;
+    EXPECT_EQ(GetTempFolder(volume, directory), kNoErr);
+    EXPECT_EQ(directory, folder.Path());
+
+    ::setenv("TMPDIR", "/does/not/exist", 1);
+    ::setenv("TEMP", "relative/folder", 1);
+    ::setenv("TMP", folder.Path().c_str(), 1);
+    EXPECT_EQ(GetTempFolder(volume, directory), kNoErr);
+    EXPECT_EQ(directory, folder.Path());
+    EXPECT_STREQ(std::getenv("TMPDIR"), "/does/not/exist");
+
+    ::unsetenv("TMPDIR");
+    ::unsetenv("TEMP");
+    ::unsetenv("TMP");
+    EXPECT_EQ(GetTempFolder(volume, directory), kNoErr);
+    EXPECT_EQ(directory, "/tmp");
+    EXPECT_EQ(std::getenv("TEMP"), nullptr);
+}
+
+TEST(PathUtil, UniqueNamesSkipTakenOnes) {
+    TempFolder folder;
+    folder.WriteFile("unique$$.000", "");
+    folder.WriteFile("unique$$.001", "");
+    FileRef ref("x", "", folder.Path().c_str(), kAccessCreate);
+    EXPECT_EQ(MakeUniqueName(ref), kNoErr);
+    EXPECT_STREQ(ref.NamePtr(), "unique$$.002");
+    EXPECT_EQ(UniqueName(998), "unique$$.998");
+}
+
+TEST(PathUtil, UniqueNamesRunOut) {
+    TempFolder folder;
+    for (int number = 0; number < kUniqueNameCount; ++number) folder.WriteFile(UniqueName(number), "");
+    FileRef ref("x", "", folder.Path().c_str(), kAccessCreate);
+    EXPECT_EQ(MakeUniqueName(ref), kNoUniqueNameErr);
+}
+
+TEST(PathUtil, FindFileInFolderMatchesFolderNamesWithoutCase) {
+    TempFolder folder;
+    ASSERT_EQ(::mkdir((folder / "COMMANDS").c_str(), 0777), 0);
+    folder.WriteFile("examples", "a file, not a folder");
+    DirectoryPart found = "unchanged";
+    EXPECT_EQ(FindFileInFolder("", folder.Path().c_str(), "Commands", found), kNoErr);
+    EXPECT_EQ(found, folder / "COMMANDS");
+    EXPECT_EQ(FindFileInFolder("", (folder.Path() + "/").c_str(), "commands", found), kNoErr);
+    EXPECT_EQ(found, folder / "COMMANDS");
+
+    found = "unchanged";
+    EXPECT_EQ(FindFileInFolder("", folder.Path().c_str(), "examples", found), kFileNotFoundErr);
+    EXPECT_EQ(FindFileInFolder("", folder.Path().c_str(), "missing", found), kFileNotFoundErr);
+    EXPECT_EQ(found, "unchanged");
+}
+
+}  // namespace
