@@ -1,0 +1,345 @@
+#include "foundation/pfm/KeyedText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <string>
+
+#include "foundation/pfm/PTextValue.h"
+
+namespace {
+
+constexpr char kNoSuchParam[] = "(no such param)";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view KeyOf(const PTextEntry& entry) {
+    return entry.key;
+}
+
+// Keys compare byte for byte as unsigned values, which is how string_view compares.
+bool KeyLess(const PTextEntry& entry, std::string_view key) {
+    return KeyOf(entry) < key;
+}
+bool KeyGreater(std::string_view key, const PTextEntry& entry) {
+    return key < KeyOf(entry);
+}
+
+std::uint32_t CountDigits(std::uint32_t value) {
+    std::uint32_t digits = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
+void Append(std::vector<char>& out, std::string_view bytes) {
+    out.insert(out.end(), bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+ErrCode KeyedText::Parse(const char* text, std::size_t size) {
+    text_.assign(text, text + size);
+    entries_.clear();
+    values_.clear();
+    freeItems_.clear();
+    changed_ = false;
+
+    // Offsets are 32-bit; the end of the text reads as a NUL byte.
+    const std::size_t end = std::min<std::size_t>(text_.size(), UINT32_MAX);
+    const auto at = [&](std::size_t i) { return i < end ? text_[i] : '\0'; };
+
+    if (at(0) != '\\')
+        return kPTextErrNoBackslash;
+    std::size_t pos = 0;
+    while (true) {
+        if (at(pos + 1) == '\0')
+            return kNoErr;
+        std::size_t colon = pos + 1;
+        while (at(colon) != ':') {
+            if (at(colon) == '\0')
+                return kPTextErrNoColon;
+            ++colon;
+        }
+        if (colon - pos > kPTextMaxHeader + 1)
+            return kPTextErrLongHeader;
+        std::size_t typeAt = colon - 1;
+        while (typeAt > pos && IsDigit(text_[typeAt])) --typeAt;
+        if (typeAt == pos)
+            return kPTextErrNoType;
+
+        PTextEntry entry;
+        entry.entryOffset = static_cast<std::uint32_t>(pos);
+        entry.type = static_cast<unsigned char>(text_[typeAt]);
+        std::memcpy(entry.key, &text_[pos + 1], typeAt - pos - 1);
+        const std::size_t valueAt = colon + 1;
+        std::size_t length = 0;
+        if (typeAt + 1 < colon) {
+            for (std::size_t i = typeAt + 1; i < colon; ++i) {
+                length = std::min<std::size_t>(length * 10 + (text_[i] - '0'), end + 1);
+            }
+            if (length > end - std::min(valueAt, end))
+                return kPTextErrUnterminated;
+            if (entry.type == kPTextText && length <= kPTextInlineLimit)
+                entry.flags = kPTextEntryKeepLength;
+        } else {
+            std::size_t stop = valueAt;
+            while (at(stop) != '\\') {
+                if (at(stop) == '\0')
+                    return kPTextErrUnterminated;
+                ++stop;
+            }
+            length = stop - valueAt;
+        }
+        entry.valueOffset = static_cast<std::uint32_t>(valueAt);
+        entry.endOffset = static_cast<std::uint32_t>(valueAt + length - 1);
+        entry.textSize = static_cast<std::uint32_t>(length + (entry.type == kPTextText ? 1 : 0));
+        const auto place = std::upper_bound(entries_.begin(), entries_.end(), KeyOf(entry), KeyGreater);
+        entries_.insert(place, entry);
+
+        pos = valueAt + length;
+        if (at(pos) != '\\')
+            return kNoErr;
+    }
+}
+
+std::int32_t KeyedText::Find(std::string_view key) const {
+    const auto found = std::lower_bound(entries_.begin(), entries_.end(), key, KeyLess);
+    if (found == entries_.end() || KeyOf(*found) != key)
+        return -1;
+    return static_cast<std::int32_t>(found - entries_.begin());
+}
+
+std::int32_t KeyedText::IndexOf(std::string_view key) const {
+    return Find(key);
+}
+
+std::int32_t KeyedText::GetEntry(std::string_view key, char type, void* buffer, std::int32_t size) {
+    return GetEntryAt(Find(key), type, buffer, size);
+}
+
+std::int32_t KeyedText::GetEntryAt(std::int32_t index, char type, void* buffer, std::int32_t size) {
+    if (index < 0 || index >= Count())
+        return kPTextErrNoKey;
+    PTextEntry& entry = entries_[index];
+    if (entry.type != static_cast<unsigned char>(type))
+        return kPTextErrTypeMismatch;
+    const std::int32_t item = Load(entry);
+    if (item < 0 || !buffer)
+        return item;
+
+    const std::vector<char>& value = values_[item];
+    if (type == kPTextText) {
+        if (size == 0)
+            return item;
+        std::size_t count = value.size() - 1;
+        if (size > 0)
+            count = std::min<std::size_t>(count, static_cast<std::size_t>(size) - 1);
+        std::memcpy(buffer, value.data(), count);
+        static_cast<char*>(buffer)[count] = '\0';
+    } else {
+        std::memcpy(buffer, value.data(), value.size());
+    }
+    return item;
+}
+
+std::int32_t KeyedText::Load(PTextEntry& entry) {
+    if (entry.poolItem >= 0)
+        return entry.poolItem;
+    const char type = static_cast<char>(entry.type);
+    const char* text = text_.data() + entry.valueOffset;
+    if (type == kPTextText) {
+        std::vector<char> value(text, text + entry.textSize - 1);
+        value.push_back('\0');
+        entry.poolItem = StoreValue(-1, value.data(), value.size());
+    } else if (IsPTextType(type)) {
+        char binary[8];
+        ParsePTextNumber(type, std::string_view(text, entry.textSize), binary);
+        entry.poolItem = StoreValue(-1, binary, PTextNumberSize(type));
+    } else {
+        return kPTextErrBadType;
+    }
+    return entry.poolItem;
+}
+
+std::int32_t KeyedText::SetEntry(std::string_view key, char type, const void* value) {
+    if (!IsPTextType(type))
+        return kPTextErrBadType;
+    const std::int32_t index = Find(key);
+    if (index >= 0)
+        return SetEntryAt(index, type, value);
+
+    if (key.empty() || key.size() >= static_cast<std::size_t>(kPTextMaxHeader) ||
+        key.find_first_of(std::string_view(":\0", 2)) != std::string_view::npos) {
+        return kPTextErrLongHeader;
+    }
+    PTextEntry entry;
+    key.copy(entry.key, key.size());
+    entry.type = static_cast<unsigned char>(type);
+    entry.flags = kPTextEntryNew;
+    const std::int32_t item = Replace(entry, type, value);
+    if (item < 0)
+        return item;
+    const auto place = std::upper_bound(entries_.begin(), entries_.end(), key, KeyGreater);
+    entries_.insert(place, entry);
+    return item;
+}
+
+std::int32_t KeyedText::SetEntryAt(std::int32_t index, char type, const void* value) {
+    if (!IsPTextType(type))
+        return kPTextErrBadType;
+    if (index < 0 || index >= Count())
+        return kPTextErrNoKey;
+    PTextEntry& entry = entries_[index];
+    if (entry.type != static_cast<unsigned char>(type))
+        return kPTextErrTypeMismatch;
+    return Replace(entry, type, value);
+}
+
+std::int32_t KeyedText::Replace(PTextEntry& entry, char type, const void* value) {
+    std::size_t size = 0;
+    std::size_t textLength = 0;
+    bool keepLength = (entry.flags & kPTextEntryKeepLength) != 0;
+    if (type == kPTextText) {
+        const char* text = static_cast<const char*>(value);
+        textLength = std::strlen(text);
+        if (textLength > kPTextMaxTextValue)
+            return kPTextErrValueTooLong;
+        size = textLength + 1;
+        if (std::memchr(text, '\\', textLength))
+            keepLength = true;
+    } else {
+        size = PTextNumberSize(type);
+        textLength = FormatPTextNumber(type, value).size();
+    }
+    // The key, the type letter and any length digits must fit the header, or the text written
+    // could never be read back.
+    const bool withLength = keepLength || textLength > kPTextInlineLimit;
+    const std::size_t header =
+        std::strlen(entry.key) + 1 + (withLength ? CountDigits(static_cast<std::uint32_t>(textLength)) : 0);
+    if (header > static_cast<std::size_t>(kPTextMaxHeader))
+        return kPTextErrLongHeader;
+
+    entry.poolItem = StoreValue(entry.poolItem, value, size);
+    entry.valueSize = static_cast<std::uint32_t>(size);
+    entry.flags |= kPTextEntryValueNewer;
+    if (keepLength)
+        entry.flags |= kPTextEntryKeepLength;
+    changed_ = true;
+    return entry.poolItem;
+}
+
+std::int32_t KeyedText::Remove(std::string_view key) {
+    const std::int32_t index = Find(key);
+    if (index < 0)
+        return kPTextErrNoKey;
+    FreeValue(entries_[index].poolItem);
+    entries_.erase(entries_.begin() + index);
+    changed_ = true;
+    return kNoErr;
+}
+
+void KeyedText::Clear() {
+    entries_.clear();
+    values_.clear();
+    freeItems_.clear();
+    changed_ = true;
+}
+
+std::int32_t KeyedText::FirstEntry(std::int32_t& cursor, PTextEntry& entry) const {
+    cursor = -1;
+    return NextEntry(cursor, entry);
+}
+
+std::int32_t KeyedText::NextEntry(std::int32_t& cursor, PTextEntry& entry) const {
+    if (cursor < -1 || cursor + 1 >= Count()) {
+        cursor = Count();
+        return kPTextErrEndOfEntries;
+    }
+    entry = entries_[++cursor];
+    return kNoErr;
+}
+
+std::uint32_t KeyedText::GetValueSize(std::string_view key) const {
+    const std::int32_t index = Find(key);
+    if (index < 0)
+        return 0;
+    const PTextEntry& entry = entries_[index];
+    const std::uint32_t size = (entry.flags & kPTextEntryValueNewer) ? entry.valueSize : entry.textSize;
+    return entry.type == kPTextText && size > 0 ? size - 1 : size;
+}
+
+const void* KeyedText::ValuePtr(std::int32_t item) const {
+    if (item < 0 || item >= static_cast<std::int32_t>(values_.size()) || values_[item].empty()) {
+        return kNoSuchParam;
+    }
+    return values_[item].data();
+}
+
+std::int32_t KeyedText::StoreValue(std::int32_t item, const void* data, std::size_t size) {
+    const char* bytes = static_cast<const char*>(data);
+    if (item < 0) {
+        if (freeItems_.empty()) {
+            values_.emplace_back();
+            item = static_cast<std::int32_t>(values_.size() - 1);
+        } else {
+            item = freeItems_.back();
+            freeItems_.pop_back();
+        }
+    }
+    values_[item].assign(bytes, bytes + size);
+    return item;
+}
+
+void KeyedText::FreeValue(std::int32_t item) {
+    if (item < 0)
+        return;
+    values_[item].clear();
+    values_[item].shrink_to_fit();
+    freeItems_.push_back(item);
+}
+
+const std::vector<char>& KeyedText::Write() {
+    std::vector<char> out;
+    out.reserve(text_.size() + 2);
+    for (PTextEntry& entry : entries_) {
+        const std::size_t start = out.size();
+        if (entry.flags & kPTextEntryValueNewer) {
+            const char type = static_cast<char>(entry.type);
+            const std::vector<char>& value = values_[entry.poolItem];
+            const std::string number =
+                type == kPTextText ? std::string() : FormatPTextNumber(type, value.data());
+            const std::string_view valueText = type == kPTextText
+                                                   ? std::string_view(value.data(), value.size() - 1)
+                                                   : std::string_view(number);
+            out.push_back('\\');
+            Append(out, entry.key);
+            out.push_back(type);
+            if (valueText.size() > kPTextInlineLimit || (entry.flags & kPTextEntryKeepLength)) {
+                char digits[12];
+                const auto result = std::to_chars(digits, digits + sizeof digits, valueText.size());
+                Append(out, std::string_view(digits, result.ptr - digits));
+            }
+            out.push_back(':');
+            entry.valueOffset = static_cast<std::uint32_t>(out.size());
+            Append(out, valueText);
+            entry.textSize = static_cast<std::uint32_t>(valueText.size() + (type == kPTextText ? 1 : 0));
+        } else {
+            const std::size_t stop = std::size_t{entry.endOffset} + 1;
+            Append(out, std::string_view(text_.data() + entry.entryOffset, stop - entry.entryOffset));
+            entry.valueOffset = static_cast<std::uint32_t>(start + (entry.valueOffset - entry.entryOffset));
+        }
+        entry.entryOffset = static_cast<std::uint32_t>(start);
+        entry.endOffset = static_cast<std::uint32_t>(out.size() - 1);
+        entry.flags &= static_cast<std::uint8_t>(~(kPTextEntryNew | kPTextEntryValueNewer));
+    }
+    out.push_back('\\');
+    out.push_back('\0');
+    text_ = std::move(out);
+    changed_ = false;
+    return text_;
+}

@@ -1,0 +1,178 @@
+#include "foundation/pfm/PTextValue.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <limits>
+
+#include "foundation/pfm/PTextTypes.h"
+
+namespace {
+
+// White space and digits as the "C" locale knows them, whatever locale the process runs in.
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Moves past leading white space and an optional sign; answers whether the sign was a minus.
+bool TakeSign(std::string_view text, std::size_t& at) {
+    while (at < text.size() && IsSpace(text[at])) ++at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        return text[at++] == '-';
+    return false;
+}
+
+std::int32_t ParseInteger(std::string_view text) {
+    std::size_t at = 0;
+    const bool negative = TakeSign(text, at);
+    // One past the largest magnitude, so that both limits can be reached.
+    constexpr std::int64_t kCeiling = std::int64_t{1} << 31;
+    std::int64_t magnitude = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        magnitude = std::min(magnitude * 10 + (text[at] - '0'), kCeiling);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(value);
+}
+
+double ParseFloating(std::string_view text) {
+    std::size_t at = 0;
+    const bool negative = TakeSign(text, at);
+    const std::size_t start = at;
+    std::size_t digits = 0;
+    // The decimal exponent of the first significant digit, to tell overflow from underflow.
+    std::int64_t leadExponent = 0;
+    bool significant = false;
+    std::int64_t position = 0;  // digits before the decimal point count up, after it down
+    for (; at < text.size() && IsDigit(text[at]); ++at, ++digits, ++position) {
+        if (!significant && text[at] != '0') {
+            significant = true;
+            leadExponent = position;
+        }
+    }
+    const std::int64_t integerDigits = position;
+    if (at < text.size() && text[at] == '.') {
+        for (++at; at < text.size() && IsDigit(text[at]); ++at, ++digits, ++position) {
+            if (!significant && text[at] != '0') {
+                significant = true;
+                leadExponent = position;
+            }
+        }
+    }
+    if (digits == 0)
+        return 0.0;
+    std::int64_t exponent = 0;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t e = at + 1;
+        const bool negativeExponent = e < text.size() && text[e] == '-';
+        if (e < text.size() && (text[e] == '+' || text[e] == '-'))
+            ++e;
+        if (e < text.size() && IsDigit(text[e])) {
+            for (; e < text.size() && IsDigit(text[e]); ++e) {
+                exponent = std::min<std::int64_t>(exponent * 10 + (text[e] - '0'), 1'000'000);
+            }
+            if (negativeExponent)
+                exponent = -exponent;
+            at = e;
+        }
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data() + start, text.data() + at, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large gives infinity, too small gives zero, as the standard C reader does.
+        const std::int64_t magnitude = integerDigits - leadExponent - 1 + exponent;
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+template <typename T>
+void Store(void* binary, T value) {
+    std::memcpy(binary, &value, sizeof value);
+}
+
+template <typename T>
+T Load(const void* binary) {
+    T value;
+    std::memcpy(&value, binary, sizeof value);
+    return value;
+}
+
+template <typename T>
+std::string FormatInteger(T value) {
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// Six decimals, as "%f" writes them.
+std::string FormatFixed(double value) {
+    char buffer[400];  // the largest double has 309 digits before the point
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+bool IsPTextType(char type) {
+    return type == kPTextText || PTextNumberSize(type) != 0;
+}
+
+std::uint32_t PTextNumberSize(char type) {
+    switch (type) {
+        case kPTextShort:
+            return 2;
+        case kPTextInt:
+        case kPTextLong:
+        case kPTextFloat:
+            return 4;
+        case kPTextDouble:
+        case kPTextExtended:
+            return 8;
+        default:
+            return 0;
+    }
+}
+
+std::string FormatPTextNumber(char type, const void* binary) {
+    switch (type) {
+        case kPTextShort:
+            return FormatInteger(Load<std::int16_t>(binary));
+        case kPTextInt:
+        case kPTextLong:
+            return FormatInteger(Load<std::int32_t>(binary));
+        case kPTextFloat:
+            return FormatFixed(static_cast<double>(Load<float>(binary)));
+        case kPTextDouble:
+        case kPTextExtended:
+            return FormatFixed(Load<double>(binary));
+        default:
+            return {};
+    }
+}
+
+void ParsePTextNumber(char type, std::string_view text, void* binary) {
+    switch (type) {
+        case kPTextShort:
+            Store(binary, static_cast<std::int16_t>(ParseInteger(text)));
+            break;
+        case kPTextInt:
+        case kPTextLong:
+            Store(binary, ParseInteger(text));
+            break;
+        case kPTextFloat:
+            Store(binary, static_cast<float>(ParseFloating(text)));
+            break;
+        case kPTextDouble:
+        case kPTextExtended:
+            Store(binary, ParseFloating(text));
+            break;
+        default:
+            break;
+    }
+}

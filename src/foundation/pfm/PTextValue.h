@@ -1,0 +1,24 @@
+#pragma once
+// Conversions of keyed-record values between their stored text and their binary form in memory.
+// Numbers are always written and read the "C" way (a full stop before the decimals), whatever the
+// user's locale.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Whether the letter is one of the value types c, s, i, l, f, d, x.
+bool IsPTextType(char type);
+
+// Bytes of a number's binary form: s 2; i, l and f 4; d and x 8. 0 for c and unknown letters.
+std::uint32_t PTextNumberSize(char type);
+
+// The stored text of a number: s, i and l in decimal; f, d and x with six decimals (f widened to
+// double first). The binary value must have the type's size.
+std::string FormatPTextNumber(char type, const void* binary);
+
+// Reads a number text into its binary form (PTextNumberSize bytes). The text is read as: leading
+// white space, an optional sign, digits and, for f, d and x, a fraction and an exponent; reading
+// stops at the first other character and a text without digits reads as 0. Integers beyond 32
+// bits are held at the 32-bit limits; an s value is then cut to its low 16 bits.
+void ParsePTextNumber(char type, std::string_view text, void* binary);

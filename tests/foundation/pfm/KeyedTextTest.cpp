@@ -1,0 +1,389 @@
+#include "foundation/pfm/KeyedText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A record text as stored: the characters given, then the NUL that ends every record.
+std::string Stored(const std::string& text) {
+    return text + '\0';
+}
+
+std::string TextOf(const std::vector<char>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+KeyedText Parsed(const std::string& stored, ErrCode expected = kNoErr) {
+    KeyedText record;
+    EXPECT_EQ(record.Parse(stored.data(), stored.size()), expected) << stored;
+    return record;
+}
+
+std::string GetText(KeyedText& record, const char* key) {
+    char buffer[40000] = "(default)";
+    record.GetEntry(key, 'c', buffer);
+    return buffer;
+}
+
+TEST(KeyedText, ParsesEntriesAndKeepsDefaultsOnFailure) {
+    KeyedText record = Parsed(Stored("\\NMc:Bob\\Sexs:1\\"));
+    EXPECT_EQ(record.Count(), 2);
+    EXPECT_EQ(GetText(record, "NM"), "Bob");
+    std::int16_t sex = -1;
+    EXPECT_GE(record.GetEntry("Sex", 's', &sex), 0);
+    EXPECT_EQ(sex, 1);
+
+    std::int16_t value = 77;
+    EXPECT_EQ(record.GetEntry("NM", 's', &value), kPTextErrTypeMismatch);
+    EXPECT_EQ(value, 77);
+    char buffer[8] = "keep";
+    EXPECT_EQ(record.GetEntry("Age", 'c', buffer, sizeof buffer), kPTextErrNoKey);
+    EXPECT_STREQ(buffer, "keep");
+    EXPECT_FALSE(record.IsChanged());
+}
+
+TEST(KeyedText, NewRecordIsWrittenInKeyOrder) {
+    KeyedText record;
+    const std::int16_t sex = 1;
+    const double ratio = 2.5;
+    EXPECT_GE(record.SetEntry("NM", 'c', "Bob"), 0);
+    EXPECT_GE(record.SetEntry("Sex", 's', &sex), 0);
+    EXPECT_GE(record.SetEntry("Ratio", 'd', &ratio), 0);
+    EXPECT_TRUE(record.IsChanged());
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\NMc:Bob\\Ratiod:2.500000\\Sexs:1\\"));
+    EXPECT_FALSE(record.IsChanged());
+}
+
+TEST(KeyedText, EmptyRecordIsABackslashAndANul) {
+    KeyedText record;
+    EXPECT_EQ(TextOf(record.Write()), std::string("\\\0", 2));
+    EXPECT_EQ(record.Count(), 0);
+    KeyedText reread = Parsed(std::string("\\\0", 2));
+    EXPECT_EQ(reread.Count(), 0);
+}
+
+TEST(KeyedText, LongAndBackslashTextsCarryTheirLength) {
+    KeyedText record;
+    const std::string desc(120, 'd');
+    const std::string note(99, 'n');
+    record.SetEntry("Desc", 'c', desc.c_str());
+    record.SetEntry("K", 'c', "a\\b");
+    record.SetEntry("Note", 'c', note.c_str());
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Descc120:" + desc + "\\Kc3:a\\b\\Notec:" + note + "\\"));
+
+    KeyedText reread = Parsed(TextOf(record.Text()));
+    EXPECT_EQ(GetText(reread, "K"), "a\\b");
+    EXPECT_EQ(GetText(reread, "Desc"), desc);
+    EXPECT_EQ(GetText(reread, "Note"), note);
+}
+
+TEST(KeyedText, UntouchedEntriesKeepTheirBytesAndMoveIntoOrder) {
+    // Zed is out of order and Abc carries a length it does not need; Mid is read but not changed.
+    KeyedText record = Parsed(Stored("\\Zedi:7\\Abcc3:xyz\\Mids:  +5\\"));
+    std::int16_t mid = 0;
+    record.GetEntry("Mid", 's', &mid);
+    EXPECT_EQ(mid, 5);
+    const std::int32_t zed = 8;
+    record.SetEntry("Zed", 'i', &zed);
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:  +5\\Zedi:8\\"));
+    // A second write of an unchanged record gives the same bytes.
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:  +5\\Zedi:8\\"));
+}
+
+TEST(KeyedText, ShortTextReadWithALengthKeepsWritingIt) {
+    KeyedText record = Parsed(Stored("\\Kc3:abc\\Lc:def\\"));
+    record.SetEntry("K", 'c', "hello");
+    record.SetEntry("L", 'c', "ghi");
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Kc5:hello\\Lc:ghi\\"));
+    // Once a text held a backslash, its entry keeps its length.
+    record.SetEntry("L", 'c', "g\\h");
+    record.Write();
+    record.SetEntry("L", 'c', "plain");
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Kc5:hello\\Lc5:plain\\"));
+}
+
+TEST(KeyedText, NumbersAreWrittenWithTheirFormats) {
+    KeyedText record;
+    const float tenth = 0.1f;
+    const double half = 2.5;
+    const double minus = -1234.0000004;
+    const std::int16_t shortValue = -32768;
+    const std::int32_t longValue = -2147483647 - 1;
+    record.SetEntry("F", 'f', &tenth);
+    record.SetEntry("D", 'd', &half);
+    record.SetEntry("X", 'x', &minus);
+    record.SetEntry("S", 's', &shortValue);
+    record.SetEntry("L", 'l', &longValue);
+    EXPECT_EQ(TextOf(record.Write()),
+              Stored("\\Dd:2.500000\\Ff:0.100000\\Ll:-2147483648\\Ss:-32768\\Xx:-1234.000000\\"));
+    float f = 0;
+    double x = 0;
+    EXPECT_GE(record.GetEntry("F", 'f', &f), 0);
+    EXPECT_FLOAT_EQ(f, 0.1f);
+    EXPECT_GE(record.GetEntry("X", 'x', &x), 0);
+    EXPECT_DOUBLE_EQ(x, minus);  // the value set stays loaded: no precision lost until read again
+
+    KeyedText reread = Parsed(TextOf(record.Text()));
+    EXPECT_GE(reread.GetEntry("X", 'x', &x), 0);
+    EXPECT_DOUBLE_EQ(x, -1234.0);  // six decimals were kept
+}
+
+TEST(KeyedText, HugeNumbersAreWrittenWithTheirLength) {
+    KeyedText record;
+    const double huge = 1e300;
+    EXPECT_GE(record.SetEntry("Big", 'd', &huge), 0);
+    const std::string text = TextOf(record.Write());
+    EXPECT_EQ(text.rfind("\\Bigd308:1", 0), 0u) << text;
+    KeyedText reread = Parsed(text);
+    double value = 0;
+    reread.GetEntry("Big", 'd', &value);
+    EXPECT_DOUBLE_EQ(value, huge);
+}
+
+TEST(KeyedText, ParseErrors) {
+    Parsed(Stored("NMc:Bob\\"), kPTextErrNoBackslash);
+    Parsed("", kPTextErrNoBackslash);
+    Parsed(Stored("\\NMc:Bob\\Sexs1\\"), kPTextErrNoColon);
+    Parsed(Stored("\\" + std::string(23, 'k') + "c:v\\"), kNoErr);  // 24 characters before the colon
+    Parsed(Stored("\\" + std::string(24, 'k') + "c:v\\"), kPTextErrLongHeader);
+    Parsed(Stored("\\" + std::string(21, 'k') + "c120:" + std::string(120, 'v') + "\\"), kPTextErrLongHeader);
+    Parsed(Stored("\\12:v\\"), kPTextErrNoType);
+    Parsed(Stored("\\:v\\"), kPTextErrNoType);
+    Parsed(Stored("\\Kc:unterminated"), kPTextErrUnterminated);
+    Parsed(Stored("\\Kc9:short\\"), kPTextErrUnterminated);
+    Parsed(Stored("\\Kc99999999999999999999:x\\"), kPTextErrUnterminated);
+}
+
+TEST(KeyedText, EntriesBeforeAnErrorStay) {
+    KeyedText record = Parsed(Stored("\\Ac:one\\Bs:2\\Cc"), kPTextErrNoColon);
+    EXPECT_EQ(record.Count(), 2);
+    EXPECT_EQ(GetText(record, "A"), "one");
+}
+
+TEST(KeyedText, AByteOtherThanABackslashAfterAValueEndsTheText) {
+    KeyedText record = Parsed(Stored("\\Ac1:xyz\\Bc:q\\"));
+    EXPECT_EQ(record.Count(), 1);
+    EXPECT_EQ(GetText(record, "A"), "x");
+}
+
+TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
+    // The size stops before the backslash that would end the value.
+    const std::string text = Stored("\\Ac:abc\\");
+    KeyedText record;
+    EXPECT_EQ(record.Parse(text.data(), 7), kPTextErrUnterminated);
+    // Without its final NUL the text still ends cleanly.
+    EXPECT_EQ(record.Parse(text.data(), text.size() - 1), kNoErr);
+    EXPECT_EQ(GetText(record, "A"), "abc");
+    // A length that reaches past the end is refused.
+    const std::string lengthed = "\\Ac5:abc";
+    EXPECT_EQ(record.Parse(lengthed.data(), lengthed.size()), kPTextErrUnterminated);
+}
+
+TEST(KeyedText, LengthedValuesMayHoldAnyByte) {
+    KeyedText record = Parsed(Stored(std::string("\\Kc6:a:\\b\0c\\Ms:3\\", 17)));
+    EXPECT_EQ(record.Count(), 2);
+    char buffer[16];
+    std::memset(buffer, 'z', sizeof buffer);
+    record.GetEntry("K", 'c', buffer);
+    EXPECT_EQ(std::string(buffer, 7), std::string("a:\\b\0c\0", 7));
+    std::int16_t m = 0;
+    record.GetEntry("M", 's', &m);
+    EXPECT_EQ(m, 3);
+}
+
+TEST(KeyedText, TextIsCutToTheBuffer) {
+    KeyedText record = Parsed(Stored("\\Kc:abcdef\\"));
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_GE(record.GetEntry("K", 'c', buffer, 4), 0);
+    EXPECT_STREQ(buffer, "abc");
+    char untouched[2] = {'u', 'u'};
+    EXPECT_GE(record.GetEntry("K", 'c', untouched, 0), 0);
+    EXPECT_EQ(untouched[0], 'u');
+    EXPECT_GE(record.GetEntry("K", 'c', nullptr), 0);
+}
+
+TEST(KeyedText, UnknownTypes) {
+    KeyedText record = Parsed(Stored("\\Kz:5\\"));
+    EXPECT_EQ(record.Count(), 1);
+    char buffer[8] = "keep";
+    EXPECT_EQ(record.GetEntry("K", 'z', buffer), kPTextErrBadType);
+    EXPECT_EQ(record.GetEntry("K", 'c', buffer), kPTextErrTypeMismatch);
+    EXPECT_STREQ(buffer, "keep");
+    EXPECT_EQ(record.SetEntry("New", 'q', "x"), kPTextErrBadType);
+    EXPECT_FALSE(record.HasKey("New"));
+    // The unknown entry is kept as it stands when the record is written again.
+    record.SetEntry("A", 'c', "a");
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Ac:a\\Kz:5\\"));
+}
+
+TEST(KeyedText, SetOverAnotherTypeIsRefused) {
+    KeyedText record = Parsed(Stored("\\NMc:Bob\\"));
+    const std::int16_t one = 1;
+    EXPECT_EQ(record.SetEntry("NM", 's', &one), kPTextErrTypeMismatch);
+    EXPECT_FALSE(record.IsChanged());
+    EXPECT_EQ(GetText(record, "NM"), "Bob");
+}
+
+TEST(KeyedText, KeysThatCannotBeStoredAreRefused) {
+    KeyedText record;
+    const std::int16_t one = 1;
+    EXPECT_GE(record.SetEntry(std::string(23, 'k'), 's', &one), 0);
+    EXPECT_EQ(record.SetEntry(std::string(24, 'k'), 's', &one), kPTextErrLongHeader);
+    EXPECT_EQ(record.SetEntry(std::string(200, 'k'), 'c', "v"), kPTextErrLongHeader);
+    EXPECT_EQ(record.SetEntry("", 'c', "v"), kPTextErrLongHeader);
+    EXPECT_EQ(record.SetEntry("a:b", 'c', "v"), kPTextErrLongHeader);
+    EXPECT_EQ(record.SetEntry(std::string_view("a\0b", 3), 'c', "v"), kPTextErrLongHeader);
+    // A key of 21 characters takes a short text, but not one that needs three length digits.
+    const std::string key(21, 'q');
+    EXPECT_GE(record.SetEntry(key, 'c', "short"), 0);
+    EXPECT_EQ(record.SetEntry(key, 'c', std::string(120, 'v').c_str()), kPTextErrLongHeader);
+    EXPECT_EQ(GetText(record, key.c_str()), "short");
+    // Keys of 18 characters take any text.
+    EXPECT_GE(record.SetEntry(std::string(18, 'r'), 'c', std::string(32766, 'v').c_str()), 0);
+    EXPECT_EQ(record.SetEntry("long", 'c', std::string(32767, 'v').c_str()), kPTextErrValueTooLong);
+    EXPECT_EQ(record.Count(), 3);
+    KeyedText reread = Parsed(TextOf(record.Write()));
+    EXPECT_EQ(reread.Count(), 3);
+    EXPECT_EQ(GetText(reread, std::string(18, 'r').c_str()), std::string(32766, 'v'));
+}
+
+TEST(KeyedText, KeysSortAsUnsignedBytesShorterFirst) {
+    KeyedText record;
+    for (const char* key : {"b", "\xE9t\xE9", "B", "ab", "a", "a0", "Z"}) record.SetEntry(key, 'c', "v");
+    std::vector<std::string> keys;
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr;
+         r = record.NextEntry(cursor, entry)) {
+        keys.push_back(entry.key);
+        EXPECT_EQ(entry.type, 'c');
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"B", "Z", "a", "a0", "ab", "b", "\xE9t\xE9"}));
+    EXPECT_EQ(record.NextEntry(cursor, entry), kPTextErrEndOfEntries);
+    EXPECT_EQ(KeyedText().FirstEntry(cursor, entry), kPTextErrEndOfEntries);
+}
+
+TEST(KeyedText, EntriesCanBeReadAndSetByPosition) {
+    KeyedText record = Parsed(Stored("\\Bs:2\\Ac:one\\"));
+    char buffer[8] = "";
+    EXPECT_GE(record.GetEntryAt(0, 'c', buffer), 0);
+    EXPECT_STREQ(buffer, "one");
+    const std::int16_t three = 3;
+    EXPECT_GE(record.SetEntryAt(1, 's', &three), 0);
+    EXPECT_EQ(record.SetEntryAt(2, 's', &three), kPTextErrNoKey);
+    EXPECT_EQ(record.GetEntryAt(-1, 's', buffer), kPTextErrNoKey);
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Ac:one\\Bs:3\\"));
+}
+
+TEST(KeyedText, RemoveAndClear) {
+    KeyedText record = Parsed(Stored("\\Ac:one\\Bs:2\\Cc:three\\"));
+    EXPECT_EQ(record.Remove("Missing"), kPTextErrNoKey);
+    EXPECT_FALSE(record.IsChanged());
+    EXPECT_EQ(record.Remove("B"), kNoErr);
+    EXPECT_FALSE(record.HasKey("B"));
+    EXPECT_TRUE(record.IsChanged());
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Ac:one\\Cc:three\\"));
+    record.Clear();
+    EXPECT_TRUE(record.IsChanged());
+    EXPECT_EQ(record.Count(), 0);
+    EXPECT_EQ(TextOf(record.Write()), std::string("\\\0", 2));
+}
+
+TEST(KeyedText, ValueSizesAndValueAddresses) {
+    KeyedText record = Parsed(Stored("\\Ac:four\\Dd:2.5\\"));
+    EXPECT_EQ(record.GetValueSize("A"), 4u);
+    EXPECT_EQ(record.GetValueSize("D"), 3u);  // the stored text's size until set
+    EXPECT_EQ(record.GetValueSize("None"), 0u);
+    const double d = 1;
+    record.SetEntry("D", 'd', &d);
+    record.SetEntry("A", 'c', "sixsix");
+    EXPECT_EQ(record.GetValueSize("D"), 8u);
+    EXPECT_EQ(record.GetValueSize("A"), 6u);
+
+    const std::int32_t item = record.GetEntry("A", 'c', nullptr);
+    ASSERT_GE(item, 0);
+    EXPECT_STREQ(static_cast<const char*>(record.ValuePtr(item)), "sixsix");
+    EXPECT_STREQ(static_cast<const char*>(record.ValuePtr(-1)), "(no such param)");
+    EXPECT_STREQ(static_cast<const char*>(record.ValuePtr(999)), "(no such param)");
+    // A removed value's item is no longer valid, and a new value takes its place.
+    record.Remove("A");
+    EXPECT_STREQ(static_cast<const char*>(record.ValuePtr(item)), "(no such param)");
+    EXPECT_EQ(record.SetEntry("E", 'c', "e"), item);
+}
+
+// Every text that is accepted for setting can be read back after writing, whatever its bytes.
+TEST(KeyedText, WrittenRecordsReadBack) {
+    std::mt19937 random(1234);
+    const auto randomBytes = [&](std::size_t size) {
+        std::string bytes(size, ' ');
+        for (char& c : bytes) c = static_cast<char>(1 + random() % 255);
+        return bytes;
+    };
+    for (int round = 0; round < 200; ++round) {
+        KeyedText record;
+        std::map<std::string, std::string> kept;
+        for (int i = 0; i < 6; ++i) {
+            const std::string key = randomBytes(1 + random() % 23);
+            const std::string value = randomBytes(random() % 3 == 0 ? random() % 300 : random() % 8);
+            if (record.SetEntry(key, 'c', value.c_str()) >= 0)
+                kept[key] = value;
+        }
+        KeyedText reread;
+        const std::vector<char>& text = record.Write();
+        ASSERT_EQ(reread.Parse(text.data(), text.size()), kNoErr);
+        EXPECT_EQ(reread.Count(), static_cast<std::int32_t>(kept.size()));
+        for (const auto& [key, value] : kept) {
+            char buffer[400] = "";
+            ASSERT_GE(reread.GetEntry(key, 'c', buffer), 0);
+            EXPECT_EQ(buffer, value);
+        }
+    }
+}
+
+// Damaged texts give an error or fewer entries, but every entry found lies inside the text and
+// reads and writes without trouble.
+TEST(KeyedText, DamagedTextsStayInsideTheirBytes) {
+    const std::string good = Stored("\\NMc:Bob\\Ages:42\\Descc12:a\\b:c\\d\\e\\f\\Ratiod:2.500000\\Zl:-7\\");
+    const char replacements[] = {'\\', ':', '\0', '9', 'c', 'd', 'x', '\xFF', ' '};
+    std::vector<std::string> damaged;
+    for (std::size_t at = 0; at < good.size(); ++at) {
+        damaged.push_back(good.substr(0, at));
+        for (char r : replacements) {
+            std::string text = good;
+            text[at] = r;
+            damaged.push_back(text);
+        }
+    }
+    for (const std::string& text : damaged) {
+        // Heap bytes of exactly the text's size, so that any read past them is caught.
+        std::vector<char> bytes(text.begin(), text.end());
+        KeyedText record;
+        const ErrCode result = record.Parse(bytes.data(), bytes.size());
+        EXPECT_TRUE(result == kNoErr || (result <= kPTextErrNoBackslash && result >= kPTextErrUnterminated));
+        PTextEntry entry;
+        std::int32_t cursor = 0;
+        for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr;
+             r = record.NextEntry(cursor, entry)) {
+            EXPECT_LE(entry.endOffset + 1, bytes.size());
+            EXPECT_LE(entry.valueOffset, entry.endOffset + 1);
+            EXPECT_LT(entry.entryOffset, entry.valueOffset);
+            char buffer[64];
+            const std::int32_t item =
+                record.GetEntryAt(cursor, static_cast<char>(entry.type), buffer, sizeof buffer);
+            EXPECT_TRUE(item >= 0 || item == kPTextErrBadType);
+        }
+        const std::int32_t count = record.Count();
+        KeyedText reread;
+        const std::vector<char>& written = record.Write();
+        EXPECT_EQ(reread.Parse(written.data(), written.size()), kNoErr);
+        EXPECT_EQ(reread.Count(), count);
+    }
+}
+
+}  // namespace
