@@ -1,0 +1,12 @@
+#include "storymodel/engine/Vocabulary.h"
+
+namespace {
+std::uint16_t useOriginalTerms = 0;
+}
+
+std::uint16_t SetOriginalTerms(std::uint16_t value) {
+    useOriginalTerms = value;
+    return useOriginalTerms;
+}
+
+std::uint16_t UseOriginalTerms() { return useOriginalTerms; }
