@@ -13,7 +13,6 @@ std::string calls;
 void InitA() { calls += "iA"; }
 void InitB() { calls += "iB"; }
 void InitC() { calls += "iC"; }
-void InitD() { calls += "iD"; }
 void TermA() { calls += "tA"; }
 void TermB() { calls += "tB"; }
 
@@ -38,15 +37,15 @@ TEST(Startup, CallbacksRunInEntryOrderAtTheOutermostLevelOnly) {
 }
 
 TEST(Startup, AtMostThreeCallbacksAndNoDuplicates) {
+    // The temporary-buffer heap registers its callbacks when the program loads: two entries are left.
     calls.clear();
     EXPECT_TRUE(RegisterInitCallback(InitA));
     EXPECT_TRUE(RegisterInitCallback(InitA));  // already present: still one entry
     EXPECT_TRUE(RegisterInitCallback(InitB));
-    EXPECT_TRUE(RegisterInitCallback(InitC));
-    EXPECT_FALSE(RegisterInitCallback(InitD));
+    EXPECT_FALSE(RegisterInitCallback(InitC));
     EXPECT_FALSE(RegisterInitCallback(nullptr));
     StartUp();
-    EXPECT_EQ(calls, "iAiBiC");
+    EXPECT_EQ(calls, "iAiB");
     ShutDown();
 }
 
