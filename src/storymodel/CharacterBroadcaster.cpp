@@ -1,0 +1,19 @@
+#include "storymodel/CharacterBroadcaster.h"
+
+std::unique_ptr<Event> CharacterBroadcaster::MergeEvents(std::unique_ptr<Event> pending,
+                                                         const Event& incoming) {
+    auto* merged = dynamic_cast<CharacterEvent*>(pending.get());
+    const auto* added = dynamic_cast<const CharacterEvent*>(&incoming);
+    if (!merged) return CloneEvent(incoming);
+    if (added) {
+        for (CharID id : added->GetIDs()) {
+            if (!merged->GetIDs().Contains(id)) merged->GetIDs().Add(id);
+        }
+    }
+    return pending;
+}
+
+std::unique_ptr<Event> CharacterBroadcaster::CloneEvent(const Event& event) {
+    const auto* characters = dynamic_cast<const CharacterEvent*>(&event);
+    return characters ? std::make_unique<CharacterEvent>(*characters) : std::make_unique<CharacterEvent>();
+}
