@@ -21,6 +21,10 @@ public:
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
     void SetError(ErrCode error) { error_ = error; }
+    // Calls of Read, Write and Flush so far.
+    int ReadCalls() const { return readCalls_; }
+    int WriteCalls() const { return writeCalls_; }
+    int FlushCalls() const { return flushCalls_; }
 
     bool NeedsByteSwap() const override { return byteOrder_ != 1; }
     bool IsSameFile(const IFile& other) const override { return &other == this; }
@@ -42,6 +46,7 @@ public:
 
     bool IsAtEnd() const override { return atEnd_; }
     ErrCode Read(void* buffer, std::uint32_t& count) override {
+        ++readCalls_;
         if (error_) {
             count = 0;
             return error_;
@@ -58,8 +63,12 @@ public:
         return kNoErr;
     }
 
-    ErrCode Flush() override { return error_; }
+    ErrCode Flush() override {
+        ++flushCalls_;
+        return error_;
+    }
     ErrCode Write(const void* buffer, std::uint32_t& count) override {
+        ++writeCalls_;
         if (error_) {
             count = 0;
             return error_;
@@ -76,5 +85,8 @@ private:
     std::uint32_t position_ = 0;
     bool atEnd_ = false;
     ErrCode error_ = kNoErr;
+    int readCalls_ = 0;
+    int writeCalls_ = 0;
+    int flushCalls_ = 0;
     FileRef ref_;
 };

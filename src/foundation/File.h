@@ -1,0 +1,21 @@
+#pragma once
+// The one concrete file that is readable and writable at once. FileReader and FileWriter open
+// files through it, and temporary files are made with it under names that do not exist yet.
+
+#include "foundation/QRVWinFile.h"
+
+class File : public QRVWinFile {
+public:
+    explicit File(const FileRef& ref = FileRef(), std::uint32_t byteOrder = 0) : QRVWinFile(ref, byteOrder) {}
+
+    // Creates and opens a new file in the folder under the first free name of "unique$$.000" to
+    // "unique$$.998". The file is created exclusively, so a name that someone else takes at the
+    // same moment is skipped, never shared or emptied. When all 999 names are taken: -23, with
+    // "Could not find a unique filename." through DebugPrintf. Any other failure to create ends
+    // the search with its code.
+    ErrCode CreateUnique(const char* volume, const char* directory);
+
+    // The same with another name pattern (a printf format taking the number 0 to 998), and
+    // without the message: -23 alone when every name is taken.
+    ErrCode CreateUniqueNamed(const char* volume, const char* directory, const char* pattern);
+};

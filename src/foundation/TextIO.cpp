@@ -1,0 +1,183 @@
+#include "foundation/TextIO.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "foundation/FileError.h"
+
+namespace {
+
+std::uint8_t& ScrambleKey() {
+    static std::uint8_t key = 0;
+    return key;
+}
+
+std::uint32_t CappedLength(const char* text, std::uint32_t cap) {
+    if (!text) return 0;
+    const std::size_t length = std::strlen(text);
+    return length > cap ? cap : static_cast<std::uint32_t>(length);
+}
+
+ErrCode WriteCharacters(IWriteFile& stream, const char* text, std::uint32_t length) {
+    if (length == 0) return kNoErr;
+    std::uint32_t count = length;
+    ErrCode err = stream.Write(text, count);
+    if (err == kNoErr && count != length) err = kWrongWriteCountErr;
+    return err;
+}
+
+ErrCode WriteScrambled(IWriteFile& stream, const char* text, std::uint32_t length) {
+    if (length == 0) return kNoErr;
+    std::unique_ptr<char[]> copy(new (std::nothrow) char[length]);
+    if (!copy) return kOutOfMemoryErr;
+    std::memcpy(copy.get(), text, length);
+    ScrambleText(length, copy.get());
+    return WriteCharacters(stream, copy.get(), length);
+}
+
+ErrCode ReadShortPrefix(IReadFile& stream, std::int32_t& length) {
+    std::uint8_t byte = 0;
+    const ErrCode err = stream.ReadByte(byte);
+    length = static_cast<std::int8_t>(byte);
+    return err;
+}
+
+ErrCode ReadMediumPrefix(IReadFile& stream, std::int32_t& length) {
+    std::int16_t value = 0;
+    const ErrCode err = stream.ReadShort(value);
+    length = value;
+    return err;
+}
+
+ErrCode ReadLongPrefix(IReadFile& stream, std::int32_t& length) { return stream.ReadLong(length); }
+
+using PrefixReader = ErrCode (*)(IReadFile&, std::int32_t&);
+
+ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, char* buffer, std::uint32_t size, bool unscramble,
+                 std::int16_t* cut) {
+    std::int32_t length = 0;
+    const ErrCode err = readPrefix(stream, length);
+    if (err != kNoErr) return err;
+    return ReadPrefixedText(stream, length, buffer, size, unscramble, cut);
+}
+
+// Moves past the rest of a stored text, checking that it is all there.
+ErrCode SkipCharacters(IReadFile& stream, std::uint32_t count) {
+    std::uint32_t position = 0;
+    ErrCode err = stream.GetPosition(position);
+    if (err != kNoErr) return err;
+    if (count > UINT32_MAX - position) return kEndOfFileErr;
+    err = stream.SetPosition(position + count - 1);
+    std::uint8_t last = 0;
+    if (err == kNoErr) err = stream.ReadByte(last);
+    return err;
+}
+
+}  // namespace
+
+std::uint32_t SizeOfShortText(const char* text) { return CappedLength(text, kMaxShortText) + 1; }
+std::uint32_t SizeOfMediumText(const char* text) { return CappedLength(text, kMaxMediumText) + 2; }
+std::uint32_t SizeOfLongText(const char* text) { return CappedLength(text, UINT32_MAX - 4) + 4; }
+
+ErrCode WriteShortText(IWriteFile& stream, const char* text) {
+    const std::uint32_t length = CappedLength(text, kMaxShortText);
+    const ErrCode err = stream.WriteByte(static_cast<std::uint8_t>(length));
+    return err != kNoErr ? err : WriteCharacters(stream, text, length);
+}
+
+ErrCode WriteMediumText(IWriteFile& stream, const char* text) {
+    const std::uint32_t length = CappedLength(text, kMaxMediumText);
+    const ErrCode err = stream.WriteShort(static_cast<std::int16_t>(length));
+    return err != kNoErr ? err : WriteCharacters(stream, text, length);
+}
+
+ErrCode WriteLongText(IWriteFile& stream, const char* text) {
+    const std::uint32_t length = CappedLength(text, INT32_MAX);
+    const ErrCode err = stream.WriteLong(static_cast<std::int32_t>(length));
+    return err != kNoErr ? err : WriteCharacters(stream, text, length);
+}
+
+ErrCode WriteShortTextScrambled(IWriteFile& stream, const char* text) {
+    const std::uint32_t length = CappedLength(text, kMaxShortText);
+    const ErrCode err = stream.WriteByte(static_cast<std::uint8_t>(length));
+    return err != kNoErr ? err : WriteScrambled(stream, text, length);
+}
+
+ErrCode WriteMediumTextScrambled(IWriteFile& stream, const char* text) {
+    const std::uint32_t length = CappedLength(text, kMaxMediumText);
+    const ErrCode err = stream.WriteShort(static_cast<std::int16_t>(length));
+    return err != kNoErr ? err : WriteScrambled(stream, text, length);
+}
+
+ErrCode ReadShortText(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
+    return ReadText(stream, ReadShortPrefix, buffer, size, false, cut);
+}
+ErrCode ReadMediumText(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
+    return ReadText(stream, ReadMediumPrefix, buffer, size, false, cut);
+}
+ErrCode ReadLongText(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
+    return ReadText(stream, ReadLongPrefix, buffer, size, false, cut);
+}
+ErrCode ReadShortTextScrambled(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
+    return ReadText(stream, ReadShortPrefix, buffer, size, true, cut);
+}
+ErrCode ReadMediumTextScrambled(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
+    return ReadText(stream, ReadMediumPrefix, buffer, size, true, cut);
+}
+
+ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size, bool unscramble,
+                         std::int16_t* cut) {
+    if (cut) *cut = 0;
+    if (buffer && size > 0) buffer[0] = '\0';
+    if (length == 0) return kNoErr;
+    if (length < 0) return kBadDataErr;
+
+    const auto stored = static_cast<std::uint32_t>(length);
+    const std::uint32_t room = buffer && size > 0 ? size - 1 : 0;
+    const std::uint32_t n = stored < room ? stored : room;
+    std::uint32_t count = n;
+    if (n > 0) {
+        const ErrCode err = stream.Read(buffer, count);
+        buffer[count] = '\0';
+        if (err != kNoErr) return err;
+        if (count != n) return kEndOfFileErr;
+    }
+    if (n < stored) {
+        if (cut) *cut = 1;
+        if (const ErrCode err = SkipCharacters(stream, stored - n); err != kNoErr) return err;
+    }
+    if (n == 0) return kNoErr;
+    if (unscramble) ScrambleTextPrefix(n, buffer, stored);
+    return std::memchr(buffer, '\0', n) ? kBadDataErr : kNoErr;
+}
+
+ErrCode ReadFlag(IReadFile& stream, std::int16_t& flag) {
+    std::uint8_t byte = 0;
+    const ErrCode err = stream.ReadByte(byte);
+    if (err != kNoErr) return err;
+    if (byte > 1) return kBadDataErr;
+    flag = byte;
+    return kNoErr;
+}
+
+ErrCode WriteFlag(IWriteFile& stream, bool flag) { return stream.WriteByte(flag ? 1 : 0); }
+
+void ScrambleText(std::uint32_t count, char* bytes) { ScrambleTextPrefix(count, bytes, count); }
+
+void ScrambleTextPrefix(std::uint32_t count, char* bytes, std::uint32_t storedLength) {
+    const std::uint8_t key = ScrambleKey();
+    auto s = static_cast<std::uint8_t>(key + storedLength + 7);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const auto original = static_cast<std::uint8_t>(bytes[i]);
+        const auto changed = static_cast<std::uint8_t>(original ^ s);
+        bytes[i] = static_cast<char>(changed);
+        const auto t = static_cast<std::uint8_t>(changed + original);
+        s = static_cast<std::uint8_t>(s + t + i + key);
+        if (s == 255) s = static_cast<std::uint8_t>(key + t + i);
+    }
+}
+
+std::uint8_t GetScrambleKey() { return ScrambleKey(); }
+
+void SetScrambleKey(std::uint8_t key) { ScrambleKey() = key; }

@@ -1,0 +1,61 @@
+#include "foundation/File.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "foundation/Debug.h"
+#include "foundation/FileError.h"
+#include "foundation/PathUtil.h"
+#include "platform/sys/TempFolder.h"
+
+namespace {
+
+std::string lastMessage;
+int RecordMessage(const char* text) {
+    lastMessage = text;
+    return 0;
+}
+
+TEST(File, CreateUniqueTakesTheFirstFreeNameAndNeverReplacesAFile) {
+    TempFolder folder;
+    folder.WriteFile("unique$$.000", "someone else's");
+    folder.WriteFile("unique$$.001", "another");
+    File file;
+    ASSERT_EQ(file.CreateUnique("", folder.Path().c_str()), kNoErr);
+    EXPECT_TRUE(file.IsOpen());
+    EXPECT_EQ(file.GetFileRef().GetFullPath(), folder / "unique$$.002");
+    EXPECT_EQ(file.WriteCString("mine"), kNoErr);
+    EXPECT_EQ(file.Close(), kNoErr);
+    EXPECT_EQ(TempFolder::ReadFile(folder / "unique$$.000"), "someone else's");
+    EXPECT_EQ(TempFolder::ReadFile(folder / "unique$$.002"), "mine");
+
+    File second;
+    ASSERT_EQ(second.CreateUnique("", folder.Path().c_str()), kNoErr);
+    EXPECT_STREQ(second.GetFileRef().NamePtr(), "unique$$.003");
+}
+
+TEST(File, CreateUniqueReportsWhenEveryNameIsTaken) {
+    TempFolder folder;
+    for (int number = 0; number < kUniqueNameCount; ++number) folder.WriteFile(UniqueName(number), "");
+    SetDebugPrintHook(RecordMessage);
+    File file;
+    EXPECT_EQ(file.CreateUnique("", folder.Path().c_str()), kNoUniqueNameErr);
+    EXPECT_EQ(lastMessage, "Could not find a unique filename.");
+    EXPECT_FALSE(file.IsOpen());
+    lastMessage.clear();
+    EXPECT_EQ(file.CreateUniqueNamed("", folder.Path().c_str(), "unique$$.%03d"), kNoUniqueNameErr);
+    EXPECT_EQ(lastMessage, "");
+    EXPECT_EQ(file.CreateUniqueNamed("", folder.Path().c_str(), "PFM_Swap.%03d"), kNoErr);
+    EXPECT_STREQ(file.GetFileRef().NamePtr(), "PFM_Swap.000");
+    SetDebugPrintHook(nullptr);
+}
+
+TEST(File, CreateUniqueInAMissingFolderFailsAtOnce) {
+    TempFolder folder;
+    File file;
+    EXPECT_EQ(file.CreateUnique("", (folder / "missing").c_str()), kOpenErr);
+}
+
+}  // namespace
