@@ -102,6 +102,12 @@ bool IsExistingDirectory(const char* path) {
     return path && *path && win::GetPathInfo(path, info) && info.isDirectory;
 }
 
+ErrCode SyncFolderOf(const FileRef& file) {
+    std::string folder = file.GetVolume() + file.GetDirectory();
+    if (folder.empty()) folder = ".";
+    return win::SyncFolder(folder.c_str()) ? kNoErr : kFlushErr;
+}
+
 ErrCode GetCurrentFolder(VolumePart& volume, DirectoryPart& directory) {
     const win::DWORD needed = win::GetCurrentDirectoryA(0, nullptr);
     if (needed == 0) return FileErrorFromSystem(static_cast<int>(win::GetLastError()), kFileErr);

@@ -43,6 +43,10 @@ std::string MakeBackupName(const char* name);
 
 bool IsExistingDirectory(const char* path);
 
+// Waits until the entries of the file's folder (files created, renamed or removed in it) are on
+// the disk, as a save must after renaming its new file into place; -16 when the system cannot.
+ErrCode SyncFolderOf(const FileRef& file);
+
 // The current directory, split with SplitFolderPath; a negative file error code when it cannot be
 // had.
 ErrCode GetCurrentFolder(VolumePart& volume, DirectoryPart& directory);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "foundation/FileError.h"
+#include "platform/sys/FileFaults.h"
 #include "platform/sys/TempFolder.h"
 
 namespace {
@@ -75,6 +76,17 @@ TEST(PathUtil, SplitFolderPathKeepsTheWholePathAsDirectory) {
     SplitFolderPath("/home/writer", volume, directory);
     EXPECT_EQ(volume, "");
     EXPECT_EQ(directory, "/home/writer");
+}
+
+TEST(PathUtil, SyncFolderOfAFile) {
+    TempFolder folder;
+    const FileRef file((folder / "story.fsf").c_str());
+    win::ResetFileCalls();
+    EXPECT_EQ(SyncFolderOf(file), kNoErr);
+    EXPECT_EQ(win::GetFileCallCount(win::FileCall::kSync), 1u);
+    win::FailFileCall(win::FileCall::kSync, 2);
+    EXPECT_EQ(SyncFolderOf(file), kFlushErr);
+    EXPECT_EQ(SyncFolderOf(FileRef((folder / "missing/story.fsf").c_str())), kFlushErr);
 }
 
 TEST(PathUtil, CurrentFolder) {

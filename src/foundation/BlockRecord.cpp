@@ -1,0 +1,62 @@
+#include "foundation/BlockRecord.h"
+
+#include "foundation/FileError.h"
+
+namespace {
+
+ErrCode ReadHeader(IReadFile& file, std::uint32_t& length) {
+    std::uint16_t zero = 0;
+    ErrCode err = file.ReadUShort(zero);
+    if (err == kNoErr) err = file.ReadULong(length);
+    return err;
+}
+
+MemBlockPtr ReadBody(IReadFile& file, std::uint32_t length, ErrCode& err) {
+    MemBlockPtr block(MemAlloc(length));
+    if (!block) {
+        err = kOutOfMemoryErr;
+        return nullptr;
+    }
+    std::uint32_t count = length;
+    err = length > 0 ? file.Read(block.get(), count) : kNoErr;
+    if (err == kNoErr && count != length) err = kEndOfFileErr;
+    if (err != kNoErr) return nullptr;
+    return block;
+}
+
+}  // namespace
+
+std::uint32_t BlockStoredSize(const void* block) { return MemSize(block) + kBlockRecordHeaderSize; }
+
+ErrCode WriteBlock(const void* block, IWriteFile& file) {
+    const std::uint32_t length = MemSize(block);
+    ErrCode err = file.WriteShort(0);
+    if (err == kNoErr) err = file.WriteLong(static_cast<std::int32_t>(length));
+    if (err == kNoErr && length > 0) {
+        std::uint32_t count = length;
+        err = file.Write(block, count);
+        if (err == kNoErr && count != length) err = kWrongWriteCountErr;
+    }
+    return err;
+}
+
+MemBlockPtr ReadBlock(IReadFile& file, std::uint32_t maxLength, ErrCode& err) {
+    std::uint32_t length = 0;
+    err = ReadHeader(file, length);
+    if (err != kNoErr) return nullptr;
+    if (length > maxLength) {
+        err = kBadDataErr;
+        return nullptr;
+    }
+    return ReadBody(file, length, err);
+}
+
+ErrCode ReadBlockOfSize(IReadFile& file, MemBlockPtr& block, std::uint32_t recordSize) {
+    block.reset();
+    std::uint32_t length = 0;
+    ErrCode err = ReadHeader(file, length);
+    if (err != kNoErr) return err;
+    if (recordSize < kBlockRecordHeaderSize || length != recordSize - kBlockRecordHeaderSize) return kBadDataErr;
+    block = ReadBody(file, length, err);
+    return err;
+}
