@@ -42,6 +42,9 @@ public:
     virtual ErrCode ReadFrom(IReadFile& /*file*/) { return kNoErr; }
     virtual ErrCode WriteTo(IWriteFile& /*file*/) { return kNoErr; }
 
+    // A new object equal to this one, owned by the caller; null for classes that cannot be cloned.
+    virtual TObject* Clone() const { return nullptr; }
+
     void Lock();
     void Unlock();
     bool IsLocked() const { return lockCount_ > 0; }

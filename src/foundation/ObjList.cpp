@@ -1,0 +1,64 @@
+#include "foundation/ObjList.h"
+
+#include <memory>
+#include <vector>
+
+ObjList::ObjList(const ObjList& other) : TypedList(other.GetGrowth(), 0, 0) { CopyFrom(other); }
+
+ObjList::~ObjList() { DeleteAll(); }
+
+void ObjList::DisposeElement(void* element) { DeleteObjectAt(static_cast<TObject**>(element)); }
+
+std::uint32_t ObjList::GetDataSize() const {
+    std::uint32_t size = TList::GetDataSize();
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        if (const TObject* object = ObjectAt(i)) size += ObjectTotalSize(*object);
+    }
+    return size;
+}
+
+void ObjList::DoLock() {
+    TList::DoLock();
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        if (TObject* object = ObjectAt(i)) object->Lock();
+    }
+}
+
+void ObjList::DoUnlock() {
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        if (TObject* object = ObjectAt(i)) object->Unlock();
+    }
+    TList::DoUnlock();
+}
+
+ErrCode ObjList::CopyFrom(const TList& other) {
+    if (&other == this) return kNoErr;
+    if (!other.IsKindOf(kClassId)) return -1;
+    const auto& source = static_cast<const ObjList&>(other);
+
+    // Every clone is made before anything of this list is given up.
+    std::vector<std::unique_ptr<TObject>> clones;
+    std::vector<TObject*> objects;
+    clones.reserve(static_cast<std::size_t>(source.Count()));
+    objects.reserve(static_cast<std::size_t>(source.Count()));
+    for (std::int32_t i = 0; i < source.Count(); ++i) {
+        const TObject* object = source.ObjectAt(i);
+        clones.emplace_back(object ? object->Clone() : nullptr);
+        if (object && !clones.back()) return -4;
+        objects.push_back(clones.back().get());
+    }
+    if (ReplaceContents(source, objects.data()) != kNoErr) return -4;
+    for (auto& clone : clones) clone.release();
+    return kNoErr;
+}
+
+bool ObjList::HasSameClasses(const ObjList& other) const {
+    if (Count() != other.Count()) return false;
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        const TObject* a = ObjectAt(i);
+        const TObject* b = other.ObjectAt(i);
+        if ((a == nullptr) != (b == nullptr)) return false;
+        if (a && !a->IsSameClass(*b)) return false;
+    }
+    return true;
+}
