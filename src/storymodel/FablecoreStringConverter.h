@@ -1,0 +1,26 @@
+#pragma once
+// The text filter that keeps user text from ever forming a macro, a style code or an escape: the
+// bytes with a meaning of their own in templates and styled text ('{', '}', '/', '\', the style
+// delimiters 0xC7 and 0xC8, and the escape byte 0xB0 itself) are stored as 0xB0 followed by a code.
+// Encoding never writes one of those bytes bare: when an escape does not fit into what is left of
+// the destination, the text ends there.
+
+#include <cstdint>
+
+#include "foundation/ITextFilter.h"
+
+class FablecoreStringConverter : public ITextFilter {
+public:
+    static constexpr unsigned char kEscape = 0xB0;
+
+    bool Encode(const char* source, char* destination, std::uint32_t size) const override;
+    void Decode(const char* source, char* destination, std::uint32_t size) const override;
+    void DecodeInPlace(char* text) const override;
+    // Twice the length (every character may need an escape) and the NUL.
+    std::uint32_t MaxEncodedSize(std::uint32_t sourceLength) const override;
+    // Its length and the NUL.
+    std::uint32_t MaxDecodedSize(const char* source) const override;
+};
+
+// The one converter the whole program shares.
+const FablecoreStringConverter& SharedStringConverter();

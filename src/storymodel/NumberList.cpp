@@ -1,0 +1,77 @@
+#include "storymodel/NumberList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <limits>
+#include <string_view>
+
+namespace {
+
+// A piece between commas as a number: spaces, an optional sign, then decimal digits up to the
+// first other character.
+std::int16_t PieceValue(std::string_view piece) {
+    std::size_t i = 0;
+    while (i < piece.size() && std::isspace(static_cast<unsigned char>(piece[i]))) ++i;
+    const bool negative = i < piece.size() && piece[i] == '-';
+    if (i < piece.size() && (piece[i] == '-' || piece[i] == '+')) ++i;
+    std::int32_t value = 0;
+    for (; i < piece.size() && piece[i] >= '0' && piece[i] <= '9'; ++i) {
+        value = std::min(value * 10 + (piece[i] - '0'), 100000);
+    }
+    value = negative ? -value : value;
+    return static_cast<std::int16_t>(std::clamp<std::int32_t>(value, std::numeric_limits<std::int16_t>::min(),
+                                                              std::numeric_limits<std::int16_t>::max()));
+}
+
+// Calls take(value) for each non-empty piece of the text until it answers false.
+template <typename Take>
+void ForEachNumber(const char* text, Take take) {
+    std::string_view rest = text ? text : "";
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view piece = rest.substr(0, comma);
+        if (!piece.empty() && !take(PieceValue(piece))) return;
+        if (comma == std::string_view::npos) return;
+        rest.remove_prefix(comma + 1);
+    }
+}
+
+// Writes count numbers, each followed by a comma; answers how many were written.
+template <typename NumberAt>
+std::int32_t WriteNumbers(String& text, std::int32_t count, NumberAt numberAt) {
+    text.Clear();
+    std::int32_t written = 0;
+    for (; written < count; ++written) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%hd,", numberAt(written));
+        if (!text.Append(number)) break;
+    }
+    return written;
+}
+
+}  // namespace
+
+std::int32_t ShortArrayToText(String& text, const std::int16_t* numbers, std::int32_t count) {
+    return WriteNumbers(text, count, [numbers](std::int32_t i) { return numbers[i]; });
+}
+
+std::int32_t ShortListToText(String& text, const SList& list) {
+    return WriteNumbers(text, list.Count(), [&list](std::int32_t i) { return list.GetAt(i); });
+}
+
+std::int32_t TextToShortList(const char* text, SList& list) {
+    list.DeleteAll();
+    ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
+    return list.Count();
+}
+
+std::int32_t TextToShortArray(const char* text, std::uint16_t* numbers, std::int32_t capacity) {
+    std::int32_t stored = 0;
+    ForEachNumber(text, [&](std::int16_t value) {
+        if (stored >= capacity) return false;
+        numbers[stored++] = static_cast<std::uint16_t>(value);
+        return true;
+    });
+    return stored;
+}

@@ -1,0 +1,74 @@
+#include "storymodel/NumberList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::vector<std::int16_t> Values(const SList& list) {
+    std::vector<std::int16_t> values;
+    for (std::int32_t i = 0; i < list.Count(); ++i) values.push_back(list.GetAt(i));
+    return values;
+}
+
+TEST(NumberList, WritesEachNumberWithAComma) {
+    SList list;
+    for (std::int16_t v : {3, -1, 20}) list.Append(v);
+    String text("old");
+    EXPECT_EQ(ShortListToText(text, list), 3);
+    EXPECT_STREQ(text.CStr(), "3,-1,20,");
+
+    const std::int16_t extremes[] = {-32768, 32767, 0};
+    EXPECT_EQ(ShortArrayToText(text, extremes, 3), 3);
+    EXPECT_STREQ(text.CStr(), "-32768,32767,0,");
+
+    SList empty;
+    EXPECT_EQ(ShortListToText(text, empty), 0);
+    EXPECT_STREQ(text.CStr(), "");
+}
+
+TEST(NumberList, ReadsPiecesBetweenCommasAndSkipsEmptyOnes) {
+    SList list;
+    list.Append(99);
+    EXPECT_EQ(TextToShortList("3,-1,20,", list), 3);
+    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{3, -1, 20}));
+    EXPECT_EQ(TextToShortList("3,,4", list), 2);
+    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{3, 4}));
+    EXPECT_EQ(TextToShortList("5,x,+6, 7", list), 4);
+    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{5, 0, 6, 7}));
+    EXPECT_EQ(TextToShortList("", list), 0);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(TextToShortList(nullptr, list), 0);
+    EXPECT_EQ(TextToShortList("-32768,32767,40000,-99999,", list), 4);
+    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{-32768, 32767, 32767, -32768}));
+
+    // The caller's text is left as it was.
+    char text[] = "1,2,3";
+    TextToShortList(text, list);
+    EXPECT_STREQ(text, "1,2,3");
+}
+
+TEST(NumberList, ArraysTakeNoMoreThanTheirCapacity) {
+    std::uint16_t numbers[4] = {0, 0, 0, 0xBEEF};
+    EXPECT_EQ(TextToShortArray("1,-2,3,4,5,", numbers, 3), 3);
+    EXPECT_EQ(numbers[0], 1);
+    EXPECT_EQ(numbers[1], 0xFFFE);
+    EXPECT_EQ(numbers[2], 3);
+    EXPECT_EQ(numbers[3], 0xBEEF);
+    EXPECT_EQ(TextToShortArray(",,", numbers, 3), 0);
+    EXPECT_EQ(TextToShortArray("8", numbers, 0), 0);
+}
+
+TEST(NumberList, ListsRoundTripThroughText) {
+    SList list;
+    for (std::int16_t v = -300; v <= 300; v += 37) list.Append(v);
+    String text;
+    ShortListToText(text, list);
+    SList back;
+    EXPECT_EQ(TextToShortList(text.CStr(), back), list.Count());
+    EXPECT_TRUE(back.IsEqual(list));
+}
+
+}  // namespace
