@@ -1,7 +1,6 @@
 #include "foundation/HdlList.h"
 
 #include <cstring>
-#include <vector>
 
 #include "foundation/Memory.h"
 
@@ -28,22 +27,7 @@ std::uint32_t HdlList::GetDataSize() const {
 ErrCode HdlList::CopyFrom(const TList& other) {
     if (&other == this) return kNoErr;
     if (!other.IsKindOf(kClassId)) return -1;
-    const auto& source = static_cast<const HdlList&>(other);
-
-    // Every duplicate is made before anything of this list is given up.
-    std::vector<MemBlockPtr> copies;
-    std::vector<void*> blocks;
-    copies.reserve(static_cast<std::size_t>(source.Count()));
-    blocks.reserve(static_cast<std::size_t>(source.Count()));
-    for (std::int32_t i = 0; i < source.Count(); ++i) {
-        void* block = source.GetAt(i);
-        copies.emplace_back(MemDuplicate(block));
-        if (block && !copies.back()) return -4;
-        blocks.push_back(copies.back().get());
-    }
-    if (ReplaceContents(source, blocks.data()) != kNoErr) return -4;
-    for (MemBlockPtr& copy : copies) copy.release();
-    return kNoErr;
+    return CopyElementsFrom(static_cast<const HdlList&>(other), MemDuplicate, MemFree);
 }
 
 bool HdlList::IsEqual(const TList& other) const {

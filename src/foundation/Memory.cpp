@@ -76,6 +76,15 @@ void* SystemResizeWithPurge(void* raw, std::uint32_t size, bool growing) {
     }
 }
 
+// Allocates, grows or shrinks the cushion to that size; false when the system refuses.
+bool ResizeCushion(MemoryState& state, std::uint32_t size) {
+    void* cushion = SystemResize(state.cushion, size, size > state.cushionSize);
+    if (!cushion) return false;
+    state.cushion = cushion;
+    state.cushionSize = size;
+    return true;
+}
+
 void* FinishBlock(void* raw, std::uint32_t size) {
     HeaderOf(BlockOf(raw))->size = size;
     RegrowMemoryCushion();
@@ -138,11 +147,7 @@ ErrCode SetMemoryCushion(std::uint32_t size, std::uint32_t preferredSize) {
     if (wanted == 0) return -4;
     state.wantedCushionSize = wanted;
     if (state.cushion && state.cushionSize == wanted) return kNoErr;
-    void* cushion = SystemResize(state.cushion, wanted, wanted > state.cushionSize);
-    if (!cushion) return -4;
-    state.cushion = cushion;
-    state.cushionSize = wanted;
-    return kNoErr;
+    return ResizeCushion(state, wanted) ? kNoErr : -4;
 }
 
 ErrCode RegrowMemoryCushion() {
@@ -152,10 +157,7 @@ ErrCode RegrowMemoryCushion() {
     ErrCode result = kNoErr;
     if (state.cushion && state.cushionSize < state.wantedCushionSize) {
         // Failing here is harmless: the cushion simply stays short until the next try.
-        if (void* grown = SystemResize(state.cushion, state.wantedCushionSize, true)) {
-            state.cushion = grown;
-            state.cushionSize = state.wantedCushionSize;
-        }
+        ResizeCushion(state, state.wantedCushionSize);
     } else if (!state.cushion && state.wantedCushionSize > 0) {
         result = SetMemoryCushion(state.wantedCushionSize);
     }
@@ -169,12 +171,8 @@ std::uint32_t ShrinkMemoryCushion(std::uint32_t wanted) {
     const std::uint32_t available = state.cushionSize - kMemoryCushionFloor;
     const std::uint32_t newSize = state.cushionSize - std::min(wanted, available);
     if (newSize == state.cushionSize) return 0;
-    void* shrunk = SystemResize(state.cushion, newSize, false);
-    if (!shrunk) return 0;
-    const std::uint32_t given = state.cushionSize - newSize;
-    state.cushion = shrunk;
-    state.cushionSize = newSize;
-    return given;
+    const std::uint32_t oldSize = state.cushionSize;
+    return ResizeCushion(state, newSize) ? oldSize - newSize : 0;
 }
 
 void FreeMemoryCushion() {

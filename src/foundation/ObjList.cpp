@@ -1,8 +1,5 @@
 #include "foundation/ObjList.h"
 
-#include <memory>
-#include <vector>
-
 ObjList::ObjList(const ObjList& other) : TypedList(other.GetGrowth(), 0, 0) { CopyFrom(other); }
 
 ObjList::~ObjList() { DeleteAll(); }
@@ -34,22 +31,8 @@ void ObjList::DoUnlock() {
 ErrCode ObjList::CopyFrom(const TList& other) {
     if (&other == this) return kNoErr;
     if (!other.IsKindOf(kClassId)) return -1;
-    const auto& source = static_cast<const ObjList&>(other);
-
-    // Every clone is made before anything of this list is given up.
-    std::vector<std::unique_ptr<TObject>> clones;
-    std::vector<TObject*> objects;
-    clones.reserve(static_cast<std::size_t>(source.Count()));
-    objects.reserve(static_cast<std::size_t>(source.Count()));
-    for (std::int32_t i = 0; i < source.Count(); ++i) {
-        const TObject* object = source.ObjectAt(i);
-        clones.emplace_back(object ? object->Clone() : nullptr);
-        if (object && !clones.back()) return -4;
-        objects.push_back(clones.back().get());
-    }
-    if (ReplaceContents(source, objects.data()) != kNoErr) return -4;
-    for (auto& clone : clones) clone.release();
-    return kNoErr;
+    return CopyElementsFrom(
+        static_cast<const ObjList&>(other), [](const TObject* object) { return object->Clone(); }, DeleteObject);
 }
 
 bool ObjList::HasSameClasses(const ObjList& other) const {

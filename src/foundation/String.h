@@ -68,6 +68,7 @@ public:
 
     // Byte comparisons: -1, 0 or 1.
     int Compare(const char* text) const;
+    int Compare(const String& other) const { return Compare(other.text_); }
     static int Compare(const String& a, const String& b);
     // The texts compared in upper case.
     static int CompareNoCase(const String& a, const String& b);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
+#include <vector>
 
 #include "foundation/TList.h"
 
@@ -31,6 +32,27 @@ public:
     std::int32_t AppendBounded(T value) { return TList::AppendBounded(&value); }
     std::int32_t InsertSorted(T value, CompareFunc compare) { return TList::InsertSorted(&value, compare); }
     std::int32_t Find(T value, CompareFunc compare) const { return TList::Find(&value, compare); }
+
+protected:
+    // Replaces the list by the source's shape and flags with a copy of each of its elements, made
+    // by copy(element) (null stays null). Every copy is made before anything of this list is given
+    // up: when one cannot be had, the copies made are discarded, the list stays as it was and the
+    // answer is -4.
+    template <typename Copy, typename Discard>
+    ErrCode CopyElementsFrom(const TypedList& source, Copy copy, Discard discard) {
+        std::vector<T> copies;
+        copies.reserve(static_cast<std::size_t>(source.Count()));
+        auto fail = [&copies, discard] {
+            for (T element : copies) discard(element);
+            return ErrCode{-4};
+        };
+        for (std::int32_t i = 0; i < source.Count(); ++i) {
+            const T element = source.GetAt(i);
+            copies.push_back(element ? copy(element) : T{});
+            if (element && !copies.back()) return fail();
+        }
+        return ReplaceContents(source, copies.data()) == kNoErr ? kNoErr : fail();
+    }
 };
 
 class LList : public TypedList<std::int32_t> {

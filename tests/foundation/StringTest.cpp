@@ -121,6 +121,7 @@ TEST(String, CopiesAndComparisons) {
     EXPECT_EQ(text.Compare("\xE9"), -1);  // bytes compare unsigned
     String upper("ABCDEF");
     EXPECT_EQ(String::Compare(text, upper), 1);
+    EXPECT_EQ(upper.Compare(text), -1);
     EXPECT_EQ(String::CompareNoCase(text, upper), 0);
 }
 
