@@ -1,5 +1,11 @@
 #include "storymodel/CharID.h"
 
-#include <algorithm>
+#include "foundation/Compare.h"
 
-bool CharIDList::Contains(CharID id) const { return std::find(ids_.begin(), ids_.end(), id) != ids_.end(); }
+CharID CharIDList::GetAt(std::int32_t index) const {
+    CharID id;
+    TList::GetAt(&id, index);
+    return id;
+}
+
+bool CharIDList::Contains(CharID id) const { return Search(&id, CompareUShortAscending) >= 0; }

@@ -6,8 +6,9 @@ std::unique_ptr<Event> CharacterBroadcaster::MergeEvents(std::unique_ptr<Event> 
     const auto* added = dynamic_cast<const CharacterEvent*>(&incoming);
     if (!merged) return CloneEvent(incoming);
     if (added) {
-        for (CharID id : added->GetIDs()) {
-            if (!merged->GetIDs().Contains(id)) merged->GetIDs().Add(id);
+        const CharIDList& ids = added->GetIDs();
+        for (std::int32_t i = 0; i < ids.Count(); ++i) {
+            if (!merged->GetIDs().Contains(ids.GetAt(i))) merged->GetIDs().Add(ids.GetAt(i));
         }
     }
     return pending;

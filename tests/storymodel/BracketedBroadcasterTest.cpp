@@ -27,7 +27,10 @@ protected:
 std::vector<CharID> IDs(const Event* event) {
     const auto* characters = dynamic_cast<const CharacterEvent*>(event);
     if (!characters) return {};
-    return {characters->GetIDs().begin(), characters->GetIDs().end()};
+    std::vector<CharID> ids;
+    for (std::int32_t i = 0; i < characters->GetIDs().Count(); ++i)
+        ids.push_back(characters->GetIDs().GetAt(i));
+    return ids;
 }
 
 TEST(BracketedBroadcaster, PostOutsideABracketBroadcastsAtOnce) {
