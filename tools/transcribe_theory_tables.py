@@ -98,26 +98,26 @@ def number_cell(cell, line):
     return int(cell)
 
 
-def parse_story_points(lines):
+def parse_numbered_table(lines, header_prefix, cell_kinds, count, what):
+    """The rows of a table whose first column numbers them from 0; the other cells are read as
+    cell_kinds says: "n" a number, "t" a quoted text or -."""
     rows = []
-    for line, cells in table_rows(lines, "| index | id | code | kind |"):
-        if len(cells) != 8:
-            fail(f"line {line}: {len(cells)} cells, expected 8")
-        index = number_cell(cells[0], line)
-        if index != len(rows):
-            fail(f"line {line}: story point index {index}, expected {len(rows)}")
-        rows.append((
-            number_cell(cells[1], line),
-            text_cell(cells[2], line),
-            number_cell(cells[3], line),
-            text_cell(cells[4], line),
-            text_cell(cells[5], line),
-            number_cell(cells[6], line),
-            text_cell(cells[7], line),
-        ))
-    if len(rows) != STORY_POINT_COUNT:
-        fail(f"{len(rows)} story point rows, expected {STORY_POINT_COUNT}")
+    for line, cells in table_rows(lines, header_prefix):
+        if len(cells) != len(cell_kinds) + 1:
+            fail(f"line {line}: {len(cells)} cells, expected {len(cell_kinds) + 1}")
+        if number_cell(cells[0], line) != len(rows):
+            fail(f"line {line}: {what} row {cells[0]}, expected {len(rows)}")
+        rows.append(tuple(number_cell(cell, line) if kind == "n" else text_cell(cell, line)
+                          for cell, kind in zip(cells[1:], cell_kinds)))
+    if len(rows) != count:
+        fail(f"{len(rows)} {what} rows, expected {count}")
     return rows
+
+
+def parse_story_points(lines):
+    # id, code, kind, name, alternate name, engine field, short key
+    return parse_numbered_table(lines, "| index | id | code | kind |", "ntnttnt", STORY_POINT_COUNT,
+                                "story point")
 
 
 DYNAMIC_ENTRY = re.compile(r'^"([^"]*)"/"([^"]*)"(?: with newer names "([^"]*)"/"([^"]*)")?$')
@@ -138,21 +138,9 @@ def parse_dynamic_values(lines):
 
 
 def parse_terminology(lines):
-    rows = []
-    for line, cells in table_rows(lines, "| row | key | new term | original term | id |"):
-        if len(cells) != 5:
-            fail(f"line {line}: {len(cells)} cells, expected 5")
-        if number_cell(cells[0], line) != len(rows):
-            fail(f"line {line}: terminology row out of order")
-        rows.append((
-            text_cell(cells[1], line),
-            text_cell(cells[2], line),
-            text_cell(cells[3], line),
-            number_cell(cells[4], line),
-        ))
-    if len(rows) != TERMINOLOGY_COUNT:
-        fail(f"{len(rows)} terminology rows, expected {TERMINOLOGY_COUNT}")
-    return rows
+    # key, new term, original term, id
+    return parse_numbered_table(lines, "| row | key | new term | original term | id |", "tttn",
+                                TERMINOLOGY_COUNT, "terminology")
 
 
 def c_text(text):
