@@ -1,0 +1,85 @@
+#pragma once
+// A set of pixels kept as non-overlapping rectangles, the value behind region handles, clip regions
+// and update regions. Rectangles are sorted in bands: each band is a run of rectangles sharing top
+// and bottom, sorted left to right, and bands are sorted top to bottom. Right and bottom edges are
+// outside, as everywhere in the drawing layer. Two equal pixel sets always have equal rectangle
+// lists, so regions compare with ==.
+
+#include <span>
+#include <vector>
+
+#include "platform/sys/WinTypes.h"
+
+namespace win {
+
+class Region {
+public:
+    Region() = default;
+    // An empty or inverted rectangle gives an empty region.
+    explicit Region(const RECT& rect);
+    Region(LONG left, LONG top, LONG right, LONG bottom) : Region(RECT{left, top, right, bottom}) {}
+
+    // The union of any number of rectangles, overlapping or not.
+    static Region FromRects(std::span<const RECT> rects);
+
+    bool IsEmpty() const { return rects_.empty(); }
+    // The smallest rectangle holding every pixel; all zero when the region is empty.
+    RECT Bounds() const;
+    bool Contains(LONG x, LONG y) const;
+    // True when some pixel of the rectangle lies in the region.
+    bool Intersects(const RECT& rect) const;
+
+    Region& Offset(LONG dx, LONG dy);
+
+    Region Union(const Region& other) const;
+    Region Intersect(const Region& other) const;
+    Region Subtract(const Region& other) const;
+    Region Xor(const Region& other) const;
+
+    Region& operator|=(const Region& other) { return *this = Union(other); }
+    Region& operator&=(const Region& other) { return *this = Intersect(other); }
+    Region& operator-=(const Region& other) { return *this = Subtract(other); }
+    Region& operator^=(const Region& other) { return *this = Xor(other); }
+    friend Region operator|(const Region& a, const Region& b) { return a.Union(b); }
+    friend Region operator&(const Region& a, const Region& b) { return a.Intersect(b); }
+    friend Region operator-(const Region& a, const Region& b) { return a.Subtract(b); }
+    friend Region operator^(const Region& a, const Region& b) { return a.Xor(b); }
+
+    friend bool operator==(const Region& a, const Region& b);
+
+    // The rectangles, in band order.
+    const std::vector<RECT>& Rects() const { return rects_; }
+    std::size_t RectCount() const { return rects_.size(); }
+    std::vector<RECT>::const_iterator begin() const { return rects_.begin(); }
+    std::vector<RECT>::const_iterator end() const { return rects_.end(); }
+
+private:
+    std::vector<RECT> rects_;
+
+    template <typename Keep>
+    static Region Combine(const Region& a, const Region& b, Keep keep);
+    friend class RegionBuilder;
+};
+
+// Builds a region band by band, top to bottom: each band is given as sorted, non-overlapping
+// spans. Touching identical bands are merged, so the result is in the region's canonical form.
+class RegionBuilder {
+public:
+    struct Span {
+        LONG left;
+        LONG right;
+    };
+    // Bands must come in order (top not above the previous band's bottom); empty bands are skipped.
+    void AddBand(LONG top, LONG bottom, std::span<const Span> spans);
+    Region Finish();
+
+private:
+    Region region_;
+    std::size_t lastBandStart_ = 0;
+};
+
+bool IsRectEmpty(const RECT& rect);
+// The overlap of two rectangles; all zero when they do not overlap.
+RECT IntersectRects(const RECT& a, const RECT& b);
+
+}  // namespace win

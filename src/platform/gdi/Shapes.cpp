@@ -1,0 +1,204 @@
+#include "platform/gdi/Shapes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "platform/gdi/GdiTypes.h"
+
+namespace win::gdi {
+namespace {
+
+// Collects covered pixels row by row, in any order, then builds the region.
+class SpanCollector {
+public:
+    void Add(LONG y, LONG from, LONG to) {
+        if (from < to)
+            rows_[y].push_back({from, to});
+    }
+    // Adds the pixels whose centres lie in [left, right) on row y.
+    void AddCentres(LONG y, double left, double right) {
+        Add(y, static_cast<LONG>(std::ceil(left - 0.5)), static_cast<LONG>(std::ceil(right - 0.5)));
+    }
+    Region Build() {
+        RegionBuilder builder;
+        std::vector<RegionBuilder::Span> merged;
+        for (auto& [y, spans] : rows_) {
+            std::sort(spans.begin(), spans.end(),
+                      [](const auto& a, const auto& b) { return a.left < b.left; });
+            merged.clear();
+            for (const auto& s : spans) {
+                if (!merged.empty() && s.left <= merged.back().right) {
+                    merged.back().right = std::max(merged.back().right, s.right);
+                } else {
+                    merged.push_back(s);
+                }
+            }
+            builder.AddBand(y, y + 1, merged);
+        }
+        return builder.Finish();
+    }
+
+private:
+    std::map<LONG, std::vector<RegionBuilder::Span>> rows_;
+};
+
+// Rows from top to bottom, each covering the pixels whose centres lie in the extent the function
+// gives for the row's centre line (none when it gives nothing).
+void AddRows(SpanCollector& out, LONG top, LONG bottom,
+             const std::function<std::optional<std::pair<double, double>>(double)>& extent) {
+    for (LONG y = top; y < bottom; ++y) {
+        if (auto e = extent(y + 0.5))
+            out.AddCentres(y, e->first, e->second);
+    }
+}
+
+void AddDisc(SpanCollector& out, DPoint centre, double radius) {
+    const auto top = static_cast<LONG>(std::floor(centre.y - radius));
+    const auto bottom = static_cast<LONG>(std::ceil(centre.y + radius)) + 1;
+    AddRows(out, top, bottom, [&](double yc) -> std::optional<std::pair<double, double>> {
+        const double dy = yc - centre.y;
+        if (std::fabs(dy) >= radius)
+            return std::nullopt;
+        const double half = std::sqrt(radius * radius - dy * dy);
+        return std::pair{centre.x - half, centre.x + half};
+    });
+}
+
+// Scan-converts closed polygons given as runs of points.
+void AddPolygons(SpanCollector& out, std::span<const DPoint> points, std::span<const int> counts,
+                 int fillMode) {
+    struct Edge {
+        DPoint a, b;
+        int direction;
+    };
+    std::vector<Edge> edges;
+    double top = 1e300, bottom = -1e300;
+    std::size_t start = 0;
+    for (int count : counts) {
+        if (count < 0 || start + static_cast<std::size_t>(count) > points.size())
+            break;
+        for (int k = 0; k < count; ++k) {
+            const DPoint a = points[start + static_cast<std::size_t>(k)];
+            const DPoint b = points[start + static_cast<std::size_t>((k + 1) % count)];
+            top = std::min(top, a.y), bottom = std::max(bottom, a.y);
+            if (a.y == b.y)
+                continue;
+            edges.push_back(a.y < b.y ? Edge{a, b, 1} : Edge{b, a, -1});
+        }
+        start += static_cast<std::size_t>(count);
+    }
+    if (edges.empty())
+        return;
+    std::vector<std::pair<double, int>> crossings;
+    for (auto y = static_cast<LONG>(std::floor(top)); y < static_cast<LONG>(std::ceil(bottom)); ++y) {
+        const double yc = y + 0.5;
+        crossings.clear();
+        for (const Edge& e : edges) {
+            if (yc < e.a.y || yc >= e.b.y)
+                continue;
+            crossings.push_back({e.a.x + (yc - e.a.y) * (e.b.x - e.a.x) / (e.b.y - e.a.y), e.direction});
+        }
+        std::sort(crossings.begin(), crossings.end());
+        int winding = 0;
+        for (std::size_t k = 0; k + 1 < crossings.size(); ++k) {
+            winding += fillMode == WINDING ? crossings[k].second : 1;
+            const bool inside = fillMode == WINDING ? winding != 0 : (winding & 1) != 0;
+            if (inside)
+                out.AddCentres(y, crossings[k].first, crossings[k + 1].first);
+        }
+    }
+}
+
+}  // namespace
+
+Region ThinLine(POINT from, POINT to) {
+    SpanCollector out;
+    const long dx = std::labs(static_cast<long>(to.x) - from.x);
+    const long dy = std::labs(static_cast<long>(to.y) - from.y);
+    const int sx = to.x >= from.x ? 1 : -1;
+    const int sy = to.y >= from.y ? 1 : -1;
+    const long steps = std::max(dx, dy);
+    // Each step moves one pixel along the major axis; the minor axis follows the rounded ideal
+    // line (halves round away from the start).
+    for (long i = 0; i < steps; ++i) {
+        long x, y;
+        if (dx >= dy) {
+            x = from.x + sx * i;
+            y = from.y + sy * ((2 * i * dy + dx) / (2 * dx));
+        } else {
+            y = from.y + sy * i;
+            x = from.x + sx * ((2 * i * dx + dy) / (2 * dy));
+        }
+        out.Add(static_cast<LONG>(y), static_cast<LONG>(x), static_cast<LONG>(x + 1));
+    }
+    return out.Build();
+}
+
+Region WideLine(std::span<const POINT> points, int width) {
+    SpanCollector out;
+    const double radius = width / 2.0;
+    auto centre = [](POINT p) { return DPoint{p.x + 0.5, p.y + 0.5}; };
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const DPoint a = centre(points[k]);
+        AddDisc(out, a, radius);
+        if (k + 1 == points.size())
+            break;
+        const DPoint b = centre(points[k + 1]);
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        if (length == 0)
+            continue;
+        const double nx = -(b.y - a.y) / length * radius, ny = (b.x - a.x) / length * radius;
+        const DPoint quad[] = {
+            {a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}};
+        const int count = 4;
+        AddPolygons(out, quad, std::span<const int>(&count, 1), WINDING);
+    }
+    return out.Build();
+}
+
+Region EllipseRegion(const RECT& box) {
+    return RoundRectRegion(box, box.right - box.left, box.bottom - box.top);
+}
+
+Region RoundRectRegion(const RECT& box, int ellipseWidth, int ellipseHeight) {
+    if (IsRectEmpty(box))
+        return Region();
+    const double rx = std::min(std::abs(ellipseWidth), static_cast<int>(box.right - box.left)) / 2.0;
+    const double ry = std::min(std::abs(ellipseHeight), static_cast<int>(box.bottom - box.top)) / 2.0;
+    if (rx <= 0 || ry <= 0)
+        return Region(box);
+    SpanCollector out;
+    AddRows(out, box.top, box.bottom, [&](double yc) -> std::optional<std::pair<double, double>> {
+        double inset = 0;
+        const double cornerY = yc < box.top + ry ? box.top + ry : yc > box.bottom - ry ? box.bottom - ry : yc;
+        const double dy = (yc - cornerY) / ry;
+        if (std::fabs(dy) >= 1)
+            return std::nullopt;
+        inset = rx - rx * std::sqrt(1 - dy * dy);
+        return std::pair{box.left + inset, box.right - inset};
+    });
+    return out.Build();
+}
+
+Region PolygonRegion(std::span<const POINT> points, int fillMode) {
+    const int count = static_cast<int>(points.size());
+    return PolyPolygonRegion(points, std::span<const int>(&count, 1), fillMode);
+}
+
+Region PolyPolygonRegion(std::span<const POINT> points, std::span<const int> counts, int fillMode) {
+    std::vector<DPoint> corners;
+    corners.reserve(points.size());
+    for (const POINT& p : points)
+        corners.push_back(DPoint{static_cast<double>(p.x), static_cast<double>(p.y)});
+    SpanCollector out;
+    AddPolygons(out, corners, counts, fillMode);
+    return out.Build();
+}
+
+}  // namespace win::gdi

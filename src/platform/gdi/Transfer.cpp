@@ -1,0 +1,133 @@
+#include "platform/gdi/Transfer.h"
+
+#include <algorithm>
+
+#include "platform/gdi/Rop.h"
+
+namespace win::gdi {
+namespace {
+
+// One axis of a scaled transfer: for destination pixel i (0 .. count-1) the source pixels
+// [first, last) it stands for.
+struct AxisMap {
+    LONG destStart = 0, count = 0;  // normalised destination
+    LONG sourceStart = 0, sourceCount = 0;
+    bool mirror = false;
+
+    AxisMap(LONG destination, LONG destSize, LONG source, LONG sourceSize) {
+        if (destSize < 0)
+            destination += destSize, destSize = -destSize, mirror = !mirror;
+        if (sourceSize < 0)
+            source += sourceSize, sourceSize = -sourceSize, mirror = !mirror;
+        destStart = destination, count = destSize, sourceStart = source, sourceCount = sourceSize;
+    }
+    // The source pixels [first, last) that destination pixel i stands for.
+    std::pair<LONG, LONG> Block(LONG i) const {
+        LONG first = static_cast<LONG>(static_cast<long long>(i) * sourceCount / count);
+        LONG last =
+            std::max(first + 1, static_cast<LONG>(static_cast<long long>(i + 1) * sourceCount / count));
+        if (mirror) {
+            const LONG mirroredFirst = sourceCount - last;
+            last = sourceCount - first;
+            first = mirroredFirst;
+        }
+        return {sourceStart + first, sourceStart + last};
+    }
+    // The source pixel sampled for destination pixel i: the one under its centre.
+    LONG Sample(LONG i) const {
+        LONG j = static_cast<LONG>((2LL * i + 1) * sourceCount / (2LL * count));
+        return sourceStart + (mirror ? sourceCount - 1 - j : j);
+    }
+};
+
+}  // namespace
+
+Extent DeviceExtent(const Dc& dc, Extent logical) {
+    const POINT a = dc.ToDevice(logical.x, logical.y);
+    const POINT b = dc.ToDevice(logical.x + logical.width, logical.y + logical.height);
+    return Extent{a.x, a.y, b.x - a.x, b.y - a.y};
+}
+
+void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent from, DWORD rop) {
+    Canvas* canvas = destination.GetDevice().GetCanvas();
+    if (!canvas || to.width == 0 || to.height == 0)
+        return;
+    const bool readsSource = Rop3UsesSource(rop);
+    if (readsSource && (!source || from.width == 0 || from.height == 0))
+        return;
+    if (!readsSource)
+        from = Extent{0, 0, to.width, to.height};
+
+    const AxisMap xs(to.x, to.width, from.x, from.width);
+    const AxisMap ys(to.y, to.height, from.y, from.height);
+    // Destination pixels whose source lies outside the source's pixels are left alone.
+    LONG columnFrom = 0, columnTo = xs.count, rowFrom = 0, rowTo = ys.count;
+    if (readsSource) {
+        auto valid = [](const AxisMap& axis, LONG i, LONG low, LONG high) {
+            const LONG s = axis.Sample(i);
+            return s >= low && s < high;
+        };
+        while (columnFrom < columnTo && !valid(xs, columnFrom, source->bounds.left, source->bounds.right))
+            ++columnFrom;
+        while (columnTo > columnFrom && !valid(xs, columnTo - 1, source->bounds.left, source->bounds.right))
+            --columnTo;
+        while (rowFrom < rowTo && !valid(ys, rowFrom, source->bounds.top, source->bounds.bottom)) ++rowFrom;
+        while (rowTo > rowFrom && !valid(ys, rowTo - 1, source->bounds.top, source->bounds.bottom)) --rowTo;
+    }
+    const RECT target{xs.destStart + columnFrom, ys.destStart + rowFrom, xs.destStart + columnTo,
+                      ys.destStart + rowTo};
+    const Region area = Region(target) & destination.VisibleClip();
+    if (area.IsEmpty())
+        return;
+
+    PixelImage image;
+    if (readsSource) {
+        const RECT box = area.Bounds();
+        image.left = box.left, image.top = box.top;
+        image.width = box.right - box.left, image.height = box.bottom - box.top;
+        image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+        const int mode = destination.state.stretchMode;
+        const bool shrinking = xs.sourceCount > xs.count || ys.sourceCount > ys.count;
+        const bool combine = shrinking && (mode == BLACKONWHITE || mode == WHITEONBLACK);
+        const bool toMonochrome = canvas->IsMonochrome() && !source->monochrome;
+        const bool fromMonochrome = source->monochrome && !canvas->IsMonochrome();
+        const std::uint32_t fore = destination.DrawPixel(destination.state.textColor);
+        const std::uint32_t back = destination.DrawPixel(destination.state.bkColor);
+        for (LONG y = box.top; y < box.bottom; ++y) {
+            const LONG i = y - ys.destStart;
+            for (LONG x = box.left; x < box.right; ++x) {
+                const LONG k = x - xs.destStart;
+                std::uint32_t pixel;
+                if (combine) {
+                    // Every source pixel this one stands for: black (white) wins.
+                    pixel = mode == BLACKONWHITE ? kPixelMask : 0;
+                    const auto [x0, x1] = xs.Block(k);
+                    const auto [y0, y1] = ys.Block(i);
+                    for (LONG sy = std::max(y0, source->bounds.top); sy < std::min(y1, source->bounds.bottom);
+                         ++sy) {
+                        for (LONG sx = std::max(x0, source->bounds.left);
+                             sx < std::min(x1, source->bounds.right); ++sx) {
+                            const std::uint32_t p = source->At(sx, sy);
+                            pixel = mode == BLACKONWHITE ? (pixel & p) : (pixel | p);
+                        }
+                    }
+                } else {
+                    pixel = source->At(xs.Sample(k), ys.Sample(i));
+                }
+                if (toMonochrome)
+                    pixel = pixel == source->background ? kPixelMask : 0;
+                if (fromMonochrome)
+                    pixel = pixel ? back : fore;
+                image.pixels[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(image.width) +
+                             static_cast<std::size_t>(x - box.left)] = pixel;
+            }
+        }
+    }
+    Paint pattern;
+    if (Rop3UsesPattern(rop) && destination.state.brush && !destination.state.brush->IsNull()) {
+        pattern = destination.BrushPaint(*destination.state.brush);
+    }
+    canvas->Blit(area, image, pattern, rop);
+}
+
+}  // namespace win::gdi

@@ -1,0 +1,295 @@
+#include "platform/gdi/Drawing.h"
+
+#include <gtest/gtest.h>
+
+#include "GdiTestSupport.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/Regions.h"
+
+namespace {
+
+using namespace win;
+using gditest::kBlack;
+using gditest::kBlue;
+using gditest::kRed;
+using gditest::kWhite;
+using gditest::RowPattern;
+
+class Drawing : public gditest::SurfaceTest {};
+
+TEST_F(Drawing, ThinLinesLeaveOutTheirLastPixel) {
+    MoveToEx(dc_, 5, 10, nullptr);
+    LineTo(dc_, 10, 10);
+    EXPECT_EQ(RowPattern(surface_, 10, 3, 12, kBlack), "..#####..");
+    POINT at;
+    GetCurrentPositionEx(dc_, &at);
+    EXPECT_EQ(at.x, 10);
+    EXPECT_EQ(at.y, 10);
+    // Vertical, leftwards and diagonal lines follow the same rule.
+    MoveToEx(dc_, 20, 5, nullptr);
+    LineTo(dc_, 20, 8);
+    EXPECT_EQ(Pixel(20, 5), kBlack);
+    EXPECT_EQ(Pixel(20, 7), kBlack);
+    EXPECT_EQ(Pixel(20, 8), kWhite);
+    MoveToEx(dc_, 40, 20, nullptr);
+    LineTo(dc_, 36, 20);
+    EXPECT_EQ(RowPattern(surface_, 20, 35, 42, kBlack), "..####.");
+    MoveToEx(dc_, 30, 30, nullptr);
+    LineTo(dc_, 34, 34);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(Pixel(30 + k, 30 + k), kBlack);
+    EXPECT_EQ(Pixel(34, 34), kWhite);
+    // A line to its own start draws nothing.
+    const int before = Count(kBlack);
+    MoveToEx(dc_, 50, 50, nullptr);
+    LineTo(dc_, 50, 50);
+    EXPECT_EQ(Count(kBlack), before);
+}
+
+TEST_F(Drawing, ClosedPolylineOfThinSegmentsTouchesEachPixelOnce) {
+    SetROP2(dc_, R2_XORPEN);
+    HPEN white = CreatePen(PS_SOLID, 1, kWhite);
+    SelectObject(dc_, white);
+    const POINT box[] = {{10, 10}, {20, 10}, {20, 20}, {10, 20}, {10, 10}};
+    Polyline(dc_, box, 5);
+    // White XOR white is black: every frame pixel flipped exactly once.
+    EXPECT_EQ(Count(kBlack), 40);
+    EXPECT_EQ(Pixel(10, 10), kBlack);
+    EXPECT_EQ(Pixel(20, 20), kBlack);
+    Polyline(dc_, box, 5);
+    EXPECT_EQ(Count(kBlack), 0);
+    SelectObject(dc_, GetStockObject(BLACK_PEN));
+    DeleteObject(white);
+}
+
+TEST_F(Drawing, RectangleStaysLeftOfRightAndAboveBottom) {
+    HBRUSH red = CreateSolidBrush(kRed);
+    SelectObject(dc_, red);
+    Rectangle(dc_, 10, 10, 20, 16);
+    EXPECT_EQ(InkBounds().right, 20);
+    EXPECT_EQ(InkBounds().bottom, 16);
+    EXPECT_EQ(Pixel(10, 10), kBlack);  // outline by the pen
+    EXPECT_EQ(Pixel(19, 15), kBlack);
+    EXPECT_EQ(Pixel(11, 11), kRed);  // inside by the brush
+    EXPECT_EQ(Pixel(18, 14), kRed);
+    EXPECT_EQ(Count(kRed), 8 * 4);
+    // With the null pen the fill alone also leaves out the last column and row.
+    SelectObject(dc_, GetStockObject(NULL_PEN));
+    Rectangle(dc_, 30, 30, 40, 36);
+    EXPECT_EQ(Pixel(30, 30), kRed);
+    EXPECT_EQ(Pixel(38, 34), kRed);
+    EXPECT_EQ(Pixel(39, 34), kWhite);
+    EXPECT_EQ(Pixel(38, 35), kWhite);
+    SelectObject(dc_, GetStockObject(WHITE_BRUSH));
+    DeleteObject(red);
+}
+
+TEST_F(Drawing, WidePensAreCentredOnTheEdge) {
+    HPEN thick = CreatePen(PS_SOLID, 3, kBlue);
+    SelectObject(dc_, thick);
+    SelectObject(dc_, GetStockObject(NULL_BRUSH));
+    Rectangle(dc_, 10, 10, 30, 30);
+    // One pixel outside, the edge pixel, one inside.
+    EXPECT_EQ(RowPattern(surface_, 20, 8, 13, kBlue), ".###.");
+    EXPECT_EQ(RowPattern(surface_, 20, 27, 32, kBlue), ".###.");
+    EXPECT_EQ(Pixel(20, 20), kWhite);
+    // An inside-frame pen stays within the rectangle.
+    HPEN inside = CreatePen(PS_INSIDEFRAME, 3, kRed);
+    SelectObject(dc_, inside);
+    Rectangle(dc_, 40, 10, 60, 30);
+    EXPECT_EQ(RowPattern(surface_, 20, 39, 44, kRed), ".###.");
+    EXPECT_EQ(RowPattern(surface_, 20, 56, 61, kRed), ".###.");
+    SelectObject(dc_, GetStockObject(BLACK_PEN));
+    DeleteObject(thick);
+    DeleteObject(inside);
+}
+
+TEST_F(Drawing, EllipseAndRoundRectKeepInsideTheirBox) {
+    HBRUSH red = CreateSolidBrush(kRed);
+    SelectObject(dc_, red);
+    Ellipse(dc_, 10, 10, 30, 20);
+    const RECT ink = InkBounds();
+    EXPECT_EQ(ink.left, 10);
+    EXPECT_EQ(ink.top, 10);
+    EXPECT_EQ(ink.right, 30);
+    EXPECT_EQ(ink.bottom, 20);
+    EXPECT_EQ(Pixel(10, 10), kWhite);  // corners stay clear
+    EXPECT_EQ(Pixel(20, 15), kRed);
+    EXPECT_EQ(Pixel(10, 15), kBlack);  // left end of the outline
+    // Symmetric about both axes.
+    for (int y = 10; y < 20; ++y) {
+        for (int x = 10; x < 30; ++x) {
+            EXPECT_EQ(Pixel(x, y), Pixel(39 - x, y)) << x << "," << y;
+            EXPECT_EQ(Pixel(x, y), Pixel(x, 29 - y)) << x << "," << y;
+        }
+    }
+    surface_.Fill(kWhite);
+    RoundRect(dc_, 10, 30, 40, 50, 10, 10);
+    EXPECT_EQ(Pixel(10, 30), kWhite);
+    EXPECT_EQ(Pixel(20, 30), kBlack);  // straight top edge
+    EXPECT_EQ(Pixel(10, 40), kBlack);  // straight left edge
+    EXPECT_EQ(InkBounds().right, 40);
+    EXPECT_EQ(InkBounds().bottom, 50);
+    SelectObject(dc_, GetStockObject(WHITE_BRUSH));
+    DeleteObject(red);
+}
+
+TEST_F(Drawing, FillFrameAndInvertRectangles) {
+    HBRUSH blue = CreateSolidBrush(kBlue);
+    const RECT r{4, 4, 12, 10};
+    SetROP2(dc_, R2_XORPEN);  // fills copy whatever the mode
+    FillRect(dc_, &r, blue);
+    EXPECT_EQ(Count(kBlue), 8 * 6);
+    EXPECT_EQ(Pixel(11, 9), kBlue);
+    EXPECT_EQ(Pixel(12, 9), kWhite);
+    InvertRect(dc_, &r);
+    EXPECT_EQ(Pixel(4, 4), RGB(255, 255, 0));
+    InvertRect(dc_, &r);
+    EXPECT_EQ(Pixel(4, 4), kBlue);
+    const RECT frame{20, 20, 30, 28};
+    FrameRect(dc_, &frame, blue);
+    EXPECT_EQ(Count(kBlue, frame), 2 * 10 + 2 * 6);
+    EXPECT_EQ(Pixel(25, 24), kWhite);
+    DeleteObject(blue);
+}
+
+TEST_F(Drawing, FocusRectIsDottedAndErasesItself) {
+    const RECT r{10, 10, 30, 20};
+    DrawFocusRect(dc_, &r);
+    EXPECT_EQ(RowPattern(surface_, 10, 10, 16, kBlack), "#.#.#.");
+    EXPECT_EQ(Pixel(15, 15), kWhite);
+    EXPECT_GT(Count(kBlack), 20);
+    DrawFocusRect(dc_, &r);
+    EXPECT_EQ(Count(kBlack), 0);
+}
+
+TEST_F(Drawing, XorRubberBandErasesItself) {
+    // Draw over a coloured background so that the band crosses several colours.
+    HBRUSH blue = CreateSolidBrush(kBlue);
+    const RECT half{0, 0, 32, 64};
+    FillRect(dc_, &half, blue);
+    Surface before(64, 64);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) before.SetPixel(x, y, Pixel(x, y));
+    }
+    SetROP2(dc_, R2_NOTXORPEN);
+    SelectObject(dc_, GetStockObject(NULL_BRUSH));
+    for (int pass = 0; pass < 2; ++pass) {
+        Rectangle(dc_, 10, 10, 50, 40);
+        MoveToEx(dc_, 5, 60, nullptr);
+        LineTo(dc_, 60, 3);
+    }
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) ASSERT_EQ(Pixel(x, y), before.GetPixel(x, y)) << x << "," << y;
+    }
+    DeleteObject(blue);
+}
+
+TEST_F(Drawing, Rop2ModesCombinePenAndScreen) {
+    struct Case {
+        int mode;
+        COLORREF screen;
+        COLORREF pen;
+        COLORREF expected;
+    };
+    const Case cases[] = {
+        {R2_COPYPEN, kWhite, kRed, kRed},
+        {R2_XORPEN, RGB(0xF0, 0x0F, 0x55), RGB(0xFF, 0xFF, 0x00), RGB(0x0F, 0xF0, 0x55)},
+        {R2_NOT, RGB(0x12, 0x34, 0x56), kRed, RGB(0xED, 0xCB, 0xA9)},
+        {R2_NOTCOPYPEN, kWhite, RGB(0x12, 0x34, 0x56), RGB(0xED, 0xCB, 0xA9)},
+        {R2_MASKPEN, RGB(0xF0, 0xF0, 0xF0), RGB(0x3C, 0x3C, 0x3C), RGB(0x30, 0x30, 0x30)},
+        {R2_MERGEPEN, RGB(0xF0, 0x00, 0x00), RGB(0x0F, 0x01, 0x00), RGB(0xFF, 0x01, 0x00)},
+        {R2_MASKNOTPEN, RGB(0xFF, 0xFF, 0xFF), RGB(0x0F, 0xF0, 0x00), RGB(0xF0, 0x0F, 0xFF)},
+        {R2_MERGENOTPEN, RGB(0x00, 0x00, 0x00), RGB(0x0F, 0xF0, 0xFF), RGB(0xF0, 0x0F, 0x00)},
+        {R2_NOTXORPEN, RGB(0xF0, 0x0F, 0x55), RGB(0xFF, 0xFF, 0x00), RGB(0xF0, 0x0F, 0xAA)},
+    };
+    int x = 2;
+    for (const Case& c : cases) {
+        surface_.SetPixel(x, 5, c.screen);
+        HPEN pen = CreatePen(PS_SOLID, 1, c.pen);
+        SelectObject(dc_, pen);
+        SetROP2(dc_, c.mode);
+        MoveToEx(dc_, x, 5, nullptr);
+        LineTo(dc_, x + 1, 5);
+        EXPECT_EQ(Pixel(x, 5), c.expected) << "mode " << c.mode;
+        SelectObject(dc_, GetStockObject(BLACK_PEN));
+        DeleteObject(pen);
+        x += 3;
+    }
+}
+
+TEST_F(Drawing, PatternBrushesTakeTheColoursOfTheirContextWhenDrawn) {
+    // A checkerboard, one byte per row padded to 16 bits.
+    const BYTE rows[16] = {0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0};
+    HBITMAP bits = CreateBitmap(8, 8, 1, 1, rows);
+    HBRUSH checker = CreatePatternBrush(bits);
+    DeleteObject(bits);
+    SetTextColor(dc_, kRed);
+    SetBkColor(dc_, kBlue);
+    const RECT r{0, 0, 16, 16};
+    FillRect(dc_, &r, checker);
+    // Bit 0 (0x55 has bit 7 clear, so pixel 0 is 0) takes the text colour, bit 1 the background.
+    EXPECT_EQ(Pixel(0, 0), kRed);
+    EXPECT_EQ(Pixel(1, 0), kBlue);
+    EXPECT_EQ(Pixel(0, 1), kBlue);
+    EXPECT_EQ(Pixel(8, 0), kRed);  // repeats every 8 pixels
+    EXPECT_EQ(Count(kRed, r), 128);
+    // The same brush later draws in the colours then current.
+    SetTextColor(dc_, kBlack);
+    SetBkColor(dc_, kWhite);
+    FillRect(dc_, &r, checker);
+    EXPECT_EQ(Pixel(0, 0), kBlack);
+    EXPECT_EQ(Pixel(1, 0), kWhite);
+    // Patterns are aligned to the device origin, not to the shape.
+    const RECT shifted{21, 0, 29, 8};
+    FillRect(dc_, &shifted, checker);
+    EXPECT_EQ(Pixel(21, 0), kWhite);  // odd column: background
+    EXPECT_EQ(Pixel(22, 0), kBlack);
+    DeleteObject(checker);
+}
+
+TEST_F(Drawing, RegionsPaintFrameAndInvert) {
+    HRGN region = CreateRectRgn(10, 10, 30, 20);
+    HRGN second = CreateRectRgn(25, 15, 40, 30);
+    CombineRgn(region, region, second, RGN_OR);
+    HBRUSH blue = CreateSolidBrush(kBlue);
+    FrameRgn(dc_, region, blue, 2, 1);
+    EXPECT_EQ(Pixel(10, 15), kBlue);
+    EXPECT_EQ(Pixel(11, 15), kBlue);
+    EXPECT_EQ(Pixel(12, 15), kWhite);
+    EXPECT_EQ(Pixel(20, 10), kBlue);
+    EXPECT_EQ(Pixel(20, 11), kWhite);
+    EXPECT_EQ(Pixel(39, 25), kBlue);
+    EXPECT_EQ(Pixel(32, 25), kWhite);
+    surface_.Fill(kWhite);
+    SelectObject(dc_, blue);
+    PaintRgn(dc_, region);
+    EXPECT_EQ(Count(kBlue), 20 * 10 + 15 * 15 - 5 * 5);
+    InvertRgn(dc_, region);
+    EXPECT_EQ(Pixel(35, 25), RGB(255, 255, 0));
+    EXPECT_EQ(Pixel(5, 5), kWhite);
+    SelectObject(dc_, GetStockObject(WHITE_BRUSH));
+    DeleteObject(blue);
+    DeleteObject(region);
+    DeleteObject(second);
+}
+
+TEST_F(Drawing, ClipRegionsLimitEveryDrawingCall) {
+    HRGN clip = CreateRectRgn(10, 10, 20, 20);
+    SelectClipRgn(dc_, clip);
+    DeleteObject(clip);  // the context keeps its own copy
+    HBRUSH red = CreateSolidBrush(kRed);
+    const RECT all{0, 0, 64, 64};
+    FillRect(dc_, &all, red);
+    EXPECT_EQ(InkBounds().left, 10);
+    EXPECT_EQ(InkBounds().right, 20);
+    EXPECT_EQ(Count(kRed), 100);
+    EXPECT_EQ(GetPixel(dc_, 5, 5), CLR_INVALID);
+    EXPECT_EQ(GetPixel(dc_, 15, 15), kRed);
+    SelectClipRgn(dc_, nullptr);
+    EXPECT_EQ(GetPixel(dc_, 5, 5), kWhite);
+    DeleteObject(red);
+}
+
+}  // namespace

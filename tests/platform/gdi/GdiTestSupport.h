@@ -1,0 +1,67 @@
+#pragma once
+// A white surface with a display context over all of it, and helpers that read pixels back.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/gdi/DisplayDC.h"
+#include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Surface.h"
+
+namespace gditest {
+
+inline constexpr win::COLORREF kWhite = win::RGB(255, 255, 255);
+inline constexpr win::COLORREF kBlack = win::RGB(0, 0, 0);
+inline constexpr win::COLORREF kRed = win::RGB(255, 0, 0);
+inline constexpr win::COLORREF kBlue = win::RGB(0, 0, 255);
+
+class SurfaceTest : public ::testing::Test {
+protected:
+    explicit SurfaceTest(int width = 64, int height = 64)
+        : surface_(width, height, kWhite),
+          dc_(win::CreateDisplayDC(surface_, win::POINT{0, 0}, win::Region(0, 0, width, height))) {}
+    ~SurfaceTest() override { win::DestroyDisplayDC(dc_); }
+
+    win::COLORREF Pixel(int x, int y) const { return surface_.GetPixel(x, y); }
+    // How many pixels of the rectangle have the colour.
+    int Count(win::COLORREF color, const win::RECT& area) const {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) n += Pixel(x, y) == color;
+        }
+        return n;
+    }
+    int Count(win::COLORREF color) const {
+        return Count(color, win::RECT{0, 0, surface_.Width(), surface_.Height()});
+    }
+    // The smallest rectangle around the pixels that differ from the colour; empty when none do.
+    win::RECT InkBounds(win::COLORREF background = kWhite) const {
+        win::RECT box{surface_.Width(), surface_.Height(), 0, 0};
+        for (int y = 0; y < surface_.Height(); ++y) {
+            for (int x = 0; x < surface_.Width(); ++x) {
+                if (Pixel(x, y) == background)
+                    continue;
+                box.left = std::min<win::LONG>(box.left, x),
+                box.right = std::max<win::LONG>(box.right, x + 1);
+                box.top = std::min<win::LONG>(box.top, y),
+                box.bottom = std::max<win::LONG>(box.bottom, y + 1);
+            }
+        }
+        return box.left < box.right ? box : win::RECT{};
+    }
+
+    win::Surface surface_;
+    win::HDC dc_;
+};
+
+// Pixels of a row as a string: '#' for the colour, '.' for anything else.
+inline std::string RowPattern(const win::Surface& surface, int y, int from, int to, win::COLORREF ink) {
+    std::string row;
+    for (int x = from; x < to; ++x) row += surface.GetPixel(x, y) == ink ? '#' : '.';
+    return row;
+}
+
+}  // namespace gditest

@@ -1,0 +1,50 @@
+#include "platform/sys/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using win::Cp1252ToUnicode;
+using win::Cp1252ToUtf8;
+using win::UnicodeToCp1252;
+using win::Utf8ToCp1252;
+
+TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    const std::string utf8 = Cp1252ToUtf8(all);
+    EXPECT_EQ(Utf8ToCp1252(utf8), all);
+    for (int b = 0; b < 256; ++b) {
+        EXPECT_EQ(UnicodeToCp1252(Cp1252ToUnicode(static_cast<unsigned char>(b))), b) << b;
+    }
+}
+
+TEST(Cp1252, HighBytesMapToTheirTypographicCharacters) {
+    EXPECT_EQ(Cp1252ToUnicode(0x80), U'\u20AC');  // euro sign
+    EXPECT_EQ(Cp1252ToUnicode(0x85), U'\u2026');  // ellipsis
+    EXPECT_EQ(Cp1252ToUnicode(0x93), U'\u201C');  // left double quotation mark
+    EXPECT_EQ(Cp1252ToUnicode(0x9F), U'\u0178');  // Y with diaeresis
+    EXPECT_EQ(Cp1252ToUnicode(0xC9), U'\u00C9');  // E acute: Latin-1 range unchanged
+    EXPECT_EQ(Cp1252ToUnicode(0x81), U'\u0081');  // undefined byte keeps its value
+    EXPECT_EQ(Cp1252ToUtf8("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(Cp1252ToUtf8("\x93quoted\x94"), "\xE2\x80\x9Cquoted\xE2\x80\x9D");
+}
+
+TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
+    EXPECT_EQ(UnicodeToCp1252(U'\u4E2D'), -1);
+    EXPECT_EQ(UnicodeToCp1252(U'\u0080'), -1);           // a control code the code page does not hold
+    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD!"), "?!");      // CJK character
+    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80x"), "?x");  // four-byte sequence
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");              // truncated at the end
+    EXPECT_EQ(Utf8ToCp1252("\xC3"
+                           "A"),
+              "?A");                               // lead byte without continuation
+    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");     // overlong encoding of '/'
+    EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "?");  // encoded surrogate
+    EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
+    EXPECT_EQ(Utf8ToCp1252(""), "");
+}
+
+}  // namespace
