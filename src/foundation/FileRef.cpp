@@ -35,6 +35,7 @@ void FileRef::Clear() {
 }
 
 bool FileRef::IsSameFile(const FileRef& other) const {
+    if (IsEmpty() || other.IsEmpty()) return false;
     const std::string path = GetFullPath();
     const std::string otherPath = other.GetFullPath();
     win::PathInfo info;

@@ -42,7 +42,7 @@ public:
     void Clear();
 
     // True when both name the same file: the same file on disk when both exist (whatever links or
-    // spellings lead to it), else the same full path.
+    // spellings lead to it), else the same full path. An empty FileRef names no file.
     bool IsSameFile(const FileRef& other) const;
 
     const VolumePart& GetVolume() const { return volume_; }

@@ -114,6 +114,7 @@ TEST(FileRef, SameFileByIdentityWhenBothExist) {
     FileRef a("new.fsf", "", folder.Path().c_str(), kAccessRead);
     FileRef b("new.fsf", "", (folder.Path() + "/").c_str(), kAccessCreate);
     EXPECT_TRUE(a.IsSameFile(b));
+    EXPECT_FALSE(FileRef().IsSameFile(FileRef()));
 }
 
 TEST(FileRef, ExistsAndReadOnlyTakeNamesLiterally) {
