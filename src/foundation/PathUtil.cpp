@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "foundation/FileError.h"
+#include "foundation/PlainText.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
 
@@ -18,16 +19,6 @@ ErrCode CopyWhole(const std::string& text, char* buffer, std::size_t size) {
     }
     std::memcpy(buffer, text.c_str(), text.size() + 1);
     return kNoErr;
-}
-
-bool EqualNoCase(const std::string& a, const char* b) {
-    if (a.size() != std::strlen(b)) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto x = static_cast<unsigned char>(a[i]);
-        const auto y = static_cast<unsigned char>(b[i]);
-        if ((x >= 'A' && x <= 'Z' ? x + 32 : x) != (y >= 'A' && y <= 'Z' ? y + 32 : y)) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -89,7 +80,7 @@ void ReplaceExtension(std::string& name, const char* extension) {
     name += extension ? extension : "";
 }
 
-bool HasBakExtension(const char* name) { return EqualNoCase(GetExtension(name), ".bak"); }
+bool HasBakExtension(const char* name) { return StrCompareNoCase(GetExtension(name).c_str(), ".bak") == 0; }
 
 std::string MakeBackupName(const char* name) {
     std::string backup = name ? name : "";

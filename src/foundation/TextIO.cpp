@@ -1,10 +1,13 @@
 #include "foundation/TextIO.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "foundation/FileError.h"
+#include "foundation/String.h"
 
 namespace {
 
@@ -60,6 +63,34 @@ ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, char* buffer, std::
     const ErrCode err = readPrefix(stream, length);
     if (err != kNoErr) return err;
     return ReadPrefixedText(stream, length, buffer, size, unscramble, cut);
+}
+
+// Characters read at a time into a String: memory grows only as fast as the file delivers.
+constexpr std::uint32_t kStringChunk = 65536;
+
+ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, String& text, bool unscramble) {
+    std::int32_t length = 0;
+    ErrCode err = readPrefix(stream, length);
+    if (err != kNoErr) return err;
+    if (length < 0) return kBadDataErr;
+    const auto stored = static_cast<std::uint32_t>(length);
+    std::string characters;
+    try {
+        while (characters.size() < stored) {
+            const std::size_t done = characters.size();
+            const std::uint32_t piece = std::min<std::uint32_t>(stored - static_cast<std::uint32_t>(done), kStringChunk);
+            characters.resize(done + piece);
+            std::uint32_t count = piece;
+            err = stream.Read(characters.data() + done, count);
+            if (err == kNoErr && count != piece) err = kEndOfFileErr;
+            if (err != kNoErr) return err;
+        }
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    }
+    if (unscramble) ScrambleText(stored, characters.data());
+    if (characters.find('\0') != std::string::npos) return kBadDataErr;
+    return text.Assign(stored, characters.c_str()) ? kNoErr : kOutOfMemoryErr;
 }
 
 // Moves past the rest of a stored text, checking that it is all there.
@@ -124,6 +155,28 @@ ErrCode ReadShortTextScrambled(IReadFile& stream, char* buffer, std::uint32_t si
 }
 ErrCode ReadMediumTextScrambled(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
     return ReadText(stream, ReadMediumPrefix, buffer, size, true, cut);
+}
+
+std::uint32_t SizeOfShortText(const String& text) { return SizeOfShortText(text.CStr()); }
+std::uint32_t SizeOfMediumText(const String& text) { return SizeOfMediumText(text.CStr()); }
+std::uint32_t SizeOfLongText(const String& text) { return SizeOfLongText(text.CStr()); }
+ErrCode WriteShortText(IWriteFile& stream, const String& text) { return WriteShortText(stream, text.CStr()); }
+ErrCode WriteMediumText(IWriteFile& stream, const String& text) { return WriteMediumText(stream, text.CStr()); }
+ErrCode WriteLongText(IWriteFile& stream, const String& text) { return WriteLongText(stream, text.CStr()); }
+ErrCode WriteShortTextScrambled(IWriteFile& stream, const String& text) {
+    return WriteShortTextScrambled(stream, text.CStr());
+}
+ErrCode WriteMediumTextScrambled(IWriteFile& stream, const String& text) {
+    return WriteMediumTextScrambled(stream, text.CStr());
+}
+ErrCode ReadShortText(IReadFile& stream, String& text) { return ReadText(stream, ReadShortPrefix, text, false); }
+ErrCode ReadMediumText(IReadFile& stream, String& text) { return ReadText(stream, ReadMediumPrefix, text, false); }
+ErrCode ReadLongText(IReadFile& stream, String& text) { return ReadText(stream, ReadLongPrefix, text, false); }
+ErrCode ReadShortTextScrambled(IReadFile& stream, String& text) {
+    return ReadText(stream, ReadShortPrefix, text, true);
+}
+ErrCode ReadMediumTextScrambled(IReadFile& stream, String& text) {
+    return ReadText(stream, ReadMediumPrefix, text, true);
 }
 
 ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size, bool unscramble,

@@ -13,6 +13,8 @@
 
 #include "foundation/IFile.h"
 
+class String;
+
 inline constexpr std::int32_t kMaxShortText = 127;
 inline constexpr std::int32_t kMaxMediumText = 32767;
 
@@ -38,6 +40,24 @@ ErrCode ReadMediumTextScrambled(IReadFile& stream, char* buffer, std::uint32_t s
 // Reads a text of the given stored length (the prefix already read).
 ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size, bool unscramble,
                          std::int16_t* cut);
+
+// The same with Strings. Writing cuts a String longer than the form's limit, as above. Reading
+// takes the whole stored text, however long, growing the String only as the characters arrive
+// (a damaged length cannot make it reserve memory the file does not back); on failure the String
+// keeps its text.
+std::uint32_t SizeOfShortText(const String& text);
+std::uint32_t SizeOfMediumText(const String& text);
+std::uint32_t SizeOfLongText(const String& text);
+ErrCode WriteShortText(IWriteFile& stream, const String& text);
+ErrCode WriteMediumText(IWriteFile& stream, const String& text);
+ErrCode WriteLongText(IWriteFile& stream, const String& text);
+ErrCode WriteShortTextScrambled(IWriteFile& stream, const String& text);
+ErrCode WriteMediumTextScrambled(IWriteFile& stream, const String& text);
+ErrCode ReadShortText(IReadFile& stream, String& text);
+ErrCode ReadMediumText(IReadFile& stream, String& text);
+ErrCode ReadLongText(IReadFile& stream, String& text);
+ErrCode ReadShortTextScrambled(IReadFile& stream, String& text);
+ErrCode ReadMediumTextScrambled(IReadFile& stream, String& text);
 
 ErrCode ReadFlag(IReadFile& stream, std::int16_t& flag);
 ErrCode WriteFlag(IWriteFile& stream, bool flag);

@@ -7,6 +7,8 @@
 
 #include "foundation/ByteStream.h"
 #include "foundation/FileError.h"
+#include "foundation/Memory.h"
+#include "foundation/String.h"
 
 namespace {
 
@@ -163,6 +165,64 @@ TEST(TextIO, ScrambledTextsRoundTripEvenWhenCut) {
     EXPECT_STREQ(small, "A longe");
     EXPECT_EQ(cut, 1);
     SetScrambleKey(0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TextIOString, StringsRoundTripInEachForm) {
+    ByteStream stream;
+    const String shortText("short one");
+    const String medium(std::string(40000, 'm').c_str());
+    const String longText(std::string(150000, 'L').c_str());
+    EXPECT_EQ(SizeOfShortText(shortText), 10u);
+    EXPECT_EQ(SizeOfMediumText(medium), 32769u);
+    EXPECT_EQ(SizeOfLongText(longText), 150004u);
+    ASSERT_EQ(WriteShortText(stream, shortText), kNoErr);
+    ASSERT_EQ(WriteMediumText(stream, medium), kNoErr);
+    ASSERT_EQ(WriteLongText(stream, longText), kNoErr);
+    ASSERT_EQ(WriteLongText(stream, String()), kNoErr);
+    ASSERT_EQ(stream.Rewind(), kNoErr);
+
+    String read("old");
+    EXPECT_EQ(ReadShortText(stream, read), kNoErr);
+    EXPECT_EQ(read.Compare("short one"), 0);
+    EXPECT_EQ(ReadMediumText(stream, read), kNoErr);
+    EXPECT_EQ(read.Length(), 32767u);
+    EXPECT_EQ(ReadLongText(stream, read), kNoErr);
+    EXPECT_EQ(read.Compare(longText.CStr()), 0);
+    EXPECT_EQ(ReadLongText(stream, read), kNoErr);
+    EXPECT_EQ(read.Length(), 0u);
+}
+
+TEST(TextIOString, ScrambledStrings) {
+    SetScrambleKey(0x41);
+    ByteStream stream;
+    ASSERT_EQ(WriteShortTextScrambled(stream, String("secret")), kNoErr);
+    ASSERT_EQ(WriteMediumTextScrambled(stream, String("another secret")), kNoErr);
+    ASSERT_EQ(stream.Rewind(), kNoErr);
+    String read;
+    EXPECT_EQ(ReadShortTextScrambled(stream, read), kNoErr);
+    EXPECT_EQ(read.Compare("secret"), 0);
+    EXPECT_EQ(ReadMediumTextScrambled(stream, read), kNoErr);
+    EXPECT_EQ(read.Compare("another secret"), 0);
+    SetScrambleKey(0);
+}
+
+TEST(TextIOString, DamagedTextsLeaveTheStringAsItWas) {
+    String text("kept");
+    ByteStream huge({0x7F, 0xFF, 0xFF, 0xFF, 'a', 'b', 'c'});
+    const std::uint64_t before = GetMemoryCounters().blocksAllocated;
+    EXPECT_EQ(ReadLongText(huge, text), kEndOfFileErr);
+    EXPECT_EQ(GetMemoryCounters().blocksAllocated, before);
+    ByteStream negative({0xFF, 0xFF});
+    EXPECT_EQ(ReadMediumText(negative, text), kBadDataErr);
+    ByteStream withNul({2, 0, 'x'});
+    EXPECT_EQ(ReadShortText(withNul, text), kBadDataErr);
+    ByteStream longShort({128, 'a'});
+    EXPECT_EQ(ReadShortText(longShort, text), kBadDataErr);
+    EXPECT_EQ(text.Compare("kept"), 0);
 }
 
 }  // namespace

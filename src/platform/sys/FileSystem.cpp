@@ -100,6 +100,7 @@ BOOL ListFolder(const char* path, std::vector<FolderEntry>& entries) {
         if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
             item.isLink = S_ISLNK(status.st_mode);
             if (item.isLink && ::fstatat(folderFd, entry->d_name, &status, 0) != 0) status.st_mode = 0;
+            item.isFile = S_ISREG(status.st_mode);
             item.isDirectory = S_ISDIR(status.st_mode);
         }
         found.push_back(std::move(item));

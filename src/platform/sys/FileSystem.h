@@ -34,6 +34,7 @@ BOOL SyncFolder(const char* path);
 
 struct FolderEntry {
     std::string name;
+    bool isFile = false;       // an ordinary file, or a link to one
     bool isDirectory = false;  // a folder, or a link to one
     bool isLink = false;       // a symbolic link
 };

@@ -78,15 +78,18 @@ TEST(FileSystem, ListFolderSortsAndMarksFoldersAndLinks) {
     ASSERT_TRUE(ListFolder(folder.Path().c_str(), entries));
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[0].name, "A.fsf");
+    EXPECT_TRUE(entries[0].isFile);
     EXPECT_EQ(entries[1].name, "b.fsf");
     EXPECT_EQ(entries[2].name, "dangling");
     EXPECT_TRUE(entries[2].isLink);
     EXPECT_FALSE(entries[2].isDirectory);
+    EXPECT_FALSE(entries[2].isFile);
     EXPECT_EQ(entries[3].name, "link");
     EXPECT_TRUE(entries[3].isLink);
     EXPECT_TRUE(entries[3].isDirectory);
     EXPECT_EQ(entries[4].name, "sub");
     EXPECT_TRUE(entries[4].isDirectory);
+    EXPECT_FALSE(entries[4].isFile);
     EXPECT_FALSE(entries[4].isLink);
 
     std::vector<FolderEntry> none;
