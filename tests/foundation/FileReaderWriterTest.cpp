@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <string>
@@ -61,6 +62,23 @@ TEST(FileReaderAndWriter, UnbufferedWorkTheSame) {
     std::int16_t value = 0;
     EXPECT_EQ(reader.ReadShort(value), kNoErr);
     EXPECT_EQ(value, 0x1234);
+}
+
+TEST(FileReaderAndWriter, AFileThatShrinksUnderABufferedReaderReadsShort) {
+    TempFolder folder;
+    const std::string path = folder.WriteFile("shrinking", std::string(20000, 's'));
+    FileReader reader(FileRef(path.c_str()), 0, 8192);
+    ASSERT_EQ(reader.Open(), kNoErr);
+    std::string bytes(10000, '\0');
+    std::uint32_t count = 100;
+    ASSERT_EQ(reader.Read(bytes.data(), count), kNoErr);
+    ASSERT_EQ(::truncate(path.c_str(), 5000), 0);
+    count = 10000;
+    EXPECT_EQ(reader.Read(bytes.data(), count), kEndOfFileErr);
+    EXPECT_LT(count, 10000u);
+    std::int32_t value = 1;
+    EXPECT_EQ(reader.ReadLong(value), kEndOfFileErr);
+    EXPECT_EQ(value, 1);
 }
 
 TEST(FileReaderAndWriter, MissingFilesAndClosedReaders) {

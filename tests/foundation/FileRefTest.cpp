@@ -6,17 +6,11 @@
 
 #include <string>
 
-#include "foundation/Debug.h"
+#include "foundation/DebugMessages.h"
 #include "foundation/FileError.h"
 #include "platform/sys/TempFolder.h"
 
 namespace {
-
-std::string lastMessage;
-int RecordMessage(const char* text) {
-    lastMessage = text;
-    return 0;
-}
 
 TEST(FileRef, FullPathSplitsIntoDirectoryAndNameAndJoinsBack) {
     FileRef ref("/home/writer/stories/My Story.fsf", kAccessReadWrite);
@@ -136,45 +130,43 @@ TEST(FileRef, ExistsAndReadOnlyTakeNamesLiterally) {
 
 TEST(FileRef, RemoveDeletesFilesAndReportsFailures) {
     TempFolder folder;
-    SetDebugPrintHook(RecordMessage);
+    DebugMessages messages;
     FileRef ref(folder.WriteFile("gone.fsf", "x").c_str());
     EXPECT_EQ(ref.Remove(), kNoErr);
     EXPECT_FALSE(ref.Exists());
 
-    lastMessage.clear();
+    messages.Clear();
     EXPECT_EQ(ref.Remove(), kFileNotFoundErr);
-    EXPECT_EQ(lastMessage, "Unable to remove \"" + ref.GetFullPath() + "\" : No such file or directory.\n");
+    EXPECT_EQ(messages.Last(), "Unable to remove \"" + ref.GetFullPath() + "\" : No such file or directory.\n");
 
     ASSERT_EQ(::mkdir((folder / "sub").c_str(), 0777), 0);
     EXPECT_LT(FileRef((folder / "sub").c_str()).Remove(), 0);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "sub"));
-    SetDebugPrintHook(nullptr);
 }
 
 TEST(FileRef, RenameStaysInTheFolderAndTakesTheNewName) {
     TempFolder folder;
-    SetDebugPrintHook(RecordMessage);
+    DebugMessages messages;
     FileRef ref(folder.WriteFile("old.fsf", "data").c_str());
     EXPECT_EQ(ref.Rename("new.fsf"), kNoErr);
     EXPECT_STREQ(ref.NamePtr(), "new.fsf");
     EXPECT_EQ(TempFolder::ReadFile(folder / "new.fsf"), "data");
     EXPECT_FALSE(std::filesystem::exists(folder / "old.fsf"));
 
-    lastMessage.clear();
+    messages.Clear();
     FileRef missing((folder / "missing.fsf").c_str());
     EXPECT_EQ(missing.Rename("other.fsf"), kFileNotFoundErr);
     EXPECT_STREQ(missing.NamePtr(), "missing.fsf");
-    EXPECT_EQ(lastMessage, "Unable to rename file \"" + folder / "missing.fsf" + "\" to \"" + folder / "other.fsf" +
+    EXPECT_EQ(messages.Last(), "Unable to rename file \"" + folder / "missing.fsf" + "\" to \"" + folder / "other.fsf" +
                                "\" : No such file or directory.\n");
 
     EXPECT_LT(ref.Rename("sub/escape.fsf"), 0);
     EXPECT_STREQ(ref.NamePtr(), "new.fsf");
-    SetDebugPrintHook(nullptr);
 }
 
 TEST(FileRef, RenameIntoAReadOnlyFolderFailsWithACode) {
     TempFolder folder;
-    SetDebugPrintHook(RecordMessage);
+    DebugMessages messages;
     ScopedUnprivileged unprivileged;
     ASSERT_TRUE(unprivileged.Active());
     ASSERT_EQ(::mkdir((folder / "ro").c_str(), 0777), 0);
@@ -183,7 +175,6 @@ TEST(FileRef, RenameIntoAReadOnlyFolderFailsWithACode) {
     EXPECT_EQ(ref.Rename("b.fsf"), kNotWritableErr);
     EXPECT_EQ(ref.Remove(), kNotWritableErr);
     EXPECT_TRUE(ref.Exists());
-    SetDebugPrintHook(nullptr);
 }
 
 TEST(FileRef, BackupReplacesAnOlderBackup) {

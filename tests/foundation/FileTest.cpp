@@ -5,18 +5,12 @@
 
 #include <string>
 
-#include "foundation/Debug.h"
+#include "foundation/DebugMessages.h"
 #include "foundation/FileError.h"
 #include "foundation/PathUtil.h"
 #include "platform/sys/TempFolder.h"
 
 namespace {
-
-std::string lastMessage;
-int RecordMessage(const char* text) {
-    lastMessage = text;
-    return 0;
-}
 
 TEST(File, CreateUniqueTakesTheFirstFreeNameAndNeverReplacesAFile) {
     TempFolder folder;
@@ -39,17 +33,16 @@ TEST(File, CreateUniqueTakesTheFirstFreeNameAndNeverReplacesAFile) {
 TEST(File, CreateUniqueReportsWhenEveryNameIsTaken) {
     TempFolder folder;
     for (int number = 0; number < kUniqueNameCount; ++number) folder.WriteFile(UniqueName(number), "");
-    SetDebugPrintHook(RecordMessage);
+    DebugMessages messages;
     File file;
     EXPECT_EQ(file.CreateUnique("", folder.Path().c_str()), kNoUniqueNameErr);
-    EXPECT_EQ(lastMessage, "Could not find a unique filename.");
+    EXPECT_EQ(messages.Last(), "Could not find a unique filename.");
     EXPECT_FALSE(file.IsOpen());
-    lastMessage.clear();
+    messages.Clear();
     EXPECT_EQ(file.CreateUniqueNamed("", folder.Path().c_str(), "unique$$.%03d"), kNoUniqueNameErr);
-    EXPECT_EQ(lastMessage, "");
+    EXPECT_EQ(messages.Last(), "");
     EXPECT_EQ(file.CreateUniqueNamed("", folder.Path().c_str(), "PFM_Swap.%03d"), kNoErr);
     EXPECT_STREQ(file.GetFileRef().NamePtr(), "PFM_Swap.000");
-    SetDebugPrintHook(nullptr);
 }
 
 TEST(File, CreateUniqueInAMissingFolderFailsAtOnce) {

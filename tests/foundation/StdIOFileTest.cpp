@@ -4,17 +4,11 @@
 
 #include <string>
 
-#include "foundation/Debug.h"
+#include "foundation/DebugMessages.h"
 #include "foundation/FileError.h"
 #include "platform/sys/TempFolder.h"
 
 namespace {
-
-std::string lastMessage;
-int RecordMessage(const char* text) {
-    lastMessage = text;
-    return 0;
-}
 
 TEST(StdIOFile, WritesAndReadsBack) {
     TempFolder folder;
@@ -42,13 +36,12 @@ TEST(StdIOFile, WritesAndReadsBack) {
 
 TEST(StdIOFile, OpenFailureIsReported) {
     TempFolder folder;
-    SetDebugPrintHook(RecordMessage);
+    DebugMessages messages;
     StdIOFile file(FileRef((folder / "missing.txt").c_str(), kAccessRead));
     EXPECT_EQ(file.Open(), kFileErr);
-    EXPECT_EQ(lastMessage, "Unable to open file \"" + folder / "missing.txt" + "\" mode=\"rb\".");
+    EXPECT_EQ(messages.Last(), "Unable to open file \"" + folder / "missing.txt" + "\" mode=\"rb\".");
     std::uint8_t byte = 0;
     EXPECT_EQ(file.ReadByte(byte), kFileErr);
-    SetDebugPrintHook(nullptr);
 }
 
 TEST(StdIOFile, StandardOutputStaysOpen) {
