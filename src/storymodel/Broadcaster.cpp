@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+// Watches usually live on the stack of a running broadcast; each one unlinks itself in its
+// destructor, so the broadcaster never keeps the address of a watch that is gone. GCC cannot see
+// that pairing and warns about the stored address.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdangling-pointer"
 Broadcaster::LifetimeWatch::LifetimeWatch(Broadcaster& broadcaster) : broadcaster_(&broadcaster) {
     next_ = broadcaster.watches_;
     if (next_) next_->previous_ = this;
     broadcaster.watches_ = this;
 }
+#pragma GCC diagnostic pop
 
 Broadcaster::LifetimeWatch::~LifetimeWatch() {
     if (!broadcaster_) return;
