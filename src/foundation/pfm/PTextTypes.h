@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "foundation/FileError.h"
 #include "foundation/Types.h"
 
 // Result codes. Operations that succeed answer 0 or a non-negative value item.
@@ -22,7 +23,7 @@ inline constexpr ErrCode kPTextErrNoKey = -9010;         // no such key (callers
 inline constexpr ErrCode kPTextErrEndOfEntries = -9011;  // an entry walk is past the last entry
 inline constexpr ErrCode kPTextErrNoRecord = -9012;      // the record's segment does not exist yet
 // A text value longer than kPTextMaxTextValue is refused as the value store's items cannot hold it.
-inline constexpr ErrCode kPTextErrValueTooLong = -4;
+inline constexpr ErrCode kPTextErrValueTooLong = kOutOfMemoryErr;
 
 // Value type letters.
 inline constexpr char kPTextText = 'c';      // text, NUL-terminated in memory

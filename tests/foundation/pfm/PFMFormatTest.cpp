@@ -13,15 +13,22 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Append(Bytes& bytes, std::initializer_list<std::uint8_t> more) { bytes.insert(bytes.end(), more); }
-
-void AppendText(Bytes& bytes, const char* text) { bytes.insert(bytes.end(), text, text + std::strlen(text)); }
-
-void AppendU32(Bytes& bytes, std::uint32_t value) {
-    Append(bytes, {std::uint8_t(value >> 24), std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value)});
+void Append(Bytes& bytes, std::initializer_list<std::uint8_t> more) {
+    bytes.insert(bytes.end(), more);
 }
 
-void AppendU16(Bytes& bytes, std::uint16_t value) { Append(bytes, {std::uint8_t(value >> 8), std::uint8_t(value)}); }
+void AppendText(Bytes& bytes, const char* text) {
+    bytes.insert(bytes.end(), text, text + std::strlen(text));
+}
+
+void AppendU32(Bytes& bytes, std::uint32_t value) {
+    Append(bytes, {std::uint8_t(value >> 24), std::uint8_t(value >> 16), std::uint8_t(value >> 8),
+                   std::uint8_t(value)});
+}
+
+void AppendU16(Bytes& bytes, std::uint16_t value) {
+    Append(bytes, {std::uint8_t(value >> 8), std::uint8_t(value)});
+}
 
 // The identification as the format table gives it.
 Bytes Identification() {
@@ -60,7 +67,8 @@ Bytes StoreFile(const Bytes& data, std::initializer_list<RecordBytes> records, s
     const std::uint32_t mapPosition = kPFMDataOffset + static_cast<std::uint32_t>(data.size());
     AppendHeader(bytes, mapPosition, 0, mapPosition + 4 + 16 * static_cast<std::uint32_t>(records.size()));
     bytes.insert(bytes.end(), data.begin(), data.end());
-    AppendU32(bytes, count < 0 ? static_cast<std::uint32_t>(records.size()) : static_cast<std::uint32_t>(count));
+    AppendU32(bytes,
+              count < 0 ? static_cast<std::uint32_t>(records.size()) : static_cast<std::uint32_t>(count));
     for (const RecordBytes& record : records) {
         AppendU32(bytes, record.position);
         AppendU32(bytes, record.size);
@@ -268,7 +276,8 @@ TEST_F(PFMFormatTest, UnsoundRecordsMakeTheFileUnreadable) {
     EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}, {62, 10, "BBBB", 1, 0x9000}})),
               kBadSegmentMapErr);
     // Touching segments are fine.
-    EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}, {68, 10, "BBBB", 1, 0x9000}})), kNoErr);
+    EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}, {68, 10, "BBBB", 1, 0x9000}})),
+              kNoErr);
 }
 
 TEST_F(PFMFormatTest, MapCountsAreCheckedAgainstTheLimitAndTheFile) {
@@ -302,7 +311,8 @@ TEST_F(PFMFormatTest, FastSaveEndKeepsTheFullSaveSize) {
     ByteStream stream(StoreFile(Bytes(10, 1), {{58, 10, "AAAA", 1, 0x9000}}));
     PFMHeader header;
     SegmentMap map;
-    ASSERT_EQ(PFMReadFileLayout(stream, static_cast<std::uint32_t>(stream.Bytes().size()), header, map), kNoErr);
+    ASSERT_EQ(PFMReadFileLayout(stream, static_cast<std::uint32_t>(stream.Bytes().size()), header, map),
+              kNoErr);
     const std::uint32_t fullSize = header.fullSaveSize;
     const std::uint32_t oldEnd = static_cast<std::uint32_t>(stream.Bytes().size());
 

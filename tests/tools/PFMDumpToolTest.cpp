@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "foundation/ByteStream.h"
+#include "foundation/FileRef.h"
+#include "foundation/Platform.h"
+#include "foundation/pfm/PFMDump.h"
+#include "foundation/pfm/StoreFileBuilder.h"
+#include "platform/sys/TempFolder.h"
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+};
+
+// Runs the dump command with the arguments and collects what it writes to its standard output.
+ToolRun RunDump(const std::string& arguments) {
+    ToolRun run;
+    const std::string command = std::string(PFMDUMP_PATH) + " " + arguments + " 2>/dev/null";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, n);
+    const int wait = ::pclose(pipe);
+    run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    return run;
+}
+
+std::string LibraryDump(const std::string& path) {
+    ByteStream out;
+    PFMDumpFile(FileRef(path.c_str()), out);
+    return std::string(out.Bytes().begin(), out.Bytes().end());
+}
+
+TEST(PFMDumpTool, DumpsEveryFileNamed) {
+    DetectPlatform();
+    TempFolder folder;
+    const std::string first =
+        folder.WriteFile("first.qrv", StoreFileBytes({{FourCCOf("INFO"), 1, "info", 0x9000}}));
+    const std::string second =
+        folder.WriteFile("second.fsf", StoreFileBytes({{FourCCOf("SDOC"), 128, "s", 0x1000}}));
+    const ToolRun run = RunDump("'" + first + "' '" + second + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, LibraryDump(first) + LibraryDump(second));
+    EXPECT_NE(run.output.find("     0 'S' 'D' 'O' 'C'    128        1      no   TObject"), std::string::npos)
+        << run.output;
+}
+
+TEST(PFMDumpTool, FailuresSetTheExitStatus) {
+    TempFolder folder;
+    const std::string text = folder.WriteFile("notes.txt", "plain text, which is not a store file");
+    const ToolRun run = RunDump("'" + text + "' '" + folder / "missing" + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("ERROR: the file's Id string is not that of a PFM v3.0 formated file.\n"),
+              std::string::npos);
+    EXPECT_NE(run.output.find("ERROR: file does not exist.\n"), std::string::npos);
+
+    EXPECT_EQ(RunDump("").status, 2);
+}
+
+}  // namespace
