@@ -51,6 +51,7 @@ struct GlyphRun {
     cairo_font_face_t* face = nullptr;
     double sizeX = 0;  // em size along x and y, device pixels
     double sizeY = 0;
+    double angle = 0;  // radians, counter-clockwise
     std::uint32_t pixel = 0;
     struct Glyph {
         unsigned long index;

@@ -6,6 +6,7 @@
 #include <strings.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <tuple>
@@ -90,6 +91,9 @@ FaceFamily FamilyFromPitchAndFamily(BYTE bits) {
 }
 
 cairo_font_face_t* LoadFace(FaceFamily family, bool bold, bool italic) {
+    // Fontconfig's configuration lives until the process ends; let it go then.
+    static const bool releaseAtExit = std::atexit(FcFini) == 0;
+    (void)releaseAtExit;
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(FamilyFontName(family)));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);

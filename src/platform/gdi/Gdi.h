@@ -3,6 +3,8 @@
 
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Clipping.h"
+#include "platform/gdi/Fonts.h"
+#include "platform/gdi/Text.h"
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/DisplayDC.h"

@@ -61,7 +61,8 @@ void RasterCanvas::DrawGlyphs(const GlyphRun& run, const Region& clip) {
                          (run.pixel & 0xFF) / 255.0);
     cairo_set_font_face(cr, run.face);
     cairo_matrix_t size;
-    cairo_matrix_init_scale(&size, run.sizeX, run.sizeY);
+    cairo_matrix_init_rotate(&size, -run.angle);
+    cairo_matrix_scale(&size, run.sizeX, run.sizeY);
     cairo_set_font_matrix(cr, &size);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, monochrome_ ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_GRAY);
