@@ -1,0 +1,90 @@
+#pragma once
+// The presenter for tests and smoke runs: no OS window, a virtual clock that moves only when asked
+// (or when the program waits for a timer), input injected by the test, scripted answers for modal
+// prompts, and the screen surface for screenshots and pixel read-back.
+//
+// When the program waits for input, the idle handler runs; a program that waits with no idle
+// handler, nothing scripted and no timer pending would wait forever, so that is reported on standard
+// error and the process aborts.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui/InputEvents.h"
+#include "platform/ui/Presenter.h"
+#include "platform/ui/Prompts.h"
+
+namespace win {
+
+class HeadlessPresenter final : public Presenter {
+public:
+    // Attaches itself, sets the screen size and makes the application active.
+    explicit HeadlessPresenter(SIZE screen = SIZE{1024, 768});
+    ~HeadlessPresenter() override;
+    HeadlessPresenter(const HeadlessPresenter&) = delete;
+    HeadlessPresenter& operator=(const HeadlessPresenter&) = delete;
+
+    // Presenter.
+    DWORD Now() override { return clock_; }
+    void Poll() override;
+    void Wait(std::optional<DWORD> deadline) override;
+    void Sleep(DWORD milliseconds) override { clock_ += milliseconds; }
+    void Present() override { ++presentCount_; }
+    SIZE RequestFrameSize(SIZE size) override;
+    void SetFrameState(FrameState state) override { frameState_ = state; }
+    void SetFrameTitle(std::string_view title) override { frameTitle_ = title; }
+
+    // The virtual clock.
+    void Advance(DWORD milliseconds) { clock_ += milliseconds; }
+
+    // Runs whenever the program finds nothing to do; answers whether it gave the program something
+    // (input, a clock move, a posted message).
+    using IdleHandler = std::function<bool()>;
+    void SetIdleHandler(IdleHandler handler) { idle_ = std::move(handler); }
+
+    // Takes and dispatches every message waiting now, including due paints and timers, without
+    // waiting; answers how many were dispatched. Stops at WM_QUIT (left for GetMessageA).
+    int DispatchPending();
+
+    // Input, as a user at the keyboard and mouse would give it (screen coordinates).
+    void KeyDown(UINT virtualKey, bool extended = false);
+    void KeyUp(UINT virtualKey, bool extended = false);
+    void PressKey(UINT virtualKey, bool extended = false);
+    void TypeText(std::string_view cp1252Text);
+    void MoveMouse(POINT screenPoint);
+    void ButtonDown(MouseButton button = MouseButton::Left);
+    void ButtonUp(MouseButton button = MouseButton::Left);
+    void Click(POINT screenPoint, MouseButton button = MouseButton::Left);
+    bool DropFiles(std::vector<std::string> cp1252Paths, POINT screenPoint);
+    void SetApplicationActive(bool active);
+
+    // Scripted prompts: answers are given to prompts in order; a kind that is not empty must match
+    // the prompt's kind. Every prompt asked is recorded, answered or not.
+    void ScriptPromptAnswer(std::string kind, PromptAnswer answer);
+    const std::vector<PromptRequest>& PromptsAsked() const { return promptsAsked_; }
+    std::size_t UnusedPromptAnswers() const { return scripted_.size(); }
+
+    FrameState GetFrameState() const { return frameState_; }
+    const std::string& FrameTitle() const { return frameTitle_; }
+    int PresentCount() const { return presentCount_; }
+
+private:
+    std::optional<PromptAnswer> Answer(const PromptRequest& request);
+
+    DWORD clock_ = 1000000;
+    IdleHandler idle_;
+    bool inIdle_ = false;
+    Presenter* previous_ = nullptr;
+    PromptResponder previousResponder_;
+    std::deque<std::pair<std::string, PromptAnswer>> scripted_;
+    std::vector<PromptRequest> promptsAsked_;
+    FrameState frameState_ = FrameState::Normal;
+    std::string frameTitle_;
+    int presentCount_ = 0;
+};
+
+}  // namespace win

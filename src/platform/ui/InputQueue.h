@@ -1,0 +1,61 @@
+#pragma once
+// Internal to the window layer: input waiting to be taken, the key state and the mouse position.
+// An input event becomes a message when it reaches the front of the queue: a mouse event is then hit
+// tested, may activate a window, sets the cursor, and is aimed at the window under the mouse (or the
+// capture window); a key event is aimed at the focus window.
+
+#include <array>
+#include <deque>
+#include <string>
+
+#include "platform/ui/Messages.h"
+
+namespace win::detail {
+
+using KeyStates = std::array<BYTE, 256>;
+
+struct InputEvent {
+    enum class Kind { Key, Mouse, Wheel, Character } kind = Kind::Key;
+    UINT virtualKey = 0;  // the generic key (VK_SHIFT, not VK_LSHIFT)
+    bool down = false;
+    bool extended = false;
+    bool wasDown = false;
+    UINT scanCode = 0;
+    std::string text;      // characters the OS layout made of the key
+    UINT mouseMessage = 0;  // client form: WM_MOUSEMOVE, WM_LBUTTONDOWN, ...
+    POINT point{};          // screen position of the mouse
+    int wheelDelta = 0;
+    char character = 0;
+    DWORD time = 0;
+    KeyStates keys{};  // key state right after this event
+    bool converted = false;
+    MSG message;
+};
+
+struct ClickMemory {
+    bool valid = false;
+    UINT message = 0;
+    HWND window = nullptr;
+    bool client = false;
+    DWORD time = 0;
+    POINT point{};
+};
+
+struct InputState {
+    std::deque<InputEvent> events;
+    KeyStates asyncKeys{};
+    KeyStates messageKeys{};
+    POINT cursor{};
+    ClickMemory lastClick;
+    MSG lastKeyMessage;
+    std::string lastKeyText;
+};
+
+InputState& Input();
+
+bool TakeInput(MSG* message, HWND filter, UINT first, UINT last, bool remove);
+void DiscardInputFor(HWND window);
+// The OS layout's characters for a key-down message taken from the queue, when it had any.
+const std::string* LayoutTextFor(const MSG& message);
+
+}  // namespace win::detail

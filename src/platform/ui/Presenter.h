@@ -1,0 +1,46 @@
+#pragma once
+// The link between the window layer and whatever shows it. A presenter owns the clock, brings OS
+// input into the layer (InputEvents.h), shows the screen surface and carries the frame window's size,
+// state and title to the OS window. Exactly one presenter is attached at a time; until one is, the
+// layer runs detached on the real clock with no input.
+
+#include <optional>
+#include <string_view>
+
+#include "platform/sys/WinTypes.h"
+
+namespace win {
+
+enum class FrameState { Normal, Minimized, Maximized };
+
+class Presenter {
+public:
+    virtual ~Presenter() = default;
+
+    // Milliseconds of the presenter's clock.
+    virtual DWORD Now() = 0;
+    // Takes the OS events waiting now, without waiting.
+    virtual void Poll() = 0;
+    // Waits until input arrives or the clock reaches the deadline (when there is one). Called only
+    // when the queue has nothing for the caller.
+    virtual void Wait(std::optional<DWORD> deadline) = 0;
+    virtual void Sleep(DWORD milliseconds) = 0;
+    // Shows the screen surface as it is now.
+    virtual void Present() = 0;
+
+    // The frame window asks for a client size; the answer is the size the screen now has.
+    virtual SIZE RequestFrameSize(SIZE size) = 0;
+    virtual void SetFrameState(FrameState state) = 0;
+    virtual void SetFrameTitle(std::string_view cp1252Title) = 0;
+};
+
+// Attaches a presenter (null detaches); the previous one is answered. The caller keeps ownership.
+Presenter* AttachPresenter(Presenter* presenter);
+Presenter* GetPresenter();
+
+// The screen (the desktop window's size). Presenters set it when their OS window changes size; the
+// frame window follows it.
+void SetScreenSize(SIZE size);
+SIZE GetScreenSize();
+
+}  // namespace win

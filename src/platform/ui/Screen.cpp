@@ -1,0 +1,86 @@
+#include "platform/ui/Screen.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "platform/ui/Placement.h"
+#include "platform/ui/WindowTree.h"
+
+namespace win {
+namespace detail {
+namespace {
+
+// Until a presenter is attached the layer runs on the real clock with no input: a loop that waits
+// with nothing to wait for would never end, so that is reported and the program stops.
+class DetachedPresenter final : public Presenter {
+public:
+    DWORD Now() override {
+        using namespace std::chrono;
+        return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    }
+    void Poll() override {}
+    void Wait(std::optional<DWORD> deadline) override {
+        if (!deadline) {
+            std::fprintf(stderr, "fablecore: the message loop waits for input, but no presenter is attached\n");
+            std::abort();
+        }
+        DWORD now = Now();
+        if (static_cast<LONG>(*deadline - now) > 0) Sleep(*deadline - now);
+    }
+    void Sleep(DWORD milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+    void Present() override {}
+    SIZE RequestFrameSize(SIZE size) override { return size; }
+    void SetFrameState(FrameState) override {}
+    void SetFrameTitle(std::string_view) override {}
+};
+
+struct PresenterLink {
+    DetachedPresenter detached;
+    Presenter* attached = nullptr;
+    SIZE screen{1024, 768};
+};
+
+PresenterLink& Link() {
+    static PresenterLink link;
+    return link;
+}
+
+}  // namespace
+
+Presenter& CurrentPresenter() {
+    PresenterLink& link = Link();
+    return link.attached != nullptr ? *link.attached : link.detached;
+}
+
+DWORD Now() { return CurrentPresenter().Now(); }
+
+void ApplyScreenSize(SIZE size) {
+    if (size.cx < 1) size.cx = 1;
+    if (size.cy < 1) size.cy = 1;
+    Link().screen = size;
+    Window& desktop = Tree().Desktop();
+    desktop.rect = RECT{0, 0, size.cx, size.cy};
+    desktop.client = desktop.rect;
+}
+
+}  // namespace detail
+
+Presenter* AttachPresenter(Presenter* presenter) {
+    detail::PresenterLink& link = detail::Link();
+    Presenter* previous = link.attached;
+    link.attached = presenter;
+    return previous;
+}
+
+Presenter* GetPresenter() { return detail::Link().attached; }
+
+void SetScreenSize(SIZE size) {
+    detail::ApplyScreenSize(size);
+    detail::FitFrameToScreen();
+}
+
+SIZE GetScreenSize() { return detail::Link().screen; }
+
+}  // namespace win
