@@ -75,6 +75,7 @@ bool ActivateWindow(Window* window, UINT how) {
 
 HWND SetFocusTo(Window* window) {
     FocusState& state = Focus();
+    const HWND before = state.focus;
     Window* old = FocusWindow();
     HWND oldHandle = old != nullptr ? old->handle : nullptr;
     if (old == window) return oldHandle;
@@ -87,7 +88,7 @@ HWND SetFocusTo(Window* window) {
             if (window == nullptr) return nullptr;
             old = FocusWindow();
             oldHandle = old != nullptr ? old->handle : nullptr;
-            if (old == window) return oldHandle;
+            if (old == window) return before;
         }
     }
     HWND newHandle = window != nullptr ? window->handle : nullptr;
@@ -96,7 +97,7 @@ HWND SetFocusTo(Window* window) {
     if (window != nullptr && state.focus == newHandle && window->alive) {
         Send(*window, WM_SETFOCUS, reinterpret_cast<WPARAM>(oldHandle), 0);
     }
-    return oldHandle;
+    return before;
 }
 
 HWND SetCaptureTo(Window* window) {

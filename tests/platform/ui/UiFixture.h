@@ -54,6 +54,7 @@ protected:
 
     static void Register(const char* name, UINT style) {
         WNDCLASSA wc;
+        if (GetClassInfoA(nullptr, name, &wc)) return;  // several tests in one process
         wc.style = style;
         wc.lpfnWndProc = RecordingProc;
         wc.cbWndExtra = 4;
