@@ -6,6 +6,7 @@
 
 #include "foundation/ByteOrder.h"
 #include "foundation/FileError.h"
+#include "foundation/FileReader.h"
 #include "foundation/IFile.h"
 #include "foundation/Platform.h"
 #include "foundation/pfm/StreamUtil.h"
@@ -251,6 +252,16 @@ ErrCode PFMCopyBytes(IReadFile& from, std::uint32_t position, std::uint32_t coun
         count -= chunk;
     }
     return err;
+}
+
+bool PFMCheckFileId(const FileRef& ref) {
+    constexpr std::uint32_t kBufferSize = 8192;
+    FileReader reader(ref, 0, kBufferSize);
+    if (reader.Open() != kNoErr) return false;
+    PFMFileId id;
+    const bool valid = id.Read(reader) == kNoErr && id.valid;
+    reader.Close();
+    return valid;
 }
 
 ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader& header, SegmentMap& map) {

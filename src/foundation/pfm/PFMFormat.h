@@ -147,6 +147,9 @@ ErrCode PFMWriteFileEnd(IWriteFile& stream, const SegmentMap& map, PFMHeader& he
 // kPFMCopyBufferSize bytes at a time.
 ErrCode PFMCopyBytes(IReadFile& from, std::uint32_t position, std::uint32_t count, IWriteFile& to);
 
+// Opens the file read-only and answers whether it starts with a store's identification.
+bool PFMCheckFileId(const FileRef& ref);
+
 // Reads the identification, header and map of a store file of the given length and checks them:
 // -6 not a store, -1 another format version, -3 a map count out of range, -10 a map that runs past
 // the end of the file, -7 a record that is not sound (priority 0 with preload, size 0 or negative,

@@ -1,0 +1,197 @@
+#pragma once
+// The store interface: free functions over one process-wide state.
+//
+// Callers open stores (PFMOpenFile), make one of them current and address its segments by type and
+// id, or by the data address a check-out gave them. Open stores form a tree: a store opened while
+// another is current becomes its child, and with chain search on, a segment the current store
+// lacks is looked for in its parent, the parent's parent and so on. The application opens its data
+// file first; each document's store opens under it and so sees the application's segments.
+//
+// Every function clears the last error on entry unless it says otherwise; failures set it. A
+// missing segment is no error: look-ups answer null or false and the last error stays 0. A null
+// store argument means the current store.
+//
+// Segment data is a memory block from MemAlloc (raw segments, kind 16), a TObject (kind 32, the
+// object's TObject address), a TPFMData (kind 48) or a custom handler (kind 64). A check-out
+// raises the segment's lock count and keeps its data in memory; PFMCheckIn lowers it again. At the
+// last check-in, priority 0 data leaves memory at once and priorities 1 to 7 stay, purgeable, until
+// memory runs short or the memory budget is exceeded. Changed data that leaves memory before it is
+// saved goes to the store's swap file and comes back from there.
+
+#include <cstdint>
+
+#include "foundation/FileRef.h"
+#include "foundation/Types.h"
+#include "foundation/Version.h"
+#include "foundation/pfm/PFMFormat.h"
+#include "foundation/pfm/PFMKey.h"
+
+class PFMFile;
+class TProgressTracker;
+
+// --- set-up and state
+
+// Chain search on, buffer sizes 8192, the purge callback registered with the memory manager.
+ErrCode PFMInit(FourCC app, VersionNumber version);
+// Closes every store still open, without saving, and unregisters the purge callback.
+void PFMTerm();
+// The application version that stores made from now on write as theirs.
+void PFMSetAppVersion(VersionNumber version);
+
+// The last error (not cleared by asking).
+ErrCode PFMGetError();
+void PFMClearError();
+void PFMSetError(ErrCode code);
+
+void PFMGetBufferSizes(std::uint32_t& readSize, std::uint32_t& writeSize);
+// For stores opened from now on.
+void PFMSetBufferSizes(std::uint32_t readSize, std::uint32_t writeSize);
+// The most memory parked segments may hold before they are purged; answers the previous limit.
+// 0xFFFFFFFF (no limit) until set; the application sets 300000.
+std::uint32_t PFMSetMemoryBudget(std::uint32_t limit);
+// Answers the previous setting.
+bool PFMSetChainSearch(bool on);
+// The memory manager's purge callback: frees parked segments of the other stores first, then of the
+// current one, until the bytes are freed; answers the bytes freed.
+std::uint32_t PFMPurge(std::uint32_t wanted);
+
+// --- stores
+
+// Opens the store file (with the reference's access mode), or with null makes an empty untitled
+// store that lives in memory and its swap file until it is saved. The new store becomes a child of
+// the current store and becomes current itself. Null on failure, with the last error set:
+// -6 not a store, -1 another format version, -3 or -7 a damaged map, or the file's own error.
+PFMFile* PFMOpenFile(const FileRef* ref);
+// A new untitled store holding copies of every segment of the store file, kept in its swap file
+// until saved; -3 when the file is not a store.
+PFMFile* PFMNewFileFromTemplate(const FileRef& ref);
+// Closes without saving; its children move to its parent. -2 when there is no store. Answers the
+// last error.
+ErrCode PFMCloseFile(PFMFile* store);
+
+PFMFile* PFMGetCurrentFile();
+// Answers the previous current store; the last error is left as it is.
+PFMFile* PFMSetCurrentFile(PFMFile* store);
+// Make a store current for a while and restore the previous one.
+void PFMPushCurrentFile(PFMFile* store);
+void PFMPopCurrentFile();
+
+// Makes the store current with the given chain search for the life of the scope.
+class PFMFileScope {
+public:
+    PFMFileScope(PFMFile* store, bool chainSearch);
+    ~PFMFileScope();
+    PFMFileScope(const PFMFileScope&) = delete;
+    PFMFileScope& operator=(const PFMFileScope&) = delete;
+
+private:
+    PFMFile* previous_;
+    bool previousChainSearch_;
+};
+
+PFMFile* PFMGetParentFile(PFMFile* store);
+// Moves the store under the new parent: a null store means the current store (the parent is then
+// taken as given); with a store given, a null parent means the current store. Answers the old
+// parent.
+PFMFile* PFMSetParentFile(PFMFile* parent, PFMFile* store);
+
+// The disk file is open, its reference is valid, and the file exists.
+bool PFMIsOnDisk(PFMFile* store);
+// The store's file (empty for an untitled store).
+FileRef PFMGetFileRef(PFMFile* store);
+// The header's full-save size and the file's length (0 when not on disk).
+ErrCode PFMGetFileSizes(PFMFile* store, std::uint32_t& fullSaveSize, std::uint32_t& length);
+// Whether a segment changed since the last save.
+bool PFMIsChanged(PFMFile* store);
+bool PFMIsFastSaveAllowed(PFMFile* store);
+// Answers the previous setting.
+bool PFMSetFastSave(bool allowed, PFMFile* store);
+bool PFMGetKeepBackup(PFMFile& store);
+bool PFMSetKeepBackup(bool keep, PFMFile& store);
+
+// The open store whose file is that file, else null.
+PFMFile* PFMFindOpenFile(const FileRef& ref);
+bool PFMIsFileOpen(const FileRef& ref);
+bool PFMIsOpenFile(const PFMFile* store);
+
+// Every changed segment goes back to its state in the file; segments added since the last save
+// are removed. -2 for a store that has no file.
+ErrCode PFMRevertFile(PFMFile* store);
+
+// Saves the current store: in place with null or the store's own file, else to the given file,
+// which becomes the store's file. Failures are reported to the user through DebugPrintf in their
+// own words, and the old file always stays whole. Answers the error, also kept as the last error.
+ErrCode PFMSaveFile(const FileRef* ref);
+// Writes a copy of the current store to the file; the store stays as it is. A file that an open
+// store has open is refused (-20).
+ErrCode PFMSaveCopy(const FileRef& ref);
+void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker);
+
+// Whether the file starts with a store's identification.
+bool PFMIsPFMFile(const FileRef& ref);
+
+// --- segments (looked for with chain search unless said otherwise)
+
+bool PFMSegmentExists(FourCC type, std::uint16_t id);
+// The segment's data, loaded when needed, with its lock count raised; null when missing (last
+// error 0) or on failure (last error set).
+void* PFMCheckOut(FourCC type, std::uint16_t id);
+// Lowers the lock count of the segment that holds the data, in whichever open store it is; a
+// pointer that belongs to no segment does nothing.
+ErrCode PFMCheckIn(void* data);
+// Raw segments: a new block of the new size for the segment holding *data (in the store that holds
+// it), the bytes kept up to the smaller size; *data receives the block. On failure *data stays on
+// the old block.
+ErrCode PFMResizeSegment(void** data, std::uint32_t size);
+// When the segment holding the data changed, takes it back to its state in the file; answers its
+// data afterwards (null when it never was in the file and so was removed).
+void* PFMRevertSegment(void* data);
+// Marks the segment changed or unchanged; marking it changed marks its store changed.
+ErrCode PFMSetChanged(void* data, bool changed);
+bool PFMIsSegmentChanged(void* data);
+
+// Adds a segment to the current store: an object (kind 32) with the flag set, else a raw block
+// (kind 16). It starts changed and checked out once: the caller holds the data and checks it in.
+// An existing segment with the same key is not looked for.
+ErrCode PFMAddSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject);
+// As PFMAddSegment, with the lowest id of the type that the current store does not use.
+ErrCode PFMAddSegmentNextId(FourCC type, void* data, int priority, bool isObject, std::uint16_t& id);
+// Current store only: removes a segment with the key, then adds.
+bool PFMPutSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject);
+// Current store only. A segment still checked out leaves the store at once; its data stays valid
+// for its holders until the last of them checks it in.
+bool PFMRemoveSegment(FourCC type, std::uint16_t id);
+
+// 0 when missing.
+std::uint32_t PFMGetLockCount(FourCC type, std::uint16_t id);
+// The data while in memory, else null; the lock count is not raised.
+void* PFMGetSegmentData(FourCC type, std::uint16_t id);
+bool PFMGetSegmentKey(const void* data, FourCC& type, std::uint16_t& id);
+ErrCode PFMSetSegmentId(void* data, std::uint16_t id);
+bool PFMIsSegmentKind(FourCC type, std::uint16_t id, SegmentKind kind);
+bool PFMIsRawSegment(FourCC type, std::uint16_t id);
+bool PFMIsObjectSegment(FourCC type, std::uint16_t id);
+// -1 when missing.
+int PFMGetSegmentPriority(FourCC type, std::uint16_t id);
+// Answers the old priority (-1 when missing).
+int PFMSetSegmentPriority(FourCC type, std::uint16_t id, int priority);
+bool PFMGetSegmentPreload(FourCC type, std::uint16_t id);
+// Answers the old setting.
+bool PFMSetSegmentPreload(FourCC type, std::uint16_t id, bool preload);
+
+// A raw segment of one store (no chain search) checked out for the life of the object: Data() is
+// null when the segment is missing (last error 0); -3 when it is not a raw segment.
+class CheckedOutHdl {
+public:
+    CheckedOutHdl(FourCC type, std::uint16_t id, PFMFile* store = nullptr);
+    ~CheckedOutHdl();
+    CheckedOutHdl(const CheckedOutHdl&) = delete;
+    CheckedOutHdl& operator=(const CheckedOutHdl&) = delete;
+
+    void* Data() const { return data_; }
+    ErrCode Error() const { return error_; }
+
+private:
+    void* data_ = nullptr;
+    ErrCode error_ = kNoErr;
+};

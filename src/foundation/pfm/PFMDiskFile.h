@@ -1,0 +1,32 @@
+#pragma once
+// The file under every open store, and the store's swap file. Both alternate between buffered
+// reading and buffered writing; their numbers are big-endian like every store file.
+
+#include <cstdint>
+
+#include "foundation/FileReaderWriter.h"
+
+class PFMDiskFile : public TFileReaderWriter {
+public:
+    PFMDiskFile(std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
+        : TFileReaderWriter(readBufferSize, writeBufferSize) {}
+    PFMDiskFile(const FileRef& ref, std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
+        : TFileReaderWriter(ref, readBufferSize, writeBufferSize) {}
+    ~PFMDiskFile() override { Close(); }
+};
+
+// A scratch file in the temporary folder that holds changed segments whose memory was needed
+// before they were saved. It is never part of a document and is deleted when closed.
+class PFMSwapFile : public TFileReaderWriter {
+public:
+    PFMSwapFile(std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
+        : TFileReaderWriter(readBufferSize, writeBufferSize) {}
+    ~PFMSwapFile() override { Close(); }
+
+    // Creates the file in the temporary folder under the first free name of "PFM_Swap.000" to
+    // "PFM_Swap.998" and opens it for reading and writing: 0, the open error, or -23 (with "Could
+    // not find a unique swap file filename." through DebugPrintf).
+    ErrCode Create();
+    // When open: closes the file and deletes it.
+    ErrCode Close();
+};

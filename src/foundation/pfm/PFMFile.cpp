@@ -1,0 +1,209 @@
+#include "foundation/pfm/PFMFile.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "foundation/FileError.h"
+#include "foundation/pfm/PFMDiskFile.h"
+#include "foundation/pfm/PFMState.h"
+#include "foundation/pfm/StoreBusy.h"
+
+namespace {
+
+std::uintptr_t Address(const void* data) { return reinterpret_cast<std::uintptr_t>(data); }
+
+}  // namespace
+
+PFMFile::PFMFile(FourCC app, VersionNumber version, std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
+    : swap_(std::make_unique<PFMSwapFile>(readBufferSize, writeBufferSize)),
+      readBufferSize_(readBufferSize),
+      writeBufferSize_(writeBufferSize),
+      app_(app),
+      version_(version),
+      header_(app, version) {}
+
+PFMFile::~PFMFile() {
+    busy_ = true;
+    std::uint32_t parked = 0;
+    for (SegmentMapEntry& entry : entries_) {
+        if (entry.IsParked()) parked += entry.ParkedBytes();
+        entry.Remove();
+    }
+    SubtractBytesInUse(parked);
+}
+
+ErrCode PFMFile::CreateSwapFile() { return swap_->Create(); }
+
+// --- tree and flags
+
+void PFMFile::SetParent(PFMFile* parent) {
+    if (parent == parent_) return;
+    if (parent_) {
+        auto& siblings = parent_->dependents_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    parent_ = parent;
+    if (parent_) parent_->dependents_.push_back(this);
+}
+
+bool PFMFile::SetFlag(std::uint16_t flag, bool on) {
+    const bool was = HasFlag(flag);
+    flags_ = on ? (flags_ | flag) : (flags_ & ~flag);
+    return was;
+}
+
+bool PFMFile::HasDiskFile() const { return disk_ && disk_->IsOpen(); }
+
+bool PFMFile::IsOnDisk() const {
+    return HasDiskFile() && disk_->GetFileRef().IsValid() && disk_->GetFileRef().Exists();
+}
+
+const FileRef& PFMFile::GetFileRef() const {
+    static const FileRef kNoFile;
+    return disk_ ? disk_->GetFileRef() : kNoFile;
+}
+
+ErrCode PFMFile::GetFileSizes(std::uint32_t& fullSaveSize, std::uint32_t& length) {
+    fullSaveSize = header_.fullSaveSize;
+    length = 0;
+    if (!HasDiskFile()) return kNoErr;
+    ErrCode err = disk_->GetError();
+    if (err == kNoErr && IsOnDisk()) err = disk_->GetLength(length);
+    return err;
+}
+
+IReadFile* PFMFile::DiskReader() {
+    if (!HasDiskFile()) return nullptr;
+    disk_->BeginReading();
+    return disk_.get();
+}
+
+IReadFile* PFMFile::SwapReader() {
+    if (!swap_->IsOpen()) return nullptr;
+    swap_->BeginReading();
+    return swap_.get();
+}
+
+IWriteFile* PFMFile::SwapWriter() {
+    if (!swap_->IsOpen()) return nullptr;
+    swap_->BeginWriting();
+    return swap_.get();
+}
+
+// --- look-ups
+
+PFMFile::Index PFMFile::FindKey(PFMSegmentKey key) const {
+    auto it = std::lower_bound(keyIndex_.begin(), keyIndex_.end(), key, [this](Index index, PFMSegmentKey k) {
+        return SegmentKeyLess(EntryAt(index).Key(), k);
+    });
+    if (it == keyIndex_.end() || EntryAt(*it).Key() != key) return kNone;
+    return *it;
+}
+
+PFMFile::Index PFMFile::FindData(const void* data) const {
+    if (!data) return kNone;
+    auto it = std::lower_bound(dataIndex_.begin(), dataIndex_.end(), Address(data),
+                               [this](Index index, std::uintptr_t a) { return Address(EntryAt(index).Data()) < a; });
+    if (it == dataIndex_.end() || EntryAt(*it).Data() != data) return kNone;
+    return *it;
+}
+
+std::uint16_t PFMFile::NextFreeId(FourCC type) const {
+    auto it = std::lower_bound(keyIndex_.begin(), keyIndex_.end(), PFMSegmentKey{type, 0},
+                               [this](Index index, PFMSegmentKey k) { return SegmentKeyLess(EntryAt(index).Key(), k); });
+    std::uint32_t next = 0;
+    for (; it != keyIndex_.end() && EntryAt(*it).Type() == type; ++it) {
+        const std::uint16_t id = EntryAt(*it).Id();
+        if (id > next) break;
+        if (id == next) ++next;  // a duplicate key repeats an id and does not break the run
+    }
+    return static_cast<std::uint16_t>(next);
+}
+
+std::vector<FourCC> PFMFile::SegmentTypes() const {
+    std::vector<FourCC> types;
+    for (Index index : keyIndex_) {
+        if (types.empty() || types.back() != EntryAt(index).Type()) types.push_back(EntryAt(index).Type());
+    }
+    return types;
+}
+
+std::vector<std::uint16_t> PFMFile::SegmentIds(FourCC type) const {
+    std::vector<std::uint16_t> ids;
+    for (Index index : keyIndex_) {
+        const SegmentMapEntry& entry = EntryAt(index);
+        if (entry.Type() != type) continue;
+        if (ids.empty() || ids.back() != entry.Id()) ids.push_back(entry.Id());
+    }
+    return ids;
+}
+
+// --- index upkeep
+
+void PFMFile::InsertKey(Index index) {
+    const PFMSegmentKey key = EntryAt(index).Key();
+    auto it = std::upper_bound(keyIndex_.begin(), keyIndex_.end(), key, [this](PFMSegmentKey k, Index other) {
+        return SegmentKeyLess(k, EntryAt(other).Key());
+    });
+    keyIndex_.insert(it, index);
+}
+
+void PFMFile::EraseKey(Index index) {
+    const PFMSegmentKey key = EntryAt(index).Key();
+    auto it = std::lower_bound(keyIndex_.begin(), keyIndex_.end(), key, [this](Index other, PFMSegmentKey k) {
+        return SegmentKeyLess(EntryAt(other).Key(), k);
+    });
+    while (it != keyIndex_.end() && *it != index) ++it;
+    if (it != keyIndex_.end()) keyIndex_.erase(it);
+}
+
+void PFMFile::InsertData(Index index) {
+    const std::uintptr_t address = Address(EntryAt(index).Data());
+    auto it = std::lower_bound(dataIndex_.begin(), dataIndex_.end(), address,
+                               [this](Index other, std::uintptr_t a) { return Address(EntryAt(other).Data()) < a; });
+    dataIndex_.insert(it, index);
+}
+
+void PFMFile::EraseData(Index index) {
+    const std::uintptr_t address = Address(EntryAt(index).Data());
+    auto it = std::lower_bound(dataIndex_.begin(), dataIndex_.end(), address,
+                               [this](Index other, std::uintptr_t a) { return Address(EntryAt(other).Data()) < a; });
+    while (it != dataIndex_.end() && *it != index) ++it;
+    if (it != dataIndex_.end()) dataIndex_.erase(it);
+}
+
+namespace {
+
+// Purge order: higher priority first, then more recently used first; purging takes from the end.
+bool PurgesLater(const SegmentMapEntry& a, const SegmentMapEntry& b) {
+    if (a.Priority() != b.Priority()) return a.Priority() > b.Priority();
+    return a.LastUse() > b.LastUse();
+}
+
+}  // namespace
+
+void PFMFile::EnterPurgeOrder(Index index) {
+    Entry(index).SetLastUse(NextUseStamp());
+    auto it = std::lower_bound(purgeOrder_.begin(), purgeOrder_.end(), index, [this](Index a, Index b) {
+        return PurgesLater(EntryAt(a), EntryAt(b));
+    });
+    purgeOrder_.insert(it, index);
+    AddBytesInUse(EntryAt(index).ParkedBytes());
+}
+
+void PFMFile::LeavePurgeOrder(Index index) {
+    auto it = std::find(purgeOrder_.begin(), purgeOrder_.end(), index);
+    if (it == purgeOrder_.end()) return;
+    purgeOrder_.erase(it);
+    SubtractBytesInUse(EntryAt(index).ParkedBytes());
+}
+
+void PFMFile::FreeSlot(Index index) {
+    Entry(index).Reset();
+    freeSlots_.push_back(index);
+    if (keyIndex_.empty() && dataIndex_.empty()) {
+        entries_.clear();
+        freeSlots_.clear();
+        purgeOrder_.clear();
+    }
+}

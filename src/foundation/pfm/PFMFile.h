@@ -1,0 +1,215 @@
+#pragma once
+// One open store: its segments with their sorted indexes, its place in the tree of open stores, its
+// disk and swap files, its header and its saving. Callers outside the store code hold a store only
+// as a handle of the store interface (foundation/pfm/PFM.h).
+//
+// Each segment is one SegmentMapEntry, addressed by a stable index; removed entries' slots are
+// reused. Three sorted index lists find entries fast:
+//   key index    every segment, by type (in reading order), then id
+//   data index   checked-out segments, by data address
+//   purge order  parked segments, by priority descending, then last use descending; memory is
+//                given back from its end: lowest priority and least recently used first
+// The busy flag is set while any of these lists change or a save walks them; the memory manager's
+// purge callback leaves a busy store alone.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "foundation/FileRef.h"
+#include "foundation/Types.h"
+#include "foundation/Version.h"
+#include "foundation/pfm/PFMFormat.h"
+#include "foundation/pfm/PFMKey.h"
+#include "foundation/pfm/SegmentMapEntry.h"
+
+class PFMDiskFile;
+class PFMSegmentHandler;
+class PFMSwapFile;
+class TPFMData;
+class TPFMDataOwner;
+class TProgressTracker;
+
+class PFMFile {
+public:
+    using Index = std::int32_t;
+    static constexpr Index kNone = -1;
+
+    // Flag bits.
+    static constexpr std::uint16_t kChanged = 0x0001;          // a segment changed since the last save
+    static constexpr std::uint16_t kFastSaveAllowed = 0x0004;  // saves in place may append
+    static constexpr std::uint16_t kKeepBackup = 0x0008;       // full saves keep the old file as ".bak"
+
+    // A new, empty store; for a new file its header names the given application as creator.
+    PFMFile(FourCC app, VersionNumber version, std::uint32_t readBufferSize, std::uint32_t writeBufferSize);
+    PFMFile(const PFMFile&) = delete;
+    PFMFile& operator=(const PFMFile&) = delete;
+    // Drops every segment and closes (and deletes) the swap file. Unsaved changes are lost.
+    ~PFMFile();
+
+    // --- opening
+    ErrCode CreateSwapFile();
+    // Opens the file with the reference's access mode and reads its layout; preloaded raw segments
+    // start out parked in memory.
+    ErrCode Open(const FileRef& ref);
+    // Copies every segment of another store file into the swap file, as changed segments of this
+    // untitled store; -3 when the file is not a store.
+    ErrCode CopyFromTemplate(const FileRef& ref);
+
+    // --- tree of open stores
+    PFMFile* Parent() const { return parent_; }
+    // Moves the store under the new parent (either may be null).
+    void SetParent(PFMFile* parent);
+    const std::vector<PFMFile*>& Dependents() const { return dependents_; }
+
+    // --- flags and file
+    bool IsChanged() const { return (flags_ & kChanged) != 0; }
+    bool HasFlag(std::uint16_t flag) const { return (flags_ & flag) != 0; }
+    // Answers whether the flag was set before.
+    bool SetFlag(std::uint16_t flag, bool on);
+    // The disk file is open, names a valid file, and that file exists.
+    bool IsOnDisk() const;
+    bool HasDiskFile() const;
+    const FileRef& GetFileRef() const;
+    // The full-save size of the header and the disk file's length (0 when not on disk).
+    ErrCode GetFileSizes(std::uint32_t& fullSaveSize, std::uint32_t& length);
+    const PFMHeader& Header() const { return header_; }
+    void SetProgressTracker(TProgressTracker* tracker) { tracker_ = tracker; }
+
+    // --- segments
+    Index FindKey(PFMSegmentKey key) const;
+    Index FindData(const void* data) const;
+    std::int32_t SegmentCount() const { return static_cast<std::int32_t>(keyIndex_.size()); }
+    bool IsValidIndex(Index index) const { return index >= 0 && index < static_cast<Index>(entries_.size()); }
+    const SegmentMapEntry& EntryAt(Index index) const { return entries_[static_cast<std::size_t>(index)]; }
+
+    // Loads the segment when needed, raises its lock count and hands out its data.
+    ErrCode CheckOutAt(Index index, void** data);
+    // Lowers the lock count; at 0 the segment parks or leaves memory, and the memory budget is
+    // checked.
+    ErrCode CheckInAt(Index index);
+    // Adds a segment with data (checked out once, changed); kNone when the data already belongs to
+    // a segment of this store or memory runs out. A key that exists already is not looked for.
+    Index AddSegment(PFMSegmentKey key, void* data, int priority, SegmentKind kind);
+    // Removes the segment. One still checked out leaves the store at once but keeps its data in
+    // memory until its last holder checks it in.
+    void RemoveAt(Index index);
+    // Frees memory of parked segments, lowest priority and least recently used first, until wanted
+    // bytes are freed (wanted is lowered by what was freed). A busy store frees nothing.
+    ErrCode Purge(std::uint32_t& wanted);
+    // Every changed segment goes back to its state in the file; segments that never were in the
+    // file are removed.
+    ErrCode Revert();
+    ErrCode RevertAt(Index index);
+    // Gives the raw segment holding *data a new block of the new size, the bytes kept up to the
+    // smaller size, under the same key, priority and preload; *data receives the new block. On
+    // failure *data is left on the old block, still checked out.
+    ErrCode ResizeData(void** data, std::uint32_t size);
+    // The lowest id of the type that no segment has, counting up from 0.
+    std::uint16_t NextFreeId(FourCC type) const;
+    // The distinct types, in key order; the ids of one type, ascending.
+    std::vector<FourCC> SegmentTypes() const;
+    std::vector<std::uint16_t> SegmentIds(FourCC type) const;
+
+    void SetChangedAt(Index index, bool changed);
+    void SetPriorityAt(Index index, int priority);
+    void SetPreloadAt(Index index, bool preload);
+    void SetIdAt(Index index, std::uint16_t id);
+
+    // --- owners and custom handlers
+    void SetOwnerAt(Index index, TPFMDataOwner* owner);
+    void ClearOwnerAt(Index index) { SetOwnerAt(index, nullptr); }
+    bool IsOwnedAt(Index index) const { return EntryAt(index).IsOwned(); }
+    bool IsOwnedByAt(Index index, const TPFMDataOwner* owner) const {
+        return IsValidIndex(index) && EntryAt(index).Owner() == owner;
+    }
+    Index AttachOwner(PFMSegmentKey key, TPFMDataOwner* owner);
+    // Replaces a segment with the key by new data the owner makes; answers the new index (kNone on
+    // failure, with the error in err).
+    Index AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner, TPFMData** data, ErrCode& err);
+    void SetHandlerAt(Index index, PFMSegmentHandler* handler);
+    bool IsHandledAt(Index index) const { return EntryAt(index).IsCustom(); }
+    // Replaces a segment with the key by a custom segment whose data is the handler.
+    Index AddHandlerSegment(PFMSegmentKey key, int priority, PFMSegmentHandler* handler);
+
+    // --- saving
+    // A fast save when allowed and the file had a full save, else a full save.
+    ErrCode SaveInPlace();
+    ErrCode FullSave();
+    ErrCode FastSave();
+    // The whole store goes to another file, which becomes the store's file.
+    ErrCode SaveAs(const FileRef& ref);
+    // The whole store goes to another file; nothing of the store changes.
+    ErrCode SaveCopy(const FileRef& ref);
+
+private:
+    friend class StoreBusy;
+    struct SaveResult;
+
+    SegmentMapEntry& Entry(Index index) { return entries_[static_cast<std::size_t>(index)]; }
+
+    // Index list upkeep.
+    void InsertKey(Index index);
+    void EraseKey(Index index);
+    void InsertData(Index index);
+    void EraseData(Index index);
+    // A segment that parked joins the purge order, stamped as the most recently used, and counts
+    // against the memory budget; leaving takes it out of both.
+    void EnterPurgeOrder(Index index);
+    void LeavePurgeOrder(Index index);
+    // Frees an entry slot; empties the lists when the store holds nothing any more.
+    void FreeSlot(Index index);
+    // Stores the entry in a free slot or a new one and indexes it; kNone when memory runs out.
+    Index AddEntry(const SegmentMapEntry& entry);
+    ErrCode RestoreRemovedSegments();
+
+    IReadFile* DiskReader();
+    IReadFile* SwapReader();
+    IWriteFile* SwapWriter();
+
+    // Saving.
+    class SaveProgress;
+    std::vector<Index> SegmentsWhere(bool (SegmentMapEntry::*test)() const) const;
+    void SortBy(std::vector<Index>& order, std::uint32_t (SegmentMapEntry::*position)() const) const;
+    void AppendRecord(SaveResult& result, Index index, std::uint32_t position, std::uint32_t size) const;
+    // Copies the stored forms of the segments, in the given order, from the store's file or the
+    // swap file; neighbouring stored forms go as one run.
+    ErrCode CopyRuns(IReadFile& from, const std::vector<Index>& order, bool fromSwap, IWriteFile& out,
+                     SaveResult& result, SaveProgress& progress);
+    ErrCode WriteInMemory(const std::vector<Index>& order, IWriteFile& out, SaveResult& result,
+                          SaveProgress& progress);
+    ErrCode WriteSegments(IWriteFile& out, SaveResult& result);
+    ErrCode AppendChangedSegments(IWriteFile& out, SaveResult& result);
+    // A complete store file, synced and closed; removed again on failure.
+    ErrCode WriteWholeFile(PFMDiskFile& out, SaveResult& result);
+    ErrCode WriteToTemporary(const FileRef& target, SaveResult& result, FileRef& temporary);
+    bool CheckBackup() const;
+    // Renames the temporary file over the target (the target first to its backup name when asked);
+    // on failure the temporary file is removed and the target is as it was.
+    ErrCode PutInPlace(const FileRef& temporary, const FileRef& target, bool keepBackup);
+    // Makes the saved file the store's: a new disk file and swap file, then the new segment places
+    // and header. Until that has worked the store keeps its old files.
+    ErrCode Commit(const FileRef& ref, SaveResult& result);
+    void ApplySaved(const SaveResult& result);
+
+    std::uint16_t flags_ = 0;
+    PFMFile* parent_ = nullptr;
+    std::vector<PFMFile*> dependents_;
+    std::unique_ptr<PFMDiskFile> disk_;
+    std::unique_ptr<PFMSwapFile> swap_;
+    std::uint32_t readBufferSize_;
+    std::uint32_t writeBufferSize_;
+    FourCC app_;
+    VersionNumber version_;
+    PFMHeader header_;
+    bool busy_ = false;
+    std::vector<SegmentMapEntry> entries_;
+    std::vector<Index> freeSlots_;
+    std::vector<Index> keyIndex_;
+    std::vector<Index> dataIndex_;
+    std::vector<Index> purgeOrder_;
+    TProgressTracker* tracker_ = nullptr;
+    // Set while a saved file has replaced the one the store still reads: only a full save may
+    // follow.
+    bool needsFullSave_ = false;
+};

@@ -1,0 +1,70 @@
+// Opening a store from its file, and filling an untitled store from a template file.
+
+#include <algorithm>
+#include <numeric>
+
+#include "foundation/FileError.h"
+#include "foundation/pfm/PFMDiskFile.h"
+#include "foundation/pfm/PFMFile.h"
+#include "foundation/pfm/StoreBusy.h"
+
+ErrCode PFMFile::Open(const FileRef& ref) {
+    auto disk = std::make_unique<PFMDiskFile>(readBufferSize_, writeBufferSize_);
+    ErrCode err = disk->Open(ref, ref.GetPermission());
+    std::uint32_t length = 0;
+    if (err == kNoErr) err = disk->GetLength(length);
+    PFMHeader header;
+    SegmentMap map;
+    if (err == kNoErr) err = PFMReadFileLayout(*disk, length, header, map);
+    if (err != kNoErr) return err;
+    disk_ = std::move(disk);
+    header_ = header;
+    {
+        StoreBusy busy(*this);
+        entries_.reserve(map.size());
+        for (const SegmentMapRecord& record : map) entries_.push_back(SegmentMapEntry::FromFile(record));
+        keyIndex_.resize(entries_.size());
+        std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
+        std::stable_sort(keyIndex_.begin(), keyIndex_.end(),
+                         [this](Index a, Index b) { return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key()); });
+    }
+    // Preloaded raw segments start out parked in memory.
+    const std::vector<Index> order = keyIndex_;
+    for (Index index : order) {
+        const SegmentMapEntry& entry = EntryAt(index);
+        if (!entry.Preload() || entry.Kind() != kRawSegment) continue;
+        err = CheckOutAt(index, nullptr);
+        if (err == kNoErr) err = CheckInAt(index);
+        if (err != kNoErr) return err;
+    }
+    return kNoErr;
+}
+
+ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
+    PFMDiskFile source(readBufferSize_, writeBufferSize_);
+    ErrCode err = source.Open(ref, kAccessRead);
+    std::uint32_t length = 0;
+    if (err == kNoErr) err = source.GetLength(length);
+    PFMHeader header;
+    SegmentMap map;
+    if (err == kNoErr) err = PFMReadFileLayout(source, length, header, map);
+    if (err == kUnsupportedFormatErr) err = kBadDataErr;
+    if (err != kNoErr) return err;
+
+    StoreBusy busy(*this);
+    IWriteFile* swap = SwapWriter();
+    if (!swap) return kFileNotFoundErr;
+    for (const SegmentMapRecord& record : map) {
+        std::uint32_t position = 0;
+        err = swap->SeekToEnd();
+        if (err == kNoErr) err = swap->GetPosition(position);
+        if (err == kNoErr && std::uint64_t{position} + static_cast<std::uint32_t>(record.size) > kPFMMaxFileSize) {
+            err = kDiskFullErr;
+        }
+        if (err == kNoErr) err = PFMCopyBytes(source, record.position, static_cast<std::uint32_t>(record.size), *swap);
+        if (err == kNoErr && AddEntry(SegmentMapEntry::FromSwap(record, position)) == kNone) err = kOutOfMemoryErr;
+        if (err != kNoErr) break;
+    }
+    const ErrCode endErr = swap_->SwitchToReading();
+    return err != kNoErr ? err : endErr;
+}

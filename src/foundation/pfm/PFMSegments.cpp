@@ -1,0 +1,222 @@
+// The store interface: segments by key (with chain search) and by data address.
+
+#include "foundation/FileError.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PFMFile.h"
+#include "foundation/pfm/PFMState.h"
+
+namespace {
+
+// A segment found in some store.
+struct Found {
+    PFMFile* store = nullptr;
+    PFMFile::Index index = PFMFile::kNone;
+
+    explicit operator bool() const { return store != nullptr; }
+    const SegmentMapEntry& Entry() const { return store->EntryAt(index); }
+};
+
+ErrCode SetError(ErrCode err) {
+    GetPFMState().lastError = err;
+    return err;
+}
+
+Found FindIn(PFMFile* store, PFMSegmentKey key) {
+    if (!store) return {};
+    const PFMFile::Index index = store->FindKey(key);
+    return index == PFMFile::kNone ? Found{} : Found{store, index};
+}
+
+// The current store, then (with chain search) its parent, the parent's parent and so on.
+Found FindByKey(PFMSegmentKey key) {
+    const PFMState& state = GetPFMState();
+    for (PFMFile* store = state.current; store; store = state.chainSearch ? store->Parent() : nullptr) {
+        if (Found found = FindIn(store, key)) return found;
+    }
+    return {};
+}
+
+// A data address belongs to one segment of one store, whichever store is current.
+Found FindByData(const void* data) {
+    if (!data) return {};
+    for (const auto& store : GetPFMState().openStores) {
+        const PFMFile::Index index = store->FindData(data);
+        if (index != PFMFile::kNone) return {store.get(), index};
+    }
+    return {};
+}
+
+bool IsPriority(int priority) { return priority >= 0 && priority <= SegmentMapEntry::kMaxPriority; }
+
+ErrCode AddToCurrent(PFMSegmentKey key, void* data, int priority, bool isObject) {
+    PFMFile* store = GetPFMState().current;
+    if (!store) return kFileNotFoundErr;
+    if (!data || !IsPriority(priority) || FindByData(data)) return kFileErr;
+    const PFMFile::Index index = store->AddSegment(key, data, priority, isObject ? kObjectSegment : kRawSegment);
+    return index == PFMFile::kNone ? kOutOfMemoryErr : kNoErr;
+}
+
+}  // namespace
+
+bool PFMSegmentExists(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    return static_cast<bool>(FindByKey({type, id}));
+}
+
+void* PFMCheckOut(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    if (!found) return nullptr;
+    void* data = nullptr;
+    SetError(found.store->CheckOutAt(found.index, &data));
+    return data;
+}
+
+ErrCode PFMCheckIn(void* data) {
+    PFMClearError();
+    const Found found = FindByData(data);
+    return found ? SetError(found.store->CheckInAt(found.index)) : kNoErr;
+}
+
+ErrCode PFMResizeSegment(void** data, std::uint32_t size) {
+    PFMClearError();
+    const Found found = data ? FindByData(*data) : Found{};
+    return SetError(found ? found.store->ResizeData(data, size) : kFileErr);
+}
+
+void* PFMRevertSegment(void* data) {
+    PFMClearError();
+    const Found found = FindByData(data);
+    if (!found) return data;
+    SetError(found.store->RevertAt(found.index));
+    return found.Entry().IsOrphaned() ? nullptr : found.Entry().Data();
+}
+
+ErrCode PFMSetChanged(void* data, bool changed) {
+    PFMClearError();
+    if (const Found found = FindByData(data)) found.store->SetChangedAt(found.index, changed);
+    return PFMGetError();
+}
+
+bool PFMIsSegmentChanged(void* data) {
+    PFMClearError();
+    const Found found = FindByData(data);
+    return found && found.Entry().IsChanged();
+}
+
+ErrCode PFMAddSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject) {
+    PFMClearError();
+    return SetError(AddToCurrent({type, id}, data, priority, isObject));
+}
+
+ErrCode PFMAddSegmentNextId(FourCC type, void* data, int priority, bool isObject, std::uint16_t& id) {
+    PFMClearError();
+    PFMFile* store = GetPFMState().current;
+    if (!store) return SetError(kFileNotFoundErr);
+    id = store->NextFreeId(type);
+    return SetError(AddToCurrent({type, id}, data, priority, isObject));
+}
+
+bool PFMPutSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject) {
+    PFMClearError();
+    PFMFile* store = GetPFMState().current;
+    if (!store) return SetError(kFileNotFoundErr) == kNoErr;
+    if (!data || !IsPriority(priority) || FindByData(data)) return SetError(kFileErr) == kNoErr;
+    if (const Found old = FindIn(store, {type, id})) store->RemoveAt(old.index);
+    return SetError(AddToCurrent({type, id}, data, priority, isObject)) == kNoErr;
+}
+
+bool PFMRemoveSegment(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindIn(GetPFMState().current, {type, id});
+    if (found) found.store->RemoveAt(found.index);
+    return static_cast<bool>(found);
+}
+
+std::uint32_t PFMGetLockCount(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    return found ? found.Entry().LockCount() : 0;
+}
+
+void* PFMGetSegmentData(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    return found ? found.Entry().Data() : nullptr;
+}
+
+bool PFMGetSegmentKey(const void* data, FourCC& type, std::uint16_t& id) {
+    PFMClearError();
+    const Found found = FindByData(data);
+    if (!found) return false;
+    type = found.Entry().Type();
+    id = found.Entry().Id();
+    return true;
+}
+
+ErrCode PFMSetSegmentId(void* data, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindByData(data);
+    if (!found) return SetError(kFileErr);
+    found.store->SetIdAt(found.index, id);
+    return kNoErr;
+}
+
+bool PFMIsSegmentKind(FourCC type, std::uint16_t id, SegmentKind kind) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    return found && found.Entry().Kind() == kind;
+}
+
+bool PFMIsRawSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kRawSegment); }
+
+bool PFMIsObjectSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kObjectSegment); }
+
+int PFMGetSegmentPriority(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    return found ? found.Entry().Priority() : -1;
+}
+
+int PFMSetSegmentPriority(FourCC type, std::uint16_t id, int priority) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    if (!found) return -1;
+    const int old = found.Entry().Priority();
+    if (!IsPriority(priority)) {
+        SetError(kFileErr);
+        return old;
+    }
+    found.store->SetPriorityAt(found.index, priority);
+    return old;
+}
+
+bool PFMGetSegmentPreload(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    return found && found.Entry().Preload();
+}
+
+bool PFMSetSegmentPreload(FourCC type, std::uint16_t id, bool preload) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    if (!found) return false;
+    const bool old = found.Entry().Preload();
+    found.store->SetPreloadAt(found.index, preload);
+    return old;
+}
+
+CheckedOutHdl::CheckedOutHdl(FourCC type, std::uint16_t id, PFMFile* store) {
+    PFMClearError();
+    const Found found = FindIn(store ? store : GetPFMState().current, {type, id});
+    if (!found) return;
+    if (found.Entry().Kind() != kRawSegment) {
+        error_ = SetError(kBadDataErr);
+        return;
+    }
+    error_ = SetError(found.store->CheckOutAt(found.index, &data_));
+}
+
+CheckedOutHdl::~CheckedOutHdl() {
+    if (data_) PFMCheckIn(data_);
+}

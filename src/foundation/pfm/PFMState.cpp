@@ -1,0 +1,35 @@
+#include "foundation/pfm/PFMState.h"
+
+#include <algorithm>
+
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PFMFile.h"
+
+PFMState& GetPFMState() {
+    static PFMState state;
+    return state;
+}
+
+void AddBytesInUse(std::uint32_t bytes) {
+    PFMState& state = GetPFMState();
+    state.bytesInUse = bytes > UINT32_MAX - state.bytesInUse ? UINT32_MAX : state.bytesInUse + bytes;
+}
+
+void SubtractBytesInUse(std::uint32_t bytes) {
+    PFMState& state = GetPFMState();
+    state.bytesInUse -= std::min(state.bytesInUse, bytes);
+}
+
+std::uint32_t NextUseStamp() { return ++GetPFMState().useCounter; }
+
+void KeepMemoryBudget() {
+    const PFMState& state = GetPFMState();
+    if (state.bytesInUse > state.budgetLimit) PFMPurge(state.bytesInUse - state.budgetLimit);
+}
+
+PFMFile* FindStoreOfFile(const FileRef& ref) {
+    for (const auto& store : GetPFMState().openStores) {
+        if (store->HasDiskFile() && store->GetFileRef().IsSameFile(ref)) return store.get();
+    }
+    return nullptr;
+}

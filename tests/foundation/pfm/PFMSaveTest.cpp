@@ -1,0 +1,429 @@
+// Saving stores: full saves with their three groups of segments, fast saves, saves to other files
+// and copies, backups, and the files a save must never harm.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "foundation/FileError.h"
+#include "foundation/PathUtil.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/StoreTestSupport.h"
+#include "foundation/pfm/TestRecord.h"
+
+namespace {
+
+constexpr FourCC kText = FourCCOf("TEXT");
+constexpr FourCC kPict = FourCCOf("PICT");
+constexpr FourCC kItem = FourCCOf("ITM#");
+
+class PFMSaveTest : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        RegisterObjectFactory(TestRecord::Factory);
+    }
+
+    // A saved store of ten raw segments and one object, closed again.
+    FileRef MakeStoreFile(const std::string& name) {
+        PFMFile* store = PFMOpenFile(nullptr);
+        EXPECT_NE(store, nullptr);
+        for (std::uint16_t id = 0; id < 10; ++id) {
+            EXPECT_EQ(AddText(kText, id, "text " + std::to_string(id) + std::string(id * 10, 'x')), kNoErr);
+        }
+        auto* record = new TestRecord("an object");
+        EXPECT_EQ(PFMAddSegment(kItem, 128, record, 2, true), kNoErr);
+        PFMCheckIn(record);
+        const FileRef ref = Ref(name);
+        EXPECT_EQ(PFMSaveFile(&ref), kNoErr);
+        PFMCloseFile(store);
+        return ref;
+    }
+
+    // Brings a store's segments into all three places a save takes them from: some unchanged in
+    // the file, some changed in the swap file, some changed or new in memory.
+    void SpreadSegments() {
+        void* loaded = PFMCheckOut(kText, 1);  // loaded, unchanged: still current in the file
+        PFMCheckIn(loaded);
+        PFMSetSegmentPriority(kText, 2, 0);
+        void* swapped = PFMCheckOut(kText, 2);
+        std::memcpy(swapped, "TEXT", 4);
+        PFMSetChanged(swapped, true);
+        PFMCheckIn(swapped);  // priority 0 and changed: to the swap file
+        void* changed = PFMCheckOut(kText, 3);
+        std::memcpy(changed, "CHANGED", 7);
+        PFMSetChanged(changed, true);
+        PFMCheckIn(changed);
+        ASSERT_EQ(AddText(kPict, 1, "a new segment"), kNoErr);
+        ASSERT_TRUE(PFMRemoveSegment(kText, 9));
+    }
+
+    static void ExpectSpreadContents() {
+        EXPECT_EQ(SegmentText(kText, 1), "text 1xxxxxxxxxx");
+        EXPECT_EQ(SegmentText(kText, 2).substr(0, 6), "TEXT 2");
+        EXPECT_EQ(SegmentText(kText, 3).substr(0, 7), "CHANGED");
+        EXPECT_EQ(SegmentText(kText, 8), "text 8" + std::string(80, 'x'));
+        EXPECT_EQ(SegmentText(kPict, 1), "a new segment");
+        EXPECT_FALSE(PFMSegmentExists(kText, 9));
+        auto* record = static_cast<TestRecord*>(PFMCheckOut(kItem, 128));
+        ASSERT_NE(record, nullptr);
+        EXPECT_EQ(record->text, "an object");
+        PFMCheckIn(record);
+    }
+};
+
+TEST_F(PFMSaveTest, AnEmptyStoreSavesAsSixtyTwoBytes) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    const FileRef ref = Ref("empty.fsf");
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    const FileLayout layout = ReadFileLayout(FileBytes("empty.fsf"));
+    EXPECT_EQ(FileBytes("empty.fsf").size(), 62u);
+    EXPECT_EQ(layout.header.mapPosition, 58u);
+    EXPECT_EQ(layout.header.fullSaveSize, 62u);
+    EXPECT_EQ(layout.header.creatorApp, kTestApp);
+    EXPECT_EQ(layout.header.lastVersion, kTestVersion);
+    EXPECT_EQ(layout.header.creatorPlatform, 7);
+}
+
+TEST_F(PFMSaveTest, ResavingAFullySavedFileGivesTheSameBytes) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const std::string before = FileBytes("story.fsf");
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    void* loaded = PFMCheckOut(kText, 4);  // loaded but unchanged: copied from the file as it was
+    PFMCheckIn(loaded);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    EXPECT_EQ(FileBytes("story.fsf"), before);
+}
+
+TEST_F(PFMSaveTest, FullSaveTakesSegmentsFromFileSwapAndMemory) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const FileLayout original = ReadFileLayout(FileBytes("story.fsf"));
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    SpreadSegments();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    EXPECT_FALSE(PFMIsChanged(nullptr));
+    ExpectSpreadContents();
+
+    const FileLayout saved = ReadFileLayout(FileBytes("story.fsf"));
+    ASSERT_EQ(saved.error, kNoErr);
+    EXPECT_EQ(saved.header.saveType, kPFMFullSave);
+    EXPECT_EQ(saved.header.fullSaveSize, FileBytes("story.fsf").size());
+    // Unchanged segments keep their stored bytes exactly.
+    for (const FileSegment& segment : original.segments) {
+        if (segment.type == kText && (segment.id == 2 || segment.id == 3 || segment.id == 9)) continue;
+        auto found = std::find_if(saved.segments.begin(), saved.segments.end(), [&](const FileSegment& s) {
+            return s.type == segment.type && s.id == segment.id;
+        });
+        ASSERT_NE(found, saved.segments.end());
+        EXPECT_EQ(*found, segment);
+    }
+    // The store works on from the new file.
+    PFMCloseFile(nullptr);
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, FastSaveThenReopeningEqualsAFullSave) {
+    const FileRef fast = MakeStoreFile("fast.fsf");
+    const FileRef full = MakeStoreFile("full.fsf");
+    const std::uint32_t oldLength = static_cast<std::uint32_t>(FileBytes("fast.fsf").size());
+
+    PFMFile* fastStore = PFMOpenFile(&fast);
+    ASSERT_NE(fastStore, nullptr);
+    EXPECT_FALSE(PFMSetFastSave(true, fastStore));
+    SpreadSegments();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    ExpectSpreadContents();
+    PFMCloseFile(fastStore);
+
+    PFMFile* fullStore = PFMOpenFile(&full);
+    ASSERT_NE(fullStore, nullptr);
+    SpreadSegments();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    PFMCloseFile(fullStore);
+
+    const FileLayout fastLayout = ReadFileLayout(FileBytes("fast.fsf"));
+    const FileLayout fullLayout = ReadFileLayout(FileBytes("full.fsf"));
+    ASSERT_EQ(fastLayout.error, kNoErr);
+    EXPECT_EQ(fastLayout.segments, fullLayout.segments);
+    EXPECT_EQ(fastLayout.header.saveType, kPFMFastSave);
+    EXPECT_EQ(fastLayout.header.fullSaveSize, oldLength);
+    EXPECT_GT(fastLayout.header.mapPosition, oldLength);
+
+    ASSERT_NE(PFMOpenFile(&fast), nullptr);
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, TwoFastSavesLeaveTwoOldMapsBehind) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    PFMFile* store = PFMOpenFile(&ref);
+    PFMSetFastSave(true, store);
+    const std::uint32_t firstMap = ReadFileLayout(FileBytes("story.fsf")).header.mapPosition;
+    void* data = PFMCheckOut(kText, 5);
+    PFMSetChanged(data, true);
+    PFMCheckIn(data);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    const std::uint32_t secondMap = ReadFileLayout(FileBytes("story.fsf")).header.mapPosition;
+    data = PFMCheckOut(kText, 6);
+    PFMSetChanged(data, true);
+    PFMCheckIn(data);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    const FileLayout layout = ReadFileLayout(FileBytes("story.fsf"));
+    EXPECT_LT(firstMap, secondMap);
+    EXPECT_LT(secondMap, layout.header.mapPosition);
+    const std::string bytes = FileBytes("story.fsf");
+    // Both old maps are still there, each starting with the segment count.
+    EXPECT_EQ(bytes.substr(firstMap, 4), std::string("\0\0\0\x0B", 4));
+    EXPECT_EQ(bytes.substr(secondMap, 4), std::string("\0\0\0\x0B", 4));
+    EXPECT_EQ(layout.map.size(), 11u);
+    std::uint32_t fullSize = 0;
+    std::uint32_t length = 0;
+    ASSERT_EQ(PFMGetFileSizes(store, fullSize, length), kNoErr);
+    EXPECT_EQ(fullSize, firstMap + 4 + 11 * 16);
+    EXPECT_EQ(length, bytes.size());
+}
+
+TEST_F(PFMSaveTest, FastSaveNeedsAnEarlierFullSave) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    std::string bytes = FileBytes("story.fsf");
+    std::memset(bytes.data() + 34, 0, 4);  // full-save size 0: never fully saved
+    folder_.WriteFile("story.fsf", bytes);
+    PFMFile* store = PFMOpenFile(&ref);
+    ASSERT_NE(store, nullptr);
+    PFMSetFastSave(true, store);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    const FileLayout layout = ReadFileLayout(FileBytes("story.fsf"));
+    EXPECT_EQ(layout.header.saveType, kPFMFullSave);
+    EXPECT_EQ(layout.header.fullSaveSize, FileBytes("story.fsf").size());
+}
+
+TEST_F(PFMSaveTest, KindsThisProgramDoesNotKnowSurviveSaves) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    // Turn the object's record into an unknown kind with bits of its own.
+    std::string bytes = FileBytes("story.fsf");
+    const FileLayout layout = ReadFileLayout(bytes);
+    const std::size_t objectRecord = std::find_if(layout.map.begin(), layout.map.end(),
+                                                  [](const SegmentMapRecord& r) { return r.type == kItem; }) -
+                                     layout.map.begin();
+    const std::size_t flagsAt = layout.header.mapPosition + 4 + 16 * objectRecord + 14;
+    bytes[flagsAt] = 0x20;
+    bytes[flagsAt + 1] = static_cast<char>(0x87);
+    folder_.WriteFile("story.fsf", bytes);
+
+    PFMFile* store = PFMOpenFile(&ref);
+    ASSERT_NE(store, nullptr);
+    EXPECT_TRUE(PFMIsSegmentKind(kItem, 128, kUnknownSegment));
+    EXPECT_EQ(PFMCheckOut(kItem, 128), nullptr);
+    EXPECT_EQ(PFMGetError(), kUnsupportedFormatErr);
+    void* data = PFMCheckOut(kText, 0);
+    PFMSetChanged(data, true);
+    PFMCheckIn(data);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    PFMSetFastSave(true, store);
+    data = PFMCheckOut(kText, 0);
+    PFMSetChanged(data, true);
+    PFMCheckIn(data);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+
+    const FileLayout saved = ReadFileLayout(FileBytes("story.fsf"));
+    auto unknown = std::find_if(saved.segments.begin(), saved.segments.end(),
+                                [](const FileSegment& s) { return s.type == kItem; });
+    ASSERT_NE(unknown, saved.segments.end());
+    EXPECT_EQ(unknown->flags, 0x2087);
+    EXPECT_EQ(unknown->bytes, layout.segments.front().bytes);  // ITM# sorts before TEXT
+}
+
+TEST_F(PFMSaveTest, SaveAsMovesTheStoreAndLeavesTheOldFile) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const std::string before = FileBytes("story.fsf");
+    PFMFile* store = PFMOpenFile(&ref);
+    SpreadSegments();
+    const FileRef other = Ref("other.fsf");
+    ASSERT_EQ(PFMSaveFile(&other), kNoErr);
+    EXPECT_TRUE(PFMGetFileRef(store).IsSameFile(other));
+    EXPECT_EQ(FileBytes("story.fsf"), before);
+    EXPECT_FALSE(PFMIsChanged(store));
+    ExpectSpreadContents();
+    PFMCloseFile(store);
+    ASSERT_NE(PFMOpenFile(&other), nullptr);
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, SavingOntoTheStoresOwnFileIsASaveInPlace) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    SpreadSegments();
+    const FileRef same((folder_.Path() + "/./story.fsf").c_str(), kAccessReadWrite);
+    ASSERT_EQ(PFMSaveFile(&same), kNoErr);
+    ExpectSpreadContents();
+    PFMCloseFile(nullptr);
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, CopiesOntoOpenFilesAreRefused) {
+    const FileRef mine = MakeStoreFile("mine.fsf");
+    const FileRef theirs = MakeStoreFile("theirs.fsf");
+    const std::string mineBefore = FileBytes("mine.fsf");
+    const std::string theirsBefore = FileBytes("theirs.fsf");
+    PFMFile* other = PFMOpenFile(&theirs);
+    PFMSetCurrentFile(nullptr);
+    PFMFile* store = PFMOpenFile(&mine);
+    ASSERT_NE(other, nullptr);
+    ASSERT_NE(store, nullptr);
+    SpreadSegments();
+
+    EXPECT_EQ(PFMSaveCopy(mine), kFileInUseErr);
+    EXPECT_EQ(PFMSaveCopy(theirs), kFileInUseErr);
+    EXPECT_EQ(PFMSaveFile(&theirs), kFileInUseErr);
+    EXPECT_EQ(FileBytes("mine.fsf"), mineBefore);
+    EXPECT_EQ(FileBytes("theirs.fsf"), theirsBefore);
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, SaveACopyLeavesTheStoreAsItWas) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const std::string before = FileBytes("story.fsf");
+    PFMFile* store = PFMOpenFile(&ref);
+    SpreadSegments();
+    const FileRef copy = Ref("copy.fsf");
+    ASSERT_EQ(PFMSaveCopy(copy), kNoErr);
+    EXPECT_TRUE(PFMIsChanged(store));
+    EXPECT_TRUE(PFMGetFileRef(store).IsSameFile(ref));
+    EXPECT_EQ(FileBytes("story.fsf"), before);
+    ExpectSpreadContents();
+    PFMSetCurrentFile(nullptr);
+    ASSERT_NE(PFMOpenFile(&copy), nullptr);
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, KeepingABackupRenamesTheOldFile) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const std::string before = FileBytes("story.fsf");
+    PFMFile* store = PFMOpenFile(&ref);
+    EXPECT_FALSE(PFMSetKeepBackup(true, *store));
+    EXPECT_TRUE(PFMGetKeepBackup(*store));
+    SpreadSegments();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    EXPECT_EQ(FileBytes("story.bak"), before);
+    ExpectSpreadContents();
+
+    // Without the flag the old file is simply replaced.
+    PFMSetKeepBackup(false, *store);
+    std::filesystem::remove(Path("story.bak"));
+    void* data = PFMCheckOut(kText, 5);
+    PFMSetChanged(data, true);
+    PFMCheckIn(data);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    EXPECT_FALSE(std::filesystem::exists(Path("story.bak")));
+}
+
+TEST_F(PFMSaveTest, ABackupInUseIsNotReplaced) {
+    MakeStoreFile("story.bak");
+    const FileRef backup = Ref("story.bak");
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const std::string backupBefore = FileBytes("story.bak");
+    ASSERT_NE(PFMOpenFile(&backup), nullptr);
+    PFMSetCurrentFile(nullptr);
+    PFMFile* store = PFMOpenFile(&ref);
+    PFMSetKeepBackup(true, *store);
+    SpreadSegments();
+    Messages().clear();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], "Backup file \"" + Path("story.bak") +
+                                 "\" is currently in use, saving will continue without backing up the previous "
+                                 "version of file \"" + Path("story.fsf") + "\".");
+    EXPECT_EQ(FileBytes("story.bak"), backupBefore);
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, NoFreeTemporaryNameChangesNothing) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const std::string before = FileBytes("story.fsf");
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    SpreadSegments();
+    for (int n = 0; n < kUniqueNameCount; ++n) folder_.WriteFile(UniqueName(n), "taken");
+    EXPECT_EQ(PFMSaveFile(nullptr), kNoUniqueNameErr);
+    EXPECT_EQ(FileBytes("story.fsf"), before);
+    EXPECT_TRUE(PFMIsChanged(nullptr));
+    ExpectSpreadContents();
+}
+
+TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    std::filesystem::remove(Path("story.fsf"));
+    EXPECT_EQ(PFMSaveFile(nullptr), kDocumentDataMissingErr);
+
+    // With every segment in memory the file is no longer needed.
+    for (std::uint16_t id = 0; id < 10; ++id) {
+        void* data = PFMCheckOut(kText, id);
+        PFMSetChanged(data, true);
+        PFMCheckIn(data);
+    }
+    void* object = PFMCheckOut(kItem, 128);
+    PFMSetChanged(object, true);
+    PFMCheckIn(object);
+    EXPECT_EQ(PFMSaveFile(nullptr), kDocumentMissingErr);
+    const FileRef elsewhere = Ref("rescued.fsf");
+    ASSERT_EQ(PFMSaveFile(&elsewhere), kNoErr);
+    EXPECT_EQ(SegmentText(kText, 7), "text 7" + std::string(70, 'x'));
+}
+
+TEST_F(PFMSaveTest, ReadOnlyFilesAreNotReplaced) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    SpreadSegments();
+    ASSERT_EQ(::chmod(Path("story.fsf").c_str(), 0444), 0);
+    ScopedUnprivileged unprivileged;
+    ASSERT_TRUE(unprivileged.Active());
+    const std::string before = FileBytes("story.fsf");
+    EXPECT_EQ(PFMSaveFile(nullptr), kNotWritableErr);
+    EXPECT_EQ(FileBytes("story.fsf"), before);
+}
+
+TEST_F(PFMSaveTest, EachSaveStartsAFreshSwapFile) {
+    folder_.WriteFile("PFM_Swap.000", "taken");
+    folder_.WriteFile("PFM_Swap.001", "taken");
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    EXPECT_TRUE(std::filesystem::exists(Path("PFM_Swap.002")));
+    PFMSetCurrentFile(nullptr);
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    EXPECT_TRUE(std::filesystem::exists(Path("PFM_Swap.003")));
+    ASSERT_EQ(AddText(kText, 1, "x", 0), kNoErr);
+    const FileRef ref = Ref("story.fsf");
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    // The second store's old swap file went; it has a new one.
+    EXPECT_FALSE(std::filesystem::exists(Path("PFM_Swap.003")));
+    EXPECT_TRUE(std::filesystem::exists(Path("PFM_Swap.004")));
+    PFMCloseFile(nullptr);
+    EXPECT_FALSE(std::filesystem::exists(Path("PFM_Swap.004")));
+    EXPECT_TRUE(std::filesystem::exists(Path("PFM_Swap.002")));
+}
+
+TEST_F(PFMSaveTest, TemplatesCopyEverySegmentIntoTheSwapFile) {
+    const FileRef ref = MakeStoreFile("template.fsf");
+    PFMFile* store = PFMNewFileFromTemplate(ref);
+    ASSERT_NE(store, nullptr);
+    EXPECT_FALSE(PFMIsOnDisk(store));
+    EXPECT_TRUE(PFMIsChanged(store));
+    std::filesystem::remove(Path("template.fsf"));
+    EXPECT_EQ(SegmentText(kText, 9), "text 9" + std::string(90, 'x'));
+    const FileRef saved = Ref("new.fsf");
+    ASSERT_EQ(PFMSaveFile(&saved), kNoErr);
+    PFMCloseFile(store);
+    ASSERT_NE(PFMOpenFile(&saved), nullptr);
+    EXPECT_EQ(SegmentText(kText, 0), "text 0");
+    auto* record = static_cast<TestRecord*>(PFMCheckOut(kItem, 128));
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->text, "an object");
+    PFMCheckIn(record);
+
+    folder_.WriteFile("plain.txt", "no store here, just a line of text");
+    EXPECT_EQ(PFMNewFileFromTemplate(Ref("plain.txt", kAccessRead)), nullptr);
+    EXPECT_EQ(PFMGetError(), kBadDataErr);
+}
+
+}  // namespace

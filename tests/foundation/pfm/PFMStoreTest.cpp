@@ -1,0 +1,286 @@
+// The store interface: opening and closing, the tree of stores and chain search, segments by key
+// and by data address.
+
+#include <gtest/gtest.h>
+
+#include "foundation/FileError.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/StoreTestSupport.h"
+
+namespace {
+
+constexpr FourCC kText = FourCCOf("TEXT");
+constexpr FourCC kInfo = FourCCOf("INFO");
+
+using PFMStoreTest = StoreTest;
+
+TEST_F(PFMStoreTest, UntitledStoreSavedAndReopenedKeepsItsSegments) {
+    PFMFile* store = PFMOpenFile(nullptr);
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(PFMGetCurrentFile(), store);
+    EXPECT_FALSE(PFMIsOnDisk(store));
+    ASSERT_EQ(AddText(kText, 1, "first"), kNoErr);
+    ASSERT_EQ(AddText(kText, 2, std::string("with\0zero", 9)), kNoErr);
+    ASSERT_EQ(AddText(kInfo, 0, ""), kNoErr);
+    EXPECT_TRUE(PFMIsChanged(store));
+
+    const FileRef ref = Ref("story.fsf");
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    EXPECT_TRUE(PFMIsOnDisk(store));
+    EXPECT_FALSE(PFMIsChanged(store));
+    ASSERT_EQ(PFMCloseFile(store), kNoErr);
+    EXPECT_EQ(PFMGetCurrentFile(), nullptr);
+    EXPECT_TRUE(PFMIsPFMFile(ref));
+
+    PFMFile* reopened = PFMOpenFile(&ref);
+    ASSERT_NE(reopened, nullptr) << PFMGetError();
+    EXPECT_EQ(SegmentText(kText, 1), "first");
+    EXPECT_EQ(SegmentText(kText, 2), std::string("with\0zero", 9));
+    EXPECT_EQ(SegmentText(kInfo, 0), "");
+    EXPECT_FALSE(PFMSegmentExists(kText, 3));
+}
+
+TEST_F(PFMStoreTest, MissingSegmentIsNoError) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    PFMSetError(-5);
+    EXPECT_EQ(PFMCheckOut(kText, 7), nullptr);
+    EXPECT_EQ(PFMGetError(), kNoErr);
+    EXPECT_EQ(PFMGetLockCount(kText, 7), 0u);
+    EXPECT_EQ(PFMGetSegmentPriority(kText, 7), -1);
+}
+
+TEST_F(PFMStoreTest, OpeningAMissingOrForeignFileLeavesNothingBehind) {
+    const FileRef missing = Ref("missing.fsf", kAccessRead);
+    EXPECT_EQ(PFMOpenFile(&missing), nullptr);
+    EXPECT_EQ(PFMGetError(), kFileNotFoundErr);
+    folder_.WriteFile("notes.txt", "These are not the bytes of a store file at all.");
+    const FileRef foreign = Ref("notes.txt", kAccessRead);
+    EXPECT_EQ(PFMOpenFile(&foreign), nullptr);
+    EXPECT_EQ(PFMGetError(), kUnsupportedFormatErr);
+    EXPECT_FALSE(PFMIsPFMFile(foreign));
+    EXPECT_EQ(PFMGetCurrentFile(), nullptr);
+    EXPECT_FALSE(PFMIsFileOpen(foreign));
+}
+
+TEST_F(PFMStoreTest, ChainSearchFindsParentSegmentsUnlessTurnedOff) {
+    PFMFile* application = PFMOpenFile(nullptr);
+    ASSERT_EQ(AddText(kInfo, 1, "application"), kNoErr);
+    PFMFile* document = PFMOpenFile(nullptr);
+    ASSERT_EQ(PFMGetParentFile(document), application);
+    ASSERT_EQ(AddText(kText, 1, "document"), kNoErr);
+
+    EXPECT_EQ(SegmentText(kInfo, 1), "application");
+    EXPECT_EQ(SegmentText(kText, 1), "document");
+    {
+        PFMFileScope scope(document, false);
+        EXPECT_FALSE(PFMSegmentExists(kInfo, 1));
+        EXPECT_TRUE(PFMSegmentExists(kText, 1));
+    }
+    EXPECT_TRUE(PFMSegmentExists(kInfo, 1));
+    {
+        PFMFileScope scope(application, true);
+        EXPECT_FALSE(PFMSegmentExists(kText, 1));
+    }
+    EXPECT_EQ(PFMGetCurrentFile(), document);
+}
+
+TEST_F(PFMStoreTest, ClosingTheRootHandsItToItsFirstDependent) {
+    PFMFile* root = PFMOpenFile(nullptr);
+    PFMFile* first = PFMOpenFile(nullptr);
+    PFMSetCurrentFile(root);
+    PFMFile* second = PFMOpenFile(nullptr);
+    ASSERT_EQ(PFMGetParentFile(second), root);
+
+    ASSERT_EQ(PFMCloseFile(root), kNoErr);
+    EXPECT_EQ(PFMGetCurrentFile(), first);
+    EXPECT_EQ(PFMGetParentFile(first), nullptr);
+    EXPECT_EQ(PFMGetParentFile(second), nullptr);
+    EXPECT_FALSE(PFMIsOpenFile(root));
+
+    // A store opened now has no root to go under but the new root.
+    PFMFile* third = PFMOpenFile(nullptr);
+    EXPECT_EQ(PFMGetParentFile(third), first);
+}
+
+TEST_F(PFMStoreTest, ClosingAChildHandsItsDependentsToItsParent) {
+    PFMFile* root = PFMOpenFile(nullptr);
+    PFMFile* middle = PFMOpenFile(nullptr);
+    PFMFile* leaf = PFMOpenFile(nullptr);
+    ASSERT_EQ(PFMGetParentFile(leaf), middle);
+    PFMSetCurrentFile(middle);
+    ASSERT_EQ(PFMCloseFile(nullptr), kNoErr);
+    EXPECT_EQ(PFMGetCurrentFile(), root);
+    EXPECT_EQ(PFMGetParentFile(leaf), root);
+    EXPECT_EQ(PFMCloseFile(middle), kFileNotFoundErr);
+}
+
+TEST_F(PFMStoreTest, ParentsCanMoveButNeverUnderADescendant) {
+    PFMFile* a = PFMOpenFile(nullptr);
+    PFMFile* b = PFMOpenFile(nullptr);
+    PFMSetCurrentFile(nullptr);
+    PFMFile* c = PFMOpenFile(nullptr);
+    ASSERT_EQ(PFMGetParentFile(c), nullptr);
+    EXPECT_EQ(PFMSetParentFile(b, c), nullptr);
+    EXPECT_EQ(PFMGetParentFile(c), b);
+    EXPECT_EQ(PFMSetParentFile(c, a), nullptr);  // a would sit under its own grandchild
+    EXPECT_EQ(PFMGetParentFile(a), nullptr);
+}
+
+TEST_F(PFMStoreTest, EveryOpenStoreIsFoundBeyondSixteen) {
+    std::vector<FileRef> refs;
+    for (int i = 0; i < 20; ++i) {
+        PFMSetCurrentFile(nullptr);
+        PFMFile* store = PFMOpenFile(nullptr);
+        ASSERT_NE(store, nullptr);
+        ASSERT_EQ(AddText(kText, 1, "n"), kNoErr);
+        refs.push_back(Ref("store" + std::to_string(i) + ".fsf"));
+        ASSERT_EQ(PFMSaveFile(&refs.back()), kNoErr);
+    }
+    for (const FileRef& ref : refs) EXPECT_NE(PFMFindOpenFile(ref), nullptr);
+    EXPECT_EQ(PFMFindOpenFile(refs[19]), PFMGetCurrentFile());
+}
+
+TEST_F(PFMStoreTest, AddingTwiceKeepsBothAndPuttingReplaces) {
+    PFMFile* store = PFMOpenFile(nullptr);
+    ASSERT_EQ(AddText(kText, 5, "one"), kNoErr);
+    ASSERT_EQ(AddText(kText, 5, "two"), kNoErr);
+    EXPECT_EQ(SegmentText(kText, 5), "one");
+    EXPECT_TRUE(PFMRemoveSegment(kText, 5));
+    EXPECT_EQ(SegmentText(kText, 5), "two");
+
+    void* block = NewBlock("three");
+    ASSERT_TRUE(PFMPutSegment(kText, 5, block, 1, false));
+    PFMCheckIn(block);
+    EXPECT_EQ(SegmentText(kText, 5), "three");
+    EXPECT_TRUE(PFMRemoveSegment(kText, 5));
+    EXPECT_FALSE(PFMSegmentExists(kText, 5));
+    EXPECT_FALSE(PFMRemoveSegment(kText, 5));
+    EXPECT_TRUE(PFMIsChanged(store));
+}
+
+TEST_F(PFMStoreTest, DataAlreadyHeldByASegmentIsRefused) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    void* block = NewBlock("shared");
+    ASSERT_EQ(PFMAddSegment(kText, 1, block, 1, false), kNoErr);
+    EXPECT_EQ(PFMAddSegment(kText, 2, block, 1, false), kFileErr);
+    EXPECT_FALSE(PFMPutSegment(kText, 3, block, 1, false));
+    void* other = NewBlock("x");
+    EXPECT_EQ(PFMAddSegment(kText, 4, other, 9, false), kFileErr);  // no priority 9
+    MemFree(other);
+    PFMCheckIn(block);
+    EXPECT_FALSE(PFMSegmentExists(kText, 2));
+}
+
+TEST_F(PFMStoreTest, NextFreeIdFillsTheFirstGap) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    std::uint16_t id = 99;
+    void* a = NewBlock("a");
+    ASSERT_EQ(PFMAddSegmentNextId(kText, a, 1, false, id), kNoErr);
+    EXPECT_EQ(id, 0);
+    PFMCheckIn(a);
+    ASSERT_EQ(AddText(kText, 1, "b"), kNoErr);
+    ASSERT_EQ(AddText(kText, 3, "d"), kNoErr);
+    void* c = NewBlock("c");
+    ASSERT_EQ(PFMAddSegmentNextId(kText, c, 1, false, id), kNoErr);
+    EXPECT_EQ(id, 2);
+    PFMCheckIn(c);
+
+    ASSERT_EQ(AddText(kInfo, 1, "x"), kNoErr);
+    ASSERT_EQ(AddText(kInfo, 2, "y"), kNoErr);
+    void* e = NewBlock("e");
+    ASSERT_EQ(PFMAddSegmentNextId(kInfo, e, 1, false, id), kNoErr);
+    EXPECT_EQ(id, 0);
+    PFMCheckIn(e);
+    void* f = NewBlock("f");
+    ASSERT_EQ(PFMAddSegmentNextId(FourCCOf("NONE"), f, 1, false, id), kNoErr);
+    EXPECT_EQ(id, 0);
+    PFMCheckIn(f);
+}
+
+TEST_F(PFMStoreTest, SegmentsAreFoundByTheirData) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    void* block = NewBlock("held");
+    ASSERT_EQ(PFMAddSegment(kText, 4, block, 3, false), kNoErr);
+    FourCC type = 0;
+    std::uint16_t id = 0;
+    ASSERT_TRUE(PFMGetSegmentKey(block, type, id));
+    EXPECT_EQ(type, kText);
+    EXPECT_EQ(id, 4);
+    EXPECT_EQ(PFMGetSegmentData(kText, 4), block);
+    EXPECT_EQ(PFMGetLockCount(kText, 4), 1u);
+    EXPECT_TRUE(PFMIsSegmentChanged(block));
+    EXPECT_TRUE(PFMIsRawSegment(kText, 4));
+    EXPECT_FALSE(PFMIsObjectSegment(kText, 4));
+
+    ASSERT_EQ(PFMSetSegmentId(block, 9), kNoErr);
+    EXPECT_FALSE(PFMSegmentExists(kText, 4));
+    EXPECT_TRUE(PFMSegmentExists(kText, 9));
+    EXPECT_EQ(PFMSetSegmentPriority(kText, 9, 6), 3);
+    EXPECT_EQ(PFMGetSegmentPriority(kText, 9), 6);
+    EXPECT_FALSE(PFMSetSegmentPreload(kText, 9, true));
+    EXPECT_TRUE(PFMGetSegmentPreload(kText, 9));
+
+    int stranger = 0;
+    EXPECT_EQ(PFMCheckIn(&stranger), kNoErr);  // belongs to no segment: nothing happens
+    EXPECT_EQ(PFMGetLockCount(kText, 9), 1u);
+    EXPECT_EQ(PFMCheckIn(block), kNoErr);
+    EXPECT_EQ(PFMGetLockCount(kText, 9), 0u);
+}
+
+TEST_F(PFMStoreTest, CheckInWorksWhicheverStoreIsCurrent) {
+    PFMFile* first = PFMOpenFile(nullptr);
+    void* block = NewBlock("first's");
+    ASSERT_EQ(PFMAddSegment(kText, 1, block, 1, false), kNoErr);
+    PFMSetCurrentFile(nullptr);
+    PFMFile* other = PFMOpenFile(nullptr);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(PFMCheckIn(block), kNoErr);
+    PFMSetCurrentFile(first);
+    EXPECT_EQ(PFMGetLockCount(kText, 1), 0u);
+}
+
+TEST_F(PFMStoreTest, RemovingACheckedOutSegmentKeepsItsDataForTheHolder) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    ASSERT_EQ(AddText(kText, 1, "held on to"), kNoErr);
+    void* data = PFMCheckOut(kText, 1);
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(PFMRemoveSegment(kText, 1));
+    EXPECT_FALSE(PFMSegmentExists(kText, 1));
+    EXPECT_EQ(BlockText(data), "held on to");  // still valid for its holder
+    EXPECT_EQ(PFMCheckIn(data), kNoErr);       // and freed now
+    FourCC type = 0;
+    std::uint16_t id = 0;
+    EXPECT_FALSE(PFMGetSegmentKey(data, type, id));
+}
+
+TEST_F(PFMStoreTest, CheckedOutHandleHoldsARawSegmentOfOneStore) {
+    PFMFile* parent = PFMOpenFile(nullptr);
+    ASSERT_EQ(AddText(kInfo, 1, "parent's"), kNoErr);
+    PFMFile* child = PFMOpenFile(nullptr);
+    ASSERT_EQ(AddText(kText, 1, "child's"), kNoErr);
+    {
+        CheckedOutHdl handle(kText, 1);
+        EXPECT_EQ(BlockText(handle.Data()), "child's");
+        EXPECT_EQ(PFMGetLockCount(kText, 1), 1u);
+    }
+    EXPECT_EQ(PFMGetLockCount(kText, 1), 0u);
+    {
+        CheckedOutHdl noChain(kInfo, 1, child);
+        EXPECT_EQ(noChain.Data(), nullptr);
+        EXPECT_EQ(noChain.Error(), kNoErr);
+        CheckedOutHdl inParent(kInfo, 1, parent);
+        EXPECT_EQ(BlockText(inParent.Data()), "parent's");
+    }
+}
+
+TEST_F(PFMStoreTest, RemovingTheLastSegmentStartsTheStoreAfresh) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    ASSERT_EQ(AddText(kText, 1, "a"), kNoErr);
+    ASSERT_EQ(AddText(kText, 2, "b"), kNoErr);
+    EXPECT_TRUE(PFMRemoveSegment(kText, 2));
+    EXPECT_TRUE(PFMRemoveSegment(kText, 1));
+    ASSERT_EQ(AddText(kInfo, 1, "again"), kNoErr);
+    EXPECT_EQ(SegmentText(kInfo, 1), "again");
+}
+
+}  // namespace
