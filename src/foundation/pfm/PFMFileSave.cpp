@@ -15,6 +15,7 @@
 
 #include "foundation/Debug.h"
 #include "foundation/FileError.h"
+#include "foundation/PathUtil.h"
 #include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMFile.h"
 #include "foundation/pfm/PFMState.h"
@@ -202,15 +203,13 @@ ErrCode PFMFile::PutInPlace(const FileRef& temporary, const FileRef& target, boo
             restored.Rename(target.NamePtr());
         }
         temporary.Remove();
+        return err;
     }
-    return err;
+    return SyncFolderOf(target);
 }
 
 ErrCode PFMFile::Commit(const FileRef& ref, SaveResult& result) {
     const std::string path = ref.GetFullPath();
-    // From here the new file is on disk; until the store takes it, it keeps reading its old file,
-    // which may now be gone from the folder, so its next save must be a full one.
-    needsFullSave_ = true;
     auto disk = std::make_unique<PFMDiskFile>(readBufferSize_, writeBufferSize_);
     ErrCode err = disk->Open(ref, kAccessReadWrite);
     if (err != kNoErr) {
@@ -262,6 +261,9 @@ ErrCode PFMFile::FullSave() {
     SaveResult result{header_, {}, {}};
     FileRef temporary;
     ErrCode err = WriteToTemporary(target, result, temporary);
+    // Once the new file may have replaced the old one, the store reads a file that is no longer in
+    // the folder until it has taken the new one: only a full save may follow.
+    if (err == kNoErr) needsFullSave_ = true;
     if (err == kNoErr) err = PutInPlace(temporary, target, HasFlag(kKeepBackup));
     if (err == kNoErr) err = Commit(target, result);
     return err;

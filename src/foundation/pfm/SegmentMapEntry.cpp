@@ -1,6 +1,7 @@
 #include "foundation/pfm/SegmentMapEntry.h"
 
 #include <cassert>
+#include <cstring>
 
 #include "foundation/BlockRecord.h"
 #include "foundation/FileError.h"
@@ -362,13 +363,18 @@ ErrCode SegmentMapEntry::ReadStoredForm(IReadFile& in, std::uint32_t position, s
     return err;
 }
 
-// A block read again (when reverting) replaces the one in memory, so its address changes.
+// A block read again (when reverting) keeps its address when its size did not change; otherwise a
+// new block replaces it.
 ErrCode SegmentMapEntry::ReadRawBlock(IReadFile& in, std::uint32_t size) {
     MemBlockPtr block;
     const ErrCode err = ReadBlockOfSize(in, block, size);
     if (err != kNoErr) return err;
-    MemFree(data_);
-    data_ = block.release();
+    if (data_ && MemSize(data_) == MemSize(block.get())) {
+        std::memcpy(data_, block.get(), MemSize(data_));
+    } else {
+        MemFree(data_);
+        data_ = block.release();
+    }
     return kNoErr;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Whole reads and writes: a stream that moves fewer bytes than asked without an error of its own
-// answers -10 (reading) or -9 (writing).
+// answers -10 (reading) or -9 (writing). Nothing to move is no call at all.
 
 #include <cstdint>
 
@@ -8,6 +8,7 @@
 #include "foundation/IFile.h"
 
 inline ErrCode ReadExactly(IReadFile& stream, void* bytes, std::uint32_t size) {
+    if (size == 0) return stream.GetError();
     std::uint32_t count = size;
     ErrCode err = stream.Read(bytes, count);
     if (err == kNoErr && count != size) err = kEndOfFileErr;
@@ -15,6 +16,7 @@ inline ErrCode ReadExactly(IReadFile& stream, void* bytes, std::uint32_t size) {
 }
 
 inline ErrCode WriteExactly(IWriteFile& stream, const void* bytes, std::uint32_t size) {
+    if (size == 0) return stream.GetError();
     std::uint32_t count = size;
     ErrCode err = stream.Write(bytes, count);
     if (err == kNoErr && count != size) err = kWrongWriteCountErr;
