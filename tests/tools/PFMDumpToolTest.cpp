@@ -7,7 +7,9 @@
 #include "foundation/ByteStream.h"
 #include "foundation/FileRef.h"
 #include "foundation/Platform.h"
+#include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PFMDump.h"
+#include "foundation/pfm/PText.h"
 #include "foundation/pfm/StoreFileBuilder.h"
 #include "platform/sys/TempFolder.h"
 
@@ -49,6 +51,47 @@ TEST(PFMDumpTool, DumpsEveryFileNamed) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, LibraryDump(first) + LibraryDump(second));
     EXPECT_NE(run.output.find("     0 'S' 'D' 'O' 'C'    128        1      no   TObject"), std::string::npos)
+        << run.output;
+}
+
+TEST(PFMDumpTool, DumpsAStoreWrittenByTheProgram) {
+    DetectPlatform();
+    TempFolder folder;
+    const std::string path = folder / "story.fsf";
+    ASSERT_EQ(PFMInit(FourCCOf("Fabl"), MakeVersion(1, 2, kStageRelease, 0)), kNoErr);
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    {
+        PText story(nullptr, FourCCOf("SDOC"), 128);
+        story.SetValue("Title", 'c', "A Tale");
+        ASSERT_EQ(story.Save(), kNoErr);
+        PText prefs(nullptr, FourCCOf("CTNG"), 1);
+        prefs.SetNumberByName("Width", 's', 400);
+        ASSERT_EQ(prefs.Save(), kNoErr);
+    }
+    const FileRef ref(path.c_str(), kAccessReadWrite);
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    PFMTerm();
+
+    const ToolRun run = RunDump("'" + path + "'");
+    EXPECT_EQ(run.status, 0);
+    // Each record is a raw block: a 16-bit 0, a 32-bit length and its text.
+    EXPECT_NE(run.output.find("save type      = full\n"
+                              "full-save size = 135\n"
+                              "seg-map pos    = 99\n"
+                              "\n"
+                              "      platform app    app version\n"
+                              "      -------- ------ -----------\n"
+                              "orig: ???      'Fabl' v1.2        \n"
+                              "last: ???      'Fabl' v1.2        \n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(
+        run.output.find("Segment Map Information    num segs = 2\n\n"
+                        " index seg type        seg Id priority preload seg kind  file pos file size\n"
+                        "------ --------------- ------ -------- ------- --------- -------- ---------\n"
+                        "     0 'C' 'T' 'N' 'G'      1        1      no     hdl_t       58        19\n"
+                        "     1 'S' 'D' 'O' 'C'    128        1      no     hdl_t       77        22\n"),
+        std::string::npos)
         << run.output;
 }
 

@@ -1,0 +1,151 @@
+#include "foundation/pfm/PText.h"
+
+#include <cstring>
+#include <vector>
+
+#include "foundation/FileError.h"
+#include "foundation/Memory.h"
+#include "foundation/TextIO.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/ScrambleKeyScope.h"
+
+namespace {
+
+// The priority of the segments records make.
+constexpr int kRecordPriority = 1;
+constexpr int kScrambledRecordPriority = 0;
+
+// The error the store reported, or the fallback when it reported none.
+ErrCode StoreErrorOr(ErrCode fallback) {
+    const ErrCode err = PFMGetError();
+    return err != kNoErr ? err : fallback;
+}
+
+}  // namespace
+
+PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, bool openerFlag,
+             bool scrambled)
+    : store_(store ? store : PFMGetCurrentFile()),
+      type_(type),
+      number_(number),
+      openerFlag_(openerFlag),
+      scrambled_(scrambled) {
+    ErrCode err = kPTextErrNoRecord;
+    if (store_) {
+        PFMFile* previous = PFMSetCurrentFile(store_);
+        err = Read();
+        PFMSetCurrentFile(previous);
+    }
+    if (error)
+        *error = err;
+}
+
+PText::~PText() {
+    if (!deleted_ || !store_ || !PFMIsOpenFile(store_))
+        return;
+    const ErrCode lastError = PFMGetError();
+    {
+        PFMFileScope scope(store_, false);
+        PFMRemoveSegment(type_, number_);
+    }
+    PFMSetError(lastError);
+}
+
+// Copies the segment's text (found with the chain search as it is set) and parses it.
+ErrCode PText::Read() {
+    if (!PFMSegmentExists(type_, number_))
+        return StoreErrorOr(kPTextErrNoRecord);
+    if (!PFMIsRawSegment(type_, number_))
+        return kBadDataErr;
+    void* data = PFMCheckOut(type_, number_);
+    if (!data)
+        return StoreErrorOr(kPTextErrNoRecord);
+    const char* bytes = static_cast<const char*>(data);
+    std::vector<char> text(bytes, bytes + MemSize(data));
+    PFMCheckIn(data);
+    present_ = true;
+    if (scrambled_) {
+        ScrambleKeyScope key(type_, number_);
+        ScrambleText(static_cast<std::uint32_t>(text.size()), text.data());
+    }
+    return body_.Parse(text.data(), text.size());
+}
+
+std::int32_t PText::SetEntry(std::string_view key, char type, const void* value) {
+    const bool isNew = !body_.HasKey(key);
+    const std::int32_t result = body_.SetEntry(key, type, value);
+    if (result >= 0 && isNew)
+        deleted_ = false;
+    return result;
+}
+
+std::int32_t PText::SetNumberByName(std::string_view key, char type, std::int32_t value) {
+    if (type == kPTextShort) {
+        const auto shortValue = static_cast<std::int16_t>(value);
+        return SetEntry(key, type, &shortValue);
+    }
+    if (type == kPTextInt || type == kPTextLong)
+        return SetEntry(key, type, &value);
+    return kPTextErrBadType;
+}
+
+void PText::Delete() {
+    body_.Clear();
+    deleted_ = true;
+}
+
+ErrCode PText::Save() {
+    if (!body_.IsChanged())
+        return kNoErr;
+    if (!store_ || !PFMIsOpenFile(store_))
+        return kFileNotFoundErr;
+    std::vector<char> text = body_.Write();
+    if (scrambled_) {
+        ScrambleKeyScope key(type_, number_);
+        ScrambleText(static_cast<std::uint32_t>(text.size()), text.data());
+    }
+    ErrCode err;
+    {
+        PFMFileScope scope(store_, false);
+        err = Write(text);
+    }
+    if (err != kNoErr) {
+        body_.SetChanged();
+        return err;
+    }
+    present_ = true;
+    flushed_ = true;
+    return kNoErr;
+}
+
+// Puts the text into the record's segment of the current store (chain search off), resizing the
+// segment or making it.
+ErrCode PText::Write(const std::vector<char>& text) {
+    const auto size = static_cast<std::uint32_t>(text.size());
+    if (PFMSegmentExists(type_, number_)) {
+        if (!PFMIsRawSegment(type_, number_))
+            return kBadDataErr;
+        void* data = PFMCheckOut(type_, number_);
+        if (!data)
+            return StoreErrorOr(kFileErr);
+        ErrCode err = PFMResizeSegment(&data, size);
+        if (err == kNoErr) {
+            std::memcpy(data, text.data(), size);
+            err = PFMSetChanged(data, true);
+        }
+        const ErrCode checkInErr = PFMCheckIn(data);
+        return err != kNoErr ? err : checkInErr;
+    }
+    if (PFMGetError() != kNoErr)
+        return PFMGetError();
+    MemBlockPtr block(MemAlloc(size));
+    if (!block)
+        return kOutOfMemoryErr;
+    std::memcpy(block.get(), text.data(), size);
+    const ErrCode err = PFMAddSegment(type_, number_, block.get(),
+                                      scrambled_ ? kScrambledRecordPriority : kRecordPriority, false);
+    if (err != kNoErr)
+        return err;
+    // The store holds the block now; the check-in ends the hold that adding it started.
+    return PFMCheckIn(block.release());
+}
