@@ -45,6 +45,7 @@ class Palette : public GdiObject {
 public:
     explicit Palette(std::vector<PALETTEENTRY> entries) : GdiObject(OBJ_PAL), entries_(std::move(entries)) {}
     std::vector<PALETTEENTRY>& Entries() { return entries_; }
+    const std::vector<PALETTEENTRY>& Entries() const { return entries_; }
 
 private:
     std::vector<PALETTEENTRY> entries_;

@@ -53,6 +53,16 @@ protected:
         return box.left < box.right ? box : win::RECT{};
     }
 
+    // A row of pixels as letters: W white, K black, R red, B blue, ? anything else.
+    std::string RowPatternColors(int y, int from = 0, int to = -1) const {
+        std::string row;
+        for (int x = from; x < (to < 0 ? from + 6 : to); ++x) {
+            const win::COLORREF c = Pixel(x, y);
+            row += c == kWhite ? 'W' : c == kBlack ? 'K' : c == kRed ? 'R' : c == kBlue ? 'B' : '?';
+        }
+        return row;
+    }
+
     win::Surface surface_;
     win::HDC dc_;
 };
