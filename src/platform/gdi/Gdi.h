@@ -14,6 +14,7 @@
 #include "platform/gdi/Mapping.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"
+#include "platform/gdi/PrinterDC.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Regions.h"
 #include "platform/gdi/Surface.h"

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/GlyphDrawing.h"
 #include "platform/gdi/Rop.h"
 
 namespace win::gdi {
@@ -57,23 +58,7 @@ void RasterCanvas::DrawGlyphs(const GlyphRun& run, const Region& clip) {
     cairo_translate(cr, origin_.x, origin_.y);
     for (const RECT& r : clip) cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);
     cairo_clip(cr);
-    cairo_set_source_rgb(cr, ((run.pixel >> 16) & 0xFF) / 255.0, ((run.pixel >> 8) & 0xFF) / 255.0,
-                         (run.pixel & 0xFF) / 255.0);
-    cairo_set_font_face(cr, run.face);
-    cairo_matrix_t size;
-    cairo_matrix_init_rotate(&size, -run.angle);
-    cairo_matrix_scale(&size, run.sizeX, run.sizeY);
-    cairo_set_font_matrix(cr, &size);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, monochrome_ ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-    cairo_set_font_options(cr, options);
-    cairo_font_options_destroy(options);
-    std::vector<cairo_glyph_t> glyphs;
-    glyphs.reserve(run.glyphs.size());
-    for (const GlyphRun::Glyph& g : run.glyphs) glyphs.push_back(cairo_glyph_t{g.index, g.x, g.y});
-    cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
+    ShowGlyphs(cr, run, monochrome_, true);
     cairo_destroy(cr);
     surface_->Flush();
 }
