@@ -26,7 +26,9 @@
 #include "foundation/pfm/PFMFormat.h"
 #include "foundation/pfm/PFMKey.h"
 
+class LList;
 class PFMFile;
+class SList;
 class TProgressTracker;
 
 // --- set-up and state
@@ -129,6 +131,13 @@ void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker);
 
 // Whether the file starts with a store's identification.
 bool PFMIsPFMFile(const FileRef& ref);
+
+// Adds the distinct segment types of the current store (and with chain search of its ancestors)
+// to the list at their sorted places (ascending as signed numbers) unless there already; the list
+// stays sorted.
+ErrCode PFMGetSegmentTypes(LList& types);
+// Adds the ids of one type likewise, ascending as unsigned numbers.
+ErrCode PFMGetSegmentIds(FourCC type, SList& ids);
 
 // --- segments (looked for with chain search unless said otherwise)
 

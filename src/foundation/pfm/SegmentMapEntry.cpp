@@ -11,6 +11,7 @@
 #include "foundation/TObject.h"
 #include "foundation/pfm/MemoryWriteFile.h"
 #include "foundation/pfm/PFMData.h"
+#include "foundation/pfm/ScrambleKeyScope.h"
 #include "foundation/pfm/StreamUtil.h"
 
 namespace {
@@ -266,6 +267,7 @@ std::uint32_t SegmentMapEntry::MemorySize() const {
 
 ErrCode SegmentMapEntry::WriteStoredForm(IWriteFile& out) const {
     if (!HasData()) return kFileErr;
+    const ScrambleKeyScope key(type_, id_);
     if (IsCustom()) return handler_->WriteTo(out);
     switch (Kind()) {
         case kRawSegment: return WriteBlock(data_, out);
@@ -329,6 +331,7 @@ ErrCode SegmentMapEntry::SwapOut(IWriteFile& swap) {
 ErrCode SegmentMapEntry::ReadStoredForm(IReadFile& in, std::uint32_t position, std::uint32_t size) {
     ErrCode err = in.SetPosition(position);
     if (err != kNoErr) return err;
+    const ScrambleKeyScope key(type_, id_);
     void* const before = data_;
     if (IsOwned()) {
         if (data_) {

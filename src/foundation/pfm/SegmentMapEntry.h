@@ -11,6 +11,9 @@
 // Priority 0 data leaves memory at its last check-in; priorities 1 to 7 park it until the store
 // needs the memory. Changed data that leaves memory goes to the swap file first.
 //
+// While a segment is read or written, the scrambling key is that of its type and id, so that
+// scrambled texts inside it are keyed by the segment's address.
+//
 // Stored forms (the same in the store's file and in the swap file):
 //   raw block  u16 0, u32 length n, the n bytes
 //   object     u32 class id, then what the object writes

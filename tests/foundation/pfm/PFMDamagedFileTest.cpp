@@ -12,6 +12,7 @@
 #include "foundation/FileError.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PFMFile.h"
+#include "foundation/pfm/Pool.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "foundation/pfm/TestRecord.h"
 
@@ -42,6 +43,7 @@ protected:
     void SetUp() override {
         StoreTest::SetUp();
         RegisterObjectFactory(TestRecord::Factory);
+        RegisterObjectFactory(Pool::Factory);
         MakeSamples();
         if (!scratch_.Path().empty()) ::setenv("TMPDIR", scratch_.Path().c_str(), 1);
     }
@@ -50,7 +52,7 @@ protected:
         return (scratch_.Path().empty() ? folder_.Path() : scratch_.Path()) + "/" + name;
     }
 
-    // Valid stores to damage: one full-saved with segments of every kind this program loads, and
+    // Valid stores to damage: one full-saved with raw segments, an object and a pool, and
     // the same after a fast save (dead bytes and two maps).
     void MakeSamples() {
         ASSERT_NE(PFMOpenFile(nullptr), nullptr);
@@ -62,6 +64,11 @@ protected:
         auto* record = new TestRecord("a record");
         ASSERT_EQ(PFMAddSegment(FourCCOf("ITM#"), 200, record, 1, true), kNoErr);
         PFMCheckIn(record);
+        auto* pool = new Pool(0, 4);
+        for (const char* text : {"first", "second", "third"}) pool->AddItem(text, 6);
+        pool->RemoveItem(1);
+        ASSERT_EQ(PFMAddSegment(FourCCOf("POOL"), 1, pool, 1, true), kNoErr);
+        PFMCheckIn(pool);
         const FileRef ref = Ref("sample.fsf");
         ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
         samples_.push_back(FileBytes("sample.fsf"));

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/FileError.h"
+#include "foundation/TypedList.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/StoreTestSupport.h"
 
@@ -281,6 +284,37 @@ TEST_F(PFMStoreTest, RemovingTheLastSegmentStartsTheStoreAfresh) {
     EXPECT_TRUE(PFMRemoveSegment(kText, 1));
     ASSERT_EQ(AddText(kInfo, 1, "again"), kNoErr);
     EXPECT_EQ(SegmentText(kInfo, 1), "again");
+}
+
+TEST_F(PFMStoreTest, TypesAndIdsAreListedSortedOnceWithTheChain) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    ASSERT_EQ(AddText(kText, 0x8001, "parent"), kNoErr);
+    ASSERT_EQ(AddText(kInfo, 1, "parent"), kNoErr);
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    ASSERT_EQ(AddText(kText, 2, "child"), kNoErr);
+    ASSERT_EQ(AddText(kText, 0x8001, "child"), kNoErr);
+    ASSERT_EQ(AddText(FourCCOf("\xF0xyz"), 1, "high first byte"), kNoErr);
+
+    LList types;
+    ASSERT_EQ(PFMGetSegmentTypes(types), kNoErr);
+    ASSERT_EQ(types.Count(), 3);
+    // Ascending as signed numbers of the codes in memory (first character lowest).
+    std::vector<std::int32_t> expected = {static_cast<std::int32_t>(kInfo), static_cast<std::int32_t>(kText),
+                                          static_cast<std::int32_t>(FourCCOf("\xF0xyz"))};
+    std::sort(expected.begin(), expected.end());
+    for (std::int32_t i = 0; i < 3; ++i) EXPECT_EQ(types.GetAt(i), expected[static_cast<std::size_t>(i)]);
+    EXPECT_TRUE(types.IsSorted());
+
+    SList ids;
+    ASSERT_EQ(PFMGetSegmentIds(kText, ids), kNoErr);
+    ASSERT_EQ(ids.Count(), 2);
+    EXPECT_EQ(static_cast<std::uint16_t>(ids.GetAt(0)), 2);
+    EXPECT_EQ(static_cast<std::uint16_t>(ids.GetAt(1)), 0x8001);  // unsigned order
+
+    PFMSetChainSearch(false);
+    LList own;
+    ASSERT_EQ(PFMGetSegmentTypes(own), kNoErr);
+    EXPECT_EQ(own.Count(), 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "foundation/ByteStream.h"
 #include "foundation/FileError.h"
+#include "foundation/TextIO.h"
 #include "foundation/pfm/PFMData.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "foundation/pfm/TestRecord.h"
@@ -206,6 +207,48 @@ TEST(SegmentMapEntry, UnknownKindsAreCarriedButNeverLoaded) {
     entry.SetPriority(3);
     EXPECT_EQ(entry.MapFlags(), 0x3087);
     EXPECT_TRUE(entry.IsCurrentInFile());
+}
+
+// Notes the scrambling key it meets when written and read.
+class KeyWitness : public TObject {
+    TOBJECT_CLASS(KeyWitness, TObject, 9102)
+
+public:
+    ErrCode WriteTo(IWriteFile& file) override {
+        keyWritten = GetScrambleKey();
+        return file.WriteByte(keyWritten);
+    }
+    ErrCode ReadFrom(IReadFile& file) override {
+        keyRead = GetScrambleKey();
+        std::uint8_t stored = 0;
+        return file.ReadByte(stored);
+    }
+    static TObject* Factory(IReadFile& file, ClassId id, ErrCode* error, std::uintptr_t) {
+        if (id != kClassId) return nullptr;
+        auto* witness = new KeyWitness;
+        *error = witness->ReadFrom(file);
+        return witness;
+    }
+    std::uint8_t keyWritten = 0;
+    std::uint8_t keyRead = 0;
+};
+
+TEST(SegmentMapEntry, SegmentsAreReadAndWrittenUnderTheirOwnScramblingKey) {
+    RegisterObjectFactory(KeyWitness::Factory);
+    ByteStream swap;
+    auto* witness = new KeyWitness;
+    SegmentMapEntry entry = SegmentMapEntry::FromData({FourCCOf("ABCD"), 0x1234}, witness, 0, kObjectSegment);
+    const std::uint8_t expected = 'A' ^ 'B' ^ 'C' ^ 'D' ^ 0x12 ^ 0x34;
+    ByteStream out;
+    std::uint32_t position = 0;
+    std::uint32_t size = 0;
+    ASSERT_EQ(entry.Write(out, position, size), kNoErr);
+    EXPECT_EQ(witness->keyWritten, expected);
+    ASSERT_EQ(entry.CheckIn(&swap), kNoErr);
+    ASSERT_EQ(entry.CheckOut(nullptr, &swap), kNoErr);
+    EXPECT_EQ(static_cast<KeyWitness*>(entry.Data())->keyRead, expected);
+    EXPECT_EQ(GetScrambleKey(), 0);
+    entry.Remove();
 }
 
 TEST(SegmentMapEntry, WritingNothingIsAnError) {
