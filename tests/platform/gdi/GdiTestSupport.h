@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
 #include "platform/gdi/DisplayDC.h"
+#include "platform/gdi/Fonts.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Surface.h"
@@ -66,6 +68,17 @@ protected:
     win::Surface surface_;
     win::HDC dc_;
 };
+
+inline win::HFONT MakeFont(const char* face, win::LONG height, win::LONG weight = win::FW_NORMAL,
+                           win::BYTE italic = 0, win::BYTE pitchAndFamily = 0) {
+    win::LOGFONTA font;
+    font.lfHeight = height;
+    font.lfWeight = weight;
+    font.lfItalic = italic;
+    font.lfPitchAndFamily = pitchAndFamily;
+    std::strncpy(font.lfFaceName, face, win::LF_FACESIZE - 1);
+    return win::CreateFontIndirectA(&font);
+}
 
 // Pixels of a row as a string: '#' for the colour, '.' for anything else.
 inline std::string RowPattern(const win::Surface& surface, int y, int from, int to, win::COLORREF ink) {

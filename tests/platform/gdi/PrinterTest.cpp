@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "GdiTestSupport.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DeviceContexts.h"
@@ -46,10 +47,7 @@ void MapPoints(HDC dc) {
 }
 
 HFONT PointFont(const char* face, int points) {
-    LOGFONTA font;
-    font.lfHeight = -points;
-    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    return CreateFontIndirectA(&font);
+    return gditest::MakeFont(face, -points);
 }
 
 TEST(Printer, ReportsPaperResolutionAndPrintablePart) {

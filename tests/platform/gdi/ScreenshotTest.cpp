@@ -23,15 +23,6 @@ std::filesystem::path ReferencePath() {
     return std::filesystem::path(__FILE__).parent_path() / "data" / "drawing.png";
 }
 
-HFONT Font(const char* face, LONG height, LONG weight = FW_NORMAL, BYTE italic = 0) {
-    LOGFONTA font;
-    font.lfHeight = height;
-    font.lfWeight = weight;
-    font.lfItalic = italic;
-    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    return CreateFontIndirectA(&font);
-}
-
 void Out(HDC dc, int x, int y, const char* text) {
     TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
 }
@@ -64,9 +55,9 @@ void DrawScene(HDC dc) {
     // Text in the three families.
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
-    HFONT sans = Font("Arial", -13, FW_BOLD);
-    HFONT serif = Font("Times New Roman", -14, FW_NORMAL, 1);
-    HFONT mono = Font("Courier New", -12);
+    HFONT sans = gditest::MakeFont("Arial", -13, FW_BOLD);
+    HFONT serif = gditest::MakeFont("Times New Roman", -14, FW_NORMAL, 1);
+    HFONT mono = gditest::MakeFont("Courier New", -12);
     HGDIOBJ oldFont = SelectObject(dc, sans);
     Out(dc, 6, 60, "Fablecore drawing");
     SelectObject(dc, serif);

@@ -19,15 +19,7 @@ using gditest::kBlack;
 using gditest::kBlue;
 using gditest::kRed;
 using gditest::kWhite;
-
-HFONT MakeFont(const char* face, LONG height, LONG weight = FW_NORMAL, BYTE pitchAndFamily = 0) {
-    LOGFONTA font;
-    font.lfHeight = height;
-    font.lfWeight = weight;
-    font.lfPitchAndFamily = pitchAndFamily;
-    std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    return CreateFontIndirectA(&font);
-}
+using gditest::MakeFont;
 
 LONG Extent(HDC dc, const std::string& text) {
     SIZE size;
@@ -132,7 +124,7 @@ TEST_F(Text, FaceNamesMapToTheirFamilies) {
         {"", 0, "System", false},
     };
     for (const Case& c : cases) {
-        HFONT font = MakeFont(c.face, 20, FW_NORMAL, c.pitchAndFamily);
+        HFONT font = MakeFont(c.face, 20, FW_NORMAL, 0, c.pitchAndFamily);
         HGDIOBJ old = SelectObject(dc_, font);
         char name[LF_FACESIZE];
         GetTextFaceA(dc_, sizeof name, name);
@@ -336,6 +328,29 @@ TEST_F(Text, HighBytesDrawTheirWindows1252Glyphs) {
     EXPECT_NE(euro.right, InkBounds().right);  // not drawn as some other character
     SelectObject(dc_, old);
     DeleteObject(visible);
+}
+
+TEST_F(Text, EscapementTurnsTheBaseline) {
+    LOGFONTA record;
+    record.lfHeight = -20;
+    record.lfEscapement = 900;  // upwards
+    std::strcpy(record.lfFaceName, "Arial");
+    HFONT turned = CreateFontIndirectA(&record);
+    HGDIOBJ old = SelectObject(dc_, turned);
+    SetTextAlign(dc_, TA_BASELINE);
+    TextOutA(dc_, 50, 110, "Sideways", 8);
+    const RECT ink = InkBounds();
+    const LONG extent = Extent(dc_, "Sideways");
+    EXPECT_GT(ink.bottom - ink.top, ink.right - ink.left);
+    EXPECT_LE(ink.bottom, 110);             // drawn upwards from the reference point
+    EXPECT_NEAR(ink.top, 110 - extent, 3);  // as far as the text is long
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc_, &tm);
+    EXPECT_GE(ink.left, 50 - tm.tmAscent);    // ascenders lean left of the baseline,
+    EXPECT_LE(ink.right, 50 + tm.tmDescent);  // the descender of y to its right
+    EXPECT_GT(ink.right, 50);
+    SelectObject(dc_, old);
+    DeleteObject(turned);
 }
 
 TEST_F(Text, UnderlineAndStrikeOut) {
