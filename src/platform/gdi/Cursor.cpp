@@ -22,9 +22,10 @@ struct CursorState {
     CursorDisplayHook hook = nullptr;
 };
 
+// Never destroyed: cursors may still be let go of while the program shuts down.
 CursorState& State() {
-    static CursorState state;
-    return state;
+    static CursorState* state = new CursorState;
+    return *state;
 }
 
 HCURSOR HandleOf(Cursor* cursor) {

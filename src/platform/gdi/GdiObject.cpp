@@ -11,9 +11,10 @@ struct Registry {
     std::array<long, 16> counts{};
 };
 
+// Never destroyed: objects may still be let go of while the program shuts down.
 Registry& TheRegistry() {
-    static Registry registry;
-    return registry;
+    static Registry* registry = new Registry;
+    return *registry;
 }
 
 }  // namespace

@@ -74,6 +74,14 @@ HGDIOBJ GetStockObject(int index) {
     return object ? object->Handle() : nullptr;
 }
 
+HGDIOBJ MakeObjectPermanent(HGDIOBJ handle) {
+    gdi::GdiObject* object = gdi::LookupObject(handle);
+    if (!object || object->Type() == OBJ_DC || object->Type() == OBJ_MEMDC)
+        return nullptr;
+    object->MakeStock();
+    return handle;
+}
+
 BOOL DeleteObject(HGDIOBJ handle) {
     gdi::GdiObject* object = gdi::LookupObject(handle);
     if (!object || object->Type() == OBJ_DC || object->Type() == OBJ_MEMDC)

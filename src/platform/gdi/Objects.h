@@ -18,6 +18,9 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 
 HGDIOBJ GetStockObject(int index);
+// Makes an object last for the whole run, as stock objects do: DeleteObject refuses it and the
+// live counters leave it out (the window layer's system colour brushes). Answers the object.
+HGDIOBJ MakeObjectPermanent(HGDIOBJ object);
 
 // Deletes a pen, brush, font, bitmap, region or palette. An object still selected in a context
 // (also in a saved state) goes when its last context lets go of it; its handle is dead at once.

@@ -269,6 +269,18 @@ TEST_F(DeviceContext, OpenCloseCyclesLeaveNothingBehind) {
     EXPECT_EQ(GetLiveGdiObjectCount(), before);
 }
 
+TEST_F(DeviceContext, PermanentObjectsStayAndAreNotCounted) {
+    const long before = GetLiveGdiObjectCount(OBJ_BRUSH);
+    HBRUSH brush = CreateSolidBrush(kBlue);
+    EXPECT_EQ(MakeObjectPermanent(brush), static_cast<HGDIOBJ>(brush));
+    EXPECT_EQ(GetLiveGdiObjectCount(OBJ_BRUSH), before);
+    EXPECT_FALSE(DeleteObject(brush));
+    const RECT r{0, 0, 2, 2};
+    FillRect(dc_, &r, brush);
+    EXPECT_EQ(Pixel(1, 1), kBlue);
+    EXPECT_EQ(MakeObjectPermanent(dc_), nullptr);
+}
+
 TEST_F(DeviceContext, StockObjectsAnswerTheirRecords) {
     LOGPEN pen;
     ASSERT_EQ(GetObjectA(GetStockObject(NULL_PEN), sizeof pen, &pen), 16);
