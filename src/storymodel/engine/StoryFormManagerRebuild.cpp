@@ -1,0 +1,63 @@
+// The storyform manager's throughline structures and the story points derived with them: built
+// when one storyform is left, cleared when more are possible again.
+
+#include "storymodel/engine/DynamicAppreciations.h"
+#include "storymodel/engine/QuadBlocks.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
+
+namespace {
+
+constexpr int kDynamicAppreciationIndexes[] = {25, 30, 33, 36};
+
+// Offsets within a throughline's block of story points: the domain's position and the four
+// signposts, the home class and the thematic counterpoint.
+constexpr int kPositionOffset = 10;
+constexpr int kLastSignpostOffset = 14;
+constexpr int kHomeClassOffset = 17;
+constexpr int kCounterpointOffset = 18;
+
+}  // namespace
+
+void StoryFormManager::RebuildThroughlineStructures() {
+    if (storyformCount_ == kOneStoryform) {
+        BuildStructuresForStoryform();
+    } else {
+        ClearSingleStoryformPoints();
+    }
+}
+
+void StoryFormManager::ClearSingleStoryformPoints() {
+    structuresValid_ = 0;
+    for (const int index : kDynamicAppreciationIndexes) SetValueAt(index, 0);
+    for (int throughline = 0; throughline < kThroughlineCount; ++throughline) {
+        for (int offset = kPositionOffset; offset <= kLastSignpostOffset; ++offset) {
+            SetValueAt(ThroughlineStoryPointIndex(throughline, offset), 0);
+        }
+        // The home class and the counterpoint are derived only for a single storyform too; they go
+        // back to what the writer chose, so that no value of an earlier storyform stays in force.
+        for (const int offset : {kHomeClassOffset, kCounterpointOffset}) {
+            const int index = ThroughlineStoryPointIndex(throughline, offset);
+            SetValueAt(index, GetChosenValueAt(index));
+        }
+    }
+}
+
+void StoryFormManager::BuildStructuresForStoryform() {
+    ThroughlineStructure& shown = throughlines_[0];
+    ThroughlineStructure& arranged = throughlines_[1];
+    ThroughlineStructure& derived = throughlines_[2];
+    ThroughlineStructure& positions = throughlines_[3];
+
+    arranged = GetDefaultThroughlineStructure();
+    ArrangeForStoryform(arranged, derived);
+    shown = derived;
+    CopyNodeFields(positions, derived, kCopyPosition | kCopyPositionA | kCopyPositionB);
+
+    structuresValid_ = 1;
+    UpdateDynamicAppreciations();
+}
+
+void StoryFormManager::UpdateDynamicAppreciations() {
+    ::UpdateDynamicAppreciations(*this);
+}

@@ -1,0 +1,64 @@
+#include "storymodel/engine/StoryPointValues.h"
+
+#include "storymodel/engine/StoryPointTable.h"
+
+namespace {
+
+constexpr int kResolveIndex = 0;
+constexpr std::int16_t kImpactResolveID = 1005;
+// The offset of the home class within a throughline's block of story points.
+constexpr int kHomeClassOffset = 17;
+
+// The offset of the index within its throughline's block, or -1 outside the blocks.
+int ThroughlineOffset(int index) {
+    const int first = kThroughlineFirstIndex[0];
+    const int last = kThroughlineFirstIndex[3] + kThroughlinePointCount - 1;
+    if (index < first || index > last)
+        return -1;
+    return (index - first) % kThroughlinePointCount;
+}
+
+bool InRange(std::int16_t value, std::int16_t first, std::int16_t last) {
+    return value >= first && value <= last;
+}
+
+// Whether the value is the id of one of the value rows that follow the row at the index.
+bool IsValueRowOf(int index, std::int16_t value) {
+    for (int row = index + 1; row < kStoryPointCount && kStoryPointTable[row].kind == kValueRow; ++row) {
+        if (kStoryPointTable[row].id == value)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool IsStoryPointValue(int index, std::int16_t value) {
+    const StoryPointRecord* row = StoryPointAt(index);
+    if (!row)
+        return false;
+    switch (row->kind) {
+        case kDynamicAppreciationPoint:
+        case kDynamicPoint:
+            return IsValueRowOf(row->id == kImpactResolveID ? kResolveIndex : index, value);
+        case kDomainLevelPoint:
+            if (ThroughlineOffset(index) == kHomeClassOffset)
+                return InRange(value, '1', '4');
+            // A position's slots 1-4 are the class ids' range too.
+            return InRange(value, kFirstClassID, kFirstTypeID - 1);
+        case kConcernLevelPoint:
+            return InRange(value, kFirstTypeID, kFirstVariationID - 1);
+        case kIssueLevelPoint:
+            return InRange(value, kFirstVariationID, kFirstElementID - 1);
+        case kElementLevelPoint:
+            return InRange(value, kFirstElementID, kFirstGroupID - 1);
+        default:
+            return false;
+    }
+}
+
+bool IsStoredValueAcceptable(int index, std::int16_t value) {
+    if (!StoryPointAt(index))
+        return false;
+    return value == 0 || value == -1 || IsStoryPointValue(index, value);
+}
