@@ -83,6 +83,8 @@ public:
     // by the application's clip.
     const Region& VisibleClip();
     void InvalidateClip() { visibleClip_.reset(); }
+    // The bounds of VisibleClip: shapes need not be worked out beyond them.
+    RECT DrawLimit() { return VisibleClip().Bounds(); }
     // Called whenever the selected bitmap may have changed.
     void BitmapChanged();
 

@@ -50,24 +50,26 @@ BOOL DrawBoxFigure(HDC handle, int left, int top, int right, int bottom, Shape s
     if (!dc)
         return FALSE;
     const RECT box = dc->ToDevice(RECT{left, top, right, bottom});
+    const RECT limit = dc->DrawLimit();
     if (!HasPen(*dc)) {
-        DrawFigure(*dc, Region(), shape(RECT{box.left, box.top, box.right - 1, box.bottom - 1}, 0));
+        DrawFigure(*dc, Region(), shape(RECT{box.left, box.top, box.right - 1, box.bottom - 1}, 0, limit));
         return TRUE;
     }
     const int width = dc->PenWidth();
     const RECT outer = PenOuterBox(*dc, box, width);
-    const Region inner = shape(Deflate(outer, width, width), width);
-    DrawFigure(*dc, shape(outer, 0) - inner, inner);
+    const Region inner = shape(Deflate(outer, width, width), width, limit);
+    DrawFigure(*dc, shape(outer, 0, limit) - inner, inner);
     return TRUE;
 }
 
 Region StrokeRegion(Dc& dc, std::span<const POINT> devicePoints) {
     const int width = dc.PenWidth();
+    const RECT limit = dc.DrawLimit();
     if (width > 1)
-        return gdi::WideLine(devicePoints, width);
+        return gdi::WideLine(devicePoints, width, limit);
     Region stroke;
     for (std::size_t k = 0; k + 1 < devicePoints.size(); ++k)
-        stroke |= gdi::ThinLine(devicePoints[k], devicePoints[k + 1]);
+        stroke |= gdi::ThinLine(devicePoints[k], devicePoints[k + 1], limit);
     return stroke;
 }
 
@@ -123,12 +125,12 @@ BOOL Polyline(HDC handle, const POINT* points, int count) {
     const std::vector<POINT> device = ToDevice(*dc, points, count);
     const gdi::Paint paint = dc->SolidPaint(dc->state.pen->Record().lopnColor);
     if (dc->PenWidth() > 1) {
-        dc->FillArea(gdi::WideLine(device, dc->PenWidth()), paint, dc->state.rop2);
+        dc->FillArea(gdi::WideLine(device, dc->PenWidth(), dc->DrawLimit()), paint, dc->state.rop2);
         return TRUE;
     }
     // Thin segments are drawn one by one, as separate lines would be.
     for (std::size_t k = 0; k + 1 < device.size(); ++k) {
-        dc->FillArea(gdi::ThinLine(device[k], device[k + 1]), paint, dc->state.rop2);
+        dc->FillArea(gdi::ThinLine(device[k], device[k + 1], dc->DrawLimit()), paint, dc->state.rop2);
     }
     return TRUE;
 }
@@ -138,14 +140,15 @@ BOOL Polygon(HDC handle, const POINT* points, int count) {
     if (!dc || !points || count < 2)
         return FALSE;
     std::vector<POINT> device = ToDevice(*dc, points, count);
-    const Region interior = gdi::PolygonRegion(device, dc->state.polyFillMode);
+    const Region interior = gdi::PolygonRegion(device, dc->state.polyFillMode, dc->DrawLimit());
     device.push_back(device.front());
     DrawFigure(*dc, HasPen(*dc) ? StrokeRegion(*dc, device) : Region(), interior);
     return TRUE;
 }
 
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
-    return DrawBoxFigure(dc, left, top, right, bottom, [](const RECT& box, int) { return Region(box); });
+    return DrawBoxFigure(dc, left, top, right, bottom,
+                         [](const RECT& box, int, const RECT&) { return Region(box); });
 }
 
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
@@ -154,15 +157,16 @@ BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidt
         return FALSE;
     const auto cornerWidth = std::lround(std::fabs(ellipseWidth * context->state.mapping.ScaleX()));
     const auto cornerHeight = std::lround(std::fabs(ellipseHeight * context->state.mapping.ScaleY()));
-    return DrawBoxFigure(dc, left, top, right, bottom, [&](const RECT& box, int inset) {
+    return DrawBoxFigure(dc, left, top, right, bottom, [&](const RECT& box, int inset, const RECT& limit) {
         return gdi::RoundRectRegion(box, static_cast<int>(std::max(0L, cornerWidth - 2 * inset)),
-                                    static_cast<int>(std::max(0L, cornerHeight - 2 * inset)));
+                                    static_cast<int>(std::max(0L, cornerHeight - 2 * inset)), limit);
     });
 }
 
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
-    return DrawBoxFigure(dc, left, top, right, bottom,
-                         [](const RECT& box, int) { return gdi::EllipseRegion(box); });
+    return DrawBoxFigure(dc, left, top, right, bottom, [](const RECT& box, int, const RECT& limit) {
+        return gdi::EllipseRegion(box, limit);
+    });
 }
 
 int FillRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {

@@ -14,15 +14,22 @@
 namespace win::gdi {
 namespace {
 
-// Collects covered pixels row by row, in any order, then builds the region.
+// Collects covered pixels row by row, in any order, then builds the region. Pixels outside the
+// limit are left out.
 class SpanCollector {
 public:
+    explicit SpanCollector(const RECT& limit) : limit_(limit) {}
+    const RECT& Limit() const { return limit_; }
+
     void Add(LONG y, LONG from, LONG to) {
-        if (from < to)
+        from = std::max(from, limit_.left), to = std::min(to, limit_.right);
+        if (from < to && y >= limit_.top && y < limit_.bottom)
             rows_[y].push_back({from, to});
     }
     // Adds the pixels whose centres lie in [left, right) on row y.
     void AddCentres(LONG y, double left, double right) {
+        left = std::clamp(left, limit_.left - 1.0, limit_.right + 1.0);
+        right = std::clamp(right, limit_.left - 1.0, limit_.right + 1.0);
         Add(y, static_cast<LONG>(std::ceil(left - 0.5)), static_cast<LONG>(std::ceil(right - 0.5)));
     }
     Region Build() {
@@ -45,6 +52,7 @@ public:
     }
 
 private:
+    RECT limit_;
     std::map<LONG, std::vector<RegionBuilder::Span>> rows_;
 };
 
@@ -52,15 +60,20 @@ private:
 // gives for the row's centre line (none when it gives nothing).
 void AddRows(SpanCollector& out, LONG top, LONG bottom,
              const std::function<std::optional<std::pair<double, double>>(double)>& extent) {
-    for (LONG y = top; y < bottom; ++y) {
+    for (LONG y = std::max(top, out.Limit().top); y < std::min(bottom, out.Limit().bottom); ++y) {
         if (auto e = extent(y + 0.5))
             out.AddCentres(y, e->first, e->second);
     }
 }
 
+// A row number near y, kept within the limit so that far-away shapes cost nothing.
+LONG RowNear(double y, const RECT& limit) {
+    return static_cast<LONG>(std::clamp(y, limit.top - 1.0, limit.bottom + 1.0));
+}
+
 void AddDisc(SpanCollector& out, DPoint centre, double radius) {
-    const auto top = static_cast<LONG>(std::floor(centre.y - radius));
-    const auto bottom = static_cast<LONG>(std::ceil(centre.y + radius)) + 1;
+    const LONG top = RowNear(std::floor(centre.y - radius), out.Limit());
+    const LONG bottom = RowNear(std::ceil(centre.y + radius) + 1, out.Limit());
     AddRows(out, top, bottom, [&](double yc) -> std::optional<std::pair<double, double>> {
         const double dy = yc - centre.y;
         if (std::fabs(dy) >= radius)
@@ -96,7 +109,8 @@ void AddPolygons(SpanCollector& out, std::span<const DPoint> points, std::span<c
     if (edges.empty())
         return;
     std::vector<std::pair<double, int>> crossings;
-    for (auto y = static_cast<LONG>(std::floor(top)); y < static_cast<LONG>(std::ceil(bottom)); ++y) {
+    const LONG last = RowNear(std::ceil(bottom), out.Limit());
+    for (LONG y = RowNear(std::floor(top), out.Limit()); y < last; ++y) {
         const double yc = y + 0.5;
         crossings.clear();
         for (const Edge& e : edges) {
@@ -117,31 +131,37 @@ void AddPolygons(SpanCollector& out, std::span<const DPoint> points, std::span<c
 
 }  // namespace
 
-Region ThinLine(POINT from, POINT to) {
-    SpanCollector out;
-    const long dx = std::labs(static_cast<long>(to.x) - from.x);
-    const long dy = std::labs(static_cast<long>(to.y) - from.y);
+Region ThinLine(POINT from, POINT to, const RECT& limit) {
+    SpanCollector out(limit);
+    const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
+    const long long dy = std::llabs(static_cast<long long>(to.y) - from.y);
     const int sx = to.x >= from.x ? 1 : -1;
     const int sy = to.y >= from.y ? 1 : -1;
-    const long steps = std::max(dx, dy);
+    const bool xMajor = dx >= dy;
+    // Only the steps whose major coordinate lies inside the limit.
+    const long long start = xMajor ? from.x : from.y;
+    const int step = xMajor ? sx : sy;
+    const long long low = xMajor ? limit.left : limit.top, high = xMajor ? limit.right : limit.bottom;
+    long long first = step > 0 ? low - start : start - high + 1;
+    long long last = step > 0 ? high - start : start - low + 1;
+    first = std::max(first, 0LL);
+    last = std::min(last, std::max(dx, dy));
     // Each step moves one pixel along the major axis; the minor axis follows the rounded ideal
     // line (halves round away from the start).
-    for (long i = 0; i < steps; ++i) {
-        long x, y;
-        if (dx >= dy) {
-            x = from.x + sx * i;
-            y = from.y + sy * ((2 * i * dy + dx) / (2 * dx));
-        } else {
-            y = from.y + sy * i;
-            x = from.x + sx * ((2 * i * dx + dy) / (2 * dy));
-        }
+    // Wide enough for steps times lengths of lines across the whole coordinate space.
+    using Wide = __int128;
+    const long long major = std::max(dx, dy), minor = std::min(dx, dy);
+    for (long long i = first; i < last; ++i) {
+        const auto along = static_cast<long long>((Wide{2} * i * minor + major) / (Wide{2} * major));
+        const long long x = from.x + sx * (xMajor ? i : along);
+        const long long y = from.y + sy * (xMajor ? along : i);
         out.Add(static_cast<LONG>(y), static_cast<LONG>(x), static_cast<LONG>(x + 1));
     }
     return out.Build();
 }
 
-Region WideLine(std::span<const POINT> points, int width) {
-    SpanCollector out;
+Region WideLine(std::span<const POINT> points, int width, const RECT& limit) {
+    SpanCollector out(limit);
     const double radius = width / 2.0;
     auto centre = [](POINT p) { return DPoint{p.x + 0.5, p.y + 0.5}; };
     for (std::size_t k = 0; k < points.size(); ++k) {
@@ -162,18 +182,17 @@ Region WideLine(std::span<const POINT> points, int width) {
     return out.Build();
 }
 
-Region EllipseRegion(const RECT& box) {
-    return RoundRectRegion(box, box.right - box.left, box.bottom - box.top);
-}
+namespace {
 
-Region RoundRectRegion(const RECT& box, int ellipseWidth, int ellipseHeight) {
+// The box with corners rounded by quarter ellipses of radii rx, ry (at most half the box).
+Region RoundedBox(const RECT& box, double rx, double ry, const RECT& limit) {
     if (IsRectEmpty(box))
         return Region();
-    const double rx = std::min(std::abs(ellipseWidth), static_cast<int>(box.right - box.left)) / 2.0;
-    const double ry = std::min(std::abs(ellipseHeight), static_cast<int>(box.bottom - box.top)) / 2.0;
+    rx = std::min(rx, (static_cast<double>(box.right) - box.left) / 2.0);
+    ry = std::min(ry, (static_cast<double>(box.bottom) - box.top) / 2.0);
     if (rx <= 0 || ry <= 0)
         return Region(box);
-    SpanCollector out;
+    SpanCollector out(limit);
     AddRows(out, box.top, box.bottom, [&](double yc) -> std::optional<std::pair<double, double>> {
         double inset = 0;
         const double cornerY = yc < box.top + ry ? box.top + ry : yc > box.bottom - ry ? box.bottom - ry : yc;
@@ -186,17 +205,29 @@ Region RoundRectRegion(const RECT& box, int ellipseWidth, int ellipseHeight) {
     return out.Build();
 }
 
-Region PolygonRegion(std::span<const POINT> points, int fillMode) {
-    const int count = static_cast<int>(points.size());
-    return PolyPolygonRegion(points, std::span<const int>(&count, 1), fillMode);
+}  // namespace
+
+Region EllipseRegion(const RECT& box, const RECT& limit) {
+    return RoundedBox(box, 1e300, 1e300, limit);
 }
 
-Region PolyPolygonRegion(std::span<const POINT> points, std::span<const int> counts, int fillMode) {
+Region RoundRectRegion(const RECT& box, int ellipseWidth, int ellipseHeight, const RECT& limit) {
+    return RoundedBox(box, std::fabs(static_cast<double>(ellipseWidth)) / 2.0,
+                      std::fabs(static_cast<double>(ellipseHeight)) / 2.0, limit);
+}
+
+Region PolygonRegion(std::span<const POINT> points, int fillMode, const RECT& limit) {
+    const int count = static_cast<int>(points.size());
+    return PolyPolygonRegion(points, std::span<const int>(&count, 1), fillMode, limit);
+}
+
+Region PolyPolygonRegion(std::span<const POINT> points, std::span<const int> counts, int fillMode,
+                         const RECT& limit) {
     std::vector<DPoint> corners;
     corners.reserve(points.size());
     for (const POINT& p : points)
         corners.push_back(DPoint{static_cast<double>(p.x), static_cast<double>(p.y)});
-    SpanCollector out;
+    SpanCollector out(limit);
     AddPolygons(out, corners, counts, fillMode);
     return out.Build();
 }

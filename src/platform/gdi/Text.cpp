@@ -74,7 +74,7 @@ public:
             device.push_back(POINT{static_cast<LONG>(std::lround(dc_.state.mapping.DeviceX(p.x))),
                                    static_cast<LONG>(std::lround(dc_.state.mapping.DeviceY(p.y)))});
         }
-        Region band = gdi::PolygonRegion(device, WINDING);
+        Region band = gdi::PolygonRegion(device, WINDING, dc_.DrawLimit());
         if (clip)
             band &= *clip;
         dc_.FillArea(band, dc_.SolidPaint(color), R2_COPYPEN);

@@ -275,6 +275,34 @@ TEST_F(Drawing, RegionsPaintFrameAndInvert) {
     DeleteObject(second);
 }
 
+TEST_F(Drawing, HugeShapesCostOnlyWhatShows) {
+    // Far larger than any screen: only the visible part is worked out, so these return at once.
+    HBRUSH red = CreateSolidBrush(kRed);
+    SelectObject(dc_, red);
+    Ellipse(dc_, -1000000000, -1000000000, 1000000000, 1000000000);
+    EXPECT_EQ(Count(kRed), 64 * 64);
+    MoveToEx(dc_, -2000000000, 10, nullptr);
+    LineTo(dc_, 2000000000, 10);
+    EXPECT_EQ(Count(kBlack, RECT{0, 10, 64, 11}), 64);
+    MoveToEx(dc_, 5, -2000000000, nullptr);
+    LineTo(dc_, 5, 2000000000);
+    EXPECT_EQ(Count(kBlack, RECT{5, 0, 6, 64}), 64);
+    MoveToEx(dc_, -2000000000, -2000000000, nullptr);
+    LineTo(dc_, 2000000000, 2000000000);
+    EXPECT_EQ(Pixel(40, 40), kBlack);
+    const POINT far[] = {{-2000000000, -2000000000}, {2000000000, 0}, {0, 2000000000}};
+    EXPECT_TRUE(Polygon(dc_, far, 3));
+    HPEN wide = CreatePen(PS_SOLID, 9, kBlue);
+    SelectObject(dc_, wide);
+    MoveToEx(dc_, -2000000000, -2000000000, nullptr);
+    LineTo(dc_, 2000000000, 2000000000);
+    EXPECT_EQ(Pixel(30, 30), kBlue);
+    SelectObject(dc_, GetStockObject(BLACK_PEN));
+    SelectObject(dc_, GetStockObject(WHITE_BRUSH));
+    DeleteObject(wide);
+    DeleteObject(red);
+}
+
 TEST_F(Drawing, ClipRegionsLimitEveryDrawingCall) {
     HRGN clip = CreateRectRgn(10, 10, 20, 20);
     SelectClipRgn(dc_, clip);
