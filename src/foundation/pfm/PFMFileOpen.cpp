@@ -9,8 +9,11 @@
 #include "foundation/pfm/StoreBusy.h"
 
 ErrCode PFMFile::Open(const FileRef& ref) {
+    // Opening never empties a file, whatever access the reference asks for.
+    FileAccess access = ref.GetPermission();
+    if (access == kAccessCreate || access == kAccessCreateNew) access = kAccessReadWrite;
     auto disk = std::make_unique<PFMDiskFile>(readBufferSize_, writeBufferSize_);
-    ErrCode err = disk->Open(ref, ref.GetPermission());
+    ErrCode err = disk->Open(ref, access);
     std::uint32_t length = 0;
     if (err == kNoErr) err = disk->GetLength(length);
     PFMHeader header;

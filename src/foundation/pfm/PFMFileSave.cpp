@@ -251,7 +251,9 @@ ErrCode PFMFile::SaveInPlace() {
         return needed ? kDocumentDataMissingErr : kDocumentMissingErr;
     }
     if (ref.IsReadOnly()) return kNotWritableErr;
-    if (HasFlag(kFastSaveAllowed) && header_.fullSaveSize != 0 && !needsFullSave_) return FastSave();
+    // A fast save writes into the open file, so it needs the file open for writing.
+    const bool writable = ref.GetPermission() != kAccessRead;
+    if (HasFlag(kFastSaveAllowed) && header_.fullSaveSize != 0 && !needsFullSave_ && writable) return FastSave();
     return FullSave();
 }
 

@@ -114,7 +114,6 @@ std::uint32_t PFMSetMemoryBudget(std::uint32_t limit) {
     PFMState& state = GetPFMState();
     const std::uint32_t previous = state.budgetLimit;
     state.budgetLimit = limit;
-    KeepMemoryBudget();
     return previous;
 }
 

@@ -184,6 +184,24 @@ TEST_F(PFMSaveTest, TwoFastSavesLeaveTwoOldMapsBehind) {
     EXPECT_EQ(length, bytes.size());
 }
 
+TEST_F(PFMSaveTest, AStoreOpenedForReadingSavesInFull) {
+    const FileRef written = MakeStoreFile("story.fsf");
+    const FileRef ref = Ref("story.fsf", kAccessRead);
+    PFMFile* store = PFMOpenFile(&ref);
+    ASSERT_NE(store, nullptr);
+    PFMSetFastSave(true, store);
+    SpreadSegments();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    EXPECT_EQ(ReadFileLayout(FileBytes("story.fsf")).header.saveType, kPFMFullSave);
+    ExpectSpreadContents();
+    // Reopened for writing after the save, the next one appends.
+    void* data = PFMCheckOut(kText, 4);
+    PFMSetChanged(data, true);
+    PFMCheckIn(data);
+    ASSERT_EQ(PFMSaveFile(&written), kNoErr);
+    EXPECT_EQ(ReadFileLayout(FileBytes("story.fsf")).header.saveType, kPFMFastSave);
+}
+
 TEST_F(PFMSaveTest, FastSaveNeedsAnEarlierFullSave) {
     const FileRef ref = MakeStoreFile("story.fsf");
     std::string bytes = FileBytes("story.fsf");

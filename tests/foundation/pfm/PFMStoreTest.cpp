@@ -43,6 +43,17 @@ TEST_F(PFMStoreTest, UntitledStoreSavedAndReopenedKeepsItsSegments) {
     EXPECT_FALSE(PFMSegmentExists(kText, 3));
 }
 
+TEST_F(PFMStoreTest, OpeningNeverEmptiesTheFile) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    ASSERT_EQ(AddText(kText, 1, "kept"), kNoErr);
+    const FileRef ref = Ref("story.fsf");
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    PFMCloseFile(nullptr);
+    const FileRef asNew = Ref("story.fsf", kAccessCreate);
+    ASSERT_NE(PFMOpenFile(&asNew), nullptr);
+    EXPECT_EQ(SegmentText(kText, 1), "kept");
+}
+
 TEST_F(PFMStoreTest, MissingSegmentIsNoError) {
     ASSERT_NE(PFMOpenFile(nullptr), nullptr);
     PFMSetError(-5);
@@ -115,6 +126,27 @@ TEST_F(PFMStoreTest, ClosingAChildHandsItsDependentsToItsParent) {
     EXPECT_EQ(PFMGetCurrentFile(), root);
     EXPECT_EQ(PFMGetParentFile(leaf), root);
     EXPECT_EQ(PFMCloseFile(middle), kFileNotFoundErr);
+}
+
+TEST_F(PFMStoreTest, CurrentStoresArePushedAndPopped) {
+    PFMFile* a = PFMOpenFile(nullptr);
+    PFMSetCurrentFile(nullptr);
+    PFMFile* b = PFMOpenFile(nullptr);
+    PFMSetCurrentFile(nullptr);
+    PFMFile* c = PFMOpenFile(nullptr);
+    PFMPushCurrentFile(a);
+    PFMPushCurrentFile(b);
+    EXPECT_EQ(PFMGetCurrentFile(), b);
+    PFMPopCurrentFile();
+    EXPECT_EQ(PFMGetCurrentFile(), a);
+    PFMPushCurrentFile(b);
+    ASSERT_EQ(PFMCloseFile(a), kNoErr);  // a pushed store that closes does not come back
+    PFMPopCurrentFile();
+    EXPECT_EQ(PFMGetCurrentFile(), nullptr);
+    PFMPopCurrentFile();
+    EXPECT_EQ(PFMGetCurrentFile(), c);
+    PFMPopCurrentFile();  // nothing pushed: nothing happens
+    EXPECT_EQ(PFMGetCurrentFile(), c);
 }
 
 TEST_F(PFMStoreTest, ParentsCanMoveButNeverUnderADescendant) {
