@@ -59,9 +59,9 @@ std::uint32_t PFMPurge(std::uint32_t wanted);
 
 // --- stores
 
-// Opens the store file (with the reference's access mode), or with null makes an empty untitled
-// store that lives in memory and its swap file until it is saved. The new store becomes a child of
-// the current store and becomes current itself. Null on failure, with the last error set:
+// Opens the store file (with the reference's access mode, but never emptying it), or with null
+// makes an empty untitled store that lives in memory and its swap file until it is saved. The new
+// store becomes a child of the current store and becomes current itself. Null on failure, with the last error set:
 // -6 not a store, -1 another format version, -3 or -7 a damaged map, or the file's own error.
 PFMFile* PFMOpenFile(const FileRef* ref);
 // A new untitled store holding copies of every segment of the store file, kept in its swap file
@@ -116,13 +116,17 @@ PFMFile* PFMFindOpenFile(const FileRef& ref);
 bool PFMIsFileOpen(const FileRef& ref);
 bool PFMIsOpenFile(const PFMFile* store);
 
-// Every changed segment goes back to its state in the file; segments added since the last save
-// are removed. -2 for a store that has no file.
+// Every changed segment goes back to its state in the file: segments added since the last save are
+// removed, segments removed since come back. Data checked out keeps its address when its size did
+// not change. -2 for a store that has no file.
 ErrCode PFMRevertFile(PFMFile* store);
 
 // Saves the current store: in place with null or the store's own file, else to the given file,
-// which becomes the store's file. Failures are reported to the user through DebugPrintf in their
-// own words, and the old file always stays whole. Answers the error, also kept as the last error.
+// which becomes the store's file (-20 when another open store has that file open). Failures are
+// reported to the user through DebugPrintf in their own words; whatever fails, the file on disk is
+// the old store or the new one, whole, and the store goes on working. A fast save (when allowed
+// and the file had a full save) appends; a full save writes a new file beside the old one and
+// renames it into place. Answers the error, also kept as the last error.
 ErrCode PFMSaveFile(const FileRef* ref);
 // Writes a copy of the current store to the file; the store stays as it is. A file that an open
 // store has open is refused (-20).
@@ -149,19 +153,22 @@ void* PFMCheckOut(FourCC type, std::uint16_t id);
 // pointer that belongs to no segment does nothing.
 ErrCode PFMCheckIn(void* data);
 // Raw segments: a new block of the new size for the segment holding *data (in the store that holds
-// it), the bytes kept up to the smaller size; *data receives the block. On failure *data stays on
-// the old block.
+// it), the bytes kept up to the smaller size, the segment changed; *data receives the block. Another
+// holder of the old block keeps it until it checks it in. On failure *data stays on the old block,
+// still checked out: -1 no such segment, -3 not a raw segment, -4 out of memory.
 ErrCode PFMResizeSegment(void** data, std::uint32_t size);
 // When the segment holding the data changed, takes it back to its state in the file; answers its
 // data afterwards (null when it never was in the file and so was removed).
 void* PFMRevertSegment(void* data);
-// Marks the segment changed or unchanged; marking it changed marks its store changed.
+// Marks the segment changed or unchanged; marking it changed marks its store changed. A segment
+// that never was in the file stays changed.
 ErrCode PFMSetChanged(void* data, bool changed);
 bool PFMIsSegmentChanged(void* data);
 
 // Adds a segment to the current store: an object (kind 32) with the flag set, else a raw block
 // (kind 16). It starts changed and checked out once: the caller holds the data and checks it in.
-// An existing segment with the same key is not looked for.
+// An existing segment with the same key is not looked for. -1 for a priority outside 0 to 7, for
+// null, or for data that some segment already holds (the store owns a segment's data).
 ErrCode PFMAddSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject);
 // As PFMAddSegment, with the lowest id of the type that the current store does not use.
 ErrCode PFMAddSegmentNextId(FourCC type, void* data, int priority, bool isObject, std::uint16_t& id);

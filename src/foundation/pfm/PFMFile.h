@@ -49,8 +49,9 @@ public:
 
     // --- opening
     ErrCode CreateSwapFile();
-    // Opens the file with the reference's access mode and reads its layout; preloaded raw segments
-    // start out parked in memory.
+    // Opens the file with the reference's access mode (a create mode opens it for reading and
+    // writing: opening never empties a file) and reads its layout; preloaded raw segments start
+    // out parked in memory.
     ErrCode Open(const FileRef& ref);
     // Copies every segment of another store file into the swap file, as changed segments of this
     // untitled store; -3 when the file is not a store.

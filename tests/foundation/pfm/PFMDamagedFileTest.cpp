@@ -74,9 +74,7 @@ protected:
         samples_.push_back(FileBytes("sample.fsf"));
 
         PFMSetFastSave(true, nullptr);
-        void* data = PFMCheckOut(FourCCOf("TEXT"), 5);
-        PFMSetChanged(data, true);
-        PFMCheckIn(data);
+        MarkChanged(FourCCOf("TEXT"), 5);
         ASSERT_EQ(AddText(FourCCOf("NEW "), 1, "appended"), kNoErr);
         ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
         samples_.push_back(FileBytes("sample.fsf"));

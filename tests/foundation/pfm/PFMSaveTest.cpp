@@ -160,14 +160,10 @@ TEST_F(PFMSaveTest, TwoFastSavesLeaveTwoOldMapsBehind) {
     PFMFile* store = PFMOpenFile(&ref);
     PFMSetFastSave(true, store);
     const std::uint32_t firstMap = ReadFileLayout(FileBytes("story.fsf")).header.mapPosition;
-    void* data = PFMCheckOut(kText, 5);
-    PFMSetChanged(data, true);
-    PFMCheckIn(data);
+    MarkChanged(kText, 5);
     ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
     const std::uint32_t secondMap = ReadFileLayout(FileBytes("story.fsf")).header.mapPosition;
-    data = PFMCheckOut(kText, 6);
-    PFMSetChanged(data, true);
-    PFMCheckIn(data);
+    MarkChanged(kText, 6);
     ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
     const FileLayout layout = ReadFileLayout(FileBytes("story.fsf"));
     EXPECT_LT(firstMap, secondMap);
@@ -195,9 +191,7 @@ TEST_F(PFMSaveTest, AStoreOpenedForReadingSavesInFull) {
     EXPECT_EQ(ReadFileLayout(FileBytes("story.fsf")).header.saveType, kPFMFullSave);
     ExpectSpreadContents();
     // Reopened for writing after the save, the next one appends.
-    void* data = PFMCheckOut(kText, 4);
-    PFMSetChanged(data, true);
-    PFMCheckIn(data);
+    MarkChanged(kText, 4);
     ASSERT_EQ(PFMSaveFile(&written), kNoErr);
     EXPECT_EQ(ReadFileLayout(FileBytes("story.fsf")).header.saveType, kPFMFastSave);
 }
@@ -234,14 +228,10 @@ TEST_F(PFMSaveTest, KindsThisProgramDoesNotKnowSurviveSaves) {
     EXPECT_TRUE(PFMIsSegmentKind(kItem, 128, kUnknownSegment));
     EXPECT_EQ(PFMCheckOut(kItem, 128), nullptr);
     EXPECT_EQ(PFMGetError(), kUnsupportedFormatErr);
-    void* data = PFMCheckOut(kText, 0);
-    PFMSetChanged(data, true);
-    PFMCheckIn(data);
+    MarkChanged(kText, 0);
     ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
     PFMSetFastSave(true, store);
-    data = PFMCheckOut(kText, 0);
-    PFMSetChanged(data, true);
-    PFMCheckIn(data);
+    MarkChanged(kText, 0);
     ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
 
     const FileLayout saved = ReadFileLayout(FileBytes("story.fsf"));
@@ -330,9 +320,7 @@ TEST_F(PFMSaveTest, KeepingABackupRenamesTheOldFile) {
     // Without the flag the old file is simply replaced.
     PFMSetKeepBackup(false, *store);
     std::filesystem::remove(Path("story.bak"));
-    void* data = PFMCheckOut(kText, 5);
-    PFMSetChanged(data, true);
-    PFMCheckIn(data);
+    MarkChanged(kText, 5);
     ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
     EXPECT_FALSE(std::filesystem::exists(Path("story.bak")));
 }
@@ -377,9 +365,7 @@ TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
 
     // With every segment in memory the file is no longer needed.
     for (std::uint16_t id = 0; id < 10; ++id) {
-        void* data = PFMCheckOut(kText, id);
-        PFMSetChanged(data, true);
-        PFMCheckIn(data);
+        MarkChanged(kText, id);
     }
     void* object = PFMCheckOut(kItem, 128);
     PFMSetChanged(object, true);

@@ -206,30 +206,25 @@ TEST_F(PFMStoreTest, DataAlreadyHeldByASegmentIsRefused) {
     EXPECT_FALSE(PFMSegmentExists(kText, 2));
 }
 
+// Adds a segment under the lowest free id of the type and answers that id.
+std::uint16_t AddWithNextId(FourCC type) {
+    std::uint16_t id = 0xFFFF;
+    void* block = NewBlock("next");
+    EXPECT_EQ(PFMAddSegmentNextId(type, block, 1, false, id), kNoErr);
+    PFMCheckIn(block);
+    return id;
+}
+
 TEST_F(PFMStoreTest, NextFreeIdFillsTheFirstGap) {
     ASSERT_NE(PFMOpenFile(nullptr), nullptr);
-    std::uint16_t id = 99;
-    void* a = NewBlock("a");
-    ASSERT_EQ(PFMAddSegmentNextId(kText, a, 1, false, id), kNoErr);
-    EXPECT_EQ(id, 0);
-    PFMCheckIn(a);
+    EXPECT_EQ(AddWithNextId(kText), 0);
     ASSERT_EQ(AddText(kText, 1, "b"), kNoErr);
     ASSERT_EQ(AddText(kText, 3, "d"), kNoErr);
-    void* c = NewBlock("c");
-    ASSERT_EQ(PFMAddSegmentNextId(kText, c, 1, false, id), kNoErr);
-    EXPECT_EQ(id, 2);
-    PFMCheckIn(c);
-
+    EXPECT_EQ(AddWithNextId(kText), 2);
     ASSERT_EQ(AddText(kInfo, 1, "x"), kNoErr);
     ASSERT_EQ(AddText(kInfo, 2, "y"), kNoErr);
-    void* e = NewBlock("e");
-    ASSERT_EQ(PFMAddSegmentNextId(kInfo, e, 1, false, id), kNoErr);
-    EXPECT_EQ(id, 0);
-    PFMCheckIn(e);
-    void* f = NewBlock("f");
-    ASSERT_EQ(PFMAddSegmentNextId(FourCCOf("NONE"), f, 1, false, id), kNoErr);
-    EXPECT_EQ(id, 0);
-    PFMCheckIn(f);
+    EXPECT_EQ(AddWithNextId(kInfo), 0);
+    EXPECT_EQ(AddWithNextId(FourCCOf("NONE")), 0);
 }
 
 TEST_F(PFMStoreTest, SegmentsAreFoundByTheirData) {

@@ -50,6 +50,13 @@ inline ErrCode AddText(FourCC type, std::uint16_t id, const std::string& bytes, 
     return err;
 }
 
+// Marks a segment of the current store (chain search) changed, as an edit of its data would.
+inline void MarkChanged(FourCC type, std::uint16_t id) {
+    void* data = PFMCheckOut(type, id);
+    PFMSetChanged(data, true);
+    PFMCheckIn(data);
+}
+
 class StoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
