@@ -189,8 +189,9 @@ private:
     // on failure the temporary file is removed and the target is as it was.
     ErrCode PutInPlace(const FileRef& temporary, const FileRef& target, bool keepBackup);
     // Makes the saved file the store's: a new disk file and swap file, then the new segment places
-    // and header. Until that has worked the store keeps its old files.
-    ErrCode Commit(const FileRef& ref, SaveResult& result);
+    // and header. Until that has worked the store keeps its old files. The message (code, path,
+    // code's text, path) tells the user when the saved file cannot be opened.
+    ErrCode Commit(const FileRef& ref, SaveResult& result, const char* reopenFailure);
     void ApplySaved(const SaveResult& result);
 
     std::uint16_t flags_ = 0;

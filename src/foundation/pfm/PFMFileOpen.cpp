@@ -1,6 +1,7 @@
 // Opening a store from its file, and filling an untitled store from a template file.
 
 #include <algorithm>
+#include <new>
 #include <numeric>
 
 #include "foundation/FileError.h"
@@ -20,17 +21,21 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     SegmentMap map;
     if (err == kNoErr) err = PFMReadFileLayout(*disk, length, header, map);
     if (err != kNoErr) return err;
-    disk_ = std::move(disk);
-    header_ = header;
     {
         StoreBusy busy(*this);
-        entries_.reserve(map.size());
+        try {
+            entries_.reserve(map.size());
+            keyIndex_.resize(map.size());
+        } catch (const std::bad_alloc&) {
+            return kOutOfMemoryErr;
+        }
         for (const SegmentMapRecord& record : map) entries_.push_back(SegmentMapEntry::FromFile(record));
-        keyIndex_.resize(entries_.size());
         std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
         std::stable_sort(keyIndex_.begin(), keyIndex_.end(),
                          [this](Index a, Index b) { return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key()); });
     }
+    disk_ = std::move(disk);
+    header_ = header;
     // Preloaded raw segments start out parked in memory.
     const std::vector<Index> order = keyIndex_;
     for (Index index : order) {

@@ -208,13 +208,12 @@ ErrCode PFMFile::PutInPlace(const FileRef& temporary, const FileRef& target, boo
     return SyncFolderOf(target);
 }
 
-ErrCode PFMFile::Commit(const FileRef& ref, SaveResult& result) {
+ErrCode PFMFile::Commit(const FileRef& ref, SaveResult& result, const char* reopenFailure) {
     const std::string path = ref.GetFullPath();
     auto disk = std::make_unique<PFMDiskFile>(readBufferSize_, writeBufferSize_);
     ErrCode err = disk->Open(ref, kAccessReadWrite);
     if (err != kNoErr) {
-        DebugPrintf("Error %d can't reopen file \"%s\".\n%s\nSaved data remains in file \"%s\".", err, path.c_str(),
-                    FileErrorMessage(err), path.c_str());
+        DebugPrintf(reopenFailure, err, path.c_str(), FileErrorMessage(err), path.c_str());
         return err;
     }
     auto swap = std::make_unique<PFMSwapFile>(readBufferSize_, writeBufferSize_);
@@ -267,7 +266,9 @@ ErrCode PFMFile::FullSave() {
     // the folder until it has taken the new one: only a full save may follow.
     if (err == kNoErr) needsFullSave_ = true;
     if (err == kNoErr) err = PutInPlace(temporary, target, HasFlag(kKeepBackup));
-    if (err == kNoErr) err = Commit(target, result);
+    if (err == kNoErr) {
+        err = Commit(target, result, "Error %d can't reopen file \"%s\".\n%s\nSaved data remains in file \"%s\".");
+    }
     return err;
 }
 
@@ -279,7 +280,9 @@ ErrCode PFMFile::SaveAs(const FileRef& ref) {
     FileRef temporary;
     ErrCode err = WriteToTemporary(ref, result, temporary);
     if (err == kNoErr) err = PutInPlace(temporary, ref, false);
-    if (err == kNoErr) err = Commit(ref, result);
+    if (err == kNoErr) {
+        err = Commit(ref, result, "Error %d can't reopen file\n\"%s\"\n%s\nSaved data may remain in file\n\"%s\".");
+    }
     return err;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "foundation/ByteOrder.h"
@@ -205,10 +206,15 @@ ErrCode PFMReadSegmentMap(IReadFile& stream, SegmentMap& map, std::uint32_t maxB
     if (maxBytes < sizeof(std::uint32_t) || recordBytes > maxBytes - sizeof(std::uint32_t)) {
         return kEndOfFileErr;
     }
-    std::vector<std::uint8_t> bytes(recordBytes);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.resize(recordBytes);
+        map.reserve(static_cast<std::size_t>(count));
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    }
     err = ReadExactly(stream, bytes.data(), static_cast<std::uint32_t>(recordBytes));
     if (err != kNoErr) return err;
-    map.reserve(static_cast<std::size_t>(count));
     for (std::size_t offset = 0; offset < bytes.size(); offset += kSegmentMapRecordSize) {
         map.push_back(SegmentMapRecord::Decode(bytes.data() + offset));
     }

@@ -345,6 +345,29 @@ TEST_F(PFMSaveTest, ABackupInUseIsNotReplaced) {
     ExpectSpreadContents();
 }
 
+TEST_F(PFMSaveTest, AReadOnlyBackupIsNotReplaced) {
+    MakeStoreFile("story.bak");
+    const FileRef ref = MakeStoreFile("story.fsf");
+    const std::string backupBefore = FileBytes("story.bak");
+    ASSERT_EQ(::chmod(Path("story.bak").c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(Path("story.fsf").c_str(), 0666), 0);
+    ScopedUnprivileged unprivileged;
+    ASSERT_TRUE(unprivileged.Active());
+    PFMFile* store = PFMOpenFile(&ref);
+    ASSERT_NE(store, nullptr);
+    PFMSetKeepBackup(true, *store);
+    SpreadSegments();
+    Messages().clear();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], "Backup file \"" + Path("story.bak") +
+                                 "\" is read-only, saving will continue without backing up the previous version of "
+                                 "file \"" + Path("story.fsf") + "\".");
+    EXPECT_EQ(FileBytes("story.bak"), backupBefore);
+    ExpectSpreadContents();
+    PFMCloseFile(store);
+}
+
 TEST_F(PFMSaveTest, NoFreeTemporaryNameChangesNothing) {
     const FileRef ref = MakeStoreFile("story.fsf");
     const std::string before = FileBytes("story.fsf");
