@@ -21,6 +21,7 @@
 #include "foundation/pfm/PFMState.h"
 #include "foundation/pfm/ProgressTracker.h"
 #include "foundation/pfm/StoreBusy.h"
+#include "platform/sys/FileSystem.h"
 
 struct PFMFile::SaveResult {
     PFMHeader header;
@@ -193,6 +194,8 @@ ErrCode PFMFile::PutInPlace(const FileRef& temporary, const FileRef& target, boo
             return err;
         }
     }
+    // The new file keeps who may read and write the one it replaces.
+    if (target.Exists()) win::CopyFilePermissions(targetPath.c_str(), temporaryPath.c_str());
     FileRef moved = temporary;
     err = moved.Rename(target.NamePtr());
     if (err != kNoErr) {

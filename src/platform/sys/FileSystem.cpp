@@ -73,6 +73,14 @@ BOOL RenameFile(const char* from, const char* to) {
     return TRUE;
 }
 
+BOOL CopyFilePermissions(const char* from, const char* to) {
+    if (!from || !*from || !to || !*to) return Fail(ENOENT);
+    struct stat status;
+    if (::stat(from, &status) != 0) return Fail(errno);
+    if (::chmod(to, status.st_mode & 07777) != 0) return Fail(errno);
+    return TRUE;
+}
+
 BOOL SyncFolder(const char* path) {
     if (const int injected = CountFileCall(FileCall::kSync)) return Fail(injected);
     if (!path || !*path) return Fail(ENOENT);

@@ -29,6 +29,10 @@ BOOL RemoveFile(const char* path);
 // Renames a file; an existing file of the new name is replaced in one step.
 BOOL RenameFile(const char* from, const char* to);
 
+// Gives the file at `to` the permission bits (read, write, execute for owner, group and others) of
+// the file at `from`, as a file written to replace another must keep who may read it.
+BOOL CopyFilePermissions(const char* from, const char* to);
+
 // Waits until the folder's entries (files created, renamed or removed in it) are on the disk.
 BOOL SyncFolder(const char* path);
 

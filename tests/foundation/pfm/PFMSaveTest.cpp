@@ -242,6 +242,17 @@ TEST_F(PFMSaveTest, KindsThisProgramDoesNotKnowSurviveSaves) {
     EXPECT_EQ(unknown->bytes, layout.segments.front().bytes);  // ITM# sorts before TEXT
 }
 
+TEST_F(PFMSaveTest, ASavedFileKeepsItsPermissions) {
+    const FileRef ref = MakeStoreFile("private.fsf");
+    ASSERT_EQ(::chmod(Path("private.fsf").c_str(), 0600), 0);
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    SpreadSegments();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    struct stat status;
+    ASSERT_EQ(::stat(Path("private.fsf").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+}
+
 TEST_F(PFMSaveTest, SaveAsMovesTheStoreAndLeavesTheOldFile) {
     const FileRef ref = MakeStoreFile("story.fsf");
     const std::string before = FileBytes("story.fsf");

@@ -49,6 +49,20 @@ TEST(FileSystem, RemoveAndRename) {
     EXPECT_TRUE(SyncFolder(folder.Path().c_str()));
 }
 
+TEST(FileSystem, PermissionsAreCopiedFromFileToFile) {
+    TempFolder folder;
+    const std::string kept = folder.WriteFile("kept", "K");
+    const std::string made = folder.WriteFile("made", "M");
+    ASSERT_EQ(::chmod(kept.c_str(), 0640), 0);
+    ASSERT_EQ(::chmod(made.c_str(), 0666), 0);
+    EXPECT_TRUE(CopyFilePermissions(kept.c_str(), made.c_str()));
+    struct stat status;
+    ASSERT_EQ(::stat(made.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_FALSE(CopyFilePermissions((folder / "missing").c_str(), made.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ENOENT));
+}
+
 TEST(FileSystem, InjectedRenameRemoveAndSyncFaults) {
     TempFolder folder;
     const std::string a = folder.WriteFile("a", "A");
