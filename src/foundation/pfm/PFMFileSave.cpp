@@ -309,6 +309,9 @@ ErrCode PFMFile::FastSave() {
     // the old store (with some dead bytes at its end) or the new one.
     if (err == kNoErr) err = disk_->SeekToEnd();
     if (err == kNoErr) err = disk_->GetPosition(result.header.mapPosition);
+    const std::uint64_t mapEnd = std::uint64_t{result.header.mapPosition} + sizeof(std::uint32_t) +
+                                 std::uint64_t{kSegmentMapRecordSize} * result.map.size();
+    if (err == kNoErr && mapEnd > kPFMMaxFileSize) err = kDiskFullErr;
     if (err == kNoErr) err = PFMWriteSegmentMap(*disk_, result.map);
     std::uint32_t end = 0;
     if (err == kNoErr) err = disk_->GetPosition(end);

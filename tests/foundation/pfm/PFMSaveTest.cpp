@@ -210,6 +210,27 @@ TEST_F(PFMSaveTest, FastSaveNeedsAnEarlierFullSave) {
     EXPECT_EQ(layout.header.fullSaveSize, FileBytes("story.fsf").size());
 }
 
+TEST_F(PFMSaveTest, SegmentsSharingAKeyAreSavedEach) {
+    PFMFile* store = PFMOpenFile(nullptr);
+    ASSERT_EQ(AddText(kText, 1, "older", 0), kNoErr);  // in the swap file
+    ASSERT_EQ(AddText(kText, 1, "newer"), kNoErr);     // in memory
+    const FileRef ref = Ref("twice.fsf");
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    PFMSetFastSave(true, store);
+    ASSERT_EQ(AddText(kText, 1, "newest", 0), kNoErr);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+
+    const FileLayout layout = ReadFileLayout(FileBytes("twice.fsf"));
+    std::vector<std::string> texts;
+    for (const FileSegment& segment : layout.segments) texts.push_back(segment.bytes.substr(6));
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (std::vector<std::string>{"newer", "newest", "older"}));
+    PFMCloseFile(store);
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    for (int removed = 0; removed < 3; ++removed) EXPECT_TRUE(PFMRemoveSegment(kText, 1));
+    EXPECT_FALSE(PFMSegmentExists(kText, 1));
+}
+
 TEST_F(PFMSaveTest, KindsThisProgramDoesNotKnowSurviveSaves) {
     const FileRef ref = MakeStoreFile("story.fsf");
     // Turn the object's record into an unknown kind with bits of its own.
