@@ -59,6 +59,27 @@ protected:
         ASSERT_TRUE(PFMRemoveSegment(kText, 9));
     }
 
+    // Saves story.fsf, whose backup story.bak cannot be replaced, with a backup asked for: the
+    // save goes on without one, says why, and leaves story.bak as it was.
+    void ExpectSavedWithoutBackup(const std::string& why) {
+        const std::string backupBefore = FileBytes("story.bak");
+        PFMSetCurrentFile(nullptr);
+        const FileRef ref = Ref("story.fsf");
+        PFMFile* store = PFMOpenFile(&ref);
+        ASSERT_NE(store, nullptr);
+        PFMSetKeepBackup(true, *store);
+        SpreadSegments();
+        Messages().clear();
+        ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(Messages()[0], "Backup file \"" + Path("story.bak") + "\" is " + why +
+                                     ", saving will continue without backing up the previous version of file \"" +
+                                     Path("story.fsf") + "\".");
+        EXPECT_EQ(FileBytes("story.bak"), backupBefore);
+        ExpectSpreadContents();
+        PFMCloseFile(store);
+    }
+
     static void ExpectSpreadContents() {
         EXPECT_EQ(SegmentText(kText, 1), "text 1xxxxxxxxxx");
         EXPECT_EQ(SegmentText(kText, 2).substr(0, 6), "TEXT 2");
@@ -359,45 +380,20 @@ TEST_F(PFMSaveTest, KeepingABackupRenamesTheOldFile) {
 
 TEST_F(PFMSaveTest, ABackupInUseIsNotReplaced) {
     MakeStoreFile("story.bak");
+    MakeStoreFile("story.fsf");
     const FileRef backup = Ref("story.bak");
-    const FileRef ref = MakeStoreFile("story.fsf");
-    const std::string backupBefore = FileBytes("story.bak");
     ASSERT_NE(PFMOpenFile(&backup), nullptr);
-    PFMSetCurrentFile(nullptr);
-    PFMFile* store = PFMOpenFile(&ref);
-    PFMSetKeepBackup(true, *store);
-    SpreadSegments();
-    Messages().clear();
-    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], "Backup file \"" + Path("story.bak") +
-                                 "\" is currently in use, saving will continue without backing up the previous "
-                                 "version of file \"" + Path("story.fsf") + "\".");
-    EXPECT_EQ(FileBytes("story.bak"), backupBefore);
-    ExpectSpreadContents();
+    ExpectSavedWithoutBackup("currently in use");
 }
 
 TEST_F(PFMSaveTest, AReadOnlyBackupIsNotReplaced) {
     MakeStoreFile("story.bak");
-    const FileRef ref = MakeStoreFile("story.fsf");
-    const std::string backupBefore = FileBytes("story.bak");
+    MakeStoreFile("story.fsf");
     ASSERT_EQ(::chmod(Path("story.bak").c_str(), 0444), 0);
     ASSERT_EQ(::chmod(Path("story.fsf").c_str(), 0666), 0);
     ScopedUnprivileged unprivileged;
     ASSERT_TRUE(unprivileged.Active());
-    PFMFile* store = PFMOpenFile(&ref);
-    ASSERT_NE(store, nullptr);
-    PFMSetKeepBackup(true, *store);
-    SpreadSegments();
-    Messages().clear();
-    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], "Backup file \"" + Path("story.bak") +
-                                 "\" is read-only, saving will continue without backing up the previous version of "
-                                 "file \"" + Path("story.fsf") + "\".");
-    EXPECT_EQ(FileBytes("story.bak"), backupBefore);
-    ExpectSpreadContents();
-    PFMCloseFile(store);
+    ExpectSavedWithoutBackup("read-only");
 }
 
 TEST_F(PFMSaveTest, NoFreeTemporaryNameChangesNothing) {
