@@ -32,7 +32,8 @@ constexpr FourCC kType = FourCCOf("DATA");
 class BenchFolder {
 public:
     BenchFolder() {
-        std::string pattern = std::filesystem::temp_directory_path().string() + "/fablecore-store-bench-XXXXXX";
+        std::string pattern =
+            std::filesystem::temp_directory_path().string() + "/fablecore-store-bench-XXXXXX";
         if (::mkdtemp(pattern.data())) path_ = pattern;
         ::setenv("TMPDIR", path_.c_str(), 1);
         DetectPlatform();

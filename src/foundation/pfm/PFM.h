@@ -61,8 +61,9 @@ std::uint32_t PFMPurge(std::uint32_t wanted);
 
 // Opens the store file (with the reference's access mode, but never emptying it), or with null
 // makes an empty untitled store that lives in memory and its swap file until it is saved. The new
-// store becomes a child of the current store and becomes current itself. Null on failure, with the last error set:
-// -6 not a store, -1 another format version, -3 or -7 a damaged map, or the file's own error.
+// store becomes a child of the current store and becomes current itself. Null on failure, with the
+// last error set: -6 not a store, -1 another format version, -3 or -7 a damaged map, or the file's
+// own error.
 PFMFile* PFMOpenFile(const FileRef* ref);
 // A new untitled store holding copies of every segment of the store file, kept in its swap file
 // until saved; -3 when the file is not a store.

@@ -14,7 +14,8 @@ std::uintptr_t Address(const void* data) { return reinterpret_cast<std::uintptr_
 
 }  // namespace
 
-PFMFile::PFMFile(FourCC app, VersionNumber version, std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
+PFMFile::PFMFile(FourCC app, VersionNumber version, std::uint32_t readBufferSize,
+                 std::uint32_t writeBufferSize)
     : swap_(std::make_unique<PFMSwapFile>(readBufferSize, writeBufferSize)),
       readBufferSize_(readBufferSize),
       writeBufferSize_(writeBufferSize),
@@ -92,25 +93,32 @@ IWriteFile* PFMFile::SwapWriter() {
 
 // --- look-ups
 
-PFMFile::Index PFMFile::FindKey(PFMSegmentKey key) const {
+std::size_t PFMFile::KeyPosition(PFMSegmentKey key) const {
     auto it = std::lower_bound(keyIndex_.begin(), keyIndex_.end(), key, [this](Index index, PFMSegmentKey k) {
         return SegmentKeyLess(EntryAt(index).Key(), k);
     });
-    if (it == keyIndex_.end() || EntryAt(*it).Key() != key) return kNone;
-    return *it;
+    return static_cast<std::size_t>(it - keyIndex_.begin());
+}
+
+std::size_t PFMFile::DataPosition(const void* data) const {
+    auto it = std::lower_bound(dataIndex_.begin(), dataIndex_.end(), Address(data),
+                               [this](Index index, auto a) { return Address(EntryAt(index).Data()) < a; });
+    return static_cast<std::size_t>(it - dataIndex_.begin());
+}
+
+PFMFile::Index PFMFile::FindKey(PFMSegmentKey key) const {
+    const std::size_t at = KeyPosition(key);
+    return at < keyIndex_.size() && EntryAt(keyIndex_[at]).Key() == key ? keyIndex_[at] : kNone;
 }
 
 PFMFile::Index PFMFile::FindData(const void* data) const {
     if (!data) return kNone;
-    auto it = std::lower_bound(dataIndex_.begin(), dataIndex_.end(), Address(data),
-                               [this](Index index, std::uintptr_t a) { return Address(EntryAt(index).Data()) < a; });
-    if (it == dataIndex_.end() || EntryAt(*it).Data() != data) return kNone;
-    return *it;
+    const std::size_t at = DataPosition(data);
+    return at < dataIndex_.size() && EntryAt(dataIndex_[at]).Data() == data ? dataIndex_[at] : kNone;
 }
 
 std::uint16_t PFMFile::NextFreeId(FourCC type) const {
-    auto it = std::lower_bound(keyIndex_.begin(), keyIndex_.end(), PFMSegmentKey{type, 0},
-                               [this](Index index, PFMSegmentKey k) { return SegmentKeyLess(EntryAt(index).Key(), k); });
+    auto it = keyIndex_.begin() + static_cast<std::ptrdiff_t>(KeyPosition({type, 0}));
     std::uint32_t next = 0;
     for (; it != keyIndex_.end() && EntryAt(*it).Type() == type; ++it) {
         const std::uint16_t id = EntryAt(*it).Id();
@@ -149,25 +157,18 @@ void PFMFile::InsertKey(Index index) {
 }
 
 void PFMFile::EraseKey(Index index) {
-    const PFMSegmentKey key = EntryAt(index).Key();
-    auto it = std::lower_bound(keyIndex_.begin(), keyIndex_.end(), key, [this](Index other, PFMSegmentKey k) {
-        return SegmentKeyLess(EntryAt(other).Key(), k);
-    });
+    auto it = keyIndex_.begin() + static_cast<std::ptrdiff_t>(KeyPosition(EntryAt(index).Key()));
     while (it != keyIndex_.end() && *it != index) ++it;
     if (it != keyIndex_.end()) keyIndex_.erase(it);
 }
 
 void PFMFile::InsertData(Index index) {
-    const std::uintptr_t address = Address(EntryAt(index).Data());
-    auto it = std::lower_bound(dataIndex_.begin(), dataIndex_.end(), address,
-                               [this](Index other, std::uintptr_t a) { return Address(EntryAt(other).Data()) < a; });
-    dataIndex_.insert(it, index);
+    dataIndex_.insert(dataIndex_.begin() + static_cast<std::ptrdiff_t>(DataPosition(EntryAt(index).Data())),
+                      index);
 }
 
 void PFMFile::EraseData(Index index) {
-    const std::uintptr_t address = Address(EntryAt(index).Data());
-    auto it = std::lower_bound(dataIndex_.begin(), dataIndex_.end(), address,
-                               [this](Index other, std::uintptr_t a) { return Address(EntryAt(other).Data()) < a; });
+    auto it = dataIndex_.begin() + static_cast<std::ptrdiff_t>(DataPosition(EntryAt(index).Data()));
     while (it != dataIndex_.end() && *it != index) ++it;
     if (it != dataIndex_.end()) dataIndex_.erase(it);
 }

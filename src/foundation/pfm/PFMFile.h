@@ -127,7 +127,8 @@ public:
     Index AttachOwner(PFMSegmentKey key, TPFMDataOwner* owner);
     // Replaces a segment with the key by new data the owner makes; answers the new index (kNone on
     // failure, with the error in err).
-    Index AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner, TPFMData** data, ErrCode& err);
+    Index AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner, TPFMData** data,
+                          ErrCode& err);
     void SetHandlerAt(Index index, PFMSegmentHandler* handler);
     bool IsHandledAt(Index index) const { return EntryAt(index).IsCustom(); }
     // Replaces a segment with the key by a custom segment whose data is the handler.
@@ -149,7 +150,10 @@ private:
 
     SegmentMapEntry& Entry(Index index) { return entries_[static_cast<std::size_t>(index)]; }
 
-    // Index list upkeep.
+    // Index list upkeep. The positions are those of the first entry not ordered before the key or
+    // address.
+    std::size_t KeyPosition(PFMSegmentKey key) const;
+    std::size_t DataPosition(const void* data) const;
     void InsertKey(Index index);
     void EraseKey(Index index);
     void InsertData(Index index);

@@ -31,8 +31,9 @@ ErrCode PFMFile::Open(const FileRef& ref) {
         }
         for (const SegmentMapRecord& record : map) entries_.push_back(SegmentMapEntry::FromFile(record));
         std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
-        std::stable_sort(keyIndex_.begin(), keyIndex_.end(),
-                         [this](Index a, Index b) { return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key()); });
+        std::stable_sort(keyIndex_.begin(), keyIndex_.end(), [this](Index a, Index b) {
+            return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key());
+        });
     }
     disk_ = std::move(disk);
     header_ = header;
@@ -66,11 +67,14 @@ ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
         std::uint32_t position = 0;
         err = swap->SeekToEnd();
         if (err == kNoErr) err = swap->GetPosition(position);
-        if (err == kNoErr && std::uint64_t{position} + static_cast<std::uint32_t>(record.size) > kPFMMaxFileSize) {
+        if (err == kNoErr &&
+            std::uint64_t{position} + static_cast<std::uint32_t>(record.size) > kPFMMaxFileSize) {
             err = kDiskFullErr;
         }
-        if (err == kNoErr) err = PFMCopyBytes(source, record.position, static_cast<std::uint32_t>(record.size), *swap);
-        if (err == kNoErr && AddEntry(SegmentMapEntry::FromSwap(record, position)) == kNone) err = kOutOfMemoryErr;
+        if (err == kNoErr)
+            err = PFMCopyBytes(source, record.position, static_cast<std::uint32_t>(record.size), *swap);
+        if (err == kNoErr && AddEntry(SegmentMapEntry::FromSwap(record, position)) == kNone)
+            err = kOutOfMemoryErr;
         if (err != kNoErr) break;
     }
     const ErrCode endErr = swap_->SwitchToReading();

@@ -52,7 +52,8 @@ private:
     TProgressTracker* tracker_;
 };
 
-void PFMFile::AppendRecord(SaveResult& result, Index index, std::uint32_t position, std::uint32_t size) const {
+void PFMFile::AppendRecord(SaveResult& result, Index index, std::uint32_t position,
+                           std::uint32_t size) const {
     const SegmentMapEntry& entry = EntryAt(index);
     SegmentMapRecord record;
     record.position = position;
@@ -113,8 +114,9 @@ std::vector<PFMFile::Index> PFMFile::SegmentsWhere(bool (SegmentMapEntry::*test)
 }
 
 void PFMFile::SortBy(std::vector<Index>& order, std::uint32_t (SegmentMapEntry::*position)() const) const {
-    std::stable_sort(order.begin(), order.end(),
-                     [this, position](Index a, Index b) { return (EntryAt(a).*position)() < (EntryAt(b).*position)(); });
+    std::stable_sort(order.begin(), order.end(), [this, position](Index a, Index b) {
+        return (EntryAt(a).*position)() < (EntryAt(b).*position)();
+    });
 }
 
 ErrCode PFMFile::WriteSegments(IWriteFile& out, SaveResult& result) {
@@ -153,7 +155,8 @@ ErrCode PFMFile::WriteWholeFile(PFMDiskFile& out, SaveResult& result) {
 
 ErrCode PFMFile::WriteToTemporary(const FileRef& target, SaveResult& result, FileRef& temporary) {
     PFMDiskFile out(readBufferSize_, writeBufferSize_);
-    ErrCode err = out.CreateUnique(target.GetVolume().c_str(), target.GetDirectory().c_str(), kTemporaryNamePattern);
+    ErrCode err =
+        out.CreateUnique(target.GetVolume().c_str(), target.GetDirectory().c_str(), kTemporaryNamePattern);
     if (err != kNoErr) return err;
     temporary = out.GetFileRef();
     return WriteWholeFile(out, result);
@@ -164,15 +167,17 @@ bool PFMFile::CheckBackup() const {
     GetFileRef().MakeBackupRef(backup);
     const std::string path = GetFileRef().GetFullPath();
     if (FindStoreOfFile(backup)) {
-        DebugPrintf("Backup file \"%s\" is currently in use, saving will continue without backing up the previous "
-                    "version of file \"%s\".",
-                    backup.GetFullPath().c_str(), path.c_str());
+        DebugPrintf(
+            "Backup file \"%s\" is currently in use, saving will continue without backing up the previous "
+            "version of file \"%s\".",
+            backup.GetFullPath().c_str(), path.c_str());
         return false;
     }
     if (backup.Exists() && backup.IsReadOnly()) {
-        DebugPrintf("Backup file \"%s\" is %s, saving will continue without backing up the previous version of file "
-                    "\"%s\".",
-                    backup.GetFullPath().c_str(), "read-only", path.c_str());
+        DebugPrintf(
+            "Backup file \"%s\" is %s, saving will continue without backing up the previous version of file "
+            "\"%s\".",
+            backup.GetFullPath().c_str(), "read-only", path.c_str());
         return false;
     }
     return true;
@@ -222,8 +227,8 @@ ErrCode PFMFile::Commit(const FileRef& ref, SaveResult& result, const char* reop
     auto swap = std::make_unique<PFMSwapFile>(readBufferSize_, writeBufferSize_);
     err = swap->Create();
     if (err != kNoErr) {
-        DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err, FileErrorMessage(err),
-                    path.c_str());
+        DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err,
+                    FileErrorMessage(err), path.c_str());
         return err;
     }
     ApplySaved(result);
@@ -235,7 +240,8 @@ ErrCode PFMFile::Commit(const FileRef& ref, SaveResult& result, const char* reop
 
 void PFMFile::ApplySaved(const SaveResult& result) {
     for (std::size_t i = 0; i < result.map.size(); ++i) {
-        Entry(result.entries[i]).SetSaved(result.map[i].position, static_cast<std::uint32_t>(result.map[i].size));
+        Entry(result.entries[i])
+            .SetSaved(result.map[i].position, static_cast<std::uint32_t>(result.map[i].size));
     }
     header_ = result.header;
     flags_ &= ~kChanged;
@@ -255,7 +261,8 @@ ErrCode PFMFile::SaveInPlace() {
     if (ref.IsReadOnly()) return kNotWritableErr;
     // A fast save writes into the open file, so it needs the file open for writing.
     const bool writable = ref.GetPermission() != kAccessRead;
-    if (HasFlag(kFastSaveAllowed) && header_.fullSaveSize != 0 && !needsFullSave_ && writable) return FastSave();
+    if (HasFlag(kFastSaveAllowed) && header_.fullSaveSize != 0 && !needsFullSave_ && writable)
+        return FastSave();
     return FullSave();
 }
 
@@ -270,7 +277,8 @@ ErrCode PFMFile::FullSave() {
     if (err == kNoErr) needsFullSave_ = true;
     if (err == kNoErr) err = PutInPlace(temporary, target, HasFlag(kKeepBackup));
     if (err == kNoErr) {
-        err = Commit(target, result, "Error %d can't reopen file \"%s\".\n%s\nSaved data remains in file \"%s\".");
+        err = Commit(target, result,
+                     "Error %d can't reopen file \"%s\".\n%s\nSaved data remains in file \"%s\".");
     }
     return err;
 }
@@ -284,7 +292,8 @@ ErrCode PFMFile::SaveAs(const FileRef& ref) {
     ErrCode err = WriteToTemporary(ref, result, temporary);
     if (err == kNoErr) err = PutInPlace(temporary, ref, false);
     if (err == kNoErr) {
-        err = Commit(ref, result, "Error %d can't reopen file\n\"%s\"\n%s\nSaved data may remain in file\n\"%s\".");
+        err = Commit(ref, result,
+                     "Error %d can't reopen file\n\"%s\"\n%s\nSaved data may remain in file\n\"%s\".");
     }
     return err;
 }
@@ -330,8 +339,8 @@ ErrCode PFMFile::FastSave() {
     err = swap->Create();
     if (err != kNoErr) {
         const std::string path = GetFileRef().GetFullPath();
-        DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err, FileErrorMessage(err),
-                    path.c_str());
+        DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err,
+                    FileErrorMessage(err), path.c_str());
         return err;
     }
     ApplySaved(result);
@@ -350,6 +359,7 @@ ErrCode PFMFile::AppendChangedSegments(IWriteFile& out, SaveResult& result) {
     std::vector<Index> inSwap = SegmentsWhere(&SegmentMapEntry::IsInSwap);
     SortBy(inSwap, &SegmentMapEntry::SwapPosition);
     if (err == kNoErr && !inSwap.empty()) err = CopyRuns(*SwapReader(), inSwap, true, out, result, progress);
-    if (err == kNoErr) err = WriteInMemory(SegmentsWhere(&SegmentMapEntry::IsNewInMemory), out, result, progress);
+    if (err == kNoErr)
+        err = WriteInMemory(SegmentsWhere(&SegmentMapEntry::IsNewInMemory), out, result, progress);
     return err;
 }

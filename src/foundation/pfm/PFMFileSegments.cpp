@@ -244,8 +244,8 @@ PFMFile::Index PFMFile::AttachOwner(PFMSegmentKey key, TPFMDataOwner* owner) {
     return index;
 }
 
-PFMFile::Index PFMFile::AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner, TPFMData** data,
-                                        ErrCode& err) {
+PFMFile::Index PFMFile::AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner,
+                                        TPFMData** data, ErrCode& err) {
     *data = nullptr;
     if (const Index existing = FindKey(key); existing != kNone) RemoveAt(existing);
     TPFMData* made = nullptr;

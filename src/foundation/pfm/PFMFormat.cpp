@@ -202,7 +202,8 @@ ErrCode PFMReadSegmentMap(IReadFile& stream, SegmentMap& map, std::uint32_t maxB
     ErrCode err = stream.ReadLong(count);
     if (err != kNoErr) return err;
     if (count < 0 || count > kMaxSegmentMapCount) return kBadDataErr;
-    const std::uint64_t recordBytes = std::uint64_t{kSegmentMapRecordSize} * static_cast<std::uint32_t>(count);
+    const std::uint64_t recordBytes =
+        std::uint64_t{kSegmentMapRecordSize} * static_cast<std::uint32_t>(count);
     if (maxBytes < sizeof(std::uint32_t) || recordBytes > maxBytes - sizeof(std::uint32_t)) {
         return kEndOfFileErr;
     }

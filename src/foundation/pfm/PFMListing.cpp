@@ -13,7 +13,8 @@ namespace {
 template <typename Visit>
 void ForEachStoreInChain(Visit visit) {
     const PFMState& state = GetPFMState();
-    for (PFMFile* store = state.current; store; store = state.chainSearch ? store->Parent() : nullptr) visit(*store);
+    for (PFMFile* store = state.current; store; store = state.chainSearch ? store->Parent() : nullptr)
+        visit(*store);
 }
 
 // Inserts the value at its sorted place unless it is there; the list stays sorted.

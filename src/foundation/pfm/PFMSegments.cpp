@@ -52,7 +52,8 @@ ErrCode AddToCurrent(PFMSegmentKey key, void* data, int priority, bool isObject)
     PFMFile* store = GetPFMState().current;
     if (!store) return kFileNotFoundErr;
     if (!data || !IsPriority(priority) || FindByData(data)) return kFileErr;
-    const PFMFile::Index index = store->AddSegment(key, data, priority, isObject ? kObjectSegment : kRawSegment);
+    const PFMFile::Index index =
+        store->AddSegment(key, data, priority, isObject ? kObjectSegment : kRawSegment);
     return index == PFMFile::kNone ? kOutOfMemoryErr : kNoErr;
 }
 

@@ -22,7 +22,8 @@ ErrCode SetError(ErrCode err) {
 
 std::vector<std::unique_ptr<PFMFile>>::iterator TableEntry(const PFMFile* store) {
     auto& table = GetPFMState().openStores;
-    return std::find_if(table.begin(), table.end(), [store](const auto& open) { return open.get() == store; });
+    return std::find_if(table.begin(), table.end(),
+                        [store](const auto& open) { return open.get() == store; });
 }
 
 // Makes a store, enters it in the table and fills it; on failure it is gone again.
@@ -33,8 +34,8 @@ PFMFile* MakeStore(Fill fill) {
     PFMFile* parent = state.current;
     PFMFile* store = nullptr;
     try {
-        state.openStores.push_back(std::make_unique<PFMFile>(state.appCode, state.appVersion, state.readBufferSize,
-                                                             state.writeBufferSize));
+        state.openStores.push_back(std::make_unique<PFMFile>(state.appCode, state.appVersion,
+                                                             state.readBufferSize, state.writeBufferSize));
         store = state.openStores.back().get();
     } catch (const std::bad_alloc&) {
         SetError(kOutOfMemoryErr);

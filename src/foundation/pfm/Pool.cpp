@@ -59,9 +59,13 @@ bool Pool::ItemExists(std::int32_t index) const {
     return index >= 0 && index < items_.Count() && items_.GetAt(index).size != kRemoved;
 }
 
-std::uint32_t Pool::ItemSize(std::int32_t index) const { return ItemExists(index) ? items_.GetAt(index).size : 0; }
+std::uint32_t Pool::ItemSize(std::int32_t index) const {
+    return ItemExists(index) ? items_.GetAt(index).size : 0;
+}
 
-void* Pool::ItemPtr(std::int32_t index) { return ItemExists(index) ? Bytes() + items_.GetAt(index).offset : nullptr; }
+void* Pool::ItemPtr(std::int32_t index) {
+    return ItemExists(index) ? Bytes() + items_.GetAt(index).offset : nullptr;
+}
 
 const void* Pool::ItemPtr(std::int32_t index) const {
     return ItemExists(index) ? Bytes() + items_.GetAt(index).offset : nullptr;
@@ -210,7 +214,8 @@ void Pool::FreePiece(std::uint32_t offset, std::uint32_t size) {
             before.size = static_cast<std::uint16_t>(before.size + size);
             if (at < freePieces_.Count()) {
                 const PieceHeader after = freePieces_.GetAt(at);
-                if (before.offset + before.size == after.offset && before.size + after.size <= kMaxPieceSize) {
+                if (before.offset + before.size == after.offset &&
+                    before.size + after.size <= kMaxPieceSize) {
                     before.size = static_cast<std::uint16_t>(before.size + after.size);
                     freePieces_.DeleteAt(at);
                 }
@@ -255,7 +260,8 @@ ErrCode Pool::WriteTo(IWriteFile& file) {
     ErrCode err = file.WriteByte(static_cast<std::uint8_t>(flags_));
     if (err == kNoErr) err = items_.WriteTo(file);
     if (err == kNoErr) err = WriteListRecordHeader(file, freeIndexes_);
-    for (std::int32_t i = 0; i < freeIndexes_.Count() && err == kNoErr; ++i) err = file.WriteLong(freeIndexes_.GetAt(i));
+    for (std::int32_t i = 0; i < freeIndexes_.Count() && err == kNoErr; ++i)
+        err = file.WriteLong(freeIndexes_.GetAt(i));
     if (err == kNoErr) err = freePieces_.WriteTo(file);
     if (err == kNoErr) err = WriteBlock(block_, file);
     return err;

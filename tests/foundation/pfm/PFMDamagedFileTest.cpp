@@ -57,8 +57,9 @@ protected:
     void MakeSamples() {
         ASSERT_NE(PFMOpenFile(nullptr), nullptr);
         for (std::uint16_t id = 0; id < 12; ++id) {
-            ASSERT_EQ(AddText(FourCCOf("TEXT"), id, std::string(id * 7 + 1, static_cast<char>('a' + id)), id % 8),
-                      kNoErr);
+            ASSERT_EQ(
+                AddText(FourCCOf("TEXT"), id, std::string(id * 7 + 1, static_cast<char>('a' + id)), id % 8),
+                kNoErr);
         }
         PFMSetSegmentPreload(FourCCOf("TEXT"), 3, true);
         auto* record = new TestRecord("a record");
@@ -84,10 +85,12 @@ protected:
     std::string Damage(std::string bytes) {
         const int kind = Pick(8);
         const std::size_t size = bytes.size();
-        const std::uint32_t mapPosition = LoadBigEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 28);
+        const std::uint32_t mapPosition =
+            LoadBigEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 28);
         const std::size_t records = mapPosition + 4 <= size ? (size - mapPosition - 4) / 16 : 0;
         auto put32 = [&bytes](std::size_t at, std::uint32_t value) {
-            if (at + 4 <= bytes.size()) StoreBigEndian32(value, reinterpret_cast<std::uint8_t*>(bytes.data()) + at);
+            if (at + 4 <= bytes.size())
+                StoreBigEndian32(value, reinterpret_cast<std::uint8_t*>(bytes.data()) + at);
         };
         switch (kind) {
             case 0:  // a few random bytes anywhere
@@ -109,7 +112,8 @@ protected:
                 if (records > 0) put32(mapPosition + 4 + 16 * Pick(records) + 4 * Pick(2), BadNumber(size));
                 break;
             case 6:  // a record's flags or type
-                if (records > 0) put32(mapPosition + 4 + 16 * Pick(records) + 8 + 4 * Pick(2), BadNumber(size));
+                if (records > 0)
+                    put32(mapPosition + 4 + 16 * Pick(records) + 8 + 4 * Pick(2), BadNumber(size));
                 break;
             default:  // the length inside a stored form
                 put32(kPFMDataOffset + 2 + Pick(size - kPFMDataOffset), BadNumber(size));

@@ -42,8 +42,12 @@ protected:
         ASSERT_EQ(oldFile_.error, kNoErr);
     }
 
-    static std::string Original(std::uint16_t id) { return "segment " + std::to_string(id) + std::string(200, 'o'); }
-    static std::string Changed(std::uint16_t id) { return "CHANGED " + std::to_string(id) + std::string(300, 'c'); }
+    static std::string Original(std::uint16_t id) {
+        return "segment " + std::to_string(id) + std::string(200, 'o');
+    }
+    static std::string Changed(std::uint16_t id) {
+        return "CHANGED " + std::to_string(id) + std::string(300, 'c');
+    }
 
     static void Change(std::uint16_t id, int priority) {
         void* data = PFMCheckOut(kText, id);
@@ -139,7 +143,8 @@ TEST_F(PFMSaveFaultTest, FailuresAreReportedInTheirOwnWords) {
     EXPECT_NE(PFMSaveFile(nullptr), kNoErr);
     ASSERT_FALSE(Messages().empty());
     EXPECT_EQ(Messages().back().rfind("Error ", 0), 0u);
-    EXPECT_NE(Messages().back().find("renaming temp file \"" + Path("unique$$.000") + "\" to \"" + Path("story.fsf")),
+    EXPECT_NE(Messages().back().find("renaming temp file \"" + Path("unique$$.000") + "\" to \"" +
+                                     Path("story.fsf")),
               std::string::npos);
 }
 

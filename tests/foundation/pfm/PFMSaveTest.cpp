@@ -72,9 +72,10 @@ protected:
         Messages().clear();
         ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
         ASSERT_EQ(Messages().size(), 1u);
-        EXPECT_EQ(Messages()[0], "Backup file \"" + Path("story.bak") + "\" is " + why +
-                                     ", saving will continue without backing up the previous version of file \"" +
-                                     Path("story.fsf") + "\".");
+        EXPECT_EQ(Messages()[0],
+                  "Backup file \"" + Path("story.bak") + "\" is " + why +
+                      ", saving will continue without backing up the previous version of file \"" +
+                      Path("story.fsf") + "\".");
         EXPECT_EQ(FileBytes("story.bak"), backupBefore);
         ExpectSpreadContents();
         PFMCloseFile(store);
