@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/sys/Bell.h"
 #include "platform/ui/Activation.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/NonClient.h"
@@ -92,18 +91,10 @@ bool ConvertMouse(InputEvent& event) {
             Window* top = TopLevelAt(screen, skipped);
             if (top == nullptr) return false;
             if (top->style & WS_DISABLED) {
-                // A disabled window (the owner of a modal window) answers every click with a beep
-                // and sends the user to the window that keeps it disabled.
-                Send(*top, WM_SETCURSOR, reinterpret_cast<WPARAM>(top->handle), MAKELPARAM(static_cast<WORD>(HTERROR), static_cast<WORD>(message)));
-                if (IsButtonDown(message)) {
-                    MessageBeep(0);
-                    for (Window* popup : Tree().TopLevelWindows()) {
-                        if (popup->owner == top && popup->IsVisibleFlag() && !(popup->style & WS_DISABLED)) {
-                            ActivateWindow(popup, WA_ACTIVE);
-                            break;
-                        }
-                    }
-                }
+                // A disabled window (the owner of a modal window) gets no mouse messages; its
+                // default cursor handling beeps at a click and brings the modal window forward.
+                Send(*top, WM_SETCURSOR, reinterpret_cast<WPARAM>(top->handle),
+                     MAKELPARAM(static_cast<WORD>(HTERROR), static_cast<WORD>(message)));
                 return false;
             }
             target = top;

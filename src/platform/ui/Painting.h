@@ -1,6 +1,7 @@
 #pragma once
 // Internal to the window layer: update regions and the screen areas windows must paint again.
 
+#include "platform/gdi/Region.h"
 #include "platform/ui/WindowTree.h"
 
 namespace win::detail {
@@ -16,5 +17,12 @@ bool PaintNonClientOnly(Window& window);
 // Called when a window's place on the screen changed, and when it is destroyed.
 void WindowMoved(Window& window);
 void ForgetPaint(Window& window);
+// The screen surface was replaced: every context is pointed at the new one and everything is
+// painted again.
+void ScreenReplaced();
+
+// What of a window is visible on the screen (screen coordinates): its client area, or the whole
+// window, less its children when it clips them.
+Region VisibleRegion(const Window& window, bool wholeWindow);
 
 }  // namespace win::detail

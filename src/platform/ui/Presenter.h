@@ -43,4 +43,8 @@ Presenter* GetPresenter();
 void SetScreenSize(SIZE size);
 SIZE GetScreenSize();
 
+// The pixels of the screen: what presenters show, screenshots save and tests read back.
+class Surface;
+Surface& GetScreenSurface();
+
 }  // namespace win

@@ -3,9 +3,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
+#include "platform/gdi/DisplayDC.h"
+#include "platform/ui/Painting.h"
 #include "platform/ui/Placement.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/WindowTree.h"
 
 namespace win {
@@ -40,6 +44,7 @@ struct PresenterLink {
     DetachedPresenter detached;
     Presenter* attached = nullptr;
     SIZE screen{1024, 768};
+    std::unique_ptr<Surface> surface;
 };
 
 PresenterLink& Link() {
@@ -59,10 +64,23 @@ DWORD Now() { return CurrentPresenter().Now(); }
 void ApplyScreenSize(SIZE size) {
     if (size.cx < 1) size.cx = 1;
     if (size.cy < 1) size.cy = 1;
-    Link().screen = size;
+    PresenterLink& link = Link();
+    const bool changed = link.screen.cx != size.cx || link.screen.cy != size.cy;
+    link.screen = size;
     Window& desktop = Tree().Desktop();
     desktop.rect = RECT{0, 0, size.cx, size.cy};
     desktop.client = desktop.rect;
+    if (changed || link.surface == nullptr) {
+        link.surface = std::make_unique<Surface>(size.cx, size.cy, GetSysColor(COLOR_BACKGROUND));
+        SetScreenSurface(link.surface.get());
+        ScreenReplaced();
+    }
+}
+
+Surface& ScreenSurface() {
+    PresenterLink& link = Link();
+    if (link.surface == nullptr) ApplyScreenSize(link.screen);
+    return *link.surface;
 }
 
 }  // namespace detail
@@ -82,5 +100,7 @@ void SetScreenSize(SIZE size) {
 }
 
 SIZE GetScreenSize() { return detail::Link().screen; }
+
+Surface& GetScreenSurface() { return detail::ScreenSurface(); }
 
 }  // namespace win

@@ -1,13 +1,15 @@
 #pragma once
 // Internal to the window layer: the attached presenter and the screen it shows.
 
+#include "platform/gdi/Surface.h"
 #include "platform/ui/Presenter.h"
 
 namespace win::detail {
 
 Presenter& CurrentPresenter();
 DWORD Now();
-// Sets the desktop's size and (once the drawing half is attached) the screen surface's.
+// Sets the desktop's size and the screen surface's (a new surface, filled with the desktop colour).
 void ApplyScreenSize(SIZE size);
+Surface& ScreenSurface();
 
 }  // namespace win::detail

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gdi/Region.h"
 #include "platform/ui/Window.h"
 
 namespace win::detail {
@@ -50,6 +51,15 @@ struct Window {
     std::vector<std::pair<std::string, HANDLE>> properties;
     RECT normalRect{};  // the restored rectangle while minimised or maximised
     POINT minimizedPosition{-1, -1};
+    // Painting.
+    Region update;              // client coordinates
+    bool erasePending = false;  // the background is to be erased before the next paint
+    bool frameUpdate = false;   // the non-client area is to be drawn again
+    bool captionActive = false;
+    HDC ownDC = nullptr;        // CS_OWNDC and CS_CLASSDC windows
+    bool painting = false;      // between BeginPaint and EndPaint
+    Region paintClip;           // screen coordinates, while painting
+
     bool destroying = false;  // DestroyWindow has begun
     bool alive = true;        // false once WM_NCDESTROY has been sent
 

@@ -43,6 +43,7 @@ protected:
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             taken.push_back(message);
             TranslateMessage(&message);
+            DispatchMessageA(&message);
         }
         return taken;
     }

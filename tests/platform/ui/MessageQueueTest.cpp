@@ -118,7 +118,10 @@ TEST_F(MessageQueue, IdleHandlerFeedsAWaitingLoop) {
     });
     MSG message;
     std::vector<UINT> taken;
-    while (GetMessageA(&message, nullptr, 0, 0)) taken.push_back(message.message);
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        taken.push_back(message.message);
+        DispatchMessageA(&message);
+    }
     EXPECT_NE(std::find(taken.begin(), taken.end(), WM_USER + 5u), taken.end());
 }
 

@@ -1,0 +1,80 @@
+#include "platform/ui/WindowDefaults.h"
+
+#include "platform/gdi/Cursor.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/sys/Bell.h"
+#include "platform/ui/Activation.h"
+#include "platform/ui/Paint.h"
+#include "platform/ui/SystemMetrics.h"
+
+namespace win::detail {
+namespace {
+
+bool IsButtonDown(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
+LPCSTR CursorForHit(int hit) {
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+        return IDC_SIZEWE;
+    case HTTOP:
+    case HTBOTTOM:
+        return IDC_SIZENS;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+    case HTGROWBOX:
+        return IDC_SIZENWSE;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return IDC_SIZENESW;
+    default:
+        return IDC_ARROW;
+    }
+}
+
+}  // namespace
+
+LRESULT SetDefaultCursor(Window& window, int hitCode, UINT mouseMessage) {
+    if (hitCode == HTERROR) {
+        // A click on a window kept disabled by a modal window: a beep, and the modal window comes
+        // forward.
+        if (IsButtonDown(mouseMessage)) {
+            MessageBeep(0);
+            Window& top = TopLevelOf(window);
+            for (Window* popup : Tree().TopLevelWindows()) {
+                if (popup->owner == &top && popup->IsVisibleFlag() && !(popup->style & WS_DISABLED)) {
+                    ActivateWindow(popup, WA_ACTIVE);
+                    break;
+                }
+            }
+        }
+        return FALSE;
+    }
+    if (hitCode == HTCLIENT) {
+        if (window.windowClass->cursor == nullptr) return FALSE;
+        SetCursor(window.windowClass->cursor);
+        return TRUE;
+    }
+    SetCursor(LoadCursorA(nullptr, CursorForHit(hitCode)));
+    return TRUE;
+}
+
+LRESULT EraseWithClassBackground(Window& window, HDC dc) {
+    HBRUSH brush = window.windowClass->background;
+    if (brush == nullptr || dc == nullptr) return 0;
+    const auto value = reinterpret_cast<ULONG_PTR>(brush);
+    if (value <= static_cast<ULONG_PTR>(COLOR_INFOBK) + 1) brush = GetSysColorBrush(static_cast<int>(value) - 1);
+    RECT client{0, 0, window.client.right - window.client.left, window.client.bottom - window.client.top};
+    FillRect(dc, &client, brush);
+    return 1;
+}
+
+void PaintNothing(Window& window) {
+    PAINTSTRUCT paint;
+    BeginPaint(window.handle, &paint);
+    EndPaint(window.handle, &paint);
+}
+
+}  // namespace win::detail
