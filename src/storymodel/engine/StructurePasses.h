@@ -1,0 +1,58 @@
+#pragma once
+// The story points that the throughline structure builder derives from the dynamics and the
+// crucial problem: the setters that write a code's points into one throughline, the problem-derived
+// points, and the ten structure passes.
+//
+// Throughlines are numbered 0 overall story, 1 main character, 2 impact character, 3 subjective
+// story. "The id at a code" is the element the default arrangement holds at that code; "the code of
+// a row" is the code of the element in force at that row. Home classes hold the class digit as a
+// character ('1'-'4').
+
+#include "storymodel/engine/StoryformBuildInput.h"
+#include "storymodel/engine/StructureCode.h"
+#include "storymodel/engine/ThroughlineStructure.h"
+
+// Story point offsets inside a throughline's block of the story point table.
+enum ThroughlineOffset : int {
+    kDomainOffset = 0,
+    kConcernOffset = 1,
+    kIssueOffset = 2,
+    kProblemOffset = 3,
+    kBenchmarkOffset = 4,
+    kSolutionOffset = 5,
+    kFocusOffset = 6,
+    kDirectionOffset = 7,
+    kCatalystOffset = 8,  // unique ability for the two characters
+    kFlawOffset = 9,      // critical flaw or inhibitor
+    kPositionOffset = 10,
+    kSignpostOffset = 11,  // signposts 1-4 at 11-14
+    kGoalOffset = 15,
+    kRequirementsOffset = 16,
+    kHomeClassOffset = 17,
+    kCounterpointOffset = 18,
+};
+
+enum Throughline : int { kObjectiveStory = 0, kMainCharacter = 1, kObstacleCharacter = 2, kSubjectiveStory = 3 };
+
+// The code of the element table row of an id; "00000" for an id not in the table.
+StructureCode CodeOfElement(std::int16_t id);
+// The code of class 1-4.
+StructureCode ClassCode(int classDigit);
+
+// The code with its element digit replaced by its partner under pair kind 1 with Stop, 2 with
+// Start.
+StructureCode DynamicPartnerCode(const StoryformBuildInput& input, const StructureCode& code);
+
+// Problem, issue, concern, domain, focus, solution and direction of a throughline from the code of
+// its problem: each is the id at a code. (The problem is thus always the element whose own code
+// was given, the one the writer chose, even where an arrangement has moved another element onto
+// that code: a problem taken from the arranged structure would replace the writer's choice with
+// an element that no count had allowed.)
+void SetProblemPoints(const StoryformBuildInput& input, BuiltStoryPoints& points, const StructureCode& problem,
+                      int throughline);
+
+// The ten passes, in order: concerns, domains, benchmarks, issues, catalysts, the main character's,
+// impact character's and subjective story's problems, critical flaws, positions and signposts. The
+// last reads the arrangement of the built storyform that becomes its structure 1: Q for Intuitive,
+// P for Logical (copied into `shown`).
+void RunStructurePasses(const StoryformBuildInput& input, BuiltStoryform& built);
