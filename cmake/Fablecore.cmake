@@ -60,5 +60,7 @@ function(fc_test_suite name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    PROPERTIES ENVIRONMENT "FABLECORE_HEADLESS=1;FABLECORE_PROGRAM_DIR=${FABLECORE_OUTPUT_DIR}")
+    # One variable per property: the discovered tests' property list would split a list value.
+    PROPERTIES ENVIRONMENT "FABLECORE_HEADLESS=1"
+               ENVIRONMENT_MODIFICATION "FABLECORE_PROGRAM_DIR=set:${FABLECORE_OUTPUT_DIR}")
 endfunction()

@@ -1,0 +1,417 @@
+#include "storymodel/engine/StoryformSolver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "EngineTestSupport.h"
+#include "foundation/pfm/PText.h"
+#include "storymodel/engine/BusyPhase.h"
+#include "storymodel/engine/StructurePasses.h"
+#include "storymodel/engine/ThroughlineBuilder.h"
+
+namespace {
+
+using StoryformSolverTest = EngineFileTest;
+
+// A storyform with its choices, counted by a fresh solver over the collected points.
+struct Counted {
+    TestStoryform& storyform;
+    StoryformSolver solver;
+    explicit Counted(TestStoryform& s, std::int16_t extra = 0) : storyform(s), solver(s) {
+        StoryPointIDList ids;
+        solver.CollectConstrainedPoints(ids, extra);
+        solver.SetConstraints(nullptr, ids);
+        solver.CountStoryforms();
+    }
+    const SolverConstraint& Record(std::int16_t id) { return solver.GetConstraint(solver.FindConstraint(id)); }
+};
+
+std::vector<std::uint16_t> Remaining(const StoryformSolver& solver) {
+    std::vector<std::uint16_t> numbers;
+    for (int n = 0; n < kStoryformCount; ++n) {
+        if (!solver.IsStoryformExcluded(static_cast<std::uint16_t>(n))) numbers.push_back(static_cast<std::uint16_t>(n));
+    }
+    return numbers;
+}
+
+void ChooseDynamics(TestStoryform& storyform, std::uint16_t number) {
+    for (int d = 0; d < kDynamicCount; ++d) {
+        storyform.SetChoice(DynamicPointID(d), static_cast<std::int16_t>(DynamicPointID(d) + 1 + DynamicValueIndex(number, d)));
+    }
+}
+
+TEST_F(StoryformSolverTest, NothingChosenLeavesEveryStoryformAndEveryValue) {
+    TestStoryform storyform;
+    Counted counted(storyform);
+    EXPECT_EQ(counted.solver.Count(), 32768);
+    EXPECT_EQ(counted.solver.SingleNumber(), -1);
+    EXPECT_EQ(counted.solver.GetLimitMode(), kLimitOpen);
+    for (int i = 0; i < 16; ++i) {
+        const SolverConstraint& record = counted.solver.GetConstraint(i);
+        ASSERT_TRUE(record.inUse) << i;
+        EXPECT_EQ(record.possibleCount, record.valueCount) << record.id;
+        for (int v = 0; v < record.valueCount; ++v) EXPECT_TRUE(record.IsValuePossible(v)) << record.id << " " << v;
+        EXPECT_EQ(record.result, 0) << record.id;
+    }
+    EXPECT_FALSE(counted.solver.GetConstraint(16).inUse);
+    EXPECT_EQ(Remaining(counted.solver).size(), 32768u);
+}
+
+TEST_F(StoryformSolverTest, OptionlockAloneLeavesTheUpperHalf) {
+    TestStoryform storyform;
+    storyform.SetChoice(1050, 1052);
+    Counted counted(storyform);
+    EXPECT_EQ(counted.solver.Count(), 16384);
+    EXPECT_EQ(counted.solver.GetLimitMode(), kLimitOptionlock);
+    const std::vector<std::uint16_t> remaining = Remaining(counted.solver);
+    ASSERT_EQ(remaining.size(), 16384u);
+    EXPECT_EQ(remaining.front(), 16384);
+    const SolverConstraint& limit = counted.Record(1050);
+    EXPECT_EQ(limit.possibleCount, 1);
+    EXPECT_EQ(limit.result, 1);
+    EXPECT_EQ(counted.Record(1000).possibleCount, 2);
+}
+
+TEST_F(StoryformSolverTest, TimelockAloneLeavesTheLowerHalf) {
+    TestStoryform storyform;
+    storyform.SetChoice(1050, 1051);
+    Counted counted(storyform);
+    EXPECT_EQ(counted.solver.Count(), 16384);
+    EXPECT_EQ(counted.solver.GetLimitMode(), kLimitTimelock);
+    EXPECT_FALSE(counted.solver.IsStoryformExcluded(100));
+    EXPECT_TRUE(counted.solver.IsStoryformExcluded(16384 + 100));
+}
+
+TEST_F(StoryformSolverTest, NothingIsExcludedBeforeACount) {
+    TestStoryform storyform;
+    StoryformSolver solver(storyform);
+    EXPECT_EQ(solver.Count(), 32768);
+    EXPECT_FALSE(solver.IsStoryformExcluded(0));
+    EXPECT_FALSE(solver.IsStoryformExcluded(32767));
+    EXPECT_TRUE(solver.IsStoryformExcluded(32768));
+}
+
+// The points a writer answers one at a time after fixing the dynamics, in the order a query
+// might ask them.
+constexpr std::int16_t kPickOrder[] = {12000, 12100, 12200, 12300, 15300, 12700, 15600, 21300, 18300};
+
+TEST_F(StoryformSolverTest, AWriterReachesExactlyOneStoryformThatTheBuilderAgreesWith) {
+    for (int k = 0; k < 48; ++k) {
+        const std::uint16_t target = static_cast<std::uint16_t>((k * 7919 + 311) % kStoryformCount);
+        SCOPED_TRACE(target);
+        TestStoryform storyform;
+        ChooseDynamics(storyform, target);
+        std::uint16_t count = 0;
+        for (std::int16_t id : kPickOrder) {
+            const StoryPointRecord& point = *StoryPointByID(id);
+            storyform.SetChoice(id, StoryformSolver::EngineValueID(target, point.engineField, point.kind));
+            Counted counted(storyform);
+            count = counted.solver.Count();
+            ASSERT_GE(count, 1);
+            if (count > 1) continue;
+
+            StoryformSolver& solver = counted.solver;
+            EXPECT_EQ(solver.SingleNumber(), target);
+            // Every record is settled; applying them puts the storyform's values in force.
+            PText responses(nullptr, FourCCOf("RESP"), 0);
+            for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i) {
+                const SolverConstraint& record = solver.GetConstraint(i);
+                EXPECT_EQ(record.possibleCount, 1) << record.id;
+                solver.ApplyResult(i, &responses, 1);
+            }
+            // Rebuilding from the values in force gives the engine's values for the storyform.
+            StoryformBuildInput input;
+            for (int d = 0; d < kDynamicCount; ++d) {
+                const std::int16_t value = storyform.GetValueAt(StoryPointIndex(DynamicPointID(d)));
+                input.dynamics[static_cast<std::size_t>(d)] = static_cast<std::uint8_t>(value - DynamicPointID(d) - 1);
+            }
+            input.crucialElement = storyform.GetValueAt(input.IsSteadfast() ? 63 : 44);
+            BuiltStoryform built;
+            ASSERT_TRUE(CalcStoryformCodes(input, built));
+            for (int row = 0; row < kStoryPointCount; ++row) {
+                const StoryPointRecord& p = kStoryPointTable[static_cast<std::size_t>(row)];
+                if (p.kind < kDomainLevelPoint || p.kind > kElementLevelPoint || p.engineField == 9999) continue;
+                EXPECT_EQ(built.points.GetValueAt(row), StoryformSolver::EngineValueID(target, p.engineField, p.kind)) << p.code;
+                if (solver.FindConstraint(p.id) != 0) {
+                    EXPECT_EQ(storyform.GetValueAt(row), built.points.GetValueAt(row)) << p.code;
+                }
+            }
+            break;
+        }
+        EXPECT_EQ(count, 1);
+    }
+}
+
+TEST_F(StoryformSolverTest, AListConstraintKeepsStoryformsMatchingEitherValue) {
+    TestStoryform storyform;
+    storyform.SetChoice(1000, 1001);
+    storyform.SetChoice(1040, 1042);
+    storyform.ChooseList(12200, {21 + 17, 21 + 50});
+    Counted both(storyform);
+    ASSERT_GT(both.solver.Count(), 0);
+    const SolverConstraint& issue = both.Record(12200);
+    EXPECT_EQ(issue.allowedCount, 2);
+    EXPECT_EQ(issue.possibleCount, 2);
+    EXPECT_TRUE(issue.IsValuePossible(17));
+    EXPECT_TRUE(issue.IsValuePossible(50));
+    for (std::uint16_t n : Remaining(both.solver)) {
+        const int value = GetEngineField(3, n);
+        ASSERT_TRUE(value == 17 || value == 50) << n;
+    }
+
+    std::uint16_t separately = 0;
+    for (std::int16_t value : {21 + 17, 21 + 50}) {
+        TestStoryform one = storyform;
+        one.SetChoice(12200, value);
+        separately = static_cast<std::uint16_t>(separately + Counted(one).solver.Count());
+    }
+    EXPECT_EQ(both.solver.Count(), separately);
+}
+
+TEST_F(StoryformSolverTest, ListsOfElementsFoldEveryClassToTheElementsName) {
+    TestStoryform storyform;
+    // The same element named by its ids in classes 1 and 3: one allowed value.
+    storyform.ChooseList(12300, {85 + 9, 85 + 128 + 9, 85 + 20});
+    Counted counted(storyform);
+    const SolverConstraint& problem = counted.Record(12300);
+    EXPECT_EQ(problem.allowedCount, 2);
+    EXPECT_EQ(problem.possibleCount, 2);
+}
+
+TEST_F(StoryformSolverTest, StoredChoicesOutOfRangeAreRefused) {
+    TestStoryform storyform;
+    storyform.SetChoice(1000, 1003);   // not a value of Resolve
+    storyform.SetChoice(1010, 7);
+    storyform.SetChoice(1060, -1);     // a dynamic has no lists
+    storyform.SetChoice(12000, 5);     // a type, not a class
+    storyform.SetChoice(12200, 999);
+    storyform.SetChoice(12300, 20);    // a variation, not an element
+    storyform.SetChoice(15300, -5);
+    storyform.ChooseList(12100, {});   // a list choice with no list
+    storyform.ChooseList(21300, {0, -1, 9999, 341, 84});  // nothing usable
+    Counted counted(storyform);
+    EXPECT_EQ(counted.solver.Count(), 32768);
+    for (std::int16_t id : {1000, 1010, 1060, 12000, 12100, 12200, 12300, 15300, 21300}) {
+        const SolverConstraint& record = counted.Record(id);
+        ASSERT_EQ(record.id, id);
+        EXPECT_EQ(record.open, 1) << id;
+        EXPECT_EQ(record.possibleCount, record.valueCount) << id;
+    }
+}
+
+TEST_F(StoryformSolverTest, LongListsKeepEachValueOnceAndNoMoreThanThePointHas) {
+    TestStoryform storyform;
+    std::vector<std::int16_t> allowed;
+    for (int k = 0; k < 150; ++k) allowed.push_back(static_cast<std::int16_t>(21 + k % 64));
+    for (int k = 0; k < 50; ++k) allowed.push_back(5000);
+    storyform.ChooseList(12200, allowed);
+    Counted counted(storyform);
+    const SolverConstraint& issue = counted.Record(12200);
+    EXPECT_EQ(issue.allowedCount, 64);
+    EXPECT_EQ(counted.solver.Count(), 32768);
+}
+
+TEST_F(StoryformSolverTest, ARefiningCountAgreesWithAFreshOne) {
+    TestStoryform storyform;
+    storyform.SetChoice(12000, 3);
+    Counted first(storyform);
+    storyform.SetChoice(1070, 1072);
+    storyform.SetChoice(12700, 85 + 30);
+    StoryPointIDList ids;
+    first.solver.CollectConstrainedPoints(ids);
+    first.solver.SetConstraints(nullptr, ids);
+    const std::uint16_t refined = first.solver.CountStoryforms(true);
+    const std::vector<std::uint16_t> refinedRemaining = Remaining(first.solver);
+    Counted fresh(storyform);
+    EXPECT_EQ(refined, fresh.solver.Count());
+    EXPECT_EQ(refinedRemaining, Remaining(fresh.solver));
+    EXPECT_GT(refined, 0);
+}
+
+TEST_F(StoryformSolverTest, TheClassFlagNotesTheDomainsOfEachElement) {
+    TestStoryform storyform;
+    storyform.SetChoice(12000, 2);
+    StoryformSolver solver(storyform);
+    StoryPointIDList ids;
+    solver.CollectConstrainedPoints(ids, 12600);
+    solver.SetConstraints(nullptr, ids);
+    solver.CountStoryforms(false, true);
+    const SolverConstraint& focus = solver.GetConstraint(solver.FindConstraint(12600));
+    const SolverConstraint& mcProblem = solver.GetConstraint(solver.FindConstraint(15300));
+    for (int v = 0; v < 64; ++v) {
+        if (!focus.IsValuePossible(v)) continue;
+        EXPECT_TRUE(focus.IsClassPossible(v, 1));
+        for (int c : {0, 2, 3}) EXPECT_FALSE(focus.IsClassPossible(v, c));
+    }
+    // The main character's class is the overall story's partner under Growth: class index 0 or 2.
+    std::set<int> classes;
+    for (int v = 0; v < 64; ++v) {
+        for (int c = 0; c < 4; ++c) {
+            if (mcProblem.IsClassPossible(v, c)) classes.insert(c);
+        }
+    }
+    EXPECT_EQ(classes, (std::set<int>{0, 3}));
+}
+
+TEST_F(StoryformSolverTest, EngineValueIDPutsElementsInTheirOwnThroughlinesClass) {
+    for (std::uint16_t n : {0, 5000, 12345, 16383}) {
+        for (int t = 0; t < 4; ++t) {
+            const int domain = GetEngineField(10 * t + 1, n);
+            for (int field : {4, 6, 7, 8}) {
+                const std::int16_t id = StoryformSolver::EngineValueID(n, 10 * t + field, kElementLevelPoint);
+                EXPECT_EQ((id - kFirstElementID) / kElementsPerClass, domain) << n << " " << t << " " << field;
+            }
+        }
+    }
+    EXPECT_EQ(StoryformSolver::EngineValueID(0, 3, kDynamicPoint), 0);
+    EXPECT_EQ(StoryformSolver::EngineValueID(0, 57, kIssueLevelPoint), 21);
+}
+
+TEST_F(StoryformSolverTest, CollectedPointsInOrderEachOnce) {
+    TestStoryform storyform;
+    storyform.SetChoice(12100, 7);      // always collected: not again
+    storyform.SetChoice(21900, 40);
+    storyform.SetChoice(12600, 90);
+    storyform.SetChoice(13000, 2);      // no engine field
+    StoryformSolver solver(storyform);
+    StoryPointIDList ids;
+    EXPECT_EQ(solver.CollectConstrainedPoints(ids, 16100), 19);
+    const StoryPointIDList expected = {1000, 1010, 1020, 1030, 1040, 1050, 1060, 1070, 12000, 12100,
+                                       12200, 12300, 15000, 18000, 21000, 15300, 12600, 16100, 21900};
+    EXPECT_EQ(ids, expected);
+}
+
+TEST_F(StoryformSolverTest, FindConstraintAndTheSideList) {
+    TestStoryform storyform;
+    StoryformSolver solver(storyform);
+    const std::vector<SolverAttachment> side = {{12200, 77}, {15300, 0xABCD}};
+    solver.SetConstraints(&side, {1000, 12200, 9999, 15300, 1001});
+    EXPECT_EQ(solver.FindConstraint(12200), 1);
+    EXPECT_EQ(solver.FindConstraint(15300), 2);  // unknown ids and value rows take no record
+    EXPECT_EQ(solver.FindConstraint(18000), 0);
+    EXPECT_EQ(solver.GetConstraint(1).attachment, 77u);
+    EXPECT_EQ(solver.GetConstraint(2).attachment, 0xABCDu);
+    EXPECT_EQ(solver.GetConstraint(0).attachment, 0u);
+    EXPECT_FALSE(solver.GetConstraint(3).inUse);
+    EXPECT_FALSE(solver.GetConstraint(-1).inUse);
+    EXPECT_FALSE(solver.GetConstraint(100).inUse);
+}
+
+TEST_F(StoryformSolverTest, ApplyingResultsWhileSeveralStoryformsRemain) {
+    TestStoryform storyform;
+    storyform.SetChoice(12000, 4);
+    storyform.ChooseList(12200, {21 + 50, 21 + 51});
+    PText responses(nullptr, FourCCOf("RESP"), 0);
+    responses.SetEntry("STRngm", 'c', "71,72,");
+    Counted counted(storyform);
+    StoryformSolver& solver = counted.solver;
+    ASSERT_GT(solver.Count(), 1);
+
+    // A list stays the choice.
+    solver.ApplyResult(solver.FindConstraint(12200), &responses, 0);
+    EXPECT_EQ(storyform.choices[12200], -1);
+    EXPECT_TRUE(responses.HasKey("STRngm"));
+    // The fixed domain keeps its choice; the subjective story's is forced with it.
+    solver.ApplyResult(solver.FindConstraint(12000), &responses, 0);
+    EXPECT_EQ(storyform.choices[12000], 4);
+    solver.StoreForcedDomains();
+    EXPECT_EQ(storyform.GetValueAt(41), 4);
+    EXPECT_EQ(storyform.GetValueAt(98), 1);
+    EXPECT_EQ(storyform.GetValueAt(60), 0);  // two classes remain for the main character
+    // An open dynamic with both values left: no choice, nothing put in force.
+    storyform.SetValue(1000, 1002);
+    solver.ApplyResult(0, &responses, 0);
+    EXPECT_EQ(storyform.choices[1000], 0);
+    EXPECT_EQ(storyform.GetValueAt(0), 0);
+}
+
+TEST_F(StoryformSolverTest, ApplyingTheSingleRemainingStoryform) {
+    const std::uint16_t target = 0x1A5B;  // Change
+    TestStoryform storyform;
+    ChooseDynamics(storyform, target);
+    storyform.SetChoice(12000, StoryformSolver::EngineValueID(target, 1, kDomainLevelPoint));
+    storyform.SetChoice(12300, StoryformSolver::EngineValueID(target, 4, kElementLevelPoint));
+    const std::int16_t issue = StoryformSolver::EngineValueID(target, 3, kIssueLevelPoint);
+    storyform.ChooseList(12200, {issue, static_cast<std::int16_t>(issue == 21 ? 22 : 21)});
+    PText responses(nullptr, FourCCOf("RESP"), 0);
+    responses.SetEntry("STRngm", 'c', "21,22,");
+    Counted counted(storyform);
+    StoryformSolver& solver = counted.solver;
+    ASSERT_EQ(solver.Count(), 1);
+    EXPECT_EQ(solver.SingleNumber(), target);
+
+    // The list becomes its remaining value and leaves the responses record.
+    solver.ApplyResult(solver.FindConstraint(12200), &responses, 1);
+    EXPECT_FALSE(responses.HasKey("STRngm"));
+    EXPECT_EQ(storyform.choices[12200], issue);
+    // An open point with one value left comes into force without becoming a choice; an element
+    // in the class of its throughline's domain.
+    solver.ApplyResult(solver.FindConstraint(15000), &responses, 1);
+    solver.ApplyResult(solver.FindConstraint(15300), &responses, 1);
+    EXPECT_EQ(storyform.choices[15300], 0);
+    EXPECT_EQ(storyform.GetValueAt(63), StoryformSolver::EngineValueID(target, 14, kElementLevelPoint));
+    solver.ApplyResult(solver.FindConstraint(1010), &responses, 1);
+    EXPECT_EQ(storyform.choices[1010], 1011 + DynamicValueIndex(target, kGrowth));
+}
+
+TEST_F(StoryformSolverTest, WithNothingLeftTheWritersChoicesStay) {
+    TestStoryform storyform;
+    storyform.SetChoice(1000, 1002);
+    storyform.SetChoice(12300, 90);
+    storyform.SetChoice(15300, 90);  // Steadfast: the two problems never share a name
+    Counted counted(storyform);
+    ASSERT_EQ(counted.solver.Count(), 0);
+    for (int i = 0; i < StoryformSolver::kCapacity && counted.solver.GetConstraint(i).inUse; ++i) {
+        counted.solver.ApplyResult(i, nullptr, 0);
+    }
+    EXPECT_EQ(storyform.choices[1000], 1002);
+    EXPECT_EQ(storyform.choices[12300], 90);
+    EXPECT_EQ(storyform.choices[15300], 90);
+}
+
+TEST_F(StoryformSolverTest, TheLastSolverReleasesTheEngineTables) {
+    TestStoryform storyform;
+    const auto locks = [&] {
+        PFMFileScope scope(engine_, false);
+        return PFMGetLockCount(kEngineRecordType, 3);
+    };
+    {
+        Counted first(storyform);
+        {
+            Counted second(storyform);
+            EXPECT_EQ(locks(), 1u);
+        }
+        EXPECT_EQ(locks(), 1u);
+    }
+    EXPECT_EQ(locks(), 0u);
+}
+
+bool gBusy = false;
+int gBusyCalls = 0;
+
+TEST_F(StoryformSolverTest, ACountIsABusyPhase) {
+    const BusyPhaseHook previous = SetBusyPhaseHook([](bool busy) {
+        gBusy = busy;
+        ++gBusyCalls;
+    });
+    TestStoryform storyform;
+    Counted counted(storyform);
+    EXPECT_FALSE(gBusy);
+    EXPECT_EQ(gBusyCalls, 2);
+    SetBusyPhaseHook(previous);
+}
+
+TEST(StoryPointLists, MergeAndIndex) {
+    StoryPointIDList out;
+    EXPECT_EQ(MergeStoryPointLists({1000, 12000, 15300}, {12000, 21000, 1000, 22100}, out), 5);
+    EXPECT_EQ(out, (StoryPointIDList{1000, 12000, 15300, 21000, 22100}));
+    EXPECT_EQ(IndexOfPoint(out, 21000), 3);
+    EXPECT_EQ(IndexOfPoint(out, 18000), -1);
+    StoryPointIDList self = {1, 2};
+    EXPECT_EQ(MergeStoryPointLists(self, {3}, self), 3);
+}
+
+}  // namespace
