@@ -4,15 +4,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
 #include "foundation/FileRef.h"
 #include "foundation/Platform.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
 #include "storymodel/engine/EngineTableReader.h"
+#include "storymodel/engine/IStoryFormDocument.h"
+#include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformSolver.h"
 
@@ -22,33 +24,45 @@ namespace {
 constexpr std::int16_t kChosen[] = {12000, 12100, 12400, 12600, 13100, 15200, 15300, 18100, 18700, 21300, 21800, 22200};
 constexpr std::uint16_t kStoryform = 0x2A77;
 
-class Choices : public IStoryformChoices {
+// A story document of the bench's own: a store in memory, never saved.
+class BenchDocument : public IStoryFormDocument {
 public:
-    std::int16_t GetValueAt(int index) override { return values_[index]; }
-    void SetValueAt(int index, std::int16_t value) override { values_[index] = value; }
-    std::int16_t GetChoice(std::int16_t id) override { return choices_[id]; }
-    void SetChoice(std::int16_t id, std::int16_t value) override { choices_[id] = value; }
-    void SetValue(std::int16_t id, std::int16_t value) override { values_[StoryPointIndex(id)] = value; }
-    void GetMultipleChoices(int, SList& list) override { list.SetCount(0); }
+    explicit BenchDocument(PFMFile* store) : store_(store) {}
+    PFMFile* GetStoryFile() override { return store_; }
+    void SetDirty() override {}
+    void SetClean() override {}
 
 private:
-    std::map<std::int16_t, std::int16_t> choices_;
-    std::map<int, std::int16_t> values_;
+    PFMFile* store_;
 };
 
-// The store set up and the generated engine file handed to the reader, for the whole program.
+// The store set up, the generated engine file handed to the reader, and a story whose writer has
+// answered the chosen points with the values of one storyform; for the whole program.
 struct Engine {
     Engine() {
         DetectPlatform();
         PFMInit(FourCCOf("Fabl"), MakeVersion(1, 0, kStageRelease, 0));
         const FileRef ref(FABLECORE_ENGINE_FILE, kAccessRead);
         SetEngineFile(PFMOpenFile(&ref));
+        story = PFMOpenFile(nullptr);
+        document = std::make_unique<BenchDocument>(story);
+        responses = std::make_unique<PText>(story, FourCCOf("RESP"), 0);
+        storyForm = std::make_unique<StoryFormManager>(*document, *responses, StoryFormManager::kAllStoryforms, 0);
         for (std::int16_t id : kChosen) {
             const StoryPointRecord& point = *StoryPointByID(id);
-            choices.SetChoice(id, StoryformSolver::EngineValueID(kStoryform, point.engineField, point.kind));
+            storyForm->SetChoice(id, StoryformSolver::EngineValueID(kStoryform, point.engineField, point.kind));
         }
     }
-    Choices choices;
+    ~Engine() {
+        storyForm.reset();
+        responses.reset();
+        SetEngineFile(nullptr);
+        PFMTerm();
+    }
+    PFMFile* story = nullptr;
+    std::unique_ptr<BenchDocument> document;
+    std::unique_ptr<PText> responses;
+    std::unique_ptr<StoryFormManager> storyForm;
 };
 
 Engine& TheEngine() {
@@ -58,21 +72,20 @@ Engine& TheEngine() {
 
 void BM_FreshCount(benchmark::State& state) {
     Engine& engine = TheEngine();
-    if (!GetEngineFile()) {
+    if (!GetEngineFile() || !engine.storyForm) {
         state.SkipWithError("no engine file");
         return;
     }
-    StoryformSolver keeper(engine.choices);  // keeps the engine tables loaded between counts
-    std::uint16_t count = 0;
-    for (auto _ : state) {
-        StoryformSolver solver(engine.choices);
+    StoryformSolver keeper(*engine.storyForm);  // keeps the engine tables loaded between counts
+    const auto count = [&] {
+        StoryformSolver solver(*engine.storyForm);
         StoryPointIDList ids;
         solver.CollectConstrainedPoints(ids);
         solver.SetConstraints(nullptr, ids);
-        count = solver.CountStoryforms();
-        benchmark::DoNotOptimize(count);
-    }
-    state.counters["storyforms"] = count;
+        return solver.CountStoryforms();
+    };
+    for (auto _ : state) benchmark::DoNotOptimize(count());
+    state.counters["storyforms"] = count();
 }
 BENCHMARK(BM_FreshCount)->Unit(benchmark::kMicrosecond);
 

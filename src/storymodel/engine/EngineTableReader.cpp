@@ -1,7 +1,5 @@
 #include "storymodel/engine/EngineTableReader.h"
 
-#include <memory>
-
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
 #include "storymodel/engine/StoryformNumber.h"
@@ -10,7 +8,9 @@
 namespace {
 
 PFMFile* gEngineFile = nullptr;
-std::unique_ptr<EngineTableReader> gReader;
+// Made on first use and deleted by ReleaseEngineTables only, never by the program's exit, when
+// the store may already be gone.
+EngineTableReader* gReader = nullptr;
 
 constexpr ErrCode kNoStore = -2;
 constexpr ErrCode kDamaged = -3;
@@ -27,7 +27,7 @@ int RecordLimit(int record) {
 }  // namespace
 
 EngineTableReader& EngineTableReader::Instance() {
-    if (!gReader) gReader.reset(new EngineTableReader);
+    if (!gReader) gReader = new EngineTableReader;
     return *gReader;
 }
 
@@ -68,7 +68,10 @@ void SetEngineFile(PFMFile* file) {
 
 PFMFile* GetEngineFile() { return gEngineFile; }
 
-void ReleaseEngineTables() { gReader.reset(); }
+void ReleaseEngineTables() {
+    delete gReader;
+    gReader = nullptr;
+}
 
 std::uint8_t GetEngineField(int field, std::uint16_t index) {
     return EngineTableReader::Instance().GetEngineField(field, index);

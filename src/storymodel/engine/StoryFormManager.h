@@ -116,8 +116,10 @@ private:
     // Derives the structures and story points of the single remaining storyform.
     void BuildStructuresForStoryform();
     // Arranges the structure (which starts in the default arrangement) and the derived one for the
-    // storyform in force and writes the story points derived with them.
-    void ArrangeForStoryform(ThroughlineStructure& arranged, ThroughlineStructure& derived);
+    // storyform in force, writes the story points derived with them, and sets the shown structure
+    // to the arrangement the positions and signposts were read from.
+    void ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
+                             ThroughlineStructure& derived);
     void ClearSingleStoryformPoints();
     bool HasValueAt(int index, std::int16_t value) const;
 

@@ -50,8 +50,7 @@ void StoryFormManager::BuildStructuresForStoryform() {
     ThroughlineStructure& positions = throughlines_[3];
 
     arranged = GetDefaultThroughlineStructure();
-    ArrangeForStoryform(arranged, derived);
-    shown = derived;
+    ArrangeForStoryform(shown, arranged, derived);
     CopyNodeFields(positions, derived, kCopyPosition | kCopyPositionA | kCopyPositionB);
 
     structuresValid_ = 1;

@@ -1,5 +1,16 @@
 #include "storymodel/engine/StoryformBuildInput.h"
 
+#include "storymodel/engine/IStoryForm.h"
+#include "storymodel/engine/StoryPointTable.h"
+
+namespace {
+
+// The rows of the two crucial problems.
+constexpr int kObjectiveProblemRow = 44;
+constexpr int kMainCharacterProblemRow = 63;
+
+}  // namespace
+
 StoryformBuildInput StoryformBuildInput::ForNumber(std::uint16_t number, std::int16_t crucialElement) {
     StoryformBuildInput input;
     for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
@@ -8,4 +19,17 @@ StoryformBuildInput StoryformBuildInput::ForNumber(std::uint16_t number, std::in
     }
     input.crucialElement = crucialElement;
     return input;
+}
+
+bool StoryformBuildInput::FromStoryform(const IStoryForm& storyform, StoryformBuildInput& input) {
+    input = StoryformBuildInput{};
+    for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
+        const std::int16_t id = DynamicPointID(dynamic);
+        const int value = storyform.GetValueAt(StoryPointIndex(id)) - id - 1;
+        if (value != 0 && value != 1) return false;
+        input.dynamics[static_cast<std::size_t>(dynamic)] = static_cast<std::uint8_t>(value);
+    }
+    input.crucialElement =
+        storyform.GetValueAt(input.IsSteadfast() ? kMainCharacterProblemRow : kObjectiveProblemRow);
+    return true;
 }

@@ -14,6 +14,8 @@
 #include "storymodel/engine/TheoryTables.h"
 #include "storymodel/engine/ThroughlineStructure.h"
 
+class IStoryForm;
+
 struct StoryformBuildInput {
     // Value index of each dynamic (0 its first value, 1 its second), in dynamic order.
     std::array<std::uint8_t, kDynamicCount> dynamics{};
@@ -23,6 +25,9 @@ struct StoryformBuildInput {
 
     // The dynamics of a storyform number (Limit included), with the crucial element.
     static StoryformBuildInput ForNumber(std::uint16_t number, std::int16_t crucialElement);
+    // The values in force of a story's storyform: its dynamics, and the overall story's problem
+    // (Change) or the main character's (Steadfast). False when a dynamic holds none of its values.
+    static bool FromStoryform(const IStoryForm& storyform, StoryformBuildInput& input);
 
     bool Second(Dynamic dynamic) const { return dynamics[dynamic] != 0; }
     bool IsChange() const { return !Second(kResolve); }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "foundation/TypedList.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/engine/BusyPhase.h"
 #include "storymodel/engine/EngineTableReader.h"
@@ -35,7 +36,7 @@ int FirstMarkedValue(const SolverConstraint& record) {
 
 }  // namespace
 
-StoryformSolver::StoryformSolver(IStoryformChoices& storyform)
+StoryformSolver::StoryformSolver(IStoryForm& storyform)
     : storyform_(storyform), excluded_(kStoryformIndexCount, 0), constraints_(kCapacity) {
     EngineTableReader::Instance();
     ++gLiveSolvers;

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "storymodel/engine/EngineFields.h"
-#include "storymodel/engine/IStoryformChoices.h"
+#include "storymodel/engine/IStoryForm.h"
 #include "storymodel/engine/SolverConstraint.h"
 #include "storymodel/engine/StoryformNumber.h"
 
@@ -43,8 +43,9 @@ class StoryformSolver {
 public:
     static constexpr int kCapacity = 100;
 
-    // Reads and writes the storyform through the interface, which must outlive the solver.
-    explicit StoryformSolver(IStoryformChoices& storyform);
+    // Reads the writer's choices from the storyform and writes results back into it; the storyform
+    // must outlive the solver.
+    explicit StoryformSolver(IStoryForm& storyform);
     // The last solver to go releases the engine tables.
     ~StoryformSolver();
     StoryformSolver(const StoryformSolver&) = delete;
@@ -107,7 +108,7 @@ private:
     };
     void MarkValues(std::uint16_t n, const EngineColumns& columns, bool classFlag);
 
-    IStoryformChoices& storyform_;
+    IStoryForm& storyform_;
     std::vector<std::uint8_t> excluded_;
     std::uint16_t count_ = kStoryformCount;
     std::int16_t singleNumber_ = -1;

@@ -9,7 +9,7 @@
 #include <set>
 #include <vector>
 
-#include "EngineTestSupport.h"
+#include "storymodel/engine/EngineTestSupport.h"
 #include "storymodel/engine/EngineGeneration.h"
 #include "storymodel/engine/QuadPartners.h"
 #include "storymodel/engine/StoryformSolver.h"

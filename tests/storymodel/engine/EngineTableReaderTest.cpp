@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "EngineTestSupport.h"
 #include "foundation/Memory.h"
+#include "foundation/pfm/StoreTestSupport.h"
 #include "storymodel/engine/StoryformNumber.h"
 
 namespace {
@@ -33,8 +33,13 @@ void AddRecord(std::uint16_t id, const std::vector<std::uint8_t>& bytes) {
     PFMCheckIn(block);
 }
 
-class EngineTableReaderTest : public StoreFixture {
+class EngineTableReaderTest : public StoreTest {
 protected:
+    void TearDown() override {
+        SetEngineFile(nullptr);
+        StoreTest::TearDown();
+    }
+
     // An engine store in memory with the records, handed to the reader.
     void UseRecords(const std::vector<std::vector<std::uint8_t>>& records) {
         store_ = PFMOpenFile(nullptr);

@@ -1,3 +1,5 @@
+// The storyform solver over a story's storyform manager and the generated engine data.
+
 #include "storymodel/engine/StoryformSolver.h"
 
 #include <gtest/gtest.h>
@@ -6,9 +8,9 @@
 #include <set>
 #include <vector>
 
-#include "EngineTestSupport.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/engine/BusyPhase.h"
+#include "storymodel/engine/EngineTestSupport.h"
 #include "storymodel/engine/StructurePasses.h"
 #include "storymodel/engine/ThroughlineBuilder.h"
 
@@ -16,11 +18,10 @@ namespace {
 
 using StoryformSolverTest = EngineFileTest;
 
-// A storyform with its choices, counted by a fresh solver over the collected points.
+// A solver over the collected points of the storyform, counted once.
 struct Counted {
-    TestStoryform& storyform;
     StoryformSolver solver;
-    explicit Counted(TestStoryform& s, std::int16_t extra = 0) : storyform(s), solver(s) {
+    explicit Counted(IStoryForm& storyForm, std::int16_t extra = 0) : solver(storyForm) {
         StoryPointIDList ids;
         solver.CollectConstrainedPoints(ids, extra);
         solver.SetConstraints(nullptr, ids);
@@ -37,15 +38,24 @@ std::vector<std::uint16_t> Remaining(const StoryformSolver& solver) {
     return numbers;
 }
 
-void ChooseDynamics(TestStoryform& storyform, std::uint16_t number) {
+void ChooseDynamics(IStoryForm& storyForm, std::uint16_t number) {
     for (int d = 0; d < kDynamicCount; ++d) {
-        storyform.SetChoice(DynamicPointID(d), static_cast<std::int16_t>(DynamicPointID(d) + 1 + DynamicValueIndex(number, d)));
+        storyForm.SetChoice(DynamicPointID(d), static_cast<std::int16_t>(DynamicPointID(d) + 1 + DynamicValueIndex(number, d)));
     }
 }
 
+std::int16_t EngineValueOf(std::uint16_t number, std::int16_t id) {
+    const StoryPointRecord& point = *StoryPointByID(id);
+    return StoryformSolver::EngineValueID(number, point.engineField, point.kind);
+}
+
+void ApplyAll(StoryformSolver& solver, PText* responses, int mode) {
+    for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i) solver.ApplyResult(i, responses, mode);
+}
+
 TEST_F(StoryformSolverTest, NothingChosenLeavesEveryStoryformAndEveryValue) {
-    TestStoryform storyform;
-    Counted counted(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    Counted counted(storyForm);
     EXPECT_EQ(counted.solver.Count(), 32768);
     EXPECT_EQ(counted.solver.SingleNumber(), -1);
     EXPECT_EQ(counted.solver.GetLimitMode(), kLimitOpen);
@@ -61,9 +71,9 @@ TEST_F(StoryformSolverTest, NothingChosenLeavesEveryStoryformAndEveryValue) {
 }
 
 TEST_F(StoryformSolverTest, OptionlockAloneLeavesTheUpperHalf) {
-    TestStoryform storyform;
-    storyform.SetChoice(1050, 1052);
-    Counted counted(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(1050, 1052);
+    Counted counted(storyForm);
     EXPECT_EQ(counted.solver.Count(), 16384);
     EXPECT_EQ(counted.solver.GetLimitMode(), kLimitOptionlock);
     const std::vector<std::uint16_t> remaining = Remaining(counted.solver);
@@ -76,9 +86,9 @@ TEST_F(StoryformSolverTest, OptionlockAloneLeavesTheUpperHalf) {
 }
 
 TEST_F(StoryformSolverTest, TimelockAloneLeavesTheLowerHalf) {
-    TestStoryform storyform;
-    storyform.SetChoice(1050, 1051);
-    Counted counted(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(1050, 1051);
+    Counted counted(storyForm);
     EXPECT_EQ(counted.solver.Count(), 16384);
     EXPECT_EQ(counted.solver.GetLimitMode(), kLimitTimelock);
     EXPECT_FALSE(counted.solver.IsStoryformExcluded(100));
@@ -86,8 +96,8 @@ TEST_F(StoryformSolverTest, TimelockAloneLeavesTheLowerHalf) {
 }
 
 TEST_F(StoryformSolverTest, NothingIsExcludedBeforeACount) {
-    TestStoryform storyform;
-    StoryformSolver solver(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    StoryformSolver solver(storyForm);
     EXPECT_EQ(solver.Count(), 32768);
     EXPECT_FALSE(solver.IsStoryformExcluded(0));
     EXPECT_FALSE(solver.IsStoryformExcluded(32767));
@@ -99,46 +109,49 @@ TEST_F(StoryformSolverTest, NothingIsExcludedBeforeACount) {
 constexpr std::int16_t kPickOrder[] = {12000, 12100, 12200, 12300, 15300, 12700, 15600, 21300, 18300};
 
 TEST_F(StoryformSolverTest, AWriterReachesExactlyOneStoryformThatTheBuilderAgreesWith) {
-    for (int k = 0; k < 48; ++k) {
+    for (int k = 0; k < 24; ++k) {
         const std::uint16_t target = static_cast<std::uint16_t>((k * 7919 + 311) % kStoryformCount);
         SCOPED_TRACE(target);
-        TestStoryform storyform;
-        ChooseDynamics(storyform, target);
+        StoryFormManager& storyForm = MakeManager();
+        ChooseDynamics(storyForm, target);
         std::uint16_t count = 0;
         for (std::int16_t id : kPickOrder) {
-            const StoryPointRecord& point = *StoryPointByID(id);
-            storyform.SetChoice(id, StoryformSolver::EngineValueID(target, point.engineField, point.kind));
-            Counted counted(storyform);
+            storyForm.SetChoice(id, EngineValueOf(target, id));
+            Counted counted(storyForm);
             count = counted.solver.Count();
             ASSERT_GE(count, 1);
             if (count > 1) continue;
 
             StoryformSolver& solver = counted.solver;
             EXPECT_EQ(solver.SingleNumber(), target);
-            // Every record is settled; applying them puts the storyform's values in force.
-            PText responses(nullptr, FourCCOf("RESP"), 0);
             for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i) {
-                const SolverConstraint& record = solver.GetConstraint(i);
-                EXPECT_EQ(record.possibleCount, 1) << record.id;
-                solver.ApplyResult(i, &responses, 1);
+                EXPECT_EQ(solver.GetConstraint(i).possibleCount, 1) << solver.GetConstraint(i).id;
             }
-            // Rebuilding from the values in force gives the engine's values for the storyform.
-            StoryformBuildInput input;
+            // The document applies the results, keeps the count and rebuilds the structures.
+            ApplyAll(solver, responses_.get(), 1);
+            solver.StoreForcedDomains();
+            storyForm.SetStoryformCount(count);
+            storyForm.RebuildThroughlineStructures();
+            ASSERT_EQ(storyForm.GetStructuresValid(), 1);
+
+            // Every point the engine knows is in force with the engine's value for the storyform,
+            // and the structures are the builder's for it.
+            for (int row = 0; row < kStoryPointCount; ++row) {
+                const StoryPointRecord& point = kStoryPointTable[static_cast<std::size_t>(row)];
+                if (point.kind < kDomainLevelPoint || point.kind > kElementLevelPoint || point.engineField == 9999) continue;
+                EXPECT_EQ(storyForm.GetValueAt(row), StoryformSolver::EngineValueID(target, point.engineField, point.kind))
+                    << point.code;
+            }
             for (int d = 0; d < kDynamicCount; ++d) {
-                const std::int16_t value = storyform.GetValueAt(StoryPointIndex(DynamicPointID(d)));
-                input.dynamics[static_cast<std::size_t>(d)] = static_cast<std::uint8_t>(value - DynamicPointID(d) - 1);
+                EXPECT_EQ(storyForm.GetValue(DynamicPointID(d)), StoryformSolver::DynamicValueID(target, d));
             }
-            input.crucialElement = storyform.GetValueAt(input.IsSteadfast() ? 63 : 44);
+            StoryformBuildInput input;
+            ASSERT_TRUE(StoryformBuildInput::FromStoryform(storyForm, input));
             BuiltStoryform built;
             ASSERT_TRUE(CalcStoryformCodes(input, built));
-            for (int row = 0; row < kStoryPointCount; ++row) {
-                const StoryPointRecord& p = kStoryPointTable[static_cast<std::size_t>(row)];
-                if (p.kind < kDomainLevelPoint || p.kind > kElementLevelPoint || p.engineField == 9999) continue;
-                EXPECT_EQ(built.points.GetValueAt(row), StoryformSolver::EngineValueID(target, p.engineField, p.kind)) << p.code;
-                if (solver.FindConstraint(p.id) != 0) {
-                    EXPECT_EQ(storyform.GetValueAt(row), built.points.GetValueAt(row)) << p.code;
-                }
-            }
+            EXPECT_EQ(*storyForm.GetThroughlineStructure(1), built.shown);
+            EXPECT_EQ(*storyForm.GetThroughlineStructure(2), built.p);
+            EXPECT_EQ(*storyForm.GetThroughlineStructure(3), built.q);
             break;
         }
         EXPECT_EQ(count, 1);
@@ -146,11 +159,11 @@ TEST_F(StoryformSolverTest, AWriterReachesExactlyOneStoryformThatTheBuilderAgree
 }
 
 TEST_F(StoryformSolverTest, AListConstraintKeepsStoryformsMatchingEitherValue) {
-    TestStoryform storyform;
-    storyform.SetChoice(1000, 1001);
-    storyform.SetChoice(1040, 1042);
-    storyform.ChooseList(12200, {21 + 17, 21 + 50});
-    Counted both(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(1000, 1001);
+    storyForm.SetChoice(1040, 1042);
+    ChooseList(storyForm, 12200, {21 + 17, 21 + 50});
+    Counted both(storyForm);
     ASSERT_GT(both.solver.Count(), 0);
     const SolverConstraint& issue = both.Record(12200);
     EXPECT_EQ(issue.allowedCount, 2);
@@ -162,37 +175,36 @@ TEST_F(StoryformSolverTest, AListConstraintKeepsStoryformsMatchingEitherValue) {
         ASSERT_TRUE(value == 17 || value == 50) << n;
     }
 
-    std::uint16_t separately = 0;
+    int separately = 0;
     for (std::int16_t value : {21 + 17, 21 + 50}) {
-        TestStoryform one = storyform;
-        one.SetChoice(12200, value);
-        separately = static_cast<std::uint16_t>(separately + Counted(one).solver.Count());
+        storyForm.SetChoice(12200, value);
+        separately += Counted(storyForm).solver.Count();
     }
     EXPECT_EQ(both.solver.Count(), separately);
 }
 
-TEST_F(StoryformSolverTest, ListsOfElementsFoldEveryClassToTheElementsName) {
-    TestStoryform storyform;
-    // The same element named by its ids in classes 1 and 3: one allowed value.
-    storyform.ChooseList(12300, {85 + 9, 85 + 128 + 9, 85 + 20});
-    Counted counted(storyform);
+TEST_F(StoryformSolverTest, ListsOfElementsNameElementsWhateverTheirClass) {
+    StoryFormManager& storyForm = MakeManager();
+    // The same element by its ids in classes 1 and 3, and one other.
+    ChooseList(storyForm, 12300, {85 + 9, 85 + 128 + 9, 85 + 20});
+    Counted counted(storyForm);
     const SolverConstraint& problem = counted.Record(12300);
     EXPECT_EQ(problem.allowedCount, 2);
     EXPECT_EQ(problem.possibleCount, 2);
 }
 
-TEST_F(StoryformSolverTest, StoredChoicesOutOfRangeAreRefused) {
-    TestStoryform storyform;
-    storyform.SetChoice(1000, 1003);   // not a value of Resolve
-    storyform.SetChoice(1010, 7);
-    storyform.SetChoice(1060, -1);     // a dynamic has no lists
-    storyform.SetChoice(12000, 5);     // a type, not a class
-    storyform.SetChoice(12200, 999);
-    storyform.SetChoice(12300, 20);    // a variation, not an element
-    storyform.SetChoice(15300, -5);
-    storyform.ChooseList(12100, {});   // a list choice with no list
-    storyform.ChooseList(21300, {0, -1, 9999, 341, 84});  // nothing usable
-    Counted counted(storyform);
+TEST_F(StoryformSolverTest, ChoicesOutOfRangeAreRefused) {
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(1000, 1003);   // not a value of Resolve
+    storyForm.SetChoice(1010, 7);
+    storyForm.SetChoice(1060, -1);     // a dynamic has no lists
+    storyForm.SetChoice(12000, 5);     // a type, not a class
+    storyForm.SetChoice(12200, 999);
+    storyForm.SetChoice(12300, 20);    // a variation, not an element
+    storyForm.SetChoice(15300, -5);
+    storyForm.SetChoice(12100, -1);    // a list choice with no list
+    ChooseList(storyForm, 21300, {0, -1, 9999, 341, 84});  // nothing usable
+    Counted counted(storyForm);
     EXPECT_EQ(counted.solver.Count(), 32768);
     for (std::int16_t id : {1000, 1010, 1060, 12000, 12100, 12200, 12300, 15300, 21300}) {
         const SolverConstraint& record = counted.Record(id);
@@ -200,41 +212,53 @@ TEST_F(StoryformSolverTest, StoredChoicesOutOfRangeAreRefused) {
         EXPECT_EQ(record.open, 1) << id;
         EXPECT_EQ(record.possibleCount, record.valueCount) << id;
     }
+    // Applying the results clears what no storyform can hold.
+    ApplyAll(counted.solver, responses_.get(), 0);
+    for (std::int16_t id : {1000, 12000, 12200, 15300}) EXPECT_EQ(storyForm.GetChoice(id), 0) << id;
+}
+
+TEST_F(StoryformSolverTest, StoredChoicesOutOfRangeAreRefused) {
+    StoreValues(kResponsesType, {{"Resolve", 1003}, {"STRng", 999}, {"MCPbm", 20}, {"STDom", 3}});
+    StoryFormManager& storyForm = MakeManager();
+    Counted counted(storyForm);
+    EXPECT_EQ(counted.solver.Count(), 8192);
+    EXPECT_EQ(counted.Record(1000).open, 1);
+    EXPECT_EQ(counted.Record(12200).open, 1);
+    EXPECT_EQ(counted.Record(15300).open, 1);
 }
 
 TEST_F(StoryformSolverTest, LongListsKeepEachValueOnceAndNoMoreThanThePointHas) {
-    TestStoryform storyform;
+    StoryFormManager& storyForm = MakeManager();
     std::vector<std::int16_t> allowed;
-    for (int k = 0; k < 150; ++k) allowed.push_back(static_cast<std::int16_t>(21 + k % 64));
-    for (int k = 0; k < 50; ++k) allowed.push_back(5000);
-    storyform.ChooseList(12200, allowed);
-    Counted counted(storyform);
+    for (int k = 0; k < 90; ++k) allowed.push_back(static_cast<std::int16_t>(21 + k % 64));
+    ChooseList(storyForm, 12200, allowed);
+    Counted counted(storyForm);
     const SolverConstraint& issue = counted.Record(12200);
     EXPECT_EQ(issue.allowedCount, 64);
     EXPECT_EQ(counted.solver.Count(), 32768);
 }
 
 TEST_F(StoryformSolverTest, ARefiningCountAgreesWithAFreshOne) {
-    TestStoryform storyform;
-    storyform.SetChoice(12000, 3);
-    Counted first(storyform);
-    storyform.SetChoice(1070, 1072);
-    storyform.SetChoice(12700, 85 + 30);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(12000, 3);
+    Counted first(storyForm);
+    storyForm.SetChoice(1070, 1072);
+    storyForm.SetChoice(12700, 85 + 30);
     StoryPointIDList ids;
     first.solver.CollectConstrainedPoints(ids);
     first.solver.SetConstraints(nullptr, ids);
     const std::uint16_t refined = first.solver.CountStoryforms(true);
     const std::vector<std::uint16_t> refinedRemaining = Remaining(first.solver);
-    Counted fresh(storyform);
+    Counted fresh(storyForm);
+    EXPECT_GT(refined, 0);
     EXPECT_EQ(refined, fresh.solver.Count());
     EXPECT_EQ(refinedRemaining, Remaining(fresh.solver));
-    EXPECT_GT(refined, 0);
 }
 
 TEST_F(StoryformSolverTest, TheClassFlagNotesTheDomainsOfEachElement) {
-    TestStoryform storyform;
-    storyform.SetChoice(12000, 2);
-    StoryformSolver solver(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(12000, 2);
+    StoryformSolver solver(storyForm);
     StoryPointIDList ids;
     solver.CollectConstrainedPoints(ids, 12600);
     solver.SetConstraints(nullptr, ids);
@@ -246,7 +270,7 @@ TEST_F(StoryformSolverTest, TheClassFlagNotesTheDomainsOfEachElement) {
         EXPECT_TRUE(focus.IsClassPossible(v, 1));
         for (int c : {0, 2, 3}) EXPECT_FALSE(focus.IsClassPossible(v, c));
     }
-    // The main character's class is the overall story's partner under Growth: class index 0 or 2.
+    // The main character's class is the partner of class 2 under Growth: class 1 or 4.
     std::set<int> classes;
     for (int v = 0; v < 64; ++v) {
         for (int c = 0; c < 4; ++c) {
@@ -267,16 +291,15 @@ TEST_F(StoryformSolverTest, EngineValueIDPutsElementsInTheirOwnThroughlinesClass
         }
     }
     EXPECT_EQ(StoryformSolver::EngineValueID(0, 3, kDynamicPoint), 0);
-    EXPECT_EQ(StoryformSolver::EngineValueID(0, 57, kIssueLevelPoint), 21);
 }
 
 TEST_F(StoryformSolverTest, CollectedPointsInOrderEachOnce) {
-    TestStoryform storyform;
-    storyform.SetChoice(12100, 7);      // always collected: not again
-    storyform.SetChoice(21900, 40);
-    storyform.SetChoice(12600, 90);
-    storyform.SetChoice(13000, 2);      // no engine field
-    StoryformSolver solver(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(12100, 7);  // always collected: not again
+    storyForm.SetChoice(21900, 40);
+    storyForm.SetChoice(12600, 90);
+    storyForm.SetChoice(13000, 2);  // no engine field
+    StoryformSolver solver(storyForm);
     StoryPointIDList ids;
     EXPECT_EQ(solver.CollectConstrainedPoints(ids, 16100), 19);
     const StoryPointIDList expected = {1000, 1010, 1020, 1030, 1040, 1050, 1060, 1070, 12000, 12100,
@@ -285,8 +308,8 @@ TEST_F(StoryformSolverTest, CollectedPointsInOrderEachOnce) {
 }
 
 TEST_F(StoryformSolverTest, FindConstraintAndTheSideList) {
-    TestStoryform storyform;
-    StoryformSolver solver(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    StoryformSolver solver(storyForm);
     const std::vector<SolverAttachment> side = {{12200, 77}, {15300, 0xABCD}};
     solver.SetConstraints(&side, {1000, 12200, 9999, 15300, 1001});
     EXPECT_EQ(solver.FindConstraint(12200), 1);
@@ -301,87 +324,81 @@ TEST_F(StoryformSolverTest, FindConstraintAndTheSideList) {
 }
 
 TEST_F(StoryformSolverTest, ApplyingResultsWhileSeveralStoryformsRemain) {
-    TestStoryform storyform;
-    storyform.SetChoice(12000, 4);
-    storyform.ChooseList(12200, {21 + 50, 21 + 51});
-    PText responses(nullptr, FourCCOf("RESP"), 0);
-    responses.SetEntry("STRngm", 'c', "71,72,");
-    Counted counted(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(12000, 4);
+    ChooseList(storyForm, 12200, {21 + 50, 21 + 51});
+    Counted counted(storyForm);
     StoryformSolver& solver = counted.solver;
     ASSERT_GT(solver.Count(), 1);
 
     // A list stays the choice.
-    solver.ApplyResult(solver.FindConstraint(12200), &responses, 0);
-    EXPECT_EQ(storyform.choices[12200], -1);
-    EXPECT_TRUE(responses.HasKey("STRngm"));
+    solver.ApplyResult(solver.FindConstraint(12200), responses_.get(), 0);
+    EXPECT_EQ(storyForm.GetChoice(12200), -1);
+    EXPECT_TRUE(responses_->HasKey("STRngm"));
     // The fixed domain keeps its choice; the subjective story's is forced with it.
-    solver.ApplyResult(solver.FindConstraint(12000), &responses, 0);
-    EXPECT_EQ(storyform.choices[12000], 4);
+    solver.ApplyResult(solver.FindConstraint(12000), responses_.get(), 0);
+    EXPECT_EQ(storyForm.GetChoice(12000), 4);
     solver.StoreForcedDomains();
-    EXPECT_EQ(storyform.GetValueAt(41), 4);
-    EXPECT_EQ(storyform.GetValueAt(98), 1);
-    EXPECT_EQ(storyform.GetValueAt(60), 0);  // two classes remain for the main character
+    EXPECT_EQ(storyForm.GetValueAt(41), 4);
+    EXPECT_EQ(storyForm.GetValueAt(98), 1);
+    EXPECT_EQ(storyForm.GetValueAt(60), 0);  // two classes remain for the main character
     // An open dynamic with both values left: no choice, nothing put in force.
-    storyform.SetValue(1000, 1002);
-    solver.ApplyResult(0, &responses, 0);
-    EXPECT_EQ(storyform.choices[1000], 0);
-    EXPECT_EQ(storyform.GetValueAt(0), 0);
+    solver.ApplyResult(0, responses_.get(), 0);
+    EXPECT_EQ(storyForm.GetChoice(1000), 0);
+    EXPECT_EQ(storyForm.GetValueAt(0), 0);
 }
 
 TEST_F(StoryformSolverTest, ApplyingTheSingleRemainingStoryform) {
     const std::uint16_t target = 0x1A5B;  // Change
-    TestStoryform storyform;
-    ChooseDynamics(storyform, target);
-    storyform.SetChoice(12000, StoryformSolver::EngineValueID(target, 1, kDomainLevelPoint));
-    storyform.SetChoice(12300, StoryformSolver::EngineValueID(target, 4, kElementLevelPoint));
-    const std::int16_t issue = StoryformSolver::EngineValueID(target, 3, kIssueLevelPoint);
-    storyform.ChooseList(12200, {issue, static_cast<std::int16_t>(issue == 21 ? 22 : 21)});
-    PText responses(nullptr, FourCCOf("RESP"), 0);
-    responses.SetEntry("STRngm", 'c', "21,22,");
-    Counted counted(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    ChooseDynamics(storyForm, target);
+    storyForm.SetChoice(12000, EngineValueOf(target, 12000));
+    storyForm.SetChoice(12300, EngineValueOf(target, 12300));
+    const std::int16_t issue = EngineValueOf(target, 12200);
+    ChooseList(storyForm, 12200, {issue, static_cast<std::int16_t>(issue == 21 ? 22 : 21)});
+    ASSERT_TRUE(responses_->HasKey("STRngm"));
+    Counted counted(storyForm);
     StoryformSolver& solver = counted.solver;
     ASSERT_EQ(solver.Count(), 1);
     EXPECT_EQ(solver.SingleNumber(), target);
 
     // The list becomes its remaining value and leaves the responses record.
-    solver.ApplyResult(solver.FindConstraint(12200), &responses, 1);
-    EXPECT_FALSE(responses.HasKey("STRngm"));
-    EXPECT_EQ(storyform.choices[12200], issue);
-    // An open point with one value left comes into force without becoming a choice; an element
-    // in the class of its throughline's domain.
-    solver.ApplyResult(solver.FindConstraint(15000), &responses, 1);
-    solver.ApplyResult(solver.FindConstraint(15300), &responses, 1);
-    EXPECT_EQ(storyform.choices[15300], 0);
-    EXPECT_EQ(storyform.GetValueAt(63), StoryformSolver::EngineValueID(target, 14, kElementLevelPoint));
-    solver.ApplyResult(solver.FindConstraint(1010), &responses, 1);
-    EXPECT_EQ(storyform.choices[1010], 1011 + DynamicValueIndex(target, kGrowth));
+    solver.ApplyResult(solver.FindConstraint(12200), responses_.get(), 1);
+    EXPECT_FALSE(responses_->HasKey("STRngm"));
+    EXPECT_EQ(storyForm.GetChoice(12200), issue);
+    // An open point with one value left comes into force without becoming a choice; an element in
+    // the class of its throughline's domain.
+    solver.ApplyResult(solver.FindConstraint(15000), responses_.get(), 1);
+    solver.ApplyResult(solver.FindConstraint(15300), responses_.get(), 1);
+    EXPECT_EQ(storyForm.GetChoice(15300), 0);
+    EXPECT_EQ(storyForm.GetValueAt(63), EngineValueOf(target, 15300));
+    solver.ApplyResult(solver.FindConstraint(1010), responses_.get(), 1);
+    EXPECT_EQ(storyForm.GetChoice(1010), 1011 + DynamicValueIndex(target, kGrowth));
 }
 
 TEST_F(StoryformSolverTest, WithNothingLeftTheWritersChoicesStay) {
-    TestStoryform storyform;
-    storyform.SetChoice(1000, 1002);
-    storyform.SetChoice(12300, 90);
-    storyform.SetChoice(15300, 90);  // Steadfast: the two problems never share a name
-    Counted counted(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(1000, 1002);
+    storyForm.SetChoice(12300, 90);
+    storyForm.SetChoice(15300, 90);  // Steadfast: the two problems never share a name
+    Counted counted(storyForm);
     ASSERT_EQ(counted.solver.Count(), 0);
-    for (int i = 0; i < StoryformSolver::kCapacity && counted.solver.GetConstraint(i).inUse; ++i) {
-        counted.solver.ApplyResult(i, nullptr, 0);
-    }
-    EXPECT_EQ(storyform.choices[1000], 1002);
-    EXPECT_EQ(storyform.choices[12300], 90);
-    EXPECT_EQ(storyform.choices[15300], 90);
+    ApplyAll(counted.solver, responses_.get(), 0);
+    EXPECT_EQ(storyForm.GetChoice(1000), 1002);
+    EXPECT_EQ(storyForm.GetChoice(12300), 90);
+    EXPECT_EQ(storyForm.GetChoice(15300), 90);
 }
 
 TEST_F(StoryformSolverTest, TheLastSolverReleasesTheEngineTables) {
-    TestStoryform storyform;
+    StoryFormManager& storyForm = MakeManager();
     const auto locks = [&] {
         PFMFileScope scope(engine_, false);
         return PFMGetLockCount(kEngineRecordType, 3);
     };
     {
-        Counted first(storyform);
+        Counted first(storyForm);
         {
-            Counted second(storyform);
+            Counted second(storyForm);
             EXPECT_EQ(locks(), 1u);
         }
         EXPECT_EQ(locks(), 1u);
@@ -397,8 +414,8 @@ TEST_F(StoryformSolverTest, ACountIsABusyPhase) {
         gBusy = busy;
         ++gBusyCalls;
     });
-    TestStoryform storyform;
-    Counted counted(storyform);
+    StoryFormManager& storyForm = MakeManager();
+    Counted counted(storyForm);
     EXPECT_FALSE(gBusy);
     EXPECT_EQ(gBusyCalls, 2);
     SetBusyPhaseHook(previous);
