@@ -18,7 +18,6 @@ int gLiveSolvers = 0;
 constexpr std::int16_t kFirstCollectedID = 12400;  // the overall story's benchmark
 constexpr std::array<std::int16_t, 8> kAlwaysConstrained = {12000, 12100, 12200, 12300, 15000, 18000, 21000, 15300};
 constexpr std::array<std::int16_t, 4> kDomainIDs = {12000, 15000, 18000, 21000};
-constexpr int kFirstPointRecord = kDynamicCount;  // records from the ninth on are throughline points
 
 // The engine field of the domain of the throughline a field 1-40 belongs to.
 int DomainFieldOf(int field) { return field - (field - 1) % 10; }
@@ -115,9 +114,9 @@ void StoryformSolver::MarkValues(std::uint16_t n, const EngineColumns& columns, 
         SolverConstraint& record = constraints_[static_cast<std::size_t>(dynamic)];
         if (dynamic != kLimit && record.inUse && record.id == DynamicPointID(dynamic)) Mark(record, dynamics >> dynamic & 1);
     }
-    for (std::size_t i = kFirstPointRecord; i < constraints_.size() && constraints_[i].inUse; ++i) {
+    for (std::size_t i = 0; i < constraints_.size() && constraints_[i].inUse; ++i) {
         SolverConstraint& record = constraints_[i];
-        if (record.saturated) continue;
+        if (record.kind == kDynamicPoint || record.saturated) continue;
         const int value = columns.points[i].At(n);
         if (value >= record.valueCount) continue;
         if (!record.valueMark[static_cast<std::size_t>(value)]) {
@@ -154,8 +153,9 @@ std::uint16_t StoryformSolver::CountStoryforms(bool refine, bool classFlag) {
     // Each fixed point narrows the selection, one field over all indexes at a time.
     auto columns = std::make_unique<EngineColumns>();
     columns->dynamics = EngineFieldColumn(records, 0);
-    for (std::size_t i = kFirstPointRecord; i < constraints_.size() && constraints_[i].inUse; ++i) {
+    for (std::size_t i = 0; i < constraints_.size() && constraints_[i].inUse; ++i) {
         const SolverConstraint& record = constraints_[i];
+        if (record.kind == kDynamicPoint) continue;
         EngineColumn& column = columns->points[i];
         column = EngineFieldColumn(records, record.engineField);
         if (record.kind == kElementLevelPoint) {

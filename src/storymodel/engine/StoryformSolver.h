@@ -57,8 +57,9 @@ public:
     // extraId; each point once. Answers the number of ids.
     int CollectConstrainedPoints(StoryPointIDList& ids, std::int16_t extraId = 0);
     // One record per id, in order (ids that name no dynamic or throughline point are left out; at
-    // most kCapacity), from the storyform's choices. With a side list, each record takes the
-    // attachment of the entry with its id.
+    // most kCapacity), from the storyform's choices. The eight dynamics come first, in dynamic
+    // order, as CollectConstrainedPoints lists them; a dynamic anywhere else is not counted with.
+    // With a side list, each record takes the attachment of the entry with its id.
     void SetConstraints(const std::vector<SolverAttachment>* side, const StoryPointIDList& ids);
 
     // Counts the storyforms that pass every constraint and marks the values that occur among

@@ -323,6 +323,18 @@ TEST_F(StoryformSolverTest, FindConstraintAndTheSideList) {
     EXPECT_FALSE(solver.GetConstraint(100).inUse);
 }
 
+TEST_F(StoryformSolverTest, AListWithoutTheDynamicsFirstStillCountsItsPoints) {
+    StoryFormManager& storyForm = MakeManager();
+    storyForm.SetChoice(12000, 3);
+    storyForm.SetChoice(1000, 1002);
+    StoryformSolver solver(storyForm);
+    solver.SetConstraints(nullptr, {12000, 1000});
+    // The domain is counted; Resolve, out of its place, is not.
+    EXPECT_EQ(solver.CountStoryforms(), 8192);
+    EXPECT_EQ(solver.GetConstraint(0).possibleCount, 1);
+    EXPECT_EQ(solver.GetConstraint(0).result, 3);
+}
+
 TEST_F(StoryformSolverTest, ApplyingResultsWhileSeveralStoryformsRemain) {
     StoryFormManager& storyForm = MakeManager();
     storyForm.SetChoice(12000, 4);
