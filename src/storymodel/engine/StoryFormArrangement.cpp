@@ -3,21 +3,18 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/ThroughlineBuilder.h"
 
-void StoryFormManager::ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
+bool StoryFormManager::ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
                                            ThroughlineStructure& derived) {
     StoryformBuildInput input;
     BuiltStoryform built;
-    if (!StoryformBuildInput::FromStoryform(*this, input) || !CalcStoryformCodes(input, built)) {
-        // Not a storyform the builder can take (a dynamic or the crucial problem has no value in
-        // force): the structures keep the default arrangement and nothing is derived.
-        derived = arranged;
-        shown = derived;
-        return;
-    }
+    if (!StoryformBuildInput::FromStoryform(*this, input) || !CalcStoryformCodes(input, built))
+        return false;
     shown = built.shown;
     arranged = built.p;
     derived = built.q;
     for (int index = 0; index < kStoryPointCount; ++index) {
-        if (built.points.written[static_cast<std::size_t>(index)]) SetValueAt(index, built.points.GetValueAt(index));
+        if (built.points.written[static_cast<std::size_t>(index)])
+            SetValueAt(index, built.points.GetValueAt(index));
     }
+    return true;
 }

@@ -101,8 +101,9 @@ public:
     void SetStructuresValid(std::uint16_t valid) { structuresValid_ = valid; }
 
     // Called by the document after each count. With one storyform left, arranges the four
-    // structures for it and derives its story points; otherwise clears the derived points that
-    // belong to a single storyform. Announces nothing.
+    // structures for it, derives its story points and marks the structures valid; otherwise, or
+    // when the dynamics or the crucial problem in force are incomplete, marks them invalid and
+    // clears the derived points that belong to a single storyform. Announces nothing.
     void RebuildThroughlineStructures();
     // Sets the values in force of the four dynamic appreciations from the dynamics in force.
     void UpdateDynamicAppreciations();
@@ -115,10 +116,11 @@ private:
     void LoadChoices();
     // Derives the structures and story points of the single remaining storyform.
     void BuildStructuresForStoryform();
-    // Arranges the structure (which starts in the default arrangement) and the derived one for the
-    // storyform in force, writes the story points derived with them, and sets the shown structure
-    // to the arrangement the positions and signposts were read from.
-    void ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
+    // Arranges the structure and the derived one for the storyform in force, writes the story
+    // points derived with them, and sets the shown structure to the arrangement the positions and
+    // signposts were read from. False, with nothing changed, when the values in force are no
+    // storyform the builder can take (a dynamic or the crucial problem without a value).
+    bool ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
                              ThroughlineStructure& derived);
     void ClearSingleStoryformPoints();
     bool HasValueAt(int index, std::int16_t value) const;

@@ -49,8 +49,11 @@ void StoryFormManager::BuildStructuresForStoryform() {
     ThroughlineStructure& derived = throughlines_[2];
     ThroughlineStructure& positions = throughlines_[3];
 
-    arranged = GetDefaultThroughlineStructure();
-    ArrangeForStoryform(shown, arranged, derived);
+    if (!ArrangeForStoryform(shown, arranged, derived)) {
+        // Values in force that make no storyform are no single storyform either.
+        ClearSingleStoryformPoints();
+        return;
+    }
     CopyNodeFields(positions, derived, kCopyPosition | kCopyPositionA | kCopyPositionB);
 
     structuresValid_ = 1;

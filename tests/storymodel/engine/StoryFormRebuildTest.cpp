@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "storymodel/engine/DynamicAppreciations.h"
+#include "storymodel/engine/ElementTable.h"
+#include "storymodel/engine/QuadBlocks.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryFormTestSupport.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/StoryPointValues.h"
 
 namespace {
 
@@ -105,6 +108,103 @@ TEST_F(StoryFormRebuildTest, MoreThanOneStoryformClearsWhatBelongsToASingleOne) 
     EXPECT_EQ(*storyForm.GetThroughlineStructure(1), before);
     EXPECT_EQ(watcher.heard, 0);
     EXPECT_FALSE(document_->dirty);
+}
+
+// Change, Stop, Do-er, Logical, Action, Timelock, Success, Good, with an overall story problem.
+void ChooseSingleStoryform(StoryFormManager& storyForm, std::int16_t problem) {
+    for (const std::int16_t dynamic : {1000, 1010, 1020, 1030, 1040, 1050, 1060, 1070}) {
+        storyForm.SetValue(dynamic, static_cast<std::int16_t>(dynamic + 1));
+    }
+    storyForm.SetValue(12300, problem);
+}
+
+std::vector<ThroughlineStructure> Structures(StoryFormManager& storyForm) {
+    std::vector<ThroughlineStructure> structures;
+    for (std::uint16_t throughline = 1; throughline <= 4; ++throughline) {
+        structures.push_back(*storyForm.GetThroughlineStructure(throughline));
+    }
+    return structures;
+}
+
+TEST_F(StoryFormRebuildTest, OneStoryformLeftBuildsItsStructuresAndPointsTheSameEachTime) {
+    StoryFormManager& storyForm = MakeManager(1, 0);
+    ChooseSingleStoryform(storyForm, 90);
+    StoryFormWatcher watcher(storyForm);
+
+    storyForm.RebuildThroughlineStructures();
+    EXPECT_EQ(storyForm.GetStructuresValid(), 1);
+    // The appreciations of Change and Success, Stop and Good, Do-er and Action, Logical and Timelock.
+    EXPECT_EQ(storyForm.GetValueAt(kNature), 1101);
+    EXPECT_EQ(storyForm.GetValueAt(kEssence), 1112);
+    EXPECT_EQ(storyForm.GetValueAt(kTendency), 1121);
+    EXPECT_EQ(storyForm.GetValueAt(kReach), 1132);
+    // Every throughline has its position, signposts and home class.
+    for (int throughline = 0; throughline < 4; ++throughline) {
+        for (const int offset : {10, 11, 12, 13, 14, 17}) {
+            const int index = ThroughlineStoryPointIndex(throughline, offset);
+            EXPECT_TRUE(IsStoryPointValue(index, storyForm.GetValueAt(index))) << index;
+        }
+    }
+
+    // Structure 4 keeps its elements where they were and takes the position bytes that structure 3
+    // gives each element.
+    const ThroughlineStructure& defaults = GetDefaultThroughlineStructure();
+    ThroughlineStructure& derived = *storyForm.GetThroughlineStructure(3);
+    ThroughlineStructure& positions = *storyForm.GetThroughlineStructure(4);
+    EXPECT_NE(derived, defaults);
+    for (std::int16_t id = 1; id <= kLastElementID; ++id) {
+        const char* code = ElementRecordByID(id)->code;
+        EXPECT_EQ(NodeForCode(positions, code)->elementID, id);
+        const StructureNode& source = *NodeForCode(derived, code);
+        const StructureNode& target = *NodeOfElement(positions, static_cast<std::int16_t>(source.elementID));
+        EXPECT_EQ(target.position, source.position) << id;
+        EXPECT_EQ(target.positionA, source.positionA) << id;
+        EXPECT_EQ(target.positionB, source.positionB) << id;
+    }
+
+    // Once more: the same structures and values.
+    const std::vector<ThroughlineStructure> structures = Structures(storyForm);
+    const StoryFormState state = *storyForm.SaveState();
+    storyForm.RebuildThroughlineStructures();
+    EXPECT_EQ(Structures(storyForm), structures);
+    EXPECT_EQ(*storyForm.SaveState(), state);
+
+    // More storyforms possible, then one again.
+    storyForm.SetStoryformCount(3);
+    storyForm.RebuildThroughlineStructures();
+    EXPECT_EQ(storyForm.GetStructuresValid(), 0);
+    EXPECT_EQ(storyForm.GetValueAt(ThroughlineStoryPointIndex(1, 10)), 0);
+    storyForm.SetStoryformCount(1);
+    storyForm.RebuildThroughlineStructures();
+    EXPECT_EQ(storyForm.GetStructuresValid(), 1);
+    EXPECT_EQ(Structures(storyForm), structures);
+    EXPECT_EQ(*storyForm.SaveState(), state);
+
+    EXPECT_EQ(watcher.heard, 0);
+    EXPECT_FALSE(document_->dirty);
+}
+
+TEST_F(StoryFormRebuildTest, ValuesInForceThatMakeNoStoryformLeaveTheStructuresInvalid) {
+    StoryFormManager& storyForm = MakeManager(1, 1);
+    ChooseSingleStoryform(storyForm, 90);
+    storyForm.RebuildThroughlineStructures();
+    ASSERT_EQ(storyForm.GetStructuresValid(), 1);
+    const std::vector<ThroughlineStructure> structures = Structures(storyForm);
+
+    // The crucial problem without a value in force.
+    storyForm.SetValue(12300, 0);
+    storyForm.RebuildThroughlineStructures();
+    EXPECT_EQ(storyForm.GetStructuresValid(), 0);
+    EXPECT_EQ(storyForm.GetValueAt(kNature), 0);
+    EXPECT_EQ(storyForm.GetValueAt(ThroughlineStoryPointIndex(0, 11)), 0);
+    EXPECT_EQ(Structures(storyForm), structures);
+
+    // A dynamic without one.
+    storyForm.SetValue(12300, 90);
+    storyForm.SetValue(1040, 0);
+    storyForm.RebuildThroughlineStructures();
+    EXPECT_EQ(storyForm.GetStructuresValid(), 0);
+    EXPECT_EQ(storyForm.GetValueAt(ThroughlineStoryPointIndex(3, 10)), 0);
 }
 
 }  // namespace
