@@ -47,6 +47,7 @@ ErrCode FileReadBuffer::Read(void* buffer, std::uint32_t& count) {
     const std::uint32_t wanted = count;
     count = 0;
     if (ErrCode err = source_.GetError()) return err;
+    if (wanted == 0) return kNoErr;
     auto* out = static_cast<std::uint8_t*>(buffer);
     std::uint32_t done = 0;
     ErrCode err = kNoErr;

@@ -37,6 +37,18 @@ TEST(FileReadBuffer, SmallReadsComeFromOneSourceRead) {
     EXPECT_EQ(source.ReadCalls(), 2);
 }
 
+TEST(FileReadBuffer, AnEmptyReadTakesNothingEvenWithoutABuffer) {
+    ByteStream source(Sequence(10));
+    FileReadBuffer buffer(source, 16);
+    std::uint32_t count = 0;
+    EXPECT_EQ(buffer.Read(nullptr, count), kNoErr);
+    EXPECT_EQ(count, 0u);
+    std::uint8_t byte = 0xFF;
+    count = 1;
+    ASSERT_EQ(buffer.Read(&byte, count), kNoErr);
+    EXPECT_EQ(byte, 0);  // the empty read moved nothing
+}
+
 TEST(FileReadBuffer, ReadsAcrossTheBufferEndJoinUp) {
     ByteStream source(Sequence(100));
     FileReadBuffer buffer(source, 16);

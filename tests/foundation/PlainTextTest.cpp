@@ -39,10 +39,10 @@ TEST(PlainText, BoundedCopies) {
     EXPECT_EQ(std::string(padded, 3), std::string(3, '\0'));
 
     char range[8];
-    const char* text = "abcdef";
+    const char text[16] = "abcdef";
     CopyRange(range, text + 1, text + 4);
     EXPECT_STREQ(range, "bcd");
-    CopyRange(range, text + 4, text + 100);  // stops at the NUL
+    CopyRange(range, text + 4, text + sizeof text);  // stops at the NUL
     EXPECT_STREQ(range, "ef");
 
     char grown[8] = "ab";
