@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/gdi/Surface.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 
@@ -105,6 +106,10 @@ bool HeadlessPresenter::DropFiles(std::vector<std::string> cp1252Paths, POINT sc
 }
 
 void HeadlessPresenter::SetApplicationActive(bool active) { win::SetApplicationActive(active); }
+
+bool HeadlessPresenter::SaveScreenshot(const std::string& path) const { return GetScreenSurface().WritePng(path); }
+
+COLORREF HeadlessPresenter::PixelAt(int x, int y) const { return GetScreenSurface().GetPixel(x, y); }
 
 void HeadlessPresenter::ScriptPromptAnswer(std::string kind, PromptAnswer answer) {
     scripted_.emplace_back(std::move(kind), std::move(answer));

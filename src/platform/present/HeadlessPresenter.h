@@ -68,6 +68,10 @@ public:
     const std::vector<PromptRequest>& PromptsAsked() const { return promptsAsked_; }
     std::size_t UnusedPromptAnswers() const { return scripted_.size(); }
 
+    // The screen as it is now: a PNG file, or one pixel (CLR_INVALID outside the screen).
+    bool SaveScreenshot(const std::string& path) const;
+    COLORREF PixelAt(int x, int y) const;
+
     FrameState GetFrameState() const { return frameState_; }
     const std::string& FrameTitle() const { return frameTitle_; }
     int PresentCount() const { return presentCount_; }

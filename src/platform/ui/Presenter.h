@@ -43,6 +43,10 @@ Presenter* GetPresenter();
 void SetScreenSize(SIZE size);
 SIZE GetScreenSize();
 
+// The frame window: the first overlapped top-level window, which the presenter shows as its OS
+// window. Null while there is none.
+HWND GetPresentedFrame();
+
 // The pixels of the screen: what presenters show, screenshots save and tests read back.
 class Surface;
 Surface& GetScreenSurface();

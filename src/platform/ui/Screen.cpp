@@ -103,4 +103,9 @@ SIZE GetScreenSize() { return detail::Link().screen; }
 
 Surface& GetScreenSurface() { return detail::ScreenSurface(); }
 
+HWND GetPresentedFrame() {
+    detail::Window* frame = detail::Tree().Frame();
+    return frame != nullptr ? frame->handle : nullptr;
+}
+
 }  // namespace win

@@ -1,0 +1,277 @@
+#include "platform/present/SdlPresenter.h"
+
+#include <SDL2/SDL.h>
+
+#include "platform/gdi/Cursor.h"
+#include "platform/gdi/Surface.h"
+#include "platform/present/SdlKeys.h"
+#include "platform/sys/Cp1252.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/InputEvents.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/Window.h"
+
+namespace win {
+namespace {
+
+constexpr DWORD kFrameInterval = 15;  // the screen is shown at most this often while busy
+SdlPresenter* g_current = nullptr;
+
+}  // namespace
+
+SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        throw std::runtime_error(std::string("cannot start SDL video: ") + SDL_GetError());
+    }
+    window_ = SDL_CreateWindow(Cp1252ToUtf8(title).c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                               size.cx, size.cy, SDL_WINDOW_RESIZABLE);
+    if (window_ == nullptr) {
+        std::string reason = SDL_GetError();
+        SDL_Quit();
+        throw std::runtime_error("cannot open a window: " + reason);
+    }
+    SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
+    SDL_StartTextInput();
+    g_current = this;
+    previous_ = AttachPresenter(this);
+    SetCursorDisplayHook(&SdlPresenter::ShowCursor);
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    SetScreenSize(SIZE{width, height});
+    SyncToggleKeys();
+}
+
+SdlPresenter::~SdlPresenter() {
+    SetCursorDisplayHook(nullptr);
+    AttachPresenter(previous_);
+    g_current = nullptr;
+    for (auto& [handle, cursor] : cursors_) SDL_FreeCursor(cursor);
+    SDL_DestroyWindow(window_);
+    SDL_Quit();
+}
+
+DWORD SdlPresenter::Now() { return static_cast<DWORD>(SDL_GetTicks64()); }
+
+void SdlPresenter::Poll() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) Handle(event);
+}
+
+void SdlPresenter::Wait(std::optional<DWORD> deadline) {
+    if (blitPending_) Blit();
+    SDL_Event event;
+    int got = 0;
+    if (deadline) {
+        const LONG remaining = static_cast<LONG>(*deadline - Now());
+        got = remaining > 0 ? SDL_WaitEventTimeout(&event, remaining) : SDL_PollEvent(&event);
+    } else {
+        got = SDL_WaitEvent(&event);
+    }
+    if (got) {
+        Handle(event);
+        Poll();
+    }
+}
+
+void SdlPresenter::Sleep(DWORD milliseconds) { SDL_Delay(milliseconds); }
+
+void SdlPresenter::Present() {
+    blitPending_ = true;
+    if (Now() - lastBlit_ >= kFrameInterval) Blit();
+}
+
+void SdlPresenter::Blit() {
+    Surface& screen = GetScreenSurface();
+    screen.Flush();
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(screen.Row(0), screen.Width(), screen.Height(), 32,
+                                                             screen.Stride(), SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (source != nullptr && target != nullptr) {
+        SDL_BlitSurface(source, nullptr, target, nullptr);
+        SDL_UpdateWindowSurface(window_);
+    }
+    SDL_FreeSurface(source);
+    lastBlit_ = Now();
+    blitPending_ = false;
+}
+
+SIZE SdlPresenter::RequestFrameSize(SIZE size) {
+    if (size.cx < 1) size.cx = 1;
+    if (size.cy < 1) size.cy = 1;
+    SDL_SetWindowSize(window_, size.cx, size.cy);
+    return size;
+}
+
+void SdlPresenter::SetFrameState(FrameState state) {
+    if (followingOs_) return;
+    switch (state) {
+    case FrameState::Maximized:
+        SDL_MaximizeWindow(window_);
+        break;
+    case FrameState::Minimized:
+        SDL_MinimizeWindow(window_);
+        break;
+    case FrameState::Normal:
+        SDL_RestoreWindow(window_);
+        break;
+    }
+}
+
+void SdlPresenter::SetFrameTitle(std::string_view title) { SDL_SetWindowTitle(window_, Cp1252ToUtf8(title).c_str()); }
+
+void SdlPresenter::FollowFrameState(FrameState state) {
+    HWND frame = GetPresentedFrame();
+    if (frame == nullptr) return;
+    const bool now = state == FrameState::Maximized ? IsZoomed(frame) : state == FrameState::Minimized ? IsIconic(frame)
+                                                                                                     : !IsZoomed(frame) && !IsIconic(frame);
+    if (now) return;
+    followingOs_ = true;
+    ShowWindow(frame, state == FrameState::Maximized ? SW_MAXIMIZE : state == FrameState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+    followingOs_ = false;
+}
+
+void SdlPresenter::SyncToggleKeys() {
+    const SDL_Keymod mods = SDL_GetModState();
+    SetToggleKeyState(VK_CAPITAL, (mods & KMOD_CAPS) != 0);
+    SetToggleKeyState(VK_NUMLOCK, (mods & KMOD_NUM) != 0);
+}
+
+void SdlPresenter::HandleKey(const SDL_KeyboardEvent& key) {
+    const bool numLock = (SDL_GetModState() & KMOD_NUM) != 0;
+    const MappedKey mapped = MapSdlKey(key.keysym.scancode, key.keysym.sym, numLock);
+    if (mapped.virtualKey == 0) return;
+    KeyInput input;
+    input.virtualKey = mapped.virtualKey;
+    input.down = key.state == SDL_PRESSED;
+    input.extended = mapped.extended;
+    input.scanCode = static_cast<UINT>(key.keysym.scancode);
+    if (input.down) {
+        // The characters the layout made of this key arrive as the very next event.
+        SDL_Event next;
+        if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 && next.type == SDL_TEXTINPUT) {
+            SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
+            input.text = Utf8ToCp1252(next.text.text);
+        }
+    }
+    InjectKey(input);
+}
+
+void SdlPresenter::HandleWindowEvent(const SDL_Event& event) {
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        SetScreenSize(SIZE{event.window.data1, event.window.data2});
+        blitPending_ = true;
+        break;
+    case SDL_WINDOWEVENT_EXPOSED:
+        Blit();
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        SyncToggleKeys();
+        SetApplicationActive(true);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        SetApplicationActive(false);
+        break;
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        FollowFrameState(FrameState::Maximized);
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        FollowFrameState(FrameState::Minimized);
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+        FollowFrameState(FrameState::Normal);
+        break;
+    case SDL_WINDOWEVENT_CLOSE:
+        if (HWND frame = GetPresentedFrame()) {
+            PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else {
+            PostQuitMessage(0);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlPresenter::Handle(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        if (HWND frame = GetPresentedFrame()) {
+            PostMessageA(frame, WM_CLOSE, 0, 0);
+        } else {
+            PostQuitMessage(0);
+        }
+        break;
+    case SDL_WINDOWEVENT:
+        HandleWindowEvent(event);
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        HandleKey(event.key);
+        break;
+    case SDL_TEXTINPUT:
+        InjectText(Utf8ToCp1252(event.text.text));
+        break;
+    case SDL_MOUSEMOTION:
+        InjectMouseMove(POINT{event.motion.x, event.motion.y});
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        const MouseButton button = event.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
+                                   : event.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
+                                                                              : MouseButton::Left;
+        if (event.button.button > SDL_BUTTON_RIGHT) break;
+        InjectMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN, POINT{event.button.x, event.button.y});
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        POINT at;
+        GetCursorPos(&at);
+        InjectMouseWheel(event.wheel.y * 120, at);
+        break;
+    }
+    case SDL_DROPBEGIN:
+        drops_.clear();
+        break;
+    case SDL_DROPFILE:
+        drops_.push_back(Utf8ToCp1252(event.drop.file));
+        SDL_free(event.drop.file);
+        break;
+    case SDL_DROPCOMPLETE: {
+        POINT at;
+        GetCursorPos(&at);
+        InjectDroppedFiles(std::move(drops_), at);
+        drops_.clear();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void SdlPresenter::ShowCursor(HCURSOR cursor) {
+    if (g_current == nullptr) return;
+    if (cursor == nullptr) {
+        SDL_ShowCursor(SDL_DISABLE);
+        return;
+    }
+    SDL_Cursor*& shown = g_current->cursors_[cursor];
+    if (shown == nullptr) {
+        const CursorImage* image = GetCursorImage(cursor);
+        if (image == nullptr || image->pixels.empty()) return;
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<std::uint32_t*>(image->pixels.data()), image->width, image->height, 32,
+            image->width * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (surface == nullptr) return;
+        shown = SDL_CreateColorCursor(surface, image->hotSpot.x, image->hotSpot.y);
+        SDL_FreeSurface(surface);
+        if (shown == nullptr) return;
+    }
+    SDL_SetCursor(shown);
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+}  // namespace win

@@ -1,0 +1,57 @@
+#pragma once
+// The presenter for real use: one SDL window shows the screen surface, and SDL's keyboard, text,
+// mouse, window and drop events become the window layer's input. The frame window is the OS window:
+// its size, state and title follow each other both ways, and closing the OS window asks the frame to
+// close (it may refuse, to ask about unsaved changes).
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/ui/Presenter.h"
+
+struct SDL_Window;
+struct SDL_Cursor;
+union SDL_Event;
+struct SDL_KeyboardEvent;
+
+namespace win {
+
+class SdlPresenter final : public Presenter {
+public:
+    // Opens the OS window and attaches itself; throws std::runtime_error with SDL's reason when the
+    // window cannot be opened.
+    SdlPresenter(const std::string& title, SIZE size);
+    ~SdlPresenter() override;
+    SdlPresenter(const SdlPresenter&) = delete;
+    SdlPresenter& operator=(const SdlPresenter&) = delete;
+
+    DWORD Now() override;
+    void Poll() override;
+    void Wait(std::optional<DWORD> deadline) override;
+    void Sleep(DWORD milliseconds) override;
+    void Present() override;
+    SIZE RequestFrameSize(SIZE size) override;
+    void SetFrameState(FrameState state) override;
+    void SetFrameTitle(std::string_view title) override;
+
+private:
+    void Handle(const SDL_Event& event);
+    void HandleKey(const SDL_KeyboardEvent& key);
+    void HandleWindowEvent(const SDL_Event& event);
+    void FollowFrameState(FrameState state);
+    void SyncToggleKeys();
+    void Blit();
+    static void ShowCursor(HCURSOR cursor);
+
+    SDL_Window* window_ = nullptr;
+    Presenter* previous_ = nullptr;
+    DWORD lastBlit_ = 0;
+    bool blitPending_ = true;
+    bool followingOs_ = false;
+    std::vector<std::string> drops_;
+    std::map<HCURSOR, SDL_Cursor*> cursors_;
+};
+
+}  // namespace win
