@@ -21,6 +21,10 @@ InputState& Input() {
     return state;
 }
 
+bool IsButtonDownMessage(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
 namespace {
 
 bool IsDown(const KeyStates& keys, UINT key) { return (keys[key & 0xFF] & 0x80) != 0; }
@@ -33,10 +37,6 @@ void SetDown(KeyStates& keys, UINT key, bool down) {
     } else {
         state &= static_cast<BYTE>(~0x80);
     }
-}
-
-bool IsButtonDown(UINT message) {
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
 }
 
 WPARAM MouseKeyFlags(const KeyStates& keys) {
@@ -111,7 +111,7 @@ bool ConvertMouse(InputEvent& event) {
     const bool client = hit == HTCLIENT;
     const UINT pressed = message;
 
-    if (IsButtonDown(message)) {
+    if (IsButtonDownMessage(message)) {
         ClickMemory& last = input.lastClick;
         const bool twice = last.valid && last.message == message && last.window == target->handle &&
                            last.client == client && event.time - last.time <= GetDoubleClickTime() &&
@@ -126,7 +126,7 @@ bool ConvertMouse(InputEvent& event) {
     }
 
     bool eat = false;
-    if (capture == nullptr && IsButtonDown(pressed)) {
+    if (capture == nullptr && IsButtonDownMessage(pressed)) {
         for (Window* w = target; w->IsChild() && !(w->exStyle & WS_EX_NOPARENTNOTIFY) && w->parent != nullptr;
              w = w->parent) {
             const POINT origin = ClientOrigin(*w->parent);
@@ -222,6 +222,16 @@ bool RangeTakesInput(UINT first, UINT last) {
 void Push(InputEvent event) {
     event.time = Now();
     Input().events.push_back(std::move(event));
+}
+
+void PushMouse(InputEvent::Kind kind, UINT message, int wheelDelta, POINT screenPoint) {
+    InputEvent event;
+    event.kind = kind;
+    event.mouseMessage = message;
+    event.wheelDelta = wheelDelta;
+    event.point = screenPoint;
+    event.keys = Input().asyncKeys;
+    Push(std::move(event));
 }
 
 }  // namespace
@@ -364,12 +374,7 @@ void InjectMouseMove(POINT screenPoint) {
             return;
         }
     }
-    InputEvent event;
-    event.kind = InputEvent::Kind::Mouse;
-    event.mouseMessage = WM_MOUSEMOVE;
-    event.point = screenPoint;
-    event.keys = input.asyncKeys;
-    Push(std::move(event));
+    PushMouse(InputEvent::Kind::Mouse, WM_MOUSEMOVE, 0, screenPoint);
 }
 
 void InjectMouseButton(MouseButton button, bool down, POINT screenPoint) {
@@ -385,23 +390,12 @@ void InjectMouseButton(MouseButton button, bool down, POINT screenPoint) {
         message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
     }
     SetDown(input.asyncKeys, key, down);
-    InputEvent event;
-    event.kind = InputEvent::Kind::Mouse;
-    event.mouseMessage = message;
-    event.point = screenPoint;
-    event.keys = input.asyncKeys;
-    Push(std::move(event));
+    PushMouse(InputEvent::Kind::Mouse, message, 0, screenPoint);
 }
 
 void InjectMouseWheel(int delta, POINT screenPoint) {
-    InputState& input = Input();
-    input.cursor = screenPoint;
-    InputEvent event;
-    event.kind = InputEvent::Kind::Wheel;
-    event.wheelDelta = delta;
-    event.point = screenPoint;
-    event.keys = input.asyncKeys;
-    Push(std::move(event));
+    Input().cursor = screenPoint;
+    PushMouse(InputEvent::Kind::Wheel, 0, delta, screenPoint);
 }
 
 void SetToggleKeyState(UINT virtualKey, bool on) {

@@ -53,6 +53,8 @@ struct InputState {
 
 InputState& Input();
 
+bool IsButtonDownMessage(UINT message);  // WM_LBUTTONDOWN, WM_RBUTTONDOWN or WM_MBUTTONDOWN
+
 bool TakeInput(MSG* message, HWND filter, UINT first, UINT last, bool remove);
 void DiscardInputFor(HWND window);
 // The OS layout's characters for a key-down message taken from the queue, when it had any.

@@ -83,22 +83,17 @@ void DrawButton(const Window& window, HDC dc, int hit, bool pressed) {
             Fill(dc, RECT{cx - i - 1, cy + i, cx - i + 1, cy + i + 1}, COLOR_BTNTEXT);
         }
         break;
-    case HTMAXBUTTON:
-        if (window.IsMaximized()) {
+    default: {
+        // A button that would restore the window shows both arrows.
+        const bool restores = hit == HTMAXBUTTON ? window.IsMaximized() : window.IsMinimized();
+        if (restores) {
             Triangle(dc, cx, cy - 3, 4, true);
             Triangle(dc, cx, cy + 3, 4, false);
         } else {
-            Triangle(dc, cx, cy, 5, true);
+            Triangle(dc, cx, cy, 5, hit == HTMAXBUTTON);
         }
         break;
-    default:
-        if (window.IsMinimized()) {
-            Triangle(dc, cx, cy - 3, 4, true);
-            Triangle(dc, cx, cy + 3, 4, false);
-        } else {
-            Triangle(dc, cx, cy, 5, false);
-        }
-        break;
+    }
     }
 }
 

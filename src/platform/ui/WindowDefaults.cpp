@@ -4,15 +4,12 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/sys/Bell.h"
 #include "platform/ui/Activation.h"
+#include "platform/ui/InputQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/SystemMetrics.h"
 
 namespace win::detail {
 namespace {
-
-bool IsButtonDown(UINT message) {
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-}
 
 LPCSTR CursorForHit(int hit) {
     switch (hit) {
@@ -40,7 +37,7 @@ LRESULT SetDefaultCursor(Window& window, int hitCode, UINT mouseMessage) {
     if (hitCode == HTERROR) {
         // A click on a window kept disabled by a modal window: a beep, and the modal window comes
         // forward.
-        if (IsButtonDown(mouseMessage)) {
+        if (IsButtonDownMessage(mouseMessage)) {
             MessageBeep(0);
             Window& top = TopLevelOf(window);
             for (Window* popup : Tree().TopLevelWindows()) {
