@@ -140,11 +140,14 @@ Window FindNamed(Display* display, Window under, const char* name) {
     Window found = 0;
     for (unsigned i = 0; i < count && found == 0; ++i) {
         char* title = nullptr;
-        if (XFetchName(display, children[i], &title) && title != nullptr) {
+        XWindowAttributes attributes;
+        const bool viewable =
+            XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable;
+        if (viewable && XFetchName(display, children[i], &title) && title != nullptr) {
             if (std::string(title) == name) found = children[i];
             XFree(title);
         }
-        if (found == 0) found = FindNamed(display, children[i], name);
+        if (found == 0 && viewable) found = FindNamed(display, children[i], name);
     }
     if (children != nullptr) XFree(children);
     return found;
@@ -230,8 +233,16 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
 
     XTestFakeMotionEvent(display, -1, x + 112, y + 63, CurrentTime);
     XFlush(display);
-    // The pointer is in the window before the button goes down.
+    // The pointer is in the window before the button goes down. The window under it is the one the
+    // program shows (a window of the same name may have come and gone while it started).
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    {
+        Window root = 0, under = 0;
+        int rootX, rootY, windowX, windowY;
+        unsigned buttons;
+        XQueryPointer(display, DefaultRootWindow(display), &root, &under, &rootX, &rootY, &windowX, &windowY, &buttons);
+        if (under != 0) window = under;
+    }
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XFlush(display);
@@ -261,6 +272,19 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     Key(display, XK_F5, true);
     Key(display, XK_F5, false);
     EXPECT_TRUE(lines.WaitFor("keydown 116")) << lines.All();
+    // The OS window's size is the frame's, and the new area is painted.
+    XResizeWindow(display, window, 500, 360);
+    XFlush(display);
+    EXPECT_TRUE(lines.WaitFor("size 500 360")) << lines.All();
+    EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 480, y + 340) == 0x00C08040; }));
+    // Focus leaving and coming back is the application's activation.
+    XSetInputFocus(display, DefaultRootWindow(display), RevertToNone, CurrentTime);
+    XFlush(display);
+    EXPECT_TRUE(lines.WaitFor("activateapp 0")) << lines.All();
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XFlush(display);
+    EXPECT_TRUE(lines.WaitFor("activateapp 1")) << lines.All();
+
     Key(display, XK_q, true);
     Key(display, XK_q, false);
     EXPECT_TRUE(lines.WaitFor("bye 1")) << lines.All();
@@ -269,7 +293,7 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
 
     std::unique_ptr<win::Surface> saved = win::Surface::ReadPng(screenshot);
     ASSERT_NE(saved, nullptr);
-    EXPECT_EQ(saved->Width(), 400);
+    EXPECT_EQ(saved->Width(), 500);
     EXPECT_EQ(saved->GetPixel(110, 60), 0x004080F0u);
     EXPECT_EQ(saved->GetPixel(10, 10), 0x00C08040u);
 }

@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "platform/ui/Paint.h"
 
 namespace uitest {
 namespace {
@@ -77,19 +78,27 @@ TEST_F(MessageQueue, NestedLoopsInsideHandlersKeepTimersGoing) {
     HWND other = Popup(RECT{0, 0, 10, 10});
     int outerTicks = 0;
     int otherTicks = 0;
+    int nestedPaints = 0;
+    bool nested = false;
     bool nestedDone = false;
     g_hook = [&](HWND w, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
-        if (message == WM_TIMER && w == other) ++otherTicks;
+        if (message == WM_PAINT && w == other && nested) ++nestedPaints;
+        if (message == WM_TIMER && w == other) {
+            ++otherTicks;
+            InvalidateRect(other, nullptr, TRUE);
+        }
         if (message == WM_TIMER && w == window) {
             ++outerTicks;
             if (outerTicks == 1) {
                 // A modal loop inside a timer handler, as a message box raised by autosave runs.
                 SetTimer(other, 1, 30, nullptr);
+                nested = true;
                 MSG inner;
                 while (otherTicks < 3 && GetMessageA(&inner, nullptr, 0, 0)) {
                     TranslateMessage(&inner);
                     DispatchMessageA(&inner);
                 }
+                nested = false;
                 nestedDone = true;
             }
         }
@@ -99,6 +108,7 @@ TEST_F(MessageQueue, NestedLoopsInsideHandlersKeepTimersGoing) {
     MSG message;
     while (!nestedDone && GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
     EXPECT_EQ(otherTicks, 3);
+    EXPECT_EQ(nestedPaints, 2) << "each tick's paint, but the last, came inside the nested loop";
     EXPECT_GE(outerTicks, 1);
     EXPECT_EQ(outerTicks, 1) << "the outer timer's next period had not come";
     EXPECT_EQ(presenter.Now() - 1000000, 100u + 30u * 3) << "the virtual clock jumps to each timer";

@@ -81,6 +81,9 @@ LRESULT FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATEAPP:
         Report("activateapp %ld", wParam ? 1 : 0);
         return 0;
+    case WM_SIZE:
+        Report("size %ld %ld", LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
