@@ -2,11 +2,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/present/HeadlessPresenter.h"
-#include "platform/ui/MessageQueue.h"
-#include "platform/ui/Paint.h"
-#include "platform/ui/SystemMetrics.h"
-#include "platform/ui/Timer.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/User.h"
 
 namespace {
 

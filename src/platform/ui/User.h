@@ -1,0 +1,19 @@
+#pragma once
+// The whole window layer: classes and windows, messages, timers, input, painting, metrics, dropped
+// files, prompts and the presenter link.
+
+#include "platform/ui/DragDrop.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/InputEvents.h"
+#include "platform/ui/KeyCharacters.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Paint.h"
+#include "platform/ui/Presenter.h"
+#include "platform/ui/Prompts.h"
+#include "platform/ui/Rects.h"
+#include "platform/ui/Styles.h"
+#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/Window.h"
