@@ -17,9 +17,7 @@ MemBlockPtr ReadBody(IReadFile& file, std::uint32_t length, ErrCode& err) {
         err = kOutOfMemoryErr;
         return nullptr;
     }
-    std::uint32_t count = length;
-    err = length > 0 ? file.Read(block.get(), count) : kNoErr;
-    if (err == kNoErr && count != length) err = kEndOfFileErr;
+    err = ReadExactly(file, block.get(), length);
     if (err != kNoErr) return nullptr;
     return block;
 }
@@ -32,11 +30,7 @@ ErrCode WriteBlock(const void* block, IWriteFile& file) {
     const std::uint32_t length = MemSize(block);
     ErrCode err = file.WriteShort(0);
     if (err == kNoErr) err = file.WriteLong(static_cast<std::int32_t>(length));
-    if (err == kNoErr && length > 0) {
-        std::uint32_t count = length;
-        err = file.Write(block, count);
-        if (err == kNoErr && count != length) err = kWrongWriteCountErr;
-    }
+    if (err == kNoErr) err = WriteExactly(file, block, length);
     return err;
 }
 

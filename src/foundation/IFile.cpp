@@ -5,24 +5,21 @@
 #include "foundation/ByteOrder.h"
 #include "foundation/FileError.h"
 
-namespace {
-
-// Reads exactly size bytes, or answers why not.
-ErrCode ReadExactly(IReadFile& file, std::uint8_t* bytes, std::uint32_t size) {
+ErrCode ReadExactly(IReadFile& stream, void* bytes, std::uint32_t size) {
+    if (size == 0) return stream.GetError();
     std::uint32_t count = size;
-    ErrCode err = file.Read(bytes, count);
+    ErrCode err = stream.Read(bytes, count);
     if (err == kNoErr && count != size) err = kEndOfFileErr;
     return err;
 }
 
-ErrCode WriteExactly(IWriteFile& file, const std::uint8_t* bytes, std::uint32_t size) {
+ErrCode WriteExactly(IWriteFile& stream, const void* bytes, std::uint32_t size) {
+    if (size == 0) return stream.GetError();
     std::uint32_t count = size;
-    ErrCode err = file.Write(bytes, count);
+    ErrCode err = stream.Write(bytes, count);
     if (err == kNoErr && count != size) err = kWrongWriteCountErr;
     return err;
 }
-
-}  // namespace
 
 ErrCode IReadFile::ReadByte(std::uint8_t& value) {
     std::uint8_t byte = 0;
@@ -98,7 +95,5 @@ ErrCode IWriteFile::WriteFourCC(FourCC value) {
 
 ErrCode IWriteFile::WriteCString(const char* text) {
     if (!text) return GetError();
-    const std::size_t length = std::strlen(text);
-    if (length == 0) return GetError();
-    return WriteExactly(*this, reinterpret_cast<const std::uint8_t*>(text), static_cast<std::uint32_t>(length));
+    return WriteExactly(*this, text, static_cast<std::uint32_t>(std::strlen(text)));
 }

@@ -87,3 +87,9 @@ public:
     // The characters of a NUL-terminated text, without the NUL; nothing for null.
     virtual ErrCode WriteCString(const char* text);
 };
+
+// Whole reads and writes: a stream that moves fewer bytes than asked without an error of its own
+// answers -10 (reading) or -9 (writing). Nothing to move makes no call and answers the stream's
+// sticky error.
+ErrCode ReadExactly(IReadFile& stream, void* bytes, std::uint32_t size);
+ErrCode WriteExactly(IWriteFile& stream, const void* bytes, std::uint32_t size);

@@ -8,7 +8,6 @@
 #include "foundation/IFile.h"
 #include "foundation/Memory.h"
 #include "foundation/PlainText.h"
-#include "foundation/pfm/StreamUtil.h"
 
 namespace {
 

@@ -22,21 +22,13 @@ std::uint32_t CappedLength(const char* text, std::uint32_t cap) {
     return length > cap ? cap : static_cast<std::uint32_t>(length);
 }
 
-ErrCode WriteCharacters(IWriteFile& stream, const char* text, std::uint32_t length) {
-    if (length == 0) return kNoErr;
-    std::uint32_t count = length;
-    ErrCode err = stream.Write(text, count);
-    if (err == kNoErr && count != length) err = kWrongWriteCountErr;
-    return err;
-}
-
 ErrCode WriteScrambled(IWriteFile& stream, const char* text, std::uint32_t length) {
     if (length == 0) return kNoErr;
     std::unique_ptr<char[]> copy(new (std::nothrow) char[length]);
     if (!copy) return kOutOfMemoryErr;
     std::memcpy(copy.get(), text, length);
     ScrambleText(length, copy.get());
-    return WriteCharacters(stream, copy.get(), length);
+    return WriteExactly(stream, copy.get(), length);
 }
 
 ErrCode ReadShortPrefix(IReadFile& stream, std::int32_t& length) {
@@ -80,9 +72,7 @@ ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, String& text, bool 
             const std::size_t done = characters.size();
             const std::uint32_t piece = std::min<std::uint32_t>(stored - static_cast<std::uint32_t>(done), kStringChunk);
             characters.resize(done + piece);
-            std::uint32_t count = piece;
-            err = stream.Read(characters.data() + done, count);
-            if (err == kNoErr && count != piece) err = kEndOfFileErr;
+            err = ReadExactly(stream, characters.data() + done, piece);
             if (err != kNoErr) return err;
         }
     } catch (const std::bad_alloc&) {
@@ -114,19 +104,19 @@ std::uint32_t SizeOfLongText(const char* text) { return CappedLength(text, UINT3
 ErrCode WriteShortText(IWriteFile& stream, const char* text) {
     const std::uint32_t length = CappedLength(text, kMaxShortText);
     const ErrCode err = stream.WriteByte(static_cast<std::uint8_t>(length));
-    return err != kNoErr ? err : WriteCharacters(stream, text, length);
+    return err != kNoErr ? err : WriteExactly(stream, text, length);
 }
 
 ErrCode WriteMediumText(IWriteFile& stream, const char* text) {
     const std::uint32_t length = CappedLength(text, kMaxMediumText);
     const ErrCode err = stream.WriteShort(static_cast<std::int16_t>(length));
-    return err != kNoErr ? err : WriteCharacters(stream, text, length);
+    return err != kNoErr ? err : WriteExactly(stream, text, length);
 }
 
 ErrCode WriteLongText(IWriteFile& stream, const char* text) {
     const std::uint32_t length = CappedLength(text, INT32_MAX);
     const ErrCode err = stream.WriteLong(static_cast<std::int32_t>(length));
-    return err != kNoErr ? err : WriteCharacters(stream, text, length);
+    return err != kNoErr ? err : WriteExactly(stream, text, length);
 }
 
 ErrCode WriteShortTextScrambled(IWriteFile& stream, const char* text) {

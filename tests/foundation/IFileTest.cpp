@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/FileError.h"
 #include "foundation/ByteStream.h"
 
@@ -92,6 +94,49 @@ TEST(IFile, StickyErrorStopsTypedOperations) {
     EXPECT_EQ(stream.WriteLong(1), kWriteErr);
     EXPECT_EQ(stream.WriteCString(""), kWriteErr);
     EXPECT_EQ(stream.Rewind(), kWriteErr);
+}
+
+// A stream that moves at most two bytes a call and calls that no error, as a pipe or a full
+// device may.
+class TwoBytesAtATime : public ByteStream {
+public:
+    using ByteStream::ByteStream;
+    ErrCode Read(void* buffer, std::uint32_t& count) override {
+        count = std::min<std::uint32_t>(count, 2);
+        return ByteStream::Read(buffer, count);
+    }
+    ErrCode Write(const void* buffer, std::uint32_t& count) override {
+        count = std::min<std::uint32_t>(count, 2);
+        return ByteStream::Write(buffer, count);
+    }
+};
+
+TEST(IFile, WholeReadsAndWritesRefuseShortCounts) {
+    TwoBytesAtATime stream({1, 2, 3, 4});
+    std::uint8_t bytes[4] = {};
+    EXPECT_EQ(ReadExactly(stream, bytes, 2), kNoErr);
+    EXPECT_EQ(ReadExactly(stream, bytes, 2), kNoErr);
+    ASSERT_EQ(stream.Rewind(), kNoErr);
+    EXPECT_EQ(ReadExactly(stream, bytes, 3), kEndOfFileErr);
+    std::int32_t value = 7;
+    ASSERT_EQ(stream.Rewind(), kNoErr);
+    EXPECT_EQ(stream.ReadLong(value), kEndOfFileErr);
+    EXPECT_EQ(value, 7);
+
+    EXPECT_EQ(WriteExactly(stream, "ab", 2), kNoErr);
+    EXPECT_EQ(WriteExactly(stream, "abc", 3), kWrongWriteCountErr);
+    EXPECT_EQ(stream.WriteLong(1), kWrongWriteCountErr);
+}
+
+TEST(IFile, NothingToMoveMakesNoCallAndAnswersTheStickyError) {
+    ByteStream stream({1, 2});
+    EXPECT_EQ(ReadExactly(stream, nullptr, 0), kNoErr);
+    EXPECT_EQ(WriteExactly(stream, nullptr, 0), kNoErr);
+    stream.SetError(kReadErr);
+    EXPECT_EQ(ReadExactly(stream, nullptr, 0), kReadErr);
+    EXPECT_EQ(WriteExactly(stream, nullptr, 0), kReadErr);
+    EXPECT_EQ(stream.ReadCalls(), 0);
+    EXPECT_EQ(stream.WriteCalls(), 0);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "foundation/FileReader.h"
 #include "foundation/IFile.h"
 #include "foundation/Platform.h"
-#include "foundation/pfm/StreamUtil.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "foundation/pfm/MemoryWriteFile.h"
 #include "foundation/pfm/PFMData.h"
 #include "foundation/pfm/ScrambleKeyScope.h"
-#include "foundation/pfm/StreamUtil.h"
 
 namespace {
 
