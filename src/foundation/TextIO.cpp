@@ -47,12 +47,46 @@ ErrCode ReadMediumPrefix(IReadFile& stream, std::int32_t& length) {
 
 ErrCode ReadLongPrefix(IReadFile& stream, std::int32_t& length) { return stream.ReadLong(length); }
 
-using PrefixReader = ErrCode (*)(IReadFile&, std::int32_t&);
+ErrCode WriteShortPrefix(IWriteFile& stream, std::uint32_t length) {
+    return stream.WriteByte(static_cast<std::uint8_t>(length));
+}
 
-ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, char* buffer, std::uint32_t size, bool unscramble,
+ErrCode WriteMediumPrefix(IWriteFile& stream, std::uint32_t length) {
+    return stream.WriteShort(static_cast<std::int16_t>(length));
+}
+
+ErrCode WriteLongPrefix(IWriteFile& stream, std::uint32_t length) {
+    return stream.WriteLong(static_cast<std::int32_t>(length));
+}
+
+// One length-prefixed form: the most characters it holds, its prefix's size, and how the prefix
+// is read and written.
+struct TextForm {
+    std::uint32_t limit;
+    std::uint32_t prefixSize;
+    ErrCode (*readPrefix)(IReadFile&, std::int32_t&);
+    ErrCode (*writePrefix)(IWriteFile&, std::uint32_t);
+};
+
+constexpr TextForm kShortText{kMaxShortText, 1, ReadShortPrefix, WriteShortPrefix};
+constexpr TextForm kMediumText{kMaxMediumText, 2, ReadMediumPrefix, WriteMediumPrefix};
+constexpr TextForm kLongText{INT32_MAX, 4, ReadLongPrefix, WriteLongPrefix};
+
+std::uint32_t SizeOf(const TextForm& form, const char* text) {
+    return CappedLength(text, form.limit) + form.prefixSize;
+}
+
+ErrCode WriteText(IWriteFile& stream, const TextForm& form, const char* text, bool scramble) {
+    const std::uint32_t length = CappedLength(text, form.limit);
+    const ErrCode err = form.writePrefix(stream, length);
+    if (err != kNoErr) return err;
+    return scramble ? WriteScrambled(stream, text, length) : WriteExactly(stream, text, length);
+}
+
+ErrCode ReadText(IReadFile& stream, const TextForm& form, char* buffer, std::uint32_t size, bool unscramble,
                  std::int16_t* cut) {
     std::int32_t length = 0;
-    const ErrCode err = readPrefix(stream, length);
+    const ErrCode err = form.readPrefix(stream, length);
     if (err != kNoErr) return err;
     return ReadPrefixedText(stream, length, buffer, size, unscramble, cut);
 }
@@ -60,9 +94,9 @@ ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, char* buffer, std::
 // Characters read at a time into a String: memory grows only as fast as the file delivers.
 constexpr std::uint32_t kStringChunk = 65536;
 
-ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, String& text, bool unscramble) {
+ErrCode ReadText(IReadFile& stream, const TextForm& form, String& text, bool unscramble) {
     std::int32_t length = 0;
-    ErrCode err = readPrefix(stream, length);
+    ErrCode err = form.readPrefix(stream, length);
     if (err != kNoErr) return err;
     if (length < 0) return kBadDataErr;
     const auto stored = static_cast<std::uint32_t>(length);
@@ -70,7 +104,8 @@ ErrCode ReadText(IReadFile& stream, PrefixReader readPrefix, String& text, bool 
     try {
         while (characters.size() < stored) {
             const std::size_t done = characters.size();
-            const std::uint32_t piece = std::min<std::uint32_t>(stored - static_cast<std::uint32_t>(done), kStringChunk);
+            const std::uint32_t piece =
+                std::min<std::uint32_t>(stored - static_cast<std::uint32_t>(done), kStringChunk);
             characters.resize(done + piece);
             err = ReadExactly(stream, characters.data() + done, piece);
             if (err != kNoErr) return err;
@@ -97,54 +132,40 @@ ErrCode SkipCharacters(IReadFile& stream, std::uint32_t count) {
 
 }  // namespace
 
-std::uint32_t SizeOfShortText(const char* text) { return CappedLength(text, kMaxShortText) + 1; }
-std::uint32_t SizeOfMediumText(const char* text) { return CappedLength(text, kMaxMediumText) + 2; }
-std::uint32_t SizeOfLongText(const char* text) { return CappedLength(text, UINT32_MAX - 4) + 4; }
+std::uint32_t SizeOfShortText(const char* text) { return SizeOf(kShortText, text); }
+std::uint32_t SizeOfMediumText(const char* text) { return SizeOf(kMediumText, text); }
+std::uint32_t SizeOfLongText(const char* text) { return SizeOf(kLongText, text); }
 
 ErrCode WriteShortText(IWriteFile& stream, const char* text) {
-    const std::uint32_t length = CappedLength(text, kMaxShortText);
-    const ErrCode err = stream.WriteByte(static_cast<std::uint8_t>(length));
-    return err != kNoErr ? err : WriteExactly(stream, text, length);
+    return WriteText(stream, kShortText, text, false);
 }
-
 ErrCode WriteMediumText(IWriteFile& stream, const char* text) {
-    const std::uint32_t length = CappedLength(text, kMaxMediumText);
-    const ErrCode err = stream.WriteShort(static_cast<std::int16_t>(length));
-    return err != kNoErr ? err : WriteExactly(stream, text, length);
+    return WriteText(stream, kMediumText, text, false);
 }
-
 ErrCode WriteLongText(IWriteFile& stream, const char* text) {
-    const std::uint32_t length = CappedLength(text, INT32_MAX);
-    const ErrCode err = stream.WriteLong(static_cast<std::int32_t>(length));
-    return err != kNoErr ? err : WriteExactly(stream, text, length);
+    return WriteText(stream, kLongText, text, false);
 }
-
 ErrCode WriteShortTextScrambled(IWriteFile& stream, const char* text) {
-    const std::uint32_t length = CappedLength(text, kMaxShortText);
-    const ErrCode err = stream.WriteByte(static_cast<std::uint8_t>(length));
-    return err != kNoErr ? err : WriteScrambled(stream, text, length);
+    return WriteText(stream, kShortText, text, true);
 }
-
 ErrCode WriteMediumTextScrambled(IWriteFile& stream, const char* text) {
-    const std::uint32_t length = CappedLength(text, kMaxMediumText);
-    const ErrCode err = stream.WriteShort(static_cast<std::int16_t>(length));
-    return err != kNoErr ? err : WriteScrambled(stream, text, length);
+    return WriteText(stream, kMediumText, text, true);
 }
 
 ErrCode ReadShortText(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
-    return ReadText(stream, ReadShortPrefix, buffer, size, false, cut);
+    return ReadText(stream, kShortText, buffer, size, false, cut);
 }
 ErrCode ReadMediumText(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
-    return ReadText(stream, ReadMediumPrefix, buffer, size, false, cut);
+    return ReadText(stream, kMediumText, buffer, size, false, cut);
 }
 ErrCode ReadLongText(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
-    return ReadText(stream, ReadLongPrefix, buffer, size, false, cut);
+    return ReadText(stream, kLongText, buffer, size, false, cut);
 }
 ErrCode ReadShortTextScrambled(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
-    return ReadText(stream, ReadShortPrefix, buffer, size, true, cut);
+    return ReadText(stream, kShortText, buffer, size, true, cut);
 }
 ErrCode ReadMediumTextScrambled(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut) {
-    return ReadText(stream, ReadMediumPrefix, buffer, size, true, cut);
+    return ReadText(stream, kMediumText, buffer, size, true, cut);
 }
 
 std::uint32_t SizeOfShortText(const String& text) { return SizeOfShortText(text.CStr()); }
@@ -159,14 +180,14 @@ ErrCode WriteShortTextScrambled(IWriteFile& stream, const String& text) {
 ErrCode WriteMediumTextScrambled(IWriteFile& stream, const String& text) {
     return WriteMediumTextScrambled(stream, text.CStr());
 }
-ErrCode ReadShortText(IReadFile& stream, String& text) { return ReadText(stream, ReadShortPrefix, text, false); }
-ErrCode ReadMediumText(IReadFile& stream, String& text) { return ReadText(stream, ReadMediumPrefix, text, false); }
-ErrCode ReadLongText(IReadFile& stream, String& text) { return ReadText(stream, ReadLongPrefix, text, false); }
+ErrCode ReadShortText(IReadFile& stream, String& text) { return ReadText(stream, kShortText, text, false); }
+ErrCode ReadMediumText(IReadFile& stream, String& text) { return ReadText(stream, kMediumText, text, false); }
+ErrCode ReadLongText(IReadFile& stream, String& text) { return ReadText(stream, kLongText, text, false); }
 ErrCode ReadShortTextScrambled(IReadFile& stream, String& text) {
-    return ReadText(stream, ReadShortPrefix, text, true);
+    return ReadText(stream, kShortText, text, true);
 }
 ErrCode ReadMediumTextScrambled(IReadFile& stream, String& text) {
-    return ReadText(stream, ReadMediumPrefix, text, true);
+    return ReadText(stream, kMediumText, text, true);
 }
 
 ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size, bool unscramble,
