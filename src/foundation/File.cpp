@@ -8,7 +8,7 @@
 #include "foundation/PathUtil.h"
 
 ErrCode File::CreateUnique(const char* volume, const char* directory) {
-    const ErrCode err = CreateUniqueNamed(volume, directory, "unique$$.%03d");
+    const ErrCode err = CreateUniqueNamed(volume, directory, kUniqueNamePattern);
     if (err == kNoUniqueNameErr) DebugPrintf("%s", FileErrorMessage(kNoUniqueNameErr));
     return err;
 }

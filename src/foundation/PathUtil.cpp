@@ -119,7 +119,7 @@ ErrCode GetTempFolder(VolumePart& volume, DirectoryPart& directory) {
 
 std::string UniqueName(int number) {
     char name[32];
-    std::snprintf(name, sizeof name, "unique$$.%03d", number);
+    std::snprintf(name, sizeof name, kUniqueNamePattern, number);
     return name;
 }
 

@@ -58,9 +58,11 @@ ErrCode GetTempFolder(VolumePart& volume, DirectoryPart& directory);
 // exist; -23 when all exist. The name may be taken by someone else before it is used: create the
 // file with kAccessCreateNew and choose again when that fails (File::CreateUnique does both).
 ErrCode MakeUniqueName(FileRef& file);
-// The name File::CreateUnique and MakeUniqueName try at a number from 0 to 998.
-std::string UniqueName(int number);
+// The names File::CreateUnique, MakeUniqueName and a store's full save try: this printf format at
+// a number from 0 to 998.
+inline constexpr const char* kUniqueNamePattern = "unique$$.%03d";
 inline constexpr int kUniqueNameCount = 999;
+std::string UniqueName(int number);
 
 // The folder of that name in the given folder, its name matched without regard to case: writes
 // directory, '/' when missing, and the folder's name as found on disk to found; 0, or -2 when

@@ -29,12 +29,6 @@ struct PFMFile::SaveResult {
     std::vector<Index> entries;  // the segment of each map record: the map is applied by entry, not by key
 };
 
-namespace {
-
-constexpr const char* kTemporaryNamePattern = "unique$$.%03d";
-
-}  // namespace
-
 // Tells the tracker, when there is one, about a save.
 class PFMFile::SaveProgress {
 public:
@@ -156,7 +150,7 @@ ErrCode PFMFile::WriteWholeFile(PFMDiskFile& out, SaveResult& result) {
 ErrCode PFMFile::WriteToTemporary(const FileRef& target, SaveResult& result, FileRef& temporary) {
     PFMDiskFile out(readBufferSize_, writeBufferSize_);
     ErrCode err =
-        out.CreateUnique(target.GetVolume().c_str(), target.GetDirectory().c_str(), kTemporaryNamePattern);
+        out.CreateUnique(target.GetVolume().c_str(), target.GetDirectory().c_str(), kUniqueNamePattern);
     if (err != kNoErr) return err;
     temporary = out.GetFileRef();
     return WriteWholeFile(out, result);
