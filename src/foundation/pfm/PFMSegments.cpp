@@ -16,11 +16,6 @@ struct Found {
     const SegmentMapEntry& Entry() const { return store->EntryAt(index); }
 };
 
-ErrCode SetError(ErrCode err) {
-    GetPFMState().lastError = err;
-    return err;
-}
-
 Found FindIn(PFMFile* store, PFMSegmentKey key) {
     if (!store) return {};
     const PFMFile::Index index = store->FindKey(key);
@@ -48,10 +43,14 @@ Found FindByData(const void* data) {
 
 bool IsPriority(int priority) { return priority >= 0 && priority <= SegmentMapEntry::kMaxPriority; }
 
-ErrCode AddToCurrent(PFMSegmentKey key, void* data, int priority, bool isObject) {
+// Adds a segment to the current store; with replace, a segment of that key goes first.
+ErrCode AddToCurrent(PFMSegmentKey key, void* data, int priority, bool isObject, bool replace) {
     PFMFile* store = GetPFMState().current;
     if (!store) return kFileNotFoundErr;
     if (!data || !IsPriority(priority) || FindByData(data)) return kFileErr;
+    if (replace) {
+        if (const Found old = FindIn(store, key)) store->RemoveAt(old.index);
+    }
     const PFMFile::Index index =
         store->AddSegment(key, data, priority, isObject ? kObjectSegment : kRawSegment);
     return index == PFMFile::kNone ? kOutOfMemoryErr : kNoErr;
@@ -69,27 +68,27 @@ void* PFMCheckOut(FourCC type, std::uint16_t id) {
     const Found found = FindByKey({type, id});
     if (!found) return nullptr;
     void* data = nullptr;
-    SetError(found.store->CheckOutAt(found.index, &data));
+    KeepLastError(found.store->CheckOutAt(found.index, &data));
     return data;
 }
 
 ErrCode PFMCheckIn(void* data) {
     PFMClearError();
     const Found found = FindByData(data);
-    return found ? SetError(found.store->CheckInAt(found.index)) : kNoErr;
+    return found ? KeepLastError(found.store->CheckInAt(found.index)) : kNoErr;
 }
 
 ErrCode PFMResizeSegment(void** data, std::uint32_t size) {
     PFMClearError();
     const Found found = data ? FindByData(*data) : Found{};
-    return SetError(found ? found.store->ResizeData(data, size) : kFileErr);
+    return KeepLastError(found ? found.store->ResizeData(data, size) : kFileErr);
 }
 
 void* PFMRevertSegment(void* data) {
     PFMClearError();
     const Found found = FindByData(data);
     if (!found) return data;
-    SetError(found.store->RevertAt(found.index));
+    KeepLastError(found.store->RevertAt(found.index));
     return found.Entry().IsOrphaned() ? nullptr : found.Entry().Data();
 }
 
@@ -107,24 +106,20 @@ bool PFMIsSegmentChanged(void* data) {
 
 ErrCode PFMAddSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject) {
     PFMClearError();
-    return SetError(AddToCurrent({type, id}, data, priority, isObject));
+    return KeepLastError(AddToCurrent({type, id}, data, priority, isObject, false));
 }
 
 ErrCode PFMAddSegmentNextId(FourCC type, void* data, int priority, bool isObject, std::uint16_t& id) {
     PFMClearError();
     PFMFile* store = GetPFMState().current;
-    if (!store) return SetError(kFileNotFoundErr);
+    if (!store) return KeepLastError(kFileNotFoundErr);
     id = store->NextFreeId(type);
-    return SetError(AddToCurrent({type, id}, data, priority, isObject));
+    return KeepLastError(AddToCurrent({type, id}, data, priority, isObject, false));
 }
 
 bool PFMPutSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject) {
     PFMClearError();
-    PFMFile* store = GetPFMState().current;
-    if (!store) return SetError(kFileNotFoundErr) == kNoErr;
-    if (!data || !IsPriority(priority) || FindByData(data)) return SetError(kFileErr) == kNoErr;
-    if (const Found old = FindIn(store, {type, id})) store->RemoveAt(old.index);
-    return SetError(AddToCurrent({type, id}, data, priority, isObject)) == kNoErr;
+    return KeepLastError(AddToCurrent({type, id}, data, priority, isObject, true)) == kNoErr;
 }
 
 bool PFMRemoveSegment(FourCC type, std::uint16_t id) {
@@ -158,7 +153,7 @@ bool PFMGetSegmentKey(const void* data, FourCC& type, std::uint16_t& id) {
 ErrCode PFMSetSegmentId(void* data, std::uint16_t id) {
     PFMClearError();
     const Found found = FindByData(data);
-    if (!found) return SetError(kFileErr);
+    if (!found) return KeepLastError(kFileErr);
     found.store->SetIdAt(found.index, id);
     return kNoErr;
 }
@@ -185,7 +180,7 @@ int PFMSetSegmentPriority(FourCC type, std::uint16_t id, int priority) {
     if (!found) return -1;
     const int old = found.Entry().Priority();
     if (!IsPriority(priority)) {
-        SetError(kFileErr);
+        KeepLastError(kFileErr);
         return old;
     }
     found.store->SetPriorityAt(found.index, priority);
@@ -212,10 +207,10 @@ CheckedOutHdl::CheckedOutHdl(FourCC type, std::uint16_t id, PFMFile* store) {
     const Found found = FindIn(store ? store : GetPFMState().current, {type, id});
     if (!found) return;
     if (found.Entry().Kind() != kRawSegment) {
-        error_ = SetError(kBadDataErr);
+        error_ = KeepLastError(kBadDataErr);
         return;
     }
-    error_ = SetError(found.store->CheckOutAt(found.index, &data_));
+    error_ = KeepLastError(found.store->CheckOutAt(found.index, &data_));
 }
 
 CheckedOutHdl::~CheckedOutHdl() {

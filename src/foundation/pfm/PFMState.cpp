@@ -10,6 +10,11 @@ PFMState& GetPFMState() {
     return state;
 }
 
+ErrCode KeepLastError(ErrCode err) {
+    GetPFMState().lastError = err;
+    return err;
+}
+
 void AddBytesInUse(std::uint32_t bytes) {
     PFMState& state = GetPFMState();
     state.bytesInUse = bytes > UINT32_MAX - state.bytesInUse ? UINT32_MAX : state.bytesInUse + bytes;

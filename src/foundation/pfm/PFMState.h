@@ -22,13 +22,11 @@ struct PFMState {
     VersionNumber appVersion = 0;
     bool purgeRegistered = false;
     std::vector<PFMFile*> currentStack;
-    std::int32_t openCount = 0;
     std::uint32_t readBufferSize = 0;
     std::uint32_t writeBufferSize = 0;
     // Memory held by parked segments of all stores, and the limit above which they are purged.
     std::uint32_t bytesInUse = 0;
     std::uint32_t budgetLimit = 0xFFFFFFFF;
-    bool initialised = false;
     // Every open store, in the order of opening; the table owns them.
     std::vector<std::unique_ptr<PFMFile>> openStores;
     bool purging = false;
@@ -37,6 +35,9 @@ struct PFMState {
 };
 
 PFMState& GetPFMState();
+
+// Keeps the code as the last error and answers it.
+ErrCode KeepLastError(ErrCode err);
 
 void AddBytesInUse(std::uint32_t bytes);
 void SubtractBytesInUse(std::uint32_t bytes);

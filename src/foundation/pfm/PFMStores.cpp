@@ -15,11 +15,6 @@ constexpr std::uint32_t kDefaultBufferSize = 8192;
 
 PFMFile* StoreOrCurrent(PFMFile* store) { return store ? store : GetPFMState().current; }
 
-ErrCode SetError(ErrCode err) {
-    GetPFMState().lastError = err;
-    return err;
-}
-
 std::vector<std::unique_ptr<PFMFile>>::iterator TableEntry(const PFMFile* store) {
     auto& table = GetPFMState().openStores;
     return std::find_if(table.begin(), table.end(),
@@ -38,20 +33,19 @@ PFMFile* MakeStore(Fill fill) {
                                                              state.readBufferSize, state.writeBufferSize));
         store = state.openStores.back().get();
     } catch (const std::bad_alloc&) {
-        SetError(kOutOfMemoryErr);
+        KeepLastError(kOutOfMemoryErr);
         return nullptr;
     }
     ErrCode err = store->CreateSwapFile();
     if (err == kNoErr) err = fill(*store);
     if (err != kNoErr) {
         state.openStores.erase(TableEntry(store));
-        SetError(err);
+        KeepLastError(err);
         return nullptr;
     }
     store->SetParent(parent);
     state.current = store;
     if (!state.root) state.root = store;
-    ++state.openCount;
     return store;
 }
 
@@ -78,8 +72,6 @@ ErrCode PFMInit(FourCC app, VersionNumber version) {
     state.writeBufferSize = kDefaultBufferSize;
     if (!state.purgeRegistered) state.purgeRegistered = RegisterPurgeCallback(PFMPurge);
     state.currentStack.clear();
-    state.openCount = 0;
-    state.initialised = true;
     return kNoErr;
 }
 
@@ -89,17 +81,15 @@ void PFMTerm() {
     state.current = nullptr;
     state.root = nullptr;
     state.currentStack.clear();
-    state.openCount = 0;
     if (state.purgeRegistered) UnregisterPurgeCallback(PFMPurge);
     state.purgeRegistered = false;
-    state.initialised = false;
 }
 
 void PFMSetAppVersion(VersionNumber version) { GetPFMState().appVersion = version; }
 
 ErrCode PFMGetError() { return GetPFMState().lastError; }
 void PFMClearError() { GetPFMState().lastError = kNoErr; }
-void PFMSetError(ErrCode code) { GetPFMState().lastError = code; }
+void PFMSetError(ErrCode code) { KeepLastError(code); }
 
 void PFMGetBufferSizes(std::uint32_t& readSize, std::uint32_t& writeSize) {
     readSize = GetPFMState().readBufferSize;
@@ -158,7 +148,7 @@ ErrCode PFMCloseFile(PFMFile* store) {
     state.lastError = kNoErr;
     store = StoreOrCurrent(store);
     auto entry = TableEntry(store);
-    if (!store || entry == state.openStores.end()) return SetError(kFileNotFoundErr);
+    if (!store || entry == state.openStores.end()) return KeepLastError(kFileNotFoundErr);
 
     PFMFile* parent = store->Parent();
     const std::vector<PFMFile*> dependents = store->Dependents();
@@ -176,7 +166,6 @@ ErrCode PFMCloseFile(PFMFile* store) {
     auto& stack = state.currentStack;
     std::replace(stack.begin(), stack.end(), store, parent);
     state.openStores.erase(entry);
-    --state.openCount;
     return state.lastError;
 }
 
@@ -274,21 +263,21 @@ bool PFMIsOpenFile(const PFMFile* store) {
 ErrCode PFMRevertFile(PFMFile* store) {
     PFMClearError();
     store = StoreOrCurrent(store);
-    return SetError(store ? store->Revert() : kFileNotFoundErr);
+    return KeepLastError(store ? store->Revert() : kFileNotFoundErr);
 }
 
 ErrCode PFMSaveFile(const FileRef* ref) {
     PFMClearError();
     PFMFile* store = GetPFMState().current;
-    if (!store) return SetError(kFileNotFoundErr);
+    if (!store) return KeepLastError(kFileNotFoundErr);
     const bool inPlace = !ref || (store->IsOnDisk() && ref->IsSameFile(store->GetFileRef()));
-    return SetError(inPlace ? store->SaveInPlace() : store->SaveAs(*ref));
+    return KeepLastError(inPlace ? store->SaveInPlace() : store->SaveAs(*ref));
 }
 
 ErrCode PFMSaveCopy(const FileRef& ref) {
     PFMClearError();
     PFMFile* store = GetPFMState().current;
-    return SetError(store ? store->SaveCopy(ref) : kFileNotFoundErr);
+    return KeepLastError(store ? store->SaveCopy(ref) : kFileNotFoundErr);
 }
 
 void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker) {

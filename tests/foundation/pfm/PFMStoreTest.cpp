@@ -201,6 +201,9 @@ TEST_F(PFMStoreTest, DataAlreadyHeldByASegmentIsRefused) {
     EXPECT_FALSE(PFMPutSegment(kText, 3, block, 1, false));
     void* other = NewBlock("x");
     EXPECT_EQ(PFMAddSegment(kText, 4, other, 9, false), kFileErr);  // no priority 9
+    // A refused put leaves the segment it would have replaced.
+    EXPECT_FALSE(PFMPutSegment(kText, 1, other, 9, false));
+    EXPECT_EQ(PFMGetSegmentData(kText, 1), block);
     MemFree(other);
     PFMCheckIn(block);
     EXPECT_FALSE(PFMSegmentExists(kText, 2));
