@@ -43,10 +43,7 @@ ErrCode PFMFile::CheckInAt(Index index) {
             const ErrCode endErr = swap_->SwitchToReading();
             if (err == kNoErr) err = endErr;
         }
-        if (entry.IsParked()) {
-            entry.SetLastUse(NextUseStamp());
-            EnterPurgeOrder(index);
-        }
+        if (entry.IsParked()) EnterPurgeOrder(index);
     }
     if (err == kNoErr) KeepMemoryBudget();
     return err;
