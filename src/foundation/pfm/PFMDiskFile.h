@@ -8,11 +8,7 @@
 
 class PFMDiskFile : public TFileReaderWriter {
 public:
-    PFMDiskFile(std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
-        : TFileReaderWriter(readBufferSize, writeBufferSize) {}
-    PFMDiskFile(const FileRef& ref, std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
-        : TFileReaderWriter(ref, readBufferSize, writeBufferSize) {}
-    ~PFMDiskFile() override { Close(); }
+    using TFileReaderWriter::TFileReaderWriter;
 };
 
 // A scratch file in the temporary folder that holds changed segments whose memory was needed
