@@ -8,6 +8,10 @@ bool IsRectEmpty(const RECT& rect) {
     return rect.left >= rect.right || rect.top >= rect.bottom;
 }
 
+bool RectContains(const RECT& rect, POINT point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
+}
+
 RECT IntersectRects(const RECT& a, const RECT& b) {
     RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
            std::min(a.bottom, b.bottom)};

@@ -78,7 +78,9 @@ private:
     std::size_t lastBandStart_ = 0;
 };
 
+// Rectangle helpers for the drawing and window layers (right and bottom edges outside).
 bool IsRectEmpty(const RECT& rect);
+bool RectContains(const RECT& rect, POINT point);
 // The overlap of two rectangles; all zero when they do not overlap.
 RECT IntersectRects(const RECT& a, const RECT& b);
 

@@ -7,12 +7,6 @@
 
 namespace win::detail {
 
-bool RectContains(const RECT& rect, POINT point) {
-    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
-}
-
-bool RectIsEmpty(const RECT& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
-
 int FrameThickness(DWORD style, DWORD exStyle) {
     if (style & WS_THICKFRAME) return GetSystemMetrics(SM_CXFRAME);
     if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) return GetSystemMetrics(SM_CXDLGFRAME);
@@ -126,7 +120,7 @@ int DefaultHitTest(const Window& window, POINT screenPoint) {
 
     const CaptionLayout caption = LayoutCaption(window);
     const int captionBottom = caption.bar.bottom + 1;  // the line under the caption belongs to it
-    if (!RectIsEmpty(caption.bar) && p.y < captionBottom) {
+    if (!IsRectEmpty(caption.bar) && p.y < captionBottom) {
         if (RectContains(caption.systemMenu, p)) return HTSYSMENU;
         if (RectContains(caption.closeButton, p)) return HTCLOSE;
         if (RectContains(caption.maximizeButton, p)) return HTMAXBUTTON;

@@ -38,7 +38,4 @@ RECT MenuBarRect(const Window& window);  // relative to the window rectangle
 
 int DefaultHitTest(const Window& window, POINT screenPoint);
 
-bool RectContains(const RECT& rect, POINT point);
-bool RectIsEmpty(const RECT& rect);
-
 }  // namespace win::detail

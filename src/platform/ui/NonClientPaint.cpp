@@ -66,7 +66,7 @@ void DrawButton(const Window& window, HDC dc, int hit, bool pressed) {
                    : hit == HTCLOSE      ? caption.closeButton
                    : hit == HTMAXBUTTON  ? caption.maximizeButton
                                          : caption.minimizeButton;
-    if (RectIsEmpty(r)) return;
+    if (IsRectEmpty(r)) return;
     const int shift = pressed ? 1 : 0;
     const int cx = (r.left + r.right) / 2 + shift;
     const int cy = (r.top + r.bottom) / 2 + shift;
@@ -99,9 +99,9 @@ void DrawButton(const Window& window, HDC dc, int hit, bool pressed) {
 
 void DrawTitle(const Window& window, HDC dc, const CaptionLayout& caption) {
     RECT area = caption.bar;
-    if (!RectIsEmpty(caption.systemMenu)) area.left = caption.systemMenu.right + 2;
+    if (!IsRectEmpty(caption.systemMenu)) area.left = caption.systemMenu.right + 2;
     for (const RECT& button : {caption.minimizeButton, caption.maximizeButton, caption.closeButton}) {
-        if (!RectIsEmpty(button)) area.right = std::min(area.right, button.left - 2);
+        if (!IsRectEmpty(button)) area.right = std::min(area.right, button.left - 2);
     }
     if (area.right <= area.left || window.text.empty()) return;
     LOGFONTA font;
@@ -138,14 +138,14 @@ void DrawFrame(const Window& window, HDC dc) {
         }
     }
     const CaptionLayout caption = LayoutCaption(window);
-    if (!RectIsEmpty(caption.bar)) {
+    if (!IsRectEmpty(caption.bar)) {
         Fill(dc, caption.bar, window.captionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
         Fill(dc, RECT{caption.bar.left, caption.bar.bottom, caption.bar.right, caption.bar.bottom + 1}, COLOR_WINDOWFRAME);
         DrawTitle(window, dc, caption);
         for (int hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) DrawButton(window, dc, hit, false);
     }
     const RECT menu = MenuBarRect(window);
-    if (!RectIsEmpty(menu)) Fill(dc, menu, COLOR_MENU);
+    if (!IsRectEmpty(menu)) Fill(dc, menu, COLOR_MENU);
     if (window.IsMinimized()) return;
     // The places of scroll bars and the sunken client edge.
     const RECT client = ScreenClientRect(window);

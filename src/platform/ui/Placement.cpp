@@ -6,6 +6,7 @@
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Painting.h"
+#include "platform/ui/Rects.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -14,9 +15,6 @@ namespace {
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 bool IsOwnedBy(const Window& window, const Window& owner) {
     for (const Window* up = window.owner; up != nullptr; up = up->owner) {
@@ -151,7 +149,7 @@ bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width
     const RECT oldClient = window.client;
     const bool wasVisible = IsVisibleOnScreen(window);
     const RECT oldScreen = ScreenRect(window);
-    const bool geometryChanged = !SameRect(newRect, oldRect) || (finalFlags & SWP_FRAMECHANGED);
+    const bool geometryChanged = !EqualRect(&newRect, &oldRect) || (finalFlags & SWP_FRAMECHANGED);
     RECT newClient = window.client;
     if (geometryChanged) {
         NCCALCSIZE_PARAMS params;

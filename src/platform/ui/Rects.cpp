@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gdi/Region.h"
+
 namespace win {
 
 BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
@@ -18,9 +20,7 @@ BOOL CopyRect(RECT* destination, const RECT* source) {
     return TRUE;
 }
 
-BOOL IsRectEmpty(const RECT* rect) {
-    return rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top ? TRUE : FALSE;
-}
+BOOL IsRectEmpty(const RECT* rect) { return rect == nullptr || IsRectEmpty(*rect) ? TRUE : FALSE; }
 
 BOOL EqualRect(const RECT* a, const RECT* b) {
     if (a == nullptr || b == nullptr) return FALSE;
@@ -28,9 +28,7 @@ BOOL EqualRect(const RECT* a, const RECT* b) {
 }
 
 BOOL PtInRect(const RECT* rect, POINT point) {
-    if (rect == nullptr) return FALSE;
-    return point.x >= rect->left && point.x < rect->right && point.y >= rect->top && point.y < rect->bottom ? TRUE
-                                                                                                              : FALSE;
+    return rect != nullptr && RectContains(*rect, point) ? TRUE : FALSE;
 }
 
 BOOL OffsetRect(RECT* rect, int dx, int dy) {
@@ -53,14 +51,8 @@ BOOL InflateRect(RECT* rect, int dx, int dy) {
 
 BOOL IntersectRect(RECT* destination, const RECT* a, const RECT* b) {
     if (destination == nullptr || a == nullptr || b == nullptr) return FALSE;
-    RECT r{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
-           std::min(a->bottom, b->bottom)};
-    if (r.right <= r.left || r.bottom <= r.top) {
-        *destination = RECT{};
-        return FALSE;
-    }
-    *destination = r;
-    return TRUE;
+    *destination = IntersectRects(*a, *b);
+    return IsRectEmpty(*destination) ? FALSE : TRUE;
 }
 
 BOOL UnionRect(RECT* destination, const RECT* a, const RECT* b) {
