@@ -2,33 +2,11 @@
 
 #include <utility>
 
+#include "storymodel/engine/Dynamics.h"
 #include "storymodel/engine/IStoryFormDocument.h"
 #include "storymodel/engine/StoryPointTable.h"
 
 namespace {
-
-// Rows of the eight dynamics, and the ids of their first values; the second value is one more.
-constexpr int kResolveIndex = 0;
-constexpr int kGrowthIndex = 4;
-constexpr int kApproachIndex = 7;
-constexpr int kStyleIndex = 10;
-constexpr int kDriverIndex = 13;
-constexpr int kLimitIndex = 16;
-constexpr int kOutcomeIndex = 19;
-constexpr int kJudgmentIndex = 22;
-
-constexpr std::int16_t kChange = 1001;
-constexpr std::int16_t kSteadfast = 1002;
-constexpr std::int16_t kStop = 1011;
-constexpr std::int16_t kDoer = 1021;
-constexpr std::int16_t kLogical = 1031;
-constexpr std::int16_t kAction = 1041;
-constexpr std::int16_t kTimelock = 1051;
-constexpr std::int16_t kSuccess = 1061;
-constexpr std::int16_t kGood = 1071;
-
-constexpr std::int16_t kResolveID = 1000;
-constexpr std::int16_t kImpactResolveID = 1005;
 
 // The overall story's points that the crucial elements are read from.
 constexpr std::int16_t kStoryProblemID = 12300;
@@ -68,57 +46,57 @@ void StoryFormManager::PostEvent(const TNULLEvent* /*event*/) {
     BracketedBroadcasterNULLEvt::PostEvent(nullptr);
 }
 
-bool StoryFormManager::HasValueAt(int index, std::int16_t value) const {
-    return GetValueAt(index) == value;
+bool StoryFormManager::HasDynamicValue(int dynamic, int valueIndex) const {
+    return GetValueAt(DynamicIndex(dynamic)) == DynamicValue(dynamic, valueIndex);
 }
 
 bool StoryFormManager::IsChange() const {
-    return HasValueAt(kResolveIndex, kChange);
+    return HasDynamicValue(kResolve, 0);
 }
 bool StoryFormManager::IsSteadfast() const {
-    return HasValueAt(kResolveIndex, kChange + 1);
+    return HasDynamicValue(kResolve, 1);
 }
 bool StoryFormManager::IsStop() const {
-    return HasValueAt(kGrowthIndex, kStop);
+    return HasDynamicValue(kGrowth, 0);
 }
 bool StoryFormManager::IsStart() const {
-    return HasValueAt(kGrowthIndex, kStop + 1);
+    return HasDynamicValue(kGrowth, 1);
 }
 bool StoryFormManager::IsDoer() const {
-    return HasValueAt(kApproachIndex, kDoer);
+    return HasDynamicValue(kApproach, 0);
 }
 bool StoryFormManager::IsBeer() const {
-    return HasValueAt(kApproachIndex, kDoer + 1);
+    return HasDynamicValue(kApproach, 1);
 }
 bool StoryFormManager::IsLogical() const {
-    return HasValueAt(kStyleIndex, kLogical);
+    return HasDynamicValue(kProblemSolvingStyle, 0);
 }
 bool StoryFormManager::IsIntuitive() const {
-    return HasValueAt(kStyleIndex, kLogical + 1);
+    return HasDynamicValue(kProblemSolvingStyle, 1);
 }
 bool StoryFormManager::IsAction() const {
-    return HasValueAt(kDriverIndex, kAction);
+    return HasDynamicValue(kDriver, 0);
 }
 bool StoryFormManager::IsDecision() const {
-    return HasValueAt(kDriverIndex, kAction + 1);
+    return HasDynamicValue(kDriver, 1);
 }
 bool StoryFormManager::IsTimelock() const {
-    return HasValueAt(kLimitIndex, kTimelock);
+    return HasDynamicValue(kLimit, 0);
 }
 bool StoryFormManager::IsOptionlock() const {
-    return HasValueAt(kLimitIndex, kTimelock + 1);
+    return HasDynamicValue(kLimit, 1);
 }
 bool StoryFormManager::IsSuccess() const {
-    return HasValueAt(kOutcomeIndex, kSuccess);
+    return HasDynamicValue(kOutcome, 0);
 }
 bool StoryFormManager::IsFailure() const {
-    return HasValueAt(kOutcomeIndex, kSuccess + 1);
+    return HasDynamicValue(kOutcome, 1);
 }
 bool StoryFormManager::IsGood() const {
-    return HasValueAt(kJudgmentIndex, kGood);
+    return HasDynamicValue(kJudgment, 0);
 }
 bool StoryFormManager::IsBad() const {
-    return HasValueAt(kJudgmentIndex, kGood + 1);
+    return HasDynamicValue(kJudgment, 1);
 }
 
 std::int16_t StoryFormManager::GetValueAt(int index) const {
@@ -156,11 +134,11 @@ void StoryFormManager::SetChoice(std::int16_t id, std::int16_t value) {
 
 std::int16_t StoryFormManager::GetValue(std::int16_t id) const {
     if (id == kImpactResolveID) {
-        const std::int16_t resolve = GetValue(kResolveID);
-        if (resolve == kChange)
-            return kSteadfast;
-        if (resolve == kSteadfast)
-            return kChange;
+        const std::int16_t resolve = GetValueAt(DynamicIndex(kResolve));
+        if (resolve == DynamicValue(kResolve, 0))
+            return DynamicValue(kResolve, 1);
+        if (resolve == DynamicValue(kResolve, 1))
+            return DynamicValue(kResolve, 0);
         return resolve;
     }
     return GetValueAt(StoryPointIndex(id));

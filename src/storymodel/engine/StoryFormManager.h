@@ -123,7 +123,8 @@ private:
     bool ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
                              ThroughlineStructure& derived);
     void ClearSingleStoryformPoints();
-    bool HasValueAt(int index, std::int16_t value) const;
+    // Whether dynamic 0-7 holds its value 0 (the first) or 1 (the second) in force.
+    bool HasDynamicValue(int dynamic, int valueIndex) const;
 
     IStoryFormDocument& document_;
     PText& responses_;

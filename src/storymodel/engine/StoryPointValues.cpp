@@ -1,11 +1,10 @@
 #include "storymodel/engine/StoryPointValues.h"
 
+#include "storymodel/engine/Dynamics.h"
 #include "storymodel/engine/StoryPointTable.h"
 
 namespace {
 
-constexpr int kResolveIndex = 0;
-constexpr std::int16_t kImpactResolveID = 1005;
 // The offset of the home class within a throughline's block of story points.
 constexpr int kHomeClassOffset = 17;
 
@@ -40,7 +39,7 @@ bool IsStoryPointValue(int index, std::int16_t value) {
     switch (row->kind) {
         case kDynamicAppreciationPoint:
         case kDynamicPoint:
-            return IsValueRowOf(row->id == kImpactResolveID ? kResolveIndex : index, value);
+            return IsValueRowOf(row->id == kImpactResolveID ? DynamicIndex(kResolve) : index, value);
         case kDomainLevelPoint:
             if (ThroughlineOffset(index) == kHomeClassOffset)
                 return InRange(value, '1', '4');

@@ -24,8 +24,7 @@ StoryformBuildInput StoryformBuildInput::ForNumber(std::uint16_t number, std::in
 bool StoryformBuildInput::FromStoryform(const IStoryForm& storyform, StoryformBuildInput& input) {
     input = StoryformBuildInput{};
     for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
-        const std::int16_t id = DynamicPointID(dynamic);
-        const int value = storyform.GetValueAt(StoryPointIndex(id)) - id - 1;
+        const int value = storyform.GetValueAt(DynamicIndex(dynamic)) - DynamicValue(dynamic, 0);
         if (value != 0 && value != 1) return false;
         input.dynamics[static_cast<std::size_t>(dynamic)] = static_cast<std::uint8_t>(value);
     }

@@ -7,17 +7,7 @@
 #include <array>
 #include <cstdint>
 
-// The dynamics, in the order of the story point table (Resolve at id 1000, Growth 1010, ...).
-enum Dynamic : int {
-    kResolve = 0,
-    kGrowth = 1,
-    kApproach = 2,
-    kProblemSolvingStyle = 3,
-    kDriver = 4,
-    kLimit = 5,
-    kOutcome = 6,
-    kJudgment = 7,
-};
+#include "storymodel/engine/Dynamics.h"
 
 inline constexpr int kStoryformCount = 32768;
 inline constexpr int kStoryformIndexCount = 16384;
@@ -26,11 +16,8 @@ inline constexpr int kArrangementCount = 128;
 inline constexpr std::uint16_t kArrangementMask = 0x7F;
 
 // The storyform number bit of each dynamic, by dynamic.
-inline constexpr std::array<std::uint16_t, 8> kDynamicBit = {0x2000, 0x0400, 0x0100, 0x0080,
-                                                             0x0200, 0x4000, 0x1000, 0x0800};
-
-// The story point id of dynamic 0-7 (its values are the id + 1 and + 2).
-constexpr std::int16_t DynamicPointID(int dynamic) { return static_cast<std::int16_t>(1000 + 10 * dynamic); }
+inline constexpr std::array<std::uint16_t, kDynamicCount> kDynamicBit = {0x2000, 0x0400, 0x0100, 0x0080,
+                                                                         0x0200, 0x4000, 0x1000, 0x0800};
 
 // The value index (0 first value, 1 second) of a dynamic in a storyform number.
 constexpr int DynamicValueIndex(std::uint16_t number, int dynamic) {

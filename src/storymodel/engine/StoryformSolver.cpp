@@ -288,7 +288,7 @@ void StoryformSolver::ClearConstraints() { std::fill(constraints_.begin(), const
 std::int16_t StoryformSolver::DynamicValueID(std::uint16_t number, int dynamic) {
     if (dynamic < 0 || dynamic >= kDynamicCount) return 0;
     const int bit = dynamic == kLimit ? DynamicValueIndex(number, kLimit) : GetEngineField(0, number) >> dynamic & 1;
-    return static_cast<std::int16_t>(DynamicPointID(dynamic) + 1 + bit);
+    return DynamicValue(dynamic, bit);
 }
 
 std::int16_t StoryformSolver::EngineValueID(std::uint16_t number, int field, int kind) {

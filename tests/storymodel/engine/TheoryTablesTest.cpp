@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 
+#include "storymodel/engine/Dynamics.h"
+
 namespace {
 
 std::string Code(int c, int t, int v, int e, int level) {
@@ -175,6 +177,10 @@ TEST(StoryPointTable, DynamicsHaveTwoValuesAndTheirEngineFields) {
     for (int d = 0; d < kDynamicCount; ++d) {
         const StoryPointRecord& point = kStoryPointTable[dynamics[d]];
         EXPECT_EQ(point.kind, kDynamicPoint);
+        // The dynamics' own readers name the same rows and values.
+        EXPECT_EQ(DynamicIndex(d), dynamics[d]);
+        EXPECT_EQ(DynamicPointID(d), point.id);
+        EXPECT_EQ(DynamicValue(d, 1), kStoryPointTable[dynamics[d] + 2].id);
         EXPECT_EQ(point.engineField, d);
         EXPECT_EQ(kStoryPointTable[dynamics[d] + 1].id, point.id + 1);
         EXPECT_EQ(kStoryPointTable[dynamics[d] + 2].id, point.id + 2);
@@ -192,7 +198,7 @@ TEST(StoryPointTable, DynamicsHaveTwoValuesAndTheirEngineFields) {
         EXPECT_STREQ(alt2 ? alt2 : "", names.newValue2 ? names.newValue2 : "");
     }
     // The derived impact character's Resolve has no values of its own.
-    EXPECT_EQ(kStoryPointTable[3].id, 1005);
+    EXPECT_EQ(kStoryPointTable[3].id, kImpactResolveID);
     EXPECT_STREQ(kStoryPointTable[3].code, "ResOC");
     EXPECT_EQ(kStoryPointTable[3].engineField, 9999);
 }
