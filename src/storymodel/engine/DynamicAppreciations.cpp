@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr int kNatureIndex = 25;
-constexpr int kEssenceIndex = 30;
-constexpr int kTendencyIndex = 33;
-constexpr int kReachIndex = 36;
-
 constexpr std::int16_t kActualDilemma = 1101;
 constexpr std::int16_t kApparentDilemma = 1102;
 constexpr std::int16_t kActualWork = 1103;

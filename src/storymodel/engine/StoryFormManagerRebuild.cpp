@@ -6,19 +6,6 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 
-namespace {
-
-constexpr int kDynamicAppreciationIndexes[] = {25, 30, 33, 36};
-
-// Offsets within a throughline's block of story points: the domain's position and the four
-// signposts, the home class and the thematic counterpoint.
-constexpr int kPositionOffset = 10;
-constexpr int kLastSignpostOffset = 14;
-constexpr int kHomeClassOffset = 17;
-constexpr int kCounterpointOffset = 18;
-
-}  // namespace
-
 void StoryFormManager::RebuildThroughlineStructures() {
     if (storyformCount_ == kOneStoryform) {
         BuildStructuresForStoryform();
@@ -31,7 +18,8 @@ void StoryFormManager::ClearSingleStoryformPoints() {
     structuresValid_ = 0;
     for (const int index : kDynamicAppreciationIndexes) SetValueAt(index, 0);
     for (int throughline = 0; throughline < kThroughlineCount; ++throughline) {
-        for (int offset = kPositionOffset; offset <= kLastSignpostOffset; ++offset) {
+        // The domain's position and the four signposts that follow it.
+        for (int offset = kPositionOffset; offset <= kSignpostOffset + 3; ++offset) {
             SetValueAt(ThroughlineStoryPointIndex(throughline, offset), 0);
         }
         // The home class and the counterpoint are derived only for a single storyform too; they go

@@ -38,6 +38,34 @@ int StoryPointIndexForCode(const char* code);
 // point, 16 concern-level, 64 issue- and element-level; 0 for other kinds and bad indexes.
 int StoryPointValueCount(int index);
 
+// The throughlines, in the order of their blocks of story points.
+enum Throughline : int {
+    kObjectiveStory = 0,
+    kMainCharacter = 1,
+    kObstacleCharacter = 2,
+    kSubjectiveStory = 3
+};
+
+// The offsets of the story points inside a throughline's block.
+enum ThroughlineOffset : int {
+    kDomainOffset = 0,
+    kConcernOffset = 1,
+    kIssueOffset = 2,
+    kProblemOffset = 3,
+    kBenchmarkOffset = 4,
+    kSolutionOffset = 5,
+    kFocusOffset = 6,
+    kDirectionOffset = 7,
+    kCatalystOffset = 8,  // unique ability for the two characters
+    kFlawOffset = 9,      // critical flaw or inhibitor
+    kPositionOffset = 10,
+    kSignpostOffset = 11,  // signposts 1-4 at 11-14
+    kGoalOffset = 15,
+    kRequirementsOffset = 16,
+    kHomeClassOffset = 17,
+    kCounterpointOffset = 18,
+};
+
 // The index of the point at the offset (0-18) of throughline 0-3's block; a throughline outside
 // 0-3 counts from index 0.
 int ThroughlineStoryPointIndex(int throughline, int offset);

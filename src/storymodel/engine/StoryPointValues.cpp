@@ -5,11 +5,8 @@
 
 namespace {
 
-// The offset of the home class within a throughline's block of story points.
-constexpr int kHomeClassOffset = 17;
-
 // The offset of the index within its throughline's block, or -1 outside the blocks.
-int ThroughlineOffset(int index) {
+int OffsetInThroughline(int index) {
     const int first = kThroughlineFirstIndex[0];
     const int last = kThroughlineFirstIndex[3] + kThroughlinePointCount - 1;
     if (index < first || index > last)
@@ -41,7 +38,7 @@ bool IsStoryPointValue(int index, std::int16_t value) {
         case kDynamicPoint:
             return IsValueRowOf(row->id == kImpactResolveID ? DynamicIndex(kResolve) : index, value);
         case kDomainLevelPoint:
-            if (ThroughlineOffset(index) == kHomeClassOffset)
+            if (OffsetInThroughline(index) == kHomeClassOffset)
                 return InRange(value, '1', '4');
             // A position's slots 1-4 are the class ids' range too.
             return InRange(value, kFirstClassID, kFirstTypeID - 1);

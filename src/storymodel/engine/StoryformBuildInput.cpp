@@ -3,14 +3,6 @@
 #include "storymodel/engine/IStoryForm.h"
 #include "storymodel/engine/StoryPointTable.h"
 
-namespace {
-
-// The rows of the two crucial problems.
-constexpr int kObjectiveProblemRow = 44;
-constexpr int kMainCharacterProblemRow = 63;
-
-}  // namespace
-
 StoryformBuildInput StoryformBuildInput::ForNumber(std::uint16_t number, std::int16_t crucialElement) {
     StoryformBuildInput input;
     for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
@@ -28,7 +20,7 @@ bool StoryformBuildInput::FromStoryform(const IStoryForm& storyform, StoryformBu
         if (value != 0 && value != 1) return false;
         input.dynamics[static_cast<std::size_t>(dynamic)] = static_cast<std::uint8_t>(value);
     }
-    input.crucialElement =
-        storyform.GetValueAt(input.IsSteadfast() ? kMainCharacterProblemRow : kObjectiveProblemRow);
+    const Throughline crucial = input.IsSteadfast() ? kMainCharacter : kObjectiveStory;
+    input.crucialElement = storyform.GetValueAt(ThroughlineStoryPointIndex(crucial, kProblemOffset));
     return true;
 }

@@ -8,31 +8,10 @@
 // a row" is the code of the element in force at that row. Home classes hold the class digit as a
 // character ('1'-'4').
 
+#include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformBuildInput.h"
 #include "storymodel/engine/StructureCode.h"
 #include "storymodel/engine/ThroughlineStructure.h"
-
-// Story point offsets inside a throughline's block of the story point table.
-enum ThroughlineOffset : int {
-    kDomainOffset = 0,
-    kConcernOffset = 1,
-    kIssueOffset = 2,
-    kProblemOffset = 3,
-    kBenchmarkOffset = 4,
-    kSolutionOffset = 5,
-    kFocusOffset = 6,
-    kDirectionOffset = 7,
-    kCatalystOffset = 8,  // unique ability for the two characters
-    kFlawOffset = 9,      // critical flaw or inhibitor
-    kPositionOffset = 10,
-    kSignpostOffset = 11,  // signposts 1-4 at 11-14
-    kGoalOffset = 15,
-    kRequirementsOffset = 16,
-    kHomeClassOffset = 17,
-    kCounterpointOffset = 18,
-};
-
-enum Throughline : int { kObjectiveStory = 0, kMainCharacter = 1, kObstacleCharacter = 2, kSubjectiveStory = 3 };
 
 // The code of the element table row of an id; "00000" for an id not in the table.
 StructureCode CodeOfElement(std::int16_t id);

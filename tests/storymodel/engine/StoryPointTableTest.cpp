@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
+#include "storymodel/engine/DynamicAppreciations.h"
 #include "storymodel/engine/Vocabulary.h"
 
 namespace {
@@ -79,6 +83,32 @@ TEST(StoryPointReaders, ThroughlineIndexes) {
     EXPECT_EQ(ThroughlineStoryPointIndex(3, 18), 116);
     EXPECT_EQ(ThroughlineStoryPointIndex(7, 3), 3);
     EXPECT_EQ(ThroughlineStoryPointIndex(-1, 3), 3);
+}
+
+TEST(StoryPointReaders, NamedRowsAddressTheirPoints) {
+    const struct {
+        int offset;
+        const char* suffix;
+    } named[] = {{kDomainOffset, "Dom"},         {kConcernOffset, "Con"},      {kIssueOffset, "Rng"},
+                 {kProblemOffset, "Pbm"},        {kBenchmarkOffset, "Stp"},    {kSolutionOffset, "Sol"},
+                 {kFocusOffset, "Foc"},          {kDirectionOffset, "Dir"},    {kCatalystOffset, "UnRng"},
+                 {kFlawOffset, "CrFl"},          {kPositionOffset, "Ord"},     {kSignpostOffset, "Type1"},
+                 {kSignpostOffset + 3, "Type4"}, {kGoalOffset, "Goal"},        {kRequirementsOffset, "Req"},
+                 {kHomeClassOffset, "HmCl"},     {kCounterpointOffset, "Rng2"}};
+    const std::pair<Throughline, std::string> prefixes[] = {{kObjectiveStory, "ST"},
+                                                            {kMainCharacter, "MC"},
+                                                            {kObstacleCharacter, "OC"},
+                                                            {kSubjectiveStory, "PL"}};
+    for (const auto& [throughline, prefix] : prefixes) {
+        for (const auto& row : named) {
+            EXPECT_EQ(StoryPointAt(ThroughlineStoryPointIndex(throughline, row.offset))->code,
+                      prefix + row.suffix);
+        }
+    }
+    EXPECT_STREQ(StoryPointAt(kNatureIndex)->code, "Nature");
+    EXPECT_STREQ(StoryPointAt(kEssenceIndex)->code, "Essence");
+    EXPECT_STREQ(StoryPointAt(kTendencyIndex)->code, "Tendency");
+    EXPECT_STREQ(StoryPointAt(kReachIndex)->code, "Reach");
 }
 
 TEST(StoryPointReaders, DomainOfAThroughlinePoint) {
