@@ -26,6 +26,13 @@ void Mark(SolverConstraint& record, int valueIndex) {
     record.valueMark[static_cast<std::size_t>(valueIndex)] = static_cast<std::uint8_t>(valueIndex + 1);
 }
 
+// Whether the record in the dynamic's own place (the first eight) holds that dynamic: only there
+// is a dynamic counted with.
+bool InDynamicPlace(const std::vector<SolverConstraint>& records, int dynamic) {
+    const SolverConstraint& record = records[static_cast<std::size_t>(dynamic)];
+    return record.inUse && record.id == DynamicPointID(dynamic);
+}
+
 int FirstMarkedValue(const SolverConstraint& record) {
     for (int v = 0; v < record.valueCount; ++v) {
         if (record.IsValuePossible(v)) return v;
@@ -108,11 +115,13 @@ void StoryformSolver::SetConstraints(const std::vector<SolverAttachment>* side, 
     }
 }
 
-void StoryformSolver::MarkValues(std::uint16_t n, const EngineColumns& columns, bool classFlag) {
+void StoryformSolver::MarkValues(std::uint16_t n, const EngineColumns& columns, std::uint8_t markedDynamics,
+                                 bool classFlag) {
     const int dynamics = columns.dynamics.At(n);
     for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
-        SolverConstraint& record = constraints_[static_cast<std::size_t>(dynamic)];
-        if (dynamic != kLimit && record.inUse && record.id == DynamicPointID(dynamic)) Mark(record, dynamics >> dynamic & 1);
+        if (markedDynamics >> dynamic & 1) {
+            Mark(constraints_[static_cast<std::size_t>(dynamic)], dynamics >> dynamic & 1);
+        }
     }
     for (std::size_t i = 0; i < constraints_.size() && constraints_[i].inUse; ++i) {
         SolverConstraint& record = constraints_[i];
@@ -139,9 +148,12 @@ std::uint16_t StoryformSolver::CountStoryforms(bool refine, bool classFlag) {
     // effect is applied at the end). A refining count starts from what the last count left, so
     // everything it does not reach ends excluded.
     std::uint16_t dynamicMask = 0, dynamicBits = 0;
+    std::uint8_t markedDynamics = 0;  // the dynamics whose values the count marks
     for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
+        if (dynamic == kLimit || !InDynamicPlace(constraints_, dynamic)) continue;
+        markedDynamics |= static_cast<std::uint8_t>(1 << dynamic);
         const SolverConstraint& record = constraints_[static_cast<std::size_t>(dynamic)];
-        if (dynamic == kLimit || !record.inUse || record.id != DynamicPointID(dynamic) || record.open) continue;
+        if (record.open) continue;
         dynamicMask |= kDynamicBit[static_cast<std::size_t>(dynamic)];
         if (record.single) dynamicBits |= kDynamicBit[static_cast<std::size_t>(dynamic)];
     }
@@ -184,13 +196,13 @@ std::uint16_t StoryformSolver::CountStoryforms(bool refine, bool classFlag) {
     for (std::size_t n = 0; n < selected.size(); ++n) {
         excluded_[n] = selected[n] ? 0 : 1;
         if (!selected[n]) continue;
-        MarkValues(static_cast<std::uint16_t>(n), *columns, classFlag);
+        MarkValues(static_cast<std::uint16_t>(n), *columns, markedDynamics, classFlag);
         if (found++ == 0) first = static_cast<int>(n);
     }
 
     // Limit changes nothing else: an open Limit doubles the count.
     SolverConstraint& limit = constraints_[kLimit];
-    const bool limitFixed = limit.inUse && limit.id == DynamicPointID(kLimit) && !limit.open;
+    const bool limitFixed = InDynamicPlace(constraints_, kLimit) && !limit.open;
     if (!limitFixed) {
         limitMode_ = kLimitOpen;
         found *= 2;

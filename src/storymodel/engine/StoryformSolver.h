@@ -107,7 +107,10 @@ private:
         std::array<EngineColumn, kCapacity> points;
         std::array<EngineColumn, kCapacity> domains;
     };
-    void MarkValues(std::uint16_t n, const EngineColumns& columns, bool classFlag);
+    // Marks the values storyform index n gives the records: the marked dynamics' (a bit each) and
+    // every other point's.
+    void MarkValues(std::uint16_t n, const EngineColumns& columns, std::uint8_t markedDynamics,
+                    bool classFlag);
 
     IStoryForm& storyform_;
     std::vector<std::uint8_t> excluded_;
