@@ -94,5 +94,5 @@ int ThroughlineDomainIndex(std::int16_t id) {
     const char* code = StoryPointCode(id);
     if (!code || std::strlen(code) < 2) return -1;
     const std::string domainCode = std::string(code, 2) + "Dom";
-    return StoryPointIndex(StoryPointIDForCode(domainCode.c_str()));
+    return StoryPointIndexForCode(domainCode.c_str());
 }
