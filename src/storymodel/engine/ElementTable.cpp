@@ -13,10 +13,6 @@ int CodeDigit(std::int16_t id, int index) {
     return row ? row->code[index] - '0' : 0;
 }
 
-const char* VocabularyName(const ElementRecord& row) {
-    return UseOriginalTerms() == 0 && row.altName ? row.altName : row.name;
-}
-
 // The item whose variations or elements a group row spans: the type or variation that the leading
 // digits of the group's code address, or -1 for every other row.
 std::int16_t GroupedItemID(const char* code) {
@@ -77,7 +73,7 @@ const char* ElementDisplayName(const ElementRecord& row) {
             UseOriginalTerms() == 0 ? names.newer[&row - first] : names.original[&row - first];
         if (!name.empty()) return name.c_str();
     }
-    return VocabularyName(row);
+    return TermInForce(row.name, row.altName);
 }
 
 const char* ElementName(std::int16_t id) {

@@ -42,8 +42,7 @@ int StoryPointIndex(std::int16_t id) {
 const StoryPointRecord* StoryPointByID(std::int16_t id) { return StoryPointAt(StoryPointIndex(id)); }
 
 const char* StoryPointDisplayName(const StoryPointRecord& row) {
-    if (UseOriginalTerms() != 0) return row.name;
-    return row.altName ? row.altName : row.name;
+    return TermInForce(row.name, row.altName);
 }
 
 const char* StoryPointName(std::int16_t id) {

@@ -27,7 +27,6 @@ const char* TerminologyTerm(const char* key) {
 const char* DynamicValueName(int dynamic, int value) {
     if (dynamic < 0 || dynamic >= kDynamicCount || (value != 1 && value != 2)) return "";
     const DynamicValueNames& names = kDynamicValueNames[dynamic];
-    const char* original = value == 1 ? names.value1 : names.value2;
-    const char* newer = value == 1 ? names.newValue1 : names.newValue2;
-    return UseOriginalTerms() == 0 && newer ? newer : original;
+    return value == 1 ? TermInForce(names.value1, names.newValue1)
+                      : TermInForce(names.value2, names.newValue2);
 }

@@ -10,3 +10,7 @@ std::uint16_t SetOriginalTerms(std::uint16_t value) {
 }
 
 std::uint16_t UseOriginalTerms() { return useOriginalTerms; }
+
+const char* TermInForce(const char* original, const char* newer) {
+    return useOriginalTerms == 0 && newer ? newer : original;
+}

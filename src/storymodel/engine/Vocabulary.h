@@ -8,3 +8,7 @@
 // terminology preference sets it when the preferences are loaded or changed. Answers the value.
 std::uint16_t SetOriginalTerms(std::uint16_t value);
 std::uint16_t UseOriginalTerms();
+
+// The term in the vocabulary in force: the newer one when the newer vocabulary is in force and
+// there is one (not null), else the original one.
+const char* TermInForce(const char* original, const char* newer);
