@@ -67,8 +67,7 @@ ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
         std::uint32_t position = 0;
         err = swap->SeekToEnd();
         if (err == kNoErr) err = swap->GetPosition(position);
-        if (err == kNoErr &&
-            std::uint64_t{position} + static_cast<std::uint32_t>(record.size) > kPFMMaxFileSize) {
+        if (err == kNoErr && !PFMFitsInFile(position, static_cast<std::uint32_t>(record.size))) {
             err = kDiskFullErr;
         }
         if (err == kNoErr)

@@ -70,7 +70,7 @@ ErrCode PFMFile::CopyRuns(IReadFile& from, const std::vector<Index>& order, bool
         const SegmentMapEntry& entry = EntryAt(index);
         const std::uint32_t position = fromSwap ? entry.SwapPosition() : entry.FilePosition();
         const std::uint32_t size = fromSwap ? entry.SwapSize() : entry.FileSize();
-        if (std::uint64_t{outPosition} + size > kPFMMaxFileSize) return kDiskFullErr;
+        if (!PFMFitsInFile(outPosition, size)) return kDiskFullErr;
         if (runLength > 0 && position == runStart + runLength) {
             runLength += size;
         } else {
@@ -312,9 +312,9 @@ ErrCode PFMFile::FastSave() {
     // the old store (with some dead bytes at its end) or the new one.
     if (err == kNoErr) err = disk_->SeekToEnd();
     if (err == kNoErr) err = disk_->GetPosition(result.header.mapPosition);
-    const std::uint64_t mapEnd = std::uint64_t{result.header.mapPosition} + sizeof(std::uint32_t) +
-                                 std::uint64_t{kSegmentMapRecordSize} * result.map.size();
-    if (err == kNoErr && mapEnd > kPFMMaxFileSize) err = kDiskFullErr;
+    if (err == kNoErr && PFMSegmentMapEnd(result.header.mapPosition, result.map.size()) > kPFMMaxFileSize) {
+        err = kDiskFullErr;
+    }
     if (err == kNoErr) err = PFMWriteSegmentMap(*disk_, result.map);
     std::uint32_t end = 0;
     if (err == kNoErr) err = disk_->GetPosition(end);

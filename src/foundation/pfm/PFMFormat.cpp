@@ -33,8 +33,7 @@ bool IsSoundRecord(const SegmentMapRecord& record) {
 // Every segment must lie in the data area of the file: after the header, before the end, clear of
 // the map and of every other segment.
 ErrCode CheckSegmentPlaces(const SegmentMap& map, std::uint32_t fileLength, std::uint32_t mapPosition) {
-    const std::uint64_t mapEnd =
-        mapPosition + sizeof(std::uint32_t) + std::uint64_t{kSegmentMapRecordSize} * map.size();
+    const std::uint64_t mapEnd = PFMSegmentMapEnd(mapPosition, map.size());
     std::vector<std::pair<std::uint64_t, std::uint64_t>> places;
     places.reserve(map.size());
     for (const SegmentMapRecord& record : map) {
@@ -235,9 +234,7 @@ ErrCode PFMWriteSegmentMap(IWriteFile& stream, const SegmentMap& map) {
 ErrCode PFMWriteFileEnd(IWriteFile& stream, const SegmentMap& map, PFMHeader& header) {
     ErrCode err = stream.SeekToEnd();
     if (err == kNoErr) err = stream.GetPosition(header.mapPosition);
-    if (err == kNoErr && std::uint64_t{header.mapPosition} + sizeof(std::uint32_t) +
-                                 std::uint64_t{kSegmentMapRecordSize} * map.size() >
-                             kPFMMaxFileSize) {
+    if (err == kNoErr && PFMSegmentMapEnd(header.mapPosition, map.size()) > kPFMMaxFileSize) {
         err = kDiskFullErr;
     }
     if (err == kNoErr) err = PFMWriteSegmentMap(stream, map);

@@ -18,6 +18,7 @@
 // Flags of a map record: 0x8000 raw bytes, 0x7000 priority, 0x0800 preload, 0x0080 unknown kind,
 // 0x0040 custom, 0x0020 data object; a record with none of the kind bits holds a flattened object.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,6 +39,15 @@ inline constexpr std::int32_t kMaxSegmentMapCount = 0x8000000;
 // Positions are compared as signed numbers by readers, so no file grows past this.
 inline constexpr std::uint32_t kPFMMaxFileSize = 0x7FFFFFFF;
 inline constexpr std::uint32_t kPFMCopyBufferSize = 32767;
+
+// Whether size bytes placed at the position stay within kPFMMaxFileSize.
+constexpr bool PFMFitsInFile(std::uint64_t position, std::uint64_t size) {
+    return position + size <= kPFMMaxFileSize;
+}
+// Where a map of count records written at the position ends.
+constexpr std::uint64_t PFMSegmentMapEnd(std::uint32_t position, std::size_t count) {
+    return std::uint64_t{position} + sizeof(std::uint32_t) + std::uint64_t{kSegmentMapRecordSize} * count;
+}
 
 enum PFMSaveType : std::uint16_t {
     kPFMFullSave = 0,

@@ -76,10 +76,8 @@ ErrCode WriteMerged(const std::vector<MergeEntry>& list, FileWriter& writer) {
         SegmentMapRecord record = entry.input->map[entry.index];
         std::uint32_t position = 0;
         err = writer.GetPosition(position);
-        if (err == kNoErr &&
-            std::uint64_t{position} + static_cast<std::uint32_t>(record.size) > kPFMMaxFileSize) {
+        if (err == kNoErr && !PFMFitsInFile(position, static_cast<std::uint32_t>(record.size)))
             err = kDiskFullErr;
-        }
         if (err == kNoErr) {
             err = PFMCopyBytes(entry.input->reader, record.position, static_cast<std::uint32_t>(record.size),
                                writer);

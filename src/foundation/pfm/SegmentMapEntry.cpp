@@ -13,16 +13,6 @@
 #include "foundation/pfm/PFMData.h"
 #include "foundation/pfm/ScrambleKeyScope.h"
 
-namespace {
-
-
-// Stored forms are placed only where the whole of them stays below the format's size limit.
-bool FitsInFile(std::uint32_t position, std::uint32_t size) {
-    return std::uint64_t{position} + size <= kPFMMaxFileSize;
-}
-
-}  // namespace
-
 SegmentMapEntry SegmentMapEntry::FromFile(const SegmentMapRecord& record) {
     SegmentMapEntry entry;
     entry.type_ = record.type;
@@ -288,7 +278,7 @@ ErrCode SegmentMapEntry::Write(IWriteFile& out, std::uint32_t& position, std::ui
     if (err == kNoErr) err = out.GetPosition(end);
     if (err != kNoErr) return err;
     size = end - position;
-    if (end < position || !FitsInFile(position, size)) return kDiskFullErr;
+    if (end < position || !PFMFitsInFile(position, size)) return kDiskFullErr;
     return size == 0 ? kWrongWriteCountErr : kNoErr;
 }
 
@@ -315,7 +305,7 @@ ErrCode SegmentMapEntry::SwapOut(IWriteFile& swap) {
     } else {
         err = swap.SetPosition(position);
     }
-    if (err == kNoErr && !FitsInFile(position, size)) err = kDiskFullErr;
+    if (err == kNoErr && !PFMFitsInFile(position, size)) err = kDiskFullErr;
     if (err == kNoErr) {
         err = Kind() == kRawSegment && !IsCustom() ? WriteStoredForm(swap)
                                                     : WriteExactly(swap, measured.Bytes().data(), size);

@@ -349,4 +349,32 @@ TEST_F(PFMFormatTest, StreamErrorsPassThrough) {
     EXPECT_EQ(PFMWriteFileEnd(failing, SegmentMap{}, header), kWriteErr);
 }
 
+TEST_F(PFMFormatTest, NothingIsPlacedPastTheSizeLimit) {
+    EXPECT_TRUE(PFMFitsInFile(kPFMMaxFileSize, 0));
+    EXPECT_TRUE(PFMFitsInFile(kPFMDataOffset, kPFMMaxFileSize - kPFMDataOffset));
+    EXPECT_FALSE(PFMFitsInFile(kPFMMaxFileSize, 1));
+    EXPECT_FALSE(PFMFitsInFile(0xFFFFFFFF, 0xFFFFFFFF));  // no wrap-around
+    EXPECT_EQ(PFMSegmentMapEnd(kPFMDataOffset, 0), kPFMDataOffset + 4u);
+    EXPECT_EQ(PFMSegmentMapEnd(0xFFFFFFFF, 2), 0xFFFFFFFFull + 4 + 32);
+
+    // A stream that reports its end just below the limit: a map of two records would cross it.
+    class NearTheLimit : public ByteStream {
+    public:
+        ErrCode GetPosition(std::uint32_t& position) override {
+            const ErrCode err = ByteStream::GetPosition(position);
+            position += kPFMMaxFileSize - 30;
+            return err;
+        }
+    };
+    SegmentMapRecord record;
+    record.Set(kPFMDataOffset, 1, FourCCOf("AAAA"), 1, 1, kRawSegment, false);
+    PFMHeader header;
+    NearTheLimit fits;
+    EXPECT_EQ(PFMWriteFileEnd(fits, SegmentMap{record}, header), kNoErr);
+    EXPECT_EQ(header.mapPosition, kPFMMaxFileSize - 30);
+    NearTheLimit crosses;
+    EXPECT_EQ(PFMWriteFileEnd(crosses, SegmentMap{record, record}, header), kDiskFullErr);
+    EXPECT_TRUE(crosses.Bytes().empty());
+}
+
 }  // namespace
