@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "foundation/FileRef.h"
@@ -196,6 +197,9 @@ private:
     // and header. Until that has worked the store keeps its old files. The message (code, path,
     // code's text, path) tells the user when the saved file cannot be opened.
     ErrCode Commit(const FileRef& ref, SaveResult& result, const char* reopenFailure);
+    // A new swap file for the store after a save; when none can be had the user is told that the
+    // saved data is in the file at the path.
+    ErrCode NewSwapFile(const std::string& savedPath, std::unique_ptr<PFMSwapFile>& swap) const;
     void ApplySaved(const SaveResult& result);
 
     std::uint16_t flags_ = 0;

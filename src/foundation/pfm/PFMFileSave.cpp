@@ -218,18 +218,24 @@ ErrCode PFMFile::Commit(const FileRef& ref, SaveResult& result, const char* reop
         DebugPrintf(reopenFailure, err, path.c_str(), FileErrorMessage(err), path.c_str());
         return err;
     }
-    auto swap = std::make_unique<PFMSwapFile>(readBufferSize_, writeBufferSize_);
-    err = swap->Create();
-    if (err != kNoErr) {
-        DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err,
-                    FileErrorMessage(err), path.c_str());
-        return err;
-    }
+    std::unique_ptr<PFMSwapFile> swap;
+    err = NewSwapFile(path, swap);
+    if (err != kNoErr) return err;
     ApplySaved(result);
     disk_ = std::move(disk);
     swap_ = std::move(swap);
     needsFullSave_ = false;
     return kNoErr;
+}
+
+ErrCode PFMFile::NewSwapFile(const std::string& savedPath, std::unique_ptr<PFMSwapFile>& swap) const {
+    swap = std::make_unique<PFMSwapFile>(readBufferSize_, writeBufferSize_);
+    const ErrCode err = swap->Create();
+    if (err != kNoErr) {
+        DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err,
+                    FileErrorMessage(err), savedPath.c_str());
+    }
+    return err;
 }
 
 void PFMFile::ApplySaved(const SaveResult& result) {
@@ -329,14 +335,9 @@ ErrCode PFMFile::FastSave() {
     if (err == kNoErr && length != end) err = kWrongSizeErr;
     if (err != kNoErr) return err;
 
-    auto swap = std::make_unique<PFMSwapFile>(readBufferSize_, writeBufferSize_);
-    err = swap->Create();
-    if (err != kNoErr) {
-        const std::string path = GetFileRef().GetFullPath();
-        DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err,
-                    FileErrorMessage(err), path.c_str());
-        return err;
-    }
+    std::unique_ptr<PFMSwapFile> swap;
+    err = NewSwapFile(GetFileRef().GetFullPath(), swap);
+    if (err != kNoErr) return err;
     ApplySaved(result);
     swap_ = std::move(swap);
     return kNoErr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "foundation/FileError.h"
@@ -457,6 +458,32 @@ TEST_F(PFMSaveTest, EachSaveStartsAFreshSwapFile) {
     PFMCloseFile(nullptr);
     EXPECT_FALSE(std::filesystem::exists(Path("PFM_Swap.004")));
     EXPECT_TRUE(std::filesystem::exists(Path("PFM_Swap.002")));
+}
+
+TEST_F(PFMSaveTest, ASaveThatCannotStartANewSwapFileSaysWhereTheDataIs) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    PFMFile* store = PFMOpenFile(&ref);
+    ASSERT_NE(store, nullptr);
+    SpreadSegments();
+    for (int n = 0; n < kUniqueNameCount; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "PFM_Swap.%03d", n);
+        if (!std::filesystem::exists(Path(name))) folder_.WriteFile(name, "taken");
+    }
+    const std::string message = "Error -23 opening swap file.\nCould not find a unique filename.\nSaved data "
+                                "remains in file \"" + Path("story.fsf") + "\".";
+    // A fast save first, then a full one: both write the file whole and leave the store working.
+    for (bool fastSave : {true, false}) {
+        PFMSetFastSave(fastSave, store);
+        Messages().clear();
+        EXPECT_EQ(PFMSaveFile(nullptr), kNoUniqueNameErr);
+        ASSERT_FALSE(Messages().empty());
+        EXPECT_EQ(Messages().back(), message);
+        const FileLayout saved = ReadFileLayout(FileBytes("story.fsf"));
+        EXPECT_EQ(saved.error, kNoErr);
+        EXPECT_EQ(saved.header.saveType, fastSave ? kPFMFastSave : kPFMFullSave);
+        ExpectSpreadContents();
+    }
 }
 
 TEST_F(PFMSaveTest, TemplatesCopyEverySegmentIntoTheSwapFile) {
