@@ -4,6 +4,14 @@
 #include "foundation/FileError.h"
 #include "foundation/PathUtil.h"
 
+ErrCode PFMDiskFile::ReadLayout(PFMHeader& header, SegmentMap& map) {
+    std::uint32_t length = 0;
+    ErrCode err = BeginReading();
+    if (err == kNoErr) err = GetLength(length);
+    if (err == kNoErr) err = PFMReadFileLayout(*this, length, header, map);
+    return err;
+}
+
 ErrCode PFMSwapFile::Create() {
     VolumePart volume;
     DirectoryPart directory;

@@ -5,10 +5,15 @@
 #include <cstdint>
 
 #include "foundation/FileReaderWriter.h"
+#include "foundation/pfm/PFMFormat.h"
 
 class PFMDiskFile : public TFileReaderWriter {
 public:
     using TFileReaderWriter::TFileReaderWriter;
+
+    // Reads the identification, header and map of the open file and checks them against its
+    // length (see PFMReadFileLayout).
+    ErrCode ReadLayout(PFMHeader& header, SegmentMap& map);
 };
 
 // A scratch file in the temporary folder that holds changed segments whose memory was needed

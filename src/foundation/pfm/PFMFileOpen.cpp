@@ -14,12 +14,10 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     FileAccess access = ref.GetPermission();
     if (access == kAccessCreate || access == kAccessCreateNew) access = kAccessReadWrite;
     auto disk = std::make_unique<PFMDiskFile>(readBufferSize_, writeBufferSize_);
-    ErrCode err = disk->Open(ref, access);
-    std::uint32_t length = 0;
-    if (err == kNoErr) err = disk->GetLength(length);
     PFMHeader header;
     SegmentMap map;
-    if (err == kNoErr) err = PFMReadFileLayout(*disk, length, header, map);
+    ErrCode err = disk->Open(ref, access);
+    if (err == kNoErr) err = disk->ReadLayout(header, map);
     if (err != kNoErr) return err;
     {
         StoreBusy busy(*this);
@@ -51,12 +49,10 @@ ErrCode PFMFile::Open(const FileRef& ref) {
 
 ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
     PFMDiskFile source(readBufferSize_, writeBufferSize_);
-    ErrCode err = source.Open(ref, kAccessRead);
-    std::uint32_t length = 0;
-    if (err == kNoErr) err = source.GetLength(length);
     PFMHeader header;
     SegmentMap map;
-    if (err == kNoErr) err = PFMReadFileLayout(source, length, header, map);
+    ErrCode err = source.Open(ref, kAccessRead);
+    if (err == kNoErr) err = source.ReadLayout(header, map);
     if (err == kUnsupportedFormatErr) err = kBadDataErr;
     if (err != kNoErr) return err;
 

@@ -152,11 +152,9 @@ ErrCode PFMFile::RevertAt(Index index) {
 // Segments removed since the last save are still in the file's map: every record whose bytes no
 // segment of the store claims comes back.
 ErrCode PFMFile::RestoreRemovedSegments() {
-    std::uint32_t length = 0;
     PFMHeader header;
     SegmentMap map;
-    ErrCode err = disk_->GetLength(length);
-    if (err == kNoErr) err = PFMReadFileLayout(*DiskReader(), length, header, map);
+    const ErrCode err = disk_->ReadLayout(header, map);
     if (err != kNoErr) return err;
     std::vector<std::uint32_t> claimed;
     for (const SegmentMapEntry& entry : entries_) {
