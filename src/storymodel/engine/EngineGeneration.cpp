@@ -16,29 +16,12 @@ int CrucialElementPosition(int pair, bool success) {
     return success ? 2 : 3;
 }
 
-}  // namespace
-
-StoryformBuildInput EngineStoryformInput(std::uint16_t index) {
-    index &= kStoryformIndexMask;
-    StoryformBuildInput input = StoryformBuildInput::ForNumber(index, 0);
-    const int objectiveClass = ((index >> 5) & 3) + 1;
-    const int crucialClass = input.IsChange() ? objectiveClass : QuadPartner(input.GrowthPairKind(), objectiveClass);
-    const StructureCode code = {static_cast<char>('0' + crucialClass), static_cast<char>('1' + ((index >> 3) & 3)),
-                                static_cast<char>('1' + ((index >> 1) & 3)),
-                                static_cast<char>('0' + CrucialElementPosition(index & 1, input.IsSuccess())), '0',
-                                '\0'};
-    input.crucialElement = static_cast<std::int16_t>(DefaultIDAt(code.data()));
-    return input;
-}
-
-void EncodeEngineRecords(const StoryformBuildInput& input, const BuiltStoryPoints& points, std::uint16_t index,
-                         EngineRecordBytes& records) {
+// Writes byte `index` of every record from the storyform's built points: record 0 the index's
+// dynamics, records 1-40 the value index of the point with that engine field (0 where no point has
+// one), records 41-44 the signpost type positions.
+void EncodeEngineRecords(const BuiltStoryPoints& points, std::uint16_t index, EngineRecordBytes& records) {
     const std::size_t n = index & kStoryformIndexMask;
-    std::uint8_t dynamics = 0;
-    for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
-        if (dynamic != kLimit && input.Second(static_cast<Dynamic>(dynamic))) dynamics |= static_cast<std::uint8_t>(1 << dynamic);
-    }
-    records[0][n] = dynamics;
+    records[0][n] = EngineDynamicsByte(index);
     for (int row = 0; row < kStoryPointCount; ++row) {
         const StoryPointRecord& point = kStoryPointTable[static_cast<std::size_t>(row)];
         if (point.engineField < 1 || point.engineField > 40 || !points.written[static_cast<std::size_t>(row)]) continue;
@@ -55,6 +38,21 @@ void EncodeEngineRecords(const StoryformBuildInput& input, const BuiltStoryPoint
     }
 }
 
+}  // namespace
+
+StoryformBuildInput EngineStoryformInput(std::uint16_t index) {
+    index &= kStoryformIndexMask;
+    StoryformBuildInput input = StoryformBuildInput::ForNumber(index, 0);
+    const int objectiveClass = ((index >> 5) & 3) + 1;
+    const int crucialClass = input.IsChange() ? objectiveClass : QuadPartner(input.GrowthPairKind(), objectiveClass);
+    const StructureCode code = {static_cast<char>('0' + crucialClass), static_cast<char>('1' + ((index >> 3) & 3)),
+                                static_cast<char>('1' + ((index >> 1) & 3)),
+                                static_cast<char>('0' + CrucialElementPosition(index & 1, input.IsSuccess())), '0',
+                                '\0'};
+    input.crucialElement = static_cast<std::int16_t>(DefaultIDAt(code.data()));
+    return input;
+}
+
 EngineRecordBytes GenerateEngineRecords() {
     EngineRecordBytes records;
     for (auto& record : records) record.assign(kEngineRecordSize, 0);
@@ -62,13 +60,7 @@ EngineRecordBytes GenerateEngineRecords() {
     for (int index = 0; index < kStoryformIndexCount; ++index) {
         const StoryformBuildInput input = EngineStoryformInput(static_cast<std::uint16_t>(index));
         CalcStoryformCodes(input, built);
-        EncodeEngineRecords(input, built.points, static_cast<std::uint16_t>(index), records);
+        EncodeEngineRecords(built.points, static_cast<std::uint16_t>(index), records);
     }
     return records;
-}
-
-EngineRecordSet RecordSetOf(const EngineRecordBytes& records) {
-    EngineRecordSet set{};
-    for (std::size_t k = 0; k < set.size(); ++k) set[k] = records[k].empty() ? nullptr : records[k].data();
-    return set;
 }

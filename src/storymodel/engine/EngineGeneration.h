@@ -30,14 +30,5 @@ using EngineRecordBytes = std::array<std::vector<std::uint8_t>, kEngineRecordCou
 // Limit Timelock.
 StoryformBuildInput EngineStoryformInput(std::uint16_t index);
 
-// Writes byte `index` of every record from the storyform's built points: record 0 from the
-// dynamics, records 1-40 the value index of the point with that engine field (0 where no point has
-// one), records 41-44 the signpost type positions.
-void EncodeEngineRecords(const StoryformBuildInput& input, const BuiltStoryPoints& points, std::uint16_t index,
-                         EngineRecordBytes& records);
-
 // Builds every storyform index and encodes it.
 EngineRecordBytes GenerateEngineRecords();
-
-// The record set over the bytes.
-EngineRecordSet RecordSetOf(const EngineRecordBytes& records);

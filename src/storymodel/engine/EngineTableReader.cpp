@@ -86,10 +86,7 @@ ErrCode CheckEngineTables() {
     for (int n = 0; n < kStoryformIndexCount; ++n) {
         const std::size_t i = static_cast<std::size_t>(n);
         // Record 0 holds the index's own dynamics (Limit's bit unused).
-        std::uint8_t dynamics = 0;
-        for (int d = 0; d < kDynamicCount; ++d) {
-            if (d != kLimit) dynamics |= static_cast<std::uint8_t>(DynamicValueIndex(static_cast<std::uint16_t>(n), d) << d);
-        }
+        const std::uint8_t dynamics = EngineDynamicsByte(static_cast<std::uint16_t>(n));
         if ((records[0][i] & ~(1u << kLimit)) != dynamics) return kDamaged;
         for (int k = 1; k < kFirstSignpostRecord; ++k) {
             if (IsEngineRecordRead(k) && records[static_cast<std::size_t>(k)][i] >= RecordLimit(k)) return kDamaged;

@@ -23,3 +23,14 @@ inline constexpr std::array<std::uint16_t, kDynamicCount> kDynamicBit = {0x2000,
 constexpr int DynamicValueIndex(std::uint16_t number, int dynamic) {
     return (number & kDynamicBit[dynamic]) != 0 ? 1 : 0;
 }
+
+// The dynamics as record 0 of the engine data holds them for a storyform number: bit d the value
+// index of dynamic d, with Limit's bit left clear.
+constexpr std::uint8_t EngineDynamicsByte(std::uint16_t number) {
+    std::uint8_t byte = 0;
+    for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
+        if (dynamic != kLimit)
+            byte |= static_cast<std::uint8_t>(DynamicValueIndex(number, dynamic) << dynamic);
+    }
+    return byte;
+}
