@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "foundation/FileError.h"
 #include "foundation/FileRef.h"
 #include "foundation/Memory.h"
 #include "foundation/Platform.h"
@@ -20,7 +21,7 @@ constexpr FourCC kSignature = FourCCOf("Fabl");
 
 ErrCode AddRecord(std::uint16_t id, const std::vector<std::uint8_t>& bytes) {
     void* block = MemAlloc(static_cast<std::uint32_t>(bytes.size()));
-    if (!block) return -4;
+    if (!block) return kOutOfMemoryErr;
     std::memcpy(block, bytes.data(), bytes.size());
     const ErrCode err = PFMAddSegment(kEngineRecordType, id, block, 1, false);
     if (err != kNoErr) {
