@@ -5,6 +5,7 @@
 #include "storymodel/engine/QuadBlocks.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/ThroughlineBuilder.h"
 
 void StoryFormManager::RebuildThroughlineStructures() {
     if (storyformCount_ == kOneStoryform) {
@@ -46,6 +47,22 @@ void StoryFormManager::BuildStructuresForStoryform() {
 
     structuresValid_ = 1;
     UpdateDynamicAppreciations();
+}
+
+bool StoryFormManager::ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
+                                           ThroughlineStructure& derived) {
+    StoryformBuildInput input;
+    BuiltStoryform built;
+    if (!StoryformBuildInput::FromStoryform(*this, input) || !CalcStoryformCodes(input, built))
+        return false;
+    shown = built.shown;
+    arranged = built.p;
+    derived = built.q;
+    for (int index = 0; index < kStoryPointCount; ++index) {
+        if (built.points.written[static_cast<std::size_t>(index)])
+            SetValueAt(index, built.points.GetValueAt(index));
+    }
+    return true;
 }
 
 void StoryFormManager::UpdateDynamicAppreciations() {
