@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "storymodel/engine/TheoryTables.h"
+#include "storymodel/engine/ElementTable.h"
 
 namespace {
 
@@ -13,10 +13,6 @@ StructureCode CopyCode(const char* code) {
     std::copy_n(code, 5, copy.begin());
     return copy;
 }
-
-int ElementRank(std::int16_t elementId) { return (elementId - kFirstElementID) % kElementsPerClass; }
-
-bool IsElementID(int id) { return id >= kFirstElementID && id < kFirstGroupID; }
 
 }  // namespace
 
@@ -46,7 +42,8 @@ bool FindQuadElement(const ThroughlineStructure& structure, StructureCode& code,
     for (std::size_t slot = first; slot < first + static_cast<std::size_t>(BlockSize(3)); ++slot) {
         const int host = initial.nodes[slot].elementID;
         const int held = structure.nodes[slot].elementID;
-        if (!IsElementID(host) || !IsElementID(held) || ElementRank(static_cast<std::int16_t>(held)) != rank) continue;
+        if (!IsElementID(host) || !IsElementID(held) || ElementRank(held) != rank)
+            continue;
         std::copy_n(kElementTable[static_cast<std::size_t>(host)].code + 1, 3, code.begin() + 1);
         return true;
     }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "storymodel/engine/Dynamics.h"
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/IStoryFormDocument.h"
 #include "storymodel/engine/StoryPointTable.h"
 
@@ -20,11 +21,7 @@ bool IsIndex(int index) {
 
 // The element's row among the first class's element rows (the same element in every class).
 std::int16_t FoldedElement(std::int16_t element) {
-    return static_cast<std::int16_t>((element - kFirstElementID) % kElementsPerClass + kFirstElementID);
-}
-
-bool IsElement(std::int16_t value) {
-    return value >= kFirstElementID && value < kFirstGroupID;
+    return static_cast<std::int16_t>(kFirstElementID + ElementRank(element));
 }
 
 }  // namespace
@@ -187,7 +184,7 @@ bool StoryFormManager::GetCrucialElements(std::int16_t& first, std::int16_t& sec
     }
     const std::int16_t valueA = GetValue(a);
     const std::int16_t valueB = GetValue(b);
-    if (!IsElement(valueA) || !IsElement(valueB))
+    if (!IsElementID(valueA) || !IsElementID(valueB))
         return false;
     first = FoldedElement(valueA);
     second = FoldedElement(valueB);

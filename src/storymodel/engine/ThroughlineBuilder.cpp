@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/QuadArrangement.h"
 #include "storymodel/engine/QuadBlocks.h"
 #include "storymodel/engine/QuadPartners.h"
@@ -61,7 +62,8 @@ StructureCode DeriveSteadfastPoints(const StoryformBuildInput& input, BuiltStory
 }
 
 bool ValidInput(const StoryformBuildInput& input) {
-    if (input.crucialElement < kFirstElementID || input.crucialElement >= kFirstGroupID) return false;
+    if (!IsElementID(input.crucialElement))
+        return false;
     return std::all_of(input.dynamics.begin(), input.dynamics.end(), [](std::uint8_t v) { return v <= 1; });
 }
 
