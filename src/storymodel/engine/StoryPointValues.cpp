@@ -2,6 +2,7 @@
 
 #include "storymodel/engine/Dynamics.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/ValueIndexes.h"
 
 namespace {
 
@@ -12,10 +13,6 @@ int OffsetInThroughline(int index) {
     if (index < first || index > last)
         return -1;
     return (index - first) % kThroughlinePointCount;
-}
-
-bool InRange(std::int16_t value, std::int16_t first, std::int16_t last) {
-    return value >= first && value <= last;
 }
 
 // Whether the value is the id of one of the value rows that follow the row at the index.
@@ -39,15 +36,13 @@ bool IsStoryPointValue(int index, std::int16_t value) {
             return IsValueRowOf(row->id == kImpactResolveID ? DynamicIndex(kResolve) : index, value);
         case kDomainLevelPoint:
             if (OffsetInThroughline(index) == kHomeClassOffset)
-                return InRange(value, '1', '4');
+                return value >= '1' && value <= '4';
             // A position's slots 1-4 are the class ids' range too.
-            return InRange(value, kFirstClassID, kFirstTypeID - 1);
+            [[fallthrough]];
         case kConcernLevelPoint:
-            return InRange(value, kFirstTypeID, kFirstVariationID - 1);
         case kIssueLevelPoint:
-            return InRange(value, kFirstVariationID, kFirstElementID - 1);
         case kElementLevelPoint:
-            return InRange(value, kFirstElementID, kFirstGroupID - 1);
+            return ValueIndexForID(row->kind, value) >= 0;
         default:
             return false;
     }
