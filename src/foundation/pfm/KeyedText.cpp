@@ -107,19 +107,15 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     }
 }
 
-std::int32_t KeyedText::Find(std::string_view key) const {
+std::int32_t KeyedText::IndexOf(std::string_view key) const {
     const auto found = std::lower_bound(entries_.begin(), entries_.end(), key, KeyLess);
     if (found == entries_.end() || KeyOf(*found) != key)
         return -1;
     return static_cast<std::int32_t>(found - entries_.begin());
 }
 
-std::int32_t KeyedText::IndexOf(std::string_view key) const {
-    return Find(key);
-}
-
 std::int32_t KeyedText::GetEntry(std::string_view key, char type, void* buffer, std::int32_t size) {
-    return GetEntryAt(Find(key), type, buffer, size);
+    return GetEntryAt(IndexOf(key), type, buffer, size);
 }
 
 std::int32_t KeyedText::GetEntryAt(std::int32_t index, char type, void* buffer, std::int32_t size) {
@@ -169,7 +165,7 @@ std::int32_t KeyedText::Load(PTextEntry& entry) {
 std::int32_t KeyedText::SetEntry(std::string_view key, char type, const void* value) {
     if (!IsPTextType(type))
         return kPTextErrBadType;
-    const std::int32_t index = Find(key);
+    const std::int32_t index = IndexOf(key);
     if (index >= 0)
         return SetEntryAt(index, type, value);
 
@@ -234,7 +230,7 @@ std::int32_t KeyedText::Replace(PTextEntry& entry, char type, const void* value)
 }
 
 std::int32_t KeyedText::Remove(std::string_view key) {
-    const std::int32_t index = Find(key);
+    const std::int32_t index = IndexOf(key);
     if (index < 0)
         return kPTextErrNoKey;
     FreeValue(entries_[index].poolItem);
@@ -265,7 +261,7 @@ std::int32_t KeyedText::NextEntry(std::int32_t& cursor, PTextEntry& entry) const
 }
 
 std::uint32_t KeyedText::GetValueSize(std::string_view key) const {
-    const std::int32_t index = Find(key);
+    const std::int32_t index = IndexOf(key);
     if (index < 0)
         return 0;
     const PTextEntry& entry = entries_[index];

@@ -70,7 +70,6 @@ public:
     const std::vector<char>& Text() const { return text_; }
 
 private:
-    std::int32_t Find(std::string_view key) const;
     std::int32_t Load(PTextEntry& entry);
     std::int32_t StoreValue(std::int32_t item, const void* data, std::size_t size);
     void FreeValue(std::int32_t item);
