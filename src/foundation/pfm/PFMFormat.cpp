@@ -141,15 +141,14 @@ SegmentKind SegmentMapRecord::KindOfFlags(std::uint16_t flags) {
 }
 
 std::uint16_t SegmentMapRecord::FlagsFor(int priority, SegmentKind kind, bool preload) {
-    std::uint16_t flags = preload ? kPreloadFlag : 0;
-    flags |= static_cast<std::uint16_t>((priority << 12) & kPriorityMask);
+    std::uint16_t kindFlag = 0;
     switch (kind) {
-        case kRawSegment: flags |= kRawFlag; break;
-        case kDataSegment: flags |= kDataFlag; break;
-        case kCustomSegment: flags |= kCustomFlag; break;
+        case kRawSegment: kindFlag = kRawFlag; break;
+        case kDataSegment: kindFlag = kDataFlag; break;
+        case kCustomSegment: kindFlag = kCustomFlag; break;
         default: break;
     }
-    return flags;
+    return WithPriorityAndPreload(kindFlag, priority, preload);
 }
 
 std::uint16_t SegmentMapRecord::WithPriorityAndPreload(std::uint16_t flags, int priority, bool preload) {
