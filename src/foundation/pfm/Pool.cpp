@@ -85,15 +85,18 @@ void* Pool::NextItem(std::int32_t& index) {
     return nullptr;
 }
 
+const std::uint8_t* Pool::OutsideBlock(const void* data, std::uint32_t size,
+                                       std::vector<std::uint8_t>& copy) const {
+    const auto* source = static_cast<const std::uint8_t*>(data);
+    if (size == 0 || source < Bytes() || source >= Bytes() + BlockSize()) return source;
+    copy.assign(source, source + size);
+    return copy.data();
+}
+
 std::int32_t Pool::AddItem(const void* data, std::uint32_t size) {
     if (size > kMaxItemSize) return -1;
-    // The block may move while room is made: bytes of the pool itself are copied first.
-    const auto* source = static_cast<const std::uint8_t*>(data);
     std::vector<std::uint8_t> copy;
-    if (size > 0 && source >= Bytes() && source < Bytes() + BlockSize()) {
-        copy.assign(source, source + size);
-        source = copy.data();
-    }
+    const std::uint8_t* source = OutsideBlock(data, size, copy);
     const std::int64_t room = FindRoom(size);
     if (room < 0) return -1;
     if (size > 0) std::memcpy(Bytes() + room, source, size);
@@ -120,10 +123,7 @@ ErrCode Pool::SetItem(std::int32_t index, const void* data, std::uint32_t size) 
     const auto* source = static_cast<const std::uint8_t*>(data);
     if (size > header.size) {
         std::vector<std::uint8_t> copy;
-        if (source >= Bytes() && source < Bytes() + BlockSize()) {
-            copy.assign(source, source + size);
-            source = copy.data();
-        }
+        source = OutsideBlock(data, size, copy);
         // Room first: when there is none, the item keeps its old bytes.
         const std::int64_t room = FindRoom(size);
         if (room < 0) return kOutOfMemoryErr;

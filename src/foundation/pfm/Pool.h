@@ -10,6 +10,7 @@
 // bytes.
 
 #include <cstdint>
+#include <vector>
 
 #include "foundation/TObject.h"
 #include "foundation/TypedList.h"
@@ -81,6 +82,10 @@ public:
     static TObject* Factory(IReadFile& file, ClassId id, ErrCode* error, std::uintptr_t context);
 
 private:
+    // The bytes to copy into an item: the data itself, or a copy of it in copy when it lies in
+    // the block, which may move while room is made.
+    const std::uint8_t* OutsideBlock(const void* data, std::uint32_t size,
+                                     std::vector<std::uint8_t>& copy) const;
     // The block at the new size (none at 0); false when it cannot grow.
     bool ResizeBlock(std::uint32_t size);
     // Room for size bytes: a free piece that fits exactly, else the lowest larger one, else the end

@@ -95,6 +95,19 @@ TEST(Pool, GrowingAnItemFreesItsOldPlace) {
     EXPECT_EQ(Item(pool, 1), "tail");
 }
 
+TEST(Pool, ItemsCanBeMadeFromThePoolsOwnBytes) {
+    // Making room grows the block, which may move it: bytes taken from it must survive that.
+    Pool pool(0, 4);
+    const std::int32_t first = Add(pool, "abcdefgh");
+    const std::int32_t copy = pool.AddItem(pool.ItemPtr(first), 8);
+    ASSERT_GE(copy, 0);
+    EXPECT_EQ(Item(pool, copy), "abcdefgh");
+    const std::int32_t grown = Add(pool, "x");
+    ASSERT_EQ(pool.SetItem(grown, pool.ItemPtr(first), 8), kNoErr);
+    EXPECT_EQ(Item(pool, grown), "abcdefgh");
+    EXPECT_EQ(Item(pool, first), "abcdefgh");
+}
+
 TEST(Pool, TouchingFreePiecesBecomeOne) {
     for (bool firstFirst : {true, false}) {
         Pool pool(0, 4);
