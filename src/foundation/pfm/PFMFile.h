@@ -75,13 +75,11 @@ public:
     const FileRef& GetFileRef() const;
     // The full-save size of the header and the disk file's length (0 when not on disk).
     ErrCode GetFileSizes(std::uint32_t& fullSaveSize, std::uint32_t& length);
-    const PFMHeader& Header() const { return header_; }
     void SetProgressTracker(TProgressTracker* tracker) { tracker_ = tracker; }
 
     // --- segments
     Index FindKey(PFMSegmentKey key) const;
     Index FindData(const void* data) const;
-    std::int32_t SegmentCount() const { return static_cast<std::int32_t>(keyIndex_.size()); }
     bool IsValidIndex(Index index) const { return index >= 0 && index < static_cast<Index>(entries_.size()); }
     const SegmentMapEntry& EntryAt(Index index) const { return entries_[static_cast<std::size_t>(index)]; }
 
@@ -121,16 +119,13 @@ public:
     // --- owners and custom handlers
     void SetOwnerAt(Index index, TPFMDataOwner* owner);
     void ClearOwnerAt(Index index) { SetOwnerAt(index, nullptr); }
-    bool IsOwnedAt(Index index) const { return EntryAt(index).IsOwned(); }
     bool IsOwnedByAt(Index index, const TPFMDataOwner* owner) const {
         return IsValidIndex(index) && EntryAt(index).Owner() == owner;
     }
-    Index AttachOwner(PFMSegmentKey key, TPFMDataOwner* owner);
     // Replaces a segment with the key by new data the owner makes; answers the new index (kNone on
     // failure, with the error in err).
     Index AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner, TPFMData** data,
                           ErrCode& err);
-    void SetHandlerAt(Index index, PFMSegmentHandler* handler);
     bool IsHandledAt(Index index) const { return EntryAt(index).IsCustom(); }
     // Replaces a segment with the key by a custom segment whose data is the handler.
     Index AddHandlerSegment(PFMSegmentKey key, int priority, PFMSegmentHandler* handler);

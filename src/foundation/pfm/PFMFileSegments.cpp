@@ -233,12 +233,6 @@ void PFMFile::SetIdAt(Index index, std::uint16_t id) {
 
 void PFMFile::SetOwnerAt(Index index, TPFMDataOwner* owner) { Entry(index).SetOwner(owner); }
 
-PFMFile::Index PFMFile::AttachOwner(PFMSegmentKey key, TPFMDataOwner* owner) {
-    const Index index = FindKey(key);
-    if (index != kNone) SetOwnerAt(index, owner);
-    return index;
-}
-
 PFMFile::Index PFMFile::AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner,
                                         TPFMData** data, ErrCode& err) {
     *data = nullptr;
@@ -260,8 +254,6 @@ PFMFile::Index PFMFile::AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDat
     *data = made;
     return index;
 }
-
-void PFMFile::SetHandlerAt(Index index, PFMSegmentHandler* handler) { Entry(index).SetHandler(handler); }
 
 PFMFile::Index PFMFile::AddHandlerSegment(PFMSegmentKey key, int priority, PFMSegmentHandler* handler) {
     if (!handler || FindData(handler) != kNone) return kNone;

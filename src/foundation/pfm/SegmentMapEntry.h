@@ -96,7 +96,6 @@ public:
     TPFMDataOwner* Owner() const { return IsOwned() ? owner_ : nullptr; }
     void SetOwner(TPFMDataOwner* owner);
     bool IsCustom() const { return (flags_ & kCustomFlag) != 0; }
-    PFMSegmentHandler* Handler() const { return IsCustom() ? handler_ : nullptr; }
     void SetHandler(PFMSegmentHandler* handler);
 
     // A segment removed from its store while still checked out: it stays in memory for its holders
