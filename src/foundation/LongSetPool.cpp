@@ -20,10 +20,7 @@ LongSetPool::LongSetPool() {
 
 LongSetPool::~LongSetPool() {
     std::int32_t id = -1;
-    while (LongSet* set = SetIn(pool_.Next(&id))) {
-        while (set->UseCount() > 0) set->Release();
-        delete set;
-    }
+    while (LongSet* set = SetIn(pool_.Next(&id))) delete set;
 }
 
 template <typename Predicate>
@@ -131,7 +128,6 @@ std::int32_t LongSetPool::Union(std::int32_t a, std::int32_t b) {
 void LongSetPool::DeleteSet(std::int32_t id) {
     LongSet* set = id == 0 ? nullptr : GetSet(id);
     if (!set) return;
-    set->Release();
     delete set;
     pool_.Remove(static_cast<std::uint32_t>(id));
 }

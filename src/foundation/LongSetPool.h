@@ -53,7 +53,7 @@ public:
     // not exist counts as empty).
     std::int32_t Union(std::int32_t a, std::int32_t b);
 
-    // Releases one use, deletes the set and removes the id, whatever uses remain. Id 0 stays.
+    // Deletes the set and removes the id, whatever uses remain. Id 0 stays.
     void DeleteSet(std::int32_t id);
     // Removes the value, in place, from every set that holds it.
     void RemoveValueEverywhere(std::int32_t value);
