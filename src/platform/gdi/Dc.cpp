@@ -86,7 +86,7 @@ std::uint32_t Dc::DrawPixel(COLORREF color) {
     color &= 0xFFFFFF;
     if (IsMonochrome())
         color = NearestMonochrome(color);
-    return ToPixel(color);
+    return PixelFromColor(color);
 }
 
 Paint Dc::BrushPaint(Brush& brush) {

@@ -117,10 +117,6 @@ inline HDC HandleOf(Dc* dc) {
     return static_cast<HDC>(dc->Handle());
 }
 
-// A colour as a pixel, with palette and index flags dropped.
-constexpr std::uint32_t ToPixel(COLORREF color) {
-    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
-}
 // Black or white, whichever is nearer.
 COLORREF NearestMonochrome(COLORREF color);
 

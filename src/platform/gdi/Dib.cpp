@@ -85,7 +85,7 @@ gdi::TransferSource SourceOf(const DibFormat& format, const BYTE* bits, UINT sta
         source.bounds = RECT{};
     }
     if (monochrome) {
-        for (std::uint32_t& p : source.pixels) p = gdi::ToPixel(gdi::NearestMonochrome(ColorFromPixel(p)));
+        for (std::uint32_t& p : source.pixels) p = PixelFromColor(gdi::NearestMonochrome(ColorFromPixel(p)));
         source.monochrome = true;
     }
     return source;
@@ -238,7 +238,7 @@ int SetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, LPCVOID 
                    const int width = std::min(surface.Width(), static_cast<int>(format->width));
                    for (int x = 0; x < width; ++x) {
                        out[x] = bitmap->IsMonochrome()
-                                    ? gdi::ToPixel(gdi::NearestMonochrome(ColorFromPixel(pixels[x])))
+                                    ? PixelFromColor(gdi::NearestMonochrome(ColorFromPixel(pixels[x])))
                                     : pixels[x];
                    }
                    ++set;

@@ -58,7 +58,7 @@ private:
     std::uint8_t* data_;
 };
 
-// Pixels are 0x00RRGGBB; colours are 0x00BBGGRR.
+// Pixels are 0x00RRGGBB; colours are 0x00BBGGRR. A colour's palette or index flag is dropped.
 constexpr std::uint32_t PixelFromColor(COLORREF c) {
     return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
 }

@@ -159,7 +159,7 @@ unsigned long ScreenColor(Display* display, int x, int y) {
     if (image == nullptr) return 0xFFFFFFFF;
     const unsigned long pixel = XGetPixel(image, 0, 0);
     XDestroyImage(image);
-    return ((pixel >> 16) & 0xFF) | (pixel & 0xFF00) | ((pixel & 0xFF) << 16);
+    return win::ColorFromPixel(static_cast<std::uint32_t>(pixel & 0xFFFFFF));
 }
 
 // X errors (a window gone while it is looked at) are noted, not fatal.
