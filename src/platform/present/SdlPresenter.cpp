@@ -23,6 +23,9 @@ SdlPresenter* g_current = nullptr;
 SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A click that focuses the OS window is a click like any other: the window layer decides with
+    // WM_MOUSEACTIVATE whether activation eats it.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         throw std::runtime_error(std::string("cannot start SDL video: ") + SDL_GetError());
     }

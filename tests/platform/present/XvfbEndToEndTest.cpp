@@ -169,6 +169,23 @@ int NoteError(Display*, XErrorEvent*) {
     return 0;
 }
 
+// Moves the pointer and waits until the X server has it there. Answers the top-level window under
+// it, 0 when the move did not happen in time.
+Window MovePointer(Display* display, int x, int y) {
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XFlush(display);
+    Window under = 0;
+    const bool arrived = Eventually([&] {
+        Window root = 0;
+        int rootX = -1, rootY = -1, windowX, windowY;
+        unsigned buttons;
+        return XQueryPointer(display, DefaultRootWindow(display), &root, &under, &rootX, &rootY, &windowX,
+                             &windowY, &buttons) &&
+               rootX == x && rootY == y;
+    });
+    return arrived ? under : 0;
+}
+
 void Key(Display* display, KeySym symbol, bool down) {
     XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), down ? True : False, CurrentTime);
     XFlush(display);
@@ -231,26 +248,17 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
         << std::hex << ScreenColor(display, x + 10, y + 10);
     EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 110, y + 60) == 0x004080F0; }));
 
-    XTestFakeMotionEvent(display, -1, x + 112, y + 63, CurrentTime);
-    XFlush(display);
     // The pointer is in the window before the button goes down. The window under it is the one the
     // program shows (a window of the same name may have come and gone while it started).
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    {
-        Window root = 0, under = 0;
-        int rootX, rootY, windowX, windowY;
-        unsigned buttons;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &under, &rootX, &rootY, &windowX, &windowY, &buttons);
-        if (under != 0) window = under;
-    }
+    const Window under = MovePointer(display, x + 112, y + 63);
+    ASSERT_NE(under, 0u) << "the pointer did not move";
+    window = under;
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XFlush(display);
     EXPECT_TRUE(lines.WaitFor("down child 12 13")) << lines.All();
     EXPECT_TRUE(lines.WaitFor("up child 12 13")) << lines.All();
-    XTestFakeMotionEvent(display, -1, x + 20, y + 250, CurrentTime);
-    XFlush(display);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_NE(MovePointer(display, x + 20, y + 250), 0u) << "the pointer did not move";
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
@@ -277,13 +285,18 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     XFlush(display);
     EXPECT_TRUE(lines.WaitFor("size 500 360")) << lines.All();
     EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 480, y + 340) == 0x00C08040; }));
-    // Focus leaving and coming back is the application's activation.
+    // Focus leaving and coming back is the application's activation. The click that brings the focus
+    // back (as a window manager focuses on click) reaches the program too.
     XSetInputFocus(display, DefaultRootWindow(display), RevertToNone, CurrentTime);
     XFlush(display);
     EXPECT_TRUE(lines.WaitFor("activateapp 0")) << lines.All();
+    ASSERT_NE(MovePointer(display, x + 112, y + 63), 0u) << "the pointer did not move";
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XFlush(display);
     EXPECT_TRUE(lines.WaitFor("activateapp 1")) << lines.All();
+    EXPECT_TRUE(lines.WaitFor("down child 12 13")) << lines.All();
 
     Key(display, XK_q, true);
     Key(display, XK_q, false);
