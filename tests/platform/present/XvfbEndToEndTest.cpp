@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -221,8 +222,8 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     int eventBase, errorBase, major, minor;
     ASSERT_TRUE(XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor));
 
-    const std::string screenshot = ::testing::TempDir() + "probe-screen.png";
-    std::remove(screenshot.c_str());
+    // A name of this run's own: test trees built side by side may run this test at the same time.
+    const std::string screenshot = ::testing::TempDir() + "probe-screen-" + std::to_string(getpid()) + ".png";
     int output[2];
     ASSERT_EQ(pipe(output), 0);
     Process probe;
@@ -305,6 +306,7 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     XCloseDisplay(display);
 
     std::unique_ptr<win::Surface> saved = win::Surface::ReadPng(screenshot);
+    std::remove(screenshot.c_str());
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(saved->Width(), 500);
     EXPECT_EQ(saved->GetPixel(110, 60), 0x004080F0u);
