@@ -1,5 +1,6 @@
 #include "storymodel/engine/EngineFields.h"
 
+#include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformNumber.h"
 #include "storymodel/engine/TheoryTables.h"
 
@@ -40,8 +41,14 @@ bool IsEngineRecordRead(int record) {
     if (record == 0) return true;
     if (record >= kFirstSignpostRecord && record < kEngineRecordCount) return true;
     if (record < 1 || record > 40) return false;
-    const int k = (record - 1) % 10 + 1;
-    return k == 3 || k == 4 || k == 5 || k == 7 || k == 10 || record == 9;
+    switch (EngineFieldOffset(record)) {
+        case kIssueOffset:
+        case kProblemOffset:
+        case kBenchmarkOffset:
+        case kFocusOffset:
+        case kFlawOffset: return true;
+        default: return record == 9;  // the overall story's catalyst
+    }
 }
 
 std::uint8_t DynamicPartner(std::uint8_t v) { return PartnerTable()[v]; }
@@ -65,12 +72,12 @@ EngineColumn EngineFieldColumn(const EngineRecordSet& records, int field) {
         const int k = (field - kFirstSignpostField) % 4;
         column = {Op::kSignpost, r(10 * t + 3), r(kFirstSignpostRecord + t), nullptr, 6 - 2 * k};
     } else {
-        switch ((field - 1) % 10 + 1) {
-            case 1: column = {Op::kClass, r(field + 2)}; break;
-            case 2: column = {Op::kType, r(field + 1)}; break;
-            case 6: column = {Op::kPartner, r(field - 2)}; break;
-            case 8: column = {Op::kPartner, r(field - 1)}; break;
-            case 9:
+        switch (EngineFieldOffset(field)) {
+            case kDomainOffset: column = {Op::kClass, r(field + 2)}; break;
+            case kConcernOffset: column = {Op::kType, r(field + 1)}; break;
+            case kSolutionOffset: column = {Op::kPartner, r(field - 2)}; break;
+            case kDirectionOffset: column = {Op::kPartner, r(field - 1)}; break;
+            case kCatalystOffset:
                 column = field == 9 ? EngineColumn{Op::kByte, r(9)} : EngineColumn{Op::kMovedIssue, r(9), r(3), r(field - 6)};
                 break;
             default: column = {Op::kByte, r(field)}; break;

@@ -26,6 +26,12 @@ inline constexpr int kFirstSignpostField = 41;
 // The data of the 45 records, each kEngineRecordSize bytes; a null record reads as zeros.
 using EngineRecordSet = std::array<const std::uint8_t*, kEngineRecordCount>;
 
+// The offset in its throughline's block (kDomainOffset .. kFlawOffset) of the point whose value
+// engine field or record 1-40 holds.
+constexpr int EngineFieldOffset(int field) {
+    return (field - 1) % 10;
+}
+
 // Whether the reader ever reads the record: 0, 3, 4, 5, 7, 9, 10, 13, 14, 15, 17, 20, 23, 24, 25,
 // 27, 30, 33, 34, 35, 37, 40 and 41-44. The others may hold anything.
 bool IsEngineRecordRead(int record);

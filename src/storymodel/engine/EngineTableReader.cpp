@@ -2,6 +2,7 @@
 
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
+#include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformNumber.h"
 #include "storymodel/engine/TheoryTables.h"
 
@@ -18,10 +19,8 @@ constexpr ErrCode kDamaged = -3;
 // The range a read record's values must keep: below the limit.
 int RecordLimit(int record) {
     if (record >= kFirstSignpostRecord) return 256;
-    switch ((record - 1) % 10 + 1) {
-        case 5: return 16;  // benchmark: a type index
-        default: return 64;
-    }
+    // A benchmark is a type index; the others are variation or element indexes.
+    return EngineFieldOffset(record) == kBenchmarkOffset ? 16 : 64;
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ constexpr std::array<std::int16_t, 8> kAlwaysConstrained = {12000, 12100, 12200,
 constexpr std::array<std::int16_t, 4> kDomainIDs = {12000, 15000, 18000, 21000};
 
 // The engine field of the domain of the throughline a field 1-40 belongs to.
-int DomainFieldOf(int field) { return field - (field - 1) % 10; }
+int DomainFieldOf(int field) { return field - EngineFieldOffset(field); }
 
 void Mark(SolverConstraint& record, int valueIndex) {
     record.valueMark[static_cast<std::size_t>(valueIndex)] = static_cast<std::uint8_t>(valueIndex + 1);
