@@ -61,7 +61,7 @@ int StoryformSolver::CollectConstrainedPoints(StoryPointIDList& ids, std::int16_
     for (std::int16_t id : kAlwaysConstrained) add(id);
     for (int index = StoryPointIndex(kFirstCollectedID); index >= 0 && index < kStoryPointCount; ++index) {
         const StoryPointRecord& row = kStoryPointTable[static_cast<std::size_t>(index)];
-        if (row.engineField == 9999) continue;
+        if (row.engineField == kNoEngineField) continue;
         if (row.id == extraId || storyform_.GetChoice(row.id) != 0) add(row.id);
     }
     return static_cast<int>(ids.size());

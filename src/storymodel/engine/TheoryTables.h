@@ -23,7 +23,7 @@ struct StoryPointRecord {
     std::int16_t kind;
     const char* name;          // original vocabulary; may hold macros such as "{NDoma}"
     const char* altName;       // newer vocabulary, or null
-    std::int16_t engineField;  // the engine data field that yields the point's value; 9999 none
+    std::int16_t engineField;  // the engine data field that yields the point's value, or kNoEngineField
     const char* shortKey;      // four characters, or null for value rows
 };
 
@@ -59,6 +59,7 @@ inline constexpr int kElementCount = 453;
 inline constexpr int kStoryPointCount = 117;
 inline constexpr int kDynamicCount = 8;
 inline constexpr int kTerminologyCount = 50;
+inline constexpr std::int16_t kNoEngineField = 9999;
 
 // Row ranges of the element table.
 inline constexpr std::int16_t kFirstClassID = 1;

@@ -106,7 +106,7 @@ TEST_F(EngineDataValidation, EveryFieldIsTheBuildersValue) {
         ASSERT_EQ(built.points.GetValueAt(ThroughlineStoryPointIndex(crucial, kProblemOffset)), input.crucialElement);
         for (int row = 0; row < kStoryPointCount; ++row) {
             const StoryPointRecord& point = kStoryPointTable[static_cast<std::size_t>(row)];
-            if (point.kind < kDomainLevelPoint || point.kind > kElementLevelPoint || point.engineField == 9999) continue;
+            if (!HasEngineValue(point)) continue;
             ASSERT_EQ(StoryformSolver::EngineValueID(static_cast<std::uint16_t>(n), point.engineField, point.kind),
                       built.points.GetValueAt(row))
                 << point.code;

@@ -38,6 +38,12 @@ protected:
     PFMFile* engine_ = nullptr;
 };
 
+// Whether the engine data gives the point a value: a throughline point with an engine field.
+inline bool HasEngineValue(const StoryPointRecord& point) {
+    return point.kind >= kDomainLevelPoint && point.kind <= kElementLevelPoint &&
+           point.engineField != kNoEngineField;
+}
+
 // Chooses a list of allowed values for the point.
 inline void ChooseList(IStoryForm& storyForm, std::int16_t id, const std::vector<std::int16_t>& allowed) {
     SList list;

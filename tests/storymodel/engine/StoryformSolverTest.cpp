@@ -138,7 +138,7 @@ TEST_F(StoryformSolverTest, AWriterReachesExactlyOneStoryformThatTheBuilderAgree
             // and the structures are the builder's for it.
             for (int row = 0; row < kStoryPointCount; ++row) {
                 const StoryPointRecord& point = kStoryPointTable[static_cast<std::size_t>(row)];
-                if (point.kind < kDomainLevelPoint || point.kind > kElementLevelPoint || point.engineField == 9999) continue;
+                if (!HasEngineValue(point)) continue;
                 EXPECT_EQ(storyForm.GetValueAt(row), StoryformSolver::EngineValueID(target, point.engineField, point.kind))
                     << point.code;
             }
