@@ -1,5 +1,7 @@
 #include "storymodel/engine/EngineTableReader.h"
 
+#include <algorithm>
+
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -82,14 +84,20 @@ ErrCode CheckEngineTables() {
     for (int k = 0; k < kEngineRecordCount; ++k) {
         if (IsEngineRecordRead(k) && !records[static_cast<std::size_t>(k)]) return kDamaged;
     }
+    // Each read record of the throughlines keeps its values below its limit.
+    for (int k = 1; k < kFirstSignpostRecord; ++k) {
+        if (!IsEngineRecordRead(k)) continue;
+        const std::uint8_t* values = records[static_cast<std::size_t>(k)];
+        const int limit = RecordLimit(k);
+        if (std::any_of(values, values + kEngineRecordSize, [limit](std::uint8_t v) { return v >= limit; })) {
+            return kDamaged;
+        }
+    }
     for (int n = 0; n < kStoryformIndexCount; ++n) {
         const std::size_t i = static_cast<std::size_t>(n);
         // Record 0 holds the index's own dynamics (Limit's bit unused).
         const std::uint8_t dynamics = EngineDynamicsByte(static_cast<std::uint16_t>(n));
         if ((records[0][i] & ~(1u << kLimit)) != dynamics) return kDamaged;
-        for (int k = 1; k < kFirstSignpostRecord; ++k) {
-            if (IsEngineRecordRead(k) && records[static_cast<std::size_t>(k)][i] >= RecordLimit(k)) return kDamaged;
-        }
         // The overall story's catalyst lies in its class, so that it moves into the others'.
         if (records[9][i] >> 4 != records[3][i] >> 4) return kDamaged;
     }
