@@ -32,9 +32,6 @@ const std::array<std::uint8_t, 256>& PartnerTable() {
     return table;
 }
 
-// Made before main runs.
-[[maybe_unused]] const bool kPartnerTableReady = (PartnerTable(), true);
-
 }  // namespace
 
 bool IsEngineRecordRead(int record) {
