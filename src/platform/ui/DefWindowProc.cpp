@@ -22,11 +22,6 @@ using namespace detail;
 
 namespace {
 
-POINT PointFrom(LPARAM lParam) {
-    return POINT{static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lParam))),
-                 static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lParam)))};
-}
-
 LRESULT OnSysCommand(Window& window, WPARAM wParam, LPARAM lParam) {
     const UINT command = static_cast<UINT>(wParam) & 0xFFF0;
     switch (command) {
@@ -43,7 +38,7 @@ LRESULT OnSysCommand(Window& window, WPARAM wParam, LPARAM lParam) {
         return 0;
     case SC_MOVE:
     case SC_SIZE:
-        RunSizeMoveLoop(window, static_cast<UINT>(wParam), PointFrom(lParam));
+        RunSizeMoveLoop(window, static_cast<UINT>(wParam), PointFromParam(lParam));
         return 0;
     default:
         return 0;
@@ -123,13 +118,10 @@ LRESULT OnWindowPosChanged(Window& window, const WINDOWPOS* pos) {
     if (!(pos->flags & SWP_NOCLIENTSIZE)) {
         const WPARAM type = window.IsMaximized() ? SIZE_MAXIMIZED : window.IsMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED;
         Send(window, WM_SIZE, type,
-             MAKELPARAM(static_cast<WORD>(window.client.right - window.client.left),
-                        static_cast<WORD>(window.client.bottom - window.client.top)));
+             PointParam(window.client.right - window.client.left, window.client.bottom - window.client.top));
     }
     if (!(pos->flags & SWP_NOCLIENTMOVE) && window.alive) {
-        Send(window, WM_MOVE, 0,
-             MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(window.client.left)),
-                        static_cast<WORD>(static_cast<SHORT>(window.client.top))));
+        Send(window, WM_MOVE, 0, PointParam(window.client.left, window.client.top));
     }
     return 0;
 }
@@ -156,7 +148,7 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
         }
         return 0;
     case WM_NCHITTEST:
-        return DefaultHitTest(window, PointFrom(lParam));
+        return DefaultHitTest(window, PointFromParam(lParam));
     case WM_NCPAINT:
         DrawNonClient(window);
         return 0;

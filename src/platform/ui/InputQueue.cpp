@@ -49,10 +49,6 @@ WPARAM MouseKeyFlags(const KeyStates& keys) {
     return flags;
 }
 
-LPARAM PointParam(LONG x, LONG y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
-}
-
 bool Skipped(const std::vector<Window*>& skipped, const Window* window) {
     return std::find(skipped.begin(), skipped.end(), window) != skipped.end();
 }

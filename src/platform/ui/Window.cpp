@@ -164,9 +164,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     }
     if (!window.alive || window.destroying) return nullptr;
     Send(window, WM_SIZE, SIZE_RESTORED,
-         MAKELPARAM(static_cast<WORD>(window.client.right - window.client.left),
-                    static_cast<WORD>(window.client.bottom - window.client.top)));
-    Send(window, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(window.client.left), static_cast<WORD>(window.client.top)));
+         PointParam(window.client.right - window.client.left, window.client.bottom - window.client.top));
+    Send(window, WM_MOVE, 0, PointParam(window.client.left, window.client.top));
     if (!window.alive || window.destroying) return nullptr;
 
     if (showState & WS_MAXIMIZE) {
