@@ -186,7 +186,7 @@ void SetApplicationActive(bool active) {
         Window* was = ActiveWindow();
         if (was != nullptr) {
             Send(*was, WM_NCACTIVATE, FALSE, 0);
-            Send(*was, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, was->IsMinimized() ? 1 : 0), 0);
+            Send(*was, WM_ACTIVATE, ActivateParam(WA_INACTIVE, *was), 0);
         }
         state.applicationActive = false;
         for (Window* top : Tree().TopLevelWindows()) {

@@ -19,7 +19,7 @@ std::size_t IndexIn(const std::vector<Window*>& siblings, const Window* window) 
     return static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), window) - siblings.begin());
 }
 
-// The deepest visible window at a screen point below the given one, skipping the excluded ones.
+// The deepest visible window at a screen point below the given one; a disabled child ends the search.
 Window* DeepestAt(Window& parent, POINT screen) {
     if (!RectContains(ScreenClientRect(parent), screen)) return nullptr;
     for (Window* child : parent.children) {
