@@ -42,12 +42,6 @@ void LoadRows(Surface& surface, int bitsPerPixel, const BYTE* bits) {
     surface.MarkDirty();
 }
 
-// The two-operand mode that does what a three-operand code without source does.
-int Rop2OfPatternRop(DWORD rop) {
-    const unsigned table = (rop >> 16) & 0xFF;
-    return 1 + static_cast<int>((table & 0x3) | ((table >> 2) & 0xC));
-}
-
 }  // namespace
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, LPCVOID bits) {
@@ -123,7 +117,7 @@ BOOL PatBlt(HDC handle, int x, int y, int width, int height, DWORD rop) {
     gdi::Paint paint;
     if (dc->state.brush && !dc->state.brush->IsNull())
         paint = dc->BrushPaint(*dc->state.brush);
-    dc->FillArea(Region(box), paint, Rop2OfPatternRop(rop));
+    dc->FillArea(Region(box), paint, gdi::Rop2OfPatternRop(rop));
     return TRUE;
 }
 

@@ -18,11 +18,6 @@ bool ReadsDestination2(int rop2) {
            ApplyRop2(rop2, kPaper, 0) != ApplyRop2(rop2, kPaper, kPaper);
 }
 
-bool ReadsDestination3(DWORD rop3) {
-    const unsigned t = (rop3 >> 16) & 0xFF;
-    return ((t >> 1) & 0x55) != (t & 0x55);
-}
-
 // An ARGB image of pixels; those left on the paper as they were are transparent.
 cairo_surface_t* ImageOf(int width, int height, const std::vector<std::uint32_t>& pixels, bool paperIsClear) {
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -112,7 +107,7 @@ void PageCanvas::Blit(const Region& area, const PixelImage& source, const Paint&
                 ApplyRop3(rop3, pattern.At(x, y), s, kPaper);
         }
     }
-    cairo_surface_t* image = ImageOf(width, height, pixels, ReadsDestination3(rop3));
+    cairo_surface_t* image = ImageOf(width, height, pixels, Rop3UsesDestination(rop3));
     cairo_save(cr_);
     ClipTo(area);
     cairo_set_source_surface(cr_, image, box.left, box.top);
