@@ -24,7 +24,7 @@ HBITMAP MakeBitmap(int width, int height, int bitsPixel) {
 
 void LoadRows(Surface& surface, int bitsPerPixel, const BYTE* bits) {
     const int width = surface.Width();
-    const std::size_t rowBytes = static_cast<std::size_t>((width * bitsPerPixel + 15) / 16 * 2);
+    const auto rowBytes = static_cast<std::size_t>(BitmapWidthBytes(width, bitsPerPixel));
     for (int y = 0; y < surface.Height(); ++y) {
         const BYTE* row = bits + rowBytes * static_cast<std::size_t>(y);
         std::uint32_t* out = surface.Row(y);

@@ -79,7 +79,7 @@ HCURSOR CreateCursor(HINSTANCE, int xHotSpot, int yHotSpot, int width, int heigh
     image.height = height;
     image.hotSpot = POINT{std::clamp(xHotSpot, 0, width - 1), std::clamp(yHotSpot, 0, height - 1)};
     image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    const int rowBytes = (width + 15) / 16 * 2;
+    const int rowBytes = BitmapWidthBytes(width, 1);
     const auto* andBits = static_cast<const BYTE*>(andPlane);
     const auto* xorBits = static_cast<const BYTE*>(xorPlane);
     for (int y = 0; y < height; ++y) {

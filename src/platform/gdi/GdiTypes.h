@@ -169,6 +169,11 @@ struct BITMAP {
     LPVOID bmBits = nullptr;
 };
 
+// Bytes of one row of a device bitmap's bits: rows are padded to whole 16-bit words.
+constexpr int BitmapWidthBytes(int width, int bitsPixel) {
+    return (width * bitsPixel + 15) / 16 * 2;
+}
+
 // ---- Palettes ----
 inline constexpr BYTE PC_RESERVED = 0x01;
 inline constexpr BYTE PC_EXPLICIT = 0x02;

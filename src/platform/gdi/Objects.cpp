@@ -105,7 +105,7 @@ int GetObjectA(HGDIOBJ handle, int size, LPVOID buffer) {
             BITMAP record;
             record.bmWidth = bitmap->Width();
             record.bmHeight = bitmap->Height();
-            record.bmWidthBytes = (bitmap->Width() * bitmap->BitsPixel() + 15) / 16 * 2;
+            record.bmWidthBytes = BitmapWidthBytes(bitmap->Width(), bitmap->BitsPixel());
             record.bmPlanes = 1;
             record.bmBitsPixel = static_cast<WORD>(bitmap->BitsPixel());
             return CopyRecord(record, size, buffer);
