@@ -165,13 +165,7 @@ std::int32_t TList::InsertSorted(const void* element, CompareFunc compare) {
 
 bool TList::DeleteAt(std::int32_t i) {
     if (i < 0 || i >= count_) return false;
-    DisposeRange(i, i + 1);
-    char* slot = static_cast<char*>(ElementPtr(i));
-    std::memmove(slot, slot + elementSize_, static_cast<std::size_t>(count_ - i - 1) * elementSize_);
-    --count_;
-    ClearTail(count_);
-    // The block keeps room for the count before the deletion.
-    return SetCapacity(count_ + 1) == kNoErr;
+    return EraseRange(i, i);
 }
 
 bool TList::Remove(const void* key, CompareFunc match) { return DeleteAt(Search(key, match)); }
@@ -190,14 +184,7 @@ void TList::DeleteRange(std::int32_t i, std::int32_t j) {
     i = std::max(i, 0);
     j = std::min(j, count_ - 1);
     if (i > j) return;
-    DisposeRange(i, j + 1);
-    const std::int32_t removed = j - i + 1;
-    char* first = static_cast<char*>(ElementPtr(i));
-    std::memmove(first, first + static_cast<std::size_t>(removed) * elementSize_,
-                 static_cast<std::size_t>(count_ - j - 1) * elementSize_);
-    count_ -= removed;
-    ClearTail(count_);
-    SetCapacity(count_ + 1);
+    EraseRange(i, j);
 }
 
 void TList::SetOwnsElements(bool owns) { ChangeFlags(kKeepElements, !owns); }
@@ -328,6 +315,18 @@ void TList::AdoptData(void* data, const TList& shape) {
     elementSize_ = shape.elementSize_;
     count_ = data ? shape.count_ : 0;
     flags_ = shape.flags_;
+}
+
+bool TList::EraseRange(std::int32_t i, std::int32_t j) {
+    DisposeRange(i, j + 1);
+    const std::int32_t removed = j - i + 1;
+    char* first = static_cast<char*>(ElementPtr(i));
+    std::memmove(first, first + static_cast<std::size_t>(removed) * elementSize_,
+                 static_cast<std::size_t>(count_ - j - 1) * elementSize_);
+    count_ -= removed;
+    ClearTail(count_);
+    // The block keeps room for one element more, shrinking one deletion behind.
+    return SetCapacity(count_ + 1) == kNoErr;
 }
 
 bool TList::Contains(const void* address) const {

@@ -166,6 +166,9 @@ private:
     bool Contains(const void* address) const;
     // Disposes of the elements from i to j - 1 unless elements are kept.
     void DisposeRange(std::int32_t i, std::int32_t j);
+    // Disposes of and removes the elements from i to j inclusive (a range inside the list); false
+    // when the block could not be resized afterwards.
+    bool EraseRange(std::int32_t i, std::int32_t j);
     // Zeroes the bytes of the elements from i to the end of the block.
     void ClearTail(std::int32_t i);
     // Releases the block without disposing of elements; the list is left empty.
