@@ -72,6 +72,16 @@ bool String::Holds(const char* address) const {
     return text_ && address >= text_ && address < text_ + capacity_;
 }
 
+bool String::MakeRoom(std::uint32_t needed, std::uint32_t size, const char*& text) {
+    if (text_ && needed <= capacity_) return true;
+    // A text inside this block is kept by its offset, which survives the resize.
+    const bool inside = Holds(text);
+    const std::size_t offset = inside ? static_cast<std::size_t>(text - text_) : 0;
+    if (!Resize(size)) return false;
+    if (inside) text = text_ + offset;
+    return true;
+}
+
 std::int32_t String::GetFlattenedSize() const {
     return length_ == 0 ? 2 : static_cast<std::int32_t>(length_) + 3;
 }
@@ -123,13 +133,7 @@ bool String::Assign(const String& other) {
 
 bool String::Assign(std::uint32_t length, const char* text) {
     const std::uint32_t copied = BoundedLength(text, length);
-    // A text inside this block is measured by its offset, which survives a resize.
-    const bool inside = Holds(text);
-    const std::size_t offset = inside ? static_cast<std::size_t>(text - text_) : 0;
-    if (copied + 1 > capacity_ || !text_) {
-        if (!Resize(copied + 1)) return false;
-        if (inside) text = text_ + offset;
-    }
+    if (!MakeRoom(copied + 1, copied + 1, text)) return false;
     if (copied) std::memmove(text_, text, copied);
     text_[copied] = '\0';
     length_ = copied;
@@ -141,14 +145,10 @@ bool String::Append(const char* text) {
     const std::uint32_t added = StrLength(text);
     const std::uint64_t newLength = static_cast<std::uint64_t>(length_) + added;
     if (newLength + growth_ > 0xFFFFFFFFu) return false;
-    const bool inside = Holds(text);
-    const std::size_t offset = inside ? static_cast<std::size_t>(text - text_) : 0;
-    if (newLength + 1 > capacity_ || !text_) {
-        if (!Resize(static_cast<std::uint32_t>(newLength) + growth_)) return false;
-        if (inside) text = text_ + offset;
-    }
+    const auto total = static_cast<std::uint32_t>(newLength);
+    if (!MakeRoom(total + 1, total + growth_, text)) return false;
     std::memmove(text_ + length_, text, added);
-    length_ = static_cast<std::uint32_t>(newLength);
+    length_ = total;
     text_[length_] = '\0';
     return true;
 }

@@ -84,6 +84,9 @@ private:
     bool Resize(std::uint32_t size);
     // Whether the address points into the block.
     bool Holds(const char* address) const;
+    // Resizes the block to size bytes unless it holds needed bytes already; a text inside the block
+    // is moved along with it. False when out of memory.
+    bool MakeRoom(std::uint32_t needed, std::uint32_t size, const char*& text);
 
     char* text_ = nullptr;
     std::uint32_t length_ = 0;
