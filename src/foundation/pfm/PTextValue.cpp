@@ -44,27 +44,27 @@ double ParseFloating(std::string_view text) {
     std::size_t at = 0;
     const bool negative = TakeSign(text, at);
     const std::size_t start = at;
-    std::size_t digits = 0;
     // The decimal exponent of the first significant digit, to tell overflow from underflow.
     std::int64_t leadExponent = 0;
     bool significant = false;
-    std::int64_t position = 0;  // digits before the decimal point count up, after it down
-    for (; at < text.size() && IsDigit(text[at]); ++at, ++digits, ++position) {
-        if (!significant && text[at] != '0') {
-            significant = true;
-            leadExponent = position;
-        }
-    }
-    const std::int64_t integerDigits = position;
-    if (at < text.size() && text[at] == '.') {
-        for (++at; at < text.size() && IsDigit(text[at]); ++at, ++digits, ++position) {
+    // Each digit's index, counting on across the decimal point; in the end, the number of digits.
+    std::int64_t position = 0;
+    // Reads a run of digits, noting where the first significant one stands.
+    const auto takeDigits = [&] {
+        for (; at < text.size() && IsDigit(text[at]); ++at, ++position) {
             if (!significant && text[at] != '0') {
                 significant = true;
                 leadExponent = position;
             }
         }
+    };
+    takeDigits();
+    const std::int64_t integerDigits = position;
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        takeDigits();
     }
-    if (digits == 0)
+    if (position == 0)
         return 0.0;
     std::int64_t exponent = 0;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
