@@ -13,10 +13,6 @@ std::unique_ptr<TmpBufferHeap>& CurrentHeap() {
     return heap;
 }
 
-// Set while a heap purges, so that a purge reached again from inside it (through an allocation
-// that fails) frees nothing.
-bool purgingTmpBuffers = false;
-
 std::uint32_t PurgeTmpBuffers(std::uint32_t needed) {
     TmpBufferHeap* heap = CurrentTmpBufferHeap();
     return heap ? heap->Purge(needed) : 0;
@@ -76,8 +72,8 @@ void TmpBufferHeap::Release(void* address) {
 }
 
 std::uint32_t TmpBufferHeap::Purge(std::uint32_t wanted) {
-    if (purgingTmpBuffers) return 0;
-    purgingTmpBuffers = true;
+    if (purging_) return 0;
+    purging_ = true;
     std::uint32_t freed = 0;
     for (auto record = records_.end(); record != records_.begin();) {
         --record;
@@ -87,7 +83,7 @@ std::uint32_t TmpBufferHeap::Purge(std::uint32_t wanted) {
         freeBytes_ -= record->size;
         record = records_.erase(record);
     }
-    purgingTmpBuffers = false;
+    purging_ = false;
     return freed;
 }
 

@@ -51,6 +51,8 @@ private:
     std::vector<TmpBufferRecord> records_;  // ascending by size
     std::uint32_t freeBytes_ = 0;
     std::uint32_t limit_ = kNoLimit;
+    // Set while the heap purges, so that a purge reached again from inside it frees nothing.
+    bool purging_ = false;
 };
 
 // The heap that TmpBuffer uses; null before start-up and after shut-down.
