@@ -153,7 +153,7 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
         DrawNonClient(window);
         return 0;
     case WM_NCACTIVATE:
-        SetCaptionActive(window, wParam != 0);
+        window.captionActive = wParam != 0;
         if (IsVisibleOnScreen(window)) DrawNonClient(window);
         return TRUE;
     case WM_NCLBUTTONDOWN:

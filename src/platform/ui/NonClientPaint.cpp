@@ -106,7 +106,7 @@ void DrawTitle(const Window& window, HDC dc, const CaptionLayout& caption) {
     if (area.right <= area.left || window.text.empty()) return;
     LOGFONTA font;
     font.lfHeight = -11;
-    font.lfWeight = 700;
+    font.lfWeight = FW_BOLD;
     std::copy_n("Arial", 6, font.lfFaceName);
     HFONT handle = CreateFontIndirectA(&font);
     HGDIOBJ previous = SelectObject(dc, handle);
@@ -188,7 +188,5 @@ void DrawCaptionButton(Window& window, int hitCode, bool pressed) {
     FrameContext context(window);
     if (context.dc() != nullptr) DrawButton(window, context.dc(), hitCode, pressed);
 }
-
-void SetCaptionActive(Window& window, bool active) { window.captionActive = active; }
 
 }  // namespace win::detail

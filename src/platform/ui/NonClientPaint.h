@@ -8,7 +8,5 @@ namespace win::detail {
 
 void DrawNonClient(Window& window);
 void DrawCaptionButton(Window& window, int hitCode, bool pressed);
-// Whether the window's caption is drawn active (the last WM_NCACTIVATE it passed on said so).
-void SetCaptionActive(Window& window, bool active);
 
 }  // namespace win::detail

@@ -55,7 +55,7 @@ struct Window {
     Region update;              // client coordinates
     bool erasePending = false;  // the background is to be erased before the next paint
     bool frameUpdate = false;   // the non-client area is to be drawn again
-    bool captionActive = false;
+    bool captionActive = false;  // as the last WM_NCACTIVATE passed to the default handling said
     HDC ownDC = nullptr;        // CS_OWNDC and CS_CLASSDC windows
     bool painting = false;      // between BeginPaint and EndPaint
     Region paintClip;           // screen coordinates, while painting
