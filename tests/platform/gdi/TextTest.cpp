@@ -364,12 +364,28 @@ TEST_F(Text, UnderlineAndStrikeOut) {
     TextOutA(dc_, 10, 40, "ooo", 3);
     const LONG width = Extent(dc_, "ooo");
     // A solid rule under the baseline across the whole text.
-    bool found = false;
-    for (int y = 41; y < 46 && !found; ++y)
-        found = Count(kBlack, RECT{10, y, 10 + width - 1, y + 1}) >= width - 2;
-    EXPECT_TRUE(found);
+    auto ruleBetween = [&](int top, int bottom) {
+        for (int y = top; y < bottom; ++y) {
+            if (Count(kBlack, RECT{10, y, 10 + width - 1, y + 1}) >= width - 2)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(ruleBetween(41, 46));
+    EXPECT_FALSE(ruleBetween(30, 40)) << "no rule through the letters";
     SelectObject(dc_, old);
     DeleteObject(underlined);
+
+    // A solid rule through the letters, above the baseline.
+    record.lfUnderline = 0;
+    record.lfStrikeOut = 1;
+    HFONT struck = CreateFontIndirectA(&record);
+    old = SelectObject(dc_, struck);
+    TextOutA(dc_, 10, 80, "ooo", 3);
+    EXPECT_TRUE(ruleBetween(70, 80));
+    EXPECT_FALSE(ruleBetween(81, 86)) << "no rule under the baseline";
+    SelectObject(dc_, old);
+    DeleteObject(struck);
 }
 
 TEST_F(Text, EveryKindOfContextMeasuresAlike) {
