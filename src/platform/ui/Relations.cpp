@@ -66,12 +66,7 @@ HWND GetWindow(HWND handle, UINT relation) {
     if (window == nullptr) return nullptr;
     if (relation == GW_CHILD) return window->children.empty() ? nullptr : window->children.front()->handle;
     if (relation == GW_OWNER) return HandleOf(window->owner);
-    if (relation == GW_ENABLEDPOPUP) {
-        for (Window* top : Tree().TopLevelWindows()) {
-            if (top->owner == window && top->IsVisibleFlag() && !(top->style & WS_DISABLED)) return top->handle;
-        }
-        return nullptr;
-    }
+    if (relation == GW_ENABLEDPOPUP) return HandleOf(EnabledPopupOf(*window));
     if (window->parent == nullptr) return nullptr;
     const std::vector<Window*>& siblings = window->parent->children;
     const std::size_t index = IndexIn(siblings, window);

@@ -39,13 +39,7 @@ LRESULT SetDefaultCursor(Window& window, int hitCode, UINT mouseMessage) {
         // forward.
         if (IsButtonDownMessage(mouseMessage)) {
             MessageBeep(0);
-            Window& top = TopLevelOf(window);
-            for (Window* popup : Tree().TopLevelWindows()) {
-                if (popup->owner == &top && popup->IsVisibleFlag() && !(popup->style & WS_DISABLED)) {
-                    ActivateWindow(popup, WA_ACTIVE);
-                    break;
-                }
-            }
+            if (Window* popup = EnabledPopupOf(TopLevelOf(window))) ActivateWindow(popup, WA_ACTIVE);
         }
         return FALSE;
     }

@@ -133,6 +133,13 @@ bool IsEnabledWithAncestors(const Window& window) {
     return true;
 }
 
+Window* EnabledPopupOf(const Window& owner) {
+    for (Window* top : Tree().TopLevelWindows()) {
+        if (top->owner == &owner && top->IsVisibleFlag() && !(top->style & WS_DISABLED)) return top;
+    }
+    return nullptr;
+}
+
 POINT ClientOrigin(const Window& window) {
     POINT origin{window.client.left, window.client.top};
     for (const Window* up = window.parent; up != nullptr; up = up->parent) {

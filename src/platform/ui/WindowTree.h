@@ -113,6 +113,8 @@ bool IsDescendant(const Window& ancestor, const Window& window);  // strictly be
 Window& TopLevelOf(Window& window);                                // the window itself when top-level
 bool IsVisibleOnScreen(const Window& window);  // the window and all its ancestors have WS_VISIBLE
 bool IsEnabledWithAncestors(const Window& window);
+// The topmost visible, enabled top-level window that the window owns; null when there is none.
+Window* EnabledPopupOf(const Window& owner);
 POINT ClientOrigin(const Window& window);  // client area's top-left corner on the screen
 POINT WindowOrigin(const Window& window);  // window rectangle's top-left corner on the screen
 RECT ScreenRect(const Window& window);

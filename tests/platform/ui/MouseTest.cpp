@@ -218,6 +218,8 @@ TEST_F(Mouse, ClicksOnADisabledOwnerBeepAndBringItsPopupForward) {
     HWND other = Popup(RECT{500, 0, 600, 100});
     Pump();
     ASSERT_EQ(GetActiveWindow(), other);
+    EXPECT_EQ(GetWindow(owner, GW_ENABLEDPOPUP), modal);
+    EXPECT_EQ(GetWindow(other, GW_ENABLEDPOPUP), nullptr);
     const unsigned long bells = GetBellCount();
     g_log.clear();
     presenter.Click(POINT{20, 20});
