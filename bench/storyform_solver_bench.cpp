@@ -21,7 +21,8 @@
 namespace {
 
 // The story points the writer has answered, with the values of one storyform.
-constexpr std::int16_t kChosen[] = {12000, 12100, 12400, 12600, 13100, 15200, 15300, 18100, 18700, 21300, 21800, 22200};
+constexpr std::int16_t kChosen[] = {12000, 12100, 12400, 12600, 13100, 15200,
+                                    15300, 18100, 18700, 21300, 21800, 22200};
 constexpr std::uint16_t kStoryform = 0x2A77;
 
 // A story document of the bench's own: a store in memory, never saved.
@@ -47,10 +48,12 @@ struct Engine {
         story = PFMOpenFile(nullptr);
         document = std::make_unique<BenchDocument>(story);
         responses = std::make_unique<PText>(story, FourCCOf("RESP"), 0);
-        storyForm = std::make_unique<StoryFormManager>(*document, *responses, StoryFormManager::kAllStoryforms, 0);
+        storyForm =
+            std::make_unique<StoryFormManager>(*document, *responses, StoryFormManager::kAllStoryforms, 0);
         for (std::int16_t id : kChosen) {
             const StoryPointRecord& point = *StoryPointByID(id);
-            storyForm->SetChoice(id, StoryformSolver::EngineValueID(kStoryform, point.engineField, point.kind));
+            storyForm->SetChoice(id,
+                                 StoryformSolver::EngineValueID(kStoryform, point.engineField, point.kind));
         }
     }
     ~Engine() {
@@ -102,7 +105,8 @@ std::vector<const std::uint8_t*> CountedRecords() {
         }
     };
     add(0);
-    for (std::int16_t id : {12000, 12100, 12200, 12300, 15000, 18000, 21000, 15300}) add(StoryPointByID(id)->engineField);
+    for (std::int16_t id : {12000, 12100, 12200, 12300, 15000, 18000, 21000, 15300})
+        add(StoryPointByID(id)->engineField);
     for (std::int16_t id : kChosen) add(StoryPointByID(id)->engineField);
     return {bytes.begin(), bytes.end()};
 }

@@ -50,7 +50,8 @@ ErrCode ReadBlockOfSize(IReadFile& file, MemBlockPtr& block, std::uint32_t recor
     std::uint32_t length = 0;
     ErrCode err = ReadHeader(file, length);
     if (err != kNoErr) return err;
-    if (recordSize < kBlockRecordHeaderSize || length != recordSize - kBlockRecordHeaderSize) return kBadDataErr;
+    if (recordSize < kBlockRecordHeaderSize || length != recordSize - kBlockRecordHeaderSize)
+        return kBadDataErr;
     block = ReadBody(file, length, err);
     return err;
 }

@@ -47,22 +47,16 @@ const char* FileErrorMessage(ErrCode code) {
 ErrCode FileErrorFromSystem(int errorNumber, ErrCode fallback) {
     switch (errorNumber) {
         case ENOENT:
-        case ENOTDIR:
-            return kFileNotFoundErr;
+        case ENOTDIR: return kFileNotFoundErr;
         case EACCES:
         case EPERM:
-        case EROFS:
-            return kNotWritableErr;
+        case EROFS: return kNotWritableErr;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG:
-            return kDiskFullErr;
-        case ENOMEM:
-            return kOutOfMemoryErr;
+        case EFBIG: return kDiskFullErr;
+        case ENOMEM: return kOutOfMemoryErr;
         case EBUSY:
-        case ETXTBSY:
-            return kFileInUseErr;
-        default:
-            return fallback < 0 ? fallback : kFileErr;
+        case ETXTBSY: return kFileInUseErr;
+        default: return fallback < 0 ? fallback : kFileErr;
     }
 }

@@ -3,9 +3,9 @@
 
 #include "foundation/Types.h"
 
-inline constexpr ErrCode kFileErr = -1;                 // "Error."
+inline constexpr ErrCode kFileErr = -1;  // "Error."
 inline constexpr ErrCode kFileNotFoundErr = -2;
-inline constexpr ErrCode kBadDataErr = -3;              // malformed stored data
+inline constexpr ErrCode kBadDataErr = -3;  // malformed stored data
 inline constexpr ErrCode kOutOfMemoryErr = -4;
 inline constexpr ErrCode kAbortedErr = -5;
 inline constexpr ErrCode kUnsupportedFormatErr = -6;

@@ -6,7 +6,8 @@
 #include "foundation/FileError.h"
 
 FileReadBuffer::FileReadBuffer(IReadFile& source, std::uint32_t size)
-    : source_(source), buffer_(size > 0 ? new (std::nothrow) std::uint8_t[size] : nullptr),
+    : source_(source),
+      buffer_(size > 0 ? new (std::nothrow) std::uint8_t[size] : nullptr),
       size_(buffer_ ? size : 0) {
     std::uint32_t position = 0;
     if (source_.GetPosition(position) == kNoErr) base_ = position;

@@ -5,7 +5,8 @@
 TFileReaderWriter::TFileReaderWriter(std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
     : TFileReaderWriter(FileRef(), readBufferSize, writeBufferSize) {}
 
-TFileReaderWriter::TFileReaderWriter(const FileRef& ref, std::uint32_t readBufferSize, std::uint32_t writeBufferSize)
+TFileReaderWriter::TFileReaderWriter(const FileRef& ref, std::uint32_t readBufferSize,
+                                     std::uint32_t writeBufferSize)
     : file_(ref, 0), readBufferSize_(readBufferSize), writeBufferSize_(writeBufferSize) {}
 
 TFileReaderWriter::~TFileReaderWriter() { Close(); }

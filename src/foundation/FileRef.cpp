@@ -17,7 +17,9 @@ char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 }  // namespace
 
 FileRef::FileRef(const char* name, const char* volume, const char* directory, FileAccess access)
-    : volume_(volume ? volume : ""), directory_(directory ? directory : ""), name_(name ? name : ""),
+    : volume_(volume ? volume : ""),
+      directory_(directory ? directory : ""),
+      name_(name ? name : ""),
       access_(access) {}
 
 FileRef::FileRef(const char* path, FileAccess access) : access_(access) { SetFullPath(path); }
@@ -120,7 +122,8 @@ ErrCode FileRef::Rename(const char* newName) {
 bool FileRef::FindNoCase() {
     std::string found;
     const std::string folder = volume_ + directory_;
-    if (name_.empty() || !win::FindNameInFolder(folder.empty() ? "." : folder.c_str(), name_.c_str(), found)) {
+    if (name_.empty() ||
+        !win::FindNameInFolder(folder.empty() ? "." : folder.c_str(), name_.c_str(), found)) {
         return false;
     }
     name_ = found;

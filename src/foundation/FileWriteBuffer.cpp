@@ -4,7 +4,8 @@
 #include <new>
 
 FileWriteBuffer::FileWriteBuffer(IWriteFile& target, std::uint32_t size)
-    : target_(target), buffer_(size > 0 ? new (std::nothrow) std::uint8_t[size] : nullptr),
+    : target_(target),
+      buffer_(size > 0 ? new (std::nothrow) std::uint8_t[size] : nullptr),
       size_(buffer_ ? size : 0) {
     std::uint32_t position = 0;
     if (target_.GetPosition(position) == kNoErr) base_ = position;

@@ -21,11 +21,12 @@ std::string SuffixOf(FourCC type) {
 }
 
 bool EndsWithNoCase(const std::string& name, const std::string& suffix) {
-    return name.size() >= suffix.size() && StrCompareNoCase(name.c_str() + (name.size() - suffix.size()), suffix.c_str()) == 0;
+    return name.size() >= suffix.size() &&
+           StrCompareNoCase(name.c_str() + (name.size() - suffix.size()), suffix.c_str()) == 0;
 }
 
-ErrCode ScanFolder(const std::string& volume, const std::string& folder, const std::string& suffix, bool recursive,
-                   ObjList& list) {
+ErrCode ScanFolder(const std::string& volume, const std::string& folder, const std::string& suffix,
+                   bool recursive, ObjList& list) {
     const std::string path = volume + folder;
     if (path.size() > kMaxPathLength) return kFileErr;
     std::vector<win::FolderEntry> entries;

@@ -42,7 +42,8 @@ bool HdlList::IsEqual(const TList& other) const {
     return true;
 }
 
-ErrCode HdlList::AppendBytes(const void* bytes, std::uint32_t length, std::int32_t* index, std::uint32_t* offset) {
+ErrCode HdlList::AppendBytes(const void* bytes, std::uint32_t length, std::int32_t* index,
+                             std::uint32_t* offset) {
     for (std::int32_t i = 0; i < Count(); ++i) {
         void* block = GetAt(i);
         const std::uint32_t size = MemSize(block);
@@ -66,7 +67,8 @@ ErrCode HdlList::AppendBytes(const void* bytes, std::uint32_t length, std::int32
     return kNoErr;
 }
 
-ErrCode HdlList::WriteBytes(const void* bytes, std::uint32_t length, std::int32_t index, std::uint32_t offset) {
+ErrCode HdlList::WriteBytes(const void* bytes, std::uint32_t length, std::int32_t index,
+                            std::uint32_t offset) {
     if (index < 0 || index >= Count()) return -1;
     const std::uint64_t end = static_cast<std::uint64_t>(offset) + length;
     if (end > 0xFFFFFFFFu) return -4;
@@ -80,7 +82,9 @@ ErrCode HdlList::WriteBytes(const void* bytes, std::uint32_t length, std::int32_
     return kNoErr;
 }
 
-void HdlList::ReplaceBlock(std::int32_t index, void* block) { std::memcpy(ElementPtr(index), &block, sizeof block); }
+void HdlList::ReplaceBlock(std::int32_t index, void* block) {
+    std::memcpy(ElementPtr(index), &block, sizeof block);
+}
 
 void* HdlList::BlockFor(std::int32_t index, std::uint32_t offset, std::uint32_t length) const {
     if (index < 0 || index >= Count()) return nullptr;
@@ -89,7 +93,8 @@ void* HdlList::BlockFor(std::int32_t index, std::uint32_t offset, std::uint32_t 
     return block;
 }
 
-ErrCode HdlList::ReadBytes(void* destination, std::uint32_t length, std::int32_t index, std::uint32_t offset) const {
+ErrCode HdlList::ReadBytes(void* destination, std::uint32_t length, std::int32_t index,
+                           std::uint32_t offset) const {
     const void* block = BlockFor(index, offset, length);
     if (!block) return -1;
     CopyBytes(destination, static_cast<const char*>(block) + offset, length);

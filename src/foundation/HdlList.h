@@ -36,7 +36,8 @@ public:
     // 0, -4, or -1 for a bad index.
     ErrCode WriteBytes(const void* bytes, std::uint32_t length, std::int32_t index, std::uint32_t offset);
     // Copies bytes out of block index. 0, or -1 when the range is not inside the block.
-    ErrCode ReadBytes(void* destination, std::uint32_t length, std::int32_t index, std::uint32_t offset) const;
+    ErrCode ReadBytes(void* destination, std::uint32_t length, std::int32_t index,
+                      std::uint32_t offset) const;
     // Removes the bytes at the offset, moving the rest down and shrinking the block. 0, or -1 when
     // the range is not inside the block.
     ErrCode DeleteBytes(std::uint32_t length, std::int32_t index, std::uint32_t offset);

@@ -14,9 +14,7 @@ LongSet* SetIn(const void* blob) {
 
 }  // namespace
 
-LongSetPool::LongSetPool() {
-    Adopt(new LongSet());
-}
+LongSetPool::LongSetPool() { Adopt(new LongSet()); }
 
 LongSetPool::~LongSetPool() {
     std::int32_t id = -1;
@@ -82,7 +80,9 @@ std::uint32_t LongSetPool::UseCount(std::int32_t id) const {
     return set ? set->UseCount() : 0;
 }
 
-std::int32_t LongSetPool::MakeSingleton(std::int32_t value) { return Adopt(new (std::nothrow) LongSet(value)); }
+std::int32_t LongSetPool::MakeSingleton(std::int32_t value) {
+    return Adopt(new (std::nothrow) LongSet(value));
+}
 
 std::int32_t LongSetPool::Intern(const LongSet& set) { return Adopt(new (std::nothrow) LongSet(set)); }
 
@@ -96,7 +96,8 @@ std::int32_t LongSetPool::WithValue(std::int32_t value, std::int32_t id) {
     if (!base) return kNoSet;
     if (base->Contains(value)) return Use(id);
     const std::int32_t found = FindId([&](const LongSet& candidate) {
-        return candidate.Size() == base->Size() + 1 && candidate.Contains(value) && candidate.ContainsAllOf(*base, value);
+        return candidate.Size() == base->Size() + 1 && candidate.Contains(value) &&
+               candidate.ContainsAllOf(*base, value);
     });
     if (found != kNoSet) return Use(found);
     return Adopt(new (std::nothrow) LongSet(*base, value));

@@ -220,8 +220,9 @@ std::uint32_t PurgeMemory(std::uint32_t needed) {
     for (PurgeCallback callback : state.purgeTable) {
         if (!callback || freed >= needed) break;
         const std::uint32_t given = callback(needed - freed);
-        freed = given > std::numeric_limits<std::uint32_t>::max() - freed ? std::numeric_limits<std::uint32_t>::max()
-                                                                          : freed + given;
+        freed = given > std::numeric_limits<std::uint32_t>::max() - freed
+                    ? std::numeric_limits<std::uint32_t>::max()
+                    : freed + given;
     }
     if (freed < needed) freed += ShrinkMemoryCushion(needed - freed);
     state.purging = wasPurging;

@@ -85,9 +85,9 @@ std::uint32_t PurgeMemory(std::uint32_t needed);
 struct MemoryCounters {
     std::uint64_t blocksAllocated = 0;  // blocks handed out by MemAlloc and its kin
     std::uint64_t blocksFreed = 0;
-    std::uint64_t refusals = 0;         // system requests that failed (injected ones included)
-    std::uint64_t purges = 0;           // PurgeMemory runs
-    std::uint32_t cushionSize = 0;      // current size of the cushion block
+    std::uint64_t refusals = 0;     // system requests that failed (injected ones included)
+    std::uint64_t purges = 0;       // PurgeMemory runs
+    std::uint32_t cushionSize = 0;  // current size of the cushion block
     std::uint32_t wantedCushionSize = 0;
 
     std::uint64_t LiveBlocks() const { return blocksAllocated - blocksFreed; }

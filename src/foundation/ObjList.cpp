@@ -32,7 +32,8 @@ ErrCode ObjList::CopyFrom(const TList& other) {
     if (&other == this) return kNoErr;
     if (!other.IsKindOf(kClassId)) return -1;
     return CopyElementsFrom(
-        static_cast<const ObjList&>(other), [](const TObject* object) { return object->Clone(); }, DeleteObject);
+        static_cast<const ObjList&>(other), [](const TObject* object) { return object->Clone(); },
+        DeleteObject);
 }
 
 bool ObjList::HasSameClasses(const ObjList& other) const {

@@ -32,8 +32,8 @@ bool IsValidDirectory(const char* directory) {
 bool IsValidFileName(const char* name) {
     if (!name) return false;
     const std::size_t length = std::strlen(name);
-    return length >= 1 && length <= kMaxNameLength && !std::strchr(name, '/') && std::strcmp(name, ".") != 0 &&
-           std::strcmp(name, "..") != 0;
+    return length >= 1 && length <= kMaxNameLength && !std::strchr(name, '/') &&
+           std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0;
 }
 
 bool IsValidFullPath(const char* path) {
@@ -104,7 +104,8 @@ ErrCode GetCurrentFolder(VolumePart& volume, DirectoryPart& directory) {
     if (needed == 0) return FileErrorFromSystem(static_cast<int>(win::GetLastError()), kFileErr);
     std::string path(needed, '\0');
     const win::DWORD length = win::GetCurrentDirectoryA(needed, path.data());
-    if (length == 0 || length >= needed) return FileErrorFromSystem(static_cast<int>(win::GetLastError()), kFileErr);
+    if (length == 0 || length >= needed)
+        return FileErrorFromSystem(static_cast<int>(win::GetLastError()), kFileErr);
     path.resize(length);
     SplitFolderPath(path.c_str(), volume, directory);
     return kNoErr;
@@ -131,7 +132,8 @@ ErrCode MakeUniqueName(FileRef& file) {
     return kNoUniqueNameErr;
 }
 
-ErrCode FindFileInFolder(const char* volume, const char* directory, const char* folderName, DirectoryPart& found) {
+ErrCode FindFileInFolder(const char* volume, const char* directory, const char* folderName,
+                         DirectoryPart& found) {
     const std::string folder = std::string(volume ? volume : "") + (directory ? directory : "");
     std::string name;
     if (folder.empty() || !folderName || !win::FindNameInFolder(folder.c_str(), folderName, name)) {

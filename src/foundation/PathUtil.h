@@ -67,4 +67,5 @@ std::string UniqueName(int number);
 // The folder of that name in the given folder, its name matched without regard to case: writes
 // directory, '/' when missing, and the folder's name as found on disk to found; 0, or -2 when
 // there is no such folder.
-ErrCode FindFileInFolder(const char* volume, const char* directory, const char* folderName, DirectoryPart& found);
+ErrCode FindFileInFolder(const char* volume, const char* directory, const char* folderName,
+                         DirectoryPart& found);

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 struct PlatformInfo {
-    std::uint32_t littleEndian;                // 1 when the lowest-addressed byte is least significant
+    std::uint32_t littleEndian;               // 1 when the lowest-addressed byte is least significant
     std::array<std::uint32_t, 8> alignments;  // in bytes
     std::uint32_t shortSize;
     std::uint32_t intSize;

@@ -12,14 +12,10 @@ namespace {
 
 win::FileOpenMode OpenModeOf(FileAccess access) {
     switch (access) {
-        case kAccessRead:
-            return win::FileOpenMode::kRead;
-        case kAccessReadWrite:
-            return win::FileOpenMode::kReadWrite;
-        case kAccessCreate:
-            return win::FileOpenMode::kCreate;
-        case kAccessCreateNew:
-            return win::FileOpenMode::kCreateNew;
+        case kAccessRead: return win::FileOpenMode::kRead;
+        case kAccessReadWrite: return win::FileOpenMode::kReadWrite;
+        case kAccessCreate: return win::FileOpenMode::kCreate;
+        case kAccessCreateNew: return win::FileOpenMode::kCreateNew;
     }
     return win::FileOpenMode::kRead;
 }

@@ -1,10 +1,10 @@
 #include "foundation/StdIOFile.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <string>
-#include <unistd.h>
 
 #include "foundation/Debug.h"
 #include "foundation/FileError.h"
@@ -13,14 +13,10 @@ namespace {
 
 const char* ModeOf(FileAccess access) {
     switch (access) {
-        case kAccessRead:
-            return "rb";
-        case kAccessReadWrite:
-            return "r+b";
-        case kAccessCreate:
-            return "w+b";
-        case kAccessCreateNew:
-            return "w+bx";
+        case kAccessRead: return "rb";
+        case kAccessReadWrite: return "r+b";
+        case kAccessCreate: return "w+b";
+        case kAccessCreateNew: return "w+bx";
     }
     return "rb";
 }

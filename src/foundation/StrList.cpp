@@ -19,4 +19,6 @@ int CompareStrings(const String* a, const String* b) {
 
 int CompareStringsAscending(const void* a, const void* b) { return CompareStrings(StringIn(a), StringIn(b)); }
 
-int CompareStringsDescending(const void* a, const void* b) { return CompareStrings(StringIn(b), StringIn(a)); }
+int CompareStringsDescending(const void* a, const void* b) {
+    return CompareStrings(StringIn(b), StringIn(a));
+}

@@ -83,7 +83,9 @@ void StringSearcher::BuildGoodSuffixTable() {
     }
 }
 
-bool StringSearcher::HasWildcards() const { return wildcard_ && prepared_.find(kWildcard) != std::string::npos; }
+bool StringSearcher::HasWildcards() const {
+    return wildcard_ && prepared_.find(kWildcard) != std::string::npos;
+}
 
 bool StringSearcher::Matches(char patternChar, char textChar) const {
     return patternChar == textChar || (wildcard_ && patternChar == kWildcard);
@@ -108,13 +110,14 @@ std::int32_t StringSearcher::Find(const char* text, std::int32_t start) const {
             --j;
         }
         if (j == 0) {
-            if (!wholeWord_ || IsWholeWord(text, static_cast<std::int32_t>(p))) return static_cast<std::int32_t>(p);
+            if (!wholeWord_ || IsWholeWord(text, static_cast<std::int32_t>(p)))
+                return static_cast<std::int32_t>(p);
             p += wildcards ? 1 : goodSuffix_[0];
             continue;
         }
         // Mismatch at pattern index j - 1 against the text character c.
-        const std::int64_t badShift =
-            static_cast<std::int64_t>(j) - static_cast<std::int64_t>(badCharacter_[static_cast<unsigned char>(c)]);
+        const std::int64_t badShift = static_cast<std::int64_t>(j) -
+                                      static_cast<std::int64_t>(badCharacter_[static_cast<unsigned char>(c)]);
         const std::int64_t otherShift = wildcards ? 1 : goodSuffix_[j];
         p += static_cast<std::size_t>(std::max(badShift, otherShift));
     }

@@ -277,7 +277,8 @@ ErrCode TList::CopyFrom(const TList& other) {
 
 bool TList::IsEqual(const TList& other) const {
     if (count_ != other.count_ || elementSize_ != other.elementSize_) return false;
-    return count_ == 0 || std::memcmp(data_, other.data_, static_cast<std::size_t>(count_) * elementSize_) == 0;
+    return count_ == 0 ||
+           std::memcmp(data_, other.data_, static_cast<std::size_t>(count_) * elementSize_) == 0;
 }
 
 // --- Helpers ---------------------------------------------------------------------------------------

@@ -23,7 +23,8 @@ public:
 
     // A list starts sorted, with initialCount zero-filled elements. The growth step is raised to
     // the element size when smaller.
-    TList(std::uint16_t elementSize, std::uint16_t growth, std::uint16_t flags = 0, std::int32_t initialCount = 0);
+    TList(std::uint16_t elementSize, std::uint16_t growth, std::uint16_t flags = 0,
+          std::int32_t initialCount = 0);
     // A shallow copy of the block (owning lists copy their elements; see their own copies).
     TList(const TList& other);
     TList& operator=(const TList&) = delete;
@@ -189,6 +190,7 @@ class ArbList : public TList {
     TOBJECT_CLASS(ArbList, TList, 2)
 
 public:
-    ArbList(std::uint16_t elementSize, std::uint16_t growth, std::uint16_t flags = 0, std::int32_t initialCount = 0)
+    ArbList(std::uint16_t elementSize, std::uint16_t growth, std::uint16_t flags = 0,
+            std::int32_t initialCount = 0)
         : TList(elementSize, growth, flags, initialCount) {}
 };

@@ -59,13 +59,13 @@ private:
 
 // Declares the class-id members of a class derived from TObject:
 //   class String : public TObject { TOBJECT_CLASS(String, TObject, 1) ... };
-#define TOBJECT_CLASS(Class, Base, Id)                                                          \
-public:                                                                                         \
-    static constexpr ClassId kClassId = (Id);                                                   \
-    ClassId GetClassId() const override { return kClassId; }                                    \
-    bool IsKindOf(ClassId id) const override { return id == kClassId || Base::IsKindOf(id); }   \
+#define TOBJECT_CLASS(Class, Base, Id)                                                                 \
+public:                                                                                                \
+    static constexpr ClassId kClassId = (Id);                                                          \
+    ClassId GetClassId() const override { return kClassId; }                                           \
+    bool IsKindOf(ClassId id) const override { return id == kClassId || Base::IsKindOf(id); }          \
     std::uint32_t GetObjectSize() const override { return static_cast<std::uint32_t>(sizeof(Class)); } \
-                                                                                                \
+                                                                                                       \
 private:
 
 // Keeps an object locked for the lifetime of the guard.

@@ -172,7 +172,9 @@ std::uint32_t SizeOfShortText(const String& text) { return SizeOfShortText(text.
 std::uint32_t SizeOfMediumText(const String& text) { return SizeOfMediumText(text.CStr()); }
 std::uint32_t SizeOfLongText(const String& text) { return SizeOfLongText(text.CStr()); }
 ErrCode WriteShortText(IWriteFile& stream, const String& text) { return WriteShortText(stream, text.CStr()); }
-ErrCode WriteMediumText(IWriteFile& stream, const String& text) { return WriteMediumText(stream, text.CStr()); }
+ErrCode WriteMediumText(IWriteFile& stream, const String& text) {
+    return WriteMediumText(stream, text.CStr());
+}
 ErrCode WriteLongText(IWriteFile& stream, const String& text) { return WriteLongText(stream, text.CStr()); }
 ErrCode WriteShortTextScrambled(IWriteFile& stream, const String& text) {
     return WriteShortTextScrambled(stream, text.CStr());
@@ -190,8 +192,8 @@ ErrCode ReadMediumTextScrambled(IReadFile& stream, String& text) {
     return ReadText(stream, kMediumText, text, true);
 }
 
-ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size, bool unscramble,
-                         std::int16_t* cut) {
+ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size,
+                         bool unscramble, std::int16_t* cut) {
     if (cut) *cut = 0;
     if (buffer && size > 0) buffer[0] = '\0';
     if (length == 0) return kNoErr;

@@ -38,8 +38,8 @@ ErrCode ReadShortTextScrambled(IReadFile& stream, char* buffer, std::uint32_t si
 ErrCode ReadMediumTextScrambled(IReadFile& stream, char* buffer, std::uint32_t size, std::int16_t* cut);
 
 // Reads a text of the given stored length (the prefix already read).
-ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size, bool unscramble,
-                         std::int16_t* cut);
+ErrCode ReadPrefixedText(IReadFile& stream, std::int32_t length, char* buffer, std::uint32_t size,
+                         bool unscramble, std::int16_t* cut);
 
 // The same with Strings. Writing cuts a String longer than the form's limit, as above. Reading
 // takes the whole stored text, however long, growing the String only as the characters arrive

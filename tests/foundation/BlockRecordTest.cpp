@@ -21,7 +21,8 @@ TEST(BlockRecord, TenBytesAreStoredAsSixteen) {
     EXPECT_EQ(BlockStoredSize(block.get()), 16u);
     ByteStream stream;
     EXPECT_EQ(WriteBlock(block.get(), stream), kNoErr);
-    const std::vector<std::uint8_t> expected = {0, 0, 0, 0, 0, 10, '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'};
+    const std::vector<std::uint8_t> expected = {0,   0,   0,   0,   0,   10,  '0', '1',
+                                                '2', '3', '4', '5', '6', '7', '8', '9'};
     EXPECT_EQ(stream.Bytes(), expected);
 
     ASSERT_EQ(stream.Rewind(), kNoErr);

@@ -14,7 +14,8 @@ TEST(FileError, MessagesAreTheProgramsOwnTexts) {
     EXPECT_STREQ(FileErrorMessage(kBadSegmentMapErr), "The file's segment map data is invalid of corrupt.");
     EXPECT_STREQ(FileErrorMessage(kEndOfFileErr), "Unexpected end of file reached.");
     EXPECT_STREQ(FileErrorMessage(kNoUniqueNameErr), "Could not find a unique filename.");
-    EXPECT_EQ(std::string(FileErrorMessage(kDocumentMissingErr)).rfind("The document file is missing.\n\n", 0), 0u);
+    EXPECT_EQ(
+        std::string(FileErrorMessage(kDocumentMissingErr)).rfind("The document file is missing.\n\n", 0), 0u);
     EXPECT_NE(std::string(FileErrorMessage(kDocumentMissingErr)), FileErrorMessage(kDocumentDataMissingErr));
 }
 

@@ -104,7 +104,8 @@ TEST(FileRef, SameFileByIdentityWhenBothExist) {
     // Names differing in case are different files on this system.
     EXPECT_FALSE(FileRef(path.c_str()).IsSameFile(FileRef((folder / "story.fsf").c_str())));
     // Files that do not exist compare by path.
-    EXPECT_FALSE(FileRef((folder / "new.fsf").c_str()).IsSameFile(FileRef("Z", "", folder.Path().c_str(), kAccessRead)));
+    EXPECT_FALSE(FileRef((folder / "new.fsf").c_str())
+                     .IsSameFile(FileRef("Z", "", folder.Path().c_str(), kAccessRead)));
     FileRef a("new.fsf", "", folder.Path().c_str(), kAccessRead);
     FileRef b("new.fsf", "", (folder.Path() + "/").c_str(), kAccessCreate);
     EXPECT_TRUE(a.IsSameFile(b));
@@ -137,7 +138,8 @@ TEST(FileRef, RemoveDeletesFilesAndReportsFailures) {
 
     messages.Clear();
     EXPECT_EQ(ref.Remove(), kFileNotFoundErr);
-    EXPECT_EQ(messages.Last(), "Unable to remove \"" + ref.GetFullPath() + "\" : No such file or directory.\n");
+    EXPECT_EQ(messages.Last(),
+              "Unable to remove \"" + ref.GetFullPath() + "\" : No such file or directory.\n");
 
     ASSERT_EQ(::mkdir((folder / "sub").c_str(), 0777), 0);
     EXPECT_LT(FileRef((folder / "sub").c_str()).Remove(), 0);
@@ -157,8 +159,8 @@ TEST(FileRef, RenameStaysInTheFolderAndTakesTheNewName) {
     FileRef missing((folder / "missing.fsf").c_str());
     EXPECT_EQ(missing.Rename("other.fsf"), kFileNotFoundErr);
     EXPECT_STREQ(missing.NamePtr(), "missing.fsf");
-    EXPECT_EQ(messages.Last(), "Unable to rename file \"" + folder / "missing.fsf" + "\" to \"" + folder / "other.fsf" +
-                               "\" : No such file or directory.\n");
+    EXPECT_EQ(messages.Last(), "Unable to rename file \"" + folder / "missing.fsf" + "\" to \"" +
+                                   folder / "other.fsf" + "\" : No such file or directory.\n");
 
     EXPECT_LT(ref.Rename("sub/escape.fsf"), 0);
     EXPECT_STREQ(ref.NamePtr(), "new.fsf");

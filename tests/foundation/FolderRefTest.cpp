@@ -70,7 +70,7 @@ TEST(FolderRef, RecursiveScansGoDepthFirstAndNeverRoundALink) {
     ObjList list;
     EXPECT_EQ(FolderRef("", folder.Path().c_str(), true).FindFiles(FourCCOf(".fsf"), list), kNoErr);
     EXPECT_EQ(PathsOf(list), (std::vector<std::string>{folder / "top.fsf", folder / "a/one.fsf",
-                                                        folder / "a/deep/two.fsf", folder / "b/three.fsf"}));
+                                                       folder / "a/deep/two.fsf", folder / "b/three.fsf"}));
     ObjList flat;
     EXPECT_EQ(FolderRef("", folder.Path().c_str(), false).FindFiles(FourCCOf(".fsf"), flat), kNoErr);
     EXPECT_EQ(flat.Count(), 1);

@@ -16,7 +16,9 @@ void* BlockOf(const std::string& bytes) {
     return block;
 }
 
-std::string BytesOf(const void* block) { return std::string(static_cast<const char*>(block), MemSize(block)); }
+std::string BytesOf(const void* block) {
+    return std::string(static_cast<const char*>(block), MemSize(block));
+}
 
 TEST(HdlList, OwnsItsBlocks) {
     const std::uint64_t liveBefore = GetMemoryCounters().LiveBlocks();

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "foundation/FileError.h"
 #include "foundation/ByteStream.h"
+#include "foundation/FileError.h"
 
 namespace {
 

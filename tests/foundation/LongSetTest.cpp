@@ -16,7 +16,9 @@ std::vector<std::int32_t> Values(const LongSet& set) {
     return values;
 }
 
-std::vector<std::int32_t> Values(const LongSetPool& pool, std::int32_t id) { return Values(*pool.GetSet(id)); }
+std::vector<std::int32_t> Values(const LongSetPool& pool, std::int32_t id) {
+    return Values(*pool.GetSet(id));
+}
 
 TEST(LongSet, KeepsValuesInTheOrderAdded) {
     LongSet set(7);

@@ -83,9 +83,7 @@ TEST(Memory, CountersFollowBlocks) {
     EXPECT_EQ(GetMemoryCounters().LiveBlocks(), before.LiveBlocks() + 2);
     MemFree(a);
     EXPECT_EQ(GetMemoryCounters().LiveBlocks(), before.LiveBlocks() + 1);
-    {
-        MemBlockPtr owned(b);
-    }
+    { MemBlockPtr owned(b); }
     EXPECT_EQ(GetMemoryCounters().LiveBlocks(), before.LiveBlocks());
 }
 

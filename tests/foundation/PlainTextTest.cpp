@@ -90,7 +90,9 @@ TEST(PlainText, NextWordCutsLongWordsAndReportsIt) {
 }
 
 TEST(PlainText, LengthPrefixedTextsConvertInPlace) {
-    char text[300] = "\x03" "abc";
+    char text[300] =
+        "\x03"
+        "abc";
     EXPECT_STREQ(PStrToCStr(text), "abc");
     EXPECT_EQ(CStrToPStr(text)[0], 3);
     EXPECT_EQ(std::string(text + 1, 3), "abc");

@@ -19,8 +19,8 @@ char Fold(char c, bool ignoreCase) {
 }
 
 // The plain definition of a match, tried at every position in turn.
-std::int32_t NaiveFind(const std::string& text, const std::string& pattern, std::int32_t start, bool wholeWord,
-                       bool ignoreCase, bool wildcard) {
+std::int32_t NaiveFind(const std::string& text, const std::string& pattern, std::int32_t start,
+                       bool wholeWord, bool ignoreCase, bool wildcard) {
     const std::size_t m = pattern.size();
     if (m == 0) return -1;
     for (std::size_t p = static_cast<std::size_t>(std::max(start, 0)); p + m <= text.size(); ++p) {
@@ -112,8 +112,8 @@ TEST(StringSearcher, AgreesWithANaiveSearchOnRandomTexts) {
         StringSearcher searcher(pattern.c_str(), wholeWord, ignoreCase, wildcard);
         const std::int32_t expected = NaiveFind(text, pattern, start, wholeWord, ignoreCase, wildcard);
         ASSERT_EQ(searcher.Find(text.c_str(), start), expected)
-            << "pattern \"" << pattern << "\" text \"" << text << "\" start " << start << " whole " << wholeWord
-            << " case " << ignoreCase << " wild " << wildcard;
+            << "pattern \"" << pattern << "\" text \"" << text << "\" start " << start << " whole "
+            << wholeWord << " case " << ignoreCase << " wild " << wildcard;
         if (expected >= 0) ++matches;
     }
     EXPECT_GT(matches, 4000);  // the comparison covered plenty of matches, not only misses

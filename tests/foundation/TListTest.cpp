@@ -6,10 +6,10 @@
 #include <cstring>
 #include <vector>
 
+#include "foundation/ByteStream.h"
 #include "foundation/Compare.h"
 #include "foundation/Memory.h"
 #include "foundation/TypedList.h"
-#include "foundation/ByteStream.h"
 
 namespace {
 

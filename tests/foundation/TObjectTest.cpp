@@ -171,7 +171,7 @@ TEST(ObjectFactory, NewestFactoryIsAskedFirst) {
     EXPECT_EQ(MadeBy(1000), 2);  // both know it: the later one makes it
     EXPECT_EQ(MadeBy(501), 1);   // only the earlier one knows it
     EXPECT_EQ(MadeBy(502), 2);
-    EXPECT_EQ(MadeBy(503), 0);   // nobody knows it
+    EXPECT_EQ(MadeBy(503), 0);  // nobody knows it
 }
 
 TEST(ObjectFactory, ErrorAndContextPassThrough) {

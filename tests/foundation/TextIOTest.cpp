@@ -154,7 +154,8 @@ TEST(TextIO, ScrambledTextsRoundTripEvenWhenCut) {
     ByteStream stream;
     ASSERT_EQ(WriteShortTextScrambled(stream, "The hidden text"), kNoErr);
     ASSERT_EQ(WriteMediumTextScrambled(stream, "A longer hidden text of medium form"), kNoErr);
-    EXPECT_EQ(std::string(stream.Bytes().begin() + 1, stream.Bytes().begin() + 16).find("hidden"), std::string::npos);
+    EXPECT_EQ(std::string(stream.Bytes().begin() + 1, stream.Bytes().begin() + 16).find("hidden"),
+              std::string::npos);
     ASSERT_EQ(stream.Rewind(), kNoErr);
     char buffer[64];
     EXPECT_EQ(ReadShortTextScrambled(stream, buffer, sizeof buffer, nullptr), kNoErr);

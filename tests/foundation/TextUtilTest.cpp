@@ -83,9 +83,15 @@ TEST(TextUtil, ClosingQuotesSkipEscapedQuotes) {
 }
 
 TEST(TextUtil, PascalStrings) {
-    const unsigned char abc[] = "\x03" "abc";
-    const unsigned char abd[] = "\x03" "abd";
-    const unsigned char ab[] = "\x02" "ab";
+    const unsigned char abc[] =
+        "\x03"
+        "abc";
+    const unsigned char abd[] =
+        "\x03"
+        "abd";
+    const unsigned char ab[] =
+        "\x02"
+        "ab";
     EXPECT_EQ(PStrCompare(abc, abc), 0);
     EXPECT_LT(PStrCompare(abc, abd), 0);
     EXPECT_GT(PStrCompare(abd, abc), 0);

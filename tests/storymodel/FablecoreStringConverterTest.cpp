@@ -39,21 +39,39 @@ bool HasNoBareSpecials(const std::string& encoded) {
 
 TEST(FablecoreStringConverter, EscapesEachSpecialByteWithItsCode) {
     bool escaped = false;
-    EXPECT_EQ(Encoded("{A}", 100, &escaped), "\xB0" "0A\xB0" "1");
+    EXPECT_EQ(Encoded("{A}", 100, &escaped),
+              "\xB0"
+              "0A\xB0"
+              "1");
     EXPECT_TRUE(escaped);
     EXPECT_EQ(Encoded("plain text", 100, &escaped), "plain text");
     EXPECT_FALSE(escaped);
-    EXPECT_EQ(Encoded("/\\\xC7\xC8\xB0", 100), "\xB0" "2\xB0" "3\xB0" "4\xB0" "5\xB0\xB0");
+    EXPECT_EQ(Encoded("/\\\xC7\xC8\xB0", 100),
+              "\xB0"
+              "2\xB0"
+              "3\xB0"
+              "4\xB0"
+              "5\xB0\xB0");
 
-    EXPECT_EQ(Decoded("\xB0" "9", 100), "\xB0" "9");  // not a code: both bytes stay
+    EXPECT_EQ(Decoded("\xB0"
+                      "9",
+                      100),
+              "\xB0"
+              "9");  // not a code: both bytes stay
     EXPECT_EQ(Decoded("\xB0\xB0", 100), "\xB0");
     EXPECT_EQ(Decoded("a\xB0", 100), "a\xB0");  // an escape byte that ends the text stays
-    EXPECT_EQ(Decoded("\xB0" "0x\xB0" "1", 100), "{x}");
+    EXPECT_EQ(Decoded("\xB0"
+                      "0x\xB0"
+                      "1",
+                      100),
+              "{x}");
 }
 
 TEST(FablecoreStringConverter, AnEscapeThatDoesNotFitEndsTheText) {
     bool escaped = false;
-    EXPECT_EQ(Encoded("{", 3, &escaped), "\xB0" "0");
+    EXPECT_EQ(Encoded("{", 3, &escaped),
+              "\xB0"
+              "0");
     EXPECT_TRUE(escaped);
     // Two bytes hold one character and the NUL, but never a bare brace.
     EXPECT_EQ(Encoded("{", 2, &escaped), "");
@@ -63,7 +81,11 @@ TEST(FablecoreStringConverter, AnEscapeThatDoesNotFitEndsTheText) {
     EXPECT_EQ(Encoded("abc", 1), "");
     EXPECT_EQ(Encoded("abc", 0), "#");  // no room even for the NUL: nothing is written
     EXPECT_EQ(Decoded("abc", 0), "#");
-    EXPECT_EQ(Decoded("\xB0" "0\xB0" "1", 2), "{");
+    EXPECT_EQ(Decoded("\xB0"
+                      "0\xB0"
+                      "1",
+                      2),
+              "{");
 }
 
 TEST(FablecoreStringConverter, SizesCoverTheWorstCase) {
@@ -80,10 +102,16 @@ TEST(FablecoreStringConverter, SizesCoverTheWorstCase) {
 }
 
 TEST(FablecoreStringConverter, DecodesInPlace) {
-    char text[] = "a\xB0" "0b\xB0\xB0" "c\xB0" "1";
+    char text[] =
+        "a\xB0"
+        "0b\xB0\xB0"
+        "c\xB0"
+        "1";
     const ITextFilter& filter = SharedStringConverter();
     filter.DecodeInPlace(text);
-    EXPECT_STREQ(text, "a{b\xB0" "c}");
+    EXPECT_STREQ(text,
+                 "a{b\xB0"
+                 "c}");
     filter.DecodeInPlace(nullptr);
 }
 

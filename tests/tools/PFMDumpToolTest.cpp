@@ -25,8 +25,7 @@ ToolRun RunDump(const std::string& arguments) {
     ToolRun run;
     const std::string command = std::string(PFMDUMP_PATH) + " " + arguments + " 2>/dev/null";
     std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
+    if (!pipe) return run;
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, n);
     const int wait = ::pclose(pipe);

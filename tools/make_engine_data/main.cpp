@@ -35,7 +35,8 @@ ErrCode WriteEngineFile(const char* path) {
     const EngineRecordBytes records = GenerateEngineRecords();
     if (!PFMOpenFile(nullptr)) return PFMGetError();
     ErrCode err = kNoErr;
-    for (std::uint16_t id = 0; id < kEngineRecordCount && err == kNoErr; ++id) err = AddRecord(id, records[id]);
+    for (std::uint16_t id = 0; id < kEngineRecordCount && err == kNoErr; ++id)
+        err = AddRecord(id, records[id]);
     const FileRef ref(path, kAccessCreate);
     if (err == kNoErr) err = PFMSaveFile(&ref);
     PFMCloseFile(nullptr);

@@ -19,8 +19,7 @@ int main(int argc, char** argv) {
     out.AttachToStandardOutput();
     int status = 0;
     for (int i = 1; i < argc; ++i) {
-        if (PFMDumpFile(FileRef(argv[i]), out) != kNoErr)
-            status = 1;
+        if (PFMDumpFile(FileRef(argv[i]), out) != kNoErr) status = 1;
     }
     return status;
 }

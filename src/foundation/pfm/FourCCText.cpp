@@ -6,9 +6,7 @@
 namespace {
 
 // Case folding of the "C" locale, whatever locale the process runs in.
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -24,10 +22,8 @@ bool SameFourCC(FourCC a, FourCC b) {
     FourCCToText(a, textA);
     FourCCToText(b, textB);
     for (int i = 0; i < 4; ++i) {
-        if (LowerAscii(textA[i]) != LowerAscii(textB[i]))
-            return false;
-        if (textA[i] == '\0')
-            return true;
+        if (LowerAscii(textA[i]) != LowerAscii(textB[i])) return false;
+        if (textA[i] == '\0') return true;
     }
     return true;
 }
@@ -42,8 +38,7 @@ std::string DescribeFourCC(FourCC code) {
         } else {
             std::snprintf(piece, sizeof piece, "x%02X", c);
         }
-        if (i > 0)
-            text += ' ';
+        if (i > 0) text += ' ';
         text += piece;
     }
     return text;

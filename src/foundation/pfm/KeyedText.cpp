@@ -11,21 +11,13 @@ namespace {
 
 constexpr char kNoSuchParam[] = "(no such param)";
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view KeyOf(const PTextEntry& entry) {
-    return entry.key;
-}
+std::string_view KeyOf(const PTextEntry& entry) { return entry.key; }
 
 // Keys compare byte for byte as unsigned values, which is how string_view compares.
-bool KeyLess(const PTextEntry& entry, std::string_view key) {
-    return KeyOf(entry) < key;
-}
-bool KeyGreater(std::string_view key, const PTextEntry& entry) {
-    return key < KeyOf(entry);
-}
+bool KeyLess(const PTextEntry& entry, std::string_view key) { return KeyOf(entry) < key; }
+bool KeyGreater(std::string_view key, const PTextEntry& entry) { return key < KeyOf(entry); }
 
 std::uint32_t CountDigits(std::uint32_t value) {
     std::uint32_t digits = 1;
@@ -53,24 +45,19 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     const std::size_t end = std::min<std::size_t>(text_.size(), UINT32_MAX);
     const auto at = [&](std::size_t i) { return i < end ? text_[i] : '\0'; };
 
-    if (at(0) != '\\')
-        return kPTextErrNoBackslash;
+    if (at(0) != '\\') return kPTextErrNoBackslash;
     std::size_t pos = 0;
     while (true) {
-        if (at(pos + 1) == '\0')
-            return kNoErr;
+        if (at(pos + 1) == '\0') return kNoErr;
         std::size_t colon = pos + 1;
         while (at(colon) != ':') {
-            if (at(colon) == '\0')
-                return kPTextErrNoColon;
+            if (at(colon) == '\0') return kPTextErrNoColon;
             ++colon;
         }
-        if (colon - pos > kPTextMaxHeader + 1)
-            return kPTextErrLongHeader;
+        if (colon - pos > kPTextMaxHeader + 1) return kPTextErrLongHeader;
         std::size_t typeAt = colon - 1;
         while (typeAt > pos && IsDigit(text_[typeAt])) --typeAt;
-        if (typeAt == pos)
-            return kPTextErrNoType;
+        if (typeAt == pos) return kPTextErrNoType;
 
         PTextEntry entry;
         entry.entryOffset = static_cast<std::uint32_t>(pos);
@@ -82,15 +69,12 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             for (std::size_t i = typeAt + 1; i < colon; ++i) {
                 length = std::min<std::size_t>(length * 10 + (text_[i] - '0'), end + 1);
             }
-            if (length > end - std::min(valueAt, end))
-                return kPTextErrUnterminated;
-            if (entry.type == kPTextText && length <= kPTextInlineLimit)
-                entry.flags = kPTextEntryKeepLength;
+            if (length > end - std::min(valueAt, end)) return kPTextErrUnterminated;
+            if (entry.type == kPTextText && length <= kPTextInlineLimit) entry.flags = kPTextEntryKeepLength;
         } else {
             std::size_t stop = valueAt;
             while (at(stop) != '\\') {
-                if (at(stop) == '\0')
-                    return kPTextErrUnterminated;
+                if (at(stop) == '\0') return kPTextErrUnterminated;
                 ++stop;
             }
             length = stop - valueAt;
@@ -102,15 +86,13 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         entries_.insert(place, entry);
 
         pos = valueAt + length;
-        if (at(pos) != '\\')
-            return kNoErr;
+        if (at(pos) != '\\') return kNoErr;
     }
 }
 
 std::int32_t KeyedText::IndexOf(std::string_view key) const {
     const auto found = std::lower_bound(entries_.begin(), entries_.end(), key, KeyLess);
-    if (found == entries_.end() || KeyOf(*found) != key)
-        return -1;
+    if (found == entries_.end() || KeyOf(*found) != key) return -1;
     return static_cast<std::int32_t>(found - entries_.begin());
 }
 
@@ -119,22 +101,17 @@ std::int32_t KeyedText::GetEntry(std::string_view key, char type, void* buffer, 
 }
 
 std::int32_t KeyedText::GetEntryAt(std::int32_t index, char type, void* buffer, std::int32_t size) {
-    if (index < 0 || index >= Count())
-        return kPTextErrNoKey;
+    if (index < 0 || index >= Count()) return kPTextErrNoKey;
     PTextEntry& entry = entries_[index];
-    if (entry.type != static_cast<unsigned char>(type))
-        return kPTextErrTypeMismatch;
+    if (entry.type != static_cast<unsigned char>(type)) return kPTextErrTypeMismatch;
     const std::int32_t item = Load(entry);
-    if (item < 0 || !buffer)
-        return item;
+    if (item < 0 || !buffer) return item;
 
     const std::vector<char>& value = values_[item];
     if (type == kPTextText) {
-        if (size == 0)
-            return item;
+        if (size == 0) return item;
         std::size_t count = value.size() - 1;
-        if (size > 0)
-            count = std::min<std::size_t>(count, static_cast<std::size_t>(size) - 1);
+        if (size > 0) count = std::min<std::size_t>(count, static_cast<std::size_t>(size) - 1);
         std::memcpy(buffer, value.data(), count);
         static_cast<char*>(buffer)[count] = '\0';
     } else {
@@ -144,8 +121,7 @@ std::int32_t KeyedText::GetEntryAt(std::int32_t index, char type, void* buffer, 
 }
 
 std::int32_t KeyedText::Load(PTextEntry& entry) {
-    if (entry.poolItem >= 0)
-        return entry.poolItem;
+    if (entry.poolItem >= 0) return entry.poolItem;
     const char type = static_cast<char>(entry.type);
     const char* text = text_.data() + entry.valueOffset;
     if (type == kPTextText) {
@@ -163,11 +139,9 @@ std::int32_t KeyedText::Load(PTextEntry& entry) {
 }
 
 std::int32_t KeyedText::SetEntry(std::string_view key, char type, const void* value) {
-    if (!IsPTextType(type))
-        return kPTextErrBadType;
+    if (!IsPTextType(type)) return kPTextErrBadType;
     const std::int32_t index = IndexOf(key);
-    if (index >= 0)
-        return SetEntryAt(index, type, value);
+    if (index >= 0) return SetEntryAt(index, type, value);
 
     if (key.empty() || key.size() >= static_cast<std::size_t>(kPTextMaxHeader) ||
         key.find_first_of(std::string_view(":\0", 2)) != std::string_view::npos) {
@@ -178,21 +152,17 @@ std::int32_t KeyedText::SetEntry(std::string_view key, char type, const void* va
     entry.type = static_cast<unsigned char>(type);
     entry.flags = kPTextEntryNew;
     const std::int32_t item = Replace(entry, type, value);
-    if (item < 0)
-        return item;
+    if (item < 0) return item;
     const auto place = std::upper_bound(entries_.begin(), entries_.end(), key, KeyGreater);
     entries_.insert(place, entry);
     return item;
 }
 
 std::int32_t KeyedText::SetEntryAt(std::int32_t index, char type, const void* value) {
-    if (!IsPTextType(type))
-        return kPTextErrBadType;
-    if (index < 0 || index >= Count())
-        return kPTextErrNoKey;
+    if (!IsPTextType(type)) return kPTextErrBadType;
+    if (index < 0 || index >= Count()) return kPTextErrNoKey;
     PTextEntry& entry = entries_[index];
-    if (entry.type != static_cast<unsigned char>(type))
-        return kPTextErrTypeMismatch;
+    if (entry.type != static_cast<unsigned char>(type)) return kPTextErrTypeMismatch;
     return Replace(entry, type, value);
 }
 
@@ -203,11 +173,9 @@ std::int32_t KeyedText::Replace(PTextEntry& entry, char type, const void* value)
     if (type == kPTextText) {
         const char* text = static_cast<const char*>(value);
         textLength = std::strlen(text);
-        if (textLength > kPTextMaxTextValue)
-            return kPTextErrValueTooLong;
+        if (textLength > kPTextMaxTextValue) return kPTextErrValueTooLong;
         size = textLength + 1;
-        if (std::memchr(text, '\\', textLength))
-            keepLength = true;
+        if (std::memchr(text, '\\', textLength)) keepLength = true;
     } else {
         size = PTextNumberSize(type);
         textLength = FormatPTextNumber(type, value).size();
@@ -217,22 +185,19 @@ std::int32_t KeyedText::Replace(PTextEntry& entry, char type, const void* value)
     const bool withLength = keepLength || textLength > kPTextInlineLimit;
     const std::size_t header =
         std::strlen(entry.key) + 1 + (withLength ? CountDigits(static_cast<std::uint32_t>(textLength)) : 0);
-    if (header > static_cast<std::size_t>(kPTextMaxHeader))
-        return kPTextErrLongHeader;
+    if (header > static_cast<std::size_t>(kPTextMaxHeader)) return kPTextErrLongHeader;
 
     entry.poolItem = StoreValue(entry.poolItem, value, size);
     entry.valueSize = static_cast<std::uint32_t>(size);
     entry.flags |= kPTextEntryValueNewer;
-    if (keepLength)
-        entry.flags |= kPTextEntryKeepLength;
+    if (keepLength) entry.flags |= kPTextEntryKeepLength;
     changed_ = true;
     return entry.poolItem;
 }
 
 std::int32_t KeyedText::Remove(std::string_view key) {
     const std::int32_t index = IndexOf(key);
-    if (index < 0)
-        return kPTextErrNoKey;
+    if (index < 0) return kPTextErrNoKey;
     FreeValue(entries_[index].poolItem);
     entries_.erase(entries_.begin() + index);
     changed_ = true;
@@ -262,8 +227,7 @@ std::int32_t KeyedText::NextEntry(std::int32_t& cursor, PTextEntry& entry) const
 
 std::uint32_t KeyedText::GetValueSize(std::string_view key) const {
     const std::int32_t index = IndexOf(key);
-    if (index < 0)
-        return 0;
+    if (index < 0) return 0;
     const PTextEntry& entry = entries_[index];
     const std::uint32_t size = (entry.flags & kPTextEntryValueNewer) ? entry.valueSize : entry.textSize;
     return entry.type == kPTextText && size > 0 ? size - 1 : size;
@@ -292,8 +256,7 @@ std::int32_t KeyedText::StoreValue(std::int32_t item, const void* data, std::siz
 }
 
 void KeyedText::FreeValue(std::int32_t item) {
-    if (item < 0)
-        return;
+    if (item < 0) return;
     values_[item].clear();
     values_[item].shrink_to_fit();
     freeItems_.push_back(item);

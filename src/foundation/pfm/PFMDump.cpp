@@ -21,16 +21,11 @@ const std::string kDashes(74, '-');
 
 const char* KindName(SegmentKind kind) {
     switch (kind) {
-        case kUnknownSegment:
-            return "Unknown";
-        case kRawSegment:
-            return "hdl_t";
-        case kObjectSegment:
-            return "TObject";
-        case kDataSegment:
-            return "TPFMData";
-        case kCustomSegment:
-            return "custom";
+        case kUnknownSegment: return "Unknown";
+        case kRawSegment: return "hdl_t";
+        case kObjectSegment: return "TObject";
+        case kDataSegment: return "TPFMData";
+        case kCustomSegment: return "custom";
     }
     return "ERROR";
 }
@@ -44,8 +39,7 @@ public:
     bool Ok() const { return err_ == kNoErr; }
     ErrCode Error() const { return err_; }
     void Fail(ErrCode err) {
-        if (err_ == kNoErr)
-            err_ = err;
+        if (err_ == kNoErr) err_ = err;
     }
 
     void Print(const char* format, ...) __attribute__((format(printf, 2, 3))) {
@@ -116,8 +110,7 @@ ErrCode PFMDumpFile(const FileRef& file, IWriteFile& out) {
             dump.Fail(reader.GetLength(length));
         }
     }
-    if (dump.Ok())
-        dump.Print("file size = %lu\n", static_cast<unsigned long>(length));
+    if (dump.Ok()) dump.Print("file size = %lu\n", static_cast<unsigned long>(length));
     dump.Flush();
 
     if (dump.Ok()) {
@@ -165,8 +158,7 @@ ErrCode PFMDumpFile(const FileRef& file, IWriteFile& out) {
     }
     dump.Flush();
 
-    if (reader.IsOpen())
-        dump.Fail(reader.Close());
+    if (reader.IsOpen()) dump.Fail(reader.Close());
     // The closing line is written whatever happened before.
     const ErrCode err = dump.Error();
     out.WriteCString((kStars + "\n").c_str());

@@ -185,9 +185,8 @@ bool PurgesLater(const SegmentMapEntry& a, const SegmentMapEntry& b) {
 
 void PFMFile::EnterPurgeOrder(Index index) {
     Entry(index).SetLastUse(NextUseStamp());
-    auto it = std::lower_bound(purgeOrder_.begin(), purgeOrder_.end(), index, [this](Index a, Index b) {
-        return PurgesLater(EntryAt(a), EntryAt(b));
-    });
+    auto it = std::lower_bound(purgeOrder_.begin(), purgeOrder_.end(), index,
+                               [this](Index a, Index b) { return PurgesLater(EntryAt(a), EntryAt(b)); });
     purgeOrder_.insert(it, index);
     AddBytesInUse(EntryAt(index).ParkedBytes());
 }

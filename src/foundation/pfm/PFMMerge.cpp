@@ -21,14 +21,11 @@ struct MergeInput {
     explicit MergeInput(const FileRef& ref) : reader(ref, 0, kMergeBufferSize) {}
 
     ErrCode Open() {
-        if (!reader.GetFileRef().Exists())
-            return kFileErr;
+        if (!reader.GetFileRef().Exists()) return kFileErr;
         ErrCode err = reader.Open();
         std::uint32_t length = 0;
-        if (err == kNoErr)
-            err = reader.GetLength(length);
-        if (err == kNoErr)
-            err = PFMReadFileLayout(reader, length, header, map);
+        if (err == kNoErr) err = reader.GetLength(length);
+        if (err == kNoErr) err = PFMReadFileLayout(reader, length, header, map);
         return err == kUnsupportedFormatErr ? kFileErr : err;
     }
 
@@ -59,8 +56,7 @@ std::vector<MergeEntry> MergeList(MergeInput& first, MergeInput& second) {
     for (std::size_t i = 0; i < second.map.size(); ++i) {
         const MergeEntry entry{second.map[i].type, second.map[i].id, &second, i};
         const auto place = std::lower_bound(list.begin(), list.end(), entry, EntryLess);
-        if (place != list.end() && !EntryLess(entry, *place))
-            continue;
+        if (place != list.end() && !EntryLess(entry, *place)) continue;
         list.insert(place, entry);
     }
     return list;
@@ -71,8 +67,7 @@ ErrCode WriteMerged(const std::vector<MergeEntry>& list, FileWriter& writer) {
     SegmentMap map;
     map.reserve(list.size());
     for (const MergeEntry& entry : list) {
-        if (err != kNoErr)
-            break;
+        if (err != kNoErr) break;
         SegmentMapRecord record = entry.input->map[entry.index];
         std::uint32_t position = 0;
         err = writer.GetPosition(position);
@@ -87,8 +82,7 @@ ErrCode WriteMerged(const std::vector<MergeEntry>& list, FileWriter& writer) {
     }
     PFMHeader header;
     header.MarkSaved(kPFMFullSave, kMergeApp, ParseVersion("1.00"));
-    if (err == kNoErr)
-        err = PFMWriteFileEnd(writer, map, header);
+    if (err == kNoErr) err = PFMWriteFileEnd(writer, map, header);
     return err;
 }
 
@@ -96,27 +90,21 @@ ErrCode WriteMerged(const std::vector<MergeEntry>& list, FileWriter& writer) {
 
 ErrCode PFMMergeFiles(const FileRef& first, const FileRef& second, const FileRef& output) {
     // Writing over an input would destroy the bytes still to be copied from it.
-    if (output.IsSameFile(first) || output.IsSameFile(second))
-        return kFileInUseErr;
+    if (output.IsSameFile(first) || output.IsSameFile(second)) return kFileInUseErr;
 
     MergeInput firstInput(first);
     MergeInput secondInput(second);
     ErrCode err = firstInput.Open();
-    if (err == kNoErr)
-        err = secondInput.Open();
-    if (err != kNoErr)
-        return err;
+    if (err == kNoErr) err = secondInput.Open();
+    if (err != kNoErr) return err;
 
     const std::vector<MergeEntry> list = MergeList(firstInput, secondInput);
     FileWriter writer(output, 0, kMergeBufferSize);
     err = writer.Open(kAccessCreate);
-    if (err != kNoErr)
-        return err;
+    if (err != kNoErr) return err;
     err = WriteMerged(list, writer);
     const ErrCode closeErr = writer.Close();
-    if (err == kNoErr)
-        err = closeErr;
-    if (err != kNoErr)
-        output.Remove();
+    if (err == kNoErr) err = closeErr;
+    if (err != kNoErr) output.Remove();
     return err;
 }

@@ -36,13 +36,11 @@ PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, 
         err = Read();
         PFMSetCurrentFile(previous);
     }
-    if (error)
-        *error = err;
+    if (error) *error = err;
 }
 
 PText::~PText() {
-    if (!deleted_ || !store_ || !PFMIsOpenFile(store_))
-        return;
+    if (!deleted_ || !store_ || !PFMIsOpenFile(store_)) return;
     const ErrCode lastError = PFMGetError();
     {
         PFMFileScope scope(store_, false);
@@ -53,13 +51,10 @@ PText::~PText() {
 
 // Copies the segment's text (found with the chain search as it is set) and parses it.
 ErrCode PText::Read() {
-    if (!PFMSegmentExists(type_, number_))
-        return StoreErrorOr(kPTextErrNoRecord);
-    if (!PFMIsRawSegment(type_, number_))
-        return kBadDataErr;
+    if (!PFMSegmentExists(type_, number_)) return StoreErrorOr(kPTextErrNoRecord);
+    if (!PFMIsRawSegment(type_, number_)) return kBadDataErr;
     void* data = PFMCheckOut(type_, number_);
-    if (!data)
-        return StoreErrorOr(kPTextErrNoRecord);
+    if (!data) return StoreErrorOr(kPTextErrNoRecord);
     const char* bytes = static_cast<const char*>(data);
     std::vector<char> text(bytes, bytes + MemSize(data));
     PFMCheckIn(data);
@@ -74,8 +69,7 @@ ErrCode PText::Read() {
 std::int32_t PText::SetEntry(std::string_view key, char type, const void* value) {
     const bool isNew = !body_.HasKey(key);
     const std::int32_t result = body_.SetEntry(key, type, value);
-    if (result >= 0 && isNew)
-        deleted_ = false;
+    if (result >= 0 && isNew) deleted_ = false;
     return result;
 }
 
@@ -84,8 +78,7 @@ std::int32_t PText::SetNumberByName(std::string_view key, char type, std::int32_
         const auto shortValue = static_cast<std::int16_t>(value);
         return SetEntry(key, type, &shortValue);
     }
-    if (type == kPTextInt || type == kPTextLong)
-        return SetEntry(key, type, &value);
+    if (type == kPTextInt || type == kPTextLong) return SetEntry(key, type, &value);
     return kPTextErrBadType;
 }
 
@@ -95,10 +88,8 @@ void PText::Delete() {
 }
 
 ErrCode PText::Save() {
-    if (!body_.IsChanged())
-        return kNoErr;
-    if (!store_ || !PFMIsOpenFile(store_))
-        return kFileNotFoundErr;
+    if (!body_.IsChanged()) return kNoErr;
+    if (!store_ || !PFMIsOpenFile(store_)) return kFileNotFoundErr;
     std::vector<char> text = body_.Write();
     if (scrambled_) {
         ScrambleKeyScope key(type_, number_);
@@ -123,11 +114,9 @@ ErrCode PText::Save() {
 ErrCode PText::Write(const std::vector<char>& text) {
     const auto size = static_cast<std::uint32_t>(text.size());
     if (PFMSegmentExists(type_, number_)) {
-        if (!PFMIsRawSegment(type_, number_))
-            return kBadDataErr;
+        if (!PFMIsRawSegment(type_, number_)) return kBadDataErr;
         void* data = PFMCheckOut(type_, number_);
-        if (!data)
-            return StoreErrorOr(kFileErr);
+        if (!data) return StoreErrorOr(kFileErr);
         ErrCode err = PFMResizeSegment(&data, size);
         if (err == kNoErr) {
             std::memcpy(data, text.data(), size);
@@ -136,16 +125,13 @@ ErrCode PText::Write(const std::vector<char>& text) {
         const ErrCode checkInErr = PFMCheckIn(data);
         return err != kNoErr ? err : checkInErr;
     }
-    if (PFMGetError() != kNoErr)
-        return PFMGetError();
+    if (PFMGetError() != kNoErr) return PFMGetError();
     MemBlockPtr block(MemAlloc(size));
-    if (!block)
-        return kOutOfMemoryErr;
+    if (!block) return kOutOfMemoryErr;
     std::memcpy(block.get(), text.data(), size);
     const ErrCode err = PFMAddSegment(type_, number_, block.get(),
                                       scrambled_ ? kScrambledRecordPriority : kRecordPriority, false);
-    if (err != kNoErr)
-        return err;
+    if (err != kNoErr) return err;
     // The store holds the block now; the check-in ends the hold that adding it started.
     return PFMCheckIn(block.release());
 }

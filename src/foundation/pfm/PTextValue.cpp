@@ -10,18 +10,13 @@
 namespace {
 
 // White space and digits as the "C" locale knows them, whatever locale the process runs in.
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Moves past leading white space and an optional sign; answers whether the sign was a minus.
 bool TakeSign(std::string_view text, std::size_t& at) {
     while (at < text.size() && IsSpace(text[at])) ++at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-        return text[at++] == '-';
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) return text[at++] == '-';
     return false;
 }
 
@@ -35,8 +30,7 @@ std::int32_t ParseInteger(std::string_view text) {
         magnitude = std::min(magnitude * 10 + (text[at] - '0'), kCeiling);
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(value);
 }
 
@@ -64,20 +58,17 @@ double ParseFloating(std::string_view text) {
         ++at;
         takeDigits();
     }
-    if (position == 0)
-        return 0.0;
+    if (position == 0) return 0.0;
     std::int64_t exponent = 0;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         std::size_t e = at + 1;
         const bool negativeExponent = e < text.size() && text[e] == '-';
-        if (e < text.size() && (text[e] == '+' || text[e] == '-'))
-            ++e;
+        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
         if (e < text.size() && IsDigit(text[e])) {
             for (; e < text.size() && IsDigit(text[e]); ++e) {
                 exponent = std::min<std::int64_t>(exponent * 10 + (text[e] - '0'), 1'000'000);
             }
-            if (negativeExponent)
-                exponent = -exponent;
+            if (negativeExponent) exponent = -exponent;
             at = e;
         }
     }
@@ -119,60 +110,40 @@ std::string FormatFixed(double value) {
 
 }  // namespace
 
-bool IsPTextType(char type) {
-    return type == kPTextText || PTextNumberSize(type) != 0;
-}
+bool IsPTextType(char type) { return type == kPTextText || PTextNumberSize(type) != 0; }
 
 std::uint32_t PTextNumberSize(char type) {
     switch (type) {
-        case kPTextShort:
-            return 2;
+        case kPTextShort: return 2;
         case kPTextInt:
         case kPTextLong:
-        case kPTextFloat:
-            return 4;
+        case kPTextFloat: return 4;
         case kPTextDouble:
-        case kPTextExtended:
-            return 8;
-        default:
-            return 0;
+        case kPTextExtended: return 8;
+        default: return 0;
     }
 }
 
 std::string FormatPTextNumber(char type, const void* binary) {
     switch (type) {
-        case kPTextShort:
-            return FormatInteger(Load<std::int16_t>(binary));
+        case kPTextShort: return FormatInteger(Load<std::int16_t>(binary));
         case kPTextInt:
-        case kPTextLong:
-            return FormatInteger(Load<std::int32_t>(binary));
-        case kPTextFloat:
-            return FormatFixed(static_cast<double>(Load<float>(binary)));
+        case kPTextLong: return FormatInteger(Load<std::int32_t>(binary));
+        case kPTextFloat: return FormatFixed(static_cast<double>(Load<float>(binary)));
         case kPTextDouble:
-        case kPTextExtended:
-            return FormatFixed(Load<double>(binary));
-        default:
-            return {};
+        case kPTextExtended: return FormatFixed(Load<double>(binary));
+        default: return {};
     }
 }
 
 void ParsePTextNumber(char type, std::string_view text, void* binary) {
     switch (type) {
-        case kPTextShort:
-            Store(binary, static_cast<std::int16_t>(ParseInteger(text)));
-            break;
+        case kPTextShort: Store(binary, static_cast<std::int16_t>(ParseInteger(text))); break;
         case kPTextInt:
-        case kPTextLong:
-            Store(binary, ParseInteger(text));
-            break;
-        case kPTextFloat:
-            Store(binary, static_cast<float>(ParseFloating(text)));
-            break;
+        case kPTextLong: Store(binary, ParseInteger(text)); break;
+        case kPTextFloat: Store(binary, static_cast<float>(ParseFloating(text))); break;
         case kPTextDouble:
-        case kPTextExtended:
-            Store(binary, ParseFloating(text));
-            break;
-        default:
-            break;
+        case kPTextExtended: Store(binary, ParseFloating(text)); break;
+        default: break;
     }
 }

@@ -27,9 +27,5 @@ ScrambleKeyScope::~ScrambleKeyScope() {
     SetScrambleKey(previousKey_);
 }
 
-FourCC ScrambleKeyScope::CurrentType() {
-    return Keyed().type;
-}
-std::uint16_t ScrambleKeyScope::CurrentId() {
-    return Keyed().id;
-}
+FourCC ScrambleKeyScope::CurrentType() { return Keyed().type; }
+std::uint16_t ScrambleKeyScope::CurrentId() { return Keyed().id; }

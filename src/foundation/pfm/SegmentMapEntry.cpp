@@ -308,7 +308,7 @@ ErrCode SegmentMapEntry::SwapOut(IWriteFile& swap) {
     if (err == kNoErr && !PFMFitsInFile(position, size)) err = kDiskFullErr;
     if (err == kNoErr) {
         err = Kind() == kRawSegment && !IsCustom() ? WriteStoredForm(swap)
-                                                    : WriteExactly(swap, measured.Bytes().data(), size);
+                                                   : WriteExactly(swap, measured.Bytes().data(), size);
     }
     if (err != kNoErr) return err;
     swapPosition_ = position;

@@ -14,11 +14,9 @@ namespace {
 constexpr long long kMaxBitmapPixels = 64LL * 1024 * 1024;
 
 HBITMAP MakeBitmap(int width, int height, int bitsPixel) {
-    if (static_cast<long long>(width) * height > kMaxBitmapPixels)
-        return nullptr;
+    if (static_cast<long long>(width) * height > kMaxBitmapPixels) return nullptr;
     std::unique_ptr<Surface> surface = Surface::Create(width, height, RGB(0, 0, 0));
-    if (!surface)
-        return nullptr;
+    if (!surface) return nullptr;
     return static_cast<HBITMAP>((new gdi::Bitmap(std::move(surface), bitsPixel))->Handle());
 }
 
@@ -45,12 +43,10 @@ void LoadRows(Surface& surface, int bitsPerPixel, const BYTE* bits) {
 }  // namespace
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, LPCVOID bits) {
-    if (width <= 0 || height <= 0)
-        return MakeBitmap(1, 1, 1);
+    if (width <= 0 || height <= 0) return MakeBitmap(1, 1, 1);
     const bool monochrome = planes * bitsPerPixel == 1;
     HBITMAP handle = MakeBitmap(width, height, monochrome ? 1 : 32);
-    if (!handle || !bits)
-        return handle;
+    if (!handle || !bits) return handle;
     const UINT depth = planes * bitsPerPixel;
     if (depth == 1 || depth == 24 || depth == 32) {
         LoadRows(gdi::Lookup<gdi::Bitmap>(handle, OBJ_BITMAP)->Pixels(), static_cast<int>(depth),
@@ -61,10 +57,8 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, LPCV
 
 HBITMAP CreateCompatibleBitmap(HDC handle, int width, int height) {
     gdi::Dc* dc = gdi::LookupDc(handle);
-    if (!dc)
-        return nullptr;
-    if (width <= 0 || height <= 0)
-        return MakeBitmap(1, 1, 1);
+    if (!dc) return nullptr;
+    if (width <= 0 || height <= 0) return MakeBitmap(1, 1, 1);
     const bool monochrome = dc->Type() == OBJ_MEMDC && dc->state.bitmap && dc->state.bitmap->IsMonochrome();
     return MakeBitmap(width, height, monochrome ? 1 : 32);
 }
@@ -77,27 +71,23 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
 BOOL StretchBlt(HDC destinationHandle, int x, int y, int width, int height, HDC sourceHandle, int sourceX,
                 int sourceY, int sourceWidth, int sourceHeight, DWORD rop) {
     gdi::Dc* destination = gdi::LookupDc(destinationHandle);
-    if (!destination)
-        return FALSE;
+    if (!destination) return FALSE;
     const gdi::Extent to = gdi::DeviceExtent(*destination, gdi::Extent{x, y, width, height});
     if (!gdi::Rop3UsesSource(rop)) {
         gdi::Transfer(*destination, to, nullptr, gdi::Extent{}, rop);
         return TRUE;
     }
     gdi::Dc* source = gdi::LookupDc(sourceHandle);
-    if (!source)
-        return FALSE;
+    if (!source) return FALSE;
     gdi::Canvas* canvas = source->GetDevice().GetCanvas();
-    if (!canvas)
-        return TRUE;  // nothing to read from a context that draws nothing
+    if (!canvas) return TRUE;  // nothing to read from a context that draws nothing
     const gdi::Extent from =
         gdi::DeviceExtent(*source, gdi::Extent{sourceX, sourceY, sourceWidth, sourceHeight});
     const RECT wanted{std::min(from.x, from.x + from.width), std::min(from.y, from.y + from.height),
                       std::max(from.x, from.x + from.width), std::max(from.y, from.y + from.height)};
     const RECT readable = IntersectRects(wanted, canvas->ReadableBounds());
     gdi::PixelImage pixels;
-    if (IsRectEmpty(readable) || !canvas->Read(readable, pixels))
-        return FALSE;
+    if (IsRectEmpty(readable) || !canvas->Read(readable, pixels)) return FALSE;
     gdi::TransferSource transferSource;
     transferSource.bounds = readable;
     transferSource.pixels = std::move(pixels.pixels);
@@ -109,14 +99,12 @@ BOOL StretchBlt(HDC destinationHandle, int x, int y, int width, int height, HDC 
 
 BOOL PatBlt(HDC handle, int x, int y, int width, int height, DWORD rop) {
     gdi::Dc* dc = gdi::LookupDc(handle);
-    if (!dc || gdi::Rop3UsesSource(rop))
-        return FALSE;
+    if (!dc || gdi::Rop3UsesSource(rop)) return FALSE;
     const gdi::Extent to = gdi::DeviceExtent(*dc, gdi::Extent{x, y, width, height});
     const RECT box{std::min(to.x, to.x + to.width), std::min(to.y, to.y + to.height),
                    std::max(to.x, to.x + to.width), std::max(to.y, to.y + to.height)};
     gdi::Paint paint;
-    if (dc->state.brush && !dc->state.brush->IsNull())
-        paint = dc->BrushPaint(*dc->state.brush);
+    if (dc->state.brush && !dc->state.brush->IsNull()) paint = dc->BrushPaint(*dc->state.brush);
     dc->FillArea(Region(box), paint, gdi::Rop2OfPatternRop(rop));
     return TRUE;
 }

@@ -26,20 +26,16 @@ BmpImage Failed(BmpStatus status) {
 }  // namespace
 
 BmpImage ParseBmp(std::span<const BYTE> file) {
-    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M')
-        return Failed(BmpStatus::NotBmp);
-    if (file.size() < kFileHeaderSize + 12)
-        return Failed(BmpStatus::Damaged);
+    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return Failed(BmpStatus::NotBmp);
+    if (file.size() < kFileHeaderSize + 12) return Failed(BmpStatus::Damaged);
     const DWORD declaredSize = Read32(file, 2);
     const DWORD pixelOffset = Read32(file, 10);
 
     // The header and colour table must end before the pixels begin, and the pixels within the file.
-    if (pixelOffset < kFileHeaderSize || pixelOffset > file.size())
-        return Failed(BmpStatus::Damaged);
+    if (pixelOffset < kFileHeaderSize || pixelOffset > file.size()) return Failed(BmpStatus::Damaged);
     const auto format = gdi::ReadDibFormat(file.data() + kFileHeaderSize, pixelOffset - kFileHeaderSize,
                                            DIB_RGB_COLORS, nullptr);
-    if (!format || file.size() - pixelOffset < format->imageBytes)
-        return Failed(BmpStatus::Damaged);
+    if (!format || file.size() - pixelOffset < format->imageBytes) return Failed(BmpStatus::Damaged);
     const std::size_t end = pixelOffset + format->imageBytes;
     if (declaredSize != 0 && (declaredSize > file.size() || declaredSize < end))
         return Failed(BmpStatus::Damaged);
@@ -52,8 +48,7 @@ BmpImage ParseBmp(std::span<const BYTE> file) {
     image.dib.insert(image.dib.end(), header.begin(), header.end());
     image.dib.insert(image.dib.end(), pixels.begin(), pixels.end());
     const auto layout = ParsePackedDib(image.dib.data(), image.dib.size());
-    if (!layout)
-        return Failed(BmpStatus::Damaged);
+    if (!layout) return Failed(BmpStatus::Damaged);
     image.layout = *layout;
     image.status = BmpStatus::Ok;
     return image;
@@ -61,18 +56,14 @@ BmpImage ParseBmp(std::span<const BYTE> file) {
 
 BmpImage ReadBmpFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Failed(BmpStatus::CannotOpen);
+    if (!in) return Failed(BmpStatus::CannotOpen);
     in.seekg(0, std::ios::end);
     const std::streamoff length = in.tellg();
-    if (length < 0)
-        return Failed(BmpStatus::CannotOpen);
-    if (static_cast<std::size_t>(length) > kMaxFileSize)
-        return Failed(BmpStatus::Damaged);
+    if (length < 0) return Failed(BmpStatus::CannotOpen);
+    if (static_cast<std::size_t>(length) > kMaxFileSize) return Failed(BmpStatus::Damaged);
     in.seekg(0, std::ios::beg);
     std::vector<BYTE> data(static_cast<std::size_t>(length));
-    if (!in.read(reinterpret_cast<char*>(data.data()), length))
-        return Failed(BmpStatus::CannotOpen);
+    if (!in.read(reinterpret_cast<char*>(data.data()), length)) return Failed(BmpStatus::CannotOpen);
     return ParseBmp(data);
 }
 

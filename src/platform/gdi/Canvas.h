@@ -27,8 +27,7 @@ struct Paint {
         return p;
     }
     std::uint32_t At(LONG x, LONG y) const {
-        if (!patterned)
-            return pixel;
+        if (!patterned) return pixel;
         return pattern[static_cast<unsigned>(((y - origin.y) & 7) * 8 + ((x - origin.x) & 7))];
     }
 };

@@ -15,56 +15,40 @@ int SetClip(Dc& dc, std::optional<Region> clip) {
 }
 
 // The clip region, or the whole device when there is none.
-Region CurrentClip(Dc& dc) {
-    return dc.state.clip ? *dc.state.clip : dc.GetDevice().Visible();
-}
+Region CurrentClip(Dc& dc) { return dc.state.clip ? *dc.state.clip : dc.GetDevice().Visible(); }
 
 }  // namespace
 
-int SelectClipRgn(HDC handle, HRGN region) {
-    return ExtSelectClipRgn(handle, region, RGN_COPY);
-}
+int SelectClipRgn(HDC handle, HRGN region) { return ExtSelectClipRgn(handle, region, RGN_COPY); }
 
 int ExtSelectClipRgn(HDC handle, HRGN region, int mode) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc)
-        return ERROR;
-    if (!region)
-        return mode == RGN_COPY ? SetClip(*dc, std::nullopt) : ERROR;
-    if (!gdi::Lookup<gdi::RgnObject>(region, OBJ_REGION))
-        return ERROR;
+    if (!dc) return ERROR;
+    if (!region) return mode == RGN_COPY ? SetClip(*dc, std::nullopt) : ERROR;
+    if (!gdi::Lookup<gdi::RgnObject>(region, OBJ_REGION)) return ERROR;
     const Region given = RegionOf(region);
     switch (mode) {
-        case RGN_COPY:
-            return SetClip(*dc, given);
-        case RGN_AND:
-            return SetClip(*dc, CurrentClip(*dc) & given);
-        case RGN_OR:
-            return SetClip(*dc, CurrentClip(*dc) | given);
-        case RGN_XOR:
-            return SetClip(*dc, CurrentClip(*dc) ^ given);
-        case RGN_DIFF:
-            return SetClip(*dc, CurrentClip(*dc) - given);
-        default:
-            return ERROR;
+        case RGN_COPY: return SetClip(*dc, given);
+        case RGN_AND: return SetClip(*dc, CurrentClip(*dc) & given);
+        case RGN_OR: return SetClip(*dc, CurrentClip(*dc) | given);
+        case RGN_XOR: return SetClip(*dc, CurrentClip(*dc) ^ given);
+        case RGN_DIFF: return SetClip(*dc, CurrentClip(*dc) - given);
+        default: return ERROR;
     }
 }
 
 int GetClipRgn(HDC handle, HRGN region) {
     Dc* dc = gdi::LookupDc(handle);
     auto* target = gdi::Lookup<gdi::RgnObject>(region, OBJ_REGION);
-    if (!dc || !target)
-        return -1;
-    if (!dc->state.clip)
-        return 0;
+    if (!dc || !target) return -1;
+    if (!dc->state.clip) return 0;
     target->Value() = *dc->state.clip;
     return 1;
 }
 
 int GetClipBox(HDC handle, RECT* box) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !box)
-        return ERROR;
+    if (!dc || !box) return ERROR;
     const Region& visible = dc->VisibleClip();
     const RECT bounds = visible.Bounds();
     const POINT a = dc->state.mapping.ToLogical(POINT{bounds.left, bounds.top});
@@ -75,30 +59,26 @@ int GetClipBox(HDC handle, RECT* box) {
 
 int IntersectClipRect(HDC handle, int left, int top, int right, int bottom) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc)
-        return ERROR;
+    if (!dc) return ERROR;
     return SetClip(*dc, CurrentClip(*dc) & Region(dc->ToDevice(RECT{left, top, right, bottom})));
 }
 
 int ExcludeClipRect(HDC handle, int left, int top, int right, int bottom) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc)
-        return ERROR;
+    if (!dc) return ERROR;
     return SetClip(*dc, CurrentClip(*dc) - Region(dc->ToDevice(RECT{left, top, right, bottom})));
 }
 
 BOOL PtVisible(HDC handle, int x, int y) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc)
-        return FALSE;
+    if (!dc) return FALSE;
     const POINT p = dc->ToDevice(x, y);
     return dc->VisibleClip().Contains(p.x, p.y) ? TRUE : FALSE;
 }
 
 BOOL RectVisible(HDC handle, const RECT* rect) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !rect)
-        return FALSE;
+    if (!dc || !rect) return FALSE;
     return dc->VisibleClip().Intersects(dc->ToDevice(*rect)) ? TRUE : FALSE;
 }
 

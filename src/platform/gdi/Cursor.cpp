@@ -28,20 +28,15 @@ CursorState& State() {
     return *state;
 }
 
-HCURSOR HandleOf(Cursor* cursor) {
-    return reinterpret_cast<HCURSOR>(cursor);
-}
+HCURSOR HandleOf(Cursor* cursor) { return reinterpret_cast<HCURSOR>(cursor); }
 
 Cursor* LookupCursor(HCURSOR handle) {
     CursorState& state = State();
     auto* cursor = reinterpret_cast<Cursor*>(handle);
-    if (!handle)
-        return nullptr;
-    if (state.live.contains(cursor))
-        return cursor;
+    if (!handle) return nullptr;
+    if (state.live.contains(cursor)) return cursor;
     for (auto& [id, stock] : state.stock) {
-        if (stock.get() == cursor)
-            return cursor;
+        if (stock.get() == cursor) return cursor;
     }
     return nullptr;
 }
@@ -53,8 +48,7 @@ bool PlaneBit(const BYTE* plane, int rowBytes, int x, int y) {
 }  // namespace
 
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
-    if (instance || !IS_INTRESOURCE(name))
-        return nullptr;
+    if (instance || !IS_INTRESOURCE(name)) return nullptr;
     const WORD id = LOWORD(reinterpret_cast<ULONG_PTR>(name));
     CursorState& state = State();
     auto& slot = state.stock[id];
@@ -71,8 +65,7 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
 
 HCURSOR CreateCursor(HINSTANCE, int xHotSpot, int yHotSpot, int width, int height, LPCVOID andPlane,
                      LPCVOID xorPlane) {
-    if (!andPlane || !xorPlane || width < 1 || height < 1 || width > 256 || height > 256)
-        return nullptr;
+    if (!andPlane || !xorPlane || width < 1 || height < 1 || width > 256 || height > 256) return nullptr;
     auto cursor = std::make_unique<Cursor>();
     CursorImage& image = cursor->image;
     image.width = width;
@@ -97,32 +90,25 @@ HCURSOR CreateCursor(HINSTANCE, int xHotSpot, int yHotSpot, int width, int heigh
 
 BOOL DestroyCursor(HCURSOR handle) {
     Cursor* cursor = LookupCursor(handle);
-    if (!cursor)
-        return FALSE;
-    if (cursor->stock)
-        return TRUE;
+    if (!cursor) return FALSE;
+    if (cursor->stock) return TRUE;
     CursorState& state = State();
-    if (state.current == handle)
-        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    if (state.current == handle) SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     state.live.erase(cursor);
     delete cursor;
     return TRUE;
 }
 
 HCURSOR SetCursor(HCURSOR handle) {
-    if (handle && !LookupCursor(handle))
-        return nullptr;
+    if (handle && !LookupCursor(handle)) return nullptr;
     CursorState& state = State();
     HCURSOR previous = state.current;
     state.current = handle;
-    if (state.hook)
-        state.hook(handle);
+    if (state.hook) state.hook(handle);
     return previous;
 }
 
-HCURSOR GetCursor() {
-    return State().current;
-}
+HCURSOR GetCursor() { return State().current; }
 
 CursorDisplayHook SetCursorDisplayHook(CursorDisplayHook hook) {
     CursorDisplayHook previous = State().hook;
@@ -135,8 +121,6 @@ const CursorImage* GetCursorImage(HCURSOR handle) {
     return cursor ? &cursor->image : nullptr;
 }
 
-long GetLiveCursorCount() {
-    return static_cast<long>(State().live.size());
-}
+long GetLiveCursorCount() { return static_cast<long>(State().live.size()); }
 
 }  // namespace win

@@ -27,8 +27,7 @@ Dc::Dc(DWORD type, std::unique_ptr<Device> device) : GdiObject(type), device_(st
 }
 
 Dc::~Dc() {
-    if (state.bitmap && state.bitmap->SelectedInto() == this)
-        state.bitmap->SetSelectedInto(nullptr);
+    if (state.bitmap && state.bitmap->SelectedInto() == this) state.bitmap->SetSelectedInto(nullptr);
 }
 
 void Dc::ReplaceDevice(std::unique_ptr<Device> device) {
@@ -45,8 +44,7 @@ void Dc::ResetState() {
     state.brush = StockBrush(WHITE_BRUSH);
     state.font = StockFont(SYSTEM_FONT);
     state.palette = StockPalette();
-    if (Type() == OBJ_MEMDC)
-        state.bitmap = StockBitmap();
+    if (Type() == OBJ_MEMDC) state.bitmap = StockBitmap();
     if (previous && previous != state.bitmap.get() && previous->SelectedInto() == this) {
         previous->SetSelectedInto(nullptr);
     }
@@ -54,8 +52,7 @@ void Dc::ResetState() {
 }
 
 void Dc::BitmapChanged() {
-    if (Bitmap* bitmap = state.bitmap.get(); bitmap && !bitmap->IsStock())
-        bitmap->SetSelectedInto(this);
+    if (Bitmap* bitmap = state.bitmap.get(); bitmap && !bitmap->IsStock()) bitmap->SetSelectedInto(this);
     device_->BitmapSelected(state.bitmap.get());
     InvalidateClip();
 }
@@ -63,8 +60,7 @@ void Dc::BitmapChanged() {
 const Region& Dc::VisibleClip() {
     if (!visibleClip_) {
         Region visible = device_->Visible();
-        if (state.clip)
-            visible &= *state.clip;
+        if (state.clip) visible &= *state.clip;
         visibleClip_ = std::move(visible);
     }
     return *visibleClip_;
@@ -84,15 +80,13 @@ std::uint32_t Dc::DrawPixel(COLORREF color) {
         color = RGB(e.peRed, e.peGreen, e.peBlue);
     }
     color &= 0xFFFFFF;
-    if (IsMonochrome())
-        color = NearestMonochrome(color);
+    if (IsMonochrome()) color = NearestMonochrome(color);
     return PixelFromColor(color);
 }
 
 Paint Dc::BrushPaint(Brush& brush) {
     const auto& pattern = brush.Pattern();
-    if (!pattern)
-        return SolidPaint(brush.Record().lbColor);
+    if (!pattern) return SolidPaint(brush.Record().lbColor);
     Paint paint;
     paint.patterned = true;
     paint.origin = state.brushOrigin;
@@ -107,11 +101,9 @@ Paint Dc::BrushPaint(Brush& brush) {
 
 void Dc::FillArea(const Region& area, const Paint& paint, int rop2) {
     Canvas* canvas = device_->GetCanvas();
-    if (!canvas || area.IsEmpty())
-        return;
+    if (!canvas || area.IsEmpty()) return;
     const Region clipped = area & VisibleClip();
-    if (!clipped.IsEmpty())
-        canvas->Fill(clipped, paint, rop2);
+    if (!clipped.IsEmpty()) canvas->Fill(clipped, paint, rop2);
 }
 
 RECT Dc::ToDevice(const RECT& r) const {
@@ -134,15 +126,13 @@ Region Dc::RegionToDevice(const Region& region) const {
 
 int Dc::PenWidth() const {
     const LONG width = state.pen ? state.pen->Record().lopnWidth.x : 0;
-    if (width <= 0)
-        return 1;
+    if (width <= 0) return 1;
     return std::max(1, static_cast<int>(std::lround(width * std::fabs(state.mapping.ScaleX()))));
 }
 
 Dc* LookupDc(HDC handle) {
     GdiObject* object = LookupObject(handle);
-    if (!object || (object->Type() != OBJ_DC && object->Type() != OBJ_MEMDC))
-        return nullptr;
+    if (!object || (object->Type() != OBJ_DC && object->Type() != OBJ_MEMDC)) return nullptr;
     return static_cast<Dc*>(object);
 }
 

@@ -113,9 +113,7 @@ private:
 
 // The context behind a handle, of either kind; null for anything else.
 Dc* LookupDc(HDC handle);
-inline HDC HandleOf(Dc* dc) {
-    return static_cast<HDC>(dc->Handle());
-}
+inline HDC HandleOf(Dc* dc) { return static_cast<HDC>(dc->Handle()); }
 
 // Black or white, whichever is nearer.
 COLORREF NearestMonochrome(COLORREF color);

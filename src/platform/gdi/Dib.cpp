@@ -41,11 +41,9 @@ bool DecodeRows(const DibFormat& whole, const BYTE* bits, UINT start, UINT lines
     if (encoded) {
         start = 0, lines = static_cast<UINT>(whole.height);
     } else {
-        if (start >= static_cast<UINT>(whole.height))
-            return false;
+        if (start >= static_cast<UINT>(whole.height)) return false;
         lines = std::min<UINT>(lines, static_cast<UINT>(whole.height) - start);
-        if (lines == 0)
-            return false;
+        if (lines == 0) return false;
         part.height = static_cast<LONG>(lines);
         part.imageBytes = part.rowBytes * lines;
     }
@@ -102,8 +100,7 @@ void WriteTable(const DibFormat& format, const std::vector<std::uint32_t>& table
         const std::uint32_t c = k < table.size() ? table[k] : 0;
         BYTE* e = at + k * (format.core ? 3 : 4);
         e[0] = static_cast<BYTE>(c), e[1] = static_cast<BYTE>(c >> 8), e[2] = static_cast<BYTE>(c >> 16);
-        if (!format.core)
-            e[3] = 0;
+        if (!format.core) e[3] = 0;
     }
 }
 
@@ -132,13 +129,11 @@ int GetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, LPVOID b
               UINT usage) {
     Dc* dc = gdi::LookupDc(handle);
     auto* bitmap = gdi::Lookup<gdi::Bitmap>(bitmapHandle, OBJ_BITMAP);
-    if (!dc || !bitmap || !info)
-        return 0;
+    if (!dc || !bitmap || !info) return 0;
     auto* bytes = reinterpret_cast<BYTE*>(info);
     DibFormat format;
     format.core = info->bmiHeader.biSize == 12;
-    if (!format.core && info->bmiHeader.biSize < 40)
-        return 0;
+    if (!format.core && info->bmiHeader.biSize < 40) return 0;
     const auto* core = reinterpret_cast<BITMAPCOREHEADER*>(info);
     const WORD asked = format.core ? core->bcBitCount : info->bmiHeader.biBitCount;
     format.bitCount = asked ? asked : static_cast<WORD>(bitmap->IsMonochrome() ? 1 : 32);
@@ -146,15 +141,12 @@ int GetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, LPVOID b
         case 1:
         case 4:
         case 8:
-        case 24:
-            break;
+        case 24: break;
         case 16:
         case 32:
-            if (!format.core)
-                break;
+            if (!format.core) break;
             [[fallthrough]];
-        default:
-            return 0;
+        default: return 0;
     }
     format.width = bitmap->Width();
     format.height = bitmap->Height();
@@ -165,15 +157,13 @@ int GetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, LPVOID b
     if (format.bitCount == 16)
         format.masks = bitfields ? std::array<DWORD, 3>{0xF800, 0x07E0, 0x001F}
                                  : std::array<DWORD, 3>{0x7C00, 0x03E0, 0x001F};
-    if (format.bitCount == 32)
-        format.masks = {0xFF0000, 0x00FF00, 0x0000FF};
+    if (format.bitCount == 32) format.masks = {0xFF0000, 0x00FF00, 0x0000FF};
 
     const std::vector<std::uint32_t> pixels = ReadSurface(bitmap->Pixels());
     if (format.bitCount <= 8) {
         if (usage == DIB_PAL_COLORS && dc->state.palette) {
             for (const PALETTEENTRY& e : dc->state.palette->Entries()) {
-                if (format.colors.size() == (std::size_t{1} << format.bitCount))
-                    break;
+                if (format.colors.size() == (std::size_t{1} << format.bitCount)) break;
                 format.colors.push_back(static_cast<std::uint32_t>(e.peRed) << 16 | e.peGreen << 8 |
                                         e.peBlue);
             }
@@ -209,10 +199,8 @@ int GetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, LPVOID b
     } else if (format.bitCount <= 8) {
         WriteTable(format, format.colors, usage, bytes + headerSize);
     }
-    if (!bits)
-        return format.height;
-    if (start >= static_cast<UINT>(format.height))
-        return 0;
+    if (!bits) return format.height;
+    if (start >= static_cast<UINT>(format.height)) return 0;
     const auto count = static_cast<LONG>(std::min<UINT>(lines, static_cast<UINT>(format.height) - start));
     gdi::EncodeDibRows(format, pixels, static_cast<LONG>(start), count, static_cast<BYTE*>(bits));
     return count;
@@ -222,18 +210,15 @@ int SetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, LPCVOID 
               UINT usage) {
     Dc* dc = gdi::LookupDc(handle);
     auto* bitmap = gdi::Lookup<gdi::Bitmap>(bitmapHandle, OBJ_BITMAP);
-    if (!bitmap || !bits || !info)
-        return 0;
+    if (!bitmap || !bits || !info) return 0;
     const auto format = FormatOf(info, usage, dc);
-    if (!format)
-        return 0;
+    if (!format) return 0;
     Surface& surface = bitmap->Pixels();
     surface.Flush();
     int set = 0;
     DecodeRows(*format, static_cast<const BYTE*>(bits), start, lines,
                [&](LONG row, const std::uint32_t* pixels) {
-                   if (row >= surface.Height())
-                       return;
+                   if (row >= surface.Height()) return;
                    std::uint32_t* out = surface.Row(row);
                    const int width = std::min(surface.Width(), static_cast<int>(format->width));
                    for (int x = 0; x < width; ++x) {
@@ -249,15 +234,13 @@ int SetDIBits(HDC handle, HBITMAP bitmapHandle, UINT start, UINT lines, LPCVOID 
 
 HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, LPCVOID bits,
                        const BITMAPINFO* info, UINT usage) {
-    if (!header)
-        return nullptr;
+    if (!header) return nullptr;
     LONG width = header->biWidth, height = header->biHeight;
     if (header->biSize == 12) {
         const auto* core = reinterpret_cast<const BITMAPCOREHEADER*>(header);
         width = core->bcWidth, height = core->bcHeight;
     }
-    if (height == std::numeric_limits<LONG>::min())
-        return nullptr;
+    if (height == std::numeric_limits<LONG>::min()) return nullptr;
     height = height < 0 ? -height : height;
     if (width < 1 || height < 1 || static_cast<long long>(width) * height > gdi::kMaxDibPixels)
         return nullptr;
@@ -270,11 +253,9 @@ HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, LPCVO
 int SetDIBitsToDevice(HDC handle, int x, int y, DWORD width, DWORD height, int sourceX, int sourceY,
                       UINT startScan, UINT scanLines, LPCVOID bits, const BITMAPINFO* info, UINT usage) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !bits || !info)
-        return 0;
+    if (!dc || !bits || !info) return 0;
     const auto format = FormatOf(info, usage, dc);
-    if (!format)
-        return 0;
+    if (!format) return 0;
     const auto w = static_cast<LONG>(std::min<DWORD>(width, static_cast<DWORD>(format->width)));
     const auto h = static_cast<LONG>(std::min<DWORD>(height, static_cast<DWORD>(format->height)));
     const LONG top = format->topDown ? sourceY : format->height - sourceY - h;
@@ -288,11 +269,9 @@ int SetDIBitsToDevice(HDC handle, int x, int y, DWORD width, DWORD height, int s
 int StretchDIBits(HDC handle, int x, int y, int width, int height, int sourceX, int sourceY, int sourceWidth,
                   int sourceHeight, LPCVOID bits, const BITMAPINFO* info, UINT usage, DWORD rop) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !bits || !info)
-        return 0;
+    if (!dc || !bits || !info) return 0;
     const auto format = FormatOf(info, usage, dc);
-    if (!format)
-        return 0;
+    if (!format) return 0;
     const LONG top = format->topDown ? sourceY : format->height - sourceY - sourceHeight;
     const gdi::TransferSource source = SourceOf(*format, static_cast<const BYTE*>(bits), 0,
                                                 static_cast<UINT>(format->height), dc->IsMonochrome());

@@ -28,8 +28,7 @@ std::uint32_t Pixel(BYTE r, BYTE g, BYTE b) {
 
 // One channel under a mask, widened to 8 bits.
 BYTE Channel(std::uint32_t value, DWORD mask) {
-    if (mask == 0)
-        return 0;
+    if (mask == 0) return 0;
     const int shift = std::countr_zero(mask);
     const std::uint32_t top = mask >> shift;
     return static_cast<BYTE>(((value & mask) >> shift) * 255 / top);
@@ -71,16 +70,14 @@ bool WalkRunLengths(const DibFormat& f, const BYTE* data, Put put) {
         } else if (value == 1) {  // end of image
             return intact;
         } else if (value == 2) {  // move right and down
-            if (end - p < 2)
-                return false;
+            if (end - p < 2) return false;
             x = std::min(x + p[0], f.width);
             y = std::min(y + p[1], f.height);
             p += 2;
         } else {  // `value` indexes stored one by one, padded to whole 16-bit words
             const std::size_t bytes = four ? (value + 1) / 2 : value;
             const std::size_t padded = (bytes + 1) / 2 * 2;
-            if (static_cast<std::size_t>(end - p) < padded)
-                return false;
+            if (static_cast<std::size_t>(end - p) < padded) return false;
             for (unsigned k = 0; k < value; ++k) emit(four ? nibble(p[k / 2], k) : p[k]);
             p += padded;
         }
@@ -94,11 +91,9 @@ constexpr std::array<std::uint32_t, 16> kStandard16 = {
 };
 
 std::vector<std::uint32_t> StandardTable(WORD bitCount) {
-    if (bitCount == 1)
-        return {0x000000, 0xFFFFFF};
+    if (bitCount == 1) return {0x000000, 0xFFFFFF};
     std::vector<std::uint32_t> table(kStandard16.begin(), kStandard16.end());
-    if (bitCount == 4)
-        return table;
+    if (bitCount == 4) return table;
     for (int r = 0; r < 6; ++r) {
         for (int g = 0; g < 6; ++g) {
             for (int b = 0; b < 6; ++b)
@@ -121,8 +116,7 @@ std::size_t NearestIndex(const std::vector<std::uint32_t>& table, std::uint32_t 
         const long dg = static_cast<long>((table[k] >> 8) & 0xFF) - static_cast<long>((pixel >> 8) & 0xFF);
         const long db = static_cast<long>(table[k] & 0xFF) - static_cast<long>(pixel & 0xFF);
         const long distance = dr * dr + dg * dg + db * db;
-        if (distance < bestDistance)
-            best = k, bestDistance = distance;
+        if (distance < bestDistance) best = k, bestDistance = distance;
     }
     return best;
 }
@@ -131,36 +125,29 @@ std::size_t NearestIndex(const std::vector<std::uint32_t>& table, std::uint32_t 
 
 std::optional<DibFormat> ReadDibFormat(const BYTE* info, std::size_t available, UINT usage,
                                        const Palette* palette) {
-    if (!info || available < 4)
-        return std::nullopt;
+    if (!info || available < 4) return std::nullopt;
     DibFormat f;
     const DWORD headerSize = ReadLE(info, 4);
     std::size_t entrySize = 4;
     DWORD colorsUsed = 0;
     DWORD sizeImage = 0;
     if (headerSize == 12) {
-        if (available < 12)
-            return std::nullopt;
+        if (available < 12) return std::nullopt;
         f.core = true;
         f.width = static_cast<LONG>(ReadLE(info + 4, 2));
         f.height = static_cast<LONG>(ReadLE(info + 6, 2));
-        if (ReadLE(info + 8, 2) != 1)
-            return std::nullopt;
+        if (ReadLE(info + 8, 2) != 1) return std::nullopt;
         f.bitCount = static_cast<WORD>(ReadLE(info + 10, 2));
-        if (f.bitCount != 1 && f.bitCount != 4 && f.bitCount != 8 && f.bitCount != 24)
-            return std::nullopt;
+        if (f.bitCount != 1 && f.bitCount != 4 && f.bitCount != 8 && f.bitCount != 24) return std::nullopt;
         entrySize = 3;
     } else if (headerSize >= 40 && headerSize <= 124) {
-        if (available < headerSize)
-            return std::nullopt;
+        if (available < headerSize) return std::nullopt;
         f.width = static_cast<LONG>(ReadLE(info + 4, 4));
         const auto height = static_cast<LONG>(ReadLE(info + 8, 4));
-        if (height == std::numeric_limits<LONG>::min())
-            return std::nullopt;
+        if (height == std::numeric_limits<LONG>::min()) return std::nullopt;
         f.topDown = height < 0;
         f.height = height < 0 ? -height : height;
-        if (ReadLE(info + 12, 2) != 1)
-            return std::nullopt;
+        if (ReadLE(info + 12, 2) != 1) return std::nullopt;
         f.bitCount = static_cast<WORD>(ReadLE(info + 14, 2));
         f.compression = ReadLE(info + 16, 4);
         sizeImage = ReadLE(info + 20, 4);
@@ -171,10 +158,8 @@ std::optional<DibFormat> ReadDibFormat(const BYTE* info, std::size_t available, 
             case 8:
             case 16:
             case 24:
-            case 32:
-                break;
-            default:
-                return std::nullopt;
+            case 32: break;
+            default: return std::nullopt;
         }
         const bool fits = f.compression == BI_RGB || (f.compression == BI_RLE8 && f.bitCount == 8) ||
                           (f.compression == BI_RLE4 && f.bitCount == 4) ||
@@ -192,28 +177,21 @@ std::optional<DibFormat> ReadDibFormat(const BYTE* info, std::size_t available, 
     if (f.compression == BI_BITFIELDS) {
         const bool inHeader = headerSize >= 52;
         const std::size_t at = inHeader ? 40 : headerSize;
-        if (!inHeader && available - headerSize < 12)
-            return std::nullopt;
+        if (!inHeader && available - headerSize < 12) return std::nullopt;
         for (int k = 0; k < 3; ++k) f.masks[static_cast<std::size_t>(k)] = ReadLE(info + at + 4 * k, 4);
-        if (f.masks[0] == 0 || f.masks[1] == 0 || f.masks[2] == 0)
-            return std::nullopt;
-        if (!inHeader)
-            offset += 12;
+        if (f.masks[0] == 0 || f.masks[1] == 0 || f.masks[2] == 0) return std::nullopt;
+        if (!inHeader) offset += 12;
     } else if (f.bitCount == 16) {
         f.masks = {0x7C00, 0x03E0, 0x001F};
     } else if (f.bitCount == 32) {
         f.masks = {0xFF0000, 0x00FF00, 0x0000FF};
     }
     const DWORD fullTable = f.bitCount <= 8 ? 1u << f.bitCount : 0;
-    if (f.bitCount <= 8 && colorsUsed > fullTable)
-        return std::nullopt;
-    if (f.bitCount > 8 && colorsUsed > 256)
-        return std::nullopt;
+    if (f.bitCount <= 8 && colorsUsed > fullTable) return std::nullopt;
+    if (f.bitCount > 8 && colorsUsed > 256) return std::nullopt;
     const DWORD entries = f.bitCount <= 8 ? (colorsUsed ? colorsUsed : fullTable) : colorsUsed;
-    if (usage == DIB_PAL_COLORS && !f.core)
-        entrySize = 2;
-    if ((available - offset) / entrySize < entries)
-        return std::nullopt;
+    if (usage == DIB_PAL_COLORS && !f.core) entrySize = 2;
+    if ((available - offset) / entrySize < entries) return std::nullopt;
     if (f.bitCount <= 8) {
         for (DWORD k = 0; k < entries; ++k) {
             const BYTE* e = info + offset + k * entrySize;
@@ -233,12 +211,10 @@ std::optional<DibFormat> ReadDibFormat(const BYTE* info, std::size_t available, 
     f.rowBytes = DibRowBytes(f.width, f.bitCount);
     const std::size_t rows = f.rowBytes * static_cast<std::size_t>(f.height);
     if (f.compression == BI_RLE8 || f.compression == BI_RLE4) {
-        if (sizeImage == 0)
-            return std::nullopt;  // encoded data must say how long it is
+        if (sizeImage == 0) return std::nullopt;  // encoded data must say how long it is
         f.imageBytes = sizeImage;
     } else {
-        if (sizeImage != 0 && sizeImage < rows)
-            return std::nullopt;
+        if (sizeImage != 0 && sizeImage < rows) return std::nullopt;
         f.imageBytes = rows;
     }
     return f;
@@ -263,24 +239,16 @@ bool DecodeDibPixels(const DibFormat& f, const BYTE* bits, std::vector<std::uint
         std::uint32_t* out = pixels.data() + imageRow(r) * width;
         for (std::size_t x = 0; x < width; ++x) {
             switch (f.bitCount) {
-                case 1:
-                    out[x] = color((row[x / 8] >> (7 - x % 8)) & 1);
-                    break;
-                case 4:
-                    out[x] = color(x % 2 ? row[x / 2] & 0xF : row[x / 2] >> 4);
-                    break;
-                case 8:
-                    out[x] = color(row[x]);
-                    break;
+                case 1: out[x] = color((row[x / 8] >> (7 - x % 8)) & 1); break;
+                case 4: out[x] = color(x % 2 ? row[x / 2] & 0xF : row[x / 2] >> 4); break;
+                case 8: out[x] = color(row[x]); break;
                 case 16:
                 case 32: {
                     const std::uint32_t v = ReadLE(row + x * (f.bitCount / 8), f.bitCount / 8);
                     out[x] = Pixel(Channel(v, f.masks[0]), Channel(v, f.masks[1]), Channel(v, f.masks[2]));
                     break;
                 }
-                default:
-                    out[x] = Pixel(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-                    break;
+                default: out[x] = Pixel(row[3 * x + 2], row[3 * x + 1], row[3 * x]); break;
             }
         }
     }
@@ -292,8 +260,7 @@ std::vector<std::uint32_t> ChooseColorTable(const std::vector<std::uint32_t>& pi
     std::map<std::uint32_t, bool> distinct;
     for (std::uint32_t p : pixels) {
         distinct[p & kPixelMask] = true;
-        if (distinct.size() > limit)
-            return StandardTable(bitCount);
+        if (distinct.size() > limit) return StandardTable(bitCount);
     }
     std::vector<std::uint32_t> table;
     for (const auto& [pixel, seen] : distinct) table.push_back(pixel);
@@ -306,8 +273,7 @@ void EncodeDibRows(const DibFormat& f, const std::vector<std::uint32_t>& pixels,
     std::unordered_map<std::uint32_t, std::size_t> indexes;
     auto index = [&](std::uint32_t pixel) {
         auto [at, added] = indexes.try_emplace(pixel, 0);
-        if (added)
-            at->second = NearestIndex(f.colors, pixel);
+        if (added) at->second = NearestIndex(f.colors, pixel);
         return at->second;
     };
     for (LONG r = 0; r < rowCount; ++r) {
@@ -319,15 +285,9 @@ void EncodeDibRows(const DibFormat& f, const std::vector<std::uint32_t>& pixels,
         for (std::size_t x = 0; x < width; ++x) {
             const std::uint32_t p = in[x] & kPixelMask;
             switch (f.bitCount) {
-                case 1:
-                    out[x / 8] |= static_cast<BYTE>(index(p) << (7 - x % 8));
-                    break;
-                case 4:
-                    out[x / 2] |= static_cast<BYTE>(index(p) << (x % 2 ? 0 : 4));
-                    break;
-                case 8:
-                    out[x] = static_cast<BYTE>(index(p));
-                    break;
+                case 1: out[x / 8] |= static_cast<BYTE>(index(p) << (7 - x % 8)); break;
+                case 4: out[x / 2] |= static_cast<BYTE>(index(p) << (x % 2 ? 0 : 4)); break;
+                case 8: out[x] = static_cast<BYTE>(index(p)); break;
                 case 16:
                 case 32: {
                     const std::uint32_t v = Squeeze(p >> 16 & 0xFF, f.masks[0]) |

@@ -38,8 +38,7 @@ void RetargetDisplayDC(HDC handle, Surface& target, POINT origin, const Region& 
 }
 
 void DestroyDisplayDC(HDC handle) {
-    if (gdi::Dc* dc = gdi::LookupDc(handle); dc && dc->Type() == OBJ_DC)
-        delete dc;
+    if (gdi::Dc* dc = gdi::LookupDc(handle); dc && dc->Type() == OBJ_DC) delete dc;
 }
 
 }  // namespace win

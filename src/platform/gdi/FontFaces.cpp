@@ -48,24 +48,18 @@ constexpr FaceName kFaceNames[] = {
 
 const char* FamilyFontName(FaceFamily family) {
     switch (family) {
-        case FaceFamily::Serif:
-            return "Liberation Serif";
-        case FaceFamily::Mono:
-            return "Liberation Mono";
-        case FaceFamily::Sans:
-            break;
+        case FaceFamily::Serif: return "Liberation Serif";
+        case FaceFamily::Mono: return "Liberation Mono";
+        case FaceFamily::Sans: break;
     }
     return "Liberation Sans";
 }
 
 const char* FamilyWindowsName(FaceFamily family) {
     switch (family) {
-        case FaceFamily::Serif:
-            return "Times New Roman";
-        case FaceFamily::Mono:
-            return "Courier New";
-        case FaceFamily::Sans:
-            break;
+        case FaceFamily::Serif: return "Times New Roman";
+        case FaceFamily::Mono: return "Courier New";
+        case FaceFamily::Sans: break;
     }
     return "Arial";
 }
@@ -76,17 +70,14 @@ std::string FaceOf(const LOGFONTA& font) {
 
 const FaceName* FindFaceName(const std::string& face) {
     for (const FaceName& entry : kFaceNames) {
-        if (strcasecmp(entry.name, face.c_str()) == 0)
-            return &entry;
+        if (strcasecmp(entry.name, face.c_str()) == 0) return &entry;
     }
     return nullptr;
 }
 
 FaceFamily FamilyFromPitchAndFamily(BYTE bits) {
-    if ((bits & 0x03) == FIXED_PITCH || (bits & 0xF0) == FF_MODERN)
-        return FaceFamily::Mono;
-    if ((bits & 0xF0) == FF_ROMAN)
-        return FaceFamily::Serif;
+    if ((bits & 0x03) == FIXED_PITCH || (bits & 0xF0) == FF_MODERN) return FaceFamily::Mono;
+    if ((bits & 0xF0) == FF_ROMAN) return FaceFamily::Serif;
     return FaceFamily::Sans;
 }
 
@@ -118,8 +109,7 @@ cairo_font_face_t* LoadFace(FaceFamily family, bool bold, bool italic) {
 cairo_font_face_t* FaceFor(FaceFamily family, bool bold, bool italic) {
     static std::array<cairo_font_face_t*, 12> faces{};
     cairo_font_face_t*& slot = faces[static_cast<int>(family) * 4 + (bold ? 2 : 0) + (italic ? 1 : 0)];
-    if (!slot)
-        slot = LoadFace(family, bold, italic);
+    if (!slot) slot = LoadFace(family, bold, italic);
     return slot;
 }
 
@@ -152,8 +142,7 @@ FaceDesign ReadDesign(FT_Face ft) {
             d.winDescent = os2->usWinDescent;
             d.lineGap = std::max(0.0, hheaHeight - (d.winAscent + d.winDescent));
         }
-        if (os2->xAvgCharWidth > 0)
-            d.avgWidth = os2->xAvgCharWidth;
+        if (os2->xAvgCharWidth > 0) d.avgWidth = os2->xAvgCharWidth;
         if (os2->yStrikeoutSize > 0) {
             d.strikePosition = os2->yStrikeoutPosition;
             d.strikeThickness = os2->yStrikeoutSize;
@@ -246,17 +235,14 @@ FaceFamily FamilyOf(const LOGFONTA& font) {
     if (strcasecmp(face.c_str(), "System") == 0) {
         return (font.lfPitchAndFamily & 0x03) == FIXED_PITCH ? FaceFamily::Mono : FaceFamily::Sans;
     }
-    if (const FaceName* entry = FindFaceName(face))
-        return entry->family;
+    if (const FaceName* entry = FindFaceName(face)) return entry->family;
     return FamilyFromPitchAndFamily(font.lfPitchAndFamily);
 }
 
 std::string ReportedFaceName(const LOGFONTA& font) {
     const std::string face = FaceOf(font);
-    if (face.empty())
-        return "System";
-    if (strcasecmp(face.c_str(), "System") == 0 || FindFaceName(face))
-        return face;
+    if (face.empty()) return "System";
+    if (strcasecmp(face.c_str(), "System") == 0 || FindFaceName(face)) return face;
     return FamilyWindowsName(FamilyOf(font));
 }
 
@@ -267,8 +253,7 @@ std::shared_ptr<const RealizedFont> RealizeFont(const LOGFONTA& font) {
     using Key = std::tuple<int, bool, bool, LONG, LONG>;
     static std::map<Key, std::shared_ptr<const RealizedFont>> cache;
     const Key key{static_cast<int>(family), bold, italic, font.lfHeight, std::max(font.lfWidth, LONG{0})};
-    if (auto found = cache.find(key); found != cache.end())
-        return found->second;
+    if (auto found = cache.find(key); found != cache.end()) return found->second;
     auto realized = std::make_shared<RealizedFont>();
     realized->face = FaceFor(family, bold, italic);
     Measure(realized->face, font, *realized);

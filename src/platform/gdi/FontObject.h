@@ -14,8 +14,7 @@ public:
     explicit Font(const LOGFONTA& record) : GdiObject(OBJ_FONT), record_(record) {}
     const LOGFONTA& Record() const { return record_; }
     const RealizedFont& Realized() {
-        if (!realized_)
-            realized_ = RealizeFont(record_);
+        if (!realized_) realized_ = RealizeFont(record_);
         return *realized_;
     }
     const FontMetrics& Metrics() { return Realized().metrics; }

@@ -30,8 +30,7 @@ int ReportStyle(const gdi::EnumeratedFamily& family, LONG weight, BYTE italic, F
 }  // namespace
 
 HFONT CreateFontIndirectA(const LOGFONTA* font) {
-    if (!font)
-        return nullptr;
+    if (!font) return nullptr;
     LOGFONTA record = *font;
     record.lfFaceName[LF_FACESIZE - 1] = '\0';
     return static_cast<HFONT>((new gdi::Font(record))->Handle());
@@ -54,29 +53,24 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
     font.lfClipPrecision = static_cast<BYTE>(clipPrecision);
     font.lfQuality = static_cast<BYTE>(quality);
     font.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
-    if (faceName)
-        std::strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
+    if (faceName) std::strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
     return CreateFontIndirectA(&font);
 }
 
 int EnumFontFamiliesA(HDC, LPCSTR family, FONTENUMPROCA callback, LPARAM data) {
-    if (!callback)
-        return 0;
+    if (!callback) return 0;
     int answer = 1;
     for (const gdi::EnumeratedFamily& entry : gdi::EnumeratedFamilies()) {
         if (!family || !*family) {
             answer = ReportStyle(entry, FW_NORMAL, 0, callback, data);
-            if (answer == 0)
-                return 0;
+            if (answer == 0) return 0;
             continue;
         }
-        if (strcasecmp(family, entry.faceName) != 0)
-            continue;
+        if (strcasecmp(family, entry.faceName) != 0) continue;
         for (const auto& [weight, italic] :
              {std::pair{FW_NORMAL, 0}, {FW_BOLD, 0}, {FW_NORMAL, 1}, {FW_BOLD, 1}}) {
             answer = ReportStyle(entry, weight, static_cast<BYTE>(italic), callback, data);
-            if (answer == 0)
-                return 0;
+            if (answer == 0) return 0;
         }
     }
     return answer;

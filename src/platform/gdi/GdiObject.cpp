@@ -28,24 +28,20 @@ GdiObject::GdiObject(DWORD type) : type_(type) {
 GdiObject::~GdiObject() {
     Registry& registry = TheRegistry();
     registry.live.erase(this);
-    if (!stock_)
-        --registry.counts.at(type_);
+    if (!stock_) --registry.counts.at(type_);
 }
 
 void GdiObject::MakeStock() {
-    if (!stock_)
-        --TheRegistry().counts.at(type_);
+    if (!stock_) --TheRegistry().counts.at(type_);
     stock_ = true;
 }
 
 void GdiObject::Release() {
-    if (--refs_ == 0 && deletePending_)
-        delete this;
+    if (--refs_ == 0 && deletePending_) delete this;
 }
 
 bool GdiObject::RequestDelete() {
-    if (stock_)
-        return false;
+    if (stock_) return false;
     if (refs_ == 0) {
         delete this;
     } else {
@@ -55,19 +51,16 @@ bool GdiObject::RequestDelete() {
 }
 
 GdiObject* LookupObject(HGDIOBJ handle) {
-    if (!handle)
-        return nullptr;
+    if (!handle) return nullptr;
     const Registry& registry = TheRegistry();
     auto* object = static_cast<GdiObject*>(handle);
-    if (!registry.live.contains(object) || object->IsDeletePending())
-        return nullptr;
+    if (!registry.live.contains(object) || object->IsDeletePending()) return nullptr;
     return object;
 }
 
 long LiveObjectCount(DWORD type) {
     const Registry& registry = TheRegistry();
-    if (type != 0)
-        return type < registry.counts.size() ? registry.counts[type] : 0;
+    if (type != 0) return type < registry.counts.size() ? registry.counts[type] : 0;
     long total = 0;
     for (long count : registry.counts) total += count;
     return total;

@@ -55,8 +55,7 @@ class ObjectRef {
 public:
     ObjectRef() = default;
     ObjectRef(T* object) : object_(object) {
-        if (object_)
-            object_->AddRef();
+        if (object_) object_->AddRef();
     }
     ObjectRef(const ObjectRef& other) : ObjectRef(other.object_) {}
     ObjectRef& operator=(const ObjectRef& other) {
@@ -65,8 +64,7 @@ public:
         return *this;
     }
     ~ObjectRef() {
-        if (object_)
-            object_->Release();
+        if (object_) object_->Release();
     }
     T* get() const { return object_; }
     T* operator->() const { return object_; }

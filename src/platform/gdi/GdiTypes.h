@@ -12,23 +12,13 @@ namespace win {
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return static_cast<COLORREF>(r) | static_cast<COLORREF>(g) << 8 | static_cast<COLORREF>(b) << 16;
 }
-constexpr BYTE GetRValue(COLORREF c) {
-    return static_cast<BYTE>(c & 0xFF);
-}
-constexpr BYTE GetGValue(COLORREF c) {
-    return static_cast<BYTE>((c >> 8) & 0xFF);
-}
-constexpr BYTE GetBValue(COLORREF c) {
-    return static_cast<BYTE>((c >> 16) & 0xFF);
-}
+constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
+constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 // Colours may carry a palette-relative flag (0x02000000) or an index flag; drawing uses the low
 // three bytes only.
-constexpr COLORREF PALETTERGB(BYTE r, BYTE g, BYTE b) {
-    return 0x02000000 | RGB(r, g, b);
-}
-constexpr COLORREF PALETTEINDEX(WORD index) {
-    return 0x01000000 | index;
-}
+constexpr COLORREF PALETTERGB(BYTE r, BYTE g, BYTE b) { return 0x02000000 | RGB(r, g, b); }
+constexpr COLORREF PALETTEINDEX(WORD index) { return 0x01000000 | index; }
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // ---- Object types (GetObjectType) ----
@@ -170,9 +160,7 @@ struct BITMAP {
 };
 
 // Bytes of one row of a device bitmap's bits: rows are padded to whole 16-bit words.
-constexpr int BitmapWidthBytes(int width, int bitsPixel) {
-    return (width * bitsPixel + 15) / 16 * 2;
-}
+constexpr int BitmapWidthBytes(int width, int bitsPixel) { return (width * bitsPixel + 15) / 16 * 2; }
 
 // ---- Palettes ----
 inline constexpr BYTE PC_RESERVED = 0x01;

@@ -18,8 +18,7 @@ Handle Adopt(T* object) {
 
 template <typename Record>
 int CopyRecord(const Record& record, int size, LPVOID buffer) {
-    if (!buffer)
-        return sizeof(Record);
+    if (!buffer) return sizeof(Record);
     const int count = std::clamp(size, 0, static_cast<int>(sizeof(Record)));
     std::memcpy(buffer, &record, static_cast<std::size_t>(count));
     return count;
@@ -33,11 +32,9 @@ HPEN CreatePen(int style, int width, COLORREF color) {
 }
 
 HPEN CreatePenIndirect(const LOGPEN* pen) {
-    if (!pen)
-        return nullptr;
+    if (!pen) return nullptr;
     LOGPEN record = *pen;
-    if (record.lopnStyle != PS_NULL && record.lopnStyle != PS_INSIDEFRAME)
-        record.lopnStyle = PS_SOLID;
+    if (record.lopnStyle != PS_NULL && record.lopnStyle != PS_INSIDEFRAME) record.lopnStyle = PS_SOLID;
     record.lopnWidth = POINT{std::max(record.lopnWidth.x, LONG{0}), 0};
     return Adopt<HPEN>(new gdi::Pen(record));
 }
@@ -47,15 +44,13 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 }
 
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
-    if (!brush || (brush->lbStyle != BS_SOLID && brush->lbStyle != BS_NULL))
-        return nullptr;
+    if (!brush || (brush->lbStyle != BS_SOLID && brush->lbStyle != BS_NULL)) return nullptr;
     return Adopt<HBRUSH>(new gdi::Brush(LOGBRUSH{brush->lbStyle, brush->lbColor, 0}));
 }
 
 HBRUSH CreatePatternBrush(HBITMAP handle) {
     auto* bitmap = gdi::Lookup<gdi::Bitmap>(handle, OBJ_BITMAP);
-    if (!bitmap)
-        return nullptr;
+    if (!bitmap) return nullptr;
     gdi::BrushPattern pattern;
     pattern.monochrome = bitmap->IsMonochrome();
     const Surface& pixels = bitmap->Pixels();
@@ -76,30 +71,24 @@ HGDIOBJ GetStockObject(int index) {
 
 HGDIOBJ MakeObjectPermanent(HGDIOBJ handle) {
     gdi::GdiObject* object = gdi::LookupObject(handle);
-    if (!object || object->Type() == OBJ_DC || object->Type() == OBJ_MEMDC)
-        return nullptr;
+    if (!object || object->Type() == OBJ_DC || object->Type() == OBJ_MEMDC) return nullptr;
     object->MakeStock();
     return handle;
 }
 
 BOOL DeleteObject(HGDIOBJ handle) {
     gdi::GdiObject* object = gdi::LookupObject(handle);
-    if (!object || object->Type() == OBJ_DC || object->Type() == OBJ_MEMDC)
-        return FALSE;
+    if (!object || object->Type() == OBJ_DC || object->Type() == OBJ_MEMDC) return FALSE;
     return object->RequestDelete() ? TRUE : FALSE;
 }
 
 int GetObjectA(HGDIOBJ handle, int size, LPVOID buffer) {
     gdi::GdiObject* object = gdi::LookupObject(handle);
-    if (!object)
-        return 0;
+    if (!object) return 0;
     switch (object->Type()) {
-        case OBJ_PEN:
-            return CopyRecord(static_cast<gdi::Pen*>(object)->Record(), size, buffer);
-        case OBJ_BRUSH:
-            return CopyRecord(static_cast<gdi::Brush*>(object)->Record(), size, buffer);
-        case OBJ_FONT:
-            return CopyRecord(static_cast<gdi::Font*>(object)->Record(), size, buffer);
+        case OBJ_PEN: return CopyRecord(static_cast<gdi::Pen*>(object)->Record(), size, buffer);
+        case OBJ_BRUSH: return CopyRecord(static_cast<gdi::Brush*>(object)->Record(), size, buffer);
+        case OBJ_FONT: return CopyRecord(static_cast<gdi::Font*>(object)->Record(), size, buffer);
         case OBJ_BITMAP: {
             auto* bitmap = static_cast<gdi::Bitmap*>(object);
             BITMAP record;
@@ -114,8 +103,7 @@ int GetObjectA(HGDIOBJ handle, int size, LPVOID buffer) {
             const auto count = static_cast<WORD>(static_cast<gdi::Palette*>(object)->Entries().size());
             return CopyRecord(count, size, buffer);
         }
-        default:
-            return 0;
+        default: return 0;
     }
 }
 
@@ -124,8 +112,6 @@ DWORD GetObjectType(HGDIOBJ handle) {
     return object ? object->Type() : 0;
 }
 
-long GetLiveGdiObjectCount(DWORD type) {
-    return gdi::LiveObjectCount(type);
-}
+long GetLiveGdiObjectCount(DWORD type) { return gdi::LiveObjectCount(type); }
 
 }  // namespace win

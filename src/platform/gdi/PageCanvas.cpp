@@ -57,8 +57,7 @@ void PageCanvas::ClipTo(const Region& area) {
 }
 
 void PageCanvas::Fill(const Region& area, const Paint& paint, int rop2) {
-    if (rop2 == R2_NOP)
-        return;
+    if (rop2 == R2_NOP) return;
     const bool onPaper = ReadsDestination2(rop2);
     std::vector<std::uint32_t> cells(paint.patterned ? 64 : 1);
     for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -93,8 +92,7 @@ void PageCanvas::Fill(const Region& area, const Paint& paint, int rop2) {
 void PageCanvas::Blit(const Region& area, const PixelImage& source, const Paint& pattern, DWORD rop3) {
     const RECT box = area.Bounds();
     const int width = box.right - box.left, height = box.bottom - box.top;
-    if (width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0) return;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     const bool hasSource = !source.pixels.empty();
     for (LONG y = box.top; y < box.bottom; ++y) {
@@ -118,8 +116,7 @@ void PageCanvas::Blit(const Region& area, const PixelImage& source, const Paint&
 }
 
 void PageCanvas::DrawGlyphs(const GlyphRun& run, const Region& clip) {
-    if (run.glyphs.empty() || clip.IsEmpty())
-        return;
+    if (run.glyphs.empty() || clip.IsEmpty()) return;
     cairo_save(cr_);
     ClipTo(clip);
     ShowGlyphs(cr_, run, false, false);

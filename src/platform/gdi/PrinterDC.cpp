@@ -29,54 +29,34 @@ public:
 
     int Caps(int index) const override {
         switch (index) {
-            case DRIVERVERSION:
-                return 0x400;
-            case TECHNOLOGY:
-                return DT_RASPRINTER;
-            case HORZSIZE:
-                return static_cast<int>(std::lround(printable_.right * 25.4 / setup_.resolution));
-            case VERTSIZE:
-                return static_cast<int>(std::lround(printable_.bottom * 25.4 / setup_.resolution));
-            case HORZRES:
-                return printable_.right;
-            case VERTRES:
-                return printable_.bottom;
-            case BITSPIXEL:
-                return 24;
-            case PLANES:
-                return 1;
+            case DRIVERVERSION: return 0x400;
+            case TECHNOLOGY: return DT_RASPRINTER;
+            case HORZSIZE: return static_cast<int>(std::lround(printable_.right * 25.4 / setup_.resolution));
+            case VERTSIZE: return static_cast<int>(std::lround(printable_.bottom * 25.4 / setup_.resolution));
+            case HORZRES: return printable_.right;
+            case VERTRES: return printable_.bottom;
+            case BITSPIXEL: return 24;
+            case PLANES: return 1;
             case NUMBRUSHES:
             case NUMPENS:
-            case NUMCOLORS:
-                return -1;
-            case RASTERCAPS:
-                return RC_BITBLT | RC_DI_BITMAP | RC_STRETCHBLT | RC_STRETCHDIB;
+            case NUMCOLORS: return -1;
+            case RASTERCAPS: return RC_BITBLT | RC_DI_BITMAP | RC_STRETCHBLT | RC_STRETCHDIB;
             case ASPECTX:
-            case ASPECTY:
-                return setup_.resolution;
-            case ASPECTXY:
-                return static_cast<int>(std::lround(setup_.resolution * std::sqrt(2.0)));
+            case ASPECTY: return setup_.resolution;
+            case ASPECTXY: return static_cast<int>(std::lround(setup_.resolution * std::sqrt(2.0)));
             case LOGPIXELSX:
-            case LOGPIXELSY:
-                return setup_.resolution;
-            case COLORRES:
-                return 24;
-            case PHYSICALWIDTH:
-                return Pixels(setup_.paperWidth);
-            case PHYSICALHEIGHT:
-                return Pixels(setup_.paperHeight);
-            case PHYSICALOFFSETX:
-                return Pixels(setup_.borderLeft);
-            case PHYSICALOFFSETY:
-                return Pixels(setup_.borderTop);
-            default:
-                return 0;
+            case LOGPIXELSY: return setup_.resolution;
+            case COLORRES: return 24;
+            case PHYSICALWIDTH: return Pixels(setup_.paperWidth);
+            case PHYSICALHEIGHT: return Pixels(setup_.paperHeight);
+            case PHYSICALOFFSETX: return Pixels(setup_.borderLeft);
+            case PHYSICALOFFSETY: return Pixels(setup_.borderTop);
+            default: return 0;
         }
     }
 
     bool BeginDocument(const std::string& path) {
-        if (pdf_)
-            return false;
+        if (pdf_) return false;
         cairo_surface_t* pdf = cairo_pdf_surface_create(path.c_str(), setup_.paperWidth, setup_.paperHeight);
         if (cairo_surface_status(pdf) != CAIRO_STATUS_SUCCESS) {
             cairo_surface_destroy(pdf);
@@ -89,15 +69,13 @@ public:
     }
 
     bool BeginPage() {
-        if (!pdf_ || page_)
-            return false;
+        if (!pdf_ || page_) return false;
         page_ = std::make_unique<gdi::PageCanvas>(printable_);
         return true;
     }
 
     bool EndPage() {
-        if (!pdf_ || !page_)
-            return false;
+        if (!pdf_ || !page_) return false;
         cairo_t* cr = cairo_create(pdf_);
         cairo_translate(cr, setup_.borderLeft, setup_.borderTop);
         cairo_scale(cr, 72.0 / setup_.resolution, 72.0 / setup_.resolution);
@@ -111,22 +89,18 @@ public:
     }
 
     bool EndDocument() {
-        if (!pdf_)
-            return false;
-        if (page_)
-            EndPage();
+        if (!pdf_) return false;
+        if (page_) EndPage();
         cairo_surface_finish(pdf_);
         const bool written = cairo_surface_status(pdf_) == CAIRO_STATUS_SUCCESS;
         cairo_surface_destroy(pdf_);
         pdf_ = nullptr;
-        if (!written)
-            RemoveFile();
+        if (!written) RemoveFile();
         return written;
     }
 
     void Abort() {
-        if (!pdf_)
-            return;
+        if (!pdf_) return;
         page_.reset();
         cairo_surface_finish(pdf_);
         cairo_surface_destroy(pdf_);
@@ -162,11 +136,9 @@ PrinterDevice* PrinterOf(HDC handle) {
 }  // namespace
 
 HDC CreatePrinterDC(const PrinterSetup& setup) {
-    if (setup.resolution < 72 || setup.resolution > 2400)
-        return nullptr;
+    if (setup.resolution < 72 || setup.resolution > 2400) return nullptr;
     auto device = std::make_unique<PrinterDevice>(setup);
-    if (!device->IsUsable())
-        return nullptr;
+    if (!device->IsUsable()) return nullptr;
     return gdi::HandleOf(new gdi::Dc(OBJ_DC, std::move(device)));
 }
 
@@ -191,8 +163,7 @@ bool EndPrinterDocument(HDC dc) {
 }
 
 void AbortPrinterDocument(HDC dc) {
-    if (PrinterDevice* printer = PrinterOf(dc))
-        printer->Abort();
+    if (PrinterDevice* printer = PrinterOf(dc)) printer->Abort();
 }
 
 int PrinterPageCount(HDC dc) {
@@ -202,8 +173,7 @@ int PrinterPageCount(HDC dc) {
 
 bool RenderPrinterPage(HDC dc, const RECT& area, Surface& target) {
     PrinterDevice* printer = PrinterOf(dc);
-    if (!printer || !printer->Page() || IsRectEmpty(area))
-        return false;
+    if (!printer || !printer->Page() || IsRectEmpty(area)) return false;
     target.Fill(RGB(255, 255, 255));
     // The page is played back unscaled, a strip at a time, and each strip scaled into the target:
     // played back scaled, clipped drawing can land in the wrong place.

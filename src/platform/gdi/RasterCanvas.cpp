@@ -19,8 +19,7 @@ void RasterCanvas::ForEachRow(const Region& area, Visit visit) {
     surface_->Flush();
     for (const RECT& r : area) {
         const RECT clipped = IntersectRects(r, bounds);
-        if (IsRectEmpty(clipped))
-            continue;
+        if (IsRectEmpty(clipped)) continue;
         for (LONG y = clipped.top; y < clipped.bottom; ++y) {
             std::uint32_t* row = surface_->Row(y + origin_.y);
             visit(row, clipped.left + origin_.x, clipped.right + origin_.x, y, clipped.left);
@@ -52,8 +51,7 @@ void RasterCanvas::Blit(const Region& area, const PixelImage& source, const Pain
 }
 
 void RasterCanvas::DrawGlyphs(const GlyphRun& run, const Region& clip) {
-    if (run.glyphs.empty() || clip.IsEmpty())
-        return;
+    if (run.glyphs.empty() || clip.IsEmpty()) return;
     cairo_t* cr = cairo_create(surface_->CairoSurface());
     cairo_translate(cr, origin_.x, origin_.y);
     for (const RECT& r : clip) cairo_rectangle(cr, r.left, r.top, r.right - r.left, r.bottom - r.top);

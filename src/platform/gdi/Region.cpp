@@ -4,9 +4,7 @@
 
 namespace win {
 
-bool IsRectEmpty(const RECT& rect) {
-    return rect.left >= rect.right || rect.top >= rect.bottom;
-}
+bool IsRectEmpty(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
 
 bool RectContains(const RECT& rect, POINT point) {
     return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
@@ -26,8 +24,7 @@ bool operator==(const Region& a, const Region& b) {
 }
 
 Region::Region(const RECT& rect) {
-    if (!IsRectEmpty(rect))
-        rects_.push_back(rect);
+    if (!IsRectEmpty(rect)) rects_.push_back(rect);
 }
 
 Region Region::FromRects(std::span<const RECT> rects) {
@@ -37,8 +34,7 @@ Region Region::FromRects(std::span<const RECT> rects) {
 }
 
 RECT Region::Bounds() const {
-    if (rects_.empty())
-        return RECT{};
+    if (rects_.empty()) return RECT{};
     RECT bounds{rects_.front().left, rects_.front().top, rects_.front().right, rects_.back().bottom};
     for (const RECT& r : rects_) {
         bounds.left = std::min(bounds.left, r.left);
@@ -49,22 +45,17 @@ RECT Region::Bounds() const {
 
 bool Region::Contains(LONG x, LONG y) const {
     for (const RECT& r : rects_) {
-        if (r.top > y)
-            break;
-        if (y < r.bottom && x >= r.left && x < r.right)
-            return true;
+        if (r.top > y) break;
+        if (y < r.bottom && x >= r.left && x < r.right) return true;
     }
     return false;
 }
 
 bool Region::Intersects(const RECT& rect) const {
-    if (IsRectEmpty(rect))
-        return false;
+    if (IsRectEmpty(rect)) return false;
     for (const RECT& r : rects_) {
-        if (r.top >= rect.bottom)
-            break;
-        if (!IsRectEmpty(IntersectRects(r, rect)))
-            return true;
+        if (r.top >= rect.bottom) break;
+        if (!IsRectEmpty(IntersectRects(r, rect))) return true;
     }
     return false;
 }
@@ -78,8 +69,7 @@ Region& Region::Offset(LONG dx, LONG dy) {
 }
 
 void RegionBuilder::AddBand(LONG top, LONG bottom, std::span<const Span> spans) {
-    if (top >= bottom || spans.empty())
-        return;
+    if (top >= bottom || spans.empty()) return;
     std::vector<RECT>& rects = region_.rects_;
     // A band that touches the previous one with the same spans only extends it downwards.
     const std::size_t lastCount = rects.size() - lastBandStart_;
@@ -141,16 +131,13 @@ void CombineSpans(std::span<const RECT> a, std::span<const RECT> b, Keep keep,
         const LONG edgeA = i < a.size() ? (insideA ? a[i].right : a[i].left) : kFar;
         const LONG edgeB = j < b.size() ? (insideB ? b[j].right : b[j].left) : kFar;
         const LONG x = std::min(edgeA, edgeB);
-        if (x == kFar)
-            break;
+        if (x == kFar) break;
         if (edgeA == x) {
-            if (insideA)
-                ++i;
+            if (insideA) ++i;
             insideA = !insideA;
         }
         if (edgeB == x) {
-            if (insideB)
-                ++j;
+            if (insideB) ++j;
             insideB = !insideB;
         }
         const bool wanted = keep(insideA, insideB);
@@ -176,30 +163,24 @@ Region Region::Combine(const Region& a, const Region& b, Keep keep) {
     BandCursor bandB(b.rects_);
     std::vector<RegionBuilder::Span> spans;
     LONG y = 0;
-    if (!bandA.Done())
-        y = bandA.Top();
-    if (!bandB.Done())
-        y = bandA.Done() ? bandB.Top() : std::min(y, bandB.Top());
+    if (!bandA.Done()) y = bandA.Top();
+    if (!bandB.Done()) y = bandA.Done() ? bandB.Top() : std::min(y, bandB.Top());
 
     while (!bandA.Done() || !bandB.Done()) {
         // From y down to the next top or bottom of either region, both regions keep their spans.
         const bool inA = !bandA.Done() && bandA.Top() <= y;
         const bool inB = !bandB.Done() && bandB.Top() <= y;
         LONG next = kFar;
-        if (!bandA.Done())
-            next = std::min(next, inA ? bandA.Bottom() : bandA.Top());
-        if (!bandB.Done())
-            next = std::min(next, inB ? bandB.Bottom() : bandB.Top());
+        if (!bandA.Done()) next = std::min(next, inA ? bandA.Bottom() : bandA.Top());
+        if (!bandB.Done()) next = std::min(next, inB ? bandB.Bottom() : bandB.Top());
         if (inA || inB) {
             CombineSpans(inA ? bandA.Spans() : std::span<const RECT>{},
                          inB ? bandB.Spans() : std::span<const RECT>{}, keep, spans);
             builder.AddBand(y, next, spans);
         }
         y = next;
-        if (inA && bandA.Bottom() <= y)
-            bandA.Next();
-        if (inB && bandB.Bottom() <= y)
-            bandB.Next();
+        if (inA && bandA.Bottom() <= y) bandA.Next();
+        if (inB && bandB.Bottom() <= y) bandB.Next();
     }
     return builder.Finish();
 }

@@ -8,21 +8,16 @@
 namespace win {
 namespace {
 
-gdi::RgnObject* LookupRgn(HRGN handle) {
-    return gdi::Lookup<gdi::RgnObject>(handle, OBJ_REGION);
-}
+gdi::RgnObject* LookupRgn(HRGN handle) { return gdi::Lookup<gdi::RgnObject>(handle, OBJ_REGION); }
 
 }  // namespace
 
 int RegionKind(const Region& region) {
-    if (region.IsEmpty())
-        return NULLREGION;
+    if (region.IsEmpty()) return NULLREGION;
     return region.RectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
-HRGN CreateRgnFrom(const Region& region) {
-    return static_cast<HRGN>((new gdi::RgnObject(region))->Handle());
-}
+HRGN CreateRgnFrom(const Region& region) { return static_cast<HRGN>((new gdi::RgnObject(region))->Handle()); }
 
 const Region& RegionOf(HRGN handle) {
     static const Region empty;
@@ -56,40 +51,28 @@ HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
 int CombineRgn(HRGN destination, HRGN a, HRGN b, int mode) {
     gdi::RgnObject* target = LookupRgn(destination);
     gdi::RgnObject* first = LookupRgn(a);
-    if (!target || !first)
-        return ERROR;
+    if (!target || !first) return ERROR;
     if (mode == RGN_COPY) {
         target->Value() = first->Value();
         return RegionKind(target->Value());
     }
     gdi::RgnObject* second = LookupRgn(b);
-    if (!second)
-        return ERROR;
+    if (!second) return ERROR;
     const Region& x = first->Value();
     const Region& y = second->Value();
     switch (mode) {
-        case RGN_AND:
-            target->Value() = x & y;
-            break;
-        case RGN_OR:
-            target->Value() = x | y;
-            break;
-        case RGN_XOR:
-            target->Value() = x ^ y;
-            break;
-        case RGN_DIFF:
-            target->Value() = x - y;
-            break;
-        default:
-            return ERROR;
+        case RGN_AND: target->Value() = x & y; break;
+        case RGN_OR: target->Value() = x | y; break;
+        case RGN_XOR: target->Value() = x ^ y; break;
+        case RGN_DIFF: target->Value() = x - y; break;
+        default: return ERROR;
     }
     return RegionKind(target->Value());
 }
 
 BOOL SetRectRgn(HRGN handle, int left, int top, int right, int bottom) {
     gdi::RgnObject* object = LookupRgn(handle);
-    if (!object)
-        return FALSE;
+    if (!object) return FALSE;
     object->Value() =
         Region(std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom));
     return TRUE;
@@ -97,8 +80,7 @@ BOOL SetRectRgn(HRGN handle, int left, int top, int right, int bottom) {
 
 int OffsetRgn(HRGN handle, int dx, int dy) {
     gdi::RgnObject* object = LookupRgn(handle);
-    if (!object)
-        return ERROR;
+    if (!object) return ERROR;
     object->Value().Offset(dx, dy);
     return RegionKind(object->Value());
 }
@@ -110,8 +92,7 @@ BOOL PtInRegion(HRGN handle, int x, int y) {
 
 BOOL RectInRegion(HRGN handle, const RECT* rect) {
     gdi::RgnObject* object = LookupRgn(handle);
-    if (!object || !rect)
-        return FALSE;
+    if (!object || !rect) return FALSE;
     const RECT ordered{std::min(rect->left, rect->right), std::min(rect->top, rect->bottom),
                        std::max(rect->left, rect->right), std::max(rect->top, rect->bottom)};
     return object->Value().Intersects(ordered) ? TRUE : FALSE;
@@ -125,8 +106,7 @@ BOOL EqualRgn(HRGN a, HRGN b) {
 
 int GetRgnBox(HRGN handle, RECT* box) {
     gdi::RgnObject* object = LookupRgn(handle);
-    if (!object || !box)
-        return ERROR;
+    if (!object || !box) return ERROR;
     *box = object->Value().Bounds();
     return RegionKind(object->Value());
 }

@@ -14,28 +14,21 @@ inline constexpr std::uint32_t kPixelMask = 0xFFFFFF;
 constexpr std::uint32_t ApplyRop2(int mode, std::uint32_t pen, std::uint32_t dst) {
     const unsigned table = static_cast<unsigned>(mode - 1) & 0xF;
     std::uint32_t result = 0;
-    if (table & 1)
-        result |= ~pen & ~dst;
-    if (table & 2)
-        result |= ~pen & dst;
-    if (table & 4)
-        result |= pen & ~dst;
-    if (table & 8)
-        result |= pen & dst;
+    if (table & 1) result |= ~pen & ~dst;
+    if (table & 2) result |= ~pen & dst;
+    if (table & 4) result |= pen & ~dst;
+    if (table & 8) result |= pen & dst;
     return result & kPixelMask;
 }
 
 // The truth table of a three-operand code: bit (pattern * 4 + source * 2 + destination).
-constexpr unsigned Rop3Table(DWORD code) {
-    return (code >> 16) & 0xFF;
-}
+constexpr unsigned Rop3Table(DWORD code) { return (code >> 16) & 0xFF; }
 
 constexpr std::uint32_t ApplyRop3(DWORD code, std::uint32_t pat, std::uint32_t src, std::uint32_t dst) {
     const unsigned table = Rop3Table(code);
     std::uint32_t result = 0;
     for (unsigned index = 0; index < 8; ++index) {
-        if (!(table & (1u << index)))
-            continue;
+        if (!(table & (1u << index))) continue;
         const std::uint32_t p = (index & 4) ? pat : ~pat;
         const std::uint32_t s = (index & 2) ? src : ~src;
         const std::uint32_t d = (index & 1) ? dst : ~dst;

@@ -23,8 +23,7 @@ public:
 
     void Add(LONG y, LONG from, LONG to) {
         from = std::max(from, limit_.left), to = std::min(to, limit_.right);
-        if (from < to && y >= limit_.top && y < limit_.bottom)
-            rows_[y].push_back({from, to});
+        if (from < to && y >= limit_.top && y < limit_.bottom) rows_[y].push_back({from, to});
     }
     // Adds the pixels whose centres lie in [left, right) on row y.
     void AddCentres(LONG y, double left, double right) {
@@ -61,8 +60,7 @@ private:
 void AddRows(SpanCollector& out, LONG top, LONG bottom,
              const std::function<std::optional<std::pair<double, double>>(double)>& extent) {
     for (LONG y = std::max(top, out.Limit().top); y < std::min(bottom, out.Limit().bottom); ++y) {
-        if (auto e = extent(y + 0.5))
-            out.AddCentres(y, e->first, e->second);
+        if (auto e = extent(y + 0.5)) out.AddCentres(y, e->first, e->second);
     }
 }
 
@@ -76,8 +74,7 @@ void AddDisc(SpanCollector& out, DPoint centre, double radius) {
     const LONG bottom = RowNear(std::ceil(centre.y + radius) + 1, out.Limit());
     AddRows(out, top, bottom, [&](double yc) -> std::optional<std::pair<double, double>> {
         const double dy = yc - centre.y;
-        if (std::fabs(dy) >= radius)
-            return std::nullopt;
+        if (std::fabs(dy) >= radius) return std::nullopt;
         const double half = std::sqrt(radius * radius - dy * dy);
         return std::pair{centre.x - half, centre.x + half};
     });
@@ -94,28 +91,24 @@ void AddPolygons(SpanCollector& out, std::span<const DPoint> points, std::span<c
     double top = 1e300, bottom = -1e300;
     std::size_t start = 0;
     for (int count : counts) {
-        if (count < 0 || start + static_cast<std::size_t>(count) > points.size())
-            break;
+        if (count < 0 || start + static_cast<std::size_t>(count) > points.size()) break;
         for (int k = 0; k < count; ++k) {
             const DPoint a = points[start + static_cast<std::size_t>(k)];
             const DPoint b = points[start + static_cast<std::size_t>((k + 1) % count)];
             top = std::min(top, a.y), bottom = std::max(bottom, a.y);
-            if (a.y == b.y)
-                continue;
+            if (a.y == b.y) continue;
             edges.push_back(a.y < b.y ? Edge{a, b, 1} : Edge{b, a, -1});
         }
         start += static_cast<std::size_t>(count);
     }
-    if (edges.empty())
-        return;
+    if (edges.empty()) return;
     std::vector<std::pair<double, int>> crossings;
     const LONG last = RowNear(std::ceil(bottom), out.Limit());
     for (LONG y = RowNear(std::floor(top), out.Limit()); y < last; ++y) {
         const double yc = y + 0.5;
         crossings.clear();
         for (const Edge& e : edges) {
-            if (yc < e.a.y || yc >= e.b.y)
-                continue;
+            if (yc < e.a.y || yc >= e.b.y) continue;
             crossings.push_back({e.a.x + (yc - e.a.y) * (e.b.x - e.a.x) / (e.b.y - e.a.y), e.direction});
         }
         std::sort(crossings.begin(), crossings.end());
@@ -123,8 +116,7 @@ void AddPolygons(SpanCollector& out, std::span<const DPoint> points, std::span<c
         for (std::size_t k = 0; k + 1 < crossings.size(); ++k) {
             winding += fillMode == WINDING ? crossings[k].second : 1;
             const bool inside = fillMode == WINDING ? winding != 0 : (winding & 1) != 0;
-            if (inside)
-                out.AddCentres(y, crossings[k].first, crossings[k + 1].first);
+            if (inside) out.AddCentres(y, crossings[k].first, crossings[k + 1].first);
         }
     }
 }
@@ -167,12 +159,10 @@ Region WideLine(std::span<const POINT> points, int width, const RECT& limit) {
     for (std::size_t k = 0; k < points.size(); ++k) {
         const DPoint a = centre(points[k]);
         AddDisc(out, a, radius);
-        if (k + 1 == points.size())
-            break;
+        if (k + 1 == points.size()) break;
         const DPoint b = centre(points[k + 1]);
         const double length = std::hypot(b.x - a.x, b.y - a.y);
-        if (length == 0)
-            continue;
+        if (length == 0) continue;
         const double nx = -(b.y - a.y) / length * radius, ny = (b.x - a.x) / length * radius;
         const DPoint quad[] = {
             {a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}};
@@ -186,19 +176,16 @@ namespace {
 
 // The box with corners rounded by quarter ellipses of radii rx, ry (at most half the box).
 Region RoundedBox(const RECT& box, double rx, double ry, const RECT& limit) {
-    if (IsRectEmpty(box))
-        return Region();
+    if (IsRectEmpty(box)) return Region();
     rx = std::min(rx, (static_cast<double>(box.right) - box.left) / 2.0);
     ry = std::min(ry, (static_cast<double>(box.bottom) - box.top) / 2.0);
-    if (rx <= 0 || ry <= 0)
-        return Region(box);
+    if (rx <= 0 || ry <= 0) return Region(box);
     SpanCollector out(limit);
     AddRows(out, box.top, box.bottom, [&](double yc) -> std::optional<std::pair<double, double>> {
         double inset = 0;
         const double cornerY = yc < box.top + ry ? box.top + ry : yc > box.bottom - ry ? box.bottom - ry : yc;
         const double dy = (yc - cornerY) / ry;
-        if (std::fabs(dy) >= 1)
-            return std::nullopt;
+        if (std::fabs(dy) >= 1) return std::nullopt;
         inset = rx - rx * std::sqrt(1 - dy * dy);
         return std::pair{box.left + inset, box.right - inset};
     });
@@ -207,9 +194,7 @@ Region RoundedBox(const RECT& box, double rx, double ry, const RECT& limit) {
 
 }  // namespace
 
-Region EllipseRegion(const RECT& box, const RECT& limit) {
-    return RoundedBox(box, 1e300, 1e300, limit);
-}
+Region EllipseRegion(const RECT& box, const RECT& limit) { return RoundedBox(box, 1e300, 1e300, limit); }
 
 Region RoundRectRegion(const RECT& box, int ellipseWidth, int ellipseHeight, const RECT& limit) {
     return RoundedBox(box, std::fabs(static_cast<double>(ellipseWidth)) / 2.0,

@@ -44,8 +44,7 @@ CursorImage FromShape(POINT hotSpot, const std::function<bool(int dx, int dy)>& 
             }
             for (int ny = y - 1; ny <= y + 1; ++ny) {
                 for (int nx = x - 1; nx <= x + 1; ++nx) {
-                    if (in(nx, ny))
-                        image.pixels[static_cast<std::size_t>(y * 32 + x)] = kWhite;
+                    if (in(nx, ny)) image.pixels[static_cast<std::size_t>(y * 32 + x)] = kWhite;
                 }
             }
         }
@@ -59,10 +58,8 @@ bool OnArrow(int dx, int dy, double ux, double uy) {
     const double along = (dx * ux + dy * uy) / length;
     const double across = std::fabs(dx * uy - dy * ux) / length;
     const double reach = std::fabs(along);
-    if (reach > 8.5)
-        return false;
-    if (reach >= 4.5)
-        return across <= 8.5 - reach;
+    if (reach > 8.5) return false;
+    if (reach >= 4.5) return across <= 8.5 - reach;
     return across <= 0.75;
 }
 
@@ -82,10 +79,8 @@ constexpr std::string_view kWait[] = {
 
 CursorImage StockCursorImage(WORD id) {
     switch (id) {
-        case 32512:
-            return FromPicture(kArrow, POINT{0, 0});
-        case 32514:
-            return FromPicture(kWait, POINT{5, 7});
+        case 32512: return FromPicture(kArrow, POINT{0, 0});
+        case 32514: return FromPicture(kWait, POINT{5, 7});
         case 32513:  // I-beam: a stem with short bars at both ends
             return FromShape(POINT{8, 10}, [](int dx, int dy) {
                 return (dx == 0 && std::abs(dy) <= 8) || (std::abs(dy) == 8 && std::abs(dx) <= 3 && dx != 0);
@@ -94,19 +89,14 @@ CursorImage StockCursorImage(WORD id) {
             return FromShape(POINT{10, 10}, [](int dx, int dy) {
                 return (dx == 0 && std::abs(dy) <= 9) || (dy == 0 && std::abs(dx) <= 9);
             });
-        case 32642:
-            return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 1, 1); });
-        case 32643:
-            return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 1, -1); });
-        case 32644:
-            return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 1, 0); });
-        case 32645:
-            return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 0, 1); });
+        case 32642: return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 1, 1); });
+        case 32643: return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 1, -1); });
+        case 32644: return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 1, 0); });
+        case 32645: return FromShape(POINT{10, 10}, [](int dx, int dy) { return OnArrow(dx, dy, 0, 1); });
         case 32646:
             return FromShape(POINT{10, 10},
                              [](int dx, int dy) { return OnArrow(dx, dy, 1, 0) || OnArrow(dx, dy, 0, 1); });
-        default:
-            return CursorImage{};
+        default: return CursorImage{};
     }
 }
 

@@ -32,24 +32,15 @@ GdiObject* MakeStockObject(int index) {
     };
     auto font = [](const LOGFONTA& record) { return MakeStock(std::make_unique<Font>(record)); };
     switch (index) {
-        case WHITE_BRUSH:
-            return brush(BS_SOLID, RGB(255, 255, 255));
-        case LTGRAY_BRUSH:
-            return brush(BS_SOLID, RGB(192, 192, 192));
-        case GRAY_BRUSH:
-            return brush(BS_SOLID, RGB(128, 128, 128));
-        case DKGRAY_BRUSH:
-            return brush(BS_SOLID, RGB(64, 64, 64));
-        case BLACK_BRUSH:
-            return brush(BS_SOLID, RGB(0, 0, 0));
-        case NULL_BRUSH:
-            return brush(BS_NULL, 0);
-        case WHITE_PEN:
-            return pen(PS_SOLID, RGB(255, 255, 255));
-        case BLACK_PEN:
-            return pen(PS_SOLID, RGB(0, 0, 0));
-        case NULL_PEN:
-            return pen(PS_NULL, 0);
+        case WHITE_BRUSH: return brush(BS_SOLID, RGB(255, 255, 255));
+        case LTGRAY_BRUSH: return brush(BS_SOLID, RGB(192, 192, 192));
+        case GRAY_BRUSH: return brush(BS_SOLID, RGB(128, 128, 128));
+        case DKGRAY_BRUSH: return brush(BS_SOLID, RGB(64, 64, 64));
+        case BLACK_BRUSH: return brush(BS_SOLID, RGB(0, 0, 0));
+        case NULL_BRUSH: return brush(BS_NULL, 0);
+        case WHITE_PEN: return pen(PS_SOLID, RGB(255, 255, 255));
+        case BLACK_PEN: return pen(PS_SOLID, RGB(0, 0, 0));
+        case NULL_PEN: return pen(PS_NULL, 0);
         case OEM_FIXED_FONT:
             return font(StockFontRecord(12, FW_NORMAL, OEM_CHARSET, FIXED_PITCH | FF_MODERN, "Terminal"));
         case ANSI_FIXED_FONT:
@@ -77,8 +68,7 @@ GdiObject* MakeStockObject(int index) {
             for (COLORREF c : kColors) entries.push_back({GetRValue(c), GetGValue(c), GetBValue(c), 0});
             return MakeStock(std::make_unique<Palette>(std::move(entries)));
         }
-        default:
-            return nullptr;
+        default: return nullptr;
     }
 }
 
@@ -86,25 +76,15 @@ GdiObject* MakeStockObject(int index) {
 
 GdiObject* StockObject(int index) {
     static std::array<GdiObject*, DEFAULT_GUI_FONT + 1> objects{};
-    if (index < 0 || index > DEFAULT_GUI_FONT)
-        return nullptr;
-    if (!objects[index])
-        objects[index] = MakeStockObject(index);
+    if (index < 0 || index > DEFAULT_GUI_FONT) return nullptr;
+    if (!objects[index]) objects[index] = MakeStockObject(index);
     return objects[index];
 }
 
-Pen* StockPen(int index) {
-    return static_cast<Pen*>(StockObject(index));
-}
-Brush* StockBrush(int index) {
-    return static_cast<Brush*>(StockObject(index));
-}
-Font* StockFont(int index) {
-    return static_cast<Font*>(StockObject(index));
-}
-Palette* StockPalette() {
-    return static_cast<Palette*>(StockObject(DEFAULT_PALETTE));
-}
+Pen* StockPen(int index) { return static_cast<Pen*>(StockObject(index)); }
+Brush* StockBrush(int index) { return static_cast<Brush*>(StockObject(index)); }
+Font* StockFont(int index) { return static_cast<Font*>(StockObject(index)); }
+Palette* StockPalette() { return static_cast<Palette*>(StockObject(DEFAULT_PALETTE)); }
 
 Bitmap* StockBitmap() {
     static Bitmap* bitmap =

@@ -38,9 +38,7 @@ Surface::Surface(cairo_surface_t* surface)
       stride_(cairo_image_surface_get_stride(surface)),
       data_(cairo_image_surface_get_data(surface)) {}
 
-Surface::~Surface() {
-    cairo_surface_destroy(surface_);
-}
+Surface::~Surface() { cairo_surface_destroy(surface_); }
 
 std::unique_ptr<Surface> Surface::ReadPng(const std::string& path) {
     cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
@@ -65,14 +63,12 @@ std::unique_ptr<Surface> Surface::ReadPng(const std::string& path) {
 }
 
 COLORREF Surface::GetPixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
-        return CLR_INVALID;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
     return ColorFromPixel(Row(y)[x] & 0xFFFFFF);
 }
 
 void Surface::SetPixel(int x, int y, COLORREF color) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
-        return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     Row(y)[x] = PixelFromColor(color);
     MarkDirty();
 }
@@ -88,12 +84,8 @@ bool Surface::WritePng(const std::string& path) const {
     return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
-void Surface::Flush() const {
-    cairo_surface_flush(surface_);
-}
-void Surface::MarkDirty() const {
-    cairo_surface_mark_dirty(surface_);
-}
+void Surface::Flush() const { cairo_surface_flush(surface_); }
+void Surface::MarkDirty() const { cairo_surface_mark_dirty(surface_); }
 
 std::uint32_t* Surface::Row(int y) {
     return reinterpret_cast<std::uint32_t*>(data_ + std::ptrdiff_t{y} * stride_);

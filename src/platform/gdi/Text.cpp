@@ -17,8 +17,7 @@ using gdi::Dc;
 using gdi::DPoint;
 
 std::size_t TextLength(LPCSTR text, int count) {
-    if (!text)
-        return 0;
+    if (!text) return 0;
     return count < 0 ? std::strlen(text) : static_cast<std::size_t>(count);
 }
 
@@ -50,16 +49,12 @@ public:
     DPoint Origin(DPoint ref, double width, UINT align) const {
         const UINT horizontal = align & (TA_CENTER | TA_RIGHT);
         double shift = 0;
-        if (horizontal == TA_RIGHT)
-            shift = -width;
-        if (horizontal == TA_CENTER)
-            shift = -width / 2;
+        if (horizontal == TA_RIGHT) shift = -width;
+        if (horizontal == TA_CENTER) shift = -width / 2;
         double rise = 0;
         const UINT vertical = align & TA_BASELINE;
-        if (vertical == TA_TOP)
-            rise = -metrics_.text.tmAscent;
-        if (vertical == TA_BOTTOM)
-            rise = metrics_.text.tmDescent;
+        if (vertical == TA_TOP) rise = -metrics_.text.tmAscent;
+        if (vertical == TA_BOTTOM) rise = metrics_.text.tmDescent;
         return Move(ref, shift, rise);
     }
 
@@ -75,8 +70,7 @@ public:
                                    static_cast<LONG>(std::lround(dc_.state.mapping.DeviceY(p.y)))});
         }
         Region band = gdi::PolygonRegion(device, WINDING, dc_.DrawLimit());
-        if (clip)
-            band &= *clip;
+        if (clip) band &= *clip;
         dc_.FillArea(band, dc_.SolidPaint(color), R2_COPYPEN);
     }
 
@@ -114,10 +108,8 @@ public:
             const Region area = clip ? dc_.VisibleClip() & *clip : dc_.VisibleClip();
             canvas->DrawGlyphs(run, area);
         }
-        if (font_.Record().lfUnderline)
-            Rule(origin, 0, distance, metrics_.underlineOffset, clip);
-        if (font_.Record().lfStrikeOut)
-            Rule(origin, 0, distance, -metrics_.strikeOffset, clip);
+        if (font_.Record().lfUnderline) Rule(origin, 0, distance, metrics_.underlineOffset, clip);
+        if (font_.Record().lfStrikeOut) Rule(origin, 0, distance, -metrics_.strikeOffset, clip);
         return distance;
     }
 
@@ -145,8 +137,7 @@ struct TabStops {
             return origin + (std::floor(relative / every) + 1) * every;
         }
         for (int k = 0; k < count; ++k) {
-            if (std::abs(stops[k]) > relative)
-                return origin + std::abs(stops[k]);
+            if (std::abs(stops[k]) > relative) return origin + std::abs(stops[k]);
         }
         return position + space;
     }
@@ -167,12 +158,10 @@ double WalkTabs(const TextPainter& painter, const char* text, std::size_t count,
     double position = start;
     std::size_t pieceStart = 0;
     for (std::size_t k = 0; k <= count; ++k) {
-        if (k < count && text[k] != '\t')
-            continue;
+        if (k < count && text[k] != '\t') continue;
         visit(position, text + pieceStart, k - pieceStart);
         position += painter.Width(text + pieceStart, k - pieceStart);
-        if (k < count)
-            position = tabs.Next(position);
+        if (k < count) position = tabs.Next(position);
         pieceStart = k + 1;
     }
     return position;
@@ -187,8 +176,7 @@ BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int count) {
 BOOL ExtTextOutA(HDC handle, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
                  const INT* dx) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || (!text && count > 0))
-        return FALSE;
+    if (!dc || (!text && count > 0)) return FALSE;
     TextPainter painter(*dc);
     double width = 0;
     for (UINT k = 0; k < count; ++k)
@@ -204,13 +192,10 @@ BOOL ExtTextOutA(HDC handle, int x, int y, UINT options, const RECT* rect, LPCST
     std::optional<Region> clip;
     if (rect) {
         const Region box(dc->ToDevice(*rect));
-        if (options & ETO_OPAQUE)
-            dc->FillArea(box, dc->SolidPaint(dc->state.bkColor), R2_COPYPEN);
-        if (options & ETO_CLIPPED)
-            clip = box;
+        if (options & ETO_OPAQUE) dc->FillArea(box, dc->SolidPaint(dc->state.bkColor), R2_COPYPEN);
+        if (options & ETO_CLIPPED) clip = box;
     }
-    if (dc->state.bkMode == OPAQUE)
-        painter.FillCell(origin, extent, clip ? &*clip : nullptr);
+    if (dc->state.bkMode == OPAQUE) painter.FillCell(origin, extent, clip ? &*clip : nullptr);
     painter.Draw(origin, text, count, dx, clip ? &*clip : nullptr);
 
     if (updateCp) {
@@ -227,8 +212,7 @@ BOOL ExtTextOutA(HDC handle, int x, int y, UINT options, const RECT* rect, LPCST
 LONG TabbedTextOutA(HDC handle, int x, int y, LPCSTR text, int count, int tabCount, const INT* tabStops,
                     int tabOrigin) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !text)
-        return 0;
+    if (!dc || !text) return 0;
     const std::size_t length = TextLength(text, count);
     TextPainter painter(*dc);
     const bool updateCp = dc->state.textAlign & TA_UPDATECP;
@@ -239,21 +223,18 @@ LONG TabbedTextOutA(HDC handle, int x, int y, LPCSTR text, int count, int tabCou
     const double end = WalkTabs(painter, text, length, 0, tabs, [](double, const char*, std::size_t) {});
     const LONG extent = std::lround(end);
     const DPoint origin = painter.Origin(ref, 0, dc->state.textAlign & TA_BASELINE);
-    if (dc->state.bkMode == OPAQUE)
-        painter.FillCell(origin, extent, nullptr);
+    if (dc->state.bkMode == OPAQUE) painter.FillCell(origin, extent, nullptr);
     WalkTabs(painter, text, length, 0, tabs,
              [&](double position, const char* piece, std::size_t pieceLength) {
                  painter.Draw(painter.Move(origin, position), piece, pieceLength, nullptr, nullptr);
              });
-    if (updateCp)
-        dc->state.position.x = static_cast<LONG>(std::lround(ref.x)) + extent;
+    if (updateCp) dc->state.position.x = static_cast<LONG>(std::lround(ref.x)) + extent;
     return MAKELONG(static_cast<WORD>(extent), static_cast<WORD>(painter.Metrics().text.tmHeight));
 }
 
 DWORD GetTabbedTextExtentA(HDC handle, LPCSTR text, int count, int tabCount, const INT* tabStops) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !text)
-        return 0;
+    if (!dc || !text) return 0;
     TextPainter painter(*dc);
     const TabStops tabs = MakeStops(painter, tabCount, tabStops, 0);
     const double end =
@@ -264,8 +245,7 @@ DWORD GetTabbedTextExtentA(HDC handle, LPCSTR text, int count, int tabCount, con
 
 BOOL GetTextExtentPointA(HDC handle, LPCSTR text, int count, SIZE* size) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !size || (!text && count > 0) || count < 0)
-        return FALSE;
+    if (!dc || !size || (!text && count > 0) || count < 0) return FALSE;
     TextPainter painter(*dc);
     *size = SIZE{painter.Extent(text, static_cast<std::size_t>(count)), painter.Metrics().text.tmHeight};
     return TRUE;
@@ -277,21 +257,17 @@ BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, SIZE* size) {
 
 BOOL GetTextMetricsA(HDC handle, TEXTMETRICA* metrics) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !metrics)
-        return FALSE;
+    if (!dc || !metrics) return FALSE;
     *metrics = dc->state.font->Metrics().text;
     return TRUE;
 }
 
 int GetTextFaceA(HDC handle, int count, LPSTR name) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc)
-        return 0;
+    if (!dc) return 0;
     const std::string face = gdi::ReportedFaceName(dc->state.font->Record());
-    if (!name)
-        return static_cast<int>(face.size()) + 1;
-    if (count <= 0)
-        return 0;
+    if (!name) return static_cast<int>(face.size()) + 1;
+    if (count <= 0) return 0;
     const std::size_t copied = std::min(face.size(), static_cast<std::size_t>(count - 1));
     std::memcpy(name, face.data(), copied);
     name[copied] = '\0';
@@ -300,8 +276,7 @@ int GetTextFaceA(HDC handle, int count, LPSTR name) {
 
 int DrawTextA(HDC handle, LPCSTR text, int count, RECT* rect, UINT format) {
     Dc* dc = gdi::LookupDc(handle);
-    if (!dc || !rect || !text)
-        return 0;
+    if (!dc || !rect || !text) return 0;
     TextPainter painter(*dc);
     const gdi::FontMetrics& metrics = painter.Metrics();
     const std::size_t length = TextLength(text, count);
@@ -316,23 +291,20 @@ int DrawTextA(HDC handle, LPCSTR text, int count, RECT* rect, UINT format) {
         const char c = text[k];
         if (!(format & DT_SINGLELINE) &&
             (c == '\n' || (c == '\r' && k + 1 < length && text[k + 1] == '\n'))) {
-            if (c == '\r')
-                ++k;
+            if (c == '\r') ++k;
             lines.emplace_back();
             continue;
         }
         if (!(format & DT_NOPREFIX) && c == '&' && k + 1 < length) {
             ++k;
-            if (text[k] != '&')
-                lines.back().underlined = static_cast<long>(lines.back().text.size());
+            if (text[k] != '&') lines.back().underlined = static_cast<long>(lines.back().text.size());
         }
         lines.back().text += text[k];
     }
 
     const TabStops tabs = MakeStops(painter, 0, nullptr, 0);
     auto lineWidth = [&](const std::string& line) {
-        if (!(format & DT_EXPANDTABS))
-            return painter.Width(line.data(), line.size());
+        if (!(format & DT_EXPANDTABS)) return painter.Width(line.data(), line.size());
         return WalkTabs(painter, line.data(), line.size(), 0, tabs, [](double, const char*, std::size_t) {});
     };
     const LONG lineHeight =
@@ -348,25 +320,19 @@ int DrawTextA(HDC handle, LPCSTR text, int count, RECT* rect, UINT format) {
 
     double top = rect->top;
     if (format & DT_SINGLELINE) {
-        if (format & DT_VCENTER)
-            top = rect->top + (rect->bottom - rect->top - height) / 2;
-        if (format & DT_BOTTOM)
-            top = rect->bottom - height;
+        if (format & DT_VCENTER) top = rect->top + (rect->bottom - rect->top - height) / 2;
+        if (format & DT_BOTTOM) top = rect->bottom - height;
     }
     std::optional<Region> clip;
-    if (!(format & DT_NOCLIP))
-        clip = Region(dc->ToDevice(*rect));
+    if (!(format & DT_NOCLIP)) clip = Region(dc->ToDevice(*rect));
     const Region* clipArea = clip ? &*clip : nullptr;
     for (const Line& line : lines) {
         const double width = lineWidth(line.text);
         double left = rect->left;
-        if (format & DT_CENTER)
-            left = rect->left + (rect->right - rect->left - width) / 2;
-        if (format & DT_RIGHT)
-            left = rect->right - width;
+        if (format & DT_CENTER) left = rect->left + (rect->right - rect->left - width) / 2;
+        if (format & DT_RIGHT) left = rect->right - width;
         const DPoint origin{std::round(left), top + metrics.text.tmAscent};
-        if (dc->state.bkMode == OPAQUE)
-            painter.FillCell(origin, width, clipArea);
+        if (dc->state.bkMode == OPAQUE) painter.FillCell(origin, width, clipArea);
         if (format & DT_EXPANDTABS) {
             WalkTabs(painter, line.text.data(), line.text.size(), 0, tabs,
                      [&](double position, const char* piece, std::size_t pieceLength) {

@@ -15,10 +15,8 @@ struct AxisMap {
     bool mirror = false;
 
     AxisMap(LONG destination, LONG destSize, LONG source, LONG sourceSize) {
-        if (destSize < 0)
-            destination += destSize, destSize = -destSize, mirror = !mirror;
-        if (sourceSize < 0)
-            source += sourceSize, sourceSize = -sourceSize, mirror = !mirror;
+        if (destSize < 0) destination += destSize, destSize = -destSize, mirror = !mirror;
+        if (sourceSize < 0) source += sourceSize, sourceSize = -sourceSize, mirror = !mirror;
         destStart = destination, count = destSize, sourceStart = source, sourceCount = sourceSize;
     }
     // The source pixels [first, last) that destination pixel i stands for.
@@ -50,13 +48,10 @@ Extent DeviceExtent(const Dc& dc, Extent logical) {
 
 void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent from, DWORD rop) {
     Canvas* canvas = destination.GetDevice().GetCanvas();
-    if (!canvas || to.width == 0 || to.height == 0)
-        return;
+    if (!canvas || to.width == 0 || to.height == 0) return;
     const bool readsSource = Rop3UsesSource(rop);
-    if (readsSource && (!source || from.width == 0 || from.height == 0))
-        return;
-    if (!readsSource)
-        from = Extent{0, 0, to.width, to.height};
+    if (readsSource && (!source || from.width == 0 || from.height == 0)) return;
+    if (!readsSource) from = Extent{0, 0, to.width, to.height};
 
     const AxisMap xs(to.x, to.width, from.x, from.width);
     const AxisMap ys(to.y, to.height, from.y, from.height);
@@ -77,8 +72,7 @@ void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent f
     const RECT target{xs.destStart + columnFrom, ys.destStart + rowFrom, xs.destStart + columnTo,
                       ys.destStart + rowTo};
     const Region area = Region(target) & destination.VisibleClip();
-    if (area.IsEmpty())
-        return;
+    if (area.IsEmpty()) return;
 
     PixelImage image;
     if (readsSource) {
@@ -114,10 +108,8 @@ void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent f
                 } else {
                     pixel = source->At(xs.Sample(k), ys.Sample(i));
                 }
-                if (toMonochrome)
-                    pixel = pixel == source->background ? kPixelMask : 0;
-                if (fromMonochrome)
-                    pixel = pixel ? back : fore;
+                if (toMonochrome) pixel = pixel == source->background ? kPixelMask : 0;
+                if (fromMonochrome) pixel = pixel ? back : fore;
                 image.pixels[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(image.width) +
                              static_cast<std::size_t>(x - box.left)] = pixel;
             }

@@ -107,7 +107,9 @@ bool HeadlessPresenter::DropFiles(std::vector<std::string> cp1252Paths, POINT sc
 
 void HeadlessPresenter::SetApplicationActive(bool active) { win::SetApplicationActive(active); }
 
-bool HeadlessPresenter::SaveScreenshot(const std::string& path) const { return GetScreenSurface().WritePng(path); }
+bool HeadlessPresenter::SaveScreenshot(const std::string& path) const {
+    return GetScreenSurface().WritePng(path);
+}
 
 COLORREF HeadlessPresenter::PixelAt(int x, int y) const { return GetScreenSurface().GetPixel(x, y); }
 

@@ -89,8 +89,8 @@ void SdlPresenter::Present() {
 void SdlPresenter::Blit() {
     Surface& screen = GetScreenSurface();
     screen.Flush();
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(screen.Row(0), screen.Width(), screen.Height(), 32,
-                                                             screen.Stride(), SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(screen.Row(0), screen.Width(), screen.Height(),
+                                                             32, screen.Stride(), SDL_PIXELFORMAT_RGB888);
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (source != nullptr && target != nullptr) {
         SDL_BlitSurface(source, nullptr, target, nullptr);
@@ -111,28 +111,27 @@ SIZE SdlPresenter::RequestFrameSize(SIZE size) {
 void SdlPresenter::SetFrameState(FrameState state) {
     if (followingOs_) return;
     switch (state) {
-    case FrameState::Maximized:
-        SDL_MaximizeWindow(window_);
-        break;
-    case FrameState::Minimized:
-        SDL_MinimizeWindow(window_);
-        break;
-    case FrameState::Normal:
-        SDL_RestoreWindow(window_);
-        break;
+        case FrameState::Maximized: SDL_MaximizeWindow(window_); break;
+        case FrameState::Minimized: SDL_MinimizeWindow(window_); break;
+        case FrameState::Normal: SDL_RestoreWindow(window_); break;
     }
 }
 
-void SdlPresenter::SetFrameTitle(std::string_view title) { SDL_SetWindowTitle(window_, Cp1252ToUtf8(title).c_str()); }
+void SdlPresenter::SetFrameTitle(std::string_view title) {
+    SDL_SetWindowTitle(window_, Cp1252ToUtf8(title).c_str());
+}
 
 void SdlPresenter::FollowFrameState(FrameState state) {
     HWND frame = GetPresentedFrame();
     if (frame == nullptr) return;
-    const bool now = state == FrameState::Maximized ? IsZoomed(frame) : state == FrameState::Minimized ? IsIconic(frame)
-                                                                                                     : !IsZoomed(frame) && !IsIconic(frame);
+    const bool now = state == FrameState::Maximized   ? IsZoomed(frame)
+                     : state == FrameState::Minimized ? IsIconic(frame)
+                                                      : !IsZoomed(frame) && !IsIconic(frame);
     if (now) return;
     followingOs_ = true;
-    ShowWindow(frame, state == FrameState::Maximized ? SW_MAXIMIZE : state == FrameState::Minimized ? SW_MINIMIZE : SW_RESTORE);
+    ShowWindow(frame, state == FrameState::Maximized   ? SW_MAXIMIZE
+                      : state == FrameState::Minimized ? SW_MINIMIZE
+                                                       : SW_RESTORE);
     followingOs_ = false;
 }
 
@@ -154,7 +153,8 @@ void SdlPresenter::HandleKey(const SDL_KeyboardEvent& key) {
     if (input.down) {
         // The characters the layout made of this key arrive as the very next event.
         SDL_Event next;
-        if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 && next.type == SDL_TEXTINPUT) {
+        if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+            next.type == SDL_TEXTINPUT) {
             SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
             input.text = Utf8ToCp1252(next.text.text);
         }
@@ -164,94 +164,73 @@ void SdlPresenter::HandleKey(const SDL_KeyboardEvent& key) {
 
 void SdlPresenter::HandleWindowEvent(const SDL_Event& event) {
     switch (event.window.event) {
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-        SetScreenSize(SIZE{event.window.data1, event.window.data2});
-        blitPending_ = true;
-        break;
-    case SDL_WINDOWEVENT_EXPOSED:
-        Blit();
-        break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-        SyncToggleKeys();
-        SetApplicationActive(true);
-        break;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-        SetApplicationActive(false);
-        break;
-    case SDL_WINDOWEVENT_MAXIMIZED:
-        FollowFrameState(FrameState::Maximized);
-        break;
-    case SDL_WINDOWEVENT_MINIMIZED:
-        FollowFrameState(FrameState::Minimized);
-        break;
-    case SDL_WINDOWEVENT_RESTORED:
-        FollowFrameState(FrameState::Normal);
-        break;
-    case SDL_WINDOWEVENT_CLOSE:
-        if (HWND frame = GetPresentedFrame()) {
-            PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
-        } else {
-            PostQuitMessage(0);
-        }
-        break;
-    default:
-        break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            SetScreenSize(SIZE{event.window.data1, event.window.data2});
+            blitPending_ = true;
+            break;
+        case SDL_WINDOWEVENT_EXPOSED: Blit(); break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            SyncToggleKeys();
+            SetApplicationActive(true);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST: SetApplicationActive(false); break;
+        case SDL_WINDOWEVENT_MAXIMIZED: FollowFrameState(FrameState::Maximized); break;
+        case SDL_WINDOWEVENT_MINIMIZED: FollowFrameState(FrameState::Minimized); break;
+        case SDL_WINDOWEVENT_RESTORED: FollowFrameState(FrameState::Normal); break;
+        case SDL_WINDOWEVENT_CLOSE:
+            if (HWND frame = GetPresentedFrame()) {
+                PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+            } else {
+                PostQuitMessage(0);
+            }
+            break;
+        default: break;
     }
 }
 
 void SdlPresenter::Handle(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_QUIT:
-        if (HWND frame = GetPresentedFrame()) {
-            PostMessageA(frame, WM_CLOSE, 0, 0);
-        } else {
-            PostQuitMessage(0);
+        case SDL_QUIT:
+            if (HWND frame = GetPresentedFrame()) {
+                PostMessageA(frame, WM_CLOSE, 0, 0);
+            } else {
+                PostQuitMessage(0);
+            }
+            break;
+        case SDL_WINDOWEVENT: HandleWindowEvent(event); break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: HandleKey(event.key); break;
+        case SDL_TEXTINPUT: InjectText(Utf8ToCp1252(event.text.text)); break;
+        case SDL_MOUSEMOTION: InjectMouseMove(POINT{event.motion.x, event.motion.y}); break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            const MouseButton button = event.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
+                                       : event.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
+                                                                                  : MouseButton::Left;
+            if (event.button.button > SDL_BUTTON_RIGHT) break;
+            InjectMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN,
+                              POINT{event.button.x, event.button.y});
+            break;
         }
-        break;
-    case SDL_WINDOWEVENT:
-        HandleWindowEvent(event);
-        break;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        HandleKey(event.key);
-        break;
-    case SDL_TEXTINPUT:
-        InjectText(Utf8ToCp1252(event.text.text));
-        break;
-    case SDL_MOUSEMOTION:
-        InjectMouseMove(POINT{event.motion.x, event.motion.y});
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        const MouseButton button = event.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
-                                   : event.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
-                                                                              : MouseButton::Left;
-        if (event.button.button > SDL_BUTTON_RIGHT) break;
-        InjectMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN, POINT{event.button.x, event.button.y});
-        break;
-    }
-    case SDL_MOUSEWHEEL: {
-        POINT at;
-        GetCursorPos(&at);
-        InjectMouseWheel(event.wheel.y * 120, at);
-        break;
-    }
-    case SDL_DROPBEGIN:
-        drops_.clear();
-        break;
-    case SDL_DROPFILE:
-        drops_.push_back(Utf8ToCp1252(event.drop.file));
-        SDL_free(event.drop.file);
-        break;
-    case SDL_DROPCOMPLETE: {
-        POINT at;
-        GetCursorPos(&at);
-        InjectDroppedFiles(std::move(drops_), at);
-        drops_.clear();
-        break;
-    }
-    default:
-        break;
+        case SDL_MOUSEWHEEL: {
+            POINT at;
+            GetCursorPos(&at);
+            InjectMouseWheel(event.wheel.y * 120, at);
+            break;
+        }
+        case SDL_DROPBEGIN: drops_.clear(); break;
+        case SDL_DROPFILE:
+            drops_.push_back(Utf8ToCp1252(event.drop.file));
+            SDL_free(event.drop.file);
+            break;
+        case SDL_DROPCOMPLETE: {
+            POINT at;
+            GetCursorPos(&at);
+            InjectDroppedFiles(std::move(drops_), at);
+            drops_.clear();
+            break;
+        }
+        default: break;
     }
 }
 
@@ -265,9 +244,9 @@ void SdlPresenter::ShowCursor(HCURSOR cursor) {
     if (shown == nullptr) {
         const CursorImage* image = GetCursorImage(cursor);
         if (image == nullptr || image->pixels.empty()) return;
-        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<std::uint32_t*>(image->pixels.data()), image->width, image->height, 32,
-            image->width * 4, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Surface* surface =
+            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(image->pixels.data()), image->width,
+                                               image->height, 32, image->width * 4, SDL_PIXELFORMAT_ARGB8888);
         if (surface == nullptr) return;
         shown = SDL_CreateColorCursor(surface, image->hotSpot.x, image->hotSpot.y);
         SDL_FreeSurface(surface);

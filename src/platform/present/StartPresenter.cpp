@@ -19,7 +19,8 @@ bool Set(const char* name) {
 
 std::unique_ptr<Presenter> StartPresenter(const std::string& title, SIZE size) {
     const char* headless = std::getenv("FABLECORE_HEADLESS");
-    if (headless != nullptr && std::strcmp(headless, "1") == 0) return std::make_unique<HeadlessPresenter>(size);
+    if (headless != nullptr && std::strcmp(headless, "1") == 0)
+        return std::make_unique<HeadlessPresenter>(size);
     if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY")) {
         std::fprintf(stderr,
                      "fablecore: no display to open a window on (DISPLAY is not set). Run it in a desktop "

@@ -1,7 +1,7 @@
 #include "platform/sys/Bell.h"
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 namespace win {
 namespace {

@@ -30,8 +30,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // (then i has moved past the bytes that belong to it, at least one).
 long DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80)
-        return lead;
+    if (lead < 0x80) return lead;
     int length = 0;
     char32_t cp = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
@@ -44,35 +43,29 @@ long DecodeUtf8(std::string_view text, std::size_t& i) {
         return -1;
     }
     for (int k = 0; k < length; ++k) {
-        if (i >= text.size())
-            return -1;
+        if (i >= text.size()) return -1;
         const auto next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80)
-            return -1;
+        if ((next & 0xC0) != 0x80) return -1;
         cp = (cp << 6) | (next & 0x3F);
         ++i;
     }
     const bool overlong = (length == 2 && cp < 0x800) || (length == 3 && cp < 0x10000);
     const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-    if (overlong || surrogate || cp > 0x10FFFF)
-        return -1;
+    if (overlong || surrogate || cp > 0x10FFFF) return -1;
     return static_cast<long>(cp);
 }
 
 }  // namespace
 
 char32_t Cp1252ToUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return kHighControls[byte - 0x80];
+    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
     return byte;
 }
 
 int UnicodeToCp1252(char32_t codePoint) {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
-        return static_cast<int>(codePoint);
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<int>(codePoint);
     for (std::size_t k = 0; k < kHighControls.size(); ++k) {
-        if (kHighControls[k] == codePoint)
-            return static_cast<int>(0x80 + k);
+        if (kHighControls[k] == codePoint) return static_cast<int>(0x80 + k);
     }
     return -1;
 }

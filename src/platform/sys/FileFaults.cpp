@@ -39,7 +39,8 @@ int CountFileCall(FileCall call) {
     Fault& fault = FaultOf(call);
     ++fault.count;
     if (fault.failAt == 0) return 0;
-    if (fault.count == fault.failAt || (fault.keepFailing && fault.count > fault.failAt)) return fault.errorNumber;
+    if (fault.count == fault.failAt || (fault.keepFailing && fault.count > fault.failAt))
+        return fault.errorNumber;
     return 0;
 }
 

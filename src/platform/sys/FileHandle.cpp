@@ -1,9 +1,9 @@
 #include "platform/sys/FileHandle.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <algorithm>
 
@@ -24,14 +24,10 @@ T Fail(int errorNumber, T result) {
 
 int OpenFlags(FileOpenMode mode) {
     switch (mode) {
-        case FileOpenMode::kRead:
-            return O_RDONLY;
-        case FileOpenMode::kReadWrite:
-            return O_RDWR;
-        case FileOpenMode::kCreate:
-            return O_RDWR | O_CREAT;
-        case FileOpenMode::kCreateNew:
-            return O_RDWR | O_CREAT | O_EXCL;
+        case FileOpenMode::kRead: return O_RDONLY;
+        case FileOpenMode::kReadWrite: return O_RDWR;
+        case FileOpenMode::kCreate: return O_RDWR | O_CREAT;
+        case FileOpenMode::kCreateNew: return O_RDWR | O_CREAT | O_EXCL;
     }
     return O_RDONLY;
 }
@@ -123,7 +119,9 @@ std::int64_t WriteFileHandle(HFILE file, const void* buffer, std::uint64_t count
 }
 
 std::int64_t SeekFileHandle(HFILE file, std::int64_t offset, FileSeekFrom from) {
-    const int whence = from == FileSeekFrom::kStart ? SEEK_SET : from == FileSeekFrom::kCurrent ? SEEK_CUR : SEEK_END;
+    const int whence = from == FileSeekFrom::kStart     ? SEEK_SET
+                       : from == FileSeekFrom::kCurrent ? SEEK_CUR
+                                                        : SEEK_END;
     const off_t position = ::lseek(file, static_cast<off_t>(offset), whence);
     if (position < 0) return Fail(errno, std::int64_t{-1});
     return static_cast<std::int64_t>(position);

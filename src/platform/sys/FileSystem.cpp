@@ -1,13 +1,13 @@
 #include "platform/sys/FileSystem.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
 
 #include <algorithm>
 
@@ -119,7 +119,8 @@ BOOL ListFolder(const char* path, std::vector<FolderEntry>& entries) {
     if (error != 0) return Fail(error);
     std::sort(found.begin(), found.end(),
               [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-    entries.insert(entries.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
+    entries.insert(entries.end(), std::make_move_iterator(found.begin()),
+                   std::make_move_iterator(found.end()));
     return TRUE;
 }
 

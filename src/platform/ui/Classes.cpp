@@ -20,8 +20,9 @@ int RoundToSlots(int bytes) { return bytes <= 0 ? 0 : (bytes + kSlot - 1) / kSlo
 }  // namespace
 
 ATOM RegisterClassA(const WNDCLASSA* windowClass) {
-    if (windowClass == nullptr || windowClass->lpszClassName == nullptr || windowClass->lpszClassName[0] == '\0' ||
-        windowClass->lpfnWndProc == nullptr || windowClass->cbWndExtra < 0 || windowClass->cbClsExtra < 0) {
+    if (windowClass == nullptr || windowClass->lpszClassName == nullptr ||
+        windowClass->lpszClassName[0] == '\0' || windowClass->lpfnWndProc == nullptr ||
+        windowClass->cbWndExtra < 0 || windowClass->cbClsExtra < 0) {
         return 0;
     }
     if (Tree().FindClass(windowClass->lpszClassName) != nullptr) return 0;
@@ -35,7 +36,8 @@ ATOM RegisterClassA(const WNDCLASSA* windowClass) {
     added->icon = windowClass->hIcon;
     added->cursor = windowClass->hCursor;
     added->background = windowClass->hbrBackground;
-    if (windowClass->lpszMenuName != nullptr && (reinterpret_cast<ULONG_PTR>(windowClass->lpszMenuName) >> 16) != 0) {
+    if (windowClass->lpszMenuName != nullptr &&
+        (reinterpret_cast<ULONG_PTR>(windowClass->lpszMenuName) >> 16) != 0) {
         added->menuName = windowClass->lpszMenuName;
     }
     return Tree().AddClass(std::move(added));
@@ -79,24 +81,15 @@ ULONG_PTR GetClassLongPtrA(HWND window, int index) {
     if (found == nullptr) return 0;
     const WindowClass& c = *found->windowClass;
     switch (index) {
-    case GCLP_HBRBACKGROUND:
-        return reinterpret_cast<ULONG_PTR>(c.background);
-    case GCLP_HCURSOR:
-        return reinterpret_cast<ULONG_PTR>(c.cursor);
-    case GCLP_HICON:
-        return reinterpret_cast<ULONG_PTR>(c.icon);
-    case GCLP_HMODULE:
-        return reinterpret_cast<ULONG_PTR>(c.instance);
-    case GCL_CBWNDEXTRA:
-        return static_cast<ULONG_PTR>(c.windowExtraSize);
-    case GCL_CBCLSEXTRA:
-        return c.classExtra.size();
-    case GCLP_WNDPROC:
-        return reinterpret_cast<ULONG_PTR>(c.proc);
-    case GCL_STYLE:
-        return c.style;
-    default:
-        break;
+        case GCLP_HBRBACKGROUND: return reinterpret_cast<ULONG_PTR>(c.background);
+        case GCLP_HCURSOR: return reinterpret_cast<ULONG_PTR>(c.cursor);
+        case GCLP_HICON: return reinterpret_cast<ULONG_PTR>(c.icon);
+        case GCLP_HMODULE: return reinterpret_cast<ULONG_PTR>(c.instance);
+        case GCL_CBWNDEXTRA: return static_cast<ULONG_PTR>(c.windowExtraSize);
+        case GCL_CBCLSEXTRA: return c.classExtra.size();
+        case GCLP_WNDPROC: return reinterpret_cast<ULONG_PTR>(c.proc);
+        case GCL_STYLE: return c.style;
+        default: break;
     }
     if (index < 0 || static_cast<std::size_t>(index) + kSlot > c.classExtra.size()) return 0;
     ULONG_PTR value = 0;
@@ -110,23 +103,12 @@ ULONG_PTR SetClassLongPtrA(HWND window, int index, LONG_PTR value) {
     WindowClass& c = *found->windowClass;
     const ULONG_PTR previous = GetClassLongPtrA(window, index);
     switch (index) {
-    case GCLP_HBRBACKGROUND:
-        c.background = reinterpret_cast<HBRUSH>(value);
-        return previous;
-    case GCLP_HCURSOR:
-        c.cursor = reinterpret_cast<HCURSOR>(value);
-        return previous;
-    case GCLP_HICON:
-        c.icon = reinterpret_cast<HICON>(value);
-        return previous;
-    case GCLP_WNDPROC:
-        c.proc = reinterpret_cast<WNDPROC>(value);
-        return previous;
-    case GCL_STYLE:
-        c.style = static_cast<UINT>(value);
-        return previous;
-    default:
-        break;
+        case GCLP_HBRBACKGROUND: c.background = reinterpret_cast<HBRUSH>(value); return previous;
+        case GCLP_HCURSOR: c.cursor = reinterpret_cast<HCURSOR>(value); return previous;
+        case GCLP_HICON: c.icon = reinterpret_cast<HICON>(value); return previous;
+        case GCLP_WNDPROC: c.proc = reinterpret_cast<WNDPROC>(value); return previous;
+        case GCL_STYLE: c.style = static_cast<UINT>(value); return previous;
+        default: break;
     }
     if (index < 0 || static_cast<std::size_t>(index) + kSlot > c.classExtra.size()) return 0;
     std::memcpy(c.classExtra.data() + index, &value, kSlot);

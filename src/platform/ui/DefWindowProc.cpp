@@ -25,55 +25,42 @@ namespace {
 LRESULT OnSysCommand(Window& window, WPARAM wParam, LPARAM lParam) {
     const UINT command = static_cast<UINT>(wParam) & 0xFFF0;
     switch (command) {
-    case SC_CLOSE:
-        return Send(window, WM_CLOSE, 0, 0);
-    case SC_MINIMIZE:
-        ShowWindowWith(window, SW_MINIMIZE);
-        return 0;
-    case SC_MAXIMIZE:
-        ShowWindowWith(window, SW_MAXIMIZE);
-        return 0;
-    case SC_RESTORE:
-        ShowWindowWith(window, SW_RESTORE);
-        return 0;
-    case SC_MOVE:
-    case SC_SIZE:
-        RunSizeMoveLoop(window, static_cast<UINT>(wParam), PointFromParam(lParam));
-        return 0;
-    default:
-        return 0;
+        case SC_CLOSE: return Send(window, WM_CLOSE, 0, 0);
+        case SC_MINIMIZE: ShowWindowWith(window, SW_MINIMIZE); return 0;
+        case SC_MAXIMIZE: ShowWindowWith(window, SW_MAXIMIZE); return 0;
+        case SC_RESTORE: ShowWindowWith(window, SW_RESTORE); return 0;
+        case SC_MOVE:
+        case SC_SIZE: RunSizeMoveLoop(window, static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+        default: return 0;
     }
 }
 
 LRESULT OnNonClientButtonDown(Window& window, int hit, LPARAM lParam) {
     switch (hit) {
-    case HTCAPTION:
-        if (!window.IsChild()) ActivateWindow(&window, WA_CLICKACTIVE);
-        return Send(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
-    case HTLEFT:
-    case HTRIGHT:
-    case HTTOP:
-    case HTTOPLEFT:
-    case HTTOPRIGHT:
-    case HTBOTTOM:
-    case HTBOTTOMLEFT:
-    case HTBOTTOMRIGHT:
-        return Send(window, WM_SYSCOMMAND, SC_SIZE + static_cast<UINT>(hit - HTLEFT + 1), lParam);
-    case HTGROWBOX:
-        return Send(window, WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, lParam);
-    case HTSYSMENU:
-        return Send(window, WM_SYSCOMMAND, SC_MOUSEMENU + HTSYSMENU, lParam);
-    case HTMINBUTTON:
-    case HTMAXBUTTON:
-    case HTCLOSE: {
-        if (!TrackCaptionButton(window, hit)) return 0;
-        UINT command = SC_CLOSE;
-        if (hit == HTMINBUTTON) command = window.IsMinimized() ? SC_RESTORE : SC_MINIMIZE;
-        if (hit == HTMAXBUTTON) command = window.IsMaximized() ? SC_RESTORE : SC_MAXIMIZE;
-        return Send(window, WM_SYSCOMMAND, command, lParam);
-    }
-    default:
-        return 0;
+        case HTCAPTION:
+            if (!window.IsChild()) ActivateWindow(&window, WA_CLICKACTIVE);
+            return Send(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
+        case HTLEFT:
+        case HTRIGHT:
+        case HTTOP:
+        case HTTOPLEFT:
+        case HTTOPRIGHT:
+        case HTBOTTOM:
+        case HTBOTTOMLEFT:
+        case HTBOTTOMRIGHT:
+            return Send(window, WM_SYSCOMMAND, SC_SIZE + static_cast<UINT>(hit - HTLEFT + 1), lParam);
+        case HTGROWBOX: return Send(window, WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, lParam);
+        case HTSYSMENU: return Send(window, WM_SYSCOMMAND, SC_MOUSEMENU + HTSYSMENU, lParam);
+        case HTMINBUTTON:
+        case HTMAXBUTTON:
+        case HTCLOSE: {
+            if (!TrackCaptionButton(window, hit)) return 0;
+            UINT command = SC_CLOSE;
+            if (hit == HTMINBUTTON) command = window.IsMinimized() ? SC_RESTORE : SC_MINIMIZE;
+            if (hit == HTMAXBUTTON) command = window.IsMaximized() ? SC_RESTORE : SC_MAXIMIZE;
+            return Send(window, WM_SYSCOMMAND, command, lParam);
+        }
+        default: return 0;
     }
 }
 
@@ -116,7 +103,9 @@ LRESULT OnSysKeyDown(Window& window, WPARAM key, LPARAM lParam) {
 LRESULT OnWindowPosChanged(Window& window, const WINDOWPOS* pos) {
     if (pos == nullptr) return 0;
     if (!(pos->flags & SWP_NOCLIENTSIZE)) {
-        const WPARAM type = window.IsMaximized() ? SIZE_MAXIMIZED : window.IsMinimized() ? SIZE_MINIMIZED : SIZE_RESTORED;
+        const WPARAM type = window.IsMaximized()   ? SIZE_MAXIMIZED
+                            : window.IsMinimized() ? SIZE_MINIMIZED
+                                                   : SIZE_RESTORED;
         Send(window, WM_SIZE, type,
              PointParam(window.client.right - window.client.left, window.client.bottom - window.client.top));
     }
@@ -134,76 +123,61 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
     Window& window = *found;
     auto hold = Tree().Hold(window);
     switch (message) {
-    case WM_NCCREATE: {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        if (create != nullptr && create->lpszName != nullptr) window.text = create->lpszName;
-        return TRUE;
-    }
-    case WM_NCCALCSIZE:
-        if (wParam) {
-            auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-            params->rgrc[0] = ClientFromWindowRect(window, params->rgrc[0]);
-        } else if (auto* rect = reinterpret_cast<RECT*>(lParam)) {
-            *rect = ClientFromWindowRect(window, *rect);
-        }
-        return 0;
-    case WM_NCHITTEST:
-        return DefaultHitTest(window, PointFromParam(lParam));
-    case WM_NCPAINT:
-        DrawNonClient(window);
-        return 0;
-    case WM_NCACTIVATE:
-        window.captionActive = wParam != 0;
-        if (IsVisibleOnScreen(window)) DrawNonClient(window);
-        return TRUE;
-    case WM_NCLBUTTONDOWN:
-        return OnNonClientButtonDown(window, static_cast<int>(wParam), lParam);
-    case WM_NCLBUTTONDBLCLK:
-        return OnNonClientDoubleClick(window, static_cast<int>(wParam), lParam);
-    case WM_SETTEXT:
-        return OnSetText(window, lParam);
-    case WM_GETTEXT:
-        return OnGetText(window, wParam, lParam);
-    case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(window.text.size());
-    case WM_CLOSE:
-        DestroyWindow(handle);
-        return 0;
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) SetFocusTo(&window);
-        return 0;
-    case WM_MOUSEACTIVATE:
-        if (window.IsChild() && window.parent != nullptr) {
-            if (LRESULT answer = Send(*window.parent, WM_MOUSEACTIVATE, wParam, lParam)) return answer;
-        }
-        return MA_ACTIVATE;
-    case WM_SETCURSOR:
-        if (window.IsChild() && window.parent != nullptr && Send(*window.parent, WM_SETCURSOR, wParam, lParam)) {
+        case WM_NCCREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+            if (create != nullptr && create->lpszName != nullptr) window.text = create->lpszName;
             return TRUE;
         }
-        return SetDefaultCursor(window, static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lParam))),
-                                HIWORD(static_cast<std::uintptr_t>(lParam)));
-    case WM_MOUSEWHEEL:
-        if (window.IsChild() && window.parent != nullptr) return Send(*window.parent, message, wParam, lParam);
-        return 0;
-    case WM_WINDOWPOSCHANGED:
-        return OnWindowPosChanged(window, reinterpret_cast<const WINDOWPOS*>(lParam));
-    case WM_CANCELMODE:
-        if (CaptureWindow() == &window) SetCaptureTo(nullptr);
-        return 0;
-    case WM_SYSCOMMAND:
-        return OnSysCommand(window, wParam, lParam);
-    case WM_SYSKEYDOWN:
-        return OnSysKeyDown(window, wParam, lParam);
-    case WM_ERASEBKGND:
-        return EraseWithClassBackground(window, reinterpret_cast<HDC>(wParam));
-    case WM_PAINT:
-        PaintNothing(window);
-        return 0;
-    case WM_QUERYENDSESSION:
-        return TRUE;
-    default:
-        return 0;
+        case WM_NCCALCSIZE:
+            if (wParam) {
+                auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+                params->rgrc[0] = ClientFromWindowRect(window, params->rgrc[0]);
+            } else if (auto* rect = reinterpret_cast<RECT*>(lParam)) {
+                *rect = ClientFromWindowRect(window, *rect);
+            }
+            return 0;
+        case WM_NCHITTEST: return DefaultHitTest(window, PointFromParam(lParam));
+        case WM_NCPAINT: DrawNonClient(window); return 0;
+        case WM_NCACTIVATE:
+            window.captionActive = wParam != 0;
+            if (IsVisibleOnScreen(window)) DrawNonClient(window);
+            return TRUE;
+        case WM_NCLBUTTONDOWN: return OnNonClientButtonDown(window, static_cast<int>(wParam), lParam);
+        case WM_NCLBUTTONDBLCLK: return OnNonClientDoubleClick(window, static_cast<int>(wParam), lParam);
+        case WM_SETTEXT: return OnSetText(window, lParam);
+        case WM_GETTEXT: return OnGetText(window, wParam, lParam);
+        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(window.text.size());
+        case WM_CLOSE: DestroyWindow(handle); return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) SetFocusTo(&window);
+            return 0;
+        case WM_MOUSEACTIVATE:
+            if (window.IsChild() && window.parent != nullptr) {
+                if (LRESULT answer = Send(*window.parent, WM_MOUSEACTIVATE, wParam, lParam)) return answer;
+            }
+            return MA_ACTIVATE;
+        case WM_SETCURSOR:
+            if (window.IsChild() && window.parent != nullptr &&
+                Send(*window.parent, WM_SETCURSOR, wParam, lParam)) {
+                return TRUE;
+            }
+            return SetDefaultCursor(window, static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                                    HIWORD(static_cast<std::uintptr_t>(lParam)));
+        case WM_MOUSEWHEEL:
+            if (window.IsChild() && window.parent != nullptr)
+                return Send(*window.parent, message, wParam, lParam);
+            return 0;
+        case WM_WINDOWPOSCHANGED:
+            return OnWindowPosChanged(window, reinterpret_cast<const WINDOWPOS*>(lParam));
+        case WM_CANCELMODE:
+            if (CaptureWindow() == &window) SetCaptureTo(nullptr);
+            return 0;
+        case WM_SYSCOMMAND: return OnSysCommand(window, wParam, lParam);
+        case WM_SYSKEYDOWN: return OnSysKeyDown(window, wParam, lParam);
+        case WM_ERASEBKGND: return EraseWithClassBackground(window, reinterpret_cast<HDC>(wParam));
+        case WM_PAINT: PaintNothing(window); return 0;
+        case WM_QUERYENDSESSION: return TRUE;
+        default: return 0;
     }
 }
 
@@ -225,9 +199,11 @@ BOOL EnableWindow(HWND handle, BOOL enable) {
     }
     if (wasDisabled) return TRUE;
     Send(*window, WM_CANCELMODE, 0, 0);
-    if (Window* capture = CaptureWindow(); capture != nullptr && IsDescendant(*window, *capture)) SetCaptureTo(nullptr);
+    if (Window* capture = CaptureWindow(); capture != nullptr && IsDescendant(*window, *capture))
+        SetCaptureTo(nullptr);
     window->style |= WS_DISABLED;
-    if (Window* focus = FocusWindow(); focus != nullptr && (focus == window || IsDescendant(*window, *focus))) {
+    if (Window* focus = FocusWindow();
+        focus != nullptr && (focus == window || IsDescendant(*window, *focus))) {
         SetFocusTo(nullptr);
     }
     Send(*window, WM_ENABLE, FALSE, 0);

@@ -5,8 +5,8 @@
 
 #include "platform/ui/Activation.h"
 #include "platform/ui/Dispatch.h"
-#include "platform/ui/NonClient.h"
 #include "platform/ui/InputEvents.h"
+#include "platform/ui/NonClient.h"
 #include "platform/ui/Queue.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/SystemMetrics.h"
@@ -69,7 +69,8 @@ Window* TargetBelow(Window& parent, POINT screen, const std::vector<Window*>& sk
 
 Window* TopLevelAt(POINT screen, const std::vector<Window*>& skipped) {
     for (Window* top : Tree().TopLevelWindows()) {
-        if (top->IsVisibleFlag() && !Skipped(skipped, top) && RectContains(ScreenRect(*top), screen)) return top;
+        if (top->IsVisibleFlag() && !Skipped(skipped, top) && RectContains(ScreenRect(*top), screen))
+            return top;
     }
     return nullptr;
 }
@@ -188,7 +189,8 @@ bool ConvertKeyboard(InputEvent& event) {
     }
     if (event.kind == InputEvent::Kind::Wheel) {
         out.message = WM_MOUSEWHEEL;
-        out.wParam = MAKEWPARAM(static_cast<WORD>(MouseKeyFlags(event.keys)), static_cast<WORD>(static_cast<SHORT>(event.wheelDelta)));
+        out.wParam = MAKEWPARAM(static_cast<WORD>(MouseKeyFlags(event.keys)),
+                                static_cast<WORD>(static_cast<SHORT>(event.wheelDelta)));
         out.lParam = PointParam(event.point.x, event.point.y);
         out.pt = event.point;
         return true;
@@ -294,31 +296,22 @@ void InjectKey(const KeyInput& key) {
     UINT side = generic;
     bool extended = key.extended;
     switch (generic) {
-    case VK_LSHIFT:
-    case VK_RSHIFT:
-        generic = VK_SHIFT;
-        break;
-    case VK_LCONTROL:
-    case VK_RCONTROL:
-        extended = extended || side == VK_RCONTROL;
-        generic = VK_CONTROL;
-        break;
-    case VK_LMENU:
-    case VK_RMENU:
-        extended = extended || side == VK_RMENU;
-        generic = VK_MENU;
-        break;
-    case VK_SHIFT:
-        side = VK_LSHIFT;
-        break;
-    case VK_CONTROL:
-        side = extended ? VK_RCONTROL : VK_LCONTROL;
-        break;
-    case VK_MENU:
-        side = extended ? VK_RMENU : VK_LMENU;
-        break;
-    default:
-        break;
+        case VK_LSHIFT:
+        case VK_RSHIFT: generic = VK_SHIFT; break;
+        case VK_LCONTROL:
+        case VK_RCONTROL:
+            extended = extended || side == VK_RCONTROL;
+            generic = VK_CONTROL;
+            break;
+        case VK_LMENU:
+        case VK_RMENU:
+            extended = extended || side == VK_RMENU;
+            generic = VK_MENU;
+            break;
+        case VK_SHIFT: side = VK_LSHIFT; break;
+        case VK_CONTROL: side = extended ? VK_RCONTROL : VK_LCONTROL; break;
+        case VK_MENU: side = extended ? VK_RMENU : VK_LMENU; break;
+        default: break;
     }
     KeyStates& keys = input.asyncKeys;
     InputEvent event;
@@ -333,12 +326,12 @@ void InjectKey(const KeyInput& key) {
     if (side != generic) {
         auto otherSide = [](UINT s) {
             switch (s) {
-            case VK_LSHIFT: return VK_RSHIFT;
-            case VK_RSHIFT: return VK_LSHIFT;
-            case VK_LCONTROL: return VK_RCONTROL;
-            case VK_RCONTROL: return VK_LCONTROL;
-            case VK_LMENU: return VK_RMENU;
-            default: return VK_LMENU;
+                case VK_LSHIFT: return VK_RSHIFT;
+                case VK_RSHIFT: return VK_LSHIFT;
+                case VK_LCONTROL: return VK_RCONTROL;
+                case VK_RCONTROL: return VK_LCONTROL;
+                case VK_LMENU: return VK_RMENU;
+                default: return VK_LMENU;
             }
         };
         SetDown(keys, generic, key.down || IsDown(keys, otherSide(side)));

@@ -21,7 +21,7 @@ struct InputEvent {
     bool extended = false;
     bool wasDown = false;
     UINT scanCode = 0;
-    std::string text;      // characters the OS layout made of the key
+    std::string text;       // characters the OS layout made of the key
     UINT mouseMessage = 0;  // client form: WM_MOUSEMOVE, WM_LBUTTONDOWN, ...
     POINT point{};          // screen position of the mouse
     int wheelDelta = 0;

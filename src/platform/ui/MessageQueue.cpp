@@ -96,8 +96,9 @@ bool TakeMessage(MSG* message, HWND filter, UINT first, UINT last, bool remove) 
 
 void DiscardMessagesFor(HWND window) {
     auto& messages = Posted().messages;
-    messages.erase(std::remove_if(messages.begin(), messages.end(), [&](const MSG& m) { return m.hwnd == window; }),
-                   messages.end());
+    messages.erase(
+        std::remove_if(messages.begin(), messages.end(), [&](const MSG& m) { return m.hwnd == window; }),
+        messages.end());
     DiscardInputFor(window);
 }
 
@@ -162,7 +163,8 @@ void PostQuitMessage(int exitCode) {
 BOOL TranslateMessage(const MSG* message) {
     if (message == nullptr) return FALSE;
     const UINT number = message->message;
-    if (number != WM_KEYDOWN && number != WM_KEYUP && number != WM_SYSKEYDOWN && number != WM_SYSKEYUP) return FALSE;
+    if (number != WM_KEYDOWN && number != WM_KEYUP && number != WM_SYSKEYDOWN && number != WM_SYSKEYUP)
+        return FALSE;
     if (number == WM_KEYUP || number == WM_SYSKEYUP) return TRUE;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const bool control = GetKeyState(VK_CONTROL) < 0;
@@ -197,7 +199,8 @@ LRESULT DispatchMessageA(const MSG* message) {
 UINT RegisterWindowMessageA(const char* name) {
     if (name == nullptr || name[0] == '\0') return 0;
     std::string key(name);
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     auto& registered = Posted().registered;
     auto found = registered.find(key);
     if (found != registered.end()) return found->second;
@@ -211,7 +214,8 @@ LONG GetMessageTime() { return static_cast<LONG>(LastMessage().time); }
 
 DWORD GetMessagePos() {
     const POINT& pt = LastMessage().pt;
-    return static_cast<DWORD>(MAKELONG(static_cast<WORD>(static_cast<SHORT>(pt.x)), static_cast<WORD>(static_cast<SHORT>(pt.y))));
+    return static_cast<DWORD>(
+        MAKELONG(static_cast<WORD>(static_cast<SHORT>(pt.x)), static_cast<WORD>(static_cast<SHORT>(pt.y))));
 }
 
 }  // namespace win

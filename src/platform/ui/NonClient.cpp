@@ -51,7 +51,8 @@ FrameEdges NonClientEdges(const Window& window) {
 RECT ClientFromWindowRect(const Window& window, const RECT& windowRect) {
     if (window.IsMinimized() && !IsPresentedFrame(window)) {
         const int frame = FrameThickness(window.style, window.exStyle);
-        const int top = windowRect.top + frame + (HasCaption(window.style) ? GetSystemMetrics(SM_CYCAPTION) : 0);
+        const int top =
+            windowRect.top + frame + (HasCaption(window.style) ? GetSystemMetrics(SM_CYCAPTION) : 0);
         return RECT{windowRect.left + frame, top, windowRect.left + frame, top};
     }
     const FrameEdges edges = NonClientEdges(window);
@@ -134,7 +135,8 @@ int DefaultHitTest(const Window& window, POINT screenPoint) {
     const bool belowClient = screenPoint.y >= client.bottom;
     const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
     const int scrollHeight = GetSystemMetrics(SM_CYHSCROLL);
-    const bool inVertical = (window.style & WS_VSCROLL) && rightOfClient && screenPoint.x < client.right + scrollWidth;
+    const bool inVertical =
+        (window.style & WS_VSCROLL) && rightOfClient && screenPoint.x < client.right + scrollWidth;
     const bool inHorizontal =
         (window.style & WS_HSCROLL) && belowClient && screenPoint.y < client.bottom + scrollHeight;
     if (inVertical && inHorizontal) return (window.style & WS_THICKFRAME) ? HTGROWBOX : HTNOWHERE;

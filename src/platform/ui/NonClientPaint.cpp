@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/DisplayDC.h"
 #include "platform/gdi/Drawing.h"
-#include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
@@ -62,38 +62,38 @@ void Triangle(HDC dc, int cx, int cy, int size, bool up) {
 
 void DrawButton(const Window& window, HDC dc, int hit, bool pressed) {
     const CaptionLayout caption = LayoutCaption(window);
-    const RECT r = hit == HTSYSMENU      ? caption.systemMenu
-                   : hit == HTCLOSE      ? caption.closeButton
-                   : hit == HTMAXBUTTON  ? caption.maximizeButton
-                                         : caption.minimizeButton;
+    const RECT r = hit == HTSYSMENU     ? caption.systemMenu
+                   : hit == HTCLOSE     ? caption.closeButton
+                   : hit == HTMAXBUTTON ? caption.maximizeButton
+                                        : caption.minimizeButton;
     if (IsRectEmpty(r)) return;
     const int shift = pressed ? 1 : 0;
     const int cx = (r.left + r.right) / 2 + shift;
     const int cy = (r.top + r.bottom) / 2 + shift;
     Bevel(dc, r, pressed);
     switch (hit) {
-    case HTSYSMENU:
-        Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 3 + shift, cy + 2}, COLOR_BTNSHADOW);
-        Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 4 + shift, cy + 1}, COLOR_BTNHIGHLIGHT);
-        Frame(dc, RECT{r.left + 2 + shift, cy - 2, r.right - 3 + shift, cy + 2}, COLOR_BTNTEXT);
-        break;
-    case HTCLOSE:
-        for (int i = -3; i <= 3; ++i) {
-            Fill(dc, RECT{cx + i - 1, cy + i, cx + i + 1, cy + i + 1}, COLOR_BTNTEXT);
-            Fill(dc, RECT{cx - i - 1, cy + i, cx - i + 1, cy + i + 1}, COLOR_BTNTEXT);
+        case HTSYSMENU:
+            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 3 + shift, cy + 2}, COLOR_BTNSHADOW);
+            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 4 + shift, cy + 1}, COLOR_BTNHIGHLIGHT);
+            Frame(dc, RECT{r.left + 2 + shift, cy - 2, r.right - 3 + shift, cy + 2}, COLOR_BTNTEXT);
+            break;
+        case HTCLOSE:
+            for (int i = -3; i <= 3; ++i) {
+                Fill(dc, RECT{cx + i - 1, cy + i, cx + i + 1, cy + i + 1}, COLOR_BTNTEXT);
+                Fill(dc, RECT{cx - i - 1, cy + i, cx - i + 1, cy + i + 1}, COLOR_BTNTEXT);
+            }
+            break;
+        default: {
+            // A button that would restore the window shows both arrows.
+            const bool restores = hit == HTMAXBUTTON ? window.IsMaximized() : window.IsMinimized();
+            if (restores) {
+                Triangle(dc, cx, cy - 3, 4, true);
+                Triangle(dc, cx, cy + 3, 4, false);
+            } else {
+                Triangle(dc, cx, cy, 5, hit == HTMAXBUTTON);
+            }
+            break;
         }
-        break;
-    default: {
-        // A button that would restore the window shows both arrows.
-        const bool restores = hit == HTMAXBUTTON ? window.IsMaximized() : window.IsMinimized();
-        if (restores) {
-            Triangle(dc, cx, cy - 3, 4, true);
-            Triangle(dc, cx, cy + 3, 4, false);
-        } else {
-            Triangle(dc, cx, cy, 5, hit == HTMAXBUTTON);
-        }
-        break;
-    }
     }
 }
 
@@ -123,7 +123,8 @@ void DrawFrame(const Window& window, HDC dc) {
     const int thickness = FrameThickness(window.style, window.exStyle);
     if (thickness > 0) {
         const bool sizing = (window.style & WS_THICKFRAME) != 0;
-        const int fill = sizing ? (window.captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER) : COLOR_BTNFACE;
+        const int fill =
+            sizing ? (window.captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER) : COLOR_BTNFACE;
         RECT inner = whole;
         InflateRect(&inner, -thickness, -thickness);
         Fill(dc, RECT{whole.left, whole.top, whole.right, inner.top}, fill);
@@ -140,7 +141,8 @@ void DrawFrame(const Window& window, HDC dc) {
     const CaptionLayout caption = LayoutCaption(window);
     if (!IsRectEmpty(caption.bar)) {
         Fill(dc, caption.bar, window.captionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-        Fill(dc, RECT{caption.bar.left, caption.bar.bottom, caption.bar.right, caption.bar.bottom + 1}, COLOR_WINDOWFRAME);
+        Fill(dc, RECT{caption.bar.left, caption.bar.bottom, caption.bar.right, caption.bar.bottom + 1},
+             COLOR_WINDOWFRAME);
         DrawTitle(window, dc, caption);
         for (int hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) DrawButton(window, dc, hit, false);
     }
@@ -150,13 +152,18 @@ void DrawFrame(const Window& window, HDC dc) {
     // The places of scroll bars and the sunken client edge.
     const RECT client = ScreenClientRect(window);
     const POINT origin = WindowOrigin(window);
-    RECT inside{client.left - origin.x, client.top - origin.y, client.right - origin.x, client.bottom - origin.y};
+    RECT inside{client.left - origin.x, client.top - origin.y, client.right - origin.x,
+                client.bottom - origin.y};
     const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
     const int scrollHeight = GetSystemMetrics(SM_CYHSCROLL);
-    if (window.style & WS_VSCROLL) Fill(dc, RECT{inside.right, inside.top, inside.right + scrollWidth, inside.bottom}, COLOR_SCROLLBAR);
-    if (window.style & WS_HSCROLL) Fill(dc, RECT{inside.left, inside.bottom, inside.right, inside.bottom + scrollHeight}, COLOR_SCROLLBAR);
+    if (window.style & WS_VSCROLL)
+        Fill(dc, RECT{inside.right, inside.top, inside.right + scrollWidth, inside.bottom}, COLOR_SCROLLBAR);
+    if (window.style & WS_HSCROLL)
+        Fill(dc, RECT{inside.left, inside.bottom, inside.right, inside.bottom + scrollHeight},
+             COLOR_SCROLLBAR);
     if ((window.style & WS_VSCROLL) && (window.style & WS_HSCROLL)) {
-        Fill(dc, RECT{inside.right, inside.bottom, inside.right + scrollWidth, inside.bottom + scrollHeight}, COLOR_BTNFACE);
+        Fill(dc, RECT{inside.right, inside.bottom, inside.right + scrollWidth, inside.bottom + scrollHeight},
+             COLOR_BTNFACE);
     }
     if (window.exStyle & WS_EX_CLIENTEDGE) {
         if (window.style & WS_VSCROLL) inside.right += scrollWidth;

@@ -159,7 +159,8 @@ void CopyPixels(Surface& surface, const Region& destination, int dx, int dy) {
         block.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(r.bottom - r.top));
         for (LONG y = r.top; y < r.bottom; ++y) {
             const std::uint32_t* source = surface.Row(y - dy) + (r.left - dx);
-            std::memcpy(&block.pixels[static_cast<std::size_t>(y - r.top) * width], source, width * sizeof(std::uint32_t));
+            std::memcpy(&block.pixels[static_cast<std::size_t>(y - r.top) * width], source,
+                        width * sizeof(std::uint32_t));
         }
         blocks.push_back(std::move(block));
     }
@@ -179,7 +180,8 @@ void CopyPixels(Surface& surface, const Region& destination, int dx, int dy) {
 Region VisibleRegion(const Window& window, bool wholeWindow) {
     if (!IsVisibleOnScreen(window)) return Region();
     Region visible = Rect(wholeWindow ? ScreenRect(window) : ScreenClientRect(window));
-    for (const Window* up = window.parent; up != nullptr; up = up->parent) visible &= Rect(ScreenClientRect(*up));
+    for (const Window* up = window.parent; up != nullptr; up = up->parent)
+        visible &= Rect(ScreenClientRect(*up));
     for (const Window* level = &window; level->parent != nullptr; level = level->parent) {
         if (!ClipsSiblings(*level)) continue;
         for (const Window* sibling : level->parent->children) {
@@ -211,7 +213,8 @@ void ExposeScreenArea(const RECT& area) {
         const std::uint32_t desktop = PixelFromColor(GetSysColor(COLOR_BACKGROUND));
         surface.Flush();
         for (const RECT& r : remaining) {
-            for (LONG y = r.top; y < r.bottom; ++y) std::fill(surface.Row(y) + r.left, surface.Row(y) + r.right, desktop);
+            for (LONG y = r.top; y < r.bottom; ++y)
+                std::fill(surface.Row(y) + r.left, surface.Row(y) + r.right, desktop);
         }
         surface.MarkDirty();
     }
@@ -469,7 +472,8 @@ HBRUSH GetSysColorBrush(int index) {
     static std::map<int, HBRUSH> brushes;
     if (index < 0 || index > COLOR_INFOBK) return nullptr;
     HBRUSH& brush = brushes[index];
-    if (brush == nullptr) brush = static_cast<HBRUSH>(MakeObjectPermanent(CreateSolidBrush(GetSysColor(index))));
+    if (brush == nullptr)
+        brush = static_cast<HBRUSH>(MakeObjectPermanent(CreateSolidBrush(GetSysColor(index))));
     return brush;
 }
 

@@ -195,7 +195,8 @@ bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width
     if (Width(window.client) == Width(oldClient) && Height(window.client) == Height(oldClient)) {
         pos.flags |= SWP_NOCLIENTSIZE;
     }
-    if (window.client.left == oldClient.left && window.client.top == oldClient.top) pos.flags |= SWP_NOCLIENTMOVE;
+    if (window.client.left == oldClient.left && window.client.top == oldClient.top)
+        pos.flags |= SWP_NOCLIENTMOVE;
     Send(window, WM_WINDOWPOSCHANGED, 0, &pos);
     return true;
 }
@@ -216,29 +217,22 @@ bool ShowWindowWith(Window& window, int command) {
     bool activate = true;
     enum class Target { Keep, Normal, Minimized, Maximized } target = Target::Keep;
     switch (command) {
-    case SW_SHOWMINIMIZED:
-        target = Target::Minimized;
-        break;
-    case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE:
-        target = Target::Minimized;
-        activate = false;
-        break;
-    case SW_SHOWMAXIMIZED:
-        target = Target::Maximized;
-        break;
-    case SW_SHOWNOACTIVATE:
-        target = Target::Normal;
-        activate = false;
-        break;
-    case SW_SHOWNA:
-        activate = false;
-        break;
-    case SW_SHOW:
-        break;
-    default:  // SW_SHOWNORMAL, SW_RESTORE, SW_SHOWDEFAULT
-        target = Target::Normal;
-        break;
+        case SW_SHOWMINIMIZED: target = Target::Minimized; break;
+        case SW_MINIMIZE:
+        case SW_SHOWMINNOACTIVE:
+            target = Target::Minimized;
+            activate = false;
+            break;
+        case SW_SHOWMAXIMIZED: target = Target::Maximized; break;
+        case SW_SHOWNOACTIVATE:
+            target = Target::Normal;
+            activate = false;
+            break;
+        case SW_SHOWNA: activate = false; break;
+        case SW_SHOW: break;
+        default:  // SW_SHOWNORMAL, SW_RESTORE, SW_SHOWDEFAULT
+            target = Target::Normal;
+            break;
     }
     if (target == Target::Normal && !window.IsMinimized() && !window.IsMaximized()) target = Target::Keep;
     if (target == Target::Minimized && window.IsMinimized()) target = Target::Keep;
@@ -253,40 +247,40 @@ bool ShowWindowWith(Window& window, int command) {
     if (window.IsChild() && target == Target::Keep) flags |= SWP_NOZORDER;
     RECT rect = window.rect;
     switch (target) {
-    case Target::Keep:
-        flags |= SWP_NOMOVE | SWP_NOSIZE;
-        flags &= ~SWP_FRAMECHANGED;
-        break;
-    case Target::Minimized:
-        RememberNormalRect(window);
-        window.style = (window.style & ~WS_MAXIMIZE) | WS_MINIMIZE;
-        if (isFrame) {
-            CurrentPresenter().SetFrameState(FrameState::Minimized);
-        } else {
-            rect = MinimizedRect(window);
+        case Target::Keep:
+            flags |= SWP_NOMOVE | SWP_NOSIZE;
+            flags &= ~SWP_FRAMECHANGED;
+            break;
+        case Target::Minimized:
+            RememberNormalRect(window);
+            window.style = (window.style & ~WS_MAXIMIZE) | WS_MINIMIZE;
+            if (isFrame) {
+                CurrentPresenter().SetFrameState(FrameState::Minimized);
+            } else {
+                rect = MinimizedRect(window);
+            }
+            break;
+        case Target::Maximized: {
+            RememberNormalRect(window);
+            window.style = (window.style & ~WS_MINIMIZE) | WS_MAXIMIZE;
+            if (isFrame) {
+                CurrentPresenter().SetFrameState(FrameState::Maximized);
+            } else {
+                const MINMAXINFO info = QueryMinMaxInfo(window);
+                rect = RECT{info.ptMaxPosition.x, info.ptMaxPosition.y,
+                            info.ptMaxPosition.x + info.ptMaxSize.x, info.ptMaxPosition.y + info.ptMaxSize.y};
+            }
+            break;
         }
-        break;
-    case Target::Maximized: {
-        RememberNormalRect(window);
-        window.style = (window.style & ~WS_MINIMIZE) | WS_MAXIMIZE;
-        if (isFrame) {
-            CurrentPresenter().SetFrameState(FrameState::Maximized);
-        } else {
-            const MINMAXINFO info = QueryMinMaxInfo(window);
-            rect = RECT{info.ptMaxPosition.x, info.ptMaxPosition.y, info.ptMaxPosition.x + info.ptMaxSize.x,
-                        info.ptMaxPosition.y + info.ptMaxSize.y};
-        }
-        break;
-    }
-    case Target::Normal:
-        if (window.IsMinimized()) window.minimizedPosition = POINT{window.rect.left, window.rect.top};
-        window.style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
-        if (isFrame) {
-            CurrentPresenter().SetFrameState(FrameState::Normal);
-        } else {
-            rect = window.normalRect;
-        }
-        break;
+        case Target::Normal:
+            if (window.IsMinimized()) window.minimizedPosition = POINT{window.rect.left, window.rect.top};
+            window.style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+            if (isFrame) {
+                CurrentPresenter().SetFrameState(FrameState::Normal);
+            } else {
+                rect = window.normalRect;
+            }
+            break;
     }
     if (!window.alive) return wasVisible;
     SetWindowPosition(window, HWND_TOP, rect.left, rect.top, Width(rect), Height(rect), flags);
@@ -302,7 +296,8 @@ void FitFrameToScreen() {
     const SIZE screen = GetScreenSize();
     ExposeScreenArea(RECT{0, 0, screen.cx, screen.cy});
     if (frame == nullptr) return;
-    SetWindowPosition(*frame, nullptr, 0, 0, screen.cx, screen.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FROMSCREEN);
+    SetWindowPosition(*frame, nullptr, 0, 0, screen.cx, screen.cy,
+                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_FROMSCREEN);
 }
 
 }  // namespace win::detail

@@ -7,7 +7,7 @@ namespace win::detail {
 
 inline constexpr UINT SWP_NOCLIENTSIZE = 0x0800;  // WM_WINDOWPOSCHANGED: the client kept its size
 inline constexpr UINT SWP_NOCLIENTMOVE = 0x1000;  // WM_WINDOWPOSCHANGED: the client did not move
-inline constexpr UINT SWP_FROMSCREEN = 0x8000;     // the frame follows the screen; ask no presenter
+inline constexpr UINT SWP_FROMSCREEN = 0x8000;    // the frame follows the screen; ask no presenter
 
 bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
 bool ShowWindowWith(Window& window, int command);

@@ -24,7 +24,8 @@ BOOL IsRectEmpty(const RECT* rect) { return rect == nullptr || IsRectEmpty(*rect
 
 BOOL EqualRect(const RECT* a, const RECT* b) {
     if (a == nullptr || b == nullptr) return FALSE;
-    return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom ? TRUE : FALSE;
+    return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom ? TRUE
+                                                                                                    : FALSE;
 }
 
 BOOL PtInRect(const RECT* rect, POINT point) {
@@ -67,8 +68,8 @@ BOOL UnionRect(RECT* destination, const RECT* a, const RECT* b) {
     } else if (bEmpty) {
         *destination = *a;
     } else {
-        *destination = RECT{std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
-                            std::max(a->bottom, b->bottom)};
+        *destination = RECT{std::min(a->left, b->left), std::min(a->top, b->top),
+                            std::max(a->right, b->right), std::max(a->bottom, b->bottom)};
     }
     return TRUE;
 }

@@ -4,8 +4,8 @@
 
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/NonClient.h"
-#include "platform/ui/Placement.h"
 #include "platform/ui/Painting.h"
+#include "platform/ui/Placement.h"
 
 namespace win {
 
@@ -71,20 +71,17 @@ HWND GetWindow(HWND handle, UINT relation) {
     const std::vector<Window*>& siblings = window->parent->children;
     const std::size_t index = IndexIn(siblings, window);
     switch (relation) {
-    case GW_HWNDFIRST:
-        return siblings.front()->handle;
-    case GW_HWNDLAST:
-        return siblings.back()->handle;
-    case GW_HWNDNEXT:
-        return index + 1 < siblings.size() ? siblings[index + 1]->handle : nullptr;
-    case GW_HWNDPREV:
-        return index > 0 && index < siblings.size() ? siblings[index - 1]->handle : nullptr;
-    default:
-        return nullptr;
+        case GW_HWNDFIRST: return siblings.front()->handle;
+        case GW_HWNDLAST: return siblings.back()->handle;
+        case GW_HWNDNEXT: return index + 1 < siblings.size() ? siblings[index + 1]->handle : nullptr;
+        case GW_HWNDPREV: return index > 0 && index < siblings.size() ? siblings[index - 1]->handle : nullptr;
+        default: return nullptr;
     }
 }
 
-HWND GetTopWindow(HWND handle) { return GetWindow(handle != nullptr ? handle : GetDesktopWindow(), GW_CHILD); }
+HWND GetTopWindow(HWND handle) {
+    return GetWindow(handle != nullptr ? handle : GetDesktopWindow(), GW_CHILD);
+}
 
 HWND GetNextWindow(HWND window, UINT relation) { return GetWindow(window, relation); }
 
@@ -139,7 +136,8 @@ HWND WindowFromPoint(POINT screen) { return HandleOf(DeepestAt(Tree().Desktop(),
 HWND ChildWindowFromPoint(HWND parentHandle, POINT client) {
     Window* parent = Tree().FindOrDesktop(parentHandle);
     if (parent == nullptr) return nullptr;
-    const RECT area{0, 0, parent->client.right - parent->client.left, parent->client.bottom - parent->client.top};
+    const RECT area{0, 0, parent->client.right - parent->client.left,
+                    parent->client.bottom - parent->client.top};
     if (!RectContains(area, client)) return nullptr;
     const POINT origin = ClientOrigin(*parent);
     const POINT screen{client.x + origin.x, client.y + origin.y};
@@ -164,7 +162,8 @@ BOOL GetWindowRect(HWND handle, RECT* rect) {
 BOOL GetClientRect(HWND handle, RECT* rect) {
     Window* window = Tree().FindOrDesktop(handle);
     if (window == nullptr || rect == nullptr) return FALSE;
-    *rect = RECT{0, 0, window->client.right - window->client.left, window->client.bottom - window->client.top};
+    *rect =
+        RECT{0, 0, window->client.right - window->client.left, window->client.bottom - window->client.top};
     return TRUE;
 }
 

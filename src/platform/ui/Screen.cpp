@@ -22,18 +22,22 @@ class DetachedPresenter final : public Presenter {
 public:
     DWORD Now() override {
         using namespace std::chrono;
-        return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        return static_cast<DWORD>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
     void Poll() override {}
     void Wait(std::optional<DWORD> deadline) override {
         if (!deadline) {
-            std::fprintf(stderr, "fablecore: the message loop waits for input, but no presenter is attached\n");
+            std::fprintf(stderr,
+                         "fablecore: the message loop waits for input, but no presenter is attached\n");
             std::abort();
         }
         DWORD now = Now();
         if (static_cast<LONG>(*deadline - now) > 0) Sleep(*deadline - now);
     }
-    void Sleep(DWORD milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+    void Sleep(DWORD milliseconds) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
     void Present() override {}
     SIZE RequestFrameSize(SIZE size) override { return size; }
     void SetFrameState(FrameState) override {}

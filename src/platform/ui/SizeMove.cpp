@@ -37,10 +37,13 @@ RECT DraggedRect(const Drag& drag, POINT delta) {
     const bool left = drag.edge == WMSZ_LEFT || drag.edge == WMSZ_TOPLEFT || drag.edge == WMSZ_BOTTOMLEFT;
     const bool right = drag.edge == WMSZ_RIGHT || drag.edge == WMSZ_TOPRIGHT || drag.edge == WMSZ_BOTTOMRIGHT;
     const bool top = drag.edge == WMSZ_TOP || drag.edge == WMSZ_TOPLEFT || drag.edge == WMSZ_TOPRIGHT;
-    const bool bottom = drag.edge == WMSZ_BOTTOM || drag.edge == WMSZ_BOTTOMLEFT || drag.edge == WMSZ_BOTTOMRIGHT;
+    const bool bottom =
+        drag.edge == WMSZ_BOTTOM || drag.edge == WMSZ_BOTTOMLEFT || drag.edge == WMSZ_BOTTOMRIGHT;
     const POINT& minimum = drag.limits.ptMinTrackSize;
     const POINT& maximum = drag.limits.ptMaxTrackSize;
-    auto clampSize = [](LONG size, LONG low, LONG high) { return std::clamp(size, std::min(low, high), high); };
+    auto clampSize = [](LONG size, LONG low, LONG high) {
+        return std::clamp(size, std::min(low, high), high);
+    };
     if (left) r.left = r.right - clampSize(r.right - (r.left + delta.x), minimum.x, maximum.x);
     if (right) r.right = r.left + clampSize(r.right + delta.x - r.left, minimum.x, maximum.x);
     if (top) r.top = r.bottom - clampSize(r.bottom - (r.top + delta.y), minimum.y, maximum.y);
@@ -68,8 +71,8 @@ void RunSizeMoveLoop(Window& window, UINT command, POINT screenPoint) {
     if (!moving && (window.IsMinimized() || !(window.style & WS_THICKFRAME))) return;
     auto hold = Tree().Hold(window);
     const bool byMouse = (command & 0x000F) != 0;
-    Drag drag{window, moving, moving ? 0u : (byMouse ? (command & 0x000F) : WMSZ_BOTTOMRIGHT), screenPoint,
-              window.rect, QueryMinMaxInfo(window)};
+    Drag drag{window,      moving,      moving ? 0u : (byMouse ? (command & 0x000F) : WMSZ_BOTTOMRIGHT),
+              screenPoint, window.rect, QueryMinMaxInfo(window)};
     if (!window.alive) return;
     if (!byMouse) GetCursorPos(&drag.start);
     POINT keyboardDelta{0, 0};

@@ -38,8 +38,9 @@ bool Passes(const Timer& timer, HWND filter) { return PassesFilter(timer.window,
 
 void KillTimersOf(HWND window) {
     auto& timers = Timers().timers;
-    timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window; }),
-                 timers.end());
+    timers.erase(
+        std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window; }),
+        timers.end());
 }
 
 std::optional<DWORD> NextTimerDue(HWND filter) {
@@ -83,8 +84,9 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT milliseconds, TIMERPROC proc) {
     const UINT interval = std::clamp<UINT>(milliseconds, USER_TIMER_MINIMUM, 0x7FFFFFFF);
     const DWORD due = Now() + interval;
     if (window == nullptr) {
-        auto found = std::find_if(list.timers.begin(), list.timers.end(),
-                                  [&](const Timer& t) { return t.window == nullptr && id != 0 && t.id == id; });
+        auto found = std::find_if(list.timers.begin(), list.timers.end(), [&](const Timer& t) {
+            return t.window == nullptr && id != 0 && t.id == id;
+        });
         if (found != list.timers.end()) {
             *found = Timer{nullptr, id, interval, due, proc};
             return id;
@@ -105,7 +107,8 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT milliseconds, TIMERPROC proc) {
 
 BOOL KillTimer(HWND window, UINT_PTR id) {
     auto& timers = Timers().timers;
-    auto found = std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.window == window && t.id == id; });
+    auto found = std::find_if(timers.begin(), timers.end(),
+                              [&](const Timer& t) { return t.window == window && t.id == id; });
     if (found == timers.end()) return FALSE;
     timers.erase(found);
     return TRUE;

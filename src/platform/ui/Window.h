@@ -39,9 +39,8 @@ ULONG_PTR SetClassLongPtrA(HWND window, int index, LONG_PTR value);
 // Destruction destroys owned windows first, hides the window, sends WM_DESTROY to it and then to its
 // children, and WM_NCDESTROY to the children before the window itself. A window may be destroyed
 // from inside its own window procedure.
-HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                     void* param);
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
 BOOL DestroyWindow(HWND window);
 BOOL IsWindow(HWND window);
 

@@ -24,24 +24,17 @@ LONG_PTR GetWindowLongPtrA(HWND handle, int index) {
     Window* window = Tree().FindOrDesktop(handle);
     if (window == nullptr) return 0;
     switch (index) {
-    case GWLP_WNDPROC:
-        return reinterpret_cast<LONG_PTR>(window->proc);
-    case GWLP_HINSTANCE:
-        return reinterpret_cast<LONG_PTR>(window->instance);
-    case GWLP_HWNDPARENT:
-        return reinterpret_cast<LONG_PTR>(window->IsChild() ? window->parent->handle
-                                          : window->owner != nullptr ? window->owner->handle
-                                                                     : nullptr);
-    case GWLP_ID:
-        return static_cast<LONG_PTR>(window->id);
-    case GWL_STYLE:
-        return static_cast<LONG_PTR>(window->style);
-    case GWL_EXSTYLE:
-        return static_cast<LONG_PTR>(window->exStyle);
-    case GWLP_USERDATA:
-        return window->userData;
-    default:
-        break;
+        case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->proc);
+        case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(window->instance);
+        case GWLP_HWNDPARENT:
+            return reinterpret_cast<LONG_PTR>(window->IsChild()          ? window->parent->handle
+                                              : window->owner != nullptr ? window->owner->handle
+                                                                         : nullptr);
+        case GWLP_ID: return static_cast<LONG_PTR>(window->id);
+        case GWL_STYLE: return static_cast<LONG_PTR>(window->style);
+        case GWL_EXSTYLE: return static_cast<LONG_PTR>(window->exStyle);
+        case GWLP_USERDATA: return window->userData;
+        default: break;
     }
     if (!ValidExtraIndex(*window, index)) return 0;
     LONG_PTR value = 0;
@@ -54,35 +47,26 @@ LONG_PTR SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) {
     if (window == nullptr) return 0;
     const LONG_PTR previous = GetWindowLongPtrA(handle, index);
     switch (index) {
-    case GWLP_WNDPROC:
-        if (value != 0) window->proc = reinterpret_cast<WNDPROC>(value);
-        return previous;
-    case GWLP_HINSTANCE:
-        window->instance = reinterpret_cast<HINSTANCE>(value);
-        return previous;
-    case GWLP_HWNDPARENT:
-        if (!window->IsChild()) {
-            Window* owner = Tree().Find(reinterpret_cast<HWND>(value));
-            window->owner = owner != nullptr && owner != window ? &TopLevelOf(*owner) : nullptr;
+        case GWLP_WNDPROC:
+            if (value != 0) window->proc = reinterpret_cast<WNDPROC>(value);
+            return previous;
+        case GWLP_HINSTANCE: window->instance = reinterpret_cast<HINSTANCE>(value); return previous;
+        case GWLP_HWNDPARENT:
+            if (!window->IsChild()) {
+                Window* owner = Tree().Find(reinterpret_cast<HWND>(value));
+                window->owner = owner != nullptr && owner != window ? &TopLevelOf(*owner) : nullptr;
+            }
+            return previous;
+        case GWLP_ID: window->id = static_cast<UINT_PTR>(value); return previous;
+        case GWL_STYLE: {
+            // Visibility and the minimised and maximised states change only through ShowWindow.
+            const DWORD kept = WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_CHILD;
+            window->style = (window->style & kept) | (static_cast<DWORD>(value) & ~kept);
+            return previous;
         }
-        return previous;
-    case GWLP_ID:
-        window->id = static_cast<UINT_PTR>(value);
-        return previous;
-    case GWL_STYLE: {
-        // Visibility and the minimised and maximised states change only through ShowWindow.
-        const DWORD kept = WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_CHILD;
-        window->style = (window->style & kept) | (static_cast<DWORD>(value) & ~kept);
-        return previous;
-    }
-    case GWL_EXSTYLE:
-        window->exStyle = static_cast<DWORD>(value);
-        return previous;
-    case GWLP_USERDATA:
-        window->userData = value;
-        return previous;
-    default:
-        break;
+        case GWL_EXSTYLE: window->exStyle = static_cast<DWORD>(value); return previous;
+        case GWLP_USERDATA: window->userData = value; return previous;
+        default: break;
     }
     if (!ValidExtraIndex(*window, index)) return 0;
     std::memcpy(window->extra.data() + index, &value, kSlot);
@@ -90,7 +74,9 @@ LONG_PTR SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) {
 }
 
 LONG_PTR GetWindowLongA(HWND window, int index) { return GetWindowLongPtrA(window, index); }
-LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value) { return SetWindowLongPtrA(window, index, value); }
+LONG_PTR SetWindowLongA(HWND window, int index, LONG_PTR value) {
+    return SetWindowLongPtrA(window, index, value);
+}
 
 BOOL SetPropA(HWND handle, const char* name, HANDLE data) {
     Window* window = Tree().Find(handle);
@@ -135,7 +121,8 @@ int GetWindowTextA(HWND window, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) return 0;
     buffer[0] = '\0';
     if (Tree().Find(window) == nullptr) return 0;
-    return static_cast<int>(SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthA(HWND window) {

@@ -13,21 +13,16 @@ namespace {
 
 LPCSTR CursorForHit(int hit) {
     switch (hit) {
-    case HTLEFT:
-    case HTRIGHT:
-        return IDC_SIZEWE;
-    case HTTOP:
-    case HTBOTTOM:
-        return IDC_SIZENS;
-    case HTTOPLEFT:
-    case HTBOTTOMRIGHT:
-    case HTGROWBOX:
-        return IDC_SIZENWSE;
-    case HTTOPRIGHT:
-    case HTBOTTOMLEFT:
-        return IDC_SIZENESW;
-    default:
-        return IDC_ARROW;
+        case HTLEFT:
+        case HTRIGHT: return IDC_SIZEWE;
+        case HTTOP:
+        case HTBOTTOM: return IDC_SIZENS;
+        case HTTOPLEFT:
+        case HTBOTTOMRIGHT:
+        case HTGROWBOX: return IDC_SIZENWSE;
+        case HTTOPRIGHT:
+        case HTBOTTOMLEFT: return IDC_SIZENESW;
+        default: return IDC_ARROW;
     }
 }
 
@@ -56,7 +51,8 @@ LRESULT EraseWithClassBackground(Window& window, HDC dc) {
     HBRUSH brush = window.windowClass->background;
     if (brush == nullptr || dc == nullptr) return 0;
     const auto value = reinterpret_cast<ULONG_PTR>(brush);
-    if (value <= static_cast<ULONG_PTR>(COLOR_INFOBK) + 1) brush = GetSysColorBrush(static_cast<int>(value) - 1);
+    if (value <= static_cast<ULONG_PTR>(COLOR_INFOBK) + 1)
+        brush = GetSysColorBrush(static_cast<int>(value) - 1);
     RECT client{0, 0, window.client.right - window.client.left, window.client.bottom - window.client.top};
     FillRect(dc, &client, brush);
     return 1;

@@ -38,11 +38,11 @@ struct Window {
     WNDPROC proc = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
-    Window* parent = nullptr;  // the desktop for top-level windows; null only for the desktop itself
-    Window* owner = nullptr;   // top-level windows only
+    Window* parent = nullptr;       // the desktop for top-level windows; null only for the desktop itself
+    Window* owner = nullptr;        // top-level windows only
     std::vector<Window*> children;  // z-order, topmost first
-    RECT rect{};    // window rectangle in the parent's client coordinates
-    RECT client{};  // client rectangle in the parent's client coordinates
+    RECT rect{};                    // window rectangle in the parent's client coordinates
+    RECT client{};                  // client rectangle in the parent's client coordinates
     std::string text;
     UINT_PTR id = 0;  // child id, or the menu handle of a top-level window
     HINSTANCE instance = nullptr;
@@ -52,13 +52,13 @@ struct Window {
     RECT normalRect{};  // the restored rectangle while minimised or maximised
     POINT minimizedPosition{-1, -1};
     // Painting.
-    Region update;              // client coordinates
-    bool erasePending = false;  // the background is to be erased before the next paint
-    bool frameUpdate = false;   // the non-client area is to be drawn again
+    Region update;               // client coordinates
+    bool erasePending = false;   // the background is to be erased before the next paint
+    bool frameUpdate = false;    // the non-client area is to be drawn again
     bool captionActive = false;  // as the last WM_NCACTIVATE passed to the default handling said
-    HDC ownDC = nullptr;        // CS_OWNDC and CS_CLASSDC windows
-    bool painting = false;      // between BeginPaint and EndPaint
-    Region paintClip;           // screen coordinates, while painting
+    HDC ownDC = nullptr;         // CS_OWNDC and CS_CLASSDC windows
+    bool painting = false;       // between BeginPaint and EndPaint
+    Region paintClip;            // screen coordinates, while painting
 
     bool destroying = false;  // DestroyWindow has begun
     bool alive = true;        // false once WM_NCDESTROY has been sent
@@ -74,8 +74,8 @@ public:
     WindowTree();
 
     Window& Desktop() { return *desktop_; }
-    Window* Find(HWND handle) const;              // live windows only (not the desktop)
-    Window* FindOrDesktop(HWND handle) const;      // also the desktop's handle
+    Window* Find(HWND handle) const;           // live windows only (not the desktop)
+    Window* FindOrDesktop(HWND handle) const;  // also the desktop's handle
     std::shared_ptr<Window> Hold(const Window& window) const;
 
     // Classes.
@@ -110,7 +110,7 @@ WindowTree& Tree();
 
 // Helpers over the tree.
 bool IsDescendant(const Window& ancestor, const Window& window);  // strictly below it
-Window& TopLevelOf(Window& window);                                // the window itself when top-level
+Window& TopLevelOf(Window& window);                               // the window itself when top-level
 bool IsVisibleOnScreen(const Window& window);  // the window and all its ancestors have WS_VISIBLE
 bool IsEnabledWithAncestors(const Window& window);
 // The topmost visible, enabled top-level window that the window owns; null when there is none.

@@ -24,9 +24,7 @@ enum Dynamic : int {
 inline constexpr std::int16_t kImpactResolveID = 1005;
 
 // The story point id of dynamic 0-7.
-constexpr std::int16_t DynamicPointID(int dynamic) {
-    return static_cast<std::int16_t>(1000 + 10 * dynamic);
-}
+constexpr std::int16_t DynamicPointID(int dynamic) { return static_cast<std::int16_t>(1000 + 10 * dynamic); }
 
 // The id of value 0 (the first) or 1 (the second) of dynamic 0-7.
 constexpr std::int16_t DynamicValue(int dynamic, int valueIndex) {

@@ -7,14 +7,10 @@
 #include "storymodel/engine/TheoryTables.h"
 
 // Whether the id is one of the 256 elements (85-340).
-constexpr bool IsElementID(int id) {
-    return id >= kFirstElementID && id < kFirstGroupID;
-}
+constexpr bool IsElementID(int id) { return id >= kFirstElementID && id < kFirstGroupID; }
 // An element's rank 0-63 among the elements of its class: the same element has the same rank in
 // every class.
-constexpr int ElementRank(int elementId) {
-    return (elementId - kFirstElementID) % kElementsPerClass;
-}
+constexpr int ElementRank(int elementId) { return (elementId - kFirstElementID) % kElementsPerClass; }
 
 // The row of the id, or null when the id is not in the table. The row's first field is its code.
 const ElementRecord* ElementRecordByID(std::int16_t id);

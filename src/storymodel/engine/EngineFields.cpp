@@ -22,7 +22,8 @@ std::array<std::uint8_t, 256> MakePartnerTable() {
     }
     std::array<std::uint8_t, 256> table{};
     for (int v = 0; v < 256; ++v) {
-        table[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>((v & 0xC0) | partnerRank[static_cast<std::size_t>(v & 63)]);
+        table[static_cast<std::size_t>(v)] =
+            static_cast<std::uint8_t>((v & 0xC0) | partnerRank[static_cast<std::size_t>(v & 63)]);
     }
     return table;
 }
@@ -75,7 +76,8 @@ EngineColumn EngineFieldColumn(const EngineRecordSet& records, int field) {
             case kSolutionOffset: column = {Op::kPartner, r(field - 2)}; break;
             case kDirectionOffset: column = {Op::kPartner, r(field - 1)}; break;
             case kCatalystOffset:
-                column = field == 9 ? EngineColumn{Op::kByte, r(9)} : EngineColumn{Op::kMovedIssue, r(9), r(3), r(field - 6)};
+                column = field == 9 ? EngineColumn{Op::kByte, r(9)}
+                                    : EngineColumn{Op::kMovedIssue, r(9), r(3), r(field - 6)};
                 break;
             default: column = {Op::kByte, r(field)}; break;
         }

@@ -28,9 +28,7 @@ using EngineRecordSet = std::array<const std::uint8_t*, kEngineRecordCount>;
 
 // The offset in its throughline's block (kDomainOffset .. kFlawOffset) of the point whose value
 // engine field or record 1-40 holds.
-constexpr int EngineFieldOffset(int field) {
-    return (field - 1) % 10;
-}
+constexpr int EngineFieldOffset(int field) { return (field - 1) % 10; }
 
 // Whether the reader ever reads the record: 0, 3, 4, 5, 7, 9, 10, 13, 14, 15, 17, 20, 23, 24, 25,
 // 27, 30, 33, 34, 35, 37, 40 and 41-44. The others may hold anything.
@@ -108,10 +106,12 @@ void EngineColumn::ForEach(Visit visit) const {
             break;
         }
         case Op::kMovedIssue:
-            for (std::size_t n = 0; n < kCount; ++n) visit(n, static_cast<std::uint8_t>(a[n] - (b[n] & 0xF0) + (c[n] & 0xF0)));
+            for (std::size_t n = 0; n < kCount; ++n)
+                visit(n, static_cast<std::uint8_t>(a[n] - (b[n] & 0xF0) + (c[n] & 0xF0)));
             break;
         case Op::kSignpost:
-            for (std::size_t n = 0; n < kCount; ++n) visit(n, static_cast<std::uint8_t>((a[n] >> 4) * 4 + ((b[n] >> shift) & 3)));
+            for (std::size_t n = 0; n < kCount; ++n)
+                visit(n, static_cast<std::uint8_t>((a[n] >> 4) * 4 + ((b[n] >> shift) & 3)));
             break;
     }
 }

@@ -2,10 +2,10 @@
 
 #include "storymodel/engine/QuadPartners.h"
 #include "storymodel/engine/StoryPointTable.h"
-#include "storymodel/engine/ValueIndexes.h"
 #include "storymodel/engine/StructurePasses.h"
 #include "storymodel/engine/StructurePlaces.h"
 #include "storymodel/engine/ThroughlineBuilder.h"
+#include "storymodel/engine/ValueIndexes.h"
 
 namespace {
 
@@ -24,9 +24,11 @@ void EncodeEngineRecords(const BuiltStoryPoints& points, std::uint16_t index, En
     records[0][n] = EngineDynamicsByte(index);
     for (int row = 0; row < kStoryPointCount; ++row) {
         const StoryPointRecord& point = kStoryPointTable[static_cast<std::size_t>(row)];
-        if (point.engineField < 1 || point.engineField > 40 || !points.written[static_cast<std::size_t>(row)]) continue;
+        if (point.engineField < 1 || point.engineField > 40 || !points.written[static_cast<std::size_t>(row)])
+            continue;
         const int value = ValueIndexForID(point.kind, points.GetValueAt(row));
-        records[static_cast<std::size_t>(point.engineField)][n] = static_cast<std::uint8_t>(value < 0 ? 0 : value);
+        records[static_cast<std::size_t>(point.engineField)][n] =
+            static_cast<std::uint8_t>(value < 0 ? 0 : value);
     }
     for (int throughline = 0; throughline < 4; ++throughline) {
         std::uint8_t order = 0;
@@ -44,10 +46,13 @@ StoryformBuildInput EngineStoryformInput(std::uint16_t index) {
     index &= kStoryformIndexMask;
     StoryformBuildInput input = StoryformBuildInput::ForNumber(index, 0);
     const int objectiveClass = ((index >> 5) & 3) + 1;
-    const int crucialClass = input.IsChange() ? objectiveClass : QuadPartner(input.GrowthPairKind(), objectiveClass);
-    const StructureCode code = {static_cast<char>('0' + crucialClass), static_cast<char>('1' + ((index >> 3) & 3)),
+    const int crucialClass =
+        input.IsChange() ? objectiveClass : QuadPartner(input.GrowthPairKind(), objectiveClass);
+    const StructureCode code = {static_cast<char>('0' + crucialClass),
+                                static_cast<char>('1' + ((index >> 3) & 3)),
                                 static_cast<char>('1' + ((index >> 1) & 3)),
-                                static_cast<char>('0' + CrucialElementPosition(index & 1, input.IsSuccess())), '0',
+                                static_cast<char>('0' + CrucialElementPosition(index & 1, input.IsSuccess())),
+                                '0',
                                 '\0'};
     input.crucialElement = static_cast<std::int16_t>(DefaultIDAt(code.data()));
     return input;

@@ -50,7 +50,8 @@ void EngineTableReader::Load() {
     if (!gEngineFile || !PFMIsOpenFile(gEngineFile)) return;
     PFMFileScope scope(gEngineFile, false);
     for (int k = 0; k < kEngineRecordCount; ++k) {
-        if (!IsEngineRecordRead(k) || !PFMIsRawSegment(kEngineRecordType, static_cast<std::uint16_t>(k))) continue;
+        if (!IsEngineRecordRead(k) || !PFMIsRawSegment(kEngineRecordType, static_cast<std::uint16_t>(k)))
+            continue;
         void* data = PFMCheckOut(kEngineRecordType, static_cast<std::uint16_t>(k));
         if (!data) continue;
         if (MemSize(data) < kEngineRecordSize) {

@@ -23,7 +23,9 @@ public:
 
     // The field's value (0-56) for the storyform index (the number's low 14 bits); 0 for other
     // field numbers.
-    std::uint8_t GetEngineField(int field, std::uint16_t index) { return EngineFieldValue(Records(), field, index); }
+    std::uint8_t GetEngineField(int field, std::uint16_t index) {
+        return EngineFieldValue(Records(), field, index);
+    }
     // Every record the fields read, loaded.
     const EngineRecordSet& Records();
 

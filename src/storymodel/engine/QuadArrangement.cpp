@@ -102,7 +102,8 @@ const LevelRow& RowWithOrder(const Table& rows, int digitIndex, int number) {
 void SetFirstSteps(Table& rows, int number) {
     for (LevelRow& row : rows) {
         const auto found = std::find(row.order.begin(), row.order.end(), number);
-        row.firstStep = found == row.order.end() ? std::int16_t{-1} : static_cast<std::int16_t>(found - row.order.begin());
+        row.firstStep = found == row.order.end() ? std::int16_t{-1}
+                                                 : static_cast<std::int16_t>(found - row.order.begin());
     }
 }
 
@@ -122,13 +123,17 @@ MatchedRows MatchRows(const ArrangementRecord& record, bool fromRotation, int di
                       Matchable matchable) {
     MatchedRows rows{};
     if (fromRotation) {
-        rows.rotation = FindRow(record.rotations, [&](int, const LevelRow& row) { return row.Digit(0) == digit; });
+        rows.rotation =
+            FindRow(record.rotations, [&](int, const LevelRow& row) { return row.Digit(0) == digit; });
         const int second = record.rotations[At(rows.rotation)].Digit(1);
-        rows.swap = FindRow(record.swaps, [&](int i, const LevelRow& row) { return matchable(i) && row.Contains(second); });
+        rows.swap = FindRow(record.swaps,
+                            [&](int i, const LevelRow& row) { return matchable(i) && row.Contains(second); });
         rows.pick = rows.rotation;
     } else {
-        rows.swap = FindRow(record.swaps, [&](int i, const LevelRow& row) { return matchable(i) && row.Contains(digit); });
-        rows.rotation = FindRow(record.rotations, [&](int, const LevelRow& row) { return row.Digit(0) == partner; });
+        rows.swap = FindRow(record.swaps,
+                            [&](int i, const LevelRow& row) { return matchable(i) && row.Contains(digit); });
+        rows.rotation =
+            FindRow(record.rotations, [&](int, const LevelRow& row) { return row.Digit(0) == partner; });
         rows.pick = rows.swap;
     }
     return rows;
@@ -177,8 +182,8 @@ void Rotate(ThroughlineStructure& structure, const StructureCode& working, const
 
 // The exchange and the rotation of one step, in the Driver's order: Action exchanges first,
 // Decision rotates first.
-void RunMovePair(const StoryformBuildInput& input, ThroughlineStructure& structure, const StructureCode& working,
-                 Move exchange, Move rotation) {
+void RunMovePair(const StoryformBuildInput& input, ThroughlineStructure& structure,
+                 const StructureCode& working, Move exchange, Move rotation) {
     if (input.IsAction()) {
         exchange.byNode = true;
         Exchange(structure, working, exchange);
@@ -222,7 +227,8 @@ bool LevelRow::Contains(int digit) const {
 
 void ChooseArrangementTables(const StoryformBuildInput& input, int variant, ArrangementRecord& record) {
     if (variant == 0) {
-        const bool first = (input.IsAction() && input.IsSuccess()) || (input.IsDecision() && input.IsFailure());
+        const bool first =
+            (input.IsAction() && input.IsSuccess()) || (input.IsDecision() && input.IsFailure());
         record.flag = first ? 0 : 1;
     } else {
         record.flag = input.IsIntuitive() ? 1 : 0;
@@ -244,13 +250,14 @@ int ArrangeTargetDigit(const StoryformBuildInput& input, const LevelRow& swapRow
     return swapRow.Contains(rotationRow.Digit(1)) ? rotationRow.Digit(0) : 0;
 }
 
-void ArrangeVariant0(const StoryformBuildInput& input, ThroughlineStructure& structure, ArrangementRecord& record,
-                     const StructureCode& crucial) {
+void ArrangeVariant0(const StoryformBuildInput& input, ThroughlineStructure& structure,
+                     ArrangementRecord& record, const StructureCode& crucial) {
     ChooseArrangementTables(input, 0, record);
     const int u = crucial[0] - '0';
     const std::uint16_t flag = record.flag;
-    const MatchedRows matched = MatchRows(record, input.IsDecision(), u, QuadPartner(0, u),
-                                          [flag](int row) { return flag == 0 ? row == 0 || row == 3 : row <= 1; });
+    const MatchedRows matched = MatchRows(record, input.IsDecision(), u, QuadPartner(0, u), [flag](int row) {
+        return flag == 0 ? row == 0 || row == 3 : row <= 1;
+    });
     const CircularOrder order = CircularOrder::ForCode(Variant0OrderCode(input, flag, matched.pick));
     const int i1 = order.IndexOfRow(matched.swap);
     const int i2 = order.IndexOfRow(matched.rotation);
@@ -288,13 +295,14 @@ void ArrangeVariant0(const StoryformBuildInput& input, ThroughlineStructure& str
     }
 }
 
-void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& structure, ArrangementRecord& record,
-                     const StructureCode& crucial) {
+void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& structure,
+                     ArrangementRecord& record, const StructureCode& crucial) {
     ChooseArrangementTables(input, 1, record);
     const int u = crucial[3] - '0';
     const std::uint16_t flag = record.flag;
-    const MatchedRows matched = MatchRows(record, input.IsBeer(), u, QuadPartner(1, u),
-                                          [flag](int row) { return flag == 0 ? row == 1 || row == 2 : row >= 2; });
+    const MatchedRows matched = MatchRows(record, input.IsBeer(), u, QuadPartner(1, u), [flag](int row) {
+        return flag == 0 ? row == 1 || row == 2 : row >= 2;
+    });
     const CircularOrder order = CircularOrder::ForCode(Variant1OrderCode(input, matched.pick));
     int i1 = order.IndexOfRow(matched.swap);
     int i2 = order.IndexOfRow(matched.rotation);
@@ -313,12 +321,12 @@ void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& str
     CircularOrder swapOrder = order;
     CircularOrder rotationOrder = order;
     if (flag == 0 && input.IsBeer()) {
-        swapOrder = CircularOrder({order.DigitAt(i1 + 8), order.DigitAt(i1 + 7), order.DigitAt(i1 + 6),
-                                   order.DigitAt(i1 + 5)});
+        swapOrder = CircularOrder(
+            {order.DigitAt(i1 + 8), order.DigitAt(i1 + 7), order.DigitAt(i1 + 6), order.DigitAt(i1 + 5)});
         i1 = 0;
     } else if (flag == 0) {
-        rotationOrder = CircularOrder({order.DigitAt(i2), order.DigitAt(i2 + 1), order.DigitAt(i2 + 2),
-                                       order.DigitAt(i2 + 3)});
+        rotationOrder = CircularOrder(
+            {order.DigitAt(i2), order.DigitAt(i2 + 1), order.DigitAt(i2 + 2), order.DigitAt(i2 + 3)});
         i2 = 0;
     } else if (input.IsBeer()) {
         swapOrder = arrangeQuadDigits(i2, i1);
@@ -333,7 +341,8 @@ void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& str
     for (int k = 3; k >= 0; --k) {
         for (int j = 0; j <= k; ++j) {
             record.swaps[At(swapOrder.RowAt(i1 + 3 - k + j))].order[At(j)] = static_cast<std::int16_t>(k + 1);
-            record.rotations[At(rotationOrder.RowAt(i2 + 3 - k + j))].order[At(j)] = static_cast<std::int16_t>(k + 1);
+            record.rotations[At(rotationOrder.RowAt(i2 + 3 - k + j))].order[At(j)] =
+                static_cast<std::int16_t>(k + 1);
         }
         if (k < 3) {
             const LevelRow& swapRow = record.swaps[At(swapOrder.RowAt(i1 + 3 - k))];
@@ -341,7 +350,8 @@ void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& str
             PlaceTargetDigit(target, k, ArrangeTargetDigit(input, swapRow, rotationRow, 1));
         }
     }
-    const bool swapsControl = (input.IsStop() && input.IsTimelock()) || (input.IsStart() && input.IsOptionlock());
+    const bool swapsControl =
+        (input.IsStop() && input.IsTimelock()) || (input.IsStart() && input.IsOptionlock());
     Table& firstStepTable = swapsControl ? record.swaps : record.rotations;
     SetFirstSteps(firstStepTable, 4);
     const Table& rotationControl = input.IsOptionlock() ? record.swaps : record.rotations;
@@ -355,8 +365,8 @@ void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& str
             const int rotationFirstStep = RowWithOrder(rotationControl, step - 1, x + 1).firstStep;
             const Move exchange{&RowWithOrder(record.swaps, step - 1, x + 1), x + 1, x - step + 1, step - 1,
                                 swapFirstStep == 0 || swapFirstStep == 1 ? 2 : 0};
-            const Move rotation{&RowWithOrder(record.rotations, step - 1, x + 1), x + 1, x - step + 1, step - 1,
-                                rotationFirstStep == 0 || rotationFirstStep == 2 ? 2 : 0};
+            const Move rotation{&RowWithOrder(record.rotations, step - 1, x + 1), x + 1, x - step + 1,
+                                step - 1, rotationFirstStep == 0 || rotationFirstStep == 2 ? 2 : 0};
             RunMovePair(input, structure, working, exchange, rotation);
         }
         if (x > 0) PlaceTargetDigit(working, x - 1, target[At(x - 1)] - '0');

@@ -50,7 +50,7 @@ int ArrangeTargetDigit(const StoryformBuildInput& input, const LevelRow& swapRow
 // problem (Change) or the code where the first arrangement left it (Steadfast). The second works
 // from the elements up to the classes, from the main character's problem (Steadfast) or where the
 // first arrangement left it (Change). Both fill the record.
-void ArrangeVariant0(const StoryformBuildInput& input, ThroughlineStructure& structure, ArrangementRecord& record,
-                     const StructureCode& crucial);
-void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& structure, ArrangementRecord& record,
-                     const StructureCode& crucial);
+void ArrangeVariant0(const StoryformBuildInput& input, ThroughlineStructure& structure,
+                     ArrangementRecord& record, const StructureCode& crucial);
+void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& structure,
+                     ArrangementRecord& record, const StructureCode& crucial);

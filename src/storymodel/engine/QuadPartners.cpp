@@ -37,13 +37,13 @@ bool FindQuadElement(const ThroughlineStructure& structure, StructureCode& code,
     // The class's element block: its group node and the 84 nodes after it, in code order. The
     // default arrangement tells which of its slots are element slots, and their codes.
     const StructureCode group = {code[0], '1', '1', '1', '3', '\0'};
-    const std::size_t first = static_cast<std::size_t>(NodeForCode(structure, group.data()) - structure.nodes.data());
+    const std::size_t first =
+        static_cast<std::size_t>(NodeForCode(structure, group.data()) - structure.nodes.data());
     const ThroughlineStructure& initial = GetDefaultThroughlineStructure();
     for (std::size_t slot = first; slot < first + static_cast<std::size_t>(BlockSize(3)); ++slot) {
         const int host = initial.nodes[slot].elementID;
         const int held = structure.nodes[slot].elementID;
-        if (!IsElementID(host) || !IsElementID(held) || ElementRank(held) != rank)
-            continue;
+        if (!IsElementID(host) || !IsElementID(held) || ElementRank(held) != rank) continue;
         std::copy_n(kElementTable[static_cast<std::size_t>(host)].code + 1, 3, code.begin() + 1);
         return true;
     }

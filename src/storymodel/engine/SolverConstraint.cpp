@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "storymodel/engine/ValueIndexes.h"
 #include "storymodel/engine/TheoryTables.h"
+#include "storymodel/engine/ValueIndexes.h"
 
 namespace {
 
@@ -11,7 +11,9 @@ bool InRange(const SolverConstraint& record, int i) { return i >= 0 && i <= reco
 
 }  // namespace
 
-bool SolverConstraint::IsValuePossible(int i) const { return InRange(*this, i) && valueMark[static_cast<std::size_t>(i)] > 0; }
+bool SolverConstraint::IsValuePossible(int i) const {
+    return InRange(*this, i) && valueMark[static_cast<std::size_t>(i)] > 0;
+}
 
 void SolverConstraint::SetValueOrdinal(int i, std::uint8_t byte) {
     if (InRange(*this, i)) valueMark[static_cast<std::size_t>(i)] = byte;
@@ -29,7 +31,8 @@ void SolverConstraint::MarkClass(int i, int classIndex) {
 }
 
 void SolverConstraint::ClearValues() {
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(valueCount, 0)) + 1, valueMark.size());
+    const std::size_t n =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(valueCount, 0)) + 1, valueMark.size());
     std::fill_n(valueMark.begin(), n, 0);
     std::fill(classMask.begin(), classMask.end(), 0);
 }

@@ -11,21 +11,21 @@
 #include <vector>
 
 struct SolverConstraint {
-    std::uint16_t inUse = 0;      // 1 for a filled record; the first 0 ends the list
-    std::int16_t id = 0;          // story point id
-    std::int16_t index = 0;       // its row of the story point table
+    std::uint16_t inUse = 0;       // 1 for a filled record; the first 0 ends the list
+    std::int16_t id = 0;           // story point id
+    std::int16_t index = 0;        // its row of the story point table
     std::uint32_t attachment = 0;  // the caller's word for the point, 0 when none given
-    std::int16_t kind = 0;        // 1 dynamic, 2-5 domain, concern, issue and element level
+    std::int16_t kind = 0;         // 1 dynamic, 2-5 domain, concern, issue and element level
     std::int16_t engineField = 0;
-    std::int16_t valueCount = 0;  // 2, 4, 16 or 64
-    std::uint16_t open = 1;       // 1 when the writer fixed nothing
+    std::int16_t valueCount = 0;      // 2, 4, 16 or 64
+    std::uint16_t open = 1;           // 1 when the writer fixed nothing
     std::uint16_t possibleCount = 0;  // distinct values among the remaining storyforms
     // For a dynamic the value index of its only remaining value; for other points the value id
     // (class, type, variation, or element id of class 1: 85-148) of it; 0 when not settled.
     std::uint8_t result = 0;
-    std::uint8_t single = 0;          // the fixed value index, when one value is fixed
-    std::uint16_t allowedCount = 0;   // entries of `allowed`; 0 unless a list is fixed
-    std::uint16_t saturated = 0;      // 1 once every value has been seen in a count
+    std::uint8_t single = 0;         // the fixed value index, when one value is fixed
+    std::uint16_t allowedCount = 0;  // entries of `allowed`; 0 unless a list is fixed
+    std::uint16_t saturated = 0;     // 1 once every value has been seen in a count
     std::array<std::uint8_t, 65> allowed{};
     // By value index: 0 when the value does not occur among the remaining storyforms, else the
     // index + 1.

@@ -53,8 +53,7 @@ bool StoryFormManager::ArrangeForStoryform(ThroughlineStructure& shown, Throughl
                                            ThroughlineStructure& derived) {
     StoryformBuildInput input;
     BuiltStoryform built;
-    if (!StoryformBuildInput::FromStoryform(*this, input) || !CalcStoryformCodes(input, built))
-        return false;
+    if (!StoryformBuildInput::FromStoryform(*this, input) || !CalcStoryformCodes(input, built)) return false;
     shown = built.shown;
     arranged = built.p;
     derived = built.q;
@@ -65,6 +64,4 @@ bool StoryFormManager::ArrangeForStoryform(ThroughlineStructure& shown, Throughl
     return true;
 }
 
-void StoryFormManager::UpdateDynamicAppreciations() {
-    ::UpdateDynamicAppreciations(*this);
-}
+void StoryFormManager::UpdateDynamicAppreciations() { ::UpdateDynamicAppreciations(*this); }

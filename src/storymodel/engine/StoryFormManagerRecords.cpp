@@ -20,9 +20,7 @@ constexpr FourCC kValuesInForceType = FourCCOf("FCAP");
 constexpr std::uint16_t kValuesInForceNumber = 0;
 
 // Rows whose values are kept: the story points themselves, not their value rows.
-bool IsKeptRow(const StoryPointRecord& row) {
-    return row.kind < kValueRow && row.code;
-}
+bool IsKeptRow(const StoryPointRecord& row) { return row.kind < kValueRow && row.code; }
 
 // The key of the list of allowed values of the row at the index, or the empty text for a row
 // without a code.
@@ -36,8 +34,7 @@ bool ReadStoredValue(PText& record, int index, std::int16_t& value) {
     std::int16_t stored = 0;
     if (record.GetEntry(kStoryPointTable[static_cast<std::size_t>(index)].code, 's', &stored) < 0)
         return false;
-    if (!IsStoredValueAcceptable(index, stored))
-        return false;
+    if (!IsStoredValueAcceptable(index, stored)) return false;
     value = stored;
     return true;
 }
@@ -53,13 +50,11 @@ std::vector<std::int16_t> ToVector(const SList& list) {
 // otherwise each value of the new list, from the last to the first, must match a value of the
 // stored one not matched before.
 bool ListsDiffer(const std::vector<std::int16_t>& stored, const std::vector<std::int16_t>& proposed) {
-    if (stored.size() != proposed.size())
-        return true;
+    if (stored.size() != proposed.size()) return true;
     std::vector<std::int16_t> unmatched = stored;
     for (auto value = proposed.rbegin(); value != proposed.rend(); ++value) {
         const auto found = std::find(unmatched.begin(), unmatched.end(), *value);
-        if (found == unmatched.end())
-            return true;
+        if (found == unmatched.end()) return true;
         unmatched.erase(found);
     }
     return false;
@@ -71,14 +66,12 @@ void StoryFormManager::LoadChoices() {
     PText valuesInForce(document_.GetStoryFile(), kValuesInForceType, kValuesInForceNumber);
     const bool haveValuesInForce = valuesInForce.IsPresent();
     for (int index = 0; index < kStoryPointCount; ++index) {
-        if (!IsKeptRow(kStoryPointTable[static_cast<std::size_t>(index)]))
-            continue;
+        if (!IsKeptRow(kStoryPointTable[static_cast<std::size_t>(index)])) continue;
         std::int16_t choice = 0;
         ReadStoredValue(responses_, index, choice);
         SetChoiceAt(index, choice);
         std::int16_t inForce = 0;
-        if (haveValuesInForce && ReadStoredValue(valuesInForce, index, inForce))
-            SetValueAt(index, inForce);
+        if (haveValuesInForce && ReadStoredValue(valuesInForce, index, inForce)) SetValueAt(index, inForce);
     }
     document_.SetClean();
 }
@@ -87,11 +80,9 @@ ErrCode StoryFormManager::SaveChoices() {
     PText valuesInForce(document_.GetStoryFile(), kValuesInForceType, kValuesInForceNumber);
     for (int index = 0; index < kStoryPointCount; ++index) {
         const StoryPointRecord& row = kStoryPointTable[static_cast<std::size_t>(index)];
-        if (!IsKeptRow(row))
-            continue;
+        if (!IsKeptRow(row)) continue;
         const StoryPointState& point = state_[static_cast<std::size_t>(index)];
-        if (point.changed)
-            responses_.SetNumberByName(row.code, 's', point.chosen);
+        if (point.changed) responses_.SetNumberByName(row.code, 's', point.chosen);
         valuesInForce.SetNumberByName(row.code, 's', point.effective);
     }
     return valuesInForce.Save();
@@ -100,19 +91,15 @@ ErrCode StoryFormManager::SaveChoices() {
 void StoryFormManager::GetMultipleChoices(int index, SList& values) const {
     values.SetCount(0);
     const std::string key = MultipleChoicesKey(index);
-    if (key.empty() || !responses_.HasKey(key))
-        return;
+    if (key.empty() || !responses_.HasKey(key)) return;
     std::string text(responses_.GetValueSize(key) + 1, '\0');
-    if (responses_.GetEntry(key, 'c', text.data(), static_cast<std::int32_t>(text.size())) < 0)
-        return;
+    if (responses_.GetEntry(key, 'c', text.data(), static_cast<std::int32_t>(text.size())) < 0) return;
     SList stored;
     TextToShortList(text.c_str(), stored);
     std::vector<std::int16_t> kept;
     for (const std::int16_t value : ToVector(stored)) {
-        if (!IsStoryPointValue(index, value))
-            continue;
-        if (std::find(kept.begin(), kept.end(), value) != kept.end())
-            continue;
+        if (!IsStoryPointValue(index, value)) continue;
+        if (std::find(kept.begin(), kept.end(), value) != kept.end()) continue;
         kept.push_back(value);
         values.Append(value);
     }
@@ -120,19 +107,16 @@ void StoryFormManager::GetMultipleChoices(int index, SList& values) const {
 
 void StoryFormManager::SetMultipleChoices(int index, const SList& values) {
     const std::string key = MultipleChoicesKey(index);
-    if (key.empty())
-        return;
+    if (key.empty()) return;
     SList stored;
     GetMultipleChoices(index, stored);
-    if (!ListsDiffer(ToVector(stored), ToVector(values)))
-        return;
+    if (!ListsDiffer(ToVector(stored), ToVector(values))) return;
     if (values.Count() <= 1) {
         responses_.Remove(key);
     } else {
         String text;
         ShortListToText(text, values);
-        if (!text.CStr())
-            return;
+        if (!text.CStr()) return;
         responses_.SetEntry(key, 'c', text.CStr());
     }
     PostEvent(nullptr);

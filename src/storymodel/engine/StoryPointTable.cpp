@@ -41,9 +41,7 @@ int StoryPointIndex(std::int16_t id) {
 
 const StoryPointRecord* StoryPointByID(std::int16_t id) { return StoryPointAt(StoryPointIndex(id)); }
 
-const char* StoryPointDisplayName(const StoryPointRecord& row) {
-    return TermInForce(row.name, row.altName);
-}
+const char* StoryPointDisplayName(const StoryPointRecord& row) { return TermInForce(row.name, row.altName); }
 
 const char* StoryPointName(std::int16_t id) {
     if (id == 0 || id == -1) return "";

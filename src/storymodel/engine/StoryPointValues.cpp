@@ -10,16 +10,14 @@ namespace {
 int OffsetInThroughline(int index) {
     const int first = kThroughlineFirstIndex[0];
     const int last = kThroughlineFirstIndex[3] + kThroughlinePointCount - 1;
-    if (index < first || index > last)
-        return -1;
+    if (index < first || index > last) return -1;
     return (index - first) % kThroughlinePointCount;
 }
 
 // Whether the value is the id of one of the value rows that follow the row at the index.
 bool IsValueRowOf(int index, std::int16_t value) {
     for (int row = index + 1; row < kStoryPointCount && kStoryPointTable[row].kind == kValueRow; ++row) {
-        if (kStoryPointTable[row].id == value)
-            return true;
+        if (kStoryPointTable[row].id == value) return true;
     }
     return false;
 }
@@ -28,28 +26,23 @@ bool IsValueRowOf(int index, std::int16_t value) {
 
 bool IsStoryPointValue(int index, std::int16_t value) {
     const StoryPointRecord* row = StoryPointAt(index);
-    if (!row)
-        return false;
+    if (!row) return false;
     switch (row->kind) {
         case kDynamicAppreciationPoint:
         case kDynamicPoint:
             return IsValueRowOf(row->id == kImpactResolveID ? DynamicIndex(kResolve) : index, value);
         case kDomainLevelPoint:
-            if (OffsetInThroughline(index) == kHomeClassOffset)
-                return value >= '1' && value <= '4';
+            if (OffsetInThroughline(index) == kHomeClassOffset) return value >= '1' && value <= '4';
             // A position's slots 1-4 are the class ids' range too.
             [[fallthrough]];
         case kConcernLevelPoint:
         case kIssueLevelPoint:
-        case kElementLevelPoint:
-            return ValueIndexForID(row->kind, value) >= 0;
-        default:
-            return false;
+        case kElementLevelPoint: return ValueIndexForID(row->kind, value) >= 0;
+        default: return false;
     }
 }
 
 bool IsStoredValueAcceptable(int index, std::int16_t value) {
-    if (!StoryPointAt(index))
-        return false;
+    if (!StoryPointAt(index)) return false;
     return value == 0 || value == -1 || IsStoryPointValue(index, value);
 }

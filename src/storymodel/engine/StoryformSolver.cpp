@@ -16,7 +16,8 @@ namespace {
 int gLiveSolvers = 0;
 
 constexpr std::int16_t kFirstCollectedID = 12400;  // the overall story's benchmark
-constexpr std::array<std::int16_t, 8> kAlwaysConstrained = {12000, 12100, 12200, 12300, 15000, 18000, 21000, 15300};
+constexpr std::array<std::int16_t, 8> kAlwaysConstrained = {12000, 12100, 12200, 12300,
+                                                            15000, 18000, 21000, 15300};
 constexpr std::array<std::int16_t, 4> kDomainIDs = {12000, 15000, 18000, 21000};
 
 // The engine field of the domain of the throughline a field 1-40 belongs to.
@@ -84,7 +85,8 @@ void StoryformSolver::SetConstraints(const std::vector<SolverAttachment>* side, 
         record.engineField = row->engineField;
         record.valueCount = static_cast<std::int16_t>(StoryPointValueCount(index));
         if (side) {
-            const auto entry = std::find_if(side->begin(), side->end(), [id](const SolverAttachment& a) { return a.id == id; });
+            const auto entry = std::find_if(side->begin(), side->end(),
+                                            [id](const SolverAttachment& a) { return a.id == id; });
             if (entry != side->end()) record.attachment = entry->attachment;
         }
         record.ClearValues();
@@ -176,7 +178,8 @@ std::uint16_t StoryformSolver::CountStoryforms(bool refine, bool classFlag) {
         if (record.open) continue;
         if (record.allowedCount > 0) {
             std::array<std::uint8_t, 256> accept{};
-            for (int k = 0; k < record.allowedCount; ++k) accept[record.allowed[static_cast<std::size_t>(k)]] = 1;
+            for (int k = 0; k < record.allowedCount; ++k)
+                accept[record.allowed[static_cast<std::size_t>(k)]] = 1;
             column.ForEach([&](std::size_t n, std::uint8_t value) { selected[n] &= accept[value]; });
         } else {
             const std::uint8_t single = record.single;
@@ -219,7 +222,8 @@ std::uint16_t StoryformSolver::CountStoryforms(bool refine, bool classFlag) {
     for (std::size_t i = 0; i < constraints_.size() && constraints_[i].inUse; ++i) {
         SolverConstraint& record = constraints_[i];
         if (record.kind == kDynamicPoint) {
-            record.possibleCount = static_cast<std::uint16_t>(record.IsValuePossible(0) + record.IsValuePossible(1));
+            record.possibleCount =
+                static_cast<std::uint16_t>(record.IsValuePossible(0) + record.IsValuePossible(1));
             if (record.possibleCount == 1) record.result = record.IsValuePossible(0) ? 0 : 1;
         } else if (record.possibleCount == 1) {
             record.result = static_cast<std::uint8_t>(ConstraintValueID(record, FirstMarkedValue(record)));
@@ -248,7 +252,8 @@ void StoryformSolver::ApplyResult(int i, PText* responses, int mode) {
             storyform_.SetChoice(id, static_cast<std::int16_t>(id + 1 + record.single));
         } else {
             storyform_.SetChoice(id, 0);
-            if (record.possibleCount == 1) storyform_.SetValue(id, static_cast<std::int16_t>(id + 1 + record.result));
+            if (record.possibleCount == 1)
+                storyform_.SetValue(id, static_cast<std::int16_t>(id + 1 + record.result));
         }
         return;
     }
@@ -295,11 +300,14 @@ int StoryformSolver::FindConstraint(std::int16_t id) const {
     return 0;
 }
 
-void StoryformSolver::ClearConstraints() { std::fill(constraints_.begin(), constraints_.end(), SolverConstraint{}); }
+void StoryformSolver::ClearConstraints() {
+    std::fill(constraints_.begin(), constraints_.end(), SolverConstraint{});
+}
 
 std::int16_t StoryformSolver::DynamicValueID(std::uint16_t number, int dynamic) {
     if (dynamic < 0 || dynamic >= kDynamicCount) return 0;
-    const int bit = dynamic == kLimit ? DynamicValueIndex(number, kLimit) : GetEngineField(0, number) >> dynamic & 1;
+    const int bit =
+        dynamic == kLimit ? DynamicValueIndex(number, kLimit) : GetEngineField(0, number) >> dynamic & 1;
     return DynamicValue(dynamic, bit);
 }
 

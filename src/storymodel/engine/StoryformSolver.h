@@ -64,9 +64,9 @@ public:
 
     // Counts the storyforms that pass every constraint and marks the values that occur among
     // them. A fresh count starts from every storyform; a refining count (after a fresh one on the
-    // same solver, with choices added since) tests only the ones the last count left. With the class flag, element-level records
-    // also note the classes of their throughline's domain in which each value occurs. Answers the
-    // count.
+    // same solver, with choices added since) tests only the ones the last count left. With the class flag,
+    // element-level records also note the classes of their throughline's domain in which each value occurs.
+    // Answers the count.
     std::uint16_t CountStoryforms(bool refine = false, bool classFlag = false);
 
     // For each throughline, sets the value in force of its domain to the domain when only one

@@ -44,7 +44,9 @@ public:
     PassWriter(const StoryformBuildInput& input, BuiltStoryPoints& points) : input_(input), points_(points) {}
 
     StructureCode CodeOfRow(int index) const { return CodeOfElement(points_.GetValueAt(index)); }
-    int HomeClass(int throughline) const { return points_.GetValueAt(Row(throughline, kHomeClassOffset)) - '0'; }
+    int HomeClass(int throughline) const {
+        return points_.GetValueAt(Row(throughline, kHomeClassOffset)) - '0';
+    }
 
     void SetAt(int throughline, int offset, const StructureCode& code) {
         points_.SetValueAt(Row(throughline, offset), IdAt(code));
@@ -106,7 +108,8 @@ int BenchmarkPosition(const StoryformBuildInput& in, int t) {
 
 void BenchmarksPass(PassWriter& w) {
     const StructureCode concern = w.CodeOfRow(Row(kObjectiveStory, kConcernOffset));
-    const StructureCode x = WithDigit(concern, kTypeDigit, BenchmarkPosition(w.input(), concern[kTypeDigit] - '0'));
+    const StructureCode x =
+        WithDigit(concern, kTypeDigit, BenchmarkPosition(w.input(), concern[kTypeDigit] - '0'));
     w.SetAt(kObjectiveStory, kBenchmarkOffset, x);
     w.SetAt(kObjectiveStory, kRequirementsOffset, x);
     const StructureCode subjective = Partner(2, 0, x);
@@ -144,7 +147,8 @@ int CatalystPosition(const StoryformBuildInput& in, int v) {
 
 void CatalystsPass(PassWriter& w) {
     const StructureCode issue = w.CodeOfRow(Row(kObjectiveStory, kIssueOffset));
-    const StructureCode x = WithDigit(issue, kVariationDigit, CatalystPosition(w.input(), issue[kVariationDigit] - '0'));
+    const StructureCode x =
+        WithDigit(issue, kVariationDigit, CatalystPosition(w.input(), issue[kVariationDigit] - '0'));
     w.SetAt(kObjectiveStory, kCatalystOffset, x);
     w.SetAt(kSubjectiveStory, kCatalystOffset, Partner(3, 0, x));
     const StructureCode y = WithDigit(x, kClassDigit, w.HomeClass(kMainCharacter));
@@ -155,7 +159,8 @@ void CatalystsPass(PassWriter& w) {
 // The pair kind that carries an element from the overall story's home class to another
 // throughline's.
 int HomeClassPairKind(const PassWriter& w, int throughline) {
-    const int kind = QuadPairKind(ClassCode(w.HomeClass(kObjectiveStory)).data(), ClassCode(w.HomeClass(throughline)).data());
+    const int kind = QuadPairKind(ClassCode(w.HomeClass(kObjectiveStory)).data(),
+                                  ClassCode(w.HomeClass(throughline)).data());
     return std::max(kind, 0);
 }
 
@@ -211,7 +216,8 @@ void PositionsAndSignpostsPass(PassWriter& w, const ThroughlineStructure& shown)
         const std::uint8_t typeClass = NodeForCode(shown, firstType.data())->classDigit;
         for (int throughline = 0; throughline < 4; ++throughline) {
             const std::int16_t domain = w.points().GetValueAt(Row(throughline, kDomainOffset));
-            if (domain == classID) w.points().SetValueAt(Row(throughline, kPositionOffset), static_cast<std::int16_t>(slot));
+            if (domain == classID)
+                w.points().SetValueAt(Row(throughline, kPositionOffset), static_cast<std::int16_t>(slot));
             if (ElementClassDigit(domain) != typeClass) continue;
             for (int t = 1; t <= 4; ++t) {
                 const StructureCode type = WithDigit(classCode, kTypeDigit, t);
@@ -230,14 +236,16 @@ StructureCode CodeOfElement(std::int16_t id) {
     return code;
 }
 
-StructureCode ClassCode(int classDigit) { return {static_cast<char>('0' + classDigit), '0', '0', '0', '0', '\0'}; }
+StructureCode ClassCode(int classDigit) {
+    return {static_cast<char>('0' + classDigit), '0', '0', '0', '0', '\0'};
+}
 
 StructureCode DynamicPartnerCode(const StoryformBuildInput& input, const StructureCode& code) {
     return WithDigit(code, kElementDigit, QuadPartner(input.GrowthPairKind(), code[kElementDigit] - '0'));
 }
 
-void SetProblemPoints(const StoryformBuildInput& input, BuiltStoryPoints& points, const StructureCode& problem,
-                      int throughline) {
+void SetProblemPoints(const StoryformBuildInput& input, BuiltStoryPoints& points,
+                      const StructureCode& problem, int throughline) {
     PassWriter w(input, points);
     w.SetIssue(throughline, Truncated(problem, kElementDigit));
     w.SetConcern(throughline, Truncated(problem, kVariationDigit));

@@ -27,8 +27,8 @@ StructureCode DynamicPartnerCode(const StoryformBuildInput& input, const Structu
 // was given, the one the writer chose, even where an arrangement has moved another element onto
 // that code: a problem taken from the arranged structure would replace the writer's choice with
 // an element that no count had allowed.)
-void SetProblemPoints(const StoryformBuildInput& input, BuiltStoryPoints& points, const StructureCode& problem,
-                      int throughline);
+void SetProblemPoints(const StoryformBuildInput& input, BuiltStoryPoints& points,
+                      const StructureCode& problem, int throughline);
 
 // The ten passes, in order: concerns, domains, benchmarks, issues, catalysts, the main character's,
 // impact character's and subjective story's problems, critical flaws, positions and signposts. The

@@ -7,6 +7,4 @@ SuperClassUser::SuperClassUser(IStoryForm& storyForm, std::uint16_t throughline)
       throughline_(throughline),
       structure_(storyForm.GetThroughlineStructure(throughline)) {}
 
-SuperClassUser::~SuperClassUser() {
-    storyForm_.ReleaseThroughlineStructure(throughline_);
-}
+SuperClassUser::~SuperClassUser() { storyForm_.ReleaseThroughlineStructure(throughline_); }

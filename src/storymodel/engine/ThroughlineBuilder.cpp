@@ -34,7 +34,8 @@ int HomeClassRow(int throughline) { return ThroughlineStoryPointIndex(throughlin
 // Change: the overall story's problem (code B) gives its own points; the main character's home
 // class is the partner of B's class under Growth, and its problem the same element placed there.
 // Answers code A: where the arranged P holds that element.
-StructureCode DeriveChangePoints(const StoryformBuildInput& input, BuiltStoryform& built, const StructureCode& b) {
+StructureCode DeriveChangePoints(const StoryformBuildInput& input, BuiltStoryform& built,
+                                 const StructureCode& b) {
     SetProblemPoints(input, built.points, b, kObjectiveStory);
     const int homeClass = QuadPartner(input.GrowthPairKind(), b[0] - '0');
     built.points.SetValueAt(HomeClassRow(kMainCharacter), static_cast<std::int16_t>('0' + homeClass));
@@ -62,8 +63,7 @@ StructureCode DeriveSteadfastPoints(const StoryformBuildInput& input, BuiltStory
 }
 
 bool ValidInput(const StoryformBuildInput& input) {
-    if (!IsElementID(input.crucialElement))
-        return false;
+    if (!IsElementID(input.crucialElement)) return false;
     return std::all_of(input.dynamics.begin(), input.dynamics.end(), [](std::uint8_t v) { return v <= 1; });
 }
 

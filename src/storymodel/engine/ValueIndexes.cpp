@@ -15,7 +15,9 @@ bool RangeOfKind(int kind, KindRange& range) {
         case kDomainLevelPoint: range = {kFirstClassID, 4, 4}; return true;
         case kConcernLevelPoint: range = {kFirstTypeID, 16, 16}; return true;
         case kIssueLevelPoint: range = {kFirstVariationID, 64, 64}; return true;
-        case kElementLevelPoint: range = {kFirstElementID, 4 * kElementsPerClass, kElementsPerClass}; return true;
+        case kElementLevelPoint:
+            range = {kFirstElementID, 4 * kElementsPerClass, kElementsPerClass};
+            return true;
         default: return false;
     }
 }

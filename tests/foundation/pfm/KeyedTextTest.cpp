@@ -11,13 +11,9 @@
 namespace {
 
 // A record text as stored: the characters given, then the NUL that ends every record.
-std::string Stored(const std::string& text) {
-    return text + '\0';
-}
+std::string Stored(const std::string& text) { return text + '\0'; }
 
-std::string TextOf(const std::vector<char>& bytes) {
-    return std::string(bytes.begin(), bytes.end());
-}
+std::string TextOf(const std::vector<char>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 KeyedText Parsed(const std::string& stored, ErrCode expected = kNoErr) {
     KeyedText record;
@@ -331,8 +327,7 @@ TEST(KeyedText, WrittenRecordsReadBack) {
         for (int i = 0; i < 6; ++i) {
             const std::string key = randomBytes(1 + random() % 23);
             const std::string value = randomBytes(random() % 3 == 0 ? random() % 300 : random() % 8);
-            if (record.SetEntry(key, 'c', value.c_str()) >= 0)
-                kept[key] = value;
+            if (record.SetEntry(key, 'c', value.c_str()) >= 0) kept[key] = value;
         }
         KeyedText reread;
         const std::vector<char>& text = record.Write();

@@ -124,9 +124,15 @@ protected:
 
     // Numbers near the edges that damaged files hold.
     std::uint32_t BadNumber(std::size_t size) {
-        const std::uint32_t choices[] = {0,          1,          static_cast<std::uint32_t>(size),
-                                         static_cast<std::uint32_t>(size - 1), 0x7FFFFFFF, 0x80000000,
-                                         0xFFFFFFFF, 0x8000000,  static_cast<std::uint32_t>(Pick(size))};
+        const std::uint32_t choices[] = {0,
+                                         1,
+                                         static_cast<std::uint32_t>(size),
+                                         static_cast<std::uint32_t>(size - 1),
+                                         0x7FFFFFFF,
+                                         0x80000000,
+                                         0xFFFFFFFF,
+                                         0x8000000,
+                                         static_cast<std::uint32_t>(Pick(size))};
         return choices[Pick(std::size(choices))];
     }
 

@@ -13,13 +13,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Append(Bytes& bytes, std::initializer_list<std::uint8_t> more) {
-    bytes.insert(bytes.end(), more);
-}
+void Append(Bytes& bytes, std::initializer_list<std::uint8_t> more) { bytes.insert(bytes.end(), more); }
 
-void AppendText(Bytes& bytes, const char* text) {
-    bytes.insert(bytes.end(), text, text + std::strlen(text));
-}
+void AppendText(Bytes& bytes, const char* text) { bytes.insert(bytes.end(), text, text + std::strlen(text)); }
 
 void AppendU32(Bytes& bytes, std::uint32_t value) {
     Append(bytes, {std::uint8_t(value >> 24), std::uint8_t(value >> 16), std::uint8_t(value >> 8),

@@ -115,7 +115,7 @@ protected:
     }
 
     static constexpr std::array<win::FileCall, 4> kCalls = {win::FileCall::kWrite, win::FileCall::kFlush,
-                                                           win::FileCall::kSync, win::FileCall::kRename};
+                                                            win::FileCall::kSync, win::FileCall::kRename};
     std::vector<unsigned long> counts_;
     FileLayout oldFile_;
     FileLayout newFile_;

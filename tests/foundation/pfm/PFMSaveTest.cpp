@@ -470,8 +470,10 @@ TEST_F(PFMSaveTest, ASaveThatCannotStartANewSwapFileSaysWhereTheDataIs) {
         std::snprintf(name, sizeof name, "PFM_Swap.%03d", n);
         if (!std::filesystem::exists(Path(name))) folder_.WriteFile(name, "taken");
     }
-    const std::string message = "Error -23 opening swap file.\nCould not find a unique filename.\nSaved data "
-                                "remains in file \"" + Path("story.fsf") + "\".";
+    const std::string message =
+        "Error -23 opening swap file.\nCould not find a unique filename.\nSaved data "
+        "remains in file \"" +
+        Path("story.fsf") + "\".";
     // A fast save first, then a full one: both write the file whole and leave the store working.
     for (bool fastSave : {true, false}) {
         PFMSetFastSave(fastSave, store);

@@ -19,9 +19,7 @@ namespace {
 constexpr FourCC kPrefs = FourCCOf("CTNG");
 constexpr FourCC kStory = FourCCOf("SDOC");
 
-std::string Stored(const std::string& text) {
-    return text + '\0';
-}
+std::string Stored(const std::string& text) { return text + '\0'; }
 
 // The bytes of a raw segment of one store, without chain search.
 std::string OwnSegment(PFMFile* store, FourCC type, std::uint16_t id) {

@@ -177,7 +177,7 @@ TEST(Pool, StoredFormFollowsTheTable) {
         0x00, 0x00, 0x00, 0x01,                                //   index 1
         0x00, 0x0C, 0x00, 0x06, 0x00, 0x00, 0x00, 0x01, 0x00,  // free pieces: 1
         0x00, 0x00, 0x00, 0x02, 0x00, 0x03,                    //   offset 2, 3 bytes
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x06, 'a', 'b', 'c', 'd', 'e', 'f'};
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x06, 'a',  'b',  'c',  'd', 'e', 'f'};
     EXPECT_EQ(out.Bytes(), expected);
     EXPECT_EQ(pool.GetFlattenedSize(), static_cast<std::int32_t>(expected.size()));
 
@@ -228,10 +228,10 @@ TEST(Pool, DamagedStoredPoolsAreRefused) {
         EXPECT_EQ(damaged.ItemCount(), err == kNoErr ? 2 : 0);
         return err;
     };
-    EXPECT_EQ(readDamaged(4, 0x07), kBadDataErr);    // item element size 7
-    EXPECT_EQ(readDamaged(6, 0x7F), kBadDataErr);    // item count far beyond the bytes
-    EXPECT_EQ(readDamaged(25, 0x10), kBadDataErr);   // item 1's offset past the block
-    EXPECT_EQ(readDamaged(41, 0x01), kBadDataErr);   // the free index names a live item
+    EXPECT_EQ(readDamaged(4, 0x07), kBadDataErr);             // item element size 7
+    EXPECT_EQ(readDamaged(6, 0x7F), kBadDataErr);             // item count far beyond the bytes
+    EXPECT_EQ(readDamaged(25, 0x10), kBadDataErr);            // item 1's offset past the block
+    EXPECT_EQ(readDamaged(41, 0x01), kBadDataErr);            // the free index names a live item
     EXPECT_EQ(readDamaged(good.size() - 7, 0x40), kReadErr);  // the block's length past the end
     std::vector<std::uint8_t> cut(good.begin(), good.end() - 1);
     ByteStream in(cut);

@@ -9,9 +9,7 @@ namespace {
 using namespace win;
 
 std::vector<HCURSOR> shown;
-void Record(HCURSOR cursor) {
-    shown.push_back(cursor);
-}
+void Record(HCURSOR cursor) { shown.push_back(cursor); }
 
 TEST(Cursor, StockCursorsAreSharedAndHaveImages) {
     HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);

@@ -119,30 +119,23 @@ TEST_F(Dibs, RoundTripsAtEveryDepthAndHeader) {
     const int width = 13, height = 5;
     for (WORD depth : {1, 4, 8, 16, 24, 32}) {
         for (bool core : {false, true}) {
-            if (core && (depth == 16 || depth == 32))
-                continue;
+            if (core && (depth == 16 || depth == 32)) continue;
             for (bool topDown : {false, true}) {
-                if (core && topDown)
-                    continue;
+                if (core && topDown) continue;
                 // Colours the depth can hold exactly: two for 1 bit, 16 for 4, 5-bit channels for 16.
                 std::vector<COLORREF> pixels;
                 for (int k = 0; k < width * height; ++k) {
                     const int v = (k * 7) % 16;
                     switch (depth) {
-                        case 1:
-                            pixels.push_back(k % 3 ? kBlack : kWhite);
-                            break;
+                        case 1: pixels.push_back(k % 3 ? kBlack : kWhite); break;
                         case 16: {
                             auto c = [](int five) { return static_cast<BYTE>(five * 255 / 31); };
                             pixels.push_back(RGB(c(v * 2), c(31 - v), c(k % 32)));
                             break;
                         }
-                        default:
-                            pixels.push_back(RGB(v * 16, 255 - v * 8, (k * 37) % 256));
-                            break;
+                        default: pixels.push_back(RGB(v * 16, 255 - v * 8, (k * 37) % 256)); break;
                     }
-                    if (depth == 4)
-                        pixels.back() = RGB(v * 16, v * 3, 255 - v);
+                    if (depth == 4) pixels.back() = RGB(v * 16, v * 3, 255 - v);
                 }
                 HBITMAP original = BitmapOf(dc_, width, height, pixels);
                 std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + 256 * 4);

@@ -44,8 +44,7 @@ protected:
         win::RECT box{surface_.Width(), surface_.Height(), 0, 0};
         for (int y = 0; y < surface_.Height(); ++y) {
             for (int x = 0; x < surface_.Width(); ++x) {
-                if (Pixel(x, y) == background)
-                    continue;
+                if (Pixel(x, y) == background) continue;
                 box.left = std::min<win::LONG>(box.left, x),
                 box.right = std::max<win::LONG>(box.right, x + 1);
                 box.top = std::min<win::LONG>(box.top, y),

@@ -24,9 +24,7 @@ namespace {
 
 using namespace win;
 
-std::string TempPdf(const char* name) {
-    return (std::filesystem::temp_directory_path() / name).string();
-}
+std::string TempPdf(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -46,9 +44,7 @@ void MapPoints(HDC dc) {
     SetViewportExtEx(dc, GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY), nullptr);
 }
 
-HFONT PointFont(const char* face, int points) {
-    return gditest::MakeFont(face, -points);
-}
+HFONT PointFont(const char* face, int points) { return gditest::MakeFont(face, -points); }
 
 TEST(Printer, ReportsPaperResolutionAndPrintablePart) {
     PrinterSetup setup = kLetterPaper;
@@ -137,8 +133,7 @@ TEST(Printer, MeasuredTextLandsWhereItIsPrinted) {
     HGDIOBJ oldPrinter = SelectObject(printer, font);
     std::vector<LONG> prefixes;
     for (std::size_t k = 0; k < text.size(); ++k) {
-        if (text[k] != '|')
-            continue;
+        if (text[k] != '|') continue;
         SIZE onBitmap, onPaper;
         GetTextExtentPointA(measuring, text.data(), static_cast<int>(k), &onBitmap);
         GetTextExtentPointA(printer, text.data(), static_cast<int>(k), &onPaper);
@@ -166,8 +161,7 @@ TEST(Printer, MeasuredTextLandsWhereItIsPrinted) {
     for (int x = 0; x < band.Width(); ++x) {
         bool ink = false;
         for (int y = 0; y < band.Height(); ++y) ink = ink || GetRValue(band.GetPixel(x, y)) < 128;
-        if (ink && !inside)
-            bars.push_back(x);
+        if (ink && !inside) bars.push_back(x);
         inside = ink;
     }
     ASSERT_EQ(bars.size(), prefixes.size());

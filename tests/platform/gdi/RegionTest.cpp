@@ -41,8 +41,7 @@ void ExpectBanded(const Region& region) {
     for (std::size_t k = 0; k < rects.size(); ++k) {
         EXPECT_LT(rects[k].left, rects[k].right);
         EXPECT_LT(rects[k].top, rects[k].bottom);
-        if (k == 0)
-            continue;
+        if (k == 0) continue;
         const RECT& a = rects[k - 1];
         const RECT& b = rects[k];
         if (a.top == b.top) {
@@ -104,13 +103,11 @@ TEST(Region, OperationsMatchPixelSetsOnRandomRectangles) {
         for (const auto& p : pa) {
             uni.insert(p);
             (pb.count(p) ? inter : diff).insert(p);
-            if (!pb.count(p))
-                sym.insert(p);
+            if (!pb.count(p)) sym.insert(p);
         }
         for (const auto& p : pb) {
             uni.insert(p);
-            if (!pa.count(p))
-                sym.insert(p);
+            if (!pa.count(p)) sym.insert(p);
         }
         for (const Region* r : {&a, &b}) ExpectBanded(*r);
         const Region u = a | b, i = a & b, d = a - b, x = a ^ b;

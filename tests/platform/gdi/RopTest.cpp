@@ -36,8 +36,7 @@ TEST(RasterOperations, CodesWithoutSourceActAsTheirTwoOperandMode) {
     const std::uint32_t values[] = {0x000000, 0xFFFFFF, 0x12F0A5, 0xC3003C};
     for (DWORD table = 0; table < 256; ++table) {
         const DWORD code = table << 16;
-        if (Rop3UsesSource(code))
-            continue;
+        if (Rop3UsesSource(code)) continue;
         for (std::uint32_t pattern : values) {
             for (std::uint32_t destination : values) {
                 EXPECT_EQ(ApplyRop3(code, pattern, 0x5A5A5A, destination),

@@ -97,8 +97,7 @@ TEST(Screenshot, DrawingMatchesTheReferencePicture) {
             const int distance = std::abs(GetRValue(a) - GetRValue(b)) +
                                  std::abs(GetGValue(a) - GetGValue(b)) +
                                  std::abs(GetBValue(a) - GetBValue(b));
-            if (distance > 48)
-                ++differing;
+            if (distance > 48) ++differing;
         }
     }
     EXPECT_LE(differing, surface.Width() * surface.Height() / 200) << "pixels differing from the reference";

@@ -37,10 +37,8 @@ protected:
         for (int x = 0; x < surface_.Width(); ++x) {
             bool ink = false;
             for (int y = top; y < bottom && !ink; ++y) ink = GetRValue(Pixel(x, y)) < 128;
-            if (ink && !inside)
-                runs.push_back({x, x + 1});
-            if (ink)
-                runs.back().second = x + 1;
+            if (ink && !inside) runs.push_back({x, x + 1});
+            if (ink) runs.back().second = x + 1;
             inside = ink;
         }
         return runs;
@@ -222,8 +220,7 @@ TEST_F(Text, DrawnGlyphsLandWhereExtentsSayOnTheScreen) {
     const auto bars = InkRuns(52, 55);
     std::vector<std::size_t> barIndexes;
     for (std::size_t k = 0; k < text.size(); ++k) {
-        if (text[k] == '|')
-            barIndexes.push_back(k);
+        if (text[k] == '|') barIndexes.push_back(k);
     }
     ASSERT_EQ(bars.size(), barIndexes.size());
     const int firstInk = bars[0].first;
@@ -366,8 +363,7 @@ TEST_F(Text, UnderlineAndStrikeOut) {
     // A solid rule under the baseline across the whole text.
     auto ruleBetween = [&](int top, int bottom) {
         for (int y = top; y < bottom; ++y) {
-            if (Count(kBlack, RECT{10, y, 10 + width - 1, y + 1}) >= width - 2)
-                return true;
+            if (Count(kBlack, RECT{10, y, 10 + width - 1, y + 1}) >= width - 2) return true;
         }
         return false;
     };

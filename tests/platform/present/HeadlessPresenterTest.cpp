@@ -51,7 +51,8 @@ TEST(HeadlessPresenter, ScriptedAnswersStandInForTheUserInOrder) {
     presenter.ScriptPromptAnswer("", PromptAnswer{1, "/tmp/story.fsf"});
     EXPECT_FALSE(AskPromptResponder(PromptRequest{"OpenFile", "Open", "", 0}))
         << "the next answer is for a message box";
-    std::optional<PromptAnswer> first = AskPromptResponder(PromptRequest{"MessageBox", "App", "Save changes?", 3});
+    std::optional<PromptAnswer> first =
+        AskPromptResponder(PromptRequest{"MessageBox", "App", "Save changes?", 3});
     ASSERT_TRUE(first);
     EXPECT_EQ(first->result, 6);
     std::optional<PromptAnswer> second = AskPromptResponder(PromptRequest{"SaveFile", "Save As", "", 0});

@@ -35,7 +35,8 @@ TEST(SdlKeys, TheExtendedBitTellsTheKeypadEnterAndTheRightModifiers) {
 TEST(SdlKeys, KeypadKeysDependOnNumLock) {
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_7, SDLK_KP_7, true).virtualKey, VK_NUMPAD7);
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_7, SDLK_KP_7, false).virtualKey, VK_HOME);
-    EXPECT_FALSE(MapSdlKey(SDL_SCANCODE_KP_7, SDLK_KP_7, false).extended) << "the keypad's Home is not extended";
+    EXPECT_FALSE(MapSdlKey(SDL_SCANCODE_KP_7, SDLK_KP_7, false).extended)
+        << "the keypad's Home is not extended";
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_PERIOD, SDLK_KP_PERIOD, true).virtualKey, VK_DECIMAL);
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_PERIOD, SDLK_KP_PERIOD, false).virtualKey, VK_DELETE);
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_PLUS, SDLK_KP_PLUS, false).virtualKey, VK_ADD);

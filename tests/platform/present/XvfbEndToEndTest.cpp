@@ -199,8 +199,8 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     int displayPipe[2];
     ASSERT_EQ(pipe(displayPipe), 0);
     Process server;
-    ASSERT_TRUE(server.Start({xvfb, "-displayfd", std::to_string(displayPipe[1]), "-screen", "0", "800x600x24",
-                              "-nolisten", "tcp", "-noreset"},
+    ASSERT_TRUE(server.Start({xvfb, "-displayfd", std::to_string(displayPipe[1]), "-screen", "0",
+                              "800x600x24", "-nolisten", "tcp", "-noreset"},
                              {}, -1, displayPipe[1]));
     close(displayPipe[1]);
     LineReader serverOutput(displayPipe[0]);

@@ -1,12 +1,13 @@
-#include "platform/ui/InputEvents.h"
 #include "UiFixture.h"
+#include "platform/ui/InputEvents.h"
 
 namespace uitest {
 namespace {
 
 using Activation = UiTest;
 
-const std::vector<UINT> kActivationMessages = {WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS, WM_SETFOCUS};
+const std::vector<UINT> kActivationMessages = {WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS,
+                                               WM_SETFOCUS};
 
 TEST_F(Activation, ShowingATopLevelWindowActivatesItAndGivesItTheFocus) {
     HWND first = Popup(RECT{0, 0, 100, 100});
@@ -17,13 +18,14 @@ TEST_F(Activation, ShowingATopLevelWindowActivatesItAndGivesItTheFocus) {
     // The window losing activation hears first, then the one gaining it; the focus follows.
     std::vector<std::pair<HWND, UINT>> order;
     for (const Logged& e : g_log) {
-        if (std::find(kActivationMessages.begin(), kActivationMessages.end(), e.message) != kActivationMessages.end()) {
+        if (std::find(kActivationMessages.begin(), kActivationMessages.end(), e.message) !=
+            kActivationMessages.end()) {
             order.emplace_back(e.window, e.message);
         }
     }
-    const std::vector<std::pair<HWND, UINT>> expected = {
-        {first, WM_NCACTIVATE}, {first, WM_ACTIVATE}, {second, WM_NCACTIVATE},
-        {second, WM_ACTIVATE},  {first, WM_KILLFOCUS}, {second, WM_SETFOCUS}};
+    const std::vector<std::pair<HWND, UINT>> expected = {{first, WM_NCACTIVATE},  {first, WM_ACTIVATE},
+                                                         {second, WM_NCACTIVATE}, {second, WM_ACTIVATE},
+                                                         {first, WM_KILLFOCUS},   {second, WM_SETFOCUS}};
     EXPECT_EQ(order, expected);
     std::vector<Logged> activates = Find(WM_ACTIVATE);
     EXPECT_EQ(LOWORD(activates[0].wParam), WA_INACTIVE);

@@ -1,5 +1,5 @@
-#include "platform/ui/DragDrop.h"
 #include "UiFixture.h"
+#include "platform/ui/DragDrop.h"
 
 namespace uitest {
 namespace {

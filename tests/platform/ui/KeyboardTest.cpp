@@ -5,7 +5,6 @@
 namespace uitest {
 namespace {
 
-
 // Which key-downs the framework expects a WM_CHAR after, as its key handling is written: without
 // Ctrl, Backspace, Tab, Return, Escape, Space, the keypad operators, letters, digits, keypad digits
 // and the punctuation keys; with Ctrl and Shift, '2', 94, the minus key and letters; with Ctrl alone,

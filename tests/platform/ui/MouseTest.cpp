@@ -1,7 +1,7 @@
+#include "UiFixture.h"
 #include "platform/sys/Bell.h"
 #include "platform/ui/InputEvents.h"
 #include "platform/ui/VirtualKeys.h"
-#include "UiFixture.h"
 
 namespace uitest {
 namespace {

@@ -1,7 +1,7 @@
+#include "UiFixture.h"
 #include "platform/gdi/Surface.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/VirtualKeys.h"
-#include "UiFixture.h"
 
 namespace uitest {
 namespace {
@@ -22,7 +22,8 @@ protected:
         g_log.clear();
     }
     int Hit(int x, int y) {
-        return static_cast<int>(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y))));
+        return static_cast<int>(
+            SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y))));
     }
     RECT Rect() {
         RECT r;
@@ -40,7 +41,8 @@ protected:
     POINT CaptionPoint() const { return POINT{200, 100 + frame + caption / 2}; }
     POINT ButtonCentre(int fromRight) const {
         const int size = GetSystemMetrics(SM_CXSIZE);
-        return POINT{400 - frame - 2 - fromRight * size - size / 2 - (fromRight > 0 ? 2 : 0), 100 + frame + caption / 2};
+        return POINT{400 - frame - 2 - fromRight * size - size / 2 - (fromRight > 0 ? 2 : 0),
+                     100 + frame + caption / 2};
     }
 };
 
@@ -77,7 +79,8 @@ TEST_F(NonClient, DraggingTheCaptionMovesTheWindow) {
 
 TEST_F(NonClient, DraggingABorderSizesWithinTheLimitsAndTheEditsOfPositionChanging) {
     g_hook = [&](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
-        if (message == WM_GETMINMAXINFO) reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{120, 90};
+        if (message == WM_GETMINMAXINFO)
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{120, 90};
         if (message == WM_WINDOWPOSCHANGING) {
             auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
             if (!(pos->flags & SWP_NOSIZE)) pos->cx = (pos->cx / 10) * 10;  // width in steps of ten

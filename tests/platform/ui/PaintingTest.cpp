@@ -1,9 +1,9 @@
 #include <map>
 
+#include "UiFixture.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/SystemMetrics.h"
-#include "UiFixture.h"
 
 namespace uitest {
 namespace {
@@ -151,7 +151,8 @@ TEST_F(Painting, SiblingsAndOverlappingWindowsClip) {
     // Children marked WS_CLIPSIBLINGS leave out the siblings above them.
     HWND parent = Painted(Popup(RECT{400, 0, 600, 200}, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN), kGrey);
     HWND upper = Painted(Child(parent, RECT{0, 0, 100, 100}, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS), kBlue);
-    HWND lower = Painted(Child(parent, RECT{50, 50, 150, 150}, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS), kGreen);
+    HWND lower =
+        Painted(Child(parent, RECT{50, 50, 150, 150}, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS), kGreen);
     Pump();
     InvalidateRect(lower, nullptr, TRUE);
     Pump();
@@ -253,13 +254,15 @@ TEST_F(Painting, ScrollingMovesPixelsAndInvalidatesTheUncoveredStrip) {
 }
 
 TEST_F(Painting, TheFrameIsDrawnByTheLayerWithTheActiveCaption) {
-    HWND window = Popup(RECT{10, 10, 210, 110}, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
+    HWND window =
+        Popup(RECT{10, 10, 210, 110}, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
     Pump();
     const int frame = GetSystemMetrics(SM_CXFRAME);
     const int caption = GetSystemMetrics(SM_CYCAPTION);
     EXPECT_EQ(Pixel(10, 10), GetSysColor(COLOR_WINDOWFRAME));
     EXPECT_EQ(Pixel(110, 10 + frame + 2), GetSysColor(COLOR_ACTIVECAPTION));
-    EXPECT_EQ(Pixel(110, 10 + frame + caption - 1), GetSysColor(COLOR_WINDOWFRAME)) << "the line under the caption";
+    EXPECT_EQ(Pixel(110, 10 + frame + caption - 1), GetSysColor(COLOR_WINDOWFRAME))
+        << "the line under the caption";
     HWND other = Popup(RECT{300, 300, 350, 350});
     Pump();
     EXPECT_EQ(Pixel(110, 10 + frame + 2), GetSysColor(COLOR_INACTIVECAPTION));

@@ -1,5 +1,5 @@
-#include "platform/ui/SystemMetrics.h"
 #include "UiFixture.h"
+#include "platform/ui/SystemMetrics.h"
 
 namespace uitest {
 namespace {
@@ -57,12 +57,13 @@ TEST_F(Placement, EditsMadeWhilePositionIsChangingAreHonoured) {
     EXPECT_EQ(r.top, 40);
     EXPECT_EQ(r.right - r.left, 250);
     EXPECT_EQ(r.bottom - r.top, 130);
-    EXPECT_EQ(MessagesOf(window, {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}),
-              (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_NCCALCSIZE,
-                                 WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}));
+    EXPECT_EQ(
+        MessagesOf(window, {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}),
+        (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}));
     std::vector<Logged> sizes = Find(WM_SIZE);
     EXPECT_EQ(sizes.back().wParam, SIZE_RESTORED);
-    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(sizes.back().lParam)), 250 - 2 * GetSystemMetrics(SM_CXFRAME));
+    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(sizes.back().lParam)),
+              250 - 2 * GetSystemMetrics(SM_CXFRAME));
     // A pure z-order change passes no size or move.
     g_log.clear();
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -103,7 +104,8 @@ TEST_F(Placement, TrackingLimitsBoundSizes) {
 
 TEST_F(Placement, MaximisingAndMinimisingAChildWindow) {
     HWND parent = Popup(RECT{0, 0, 500, 400});
-    HWND child = Child(parent, RECT{20, 30, 220, 180}, WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU);
+    HWND child = Child(parent, RECT{20, 30, 220, 180},
+                       WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU);
     const int frame = GetSystemMetrics(SM_CXFRAME);
     g_log.clear();
     ShowWindow(child, SW_MAXIMIZE);

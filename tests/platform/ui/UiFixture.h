@@ -62,13 +62,15 @@ protected:
         ASSERT_NE(RegisterClassA(&wc), 0);
     }
 
-    static HWND Popup(RECT r, DWORD style = WS_POPUP | WS_VISIBLE, HWND owner = nullptr, const char* cls = kPlain) {
-        return CreateWindowExA(0, cls, "popup", style, r.left, r.top, r.right - r.left, r.bottom - r.top, owner,
-                               nullptr, nullptr, nullptr);
+    static HWND Popup(RECT r, DWORD style = WS_POPUP | WS_VISIBLE, HWND owner = nullptr,
+                      const char* cls = kPlain) {
+        return CreateWindowExA(0, cls, "popup", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                               owner, nullptr, nullptr, nullptr);
     }
-    static HWND Child(HWND parent, RECT r, DWORD style = WS_CHILD | WS_VISIBLE, const char* cls = kPlain, int id = 0) {
-        return CreateWindowExA(0, cls, "child", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+    static HWND Child(HWND parent, RECT r, DWORD style = WS_CHILD | WS_VISIBLE, const char* cls = kPlain,
+                      int id = 0) {
+        return CreateWindowExA(0, cls, "child", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                               parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
     }
 
     // The messages one window received, in order, optionally only those in a set.

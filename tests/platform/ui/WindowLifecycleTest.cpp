@@ -11,12 +11,14 @@ using WindowLifecycle = UiTest;
 TEST_F(WindowLifecycle, CreationSendsItsMessagesInOrder) {
     HWND window = Popup(RECT{10, 10, 200, 150}, WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     ASSERT_NE(window, nullptr);
-    const std::vector<UINT> expected = {WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE};
+    const std::vector<UINT> expected = {WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE,
+                                        WM_CREATE,        WM_SIZE,     WM_MOVE};
     EXPECT_EQ(MessagesOf(window), expected);
     // A window without a sizing border is not asked for its limits.
     g_log.clear();
     HWND plain = Popup(RECT{0, 0, 50, 50}, WS_POPUP);
-    EXPECT_EQ(MessagesOf(plain), (std::vector<UINT>{WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}));
+    EXPECT_EQ(MessagesOf(plain),
+              (std::vector<UINT>{WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}));
 }
 
 TEST_F(WindowLifecycle, CreateParametersReachTheWindowAndVisibleWindowsAreShownAfterCreation) {
@@ -66,7 +68,8 @@ TEST_F(WindowLifecycle, RefusedCreationLeavesNoWindow) {
     };
     EXPECT_EQ(Popup(RECT{0, 0, 10, 10}), nullptr);
     EXPECT_EQ(MessagesOf(refused), (std::vector<UINT>{WM_NCCREATE, WM_NCDESTROY}));
-    EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+              nullptr);
     EXPECT_EQ(Child(nullptr, RECT{0, 0, 1, 1}), nullptr);  // a child needs a parent
 }
 
@@ -157,7 +160,8 @@ LRESULT SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 TEST_F(WindowLifecycle, SubclassedWindowsChainToThePreviousProcedure) {
     HWND window = Popup(RECT{0, 0, 10, 10});
-    g_previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    g_previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     EXPECT_EQ(g_previous, &RecordingProc);
     g_log.clear();
     EXPECT_EQ(SendMessageA(window, WM_USER + 7, 0, 0), 42);

@@ -60,7 +60,8 @@ TEST(ElementTableReaders, ElementIndexIsTheSameInEveryClass) {
     // "Ability" is the first element of every class: rows 85, 149, 213 and 277.
     for (int id : {149, 213, 277}) {
         EXPECT_STREQ(ElementName(static_cast<std::int16_t>(id)), "Ability");
-        EXPECT_EQ(ElementClassDigit(static_cast<std::int16_t>(id)), (id - kFirstElementID) / kElementsPerClass + 1);
+        EXPECT_EQ(ElementClassDigit(static_cast<std::int16_t>(id)),
+                  (id - kFirstElementID) / kElementsPerClass + 1);
     }
 }
 

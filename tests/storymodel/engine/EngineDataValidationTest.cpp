@@ -9,8 +9,8 @@
 #include <set>
 #include <vector>
 
-#include "storymodel/engine/EngineTestSupport.h"
 #include "storymodel/engine/EngineGeneration.h"
+#include "storymodel/engine/EngineTestSupport.h"
 #include "storymodel/engine/QuadPartners.h"
 #include "storymodel/engine/StoryformSolver.h"
 #include "storymodel/engine/StructurePasses.h"
@@ -21,23 +21,31 @@ namespace {
 using EngineDataValidation = EngineFileTest;
 
 // The record byte of an index.
-int R(const EngineRecordSet& records, int record, int n) { return records[static_cast<std::size_t>(record)][n]; }
+int R(const EngineRecordSet& records, int record, int n) {
+    return records[static_cast<std::size_t>(record)][n];
+}
 
 // The code of the element of a class index and rank.
 std::string ElementCode(int classIndex, int rank) {
-    return kElementTable[static_cast<std::size_t>(kFirstElementID + kElementsPerClass * classIndex + rank)].code;
+    return kElementTable[static_cast<std::size_t>(kFirstElementID + kElementsPerClass * classIndex + rank)]
+        .code;
 }
 
-TEST_F(EngineDataValidation, TheGeneratedFilePassesTheStartUpCheck) { EXPECT_EQ(CheckEngineTables(), kNoErr); }
+TEST_F(EngineDataValidation, TheGeneratedFilePassesTheStartUpCheck) {
+    EXPECT_EQ(CheckEngineTables(), kNoErr);
+}
 
 TEST_F(EngineDataValidation, RelationsBetweenTheThroughlines) {
     const EngineRecordSet& records = EngineTableReader::Instance().Records();
     for (int n = 0; n < kStoryformIndexCount; ++n) {
         SCOPED_TRACE(n);
-        const auto field = [&](int f) { return static_cast<int>(EngineFieldValue(records, f, static_cast<std::uint16_t>(n))); };
+        const auto field = [&](int f) {
+            return static_cast<int>(EngineFieldValue(records, f, static_cast<std::uint16_t>(n)));
+        };
         const bool change = DynamicValueIndex(static_cast<std::uint16_t>(n), kResolve) == 0;
         const bool success = DynamicValueIndex(static_cast<std::uint16_t>(n), kOutcome) == 0;
-        const int g = DynamicValueIndex(static_cast<std::uint16_t>(n), kGrowth) == 0 ? 1 : 2;  // as 0-based masks
+        const int g =
+            DynamicValueIndex(static_cast<std::uint16_t>(n), kGrowth) == 0 ? 1 : 2;  // as 0-based masks
 
         // Domains: the main character's is the overall story's Growth partner; the other two are
         // their kind-0 partners.
@@ -57,8 +65,10 @@ TEST_F(EngineDataValidation, RelationsBetweenTheThroughlines) {
             problem[static_cast<std::size_t>(t)] = ElementCode(c, field(10 * t + 4));
             focus[static_cast<std::size_t>(t)] = ElementCode(c, field(10 * t + 7));
             // The focus shares the problem's variation at the problem's Growth-partner place.
-            ASSERT_EQ(problem[static_cast<std::size_t>(t)].substr(0, 3), focus[static_cast<std::size_t>(t)].substr(0, 3));
-            ASSERT_EQ(focus[static_cast<std::size_t>(t)][3] - '0', QuadPartner(g, problem[static_cast<std::size_t>(t)][3] - '0'));
+            ASSERT_EQ(problem[static_cast<std::size_t>(t)].substr(0, 3),
+                      focus[static_cast<std::size_t>(t)].substr(0, 3));
+            ASSERT_EQ(focus[static_cast<std::size_t>(t)][3] - '0',
+                      QuadPartner(g, problem[static_cast<std::size_t>(t)][3] - '0'));
             // Benchmarks share one type position and lie in their throughline's class.
             ASSERT_EQ(field(10 * t + 5) >> 2, c);
             ASSERT_EQ(field(10 * t + 5) & 3, field(5) & 3);
@@ -72,7 +82,8 @@ TEST_F(EngineDataValidation, RelationsBetweenTheThroughlines) {
             ASSERT_EQ(catalyst >> 4, c);
             ASSERT_EQ(catalyst & 15, field(9) & 15);
             const int k = change ? 3 : 1;
-            ASSERT_EQ(field(10 * t + 10), ((catalyst >> 4) ^ k) << 4 | (catalyst & 12) | ((catalyst & 3) ^ k));
+            ASSERT_EQ(field(10 * t + 10),
+                      ((catalyst >> 4) ^ k) << 4 | (catalyst & 12) | ((catalyst & 3) ^ k));
         }
         // The two crucial throughlines' problems lie in their issues.
         for (int t : {0, 1}) {
@@ -103,12 +114,14 @@ TEST_F(EngineDataValidation, EveryFieldIsTheBuildersValue) {
         // The storyform's crucial problem is the one the index names, so a rebuild from the values
         // the solver applies gives this storyform again.
         const int crucial = input.IsSteadfast() ? kMainCharacter : kObjectiveStory;
-        ASSERT_EQ(built.points.GetValueAt(ThroughlineStoryPointIndex(crucial, kProblemOffset)), input.crucialElement);
+        ASSERT_EQ(built.points.GetValueAt(ThroughlineStoryPointIndex(crucial, kProblemOffset)),
+                  input.crucialElement);
         for (int row = 0; row < kStoryPointCount; ++row) {
             const StoryPointRecord& point = kStoryPointTable[static_cast<std::size_t>(row)];
             if (!HasEngineValue(point)) continue;
-            ASSERT_EQ(StoryformSolver::EngineValueID(static_cast<std::uint16_t>(n), point.engineField, point.kind),
-                      built.points.GetValueAt(row))
+            ASSERT_EQ(
+                StoryformSolver::EngineValueID(static_cast<std::uint16_t>(n), point.engineField, point.kind),
+                built.points.GetValueAt(row))
                 << point.code;
         }
         for (int d = 0; d < kDynamicCount; ++d) {

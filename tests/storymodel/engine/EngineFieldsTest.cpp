@@ -39,9 +39,9 @@ TEST(EngineFields, DomainAndConcernComeFromTheIssue) {
 
 TEST(EngineFields, SignpostsAreTypesOfTheIssuesClass) {
     SyntheticRecords records;
-    records.bytes[3][kIndex] = 0x2B;                // class 2
-    records.bytes[41][kIndex] = 0b10'11'00'01;      // positions 2, 3, 0, 1
-    records.bytes[23][kIndex] = 0x3F;               // impact character: class 3
+    records.bytes[3][kIndex] = 0x2B;            // class 2
+    records.bytes[41][kIndex] = 0b10'11'00'01;  // positions 2, 3, 0, 1
+    records.bytes[23][kIndex] = 0x3F;           // impact character: class 3
     records.bytes[43][kIndex] = 0b00'01'10'11;
     EXPECT_EQ(EngineFieldValue(records.Set(), 41, kIndex), 2 * 4 + 2);
     EXPECT_EQ(EngineFieldValue(records.Set(), 42, kIndex), 2 * 4 + 3);
@@ -83,13 +83,14 @@ TEST(EngineFields, FieldsOutsideTheTableGiveZeroAndMissingRecordsReadAsZeros) {
     const SyntheticRecords zeros;
     const EngineRecordSet missing{};
     for (int field = 0; field < kEngineFieldCount; ++field) {
-        EXPECT_EQ(EngineFieldValue(missing, field, kIndex), EngineFieldValue(zeros.Set(), field, kIndex)) << field;
+        EXPECT_EQ(EngineFieldValue(missing, field, kIndex), EngineFieldValue(zeros.Set(), field, kIndex))
+            << field;
     }
 }
 
 TEST(EngineFields, RecordsTheReaderReads) {
-    const std::vector<int> read = {0, 3, 4, 5, 7, 9, 10, 13, 14, 15, 17, 20, 23, 24, 25,
-                                   27, 30, 33, 34, 35, 37, 40, 41, 42, 43, 44};
+    const std::vector<int> read = {0,  3,  4,  5,  7,  9,  10, 13, 14, 15, 17, 20, 23,
+                                   24, 25, 27, 30, 33, 34, 35, 37, 40, 41, 42, 43, 44};
     for (int k = 0; k < kEngineRecordCount; ++k) {
         EXPECT_EQ(IsEngineRecordRead(k), std::find(read.begin(), read.end(), k) != read.end()) << k;
     }
@@ -108,7 +109,9 @@ TEST(EngineFields, DynamicPartnerPairsTheElementsOfEachVariation) {
         for (int rank = 0; rank < kElementsPerClass; ++rank) {
             const char* code = kElementTable[static_cast<std::size_t>(kFirstElementID + 64 * c + rank)].code;
             const char* other =
-                kElementTable[static_cast<std::size_t>(kFirstElementID + 64 * c + DynamicPartner(static_cast<std::uint8_t>(rank)))].code;
+                kElementTable[static_cast<std::size_t>(kFirstElementID + 64 * c +
+                                                       DynamicPartner(static_cast<std::uint8_t>(rank)))]
+                    .code;
             EXPECT_EQ(std::string(code, 3), std::string(other, 3));
             EXPECT_EQ(code[3] - '0' + other[3] - '0', 5);
         }

@@ -14,11 +14,14 @@ namespace {
 // Records that satisfy every range: record 0 holds each index's dynamics, the others zeros with
 // the tested byte set.
 std::vector<std::vector<std::uint8_t>> PlainRecords() {
-    std::vector<std::vector<std::uint8_t>> records(kEngineRecordCount, std::vector<std::uint8_t>(kEngineRecordSize, 0));
+    std::vector<std::vector<std::uint8_t>> records(kEngineRecordCount,
+                                                   std::vector<std::uint8_t>(kEngineRecordSize, 0));
     for (int n = 0; n < kStoryformIndexCount; ++n) {
         std::uint8_t dynamics = 0;
         for (int d = 0; d < 8; ++d) {
-            if (d != kLimit) dynamics |= static_cast<std::uint8_t>(DynamicValueIndex(static_cast<std::uint16_t>(n), d) << d);
+            if (d != kLimit)
+                dynamics |=
+                    static_cast<std::uint8_t>(DynamicValueIndex(static_cast<std::uint16_t>(n), d) << d);
         }
         records[0][static_cast<std::size_t>(n)] = dynamics;
     }

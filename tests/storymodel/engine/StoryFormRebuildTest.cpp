@@ -93,15 +93,13 @@ TEST_F(StoryFormRebuildTest, MoreThanOneStoryformClearsWhatBelongsToASingleOne) 
     storyForm.RebuildThroughlineStructures();
     EXPECT_EQ(storyForm.GetStructuresValid(), 0);
     for (const int index : cleared) {
-        if (index == chosenHome)
-            continue;
+        if (index == chosenHome) continue;
         EXPECT_EQ(storyForm.GetValueAt(index), 0) << index;
     }
     EXPECT_EQ(storyForm.GetValueAt(chosenHome), '4');
     for (const int index : kept) EXPECT_EQ(storyForm.GetValueAt(index), 7) << index;
     for (int index = 0; index < kThroughlineFirstIndex[0]; ++index) {
-        if (index == kNature || index == kEssence || index == kTendency || index == kReach)
-            continue;
+        if (index == kNature || index == kEssence || index == kTendency || index == kReach) continue;
         EXPECT_EQ(storyForm.GetValueAt(index), 7) << index;
     }
     // The structures stay as they are; nothing is announced.

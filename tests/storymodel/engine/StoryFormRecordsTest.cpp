@@ -14,9 +14,7 @@
 
 namespace {
 
-int Index(const char* code) {
-    return StoryPointIndexForCode(code);
-}
+int Index(const char* code) { return StoryPointIndexForCode(code); }
 
 std::vector<std::int16_t> Values(const SList& list) {
     std::vector<std::int16_t> values;
@@ -156,8 +154,7 @@ TEST_F(StoryFormRecordsTest, SavingWritesChangedChoicesAndEveryValueInForce) {
     int points = 0;
     for (int index = 0; index < kStoryPointCount; ++index) {
         const StoryPointRecord& row = *StoryPointAt(index);
-        if (row.kind >= kValueRow)
-            continue;
+        if (row.kind >= kValueRow) continue;
         ++points;
         std::int16_t value = -999;
         EXPECT_GE(valuesInForce.GetEntry(row.code, 's', &value), 0) << row.code;

@@ -43,8 +43,7 @@ public:
 
     void StoryFormChanged(const Event* event) override {
         ++heard;
-        if (event)
-            ++withPayload;
+        if (event) ++withPayload;
     }
 
     int heard = 0;

@@ -8,9 +8,7 @@
 
 namespace {
 
-int Index(const char* code) {
-    return StoryPointIndexForCode(code);
-}
+int Index(const char* code) { return StoryPointIndexForCode(code); }
 
 TEST(StoryPointValues, DynamicsHoldTheValueRowsThatFollowThem) {
     EXPECT_TRUE(IsStoryPointValue(Index("Resolve"), 1001));

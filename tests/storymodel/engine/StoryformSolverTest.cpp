@@ -27,20 +27,24 @@ struct Counted {
         solver.SetConstraints(nullptr, ids);
         solver.CountStoryforms();
     }
-    const SolverConstraint& Record(std::int16_t id) { return solver.GetConstraint(solver.FindConstraint(id)); }
+    const SolverConstraint& Record(std::int16_t id) {
+        return solver.GetConstraint(solver.FindConstraint(id));
+    }
 };
 
 std::vector<std::uint16_t> Remaining(const StoryformSolver& solver) {
     std::vector<std::uint16_t> numbers;
     for (int n = 0; n < kStoryformCount; ++n) {
-        if (!solver.IsStoryformExcluded(static_cast<std::uint16_t>(n))) numbers.push_back(static_cast<std::uint16_t>(n));
+        if (!solver.IsStoryformExcluded(static_cast<std::uint16_t>(n)))
+            numbers.push_back(static_cast<std::uint16_t>(n));
     }
     return numbers;
 }
 
 void ChooseDynamics(IStoryForm& storyForm, std::uint16_t number) {
     for (int d = 0; d < kDynamicCount; ++d) {
-        storyForm.SetChoice(DynamicPointID(d), static_cast<std::int16_t>(DynamicPointID(d) + 1 + DynamicValueIndex(number, d)));
+        storyForm.SetChoice(DynamicPointID(d),
+                            static_cast<std::int16_t>(DynamicPointID(d) + 1 + DynamicValueIndex(number, d)));
     }
 }
 
@@ -50,7 +54,8 @@ std::int16_t EngineValueOf(std::uint16_t number, std::int16_t id) {
 }
 
 void ApplyAll(StoryformSolver& solver, PText* responses, int mode) {
-    for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i) solver.ApplyResult(i, responses, mode);
+    for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i)
+        solver.ApplyResult(i, responses, mode);
 }
 
 TEST_F(StoryformSolverTest, NothingChosenLeavesEveryStoryformAndEveryValue) {
@@ -63,7 +68,8 @@ TEST_F(StoryformSolverTest, NothingChosenLeavesEveryStoryformAndEveryValue) {
         const SolverConstraint& record = counted.solver.GetConstraint(i);
         ASSERT_TRUE(record.inUse) << i;
         EXPECT_EQ(record.possibleCount, record.valueCount) << record.id;
-        for (int v = 0; v < record.valueCount; ++v) EXPECT_TRUE(record.IsValuePossible(v)) << record.id << " " << v;
+        for (int v = 0; v < record.valueCount; ++v)
+            EXPECT_TRUE(record.IsValuePossible(v)) << record.id << " " << v;
         EXPECT_EQ(record.result, 0) << record.id;
     }
     EXPECT_FALSE(counted.solver.GetConstraint(16).inUse);
@@ -139,7 +145,8 @@ TEST_F(StoryformSolverTest, AWriterReachesExactlyOneStoryformThatTheBuilderAgree
             for (int row = 0; row < kStoryPointCount; ++row) {
                 const StoryPointRecord& point = kStoryPointTable[static_cast<std::size_t>(row)];
                 if (!HasEngineValue(point)) continue;
-                EXPECT_EQ(storyForm.GetValueAt(row), StoryformSolver::EngineValueID(target, point.engineField, point.kind))
+                EXPECT_EQ(storyForm.GetValueAt(row),
+                          StoryformSolver::EngineValueID(target, point.engineField, point.kind))
                     << point.code;
             }
             for (int d = 0; d < kDynamicCount; ++d) {
@@ -195,14 +202,14 @@ TEST_F(StoryformSolverTest, ListsOfElementsNameElementsWhateverTheirClass) {
 
 TEST_F(StoryformSolverTest, ChoicesOutOfRangeAreRefused) {
     StoryFormManager& storyForm = MakeManager();
-    storyForm.SetChoice(1000, 1003);   // not a value of Resolve
+    storyForm.SetChoice(1000, 1003);  // not a value of Resolve
     storyForm.SetChoice(1010, 7);
-    storyForm.SetChoice(1060, -1);     // a dynamic has no lists
-    storyForm.SetChoice(12000, 5);     // a type, not a class
+    storyForm.SetChoice(1060, -1);  // a dynamic has no lists
+    storyForm.SetChoice(12000, 5);  // a type, not a class
     storyForm.SetChoice(12200, 999);
-    storyForm.SetChoice(12300, 20);    // a variation, not an element
+    storyForm.SetChoice(12300, 20);  // a variation, not an element
     storyForm.SetChoice(15300, -5);
-    storyForm.SetChoice(12100, -1);    // a list choice with no list
+    storyForm.SetChoice(12100, -1);                        // a list choice with no list
     ChooseList(storyForm, 21300, {0, -1, 9999, 341, 84});  // nothing usable
     Counted counted(storyForm);
     EXPECT_EQ(counted.solver.Count(), 32768);
@@ -286,7 +293,8 @@ TEST_F(StoryformSolverTest, EngineValueIDPutsElementsInTheirOwnThroughlinesClass
             const int domain = GetEngineField(10 * t + 1, n);
             for (int field : {4, 6, 7, 8}) {
                 const std::int16_t id = StoryformSolver::EngineValueID(n, 10 * t + field, kElementLevelPoint);
-                EXPECT_EQ((id - kFirstElementID) / kElementsPerClass, domain) << n << " " << t << " " << field;
+                EXPECT_EQ((id - kFirstElementID) / kElementsPerClass, domain)
+                    << n << " " << t << " " << field;
             }
         }
     }
@@ -302,7 +310,7 @@ TEST_F(StoryformSolverTest, CollectedPointsInOrderEachOnce) {
     StoryformSolver solver(storyForm);
     StoryPointIDList ids;
     EXPECT_EQ(solver.CollectConstrainedPoints(ids, 16100), 19);
-    const StoryPointIDList expected = {1000, 1010, 1020, 1030, 1040, 1050, 1060, 1070, 12000, 12100,
+    const StoryPointIDList expected = {1000,  1010,  1020,  1030,  1040,  1050,  1060,  1070,  12000, 12100,
                                        12200, 12300, 15000, 18000, 21000, 15300, 12600, 16100, 21900};
     EXPECT_EQ(ids, expected);
 }

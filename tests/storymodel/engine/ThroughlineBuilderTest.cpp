@@ -13,7 +13,9 @@
 
 namespace {
 
-std::int16_t IdOf(const char* code) { return static_cast<std::int16_t>(NodeForCode(GetDefaultThroughlineStructure(), code)->elementID); }
+std::int16_t IdOf(const char* code) {
+    return static_cast<std::int16_t>(NodeForCode(GetDefaultThroughlineStructure(), code)->elementID);
+}
 
 int Rank(int id) { return (id - kFirstElementID) % kElementsPerClass; }
 
@@ -42,7 +44,8 @@ std::vector<StoryformBuildInput> SampleInputs() {
     std::vector<StoryformBuildInput> inputs;
     for (int setting = 0; setting < 256; ++setting) {
         StoryformBuildInput input;
-        for (int d = 0; d < 8; ++d) input.dynamics[static_cast<std::size_t>(d)] = static_cast<std::uint8_t>(setting >> d & 1);
+        for (int d = 0; d < 8; ++d)
+            input.dynamics[static_cast<std::size_t>(d)] = static_cast<std::uint8_t>(setting >> d & 1);
         input.crucialElement = static_cast<std::int16_t>(kFirstElementID + (setting * 37) % 256);
         inputs.push_back(input);
     }

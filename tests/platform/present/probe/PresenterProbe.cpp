@@ -47,48 +47,35 @@ LRESULT ReportMouse(const char* who, UINT message, LPARAM lParam) {
 
 LRESULT ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        PaintIn(window, kChildColor);
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        return ReportMouse("child", message, lParam);
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        case WM_PAINT: PaintIn(window, kChildColor); return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP: return ReportMouse("child", message, lParam);
+        default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
 LRESULT FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        PaintIn(window, kFrameColor);
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-        return ReportMouse("frame", message, lParam);
-    case WM_KEYDOWN:
-        Report("keydown %ld", static_cast<long>(wParam));
-        return 0;
-    case WM_CHAR:
-        Report("char %ld", static_cast<long>(wParam));
-        if (wParam == 'q') {
-            const bool saved = g_screenshot != nullptr && GetScreenSurface().WritePng(g_screenshot);
-            Report("bye %ld", saved ? 1 : 0);
-            PostQuitMessage(0);
-        }
-        return 0;
-    case WM_ACTIVATEAPP:
-        Report("activateapp %ld", wParam ? 1 : 0);
-        return 0;
-    case WM_SIZE:
-        Report("size %ld %ld", LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        case WM_PAINT: PaintIn(window, kFrameColor); return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK: return ReportMouse("frame", message, lParam);
+        case WM_KEYDOWN: Report("keydown %ld", static_cast<long>(wParam)); return 0;
+        case WM_CHAR:
+            Report("char %ld", static_cast<long>(wParam));
+            if (wParam == 'q') {
+                const bool saved = g_screenshot != nullptr && GetScreenSurface().WritePng(g_screenshot);
+                Report("bye %ld", saved ? 1 : 0);
+                PostQuitMessage(0);
+            }
+            return 0;
+        case WM_ACTIVATEAPP: Report("activateapp %ld", wParam ? 1 : 0); return 0;
+        case WM_SIZE:
+            Report("size %ld %ld", LOWORD(static_cast<std::uintptr_t>(lParam)),
+                   HIWORD(static_cast<std::uintptr_t>(lParam)));
+            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
