@@ -60,6 +60,22 @@ T Read(HDC handle, Member member, T failure) {
     return dc ? dc->state.*member : failure;
 }
 
+// The point-valued attributes (brush origin, current position) answer through an optional pointer.
+BOOL ExchangePoint(HDC handle, POINT gdi::DcState::*member, POINT value, POINT* previous) {
+    Dc* dc = LookupDc(handle);
+    if (!dc) return FALSE;
+    if (previous) *previous = dc->state.*member;
+    dc->state.*member = value;
+    return TRUE;
+}
+
+BOOL ReadPoint(HDC handle, POINT gdi::DcState::*member, POINT* value) {
+    Dc* dc = LookupDc(handle);
+    if (!dc || !value) return FALSE;
+    *value = dc->state.*member;
+    return TRUE;
+}
+
 }  // namespace
 
 HDC CreateCompatibleDC(HDC) {
@@ -191,35 +207,15 @@ int SetPolyFillMode(HDC dc, int mode) {
 }
 int GetPolyFillMode(HDC dc) { return Read(dc, &gdi::DcState::polyFillMode, 0); }
 
-BOOL SetBrushOrgEx(HDC handle, int x, int y, POINT* previous) {
-    Dc* dc = LookupDc(handle);
-    if (!dc) return FALSE;
-    if (previous) *previous = dc->state.brushOrigin;
-    dc->state.brushOrigin = POINT{x, y};
-    return TRUE;
+BOOL SetBrushOrgEx(HDC dc, int x, int y, POINT* previous) {
+    return ExchangePoint(dc, &gdi::DcState::brushOrigin, POINT{x, y}, previous);
 }
+BOOL GetBrushOrgEx(HDC dc, POINT* origin) { return ReadPoint(dc, &gdi::DcState::brushOrigin, origin); }
 
-BOOL GetBrushOrgEx(HDC handle, POINT* origin) {
-    Dc* dc = LookupDc(handle);
-    if (!dc || !origin) return FALSE;
-    *origin = dc->state.brushOrigin;
-    return TRUE;
+BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) {
+    return ExchangePoint(dc, &gdi::DcState::position, POINT{x, y}, previous);
 }
-
-BOOL MoveToEx(HDC handle, int x, int y, POINT* previous) {
-    Dc* dc = LookupDc(handle);
-    if (!dc) return FALSE;
-    if (previous) *previous = dc->state.position;
-    dc->state.position = POINT{x, y};
-    return TRUE;
-}
-
-BOOL GetCurrentPositionEx(HDC handle, POINT* position) {
-    Dc* dc = LookupDc(handle);
-    if (!dc || !position) return FALSE;
-    *position = dc->state.position;
-    return TRUE;
-}
+BOOL GetCurrentPositionEx(HDC dc, POINT* position) { return ReadPoint(dc, &gdi::DcState::position, position); }
 
 int GetDeviceCaps(HDC handle, int index) {
     Dc* dc = LookupDc(handle);
