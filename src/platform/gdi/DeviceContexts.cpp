@@ -215,7 +215,9 @@ BOOL GetBrushOrgEx(HDC dc, POINT* origin) { return ReadPoint(dc, &gdi::DcState::
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) {
     return ExchangePoint(dc, &gdi::DcState::position, POINT{x, y}, previous);
 }
-BOOL GetCurrentPositionEx(HDC dc, POINT* position) { return ReadPoint(dc, &gdi::DcState::position, position); }
+BOOL GetCurrentPositionEx(HDC dc, POINT* position) {
+    return ReadPoint(dc, &gdi::DcState::position, position);
+}
 
 int GetDeviceCaps(HDC handle, int index) {
     Dc* dc = LookupDc(handle);
