@@ -466,7 +466,7 @@ TEST_F(PFMSaveTest, ASaveThatCannotStartANewSwapFileSaysWhereTheDataIs) {
     ASSERT_NE(store, nullptr);
     SpreadSegments();
     for (int n = 0; n < kUniqueNameCount; ++n) {
-        char name[16];
+        char name[24];
         std::snprintf(name, sizeof name, "PFM_Swap.%03d", n);
         if (!std::filesystem::exists(Path(name))) folder_.WriteFile(name, "taken");
     }
