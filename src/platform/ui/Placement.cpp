@@ -23,6 +23,8 @@ bool IsOwnedBy(const Window& window, const Window& owner) {
     return false;
 }
 
+constexpr LONG kUnlimitedTrack = 0x7FFF;
+
 bool UsesTrackLimits(const Window& window) {
     return (window.style & WS_THICKFRAME) || !(window.style & (WS_POPUP | WS_CHILD));
 }
@@ -76,8 +78,18 @@ MINMAXINFO QueryMinMaxInfo(Window& window) {
     info.ptMaxPosition = POINT{-frame, -frame};
     info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
     info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    // The frame is the OS window: the screen is its own size, and the OS desktop it could grow to is
+    // not the layer's to know, so only the limits its procedure sets bind it.
+    if (IsPresentedFrame(window)) info.ptMaxTrackSize = POINT{kUnlimitedTrack, kUnlimitedTrack};
     Send(window, WM_GETMINMAXINFO, 0, &info);
     return info;
+}
+
+SIZE ClampToTrackSize(const MINMAXINFO& limits, SIZE size) {
+    const POINT& low = limits.ptMinTrackSize;
+    const POINT& high = limits.ptMaxTrackSize;
+    return SIZE{std::clamp(size.cx, std::min(low.x, high.x), high.x),
+                std::clamp(size.cy, std::min(low.y, high.y), high.y)};
 }
 
 void RaiseTopLevel(Window& window) {
@@ -111,12 +123,12 @@ bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width
     if (flags & SWP_NOSIZE) {
         width = Width(window.rect);
         height = Height(window.rect);
-    } else if (UsesTrackLimits(window) && !isFrame && !window.IsMinimized() && !window.IsMaximized()) {
-        const MINMAXINFO limits = QueryMinMaxInfo(window);
-        width = std::clamp(width, std::min<int>(limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x),
-                           static_cast<int>(limits.ptMaxTrackSize.x));
-        height = std::clamp(height, std::min<int>(limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y),
-                            static_cast<int>(limits.ptMaxTrackSize.y));
+    } else if (UsesTrackLimits(window) && !(flags & SWP_FROMSCREEN) && !window.IsMinimized() &&
+               !window.IsMaximized()) {
+        const SIZE limited = ClampToTrackSize(QueryMinMaxInfo(window), SIZE{width, height});
+        if (!window.alive) return false;
+        width = limited.cx;
+        height = limited.cy;
     }
     WINDOWPOS pos{window.handle, insertAfter, x, y, width, height, flags & ~(SWP_FROMSCREEN)};
     if (!(flags & SWP_NOSENDCHANGING)) {
@@ -131,8 +143,12 @@ bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width
     }
     newRect.right = newRect.left + ((finalFlags & SWP_NOSIZE) ? Width(window.rect) : std::max(0, pos.cx));
     newRect.bottom = newRect.top + ((finalFlags & SWP_NOSIZE) ? Height(window.rect) : std::max(0, pos.cy));
+    bool frameMoveAsked = false;
     if (isFrame) {
         // The frame is the OS window: it sits at the screen's origin and its size is the screen's.
+        // Where the OS window sits on the OS desktop is the window manager's to decide; a move asked
+        // of the frame is still reported to it, as to any window.
+        frameMoveAsked = !(finalFlags & SWP_NOMOVE) && (newRect.left != 0 || newRect.top != 0);
         SIZE size{Width(newRect), Height(newRect)};
         if (!(finalFlags & SWP_FROMSCREEN) && !(finalFlags & SWP_NOSIZE) && !window.IsMaximized()) {
             const SIZE screen = GetScreenSize();
@@ -195,7 +211,7 @@ bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width
     if (Width(window.client) == Width(oldClient) && Height(window.client) == Height(oldClient)) {
         pos.flags |= SWP_NOCLIENTSIZE;
     }
-    if (window.client.left == oldClient.left && window.client.top == oldClient.top)
+    if (window.client.left == oldClient.left && window.client.top == oldClient.top && !frameMoveAsked)
         pos.flags |= SWP_NOCLIENTMOVE;
     Send(window, WM_WINDOWPOSCHANGED, 0, &pos);
     return true;

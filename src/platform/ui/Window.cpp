@@ -109,10 +109,21 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     Window& window = Tree().AddWindow(created);
     ++windowClass->windowCount;
 
-    if (overlapped && Tree().Frame() == nullptr) {
+    const bool isFrame = overlapped && Tree().Frame() == nullptr;
+    if (isFrame) Tree().SetFrame(&window);
+    if ((style & WS_THICKFRAME) || overlapped) {
+        const MINMAXINFO limits = QueryMinMaxInfo(window);
+        if (!window.alive) return nullptr;
+        const SIZE limited = ClampToTrackSize(limits, SIZE{width, height});
+        // A frame asking for no size keeps the screen's.
+        if (!isFrame || (width > 0 && height > 0)) {
+            width = limited.cx;
+            height = limited.cy;
+        }
+    }
+    if (isFrame) {
         // The first overlapped top-level window is the frame: the presenter's OS window. It covers
         // the screen, which takes the size the window asks for.
-        Tree().SetFrame(&window);
         SIZE size = GetScreenSize();
         if (width > 0 && height > 0 && (width != size.cx || height != size.cy)) {
             size = CurrentPresenter().RequestFrameSize(SIZE{width, height});
@@ -122,11 +133,6 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
         x = y = 0;
         width = size.cx;
         height = size.cy;
-    } else if ((style & WS_THICKFRAME) || overlapped) {
-        const MINMAXINFO limits = QueryMinMaxInfo(window);
-        if (!window.alive) return nullptr;
-        width = std::max<int>(std::min<int>(width, limits.ptMaxTrackSize.x), limits.ptMinTrackSize.x);
-        height = std::max<int>(std::min<int>(height, limits.ptMaxTrackSize.y), limits.ptMinTrackSize.y);
     }
     window.rect = RECT{x, y, x + width, y + height};
     window.normalRect = window.rect;

@@ -181,5 +181,39 @@ TEST_F(Placement, TheFrameWindowIsTheScreen) {
     EXPECT_LT(ClientRect(other).bottom, 150);
 }
 
+TEST_F(Placement, TheFrameIsLimitedAndToldOfMovesAndSizesByCodeLikeAnyOverlappedWindow) {
+    g_hook = [&](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        if (message == WM_GETMINMAXINFO) {
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMinTrackSize = POINT{300, 200};
+            info->ptMaxTrackSize = POINT{900, 700};
+        }
+        return std::nullopt;
+    };
+    HWND frame = CreateWindowExA(0, kPlain, "Frame", WS_OVERLAPPEDWINDOW, 3, 3, 200, 100, nullptr, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(MessagesOf(frame, {WM_GETMINMAXINFO, WM_NCCREATE}),
+              (std::vector<UINT>{WM_GETMINMAXINFO, WM_NCCREATE}));
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 300) << "the OS window was asked for the limited size";
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 200);
+
+    g_log.clear();
+    MoveWindow(frame, 10, 20, 1000, 500, TRUE);
+    EXPECT_EQ(ClientRect(frame).right, 900);
+    ASSERT_EQ(Count(frame, WM_SIZE), 1);
+    EXPECT_EQ(Find(WM_SIZE).back().lParam, static_cast<LPARAM>(MAKELONG(900, 500)));
+    EXPECT_EQ(Count(frame, WM_MOVE), 1);
+
+    g_log.clear();
+    SetWindowPos(frame, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(Count(frame, WM_MOVE), 1);
+    EXPECT_EQ(Count(frame, WM_SIZE), 0);
+    g_log.clear();
+    SetWindowPos(frame, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(Count(frame, WM_MOVE), 0) << "neither moved nor sized";
+    EXPECT_EQ(Count(frame, WM_SIZE), 0);
+}
+
 }  // namespace
 }  // namespace uitest
