@@ -20,7 +20,7 @@ namespace {
 using namespace win;
 
 std::filesystem::path ReferencePath() {
-    return std::filesystem::path(__FILE__).parent_path() / "data" / "drawing.png";
+    return std::filesystem::path(GDI_TEST_DATA) / "drawing.png";
 }
 
 void Out(HDC dc, int x, int y, const char* text) {
