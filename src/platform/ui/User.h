@@ -2,12 +2,14 @@
 // The whole window layer: classes and windows, messages, timers, input, painting, metrics, dropped
 // files, prompts and the presenter link.
 
+#include "platform/ui/DialogCodes.h"
 #include "platform/ui/DragDrop.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
 #include "platform/ui/KeyCharacters.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/OwnerDraw.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Prompts.h"
