@@ -89,4 +89,26 @@ std::string Utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+char Cp1252ToLower(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+        return static_cast<char>(byte + 0x20);
+    switch (byte) {
+        case 0x8A:  // S caron
+        case 0x8C:  // OE
+        case 0x8E:  // Z caron
+            return static_cast<char>(byte + 0x10);
+        case 0x9F: return static_cast<char>(0xFF);  // Y diaeresis
+        default: return c;
+    }
+}
+
+bool Cp1252EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Cp1252ToLower(a[i]) != Cp1252ToLower(b[i])) return false;
+    }
+    return true;
+}
+
 }  // namespace win

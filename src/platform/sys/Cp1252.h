@@ -21,4 +21,11 @@ std::string Cp1252ToUtf8(std::string_view text);
 // Code points without a Windows-1252 byte become '?', and so does each malformed UTF-8 sequence.
 std::string Utf8ToCp1252(std::string_view text);
 
+// The lower-case form of a Windows-1252 letter (A-Z, the accented capitals, S, Z and OE with caron
+// or ligature, Y with diaeresis); every other byte is its own.
+char Cp1252ToLower(char c);
+
+// Whether two texts are equal when letters of either case count as the same.
+bool Cp1252EqualNoCase(std::string_view a, std::string_view b);
+
 }  // namespace win

@@ -47,4 +47,25 @@ TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1252(""), "");
 }
 
+TEST(Cp1252, CaseFoldingCoversTheAccentedAndTypographicLetters) {
+    using win::Cp1252ToLower;
+    EXPECT_EQ(Cp1252ToLower('A'), 'a');
+    EXPECT_EQ(Cp1252ToLower('Z'), 'z');
+    EXPECT_EQ(Cp1252ToLower('@'), '@');  // just before 'A'
+    EXPECT_EQ(Cp1252ToLower('['), '[');  // just after 'Z'
+    EXPECT_EQ(Cp1252ToLower('\xC0'), '\xE0');
+    EXPECT_EQ(Cp1252ToLower('\xDE'), '\xFE');
+    EXPECT_EQ(Cp1252ToLower('\xD7'), '\xD7');  // the multiplication sign is no letter
+    EXPECT_EQ(Cp1252ToLower('\xDF'), '\xDF');  // sharp s has no capital here
+    EXPECT_EQ(Cp1252ToLower('\x8A'), '\x9A');
+    EXPECT_EQ(Cp1252ToLower('\x8C'), '\x9C');
+    EXPECT_EQ(Cp1252ToLower('\x8E'), '\x9E');
+    EXPECT_EQ(Cp1252ToLower('\x9F'), '\xFF');
+    EXPECT_EQ(Cp1252ToLower('\x8B'), '\x8B');
+
+    EXPECT_TRUE(win::Cp1252EqualNoCase("Caf\xC9 Noir", "cAF\xE9 nOIR"));
+    EXPECT_FALSE(win::Cp1252EqualNoCase("Cafe", "Caf"));
+    EXPECT_FALSE(win::Cp1252EqualNoCase("ab", "ac"));
+}
+
 }  // namespace
