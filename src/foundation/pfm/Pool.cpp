@@ -241,6 +241,9 @@ void Pool::Compact() {
         const PieceHeader piece = freePieces_.GetAt(i);
         const std::uint32_t end = piece.offset + piece.size;
         const std::uint32_t size = BlockSize();
+        // Reading refuses pools whose pieces overlap or leave the block; should one ever get here,
+        // it is left where it is rather than moving bytes from beyond the block.
+        if (end > size) continue;
         std::memmove(Bytes() + piece.offset, Bytes() + end, size - end);
         ResizeBlock(size - piece.size);  // shrinking a block always succeeds
         for (std::int32_t item = 0; item < items_.Count(); ++item) {
@@ -305,18 +308,36 @@ ErrCode Pool::ReadFrom(IReadFile& file) {
 
 bool Pool::IsConsistent() const {
     const std::uint64_t size = BlockSize();
+    // Items with bytes and free pieces: no byte of the block may belong to two of them, or
+    // compaction would move bytes it has already moved and run past the block.
+    std::vector<PieceHeader> claimed;
     for (std::int32_t i = 0; i < items_.Count(); ++i) {
         const PieceHeader header = items_.GetAt(i);
         if (header.size == kRemoved) continue;
         if (header.size > kMaxItemSize || std::uint64_t{header.offset} + header.size > size) return false;
+        if (header.size > 0) claimed.push_back(header);
     }
+    std::uint64_t previousEnd = 0;
     for (std::int32_t i = 0; i < freePieces_.Count(); ++i) {
         const PieceHeader piece = freePieces_.GetAt(i);
-        if (piece.size > kMaxPieceSize || std::uint64_t{piece.offset} + piece.size > size) return false;
+        const std::uint64_t end = std::uint64_t{piece.offset} + piece.size;
+        if (piece.size == 0 || piece.size > kMaxPieceSize || end > size) return false;
+        if (piece.offset < previousEnd) return false;  // out of offset order, or overlapping
+        previousEnd = end;
+        claimed.push_back(piece);
     }
+    std::sort(claimed.begin(), claimed.end(),
+              [](const PieceHeader& a, const PieceHeader& b) { return a.offset < b.offset; });
+    for (std::size_t i = 1; i < claimed.size(); ++i) {
+        if (std::uint64_t{claimed[i - 1].offset} + claimed[i - 1].size > claimed[i].offset) return false;
+    }
+    // Each free index names a removed item, once.
+    std::vector<bool> named(static_cast<std::size_t>(items_.Count()), false);
     for (std::int32_t i = 0; i < freeIndexes_.Count(); ++i) {
         const std::int32_t index = freeIndexes_.GetAt(i);
         if (index < 0 || index >= items_.Count() || items_.GetAt(index).size != kRemoved) return false;
+        if (named[static_cast<std::size_t>(index)]) return false;
+        named[static_cast<std::size_t>(index)] = true;
     }
     return true;
 }

@@ -39,8 +39,8 @@ public:
     // True when every bit of the mask is set in the flags.
     bool HasFlags(std::uint32_t mask) const override;
     std::int32_t GetFlattenedSize() const override;
-    // Reads the stored form (-11 when the block cannot be read; -3 when the headers do not fit the
-    // block) and clears the changed flag.
+    // Reads the stored form and clears the changed flag: -11 when the block cannot be read; -3
+    // when the headers do not describe the block (see IsConsistent). A refused pool is left empty.
     ErrCode ReadFrom(IReadFile& file) override;
     ErrCode WriteTo(IWriteFile& file) override;
 
@@ -94,7 +94,8 @@ private:
     // The piece joins the free list in offset order, merging with the pieces it touches.
     void FreePiece(std::uint32_t offset, std::uint32_t size);
     void Compact();
-    // Every item and free piece lies inside the block; every free index names a removed item.
+    // Every item and free piece lies inside the block and no byte belongs to two of them; the free
+    // pieces are in offset order and none is empty; each free index names a removed item, once.
     bool IsConsistent() const;
     std::uint8_t* Bytes() const { return static_cast<std::uint8_t*>(block_); }
 

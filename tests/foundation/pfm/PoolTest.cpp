@@ -8,6 +8,7 @@
 #include "foundation/FileError.h"
 #include "foundation/Startup.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/StoreFileBuilder.h"
 #include "foundation/pfm/StoreTestSupport.h"
 
 namespace {
@@ -121,6 +122,16 @@ TEST(Pool, TouchingFreePiecesBecomeOne) {
         pool.RemoveItem(2);
         EXPECT_EQ(Pieces(pool), (std::vector<PieceHeader>{{0, 12}}));
     }
+    // A piece freed between two free pieces joins both.
+    Pool pool(0, 4);
+    for (const char* text : {"aaaa", "bbbb", "cccc", "keep"}) Add(pool, text);
+    pool.RemoveItem(0);
+    pool.RemoveItem(2);
+    EXPECT_EQ(Pieces(pool), (std::vector<PieceHeader>{{0, 4}, {8, 4}}));
+    pool.RemoveItem(1);
+    EXPECT_EQ(Pieces(pool), (std::vector<PieceHeader>{{0, 12}}));
+    EXPECT_EQ(Add(pool, std::string(12, 'x')), 1);  // the whole run is one place again
+    EXPECT_EQ(pool.BlockSize(), 16u);
 }
 
 TEST(Pool, FreePiecesNeverOutgrowTheirSizeField) {
@@ -239,6 +250,63 @@ TEST(Pool, DamagedStoredPoolsAreRefused) {
     EXPECT_EQ(shortPool.ReadFrom(in), kReadErr);
 }
 
+// The stored form of a pool with the given headers, free indexes, free pieces and block: also
+// pools no pool would write.
+std::vector<std::uint8_t> StoredPool(std::uint8_t flags, const std::vector<PieceHeader>& items,
+                                     const std::vector<std::int32_t>& freeIndexes,
+                                     const std::vector<PieceHeader>& pieces, const std::string& block) {
+    ByteStream out;
+    auto writeHeaders = [&out](const std::vector<PieceHeader>& headers) {
+        out.WriteShort(24);
+        out.WriteShort(6);
+        out.WriteLong(static_cast<std::int32_t>(headers.size()));
+        out.WriteByte(0);
+        for (const PieceHeader& header : headers) {
+            out.WriteLong(static_cast<std::int32_t>(header.offset));
+            out.WriteShort(static_cast<std::int16_t>(header.size));
+        }
+    };
+    out.WriteByte(flags);
+    writeHeaders(items);
+    out.WriteShort(16);
+    out.WriteShort(4);
+    out.WriteLong(static_cast<std::int32_t>(freeIndexes.size()));
+    out.WriteByte(0);
+    for (std::int32_t index : freeIndexes) out.WriteLong(index);
+    writeHeaders(pieces);
+    out.WriteShort(0);
+    out.WriteLong(static_cast<std::int32_t>(block.size()));
+    WriteExactly(out, block.data(), static_cast<std::uint32_t>(block.size()));
+    return out.Bytes();
+}
+
+ErrCode ReadStored(const std::vector<std::uint8_t>& bytes) {
+    ByteStream in(bytes);
+    Pool pool(0, 4);
+    return pool.ReadFrom(in);
+}
+
+TEST(Pool, PoolsWhoseBytesAreClaimedTwiceAreRefused) {
+    // Item 0 at 0-1, item 1 removed, item 2 at 8-9; bytes 2-7 free.
+    const std::vector<PieceHeader> items{{0, 2}, {0, Pool::kRemoved}, {8, 2}};
+    const std::string block = "aa------cc";
+    ASSERT_EQ(ReadStored(StoredPool(Pool::kCompactBeforeWriting, items, {1}, {{2, 3}, {5, 3}}, block)),
+              kNoErr);
+
+    const std::vector<std::vector<PieceHeader>> damagedPieces{
+        {{5, 3}, {2, 3}},  // out of offset order
+        {{2, 4}, {4, 4}},  // overlapping each other
+        {{1, 3}},          // overlapping item 0
+        {{2, 3}, {5, 0}},  // empty
+    };
+    for (const std::vector<PieceHeader>& pieces : damagedPieces)
+        EXPECT_EQ(ReadStored(StoredPool(Pool::kCompactBeforeWriting, items, {1}, pieces, block)),
+                  kBadDataErr);
+    EXPECT_EQ(ReadStored(StoredPool(0, {{0, 2}, {0, Pool::kRemoved}, {1, 2}}, {1}, {{3, 5}}, block)),
+              kBadDataErr);  // two items sharing a byte
+    EXPECT_EQ(ReadStored(StoredPool(0, items, {1, 1}, {{2, 6}}, block)), kBadDataErr);  // a free index twice
+}
+
 using PoolStoreTest = StoreTest;
 
 TEST_F(PoolStoreTest, PoolsLiveInSegments) {
@@ -259,6 +327,31 @@ TEST_F(PoolStoreTest, PoolsLiveInSegments) {
     EXPECT_EQ(Item(*read, 0), "kept in");
     EXPECT_EQ(Item(*read, 1), "a segment");
     PFMCheckIn(read);
+    ShutDown();
+}
+
+TEST_F(PoolStoreTest, ARefusedPoolStaysInTheFileAsItWas) {
+    StartUp();
+    // A pool that asks to be compacted before it is written, with overlapping free pieces.
+    std::vector<std::uint8_t> stored{0, 0, 0, 9};
+    const std::vector<std::uint8_t> pool =
+        StoredPool(Pool::kCompactBeforeWriting, {{0, 2}}, {}, {{2, 6}, {4, 6}}, "aa--------");
+    stored.insert(stored.end(), pool.begin(), pool.end());
+    const std::string poolBytes(stored.begin(), stored.end());
+    folder_.WriteFile("damaged.fsf",
+                      StoreFileBytes({{FourCCOf("POOL"), 1, poolBytes, 0x1000},
+                                      {FourCCOf("TEXT"), 1, std::string("\0\0\0\0\0\2ok", 8), 0x9000}}));
+    const FileRef ref = Ref("damaged.fsf");
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    EXPECT_EQ(PFMCheckOut(FourCCOf("POOL"), 1), nullptr);
+    EXPECT_EQ(PFMGetError(), kBadDataErr);
+
+    MarkChanged(FourCCOf("TEXT"), 1);
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);  // a full save copies the refused pool's bytes
+    const FileLayout saved = ReadFileLayout(FileBytes("damaged.fsf"));
+    ASSERT_EQ(saved.segments.size(), 2u);
+    EXPECT_EQ(saved.segments[0].bytes, poolBytes);
+    PFMCloseFile(nullptr);
     ShutDown();
 }
 
