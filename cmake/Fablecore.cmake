@@ -12,6 +12,10 @@ if(FABLECORE_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(fc_build_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(FABLECORE_FUZZ)
+  # Coverage for libFuzzer in every library; only the fuzz targets link the fuzzer itself.
+  target_compile_options(fc_build_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
 
 # fc_library(<name> <folders under src/...> [DEPENDS <targets...>] [PACKAGES <pkg-config modules...>])
 # One static library per subsystem, made of the .cpp files of its folders. A subsystem that has no
