@@ -1,0 +1,23 @@
+#pragma once
+// The folders the program keeps its own files in, after the desktop's conventions. Each answers
+// the folder's path without a final '/', making the folder (mode 0700) when it is missing; FALSE
+// with GetLastError set when it cannot be found or made. The environment is read on every call.
+
+#include <string>
+
+#include "platform/sys/WinTypes.h"
+
+namespace win {
+
+// Settings: $XDG_CONFIG_HOME/fablecore, by default ~/.config/fablecore.
+BOOL GetConfigFolder(std::string& folder);
+
+// Files that last only while the user is logged in (the single-instance socket):
+// $XDG_RUNTIME_DIR/fablecore, or the config folder when there is no runtime folder.
+BOOL GetRuntimeFolder(std::string& folder);
+
+// Where the program writes files of its own (its profile and preferences): the program file's
+// folder when the program may write to it, else the config folder.
+BOOL GetSettingsFolder(std::string& folder);
+
+}  // namespace win
