@@ -19,9 +19,7 @@ namespace {
 
 using namespace win;
 
-std::filesystem::path ReferencePath() {
-    return std::filesystem::path(GDI_TEST_DATA) / "drawing.png";
-}
+std::filesystem::path ReferencePath() { return std::filesystem::path(GDI_TEST_DATA) / "drawing.png"; }
 
 void Out(HDC dc, int x, int y, const char* text) {
     TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
