@@ -203,7 +203,7 @@ void Measure(cairo_font_face_t* face, const LOGFONTA& font, RealizedFont& out) {
     m.xScale = font.lfWidth > 0 && naturalAverage > 0 ? font.lfWidth / naturalAverage : 1.0;
     tm.tmAveCharWidth = std::lround(naturalAverage * m.xScale);
     tm.tmMaxCharWidth = std::lround(design.maxAdvance * scale * m.xScale);
-    for (int b = 0; b < 256; ++b) m.advance[b] = designAdvance[b] * scale * m.xScale;
+    for (int b = 0; b < 256; ++b) m.advance[b] = std::lround(designAdvance[b] * scale * m.xScale);
 
     const bool bold = font.lfWeight >= 600;
     const FaceFamily family = FamilyOf(font);

@@ -3,8 +3,9 @@
 // families (sans, serif, mono), chosen from its face name or, for names we do not know, from its
 // pitch and family bits. Metrics depend only on the logical font, never on the device: a font of
 // height -12 measures the same on the screen, in a memory bitmap, on a printer page and in a
-// measuring context, and devices scale the glyphs to their own resolution. Advances are kept to
-// fractions of a logical unit, so text laid out by measuring lands where it is drawn.
+// measuring context, and devices scale the glyphs to their own resolution. Every glyph advances by
+// a whole number of logical units, so the width of a text is the sum of its characters' widths and
+// text laid out by measuring lands where it is drawn.
 
 #include <array>
 #include <memory>
@@ -29,7 +30,7 @@ struct FontMetrics {
     double emSize = 0;  // logical units
     double xScale = 1;  // horizontal stretch asked for by lfWidth
     TEXTMETRICA text;
-    std::array<double, 256> advance{};       // per Windows-1252 byte, logical units
+    std::array<LONG, 256> advance{};         // per Windows-1252 byte, logical units
     std::array<unsigned long, 256> glyph{};  // glyph index per byte
     double underlineOffset = 0;              // below the baseline
     double strikeOffset = 0;                 // above the baseline

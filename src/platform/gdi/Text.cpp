@@ -33,24 +33,24 @@ public:
 
     const gdi::FontMetrics& Metrics() const { return metrics_; }
 
-    double Width(const char* text, std::size_t count) const {
-        double width = 0;
-        for (std::size_t k = 0; k < count; ++k)
-            width += metrics_.advance[static_cast<unsigned char>(text[k])];
+    // The sum of the characters' advances: what measuring answers and drawing covers.
+    LONG Width(const char* text, std::size_t count) const {
+        LONG width = 0;
+        for (std::size_t k = 0; k < count; ++k) width += Advance(text[k]);
         return width;
     }
-    LONG Extent(const char* text, std::size_t count) const { return std::lround(Width(text, count)); }
+    LONG Advance(char c) const { return metrics_.advance[static_cast<unsigned char>(c)]; }
 
     DPoint Move(DPoint p, double distance, double rise = 0) const {
         return DPoint{p.x + along_.x * distance + up_.x * rise, p.y + along_.y * distance + up_.y * rise};
     }
 
     // The baseline origin of text `width` long whose reference point is `ref` under `align`.
-    DPoint Origin(DPoint ref, double width, UINT align) const {
+    DPoint Origin(DPoint ref, LONG width, UINT align) const {
         const UINT horizontal = align & (TA_CENTER | TA_RIGHT);
-        double shift = 0;
+        LONG shift = 0;
         if (horizontal == TA_RIGHT) shift = -width;
-        if (horizontal == TA_CENTER) shift = -width / 2;
+        if (horizontal == TA_CENTER) shift = -(width / 2);
         double rise = 0;
         const UINT vertical = align & TA_BASELINE;
         if (vertical == TA_TOP) rise = -metrics_.text.tmAscent;
@@ -86,10 +86,10 @@ public:
                  clip);
     }
 
-    // Draws the glyphs with the first one's origin at `origin`; `dx` (if given) holds the advances.
-    // Answers the distance covered.
-    double Draw(DPoint origin, const char* text, std::size_t count, const INT* dx, const Region* clip) {
-        double distance = 0;
+    // Draws the glyphs with the first one's origin at `origin`, each a whole number of units past
+    // the one before; `dx` (if given) holds the advances. Answers the distance covered.
+    LONG Draw(DPoint origin, const char* text, std::size_t count, const INT* dx, const Region* clip) {
+        LONG distance = 0;
         gdi::Canvas* canvas = dc_.GetDevice().GetCanvas();
         gdi::GlyphRun run;
         const gdi::Mapping& m = dc_.state.mapping;
@@ -126,15 +126,16 @@ private:
 struct TabStops {
     int count = 0;
     const INT* stops = nullptr;
-    double origin = 0;
-    double defaultWidth = 8;
-    double space = 4;
+    LONG origin = 0;
+    LONG defaultWidth = 8;
+    LONG space = 4;
 
-    double Next(double position) const {
-        const double relative = position - origin;
+    LONG Next(LONG position) const {
+        const LONG relative = position - origin;
         if (count <= 1 || !stops) {
-            const double every = count == 1 && stops && stops[0] > 0 ? stops[0] : defaultWidth;
-            return origin + (std::floor(relative / every) + 1) * every;
+            const LONG every = count == 1 && stops && stops[0] > 0 ? stops[0] : defaultWidth;
+            const auto passed = static_cast<LONG>(std::floor(static_cast<double>(relative) / every));
+            return origin + (passed + 1) * every;
         }
         for (int k = 0; k < count; ++k) {
             if (std::abs(stops[k]) > relative) return origin + std::abs(stops[k]);
@@ -143,19 +144,19 @@ struct TabStops {
     }
 };
 
-TabStops MakeStops(const TextPainter& painter, int count, const INT* stops, double origin) {
+TabStops MakeStops(const TextPainter& painter, int count, const INT* stops, LONG origin) {
     TabStops tabs{count, stops, origin};
     tabs.defaultWidth = std::max<LONG>(1, painter.Metrics().text.tmAveCharWidth * 8);
-    tabs.space = painter.Width(" ", 1);
+    tabs.space = painter.Advance(' ');
     return tabs;
 }
 
 // Walks the text piece by piece between tabs: visit(position, piece, length) for each piece;
 // answers the end position.
 template <typename Visit>
-double WalkTabs(const TextPainter& painter, const char* text, std::size_t count, double start,
-                const TabStops& tabs, Visit visit) {
-    double position = start;
+LONG WalkTabs(const TextPainter& painter, const char* text, std::size_t count, LONG start,
+              const TabStops& tabs, Visit visit) {
+    LONG position = start;
     std::size_t pieceStart = 0;
     for (std::size_t k = 0; k <= count; ++k) {
         if (k < count && text[k] != '\t') continue;
@@ -178,10 +179,8 @@ BOOL ExtTextOutA(HDC handle, int x, int y, UINT options, const RECT* rect, LPCST
     Dc* dc = gdi::LookupDc(handle);
     if (!dc || (!text && count > 0)) return FALSE;
     TextPainter painter(*dc);
-    double width = 0;
-    for (UINT k = 0; k < count; ++k)
-        width += dx ? dx[k] : painter.Metrics().advance[static_cast<unsigned char>(text[k])];
-    const LONG extent = std::lround(width);
+    LONG extent = 0;
+    for (UINT k = 0; k < count; ++k) extent += dx ? dx[k] : painter.Advance(text[k]);
     const UINT align = dc->state.textAlign;
     const bool updateCp = align & TA_UPDATECP;
     const DPoint ref = updateCp ? DPoint{static_cast<double>(dc->state.position.x),
@@ -219,15 +218,13 @@ LONG TabbedTextOutA(HDC handle, int x, int y, LPCSTR text, int count, int tabCou
     const DPoint ref = updateCp ? DPoint{static_cast<double>(dc->state.position.x),
                                          static_cast<double>(dc->state.position.y)}
                                 : DPoint{static_cast<double>(x), static_cast<double>(y)};
-    const TabStops tabs = MakeStops(painter, tabCount, tabStops, tabOrigin - ref.x);
-    const double end = WalkTabs(painter, text, length, 0, tabs, [](double, const char*, std::size_t) {});
-    const LONG extent = std::lround(end);
+    const TabStops tabs = MakeStops(painter, tabCount, tabStops, tabOrigin - std::lround(ref.x));
+    const LONG extent = WalkTabs(painter, text, length, 0, tabs, [](LONG, const char*, std::size_t) {});
     const DPoint origin = painter.Origin(ref, 0, dc->state.textAlign & TA_BASELINE);
     if (dc->state.bkMode == OPAQUE) painter.FillCell(origin, extent, nullptr);
-    WalkTabs(painter, text, length, 0, tabs,
-             [&](double position, const char* piece, std::size_t pieceLength) {
-                 painter.Draw(painter.Move(origin, position), piece, pieceLength, nullptr, nullptr);
-             });
+    WalkTabs(painter, text, length, 0, tabs, [&](LONG position, const char* piece, std::size_t pieceLength) {
+        painter.Draw(painter.Move(origin, position), piece, pieceLength, nullptr, nullptr);
+    });
     if (updateCp) dc->state.position.x = static_cast<LONG>(std::lround(ref.x)) + extent;
     return MAKELONG(static_cast<WORD>(extent), static_cast<WORD>(painter.Metrics().text.tmHeight));
 }
@@ -237,17 +234,21 @@ DWORD GetTabbedTextExtentA(HDC handle, LPCSTR text, int count, int tabCount, con
     if (!dc || !text) return 0;
     TextPainter painter(*dc);
     const TabStops tabs = MakeStops(painter, tabCount, tabStops, 0);
-    const double end =
-        WalkTabs(painter, text, TextLength(text, count), 0, tabs, [](double, const char*, std::size_t) {});
+    const LONG extent =
+        WalkTabs(painter, text, TextLength(text, count), 0, tabs, [](LONG, const char*, std::size_t) {});
     return static_cast<DWORD>(
-        MAKELONG(static_cast<WORD>(std::lround(end)), static_cast<WORD>(painter.Metrics().text.tmHeight)));
+        MAKELONG(static_cast<WORD>(extent), static_cast<WORD>(painter.Metrics().text.tmHeight)));
 }
 
 BOOL GetTextExtentPointA(HDC handle, LPCSTR text, int count, SIZE* size) {
     Dc* dc = gdi::LookupDc(handle);
     if (!dc || !size || (!text && count > 0) || count < 0) return FALSE;
+    if (count == 0) {
+        *size = SIZE{0, 0};  // nothing measured has no height either
+        return TRUE;
+    }
     TextPainter painter(*dc);
-    *size = SIZE{painter.Extent(text, static_cast<std::size_t>(count)), painter.Metrics().text.tmHeight};
+    *size = SIZE{painter.Width(text, static_cast<std::size_t>(count)), painter.Metrics().text.tmHeight};
     return TRUE;
 }
 
@@ -277,9 +278,18 @@ int GetTextFaceA(HDC handle, int count, LPSTR name) {
 int DrawTextA(HDC handle, LPCSTR text, int count, RECT* rect, UINT format) {
     Dc* dc = gdi::LookupDc(handle);
     if (!dc || !rect || !text) return 0;
+    // Empty text draws nothing and has no height. Given no characters, the rectangle stays as it
+    // is; an empty string measures as an empty rectangle at its top-left corner.
+    const std::size_t length = TextLength(text, count);
+    if (length == 0) {
+        if ((format & DT_CALCRECT) && count < 0) {
+            rect->right = rect->left;
+            rect->bottom = rect->top;
+        }
+        return 0;
+    }
     TextPainter painter(*dc);
     const gdi::FontMetrics& metrics = painter.Metrics();
-    const std::size_t length = TextLength(text, count);
 
     // Lines, with prefix marks taken out; `underlined` is the index of the marked character or -1.
     struct Line {
@@ -305,20 +315,20 @@ int DrawTextA(HDC handle, LPCSTR text, int count, RECT* rect, UINT format) {
     const TabStops tabs = MakeStops(painter, 0, nullptr, 0);
     auto lineWidth = [&](const std::string& line) {
         if (!(format & DT_EXPANDTABS)) return painter.Width(line.data(), line.size());
-        return WalkTabs(painter, line.data(), line.size(), 0, tabs, [](double, const char*, std::size_t) {});
+        return WalkTabs(painter, line.data(), line.size(), 0, tabs, [](LONG, const char*, std::size_t) {});
     };
     const LONG lineHeight =
         metrics.text.tmHeight + ((format & DT_EXTERNALLEADING) ? metrics.text.tmExternalLeading : 0);
     const LONG height = lineHeight * static_cast<LONG>(lines.size());
     if (format & DT_CALCRECT) {
-        double widest = 0;
+        LONG widest = 0;
         for (const Line& line : lines) widest = std::max(widest, lineWidth(line.text));
-        rect->right = rect->left + std::lround(widest);
+        rect->right = rect->left + widest;
         rect->bottom = rect->top + height;
         return height;
     }
 
-    double top = rect->top;
+    LONG top = rect->top;
     if (format & DT_SINGLELINE) {
         if (format & DT_VCENTER) top = rect->top + (rect->bottom - rect->top - height) / 2;
         if (format & DT_BOTTOM) top = rect->bottom - height;
@@ -327,15 +337,15 @@ int DrawTextA(HDC handle, LPCSTR text, int count, RECT* rect, UINT format) {
     if (!(format & DT_NOCLIP)) clip = Region(dc->ToDevice(*rect));
     const Region* clipArea = clip ? &*clip : nullptr;
     for (const Line& line : lines) {
-        const double width = lineWidth(line.text);
-        double left = rect->left;
+        const LONG width = lineWidth(line.text);
+        LONG left = rect->left;
         if (format & DT_CENTER) left = rect->left + (rect->right - rect->left - width) / 2;
         if (format & DT_RIGHT) left = rect->right - width;
-        const DPoint origin{std::round(left), top + metrics.text.tmAscent};
+        const DPoint origin{static_cast<double>(left), static_cast<double>(top + metrics.text.tmAscent)};
         if (dc->state.bkMode == OPAQUE) painter.FillCell(origin, width, clipArea);
         if (format & DT_EXPANDTABS) {
             WalkTabs(painter, line.text.data(), line.text.size(), 0, tabs,
-                     [&](double position, const char* piece, std::size_t pieceLength) {
+                     [&](LONG position, const char* piece, std::size_t pieceLength) {
                          painter.Draw(painter.Move(origin, position), piece, pieceLength, nullptr, clipArea);
                      });
         } else {
@@ -343,9 +353,9 @@ int DrawTextA(HDC handle, LPCSTR text, int count, RECT* rect, UINT format) {
         }
         if (line.underlined >= 0) {
             const auto at = static_cast<std::size_t>(line.underlined);
-            const double from = painter.Width(line.text.data(), at);
-            painter.Rule(origin, from, from + painter.Width(line.text.data() + at, 1),
-                         metrics.underlineOffset, clipArea);
+            const LONG from = painter.Width(line.text.data(), at);
+            painter.Rule(origin, from, from + painter.Advance(line.text[at]), metrics.underlineOffset,
+                         clipArea);
         }
         top += lineHeight;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // Text output and measuring with the selected font. Text is 8-bit Windows-1252; each byte is drawn
-// with the glyph of its Unicode character. Glyphs advance by the font's own widths in logical
-// units, the same on every device, so text drawn where measuring said lands there; extents are
-// those widths summed and rounded.
+// with the glyph of its Unicode character. Each glyph advances by a whole number of logical units,
+// the same on every device, and is drawn where those advances put it; an extent is the sum of its
+// characters' advances, so text lands where measuring said.
 
 #include "platform/gdi/GdiTypes.h"
 
@@ -26,6 +26,7 @@ LONG TabbedTextOutA(HDC dc, int x, int y, LPCSTR text, int count, int tabCount, 
                     int tabOrigin);
 DWORD GetTabbedTextExtentA(HDC dc, LPCSTR text, int count, int tabCount, const INT* tabStops);
 
+// No characters measure 0 x 0.
 BOOL GetTextExtentPointA(HDC dc, LPCSTR text, int count, SIZE* size);
 BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, SIZE* size);
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
@@ -51,7 +52,8 @@ inline constexpr UINT DT_NOPREFIX = 0x0800;
 // break at CR LF or LF unless DT_SINGLELINE (vertical centring and bottom alignment apply to single
 // lines). '&' underlines the next character and "&&" shows one '&', unless DT_NOPREFIX. DT_CALCRECT
 // draws nothing and sets the rectangle's right and bottom to fit the text. Answers the text height.
-// A count of -1 means the text ends at its 0 byte.
+// A count of -1 means the text ends at its 0 byte. Empty text answers 0 and draws nothing; a count
+// of 0 leaves the rectangle as it is, and an empty string with DT_CALCRECT makes it empty.
 int DrawTextA(HDC dc, LPCSTR text, int count, RECT* rect, UINT format);
 
 }  // namespace win

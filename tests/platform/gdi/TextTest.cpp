@@ -11,6 +11,7 @@
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Mapping.h"
+#include "platform/gdi/PrinterDC.h"
 
 namespace {
 
@@ -211,25 +212,28 @@ TEST_F(Text, EnumerationReportsTheFontSet) {
 
 TEST_F(Text, DrawnGlyphsLandWhereExtentsSayOnTheScreen) {
     // Bars descend below the baseline and nothing else here does, so the rows under the baseline
-    // show exactly where each bar was put.
-    HFONT font = MakeFont("Arial", -20);
-    HGDIOBJ old = SelectObject(dc_, font);
-    const std::string text = "|a|Wi|m|mmm|.|";
-    SetTextAlign(dc_, TA_BASELINE);
-    TextOutA(dc_, 10, 50, text.data(), static_cast<int>(text.size()));
-    const auto bars = InkRuns(52, 55);
+    // show exactly where each bar was put: every bar is drawn at a whole pixel, so each one's ink
+    // starts exactly the measured width of the text before it after the first one's.
+    const std::string text = "|a|Wi|m|mmm|.|e|fr|t|xz|0|";
     std::vector<std::size_t> barIndexes;
     for (std::size_t k = 0; k < text.size(); ++k) {
         if (text[k] == '|') barIndexes.push_back(k);
     }
-    ASSERT_EQ(bars.size(), barIndexes.size());
-    const int firstInk = bars[0].first;
-    for (std::size_t b = 0; b < bars.size(); ++b) {
-        const LONG measured = Extent(dc_, text.substr(0, barIndexes[b]));
-        EXPECT_NEAR(bars[b].first - firstInk, measured, 1) << "bar " << b;
+    SetTextAlign(dc_, TA_BASELINE);
+    for (LONG height = -12; height >= -21; --height) {
+        surface_.Fill(kWhite);
+        HFONT font = MakeFont("Arial", height);
+        HGDIOBJ old = SelectObject(dc_, font);
+        TextOutA(dc_, 10, 50, text.data(), static_cast<int>(text.size()));
+        const auto bars = InkRuns(51, 53);
+        ASSERT_EQ(bars.size(), barIndexes.size()) << height;
+        for (std::size_t b = 0; b < bars.size(); ++b) {
+            const LONG measured = Extent(dc_, text.substr(0, barIndexes[b]));
+            EXPECT_EQ(bars[b].first - bars[0].first, measured) << "height " << height << ", bar " << b;
+        }
+        SelectObject(dc_, old);
+        DeleteObject(font);
     }
-    SelectObject(dc_, old);
-    DeleteObject(font);
 }
 
 TEST_F(Text, AlignmentAndTheCurrentPosition) {
@@ -384,29 +388,70 @@ TEST_F(Text, UnderlineAndStrikeOut) {
     DeleteObject(struck);
 }
 
-TEST_F(Text, EveryKindOfContextMeasuresAlike) {
-    HFONT font = MakeFont("Times New Roman", -15);
+TEST_F(Text, EveryKindOfContextMeasuresAlikeAndWidthsAdd) {
+    // A text is as wide as its characters together, at every size and on every kind of context, so
+    // caret places, hit tests and line breaks worked out by adding widths match what is drawn.
     HDC measuring = CreateMeasuringDC();
     HDC memory = CreateCompatibleDC(nullptr);  // holds a monochrome bitmap
-    const std::string sample = "The quick brown fox jumps over the lazy dog \x93\x85\x94";
-    TEXTMETRICA reference;
-    LONG referenceExtent = 0;
-    for (HDC dc : {dc_, measuring, memory}) {
-        HGDIOBJ old = SelectObject(dc, font);
-        TEXTMETRICA tm;
-        ASSERT_TRUE(GetTextMetricsA(dc, &tm));
-        const LONG extent = Extent(dc, sample);
-        if (dc == dc_) {
-            reference = tm;
-            referenceExtent = extent;
-        } else {
-            EXPECT_EQ(std::memcmp(&tm, &reference, sizeof tm), 0);
-            EXPECT_EQ(extent, referenceExtent);
+    HDC printer = CreatePrinterDC(kLetterPaper);
+    ASSERT_NE(printer, nullptr);
+    const std::string sample = "The quick brown fox jumps over the lazy dog \x93\x85\x94 WAVE 1,234.50";
+    for (const char* face : {"Arial", "Times New Roman"}) {
+        for (LONG height = -8; height >= -21; --height) {
+            HFONT font = MakeFont(face, height);
+            TEXTMETRICA reference;
+            LONG referenceExtent = 0;
+            for (HDC dc : {dc_, measuring, memory, printer}) {
+                HGDIOBJ old = SelectObject(dc, font);
+                TEXTMETRICA tm;
+                ASSERT_TRUE(GetTextMetricsA(dc, &tm));
+                const LONG extent = Extent(dc, sample);
+                if (dc == dc_) {
+                    reference = tm;
+                    referenceExtent = extent;
+                    LONG sum = 0;
+                    for (char c : sample) sum += Extent(dc, std::string(1, c));
+                    EXPECT_EQ(extent, sum) << face << " " << height;
+                } else {
+                    EXPECT_EQ(std::memcmp(&tm, &reference, sizeof tm), 0) << face << " " << height;
+                    EXPECT_EQ(extent, referenceExtent) << face << " " << height;
+                }
+                SelectObject(dc, old);
+            }
+            DeleteObject(font);
         }
-        SelectObject(dc, old);
     }
     DeleteDC(measuring);
     DeleteDC(memory);
+    DeleteDC(printer);
+}
+
+TEST_F(Text, EmptyTextMeasuresNothingAndDrawsNothing) {
+    HFONT font = MakeFont("Arial", -16);
+    HGDIOBJ old = SelectObject(dc_, font);
+    SIZE size{-1, -1};
+    ASSERT_TRUE(GetTextExtentPointA(dc_, "abc", 0, &size));
+    EXPECT_EQ(size.cx, 0);
+    EXPECT_EQ(size.cy, 0);
+    SetBkMode(dc_, OPAQUE);
+    SetBkColor(dc_, kBlue);
+    // No characters: nothing drawn and the rectangle left as it is, even when measuring.
+    RECT box{10, 10, 100, 60};
+    for (UINT format : {UINT{DT_LEFT}, UINT{DT_CALCRECT}, UINT{DT_SINGLELINE | DT_CENTER | DT_VCENTER}}) {
+        EXPECT_EQ(DrawTextA(dc_, "abc", 0, &box, format), 0) << format;
+        EXPECT_EQ(box.right, 100);
+        EXPECT_EQ(box.bottom, 60);
+    }
+    EXPECT_EQ(DrawTextA(dc_, "", -1, &box, DT_LEFT), 0);
+    EXPECT_EQ(box.bottom, 60);
+    EXPECT_EQ(InkBounds().right, 0) << "nothing drawn";
+    // An empty string measured: an empty rectangle at the same corner.
+    EXPECT_EQ(DrawTextA(dc_, "", -1, &box, DT_CALCRECT), 0);
+    EXPECT_EQ(box.left, 10);
+    EXPECT_EQ(box.top, 10);
+    EXPECT_EQ(box.right, 10);
+    EXPECT_EQ(box.bottom, 10);
+    SelectObject(dc_, old);
     DeleteObject(font);
 }
 
