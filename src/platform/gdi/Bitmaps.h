@@ -20,9 +20,9 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
             DWORD rop);
-// Scales by dropping or repeating pixels; when shrinking under BLACKONWHITE (or WHITEONBLACK) the
-// pixels dropped are ANDed (ORed) into those kept, so thin black (white) lines survive. Negative
-// sizes mirror.
+// Scales by dropping or repeating pixels: shrinking keeps the first pixel of each block. When a
+// monochrome source shrinks under BLACKONWHITE (or WHITEONBLACK) the pixels dropped are ANDed (ORed)
+// into those kept, so thin black (white) lines survive. Negative sizes mirror.
 BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                 int sourceWidth, int sourceHeight, DWORD rop);
 // A transfer without source: PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS and the like.

@@ -31,8 +31,13 @@ struct AxisMap {
         }
         return {sourceStart + first, sourceStart + last};
     }
-    // The source pixel sampled for destination pixel i: the one under its centre.
+    // The source pixel kept for destination pixel i: shrinking, the first of the pixels it stands
+    // for (in the direction of the transfer); growing, the one under its centre.
     LONG Sample(LONG i) const {
+        if (sourceCount > count) {
+            const auto [first, last] = Block(i);
+            return mirror ? last - 1 : first;
+        }
         LONG j = static_cast<LONG>((2LL * i + 1) * sourceCount / (2LL * count));
         return sourceStart + (mirror ? sourceCount - 1 - j : j);
     }
@@ -80,9 +85,12 @@ void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent f
         image.left = box.left, image.top = box.top;
         image.width = box.right - box.left, image.height = box.bottom - box.top;
         image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+        // Black-on-white and white-on-black keep thin lines of monochrome pictures when shrinking
+        // them; colour pictures keep one pixel of each block in every mode.
         const int mode = destination.state.stretchMode;
         const bool shrinking = xs.sourceCount > xs.count || ys.sourceCount > ys.count;
-        const bool combine = shrinking && (mode == BLACKONWHITE || mode == WHITEONBLACK);
+        const bool combine =
+            shrinking && source->monochrome && (mode == BLACKONWHITE || mode == WHITEONBLACK);
         const bool toMonochrome = canvas->IsMonochrome() && !source->monochrome;
         const bool fromMonochrome = source->monochrome && !canvas->IsMonochrome();
         const std::uint32_t fore = destination.DrawPixel(destination.state.textColor);

@@ -118,6 +118,28 @@ TEST_F(Blits, ShrinkingKeepsThinBlackLinesUnderBlackOnWhite) {
     Release(page, bitmap);
 }
 
+TEST_F(Blits, ShrinkingAColourPictureKeepsOnePixelOfEachBlockInEveryMode) {
+    // Colour pictures are not darkened (or lightened) by the monochrome line-keeping modes.
+    HBITMAP bitmap;
+    HDC picture = MemoryWith(4, 2, false, &bitmap);
+    const COLORREF first = RGB(0x0D, 0xD0, 0xFE), second = RGB(0x40, 0x10, 0x44);
+    for (int x = 0; x < 4; ++x) {
+        SetPixel(picture, x, 0, x % 2 == 0 ? first : second);
+        SetPixel(picture, x, 1, second);
+    }
+    for (int mode : {BLACKONWHITE, WHITEONBLACK, COLORONCOLOR}) {
+        surface_.Fill(kWhite);
+        SetStretchBltMode(dc_, mode);
+        StretchBlt(dc_, 10, 10, 2, 1, picture, 0, 0, 4, 2, SRCCOPY);
+        EXPECT_EQ(Pixel(10, 10), first) << mode;
+        EXPECT_EQ(Pixel(11, 10), first) << mode;
+        // Mirrored, the first pixel of a block is its rightmost.
+        StretchBlt(dc_, 12, 10, -2, 1, picture, 0, 0, 4, 2, SRCCOPY);
+        EXPECT_EQ(Pixel(10, 10), second) << mode;
+    }
+    Release(picture, bitmap);
+}
+
 TEST_F(Blits, SourcesOutsideTheirBitmapAreLeftAlone) {
     HBITMAP bitmap;
     HDC memory = MemoryWith(4, 4, false, &bitmap);
