@@ -39,9 +39,10 @@ int ExtSelectClipRgn(HDC handle, HRGN region, int mode) {
 
 int GetClipRgn(HDC handle, HRGN region) {
     Dc* dc = gdi::LookupDc(handle);
+    if (!dc) return -1;
+    if (!dc->state.clip) return 0;  // the region given is not looked at
     auto* target = gdi::Lookup<gdi::RgnObject>(region, OBJ_REGION);
-    if (!dc || !target) return -1;
-    if (!dc->state.clip) return 0;
+    if (!target) return -1;
     target->Value() = *dc->state.clip;
     return 1;
 }

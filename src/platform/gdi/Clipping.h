@@ -12,8 +12,8 @@ int SelectClipRgn(HDC dc, HRGN region);
 // Combines the clip region with the region (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY); with no
 // clip region yet, the whole device stands in for it. RGN_COPY with a null region removes the clip.
 int ExtSelectClipRgn(HDC dc, HRGN region, int mode);
-// Copies the clip region into `region` and answers 1, or answers 0 when the context has none;
-// -1 on failure.
+// Copies the clip region into `region` and answers 1, or answers 0 when the context has none
+// (whatever `region` is); -1 for a context or, with a clip region, a region that is not there.
 int GetClipRgn(HDC dc, HRGN region);
 // The smallest rectangle around what may be drawn on, in logical coordinates; answers its kind.
 int GetClipBox(HDC dc, RECT* box);

@@ -78,7 +78,8 @@ BOOL ReadPoint(HDC handle, POINT gdi::DcState::*member, POINT* value) {
 
 }  // namespace
 
-HDC CreateCompatibleDC(HDC) {
+HDC CreateCompatibleDC(HDC like) {
+    if (like && !LookupDc(like)) return nullptr;  // a context deleted, or never made
     auto* dc = new Dc(OBJ_MEMDC, std::make_unique<MemoryDevice>());
     return gdi::HandleOf(dc);
 }

@@ -8,7 +8,7 @@
 namespace win {
 
 // A memory context like the one given (or the screen), holding a 1 x 1 monochrome bitmap until
-// another is selected.
+// another is selected. Null when the context given is not there (deleted, for one).
 HDC CreateCompatibleDC(HDC dc);
 // "DISPLAY" gives a context over the whole screen surface; other devices are not made here.
 HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR port, LPCVOID initData);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "platform/gdi/BitmapObject.h"
 #include "platform/gdi/FontObject.h"
@@ -27,15 +28,24 @@ int CopyRecord(const Record& record, int size, LPVOID buffer) {
 }  // namespace
 
 HPEN CreatePen(int style, int width, COLORREF color) {
-    LOGPEN record{static_cast<UINT>(style), POINT{std::max(width, 0), 0}, color};
+    LOGPEN record{static_cast<UINT>(style), POINT{width, 0}, color};
     return CreatePenIndirect(&record);
 }
 
 HPEN CreatePenIndirect(const LOGPEN* pen) {
     if (!pen) return nullptr;
     LOGPEN record = *pen;
-    if (record.lopnStyle != PS_NULL && record.lopnStyle != PS_INSIDEFRAME) record.lopnStyle = PS_SOLID;
-    record.lopnWidth = POINT{std::max(record.lopnWidth.x, LONG{0}), 0};
+    if (record.lopnStyle == PS_NULL) {
+        // A pen that draws nothing keeps no width or colour of its own.
+        record.lopnWidth = POINT{1, 0};
+        record.lopnColor = 0;
+    } else {
+        if (record.lopnStyle != PS_INSIDEFRAME) record.lopnStyle = PS_SOLID;
+        // A width given negative is taken by its size.
+        const LONG width = record.lopnWidth.x;
+        constexpr LONG kWidest = std::numeric_limits<LONG>::max();
+        record.lopnWidth = POINT{width >= 0 ? width : width < -kWidest ? kWidest : -width, 0};
+    }
     return Adopt<HPEN>(new gdi::Pen(record));
 }
 

@@ -6,7 +6,8 @@
 
 namespace win {
 
-// Solid pens of any width (0 is one device pixel); PS_NULL draws nothing. Other styles draw solid.
+// Solid pens of any width (0 is one device pixel, a negative width counts by its size); PS_NULL
+// draws nothing and reads back with width 1 and colour 0. Other styles draw solid.
 HPEN CreatePen(int style, int width, COLORREF color);
 HPEN CreatePenIndirect(const LOGPEN* pen);
 HBRUSH CreateSolidBrush(COLORREF color);

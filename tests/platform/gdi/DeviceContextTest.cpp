@@ -95,8 +95,11 @@ TEST_F(DeviceContext, SaveAndRestoreTheWholeState) {
     EXPECT_TRUE(EqualRgn(copy, clip));
     EXPECT_FALSE(RestoreDC(dc_, -1));  // nothing saved any more
     EXPECT_FALSE(RestoreDC(dc_, 5));
+    EXPECT_EQ(GetClipRgn(dc_, nullptr), -1) << "a clip region and nowhere to copy it";
     SelectClipRgn(dc_, nullptr);
     EXPECT_EQ(GetClipRgn(dc_, copy), 0);
+    EXPECT_EQ(GetClipRgn(dc_, nullptr), 0) << "no clip region: nothing to copy, no failure";
+    EXPECT_EQ(GetClipRgn(nullptr, copy), -1);
     DeleteObject(copy);
     DeleteObject(clip);
 }
@@ -177,6 +180,9 @@ TEST_F(DeviceContext, MemoryContextsDrawIntoTheirBitmap) {
     EXPECT_NE(SelectObject(other, bitmap), nullptr);
     DeleteDC(other);
     DeleteDC(memory);
+    // No context is made like one that is gone, or like something that is not a context.
+    EXPECT_EQ(CreateCompatibleDC(memory), nullptr);
+    EXPECT_EQ(CreateCompatibleDC(reinterpret_cast<HDC>(red)), nullptr);
     DeleteObject(bitmap);
     DeleteObject(red);
 }
@@ -279,6 +285,27 @@ TEST_F(DeviceContext, PermanentObjectsStayAndAreNotCounted) {
     FillRect(dc_, &r, brush);
     EXPECT_EQ(Pixel(1, 1), kBlue);
     EXPECT_EQ(MakeObjectPermanent(dc_), nullptr);
+}
+
+TEST_F(DeviceContext, PensAnswerTheWidthAndColourTheyDrawWith) {
+    HPEN negative = CreatePen(PS_SOLID, -3, kRed);
+    LOGPEN pen;
+    ASSERT_EQ(GetObjectA(negative, sizeof pen, &pen), 16);
+    EXPECT_EQ(pen.lopnWidth.x, 3);
+    EXPECT_EQ(pen.lopnColor, kRed);
+    HGDIOBJ old = SelectObject(dc_, negative);
+    MoveToEx(dc_, 10, 20, nullptr);
+    LineTo(dc_, 40, 20);
+    EXPECT_EQ(Count(kRed, RECT{20, 17, 21, 24}), 3) << "drawn 3 wide";
+    SelectObject(dc_, old);
+    DeleteObject(negative);
+    // A null pen keeps neither width nor colour.
+    HPEN null = CreatePen(PS_NULL, 5, kRed);
+    ASSERT_EQ(GetObjectA(null, sizeof pen, &pen), 16);
+    EXPECT_EQ(pen.lopnStyle, PS_NULL);
+    EXPECT_EQ(pen.lopnWidth.x, 1);
+    EXPECT_EQ(pen.lopnColor, kBlack);
+    DeleteObject(null);
 }
 
 TEST_F(DeviceContext, StockObjectsAnswerTheirRecords) {
