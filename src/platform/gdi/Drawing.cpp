@@ -154,7 +154,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
 
 int FillRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {
     Dc* dc = gdi::LookupDc(handle);
-    auto* brush = gdi::Lookup<gdi::Brush>(brushHandle, OBJ_BRUSH);
+    auto* brush = gdi::LookupBrush(brushHandle);
     if (!dc || !rect || !brush) return FALSE;
     if (!brush->IsNull()) dc->FillArea(Region(dc->ToDevice(*rect)), dc->BrushPaint(*brush), R2_COPYPEN);
     return TRUE;
@@ -162,7 +162,7 @@ int FillRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {
 
 int FrameRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {
     Dc* dc = gdi::LookupDc(handle);
-    auto* brush = gdi::Lookup<gdi::Brush>(brushHandle, OBJ_BRUSH);
+    auto* brush = gdi::LookupBrush(brushHandle);
     if (!dc || !rect || !brush) return FALSE;
     const RECT box = dc->ToDevice(*rect);
     const RECT inner =
@@ -200,7 +200,7 @@ BOOL PaintRgn(HDC handle, HRGN region) {
 
 BOOL FillRgn(HDC handle, HRGN region, HBRUSH brushHandle) {
     Dc* dc = gdi::LookupDc(handle);
-    auto* brush = gdi::Lookup<gdi::Brush>(brushHandle, OBJ_BRUSH);
+    auto* brush = gdi::LookupBrush(brushHandle);
     Region area;
     if (!dc || !brush || !DeviceRegion(*dc, region, area)) return FALSE;
     if (!brush->IsNull()) dc->FillArea(area, dc->BrushPaint(*brush), R2_COPYPEN);
@@ -209,7 +209,7 @@ BOOL FillRgn(HDC handle, HRGN region, HBRUSH brushHandle) {
 
 BOOL FrameRgn(HDC handle, HRGN region, HBRUSH brushHandle, int width, int height) {
     Dc* dc = gdi::LookupDc(handle);
-    auto* brush = gdi::Lookup<gdi::Brush>(brushHandle, OBJ_BRUSH);
+    auto* brush = gdi::LookupBrush(brushHandle);
     Region area;
     if (!dc || !brush || !DeviceRegion(*dc, region, area)) return FALSE;
     const LONG dx = std::lround(std::fabs(width * dc->state.mapping.ScaleX()));

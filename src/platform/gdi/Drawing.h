@@ -2,7 +2,7 @@
 // Lines, shapes and fills. Coordinates are logical. Pen strokes and the brush fills of shapes
 // (Rectangle, RoundRect, Ellipse, Polygon, PaintRgn, FrameRgn) go through the context's ROP2 mode,
 // applied to the pixels themselves; FillRect, FillRgn and FrameRect copy, and InvertRect and
-// InvertRgn invert.
+// InvertRgn invert. A brush given may be a system colour's index + 1 (SystemColors.h).
 //
 // Pixel rules: a one-pixel line leaves out its last pixel; Rectangle, RoundRect and Ellipse stay
 // left of `right` and above `bottom` (with the null pen, their fill also leaves out the last

@@ -41,6 +41,10 @@ private:
     std::optional<BrushPattern> pattern_;
 };
 
+// The brush a brush handle names; a system colour's index + 1 names that colour's brush. Null for
+// anything else.
+Brush* LookupBrush(HBRUSH handle);
+
 class Palette : public GdiObject {
 public:
     explicit Palette(std::vector<PALETTEENTRY> entries) : GdiObject(OBJ_PAL), entries_(std::move(entries)) {}

@@ -9,6 +9,7 @@
 // siblings above with WS_CLIPSIBLINGS (top-level windows always). A class with CS_OWNDC gives each
 // window one context for life; CS_PARENTDC lets a child draw over its parent.
 
+#include "platform/gdi/SystemColors.h"  // GetSysColorBrush
 #include "platform/sys/WinTypes.h"
 
 namespace win {
@@ -47,8 +48,5 @@ BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scrollRect, const REC
 HDC GetDC(HWND window);
 HDC GetWindowDC(HWND window);  // the whole window, non-client area included
 int ReleaseDC(HWND window, HDC dc);
-
-// A solid brush of a system colour, owned by the layer.
-HBRUSH GetSysColorBrush(int index);
 
 }  // namespace win

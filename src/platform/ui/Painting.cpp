@@ -468,13 +468,4 @@ int ReleaseDC(HWND handle, HDC dc) {
     return 1;
 }
 
-HBRUSH GetSysColorBrush(int index) {
-    static std::map<int, HBRUSH> brushes;
-    if (index < 0 || index > COLOR_INFOBK) return nullptr;
-    HBRUSH& brush = brushes[index];
-    if (brush == nullptr)
-        brush = static_cast<HBRUSH>(MakeObjectPermanent(CreateSolidBrush(GetSysColor(index))));
-    return brush;
-}
-
 }  // namespace win

@@ -69,37 +69,4 @@ int GetSystemMetrics(int index) {
     }
 }
 
-COLORREF GetSysColor(int index) {
-    // Colours as 0x00BBGGRR: the classic grey-and-navy scheme.
-    static constexpr std::array<COLORREF, 25> kColors = {
-        0xC0C0C0,  // scroll bar
-        0x808000,  // desktop (teal)
-        0x800000,  // active caption (navy)
-        0x808080,  // inactive caption
-        0xC0C0C0,  // menu
-        0xFFFFFF,  // window
-        0x000000,  // window frame
-        0x000000,  // menu text
-        0x000000,  // window text
-        0xFFFFFF,  // caption text
-        0xC0C0C0,  // active border
-        0xC0C0C0,  // inactive border
-        0x808080,  // application workspace
-        0x800000,  // highlight
-        0xFFFFFF,  // highlighted text
-        0xC0C0C0,  // button face
-        0x808080,  // button shadow
-        0x808080,  // grey text
-        0x000000,  // button text
-        0xC0C0C0,  // inactive caption text
-        0xFFFFFF,  // button highlight
-        0x000000,  // 3-D dark shadow
-        0xDFDFDF,  // 3-D light
-        0x000000,  // tooltip text
-        0xE1FFFF,  // tooltip background
-    };
-    if (index < 0 || index >= static_cast<int>(kColors.size())) return 0;
-    return kColors[static_cast<std::size_t>(index)];
-}
-
 }  // namespace win

@@ -1,7 +1,9 @@
 #pragma once
 // System metrics and colours. The metrics are the sizes the layer itself draws non-client areas
-// with, so frame geometry computed from them matches what is on the screen.
+// with, so frame geometry computed from them matches what is on the screen; the colours are the
+// drawing layer's (SystemColors.h).
 
+#include "platform/gdi/SystemColors.h"
 #include "platform/sys/WinTypes.h"
 
 namespace win {
@@ -54,37 +56,5 @@ inline constexpr int SM_CXSIZEFRAME = SM_CXFRAME;
 inline constexpr int SM_CYSIZEFRAME = SM_CYFRAME;
 
 int GetSystemMetrics(int index);  // 0 for an unknown index
-
-inline constexpr int COLOR_SCROLLBAR = 0;
-inline constexpr int COLOR_BACKGROUND = 1;
-inline constexpr int COLOR_ACTIVECAPTION = 2;
-inline constexpr int COLOR_INACTIVECAPTION = 3;
-inline constexpr int COLOR_MENU = 4;
-inline constexpr int COLOR_WINDOW = 5;
-inline constexpr int COLOR_WINDOWFRAME = 6;
-inline constexpr int COLOR_MENUTEXT = 7;
-inline constexpr int COLOR_WINDOWTEXT = 8;
-inline constexpr int COLOR_CAPTIONTEXT = 9;
-inline constexpr int COLOR_ACTIVEBORDER = 10;
-inline constexpr int COLOR_INACTIVEBORDER = 11;
-inline constexpr int COLOR_APPWORKSPACE = 12;
-inline constexpr int COLOR_HIGHLIGHT = 13;
-inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
-inline constexpr int COLOR_BTNFACE = 15;
-inline constexpr int COLOR_BTNSHADOW = 16;
-inline constexpr int COLOR_GRAYTEXT = 17;
-inline constexpr int COLOR_BTNTEXT = 18;
-inline constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
-inline constexpr int COLOR_BTNHIGHLIGHT = 20;
-inline constexpr int COLOR_3DDKSHADOW = 21;
-inline constexpr int COLOR_3DLIGHT = 22;
-inline constexpr int COLOR_INFOTEXT = 23;
-inline constexpr int COLOR_INFOBK = 24;
-inline constexpr int COLOR_DESKTOP = COLOR_BACKGROUND;
-inline constexpr int COLOR_3DFACE = COLOR_BTNFACE;
-inline constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
-inline constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
-
-COLORREF GetSysColor(int index);  // 0 (black) for an unknown index
 
 }  // namespace win

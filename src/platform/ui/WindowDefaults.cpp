@@ -6,7 +6,6 @@
 #include "platform/ui/Activation.h"
 #include "platform/ui/InputQueue.h"
 #include "platform/ui/Paint.h"
-#include "platform/ui/SystemMetrics.h"
 
 namespace win::detail {
 namespace {
@@ -48,11 +47,8 @@ LRESULT SetDefaultCursor(Window& window, int hitCode, UINT mouseMessage) {
 }
 
 LRESULT EraseWithClassBackground(Window& window, HDC dc) {
-    HBRUSH brush = window.windowClass->background;
+    const HBRUSH brush = window.windowClass->background;
     if (brush == nullptr || dc == nullptr) return 0;
-    const auto value = reinterpret_cast<ULONG_PTR>(brush);
-    if (value <= static_cast<ULONG_PTR>(COLOR_INFOBK) + 1)
-        brush = GetSysColorBrush(static_cast<int>(value) - 1);
     RECT client{0, 0, window.client.right - window.client.left, window.client.bottom - window.client.top};
     FillRect(dc, &client, brush);
     return 1;

@@ -7,6 +7,7 @@
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/SystemColors.h"
 
 namespace {
 
@@ -152,6 +153,28 @@ TEST_F(Drawing, FillFrameAndInvertRectangles) {
     EXPECT_EQ(Count(kBlue, frame), 2 * 10 + 2 * 6);
     EXPECT_EQ(Pixel(25, 24), kWhite);
     DeleteObject(blue);
+}
+
+TEST_F(Drawing, ASystemColourIndexGivenAsABrushPaintsThatColour) {
+    // The first, a middle and the last colour; one past the last is no brush at all.
+    auto index = [](int color) { return reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(color + 1)); };
+    const RECT r{0, 0, 10, 10};
+    for (int color : {COLOR_SCROLLBAR, COLOR_HIGHLIGHT, COLOR_INFOBK}) {
+        surface_.Fill(kWhite);
+        EXPECT_TRUE(FillRect(dc_, &r, index(color)));
+        EXPECT_EQ(Pixel(9, 9), GetSysColor(color)) << color;
+    }
+    EXPECT_FALSE(FillRect(dc_, &r, index(COLOR_INFOBK + 1)));
+    surface_.Fill(kWhite);
+    const RECT frame{20, 20, 30, 30};
+    EXPECT_TRUE(FrameRect(dc_, &frame, index(COLOR_HIGHLIGHT)));
+    EXPECT_EQ(Count(GetSysColor(COLOR_HIGHLIGHT)), 4 * 9);
+    HRGN region = CreateRectRgn(40, 40, 50, 50);
+    EXPECT_TRUE(FillRgn(dc_, region, index(COLOR_APPWORKSPACE)));
+    EXPECT_EQ(Count(GetSysColor(COLOR_APPWORKSPACE)), 100);
+    EXPECT_TRUE(FrameRgn(dc_, region, index(COLOR_BACKGROUND), 1, 1));
+    EXPECT_EQ(Count(GetSysColor(COLOR_BACKGROUND)), 4 * 9);
+    DeleteObject(region);
 }
 
 TEST_F(Drawing, FocusRectIsDottedAndErasesItself) {

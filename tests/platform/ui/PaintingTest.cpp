@@ -121,6 +121,36 @@ TEST_F(Painting, BackgroundErasingIsAskedOnlyWhenPendingAndReportedWhenRefused) 
     EXPECT_FALSE(lastPaint[window].fErase);
 }
 
+TEST_F(Painting, TheDefaultEraseFillsTheClientAreaWithTheClassBrush) {
+    // One class names a system colour by its index + 1, the other gives a brush of its own.
+    HBRUSH green = CreateSolidBrush(kGreen);
+    const std::pair<const char*, HBRUSH> classes[] = {
+        {"ErasedByIndex", reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_HIGHLIGHT + 1))},
+        {"ErasedByBrush", green}};
+    for (const auto& [name, brush] : classes) {
+        WNDCLASSA wc;
+        wc.lpfnWndProc = RecordingProc;
+        wc.hbrBackground = brush;
+        wc.lpszClassName = name;
+        ASSERT_NE(RegisterClassA(&wc), 0);
+    }
+    g_hook = nullptr;  // every message to the default handling
+    HWND byIndex =
+        Popup(RECT{10, 10, 110, 110}, WS_POPUP | WS_VISIBLE | WS_CAPTION, nullptr, "ErasedByIndex");
+    HWND byBrush = Popup(RECT{200, 10, 300, 110}, WS_POPUP | WS_VISIBLE, nullptr, "ErasedByBrush");
+    Pump();
+    RECT client;
+    GetClientRect(byIndex, &client);
+    POINT corners[] = {{0, 0}, {client.right - 1, client.bottom - 1}};
+    MapWindowPoints(byIndex, nullptr, corners, 2);
+    for (const POINT& corner : corners) EXPECT_EQ(Pixel(corner.x, corner.y), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(Pixel(60, 12), GetSysColor(COLOR_HIGHLIGHT)) << "the caption is not the client area";
+    EXPECT_EQ(Pixel(250, 60), kGreen);
+    DestroyWindow(byIndex);
+    DestroyWindow(byBrush);
+    DeleteObject(green);
+}
+
 TEST_F(Painting, UpdateWindowPaintsAtOnceTheWindowAndThenItsChildren) {
     HWND window = Painted(Popup(RECT{0, 0, 100, 100}), kGrey);
     HWND child = Painted(Child(window, RECT{10, 10, 30, 30}), kBlue);
