@@ -8,15 +8,15 @@ ErrCode TPFMDataOwner::Attach(FourCC type, std::uint16_t id, int priority, TPFMD
     PFMFile* store = GetPFMFile();
     if (!store) return kFileNotFoundErr;
     const PFMSegmentKey key{type, id};
-    PFMFile::Index index = store->FindKey(key);
-    if (index == PFMFile::kNone) {
+    const PFMFile::Index existing = store->FindKey(key);
+    if (existing == PFMFile::kNone) {
         ErrCode err = kNoErr;
-        index = store->AddOwnedSegment(key, priority, this, data, err);
+        const PFMFile::Index index = store->AddOwnedSegment(key, priority, this, data, err);
         if (index != PFMFile::kNone) entry_ = index;
         return err;
     }
-    if (store->EntryAt(index).Kind() != kDataSegment) return kBadDataErr;
-    store->SetOwnerAt(index, this);
+    if (!store->IsKindAt(existing, kDataSegment)) return kBadDataErr;
+    const PFMFile::Index index = store->AttachOwner(key, this);
     void* loaded = nullptr;
     const ErrCode err = store->CheckOutAt(index, &loaded);
     if (err != kNoErr) {
@@ -57,13 +57,13 @@ ErrCode TPFMDataOwner::CheckOut(TPFMData** data) {
 ErrCode TPFMDataOwner::CheckIn(TPFMData** data) {
     PFMFile* store = GetPFMFile();
     if (!store || !store->IsOwnedByAt(entry_, this)) return kFileErr;
-    if (store->EntryAt(entry_).LockCount() == 1) *data = nullptr;
+    if (store->GetLockCountAt(entry_) == 1) *data = nullptr;
     return store->CheckInAt(entry_);
 }
 
 bool TPFMDataOwner::IsChanged() {
     PFMFile* store = GetPFMFile();
-    return store && store->IsOwnedByAt(entry_, this) && store->EntryAt(entry_).IsChanged();
+    return store && store->IsOwnedByAt(entry_, this) && store->IsChangedAt(entry_);
 }
 
 void TPFMDataOwner::ClearChanged() {

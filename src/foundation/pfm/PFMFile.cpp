@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "foundation/Compare.h"
 #include "foundation/FileError.h"
 #include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMState.h"
@@ -128,22 +129,39 @@ std::uint16_t PFMFile::NextFreeId(FourCC type) const {
     return static_cast<std::uint16_t>(next);
 }
 
-std::vector<FourCC> PFMFile::SegmentTypes() const {
-    std::vector<FourCC> types;
-    for (Index index : keyIndex_) {
-        if (types.empty() || types.back() != EntryAt(index).Type()) types.push_back(EntryAt(index).Type());
-    }
-    return types;
+namespace {
+
+// Inserts the value at its sorted place unless it is there; the list stays sorted.
+template <typename List, typename Value>
+ErrCode InsertOnce(List& list, Value value, CompareFunc compare) {
+    bool found = false;
+    const std::int32_t at = list.FindInsertPos(&value, &found, compare);
+    if (found) return kNoErr;
+    const ErrCode err = list.InsertAt(value, at);
+    list.SetSorted();
+    return err;
 }
 
-std::vector<std::uint16_t> PFMFile::SegmentIds(FourCC type) const {
-    std::vector<std::uint16_t> ids;
-    for (Index index : keyIndex_) {
-        const SegmentMapEntry& entry = EntryAt(index);
-        if (entry.Type() != type) continue;
-        if (ids.empty() || ids.back() != entry.Id()) ids.push_back(entry.Id());
+}  // namespace
+
+ErrCode PFMFile::ListTypes(LList& types) const {
+    for (std::size_t i = 0; i < keyIndex_.size(); ++i) {
+        const FourCC type = EntryAt(keyIndex_[i]).Type();
+        if (i > 0 && EntryAt(keyIndex_[i - 1]).Type() == type) continue;
+        const ErrCode err = InsertOnce(types, static_cast<std::int32_t>(type), CompareLongAscending);
+        if (err != kNoErr) return err;
     }
-    return ids;
+    return kNoErr;
+}
+
+ErrCode PFMFile::ListIds(FourCC type, SList& ids) const {
+    for (std::size_t i = KeyPosition({type, 0}); i < keyIndex_.size() && EntryAt(keyIndex_[i]).Type() == type;
+         ++i) {
+        const ErrCode err =
+            InsertOnce(ids, static_cast<std::int16_t>(EntryAt(keyIndex_[i]).Id()), CompareUShortAscending);
+        if (err != kNoErr) return err;
+    }
+    return kNoErr;
 }
 
 // --- index upkeep

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "foundation/FileRef.h"
+#include "foundation/TypedList.h"
 #include "foundation/Types.h"
 #include "foundation/Version.h"
 #include "foundation/pfm/PFMFormat.h"
@@ -107,9 +108,22 @@ public:
     ErrCode ResizeData(void** data, std::uint32_t size);
     // The lowest id of the type that no segment has, counting up from 0.
     std::uint16_t NextFreeId(FourCC type) const;
-    // The distinct types, in key order; the ids of one type, ascending.
-    std::vector<FourCC> SegmentTypes() const;
-    std::vector<std::uint16_t> SegmentIds(FourCC type) const;
+    // Insert the distinct types of the segments (in signed 32-bit order) / the ids of one type (in
+    // unsigned order) into the list at their sorted places, unless they are there already; the list
+    // is left sorted. 0, or -4 when it cannot grow.
+    ErrCode ListTypes(LList& types) const;
+    ErrCode ListIds(FourCC type, SList& ids) const;
+
+    // --- fields of one segment
+    PFMSegmentKey GetKeyAt(Index index) const { return EntryAt(index).Key(); }
+    int GetPriorityAt(Index index) const { return EntryAt(index).Priority(); }
+    SegmentKind GetKindAt(Index index) const { return EntryAt(index).Kind(); }
+    bool IsKindAt(Index index, SegmentKind kind) const { return GetKindAt(index) == kind; }
+    bool GetPreloadAt(Index index) const { return EntryAt(index).Preload(); }
+    bool IsChangedAt(Index index) const { return EntryAt(index).IsChanged(); }
+    // Null while the segment is not in memory.
+    void* GetDataAt(Index index) const { return EntryAt(index).Data(); }
+    std::uint32_t GetLockCountAt(Index index) const { return EntryAt(index).LockCount(); }
 
     void SetChangedAt(Index index, bool changed);
     void SetPriorityAt(Index index, int priority);
@@ -119,16 +133,23 @@ public:
     // --- owners and custom handlers
     void SetOwnerAt(Index index, TPFMDataOwner* owner);
     void ClearOwnerAt(Index index) { SetOwnerAt(index, nullptr); }
+    bool IsOwnedAt(Index index) const { return EntryAt(index).IsOwned(); }
     bool IsOwnedByAt(Index index, const TPFMDataOwner* owner) const {
         return IsValidIndex(index) && EntryAt(index).Owner() == owner;
     }
+    // Records the owner for the segment with the key; answers its index (kNone when there is none).
+    Index AttachOwner(PFMSegmentKey key, TPFMDataOwner* owner);
     // Replaces a segment with the key by new data the owner makes; answers the new index (kNone on
     // failure, with the error in err).
     Index AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner, TPFMData** data,
                           ErrCode& err);
+    // Records a custom handler, which from then on reads, writes and releases the segment's data.
+    void SetHandlerAt(Index index, PFMSegmentHandler* handler);
     bool IsHandledAt(Index index) const { return EntryAt(index).IsCustom(); }
     // Replaces a segment with the key by a custom segment whose data is the handler.
     Index AddHandlerSegment(PFMSegmentKey key, int priority, PFMSegmentHandler* handler);
+    // Removes a custom segment (RemoveAt): its handler releases the data. Other segments stay.
+    void RemoveHandlerSegment(Index index);
 
     // --- saving
     // A fast save when allowed and the file had a full save, else a full save.

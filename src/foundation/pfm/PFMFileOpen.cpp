@@ -27,7 +27,8 @@ ErrCode PFMFile::Open(const FileRef& ref) {
         } catch (const std::bad_alloc&) {
             return kOutOfMemoryErr;
         }
-        for (const SegmentMapRecord& record : map) entries_.push_back(SegmentMapEntry::FromFile(record));
+        for (const SegmentMapRecord& record : map)
+            entries_.push_back(SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile));
         std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
         std::stable_sort(keyIndex_.begin(), keyIndex_.end(), [this](Index a, Index b) {
             return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key());
@@ -68,7 +69,10 @@ ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
         }
         if (err == kNoErr)
             err = PFMCopyBytes(source, record.position, static_cast<std::uint32_t>(record.size), *swap);
-        if (err == kNoErr && AddEntry(SegmentMapEntry::FromSwap(record, position)) == kNone)
+        SegmentMapRecord copied = record;
+        copied.position = position;
+        if (err == kNoErr &&
+            AddEntry(SegmentMapEntry::FromMap(copied, SegmentMapEntry::StoredIn::kSwap)) == kNone)
             err = kOutOfMemoryErr;
         if (err != kNoErr) break;
     }

@@ -163,7 +163,8 @@ ErrCode PFMFile::RestoreRemovedSegments() {
     std::sort(claimed.begin(), claimed.end());
     for (const SegmentMapRecord& record : map) {
         if (std::binary_search(claimed.begin(), claimed.end(), record.position)) continue;
-        if (AddEntry(SegmentMapEntry::FromFile(record)) == kNone) return kOutOfMemoryErr;
+        if (AddEntry(SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile)) == kNone)
+            return kOutOfMemoryErr;
     }
     return kNoErr;
 }
@@ -173,17 +174,16 @@ ErrCode PFMFile::RestoreRemovedSegments() {
 ErrCode PFMFile::ResizeData(void** data, std::uint32_t size) {
     const Index index = data ? FindData(*data) : kNone;
     if (index == kNone) return kFileErr;
-    const SegmentMapEntry& entry = EntryAt(index);
-    if (entry.Kind() != kRawSegment || entry.IsCustom() || entry.IsOwned()) return kBadDataErr;
+    if (!IsKindAt(index, kRawSegment) || IsHandledAt(index) || IsOwnedAt(index)) return kBadDataErr;
     const std::uint32_t oldSize = MemSize(*data);
     if (oldSize == size) return kNoErr;
     void* block = MemAlloc(size);
     if (!block) return kOutOfMemoryErr;
     std::memcpy(block, *data, std::min(oldSize, size));
 
-    const PFMSegmentKey key = entry.Key();
-    const int priority = entry.Priority();
-    const bool preload = entry.Preload();
+    const PFMSegmentKey key = GetKeyAt(index);
+    const int priority = GetPriorityAt(index);
+    const bool preload = GetPreloadAt(index);
     StoreBusy busy(*this);
     const Index added = AddSegment(key, block, priority, kRawSegment);
     if (added == kNone) {
@@ -233,6 +233,12 @@ void PFMFile::SetIdAt(Index index, std::uint16_t id) {
 
 void PFMFile::SetOwnerAt(Index index, TPFMDataOwner* owner) { Entry(index).SetOwner(owner); }
 
+PFMFile::Index PFMFile::AttachOwner(PFMSegmentKey key, TPFMDataOwner* owner) {
+    const Index index = FindKey(key);
+    if (index != kNone) SetOwnerAt(index, owner);
+    return index;
+}
+
 PFMFile::Index PFMFile::AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDataOwner* owner,
                                         TPFMData** data, ErrCode& err) {
     *data = nullptr;
@@ -255,9 +261,15 @@ PFMFile::Index PFMFile::AddOwnedSegment(PFMSegmentKey key, int priority, TPFMDat
     return index;
 }
 
+void PFMFile::SetHandlerAt(Index index, PFMSegmentHandler* handler) { Entry(index).SetHandler(handler); }
+
 PFMFile::Index PFMFile::AddHandlerSegment(PFMSegmentKey key, int priority, PFMSegmentHandler* handler) {
     if (!handler || FindData(handler) != kNone) return kNone;
     if (const Index existing = FindKey(key); existing != kNone) RemoveAt(existing);
     StoreBusy busy(*this);
     return AddEntry(SegmentMapEntry::FromHandler(key, priority, handler));
+}
+
+void PFMFile::RemoveHandlerSegment(Index index) {
+    if (IsValidIndex(index) && IsHandledAt(index)) RemoveAt(index);
 }

@@ -89,7 +89,7 @@ void* PFMRevertSegment(void* data) {
     const Found found = FindByData(data);
     if (!found) return data;
     KeepLastError(found.store->RevertAt(found.index));
-    return found.Entry().IsOrphaned() ? nullptr : found.Entry().Data();
+    return found.Entry().IsOrphaned() ? nullptr : found.store->GetDataAt(found.index);
 }
 
 ErrCode PFMSetChanged(void* data, bool changed) {
@@ -101,7 +101,7 @@ ErrCode PFMSetChanged(void* data, bool changed) {
 bool PFMIsSegmentChanged(void* data) {
     PFMClearError();
     const Found found = FindByData(data);
-    return found && found.Entry().IsChanged();
+    return found && found.store->IsChangedAt(found.index);
 }
 
 ErrCode PFMAddSegment(FourCC type, std::uint16_t id, void* data, int priority, bool isObject) {
@@ -132,21 +132,22 @@ bool PFMRemoveSegment(FourCC type, std::uint16_t id) {
 std::uint32_t PFMGetLockCount(FourCC type, std::uint16_t id) {
     PFMClearError();
     const Found found = FindByKey({type, id});
-    return found ? found.Entry().LockCount() : 0;
+    return found ? found.store->GetLockCountAt(found.index) : 0;
 }
 
 void* PFMGetSegmentData(FourCC type, std::uint16_t id) {
     PFMClearError();
     const Found found = FindByKey({type, id});
-    return found ? found.Entry().Data() : nullptr;
+    return found ? found.store->GetDataAt(found.index) : nullptr;
 }
 
 bool PFMGetSegmentKey(const void* data, FourCC& type, std::uint16_t& id) {
     PFMClearError();
     const Found found = FindByData(data);
     if (!found) return false;
-    type = found.Entry().Type();
-    id = found.Entry().Id();
+    const PFMSegmentKey key = found.store->GetKeyAt(found.index);
+    type = key.type;
+    id = key.id;
     return true;
 }
 
@@ -161,7 +162,7 @@ ErrCode PFMSetSegmentId(void* data, std::uint16_t id) {
 bool PFMIsSegmentKind(FourCC type, std::uint16_t id, SegmentKind kind) {
     PFMClearError();
     const Found found = FindByKey({type, id});
-    return found && found.Entry().Kind() == kind;
+    return found && found.store->IsKindAt(found.index, kind);
 }
 
 bool PFMIsRawSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kRawSegment); }
@@ -171,14 +172,14 @@ bool PFMIsObjectSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind
 int PFMGetSegmentPriority(FourCC type, std::uint16_t id) {
     PFMClearError();
     const Found found = FindByKey({type, id});
-    return found ? found.Entry().Priority() : -1;
+    return found ? found.store->GetPriorityAt(found.index) : -1;
 }
 
 int PFMSetSegmentPriority(FourCC type, std::uint16_t id, int priority) {
     PFMClearError();
     const Found found = FindByKey({type, id});
     if (!found) return -1;
-    const int old = found.Entry().Priority();
+    const int old = found.store->GetPriorityAt(found.index);
     if (!IsPriority(priority)) {
         KeepLastError(kFileErr);
         return old;
@@ -190,14 +191,14 @@ int PFMSetSegmentPriority(FourCC type, std::uint16_t id, int priority) {
 bool PFMGetSegmentPreload(FourCC type, std::uint16_t id) {
     PFMClearError();
     const Found found = FindByKey({type, id});
-    return found && found.Entry().Preload();
+    return found && found.store->GetPreloadAt(found.index);
 }
 
 bool PFMSetSegmentPreload(FourCC type, std::uint16_t id, bool preload) {
     PFMClearError();
     const Found found = FindByKey({type, id});
     if (!found) return false;
-    const bool old = found.Entry().Preload();
+    const bool old = found.store->GetPreloadAt(found.index);
     found.store->SetPreloadAt(found.index, preload);
     return old;
 }
@@ -206,7 +207,7 @@ CheckedOutHdl::CheckedOutHdl(FourCC type, std::uint16_t id, PFMFile* store) {
     PFMClearError();
     const Found found = FindIn(store ? store : GetPFMState().current, {type, id});
     if (!found) return;
-    if (found.Entry().Kind() != kRawSegment) {
+    if (!found.store->IsKindAt(found.index, kRawSegment)) {
         error_ = KeepLastError(kBadDataErr);
         return;
     }

@@ -13,27 +13,24 @@
 #include "foundation/pfm/PFMData.h"
 #include "foundation/pfm/ScrambleKeyScope.h"
 
-SegmentMapEntry SegmentMapEntry::FromFile(const SegmentMapRecord& record) {
+SegmentMapEntry SegmentMapEntry::FromMap(const SegmentMapRecord& record, StoredIn where) {
     SegmentMapEntry entry;
     entry.type_ = record.type;
     entry.id_ = record.id;
     entry.priority_ = static_cast<std::int16_t>(record.Priority());
     entry.SetPreload(record.Preload());
     entry.SetKind(record.Kind());
-    entry.filePosition_ = record.position;
-    entry.fileSize_ = static_cast<std::uint32_t>(record.size);
     entry.mapFlags_ = record.flags;
     entry.hasMapFlags_ = true;
-    return entry;
-}
-
-SegmentMapEntry SegmentMapEntry::FromSwap(const SegmentMapRecord& record, std::uint32_t swapPosition) {
-    SegmentMapEntry entry = FromFile(record);
-    entry.filePosition_ = kNoPlace;
-    entry.fileSize_ = 0;
-    entry.swapPosition_ = swapPosition;
-    entry.swapSize_ = entry.swapRoom_ = static_cast<std::uint32_t>(record.size);
-    entry.flags_ |= kInSwapFlag | kChangedFlag;
+    const auto size = static_cast<std::uint32_t>(record.size);
+    if (where == StoredIn::kFile) {
+        entry.filePosition_ = record.position;
+        entry.fileSize_ = size;
+    } else {
+        entry.swapPosition_ = record.position;
+        entry.swapSize_ = entry.swapRoom_ = size;
+        entry.flags_ |= kInSwapFlag | kChangedFlag;
+    }
     return entry;
 }
 
@@ -118,12 +115,9 @@ ErrCode SegmentMapEntry::CheckOut(IReadFile* file, IReadFile* swap) {
     }
     ErrCode err = kNoErr;
     if (IsInSwap()) {
-        if (!swap) return kFileNotFoundErr;
-        err = ReadStoredForm(*swap, swapPosition_, swapSize_);
-        if (err == kNoErr) SetFlag(kInSwapFlag, false);
+        err = swap ? ReadFromSwap(*swap) : kFileNotFoundErr;
     } else if (!HasData()) {
-        if (!file || !HasFilePlace()) return kFileNotFoundErr;
-        err = ReadStoredForm(*file, filePosition_, fileSize_);
+        err = file ? ReadFromFile(*file) : kFileNotFoundErr;
     } else if (IsParked()) {
         SetFlag(kParkedFlag, false);
         parkedBytes_ = 0;
@@ -177,7 +171,7 @@ ErrCode SegmentMapEntry::Revert(IReadFile* file) {
         SetFlag(kParkedFlag, false);
         parkedBytes_ = 0;
     } else if (HasData()) {
-        err = file ? ReadStoredForm(*file, filePosition_, fileSize_) : kFileNotFoundErr;
+        err = file ? ReadFromFile(*file) : kFileNotFoundErr;
     }
     if (err == kNoErr) SetChanged(false);
     return err;
@@ -315,6 +309,17 @@ ErrCode SegmentMapEntry::SwapOut(IWriteFile& swap) {
     swapSize_ = size;
     if (!reuse) swapRoom_ = size;
     return kNoErr;
+}
+
+ErrCode SegmentMapEntry::ReadFromFile(IReadFile& file) {
+    return HasFilePlace() ? ReadStoredForm(file, filePosition_, fileSize_) : kFileNotFoundErr;
+}
+
+ErrCode SegmentMapEntry::ReadFromSwap(IReadFile& swap) {
+    if (swapPosition_ == kNoPlace) return kFileNotFoundErr;
+    const ErrCode err = ReadStoredForm(swap, swapPosition_, swapSize_);
+    if (err == kNoErr) SetFlag(kInSwapFlag, false);
+    return err;
 }
 
 ErrCode SegmentMapEntry::ReadStoredForm(IReadFile& in, std::uint32_t position, std::uint32_t size) {

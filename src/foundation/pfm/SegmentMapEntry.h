@@ -39,11 +39,12 @@ public:
     // An empty entry.
     SegmentMapEntry() { Reset(); }
 
-    // A segment of a map read from the store's file.
-    static SegmentMapEntry FromFile(const SegmentMapRecord& record);
-    // A segment whose stored form was copied to the swap file (a store made from a template): it
-    // counts as changed.
-    static SegmentMapEntry FromSwap(const SegmentMapRecord& record, std::uint32_t swapPosition);
+    // Where the stored form of a segment read from a map lies.
+    enum class StoredIn { kFile, kSwap };
+    // A segment of a map, its stored form at the record's position and size: in the store's file,
+    // or (a store made from a template) in the swap file, where it counts as changed. The record's
+    // flags word is kept for writing the segment back.
+    static SegmentMapEntry FromMap(const SegmentMapRecord& record, StoredIn where);
     // A new segment holding data: a memory block (kind 16), a TObject (32), a TPFMData (48); checked
     // out once and changed.
     static SegmentMapEntry FromData(PFMSegmentKey key, void* data, int priority, SegmentKind kind);
@@ -134,6 +135,10 @@ public:
     // nothing written gives -9.
     ErrCode Write(IWriteFile& out, std::uint32_t& position, std::uint32_t& size) const;
     ErrCode WriteStoredForm(IWriteFile& out) const;
+    // Read the stored form from its place in the store's file / in the swap file (which the
+    // segment then no longer counts on); the data already in memory reads itself again.
+    ErrCode ReadFromFile(IReadFile& file);
+    ErrCode ReadFromSwap(IReadFile& swap);
 
 private:
     static constexpr std::uint16_t kChangedFlag = 0x0001;

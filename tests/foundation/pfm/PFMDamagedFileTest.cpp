@@ -151,8 +151,14 @@ ErrCode OpenAndReadAll(const FileRef& ref, const FileRef* copy) {
         return PFMGetError();
     }
     ErrCode first = kNoErr;
-    for (FourCC type : store->SegmentTypes()) {
-        for (std::uint16_t id : store->SegmentIds(type)) {
+    LList types;
+    EXPECT_EQ(store->ListTypes(types), kNoErr);
+    for (std::int32_t t = 0; t < types.Count(); ++t) {
+        const auto type = static_cast<FourCC>(types.GetAt(t));
+        SList ids;
+        EXPECT_EQ(store->ListIds(type, ids), kNoErr);
+        for (std::int32_t i = 0; i < ids.Count(); ++i) {
+            const auto id = static_cast<std::uint16_t>(ids.GetAt(i));
             void* data = PFMCheckOut(type, id);
             if (data) {
                 PFMCheckIn(data);

@@ -229,8 +229,14 @@ TEST_F(PFMRevertResizeTest, OwnersMakeAndReadTheirData) {
     PFMCloseFile(store);
 
     PFMFile* reopened = PFMOpenFile(&ref);
+    const PFMFile::Index index = reopened->FindKey({kData, 1});
+    EXPECT_FALSE(reopened->IsOwnedAt(index));  // a data segment read from a file has no owner yet
+    EXPECT_EQ(PFMCheckOut(kData, 1), nullptr);
+    EXPECT_EQ(PFMGetError(), kUnsupportedFormatErr);
     NumbersOwner reader(reopened);
+    EXPECT_EQ(reopened->AttachOwner({kData, 2}, &reader), PFMFile::kNone);
     ASSERT_EQ(reader.Attach(kData, 1, 0, &data), kNoErr);
+    EXPECT_TRUE(reopened->IsOwnedAt(index));
     EXPECT_FALSE(reader.IsChanged());
     EXPECT_EQ(static_cast<Numbers*>(data)->values, (std::vector<std::int32_t>{4, -5, 6}));
     reader.SetChanged();
@@ -240,22 +246,24 @@ TEST_F(PFMRevertResizeTest, OwnersMakeAndReadTheirData) {
     EXPECT_FALSE(PFMSegmentExists(kData, 1));
 }
 
-// A custom segment: a text the handler keeps and releases itself.
+// A custom segment: a text the handler keeps and releases itself, stored as a length byte and the
+// characters.
 class TextHandler : public PFMSegmentHandler {
 public:
     std::uint32_t GetMemSize() const override { return static_cast<std::uint32_t>(text.size()); }
-    std::uint32_t GetStoredSize() const override { return static_cast<std::uint32_t>(text.size()); }
+    std::uint32_t GetStoredSize() const override { return static_cast<std::uint32_t>(text.size() + 1); }
     ErrCode ReadFrom(IReadFile& file) override {
-        char buffer[64] = {};
-        std::uint32_t count = sizeof buffer;
-        const ErrCode err = file.Read(buffer, count);
-        text.assign(buffer, count);
+        std::uint8_t length = 0;
+        ErrCode err = file.ReadByte(length);
+        std::string read(length, '\0');
+        if (err == kNoErr) err = ReadExactly(file, read.data(), length);
+        if (err == kNoErr) text = read;
         ++reads;
-        return err == kEndOfFileErr ? kNoErr : err;
+        return err;
     }
     ErrCode WriteTo(IWriteFile& file) override {
-        std::uint32_t count = static_cast<std::uint32_t>(text.size());
-        return file.Write(text.data(), count);
+        ErrCode err = file.WriteByte(static_cast<std::uint8_t>(text.size()));
+        return err == kNoErr ? WriteExactly(file, text.data(), static_cast<std::uint32_t>(text.size())) : err;
     }
     void Release() override {
         text.clear();
@@ -284,8 +292,28 @@ TEST_F(PFMRevertResizeTest, CustomHandlersReadWriteAndReleaseTheirData) {
 
     const FileLayout layout = ReadFileLayout(FileBytes("custom.fsf"));
     ASSERT_EQ(layout.segments.size(), 1u);
-    EXPECT_EQ(layout.segments[0].bytes, "custom bytes");
+    EXPECT_EQ(layout.segments[0].bytes, "\x0c" "custom bytes");
     EXPECT_EQ(SegmentMapRecord::KindOfFlags(layout.segments[0].flags), kCustomSegment);
+
+    // Read again, the segment is loaded by the handler recorded for it.
+    PFMFile* reopened = PFMOpenFile(&ref);
+    ASSERT_EQ(AddText(kText, 1, "raw"), kNoErr);
+    const PFMFile::Index custom = reopened->FindKey({kData, 7});
+    EXPECT_FALSE(reopened->IsHandledAt(custom));
+    TextHandler reader;
+    reopened->SetHandlerAt(custom, &reader);
+    EXPECT_TRUE(reopened->IsHandledAt(custom));
+    PFMSetSegmentPriority(kData, 7, 1);  // stays in memory when checked in
+    EXPECT_EQ(PFMCheckOut(kData, 7), &reader);
+    EXPECT_EQ(reader.text, "custom bytes");
+    ASSERT_EQ(PFMCheckIn(&reader), kNoErr);
+    EXPECT_EQ(reader.releases, 0);
+
+    reopened->RemoveHandlerSegment(reopened->FindKey({kText, 1}));  // not a custom segment: stays
+    EXPECT_TRUE(PFMSegmentExists(kText, 1));
+    reopened->RemoveHandlerSegment(custom);
+    EXPECT_FALSE(PFMSegmentExists(kData, 7));
+    EXPECT_EQ(reader.releases, 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "foundation/FileError.h"
 #include "foundation/TypedList.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PFMFile.h"
 #include "foundation/pfm/StoreTestSupport.h"
 
 namespace {
@@ -345,6 +346,50 @@ TEST_F(PFMStoreTest, TypesAndIdsAreListedSortedOnceWithTheChain) {
     LList own;
     ASSERT_EQ(PFMGetSegmentTypes(own), kNoErr);
     EXPECT_EQ(own.Count(), 2);
+
+    // A store adds to the list it is given, keeping it sorted and without duplicates.
+    PFMFile* child = PFMGetCurrentFile();
+    SList more;
+    more.Append(1);
+    more.Append(3);
+    more.SetSorted();
+    ASSERT_EQ(child->ListIds(kText, more), kNoErr);
+    ASSERT_EQ(more.Count(), 4);
+    EXPECT_EQ(more.GetAt(0), 1);
+    EXPECT_EQ(more.GetAt(1), 2);
+    EXPECT_EQ(more.GetAt(2), 3);
+    EXPECT_EQ(static_cast<std::uint16_t>(more.GetAt(3)), 0x8001);
+    ASSERT_EQ(child->ListTypes(own), kNoErr);
+    EXPECT_EQ(own.Count(), 2);
+}
+
+TEST_F(PFMStoreTest, OneSegmentsFieldsAreReadByItsIndex) {
+    PFMFile* store = PFMOpenFile(nullptr);
+    ASSERT_EQ(AddText(kText, 3, "abc", 5), kNoErr);
+    ASSERT_EQ(AddText(kText, 4, "other", 2), kNoErr);
+    PFMSetSegmentPreload(kText, 3, true);
+    const PFMFile::Index index = store->FindKey({kText, 3});
+    ASSERT_NE(index, PFMFile::kNone);
+    EXPECT_EQ(store->GetKeyAt(index), (PFMSegmentKey{kText, 3}));
+    EXPECT_EQ(store->GetPriorityAt(index), 5);
+    EXPECT_EQ(store->GetKindAt(index), kRawSegment);
+    EXPECT_TRUE(store->IsKindAt(index, kRawSegment));
+    EXPECT_FALSE(store->IsKindAt(index, kObjectSegment));
+    EXPECT_TRUE(store->GetPreloadAt(index));
+    EXPECT_FALSE(store->GetPreloadAt(store->FindKey({kText, 4})));
+    EXPECT_TRUE(store->IsChangedAt(index));  // never saved
+    EXPECT_EQ(store->GetLockCountAt(index), 0u);
+
+    void* first = PFMCheckOut(kText, 3);
+    void* second = PFMCheckOut(kText, 3);
+    EXPECT_EQ(store->GetDataAt(index), first);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(store->GetLockCountAt(index), 2u);
+    PFMCheckIn(first);
+    PFMCheckIn(second);
+    const FileRef ref = Ref("fields.fsf");
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    EXPECT_FALSE(store->IsChangedAt(index));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct RawFile {
     explicit RawFile(const std::string& text) : stream(RawFileBytes(text)) {
         SegmentMapRecord record;
         record.Set(100, static_cast<std::int32_t>(text.size() + 6), kText, 1, 0, kRawSegment, false);
-        entry = SegmentMapEntry::FromFile(record);
+        entry = SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile);
     }
     ByteStream stream;
     SegmentMapEntry entry;
@@ -144,11 +144,37 @@ TEST(SegmentMapEntry, DataWithoutItsOwnerCannotComeBack) {
     EXPECT_TRUE(entry.IsValid());
 }
 
+TEST(SegmentMapEntry, MapRecordsPlaceTheStoredFormInTheFileOrTheSwapFile) {
+    RawFile file("hello");
+    EXPECT_EQ(file.entry.ReadFromSwap(file.stream), kFileNotFoundErr);  // it has no swap place
+    ASSERT_EQ(file.entry.ReadFromFile(file.stream), kNoErr);
+    EXPECT_EQ(BlockText(file.entry.Data()), "hello");
+    EXPECT_FALSE(file.entry.IsChanged());
+    file.entry.Remove();
+
+    // A store made from a template keeps its segments in the swap file, changed.
+    SegmentMapRecord record;
+    record.Set(100, 11, kText, 4, 2, kRawSegment, false);
+    SegmentMapEntry swapped = SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kSwap);
+    EXPECT_TRUE(swapped.IsInSwap());
+    EXPECT_TRUE(swapped.IsChanged());
+    EXPECT_EQ(swapped.SwapPosition(), 100u);
+    EXPECT_EQ(swapped.SwapRoom(), 11u);
+    EXPECT_FALSE(swapped.HasFilePlace());
+    EXPECT_TRUE(swapped.IsValid());
+    EXPECT_EQ(swapped.ReadFromFile(file.stream), kFileNotFoundErr);  // it has no file place
+    ASSERT_EQ(swapped.ReadFromSwap(file.stream), kNoErr);
+    EXPECT_EQ(BlockText(swapped.Data()), "hello");
+    EXPECT_FALSE(swapped.IsInSwap());
+    EXPECT_TRUE(swapped.IsChanged());
+    swapped.Remove();
+}
+
 TEST(SegmentMapEntry, RawSizesMustAgreeWithTheMap) {
     RawFile file("hello");
     SegmentMapRecord record;
     record.Set(100, 12, kText, 1, 1, kRawSegment, false);  // one byte more than the stored form
-    SegmentMapEntry entry = SegmentMapEntry::FromFile(record);
+    SegmentMapEntry entry = SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile);
     EXPECT_EQ(entry.CheckOut(&file.stream, nullptr), kBadDataErr);
     EXPECT_FALSE(entry.HasData());
     EXPECT_TRUE(entry.IsValid());
@@ -166,7 +192,7 @@ TEST(SegmentMapEntry, ObjectsComeFromTheirFactory) {
     file.WriteLong(0);
     SegmentMapRecord known;
     known.Set(10, 11, kText, 1, 1, kObjectSegment, false);
-    SegmentMapEntry entry = SegmentMapEntry::FromFile(known);
+    SegmentMapEntry entry = SegmentMapEntry::FromMap(known, SegmentMapEntry::StoredIn::kFile);
     ASSERT_EQ(entry.CheckOut(&file, nullptr), kNoErr);
     EXPECT_EQ(static_cast<TestRecord*>(entry.Data())->text, "abc");
     EXPECT_EQ(entry.MemorySize(), sizeof(TestRecord) + 3);
@@ -174,7 +200,7 @@ TEST(SegmentMapEntry, ObjectsComeFromTheirFactory) {
 
     SegmentMapRecord unknown;
     unknown.Set(21, 8, kText, 2, 1, kObjectSegment, false);
-    SegmentMapEntry stranger = SegmentMapEntry::FromFile(unknown);
+    SegmentMapEntry stranger = SegmentMapEntry::FromMap(unknown, SegmentMapEntry::StoredIn::kFile);
     EXPECT_EQ(stranger.CheckOut(&file, nullptr), kFileErr);
     EXPECT_FALSE(stranger.HasData());
 }
@@ -188,7 +214,7 @@ TEST(SegmentMapEntry, AnObjectThatReadsPastItsSegmentIsRefused) {
     file.Write("abcdef", six);
     SegmentMapRecord record;
     record.Set(0, 10, kText, 1, 1, kObjectSegment, false);  // the map says 10 bytes, the object reads 14
-    SegmentMapEntry entry = SegmentMapEntry::FromFile(record);
+    SegmentMapEntry entry = SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile);
     EXPECT_EQ(entry.CheckOut(&file, nullptr), kBadDataErr);
     EXPECT_FALSE(entry.HasData());
 }
@@ -200,7 +226,7 @@ TEST(SegmentMapEntry, UnknownKindsAreCarriedButNeverLoaded) {
     record.size = 20;
     record.type = kText;
     record.flags = 0x1087;
-    SegmentMapEntry entry = SegmentMapEntry::FromFile(record);
+    SegmentMapEntry entry = SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile);
     EXPECT_EQ(entry.Kind(), kUnknownSegment);
     EXPECT_EQ(entry.CheckOut(&file, nullptr), kUnsupportedFormatErr);
     EXPECT_EQ(entry.MapFlags(), 0x1087);
