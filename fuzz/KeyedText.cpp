@@ -1,0 +1,66 @@
+// Keyed text records; the input is a record's stored text. Every entry that parses is read with its
+// own type, every other entry is set again to the value it read (so that it is written anew), and
+// the record is written: the written text must parse whole, with the same keys, and the texts and
+// whole numbers must read back as they were. (Set floating-point values are written with six
+// decimals and may read back rounded.)
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "foundation/pfm/KeyedText.h"
+
+namespace {
+
+struct Value {
+    std::string key;
+    char type;
+    std::vector<char> bytes;  // a text with its NUL, or the number's bytes
+};
+
+std::vector<Value> ReadAll(KeyedText& record) {
+    std::vector<Value> values;
+    std::int32_t cursor = 0;
+    PTextEntry entry;
+    for (std::int32_t err = record.FirstEntry(cursor, entry); err >= 0;
+         err = record.NextEntry(cursor, entry)) {
+        const char type = static_cast<char>(entry.type);
+        std::vector<char> bytes(type == kPTextText ? record.GetValueSize(entry.key) + 1 : 8);
+        const std::int32_t item = record.GetEntry(entry.key, type, bytes.data());
+        if (item < 0) {
+            FUZZ_CHECK(item == kPTextErrBadType);
+            continue;
+        }
+        if (type == kPTextText) FUZZ_CHECK(std::strlen(bytes.data()) < bytes.size());
+        values.push_back({entry.key, type, bytes});
+    }
+    return values;
+}
+
+bool IsExact(char type) { return type != kPTextFloat && type != kPTextDouble && type != kPTextExtended; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    KeyedText record;
+    const ErrCode parsed = record.Parse(reinterpret_cast<const char*>(data), size);
+    FUZZ_CHECK(parsed == kNoErr || parsed <= kPTextErrNoBackslash);
+    const std::vector<Value> values = ReadAll(record);
+    for (std::size_t i = 1; i < values.size(); i += 2) {
+        const Value& value = values[i];
+        FUZZ_CHECK(record.SetEntry(value.key, value.type, value.bytes.data()) >= 0);
+    }
+    const std::vector<char> written = record.Write();
+
+    KeyedText again;
+    FUZZ_CHECK(again.Parse(written.data(), written.size()) == kNoErr);
+    FUZZ_CHECK(again.Count() == record.Count());
+    const std::vector<Value> reread = ReadAll(again);
+    FUZZ_CHECK(reread.size() == values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        FUZZ_CHECK(reread[i].key == values[i].key && reread[i].type == values[i].type);
+        if (IsExact(values[i].type)) FUZZ_CHECK(reread[i].bytes == values[i].bytes);
+    }
+    return 0;
+}
