@@ -74,6 +74,27 @@ TEST_F(Activation, WhenTheActiveWindowGoesItsOwnerOrTheNextWindowIsActivated) {
     EXPECT_EQ(GetFocus(), nullptr);
 }
 
+TEST_F(Activation, MinimisingNeverActivatesTheWindowAndTheActiveOneHandsActivationOn) {
+    constexpr DWORD kStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    HWND first = Popup(RECT{0, 0, 100, 100}, kStyle);
+    HWND second = Popup(RECT{200, 0, 300, 100}, kStyle);
+    ASSERT_EQ(GetActiveWindow(), second);
+    g_log.clear();
+    ShowWindow(first, SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(first));
+    EXPECT_EQ(GetActiveWindow(), second);
+    EXPECT_EQ(Count(first, WM_ACTIVATE), 0);
+    ShowWindow(first, SW_RESTORE);
+    ASSERT_EQ(GetActiveWindow(), first) << "restoring activates";
+    // By the system command, as the caption's button sends it.
+    SendMessageA(second, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(second));
+    EXPECT_EQ(GetActiveWindow(), first);
+    // The active window, minimised, gives the activation to the next window.
+    SendMessageA(first, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_NE(GetActiveWindow(), first);
+}
+
 TEST_F(Activation, DisabledWindowsCannotBeActivated) {
     HWND first = Popup(RECT{0, 0, 100, 100});
     HWND second = Popup(RECT{0, 0, 100, 100});

@@ -52,6 +52,26 @@ TEST_F(Mouse, ClientMessagesCarryClientCoordinatesAndNonClientOnesTheHitCode) {
     EXPECT_EQ(r.left, 100) << "pressed and released in place: not moved";
 }
 
+TEST_F(Mouse, ButtonMessagesCarryTheShiftAndControlKeysHeldAtTheTime) {
+    HWND window = Popup(RECT{100, 100, 300, 300});
+    Pump();
+    auto flagsOfClick = [&](std::vector<UINT> held) {
+        for (UINT key : held) presenter.KeyDown(key);
+        g_log.clear();
+        presenter.Click(POINT{150, 160});
+        for (UINT key : held) presenter.KeyUp(key);
+        Pump();
+        const std::vector<Logged> downs = Find(WM_LBUTTONDOWN);
+        EXPECT_EQ(downs.size(), 1u);
+        return downs.empty() ? WPARAM{0} : downs[0].wParam & (MK_SHIFT | MK_CONTROL | MK_LBUTTON);
+    };
+    EXPECT_EQ(flagsOfClick({}), WPARAM{MK_LBUTTON});
+    EXPECT_EQ(flagsOfClick({VK_CONTROL}), WPARAM{MK_LBUTTON | MK_CONTROL});
+    EXPECT_EQ(flagsOfClick({VK_SHIFT}), WPARAM{MK_LBUTTON | MK_SHIFT});
+    EXPECT_EQ(flagsOfClick({VK_SHIFT, VK_CONTROL}), WPARAM{MK_LBUTTON | MK_SHIFT | MK_CONTROL});
+    (void)window;
+}
+
 TEST_F(Mouse, DoubleClicksOnlyForClassesThatAskForThem) {
     HWND plain = Popup(RECT{0, 0, 100, 100});
     HWND doubles = Popup(RECT{200, 0, 300, 100}, WS_POPUP | WS_VISIBLE, nullptr, kDoubleClicks);

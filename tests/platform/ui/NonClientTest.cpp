@@ -10,14 +10,12 @@ class NonClient : public UiTest {
 protected:
     static constexpr DWORD kStyle =
         WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    static constexpr int frame = kSizingFrame, caption = kCaption;
     HWND window = nullptr;
-    int frame = 0, caption = 0;
 
     void SetUp() override {
         UiTest::SetUp();
         window = Popup(RECT{100, 100, 400, 300}, kStyle);
-        frame = GetSystemMetrics(SM_CXFRAME);
-        caption = GetSystemMetrics(SM_CYCAPTION);
         Pump();
         g_log.clear();
     }

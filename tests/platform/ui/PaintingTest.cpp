@@ -3,6 +3,7 @@
 #include "UiFixture.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/Paint.h"
+#include "platform/ui/Rects.h"
 #include "platform/ui/SystemMetrics.h"
 
 namespace uitest {
@@ -102,6 +103,25 @@ TEST_F(Painting, UpdateRegionsAccumulateAndWmPaintWaitsForAnEmptyQueue) {
     EXPECT_FALSE(lastPaint[window].fErase) << "invalidated without erasing";
     EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "BeginPaint validated everything";
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+TEST_F(Painting, InvalidatingPartOfAWindowAwayFromTheScreenCornerMarksExactlyThatPart) {
+    // Well below the screen's top and right of its left edge, so client and screen coordinates
+    // differ on both axes and by different amounts.
+    HWND window = Painted(Popup(RECT{40, 300, 240, 500}), kGrey);
+    Pump();
+    const RECT lower{10, 150, 60, 200};
+    InvalidateRect(window, &lower, FALSE);
+    RECT pending;
+    ASSERT_TRUE(GetUpdateRect(window, &pending, FALSE));
+    EXPECT_TRUE(EqualRect(&pending, &lower));
+    colors[window] = kBlue;
+    Pump();
+    EXPECT_TRUE(EqualRect(&lastPaint[window].rcPaint, &lower));
+    EXPECT_EQ(Pixel(40 + 10, 300 + 199), kBlue) << "the bottom row of the part";
+    EXPECT_EQ(Pixel(40 + 59, 300 + 150), kBlue);
+    EXPECT_EQ(Pixel(40 + 60, 300 + 199), kGrey) << "beside the part";
+    EXPECT_EQ(Pixel(40 + 10, 300 + 149), kGrey) << "above the part";
 }
 
 TEST_F(Painting, BackgroundErasingIsAskedOnlyWhenPendingAndReportedWhenRefused) {
@@ -228,6 +248,43 @@ TEST_F(Painting, OwnContextsKeepTheirStateAndOthersAreFresh) {
     EXPECT_EQ(Pixel(22, 22), kBlue);
 }
 
+TEST_F(Painting, EveryDisplayContextGoesBackWhenPaintingIsDone) {
+    const long before = GetLiveGdiObjectCount(OBJ_DC);
+    HWND parent =
+        Painted(Popup(RECT{0, 0, 300, 200}, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME), kGrey);
+    HWND child = Painted(Child(parent, RECT{10, 10, 60, 60}), kRed);
+    HWND other = Popup(RECT{100, 100, 400, 300}, WS_POPUP | WS_VISIBLE | WS_CAPTION);  // default painting
+    for (int round = 0; round < 3; ++round) {
+        InvalidateRect(parent, nullptr, TRUE);
+        InvalidateRect(other, nullptr, TRUE);
+        MoveWindow(child, 10 + round, 10, 50, 50, TRUE);
+        SetActiveWindow(round % 2 ? parent : other);  // captions drawn again
+        ScrollWindow(parent, 0, 5, nullptr, nullptr);
+        Pump();
+        UpdateWindow(parent);
+        HDC client = GetDC(child);
+        HDC whole = GetWindowDC(parent);
+        HDC screen = GetDC(nullptr);
+        EXPECT_EQ(GetLiveGdiObjectCount(OBJ_DC), before + 3);
+        ReleaseDC(nullptr, screen);
+        ReleaseDC(parent, whole);
+        ReleaseDC(child, client);
+        EXPECT_EQ(GetLiveGdiObjectCount(OBJ_DC), before) << "round " << round;
+    }
+    // A window with its own context keeps one for life, and gives it back when destroyed.
+    WNDCLASSA own;
+    own.style = CS_OWNDC;
+    own.lpfnWndProc = RecordingProc;
+    own.lpszClassName = "OwnDCCounted";
+    RegisterClassA(&own);
+    HWND owning = Popup(RECT{0, 0, 50, 50}, WS_POPUP | WS_VISIBLE, nullptr, "OwnDCCounted");
+    Pump();
+    ReleaseDC(owning, GetDC(owning));
+    EXPECT_EQ(GetLiveGdiObjectCount(OBJ_DC), before + 1);
+    DestroyWindow(owning);
+    EXPECT_EQ(GetLiveGdiObjectCount(OBJ_DC), before);
+}
+
 TEST_F(Painting, ParentContextsLetChildrenDrawOverTheirParent) {
     WNDCLASSA item;
     item.style = CS_PARENTDC;
@@ -287,8 +344,8 @@ TEST_F(Painting, TheFrameIsDrawnByTheLayerWithTheActiveCaption) {
     HWND window =
         Popup(RECT{10, 10, 210, 110}, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
     Pump();
-    const int frame = GetSystemMetrics(SM_CXFRAME);
-    const int caption = GetSystemMetrics(SM_CYCAPTION);
+    const int frame = kSizingFrame;
+    const int caption = kCaption;
     EXPECT_EQ(Pixel(10, 10), GetSysColor(COLOR_WINDOWFRAME));
     EXPECT_EQ(Pixel(110, 10 + frame + 2), GetSysColor(COLOR_ACTIVECAPTION));
     EXPECT_EQ(Pixel(110, 10 + frame + caption - 1), GetSysColor(COLOR_WINDOWFRAME))

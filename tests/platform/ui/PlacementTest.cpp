@@ -20,15 +20,19 @@ RECT ClientRect(HWND window) {
 constexpr DWORD kSizable = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU;
 
 TEST_F(Placement, ClientAreasMatchTheMetrics) {
+    // The layer reports the sizes the framework works with, and draws its frames with them.
+    EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), kSizingFrame);
+    EXPECT_EQ(GetSystemMetrics(SM_CYFRAME), kSizingFrame);
+    EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), kDialogFrame);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), kCaption);
     HWND sizable = Popup(RECT{0, 0, 300, 200}, kSizable);
-    const int frame = GetSystemMetrics(SM_CXFRAME);
-    const int caption = GetSystemMetrics(SM_CYCAPTION);
+    const int frame = kSizingFrame;
+    const int caption = kCaption;
     EXPECT_EQ(ClientRect(sizable).right, 300 - 2 * frame);
     EXPECT_EQ(ClientRect(sizable).bottom, 200 - 2 * frame - caption);
     HWND dialog = Popup(RECT{0, 0, 300, 200}, WS_POPUP | WS_CAPTION);
-    const int dialogFrame = GetSystemMetrics(SM_CXDLGFRAME);
-    EXPECT_EQ(ClientRect(dialog).right, 300 - 2 * dialogFrame);
-    EXPECT_EQ(ClientRect(dialog).bottom, 200 - 2 * dialogFrame - caption);
+    EXPECT_EQ(ClientRect(dialog).right, 300 - 2 * kDialogFrame);
+    EXPECT_EQ(ClientRect(dialog).bottom, 200 - 2 * kDialogFrame - caption);
     HWND bordered = Popup(RECT{0, 0, 300, 200}, WS_POPUP | WS_BORDER | WS_VSCROLL);
     EXPECT_EQ(ClientRect(bordered).right, 300 - 2 - GetSystemMetrics(SM_CXVSCROLL));
     // AdjustWindowRectEx makes the same frame around a client rectangle.
@@ -62,8 +66,7 @@ TEST_F(Placement, EditsMadeWhilePositionIsChangingAreHonoured) {
         (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}));
     std::vector<Logged> sizes = Find(WM_SIZE);
     EXPECT_EQ(sizes.back().wParam, SIZE_RESTORED);
-    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(sizes.back().lParam)),
-              250 - 2 * GetSystemMetrics(SM_CXFRAME));
+    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(sizes.back().lParam)), 250 - 2 * kSizingFrame);
     // A pure z-order change passes no size or move.
     g_log.clear();
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -106,7 +109,7 @@ TEST_F(Placement, MaximisingAndMinimisingAChildWindow) {
     HWND parent = Popup(RECT{0, 0, 500, 400});
     HWND child = Child(parent, RECT{20, 30, 220, 180},
                        WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU);
-    const int frame = GetSystemMetrics(SM_CXFRAME);
+    const int frame = kSizingFrame;
     g_log.clear();
     ShowWindow(child, SW_MAXIMIZE);
     EXPECT_TRUE(IsZoomed(child));

@@ -19,6 +19,13 @@ namespace uitest {
 
 using namespace win;
 
+// The non-client sizes the framework works window sizes out with (it takes a caption of 20 pixels off
+// its tracking limits itself): geometry is checked against these numbers, never against what the
+// layer reports, so a metric changed by a pixel shows.
+inline constexpr int kSizingFrame = 4;
+inline constexpr int kDialogFrame = 3;
+inline constexpr int kCaption = 20;
+
 struct Logged {
     HWND window;
     UINT message;

@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "UiFixture.h"
 
@@ -188,6 +189,13 @@ TEST_F(WindowLifecycle, PropertiesAndTextAndClassNames) {
     char name[5];
     EXPECT_EQ(GetClassNameA(window, name, sizeof name), 4);
     EXPECT_STREQ(name, "Reco");
+    // A buffer of no size is not written at all; one of size 1 gets the terminating 0 only.
+    std::memset(name, 'x', sizeof name);
+    EXPECT_EQ(GetClassNameA(window, name, 0), 0);
+    EXPECT_EQ(GetWindowTextA(window, name, 0), 0);
+    EXPECT_EQ(std::string(name, sizeof name), "xxxxx");
+    EXPECT_EQ(GetClassNameA(window, name, 1), 0);
+    EXPECT_EQ(std::string(name, 2), std::string("\0x", 2));
     DestroyWindow(window);
     EXPECT_EQ(GetClassNameA(window, name, sizeof name), 0);
 }
