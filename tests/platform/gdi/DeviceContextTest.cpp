@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "GdiTestSupport.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Clipping.h"
@@ -308,25 +310,40 @@ TEST_F(DeviceContext, PensAnswerTheWidthAndColourTheyDrawWith) {
     DeleteObject(null);
 }
 
-TEST_F(DeviceContext, StockObjectsAnswerTheirRecords) {
-    LOGPEN pen;
-    ASSERT_EQ(GetObjectA(GetStockObject(NULL_PEN), sizeof pen, &pen), 16);
-    EXPECT_EQ(pen.lopnStyle, PS_NULL);
-    LOGBRUSH brush;
-    ASSERT_EQ(GetObjectA(GetStockObject(LTGRAY_BRUSH), sizeof brush, &brush), 12);
-    EXPECT_EQ(brush.lbStyle, BS_SOLID);
-    EXPECT_EQ(brush.lbColor, RGB(192, 192, 192));
-    ASSERT_EQ(GetObjectA(GetStockObject(HOLLOW_BRUSH), 12, &brush), 12);
-    EXPECT_EQ(brush.lbStyle, BS_NULL);
-    LOGFONTA font;
-    ASSERT_EQ(GetObjectA(GetStockObject(SYSTEM_FONT), 60, &font), 60);
-    EXPECT_STREQ(font.lfFaceName, "System");
+TEST_F(DeviceContext, StockObjectsDrawWhatTheirRecordsSay) {
+    // Each stock brush fills with the colour its record holds, and the greys are the classic ones.
+    const std::pair<int, COLORREF> brushes[] = {{WHITE_BRUSH, kWhite},
+                                                {LTGRAY_BRUSH, RGB(192, 192, 192)},
+                                                {GRAY_BRUSH, RGB(128, 128, 128)},
+                                                {DKGRAY_BRUSH, RGB(64, 64, 64)},
+                                                {BLACK_BRUSH, kBlack}};
+    const RECT cell{0, 0, 4, 4};
+    for (const auto& [index, color] : brushes) {
+        LOGBRUSH brush;
+        ASSERT_EQ(GetObjectA(GetStockObject(index), sizeof brush, &brush), 12);
+        EXPECT_EQ(brush.lbColor, color) << index;
+        surface_.Fill(kRed);
+        FillRect(dc_, &cell, static_cast<HBRUSH>(GetStockObject(index)));
+        EXPECT_EQ(Pixel(3, 3), color) << index;
+    }
+    // The hollow brush and the null pen draw nothing: a rectangle with both leaves the surface.
+    surface_.Fill(kRed);
+    SelectObject(dc_, GetStockObject(HOLLOW_BRUSH));
+    SelectObject(dc_, GetStockObject(NULL_PEN));
+    Rectangle(dc_, 0, 0, 10, 10);
+    EXPECT_EQ(Count(kRed, RECT{0, 0, 10, 10}), 100);
+    SelectObject(dc_, GetStockObject(WHITE_PEN));
+    Rectangle(dc_, 0, 0, 10, 10);
+    EXPECT_EQ(Count(kWhite), 36) << "the white pen's outline only";
+    SelectObject(dc_, GetStockObject(BLACK_PEN));
+    SelectObject(dc_, GetStockObject(WHITE_BRUSH));
+    // Stock objects outlive deletion; the records the framework reads have their full sizes.
+    EXPECT_FALSE(DeleteObject(GetStockObject(LTGRAY_BRUSH)));
     EXPECT_EQ(GetObjectA(GetStockObject(SYSTEM_FONT), 0, nullptr), 60);
     WORD entries = 0;
     ASSERT_EQ(GetObjectA(GetStockObject(DEFAULT_PALETTE), sizeof entries, &entries), 2);
     EXPECT_EQ(entries, 20);
-    EXPECT_EQ(GetStockObject(9), nullptr);
-    EXPECT_EQ(GetObjectType(GetStockObject(BLACK_BRUSH)), OBJ_BRUSH);
+    EXPECT_EQ(GetStockObject(9), nullptr) << "no stock object has that number";
 }
 
 }  // namespace
