@@ -272,11 +272,7 @@ TEST_F(Painting, EveryDisplayContextGoesBackWhenPaintingIsDone) {
         EXPECT_EQ(GetLiveGdiObjectCount(OBJ_DC), before) << "round " << round;
     }
     // A window with its own context keeps one for life, and gives it back when destroyed.
-    WNDCLASSA own;
-    own.style = CS_OWNDC;
-    own.lpfnWndProc = RecordingProc;
-    own.lpszClassName = "OwnDCCounted";
-    RegisterClassA(&own);
+    Register("OwnDCCounted", CS_OWNDC);
     HWND owning = Popup(RECT{0, 0, 50, 50}, WS_POPUP | WS_VISIBLE, nullptr, "OwnDCCounted");
     Pump();
     ReleaseDC(owning, GetDC(owning));
