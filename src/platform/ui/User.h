@@ -1,7 +1,8 @@
 #pragma once
 // The whole window layer: classes and windows, messages, timers, input, painting, metrics, dropped
-// files, prompts and the presenter link.
+// files, prompts, the presenter link and the native controls.
 
+#include "platform/ui/ButtonControl.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/DragDrop.h"
 #include "platform/ui/Input.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/ui/ControlSupport.h"
 #include "platform/ui/Presenter.h"
 
 namespace win::detail {
@@ -19,6 +20,7 @@ WindowTree::WindowTree() {
     SIZE screen = GetScreenSize();
     desktop_->rect = RECT{0, 0, screen.cx, screen.cy};
     desktop_->client = desktop_->rect;
+    RegisterControlClasses(*this);
 }
 
 WindowTree& Tree() {

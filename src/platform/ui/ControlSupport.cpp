@@ -1,0 +1,62 @@
+#include "platform/ui/ControlSupport.h"
+
+#include "platform/gdi/Cursor.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/Objects.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Paint.h"
+#include "platform/ui/SystemMetrics.h"
+
+namespace win::detail {
+
+void NotifyParent(HWND control, WORD code) {
+    HWND parent = GetParent(control);
+    if (parent == nullptr) return;
+    const WORD id = static_cast<WORD>(GetDlgCtrlID(control));
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+}
+
+HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage) {
+    const bool editLike = ctlColorMessage == WM_CTLCOLOREDIT || ctlColorMessage == WM_CTLCOLORLISTBOX;
+    const int background = editLike ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(background));
+    if (HWND parent = GetParent(control)) {
+        const LRESULT answer = SendMessageA(parent, ctlColorMessage, reinterpret_cast<WPARAM>(dc),
+                                            reinterpret_cast<LPARAM>(control));
+        if (answer != 0 && GetObjectType(reinterpret_cast<HGDIOBJ>(answer)) == OBJ_BRUSH)
+            return reinterpret_cast<HBRUSH>(answer);
+    }
+    return GetSysColorBrush(background);
+}
+
+HFONT ControlFont(HFONT given) {
+    return given != nullptr ? given : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+void RedrawControl(HWND control) {
+    InvalidateRect(control, nullptr, FALSE);
+    UpdateWindow(control);
+}
+
+void RegisterControlClasses(WindowTree& tree) {
+    struct Native {
+        const char* name;
+        UINT style;
+        WNDPROC proc;
+        LPCSTR cursor;
+    };
+    const Native natives[] = {
+        {"BUTTON", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ButtonProc, IDC_ARROW},
+    };
+    for (const Native& native : natives) {
+        auto added = std::make_shared<WindowClass>();
+        added->name = native.name;
+        added->style = native.style | CS_GLOBALCLASS;
+        added->proc = native.proc;
+        added->cursor = LoadCursorA(nullptr, native.cursor);
+        tree.AddClass(std::move(added));
+    }
+}
+
+}  // namespace win::detail

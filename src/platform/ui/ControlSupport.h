@@ -1,0 +1,48 @@
+#pragma once
+// Internal to the window layer: what the native controls share. Each control keeps its state in an
+// object made at WM_NCCREATE and dropped at WM_NCDESTROY; it tells its parent of changes through
+// WM_COMMAND and asks the parent for its colours through the WM_CTLCOLOR messages.
+
+#include <memory>
+#include <unordered_map>
+
+#include "platform/ui/WindowTree.h"
+
+namespace win::detail {
+
+// The state objects of one kind of control, by window. A control holds its state for the length of
+// each message (HoldControlState), so a control destroyed while it notifies its parent keeps its
+// state until the message that destroyed it returns.
+template <typename State>
+std::unordered_map<HWND, std::shared_ptr<State>>& ControlStates() {
+    static std::unordered_map<HWND, std::shared_ptr<State>> states;
+    return states;
+}
+
+template <typename State>
+std::shared_ptr<State> HoldControlState(HWND window) {
+    auto& states = ControlStates<State>();
+    auto found = states.find(window);
+    return found == states.end() ? nullptr : found->second;
+}
+
+// Sends WM_COMMAND (control id, code; control) to the control's parent, or owner, when it has one.
+void NotifyParent(HWND control, WORD code);
+
+// The brush to fill the control's background with, as its parent answers a WM_CTLCOLOR message
+// (which may also set the context's text and background colours). A parent that answers no brush
+// gets the window layer's colours: window colours for WM_CTLCOLOREDIT, button face otherwise.
+HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
+
+// The font a control draws with: the one WM_SETFONT gave it, else the system font.
+HFONT ControlFont(HFONT given);
+
+// Draws the control again now (through WM_PAINT), not erasing first.
+void RedrawControl(HWND control);
+
+// Registers BUTTON, EDIT and SCROLLBAR with the window tree; done once, when the tree is made.
+void RegisterControlClasses(WindowTree& tree);
+
+LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace win::detail
