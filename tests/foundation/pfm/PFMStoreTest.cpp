@@ -249,6 +249,11 @@ TEST_F(PFMStoreTest, SegmentsAreFoundByTheirData) {
     ASSERT_EQ(PFMSetSegmentId(block, 9), kNoErr);
     EXPECT_FALSE(PFMSegmentExists(kText, 4));
     EXPECT_TRUE(PFMSegmentExists(kText, 9));
+    void* loose = NewBlock("no store holds it");
+    EXPECT_EQ(PFMSetSegmentId(loose, 10), kFileErr);
+    EXPECT_EQ(PFMGetError(), kFileErr);
+    EXPECT_FALSE(PFMSegmentExists(kText, 10));
+    MemFree(loose);
     EXPECT_EQ(PFMSetSegmentPriority(kText, 9, 6), 3);
     EXPECT_EQ(PFMGetSegmentPriority(kText, 9), 6);
     EXPECT_FALSE(PFMSetSegmentPreload(kText, 9, true));
