@@ -12,10 +12,18 @@
 
 namespace {
 
-TEST(File, CreateUniqueTakesTheFirstFreeNameAndNeverReplacesAFile) {
+// Unique names: the names unique$$.000 to unique$$.998, the first one free taken, whether only
+// named (MakeUniqueName) or also created (File::CreateUnique).
+TEST(File, UniqueNamesTakeTheFirstFreeNameAndNeverReplaceAFile) {
     TempFolder folder;
     folder.WriteFile("unique$$.000", "someone else's");
     folder.WriteFile("unique$$.001", "another");
+    FileRef named("x", "", folder.Path().c_str(), kAccessCreate);
+    EXPECT_EQ(MakeUniqueName(named), kNoErr);
+    EXPECT_STREQ(named.NamePtr(), "unique$$.002");
+    EXPECT_FALSE(named.Exists());
+    EXPECT_EQ(UniqueName(998), "unique$$.998");
+
     File file;
     ASSERT_EQ(file.CreateUnique("", folder.Path().c_str()), kNoErr);
     EXPECT_TRUE(file.IsOpen());
@@ -30,9 +38,11 @@ TEST(File, CreateUniqueTakesTheFirstFreeNameAndNeverReplacesAFile) {
     EXPECT_STREQ(second.GetFileRef().NamePtr(), "unique$$.003");
 }
 
-TEST(File, CreateUniqueReportsWhenEveryNameIsTaken) {
+TEST(File, UniqueNamesRunOutWhenEveryNameIsTaken) {
     TempFolder folder;
     for (int number = 0; number < kUniqueNameCount; ++number) folder.WriteFile(UniqueName(number), "");
+    FileRef named("x", "", folder.Path().c_str(), kAccessCreate);
+    EXPECT_EQ(MakeUniqueName(named), kNoUniqueNameErr);
     DebugMessages messages;
     File file;
     EXPECT_EQ(file.CreateUnique("", folder.Path().c_str()), kNoUniqueNameErr);

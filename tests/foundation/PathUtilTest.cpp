@@ -124,23 +124,6 @@ TEST(PathUtil, TempFolderComesFromTheEnvironmentWithoutChangingIt) {
     EXPECT_EQ(std::getenv("TEMP"), nullptr);
 }
 
-TEST(PathUtil, UniqueNamesSkipTakenOnes) {
-    TempFolder folder;
-    folder.WriteFile("unique$$.000", "");
-    folder.WriteFile("unique$$.001", "");
-    FileRef ref("x", "", folder.Path().c_str(), kAccessCreate);
-    EXPECT_EQ(MakeUniqueName(ref), kNoErr);
-    EXPECT_STREQ(ref.NamePtr(), "unique$$.002");
-    EXPECT_EQ(UniqueName(998), "unique$$.998");
-}
-
-TEST(PathUtil, UniqueNamesRunOut) {
-    TempFolder folder;
-    for (int number = 0; number < kUniqueNameCount; ++number) folder.WriteFile(UniqueName(number), "");
-    FileRef ref("x", "", folder.Path().c_str(), kAccessCreate);
-    EXPECT_EQ(MakeUniqueName(ref), kNoUniqueNameErr);
-}
-
 TEST(PathUtil, FindFileInFolderMatchesFolderNamesWithoutCase) {
     TempFolder folder;
     ASSERT_EQ(::mkdir((folder / "COMMANDS").c_str(), 0777), 0);

@@ -7,34 +7,18 @@
 
 namespace {
 
-// The hash computed the long way, with arbitrary-precision intent, for comparison.
-std::uint64_t ReferenceHash(const std::string& bytes, std::uint32_t modulus) {
-    std::uint64_t h = 0;
-    for (char c : bytes) {
-        h = ((h << 4) + static_cast<std::uint64_t>(static_cast<std::int64_t>(static_cast<signed char>(c)))) &
-            0xFFFFFFFFu;
-        if (h > 0x0FFFFFFF) {
-            std::uint64_t g = h & 0xF0000000u;
-            h = h ^ (g >> 24) ^ g;
-        }
-    }
-    return h % modulus;
-}
-
-TEST(TextUtil, HashStaysInRangeForEveryByte) {
-    std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
-    for (std::uint32_t modulus : {1u, 7u, 1021u, 0x7FFFFFFFu}) {
-        for (std::size_t n = 0; n <= all.size(); n += 17) {
-            const std::string bytes = all.substr(0, n) + "\xFF\x80";
-            const std::uint32_t h = HashBytes(bytes.data(), bytes.size(), modulus);
-            EXPECT_LT(h, modulus);
-            EXPECT_EQ(h, ReferenceHash(bytes, modulus));
-        }
-    }
-    EXPECT_EQ(HashBytes("abc", 3, 0), 0u);  // a modulus of 0 counts as 1
-    EXPECT_EQ(HashBytes("a", 1, 1000), static_cast<std::uint32_t>('a'));
-    EXPECT_EQ(HashBytes("ab", 2, 100000), static_cast<std::uint32_t>('a' * 16 + 'b'));
+// Worked by hand: each byte, taken as a signed number, is added to h * 16; when h then exceeds
+// 0x0FFFFFFF its top four bits are folded into bits 4-7 and cleared.
+TEST(TextUtil, HashTakesBytesAsSignedAndFoldsTheTopBits) {
+    EXPECT_EQ(HashBytes("a", 1, 1000), 0x61u);
+    EXPECT_EQ(HashBytes("ab", 2, 100000), 0x672u);
+    EXPECT_EQ(HashBytes("ab", 2, 7), 5u);  // 1650 mod 7
+    // "g" makes 0x6789ABC7, folded to 0x0789ABA7; "h" makes 0x789ABAD8, folded to 0x089ABAA8.
+    EXPECT_EQ(HashBytes("abcdefgh", 8, 0x7FFFFFFF), 0x089ABAA8u);
+    EXPECT_EQ(HashBytes("abcdefgh", 8, 1021), 908u);
+    EXPECT_EQ(HashBytes("\xFF", 1, 0x7FFFFFFF), 0x0FFFFF0Fu);      // -1 is 0xFFFFFFFF, folded at once
+    EXPECT_EQ(HashBytes("\x80\x80", 2, 0x7FFFFFFF), 0x0FFFF670u);  // -128 twice, folding each time
+    EXPECT_EQ(HashBytes("abc", 3, 0), 0u);                         // a modulus of 0 counts as 1
 }
 
 TEST(TextUtil, ReverseAndCase) {
