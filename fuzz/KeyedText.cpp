@@ -14,26 +14,28 @@
 namespace {
 
 struct Value {
+    std::int32_t index;
     std::string key;
     char type;
     std::vector<char> bytes;  // a text with its NUL, or the number's bytes
 };
 
+// Every entry by its index: a damaged record may hold a key twice.
 std::vector<Value> ReadAll(KeyedText& record) {
     std::vector<Value> values;
     std::int32_t cursor = 0;
     PTextEntry entry;
-    for (std::int32_t err = record.FirstEntry(cursor, entry); err >= 0;
-         err = record.NextEntry(cursor, entry)) {
+    for (std::int32_t err = record.FirstEntry(cursor, entry); err >= 0; err = record.NextEntry(cursor, entry)) {
         const char type = static_cast<char>(entry.type);
-        std::vector<char> bytes(type == kPTextText ? record.GetValueSize(entry.key) + 1 : 8);
-        const std::int32_t item = record.GetEntry(entry.key, type, bytes.data());
+        std::vector<char> bytes(type == kPTextText ? entry.textSize + 1 : 8);
+        const auto size = static_cast<std::int32_t>(bytes.size());
+        const std::int32_t item = record.GetEntryAt(cursor, type, bytes.data(), size);
         if (item < 0) {
             FUZZ_CHECK(item == kPTextErrBadType);
             continue;
         }
         if (type == kPTextText) FUZZ_CHECK(std::strlen(bytes.data()) < bytes.size());
-        values.push_back({entry.key, type, bytes});
+        values.push_back({cursor, entry.key, type, bytes});
     }
     return values;
 }
@@ -49,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<Value> values = ReadAll(record);
     for (std::size_t i = 1; i < values.size(); i += 2) {
         const Value& value = values[i];
-        FUZZ_CHECK(record.SetEntry(value.key, value.type, value.bytes.data()) >= 0);
+        FUZZ_CHECK(record.SetEntryAt(value.index, value.type, value.bytes.data()) >= 0);
     }
     const std::vector<char> written = record.Write();
 
