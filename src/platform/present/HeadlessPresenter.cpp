@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/gdi/Surface.h"
+#include "platform/ui/Descriptors.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 
@@ -40,6 +41,7 @@ void HeadlessPresenter::Wait(std::optional<DWORD> deadline) {
         if (static_cast<LONG>(*deadline - clock_) > 0) clock_ = *deadline;
         return;
     }
+    if (WaitForReadableDescriptor(-1)) return;
     std::fprintf(stderr,
                  "headless presenter: the program waits for input, but none is scripted and no timer is "
                  "pending (%zu prompt(s) asked so far)\n",

@@ -3,9 +3,10 @@
 // (or when the program waits for a timer), input injected by the test, scripted answers for modal
 // prompts, and the screen surface for screenshots and pixel read-back.
 //
-// When the program waits for input, the idle handler runs; a program that waits with no idle
-// handler, nothing scripted and no timer pending would wait forever, so that is reported on standard
-// error and the process aborts.
+// When the program waits for input, the idle handler runs; then a watched descriptor
+// (Descriptors.h) is waited for in real time. A program that waits with no idle handler, nothing
+// scripted, no timer pending and no descriptor watched would wait forever, so that is reported on
+// standard error and the process aborts.
 
 #include <deque>
 #include <functional>
@@ -37,6 +38,11 @@ public:
     SIZE RequestFrameSize(SIZE size) override;
     void SetFrameState(FrameState state) override { frameState_ = state; }
     void SetFrameTitle(std::string_view title) override { frameTitle_ = title; }
+    void RaiseFrame() override { ++raiseCount_; }
+    std::optional<RECT> Taskbar() override { return taskbar_; }
+
+    // A desktop bar on the screen, for code that keeps windows clear of it.
+    void SetTaskbar(std::optional<RECT> taskbar) { taskbar_ = taskbar; }
 
     // The virtual clock.
     void Advance(DWORD milliseconds) { clock_ += milliseconds; }
@@ -75,6 +81,7 @@ public:
     FrameState GetFrameState() const { return frameState_; }
     const std::string& FrameTitle() const { return frameTitle_; }
     int PresentCount() const { return presentCount_; }
+    int RaiseCount() const { return raiseCount_; }
 
 private:
     std::optional<PromptAnswer> Answer(const PromptRequest& request);
@@ -89,6 +96,8 @@ private:
     FrameState frameState_ = FrameState::Normal;
     std::string frameTitle_;
     int presentCount_ = 0;
+    int raiseCount_ = 0;
+    std::optional<RECT> taskbar_;
 };
 
 }  // namespace win

@@ -2,10 +2,13 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
+
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/Surface.h"
 #include "platform/present/SdlKeys.h"
 #include "platform/sys/Cp1252.h"
+#include "platform/ui/Descriptors.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
 #include "platform/ui/MessageQueue.h"
@@ -15,7 +18,8 @@
 namespace win {
 namespace {
 
-constexpr DWORD kFrameInterval = 15;  // the screen is shown at most this often while busy
+constexpr DWORD kFrameInterval = 15;     // the screen is shown at most this often while busy
+constexpr int kDescriptorInterval = 50;  // watched descriptors are looked at this often while waiting
 SdlPresenter* g_current = nullptr;
 
 }  // namespace
@@ -65,19 +69,27 @@ void SdlPresenter::Poll() {
 
 void SdlPresenter::Wait(std::optional<DWORD> deadline) {
     if (blitPending_) Blit();
-    SDL_Event event;
-    int got = 0;
-    if (deadline) {
-        const LONG remaining = static_cast<LONG>(*deadline - Now());
-        got = remaining > 0 ? SDL_WaitEventTimeout(&event, remaining) : SDL_PollEvent(&event);
-    } else {
-        got = SDL_WaitEvent(&event);
-    }
-    if (got) {
-        Handle(event);
-        Poll();
+    for (;;) {
+        // SDL cannot wake for other descriptors: they are looked at between short waits.
+        const bool watching = IsWatchingDescriptors();
+        if (watching && WaitForReadableDescriptor(0)) return;
+        int timeout = -1;
+        if (deadline) timeout = std::max<LONG>(static_cast<LONG>(*deadline - Now()), 0);
+        if (watching) timeout = timeout < 0 ? kDescriptorInterval : std::min(timeout, kDescriptorInterval);
+        SDL_Event event;
+        const int got = timeout < 0    ? SDL_WaitEvent(&event)
+                        : timeout == 0 ? SDL_PollEvent(&event)
+                                       : SDL_WaitEventTimeout(&event, timeout);
+        if (got) {
+            Handle(event);
+            Poll();
+            return;
+        }
+        if (!watching || (deadline && static_cast<LONG>(*deadline - Now()) <= 0)) return;
     }
 }
+
+void SdlPresenter::RaiseFrame() { SDL_RaiseWindow(window_); }
 
 void SdlPresenter::Sleep(DWORD milliseconds) { SDL_Delay(milliseconds); }
 

@@ -35,6 +35,7 @@ public:
     SIZE RequestFrameSize(SIZE size) override;
     void SetFrameState(FrameState state) override;
     void SetFrameTitle(std::string_view title) override;
+    void RaiseFrame() override;
 
 private:
     void Handle(const SDL_Event& event);

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "platform/ui/Descriptors.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/InputQueue.h"
@@ -116,6 +117,7 @@ BOOL GetMessageA(MSG* message, HWND window, UINT first, UINT last) {
         Presenter& presenter = CurrentPresenter();
         presenter.Present();
         presenter.Poll();
+        ServeReadableDescriptors();
         if (TakeMessage(message, window, first, last, true)) return message->message != WM_QUIT;
         const bool timers = first == 0 && last == 0 ? true : (WM_TIMER >= first && WM_TIMER <= last);
         presenter.Wait(timers ? NextTimerDue(window) : std::nullopt);
@@ -129,6 +131,7 @@ BOOL PeekMessageA(MSG* message, HWND window, UINT first, UINT last, UINT removal
     Presenter& presenter = CurrentPresenter();
     presenter.Present();
     presenter.Poll();
+    ServeReadableDescriptors();
     return TakeMessage(message, window, first, last, remove) ? TRUE : FALSE;
 }
 
@@ -138,6 +141,7 @@ BOOL WaitMessage() {
     Presenter& presenter = CurrentPresenter();
     presenter.Present();
     presenter.Poll();
+    ServeReadableDescriptors();
     if (TakeMessage(&message, nullptr, 0, 0, false)) return TRUE;
     presenter.Wait(NextTimerDue(nullptr));
     return TRUE;

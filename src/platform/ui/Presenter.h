@@ -21,8 +21,8 @@ public:
     virtual DWORD Now() = 0;
     // Takes the OS events waiting now, without waiting.
     virtual void Poll() = 0;
-    // Waits until input arrives or the clock reaches the deadline (when there is one). Called only
-    // when the queue has nothing for the caller.
+    // Waits until input arrives, a watched descriptor is readable (Descriptors.h) or the clock
+    // reaches the deadline (when there is one). Called only when the queue has nothing for the caller.
     virtual void Wait(std::optional<DWORD> deadline) = 0;
     virtual void Sleep(DWORD milliseconds) = 0;
     // Shows the screen surface as it is now.
@@ -32,6 +32,11 @@ public:
     virtual SIZE RequestFrameSize(SIZE size) = 0;
     virtual void SetFrameState(FrameState state) = 0;
     virtual void SetFrameTitle(std::string_view cp1252Title) = 0;
+    // Brings the OS window in front of the desktop's other windows (a later start of the program
+    // hands over to this one).
+    virtual void RaiseFrame() {}
+    // Where a desktop bar covers the screen, in screen coordinates; none by default.
+    virtual std::optional<RECT> Taskbar() { return std::nullopt; }
 };
 
 // Attaches a presenter (null detaches); the previous one is answered. The caller keeps ownership.

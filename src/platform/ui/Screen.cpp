@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/gdi/DisplayDC.h"
+#include "platform/ui/Descriptors.h"
 #include "platform/ui/Painting.h"
 #include "platform/ui/Placement.h"
 #include "platform/ui/SystemMetrics.h"
@@ -17,7 +18,8 @@ namespace detail {
 namespace {
 
 // Until a presenter is attached the layer runs on the real clock with no input: a loop that waits
-// with nothing to wait for would never end, so that is reported and the program stops.
+// with nothing to wait for (no timer, no watched descriptor) would never end, so that is reported
+// and the program stops.
 class DetachedPresenter final : public Presenter {
 public:
     DWORD Now() override {
@@ -28,12 +30,18 @@ public:
     void Poll() override {}
     void Wait(std::optional<DWORD> deadline) override {
         if (!deadline) {
+            if (WaitForReadableDescriptor(-1)) return;
             std::fprintf(stderr,
                          "fablecore: the message loop waits for input, but no presenter is attached\n");
             std::abort();
         }
-        DWORD now = Now();
-        if (static_cast<LONG>(*deadline - now) > 0) Sleep(*deadline - now);
+        const LONG left = static_cast<LONG>(*deadline - Now());
+        if (left <= 0) return;
+        if (IsWatchingDescriptors()) {
+            WaitForReadableDescriptor(left);
+        } else {
+            Sleep(static_cast<DWORD>(left));
+        }
     }
     void Sleep(DWORD milliseconds) override {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

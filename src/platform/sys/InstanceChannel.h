@@ -1,0 +1,66 @@
+#pragma once
+// The channel between copies of the program that one user starts: a lock file "<name>.lock" and a
+// Unix socket "<name>.socket" (mode 0600) in the runtime folder (UserFolders.h). The first copy
+// holds the lock and listens on the socket; a later start finds the lock taken, connects, sends its
+// hand-over and waits for the first copy's answer.
+//
+// The lock is the one test of which copy is first, so two starts at the same moment end with
+// exactly one first copy, and a copy that ends in any way, a crash included, gives it up. A socket
+// file left behind by a copy that crashed is stale: the next first copy replaces it.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/sys/HandOver.h"
+#include "platform/sys/WinTypes.h"
+
+namespace win {
+
+enum class HandOverAnswer : char { kTaken = 'T', kRefused = 'R' };
+
+// The first copy's end of the channel: it holds the lock and listens while it lives.
+class InstanceListener {
+public:
+    ~InstanceListener();  // removes the socket file and gives up the lock
+    InstanceListener(const InstanceListener&) = delete;
+    InstanceListener& operator=(const InstanceListener&) = delete;
+
+    // The listening socket: readable while a later start waits to be served.
+    int Descriptor() const { return socket_; }
+
+    // Serves one waiting start, when there is one: reads its hand-over and sends it the answer that
+    // `decide` gives. A start by another user, or one that does not send a whole request promptly,
+    // is dropped unanswered.
+    void ServeOne(const std::function<HandOverAnswer(const HandOver&)>& decide);
+
+private:
+    friend struct InstanceStart;
+    InstanceListener(int lock, int socket, std::string socketPath);
+
+    int lock_;
+    int socket_;
+    std::string socketPath_;
+};
+
+enum class InstanceRole {
+    kFirst,       // no other copy runs, and this one goes on
+    kHandedOver,  // the running copy took the hand-over
+    kRefused,     // the running copy refused it (it has a modal dialog up)
+    kNoAnswer,    // a copy runs but did not answer in time
+};
+
+struct InstanceStart {
+    InstanceRole role = InstanceRole::kFirst;
+    // The first copy's listener; null for later starts, and for a first copy whose channel could
+    // not be made (GetLastError says why): that copy runs alone.
+    std::unique_ptr<InstanceListener> listener;
+
+    // Becomes the first copy of `name` (letters, digits and '_') for this user, or hands over to
+    // the copy that is: connects, sends the hand-over and waits for the answer. A copy that holds
+    // the lock but does not listen (it is starting or ending) is tried again until the lock is
+    // free or an answer comes, all within `patience` milliseconds.
+    static InstanceStart Claim(const std::string& name, const HandOver& handOver, DWORD patience);
+};
+
+}  // namespace win
