@@ -17,6 +17,7 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformSolver.h"
+#include "support/Floor.h"
 
 namespace {
 
@@ -138,5 +139,6 @@ void BM_PlainLoopRecordByRecord(benchmark::State& state) {
     state.counters["records"] = static_cast<double>(records.size());
 }
 BENCHMARK(BM_PlainLoopRecordByRecord)->Unit(benchmark::kMicrosecond);
+BENCH_FLOOR("BM_FreshCount", "BM_PlainLoopRecordByRecord", 4.0);
 
 }  // namespace

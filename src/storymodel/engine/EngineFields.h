@@ -51,9 +51,10 @@ struct EngineColumn {
     int shift = 0;
 
     std::uint8_t At(std::size_t n) const;
-    // Calls visit (n, value) for n = 0 .. 16383, with the operation chosen once.
-    template <typename Visit>
-    void ForEach(Visit visit) const;
+    // Calls use (value) with a reader of the column, value (n) giving the value at index n, whose
+    // operation is chosen once: loops over indexes run without a test of the operation per index.
+    template <typename Use>
+    void WithReader(Use use) const;
 };
 
 // The column of a field; fields other than 0-56 read as zeros, and so does a missing record.
@@ -75,43 +76,36 @@ std::uint8_t DynamicPartner(std::uint8_t v);
 // The partner table's entries, for the inline readers.
 const std::array<std::uint8_t, 256>& DynamicPartnerTable();
 
-inline std::uint8_t EngineColumn::At(std::size_t n) const {
+template <typename Use>
+void EngineColumn::WithReader(Use use) const {
+    const std::uint8_t* a = this->a;
+    const std::uint8_t* b = this->b;
+    const std::uint8_t* c = this->c;
+    const int shift = this->shift;
     switch (op) {
-        case Op::kByte: return a[n];
-        case Op::kClass: return static_cast<std::uint8_t>(a[n] >> 4);
-        case Op::kType: return static_cast<std::uint8_t>(a[n] >> 2);
-        case Op::kPartner: return DynamicPartnerTable()[a[n]];
-        case Op::kMovedIssue: return static_cast<std::uint8_t>(a[n] - (b[n] & 0xF0) + (c[n] & 0xF0));
-        case Op::kSignpost: return static_cast<std::uint8_t>((a[n] >> 4) * 4 + ((b[n] >> shift) & 3));
-    }
-    return 0;
-}
-
-template <typename Visit>
-void EngineColumn::ForEach(Visit visit) const {
-    constexpr std::size_t kCount = kEngineRecordSize;
-    switch (op) {
-        case Op::kByte:
-            for (std::size_t n = 0; n < kCount; ++n) visit(n, a[n]);
-            break;
-        case Op::kClass:
-            for (std::size_t n = 0; n < kCount; ++n) visit(n, static_cast<std::uint8_t>(a[n] >> 4));
-            break;
-        case Op::kType:
-            for (std::size_t n = 0; n < kCount; ++n) visit(n, static_cast<std::uint8_t>(a[n] >> 2));
-            break;
+        case Op::kByte: use([a](std::size_t n) { return a[n]; }); break;
+        case Op::kClass: use([a](std::size_t n) { return static_cast<std::uint8_t>(a[n] >> 4); }); break;
+        case Op::kType: use([a](std::size_t n) { return static_cast<std::uint8_t>(a[n] >> 2); }); break;
         case Op::kPartner: {
-            const std::array<std::uint8_t, 256>& partner = DynamicPartnerTable();
-            for (std::size_t n = 0; n < kCount; ++n) visit(n, partner[a[n]]);
+            const std::uint8_t* partner = DynamicPartnerTable().data();
+            use([a, partner](std::size_t n) { return partner[a[n]]; });
             break;
         }
         case Op::kMovedIssue:
-            for (std::size_t n = 0; n < kCount; ++n)
-                visit(n, static_cast<std::uint8_t>(a[n] - (b[n] & 0xF0) + (c[n] & 0xF0)));
+            use([a, b, c](std::size_t n) {
+                return static_cast<std::uint8_t>(a[n] - (b[n] & 0xF0) + (c[n] & 0xF0));
+            });
             break;
         case Op::kSignpost:
-            for (std::size_t n = 0; n < kCount; ++n)
-                visit(n, static_cast<std::uint8_t>((a[n] >> 4) * 4 + ((b[n] >> shift) & 3)));
+            use([a, b, shift](std::size_t n) {
+                return static_cast<std::uint8_t>((a[n] >> 4) * 4 + ((b[n] >> shift) & 3));
+            });
             break;
     }
+}
+
+inline std::uint8_t EngineColumn::At(std::size_t n) const {
+    std::uint8_t value = 0;
+    WithReader([&](auto read) { value = read(n); });
+    return value;
 }

@@ -1,7 +1,6 @@
 #include "storymodel/engine/StoryformSolver.h"
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 #include "foundation/TypedList.h"
@@ -43,8 +42,7 @@ int FirstMarkedValue(const SolverConstraint& record) {
 
 }  // namespace
 
-StoryformSolver::StoryformSolver(IStoryForm& storyform)
-    : storyform_(storyform), excluded_(kStoryformIndexCount, 0), constraints_(kCapacity) {
+StoryformSolver::StoryformSolver(IStoryForm& storyform) : storyform_(storyform), constraints_(kCapacity) {
     EngineTableReader::Instance();
     ++gLiveSolvers;
 }
@@ -117,28 +115,48 @@ void StoryformSolver::SetConstraints(const std::vector<SolverAttachment>* side, 
     }
 }
 
-void StoryformSolver::MarkValues(std::uint16_t n, const EngineColumns& columns, std::uint8_t markedDynamics,
-                                 bool classFlag) {
-    const int dynamics = columns.dynamics.At(n);
-    for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
-        if (markedDynamics >> dynamic & 1) {
-            Mark(constraints_[static_cast<std::size_t>(dynamic)], dynamics >> dynamic & 1);
+void StoryformSolver::MarkValues(const EngineRecordSet& records, std::span<const std::uint16_t> remaining,
+                                 std::uint8_t markedDynamics, bool classFlag) {
+    // Record 0 holds an index's dynamics a bit each: a dynamic's value occurs when its bit is set
+    // (or clear) in any remaining index's byte.
+    std::uint8_t set = 0, clear = 0;
+    EngineFieldColumn(records, 0).WithReader([&](auto read) {
+        for (std::uint16_t n : remaining) {
+            set |= read(n);
+            clear |= static_cast<std::uint8_t>(~read(n));
         }
+    });
+    for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
+        if (!(markedDynamics >> dynamic & 1)) continue;
+        SolverConstraint& record = constraints_[static_cast<std::size_t>(dynamic)];
+        if (clear >> dynamic & 1) Mark(record, 0);
+        if (set >> dynamic & 1) Mark(record, 1);
     }
+
+    // Every other point, over the remaining indexes until each of its values has occurred (with the
+    // class flag, element-level points go on to note the classes of every one).
     for (std::size_t i = 0; i < constraints_.size() && constraints_[i].inUse; ++i) {
         SolverConstraint& record = constraints_[i];
-        if (record.kind == kDynamicPoint || record.saturated) continue;
-        const int value = columns.points[i].At(n);
-        if (value >= record.valueCount) continue;
-        if (!record.valueMark[static_cast<std::size_t>(value)]) {
-            Mark(record, value);
-            ++record.possibleCount;
-        }
-        if (classFlag && record.kind == kElementLevelPoint) {
-            record.MarkClass(value, columns.domains[i].At(n));
-        } else if (record.possibleCount == record.valueCount) {
-            record.saturated = 1;
-        }
+        if (record.kind == kDynamicPoint) continue;
+        const bool classes = classFlag && record.kind == kElementLevelPoint;
+        const EngineColumn domains =
+            classes ? EngineFieldColumn(records, DomainFieldOf(record.engineField)) : EngineColumn{};
+        EngineFieldColumn(records, record.engineField).WithReader([&](auto read) {
+            for (std::uint16_t n : remaining) {
+                const int value = read(n);
+                if (value >= record.valueCount) continue;
+                if (!record.valueMark[static_cast<std::size_t>(value)]) {
+                    Mark(record, value);
+                    ++record.possibleCount;
+                }
+                if (classes) {
+                    record.MarkClass(value, domains.At(n));
+                } else if (record.possibleCount == record.valueCount) {
+                    record.saturated = 1;
+                    break;
+                }
+            }
+        });
     }
 }
 
@@ -159,33 +177,24 @@ std::uint16_t StoryformSolver::CountStoryforms(bool refine, bool classFlag) {
         dynamicMask |= kDynamicBit[static_cast<std::size_t>(dynamic)];
         if (record.single) dynamicBits |= kDynamicBit[static_cast<std::size_t>(dynamic)];
     }
-    std::vector<std::uint8_t> selected(kStoryformIndexCount);
-    for (std::size_t n = 0; n < selected.size(); ++n) {
-        selected[n] = (n & dynamicMask) == dynamicBits && !(refine && excluded_[n]);
-    }
+    excluded_.Start(dynamicMask, dynamicBits, refine);
 
-    // Each fixed point narrows the selection, one field over all indexes at a time.
-    auto columns = std::make_unique<EngineColumns>();
-    columns->dynamics = EngineFieldColumn(records, 0);
+    // Each fixed point excludes, over its whole engine column, the indexes whose value it does not
+    // allow.
     for (std::size_t i = 0; i < constraints_.size() && constraints_[i].inUse; ++i) {
         const SolverConstraint& record = constraints_[i];
-        if (record.kind == kDynamicPoint) continue;
-        EngineColumn& column = columns->points[i];
-        column = EngineFieldColumn(records, record.engineField);
-        if (record.kind == kElementLevelPoint) {
-            columns->domains[i] = EngineFieldColumn(records, DomainFieldOf(record.engineField));
-        }
-        if (record.open) continue;
+        if (record.kind == kDynamicPoint || record.open) continue;
+        const EngineColumn column = EngineFieldColumn(records, record.engineField);
         if (record.allowedCount > 0) {
-            std::array<std::uint8_t, 256> accept{};
+            std::array<bool, 256> allowed{};
             for (int k = 0; k < record.allowedCount; ++k)
-                accept[record.allowed[static_cast<std::size_t>(k)]] = 1;
-            column.ForEach([&](std::size_t n, std::uint8_t value) { selected[n] &= accept[value]; });
+                allowed[record.allowed[static_cast<std::size_t>(k)]] = true;
+            excluded_.KeepAllowed(column, allowed);
         } else {
-            const std::uint8_t single = record.single;
-            column.ForEach([&](std::size_t n, std::uint8_t value) { selected[n] &= value == single; });
+            excluded_.KeepValue(column, record.single);
         }
     }
+    const std::span<const std::uint16_t> remaining = excluded_.ListRemaining();
 
     for (SolverConstraint& record : constraints_) {
         if (!record.inUse) continue;
@@ -194,14 +203,9 @@ std::uint16_t StoryformSolver::CountStoryforms(bool refine, bool classFlag) {
         record.saturated = 0;
         record.result = 0;
     }
-    int found = 0;
-    int first = -1;
-    for (std::size_t n = 0; n < selected.size(); ++n) {
-        excluded_[n] = selected[n] ? 0 : 1;
-        if (!selected[n]) continue;
-        MarkValues(static_cast<std::uint16_t>(n), *columns, markedDynamics, classFlag);
-        if (found++ == 0) first = static_cast<int>(n);
-    }
+    MarkValues(records, remaining, markedDynamics, classFlag);
+    int found = static_cast<int>(remaining.size());
+    int first = remaining.empty() ? -1 : remaining.front();
 
     // Limit changes nothing else: an open Limit doubles the count.
     SolverConstraint& limit = constraints_[kLimit];
@@ -282,7 +286,7 @@ bool StoryformSolver::IsStoryformExcluded(std::uint16_t number) const {
     const bool optionlock = (number & kDynamicBit[kLimit]) != 0;
     if (limitMode_ == kLimitTimelock && optionlock) return true;
     if (limitMode_ == kLimitOptionlock && !optionlock) return true;
-    return excluded_[number & kStoryformIndexMask] != 0;
+    return excluded_.IsExcluded(number);
 }
 
 SolverConstraint& StoryformSolver::GetConstraint(int i) {

@@ -13,11 +13,12 @@
 // (the point counts as open, or the entry is left out); a list keeps each value once. Engine values
 // outside a point's values never match and are never marked.
 
-#include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "storymodel/engine/EngineFields.h"
+#include "storymodel/engine/ExcludedTable.h"
 #include "storymodel/engine/IStoryForm.h"
 #include "storymodel/engine/SolverConstraint.h"
 #include "storymodel/engine/StoryformNumber.h"
@@ -100,20 +101,13 @@ public:
     static std::int16_t EngineValueID(std::uint16_t number, int field, int kind);
 
 private:
-    // The engine columns a count reads: the dynamics, each record's field and, for element-level
-    // records, the domain of the field's throughline.
-    struct EngineColumns {
-        EngineColumn dynamics;
-        std::array<EngineColumn, kCapacity> points;
-        std::array<EngineColumn, kCapacity> domains;
-    };
-    // Marks the values storyform index n gives the records: the marked dynamics' (a bit each) and
-    // every other point's.
-    void MarkValues(std::uint16_t n, const EngineColumns& columns, std::uint8_t markedDynamics,
-                    bool classFlag);
+    // Marks the values the remaining storyform indexes give the records: the marked dynamics' (a bit
+    // each) and every other point's, record by record.
+    void MarkValues(const EngineRecordSet& records, std::span<const std::uint16_t> remaining,
+                    std::uint8_t markedDynamics, bool classFlag);
 
     IStoryForm& storyform_;
-    std::vector<std::uint8_t> excluded_;
+    ExcludedTable excluded_;
     std::uint16_t count_ = kStoryformCount;
     std::int16_t singleNumber_ = -1;
     LimitMode limitMode_ = kLimitOpen;
