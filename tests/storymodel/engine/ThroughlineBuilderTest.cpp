@@ -10,6 +10,7 @@
 #include "storymodel/engine/QuadPartners.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StructurePasses.h"
+#include "storymodel/engine/StructurePlaces.h"
 
 namespace {
 
@@ -50,6 +51,91 @@ std::vector<StoryformBuildInput> SampleInputs() {
         inputs.push_back(input);
     }
     return inputs;
+}
+
+// A structure as the hand-worked arrangements below write it: the classes held at class places 1-4;
+// the types held at the 16 type places (class and type digits, a quad of places to a group); then,
+// below the code's own places, the variations held at the places of its type and the elements held at
+// the places of its variation.
+std::string Shape(const ThroughlineStructure& structure, const std::string& code) {
+    const auto held = [&](std::string place, std::size_t digits) {
+        place.resize(5, '0');
+        return CodeOf(NodeForCode(structure, place.c_str())->elementID).substr(0, digits);
+    };
+    std::string shape;
+    for (char c = '1'; c <= '4'; ++c) shape += held({c}, 1);
+    for (char c = '1'; c <= '4'; ++c) {
+        shape += ' ';
+        for (char t = '1'; t <= '4'; ++t) shape += held({c, t}, 2);
+    }
+    for (char v = '1'; v <= '4'; ++v) shape += ' ' + held(code.substr(0, 2) + v, 3);
+    for (char e = '1'; e <= '4'; ++e) shape += ' ' + held(code.substr(0, 3) + e, 4);
+    return shape;
+}
+
+// Arrangements worked out by hand from the builder's rules, step by step: for each storyform the
+// level-table rows it matches, its circular order, the order numbers, the first-step fields and
+// target digits, and then every exchange and rotation (by node or by place, with or without the
+// blocks below or above) in turn. The storyforms take both table flags of each arrangement, Action and
+// Decision, Do-er and Be-er, both Resolves and both Limits.
+struct HandArrangement {
+    std::array<std::uint8_t, 8> dynamics;  // Resolve .. Judgment
+    const char* crucial;                   // the crucial problem's code
+    // Where the first arrangement took the other crucial throughline's problem, from which the
+    // second one starts (the main character's with Change, the overall story's with Steadfast).
+    const char* second;
+    const char* p;  // P's shape below the crucial code
+    const char* q;  // Q's shape below the second code
+};
+
+constexpr HandArrangement kHandArrangements[] = {
+    // Change, Stop, Do-er, Logical, Action, Timelock, Success, Good: first tables of both.
+    {{0, 0, 0, 0, 0, 0, 0, 0},
+     "2123",
+     "4144",
+     "4132 24222321 34313233 11121314 41424344 114 111 112 113 2224 2221 2222 2223",
+     "4321 34313233 44424143 11121314 24222321 114 111 112 113 3141 3142 3143 3144"},
+    // Steadfast, Start, Be-er, Intuitive, Decision, Optionlock, Failure, Bad.
+    {{1, 1, 1, 1, 1, 1, 1, 1},
+     "3241",
+     "1241",
+     "1342 11121314 34323133 41424344 21222324 421 422 423 424 4241 4242 4243 4244",
+     "4321 44424341 14111213 34323133 21222324 421 423 422 424 3344 3342 3343 3341"},
+    // Change, Start, Be-er, Intuitive, Action, Timelock, Failure, Good: second tables of both.
+    {{0, 1, 1, 1, 0, 0, 1, 0},
+     "1432",
+     "4132",
+     "2314 42434441 31323334 21222324 14121311 442 443 444 441 4432 4433 4434 4431",
+     "1234 43424441 12131114 31323334 21222324 411 412 413 414 4141 4142 4143 4144"},
+    // Steadfast, Stop, Do-er, Logical, Decision, Optionlock, Success, Bad.
+    {{1, 0, 0, 0, 1, 1, 0, 1},
+     "4314",
+     "3323",
+     "2431 21222324 41444243 31323334 11121314 131 132 133 134 1311 1312 1313 1314",
+     "4321 34313233 21222324 43444241 11121314 214 212 213 211 1124 1122 1123 1121"},
+    // Change, Stop, Do-er, Intuitive, Decision, Optionlock, Failure, Bad.
+    {{0, 0, 0, 1, 1, 1, 1, 1},
+     "3312",
+     "3132",
+     "3124 21222324 41424344 34323133 11121314 234 232 233 231 4221 4223 4222 4224",
+     "4321 34333231 41424344 11121314 21222324 221 222 223 224 4431 4432 4433 4434"},
+};
+
+TEST(ThroughlineBuilder, ArrangementsWorkedOutByHand) {
+    for (const HandArrangement& expected : kHandArrangements) {
+        SCOPED_TRACE(expected.crucial);
+        const StoryformBuildInput input =
+            Input(expected.dynamics, (std::string(expected.crucial) + "0").c_str());
+        const BuiltStoryform built = Build(input);
+        const int other = input.IsSteadfast() ? kObjectiveStory : kMainCharacter;
+        StructureCode second{};
+        ASSERT_TRUE(
+            FindHeldCode(built.p, static_cast<std::uint16_t>(Point(built, other, kProblemOffset)), second));
+        EXPECT_EQ(std::string(second.data(), 4), expected.second);
+        EXPECT_EQ(Shape(built.p, expected.crucial), expected.p);
+        EXPECT_EQ(Shape(built.q, expected.second), expected.q);
+        EXPECT_TRUE(built.shown == (input.IsIntuitive() ? built.q : built.p));
+    }
 }
 
 TEST(ThroughlineBuilder, BenchmarkOfChangeLogicalGoodWithTheConcernAtPositionOne) {
