@@ -19,6 +19,28 @@ int RoundToSlots(int bytes) { return bytes <= 0 ? 0 : (bytes + kSlot - 1) / kSlo
 
 }  // namespace
 
+namespace detail {
+
+std::shared_ptr<WindowClass> MakeWindowClass(const WNDCLASSA& windowClass) {
+    auto made = std::make_shared<WindowClass>();
+    made->name = windowClass.lpszClassName;
+    made->style = windowClass.style;
+    made->proc = windowClass.lpfnWndProc;
+    made->classExtra.assign(static_cast<std::size_t>(RoundToSlots(windowClass.cbClsExtra)), 0);
+    made->windowExtraSize = RoundToSlots(windowClass.cbWndExtra);
+    made->instance = windowClass.hInstance;
+    made->icon = windowClass.hIcon;
+    made->cursor = windowClass.hCursor;
+    made->background = windowClass.hbrBackground;
+    if (windowClass.lpszMenuName != nullptr &&
+        (reinterpret_cast<ULONG_PTR>(windowClass.lpszMenuName) >> 16) != 0) {
+        made->menuName = windowClass.lpszMenuName;
+    }
+    return made;
+}
+
+}  // namespace detail
+
 ATOM RegisterClassA(const WNDCLASSA* windowClass) {
     if (windowClass == nullptr || windowClass->lpszClassName == nullptr ||
         windowClass->lpszClassName[0] == '\0' || windowClass->lpfnWndProc == nullptr ||
@@ -26,21 +48,7 @@ ATOM RegisterClassA(const WNDCLASSA* windowClass) {
         return 0;
     }
     if (Tree().FindClass(windowClass->lpszClassName) != nullptr) return 0;
-    auto added = std::make_shared<WindowClass>();
-    added->name = windowClass->lpszClassName;
-    added->style = windowClass->style;
-    added->proc = windowClass->lpfnWndProc;
-    added->classExtra.assign(static_cast<std::size_t>(RoundToSlots(windowClass->cbClsExtra)), 0);
-    added->windowExtraSize = RoundToSlots(windowClass->cbWndExtra);
-    added->instance = windowClass->hInstance;
-    added->icon = windowClass->hIcon;
-    added->cursor = windowClass->hCursor;
-    added->background = windowClass->hbrBackground;
-    if (windowClass->lpszMenuName != nullptr &&
-        (reinterpret_cast<ULONG_PTR>(windowClass->lpszMenuName) >> 16) != 0) {
-        added->menuName = windowClass->lpszMenuName;
-    }
-    return Tree().AddClass(std::move(added));
+    return Tree().AddClass(MakeWindowClass(*windowClass));
 }
 
 BOOL UnregisterClassA(const char* className, HINSTANCE) {

@@ -6,6 +6,7 @@
 #include "platform/sys/Bell.h"
 #include "platform/ui/Activation.h"
 #include "platform/ui/Dispatch.h"
+#include "platform/ui/MenuTracking.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/NonClientPaint.h"
 #include "platform/ui/Painting.h"
@@ -31,6 +32,19 @@ LRESULT OnSysCommand(Window& window, WPARAM wParam, LPARAM lParam) {
         case SC_RESTORE: ShowWindowWith(window, SW_RESTORE); return 0;
         case SC_MOVE:
         case SC_SIZE: RunSizeMoveLoop(window, static_cast<UINT>(wParam), PointFromParam(lParam)); return 0;
+        case SC_MOUSEMENU:
+            if ((wParam & 0x000F) == HTSYSMENU) {
+                TrackSystemMenu(window);
+            } else {
+                TrackMenuBarByMouse(window, PointFromParam(lParam));
+            }
+            return 0;
+        case SC_KEYMENU:
+            // The menu bar belongs to the top-level window: a child passes the key up.
+            if (window.IsChild() && window.parent != nullptr)
+                return Send(*window.parent, WM_SYSCOMMAND, wParam, lParam);
+            TrackMenuBarByKey(window, static_cast<char>(lParam));
+            return 0;
         default: return 0;
     }
 }
@@ -51,6 +65,7 @@ LRESULT OnNonClientButtonDown(Window& window, int hit, LPARAM lParam) {
             return Send(window, WM_SYSCOMMAND, SC_SIZE + static_cast<UINT>(hit - HTLEFT + 1), lParam);
         case HTGROWBOX: return Send(window, WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, lParam);
         case HTSYSMENU: return Send(window, WM_SYSCOMMAND, SC_MOUSEMENU + HTSYSMENU, lParam);
+        case HTMENU: return Send(window, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
         case HTMINBUTTON:
         case HTMAXBUTTON:
         case HTCLOSE: {
@@ -174,6 +189,14 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_SYSCOMMAND: return OnSysCommand(window, wParam, lParam);
         case WM_SYSKEYDOWN: return OnSysKeyDown(window, wParam, lParam);
+        case WM_SYSKEYUP:
+            if (IsLoneAltRelease(message, wParam)) Send(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+            return 0;
+        case WM_SYSCHAR:
+            // Alt with a character: a mnemonic of the menu bar, or the system menu for a blank.
+            if (wParam != '\t' && wParam != 0x1B)
+                Send(window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));
+            return 0;
         case WM_ERASEBKGND: return EraseWithClassBackground(window, reinterpret_cast<HDC>(wParam));
         case WM_PAINT: PaintNothing(window); return 0;
         case WM_QUERYENDSESSION: return TRUE;

@@ -262,6 +262,7 @@ bool TakeInput(MSG* message, HWND filter, UINT first, UINT last, bool remove) {
         if (event.message.message == WM_KEYDOWN || event.message.message == WM_SYSKEYDOWN) {
             input.lastKeyMessage = event.message;
             input.lastKeyText = event.text;
+            if (remove) ++input.keyDownsTaken;
         }
         if (remove) input.events.erase(input.events.begin() + static_cast<std::ptrdiff_t>(i));
         return true;

@@ -49,6 +49,7 @@ struct InputState {
     ClickMemory lastClick;
     MSG lastKeyMessage;
     std::string lastKeyText;
+    unsigned long keyDownsTaken = 0;  // key-down messages removed from the queue so far
 };
 
 InputState& Input();

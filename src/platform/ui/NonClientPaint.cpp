@@ -8,6 +8,7 @@
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/MenuBar.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Painting.h"
@@ -147,7 +148,7 @@ void DrawFrame(const Window& window, HDC dc) {
         for (int hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) DrawButton(window, dc, hit, false);
     }
     const RECT menu = MenuBarRect(window);
-    if (!IsRectEmpty(menu)) Fill(dc, menu, COLOR_MENU);
+    if (!IsRectEmpty(menu)) DrawMenuBarContents(window, dc, menu);
     if (window.IsMinimized()) return;
     // The places of scroll bars and the sunken client edge.
     const RECT client = ScreenClientRect(window);

@@ -1,7 +1,7 @@
 #pragma once
-// The whole window layer: classes and windows, messages, timers, input, painting, metrics, dropped
-// files, prompts, the presenter link, the native controls, watched descriptors, the modal state and
-// desktop services.
+// The whole window layer: classes and windows, messages, menus, timers, input, painting, metrics,
+// dropped files, prompts, the presenter link, the native controls, watched descriptors, the modal
+// state and desktop services.
 
 #include "platform/ui/ButtonControl.h"
 #include "platform/ui/Descriptors.h"
@@ -10,6 +10,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
 #include "platform/ui/KeyCharacters.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/ModalDialogs.h"

@@ -9,6 +9,7 @@
 #include "platform/ui/Placement.h"
 #include "platform/ui/Queue.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/SystemMenu.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/TimerTable.h"
 
@@ -47,6 +48,7 @@ void FreeWindow(Window& window) {
     LeaveWindow(window, true);
     Send(window, WM_NCDESTROY, 0, 0);
     window.alive = false;
+    DestroyMenusOf(window);
     ForgetPaint(window);
     Tree().Unlink(window);
     window.children.clear();

@@ -5,6 +5,7 @@
 
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/Presenter.h"
+#include "platform/ui/SystemClasses.h"
 
 namespace win::detail {
 
@@ -21,6 +22,7 @@ WindowTree::WindowTree() {
     desktop_->rect = RECT{0, 0, screen.cx, screen.cy};
     desktop_->client = desktop_->rect;
     RegisterControlClasses(*this);
+    for (const WNDCLASSA& windowClass : SystemClasses()) AddClass(MakeWindowClass(windowClass));
 }
 
 WindowTree& Tree() {

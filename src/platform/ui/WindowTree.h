@@ -108,6 +108,9 @@ private:
 
 WindowTree& Tree();
 
+// A class record as RegisterClassA makes it.
+std::shared_ptr<WindowClass> MakeWindowClass(const WNDCLASSA& windowClass);
+
 // Helpers over the tree.
 bool IsDescendant(const Window& ancestor, const Window& window);  // strictly below it
 Window& TopLevelOf(Window& window);                               // the window itself when top-level
