@@ -5,6 +5,7 @@
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/MdiClient.h"
 #include "platform/ui/MenuLook.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/NonClientPaint.h"
@@ -46,9 +47,19 @@ std::vector<BarSlot> LayoutMenuBar(const Window& window) {
     const RECT bar = MenuBarRect(window);
     const Menu* menu = Menus().Find(MenuBarOf(window));
     if (menu == nullptr || IsRectEmpty(bar)) return slots;
+    int x = bar.left;
+    // A maximised MDI child's system menu opens from the bar's left end, and its buttons sit at the
+    // right end.
+    const Window* child = MergedMdiChild(window);
+    if (child != nullptr) {
+        BarSlot system;
+        system.kind = BarSlot::Kind::ChildSystemMenu;
+        system.rect = RECT{x, bar.top, x + (bar.bottom - bar.top), bar.bottom};
+        slots.push_back(system);
+        x = system.rect.right;
+    }
     HDC dc = CreateMeasuringDC();
     SelectObject(dc, MenuFont());
-    int x = bar.left;
     for (std::size_t i = 0; i < menu->items.size(); ++i) {
         const MenuItem& item = menu->items[i];
         const int width =
@@ -60,6 +71,24 @@ std::vector<BarSlot> LayoutMenuBar(const Window& window) {
         x += width;
     }
     DeleteDC(dc);
+    if (child != nullptr) {
+        const int size = GetSystemMetrics(SM_CXSIZE);
+        const int top = bar.top + (bar.bottom - bar.top - size) / 2;
+        int right = bar.right - 1;
+        auto button = [&](UINT command, int gap) {
+            BarSlot slot;
+            slot.kind = BarSlot::Kind::ChildButton;
+            slot.command = command;
+            slot.rect = RECT{right - size, top, right, top + size};
+            right -= size + gap;
+            return slot;
+        };
+        std::vector<BarSlot> buttons;
+        if (child->style & WS_SYSMENU) buttons.push_back(button(SC_CLOSE, 2));
+        buttons.push_back(button(SC_RESTORE, 0));
+        if (child->style & WS_MINIMIZEBOX) buttons.push_back(button(SC_MINIMIZE, 0));
+        slots.insert(slots.end(), buttons.rbegin(), buttons.rend());
+    }
     return slots;
 }
 
@@ -85,11 +114,32 @@ void DrawMenuBarContents(const Window& window, HDC dc, const RECT& bar) {
     const int tracked = TrackedSlotOf(window);
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const BarSlot& slot = slots[i];
-        const MenuItem& item = menu->items[static_cast<std::size_t>(slot.item)];
-        if (item.IsSeparator()) continue;
-        const bool selected = static_cast<int>(i) == tracked || (item.flags & MF_HILITE);
-        if (selected) FillRect(dc, &slot.rect, GetSysColorBrush(COLOR_HIGHLIGHT));
-        DrawMenuText(dc, item.text, slot.rect, DT_CENTER, selected, item.IsGrayed());
+        const bool chosen = static_cast<int>(i) == tracked;
+        switch (slot.kind) {
+            case BarSlot::Kind::ChildSystemMenu: {
+                const int size = GetSystemMetrics(SM_CXSIZE);
+                const int left = slot.rect.left + (slot.rect.right - slot.rect.left - size) / 2;
+                const int top = slot.rect.top + (slot.rect.bottom - slot.rect.top - size) / 2;
+                DrawCaptionButtonFace(dc, RECT{left, top, left + size, top + size}, HTSYSMENU, chosen, false);
+                break;
+            }
+            case BarSlot::Kind::ChildButton: {
+                const int hit = slot.command == SC_CLOSE     ? HTCLOSE
+                                : slot.command == SC_RESTORE ? HTMAXBUTTON
+                                                             : HTMINBUTTON;
+                DrawCaptionButtonFace(dc, slot.rect, hit, chosen && Tracked().pressed,
+                                      slot.command == SC_RESTORE);
+                break;
+            }
+            case BarSlot::Kind::Item: {
+                const MenuItem& item = menu->items[static_cast<std::size_t>(slot.item)];
+                if (item.IsSeparator()) break;
+                const bool selected = chosen || (item.flags & MF_HILITE);
+                if (selected) FillRect(dc, &slot.rect, GetSysColorBrush(COLOR_HIGHLIGHT));
+                DrawMenuText(dc, item.text, slot.rect, DT_CENTER, selected, item.IsGrayed());
+                break;
+            }
+        }
     }
 }
 

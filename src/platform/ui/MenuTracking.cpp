@@ -1,5 +1,6 @@
 #include "platform/ui/MenuTracking.h"
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <optional>
@@ -8,6 +9,7 @@
 #include "platform/ui/Activation.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/InputQueue.h"
+#include "platform/ui/MdiClient.h"
 #include "platform/ui/MenuBar.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/NonClient.h"
@@ -82,6 +84,7 @@ int FindBarMnemonic(const Window& window, char wanted) {
     const Menu* bar = Menus().Find(MenuBarOf(window));
     const std::vector<BarSlot> slots = LayoutMenuBar(window);
     for (std::size_t i = 0; i < slots.size() && bar != nullptr; ++i) {
+        if (slots[i].kind == BarSlot::Kind::ChildSystemMenu && wanted == '-') return static_cast<int>(i);
         if (slots[i].kind != BarSlot::Kind::Item) continue;
         if (MnemonicOf(bar->items[static_cast<std::size_t>(slots[i].item)].text) == wanted)
             return static_cast<int>(i);
@@ -196,7 +199,7 @@ public:
         RECT anchor = slots[slot].rect;
         const POINT origin = WindowOrigin(*window);
         OffsetRect(&anchor, origin.x, origin.y);
-        const bool opened = OpenPopupMenu(submenu, slots[slot].item, [&](SIZE size) {
+        const bool opened = OpenPopupMenu(submenu, std::max(slots[slot].item, 0), [&](SIZE size) {
             RECT r{anchor.left, anchor.bottom, anchor.left + size.cx, anchor.bottom + size.cy};
             // No room below: above the bar, when there is room there.
             if (r.bottom > ScreenBounds().bottom && anchor.top >= size.cy)
@@ -213,7 +216,8 @@ public:
         });
     }
 
-    void StartPressed() { pressed_ = true; }
+    // Menu mode started by a press of the mouse there.
+    void PressAt(POINT screenPoint) { OnPress(HitTest(screenPoint)); }
 
 private:
     Window* Owner() const { return Tree().Find(owner_); }
@@ -223,6 +227,10 @@ private:
     HMENU SlotMenu(const BarSlot& slot) const {
         Window* window = Owner();
         if (window == nullptr) return nullptr;
+        if (slot.kind == BarSlot::Kind::ChildSystemMenu) {
+            Window* child = MergedMdiChild(*window);
+            return child != nullptr ? SystemMenuOf(*child, true) : nullptr;
+        }
         const Menu* bar = Menus().Find(MenuBarOf(*window));
         if (slot.kind != BarSlot::Kind::Item || bar == nullptr ||
             static_cast<std::size_t>(slot.item) >= bar->items.size())
@@ -409,6 +417,10 @@ private:
     }
 
     void OnMouseMove(const Hit& hit) {
+        if (pressedButton_ >= 0) {
+            ShowButtonPressed(hit.barSlot == pressedButton_);
+            return;
+        }
         if (hit.level >= 0) {
             const auto level = static_cast<std::size_t>(hit.level);
             const bool opensAbove = popups_.size() > level + 1 && popups_[level + 1]->parentItem == hit.item;
@@ -447,13 +459,46 @@ private:
                 End();
                 return;
             }
+            if (IsChildButton(hit.barSlot)) {
+                SelectBarSlot(hit.barSlot);
+                pressedButton_ = hit.barSlot;
+                ShowButtonPressed(true);
+                return;
+            }
             OpenBarSlot(hit.barSlot, false);
             return;
         }
         End();
     }
 
+    bool IsChildButton(int slot) const {
+        Window* window = Owner();
+        if (window == nullptr || slot < 0) return false;
+        const std::vector<BarSlot> slots = LayoutMenuBar(*window);
+        return static_cast<std::size_t>(slot) < slots.size() &&
+               slots[static_cast<std::size_t>(slot)].kind == BarSlot::Kind::ChildButton;
+    }
+
+    void ShowButtonPressed(bool pressed) {
+        Window* window = Owner();
+        if (window == nullptr) return;
+        SetTrackedBarSlot(*window, pressedButton_, pressed);
+        DrawNonClient(*window);
+    }
+
     void OnRelease(const Hit& hit) {
+        if (pressedButton_ >= 0) {
+            // A maximised child's button: its command when released over it, else nothing at all.
+            Window* window = Owner();
+            const std::vector<BarSlot> slots =
+                window != nullptr ? LayoutMenuBar(*window) : std::vector<BarSlot>{};
+            if (hit.barSlot == pressedButton_ && static_cast<std::size_t>(hit.barSlot) < slots.size()) {
+                PickCommand(MenuBarOf(*window), slots[static_cast<std::size_t>(hit.barSlot)].command);
+            } else {
+                End();
+            }
+            return;
+        }
         if (hit.level >= 0) {
             const MenuItem* item = ItemOf(static_cast<std::size_t>(hit.level), hit.item);
             if (item != nullptr && !item->IsPopup() && !item->IsSeparator() && !item->IsGrayed())
@@ -473,17 +518,19 @@ private:
         if (!item.IsPopup() && !item.IsSeparator() && !item.IsGrayed()) PickCommand(bar->handle, item.id);
     }
 
-    int BarSlotCount() const {
-        Window* window = Owner();
-        return window != nullptr && mode_ == Mode::Bar ? static_cast<int>(LayoutMenuBar(*window).size()) : 0;
-    }
-
+    // The next slot along the bar that opens a menu or is an item (the child's buttons are left out).
     void MoveAlongBar(int step) {
-        const int count = BarSlotCount();
-        if (count == 0) return;
-        const bool open = !popups_.empty();
-        const int slot = (barSlot_ + step + count) % count;
-        if (open) {
+        Window* window = Owner();
+        if (window == nullptr || mode_ != Mode::Bar) return;
+        const std::vector<BarSlot> slots = LayoutMenuBar(*window);
+        const int count = static_cast<int>(slots.size());
+        int slot = barSlot_;
+        for (int tries = 0; tries < count; ++tries) {
+            slot = (slot + step + count) % count;
+            if (slots[static_cast<std::size_t>(slot)].kind != BarSlot::Kind::ChildButton) break;
+        }
+        if (count == 0 || slot == barSlot_) return;
+        if (!popups_.empty()) {
             OpenBarSlot(slot, true);
         } else {
             SelectBarSlot(slot);
@@ -590,7 +637,8 @@ private:
     UINT flags_;
     std::vector<std::unique_ptr<OpenPopup>> popups_;
     int barSlot_ = -1;
-    bool pressed_ = false;  // a button went down during menu mode (or started it)
+    int pressedButton_ = -1;  // the maximised child's button pressed with the mouse
+    bool pressed_ = false;    // a button went down during menu mode (or started it)
     bool ended_ = false;
     bool finished_ = false;
     std::optional<Pick> pick_;
@@ -609,8 +657,12 @@ void TrackMenuBarByKey(Window& window, char key) {
         return;
     }
     const HMENU bar = MenuBarOf(window);
-    if (bar == nullptr || LayoutMenuBar(window).empty()) return;
-    int slot = 0;
+    if (bar == nullptr || GetMenuItemCount(bar) <= 0) return;
+    // Alt alone chooses the first item of the bar (past a maximised child's system menu).
+    const std::vector<BarSlot> slots = LayoutMenuBar(window);
+    int slot = static_cast<int>(std::find_if(slots.begin(), slots.end(),
+                                             [](const BarSlot& s) { return s.kind == BarSlot::Kind::Item; }) -
+                                slots.begin());
     if (key != 0) {
         slot = FindBarMnemonic(window, static_cast<char>(std::toupper(static_cast<unsigned char>(key))));
         if (slot < 0) {
@@ -645,8 +697,7 @@ void TrackMenuBarByMouse(Window& window, POINT screenPoint) {
     {
         MenuSession session(window, Mode::Bar, 0);
         session.Begin(bar);
-        session.StartPressed();
-        session.OpenBarSlot(slot, false);
+        session.PressAt(screenPoint);
         session.Loop();
         session.Finish();
         pick = session.pick();

@@ -67,35 +67,9 @@ void DrawButton(const Window& window, HDC dc, int hit, bool pressed) {
                    : hit == HTCLOSE     ? caption.closeButton
                    : hit == HTMAXBUTTON ? caption.maximizeButton
                                         : caption.minimizeButton;
-    if (IsRectEmpty(r)) return;
-    const int shift = pressed ? 1 : 0;
-    const int cx = (r.left + r.right) / 2 + shift;
-    const int cy = (r.top + r.bottom) / 2 + shift;
-    Bevel(dc, r, pressed);
-    switch (hit) {
-        case HTSYSMENU:
-            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 3 + shift, cy + 2}, COLOR_BTNSHADOW);
-            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 4 + shift, cy + 1}, COLOR_BTNHIGHLIGHT);
-            Frame(dc, RECT{r.left + 2 + shift, cy - 2, r.right - 3 + shift, cy + 2}, COLOR_BTNTEXT);
-            break;
-        case HTCLOSE:
-            for (int i = -3; i <= 3; ++i) {
-                Fill(dc, RECT{cx + i - 1, cy + i, cx + i + 1, cy + i + 1}, COLOR_BTNTEXT);
-                Fill(dc, RECT{cx - i - 1, cy + i, cx - i + 1, cy + i + 1}, COLOR_BTNTEXT);
-            }
-            break;
-        default: {
-            // A button that would restore the window shows both arrows.
-            const bool restores = hit == HTMAXBUTTON ? window.IsMaximized() : window.IsMinimized();
-            if (restores) {
-                Triangle(dc, cx, cy - 3, 4, true);
-                Triangle(dc, cx, cy + 3, 4, false);
-            } else {
-                Triangle(dc, cx, cy, 5, hit == HTMAXBUTTON);
-            }
-            break;
-        }
-    }
+    // A button that would restore the window shows both arrows.
+    const bool restores = hit == HTMAXBUTTON ? window.IsMaximized() : window.IsMinimized();
+    if (!IsRectEmpty(r)) DrawCaptionButtonFace(dc, r, hit, pressed, restores);
 }
 
 void DrawTitle(const Window& window, HDC dc, const CaptionLayout& caption) {
@@ -184,6 +158,34 @@ void DrawFrame(const Window& window, HDC dc) {
 }
 
 }  // namespace
+
+void DrawCaptionButtonFace(HDC dc, const RECT& r, int hit, bool pressed, bool restores) {
+    const int shift = pressed ? 1 : 0;
+    const int cx = (r.left + r.right) / 2 + shift;
+    const int cy = (r.top + r.bottom) / 2 + shift;
+    Bevel(dc, r, pressed);
+    switch (hit) {
+        case HTSYSMENU:
+            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 3 + shift, cy + 2}, COLOR_BTNSHADOW);
+            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 4 + shift, cy + 1}, COLOR_BTNHIGHLIGHT);
+            Frame(dc, RECT{r.left + 2 + shift, cy - 2, r.right - 3 + shift, cy + 2}, COLOR_BTNTEXT);
+            break;
+        case HTCLOSE:
+            for (int i = -3; i <= 3; ++i) {
+                Fill(dc, RECT{cx + i - 1, cy + i, cx + i + 1, cy + i + 1}, COLOR_BTNTEXT);
+                Fill(dc, RECT{cx - i - 1, cy + i, cx - i + 1, cy + i + 1}, COLOR_BTNTEXT);
+            }
+            break;
+        default:
+            if (restores) {
+                Triangle(dc, cx, cy - 3, 4, true);
+                Triangle(dc, cx, cy + 3, 4, false);
+            } else {
+                Triangle(dc, cx, cy, 5, hit == HTMAXBUTTON);
+            }
+            break;
+    }
+}
 
 void DrawNonClient(Window& window) {
     if (!IsVisibleOnScreen(window)) return;

@@ -1,5 +1,7 @@
 #include "platform/ui/SystemClasses.h"
 
+#include "platform/gdi/Cursor.h"
+#include "platform/ui/MdiClient.h"
 #include "platform/ui/PopupMenuWindow.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -8,6 +10,7 @@ namespace {
 
 WNDCLASSA Class(const char* name, WNDPROC proc, UINT style, int extraBytes, int background) {
     WNDCLASSA windowClass;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
     windowClass.lpfnWndProc = proc;
     windowClass.style = style;
@@ -22,6 +25,7 @@ WNDCLASSA Class(const char* name, WNDPROC proc, UINT style, int extraBytes, int 
 std::vector<WNDCLASSA> SystemClasses() {
     return {
         Class(kPopupMenuClass, PopupMenuProc, CS_SAVEBITS | CS_DBLCLKS, sizeof(void*), COLOR_MENU),
+        Class(kMdiClientClass, MdiClientProc, 0, 0, COLOR_APPWORKSPACE),
     };
 }
 

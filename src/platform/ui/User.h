@@ -10,6 +10,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
 #include "platform/ui/KeyCharacters.h"
+#include "platform/ui/Mdi.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Messages.h"

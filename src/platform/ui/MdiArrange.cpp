@@ -1,0 +1,175 @@
+// Where MDI children go: default places, cascading, tiling, the minimised children's row, and the
+// client's scroll bars.
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/ui/MdiClient.h"
+#include "platform/ui/NonClient.h"
+#include "platform/ui/Placement.h"
+#include "platform/ui/SystemMetrics.h"
+
+namespace win::detail {
+namespace {
+
+int CascadeStep() { return GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME); }
+
+void Place(Window& child, int x, int y, int width, int height) {
+    SetWindowPosition(child, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+RECT MdiClient::DefaultChildRect(int x, int y, int width, int height) const {
+    Window* client = ClientWindow();
+    const int clientWidth = client != nullptr ? client->client.right - client->client.left : 0;
+    const int clientHeight = client != nullptr ? client->client.bottom - client->client.top : 0;
+    if (width == CW_USEDEFAULT) {
+        width = clientWidth * 3 / 4;
+        height = clientHeight * 3 / 4;
+    }
+    if (x == CW_USEDEFAULT) {
+        // A staircase down and right, starting again at the corner when a step would leave the client.
+        const int step = CascadeStep();
+        const int steps = std::max(1, std::min(clientWidth - width, clientHeight - height) / step + 1);
+        x = y = step * (static_cast<int>(children_.size()) % steps);
+    }
+    return RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+}
+
+std::vector<Window*> MdiClient::ArrangeableChildren(UINT how) const {
+    std::vector<Window*> arrangeable;
+    Window* client = ClientWindow();
+    if (client == nullptr) return arrangeable;
+    for (auto it = client->children.rbegin(); it != client->children.rend(); ++it) {
+        Window* child = *it;
+        if (std::find(children_.begin(), children_.end(), child->handle) == children_.end()) continue;
+        if (!child->IsVisibleFlag() || child->IsMinimized()) continue;
+        if ((how & MDITILE_SKIPDISABLED) && (child->style & WS_DISABLED)) continue;
+        arrangeable.push_back(child);
+    }
+    return arrangeable;
+}
+
+// The part of the client that arranged children share: all of it, less a row for the minimised
+// children when there are any.
+RECT MdiClient::ArrangeArea() const {
+    Window* client = ClientWindow();
+    if (client == nullptr) return RECT{};
+    RECT area{0, 0, client->client.right - client->client.left, client->client.bottom - client->client.top};
+    for (HWND handle : children_) {
+        Window* child = Tree().Find(handle);
+        if (child != nullptr && child->IsVisibleFlag() && child->IsMinimized()) {
+            area.bottom = std::max(area.top, area.bottom - GetSystemMetrics(SM_CYMINIMIZED));
+            break;
+        }
+    }
+    return area;
+}
+
+void MdiClient::Cascade(UINT how) {
+    if (Window* maximized = Tree().Find(maximized_); maximized != nullptr && maximized->IsMaximized())
+        Restore(*maximized);
+    const std::vector<Window*> children = ArrangeableChildren(how);
+    if (children.empty()) return;
+    const RECT area = ArrangeArea();
+    const int step = CascadeStep();
+    const int count = static_cast<int>(children.size());
+    const int areaWidth = area.right - area.left;
+    const int areaHeight = area.bottom - area.top;
+    const int width = std::max(areaWidth - step * (count - 1), areaWidth / 2);
+    const int height = std::max(areaHeight - step * (count - 1), areaHeight / 2);
+    const int steps = std::max(1, std::min(areaWidth - width, areaHeight - height) / step + 1);
+    // The bottom child first, so the active one ends up in front, furthest down the stairs.
+    for (int i = 0; i < count; ++i) {
+        const int offset = step * (i % steps);
+        Place(*children[static_cast<std::size_t>(i)], area.left + offset, area.top + offset, width, height);
+    }
+}
+
+void MdiClient::Tile(UINT how) {
+    if (Window* maximized = Tree().Find(maximized_); maximized != nullptr && maximized->IsMaximized())
+        Restore(*maximized);
+    std::vector<Window*> children = ArrangeableChildren(how);
+    if (children.empty()) return;
+    std::reverse(children.begin(), children.end());  // the active child first, at the top left
+    const RECT area = ArrangeArea();
+    const int count = static_cast<int>(children.size());
+    // The children form groups: rows of windows side by side, or (horizontally tiled) columns of
+    // windows one above another. The later groups take one more window when the count does not divide.
+    const int groups = std::max(1, static_cast<int>(std::sqrt(static_cast<double>(count))));
+    const bool horizontal = (how & MDITILE_HORIZONTAL) != 0;
+    const int across = horizontal ? area.right - area.left : area.bottom - area.top;
+    const int along = horizontal ? area.bottom - area.top : area.right - area.left;
+    int index = 0;
+    for (int group = 0; group < groups; ++group) {
+        const int inGroup = count / groups + (group >= groups - count % groups ? 1 : 0);
+        const int groupStart = across * group / groups;
+        const int groupEnd = across * (group + 1) / groups;
+        for (int i = 0; i < inGroup; ++i, ++index) {
+            const int start = along * i / inGroup;
+            const int end = along * (i + 1) / inGroup;
+            Window& child = *children[static_cast<std::size_t>(index)];
+            if (horizontal) {
+                Place(child, area.left + groupStart, area.top + start, groupEnd - groupStart, end - start);
+            } else {
+                Place(child, area.left + start, area.top + groupStart, end - start, groupEnd - groupStart);
+            }
+        }
+    }
+}
+
+void MdiClient::ArrangeIcons() {
+    Window* client = ClientWindow();
+    if (client == nullptr) return;
+    const int width = GetSystemMetrics(SM_CXMINIMIZED);
+    const int height = GetSystemMetrics(SM_CYMINIMIZED);
+    const int clientWidth = client->client.right - client->client.left;
+    const int perRow = std::max(1, clientWidth / std::max(1, width));
+    int slot = 0;
+    for (HWND handle : children_) {
+        Window* child = Tree().Find(handle);
+        if (child == nullptr || !child->IsVisibleFlag() || !child->IsMinimized()) continue;
+        const int x = (slot % perRow) * width;
+        const int y = client->client.bottom - client->client.top - (slot / perRow + 1) * height;
+        child->minimizedPosition = POINT{x, y};
+        Place(*child, x, y, width, height);
+        ++slot;
+    }
+}
+
+void MdiClient::UpdateScrollBars() {
+    Window* client = ClientWindow();
+    if (client == nullptr || updatingBars_) return;
+    // How far the shown children reach past the client (a maximised child reaches nowhere).
+    RECT reach{0, 0, 0, 0};
+    bool any = false;
+    if (!IsShowingMaximized()) {
+        for (HWND handle : children_) {
+            Window* child = Tree().Find(handle);
+            if (child == nullptr || !child->IsVisibleFlag()) continue;
+            reach = any ? RECT{std::min(reach.left, child->rect.left), std::min(reach.top, child->rect.top),
+                               std::max(reach.right, child->rect.right),
+                               std::max(reach.bottom, child->rect.bottom)}
+                        : child->rect;
+            any = true;
+        }
+    }
+    int width = client->rect.right - client->rect.left;
+    int height = client->rect.bottom - client->rect.top;
+    bool horizontal = false, vertical = false;
+    // Showing one bar narrows the client for the other; two rounds settle it.
+    for (int round = 0; round < 2 && any; ++round) {
+        horizontal = reach.left < 0 || reach.right > width - (vertical ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+        vertical = reach.top < 0 || reach.bottom > height - (horizontal ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+    }
+    const DWORD wanted = (horizontal ? WS_HSCROLL : 0) | (vertical ? WS_VSCROLL : 0);
+    if ((client->style & (WS_HSCROLL | WS_VSCROLL)) == wanted) return;
+    updatingBars_ = true;
+    client->style = (client->style & ~(WS_HSCROLL | WS_VSCROLL)) | wanted;
+    SetWindowPosition(*client, nullptr, 0, 0, 0, 0,
+                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (MdiClientOf(client_) == this) updatingBars_ = false;
+}
+
+}  // namespace win::detail

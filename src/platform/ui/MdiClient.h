@@ -1,0 +1,83 @@
+#pragma once
+// Internal to the window layer: what an MDI client window keeps of its children, and how it
+// activates, maximises, lists and arranges them.
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/Mdi.h"
+#include "platform/ui/WindowTree.h"
+
+namespace win::detail {
+
+inline constexpr const char* kMdiClientClass = "MDICLIENT";
+// The window menu lists this many children; past them one entry opens a list of them all.
+inline constexpr UINT kWindowMenuLimit = 9;
+
+class MdiClient {
+public:
+    MdiClient(HWND client, const CLIENTCREATESTRUCT& create, std::string frameTitle);
+
+    HWND Active() const { return active_; }
+    HWND Maximized() const { return maximized_; }
+    bool IsShowingMaximized() const;  // a maximised child that is shown
+    const std::vector<HWND>& Children() const { return children_; }
+
+    HWND Create(const MDICREATESTRUCTA& create);
+    void Destroy(HWND child);
+    // Activates a child (null: none): the one losing activation and the one gaining it hear of it,
+    // the new one comes to the top, takes the maximised state and, when the frame is active, the focus.
+    void Activate(HWND child);
+    void ActivateNext(HWND from, bool backward);
+
+    // What children tell their client through their default handling.
+    void ChildSized(HWND child);
+    void ChildShownOrHidden(HWND child);
+    void ChildTitleChanged(HWND child);
+    void ChildGone(HWND child);
+
+    void SetFrameTitle(std::string title);
+    void FrameActivated(bool active);
+
+    // The window menu (MdiWindowMenu.cpp).
+    void RefreshWindowMenu();
+    bool ChooseFromWindowMenu(UINT id);
+
+    // Arranging (MdiArrange.cpp).
+    RECT DefaultChildRect(int x, int y, int width, int height) const;
+    void Cascade(UINT how);
+    void Tile(UINT how);
+    void ArrangeIcons();
+    void UpdateScrollBars();
+
+private:
+    Window* ClientWindow() const { return Tree().Find(client_); }
+    Window* Frame() const;
+    void Maximize(Window& child);
+    void Restore(Window& child);
+    void UpdateFrame();
+    std::vector<Window*> ArrangeableChildren(UINT how) const;  // shown, not minimised, bottom first
+    RECT ArrangeArea() const;
+    HWND NextShown(HWND from, bool backward) const;
+
+    HWND client_;
+    HMENU windowMenu_;
+    UINT firstId_;
+    std::vector<HWND> children_;  // in the order of their ids
+    HWND active_ = nullptr;
+    HWND maximized_ = nullptr;
+    std::string frameTitle_;    // the frame's own title, without a maximised child's
+    std::vector<UINT> listed_;  // the ids the window menu lists now
+    bool updatingBars_ = false;
+};
+
+LRESULT MdiClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+MdiClient* MdiClientOf(HWND client);
+bool IsMdiChild(const Window& window);
+MdiClient* MdiClientOfChild(const Window& child);
+// The frame's maximised child, when one is shown: its caption, system menu and buttons join the
+// frame's.
+Window* MergedMdiChild(const Window& frame);
+
+}  // namespace win::detail
