@@ -5,6 +5,7 @@
 #include "platform/gdi/Objects.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
+#include "platform/ui/ScrollBarEngine.h"
 #include "platform/ui/SystemMetrics.h"
 
 namespace win::detail {
@@ -48,6 +49,7 @@ void RegisterControlClasses(WindowTree& tree) {
     };
     const Native natives[] = {
         {"BUTTON", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ButtonProc, IDC_ARROW},
+        {"SCROLLBAR", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ScrollBarProc, IDC_ARROW},
     };
     for (const Native& native : natives) {
         auto added = std::make_shared<WindowClass>();

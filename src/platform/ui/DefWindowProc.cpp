@@ -12,6 +12,7 @@
 #include "platform/ui/Painting.h"
 #include "platform/ui/Placement.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/ScrollBarEngine.h"
 #include "platform/ui/SizeMove.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
@@ -45,6 +46,10 @@ LRESULT OnSysCommand(Window& window, WPARAM wParam, LPARAM lParam) {
                 return Send(*window.parent, WM_SYSCOMMAND, wParam, lParam);
             TrackMenuBarByKey(window, static_cast<char>(lParam));
             return 0;
+        case SC_HSCROLL:
+        case SC_VSCROLL:
+            TrackScrollBar(window.handle, command == SC_VSCROLL ? SB_VERT : SB_HORZ, PointFromParam(lParam));
+            return 0;
         default: return 0;
     }
 }
@@ -64,6 +69,8 @@ LRESULT OnNonClientButtonDown(Window& window, int hit, LPARAM lParam) {
         case HTBOTTOMRIGHT:
             return Send(window, WM_SYSCOMMAND, SC_SIZE + static_cast<UINT>(hit - HTLEFT + 1), lParam);
         case HTGROWBOX: return Send(window, WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, lParam);
+        case HTHSCROLL: return Send(window, WM_SYSCOMMAND, SC_HSCROLL + HTHSCROLL, lParam);
+        case HTVSCROLL: return Send(window, WM_SYSCOMMAND, SC_VSCROLL + HTVSCROLL, lParam);
         case HTSYSMENU: return Send(window, WM_SYSCOMMAND, SC_MOUSEMENU + HTSYSMENU, lParam);
         case HTMENU: return Send(window, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
         case HTMINBUTTON:
@@ -80,6 +87,7 @@ LRESULT OnNonClientButtonDown(Window& window, int hit, LPARAM lParam) {
 }
 
 LRESULT OnNonClientDoubleClick(Window& window, int hit, LPARAM lParam) {
+    if (hit == HTHSCROLL || hit == HTVSCROLL) return OnNonClientButtonDown(window, hit, lParam);
     if (hit == HTSYSMENU) return Send(window, WM_SYSCOMMAND, SC_CLOSE, lParam);
     if (hit == HTCAPTION && ((window.style & WS_MAXIMIZEBOX) || window.IsMinimized())) {
         const UINT command = window.IsMaximized() || window.IsMinimized() ? SC_RESTORE : SC_MAXIMIZE;

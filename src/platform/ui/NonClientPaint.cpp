@@ -14,6 +14,7 @@
 #include "platform/ui/Painting.h"
 #include "platform/ui/Rects.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/ScrollBarEngine.h"
 #include "platform/ui/SystemMetrics.h"
 
 namespace win::detail {
@@ -124,7 +125,7 @@ void DrawFrame(const Window& window, HDC dc) {
     const RECT menu = MenuBarRect(window);
     if (!IsRectEmpty(menu)) DrawMenuBarContents(window, dc, menu);
     if (window.IsMinimized()) return;
-    // The places of scroll bars and the sunken client edge.
+    // The scroll bars and the sunken client edge.
     const RECT client = ScreenClientRect(window);
     const POINT origin = WindowOrigin(window);
     RECT inside{client.left - origin.x, client.top - origin.y, client.right - origin.x,
@@ -132,10 +133,11 @@ void DrawFrame(const Window& window, HDC dc) {
     const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
     const int scrollHeight = GetSystemMetrics(SM_CYHSCROLL);
     if (window.style & WS_VSCROLL)
-        Fill(dc, RECT{inside.right, inside.top, inside.right + scrollWidth, inside.bottom}, COLOR_SCROLLBAR);
+        DrawWindowScrollBar(window, dc, SB_VERT,
+                            RECT{inside.right, inside.top, inside.right + scrollWidth, inside.bottom});
     if (window.style & WS_HSCROLL)
-        Fill(dc, RECT{inside.left, inside.bottom, inside.right, inside.bottom + scrollHeight},
-             COLOR_SCROLLBAR);
+        DrawWindowScrollBar(window, dc, SB_HORZ,
+                            RECT{inside.left, inside.bottom, inside.right, inside.bottom + scrollHeight});
     if ((window.style & WS_VSCROLL) && (window.style & WS_HSCROLL)) {
         Fill(dc, RECT{inside.right, inside.bottom, inside.right + scrollWidth, inside.bottom + scrollHeight},
              COLOR_BTNFACE);

@@ -9,6 +9,7 @@
 #include "platform/ui/Placement.h"
 #include "platform/ui/Queue.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/ScrollBarEngine.h"
 #include "platform/ui/SystemMenu.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/TimerTable.h"
@@ -44,6 +45,7 @@ void FreeWindow(Window& window) {
         if (child->alive) FreeWindow(*child);
     }
     KillTimersOf(window.handle);
+    ForgetScrollBars(window.handle);
     DiscardMessagesFor(window.handle);
     LeaveWindow(window, true);
     Send(window, WM_NCDESTROY, 0, 0);

@@ -44,6 +44,23 @@ protected:
         return control;
     }
 
+    // Input given one step at a time, each when the program next waits (so mouse moves that would
+    // otherwise be merged arrive one by one, inside any modal loop); then pumps until all is taken.
+    void Script(std::vector<std::function<void()>> steps) {
+        std::size_t next = 0;
+        presenter.SetIdleHandler([&] {
+            if (next == steps.size()) return false;
+            steps[next++]();
+            return true;
+        });
+        while (next < steps.size()) {
+            steps[next++]();
+            Pump();
+        }
+        Pump();
+        presenter.SetIdleHandler(nullptr);
+    }
+
     // The screen point of a point in a window's client area.
     static POINT At(HWND window, int x, int y) {
         POINT p{x, y};
