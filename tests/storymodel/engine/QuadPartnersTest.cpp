@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "storymodel/engine/ElementTable.h"
@@ -19,13 +20,21 @@ std::string Partner(int depth, int kind, const char* code) {
 
 int Rank(int id) { return (id - kFirstElementID) % kElementsPerClass; }
 
-TEST(QuadPartners, PartnerTableOfEachKind) {
-    const int expected[3][4] = {{4, 3, 2, 1}, {2, 1, 4, 3}, {3, 4, 1, 2}};
-    for (int kind = 0; kind < 3; ++kind) {
-        for (int position = 1; position <= 4; ++position) {
-            EXPECT_EQ(QuadPartner(kind, position), expected[kind][position - 1]);
+TEST(QuadPartners, EachKindPairsThePlacesOfAQuadItsOwnWay) {
+    // Kind 0 pairs places 1 and 4, 2 and 3 (the dynamic pairs); each kind pairs every place with
+    // another, both ways, and the three kinds give each place its three other places.
+    EXPECT_EQ(QuadPartner(0, 1), 4);
+    EXPECT_EQ(QuadPartner(0, 2), 3);
+    EXPECT_EQ(QuadPartner(1, 1), 2);
+    EXPECT_EQ(QuadPartner(2, 1), 3);
+    for (int position = 1; position <= 4; ++position) {
+        std::set<int> partners;
+        for (int kind = 0; kind < 3; ++kind) {
             EXPECT_EQ(QuadPartner(kind, QuadPartner(kind, position)), position);
+            partners.insert(QuadPartner(kind, position));
         }
+        EXPECT_EQ(partners.size(), 3u);
+        EXPECT_EQ(partners.count(position), 0u);
     }
     EXPECT_EQ(QuadPartner(3, 1), 0);
     EXPECT_EQ(QuadPartner(0, 0), 0);

@@ -2,37 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include "storymodel/engine/Dynamics.h"
+#include "storymodel/engine/ElementTable.h"
+#include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/Vocabulary.h"
 
 namespace {
 
-TEST(Vocabulary, StartsWithTheNewerWordsAndAnswersWhatItWasGiven) {
-    EXPECT_EQ(UseOriginalTerms(), 0);
-    EXPECT_EQ(SetOriginalTerms(7), 7);
-    EXPECT_EQ(UseOriginalTerms(), 7);
-    EXPECT_EQ(SetOriginalTerms(0), 0);
-    EXPECT_EQ(UseOriginalTerms(), 0);
-}
-
-TEST(Terminology, TermsFollowTheVocabulary) {
-    EXPECT_STREQ(TerminologyTerm("Obst"), "Impact");
-    EXPECT_STREQ(TerminologyTerm("Doma"), "Throughline");
-    EXPECT_STREQ(TerminologyTerm("E-Verb"), "Illustrate");
-    EXPECT_STREQ(TerminologyTerm("Appr"), "Story Point");
-    SetOriginalTerms(1);
-    EXPECT_STREQ(TerminologyTerm("Obst"), "Obstacle");
-    EXPECT_STREQ(TerminologyTerm("Doma"), "Domain");
-    EXPECT_STREQ(TerminologyTerm("E-Verb"), "Encode");
-    EXPECT_STREQ(TerminologyTerm("Appr"), "Appreciation");
-}
-
-TEST(Terminology, KeysWithAnIdGiveThatRowsName) {
-    EXPECT_STREQ(TerminologyTerm("Univ"), "Situation");
-    EXPECT_STREQ(TerminologyTerm("Prec"), "Impulsive Responses");
-    EXPECT_STREQ(TerminologyTerm("Past"), "The Past");
-    SetOriginalTerms(1);
-    EXPECT_STREQ(TerminologyTerm("Univ"), "Universe");
-    EXPECT_STREQ(TerminologyTerm("Prec"), "The Preconscious");
+TEST(Terminology, EveryKeyGivesItsTermInTheVocabularyInForce) {
+    for (std::uint16_t original : {0, 1}) {
+        SetOriginalTerms(original);
+        for (const TerminologyRecord& row : kTerminologyTable) {
+            // A key with an id stands for that class or type, named as the vocabulary names it.
+            const char* expected = row.id     ? ElementName(static_cast<std::int16_t>(row.id))
+                                   : original ? row.originalTerm
+                                              : row.newTerm;
+            EXPECT_STREQ(TerminologyTerm(row.key), expected) << row.key;
+        }
+        EXPECT_STREQ(TerminologyTerm("Obst"), original ? "Obstacle" : "Impact");
+    }
 }
 
 TEST(Terminology, OnlyExactKeysMatch) {
@@ -43,15 +31,16 @@ TEST(Terminology, OnlyExactKeysMatch) {
     EXPECT_EQ(TerminologyTerm(nullptr), nullptr);
 }
 
-TEST(Terminology, DynamicValueNames) {
-    EXPECT_STREQ(DynamicValueName(3, 1), "Logical");
-    EXPECT_STREQ(DynamicValueName(3, 2), "Intuitive");
-    EXPECT_STREQ(DynamicValueName(0, 2), "Steadfast");
-    EXPECT_STREQ(DynamicValueName(7, 1), "Good");
-    SetOriginalTerms(1);
-    EXPECT_STREQ(DynamicValueName(3, 1), "Male");
-    EXPECT_STREQ(DynamicValueName(3, 2), "Female");
-    EXPECT_STREQ(DynamicValueName(5, 2), "Optionlock");
+TEST(Terminology, DynamicValueNamesAreTheNamesOfTheValueRows) {
+    for (std::uint16_t original : {0, 1}) {
+        SetOriginalTerms(original);
+        for (int d = 0; d < kDynamicCount; ++d) {
+            for (int value = 1; value <= 2; ++value) {
+                EXPECT_STREQ(DynamicValueName(d, value), StoryPointName(DynamicValue(d, value - 1))) << d;
+            }
+        }
+    }
+    EXPECT_STREQ(DynamicValueName(3, 1), "Male");  // the original words are still in force
 }
 
 TEST(Terminology, DynamicValueNamesOutOfRangeAreEmpty) {
