@@ -341,14 +341,4 @@ TEST_F(StoryFormManagerTest, CrucialElementsOfASingleStoryformFoldedIntoTheFirst
     EXPECT_EQ(second, 0);
 }
 
-TEST_F(StoryFormManagerTest, TheCountAndTheStructuresFlagAreKeptForTheDocument) {
-    StoryFormManager& storyForm = MakeManager(12, 0);
-    EXPECT_EQ(storyForm.GetStoryformCount(), 12);
-    EXPECT_EQ(storyForm.GetStructuresValid(), 0);
-    storyForm.SetStoryformCount(StoryFormManager::kAllStoryforms);
-    storyForm.SetStructuresValid(1);
-    EXPECT_EQ(storyForm.GetStoryformCount(), 32768);
-    EXPECT_EQ(storyForm.GetStructuresValid(), 1);
-}
-
 }  // namespace
