@@ -69,10 +69,10 @@ ProfileText::ProfileText(std::string_view text) {
         const bool lastLine = end == std::string_view::npos;
         if (lastLine) end = text.size();
         std::string_view line = text.substr(start, end - start);
-        if (!lastLine && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-            if (!newlineFound) newline_ = "\r\n";
-        }
+        // Carriage returns at a line's end are part of its line break, however many there are.
+        const std::size_t length = line.find_last_not_of('\r') + 1;
+        if (length < line.size() && !lastLine && !newlineFound) newline_ = "\r\n";
+        line = line.substr(0, length);
         newlineFound = newlineFound || !lastLine;
         lines_.push_back(Parse(std::string(line)));
         start = end + 1;

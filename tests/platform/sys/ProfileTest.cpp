@@ -60,11 +60,11 @@ TEST_F(Profile, AMissingFileGivesTheDefaultsAndAnEmptyList) {
 TEST_F(Profile, NamesMatchWithoutCaseAndValuesLoseBlanksAndOneQuotePair) {
     folder.WriteFile("app.INI",
                      "; settings\n[App_Frame]\n  XPos = 12 \nName=\"  padded \"\nTitle='x'y'\n"
-                     "[Caf\xC9]\nK=1\n[APP_FRAME]\nXPos=99\nWidth=5\n");
+                     "[Caf\xC9]\nK=1\r\r\n[APP_FRAME]\nXPos=99\nWidth=5\n");
     EXPECT_EQ(Get("app_frame", "xpos"), "12");
     EXPECT_EQ(Get(" APP_FRAME ", "Name"), "  padded ");
     EXPECT_EQ(Get("APP_FRAME", "Title"), "x'y");
-    EXPECT_EQ(Get("caf\xE9", "k"), "1");
+    EXPECT_EQ(Get("caf\xE9", "k"), "1");  // every carriage return before the line end goes
     EXPECT_EQ(Get("APP_FRAME", "Width"), "?");  // only the first section of a name counts
     EXPECT_EQ(Get("APP_FRAME", "; settings"), "?");
 }
