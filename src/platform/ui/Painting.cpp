@@ -9,6 +9,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
+#include "platform/ui/CaretDrawing.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Paint.h"
@@ -239,6 +240,7 @@ bool PaintNonClientOnly(Window& window) {
 void WindowMoved(Window&) { RetargetAllOwnContexts(); }
 
 void ForgetPaint(Window& window) {
+    if (window.painting) RestoreCaret();
     window.update = Region();
     window.frameUpdate = false;
     window.erasePending = false;
@@ -279,6 +281,7 @@ HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
     window->update = Region();
     const bool erase = window->erasePending;
     window->erasePending = false;
+    if (!window->painting) LiftCaretFrom(update);
     window->painting = true;
     window->paintClip = update;
     const Region clip = ContextClip(*window) & update;
@@ -300,11 +303,13 @@ HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
 BOOL EndPaint(HWND handle, const PAINTSTRUCT* paint) {
     Window* window = Tree().Find(handle);
     if (paint == nullptr) return FALSE;
+    const bool painting = window != nullptr && window->painting;
     if (window != nullptr) {
         window->painting = false;
         window->paintClip = Region();
     }
     ReleaseContext(window, paint->hdc);
+    if (painting) RestoreCaret();
     return TRUE;
 }
 
@@ -414,7 +419,9 @@ BOOL ScrollWindow(HWND handle, int dx, int dy, const RECT* scrollRect, const REC
     Region moved = source & visible;
     moved.Offset(dx, dy);
     moved &= clip & visible;
+    LiftCaretFrom(source | moved);
     if (!moved.IsEmpty()) CopyPixels(ScreenSurface(), moved, dx, dy);
+    RestoreCaret();
 
     // The update region moves with the pixels inside the scroll rectangle.
     Region update = window->update;

@@ -4,6 +4,7 @@
 // state and desktop services.
 
 #include "platform/ui/ButtonControl.h"
+#include "platform/ui/Caret.h"
 #include "platform/ui/Descriptors.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/DragDrop.h"

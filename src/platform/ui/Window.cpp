@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/Activation.h"
+#include "platform/ui/CaretDrawing.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Painting.h"
@@ -46,6 +47,7 @@ void FreeWindow(Window& window) {
     }
     KillTimersOf(window.handle);
     ForgetScrollBars(window.handle);
+    ForgetCaretOf(window.handle);
     DiscardMessagesFor(window.handle);
     LeaveWindow(window, true);
     Send(window, WM_NCDESTROY, 0, 0);
