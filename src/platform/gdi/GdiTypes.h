@@ -60,7 +60,7 @@ inline constexpr UINT PS_INSIDEFRAME = 6;
 
 struct LOGPEN {
     UINT lopnStyle = PS_SOLID;
-    POINT lopnWidth;  // only x is used
+    POINT lopnWidth;  // x is the width drawn with; y is kept as given (a pen height, for callers)
     COLORREF lopnColor = 0;
 };
 static_assert(sizeof(LOGPEN) == 16);

@@ -44,7 +44,7 @@ HPEN CreatePenIndirect(const LOGPEN* pen) {
         // A width given negative is taken by its size.
         const LONG width = record.lopnWidth.x;
         constexpr LONG kWidest = std::numeric_limits<LONG>::max();
-        record.lopnWidth = POINT{width >= 0 ? width : width < -kWidest ? kWidest : -width, 0};
+        record.lopnWidth.x = width >= 0 ? width : width < -kWidest ? kWidest : -width;
     }
     return Adopt<HPEN>(new gdi::Pen(record));
 }

@@ -295,6 +295,12 @@ TEST_F(DeviceContext, PensAnswerTheWidthAndColourTheyDrawWith) {
     ASSERT_EQ(GetObjectA(negative, sizeof pen, &pen), 16);
     EXPECT_EQ(pen.lopnWidth.x, 3);
     EXPECT_EQ(pen.lopnColor, kRed);
+    // A height given in the record is kept for whoever reads it back; lines are drawn by the width.
+    const LOGPEN tall{PS_SOLID, POINT{2, 5}, kRed};
+    HPEN withHeight = CreatePenIndirect(&tall);
+    ASSERT_EQ(GetObjectA(withHeight, sizeof pen, &pen), 16);
+    EXPECT_EQ(pen.lopnWidth.y, 5);
+    DeleteObject(withHeight);
     HGDIOBJ old = SelectObject(dc_, negative);
     MoveToEx(dc_, 10, 20, nullptr);
     LineTo(dc_, 40, 20);
