@@ -45,6 +45,7 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     g_current = this;
     previous_ = AttachPresenter(this);
     SetCursorDisplayHook(&SdlPresenter::ShowCursor);
+    previousClipboard_ = ConnectDesktopClipboard(&clipboard_);
     int width = 0, height = 0;
     SDL_GetWindowSize(window_, &width, &height);
     SetScreenSize(SIZE{width, height});
@@ -52,6 +53,7 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
 }
 
 SdlPresenter::~SdlPresenter() {
+    ConnectDesktopClipboard(previousClipboard_);
     SetCursorDisplayHook(nullptr);
     AttachPresenter(previous_);
     g_current = nullptr;

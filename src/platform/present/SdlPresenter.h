@@ -2,13 +2,16 @@
 // The presenter for real use: one SDL window shows the screen surface, and SDL's keyboard, text,
 // mouse, window and drop events become the window layer's input. The frame window is the OS window:
 // its size, state and title follow each other both ways, and closing the OS window asks the frame to
-// close (it may refuse, to ask about unsaved changes).
+// close (it may refuse, to ask about unsaved changes). Text on the clipboard is exchanged with the
+// desktop's.
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/present/SdlClipboard.h"
 #include "platform/ui/Presenter.h"
 
 struct SDL_Window;
@@ -53,6 +56,8 @@ private:
     bool followingOs_ = false;
     std::vector<std::string> drops_;
     std::map<HCURSOR, SDL_Cursor*> cursors_;
+    SdlClipboard clipboard_;
+    DesktopClipboard* previousClipboard_ = nullptr;
 };
 
 }  // namespace win

@@ -5,6 +5,7 @@
 
 #include "platform/ui/ButtonControl.h"
 #include "platform/ui/Caret.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Descriptors.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/DragDrop.h"

@@ -1,0 +1,205 @@
+#include "platform/ui/Clipboard.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "platform/gdi/Objects.h"
+#include "platform/sys/Cp1252.h"
+
+namespace win {
+namespace {
+
+struct Entry {
+    UINT format = 0;
+    HANDLE data = nullptr;
+};
+
+struct ClipboardState {
+    bool open = false;
+    HWND openedBy = nullptr;
+    bool changed = false;        // data was emptied or set since the clipboard was opened
+    std::vector<Entry> entries;  // in the order they were put there
+    std::map<std::string, UINT> registered;
+    DesktopClipboard* desktop = nullptr;
+    std::optional<std::string> desktopText;  // the desktop's text as last read or written
+};
+
+ClipboardState& State() {
+    static ClipboardState state;
+    return state;
+}
+
+bool IsObjectFormat(UINT format) { return format == CF_BITMAP || format == CF_PALETTE; }
+
+bool FitsFormat(UINT format, HANDLE data) {
+    if (format == CF_BITMAP) return GetObjectType(data) == OBJ_BITMAP;
+    if (format == CF_PALETTE) return GetObjectType(data) == OBJ_PAL;
+    return GlobalFlags(static_cast<HGLOBAL>(data)) != GMEM_INVALID_HANDLE;
+}
+
+void Free(const Entry& entry) {
+    if (IsObjectFormat(entry.format)) {
+        DeleteObject(entry.data);
+    } else {
+        GlobalFree(static_cast<HGLOBAL>(entry.data));
+    }
+}
+
+void Clear() {
+    for (const Entry& entry : State().entries) Free(entry);
+    State().entries.clear();
+}
+
+std::vector<Entry>::iterator Find(UINT format) {
+    auto& entries = State().entries;
+    return std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.format == format; });
+}
+
+// CF_TEXT as the desktop takes it: up to the first 0 byte, line breaks LF, UTF-8.
+std::string DesktopTextOf(HANDLE data) {
+    const auto memory = static_cast<HGLOBAL>(data);
+    const auto* bytes = static_cast<const char*>(GlobalLock(memory));
+    std::string text;
+    if (bytes != nullptr) text.assign(bytes, strnlen(bytes, GlobalSize(memory)));
+    GlobalUnlock(memory);
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) plain += text[i];
+    }
+    return Cp1252ToUtf8(plain);
+}
+
+// Desktop text as CF_TEXT: Windows-1252, every line break CR LF, a closing 0.
+HGLOBAL TextFromDesktop(const std::string& utf8) {
+    const std::string text = Utf8ToCp1252(utf8);
+    std::string withBreaks;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) withBreaks += '\r';
+        withBreaks += text[i];
+    }
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, withBreaks.size() + 1);
+    if (auto* bytes = static_cast<char*>(GlobalLock(memory))) {
+        std::memcpy(bytes, withBreaks.c_str(), withBreaks.size() + 1);
+        GlobalUnlock(memory);
+    }
+    return memory;
+}
+
+// Text copied in another program since the clipboard last looked replaces what is here.
+void TakeDesktopText() {
+    ClipboardState& state = State();
+    if (state.desktop == nullptr || state.open) return;
+    std::optional<std::string> text = state.desktop->Text();
+    if (text == state.desktopText) return;
+    state.desktopText = text;
+    if (!text) return;
+    HGLOBAL memory = TextFromDesktop(*text);
+    if (memory == nullptr) return;
+    Clear();
+    state.entries.push_back(Entry{CF_TEXT, memory});
+}
+
+// What this program put on the clipboard becomes the desktop's text (empty when it put no text).
+void GiveDesktopText() {
+    ClipboardState& state = State();
+    if (state.desktop == nullptr) return;
+    auto text = Find(CF_TEXT);
+    const std::string utf8 = text != state.entries.end() ? DesktopTextOf(text->data) : std::string();
+    state.desktop->SetText(utf8);
+    state.desktopText = utf8;
+}
+
+}  // namespace
+
+BOOL OpenClipboard(HWND window) {
+    ClipboardState& state = State();
+    if (state.open) return state.openedBy == window ? TRUE : FALSE;
+    TakeDesktopText();
+    state.open = true;
+    state.openedBy = window;
+    state.changed = false;
+    return TRUE;
+}
+
+BOOL CloseClipboard() {
+    ClipboardState& state = State();
+    if (!state.open) return FALSE;
+    state.open = false;
+    state.openedBy = nullptr;
+    if (state.changed) GiveDesktopText();
+    return TRUE;
+}
+
+BOOL EmptyClipboard() {
+    ClipboardState& state = State();
+    if (!state.open) return FALSE;
+    Clear();
+    state.changed = true;
+    return TRUE;
+}
+
+HANDLE SetClipboardData(UINT format, HANDLE data) {
+    ClipboardState& state = State();
+    if (!state.open || format == 0 || data == nullptr || !FitsFormat(format, data)) return nullptr;
+    auto found = Find(format);
+    if (found == state.entries.end()) {
+        state.entries.push_back(Entry{format, data});
+    } else if (found->data != data) {
+        Free(*found);
+        found->data = data;
+    }
+    state.changed = true;
+    return data;
+}
+
+HANDLE GetClipboardData(UINT format) {
+    if (!State().open) return nullptr;
+    auto found = Find(format);
+    return found != State().entries.end() ? found->data : nullptr;
+}
+
+BOOL IsClipboardFormatAvailable(UINT format) {
+    TakeDesktopText();
+    return Find(format) != State().entries.end() ? TRUE : FALSE;
+}
+
+int CountClipboardFormats() {
+    TakeDesktopText();
+    return static_cast<int>(State().entries.size());
+}
+
+UINT EnumClipboardFormats(UINT format) {
+    ClipboardState& state = State();
+    if (!state.open || state.entries.empty()) return 0;
+    if (format == 0) return state.entries.front().format;
+    auto found = Find(format);
+    if (found == state.entries.end() || ++found == state.entries.end()) return 0;
+    return found->format;
+}
+
+UINT RegisterClipboardFormatA(LPCSTR name) {
+    if (name == nullptr || name[0] == '\0') return 0;
+    std::string key(name);
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    auto& registered = State().registered;
+    auto found = registered.find(key);
+    if (found != registered.end()) return found->second;
+    if (registered.size() >= 0x4000) return 0;
+    const UINT format = 0xC000 + static_cast<UINT>(registered.size());
+    registered.emplace(std::move(key), format);
+    return format;
+}
+
+DesktopClipboard* ConnectDesktopClipboard(DesktopClipboard* desktop) {
+    ClipboardState& state = State();
+    DesktopClipboard* previous = state.desktop;
+    state.desktop = desktop;
+    state.desktopText.reset();
+    return previous;
+}
+
+}  // namespace win
