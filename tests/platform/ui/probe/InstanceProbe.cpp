@@ -1,16 +1,14 @@
 // A small program for the single-instance tests: "instance_probe <arguments...>" waits until its
 // descriptor 3 (the test's start gate) reaches its end, then starts as the instance
 // "QRV_instanceprobe_CLASS" with its working folder and arguments. A first copy prints "first",
-// opens its frame window and prints what each hand-over brings ("line", "folder" and "argument"
-// lines); after $PROBE_HANDOVERS of them it prints "done" and ends. A later start prints
-// "handed-over", "refused" or "no-answer". The first copy shows its frame on the display, or
-// headless with FABLECORE_HEADLESS=1.
+// shows its frame window (headless with FABLECORE_HEADLESS=1), prints what the first hand-over
+// brings ("line", "folder" and "argument" lines), then "done", and ends. A later start prints
+// "handed-over", "refused" or "no-answer".
 
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "platform/present/StartPresenter.h"
@@ -24,7 +22,6 @@ namespace {
 using namespace win;
 
 constexpr const char* kFrameClass = "QRV_instanceprobe_CLASS";
-int g_expected = 1;
 
 void Print(const char* what, const std::string& text = "") {
     std::printf(text.empty() ? "%s\n" : "%s %s\n", what, text.c_str());
@@ -40,7 +37,7 @@ LRESULT FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         const auto* handOver = reinterpret_cast<const HandOver*>(lParam);
         Print("folder", handOver->folder);
         for (const std::string& argument : handOver->arguments) Print("argument", argument);
-        if (--g_expected == 0) DestroyWindow(window);
+        DestroyWindow(window);
         return 0;
     }
     if (message == WM_DESTROY) PostQuitMessage(0);
@@ -52,7 +49,6 @@ LRESULT FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 int main(int argc, char** argv) {
     char gate;
     while (::read(3, &gate, 1) > 0) {}
-    if (const char* count = std::getenv("PROBE_HANDOVERS")) g_expected = std::atoi(count);
 
     HandOver mine;
     char folder[PATH_MAX];
