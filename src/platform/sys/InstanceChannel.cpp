@@ -67,7 +67,7 @@ bool SocketAddress(const std::string& path, sockaddr_un& address) {
 }
 
 int Remaining(Clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
@@ -161,6 +161,13 @@ std::optional<std::string> ReadRequest(int fd) {
     }
 }
 
+// Whether the start that sent a request still waits for the answer: one that gave up has closed
+// its end, and what it asked for must not happen behind its back.
+bool IsStillWaiting(int fd) {
+    pollfd entry{fd, POLLOUT, 0};
+    return ::poll(&entry, 1, 0) >= 0 && (entry.revents & (POLLHUP | POLLERR)) == 0;
+}
+
 bool IsSameUser(int fd) {
     ucred peer{};
     socklen_t length = sizeof peer;
@@ -183,15 +190,20 @@ void InstanceListener::ServeOne(const std::function<HandOverAnswer(const HandOve
     if (client.Get() < 0 || !IsSameUser(client.Get())) return;
     const std::optional<std::string> request = ReadRequest(client.Get());
     HandOver handOver;
-    if (!request || !DecodeHandOver(*request, handOver)) return;
+    if (!request || !DecodeHandOver(*request, handOver) || !IsStillWaiting(client.Get())) return;
     const char answer = static_cast<char>(decide(handOver));
     ::send(client.Get(), &answer, 1, MSG_NOSIGNAL);
 }
 
 InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& handOver, DWORD patience) {
     InstanceStart start;
+    const auto NotReached = [&start](int error) {
+        SetLastError(static_cast<DWORD>(error));
+        start.role = InstanceRole::kNotReached;
+        return std::move(start);
+    };
     std::string folder, request;
-    if (!IsValidName(name) || !EncodeHandOver(handOver, request)) {
+    if (!IsValidName(name)) {
         SetLastError(EINVAL);
         return start;
     }
@@ -204,6 +216,7 @@ InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& hand
         SetLastError(static_cast<DWORD>(errno));
         return start;
     }
+    const bool encoded = EncodeHandOver(handOver, request);
     for (;;) {
         if (::flock(lock.Get(), LOCK_EX | LOCK_NB) == 0) {
             const int socket = Listen(socketPath);
@@ -214,19 +227,17 @@ InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& hand
             SetLastError(static_cast<DWORD>(errno));
             return start;
         }
+        if (!encoded) return NotReached(E2BIG);
         HandOverAnswer answer;
         switch (HandOverOnce(socketPath, request, deadline, answer)) {
             case Attempt::kAnswered:
                 start.role =
                     answer == HandOverAnswer::kTaken ? InstanceRole::kHandedOver : InstanceRole::kRefused;
                 return start;
-            case Attempt::kNoAnswer: start.role = InstanceRole::kNoAnswer; return start;
+            case Attempt::kNoAnswer: return NotReached(ETIMEDOUT);
             case Attempt::kTryAgain: break;
         }
-        if (Clock::now() >= deadline) {
-            start.role = InstanceRole::kNoAnswer;
-            return start;
-        }
+        if (Clock::now() >= deadline) return NotReached(ETIMEDOUT);
         std::this_thread::sleep_for(kRetryInterval);
     }
 }

@@ -30,8 +30,8 @@ public:
     int Descriptor() const { return socket_; }
 
     // Serves one waiting start, when there is one: reads its hand-over and sends it the answer that
-    // `decide` gives. A start by another user, or one that does not send a whole request promptly,
-    // is dropped unanswered.
+    // `decide` gives. A start by another user, one that does not send a whole request promptly and
+    // one that has given up waiting are dropped unanswered.
     void ServeOne(const std::function<HandOverAnswer(const HandOver&)>& decide);
 
 private:
@@ -47,7 +47,8 @@ enum class InstanceRole {
     kFirst,       // no other copy runs, and this one goes on
     kHandedOver,  // the running copy took the hand-over
     kRefused,     // the running copy refused it (it has a modal dialog up)
-    kNoAnswer,    // a copy runs but did not answer in time
+    kNotReached,  // a copy runs, but the hand-over did not reach it: it did not answer in time
+                  // (GetLastError ETIMEDOUT), or the arguments are too many (E2BIG)
 };
 
 struct InstanceStart {

@@ -116,6 +116,7 @@ protected:
         std::filesystem::create_directories(folder / "my stories");
         ::setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+        ::setenv("FABLECORE_HEADLESS", "1", 1);
     }
     std::string ExpectedLine() const {
         return "/D \"" + folder / "my stories" + "\" \"a b.fsf\" \"say \"hi\"\" plain.fsf";

@@ -3,7 +3,7 @@
 // "QRV_instanceprobe_CLASS" with its working folder and arguments. A first copy prints "first",
 // shows its frame window (headless with FABLECORE_HEADLESS=1), prints what the first hand-over
 // brings ("line", "folder" and "argument" lines), then "done", and ends. A later start prints
-// "handed-over", "refused" or "no-answer".
+// "handed-over", "refused" or "not-reached".
 
 #include <unistd.h>
 
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     switch (start.role) {
         case InstanceRole::kHandedOver: Print("handed-over"); return 0;
         case InstanceRole::kRefused: Print("refused"); return 0;
-        case InstanceRole::kNoAnswer: Print("no-answer"); return 1;
+        case InstanceRole::kNotReached: Print("not-reached"); return 1;
         case InstanceRole::kFirst: break;
     }
     if (!start.listener) return 3;
