@@ -64,7 +64,7 @@ TEST_F(Profile, NamesMatchWithoutCaseAndValuesLoseBlanksAndOneQuotePair) {
     EXPECT_EQ(Get("app_frame", "xpos"), "12");
     EXPECT_EQ(Get(" APP_FRAME ", "Name"), "  padded ");
     EXPECT_EQ(Get("APP_FRAME", "Title"), "x'y");
-    EXPECT_EQ(Get("caf\xE9", "k"), "1");  // every carriage return before the line end goes
+    EXPECT_EQ(Get("caf\xE9", "k"), "1");        // every carriage return before the line end goes
     EXPECT_EQ(Get("APP_FRAME", "Width"), "?");  // only the first section of a name counts
     EXPECT_EQ(Get("APP_FRAME", "; settings"), "?");
 }
