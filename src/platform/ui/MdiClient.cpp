@@ -191,12 +191,14 @@ void MdiClient::ChildSized(HWND handle) {
     Window* child = Tree().Find(handle);
     if (child == nullptr || std::find(children_.begin(), children_.end(), handle) == children_.end()) return;
     if (child->IsMaximized()) {
-        // One child is maximised at a time.
+        // One child is maximised at a time, and a shown one is the active one.
         if (maximized_ != handle) {
             const HWND previous = maximized_;
             maximized_ = handle;
             if (Window* old = Tree().Find(previous); old != nullptr && old->IsMaximized()) Restore(*old);
         }
+        if (MdiClientOf(client_) == this && active_ != handle && child->alive && child->IsVisibleFlag())
+            Activate(handle);
     } else if (maximized_ == handle) {
         maximized_ = nullptr;
     }

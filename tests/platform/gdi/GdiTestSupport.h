@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -19,6 +20,22 @@ inline constexpr win::COLORREF kWhite = win::RGB(255, 255, 255);
 inline constexpr win::COLORREF kBlack = win::RGB(0, 0, 0);
 inline constexpr win::COLORREF kRed = win::RGB(255, 0, 0);
 inline constexpr win::COLORREF kBlue = win::RGB(0, 0, 255);
+
+// How many pixels of two pictures of one size differ by more than a shade: glyph edges may shade a
+// little differently with another FreeType, so pictures are compared within that.
+inline int DifferingPixels(const win::Surface& a, const win::Surface& b) {
+    int differing = 0;
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) {
+            const win::COLORREF p = a.GetPixel(x, y), q = b.GetPixel(x, y);
+            const int distance = std::abs(win::GetRValue(p) - win::GetRValue(q)) +
+                                 std::abs(win::GetGValue(p) - win::GetGValue(q)) +
+                                 std::abs(win::GetBValue(p) - win::GetBValue(q));
+            if (distance > 48) ++differing;
+        }
+    }
+    return differing;
+}
 
 class SurfaceTest : public ::testing::Test {
 protected:

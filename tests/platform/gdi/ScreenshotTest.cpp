@@ -87,18 +87,9 @@ TEST(Screenshot, DrawingMatchesTheReferencePicture) {
     ASSERT_NE(reference, nullptr) << ReferencePath();
     ASSERT_EQ(reference->Width(), surface.Width());
     ASSERT_EQ(reference->Height(), surface.Height());
-    // Glyph edges may shade a little differently with another FreeType; shapes must not move.
-    int differing = 0;
-    for (int y = 0; y < surface.Height(); ++y) {
-        for (int x = 0; x < surface.Width(); ++x) {
-            const COLORREF a = surface.GetPixel(x, y), b = reference->GetPixel(x, y);
-            const int distance = std::abs(GetRValue(a) - GetRValue(b)) +
-                                 std::abs(GetGValue(a) - GetGValue(b)) +
-                                 std::abs(GetBValue(a) - GetBValue(b));
-            if (distance > 48) ++differing;
-        }
-    }
-    EXPECT_LE(differing, surface.Width() * surface.Height() / 200) << "pixels differing from the reference";
+    // Shapes must not move.
+    EXPECT_LE(gditest::DifferingPixels(surface, *reference), surface.Width() * surface.Height() / 200)
+        << "pixels differing from the reference";
     // A picture written out and read back is the same picture.
     const std::string copy = (std::filesystem::temp_directory_path() / "fablecore-screenshot.png").string();
     ASSERT_TRUE(surface.WritePng(copy));

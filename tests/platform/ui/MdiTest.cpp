@@ -1,5 +1,3 @@
-#include <deque>
-
 #include "UiFixture.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Menus.h"
@@ -365,13 +363,8 @@ TEST_F(Mdi, TheMaximisedChildsSystemMenuAndButtonsSitOnTheFramesBar) {
     EXPECT_TRUE(IsZoomed(a)) << "the next child took the maximised state";
 
     // Alt and '-' opens its system menu from the bar; Restore is there to choose.
-    std::deque<std::function<void()>> steps = {[&] { presenter.TypeText("r"); }};
-    presenter.SetIdleHandler([&] {
-        if (steps.empty()) return false;
-        steps.front()();
-        steps.pop_front();
-        return true;
-    });
+    IdleScript script(presenter);
+    script.Then([&] { presenter.TypeText("r"); });
     g_log.clear();
     presenter.KeyDown(VK_MENU);
     presenter.PressKey(VK_OEM_MINUS);

@@ -1,4 +1,3 @@
-#include <deque>
 #include <sstream>
 
 #include "UiFixture.h"
@@ -64,7 +63,7 @@ protected:
     HMENU edit = CreatePopupMenu();
     HMENU recent = CreatePopupMenu();
     HWND frame = nullptr;
-    std::deque<std::function<void()>> steps;
+    IdleScript script{presenter};
 
     void SetUp() override {
         UiTest::SetUp();
@@ -81,17 +80,10 @@ protected:
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
         frame = CreateWindowExA(0, kPlain, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr,
                                 bar, nullptr, nullptr);
-        presenter.SetIdleHandler([this] {
-            if (steps.empty()) return false;
-            std::function<void()> step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            return true;
-        });
         Pump();
         g_log.clear();
     }
-    void Then(std::function<void()> step) { steps.push_back(std::move(step)); }
+    void Then(std::function<void()> step) { script.Then(std::move(step)); }
     void Keys(std::initializer_list<UINT> keys) {
         for (UINT key : keys) Then([this, key] { presenter.PressKey(key); });
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -43,6 +44,25 @@ inline LRESULT RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
+
+// Steps a test plays one at a time, each when the program finds nothing to do: inside modal loops
+// (menus, dialogs, message boxes) as well as between them.
+class IdleScript {
+public:
+    explicit IdleScript(HeadlessPresenter& presenter) {
+        presenter.SetIdleHandler([this] {
+            if (steps_.empty()) return false;
+            std::function<void()> step = std::move(steps_.front());
+            steps_.pop_front();
+            step();
+            return true;
+        });
+    }
+    void Then(std::function<void()> step) { steps_.push_back(std::move(step)); }
+
+private:
+    std::deque<std::function<void()>> steps_;
+};
 
 class UiTest : public ::testing::Test {
 protected:

@@ -1,0 +1,106 @@
+// The window layer's own drawing compared with reference pictures: a frame with a menu bar and two
+// MDI children under a message box, then with one child maximised (its system menu and buttons on
+// the bar). The references (data/mdi-*.png) were made once by this test with
+// FABLECORE_WRITE_REFERENCE=1 and checked by eye.
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "UiFixture.h"
+#include "platform/gdi/GdiTestSupport.h"
+#include "platform/gdi/Surface.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Mdi.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace uitest {
+namespace {
+
+HWND g_screenshotClient = nullptr;
+
+LRESULT ShotFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefFrameProcA(window, g_screenshotClient, message, wParam, lParam);
+}
+
+class Screenshot : public UiTest {
+protected:
+    HWND frame = nullptr;
+    HWND one = nullptr;
+    HWND two = nullptr;
+
+    void SetUp() override {
+        UiTest::SetUp();
+        WNDCLASSA frameClass;
+        frameClass.lpfnWndProc = ShotFrameProc;
+        frameClass.lpszClassName = "ShotFrame";
+        WNDCLASSA childClass;
+        childClass.lpfnWndProc = DefMDIChildProcA;
+        childClass.lpszClassName = "ShotChild";
+        childClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_WINDOW + 1));
+        ASSERT_TRUE(RegisterClassA(&frameClass) && RegisterClassA(&childClass));
+        HMENU bar = CreateMenu();
+        HMENU window = CreatePopupMenu();
+        AppendMenuA(bar, MF_STRING, 1, "&File");
+        AppendMenuA(bar, MF_STRING, 2, "&Edit");
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(window), "&Window");
+        frame =
+            CreateWindowExA(0, "ShotFrame", "Fablecore", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                            0, 0, 800, 600, nullptr, bar, nullptr, nullptr);
+        CLIENTCREATESTRUCT create{window, 0x7161};
+        g_screenshotClient = CreateWindowExA(0, "MDICLIENT", nullptr, 0x52300001, 0, 0, 0, 0, frame,
+                                             reinterpret_cast<HMENU>(1), nullptr, &create);
+        RECT area;
+        GetClientRect(frame, &area);
+        SendMessageA(frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(area.right, area.bottom));
+        one = Child("Story One", 20, 20);
+        two = Child("Story Two", 200, 120);
+        Pump();
+    }
+    HWND Child(const char* title, int x, int y) {
+        MDICREATESTRUCTA create;
+        create.szClass = "ShotChild";
+        create.szTitle = title;
+        create.x = x;
+        create.y = y;
+        create.cx = 360;
+        create.cy = 240;
+        create.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_OVERLAPPEDWINDOW;
+        return reinterpret_cast<HWND>(
+            SendMessageA(g_screenshotClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    }
+    void Compare(const char* name) {
+        const Surface& screen = GetScreenSurface();
+        const std::filesystem::path reference = std::filesystem::path(UI_TEST_DATA) / name;
+        if (std::getenv("FABLECORE_WRITE_REFERENCE")) {
+            ASSERT_TRUE(screen.WritePng(reference.string()));
+            return;
+        }
+        const std::unique_ptr<Surface> expected = Surface::ReadPng(reference.string());
+        ASSERT_NE(expected, nullptr) << reference;
+        ASSERT_EQ(expected->Width(), screen.Width());
+        ASSERT_EQ(expected->Height(), screen.Height());
+        EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500)
+            << name;
+    }
+};
+
+TEST_F(Screenshot, FrameMenuBarChildrenAndAMessageBoxMatchTheReferencePictures) {
+    IdleScript script(presenter);
+    script.Then([&] {
+        Compare("mdi-message-box.png");
+        presenter.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(
+        MessageBoxA(frame, "Save the changes to Story Two before closing?\nThe story has not been saved yet.",
+                    "Fablecore", MB_YESNOCANCEL | MB_ICONQUESTION),
+        IDCANCEL);
+    SendMessageA(g_screenshotClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one), 0);
+    Pump();
+    Compare("mdi-maximised.png");
+}
+
+}  // namespace
+}  // namespace uitest
