@@ -6,7 +6,9 @@
 
 #include "platform/ui/MdiClient.h"
 #include "platform/ui/NonClient.h"
+#include "platform/ui/Paint.h"
 #include "platform/ui/Placement.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
 
 namespace win::detail {
@@ -138,38 +140,72 @@ void MdiClient::ArrangeIcons() {
     }
 }
 
+RECT MdiClient::ChildrenReach() const {
+    // How far the shown children reach (a maximised child fills the client and reaches nowhere past it).
+    RECT reach{0, 0, 0, 0};
+    if (IsShowingMaximized()) return reach;
+    bool any = false;
+    for (HWND handle : children_) {
+        Window* child = Tree().Find(handle);
+        if (child == nullptr || !child->IsVisibleFlag()) continue;
+        const RECT& r = child->rect;
+        reach = any ? RECT{std::min(reach.left, r.left), std::min(reach.top, r.top),
+                           std::max(reach.right, r.right), std::max(reach.bottom, r.bottom)}
+                    : r;
+        any = true;
+    }
+    return reach;
+}
+
 void MdiClient::UpdateScrollBars() {
     Window* client = ClientWindow();
     if (client == nullptr || updatingBars_) return;
-    // How far the shown children reach past the client (a maximised child reaches nowhere).
-    RECT reach{0, 0, 0, 0};
-    bool any = false;
-    if (!IsShowingMaximized()) {
-        for (HWND handle : children_) {
-            Window* child = Tree().Find(handle);
-            if (child == nullptr || !child->IsVisibleFlag()) continue;
-            reach = any ? RECT{std::min(reach.left, child->rect.left), std::min(reach.top, child->rect.top),
-                               std::max(reach.right, child->rect.right),
-                               std::max(reach.bottom, child->rect.bottom)}
-                        : child->rect;
-            any = true;
+    updatingBars_ = true;
+    // The bars span the client and the children together; the client's view starts at 0. A bar comes
+    // and goes with the need for it, which narrows the client for the other: two rounds settle it.
+    for (int round = 0; round < 2 && MdiClientOf(client_) == this; ++round) {
+        const RECT reach = ChildrenReach();
+        const int width = client->client.right - client->client.left;
+        const int height = client->client.bottom - client->client.top;
+        for (int bar : {SB_HORZ, SB_VERT}) {
+            const bool horizontal = bar == SB_HORZ;
+            SCROLLINFO info;
+            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+            info.nMin = std::min<int>(horizontal ? reach.left : reach.top, 0);
+            info.nMax =
+                std::max<int>(horizontal ? reach.right : reach.bottom, horizontal ? width : height) - 1;
+            info.nPage = static_cast<UINT>(std::max(horizontal ? width : height, 0));
+            info.nPos = 0;
+            SetScrollInfo(client_, bar, &info, TRUE);
         }
     }
-    int width = client->rect.right - client->rect.left;
-    int height = client->rect.bottom - client->rect.top;
-    bool horizontal = false, vertical = false;
-    // Showing one bar narrows the client for the other; two rounds settle it.
-    for (int round = 0; round < 2 && any; ++round) {
-        horizontal = reach.left < 0 || reach.right > width - (vertical ? GetSystemMetrics(SM_CXVSCROLL) : 0);
-        vertical = reach.top < 0 || reach.bottom > height - (horizontal ? GetSystemMetrics(SM_CYHSCROLL) : 0);
-    }
-    const DWORD wanted = (horizontal ? WS_HSCROLL : 0) | (vertical ? WS_VSCROLL : 0);
-    if ((client->style & (WS_HSCROLL | WS_VSCROLL)) == wanted) return;
-    updatingBars_ = true;
-    client->style = (client->style & ~(WS_HSCROLL | WS_VSCROLL)) | wanted;
-    SetWindowPosition(*client, nullptr, 0, 0, 0, 0,
-                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (MdiClientOf(client_) == this) updatingBars_ = false;
+}
+
+void MdiClient::Scroll(int bar, WORD request, int thumb) {
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    if (!GetScrollInfo(client_, bar, &info)) return;
+    const int line = GetSystemMetrics(SM_CYCAPTION);
+    const int page = std::max(static_cast<int>(info.nPage), 1);
+    int position = info.nPos;
+    switch (request) {
+        case SB_LINEUP: position -= line; break;
+        case SB_LINEDOWN: position += line; break;
+        case SB_PAGEUP: position -= page; break;
+        case SB_PAGEDOWN: position += page; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: position = thumb; break;
+        case SB_TOP: position = info.nMin; break;
+        case SB_BOTTOM: position = info.nMax; break;
+        default: return;
+    }
+    position = std::clamp(position, info.nMin, std::max(info.nMin, info.nMax - page + 1));
+    const int delta = info.nPos - position;
+    if (delta == 0) return;
+    // The children move; the bars then follow where they are.
+    ScrollWindow(client_, bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr, nullptr);
+    UpdateScrollBars();
 }
 
 }  // namespace win::detail

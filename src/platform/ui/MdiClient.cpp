@@ -14,6 +14,7 @@
 #include "platform/ui/NonClient.h"
 #include "platform/ui/NonClientPaint.h"
 #include "platform/ui/Placement.h"
+#include "platform/ui/ScrollBars.h"
 
 namespace win::detail {
 namespace {
@@ -329,6 +330,11 @@ LRESULT MdiClientProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MDIICONARRANGE: client->ArrangeIcons(); return 0;
         case WM_CREATE: client->UpdateScrollBars(); return 0;
         case WM_NCACTIVATE: client->FrameActivated(wParam != 0); return TRUE;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            client->Scroll(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(static_cast<DWORD>(wParam)),
+                           static_cast<SHORT>(HIWORD(static_cast<DWORD>(wParam))));
+            return 0;
         case WM_SETFOCUS:
             // The focus goes on to the active child.
             if (Window* child = Tree().Find(client->Active()); child != nullptr && !child->IsMinimized()) {

@@ -49,6 +49,7 @@ public:
     void Tile(UINT how);
     void ArrangeIcons();
     void UpdateScrollBars();
+    void Scroll(int bar, WORD request, int thumb);  // WM_HSCROLL and WM_VSCROLL of the client's bars
 
 private:
     Window* ClientWindow() const { return Tree().Find(client_); }
@@ -58,6 +59,7 @@ private:
     void UpdateFrame();
     std::vector<Window*> ArrangeableChildren(UINT how) const;  // shown, not minimised, bottom first
     RECT ArrangeArea() const;
+    RECT ChildrenReach() const;
     HWND NextShown(HWND from, bool backward) const;
 
     HWND client_;

@@ -187,6 +187,12 @@ Window MovePointer(Display* display, int x, int y) {
     return arrived ? under : 0;
 }
 
+void Click(Display* display) {
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XFlush(display);
+}
+
 void Key(Display* display, KeySym symbol, bool down) {
     XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), down ? True : False, CurrentTime);
     XFlush(display);
@@ -244,27 +250,23 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
                XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &ignored);
     }));
 
-    // The frame fills the OS window; the child sits at (100, 50) in it.
-    EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 10, y + 10) == 0x00C08040; }))
-        << std::hex << ScreenColor(display, x + 10, y + 10);
-    EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 110, y + 60) == 0x004080F0; }));
+    // The frame fills the OS window under its 20-pixel menu bar; the child sits at (100, 50) in its
+    // client area.
+    EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 10, y + 30) == 0x00C08040; }))
+        << std::hex << ScreenColor(display, x + 10, y + 30);
+    EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 110, y + 80) == 0x004080F0; }));
 
     // The pointer is in the window before the button goes down. The window under it is the one the
     // program shows (a window of the same name may have come and gone while it started).
-    const Window under = MovePointer(display, x + 112, y + 63);
+    const Window under = MovePointer(display, x + 112, y + 83);
     ASSERT_NE(under, 0u) << "the pointer did not move";
     window = under;
-    XTestFakeButtonEvent(display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(display, 1, False, CurrentTime);
-    XFlush(display);
+    Click(display);
     EXPECT_TRUE(lines.WaitFor("down child 12 13")) << lines.All();
     EXPECT_TRUE(lines.WaitFor("up child 12 13")) << lines.All();
-    ASSERT_NE(MovePointer(display, x + 20, y + 250), 0u) << "the pointer did not move";
-    XTestFakeButtonEvent(display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(display, 1, False, CurrentTime);
-    XTestFakeButtonEvent(display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(display, 1, False, CurrentTime);
-    XFlush(display);
+    ASSERT_NE(MovePointer(display, x + 20, y + 270), 0u) << "the pointer did not move";
+    Click(display);
+    Click(display);
     EXPECT_TRUE(lines.WaitFor("down frame 20 250")) << lines.All();
     EXPECT_TRUE(lines.WaitFor("dblclk frame 20 250")) << lines.All();
 
@@ -281,21 +283,38 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     Key(display, XK_F5, true);
     Key(display, XK_F5, false);
     EXPECT_TRUE(lines.WaitFor("keydown 116")) << lines.All();
+    // A real click on the menu bar opens its menu; a click on the item chooses it. The popup opens
+    // under "File", its first item 3 pixels into it.
+    ASSERT_NE(MovePointer(display, x + 10, y + 10), 0u) << "the pointer did not move";
+    Click(display);
+    EXPECT_TRUE(lines.WaitFor("menuloop")) << lines.All();
+    EXPECT_TRUE(lines.WaitFor("initmenupopup")) << lines.All();
+    ASSERT_NE(MovePointer(display, x + 30, y + 20 + 3 + 9), 0u) << "the pointer did not move";
+    Click(display);
+    EXPECT_TRUE(lines.WaitFor("command 101")) << lines.All();
+    // Alt pressed and released alone starts menu mode; Down opens the menu and Return chooses.
+    Key(display, XK_Alt_L, true);
+    Key(display, XK_Alt_L, false);
+    EXPECT_TRUE(lines.WaitFor("menuloop")) << lines.All();
+    Key(display, XK_Down, true);
+    Key(display, XK_Down, false);
+    EXPECT_TRUE(lines.WaitFor("initmenupopup")) << lines.All();
+    Key(display, XK_Return, true);
+    Key(display, XK_Return, false);
+    EXPECT_TRUE(lines.WaitFor("command 101")) << lines.All();
     // The OS window's size is the frame's, and the new area is painted.
     XResizeWindow(display, window, 500, 360);
     XFlush(display);
-    EXPECT_TRUE(lines.WaitFor("size 500 360")) << lines.All();
+    EXPECT_TRUE(lines.WaitFor("size 500 340")) << lines.All();
     EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 480, y + 340) == 0x00C08040; }));
     // Focus leaving and coming back is the application's activation. The click that brings the focus
     // back (as a window manager focuses on click) reaches the program too.
     XSetInputFocus(display, DefaultRootWindow(display), RevertToNone, CurrentTime);
     XFlush(display);
     EXPECT_TRUE(lines.WaitFor("activateapp 0")) << lines.All();
-    ASSERT_NE(MovePointer(display, x + 112, y + 63), 0u) << "the pointer did not move";
+    ASSERT_NE(MovePointer(display, x + 112, y + 83), 0u) << "the pointer did not move";
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    XTestFakeButtonEvent(display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(display, 1, False, CurrentTime);
-    XFlush(display);
+    Click(display);
     EXPECT_TRUE(lines.WaitFor("activateapp 1")) << lines.All();
     EXPECT_TRUE(lines.WaitFor("down child 12 13")) << lines.All();
 
@@ -309,8 +328,8 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     std::remove(screenshot.c_str());
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(saved->Width(), 500);
-    EXPECT_EQ(saved->GetPixel(110, 60), 0x004080F0u);
-    EXPECT_EQ(saved->GetPixel(10, 10), 0x00C08040u);
+    EXPECT_EQ(saved->GetPixel(110, 80), 0x004080F0u);
+    EXPECT_EQ(saved->GetPixel(10, 30), 0x00C08040u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "UiFixture.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -337,6 +338,13 @@ TEST_F(Mdi, ScrollBarsShowWhileAChildLiesOutsideTheClient) {
     MoveWindow(a, 700, 10, 200, 150, TRUE);
     EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL),
               static_cast<LONG_PTR>(WS_HSCROLL));
+    // Scrolling moves the children; once they all lie inside, the bar goes.
+    SendMessageA(client, WM_HSCROLL, SB_PAGERIGHT, 0);
+    RECT r;
+    GetWindowRect(a, &r);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.right, 800);
+    EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
     MoveWindow(a, 10, 500, 200, 150, TRUE);
     EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL),
               static_cast<LONG_PTR>(WS_VSCROLL));

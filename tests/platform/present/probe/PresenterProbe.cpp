@@ -1,12 +1,13 @@
-// A small program for the end-to-end test of the SDL presenter: a frame window with a child window,
-// each painting its own colour. It reports what it receives on standard output, one line each, and
-// at the key 'q' saves the screen as the PNG file named on its command line and ends.
+// A small program for the end-to-end test of the SDL presenter: a frame window with a menu bar and a
+// child window, each painting its own colour. It reports what it receives on standard output, one
+// line each, and at the key 'q' saves the screen as the PNG file named on its command line and ends.
 
 #include <cstdio>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/present/StartPresenter.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Window.h"
@@ -70,6 +71,11 @@ LRESULT FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_ACTIVATEAPP: Report("activateapp %ld", wParam ? 1 : 0); return 0;
+        case WM_ENTERMENULOOP: Report("menuloop"); return 0;
+        case WM_INITMENUPOPUP: Report("initmenupopup"); return 0;
+        case WM_COMMAND:
+            Report("command %ld", static_cast<long>(LOWORD(static_cast<std::uintptr_t>(wParam))));
+            return 0;
         case WM_SIZE:
             Report("size %ld %ld", LOWORD(static_cast<std::uintptr_t>(lParam)),
                    HIWORD(static_cast<std::uintptr_t>(lParam)));
@@ -93,8 +99,12 @@ int main(int argc, char** argv) {
     childClass.lpfnWndProc = ChildProc;
     childClass.lpszClassName = "ProbeChild";
     if (!RegisterClassA(&frameClass) || !RegisterClassA(&childClass)) return 4;
+    HMENU bar = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, 101, "&Hello");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
     HWND frame = CreateWindowExA(0, "ProbeFrame", "Probe", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, nullptr, nullptr, nullptr);
+                                 CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, bar, nullptr, nullptr);
     CreateWindowExA(0, "ProbeChild", "", WS_CHILD | WS_VISIBLE, 100, 50, 120, 80, frame,
                     reinterpret_cast<HMENU>(7), nullptr, nullptr);
     SetFocus(frame);
