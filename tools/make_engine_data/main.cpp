@@ -1,8 +1,9 @@
 // Writes the engine data file: a store holding the 45 engine records ('STBL' segments 0-44), made
 // by running the throughline structure builder over every storyform index, so that the values the
 // storyform solver counts with are the ones the builder derives for a single remaining storyform.
-//   make_engine_data OUTPUT
-// Exits with 1 when the file could not be written, with 2 when no output is named.
+//   make_engine_data OUTPUT VERSION
+// VERSION ("1.0.0") is the program version written into the file's header, as in every data file.
+// Exits with 1 when the file could not be written, with 2 for a wrong command line.
 
 #include <cstdio>
 #include <cstring>
@@ -46,12 +47,12 @@ ErrCode WriteEngineFile(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT VERSION\n", argv[0]);
         return 2;
     }
     DetectPlatform();
-    if (PFMInit(kSignature, MakeVersion(1, 0, kStageRelease, 0)) != kNoErr) {
+    if (PFMInit(kSignature, ParseVersion(argv[2])) != kNoErr) {
         std::fprintf(stderr, "%s: cannot set up the store\n", argv[0]);
         return 1;
     }

@@ -1,0 +1,106 @@
+// Keyed records compiled from sources: the stored text of the keyed-record layout, and the checks
+// of the records the program reads.
+
+#include <gtest/gtest.h>
+
+#include "DataSourceTestSupport.h"
+
+namespace {
+
+// A record's stored text: its entries, then a backslash and a NUL.
+std::string Record(const std::string& entries) { return entries + "\\" + std::string(1, '\0'); }
+
+std::string Stored(const CompileResult& result) {
+    if (!result.segment) return "not compiled: " + result.FirstError();
+    return std::string(result.segment->bytes.begin(), result.segment->bytes.end());
+}
+
+TEST(KeyedRecordSource, EntriesAreStoredInKeyOrder) {
+    const auto result = CompileText("test.keys",
+                                    "# a record no schema describes\n"
+                                    "keys 'TEST' 3\n"
+                                    "Sex s 1\n"
+                                    "NM c \"Bob\"\n"
+                                    "Ratio d 2.5\n"
+                                    "Tiny f 0.1\n"
+                                    "Count l -70000\n");
+    EXPECT_EQ(Stored(result), Record("\\Countl:-70000\\NMc:Bob\\Ratiod:2.500000\\Sexs:1\\Tinyf:0.100000"));
+    EXPECT_EQ(result.segment->key.type, FourCCOf("TEST"));
+    EXPECT_EQ(result.segment->key.id, 3);
+    EXPECT_EQ(result.segment->kind, kRawSegment);
+    EXPECT_EQ(result.segment->priority, 1);
+}
+
+TEST(KeyedRecordSource, TextsGoOnOverLinesAndLongOnesKeepTheirLength) {
+    const std::string longText(120, 'x');
+    const auto result = CompileText("test.keys",
+                                    "keys 'TEST' 0 priority 3 preload\n"
+                                    "\"Ill 1\" c \"a\\\\b\"\n"
+                                    "Desc c \"" +
+                                        longText.substr(0, 60) +
+                                        "\"\n"
+                                        "       \"" +
+                                        longText.substr(60) + "\"\n");
+    EXPECT_EQ(Stored(result), Record("\\Descc120:" + longText + "\\Ill 1c3:a\\b"));
+    EXPECT_EQ(result.segment->priority, 3);
+    EXPECT_TRUE(result.segment->preload);
+}
+
+TEST(KeyedRecordSource, VersionRecordIsChecked) {
+    const std::string header = "keys 'INFO' 0\n";
+    EXPECT_EQ(CompileText("v.keys", header + "MajVer s 300\n").FirstError(),
+              "v.keys:2: the value of MajVer 300 is outside 0 to 255");
+    EXPECT_EQ(
+        CompileText("v.keys", header + "Vers c \"1.0\"\nVersion c \"x\"\n").FirstError(),
+        "v.keys:3: unknown key Version: the version record holds MajVer, MinVer, MaintVer, FileFmt, Vers, "
+        "Copyright, CreditA, CreditB");
+    EXPECT_EQ(CompileText("v.keys", header + "Vers s 1\n").FirstError(), "v.keys:2: Vers is read as type c");
+    EXPECT_EQ(CompileText("v.keys", header + "Vers c \"1.0.0 release 7\"\n").FirstError(),
+              "v.keys:2: the text of Vers has 15 characters; the program reads at most 11");
+    EXPECT_EQ(CompileText("v.keys", header + "MinVer s 2\nVers c \"1.3\"\n").FirstError(),
+              "v.keys:2: MinVer is 2 but Vers \"1.3\" reads as 3");
+    const std::string half(500, 'c');
+    EXPECT_EQ(CompileText("v.keys", header + "CreditA c \"" + half + "\"\n\nCreditB c \"" + half + "\"\n")
+                  .FirstError(),
+              "v.keys:4: CreditA and CreditB are read one after the other into 1000 bytes: together they may "
+              "have at "
+              "most 999 characters, not 1000");
+    EXPECT_TRUE(
+        CompileText("v.keys", header + "CreditA c \"" + half + "\"\nCreditB c \"" + half.substr(1) + "\"\n")
+            .segment.has_value());
+}
+
+TEST(KeyedRecordSource, PronounKeysFollowTheirPattern) {
+    const std::string header = "keys 'PPNN' 1\n";
+    EXPECT_TRUE(CompileText("p.keys", header + "S31P2 c \"hers\"\nP32O1 c \"them\"\n").segment.has_value());
+    EXPECT_EQ(CompileText("p.keys", header + "P30S1 c \"they\"\n").FirstError(),
+              "p.keys:2: the key P30S1 does not fit: plural pronouns are read with the sex digit 2 only");
+    EXPECT_EQ(CompileText("p.keys", header + "S40S1 c \"he\"\n").FirstError(),
+              "p.keys:2: the key S40S1 does not fit: pronoun keys are S or P, 3, a sex digit 0 to 2 and a "
+              "two-character form, as in S30P1");
+    EXPECT_EQ(CompileText("p.keys", header + "S30S1 c \"" + std::string(64, 'h') + "\"\n").FirstError(),
+              "p.keys:2: the text of S30S1 has 64 characters; the program reads at most 63");
+}
+
+TEST(KeyedRecordSource, EntriesThatCannotBeStoredAreRefused) {
+    const std::string header = "keys 'TEST' 0\n";
+    EXPECT_EQ(CompileText("t.keys", header + "A s 1\nA s 2\n").FirstError(),
+              "t.keys:3: the key A is given twice (first at line 2)");
+    EXPECT_EQ(CompileText("t.keys", header + "A s 40000\n").FirstError(),
+              "t.keys:2: the value of A 40000 is outside -32768 to 32767");
+    EXPECT_EQ(CompileText("t.keys", header + "A d 1.5x\n").FirstError(),
+              "t.keys:2: the value of A must be a decimal number, not 1.5x");
+    EXPECT_EQ(CompileText("t.keys", header + "\"A:B\" c \"x\"\n").FirstError(),
+              "t.keys:2: a key is not empty and holds no backslash, colon or NUL byte");
+    EXPECT_EQ(CompileText("t.keys", header + std::string(24, 'K') + " c \"x\"\n").FirstError(),
+              "t.keys:2: the key " + std::string(24, 'K') +
+                  " is too long: key, type letter and length take at most 24 characters");
+    EXPECT_EQ(CompileText("t.keys", header + "A c \"x\\x00y\"\n").FirstError(),
+              "t.keys:2: a text value cannot hold a NUL byte");
+    EXPECT_EQ(CompileText("t.keys", header + "\"more\"\n").FirstError(),
+              "t.keys:2: a quoted text goes on the text of the entry above; there is none");
+    EXPECT_EQ(CompileText("t.keys", header + "A q 1\n").FirstError(),
+              "t.keys:2: an entry is a key, a type letter (c s i l f d x) and a value");
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "datafiles/RecordSchemas.h"
+
+#include "foundation/Version.h"
+
+namespace {
+
+// --- 'INFO' 0: read at start-up (version words and text) and by the splash screen and about box,
+// whose texts are read into one 1,000-byte buffer each.
+
+constexpr std::size_t kInfoTextBuffer = 1000;
+constexpr std::size_t kVersionTextLength = 11;
+
+constexpr KeyRule kInfoKeys[] = {
+    {"MajVer", 's', 0, 255},
+    {"MinVer", 's', 0, 255},
+    {"MaintVer", 's', 0, 255},
+    {"FileFmt", 's', 1, 32767},
+    {"Vers", 'c', 0, 0, kVersionTextLength},
+    {"Copyright", 'c', 0, 0, kInfoTextBuffer - 1},
+    {"CreditA", 'c', 0, 0, kInfoTextBuffer - 1},
+    {"CreditB", 'c', 0, 0, kInfoTextBuffer - 1},
+};
+
+std::int64_t NumberOf(const RecordValue& value) { return std::stoll(value.text); }
+
+void CheckInfo(const RecordValueLookup& values, const RecordError& error) {
+    const RecordValue* creditA = values("CreditA");
+    const RecordValue* creditB = values("CreditB");
+    if (creditA && creditB && creditA->text.size() + creditB->text.size() > kInfoTextBuffer - 1) {
+        error(creditB->line, "CreditA and CreditB are read one after the other into " +
+                                 std::to_string(kInfoTextBuffer) + " bytes: together they may have at most " +
+                                 std::to_string(kInfoTextBuffer - 1) + " characters, not " +
+                                 std::to_string(creditA->text.size() + creditB->text.size()));
+    }
+    // The version words must tell the version the text tells.
+    const RecordValue* text = values("Vers");
+    if (!text) return;
+    const VersionNumber version = ParseVersion(text->text);
+    const struct {
+        const char* key;
+        std::uint32_t part;
+    } words[] = {{"MajVer", VersionMajor(version)},
+                 {"MinVer", VersionMinor(version)},
+                 {"MaintVer", VersionBuild(version)}};
+    for (const auto& word : words) {
+        const RecordValue* value = values(word.key);
+        if (value && NumberOf(*value) != word.part) {
+            error(value->line, std::string(word.key) + " is " + value->text + " but Vers \"" + text->text +
+                                   "\" reads as " + std::to_string(word.part));
+        }
+    }
+}
+
+// --- 'PPNN' 1: a pronoun is read under S (one) or P (more than one), the digit 3, the sex digit
+// (0 male, 1 female, 2 neither; a plural always reads with 2) and the first two characters of the
+// form a template asks for; at most 63 characters are read.
+
+constexpr std::size_t kPronounLength = 63;
+
+bool IsPronounKey(std::string_view key, std::string& why) {
+    if (key.size() != 5 || (key[0] != 'S' && key[0] != 'P') || key[1] != '3' || key[2] < '0' ||
+        key[2] > '2') {
+        why = "pronoun keys are S or P, 3, a sex digit 0 to 2 and a two-character form, as in S30P1";
+        return false;
+    }
+    if (key[0] == 'P' && key[2] != '2') {
+        why = "plural pronouns are read with the sex digit 2 only";
+        return false;
+    }
+    return true;
+}
+
+constexpr KeyRule kPronounKeys[] = {
+    {"pronoun keys", 'c', 0, 0, kPronounLength, Notation::kPlain, IsPronounKey},
+};
+
+}  // namespace
+
+const KeyRule* RecordSchema::Find(std::string_view key, std::string& why) const {
+    for (const KeyRule& rule : keys) {
+        if (rule.matches ? rule.matches(key, why) : rule.key == key) return &rule;
+    }
+    return nullptr;
+}
+
+std::string RecordSchema::KeyList() const {
+    std::string list;
+    for (const KeyRule& rule : keys) list += (list.empty() ? "" : ", ") + std::string(rule.key);
+    return list;
+}
+
+const RecordSchema kInfoSchema{"the version record", kInfoKeys, CheckInfo};
+const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, nullptr};
