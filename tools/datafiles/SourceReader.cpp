@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "foundation/pfm/PFM.h"
 
 namespace {
 
