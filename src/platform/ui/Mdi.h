@@ -18,7 +18,7 @@ namespace win {
 // gains (lParam) activation.
 inline constexpr UINT WM_MDICREATE = 0x0220;       // lParam: MDICREATESTRUCTA*; answers the child
 inline constexpr UINT WM_MDIDESTROY = 0x0221;      // wParam: the child
-inline constexpr UINT WM_MDIACTIVATE = 0x0222;     // wParam: the child (null: none is active)
+inline constexpr UINT WM_MDIACTIVATE = 0x0222;     // wParam: the child (anything else: nothing happens)
 inline constexpr UINT WM_MDIRESTORE = 0x0223;      // wParam: the child
 inline constexpr UINT WM_MDINEXT = 0x0224;         // wParam: the child (null: the active), lParam: backward
 inline constexpr UINT WM_MDIMAXIMIZE = 0x0225;     // wParam: the child

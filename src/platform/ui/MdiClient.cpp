@@ -313,7 +313,10 @@ LRESULT MdiClientProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
             return create != nullptr ? reinterpret_cast<LRESULT>(client->Create(*create)) : 0;
         }
         case WM_MDIDESTROY: client->Destroy(reinterpret_cast<HWND>(wParam)); return 0;
-        case WM_MDIACTIVATE: client->Activate(reinterpret_cast<HWND>(wParam)); return 0;
+        case WM_MDIACTIVATE:
+            // Only a child of the client is activated; no message takes activation from all of them.
+            if (wParam != 0) client->Activate(reinterpret_cast<HWND>(wParam));
+            return 0;
         case WM_MDIGETACTIVE:
             if (auto* maximized = reinterpret_cast<BOOL*>(lParam)) {
                 *maximized = client->Active() != nullptr && client->Active() == client->Maximized();

@@ -261,6 +261,12 @@ TEST_F(Dialogs, ClosingIsCancellingAndTheResultOfAHandledMessageIsTheDialogsAnsw
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(GetActiveWindow(), dialog);
+    // The template's 160 by 80 dialog units are quarters and eighths of the base units.
+    const auto units = static_cast<DWORD>(GetDialogBaseUnits());
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, 160 * LOWORD(units) / 4);
+    EXPECT_EQ(client.bottom, 80 * HIWORD(units) / 8);
     EXPECT_EQ(SendMessageA(dialog, WM_USER + 7, 0, 0), 99);
     EXPECT_EQ(SendMessageA(dialog, WM_USER + 8, 0, 0), 0) << "left to the default handling";
     Button(dialog, 30, "Item");

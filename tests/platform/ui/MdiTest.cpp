@@ -141,7 +141,12 @@ TEST_F(Mdi, CreatingAndActivatingTellBothChildrenWhoLosesAndWhoGains) {
     EXPECT_EQ(Active(), a);
     EXPECT_EQ(GetTopWindow(client), a);
     SendMessageA(client, WM_MDIACTIVATE, 0, 0);
-    EXPECT_EQ(Active(), nullptr) << "no child active";
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(frame), 0);
+    EXPECT_EQ(Active(), a) << "nor nothing nor a window outside the client is activated";
+    // Hiding the active child passes activation, and the focus, to the next one shown.
+    ShowWindow(a, SW_HIDE);
+    EXPECT_EQ(Active(), b);
+    EXPECT_EQ(GetFocus(), b);
 }
 
 TEST_F(Mdi, AMaximisedChildFillsTheClientAndJoinsTheFramesCaption) {
@@ -234,6 +239,16 @@ TEST_F(Mdi, TheWindowMenuListsTheChildrenAndChoosesOne) {
     ASSERT_EQ(entries.size(), 12u);
     EXPECT_EQ(entries[10], "&9 W9");
     EXPECT_EQ(entries[11], "&More Windows...");
+    // More Windows lists them all; the one before the last is chosen here.
+    IdleScript script(presenter);
+    script.Then([&] {
+        EXPECT_EQ(GetMenuItemCount(GetMenu(frame)), 1);
+        presenter.PressKey(VK_UP);
+        presenter.PressKey(VK_UP);
+        presenter.PressKey(VK_RETURN);
+    });
+    SendMessageA(frame, WM_COMMAND, kFirstChild + 9, 0);  // the entry after the ninth child
+    EXPECT_EQ(Text(Active()), "W10");
 }
 
 TEST_F(Mdi, DestroyingTheMaximisedChildMaximisesTheNext) {

@@ -231,7 +231,7 @@ TEST_F(ScrollBar, DraggingTheThumbTracksThenSetsThePositionThenEnds) {
             [&] { presenter.ButtonDown(); },
             [&] { presenter.MoveMouse(At(bar, 8, 20 + 81)); },  // 81 of the 166 pixels of room: 44
             [&] { presenter.MoveMouse(At(bar, 8, 20 + 82)); },  // still 44
-            [&] { presenter.MoveMouse(At(bar, 8, 500)); },  // far past the end
+            [&] { presenter.MoveMouse(At(bar, 8, 500)); },      // far past the end
             [&] { presenter.ButtonUp(); }});
     const std::vector<Request> requests = Requests(parent);
     ASSERT_EQ(requests.size(), 4u);
