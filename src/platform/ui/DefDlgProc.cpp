@@ -56,17 +56,27 @@ namespace detail {
 
 void FocusDialogControl(HWND dialog, HWND control) {
     DialogState* state = DialogStateOf(dialog);
-    // The push button that shows as the default: the focused one, else the dialog's default one.
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        const auto code = static_cast<UINT>(SendMessageA(child, WM_GETDLGCODE, 0, 0));
-        if (code & DLGC_DEFPUSHBUTTON) SetButtonKind(child, BS_PUSHBUTTON);
-    }
     const auto code = static_cast<UINT>(SendMessageA(control, WM_GETDLGCODE, 0, 0));
-    if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
-        SetButtonKind(control, BS_DEFPUSHBUTTON);
-    } else if (state != nullptr) {
-        SetButtonKind(PushButtonWithId(dialog, state->defaultId), BS_DEFPUSHBUTTON);
+    const bool pushButton = (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+    // The push button that shows as the default: the focused one; once the focus leaves the push
+    // buttons, the dialog's default button, or else the one that showed as the default before.
+    HWND shown = control;
+    if (!pushButton) {
+        shown = state != nullptr ? PushButtonWithId(dialog, state->defaultId) : nullptr;
+        if (shown == nullptr && state != nullptr) shown = state->displacedDefault;
     }
+    if (shown != nullptr && IsWindow(shown)) {
+        for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const auto childCode = static_cast<UINT>(SendMessageA(child, WM_GETDLGCODE, 0, 0));
+            if (child == shown || !(childCode & DLGC_DEFPUSHBUTTON)) continue;
+            if (state != nullptr && pushButton && state->displacedDefault == nullptr)
+                state->displacedDefault = child;
+            SetButtonKind(child, BS_PUSHBUTTON);
+        }
+        SetButtonKind(shown, BS_DEFPUSHBUTTON);
+    }
+    if (state != nullptr && !pushButton) state->displacedDefault = nullptr;
     SetFocus(control);
 }
 

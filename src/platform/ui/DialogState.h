@@ -20,6 +20,7 @@ struct DialogState {
     LONG_PTR result = 0;
     HWND savedFocus = nullptr;  // the control that had the focus when the dialog lost activation
     UINT defaultId = IDOK;
+    HWND displacedDefault = nullptr;  // the button that showed as the default before a focused one
 };
 
 DialogState* DialogStateOf(HWND dialog);

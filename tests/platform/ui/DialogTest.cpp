@@ -191,6 +191,26 @@ TEST_F(Dialogs, TabWalksTheTabStopsAndAFocusedPushButtonShowsAsTheDefault) {
     EXPECT_EQ(focus, (std::vector<HWND>{first, second, third, first, third}));
 }
 
+TEST_F(Dialogs, TheDefaultLookComesBackWhenTheFocusLeavesThePushButtons) {
+    HWND save = nullptr, other = nullptr, field = nullptr;
+    g_dialogHook = [&](HWND dialog, UINT message, WPARAM, LPARAM) -> LONG_PTR {
+        if (message != WM_INITDIALOG) return FALSE;
+        save = Button(dialog, 50, "Save", WS_TABSTOP | BS_DEFPUSHBUTTON);
+        other = Button(dialog, 51, "Other", WS_TABSTOP, 80);
+        field = Child(dialog, RECT{10, 40, 60, 60}, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+        return FALSE;
+    };
+    const std::vector<WORD> words = Template(kDialogStyle | WS_VISIBLE, "Default");
+    HWND dialog = CreateDialogIndirectParamA(nullptr, AsTemplate(words), owner, RecordingDialogProc, 0);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(other), TRUE);
+    EXPECT_EQ(Kind(other), BS_DEFPUSHBUTTON);
+    EXPECT_EQ(Kind(save), BS_PUSHBUTTON);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+    EXPECT_EQ(GetFocus(), field);
+    EXPECT_EQ(Kind(save), BS_DEFPUSHBUTTON) << "the button that was the default before";
+    EXPECT_EQ(Kind(other), BS_PUSHBUTTON);
+}
+
 TEST_F(Dialogs, ReturnPressesTheDefaultButtonEscapeCancelsAndMnemonicsPress) {
     std::vector<WPARAM> commands;
     HWND hungry = nullptr, plain = nullptr;
