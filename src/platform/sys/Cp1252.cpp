@@ -103,6 +103,20 @@ char Cp1252ToLower(char c) {
     }
 }
 
+char Cp1252ToUpper(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
+        return static_cast<char>(byte - 0x20);
+    switch (byte) {
+        case 0x9A:  // s caron
+        case 0x9C:  // oe
+        case 0x9E:  // z caron
+            return static_cast<char>(byte - 0x10);
+        case 0xFF: return static_cast<char>(0x9F);  // y diaeresis
+        default: return c;
+    }
+}
+
 bool Cp1252EqualNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

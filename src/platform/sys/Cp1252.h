@@ -24,6 +24,8 @@ std::string Utf8ToCp1252(std::string_view text);
 // The lower-case form of a Windows-1252 letter (A-Z, the accented capitals, S, Z and OE with caron
 // or ligature, Y with diaeresis); every other byte is its own.
 char Cp1252ToLower(char c);
+// The upper-case form: the reverse of Cp1252ToLower (sharp s and micro sign stay as they are).
+char Cp1252ToUpper(char c);
 
 // Whether two texts are equal when letters of either case count as the same.
 bool Cp1252EqualNoCase(std::string_view a, std::string_view b);

@@ -3,6 +3,7 @@
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Objects.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/ScrollBarEngine.h"
@@ -49,6 +50,7 @@ void RegisterControlClasses(WindowTree& tree) {
     };
     const Native natives[] = {
         {"BUTTON", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ButtonProc, IDC_ARROW},
+        {"EDIT", CS_DBLCLKS | CS_PARENTDC, EditProc, IDC_IBEAM},
         {"SCROLLBAR", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ScrollBarProc, IDC_ARROW},
     };
     for (const Native& native : natives) {

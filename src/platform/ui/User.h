@@ -10,6 +10,7 @@
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/DragDrop.h"
+#include "platform/ui/EditControl.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
 #include "platform/ui/KeyCharacters.h"
@@ -31,3 +32,4 @@
 #include "platform/ui/Timer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/WordWrap.h"

@@ -68,4 +68,20 @@ TEST(Cp1252, CaseFoldingCoversTheAccentedAndTypographicLetters) {
     EXPECT_FALSE(win::Cp1252EqualNoCase("ab", "ac"));
 }
 
+TEST(Cp1252, UpperCaseIsTheReverseOfLowerCase) {
+    int letters = 0;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        const char lower = win::Cp1252ToLower(c);
+        if (lower == c) continue;
+        ++letters;
+        EXPECT_EQ(win::Cp1252ToUpper(lower), c) << byte;
+        EXPECT_EQ(win::Cp1252ToUpper(c), c) << byte << " is a capital already";
+    }
+    EXPECT_EQ(letters, 26 + 30 + 4);
+    EXPECT_EQ(win::Cp1252ToUpper('\xDF'), '\xDF');  // sharp s
+    EXPECT_EQ(win::Cp1252ToUpper('\xF7'), '\xF7');  // the division sign
+    EXPECT_EQ(win::Cp1252ToUpper('{'), '{');
+}
+
 }  // namespace
