@@ -6,7 +6,10 @@
 // a popup that opens a submenu. Items are addressed by command id (searching submenus too) or by
 // position. Before any popup opens, its owner window gets WM_INITMENUPOPUP (and, when menu mode
 // starts, WM_INITMENU), so the states it sets there are the ones shown. Choosing an item posts
-// WM_COMMAND with its id to the owner, or WM_SYSCOMMAND for a window's system menu.
+// WM_COMMAND with its id to the owner, or WM_SYSCOMMAND for a window's system menu. Each item that
+// becomes chosen is told with WM_MENUSELECT; when menu mode ends, WM_MENUSELECT comes with 0xFFFF in
+// both words of wParam and no menu. An open popup is a window of its own, the topmost of the screen;
+// its owner-drawn items are drawn into it (WM_DRAWITEM) in its client coordinates.
 //
 // The keyboard reaches a window's menu bar with Alt or F10 (Alt and a mnemonic letter, the character
 // after '&' in an item's text, opens that popup at once; Alt+Space opens the system menu); arrows,
