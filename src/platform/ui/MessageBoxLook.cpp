@@ -10,6 +10,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/WordWrap.h"
 
 namespace win::detail {
 namespace {
@@ -28,40 +29,16 @@ int Width(HDC dc, const std::string& text) {
     return size.cx;
 }
 
-// The longest start of `text` (at least one character) that fits the width.
-std::size_t FittingLength(HDC dc, const std::string& text, int width) {
-    std::size_t length = 1;
-    while (length < text.size() && Width(dc, text.substr(0, length + 1)) <= width) ++length;
-    return length;
-}
-
-void WrapParagraph(HDC dc, const std::string& paragraph, int width, std::vector<std::string>& lines) {
-    std::string rest = paragraph;
-    while (!rest.empty()) {
-        if (Width(dc, rest) <= width) {
-            lines.push_back(rest);
-            return;
-        }
-        // The last blank run that leaves a start that fits; without one, the word is cut.
-        std::size_t cut = std::string::npos;
-        for (std::size_t blank = rest.find(' '); blank != std::string::npos;
-             blank = rest.find(' ', blank + 1)) {
-            if (Width(dc, rest.substr(0, blank)) > width) break;
-            cut = blank;
-        }
-        if (cut == std::string::npos || cut == 0) {
-            const std::size_t length = FittingLength(dc, rest, width);
-            lines.push_back(rest.substr(0, length));
-            rest.erase(0, length);
-            continue;
-        }
-        std::size_t end = cut;
-        while (end > 0 && rest[end - 1] == ' ') --end;
-        lines.push_back(rest.substr(0, end));
-        rest.erase(0, rest.find_first_not_of(' ', cut) == std::string::npos
-                          ? rest.size()
-                          : rest.find_first_not_of(' ', cut));
+// The text's lines as the word wrap breaks them, without the blanks a wrapped line ends with.
+std::vector<std::string> MessageBoxLines(HDC dc, const std::string& text, int width) {
+    std::vector<std::string> lines;
+    for (const WrappedLine& line : WrapText(dc, text, width)) {
+        std::string shown =
+            text.substr(static_cast<std::size_t>(line.start), static_cast<std::size_t>(line.length));
+        while (!shown.empty() && (shown.back() == ' ' || shown.back() == '\t')) shown.pop_back();
+        lines.push_back(std::move(shown));
     }
+    return lines;
 }
 
 HFONT CaptionFont() {
@@ -114,25 +91,6 @@ std::vector<MessageBoxButton> MessageBoxButtons(UINT flags) {
     }
 }
 
-std::vector<std::string> WrapText(HDC dc, const std::string& text, int width) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find('\n', start);
-        std::string paragraph =
-            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
-        if (paragraph.empty()) {
-            lines.emplace_back();
-        } else {
-            WrapParagraph(dc, paragraph, std::max(width, 1), lines);
-        }
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return lines;
-}
-
 MessageBoxLayout LayoutMessageBox(const std::string& text, const std::string& caption, UINT flags) {
     MessageBoxLayout layout;
     HDC dc = CreateMeasuringDC();
@@ -140,7 +98,7 @@ MessageBoxLayout LayoutMessageBox(const std::string& text, const std::string& ca
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     layout.lineHeight = metrics.tmHeight;
-    layout.lines = WrapText(dc, text, GetSystemMetrics(SM_CXSCREEN) * 5 / 8);
+    layout.lines = MessageBoxLines(dc, text, GetSystemMetrics(SM_CXSCREEN) * 5 / 8);
     int textWidth = 0;
     for (const std::string& line : layout.lines) textWidth = std::max(textWidth, Width(dc, line));
     HFONT captionFont = CaptionFont();

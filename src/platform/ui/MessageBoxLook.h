@@ -16,10 +16,6 @@ struct MessageBoxButton {
 // The buttons of a box type, left to right.
 std::vector<MessageBoxButton> MessageBoxButtons(UINT flags);
 
-// The text broken into lines no wider than `width` in the context's font: at line feeds (a carriage
-// return before one is dropped), after a run of blanks, and inside a word too long for a line.
-std::vector<std::string> WrapText(HDC dc, const std::string& text, int width);
-
 struct MessageBoxLayout {
     SIZE client;
     RECT icon;  // empty without an icon

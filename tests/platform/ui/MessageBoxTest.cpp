@@ -1,11 +1,6 @@
-#include <cstring>
 #include "UiFixture.h"
-#include "platform/gdi/DeviceContexts.h"
-#include "platform/gdi/Objects.h"
-#include "platform/gdi/Text.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/MessageBox.h"
-#include "platform/ui/MessageBoxLook.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -129,24 +124,6 @@ TEST_F(MessageBoxes, TheBoxIsSizedToItsTextAndCentredOverItsOwner) {
         << "long text wraps rather than widening";
     EXPECT_GT(wrapped.bottom - wrapped.top, twoLines.bottom - twoLines.top)
         << "a word longer than a line is cut";
-}
-
-TEST(WrapText, BreaksAfterBlanksCutsLongWordsAndKeepsLineFeeds) {
-    HDC dc = CreateMeasuringDC();
-    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    auto width = [&](const char* text) {
-        SIZE size;
-        GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-        return static_cast<int>(size.cx);
-    };
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(detail::WrapText(dc, "aaa bbb ccc", width("aaa bbb")), (Lines{"aaa bbb", "ccc"}));
-    EXPECT_EQ(detail::WrapText(dc, "aaa bbb ccc", width("aaa bbb") - 1), (Lines{"aaa", "bbb", "ccc"}));
-    EXPECT_EQ(detail::WrapText(dc, "aaa    bbb", width("aaa b")), (Lines{"aaa", "bbb"})) << "the blanks go";
-    EXPECT_EQ(detail::WrapText(dc, "one\r\ntwo\n\nfour", 1000), (Lines{"one", "two", "", "four"}));
-    const Lines cut = detail::WrapText(dc, "wwwwwwwwww", width("www"));
-    EXPECT_EQ(cut, (Lines{"www", "www", "www", "w"})) << "a word longer than a line is cut at its width";
-    DeleteDC(dc);
 }
 
 }  // namespace
