@@ -6,6 +6,7 @@
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/DialogState.h"
+#include "platform/ui/EditControl.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
@@ -114,7 +115,11 @@ LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NEXTDLGCTL: {
             HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
                                          : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0);
-            if (IsControlOf(dialog, target)) FocusDialogControl(dialog, target);
+            if (!IsControlOf(dialog, target)) return 0;
+            FocusDialogControl(dialog, target);
+            // An edit field reached this way has its whole text selected, ready to be typed over.
+            if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                SendMessageA(target, EM_SETSEL, 0, -1);
             return 0;
         }
         case DM_GETDEFID: {

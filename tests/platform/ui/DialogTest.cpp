@@ -5,6 +5,7 @@
 #include "platform/ui/ButtonControl.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/EditControl.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/VirtualKeys.h"
@@ -209,6 +210,16 @@ TEST_F(Dialogs, TheDefaultLookComesBackWhenTheFocusLeavesThePushButtons) {
     EXPECT_EQ(GetFocus(), field);
     EXPECT_EQ(Kind(save), BS_DEFPUSHBUTTON) << "the button that was the default before";
     EXPECT_EQ(Kind(other), BS_PUSHBUTTON);
+
+    // Tab into an edit field selects its text.
+    HWND edit = CreateWindowExA(0, "EDIT", "typed over", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 70, 100, 20,
+                                dialog, nullptr, nullptr, nullptr);
+    SendMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
+    EXPECT_EQ(GetFocus(), edit);
+    DWORD start = 1, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 10u);
 }
 
 TEST_F(Dialogs, ReturnPressesTheDefaultButtonEscapeCancelsAndMnemonicsPress) {
