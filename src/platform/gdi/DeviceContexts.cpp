@@ -6,6 +6,7 @@
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/DisplayDC.h"
+#include "platform/gdi/Printers.h"
 #include "platform/gdi/RasterCanvas.h"
 #include "platform/gdi/ScreenDevice.h"
 
@@ -84,10 +85,10 @@ HDC CreateCompatibleDC(HDC like) {
     return gdi::HandleOf(dc);
 }
 
-HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR, LPCVOID) {
+HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR port, LPCVOID initData) {
     const bool display = (driver && strcasecmp(driver, "DISPLAY") == 0) ||
                          (!driver && device && strcasecmp(device, "DISPLAY") == 0);
-    if (!display) return nullptr;
+    if (!display) return CreatePrinterDCA(driver, device, port, static_cast<const DEVMODEA*>(initData));
     if (Surface* screen = gdi::ScreenSurface()) {
         return CreateDisplayDC(*screen, POINT{0, 0}, Region(RECT{0, 0, screen->Width(), screen->Height()}));
     }

@@ -10,7 +10,8 @@ namespace win {
 // A memory context like the one given (or the screen), holding a 1 x 1 monochrome bitmap until
 // another is selected. Null when the context given is not there (deleted, for one).
 HDC CreateCompatibleDC(HDC dc);
-// "DISPLAY" gives a context over the whole screen surface; other devices are not made here.
+// "DISPLAY" gives a context over the whole screen surface; the "pdf" driver a printer's
+// (Printers.h), with a DEVMODEA as the initialisation data.
 HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR port, LPCVOID initData);
 // A context that measures text and answers like the screen but draws nothing.
 HDC CreateMeasuringDC();

@@ -1,5 +1,6 @@
 #include "platform/sys/Profile.h"
 
+#include <strings.h>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -162,6 +163,10 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 }
 
 DWORD GetProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size) {
+    // Until the user names another, the default printer is the one that writes PDF files; an empty
+    // entry means no printer.
+    if (section && key && strcasecmp(section, "windows") == 0 && strcasecmp(key, "device") == 0)
+        defaultValue = "PDF File,pdf,FILE:";
     return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, nullptr);
 }
 

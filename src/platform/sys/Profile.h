@@ -34,6 +34,8 @@ UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR 
 // section name, '=' in a key).
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName);
 
+// The system profile. Its "windows" section's "device" entry names the default printer, and is
+// "PDF File,pdf,FILE:" while the file holds none.
 DWORD GetProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size);
 BOOL WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value);
 

@@ -210,6 +210,18 @@ TEST_F(Profile, TheSystemProfileAndBareNamesLiveInThePrivateConfigFolder) {
     EXPECT_EQ(TempFolder::ReadFile(config + "/bare.ini"), "[S]\nK=v\n");
 }
 
+TEST_F(Profile, TheDefaultPrinterIsThePdfFilePrinterUntilTheEntrySaysOtherwise) {
+    char buffer[64];
+    EXPECT_EQ(GetProfileStringA("windows", "device", "", buffer, sizeof buffer), 18u);
+    EXPECT_STREQ(buffer, "PDF File,pdf,FILE:");
+    ASSERT_TRUE(WriteProfileStringA("windows", "device", ""));  // no printer
+    EXPECT_EQ(GetProfileStringA("WINDOWS", "DEVICE", "", buffer, sizeof buffer), 0u);
+    ASSERT_TRUE(WriteProfileStringA("windows", "device", "Office,pdf,LP:"));
+    GetProfileStringA("windows", "device", "", buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "Office,pdf,LP:");
+    EXPECT_EQ(GetProfileStringA("windows", "spooler", "", buffer, sizeof buffer), 0u);  // only that key
+}
+
 TEST_F(Profile, TheProgramsProfileSitsBesideItUnlessThatFolderIsReadOnly) {
     const std::string programFolder = folder / "bin";
     std::filesystem::create_directory(programFolder);

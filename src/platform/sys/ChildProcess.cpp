@@ -1,0 +1,94 @@
+#include "platform/sys/ChildProcess.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <cerrno>
+
+#include "platform/sys/SysError.h"
+
+extern char** environ;
+
+namespace win {
+namespace {
+
+// Closes the descriptors it holds when it goes.
+class Pipe {
+public:
+    Pipe() {
+        if (pipe2(ends_, O_CLOEXEC) != 0) ends_[0] = ends_[1] = -1;
+    }
+    ~Pipe() {
+        CloseRead();
+        CloseWrite();
+    }
+    Pipe(const Pipe&) = delete;
+    Pipe& operator=(const Pipe&) = delete;
+    bool IsOpen() const { return ends_[0] >= 0; }
+    int Read() const { return ends_[0]; }
+    int Write() const { return ends_[1]; }
+    void CloseRead() { Close(ends_[0]); }
+    void CloseWrite() { Close(ends_[1]); }
+
+private:
+    static void Close(int& fd) {
+        if (fd >= 0) close(fd);
+        fd = -1;
+    }
+    int ends_[2];
+};
+
+std::string ReadAll(int fd) {
+    std::string text;
+    char chunk[4096];
+    while (true) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got > 0) {
+            text.append(chunk, static_cast<std::size_t>(got));
+        } else if (got == 0 || errno != EINTR) {
+            return text;
+        }
+    }
+}
+
+}  // namespace
+
+ProgramRun RunProgram(const std::vector<std::string>& argv, bool captureOutput) {
+    ProgramRun run;
+    if (argv.empty()) {
+        SetLastError(EINVAL);
+        return run;
+    }
+    std::vector<char*> args;
+    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+
+    Pipe output;
+    if (captureOutput && !output.IsOpen()) {
+        SetLastError(static_cast<DWORD>(errno));
+        return run;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (captureOutput) posix_spawn_file_actions_adddup2(&actions, output.Write(), STDOUT_FILENO);
+    pid_t child = 0;
+    const int failed = posix_spawnp(&child, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        SetLastError(static_cast<DWORD>(failed));
+        return run;
+    }
+    run.started = true;
+    if (captureOutput) {
+        output.CloseWrite();  // so that reading ends when the child closes its end
+        run.output = ReadAll(output.Read());
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+}  // namespace win

@@ -1,0 +1,23 @@
+#pragma once
+// Running another program of the system and waiting for it, as the print queues need (listing
+// them, handing them a document). The program is looked for on PATH; its arguments go to it as
+// they are, never through a shell. It reads nothing (its input is /dev/null) and its error output
+// is the program's own.
+
+#include <string>
+#include <vector>
+
+#include "platform/sys/WinTypes.h"
+
+namespace win {
+
+struct ProgramRun {
+    bool started = false;  // false: the program could not be run (GetLastError says why)
+    int exitCode = -1;     // its exit status; -1 when a signal ended it
+    std::string output;    // what it wrote to its standard output, when asked for
+};
+
+// Runs argv[0] with the arguments and waits until it ends.
+ProgramRun RunProgram(const std::vector<std::string>& argv, bool captureOutput);
+
+}  // namespace win
