@@ -1,0 +1,201 @@
+#include "storymodel/CharInfoRec.h"
+
+#include <cstdio>
+
+#include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/Archetypes.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/TextHelpers.h"
+
+CharInfoRec::CharInfoRec(CharacterManager& manager, CharID id) : manager_(manager), id_(id) {}
+
+CharInfoRec::~CharInfoRec() = default;
+
+void CharInfoRec::GetName(char* buffer, std::uint32_t size) const {
+    CopyToBuffer(name_.c_str(), buffer, size);
+}
+
+PText* CharInfoRec::Record() {
+    if (!record_) manager_.OpenRecordOf(*this);
+    return record_.get();
+}
+
+void CharInfoRec::CloseRecord() { record_.reset(); }
+
+void CharInfoRec::LoadRecord() {
+    PText& record = *record_;
+    name_ = RecordText(record, CharacterKey::kName).substr(0, kMaxCharacterName);
+    std::int16_t value = 0;
+    if (record.GetEntry(CharacterKey::kPicture, kPTextShort, &value) >= 0)
+        picture_ = static_cast<std::uint16_t>(value);
+    value = kSingularForm;
+    record.GetEntry(CharacterKey::kForm, kPTextShort, &value);
+    form_ = value == kPluralForm ? kPluralForm : kSingularForm;
+    if (record.GetEntry(CharacterKey::kSex, kPTextShort, &value) >= 0)
+        sex_ = static_cast<std::uint16_t>(value);
+    if (record.GetEntry(CharacterKey::kSubjectiveRole, kPTextShort, &value) >= 0) {
+        role_ = value;
+    } else {
+        // Characters of early stories lack the role: the first two were Main and impact.
+        role_ = id_ <= 1 ? static_cast<std::int16_t>(id_ + 1) : kNoRole;
+        record.SetNumberByName(CharacterKey::kSubjectiveRole, kPTextShort, role_);
+    }
+    value = 0;
+    record.GetEntry(CharacterKey::kArchetype, kPTextShort, &value);
+    archetype_ = value;
+}
+
+void CharInfoRec::EndUpdate() {
+    if (updateDepth_ == 0) return;
+    if (--updateDepth_ == 0 && changedInUpdate_) {
+        changedInUpdate_ = false;
+        manager_.NotifyCharacter(id_);
+    }
+}
+
+void CharInfoRec::Changed() {
+    if (updateDepth_ < 1) {
+        changedInUpdate_ = false;
+        manager_.NotifyCharacter(id_);
+    } else {
+        changedInUpdate_ = true;
+    }
+}
+
+void CharInfoRec::Flush() {
+    if (record_) manager_.SaveRecord(*record_);
+}
+
+void CharInfoRec::WriteNumber(const char* key, std::int16_t value) {
+    if (PText* record = Record()) record->SetNumberByName(key, kPTextShort, value);
+    Flush();
+    Changed();
+}
+
+void CharInfoRec::SetName(const char* name) {
+    if (!name || !*name) return;
+    const std::string kept = std::string(name).substr(0, kMaxCharacterName);
+    if (kept == name_) return;
+    name_ = kept;
+    if (PText* record = Record()) WriteRecordText(*record, CharacterKey::kName, name_.c_str());
+    Flush();
+    manager_.Resort();
+    manager_.RecomputeRoleIndexes();
+    Changed();
+}
+
+void CharInfoRec::SetSex(std::uint16_t sex) {
+    if (sex == sex_) return;
+    sex_ = sex;
+    WriteNumber(CharacterKey::kSex, static_cast<std::int16_t>(sex));
+}
+
+void CharInfoRec::SetForm(std::uint16_t form) {
+    if (form == form_) return;
+    form_ = form;
+    WriteNumber(CharacterKey::kForm, static_cast<std::int16_t>(form));
+}
+
+void CharInfoRec::SetPicture(std::uint16_t picture) {
+    if (picture == picture_) return;
+    picture_ = picture;
+    WriteNumber(CharacterKey::kPicture, static_cast<std::int16_t>(picture));
+}
+
+void CharInfoRec::SetSubjectiveRole(std::int16_t role) {
+    if (role == role_) return;
+    if (role != kNoRole) {
+        manager_.AssignRole(role, manager_.IndexOf(id_));
+        return;
+    }
+    role_ = kNoRole;
+    WriteNumber(CharacterKey::kSubjectiveRole, kNoRole);
+}
+
+std::string CharInfoRec::GetText(std::string_view key) {
+    PText* record = Record();
+    return record ? RecordText(*record, key) : std::string();
+}
+
+void CharInfoRec::GetText(std::string_view key, char* buffer, std::uint32_t size) {
+    CopyToBuffer(GetText(key).c_str(), buffer, size);
+}
+
+void CharInfoRec::SetText(std::string_view key, const char* text) {
+    PText* record = Record();
+    if (record && WriteRecordText(*record, key, text)) Flush();
+}
+
+namespace {
+
+// The key of storyweaving interaction n, or the empty text for an n outside 0-9.
+std::string InteractionKey(int n) {
+    if (n < 0 || n > 9) return {};
+    return CharacterKey::kInteractionStem + std::to_string(n);
+}
+
+}  // namespace
+
+void CharInfoRec::GetSWInterx(int n, char* buffer, std::uint32_t size) {
+    const std::string key = InteractionKey(n);
+    CopyToBuffer(key.empty() ? "" : GetText(key).c_str(), buffer, size);
+}
+
+void CharInfoRec::SetSWInterx(int n, const char* text) {
+    const std::string key = InteractionKey(n);
+    if (!key.empty()) SetText(key, text);
+}
+
+std::string CharInfoRec::RelationshipKey(CharID other) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%s%4X", CharacterKey::kRelationshipStem, static_cast<unsigned>(other));
+    return key;
+}
+
+CharInfoRec* CharInfoRec::RelationshipKeeper(CharID other, std::string& key) {
+    CharInfoRec* keeper =
+        other >= id_ ? (manager_.HasCharacter(other) ? this : nullptr) : manager_.GetCharacter(other);
+    if (keeper) key = RelationshipKey(keeper == this ? other : id_);
+    return keeper;
+}
+
+void CharInfoRec::GetRelationship(char* buffer, std::uint32_t size, CharID other) {
+    std::string key;
+    CharInfoRec* keeper = RelationshipKeeper(other, key);
+    CopyToBuffer(keeper ? keeper->GetText(key).c_str() : "", buffer, size);
+}
+
+bool CharInfoRec::HasRelationship(CharID other) {
+    std::string key;
+    CharInfoRec* keeper = RelationshipKeeper(other, key);
+    PText* record = keeper ? keeper->Record() : nullptr;
+    return record && record->HasKey(key);
+}
+
+void CharInfoRec::SetRelationship(const char* text, CharID other) {
+    std::string key;
+    if (CharInfoRec* keeper = RelationshipKeeper(other, key)) keeper->SetText(key, text);
+}
+
+void CharInfoRec::RemoveRelationship(CharID other) {
+    std::string key;
+    CharInfoRec* keeper = RelationshipKeeper(other, key);
+    PText* record = keeper ? keeper->Record() : nullptr;
+    if (record && record->Remove(key) == kNoErr) keeper->Flush();
+}
+
+void CharInfoRec::EnsureRelationship(CharID other) {
+    if (!HasRelationship(other)) SetRelationship("", other);
+}
+
+void CharInfoRec::SetArchetype(std::int16_t archetype) {
+    if (archetype == archetype_ || !IsArchetypeValue(archetype)) return;
+    archetype_ = archetype;
+    if (PText* record = Record()) record->SetNumberByName(CharacterKey::kArchetype, kPTextShort, archetype);
+    // A complex character keeps the characteristics it has.
+    if (archetype != kComplexArchetype) manager_.ApplyArchetype(id_, archetype);
+    Flush();
+    Changed();
+}

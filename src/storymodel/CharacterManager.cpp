@@ -1,0 +1,299 @@
+// The character manager: its list, loading, creating and deleting characters, and the texts built
+// from all of them.
+
+#include "storymodel/CharacterManager.h"
+
+#include <algorithm>
+
+#include "foundation/PlainText.h"
+#include "foundation/TypedList.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/StoryApplication.h"
+#include "storymodel/StoryDocument.h"
+#include "storymodel/TextHelpers.h"
+#include "storymodel/TextMacroExpander.h"
+#include "storymodel/UserPrompts.h"
+
+namespace {
+
+constexpr FourCC kCharacterType = FourCCOf("CHAR");
+constexpr const char* kDefaultGenderKey = "DefGender";
+constexpr const char* kNameNumberKey = "StartCNum";
+
+// The texts of storytelling, emptied by ClearStorytellingTexts.
+constexpr const char* kStorytellingKeys[] = {
+    CharacterKey::kRoleX,        CharacterKey::kFunction,  CharacterKey::kActivities,
+    CharacterKey::kIntroduction, CharacterKey::kDismissal, CharacterKey::kBackground,
+    CharacterKey::kInterests,    CharacterKey::kSkills,    CharacterKey::kBeliefs,
+    CharacterKey::kPhysical,
+};
+
+// A record whose text cannot be read: its segment is no keyed record, or its text is damaged.
+bool IsDamagedRecord(ErrCode error) {
+    return error == kBadDataErr || (error <= kPTextErrNoBackslash && error >= kPTextErrUnterminated);
+}
+
+bool NameBefore(const std::unique_ptr<CharInfoRec>& a, const std::unique_ptr<CharInfoRec>& b) {
+    return StrCompareNoCase(a->Name().c_str(), b->Name().c_str()) < 0;
+}
+
+// Writes the pieces one after the other while each fits whole with the terminating NUL.
+void WritePiecesThatFit(const std::vector<std::string>& pieces, char* buffer, std::uint32_t size) {
+    std::string text;
+    for (const std::string& piece : pieces) {
+        if (text.size() + piece.size() >= size) break;
+        text += piece;
+    }
+    CopyToBuffer(text.c_str(), buffer, size);
+}
+
+}  // namespace
+
+CharacterManager::CharacterManager(IStoryDocument& document, std::uint16_t nextCustomPictureId)
+    : document_(document), nextCustomPictureId_(nextCustomPictureId) {}
+
+CharacterManager::~CharacterManager() = default;
+
+CharInfoRec* CharacterManager::Find(CharID id) const { return RecordAt(IndexOf(id)); }
+
+std::int32_t CharacterManager::IndexOf(CharID id) const {
+    const auto found = std::find_if(characters_.begin(), characters_.end(),
+                                    [id](const auto& character) { return character->GetID() == id; });
+    return static_cast<std::int32_t>(found - characters_.begin());
+}
+
+CharInfoRec* CharacterManager::RecordAt(std::int32_t position) const {
+    if (position < 0 || position >= GetCount()) return nullptr;
+    return characters_[static_cast<std::size_t>(position)].get();
+}
+
+CharID CharacterManager::IdAt(std::int32_t position) const {
+    const CharInfoRec* character = RecordAt(position);
+    return character ? character->GetID() : kNoCharID;
+}
+
+CharInfoRec* CharacterManager::GetCharacter(CharID id) {
+    CharInfoRec* character = Find(id);
+    if (character) character->Record();
+    return character;
+}
+
+void CharacterManager::OpenRecord(std::int32_t position) {
+    if (CharInfoRec* character = RecordAt(position)) character->Record();
+}
+
+void CharacterManager::OpenRecordOf(CharInfoRec& character) {
+    ErrCode error = kNoErr;
+    auto record =
+        std::make_unique<PText>(document_.GetStoryFile(), kCharacterType, character.GetID(), &error);
+    if (error == kNoErr || error == kPTextErrNoRecord) character.record_ = std::move(record);
+}
+
+bool CharacterManager::HasStoredRecord(CharID id) const {
+    PFMFileScope scope(document_.GetStoryFile(), false);
+    return PFMSegmentExists(kCharacterType, id);
+}
+
+std::int32_t CharacterManager::Insert(std::unique_ptr<CharInfoRec> character) {
+    const auto place = std::upper_bound(characters_.begin(), characters_.end(), character, NameBefore);
+    return static_cast<std::int32_t>(characters_.insert(place, std::move(character)) - characters_.begin());
+}
+
+void CharacterManager::Resort() { std::stable_sort(characters_.begin(), characters_.end(), NameBefore); }
+
+ErrCode CharacterManager::SaveRecord(PText& record) {
+    const ErrCode error = record.Save();
+    if (record.WasSaved()) {
+        MarkDocumentChanged();
+        record.ClearFlushedFlag();
+    }
+    return error;
+}
+
+std::string CharacterManager::Expand(const char* text) { return ExpandText(&document_, text); }
+
+ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPreferences) {
+    SList ids;
+    ErrCode error = kNoErr;
+    {
+        PFMFileScope scope(document_.GetStoryFile(), false);
+        error = PFMGetSegmentIds(kCharacterType, ids);
+    }
+    // Without the list, a story with characters would look new.
+    if (error != kNoErr) return error;
+    int removed = 0;
+    if (ids.Count() == 0) CreatePlaceholders(generalPreferences);
+    for (std::int32_t i = 0; i < ids.Count(); ++i) {
+        if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), removed, error)) break;
+    }
+    if (error == kNoErr) {
+        nameNumber_ = static_cast<std::uint16_t>(GetCount() + 1);
+        std::int16_t stored = 0;
+        if (infoRecord && infoRecord->GetEntry(kNameNumberKey, kPTextShort, &stored) >= 0 && stored > 0) {
+            nameNumber_ = static_cast<std::uint16_t>(stored);
+        } else if (infoRecord) {
+            infoRecord->SetNumberByName(kNameNumberKey, kPTextShort, nameNumber_);
+        }
+    }
+    if (removed > 0) {
+        const std::string message = FormatText(
+            "Fablecore automatically removed %d corrupted character%s from this document.\n\nThis problem "
+            "was "
+            "created by a bug in an earlier version of Fablecore.\n\nYou may need to re-enter any character "
+            "information that was lost.",
+            removed, removed == 1 ? "" : "s");
+        UserPrompts().AlertMessage(message.c_str(), AlertIcon::kStop);
+    }
+    if (error == kNoErr) error = LoadNotes();
+    return error;
+}
+
+bool CharacterManager::LoadCharacter(CharID id, int& removed, ErrCode& error) {
+    // Every listed id counts, read or not, so that no new character takes the id of a record the
+    // file still holds.
+    lastId_ = lastId_ == kNoCharID ? id : std::max(lastId_, id);
+    ErrCode opened = kNoErr;
+    auto record = std::make_unique<PText>(document_.GetStoryFile(), kCharacterType, id, &opened);
+    if (opened == kNoErr) {
+        auto character = std::make_unique<CharInfoRec>(*this, id);
+        character->record_ = std::move(record);
+        character->LoadRecord();
+        if (id > 1) {
+            if (character->record_->IsChanged()) SaveRecord(*character->record_);
+            character->CloseRecord();
+        }
+        Insert(std::move(character));
+        return true;
+    }
+    if (!IsDamagedRecord(opened)) {
+        error = opened;
+        return false;
+    }
+    record.reset();
+    PFMFileScope scope(document_.GetStoryFile(), false);
+    PFMRemoveSegment(kCharacterType, id);
+    ++removed;
+    return true;
+}
+
+void CharacterManager::CreatePlaceholders(PText* generalPreferences) {
+    std::int16_t gender = 0;
+    const bool hasGender =
+        generalPreferences && generalPreferences->GetEntry(kDefaultGenderKey, kPTextShort, &gender) >= 0;
+    const auto mainSex = static_cast<std::uint16_t>(hasGender ? gender : 1);
+    const auto impactSex = static_cast<std::uint16_t>(hasGender ? gender : 0);
+    CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
+    CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm, impactSex == 1 ? 1 : 0,
+                    kImpactRole, false);
+}
+
+CharID CharacterManager::CreateCharacter(const char* name, std::uint16_t sex, std::uint16_t form,
+                                         std::uint16_t picture, std::int16_t role, bool quiet) {
+    // The next id whose record the story file does not hold; kNoCharID means none, so the id
+    // below it is the last a character can have.
+    CharID id = lastId_;
+    do {
+        if (id == kNoCharID - 1) return kNoCharID;
+        ++id;  // the first character takes 0
+    } while (HasStoredRecord(id));
+    char defaultName[20];
+    if (!name) {
+        MakeDefaultName(defaultName, sizeof defaultName);
+        IncrementNameNumber();
+        name = defaultName;
+    }
+    lastId_ = id;
+    auto created = std::make_unique<CharInfoRec>(*this, id);
+    CharInfoRec& character = *created;
+    if (quiet) character.BeginUpdate();
+    OpenRecordOf(character);
+    Insert(std::move(created));
+    RecomputeRoleIndexes();
+
+    character.BeginUpdate();
+    character.SetSubjectiveRole(role);
+    character.SetName(name);
+    character.SetSex(sex);
+    character.SetForm(form);
+    character.SetPicture(picture);
+    character.SetArchetype(0);
+    character.EndUpdate();
+
+    RecomputeRoleIndexes();
+    MarkDocumentChanged();
+    return id;
+}
+
+void CharacterManager::MakeDefaultName(char* buffer, std::uint32_t size) const {
+    CopyToBuffer(FormatText("Character #%d", nameNumber_).c_str(), buffer, size);
+}
+
+void CharacterManager::DeleteCharacter(CharID id, bool notify) {
+    const std::int32_t position = IndexOf(id);
+    if (position >= GetCount()) return;
+    for (const auto& other : characters_) {
+        if (other->GetID() != id) other->RemoveRelationship(id);
+    }
+    CharInfoRec& character = *characters_[static_cast<std::size_t>(position)];
+    if (PText* record = character.Record()) record->Delete();
+    character.CloseRecord();  // a deleted record takes its segment with it
+    characters_.erase(characters_.begin() + position);
+    RecomputeRoleIndexes();
+    MarkDocumentChanged();
+    if (notify) NotifyCharacter(id);
+}
+
+void CharacterManager::ClearStorytellingTexts() {
+    for (const auto& character : characters_) {
+        for (const char* key : kStorytellingKeys) character->SetText(key, "");
+        PText* record = character->Record();
+        if (!record) continue;
+        PTextEntry entry;
+        std::int32_t cursor = 0;
+        std::vector<std::string> relationships;
+        for (std::int32_t result = record->FirstEntry(cursor, entry); result >= 0;
+             result = record->NextEntry(cursor, entry)) {
+            if (std::string_view(entry.key).starts_with(CharacterKey::kRelationshipStem)) {
+                relationships.emplace_back(entry.key);
+            }
+        }
+        for (const std::string& key : relationships) character->SetText(key, "");
+    }
+}
+
+void CharacterManager::GetCharacterNames(char* buffer, std::uint32_t size) const {
+    std::vector<std::string> pieces;
+    for (const auto& character : characters_)
+        pieces.push_back((pieces.empty() ? "" : "\n") + character->Name());
+    WritePiecesThatFit(pieces, buffer, size);
+}
+
+void CharacterManager::GetUnrelatedNames(CharID id, char* buffer, std::uint32_t size) {
+    std::vector<std::string> pieces{"No one"};
+    for (const auto& character : characters_) {
+        if (character->GetID() == id || character->HasRelationship(id)) continue;
+        pieces.push_back((pieces.size() == 1 ? "\n-\n" : "\n") + character->Name());
+    }
+    WritePiecesThatFit(pieces, buffer, size);
+}
+
+void CharacterManager::NotifyCharacter(CharID id) {
+    const CharacterEvent event(id);
+    PostEvent(&event);
+}
+
+void CharacterManager::MarkDocumentChanged() { document_.SetDirty(); }
+
+std::int16_t CharacterManager::GetDefaultGender() const {
+    std::int16_t gender = 0;
+    IStoryApplication* application = GetStoryApplication();
+    if (PText* preferences = application ? application->GetGeneralRecord() : nullptr) {
+        preferences->GetEntry(kDefaultGenderKey, kPTextShort, &gender);
+    }
+    return gender;
+}
+
+std::string CharacterManager::FormatNumber(std::int16_t value) { return std::to_string(value); }

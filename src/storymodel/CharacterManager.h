@@ -1,0 +1,199 @@
+#pragma once
+// The characters of one story document: their list, sorted by name without regard to case; the
+// rule that exactly one character is the Main character and one the impact character; their keyed
+// records in the story file; their characteristics and archetypes; the story's characteristic
+// notes. The manager is the broadcaster of character changes: each change reaches the character
+// listeners as a character event naming the characters that changed, merged into one event per
+// outermost bracket. Characteristic changes go to the characteristic listeners through a second
+// broadcaster of the manager.
+//
+// Positions are places in the sorted list (0 .. count - 1); a position or id that names no
+// character is answered with "none" (count, kNoCharID, null) and changes nothing.
+//
+// Messages shown to the user pass through the macro expander, so "{NObst}" in them becomes the
+// term in force for the impact character.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "foundation/Types.h"
+#include "storymodel/BracketedBroadcaster.h"
+#include "storymodel/CharInfoRec.h"
+#include "storymodel/CharacterBroadcaster.h"
+
+class IStoryDocument;
+class PText;
+
+// The four dimensions of characteristics.
+inline constexpr int kDimensionCount = 4;
+// Characteristic notes are numbered 1-64; note n belongs to the characteristic with element id n + 84.
+inline constexpr int kNoteCount = 64;
+
+class CharacterManager : public CharacterBroadcaster {
+public:
+    // The names of the two characters a new story starts with (the second through the expander).
+    static constexpr const char* kMainPlaceholderName = "the Main Character";
+    static constexpr const char* kImpactPlaceholderName = "the {NObst} Character";
+
+    // The next custom picture id comes from the story document; the character pictures raise it
+    // past the custom pictures the story file holds (one past the largest of them).
+    CharacterManager(IStoryDocument& document, std::uint16_t nextCustomPictureId);
+    ~CharacterManager() override;
+
+    // Reads every 'CHAR' record of the story file; a story without one gets "the Main Character"
+    // and "the {NObst} Character" with the default gender of the general preferences (either
+    // record may be null). A record whose text is damaged beyond reading is removed from the file
+    // and the removals are reported in one message; any other failure to read a record leaves the
+    // file alone and is answered, so the story does not open with characters missing. The
+    // information record's "StartCNum", when present, sets the number of the next default name;
+    // the number in force is written back there. Then the characteristic notes are read.
+    ErrCode LoadCharacters(PText* infoRecord, PText* generalPreferences);
+    // Saves every open character record and the characteristic notes (an absent note leaves no key
+    // behind) into their segments, and the next default name's number into the information
+    // record; to run before the story file is written. 0 or the first error.
+    ErrCode SaveCharacters();
+
+    std::uint16_t GetCount() const { return static_cast<std::uint16_t>(characters_.size()); }
+    bool HasCharacter(CharID id) const { return Find(id) != nullptr; }
+    // The position of the character, or the count when there is none with that id.
+    std::int32_t IndexOf(CharID id) const;
+    CharID IdAt(std::int32_t position) const;
+    // The character at the position, its record not opened; null for no character.
+    CharInfoRec* RecordAt(std::int32_t position) const;
+    // The character with its record opened; null when there is none with that id.
+    CharInfoRec* GetCharacter(CharID id);
+    void OpenRecord(std::int32_t position);
+
+    CharID GetMainCharacter() const { return IdAt(mainIndex_); }
+    CharID GetImpactCharacter() const { return IdAt(impactIndex_); }
+    std::int32_t GetMainIndex() const { return mainIndex_; }
+    std::int32_t GetImpactIndex() const { return impactIndex_; }
+    // The highest id in use; kNoCharID while there is none.
+    CharID GetLastCharacterID() const { return lastId_; }
+
+    // A new character with the next id (a null name takes the next default name); one event
+    // announces it unless quiet, in which case the character's update stays open for the caller
+    // to end. kNoCharID when every id is taken.
+    CharID CreateCharacter(const char* name, std::uint16_t sex, std::uint16_t form, std::uint16_t picture,
+                           std::int16_t role, bool quiet);
+    // "Character #n" with the next default name's number.
+    void MakeDefaultName(char* buffer, std::uint32_t size) const;
+    void IncrementNameNumber() { ++nameNumber_; }
+    std::uint16_t GetNameNumber() const { return nameNumber_; }
+
+    // Removes the character, its record and every relationship with it.
+    void DeleteCharacter(CharID id, bool notify);
+    // Refuses (with a message) to delete the Main or impact character, else asks; true to go on.
+    bool ConfirmDeleteCharacter(CharID id);
+    // Whether the character may take the role: asks before the Main or impact role leaves a
+    // character the writer has worked on, refuses (with a message) to take a needed role away.
+    // A null name stands for the character's own.
+    bool ConfirmSubjectiveRole(CharID id, std::int16_t role, const char* name);
+
+    // Gives the character at the position the Main (1) or impact (2) role. The previous holder
+    // gives it up, and is deleted when it is still an untouched placeholder of a new story; when
+    // the new holder held the other role, the two swap roles instead.
+    void AssignRole(std::int16_t role, std::int32_t position);
+    void AssignRoleById(std::int16_t role, CharID id) { AssignRole(role, IndexOf(id)); }
+    // With accept set, true. Otherwise true when exactly one character is Main and one impact, at
+    // the positions recorded, and they are not the same.
+    bool ValidateSubjectiveRoles(bool accept) const;
+    // Takes every role away, then makes the first character Main and the second the impact one.
+    void ResetSubjectiveRoles();
+    // Finds the Main and impact characters' positions again (the last holder wins; -1 for none).
+    void RecomputeRoleIndexes();
+
+    // Empties the storytelling texts of every character and every relationship text.
+    void ClearStorytellingTexts();
+    // Every name in list order, separated by line feeds, each written only while it fits whole.
+    void GetCharacterNames(char* buffer, std::uint32_t size) const;
+    // "No one", then "\n-\n" and the names of the other characters that have no relationship with
+    // the character, separated by line feeds; each piece written only while it fits whole.
+    void GetUnrelatedNames(CharID id, char* buffer, std::uint32_t size);
+
+    // Posts a character event naming the character.
+    void NotifyCharacter(CharID id);
+    void MarkDocumentChanged();
+    // "DefGender" of the general preferences; 0 when absent.
+    std::int16_t GetDefaultGender() const;
+    static std::string FormatNumber(std::int16_t value);
+
+    IStoryDocument& GetDocument() const { return document_; }
+    std::uint16_t GetNextCustomPictureID() const { return nextCustomPictureId_; }
+
+    // --- characteristics and archetypes
+
+    // The element ids (85-148) the character holds in dimension 0-3 (Motivation, Methodology,
+    // Evaluation, Purpose); empty for no character or dimension.
+    std::vector<std::int16_t> GetCharacteristics(CharID id, int dimension);
+    std::vector<std::int16_t> GetCharacteristicsAt(std::int32_t position, int dimension);
+    // Replaces the dimension's list; when the stored list changed, the archetype is recomputed and
+    // the characteristic listeners hear of it.
+    void SetCharacteristics(CharID id, int dimension, std::span<const std::int16_t> elements);
+    void SetCharacteristicsAt(std::int32_t position, int dimension, std::span<const std::int16_t> elements);
+    // For each wanted element that another character holds in the dimension, asks whether to take
+    // it from that character (unless the answer holder already holds an answer for all); Yes and
+    // Yes All take it away from the holder, any other answer refuses it. The accepted elements are
+    // the wanted ones in order without the refused; true when any was refused. One answer holder
+    // (kAskAgain before the first question) serves all the questions of one operation.
+    bool ConfirmCharacteristicConflicts(std::int32_t position, int dimension,
+                                        std::span<const std::int16_t> wanted,
+                                        std::vector<std::int16_t>& accepted, std::int32_t& answer);
+    void RemoveCharacteristic(std::int32_t position, int dimension, std::int16_t element);
+    // The character holding the element in the dimension; kNoCharID for none.
+    CharID FindCharacterWithCharacteristic(std::int16_t element, int dimension);
+    // Gives the character the archetype's characteristics (0 clears all four dimensions), asking
+    // about conflicts with one answer holder; the characteristic listeners hear once.
+    void ApplyArchetype(CharID id, std::int16_t archetype);
+    // The archetype that the character's characteristics make: 0 with none, the archetype whose
+    // eight elements they are exactly, else 2 (complex). Stored without a character event.
+    void RecomputeArchetype(CharID id);
+    BracketedBroadcasterNULLEvt& GetCharacteristicBroadcaster() { return characteristics_; }
+
+    // --- characteristic notes
+
+    bool HasCharacteristicNote(int n) const;
+    void GetCharacteristicNote(int n, char* buffer, std::uint32_t size) const;
+    // A null text removes the note.
+    void SetCharacteristicNote(int n, const char* text);
+
+private:
+    friend class CharInfoRec;
+
+    CharInfoRec* Find(CharID id) const;
+    void OpenRecordOf(CharInfoRec& character);
+    // Whether the story file holds a record for the id.
+    bool HasStoredRecord(CharID id) const;
+    // Inserts at its sorted place after equal names; answers the position.
+    std::int32_t Insert(std::unique_ptr<CharInfoRec> character);
+    // Sorts the list again after a rename.
+    void Resort();
+    // Whether the character is still exactly as a new story made it for the role.
+    bool IsPlaceholder(CharID id, std::int16_t role);
+    // Loads one listed record; false with the error when the load must stop.
+    bool LoadCharacter(CharID id, int& removed, ErrCode& error);
+    void CreatePlaceholders(PText* generalPreferences);
+    // Reads the characteristic notes; 0 also for a story without notes.
+    ErrCode LoadNotes();
+    ErrCode SaveNotes();
+    // Saves the record; marks the story changed when that wrote it. 0 or the record's error.
+    ErrCode SaveRecord(PText& record);
+    // Expands the template for this story.
+    std::string Expand(const char* text);
+
+    IStoryDocument& document_;
+    std::vector<std::unique_ptr<CharInfoRec>> characters_;
+    std::int32_t mainIndex_ = -1;
+    std::int32_t impactIndex_ = -1;
+    CharID lastId_ = kNoCharID;
+    std::uint16_t nextCustomPictureId_;
+    std::unique_ptr<PText> noteRecord_;
+    std::array<std::optional<std::string>, kNoteCount> notes_;
+    BracketedBroadcasterNULLEvt characteristics_;
+    std::uint16_t nameNumber_ = 1;
+};

@@ -1,0 +1,91 @@
+// The story's characteristic notes, and the saving of everything the character manager keeps.
+
+#include <cstdio>
+
+#include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/StoryDocument.h"
+#include "storymodel/TextHelpers.h"
+
+namespace {
+
+constexpr FourCC kNoteType = FourCCOf("CILL");
+constexpr std::uint16_t kNoteRecordNumber = 128;
+constexpr const char* kNameNumberKey = "StartCNum";
+
+std::string NoteKey(int n) {
+    char key[8];
+    std::snprintf(key, sizeof key, "Ill%2X", static_cast<unsigned>(n));
+    return key;
+}
+
+bool IsNoteNumber(int n) { return n >= 1 && n <= kNoteCount; }
+
+// Keeps the first error of several steps.
+void KeepFirst(ErrCode& first, ErrCode error) {
+    if (first == kNoErr) first = error;
+}
+
+}  // namespace
+
+ErrCode CharacterManager::LoadNotes() {
+    ErrCode error = kNoErr;
+    noteRecord_ = std::make_unique<PText>(document_.GetStoryFile(), kNoteType, kNoteRecordNumber, &error);
+    if (error != kNoErr && error != kPTextErrNoRecord) {
+        noteRecord_.reset();
+        return error;
+    }
+    for (int n = 1; n <= kNoteCount; ++n) {
+        std::string note = RecordText(*noteRecord_, NoteKey(n));
+        if (!note.empty()) notes_[static_cast<std::size_t>(n - 1)] = std::move(note);
+    }
+    return kNoErr;
+}
+
+bool CharacterManager::HasCharacteristicNote(int n) const {
+    return IsNoteNumber(n) && notes_[static_cast<std::size_t>(n - 1)].has_value();
+}
+
+void CharacterManager::GetCharacteristicNote(int n, char* buffer, std::uint32_t size) const {
+    CopyToBuffer(HasCharacteristicNote(n) ? notes_[static_cast<std::size_t>(n - 1)]->c_str() : "", buffer,
+                 size);
+}
+
+void CharacterManager::SetCharacteristicNote(int n, const char* text) {
+    if (!IsNoteNumber(n)) return;
+    std::optional<std::string>& note = notes_[static_cast<std::size_t>(n - 1)];
+    const bool hadNote = note.has_value();
+    note.reset();
+    if (text) note = text;
+    if (hadNote || text) MarkDocumentChanged();
+}
+
+ErrCode CharacterManager::SaveNotes() {
+    if (!noteRecord_) return kNoErr;
+    for (int n = 1; n <= kNoteCount; ++n) {
+        const std::optional<std::string>& note = notes_[static_cast<std::size_t>(n - 1)];
+        if (note) {
+            WriteRecordText(*noteRecord_, NoteKey(n), note->c_str());
+        } else {
+            // A note taken away must not come back from the stored record.
+            noteRecord_->Remove(NoteKey(n));
+        }
+    }
+    return SaveRecord(*noteRecord_);
+}
+
+ErrCode CharacterManager::SaveCharacters() {
+    ErrCode first = kNoErr;
+    for (const auto& character : characters_) {
+        if (character->IsRecordOpen()) KeepFirst(first, SaveRecord(*character->record_));
+    }
+    KeepFirst(first, SaveNotes());
+    PText& info = document_.GetInfoRecord();
+    std::int16_t stored = 0;
+    if (info.GetEntry(kNameNumberKey, kPTextShort, &stored) < 0 || stored != nameNumber_) {
+        info.SetNumberByName(kNameNumberKey, kPTextShort, nameNumber_);
+    }
+    return first;
+}

@@ -1,0 +1,103 @@
+#include "storymodel/Scene.h"
+
+#include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/TextHelpers.h"
+#include "storymodel/engine/InclApprList.h"
+
+namespace {
+constexpr FourCC kSceneType = FourCCOf("SCNL");
+}
+
+Scene::Scene(SceneManager& manager, std::int16_t id) : manager_(manager), id_(id) {}
+
+Scene::~Scene() = default;
+
+PText* Scene::Record() {
+    if (!record_) {
+        ErrCode error = kNoErr;
+        auto record = std::make_unique<PText>(manager_.StoryFile(), kSceneType,
+                                              static_cast<std::uint16_t>(id_), &error);
+        if (error == kNoErr || error == kPTextErrNoRecord) record_ = std::move(record);
+    }
+    return record_.get();
+}
+
+std::string Scene::Key(const char* stem) const { return stem + std::to_string(id_); }
+
+std::string Scene::Text(const char* stem) {
+    PText* record = Record();
+    return record ? RecordText(*record, Key(stem)) : std::string();
+}
+
+void Scene::CopyText(const char* stem, char* buffer, std::uint32_t size) {
+    CopyToBuffer(Text(stem).c_str(), buffer, size);
+}
+
+bool Scene::WriteText(const char* stem, const char* text) {
+    PText* record = Record();
+    if (!record || !WriteRecordText(*record, Key(stem), text)) return false;
+    manager_.MarkDocumentChanged();
+    return true;
+}
+
+void Scene::SetTitle(const char* text) {
+    if (WriteText(kTitleKey, text)) manager_.PostEvent(nullptr);
+}
+
+void Scene::GetDisplayName(char* buffer, std::uint32_t size) {
+    char* cursor = buffer;
+    std::uint32_t remaining = size;
+    AppendToBuffer(cursor, manager_.CategoryName().c_str(), remaining);
+    if (remaining >= 10) AppendToBuffer(cursor, FormatText(" #%d", position_ + 1).c_str(), remaining);
+    const std::string title = Text(kTitleKey);
+    if (remaining >= 4 && !title.empty()) {
+        AppendToBuffer(cursor, " - ", remaining);
+        AppendToBuffer(cursor, title.c_str(), remaining);
+    }
+}
+
+InclApprList& Scene::GetAppreciations() {
+    if (!appreciations_) {
+        appreciations_ = std::make_unique<InclApprList>(nullptr, false);
+        PText* record = Record();
+        if (record) appreciations_->ReadText(RecordText(*record, InclApprList::kKey).c_str());
+    }
+    return *appreciations_;
+}
+
+void Scene::AddAppreciation(const IncludeableAppreciation& appreciation) {
+    GetAppreciations().Insert(appreciation);
+    manager_.usage_.Add(appreciation);
+    manager_.MarkDocumentChanged();
+}
+
+void Scene::RemoveAppreciation(const IncludeableAppreciation& appreciation) {
+    // Only an appreciation the scene included is uncounted.
+    if (!GetAppreciations().Remove(appreciation)) return;
+    manager_.usage_.Remove(appreciation);
+    manager_.MarkDocumentChanged();
+}
+
+void Scene::RemoveCharacter(CharID id) { GetAppreciations().RemoveCharacter(id); }
+
+void Scene::SetPosition(std::int16_t position) {
+    position_ = position;
+    if (PText* record = Record()) record->SetNumberByName(kPositionKey, kPTextShort, position);
+}
+
+ErrCode Scene::Save() {
+    PText* record = Record();
+    if (!record) return kNoErr;
+    if (appreciations_) {
+        const std::string text = appreciations_->Text();
+        if (!text.empty() || record->HasKey(InclApprList::kKey)) {
+            WriteRecordText(*record, InclApprList::kKey, text.c_str());
+        }
+    }
+    const ErrCode error = record->Save();
+    if (record->WasSaved()) record->ClearFlushedFlag();
+    return error;
+}

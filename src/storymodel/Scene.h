@@ -1,0 +1,77 @@
+#pragma once
+// One scene of a story: its title, description and appreciation text, its storytelling position
+// and the appreciations it includes. Its keyed record ('SCNL', numbered by the scene's id) is
+// opened when first needed; its texts are kept under their key followed by the id in decimal
+// ("SCNTITLE7"), its position under "SCORDER" and its appreciations under "APPRLST". Changes reach
+// the record at once and its segment when the scenes are saved.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "storymodel/CharID.h"
+#include "storymodel/engine/IncludeableAppreciation.h"
+
+class InclApprList;
+class PText;
+class SceneManager;
+
+class Scene {
+public:
+    static constexpr const char* kTitleKey = "SCNTITLE";
+    static constexpr const char* kDescriptionKey = "SCNDESC";
+    static constexpr const char* kAppreciationTextKey = "SCNAPTX";
+    static constexpr const char* kPositionKey = "SCORDER";
+
+    Scene(SceneManager& manager, std::int16_t id);
+    ~Scene();
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    std::int16_t GetID() const { return id_; }
+    // The storytelling position, 0-based.
+    std::int16_t GetPosition() const { return position_; }
+
+    // Copy at most size - 1 characters and a NUL; empty when the record holds none.
+    void GetTitle(char* buffer, std::uint32_t size) { CopyText(kTitleKey, buffer, size); }
+    void GetDescription(char* buffer, std::uint32_t size) { CopyText(kDescriptionKey, buffer, size); }
+    void GetAppreciationText(char* buffer, std::uint32_t size) {
+        CopyText(kAppreciationTextKey, buffer, size);
+    }
+    // Each marks the story changed when the text differs; a new title is announced.
+    void SetTitle(const char* text);
+    void SetDescription(const char* text) { WriteText(kDescriptionKey, text); }
+    void SetAppreciationText(const char* text) { WriteText(kAppreciationTextKey, text); }
+
+    // The category name, " #" and the position + 1, and " - " and the title when there is one;
+    // each part written while the buffer has room for it.
+    void GetDisplayName(char* buffer, std::uint32_t size);
+
+    // The appreciations the scene includes, read from its record when first asked for.
+    InclApprList& GetAppreciations();
+    // Each counts in the story's appreciation usage and marks the story changed.
+    void AddAppreciation(const IncludeableAppreciation& appreciation);
+    void RemoveAppreciation(const IncludeableAppreciation& appreciation);
+    // Drops every appreciation naming the character, from the scene only.
+    void RemoveCharacter(CharID id);
+
+private:
+    friend class SceneManager;
+
+    // The record, opened when it is not yet; null when the story file cannot give it.
+    PText* Record();
+    std::string Key(const char* stem) const;
+    std::string Text(const char* stem);
+    void CopyText(const char* stem, char* buffer, std::uint32_t size);
+    // Writes the text when it differs; answers whether it did.
+    bool WriteText(const char* stem, const char* text);
+    void SetPosition(std::int16_t position);
+    // Writes the appreciations when they changed and saves the record into its segment.
+    ErrCode Save();
+
+    SceneManager& manager_;
+    std::int16_t id_;
+    std::int16_t position_ = 0;
+    std::unique_ptr<InclApprList> appreciations_;
+    std::unique_ptr<PText> record_;
+};

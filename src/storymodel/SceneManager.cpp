@@ -1,0 +1,191 @@
+#include "storymodel/SceneManager.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "foundation/TypedList.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/StoryApplication.h"
+#include "storymodel/StoryDocument.h"
+#include "storymodel/TextHelpers.h"
+#include "storymodel/engine/InclApprList.h"
+
+namespace {
+
+constexpr FourCC kSceneType = FourCCOf("SCNL");
+constexpr std::int16_t kLastSceneID = 0x7FFF;
+
+}  // namespace
+
+SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
+    : document_(document), storytelling_(storytelling), usage_(storytelling) {
+    storytelling_.GetEntry(kModeKey, kPTextShort, &mode_);
+    category_ = RecordText(storytelling_, kCategoryKey);
+    if (!storytelling_.HasKey(kCategoryKey)) {
+        IStoryApplication* application = GetStoryApplication();
+        PText* preferences = application ? application->GetFQSRecord() : nullptr;
+        category_ = preferences && preferences->HasKey(kCategoryKey) ? RecordText(*preferences, kCategoryKey)
+                                                                     : kDefaultCategory;
+    }
+    category_.resize(std::min(category_.size(), kMaxCategoryName));
+
+    SList ids;
+    {
+        PFMFileScope scope(StoryFile(), false);
+        loadError_ = PFMGetSegmentIds(kSceneType, ids);
+    }
+    std::int16_t largest = 0;
+    for (std::int32_t i = 0; i < ids.Count(); ++i) {
+        auto scene = std::make_unique<Scene>(*this, ids.GetAt(i));
+        largest = std::max(largest, scene->GetID());
+        if (PText* record = scene->Record())
+            record->GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_);
+        scenes_.push_back(std::move(scene));
+    }
+    nextSceneId_ = largest == kLastSceneID ? kLastSceneID : static_cast<std::int16_t>(largest + 1);
+    RenumberPositions();
+    if (!usage_.Load()) CountUsageFromScenes();
+}
+
+SceneManager::~SceneManager() {
+    while (!scenes_.empty()) scenes_.pop_back();
+}
+
+PFMFile* SceneManager::StoryFile() const { return document_.GetStoryFile(); }
+
+void SceneManager::MarkDocumentChanged() { document_.SetDirty(); }
+
+void SceneManager::RenumberPositions() {
+    std::vector<Scene*> order;
+    for (const auto& scene : scenes_) order.push_back(scene.get());
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Scene* a, const Scene* b) { return a->GetPosition() < b->GetPosition(); });
+    for (std::size_t position = 0; position < order.size(); ++position) {
+        if (order[position]->GetPosition() != static_cast<std::int16_t>(position)) {
+            order[position]->SetPosition(static_cast<std::int16_t>(position));
+        }
+    }
+}
+
+void SceneManager::CountUsageFromScenes() {
+    for (const auto& scene : scenes_) {
+        const InclApprList& appreciations = scene->GetAppreciations();
+        for (std::int32_t i = 0; i < appreciations.GetCount(); ++i) usage_.Add(appreciations.GetAt(i));
+    }
+    usage_.SetChanged();
+}
+
+Scene* SceneManager::FindScene(std::int16_t id) const {
+    for (auto scene = scenes_.rbegin(); scene != scenes_.rend(); ++scene) {
+        if ((*scene)->GetID() == id) return scene->get();
+    }
+    return nullptr;
+}
+
+Scene* SceneManager::SceneAt(std::int32_t position) const {
+    for (auto scene = scenes_.rbegin(); scene != scenes_.rend(); ++scene) {
+        if ((*scene)->GetPosition() == position) return scene->get();
+    }
+    return nullptr;
+}
+
+void SceneManager::GetCategoryName(char* buffer, std::uint32_t size) const {
+    CopyToBuffer(category_.c_str(), buffer, size);
+}
+
+void SceneManager::SetCategoryName(const char* name) {
+    const std::string kept = std::string(name ? name : "").substr(0, kMaxCategoryName);
+    if (kept == category_) return;
+    MarkDocumentChanged();
+    category_ = kept;
+    storytelling_.SetEntry(kCategoryKey, kPTextText, category_.c_str());
+    IStoryApplication* application = GetStoryApplication();
+    if (PText* preferences = application ? application->GetFQSRecord() : nullptr) {
+        preferences->SetEntry(kCategoryKey, kPTextText, category_.c_str());
+    }
+    PostEvent(nullptr);
+}
+
+void SceneManager::SetStorytellingMode(std::int16_t mode) {
+    if (mode == mode_) return;
+    MarkDocumentChanged();
+    mode_ = mode;
+    storytelling_.SetNumberByName(kModeKey, kPTextShort, mode);
+}
+
+bool SceneManager::IsSceneIdFree(std::int16_t id) const {
+    PFMFileScope scope(StoryFile(), false);
+    return id > 0 && !FindScene(id) && !PFMSegmentExists(kSceneType, static_cast<std::uint16_t>(id));
+}
+
+std::int32_t SceneManager::InsertScene(std::int32_t position) {
+    // Never the id of a scene the story file still holds, even one it could not list.
+    while (nextSceneId_ < kLastSceneID && !IsSceneIdFree(nextSceneId_)) ++nextSceneId_;
+    if (!IsSceneIdFree(nextSceneId_)) return -1;
+    MarkDocumentChanged();
+    const std::int32_t count = GetSceneCount();
+    if (position < 0 || position > count) position = count;
+    auto created = std::make_unique<Scene>(*this, nextSceneId_);
+    Scene& scene = *created;
+    scenes_.push_back(std::move(created));
+    scene.SetPosition(static_cast<std::int16_t>(count));
+    MoveScene(scene.GetID(), position);
+    PostEvent(nullptr);
+    return position;
+}
+
+void SceneManager::MoveScene(std::int16_t id, std::int32_t position) {
+    Scene* moved = FindScene(id);
+    if (!moved || GetSceneCount() == 0) return;
+    const std::int32_t from = moved->GetPosition();
+    const std::int32_t to = std::clamp(position, 0, GetSceneCount() - 1);
+    if (from == to) return;
+    MarkDocumentChanged();
+    for (auto it = scenes_.rbegin(); it != scenes_.rend(); ++it) {
+        Scene& scene = **it;
+        const std::int32_t p = scene.GetPosition();
+        std::int32_t now = p;
+        if (p == from) {
+            now = to;
+        } else if (p < from && p >= to) {
+            now = p + 1;
+        } else if (p > from && p <= to) {
+            now = p - 1;
+        }
+        if (now != p) scene.SetPosition(static_cast<std::int16_t>(now));
+    }
+    PostEvent(nullptr);
+}
+
+void SceneManager::DeleteScene(std::int32_t position) {
+    Scene* scene = SceneAt(position);
+    if (!scene) return;
+    MarkDocumentChanged();
+    MoveScene(scene->GetID(), GetSceneCount() - 1);
+    const InclApprList& appreciations = scene->GetAppreciations();
+    for (std::int32_t i = appreciations.GetCount() - 1; i >= 0; --i) {
+        const IncludeableAppreciation appreciation = appreciations.GetAt(i);
+        scene->RemoveAppreciation(appreciation);
+    }
+    if (PText* record = scene->Record()) record->Delete();
+    std::erase_if(scenes_, [scene](const auto& kept) { return kept.get() == scene; });
+    PostEvent(nullptr);
+}
+
+void SceneManager::RemoveCharacter(CharID id) {
+    for (const auto& scene : scenes_) scene->RemoveCharacter(id);
+    usage_.RemoveCharacter(id);
+}
+
+ErrCode SceneManager::SaveScenes() {
+    ErrCode first = kNoErr;
+    for (const auto& scene : scenes_) {
+        const ErrCode error = scene->Save();
+        if (first == kNoErr) first = error;
+    }
+    const ErrCode error = usage_.Save();
+    return first != kNoErr ? first : error;
+}

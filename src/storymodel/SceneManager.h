@@ -1,0 +1,88 @@
+#pragma once
+// The scenes of one story document, in the order they were loaded or made, each with its
+// storytelling position (0 .. count - 1); the word the story uses for a scene (its category, "Scene"
+// unless the writer changes it); the storytelling mode; and how many scenes include each
+// appreciation. Listeners hear a null event when scenes are added, moved or deleted, a title
+// changes or the category does.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/Types.h"
+#include "storymodel/AppreciationUsage.h"
+#include "storymodel/BracketedBroadcaster.h"
+#include "storymodel/CharID.h"
+#include "storymodel/Scene.h"
+
+class IStoryDocument;
+class PFMFile;
+class PText;
+
+class SceneManager : public BracketedBroadcasterNULLEvt {
+public:
+    static constexpr const char* kCategoryKey = "SCENECAT";
+    static constexpr const char* kModeKey = "SCENESTL";
+    static constexpr const char* kDefaultCategory = "Scene";
+    static constexpr std::size_t kMaxCategoryName = 79;
+
+    // Reads every 'SCNL' record of the story file and the storytelling keys. Positions that are not
+    // 0 .. count - 1 (a damaged file) are renumbered in their stored order; a stored usage that does
+    // not agree with itself is counted again from the scenes.
+    SceneManager(IStoryDocument& document, PText& storytelling);
+    ~SceneManager() override;
+
+    std::int32_t GetSceneCount() const { return static_cast<std::int32_t>(scenes_.size()); }
+    // Null when no scene has the id or the position.
+    Scene* FindScene(std::int16_t id) const;
+    Scene* SceneAt(std::int32_t position) const;
+
+    void GetCategoryName(char* buffer, std::uint32_t size) const;
+    const std::string& CategoryName() const { return category_; }
+    // Also the default of new stories (the query system's preferences).
+    void SetCategoryName(const char* name);
+    std::int16_t GetStorytellingMode() const { return mode_; }
+    void SetStorytellingMode(std::int16_t mode);
+
+    // A new scene at the position (-1, or any position outside 0 .. count: at the end); answers its
+    // position, or -1 when every scene id is taken.
+    std::int32_t InsertScene(std::int32_t position);
+    // The scenes between the two positions move up or down one place; a position beyond the last
+    // is taken as the last.
+    void MoveScene(std::int16_t id, std::int32_t position);
+    // Moves the scene to the end, uncounts its appreciations and deletes it with its record.
+    void DeleteScene(std::int32_t position);
+    // Drops every appreciation naming the character, from every scene and from the usage.
+    void RemoveCharacter(CharID id);
+    // How many scenes include the appreciation.
+    std::uint16_t GetUsageCount(const IncludeableAppreciation& appreciation) const {
+        return usage_.Count(appreciation);
+    }
+
+    // Saves every scene record and the usage into their segments; to run before the story file is
+    // written. 0 or the first error.
+    ErrCode SaveScenes();
+
+    void MarkDocumentChanged();
+    // 0, or the error that kept the scene records from being listed: the story then shows none.
+    ErrCode GetLoadError() const { return loadError_; }
+
+private:
+    friend class Scene;
+
+    // The story file holding the scene records.
+    PFMFile* StoryFile() const;
+    void RenumberPositions();
+    bool IsSceneIdFree(std::int16_t id) const;
+    void CountUsageFromScenes();
+
+    IStoryDocument& document_;
+    PText& storytelling_;
+    std::vector<std::unique_ptr<Scene>> scenes_;
+    std::int16_t nextSceneId_ = 1;
+    std::string category_;
+    AppreciationUsage usage_;
+    std::int16_t mode_ = 1;
+    ErrCode loadError_ = kNoErr;
+};

@@ -1,0 +1,171 @@
+// The macros that read the story itself: its characters' texts, pronouns and verbs that agree
+// with a character, and the texts of its information and storytelling records.
+
+#include <algorithm>
+
+#include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/StoryApplication.h"
+#include "storymodel/StoryDocument.h"
+#include "storymodel/StyledText.h"
+#include "storymodel/TextMacroExpander.h"
+#include "storymodel/engine/ElementTable.h"
+
+namespace {
+
+constexpr const char* kNotAvailable = "<Not Available>";
+constexpr std::size_t kMaxVerb = 99;
+constexpr std::size_t kMaxPronoun = 63;
+// A verb text that begins with this byte takes its first part from the shared verb forms.
+constexpr char kSharedVerbForm = '\xA5';
+
+constexpr FourCC kVerbRecord = FourCCOf("SVRB");
+constexpr FourCC kVerbFormsRecord = FourCCOf("LVRB");
+
+// The domains of the "GDomain" storytelling key, 1-4.
+constexpr const char* kDomainPhrases[] = {
+    "the Events that effect people",
+    "the Relationships between people",
+    "what it feels like to be a certain kind of person",
+    "an exploration of a certain kind of person",
+};
+
+// The key of the shared verb forms for a form keyword and number (1 singular); empty for a keyword
+// that has none.
+std::string SharedVerbFormKey(std::string_view form, int number) {
+    char letter = 0;
+    if (form == "INF") letter = 'I';
+    if (form == "PTG" || form == "PT3") letter = 'P';
+    if (form == "PAST") letter = 'X';
+    if (form == "PRESP") letter = 'Y';
+    if (form == "PASTP") letter = 'Z';
+    if (!letter) return {};
+    return {letter, number == 1 ? '5' : '6'};
+}
+
+char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+CharInfoRec* TextMacroExpander::Character(std::string_view who) const {
+    CharacterManager* characters = document_ ? document_->GetCharacterManager() : nullptr;
+    if (!characters || who.empty()) return nullptr;
+    CharID id = kNoCharID;
+    if (who == "M") {
+        id = characters->GetMainCharacter();
+    } else if (who == "O") {
+        id = characters->GetImpactCharacter();
+    } else if (who[0] >= '0' && who[0] <= '9') {
+        const int number = Number(who);
+        id = number < kNoCharID ? static_cast<CharID>(number) : kNoCharID;
+    }
+    return characters->HasCharacter(id) ? characters->GetCharacter(id) : nullptr;
+}
+
+void TextMacroExpander::MacroCNN(const MacroCall& call) {
+    const std::string_view who = call.Argument(0);
+    const std::string_view key = call.Argument(1);
+    if (!document_) {
+        if (key == "NM" && who == "M") {
+            Append(CharacterManager::kMainPlaceholderName);
+        } else if (key == "NM" && who == "O") {
+            Append(ExpandText(nullptr, CharacterManager::kImpactPlaceholderName));
+        } else {
+            Append(kNotAvailable);
+        }
+        return;
+    }
+    CharInfoRec* character = Character(who);
+    Append(character ? character->GetText(key) : std::string(kNotAvailable));
+}
+
+void TextMacroExpander::MacroCNNU(const MacroCall& call) {
+    const std::size_t start = expansion_.output.size();
+    MacroCNN(call);
+    if (start < expansion_.output.size()) expansion_.output[start] = UpperCase(expansion_.output[start]);
+}
+
+void TextMacroExpander::MacroPPN(const MacroCall& call) {
+    const std::string_view who = call.Argument(0);
+    CharInfoRec* character = who == "M" || who == "O" ? Character(who) : nullptr;
+    int sex = application_ ? application_->GetPronounGender() : 1;
+    int number = 1;
+    if (character) {
+        sex = character->GetSex();
+        number = character->GetForm();
+    }
+    std::string key = {number == 1 ? 'S' : 'P', '3',
+                       static_cast<char>('0' + (number > 1 ? 2 : std::clamp(sex, 0, 9)))};
+    key += call.Argument(2).substr(0, 2);
+    PText* pronouns = application_ ? application_->GetPronounRecord() : nullptr;
+    if (!pronouns) return;
+    std::string pronoun = RecordText(*pronouns, key).substr(0, kMaxPronoun);
+    const int caseRule = Number(call.Argument(1));
+    if (caseRule == 1 && !pronoun.empty()) pronoun[0] = UpperCase(pronoun[0]);
+    if (caseRule == 2) std::transform(pronoun.begin(), pronoun.end(), pronoun.begin(), UpperCase);
+    Append(pronoun);
+}
+
+void TextMacroExpander::MacroSVB(const MacroCall& call) {
+    const std::string_view subject = call.Argument(0);
+    int number = subject == "P" ? 2 : 1;
+    if (subject == "M" || subject == "O") {
+        const CharInfoRec* character = Character(subject);
+        number = character ? character->GetForm() : 1;
+    }
+    int value = Value(call.Argument(1));
+    if (value == 0 || value == -1) {
+        AppendStyled(value == 0 ? "an unchosen item" : "a multiply defined item", 'B');
+        return;
+    }
+    // Verbs fold every id above the variations, the story point values too.
+    if (value >= kFirstElementID) value = kFirstElementID + ElementRank(value);
+    const std::unique_ptr<PText> verb = DataRecord(kVerbRecord, value);
+    if (!verb) return;
+    const std::string_view form = call.Argument(2);
+    std::string text = RecordText(*verb, "B").substr(0, kMaxVerb);
+    if (!text.empty() && text[0] == kSharedVerbForm) {
+        if (!verbForms_) verbForms_ = DataRecord(kVerbFormsRecord, 1);
+        const std::string key = SharedVerbFormKey(form, number);
+        text = (verbForms_ && !key.empty() ? RecordText(*verbForms_, key) : std::string()) + text.substr(1);
+    } else {
+        text += RecordText(*verb, form);
+    }
+    AppendStyled(text, 'B');
+    Collect(value);
+}
+
+void TextMacroExpander::MacroSDI(const MacroCall& call) {
+    if (!document_) {
+        Append(kNotAvailable);
+        return;
+    }
+    // A story text may name itself: past the deepest nesting it adds nothing.
+    if (nesting_ >= kMaxNesting) return;
+    const std::string text = RecordText(document_->GetInfoRecord(), call.Argument(0));
+    if (!Spend(text.size())) return;
+    TextMacroExpander nested(document_, text.c_str(), idCollector_, expansion_, nesting_ + 1);
+    nested.Walk();
+}
+
+void TextMacroExpander::MacroSTF(const MacroCall& call) {
+    if (!document_) {
+        Append(kNotAvailable);
+        return;
+    }
+    AppendStyled(RecordText(document_->GetStorytellingRecord(), call.Argument(0)), 'I');
+}
+
+void TextMacroExpander::MacroGDO(const MacroCall& call) {
+    std::int16_t domain = 0;
+    if (document_) document_->GetStorytellingRecord().GetEntry("GDomain", kPTextShort, &domain);
+    if (domain < 1 || domain > 4) {
+        Append(call.Argument(2));
+        return;
+    }
+    Append(call.Argument(0));
+    Append(kDomainPhrases[domain - 1]);
+    Append(call.Argument(1));
+}

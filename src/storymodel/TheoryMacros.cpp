@@ -1,0 +1,207 @@
+// The macros that name theory items and story point values, and those that read texts of the
+// application data file.
+
+#include <cstdint>
+#include <cstring>
+
+#include "foundation/Memory.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/StoryApplication.h"
+#include "storymodel/StyledText.h"
+#include "storymodel/TextMacroExpander.h"
+#include "storymodel/engine/ElementTable.h"
+#include "storymodel/engine/QuadPartners.h"
+#include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/ThroughlineStructure.h"
+
+namespace {
+
+constexpr int kFirstValueID = 1000;
+constexpr const char* kUnchosen = "an unchosen item";
+constexpr const char* kSeveral = "a multiply defined item";
+constexpr const char* kNone = "None";
+// The longest definition an 'APPR' record gives.
+constexpr std::size_t kMaxDefinition = 249;
+
+constexpr FourCC kDefinitionSegment = FourCCOf("SDEF");
+constexpr FourCC kLongDefinitionSegment = FourCCOf("LDEF");
+constexpr FourCC kSynonymSegment = FourCCOf("SYNS");
+constexpr FourCC kNameSegment = FourCCOf("SNNS");
+constexpr FourCC kPluralSegment = FourCCOf("SNPL");
+constexpr FourCC kAppreciationRecord = FourCCOf("APPR");
+
+// Whether the value is "no choice" (0) or "several choices" (-1), which read as fixed texts.
+bool IsUnsettled(int value) { return value == 0 || value == -1; }
+const char* UnsettledText(int value) { return value == 0 ? kUnchosen : kSeveral; }
+
+// The name of a value: fixed texts for 0 and -1, an element's name, or a story point value's.
+const char* ValueName(int value) {
+    if (IsUnsettled(value)) return UnsettledText(value);
+    if (value > INT16_MAX) return "";
+    if (value >= kFirstValueID) return StoryPointName(static_cast<std::int16_t>(value));
+    return value > 0 ? ElementName(static_cast<std::int16_t>(value)) : "";
+}
+
+// The level word of an element id.
+const char* LevelWord(int value) {
+    if (value >= kFirstValueID) return kNone;
+    if (value >= kFirstElementID) return "Element";
+    if (value >= kFirstVariationID) return "Variation";
+    if (value >= kFirstTypeID) return "Type";
+    return "Class";
+}
+
+// The item that pairs with the item in its quad as its dynamic partner, in the default
+// arrangement; 0 when there is none.
+int DynamicPartner(int id) {
+    const ElementRecord* row = ElementRecordByID(static_cast<std::int16_t>(id));
+    StructureCode partner{};
+    if (!row || !QuadPartnerCode(1, 0, row->code, partner)) return 0;
+    const StructureNode* node = NodeForCode(GetDefaultThroughlineStructure(), partner.data());
+    return node ? node->elementID : 0;
+}
+
+}  // namespace
+
+void TextMacroExpander::AppendDataText(FourCC type, int id) {
+    PFMFile* data = application_ ? application_->GetDataFile() : nullptr;
+    if (!data || id < 0 || id > 0xFFFF) return;
+    CheckedOutHdl segment(type, static_cast<std::uint16_t>(id), data);
+    if (!segment.Data()) return;
+    const char* text = static_cast<const char*>(segment.Data());
+    const std::size_t size = MemSize(segment.Data());
+    const void* nul = std::memchr(text, '\0', size);
+    Append({text, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : size});
+}
+
+void TextMacroExpander::MacroSNF(const MacroCall& call) {
+    int value = 0;
+    if (call.Argument(0) == "OCResolve") {
+        // The impact character's resolve is the other value of the story's.
+        value = Value("Resolve");
+        if (value == kFirstValueID + 1 || value == kFirstValueID + 2) value = 2 * kFirstValueID + 3 - value;
+    } else {
+        value = Value(call.Argument(0));
+    }
+    AppendStyled(ValueName(value), 'B');
+    Collect(value);
+}
+
+void TextMacroExpander::MacroDNF(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (value >= kFirstValueID || IsUnsettled(value)) {
+        AppendStyled(value >= kFirstValueID ? kNone : UnsettledText(value), 'B');
+        return;
+    }
+    const int partner = value > 0 ? DynamicPartner(value) : 0;
+    AppendStyled(partner > 0 ? ElementName(static_cast<std::int16_t>(partner)) : "", 'B');
+    Collect(partner);
+}
+
+void TextMacroExpander::MacroCLS(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (IsUnsettled(value)) {
+        Append(UnsettledText(value));
+        return;
+    }
+    if (value < 0) return;
+    Append(LevelWord(value));
+    Collect(value);
+}
+
+void TextMacroExpander::MacroDDF(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (value >= kFirstValueID || IsUnsettled(value)) {
+        Append(value >= kFirstValueID ? kNone : UnsettledText(value));
+        return;
+    }
+    const int partner = value > 0 ? FoldElementID(DynamicPartner(value)) : 0;
+    if (partner <= 0) return;
+    AppendDataText(kDefinitionSegment, partner);
+    Collect(partner);
+}
+
+void TextMacroExpander::MacroSDF(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (IsUnsettled(value)) {
+        Append(UnsettledText(value));
+        return;
+    }
+    AppendDataText(kDefinitionSegment, FoldElementID(value));
+    Collect(value);
+}
+
+void TextMacroExpander::MacroSLD(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (IsUnsettled(value)) {
+        Append(UnsettledText(value));
+    } else {
+        AppendDataText(kLongDefinitionSegment, FoldElementID(value));
+    }
+}
+
+void TextMacroExpander::MacroSYN(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (IsUnsettled(value)) {
+        Append(UnsettledText(value));
+    } else {
+        AppendDataText(kSynonymSegment, FoldElementID(value));
+    }
+}
+
+void TextMacroExpander::MacroSNN(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (IsUnsettled(value)) {
+        Append(UnsettledText(value));
+        return;
+    }
+    Append(kBoldOn);
+    AppendDataText(kNameSegment, FoldElementID(value));
+    Append(kBoldOff);
+    Collect(value);
+}
+
+void TextMacroExpander::MacroSPN(const MacroCall& call) {
+    const int value = Value(call.Argument(0));
+    if (IsUnsettled(value)) {
+        AppendStyled(UnsettledText(value), 'B');
+        return;
+    }
+    Append(kBoldOn);
+    AppendDataText(kPluralSegment, FoldElementID(value));
+    Append(kBoldOff);
+    Collect(value);
+}
+
+void TextMacroExpander::MacroQQE(const MacroCall& call) {
+    AppendDataText(FourCCOf("FQQE"), Number(call.Argument(0)));
+}
+void TextMacroExpander::MacroQBG(const MacroCall& call) {
+    AppendDataText(FourCCOf("FQBG"), Number(call.Argument(0)));
+}
+void TextMacroExpander::MacroQST(const MacroCall& call) {
+    AppendDataText(FourCCOf("FQST"), Number(call.Argument(0)));
+}
+void TextMacroExpander::MacroQDU(const MacroCall& call) {
+    AppendDataText(FourCCOf("FQDU"), Number(call.Argument(0)));
+}
+
+void TextMacroExpander::MacroAPD(const MacroCall& call) {
+    const std::unique_ptr<PText> record = DataRecord(kAppreciationRecord, Number(call.Argument(0)));
+    if (!record || !record->IsPresent()) {
+        Append(kUnchosen);
+        return;
+    }
+    Append(std::string_view(RecordText(*record, "DF")).substr(0, kMaxDefinition));
+}
+
+void TextMacroExpander::MacroSUB(const MacroCall& call) {
+    switch (Number(call.Argument(0))) {
+        case 1: Append("\x95"); break;
+        case 2: Append(application_ && application_->GetReturnAdvances() ? "ENTER" : "SHIFT-ENTER"); break;
+        default: break;
+    }
+}

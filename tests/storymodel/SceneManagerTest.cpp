@@ -1,0 +1,207 @@
+// The scene manager: scenes made, ordered, titled and deleted; the category; the appreciations of
+// scenes and the story-wide usage, also as stored.
+
+#include "storymodel/SceneManager.h"
+
+#include <gtest/gtest.h>
+
+#include "foundation/pfm/PTextTypes.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/StoryTestSupport.h"
+#include "storymodel/engine/InclApprList.h"
+
+namespace {
+
+constexpr FourCC kSceneType = FourCCOf("SCNL");
+constexpr FourCC kStorytellingType = FourCCOf("STEL");
+
+class SceneManagerTest : public StoryTest {
+protected:
+    void SetUp() override {
+        StoryTest::SetUp();
+        NewStory();
+    }
+
+    // The ids of the scenes in storytelling order.
+    std::vector<std::int16_t> Order() {
+        std::vector<std::int16_t> ids;
+        for (std::int32_t position = 0; position < Scenes().GetSceneCount(); ++position) {
+            const Scene* scene = Scenes().SceneAt(position);
+            ids.push_back(scene ? scene->GetID() : -1);
+        }
+        return ids;
+    }
+
+    std::string DisplayName(Scene& scene, std::uint32_t size = 100) {
+        std::string name(size, '\0');
+        scene.GetDisplayName(name.data(), size);
+        return name.c_str();
+    }
+
+    struct Watcher : MSceneListener {
+        explicit Watcher(SceneManager& scenes) : MSceneListener(&scenes) {}
+        void ScenesChanged(const Event* /*event*/) override { ++heard; }
+        int heard = 0;
+    };
+};
+
+using Ids = std::vector<std::int16_t>;
+
+TEST_F(SceneManagerTest, ScenesMoveInsertAndDeleteKeepingTheirPositionsWhole) {
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Scenes().InsertScene(-1), i);
+    EXPECT_EQ(Order(), (Ids{1, 2, 3}));
+    Scenes().MoveScene(3, 0);
+    EXPECT_EQ(Scenes().FindScene(1)->GetPosition(), 1);
+    EXPECT_EQ(Scenes().FindScene(2)->GetPosition(), 2);
+    EXPECT_EQ(Scenes().FindScene(3)->GetPosition(), 0);
+
+    EXPECT_EQ(Scenes().InsertScene(1), 1);
+    EXPECT_EQ(Order(), (Ids{3, 4, 1, 2}));
+    EXPECT_EQ(Scenes().InsertScene(99), 4);
+    Scenes().MoveScene(5, 99);  // beyond the last: stays last
+    EXPECT_EQ(Order(), (Ids{3, 4, 1, 2, 5}));
+
+    Watcher watcher(Scenes());
+    Scenes().DeleteScene(2);
+    EXPECT_EQ(Order(), (Ids{3, 4, 2, 5}));
+    EXPECT_EQ(watcher.heard, 2);  // the move to the end, then the deletion
+    Scenes().DeleteScene(7);
+    Scenes().DeleteScene(-1);
+    EXPECT_EQ(Scenes().GetSceneCount(), 4);
+    EXPECT_EQ(Scenes().FindScene(1), nullptr);
+
+    Reopen();
+    EXPECT_EQ(Order(), (Ids{3, 4, 2, 5}));
+    EXPECT_EQ(StorySegment(kSceneType, 1), "<null>");
+    // A new scene never takes the id of one the story had.
+    EXPECT_EQ(Scenes().InsertScene(0), 0);
+    EXPECT_EQ(Scenes().SceneAt(0)->GetID(), 6);
+}
+
+TEST_F(SceneManagerTest, TheDisplayNameIsTheCategoryNumberAndTitle) {
+    Scenes().InsertScene(-1);
+    Scene& scene = *Scenes().SceneAt(0);
+    EXPECT_EQ(DisplayName(scene), "Scene #1");
+    Watcher watcher(Scenes());
+    scene.SetTitle("Arrival");
+    scene.SetTitle("Arrival");
+    EXPECT_EQ(watcher.heard, 1);
+    EXPECT_EQ(DisplayName(scene), "Scene #1 - Arrival");
+    // The number only with room for ten bytes, the title with room for four.
+    EXPECT_EQ(DisplayName(scene, 12), "Scene - Arr");
+    EXPECT_EQ(DisplayName(scene, 15), "Scene #1 - Arr");
+    EXPECT_EQ(DisplayName(scene, 8), "Scene");
+
+    Scenes().SetCategoryName("Chapter");
+    EXPECT_EQ(watcher.heard, 2);
+    EXPECT_EQ(DisplayName(scene), "Chapter #1 - Arrival");
+    // New stories start with the category last chosen.
+    EXPECT_EQ(RecordText(*application_->GetFQSRecord(), "SCENECAT"), "Chapter");
+    NewStory();
+    EXPECT_EQ(Scenes().CategoryName(), "Chapter");
+}
+
+TEST_F(SceneManagerTest, TextsModeAndCategoryComeBackFromTheFile) {
+    Scenes().InsertScene(-1);
+    Scene& scene = *Scenes().SceneAt(0);
+    scene.SetTitle("Arrival");
+    scene.SetDescription("The ship docks.");
+    scene.SetAppreciationText("{NObst} appears");
+    Scenes().SetStorytellingMode(3);
+    Scenes().SetCategoryName("Sequence");
+    EXPECT_TRUE(Story().dirty);
+    Reopen();
+    char text[40];
+    Scenes().FindScene(1)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "The ship docks.");
+    Scenes().FindScene(1)->GetAppreciationText(text, sizeof text);
+    EXPECT_STREQ(text, "{NObst} appears");
+    EXPECT_EQ(Scenes().GetStorytellingMode(), 3);
+    EXPECT_EQ(DisplayName(*Scenes().SceneAt(0)), "Sequence #1 - Arrival");
+}
+
+TEST_F(SceneManagerTest, TheUsageCountsTheScenesThatIncludeAnAppreciation) {
+    Scenes().InsertScene(-1);
+    Scenes().InsertScene(-1);
+    const IncludeableAppreciation shared(12000, 3, 5, 2);
+    const IncludeableAppreciation other(1000, 1001);
+    Scenes().SceneAt(0)->AddAppreciation(shared);
+    Scenes().SceneAt(1)->AddAppreciation(shared);
+    Scenes().SceneAt(1)->AddAppreciation(other);
+    EXPECT_EQ(Scenes().GetUsageCount(shared), 2);
+    Scenes().SceneAt(0)->RemoveAppreciation(other);  // not in that scene: nothing to uncount
+    EXPECT_EQ(Scenes().GetUsageCount(other), 1);
+    Scenes().SceneAt(0)->RemoveAppreciation(shared);
+    EXPECT_EQ(Scenes().GetUsageCount(shared), 1);
+
+    Reopen();
+    EXPECT_EQ(Scenes().GetUsageCount(shared), 1);
+    EXPECT_EQ(Scenes().SceneAt(1)->GetAppreciations().GetCount(), 2);
+    Scenes().DeleteScene(1);
+    EXPECT_EQ(Scenes().GetUsageCount(shared), 0);
+    EXPECT_EQ(Scenes().GetUsageCount(other), 0);
+}
+
+TEST_F(SceneManagerTest, ADeletedCharacterLeavesNoAppreciationBehind) {
+    Scenes().InsertScene(-1);
+    Scene& scene = *Scenes().SceneAt(0);
+    scene.AddAppreciation(IncludeableAppreciation(12000, 3, 7));
+    scene.AddAppreciation(IncludeableAppreciation(12000, 3, 9, 7));
+    scene.AddAppreciation(IncludeableAppreciation(12000, 3, 9));
+    Scenes().RemoveCharacter(7);
+    ASSERT_EQ(scene.GetAppreciations().GetCount(), 1);
+    EXPECT_EQ(scene.GetAppreciations().GetAt(0), IncludeableAppreciation(12000, 3, 9));
+    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(12000, 3, 7)), 0);
+    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(12000, 3, 9)), 1);
+}
+
+TEST_F(SceneManagerTest, ALongUsageIsReadAndWrittenWhole) {
+    // 2,700 appreciations counted 100 times each: the counts' text is far longer than 8 KB.
+    InclApprList list(nullptr, false);
+    std::string counts;
+    for (std::int16_t i = 0; i < 2700; ++i) {
+        list.Insert(IncludeableAppreciation(static_cast<std::int16_t>(1 + i / 300),
+                                            static_cast<std::int16_t>(i % 300)));
+        counts += "100,";
+    }
+    ASSERT_GT(counts.size(), 8192u);
+    Story().GetStorytellingRecord().SetEntry("APPRLST", kPTextText, list.Text().c_str());
+    Story().GetStorytellingRecord().SetEntry("APPRUS2", kPTextText, counts.c_str());
+    Reopen();
+    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(9, 299)), 100);
+    // A change writes both texts again, whole.
+    Scenes().InsertScene(-1);
+    Scenes().SceneAt(0)->AddAppreciation(IncludeableAppreciation(9, 299));
+    Reopen();
+    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(9, 299)), 101);
+    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(1, 0)), 100);
+    EXPECT_EQ(RecordText(Story().GetStorytellingRecord(), "APPRUS2").size(), counts.size());
+}
+
+TEST_F(SceneManagerTest, AUsageThatDisagreesWithItselfIsCountedFromTheScenes) {
+    Scenes().InsertScene(-1);
+    Scenes().InsertScene(-1);
+    for (std::int32_t position : {0, 1})
+        Scenes().SceneAt(position)->AddAppreciation(IncludeableAppreciation(5, 6));
+    Scenes().SceneAt(1)->AddAppreciation(IncludeableAppreciation(7, 8));
+    ASSERT_EQ(Story().SaveAs(Ref("story.fsf")), kNoErr);
+    // As the old 8 KB limit cut it: fewer counts than appreciations.
+    EditStoredRecord("story.fsf", kStorytellingType, 0,
+                     [](PText& record) { record.SetEntry("APPRUS2", kPTextText, "2,"); });
+    Open("story.fsf");
+    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(5, 6)), 2);
+    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(7, 8)), 1);
+}
+
+TEST_F(SceneManagerTest, DamagedPositionsAreNumberedAgainInTheirStoredOrder) {
+    for (int i = 0; i < 3; ++i) Scenes().InsertScene(-1);
+    ASSERT_EQ(Story().SaveAs(Ref("story.fsf")), kNoErr);
+    EditStoredRecord("story.fsf", kSceneType, 2,
+                     [](PText& record) { record.SetNumberByName("SCORDER", kPTextShort, 40); });
+    EditStoredRecord("story.fsf", kSceneType, 3,
+                     [](PText& record) { record.SetNumberByName("SCORDER", kPTextShort, 0); });
+    Open("story.fsf");
+    EXPECT_EQ(Order(), (Ids{1, 3, 2}));
+}
+
+}  // namespace
