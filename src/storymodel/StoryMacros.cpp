@@ -45,6 +45,10 @@ std::string SharedVerbFormKey(std::string_view form, int number) {
     return {letter, number == 1 ? '5' : '6'};
 }
 
+// Who a macro names, by the first letter of its argument: M the Main character, O the impact
+// character (so "MC" and "OC" serve as well), P plural, S singular; 0 for none.
+char Who(std::string_view who) { return who.empty() ? '\0' : who[0]; }
+
 char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
@@ -52,25 +56,26 @@ char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a'
 CharInfoRec* TextMacroExpander::Character(std::string_view who) const {
     CharacterManager* characters = document_ ? document_->GetCharacterManager() : nullptr;
     if (!characters || who.empty()) return nullptr;
-    CharID id = kNoCharID;
-    if (who == "M") {
-        id = characters->GetMainCharacter();
-    } else if (who == "O") {
-        id = characters->GetImpactCharacter();
+    CharInfoRec* character = nullptr;
+    if (Who(who) == 'M') {
+        character = characters->RecordAt(characters->GetMainIndex());
+    } else if (Who(who) == 'O') {
+        character = characters->RecordAt(characters->GetImpactIndex());
     } else if (who[0] >= '0' && who[0] <= '9') {
         const int number = Number(who);
-        id = number < kNoCharID ? static_cast<CharID>(number) : kNoCharID;
+        character = number < kNoCharID ? characters->GetCharacter(static_cast<CharID>(number)) : nullptr;
     }
-    return characters->HasCharacter(id) ? characters->GetCharacter(id) : nullptr;
+    if (character) character->Record();
+    return character;
 }
 
 void TextMacroExpander::MacroCNN(const MacroCall& call) {
     const std::string_view who = call.Argument(0);
     const std::string_view key = call.Argument(1);
     if (!document_) {
-        if (key == "NM" && who == "M") {
+        if (key == "NM" && Who(who) == 'M') {
             Append(CharacterManager::kMainPlaceholderName);
-        } else if (key == "NM" && who == "O") {
+        } else if (key == "NM" && Who(who) == 'O') {
             Append(ExpandText(nullptr, CharacterManager::kImpactPlaceholderName));
         } else {
             Append(kNotAvailable);
@@ -78,7 +83,13 @@ void TextMacroExpander::MacroCNN(const MacroCall& call) {
         return;
     }
     CharInfoRec* character = Character(who);
-    Append(character ? character->GetText(key) : std::string(kNotAvailable));
+    if (!character) {
+        Append(kNotAvailable);
+    } else if (key == CharacterKey::kName) {
+        Append(character->Name());  // the name, as the manager keeps it
+    } else if (PText* record = character->Record()) {
+        Append(RecordTextView(*record, key));
+    }
 }
 
 void TextMacroExpander::MacroCNNU(const MacroCall& call) {
@@ -89,7 +100,7 @@ void TextMacroExpander::MacroCNNU(const MacroCall& call) {
 
 void TextMacroExpander::MacroPPN(const MacroCall& call) {
     const std::string_view who = call.Argument(0);
-    CharInfoRec* character = who == "M" || who == "O" ? Character(who) : nullptr;
+    CharInfoRec* character = Who(who) == 'M' || Who(who) == 'O' ? Character(who) : nullptr;
     int sex = application_ ? application_->GetPronounGender() : 1;
     int number = 1;
     if (character) {
@@ -101,7 +112,7 @@ void TextMacroExpander::MacroPPN(const MacroCall& call) {
     key += call.Argument(2).substr(0, 2);
     PText* pronouns = application_ ? application_->GetPronounRecord() : nullptr;
     if (!pronouns) return;
-    std::string pronoun = RecordText(*pronouns, key).substr(0, kMaxPronoun);
+    std::string pronoun(RecordTextView(*pronouns, key).substr(0, kMaxPronoun));
     const int caseRule = Number(call.Argument(1));
     if (caseRule == 1 && !pronoun.empty()) pronoun[0] = UpperCase(pronoun[0]);
     if (caseRule == 2) std::transform(pronoun.begin(), pronoun.end(), pronoun.begin(), UpperCase);
@@ -110,8 +121,8 @@ void TextMacroExpander::MacroPPN(const MacroCall& call) {
 
 void TextMacroExpander::MacroSVB(const MacroCall& call) {
     const std::string_view subject = call.Argument(0);
-    int number = subject == "P" ? 2 : 1;
-    if (subject == "M" || subject == "O") {
+    int number = Who(subject) == 'P' ? 2 : 1;
+    if (Who(subject) == 'M' || Who(subject) == 'O') {
         const CharInfoRec* character = Character(subject);
         number = character ? character->GetForm() : 1;
     }
@@ -122,18 +133,21 @@ void TextMacroExpander::MacroSVB(const MacroCall& call) {
     }
     // Verbs fold every id above the variations, the story point values too.
     if (value >= kFirstElementID) value = kFirstElementID + ElementRank(value);
-    const std::unique_ptr<PText> verb = DataRecord(kVerbRecord, value);
+    PText* verb = DataRecord(kVerbRecord, value);
     if (!verb) return;
     const std::string_view form = call.Argument(2);
-    std::string text = RecordText(*verb, "B").substr(0, kMaxVerb);
-    if (!text.empty() && text[0] == kSharedVerbForm) {
-        if (!verbForms_) verbForms_ = DataRecord(kVerbFormsRecord, 1);
+    const std::string_view base = RecordTextView(*verb, "B").substr(0, kMaxVerb);
+    Append(kBoldOn);
+    if (!base.empty() && base[0] == kSharedVerbForm) {
+        PText* forms = DataRecord(kVerbFormsRecord, 1);
         const std::string key = SharedVerbFormKey(form, number);
-        text = (verbForms_ && !key.empty() ? RecordText(*verbForms_, key) : std::string()) + text.substr(1);
+        if (forms && !key.empty()) Append(RecordTextView(*forms, key));
+        Append(base.substr(1));
     } else {
-        text += RecordText(*verb, form);
+        Append(base);
+        Append(RecordTextView(*verb, form));
     }
-    AppendStyled(text, 'B');
+    Append(kBoldOff);
     Collect(value);
 }
 
@@ -155,7 +169,7 @@ void TextMacroExpander::MacroSTF(const MacroCall& call) {
         Append(kNotAvailable);
         return;
     }
-    AppendStyled(RecordText(document_->GetStorytellingRecord(), call.Argument(0)), 'I');
+    AppendStyled(RecordTextView(document_->GetStorytellingRecord(), call.Argument(0)), 'I');
 }
 
 void TextMacroExpander::MacroGDO(const MacroCall& call) {

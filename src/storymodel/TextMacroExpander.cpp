@@ -7,7 +7,9 @@
 #include <cstring>
 
 #include "foundation/Compare.h"
+#include "foundation/Memory.h"
 #include "foundation/TypedList.h"
+#include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/StoryApplication.h"
 #include "storymodel/StoryDocument.h"
@@ -41,18 +43,26 @@ char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A'
 
 }  // namespace
 
+// A macro name of three or four characters as one number; 0 for any other name.
+constexpr std::uint32_t PackName(std::string_view name) {
+    if (name.size() < 3 || name.size() > 4) return 0;
+    std::uint32_t packed = 0;
+    for (const char c : name) packed = packed << 8 | static_cast<unsigned char>(c);
+    return packed;
+}
+
 const std::array<TextMacroExpander::NamedHandler, 22> TextMacroExpander::kHandlers = {{
-    {"CNN", &TextMacroExpander::MacroCNN}, {"CNNU", &TextMacroExpander::MacroCNNU},
-    {"SNF", &TextMacroExpander::MacroSNF}, {"DNF", &TextMacroExpander::MacroDNF},
-    {"CLS", &TextMacroExpander::MacroCLS}, {"DDF", &TextMacroExpander::MacroDDF},
-    {"SDF", &TextMacroExpander::MacroSDF}, {"SLD", &TextMacroExpander::MacroSLD},
-    {"SYN", &TextMacroExpander::MacroSYN}, {"SNN", &TextMacroExpander::MacroSNN},
-    {"SPN", &TextMacroExpander::MacroSPN}, {"SVB", &TextMacroExpander::MacroSVB},
-    {"PPN", &TextMacroExpander::MacroPPN}, {"SDI", &TextMacroExpander::MacroSDI},
-    {"STF", &TextMacroExpander::MacroSTF}, {"QQE", &TextMacroExpander::MacroQQE},
-    {"QBG", &TextMacroExpander::MacroQBG}, {"QST", &TextMacroExpander::MacroQST},
-    {"QDU", &TextMacroExpander::MacroQDU}, {"APD", &TextMacroExpander::MacroAPD},
-    {"GDO", &TextMacroExpander::MacroGDO}, {"SUB", &TextMacroExpander::MacroSUB},
+    {PackName("CNN"), &TextMacroExpander::MacroCNN}, {PackName("CNNU"), &TextMacroExpander::MacroCNNU},
+    {PackName("SNF"), &TextMacroExpander::MacroSNF}, {PackName("DNF"), &TextMacroExpander::MacroDNF},
+    {PackName("CLS"), &TextMacroExpander::MacroCLS}, {PackName("DDF"), &TextMacroExpander::MacroDDF},
+    {PackName("SDF"), &TextMacroExpander::MacroSDF}, {PackName("SLD"), &TextMacroExpander::MacroSLD},
+    {PackName("SYN"), &TextMacroExpander::MacroSYN}, {PackName("SNN"), &TextMacroExpander::MacroSNN},
+    {PackName("SPN"), &TextMacroExpander::MacroSPN}, {PackName("SVB"), &TextMacroExpander::MacroSVB},
+    {PackName("PPN"), &TextMacroExpander::MacroPPN}, {PackName("SDI"), &TextMacroExpander::MacroSDI},
+    {PackName("STF"), &TextMacroExpander::MacroSTF}, {PackName("QQE"), &TextMacroExpander::MacroQQE},
+    {PackName("QBG"), &TextMacroExpander::MacroQBG}, {PackName("QST"), &TextMacroExpander::MacroQST},
+    {PackName("QDU"), &TextMacroExpander::MacroQDU}, {PackName("APD"), &TextMacroExpander::MacroAPD},
+    {PackName("GDO"), &TextMacroExpander::MacroGDO}, {PackName("SUB"), &TextMacroExpander::MacroSUB},
 }};
 
 int FoldElementID(int id) {
@@ -116,21 +126,27 @@ void TextMacroExpander::Walk() {
 }
 
 const char* TextMacroExpander::ExpandMacro(const char* brace, const char* end) {
-    const char* close = static_cast<const char*>(std::memchr(brace, '}', end - brace));
-    if (!close) {
+    // The first right brace, and the last parentheses before it.
+    const char* open = nullptr;
+    const char* shut = nullptr;
+    const char* close = brace + 1;
+    for (; close < end && *close != '}'; ++close) {
+        if (*close == '(') open = close;
+        if (*close == ')') shut = close;
+    }
+    if (close == end) {
         Append({brace, static_cast<std::size_t>(end - brace)});
         return end;
     }
     const std::string_view whole(brace, static_cast<std::size_t>(close + 1 - brace));
     if (!Spend(1)) return end;
 
-    const std::string_view inside = whole.substr(1, whole.size() - 2);
-    const std::size_t open = inside.rfind('(');
-    const std::size_t shut = inside.rfind(')');
-    MacroCall call;
-    call.name = inside.substr(0, std::min(open, inside.size())).substr(0, kMaxNameLength);
-    if (open != std::string_view::npos && shut != std::string_view::npos && shut > open) {
-        std::string_view arguments = inside.substr(open + 1, shut - open - 1);
+    MacroCall& call = call_;
+    call.argumentCount = 0;
+    call.name = std::string_view(brace + 1, static_cast<std::size_t>((open ? open : close) - brace - 1))
+                    .substr(0, kMaxNameLength);
+    if (open && shut > open) {
+        std::string_view arguments(open + 1, static_cast<std::size_t>(shut - open - 1));
         while (call.argumentCount < kMaxArguments) {
             const std::size_t comma = arguments.find(',');
             call.arguments[call.argumentCount++] = arguments.substr(0, comma).substr(0, kMaxArgumentLength);
@@ -138,8 +154,9 @@ const char* TextMacroExpander::ExpandMacro(const char* brace, const char* end) {
             arguments.remove_prefix(comma + 1);
         }
     }
+    const std::uint32_t packed = PackName(call.name);
     const auto named = std::find_if(kHandlers.begin(), kHandlers.end(),
-                                    [&call](const NamedHandler& entry) { return entry.name == call.name; });
+                                    [packed](const NamedHandler& entry) { return entry.name == packed; });
     if (named != kHandlers.end()) {
         (this->*(named->handler))(call);
     } else if (!ExpandTerm(call.name)) {
@@ -150,10 +167,7 @@ const char* TextMacroExpander::ExpandMacro(const char* brace, const char* end) {
 
 bool TextMacroExpander::ExpandTerm(std::string_view name) {
     if (name.size() < 2) return false;
-    char key[kMaxNameLength + 1];
-    name.substr(1).copy(key, name.size() - 1);
-    key[name.size() - 1] = '\0';
-    const char* term = TerminologyTerm(key);
+    const char* term = TermOf(name.substr(1));
     if (!term) return false;
     std::string text(term);
     // The first letter of the name sets the case: C all capitals, I, l and L all small letters.
@@ -162,6 +176,25 @@ bool TextMacroExpander::ExpandTerm(std::string_view name) {
         std::transform(text.begin(), text.end(), text.begin(), LowerCase);
     Append(text);
     return true;
+}
+
+template <typename T>
+const T* TextMacroExpander::LookUps<T>::Find(std::string_view text) const {
+    for (const auto& [looked, value] : entries) {
+        if (looked == text) return &value;
+    }
+    return nullptr;
+}
+
+template <typename T>
+T TextMacroExpander::LookUps<T>::Add(std::string_view text, T value) {
+    if (entries.size() < kMostKept) entries.emplace_back(std::string(text), value);
+    return value;
+}
+
+const char* TextMacroExpander::TermOf(std::string_view key) {
+    const char* const* term = expansion_.terms.Find(key);
+    return term ? *term : expansion_.terms.Add(key, TerminologyTerm(std::string(key).c_str()));
 }
 
 bool TextMacroExpander::Spend(std::size_t units) {
@@ -181,10 +214,7 @@ void TextMacroExpander::Append(std::string_view text) {
         text = text.substr(0, kMaxExpandedSize - output.size());
         expansion_.full = true;
     }
-    if (output.size() + text.size() > output.capacity()) {
-        output.reserve(std::max(2 * output.capacity(), output.size() + text.size()));
-    }
-    output.append(text);
+    output.append(text);  // growing by at least twice its capacity when full
 }
 
 void TextMacroExpander::AppendStyled(std::string_view text, char style) {
@@ -209,17 +239,47 @@ int TextMacroExpander::Number(std::string_view argument) {
     return value;
 }
 
-int TextMacroExpander::Value(std::string_view argument) const {
+int TextMacroExpander::Value(std::string_view argument) {
     if (!argument.empty() && IsDigit(argument[0])) return Number(argument);
     if (!document_) return 0;
-    const int index = StoryPointIndexForCode(std::string(argument).c_str());
+    const int* found = expansion_.storyPoints.Find(argument);
+    const int index =
+        found ? *found
+              : expansion_.storyPoints.Add(argument, StoryPointIndexForCode(std::string(argument).c_str()));
     return index < 0 ? 0 : document_->GetStoryPointValue(index);
 }
 
-std::unique_ptr<PText> TextMacroExpander::DataRecord(FourCC type, int number) const {
+namespace {
+
+std::uint64_t DataKey(FourCC type, int id) {
+    return std::uint64_t{type} << 32 | static_cast<std::uint32_t>(id);
+}
+
+}  // namespace
+
+PText* TextMacroExpander::DataRecord(FourCC type, int number) {
     PFMFile* data = application_ ? application_->GetDataFile() : nullptr;
     if (!data || number < 0 || number > 0xFFFF) return nullptr;
-    ErrCode error = kNoErr;
-    auto record = std::make_unique<PText>(data, type, static_cast<std::uint16_t>(number), &error);
-    return error == kNoErr ? std::move(record) : nullptr;
+    auto [place, added] = expansion_.dataRecords.try_emplace(DataKey(type, number));
+    if (added) {
+        ErrCode error = kNoErr;
+        auto record = std::make_unique<PText>(data, type, static_cast<std::uint16_t>(number), &error);
+        if (error == kNoErr) place->second = std::move(record);
+    }
+    return place->second.get();
+}
+
+void TextMacroExpander::AppendDataText(FourCC type, int id) {
+    PFMFile* data = application_ ? application_->GetDataFile() : nullptr;
+    if (!data || id < 0 || id > 0xFFFF) return;
+    auto [place, added] = expansion_.dataTexts.try_emplace(DataKey(type, id));
+    if (added) {
+        CheckedOutHdl segment(type, static_cast<std::uint16_t>(id), data);
+        if (const char* text = static_cast<const char*>(segment.Data())) {
+            const std::size_t size = MemSize(text);
+            const void* nul = std::memchr(text, '\0', size);
+            place->second.emplace(text, nul ? static_cast<const char*>(nul) - text : size);
+        }
+    }
+    if (place->second) Append(*place->second);
 }

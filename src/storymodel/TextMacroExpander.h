@@ -15,8 +15,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "foundation/Types.h"
 
@@ -49,15 +53,30 @@ public:
     const char* Expand(std::uint32_t* length = nullptr);
 
 private:
-    // What one expansion shares with the expansions nested in it.
+    // Looked-up texts with what they gave; few, so searched in order.
+    template <typename T>
+    struct LookUps {
+        std::vector<std::pair<std::string, T>> entries;
+        const T* Find(std::string_view text) const;
+        // Keeps the look-up (the first kMostKept of them) and answers its value.
+        T Add(std::string_view text, T value);
+        static constexpr std::size_t kMostKept = 64;
+    };
+    // What one expansion shares with the expansions nested in it: the output, the work left, and
+    // the records and texts of the data file read so far (null where there is none).
     struct Expansion {
         std::string output;
         std::size_t workLeft = kMaxWork;
         bool full = false;
+        std::unordered_map<std::uint64_t, std::unique_ptr<PText>> dataRecords;
+        std::unordered_map<std::uint64_t, std::optional<std::string>> dataTexts;
+        // The terms of terminology keys and the story point indexes of codes looked up so far.
+        LookUps<const char*> terms;
+        LookUps<int> storyPoints;
     };
     struct MacroCall {
         std::string_view name;
-        std::array<std::string_view, kMaxArguments> arguments{};
+        std::array<std::string_view, kMaxArguments> arguments;
         std::size_t argumentCount = 0;
         std::string_view Argument(std::size_t i) const {
             return i < argumentCount ? arguments[i] : std::string_view();
@@ -65,7 +84,7 @@ private:
     };
     using Handler = void (TextMacroExpander::*)(const MacroCall& call);
     struct NamedHandler {
-        std::string_view name;
+        std::uint32_t name;  // the name's three or four characters, packed
         Handler handler;
     };
     static const std::array<NamedHandler, 22> kHandlers;
@@ -80,6 +99,8 @@ private:
     // Expands the macro that starts at the brace; answers the position after it.
     const char* ExpandMacro(const char* brace, const char* end);
     bool ExpandTerm(std::string_view name);
+    // The term of a terminology key, or null.
+    const char* TermOf(std::string_view key);
 
     void Append(std::string_view text);
     // The text between the style codes on and off of bold ('B') or italics ('I').
@@ -88,13 +109,14 @@ private:
     void Collect(int id);
     // The value an argument names: a decimal number, or the value in force of the story point
     // whose code it is (0 without a document or for a code that names no point).
-    int Value(std::string_view argument) const;
-    // A record of the application data file, or null.
-    std::unique_ptr<PText> DataRecord(FourCC type, int number) const;
-    // Appends the text of a text segment of the application data file.
+    int Value(std::string_view argument);
+    // A keyed record of the application data file, or null when it has none; read once for the
+    // expansion.
+    PText* DataRecord(FourCC type, int number);
+    // Appends the text of a text segment of the application data file (up to its first NUL).
     void AppendDataText(FourCC type, int id);
-    // The character an argument names - M the Main character, O the impact character, digits an
-    // id - with its record open; null when the story has no such character.
+    // The character an argument names - beginning with M the Main character, with O the impact
+    // character, digits an id - with its record open; null when the story has no such character.
     CharInfoRec* Character(std::string_view who) const;
     // The leading decimal digits of an argument as a number; 0 when it does not begin with one.
     static int Number(std::string_view argument);
@@ -130,7 +152,8 @@ private:
     int nesting_;
     std::unique_ptr<Expansion> own_;
     Expansion& expansion_;
-    std::unique_ptr<PText> verbForms_;
+    // The macro being expanded; kept here, not made afresh for each macro, as it is large.
+    MacroCall call_;
     bool expanded_ = false;
 };
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
@@ -65,17 +64,6 @@ int DynamicPartner(int id) {
 }
 
 }  // namespace
-
-void TextMacroExpander::AppendDataText(FourCC type, int id) {
-    PFMFile* data = application_ ? application_->GetDataFile() : nullptr;
-    if (!data || id < 0 || id > 0xFFFF) return;
-    CheckedOutHdl segment(type, static_cast<std::uint16_t>(id), data);
-    if (!segment.Data()) return;
-    const char* text = static_cast<const char*>(segment.Data());
-    const std::size_t size = MemSize(segment.Data());
-    const void* nul = std::memchr(text, '\0', size);
-    Append({text, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : size});
-}
 
 void TextMacroExpander::MacroSNF(const MacroCall& call) {
     int value = 0;
@@ -190,12 +178,12 @@ void TextMacroExpander::MacroQDU(const MacroCall& call) {
 }
 
 void TextMacroExpander::MacroAPD(const MacroCall& call) {
-    const std::unique_ptr<PText> record = DataRecord(kAppreciationRecord, Number(call.Argument(0)));
-    if (!record || !record->IsPresent()) {
+    PText* record = DataRecord(kAppreciationRecord, Number(call.Argument(0)));
+    if (!record) {
         Append(kUnchosen);
         return;
     }
-    Append(std::string_view(RecordText(*record, "DF")).substr(0, kMaxDefinition));
+    Append(RecordTextView(*record, "DF").substr(0, kMaxDefinition));
 }
 
 void TextMacroExpander::MacroSUB(const MacroCall& call) {

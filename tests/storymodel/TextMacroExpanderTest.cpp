@@ -128,6 +128,8 @@ TEST_F(TextMacroExpanderTest, CharacterMacrosReadTheStorysCharacters) {
     const std::string id = std::to_string(Characters().GetImpactCharacter());
     EXPECT_EQ(Expand(("{CNN(" + id + ",NM)}").c_str()), "The Crew");
     EXPECT_EQ(Expand("{CNN(99,NM)}|{CNN(X,NM)}"), "<Not Available>|<Not Available>");
+    // The report templates name the two characters MC and OC.
+    EXPECT_EQ(Expand("{CNN(MC,Des)} {CNN(OC,NM)} {PPN(OC,0,su)}"), "a pilot The Crew they");
 
     EXPECT_EQ(Expand("{CNN(M,NM)}|{CNN(O,NM)}|{CNNU(M,NM)}|{CNN(M,Des)}", false),
               "the Main Character|the Impact Character|The Main Character|<Not Available>");
