@@ -10,27 +10,25 @@
 #include "storymodel/RecordText.h"
 #include "storymodel/engine/InclApprList.h"
 
-bool AppreciationUsage::Load() {
-    entries_.clear();
+void AppreciationUsage::Load(const std::vector<Entry>& counted) {
+    entries_ = counted;
+    changed_ = Stored() != counted;
+}
+
+std::vector<AppreciationUsage::Entry> AppreciationUsage::Stored() const {
     SList numbers;
     SList counts;
     TextToShortList(RecordText(storytelling_, InclApprList::kKey).c_str(), numbers);
     TextToShortList(RecordText(storytelling_, kCountsKey).c_str(), counts);
-    // The i-th appreciation (four numbers) goes with the i-th count, in the order stored.
-    bool agree = numbers.Count() == 4 * counts.Count();
-    for (std::int32_t i = 0; agree && i < counts.Count(); ++i) {
+    if (numbers.Count() != 4 * counts.Count()) return {};
+    std::vector<Entry> stored;
+    for (std::int32_t i = 0; i < counts.Count(); ++i) {
         const IncludeableAppreciation appreciation(numbers.GetAt(4 * i), numbers.GetAt(4 * i + 1),
                                                    static_cast<CharID>(numbers.GetAt(4 * i + 2)),
                                                    static_cast<CharID>(numbers.GetAt(4 * i + 3)));
-        const std::size_t place = Place(appreciation);
-        agree = counts.GetAt(i) >= 1 && !HoldsAt(place, appreciation);
-        if (agree) {
-            entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(place),
-                            {appreciation, static_cast<std::uint16_t>(counts.GetAt(i))});
-        }
+        stored.push_back({appreciation, static_cast<std::uint16_t>(counts.GetAt(i))});
     }
-    if (!agree) entries_.clear();
-    return agree;
+    return stored;
 }
 
 std::size_t AppreciationUsage::Place(const IncludeableAppreciation& appreciation) const {
@@ -87,9 +85,8 @@ ErrCode AppreciationUsage::Save() {
     String countText;
     ShortArrayToText(countText, counts.data(), static_cast<std::int32_t>(counts.size()));
     const std::int32_t listResult =
-        storytelling_.SetEntry(InclApprList::kKey, kPTextText, appreciations.Text().c_str());
-    const std::int32_t countResult =
-        storytelling_.SetEntry(kCountsKey, kPTextText, countText.CStr() ? countText.CStr() : "");
+        WriteRecordText(storytelling_, InclApprList::kKey, appreciations.Text().c_str());
+    const std::int32_t countResult = WriteRecordText(storytelling_, kCountsKey, countText.CStr());
     if (listResult < 0) return static_cast<ErrCode>(listResult);
     if (countResult < 0) return static_cast<ErrCode>(countResult);
     changed_ = false;

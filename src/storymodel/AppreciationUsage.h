@@ -18,14 +18,16 @@ public:
     struct Entry {
         IncludeableAppreciation appreciation;
         std::uint16_t count = 0;
+
+        bool operator==(const Entry&) const = default;
     };
 
     explicit AppreciationUsage(PText& storytelling) : storytelling_(storytelling) {}
 
-    // Reads both texts, whole. False when they do not agree (fewer or more counts than
-    // appreciations, a count below 1, an appreciation listed twice): the usage is then left empty
-    // for the caller to count again from the scenes.
-    bool Load();
+    // Takes the usage that the scenes' own lists make, and compares it with the stored texts (read
+    // whole): when they differ in anything - a usage cut short, counts that do not go with their
+    // appreciations, another order - the usage is marked changed, so that the next save writes it.
+    void Load(const std::vector<Entry>& counted);
 
     // One more scene includes the appreciation, or one fewer (an entry whose count falls below 1
     // goes).
@@ -42,6 +44,8 @@ public:
     ErrCode Save();
 
 private:
+    // The stored texts as entries, in their stored order; empty when they do not go together.
+    std::vector<Entry> Stored() const;
     // The index of the first entry not before the appreciation.
     std::size_t Place(const IncludeableAppreciation& appreciation) const;
     bool HoldsAt(std::size_t index, const IncludeableAppreciation& appreciation) const {

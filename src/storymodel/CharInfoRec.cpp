@@ -40,7 +40,7 @@ void CharInfoRec::LoadRecord() {
     } else {
         // Characters of early stories lack the role: the first two were Main and impact.
         role_ = id_ <= 1 ? static_cast<std::int16_t>(id_ + 1) : kNoRole;
-        record.SetNumberByName(CharacterKey::kSubjectiveRole, kPTextShort, role_);
+        WriteRecordNumber(record, CharacterKey::kSubjectiveRole, role_);
     }
     value = 0;
     record.GetEntry(CharacterKey::kArchetype, kPTextShort, &value);
@@ -69,7 +69,7 @@ void CharInfoRec::Flush() {
 }
 
 void CharInfoRec::WriteNumber(const char* key, std::int16_t value) {
-    if (PText* record = Record()) record->SetNumberByName(key, kPTextShort, value);
+    if (PText* record = Record()) WriteRecordNumber(*record, key, value);
     Flush();
     Changed();
 }
@@ -125,7 +125,7 @@ void CharInfoRec::GetText(std::string_view key, char* buffer, std::uint32_t size
 
 void CharInfoRec::SetText(std::string_view key, const char* text) {
     PText* record = Record();
-    if (record && WriteRecordText(*record, key, text)) Flush();
+    if (record && WriteRecordText(*record, key, text) > 0) Flush();
 }
 
 namespace {
@@ -193,7 +193,7 @@ void CharInfoRec::EnsureRelationship(CharID other) {
 void CharInfoRec::SetArchetype(std::int16_t archetype) {
     if (archetype == archetype_ || !IsArchetypeValue(archetype)) return;
     archetype_ = archetype;
-    if (PText* record = Record()) record->SetNumberByName(CharacterKey::kArchetype, kPTextShort, archetype);
+    if (PText* record = Record()) WriteRecordNumber(*record, CharacterKey::kArchetype, archetype);
     // A complex character keeps the characteristics it has.
     if (archetype != kComplexArchetype) manager_.ApplyArchetype(id_, archetype);
     Flush();

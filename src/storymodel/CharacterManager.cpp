@@ -21,7 +21,6 @@ namespace {
 
 constexpr FourCC kCharacterType = FourCCOf("CHAR");
 constexpr const char* kDefaultGenderKey = "DefGender";
-constexpr const char* kNameNumberKey = "StartCNum";
 
 // The texts of storytelling, emptied by ClearStorytellingTexts.
 constexpr const char* kStorytellingKeys[] = {
@@ -125,17 +124,19 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     // Without the list, a story with characters would look new.
     if (error != kNoErr) return error;
     int removed = 0;
-    if (ids.Count() == 0) CreatePlaceholders(generalPreferences);
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
         if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), removed, error)) break;
     }
+    // A story is never without its Main and impact characters, not even when every record it
+    // held was damaged.
+    if (error == kNoErr && GetCount() == 0) CreatePlaceholders(generalPreferences);
     if (error == kNoErr) {
         nameNumber_ = static_cast<std::uint16_t>(GetCount() + 1);
         std::int16_t stored = 0;
         if (infoRecord && infoRecord->GetEntry(kNameNumberKey, kPTextShort, &stored) >= 0 && stored > 0) {
             nameNumber_ = static_cast<std::uint16_t>(stored);
         } else if (infoRecord) {
-            infoRecord->SetNumberByName(kNameNumberKey, kPTextShort, nameNumber_);
+            WriteRecordNumber(*infoRecord, kNameNumberKey, static_cast<std::int16_t>(nameNumber_));
         }
     }
     if (removed > 0) {
@@ -152,12 +153,10 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
 }
 
 bool CharacterManager::LoadCharacter(CharID id, int& removed, ErrCode& error) {
-    // Every listed id counts, read or not, so that no new character takes the id of a record the
-    // file still holds.
-    lastId_ = lastId_ == kNoCharID ? id : std::max(lastId_, id);
     ErrCode opened = kNoErr;
     auto record = std::make_unique<PText>(document_.GetStoryFile(), kCharacterType, id, &opened);
     if (opened == kNoErr) {
+        lastId_ = lastId_ == kNoCharID ? id : std::max(lastId_, id);
         auto character = std::make_unique<CharInfoRec>(*this, id);
         character->record_ = std::move(record);
         character->LoadRecord();

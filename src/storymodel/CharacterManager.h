@@ -45,9 +45,9 @@ public:
     CharacterManager(IStoryDocument& document, std::uint16_t nextCustomPictureId);
     ~CharacterManager() override;
 
-    // Reads every 'CHAR' record of the story file; a story without one gets "the Main Character"
-    // and "the {NObst} Character" with the default gender of the general preferences (either
-    // record may be null). A record whose text is damaged beyond reading is removed from the file
+    // Reads every 'CHAR' record of the story file; a story left without a character gets "the Main
+    // Character" and "the {NObst} Character" with the default gender of the general preferences
+    // (either record may be null). A record whose text is damaged beyond reading is removed from the file
     // and the removals are reported in one message; any other failure to read a record leaves the
     // file alone and is answered, so the story does not open with characters missing. The
     // information record's "StartCNum", when present, sets the number of the next default name;
@@ -164,6 +164,9 @@ public:
 
 private:
     friend class CharInfoRec;
+
+    // The information record's key of the next default name's number.
+    static constexpr const char* kNameNumberKey = "StartCNum";
 
     CharInfoRec* Find(CharID id) const;
     void OpenRecordOf(CharInfoRec& character);

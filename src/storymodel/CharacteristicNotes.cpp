@@ -13,7 +13,6 @@ namespace {
 
 constexpr FourCC kNoteType = FourCCOf("CILL");
 constexpr std::uint16_t kNoteRecordNumber = 128;
-constexpr const char* kNameNumberKey = "StartCNum";
 
 std::string NoteKey(int n) {
     char key[8];
@@ -85,7 +84,7 @@ ErrCode CharacterManager::SaveCharacters() {
     PText& info = document_.GetInfoRecord();
     std::int16_t stored = 0;
     if (info.GetEntry(kNameNumberKey, kPTextShort, &stored) < 0 || stored != nameNumber_) {
-        info.SetNumberByName(kNameNumberKey, kPTextShort, nameNumber_);
+        WriteRecordNumber(info, kNameNumberKey, static_cast<std::int16_t>(nameNumber_));
     }
     return first;
 }

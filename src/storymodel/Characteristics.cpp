@@ -55,7 +55,7 @@ void CharacterManager::SetCharacteristicsAt(std::int32_t position, int dimension
     } else {
         String text;
         ShortArrayToText(text, elements.data(), static_cast<std::int32_t>(elements.size()));
-        changed = WriteRecordText(*record, key, text.CStr());
+        changed = WriteRecordText(*record, key, text.CStr()) > 0;
     }
     if (!changed) return;
     SaveRecord(*record);
@@ -151,7 +151,6 @@ void CharacterManager::RecomputeArchetype(CharID id) {
     }
     if (archetype == character->GetArchetype()) return;
     character->archetype_ = archetype;
-    if (PText* record = character->Record())
-        record->SetNumberByName(CharacterKey::kArchetype, kPTextShort, archetype);
+    if (PText* record = character->Record()) WriteRecordNumber(*record, CharacterKey::kArchetype, archetype);
     character->Flush();
 }

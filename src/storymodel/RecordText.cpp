@@ -12,8 +12,24 @@ std::string_view RecordTextView(PText& record, std::string_view key) {
     return item < 0 ? std::string_view() : std::string_view(static_cast<const char*>(record.ValuePtr(item)));
 }
 
-bool WriteRecordText(PText& record, std::string_view key, const char* text) {
+namespace {
+
+// Sets the value, first taking away a value of another type under the key; 1, or the error.
+std::int32_t SetReplacing(PText& record, std::string_view key, char type, const void* value) {
+    std::int32_t result = record.SetEntry(key, type, value);
+    if (result == kPTextErrTypeMismatch && record.Remove(key) == kNoErr)
+        result = record.SetEntry(key, type, value);
+    return result >= 0 ? 1 : result;
+}
+
+}  // namespace
+
+std::int32_t WriteRecordText(PText& record, std::string_view key, const char* text) {
     const char* value = text ? text : "";
-    if (record.HasKey(key) && RecordTextView(record, key) == value) return false;
-    return record.SetEntry(key, kPTextText, value) >= 0;
+    if (record.HasKey(key) && RecordTextView(record, key) == value) return 0;
+    return SetReplacing(record, key, kPTextText, value);
+}
+
+bool WriteRecordNumber(PText& record, std::string_view key, std::int16_t value) {
+    return SetReplacing(record, key, kPTextShort, &value) > 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Whole texts of keyed records, however long they are.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ std::string RecordText(PText& record, std::string_view key);
 // The same text as the record holds it, valid until the record changes.
 std::string_view RecordTextView(PText& record, std::string_view key);
 
-// Writes the text under the key unless the record holds exactly that text already; answers
-// whether the record changed.
-bool WriteRecordText(PText& record, std::string_view key, const char* text);
+// Writes the text under the key unless the record holds exactly that text already; answers 1 when
+// the record changed, 0 when it held the text, or the record's error (-4 for a text too long for
+// a record). A value of another type under the key (a damaged record) is replaced.
+std::int32_t WriteRecordText(PText& record, std::string_view key, const char* text);
+// Writes a 16-bit number under the key, replacing a value of another type; answers whether the
+// record holds the number now.
+bool WriteRecordNumber(PText& record, std::string_view key, std::int16_t value);

@@ -38,7 +38,7 @@ void Scene::CopyText(const char* stem, char* buffer, std::uint32_t size) {
 
 bool Scene::WriteText(const char* stem, const char* text) {
     PText* record = Record();
-    if (!record || !WriteRecordText(*record, Key(stem), text)) return false;
+    if (!record || WriteRecordText(*record, Key(stem), text) <= 0) return false;
     manager_.MarkDocumentChanged();
     return true;
 }
@@ -85,7 +85,7 @@ void Scene::RemoveCharacter(CharID id) { GetAppreciations().RemoveCharacter(id);
 
 void Scene::SetPosition(std::int16_t position) {
     position_ = position;
-    if (PText* record = Record()) record->SetNumberByName(kPositionKey, kPTextShort, position);
+    if (PText* record = Record()) WriteRecordNumber(*record, kPositionKey, position);
 }
 
 ErrCode Scene::Save() {

@@ -47,7 +47,7 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
     }
     nextSceneId_ = largest == kLastSceneID ? kLastSceneID : static_cast<std::int16_t>(largest + 1);
     RenumberPositions();
-    if (!usage_.Load()) CountUsageFromScenes();
+    usage_.Load(CountUsage());
 }
 
 SceneManager::~SceneManager() {
@@ -61,8 +61,10 @@ void SceneManager::MarkDocumentChanged() { document_.SetDirty(); }
 void SceneManager::RenumberPositions() {
     std::vector<Scene*> order;
     for (const auto& scene : scenes_) order.push_back(scene.get());
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Scene* a, const Scene* b) { return a->GetPosition() < b->GetPosition(); });
+    // A scene whose record cannot be read keeps no position: it goes after the others.
+    std::stable_sort(order.begin(), order.end(), [](Scene* a, Scene* b) {
+        return std::pair(!a->Record(), a->GetPosition()) < std::pair(!b->Record(), b->GetPosition());
+    });
     for (std::size_t position = 0; position < order.size(); ++position) {
         if (order[position]->GetPosition() != static_cast<std::int16_t>(position)) {
             order[position]->SetPosition(static_cast<std::int16_t>(position));
@@ -70,12 +72,13 @@ void SceneManager::RenumberPositions() {
     }
 }
 
-void SceneManager::CountUsageFromScenes() {
+std::vector<AppreciationUsage::Entry> SceneManager::CountUsage() {
+    AppreciationUsage counted(storytelling_);
     for (const auto& scene : scenes_) {
         const InclApprList& appreciations = scene->GetAppreciations();
-        for (std::int32_t i = 0; i < appreciations.GetCount(); ++i) usage_.Add(appreciations.GetAt(i));
+        for (std::int32_t i = 0; i < appreciations.GetCount(); ++i) counted.Add(appreciations.GetAt(i));
     }
-    usage_.SetChanged();
+    return counted.Entries();
 }
 
 Scene* SceneManager::FindScene(std::int16_t id) const {
@@ -101,10 +104,10 @@ void SceneManager::SetCategoryName(const char* name) {
     if (kept == category_) return;
     MarkDocumentChanged();
     category_ = kept;
-    storytelling_.SetEntry(kCategoryKey, kPTextText, category_.c_str());
+    WriteRecordText(storytelling_, kCategoryKey, category_.c_str());
     IStoryApplication* application = GetStoryApplication();
     if (PText* preferences = application ? application->GetFQSRecord() : nullptr) {
-        preferences->SetEntry(kCategoryKey, kPTextText, category_.c_str());
+        WriteRecordText(*preferences, kCategoryKey, category_.c_str());
     }
     PostEvent(nullptr);
 }
@@ -113,7 +116,7 @@ void SceneManager::SetStorytellingMode(std::int16_t mode) {
     if (mode == mode_) return;
     MarkDocumentChanged();
     mode_ = mode;
-    storytelling_.SetNumberByName(kModeKey, kPTextShort, mode);
+    WriteRecordNumber(storytelling_, kModeKey, mode);
 }
 
 bool SceneManager::IsSceneIdFree(std::int16_t id) const {

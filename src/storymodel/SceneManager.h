@@ -28,8 +28,9 @@ public:
     static constexpr std::size_t kMaxCategoryName = 79;
 
     // Reads every 'SCNL' record of the story file and the storytelling keys. Positions that are not
-    // 0 .. count - 1 (a damaged file) are renumbered in their stored order; a stored usage that does
-    // not agree with itself is counted again from the scenes.
+    // 0 .. count - 1 (a damaged file) are renumbered in their stored order, scenes whose record
+    // cannot be read last. The usage is what the scenes' own lists make; where the stored usage
+    // says otherwise, it is written again at the next save.
     SceneManager(IStoryDocument& document, PText& storytelling);
     ~SceneManager() override;
 
@@ -75,7 +76,8 @@ private:
     PFMFile* StoryFile() const;
     void RenumberPositions();
     bool IsSceneIdFree(std::int16_t id) const;
-    void CountUsageFromScenes();
+    // How many scenes include each appreciation, as their own lists say.
+    std::vector<AppreciationUsage::Entry> CountUsage();
 
     IStoryDocument& document_;
     PText& storytelling_;

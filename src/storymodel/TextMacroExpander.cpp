@@ -4,6 +4,7 @@
 #include "storymodel/TextMacroExpander.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "foundation/Compare.h"
@@ -224,7 +225,7 @@ void TextMacroExpander::AppendStyled(std::string_view text, char style) {
 }
 
 void TextMacroExpander::Collect(int id) {
-    if (!idCollector_ || id <= 0) return;
+    if (!idCollector_ || id <= 0 || id > INT16_MAX) return;
     const auto value = static_cast<std::int16_t>(FoldElementID(id));
     if (idCollector_->Find(value, CompareShortAscending) < 0)
         idCollector_->InsertSorted(value, CompareShortAscending);

@@ -291,6 +291,22 @@ TEST_F(CharacterManagerTest, LoadingRepairsMissingRolesAndRemovesOnlyUnreadableR
     EXPECT_EQ(Characters().CreateCharacter(nullptr, 0, 1, 0, kNoRole, false), 6);
 }
 
+TEST_F(CharacterManagerTest, AStoryWhoseEveryCharacterWasDamagedGetsTheTwoCharactersOfANewStory) {
+    NewStory();
+    for (CharID id : {0, 1}) {
+        PFMFileScope scope(Story().GetStoryFile(), false);
+        void* block = NewBlock("NMc:no backslash");
+        ASSERT_TRUE(PFMPutSegment(kCharacterType, id, block, 1, false));
+        PFMCheckIn(block);
+    }
+    Reopen();
+    EXPECT_EQ(prompts_.alerts.size(), 1u);
+    ASSERT_EQ(Characters().GetCount(), 2);
+    EXPECT_EQ(Characters().GetCharacter(Characters().GetMainCharacter())->Name(), "the Main Character");
+    EXPECT_EQ(Characters().GetCharacter(Characters().GetImpactCharacter())->Name(), "the Impact Character");
+    EXPECT_TRUE(Characters().ValidateSubjectiveRoles(false));
+}
+
 TEST_F(CharacterManagerTest, CharactersThatCannotBeReadNowAreLeftInTheFileAndTheLoadFails) {
     NewStory();
     const CharID kept = Characters().CreateCharacter("Kept", 0, 1, 0, kNoRole, false);

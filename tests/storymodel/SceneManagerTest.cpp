@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryTestSupport.h"
@@ -155,42 +156,47 @@ TEST_F(SceneManagerTest, ADeletedCharacterLeavesNoAppreciationBehind) {
     EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(12000, 3, 9)), 1);
 }
 
-TEST_F(SceneManagerTest, ALongUsageIsReadAndWrittenWhole) {
-    // 2,700 appreciations counted 100 times each: the counts' text is far longer than 8 KB.
-    InclApprList list(nullptr, false);
-    std::string counts;
-    for (std::int16_t i = 0; i < 2700; ++i) {
-        list.Insert(IncludeableAppreciation(static_cast<std::int16_t>(1 + i / 300),
-                                            static_cast<std::int16_t>(i % 300)));
-        counts += "100,";
+TEST_F(SceneManagerTest, ALongUsageIsWrittenWhole) {
+    // 2,900 appreciations in each of ten scenes: the counts' text is longer than 8 KB.
+    const auto appreciation = [](int i) {
+        return IncludeableAppreciation(static_cast<std::int16_t>(1 + i / 400),
+                                       static_cast<std::int16_t>(i % 400), 0, 0);
+    };
+    for (int scene = 0; scene < 10; ++scene) {
+        Scenes().InsertScene(-1);
+        for (int i = 0; i < 2900; ++i) Scenes().SceneAt(scene)->AddAppreciation(appreciation(i));
     }
-    ASSERT_GT(counts.size(), 8192u);
-    Story().GetStorytellingRecord().SetEntry("APPRLST", kPTextText, list.Text().c_str());
-    Story().GetStorytellingRecord().SetEntry("APPRUS2", kPTextText, counts.c_str());
     Reopen();
-    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(9, 299)), 100);
-    // A change writes both texts again, whole.
-    Scenes().InsertScene(-1);
-    Scenes().SceneAt(0)->AddAppreciation(IncludeableAppreciation(9, 299));
+    std::string counts;
+    for (int i = 0; i < 2900; ++i) counts += "10,";
+    EXPECT_EQ(RecordText(Story().GetStorytellingRecord(), "APPRUS2"), counts);
+    EXPECT_EQ(Scenes().GetUsageCount(appreciation(2899)), 10);
+    Scenes().SceneAt(3)->RemoveAppreciation(appreciation(2899));
     Reopen();
-    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(9, 299)), 101);
-    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(1, 0)), 100);
-    EXPECT_EQ(RecordText(Story().GetStorytellingRecord(), "APPRUS2").size(), counts.size());
+    EXPECT_EQ(Scenes().GetUsageCount(appreciation(2899)), 9);
+    EXPECT_EQ(Scenes().GetUsageCount(appreciation(0)), 10);
 }
 
-TEST_F(SceneManagerTest, AUsageThatDisagreesWithItselfIsCountedFromTheScenes) {
+TEST_F(SceneManagerTest, TheUsageIsWhatTheScenesInclude) {
     Scenes().InsertScene(-1);
     Scenes().InsertScene(-1);
     for (std::int32_t position : {0, 1})
         Scenes().SceneAt(position)->AddAppreciation(IncludeableAppreciation(5, 6));
     Scenes().SceneAt(1)->AddAppreciation(IncludeableAppreciation(7, 8));
     ASSERT_EQ(Story().SaveAs(Ref("story.fsf")), kNoErr);
-    // As the old 8 KB limit cut it: fewer counts than appreciations.
-    EditStoredRecord("story.fsf", kStorytellingType, 0,
-                     [](PText& record) { record.SetEntry("APPRUS2", kPTextText, "2,"); });
-    Open("story.fsf");
-    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(5, 6)), 2);
-    EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(7, 8)), 1);
+    EXPECT_EQ(RecordText(Story().GetStorytellingRecord(), "APPRLST"), "5,6,-1,-1,7,8,-1,-1,");
+    EXPECT_EQ(RecordText(Story().GetStorytellingRecord(), "APPRUS2"), "2,1,");
+
+    // As the old 8 KB limit cut it (fewer counts than appreciations), and as it could be lost.
+    for (const char* counts : {"2,", ""}) {
+        EditStoredRecord("story.fsf", kStorytellingType, 0,
+                         [counts](PText& record) { record.SetEntry("APPRUS2", kPTextText, counts); });
+        Open("story.fsf");
+        EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(5, 6)), 2);
+        EXPECT_EQ(Scenes().GetUsageCount(IncludeableAppreciation(7, 8)), 1);
+        Reopen();
+        EXPECT_EQ(RecordText(Story().GetStorytellingRecord(), "APPRUS2"), "2,1,");
+    }
 }
 
 TEST_F(SceneManagerTest, DamagedPositionsAreNumberedAgainInTheirStoredOrder) {
@@ -202,6 +208,18 @@ TEST_F(SceneManagerTest, DamagedPositionsAreNumberedAgainInTheirStoredOrder) {
                      [](PText& record) { record.SetNumberByName("SCORDER", kPTextShort, 0); });
     Open("story.fsf");
     EXPECT_EQ(Order(), (Ids{1, 3, 2}));
+
+    // A scene whose record cannot be read goes last, the same each time the story opens.
+    {
+        PFMFileScope scope(Story().GetStoryFile(), false);
+        void* block = NewBlock("SCORDERs:0 without its backslash");
+        ASSERT_TRUE(PFMPutSegment(kSceneType, 9, block, 1, false));
+        PFMCheckIn(block);
+    }
+    Reopen();
+    EXPECT_EQ(Order(), (Ids{1, 3, 2, 9}));
+    Reopen();
+    EXPECT_EQ(Order(), (Ids{1, 3, 2, 9}));
 }
 
 }  // namespace

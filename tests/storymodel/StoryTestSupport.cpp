@@ -29,89 +29,29 @@ int RecordingPrompts::AskYesYesAllNoNoAll(std::int32_t& answer, const char* text
     return button == kNoAll ? kAnswerNo : button;
 }
 
-TestApplication::TestApplication() : data_(PFMOpenFile(nullptr)) {
-    pronouns_ = std::make_unique<PText>(data_, FourCCOf("PPNN"), 1);
-    const char* pronouns[][2] = {
-        {"S30su", "he"},  {"S31su", "she"}, {"S32su", "it"},  {"P32su", "they"},
-        {"S30ob", "him"}, {"S31ob", "her"}, {"S32ob", "it"},  {"P32ob", "them"},
-        {"S30po", "his"}, {"S31po", "her"}, {"S32po", "its"}, {"P32po", "their"},
-    };
-    for (const auto& [key, pronoun] : pronouns) pronouns_->SetEntry(key, kPTextText, pronoun);
-    pronouns_->Save();
-    general_ = std::make_unique<PText>(data_, FourCCOf("PRFW"), 1);
-    queries_ = std::make_unique<PText>(data_, FourCCOf("FQS "), 1);
-}
-
-TestApplication::~TestApplication() {
-    pronouns_.reset();
-    general_.reset();
-    queries_.reset();
-    PFMCloseFile(data_);
-}
-
-void TestApplication::AddDataText(FourCC type, std::uint16_t id, const std::string& text) {
-    PFMFileScope scope(data_, false);
-    AddText(type, id, text);
-}
-
-void TestApplication::AddDataRecordText(FourCC type, std::uint16_t id, const char* key, const char* text) {
-    PText record(data_, type, id);
-    record.SetEntry(key, kPTextText, text);
-    record.Save();
-}
-
 TestStory::TestStory(const FileRef* file, const std::function<void()>& beforeLoad)
-    : store_(PFMOpenFile(file)) {
-    info_ = std::make_unique<PText>(store_, kInfoType, 0);
-    responses_ = std::make_unique<PText>(store_, FourCCOf("RESP"), 0);
-    storytelling_ = std::make_unique<PText>(store_, FourCCOf("STEL"), 0);
-    locks_ = std::make_unique<PText>(store_, FourCCOf("LOCK"), 0);
-    std::int16_t count = 0;
-    std::int16_t valid = 0;
-    std::int16_t pictureId = -32767;
-    info_->GetEntry("NmStories", kPTextShort, &count);
-    info_->GetEntry("IsJust", kPTextShort, &valid);
-    info_->GetEntry("MaxPictID", kPTextShort, &pictureId);
-    scenes_ = std::make_unique<SceneManager>(*this, *storytelling_);
-    storyForm_ = std::make_unique<StoryFormManager>(*this, *responses_, static_cast<std::uint16_t>(count),
-                                                    static_cast<std::uint16_t>(valid));
-    characters_ = std::make_unique<CharacterManager>(*this, static_cast<std::uint16_t>(pictureId));
-    IStoryApplication* application = GetStoryApplication();
+    : StoryStore(file), StandInStory(store) {
     if (beforeLoad) beforeLoad();
-    loadError =
-        characters_->LoadCharacters(info_.get(), application ? application->GetGeneralRecord() : nullptr);
-    characters_->RecomputeRoleIndexes();
+    loadError = LoadCharacters();
     SetClean();
 }
 
-TestStory::~TestStory() {
-    characters_.reset();
-    storyForm_.reset();
-    scenes_.reset();
-    info_.reset();
-    responses_.reset();
-    storytelling_.reset();
-    locks_.reset();
-    PFMCloseFile(store_);
-}
-
-std::int16_t TestStory::GetStoryPointValue(int index) { return storyForm_->GetValueAt(index); }
-
 ErrCode TestStory::SaveAs(const FileRef& file) {
-    EXPECT_EQ(characters_->SaveCharacters(), kNoErr);
-    EXPECT_EQ(scenes_->SaveScenes(), kNoErr);
-    EXPECT_EQ(storyForm_->SaveChoices(), kNoErr);
-    info_->SetNumberByName("NmStories", kPTextShort, storyForm_->GetStoryformCount());
-    for (PText* record : {info_.get(), responses_.get(), storytelling_.get(), locks_.get()}) {
-        EXPECT_EQ(record->Save(), kNoErr);
-    }
-    PFMFileScope scope(store_, false);
+    EXPECT_EQ(SaveRecords(), kNoErr);
+    PFMFileScope scope(GetStoryFile(), false);
     return PFMSaveFile(&file);
 }
 
 void StoryTest::SetUp() {
     StoreTest::SetUp();
-    application_ = std::make_unique<TestApplication>();
+    application_ = std::make_unique<StandInApplication>();
+    const char* pronouns[][2] = {
+        {"S30su", "he"},  {"S31su", "she"}, {"S32su", "it"},  {"P32su", "they"},
+        {"S30ob", "him"}, {"S31ob", "her"}, {"S32ob", "it"},  {"P32ob", "them"},
+        {"S30po", "his"}, {"S31po", "her"}, {"S32po", "its"}, {"P32po", "their"},
+    };
+    for (const auto& [key, pronoun] : pronouns)
+        application_->AddDataRecordText(FourCCOf("PPNN"), 1, key, pronoun);
     SetStoryApplication(application_.get());
     SetUserPrompts(&prompts_);
 }

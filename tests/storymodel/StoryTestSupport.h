@@ -1,8 +1,7 @@
 #pragma once
-// Test support for the story model: a story document over a real store with the records a story
-// file has (information, responses, storytelling, locks; characters, scenes, notes), an
-// application with its own data file (pronouns, verbs, definitions) and preferences, and prompts
-// that record what they are asked and answer from a script.
+// Test support for the story model: a story document over a real store, opened, saved and opened
+// again from a file of the test's folder; the stand-in application with pronouns in its data file;
+// and prompts that record what they are asked and answer from a script.
 
 #include <gtest/gtest.h>
 
@@ -15,13 +14,9 @@
 
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/StoreTestSupport.h"
-#include "storymodel/CharacterManager.h"
 #include "storymodel/ListenerMixins.h"
-#include "storymodel/SceneManager.h"
-#include "storymodel/StoryApplication.h"
-#include "storymodel/StoryDocument.h"
+#include "storymodel/StoryStandIn.h"
 #include "storymodel/UserPrompts.h"
-#include "storymodel/engine/StoryFormManager.h"
 
 // Answers as the window framework's prompts do, from a script of the buttons pressed (Yes 0, No 2,
 // Yes All 4, No All 5); an empty script presses No.
@@ -41,71 +36,25 @@ private:
     int Press();
 };
 
-// The application's data file, made in memory, and its preference records.
-class TestApplication : public IStoryApplication {
-public:
-    TestApplication();
-    ~TestApplication() override;
-
-    PFMFile* GetDataFile() override { return data_; }
-    PText* GetPronounRecord() override { return pronouns_.get(); }
-    PText* GetGeneralRecord() override { return general_.get(); }
-    PText* GetFQSRecord() override { return queries_.get(); }
-    std::int16_t GetReturnAdvances() override { return returnAdvances; }
-    std::int16_t GetPronounGender() override { return pronounGender; }
-
-    // Adds a text segment or a keyed record with one text to the data file.
-    void AddDataText(FourCC type, std::uint16_t id, const std::string& text);
-    void AddDataRecordText(FourCC type, std::uint16_t id, const char* key, const char* text);
-
-    std::int16_t returnAdvances = 0;
-    std::int16_t pronounGender = 1;
-
-private:
-    PFMFile* data_;
-    std::unique_ptr<PText> pronouns_;
-    std::unique_ptr<PText> general_;
-    std::unique_ptr<PText> queries_;
+// Owns the store of a story opened from a file, or made new; closes it after the story.
+struct StoryStore {
+    explicit StoryStore(const FileRef* file) : store(PFMOpenFile(file)) {}
+    ~StoryStore() { PFMCloseFile(store); }
+    PFMFile* store;
 };
 
 // A story document as the story application keeps one: opened from a file or new, with its
 // records and managers, saved and closed.
-class TestStory : public IStoryDocument {
+class TestStory : private StoryStore, public StandInStory {
 public:
-    static constexpr FourCC kInfoType = FourCCOf("SDI4");
-
     // A new story when the file is null. The characters are loaded (a load error is kept in
     // loadError) after beforeLoad ran; the document starts clean.
     explicit TestStory(const FileRef* file, const std::function<void()>& beforeLoad = {});
-    ~TestStory() override;
 
     // Saves the managers into their records, the records into the store and the store to the file.
     ErrCode SaveAs(const FileRef& file);
 
-    CharacterManager& Characters() { return *characters_; }
-    SceneManager& Scenes() { return *scenes_; }
-    StoryFormManager& StoryForm() { return *storyForm_; }
-
-    PFMFile* GetStoryFile() override { return store_; }
-    void SetDirty() override { dirty = true; }
-    void SetClean() override { dirty = false; }
-    PText& GetInfoRecord() override { return *info_; }
-    PText& GetStorytellingRecord() override { return *storytelling_; }
-    CharacterManager* GetCharacterManager() override { return characters_.get(); }
-    std::int16_t GetStoryPointValue(int index) override;
-
-    bool dirty = false;
     ErrCode loadError = kNoErr;
-
-private:
-    PFMFile* store_;
-    std::unique_ptr<PText> info_;
-    std::unique_ptr<PText> responses_;
-    std::unique_ptr<PText> storytelling_;
-    std::unique_ptr<PText> locks_;
-    std::unique_ptr<SceneManager> scenes_;
-    std::unique_ptr<StoryFormManager> storyForm_;
-    std::unique_ptr<CharacterManager> characters_;
 };
 
 class StoryTest : public StoreTest {
@@ -130,7 +79,7 @@ protected:
     // The bytes of a segment of the story file (no chain search); "<null>" when it has none.
     std::string StorySegment(FourCC type, std::uint16_t id);
 
-    std::unique_ptr<TestApplication> application_;
+    std::unique_ptr<StandInApplication> application_;
     RecordingPrompts prompts_;
     std::unique_ptr<TestStory> story_;
 };

@@ -43,7 +43,7 @@ class TextMacroExpanderTest : public StoryTest {
 protected:
     void SetUp() override {
         StoryTest::SetUp();
-        TestApplication& data = *application_;
+        StandInApplication& data = *application_;
         data.AddDataText(FourCCOf("SDEF"), kAbility, std::string("the power to act\0junk", 21));
         data.AddDataText(FourCCOf("SDEF"), kDesire, "wanting");
         data.AddDataText(FourCCOf("SDEF"), 1001, "a change of heart");
