@@ -31,7 +31,7 @@ void FillDataFile(StandInApplication& application) {
         application.AddDataRecordText(FourCCOf("SVRB"), id, "B", "consider");
         application.AddDataRecordText(FourCCOf("SVRB"), id, "PT3", "s");
     }
-    for (const char* key : {"S30su", "S31su", "S32su", "P32su", "S30po", "S31po", "S32po", "P32po"})
+    for (const char* key : {"S30S1", "S31S1", "S32S1", "P32S1", "S30P1", "S31P1", "S32P1", "P32P1"})
         application.AddDataRecordText(FourCCOf("PPNN"), 1, key, "they");
 }
 
@@ -57,9 +57,9 @@ void FillStory(StandInStory& story) {
 // words - names, story points, pronouns, verbs, definitions, terms.
 std::string ReportTemplate() {
     const char* sentences[] = {
-        "In this story {CNN(M,NM)} {SVB(M,STPbm,PT3)} the problem of {SNF(STPbm)}, and {PPN(M,0,su)} must "
+        "In this story {CNN(M,NM)} {SVB(M,STPbm,PT3)} the problem of {SNF(STPbm)}, and {PPN(M,0,S1)} must "
         "face it before the end of the {LDoma} of the story as a whole. ",
-        "The {NObst} Character, {CNNU(O,NM)}, stands for {SNF(OCFoc)}; {PPN(O,0,po)} influence is felt "
+        "The {NObst} Character, {CNNU(O,NM)}, stands for {SNF(OCFoc)}; {PPN(O,0,P1)} influence is felt "
         "in every {CLS(STCon)} of the story and in the way the others behave. ",
         "{SDF(STPbm)} is what the writer should keep in mind when the {NObje} Story moves from its "
         "first act into the second and the stakes begin to rise. ",

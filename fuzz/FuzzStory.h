@@ -15,8 +15,8 @@ inline StandInApplication& FuzzApplication() {
         made.AddDataRecordText(FourCCOf("SVRB"), 96, "B", "consider");
         made.AddDataRecordText(FourCCOf("LVRB"), 1, "I5", "is");
         made.AddDataRecordText(FourCCOf("APPR"), 1, "DF", "an appreciation");
-        made.AddDataRecordText(FourCCOf("PPNN"), 1, "S31su", "she");
-        made.AddDataRecordText(FourCCOf("PPNN"), 1, "P32su", "they");
+        made.AddDataRecordText(FourCCOf("PPNN"), 1, "S31S1", "she");
+        made.AddDataRecordText(FourCCOf("PPNN"), 1, "P32S1", "they");
         made.returnAdvances = 1;
         SetStoryApplication(&made);
         return made;

@@ -46,9 +46,9 @@ void StoryTest::SetUp() {
     StoreTest::SetUp();
     application_ = std::make_unique<StandInApplication>();
     const char* pronouns[][2] = {
-        {"S30su", "he"},  {"S31su", "she"}, {"S32su", "it"},  {"P32su", "they"},
-        {"S30ob", "him"}, {"S31ob", "her"}, {"S32ob", "it"},  {"P32ob", "them"},
-        {"S30po", "his"}, {"S31po", "her"}, {"S32po", "its"}, {"P32po", "their"},
+        {"S30S1", "he"},  {"S31S1", "she"}, {"S32S1", "it"},  {"P32S1", "they"},
+        {"S30O1", "him"}, {"S31O1", "her"}, {"S32O1", "it"},  {"P32O1", "them"},
+        {"S30P1", "his"}, {"S31P1", "her"}, {"S32P1", "its"}, {"P32P1", "their"},
     };
     for (const auto& [key, pronoun] : pronouns)
         application_->AddDataRecordText(FourCCOf("PPNN"), 1, key, pronoun);

@@ -129,16 +129,16 @@ TEST_F(TextMacroExpanderTest, CharacterMacrosReadTheStorysCharacters) {
     EXPECT_EQ(Expand(("{CNN(" + id + ",NM)}").c_str()), "The Crew");
     EXPECT_EQ(Expand("{CNN(99,NM)}|{CNN(X,NM)}"), "<Not Available>|<Not Available>");
     // The report templates name the two characters MC and OC.
-    EXPECT_EQ(Expand("{CNN(MC,Des)} {CNN(OC,NM)} {PPN(OC,0,su)}"), "a pilot The Crew they");
+    EXPECT_EQ(Expand("{CNN(MC,Des)} {CNN(OC,NM)} {PPN(OC,0,S1)}"), "a pilot The Crew they");
 
     EXPECT_EQ(Expand("{CNN(M,NM)}|{CNN(O,NM)}|{CNNU(M,NM)}|{CNN(M,Des)}", false),
               "the Main Character|the Impact Character|The Main Character|<Not Available>");
 }
 
 TEST_F(TextMacroExpanderTest, PronounsAgreeWithTheCharacterOrThePreference) {
-    EXPECT_EQ(Expand("{PPN(M,0,su)} {PPN(M,1,ob)} {PPN(O,2,subject)} {PPN(P,0,po)}"), "she Her THEY her");
+    EXPECT_EQ(Expand("{PPN(M,0,S1)} {PPN(M,1,O1)} {PPN(O,2,S1 subject)} {PPN(P,0,P1)}"), "she Her THEY her");
     application_->pronounGender = 0;
-    EXPECT_EQ(Expand("{PPN(P,0,su)} {PPN(M,0,su)}", false), "he he");
+    EXPECT_EQ(Expand("{PPN(P,0,S1)} {PPN(M,0,S1)}", false), "he he");
 }
 
 TEST_F(TextMacroExpanderTest, VerbsAgreeWithTheirSubject) {
