@@ -93,7 +93,7 @@ public:
     // Whether the character may take the role: asks before the Main or impact role leaves a
     // character the writer has worked on, refuses (with a message) to take a needed role away.
     // A null name stands for the character's own.
-    bool ConfirmSubjectiveRole(CharID id, std::int16_t role, const char* name);
+    bool ConfirmSubjectiveRole(CharID id, std::int16_t role, const char* name = nullptr);
 
     // Gives the character at the position the Main (1) or impact (2) role. The previous holder
     // gives it up, and is deleted when it is still an untouched placeholder of a new story; when

@@ -58,8 +58,13 @@ TEST_F(CharacterManagerTest, ANewStoryStartsWithItsMainAndImpactCharacters) {
 
 TEST_F(CharacterManagerTest, ANewMainCharacterDeletesOnlyAnUntouchedPlaceholder) {
     NewStory();
-    const CharID hero = Characters().CreateCharacter("Hero", 0, 1, 5, kNoRole, false);
+    CharacterWatcher watcher(Characters());
+    const CharID hero = Characters().CreateCharacter("Hero", 0, 1, 5, kNoRole, true);
+    EXPECT_TRUE(watcher.events.empty());  // quiet: the caller ends the update
+    Characters().GetCharacter(hero)->EndUpdate();
     Characters().AssignRoleById(kMainRole, hero);
+    // The new character; the placeholder giving up its role, the new holder taking it, the deletion.
+    EXPECT_EQ(watcher.events, (std::vector<std::vector<CharID>>{{hero}, {0}, {hero}, {0}}));
     EXPECT_FALSE(Characters().HasCharacter(0));
     EXPECT_EQ(Characters().GetMainCharacter(), hero);
     EXPECT_EQ(Characters().GetCount(), 2);
