@@ -1,0 +1,42 @@
+#pragma once
+// An untitled store made current for one test, with the store interface set up around it and its
+// swap file in a folder of the test's own.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "foundation/Memory.h"
+#include "foundation/Platform.h"
+#include "foundation/pfm/PFM.h"
+#include "platform/sys/TempFolder.h"
+
+class StoreScope {
+public:
+    StoreScope() {
+        DetectPlatform();
+        ::setenv("TMPDIR", folder_.Path().c_str(), 1);
+        PFMInit(FourCCOf("Fabl"), MakeVersion(1, 0, kStageRelease, 0));
+        store_ = PFMOpenFile(nullptr);
+    }
+    ~StoreScope() { PFMTerm(); }
+    StoreScope(const StoreScope&) = delete;
+    StoreScope& operator=(const StoreScope&) = delete;
+
+    PFMFile* Store() const { return store_; }
+
+    // Adds the bytes as a raw segment of the store.
+    void Add(FourCC type, std::uint16_t id, const void* bytes, std::size_t size) const {
+        void* block = MemAlloc(static_cast<std::uint32_t>(size));
+        std::memcpy(block, bytes, size);
+        const PFMFileScope scope(store_, false);
+        ASSERT_EQ(PFMAddSegment(type, id, block, 1, false), kNoErr);
+        PFMCheckIn(block);
+    }
+
+private:
+    TempFolder folder_;
+    PFMFile* store_ = nullptr;
+};
