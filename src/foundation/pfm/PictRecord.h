@@ -25,6 +25,7 @@
 // or whose bounds are empty, is refused with -3 instead of being read past its end.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -104,7 +105,9 @@ public:
     std::uint32_t RowBytes() const { return PictRowBytes(Width(), depth_); }
     std::uint32_t RowSkip() const;
     // The first byte of a row, 0 at the top.
-    const std::uint8_t* Row(int row) const { return image_.data() + row * (RowBytes() + RowSkip()); }
+    const std::uint8_t* Row(int row) const {
+        return image_.data() + static_cast<std::size_t>(row) * (RowBytes() + RowSkip());
+    }
 
     // The bytes of one row's pixels: ((width x depth + 31) / 32) x 4, or width x 4 at depth 24.
     static std::uint32_t PictRowBytes(int width, int depth);
