@@ -6,6 +6,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
+#include "platform/ui/RichEdit.h"
 #include "platform/ui/ScrollBarEngine.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -51,6 +52,7 @@ void RegisterControlClasses(WindowTree& tree) {
     const Native natives[] = {
         {"BUTTON", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ButtonProc, IDC_ARROW},
         {"EDIT", CS_DBLCLKS | CS_PARENTDC, EditProc, IDC_IBEAM},
+        {kRichEditClass, CS_DBLCLKS | CS_PARENTDC, RichEditProc, IDC_IBEAM},
         {"SCROLLBAR", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ScrollBarProc, IDC_ARROW},
     };
     for (const Native& native : natives) {

@@ -25,6 +25,7 @@
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Prompts.h"
 #include "platform/ui/Rects.h"
+#include "platform/ui/RichEditControl.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/Styles.h"
