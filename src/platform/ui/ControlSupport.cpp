@@ -54,6 +54,8 @@ void RegisterControlClasses(WindowTree& tree) {
         {"EDIT", CS_DBLCLKS | CS_PARENTDC, EditProc, IDC_IBEAM},
         {kRichEditClass, CS_DBLCLKS | CS_PARENTDC, RichEditProc, IDC_IBEAM},
         {"SCROLLBAR", CS_DBLCLKS | CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, ScrollBarProc, IDC_ARROW},
+        {"STATIC", CS_PARENTDC | CS_HREDRAW | CS_VREDRAW, StaticProc, IDC_ARROW},
+        {"LISTBOX", CS_DBLCLKS | CS_PARENTDC, ListBoxProc, IDC_ARROW},
     };
     for (const Native& native : natives) {
         auto added = std::make_shared<WindowClass>();

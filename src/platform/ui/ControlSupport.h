@@ -40,9 +40,12 @@ HFONT ControlFont(HFONT given);
 // Draws the control again now (through WM_PAINT), not erasing first.
 void RedrawControl(HWND control);
 
-// Registers BUTTON, EDIT, RICHEDIT and SCROLLBAR with the window tree; done once, when the tree is made.
+// Registers BUTTON, EDIT, RICHEDIT, SCROLLBAR, STATIC and LISTBOX with the window tree; done once,
+// when the tree is made.
 void RegisterControlClasses(WindowTree& tree);
 
 LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace win::detail

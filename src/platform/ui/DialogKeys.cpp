@@ -53,8 +53,8 @@ void PressDefault(HWND dialog, HWND focus, UINT focusCode) {
     Command(dialog, id);
 }
 
-// A character is the mnemonic of the control whose text has it after '&': a push button is pressed,
-// any other control takes the focus.
+// A character is the mnemonic of the control whose text has it after '&' (or, for a label, of the
+// control after it): a push button is pressed, any other control takes the focus.
 bool ChooseByMnemonic(HWND dialog, char character) {
     const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
     for (HWND control : ControlsOf(dialog)) {
@@ -62,8 +62,13 @@ bool ChooseByMnemonic(HWND dialog, char character) {
         char text[256] = {};
         GetWindowTextA(control, text, sizeof text);
         if (MnemonicOf(text) != wanted) continue;
-        const UINT code = DialogCodeOf(control, nullptr);
-        if (code & DLGC_STATIC) continue;
+        UINT code = DialogCodeOf(control, nullptr);
+        if (code & DLGC_STATIC) {
+            // A label's mnemonic belongs to the control that follows it.
+            control = GetNextDlgTabItem(dialog, control, FALSE);
+            if (control == nullptr) continue;
+            code = DialogCodeOf(control, nullptr);
+        }
         FocusDialogControl(dialog, control);
         if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) Command(dialog, GetDlgCtrlID(control));
         return true;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/WindowTree.h"
@@ -36,6 +37,9 @@ struct DialogTemplate {
 };
 // Null for a template with items or a menu, which the layer's dialogs do not carry.
 std::optional<DialogTemplate> ReadDialogTemplate(const DLGTEMPLATE& dialogTemplate);
+// The template of a dialog made in code: the style, the standard class, the caption, no items.
+// Its words are to be read as a DLGTEMPLATE.
+std::vector<WORD> ItemlessDialogTemplate(DWORD style, const std::string& caption);
 
 // Makes the dialog window and sends it WM_INITDIALOG; shows it when the template asks. Null when it
 // cannot be made.

@@ -63,4 +63,16 @@ std::optional<DialogTemplate> ReadDialogTemplate(const DLGTEMPLATE& header) {
     return read;
 }
 
+std::vector<WORD> ItemlessDialogTemplate(DWORD style, const std::string& caption) {
+    DLGTEMPLATE header;
+    header.style = style;
+    std::vector<WORD> words(sizeof header / sizeof(WORD));
+    std::memcpy(words.data(), &header, sizeof header);
+    words.push_back(0);  // no menu
+    words.push_back(0);  // the standard dialog class
+    for (char c : caption) words.push_back(static_cast<WORD>(Cp1252ToUnicode(static_cast<unsigned char>(c))));
+    words.push_back(0);
+    return words;
+}
+
 }  // namespace win::detail

@@ -3,13 +3,13 @@
 #include "platform/ui/MessageBox.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/ui/ButtonControl.h"
+#include "platform/ui/ChooserSupport.h"
 #include "platform/ui/DialogState.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageBoxLook.h"
@@ -43,22 +43,6 @@ void EndBox(HWND box, MessageBoxSpec& spec, int answer) {
 bool HasButton(UINT flags, int id) {
     const std::vector<MessageBoxButton> buttons = MessageBoxButtons(flags);
     return std::any_of(buttons.begin(), buttons.end(), [&](const MessageBoxButton& b) { return b.id == id; });
-}
-
-// Centred over the owner, or the screen; kept on the screen.
-void Place(HWND box, const MessageBoxSpec& spec) {
-    RECT frame{0, 0, spec.layout.client.cx, spec.layout.client.cy};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(box, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(box, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (spec.owner != nullptr && IsWindowVisible(spec.owner)) GetWindowRect(spec.owner, &over);
-    const int x = std::clamp(static_cast<int>(over.left + over.right - width) / 2, 0,
-                             std::max(0, GetSystemMetrics(SM_CXSCREEN) - width));
-    const int y = std::clamp(static_cast<int>(over.top + over.bottom - height) / 2, 0,
-                             std::max(0, GetSystemMetrics(SM_CYSCREEN) - height));
-    SetWindowPos(box, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MakeButtons(HWND box, const MessageBoxSpec& spec) {
@@ -102,7 +86,7 @@ LONG_PTR MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG:
             spec = reinterpret_cast<MessageBoxSpec*>(lParam);
             SetWindowLongPtrA(box, GWLP_USERDATA, lParam);
-            Place(box, *spec);
+            PlaceDialog(box, spec->layout.client, spec->owner);
             MakeButtons(box, *spec);
             return FALSE;
         case WM_PAINT:
@@ -121,19 +105,6 @@ LONG_PTR MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         default: return FALSE;
     }
-}
-
-// The template of a message box: a popup dialog with a caption and a system menu, no items.
-std::vector<WORD> MessageBoxTemplate(const std::string& caption) {
-    DLGTEMPLATE header;
-    header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    std::vector<WORD> words(sizeof header / sizeof(WORD));
-    std::memcpy(words.data(), &header, sizeof header);
-    words.push_back(0);  // no menu
-    words.push_back(0);  // the standard dialog class
-    for (char c : caption) words.push_back(static_cast<WORD>(Cp1252ToUnicode(static_cast<unsigned char>(c))));
-    words.push_back(0);
-    return words;
 }
 
 // A task-modal box with no owner keeps every window of the program from the user meanwhile.
@@ -163,7 +134,8 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT flags) {
             AskPromptResponder(PromptRequest{"MessageBox", spec.caption, spec.text, flags}))
         return answer->result;
     spec.layout = LayoutMessageBox(spec.text, spec.caption, flags);
-    const std::vector<WORD> words = MessageBoxTemplate(spec.caption);
+    const std::vector<WORD> words =
+        ItemlessDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, spec.caption);
     if (owner == nullptr && (flags & (MB_TASKMODAL | MB_SYSTEMMODAL)))
         spec.disabled = DisableTopLevelWindows();
     const LONG_PTR result =
