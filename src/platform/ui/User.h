@@ -23,6 +23,7 @@
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Presenter.h"
+#include "platform/ui/PrintDialog.h"
 #include "platform/ui/Prompts.h"
 #include "platform/ui/Rects.h"
 #include "platform/ui/RichEditControl.h"

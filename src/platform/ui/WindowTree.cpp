@@ -5,6 +5,7 @@
 
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/Presenter.h"
+#include "platform/ui/PrintChoices.h"
 #include "platform/ui/SystemClasses.h"
 
 namespace win::detail {
@@ -22,6 +23,7 @@ WindowTree::WindowTree() {
     desktop_->rect = RECT{0, 0, screen.cx, screen.cy};
     desktop_->client = desktop_->rect;
     RegisterControlClasses(*this);
+    InstallPrintFilePrompt();
     for (const WNDCLASSA& windowClass : SystemClasses()) AddClass(MakeWindowClass(windowClass));
 }
 
