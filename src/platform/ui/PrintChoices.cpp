@@ -7,6 +7,7 @@
 
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/sys/Profile.h"
+#include "platform/ui/ChooserSupport.h"
 
 namespace win::detail {
 namespace {
@@ -16,11 +17,6 @@ constexpr int kMostCopies = 999;
 std::string& SessionPrinter() {
     static std::string device;
     return device;
-}
-
-DWORD& ExtendedError() {
-    static DWORD error = 0;
-    return error;
 }
 
 // The device named first in the system profile's printer entry.
@@ -82,8 +78,6 @@ bool TakeChoice(const std::string& name, const std::string& value, PrintChoices&
 }
 
 }  // namespace
-
-void SetExtendedError(DWORD error) { ExtendedError() = error; }
 
 PrintChoices InitialChoices(const PRINTDLGA& print) {
     PrintChoices choices;
@@ -150,18 +144,12 @@ bool Conclude(const PrintChoices& choices, PRINTDLGA& print) {
         mode.dmOrientation = choices.paper.orientation;
         print.hDC = CreateDCA(kPrinterDriver, printer.device.c_str(), printer.port.c_str(), &mode);
         if (print.hDC == nullptr) {
-            SetExtendedError(PDERR_PRINTERNOTFOUND);
+            SetCommDlgExtendedError(PDERR_PRINTERNOTFOUND);
             return false;
         }
     }
-    SetExtendedError(0);
+    SetCommDlgExtendedError(0);
     return true;
 }
 
 }  // namespace win::detail
-
-namespace win {
-
-DWORD CommDlgExtendedError() { return detail::ExtendedError(); }
-
-}  // namespace win

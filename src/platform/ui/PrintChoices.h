@@ -31,7 +31,6 @@ std::string ChoiceProblem(const PrintChoices& choices, const PRINTDLGA& print);
 // Puts OK'd choices into the record and keeps the printer and paper for the session; false, with
 // the extended error set, when the printer's context cannot be made.
 bool Conclude(const PrintChoices& choices, PRINTDLGA& print);
-void SetExtendedError(DWORD error);
 
 }  // namespace win::detail
 

@@ -6,16 +6,14 @@
 #include <charconv>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
-#include "platform/sys/Cp1252.h"
 #include "platform/ui/ButtonControl.h"
+#include "platform/ui/ChooserSupport.h"
 #include "platform/ui/DialogState.h"
 #include "platform/ui/EditControl.h"
-#include "platform/ui/MessageBox.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/PrintChoices.h"
@@ -45,12 +43,8 @@ struct PrintDialogSpec {
 };
 
 HWND MakeControl(HWND dialog, const char* className, const char* text, DWORD style, int id, RECT r) {
-    HWND control =
-        CreateWindowExA(className[0] == 'E' ? WS_EX_CLIENTEDGE : 0, className, text,
-                        WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                        dialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return control;
+    const bool field = std::strcmp(className, "EDIT") == 0;
+    return AddControl(dialog, className, text, style, r, id, field ? WS_EX_CLIENTEDGE : 0);
 }
 
 // A group box around `rows` rows, from `y`; answers the y of its first row.
@@ -170,16 +164,6 @@ void Paint(HWND dialog, const PrintDialogSpec& spec) {
     EndPaint(dialog, &paint);
 }
 
-// Sized to its contents and centred on the screen; the caller's hook may place it otherwise.
-void Place(HWND dialog, int height) {
-    RECT frame{0, 0, kWidth, height};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left, tall = frame.bottom - frame.top;
-    SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - tall) / 2, width, tall, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 LPPRINTHOOKPROC HookOf(const PrintDialogSpec& spec) {
     const PRINTDLGA& p = *spec.print;
     if (spec.setup) return (p.Flags & PD_ENABLESETUPHOOK) ? p.lpfnSetupHook : nullptr;
@@ -191,7 +175,7 @@ LONG_PTR PrintDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
     if (message == WM_INITDIALOG) {
         spec = reinterpret_cast<PrintDialogSpec*>(lParam);
         SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
-        Place(dialog, Build(dialog, *spec));
+        PlaceDialog(dialog, SIZE{kWidth, Build(dialog, *spec)}, spec->print->hwndOwner);
         FocusDialogControl(dialog, GetDlgItem(dialog, IDOK));
         if (LPPRINTHOOKPROC hook = HookOf(*spec))
             hook(dialog, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(spec->print));
@@ -211,7 +195,7 @@ LONG_PTR PrintDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
                 if (problem.empty()) {
                     EndDialog(dialog, IDOK);
                 } else {
-                    MessageBoxA(dialog, problem.c_str(), "Print", MB_OK | MB_ICONEXCLAMATION);
+                    ChooserAlert(dialog, problem);
                 }
             }
             if (code == BN_CLICKED) CheckInGroup(dialog, *spec, id);
@@ -223,30 +207,17 @@ LONG_PTR PrintDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
     }
 }
 
-std::vector<WORD> DialogTemplateWords(const char* caption) {
-    DLGTEMPLATE header;
-    header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    std::vector<WORD> words(sizeof header / sizeof(WORD));
-    std::memcpy(words.data(), &header, sizeof header);
-    words.push_back(0);  // no menu
-    words.push_back(0);  // the standard dialog class
-    for (const char* c = caption; *c; ++c)
-        words.push_back(static_cast<WORD>(Cp1252ToUnicode(static_cast<unsigned char>(*c))));
-    words.push_back(0);
-    return words;
-}
-
 }  // namespace
 
 BOOL PrintDlgA(PRINTDLGA* print) {
     if (print == nullptr || print->lStructSize != sizeof(PRINTDLGA)) {
-        SetExtendedError(CDERR_STRUCTSIZE);
+        SetCommDlgExtendedError(CDERR_STRUCTSIZE);
         return FALSE;
     }
     PrintDialogSpec spec{print, InitialChoices(*print), (print->Flags & PD_PRINTSETUP) != 0};
     if ((!spec.setup && (print->Flags & PD_ENABLEPRINTHOOK) && !print->lpfnPrintHook) ||
         (spec.setup && (print->Flags & PD_ENABLESETUPHOOK) && !print->lpfnSetupHook)) {
-        SetExtendedError(CDERR_NOHOOK);
+        SetCommDlgExtendedError(CDERR_NOHOOK);
         return FALSE;
     }
     const char* caption = spec.setup ? "Print Setup" : "Print";
@@ -256,22 +227,20 @@ BOOL PrintDlgA(PRINTDLGA* print) {
         result = answer->result;
         if (result == IDOK && (!TakeScriptedChoices(answer->text, spec.choices) ||
                                !ChoiceProblem(spec.choices, *print).empty())) {
-            SetExtendedError(CDERR_INITIALIZATION);
+            SetCommDlgExtendedError(CDERR_INITIALIZATION);
             return FALSE;
         }
     } else {
-        const std::vector<WORD> words = DialogTemplateWords(caption);
         const LONG_PTR chosen =
-            DialogBoxIndirectParamA(nullptr, reinterpret_cast<const DLGTEMPLATE*>(words.data()),
-                                    print->hwndOwner, PrintDialogProc, reinterpret_cast<LPARAM>(&spec));
+            RunChooserDialog(print->hwndOwner, caption, PrintDialogProc, reinterpret_cast<LPARAM>(&spec));
         if (chosen < 0) {
-            SetExtendedError(CDERR_INITIALIZATION);
+            SetCommDlgExtendedError(CDERR_DIALOGFAILURE);
             return FALSE;
         }
         result = static_cast<int>(chosen);
     }
     if (result != IDOK) {
-        SetExtendedError(0);
+        SetCommDlgExtendedError(0);
         return FALSE;
     }
     return Conclude(spec.choices, *print) ? TRUE : FALSE;

@@ -11,6 +11,7 @@
 // orientation=portrait|landscape; choices left out stay as they were.
 
 #include "platform/sys/WinTypes.h"
+#include "platform/ui/CommonDialogs.h"
 #include "platform/ui/Messages.h"
 
 namespace win {
@@ -53,16 +54,7 @@ struct PRINTDLGA {
 };
 
 // TRUE on OK, with the choices in the record (PD_PAGENUMS set for a page range, cleared for all
-// pages); FALSE when cancelled or failed, CommDlgExtendedError telling which.
+// pages); FALSE when cancelled or failed, CommDlgExtendedError (CommonDialogs.h) telling which.
 BOOL PrintDlgA(PRINTDLGA* print);
-
-// 0 after a cancel, else why the last common dialog failed.
-DWORD CommDlgExtendedError();
-
-inline constexpr DWORD CDERR_STRUCTSIZE = 0x0001;
-inline constexpr DWORD CDERR_INITIALIZATION = 0x0002;
-inline constexpr DWORD CDERR_NOHOOK = 0x000B;
-inline constexpr DWORD PDERR_CREATEICFAILURE = 0x100A;
-inline constexpr DWORD PDERR_PRINTERNOTFOUND = 0x100B;
 
 }  // namespace win
