@@ -10,8 +10,6 @@ TEST(RGBColorTest, ColorRefsKeepTheHighByteOfEachComponent) {
     const RGBColor from = RGBColor::OfColorRef(win::RGB(0x40, 0x80, 0xFF) | 0x02000000);
     EXPECT_EQ(from, RGBColor(0x4000, 0x8000, 0xFF00));
     EXPECT_EQ(RGBColor(0x12FF, 0x0080, 0xFFFF).ToColorRef(), win::RGB(0x12, 0x00, 0xFF));
-    EXPECT_EQ(RGBColor(9), RGBColor(0x8000, 0x8000, 0x8000));
-    EXPECT_EQ(RGBColor(18), RGBColor(0xCCCC, 0xCCCC, 0xFFFF));
     EXPECT_EQ(GetStandardColor(19), RGBColor()) << "outside the table: black, never past it";
     EXPECT_EQ(GetStandardColor(-1), RGBColor());
 }

@@ -11,6 +11,7 @@
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/Mapping.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/SystemColors.h"
 
 namespace {
 
@@ -207,6 +208,52 @@ TEST_F(GraphEnvTest, ShapesKeepToTheirRectangles) {
     EXPECT_EQ(surface_.Column(50, 0, 6, kRed), "..##..");
     env_.EraseRegion(region.GetHandle());
     EXPECT_EQ(Count(kBlue, {40, 2, 60, 22}), 400);
+}
+
+TEST_F(GraphEnvTest, InvertingShapesTwiceRestoresAndErasingUsesTheBackground) {
+    const ShortRect r = ShortRect::MakeLTRB(5, 5, 25, 20);
+    Rgn region(r);
+    for (int pass = 0; pass < 2; ++pass) {
+        env_.InvertOval(r);
+        env_.InvertRoundRect(r, 4, 4);
+        env_.InvertRegion(region.GetHandle());
+        EXPECT_EQ(Count(kWhite) == 64 * 64, pass == 1);
+    }
+    EXPECT_EQ(win::GetROP2(surface_.Dc()), win::R2_COPYPEN);
+    env_.FillHighlight(ShortRect::MakeLTRB(30, 30, 34, 34));
+    EXPECT_EQ(Count(win::GetSysColor(win::COLOR_HIGHLIGHT), {30, 30, 34, 34}), 16);
+
+    env_.SetBackColor(kBlueColor);
+    env_.EraseRoundRect(ShortRect::MakeLTRB(0, 40, 20, 60), 4, 4);
+    EXPECT_EQ(Pixel(10, 50), kBlue);
+    EXPECT_EQ(Pixel(10, 40), kBlue) << "outlined in the background colour too";
+}
+
+TEST_F(GraphEnvTest, ScopedUsesPutBackWhatTheyChanged) {
+    env_.SetBackColor(kBlueColor);
+    {
+        const BackColorUser white(env_);
+        EXPECT_EQ(env_.GetBackColor().ToColorRef(), kWhite);
+        env_.EraseRect(ShortRect::MakeLTRB(0, 0, 4, 4));
+    }
+    EXPECT_EQ(Pixel(1, 1), kWhite);
+    EXPECT_EQ(env_.GetBackColor().ToColorRef(), kBlue);
+    EXPECT_TRUE(env_.IsInUse()) << "the fixture's own use goes on";
+    {
+        const GraphAttribUser attributes(env_);
+        env_.SetForeColor(kRedColor);
+        env_.SetPenSize(4, 4);
+    }
+    EXPECT_EQ(env_.GetForeColorRef(), kBlack);
+    std::int16_t width = 0, height = 0;
+    env_.GetPenSize(width, height);
+    EXPECT_EQ(width, 1);
+
+    // Without the nearest-colour rule the text colour is palette-relative.
+    EXPECT_EQ(env_.SetUseNearestColor(0), 1);
+    env_.SetForeColor(kRedColor);
+    EXPECT_EQ(win::GetTextColor(surface_.Dc()), 0x02000000u | kRed);
+    EXPECT_EQ(env_.GetForeColor(), kRedColor) << "kept as given";
 }
 
 TEST_F(GraphEnvTest, TheClipIsGivenInLogicalCoordinates) {

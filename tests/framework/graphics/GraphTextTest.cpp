@@ -158,18 +158,4 @@ TEST_F(GraphTextTest, MultilineTextWrapsAtWordsOneLineHeightApart) {
     EXPECT_NEAR(firstShort + lastShort, 1400, 4);
 }
 
-TEST(GraphTextAlignment, SpansAnswerTheirOwnOffsets) {
-    MemorySurface surface(8, 8);
-    SimpleGraphEnv env;
-    env.SetDC(surface.Dc());
-    const GraphUser use(env);
-    const int w = env.StringWidth("abc");
-    EXPECT_EQ(env.AlignTextInSpan(10, 110, kAlignLeft, "abc"), 1);
-    EXPECT_EQ(env.AlignTextInSpan(10, 110, kAlignRight, "abc"), 100 - w);
-    EXPECT_EQ(env.AlignTextInSpan(10, 110, kAlignCenter, "abc"), (101 - w) / 2);
-    EXPECT_EQ(env.AlignOffset("abc", kAlignLeft, 100), 0);
-    EXPECT_EQ(env.AlignOffset("abc", kAlignCenter, 100), (100 - w) / 2);
-    EXPECT_EQ(env.AlignOffset("abc", 7, 100), 0);
-}
-
 }  // namespace

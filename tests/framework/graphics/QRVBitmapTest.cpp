@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "GraphTestSupport.h"
+#include "framework/graphics/AppPalette.h"
 #include "framework/graphics/OffscreenEnv.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Palettes.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Styles.h"
 #include "platform/ui/Window.h"
@@ -142,6 +145,43 @@ TEST(QRVBitmapTest, OffscreenDrawingLandsInTheBitmap) {
     EXPECT_EQ(CountOf(env.GetBitmap(), kRed, {0, 0, 30, 20}), 25);
     const GraphUser again(env);
     EXPECT_EQ(env.GetForeColorRef(), kRed) << "attributes carry over between uses";
+}
+
+TEST(QRVBitmapTest, TheFirstPaletteGivenBecomesTheApplications) {
+    std::vector<win::BYTE> block(sizeof(win::LOGPALETTE) + sizeof(win::PALETTEENTRY));
+    auto* logical = reinterpret_cast<win::LOGPALETTE*>(block.data());
+    logical->palVersion = 0x300;
+    logical->palNumEntries = 2;
+    const win::HPALETTE first = win::CreatePalette(logical);
+    logical->palNumEntries = 1;
+    const win::HPALETTE second = win::CreatePalette(logical);
+
+    QRVBitmap bitmap;
+    bitmap.SetPalette(first);
+    ASSERT_NE(bitmap.GetPalette(), nullptr);
+    EXPECT_NE(bitmap.GetPalette(), first) << "a copy of its own";
+    ASSERT_NE(GetAppPalette(), nullptr);
+    QRVBitmap other;
+    other.SetPalette(second);
+    win::WORD entries = 0;
+    win::GetObjectA(GetAppPalette(), sizeof entries, &entries);
+    EXPECT_EQ(entries, 2) << "the application palette is the first one";
+    const QRVBitmap copy(bitmap);
+    win::GetObjectA(copy.GetPalette(), sizeof entries, &entries);
+    EXPECT_EQ(entries, 2);
+    win::DeleteObject(first);
+    win::DeleteObject(second);
+}
+
+TEST(QRVBitmapTest, ScreenCapturesKeepToTheScreen) {
+    const win::HBITMAP part = CaptureScreenRect(win::RECT{1000, 700, 1100, 800});
+    ASSERT_NE(part, nullptr);
+    win::BITMAP record;
+    win::GetObjectA(part, sizeof record, &record);
+    EXPECT_EQ(record.bmWidth, 24);
+    EXPECT_EQ(record.bmHeight, 68);
+    win::DeleteObject(part);
+    EXPECT_EQ(CaptureScreenRect(win::RECT{2000, 0, 2100, 50}), nullptr);
 }
 
 // A plain window painted blue, for the transfers to and from windows.

@@ -1,6 +1,6 @@
 #pragma once
-// An untitled store made current for one test, with the store interface set up around it and its
-// swap file in a folder of the test's own.
+// A store made current for one test (an untitled one, or a file opened for reading), with the store
+// interface set up around it and swap files in a folder of the test's own.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "foundation/FileRef.h"
 #include "foundation/Memory.h"
 #include "foundation/Platform.h"
 #include "foundation/pfm/PFM.h"
@@ -15,11 +16,11 @@
 
 class StoreScope {
 public:
-    StoreScope() {
+    explicit StoreScope(const FileRef* file = nullptr) {
         DetectPlatform();
         ::setenv("TMPDIR", folder_.Path().c_str(), 1);
         PFMInit(FourCCOf("Fabl"), MakeVersion(1, 0, kStageRelease, 0));
-        store_ = PFMOpenFile(nullptr);
+        store_ = PFMOpenFile(file);
     }
     ~StoreScope() { PFMTerm(); }
     StoreScope(const StoreScope&) = delete;
