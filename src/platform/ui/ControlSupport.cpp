@@ -38,8 +38,12 @@ HFONT ControlFont(HFONT given) {
 }
 
 void RedrawControl(HWND control) {
+    Window* window = Tree().Find(control);
+    if (window == nullptr) return;
     InvalidateRect(control, nullptr, FALSE);
-    UpdateWindow(control);
+    // Whatever waits to be painted above the control is painted first, so that it cannot paint over
+    // the control afterwards.
+    UpdateWindow(TopLevelOf(*window).handle);
 }
 
 void RegisterControlClasses(WindowTree& tree) {

@@ -37,7 +37,8 @@ HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
 // The font a control draws with: the one WM_SETFONT gave it, else the system font.
 HFONT ControlFont(HFONT given);
 
-// Draws the control again now (through WM_PAINT), not erasing first.
+// Draws the control again now (through WM_PAINT, after what its top-level window still has to
+// paint), not erasing first.
 void RedrawControl(HWND control);
 
 // Registers BUTTON, EDIT, RICHEDIT, SCROLLBAR, STATIC and LISTBOX with the window tree; done once,

@@ -5,6 +5,7 @@
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/ui/ControlSupport.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Rects.h"
@@ -129,8 +130,7 @@ void DrawScrollBar(HWND window, int bar, HDC dc, const RECT& r) {
 void RedrawScrollBar(HWND window, int bar) {
     if (!IsWindowVisible(window)) return;
     if (bar == SB_CTL) {
-        InvalidateRect(window, nullptr, FALSE);
-        UpdateWindow(window);
+        RedrawControl(window);
         return;
     }
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));

@@ -1,14 +1,9 @@
 // The window layer's own drawing compared with reference pictures: a frame with a menu bar and two
 // MDI children under a message box, then with one child maximised (its system menu and buttons on
-// the bar). The references (data/mdi-*.png) were made once by this test with
-// FABLECORE_WRITE_REFERENCE=1 and checked by eye.
+// the bar); the references are data/mdi-*.png (ReferencePicture.h).
 
-#include <cstdlib>
-#include <filesystem>
-
+#include "ReferencePicture.h"
 #include "UiFixture.h"
-#include "platform/gdi/GdiTestSupport.h"
-#include "platform/gdi/Surface.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Menus.h"
@@ -71,26 +66,12 @@ protected:
         return reinterpret_cast<HWND>(
             SendMessageA(g_screenshotClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
     }
-    void Compare(const char* name) {
-        const Surface& screen = GetScreenSurface();
-        const std::filesystem::path reference = std::filesystem::path(UI_TEST_DATA) / name;
-        if (std::getenv("FABLECORE_WRITE_REFERENCE")) {
-            ASSERT_TRUE(screen.WritePng(reference.string()));
-            return;
-        }
-        const std::unique_ptr<Surface> expected = Surface::ReadPng(reference.string());
-        ASSERT_NE(expected, nullptr) << reference;
-        ASSERT_EQ(expected->Width(), screen.Width());
-        ASSERT_EQ(expected->Height(), screen.Height());
-        EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500)
-            << name;
-    }
 };
 
 TEST_F(Screenshot, FrameMenuBarChildrenAndAMessageBoxMatchTheReferencePictures) {
     IdleScript script(presenter);
     script.Then([&] {
-        Compare("mdi-message-box.png");
+        CompareWithReference("mdi-message-box.png");
         presenter.PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(
@@ -99,7 +80,7 @@ TEST_F(Screenshot, FrameMenuBarChildrenAndAMessageBoxMatchTheReferencePictures) 
         IDCANCEL);
     SendMessageA(g_screenshotClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one), 0);
     Pump();
-    Compare("mdi-maximised.png");
+    CompareWithReference("mdi-maximised.png");
 }
 
 }  // namespace
