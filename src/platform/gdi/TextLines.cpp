@@ -1,6 +1,6 @@
 #include "platform/gdi/TextLines.h"
 
-#include <array>
+#include <algorithm>
 
 #include "platform/gdi/Text.h"
 
@@ -10,57 +10,60 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// The advance of every byte with the context's font: a text's width is the sum of its bytes'.
-std::array<int, 256> Advances(HDC dc) {
-    std::array<int, 256> advances{};
+}  // namespace
+
+TextAdvances::TextAdvances(HDC dc) {
     for (int c = 0; c < 256; ++c) {
         const char byte = static_cast<char>(c);
         SIZE size;
-        if (GetTextExtentPointA(dc, &byte, 1, &size)) advances[static_cast<std::size_t>(c)] = size.cx;
+        if (GetTextExtentPointA(dc, &byte, 1, &size)) advances_[static_cast<std::size_t>(c)] = size.cx;
     }
-    return advances;
+    TEXTMETRICA metrics;
+    if (GetTextMetricsA(dc, &metrics)) tabStop_ = std::max<int>(1, 8 * metrics.tmAveCharWidth);
 }
 
-}  // namespace
+int TextAdvances::After(std::string_view text, int x) const {
+    for (char c : text) x = After(c, x);
+    return x;
+}
 
 std::vector<TextLine> BreakTextLines(HDC dc, std::string_view text, int width) {
-    const std::array<int, 256> advance = Advances(dc);
-    auto widthOf = [&advance](char c) { return advance[static_cast<unsigned char>(c)]; };
+    return BreakTextLines(TextAdvances(dc), text, width);
+}
+
+std::vector<TextLine> BreakTextLines(const TextAdvances& advances, std::string_view text, int width) {
     std::vector<TextLine> lines;
     std::size_t start = 0;
-    while (true) {
-        // Take characters while they fit; blanks count once a visible character follows them.
-        // Remember the last place after blanks where the line may break.
-        std::size_t end = start, breakAfterBlanks = start;
-        int used = 0, blanks = 0;
+    for (;;) {
+        // Take characters while they fit; blanks hang past the width until a visible character
+        // follows them. Remember where the last word after blanks began: the line may break there.
+        int x = 0;
+        std::size_t wordStart = start, end = start;
         while (end < text.size() && !IsLineEnd(text[end])) {
             const char c = text[end];
             if (IsBlank(c)) {
-                blanks += widthOf(c);
-                breakAfterBlanks = ++end;
+                x = advances.After(c, x);
+                ++end;
                 continue;
             }
-            const int needed = used + blanks + widthOf(c);
-            if (needed > width && end > start) break;
-            used = needed, blanks = 0;
-            ++end;
-        }
-        const bool wrapped = end < text.size() && !IsLineEnd(text[end]);
-        if (wrapped && breakAfterBlanks > start) end = breakAfterBlanks;
-        lines.push_back(TextLine{start, end - start});
-        if (end >= text.size()) break;
-        if (!wrapped) {
-            // Step over the line end: CR LF counts as one.
-            if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-            ++end;
-            if (end == text.size()) {
-                lines.push_back(TextLine{end, 0});
-                break;
+            if (end > start && IsBlank(text[end - 1])) wordStart = end;
+            if (end > start && x + advances.Width(c) > width) {
+                // Break before the word, or cut a word that fills the line by itself; the rest of
+                // the word starts the next line.
+                const std::size_t at = wordStart > start ? wordStart : end;
+                lines.push_back(TextLine{start, at - start});
+                start = wordStart = at;
+                x = advances.After(text.substr(start, end - start), 0);
+                continue;
             }
+            x += advances.Width(c);
+            ++end;
         }
-        start = end;
+        lines.push_back(TextLine{start, end - start});
+        if (end == text.size()) return lines;
+        // Step over the line end: CR LF counts as one.
+        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
     }
-    return lines;
 }
 
 }  // namespace win

@@ -5,18 +5,26 @@
 
 #include <vector>
 
+#include "platform/gdi/TextLines.h"
 #include "platform/ui/EditControl.h"
 #include "platform/ui/EditText.h"
-#include "platform/ui/TextMeasure.h"
 #include "platform/ui/WindowTree.h"
-#include "platform/ui/WordWrap.h"
 
 namespace win::detail {
+
+// One line of the laid-out text: where it starts, how many characters it shows (the blanks a
+// wrapped line ends with, but no line break), and where the next line starts.
+struct WrappedLine {
+    int start = 0;
+    int length = 0;
+    int next = 0;
+};
 
 struct EditState {
     EditText text;
     HFONT font = nullptr;  // as WM_SETFONT gave it; not owned
-    TextMeasure measure;
+    TextAdvances measure;
+    int lineHeight = 1;
     std::vector<WrappedLine> lines;
     RECT format{};             // the formatting rectangle, client coordinates
     bool formatGiven = false;  // EM_SETRECT gave it; the next change of size takes the client again

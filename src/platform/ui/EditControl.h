@@ -1,8 +1,8 @@
 #pragma once
 // The "EDIT" window class: a text field, single-line (scrolling sideways to follow the caret with
-// ES_AUTOHSCROLL) or multi-line (wrapped to its width by the word wrap of WordWrap.h unless
-// ES_AUTOHSCROLL, its line breaks held in the text as CR LF). It is edited with the keyboard and the
-// mouse, keeps one level of undo, exchanges text with the clipboard, and tells its parent of
+// ES_AUTOHSCROLL) or multi-line (wrapped to its width by the program's one line breaker,
+// BreakTextLines, unless ES_AUTOHSCROLL; its line breaks held in the text as CR LF). It is edited with the
+// keyboard and the mouse, keeps one level of undo, exchanges text with the clipboard, and tells its parent of
 // changes through WM_COMMAND with the EN_ codes. Text set with WM_SETTEXT is not held to the limit.
 
 #include "platform/sys/WinTypes.h"

@@ -50,7 +50,7 @@ int CaretX(HWND window, const EditState& state) {
 
 // The position on a line nearest to an unscrolled x.
 int PositionOnLine(HWND window, const EditState& state, int line, int x, bool* afterWrap) {
-    const int height = std::max(1, state.measure.LineHeight());
+    const int height = state.lineHeight;
     const POINT point{state.format.left + x - state.xOffset,
                       state.format.top + (line - state.firstLine) * height};
     return PositionAt(window, state, point, afterWrap);

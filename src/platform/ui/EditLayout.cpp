@@ -2,19 +2,20 @@
 // showing what changed.
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/Text.h"
 #include "platform/ui/Caret.h"
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/LineBreaking.h"
 #include "platform/ui/ScrollBars.h"
 
 namespace win::detail {
 namespace {
 
 int FormatWidth(const EditState& state) { return state.format.right - state.format.left; }
-int LineHeight(const EditState& state) { return std::max(1, state.measure.LineHeight()); }
+int LineHeight(const EditState& state) { return state.lineHeight; }
 
 std::string_view LineText(const EditState& state, int line, int end) {
     const WrappedLine& l = state.lines[static_cast<std::size_t>(line)];
@@ -45,19 +46,26 @@ DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window,
 void MeasureFont(EditState& state) {
     HDC dc = CreateMeasuringDC();
     SelectObject(dc, ControlFont(state.font));
-    state.measure = TextMeasure(dc);
+    state.measure = TextAdvances(dc);
+    TEXTMETRICA metrics;
+    state.lineHeight = GetTextMetricsA(dc, &metrics) ? std::max<int>(1, metrics.tmHeight) : 1;
     DeleteDC(dc);
 }
 
 void LayOut(HWND window, EditState& state) {
     const DWORD style = StyleOf(window);
     const std::string& text = state.text.Text();
+    state.lines.clear();
     if (!IsMultiLine(style)) {
-        state.lines.assign(1, WrappedLine{0, state.text.Length(), state.text.Length()});
+        state.lines.push_back(WrappedLine{0, state.text.Length(), state.text.Length()});
     } else {
-        const std::optional<int> width =
-            WrapsWords(style) ? std::optional<int>(FormatWidth(state)) : std::nullopt;
-        state.lines = BreakLines(state.measure, text, width);
+        const int width = WrapsWords(style) ? FormatWidth(state) : std::numeric_limits<int>::max();
+        const std::vector<TextLine> broken = BreakTextLines(state.measure, text, width);
+        for (std::size_t i = 0; i < broken.size(); ++i) {
+            const std::size_t next = i + 1 < broken.size() ? broken[i + 1].start : text.size();
+            state.lines.push_back(WrappedLine{static_cast<int>(broken[i].start),
+                                              static_cast<int>(broken[i].length), static_cast<int>(next)});
+        }
     }
     ClampScroll(state);
 }

@@ -27,7 +27,7 @@ struct Colors {
 int DrawRun(HDC dc, const EditState& state, int from, int to, int left, int lineX, int y, Colors colors,
             bool fill) {
     const std::string& text = state.text.Text();
-    const int height = state.measure.LineHeight();
+    const int height = state.lineHeight;
     const int endX = state.measure.After(
         std::string_view(text).substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)),
         lineX);
@@ -78,7 +78,7 @@ void PaintEdit(HWND window, HDC dc, const EditState& state) {
 
     const bool showSelection = state.focused && state.text.SelectionStart() != state.text.SelectionEnd();
     const int selectionStart = state.text.SelectionStart(), selectionEnd = state.text.SelectionEnd();
-    const int height = std::max(1, state.measure.LineHeight());
+    const int height = state.lineHeight;
     const int lines = static_cast<int>(state.lines.size());
     for (int line = state.firstLine; line < lines; ++line) {
         const int y = state.format.top + (line - state.firstLine) * height;

@@ -52,7 +52,7 @@ void Reformat(HWND window, EditState& state) {
 
 void GainFocus(HWND window, EditState& state) {
     state.focused = true;
-    CreateCaret(window, nullptr, 1, state.measure.LineHeight());
+    CreateCaret(window, nullptr, 1, state.lineHeight);
     PlaceCaret(window, state);
     ShowCaret(window);
     RedrawControl(window);
@@ -94,7 +94,7 @@ LRESULT EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             MeasureFont(state);
             Reformat(window, state);
             if (state.focused) {
-                CreateCaret(window, nullptr, 1, state.measure.LineHeight());
+                CreateCaret(window, nullptr, 1, state.lineHeight);
                 PlaceCaret(window, state);
                 ShowCaret(window);
             }

@@ -8,9 +8,9 @@
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
+#include "platform/gdi/TextLines.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SystemMetrics.h"
-#include "platform/ui/WordWrap.h"
 
 namespace win::detail {
 namespace {
@@ -29,12 +29,11 @@ int Width(HDC dc, const std::string& text) {
     return size.cx;
 }
 
-// The text's lines as the word wrap breaks them, without the blanks a wrapped line ends with.
+// The text's lines as the line breaker breaks them, without the blanks a wrapped line ends with.
 std::vector<std::string> MessageBoxLines(HDC dc, const std::string& text, int width) {
     std::vector<std::string> lines;
-    for (const WrappedLine& line : WrapText(dc, text, width)) {
-        std::string shown =
-            text.substr(static_cast<std::size_t>(line.start), static_cast<std::size_t>(line.length));
+    for (const TextLine& line : BreakTextLines(dc, text, width)) {
+        std::string shown = text.substr(line.start, line.length);
         while (!shown.empty() && (shown.back() == ' ' || shown.back() == '\t')) shown.pop_back();
         lines.push_back(std::move(shown));
     }

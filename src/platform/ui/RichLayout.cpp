@@ -38,7 +38,7 @@ int WrapEnd(const RichText& text, RichFonts& fonts, int start, int to, int room)
     int x = 0, wordStart = start;
     for (int at = start; at < to; ++at) {
         const char c = chars[static_cast<std::size_t>(at)];
-        const TextMeasure& measure = fonts.Of(text, text.FormatIndexAt(at)).measure;
+        const TextAdvances& measure = fonts.Of(text, text.FormatIndexAt(at)).measure;
         if (IsBlank(c)) {
             x = measure.After(c, x);
             continue;
@@ -94,7 +94,7 @@ const RichFont& RichFonts::Of(const RichText& text, std::uint32_t format) {
     made->font = CreateFontIndirectA(&logFont);
     HDC dc = CreateMeasuringDC();
     HGDIOBJ old = SelectObject(dc, made->font);
-    made->measure = TextMeasure(dc);
+    made->measure = TextAdvances(dc);
     TEXTMETRICA metrics;
     if (GetTextMetricsA(dc, &metrics)) {
         made->ascent = metrics.tmAscent;

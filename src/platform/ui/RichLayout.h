@@ -10,15 +10,15 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gdi/TextLines.h"
 #include "platform/ui/RichText.h"
-#include "platform/ui/TextMeasure.h"
 
 namespace win::detail {
 
 // A format's font and widths, made when first needed.
 struct RichFont {
     HFONT font = nullptr;  // owned
-    TextMeasure measure;
+    TextAdvances measure;
     int ascent = 0;
     int height = 0;
 };

@@ -34,4 +34,3 @@
 #include "platform/ui/Timer.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
-#include "platform/ui/WordWrap.h"
