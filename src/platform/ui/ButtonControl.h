@@ -22,7 +22,6 @@ inline constexpr DWORD BS_TYPEMASK = 0x000F;
 // Check and press states (BM_GETCHECK, BM_GETSTATE).
 inline constexpr UINT BST_UNCHECKED = 0x0000;
 inline constexpr UINT BST_CHECKED = 0x0001;
-inline constexpr UINT BST_INDETERMINATE = 0x0002;
 inline constexpr UINT BST_PUSHED = 0x0004;
 inline constexpr UINT BST_FOCUS = 0x0008;
 
