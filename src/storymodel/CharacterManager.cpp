@@ -52,7 +52,10 @@ void WritePiecesThatFit(const std::vector<std::string>& pieces, char* buffer, st
 }  // namespace
 
 CharacterManager::CharacterManager(IStoryDocument& document, std::uint16_t nextCustomPictureId)
-    : document_(document), nextCustomPictureId_(nextCustomPictureId) {}
+    : document_(document),
+      // A damaged story could name a stock id, whose pictures the story file must not hold.
+      nextCustomPictureId_(IsCustomPicture(nextCustomPictureId) ? nextCustomPictureId
+                                                                : kFirstCustomPictureID + 1) {}
 
 CharacterManager::~CharacterManager() = default;
 

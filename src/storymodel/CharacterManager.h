@@ -1,11 +1,11 @@
 #pragma once
 // The characters of one story document: their list, sorted by name without regard to case; the
 // rule that exactly one character is the Main character and one the impact character; their keyed
-// records in the story file; their characteristics and archetypes; the story's characteristic
-// notes. The manager is the broadcaster of character changes: each change reaches the character
-// listeners as a character event naming the characters that changed, merged into one event per
-// outermost bracket. Characteristic changes go to the characteristic listeners through a second
-// broadcaster of the manager.
+// records in the story file; their characteristics and archetypes; their pictures, the custom ones
+// kept in the story file; the story's characteristic notes. The manager is the broadcaster of character
+// changes: each change reaches the character listeners as a character event naming the characters that
+// changed, merged into one event per outermost bracket. Characteristic changes go to the characteristic
+// listeners through a second broadcaster of the manager.
 //
 // Positions are places in the sorted list (0 .. count - 1); a position or id that names no
 // character is answered with "none" (count, kNoCharID, null) and changes nothing.
@@ -27,6 +27,8 @@
 #include "storymodel/CharacterBroadcaster.h"
 
 class IStoryDocument;
+class PFMFile;
+class PictRecord;
 class PText;
 
 // The four dimensions of characteristics.
@@ -34,14 +36,26 @@ inline constexpr int kDimensionCount = 4;
 // Characteristic notes are numbered 1-64; note n belongs to the characteristic with element id n + 84.
 inline constexpr int kNoteCount = 64;
 
+// The number of the note of a characteristic element (85-148 give 1-64).
+int CharacteristicNoteNumber(std::int16_t element);
+// The key a note is kept under: "Ill%2X" of its number.
+std::string CharacteristicNoteKey(int n);
+
+// Pictures are 'CPIX' picture segments of 32 x 32 pixels. Ids below 32768 are stock pictures of the
+// application's picture file; the others are custom pictures the story file holds.
+inline constexpr FourCC kCharacterPictureType = FourCCOf("CPIX");
+inline constexpr int kCharacterPictureSize = 32;
+inline constexpr std::uint16_t kFirstCustomPictureID = 0x8000;
+constexpr bool IsCustomPicture(std::uint16_t id) { return id >= kFirstCustomPictureID; }
+
 class CharacterManager : public CharacterBroadcaster {
 public:
     // The names of the two characters a new story starts with (the second through the expander).
     static constexpr const char* kMainPlaceholderName = "the Main Character";
     static constexpr const char* kImpactPlaceholderName = "the {NObst} Character";
 
-    // The next custom picture id comes from the story document; the character pictures raise it
-    // past the custom pictures the story file holds (one past the largest of them).
+    // The next custom picture id comes from the story document (an id below the custom ones gives
+    // 32769); ScanCustomPictures sets it past the custom pictures the story file holds.
     CharacterManager(IStoryDocument& document, std::uint16_t nextCustomPictureId);
     ~CharacterManager() override;
 
@@ -159,8 +173,38 @@ public:
 
     bool HasCharacteristicNote(int n) const;
     void GetCharacteristicNote(int n, char* buffer, std::uint32_t size) const;
+    // The whole note; empty when there is none.
+    std::string GetCharacteristicNote(int n) const;
     // A null text removes the note.
     void SetCharacteristicNote(int n, const char* text);
+
+    // --- character pictures
+
+    // Refills the picture ids: the stock pictures of the application's picture file, then the
+    // custom pictures of the story file, each in ascending order. When the story file holds a custom
+    // picture, the next custom picture id becomes one past the largest of them.
+    void ScanCustomPictures();
+    const std::vector<std::uint16_t>& GetPictureIDs() const { return pictureIds_; }
+    // Stores the picture, brought to 32 x 32 pixels, in the story file as a new custom picture with an
+    // id no picture of the story file holds; answers the id. None (and no id used up) for a picture
+    // without pixels, when every custom id is taken or when the story file refuses it.
+    std::optional<std::uint16_t> AddCustomPicture(const PictRecord& source);
+    // The picture with the id, from the application's picture file for a stock id and from the story
+    // file for a custom one. A picture that is missing or smaller than 2 x 2 gives the default
+    // picture ('BITM' 19999, looked for from the story file up through the stores it was opened
+    // under); null when that cannot be read either.
+    std::unique_ptr<PictRecord> LoadPicture(std::uint16_t id);
+    static void ReleasePicture(std::unique_ptr<PictRecord> picture);
+    // Removes the custom picture from the story file. The characters that showed it show picture 0,
+    // and the listeners hear of them and of the pictures in one event that also names no character
+    // (kNoCharID). Nothing for an id the story file does not hold.
+    void DeleteCustomPicture(std::uint16_t id);
+    // Offers to remove the custom pictures of the story file that no character shows; beeps when
+    // there is none.
+    void RemoveUnusedCustomPictures();
+
+    // The id whose decimal digits start the text (after blanks); kNoCharID when none do.
+    static CharID ParseCharacterID(const char* text);
 
 private:
     friend class CharInfoRec;
@@ -184,6 +228,8 @@ private:
     // Reads the characteristic notes; 0 also for a story without notes.
     ErrCode LoadNotes();
     ErrCode SaveNotes();
+    // The ids of the character pictures a store holds (no chain search) on the stock or custom side.
+    static std::vector<std::uint16_t> StoredPictureIDs(PFMFile* store, bool custom);
     // Saves the record; marks the story changed when that wrote it. 0 or the record's error.
     ErrCode SaveRecord(PText& record);
     // Expands the template for this story.
@@ -195,6 +241,7 @@ private:
     std::int32_t impactIndex_ = -1;
     CharID lastId_ = kNoCharID;
     std::uint16_t nextCustomPictureId_;
+    std::vector<std::uint16_t> pictureIds_;
     std::unique_ptr<PText> noteRecord_;
     std::array<std::optional<std::string>, kNoteCount> notes_;
     BracketedBroadcasterNULLEvt characteristics_;

@@ -14,12 +14,6 @@ namespace {
 constexpr FourCC kNoteType = FourCCOf("CILL");
 constexpr std::uint16_t kNoteRecordNumber = 128;
 
-std::string NoteKey(int n) {
-    char key[8];
-    std::snprintf(key, sizeof key, "Ill%2X", static_cast<unsigned>(n));
-    return key;
-}
-
 bool IsNoteNumber(int n) { return n >= 1 && n <= kNoteCount; }
 
 // Keeps the first error of several steps.
@@ -29,6 +23,16 @@ void KeepFirst(ErrCode& first, ErrCode error) {
 
 }  // namespace
 
+int CharacteristicNoteNumber(std::int16_t element) {
+    return ((element - 85) % kNoteCount + kNoteCount) % kNoteCount + 1;
+}
+
+std::string CharacteristicNoteKey(int n) {
+    char key[8];
+    std::snprintf(key, sizeof key, "Ill%2X", static_cast<unsigned>(n) & 0xFF);
+    return key;
+}
+
 ErrCode CharacterManager::LoadNotes() {
     ErrCode error = kNoErr;
     noteRecord_ = std::make_unique<PText>(document_.GetStoryFile(), kNoteType, kNoteRecordNumber, &error);
@@ -37,7 +41,7 @@ ErrCode CharacterManager::LoadNotes() {
         return error;
     }
     for (int n = 1; n <= kNoteCount; ++n) {
-        std::string note = RecordText(*noteRecord_, NoteKey(n));
+        std::string note = RecordText(*noteRecord_, CharacteristicNoteKey(n));
         if (!note.empty()) notes_[static_cast<std::size_t>(n - 1)] = std::move(note);
     }
     return kNoErr;
@@ -48,8 +52,11 @@ bool CharacterManager::HasCharacteristicNote(int n) const {
 }
 
 void CharacterManager::GetCharacteristicNote(int n, char* buffer, std::uint32_t size) const {
-    CopyToBuffer(HasCharacteristicNote(n) ? notes_[static_cast<std::size_t>(n - 1)]->c_str() : "", buffer,
-                 size);
+    CopyToBuffer(GetCharacteristicNote(n).c_str(), buffer, size);
+}
+
+std::string CharacterManager::GetCharacteristicNote(int n) const {
+    return HasCharacteristicNote(n) ? *notes_[static_cast<std::size_t>(n - 1)] : std::string();
 }
 
 void CharacterManager::SetCharacteristicNote(int n, const char* text) {
@@ -66,10 +73,10 @@ ErrCode CharacterManager::SaveNotes() {
     for (int n = 1; n <= kNoteCount; ++n) {
         const std::optional<std::string>& note = notes_[static_cast<std::size_t>(n - 1)];
         if (note) {
-            WriteRecordText(*noteRecord_, NoteKey(n), note->c_str());
+            WriteRecordText(*noteRecord_, CharacteristicNoteKey(n), note->c_str());
         } else {
             // A note taken away must not come back from the stored record.
-            noteRecord_->Remove(NoteKey(n));
+            noteRecord_->Remove(CharacteristicNoteKey(n));
         }
     }
     return SaveRecord(*noteRecord_);

@@ -1,5 +1,5 @@
 #pragma once
-// What the story model needs of the application object: its data file and the records it keeps
+// What the story model needs of the application object: its data files and the records it keeps
 // open for the whole run. The application installs itself at start-up; tests install their own.
 
 #include <cstdint>
@@ -13,6 +13,9 @@ public:
 
     // The application data file, or null when none is open.
     virtual PFMFile* GetDataFile() = 0;
+    // The stock character pictures ("charpix.qrv" of the "Commands" folder), whose 'CPIX' pictures
+    // have ids below 32768; null when it is not open.
+    virtual PFMFile* GetCharacterPictureFile() = 0;
     // The pronoun record, keyed record 'PPNN' 1 of the data file; null when there is none.
     virtual PText* GetPronounRecord() = 0;
     // The general preferences record ('PRFW') and the query system's ('FQS '); null when none.

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Tells the debug channel and refuses whatever it is asked.
+// Tells the debug channel, refuses whatever it is asked and chooses no file.
 class FallbackPrompts : public IUserPrompts {
 public:
     int AlertMessage(const char* text, AlertIcon /*icon*/) override {
@@ -16,6 +16,17 @@ public:
     }
     int AskYesYesAllNoNoAll(std::int32_t& answer, const char* /*text*/, int /*defaultItem*/) override {
         return answer != kAskAgain ? answer : kAnswerNo;
+    }
+    void Beep() override {}
+    void BeginBusy() override {}
+    void EndBusy() override {}
+    int ChooseOpenFile(std::span<const FileKind> /*kinds*/, const char* /*title*/,
+                       FileRef& /*file*/) override {
+        return kFileCancelled;
+    }
+    int AskSaveFile(std::span<const FileKind> /*kinds*/, FourCC /*defaultType*/, const char* /*title*/,
+                    const char* /*reason*/, FileRef& /*file*/) override {
+        return kFileCancelled;
     }
 };
 

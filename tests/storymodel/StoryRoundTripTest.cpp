@@ -5,8 +5,6 @@
 
 #include <map>
 
-#include "foundation/TypedList.h"
-#include "foundation/pfm/PFM.h"
 #include "storymodel/StoryTestSupport.h"
 #include "storymodel/engine/InclApprList.h"
 
@@ -19,24 +17,6 @@ using Segments = std::map<std::pair<FourCC, std::uint16_t>, std::string>;
 
 class StoryRoundTripTest : public StoryTest {
 protected:
-    // Every segment of the story file by key.
-    Segments AllSegments() {
-        Segments segments;
-        PFMFileScope scope(Story().GetStoryFile(), false);
-        LList types;
-        PFMGetSegmentTypes(types);
-        for (std::int32_t t = 0; t < types.Count(); ++t) {
-            const auto type = static_cast<FourCC>(types.GetAt(t));
-            SList ids;
-            PFMGetSegmentIds(type, ids);
-            for (std::int32_t i = 0; i < ids.Count(); ++i) {
-                const auto id = static_cast<std::uint16_t>(ids.GetAt(i));
-                segments[{type, id}] = StorySegment(type, id);
-            }
-        }
-        return segments;
-    }
-
     // What the managers hold, as text.
     std::string Contents() {
         std::string text;
@@ -98,10 +78,10 @@ TEST_F(StoryRoundTripTest, AStoryComesBackEqualAndUntouchedRecordsKeepEveryByte)
     ASSERT_EQ(Characters().GetCount(), kCharacters);
     ASSERT_EQ(Scenes().GetSceneCount(), kScenes);
     const std::string contents = Contents();
-    const Segments saved = AllSegments();
+    const Segments saved = StorySegments();
     Reopen();
     EXPECT_EQ(Contents(), contents);
-    EXPECT_EQ(AllSegments(), saved);
+    EXPECT_EQ(StorySegments(), saved);
 
     // One character's text and one scene's title change: only their records do.
     const CharID changedCharacter = Characters().IdAt(5);
@@ -110,7 +90,7 @@ TEST_F(StoryRoundTripTest, AStoryComesBackEqualAndUntouchedRecordsKeepEveryByte)
     changedScene.SetTitle("changed");
     const std::int16_t changedSceneId = changedScene.GetID();
     Reopen();
-    Segments now = AllSegments();
+    Segments now = StorySegments();
     for (const auto& key : {std::pair{FourCCOf("CHAR"), changedCharacter},
                             std::pair{FourCCOf("SCNL"), static_cast<std::uint16_t>(changedSceneId)}}) {
         EXPECT_NE(now[key], saved.at(key));

@@ -37,6 +37,7 @@ public:
     StandInApplication& operator=(const StandInApplication&) = delete;
 
     PFMFile* GetDataFile() override { return data_; }
+    PFMFile* GetCharacterPictureFile() override { return characterPictures; }
     PText* GetPronounRecord() override { return pronouns_.get(); }
     PText* GetGeneralRecord() override { return general_.get(); }
     PText* GetFQSRecord() override { return queries_.get(); }
@@ -61,6 +62,8 @@ public:
 
     std::int16_t returnAdvances = 0;
     std::int16_t pronounGender = 1;
+    // The stock character pictures; none unless the user of the stand-in opens them.
+    PFMFile* characterPictures = nullptr;
 
 private:
     PFMFile* data_;
@@ -99,12 +102,14 @@ public:
     StandInStory(const StandInStory&) = delete;
     StandInStory& operator=(const StandInStory&) = delete;
 
-    // With the application's general preferences; then the roles as the document checks them.
+    // With the application's general preferences; then the roles and the pictures as the document
+    // checks them.
     ErrCode LoadCharacters() {
         IStoryApplication* application = GetStoryApplication();
         const ErrCode error =
             characters_->LoadCharacters(info_.get(), application ? application->GetGeneralRecord() : nullptr);
         characters_->RecomputeRoleIndexes();
+        characters_->ScanCustomPictures();
         return error;
     }
     // Saves the managers into their records and the records into the store.

@@ -1,5 +1,6 @@
 #include "storymodel/StoryTestSupport.h"
 
+#include "foundation/TypedList.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PTextTypes.h"
 
@@ -27,6 +28,23 @@ int RecordingPrompts::AskYesYesAllNoNoAll(std::int32_t& answer, const char* text
     if (button == kAnswerYesAll) answer = kAnswerYes;
     if (button == kNoAll) answer = kAnswerNo;
     return button == kNoAll ? kAnswerNo : button;
+}
+
+int RecordingPrompts::Choose(const char* title, FileRef& file) {
+    choosers.emplace_back(title);
+    if (files.empty()) return kFileCancelled;
+    file = files.front();
+    files.pop_front();
+    return kFileChosen;
+}
+
+int RecordingPrompts::ChooseOpenFile(std::span<const FileKind> /*kinds*/, const char* title, FileRef& file) {
+    return Choose(title, file);
+}
+
+int RecordingPrompts::AskSaveFile(std::span<const FileKind> /*kinds*/, FourCC /*defaultType*/,
+                                  const char* title, const char* /*reason*/, FileRef& file) {
+    return Choose(title, file);
 }
 
 TestStory::TestStory(const FileRef* file, const std::function<void()>& beforeLoad)
@@ -106,6 +124,52 @@ void StoryTest::EditStoredRecord(const std::string& name, FourCC type, std::uint
 std::string StoryTest::StorySegment(FourCC type, std::uint16_t id) {
     CheckedOutHdl segment(type, id, story_->GetStoryFile());
     return BlockText(segment.Data());
+}
+
+std::map<std::pair<FourCC, std::uint16_t>, std::string> StoryTest::StorySegments() {
+    std::map<std::pair<FourCC, std::uint16_t>, std::string> segments;
+    LList types;
+    {
+        PFMFileScope scope(story_->GetStoryFile(), false);
+        PFMGetSegmentTypes(types);
+    }
+    for (std::int32_t t = 0; t < types.Count(); ++t) {
+        const auto type = static_cast<FourCC>(types.GetAt(t));
+        SList ids;
+        {
+            PFMFileScope scope(story_->GetStoryFile(), false);
+            PFMGetSegmentIds(type, ids);
+        }
+        for (std::int32_t i = 0; i < ids.Count(); ++i) {
+            const auto id = static_cast<std::uint16_t>(ids.GetAt(i));
+            segments[{type, id}] = StorySegment(type, id);
+        }
+    }
+    return segments;
+}
+
+PictRecord PatternPicture(int width, int height, int depth, std::uint32_t seed, std::uint16_t id,
+                          FourCC type) {
+    PictRecord picture(id, type);
+    picture.SetBounds({0, 0, static_cast<std::int16_t>(height), static_cast<std::int16_t>(width)});
+    picture.SetDepth(static_cast<std::uint8_t>(depth));
+    std::uint32_t state = seed * 2654435761u + 1;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<std::uint8_t>(state >> 24);
+    };
+    if (picture.HasColorTable()) {
+        picture.SetColorCount(static_cast<std::uint16_t>(1u << depth));
+        for (std::uint32_t i = 0; i < picture.GetColorCount(); ++i)
+            picture.ColorTable()[i] = {static_cast<std::uint16_t>(next() << 8),
+                                       static_cast<std::uint16_t>(next() << 8),
+                                       static_cast<std::uint16_t>(next() << 8)};
+    } else {
+        picture.SetColorCount(PictRecord::kDeepColorCount);
+    }
+    picture.Image().resize(static_cast<std::size_t>(picture.RowBytes()) * static_cast<std::size_t>(height));
+    for (std::uint8_t& byte : picture.Image()) byte = next();
+    return picture;
 }
 
 void CharacterWatcher::CharactersChanged(const CharacterEvent* event) {

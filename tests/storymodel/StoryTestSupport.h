@@ -8,11 +8,13 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "foundation/pfm/PText.h"
+#include "foundation/pfm/PictRecord.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "storymodel/ListenerMixins.h"
 #include "storymodel/StoryStandIn.h"
@@ -27,13 +29,25 @@ public:
     int AlertMessage(const char* text, AlertIcon icon) override;
     int AskYesNoCancel(const char* text, int defaultSelector, bool noCancel) override;
     int AskYesYesAllNoNoAll(std::int32_t& answer, const char* text, int defaultItem) override;
+    void Beep() override { ++beeps; }
+    void BeginBusy() override { ++busy; }
+    void EndBusy() override { --busy; }
+    // Chooses the next file of the script, and records the title; an empty script cancels.
+    int ChooseOpenFile(std::span<const FileKind> kinds, const char* title, FileRef& file) override;
+    int AskSaveFile(std::span<const FileKind> kinds, FourCC defaultType, const char* title,
+                    const char* reason, FileRef& file) override;
 
     std::vector<std::string> alerts;
     std::vector<std::string> questions;
     std::deque<int> buttons;
+    int beeps = 0;
+    int busy = 0;
+    std::deque<FileRef> files;
+    std::vector<std::string> choosers;
 
 private:
     int Press();
+    int Choose(const char* title, FileRef& file);
 };
 
 // Owns the store of a story opened from a file, or made new; closes it after the story.
@@ -78,11 +92,18 @@ protected:
 
     // The bytes of a segment of the story file (no chain search); "<null>" when it has none.
     std::string StorySegment(FourCC type, std::uint16_t id);
+    // Every segment of the story file, by key.
+    std::map<std::pair<FourCC, std::uint16_t>, std::string> StorySegments();
 
     std::unique_ptr<StandInApplication> application_;
     RecordingPrompts prompts_;
     std::unique_ptr<TestStory> story_;
 };
+
+// A picture of the size and depth whose bytes (pixels, and the colours of an indexed one) follow
+// from the seed.
+PictRecord PatternPicture(int width, int height, int depth, std::uint32_t seed, std::uint16_t id = 0,
+                          FourCC type = FourCCOf("CPIX"));
 
 // A listener to the character manager that records each event's ids.
 class CharacterWatcher : public MCharacterListener {
