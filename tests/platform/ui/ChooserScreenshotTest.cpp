@@ -10,6 +10,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FileChooser.h"
 #include "platform/ui/FileChooserDialog.h"
+#include "platform/ui/FontChooser.h"
 #include "platform/ui/ListBoxControl.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -60,6 +61,24 @@ TEST_F(ChooserScreenshot, TheFileChooserMatchesItsReferencePicture) {
         presenter.PressKey(VK_ESCAPE);
     });
     EXPECT_FALSE(GetOpenFileNameA(&record));
+}
+
+TEST_F(ChooserScreenshot, TheFontChooserMatchesItsReferencePicture) {
+    LOGFONTA font;
+    std::strcpy(font.lfFaceName, "Times New Roman");
+    font.lfHeight = -24;
+    font.lfWeight = FW_BOLD;
+    CHOOSEFONTA record;
+    record.hwndOwner = owner;
+    record.lpLogFont = &font;
+    record.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST | CF_LIMITSIZE;
+    record.nSizeMin = 4;
+    record.nSizeMax = 72;
+    script.Then([&] {
+        CompareWithReference("font-chooser.png");
+        presenter.PressKey(VK_ESCAPE);
+    });
+    EXPECT_FALSE(ChooseFontA(&record));
 }
 
 }  // namespace
