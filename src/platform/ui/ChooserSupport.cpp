@@ -28,6 +28,11 @@ namespace detail {
 
 void SetCommDlgExtendedError(DWORD error) { LastError() = error; }
 
+BOOL ChooserFailed(DWORD error) {
+    SetCommDlgExtendedError(error);
+    return FALSE;
+}
+
 LONG_PTR RunChooserDialog(HWND owner, const std::string& caption, DLGPROC proc, LPARAM parameter) {
     const std::vector<WORD> words =
         ItemlessDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, caption);

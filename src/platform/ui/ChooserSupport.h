@@ -12,6 +12,8 @@ namespace win::detail {
 
 // What CommDlgExtendedError answers next.
 void SetCommDlgExtendedError(DWORD error);
+// Sets it and answers FALSE, for a chooser that fails.
+BOOL ChooserFailed(DWORD error);
 
 // Runs a modal dialog with a caption, a system menu and no controls of its own; answers what
 // EndDialog gave it, or -1 when it could not be made.

@@ -18,11 +18,6 @@ using namespace detail;
 
 namespace {
 
-BOOL Fail(DWORD error) {
-    SetCommDlgExtendedError(error);
-    return FALSE;
-}
-
 std::string CurrentFolder() {
     const DWORD size = GetCurrentDirectoryA(0, nullptr);
     std::string raw(size, '\0');
@@ -62,11 +57,12 @@ void Finish(OPENFILENAMEA& record, int filter) {
 
 BOOL RunFileChooser(OPENFILENAMEA* record, bool save) {
     SetCommDlgExtendedError(0);
-    if (record == nullptr || record->lStructSize != sizeof(OPENFILENAMEA)) return Fail(CDERR_STRUCTSIZE);
-    if (record->lpstrFile == nullptr || record->nMaxFile == 0) return Fail(CDERR_INITIALIZATION);
-    if ((record->Flags & OFN_ENABLEHOOK) && record->lpfnHook == nullptr) return Fail(CDERR_NOHOOK);
+    if (record == nullptr || record->lStructSize != sizeof(OPENFILENAMEA))
+        return ChooserFailed(CDERR_STRUCTSIZE);
+    if (record->lpstrFile == nullptr || record->nMaxFile == 0) return ChooserFailed(CDERR_INITIALIZATION);
+    if ((record->Flags & OFN_ENABLEHOOK) && record->lpfnHook == nullptr) return ChooserFailed(CDERR_NOHOOK);
     const std::size_t offeredLength = strnlen(record->lpstrFile, record->nMaxFile);
-    if (offeredLength == record->nMaxFile) return Fail(FNERR_INVALIDFILENAME);
+    if (offeredLength == record->nMaxFile) return ChooserFailed(FNERR_INVALIDFILENAME);
     const std::string offered(record->lpstrFile, offeredLength);
     const std::string title = record->lpstrTitle != nullptr ? record->lpstrTitle : save ? "Save As" : "Open";
 
@@ -82,7 +78,7 @@ BOOL RunFileChooser(OPENFILENAMEA* record, bool save) {
                 const auto needed = static_cast<WORD>(answer->text.size() + 1);
                 std::memcpy(record->lpstrFile, &needed, sizeof needed);
             }
-            return Fail(FNERR_BUFFERTOOSMALL);
+            return ChooserFailed(FNERR_BUFFERTOOSMALL);
         }
         PutPathInRecord(*record, answer->text);
         Finish(*record, static_cast<int>(record->nFilterIndex > 0 ? record->nFilterIndex - 1 : 0));
@@ -91,7 +87,7 @@ BOOL RunFileChooser(OPENFILENAMEA* record, bool save) {
     Start(session, offered);
     const LONG_PTR result =
         RunChooserDialog(record->hwndOwner, title, FileChooserProc, reinterpret_cast<LPARAM>(&session));
-    if (result < 0) return Fail(CDERR_DIALOGFAILURE);
+    if (result < 0) return ChooserFailed(CDERR_DIALOGFAILURE);
     if (result == 0) return FALSE;
     Finish(*record, session.filter);
     return TRUE;

@@ -58,11 +58,6 @@ struct FontChooserSession {
     }
 };
 
-BOOL Fail(DWORD error) {
-    SetCommDlgExtendedError(error);
-    return FALSE;
-}
-
 bool Limited(const CHOOSEFONTA& record) { return (record.Flags & CF_LIMITSIZE) != 0; }
 
 std::string TextOf(HWND dialog, int id) {
@@ -317,11 +312,12 @@ FontChoice FirstChoice(const CHOOSEFONTA& record, const std::vector<FontFace>& f
 
 BOOL ChooseFontA(CHOOSEFONTA* record) {
     SetCommDlgExtendedError(0);
-    if (record == nullptr || record->lStructSize != sizeof(CHOOSEFONTA)) return Fail(CDERR_STRUCTSIZE);
-    if (record->lpLogFont == nullptr) return Fail(CDERR_INITIALIZATION);
-    if ((record->Flags & CF_ENABLEHOOK) && record->lpfnHook == nullptr) return Fail(CDERR_NOHOOK);
+    if (record == nullptr || record->lStructSize != sizeof(CHOOSEFONTA))
+        return ChooserFailed(CDERR_STRUCTSIZE);
+    if (record->lpLogFont == nullptr) return ChooserFailed(CDERR_INITIALIZATION);
+    if ((record->Flags & CF_ENABLEHOOK) && record->lpfnHook == nullptr) return ChooserFailed(CDERR_NOHOOK);
     if (Limited(*record) && (record->nSizeMax < record->nSizeMin || record->nSizeMin < 1))
-        return Fail(CFERR_MAXLESSTHANMIN);
+        return ChooserFailed(CFERR_MAXLESSTHANMIN);
     FontChooserSession session;
     session.record = record;
     if (record->Flags & CF_SCREENFONTS) {
@@ -331,7 +327,7 @@ BOOL ChooseFontA(CHOOSEFONTA* record) {
     }
     const bool printerFaces = (record->Flags & CF_PRINTERFONTS) && record->hDC != nullptr;
     if (printerFaces) AddFaces(record->hDC, session.faces);
-    if (session.faces.empty()) return Fail(CFERR_NOFONTS);
+    if (session.faces.empty()) return ChooserFailed(CFERR_NOFONTS);
     session.choice = FirstChoice(*record, session.faces);
 
     if (std::optional<PromptAnswer> answer = AskPromptResponder(
@@ -343,7 +339,7 @@ BOOL ChooseFontA(CHOOSEFONTA* record) {
     }
     const LONG_PTR result =
         RunChooserDialog(record->hwndOwner, "Font", FontChooserProc, reinterpret_cast<LPARAM>(&session));
-    if (result < 0) return Fail(CDERR_DIALOGFAILURE);
+    if (result < 0) return ChooserFailed(CDERR_DIALOGFAILURE);
     if (result == 0) return FALSE;
     Answer(session, printerFaces);
     return TRUE;

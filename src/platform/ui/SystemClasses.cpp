@@ -1,6 +1,7 @@
 #include "platform/ui/SystemClasses.h"
 
 #include "platform/gdi/Cursor.h"
+#include "platform/ui/ColorSwatches.h"
 #include "platform/ui/DialogState.h"
 #include "platform/ui/MdiClient.h"
 #include "platform/ui/PopupMenuWindow.h"
@@ -28,6 +29,7 @@ std::vector<WNDCLASSA> SystemClasses() {
         Class(kPopupMenuClass, PopupMenuProc, CS_SAVEBITS | CS_DBLCLKS, sizeof(void*), COLOR_MENU),
         Class(kMdiClientClass, MdiClientProc, 0, 0, COLOR_APPWORKSPACE),
         Class(kDialogClass, DefDlgProcA, CS_SAVEBITS | CS_DBLCLKS, DLGWINDOWEXTRA, -1),
+        Class(kColorSwatchesClass, ColorSwatchesProc, 0, 0, COLOR_BTNFACE),
     };
 }
 

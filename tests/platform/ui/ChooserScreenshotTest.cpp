@@ -7,6 +7,7 @@
 #include "ReferencePicture.h"
 #include "UiFixture.h"
 #include "platform/sys/TempFolder.h"
+#include "platform/ui/ColorChooser.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FileChooser.h"
 #include "platform/ui/FileChooserDialog.h"
@@ -79,6 +80,23 @@ TEST_F(ChooserScreenshot, TheFontChooserMatchesItsReferencePicture) {
         presenter.PressKey(VK_ESCAPE);
     });
     EXPECT_FALSE(ChooseFontA(&record));
+}
+
+TEST_F(ChooserScreenshot, TheColourChooserMatchesItsReferencePicture) {
+    std::array<COLORREF, 16> custom{};
+    custom.fill(RGB(255, 255, 255));
+    custom[0] = RGB(40, 90, 160);
+    custom[1] = RGB(200, 160, 60);
+    CHOOSECOLORA record;
+    record.hwndOwner = owner;
+    record.lpCustColors = custom.data();
+    record.rgbResult = RGB(40, 90, 160);
+    record.Flags = CC_RGBINIT | CC_FULLOPEN;
+    script.Then([&] {
+        CompareWithReference("color-chooser.png");
+        presenter.PressKey(VK_ESCAPE);
+    });
+    EXPECT_FALSE(ChooseColorA(&record));
 }
 
 }  // namespace
