@@ -1,29 +1,18 @@
 // Program entry.
 
-#include <cstdint>
-#include <cstdio>
 #include <ctime>
 
-#include "foundation/Platform.h"
+#include "app/Fablecore.h"
 #include "foundation/Random.h"
-#include "foundation/Startup.h"
+#include "framework/AppMain.h"
+#include "platform/present/StartPresenter.h"
 
-namespace {
-
-// Stored files name the systems of old by their platform number; the record that describes this
-// program's own files is the one of the system it runs on.
-const char* RunningPlatformName() {
-    const std::uint32_t platform = GetPlatformIndex();
-    return GetPlatformInfo(platform) == RunningPlatformInfo() ? "Linux" : PlatformName(platform);
-}
-
-}  // namespace
-
-int main() {
-    StartUp();
+int main(int argc, char** argv) {
     SeedRandom(static_cast<unsigned>(std::time(nullptr)));
-    std::printf("fablecore: started on platform %u (%s); the window framework is not built yet.\n",
-                GetPlatformIndex(), RunningPlatformName());
-    ShutDown();
-    return 0;
+    ProgramStart start;
+    start.argumentCount = argc;
+    start.arguments = argv;
+    start.createApplication = CreateFablecore;
+    start.startPresenter = win::StartPresenter;
+    return WinMain(start);
 }

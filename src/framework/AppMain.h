@@ -1,0 +1,42 @@
+#pragma once
+// The program's entry: only one copy of the program runs for a user (a later start hands its
+// folder and arguments to the first copy and ends), the first copy fills the application
+// environment, opens its presenter and runs the main routine, which starts the framework, makes the
+// application object through the application's factory, runs it and tears everything down.
+
+#include <memory>
+#include <string>
+
+#include "foundation/Types.h"
+#include "platform/sys/WinTypes.h"
+
+class AppEnvironment;
+class TAppl;
+
+namespace win {
+class Presenter;
+}
+
+// Makes the application object (which registers itself in the environment); null when it cannot.
+using ApplicationFactory = TAppl* (*)(AppEnvironment* environment);
+// Opens what shows the program: null when there is nothing to show it on (the reason is written
+// to standard error).
+using PresenterStarter = std::unique_ptr<win::Presenter> (*)(const std::string& title, win::SIZE size);
+
+struct ProgramStart {
+    int argumentCount = 0;
+    char** arguments = nullptr;
+    ApplicationFactory createApplication = nullptr;
+    // Asked only when no presenter is attached yet.
+    PresenterStarter startPresenter = nullptr;
+};
+
+// How long a later start waits for the first copy to take its hand-over.
+inline constexpr win::DWORD kHandOverPatience = 10000;
+
+// Runs the program: 0 after a hand-over or a normal end; non-zero when a later start could not
+// hand over, when there is nothing to show the program on, or when the application did not start.
+int WinMain(const ProgramStart& start);
+
+// The main routine: 0, or -1 when no application object was made or it failed to start.
+ErrCode AppMain(ApplicationFactory createApplication);

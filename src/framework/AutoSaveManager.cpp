@@ -1,0 +1,96 @@
+#include "framework/AutoSaveManager.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/Alerts.h"
+#include "framework/AppEnvironment.h"
+#include "framework/InputHelpers.h"
+#include "framework/TAppl.h"
+#include "framework/TDoc.h"
+#include "framework/WindowUtilities.h"
+#include "platform/sys/Bell.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Window.h"
+
+using namespace win;
+
+namespace {
+
+bool StillOpen(const TAppl& application, const TDoc* document) {
+    for (std::int32_t i = 0; i < application.GetDocumentCount(); ++i) {
+        if (application.GetDocument(i) == document) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+AutoSaveManager::AutoSaveManager(TAppl* application)
+    : application_(application), timer_(std::make_unique<QRVTimer>()) {}
+
+void AutoSaveManager::Configure(bool enabled, std::uint32_t interval) {
+    enabled_ = enabled;
+    interval_ = interval;
+    if (!timer_) return;
+    if (enabled_ && inhibitCount_ == 0) {
+        timer_->Set(application_->GetFrameWindow(), kAutoSaveTimerId, kAutoSavePeriod);
+        timer_->Start();
+    } else {
+        timer_->Stop();
+    }
+}
+
+void AutoSaveManager::OnTimer(std::uint32_t id) {
+    if (id == kAutoSaveTimerId && enabled_) CheckDocuments();
+}
+
+void AutoSaveManager::ResumePending() {
+    if (pending_) PostMessageA(application_->GetFrameWindow(), WM_TIMER, kAutoSaveTimerId, 0);
+}
+
+void AutoSaveManager::CheckDocuments() {
+    if (!enabled_ || inhibitCount_ != 0 || prompting_) return;
+    const auto now = static_cast<std::uint32_t>(TickCount());
+    const AppEnvironment* environment = application_->GetEnvironment();
+    bool skip = false;
+    for (std::int32_t i = 0; i < application_->GetDocumentCount() && !skip; ++i) {
+        TDoc* document = application_->GetDocument(i);
+        if (!document->IsDirty() || now - document->GetChangeTime() < interval_) continue;
+        if (environment && environment->IsInBackground()) {
+            pending_ = true;
+            skip = true;
+        } else if (IsModalState()) {
+            skip = true;
+        }
+        if (!skip) skip = IsIconic(application_->GetFrameWindow()) || GetCapture() != nullptr;
+        if (skip) break;
+        prompting_ = true;
+        MessageBeep(MB_ICONEXCLAMATION);
+        const std::string question = "AutoSave document '" + document->GetFileName() + "' now?";
+        const int answer = AskYesNoCancel(question.c_str(), 0, true);
+        // The document may have gone while the question was up.
+        if (StillOpen(*application_, document)) {
+            if (answer == kAnswerYes) {
+                document->Save(nullptr);
+            } else {
+                document->StampChangeTime();
+            }
+        }
+        prompting_ = false;
+    }
+}
+
+AutoSaveInhibitor::AutoSaveInhibitor() {
+    if (TAppl* application = GetAppl(); application && application->GetAutoSaveManager()) {
+        application->GetAutoSaveManager()->Inhibit();
+    }
+}
+
+AutoSaveInhibitor::~AutoSaveInhibitor() {
+    if (TAppl* application = GetAppl(); application && application->GetAutoSaveManager()) {
+        application->GetAutoSaveManager()->Release();
+    }
+}

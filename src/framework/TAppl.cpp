@@ -1,0 +1,188 @@
+#include "framework/TAppl.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "foundation/Memory.h"
+#include "foundation/Startup.h"
+#include "foundation/pfm/PFM.h"
+#include "framework/Alerts.h"
+#include "framework/AppEnvironment.h"
+#include "framework/AutoSaveManager.h"
+#include "framework/InputHelpers.h"
+#include "framework/QRVClipBoard.h"
+#include "framework/TDoc.h"
+#include "framework/TMenu.h"
+#include "framework/TWindow.h"
+#include "framework/graphics/Cursors.h"
+#include "platform/sys/FileSystem.h"
+#include "platform/sys/VersionInfo.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Window.h"
+
+using namespace win;
+
+TAppl::TAppl(AppEnvironment* environment)
+    : environment_(environment),
+      firstQueue_(std::make_unique<CmdQueue>(this)),
+      secondQueue_(std::make_unique<CmdQueue>(this)),
+      autoSave_(std::make_unique<AutoSaveManager>(this)) {
+    AppEnvironment::SetApplication(this);
+}
+
+TAppl::~TAppl() {
+    autoSave_.reset();
+    DeleteCursorManager();
+    if (const HWND frame = GetFrameWindow()) {
+        DestroyWindow(frame);
+        // Nobody is left to take the quit request the frame posted on its way.
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    if (frameClassRegistered_) UnregisterClassA(frameClassName_.c_str(), environment_->GetInstance());
+    if (PFMFile* data = environment_->GetDataFile()) {
+        PFMCloseFile(data);
+        environment_->SetDataFile(nullptr);
+    }
+    PFMTerm();
+    FreeMemoryCushion();
+    clipboard_.reset();
+    environment_->Reset();
+    firstQueue_.reset();
+    secondQueue_.reset();
+}
+
+// --- commands
+
+ErrCode TAppl::HandleCommand(std::int32_t id) {
+    std::unique_ptr<TCommand> command = CreateCommand(id);
+    if (!command) return -1;
+    return ExecuteCommand(std::move(command));
+}
+
+// A command refused while the first queue is locked is freed unrun.
+ErrCode TAppl::ExecuteCommand(std::unique_ptr<TCommand> command) {
+    if (firstQueueLocked_ || !command) return 0;
+    return command->Do();
+}
+
+CmdQueue* TAppl::Queue(int selector) const {
+    return selector == kSecondQueue ? secondQueue_.get() : firstQueue_.get();
+}
+
+bool& TAppl::QueueLock(int selector) {
+    return selector == kSecondQueue ? secondQueueLocked_ : firstQueueLocked_;
+}
+
+void TAppl::PostCommand(std::unique_ptr<TCommand> command, int selector) {
+    if (CmdQueue* queue = Queue(selector)) queue->Post(std::move(command));
+}
+
+void TAppl::PostCommandId(std::int32_t id, int selector) {
+    if (CmdQueue* queue = Queue(selector)) queue->PostId(id);
+}
+
+void TAppl::DrainQueue(int selector) {
+    CmdQueue* queue = Queue(selector);
+    if (queue && !QueueLock(selector)) queue->Process();
+}
+
+void TAppl::LockQueue(int selector) { QueueLock(selector) = true; }
+
+void TAppl::UnlockQueue(int selector) { QueueLock(selector) = false; }
+
+// --- small slots
+
+PFMFile* TAppl::GetDataFile() const { return environment_->GetDataFile(); }
+
+void TAppl::MakeUntitledName(char* buffer, std::size_t size) {
+    std::snprintf(buffer, size, "untitled.%d", untitledCounter_ + 1);
+}
+
+std::int16_t TAppl::NextUntitledNumber() {
+    untitledCounter_ = static_cast<std::int16_t>(untitledCounter_ >= 999 ? 0 : untitledCounter_ + 1);
+    return untitledCounter_;
+}
+
+bool TAppl::ClipboardHasData() { return CountClipboardFormats() > 0; }
+
+ErrCode TAppl::CreateClipboard() {
+    clipboard_ = std::make_unique<QRVClipBoard>(CF_TEXT);
+    return clipboard_ ? kNoErr : ErrCode{-1};
+}
+
+void TAppl::GetFrameTitle(char* buffer, std::size_t size) {
+    if (size == 0) return;
+    const std::string name = GetAppName();
+    std::snprintf(buffer, size, "%s", name.c_str());
+}
+
+bool TAppl::PreviewFrameMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+// The about text of the program's version block, in a note box.
+void TAppl::ShowAboutBox() {
+    std::string text = GetAppName();
+    char program[kMaxPathLength + 1];
+    DWORD handle = 0;
+    const DWORD size =
+        GetModuleFileNameA(nullptr, program, sizeof program) ? GetFileVersionInfoSizeA(program, &handle) : 0;
+    std::string block(size, '\0');
+    void* value = nullptr;
+    UINT length = 0;
+    if (size > 0 && GetFileVersionInfoA(program, handle, size, block.data())) {
+        std::string about;
+        if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion", &value, &length)) {
+            about = static_cast<const char*>(value);
+        }
+        if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\LegalCopyright", &value, &length) &&
+            !about.empty() && *static_cast<const char*>(value)) {
+            text += "\n" + about + ", " + static_cast<const char*>(value);
+        }
+    }
+    AlertMessage(text.c_str(), kAlertNote, 1);
+}
+
+// No file chooser is part of the framework's base: an application that opens files asks for them.
+ErrCode TAppl::AskOpenFile(FileRef& /*file*/) { return -1; }
+
+ErrCode TAppl::AskOpenPrintFile(FileRef& file) { return AskOpenFile(file); }
+
+// --- running
+
+ErrCode TAppl::Run() {
+    ErrCode result = Init();
+    if (result == kNoErr) result = CreateClipboard();
+    if (result != kNoErr) {
+        Quit(true);
+        return result;
+    }
+    OpenStartupFiles();
+    MarkMenusStale();
+    UpdateMenus();
+    MessageLoop();
+    return kNoErr;
+}
+
+void TAppl::Quit(bool destroyFrame) {
+    CloseAllAppWindows();
+    CloseAll(true);
+    if (!palettes_.empty()) CloseAllPalettes();
+    OnQuit();
+    if (destroyFrame && GetFrameWindow()) DestroyWindow(GetFrameWindow());
+}
+
+void TAppl::FlushAndQuit() {
+    if (GetFrameWindow()) Quit(true);
+    secondQueue_->Flush();
+}
+
+void TAppl::LowMemoryAbort() {
+    FreeMemoryCushion();
+    FatalMessage(GetProgramName().c_str(), "%s", "Application is Aborting due to a low memory condition!");
+    FrameworkEndHook();
+    ShutDown();
+    DeleteCursorManager();
+    std::exit(1);
+}

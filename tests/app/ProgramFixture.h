@@ -1,0 +1,99 @@
+#pragma once
+// Runs the program in the test's process, headless, the way its main routine does: a program folder
+// of the test's own (holding the built data files, or damaged ones), its own settings and
+// single-instance folders, and steps played one at a time whenever the program waits for input.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Fablecore.h"
+#include "framework/AppMain.h"
+#include "platform/present/HeadlessPresenter.h"
+#include "platform/sys/TempFolder.h"
+#include "platform/ui/Window.h"
+
+namespace apptest {
+
+using namespace win;
+
+// Every window alive now, children included.
+inline int LiveWindowCount() {
+    int count = 0;
+    EnumChildWindows(
+        nullptr,
+        [](HWND, LPARAM data) {
+            ++*reinterpret_cast<int*>(data);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    static constexpr SIZE kScreen{800, 600};
+
+    TempFolder folder;
+    std::string builtFolder;
+    HeadlessPresenter presenter{kScreen};
+
+    void SetUp() override {
+        const char* built = std::getenv("FABLECORE_PROGRAM_DIR");
+        ASSERT_NE(built, nullptr) << "the tests run with the program folder of the build";
+        builtFolder = built;
+        for (const char* name : {"program", "run", "config"}) ::mkdir((folder / name).c_str(), 0700);
+        ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+        presenter.SetIdleHandler([this] {
+            if (steps_.empty()) return false;
+            std::function<void()> step = std::move(steps_.front());
+            steps_.pop_front();
+            step();
+            return true;
+        });
+    }
+    void TearDown() override { ::setenv("FABLECORE_PROGRAM_DIR", builtFolder.c_str(), 1); }
+
+    // The program folder holds the data file and the "Commands" folder the build made.
+    void InstallBuiltDataFiles() {
+        std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", ProgramFile("Fablecor.qrv"));
+        std::filesystem::create_directory_symlink(builtFolder + "/Commands", ProgramFile("Commands"));
+    }
+    std::string ProgramFile(const std::string& name) const { return folder / ("program/" + name); }
+
+    // Played when the program next waits for input.
+    void Then(std::function<void()> step) { steps_.push_back(std::move(step)); }
+
+    int RunProgram(std::vector<std::string> arguments = {}) {
+        arguments.insert(arguments.begin(), "fablecore");
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        ProgramStart start;
+        start.argumentCount = static_cast<int>(arguments.size());
+        start.arguments = argv.data();
+        start.createApplication = CreateFablecore;
+        return WinMain(start);
+    }
+
+    // The texts of the message boxes the program showed.
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const PromptRequest& prompt : presenter.PromptsAsked()) texts.push_back(prompt.text);
+        return texts;
+    }
+
+private:
+    std::deque<std::function<void()>> steps_;
+};
+
+}  // namespace apptest

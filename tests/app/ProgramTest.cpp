@@ -1,0 +1,164 @@
+// The program run end to end, headless: it starts with its frame, its MDI client and its menus,
+// runs a menu command, quits and leaves nothing behind; and when a data file it cannot run without
+// is missing or damaged it says so and ends with a failure, never a crash.
+
+#include <filesystem>
+#include <fstream>
+
+#include "ProgramFixture.h"
+#include "framework/Alerts.h"
+#include "platform/gdi/Cursor.h"
+#include "platform/gdi/GdiTestSupport.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Surface.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/TimerTable.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace apptest {
+namespace {
+
+void CompareScreen(const char* name) {
+    const Surface& screen = GetScreenSurface();
+    const std::filesystem::path reference = std::filesystem::path(APP_TEST_DATA) / name;
+    if (std::getenv("FABLECORE_WRITE_REFERENCE")) {
+        ASSERT_TRUE(screen.WritePng(reference.string()));
+        return;
+    }
+    const std::unique_ptr<Surface> expected = Surface::ReadPng(reference.string());
+    ASSERT_NE(expected, nullptr) << reference;
+    ASSERT_EQ(expected->Width(), screen.Width());
+    EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500) << name;
+}
+
+TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
+    InstallBuiltDataFiles();
+    const long gdiObjects = GetLiveGdiObjectCount();
+    const long cursors = GetLiveCursorCount();
+    HWND frame = nullptr;
+    Then([&] {
+        frame = GetPresentedFrame();
+        ASSERT_NE(frame, nullptr);
+        ASSERT_NE(GetMenu(frame), nullptr);
+        EXPECT_EQ(GetMenuItemCount(GetMenu(frame)), 4) << "File, Edit, Window, Help";
+        CompareScreen("program-frame.png");
+        presenter.KeyDown(VK_MENU);
+        presenter.PressKey('F');
+        presenter.KeyUp(VK_MENU);
+    });
+    // The File menu is open: what cannot run without a document is greyed.
+    Then([&] {
+        CompareScreen("program-file-menu.png");
+        presenter.PressKey(VK_ESCAPE);
+        presenter.PressKey(VK_ESCAPE);
+    });
+    Then([&] {
+        presenter.KeyDown(VK_MENU);
+        presenter.PressKey('H');
+        presenter.KeyUp(VK_MENU);
+    });
+    // The Help menu is open: its one command shows the about box.
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    Then([&] { presenter.PressKey('A'); });
+    Then([&] {
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('Q');
+        presenter.KeyUp(VK_CONTROL);
+    });
+
+    EXPECT_EQ(RunProgram(), 0);
+
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_EQ(BoxTexts()[0].rfind("Fablecore\n1.0.0, ", 0), 0u) << BoxTexts()[0];
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ(LiveWindowCount(), 0);
+    EXPECT_EQ(win::detail::TimerCount(), 0u);
+    EXPECT_EQ(GetLiveGdiObjectCount(), gdiObjects);
+    EXPECT_EQ(GetLiveCursorCount(), cursors);
+}
+
+TEST_F(ProgramTest, QuitFromTheMenuBarClosesTheFrame) {
+    InstallBuiltDataFiles();
+    Then([&] {
+        presenter.KeyDown(VK_MENU);
+        presenter.PressKey('F');
+        presenter.KeyUp(VK_MENU);
+    });
+    Then([&] { presenter.PressKey('Q'); });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(LiveWindowCount(), 0);
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+class StartFailures : public ProgramTest {
+protected:
+    void Arrange(bool dataFile, bool commands, bool engine) {
+        if (dataFile)
+            std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", ProgramFile("Fablecor.qrv"));
+        if (commands) std::filesystem::create_directory(ProgramFile("Commands"));
+        if (engine)
+            std::filesystem::create_symlink(builtFolder + "/Commands/engine.qrv",
+                                            ProgramFile("Commands/engine.qrv"));
+    }
+    void Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(ProgramFile(name)) << bytes;
+    }
+
+    // Runs the program, which must end with a failure after one box, leaving no window.
+    std::string FailingStart() {
+        const std::size_t asked = presenter.PromptsAsked().size();
+        presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+        EXPECT_NE(RunProgram(), 0);
+        EXPECT_EQ(LiveWindowCount(), 0);
+        EXPECT_EQ(presenter.PromptsAsked().size(), asked + 1);
+        return presenter.PromptsAsked().size() > asked ? presenter.PromptsAsked().back().text : std::string();
+    }
+};
+
+TEST_F(StartFailures, AMissingApplicationDataFileIsNamed) {
+    Arrange(false, true, true);
+    EXPECT_EQ(FailingStart(),
+              "Cannot find the file '" + ProgramFile("Fablecor.qrv") +
+                  "'.  fablecore needs this file to run!\n\nQuit now and fix this problem.\n" + kSupportLine);
+}
+
+TEST_F(StartFailures, ADamagedApplicationDataFileIsNamedAndKept) {
+    Arrange(false, true, true);
+    Write("Fablecor.qrv", "not a store at all");
+    EXPECT_EQ(FailingStart().rfind("The application data file '" + ProgramFile("Fablecor.qrv") +
+                                       "' is corrupt.  fablecore needs this file to run!",
+                                   0),
+              0u);
+    EXPECT_TRUE(std::filesystem::exists(ProgramFile("Fablecor.qrv")));
+}
+
+TEST_F(StartFailures, TheApplicationDataFileIsFoundInTheCommandsFolderFirst) {
+    Arrange(true, true, true);
+    Write("Commands/FABLECOR.QRV", "damaged, and found first whatever its case");
+    EXPECT_NE(FailingStart().find("Commands/FABLECOR.QRV' is corrupt"), std::string::npos);
+}
+
+TEST_F(StartFailures, AMissingOrDamagedEngineFileIsNamedAndKept) {
+    const std::string expected =
+        "Missing or damaged file 'engine.qrv'.\n\nAn undamaged copy must be located in the subdirectory "
+        "'Commands'.\n\nFablecore can't run without it!";
+    Arrange(true, true, false);
+    EXPECT_EQ(FailingStart(), expected);
+
+    // A store that holds no engine tables.
+    std::filesystem::copy_file(builtFolder + "/Fablecor.qrv", ProgramFile("Commands/engine.qrv"));
+    EXPECT_EQ(FailingStart(), expected);
+    EXPECT_TRUE(std::filesystem::exists(ProgramFile("Commands/engine.qrv")));
+}
+
+TEST_F(StartFailures, AMissingCommandsFolderIsNamed) {
+    Arrange(true, false, false);
+    EXPECT_EQ(FailingStart().rfind("Cannot find the folder called 'Commands' in '" + ProgramFile("") +
+                                       "'.  fablecore needs this folder to run!",
+                                   0),
+              0u);
+}
+
+}  // namespace
+}  // namespace apptest

@@ -1,0 +1,202 @@
+#pragma once
+// An application started in the test's process, headless, over the application data file the
+// build makes, with small documents and MDI windows of its own and a menu bar built in code.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "foundation/pfm/PFM.h"
+#include "framework/AppEnvironment.h"
+#include "framework/TAppl.h"
+#include "framework/TDoc.h"
+#include "framework/TMenu.h"
+#include "framework/TWindow.h"
+#include "platform/present/HeadlessPresenter.h"
+#include "platform/sys/TempFolder.h"
+#include "platform/ui/Mdi.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Window.h"
+
+namespace apptest {
+
+using namespace win;
+
+// An MDI child of the application, found again through window long 0.
+class TestWindow : public TWindow {
+public:
+    TestWindow(TAppl* application, TDoc* document, const char* title = "window")
+        : TWindow(application, document, kChildMode, 0, title) {
+        MDICREATESTRUCTA create;
+        create.szClass = kWindowClassName;
+        create.szTitle = title;
+        create.x = 10;
+        create.y = 10;
+        create.cx = 200;
+        create.cy = 150;
+        create.style = WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+        create.lParam = reinterpret_cast<LPARAM>(this);
+        SendMessageA(application->GetMDIClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create));
+    }
+    ErrCode PreparePrinter() override { return 0; }
+    bool CanPrint() override { return printable; }
+    void Print() override { ++prints; }
+    bool CanPaste() const override { return pastable; }
+    void DoPaste() override { ++pastes; }
+
+    bool printable = false;
+    bool pastable = false;
+    int prints = 0;
+    int pastes = 0;
+
+    static LRESULT Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+            const auto* mdi = static_cast<const MDICREATESTRUCTA*>(create->lpCreateParams);
+            auto* object = reinterpret_cast<TestWindow*>(mdi->lParam);
+            SetWindowLongA(window, 0, reinterpret_cast<LONG_PTR>(object));
+            object->AttachWindow(window);
+        }
+        return DefMDIChildProcA(window, message, wParam, lParam);
+    }
+};
+
+// A document with one window; closing and saving do what the test arranges.
+class TestDoc : public TDoc {
+public:
+    explicit TestDoc(TAppl* application) : TDoc(application) {}
+
+    ErrCode Open(const FileRef* file) override {
+        if (file) file_ = *file;
+        if (openResult == kNoErr) new TestWindow(application_, this, file ? file->NamePtr() : "untitled");
+        return openResult;
+    }
+    ErrCode Save(std::int16_t* cancelled) override {
+        if (cancelled) *cancelled = 0;
+        ++saves;
+        SetClean();
+        return 0;
+    }
+    ErrCode SaveAs(std::int16_t* cancelled) override { return Save(cancelled); }
+    ErrCode SaveACopy(std::int16_t* cancelled) override { return Save(cancelled); }
+    ErrCode Revert() override {
+        SetClean();
+        return 0;
+    }
+    bool Close(bool force, bool deleteWhenClosed) override {
+        if (refuseClose && !force) return false;
+        while (GetWindowCount() > 0) delete GetWindow(0);
+        if (deleteWhenClosed) delete this;
+        return true;
+    }
+    bool CloseWindow(TWindow* window, bool force, bool deleteWhenEmpty) override {
+        if (refuseClose && !force) return false;
+        delete window;
+        if (deleteWhenEmpty && GetWindowCount() == 0) delete this;
+        return true;
+    }
+    bool QuerySave() override { return querySaveStops; }
+
+    ErrCode openResult = kNoErr;
+    bool refuseClose = false;
+    bool querySaveStops = false;
+    int saves = 0;
+};
+
+class TestAppl : public TAppl {
+public:
+    using TAppl::TAppl;
+
+    TDoc* CreateDocument() override {
+        ++documentsMade;
+        return new TestDoc(this);
+    }
+    ErrCode GetDataFileRef(FileRef& file) override {
+        file = FileRef(dataFile.c_str());
+        return kNoErr;
+    }
+    ErrCode OpenFile(const char* path) override {
+        openedFiles.emplace_back(path);
+        return TAppl::OpenFile(path);
+    }
+    std::unique_ptr<TCommand> CreateCommand(std::int32_t id) override {
+        createdCommands.push_back(id);
+        return TAppl::CreateCommand(id);
+    }
+    // File (New Ctrl+N, Save Ctrl+S, a '-' entry Ctrl+-, Print Ctrl+Shift+P, Revert Ctrl+Alt+R, a
+    // separator, Quit Ctrl+Q) on a menu bar.
+    void BuildMenus() override {
+        auto* file = new FileMenu(this, 129, nullptr);
+        const RGBColor black;
+        auto add = [&](std::int32_t id, std::uint8_t modifier, char key, const char* title) {
+            file->AppendItem(new MenuTextItem(file, id, black, kMenuItemCommand, modifier, key, 0, title));
+        };
+        add(kCmdNew, kShortcutCtrl, 'N', "New");
+        add(kCmdSave, kShortcutCtrl, 'S', "Save");
+        add(kCmdTile, kShortcutCtrl, '-', "Tile");
+        add(kCmdPrint, kShortcutCtrl | kShortcutShift, 'P', "Print");
+        add(kCmdRevert, kShortcutCtrl | kShortcutAlt, 'R', "Revert");
+        file->AppendItem(new TMenuItem(file, 0, black, 0));
+        add(kCmdQuit, kShortcutCtrl, 'Q', "Quit");
+        auto* bar = new RootMenu(this, 128, nullptr);
+        bar->AppendItem(new MenuTextItem(bar, 129, black, kMenuItemSubmenu, 0, 0, 0, "File"));
+        SetRootMenuIndex(AddMenu(bar));
+        AddMenu(file);
+    }
+
+    std::string dataFile;
+    int documentsMade = 0;
+    std::vector<std::string> openedFiles;
+    std::vector<std::int32_t> createdCommands;
+};
+
+// The program folder is the test's own, so the frame's placement goes there; the data file is the
+// one the build made.
+class ApplicationTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::string builtFolder = std::getenv("FABLECORE_PROGRAM_DIR");
+    HeadlessPresenter presenter{SIZE{800, 600}};
+    AppEnvironment environment;
+    TestAppl* application = nullptr;
+
+    void SetUp() override {
+        ::setenv("FABLECORE_PROGRAM_DIR", folder.Path().c_str(), 1);
+        Start();
+    }
+    void TearDown() override {
+        Stop();
+        ::setenv("FABLECORE_PROGRAM_DIR", builtFolder.c_str(), 1);
+    }
+
+    void Start() {
+        WNDCLASSA windowClass;
+        windowClass.lpfnWndProc = TestWindow::Proc;
+        windowClass.cbWndExtra = sizeof(LONG_PTR);
+        windowClass.lpszClassName = kWindowClassName;
+        ASSERT_NE(RegisterClassA(&windowClass), 0);
+        environment.SetClassRegistered(kWindowClassName, true);
+        SetAppEnvironment(&environment);
+        application = new TestAppl(&environment);
+        application->dataFile = builtFolder + "/Fablecor.qrv";
+        ASSERT_EQ(application->Init(), kNoErr);
+        presenter.DispatchPending();
+    }
+    void Stop() {
+        if (!application) return;
+        application->CloseAll(true);
+        delete application;
+        application = nullptr;
+        SetAppEnvironment(nullptr);
+    }
+
+    TestDoc* NewDocument() {
+        EXPECT_EQ(application->NewDocument(false), kNoErr);
+        return static_cast<TestDoc*>(application->GetDocument(application->GetDocumentCount() - 1));
+    }
+    HWND Frame() const { return application->GetFrameWindow(); }
+};
+
+}  // namespace apptest

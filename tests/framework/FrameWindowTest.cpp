@@ -1,0 +1,165 @@
+// The frame window: a later start's hand-over, dropped files, keyboard shortcuts, the deferred
+// removal of an in-place editor, stale menus, and the placement it remembers.
+
+#include <string>
+#include <vector>
+
+#include "ApplicationFixture.h"
+#include "platform/sys/Bell.h"
+#include "platform/sys/HandOver.h"
+#include "platform/sys/Profile.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace apptest {
+namespace {
+
+TEST_F(ApplicationTest, AHandOverOpensItsNamesWholeInItsFolder) {
+    WriteProfileStringA("QRV_APP", "LastCommandLine", "/D x y");
+    HandOver handOver{"/stories of mine", {"a b.fsf", "/abs/c.fsf", "/D", "/other place", "d.fsf", "/D"}};
+    SendMessageA(Frame(), WM_USER, 0, reinterpret_cast<LPARAM>(&handOver));
+    EXPECT_EQ(application->openedFiles,
+              (std::vector<std::string>{"/stories of mine/a b.fsf", "/abs/c.fsf", "/other place/d.fsf"}));
+    char line[64];
+    GetProfileStringA("QRV_APP", "LastCommandLine", "?", line, sizeof line);
+    EXPECT_STREQ(line, "") << "the kept command line is emptied";
+}
+
+TEST_F(ApplicationTest, AHandOverWithoutItsPartsReadsTheKeptCommandLine) {
+    WriteProfileStringA("QRV_APP", "LastCommandLine", "/D /work b.fsf \"My Docs/c.fsf\" /p");
+    SendMessageA(Frame(), WM_USER, 0, 0);
+    EXPECT_EQ(application->openedFiles, (std::vector<std::string>{"/work/b.fsf", "/work/My Docs/c.fsf"}));
+}
+
+TEST_F(ApplicationTest, AHandOverWhileAModalDialogRunsIsRefusedWithTheBell) {
+    const unsigned long bells = GetBellCount();
+    EnableWindow(Frame(), FALSE);
+    HandOver handOver{"/tmp", {"a.fsf"}};
+    SendMessageA(Frame(), WM_USER, 0, reinterpret_cast<LPARAM>(&handOver));
+    EXPECT_TRUE(application->openedFiles.empty());
+    EXPECT_EQ(GetBellCount(), bells + 1);
+}
+
+TEST_F(ApplicationTest, DroppedFilesAreOpenedOneByOneInTheirOrder) {
+    RECT frame;
+    GetWindowRect(Frame(), &frame);
+    ASSERT_TRUE(
+        presenter.DropFiles({"/tmp/a story.fsf", "/tmp/b.fsf"}, POINT{frame.left + 100, frame.top + 100}));
+    presenter.DispatchPending();
+    EXPECT_EQ(application->openedFiles, (std::vector<std::string>{"/tmp/a story.fsf", "/tmp/b.fsf"}));
+}
+
+TEST_F(ApplicationTest, TheFrameRemovesOnlyAnEditorOfTheParentItNames) {
+    const auto child = [](const char* type, HWND parent) {
+        return CreateWindowExA(0, type, "", WS_CHILD, 0, 0, 40, 20, parent, nullptr, nullptr, nullptr);
+    };
+    const HWND parent = child("BUTTON", application->GetMDIClient());
+    const HWND stranger = child("BUTTON", application->GetMDIClient());
+    const HWND editor = child("Edit", parent);
+    const HWND other = child("BUTTON", parent);
+    ASSERT_TRUE(parent && stranger && editor && other);
+    SendMessageA(Frame(), WM_USER + 2, reinterpret_cast<WPARAM>(editor), reinterpret_cast<LPARAM>(stranger));
+    EXPECT_TRUE(IsWindow(editor)) << "not a child of the window named";
+    SendMessageA(Frame(), WM_USER + 2, reinterpret_cast<WPARAM>(other), reinterpret_cast<LPARAM>(parent));
+    EXPECT_TRUE(IsWindow(other)) << "not an editor";
+    SendMessageA(Frame(), WM_USER + 2, reinterpret_cast<WPARAM>(editor), reinterpret_cast<LPARAM>(parent));
+    EXPECT_FALSE(IsWindow(editor));
+    DestroyWindow(parent);
+    DestroyWindow(stranger);
+}
+
+TEST_F(ApplicationTest, EveryFrameMessageButMouseMovesAndHitTestsMarksTheMenusStale) {
+    const auto staleAfter = [&](UINT message) {
+        application->UpdateMenus();
+        SendMessageA(Frame(), message, 0, 0);
+        return application->MenusStale();
+    };
+    EXPECT_FALSE(staleAfter(WM_MOUSEMOVE));
+    EXPECT_FALSE(staleAfter(WM_NCMOUSEMOVE));
+    EXPECT_FALSE(staleAfter(WM_NCHITTEST));
+    EXPECT_TRUE(staleAfter(WM_NULL));
+    EXPECT_TRUE(staleAfter(WM_WININICHANGE));
+}
+
+// Presses the key with the modifiers and offers its key-down to the shortcuts; answers whether one
+// took it.
+class Shortcuts : public ApplicationTest {
+protected:
+    bool Press(UINT key, std::initializer_list<UINT> modifiers) {
+        for (UINT modifier : modifiers) presenter.KeyDown(modifier);
+        presenter.KeyDown(key);
+        bool taken = false;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_KEYDOWN && message.wParam == key) {
+                taken = TranslateOwnAccelerator(Frame(), message);
+            } else {
+                DispatchMessageA(&message);
+            }
+        }
+        presenter.KeyUp(key);
+        for (UINT modifier : modifiers) presenter.KeyUp(modifier);
+        presenter.DispatchPending();
+        return taken;
+    }
+    bool Ran(std::int32_t id) const {
+        return std::find(application->createdCommands.begin(), application->createdCommands.end(), id) !=
+               application->createdCommands.end();
+    }
+};
+
+TEST_F(Shortcuts, CtrlAndTheKeyRunTheEntrysCommand) {
+    EXPECT_TRUE(Press('N', {VK_CONTROL}));
+    EXPECT_TRUE(Ran(kCmdNew));
+    EXPECT_EQ(application->GetDocumentCount(), 1);
+    EXPECT_FALSE(Press('N', {})) << "Ctrl is always needed";
+}
+
+TEST_F(Shortcuts, TheMinusKeyIsMinusAndInsertIsNeverAShortcut) {
+    EXPECT_FALSE(Press(VK_INSERT, {VK_CONTROL})) << "Insert has the code of '-'";
+    EXPECT_FALSE(Ran(kCmdTile));
+    NewDocument();  // Tile needs a window to arrange
+    EXPECT_TRUE(Press(VK_OEM_MINUS, {VK_CONTROL}));
+    EXPECT_TRUE(Ran(kCmdTile));
+}
+
+TEST_F(Shortcuts, ShiftAndAltMustAgreeAndDisabledEntriesStayQuiet) {
+    NewDocument();
+    static_cast<TestWindow*>(application->GetFrontWindow())->printable = true;
+    EXPECT_FALSE(Press('P', {VK_CONTROL})) << "Ctrl+Shift+P is not Ctrl+P";
+    EXPECT_TRUE(Press('P', {VK_CONTROL, VK_SHIFT}));
+    EXPECT_FALSE(Press('S', {VK_CONTROL})) << "Save is disabled: nothing changed";
+    EXPECT_FALSE(Ran(kCmdSave));
+    application->GetFrontDocument()->SetDirty();
+    EXPECT_FALSE(Press('R', {VK_CONTROL})) << "Revert wants Alt as well";
+    EXPECT_TRUE(Press('R', {VK_CONTROL, VK_MENU}));
+    EXPECT_FALSE(application->GetFrontDocument()->IsDirty());
+}
+
+TEST_F(ApplicationTest, TheFrameRemembersItsSizeAndForgetsAPlaceOffTheDesktop) {
+    RECT frame;
+    ShowWindow(Frame(), SW_RESTORE);
+    MoveWindow(Frame(), 40, 30, 500, 400, TRUE);
+    Stop();
+    std::string profile;
+    ASSERT_TRUE(GetProgramProfilePath(profile));
+    EXPECT_EQ(GetPrivateProfileIntA("APP_FRAME", "Maxed", -1, profile.c_str()), 0u);
+    EXPECT_EQ(GetPrivateProfileIntA("APP_FRAME", "Width", -1, profile.c_str()), 500u);
+
+    // The frame is the program's own window on the desktop: the window layer keeps it at the
+    // screen's corner, and it takes the size.
+    Start();
+    EXPECT_FALSE(IsZoomed(Frame()));
+    GetWindowRect(Frame(), &frame);
+    EXPECT_EQ(frame.right - frame.left, 500);
+    EXPECT_EQ(frame.bottom - frame.top, 400);
+    Stop();
+
+    WritePrivateProfileStringA("APP_FRAME", "XPos", "5000", profile.c_str());
+    Start();
+    GetWindowRect(Frame(), &frame);
+    EXPECT_NE(frame.right - frame.left, 500) << "a place off the desktop is not taken, nor its size";
+}
+
+}  // namespace
+}  // namespace apptest
