@@ -65,11 +65,16 @@ void PlaceDialog(HWND dialog, SIZE client, HWND over) {
     SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+std::string WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
 void ChooserAlert(HWND dialog, const std::string& text) {
-    std::string caption(static_cast<std::size_t>(GetWindowTextLengthA(dialog)) + 1, '\0');
-    caption.resize(
-        static_cast<std::size_t>(GetWindowTextA(dialog, caption.data(), static_cast<int>(caption.size()))));
-    MessageBoxA(dialog, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(dialog, text.c_str(), WindowText(dialog).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace detail

@@ -27,6 +27,10 @@ HWND AddControl(HWND dialog, const char* className, const char* text, DWORD styl
 // and kept on the screen.
 void PlaceDialog(HWND dialog, SIZE client, HWND over);
 
+// The text of a window, or of a dialog's control.
+std::string WindowText(HWND window);
+std::string ItemText(HWND dialog, int id);
+
 // A message box owned by the dialog, with the dialog's caption and an exclamation mark.
 void ChooserAlert(HWND dialog, const std::string& text);
 

@@ -170,7 +170,7 @@ void OnCommand(HWND dialog, ColorChooserSession& session, int id, WORD code) {
 }
 
 void MakeControls(HWND dialog, ColorChooserSession& session) {
-    static const SwatchGrid basic{BasicColors().data(), 48, 8};
+    const SwatchGrid basic{BasicColors().data(), 48, 8};
     const SwatchGrid custom{session.custom.data(), kCustomColorCount, 8};
     AddControl(dialog, "STATIC", "&Basic colors:", SS_LEFT, RECT{10, 8, 218, 24}, kBasicGrid - 1);
     AddControl(dialog, kColorSwatchesClass, "", WS_TABSTOP, RECT{10, 26, 218, 158}, kBasicGrid);

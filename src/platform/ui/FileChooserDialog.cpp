@@ -37,22 +37,6 @@ FileChooserSession& SessionOf(HWND dialog) {
     return *reinterpret_cast<FileChooserSession*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
 }
 
-std::string TextOf(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string()
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-void Alert(HWND dialog, const std::string& text) { ChooserAlert(dialog, text); }
-
 std::vector<std::string> Patterns(const FileChooserSession& session) {
     if (!session.typedPatterns.empty()) return session.typedPatterns;
     if (session.filters.empty()) return {"*"};
@@ -75,12 +59,12 @@ void ShowChoices(HWND dialog, const FileChooserSession& session) {
 // Shows a folder; false, with the reason told, when it cannot be.
 bool GoTo(HWND dialog, FileChooserSession& session, const std::string& folder) {
     if (!IsFolder(folder)) {
-        Alert(dialog, "The folder \"" + folder + "\" cannot be found.");
+        ChooserAlert(dialog, "The folder \"" + folder + "\" cannot be found.");
         return false;
     }
     std::vector<FolderChoice> choices;
     if (!ListFolderChoices(folder, Patterns(session), choices)) {
-        Alert(dialog, "The folder \"" + folder + "\" cannot be opened.");
+        ChooserAlert(dialog, "The folder \"" + folder + "\" cannot be opened.");
         return false;
     }
     session.folder = folder;
@@ -115,9 +99,9 @@ const FolderChoice* SelectedChoice(HWND dialog, const FileChooserSession& sessio
 }
 
 void RefuseUnusable(HWND dialog, const FolderChoice& choice) {
-    Alert(dialog, "The name \"" + choice.name +
-                      "\" holds characters this program cannot show or keep. Rename the " +
-                      (choice.isFolder ? "folder" : "file") + ", or choose another.");
+    ChooserAlert(dialog, "The name \"" + choice.name +
+                             "\" holds characters this program cannot show or keep. Rename the " +
+                             (choice.isFolder ? "folder" : "file") + ", or choose another.");
 }
 
 // A listed entry shown with that name whose name the program cannot take.
@@ -143,18 +127,19 @@ void Enter(HWND dialog, FileChooserSession& session, const FolderChoice& choice)
 void Choose(HWND dialog, FileChooserSession& session, const std::string& path) {
     OPENFILENAMEA& record = *session.record;
     if (path.size() >= record.nMaxFile) {
-        Alert(dialog, "The path \"" + path + "\" is too long: it has " + std::to_string(path.size()) +
-                          " characters, and this program can take " + std::to_string(record.nMaxFile - 1) +
-                          ". Choose a shorter name, or a folder nearer the top.");
+        ChooserAlert(dialog, "The path \"" + path + "\" is too long: it has " + std::to_string(path.size()) +
+                                 " characters, and this program can take " +
+                                 std::to_string(record.nMaxFile - 1) +
+                                 ". Choose a shorter name, or a folder nearer the top.");
         return;
     }
     if ((record.Flags & OFN_PATHMUSTEXIST) && !IsFolder(ParentFolder(path))) {
-        Alert(dialog,
-              "The folder \"" + ParentFolder(path) + "\" cannot be found. Check the path and try again.");
+        ChooserAlert(dialog, "The folder \"" + ParentFolder(path) +
+                                 "\" cannot be found. Check the path and try again.");
         return;
     }
     if ((record.Flags & OFN_FILEMUSTEXIST) && !IsFile(path)) {
-        Alert(dialog, "The file \"" + path + "\" cannot be found. Check the name and try again.");
+        ChooserAlert(dialog, "The file \"" + path + "\" cannot be found. Check the name and try again.");
         return;
     }
     PutPathInRecord(record, path);
@@ -174,7 +159,8 @@ void Confirm(HWND dialog, FileChooserSession& session) {
     const HWND focus = GetFocus();
     if (focus == GetDlgItem(dialog, kChooserFolderField)) {
         if (!GoTo(dialog, session,
-                  ResolvePath(session.folder, Trimmed(TextOf(dialog, kChooserFolderField)), session.home)))
+                  ResolvePath(session.folder, std::string(TrimBlanks(ItemText(dialog, kChooserFolderField))),
+                              session.home)))
             SetDlgItemTextA(dialog, kChooserFolderField, session.folder.c_str());
         return;
     }
@@ -185,7 +171,7 @@ void Confirm(HWND dialog, FileChooserSession& session) {
             return;
         }
     }
-    const std::string typed = Trimmed(TextOf(dialog, kChooserNameField));
+    const std::string typed = std::string(TrimBlanks(ItemText(dialog, kChooserNameField)));
     if (typed.empty()) return;
     if (const FolderChoice* unusable = UnusableNamed(session, typed)) {
         RefuseUnusable(dialog, *unusable);

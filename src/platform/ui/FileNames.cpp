@@ -11,12 +11,6 @@
 namespace win::detail {
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string Folded(std::string_view text) {
     std::string folded(text);
     for (char& c : folded) c = Cp1252ToLower(c);
@@ -38,11 +32,17 @@ std::optional<std::string> NameFromSystem(std::string_view systemName) {
 
 std::string NameForSystem(std::string_view name) { return Cp1252ToUtf8(name); }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::vector<std::string> SplitPatterns(std::string_view text) {
     std::vector<std::string> patterns;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find(';'), text.size());
-        const std::string_view pattern = Trimmed(text.substr(0, end));
+        const std::string_view pattern = TrimBlanks(text.substr(0, end));
         if (!pattern.empty()) patterns.emplace_back(pattern);
         text.remove_prefix(std::min(end + 1, text.size()));
     }

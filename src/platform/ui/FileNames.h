@@ -28,6 +28,8 @@ struct FileFilter {
 // text. Patterns are separated by ';', blanks around them dropped. A label without patterns ends
 // the list.
 std::vector<FileFilter> ReadFilterList(const char* filters);
+// The text without the blanks around it.
+std::string_view TrimBlanks(std::string_view text);
 // Splits "*.txt; *.doc" into its patterns.
 std::vector<std::string> SplitPatterns(std::string_view text);
 

@@ -60,12 +60,6 @@ struct FontChooserSession {
 
 bool Limited(const CHOOSEFONTA& record) { return (record.Flags & CF_LIMITSIZE) != 0; }
 
-std::string TextOf(HWND dialog, int id) {
-    char text[LF_FACESIZE + 16] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
 std::optional<int> PointsIn(const std::string& text) {
     int points = 0;
     const char* end = text.data() + text.size();
@@ -188,7 +182,7 @@ void Initialise(HWND dialog, FontChooserSession& session) {
 // OK: the face and size typed are checked before the record takes the choice.
 void Confirm(HWND dialog, FontChooserSession& session) {
     const CHOOSEFONTA& record = *session.record;
-    const std::string typedFace = TextOf(dialog, kFaceField);
+    const std::string typedFace = ItemText(dialog, kFaceField);
     const FontFace* face = FindFace(session.faces, typedFace);
     if (face == nullptr && ((record.Flags & CF_FORCEFONTEXIST) || typedFace.empty())) {
         ChooserAlert(dialog, "There is no font named \"" + typedFace + "\". Choose a font from the list.");
@@ -196,7 +190,7 @@ void Confirm(HWND dialog, FontChooserSession& session) {
         return;
     }
     session.choice.face = face != nullptr ? face->name : typedFace;
-    const std::optional<int> points = PointsIn(TextOf(dialog, kSizeField));
+    const std::optional<int> points = PointsIn(ItemText(dialog, kSizeField));
     const int least = Limited(record) ? record.nSizeMin : 1;
     const int most = Limited(record) ? record.nSizeMax : kLargestSize;
     if (!points || *points < least || *points > most) {
@@ -227,7 +221,7 @@ void OnCommand(HWND dialog, FontChooserSession& session, int id, WORD code) {
             break;
         case kFaceField: {
             if (code != EN_CHANGE || session.filling) return;
-            session.choice.face = TextOf(dialog, kFaceField);
+            session.choice.face = ItemText(dialog, kFaceField);
             const LRESULT at = SendDlgItemMessageA(dialog, kFaceList, LB_FINDSTRING, static_cast<WPARAM>(-1),
                                                    reinterpret_cast<LPARAM>(session.choice.face.c_str()));
             SendDlgItemMessageA(dialog, kFaceList, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
@@ -245,7 +239,7 @@ void OnCommand(HWND dialog, FontChooserSession& session, int id, WORD code) {
             break;
         case kSizeField: {
             if (code != EN_CHANGE || session.filling) return;
-            const std::string typed = TextOf(dialog, kSizeField);
+            const std::string typed = ItemText(dialog, kSizeField);
             SelectText(dialog, kSizeList, typed);
             const std::optional<int> points = PointsIn(typed);
             if (!points) return;

@@ -170,12 +170,13 @@ TEST_F(FileChooser, ATypedNameTakesTheDefaultExtensionAndComesBackAsAFullPath) {
     // A name with an extension of its own keeps it, in a folder typed with it; the current folder
     // stays where it was when asked.
     ASSERT_EQ(::chdir("/"), 0);
-    record.Flags = OFN_NOCHANGEDIR;
+    record.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     record.nFilterIndex = 2;
     Offer(temp / "notes/old name");
     Then([&] {
         EXPECT_EQ(FieldText(kChooserNameField), "old name");
         EXPECT_EQ(FieldText(kChooserFolderField), temp / "notes");
+        EXPECT_EQ(Item(kChooserReadOnlyBox), nullptr);
         TypeInto(kChooserNameField, "../Chapters/Plan.txt");
     });
     ASSERT_TRUE(GetSaveFileNameA(&record));
@@ -189,9 +190,14 @@ TEST_F(FileChooser, MustExistFlagsRefuseMissingFilesAndFoldersAndTheChooserStays
     AnswerAlerts(2);
     Then([&] { TypeInto(kChooserNameField, "missing"); });
     Then([&] { TypeInto(kChooserNameField, "nowhere/beta"); });
+    Then([&] {
+        SetFocus(Item(kChooserReadOnlyBox));
+        presenter.PressKey(VK_SPACE);
+    });
     Then([&] { TypeInto(kChooserNameField, "beta"); });
     ASSERT_TRUE(GetOpenFileNameA(&record));
     EXPECT_EQ(Chosen(), temp / "beta.fsf");
+    EXPECT_TRUE(record.Flags & OFN_READONLY) << "the read-only box was ticked";
     EXPECT_EQ(AlertsShown(),
               (std::vector<std::string>{
                   "The file \"" + temp / "missing.fsf" + "\" cannot be found. Check the name and try again.",
