@@ -69,7 +69,7 @@ void Field(HWND dialog, int id, int value, int x, int y) {
                 RECT{x, y - 1, x + 50, y + kRow - 1});
 }
 
-// Lays the dialog out as its spec says; answers the height of its client area.
+// Lays the dialog out from its description; answers the height of its client area.
 int Build(HWND dialog, PrintDialogSpec& spec) {
     const PrintChoices& c = spec.choices;
     int y = kMargin;
