@@ -112,12 +112,25 @@ ErrCode TAppl::CreateFrameWindow() {
     char title[128];
     GetFrameTitle(title, sizeof title);
     TMenu* root = GetMenu(rootMenuIndex_);
-    const HWND frame = CreateWindowExA(0, frameClassName_.c_str(), title, kFrameStyle, placement.x,
-                                       placement.y, placement.width, placement.height, nullptr,
-                                       root ? root->GetHMenu() : nullptr, environment_->GetInstance(), this);
+    // The frame is the program's own window on the desktop. Opening maximised, it takes that window
+    // as it is (a size of 0) and keeps the remembered size for when it is restored, rather than
+    // taking that size first and growing again.
+    const bool maximized = placement.maximized;
+    const HWND frame =
+        CreateWindowExA(0, frameClassName_.c_str(), title, kFrameStyle, placement.x, placement.y,
+                        maximized ? 0 : placement.width, maximized ? 0 : placement.height, nullptr,
+                        root ? root->GetHMenu() : nullptr, environment_->GetInstance(), this);
     environment_->SetFrameWindow(frame);
     if (!frame) return -1;
-    ShowWindow(frame, placement.maximized ? SW_MAXIMIZE : SW_SHOW);
+    ShowWindow(frame, maximized ? SW_MAXIMIZE : SW_SHOW);
+    if (maximized && placement.width != CW_USEDEFAULT) {
+        WINDOWPLACEMENT restored;
+        GetWindowPlacement(frame, &restored);
+        restored.rcNormalPosition =
+            RECT{placement.x, placement.y, placement.x + placement.width, placement.y + placement.height};
+        restored.showCmd = SW_SHOWMAXIMIZED;
+        SetWindowPlacement(frame, &restored);
+    }
     UpdateWindow(frame);
     return kNoErr;
 }

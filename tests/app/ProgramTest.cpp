@@ -7,6 +7,7 @@
 
 #include "ProgramFixture.h"
 #include "framework/Alerts.h"
+#include "framework/graphics/Cursors.h"
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/Menus.h"
 #include "platform/ui/TimerTable.h"
 #include "platform/ui/VirtualKeys.h"
+#include "storymodel/engine/BusyPhase.h"
 
 namespace apptest {
 namespace {
@@ -43,6 +45,11 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
         ASSERT_NE(GetMenu(frame), nullptr);
         EXPECT_EQ(GetMenuItemCount(GetMenu(frame)), 4) << "File, Edit, Window, Help";
         CompareScreen("program-frame.png");
+        {
+            const BusyPhase longWork;
+            EXPECT_TRUE(IsBusyCursorShowing()) << "long work of the story model shows the busy cursor";
+        }
+        EXPECT_FALSE(IsBusyCursorShowing());
         presenter.KeyDown(VK_MENU);
         presenter.PressKey('F');
         presenter.KeyUp(VK_MENU);
@@ -77,6 +84,8 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
     EXPECT_EQ(GetLiveGdiObjectCount(), gdiObjects);
     EXPECT_EQ(GetLiveCursorCount(), cursors);
 }
+
+TEST(MainRoutine, FailsWithoutAnApplicationObject) { EXPECT_EQ(AppMain(nullptr), -1); }
 
 TEST_F(ProgramTest, QuitFromTheMenuBarClosesTheFrame) {
     InstallBuiltDataFiles();

@@ -9,6 +9,7 @@
 #include "platform/sys/HandOver.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace apptest {
@@ -155,6 +156,18 @@ TEST_F(ApplicationTest, TheFrameRemembersItsSizeAndForgetsAPlaceOffTheDesktop) {
     EXPECT_EQ(frame.bottom - frame.top, 400);
     Stop();
 
+    // Maximised, the frame keeps the screen as it is and the remembered size for its restoring.
+    WritePrivateProfileStringA("APP_FRAME", "Maxed", "1", profile.c_str());
+    SetScreenSize(SIZE{800, 600});
+    Start();
+    EXPECT_TRUE(IsZoomed(Frame()));
+    EXPECT_EQ(GetScreenSize().cx, 800) << "the screen keeps its size";
+    WINDOWPLACEMENT placement;
+    GetWindowPlacement(Frame(), &placement);
+    EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, 500);
+    Stop();
+
+    WritePrivateProfileStringA("APP_FRAME", "Maxed", "0", profile.c_str());
     WritePrivateProfileStringA("APP_FRAME", "XPos", "5000", profile.c_str());
     Start();
     GetWindowRect(Frame(), &frame);
