@@ -54,7 +54,7 @@ int WinMain(const ProgramStart& start) {
     const std::string frameClass = MakeFrameClassName(nullptr);
     const HandOver handOver = ThisStart(start.argumentCount, start.arguments);
     InstanceStart instance = InstanceStart::Claim(frameClass, handOver, kHandOverPatience);
-    const char* program = start.argumentCount > 0 ? start.arguments[0] : "fablecore";
+    const char* program = start.argumentCount > 0 ? start.arguments[0] : "";
     if (instance.role == InstanceRole::kHandedOver) return 0;
     if (instance.role != InstanceRole::kFirst) return ReportNoHandOver(instance.role, program);
 

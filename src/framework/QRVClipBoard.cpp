@@ -3,6 +3,10 @@
 #include <cstring>
 
 #include "framework/AppEnvironment.h"
+#include "framework/graphics/AppPalette.h"
+#include "framework/graphics/DibBlocks.h"
+#include "framework/graphics/QRVBitmap.h"
+#include "platform/gdi/Objects.h"
 #include "platform/sys/GlobalMemory.h"
 #include "platform/ui/Clipboard.h"
 
@@ -68,6 +72,19 @@ void QRVClipBoard::GetString(String& text, std::uint32_t format) {
     text.Assign(MemSize(data.get()), static_cast<const char*>(data.get()));
 }
 
+void QRVClipBoard::GetBitmap(QRVBitmap& bitmap, std::uint32_t format) {
+    format_ = format;
+    const bool wasOpen = open_;
+    if (!Open()) return;
+    if (const auto image = static_cast<HBITMAP>(GetClipboardData(format))) {
+        bitmap.SetFromBitmap(image);
+        if (IsClipboardFormatAvailable(CF_PALETTE)) {
+            bitmap.SetPalette(static_cast<HPALETTE>(GetClipboardData(CF_PALETTE)));
+        }
+    }
+    if (!wasOpen) Close();
+}
+
 void QRVClipBoard::Empty() {
     if (!Open()) return;
     EmptyClipboard();
@@ -93,4 +110,22 @@ ErrCode QRVClipBoard::PutData(const void* data, std::uint32_t size) {
         return -1;
     }
     return kNoErr;
+}
+
+ErrCode QRVClipBoard::PutBitmap(const QRVBitmap& bitmap) {
+    const DibBlock dib = BitmapToDib(bitmap.GetBitmap(), bitmap.GetPalette());
+    const HBITMAP image = dib ? DibToBitmap(dib.get(), bitmap.GetPalette(), nullptr) : nullptr;
+    if (!image) return -1;
+    if (!Open()) {
+        DeleteObject(image);
+        return -1;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_BITMAP, image) != nullptr;
+    if (placed && bitmap.GetPalette()) {
+        if (const HPALETTE palette = CopyPalette(bitmap.GetPalette())) SetClipboardData(CF_PALETTE, palette);
+    }
+    Close();
+    if (!placed) DeleteObject(image);
+    return placed ? kNoErr : ErrCode{-1};
 }

@@ -2,6 +2,7 @@
 // window at its remembered place, and the cursors.
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 

@@ -69,7 +69,6 @@ bool TMenu::IsActive() const {
 }
 
 void TMenu::ResolveSubmenus() {
-    // Copies of the pointers: resolving does not change the list, but the entries are asked by value.
     for (std::int32_t i = 0; i < GetItemCount(); ++i) {
         TMenuItem* item = GetItem(i);
         if (item->IsSubmenu()) item->ResolveSubmenu();

@@ -208,5 +208,10 @@ TEST_F(ApplicationTest, UntitledNamesCountOnAndStartAgainAfter999) {
     EXPECT_STREQ(small, "untit");
 }
 
+TEST_F(ApplicationTest, RunningOutOfMemoryEndsTheProgramAfterSayingSo) {
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    EXPECT_EXIT(application->LowMemoryAbort(), ::testing::ExitedWithCode(1), "");
+}
+
 }  // namespace
 }  // namespace apptest

@@ -7,6 +7,9 @@
 #include "framework/QRVClipBoard.h"
 #include "framework/QRVTimer.h"
 #include "framework/WindowUtilities.h"
+#include "framework/graphics/QRVBitmap.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/Objects.h"
 #include "platform/sys/Bell.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Dialogs.h"
@@ -45,6 +48,27 @@ TEST_F(ApplicationTest, TheClipboardWrapperPutsAndReadsItsFormat) {
     EXPECT_EQ(clipboard.GetData(CF_BITMAP), nullptr);
     clipboard.Empty();
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+}
+
+TEST_F(ApplicationTest, TheClipboardWrapperCarriesPicturesThere) {
+    const ShortPoint size{20, 10};
+    QRVBitmap picture(&size);
+    RECT all{0, 0, 20, 10};
+    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(picture.BeginDrawing(), &all, red);
+    picture.EndDrawing();
+    DeleteObject(red);
+    QRVClipBoard clipboard(CF_TEXT);
+    clipboard.PutData("text", 5);
+    ASSERT_EQ(clipboard.PutBitmap(picture), kNoErr);
+    EXPECT_FALSE(clipboard.HasData()) << "the text that was there is replaced";
+    QRVBitmap pasted;
+    clipboard.GetBitmap(pasted, CF_BITMAP);
+    EXPECT_EQ(clipboard.GetFormat(), CF_BITMAP);
+    ASSERT_EQ(pasted.Width(), 20);
+    EXPECT_EQ(pasted.Height(), 10);
+    EXPECT_EQ(GetPixel(pasted.BeginDrawing(), 19, 9), RGB(255, 0, 0));
+    pasted.EndDrawing();
 }
 
 TEST_F(ApplicationTest, AlertsAskTheMessageBoxWithTheirButtonsAndIcons) {
