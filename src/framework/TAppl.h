@@ -229,8 +229,6 @@ private:
     std::vector<TWindow*> palettes_;
     std::unique_ptr<QRVClipBoard> clipboard_;
     win::MSG message_{};
-    std::int32_t positionValue_ = 0;
-    ShortPoint position_;
     std::vector<std::unique_ptr<TMenu>> menus_;
     std::int32_t rootMenuIndex_ = 0;
     std::int32_t windowMenuIndex_ = 0;

@@ -174,5 +174,34 @@ TEST_F(ApplicationTest, TheFrameRemembersItsSizeAndForgetsAPlaceOffTheDesktop) {
     EXPECT_NE(frame.right - frame.left, 500) << "a place off the desktop is not taken, nor its size";
 }
 
+TEST_F(ApplicationTest, AHandOverBringsAMinimisedFrameBack) {
+    ShowWindow(Frame(), SW_MINIMIZE);
+    HandOver nothing{"/tmp", {}};
+    SendMessageA(Frame(), WM_USER, 0, reinterpret_cast<LPARAM>(&nothing));
+    EXPECT_FALSE(IsIconic(Frame()));
+    EXPECT_TRUE(application->openedFiles.empty());
+}
+
+TEST_F(ApplicationTest, ClosingTheFrameAsksTheDocumentsFirst) {
+    NewDocument()->refuseClose = true;
+    SendMessageA(Frame(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(Frame()));
+    static_cast<TestDoc*>(application->GetDocument(0))->refuseClose = false;
+    SendMessageA(Frame(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Frame(), nullptr);
+    EXPECT_EQ(application->GetDocumentCount(), 0);
+}
+
+TEST_F(ApplicationTest, CanQuitAsksEachDocumentUntilOneStops) {
+    TestDoc* first = NewDocument();
+    TestDoc* second = NewDocument();
+    EXPECT_TRUE(application->CanQuit());
+    second->querySaveStops = true;
+    EXPECT_FALSE(application->CanQuit());
+    second->querySaveStops = false;
+    first->querySaveStops = true;
+    EXPECT_FALSE(application->CanQuit());
+}
+
 }  // namespace
 }  // namespace apptest

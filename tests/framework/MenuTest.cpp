@@ -155,5 +155,35 @@ TEST_F(ApplicationTest, EntriesAreGreyedByTheirCommandsAndSubmenusUpdateWithTheB
     EXPECT_FALSE(application->GetFrontDocument()->IsDirty()) << "the entry ran Save";
 }
 
+TEST_F(ApplicationTest, MenusMadeInCodeChangeTheirEntriesByPosition) {
+    const RGBColor black;
+    TMenu menu(application, 140, nullptr);
+    auto text = [&](int position) {
+        char shown[64];
+        GetMenuStringA(menu.GetHMenu(), static_cast<UINT>(position), shown, sizeof shown, MF_BYPOSITION);
+        return std::string(shown);
+    };
+    menu.InsertItem(new MenuTextItem(&menu, kCmdNew, black, kMenuItemCommand, 0, 0, 0, "B"), 5);
+    menu.InsertItem(new MenuTextItem(&menu, kCmdOpen, black, kMenuItemCommand, 0, 0, 0, "A"), -3);
+    menu.AppendItem(new MenuTextItem(&menu, kCmdQuit, black, kMenuItemCommand, 0, 0, 0, "C"));
+    ASSERT_EQ(GetMenuItemCount(menu.GetHMenu()), 3);
+    EXPECT_EQ(text(0) + text(1) + text(2), "ABC") << "positions are clamped to the list";
+
+    menu.CheckItem(1, true);
+    menu.EnableItem(2, false);
+    EXPECT_NE(GetMenuState(menu.GetHMenu(), 1, MF_BYPOSITION) & MF_CHECKED, 0u);
+    EXPECT_NE(GetMenuState(menu.GetHMenu(), 2, MF_BYPOSITION) & MF_GRAYED, 0u);
+
+    menu.SetItemTitleFromText("Renamed", 0);
+    EXPECT_EQ(text(0), "A") << "the title changes, the entry shows it once refreshed";
+    menu.RefreshItemText(0);
+    EXPECT_EQ(text(0), "Renamed");
+
+    menu.RemoveItems(0, 1);
+    ASSERT_EQ(menu.GetItemCount(), 1);
+    EXPECT_EQ(text(0), "C");
+    EXPECT_EQ(menu.InvokeItem(7), 0) << "no entry there";
+}
+
 }  // namespace
 }  // namespace apptest
