@@ -90,5 +90,23 @@ TEST_F(ApplicationTest, TheFrameShowsTheArrowUnlessTheBusyCursorShows) {
     EXPECT_EQ(environment.GetCurrentCursorId(), 0);
 }
 
+TEST_F(ApplicationTest, AWindowObjectTakesItsWindowWithItWhateverItsMode) {
+    class Dialog : public TWindow {
+    public:
+        explicit Dialog(TAppl* application) : TWindow(application, nullptr, kDialogMode, 0, "dialog") {}
+        ErrCode PreparePrinter() override { return 0; }
+    };
+    auto* dialog = new Dialog(application);
+    const HWND window = CreateWindowExA(0, "BUTTON", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, Frame(),
+                                        nullptr, nullptr, nullptr);
+    dialog->AttachWindow(window);
+    delete dialog;
+    EXPECT_FALSE(IsWindow(window)) << "a dialog is no child of the MDI client: it is destroyed itself";
+    NewDocument();
+    const HWND child = application->GetFrontWindow()->GetHWnd();
+    delete application->GetFrontWindow();
+    EXPECT_FALSE(IsWindow(child));
+}
+
 }  // namespace
 }  // namespace apptest
