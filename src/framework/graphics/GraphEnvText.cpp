@@ -156,11 +156,19 @@ void TGraphEnv::DrawMultilineText(const char* text, const ShortRect& rect, int a
     win::TEXTMETRICA metrics;
     GetTextMetrics(metrics);
     if (!BeginTextBox(rect, opaque, disabled)) return;
+    const win::HDC dc = GetHDC();
     int y = rect.top;
     for (std::size_t i = 0; i < lines.size() && y < rect.bottom; ++i, y += metrics.tmHeight) {
         const std::string line(whole.substr(lines[i].start, std::min(lines[i].length, kLineLength)));
-        const int x = rect.left + AlignOffset(line.c_str(), alignment, rect.Width());
-        win::TextOutA(GetHDC(), x, y, line.data(), static_cast<int>(line.size()));
+        const int count = static_cast<int>(line.size());
+        // A tab reaches the stop the line breaker gave it: one every eight average character
+        // widths from the line's start. The line is placed by the width it is drawn at.
+        const int spare =
+            rect.Width() - win::LOWORD(win::GetTabbedTextExtentA(dc, line.data(), count, 0, nullptr));
+        const int x = rect.left + (alignment == kAlignRight    ? spare
+                                   : alignment == kAlignCenter ? spare / 2
+                                                               : 0);
+        win::TabbedTextOutA(dc, x, y, line.data(), count, 0, nullptr, x);
     }
     EndTextBox(rect, disabled);
 }

@@ -158,4 +158,24 @@ TEST_F(GraphTextTest, MultilineTextWrapsAtWordsOneLineHeightApart) {
     EXPECT_NEAR(firstShort + lastShort, 1400, 4);
 }
 
+TEST_F(GraphTextTest, MultilineTextDrawsTabsAtTheStopsItWasBrokenAt) {
+    // Each line of "A\tB" is drawn as "A" and "B" would be drawn apart, "B" at the tab stop eight
+    // average character widths from the line's start; right-aligned, the whole reaches the edge.
+    const int h = metrics_.tmHeight, stop = 8 * metrics_.tmAveCharWidth, b = env_.StringWidth("B");
+    ASSERT_LT(2 * h, 30);
+    const ShortRect left = ShortRect::MakeLTRB(10, 0, 400, h), right = ShortRect::MakeLTRB(500, 0, 900, h);
+    env_.DrawMultilineText("A\tB", left, kAlignLeft, 0, 0);
+    env_.DrawMultilineText("A\tB", right, kAlignRight, 0, 0);
+    env_.DrawTextBox("A", ShortRect::MakeLTRB(10, 30, 400, 30 + h), kAlignLeft, 0, 0);
+    env_.DrawTextBox("B", ShortRect::MakeLTRB(10 + stop, 30, 400, 30 + h), kAlignLeft, 0, 0);
+    env_.DrawTextBox("A", ShortRect::MakeLTRB(900 - stop - b, 30, 900, 30 + h), kAlignLeft, 0, 0);
+    env_.DrawTextBox("B", ShortRect::MakeLTRB(900 - b, 30, 900, 30 + h), kAlignLeft, 0, 0);
+    int differing = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < kWidth; ++x) differing += surface_.Pixel(x, y) != surface_.Pixel(x, 30 + y);
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_LT(InkColumns(0, h, 10 + stop, 400).first, 400) << "B is drawn";
+}
+
 }  // namespace
