@@ -8,6 +8,7 @@
 
 #include "foundation/Debug.h"
 #include "foundation/FileError.h"
+#include "platform/sys/SystemNames.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ ErrCode StdIOFile::Open() {
     Close();
     const std::string path = ref_.GetFullPath();
     const char* mode = ModeOf(ref_.GetPermission());
-    stream_ = path.empty() ? nullptr : std::fopen(path.c_str(), mode);
+    stream_ = path.empty() ? nullptr : std::fopen(win::NameForSystem(path).c_str(), mode);
     if (!stream_) {
         DebugPrintf("Unable to open file \"%s\" mode=\"%s\".", path.c_str(), mode);
         return kFileErr;

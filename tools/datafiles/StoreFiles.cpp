@@ -9,12 +9,19 @@
 #include "foundation/Memory.h"
 #include "foundation/TObject.h"
 #include "foundation/pfm/PFM.h"
+#include "platform/sys/SystemNames.h"
 
 namespace {
 
 constexpr std::uint32_t kReadBufferSize = 8192;
 constexpr std::uint32_t kRawHeaderSize = 6;  // u16 0, u32 length
 constexpr std::uint32_t kClassIdSize = 4;
+
+// The tools are given the system's paths; the file layer takes program text. A path without a
+// program form becomes empty, which no file has.
+std::string ProgramPath(const std::string& systemPath) {
+    return win::NameFromSystem(systemPath).value_or("");
+}
 
 // A flattened object whose stored bytes are known: it writes them back as they are.
 class StoredObject : public TObject {
@@ -104,14 +111,14 @@ ErrCode WriteStoreFile(const std::vector<SegmentData>& segments, const std::stri
         err = AddSegment(segment);
         if (err != kNoErr) break;
     }
-    const FileRef ref(path.c_str(), kAccessCreate);
+    const FileRef ref(ProgramPath(path).c_str(), kAccessCreate);
     if (err == kNoErr) err = PFMSaveFile(&ref);
     PFMCloseFile(store);
     return err;
 }
 
 ErrCode ReadStoreFile(const std::string& path, StoreFileContents& contents) {
-    FileReader reader(FileRef(path.c_str()), 0, kReadBufferSize);
+    FileReader reader(FileRef(ProgramPath(path).c_str()), 0, kReadBufferSize);
     ErrCode err = reader.Open();
     std::uint32_t length = 0;
     SegmentMap map;

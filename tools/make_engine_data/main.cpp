@@ -13,6 +13,7 @@
 #include "foundation/Memory.h"
 #include "foundation/Platform.h"
 #include "foundation/pfm/PFM.h"
+#include "platform/sys/SystemNames.h"
 #include "storymodel/engine/EngineGeneration.h"
 #include "storymodel/engine/EngineTableReader.h"
 
@@ -38,7 +39,8 @@ ErrCode WriteEngineFile(const char* path) {
     ErrCode err = kNoErr;
     for (std::uint16_t id = 0; id < kEngineRecordCount && err == kNoErr; ++id)
         err = AddRecord(id, records[id]);
-    const FileRef ref(path, kAccessCreate);
+    // The path is the system's; the file layer takes program text.
+    const FileRef ref(win::NameFromSystem(path).value_or("").c_str(), kAccessCreate);
     if (err == kNoErr) err = PFMSaveFile(&ref);
     PFMCloseFile(nullptr);
     return err;

@@ -9,6 +9,7 @@
 #include "foundation/FileRef.h"
 #include "foundation/StdIOFile.h"
 #include "foundation/pfm/PFMDump.h"
+#include "platform/sys/SystemNames.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -19,7 +20,9 @@ int main(int argc, char** argv) {
     out.AttachToStandardOutput();
     int status = 0;
     for (int i = 1; i < argc; ++i) {
-        if (PFMDumpFile(FileRef(argv[i]), out) != kNoErr) status = 1;
+        // The paths are the system's; the file layer takes program text.
+        if (PFMDumpFile(FileRef(win::NameFromSystem(argv[i]).value_or("").c_str()), out) != kNoErr)
+            status = 1;
     }
     return status;
 }

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "platform/gdi/DibCodec.h"
+#include "platform/sys/SystemNames.h"
 
 namespace win {
 namespace {
@@ -55,7 +56,7 @@ BmpImage ParseBmp(std::span<const BYTE> file) {
 }
 
 BmpImage ReadBmpFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NameForSystem(path), std::ios::binary);
     if (!in) return Failed(BmpStatus::CannotOpen);
     in.seekg(0, std::ios::end);
     const std::streamoff length = in.tellg();

@@ -28,6 +28,7 @@ struct BmpImage {
 };
 
 BmpImage ParseBmp(std::span<const BYTE> file);
+// The path is program text (platform/sys/SystemNames.h).
 BmpImage ReadBmpFile(const std::string& path);
 
 }  // namespace win

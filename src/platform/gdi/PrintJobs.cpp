@@ -4,17 +4,16 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/PrintQueues.h"
 #include "platform/gdi/PrinterDevice.h"
 #include "platform/gdi/Printers.h"
-#include "platform/sys/Cp1252.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
+#include "platform/sys/SystemNames.h"
 
 namespace win {
 namespace {
@@ -28,12 +27,16 @@ int Fail(DWORD error) {
 
 // A new empty file in the temporary folder for a document on its way to a queue.
 std::optional<std::string> TemporaryDocument() {
-    std::error_code error;
-    std::string path = (std::filesystem::temp_directory_path(error) / "fablecore-print-XXXXXX.pdf").string();
+    std::string folder;
+    if (!GetTempFolderPath(folder)) {
+        errno = static_cast<int>(GetLastError());
+        return std::nullopt;
+    }
+    std::string path = NameForSystem(folder + "/fablecore-print-XXXXXX.pdf");
     const int fd = mkstemps(path.data(), 4);
     if (fd < 0) return std::nullopt;
     close(fd);
-    return path;
+    return NameFromSystem(path);  // the folder was program text, and the rest is ASCII
 }
 
 // The job is over: its document goes, and the page calls say why.
@@ -66,7 +69,7 @@ int StartDocA(HDC dc, const DOCINFOA* info) {
     }
     if (!printer->BeginDocument(*path, title)) {
         const DWORD error = errno != 0 ? static_cast<DWORD>(errno) : EIO;
-        if (!printer->Queue().empty()) std::filesystem::remove(*path);
+        if (!printer->Queue().empty()) RemoveFile(path->c_str());
         return Fail(error);
     }
     return NextJobNumber();
@@ -96,9 +99,8 @@ int EndDoc(HDC dc) {
     const std::string path = printer->DocumentPath();
     if (!printer->EndDocument()) return Fail(EIO);
     if (printer->Queue().empty()) return 1;
-    const bool handedOver = SubmitToPrintQueue(printer->Queue(), path, Cp1252ToUtf8(printer->Title()));
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    const bool handedOver = SubmitToPrintQueue(printer->Queue(), path, printer->Title());
+    RemoveFile(path.c_str());
     return handedOver ? 1 : SP_ERROR;
 }
 

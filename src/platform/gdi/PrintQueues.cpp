@@ -1,10 +1,12 @@
 #include "platform/gdi/PrintQueues.h"
 
 #include <cerrno>
+#include <optional>
 #include <sstream>
 
 #include "platform/sys/ChildProcess.h"
 #include "platform/sys/SysError.h"
+#include "platform/sys/SystemNames.h"
 
 namespace win {
 
@@ -14,13 +16,16 @@ std::vector<std::string> ListPrintQueues() {
     if (!run.started || run.exitCode != 0) return queues;
     std::istringstream lines(run.output);
     std::string name;
-    while (lines >> name) queues.push_back(name);
+    while (lines >> name) {
+        // A queue the program cannot name could not be handed a document.
+        if (std::optional<std::string> held = NameFromSystem(name)) queues.push_back(std::move(*held));
+    }
     return queues;
 }
 
-bool SubmitToPrintQueue(const std::string& queue, const std::string& path, const std::string& utf8Title) {
+bool SubmitToPrintQueue(const std::string& queue, const std::string& path, const std::string& title) {
     std::vector<std::string> argv{"lp", "-d", queue};
-    if (!utf8Title.empty()) argv.insert(argv.end(), {"-t", utf8Title});
+    if (!title.empty()) argv.insert(argv.end(), {"-t", title});
     argv.insert(argv.end(), {"--", path});
     const ProgramRun run = RunProgram(argv, true);  // lp's "request id is ..." is not for the user
     if (!run.started) return false;

@@ -7,11 +7,14 @@
 
 namespace win {
 
-// The queues `lpstat -e` lists, in its order; none when it cannot be run or fails.
+// Queue names, paths and titles are program text (platform/sys/SystemNames.h).
+
+// The queues `lpstat -e` lists, in its order, but those whose names the program cannot hold; none
+// when it cannot be run or fails.
 std::vector<std::string> ListPrintQueues();
 
 // Hands a file to a queue (`lp -d QUEUE -t TITLE -- FILE`), which has its own copy once this
 // answers. False, with GetLastError set, when lp cannot be run or refuses the job.
-bool SubmitToPrintQueue(const std::string& queue, const std::string& path, const std::string& utf8Title);
+bool SubmitToPrintQueue(const std::string& queue, const std::string& path, const std::string& title);
 
 }  // namespace win

@@ -3,11 +3,11 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/gdi/PageCanvas.h"
 #include "platform/sys/Cp1252.h"
+#include "platform/sys/FileSystem.h"
+#include "platform/sys/SystemNames.h"
 
 namespace win::gdi {
 namespace {
@@ -84,7 +84,8 @@ int PrinterDevice::Caps(int index) const {
 
 bool PrinterDevice::BeginDocument(const std::string& path, const std::string& title) {
     if (pdf_) return false;
-    cairo_surface_t* pdf = cairo_pdf_surface_create(path.c_str(), setup_.paperWidth, setup_.paperHeight);
+    cairo_surface_t* pdf =
+        cairo_pdf_surface_create(NameForSystem(path).c_str(), setup_.paperWidth, setup_.paperHeight);
     if (cairo_surface_status(pdf) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(pdf);
         return false;
@@ -159,10 +160,7 @@ LONG PrinterDevice::Pixels(double points) const {
     return static_cast<LONG>(std::lround(points * setup_.resolution / 72.0));
 }
 
-void PrinterDevice::RemoveFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-}
+void PrinterDevice::RemoveFile() { win::RemoveFile(path_.c_str()); }
 
 PrinterDevice* PrinterOf(HDC handle) {
     Dc* dc = LookupDc(handle);

@@ -32,7 +32,8 @@ public:
     // The print queue finished documents go to; empty for a printer that writes a PDF file.
     const std::string& Queue() const { return queue_; }
 
-    // Opens the PDF file pages go to, titled; false when it cannot be made or a document is open.
+    // Opens the PDF file pages go to (its path program text), titled; false when it cannot be made
+    // or a document is open.
     bool BeginDocument(const std::string& path, const std::string& title);
     bool HasDocument() const { return pdf_ != nullptr; }
     const std::string& DocumentPath() const { return path_; }

@@ -1,19 +1,16 @@
 #include "platform/gdi/Printers.h"
 
-#include <pwd.h>
 #include <strings.h>
-#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <utility>
 
 #include "platform/gdi/PrintQueues.h"
 #include "platform/gdi/PrinterDevice.h"
-#include "platform/sys/Cp1252.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
+#include "platform/sys/UserFolders.h"
 
 namespace win {
 namespace {
@@ -42,10 +39,16 @@ PrintFileChooser& InstalledChooser() {
 
 bool SameText(LPCSTR a, const char* b) { return a && strcasecmp(a, b) == 0; }
 
+// The home folder with a final '/'; empty when there is none the program can hold.
 std::string HomeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) return user->pw_dir;
-    return ".";
+    std::string folder;
+    if (!GetHomeFolder(folder)) return {};
+    return folder.back() == '/' ? folder : folder + '/';
+}
+
+bool Exists(const std::string& path) {
+    PathInfo info;
+    return GetPathInfo(path.c_str(), info) != FALSE;
 }
 
 }  // namespace
@@ -109,14 +112,10 @@ std::string SuggestedPrintFile(const std::string& documentName) {
     for (char& c : name) {
         if (c == '/' || static_cast<unsigned char>(c) < 0x20) c = '_';
     }
-    const std::filesystem::path folder = HomeFolder();
-    const std::string utf8 = Cp1252ToUtf8(name);
-    std::filesystem::path path = folder / (utf8 + ".pdf");
-    std::error_code ignored;
-    for (int n = 2; std::filesystem::exists(path, ignored); ++n) {
-        path = folder / (utf8 + " (" + std::to_string(n) + ").pdf");
-    }
-    return path.string();
+    const std::string base = HomeFolder() + name;
+    std::string path = base + ".pdf";
+    for (int n = 2; Exists(path); ++n) path = base + " (" + std::to_string(n) + ").pdf";
+    return path;
 }
 
 std::optional<std::string> ChoosePrintFile(const std::string& documentName) {

@@ -75,6 +75,7 @@ using PrintFileChooser = std::function<std::optional<std::string>(const std::str
 PrintFileChooser SetPrintFileChooser(PrintFileChooser chooser);
 // A file for a document in the home folder: its name (characters a file name cannot hold made
 // '_', "Untitled" when empty) and ".pdf", numbered " (2)", " (3)", ... past files already there.
+// Paths are program text; when the program cannot hold the home folder's path, the name alone.
 std::string SuggestedPrintFile(const std::string& documentName);
 // What StartDocA writes to when DOCINFO names no file; none when the user cancelled.
 std::optional<std::string> ChoosePrintFile(const std::string& documentName);

@@ -3,11 +3,13 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/Surface.h"
 #include "platform/present/SdlKeys.h"
 #include "platform/sys/Cp1252.h"
+#include "platform/sys/SystemNames.h"
 #include "platform/ui/Descriptors.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
@@ -234,7 +236,8 @@ void SdlPresenter::Handle(const SDL_Event& event) {
         }
         case SDL_DROPBEGIN: drops_.clear(); break;
         case SDL_DROPFILE:
-            drops_.push_back(Utf8ToCp1252(event.drop.file));
+            // A file the program cannot name could not be opened: it is left out of the drop.
+            if (std::optional<std::string> name = NameFromSystem(event.drop.file)) drops_.push_back(*name);
             SDL_free(event.drop.file);
             break;
         case SDL_DROPCOMPLETE: {

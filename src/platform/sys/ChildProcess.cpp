@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "platform/sys/SysError.h"
+#include "platform/sys/SystemNames.h"
 
 extern char** environ;
 
@@ -60,8 +61,10 @@ ProgramRun RunProgram(const std::vector<std::string>& argv, bool captureOutput) 
         SetLastError(EINVAL);
         return run;
     }
+    std::vector<std::string> systemArgv;
+    for (const std::string& arg : argv) systemArgv.push_back(NameForSystem(arg));
     std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    for (std::string& arg : systemArgv) args.push_back(arg.data());
     args.push_back(nullptr);
 
     Pipe output;

@@ -1,8 +1,8 @@
 #pragma once
 // Running another program of the system and waiting for it, as the print queues need (listing
-// them, handing them a document). The program is looked for on PATH; its arguments go to it as
-// they are, never through a shell. It reads nothing (its input is /dev/null) and its error output
-// is the program's own.
+// them, handing them a document). The program is looked for on PATH; its arguments are program
+// text and go to it in the system's form (SystemNames.h), each whole, never through a shell. It
+// reads nothing (its input is /dev/null) and its error output is the program's own.
 
 #include <string>
 #include <vector>
@@ -14,7 +14,7 @@ namespace win {
 struct ProgramRun {
     bool started = false;  // false: the program could not be run (GetLastError says why)
     int exitCode = -1;     // its exit status; -1 when a signal ended it
-    std::string output;    // what it wrote to its standard output, when asked for
+    std::string output;    // what it wrote to its standard output, when asked for: system text
 };
 
 // Runs argv[0] with the arguments and waits until it ends.

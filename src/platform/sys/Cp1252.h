@@ -1,6 +1,6 @@
 #pragma once
 // Text inside the program is 8-bit Windows-1252. These convert it to and from UTF-8 at the edges
-// (glyph lookup, the system clipboard, typed text, dropped file names).
+// (glyph lookup, the system clipboard, typed text; names and paths go through SystemNames.h).
 
 #include <string>
 #include <string_view>

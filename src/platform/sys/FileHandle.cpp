@@ -6,9 +6,11 @@
 #include <cerrno>
 
 #include <algorithm>
+#include <string>
 
 #include "platform/sys/FileFaults.h"
 #include "platform/sys/SysError.h"
+#include "platform/sys/SystemNames.h"
 
 namespace win {
 namespace {
@@ -53,9 +55,10 @@ bool TakeSharingLock(int fd, FileOpenMode mode) {
 
 HFILE OpenFileHandle(const char* path, FileOpenMode mode) {
     if (!path || !*path) return Fail(ENOENT, HFILE_ERROR);
+    const std::string systemPath = NameForSystem(path);
     int fd;
     do {
-        fd = ::open(path, OpenFlags(mode) | O_CLOEXEC, 0666);
+        fd = ::open(systemPath.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return Fail(errno, HFILE_ERROR);
 

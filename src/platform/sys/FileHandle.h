@@ -26,7 +26,8 @@ enum class FileOpenMode {
 
 enum class FileSeekFrom { kStart, kCurrent, kEnd };
 
-// New files get the permissions 0666 less the process's umask.
+// The path is program text (SystemNames.h). New files get the permissions 0666 less the process's
+// umask.
 HFILE OpenFileHandle(const char* path, FileOpenMode mode);
 
 BOOL CloseFileHandle(HFILE file);

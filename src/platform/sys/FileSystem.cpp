@@ -5,14 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 
 #include <algorithm>
 
+#include "platform/sys/Cp1252.h"
 #include "platform/sys/FileFaults.h"
 #include "platform/sys/SysError.h"
+#include "platform/sys/SystemNames.h"
 
 namespace win {
 namespace {
@@ -33,26 +33,46 @@ bool EqualNoCase(const std::string& a, const char* b) {
     return true;
 }
 
-bool IsExistingFolder(const char* path) {
-    struct stat info;
-    return path && path[0] == '/' && ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
-}
+bool IsGiven(const char* path) { return path && *path; }
 
-// Copies text and a NUL when they fit; answers the length, or 0.
-DWORD CopyOut(const std::string& text, char* buffer, DWORD size) {
-    if (!buffer || text.size() >= size) return Fail(ENAMETOOLONG);
-    std::memcpy(buffer, text.c_str(), text.size() + 1);
-    return static_cast<DWORD>(text.size());
+// An entry as the system names it, before its name becomes program text.
+struct SystemEntry {
+    std::string name;
+    FolderEntry facts;
+};
+
+bool ReadFolder(const std::string& systemPath, std::vector<SystemEntry>& found) {
+    DIR* folder = ::opendir(systemPath.c_str());
+    if (!folder) return Fail(errno);
+    const int folderFd = ::dirfd(folder);
+    errno = 0;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
+        SystemEntry item{entry->d_name, {}};
+        struct stat status;
+        if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
+            item.facts.isLink = S_ISLNK(status.st_mode);
+            if (item.facts.isLink && ::fstatat(folderFd, entry->d_name, &status, 0) != 0) status.st_mode = 0;
+            item.facts.isFile = S_ISREG(status.st_mode);
+            item.facts.isDirectory = S_ISDIR(status.st_mode);
+        }
+        found.push_back(std::move(item));
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(folder);
+    return error == 0 ? TRUE : Fail(error);
 }
 
 }  // namespace
 
 BOOL GetPathInfo(const char* path, PathInfo& info) {
-    if (!path || !*path) return Fail(ENOENT);
+    if (!IsGiven(path)) return Fail(ENOENT);
+    const std::string systemPath = NameForSystem(path);
     struct stat status;
-    if (::stat(path, &status) != 0) return Fail(errno);
+    if (::stat(systemPath.c_str(), &status) != 0) return Fail(errno);
     info.isDirectory = S_ISDIR(status.st_mode);
-    info.isWritable = ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) == 0;
+    info.isWritable = ::faccessat(AT_FDCWD, systemPath.c_str(), W_OK, AT_EACCESS) == 0;
     info.size = static_cast<std::uint64_t>(status.st_size);
     info.device = static_cast<std::uint64_t>(status.st_dev);
     info.inode = static_cast<std::uint64_t>(status.st_ino);
@@ -61,30 +81,30 @@ BOOL GetPathInfo(const char* path, PathInfo& info) {
 
 BOOL RemoveFile(const char* path) {
     if (const int injected = CountFileCall(FileCall::kRemove)) return Fail(injected);
-    if (!path || !*path) return Fail(ENOENT);
-    if (::unlink(path) != 0) return Fail(errno);
+    if (!IsGiven(path)) return Fail(ENOENT);
+    if (::unlink(NameForSystem(path).c_str()) != 0) return Fail(errno);
     return TRUE;
 }
 
 BOOL RenameFile(const char* from, const char* to) {
     if (const int injected = CountFileCall(FileCall::kRename)) return Fail(injected);
-    if (!from || !*from || !to || !*to) return Fail(ENOENT);
-    if (::rename(from, to) != 0) return Fail(errno);
+    if (!IsGiven(from) || !IsGiven(to)) return Fail(ENOENT);
+    if (::rename(NameForSystem(from).c_str(), NameForSystem(to).c_str()) != 0) return Fail(errno);
     return TRUE;
 }
 
 BOOL CopyFilePermissions(const char* from, const char* to) {
-    if (!from || !*from || !to || !*to) return Fail(ENOENT);
+    if (!IsGiven(from) || !IsGiven(to)) return Fail(ENOENT);
     struct stat status;
-    if (::stat(from, &status) != 0) return Fail(errno);
-    if (::chmod(to, status.st_mode & 07777) != 0) return Fail(errno);
+    if (::stat(NameForSystem(from).c_str(), &status) != 0) return Fail(errno);
+    if (::chmod(NameForSystem(to).c_str(), status.st_mode & 07777) != 0) return Fail(errno);
     return TRUE;
 }
 
 BOOL SyncFolder(const char* path) {
     if (const int injected = CountFileCall(FileCall::kSync)) return Fail(injected);
-    if (!path || !*path) return Fail(ENOENT);
-    const int fd = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!IsGiven(path)) return Fail(ENOENT);
+    const int fd = ::open(NameForSystem(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return Fail(errno);
     // Some file systems cannot sync a folder; they say so with EINVAL, which is not a failure.
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
@@ -93,44 +113,29 @@ BOOL SyncFolder(const char* path) {
     return synced ? TRUE : Fail(error);
 }
 
-BOOL ListFolder(const char* path, std::vector<FolderEntry>& entries) {
-    if (!path || !*path) return Fail(ENOENT);
-    DIR* folder = ::opendir(path);
-    if (!folder) return Fail(errno);
-    const int folderFd = ::dirfd(folder);
-    std::vector<FolderEntry> found;
-    errno = 0;
-    while (const dirent* entry = ::readdir(folder)) {
-        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;
-        FolderEntry item;
-        item.name = entry->d_name;
-        struct stat status;
-        if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
-            item.isLink = S_ISLNK(status.st_mode);
-            if (item.isLink && ::fstatat(folderFd, entry->d_name, &status, 0) != 0) status.st_mode = 0;
-            item.isFile = S_ISREG(status.st_mode);
-            item.isDirectory = S_ISDIR(status.st_mode);
-        }
-        found.push_back(std::move(item));
-        errno = 0;
-    }
-    const int error = errno;
-    ::closedir(folder);
-    if (error != 0) return Fail(error);
+BOOL ListFolder(const char* path, std::vector<FolderEntry>& entries, UnheldNames unheld) {
+    if (!IsGiven(path)) return Fail(ENOENT);
+    std::vector<SystemEntry> found;
+    if (!ReadFolder(NameForSystem(path), found)) return FALSE;
     std::sort(found.begin(), found.end(),
-              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-    entries.insert(entries.end(), std::make_move_iterator(found.begin()),
-                   std::make_move_iterator(found.end()));
+              [](const SystemEntry& a, const SystemEntry& b) { return a.name < b.name; });
+    for (SystemEntry& entry : found) {
+        std::optional<std::string> name = NameFromSystem(entry.name);
+        if (!name && unheld == UnheldNames::kLeftOut) continue;
+        entry.facts.isHeld = name.has_value();
+        entry.facts.name = name ? std::move(*name) : Utf8ToCp1252(entry.name);
+        entries.push_back(std::move(entry.facts));
+    }
     return TRUE;
 }
 
 BOOL FindNameInFolder(const char* folder, const char* name, std::string& found) {
-    if (!folder || !name || !*name) return Fail(ENOENT);
+    if (!folder || !IsGiven(name)) return Fail(ENOENT);
     std::string exact = folder;
     if (exact.empty() || exact.back() != '/') exact += '/';
     exact += name;
     struct stat status;
-    if (::stat(exact.c_str(), &status) == 0) {
+    if (::stat(NameForSystem(exact).c_str(), &status) == 0) {
         found = name;
         return TRUE;
     }
@@ -141,51 +146,6 @@ BOOL FindNameInFolder(const char* folder, const char* name, std::string& found) 
             found = entry.name;
             return TRUE;
         }
-    }
-    return Fail(ENOENT);
-}
-
-DWORD GetCurrentDirectoryA(DWORD size, char* buffer) {
-    std::string path(PATH_MAX, '\0');
-    if (!::getcwd(path.data(), path.size())) return Fail(errno);
-    path.resize(std::strlen(path.c_str()));
-    if (!buffer || path.size() >= size) return static_cast<DWORD>(path.size() + 1);
-    std::memcpy(buffer, path.c_str(), path.size() + 1);
-    return static_cast<DWORD>(path.size());
-}
-
-BOOL SetCurrentDirectoryA(const char* path) {
-    if (!path || !*path) return Fail(ENOENT);
-    if (::chdir(path) != 0) return Fail(errno);
-    return TRUE;
-}
-
-DWORD GetModuleFileNameA(HMODULE, char* buffer, DWORD size) {
-    std::string path(PATH_MAX, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
-    if (length <= 0) return Fail(length < 0 ? errno : ENOENT);
-    path.resize(static_cast<std::size_t>(length));
-    const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
-    if (folder && *folder) {
-        std::string moved = folder;
-        if (moved.back() != '/') moved += '/';
-        moved += path.substr(path.rfind('/') + 1);
-        path = std::move(moved);
-    }
-    return CopyOut(path, buffer, size);
-}
-
-BOOL GetTempFolderPath(std::string& folder) {
-    for (const char* variable : {"TMPDIR", "TEMP", "TMP"}) {
-        const char* value = std::getenv(variable);
-        if (IsExistingFolder(value)) {
-            folder = value;
-            return TRUE;
-        }
-    }
-    if (IsExistingFolder("/tmp")) {
-        folder = "/tmp";
-        return TRUE;
     }
     return Fail(ENOENT);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Files and folders by path: tests, removing and renaming, folder listings, and the program's
-// places (current directory, program file, temporary folder). Paths are 8-bit texts with '/'
-// separators and no drive. Each call that fails sets GetLastError to the system's error number.
+// places (current directory, program file, temporary folder). Paths are program text
+// (SystemNames.h) with '/' separators and no drive. Each call that fails sets GetLastError to the
+// system's error number, EILSEQ for a name from the system that the program cannot hold.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,28 +43,51 @@ struct FolderEntry {
     bool isFile = false;       // an ordinary file, or a link to one
     bool isDirectory = false;  // a folder, or a link to one
     bool isLink = false;       // a symbolic link
+    bool isHeld = true;        // the name has a program form (see UnheldNames)
 };
 
-// The entries of a folder other than "." and "..", sorted by name (byte order).
-BOOL ListFolder(const char* path, std::vector<FolderEntry>& entries);
+// What a listing does with the names that have no program form.
+enum class UnheldNames {
+    kLeftOut,  // they are not listed
+    kShown,    // they are listed with isHeld false and, as their name, the system's name with '?'
+               // for each character the program lacks: a name to show, never to open
+};
+
+// The entries of a folder other than "." and "..", in the byte order of the system's names.
+BOOL ListFolder(const char* path, std::vector<FolderEntry>& entries,
+                UnheldNames unheld = UnheldNames::kLeftOut);
 
 // Looks for a name in a folder: the exact name when it exists, else the first entry whose name
 // differs from it only in the case of ASCII letters. FALSE when neither exists.
 BOOL FindNameInFolder(const char* folder, const char* name, std::string& found);
 
 // The current directory into the buffer: answers its length, or the size the buffer needs (NUL
-// included) when it does not fit, or 0 on failure.
+// included) when it does not fit, or 0 on failure (EILSEQ: the program cannot hold its name).
 DWORD GetCurrentDirectoryA(DWORD size, char* buffer);
 BOOL SetCurrentDirectoryA(const char* path);
 
-// The program file's full path into the buffer: answers its length, or 0 when it cannot be found
-// or does not fit (a cut path would name another file). The module handle is ignored: the program
-// is one file. When the environment variable FABLECORE_PROGRAM_DIR names a folder (as the tests
-// set it), the program file is taken to sit in that folder, under its own name.
+// The program file's full path into the buffer: answers its length, or 0 when it cannot be found,
+// cannot be held (EILSEQ) or does not fit (a cut path would name another file). The module handle
+// is ignored: the program is one file. When the environment variable FABLECORE_PROGRAM_DIR names a
+// folder (as the tests set it), the program file is taken to sit in that folder, under its own
+// name.
 DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size);
 
 // The folder for temporary files: the first of $TMPDIR, $TEMP and $TMP that holds an absolute path
-// to an existing folder, else "/tmp". The environment is never changed. FALSE when none exists.
+// to an existing folder the program can hold, else "/tmp". The environment is never changed. FALSE
+// when none exists.
 BOOL GetTempFolderPath(std::string& folder);
+
+// A place the program runs from whose path the program cannot hold, so that it cannot find its
+// files there: its own folder (or, when only the program file's own name is the trouble, its
+// path), or the current folder. The path is the system's (UTF-8), to name it to the user.
+enum class ProgramPlace { kProgram, kCurrentFolder };
+struct UnheldPlace {
+    ProgramPlace place = ProgramPlace::kProgram;
+    std::string systemPath;
+};
+// The first of the two that the program cannot hold; none when it can hold both (or when either
+// cannot be found, which the calls above report in their own way).
+std::optional<UnheldPlace> FindUnheldPlace();
 
 }  // namespace win

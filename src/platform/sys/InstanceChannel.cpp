@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "platform/sys/SysError.h"
+#include "platform/sys/SystemNames.h"
 #include "platform/sys/UserFolders.h"
 
 namespace win {
@@ -208,8 +209,8 @@ InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& hand
         return start;
     }
     if (!GetRuntimeFolder(folder)) return start;
-    const std::string lockPath = folder + "/" + name + ".lock";
-    const std::string socketPath = folder + "/" + name + ".socket";
+    const std::string lockPath = NameForSystem(folder + "/" + name + ".lock");
+    const std::string socketPath = NameForSystem(folder + "/" + name + ".socket");
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(patience);
     UniqueFd lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     if (lock.Get() < 0) {

@@ -40,7 +40,7 @@ private:
 
     int lock_;
     int socket_;
-    std::string socketPath_;
+    std::string socketPath_;  // as the system names it
 };
 
 enum class InstanceRole {

@@ -8,11 +8,11 @@
 
 namespace win {
 
-// Writes the bytes to a new file beside `path`, flushes and syncs it, gives it the permissions of
-// the file it replaces and renames it over that file, then syncs the folder. A symbolic link is
-// followed: the file it names is replaced and the link stays. On failure the file is as it was,
-// the new file is removed, and GetLastError says why; a failure of the last step (the folder sync)
-// leaves the new contents in place, though perhaps not yet safe from a crash.
+// Writes the bytes to a new file beside `path` (program text), flushes and syncs it, gives it the permissions
+// of the file it replaces and renames it over that file, then syncs the folder. A symbolic link is followed:
+// the file it names is replaced and the link stays. On failure the file is as it was, the new file is
+// removed, and GetLastError says why; a failure of the last step (the folder sync) leaves the new contents in
+// place, though perhaps not yet safe from a crash.
 BOOL ReplaceFileContents(const char* path, std::string_view bytes);
 
 }  // namespace win

@@ -6,10 +6,12 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
+#include "platform/sys/SystemNames.h"
 
 namespace win {
 namespace {
@@ -21,37 +23,27 @@ BOOL Fail(int errorNumber) {
     return FALSE;
 }
 
-// The variable's value when it holds an absolute path.
-const char* AbsolutePathVariable(const char* name) {
+// The value of a variable that holds an absolute path, as program text. Unset, empty or relative:
+// none, and the variable is taken as missing; a path the program cannot hold is a failure (EILSEQ).
+bool AbsolutePathVariable(const char* name, std::optional<std::string>& path) {
+    path.reset();
     const char* value = std::getenv(name);
-    return value && value[0] == '/' ? value : nullptr;
+    if (!value || value[0] != '/') return true;
+    path = NameFromSystem(value);
+    return path ? true : Fail(EILSEQ);
 }
 
 bool IsFolder(const std::string& path) {
     struct stat status;
-    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-bool HomeFolder(std::string& home) {
-    if (const char* value = AbsolutePathVariable("HOME")) {
-        home = value;
-        return true;
-    }
-    std::vector<char> buffer(16384);
-    passwd entry;
-    passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
-        !found->pw_dir || found->pw_dir[0] != '/')
-        return false;
-    home = found->pw_dir;
-    return true;
+    return ::stat(NameForSystem(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 // Makes the folder and every missing folder above it, each private to the user.
 BOOL MakeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
-        if (!IsFolder(part) && ::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return Fail(errno);
+        if (!IsFolder(part) && ::mkdir(NameForSystem(part).c_str(), 0700) != 0 && errno != EEXIST)
+            return Fail(errno);
         if (slash == std::string::npos) break;
     }
     return IsFolder(path) ? TRUE : Fail(ENOTDIR);
@@ -64,14 +56,35 @@ std::string WithoutFinalSlash(std::string path) {
 
 }  // namespace
 
-BOOL GetConfigFolder(std::string& folder) {
-    std::string base;
-    if (const char* value = AbsolutePathVariable("XDG_CONFIG_HOME")) {
-        base = WithoutFinalSlash(value);
-    } else if (HomeFolder(base)) {
-        base = WithoutFinalSlash(base) + "/.config";
-    } else {
+BOOL GetHomeFolder(std::string& folder) {
+    std::optional<std::string> variable;
+    if (!AbsolutePathVariable("HOME", variable)) return FALSE;
+    if (variable) {
+        folder = WithoutFinalSlash(std::move(*variable));
+        return TRUE;
+    }
+    std::vector<char> buffer(16384);
+    passwd user;
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &user, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir || found->pw_dir[0] != '/')
         return Fail(ENOENT);
+    std::optional<std::string> entry = NameFromSystem(found->pw_dir);
+    if (!entry) return Fail(EILSEQ);
+    folder = WithoutFinalSlash(std::move(*entry));
+    return TRUE;
+}
+
+BOOL GetConfigFolder(std::string& folder) {
+    std::optional<std::string> variable;
+    std::string base;
+    if (!AbsolutePathVariable("XDG_CONFIG_HOME", variable)) return FALSE;
+    if (variable) {
+        base = WithoutFinalSlash(std::move(*variable));
+    } else if (GetHomeFolder(base)) {
+        base += "/.config";
+    } else {
+        return FALSE;
     }
     const std::string path = (base == "/" ? "" : base) + "/" + kProgramFolderName;
     if (!MakeFolders(path)) return FALSE;
@@ -80,9 +93,9 @@ BOOL GetConfigFolder(std::string& folder) {
 }
 
 BOOL GetRuntimeFolder(std::string& folder) {
-    const char* runtime = AbsolutePathVariable("XDG_RUNTIME_DIR");
-    if (runtime && IsFolder(runtime)) {
-        const std::string base = WithoutFinalSlash(runtime);
+    std::optional<std::string> runtime;
+    if (AbsolutePathVariable("XDG_RUNTIME_DIR", runtime) && runtime && IsFolder(*runtime)) {
+        const std::string base = WithoutFinalSlash(*runtime);
         const std::string path = (base == "/" ? "" : base) + "/" + kProgramFolderName;
         if (MakeFolders(path)) {
             folder = path;

@@ -1,13 +1,18 @@
 #pragma once
 // The folders the program keeps its own files in, after the desktop's conventions. Each answers
-// the folder's path without a final '/', making the folder (mode 0700) when it is missing; FALSE
-// with GetLastError set when it cannot be found or made. The environment is read on every call.
+// the folder's path (program text) without a final '/', making the folder (mode 0700) when it is
+// missing; FALSE with GetLastError set when it cannot be found or made, EILSEQ when the program
+// cannot hold its path. The environment is read on every call.
 
 #include <string>
 
 #include "platform/sys/WinTypes.h"
 
 namespace win {
+
+// The user's home folder: $HOME when it holds an absolute path, else the user's own entry in the
+// system's user list. It is never made.
+BOOL GetHomeFolder(std::string& folder);
 
 // Settings: $XDG_CONFIG_HOME/fablecore, by default ~/.config/fablecore.
 BOOL GetConfigFolder(std::string& folder);

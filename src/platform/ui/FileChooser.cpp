@@ -3,11 +3,11 @@
 
 #include "platform/ui/FileChooser.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/UserFolders.h"
 #include "platform/ui/ChooserSupport.h"
 #include "platform/ui/FileChooserDialog.h"
 #include "platform/ui/Prompts.h"
@@ -20,18 +20,16 @@ namespace {
 
 std::string CurrentFolder() {
     const DWORD size = GetCurrentDirectoryA(0, nullptr);
-    std::string raw(size, '\0');
-    if (size == 0 || GetCurrentDirectoryA(size, raw.data()) == 0) return {};
-    raw.resize(std::strlen(raw.c_str()));
-    return NameFromSystem(raw).value_or("");
+    std::string folder(size, '\0');
+    if (size == 0 || GetCurrentDirectoryA(size, folder.data()) == 0) return {};
+    folder.resize(std::strlen(folder.c_str()));
+    return folder;
 }
 
 // Where the chooser opens and the name it offers: a path offered gives its folder (or the nearest
 // one above it that exists), a name the current folder.
 void Start(FileChooserSession& session, const std::string& offered) {
-    const char* home = std::getenv("HOME");
-    session.home = NameFromSystem(home != nullptr ? home : "").value_or("/");
-    if (session.home.empty()) session.home = "/";
+    if (!GetHomeFolder(session.home)) session.home = "/";
     std::string current = CurrentFolder();
     if (current.empty()) current = session.home;
     const std::size_t slash = offered.rfind('/');
@@ -52,7 +50,7 @@ void Finish(OPENFILENAMEA& record, int filter) {
     PutPathInRecord(record, path);
     if (record.lpstrFilter != nullptr) record.nFilterIndex = static_cast<DWORD>(filter + 1);
     if (!(record.Flags & OFN_NOCHANGEDIR) && path.find('/') != std::string::npos)
-        SetCurrentDirectoryA(NameForSystem(ParentFolder(path)).c_str());
+        SetCurrentDirectoryA(ParentFolder(path).c_str());
 }
 
 BOOL RunFileChooser(OPENFILENAMEA* record, bool save) {

@@ -17,20 +17,7 @@ std::string Folded(std::string_view text) {
     return folded;
 }
 
-bool PathInfoOf(const std::string& path, PathInfo& info) {
-    return GetPathInfo(NameForSystem(path).c_str(), info) != FALSE;
-}
-
 }  // namespace
-
-std::optional<std::string> NameFromSystem(std::string_view systemName) {
-    std::string name = Utf8ToCp1252(systemName);
-    // Every Windows-1252 byte has one UTF-8 form, so only a name that converted whole comes back.
-    if (Cp1252ToUtf8(name) != systemName) return std::nullopt;
-    return name;
-}
-
-std::string NameForSystem(std::string_view name) { return Cp1252ToUtf8(name); }
 
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -141,36 +128,30 @@ std::string WithDefaultExtension(std::string_view name, std::string_view default
 bool ListFolderChoices(const std::string& folder, const std::vector<std::string>& patterns,
                        std::vector<FolderChoice>& choices) {
     std::vector<FolderEntry> entries;
-    if (!ListFolder(NameForSystem(folder).c_str(), entries)) return false;
+    if (!ListFolder(folder.c_str(), entries, UnheldNames::kShown)) return false;
     choices.clear();
-    for (const FolderEntry& entry : entries) {
+    for (FolderEntry& entry : entries) {
         if (entry.name.empty() || entry.name.front() == '.') continue;
         if (!entry.isDirectory && !entry.isFile) continue;
-        FolderChoice choice;
-        const std::optional<std::string> name = NameFromSystem(entry.name);
-        choice.usable = name.has_value();
-        choice.name = name ? *name : Utf8ToCp1252(entry.name);
-        choice.systemName = entry.name;
-        choice.isFolder = entry.isDirectory;
-        if (!choice.isFolder && !MatchesAnyPattern(choice.name, patterns)) continue;
-        choices.push_back(std::move(choice));
+        if (!entry.isDirectory && !MatchesAnyPattern(entry.name, patterns)) continue;
+        choices.push_back(FolderChoice{std::move(entry.name), entry.isDirectory, entry.isHeld});
     }
-    std::sort(choices.begin(), choices.end(), [](const FolderChoice& a, const FolderChoice& b) {
+    // Names alike but for case keep the listing's order, that of the system's names.
+    std::stable_sort(choices.begin(), choices.end(), [](const FolderChoice& a, const FolderChoice& b) {
         if (a.isFolder != b.isFolder) return a.isFolder;
-        const std::string foldedA = Folded(a.name), foldedB = Folded(b.name);
-        return foldedA != foldedB ? foldedA < foldedB : a.systemName < b.systemName;
+        return Folded(a.name) < Folded(b.name);
     });
     return true;
 }
 
 bool IsFolder(const std::string& path) {
     PathInfo info;
-    return PathInfoOf(path, info) && info.isDirectory;
+    return GetPathInfo(path.c_str(), info) && info.isDirectory;
 }
 
 bool IsFile(const std::string& path) {
     PathInfo info;
-    return PathInfoOf(path, info) && !info.isDirectory;
+    return GetPathInfo(path.c_str(), info) && !info.isDirectory;
 }
 
 }  // namespace win::detail

@@ -2,21 +2,14 @@
 // Internal to the window layer: what the file chooser knows of names, paths, type filters and
 // folders, apart from its window.
 //
-// Names inside the program are Windows-1252; the file system's are UTF-8. A name on disk that is
-// not UTF-8, or holds a character Windows-1252 lacks, has no program form: the chooser shows it
-// (each such character as '?') but will not hand it to the program.
+// Names are program text (platform/sys/SystemNames.h). A name on disk that has no program form is
+// shown (each character the program lacks as '?') but never handed to the program.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace win::detail {
-
-// The program form of a file system name, if it has one; and the file system form of a program
-// name.
-std::optional<std::string> NameFromSystem(std::string_view systemName);
-std::string NameForSystem(std::string_view name);
 
 // One row of a filter list: "Stories (*.fsf)" and its patterns ("*.fsf;*.FSF" gives two).
 struct FileFilter {
@@ -55,8 +48,7 @@ std::string WithDefaultExtension(std::string_view name, std::string_view default
 // What a folder offers: its folders, then its files that match one of the patterns, each group
 // sorted by name without regard to case; hidden entries (names beginning with '.') are left out.
 struct FolderChoice {
-    std::string name;        // as shown: the program form, or the system name with '?' for what it lacks
-    std::string systemName;  // as the file system has it
+    std::string name;  // as shown: the program form, or the system name with '?' for what it lacks
     bool isFolder = false;
     bool usable = false;  // the name has a program form
 };

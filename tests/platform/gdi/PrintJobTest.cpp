@@ -16,32 +16,13 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TextLines.h"
 #include "platform/sys/ChildProcess.h"
+#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
 
 namespace {
 
 using namespace win;
-
-// Sets an environment variable for one test.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 std::string Tool(const std::vector<std::string>& argv) {
     const ProgramRun run = RunProgram(argv, true);
@@ -352,6 +333,33 @@ TEST_F(PrintQueue, QueuesAreListedAfterTheFilePrinterAndGetTheFinishedDocument) 
     EXPECT_EQ(EndDoc(office), SP_ERROR);
     EXPECT_TRUE(std::filesystem::is_empty(temp));
     DeleteDC(office);
+}
+
+TEST_F(PrintQueue, NamesTitlesAndPathsReachThePrintSystemInItsOwnForm) {
+    Script("lpstat", "printf 'Bureau_\\303\\251\\n\\320\\241\\321\\216\\n'");  // the second: Cyrillic
+    const std::string accentedTemp = folder / "t\xC3\xA9mp";
+    std::filesystem::create_directory(accentedTemp);
+    ScopedEnv accentedTmpdir("TMPDIR", accentedTemp);
+    const std::vector<PrinterInfo> printers = ListPrinters();
+    ASSERT_EQ(printers.size(), 2u) << "a queue the program cannot name is left out";
+    EXPECT_EQ(printers[1].device, "Bureau_\xE9");
+
+    HDC queue = CreateDCA(kPrinterDriver, "Bureau_\xE9", kQueuePort, nullptr);
+    ASSERT_NE(queue, nullptr);
+    ASSERT_GT(Start(queue, "", "R\xE9sum\xE9"), 0);
+    ASSERT_GT(EndDoc(queue), 0);
+    EXPECT_EQ(
+        TempFolder::ReadFile(folder / "lp-args").find("-d\nBureau_\xC3\xA9\n-t\nR\xC3\xA9sum\xC3\xA9\n--\n"),
+        0u);
+    EXPECT_TRUE(std::filesystem::exists(folder / "received.pdf"));
+    EXPECT_TRUE(std::filesystem::is_empty(accentedTemp));
+    DeleteDC(queue);
+
+    HDC file = FilePrinter();
+    ASSERT_GT(Start(file, folder / "Caf\xE9.pdf"), 0);
+    ASSERT_GT(EndDoc(file), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / "Caf\xC3\xA9.pdf"));
+    DeleteDC(file);
 }
 
 TEST_F(PrintQueue, WithoutAPrintSystemOnlyTheFilePrinterIsThere) {

@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "UiFixture.h"
+#include "platform/sys/FileHandle.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EditControl.h"
@@ -305,6 +307,41 @@ TEST_F(FileChooser, NamesWithBlanksAndAccentsComeBackWholeAndNamesTheProgramCann
     });
     ASSERT_TRUE(GetOpenFileNameA(&record));
     EXPECT_EQ(Chosen(), temp / "Caf\xE9.fsf");
+}
+
+TEST_F(FileChooser, AChosenNameUnderAnAccentedFolderOpensAndTheCurrentFolderFollowsIt) {
+    const std::string folderOnDisk =
+        "\xC3\x89"
+        "crits";
+    ASSERT_EQ(::mkdir((temp / folderOnDisk).c_str(), 0755), 0);
+    temp.WriteFile(folderOnDisk + "/Acte \xC3\xA9t\xC3\xA9.fsf", "act one");
+    const std::string folder = temp /
+                               "\xC9"
+                               "crits",
+                      name = "Acte \xE9t\xE9.fsf";
+    std::vector<std::string> listed;
+    Then([&] {
+        TypeInto(kChooserNameField,
+                 "\xC9"
+                 "crits");
+    });
+    Then([&] {
+        listed = Listed();
+        ClickItem(name);
+        presenter.PressKey(VK_RETURN);
+    });
+    record.Flags = OFN_FILEMUSTEXIST;
+    ASSERT_TRUE(GetOpenFileNameA(&record));
+    EXPECT_EQ(listed, std::vector<std::string>{name});
+    ASSERT_EQ(Chosen(), folder + "/" + name);
+    const HFILE file = OpenFileHandle(Chosen().c_str(), FileOpenMode::kRead);
+    ASSERT_NE(file, HFILE_ERROR);
+    char bytes[16] = {};
+    EXPECT_EQ(ReadFileHandle(file, bytes, sizeof bytes), 7);
+    CloseFileHandle(file);
+    char current[PATH_MAX] = {};
+    EXPECT_GT(GetCurrentDirectoryA(sizeof current, current), 0u);
+    EXPECT_EQ(std::string(current), folder) << "the current folder becomes the file's";
 }
 
 TEST_F(FileChooser, APathLongerThanTheBufferIsRefusedAndTheRecordIsChecked) {

@@ -53,13 +53,4 @@ TEST(FileNames, TypedPathsAreReadAgainstTheFolderShownOrTheHomeFolder) {
     EXPECT_EQ(LastPart("/home/ann/a.fsf"), "a.fsf");
 }
 
-TEST(FileNames, ASystemNameHasAProgramFormOnlyWhenEveryCharacterHasOne) {
-    EXPECT_EQ(NameFromSystem("My Story.fsf"), "My Story.fsf");
-    EXPECT_EQ(NameFromSystem("Caf\xC3\xA9.fsf"), "Caf\xE9.fsf");
-    EXPECT_EQ(NameFromSystem("\xE2\x82\xAC"), "\x80") << "the euro sign";
-    EXPECT_EQ(NameFromSystem("\xD0\xA1\xD1\x8E.fsf"), std::nullopt) << "Cyrillic";
-    EXPECT_EQ(NameFromSystem("Caf\xE9.fsf"), std::nullopt) << "not UTF-8";
-    EXPECT_EQ(NameForSystem("Caf\xE9.fsf"), "Caf\xC3\xA9.fsf");
-}
-
 }  // namespace
