@@ -36,9 +36,9 @@ bool Conclude(const PrintChoices& choices, PRINTDLGA& print);
 
 namespace win::detail {
 
-// Has the file printer ask where a document goes through the prompts: a responder's "SaveFile"
-// answer (its text the path; a result of 0 cancels), else the suggested file. Done once, when the
-// window layer starts.
+// Has the file printer ask where a document goes with the save chooser ("Print to File", opened on
+// the suggested file, PDF files shown, ".pdf" added to a name without an extension): cancelling it,
+// or choosing an empty name, cancels the job. Done once, when the window layer starts.
 void InstallPrintFilePrompt();
 
 }  // namespace win::detail

@@ -1,15 +1,20 @@
+#include "platform/ui/FileChooser.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/PrintChoices.h"
-#include "platform/ui/Prompts.h"
 
 namespace win::detail {
+namespace {
+
+constexpr char kPdfFilters[] = "PDF Files (*.pdf)\0*.pdf\0All Files (*.*)\0*.*\0";
+
+}  // namespace
 
 void InstallPrintFilePrompt() {
     SetPrintFileChooser([](const std::string& suggested) -> std::optional<std::string> {
-        const std::optional<PromptAnswer> answer =
-            AskPromptResponder(PromptRequest{"SaveFile", "Print to File", suggested, 0});
-        if (!answer) return suggested;
-        if (answer->result == 0 || answer->text.empty()) return std::nullopt;
-        return answer->text;
+        std::optional<std::string> chosen =
+            ChooseSavePath(GetActiveWindow(), "Print to File", suggested, kPdfFilters, "pdf");
+        if (!chosen || chosen->empty()) return std::nullopt;
+        return chosen;
     });
 }
 

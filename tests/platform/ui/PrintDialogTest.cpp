@@ -6,12 +6,17 @@
 
 #include "ControlFixture.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/ButtonControl.h"
+#include "platform/ui/ChooserSupport.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/FileChooserDialog.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintDialog.h"
+#include "platform/ui/VirtualKeys.h"
 
 namespace uitest {
 namespace {
@@ -152,6 +157,42 @@ TEST_F(PrintDialog, TheFilePrinterAsksWhereTheDocumentGoes) {
     EXPECT_GT(EndDoc(printer), 0);
     EXPECT_TRUE(std::filesystem::exists(chosen));
     EXPECT_NE(presenter.PromptsAsked().back().text.find("Report.pdf"), std::string::npos) << "the suggestion";
+    DeleteDC(printer);
+}
+
+TEST_F(PrintDialog, TheFilePrinterAsksWithTheSaveChooserOpenOnTheSuggestedFile) {
+    TempFolder home;
+    ScopedEnv homeVariable("HOME", home.Path());
+    IdleScript script{presenter};
+    HDC printer = CreateDCA(kPrinterDriver, kPdfFilePrinter, kFilePort, nullptr);
+    DOCINFOA info;
+    info.lpszDocName = "Report";
+    std::string caption, folder, name;
+    script.Then([&] {
+        HWND chooser = GetActiveWindow();
+        caption = detail::WindowText(chooser);
+        folder = detail::ItemText(chooser, detail::kChooserFolderField);
+        name = detail::ItemText(chooser, detail::kChooserNameField);
+        presenter.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(StartDocA(printer, &info), SP_ERROR);
+    EXPECT_EQ(GetLastError(), ERROR_CANCELLED);
+    EXPECT_EQ(caption, "Print to File");
+    EXPECT_EQ(folder, home.Path());
+    EXPECT_EQ(name, "Report.pdf");
+    EXPECT_TRUE(std::filesystem::is_empty(home.Path()));
+
+    script.Then([&] {
+        HWND chooser = GetActiveWindow();
+        SendMessageA(chooser, WM_NEXTDLGCTL,
+                     reinterpret_cast<WPARAM>(GetDlgItem(chooser, detail::kChooserNameField)), TRUE);
+        presenter.TypeText("Caf\xE9");
+        presenter.PressKey(VK_RETURN);
+    });
+    ASSERT_GT(StartDocA(printer, &info), 0);
+    EXPECT_GT(EndDoc(printer), 0);
+    EXPECT_TRUE(std::filesystem::exists(home / "Caf\xC3\xA9.pdf"))
+        << "\".pdf\" added; the system's form of the name";
     DeleteDC(printer);
 }
 
