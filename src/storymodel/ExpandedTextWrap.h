@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/TextMacroExpander.h"
@@ -16,11 +17,12 @@ inline std::string ExpandAndDecode(IStoryDocument* document, const char* text) {
     return shown;
 }
 
-// A new wrapped text, owned by the caller: Wrap is made from (width, size record, text, font
-// record), lays the text out at that width and writes the height it needs into the size record.
-template <typename Wrap, typename SizeRecord, typename FontRecord>
-std::unique_ptr<Wrap> MakeExpandedTextWrap(IStoryDocument* document, int width, SizeRecord& size,
+// A new wrapped text, owned by the caller: Wrap is made from (what it measures with, size record,
+// text, font record): a drawing environment and a layout rectangle for the view layer's wrap, which
+// lays the text out in the rectangle's width and writes the height it needs into the rectangle.
+template <typename Wrap, typename Measure, typename SizeRecord, typename FontRecord>
+std::unique_ptr<Wrap> MakeExpandedTextWrap(IStoryDocument* document, Measure&& measure, SizeRecord& size,
                                            const char* text, const FontRecord& font) {
     const std::string shown = ExpandAndDecode(document, text);
-    return std::make_unique<Wrap>(width, size, shown.c_str(), font);
+    return std::make_unique<Wrap>(std::forward<Measure>(measure), size, shown.c_str(), font);
 }

@@ -4,8 +4,7 @@
 
 #include <string_view>
 
-inline constexpr char kStyleCodeStart = '\xC7';
-inline constexpr char kStyleCodeEnd = '\xC8';
+#include "foundation/StyleCodeBytes.h"
 
 inline constexpr std::string_view kBoldOn =
     "\xC7"

@@ -1,0 +1,281 @@
+// Breaking styled text into lines.
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "framework/graphics/FontMapping.h"
+#include "framework/graphics/GraphEnv.h"
+#include "framework/graphics/GraphUser.h"
+#include "items/TextWrap.h"
+
+namespace {
+
+constexpr char kLineFeed = '\n';
+constexpr char kReturn = '\r';
+constexpr char kFormFeed = '\f';
+// A layout taller than the 16-bit rectangle can hold keeps its bottom at the last coordinate.
+constexpr std::int32_t kMaxBottom = 32767;
+
+bool EndsLine(char byte) { return byte == kLineFeed || byte == kReturn || byte == kFormFeed; }
+
+// Bytes that need no more than measuring, unless they overflow: all but the end of the text, the
+// start of a code, line ends and break bytes.
+constexpr std::array<bool, 256> kPlainBytes = [] {
+    std::array<bool, 256> plain{};
+    plain.fill(true);
+    for (char special : {'\0', kStyleCodeStart, kLineFeed, kReturn, kFormFeed, ' ', '-'}) {
+        plain[static_cast<unsigned char>(special)] = false;
+    }
+    return plain;
+}();
+
+}  // namespace
+
+// One layout of the wrap's text: the line being filled, where it may break, and the width of each
+// byte in each style, measured once with a one-byte text extent.
+class TextWrap::LayoutPass {
+public:
+    LayoutPass(TextWrap& wrap, TGraphEnv& env) : wrap_(wrap), env_(env), text_(wrap.text_.c_str()) {
+        for (auto& widths : styleWidths_) widths.fill(-1);
+        width_ = wrap.rect_.Width();
+        available_ = AvailableWidth();
+        selectedBits_ = wrap.currentStyle_.styleBits & 7;
+        widths_ = styleWidths_[selectedBits_].data();
+    }
+
+    void Run() {
+        std::uint32_t position = 0;
+        while (text_[position] != '\0') {
+            const char byte = text_[position];
+            // Most bytes fit where they are.
+            if (kPlainBytes[static_cast<unsigned char>(byte)]) {
+                const int width = Advance(byte);
+                if (width < available_ && running_ + width <= available_) {
+                    running_ += width;
+                    lineHasText_ = true;
+                    ++position;
+                    continue;
+                }
+            }
+            if (byte == kStyleCodeStart && RecordCode(position)) continue;
+            if (EndsLine(byte)) {
+                EndLineAtNewline(position, byte);
+            } else if (!PlaceByte(position, byte)) {
+                continue;
+            }
+            ++position;
+        }
+        // The last line, unless a line end closed it.
+        if (running_ > 0 && (wrap_.lines_.empty() || wrap_.lines_.back().end != position - 1)) {
+            wrap_.widest_ = std::max(wrap_.widest_, running_);
+            wrap_.EndLine(position - 1);
+        }
+    }
+
+private:
+    // The room of the line being filled under the current margins.
+    int AvailableWidth() const {
+        const TextStyle& style = wrap_.currentStyle_;
+        return width_ - (firstLine_ ? style.first : style.left) - style.right;
+    }
+
+    // A well-formed code at the position is recorded and skipped; true when there was one.
+    bool RecordCode(std::uint32_t& position) {
+        // Once no 0xC8 follows, no later 0xC7 starts a code: the rest is not searched again.
+        if (position >= unclosedFrom_) return false;
+        std::uint32_t after = position;
+        StyleCodeResult result;
+        const std::int32_t parsed = ParseStyleCode(text_, after, result);
+        if (!IsWellFormedCode(parsed)) {
+            if (!std::strchr(text_ + position + 1, kStyleCodeEnd)) unclosedFrom_ = position;
+            return false;
+        }
+        wrap_.RecordCode(position, after - 1, parsed, result);
+        if (parsed == kMarginCodeParsed) available_ = AvailableWidth();
+        widths_ = styleWidths_[wrap_.currentStyle_.styleBits & 7].data();
+        position = after;
+        return true;
+    }
+
+    // Ends the line at the byte, all of it measured; the next line starts empty after it.
+    void CloseLine(std::uint32_t end) {
+        wrap_.widest_ = std::max(wrap_.widest_, running_);
+        wrap_.EndLine(end);
+        lineStart_ = end + 1;
+        lineHasText_ = false;
+        running_ = 0;
+        widthAtBreak_ = 0;
+        breakPosition_ = lineStart_;
+    }
+
+    void EndLineAtNewline(std::uint32_t position, char byte) {
+        // A line closed by its line end counts towards the widest line as much as a broken one.
+        CloseLine(position);
+        if (byte == kFormFeed) {
+            wrap_.pageBreaks_.push_back(static_cast<std::uint32_t>(wrap_.lines_.size() - 1));
+        } else {
+            firstLine_ = true;
+            available_ = AvailableWidth();
+        }
+    }
+
+    // Measures the byte and breaks the line when it overflows. False when the byte is to be taken
+    // again (it starts the next line).
+    bool PlaceByte(std::uint32_t position, char byte) {
+        if (byte == ' ' || byte == '-') {
+            breakPosition_ = position;
+            widthAtBreak_ = running_;
+        }
+        const int width = Advance(byte);
+        if (width >= available_) {
+            PlaceTooWideByte(position, width);
+            return true;
+        }
+        running_ += width;
+        lineHasText_ = true;
+        if (running_ <= available_ || byte == ' ') return true;
+
+        // With no break after the line's first byte the word is cut before this byte, which is
+        // taken again on the next line; unless it is the line's only byte (a break byte carried
+        // over made it overflow), which then stays, so that every line holds a byte.
+        bool takeAgain = false;
+        if (breakPosition_ <= lineStart_) {
+            takeAgain = position > lineStart_;
+            breakPosition_ = takeAgain ? position - 1 : position;
+            widthAtBreak_ = running_;
+        }
+        wrap_.widest_ = std::max(wrap_.widest_, widthAtBreak_);
+        const bool byteOnNewLine = breakPosition_ < position && !takeAgain;
+        BreakAt(breakPosition_);
+        lineHasText_ = byteOnNewLine;
+        return !takeAgain;
+    }
+
+    // Ends the line at the break byte; the new line keeps the width measured from the break byte.
+    void BreakAt(std::uint32_t end) {
+        wrap_.EndLine(end);
+        lineStart_ = end + 1;
+        running_ -= widthAtBreak_;
+        widthAtBreak_ = 0;
+        breakPosition_ = lineStart_;
+        LeaveFirstLine();
+    }
+
+    // A byte as wide as the whole line or wider: the text before it ends its line, and it takes a
+    // line of its own (with the codes just before it).
+    void PlaceTooWideByte(std::uint32_t position, int width) {
+        wrap_.tooNarrow_ = true;
+        if (lineHasText_) {
+            CloseLine(position - 1);
+            LeaveFirstLine();
+        }
+        running_ = width;
+        CloseLine(position);
+        LeaveFirstLine();
+    }
+
+    void LeaveFirstLine() {
+        if (!firstLine_) return;
+        firstLine_ = false;
+        available_ = AvailableWidth();
+    }
+
+    int Advance(char byte) {
+        const std::int32_t width = widths_[static_cast<unsigned char>(byte)];
+        return width >= 0 ? width : Measure(byte);
+    }
+    // A byte not yet met in the current style, measured alone in its font.
+    int Measure(char byte) {
+        const std::uint32_t bits = wrap_.currentStyle_.styleBits & 7;
+        if (selectedBits_ != bits) {
+            env_.SetFontIndirect(wrap_.font_);
+            selectedBits_ = bits;
+        }
+        return widths_[static_cast<unsigned char>(byte)] = env_.TextWidth(&byte, 1);
+    }
+
+    TextWrap& wrap_;
+    TGraphEnv& env_;
+    const char* text_;
+    // The width of each byte in each combination of style bits, -1 until measured, and the table of
+    // the style in force.
+    std::array<std::array<std::int32_t, 256>, 8> styleWidths_;
+    std::int32_t* widths_ = nullptr;
+    std::uint32_t selectedBits_ = 0;
+    std::uint32_t unclosedFrom_ = UINT32_MAX;
+    int width_ = 0;
+    int available_ = 0;
+    std::uint32_t lineStart_ = 0;
+    int running_ = 0;
+    std::uint32_t breakPosition_ = 0;
+    int widthAtBreak_ = 0;
+    bool firstLine_ = true;
+    // Some byte other than a code's lies on the line being filled.
+    bool lineHasText_ = false;
+};
+
+void TextWrap::Layout(TGraphEnv& env, const char* text) {
+    if (text) text_.assign(text);
+    // Tables left by a layout the caller did not free would otherwise mix with the new ones.
+    FreeLayout();
+    lineStartCache_.clear();
+    GraphUser use(env);
+    font_ = baseFont_;
+    env.SetFontIndirect(font_);
+    win::TEXTMETRICA metrics;
+    env.GetTextMetrics(metrics);
+    ascent_ = static_cast<std::int16_t>(metrics.tmAscent);
+    descent_ = static_cast<std::int16_t>(metrics.tmDescent);
+    leading_ = static_cast<std::int16_t>(metrics.tmExternalLeading);
+    lineHeight_ = ascent_ + descent_ + leading_;
+    totalHeight_ = 0;
+    widest_ = 0;
+    tooNarrow_ = false;
+    currentStyle_ = TextStyle{static_cast<std::uint32_t>(GetLogFontStyle(baseFont_)), 0, 0, 0};
+    lineStartCache_.push_back(0);
+    if (text_.empty()) return;
+
+    LayoutPass(*this, env).Run();
+    rect_.bottom = static_cast<std::int16_t>(std::min<std::int32_t>(rect_.top + totalHeight_, kMaxBottom));
+}
+
+void TextWrap::EndLine(std::uint32_t end) {
+    lines_.push_back(TextLine{end, ascent_, lineHeight_});
+    totalHeight_ += lineHeight_;
+}
+
+void TextWrap::RecordCode(std::uint32_t start, std::uint32_t close, std::int32_t parsed,
+                          const StyleCodeResult& result) {
+    if (static_cast<std::int64_t>(start) == lastCodeEnd_ && !changes_.empty()) {
+        // Directly after the previous code: one group.
+        StyleChange& group = changes_.back();
+        group.position = close + 1;
+        group.codeLength += close - start + 1;
+    } else {
+        if (changes_.empty() && start != 0)
+            changes_.push_back(StyleChange{0, StyleIndexOf(currentStyle_), 0});
+        changes_.push_back(StyleChange{close + 1, 0, close - start + 1});
+    }
+    lastCodeEnd_ = close + 1;
+    if (parsed == kStyleCodeParsed) {
+        if (result.on) {
+            currentStyle_.styleBits |= result.styleBit;
+        } else {
+            currentStyle_.styleBits &= ~result.styleBit;
+        }
+        SetLogFontStyle(font_, static_cast<std::int32_t>(currentStyle_.styleBits));
+    } else {
+        currentStyle_.first = result.first;
+        currentStyle_.left = result.left;
+        currentStyle_.right = result.right;
+    }
+    changes_.back().styleIndex = StyleIndexOf(currentStyle_);
+}
+
+std::uint32_t TextWrap::StyleIndexOf(const TextStyle& style) {
+    const auto found = std::find(styles_.begin(), styles_.end(), style);
+    if (found != styles_.end()) return static_cast<std::uint32_t>(found - styles_.begin());
+    styles_.push_back(style);
+    return static_cast<std::uint32_t>(styles_.size() - 1);
+}
