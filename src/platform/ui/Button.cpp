@@ -14,7 +14,7 @@
 namespace win::detail {
 namespace {
 
-DWORD KindOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)) & BS_TYPEMASK; }
+DWORD KindOf(HWND window) { return StyleOf(window) & BS_TYPEMASK; }
 
 bool IsCheckBox(DWORD kind) { return kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX; }
 bool IsRadioButton(DWORD kind) { return kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON; }
@@ -51,13 +51,6 @@ bool PointInClient(HWND window, LPARAM lParam) {
     return PtInRect(&client, PointFromParam(lParam)) != FALSE;
 }
 
-void Paint(HWND window, const ButtonState& state) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    if (dc != nullptr) PaintButton(window, dc, state);
-    EndPaint(window, &paint);
-}
-
 LRESULT OnButtonMessage(HWND window, ButtonState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case BM_GETCHECK: return state.check;
@@ -80,8 +73,7 @@ LRESULT OnButtonMessage(HWND window, ButtonState& state, UINT message, WPARAM wP
             }
             return 0;
         case BM_SETSTYLE: {
-            const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
-            SetWindowLongPtrA(window, GWL_STYLE, (style & ~BS_TYPEMASK) | (wParam & BS_TYPEMASK));
+            SetWindowLongPtrA(window, GWL_STYLE, (StyleOf(window) & ~BS_TYPEMASK) | (wParam & BS_TYPEMASK));
             if (lParam) RedrawControl(window);
             return 0;
         }
@@ -92,29 +84,14 @@ LRESULT OnButtonMessage(HWND window, ButtonState& state, UINT message, WPARAM wP
 }  // namespace
 
 LRESULT ButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) ControlStates<ButtonState>()[window] = std::make_shared<ButtonState>();
-    const std::shared_ptr<ButtonState> state = HoldControlState<ButtonState>(window);
+    const std::shared_ptr<ButtonState> state = ControlStateFor<ButtonState>(window, message);
     if (state == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (const auto answer = OnCaptionMessage(window, state->font, message, wParam, lParam)) return *answer;
     switch (message) {
-        case WM_NCDESTROY:
-            ControlStates<ButtonState>().erase(window);
-            return DefWindowProcA(window, message, wParam, lParam);
         case WM_NCHITTEST:
             if (KindOf(window) == BS_GROUPBOX) return HTTRANSPARENT;
             break;
-        case WM_ERASEBKGND: return TRUE;
-        case WM_PAINT: Paint(window, *state); return 0;
-        case WM_ENABLE: RedrawControl(window); return 0;
-        case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-            RedrawControl(window);
-            return result;
-        }
-        case WM_SETFONT:
-            state->font = reinterpret_cast<HFONT>(wParam);
-            if (lParam) RedrawControl(window);
-            return 0;
-        case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
+        case WM_PAINT: PaintControl(window, [&](HDC dc) { PaintButton(window, dc, *state); }); return 0;
         case WM_GETDLGCODE: return DialogCode(KindOf(window));
         case WM_SETFOCUS:
             state->focused = true;

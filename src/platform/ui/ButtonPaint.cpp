@@ -42,12 +42,6 @@ void DrawCaption(HWND window, HDC dc, const std::string& text, RECT area, UINT f
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
 }
 
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void PaintPushButton(HWND window, HDC dc, const ButtonState& state, bool isDefault, const std::string& text) {
     RECT client;
     GetClientRect(window, &client);
@@ -159,8 +153,8 @@ void PaintGroupBox(HWND window, HDC dc, const std::string& text) {
 void PaintButton(HWND window, HDC dc, const ButtonState& state) {
     const int saved = SaveDC(dc);
     SelectObject(dc, ControlFont(state.font));
-    const DWORD kind = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)) & BS_TYPEMASK;
-    const std::string text = TextOf(window);
+    const DWORD kind = StyleOf(window) & BS_TYPEMASK;
+    const std::string text = ControlText(window);
     switch (kind) {
         case BS_PUSHBUTTON:
         case BS_DEFPUSHBUTTON: PaintPushButton(window, dc, state, kind == BS_DEFPUSHBUTTON, text); break;

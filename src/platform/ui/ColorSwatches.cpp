@@ -39,9 +39,7 @@ RECT CellRect(HWND window, const SwatchGrid& grid, int index) {
     return RECT{x, y, x + cell.cx, y + cell.cy};
 }
 
-void Paint(HWND window, const SwatchState& state) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+void Paint(HWND window, HDC dc, const SwatchState& state) {
     RECT client;
     GetClientRect(window, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
@@ -63,7 +61,6 @@ void Paint(HWND window, const SwatchState& state) {
         InflateRect(&focus, -1, -1);
         DrawFocusRect(dc, &focus);
     }
-    EndPaint(window, &paint);
 }
 
 void Select(HWND window, SwatchState& state, int index, bool byUser) {
@@ -93,13 +90,11 @@ void OnKey(HWND window, SwatchState& state, WPARAM key) {
 }  // namespace
 
 LRESULT ColorSwatchesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) ControlStates<SwatchState>()[window] = std::make_shared<SwatchState>();
-    const std::shared_ptr<SwatchState> state = HoldControlState<SwatchState>(window);
+    const std::shared_ptr<SwatchState> state = ControlStateFor<SwatchState>(window, message);
     if (state == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
-        case WM_NCDESTROY: ControlStates<SwatchState>().erase(window); break;
         case WM_ERASEBKGND: return TRUE;
-        case WM_PAINT: Paint(window, *state); return 0;
+        case WM_PAINT: PaintControl(window, [&](HDC dc) { Paint(window, dc, *state); }); return 0;
         case WM_GETDLGCODE: return DLGC_WANTARROWS;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:

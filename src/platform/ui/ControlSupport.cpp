@@ -2,7 +2,9 @@
 
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Text.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
@@ -11,6 +13,8 @@
 #include "platform/ui/SystemMetrics.h"
 
 namespace win::detail {
+
+DWORD StyleOf(HWND control) { return static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)); }
 
 void NotifyParent(HWND control, WORD code) {
     HWND parent = GetParent(control);
@@ -35,6 +39,41 @@ HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage) {
 
 HFONT ControlFont(HFONT given) {
     return given != nullptr ? given : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+RECT PrepareControlDC(HWND control, HDC dc, UINT ctlColorMessage, HFONT font) {
+    RECT client;
+    GetClientRect(control, &client);
+    FillRect(dc, &client, ControlBrush(control, dc, ctlColorMessage));
+    SelectObject(dc, ControlFont(font));
+    SetBkMode(dc, TRANSPARENT);
+    return client;
+}
+
+std::string ControlText(HWND control) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::optional<LRESULT> OnCaptionMessage(HWND control, HFONT& font, UINT message, WPARAM wParam,
+                                        LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: return TRUE;
+        case WM_ENABLE: RedrawControl(control); return 0;
+        case WM_SETTEXT: {
+            const LRESULT result = DefWindowProcA(control, message, wParam, lParam);
+            RedrawControl(control);
+            return result;
+        }
+        case WM_SETFONT:
+            font = reinterpret_cast<HFONT>(wParam);
+            if (lParam) RedrawControl(control);
+            return 0;
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(font);
+        default: return std::nullopt;
+    }
 }
 
 void RedrawControl(HWND control) {

@@ -4,8 +4,12 @@
 // WM_COMMAND and asks the parent for its colours through the WM_CTLCOLOR messages.
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
+#include "platform/ui/Messages.h"
+#include "platform/ui/Paint.h"
 #include "platform/ui/WindowTree.h"
 
 namespace win::detail {
@@ -26,6 +30,29 @@ std::shared_ptr<State> HoldControlState(HWND window) {
     return found == states.end() ? nullptr : found->second;
 }
 
+// A control procedure's state for one message: made at WM_NCCREATE, dropped from the table at
+// WM_NCDESTROY (the message still holds it); null for a window that has none, which the procedure
+// passes to DefWindowProcA.
+template <typename State>
+std::shared_ptr<State> ControlStateFor(HWND window, UINT message) {
+    auto& states = ControlStates<State>();
+    if (message == WM_NCCREATE) states[window] = std::make_shared<State>();
+    std::shared_ptr<State> held = HoldControlState<State>(window);
+    if (message == WM_NCDESTROY) states.erase(window);
+    return held;
+}
+
+// WM_PAINT: the control drawn into the context BeginPaint gives.
+template <typename Draw>
+void PaintControl(HWND control, Draw draw) {
+    PAINTSTRUCT paint;
+    if (HDC dc = BeginPaint(control, &paint)) draw(dc);
+    EndPaint(control, &paint);
+}
+
+// The control's window style.
+DWORD StyleOf(HWND control);
+
 // Sends WM_COMMAND (control id, code; control) to the control's parent, or owner, when it has one.
 void NotifyParent(HWND control, WORD code);
 
@@ -36,6 +63,20 @@ HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
 
 // The font a control draws with: the one WM_SETFONT gave it, else the system font.
 HFONT ControlFont(HFONT given);
+
+// Readies a context for drawing a control: the client area filled with the brush ControlBrush gives
+// (the text and background colours as it leaves them), the control's font selected, text drawn
+// transparently. Answers the client rectangle.
+RECT PrepareControlDC(HWND control, HDC dc, UINT ctlColorMessage, HFONT font);
+
+// The control's window text.
+std::string ControlText(HWND control);
+
+// The messages a control that draws itself whole with its window text answers alike: no erasing,
+// drawn again when enabled, disabled or given a new text, and the font WM_SETFONT gives kept in
+// `font` (not owned). Answers the result when the message is one of these.
+std::optional<LRESULT> OnCaptionMessage(HWND control, HFONT& font, UINT message, WPARAM wParam,
+                                        LPARAM lParam);
 
 // Draws the control again now (through WM_PAINT, after what its top-level window still has to
 // paint), not erasing first.

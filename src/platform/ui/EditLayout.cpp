@@ -35,13 +35,27 @@ int UnscrolledX(HWND window, const EditState& state, int position, bool afterWra
     return LineOffset(window, state, line) + state.measure.After(LineText(state, line, position), 0);
 }
 
-bool ScrollsSideways(DWORD style) {
+}  // namespace
+
+bool EditState::MultiLine(HWND window) const { return IsMultiLine(StyleOf(window)); }
+
+bool EditState::ScrollsSideways(HWND window) const {
+    const DWORD style = StyleOf(window);
     return (style & ES_AUTOHSCROLL) || (IsMultiLine(style) && (style & WS_HSCROLL));
 }
 
-}  // namespace
+FieldLine EditState::Line(HWND, int line) {
+    const WrappedLine& l = lines[static_cast<std::size_t>(line)];
+    return FieldLine{l.start, l.length, IsWrapped(*this, line)};
+}
 
-DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
+int EditState::LineOf(HWND, int position, bool afterWrap) {
+    return detail::LineOf(*this, position, afterWrap);
+}
+
+int EditState::XOf(HWND window, int position, bool afterWrap) {
+    return UnscrolledX(window, *this, position, afterWrap);
+}
 
 void MeasureFont(EditState& state) {
     HDC dc = CreateMeasuringDC();
@@ -117,25 +131,28 @@ POINT PointOf(HWND window, const EditState& state, int position, bool afterWrap)
                  state.format.top + (line - state.firstLine) * LineHeight(state)};
 }
 
-int PositionAt(HWND window, const EditState& state, POINT point, bool* afterWrap) {
-    const int rows = point.y - state.format.top;
-    const int down =
-        rows >= 0 ? rows / LineHeight(state) : -((-rows + LineHeight(state) - 1) / LineHeight(state));
-    const int line = std::clamp(state.firstLine + down, 0, static_cast<int>(state.lines.size()) - 1);
-    const WrappedLine& l = state.lines[static_cast<std::size_t>(line)];
-    const int across = point.x - (state.format.left + LineOffset(window, state, line) - state.xOffset);
-    const std::string& text = state.text.Text();
+int EditState::PositionAt(HWND window, POINT point, bool* afterWrap) {
+    const int rows = point.y - format.top;
+    const int down = rows >= 0 ? rows / lineHeight : -((-rows + lineHeight - 1) / lineHeight);
+    const int line = std::clamp(firstLine + down, 0, static_cast<int>(lines.size()) - 1);
+    const WrappedLine& l = lines[static_cast<std::size_t>(line)];
+    const int across = point.x - (format.left + LineOffset(window, *this, line) - xOffset);
     int x = 0;
     for (int at = l.start; at < l.start + l.length; ++at) {
-        const int next = state.measure.After(text[static_cast<std::size_t>(at)], x);
+        const int next = measure.After(text.Text()[static_cast<std::size_t>(at)], x);
         if (2 * across < x + next) {  // nearer the character's left edge
             if (afterWrap != nullptr) *afterWrap = false;
             return at;
         }
         x = next;
     }
-    if (afterWrap != nullptr) *afterWrap = IsWrapped(state, line);
+    if (afterWrap != nullptr) *afterWrap = IsWrapped(*this, line);
     return l.start + l.length;
+}
+
+int EditState::PositionOnLine(HWND window, int line, int x, bool* afterWrap) {
+    return PositionAt(window, POINT{format.left + x - xOffset, format.top + (line - firstLine) * lineHeight},
+                      afterWrap);
 }
 
 void ClampScroll(EditState& state) {
@@ -145,14 +162,13 @@ void ClampScroll(EditState& state) {
 }
 
 void ScrollToCaret(HWND window, EditState& state) {
-    const DWORD style = StyleOf(window);
-    if (IsMultiLine(style)) {
+    if (IsMultiLine(StyleOf(window))) {
         const int line = CaretLine(state);
         const int visible = VisibleLines(state);
         if (line < state.firstLine) state.firstLine = line;
         if (line >= state.firstLine + visible) state.firstLine = line - visible + 1;
     }
-    if (ScrollsSideways(style)) {
+    if (state.ScrollsSideways(window)) {
         // The view jumps a quarter of its width past the caret, so typing does not scroll at every key.
         const int x = UnscrolledX(window, state, state.text.Caret(), state.afterWrap);
         const int width = std::max(1, FormatWidth(state));
@@ -188,23 +204,29 @@ void PlaceCaret(HWND window, const EditState& state) {
     SetCaretPos(at.x, at.y);
 }
 
-void TextChanged(HWND window, EditState& state) {
-    state.goalX = -1;
-    LayOut(window, state);
-    ScrollToCaret(window, state);
-    UpdateScrollBars(window, state);
+void EditState::MakeCaret(HWND window) {
+    CreateCaret(window, nullptr, 1, lineHeight);
+    PlaceCaret(window, *this);
+    ShowCaret(window);
+}
+
+void EditState::TextChanged(HWND window) {
+    goalX = -1;
+    LayOut(window, *this);
+    ScrollToCaret(window, *this);
+    UpdateScrollBars(window, *this);
     NotifyParent(window, EN_UPDATE);
     if (!IsWindow(window)) return;
     RedrawControl(window);
-    PlaceCaret(window, state);
+    PlaceCaret(window, *this);
     NotifyParent(window, EN_CHANGE);
 }
 
-void SelectionChanged(HWND window, EditState& state) {
-    ScrollToCaret(window, state);
-    UpdateScrollBars(window, state);
+void EditState::SelectionChanged(HWND window) {
+    ScrollToCaret(window, *this);
+    UpdateScrollBars(window, *this);
     RedrawControl(window);
-    PlaceCaret(window, state);
+    PlaceCaret(window, *this);
 }
 
 void ScrollTo(HWND window, EditState& state, int firstLine, int xOffset, bool notify) {

@@ -1,4 +1,4 @@
-// EDIT controls: the EM_ messages.
+// EDIT controls: the EM_ messages only EDIT answers.
 
 #include <algorithm>
 #include <climits>
@@ -61,20 +61,13 @@ int FirstVisibleCharacter(const EditState& state) {
 
 }  // namespace
 
-LRESULT OnEditMessage(HWND window, EditState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnEditMessage(HWND window, EditState& state, UINT message, WPARAM wParam, LPARAM lParam,
+                      bool& handled) {
     const DWORD style = StyleOf(window);
     EditText& text = state.text;
     const int index = static_cast<int>(wParam);
+    handled = true;
     switch (message) {
-        case EM_GETSEL: {
-            const auto start = static_cast<DWORD>(text.SelectionStart()),
-                       end = static_cast<DWORD>(text.SelectionEnd());
-            if (auto* out = reinterpret_cast<DWORD*>(wParam)) *out = start;
-            if (auto* out = reinterpret_cast<DWORD*>(lParam)) *out = end;
-            return start > 0xFFFF || end > 0xFFFF
-                       ? -1
-                       : MAKELONG(static_cast<WORD>(start), static_cast<WORD>(end));
-        }
         case EM_SETSEL: {
             int anchor = static_cast<int>(wParam), caret = static_cast<int>(lParam);
             if (anchor == -1) {
@@ -83,10 +76,8 @@ LRESULT OnEditMessage(HWND window, EditState& state, UINT message, WPARAM wParam
                 if (anchor < 0) anchor = text.Length();
                 if (caret < 0) caret = text.Length();
             }
-            text.Select(anchor, caret);
-            state.afterWrap = false;
             state.goalX = -1;
-            SelectionChanged(window, state);
+            SelectText(window, state, anchor, caret);
             return TRUE;
         }
         case EM_GETRECT:
@@ -96,43 +87,17 @@ LRESULT OnEditMessage(HWND window, EditState& state, UINT message, WPARAM wParam
         case EM_SETRECTNP:
             SetFormat(window, state, reinterpret_cast<const RECT*>(lParam), message == EM_SETRECT);
             return 0;
-        case EM_SCROLLCARET: SelectionChanged(window, state); return TRUE;
-        case EM_GETMODIFY: return text.Modified() ? TRUE : FALSE;
-        case EM_SETMODIFY: text.SetModified(wParam != 0); return 0;
-        case EM_GETLINECOUNT: return static_cast<LRESULT>(state.lines.size());
-        case EM_LINEINDEX: {
-            const int line = index == -1 ? CaretLine(state) : index;
-            if (line < 0 || line >= static_cast<int>(state.lines.size())) return -1;
-            return Line(state, line).start;
-        }
         case EM_LINELENGTH:
             if (index == -1) return UnselectedOnSelectedLines(state);
             return Line(state, LineOf(state, std::clamp(index, 0, text.Length()), false)).length;
-        case EM_LINEFROMCHAR:
-            if (index == -1) {
-                return text.Selection().empty() ? CaretLine(state)
-                                                : LineOf(state, text.SelectionStart(), false);
-            }
-            return LineOf(state, std::clamp(index, 0, text.Length()), false);
-        case EM_REPLACESEL: {
-            const char* replacement = reinterpret_cast<const char*>(lParam);
-            ReplaceSelection(window, state, replacement != nullptr ? replacement : "", wParam != 0, false);
-            return 0;
-        }
         case EM_GETLINE: return GetLine(state, style, index, reinterpret_cast<char*>(lParam));
         case EM_LIMITTEXT:
             text.SetLimit(wParam == 0 || wParam > static_cast<WPARAM>(INT_MAX - 1) ? INT_MAX - 1 : index);
             return 0;
-        case EM_CANUNDO: return text.CanUndo() ? TRUE : FALSE;
-        case EM_UNDO: return UndoLast(window, state) ? TRUE : FALSE;
         case EM_EMPTYUNDOBUFFER: text.EmptyUndo(); return 0;
         case EM_GETFIRSTVISIBLELINE:
             return IsMultiLine(style) ? state.firstLine : FirstVisibleCharacter(state);
-        case EM_SETREADONLY:
-            SetWindowLongPtrA(window, GWL_STYLE, wParam ? style | ES_READONLY : style & ~ES_READONLY);
-            RedrawControl(window);
-            return TRUE;
-        default: return 0;
+        default: handled = false; return 0;
     }
 }
 

@@ -3,7 +3,6 @@
 // layout measured, so the caret and the mouse agree with what is shown.
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DeviceContexts.h"
@@ -22,58 +21,32 @@ struct Colors {
     COLORREF background;
 };
 
-// Draws text[from, to) with its left edge at x (line-relative advances start at `lineX`), and
-// answers where it ends. Runs between tabs are drawn at the measured advances.
+// Draws text[from, to) with its left edge at `left` (line-relative advances start at `lineX`), and
+// answers where it ends.
 int DrawRun(HDC dc, const EditState& state, int from, int to, int left, int lineX, int y, Colors colors,
             bool fill) {
-    const std::string& text = state.text.Text();
-    const int height = state.lineHeight;
-    const int endX = state.measure.After(
-        std::string_view(text).substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)),
-        lineX);
+    const std::string_view run =
+        std::string_view(state.text.Text())
+            .substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    const int endX = state.measure.After(run, lineX);
     if (fill) {
-        const RECT area{left, y, left + endX - lineX, y + height};
+        const RECT area{left, y, left + endX - lineX, y + state.lineHeight};
         SetBkColor(dc, colors.background);
         ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, "", 0, nullptr);
     }
     SetTextColor(dc, colors.text);
-    int x = lineX;
-    std::vector<INT> advances;
-    for (int at = from; at < to;) {
-        if (text[static_cast<std::size_t>(at)] == '\t') {
-            x = state.measure.After('\t', x);
-            ++at;
-            continue;
-        }
-        int end = at;
-        advances.clear();
-        while (end < to && text[static_cast<std::size_t>(end)] != '\t') {
-            advances.push_back(state.measure.Width(text[static_cast<std::size_t>(end)]));
-            ++end;
-        }
-        ExtTextOutA(dc, left + (x - lineX), y, 0, nullptr, text.data() + at, static_cast<UINT>(end - at),
-                    advances.data());
-        for (INT advance : advances) x += advance;
-        at = end;
-    }
+    DrawMeasuredRun(dc, state.measure, run, left - lineX, lineX, y);
     return left + endX - lineX;
 }
-
-}  // namespace
 
 void PaintEdit(HWND window, HDC dc, const EditState& state) {
     const DWORD style = StyleOf(window);
     const bool enabled = IsWindowEnabled(window) != FALSE;
     const int saved = SaveDC(dc);
-    const UINT colorMessage = enabled && !(style & ES_READONLY) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
-    HBRUSH background = ControlBrush(window, dc, colorMessage);
-    RECT client;
-    GetClientRect(window, &client);
-    FillRect(dc, &client, background);
+    PrepareControlDC(window, dc, enabled && !(style & ES_READONLY) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
+                     state.font);
     const Colors plain{enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT), GetBkColor(dc)};
     const Colors selected{GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)};
-    SelectObject(dc, ControlFont(state.font));
-    SetBkMode(dc, TRANSPARENT);
     IntersectClipRect(dc, state.format.left, state.format.top, state.format.right, state.format.bottom);
 
     const bool showSelection = state.focused && state.text.SelectionStart() != state.text.SelectionEnd();
@@ -101,5 +74,9 @@ void PaintEdit(HWND window, HDC dc, const EditState& state) {
     }
     RestoreDC(dc, saved);
 }
+
+}  // namespace
+
+void EditState::Paint(HWND window, HDC dc) { PaintEdit(window, dc, *this); }
 
 }  // namespace win::detail

@@ -41,7 +41,6 @@ struct ListBoxState {
     bool tracking = false;  // the mouse button went down in the list and is held
 };
 
-DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)); }
 int Count(const ListBoxState& state) { return static_cast<int>(state.items.size()); }
 bool Valid(const ListBoxState& state, WPARAM index) { return index < state.items.size(); }
 
@@ -143,16 +142,9 @@ int Find(const ListBoxState& state, int after, const char* text, bool exact) {
     return static_cast<int>(LB_ERR);
 }
 
-void Paint(HWND window, const ListBoxState& state) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    if (dc == nullptr) return;
+void Paint(HWND window, HDC dc, const ListBoxState& state) {
     const int saved = SaveDC(dc);
-    RECT client;
-    GetClientRect(window, &client);
-    FillRect(dc, &client, ControlBrush(window, dc, WM_CTLCOLORLISTBOX));
-    SelectObject(dc, ControlFont(state.font));
-    SetBkMode(dc, TRANSPARENT);
+    const RECT client = PrepareControlDC(window, dc, WM_CTLCOLORLISTBOX, state.font);
     const bool enabled = IsWindowEnabled(window) != FALSE;
     const COLORREF text = enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
     const bool ownerDraws = (StyleOf(window) & LBS_OWNERDRAWFIXED) != 0;
@@ -192,7 +184,6 @@ void Paint(HWND window, const ListBoxState& state) {
         DrawFocusRect(dc, &r);
     }
     RestoreDC(dc, saved);
-    EndPaint(window, &paint);
 }
 
 int IndexAt(const ListBoxState& state, POINT point) {
@@ -317,21 +308,17 @@ LRESULT OnListMessage(HWND window, ListBoxState& state, UINT message, WPARAM wPa
 }  // namespace
 
 LRESULT ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) ControlStates<ListBoxState>()[window] = std::make_shared<ListBoxState>();
-    const std::shared_ptr<ListBoxState> held = HoldControlState<ListBoxState>(window);
+    const std::shared_ptr<ListBoxState> held = ControlStateFor<ListBoxState>(window, message);
     if (held == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     ListBoxState& state = *held;
     switch (message) {
-        case WM_NCDESTROY:
-            ControlStates<ListBoxState>().erase(window);
-            return DefWindowProcA(window, message, wParam, lParam);
         case WM_CREATE:
             MeasureItems(window, state);
             UpdateScrollBar(window, state);
             return 0;
         case WM_SIZE: SetTop(window, state, state.top); return 0;
         case WM_ERASEBKGND: return TRUE;
-        case WM_PAINT: Paint(window, state); return 0;
+        case WM_PAINT: PaintControl(window, [&](HDC dc) { Paint(window, dc, state); }); return 0;
         case WM_ENABLE: InvalidateRect(window, nullptr, TRUE); return 0;
         case WM_SETFONT:
             state.font = reinterpret_cast<HFONT>(wParam);

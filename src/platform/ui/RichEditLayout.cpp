@@ -15,7 +15,7 @@ namespace {
 int MaxOffset(const RichEditState& state) { return std::max(0, state.layout.height - VisibleHeight(state)); }
 
 void UpdateScrollBar(HWND window, const RichEditState& state) {
-    if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_VSCROLL)) return;
+    if (!(StyleOf(window) & WS_VSCROLL)) return;
     SCROLLINFO info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMax = std::max(1, state.layout.height) - 1;
@@ -32,8 +32,6 @@ void ScrollToCaret(HWND window, RichEditState& state) {
 }
 
 }  // namespace
-
-bool IsReadOnly(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & ES_READONLY) != 0; }
 
 void Notify(HWND window, const RichEditState& state, WORD code) {
     const DWORD needs = code == EN_CHANGE    ? ENM_CHANGE
@@ -58,8 +56,20 @@ const RichLayout& LaidOut(HWND window, RichEditState& state) {
     return state.layout;
 }
 
-int CaretLine(HWND window, RichEditState& state) {
-    return RichLineOf(LaidOut(window, state), state.text.Caret(), state.afterWrap);
+int RichEditState::LineCount(HWND window) { return static_cast<int>(LaidOut(window, *this).lines.size()); }
+
+FieldLine RichEditState::Line(HWND window, int line) {
+    const RichLayout& laid = LaidOut(window, *this);
+    const RichLine& l = laid.lines[static_cast<std::size_t>(line)];
+    return FieldLine{l.start, l.length, IsWrappedLine(laid, line)};
+}
+
+int RichEditState::LineOf(HWND window, int position, bool afterWrap) {
+    return RichLineOf(LaidOut(window, *this), position, afterWrap);
+}
+
+int RichEditState::XOf(HWND window, int position, bool afterWrap) {
+    return PointOf(window, *this, position, afterWrap).x - format.left;
 }
 
 POINT PointOf(HWND window, RichEditState& state, int position, bool afterWrap) {
@@ -69,10 +79,13 @@ POINT PointOf(HWND window, RichEditState& state, int position, bool afterWrap) {
                  state.format.top + line.top - state.yOffset};
 }
 
-int PositionAt(HWND window, RichEditState& state, POINT point, bool* afterWrap) {
-    const RichLayout& layout = LaidOut(window, state);
-    const int line = RichLineAt(layout, point.y - state.format.top + state.yOffset);
-    return RichPositionAt(state.text, state.fonts, layout, line, point.x - state.format.left, afterWrap);
+int RichEditState::PositionOnLine(HWND window, int line, int x, bool* afterWrap) {
+    return RichPositionAt(text, fonts, LaidOut(window, *this), line, x, afterWrap);
+}
+
+int RichEditState::PositionAt(HWND window, POINT point, bool* afterWrap) {
+    const int line = RichLineAt(LaidOut(window, *this), point.y - format.top + yOffset);
+    return PositionOnLine(window, line, point.x - format.left, afterWrap);
 }
 
 void PlaceCaret(HWND window, RichEditState& state) {
@@ -86,6 +99,11 @@ void PlaceCaret(HWND window, RichEditState& state) {
     }
     const POINT at = PointOf(window, state, state.text.Caret(), state.afterWrap);
     SetCaretPos(at.x, at.y);
+}
+
+void RichEditState::MakeCaret(HWND window) {
+    caretHeight = 0;  // made anew by PlaceCaret
+    PlaceCaret(window, *this);
 }
 
 void Refresh(HWND window, RichEditState& state, bool text, bool showCaret) {
@@ -118,5 +136,13 @@ void ScrollTo(HWND window, RichEditState& state, int yOffset) {
     RedrawControl(window);
     PlaceCaret(window, state);
 }
+
+void RichEditState::TextChanged(HWND window) {
+    goalX = -1;
+    Refresh(window, *this, true, true);
+    if (IsWindow(window)) Notify(window, *this, EN_CHANGE);
+}
+
+void RichEditState::SelectionChanged(HWND window) { Refresh(window, *this, false, true); }
 
 }  // namespace win::detail

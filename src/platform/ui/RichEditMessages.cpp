@@ -1,4 +1,5 @@
-// RICHEDIT controls: the EM_ messages, the rich edit ones and those of EDIT it shares.
+// RICHEDIT controls: the EM_ messages only RICHEDIT answers, and its own rules for EM_SETSEL and
+// EM_LIMITTEXT.
 
 #include <algorithm>
 #include <cstring>
@@ -42,13 +43,6 @@ LRESULT GetCharFormat(const RichEditState& state, WPARAM selection, CHARFORMATA*
     return out->dwMask;
 }
 
-LRESULT LineIndex(HWND window, RichEditState& state, int line) {
-    const RichLayout& layout = LaidOut(window, state);
-    if (line < 0) line = CaretLine(window, state);
-    return line < static_cast<int>(layout.lines.size()) ? layout.lines[static_cast<std::size_t>(line)].start
-                                                        : -1;
-}
-
 }  // namespace
 
 LRESULT OnRichEditMessage(HWND window, RichEditState& state, UINT message, WPARAM wParam, LPARAM lParam,
@@ -56,18 +50,9 @@ LRESULT OnRichEditMessage(HWND window, RichEditState& state, UINT message, WPARA
     RichText& text = state.text;
     handled = true;
     switch (message) {
-        case EM_GETSEL: {
-            const auto start = static_cast<DWORD>(text.SelectionStart()),
-                       end = static_cast<DWORD>(text.SelectionEnd());
-            if (auto* out = reinterpret_cast<DWORD*>(wParam)) *out = start;
-            if (auto* out = reinterpret_cast<DWORD*>(lParam)) *out = end;
-            return start > 0xFFFF || end > 0xFFFF
-                       ? -1
-                       : MAKELONG(static_cast<WORD>(start), static_cast<WORD>(end));
-        }
         case EM_SETSEL:
             state.goalX = -1;
-            SelectRich(window, state, Position(state, static_cast<LONG_PTR>(wParam)),
+            SelectText(window, state, Position(state, static_cast<LONG_PTR>(wParam)),
                        Position(state, lParam));
             return TRUE;
         case EM_EXGETSEL:
@@ -80,15 +65,9 @@ LRESULT OnRichEditMessage(HWND window, RichEditState& state, UINT message, WPARA
             const auto* range = reinterpret_cast<const CHARRANGE*>(lParam);
             if (range == nullptr) return text.SelectionEnd();
             state.goalX = -1;
-            SelectRich(window, state, Position(state, range->cpMin), Position(state, range->cpMax));
+            SelectText(window, state, Position(state, range->cpMin), Position(state, range->cpMax));
             return text.SelectionEnd();
         }
-        case EM_REPLACESEL:
-            ReplaceRichSelection(
-                window, state,
-                reinterpret_cast<const char*>(lParam) ? reinterpret_cast<const char*>(lParam) : "",
-                wParam != 0, false);
-            return 0;
         case EM_SETCHARFORMAT:
             return SetCharFormat(window, state, wParam, reinterpret_cast<const CHARFORMATA*>(lParam));
         case EM_GETCHARFORMAT: return GetCharFormat(state, wParam, reinterpret_cast<CHARFORMATA*>(lParam));
@@ -123,25 +102,7 @@ LRESULT OnRichEditMessage(HWND window, RichEditState& state, UINT message, WPARA
         case EM_SETEVENTMASK:
             return static_cast<LRESULT>(std::exchange(state.eventMask, static_cast<DWORD>(lParam)));
         case EM_GETEVENTMASK: return state.eventMask;
-        case EM_GETLINECOUNT: return static_cast<LRESULT>(LaidOut(window, state).lines.size());
-        case EM_LINEINDEX: return LineIndex(window, state, static_cast<int>(wParam));
-        case EM_LINEFROMCHAR: {
-            const LONG_PTR position = static_cast<LONG_PTR>(wParam);
-            return RichLineOf(LaidOut(window, state),
-                              position < 0 ? text.SelectionStart() : Position(state, position), false);
-        }
         case EM_GETFIRSTVISIBLELINE: return RichLineAt(LaidOut(window, state), state.yOffset);
-        case EM_SCROLLCARET: Refresh(window, state, false, true); return TRUE;
-        case EM_SETREADONLY: {
-            const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-            SetWindowLongPtrA(window, GWL_STYLE,
-                              wParam ? style | ES_READONLY : style & ~static_cast<LONG_PTR>(ES_READONLY));
-            return TRUE;
-        }
-        case EM_CANUNDO: return text.CanUndo() && !IsReadOnly(window) ? TRUE : FALSE;
-        case EM_UNDO: return UndoRich(window, state) ? TRUE : FALSE;
-        case EM_GETMODIFY: return text.Modified() ? TRUE : FALSE;
-        case EM_SETMODIFY: text.SetModified(wParam != 0); return 0;
         default: handled = false; return 0;
     }
 }

@@ -3,7 +3,6 @@
 // while the control has the focus.
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DeviceContexts.h"
@@ -33,11 +32,12 @@ COLORREF TextColor(const RichCharFormat& format, bool enabled) {
 // Draws [from, to) of a line in one format, starting `x` past the line's start; answers where it ends.
 int DrawSegment(HDC dc, RichEditState& state, const LinePlace& place, int from, int to, int x, bool selected,
                 bool enabled) {
-    const std::string& text = state.text.Text();
+    const std::string_view run =
+        std::string_view(state.text.Text())
+            .substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
     const std::uint32_t format = state.text.FormatIndexAt(from);
     const RichFont& font = state.fonts.Of(state.text, format);
-    int end = x;
-    for (int at = from; at < to; ++at) end = font.measure.After(text[static_cast<std::size_t>(at)], end);
+    const int end = font.measure.After(run, x);
     if (selected) {
         SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
         const RECT area{place.left + x, place.top, place.left + end, place.top + place.height};
@@ -46,28 +46,9 @@ int DrawSegment(HDC dc, RichEditState& state, const LinePlace& place, int from, 
     SelectObject(dc, font.font);
     SetTextColor(dc,
                  selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : TextColor(state.text.Format(format), enabled));
-    std::vector<INT> advances;
-    for (int at = from; at < to;) {
-        if (text[static_cast<std::size_t>(at)] == '\t') {
-            x = font.measure.After('\t', x);
-            ++at;
-            continue;
-        }
-        int stop = at;
-        advances.clear();
-        while (stop < to && text[static_cast<std::size_t>(stop)] != '\t') {
-            advances.push_back(font.measure.Width(text[static_cast<std::size_t>(stop)]));
-            ++stop;
-        }
-        ExtTextOutA(dc, place.left + x, place.baseline, 0, nullptr, text.data() + at,
-                    static_cast<UINT>(stop - at), advances.data());
-        for (INT advance : advances) x += advance;
-        at = stop;
-    }
+    DrawMeasuredRun(dc, font.measure, run, place.left, x, place.baseline);
     return end;
 }
-
-}  // namespace
 
 void PaintRichEdit(HWND window, HDC dc, RichEditState& state) {
     const RichLayout& layout = LaidOut(window, state);
@@ -106,5 +87,9 @@ void PaintRichEdit(HWND window, HDC dc, RichEditState& state) {
     }
     RestoreDC(dc, saved);
 }
+
+}  // namespace
+
+void RichEditState::Paint(HWND window, HDC dc) { PaintRichEdit(window, dc, *this); }
 
 }  // namespace win::detail

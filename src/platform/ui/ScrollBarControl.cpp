@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "platform/ui/ControlSupport.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/Input.h"
@@ -13,15 +14,10 @@
 namespace win::detail {
 namespace {
 
-void Paint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    if (dc != nullptr) {
-        RECT client;
-        GetClientRect(window, &client);
-        DrawScrollBar(window, SB_CTL, dc, client);
-    }
-    EndPaint(window, &paint);
+void Paint(HWND window, HDC dc) {
+    RECT client;
+    GetClientRect(window, &client);
+    DrawScrollBar(window, SB_CTL, dc, client);
 }
 
 // The request a key makes of the bar, if any.
@@ -45,7 +41,7 @@ LRESULT ScrollBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCCREATE: AddScrollBarControl(window); break;
         case WM_ERASEBKGND: return TRUE;
-        case WM_PAINT: Paint(window); return 0;
+        case WM_PAINT: PaintControl(window, [&](HDC dc) { Paint(window, dc); }); return 0;
         case WM_ENABLE: RedrawScrollBar(window, SB_CTL); return 0;
         case WM_GETDLGCODE: return DLGC_WANTARROWS;
         case WM_LBUTTONDOWN:

@@ -28,49 +28,24 @@ UINT FormatOf(DWORD style) {
     return format;
 }
 
-void Paint(HWND window, const StaticState& state) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    if (dc == nullptr) return;
+void Paint(HWND window, HDC dc, const StaticState& state) {
     const int saved = SaveDC(dc);
-    RECT client;
-    GetClientRect(window, &client);
-    FillRect(dc, &client, ControlBrush(window, dc, WM_CTLCOLORSTATIC));
-    SelectObject(dc, ControlFont(state.font));
-    SetBkMode(dc, TRANSPARENT);
+    RECT client = PrepareControlDC(window, dc, WM_CTLCOLORSTATIC, state.font);
     if (!IsWindowEnabled(window)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client,
-              FormatOf(static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE))));
+    const std::string text = ControlText(window);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, FormatOf(StyleOf(window)));
     RestoreDC(dc, saved);
-    EndPaint(window, &paint);
 }
 
 }  // namespace
 
 LRESULT StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) ControlStates<StaticState>()[window] = std::make_shared<StaticState>();
-    const std::shared_ptr<StaticState> state = HoldControlState<StaticState>(window);
+    const std::shared_ptr<StaticState> state = ControlStateFor<StaticState>(window, message);
     if (state == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (const auto answer = OnCaptionMessage(window, state->font, message, wParam, lParam)) return *answer;
     switch (message) {
-        case WM_NCDESTROY:
-            ControlStates<StaticState>().erase(window);
-            return DefWindowProcA(window, message, wParam, lParam);
         case WM_NCHITTEST: return HTTRANSPARENT;
-        case WM_ERASEBKGND: return TRUE;
-        case WM_PAINT: Paint(window, *state); return 0;
-        case WM_ENABLE: RedrawControl(window); return 0;
-        case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-            RedrawControl(window);
-            return result;
-        }
-        case WM_SETFONT:
-            state->font = reinterpret_cast<HFONT>(wParam);
-            if (lParam) RedrawControl(window);
-            return 0;
-        case WM_GETFONT: return reinterpret_cast<LRESULT>(state->font);
+        case WM_PAINT: PaintControl(window, [&](HDC dc) { Paint(window, dc, *state); }); return 0;
         case WM_GETDLGCODE: return DLGC_STATIC;
         default: break;
     }

@@ -168,6 +168,36 @@ TEST_F(Edit, SelectingPastTheBottomScrollsOnWhileTheButtonIsHeld) {
     EXPECT_EQ(Send(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(Selection(edit).second)), 8);
 }
 
+TEST_F(Edit, SelectingBesideTheTextStepsOnlyWhereTheViewScrollsSideways) {
+    std::string wide(30, 'w');
+    HWND single = Field(ES_AUTOHSCROLL, 10, 1, wide.c_str());
+    presenter.MoveMouse(Char(single, 2, 0));
+    presenter.ButtonDown();
+    presenter.MoveMouse(At(single, 10 * w + 20, h / 2));  // right of the field
+    Pump();
+    const int reached = Selection(single).second;
+    for (int tick = 0; tick < 3; ++tick) {
+        presenter.Advance(100);
+        Pump();
+    }
+    presenter.ButtonUp();
+    Pump();
+    EXPECT_EQ(Selection(single), (std::pair<int, int>{2, reached + 3})) << "a character every tick";
+
+    // A wrapped field shows every line whole: the mouse held left of a line selects to its start.
+    HWND wrapped = Field(ES_MULTILINE, 10, 3, "one two three four");
+    presenter.MoveMouse(Char(wrapped, 3, 1));
+    presenter.ButtonDown();
+    presenter.MoveMouse(At(wrapped, -20, h + h / 2));
+    for (int tick = 0; tick < 3; ++tick) {
+        presenter.Advance(100);
+        Pump();
+    }
+    presenter.ButtonUp();
+    Pump();
+    EXPECT_EQ(Selection(wrapped), (std::pair<int, int>{8, 11})) << "not back into the line before";
+}
+
 TEST_F(Edit, UndoIsOneLevelAndRedoes) {
     HWND edit = Field(ES_AUTOHSCROLL, 20, 1, "draft");
     Keys({VK_END});
@@ -184,6 +214,11 @@ TEST_F(Edit, UndoIsOneLevelAndRedoes) {
     EXPECT_FALSE(Send(edit, EM_CANUNDO));
     EXPECT_FALSE(Send(edit, WM_UNDO));
     Send(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("!"));
+    EXPECT_TRUE(Send(edit, EM_CANUNDO));
+    Send(edit, EM_SETREADONLY, TRUE);
+    EXPECT_FALSE(Send(edit, EM_CANUNDO)) << "as EM_UNDO answers: a read-only field undoes nothing";
+    EXPECT_FALSE(Send(edit, EM_UNDO));
+    Send(edit, EM_SETREADONLY, FALSE);
     EXPECT_TRUE(Send(edit, EM_CANUNDO));
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("fresh"));
     EXPECT_FALSE(Send(edit, EM_CANUNDO)) << "a new text has nothing to undo";
@@ -237,6 +272,7 @@ TEST_F(Edit, LinesAreCountedIndexedAndCopiedOutAsTheBufferAllows) {
     EXPECT_EQ(Send(edit, EM_LINELENGTH, 9), 10) << "\"three four\" and no line break";
     EXPECT_EQ(Send(edit, EM_LINEFROMCHAR, 18), 1);
     EXPECT_EQ(Send(edit, EM_LINEFROMCHAR, 500), 2);
+    EXPECT_EQ(Send(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-2)), 2) << "past the end, taken unsigned";
     Select(edit, 2, 10);
     EXPECT_EQ(Send(edit, EM_LINELENGTH, static_cast<WPARAM>(-1)), 2 + 8)
         << "unselected on the selection's lines";

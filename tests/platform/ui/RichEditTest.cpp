@@ -203,6 +203,33 @@ TEST_F(RichEdit, KeysAndTheMouseSelectAndTheSelectionCopiesAsText) {
     EXPECT_EQ(Selection(rich), (std::pair<int, int>{6, 11}));
 }
 
+TEST_F(RichEdit, TheCaretsLineAndWhereUpAndDownAimFollowWhereTheCaretShows) {
+    HWND rich = Rich(ES_MULTILINE);
+    Append(rich, "A paragraph long enough to wrap in the control's width at least once.\r\n");
+    SetFocus(rich);
+    Select(rich, 0, 0);
+    presenter.PressKey(VK_END);
+    Pump();
+    const int wrapAt = static_cast<int>(Send(rich, EM_LINEINDEX, 1));
+    ASSERT_EQ(Selection(rich), (std::pair<int, int>{wrapAt, wrapAt}));
+    EXPECT_EQ(Send(rich, EM_LINEFROMCHAR, static_cast<WPARAM>(-1)), 0) << "shown at the wrapped line's end";
+    EXPECT_EQ(Send(rich, EM_LINEINDEX, static_cast<WPARAM>(-1)), 0);
+
+    // Undo moves the caret; Up then aims from where it is, not from where Up aimed before.
+    Send(rich, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abcdefgh\r\nabcdefgh\r\n"));
+    Select(rich, 20, 20);
+    presenter.TypeText("ab");
+    presenter.PressKey(VK_UP);
+    Pump();
+    EXPECT_EQ(Selection(rich), (std::pair<int, int>{12, 12}));
+    presenter.TypeText("\x1A");  // Ctrl+Z
+    Pump();
+    EXPECT_EQ(Selection(rich), (std::pair<int, int>{20, 20}));
+    presenter.PressKey(VK_UP);
+    Pump();
+    EXPECT_EQ(Selection(rich), (std::pair<int, int>{10, 10}));
+}
+
 TEST_F(RichEdit, TypingIsHeldToTheLimitAndTheProgramsInsertionsAreNot) {
     HWND rich = Rich(ES_MULTILINE);
     Send(rich, EM_SETEVENTMASK, 0, ENM_CHANGE);
