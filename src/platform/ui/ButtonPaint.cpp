@@ -5,6 +5,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/Bevels.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/Paint.h"
@@ -13,16 +14,6 @@
 
 namespace win::detail {
 namespace {
-
-void Fill(HDC dc, const RECT& r, int colorIndex) { FillRect(dc, &r, GetSysColorBrush(colorIndex)); }
-
-// One-pixel lines along the top and left (first colour) and bottom and right (second) of r.
-void Edge(HDC dc, const RECT& r, int topLeft, int bottomRight) {
-    Fill(dc, RECT{r.left, r.top, r.right - 1, r.top + 1}, topLeft);
-    Fill(dc, RECT{r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
-    Fill(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
-    Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
-}
 
 RECT Inset(RECT r, int by) {
     InflateRect(&r, -by, -by);
@@ -52,11 +43,11 @@ void PaintPushButton(HWND window, HDC dc, const ButtonState& state, bool isDefau
     }
     if (state.pushed) {
         FrameRect(dc, &face, GetSysColorBrush(COLOR_BTNSHADOW));
-        Fill(dc, Inset(face, 1), COLOR_BTNFACE);
+        FillSysColor(dc, Inset(face, 1), COLOR_BTNFACE);
     } else {
-        Edge(dc, face, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
-        Edge(dc, Inset(face, 1), COLOR_3DLIGHT, COLOR_BTNSHADOW);
-        Fill(dc, Inset(face, 2), COLOR_BTNFACE);
+        DrawEdgeLines(dc, face, COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW);
+        DrawEdgeLines(dc, Inset(face, 1), COLOR_3DLIGHT, COLOR_BTNSHADOW);
+        FillSysColor(dc, Inset(face, 2), COLOR_BTNFACE);
     }
     RECT area = Inset(face, 2);
     if (state.pushed) OffsetRect(&area, 1, 1);
@@ -74,7 +65,7 @@ void DrawCheckMark(HDC dc, const RECT& box, int colorIndex) {
     for (int column = 0; column < 7; ++column) {
         const int x = box.left + 3 + column;
         const int y = box.top + 3 + kRise[column];
-        Fill(dc, RECT{x, y, x + 1, y + 3}, colorIndex);
+        FillSysColor(dc, RECT{x, y, x + 1, y + 3}, colorIndex);
     }
 }
 
@@ -82,9 +73,8 @@ void DrawMark(HDC dc, const RECT& box, bool radio, const ButtonState& state, boo
     const int inside = state.pushed || !enabled ? COLOR_BTNFACE : COLOR_WINDOW;
     const int markColor = enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT;
     if (!radio) {
-        Edge(dc, box, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
-        Edge(dc, Inset(box, 1), COLOR_3DDKSHADOW, COLOR_3DLIGHT);
-        Fill(dc, Inset(box, 2), inside);
+        DrawSunkenEdge(dc, box);
+        FillSysColor(dc, Inset(box, 2), inside);
         if (state.check != BST_UNCHECKED) DrawCheckMark(dc, box, markColor);
         return;
     }

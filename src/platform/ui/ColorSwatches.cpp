@@ -7,6 +7,7 @@
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/ui/Bevels.h"
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/Dispatch.h"
@@ -47,10 +48,7 @@ void Paint(HWND window, HDC dc, const SwatchState& state) {
         RECT swatch = CellRect(window, state.grid, i);
         if (i == state.selected) FrameRect(dc, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
         InflateRect(&swatch, -3, -3);
-        // Sunken: shadow above and left, highlight below and right.
-        FillRect(dc, &swatch, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
-        RECT inner{swatch.left, swatch.top, swatch.right - 1, swatch.bottom - 1};
-        FillRect(dc, &inner, GetSysColorBrush(COLOR_BTNSHADOW));
+        DrawEdgeLines(dc, swatch, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);  // sunken
         InflateRect(&swatch, -1, -1);
         HBRUSH brush = CreateSolidBrush(state.grid.colors[i]);
         FillRect(dc, &swatch, brush);

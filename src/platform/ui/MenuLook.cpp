@@ -6,6 +6,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/Bevels.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/Paint.h"
@@ -14,8 +15,6 @@
 
 namespace win::detail {
 namespace {
-
-void Fill(HDC dc, RECT r, int colorIndex) { FillRect(dc, &r, GetSysColorBrush(colorIndex)); }
 
 // A context for measuring text in the menu font, given back when it goes.
 class MeasuringContext {
@@ -58,7 +57,7 @@ void DrawSubmenuArrow(HDC dc, const RECT& rect, int colorIndex) {
     const int x = rect.right - kArrowColumn / 2 - 2;
     const int y = (rect.top + rect.bottom) / 2;
     for (int column = 0; column < 4; ++column) {
-        Fill(dc, RECT{x + column, y - 3 + column, x + column + 1, y + 4 - column}, colorIndex);
+        FillSysColor(dc, RECT{x + column, y - 3 + column, x + column + 1, y + 4 - column}, colorIndex);
     }
 }
 
@@ -123,19 +122,11 @@ PopupLayout LayoutPopup(HMENU handle, HWND owner) {
 }
 
 void DrawPopupEdge(HDC dc, SIZE size) {
-    const RECT r{0, 0, size.cx, size.cy};
-    Fill(dc, RECT{r.left, r.top, r.right - 1, r.top + 1}, COLOR_3DLIGHT);
-    Fill(dc, RECT{r.left, r.top, r.left + 1, r.bottom - 1}, COLOR_3DLIGHT);
-    Fill(dc, RECT{r.left + 1, r.top + 1, r.right - 2, r.top + 2}, COLOR_BTNHIGHLIGHT);
-    Fill(dc, RECT{r.left + 1, r.top + 1, r.left + 2, r.bottom - 2}, COLOR_BTNHIGHLIGHT);
-    Fill(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, COLOR_3DDKSHADOW);
-    Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, COLOR_3DDKSHADOW);
-    Fill(dc, RECT{r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, COLOR_BTNSHADOW);
-    Fill(dc, RECT{r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, COLOR_BTNSHADOW);
-    Fill(dc, RECT{2, 2, size.cx - 2, 3}, COLOR_MENU);
-    Fill(dc, RECT{2, 2, 3, size.cy - 2}, COLOR_MENU);
-    Fill(dc, RECT{2, size.cy - 3, size.cx - 2, size.cy - 2}, COLOR_MENU);
-    Fill(dc, RECT{size.cx - 3, 2, size.cx - 2, size.cy - 2}, COLOR_MENU);
+    DrawRaisedEdge(dc, RECT{0, 0, size.cx, size.cy});
+    FillSysColor(dc, RECT{2, 2, size.cx - 2, 3}, COLOR_MENU);
+    FillSysColor(dc, RECT{2, 2, 3, size.cy - 2}, COLOR_MENU);
+    FillSysColor(dc, RECT{2, size.cy - 3, size.cx - 2, size.cy - 2}, COLOR_MENU);
+    FillSysColor(dc, RECT{size.cx - 3, 2, size.cx - 2, size.cy - 2}, COLOR_MENU);
 }
 
 void DrawMenuText(HDC dc, const std::string& text, RECT rect, UINT format, bool selected, bool grayed) {
@@ -161,14 +152,14 @@ void DrawMenuText(HDC dc, const std::string& text, RECT rect, UINT format, bool 
 
 void DrawPopupItem(HDC dc, const MenuItem& item, const RECT& rect, int shortcutRight, bool selected) {
     if (item.IsSeparator()) {
-        Fill(dc, rect, COLOR_MENU);
+        FillSysColor(dc, rect, COLOR_MENU);
         const int middle = (rect.top + rect.bottom) / 2;
-        Fill(dc, RECT{rect.left + 1, middle - 1, rect.right - 1, middle}, COLOR_BTNSHADOW);
-        Fill(dc, RECT{rect.left + 1, middle, rect.right - 1, middle + 1}, COLOR_BTNHIGHLIGHT);
+        FillSysColor(dc, RECT{rect.left + 1, middle - 1, rect.right - 1, middle}, COLOR_BTNSHADOW);
+        FillSysColor(dc, RECT{rect.left + 1, middle, rect.right - 1, middle + 1}, COLOR_BTNHIGHLIGHT);
         return;
     }
     selected = selected && !item.IsSeparator();
-    Fill(dc, rect, selected ? COLOR_HIGHLIGHT : COLOR_MENU);
+    FillSysColor(dc, rect, selected ? COLOR_HIGHLIGHT : COLOR_MENU);
     const bool grayed = item.IsGrayed();
     const int textColor = selected ? COLOR_HIGHLIGHTTEXT : grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT;
     if (item.IsChecked()) DrawCheckMark(dc, rect, GetSysColor(textColor));

@@ -8,6 +8,7 @@
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/Bevels.h"
 #include "platform/ui/MenuBar.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Paint.h"
@@ -36,21 +37,17 @@ private:
     HDC dc_ = nullptr;
 };
 
-void Fill(HDC dc, RECT r, int colorIndex) { FillRect(dc, &r, GetSysColorBrush(colorIndex)); }
-
 void Frame(HDC dc, RECT r, int colorIndex) { FrameRect(dc, &r, GetSysColorBrush(colorIndex)); }
 
 // A raised (or, pressed, sunken) bevel of one pixel around a button face.
 void Bevel(HDC dc, RECT r, bool pressed) {
-    Fill(dc, r, COLOR_BTNFACE);
-    const int light = pressed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
-    const int dark = pressed ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW;
-    Fill(dc, RECT{r.left, r.top, r.right - 1, r.top + 1}, light);
-    Fill(dc, RECT{r.left, r.top, r.left + 1, r.bottom - 1}, light);
-    Fill(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, pressed ? COLOR_BTNFACE : COLOR_3DDKSHADOW);
-    Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, pressed ? COLOR_BTNFACE : COLOR_3DDKSHADOW);
-    Fill(dc, RECT{r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, dark);
-    Fill(dc, RECT{r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, dark);
+    FillSysColor(dc, r, COLOR_BTNFACE);
+    DrawEdgeLines(dc, r, pressed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT,
+                  pressed ? COLOR_BTNFACE : COLOR_3DDKSHADOW);
+    RECT inside = r;
+    InflateRect(&inside, -1, -1);
+    // Only the inner line below and right shows: the one above and left is the face's own colour.
+    DrawEdgeLines(dc, inside, COLOR_BTNFACE, pressed ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
 }
 
 // A filled triangle of `size` rows centred at (cx, cy), pointing up or down.
@@ -58,7 +55,7 @@ void Triangle(HDC dc, int cx, int cy, int size, bool up) {
     for (int row = 0; row < size; ++row) {
         const int half = up ? row : size - 1 - row;
         const int y = cy - size / 2 + row;
-        Fill(dc, RECT{cx - half, y, cx + half + 1, y + 1}, COLOR_BTNTEXT);
+        FillSysColor(dc, RECT{cx - half, y, cx + half + 1, y + 1}, COLOR_BTNTEXT);
     }
 }
 
@@ -103,10 +100,10 @@ void DrawFrame(const Window& window, HDC dc) {
             sizing ? (window.captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER) : COLOR_BTNFACE;
         RECT inner = whole;
         InflateRect(&inner, -thickness, -thickness);
-        Fill(dc, RECT{whole.left, whole.top, whole.right, inner.top}, fill);
-        Fill(dc, RECT{whole.left, inner.bottom, whole.right, whole.bottom}, fill);
-        Fill(dc, RECT{whole.left, inner.top, inner.left, inner.bottom}, fill);
-        Fill(dc, RECT{inner.right, inner.top, whole.right, inner.bottom}, fill);
+        FillSysColor(dc, RECT{whole.left, whole.top, whole.right, inner.top}, fill);
+        FillSysColor(dc, RECT{whole.left, inner.bottom, whole.right, whole.bottom}, fill);
+        FillSysColor(dc, RECT{whole.left, inner.top, inner.left, inner.bottom}, fill);
+        FillSysColor(dc, RECT{inner.right, inner.top, whole.right, inner.bottom}, fill);
         Frame(dc, whole, COLOR_WINDOWFRAME);
         if (sizing) {
             RECT line = inner;
@@ -116,9 +113,10 @@ void DrawFrame(const Window& window, HDC dc) {
     }
     const CaptionLayout caption = LayoutCaption(window);
     if (!IsRectEmpty(caption.bar)) {
-        Fill(dc, caption.bar, window.captionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-        Fill(dc, RECT{caption.bar.left, caption.bar.bottom, caption.bar.right, caption.bar.bottom + 1},
-             COLOR_WINDOWFRAME);
+        FillSysColor(dc, caption.bar, window.captionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+        FillSysColor(dc,
+                     RECT{caption.bar.left, caption.bar.bottom, caption.bar.right, caption.bar.bottom + 1},
+                     COLOR_WINDOWFRAME);
         DrawTitle(window, dc, caption);
         for (int hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) DrawButton(window, dc, hit, false);
     }
@@ -139,8 +137,9 @@ void DrawFrame(const Window& window, HDC dc) {
         DrawWindowScrollBar(window, dc, SB_HORZ,
                             RECT{inside.left, inside.bottom, inside.right, inside.bottom + scrollHeight});
     if ((window.style & WS_VSCROLL) && (window.style & WS_HSCROLL)) {
-        Fill(dc, RECT{inside.right, inside.bottom, inside.right + scrollWidth, inside.bottom + scrollHeight},
-             COLOR_BTNFACE);
+        FillSysColor(
+            dc, RECT{inside.right, inside.bottom, inside.right + scrollWidth, inside.bottom + scrollHeight},
+            COLOR_BTNFACE);
     }
     if (window.exStyle & WS_EX_CLIENTEDGE) {
         if (window.style & WS_VSCROLL) inside.right += scrollWidth;
@@ -148,14 +147,7 @@ void DrawFrame(const Window& window, HDC dc) {
         const int edge = GetSystemMetrics(SM_CXEDGE);
         RECT outer = inside;
         InflateRect(&outer, edge, edge);
-        Fill(dc, RECT{outer.left, outer.top, outer.right, outer.top + 1}, COLOR_BTNSHADOW);
-        Fill(dc, RECT{outer.left, outer.top, outer.left + 1, outer.bottom}, COLOR_BTNSHADOW);
-        Fill(dc, RECT{outer.left, outer.bottom - 1, outer.right, outer.bottom}, COLOR_BTNHIGHLIGHT);
-        Fill(dc, RECT{outer.right - 1, outer.top, outer.right, outer.bottom}, COLOR_BTNHIGHLIGHT);
-        Fill(dc, RECT{outer.left + 1, outer.top + 1, outer.right - 1, outer.top + 2}, COLOR_3DDKSHADOW);
-        Fill(dc, RECT{outer.left + 1, outer.top + 1, outer.left + 2, outer.bottom - 1}, COLOR_3DDKSHADOW);
-        Fill(dc, RECT{outer.left + 1, outer.bottom - 2, outer.right - 1, outer.bottom - 1}, COLOR_3DLIGHT);
-        Fill(dc, RECT{outer.right - 2, outer.top + 1, outer.right - 1, outer.bottom - 1}, COLOR_3DLIGHT);
+        DrawSunkenEdge(dc, outer);
     }
 }
 
@@ -168,14 +160,15 @@ void DrawCaptionButtonFace(HDC dc, const RECT& r, int hit, bool pressed, bool re
     Bevel(dc, r, pressed);
     switch (hit) {
         case HTSYSMENU:
-            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 3 + shift, cy + 2}, COLOR_BTNSHADOW);
-            Fill(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 4 + shift, cy + 1}, COLOR_BTNHIGHLIGHT);
+            FillSysColor(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 3 + shift, cy + 2}, COLOR_BTNSHADOW);
+            FillSysColor(dc, RECT{r.left + 3 + shift, cy - 1, r.right - 4 + shift, cy + 1},
+                         COLOR_BTNHIGHLIGHT);
             Frame(dc, RECT{r.left + 2 + shift, cy - 2, r.right - 3 + shift, cy + 2}, COLOR_BTNTEXT);
             break;
         case HTCLOSE:
             for (int i = -3; i <= 3; ++i) {
-                Fill(dc, RECT{cx + i - 1, cy + i, cx + i + 1, cy + i + 1}, COLOR_BTNTEXT);
-                Fill(dc, RECT{cx - i - 1, cy + i, cx - i + 1, cy + i + 1}, COLOR_BTNTEXT);
+                FillSysColor(dc, RECT{cx + i - 1, cy + i, cx + i + 1, cy + i + 1}, COLOR_BTNTEXT);
+                FillSysColor(dc, RECT{cx - i - 1, cy + i, cx - i + 1, cy + i + 1}, COLOR_BTNTEXT);
             }
             break;
         default:

@@ -5,6 +5,7 @@
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/ui/Bevels.h"
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
@@ -15,26 +16,17 @@
 namespace win::detail {
 namespace {
 
-void Fill(HDC dc, const RECT& r, int colorIndex) { FillRect(dc, &r, GetSysColorBrush(colorIndex)); }
-
 // A raised button face, or a flat pressed one.
 void ButtonFace(HDC dc, const RECT& r, bool pressed) {
     if (pressed) {
         FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
         RECT inside = r;
         InflateRect(&inside, -1, -1);
-        Fill(dc, inside, COLOR_BTNFACE);
+        FillSysColor(dc, inside, COLOR_BTNFACE);
         return;
     }
-    Fill(dc, r, COLOR_BTNFACE);
-    Fill(dc, RECT{r.left, r.top, r.right - 1, r.top + 1}, COLOR_3DLIGHT);
-    Fill(dc, RECT{r.left, r.top, r.left + 1, r.bottom - 1}, COLOR_3DLIGHT);
-    Fill(dc, RECT{r.left + 1, r.top + 1, r.right - 2, r.top + 2}, COLOR_BTNHIGHLIGHT);
-    Fill(dc, RECT{r.left + 1, r.top + 1, r.left + 2, r.bottom - 2}, COLOR_BTNHIGHLIGHT);
-    Fill(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, COLOR_3DDKSHADOW);
-    Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, COLOR_3DDKSHADOW);
-    Fill(dc, RECT{r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, COLOR_BTNSHADOW);
-    Fill(dc, RECT{r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, COLOR_BTNSHADOW);
+    FillSysColor(dc, r, COLOR_BTNFACE);
+    DrawRaisedEdge(dc, r);
 }
 
 // A solid triangle pointing along the bar (towards its start when `back`), centred in r.
@@ -45,9 +37,9 @@ void Arrow(HDC dc, const RECT& r, bool vertical, bool back, int colorIndex, int 
         const int half = back ? row : size - 1 - row;
         const int at = row - size / 2;
         if (vertical) {
-            Fill(dc, RECT{cx - half, cy + at, cx + half + 1, cy + at + 1}, colorIndex);
+            FillSysColor(dc, RECT{cx - half, cy + at, cx + half + 1, cy + at + 1}, colorIndex);
         } else {
-            Fill(dc, RECT{cx + at, cy - half, cx + at + 1, cy + half + 1}, colorIndex);
+            FillSysColor(dc, RECT{cx + at, cy - half, cx + at + 1, cy + half + 1}, colorIndex);
         }
     }
 }
@@ -119,9 +111,9 @@ void DrawScrollBar(HWND window, int bar, HDC dc, const RECT& r) {
     if (showThumb) {
         const int thumbEnd = layout.thumbStart + layout.thumbLength;
         if (pressed(ScrollPart::PageUp))
-            Fill(dc, Span(r, vertical, layout.arrow, layout.thumbStart), COLOR_3DDKSHADOW);
+            FillSysColor(dc, Span(r, vertical, layout.arrow, layout.thumbStart), COLOR_3DDKSHADOW);
         if (pressed(ScrollPart::PageDown))
-            Fill(dc, Span(r, vertical, thumbEnd, layout.length - layout.arrow), COLOR_3DDKSHADOW);
+            FillSysColor(dc, Span(r, vertical, thumbEnd, layout.length - layout.arrow), COLOR_3DDKSHADOW);
         ButtonFace(dc, Span(r, vertical, layout.thumbStart, thumbEnd), false);
     }
     RestoreDC(dc, saved);
