@@ -2,8 +2,6 @@
 // Shift and the arrows and copied with Ctrl+C is on the X clipboard for other programs; text another
 // program puts there is pasted with Ctrl+V.
 
-#include <gtest/gtest.h>
-
 #include "XvfbSession.h"
 
 namespace {
@@ -32,29 +30,15 @@ void Chord(Display* display, KeySym held, KeySym key) {
     Key(display, held, false);
 }
 
-TEST(XvfbClipboard, TextCopiedInAFieldReachesTheDesktopAndComesBack) {
+using XvfbClipboard = XvfbTest;
+
+TEST_F(XvfbClipboard, TextCopiedInAFieldReachesTheDesktopAndComesBack) {
     ASSERT_EQ(access("/usr/bin/xclip", X_OK), 0) << "xclip is not installed; scripts/setup installs it";
-    XvfbDisplay xvfb;
-    const XvfbDisplay::Outcome outcome = xvfb.Start();
-    ASSERT_NE(outcome, XvfbDisplay::Outcome::NotInstalled)
-        << "Xvfb is not installed; scripts/setup installs it";
-    if (outcome == XvfbDisplay::Outcome::DidNotStart) GTEST_SKIP() << "Xvfb did not start";
-    ASSERT_EQ(outcome, XvfbDisplay::Outcome::Started);
-    Display* display = xvfb.display();
-    Process probe;
-    std::unique_ptr<LineReader> output;
-    ASSERT_TRUE(StartOnDisplay(probe, output, {EDIT_PROBE}, xvfb.Name()));
+    ASSERT_TRUE(StartProgram({EDIT_PROBE}));
     LineReader& lines = *output;
-    ASSERT_TRUE(lines.WaitFor("ready")) << lines.All();
-    XSetErrorHandler(NoteError);
     Window window = 0;
     int x = 0, y = 0;
-    ASSERT_TRUE(Eventually([&] {
-        window = FindNamed(display, DefaultRootWindow(display), "EditProbe");
-        Window ignored;
-        return window != 0 &&
-               XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &ignored);
-    }));
+    ASSERT_TRUE(FindShown("EditProbe", window, x, y));
     // Once the frame shows, a click in the field; the window under the pointer is the one the program
     // shows.
     EXPECT_TRUE(Eventually([&] { return ScreenColor(display, x + 3, y + 3) == 0xC0C0C0; }))

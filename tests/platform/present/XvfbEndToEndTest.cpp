@@ -2,40 +2,22 @@
 // pointer, click and type, and the test checks what the program received and what reached the X
 // screen.
 
-#include <gtest/gtest.h>
-
 #include "XvfbSession.h"
 
 namespace {
 
 using namespace endtoend;
 
-TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
-    XvfbDisplay xvfb;
-    const XvfbDisplay::Outcome outcome = xvfb.Start();
-    ASSERT_NE(outcome, XvfbDisplay::Outcome::NotInstalled)
-        << "Xvfb is not installed; scripts/setup installs it";
-    if (outcome == XvfbDisplay::Outcome::DidNotStart) GTEST_SKIP() << "Xvfb did not start";
-    ASSERT_EQ(outcome, XvfbDisplay::Outcome::Started) << "no usable display with the test extension";
-    Display* display = xvfb.display();
+using XvfbEndToEnd = XvfbTest;
 
+TEST_F(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     // A name of this run's own: test trees built side by side may run this test at the same time.
     const std::string screenshot = ::testing::TempDir() + "probe-screen-" + std::to_string(getpid()) + ".png";
-    Process probe;
-    std::unique_ptr<LineReader> output;
-    ASSERT_TRUE(StartOnDisplay(probe, output, {PRESENTER_PROBE, screenshot}, xvfb.Name()));
+    ASSERT_TRUE(StartProgram({PRESENTER_PROBE, screenshot}));
     LineReader& lines = *output;
-    ASSERT_TRUE(lines.WaitFor("ready")) << lines.All();
-
-    XSetErrorHandler(NoteError);
     Window window = 0;
     int x = 0, y = 0;
-    ASSERT_TRUE(Eventually([&] {
-        window = FindNamed(display, DefaultRootWindow(display), "Probe");
-        Window ignored;
-        return window != 0 &&
-               XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &ignored);
-    }));
+    ASSERT_TRUE(FindShown("Probe", window, x, y));
 
     // The frame fills the OS window under its 20-pixel menu bar; the child sits at (100, 50) in its
     // client area.
@@ -108,7 +90,7 @@ TEST(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     Key(display, XK_q, true);
     Key(display, XK_q, false);
     EXPECT_TRUE(lines.WaitFor("bye 1")) << lines.All();
-    EXPECT_EQ(probe.Wait(std::chrono::milliseconds(10000)), 0) << lines.All();
+    EXPECT_EQ(program.Wait(std::chrono::milliseconds(10000)), 0) << lines.All();
     xvfb.Close();
 
     std::unique_ptr<win::Surface> saved = win::Surface::ReadPng(screenshot);

@@ -3,6 +3,7 @@
 // of the test's own, and real X input through the test extension.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -267,5 +268,46 @@ inline bool StartOnDisplay(Process& process, std::unique_ptr<LineReader>& output
     output = std::make_unique<LineReader>(pipeEnds[0]);
     return started;
 }
+
+// A test on an Xvfb display of its own with one program started on it: skipped when the server does
+// not start, failed when it is not installed.
+class XvfbTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const XvfbDisplay::Outcome outcome = xvfb.Start();
+        ASSERT_NE(outcome, XvfbDisplay::Outcome::NotInstalled)
+            << "Xvfb is not installed; scripts/setup installs it";
+        if (outcome == XvfbDisplay::Outcome::DidNotStart) GTEST_SKIP() << "Xvfb did not start";
+        ASSERT_EQ(outcome, XvfbDisplay::Outcome::Started) << "no usable display with the test extension";
+        display = xvfb.display();
+    }
+
+    // Starts the program and waits until it says it is ready; X errors are noted from then on.
+    ::testing::AssertionResult StartProgram(std::vector<std::string> arguments) {
+        if (!StartOnDisplay(program, output, std::move(arguments), xvfb.Name()))
+            return ::testing::AssertionFailure() << "the program did not start";
+        if (!output->WaitFor("ready")) return ::testing::AssertionFailure() << output->All();
+        XSetErrorHandler(NoteError);
+        return ::testing::AssertionSuccess();
+    }
+
+    // Waits until the program's top-level window of that name shows; finds its client origin on the
+    // screen.
+    ::testing::AssertionResult FindShown(const char* name, Window& window, int& x, int& y) {
+        const bool shown = Eventually([&] {
+            window = FindNamed(display, DefaultRootWindow(display), name);
+            Window ignored;
+            return window != 0 &&
+                   XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &ignored);
+        });
+        return shown ? ::testing::AssertionSuccess()
+                     : ::testing::AssertionFailure() << name << " never showed";
+    }
+
+    XvfbDisplay xvfb;
+    Display* display = nullptr;
+    Process program;
+    std::unique_ptr<LineReader> output;
+};
 
 }  // namespace endtoend
