@@ -19,17 +19,6 @@ std::string RunOnDisplay(const std::string& command, const std::string& display)
     return output;
 }
 
-void Press(Display* display, KeySym key) {
-    Key(display, key, true);
-    Key(display, key, false);
-}
-
-void Chord(Display* display, KeySym held, KeySym key) {
-    Key(display, held, true);
-    Press(display, key);
-    Key(display, held, false);
-}
-
 using XvfbClipboard = XvfbTest;
 
 TEST_F(XvfbClipboard, TextCopiedInAFieldReachesTheDesktopAndComesBack) {

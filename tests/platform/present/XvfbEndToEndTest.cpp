@@ -40,17 +40,12 @@ TEST_F(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     EXPECT_TRUE(lines.WaitFor("dblclk frame 20 250")) << lines.All();
 
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    Key(display, XK_a, true);
-    Key(display, XK_a, false);
+    Press(display, XK_a);
     EXPECT_TRUE(lines.WaitFor("keydown 65")) << lines.All();
     EXPECT_TRUE(lines.WaitFor("char 97")) << lines.All();
-    Key(display, XK_Shift_L, true);
-    Key(display, XK_b, true);
-    Key(display, XK_b, false);
-    Key(display, XK_Shift_L, false);
+    Chord(display, XK_Shift_L, XK_b);
     EXPECT_TRUE(lines.WaitFor("char 66")) << lines.All();
-    Key(display, XK_F5, true);
-    Key(display, XK_F5, false);
+    Press(display, XK_F5);
     EXPECT_TRUE(lines.WaitFor("keydown 116")) << lines.All();
     // A real click on the menu bar opens its menu; a click on the item chooses it. The popup opens
     // under "File", its first item 3 pixels into it.
@@ -62,14 +57,11 @@ TEST_F(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     Click(display);
     EXPECT_TRUE(lines.WaitFor("command 101")) << lines.All();
     // Alt pressed and released alone starts menu mode; Down opens the menu and Return chooses.
-    Key(display, XK_Alt_L, true);
-    Key(display, XK_Alt_L, false);
+    Press(display, XK_Alt_L);
     EXPECT_TRUE(lines.WaitFor("menuloop")) << lines.All();
-    Key(display, XK_Down, true);
-    Key(display, XK_Down, false);
+    Press(display, XK_Down);
     EXPECT_TRUE(lines.WaitFor("initmenupopup")) << lines.All();
-    Key(display, XK_Return, true);
-    Key(display, XK_Return, false);
+    Press(display, XK_Return);
     EXPECT_TRUE(lines.WaitFor("command 101")) << lines.All();
     // The OS window's size is the frame's, and the new area is painted.
     XResizeWindow(display, window, 500, 360);
@@ -87,8 +79,7 @@ TEST_F(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     EXPECT_TRUE(lines.WaitFor("activateapp 1")) << lines.All();
     EXPECT_TRUE(lines.WaitFor("down child 12 13")) << lines.All();
 
-    Key(display, XK_q, true);
-    Key(display, XK_q, false);
+    Press(display, XK_q);
     EXPECT_TRUE(lines.WaitFor("bye 1")) << lines.All();
     EXPECT_EQ(program.Wait(std::chrono::milliseconds(10000)), 0) << lines.All();
     xvfb.Close();

@@ -201,6 +201,18 @@ inline void Key(Display* display, KeySym symbol, bool down) {
     XFlush(display);
 }
 
+// A key pressed and released, alone or while another is held.
+inline void Press(Display* display, KeySym key) {
+    Key(display, key, true);
+    Key(display, key, false);
+}
+
+inline void Chord(Display* display, KeySym held, KeySym key) {
+    Key(display, held, true);
+    Press(display, key);
+    Key(display, held, false);
+}
+
 // An Xvfb server on a display of its own, and a connection to it with the test extension.
 class XvfbDisplay {
 public:
