@@ -1,13 +1,12 @@
 #include "platform/ui/Clipboard.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
-#include <map>
 #include <vector>
 
 #include "platform/gdi/Objects.h"
 #include "platform/sys/Cp1252.h"
+#include "platform/ui/RegisteredNames.h"
 
 namespace win {
 namespace {
@@ -22,7 +21,7 @@ struct ClipboardState {
     HWND openedBy = nullptr;
     bool changed = false;        // data was emptied or set since the clipboard was opened
     std::vector<Entry> entries;  // in the order they were put there
-    std::map<std::string, UINT> registered;
+    detail::RegisteredNames registered;
     DesktopClipboard* desktop = nullptr;
     std::optional<std::string> desktopText;  // the desktop's text as last read or written
 };
@@ -180,19 +179,7 @@ UINT EnumClipboardFormats(UINT format) {
     return found->format;
 }
 
-UINT RegisterClipboardFormatA(LPCSTR name) {
-    if (name == nullptr || name[0] == '\0') return 0;
-    std::string key(name);
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    auto& registered = State().registered;
-    auto found = registered.find(key);
-    if (found != registered.end()) return found->second;
-    if (registered.size() >= 0x4000) return 0;
-    const UINT format = 0xC000 + static_cast<UINT>(registered.size());
-    registered.emplace(std::move(key), format);
-    return format;
-}
+UINT RegisterClipboardFormatA(LPCSTR name) { return State().registered.Register(name); }
 
 DesktopClipboard* ConnectDesktopClipboard(DesktopClipboard* desktop) {
     ClipboardState& state = State();

@@ -1,9 +1,7 @@
 #include "platform/ui/MessageQueue.h"
 
 #include <algorithm>
-#include <cctype>
 #include <deque>
-#include <map>
 #include <string>
 
 #include "platform/ui/Descriptors.h"
@@ -13,6 +11,7 @@
 #include "platform/ui/KeyCharacters.h"
 #include "platform/ui/Painting.h"
 #include "platform/ui/Queue.h"
+#include "platform/ui/RegisteredNames.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/TimerTable.h"
@@ -28,7 +27,7 @@ struct PostedQueue {
     int quitCode = 0;
     MSG last;
     unsigned long taken = 0;
-    std::map<std::string, UINT> registered;
+    RegisteredNames registered;
 };
 
 PostedQueue& Posted() {
@@ -200,19 +199,7 @@ LRESULT DispatchMessageA(const MSG* message) {
     return Send(*target, message->message, message->wParam, message->lParam);
 }
 
-UINT RegisterWindowMessageA(const char* name) {
-    if (name == nullptr || name[0] == '\0') return 0;
-    std::string key(name);
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    auto& registered = Posted().registered;
-    auto found = registered.find(key);
-    if (found != registered.end()) return found->second;
-    if (registered.size() >= 0x3FFF) return 0;
-    const UINT number = 0xC000 + static_cast<UINT>(registered.size());
-    registered.emplace(std::move(key), number);
-    return number;
-}
+UINT RegisterWindowMessageA(const char* name) { return Posted().registered.Register(name); }
 
 LONG GetMessageTime() { return static_cast<LONG>(LastMessage().time); }
 
