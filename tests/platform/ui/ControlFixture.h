@@ -80,13 +80,7 @@ protected:
 
     // The messages a subclassed control received, optionally only those of a set.
     static std::vector<UINT> ControlMessages(HWND control, std::vector<UINT> only = {}) {
-        std::vector<UINT> result;
-        for (const Logged& e : g_controlLog) {
-            if (e.window != control) continue;
-            if (!only.empty() && std::find(only.begin(), only.end(), e.message) == only.end()) continue;
-            result.push_back(e.message);
-        }
-        return result;
+        return MessagesIn(g_controlLog, control, only);
     }
 };
 

@@ -35,6 +35,18 @@ struct Logged {
 };
 
 inline std::vector<Logged> g_log;
+
+// The messages one window received in a log, in order, optionally only those in a set.
+inline std::vector<UINT> MessagesIn(const std::vector<Logged>& log, HWND window,
+                                    const std::vector<UINT>& only) {
+    std::vector<UINT> result;
+    for (const Logged& entry : log) {
+        if (entry.window != window) continue;
+        if (!only.empty() && std::find(only.begin(), only.end(), entry.message) == only.end()) continue;
+        result.push_back(entry.message);
+    }
+    return result;
+}
 inline std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)> g_hook;
 
 inline LRESULT RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,13 +114,7 @@ protected:
 
     // The messages one window received, in order, optionally only those in a set.
     static std::vector<UINT> MessagesOf(HWND window, std::vector<UINT> only = {}) {
-        std::vector<UINT> result;
-        for (const Logged& entry : g_log) {
-            if (entry.window != window) continue;
-            if (!only.empty() && std::find(only.begin(), only.end(), entry.message) == only.end()) continue;
-            result.push_back(entry.message);
-        }
-        return result;
+        return MessagesIn(g_log, window, only);
     }
     // All logged messages of a kind, across windows, as (window, wParam, lParam).
     static std::vector<Logged> Find(UINT message) {
