@@ -76,8 +76,8 @@ public:
     virtual void MoveByPage(HWND window, int direction) = 0;
 };
 
-bool IsReadOnly(HWND window);
-int CaretLine(HWND window, TextField& field);
+bool IsReadOnly(HWND window);                  // ES_READONLY: the user cannot change the text
+int CaretLine(HWND window, TextField& field);  // the line the caret shows on
 
 // Changing the text (TextFieldEditing.cpp). Each answers whether anything changed; a read-only
 // field takes nothing from the user.
