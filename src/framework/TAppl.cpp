@@ -10,6 +10,7 @@
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
 #include "framework/AutoSaveManager.h"
+#include "framework/FileChoosers.h"
 #include "framework/InputHelpers.h"
 #include "framework/QRVClipBoard.h"
 #include "framework/TDoc.h"
@@ -144,8 +145,11 @@ void TAppl::ShowAboutBox() {
     AlertMessage(text.c_str(), kAlertNote, 1);
 }
 
-// No file chooser is part of the framework's base: an application that opens files asks for them.
-ErrCode TAppl::AskOpenFile(FileRef& /*file*/) { return -1; }
+// The Open chooser over the application's types. A document is opened read and write unless its
+// file is read-only, so the chooser offers no read-only box.
+ErrCode TAppl::AskOpenFile(FileRef& file) {
+    return ChooseOpenFile(GetOpenFileTypes(), file, false, nullptr, nullptr);
+}
 
 ErrCode TAppl::AskOpenPrintFile(FileRef& file) { return AskOpenFile(file); }
 

@@ -1,7 +1,12 @@
+// The document base: its windows, its flags and change time, and reading and closing its store.
+
 #include "framework/TDoc.h"
 
 #include <algorithm>
 
+#include "foundation/Debug.h"
+#include "foundation/pfm/PFM.h"
+#include "framework/BusyCursor.h"
 #include "framework/InputHelpers.h"
 #include "framework/TAppl.h"
 #include "framework/TWindow.h"
@@ -11,11 +16,23 @@ TDoc::TDoc(TAppl* application) : application_(application) {
 }
 
 TDoc::~TDoc() {
+    if (store_) PFMCloseFile(store_);
     if (application_) application_->RemoveDocument(this);
 }
 
+std::uint32_t TDoc::GetDataSize() const {
+    return TObject::GetDataSize() + static_cast<std::uint32_t>(windows_.capacity() * sizeof(TWindow*));
+}
+
+bool TDoc::CanClose() { return (flags_ & kReadFailed) == 0 && TObject::CanClose(); }
+
 void TDoc::BringToFront() {
     if (GetWindowCount() > 0 && application_) application_->SelectWindow(GetWindow(0));
+}
+
+void TDoc::UpdateWindowTitles() {
+    for (TWindow* window : std::vector<TWindow*>(windows_)) window->UpdateTitle();
+    if (application_) application_->UpdatePaletteTitles();
 }
 
 void TDoc::SetDirty() {
@@ -30,6 +47,65 @@ void TDoc::SetClean() {
 }
 
 void TDoc::StampChangeTime() { changeTime_ = static_cast<std::uint32_t>(TickCount()); }
+
+bool TDoc::HasDiskFile() const { return store_ && PFMIsOnDisk(store_); }
+
+bool TDoc::IsFileReadOnly() const {
+    return file_.GetPermission() == kAccessRead || (file_.Exists() && file_.IsReadOnly());
+}
+
+void TDoc::DeleteWindow(TWindow* window) {
+    window->RefocusItemOnClose();
+    delete window;
+}
+
+bool TDoc::CanOpenFile(const FileRef& file) {
+    if (PFMIsPFMFile(file)) return true;
+    Beep();
+    return false;
+}
+
+// The store opens at the top of the store tree, so that it never searches another document.
+ErrCode TDoc::Read(const FileRef* file) {
+    PFMSetCurrentFile(nullptr);
+    ErrCode error = kNoErr;
+    if (file) {
+        file_ = *file;
+        if (!CanOpenFile(file_)) error = -6;
+        if (error == kNoErr) store_ = PFMOpenFile(&file_);
+    } else {
+        file_.Clear();
+        store_ = PFMOpenFile(nullptr);
+    }
+    if (error == kNoErr && !store_) {
+        error = PFMGetError() != kNoErr ? PFMGetError() : ErrCode{-1};
+        PFMClearError();
+        Beep();
+    }
+    if (error == kNoErr && file && !ReadFrom(file_, store_)) error = -6;
+    if (error == kNoErr && !file && application_) {
+        char name[kMaxNameLength + 1];
+        application_->MakeUntitledName(name, sizeof name);
+        file_.SetName(name);
+        application_->NextUntitledNumber();
+    }
+    if (error != kNoErr) flags_ |= kReadFailed;
+    return error;
+}
+
+ErrCode TDoc::CloseFile() {
+    if (!store_) return kNoErr;
+    const BusyCursor busy;
+    BeforeCloseFile();
+    const ErrCode result = PFMCloseFile(store_);
+    store_ = nullptr;
+    return result;
+}
+
+ErrCode TDoc::CommitWindows() {
+    for (TWindow* window : std::vector<TWindow*>(windows_)) window->RefocusItem();
+    return kNoErr;
+}
 
 TWindow* TDoc::GetWindow(std::int32_t index) const {
     return index >= 0 && index < GetWindowCount() ? windows_[static_cast<std::size_t>(index)] : nullptr;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,8 @@ public:
     }
 };
 
-// A document with one window; closing and saving do what the test arranges.
+// A document with one window and no store; saving only counts, and closing is refused while the
+// test says so.
 class TestDoc : public TDoc {
 public:
     explicit TestDoc(TAppl* application) : TDoc(application) {}
@@ -85,23 +87,10 @@ public:
         SetClean();
         return 0;
     }
-    bool Close(bool force, bool deleteWhenClosed) override {
-        if (refuseClose && !force) return false;
-        while (GetWindowCount() > 0) delete GetWindow(0);
-        if (deleteWhenClosed) delete this;
-        return true;
-    }
-    bool CloseWindow(TWindow* window, bool force, bool deleteWhenEmpty) override {
-        if (refuseClose && !force) return false;
-        delete window;
-        if (deleteWhenEmpty && GetWindowCount() == 0) delete this;
-        return true;
-    }
-    bool QuerySave() override { return querySaveStops; }
+    bool CanCloseWindow(TWindow* /*window*/, bool force) override { return force || !refuseClose; }
 
     ErrCode openResult = kNoErr;
     bool refuseClose = false;
-    bool querySaveStops = false;
     int saves = 0;
 };
 
@@ -111,8 +100,9 @@ public:
 
     TDoc* CreateDocument() override {
         ++documentsMade;
-        return new TestDoc(this);
+        return makeDocument ? makeDocument(this) : new TestDoc(this);
     }
+    const FourCC* GetOpenFileTypes() const override { return openTypes; }
     ErrCode GetDataFileRef(FileRef& file) override {
         file = FileRef(dataFile.c_str());
         return kNoErr;
@@ -147,6 +137,9 @@ public:
     }
 
     std::string dataFile;
+    // The documents the application makes (TestDoc when empty) and the types it opens.
+    std::function<TDoc*(TAppl*)> makeDocument;
+    const FourCC* openTypes = nullptr;
     int documentsMade = 0;
     std::vector<std::string> openedFiles;
     std::vector<std::int32_t> createdCommands;
@@ -186,6 +179,9 @@ protected:
     }
     void Stop() {
         if (!application) return;
+        // Whatever a test left changed goes without a question.
+        for (std::int32_t i = 0; i < application->GetDocumentCount(); ++i)
+            application->GetDocument(i)->SetClean();
         application->CloseAll(true);
         delete application;
         application = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/sys/Bell.h"
 #include "platform/sys/HandOver.h"
 #include "platform/sys/Profile.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/VirtualKeys.h"
@@ -192,15 +193,23 @@ TEST_F(ApplicationTest, ClosingTheFrameAsksTheDocumentsFirst) {
     EXPECT_EQ(application->GetDocumentCount(), 0);
 }
 
-TEST_F(ApplicationTest, CanQuitAsksEachDocumentUntilOneStops) {
+TEST_F(ApplicationTest, CanQuitAsksEachChangedDocumentUntilOneStops) {
     TestDoc* first = NewDocument();
     TestDoc* second = NewDocument();
+    NewDocument();
+    EXPECT_TRUE(application->CanQuit()) << "nothing changed: nothing asked";
+    EXPECT_TRUE(presenter.PromptsAsked().empty());
+    first->SetDirty();
+    second->SetDirty();
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDNO, {}});
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDCANCEL, {}});
+    EXPECT_FALSE(application->CanQuit());
+    EXPECT_EQ(presenter.PromptsAsked().size(), 2u);
+    EXPECT_FALSE(first->IsDirty()) << "No lets the changes go";
+    EXPECT_TRUE(second->IsDirty());
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDYES, {}});
     EXPECT_TRUE(application->CanQuit());
-    second->querySaveStops = true;
-    EXPECT_FALSE(application->CanQuit());
-    second->querySaveStops = false;
-    first->querySaveStops = true;
-    EXPECT_FALSE(application->CanQuit());
+    EXPECT_EQ(second->saves, 1);
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+// Closing a document: the question about unsaved changes and what each answer does, closing one
+// window, and closing them all.
+
+#include <string>
+
+#include "foundation/pfm/PFM.h"
+#include "framework/Alerts.h"
+#include "framework/TAppl.h"
+#include "framework/TDoc.h"
+
+int TDoc::AskSaveChanges(bool noCancel) {
+    const PFMFileScope dataFile(application_ ? application_->GetDataFile() : nullptr, false);
+    const std::string question = "Save changes to \"" + GetFileName() + "\"?";
+    return AskYesNoCancel(question.c_str(), 0, noCancel);
+}
+
+bool TDoc::QuerySave() {
+    if (!IsDirty()) return false;
+    switch (AskSaveChanges(false)) {
+        case kAnswerYes: {
+            std::int16_t cancelled = 0;
+            return Save(&cancelled) != kNoErr || cancelled != 0;
+        }
+        case kAnswerNo: SetClean(); return false;
+        default: return true;
+    }
+}
+
+// On the last window of a changed document the question is asked until the changes are saved or
+// the user lets them go. A failed save asks again, and the next Yes offers another file. A forced
+// close has no Cancel; a chooser cancelled there asks again too, so changes are only dropped when
+// the user answers No.
+bool TDoc::CloseWindow(TWindow* window, bool force, bool deleteWhenEmpty) {
+    if (!CanCloseWindow(window, force)) return false;
+    if (GetWindowCount() == 1 && HasWindow(window) && IsDirty()) {
+        bool firstSave = true;
+        for (;;) {
+            const int answer = AskSaveChanges(force);
+            if (answer == kAnswerNo) {
+                SetClean();
+                break;
+            }
+            if (answer != kAnswerYes) return false;
+            std::int16_t cancelled = 0;
+            const ErrCode result = firstSave ? Save(&cancelled) : SaveAs(&cancelled);
+            firstSave = false;
+            if (result != kNoErr) continue;
+            if (cancelled == 0) break;
+            if (!force) return false;
+        }
+        // The question ran a modal loop: the window may have gone meanwhile.
+        if (!HasWindow(window)) return false;
+    }
+    DeleteWindow(window);
+    if (application_) application_->OnWindowClosed();
+    if (deleteWhenEmpty && GetWindowCount() == 0) delete this;
+    return true;
+}
+
+bool TDoc::Close(bool force, bool deleteWhenClosed) {
+    bool closed = true;
+    while (closed && GetWindowCount() > 0) closed = CloseWindow(GetWindow(0), force, false);
+    if (closed && deleteWhenClosed) delete this;
+    return closed;
+}

@@ -1,0 +1,360 @@
+// Saving documents: in place, as another file (new, its own, another open document's), as a copy,
+// untitled and read-only documents, reverting, and what a file that is no document does. After
+// every road the file on disk and the document in memory are what the writer expects, also when
+// each file call of the save fails in turn.
+
+#include <gmock/gmock.h>
+
+#include <array>
+#include <functional>
+
+#include "DocumentFixture.h"
+#include "foundation/FileError.h"
+#include "framework/InputHelpers.h"
+#include "platform/sys/Bell.h"
+#include "platform/sys/FileFaults.h"
+
+namespace apptest {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+constexpr std::array<win::FileCall, 4> kCalls = {win::FileCall::kWrite, win::FileCall::kFlush,
+                                                 win::FileCall::kSync, win::FileCall::kRename};
+
+class DocumentSave : public DocumentTest {
+protected:
+    RecordDoc* document = nullptr;
+
+    // A document of "story.tdc" changed from "old" to "new".
+    void OpenChanged() {
+        Restart();
+        WriteDocumentFile("story.tdc", "old");
+        document = Open("story.tdc");
+        ASSERT_NE(document, nullptr);
+        document->Change("new");
+    }
+
+    // Runs the road once to count its file calls, then again from a fresh start with each of those
+    // calls failing in turn. After a failure the road is run again with the disk working: it must
+    // succeed. `failed` checks the state a failure left, `done` the state of a success.
+    void FailEachCall(const std::function<ErrCode()>& road, const std::function<void(ErrCode)>& failed,
+                      const std::function<void()>& done) {
+        OpenChanged();
+        win::ResetFileCalls();
+        ASSERT_EQ(road(), kNoErr);
+        std::vector<unsigned long> counts;
+        for (const win::FileCall call : kCalls) counts.push_back(win::GetFileCallCount(call));
+        done();
+        int failures = 0;
+        for (std::size_t kind = 0; kind < kCalls.size(); ++kind) {
+            for (unsigned long nth = 1; nth <= counts[kind]; ++nth) {
+                SCOPED_TRACE(testing::Message() << "call kind " << kind << ", call " << nth);
+                OpenChanged();
+                Mark();
+                win::ResetFileCalls();
+                win::FailFileCall(kCalls[kind], nth);
+                const ErrCode error = road();
+                win::ResetFileCalls();
+                if (error != kNoErr) {
+                    ++failures;
+                    failed(error);
+                    ASSERT_EQ(road(), kNoErr) << "the document saves once the disk works again";
+                }
+                done();
+            }
+        }
+        EXPECT_GT(counts[0], 0u);
+        EXPECT_GT(counts[3], 0u);
+        EXPECT_GT(failures, 0);
+    }
+
+    // The document kept its changes and stays changed; the file is whole, old or new; the user
+    // was told, and no temporary file stayed.
+    void ExpectKept(ErrCode error, const std::string& file, const char* doing) {
+        EXPECT_TRUE(document->IsDirty());
+        EXPECT_EQ(document->Text(), "new");
+        const std::string onDisk = TextOnDisk(file);
+        EXPECT_TRUE(onDisk == "old" || onDisk == "new" || onDisk == "<missing>") << onDisk;
+        const std::string message = "MessageBox: ERROR: " + std::to_string(error) + " " + doing +
+                                    " file\n\"" + Path(file) + "\"\n" + FileErrorMessage(error);
+        EXPECT_THAT(Asked(), testing::Contains(message));
+        for (const std::string& name : FilesThere()) EXPECT_THAT(name, ::testing::EndsWith(".tdc"));
+    }
+};
+
+TEST_F(DocumentSave, SaveWritesAChangedDocumentInPlaceAndNothingElse) {
+    OpenChanged();
+    std::int16_t cancelled = 7;
+    presenter.Advance(5000);
+    Mark();
+    EXPECT_EQ(document->Save(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 0);
+    EXPECT_EQ(TextOnDisk("story.tdc"), "new");
+    EXPECT_FALSE(document->IsDirty());
+    EXPECT_EQ(document->GetChangeTime(), static_cast<std::uint32_t>(TickCount())) << "saving stamps the time";
+    EXPECT_EQ(FilesThere(), std::vector<std::string>{"story.tdc"});
+    EXPECT_TRUE(Asked().empty());
+
+    const int commits = document->commits;
+    EXPECT_EQ(document->Save(&cancelled), kNoErr);
+    EXPECT_EQ(document->commits, commits) << "a document without changes is not written";
+}
+
+TEST_F(DocumentSave, AFailingSaveInPlaceKeepsAWholeFileAndTheChanges) {
+    FailEachCall([&] { return document->Save(nullptr); },
+                 [&](ErrCode error) { ExpectKept(error, "story.tdc", "Saving"); },
+                 [&] {
+                     EXPECT_EQ(TextOnDisk("story.tdc"), "new");
+                     EXPECT_FALSE(document->IsDirty());
+                 });
+}
+
+TEST_F(DocumentSave, SaveAsWritesTheNewFileAndTheDocumentMovesToIt) {
+    OpenChanged();
+    Choose("renamed.tdc");
+    Mark();
+    std::int16_t cancelled = 7;
+    EXPECT_EQ(document->SaveAs(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 0);
+    EXPECT_THAT(Asked(), ElementsAre("SaveFile: " + Path("story.tdc"))) << "offered where the document is";
+    EXPECT_EQ(LastPrompt().caption, "Save File As");
+    EXPECT_EQ(TextOnDisk("renamed.tdc"), "new");
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+    EXPECT_FALSE(document->IsDirty());
+    EXPECT_EQ(document->GetFileName(), "renamed.tdc");
+    EXPECT_EQ(document->GetWindow(0)->GetTitle(), "renamed.tdc");
+    EXPECT_EQ(application->FindDocumentByFile(FileRef(Path("renamed.tdc").c_str())), document);
+
+    document->Change("newer");
+    EXPECT_EQ(document->Save(nullptr), kNoErr);
+    EXPECT_EQ(TextOnDisk("renamed.tdc"), "newer");
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+}
+
+TEST_F(DocumentSave, AFailingSaveAsLeavesTheDocumentOnItsOwnFile) {
+    FailEachCall(
+        [&] {
+            const bool replacing = std::filesystem::exists(Path("renamed.tdc"));
+            Choose("renamed.tdc");
+            if (replacing) Answer(IDYES);
+            return document->SaveAs(nullptr);
+        },
+        [&](ErrCode error) {
+            ExpectKept(error, "renamed.tdc", "Saving as");
+            EXPECT_EQ(document->GetFileName(), "story.tdc");
+            EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+        },
+        [&] {
+            EXPECT_EQ(TextOnDisk("renamed.tdc"), "new");
+            EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+            EXPECT_EQ(document->GetFileName(), "renamed.tdc");
+            EXPECT_FALSE(document->IsDirty());
+        });
+}
+
+TEST_F(DocumentSave, SaveAsOntoItsOwnFileReplacesItOnlyWhenTheUserAgrees) {
+    OpenChanged();
+    Choose("story.tdc");
+    Answer(IDNO);
+    CancelChooser();
+    Mark();
+    std::int16_t cancelled = 0;
+    EXPECT_EQ(document->SaveAs(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 1);
+    const std::string path = Path("story.tdc");
+    EXPECT_THAT(Asked(),
+                ElementsAre("SaveFile: " + path, "MessageBox: Replace existing file \"" + path + "\" ?",
+                            "SaveFile: " + path));
+    EXPECT_EQ(LastPrompt(1).flags & MB_TYPEMASK, MB_YESNO);
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+    EXPECT_TRUE(document->IsDirty());
+
+    Choose("story.tdc");
+    Answer(IDYES);
+    EXPECT_EQ(document->SaveAs(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 0);
+    EXPECT_EQ(TextOnDisk("story.tdc"), "new");
+    EXPECT_FALSE(document->IsDirty());
+    EXPECT_EQ(FilesThere(), std::vector<std::string>{"story.tdc"});
+}
+
+TEST_F(DocumentSave, SaveAsNeverWritesOverAnotherOpenDocument) {
+    OpenChanged();
+    WriteDocumentFile("other.tdc", "other");
+    RecordDoc* other = Open("other.tdc");
+    ASSERT_NE(other, nullptr);
+    other->Change("other changed");
+    Choose("other.tdc");
+    CancelChooser();
+    Mark();
+    std::int16_t cancelled = 0;
+    EXPECT_EQ(document->SaveAs(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_THAT(Asked(), ElementsAre(StartsWith("SaveFile"),
+                                     "MessageBox: File \"" + Path("other.tdc") +
+                                         "\" is in use by this application. Please select a different file "
+                                         "to save to.",
+                                     StartsWith("SaveFile")));
+    EXPECT_EQ(TextOnDisk("other.tdc"), "other");
+    EXPECT_EQ(other->Text(), "other changed");
+    EXPECT_EQ(document->Text(), "new");
+
+    // Written directly, the store refuses it too.
+    EXPECT_EQ(document->WriteAs(FileRef(Path("other.tdc").c_str())), kFileInUseErr);
+    EXPECT_EQ(TextOnDisk("other.tdc"), "other");
+    EXPECT_EQ(document->GetFileName(), "story.tdc");
+    EXPECT_TRUE(document->IsDirty());
+}
+
+TEST_F(DocumentSave, SaveACopyWritesTheCopyAndTheDocumentStaysAsItWas) {
+    OpenChanged();
+    Choose("copy.tdc");
+    std::int16_t cancelled = 7;
+    EXPECT_EQ(document->SaveACopy(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 0);
+    EXPECT_EQ(LastPrompt().caption, "Save a Copy of");
+    EXPECT_EQ(TextOnDisk("copy.tdc"), "new");
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+    EXPECT_TRUE(document->IsDirty());
+    EXPECT_EQ(document->GetFileName(), "story.tdc");
+    EXPECT_EQ(application->FindDocumentByFile(FileRef(Path("copy.tdc").c_str())), nullptr);
+
+    // Not onto its own file, which the document's store has open.
+    Choose("story.tdc");
+    CancelChooser();
+    Mark();
+    EXPECT_EQ(document->SaveACopy(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_THAT(Asked(), testing::Contains("MessageBox: File \"" + Path("story.tdc") +
+                                           "\" is in use by this application. Please select a different "
+                                           "filename to save a copy to."));
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+}
+
+TEST_F(DocumentSave, AFailingSaveACopyLeavesNoCopyAndTheDocumentAsItWas) {
+    FailEachCall(
+        [&] {
+            const bool replacing = std::filesystem::exists(Path("copy.tdc"));
+            Choose("copy.tdc");
+            if (replacing) Answer(IDYES);
+            return document->SaveACopy(nullptr);
+        },
+        [&](ErrCode error) {
+            ExpectKept(error, "copy.tdc", "Saving a copy to");
+            EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+        },
+        [&] {
+            EXPECT_EQ(TextOnDisk("copy.tdc"), "new");
+            EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+            EXPECT_TRUE(document->IsDirty());
+        });
+}
+
+TEST_F(DocumentSave, AnUntitledDocumentIsSavedAsAndCancellingWaitsAFullIntervalAgain) {
+    RecordDoc* untitled = New();
+    ASSERT_NE(untitled, nullptr);
+    EXPECT_EQ(untitled->GetFileName(), "untitled.1");
+    untitled->Change("draft");
+    const std::uint32_t changed = untitled->GetChangeTime();
+    presenter.Advance(10000);
+    CancelChooser();
+    Mark();
+    std::int16_t cancelled = 0;
+    EXPECT_EQ(untitled->Save(&cancelled), kNoErr);
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_THAT(Asked(), ElementsAre("SaveFile: untitled.1"));
+    EXPECT_TRUE(untitled->IsDirty());
+    EXPECT_EQ(untitled->GetChangeTime(), changed + 600) << "stamped anew";
+    EXPECT_TRUE(FilesThere().empty());
+
+    Choose("draft.tdc");
+    EXPECT_EQ(untitled->Save(&cancelled), kNoErr);
+    EXPECT_EQ(TextOnDisk("draft.tdc"), "draft");
+    EXPECT_EQ(untitled->GetFileName(), "draft.tdc");
+    EXPECT_FALSE(untitled->IsDirty());
+}
+
+TEST_F(DocumentSave, ADocumentOpenedForReadingIsSavedElsewhere) {
+    WriteDocumentFile("story.tdc", "old");
+    auto* reading = static_cast<RecordDoc*>(application->CreateDocument());
+    const FileRef file(Path("story.tdc").c_str(), kAccessRead);
+    ASSERT_EQ(reading->Open(&file), kNoErr);
+    EXPECT_TRUE(reading->IsFileReadOnly());
+    reading->Change("new");
+    Choose("copy.tdc");
+    EXPECT_EQ(reading->Save(nullptr), kNoErr);
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+    EXPECT_EQ(TextOnDisk("copy.tdc"), "new");
+}
+
+TEST_F(DocumentSave, AnEditThatCannotBeStoredStopsTheSaveBeforeAnythingIsWritten) {
+    OpenChanged();
+    document->commitError = kAbortedErr;
+    const std::string message = std::string("\"\n") + FileErrorMessage(kAbortedErr);
+    Mark();
+    EXPECT_EQ(document->Save(nullptr), kAbortedErr);
+    Choose("other.tdc");
+    EXPECT_EQ(document->SaveAs(nullptr), kAbortedErr);
+    Choose("copy.tdc");
+    EXPECT_EQ(document->SaveACopy(nullptr), kAbortedErr);
+    EXPECT_THAT(
+        Asked(),
+        ElementsAre(
+            "MessageBox: ERROR: -5 Preparing to save file\n\"" + Path("story.tdc") + message,
+            StartsWith("SaveFile"),
+            "MessageBox: ERROR: -5 Preparing to save as file\n\"" + Path("other.tdc") + message,
+            StartsWith("SaveFile"),
+            "MessageBox: ERROR: -5 Preparing to save a copy to file\n\"" + Path("copy.tdc") + message));
+    EXPECT_EQ(FilesThere(), std::vector<std::string>{"story.tdc"});
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+    EXPECT_TRUE(document->IsDirty());
+    EXPECT_EQ(document->GetFileName(), "story.tdc");
+}
+
+TEST_F(DocumentSave, RevertTakesTheFileBackWithoutAsking) {
+    OpenChanged();
+    Mark();
+    EXPECT_EQ(document->Revert(), kNoErr);
+    EXPECT_EQ(document->Text(), "old");
+    EXPECT_FALSE(document->IsDirty());
+    EXPECT_TRUE(Asked().empty());
+    EXPECT_EQ(TextOnDisk("story.tdc"), "old");
+
+    // A document without a store has nothing to go back to, and never takes another's.
+    document->Change("new");
+    RecordDoc bare(application);
+    EXPECT_EQ(bare.Revert(), kFileNotFoundErr);
+    EXPECT_EQ(document->Text(), "new");
+    EXPECT_TRUE(document->IsDirty());
+    // An untitled one neither.
+    RecordDoc* untitled = New();
+    untitled->Change("draft");
+    EXPECT_NE(untitled->Revert(), kNoErr);
+    EXPECT_EQ(untitled->Text(), "draft");
+    EXPECT_TRUE(untitled->IsDirty());
+}
+
+TEST_F(DocumentSave, AFileThatIsNoDocumentIsRefused) {
+    files.WriteFile("notes.txt", "plain text");
+    const unsigned long bells = win::GetBellCount();
+    EXPECT_EQ(application->OpenDocument(FileRef(Path("notes.txt").c_str()), false), -6);
+    EXPECT_EQ(win::GetBellCount(), bells + 1);
+    EXPECT_EQ(application->GetDocumentCount(), 0) << "the document that failed went";
+
+    WriteDocumentFile("foreign.tdc", "not ours", FourCCOf("ELSE"));
+    const FileRef file(Path("foreign.tdc").c_str(), kAccessReadWrite);
+    {
+        RecordDoc foreign(application);
+        EXPECT_TRUE(foreign.CanClose());
+        EXPECT_EQ(foreign.Read(&file), -6);
+        EXPECT_TRUE(foreign.HasFlags(TDoc::kReadFailed));
+        EXPECT_FALSE(foreign.CanClose());
+    }
+    EXPECT_FALSE(PFMIsFileOpen(file)) << "its store went with it";
+}
+
+}  // namespace
+}  // namespace apptest
