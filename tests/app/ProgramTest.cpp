@@ -100,6 +100,25 @@ TEST_F(ProgramTest, QuitFromTheMenuBarClosesTheFrame) {
     EXPECT_TRUE(BoxTexts().empty());
 }
 
+TEST_F(ProgramTest, FileOpenAsksWithTheOpenChooser) {
+    InstallBuiltDataFiles();
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{FALSE, {}});
+    Then([&] {
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('O');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([&] {
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('Q');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    ASSERT_FALSE(presenter.PromptsAsked().empty());
+    EXPECT_EQ(presenter.PromptsAsked().back().kind, "OpenFile");
+    EXPECT_EQ(presenter.UnusedPromptAnswers(), 0u);
+}
+
 class StartFailures : public ProgramTest {
 protected:
     void Arrange(bool dataFile, bool commands, bool engine) {
