@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
@@ -51,27 +52,30 @@ void AutoSaveManager::ResumePending() {
     if (pending_) PostMessageA(application_->GetFrameWindow(), WM_TIMER, kAutoSaveTimerId, 0);
 }
 
+// The question runs a modal loop in which documents may close: the walk goes over the documents
+// open when it began and passes over those that went.
 void AutoSaveManager::CheckDocuments() {
     if (!enabled_ || inhibitCount_ != 0 || prompting_) return;
     const auto now = static_cast<std::uint32_t>(TickCount());
     const AppEnvironment* environment = application_->GetEnvironment();
-    bool skip = false;
-    for (std::int32_t i = 0; i < application_->GetDocumentCount() && !skip; ++i) {
-        TDoc* document = application_->GetDocument(i);
+    std::vector<TDoc*> documents;
+    for (std::int32_t i = 0; i < application_->GetDocumentCount(); ++i)
+        documents.push_back(application_->GetDocument(i));
+    for (TDoc* document : documents) {
+        if (!StillOpen(*application_, document)) continue;
         if (!document->IsDirty() || now - document->GetChangeTime() < interval_) continue;
+        bool skip = false;
         if (environment && environment->IsInBackground()) {
             pending_ = true;
             skip = true;
         } else if (IsModalState()) {
             skip = true;
         }
-        if (!skip) skip = IsIconic(application_->GetFrameWindow()) || GetCapture() != nullptr;
-        if (skip) break;
+        if (skip || IsIconic(application_->GetFrameWindow()) || GetCapture() != nullptr) break;
         prompting_ = true;
         MessageBeep(MB_ICONEXCLAMATION);
         const std::string question = "AutoSave document '" + document->GetFileName() + "' now?";
         const int answer = AskYesNoCancel(question.c_str(), 0, true);
-        // The document may have gone while the question was up.
         if (StillOpen(*application_, document)) {
             if (answer == kAnswerYes) {
                 document->Save(nullptr);

@@ -91,7 +91,10 @@ void QRVClipBoard::Empty() {
     Close();
 }
 
+// Bytes can only go in a format that holds memory: a bitmap or palette format, or none, is refused
+// before anything on the clipboard is touched.
 ErrCode QRVClipBoard::PutData(const void* data, std::uint32_t size) {
+    if (format_ == 0 || format_ == CF_BITMAP || format_ == CF_PALETTE) return -1;
     const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!block) return -1;
     if (size > 0) {

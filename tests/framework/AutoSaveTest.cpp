@@ -2,10 +2,14 @@
 
 #include "framework/AutoSaveManager.h"
 
+#include <deque>
+#include <functional>
+
 #include "ApplicationFixture.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Styles.h"
+#include "platform/ui/VirtualKeys.h"
 
 namespace apptest {
 namespace {
@@ -79,6 +83,77 @@ TEST_F(AutoSave, WaitsWhileTheUserCannotBeAsked) {
     SendMessageA(Frame(), WM_ACTIVATEAPP, TRUE, 0);
     presenter.DispatchPending();
     EXPECT_EQ(Questions(), 1u);
+}
+
+// The question is a real message box here, answered by keys while the program waits in it.
+class AutoSaveQuestion : public AutoSave {
+protected:
+    void SetUp() override {
+        AutoSave::SetUp();
+        presenter.SetIdleHandler([this] {
+            if (steps_.empty()) return false;
+            std::function<void()> step = std::move(steps_.front());
+            steps_.pop_front();
+            step();
+            return true;
+        });
+    }
+    void TearDown() override {
+        presenter.SetIdleHandler(nullptr);
+        AutoSave::TearDown();
+    }
+    void Then(std::function<void()> step) { steps_.push_back(std::move(step)); }
+    void PressYes() {
+        Then([this] { presenter.PressKey(VK_RETURN); });
+    }
+    TestDoc* Changed(const char* name) {
+        const FileRef file(name);
+        EXPECT_EQ(application->OpenDocument(file, false), kNoErr);
+        auto* document = static_cast<TestDoc*>(application->FindDocumentByFile(file));
+        document->SetDirty();
+        return document;
+    }
+
+private:
+    std::deque<std::function<void()>> steps_;
+};
+
+TEST_F(AutoSaveQuestion, TheTimerFiringWhileTheQuestionIsUpAsksNothingMore) {
+    manager().Configure(true, kOneMinute);
+    TestDoc* first = Changed("/stories/first");
+    TestDoc* second = Changed("/stories/second");
+    presenter.Advance(61000);
+    Then([&] {
+        presenter.Advance(kAutoSavePeriod);  // the frame's timer fires inside the question
+        EXPECT_EQ(Questions(), 1u);
+    });
+    Then([&] { EXPECT_EQ(Questions(), 1u); });
+    PressYes();
+    PressYes();
+    NextTick();
+    ASSERT_EQ(Questions(), 2u);
+    EXPECT_EQ(presenter.PromptsAsked()[0].text, "AutoSave document 'first' now?");
+    EXPECT_EQ(presenter.PromptsAsked()[1].text, "AutoSave document 'second' now?");
+    EXPECT_EQ(first->saves, 1);
+    EXPECT_EQ(second->saves, 1);
+}
+
+TEST_F(AutoSaveQuestion, ADocumentClosedWhileItsQuestionIsUpIsLeftAndTheNextStillAsked) {
+    manager().Configure(true, kOneMinute);
+    TestDoc* closing = Changed("/stories/closing");
+    TestDoc* next = Changed("/stories/next");
+    presenter.Advance(61000);
+    Then([&] {
+        closing->SetClean();
+        application->CloseWindow(closing->GetWindow(0), true);
+    });
+    PressYes();
+    PressYes();
+    manager().OnTimer(kAutoSaveTimerId);
+    EXPECT_EQ(application->GetDocumentCount(), 1);
+    ASSERT_EQ(Questions(), 2u);
+    EXPECT_EQ(presenter.PromptsAsked()[1].text, "AutoSave document 'next' now?");
+    EXPECT_EQ(next->saves, 1);
 }
 
 TEST_F(AutoSave, OffMeansNoTimer) {

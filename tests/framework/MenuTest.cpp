@@ -155,6 +155,21 @@ TEST_F(ApplicationTest, EntriesAreGreyedByTheirCommandsAndSubmenusUpdateWithTheB
     EXPECT_FALSE(application->GetFrontDocument()->IsDirty()) << "the entry ran Save";
 }
 
+TEST_F(ApplicationTest, ASubmenuNoMenuAnswersStaysAPlainEntryAndADashIsASeparator) {
+    const RGBColor black;
+    TMenu menu(application, 141, nullptr);
+    auto* orphan = new MenuTextItem(&menu, 999, black, kMenuItemSubmenu, 0, 0, 0, "Orphan");
+    menu.AppendItem(orphan);
+    menu.AppendItem(new MenuTextItem(&menu, kCmdNew, black, kMenuItemCommand, 0, 0, 0, "-"));
+    menu.ResolveSubmenus();
+    EXPECT_EQ(orphan->GetSubmenu(), nullptr);
+    EXPECT_EQ(orphan->GetCommandId(), 999) << "the entry keeps the id it names";
+    EXPECT_EQ(GetSubMenu(menu.GetHMenu(), 0), nullptr);
+    EXPECT_FALSE(orphan->IsEnabled());
+    EXPECT_NE(GetMenuState(menu.GetHMenu(), 1, MF_BYPOSITION) & MF_SEPARATOR, 0u)
+        << "a text entry titled \"-\"";
+}
+
 TEST_F(ApplicationTest, MenusMadeInCodeChangeTheirEntriesByPosition) {
     const RGBColor black;
     TMenu menu(application, 140, nullptr);

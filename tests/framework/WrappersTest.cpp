@@ -50,6 +50,19 @@ TEST_F(ApplicationTest, TheClipboardWrapperPutsAndReadsItsFormat) {
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
 }
 
+TEST_F(ApplicationTest, BytesTheClipboardCannotTakeLeaveWhatItHeld) {
+    QRVClipBoard text(CF_TEXT);
+    ASSERT_EQ(text.PutData("kept", 5), kNoErr);
+    for (const std::uint32_t format : {CF_BITMAP, CF_PALETTE, 0u}) {
+        QRVClipBoard other(format);
+        EXPECT_EQ(other.PutData("lost?", 6), -1) << format;
+    }
+    String kept;
+    text.GetString(kept, CF_TEXT);
+    EXPECT_STREQ(kept.CStr(), "kept");
+    text.Empty();
+}
+
 TEST_F(ApplicationTest, TheClipboardWrapperCarriesPicturesThere) {
     const ShortPoint size{20, 10};
     QRVBitmap picture(&size);
