@@ -2,10 +2,11 @@
 
 #include "framework/AutoSaveManager.h"
 
-#include <deque>
 #include <functional>
 
 #include "ApplicationFixture.h"
+#include "IdleSteps.h"
+#include "framework/WindowUtilities.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Styles.h"
@@ -71,8 +72,15 @@ TEST_F(AutoSave, WaitsWhileTheUserCannotBeAsked) {
     ShowWindow(Frame(), SW_MINIMIZE);
     manager().OnTimer(kAutoSaveTimerId);
     ShowWindow(Frame(), SW_RESTORE);
+    SetCapture(Frame());  // a drag in progress
+    manager().OnTimer(kAutoSaveTimerId);
+    ReleaseCapture();
+    BeginModalState();
+    manager().OnTimer(kAutoSaveTimerId);
+    EndModalState();
     manager().OnTimer(kCmdNew);  // another timer
     EXPECT_EQ(Questions(), 0u);
+    EXPECT_FALSE(manager().IsPending()) << "only the background puts the question off until later";
 
     // In the background the question waits for the program to come back.
     environment.SetInBackground(true);
@@ -88,21 +96,9 @@ TEST_F(AutoSave, WaitsWhileTheUserCannotBeAsked) {
 // The question is a real message box here, answered by keys while the program waits in it.
 class AutoSaveQuestion : public AutoSave {
 protected:
-    void SetUp() override {
-        AutoSave::SetUp();
-        presenter.SetIdleHandler([this] {
-            if (steps_.empty()) return false;
-            std::function<void()> step = std::move(steps_.front());
-            steps_.pop_front();
-            step();
-            return true;
-        });
-    }
-    void TearDown() override {
-        presenter.SetIdleHandler(nullptr);
-        AutoSave::TearDown();
-    }
-    void Then(std::function<void()> step) { steps_.push_back(std::move(step)); }
+    IdleSteps steps{presenter};
+
+    void Then(std::function<void()> step) { steps.Then(std::move(step)); }
     void PressYes() {
         Then([this] { presenter.PressKey(VK_RETURN); });
     }
@@ -113,9 +109,6 @@ protected:
         document->SetDirty();
         return document;
     }
-
-private:
-    std::deque<std::function<void()>> steps_;
 };
 
 TEST_F(AutoSaveQuestion, TheTimerFiringWhileTheQuestionIsUpAsksNothingMore) {

@@ -111,6 +111,34 @@ TEST_F(DocumentTest, CloseAllStopsAtTheDocumentWhoseQuestionIsCancelled) {
     EXPECT_EQ(a->GetWindowCount(), 1);
 }
 
+// A document whose closing closes another one, as a document closes the tool windows of its own.
+class ClosesCompanion : public RecordDoc {
+public:
+    using RecordDoc::RecordDoc;
+    bool CanCloseWindow(TWindow* window, bool force) override {
+        if (TDoc* other = companion) {
+            companion = nullptr;
+            if (!other->Close(force, true)) return false;
+        }
+        return RecordDoc::CanCloseWindow(window, force);
+    }
+    TDoc* companion = nullptr;
+};
+
+TEST_F(DocumentTest, ClosingAllCopesWithADocumentClosingAnotherOnTheWay) {
+    application->makeDocument = [](TAppl* owner) { return new ClosesCompanion(owner); };
+    for (const char* name : {"a.tdc", "b.tdc", "c.tdc"}) WriteDocumentFile(name, name);
+    auto* a = static_cast<ClosesCompanion*>(Open("a.tdc"));
+    Open("b.tdc")->Change("b changed");
+    auto* c = static_cast<ClosesCompanion*>(Open("c.tdc"));
+    c->companion = a;  // closing the front document closes the first one too
+    a->companion = application->FindDocumentByFile(FileRef(Path("b.tdc").c_str()));
+    Answer(IDYES);
+    EXPECT_TRUE(application->CloseAll(false));
+    EXPECT_EQ(application->GetDocumentCount(), 0);
+    EXPECT_EQ(TextOnDisk("b.tdc"), "b changed");
+}
+
 TEST_F(DocumentTest, QuitWithACancelledSaveAsKeepsTheProgramAndTheChanges) {
     RecordDoc* untitled = New();
     untitled->Change("draft");

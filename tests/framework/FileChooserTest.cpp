@@ -4,10 +4,10 @@
 
 #include <gmock/gmock.h>
 
-#include <deque>
 #include <functional>
 
 #include "DocumentFixture.h"
+#include "IdleSteps.h"
 #include "framework/ChooserHooks.h"
 #include "framework/FileChoosers.h"
 #include "framework/FileTypeList.h"
@@ -169,22 +169,13 @@ TEST_F(DocumentTest, FileOpenOpensTheDocumentChosen) {
 // The real Save chooser, driven by keys when the program waits.
 class RealSaveChooser : public DocumentTest {
 protected:
+    IdleSteps steps{presenter};
+
     void SetUp() override {
         DocumentTest::SetUp();
         showChoosers = true;
-        presenter.SetIdleHandler([this] {
-            if (steps_.empty()) return false;
-            std::function<void()> step = std::move(steps_.front());
-            steps_.pop_front();
-            step();
-            return true;
-        });
     }
-    void TearDown() override {
-        presenter.SetIdleHandler(nullptr);
-        DocumentTest::TearDown();
-    }
-    void Then(std::function<void()> step) { steps_.push_back(std::move(step)); }
+    void Then(std::function<void()> step) { steps.Then(std::move(step)); }
     // Replaces the name in the focused field and presses Return.
     void Type(const std::string& name) {
         Then([this, name] {
@@ -192,9 +183,6 @@ protected:
             presenter.PressKey(VK_RETURN);
         });
     }
-
-private:
-    std::deque<std::function<void()>> steps_;
 };
 
 TEST_F(RealSaveChooser, IsPlacedOnTheScreenAndRefusesAnotherExtension) {
