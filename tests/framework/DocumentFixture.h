@@ -159,7 +159,7 @@ protected:
 
     // Scripted answers, in the order the prompts come.
     void Choose(const std::string& name) {
-        presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, name.empty() ? "" : Path(name)});
+        presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, Path(name)});
     }
     void CancelChooser() { presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{FALSE, {}}); }
     void Answer(int button) { presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{button, {}}); }

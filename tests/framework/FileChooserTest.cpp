@@ -80,44 +80,33 @@ protected:
 TEST_F(SaveChooserName, MustEndInTheDefaultExtensionInAnyCase) {
     Mark();
     EXPECT_TRUE(Check("/stories/my.story.FSF", "fsf"));
-    EXPECT_TRUE(Check("/stories/a.fsf", "fsf"));
+    EXPECT_TRUE(Check("/s/story.", "fsf"));
+    EXPECT_EQ(Name(), "/s/story.fsf") << "a bare dot takes the extension, without a second dot";
+    EXPECT_EQ(record_.nFileExtension, 9);
+    EXPECT_TRUE(Check("/stories/notes.txt", nullptr)) << "no default extension: every name goes";
+    EXPECT_TRUE(Check("/stories/notes", "*"));
     EXPECT_TRUE(Asked().empty());
     EXPECT_FALSE(Check("/stories/notes.txt", "fsf"));
     EXPECT_FALSE(Check("/stories.v2/notes", "fsf")) << "a dot in a folder is no extension";
+    EXPECT_FALSE(Check("/s/story.", "fsf", 10)) << "no room for the extension";
     EXPECT_FALSE(Check("/stories/page", "html"));
     const std::string refusal =
         "MessageBox: The specified filename must have an extension of \".FSF\".  If no "
         "extension is specified \".FSF\" will be used.";
     EXPECT_THAT(Asked(),
-                ElementsAre(refusal, refusal,
+                ElementsAre(refusal, refusal, refusal,
                             "MessageBox: The specified filename must have an extension of \".HTM\".  If "
                             "no extension is specified \".HTM\" will be used."));
     EXPECT_EQ(LastPrompt().caption, "Bad Filename Extension!");
-
-    // Without a default extension, or with a pattern for one, every name goes.
-    EXPECT_TRUE(Check("/stories/notes.txt", nullptr));
-    EXPECT_TRUE(Check("/stories/notes", "*"));
-}
-
-TEST_F(SaveChooserName, ABareDotTakesTheDefaultExtensionWhenThereIsRoom) {
-    EXPECT_TRUE(Check("/s/story.", "fsf"));
-    EXPECT_EQ(Name(), "/s/story.fsf") << "one dot, not two";
-    EXPECT_EQ(record_.nFileExtension, 9);
-    Mark();
-    EXPECT_FALSE(Check("/s/story.", "fsf", 10));
-    EXPECT_EQ(Name(), "/s/story.");
-    EXPECT_EQ(Asked().size(), 1u);
 }
 
 TEST_F(DocumentTest, AFileIsReplacedOnlyWhenItMayBeWrittenAndTheUserAgrees) {
-    Mark();
     EXPECT_TRUE(CheckReplaceFile(FileRef(Path("new.tdc").c_str()), nullptr, "Choose again."));
-    EXPECT_TRUE(Asked().empty()) << "a file that is not there is not asked about";
+    EXPECT_TRUE(Prompts().empty()) << "a file that is not there is not asked about";
     files.WriteFile("old.tdc", "x");
     const FileRef old(Path("old.tdc").c_str());
     Answer(IDNO);
     EXPECT_FALSE(CheckReplaceFile(old, nullptr, "Choose again."));
-    EXPECT_EQ(LastPrompt().text, "Replace existing file \"" + Path("old.tdc") + "\" ?");
     EXPECT_EQ(LastPrompt().flags & (MB_TYPEMASK | MB_DEFMASK), MB_YESNO | MB_DEFBUTTON1);
     Answer(IDYES);
     EXPECT_TRUE(CheckReplaceFile(old, nullptr, "Choose again."));
@@ -129,32 +118,7 @@ TEST_F(DocumentTest, AFileIsReplacedOnlyWhenItMayBeWrittenAndTheUserAgrees) {
     EXPECT_EQ(LastPrompt().text, "File \"" + Path("old.tdc") + "\" is read-only. Choose again.");
 }
 
-TEST_F(DocumentTest, TheOpenChooserAnswersTheFileToOpenReadAndWrite) {
-    files.WriteFile("story.tdc", "x");
-    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, Path("story.tdc")});
-    FileRef file;
-    EXPECT_EQ(ChooseOpenFile(kDocumentTypes, file, false, nullptr, "Open Story"), kFileChooserChosen);
-    EXPECT_EQ(file.GetFullPath(), Path("story.tdc"));
-    EXPECT_EQ(file.GetPermission(), kAccessReadWrite);
-    EXPECT_EQ(LastPrompt().caption, "Open Story");
-    EXPECT_EQ(LastPrompt().flags & (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLEHOOK),
-              OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLEHOOK);
-
-    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{FALSE, {}});
-    FileRef untouched(Path("kept.tdc").c_str());
-    EXPECT_EQ(ChooseOpenFile(nullptr, untouched, true, nullptr, nullptr), kFileChooserCancelled);
-    EXPECT_EQ(untouched.GetFullPath(), Path("kept.tdc"));
-    EXPECT_EQ(LastPrompt().flags & OFN_HIDEREADONLY, 0u) << "the read-only box is offered";
-
-    ::chmod(Path("story.tdc").c_str(), 0444);
-    const ScopedUnprivileged unprivileged;
-    if (!unprivileged.Active()) GTEST_SKIP() << "cannot drop privileges";
-    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, Path("story.tdc")});
-    EXPECT_EQ(ChooseOpenFile(nullptr, file, true, nullptr, nullptr), kFileChooserChosen);
-    EXPECT_EQ(file.GetPermission(), kAccessRead);
-}
-
-TEST_F(DocumentTest, FileOpenOpensTheDocumentChosen) {
+TEST_F(DocumentTest, FileOpenOpensTheDocumentChosenReadAndWrite) {
     WriteDocumentFile("story.tdc", "opened");
     presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{FALSE, {}});
     EXPECT_EQ(application->HandleCommand(kCmdOpen), kNoErr);
@@ -163,7 +127,21 @@ TEST_F(DocumentTest, FileOpenOpensTheDocumentChosen) {
     EXPECT_EQ(application->HandleCommand(kCmdOpen), kNoErr);
     ASSERT_EQ(application->GetDocumentCount(), 1);
     EXPECT_EQ(static_cast<RecordDoc*>(application->GetDocument(0))->Text(), "opened");
-    EXPECT_EQ(LastPrompt().caption, "Open");
+    EXPECT_EQ(LastPrompt().flags & (OFN_HIDEREADONLY | OFN_FILEMUSTEXIST),
+              OFN_HIDEREADONLY | OFN_FILEMUSTEXIST);
+
+    FileRef file;
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, Path("story.tdc")});
+    EXPECT_EQ(ChooseOpenFile(nullptr, file, true, nullptr, "Open Story"), kFileChooserChosen);
+    EXPECT_EQ(LastPrompt().caption, "Open Story");
+    EXPECT_EQ(LastPrompt().flags & OFN_HIDEREADONLY, 0u) << "the read-only box is offered";
+    EXPECT_EQ(file.GetPermission(), kAccessReadWrite);
+    ::chmod(Path("story.tdc").c_str(), 0444);
+    const ScopedUnprivileged unprivileged;
+    if (!unprivileged.Active()) GTEST_SKIP() << "cannot drop privileges";
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, Path("story.tdc")});
+    EXPECT_EQ(ChooseOpenFile(nullptr, file, true, nullptr, nullptr), kFileChooserChosen);
+    EXPECT_EQ(file.GetPermission(), kAccessRead);
 }
 
 // The real Save chooser, driven by keys when the program waits.
