@@ -11,6 +11,7 @@
 #include "framework/ChooserHooks.h"
 #include "framework/FileChoosers.h"
 #include "framework/FileTypeList.h"
+#include "platform/ui/FileChooserDialog.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -149,18 +150,31 @@ class RealSaveChooser : public DocumentTest {
 protected:
     IdleSteps steps{presenter};
 
+    // The choosers open in the test's folder, which no other test changes meanwhile.
     void SetUp() override {
         DocumentTest::SetUp();
         showChoosers = true;
+        startedIn_ = std::filesystem::current_path();
+        std::filesystem::current_path(files.Path());
+    }
+    void TearDown() override {
+        std::filesystem::current_path(startedIn_);
+        DocumentTest::TearDown();
     }
     void Then(std::function<void()> step) { steps.Then(std::move(step)); }
-    // Replaces the name in the focused field and presses Return.
+    // Types the name over the name field's and presses Return.
     void Type(const std::string& name) {
         Then([this, name] {
-            SetWindowTextA(GetFocus(), name.c_str());
+            const HWND chooser = GetActiveWindow();
+            const HWND field = GetDlgItem(chooser, win::detail::kChooserNameField);
+            SendMessageA(chooser, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+            SetWindowTextA(field, name.c_str());
             presenter.PressKey(VK_RETURN);
         });
     }
+
+private:
+    std::filesystem::path startedIn_;
 };
 
 TEST_F(RealSaveChooser, IsPlacedOnTheScreenAndRefusesAnotherExtension) {
