@@ -1,6 +1,6 @@
 #include "storymodel/engine/EngineTableReader.h"
 
-#include <algorithm>
+#include <cstring>
 
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
@@ -18,11 +18,64 @@ EngineTableReader* gReader = nullptr;
 constexpr ErrCode kNoStore = -2;
 constexpr ErrCode kDamaged = -3;
 
-// The range a read record's values must keep: below the limit.
-int RecordLimit(int record) {
-    if (record >= kFirstSignpostRecord) return 256;
-    // A benchmark is a type index; the others are variation or element indexes.
-    return EngineFieldOffset(record) == kBenchmarkOffset ? 16 : 64;
+// The records are checked a machine word (eight storyform indexes) at a time, over their whole
+// length: a sound file, the usual one, is read through once, with no test per value.
+using Word = std::uint64_t;
+constexpr std::size_t kWordsPerRecord = kEngineRecordSize / sizeof(Word);
+
+// The byte in every lane of a word.
+constexpr Word Spread(std::uint8_t byte) { return Word{byte} * 0x0101010101010101u; }
+
+Word WordAt(const std::uint8_t* bytes, std::size_t word) {
+    Word value;
+    std::memcpy(&value, bytes + word * sizeof value, sizeof value);
+    return value;
+}
+
+// The bits that a read record's values may hold: a benchmark is a type index (below 16); the
+// others of the throughlines are variation or element indexes (below 64).
+std::uint8_t RecordValueBits(int record) {
+    return EngineFieldOffset(record) == kBenchmarkOffset ? 0x0F : 0x3F;
+}
+
+// Every bit that some value of the record holds.
+std::uint8_t BitsHeld(const std::uint8_t* record) {
+    Word held = 0;
+    for (std::size_t w = 0; w < kWordsPerRecord; ++w) held |= WordAt(record, w);
+    held |= held >> 32;
+    held |= held >> 16;
+    held |= held >> 8;
+    return static_cast<std::uint8_t>(held);
+}
+
+// The dynamics depend on no bit of the arrangement, so that they stay the same over each run of
+// kArrangementCount indexes.
+constexpr bool DynamicsHoldOverArrangements() {
+    for (const std::uint16_t bit : kDynamicBit) {
+        if ((bit & kArrangementMask) != 0) return false;
+    }
+    return true;
+}
+static_assert(DynamicsHoldOverArrangements() && kArrangementCount % sizeof(Word) == 0);
+
+// Record 0 holds each index's own dynamics (Limit's bit unused).
+bool DynamicsAgree(const std::uint8_t* dynamics) {
+    constexpr Word kCompared = ~Spread(1u << kLimit);
+    constexpr std::size_t kWordsPerRun = kArrangementCount / sizeof(Word);
+    Word differing = 0;
+    for (std::size_t run = 0; run < kStoryformIndexCount / kArrangementCount; ++run) {
+        const Word expected = Spread(EngineDynamicsByte(static_cast<std::uint16_t>(run * kArrangementCount)));
+        for (std::size_t w = run * kWordsPerRun; w < (run + 1) * kWordsPerRun; ++w)
+            differing |= (WordAt(dynamics, w) & kCompared) ^ expected;
+    }
+    return differing == 0;
+}
+
+// The values of the two records lie in the same class (the high four bits) at every index.
+bool SameClasses(const std::uint8_t* a, const std::uint8_t* b) {
+    Word differing = 0;
+    for (std::size_t w = 0; w < kWordsPerRecord; ++w) differing |= WordAt(a, w) ^ WordAt(b, w);
+    return (differing & Spread(0xF0)) == 0;
 }
 
 }  // namespace
@@ -85,22 +138,15 @@ ErrCode CheckEngineTables() {
     for (int k = 0; k < kEngineRecordCount; ++k) {
         if (IsEngineRecordRead(k) && !records[static_cast<std::size_t>(k)]) return kDamaged;
     }
-    // Each read record of the throughlines keeps its values below its limit.
+    // Each read record of the throughlines keeps its values within its bits (the signposts' four
+    // 2-bit positions may hold anything).
     for (int k = 1; k < kFirstSignpostRecord; ++k) {
-        if (!IsEngineRecordRead(k)) continue;
-        const std::uint8_t* values = records[static_cast<std::size_t>(k)];
-        const int limit = RecordLimit(k);
-        if (std::any_of(values, values + kEngineRecordSize, [limit](std::uint8_t v) { return v >= limit; })) {
+        if (IsEngineRecordRead(k) &&
+            (BitsHeld(records[static_cast<std::size_t>(k)]) & ~RecordValueBits(k)) != 0)
             return kDamaged;
-        }
     }
-    for (int n = 0; n < kStoryformIndexCount; ++n) {
-        const std::size_t i = static_cast<std::size_t>(n);
-        // Record 0 holds the index's own dynamics (Limit's bit unused).
-        const std::uint8_t dynamics = EngineDynamicsByte(static_cast<std::uint16_t>(n));
-        if ((records[0][i] & ~(1u << kLimit)) != dynamics) return kDamaged;
-        // The overall story's catalyst lies in its class, so that it moves into the others'.
-        if (records[9][i] >> 4 != records[3][i] >> 4) return kDamaged;
-    }
+    if (!DynamicsAgree(records[0])) return kDamaged;
+    // The overall story's catalyst lies in the class of its issue, so that it moves into the others'.
+    if (!SameClasses(records[9], records[3])) return kDamaged;
     return kNoErr;
 }

@@ -122,6 +122,25 @@ TEST_F(EngineTableReaderTest, ValuesOutOfRangeMakeTheFileDamaged) {
     }
 }
 
+// Records are checked several indexes at a time: damage at either end of a record, and on either
+// side of a group's or a run of arrangements' edge, is found as anywhere else.
+TEST_F(EngineTableReaderTest, DamageIsFoundAtEveryPlaceOfARecord) {
+    const struct {
+        int record;
+        std::uint8_t bits;  // changed in the byte
+    } damages[] = {{4, 0x40}, {5, 0x10}, {40, 0x80}, {0, 0x01}, {0, 0x80}, {9, 0x10}};
+    for (const auto& damage : damages) {
+        for (const std::size_t index : {0, 7, 8, 127, 128, 8191, 16383}) {
+            std::vector<std::vector<std::uint8_t>> records = PlainRecords();
+            records[static_cast<std::size_t>(damage.record)][index] ^= damage.bits;
+            UseRecords(records);
+            EXPECT_EQ(CheckEngineTables(), -3) << damage.record << " at " << index;
+            SetEngineFile(nullptr);
+            PFMCloseFile(store_);
+        }
+    }
+}
+
 TEST_F(EngineTableReaderTest, DynamicsThatDisagreeWithTheIndexMakeTheFileDamaged) {
     std::vector<std::vector<std::uint8_t>> records = PlainRecords();
     records[0][0x2000] ^= 1;  // Resolve
