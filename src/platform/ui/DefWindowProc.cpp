@@ -163,7 +163,8 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_NCPAINT: DrawNonClient(window); return 0;
         case WM_NCACTIVATE:
             window.captionActive = wParam != 0;
-            if (IsVisibleOnScreen(window)) DrawNonClient(window);
+            // A frame that is to be drawn again anyway (a window just shown) takes the new look then.
+            if (!window.frameUpdate && IsVisibleOnScreen(window)) DrawNonClient(window);
             return TRUE;
         case WM_NCLBUTTONDOWN: return OnNonClientButtonDown(window, static_cast<int>(wParam), lParam);
         case WM_NCLBUTTONDBLCLK: return OnNonClientDoubleClick(window, static_cast<int>(wParam), lParam);

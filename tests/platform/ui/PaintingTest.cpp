@@ -339,15 +339,17 @@ TEST_F(Painting, ScrollingMovesPixelsAndInvalidatesTheUncoveredStrip) {
 TEST_F(Painting, TheFrameIsDrawnByTheLayerWithTheActiveCaption) {
     HWND window =
         Popup(RECT{10, 10, 210, 110}, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
-    Pump();
     const int frame = kSizingFrame;
     const int caption = kCaption;
+    // A window just shown is drawn once, when it is painted, not also as it becomes active.
+    EXPECT_NE(Pixel(110, 10 + frame + 2), GetSysColor(COLOR_ACTIVECAPTION));
+    Pump();
     EXPECT_EQ(Pixel(10, 10), GetSysColor(COLOR_WINDOWFRAME));
     EXPECT_EQ(Pixel(110, 10 + frame + 2), GetSysColor(COLOR_ACTIVECAPTION));
     EXPECT_EQ(Pixel(110, 10 + frame + caption - 1), GetSysColor(COLOR_WINDOWFRAME))
         << "the line under the caption";
+    // A drawn window that loses the activation shows it at once.
     HWND other = Popup(RECT{300, 300, 350, 350});
-    Pump();
     EXPECT_EQ(Pixel(110, 10 + frame + 2), GetSysColor(COLOR_INACTIVECAPTION));
     (void)window;
     (void)other;
