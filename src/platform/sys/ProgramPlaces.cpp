@@ -27,15 +27,37 @@ bool IsExistingFolder(const char* systemPath) {
     return systemPath && systemPath[0] == '/' && ::stat(systemPath, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The file the system started the program from, as it names it, or why it cannot tell. Asked once:
+// the program is taken to stay where it was started from, as its folders are found from there.
+struct StartedFile {
+    std::string path;
+    int error = 0;
+};
+
+const StartedFile& ProgramStartedFrom() {
+    static const StartedFile started = [] {
+        StartedFile file;
+        std::string path(PATH_MAX, '\0');
+        const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
+        if (length <= 0) {
+            file.error = length == 0 ? ENOENT : errno;
+        } else {
+            path.resize(static_cast<std::size_t>(length));
+            file.path = std::move(path);
+        }
+        return file;
+    }();
+    return started;
+}
+
 // The program file's path as the system names it; false with errno set when it cannot be found.
 bool SystemProgramPath(std::string& path) {
-    path.assign(PATH_MAX, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
-    if (length <= 0) {
-        if (length == 0) errno = ENOENT;
+    const StartedFile& started = ProgramStartedFrom();
+    if (started.error != 0) {
+        errno = started.error;
         return false;
     }
-    path.resize(static_cast<std::size_t>(length));
+    path = started.path;
     const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
     if (folder && *folder) {
         std::string moved = folder;
@@ -48,9 +70,9 @@ bool SystemProgramPath(std::string& path) {
 
 // The current folder as the system names it; false with errno set when it cannot be read.
 bool SystemCurrentFolder(std::string& path) {
-    path.assign(PATH_MAX, '\0');
-    if (!::getcwd(path.data(), path.size())) return false;
-    path.resize(std::strlen(path.c_str()));
+    char folder[PATH_MAX];
+    if (!::getcwd(folder, sizeof folder)) return false;
+    path = folder;
     return true;
 }
 
