@@ -93,12 +93,13 @@ int Listen(const std::string& path) {
     }
     UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.Get() < 0) return FailedFd(errno);
+    // The socket file is made private (0600) as it is bound, in the user's private folder.
     const mode_t mask = ::umask(0177);
     const bool bound = ::bind(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     const int error = errno;
     ::umask(mask);
     if (!bound) return FailedFd(error);
-    if (::chmod(path.c_str(), 0600) != 0 || ::listen(fd.Get(), 16) != 0) {
+    if (::listen(fd.Get(), 16) != 0) {
         const int listenError = errno;
         ::unlink(path.c_str());
         return FailedFd(listenError);
@@ -217,7 +218,8 @@ InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& hand
         SetLastError(static_cast<DWORD>(errno));
         return start;
     }
-    const bool encoded = EncodeHandOver(handOver, request);
+    // The request is made only when another copy holds the lock, and then once.
+    std::optional<bool> encoded;
     for (;;) {
         if (::flock(lock.Get(), LOCK_EX | LOCK_NB) == 0) {
             const int socket = Listen(socketPath);
@@ -228,7 +230,8 @@ InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& hand
             SetLastError(static_cast<DWORD>(errno));
             return start;
         }
-        if (!encoded) return NotReached(E2BIG);
+        if (!encoded) encoded = EncodeHandOver(handOver, request);
+        if (!*encoded) return NotReached(E2BIG);
         HandOverAnswer answer;
         switch (HandOverOnce(socketPath, request, deadline, answer)) {
             case Attempt::kAnswered:

@@ -40,6 +40,7 @@ bool IsFolder(const std::string& path) {
 
 // Makes the folder and every missing folder above it, each private to the user.
 BOOL MakeFolders(const std::string& path) {
+    if (IsFolder(path)) return TRUE;
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
         if (!IsFolder(part) && ::mkdir(NameForSystem(part).c_str(), 0700) != 0 && errno != EEXIST)
