@@ -27,26 +27,43 @@ using Clock = std::chrono::steady_clock;
 
 constexpr SIZE kScreen{800, 600};
 
+// A new folder in the base folder, removed with its contents when it goes.
+class OwnFolder {
+public:
+    explicit OwnFolder(const std::filesystem::path& base) {
+        std::string pattern = (base / "fablecore-start-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) path_ = pattern;
+    }
+    ~OwnFolder() {
+        std::error_code error;
+        if (!path_.empty()) std::filesystem::remove_all(path_, error);
+    }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 // The program's settings and single-instance folders, the bench's own, in memory as a desktop's
-// runtime folder is; removed when the bench ends.
+// runtime folder is; and a temporary folder of its own in the system's, so that the stores' swap
+// files are made where the program makes them, out of other programs' way.
 class OwnFolders {
 public:
     OwnFolders() {
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "fablecore-start-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) folder_ = pattern;
         ::setenv("FABLECORE_PROGRAM_DIR", FABLECORE_PROGRAM_FOLDER, 1);
-        ::setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
-    }
-    ~OwnFolders() {
-        std::error_code error;
-        if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
+        ::setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", runtime_.Path().c_str(), 1);
+        ::setenv("TMPDIR", temporary_.Path().c_str(), 1);
     }
 
 private:
-    std::string folder_;
+    static std::filesystem::path MemoryFolder() {
+        return std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
+                                                         : std::filesystem::temp_directory_path();
+    }
+
+    OwnFolder runtime_{MemoryFolder()};
+    OwnFolder temporary_{std::filesystem::temp_directory_path()};
 };
 
 void BM_ProgramStartToFirstPaint(benchmark::State& state) {
