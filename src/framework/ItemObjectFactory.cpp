@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "framework/WindowItems.h"
+
 namespace {
 
 struct ItemClass {

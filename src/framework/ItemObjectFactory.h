@@ -9,6 +9,7 @@
 
 class IReadFile;
 class ItemList;
+class WindowItemList;
 
 // The class ids the factory makes.
 inline constexpr ClassId kItemListClassId = 106;
@@ -28,7 +29,7 @@ inline constexpr ClassId kEditViewAltClassId = 513;
 // reads the stored item into it, leaving the result in *error. Null when memory runs out.
 using ItemReader = TObject* (*)(ItemList* owner, IReadFile& stream, ErrCode* error);
 // Makes an empty item list, which the factory then reads from the stream.
-using ItemListMaker = TObject* (*)();
+using ItemListMaker = WindowItemList* (*)();
 
 // Installs the reader of one of the item classes above (not the item list); false for any other
 // id. Ids 512 and 513 share one reader: installing either installs both.

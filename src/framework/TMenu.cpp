@@ -12,7 +12,6 @@ using namespace win;
 
 namespace {
 
-constexpr ClassId kDialogClassId = 103;
 constexpr std::size_t kPlainRecordSize = 12;
 constexpr std::size_t kTextRecordHeader = 16;
 

@@ -11,6 +11,8 @@
 
 #include "foundation/pfm/PFM.h"
 #include "framework/AppEnvironment.h"
+#include "framework/FakeItems.h"
+#include "framework/MsgEvent.h"
 #include "framework/TAppl.h"
 #include "framework/TDoc.h"
 #include "framework/TMenu.h"
@@ -25,43 +27,26 @@ namespace apptest {
 
 using namespace win;
 
-// An MDI child of the application, found again through window long 0.
+// An MDI child of the application, shown at once, with one item that holds the focus and can take
+// the edit commands when the test says so.
 class TestWindow : public TWindow {
 public:
     TestWindow(TAppl* application, TDoc* document, const char* title = "window")
-        : TWindow(application, document, kChildMode, 0, title) {
-        MDICREATESTRUCTA create;
-        create.szClass = kWindowClassName;
-        create.szTitle = title;
-        create.x = 10;
-        create.y = 10;
-        create.cx = 200;
-        create.cy = 150;
-        create.style = WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-        create.lParam = reinterpret_cast<LPARAM>(this);
-        SendMessageA(application->GetMDIClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create));
+        : TWindow(application, &kPlace, document, kChildMode, 0, title) {
+        auto* items = new fakes::FakeItemList;
+        editItem = items->Add(new fakes::FakeItem(kEditViewAltClassId, true));
+        SetItemList(items);
+        SetUpItems();
+        Show();
     }
     ErrCode PreparePrinter() override { return 0; }
     bool CanPrint() override { return printable; }
     void Print() override { ++prints; }
-    bool CanPaste() const override { return pastable; }
-    void DoPaste() override { ++pastes; }
 
+    static constexpr ShortRect kPlace{10, 10, 160, 210};
+    fakes::FakeItem* editItem = nullptr;
     bool printable = false;
-    bool pastable = false;
     int prints = 0;
-    int pastes = 0;
-
-    static LRESULT Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_CREATE) {
-            const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-            const auto* mdi = static_cast<const MDICREATESTRUCTA*>(create->lpCreateParams);
-            auto* object = reinterpret_cast<TestWindow*>(mdi->lParam);
-            SetWindowLongA(window, 0, reinterpret_cast<LONG_PTR>(object));
-            object->AttachWindow(window);
-        }
-        return DefMDIChildProcA(window, message, wParam, lParam);
-    }
 };
 
 // A document with one window and no store; saving only counts, and closing is refused while the
@@ -111,6 +96,9 @@ public:
         openedFiles.emplace_back(path);
         return TAppl::OpenFile(path);
     }
+    // The first and last stops of the key road: they note every key and take those they are given.
+    bool PreviewKey(KeyEvent& event) override { return Note(event, previewedKeys, previewTakes); }
+    bool HandleUnusedKey(KeyEvent& event) override { return Note(event, unusedKeys, unusedTakes); }
     std::unique_ptr<TCommand> CreateCommand(std::int32_t id) override {
         createdCommands.push_back(id);
         return TAppl::CreateCommand(id);
@@ -136,10 +124,19 @@ public:
         AddMenu(file);
     }
 
+    static bool Note(const KeyEvent& event, std::vector<std::int32_t>& seen, std::int32_t take) {
+        seen.push_back(event.GetKey());
+        return event.GetKey() == take;
+    }
+
     std::string dataFile;
     // The documents the application makes (TestDoc when empty) and the types it opens.
     std::function<TDoc*(TAppl*)> makeDocument;
     const FourCC* openTypes = nullptr;
+    std::vector<std::int32_t> previewedKeys;
+    std::vector<std::int32_t> unusedKeys;
+    std::int32_t previewTakes = 0;
+    std::int32_t unusedTakes = 0;
     int documentsMade = 0;
     std::vector<std::string> openedFiles;
     std::vector<std::int32_t> createdCommands;
@@ -165,12 +162,6 @@ protected:
     }
 
     void Start() {
-        WNDCLASSA windowClass;
-        windowClass.lpfnWndProc = TestWindow::Proc;
-        windowClass.cbWndExtra = sizeof(LONG_PTR);
-        windowClass.lpszClassName = kWindowClassName;
-        ASSERT_NE(RegisterClassA(&windowClass), 0);
-        environment.SetClassRegistered(kWindowClassName, true);
         SetAppEnvironment(&environment);
         application = new TestAppl(&environment);
         application->dataFile = builtFolder + "/Fablecor.qrv";

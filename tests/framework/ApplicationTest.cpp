@@ -80,7 +80,7 @@ TEST_F(ApplicationTest, DocumentCommandsFollowTheFrontDocument) {
 
     auto* window = static_cast<TestWindow*>(application->GetFrontWindow());
     ASSERT_NE(window, nullptr);
-    window->pastable = true;
+    window->editItem->canEdit = true;
     EXPECT_FALSE(application->CommandEnabled(kCmdPaste)) << "the clipboard is empty";
     OpenClipboard(nullptr);
     EmptyClipboard();
@@ -89,7 +89,7 @@ TEST_F(ApplicationTest, DocumentCommandsFollowTheFrontDocument) {
     CloseClipboard();
     EXPECT_TRUE(application->CommandEnabled(kCmdPaste));
     application->HandleCommand(kCmdPaste);
-    EXPECT_EQ(window->pastes, 1);
+    EXPECT_EQ(window->editItem->edits, std::vector<std::string>{"paste"}) << "the focus item pastes";
 }
 
 TEST_F(ApplicationTest, TheLoopDrainsTheSecondQueueThenTheFirstAfterEachDispatchedMessage) {

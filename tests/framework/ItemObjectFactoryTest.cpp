@@ -4,6 +4,7 @@
 
 #include "foundation/ByteStream.h"
 #include "foundation/IFile.h"
+#include "framework/FakeItems.h"
 
 namespace {
 
@@ -24,8 +25,6 @@ TObject* ReadFake(ItemList* owner, IReadFile& stream, ErrCode* error) {
     if (*error == kNoErr) *error = item->ReadFrom(stream);
     return item;
 }
-
-TObject* MakeFakeList() { return new FakeItem(0, nullptr); }
 
 ItemList* const kOwner = reinterpret_cast<ItemList*>(std::uintptr_t{0x1000});
 
@@ -69,7 +68,7 @@ TEST(ItemObjectFactory, LeavesOtherIdsToTheNextFactory) {
 
 TEST(ItemObjectFactory, AFailedReadGivesTheObjectAndTheError) {
     SetItemReader(kStatTextClassId, ReadFake<3>);
-    SetItemListMaker(MakeFakeList);
+    SetItemListMaker(fakes::MakeFakeList);
     for (const ClassId id : {kStatTextClassId, kItemListClassId}) {
         ByteStream shortStream({0x01});
         ErrCode error = kNoErr;
