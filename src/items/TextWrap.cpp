@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "foundation/IFile.h"
+#include "framework/BusyCursor.h"
 #include "framework/InputHelpers.h"
-#include "framework/graphics/Cursors.h"
 
 TextWrap::TextWrap(TGraphEnv& env, ShortRect& rect, const char* text, const win::LOGFONTA& font)
     : rect_(rect), baseFont_(font), font_(font) {
@@ -47,10 +47,7 @@ std::int32_t TextWrap::LinesInHeight(std::int32_t height) const {
 }
 
 std::uint32_t TextWrap::WritePlainText(IWriteFile& file) const {
-    struct BusyPhase {
-        BusyPhase() { PushCursor(-1); }
-        ~BusyPhase() { PopCursor(); }
-    } busy;
+    const BusyCursor busy;
     // Held down together, Ctrl and Alt ask for the text as it is stored, codes and all.
     if (IsControlKeyDown(0) && IsAltKeyDown(0)) {
         std::uint32_t count = static_cast<std::uint32_t>(text_.size());
