@@ -66,7 +66,7 @@ void AppEnvironment::SetClassRegistered(const char* className, bool registered) 
     if (std::strcmp(className, kPaletteClassName) == 0) paletteClassRegistered_ = registered;
 }
 
-LList& AppEnvironment::GetList(int number) {
+PointerList& AppEnvironment::GetList(int number) {
     switch (number) {
         case 1: return list1_;
         case 2: return list2_;

@@ -20,6 +20,12 @@ inline constexpr const char* kItemClassName = "QRV_TItem_CLASS";
 inline constexpr const char* kDialogClassName = "TDialogClass";
 inline constexpr const char* kPaletteClassName = "QRV_TPalette_CLASS";
 
+// A list of pointer-sized values: window handles and the objects that go with them.
+class PointerList : public TypedList<std::uintptr_t> {
+public:
+    explicit PointerList(std::uint16_t growth) : TypedList(growth, 0, 0) {}
+};
+
 class AppEnvironment {
 public:
     AppEnvironment();
@@ -58,7 +64,9 @@ public:
     bool IsClassRegistered(const char* className) const;
     void SetClassRegistered(const char* className, bool registered);
 
-    LList& GetList(int number);  // 1 to 4
+    // Lists 1 to 4: 1 and 2 the item windows that are no items' own class (handles, items), kept in
+    // the order of the handles; 3 and 4 the open dialogs (handles, dialog objects).
+    PointerList& GetList(int number);
 
     // The cursor shown now, the one pushed for -1, and the manager's state.
     std::int32_t GetCurrentCursorId() const { return currentCursorId_; }
@@ -100,13 +108,13 @@ private:
     std::int32_t processId_ = 0;
     win::HGDIOBJ sharedObject_ = nullptr;
     bool windowClassRegistered_ = false;
-    LList list1_{128};
-    LList list2_{128};
+    PointerList list1_{128};
+    PointerList list2_{128};
     bool itemClassRegistered_ = false;
     bool dialogClassRegistered_ = false;
     bool paletteClassRegistered_ = false;
-    LList list3_{128};
-    LList list4_{128};
+    PointerList list3_{128};
+    PointerList list4_{128};
     std::int32_t currentCursorId_ = 0;
     std::int32_t defaultCursorId_ = 0;
     std::int32_t cursorState_ = -1;

@@ -50,10 +50,12 @@ bool SetItemReader(ClassId id, ItemReader reader) {
 
 void SetItemListMaker(ItemListMaker maker) { gItemListMaker = maker; }
 
+WindowItemList* MakeItemList() { return gItemListMaker ? gItemListMaker() : nullptr; }
+
 TObject* ItemObjectFactory(IReadFile& stream, ClassId id, ErrCode* error, std::uintptr_t owner) {
     *error = kNoErr;
     if (id == kItemListClassId) {
-        TObject* list = gItemListMaker ? gItemListMaker() : nullptr;
+        TObject* list = MakeItemList();
         if (list) *error = list->ReadFrom(stream);
         return list;
     }

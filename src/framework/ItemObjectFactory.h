@@ -35,6 +35,8 @@ using ItemListMaker = WindowItemList* (*)();
 // id. Ids 512 and 513 share one reader: installing either installs both.
 bool SetItemReader(ClassId id, ItemReader reader);
 void SetItemListMaker(ItemListMaker maker);
+// A new empty item list; null when no maker is installed or memory ran out.
+WindowItemList* MakeItemList();
 
 // The factory: the error is set to 0 first; an id it does not make (or whose class has not
 // installed its reader) gives null with error 0. A read failure gives the object with the error set;

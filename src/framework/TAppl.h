@@ -22,6 +22,7 @@
 
 class AppEnvironment;
 class AutoSaveManager;
+class IPrintRecord;
 class KeyEvent;
 class PFMFile;
 class QRVClipBoard;
@@ -205,6 +206,9 @@ public:
     // The message the loop took last.
     win::MSG& GetMessageRecord() { return message_; }
     AutoSaveManager* GetAutoSaveManager() const { return autoSave_.get(); }
+    // The print settings every print job shares; the application sets them up (null until then).
+    IPrintRecord* GetPrintRecord() const { return printRecord_; }
+    void SetPrintRecord(IPrintRecord* record) { printRecord_ = record; }
     QRVClipBoard* GetClipboard() const { return clipboard_.get(); }
     AppEnvironment* GetEnvironment() const { return environment_; }
     // The profile file holding the frame's placement ("APP_FRAME").
@@ -241,6 +245,7 @@ private:
     std::vector<TWindow*> appWindows_;
     TDoc* frontDocument_ = nullptr;
     std::unique_ptr<AutoSaveManager> autoSave_;
+    IPrintRecord* printRecord_ = nullptr;
     std::string frameClassName_;
     std::string profilePath_;
     bool frameClassRegistered_ = false;

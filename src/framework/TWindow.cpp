@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "framework/AppEnvironment.h"
+#include "framework/IPrintRecord.h"
 #include "framework/InputHelpers.h"
 #include "framework/TAppl.h"
 #include "framework/TDoc.h"
@@ -178,6 +179,12 @@ void TWindow::SetTitle(const char* text) {
 
 void TWindow::UpdateTitle() {
     if (document_) SetTitle(document_->GetFileName().c_str());
+}
+
+ErrCode TWindow::PreparePrinter() {
+    IPrintRecord* record = application_ ? application_->GetPrintRecord() : nullptr;
+    if (!record) return -1;
+    return record->HasPrinterDC() ? kNoErr : record->CreatePrinterDC();
 }
 
 bool TWindow::IsFrontWindow() const { return application_ && application_->GetFrontWindow() == this; }

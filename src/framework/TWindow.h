@@ -106,8 +106,9 @@ public:
     virtual bool CanPrint() { return false; }
     virtual void Print() {}
     virtual bool CanPageSetup() { return true; }
-    // Makes sure the printer is ready for the page set-up; its answer.
-    virtual ErrCode PreparePrinter() = 0;
+    // Makes sure the application's print record has the printer's device context (making it when it
+    // has none); its answer, and -1 when the application has no print record.
+    virtual ErrCode PreparePrinter();
     virtual bool CanPrintPreview() { return false; }
     virtual void PrintPreview() {}
     virtual void BuildContents() {}
@@ -295,6 +296,8 @@ protected:
     // Takes an item list made in code; the window owns it.
     void SetItemList(WindowItemList* items);
     void SetKind(std::uint16_t kind) { kind_ = kind; }
+    // The focus item's index, without moving the keyboard focus.
+    void SetFocusIndex(std::int32_t index) { focusItem_ = index; }
     void SetCurrentCursor(std::int32_t cursorId) { currentCursor_ = cursorId; }
     // The background the drawing environment starts from: the list's colour, else white.
     void SetUpBackground();

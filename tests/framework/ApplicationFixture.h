@@ -135,8 +135,8 @@ public:
     const FourCC* openTypes = nullptr;
     std::vector<std::int32_t> previewedKeys;
     std::vector<std::int32_t> unusedKeys;
-    std::int32_t previewTakes = 0;
-    std::int32_t unusedTakes = 0;
+    std::int32_t previewTakes = -1;
+    std::int32_t unusedTakes = -1;
     int documentsMade = 0;
     std::vector<std::string> openedFiles;
     std::vector<std::int32_t> createdCommands;

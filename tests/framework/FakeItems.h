@@ -154,6 +154,7 @@ class FakeItemList : public WindowItemList {
 public:
     FakeItem* Item(std::int32_t index) const { return static_cast<FakeItem*>(ItemAt(index)); }
     FakeItem* Add(FakeItem* item) {
+        item->SetOwner(window);
         Append(item);
         return item;
     }
