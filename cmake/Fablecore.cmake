@@ -59,7 +59,7 @@ function(fc_test_suite name)
   endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE fc_build_options GTest::gtest GTest::gmock GTest::gtest_main ${ARG_DEPENDS})
+  target_link_libraries(${name} PRIVATE fc_build_options GTest::gtest GTest::gmock fc_test_main ${ARG_DEPENDS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # The test framework's headers are most of every test file's compile time: parse them once per suite.
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h>)

@@ -1,0 +1,49 @@
+// The main routine of every test program. Each program runs with home, configuration, runtime and
+// temporary folders of its own, made fresh and removed at the end, so no test reads or writes the
+// user's own settings and test programs running side by side never share a profile, a socket, a lock
+// or a swap file.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+int main(int argc, char** argv) {
+    std::error_code error;
+    std::string pattern = (std::filesystem::temp_directory_path(error) / "fablecore-test-XXXXXX").string();
+    if (error || ::mkdtemp(pattern.data()) == nullptr) {
+        std::perror("fablecore tests: cannot make a private folder");
+        return 1;
+    }
+    // The temporary folder is open to all, as the system's is: tests that drop to another user make
+    // their files there.
+    const std::string root = pattern;
+    const struct {
+        const char* variable;
+        const char* folder;
+        mode_t mode;
+    } places[] = {{"HOME", "/home", 0700},           {"XDG_CONFIG_HOME", "/config", 0700},
+                  {"XDG_RUNTIME_DIR", "/run", 0700}, {"TMPDIR", "/tmp", 01777},
+                  {"TEMP", "/tmp", 01777},           {"TMP", "/tmp", 01777}};
+    if (::chmod(root.c_str(), 0755) != 0) {
+        std::perror("fablecore tests: cannot open the private folder");
+        return 1;
+    }
+    for (const auto& place : places) {
+        const std::string path = root + place.folder;
+        std::filesystem::create_directory(path, error);
+        if (error || ::chmod(path.c_str(), place.mode) != 0 ||
+            ::setenv(place.variable, path.c_str(), 1) != 0) {
+            std::perror("fablecore tests: cannot prepare the private folders");
+            return 1;
+        }
+    }
+
+    testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    std::filesystem::remove_all(root, error);
+    return result;
+}
