@@ -46,6 +46,11 @@ void HeadlessPresenter::Wait(std::optional<DWORD> deadline) {
                  "headless presenter: the program waits for input, but none is scripted and no timer is "
                  "pending (%zu prompt(s) asked so far)\n",
                  promptsAsked_.size());
+    if (!promptsAsked_.empty()) {
+        const PromptRequest& last = promptsAsked_.back();
+        std::fprintf(stderr, "the last: %s \"%s\": %s\n", last.kind.c_str(), last.caption.c_str(),
+                     last.text.c_str());
+    }
     std::abort();
 }
 
