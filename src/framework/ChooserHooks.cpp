@@ -1,5 +1,6 @@
 #include "framework/ChooserHooks.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <string>
@@ -73,9 +74,9 @@ bool CheckDefaultExtension(HWND chooser, OPENFILENAMEA& record) {
     const std::string_view wanted = record.lpstrDefExt ? record.lpstrDefExt : "";
     if (wanted.empty() || wanted.find_first_of("*?") != std::string_view::npos) return true;
     std::string path(record.lpstrFile, strnlen(record.lpstrFile, record.nMaxFile));
-    const std::size_t nameStart = path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1;
+    const std::size_t slash = path.rfind('/');
     const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || dot < nameStart) {
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
         RefuseExtension(chooser, wanted);
         return false;
     }

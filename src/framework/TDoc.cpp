@@ -65,8 +65,10 @@ bool TDoc::CanOpenFile(const FileRef& file) {
     return false;
 }
 
-// The store opens at the top of the store tree, so that it never searches another document.
+// The store opens at the top of the store tree, so that it never searches another document. A
+// store read before is closed first.
 ErrCode TDoc::Read(const FileRef* file) {
+    CloseFile();
     PFMSetCurrentFile(nullptr);
     ErrCode error = kNoErr;
     if (file) {

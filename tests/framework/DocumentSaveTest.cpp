@@ -289,13 +289,17 @@ TEST_F(DocumentSave, AFileThatIsNoDocumentIsRefused) {
 
     WriteDocumentFile("foreign.tdc", "not ours", FourCCOf("ELSE"));
     const FileRef file(Path("foreign.tdc").c_str(), kAccessReadWrite);
+    WriteDocumentFile("ours.tdc", "ours");
+    const FileRef ours(Path("ours.tdc").c_str(), kAccessReadWrite);
     {
         RecordDoc foreign(application);
         EXPECT_TRUE(foreign.CanClose());
         EXPECT_EQ(foreign.Read(&file), -6);
         EXPECT_FALSE(foreign.CanClose());
+        EXPECT_EQ(foreign.Read(&ours), kNoErr);
+        EXPECT_FALSE(PFMIsFileOpen(file)) << "a second read closes the first store";
     }
-    EXPECT_FALSE(PFMIsFileOpen(file)) << "its store went with it";
+    EXPECT_FALSE(PFMIsFileOpen(ours)) << "the store goes with its document";
 }
 
 }  // namespace
