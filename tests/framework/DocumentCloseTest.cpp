@@ -31,6 +31,8 @@ TEST_F(DocumentTest, ClosingTheLastWindowOfAChangedDocumentDoesWhatTheAnswerSays
     WriteDocumentFile("story.tdc", "old");
     RecordDoc* document = Open("story.tdc");
     document->Change("new");
+    EXPECT_TRUE(document->GetWindow(0)->IsKindOf(TDocumentWindow::kClassId) &&
+                document->GetWindow(0)->IsKindOf(TWMWindow::kClassId));
     TWindow* second = new TestWindow(application, document, "second");
     Mark();
     EXPECT_TRUE(application->CloseWindow(second, false));

@@ -12,6 +12,7 @@
 #include "ApplicationFixture.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
+#include "framework/TDocumentWindow.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FileChooser.h"
 #include "platform/ui/MessageBox.h"
@@ -28,7 +29,8 @@ public:
 
     ErrCode Open(const FileRef* file) override {
         const ErrCode error = Read(file);
-        if (error == kNoErr) new TestWindow(application_, this, GetFileName().c_str());
+        if (error == kNoErr)
+            (new TDocumentWindow(application_, nullptr, this, kChildMode, 0, GetFileName().c_str()))->Show();
         return error;
     }
     // A store without the record is not one of ours.
