@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -151,14 +152,27 @@ protected:
     HeadlessPresenter presenter{SIZE{800, 600}};
     AppEnvironment environment;
     TestAppl* application = nullptr;
+    std::optional<std::string> previousTemporary_;
 
+    // The stores' swap files go to a temporary folder of the test's own: a test whose forked child
+    // ends the program removes the files of the stores it inherited, whose names another test
+    // process may be using by then.
     void SetUp() override {
         ::setenv("FABLECORE_PROGRAM_DIR", folder.Path().c_str(), 1);
+        const char* temporary = std::getenv("TMPDIR");
+        if (temporary) previousTemporary_ = temporary;
+        ::mkdir((folder / "tmp").c_str(), 0700);
+        ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
         Start();
     }
     void TearDown() override {
         Stop();
         ::setenv("FABLECORE_PROGRAM_DIR", builtFolder.c_str(), 1);
+        if (previousTemporary_) {
+            ::setenv("TMPDIR", previousTemporary_->c_str(), 1);
+        } else {
+            ::unsetenv("TMPDIR");
+        }
     }
 
     void Start() {

@@ -84,8 +84,8 @@ protected:
         });
     }
     void TearDown() override {
-        SetPromptResponder(std::move(scripted_));
         ApplicationTest::TearDown();
+        SetPromptResponder(std::move(scripted_));
         EXPECT_EQ(presenter.UnusedPromptAnswers(), 0u);
     }
 
