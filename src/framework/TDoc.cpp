@@ -21,7 +21,7 @@ TDoc::~TDoc() {
 }
 
 std::uint32_t TDoc::GetDataSize() const {
-    return TObject::GetDataSize() + static_cast<std::uint32_t>(windows_.capacity() * sizeof(TWindow*));
+    return TObject::GetDataSize() + static_cast<std::uint32_t>(windows_.size() * sizeof(TWindow*));
 }
 
 bool TDoc::CanClose() { return (flags_ & kReadFailed) == 0 && TObject::CanClose(); }

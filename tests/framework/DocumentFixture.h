@@ -40,6 +40,7 @@ public:
         return error == kNoErr;
     }
     FourCC GetFileType() const override { return kDocumentType; }
+    void BeforeCloseFile() override { ++closings; }
     ErrCode CommitWindows() override {
         ++commits;
         return commitError != kNoErr ? commitError : TDoc::CommitWindows();
@@ -61,6 +62,7 @@ public:
 
     ErrCode commitError = kNoErr;
     int commits = 0;
+    int closings = 0;
 };
 
 class DocumentTest : public ApplicationTest {

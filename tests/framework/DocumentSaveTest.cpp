@@ -298,8 +298,16 @@ TEST_F(DocumentSave, AFileThatIsNoDocumentIsRefused) {
         EXPECT_FALSE(foreign.CanClose());
         EXPECT_EQ(foreign.Read(&ours), kNoErr);
         EXPECT_FALSE(PFMIsFileOpen(file)) << "a second read closes the first store";
+        EXPECT_EQ(foreign.closings, 1);
     }
     EXPECT_FALSE(PFMIsFileOpen(ours)) << "the store goes with its document";
+    RecordDoc closing(application);
+    ASSERT_EQ(closing.Read(&ours), kNoErr);
+    EXPECT_EQ(closing.CloseFile(), kNoErr);
+    EXPECT_EQ(closing.CloseFile(), kNoErr);
+    EXPECT_EQ(closing.closings, 1) << "the hook runs only while a store is open";
+    EXPECT_EQ(closing.GetStore(), nullptr);
+    EXPECT_FALSE(PFMIsFileOpen(ours));
 }
 
 }  // namespace
