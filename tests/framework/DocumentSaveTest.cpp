@@ -149,6 +149,21 @@ TEST_F(DocumentSave, SaveAsOntoItsOwnFileReplacesItOnlyWhenTheUserAgrees) {
     EXPECT_EQ(FilesThere(), std::vector<std::string>{"story.tdc"});
 }
 
+TEST_F(DocumentSave, AFailingSaveAsOntoItsOwnFileKeepsAWholeFileAndTheChanges) {
+    FailEachCall(
+        [&] {
+            Choose("story.tdc");
+            Answer(IDYES);
+            return document->SaveAs(nullptr);
+        },
+        [&](ErrCode error) { ExpectKept(error, "story.tdc", "Saving as"); },
+        [&] {
+            EXPECT_EQ(TextOnDisk("story.tdc"), "new");
+            EXPECT_FALSE(document->IsDirty());
+            EXPECT_EQ(FilesThere(), std::vector<std::string>{"story.tdc"});
+        });
+}
+
 TEST_F(DocumentSave, SaveAsNeverWritesOverAnotherOpenDocument) {
     OpenChanged();
     WriteDocumentFile("other.tdc", "other");
