@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
     start.arguments = argv;
     start.createApplication = CreateFablecore;
     start.startPresenter = win::StartPresenter;
+    start.tellProblem = win::TellStartProblem;
     return WinMain(start);
 }

@@ -2,7 +2,9 @@
 
 #include <climits>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "foundation/FileRef.h"
 #include "foundation/ObjectFactory.h"
@@ -12,9 +14,11 @@
 #include "framework/ItemObjectFactory.h"
 #include "framework/TAppl.h"
 #include "platform/gdi/Cursor.h"
+#include "platform/sys/Cp1252.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/HandOver.h"
 #include "platform/sys/InstanceChannel.h"
+#include "platform/sys/SystemNames.h"
 #include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Styles.h"
@@ -26,24 +30,83 @@ namespace {
 // The size the program's window opens at before the frame places itself.
 constexpr SIZE kFirstWindowSize{1024, 768};
 
-HandOver ThisStart(int argumentCount, char** arguments) {
-    HandOver handOver;
-    char folder[PATH_MAX];
-    if (GetCurrentDirectoryA(sizeof folder, folder) > 0) handOver.folder = folder;
-    for (int i = 1; i < argumentCount; ++i) handOver.arguments.emplace_back(arguments[i]);
-    return handOver;
+// The program's arguments as it keeps them, in program text: entry 0 is the program, and the
+// vector ends in a null, as the environment hands them on.
+struct ProgramArguments {
+    std::vector<std::string> texts;
+    std::vector<char*> vector;
+
+    void Add(std::string text) { texts.push_back(std::move(text)); }
+    char** Vector() {
+        vector.clear();
+        for (std::string& text : texts) vector.push_back(text.data());
+        vector.push_back(nullptr);
+        return vector.data();
+    }
+};
+
+const char* StartedAs(const ProgramStart& start) {
+    return start.argumentCount > 0 && start.arguments[0] ? start.arguments[0] : "fablecore";
 }
 
-// Tells the user why a later start ends without handing its files over.
-int ReportNoHandOver(InstanceRole role, const char* program) {
-    if (role == InstanceRole::kRefused) {
-        std::fprintf(stderr,
-                     "%s: the running copy has a dialog open and did not take this start's files; close the "
-                     "dialog and try again.\n",
-                     program);
+void Tell(const ProgramStart& start, const std::string& problem) {
+    if (start.tellProblem) {
+        start.tellProblem(StartedAs(start), problem);
     } else {
-        std::fprintf(stderr, "%s: a copy of the program is running but did not answer; nothing was opened.\n",
-                     program);
+        std::fprintf(stderr, "%s: %s\n", StartedAs(start), problem.c_str());
+    }
+}
+
+constexpr const char* kUnheldCharacters =
+    "holds characters the program cannot keep in file names (it keeps them in the Windows-1252 "
+    "character set)";
+
+// Why the program cannot run from where it is, naming the place as the system does.
+std::string UnheldPlaceProblem(const UnheldPlace& unheld) {
+    if (unheld.place == ProgramPlace::kProgram)
+        return "the program cannot run from \"" + unheld.systemPath + "\": the name " + kUnheldCharacters +
+               ". Move it to a folder whose name it can keep.";
+    return "the program cannot start in the current folder \"" + unheld.systemPath + "\": the name " +
+           kUnheldCharacters + ". Start it from another folder.";
+}
+
+// This start in program text: its current folder and its arguments. An argument with no program
+// form is left out, and the writer told. False, with the writer told, when the program cannot run
+// from where it is: in a folder it cannot name it finds neither its own files nor the files named
+// relative to the current folder.
+bool ThisStart(const ProgramStart& start, HandOver& handOver, ProgramArguments& arguments) {
+    if (const std::optional<UnheldPlace> unheld = FindUnheldPlace()) {
+        Tell(start, UnheldPlaceProblem(*unheld));
+        return false;
+    }
+    char folder[PATH_MAX];
+    if (GetCurrentDirectoryA(sizeof folder, folder) > 0) handOver.folder = folder;
+    if (start.argumentCount < 1) return true;
+    // The program's own name is only shown: a character it cannot keep shows as '?'.
+    const std::string program = StartedAs(start);
+    arguments.Add(NameFromSystem(program).value_or(Utf8ToCp1252(program)));
+    for (int i = 1; i < start.argumentCount; ++i) {
+        std::optional<std::string> argument = NameFromSystem(start.arguments[i]);
+        if (!argument) {
+            Tell(start, std::string("the file name \"") + start.arguments[i] + "\" " + kUnheldCharacters +
+                            ", so the program cannot open that file; it is left out. Rename the file "
+                            "to open it.");
+            continue;
+        }
+        handOver.arguments.push_back(*argument);
+        arguments.Add(std::move(*argument));
+    }
+    return true;
+}
+
+// Tells the writer why a later start ends without handing its files over.
+int ReportNoHandOver(const ProgramStart& start, InstanceRole role) {
+    if (role == InstanceRole::kRefused) {
+        Tell(start,
+             "the running copy has a dialog open and did not take this start's files; close the dialog "
+             "and try again.");
+    } else {
+        Tell(start, "a copy of the program is running but did not answer; nothing was opened.");
     }
     return 1;
 }
@@ -51,16 +114,18 @@ int ReportNoHandOver(InstanceRole role, const char* program) {
 }  // namespace
 
 int WinMain(const ProgramStart& start) {
+    HandOver handOver;
+    ProgramArguments arguments;
+    if (!ThisStart(start, handOver, arguments)) return 1;
     const std::string frameClass = MakeFrameClassName(nullptr);
-    const HandOver handOver = ThisStart(start.argumentCount, start.arguments);
     InstanceStart instance = InstanceStart::Claim(frameClass, handOver, kHandOverPatience);
-    const char* program = start.argumentCount > 0 ? start.arguments[0] : "";
     if (instance.role == InstanceRole::kHandedOver) return 0;
-    if (instance.role != InstanceRole::kFirst) return ReportNoHandOver(instance.role, program);
+    if (instance.role != InstanceRole::kFirst) return ReportNoHandOver(start, instance.role);
 
     std::unique_ptr<Presenter> presenter;
     if (!GetPresenter() && start.startPresenter) {
-        presenter = start.startPresenter(FileRef(program).NamePtr(), kFirstWindowSize);
+        const FileRef program(arguments.texts.empty() ? "" : arguments.texts[0].c_str());
+        presenter = start.startPresenter(program.NamePtr(), kFirstWindowSize);
         if (!presenter) return 1;
     }
     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
@@ -69,8 +134,8 @@ int WinMain(const ProgramStart& start) {
     for (const std::string& argument : handOver.arguments)
         commandLine += (commandLine.empty() ? "" : " ") + argument;
     AppEnvironment& environment = AppEnvironment::Instance();
-    environment.SetStart(start.argumentCount, start.arguments, nullptr, nullptr, commandLine.c_str(),
-                         SW_SHOW);
+    environment.SetStart(static_cast<int>(arguments.texts.size()), arguments.Vector(), nullptr, nullptr,
+                         commandLine.c_str(), SW_SHOW);
 
     const HandOverReceiver receiver(std::move(instance.listener), frameClass);
     return AppMain(start.createApplication);

@@ -22,20 +22,29 @@ using ApplicationFactory = TAppl* (*)(AppEnvironment* environment);
 // Opens what shows the program: null when there is nothing to show it on (the reason is written
 // to standard error).
 using PresenterStarter = std::unique_ptr<win::Presenter> (*)(const std::string& title, win::SIZE size);
+// Tells the writer about a problem of the start before the program's window is open: the program as
+// it was started and the problem, both as the system writes text (UTF-8).
+using StartProblemTeller = void (*)(const std::string& program, const std::string& problem);
 
 struct ProgramStart {
+    // As the system hands them over (UTF-8); the program keeps them as program text.
     int argumentCount = 0;
     char** arguments = nullptr;
     ApplicationFactory createApplication = nullptr;
     // Asked only when no presenter is attached yet.
     PresenterStarter startPresenter = nullptr;
+    // Null: the problem goes to standard error alone.
+    StartProblemTeller tellProblem = nullptr;
 };
 
 // How long a later start waits for the first copy to take its hand-over.
 inline constexpr win::DWORD kHandOverPatience = 10000;
 
-// Runs the program: 0 after a hand-over or a normal end; non-zero when a later start could not
-// hand over, when there is nothing to show the program on, or when the application did not start.
+// Runs the program: 0 after a hand-over or a normal end; non-zero when the program cannot run from
+// where it is (its folder or the current folder has a name it cannot keep), when a later start could
+// not hand over, when there is nothing to show the program on, or when the application did not
+// start. An argument that has no program form names no file the program could open: the writer is
+// told, and the start goes on without it.
 int WinMain(const ProgramStart& start);
 
 // The main routine: 0, or -1 when no application object was made or it failed to start.

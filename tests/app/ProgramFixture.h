@@ -17,6 +17,7 @@
 #include "app/Fablecore.h"
 #include "framework/AppMain.h"
 #include "platform/present/HeadlessPresenter.h"
+#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Window.h"
 
@@ -42,6 +43,9 @@ protected:
     static constexpr SIZE kScreen{800, 600};
 
     TempFolder folder;
+    // The stores' swap files go there, out of other programs' way.
+    TempFolder temporary;
+    ScopedEnv ownTemporary{"TMPDIR", temporary.Path()};
     std::string builtFolder;
     HeadlessPresenter presenter{kScreen};
 

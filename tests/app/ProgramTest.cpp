@@ -2,11 +2,14 @@
 // runs a menu command, quits and leaves nothing behind; and when a data file it cannot run without
 // is missing or damaged it says so and ends with a failure, never a crash.
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
 #include "ProgramFixture.h"
 #include "framework/Alerts.h"
+#include "framework/AppEnvironment.h"
 #include "framework/graphics/Cursors.h"
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/GdiTestSupport.h"
@@ -14,6 +17,7 @@
 #include "platform/gdi/Surface.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/MessageQueue.h"
 #include "platform/ui/TimerTable.h"
 #include "platform/ui/VirtualKeys.h"
 #include "storymodel/engine/BusyPhase.h"
@@ -117,6 +121,45 @@ TEST_F(ProgramTest, FileOpenAsksWithTheOpenChooser) {
     ASSERT_FALSE(presenter.PromptsAsked().empty());
     EXPECT_EQ(presenter.PromptsAsked().back().kind, "OpenFile");
     EXPECT_EQ(presenter.UnusedPromptAnswers(), 0u);
+}
+
+// The system hands the arguments over as UTF-8; the program keeps them as Windows-1252 text.
+TEST_F(ProgramTest, ArgumentsBecomeProgramTextAndOneWithoutThatFormIsNamedAndLeftOut) {
+    InstallBuiltDataFiles();
+    Then([&] {
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+        const AppEnvironment* environment = GetAppEnvironment();
+        EXPECT_EQ(environment->GetArgumentCount(), 2);
+        EXPECT_EQ(std::string(environment->GetArguments()[1]), "Caf\xE9.fsf");
+        EXPECT_STREQ(environment->GetCommandLine(), "Caf\xE9.fsf");
+    });
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(RunProgram({"\xD0\xA1\xD1\x8E.fsf", "Caf\xC3\xA9.fsf"}), 0);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("\"\xD0\xA1\xD1\x8E.fsf\" holds characters"), std::string::npos) << said;
+}
+
+// Neither its own files nor names relative to the current folder could be found.
+TEST_F(ProgramTest, APlaceWhoseNameTheProgramCannotKeepIsNamedAndNothingStarts) {
+    const std::string cyrillic = folder / "\xD0\xA1\xD1\x8E";
+    ASSERT_EQ(::mkdir(cyrillic.c_str(), 0700), 0);
+    // Were the program to start all the same, it would end at once.
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
+    const auto failsSaying = [&](const std::string& words) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_NE(RunProgram(), 0);
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find(words), std::string::npos) << said;
+        EXPECT_EQ(LiveWindowCount(), 0);
+    };
+    ::setenv("FABLECORE_PROGRAM_DIR", cyrillic.c_str(), 1);
+    failsSaying("cannot run from \"" + cyrillic + "\"");
+    ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(cyrillic);
+    failsSaying("cannot start in the current folder \"" + cyrillic + "\"");
+    std::filesystem::current_path(here);
 }
 
 class StartFailures : public ProgramTest {

@@ -8,8 +8,6 @@
 
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/present/SdlPresenter.h"
-#include "platform/sys/Cp1252.h"
-#include "platform/sys/FileSystem.h"
 
 namespace win {
 namespace {
@@ -21,35 +19,18 @@ bool Set(const char* name) {
 
 bool HasDisplay() { return Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
 
-// Why the program cannot run from where it is, naming the place as the system does; empty when it
-// can.
-std::string UnheldPlaceProblem() {
-    const std::optional<UnheldPlace> unheld = FindUnheldPlace();
-    if (!unheld) return {};
-    const std::string why =
-        "\": the name holds characters the program cannot keep in file names (it keeps "
-        "them in the Windows-1252 character set). ";
-    if (unheld->place == ProgramPlace::kProgram)
-        return "the program cannot run from \"" + unheld->systemPath + why +
-               "Move it to a folder whose name it can keep.";
-    return "the program cannot start in the current folder \"" + unheld->systemPath + why +
-           "Start it from another folder.";
+bool IsHeadless() {
+    const char* variable = std::getenv("FABLECORE_HEADLESS");
+    return variable != nullptr && std::strcmp(variable, "1") == 0;
 }
+
+// The file-name part of a path.
+std::string FileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
 }  // namespace
 
 std::unique_ptr<Presenter> StartPresenter(const std::string& title, SIZE size) {
-    const char* variable = std::getenv("FABLECORE_HEADLESS");
-    const bool headless = variable != nullptr && std::strcmp(variable, "1") == 0;
-    if (const std::string problem = UnheldPlaceProblem(); !problem.empty()) {
-        std::fprintf(stderr, "fablecore: %s\n", problem.c_str());
-        // Started from the desktop, the user sees no standard error.
-        if (!headless && HasDisplay())
-            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, Cp1252ToUtf8(title).c_str(), problem.c_str(),
-                                     nullptr);
-        return nullptr;
-    }
-    if (headless) return std::make_unique<HeadlessPresenter>(size);
+    if (IsHeadless()) return std::make_unique<HeadlessPresenter>(size);
     if (!HasDisplay()) {
         std::fprintf(stderr,
                      "fablecore: no display to open a window on (DISPLAY is not set). Run it in a desktop "
@@ -62,6 +43,13 @@ std::unique_ptr<Presenter> StartPresenter(const std::string& title, SIZE size) {
         std::fprintf(stderr, "fablecore: %s\n", failure.what());
         return nullptr;
     }
+}
+
+void TellStartProblem(const std::string& program, const std::string& problem) {
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), problem.c_str());
+    // Started from the desktop, the writer sees no standard error.
+    if (!IsHeadless() && HasDisplay())
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, FileName(program).c_str(), problem.c_str(), nullptr);
 }
 
 }  // namespace win

@@ -43,5 +43,6 @@ int main(int argc, char** argv) {
     start.arguments = argv;
     start.createApplication = CreateProbe;
     start.startPresenter = win::StartPresenter;
+    start.tellProblem = win::TellStartProblem;
     return WinMain(start);
 }
