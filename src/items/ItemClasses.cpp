@@ -1,0 +1,33 @@
+#include "items/ItemClasses.h"
+
+#include <new>
+
+#include "framework/ItemObjectFactory.h"
+#include "items/BarGraph.h"
+#include "items/CheckBox.h"
+#include "items/Cluster.h"
+#include "items/ItemList.h"
+#include "items/PushBtn.h"
+#include "items/RadioBtn.h"
+#include "items/StatText.h"
+#include "items/TrimBox.h"
+
+namespace {
+
+template <typename Item>
+TObject* ReadItem(ItemList* owner, IReadFile& stream, ErrCode* error) {
+    return new (std::nothrow) Item(owner, stream, error);
+}
+
+}  // namespace
+
+void InstallItemClasses() {
+    SetItemListMaker([]() -> TObject* { return new (std::nothrow) ItemList(nullptr); });
+    SetItemReader(TrimBox::kClassId, ReadItem<TrimBox>);
+    SetItemReader(StatText::kClassId, ReadItem<StatText>);
+    SetItemReader(Cluster::kClassId, ReadItem<Cluster>);
+    SetItemReader(BarGraph::kClassId, ReadItem<BarGraph>);
+    SetItemReader(PushBtn::kClassId, ReadItem<PushBtn>);
+    SetItemReader(RadioBtn::kClassId, ReadItem<RadioBtn>);
+    SetItemReader(CheckBox::kClassId, ReadItem<CheckBox>);
+}
