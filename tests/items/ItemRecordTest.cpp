@@ -10,6 +10,7 @@
 #include "foundation/ByteStream.h"
 #include "foundation/ObjectFactory.h"
 #include "framework/ItemObjectFactory.h"
+#include "framework/graphics/FontMapping.h"
 #include "items/BarGraph.h"
 #include "items/CheckBox.h"
 #include "items/Cluster.h"
@@ -19,7 +20,6 @@
 #include "items/RadioBtn.h"
 #include "items/StatText.h"
 #include "items/TrimBox.h"
-#include "framework/graphics/FontMapping.h"
 
 namespace {
 
@@ -81,22 +81,22 @@ protected:
 };
 
 TEST_F(ItemRecords, EveryClassReadsItsFieldsAndWritesTheSameBytes) {
-    const std::string hex = ListOf(
-        "00 07",
-        // TrimBox: pen height 2, pen width 3, fill 4, frame -4
-        Base("01 F5") + " 00 02 00 03 04 FC " +
-            // StatText: font 3 size 9 italic, centred, "Hi"
-            Base("01 F6") + " 00 03 00 09 02 01 00 02 48 69 00 " +
-            // Cluster: font 5 size 10 plain, right, indent -2, frame -3, "Grp"
-            Base("01 F7") + " 00 05 00 0A 00 FF FE FD 00 03 47 72 70 00 " +
-            // BarGraph: pens 1 x 1, fill 1, frame -2, empty pattern 20, back colour
-            Base("01 FA") + " 00 01 00 01 01 FE 00 14 12 34 56 78 9A BC " +
-            // PushBtn: notification 5, styles 1 2, "&OK", command 1279, font 0 12 plain, reserved -1
-            Base("01 FB", "00 02") + " 00 05 01 02 00 03 26 4F 4B 00 04 FF 00 00 00 0C 00 FF FF " +
-            // RadioBtn: no title, font 2 14 bold, reserved 1
-            Base("01 FC") + " 00 00 00 00 00 00 00 02 00 0E 01 00 01 " +
-            // CheckBox: "Two", font 4 12 underline, reserved 0
-            Base("01 FD") + " 00 00 00 00 00 03 54 77 6F 00 00 04 00 0C 04 00 00");
+    const std::string hex =
+        ListOf("00 07",
+               // TrimBox: pen height 2, pen width 3, fill 4, frame -4
+               Base("01 F5") + " 00 02 00 03 04 FC " +
+                   // StatText: font 3 size 9 italic, centred, "Hi"
+                   Base("01 F6") + " 00 03 00 09 02 01 00 02 48 69 00 " +
+                   // Cluster: font 5 size 10 plain, right, indent -2, frame -3, "Grp"
+                   Base("01 F7") + " 00 05 00 0A 00 FF FE FD 00 03 47 72 70 00 " +
+                   // BarGraph: pens 1 x 1, fill 1, frame -2, empty pattern 20, back colour
+                   Base("01 FA") + " 00 01 00 01 01 FE 00 14 12 34 56 78 9A BC " +
+                   // PushBtn: notification 5, styles 1 2, "&OK", command 1279, font 0 12 plain, reserved -1
+                   Base("01 FB", "00 02") + " 00 05 01 02 00 03 26 4F 4B 00 04 FF 00 00 00 0C 00 FF FF " +
+                   // RadioBtn: no title, font 2 14 bold, reserved 1
+                   Base("01 FC") + " 00 00 00 00 00 00 00 02 00 0E 01 00 01 " +
+                   // CheckBox: "Two", font 4 12 underline, reserved 0
+                   Base("01 FD") + " 00 00 00 00 00 03 54 77 6F 00 00 04 00 0C 04 00 00");
     ErrCode error = -99;
     const auto list = Read(hex, &error);
     ASSERT_EQ(error, kNoErr);
@@ -184,9 +184,10 @@ TEST_F(ItemRecords, ListFieldsLinksAndTheOwnColourMark) {
 TEST_F(ItemRecords, StoredValuesTheProgramNormalises) {
     // A TrimBox pen height of 60 and width of 50 read as 10; a reserved word of 200 is 1; a title
     // with the byte 201 ends in "..." there.
-    const std::string hex = ListOf("00 03", Base("01 F5") + " 00 3C 00 32 00 01 " + Base("01 FC") +
-                                                " 00 00 00 00 00 06 50 72 69 6E 74 C9 00 00 00 00 0C 00 00 C8 " +
-                                                Base("01 FD") + " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 80 00");
+    const std::string hex =
+        ListOf("00 03", Base("01 F5") + " 00 3C 00 32 00 01 " + Base("01 FC") +
+                            " 00 00 00 00 00 06 50 72 69 6E 74 C9 00 00 00 00 0C 00 00 C8 " + Base("01 FD") +
+                            " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 80 00");
     ErrCode error = -99;
     const auto list = Read(hex, &error);
     ASSERT_EQ(error, kNoErr);
@@ -199,10 +200,11 @@ TEST_F(ItemRecords, StoredValuesTheProgramNormalises) {
     EXPECT_STREQ(check->GetTitle().CStr(), "A&B");
     EXPECT_EQ(check->GetMnemonic(), 1);
     EXPECT_EQ(check->GetReserved(), -1);
-    EXPECT_EQ(Written(*list), Hex(Bytes(ListOf(
-                                  "00 03", Base("01 F5") + " 00 0A 00 0A 00 01 " + Base("01 FC") +
-                                               " 00 00 00 00 00 08 50 72 69 6E 74 2E 2E 2E 00 00 00 00 0C 00 00 01 " +
-                                               Base("01 FD") + " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 FF FF"))));
+    EXPECT_EQ(Written(*list),
+              Hex(Bytes(ListOf(
+                  "00 03", Base("01 F5") + " 00 0A 00 0A 00 01 " + Base("01 FC") +
+                               " 00 00 00 00 00 08 50 72 69 6E 74 2E 2E 2E 00 00 00 00 0C 00 00 01 " +
+                               Base("01 FD") + " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 FF FF"))));
 }
 
 TEST_F(ItemRecords, AClassNoFactoryMakesEndsTheReadKeepingTheItemsBefore) {
