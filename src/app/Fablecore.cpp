@@ -12,6 +12,7 @@
 #include "framework/AppEnvironment.h"
 #include "framework/graphics/AppFolder.h"
 #include "framework/graphics/Cursors.h"
+#include "items/ItemClasses.h"
 #include "storymodel/engine/BusyPhase.h"
 #include "storymodel/engine/EngineTableReader.h"
 
@@ -149,4 +150,8 @@ ErrCode Fablecore::OpenEngineFile() {
     return -1;
 }
 
-TAppl* CreateFablecore(AppEnvironment* environment) { return new Fablecore(environment); }
+TAppl* CreateFablecore(AppEnvironment* environment) {
+    // The windows' items are read and made by the item classes.
+    InstallItemClasses();
+    return new Fablecore(environment);
+}

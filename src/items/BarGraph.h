@@ -8,7 +8,7 @@
 
 #include "items/TrimBox.h"
 
-class BarGraph : public TrimBox {
+class BarGraph : public TrimBox, public IBarGraphItem {
     TOBJECT_CLASS(BarGraph, TrimBox, 506)
 
 public:
@@ -25,8 +25,8 @@ public:
 
     // The value limited to 0 .. 100; nothing when unchanged. With drawNow and a window, only the
     // strip that changed is painted at once; otherwise the item is invalidated.
-    void SetPercent(std::int32_t value, bool drawNow);
-    std::int32_t GetPercent() const { return percent_; }
+    void SetPercent(std::int32_t value, bool drawNow) override;
+    std::int32_t GetPercent() const override { return percent_; }
     std::int32_t GetEmptyPattern() const { return emptyPattern_; }
     const RGBColor& GetBackColor() const { return backColor_; }
 

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "framework/ItemObjectFactory.h"
+#include "framework/WindowItems.h"
 #include "items/BarGraph.h"
 #include "items/CheckBox.h"
 #include "items/Cluster.h"
@@ -22,7 +23,7 @@ TObject* ReadItem(ItemList* owner, IReadFile& stream, ErrCode* error) {
 }  // namespace
 
 void InstallItemClasses() {
-    SetItemListMaker([]() -> TObject* { return new (std::nothrow) ItemList(nullptr); });
+    SetItemListMaker([]() -> WindowItemList* { return new (std::nothrow) ItemList(nullptr); });
     SetItemReader(TrimBox::kClassId, ReadItem<TrimBox>);
     SetItemReader(StatText::kClassId, ReadItem<StatText>);
     SetItemReader(Cluster::kClassId, ReadItem<Cluster>);
@@ -30,4 +31,6 @@ void InstallItemClasses() {
     SetItemReader(PushBtn::kClassId, ReadItem<PushBtn>);
     SetItemReader(RadioBtn::kClassId, ReadItem<RadioBtn>);
     SetItemReader(CheckBox::kClassId, ReadItem<CheckBox>);
+    SetItemMaker(StatText::kClassId, MakeStatText);
+    SetItemMaker(PushBtn::kClassId, MakePushBtn);
 }

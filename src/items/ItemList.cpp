@@ -135,7 +135,7 @@ std::int32_t ItemList::FindItemAt(ShortPoint point) {
     return -1;
 }
 
-std::int32_t ItemList::IndexOf(const TItem* item) const {
+std::int32_t ItemList::IndexOf(const WindowItem* item) const {
     for (std::int32_t i = 0; i < Count(); ++i) {
         if (ItemAt(i) == item) return i;
     }

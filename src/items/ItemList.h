@@ -13,17 +13,17 @@
 
 #include <cstdint>
 
-#include "foundation/ObjList.h"
 #include "foundation/String.h"
+#include "framework/WindowItems.h"
 #include "framework/graphics/RGBColor.h"
 #include "framework/graphics/ShortRect.h"
+#include "items/TItem.h"
 #include "platform/sys/WinTypes.h"
 
-class TItem;
 class TWindow;
 
-class ItemList : public ObjList {
-    TOBJECT_CLASS(ItemList, ObjList, 106)
+class ItemList : public WindowItemList {
+    TOBJECT_CLASS(ItemList, WindowItemList, 106)
 
 public:
     // The own-colour mark in the list's flags: set while the background is not white.
@@ -50,43 +50,43 @@ public:
     virtual win::HWND GetHWnd() const;
     virtual bool IsNestedList() const { return false; }
     // Opens, with its index, every item that has no window yet.
-    virtual void OpenItems();
+    void OpenItems() override;
     // From the last item to the first, closes every item that has a window.
-    virtual void CloseItems();
+    void CloseItems() override;
     // Hands the request to the owning window.
     virtual void SetFocusItem(std::int32_t index, std::int16_t flag);
     // Calls WindowResized on every item that follows its window's size.
-    virtual void NotifyResize();
+    void NotifyResize() override;
     // The first item that holds the point and is neither hidden nor a Cluster; -1 when none.
     virtual std::int32_t FindItemAt(ShortPoint point);
-    virtual std::int32_t IndexOf(const TItem* item) const;
+    std::int32_t IndexOf(const WindowItem* item) const override;
 
     TItem* ItemAt(std::int32_t index) const;
     // The first item whose id is itemId and which is of the class (or a subclass); -1 or null.
     std::int32_t FindIndexByClassAndId(ClassId classId, std::uint16_t itemId) const;
-    TItem* FindItemByClassAndId(ClassId classId, std::uint16_t itemId) const;
+    TItem* FindItemByClassAndId(ClassId classId, std::uint16_t itemId) const override;
     // The first item that takes the focus; -1 when none.
-    std::int32_t FindFirstTabStop() const;
+    std::int32_t FindFirstTabStop() const override;
     // The next item after `from` (before it when not forward), wrapping round, that takes the focus;
     // never `from` itself. Each item is visited at most once; -1 when no other item takes the focus.
     // An index outside the list (-1, or -100 from older callers) stands for "no focus".
-    std::int32_t NextTabStop(std::int32_t from, bool forward) const;
-    void SetAllActive(bool active);
+    std::int32_t NextTabStop(std::int32_t from, bool forward) const override;
+    void SetAllActive(bool active) override;
     // UpdateWindow on every item's window.
-    void UpdateAll();
-    void SaveAllStates();
+    void UpdateAll() override;
+    void SaveAllStates() override;
     void ForgetAllStates();
 
-    TWindow* GetWindow() const { return window_; }
-    void SetWindow(TWindow* window) { window_ = window; }
-    const String& GetName() const { return name_; }
-    void SetName(const char* name) { name_.Assign(name); }
-    const ShortRect& GetBounds() const { return bounds_; }
-    void SetBounds(const ShortRect& bounds) { bounds_ = bounds; }
-    const RGBColor& GetBackColor() const { return backColor_; }
+    TWindow* GetWindow() const override { return window_; }
+    void SetWindow(TWindow* window) override { window_ = window; }
+    const char* GetName() const override { return name_.CStr() ? name_.CStr() : ""; }
+    void SetName(const char* name) override { name_.Assign(name); }
+    ShortRect GetBounds() const override { return bounds_; }
+    void SetBounds(const ShortRect& bounds) override { bounds_ = bounds; }
+    RGBColor GetBackColor() const override { return backColor_; }
     // Stores the colour and sets or clears the own-colour mark.
-    void SetBackColor(const RGBColor& color);
-    bool HasOwnColor() const { return HasFlags(kOwnColor); }
+    void SetBackColor(const RGBColor& color) override;
+    bool HasOwnColor() const override { return HasFlags(kOwnColor); }
     std::uint16_t GetListFlags() const { return listFlags_; }
 
 private:

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 
 #include "framework/AppEnvironment.h"
 #include "framework/MsgEvent.h"
@@ -29,26 +28,71 @@ using namespace win;
 
 namespace {
 
-// Native control windows subclassed by items, by handle.
-std::map<HWND, TItem*>& NativeWindowItems() {
-    static std::map<HWND, TItem*> items;
-    return items;
+AppEnvironment& Environment() {
+    AppEnvironment* environment = GetAppEnvironment();
+    return environment ? *environment : AppEnvironment::Instance();
 }
+
+// The items of subclassed windows that are not of the item class (native controls): the
+// environment's list 1 holds their handles in order, list 2 the items at the same places.
+class NativeWindowItems {
+public:
+    NativeWindowItems() : handles_(Environment().GetList(1)), items_(Environment().GetList(2)) {}
+
+    TItem* Find(HWND window) const {
+        const std::int32_t at = LowerBound(window);
+        return at < handles_.Count() && handles_.GetAt(at) == Key(window)
+                   ? reinterpret_cast<TItem*>(items_.GetAt(at))
+                   : nullptr;
+    }
+    void Enter(HWND window, TItem* item) {
+        const std::int32_t at = LowerBound(window);
+        if (at < handles_.Count() && handles_.GetAt(at) == Key(window)) {
+            items_.SetAt(reinterpret_cast<std::uintptr_t>(item), at);
+            return;
+        }
+        if (handles_.InsertAt(Key(window), at) != kNoErr) return;
+        if (items_.InsertAt(reinterpret_cast<std::uintptr_t>(item), at) != kNoErr) handles_.DeleteAt(at);
+    }
+    void Remove(HWND window) {
+        const std::int32_t at = LowerBound(window);
+        if (at >= handles_.Count() || handles_.GetAt(at) != Key(window)) return;
+        handles_.DeleteAt(at);
+        items_.DeleteAt(at);
+    }
+
+private:
+    static std::uintptr_t Key(HWND window) { return reinterpret_cast<std::uintptr_t>(window); }
+    // The first place whose handle is not below the window's.
+    std::int32_t LowerBound(HWND window) const {
+        std::int32_t low = 0;
+        std::int32_t high = handles_.Count();
+        while (low < high) {
+            const std::int32_t middle = low + (high - low) / 2;
+            if (handles_.GetAt(middle) < Key(window)) {
+                low = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+        return low;
+    }
+
+    PointerList& handles_;
+    PointerList& items_;
+};
 
 LRESULT ItemClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) SetWindowLongPtrA(window, 0, 0);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-HINSTANCE ProgramInstance() {
-    const AppEnvironment* environment = GetAppEnvironment();
-    return environment ? environment->GetInstance() : nullptr;
-}
+HINSTANCE ProgramInstance() { return Environment().GetInstance(); }
 
 // Registers the item window class unless it is registered; a failure leaves the flag clear, so the
 // next creation tries again.
 void RegisterItemClass() {
-    AppEnvironment& environment = GetAppEnvironment() ? *GetAppEnvironment() : AppEnvironment::Instance();
+    AppEnvironment& environment = Environment();
     if (environment.IsClassRegistered(kItemClassName)) return;
     WNDCLASSA itemClass{};
     itemClass.style = CS_DBLCLKS | CS_PARENTDC;
@@ -64,12 +108,9 @@ void RegisterItemClass() {
 
 // The font every item window gets: font 0 at size 12, plain, made on first use.
 HFONT SharedItemFont() {
-    AppEnvironment* environment = GetAppEnvironment();
-    if (!environment) environment = &AppEnvironment::Instance();
-    if (!environment->GetSharedObject()) {
-        environment->SetSharedObject(CreateFontByNumber(0, 12, 0));
-    }
-    return static_cast<HFONT>(environment->GetSharedObject());
+    AppEnvironment& environment = Environment();
+    if (!environment.GetSharedObject()) environment.SetSharedObject(CreateFontByNumber(0, 12, 0));
+    return static_cast<HFONT>(environment.GetSharedObject());
 }
 
 bool IsItemClassWindow(HWND window) {
@@ -199,7 +240,7 @@ void TItem::Subclass() {
     if (IsItemClassWindow(window_)) {
         SetWindowLongPtrA(window_, 0, reinterpret_cast<LONG_PTR>(this));
     } else {
-        NativeWindowItems()[window_] = this;
+        NativeWindowItems().Enter(window_, this);
     }
     savedProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWL_WNDPROC));
     SetWindowLongPtrA(window_, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&ItemSubclassProc));
@@ -214,7 +255,7 @@ void TItem::Unsubclass() {
     if (IsItemClassWindow(window_)) {
         SetWindowLongPtrA(window_, 0, 0);
     } else {
-        NativeWindowItems().erase(window_);
+        NativeWindowItems().Remove(window_);
     }
     DeleteGraphEnv();
 }
@@ -222,9 +263,7 @@ void TItem::Unsubclass() {
 TItem* TItem::ItemFromHWnd(HWND window) {
     if (!window) return nullptr;
     if (IsItemClassWindow(window)) return reinterpret_cast<TItem*>(GetWindowLongPtrA(window, 0));
-    const auto& items = NativeWindowItems();
-    const auto found = items.find(window);
-    return found == items.end() ? nullptr : found->second;
+    return NativeWindowItems().Find(window);
 }
 
 LRESULT TItem::CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -377,6 +416,10 @@ LRESULT TItem::HandlePaint(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     }
     return CallPreviousProc(window, message, wParam, lParam);
+}
+
+void TItem::HandleScrollMessage(HWND /*window*/, UINT /*message*/, WPARAM wParam, LPARAM /*lParam*/) {
+    HandleScroll(LOWORD(wParam), static_cast<std::int16_t>(HIWORD(wParam)));
 }
 
 bool TItem::HandleKey(KeyEvent& /*event*/) { return false; }

@@ -163,7 +163,7 @@ std::int32_t MultiItemList::FindItemAt(ShortPoint point) {
     return -1;
 }
 
-std::int32_t MultiItemList::IndexOf(const TItem* item) const {
+std::int32_t MultiItemList::IndexOf(const WindowItem* item) const {
     return isRoot_ ? ItemList::IndexOf(item) : root_->IndexOf(item);
 }
 

@@ -40,7 +40,7 @@ public:
     // its nested list under the point. Root indexes.
     std::int32_t FindItemAt(ShortPoint point) override;
     // The root index.
-    std::int32_t IndexOf(const TItem* item) const override;
+    std::int32_t IndexOf(const WindowItem* item) const override;
 
     // Appends the item here (and, in a nested list, to the root too); answers its root index.
     std::int32_t AppendItem(TItem* item);

@@ -1,9 +1,13 @@
 #include "items/PushBtn.h"
 
+#include <new>
+
 #include "foundation/IFile.h"
 #include "framework/InputHelpers.h"
 #include "framework/MsgEvent.h"
 #include "framework/TAppl.h"
+#include "framework/graphics/FontMapping.h"
+#include "items/ItemList.h"
 #include "platform/ui/ButtonControl.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/MessageQueue.h"
@@ -81,6 +85,20 @@ win::LRESULT PushBtn::HandleGetDlgCode(win::HWND window, win::UINT message, win:
 win::LRESULT PushBtn::HandleLButtonUp(win::HWND window, win::UINT message, win::WPARAM wParam,
                                       win::LPARAM lParam) {
     return ButtonMouseUp(*this, window, message, wParam, lParam);
+}
+
+WindowItem* MakePushBtn(WindowItemList& list, const ShortRect& bounds, const char* title,
+                        const win::LOGFONTA& font) {
+    auto* owner = dynamic_cast<ItemList*>(&list);
+    if (!owner) return nullptr;
+    std::int16_t number = 0;
+    std::int16_t size = 0;
+    std::int32_t style = 0;
+    LogFontToFontSpec(font, number, size, style);
+    auto* button = new (std::nothrow) PushBtn(owner, title, 0, &bounds, 0, RGBColor(0), 0, 0, number, size,
+                                              static_cast<std::uint8_t>(style), 0);
+    if (button) button->SetLogFont(font);
+    return button;
 }
 
 win::LRESULT ButtonMouseUp(TItem& button, win::HWND window, win::UINT message, win::WPARAM wParam,

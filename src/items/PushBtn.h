@@ -9,7 +9,7 @@
 
 #include "items/TAppControl.h"
 
-class PushBtn : public TAppControl {
+class PushBtn : public TAppControl, public IPushButtonItem {
     TOBJECT_CLASS(PushBtn, TAppControl, 507)
 
 public:
@@ -35,11 +35,11 @@ public:
                                  win::LPARAM lParam) override;
 
     // Shows the button pressed for two ticks of 55 milliseconds, then released.
-    void FlashPressed();
+    void FlashPressed() override;
+    // The dialog sets it on its default item.
+    void SetDefaultButton(bool isDefault) override { isDefault_ = isDefault ? 1 : 0; }
 
     bool IsDefault() const { return isDefault_ != 0; }
-    // The dialog sets it on its default item.
-    void SetDefault(bool isDefault) { isDefault_ = isDefault ? 1 : 0; }
     std::int32_t GetCommand() const { return command_; }
     void SetCommand(std::int32_t command) { command_ = command; }
 
@@ -47,6 +47,11 @@ private:
     std::int16_t isDefault_ = 0;
     std::int32_t command_ = kNoCommand;
 };
+
+// A push button made in code with the title and font, appended by the caller (the framework's item
+// maker for its dialogs).
+WindowItem* MakePushBtn(WindowItemList& list, const ShortRect& bounds, const char* title,
+                        const win::LOGFONTA& font);
 
 // A button's mouse release: the native window takes it first; a release inside the button posts
 // the hit. Shared by every button kind.

@@ -45,6 +45,8 @@ public:
     void Unsubclass() override;
 
     const win::LOGFONTA& GetLogFont() const { return font_.LogFont(); }
+    // The font for the next time the window is made.
+    void SetLogFont(const win::LOGFONTA& font) { font_.SetLogFont(font); }
     std::int32_t GetReserved() const { return reserved_; }
     win::HFONT GetFontHandle() const { return fontHandle_; }
 

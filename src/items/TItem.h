@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "foundation/TObject.h"
+#include "framework/WindowItems.h"
 #include "framework/graphics/RGBColor.h"
 #include "framework/graphics/ShortRect.h"
 #include "platform/sys/WinTypes.h"
@@ -39,18 +40,18 @@ public:
     virtual RGBColor& GetColor(RGBColor& color) const = 0;
 };
 
-class TItem : public TObject, public IItemGraphEnvClient {
-    TOBJECT_CLASS(TItem, TObject, 107)
+class TItem : public WindowItem, public IItemGraphEnvClient {
+    TOBJECT_CLASS(TItem, WindowItem, 107)
 
 public:
     // State flags; other bits belong to subclasses and are kept as they are.
-    static constexpr std::uint16_t kFollowsWindowSize = 0x0001;
-    static constexpr std::uint16_t kDisabled = 0x0002;
-    static constexpr std::uint16_t kHidden = 0x0004;
+    static constexpr std::uint16_t kFollowsWindowSize = kItemFollowsSize;
+    static constexpr std::uint16_t kDisabled = kItemDisabled;
+    static constexpr std::uint16_t kHidden = kItemHidden;
     static constexpr std::uint16_t kInactive = 0x0010;
     static constexpr std::uint16_t kFocusRingShown = 0x0020;
     static constexpr std::uint16_t kNoErase = 0x0100;
-    static constexpr std::uint16_t kHasCursorRegions = 0x0200;
+    static constexpr std::uint16_t kHasCursorRegions = kItemHasCursorRegions;
 
     // Bytes of the base record without links.
     static constexpr std::int32_t kRecordSize = 22;
@@ -78,53 +79,53 @@ public:
     win::HWND GetHWnd() const override { return window_; }
     RGBColor& GetColor(RGBColor& color) const override;
 
-    virtual void Clear() {}
-    virtual void SetBounds(const ShortRect& rect, bool redraw);
+    void Clear() override {}
+    void SetBounds(const ShortRect& rect, bool redraw) override;
     virtual void SetItemList(ItemList* list) { list_ = list; }
-    virtual bool TakesFocus() const { return false; }
+    bool TakesFocus() const override { return false; }
     // Whether the item takes Tab, or Return, as input of its own instead of leaving it to the window.
     virtual bool HandlesTab() const { return false; }
     virtual bool HandlesReturn() const { return false; }
 
     // Edit enabling.
-    virtual bool CanSelectAll() const { return false; }
-    virtual bool HasSelection() const { return false; }
-    virtual bool CanCut() const { return HasSelection(); }
-    virtual bool CanCopy() const { return HasSelection(); }
-    virtual bool CanClear() const { return HasSelection(); }
-    virtual bool CanPaste() const { return false; }
-    virtual bool CanUndo() const { return false; }
+    bool CanSelectAll() const override { return false; }
+    bool HasSelection() const override { return false; }
+    bool CanCut() const override { return HasSelection(); }
+    bool CanCopy() const override { return HasSelection(); }
+    bool CanClear() const override { return HasSelection(); }
+    bool CanPaste() const override { return false; }
+    bool CanUndo() const override { return false; }
 
     // Right and bottom are outside.
     virtual bool ContainsPoint(ShortPoint point) const { return bounds_.Contains(point); }
-    virtual bool IsEnabled() const { return (state_ & kDisabled) == 0; }
+    bool IsEnabled() const override { return (state_ & kDisabled) == 0; }
     virtual bool IsActive() const { return (state_ & kInactive) == 0; }
     virtual bool HasWindow() const { return window_ != nullptr; }
     virtual bool LacksWindow() const { return window_ == nullptr; }
-    virtual bool IsCreated() const { return HasWindow(); }
+    bool IsCreated() const override { return HasWindow(); }
 
     // Only while enabled: clears the inactive flag when active, sets it otherwise.
-    virtual void SetActive(bool active);
+    void SetActive(bool active) override;
     // Disabling makes the item inactive first; enabling clears the flag first and then makes it
     // active. The window (when there is one) is enabled or disabled to match.
-    virtual void Enable(bool enable);
-    virtual void Show();
-    virtual void Hide();
+    void Enable(bool enable) override;
+    void Show() override;
+    void Hide() override;
     // Called by the list when the window is restored or maximised, on items with kFollowsWindowSize.
-    virtual void WindowResized() {}
+    void WindowResized() override {}
     // Draws the system focus rectangle around the bounds (an XOR: drawing it again takes it away).
     virtual void DrawFocusRing();
 
     // Edit commands.
-    virtual void Undo() {}
-    virtual void Cut() {}
-    virtual void Copy() {}
-    virtual void Paste() {}
-    virtual void SelectAll() {}
+    void Undo() override {}
+    void Cut() override {}
+    void Copy() override {}
+    void Paste() override {}
+    void SelectAll() override {}
 
     // Makes the window (control id index + 100), attaches it and shows it unless hidden; nothing
     // when there is a window already, or when the window cannot be made.
-    virtual void Open(std::int32_t index);
+    void Open(std::int32_t index) override;
     // Rebuilds the link indexes from the linked items, detaches and destroys the window.
     virtual void Close();
     virtual void Attach(win::HWND window);
@@ -133,7 +134,7 @@ public:
     virtual bool UsesItemClass() const { return true; }
 
     virtual void UpdateCursor();
-    virtual void SaveState() { SaveWindowState(); }
+    void SaveState() override { SaveWindowState(); }
     virtual void ForgetState() { ForgetWindowState(); }
 
     // The item's entry of an in-memory dialog template at *cursor, which moves past it.
@@ -141,7 +142,7 @@ public:
     virtual std::int32_t DialogItemSize() const;
 
     // False when the key is not taken.
-    virtual bool HandleKey(KeyEvent& event);
+    bool HandleKey(KeyEvent& event) override;
     virtual void ShowFocusRing();
     virtual void HideFocusRing();
     // 0 when not taken: the window's previous procedure then gets the message.
@@ -202,6 +203,9 @@ public:
                                         win::LPARAM lParam);
     // A native scroll code and thumb position (scroll bars and scrollers).
     virtual void HandleScroll(std::int32_t /*code*/, std::int32_t /*position*/) {}
+    // A scroll message of a scroll bar: its code and thumb position to HandleScroll.
+    void HandleScrollMessage(win::HWND window, win::UINT message, win::WPARAM wParam,
+                             win::LPARAM lParam) override;
 
     // --- Non-virtual operations
     TAppl* GetAppl() const;
@@ -243,14 +247,14 @@ public:
     void AddCursorRegion(const ShortRect& rect, std::int32_t id);
     void AddCursorRegion(const Rgn& region, std::int32_t id);
     void RemoveCursorRegions();
-    void ShowRegionCursor();
+    void ShowRegionCursor() override;
     // In mouse-tracking loops: while the item's window holds the capture, takes the next mouse
     // message between WM_MOUSEMOVE and WM_LBUTTONUP and sets *down to whether it was not the
     // release (unchanged when none waits); without the capture, *down becomes false. Answers *down.
     bool StillDown(bool* down);
 
-    std::uint16_t GetItemId() const { return itemId_; }
-    void SetItemId(std::uint16_t id) { itemId_ = id; }
+    std::uint16_t GetItemId() const override { return itemId_; }
+    void SetItemId(std::uint16_t id) override { itemId_ = id; }
     void SetColor(const RGBColor& color) { color_ = color; }
     const RGBColor& Color() const { return color_; }
     ItemGraphEnv* GetGraphEnv() const { return graphEnv_; }

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/graphics/FontMapping.h"
 #include "items/Cluster.h"
+#include "items/ItemClasses.h"
 #include "items/ItemList.h"
 #include "items/PushBtn.h"
 #include "items/StatText.h"
@@ -130,6 +132,35 @@ TEST(Control, TheFirstAmpersandMarksTheMnemonicAndSetTitleKeepsIt) {
     EXPECT_STREQ(late.GetTitle().CStr(), "&Open");
     late.SetTitle(nullptr);
     EXPECT_STREQ(late.GetTitle().CStr(), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ItemMakers, TheFrameworksDialogsMakeRealTextsAndButtonsWithTheirTextAndFont) {
+    InstallItemClasses();
+    ItemList list(nullptr);
+    win::LOGFONTA serif;
+    MakeLogFont(serif, 2, 14, kStyleItalic);
+    const ShortRect bounds = ShortRect::MakeLTRB(5, 6, 105, 26);
+    auto* text = dynamic_cast<StatText*>(MakeItem(StatText::kClassId, list, bounds, "Saving", serif));
+    auto* button = dynamic_cast<PushBtn*>(MakeItem(PushBtn::kClassId, list, bounds, "&Stop", serif));
+    ASSERT_TRUE(text && button);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.ItemAt(1), button);
+    EXPECT_EQ(text->GetItemList(), &list);
+    EXPECT_EQ(text->Bounds(), bounds);
+    char copied[4];
+    text->CopyText(copied, sizeof copied);
+    EXPECT_STREQ(copied, "Sav") << "cut to the buffer";
+    win::LOGFONTA font;
+    text->GetFont(font);
+    EXPECT_TRUE(LogFontsEqual(font, serif));
+    EXPECT_STREQ(button->GetTitle().CStr(), "Stop");
+    EXPECT_EQ(button->GetMnemonic(), 0);
+    EXPECT_TRUE(LogFontsEqual(button->GetLogFont(), serif));
+    EXPECT_EQ(button->GetCommand(), PushBtn::kNoCommand);
 }
 
 }  // namespace

@@ -163,7 +163,7 @@ TEST_F(ItemRecords, ListFieldsLinksAndTheOwnColourMark) {
     ErrCode error = -99;
     const auto list = Read(hex, &error);
     ASSERT_EQ(error, kNoErr);
-    EXPECT_STREQ(list->GetName().CStr(), "W");
+    EXPECT_STREQ(list->GetName(), "W");
     EXPECT_EQ(list->GetBounds(), ShortRect::MakeLTRB(6, 5, 8, 7));
     EXPECT_TRUE(list->HasOwnColor());
     const TItem* item = list->ItemAt(0);
