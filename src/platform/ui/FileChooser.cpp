@@ -68,8 +68,8 @@ BOOL RunFileChooser(OPENFILENAMEA* record, bool save) {
     session.record = record;
     session.save = save;
     session.filters = ReadFilterList(record->lpstrFilter);
-    if (std::optional<PromptAnswer> answer = AskPromptResponder(
-            PromptRequest{save ? "SaveFile" : "OpenFile", title, offered, record->Flags})) {
+    while (std::optional<PromptAnswer> answer = AskPromptResponder(
+               PromptRequest{save ? "SaveFile" : "OpenFile", title, offered, record->Flags})) {
         if (answer->result == 0) return FALSE;
         if (answer->text.size() >= record->nMaxFile) {
             if (record->nMaxFile >= sizeof(WORD)) {
@@ -78,6 +78,7 @@ BOOL RunFileChooser(OPENFILENAMEA* record, bool save) {
             }
             return ChooserFailed(FNERR_BUFFERTOOSMALL);
         }
+        if (save && !MayReplace(record->hwndOwner, title, *record, answer->text)) continue;
         PutPathInRecord(*record, answer->text);
         Finish(*record, static_cast<int>(record->nFilterIndex > 0 ? record->nFilterIndex - 1 : 0));
         return TRUE;
@@ -108,7 +109,7 @@ std::optional<std::string> ChooseSavePath(HWND owner, const std::string& title, 
     record.lpstrFile = path.data();
     record.nMaxFile = static_cast<DWORD>(path.size());
     record.lpstrTitle = title.c_str();
-    record.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    record.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT;
     record.lpstrDefExt = defaultExtension;
     if (!GetSaveFileNameA(&record)) return std::nullopt;
     return std::string(path.data());

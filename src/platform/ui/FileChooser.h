@@ -9,6 +9,9 @@
 // anything else is the file chosen, with the default extension added when it has none. Names are
 // program text (Windows-1252); a name on disk that has no such form is shown but refused.
 //
+// A save chooser asked with OFN_OVERWRITEPROMPT takes the name of a file that exists only when the
+// user answers Yes to "<name> already exists. Do you want to replace it?"; No keeps the chooser open.
+//
 // Before the chooser ends with a name, the record holds it (lpstrFile, nFileOffset, nFileExtension,
 // OFN_READONLY) and the hook is sent the registered message FILEOKSTRINGA with the record in
 // lParam: a nonzero answer refuses the name and the chooser stays open. The hook's window is an
@@ -17,7 +20,8 @@
 //
 // A responder installed for prompts (Prompts.h) answers instead of the user when it can: the
 // request's kind is "OpenFile" or "SaveFile", its caption the title, its text the name the record
-// offered; an answer with a nonzero result gives the full path chosen as its text, taken as it is.
+// offered; an answer with a nonzero result gives the full path chosen as its text, taken as it is
+// (after the question above, when asked for: No asks the responder again, as the chooser stays open).
 
 #include <optional>
 #include <string>
@@ -28,7 +32,8 @@
 namespace win {
 
 // Flags.
-inline constexpr DWORD OFN_READONLY = 0x00000001;  // in and out: the read-only box is ticked
+inline constexpr DWORD OFN_READONLY = 0x00000001;         // in and out: the read-only box is ticked
+inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;  // save: asks before a file that exists is taken
 inline constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
 inline constexpr DWORD OFN_NOCHANGEDIR = 0x00000008;  // else the current folder becomes the file's
 inline constexpr DWORD OFN_ENABLEHOOK = 0x00000020;
@@ -71,10 +76,10 @@ struct OPENFILENAMEA {
 BOOL GetOpenFileNameA(OPENFILENAMEA* record);
 BOOL GetSaveFileNameA(OPENFILENAMEA* record);
 
-// A save chooser for callers that want a path and nothing more: titled `title`, opened where the
-// path offered lies with its name in the field, showing the filter list given (null for every
-// file) and adding the default extension (null for none). The path chosen, or none when the user
-// cancelled.
+// A save chooser for callers that want a path to write and nothing more: titled `title`, opened
+// where the path offered lies with its name in the field, showing the filter list given (null for
+// every file), adding the default extension (null for none) and asking before a file that exists is
+// replaced. The path chosen, or none when the user cancelled.
 std::optional<std::string> ChooseSavePath(HWND owner, const std::string& title, const std::string& offered,
                                           const char* filters, const char* defaultExtension);
 

@@ -15,6 +15,7 @@
 #include "platform/ui/EditControl.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ListBoxControl.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/Rects.h"
@@ -142,6 +143,7 @@ void Choose(HWND dialog, FileChooserSession& session, const std::string& path) {
         ChooserAlert(dialog, "The file \"" + path + "\" cannot be found. Check the name and try again.");
         return;
     }
+    if (session.save && !MayReplace(dialog, WindowText(dialog), record, path)) return;
     PutPathInRecord(record, path);
     if (!(record.Flags & OFN_HIDEREADONLY)) {
         const bool ticked =
@@ -325,6 +327,14 @@ void Initialise(HWND dialog, FileChooserSession& session) {
 }
 
 }  // namespace
+
+bool MayReplace(HWND owner, const std::string& title, const OPENFILENAMEA& record, const std::string& path) {
+    if (!(record.Flags & OFN_OVERWRITEPROMPT) || !IsFile(path)) return true;
+    const std::string question =
+        path.substr(path.rfind('/') + 1) + " already exists.\nDo you want to replace it?";
+    return MessageBoxA(owner, question.c_str(), title.c_str(),
+                       MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
 
 void PutPathInRecord(OPENFILENAMEA& record, const std::string& path) {
     std::memcpy(record.lpstrFile, path.c_str(), path.size() + 1);

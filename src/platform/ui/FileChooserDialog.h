@@ -34,6 +34,10 @@ struct FileChooserSession {
 // record holds the name chosen and the hook accepted it, or with FALSE when cancelled.
 LONG_PTR FileChooserProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Whether a save chooser may take the path: with OFN_OVERWRITEPROMPT, a file that exists is taken
+// only when the user answers Yes to replacing it (asked in a box of the owner, with the title).
+bool MayReplace(HWND owner, const std::string& title, const OPENFILENAMEA& record, const std::string& path);
+
 // Puts a path in the record with the offsets of its name and extension.
 void PutPathInRecord(OPENFILENAMEA& record, const std::string& path);
 

@@ -206,6 +206,29 @@ TEST_F(FileChooser, MustExistFlagsRefuseMissingFilesAndFoldersAndTheChooserStays
                   "The folder \"" + temp / "nowhere" + "\" cannot be found. Check the path and try again."}));
 }
 
+TEST_F(FileChooser, ASaveChooserAskingBeforeReplacingTakesAFileThatExistsOnlyOnYes) {
+    record.Flags = OFN_OVERWRITEPROMPT;
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDNO, {}});
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDYES, {}});
+    Then([&] { TypeInto(kChooserNameField, "beta"); });
+    Then([&] {
+        EXPECT_EQ(FieldText(kChooserNameField), "beta") << "No keeps the chooser open";
+        TypeInto(kChooserNameField, "beta");
+    });
+    ASSERT_TRUE(GetSaveFileNameA(&record));
+    EXPECT_EQ(Chosen(), temp / "beta.fsf");
+    EXPECT_EQ(AlertsShown(),
+              std::vector<std::string>(2, "beta.fsf already exists.\nDo you want to replace it?"));
+
+    // A new name, or a save chooser not asked to, asks nothing.
+    Then([&] { TypeInto(kChooserNameField, "gamma"); });
+    ASSERT_TRUE(GetSaveFileNameA(&record));
+    record.Flags = 0;
+    Then([&] { TypeInto(kChooserNameField, "beta"); });
+    ASSERT_TRUE(GetSaveFileNameA(&record));
+    EXPECT_EQ(AlertsShown().size(), 2u);
+}
+
 TEST_F(FileChooser, TheHookMeetsTheChooserOnceItIsPlacedAndCanRefuseANameWhichKeepsItOpen) {
     record.Flags = OFN_ENABLEHOOK | OFN_EXPLORER;
     record.lpfnHook = RefuseOnceHook;

@@ -160,6 +160,31 @@ TEST_F(PrintDialog, TheFilePrinterAsksWhereTheDocumentGoes) {
     DeleteDC(printer);
 }
 
+// Printing to a file that exists replaces it only when the writer says Yes; No asks for the file
+// again, as the chooser stays open.
+TEST_F(PrintDialog, TheFilePrinterAsksBeforeReplacingAFile) {
+    TempFolder folder;
+    const std::string existing = folder.WriteFile("Report.pdf", "kept");
+    HDC printer = CreateDCA(kPrinterDriver, kPdfFilePrinter, kFilePort, nullptr);
+    DOCINFOA info;
+    info.lpszDocName = "Report";
+    Answer("SaveFile", IDOK, existing);
+    Answer("MessageBox", IDNO);
+    Answer("SaveFile", 0);
+    EXPECT_EQ(StartDocA(printer, &info), SP_ERROR);
+    EXPECT_EQ(TempFolder::ReadFile(existing), "kept");
+    const PromptRequest& question = presenter.PromptsAsked()[presenter.PromptsAsked().size() - 2];
+    EXPECT_EQ(question.text, "Report.pdf already exists.\nDo you want to replace it?");
+    EXPECT_EQ(question.caption, "Print to File");
+
+    Answer("SaveFile", IDOK, existing);
+    Answer("MessageBox", IDYES);
+    ASSERT_GT(StartDocA(printer, &info), 0);
+    EXPECT_GT(EndDoc(printer), 0);
+    EXPECT_EQ(TempFolder::ReadFile(existing).rfind("%PDF", 0), 0u);
+    DeleteDC(printer);
+}
+
 TEST_F(PrintDialog, TheFilePrinterAsksWithTheSaveChooserOpenOnTheSuggestedFile) {
     TempFolder home;
     ScopedEnv homeVariable("HOME", home.Path());
