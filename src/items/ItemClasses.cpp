@@ -7,6 +7,7 @@
 #include "items/BarGraph.h"
 #include "items/CheckBox.h"
 #include "items/Cluster.h"
+#include "items/EditView.h"
 #include "items/ItemList.h"
 #include "items/PushBtn.h"
 #include "items/RadioBtn.h"
@@ -31,6 +32,9 @@ void InstallItemClasses() {
     SetItemReader(PushBtn::kClassId, ReadItem<PushBtn>);
     SetItemReader(RadioBtn::kClassId, ReadItem<RadioBtn>);
     SetItemReader(CheckBox::kClassId, ReadItem<CheckBox>);
+    // Both of the edit view's ids read as one class.
+    SetItemReader(EditView::kClassId, ReadItem<EditView>);
     SetItemMaker(StatText::kClassId, MakeStatText);
     SetItemMaker(PushBtn::kClassId, MakePushBtn);
+    SetItemMaker(EditView::kClassId, MakeEditView);
 }

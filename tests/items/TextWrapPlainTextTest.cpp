@@ -37,7 +37,9 @@ void Press(win::UINT key, bool down) {
     win::InjectKey(input);
 }
 
-std::string Written(const ByteStream& stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
+std::string Written(const ByteStream& stream) {
+    return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
 
 class TextWrapPlainTextTest : public wraptest::WrapTest {};
 
