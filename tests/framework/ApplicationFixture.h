@@ -19,7 +19,6 @@
 #include "framework/TMenu.h"
 #include "framework/TWindow.h"
 #include "platform/present/HeadlessPresenter.h"
-#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/MessageQueue.h"
@@ -145,14 +144,10 @@ public:
 };
 
 // The program folder is the test's own, so the frame's placement goes there; the data file is the
-// one the build made. The stores' swap files go to a temporary folder of the test's own too: a
-// child process of a test that ends the program removes them, and must not remove another
-// program's files of the same names meanwhile.
+// one the build made.
 class ApplicationTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    TempFolder temporary;
-    ScopedEnv ownTemporary{"TMPDIR", temporary.Path()};
     std::string builtFolder = std::getenv("FABLECORE_PROGRAM_DIR");
     HeadlessPresenter presenter{SIZE{800, 600}};
     AppEnvironment environment;
