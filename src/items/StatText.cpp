@@ -8,13 +8,11 @@
 #include "framework/graphics/ClipSaver.h"
 #include "framework/graphics/FontMapping.h"
 #include "framework/graphics/GraphUser.h"
-#include "items/GraphFontUser.h"
+#include "items/ItemFontMetrics.h"
 #include "items/ItemGraphEnv.h"
 #include "items/ItemList.h"
-#include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Objects.h"
-#include "platform/gdi/Text.h"
 #include "platform/ui/EditControl.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Messages.h"
@@ -143,22 +141,10 @@ std::string StatText::LongestWrappedLine(std::int32_t& lineCount) const {
 void StatText::MeasureText(ShortRect& rect, std::int16_t& width, std::int16_t& lineHeight) {
     std::int32_t lines = 1;
     const std::string longest = LongestWrappedLine(lines);
-    win::SIZE extent{};
-    win::TEXTMETRICA metrics{};
-    if (ItemGraphEnv* env = GetGraphEnv()) {
-        const GraphFontUser use(*env, font_.LogFont());
-        win::GetTextExtentPointA(env->GetHDC(), longest.c_str(), static_cast<int>(longest.size()), &extent);
-        env->GetTextMetrics(metrics);
-    } else {
-        const win::HDC screen = win::GetDC(nullptr);
-        const win::HFONT font = win::CreateFontIndirectA(&font_.LogFont());
-        const win::HGDIOBJ previous = win::SelectObject(screen, font);
-        win::GetTextExtentPointA(screen, longest.c_str(), static_cast<int>(longest.size()), &extent);
-        win::GetTextMetricsA(screen, &metrics);
-        win::SelectObject(screen, previous);
-        win::DeleteObject(font);
-        win::ReleaseDC(nullptr, screen);
-    }
+    win::TEXTMETRICA metrics;
+    win::SIZE extent;
+    MeasureItemFont(GetGraphEnv(), font_.LogFont(), metrics, longest.c_str(),
+                    static_cast<int>(longest.size()), &extent);
     lineHeight =
         static_cast<std::int16_t>(GetFontAscent(metrics) + GetFontDescent(metrics) + GetFontLeading(metrics));
     width = static_cast<std::int16_t>(std::min<int>(extent.cx, 0x7FFF));
