@@ -8,6 +8,7 @@
 #include "items/ItemFrames.h"
 #include "items/ItemGraphEnv.h"
 #include "items/ItemStream.h"
+#include "platform/ui/Paint.h"
 
 BarGraph::BarGraph(ItemList* list, const ShortRect* bounds, const RGBColor& color, const RGBColor& backColor,
                    std::int32_t fillPattern, std::int32_t emptyPattern, std::int32_t framePattern,
@@ -128,10 +129,19 @@ void BarGraph::SetPercent(std::int32_t value, bool drawNow) {
         if (HasWindow()) Invalidate();
         return;
     }
+    const bool growing = value > old;
+    const std::int32_t pattern = growing ? GetFillPattern() : emptyPattern_;
+    const ShortRect strip = growing ? ChangedStrip(old, value) : ChangedStrip(value, old);
+    if (pattern == 0) {
+        // A part without a pattern is not drawn: the strip is given back to the window to show it
+        // as Draw does, where filling it would show the foreground colour.
+        const win::RECT area = strip.ToRECT();
+        win::InvalidateRect(GetParentHWnd(), &area, win::TRUE);
+        return;
+    }
     const GraphAttribUser use(*env);
     env->SetForeColor(Color());
     env->SetBackColor(backColor_);
-    const bool growing = value > old;
-    env->SetPattern(growing ? GetFillPattern() : emptyPattern_);
-    env->FillRect(growing ? ChangedStrip(old, value) : ChangedStrip(value, old));
+    env->SetPattern(pattern);
+    env->FillRect(strip);
 }
