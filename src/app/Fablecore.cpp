@@ -13,6 +13,7 @@
 #include "framework/graphics/AppFolder.h"
 #include "framework/graphics/Cursors.h"
 #include "items/ItemClasses.h"
+#include "items/printing/PrintRecord.h"
 #include "storymodel/engine/BusyPhase.h"
 #include "storymodel/engine/EngineTableReader.h"
 
@@ -41,9 +42,13 @@ void DefineProgramCursors() {
 
 }  // namespace
 
-Fablecore::Fablecore(AppEnvironment* environment) : TAppl(environment) {}
+Fablecore::Fablecore(AppEnvironment* environment)
+    : TAppl(environment), printRecord_(std::make_unique<PrintRecord>()) {
+    SetPrintRecord(printRecord_.get());
+}
 
 Fablecore::~Fablecore() {
+    SetPrintRecord(nullptr);
     SetBusyPhaseHook(nullptr);
     if (engineFile_) {
         SetEngineFile(nullptr);

@@ -4,12 +4,14 @@
 // "engine.qrv" in the "Commands" folder), its cursors and its menu bar.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "foundation/FileRef.h"
 #include "framework/TAppl.h"
 
 class PFMFile;
+class PrintRecord;
 
 class Fablecore : public TAppl {
 public:
@@ -42,6 +44,8 @@ private:
     DirectoryPart programDirectory_;
     DirectoryPart dataDirectory_;
     PFMFile* engineFile_ = nullptr;
+    // The print settings every print job and preview of the program shares.
+    std::unique_ptr<PrintRecord> printRecord_;
     std::int16_t majorVersion_ = 0;
     std::int16_t minorVersion_ = 0;
     std::int16_t maintenanceVersion_ = 0;
