@@ -53,6 +53,27 @@ int AlertMessageEx(const char* text, long /*ignored*/, int iconKind, int buttonC
 
 int ShowAlert(const char* text) { return AlertMessage(text, kAlertStop, 1); }
 
+int ShowNote(const char* text) { return AlertMessage(text, kAlertNote, 1); }
+
+int ShowCaution(const char* text) { return AlertMessage(text, kAlertCaution, 1); }
+
+namespace {
+
+std::string MessageText(std::int32_t number) {
+    const TAppl* application = GetAppl();
+    std::string text = application ? application->GetMessageText(number) : std::string();
+    if (text.size() > kMaxMessageText) text.resize(kMaxMessageText);
+    return text;
+}
+
+}  // namespace
+
+int ShowAlertById(std::int32_t number) { return ShowAlert(MessageText(number).c_str()); }
+
+int ShowNoteById(std::int32_t number) { return ShowNote(MessageText(number).c_str()); }
+
+int ShowCautionById(std::int32_t number) { return ShowCaution(MessageText(number).c_str()); }
+
 int AskYesNoCancel(const char* text, int defaultSelector, bool noCancel) {
     UINT flags = MB_ICONQUESTION | (noCancel ? MB_YESNO : MB_YESNOCANCEL);
     if (defaultSelector == 1) flags |= MB_DEFBUTTON2;

@@ -7,6 +7,7 @@
 #include "foundation/Memory.h"
 #include "foundation/Startup.h"
 #include "foundation/pfm/PFM.h"
+#include "framework/AboutAppLib.h"
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
 #include "framework/AutoSaveManager.h"
@@ -18,7 +19,6 @@
 #include "framework/TWindow.h"
 #include "framework/graphics/Cursors.h"
 #include "platform/sys/FileSystem.h"
-#include "platform/sys/VersionInfo.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Window.h"
@@ -122,26 +122,11 @@ void TAppl::GetFrameTitle(char* buffer, std::size_t size) {
 
 bool TAppl::PreviewFrameMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-// The about text of the program's version block, in a note box.
+// The framework's about box; when its items cannot be had, its text in a note box.
 void TAppl::ShowAboutBox() {
+    if ((new AboutAppLib)->DoModal() != -1) return;
     std::string text = GetAppName();
-    char program[kMaxPathLength + 1];
-    DWORD handle = 0;
-    const DWORD size =
-        GetModuleFileNameA(nullptr, program, sizeof program) ? GetFileVersionInfoSizeA(program, &handle) : 0;
-    std::string block(size, '\0');
-    void* value = nullptr;
-    UINT length = 0;
-    if (size > 0 && GetFileVersionInfoA(program, handle, size, block.data())) {
-        std::string about;
-        if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion", &value, &length)) {
-            about = static_cast<const char*>(value);
-        }
-        if (VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\LegalCopyright", &value, &length) &&
-            !about.empty() && *static_cast<const char*>(value)) {
-            text += "\n" + about + ", " + static_cast<const char*>(value);
-        }
-    }
+    if (String about; GetAboutText(about)) text += std::string("\n") + about.CStr();
     AlertMessage(text.c_str(), kAlertNote, 1);
 }
 

@@ -52,6 +52,8 @@ public:
     // Runs the command and frees it; 0 without running it while the first queue is locked.
     ErrCode ExecuteCommand(std::unique_ptr<TCommand> command) override;
     virtual std::string GetAppName() const { return "QRV Application"; }
+    // The text of a numbered message of the application; the base has none.
+    virtual std::string GetMessageText(std::int32_t /*number*/) const { return {}; }
     virtual FourCC GetSignature() const { return FourCCOf("QRV "); }
     virtual VersionNumber GetVersion() const { return ParseVersion("1.0d1"); }
     virtual PFMFile* GetDataFile() const;

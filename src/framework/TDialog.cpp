@@ -102,7 +102,9 @@ TDialog::TDialog(std::int16_t resourceId, std::int32_t defaultItem, std::int32_t
 
 TDialog::TDialog(std::int32_t mode, std::uint16_t kind) : TWindow(GetAppl(), nullptr, mode, kind, nullptr) {}
 
-TDialog::~TDialog() {
+TDialog::~TDialog() { DestroyOwnWindow(); }
+
+void TDialog::DestroyOwnWindow() {
     // Forgotten first, so that none of the messages of the window's destruction reaches this object.
     ForgetDialog(this);
     const HWND window = GetHWnd();
@@ -120,6 +122,8 @@ std::int32_t TDialog::DoModal() {
     const WindowRef frontRef(front);
     const bool frontIsDialog = front && front->IsKindOf(kDialogClassId);
     if (front) front->Activate(false);
+    // The owner is disabled while the dialog runs, which takes the focus from it.
+    const HWND focus = GetFocus();
     LONG_PTR result = -1;
     AppEnvironment* environment = GetAppEnvironment();
     if (environment && RegisterDialogClass(*environment, GetKind())) {
@@ -130,6 +134,7 @@ std::int32_t TDialog::DoModal() {
     }
     AttachWindow(nullptr);  // the dialog manager has destroyed it
     delete this;
+    if (!GetFocus() && IsWindow(focus) && IsWindowEnabled(focus)) SetFocus(focus);
     // The window in front may have gone while the dialog ran.
     if (TWindow* again = frontRef.Get()) {
         again->Activate(true);
@@ -146,6 +151,10 @@ ErrCode TDialog::CreateModeless() {
                                    DialogProc, reinterpret_cast<LPARAM>(this));
     if (!dialog) return -1;
     AttachWindow(dialog);
+    if (itemsMissing_) {
+        DestroyOwnWindow();
+        return -1;
+    }
     Show();
     UpdateWindow(dialog);
     if (WindowItemList* items = GetItemList()) items->UpdateAll();
@@ -229,9 +238,14 @@ LRESULT TDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     return result;
 }
 
-LRESULT TDialog::OnInitDialog(HWND, UINT, WPARAM, LPARAM) {
+// A dialog whose items cannot be had could never be answered: it ends at once, and DoModal and
+// CreateModeless report that it could not be made.
+LRESULT TDialog::OnInitDialog(HWND window, UINT, WPARAM, LPARAM) {
     GetGraphEnv().AttachWindow(this);
-    LoadItems(resourceId_);
+    if (LoadItems(resourceId_) != kNoErr || !GetItemList()) {
+        itemsMissing_ = true;
+        EndDialog(window, -1);
+    }
     return 0;
 }
 

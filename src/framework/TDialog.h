@@ -106,6 +106,8 @@ private:
     static constexpr std::uint16_t kSetUp = 1;
 
     void NoteMessage(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
+    // The object lets go of its window and destroys it.
+    void DestroyOwnWindow();
     // A push button of the dialog that is there to be pressed (enabled, made and shown).
     bool IsPressable(std::int32_t index) const;
     void Press(std::int32_t index);
@@ -121,6 +123,7 @@ private:
     std::int32_t cancelItem_ = -1;
     std::int16_t resourceId_ = 0;
     std::uint16_t setUpFlags_ = 0;
+    bool itemsMissing_ = false;
     ShortRect placement_;
 };
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "foundation/pfm/PFM.h"
+#include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
 #include "framework/FakeItems.h"
 #include "framework/MsgEvent.h"
@@ -97,6 +98,8 @@ public:
         openedFiles.emplace_back(path);
         return TAppl::OpenFile(path);
     }
+    // The about box is a note, which runs no command queued meanwhile.
+    void ShowAboutBox() override { AlertMessage(GetAppName().c_str(), kAlertNote, 1); }
     // The first and last stops of the key road: they note every key and take those they are given.
     bool PreviewKey(KeyEvent& event) override { return Note(event, previewedKeys, previewTakes); }
     bool HandleUnusedKey(KeyEvent& event) override { return Note(event, unusedKeys, unusedTakes); }

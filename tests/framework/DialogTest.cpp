@@ -85,9 +85,11 @@ TEST_F(DialogTest, ReturnEndsAModalDialogWithItsDefaultButtonAndTheObjectGoes) {
     auto* dialog = new ItemDialog({Label(), Button(), Button()});
     dialog->hits = &hits;
     dialog->alive = &alive;
+    SetFocus(application->GetMDIClient());
     Press(VK_RETURN);
     EXPECT_EQ(dialog->DoModal(), 1);
     EXPECT_FALSE(alive) << "DoModal deletes the dialog";
+    EXPECT_NE(GetFocus(), nullptr) << "the focus is back in the frame";
     EXPECT_EQ(hits, std::vector<std::int32_t>{1});
     EXPECT_FALSE(IsModalState());
 }

@@ -5,6 +5,7 @@
 // items and bar graphs. Their stored form: class id, item id, flags and text; a list's: name,
 // bounds, colour and its items.
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -74,8 +75,14 @@ public:
         flags = enable ? flags & ~kItemDisabled : flags | kItemDisabled;
         if (window_) EnableWindow(window_, enable);
     }
-    void Show() override { flags &= ~kItemHidden; }
-    void Hide() override { flags |= kItemHidden; }
+    void Show() override {
+        flags &= ~kItemHidden;
+        if (window_) ShowWindow(window_, SW_SHOW);
+    }
+    void Hide() override {
+        flags |= kItemHidden;
+        if (window_) ShowWindow(window_, SW_HIDE);
+    }
     void WindowResized() override { ++resizes; }
     void Undo() override { edits.push_back("undo"); }
     void Cut() override { edits.push_back("cut"); }
@@ -110,9 +117,13 @@ public:
         std::memcpy(buffer, text.data(), length);
         buffer[length] = '\0';
     }
+    // A line of text is kLineHeight pixels high.
     ShortPoint SizeToText() override {
-        return ShortPoint{static_cast<std::int16_t>(bounds.Width()), static_cast<std::int16_t>(textHeight)};
+        const auto lines = 1 + std::count(text.begin(), text.end(), '\n');
+        return ShortPoint{static_cast<std::int16_t>(bounds.Width()),
+                          static_cast<std::int16_t>(lines * kLineHeight)};
     }
+    static constexpr int kLineHeight = 16;
     void SetPercent(std::int32_t value, bool) override { percent = std::clamp(value, 0, 100); }
     std::int32_t GetPercent() const override { return percent; }
 
@@ -131,7 +142,6 @@ public:
     bool defaultButton = false;
     std::uint16_t itemId = 0;
     std::string text;
-    int textHeight = 0;
     std::int32_t percent = 0;
     ShortRect bounds = ShortRect::MakeLTRB(0, 0, 60, 20);
     std::vector<std::int32_t> keysTaken;
@@ -310,8 +320,9 @@ inline WindowItemList* MakeFakeList() { return new FakeItemList; }
 
 // Push buttons and edit fields take the focus; texts do not.
 template <ClassId Id>
-WindowItem* MakeFakeItem(WindowItemList&, const ShortRect& bounds, const char* text, const LOGFONTA&) {
+WindowItem* MakeFakeItem(WindowItemList& list, const ShortRect& bounds, const char* text, const LOGFONTA&) {
     auto* item = new FakeItem(Id, Id != kStatTextClassId);
+    item->SetOwner(list.GetWindow());
     item->bounds = bounds;
     item->text = text ? text : "";
     return item;

@@ -1,11 +1,21 @@
 // Window helpers: the cascade of default places, palettes hidden and shown together, the window
-// objects behind handles, and the frame's cursor.
+// objects behind handles and the walk over them, the frame's cursor, the desktop's work area, the
+// default printer, item fonts in their stored form, and pictures of the store as bitmaps.
 
 #include "framework/WindowUtilities.h"
 
 #include "ApplicationFixture.h"
+#include "foundation/ByteStream.h"
+#include "framework/FontSpec.h"
+#include "framework/PictureBitmaps.h"
 #include "framework/graphics/CursorManager.h"
 #include "framework/graphics/Cursors.h"
+#include "framework/graphics/FontMapping.h"
+#include "framework/graphics/QRVBitmap.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/Objects.h"
+#include "platform/sys/Profile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -106,6 +116,127 @@ TEST_F(ApplicationTest, AWindowObjectTakesItsWindowWithItWhateverItsMode) {
     const HWND child = application->GetFrontWindow()->GetHWnd();
     delete application->GetFrontWindow();
     EXPECT_FALSE(IsWindow(child));
+}
+
+TEST_F(ApplicationTest, TheWorkAreaIsTheDesktopLessTheEdgeTheTaskbarSitsOn) {
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    ShortRect area;
+    GetDesktopWorkArea(area);
+    EXPECT_EQ(area, ShortRect::FromRECT(desktop)) << "no taskbar";
+    struct Case {
+        RECT taskbar;
+        ShortRect expected;
+    };
+    const int w = desktop.right;
+    const int h = desktop.bottom;
+    const Case cases[] = {
+        {RECT{-2, h - 30, w + 2, h + 2}, ShortRect::MakeLTRB(0, 0, w, h - 31)},  // bottom
+        {RECT{-2, -2, w + 2, 30}, ShortRect::MakeLTRB(0, 31, w, h)},             // top
+        {RECT{w - 40, -2, w + 2, h + 2}, ShortRect::MakeLTRB(0, 0, w - 41, h)},  // right
+        {RECT{-2, -2, 40, h + 2}, ShortRect::MakeLTRB(41, 0, w, h)},             // left
+    };
+    for (const Case& c : cases) {
+        presenter.SetTaskbar(c.taskbar);
+        GetDesktopWorkArea(area);
+        EXPECT_EQ(area, c.expected) << c.taskbar.left << "," << c.taskbar.top;
+    }
+    presenter.SetTaskbar(std::nullopt);
+}
+
+TEST_F(ApplicationTest, TheDefaultPrinterNeedsDeviceDriverAndPort) {
+    WriteProfileStringA("windows", "device", "PDF File,pdf,FILE:");
+    const HDC printer = CreateDefaultPrinterDC();
+    ASSERT_NE(printer, nullptr);
+    EXPECT_EQ(GetDeviceCaps(printer, TECHNOLOGY), DT_RASPRINTER);
+    DeleteDC(printer);
+    for (const char* entry : {"PDF File,pdf", "PDF File", ""}) {
+        WriteProfileStringA("windows", "device", entry);
+        EXPECT_EQ(CreateDefaultPrinterDC(), nullptr) << entry;
+    }
+}
+
+TEST(FontSpec, AnItemFontTravelsAsNumberSizeAndStyleInFiveBytes) {
+    win::LOGFONTA font;
+    MakeLogFont(font, 3, 14, kStyleBold | kStyleItalic);
+    ByteStream stream;
+    ASSERT_EQ(WriteFontSpec(font, stream), kNoErr);
+    EXPECT_EQ(stream.Bytes(), (std::vector<std::uint8_t>{0, 3, 0, 14, 3}));
+    stream.Rewind();
+    win::LOGFONTA read;
+    MakeLogFont(read, 0, 12, 0);
+    ASSERT_EQ(ReadFontSpec(read, stream), kNoErr);
+    EXPECT_TRUE(LogFontsEqual(read, font));
+
+    ByteStream cut({0, 3, 0});
+    win::LOGFONTA kept = read;
+    EXPECT_NE(ReadFontSpec(kept, cut), kNoErr);
+    EXPECT_TRUE(LogFontsEqual(kept, read)) << "a short record leaves the font";
+}
+
+TEST_F(ApplicationTest, TheDefaultItemFontIsMadeOnceAndKeptByTheEnvironment) {
+    const HFONT font = GetDefaultItemFont();
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(GetDefaultItemFont(), font);
+    EXPECT_EQ(environment.GetSharedObject(), font);
+}
+
+TEST_F(ApplicationTest, ABitmapStoredAsAPictureComesBackTheSame) {
+    QRVBitmap drawn(40, 30, 0);
+    const HDC dc = drawn.BeginDrawing();
+    const RECT all{0, 0, 40, 30};
+    const RECT part{10, 5, 30, 25};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FillRect(dc, &part, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    drawn.EndDrawing();
+
+    // A store of the test's own, over the data file, takes the picture.
+    PFMFile* store = PFMOpenFile(nullptr);
+    ASSERT_NE(store, nullptr);
+    const ShortRect right = ShortRect::MakeLTRB(20, 0, 40, 30);
+    ASSERT_EQ(StorePictureBitmap(FourCCOf("BITM"), 900, &right, drawn), kNoErr);
+    QRVBitmap read;
+    ShortRect bounds;
+    LoadPictureBitmap(FourCCOf("BITM"), 900, &bounds, read, false);
+    EXPECT_EQ(read.Width(), 20);
+    EXPECT_EQ(read.Height(), 30);
+    EXPECT_EQ(bounds.Width(), 20);
+    const HDC readDc = read.BeginDrawing();
+    EXPECT_EQ(GetPixel(readDc, 5, 10), RGB(0, 0, 0)) << "the stored part starts at x 20";
+    EXPECT_EQ(GetPixel(readDc, 15, 10), RGB(255, 255, 255));
+    read.EndDrawing();
+
+    QRVBitmap untouched;
+    LoadPictureBitmap(FourCCOf("BITM"), 901, nullptr, untouched, false);
+    EXPECT_EQ(untouched.Width(), 1) << "a missing picture leaves the bitmap";
+    LoadPictureBitmap(FourCCOf("BITM"), 900, nullptr, untouched, true);
+    EXPECT_EQ(untouched.Width(), 1) << "nor is it in the data file";
+    PFMCloseFile(store);
+}
+
+TEST_F(ApplicationTest, TheWalkOverWindowObjectsGoesFrontToBackPassingOverWhatTheTestSkips) {
+    EXPECT_EQ(FindWindowObject(nullptr), nullptr);
+    TestDoc* first = NewDocument();
+    TestDoc* second = NewDocument();
+    TWindow* back = first->GetWindow(0);
+    TWindow* front = second->GetWindow(0);
+    ASSERT_EQ(application->GetFrontWindow(), front);
+    EXPECT_EQ(FindWindowObject(nullptr), front);
+    EXPECT_EQ(FindWindowObject([front](TWindow& w) { return &w == front; }), back);
+    EXPECT_EQ(FindWindowObject([](TWindow&) { return true; }), nullptr);
+    EXPECT_EQ(NextSibling(back->GetHWnd()), nullptr) << "the last child";
+    ShowWindow(back->GetHWnd(), SW_HIDE);
+    EXPECT_EQ(NextVisibleSibling(front->GetHWnd()), nullptr);
+    EXPECT_FALSE(IsPaletteWindow(front->GetHWnd()));
+}
+
+TEST_F(ApplicationTest, PointsMapBetweenAWindowAndTheMdiClient) {
+    TWindow* window = NewDocument()->GetWindow(0);
+    const ShortPoint inClient = WindowToMDIClientPoint(window->GetHWnd(), ShortPoint{0, 0});
+    const ShortRect frame = window->GetFrameRect();
+    EXPECT_GT(inClient.x, frame.left);
+    EXPECT_LT(inClient.x, frame.left + 10);
+    EXPECT_EQ(MDIClientToWindowPoint(window->GetHWnd(), inClient), (ShortPoint{0, 0}));
 }
 
 }  // namespace

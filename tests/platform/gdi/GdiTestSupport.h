@@ -1,10 +1,12 @@
 #pragma once
-// A white surface with a display context over all of it, and helpers that read pixels back.
+// A white surface with a display context over all of it, and helpers that read pixels back and
+// compare pictures with reference pictures.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -35,6 +37,20 @@ inline int DifferingPixels(const win::Surface& a, const win::Surface& b) {
         }
     }
     return differing;
+}
+
+// The picture against the reference picture in the file, allowing one pixel in 500 to differ. Run
+// with FABLECORE_WRITE_REFERENCE=1, the picture becomes the reference instead (to be checked by eye).
+inline void ExpectMatchesReference(const win::Surface& picture, const std::filesystem::path& reference) {
+    if (std::getenv("FABLECORE_WRITE_REFERENCE")) {
+        ASSERT_TRUE(picture.WritePng(reference.string()));
+        return;
+    }
+    const std::unique_ptr<win::Surface> expected = win::Surface::ReadPng(reference.string());
+    ASSERT_NE(expected, nullptr) << reference;
+    ASSERT_EQ(expected->Width(), picture.Width());
+    ASSERT_EQ(expected->Height(), picture.Height());
+    EXPECT_LE(DifferingPixels(picture, *expected), picture.Width() * picture.Height() / 500) << reference;
 }
 
 class SurfaceTest : public ::testing::Test {

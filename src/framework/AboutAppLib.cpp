@@ -1,0 +1,60 @@
+#include "framework/AboutAppLib.h"
+
+#include <string>
+#include <vector>
+
+#include "foundation/FileRef.h"
+#include "platform/sys/FileSystem.h"
+#include "platform/sys/VersionInfo.h"
+
+ErrCode AboutAppLib::SetUpItems() {
+    if (const ErrCode error = TDialog::SetUpItems(); error != kNoErr) return error;
+    SetCancelItem(GetDefaultItem());
+    return kNoErr;
+}
+
+namespace {
+
+// A string value of the version block; empty when it has none.
+std::string VersionValue(const std::vector<char>& block, const char* name) {
+    void* value = nullptr;
+    win::UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
+    if (!win::VerQueryValueA(block.data(), path.c_str(), &value, &length) || !value) return {};
+    return static_cast<const char*>(value);
+}
+
+}  // namespace
+
+bool VersionStrings::Read() {
+    about_ = "";
+    version_ = "";
+    char program[kMaxPathLength + 1] = {};
+    win::DWORD handle = 0;
+    const win::DWORD size = win::GetModuleFileNameA(nullptr, program, sizeof program)
+                                ? win::GetFileVersionInfoSizeA(program, &handle)
+                                : 0;
+    std::vector<char> block(size);
+    if (size == 0 || !win::GetFileVersionInfoA(program, handle, size, block.data())) return false;
+    const std::string copyright = VersionValue(block, "LegalCopyright");
+    const std::string product = VersionValue(block, "ProductVersion");
+    if (!product.empty() && !copyright.empty()) {
+        version_ = product.c_str();
+        about_ = (product + ", " + copyright).c_str();
+    }
+    return about_.Length() > 0 && version_.Length() > 0;
+}
+
+bool GetAboutText(String& text) {
+    VersionStrings strings;
+    if (!strings.Read()) return false;
+    text = strings.GetAbout();
+    return true;
+}
+
+bool GetVersionText(String& text) {
+    VersionStrings strings;
+    if (!strings.Read()) return false;
+    text = strings.GetVersion();
+    return true;
+}
