@@ -4,12 +4,23 @@
 #include <vector>
 
 #include "foundation/FileRef.h"
+#include "framework/ItemObjectFactory.h"
+#include "framework/WindowItems.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/VersionInfo.h"
 
 ErrCode AboutAppLib::SetUpItems() {
     if (const ErrCode error = TDialog::SetUpItems(); error != kNoErr) return error;
     SetCancelItem(GetDefaultItem());
+    // The box's text says which version this is.
+    String about;
+    WindowItem* text = GetItemList()->FindItemByClassAndId(kStatTextClassId, 0);
+    auto* textItem = dynamic_cast<ITextItem*>(text);
+    if (textItem && GetAboutText(about)) {
+        char said[512] = {};
+        textItem->CopyText(said, sizeof said);
+        textItem->SetText((std::string(said) + "\n" + about.CStr()).c_str());
+    }
     return kNoErr;
 }
 

@@ -9,7 +9,8 @@
 
 inline constexpr std::int16_t kAboutItems = 133;
 
-// The about box of the data file's items: its one button closes it, with Return or Escape alike.
+// The about box of the data file's items: its text followed by the about line of the program's
+// version; its one button closes it, with Return or Escape alike.
 class AboutAppLib : public TDialog {
     TOBJECT_CLASS(AboutAppLib, TDialog, 204)
 
