@@ -8,6 +8,7 @@
 #include "framework/AppEnvironment.h"
 #include "framework/MsgEvent.h"
 #include "framework/graphics/FontMapping.h"
+#include "items/ControlSelection.h"
 #include "items/EditView.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Fonts.h"
@@ -202,20 +203,11 @@ bool EditView::HandlesReturn() const {
 // --- Selection and the edit commands
 
 void EditView::SetSelection(std::int32_t start, std::int32_t end) {
-    if (HasWindow()) {
-        win::SendMessageA(GetHWnd(), win::EM_SETSEL, static_cast<win::WPARAM>(start),
-                          static_cast<win::LPARAM>(end));
-    }
+    SetControlSelection(GetHWnd(), start, end);
 }
 
 void EditView::GetSelection(std::int32_t* start, std::int32_t* end) const {
-    win::DWORD from = 0, to = 0;
-    if (HasWindow()) {
-        win::SendMessageA(GetHWnd(), win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&from),
-                          reinterpret_cast<win::LPARAM>(&to));
-    }
-    if (start) *start = static_cast<std::int32_t>(from);
-    if (end) *end = static_cast<std::int32_t>(to);
+    GetControlSelection(GetHWnd(), start, end);
 }
 
 bool EditView::HasSelection() const {

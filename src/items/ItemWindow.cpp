@@ -194,8 +194,8 @@ HWND TItem::CreateHWnd(std::int32_t index) {
     style = TakesFocus() ? style | WS_TABSTOP : style & ~WS_TABSTOP;
     style &= ~WS_VISIBLE;
     const ShortRect& bounds = Bounds();
-    return CreateWindowExA(0, GetClassName(), "", style, bounds.left, bounds.top, bounds.Width(),
-                           bounds.Height(), GetParentHWnd(),
+    return CreateWindowExA(ExtendedWindowStyle(), GetClassName(), "", style, bounds.left, bounds.top,
+                           bounds.Width(), bounds.Height(), GetParentHWnd(),
                            reinterpret_cast<HMENU>(static_cast<LONG_PTR>(index + 100)), ProgramInstance(),
                            nullptr);
 }

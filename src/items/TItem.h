@@ -168,6 +168,8 @@ public:
     virtual void PostHit();
     virtual const char* GetClassName() const;
     virtual win::DWORD WindowStyle() const { return 0; }
+    // The extended style the window is made with.
+    virtual win::DWORD ExtendedWindowStyle() const { return 0; }
 
     // Message handlers of the subclass procedure; each answers the message's result.
     // DefaultMessage answers whether it took the message, leaving the result in *result.

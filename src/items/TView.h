@@ -121,6 +121,8 @@ public:
     virtual void DrawSizeBox(win::HDC dc, const Rgn& clip);
     virtual void InvalidateSizeBox();
     virtual void EditableChanged() {}
+    // The colour the content is erased with before it is drawn: white.
+    virtual RGBColor GetContentColor() const { return GetStandardColor(1); }
 
     // --- Flags and bars
     bool HasViewFlags(std::uint16_t mask) const { return (viewFlags_ & mask) == mask; }

@@ -90,7 +90,7 @@ void TView::Draw(win::HDC dc, const Rgn& clip) {
     if (!env) return;
     GraphUser use(*env);
     env->SetClip(clip);
-    env->SetBackStandardColor(1);
+    env->SetBackColor(GetContentColor());
     if (LacksFlags(kNoErase)) env->EraseRect(Bounds());
     if (LacksViewFlags(kNoFrame)) env->FrameRect(Bounds());
     DrawSizeBox(dc, clip);
