@@ -1,8 +1,11 @@
 #include "items/printing/TPrintable.h"
 
+#include <new>
+
 #include "items/printing/PrintErrors.h"
 #include "items/printing/PrintGraph.h"
 #include "items/printing/PrintRecord.h"
+#include "items/printing/PrintViewDlog.h"
 #include "items/printing/Printing.h"
 
 TPrintable::TPrintable() : measuringGraph_(std::make_unique<GarbageGraph>()) {}
@@ -109,4 +112,15 @@ ErrCode TPrintable::EndPageStep() {
 ErrCode TPrintable::PageSetup() {
     PrintRecord* record = PrintRecord::OfApplication();
     return record ? record->SetupDialog() : kPrintNoMemory;
+}
+
+ErrCode TPrintable::Preview() {
+    auto* dialog = new (std::nothrow) PrintViewDlog(this, 1);
+    if (!dialog) return kPrintNoMemory;
+    if (const ErrCode error = dialog->GetError(); error != kNoErr) {
+        delete dialog;
+        return error;
+    }
+    dialog->DoModal();
+    return kNoErr;
 }

@@ -32,6 +32,9 @@ public:
     virtual ErrCode Print(std::int16_t showDialog, std::int16_t repaginate);
     // The print setup dialog of the application's print record.
     virtual ErrCode PageSetup();
+    // Shows the pages in the print preview until the user closes it: 0, or the error that kept the
+    // preview from opening (-11 without a printer).
+    virtual ErrCode Preview();
     virtual void ResetState() { state_ = 0; }
     virtual ErrCode BeginRun(TGraphEnv* graph, std::int16_t preview) = 0;
     virtual ErrCode EndRun() = 0;

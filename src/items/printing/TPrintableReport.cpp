@@ -78,4 +78,10 @@ ErrCode TPrintableReport::PrintReport() {
     return result;
 }
 
+ErrCode TPrintableReport::PreviewReport() {
+    const ErrCode result = Preview();
+    if (environment_->GetStatus() == 0) environment_->SetStatus(result);
+    return result;
+}
+
 ErrCode TPrintableReport::SetupPage() { return PageSetup(); }

@@ -28,9 +28,10 @@ public:
 
     // Empties the page-start cache.
     void ClearPageStarts();
-    // Print with the print dialog, and PageSetup; a run's error is left in the environment's status
-    // (unless a status is there already) for the caller to show.
+    // Print with the print dialog, Preview, and PageSetup; a run's error is left in the
+    // environment's status (unless a status is there already) for the caller to show.
     ErrCode PrintReport();
+    ErrCode PreviewReport();
     ErrCode SetupPage();
     // Stored and handed to the print record before every page.
     void SetMargins(std::int16_t left, std::int16_t top, std::int16_t right, std::int16_t bottom);
