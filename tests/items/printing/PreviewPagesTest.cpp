@@ -173,6 +173,9 @@ TEST_F(PreviewPages, ThePageShowsAtTheZoomInsideItsMargins) {
     ChapterReport report(&printing, 3);
     const ErrCode result =
         Preview(report, {[&](Dialog& dialog) {
+                    EXPECT_EQ(dialog.GetClassId(), 206);
+                    EXPECT_EQ(dialog.GetPageView()->GetClassId(), 128);
+                    EXPECT_TRUE(dialog.GetPageView()->IsKindOf(TView::kClassId));
                     const int zoom = dialog.GetZoom();
                     EXPECT_EQ(ItemText(dialog, Dialog::kZoomTextItem),
                               "Scaled To " + std::to_string(zoom) + "% of Printed Page.");
@@ -211,6 +214,26 @@ TEST_F(PreviewPages, ThePageShowsAtTheZoomInsideItsMargins) {
                     EXPECT_EQ(pixel(view.left + 10, view.bottom + 2), RGB(0, 0, 0));
                     presenter.PressKey(VK_ESCAPE);
                 }});
+    EXPECT_EQ(result, kNoErr);
+}
+
+TEST_F(PreviewPages, LandscapePaperPutsTheButtonsAboveThePage) {
+    SetPrinterPaper(kPdfFilePrinter, PaperChoice{DMPAPER_LETTER, DMORIENT_LANDSCAPE});
+    ChapterReport report(&printing, 2);
+    const ErrCode result = Preview(
+        report, {[&](Dialog& dialog) {
+            EXPECT_TRUE(dialog.IsLandscape());
+            const ShortRect view = dialog.GetPageView()->Bounds();
+            EXPECT_GT(view.Width(), view.Height());
+            for (std::int32_t button = Dialog::kPrevPageItem; button <= Dialog::kCloseItem; ++button) {
+                ShortRect bounds;
+                dialog.GetItem(button)->GetBounds(bounds);
+                EXPECT_LT(bounds.bottom, view.top) << button;
+            }
+            EXPECT_EQ(dialog.GetPreviewPage()->GetPageBitmap()->GetBitmap().Width(), 792 - 144);
+            presenter.PressKey(VK_ESCAPE);
+        }});
+    SetPrinterPaper(kPdfFilePrinter, PaperChoice{});
     EXPECT_EQ(result, kNoErr);
 }
 

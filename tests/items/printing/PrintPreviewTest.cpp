@@ -192,6 +192,31 @@ TEST_F(PrintPreview, AOnePageDocumentIsPageOneOfOneAtOnce) {
     EXPECT_EQ(result, kNoErr);
 }
 
+TEST_F(PrintPreview, WithoutCountingThePageNumberStandsAloneAndNoScrollerShows) {
+    ChapterReport report(&printing, 3);
+    auto* preview = new Dialog(&report, 0);
+    ASSERT_EQ(preview->GetError(), kNoErr);
+    apptest::IdleSteps steps(presenter);
+    steps.Then([&] {
+        Dialog* dialog = OpenPreview();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->GetScroller(), nullptr);
+        EXPECT_EQ(dialog->GetItemList()->Count(), Dialog::kPageViewItem + 1);
+        EXPECT_EQ(ItemText(*dialog, Dialog::kPageTextItem), "Page: 1");
+        Tick();
+    });
+    steps.Then([&] {
+        Dialog* dialog = OpenPreview();
+        EXPECT_EQ(report.prepared, (std::vector<std::int16_t>{0})) << "nothing is counted";
+        presenter.PressKey(VK_NEXT);
+        steps.Then([&, dialog] {
+            EXPECT_EQ(ItemText(*dialog, Dialog::kPageTextItem), "Page: 2");
+            presenter.PressKey(VK_ESCAPE);
+        });
+    });
+    EXPECT_EQ(preview->DoModal(), Dialog::kCloseItem);
+}
+
 TEST_F(PrintPreview, APrintableThatSetsTheMarginsAsItLaysOutFillsItsFirstPage) {
     // The record has no margins until the report lays its first page out with one-inch margins.
     record.SetMargins(0, 0, 0, 0);
