@@ -27,6 +27,13 @@ namespace {
 constexpr const char* kErrorLabel = "Preview Display";
 constexpr int kShadow = 4;
 
+// Appends an item made in code; false, the item deleted, when the list cannot take it.
+bool AppendItem(ItemList& items, TItem* item) {
+    if (items.Append(item) >= 0) return true;
+    delete item;
+    return false;
+}
+
 // The record, with its printer context made when it has none; null without a printer.
 PrintRecord* RecordWithPrinter() {
     PrintRecord* record = PrintRecord::OfApplication();
@@ -70,15 +77,9 @@ PrintViewer* PrintViewDlog::GetPageView() const { return dynamic_cast<PrintViewe
 
 // --- Setting up
 
-ErrCode PrintViewDlog::SetUpItems() {
-    auto* items = dynamic_cast<ItemList*>(GetItemList());
-    const PrintRecord* record = previewPage_ ? previewPage_->GetPrintRecord() : nullptr;
-    if (!items || !record || !GetHWnd()) return -1;
-
+PreviewLayout PrintViewDlog::LayOut(const PrintRecord& record, const ShortRect& workArea) const {
     PreviewLayoutInput input;
-    record->GetPaperSize(input.paper.x, input.paper.y);
-    ShortRect workArea;
-    GetDesktopWorkArea(workArea);
+    record.GetPaperSize(input.paper.x, input.paper.y);
     input.workArea =
         ShortPoint{static_cast<std::int16_t>(workArea.Width()), static_cast<std::int16_t>(workArea.Height())};
     const ShortRect frame = GetFrameRect();
@@ -87,29 +88,39 @@ ErrCode PrintViewDlog::SetUpItems() {
                                   static_cast<std::int16_t>(frame.Height() - client.Height())};
     input.scrollBarWidth = GetScrollBarSizes().x;
     input.counting = counting_ != 0;
-    const PreviewLayout layout = LayOutPreview(input);
-    landscape_ = layout.landscape ? 1 : 0;
-    zoom_ = layout.zoom;
+    return LayOutPreview(input);
+}
 
+bool PrintViewDlog::BuildItems(ItemList& items, const PreviewLayout& layout) {
     win::LOGFONTA font;
     MakeLogFont(font, 0, 12, 0);
     const char* titles[] = {"Prev Page", "Next Page", "Print Page", "Close"};
     for (std::size_t i = 0; i < layout.buttons.size(); ++i)
-        if (!MakeItem(kPushBtnClassId, *items, layout.buttons[i], titles[i], font)) return -1;
-    if (!MakeItem(kStatTextClassId, *items, layout.zoomText, "Scaled To", font) ||
-        !MakeItem(kStatTextClassId, *items, layout.pageText, "", font)) {
-        return -1;
+        if (!MakeItem(kPushBtnClassId, items, layout.buttons[i], titles[i], font)) return false;
+    if (!MakeItem(kStatTextClassId, items, layout.zoomText, "Scaled To", font) ||
+        !MakeItem(kStatTextClassId, items, layout.pageText, "", font) ||
+        !AppendItem(items, new PrintViewer(&items, previewPage_.get(), this, layout.view))) {
+        return false;
     }
-    if (items->Append(new PrintViewer(items, previewPage_.get(), this, layout.view)) < 0) return -1;
-    if (counting_) {
-        scroller_ = new Scroller(items, this, kScrollerStyle, "", 0, &layout.scroller, 0, RGBColor(0), 0, 0);
-        if (items->Append(scroller_) < 0) {
-            delete scroller_;
-            scroller_ = nullptr;
-            return -1;
-        }
-        scroller_->SetTotal(1);
-    }
+    if (!counting_) return true;
+    auto* scroller = new Scroller(&items, this, kScrollerStyle, "", 0, &layout.scroller, 0, RGBColor(0), 0, 0);
+    if (!AppendItem(items, scroller)) return false;
+    scroller_ = scroller;
+    // One page in view; the pages the scroller spans are set once they are counted.
+    scroller_->SetTotal(1);
+    return true;
+}
+
+ErrCode PrintViewDlog::SetUpItems() {
+    auto* items = dynamic_cast<ItemList*>(GetItemList());
+    const PrintRecord* record = previewPage_ ? previewPage_->GetPrintRecord() : nullptr;
+    if (!items || !record || !GetHWnd()) return -1;
+    ShortRect workArea;
+    GetDesktopWorkArea(workArea);
+    const PreviewLayout layout = LayOut(*record, workArea);
+    landscape_ = layout.landscape ? 1 : 0;
+    zoom_ = layout.zoom;
+    if (!BuildItems(*items, layout)) return -1;
     items->SetBounds(ShortRect::MakeLTRB(0, 0, layout.client.x, layout.client.y));
 
     if (const ErrCode code = TDialog::SetUpItems(); code != kNoErr) return code;

@@ -14,8 +14,11 @@
 #include "framework/QRVTimer.h"
 #include "framework/TDialog.h"
 #include "items/Scroller.h"
+#include "items/printing/PreviewLayout.h"
 
+class ItemList;
 class PreviewPage;
+class PrintRecord;
 class PrintViewer;
 class TPrintable;
 
@@ -87,6 +90,10 @@ public:
     std::string ZoomText() const;
 
 private:
+    // Where the items go for the record's paper on the desktop's work area.
+    PreviewLayout LayOut(const PrintRecord& record, const ShortRect& workArea) const;
+    // The items in their order; false when one could not be made.
+    bool BuildItems(ItemList& items, const PreviewLayout& layout);
     // Makes the target's bitmap and lays the page out into it.
     ErrCode LayOutPage(PreviewPage& target, std::int16_t page, std::uint16_t& last);
     // A timer tick: the next page counted.
