@@ -1,5 +1,9 @@
 #include "app/Fablecore.h"
 
+#include "app/FKDoc.h"
+#include "app/PreferencesManager.h"
+#include "app/StoryModelServices.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,11 +14,17 @@
 #include "foundation/pfm/PText.h"
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
+#include "framework/AutoSaveManager.h"
+#include "framework/FileChoosers.h"
+#include "framework/FileTypeList.h"
+#include "framework/StandardCommands.h"
+#include "framework/TCommand.h"
 #include "framework/graphics/AppFolder.h"
 #include "framework/graphics/Cursors.h"
 #include "items/ItemClasses.h"
 #include "items/printing/PrintRecord.h"
 #include "storymodel/engine/BusyPhase.h"
+#include "storymodel/CharacterFiles.h"
 #include "storymodel/engine/EngineTableReader.h"
 
 namespace {
@@ -22,6 +32,7 @@ namespace {
 constexpr const char* kDataFileName = "Fablecor.qrv";
 constexpr const char* kDataFolderName = "Commands";
 constexpr const char* kEngineFileName = "engine.qrv";
+constexpr FourCC kOpenFileTypes[4] = {kStoryFileType, 0, 0, 0};
 
 // Busy phases of the story model show the busy cursor.
 void ShowBusyCursor(bool busy) {
@@ -43,18 +54,54 @@ void DefineProgramCursors() {
 }  // namespace
 
 Fablecore::Fablecore(AppEnvironment* environment)
-    : TAppl(environment), printRecord_(std::make_unique<PrintRecord>()) {
+    : TAppl(environment),
+      preferences_(std::make_unique<PreferencesManager>(FourCCOf("Fabl"))),
+      printRecord_(std::make_unique<PrintRecord>()) {
     SetPrintRecord(printRecord_.get());
 }
 
+// The documents closed before, when the frame closed. The preferences file is written as its
+// manager goes.
 Fablecore::~Fablecore() {
     SetPrintRecord(nullptr);
     SetBusyPhaseHook(nullptr);
+    pronouns_.reset();
     if (engineFile_) {
         SetEngineFile(nullptr);
         PFMCloseFile(engineFile_);
         engineFile_ = nullptr;
     }
+    preferences_.reset();
+    services_.reset();
+}
+
+const FourCC* Fablecore::GetOpenFileTypes() const { return kOpenFileTypes; }
+
+bool Fablecore::IsSingleDocument() const { return !preferences_ || preferences_->IsSingleDocument(); }
+
+ErrCode Fablecore::NewAtStartup(std::int16_t /*flag*/) {
+    if (std::unique_ptr<TCommand> command = CreateCommand(kCmdNew)) PostCommand(std::move(command), kSecondQueue);
+    return kNoErr;
+}
+
+TDoc* Fablecore::CreateDocument() { return new FKDoc(this); }
+
+ErrCode Fablecore::AskOpenFile(FileRef& file) {
+    CustomFileList list;
+    list.AddTypeList("Fablecore Story File")->AddType(kStoryFileType);
+    list.AddTypeList("All Files (including Mac)")->AddType(kAllFilesCode);
+    return ChooseOpenFile(nullptr, file, false, &list, "Open Fablecore Story File");
+}
+
+// Also when no story could be made, or the import failed (it said why), the file was taken.
+bool Fablecore::ImportFile(const FileRef& file) {
+    if (!IsCharacterFile(file)) return false;
+    if (!GetFrontDocument()) NewDocument(false);
+    if (auto* story = dynamic_cast<FKDoc*>(GetFrontDocument())) {
+        if (ImportCharacterFile(file, *story, kNoCharID))
+            AlertMessage("Fablecore Character File was imported.", kAlertNote, 1);
+    }
+    return true;
 }
 
 ErrCode Fablecore::Init() {
@@ -63,6 +110,8 @@ ErrCode Fablecore::Init() {
     SetTmpBufferLimit(0x20000);
     PFMSetMemoryBudget(300000);
 
+    services_ = std::make_unique<StoryModelServices>(*this);
+    preferences_->LoadRecords();
     PFMPushCurrentFile(GetDataFile());
     DefineProgramCursors();
     PFMPopCurrentFile();
@@ -72,10 +121,15 @@ ErrCode Fablecore::Init() {
     VolumePart dataVolume;
     status = GetDataFolder(dataVolume, dataDirectory_);
     if (status == kNoErr) {
+        pronouns_ = std::make_unique<PText>(GetDataFile(), FourCCOf("PPNN"), 1);
         ReadVersionKeys();
         status = OpenEngineFile();
     }
-    if (status == kNoErr) SetBusyPhaseHook(ShowBusyCursor);
+    if (status == kNoErr) {
+        SetBusyPhaseHook(ShowBusyCursor);
+        const std::int32_t minutes = preferences_->GetAutoSaveMinutes();
+        GetAutoSaveManager()->Configure(preferences_->GetAutoSave() != 0, minutes * 3600);
+    }
     PopCursor();
     return status;
 }

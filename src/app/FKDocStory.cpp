@@ -1,0 +1,218 @@
+// Loading a story from its file: the main record made current, the records opened, the managers
+// made, what earlier versions got wrong repaired, the storyforms recounted and the question status
+// read.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "app/FKDoc.h"
+#include "app/Fablecore.h"
+#include "foundation/Debug.h"
+#include "foundation/Memory.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
+#include "framework/Alerts.h"
+#include "framework/BusyCursor.h"
+#include "framework/InputHelpers.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/TextMacroExpander.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryformSolver.h"
+
+namespace {
+
+constexpr FourCC kOldQuestionStatusType = FourCCOf("QSTS");
+// The topics of the question status, and its statuses.
+constexpr std::size_t kTopicCount = 762;
+constexpr std::int8_t kHighestStatus = kQuestionNotApplicable;
+
+// The Act Order story points, the only choices given up when the story's choices leave no
+// storyform.
+constexpr std::int16_t kActOrderPoints[] = {13100, 13200, 13300, 13400, 16100, 16200, 16300, 16400,
+                                            19100, 19200, 19300, 19400, 22100, 22200, 22300, 22400};
+
+bool IsActOrderPoint(std::int16_t id) {
+    return std::find(std::begin(kActOrderPoints), std::end(kActOrderPoints), id) != std::end(kActOrderPoints);
+}
+
+constexpr const char* kDoubleRolesMessage =
+    "Multiple Main/{NObst} characters detected.\n\nThis problem was created by a bug in earlier versions "
+    "of Fablecore.\n\nThe problem will be fixed automatically.";
+constexpr const char* kRolesCorrectedMessage =
+    "Problem corrected.\n\nYour first two characters are now Main and {NObst}.\n\nIf this isn't right, go "
+    "into the cast list, double-click on the icon of the proper Main and {NObst} character and change the "
+    "Special Identification popup menu.";
+constexpr const char* kActOrderMessage =
+    "Act Order {NAppr}s previously set in this document have been removed because of conflicts with "
+    "other {NAppr}s.\n\nYou may want to double-check your storyform settings and Act Order {NAppr}s to "
+    "guarantee they accurately reflect what you had in mind.";
+
+// Copies a raw segment of the current store under a new type (id 0) and removes the old one.
+ErrCode MoveSegment(FourCC from, FourCC to) {
+    void* data = PFMCheckOut(from, 0);
+    if (!data) return PFMGetError() != kNoErr ? PFMGetError() : ErrCode{-1};
+    void* copy = MemDuplicate(data);
+    PFMCheckIn(data);
+    if (!copy) return kOutOfMemoryErr;
+    const ErrCode error = PFMAddSegment(to, 0, copy, 1, false);
+    if (error != kNoErr) {
+        MemFree(copy);
+        return error;
+    }
+    PFMCheckIn(copy);
+    PFMRemoveSegment(from, 0);
+    return kNoErr;
+}
+
+}  // namespace
+
+ErrCode FKDoc::InitStoryData() {
+    ErrCode error = kNoErr;
+    bool repaired = false;
+    {
+        const BusyCursor busy;
+        const PFMFileScope story(store_, true);
+        error = LoadStoryData(repaired);
+        if (error == kNoErr) {
+            SetClean();
+            const Fablecore* application = GetFablecore();
+            info_->SetNumberByName("MajVer", kPTextShort, application->GetMajorVersion());
+            info_->SetNumberByName("MinVer", kPTextShort, application->GetMinorVersion());
+            info_->SetNumberByName("MaintVer", kPTextShort, application->GetMaintenanceVersion());
+            info_->SetNumberByName("FileFmt", kPTextShort, application->GetFileFormat());
+            if (repaired) SetDirty();
+        }
+    }
+    if (error != kNoErr && error != kConversionCancelled) {
+        char text[512];
+        std::snprintf(text, sizeof text, "Error initializing data from Fablecore Story file: \"%s\"",
+                      GetFileName().c_str());
+        AlertMessage(text, kAlertStop, 1);
+    }
+    return error;
+}
+
+ErrCode FKDoc::LoadStoryData(bool& repaired) {
+    if (const ErrCode error = MoveMainRecord(); error != kNoErr) return error;
+    if (const ErrCode error = OpenRecords(); error != kNoErr) return error;
+    MakeManagers();
+    if (const ErrCode error = characters_->LoadCharacters(info_.get(), GetPreferencesRecord()); error != kNoErr)
+        return error;
+    repaired = RepairMainAndImpact();
+    characters_->ScanCustomPictures();
+    if (CheckStoryform()) repaired = true;
+    questionStatus_.Load(store_);
+    ImportOldQuestionStatus();
+    return kNoErr;
+}
+
+// A file that holds the current main record is never converted, even when an older one is there
+// too: its texts are in the current form already.
+ErrCode FKDoc::MoveMainRecord() {
+    if (PFMSegmentExists(kMainRecordType, 0)) return kNoErr;
+    if (PFMSegmentExists(kOldestMainRecordType, 0)) {
+        if (ConvertOldTexts() == kConversionCancelled) return kConversionCancelled;
+        PFMSetCurrentFile(store_);
+        return MoveSegment(kOldestMainRecordType, kMainRecordType);
+    }
+    if (PFMSegmentExists(kOldMainRecordType, 0)) return MoveSegment(kOldMainRecordType, kMainRecordType);
+    return kNoErr;
+}
+
+ErrCode FKDoc::OpenRecords() {
+    ErrCode error = kNoErr;
+    info_ = std::make_unique<PText>(store_, kMainRecordType, 0, &error);
+    if (error == kPTextErrNoRecord) {
+        info_->SetEntry("Title", kPTextText, "Your Story");
+        info_->SetEntry("OSName", kPTextText, "The {NObje} Story");
+        info_->SetEntry("SSName", kPTextText, "The {NSubj} Story");
+    } else if (error != kNoErr) {
+        return error;
+    }
+    std::unique_ptr<PText>* records[] = {&responses_, &storytelling_, &locks_};
+    const FourCC types[] = {FourCCOf("RESP"), FourCCOf("STEL"), FourCCOf("LOCK")};
+    for (std::size_t i = 0; i < std::size(records); ++i) {
+        error = kNoErr;
+        *records[i] = std::make_unique<PText>(store_, types[i], 0, &error);
+        if (error != kNoErr && error != kPTextErrNoRecord) return error;
+    }
+    return kNoErr;
+}
+
+void FKDoc::MakeManagers() {
+    std::int16_t storyforms = 0;
+    std::int16_t structuresValid = 0;
+    std::int16_t pictureBase = -32767;
+    info_->GetEntry("NmStories", kPTextShort, &storyforms);
+    info_->GetEntry("IsJust", kPTextShort, &structuresValid);
+    info_->GetEntry("MaxPictID", kPTextShort, &pictureBase);
+    scenes_ = std::make_unique<SceneManager>(*this, *storytelling_);
+    storyForm_ = std::make_unique<StoryFormManager>(*this, *responses_, static_cast<std::uint16_t>(storyforms),
+                                                    static_cast<std::uint16_t>(structuresValid));
+    characters_ = std::make_unique<CharacterManager>(*this, static_cast<std::uint16_t>(pictureBase));
+}
+
+// Holding Alt while the first message goes away leaves the characters as they are.
+bool FKDoc::RepairMainAndImpact() {
+    characters_->RecomputeRoleIndexes();
+    if (characters_->ValidateSubjectiveRoles(false)) return false;
+    Beep();
+    AlertMessage(ExpandText(this, kDoubleRolesMessage).c_str(), kAlertStop, 1);
+    if (IsAltKeyDown(0)) return false;
+    characters_->ResetSubjectiveRoles();
+    AlertMessage(ExpandText(this, kRolesCorrectedMessage).c_str(), kAlertStop, 1);
+    return true;
+}
+
+// The Act Order choices are switched off one by one until storyforms remain. Only then are they
+// taken out of the story: when switching all of them off still leaves none, the choices stay as
+// the writer made them.
+bool FKDoc::CheckStoryform() {
+    if (!GetFablecore()->GetEngineFile()) return false;
+    StoryformSolver solver(*storyForm_);
+    StoryPointIDList ids;
+    solver.CollectConstrainedPoints(ids);
+    solver.SetConstraints(nullptr, ids);
+    std::uint16_t count = solver.CountStoryforms();
+    std::vector<int> switchedOff;
+    for (int i = 0; count == 0 && i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i) {
+        SolverConstraint& constraint = solver.GetConstraint(i);
+        if (!IsActOrderPoint(constraint.id) || constraint.open) continue;
+        constraint.open = 1;
+        constraint.allowedCount = 0;
+        switchedOff.push_back(i);
+        count = solver.CountStoryforms();
+    }
+    const bool removed = count != 0 && !switchedOff.empty();
+    if (removed) {
+        for (const int i : switchedOff) solver.ApplyResult(i, responses_.get(), 0);
+        AlertMessage(ExpandText(this, kActOrderMessage).c_str(), kAlertStop, 1);
+    }
+    SetStoryformCount(count);
+    if (count == StoryFormManager::kOneStoryform) {
+        for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i)
+            solver.ApplyResult(i, responses_.get(), 1);
+        RebuildThroughlines();
+    }
+    return removed;
+}
+
+// One status byte per topic; bytes beyond the topics and statuses that do not exist are left out.
+void FKDoc::ImportOldQuestionStatus() {
+    const PFMFileScope story(store_, false);
+    if (!PFMSegmentExists(kOldQuestionStatusType, 0)) return;
+    {
+        const CheckedOutHdl old(kOldQuestionStatusType, 0, store_);
+        if (old.Data()) {
+            const auto* bytes = static_cast<const std::int8_t*>(old.Data());
+            const std::size_t count = std::min<std::size_t>(MemSize(old.Data()), kTopicCount);
+            for (std::size_t i = 0; i < count; ++i) {
+                if (bytes[i] >= 0 && bytes[i] <= kHighestStatus)
+                    questionStatus_.SetStatus(bytes[i], static_cast<std::int16_t>(i), 0);
+            }
+        }
+    }
+    PFMRemoveSegment(kOldQuestionStatusType, 0);
+}

@@ -1,0 +1,172 @@
+#include "query/data/QuestionStatus.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <tuple>
+
+#include "foundation/ByteOrder.h"
+#include "foundation/Memory.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
+#include "storymodel/NumberList.h"
+#include "storymodel/engine/IStoryFormDocument.h"
+
+namespace {
+
+constexpr std::size_t kRawRecordSize = 8;
+constexpr std::int16_t kLowestContext = std::numeric_limits<std::int16_t>::min();
+// An open flag of 1 written in the other byte order.
+constexpr std::uint16_t kSwappedOpenFlag = 256;
+
+bool Before(const QuestionState& entry, std::int16_t topic, std::int16_t context) {
+    return std::tie(entry.topic, entry.context) < std::tie(topic, context);
+}
+
+}  // namespace
+
+std::size_t QuestionStatus::LowerBound(std::int16_t topic, std::int16_t context) const {
+    const auto at = std::lower_bound(entries_.begin(), entries_.end(), std::make_pair(topic, context),
+                                     [](const QuestionState& entry, const std::pair<std::int16_t, std::int16_t>& key) {
+                                         return Before(entry, key.first, key.second);
+                                     });
+    return static_cast<std::size_t>(at - entries_.begin());
+}
+
+const QuestionState* QuestionStatus::Find(std::int16_t topic, std::int16_t context) const {
+    const std::size_t at = LowerBound(topic, context);
+    if (at == entries_.size() || entries_[at].topic != topic || entries_[at].context != context) return nullptr;
+    return &entries_[at];
+}
+
+QuestionState* QuestionStatus::FindOrInsert(std::int16_t topic, std::int16_t context, bool insert) {
+    const std::size_t at = LowerBound(topic, context);
+    if (at < entries_.size() && entries_[at].topic == topic && entries_[at].context == context)
+        return &entries_[at];
+    if (!insert) return nullptr;
+    return &*entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at),
+                             QuestionState{topic, context, kQuestionOpen, 1});
+}
+
+std::int16_t QuestionStatus::GetStatus(std::int16_t topic, std::int16_t context) const {
+    const QuestionState* entry = Find(topic, context);
+    return entry ? entry->status : kQuestionOpen;
+}
+
+std::int16_t QuestionStatus::GetOpenFlag(std::int16_t topic, std::int16_t context) const {
+    const QuestionState* entry = Find(topic, context);
+    return entry ? entry->open : 0;
+}
+
+void QuestionStatus::SetStatus(std::int16_t status, std::int16_t topic, std::int16_t context) {
+    QuestionState* entry = FindOrInsert(topic, context, true);
+    if (entry->status == status) return;
+    const bool answerChanged = (entry->status == kQuestionOpen && status == kQuestionAnswered) ||
+                               (entry->status == kQuestionAnswered && status == kQuestionOpen);
+    if (answerChanged && owner_) owner_->SetDirty();
+    entry->status = status;
+}
+
+void QuestionStatus::SetTopicStatus(std::int16_t status, std::int16_t topic) {
+    for (std::size_t at = LowerBound(topic, kLowestContext); at < entries_.size() && entries_[at].topic == topic;
+         ++at)
+        entries_[at].status = status;
+}
+
+void QuestionStatus::SetOpenFlag(std::int16_t open, std::int16_t topic, std::int16_t context) {
+    QuestionState* entry = FindOrInsert(topic, context, true);
+    if (entry->open != open) entry->open = open;
+}
+
+void QuestionStatus::CountTopic(std::int16_t topic, std::int32_t& answered, std::int32_t& total) const {
+    for (std::size_t at = LowerBound(topic, kLowestContext); at < entries_.size() && entries_[at].topic == topic;
+         ++at) {
+        const std::int16_t status = entries_[at].status;
+        if (status == kQuestionAnswered || status == kQuestionAnsweredByStoryform) {
+            ++answered;
+            ++total;
+        } else if (status == kQuestionOpen || status == kQuestionNotApplicable) {
+            ++total;
+        }
+    }
+}
+
+void QuestionStatus::AddFromText(const char* text) {
+    SList numbers;
+    TextToShortList(text, numbers);
+    for (std::int32_t i = 0; i + 3 < numbers.Count(); i += 4) {
+        QuestionState* entry = FindOrInsert(numbers.GetAt(i), numbers.GetAt(i + 1), true);
+        entry->status = numbers.GetAt(i + 2);
+        entry->open = numbers.GetAt(i + 3);
+    }
+}
+
+void QuestionStatus::AddFromRaw(const std::uint8_t* bytes, std::size_t size) {
+    const std::size_t count = size / kRawRecordSize;
+    bool bigEndian = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (LoadLittleEndian16(bytes + i * kRawRecordSize + 6) == kSwappedOpenFlag) bigEndian = true;
+    }
+    const auto field = [&](std::size_t record, int n) {
+        const std::uint8_t* at = bytes + record * kRawRecordSize + n * 2;
+        return static_cast<std::int16_t>(bigEndian ? LoadBigEndian16(at) : LoadLittleEndian16(at));
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        QuestionState* entry = FindOrInsert(field(i, 0), field(i, 1), true);
+        entry->status = field(i, 2);
+        entry->open = field(i, 3);
+    }
+}
+
+// Only whole entries are written, so that a list too long for the text never stores a number cut
+// in the middle.
+std::string QuestionStatus::ToText() const {
+    std::string text;
+    for (const QuestionState& entry : entries_) {
+        if (entry.status == kQuestionOpen && entry.open == 0) continue;
+        char piece[32];
+        const int length =
+            std::snprintf(piece, sizeof piece, "%d,%d,%d,%d,", entry.topic, entry.context, entry.status, entry.open);
+        if (text.size() + static_cast<std::size_t>(length) >= kTextLimit - 1) break;
+        text.append(piece, static_cast<std::size_t>(length));
+    }
+    return text;
+}
+
+void QuestionStatus::Load(PFMFile* storyFile) {
+    if (!storyFile) return;
+    bool imported = false;
+    {
+        const PFMFileScope scope(storyFile, false);
+        if (PFMSegmentExists(kRawType, 0)) {
+            {
+                const CheckedOutHdl raw(kRawType, 0, storyFile);
+                if (raw.Data()) AddFromRaw(static_cast<const std::uint8_t*>(raw.Data()), MemSize(raw.Data()));
+            }
+            PFMRemoveSegment(kRawType, 0);
+            imported = true;
+        }
+    }
+    if (imported) return;
+    ErrCode error = kNoErr;
+    PText record(storyFile, kRecordType, 0, &error);
+    if (error != kNoErr && !record.HasKey(kKey)) return;
+    std::vector<char> text(kTextLimit, '\0');
+    if (record.GetEntry(kKey, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) < 0) return;
+    AddFromText(text.data());
+}
+
+// The record is written only when its text changes, so that saving an unchanged story changes
+// nothing in its file.
+ErrCode QuestionStatus::Save(PFMFile* storyFile) const {
+    if (!storyFile) return kNoErr;
+    PText record(storyFile, kRecordType, 0);
+    const std::string text = ToText();
+    if (record.HasKey(kKey)) {
+        std::vector<char> old(kTextLimit, '\0');
+        record.GetEntry(kKey, kPTextText, old.data(), static_cast<std::int32_t>(old.size()));
+        if (text == old.data()) return kNoErr;
+    }
+    record.SetEntry(kKey, kPTextText, text.c_str());
+    return record.Save();
+}

@@ -1,0 +1,89 @@
+#pragma once
+// Which query questions of one story have been answered, and which nodes of the query window's
+// topic tree were left open. Each question is a pair of its topic id and the status key of its
+// context (0 for a question without context); the list holds at most one entry per pair, sorted by
+// topic id and then by context key, both as signed 16-bit numbers. A pair without an entry reads as
+// status 0 and closed.
+//
+// The story file keeps the list as one text under the key "QState" of its record 'QST3' 0: four
+// numbers per entry ("topic,context,status,open,"), entries equal to a missing one left out. Older
+// files kept a raw segment 'QSTs' of 8-byte records instead, which is read once and removed.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "foundation/Types.h"
+
+class IStoryFormDocument;
+class PFMFile;
+
+// Answer statuses.
+inline constexpr std::int16_t kQuestionOpen = 0;
+inline constexpr std::int16_t kQuestionAnswered = 1;
+inline constexpr std::int16_t kQuestionAnsweredByStoryform = 2;
+inline constexpr std::int16_t kQuestionNoStatus = 3;
+inline constexpr std::int16_t kQuestionNotApplicable = 4;
+
+struct QuestionState {
+    std::int16_t topic = 0;
+    std::int16_t context = 0;
+    std::int16_t status = kQuestionOpen;
+    std::int16_t open = 0;
+};
+
+class QuestionStatus {
+public:
+    static constexpr FourCC kRecordType = FourCCOf("QST3");
+    static constexpr FourCC kRawType = FourCCOf("QSTs");
+    static constexpr const char* kKey = "QState";
+    // The text is read, and written, within this many bytes (its NUL included).
+    static constexpr std::size_t kTextLimit = 32768;
+
+    QuestionStatus() = default;
+    QuestionStatus(const QuestionStatus&) = delete;
+    QuestionStatus& operator=(const QuestionStatus&) = delete;
+
+    // The document marked changed when an answer comes or goes; null for none.
+    void SetOwner(IStoryFormDocument* owner) { owner_ = owner; }
+    // Forgets every entry.
+    void Clear() { entries_.clear(); }
+
+    // Fills the list from the story file: from a 'QSTs' segment when it has one (which is then
+    // removed from the file), else from 'QST3'. A missing record or key leaves the list as it is.
+    void Load(PFMFile* storyFile);
+    // Writes the list into 'QST3' of the story file (the record saved into its segment when it
+    // changed); 0 or the record's error.
+    ErrCode Save(PFMFile* storyFile) const;
+
+    // The entry of the pair, or null; with insert, a missing pair is added with status 0 and open.
+    QuestionState* FindOrInsert(std::int16_t topic, std::int16_t context, bool insert);
+    std::int16_t GetStatus(std::int16_t topic, std::int16_t context) const;
+    std::int16_t GetOpenFlag(std::int16_t topic, std::int16_t context) const;
+    // Stores the status (adding the entry when missing); a change between open (0) and answered (1)
+    // marks the document changed.
+    void SetStatus(std::int16_t status, std::int16_t topic, std::int16_t context);
+    // The status of every entry of the topic, whatever its context; adds nothing, marks nothing.
+    void SetTopicStatus(std::int16_t status, std::int16_t topic);
+    void SetOpenFlag(std::int16_t open, std::int16_t topic, std::int16_t context);
+    // Adds the topic's answered entries (1, 2) to both counters and its open ones (0, 4) to the
+    // total only.
+    void CountTopic(std::int16_t topic, std::int32_t& answered, std::int32_t& total) const;
+
+    const std::vector<QuestionState>& Entries() const { return entries_; }
+    // The stored text of the list: whole entries only, within the text limit.
+    std::string ToText() const;
+    // Reads the entries of a stored text, four numbers at a time.
+    void AddFromText(const char* text);
+    // Reads a 'QSTs' segment's bytes.
+    void AddFromRaw(const std::uint8_t* bytes, std::size_t size);
+
+private:
+    // The place of the first entry not before the pair.
+    std::size_t LowerBound(std::int16_t topic, std::int16_t context) const;
+    const QuestionState* Find(std::int16_t topic, std::int16_t context) const;
+
+    std::vector<QuestionState> entries_;
+    IStoryFormDocument* owner_ = nullptr;
+};

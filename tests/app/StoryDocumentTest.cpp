@@ -1,0 +1,254 @@
+// The story document: a new story's records and defaults, its caption, the announcements of its
+// opening and closing, saving and reopening it with every record as it was, the repairs made when
+// an earlier version's faults are found, reverting, and closing its windows.
+
+#include <gmock/gmock.h>
+
+#include "StoryAppFixture.h"
+#include "app/PreferencesManager.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/ListenerMixins.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace apptest {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr FourCC kInfo = FourCCOf("SDI4");
+
+class DocumentEvents : public MFKDocListener {
+public:
+    explicit DocumentEvents(Broadcaster* application) : MFKDocListener(application) {}
+    void DocumentChanged(const FKDocEvent* event) override {
+        codes.push_back(event ? event->GetCode() : 0);
+        hadRecords.push_back(event && event->GetDocument()->HasRecords());
+    }
+    std::vector<std::uint32_t> codes;
+    std::vector<bool> hadRecords;
+};
+
+// A window of a story that notes its closing.
+class ToolWindow : public TWMWindow {
+public:
+    ToolWindow(TAppl* application, TDoc* document, const char* title, std::vector<std::string>& closed)
+        : TWMWindow(application, &kPlace, document, kChildMode, 0, title), closed_(closed) {}
+    ~ToolWindow() override { closed_.push_back(GetTitle()); }
+    static constexpr ShortRect kPlace{10, 10, 100, 100};
+
+private:
+    std::vector<std::string>& closed_;
+};
+
+class StoryDocument : public StoryAppTest {
+protected:
+    // A story with a title, a third character, a scene, a choice and an answered question, saved as
+    // the file.
+    FKDoc* WrittenStory(const std::string& name) {
+        FKDoc* story = NewStory();
+        story->GetInfoRecord().SetEntry("Title", 'c', "The Long Road");
+        story->GetCharacterManager()->CreateCharacter("Mara", 1, 0, 0, 0, false);
+        const std::int32_t scene = story->GetSceneManager()->InsertScene(-1);
+        story->GetSceneManager()->SceneAt(scene)->SetTitle("The crossing");
+        story->GetStoryFormManager()->SetChoice(1000, 1001);
+        story->GetQuestionStatus().SetStatus(1, 42, 7);
+        story->GetStorytellingRecord().SetEntry("STDom", 'c', "Trouble at the ford");
+        Choose(name);
+        EXPECT_EQ(story->SaveAs(nullptr), kNoErr);
+        return story;
+    }
+};
+
+TEST_F(StoryDocument, ANewStoryHasItsDefaultRecordsAndOpensClean) {
+    DocumentEvents events(application);
+    FKDoc* story = NewStory();
+    ASSERT_NE(story, nullptr);
+    EXPECT_EQ(story->GetClassId(), 143);
+    EXPECT_TRUE(story->IsKindOf(101));
+    EXPECT_FALSE(story->IsDirty());
+    PText& info = story->GetInfoRecord();
+    char text[64] = "";
+    info.GetEntry("OSName", 'c', text, sizeof text);
+    EXPECT_STREQ(text, "The {NObje} Story");
+    info.GetEntry("SSName", 'c', text, sizeof text);
+    EXPECT_STREQ(text, "The {NSubj} Story");
+    EXPECT_EQ(Title(*story), "Your Story");
+    for (PText* record : {story->GetResponseRecord(), &story->GetStorytellingRecord(), story->GetLockRecord()}) {
+        std::int32_t cursor = 0;
+        PTextEntry entry;
+        EXPECT_LT(record->FirstEntry(cursor, entry), 0) << "empty";
+    }
+    std::int16_t version = -1;
+    info.GetEntry("MajVer", 's', &version);
+    EXPECT_EQ(version, application->GetMajorVersion());
+    CharacterManager& characters = *story->GetCharacterManager();
+    EXPECT_EQ(characters.GetCount(), 2) << "the Main and impact characters a new story starts with";
+    EXPECT_EQ(characters.GetNextCustomPictureID(), 0x8001u) << "custom pictures start after the stock ones";
+    EXPECT_EQ(story->GetStoryformCount(), StoryFormManager::kAllStoryforms);
+    EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 0);
+    ASSERT_NE(story->GetFrontEndWindow(), nullptr);
+    EXPECT_EQ(story->GetWindow(0), story->GetFrontEndWindow()) << "the front end is the first window";
+    EXPECT_EQ(story->GetFrontEndWindow()->GetTitle(), story->GetFileName() + " - Your Story");
+    EXPECT_THAT(events.codes, ElementsAre(FKDocEvent::kOpened));
+
+    application->CloseAll(true);
+    EXPECT_THAT(events.codes, ElementsAre(FKDocEvent::kOpened, FKDocEvent::kClosing));
+    EXPECT_THAT(events.hadRecords, ElementsAre(true, true)) << "closing is announced while the story is whole";
+}
+
+TEST_F(StoryDocument, TheCaptionIsTheNameForTheTitle) {
+    FKDoc* story = NewStory();
+    char caption[64];
+    story->GetTitle("Draft1", caption, sizeof caption);
+    EXPECT_STREQ(caption, "Draft1 for Your Story");
+    story->GetTitle("", caption, sizeof caption);
+    EXPECT_STREQ(caption, "Your Story");
+    story->GetInfoRecord().SetEntry("Title", 'c', "");
+    story->GetTitle("Draft1", caption, sizeof caption);
+    EXPECT_STREQ(caption, "Draft1");
+    story->UpdateWindowTitles();
+    EXPECT_EQ(story->GetFrontEndWindow()->GetTitle(), story->GetFileName() + " - ");
+    story->GetTitle("Draft1", caption, 4);
+    EXPECT_STREQ(caption, "Dra");
+}
+
+TEST_F(StoryDocument, ASavedStoryOpensAgainWithEveryRecordAsItWas) {
+    FKDoc* story = WrittenStory("story.fsf");
+    EXPECT_FALSE(story->IsDirty());
+    const StoreSegments saved = SegmentsOnDisk(Path("story.fsf"));
+    EXPECT_TRUE(saved.count({FourCCOf("QST3"), 0})) << "the question status is saved with the story";
+    EXPECT_EQ(TextOnDisk(Path("story.fsf"), FourCCOf("QST3"), "QState"), "42,7,1,1,");
+    Stop();
+    Start();
+
+    FKDoc* reopened = OpenStory("story.fsf");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_FALSE(reopened->IsDirty());
+    EXPECT_EQ(Title(*reopened), "The Long Road");
+    EXPECT_EQ(reopened->GetCharacterManager()->GetCount(), 3);
+    ASSERT_EQ(reopened->GetSceneManager()->GetSceneCount(), 1);
+    char title[32] = "";
+    reopened->GetSceneManager()->SceneAt(0)->GetTitle(title, sizeof title);
+    EXPECT_STREQ(title, "The crossing");
+    EXPECT_EQ(reopened->GetStoryFormManager()->GetChoice(1000), 1001);
+    EXPECT_EQ(reopened->GetQuestionStatus().GetStatus(42, 7), 1);
+    EXPECT_EQ(reopened->GetFrontEndWindow()->GetTitle(), "story.fsf - The Long Road");
+
+    // Opening recounts the storyforms and reads every record in; from then on a story saved and
+    // opened again holds the same records byte for byte.
+    Choose("first.fsf");
+    ASSERT_EQ(reopened->SaveACopy(nullptr), kNoErr);
+    const StoreSegments first = SegmentsOnDisk(Path("first.fsf"));
+    EXPECT_EQ(first.size(), saved.size());
+    FKDoc* copy = OpenStory("first.fsf");
+    ASSERT_NE(copy, nullptr);
+    Choose("again.fsf");
+    ASSERT_EQ(copy->SaveACopy(nullptr), kNoErr);
+    EXPECT_EQ(SegmentsOnDisk(Path("again.fsf")), first);
+}
+
+TEST_F(StoryDocument, TwoMainCharactersAreRepairedAndTheStoryOpensChanged) {
+    FKDoc* story = WrittenStory("roles.fsf");
+    (void)story;
+    Stop();
+    {
+        // An earlier version's fault: the impact character marked Main too.
+        PFMPushCurrentFile(nullptr);
+        const FileRef file(Path("roles.fsf").c_str(), kAccessReadWrite);
+        PFMFile* store = PFMOpenFile(&file);
+        ASSERT_NE(store, nullptr);
+        {
+            PText impact(store, FourCCOf("CHAR"), 2);
+            impact.SetNumberByName("Subj", 's', 1);
+            ASSERT_EQ(impact.Save(), kNoErr);
+        }
+        ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+        PFMCloseFile(store);
+        PFMPopCurrentFile();
+        std::filesystem::copy_file(Path("roles.fsf"), Path("roles2.fsf"));
+    }
+    Start();
+    Mark();
+    FKDoc* repaired = OpenStory("roles.fsf");
+    ASSERT_NE(repaired, nullptr);
+    ASSERT_EQ(Asked().size(), 2u);
+    EXPECT_EQ(Asked()[0].rfind("Multiple Main/", 0), 0u);
+    EXPECT_EQ(Asked()[0].find("{NObst}"), std::string::npos) << "the template is expanded";
+    EXPECT_EQ(Asked()[1].rfind("Problem corrected.", 0), 0u);
+    EXPECT_TRUE(repaired->IsDirty());
+    CharacterManager& characters = *repaired->GetCharacterManager();
+    EXPECT_TRUE(characters.ValidateSubjectiveRoles(false));
+    EXPECT_EQ(characters.GetMainIndex(), 0);
+    EXPECT_EQ(characters.GetImpactIndex(), 1);
+
+    // Alt held while the first message goes: nothing is changed.
+    repaired->SetClean();
+    Mark();
+    presenter.KeyDown(VK_MENU);
+    FKDoc* kept = OpenStory("roles2.fsf");
+    presenter.KeyUp(VK_MENU);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(Asked().size(), 1u);
+    EXPECT_FALSE(kept->IsDirty());
+    EXPECT_FALSE(kept->GetCharacterManager()->ValidateSubjectiveRoles(false));
+}
+
+TEST_F(StoryDocument, RevertTakesTheStoryBackToItsFile) {
+    FKDoc* story = WrittenStory("revert.fsf");
+    DocumentEvents events(application);
+    story->GetInfoRecord().SetEntry("Title", 'c', "Changed");
+    story->GetCharacterManager()->CreateCharacter("Extra", 0, 0, 0, 0, false);
+    story->GetQuestionStatus().SetStatus(1, 99, 0);
+    ASSERT_TRUE(story->IsDirty());
+    ASSERT_EQ(story->Revert(), kNoErr);
+    EXPECT_FALSE(story->IsDirty());
+    EXPECT_EQ(Title(*story), "The Long Road");
+    EXPECT_EQ(story->GetCharacterManager()->GetCount(), 3);
+    EXPECT_EQ(story->GetQuestionStatus().GetStatus(99, 0), 0);
+    EXPECT_EQ(story->GetQuestionStatus().GetStatus(42, 7), 1);
+    EXPECT_THAT(events.codes, ElementsAre(FKDocEvent::kClosing, FKDocEvent::kOpened))
+        << "windows that follow the managers hear of the new ones";
+}
+
+TEST_F(StoryDocument, ClosingTheFrontEndClosesTheOtherWindowsLastOpenedFirst) {
+    FKDoc* story = NewStory();
+    std::vector<std::string> closed;
+    new ToolWindow(application, story, "query", closed);
+    new ToolWindow(application, story, "report", closed);
+    ASSERT_EQ(story->GetWindowCount(), 3);
+    EXPECT_TRUE(story->CloseWindow(story->GetFrontEndWindow(), false, true));
+    EXPECT_THAT(closed, ElementsAre("report", "query"));
+    EXPECT_EQ(application->GetDocumentCount(), 0);
+}
+
+TEST_F(StoryDocument, ClearStorytellingEmptiesTheStorysTellingAndReopensItsQuestions) {
+    FKDoc* story = WrittenStory("tell.fsf");
+    story->GetInfoRecord().SetEntry("Synopsis", 'c', "All of it");
+    story->GetQuestionStatus().SetStatus(1, 13, 0);
+    story->ClearStorytelling();
+    EXPECT_FALSE(story->GetStorytellingRecord().HasKey("STDom"));
+    EXPECT_FALSE(story->GetInfoRecord().HasKey("Synopsis"));
+    EXPECT_EQ(story->GetQuestionStatus().GetStatus(13, 0), 0);
+    EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 0);
+    EXPECT_EQ(Title(*story), "The Long Road") << "the title is no storytelling";
+}
+
+TEST_F(StoryDocument, ToolWindowSlotsHoldWhatTheWindowsStore) {
+    FKDoc* story = NewStory();
+    auto* window = reinterpret_cast<TWindow*>(story->GetFrontEndWindow());
+    story->SetRepWindow(window);
+    EXPECT_EQ(story->GetRepWindow(), window);
+    EXPECT_EQ(story->GetFQSWindow(), nullptr);
+    EXPECT_EQ(story->GetPlotViewWindow(), nullptr);
+    story->SetRepWindow(nullptr);
+    EXPECT_EQ(story->GetRepWindow(), nullptr);
+    EXPECT_EQ(story->GetFrontCastList(), nullptr) << "the front window is no character window";
+    ShortRect rect;
+    story->GetDefaultWindowRect(rect);
+    EXPECT_EQ(rect, (ShortRect{20, 20, 356, 546}));
+}
+
+}  // namespace
+}  // namespace apptest
