@@ -27,6 +27,8 @@ constexpr ClassId kCastingClassId = 165;
 
 // The longest title the caption takes.
 constexpr std::size_t kMaxTitle = 250;
+// What reading answers for a file that its type check refused.
+constexpr ErrCode kNotAStoryFile = -6;
 
 }  // namespace
 
@@ -36,8 +38,12 @@ FKDoc::~FKDoc() { CloseFile(); }
 
 Fablecore* FKDoc::GetFablecore() const { return static_cast<Fablecore*>(application_); }
 
+// A file refused by its type was named already; one whose store cannot be read is named here.
 ErrCode FKDoc::Open(const FileRef* file) {
-    if (const ErrCode error = Read(file); error != kNoErr) return error;
+    if (const ErrCode error = Read(file); error != kNoErr) {
+        if (file && error != kNotAStoryFile) ReportUnreadableFile(*file);
+        return error;
+    }
     const ShortRect frame = application_->GetFrameClientRect();
     const ShortRect place = ShortRect::MakeLTRB(frame.left + 3, frame.top + 3, frame.right - 3, frame.bottom - 3);
     frontEnd_ = new FEWindow(application_, this, place, kChildMode, GetFileName().c_str());

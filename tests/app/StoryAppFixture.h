@@ -31,6 +31,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Prompts.h"
+#include "storymodel/CharacterManager.h"
 
 namespace apptest {
 

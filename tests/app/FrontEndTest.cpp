@@ -1,0 +1,195 @@
+// The story's front end: the grid its cells make in areas of several widths, the window snapping to
+// whole cells and never smaller than one, its title, the entries chosen only by a click pressed and
+// released on the same one (with the pressed look kept a moment), and its picture on the screen.
+
+#include <gmock/gmock.h>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+
+#include "StoryAppFixture.h"
+#include "framework/InputHelpers.h"
+#include "items/ItemList.h"
+#include "framework/WindowUtilities.h"
+#include "platform/gdi/GdiTestSupport.h"
+#include "platform/gdi/Surface.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/Presenter.h"
+#include "platform/ui/Window.h"
+
+namespace apptest {
+namespace {
+
+// The story front end's entries, noting which are chosen.
+class NotingView : public FrontEndView {
+public:
+    NotingView(ItemList* list, const ShortRect& bounds)
+        : FrontEndView(nullptr, kStoryFrontEnd, list, kHorzScrollBar | kVertScrollBar, &bounds, kFollowsWindowSize,
+                       RGBColor(0)) {}
+    void EntryChosen(std::int32_t index) override { chosen.push_back(index); }
+    std::vector<std::int32_t> chosen;
+};
+
+class PanelWindow : public TWindow {
+public:
+    explicit PanelWindow(TAppl* application) : TWindow(application, &kPlace, nullptr, kChildMode, 0, "panel") {
+        auto* list = new ItemList(this);
+        view = new NotingView(list, GetClientRect());
+        list->Append(view);
+        SetItemList(list);
+        SetUpItems();
+        Show();
+    }
+    static constexpr ShortRect kPlace{0, 0, 500, 780};
+    NotingView* view = nullptr;
+};
+
+class FrontEnd : public StoryAppTest {
+protected:
+    // A point of an entry's picture button on the screen.
+    POINT OnButton(const FrontEndView& view, std::int32_t index) {
+        const FrontEndView::Layout& layout = view.GetLayout(index);
+        ShortPoint point;
+        view.DocPointToView(LongPoint{layout.button.left + 10, layout.button.top + 10}, point);
+        POINT screen{point.x, point.y};
+        ClientToScreen(view.GetParentHWnd(), &screen);
+        return screen;
+    }
+    // Steps given one at a time while the panel tracks the mouse.
+    void Script(std::vector<std::function<void()>> steps) {
+        script_.assign(steps.begin(), steps.end());
+        presenter.SetIdleHandler([this] {
+            if (script_.empty() || !GetCapture()) return false;
+            const std::function<void()> step = script_.front();
+            script_.pop_front();
+            step();
+            return true;
+        });
+    }
+    void TearDown() override {
+        presenter.SetIdleHandler(nullptr);
+        StoryAppTest::TearDown();
+    }
+
+private:
+    std::deque<std::function<void()>> script_;
+};
+
+TEST_F(FrontEnd, TheColumnsAreThoseThatFitAndDivideTheEntries) {
+    FEWindow* window = NewStory()->GetFrontEndWindow();
+    FrontEndView& view = *window->GetView();
+    ASSERT_EQ(view.GetEntryCount(), 12);
+    const int cell = view.GetCellWidth();
+    const int high = view.GetCellHeight();
+    EXPECT_EQ(cell, 216) << "the cell picture and its margins";
+    view.GetGrid(cell * 9 / 2, high);
+    EXPECT_EQ(view.GetColumns(), 4);
+    EXPECT_EQ(view.GetRowsNeeded(), 3);
+    view.GetGrid(cell * 5, high);
+    EXPECT_EQ(view.GetColumns(), 4) << "5 does not divide 12";
+    view.GetGrid(cell * 7, high);
+    EXPECT_EQ(view.GetColumns(), 6);
+    EXPECT_EQ(view.GetRowsNeeded(), 2);
+    view.GetGrid(cell * 2 + cell * 2 / 3, high);
+    EXPECT_EQ(view.GetColumns(), 3) << "more than half a cell left, and the frame holds one more";
+    view.GetGrid(cell / 3, high);
+    EXPECT_EQ(view.GetColumns(), 1);
+    EXPECT_EQ(view.GetRowsNeeded(), 12);
+}
+
+TEST_F(FrontEnd, TheWindowSnapsToWholeCellsAndKeepsOneAtLeast) {
+    FEWindow* window = NewStory()->GetFrontEndWindow();
+    FrontEndView& view = *window->GetView();
+    const auto [left, top, right, bottom] = window->GetFrameMargins();
+    const ShortPoint bars = GetScrollBarSizes();
+    const int cell = view.GetCellWidth();
+    const int high = view.GetCellHeight();
+
+    WindowPosRecord record(WindowPosRecord::kNormal, 0, 0, 2 * cell + cell / 4 + left + right,
+                           high + high / 3 + top + bottom);
+    window->ConstrainWindowPos(record);
+    EXPECT_EQ(record.width, 2 * cell + bars.x + left + right);
+    EXPECT_EQ(record.height, high + bars.y + top + bottom);
+
+    WindowPosRecord tiny(WindowPosRecord::kNormal, 0, 0, 10, 10);
+    window->ConstrainWindowPos(tiny);
+    EXPECT_EQ(tiny.width, cell + bars.x + left + right);
+    EXPECT_EQ(tiny.height, high + bars.y + top + bottom);
+    const ShortPoint minimum = window->GetMinTrackSize();
+    EXPECT_EQ(minimum.x, cell + bars.x);
+    EXPECT_EQ(view.GetMinSize().y, high + bars.y);
+
+    // The window itself follows.
+    window->MoveTo(ShortRect::MakeLTRB(0, 0, 2 * cell + cell / 4 + left + right, high * 2 + 5 + top + bottom));
+    Run();
+    EXPECT_EQ(window->GetClientRect().Width(), 2 * cell + bars.x);
+    EXPECT_EQ(window->GetClientRect().Height(), 2 * high + bars.y);
+    EXPECT_GT(view.VertScrollMaximum(), 0) << "rows below the window are scrolled to";
+}
+
+TEST_F(FrontEnd, OnlyAClickPressedAndReleasedOnOneEntryChoosesIt) {
+    auto* window = new PanelWindow(application);
+    Run();
+    NotingView& view = *window->view;
+    ASSERT_TRUE(view.IsLaidOut());
+    const POINT first = OnButton(view, 0);
+    const POINT second = OnButton(view, 1);
+
+    presenter.MoveMouse(first);
+    Script({[&] { presenter.MoveMouse(second); }, [&] { presenter.ButtonUp(); }});
+    presenter.ButtonDown();
+    Run();
+    EXPECT_TRUE(view.chosen.empty()) << "pressed on one, released on another";
+
+    presenter.MoveMouse(first);
+    Script({[&] { presenter.MoveMouse(second); }, [&] { presenter.MoveMouse(first); },
+            [&] { presenter.ButtonUp(); }});
+    presenter.ButtonDown();
+    Run();
+    EXPECT_THAT(view.chosen, testing::ElementsAre(0)) << "back on the entry before the release";
+
+    const std::uint64_t before = TickCount();
+    presenter.Click(second);
+    Run();
+    EXPECT_THAT(view.chosen, testing::ElementsAre(0, 1));
+    EXPECT_GE(TickCount() - before, FrontEndView::kPressedTicks) << "a quick click still shows pressed";
+
+    ShortPoint corner;
+    view.DocPointToView(LongPoint{view.GetLayout(2).inner.left, view.GetLayout(2).inner.top}, corner);
+    EXPECT_EQ(view.HitTest(LongPoint{view.GetLayout(2).inner.left, view.GetLayout(2).inner.top}), 2);
+    EXPECT_EQ(view.HitTest(LongPoint{-5, -5}), -1);
+    delete window;
+}
+
+TEST_F(FrontEnd, OpenStoryAsksForAStoryAndTheOtherEntriesHarmNothing) {
+    FKDoc* story = NewStory();
+    FrontEndView& view = *story->GetFrontEndWindow()->GetView();
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{FALSE, {}});
+    presenter.Click(OnButton(view, 2));
+    Run();
+    ASSERT_EQ(presenter.PromptsAsked().back().kind, "OpenFile");
+    EXPECT_EQ(presenter.PromptsAsked().back().caption, "Open Fablecore Story File");
+    for (std::int32_t index : {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11}) view.EntryChosen(index);
+    Run();
+    EXPECT_EQ(application->GetDocumentCount(), 1);
+    EXPECT_EQ(story->GetWindowCount(), 1);
+}
+
+TEST_F(FrontEnd, TheFrontEndOnTheScreen) {
+    NewStory();
+    Run();
+    const Surface& screen = GetScreenSurface();
+    const std::filesystem::path reference = std::filesystem::path(APP_TEST_DATA) / "front-end.png";
+    if (std::getenv("FABLECORE_WRITE_REFERENCE")) {
+        ASSERT_TRUE(screen.WritePng(reference.string()));
+        return;
+    }
+    const std::unique_ptr<Surface> expected = Surface::ReadPng(reference.string());
+    ASSERT_NE(expected, nullptr) << reference;
+    ASSERT_EQ(expected->Width(), screen.Width());
+    EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500);
+}
+
+}  // namespace
+}  // namespace apptest

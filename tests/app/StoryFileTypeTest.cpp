@@ -1,0 +1,155 @@
+// Which files open as stories: the current and the two older generations of story files, never a
+// newer one or a file of another kind, each refused with its one message; the texts of the oldest
+// generation converted (and only the texts of keyed records), the progress box of that conversion,
+// and damaged files that are refused without harm.
+
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "StoryAppFixture.h"
+#include "app/FileConversionDialog.h"
+#include "foundation/pfm/StoreTestSupport.h"
+#include "storymodel/CharacterManager.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace apptest {
+namespace {
+
+using ::testing::ElementsAre;
+
+std::string Record(const std::string& entries) { return entries + "\\" + std::string(1, '\0'); }
+
+const std::string kOldInfo = Record("\\Titlec:Old Story");
+
+class StoryFileType : public StoryAppTest {
+protected:
+    // Opens the file; answers the messages it gave.
+    std::vector<std::string> OpenSaying(const std::string& name, bool opens) {
+        Mark();
+        FKDoc* story = OpenStory(name);
+        EXPECT_EQ(story != nullptr, opens) << name;
+        EXPECT_EQ(application->GetDocumentCount(), opens ? 1 : 0);
+        return Asked();
+    }
+    // The text of a keyed record of the open story's store.
+    static std::string StoredText(FKDoc& story, FourCC type, std::uint16_t id, const char* key) {
+        PText record(story.GetStoryFile(), type, id);
+        char text[256] = "<missing>";
+        record.GetEntry(key, 'c', text, sizeof text);
+        return text;
+    }
+};
+
+TEST_F(StoryFileType, TheReadableGenerationsOpenAndANewerOneIsNamed) {
+    WriteStore("both.fsf", {{{FourCCOf("SDI4"), 0}, kOldInfo}, {{FourCCOf("SDI5"), 0}, kOldInfo}});
+    EXPECT_TRUE(OpenSaying("both.fsf", true).empty()) << "the readable type is looked for first";
+    application->CloseAll(true);
+
+    WriteStore("newer.fsf", {{{FourCCOf("SDI7"), 0}, kOldInfo}});
+    EXPECT_THAT(OpenSaying("newer.fsf", false),
+                ElementsAre(testing::StartsWith("File 'newer.fsf' was saved by a newer version of the Fablecore "
+                                                "software.\n\nIn order to open this file, you will need to "
+                                                "upgrade to a newer version.")));
+
+    const std::string unreadable = "File 'other.fsf' is not in a format that can be read by Fablecore v4.0.";
+    WriteStore("other.fsf", {{{FourCCOf("RESP"), 0}, Record("\\Resolves:1001")}});
+    EXPECT_THAT(OpenSaying("other.fsf", false), ElementsAre(unreadable));
+
+    std::ofstream(Path("text.fsf")) << "not a store at all";
+    EXPECT_THAT(OpenSaying("text.fsf", false),
+                ElementsAre("File 'text.fsf' is not in a format that can be read by Fablecore v4.0."));
+}
+
+TEST_F(StoryFileType, TheSecondGenerationMovesItsMainRecordWithoutConversion) {
+    WriteStore("sdi3.fsf", {{{FourCCOf("SDI3"), 0}, Record("\\Titlec:A {NObst} path/way")}});
+    ASSERT_TRUE(OpenSaying("sdi3.fsf", true).empty());
+    FKDoc& story = *Last();
+    EXPECT_EQ(Title(story), "A {NObst} path/way") << "its texts are in the current form already";
+    const PFMFileScope scope(story.GetStoryFile(), false);
+    EXPECT_FALSE(PFMSegmentExists(FourCCOf("SDI3"), 0));
+    EXPECT_TRUE(PFMSegmentExists(FourCCOf("SDI4"), 0));
+}
+
+TEST_F(StoryFileType, TheOldestGenerationHasTheTextsOfItsKeyedRecordsConverted) {
+    const std::string picture = Record("\\Namec:looks {like} a record");
+    const std::string title = "A {brace} and/or\\ \xB0";
+    WriteStore("sdoc.fsf", {{{FourCCOf("SDOC"), 0},
+                             Record("\\Titlec" + std::to_string(title.size()) + ":" + title + "\\Sizes:3")},
+                            {{FourCCOf("STEL"), 0}, Record("\\STDomc:plain words")},
+                            {{FourCCOf("CHAR"), 1}, Record("\\NMc:Ann {the} First\\Subjs:1")},
+                            {{FourCCOf("CHAR"), 2}, Record("\\NMc:Bob\\Subjs:2")},
+                            {{FourCCOf("CPIX"), 0x8001}, picture},
+                            {{FourCCOf("JUNK"), 0}, "no keyed record {here}"}});
+    ASSERT_THAT(OpenSaying("sdoc.fsf", true), testing::IsEmpty()) << "a quick conversion shows no box";
+    FKDoc& story = *Last();
+    EXPECT_EQ(Title(story), "A \xB0" "0brace\xB0" "1 and\xB0" "2or\xB0" "3 \xB0\xB0");
+    EXPECT_EQ(StoredText(story, FourCCOf("CHAR"), 1, "NM"), "Ann \xB0" "0the\xB0" "1 First");
+    EXPECT_EQ(story.GetCharacterManager()->RecordAt(0)->Name(), "Ann \xB0" "0the\xB0" "1 First");
+    std::int16_t size = 0;
+    story.GetInfoRecord().GetEntry("Size", 's', &size);
+    EXPECT_EQ(size, 3) << "numbers stay";
+    const PFMFileScope scope(story.GetStoryFile(), false);
+    EXPECT_FALSE(PFMSegmentExists(FourCCOf("SDOC"), 0));
+    void* stel = PFMCheckOut(FourCCOf("STEL"), 0);
+    EXPECT_FALSE(PFMIsSegmentChanged(stel)) << "a record without such bytes is not rewritten";
+    PFMCheckIn(stel);
+    EXPECT_EQ(SegmentText(FourCCOf("CPIX"), 0x8001), picture) << "pictures are never taken for records";
+    EXPECT_EQ(SegmentText(FourCCOf("JUNK"), 0), "no keyed record {here}");
+}
+
+TEST_F(StoryFileType, ATextThatGrowsPastWhatARecordHoldsStaysWhole) {
+    const std::string braces(20000, '{');
+    WriteStore("long.fsf", {{{FourCCOf("SDOC"), 0}, Record("\\Titlec20000:" + braces)}});
+    ASSERT_TRUE(OpenSaying("long.fsf", true).empty());
+    EXPECT_EQ(Title(*Last()).size(), 255u) << "read back in the caption's 256 bytes, but whole in the record";
+    EXPECT_EQ(Last()->GetInfoRecord().GetValueSize("Title"), 20000u);
+}
+
+TEST_F(StoryFileType, DamagedStoryFilesAreRefusedWithAMessage) {
+    FKDoc* story = NewStory();
+    Choose("whole.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    application->CloseAll(true);
+    const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
+    for (const std::size_t cut : {whole.size() / 2, whole.size() - 3, std::size_t{40}}) {
+        SCOPED_TRACE(cut);
+        std::ofstream(Path("cut.fsf"), std::ios::binary | std::ios::trunc) << whole.substr(0, cut);
+        const std::vector<std::string> said = OpenSaying("cut.fsf", false);
+        EXPECT_FALSE(said.empty());
+    }
+    WriteStore("garbled.fsf", {{{FourCCOf("SDI4"), 0}, "garbled bytes, no record"}});
+    EXPECT_THAT(OpenSaying("garbled.fsf", false),
+                ElementsAre("Error initializing data from Fablecore Story file: \"garbled.fsf\""));
+    WriteStore("garbled-responses.fsf", {{{FourCCOf("SDI4"), 0}, kOldInfo}, {{FourCCOf("RESP"), 0}, "\\broken"}});
+    EXPECT_THAT(OpenSaying("garbled-responses.fsf", false),
+                ElementsAre("Error initializing data from Fablecore Story file: \"garbled-responses.fsf\""));
+}
+
+TEST_F(StoryFileType, TheConversionBoxAppearsOnlyForASlowConversionAndItsKeysAnswer) {
+    {
+        FileConversionDialog dialog;
+        EXPECT_FALSE(IsWindowEnabled(application->GetFrameWindow())) << "only the box acts while it is there";
+        EXPECT_EQ(dialog.Update(10), kNoErr);
+        EXPECT_FALSE(dialog.IsShown()) << "not before a quarter of a second";
+        win::Sleep(300);
+        EXPECT_EQ(dialog.Update(60), kNoErr);
+        EXPECT_FALSE(dialog.IsShown()) << "not once half done";
+        EXPECT_EQ(dialog.Update(20), kNoErr);
+        ASSERT_TRUE(dialog.IsShown());
+        EXPECT_EQ(dialog.GetClassId(), 179);
+        presenter.PressKey(VK_ESCAPE);
+        EXPECT_EQ(dialog.Update(-1), kConversionCancelled);
+    }
+    EXPECT_TRUE(IsWindowEnabled(application->GetFrameWindow()));
+    FileConversionDialog later;
+    win::Sleep(300);
+    ASSERT_EQ(later.Update(5), kNoErr);
+    presenter.PressKey(VK_RETURN);
+    EXPECT_EQ(later.Update(30), kConversionLater);
+}
+
+}  // namespace
+}  // namespace apptest
