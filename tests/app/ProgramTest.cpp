@@ -8,6 +8,12 @@
 #include <fstream>
 
 #include "ProgramFixture.h"
+#include "app/FEWindow.h"
+#include "app/FKDoc.h"
+#include "foundation/pfm/PText.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/engine/StoryFormManager.h"
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
 #include "framework/graphics/Cursors.h"
@@ -239,6 +245,118 @@ TEST_F(StartFailures, AMissingCommandsFolderIsNamed) {
                                        "'.  fablecore needs this folder to run!",
                                    0),
               0u);
+}
+
+}  // namespace
+}  // namespace apptest
+
+namespace apptest {
+namespace {
+
+// How many message boxes the program showed (choosers not counted).
+std::size_t MessageBoxes(const HeadlessPresenter& presenter) {
+    return static_cast<std::size_t>(std::count_if(presenter.PromptsAsked().begin(), presenter.PromptsAsked().end(),
+                                                  [](const PromptRequest& prompt) { return prompt.kind == "MessageBox"; }));
+}
+
+// A writer's day: the program starts with a new story, which is titled, saved with Ctrl+S and the
+// file chooser, and the program quits; started again with the file named, it shows the story as it
+// was; File > Open and a file dropped on the window open it too.
+TEST_F(ProgramTest, ANewStoryIsSavedAndOpensAgainAsItWas) {
+    InstallBuiltDataFiles();
+    const std::string saved = folder / "day.fsf";
+    presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, saved});
+    std::string firstTitle;
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        const TAppl* application = GetAppl();
+        ASSERT_EQ(application->GetDocumentCount(), 1) << "a new story at start";
+        auto* story = static_cast<FKDoc*>(application->GetDocument(0));
+        story->GetInfoRecord().SetEntry("Title", 'c', "A Day's Work");
+        story->GetCharacterManager()->CreateCharacter("Walker", 0, 0, 0, 0, false);
+        story->UpdateWindowTitles();
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('S');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([&] {
+        const auto* story = static_cast<FKDoc*>(GetAppl()->GetDocument(0));
+        EXPECT_FALSE(story->IsDirty());
+        firstTitle = story->GetFrontEndWindow()->GetTitle();
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('Q');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(firstTitle, "day.fsf - A Day's Work");
+    ASSERT_TRUE(std::filesystem::exists(saved));
+    EXPECT_TRUE(std::filesystem::exists(ProgramFile("fablecor.prf"))) << "the preferences are kept";
+    EXPECT_EQ(MessageBoxes(presenter), 0u);
+
+    const auto expectOpened = [&] {
+        const TAppl* application = GetAppl();
+        ASSERT_EQ(application->GetDocumentCount(), 1);
+        auto* story = static_cast<FKDoc*>(application->GetDocument(0));
+        EXPECT_EQ(story->GetFileName(), "day.fsf");
+        EXPECT_EQ(story->GetFrontEndWindow()->GetTitle(), "day.fsf - A Day's Work");
+        EXPECT_EQ(story->GetCharacterManager()->GetCount(), 3);
+        EXPECT_FALSE(story->IsDirty());
+    };
+    // Named on the command line.
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        expectOpened();
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram({saved}), 0);
+
+    // Chosen in File > Open: the new story of the start makes way for it.
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, saved});
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('O');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([&] {
+        expectOpened();
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+
+    // Dropped on the window.
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] { EXPECT_TRUE(presenter.DropFiles({saved}, POINT{300, 300})); });
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        expectOpened();
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(LiveWindowCount(), 0);
+    EXPECT_EQ(MessageBoxes(presenter), 0u);
+}
+
+// A story file the program made, checked in: it opens, with its characters, scenes and answers.
+TEST_F(ProgramTest, AStoryFileMadeByTheProgramOpens) {
+    InstallBuiltDataFiles();
+    const std::string copy = folder / "checked-in.fsf";
+    std::filesystem::copy_file(std::string(APP_TEST_DATA) + "/checked-in.fsf", copy);
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        const TAppl* application = GetAppl();
+        ASSERT_EQ(application->GetDocumentCount(), 1);
+        auto* story = static_cast<FKDoc*>(application->GetDocument(0));
+        EXPECT_EQ(story->GetFrontEndWindow()->GetTitle(), "checked-in.fsf - The Long Road");
+        EXPECT_EQ(story->GetCharacterManager()->GetCount(), 3);
+        EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 1);
+        EXPECT_EQ(story->GetQuestionStatus().GetStatus(42, 7), 1);
+        EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1000), 1001);
+        EXPECT_FALSE(story->IsDirty());
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram({copy}), 0);
+    EXPECT_TRUE(BoxTexts().empty());
 }
 
 }  // namespace
