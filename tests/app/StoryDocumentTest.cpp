@@ -10,6 +10,7 @@
 #include "storymodel/ListenerMixins.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryformSolver.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace apptest {
@@ -252,6 +253,72 @@ TEST_F(StoryDocument, ToolWindowSlotsHoldWhatTheWindowsStore) {
     ShortRect rect;
     story->GetDefaultWindowRect(rect);
     EXPECT_EQ(rect, (ShortRect{20, 20, 356, 546}));
+}
+
+}  // namespace
+}  // namespace apptest
+
+namespace apptest {
+namespace {
+
+// The value id of a point's first value, as the solver sees the point.
+std::int16_t FirstValue(FKDoc& story, std::int16_t id) {
+    StoryformSolver solver(*story.GetStoryFormManager());
+    StoryPointIDList ids;
+    solver.CollectConstrainedPoints(ids, id);
+    solver.SetConstraints(nullptr, ids);
+    const SolverConstraint& constraint = solver.GetConstraint(solver.FindConstraint(id));
+    EXPECT_EQ(constraint.id, id);
+    return ConstraintValueID(constraint, 0);
+}
+
+// Two acts of the overall story given the same signpost: no storyform has that.
+class ActOrder : public StoryDocument {
+protected:
+    void WriteConflict(const std::string& name, bool domainsClash) {
+        FKDoc* story = NewStory();
+        StoryFormManager& storyform = *story->GetStoryFormManager();
+        const std::int16_t value = FirstValue(*story, 13100);
+        storyform.SetChoice(13100, value);
+        storyform.SetChoice(13200, value);
+        if (domainsClash) {
+            // The overall story and the main character in one domain: no storyform either.
+            const std::int16_t domain = FirstValue(*story, 12000);
+            storyform.SetChoice(12000, domain);
+            storyform.SetChoice(15000, domain);
+        }
+        Choose(name);
+        ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+        application->CloseAll(true);
+    }
+};
+
+TEST_F(ActOrder, ConflictingActOrderChoicesAreGivenUpWhenThatLeavesStoryforms) {
+    WriteConflict("acts.fsf", false);
+    Mark();
+    FKDoc* story = OpenStory("acts.fsf");
+    ASSERT_NE(story, nullptr);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0].rfind("Act Order ", 0), 0u);
+    EXPECT_EQ(Asked()[0].find("{NAppr}"), std::string::npos);
+    EXPECT_GT(story->GetStoryformCount(), 0);
+    const StoryFormManager& storyform = *story->GetStoryFormManager();
+    EXPECT_EQ(storyform.GetChoice(13100) == 0 || storyform.GetChoice(13200) == 0, true)
+        << "the conflicting choice is gone";
+    EXPECT_TRUE(story->IsDirty()) << "so that the story can be saved without the conflict";
+}
+
+TEST_F(ActOrder, WhenGivingThemUpLeavesNoStoryformTheChoicesStay) {
+    WriteConflict("clash.fsf", true);
+    Mark();
+    FKDoc* story = OpenStory("clash.fsf");
+    ASSERT_NE(story, nullptr);
+    EXPECT_TRUE(Asked().empty());
+    EXPECT_EQ(story->GetStoryformCount(), 0);
+    const StoryFormManager& storyform = *story->GetStoryFormManager();
+    EXPECT_NE(storyform.GetChoice(13100), 0);
+    EXPECT_NE(storyform.GetChoice(13200), 0);
+    EXPECT_FALSE(story->IsDirty());
 }
 
 }  // namespace
