@@ -6,6 +6,7 @@
 
 #include "StoryAppFixture.h"
 #include "app/PreferencesManager.h"
+#include "storymodel/CharacterFiles.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/ListenerMixins.h"
 #include "storymodel/SceneManager.h"
@@ -319,6 +320,35 @@ TEST_F(ActOrder, WhenGivingThemUpLeavesNoStoryformTheChoicesStay) {
     EXPECT_NE(storyform.GetChoice(13100), 0);
     EXPECT_NE(storyform.GetChoice(13200), 0);
     EXPECT_FALSE(story->IsDirty());
+}
+
+}  // namespace
+}  // namespace apptest
+
+namespace apptest {
+namespace {
+
+// A character file opened like a story goes into the front story, or into a new one when none is
+// open.
+TEST_F(StoryDocument, ACharacterFileOpenedGoesIntoTheFrontStory) {
+    FKDoc* story = NewStory();
+    const CharID walker = story->GetCharacterManager()->CreateCharacter("Walker", 0, 0, 0, 0, false);
+    const FileRef characterFile(Path("walker.fcf").c_str(), kAccessCreate);
+    ASSERT_TRUE(ExportCharacterFile(characterFile, walker, *story));
+    const FileRef opened(Path("walker.fcf").c_str(), kAccessReadWrite);
+
+    Mark();
+    EXPECT_EQ(application->OpenDocument(opened, false), kNoErr);
+    EXPECT_EQ(application->GetDocumentCount(), 1) << "not opened as a story";
+    EXPECT_EQ(story->GetCharacterManager()->GetCount(), 4);
+    EXPECT_THAT(Asked(), testing::ElementsAre("Fablecore Character File was imported."));
+
+    story->SetClean();
+    application->CloseAll(true);
+    EXPECT_EQ(application->OpenDocument(opened, false), kNoErr);
+    ASSERT_EQ(application->GetDocumentCount(), 1) << "a new story takes it";
+    EXPECT_EQ(Last()->GetCharacterManager()->GetCount(), 3);
+    EXPECT_FALSE(application->ImportFile(FileRef(Path("nothing.fsf").c_str())));
 }
 
 }  // namespace

@@ -153,3 +153,30 @@ TEST_F(StoryFileType, TheConversionBoxAppearsOnlyForASlowConversionAndItsKeysAns
 
 }  // namespace
 }  // namespace apptest
+
+namespace apptest {
+namespace {
+
+// One status byte per topic, from a version before the question status had contexts: read once,
+// only for topics and statuses that exist, and removed.
+TEST_F(StoryFileType, OldQuestionStatesAreTakenOnceAndOnlyWhereTheyFit) {
+    std::string states(800, '\0');
+    states[3] = 1;
+    states[5] = 9;                      // no such status
+    states[6] = static_cast<char>(-1);  // nor this
+    states[761] = 2;
+    states[770] = 1;                    // beyond the topics
+    WriteStore("states.fsf", {{{FourCCOf("SDI4"), 0}, kOldInfo}, {{FourCCOf("QSTS"), 0}, states}});
+    ASSERT_THAT(OpenSaying("states.fsf", true), testing::IsEmpty());
+    QuestionStatus& status = Last()->GetQuestionStatus();
+    EXPECT_EQ(status.GetStatus(3, 0), 1);
+    EXPECT_EQ(status.GetStatus(761, 0), 2);
+    EXPECT_EQ(status.FindOrInsert(5, 0, false), nullptr) << "a status that does not exist is left out";
+    EXPECT_EQ(status.FindOrInsert(6, 0, false), nullptr);
+    EXPECT_EQ(status.FindOrInsert(770, 0, false), nullptr);
+    const PFMFileScope scope(Last()->GetStoryFile(), false);
+    EXPECT_FALSE(PFMSegmentExists(FourCCOf("QSTS"), 0));
+}
+
+}  // namespace
+}  // namespace apptest
