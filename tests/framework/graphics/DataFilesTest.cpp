@@ -67,7 +67,8 @@ void CheckPictures(const char* fileName, const char* folder, FourCC type, int ex
 }
 
 TEST(DataFilesTest, TheStoredPicturesShowAndConvertBackUnchanged) {
-    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 3);
+    // The splash and about pictures, the default character picture and the front end's thirteen.
+    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 16);
     CheckPictures("charpix.qrv", "Commands/", FourCCOf("CPIX"), 2);
 }
 
