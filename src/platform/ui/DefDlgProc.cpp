@@ -122,10 +122,8 @@ LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
                 SendMessageA(target, EM_SETSEL, 0, -1);
             return 0;
         }
-        case DM_GETDEFID: {
-            const HWND button = PushButtonWithId(dialog, state->defaultId);
-            return button != nullptr ? MAKELONG(static_cast<WORD>(state->defaultId), DC_HASDEFID) : 0;
-        }
+        // The id last set, whatever control (if any) has it.
+        case DM_GETDEFID: return MAKELONG(static_cast<WORD>(state->defaultId), DC_HASDEFID);
         case DM_SETDEFID: {
             SetButtonKind(PushButtonWithId(dialog, state->defaultId), BS_PUSHBUTTON);
             state->defaultId = static_cast<UINT>(wParam);

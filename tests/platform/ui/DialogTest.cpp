@@ -278,6 +278,31 @@ TEST_F(Dialogs, ReturnPressesTheDefaultButtonEscapeCancelsAndMnemonicsPress) {
     EXPECT_GE(Count(hungry, WM_KEYDOWN), 2) << "Return and Escape reached the control that wants them";
 }
 
+TEST_F(Dialogs, TheDefaultIdIsTheOneLastSetWhateverControlHasIt) {
+    std::vector<WPARAM> commands;
+    g_dialogHook = [&](HWND, UINT message, WPARAM wParam, LPARAM) -> LONG_PTR {
+        if (message == WM_COMMAND) commands.push_back(wParam);
+        return message == WM_COMMAND;
+    };
+    const std::vector<WORD> words = Template(kDialogStyle | WS_VISIBLE, "Default");
+    HWND dialog = CreateDialogIndirectParamA(nullptr, AsTemplate(words), owner, RecordingDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID)) << "with no button";
+    HWND field = Child(dialog, RECT{10, 40, 60, 60}, WS_CHILD | WS_VISIBLE | WS_TABSTOP, kPlain, 30);
+    SendMessageA(dialog, DM_SETDEFID, 30, 0);
+    EXPECT_EQ(SendMessageA(dialog, DM_GETDEFID, 0, 0), MAKELONG(30, DC_HASDEFID)) << "not a push button";
+    SetFocus(field);
+    MSG returnKey{};
+    returnKey.hwnd = field;
+    returnKey.message = WM_KEYDOWN;
+    returnKey.wParam = VK_RETURN;
+    EXPECT_TRUE(IsDialogMessageA(dialog, &returnKey));
+    SendMessageA(dialog, DM_SETDEFID, 77, 0);  // no control at all
+    EXPECT_TRUE(IsDialogMessageA(dialog, &returnKey));
+    EXPECT_EQ(commands, (std::vector<WPARAM>{30, 77}));
+    DestroyWindow(dialog);
+}
+
 TEST_F(Dialogs, ClosingIsCancellingAndTheResultOfAHandledMessageIsTheDialogsAnswer) {
     g_dialogHook = [&](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> LONG_PTR {
         if (message == WM_USER + 7) {
