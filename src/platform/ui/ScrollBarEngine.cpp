@@ -126,7 +126,10 @@ ScrollBarData* FindScrollBar(HWND window, int bar, bool create) {
 }
 
 void AddScrollBarControl(HWND control) {
-    ControlStates<ScrollBarData>()[control] = std::make_shared<ScrollBarData>();
+    // A control's range starts empty; a window's own bars start at 0 to 100.
+    auto data = std::make_shared<ScrollBarData>();
+    data->maximum = 0;
+    ControlStates<ScrollBarData>()[control] = std::move(data);
 }
 
 void ForgetScrollBars(HWND window) {
@@ -190,6 +193,10 @@ int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw) {
         }
     }
     const int position = data->position;  // the bar's data may move when the frame changes
+    if (bar == SB_CTL && (info->fMask & SIF_DISABLENOSCROLL)) {
+        // A control that cannot scroll is disabled, and enabled again once it can.
+        EnableScrollBar(window, SB_CTL, CanScroll(*data) ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+    }
     if (bar != SB_CTL && (show || hide)) {
         ShowWindowBar(window, bar, show);
     } else if (redraw) {

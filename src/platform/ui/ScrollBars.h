@@ -72,7 +72,8 @@ struct SCROLLINFO {
 // A range with nMin above nMax is taken as the empty range at nMin; the page is cut to the range's
 // size and the position kept within its limits. Answers the position. A window's own bar is hidden
 // when it can no longer scroll (disabled instead with SIF_DISABLENOSCROLL) and shown when it can
-// again.
+// again. With SIF_DISABLENOSCROLL a control is disabled when it cannot scroll and enabled when it
+// can. A window's own bars start with the range 0 to 100, a control with the empty range 0 to 0.
 int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw);
 BOOL GetScrollInfo(HWND window, int bar, SCROLLINFO* info);
 int SetScrollPos(HWND window, int bar, int position, BOOL redraw);  // answers the previous position

@@ -295,6 +295,37 @@ TEST_F(ScrollBar, DisablingBothArrowsDisablesTheControlAndADisabledArrowTakesNoP
     EXPECT_EQ(Codes(parent), (std::vector<WORD>{SB_LINEUP, SB_ENDSCROLL}));
 }
 
+TEST_F(ScrollBar, ANewControlIsEmptyAndDisablesItselfWhereItCannotScrollWhenAskedTo) {
+    HWND fresh = Control("SCROLLBAR", SBS_HORZ, RECT{50, 250, 250, 266});
+    int minimum = -1, maximum = -1;
+    ASSERT_TRUE(GetScrollRange(fresh, SB_CTL, &minimum, &maximum));
+    EXPECT_EQ(minimum, 0);
+    EXPECT_EQ(maximum, 0) << "a control's range starts empty";
+
+    SCROLLINFO info;
+    info.fMask = SIF_PAGE | SIF_DISABLENOSCROLL;
+    info.nPage = 100;  // the whole range of 0..99 shows: nothing to scroll
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    EXPECT_FALSE(IsWindowEnabled(bar));
+    info.nPage = 90;
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(bar)) << "a page smaller than the range scrolls again";
+    info.fMask = SIF_RANGE | SIF_DISABLENOSCROLL;
+    info.nMin = info.nMax = 5;
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    EXPECT_FALSE(IsWindowEnabled(bar));
+    info.fMask = SIF_RANGE;
+    info.nMax = 50;
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    EXPECT_FALSE(IsWindowEnabled(bar)) << "without SIF_DISABLENOSCROLL the window is left as it is";
+
+    EXPECT_TRUE(ShowScrollBar(bar, SB_CTL, FALSE));
+    EXPECT_FALSE(IsWindowVisible(bar));
+    EXPECT_TRUE(ShowScrollBar(bar, SB_CTL, TRUE));
+    EXPECT_TRUE(IsWindowVisible(bar));
+    EXPECT_FALSE(ShowScrollBar(parent, SB_CTL, TRUE)) << "not a scroll bar control";
+}
+
 class WindowScrollBar : public ScrollBar {
 protected:
     HWND window = nullptr;
