@@ -30,6 +30,16 @@ POINT NextDefaultPosition() {
     return point;
 }
 
+// A child's parent hears of its creation and destruction, unless the child has
+// WS_EX_NOPARENTNOTIFY.
+void SendParentNotify(Window& window, UINT event) {
+    if ((window.style & (WS_CHILD | WS_POPUP)) != WS_CHILD || (window.exStyle & WS_EX_NOPARENTNOTIFY)) return;
+    Window* parent = window.parent;
+    if (parent == nullptr || parent == &Tree().Desktop() || !parent->alive) return;
+    Send(*parent, WM_PARENTNOTIFY, MAKEWPARAM(static_cast<WORD>(event), static_cast<WORD>(window.id)),
+         reinterpret_cast<LPARAM>(window.handle));
+}
+
 void SendDestroyMessages(Window& window) {
     window.destroying = true;
     Send(window, WM_DESTROY, 0, 0);
@@ -179,6 +189,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
          PointParam(window.client.right - window.client.left, window.client.bottom - window.client.top));
     Send(window, WM_MOVE, 0, PointParam(window.client.left, window.client.top));
     if (!window.alive || window.destroying) return nullptr;
+    SendParentNotify(window, WM_CREATE);
+    if (!window.alive || window.destroying) return nullptr;
 
     if (showState & WS_MAXIMIZE) {
         ShowWindowWith(window, visible ? SW_SHOWMAXIMIZED : SW_HIDE);
@@ -198,11 +210,16 @@ BOOL DestroyWindow(HWND handle) {
     if (window->destroying) return TRUE;
     auto hold = Tree().Hold(*window);
     window->destroying = true;
+    SendParentNotify(*window, WM_DESTROY);
+    if (!window->alive) return TRUE;
 
     for (Window* top : Tree().TopLevelWindows()) {
         if (top->owner == window && top->alive && !top->destroying) DestroyWindow(top->handle);
     }
-    if (window->style & WS_VISIBLE) {
+    // A child is hidden as ShowWindow hides it (it hears WM_SHOWWINDOW); a top-level window is not.
+    if ((window->style & WS_VISIBLE) && window->IsChild()) {
+        ShowWindowWith(*window, SW_HIDE);
+    } else if (window->style & WS_VISIBLE) {
         SetWindowPosition(*window, nullptr, 0, 0, 0, 0,
                           SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -60,6 +60,29 @@ TEST_F(Activation, FocusOnAChildActivatesItsTopLevelWindow) {
     EXPECT_EQ(MessagesOf(first, {WM_ENABLE}), (std::vector<UINT>{WM_ENABLE, WM_ENABLE}));
 }
 
+TEST_F(Activation, FocusOnAControlOfAnInactiveWindowActivatesThatWindowBeforeTheFocusMoves) {
+    HWND first = Popup(RECT{0, 0, 100, 100});
+    HWND panel = Child(first, RECT{0, 0, 50, 50});
+    HWND control = Child(panel, RECT{0, 0, 10, 10});
+    HWND second = Popup(RECT{0, 0, 100, 100});
+    ASSERT_EQ(GetFocus(), second);
+    g_log.clear();
+    EXPECT_EQ(SetFocus(control), second);
+    std::vector<std::pair<HWND, UINT>> order;
+    for (const Logged& e : g_log) {
+        if (std::find(kActivationMessages.begin(), kActivationMessages.end(), e.message) !=
+            kActivationMessages.end()) {
+            order.emplace_back(e.window, e.message);
+        }
+    }
+    const std::vector<std::pair<HWND, UINT>> expected = {
+        {second, WM_NCACTIVATE}, {second, WM_ACTIVATE}, {first, WM_NCACTIVATE}, {first, WM_ACTIVATE},
+        {second, WM_KILLFOCUS},  {first, WM_SETFOCUS},  {first, WM_KILLFOCUS},  {control, WM_SETFOCUS}};
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(GetActiveWindow(), first);
+    EXPECT_EQ(GetFocus(), control);
+}
+
 TEST_F(Activation, WhenTheActiveWindowGoesItsOwnerOrTheNextWindowIsActivated) {
     HWND owner = Popup(RECT{0, 0, 100, 100});
     HWND unrelated = Popup(RECT{0, 0, 100, 100});

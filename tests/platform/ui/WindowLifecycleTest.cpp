@@ -94,6 +94,79 @@ TEST_F(WindowLifecycle, DestructionReachesParentsFirstAndFreesChildrenFirst) {
     EXPECT_FALSE(DestroyWindow(parent));
 }
 
+TEST_F(WindowLifecycle, AParentHearsOfItsChildsBirthAndDeathAndAVisibleChildIsHiddenAsItGoes) {
+    HWND parent = Popup(RECT{0, 0, 300, 300});
+    g_log.clear();
+    HWND child = Child(parent, RECT{0, 0, 100, 100}, WS_CHILD | WS_VISIBLE, kPlain, 9);
+    HWND grandchild = Child(child, RECT{0, 0, 10, 10}, WS_CHILD | WS_VISIBLE, kPlain, 4);
+    HWND quiet = CreateWindowExA(WS_EX_NOPARENTNOTIFY, kPlain, "", WS_CHILD, 0, 0, 5, 5, parent, nullptr,
+                                 nullptr, nullptr);
+    HWND owned = Popup(RECT{0, 0, 5, 5}, WS_POPUP, parent);
+    auto notices = [](HWND to) {
+        std::vector<std::pair<WPARAM, HWND>> result;
+        for (const Logged& e : Find(WM_PARENTNOTIFY)) {
+            if (e.window == to) result.emplace_back(e.wParam, reinterpret_cast<HWND>(e.lParam));
+        }
+        return result;
+    };
+    using Notices = std::vector<std::pair<WPARAM, HWND>>;
+    EXPECT_EQ(notices(parent), (Notices{{MAKEWPARAM(WM_CREATE, 9), child}}))
+        << "only the direct parent, and not of a child that asks for quiet or of an owned window";
+    EXPECT_EQ(notices(child), (Notices{{MAKEWPARAM(WM_CREATE, 4), grandchild}}));
+    // Told once the child is made, before it is shown.
+    const std::vector<UINT> made = {WM_MOVE, WM_PARENTNOTIFY, WM_SHOWWINDOW};
+    std::vector<UINT> order;
+    for (const Logged& e : g_log) {
+        const bool childsOwn = e.window == child && e.message != WM_PARENTNOTIFY;
+        if ((childsOwn || (e.window == parent && e.message == WM_PARENTNOTIFY)) &&
+            std::find(made.begin(), made.end(), e.message) != made.end()) {
+            order.push_back(e.message);
+        }
+    }
+    EXPECT_EQ(order, made);
+
+    g_log.clear();
+    ASSERT_TRUE(DestroyWindow(child));
+    EXPECT_EQ(notices(parent), (Notices{{MAKEWPARAM(WM_DESTROY, 9), child}}));
+    EXPECT_TRUE(notices(child).empty()) << "children going with their parent are not told of";
+    EXPECT_EQ(MessagesIn(g_log, child, {WM_SHOWWINDOW, WM_DESTROY}),
+              (std::vector<UINT>{WM_SHOWWINDOW, WM_DESTROY}));
+    ASSERT_FALSE(Find(WM_SHOWWINDOW).empty());
+    EXPECT_EQ(Find(WM_SHOWWINDOW).front().wParam, static_cast<WPARAM>(FALSE));
+    EXPECT_LT(std::find_if(g_log.begin(), g_log.end(),
+                           [&](const Logged& e) { return e.message == WM_PARENTNOTIFY; }) -
+                  g_log.begin(),
+              std::find_if(g_log.begin(), g_log.end(),
+                           [&](const Logged& e) { return e.message == WM_SHOWWINDOW; }) -
+                  g_log.begin())
+        << "the parent hears first";
+
+    g_log.clear();
+    DestroyWindow(quiet);
+    ShowWindow(owned, SW_SHOWNA);
+    DestroyWindow(owned);
+    EXPECT_TRUE(Find(WM_PARENTNOTIFY).empty());
+    EXPECT_EQ(Count(owned, WM_SHOWWINDOW), 1) << "shown; a visible top-level window goes without one";
+}
+
+TEST_F(WindowLifecycle, AParentMayDestroyAChildFromItsNotice) {
+    HWND parent = Popup(RECT{0, 0, 300, 300});
+    bool destroyOnNotice = true;
+    g_hook = [&](HWND window, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        if (window == parent && message == WM_PARENTNOTIFY && destroyOnNotice)
+            DestroyWindow(reinterpret_cast<HWND>(lParam));
+        return std::nullopt;
+    };
+    EXPECT_EQ(Child(parent, RECT{0, 0, 10, 10}), nullptr) << "destroyed before CreateWindowExA answered";
+    destroyOnNotice = false;
+    HWND child = Child(parent, RECT{0, 0, 10, 10});
+    ASSERT_NE(child, nullptr);
+    destroyOnNotice = true;
+    EXPECT_TRUE(DestroyWindow(child));
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(Count(child, WM_NCDESTROY), 1);
+}
+
 TEST_F(WindowLifecycle, AWindowMayDestroyItselfFromItsOwnHandler) {
     HWND window = Popup(RECT{0, 0, 100, 100});
     HWND child = Child(window, RECT{0, 0, 10, 10});
