@@ -31,6 +31,7 @@ struct EditState final : TextField {
     bool formatGiven = false;  // EM_SETRECT gave the format; the next change of size takes the client again
     int firstLine = 0;         // the top line shown
     int xOffset = 0;           // pixels scrolled sideways
+    bool inDialog = false;     // a dialog asked which keys it wants with the key in hand
 
     // The text field's hooks.
     const EditText& Plain() const override { return text; }
@@ -40,7 +41,10 @@ struct EditState final : TextField {
                                   bool typing) override;
     bool Undo() override { return text.Undo(); }
     void SetModified(bool modified) override { text.SetModified(modified); }
+    // WM_SETTEXT tells the parent of a single line's new text, not of a multi-line field's.
     void SetWholeText(HWND window, const char* whole) override;
+    // The text given at creation, of which the parent hears nothing.
+    void ResetText(HWND window, const char* whole, bool notify);
     bool MultiLine(HWND window) const override;
     bool ScrollsSideways(HWND window) const override;
     int LineCount(HWND) override { return static_cast<int>(lines.size()); }
@@ -51,6 +55,8 @@ struct EditState final : TextField {
     int PositionOnLine(HWND window, int line, int x, bool* afterWrap) override;
     int PositionAt(HWND window, POINT point, bool* afterWrap) override;
     void TextChanged(HWND window) override;
+    // Lays out, shows and places the caret after a change, telling the parent when `notify` is set.
+    void ShowNewText(HWND window, bool notify);
     void SelectionChanged(HWND window) override;
     void MakeCaret(HWND window) override;
     void Paint(HWND window, HDC dc) override;
@@ -79,6 +85,8 @@ void ScrollTo(HWND window, EditState& state, int firstLine, int xOffset, bool no
 
 // The scroll bars (EditScrolling.cpp).
 void OnEditScroll(HWND window, EditState& state, bool vertical, WORD request);
+// EM_SCROLL: a line or a page up or down, as the scroll bar's arrows and track move the view.
+LRESULT ScrollByRequest(HWND window, EditState& state, WPARAM request);
 
 // The EM_ messages only EDIT answers (EditMessages.cpp); handled says whether the message was one.
 LRESULT OnEditMessage(HWND window, EditState& state, UINT message, WPARAM wParam, LPARAM lParam,

@@ -26,6 +26,9 @@ inline constexpr UINT EM_SETSEL = 0x00B1;     // (anchor, caret); 0, -1 selects 
 inline constexpr UINT EM_GETRECT = 0x00B2;    // lParam: RECT* for the formatting rectangle
 inline constexpr UINT EM_SETRECT = 0x00B3;    // lParam: RECT*, null for the client area
 inline constexpr UINT EM_SETRECTNP = 0x00B4;  // the same, without drawing again
+// wParam: SB_LINEUP, SB_LINEDOWN, SB_PAGEUP or SB_PAGEDOWN. A multi-line field answers
+// MAKELONG(lines scrolled, TRUE); a single line, or another request, FALSE.
+inline constexpr UINT EM_SCROLL = 0x00B5;
 inline constexpr UINT EM_SCROLLCARET = 0x00B7;
 inline constexpr UINT EM_GETMODIFY = 0x00B8;
 inline constexpr UINT EM_SETMODIFY = 0x00B9;
@@ -42,6 +45,7 @@ inline constexpr UINT EM_LINEFROMCHAR = 0x00C9;  // wParam: a character index, -
 inline constexpr UINT EM_EMPTYUNDOBUFFER = 0x00CD;
 inline constexpr UINT EM_GETFIRSTVISIBLELINE = 0x00CE;
 inline constexpr UINT EM_SETREADONLY = 0x00CF;
+inline constexpr UINT EM_GETLIMITTEXT = 0x00D5;  // the most characters the user may enter
 
 // Notifications in the high word of WM_COMMAND's wParam.
 inline constexpr WORD EN_SETFOCUS = 0x0100;

@@ -49,11 +49,15 @@ EditText::Replacement EditState::Replace(HWND window, std::string_view inserted,
 }
 
 void EditState::SetWholeText(HWND window, const char* whole) {
+    ResetText(window, whole, !IsMultiLine(StyleOf(window)));
+}
+
+void EditState::ResetText(HWND window, const char* whole, bool notify) {
     text.Reset(AsStyled(StyleOf(window), whole != nullptr ? whole : ""));
     firstLine = 0;
     xOffset = 0;
     afterWrap = false;
-    TextChanged(window);
+    ShowNewText(window, notify);
 }
 
 }  // namespace win::detail

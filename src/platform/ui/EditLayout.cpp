@@ -210,16 +210,18 @@ void EditState::MakeCaret(HWND window) {
     ShowCaret(window);
 }
 
-void EditState::TextChanged(HWND window) {
+void EditState::TextChanged(HWND window) { ShowNewText(window, true); }
+
+void EditState::ShowNewText(HWND window, bool notify) {
     goalX = -1;
     LayOut(window, *this);
     ScrollToCaret(window, *this);
     UpdateScrollBars(window, *this);
-    NotifyParent(window, EN_UPDATE);
+    if (notify) NotifyParent(window, EN_UPDATE);
     if (!IsWindow(window)) return;
     RedrawControl(window);
     PlaceCaret(window, *this);
-    NotifyParent(window, EN_CHANGE);
+    if (notify) NotifyParent(window, EN_CHANGE);
 }
 
 void EditState::SelectionChanged(HWND window) {

@@ -94,6 +94,8 @@ LRESULT OnEditMessage(HWND window, EditState& state, UINT message, WPARAM wParam
         case EM_LIMITTEXT:
             text.SetLimit(wParam == 0 || wParam > static_cast<WPARAM>(INT_MAX - 1) ? INT_MAX - 1 : index);
             return 0;
+        case EM_GETLIMITTEXT: return text.Limit();
+        case EM_SCROLL: return ScrollByRequest(window, state, wParam);
         case EM_EMPTYUNDOBUFFER: text.EmptyUndo(); return 0;
         case EM_GETFIRSTVISIBLELINE:
             return IsMultiLine(style) ? state.firstLine : FirstVisibleCharacter(state);

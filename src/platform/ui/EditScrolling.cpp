@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/ControlSupport.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ScrollBars.h"
 
@@ -16,16 +17,39 @@ void EditState::MoveByPage(HWND window, int direction) {
     MoveCaretToLine(window, *this, line);
 }
 
-void OnEditScroll(HWND window, EditState& state, bool vertical, WORD request) {
+namespace {
+
+// How far a line or page request moves: lines down, or pixels right; 0 for another request.
+int StepOf(const EditState& state, bool vertical, WORD request) {
     const int page = vertical ? VisibleLines(state) : std::max(1, state.format.right - state.format.left);
     const int line = vertical ? 1 : std::max(1, state.measure.Width('x'));
+    switch (request) {
+        case SB_LINEUP: return -line;
+        case SB_LINEDOWN: return line;
+        case SB_PAGEUP: return -page;
+        case SB_PAGEDOWN: return page;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT ScrollByRequest(HWND window, EditState& state, WPARAM request) {
+    if (!IsMultiLine(StyleOf(window)) || request > SB_PAGEDOWN) return FALSE;
+    const int before = state.firstLine;
+    ScrollTo(window, state, before + StepOf(state, true, static_cast<WORD>(request)), state.xOffset, false);
+    return MAKELONG(static_cast<WORD>(state.firstLine - before), TRUE);
+}
+
+void OnEditScroll(HWND window, EditState& state, bool vertical, WORD request) {
+    const int page = vertical ? VisibleLines(state) : std::max(1, state.format.right - state.format.left);
     const int now = vertical ? state.firstLine : state.xOffset;
     int to = now;
     switch (request) {
-        case SB_LINEUP: to = now - line; break;
-        case SB_LINEDOWN: to = now + line; break;
-        case SB_PAGEUP: to = now - page; break;
-        case SB_PAGEDOWN: to = now + page; break;
+        case SB_LINEUP:
+        case SB_LINEDOWN:
+        case SB_PAGEUP:
+        case SB_PAGEDOWN: to = now + StepOf(state, vertical, request); break;
         case SB_TOP: to = 0; break;
         case SB_BOTTOM: to = vertical ? static_cast<int>(state.lines.size()) : WidestLine(state); break;
         case SB_THUMBTRACK:

@@ -85,7 +85,8 @@ bool ReplaceSelection(HWND window, TextField& field, std::string_view text, bool
                       bool typing = false);
 bool CopySelection(HWND window, const TextField& field);
 bool CutSelection(HWND window, TextField& field);
-bool PasteText(HWND window, TextField& field);
+// `firstLineOnly`: what is pasted ends at its first line break.
+bool PasteText(HWND window, TextField& field, bool firstLineOnly = false);
 bool ClearSelection(HWND window, TextField& field);
 bool UndoLast(HWND window, TextField& field);
 void SelectText(HWND window, TextField& field, int anchor, int caret, bool afterWrap = false);

@@ -1,5 +1,6 @@
 // EDIT and RICHEDIT controls: changing the text and the selection, and the clipboard.
 
+#include <algorithm>
 #include <new>
 
 #include "platform/ui/ClipboardText.h"
@@ -40,10 +41,13 @@ bool CutSelection(HWND window, TextField& field) {
     return ReplaceSelection(window, field, "", true, true);
 }
 
-bool PasteText(HWND window, TextField& field) {
+bool PasteText(HWND window, TextField& field, bool firstLineOnly) {
     if (IsReadOnly(window)) return false;
-    const std::string text = GetClipboardText(window);
-    return !text.empty() && ReplaceSelection(window, field, text, true, true);
+    std::string text = GetClipboardText(window);
+    if (text.empty()) return false;
+    // A first line that is empty still replaces the selection.
+    if (firstLineOnly) text.erase(std::min(text.find_first_of("\r\n"), text.size()));
+    return ReplaceSelection(window, field, text, true, true);
 }
 
 bool ClearSelection(HWND window, TextField& field) {

@@ -6,6 +6,8 @@
 
 #include "platform/sys/Bell.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/VirtualKeys.h"
@@ -65,10 +67,11 @@ void MoveCaretToLine(HWND window, TextField& field, int line) {
 
 void OnFieldChar(HWND window, TextField& field, char c) {
     switch (c) {
-        case '\x03': CopySelection(window, field); return;
-        case '\x16': PasteText(window, field); return;
-        case '\x18': CutSelection(window, field); return;
-        case '\x1A': UndoLast(window, field); return;
+        // The clipboard keys and Undo come back as the messages, which a subclass sees.
+        case '\x03': SendMessageA(window, WM_COPY, 0, 0); return;
+        case '\x16': SendMessageA(window, WM_PASTE, 0, 0); return;
+        case '\x18': SendMessageA(window, WM_CUT, 0, 0); return;
+        case '\x1A': SendMessageA(window, WM_UNDO, 0, 0); return;
         case '\b': Delete(window, field, true); return;
         case '\r':
         case '\n':
@@ -119,14 +122,14 @@ bool OnFieldKeyDown(HWND window, TextField& field, WPARAM key) {
         }
         case VK_DELETE:
             if (shift) {
-                CutSelection(window, field);
+                SendMessageA(window, WM_CUT, 0, 0);
             } else {
                 Delete(window, field, false);
             }
             return true;
         case VK_INSERT:
-            if (control) CopySelection(window, field);
-            if (shift) PasteText(window, field);
+            if (control) SendMessageA(window, WM_COPY, 0, 0);
+            if (shift && IsWindow(window)) SendMessageA(window, WM_PASTE, 0, 0);
             return true;
         default: return false;
     }

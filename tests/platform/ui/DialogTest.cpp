@@ -303,6 +303,60 @@ TEST_F(Dialogs, TheDefaultIdIsTheOneLastSetWhateverControlHasIt) {
     DestroyWindow(dialog);
 }
 
+TEST_F(Dialogs, AMultiLineFieldTakesEveryKeyAndDoesTheDialogsWorkWithThem) {
+    std::vector<WORD> commands;
+    HWND field = nullptr, other = nullptr, ok = nullptr;
+    auto edit = [](HWND dialog, DWORD style, int id, int y) {
+        return CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, y, 100, 40,
+                               dialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+    };
+    g_dialogHook = [&](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> LONG_PTR {
+        if (message == WM_INITDIALOG) {
+            field = edit(dialog, ES_MULTILINE, 50, 40);
+            other = edit(dialog, ES_MULTILINE | ES_WANTRETURN, 51, 90);
+            ok = Button(dialog, IDOK, "OK", WS_TABSTOP, 150);
+            return FALSE;
+        }
+        if (message != WM_COMMAND || HIWORD(wParam) != 0) return FALSE;  // the fields' notices
+        commands.push_back(LOWORD(wParam));
+        if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
+        return TRUE;
+    };
+    auto text = [](HWND window) {
+        char buffer[32] = {};
+        GetWindowTextA(window, buffer, sizeof buffer);
+        return std::string(buffer);
+    };
+    Then([&] {
+        SetFocus(field);
+        presenter.TypeText("ab");
+        presenter.PressKey(VK_RETURN);  // the default button
+    });
+    Then([&] {
+        EXPECT_EQ(text(field), "ab");
+        EXPECT_EQ(GetFocus(), ok) << "the default button took the focus and the Return";
+        SetFocus(field);
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey(VK_RETURN);  // a line break
+        presenter.KeyUp(VK_CONTROL);
+        presenter.PressKey(VK_TAB);
+    });
+    Then([&] {
+        EXPECT_EQ(text(field), "ab\r\n");
+        EXPECT_EQ(GetFocus(), other) << "Tab moved on";
+        presenter.TypeText("x");
+        presenter.PressKey(VK_RETURN);  // this field takes Return
+    });
+    Then([&] {
+        EXPECT_EQ(text(other), "x\r\n");
+        SetFocus(field);
+        presenter.PressKey(VK_ESCAPE);
+    });
+    const std::vector<WORD> words = Template(kDialogStyle, "Fields");
+    DialogBoxIndirectParamA(nullptr, AsTemplate(words), owner, RecordingDialogProc, 0);
+    EXPECT_EQ(commands, (std::vector<WORD>{IDOK, IDCANCEL}));
+}
+
 TEST_F(Dialogs, ClosingIsCancellingAndTheResultOfAHandledMessageIsTheDialogsAnswer) {
     g_dialogHook = [&](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> LONG_PTR {
         if (message == WM_USER + 7) {

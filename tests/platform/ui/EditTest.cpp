@@ -5,6 +5,7 @@
 #include "platform/sys/Bell.h"
 #include "platform/ui/Caret.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/ClipboardText.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/EditControl.h"
 #include "platform/ui/ScrollBars.h"
@@ -319,20 +320,85 @@ TEST_F(Edit, TheClipboardCarriesTextBetweenFieldsAndAReadOnlyFieldOnlyGivesIt) {
     ASSERT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
     Select(target, 1, 1);
     Send(target, WM_PASTE);
-    EXPECT_EQ(Text(target), "[st\r\nse]") << "one line keeps what is pasted, for its owner to fold";
-    Select(target, 1, 4);
+    EXPECT_EQ(Text(target), "[st]") << "one line takes what is pasted up to its first line break";
+    Select(target, 1, 3);
     Send(target, WM_CUT);
-    EXPECT_EQ(Text(target), "[\r\nse]");
+    EXPECT_EQ(Text(target), "[]");
     Select(target, 0, 0);
     Send(target, WM_PASTE);
-    EXPECT_EQ(Text(target), "st[\r\nse]");
+    EXPECT_EQ(Text(target), "st[]");
     Select(target, 0, 2);
     Send(target, WM_CLEAR);
-    EXPECT_EQ(Text(target), "[\r\nse]");
+    EXPECT_EQ(Text(target), "[]");
     Send(source, EM_SETREADONLY, FALSE);
     Select(source, 0, 0);
     Send(source, WM_PASTE);
     EXPECT_EQ(Text(source), "stfirst\r\nsecond") << "no longer read-only";
+}
+
+TEST_F(Edit, PastedLinesAreCutToTheFirstInOneLineAndTheKeysPasteThroughTheMessage) {
+    HWND single = Field(ES_AUTOHSCROLL, 20, 1, "<>");
+    HWND multi = Field(ES_MULTILINE, 20, 3, "<>");
+    ASSERT_TRUE(win::detail::PutClipboardText(parent, "one\r\ntwo"));
+    for (HWND edit : {single, multi}) {
+        SetFocus(edit);
+        Select(edit, 1, 1);
+        presenter.KeyDown(VK_CONTROL);
+        Keys({'V'});
+        presenter.KeyUp(VK_CONTROL);
+        EXPECT_EQ(ControlMessages(edit, {WM_PASTE}), (std::vector<UINT>{WM_PASTE})) << "a subclass sees it";
+    }
+    EXPECT_EQ(Text(single), "<one>");
+    EXPECT_EQ(Text(multi), "<one\r\ntwo>");
+
+    ASSERT_TRUE(win::detail::PutClipboardText(parent, "\nlater"));
+    Select(single, 0, 1);
+    Send(single, WM_PASTE);
+    EXPECT_EQ(Text(single), "one>") << "an empty first line replaces the selection";
+    SetFocus(single);
+    Keys({VK_INSERT}, VK_SHIFT);
+    EXPECT_EQ(ControlMessages(single, {WM_PASTE}).size(), 3u);
+}
+
+TEST_F(Edit, OnlyTheUsersChangesAndASingleLinesNewTextAreToldOf) {
+    HWND made = Control("EDIT", ES_AUTOHSCROLL, RECT{0, 0, 100, 20}, "given");
+    HWND madeMulti = Control("EDIT", ES_MULTILINE, RECT{0, 30, 100, 90}, "given\r\ntoo");
+    EXPECT_EQ(Codes(), (std::vector<WORD>{})) << "text given at creation";
+    SendMessageA(madeMulti, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("new\r\ntext"));
+    EXPECT_EQ(Codes(), (std::vector<WORD>{})) << "a multi-line field's new text";
+    EXPECT_EQ(Text(madeMulti), "new\r\ntext");
+    SendMessageA(made, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("new"));
+    EXPECT_EQ(Notifications(), (std::vector<std::pair<WORD, HWND>>{{EN_UPDATE, made}, {EN_CHANGE, made}}));
+}
+
+TEST_F(Edit, TheLimitIsReadBackAndWmCharAnswersOne) {
+    HWND edit = Field(ES_AUTOHSCROLL, 20, 1);
+    EXPECT_EQ(Send(edit, EM_GETLIMITTEXT), 30000) << "before any is set";
+    Send(edit, EM_LIMITTEXT, 5);
+    EXPECT_EQ(Send(edit, EM_GETLIMITTEXT), 5);
+    Send(edit, EM_LIMITTEXT, 0);
+    EXPECT_EQ(Send(edit, EM_GETLIMITTEXT), 0x7FFFFFFE) << "0 is as much as there can be";
+    EXPECT_EQ(Send(edit, WM_CHAR, 'a'), 1);
+    EXPECT_EQ(Text(edit), "a");
+}
+
+TEST_F(Edit, EmScrollMovesAMultiLineFieldByLinesAndPagesAndSaysHowFar) {
+    std::string text;
+    for (int line = 0; line < 30; ++line) text += std::to_string(line) + "\r\n";
+    HWND edit = Field(ES_MULTILINE | ES_AUTOVSCROLL, 20, 5, text.c_str());
+    auto scroll = [&](WORD request) { return static_cast<DWORD>(Send(edit, EM_SCROLL, request)); };
+    EXPECT_EQ(scroll(SB_LINEUP), MAKELONG(0, TRUE)) << "already at the top";
+    EXPECT_EQ(scroll(SB_LINEDOWN), MAKELONG(1, TRUE));
+    EXPECT_EQ(scroll(SB_PAGEDOWN), MAKELONG(5, TRUE));
+    EXPECT_EQ(Send(edit, EM_GETFIRSTVISIBLELINE), 6);
+    EXPECT_EQ(scroll(SB_PAGEUP), MAKELONG(static_cast<WORD>(-5), TRUE));
+    for (int i = 0; i < 5; ++i) scroll(SB_PAGEDOWN);
+    EXPECT_EQ(Send(edit, EM_GETFIRSTVISIBLELINE), 26) << "the last page is full";
+    EXPECT_EQ(scroll(SB_PAGEDOWN), MAKELONG(0, TRUE));
+    EXPECT_EQ(scroll(SB_TOP), static_cast<DWORD>(FALSE)) << "only lines and pages";
+    EXPECT_EQ(Codes(), (std::vector<WORD>{})) << "the program's scrolling is not told of";
+    HWND single = Field(ES_AUTOHSCROLL, 20, 1, "one line");
+    EXPECT_EQ(Send(single, EM_SCROLL, SB_LINEDOWN), FALSE);
 }
 
 TEST_F(Edit, TheFieldsOwnScrollBarsFollowItsLinesAndMoveIt) {
@@ -373,6 +439,10 @@ TEST_F(Edit, FocusDialogCodesAndASubclassSeeingKeysFirst) {
     const UINT typing = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     EXPECT_EQ(Send(first, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&returnKey)), typing | DLGC_WANTMESSAGE);
     EXPECT_EQ(Send(second, WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&returnKey)), typing);
+    HWND leaving = Field(ES_MULTILINE, 10, 3);
+    EXPECT_EQ(Send(leaving, WM_GETDLGCODE), typing | DLGC_WANTALLKEYS)
+        << "a multi-line field wants every key, and does a dialog's work with them itself";
+    SetFocus(first);
 
     g_hook = [&](HWND, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> { return std::nullopt; };
     SetWindowLongPtrA(
