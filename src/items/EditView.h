@@ -160,6 +160,8 @@ private:
     void FitHeightToFont();
     // Folds the lines of a field that leaves Return to the window into one.
     void FoldLines();
+    // Pastes the clipboard's text into a one-line control with its lines folded into one.
+    void PasteFolded();
     win::HFONT CreateFontHandle();
 
     String text_;

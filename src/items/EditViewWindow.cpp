@@ -7,6 +7,7 @@
 
 #include "framework/AppEnvironment.h"
 #include "framework/MsgEvent.h"
+#include "framework/QRVClipBoard.h"
 #include "framework/graphics/FontMapping.h"
 #include "items/ControlSelection.h"
 #include "items/EditView.h"
@@ -28,6 +29,20 @@
 namespace {
 
 constexpr std::int32_t kAllText = 0x7FFFFFFF;
+
+// The text with each line break (CR LF, CR or LF) made a space.
+std::string Folded(const std::string& text) {
+    std::string folded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            folded += ' ';
+        } else {
+            folded += text[i];
+        }
+    }
+    return folded;
+}
 
 // The height of a line of text in the font.
 std::int16_t TextHeightOf(const win::LOGFONTA& font) {
@@ -275,15 +290,7 @@ win::LRESULT EditView::HandleLButtonDown(win::HWND window, win::UINT message, wi
 void EditView::FoldLines() {
     const std::string text = RawText();
     if (text.find_first_of("\r\n") == std::string::npos) return;
-    std::string folded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            folded += ' ';
-        } else {
-            folded += text[i];
-        }
-    }
+    const std::string folded = Folded(text);
     std::int32_t start = 0, end = 0;
     GetSelection(&start, &end);
     // The change being folded is the user's, and tells of itself.
@@ -295,9 +302,26 @@ void EditView::FoldLines() {
     SetSelection(caret, caret);
 }
 
+void EditView::PasteFolded() {
+    QRVClipBoard clipboard(win::CF_TEXT);
+    String text;
+    clipboard.GetString(text, win::CF_TEXT);
+    const std::string folded = Folded(text.CStr() ? text.CStr() : "");
+    if (folded.empty()) return;
+    win::SendMessageA(GetHWnd(), win::EM_REPLACESEL, win::TRUE,
+                      reinterpret_cast<win::LPARAM>(folded.c_str()));
+}
+
 bool EditView::DefaultMessage(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam,
                               win::LRESULT* result) {
     switch (message) {
+        case win::WM_PASTE:
+            // A one-line control would keep only the first of the pasted lines; they are folded into
+            // one instead, as a multi-line control's are once pasted.
+            if (HasMultiLineControl() || !IsEditable()) break;
+            PasteFolded();
+            *result = 0;
+            return true;
         case win::WM_VSCROLL: {
             const win::WORD code = win::LOWORD(static_cast<win::DWORD>(wParam));
             win::SCROLLINFO info;

@@ -202,6 +202,14 @@ TEST_F(EditViewTest, PastedLinesBecomeOneInASingleLineField) {
     EXPECT_EQ(field->GetText(), "one two");
     EXPECT_TRUE(field->IsChanged());
     EXPECT_TRUE(field->CanUndo());
+    // Control+V in the control pastes the same way.
+    field->SetText("", 0);
+    Type(field, '\x16');
+    EXPECT_EQ(field->GetText(), "one two");
+    field->SetEditable(false);
+    field->SetText("", 0);
+    win::SendMessageA(field->GetHWnd(), win::WM_PASTE, 0, 0);
+    EXPECT_EQ(field->GetText(), "") << "read-only";
 }
 
 TEST_F(EditViewTest, TheEditCommandsWorkOnTheSelection) {
