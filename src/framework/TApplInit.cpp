@@ -20,6 +20,7 @@
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/Paint.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/Styles.h"
 #include "platform/ui/Window.h"
 
@@ -48,16 +49,16 @@ struct FramePlacement {
     int height = CW_USEDEFAULT;
 };
 
-// The frame's place as the profile remembers it. A place off the desktop opens at the default; a
-// size that is not positive is left to the default, and one larger than the desktop is cut to it.
+// The frame's place as the profile remembers it. A place off the desktop (the OS desktop the frame's
+// window is placed on) opens at the default; a size that is not positive is left to the default, and
+// one larger than the desktop is cut to it.
 FramePlacement ReadPlacement(const std::string& profile) {
     FramePlacement placement;
     const char* file = profile.c_str();
     placement.maximized = GetPrivateProfileIntA(kFrameSection, "Maxed", 1, file) != 0;
     const int x = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "XPos", kDefaultFramePosition, file));
     const int y = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "YPos", kDefaultFramePosition, file));
-    RECT desktop;
-    GetWindowRect(GetDesktopWindow(), &desktop);
+    const RECT desktop = GetFrameDesktop();
     if (x < desktop.left || x >= desktop.right || y < desktop.top || y >= desktop.bottom) return placement;
     placement.x = x;
     placement.y = y;

@@ -14,7 +14,13 @@ HeadlessPresenter::HeadlessPresenter(SIZE screen) {
     previous_ = AttachPresenter(this);
     previousResponder_ = SetPromptResponder([this](const PromptRequest& request) { return Answer(request); });
     SetScreenSize(screen);
+    SetFramePlace(framePlace_);
     win::SetApplicationActive(true);
+}
+
+void HeadlessPresenter::MoveOsWindow(POINT place) {
+    framePlace_ = place;
+    SetFramePlace(place);
 }
 
 HeadlessPresenter::~HeadlessPresenter() {

@@ -36,6 +36,8 @@ public:
     void Sleep(DWORD milliseconds) override { clock_ += milliseconds; }
     void Present() override { ++presentCount_; }
     SIZE RequestFrameSize(SIZE size) override;
+    void MoveFrame(POINT place) override { framePlace_ = place; }
+    std::optional<RECT> FrameDesktop() override { return frameDesktop_; }
     void SetFrameState(FrameState state) override { frameState_ = state; }
     void SetFrameTitle(std::string_view title) override { frameTitle_ = title; }
     void RaiseFrame() override { ++raiseCount_; }
@@ -43,6 +45,10 @@ public:
 
     // A desktop bar on the screen, for code that keeps windows clear of it.
     void SetTaskbar(std::optional<RECT> taskbar) { taskbar_ = taskbar; }
+    // The OS desktop the frame is placed on (none: the screen stands for it), and a move of the OS
+    // window that the OS or the user makes.
+    void SetFrameDesktop(std::optional<RECT> desktop) { frameDesktop_ = desktop; }
+    void MoveOsWindow(POINT place);
 
     // The virtual clock.
     void Advance(DWORD milliseconds) { clock_ += milliseconds; }
@@ -79,6 +85,7 @@ public:
     COLORREF PixelAt(int x, int y) const;
 
     FrameState GetFrameState() const { return frameState_; }
+    POINT FramePlace() const { return framePlace_; }  // where the OS window was last put
     const std::string& FrameTitle() const { return frameTitle_; }
     int PresentCount() const { return presentCount_; }
     int RaiseCount() const { return raiseCount_; }
@@ -98,6 +105,8 @@ private:
     int presentCount_ = 0;
     int raiseCount_ = 0;
     std::optional<RECT> taskbar_;
+    POINT framePlace_{0, 0};
+    std::optional<RECT> frameDesktop_;
 };
 
 }  // namespace win

@@ -51,6 +51,9 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     int width = 0, height = 0;
     SDL_GetWindowSize(window_, &width, &height);
     SetScreenSize(SIZE{width, height});
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SetFramePlace(POINT{x, y});
     SyncToggleKeys();
 }
 
@@ -124,6 +127,15 @@ SIZE SdlPresenter::RequestFrameSize(SIZE size) {
     return size;
 }
 
+void SdlPresenter::MoveFrame(POINT place) { SDL_SetWindowPosition(window_, place.x, place.y); }
+
+std::optional<RECT> SdlPresenter::FrameDesktop() {
+    SDL_Rect bounds;
+    const int display = SDL_GetWindowDisplayIndex(window_);
+    if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0) return std::nullopt;
+    return RECT{bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+}
+
 void SdlPresenter::SetFrameState(FrameState state) {
     if (followingOs_) return;
     switch (state) {
@@ -183,6 +195,11 @@ void SdlPresenter::HandleWindowEvent(const SDL_Event& event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             SetScreenSize(SIZE{event.window.data1, event.window.data2});
             blitPending_ = true;
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+            // Where a maximised or minimised window sits is not where it is restored to.
+            if (!(SDL_GetWindowFlags(window_) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)))
+                SetFramePlace(POINT{event.window.data1, event.window.data2});
             break;
         case SDL_WINDOWEVENT_EXPOSED: Blit(); break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:

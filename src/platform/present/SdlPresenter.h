@@ -1,7 +1,7 @@
 #pragma once
 // The presenter for real use: one SDL window shows the screen surface, and SDL's keyboard, text,
 // mouse, window and drop events become the window layer's input. The frame window is the OS window:
-// its size, state and title follow each other both ways, and closing the OS window asks the frame to
+// its size, place, state and title follow each other both ways, and closing the OS window asks the frame to
 // close (it may refuse, to ask about unsaved changes). Text on the clipboard is exchanged with the
 // desktop's.
 
@@ -36,6 +36,8 @@ public:
     void Sleep(DWORD milliseconds) override;
     void Present() override;
     SIZE RequestFrameSize(SIZE size) override;
+    void MoveFrame(POINT place) override;
+    std::optional<RECT> FrameDesktop() override;
     void SetFrameState(FrameState state) override;
     void SetFrameTitle(std::string_view title) override;
     void RaiseFrame() override;

@@ -143,12 +143,18 @@ bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width
     }
     newRect.right = newRect.left + ((finalFlags & SWP_NOSIZE) ? Width(window.rect) : std::max(0, pos.cx));
     newRect.bottom = newRect.top + ((finalFlags & SWP_NOSIZE) ? Height(window.rect) : std::max(0, pos.cy));
-    bool frameMoveAsked = false;
+    bool frameMoved = false;
     if (isFrame) {
-        // The frame is the OS window: it sits at the screen's origin and its size is the screen's.
-        // Where the OS window sits on the OS desktop is the window manager's to decide; a move asked
-        // of the frame is still reported to it, as to any window.
-        frameMoveAsked = !(finalFlags & SWP_NOMOVE) && (newRect.left != 0 || newRect.top != 0);
+        // The frame is the OS window: it covers the screen, whose size is its own, and its place is
+        // where the OS window sits on the OS desktop. A move asked of it moves the OS window (a move
+        // the OS made is only taken note of) and is reported to it, as to any window.
+        const POINT place = GetFramePlace();
+        frameMoved = !(finalFlags & SWP_NOMOVE) && (newRect.left != place.x || newRect.top != place.y);
+        if (frameMoved) {
+            KeepFramePlace(POINT{newRect.left, newRect.top});
+            if (!(finalFlags & SWP_FROMSCREEN))
+                CurrentPresenter().MoveFrame(POINT{newRect.left, newRect.top});
+        }
         SIZE size{Width(newRect), Height(newRect)};
         if (!(finalFlags & SWP_FROMSCREEN) && !(finalFlags & SWP_NOSIZE) && !window.IsMaximized()) {
             const SIZE screen = GetScreenSize();
@@ -211,7 +217,7 @@ bool SetWindowPosition(Window& window, HWND insertAfter, int x, int y, int width
     if (Width(window.client) == Width(oldClient) && Height(window.client) == Height(oldClient)) {
         pos.flags |= SWP_NOCLIENTSIZE;
     }
-    if (window.client.left == oldClient.left && window.client.top == oldClient.top && !frameMoveAsked)
+    if (window.client.left == oldClient.left && window.client.top == oldClient.top && !frameMoved)
         pos.flags |= SWP_NOCLIENTMOVE;
     Send(window, WM_WINDOWPOSCHANGED, 0, &pos);
     return true;
@@ -259,6 +265,7 @@ bool ShowWindowWith(Window& window, int command) {
         if (!window.alive) return false;
     }
     UINT flags = SWP_SHOWWINDOW | SWP_FRAMECHANGED;
+    if (isFrame) flags |= SWP_NOMOVE;  // its place is kept for its restoring
     if (!activate || window.IsChild()) flags |= SWP_NOACTIVATE;
     if (window.IsChild() && target == Target::Keep) flags |= SWP_NOZORDER;
     RECT rect = window.rect;
@@ -313,7 +320,7 @@ void FitFrameToScreen() {
     ExposeScreenArea(RECT{0, 0, screen.cx, screen.cy});
     if (frame == nullptr) return;
     SetWindowPosition(*frame, nullptr, 0, 0, screen.cx, screen.cy,
-                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_FROMSCREEN);
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FROMSCREEN);
 }
 
 }  // namespace win::detail

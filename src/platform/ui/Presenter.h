@@ -1,7 +1,7 @@
 #pragma once
 // The link between the window layer and whatever shows it. A presenter owns the clock, brings OS
 // input into the layer (InputEvents.h), shows the screen surface and carries the frame window's size,
-// state and title to the OS window. Exactly one presenter is attached at a time; until one is, the
+// place, state and title to the OS window. Exactly one presenter is attached at a time; until one is, the
 // layer runs detached on the real clock with no input.
 
 #include <optional>
@@ -30,6 +30,11 @@ public:
 
     // The frame window asks for a client size; the answer is the size the screen now has.
     virtual SIZE RequestFrameSize(SIZE size) = 0;
+    // The frame window is placed: the OS window's top-left corner goes to that point of the OS
+    // desktop. Nothing moves by default.
+    virtual void MoveFrame(POINT) {}
+    // The OS desktop the OS window is placed on, in the coordinates of MoveFrame; none by default.
+    virtual std::optional<RECT> FrameDesktop() { return std::nullopt; }
     virtual void SetFrameState(FrameState state) = 0;
     virtual void SetFrameTitle(std::string_view cp1252Title) = 0;
     // Brings the OS window in front of the desktop's other windows (a later start of the program
@@ -51,6 +56,16 @@ SIZE GetScreenSize();
 // The frame window: the first overlapped top-level window, which the presenter shows as its OS
 // window. Null while there is none.
 HWND GetPresentedFrame();
+
+// Where the OS window sits on the OS desktop: the frame window's place, which is where its restored
+// rectangle stands in GetWindowPlacement (its window rectangle is the screen's). SetWindowPos,
+// MoveWindow and SetWindowPlacement move it (and the presenter moves the OS window); presenters report
+// the OS window's moves with SetFramePlace, which the frame hears as a move while it is restored.
+void SetFramePlace(POINT place);
+POINT GetFramePlace();
+// The OS desktop the frame may be placed on, in the coordinates of its place: the presenter's, else
+// the screen's rectangle.
+RECT GetFrameDesktop();
 
 // The pixels of the screen: what presenters show, screenshots save and tests read back.
 class Surface;

@@ -6,6 +6,7 @@
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Painting.h"
 #include "platform/ui/Placement.h"
+#include "platform/ui/Screen.h"
 
 namespace win {
 
@@ -229,7 +230,14 @@ BOOL GetWindowPlacement(HWND handle, WINDOWPLACEMENT* placement) {
     placement->ptMinPosition = window->minimizedPosition;
     placement->ptMaxPosition = POINT{-1, -1};
     const bool restored = !window->IsMinimized() && !window->IsMaximized();
-    placement->rcNormalPosition = restored ? window->rect : window->normalRect;
+    RECT& normal = placement->rcNormalPosition;
+    normal = restored ? window->rect : window->normalRect;
+    if (IsPresentedFrame(*window)) {
+        // The frame is restored to its place on the OS desktop.
+        const POINT place = GetFramePlace();
+        normal = RECT{place.x, place.y, place.x + normal.right - normal.left,
+                      place.y + normal.bottom - normal.top};
+    }
     return TRUE;
 }
 
@@ -240,6 +248,7 @@ BOOL SetWindowPlacement(HWND handle, const WINDOWPLACEMENT* placement) {
     window->minimizedPosition = placement->ptMinPosition;
     if (window->IsMinimized() || window->IsMaximized()) {
         window->normalRect = normal;
+        if (IsPresentedFrame(*window)) KeepFramePlace(POINT{normal.left, normal.top});
     } else {
         SetWindowPosition(*window, nullptr, normal.left, normal.top, normal.right - normal.left,
                           normal.bottom - normal.top, SWP_NOZORDER | SWP_NOACTIVATE);

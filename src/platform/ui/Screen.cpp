@@ -56,6 +56,7 @@ struct PresenterLink {
     DetachedPresenter detached;
     Presenter* attached = nullptr;
     SIZE screen{1024, 768};
+    POINT framePlace{0, 0};
     std::unique_ptr<Surface> surface;
 };
 
@@ -95,6 +96,8 @@ Surface& ScreenSurface() {
     return *link.surface;
 }
 
+void KeepFramePlace(POINT place) { Link().framePlace = place; }
+
 }  // namespace detail
 
 Presenter* AttachPresenter(Presenter* presenter) {
@@ -118,6 +121,25 @@ Surface& GetScreenSurface() { return detail::ScreenSurface(); }
 HWND GetPresentedFrame() {
     detail::Window* frame = detail::Tree().Frame();
     return frame != nullptr ? frame->handle : nullptr;
+}
+
+void SetFramePlace(POINT place) {
+    detail::Window* frame = detail::Tree().Frame();
+    // A minimised or maximised frame keeps the place it is restored to.
+    if (frame == nullptr) {
+        detail::KeepFramePlace(place);
+    } else if (!frame->IsMinimized() && !frame->IsMaximized()) {
+        detail::SetWindowPosition(*frame, nullptr, place.x, place.y, 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | detail::SWP_FROMSCREEN);
+    }
+}
+
+POINT GetFramePlace() { return detail::Link().framePlace; }
+
+RECT GetFrameDesktop() {
+    if (std::optional<RECT> desktop = detail::CurrentPresenter().FrameDesktop()) return *desktop;
+    const SIZE screen = GetScreenSize();
+    return RECT{0, 0, screen.cx, screen.cy};
 }
 
 }  // namespace win

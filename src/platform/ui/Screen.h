@@ -11,5 +11,7 @@ DWORD Now();
 // Sets the desktop's size and the screen surface's (a new surface, filled with the desktop colour).
 void ApplyScreenSize(SIZE size);
 Surface& ScreenSurface();
+// The frame's place on the OS desktop as the layer keeps it (see SetFramePlace).
+void KeepFramePlace(POINT place);
 
 }  // namespace win::detail

@@ -1,6 +1,7 @@
 // Creating and destroying windows.
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/ui/Activation.h"
 #include "platform/ui/CaretDrawing.h"
@@ -93,6 +94,10 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
         owner = &TopLevelOf(*ownerWindow);
     }
     const bool overlapped = !(style & (WS_CHILD | WS_POPUP));
+    // A frame given a place puts the OS window there; without one, the OS window stays where it is.
+    const std::optional<POINT> framePlace = overlapped && Tree().Frame() == nullptr && x != CW_USEDEFAULT
+                                                ? std::optional<POINT>(POINT{x, y})
+                                                : std::nullopt;
     if (overlapped) style |= WS_CAPTION;
     if (!(style & WS_CHILD)) style |= WS_CLIPSIBLINGS;
 
@@ -139,11 +144,15 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     }
     if (isFrame) {
         // The first overlapped top-level window is the frame: the presenter's OS window. It covers
-        // the screen, which takes the size the window asks for.
+        // the screen, which takes the size the window asks for; the OS window goes to its place.
         SIZE size = GetScreenSize();
         if (width > 0 && height > 0 && (width != size.cx || height != size.cy)) {
             size = CurrentPresenter().RequestFrameSize(SIZE{width, height});
             ApplyScreenSize(size);
+        }
+        if (framePlace) {
+            KeepFramePlace(*framePlace);
+            CurrentPresenter().MoveFrame(*framePlace);
         }
         size = GetScreenSize();
         x = y = 0;

@@ -79,6 +79,21 @@ TEST_F(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     EXPECT_TRUE(lines.WaitFor("activateapp 1")) << lines.All();
     EXPECT_TRUE(lines.WaitFor("down child 12 13")) << lines.All();
 
+    // The program moving its frame moves the OS window; the OS window moved is the frame moved.
+    Press(display, XK_m);
+    EXPECT_TRUE(lines.WaitFor("place 60 70")) << lines.All();
+    auto placed = [&](int left, int top) {
+        int at_x = 0, at_y = 0;
+        Window ignored;
+        return XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &at_x, &at_y,
+                                     &ignored) &&
+               at_x == left && at_y == top;
+    };
+    EXPECT_TRUE(Eventually([&] { return placed(60, 70); }));
+    XMoveWindow(display, window, 150, 160);
+    XFlush(display);
+    EXPECT_TRUE(lines.WaitFor("place 150 160")) << lines.All();
+
     Press(display, XK_q);
     EXPECT_TRUE(lines.WaitFor("bye 1")) << lines.All();
     EXPECT_EQ(program.Wait(std::chrono::milliseconds(10000)), 0) << lines.All();

@@ -1,4 +1,6 @@
 #include "UiFixture.h"
+#include "platform/ui/Presenter.h"
+#include "platform/ui/Rects.h"
 #include "platform/ui/SystemMetrics.h"
 
 namespace uitest {
@@ -216,6 +218,52 @@ TEST_F(Placement, TheFrameIsLimitedAndToldOfMovesAndSizesByCodeLikeAnyOverlapped
     SetWindowPos(frame, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(Count(frame, WM_MOVE), 0) << "neither moved nor sized";
     EXPECT_EQ(Count(frame, WM_SIZE), 0);
+}
+
+TEST_F(Placement, TheFramesPlaceIsTheOsWindowsAndMovesBothWays) {
+    HWND frame = CreateWindowExA(0, kPlain, "Frame", WS_OVERLAPPEDWINDOW, 40, 30, 640, 480, nullptr, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(frame, nullptr);
+    ShowWindow(frame, SW_SHOW);
+    auto restored = [&] {
+        WINDOWPLACEMENT placement;
+        GetWindowPlacement(frame, &placement);
+        return placement.rcNormalPosition;
+    };
+    auto same = [](RECT a, RECT b) { return EqualRect(&a, &b) != FALSE; };
+    EXPECT_EQ(presenter.FramePlace().x, 40) << "the OS window went where the frame was made";
+    EXPECT_EQ(presenter.FramePlace().y, 30);
+    EXPECT_TRUE(same(restored(), RECT{40, 30, 680, 510}));
+    EXPECT_EQ(WindowRect(frame).left, 0) << "inside, the frame still covers the screen";
+
+    g_log.clear();
+    SetWindowPos(frame, nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(presenter.FramePlace().x, 70);
+    EXPECT_EQ(presenter.FramePlace().y, 80);
+    EXPECT_TRUE(same(restored(), RECT{70, 80, 710, 560}));
+    EXPECT_EQ(Count(frame, WM_MOVE), 1);
+    SetWindowPos(frame, nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(Count(frame, WM_MOVE), 1) << "where it already is";
+
+    presenter.MoveOsWindow(POINT{100, 120});  // the user dragged the OS window
+    EXPECT_TRUE(same(restored(), RECT{100, 120, 740, 600}));
+    EXPECT_EQ(Count(frame, WM_MOVE), 2);
+    EXPECT_EQ(GetFramePlace().x, 100);
+
+    ShowWindow(frame, SW_MAXIMIZE);
+    EXPECT_EQ(presenter.FramePlace().x, 100) << "maximising does not move its place";
+    presenter.MoveOsWindow(POINT{0, 0});
+    EXPECT_EQ(restored().left, 100) << "a maximised window's corner is not where it is restored to";
+    WINDOWPLACEMENT placement;
+    GetWindowPlacement(frame, &placement);
+    placement.rcNormalPosition = RECT{5, 6, 505, 406};
+    SetWindowPlacement(frame, &placement);
+    EXPECT_TRUE(IsZoomed(frame));
+    EXPECT_TRUE(same(restored(), RECT{5, 6, 505, 406}));
+
+    EXPECT_TRUE(same(GetFrameDesktop(), RECT{0, 0, 640, 480})) << "without an OS desktop, the screen";
+    presenter.SetFrameDesktop(RECT{0, 0, 1920, 1080});
+    EXPECT_TRUE(same(GetFrameDesktop(), RECT{0, 0, 1920, 1080}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A small program for the end-to-end test of the SDL presenter: a frame window with a menu bar and a
 // child window, each painting its own colour. It reports what it receives on standard output, one
-// line each, and at the key 'q' saves the screen as the PNG file named on its command line and ends.
+// line each (a move with the frame's place on the desktop); at the key 'm' it moves the frame, and at
+// 'q' saves the screen as the PNG file named on its command line and ends.
 
 #include <cstdio>
 
@@ -10,6 +11,7 @@
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/Window.h"
 
 namespace {
@@ -64,6 +66,7 @@ LRESULT FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN: Report("keydown %ld", static_cast<long>(wParam)); return 0;
         case WM_CHAR:
             Report("char %ld", static_cast<long>(wParam));
+            if (wParam == 'm') MoveWindow(window, 60, 70, 500, 360, TRUE);
             if (wParam == 'q') {
                 const bool saved = g_screenshot != nullptr && GetScreenSurface().WritePng(g_screenshot);
                 Report("bye %ld", saved ? 1 : 0);
@@ -76,6 +79,11 @@ LRESULT FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             Report("command %ld", static_cast<long>(LOWORD(static_cast<std::uintptr_t>(wParam))));
             return 0;
+        case WM_MOVE: {
+            const POINT place = GetFramePlace();
+            Report("place %ld %ld", place.x, place.y);
+            return 0;
+        }
         case WM_SIZE:
             Report("size %ld %ld", LOWORD(static_cast<std::uintptr_t>(lParam)),
                    HIWORD(static_cast<std::uintptr_t>(lParam)));
