@@ -1,10 +1,11 @@
 // Profile (INI) files; the input is a buffer size (a byte), a length (16 bits), that many bytes of
-// a file's text, then edits: each a byte choosing set, delete key or delete section, then the section, key
-// and value, each picked from the profile or taken from the input. After reading and after every edit, each
-// key listed has a value, and the text written reads back to the same sections, keys and values;
-// an edit changes the text exactly when it changes what reads, leaves what it does not name as it
-// was and makes what it names read as asked. The text is also read from a file through the profile
-// calls, its sections listed into a buffer of the size; the list is cut as the calls promise.
+// a file's text, then edits: each a byte choosing set, delete key or delete section, then the section,
+// key and value, each picked from the profile or taken from the input. After reading and after every
+// edit, each name listed is one a NUL-separated list can hold (not empty, no NUL), each key listed has
+// a value, and the text written reads back to the same sections, keys and values; an edit changes the
+// text exactly when it changes what reads, leaves what it does not name as it was and makes what it
+// names read as asked. The text is also read from a file through the profile calls, its sections
+// listed into a buffer of the size; the list is cut as the calls promise.
 
 #include <algorithm>
 #include <cstring>
@@ -23,11 +24,16 @@ namespace {
 using win::ProfileText;
 using Entries = std::vector<std::tuple<std::string, std::string, std::string>>;
 
+// A name a NUL-separated list holds as one name.
+bool Listable(const std::string& name) { return !name.empty() && name.find('\0') == std::string::npos; }
+
 // Every value the profile holds, by section and key.
 Entries EntriesOf(const ProfileText& profile) {
     Entries entries;
     for (const std::string& section : profile.SectionNames()) {
+        FUZZ_CHECK(Listable(section));
         for (const std::string& key : profile.KeyNames(section)) {
+            FUZZ_CHECK(Listable(key));
             const std::optional<std::string> value = profile.Value(section, key);
             FUZZ_CHECK(value.has_value());
             entries.emplace_back(section, key, *value);

@@ -40,6 +40,10 @@ bool HasLineBreak(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos;
 }
 
+// A name that a NUL-separated list cannot hold: an empty one would end the list, and a NUL would
+// split the name in two.
+bool IsListable(std::string_view name) { return !name.empty() && name.find('\0') == name.npos; }
+
 std::string ValueOf(std::string_view line) {
     std::string_view value = Trim(line.substr(line.find('=') + 1));
     if (IsQuoted(value)) value = value.substr(1, value.size() - 2);
@@ -87,12 +91,12 @@ ProfileText::Line ProfileText::Parse(std::string text) {
     } else if (trimmed.front() == '[') {
         const std::size_t close = trimmed.find(']');
         if (close != std::string_view::npos) {
-            line.kind = Kind::kSection;
             line.name = Trim(trimmed.substr(1, close - 1));
+            line.kind = IsListable(line.name) ? Kind::kSection : Kind::kDamagedSection;
         }
     } else if (const std::size_t equals = trimmed.find('='); equals != std::string_view::npos) {
         line.name = Trim(trimmed.substr(0, equals));
-        if (!line.name.empty()) line.kind = Kind::kEntry;
+        if (IsListable(line.name)) line.kind = Kind::kEntry;
     }
     line.text = std::move(text);
     return line;
@@ -108,7 +112,9 @@ std::optional<std::size_t> ProfileText::FindSection(std::string_view section, st
 
 std::size_t ProfileText::SectionEnd(std::size_t header) const {
     std::size_t end = header + 1;
-    while (end < lines_.size() && lines_[end].kind != Kind::kSection) ++end;
+    while (end < lines_.size() && lines_[end].kind != Kind::kSection &&
+           lines_[end].kind != Kind::kDamagedSection)
+        ++end;
     return end;
 }
 

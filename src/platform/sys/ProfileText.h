@@ -4,10 +4,12 @@
 // is written back as it was.
 //
 // A section starts at a line "[name]" and holds the entries "key=value" up to the next section.
-// Lines starting with ';' are comments; other lines without '=', and entries before the first
-// section, are kept but mean nothing. Section and key names are compared without regard to case,
-// blanks around them ignored; where a name appears twice, the first counts. A value is read
-// without the blanks around it and without one pair of quotes (" or ') enclosing it.
+// Lines starting with ';' are comments; other lines without '=', entries before the first section,
+// entries whose key is empty or holds a NUL, and sections whose name is empty or holds a NUL (with
+// the entries under them) are kept but mean nothing, so that every name listed reads back. Section
+// and key names are compared without regard to case, blanks around them ignored; where a name
+// appears twice, the first counts. A value is read without the blanks around it and without one
+// pair of quotes (" or ') enclosing it.
 
 #include <optional>
 #include <string>
@@ -45,7 +47,8 @@ public:
     std::string Text() const;
 
 private:
-    enum class Kind { kOther, kSection, kEntry };
+    // A damaged section's header ends the section before it, but it is never found.
+    enum class Kind { kOther, kSection, kDamagedSection, kEntry };
     struct Line {
         std::string text;
         Kind kind = Kind::kOther;

@@ -94,6 +94,21 @@ TEST_F(Profile, SectionsAndKeysAreListedAndCutListsEndInTwoNuls) {
     EXPECT_EQ(List(nullptr, 1, 0), "\0"s);
 }
 
+TEST_F(Profile, NamesNoListCanHoldArePassedOverAndKeptInTheFile) {
+    // "[]" would end the section list early, and a NUL would split a name in two.
+    const std::string damaged = "[One]\na=1\n[]\nlost=1\n[Two]\nb\0c=2\nd=3\n[x\0y]\ne=4\n[Three]\nf=5\n"s;
+    folder.WriteFile("app.INI", damaged);
+    EXPECT_EQ(List(nullptr, 64, 14), "One\0Two\0Three\0\0"s);
+    EXPECT_EQ(List("Two", 64, 2), "d\0\0"s);
+    EXPECT_EQ(List("One", 64, 2), "a\0\0"s) << "the entries under a damaged section join no other";
+    EXPECT_EQ(Get("One", "lost"), "?");
+    EXPECT_EQ(Get("Two", "e"), "?");
+    EXPECT_EQ(Get("Three", "f"), "5");
+    ASSERT_TRUE(Set("One", "g", "7"));
+    ASSERT_TRUE(Set("Two", nullptr, nullptr));
+    EXPECT_EQ(Text(), "[One]\na=1\ng=7\n[]\nlost=1\n[x\0y]\ne=4\n[Three]\nf=5\n"s);
+}
+
 TEST_F(Profile, NumbersReadTheWayTheyAreWritten) {
     folder.WriteFile("app.INI", "[N]\nd=42\nneg=-5\nhex=0x1F\ntail=7px\nword=px\nempty=\nbig=99999999999\n");
     auto number = [&](const char* key) { return GetPrivateProfileIntA("N", key, 1234, ini.c_str()); };
