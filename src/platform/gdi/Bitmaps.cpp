@@ -1,7 +1,5 @@
 #include "platform/gdi/Bitmaps.h"
 
-#include <algorithm>
-
 #include "platform/gdi/BitmapObject.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Rop.h"
@@ -83,9 +81,7 @@ BOOL StretchBlt(HDC destinationHandle, int x, int y, int width, int height, HDC 
     if (!canvas) return TRUE;  // nothing to read from a context that draws nothing
     const gdi::Extent from =
         gdi::DeviceExtent(*source, gdi::Extent{sourceX, sourceY, sourceWidth, sourceHeight});
-    const RECT wanted{std::min(from.x, from.x + from.width), std::min(from.y, from.y + from.height),
-                      std::max(from.x, from.x + from.width), std::max(from.y, from.y + from.height)};
-    const RECT readable = IntersectRects(wanted, canvas->ReadableBounds());
+    const RECT readable = IntersectRects(gdi::CoveredRect(from), canvas->ReadableBounds());
     gdi::PixelImage pixels;
     if (IsRectEmpty(readable) || !canvas->Read(readable, pixels)) return FALSE;
     gdi::TransferSource transferSource;
@@ -101,8 +97,7 @@ BOOL PatBlt(HDC handle, int x, int y, int width, int height, DWORD rop) {
     gdi::Dc* dc = gdi::LookupDc(handle);
     if (!dc || gdi::Rop3UsesSource(rop)) return FALSE;
     const gdi::Extent to = gdi::DeviceExtent(*dc, gdi::Extent{x, y, width, height});
-    const RECT box{std::min(to.x, to.x + to.width), std::min(to.y, to.y + to.height),
-                   std::max(to.x, to.x + to.width), std::max(to.y, to.y + to.height)};
+    const RECT box = gdi::CoveredRect(to);
     gdi::Paint paint;
     if (dc->state.brush && !dc->state.brush->IsNull()) paint = dc->BrushPaint(*dc->state.brush);
     dc->FillArea(Region(box), paint, gdi::Rop2OfPatternRop(rop));

@@ -55,6 +55,8 @@ inline constexpr int DEFAULT_GUI_FONT = 17;
 inline constexpr UINT PS_SOLID = 0;
 inline constexpr UINT PS_DASH = 1;
 inline constexpr UINT PS_DOT = 2;
+inline constexpr UINT PS_DASHDOT = 3;
+inline constexpr UINT PS_DASHDOTDOT = 4;
 inline constexpr UINT PS_NULL = 5;
 inline constexpr UINT PS_INSIDEFRAME = 6;
 

@@ -40,7 +40,8 @@ HPEN CreatePenIndirect(const LOGPEN* pen) {
         record.lopnWidth = POINT{1, 0};
         record.lopnColor = 0;
     } else {
-        if (record.lopnStyle != PS_INSIDEFRAME) record.lopnStyle = PS_SOLID;
+        // The pen keeps the style it was made with; a style that is none of the pen styles is solid.
+        if (record.lopnStyle > PS_INSIDEFRAME) record.lopnStyle = PS_SOLID;
         // A width given negative is taken by its size.
         const LONG width = record.lopnWidth.x;
         constexpr LONG kWidest = std::numeric_limits<LONG>::max();

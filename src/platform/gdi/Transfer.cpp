@@ -15,8 +15,8 @@ struct AxisMap {
     bool mirror = false;
 
     AxisMap(LONG destination, LONG destSize, LONG source, LONG sourceSize) {
-        if (destSize < 0) destination += destSize, destSize = -destSize, mirror = !mirror;
-        if (sourceSize < 0) source += sourceSize, sourceSize = -sourceSize, mirror = !mirror;
+        if (destSize < 0) destination += destSize + 1, destSize = -destSize, mirror = !mirror;
+        if (sourceSize < 0) source += sourceSize + 1, sourceSize = -sourceSize, mirror = !mirror;
         destStart = destination, count = destSize, sourceStart = source, sourceCount = sourceSize;
     }
     // The source pixels [first, last) that destination pixel i stands for.
@@ -44,6 +44,15 @@ struct AxisMap {
 };
 
 }  // namespace
+
+RECT CoveredRect(const Extent& extent) {
+    auto span = [](LONG origin, LONG size) {
+        return size < 0 ? std::pair{origin + size + 1, origin + 1} : std::pair{origin, origin + size};
+    };
+    const auto [left, right] = span(extent.x, extent.width);
+    const auto [top, bottom] = span(extent.y, extent.height);
+    return RECT{left, top, right, bottom};
+}
 
 Extent DeviceExtent(const Dc& dc, Extent logical) {
     const POINT a = dc.ToDevice(logical.x, logical.y);

@@ -24,13 +24,17 @@ struct TransferSource {
     }
 };
 
-// A rectangle by origin and size; a negative size runs the other way (and mirrors).
+// A rectangle by origin and size; a negative size runs the other way from its origin (and
+// mirrors): the origin's pixel is then the last one covered, and the pixel `size` away is not.
 struct Extent {
     LONG x;
     LONG y;
     LONG width;
     LONG height;
 };
+
+// The pixels an extent covers, whichever way its sizes run.
+RECT CoveredRect(const Extent& extent);
 
 // Transfers the `from` part of the source (null when the raster code does not read one) to the `to`
 // part of the destination (device coordinates), scaling as the sizes differ, and combining with the

@@ -133,10 +133,42 @@ TEST_F(Blits, ShrinkingAColourPictureKeepsOnePixelOfEachBlockInEveryMode) {
         StretchBlt(dc_, 10, 10, 2, 1, picture, 0, 0, 4, 2, SRCCOPY);
         EXPECT_EQ(Pixel(10, 10), first) << mode;
         EXPECT_EQ(Pixel(11, 10), first) << mode;
-        // Mirrored, the first pixel of a block is its rightmost.
+        // Mirrored, the first pixel of a block is its rightmost; a width of -2 from x = 12 covers
+        // 11 and 12.
         StretchBlt(dc_, 12, 10, -2, 1, picture, 0, 0, 4, 2, SRCCOPY);
-        EXPECT_EQ(Pixel(10, 10), second) << mode;
+        EXPECT_EQ(Pixel(10, 10), first) << mode;
+        EXPECT_EQ(Pixel(11, 10), second) << mode;
+        EXPECT_EQ(Pixel(12, 10), second) << mode;
     }
+    Release(picture, bitmap);
+}
+
+TEST_F(Blits, NegativeSizesMirrorFromTheOriginsPixel) {
+    // A 3 x 2 picture: row 0 red, white, blue; row 1 all black.
+    HBITMAP bitmap;
+    HDC picture = MemoryWith(3, 2, false, &bitmap);
+    SetPixel(picture, 0, 0, kRed);
+    SetPixel(picture, 2, 0, kBlue);
+    for (int x = 0; x < 3; ++x) SetPixel(picture, x, 1, kBlack);
+    // A negative destination width runs left from x = 12: pixels 10 to 12, mirrored.
+    StretchBlt(dc_, 12, 10, -3, 1, picture, 0, 0, 3, 1, SRCCOPY);
+    EXPECT_EQ(RowPatternColors(10, 9, 14), "WBWRW");
+    // Negative on both sides runs both ways: no mirror, the source's pixels 0 to 2 taken from x = 2.
+    StretchBlt(dc_, 12, 20, -3, 1, picture, 2, 0, -3, 1, SRCCOPY);
+    EXPECT_EQ(RowPatternColors(20, 9, 14), "WRWBW");
+    // A negative source height reads upward from its origin's row: row 1 first, then row 0.
+    StretchBlt(dc_, 20, 30, 1, 2, picture, 0, 1, 1, -2, SRCCOPY);
+    EXPECT_EQ(Pixel(20, 30), kBlack);
+    EXPECT_EQ(Pixel(20, 31), kRed);
+    EXPECT_EQ(Pixel(20, 29), kWhite);
+    // Growing a mirrored picture: each source pixel twice.
+    StretchBlt(dc_, 35, 40, -6, 1, picture, 0, 0, 3, 1, SRCCOPY);
+    EXPECT_EQ(RowPatternColors(40, 29, 37), "WBBWWRRW");
+    // PatBlt covers the same pixels.
+    SelectObject(dc_, GetStockObject(BLACK_BRUSH));
+    PatBlt(dc_, 52, 50, -2, 1, PATCOPY);
+    EXPECT_EQ(RowPatternColors(50, 50, 54), "WKKW");
+    SelectObject(dc_, GetStockObject(WHITE_BRUSH));
     Release(picture, bitmap);
 }
 

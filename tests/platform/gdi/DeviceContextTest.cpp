@@ -316,6 +316,27 @@ TEST_F(DeviceContext, PensAnswerTheWidthAndColourTheyDrawWith) {
     DeleteObject(null);
 }
 
+TEST_F(DeviceContext, PensAnswerTheStyleTheyWereMadeWith) {
+    LOGPEN pen;
+    for (UINT style : {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_INSIDEFRAME}) {
+        HPEN made = CreatePen(static_cast<int>(style), 1, kBlue);
+        ASSERT_EQ(GetObjectA(made, sizeof pen, &pen), 16);
+        EXPECT_EQ(pen.lopnStyle, style);
+        // What is read back makes the same pen again, as the framework does to change its colour.
+        pen.lopnColor = kRed;
+        HPEN again = CreatePenIndirect(&pen);
+        ASSERT_EQ(GetObjectA(again, sizeof pen, &pen), 16);
+        EXPECT_EQ(pen.lopnStyle, style);
+        DeleteObject(again);
+        DeleteObject(made);
+    }
+    HPEN unknown = CreatePen(9, 2, kBlue);  // none of the pen styles
+    ASSERT_EQ(GetObjectA(unknown, sizeof pen, &pen), 16);
+    EXPECT_EQ(pen.lopnStyle, PS_SOLID);
+    EXPECT_EQ(pen.lopnWidth.x, 2);
+    DeleteObject(unknown);
+}
+
 TEST_F(DeviceContext, StockObjectsDrawWhatTheirRecordsSay) {
     // Each stock brush fills with the colour its record holds, and the greys are the classic ones.
     const std::pair<int, COLORREF> brushes[] = {{WHITE_BRUSH, kWhite},

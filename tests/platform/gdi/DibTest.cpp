@@ -303,10 +303,11 @@ TEST_F(Dibs, StretchedDrawingScalesAndMirrors) {
     EXPECT_EQ(Pixel(12, 10), kRed);
     EXPECT_EQ(Pixel(10, 13), kRed);
     EXPECT_EQ(Pixel(14, 10), kWhite);
-    // A negative width mirrors.
+    // A negative width mirrors, running left from x = 30: pixels 29 and 30.
     StretchDIBits(dc_, 30, 10, -2, 2, 0, 0, 2, 2, Bits(dib), Info(dib), DIB_RGB_COLORS, SRCCOPY);
-    EXPECT_EQ(Pixel(28, 10), kRed);
-    EXPECT_EQ(Pixel(29, 10), kBlue);
+    EXPECT_EQ(Pixel(28, 10), kWhite);
+    EXPECT_EQ(Pixel(29, 10), kRed);
+    EXPECT_EQ(Pixel(30, 10), kBlue);
 }
 
 }  // namespace
