@@ -165,14 +165,33 @@ bool ConvertMouse(InputEvent& event) {
     return true;
 }
 
+// Whether a key event is a system key (WM_SYSKEYDOWN, WM_SYSKEYUP): F10, and a key pressed or
+// released while Alt is down without Ctrl. Alt's own release is one only when no other system key
+// came since Alt went down (a lone Alt, which opens the menu bar); after Alt+letter it is a plain
+// key-up. Ctrl released while Alt is down is a system key too.
+bool IsSystemKey(const InputEvent& event) {
+    bool& altAlone = Input().altAlone;
+    const bool alt = IsDown(event.keys, VK_MENU);
+    const bool control = IsDown(event.keys, VK_CONTROL);
+    bool system = false;
+    switch (event.virtualKey) {
+        case VK_MENU:
+            system = event.down ? !control : altAlone;
+            altAlone = event.down && system;
+            return system;
+        case VK_CONTROL: system = !event.down && alt; break;
+        case VK_F10: system = true; break;
+        default: system = alt && !control; break;
+    }
+    if (system) altAlone = false;
+    return system;
+}
+
 bool ConvertKeyboard(InputEvent& event) {
     Window* target = FocusWindow();
-    bool system = false;
-    const bool alt = IsDown(event.keys, VK_MENU) || (event.virtualKey == VK_MENU && !event.down);
-    const bool control = IsDown(event.keys, VK_CONTROL);
-    if (target != nullptr) {
-        system = (alt && !control) || event.virtualKey == VK_F10;
-    } else {
+    // Without a focus every key is a system key, for the active window.
+    bool system = event.kind == InputEvent::Kind::Key && IsSystemKey(event);
+    if (target == nullptr) {
         target = ActiveWindow();
         system = true;
     }
@@ -199,7 +218,7 @@ bool ConvertKeyboard(InputEvent& event) {
     out.wParam = event.virtualKey;
     DWORD bits = 1 | ((event.scanCode & 0xFF) << 16);
     if (event.extended) bits |= 1u << 24;
-    if (alt) bits |= 1u << 29;
+    if (IsDown(event.keys, VK_MENU)) bits |= 1u << 29;  // the context code: Alt is down
     if (event.wasDown || !event.down) bits |= 1u << 30;
     if (!event.down) bits |= 1u << 31;
     out.lParam = static_cast<LPARAM>(bits);

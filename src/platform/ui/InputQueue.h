@@ -50,6 +50,7 @@ struct InputState {
     MSG lastKeyMessage;
     std::string lastKeyText;
     unsigned long keyDownsTaken = 0;  // key-down messages removed from the queue so far
+    bool altAlone = false;            // Alt went down as a system key, and no other system key since
 };
 
 InputState& Input();

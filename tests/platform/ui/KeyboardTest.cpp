@@ -176,6 +176,45 @@ TEST_F(KeyboardWithFocus, AltAndF10MakeSystemKeysAndSystemCharacters) {
     EXPECT_EQ(Of(taken, WM_KEYDOWN).back().wParam, static_cast<WPARAM>('Q'));
 }
 
+TEST_F(KeyboardWithFocus, AKeyIsASystemKeyWhileAltIsDownAndAltsReleaseOnlyWhenPressedAlone) {
+    // Presses and releases in order; what arrives, as "sysdown F+alt": the message, the key and
+    // whether its context code says Alt is down.
+    auto keys = [&](std::initializer_list<std::pair<UINT, bool>> strokes) {
+        for (auto [key, down] : strokes) down ? presenter.KeyDown(key) : presenter.KeyUp(key);
+        std::string seen;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            const char* kind = message.message == WM_KEYDOWN      ? "down"
+                               : message.message == WM_KEYUP      ? "up"
+                               : message.message == WM_SYSKEYDOWN ? "sysdown"
+                               : message.message == WM_SYSKEYUP   ? "sysup"
+                                                                  : nullptr;
+            if (kind == nullptr) continue;
+            const WPARAM key = message.wParam;
+            seen += std::string(seen.empty() ? "" : ", ") + kind + " " +
+                    (key == VK_MENU      ? "Alt"
+                     : key == VK_CONTROL ? "Ctrl"
+                                         : std::string(1, static_cast<char>(key))) +
+                    ((message.lParam >> 29) & 1 ? "+alt" : "");
+        }
+        return seen;
+    };
+    constexpr bool down = true, up = false;
+    EXPECT_EQ(keys({{VK_MENU, down}, {'F', down}, {'F', up}, {VK_MENU, up}}),
+              "sysdown Alt+alt, sysdown F+alt, sysup F+alt, up Alt");
+    EXPECT_EQ(keys({{VK_MENU, down}, {'F', down}, {VK_MENU, up}, {'F', up}}),
+              "sysdown Alt+alt, sysdown F+alt, up Alt, up F");
+    EXPECT_EQ(keys({{VK_MENU, down}, {VK_MENU, up}}), "sysdown Alt+alt, sysup Alt");
+    EXPECT_EQ(keys({{'F', down}, {VK_MENU, down}, {'F', up}, {VK_MENU, up}}),
+              "down F, sysdown Alt+alt, sysup F+alt, up Alt");
+    // With Ctrl, Alt makes no system keys; Ctrl's release under Alt is one, and Alt's after it not.
+    EXPECT_EQ(
+        keys({{VK_CONTROL, down}, {VK_MENU, down}, {'F', down}, {'F', up}, {VK_MENU, up}, {VK_CONTROL, up}}),
+        "down Ctrl, down Alt+alt, down F+alt, up F+alt, up Alt, up Ctrl");
+    EXPECT_EQ(keys({{VK_MENU, down}, {VK_CONTROL, down}, {VK_CONTROL, up}, {VK_MENU, up}}),
+              "sysdown Alt+alt, down Ctrl+alt, sysup Ctrl+alt, up Alt");
+}
+
 TEST_F(KeyboardWithFocus, KeysGoToTheFocusOrAsSystemKeysToTheActiveWindow) {
     HWND child = Child(window, RECT{0, 0, 10, 10});
     SetFocus(child);
