@@ -163,8 +163,9 @@ BOOL SetMenu(HWND handle, HMENU menu) {
 
 BOOL DrawMenuBar(HWND handle) {
     Window* window = Tree().Find(handle);
-    if (window == nullptr || MenuBarOf(*window) == nullptr) return FALSE;
-    DrawNonClient(*window);
+    if (window == nullptr) return FALSE;
+    // A window without a bar has nothing to draw again; one whose menu is gone shows its bar empty.
+    if (HasMenuBar(*window)) DrawNonClient(*window);
     return TRUE;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/ui/NonClientPaint.h"
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/PopupMenuWindow.h"
+#include "platform/ui/Queue.h"
 #include "platform/ui/Rects.h"
 #include "platform/ui/SystemMenu.h"
 #include "platform/ui/SystemMetrics.h"
@@ -120,7 +121,15 @@ public:
 
     void Loop() {
         MSG message;
+        bool idleTold = false;
         while (!ended_) {
+            // Once the messages waiting are handled, the owner hears that the menu waits.
+            if (!idleTold && !TakeMessage(&message, nullptr, 0, 0, false)) {
+                idleTold = true;
+                TellIdle();
+                continue;
+            }
+            idleTold = false;
             if (!GetMessageA(&message, nullptr, 0, 0)) {
                 PostQuitMessage(static_cast<int>(message.wParam));
                 break;
@@ -152,7 +161,7 @@ public:
         }
         if (Window* owner = Owner(); owner != nullptr && CaptureWindow() == owner) SetCaptureTo(nullptr);
         if (Window* owner = Owner(); owner != nullptr && Notify()) {
-            Send(*owner, WM_MENUSELECT, MAKEWPARAM(0xFFFF, 0xFFFF), 0);
+            Send(*owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
         }
         if (Window* owner = Owner()) Send(*owner, WM_EXITMENULOOP, mode_ == Mode::Popup, 0);
     }
@@ -221,6 +230,15 @@ public:
 
 private:
     Window* Owner() const { return Tree().Find(owner_); }
+
+    // WM_ENTERIDLE names the window of the menu shown on top: the popup, or the owner's bar.
+    void TellIdle() {
+        Window* owner = Owner();
+        if (owner == nullptr) return;
+        const HWND shown = popups_.empty() ? owner_ : popups_.back()->window;
+        Send(*owner, WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(shown));
+        if (Owner() == nullptr || CaptureWindow() != Owner()) End();
+    }
     bool Notify() const { return !(flags_ & TPM_NONOTIFY); }
     void End() { ended_ = true; }
 

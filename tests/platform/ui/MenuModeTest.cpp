@@ -113,13 +113,44 @@ TEST_F(MenuMode, TheKeyboardWalksTheBarAndItsPopupsAndPicksACommand) {
         "initmenupopup popup1 1 0",  //
         "menuselect 201 80 popup1",  //
         "menuselect 202 80 popup1",  //
-        "menuselect 65535 ffff 0",   // Return: the menus close
+        "menuselect 0 ffff 0",       // Return: the menus close
         "exit 0",                    //
         "command 202",               // and the choice arrives
     };
     EXPECT_EQ(Notices(), expected);
     EXPECT_EQ(FindWindowA("#32768", nullptr), nullptr) << "no popup left open";
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(MenuMode, TheOwnerHearsWhenTheMenuWaitsOnTheBarOrAPopup) {
+    auto lastIdle = [] {
+        const std::vector<Logged> idle = Find(WM_ENTERIDLE);
+        return idle.empty() ? Logged{} : idle.back();
+    };
+    Logged onBar, onPopup;
+    HWND popup = nullptr;
+    Then([&] {
+        onBar = lastIdle();
+        presenter.PressKey(VK_DOWN);
+    });
+    Then([&] {
+        onPopup = lastIdle();
+        popup = FindWindowA("#32768", nullptr);
+        presenter.PressKey(VK_ESCAPE);
+        presenter.PressKey(VK_ESCAPE);
+    });
+    Alt();
+    Pump();
+    EXPECT_EQ(onBar.window, frame);
+    EXPECT_EQ(onBar.wParam, MSGF_MENU);
+    EXPECT_EQ(reinterpret_cast<HWND>(onBar.lParam), frame) << "the bar's window";
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(onPopup.window, frame);
+    EXPECT_EQ(reinterpret_cast<HWND>(onPopup.lParam), popup) << "the popup's window";
+    const std::vector<Logged> selects = Find(WM_MENUSELECT);
+    ASSERT_FALSE(selects.empty());
+    EXPECT_EQ(static_cast<DWORD>(selects.back().wParam), 0xFFFF0000u) << "closing: flags 0xFFFF, item 0";
+    EXPECT_EQ(selects.back().lParam, 0);
 }
 
 TEST_F(MenuMode, MnemonicsOpenAPopupAndPickAnItemAndEscapeStepsBack) {

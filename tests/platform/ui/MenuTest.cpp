@@ -125,5 +125,19 @@ TEST_F(MenuModel, AWindowsSystemMenuAndBarGoWithIt) {
     EXPECT_FALSE(IsMenu(system));
 }
 
+TEST_F(MenuModel, DrawingTheBarFailsOnlyForAWindowThatIsGone) {
+    HWND framed = CreateWindowExA(0, kPlain, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
+                                  nullptr, bar, nullptr, nullptr);
+    EXPECT_TRUE(DrawMenuBar(framed));
+    ASSERT_TRUE(DestroyMenu(bar));
+    EXPECT_TRUE(DrawMenuBar(framed)) << "its menu destroyed";
+    HWND plain = Popup(RECT{10, 10, 100, 100});
+    EXPECT_TRUE(DrawMenuBar(plain)) << "no menu at all";
+    EXPECT_TRUE(DrawMenuBar(Child(plain, RECT{0, 0, 10, 10}))) << "a child, which has none";
+    DestroyWindow(plain);
+    EXPECT_FALSE(DrawMenuBar(plain));
+    DestroyWindow(framed);
+}
+
 }  // namespace
 }  // namespace uitest
