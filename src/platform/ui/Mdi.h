@@ -15,7 +15,9 @@
 namespace win {
 
 // Messages to the client. WM_MDIACTIVATE is also what a child receives when it loses (wParam) or
-// gains (lParam) activation.
+// gains (lParam) activation; the one gaining it first hears WM_CHILDACTIVATE, which its default
+// handling answers by taking activation. WM_MDIDESTROY passes activation on to the next child; a
+// child destroyed with DestroyWindow leaves no child active.
 inline constexpr UINT WM_MDICREATE = 0x0220;       // lParam: MDICREATESTRUCTA*; answers the child
 inline constexpr UINT WM_MDIDESTROY = 0x0221;      // wParam: the child
 inline constexpr UINT WM_MDIACTIVATE = 0x0222;     // wParam: the child (anything else: nothing happens)
@@ -26,6 +28,7 @@ inline constexpr UINT WM_MDITILE = 0x0226;         // wParam: MDITILE_...
 inline constexpr UINT WM_MDICASCADE = 0x0227;      // wParam: MDITILE_SKIPDISABLED or 0
 inline constexpr UINT WM_MDIICONARRANGE = 0x0228;  //
 inline constexpr UINT WM_MDIGETACTIVE = 0x0229;    // lParam: BOOL* told whether it is maximised
+inline constexpr UINT WM_MDISETMENU = 0x0230;      // wParam: frame menu, lParam: window menu (null: kept)
 
 inline constexpr DWORD MDIS_ALLCHILDSTYLES = 0x0001;  // client style: children keep the styles asked
 inline constexpr UINT MDITILE_VERTICAL = 0x0000;      // side by side

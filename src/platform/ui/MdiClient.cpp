@@ -76,7 +76,7 @@ HWND MdiClient::Create(const MDICREATESTRUCTA& create) {
 }
 
 void MdiClient::Destroy(HWND child) {
-    if (std::find(children_.begin(), children_.end(), child) == children_.end()) return;
+    if (!Holds(child)) return;
     // The next child takes over first, so that it inherits the maximised state.
     if (active_ == child) {
         const HWND next = NextShown(child, false);
@@ -86,25 +86,35 @@ void MdiClient::Destroy(HWND child) {
     ChildGone(child);
 }
 
+bool MdiClient::Holds(HWND child) const {
+    return std::find(children_.begin(), children_.end(), child) != children_.end();
+}
+
 void MdiClient::Activate(HWND handle) {
+    if (handle == nullptr) {
+        ChildActivated(nullptr);
+        return;
+    }
     Window* child = Tree().Find(handle);
-    if (handle != nullptr &&
-        (child == nullptr || std::find(children_.begin(), children_.end(), handle) == children_.end())) {
-        return;
-    }
-    if (handle == active_) {
-        if (child != nullptr)
-            SetWindowPos(handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return;
-    }
+    if (child == nullptr || !Holds(handle)) return;
+    SetWindowPos(handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The child hears that it comes forward; its default handling makes it the active one.
+    if (handle != active_ && Tree().Find(handle) != nullptr) Send(*child, WM_CHILDACTIVATE, 0, 0);
+}
+
+void MdiClient::ChildActivated(HWND handle) {
+    Window* child = Tree().Find(handle);
+    if (handle != nullptr && (child == nullptr || !Holds(handle))) return;
+    if (handle == active_) return;
+    // The child losing activation hears of it while it is still the active one.
     const HWND previous = active_;
-    active_ = handle;
     if (Window* old = Tree().Find(previous)) {
         Send(*old, WM_NCACTIVATE, FALSE, 0);
         Send(*old, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(previous), reinterpret_cast<LPARAM>(handle));
+        // It may have activated another child itself; that one stays.
+        if (MdiClientOf(client_) != this || (active_ != previous && active_ != nullptr)) return;
     }
-    // The window losing activation may have activated another one itself; that one stays.
-    if (MdiClientOf(client_) != this || active_ != handle) return;
+    active_ = handle;
     child = Tree().Find(handle);
     if (child == nullptr) {
         RefreshWindowMenu();
@@ -154,9 +164,9 @@ HWND MdiClient::NextShown(HWND from, bool backward) const {
 
 void MdiClient::ActivateNext(HWND from, bool backward) {
     if (from == nullptr) from = active_;
-    // Backward takes the bottom child; forward takes the one below and sends this one to the bottom,
-    // so that going on visits every child.
-    const HWND next = backward ? NextShown(nullptr, true) : NextShown(from, false);
+    // Backward takes the child above `from` (from the active one: the bottom child); forward takes
+    // the one below and sends `from` to the bottom, so that going on visits every child.
+    const HWND next = NextShown(from, backward);
     if (next == nullptr || next == from) return;
     Activate(next);
     if (!backward && MdiClientOf(client_) == this && IsWindow(from)) {
@@ -190,7 +200,7 @@ void MdiClient::Restore(Window& child) {
 
 void MdiClient::ChildSized(HWND handle) {
     Window* child = Tree().Find(handle);
-    if (child == nullptr || std::find(children_.begin(), children_.end(), handle) == children_.end()) return;
+    if (child == nullptr || !Holds(handle)) return;
     if (child->IsMaximized()) {
         // One child is maximised at a time, and a shown one is the active one.
         if (maximized_ != handle) {
@@ -212,9 +222,16 @@ void MdiClient::ChildShownOrHidden(HWND handle) {
     Window* child = Tree().Find(handle);
     if (child == nullptr) return;
     if (!child->IsVisibleFlag() && active_ == handle) {
-        const HWND next = NextShown(handle, false);
-        Activate(next != handle ? next : nullptr);
-        if (MdiClientOf(client_) != this) return;
+        if (child->destroying) {
+            // Destroyed without the client being asked (WM_MDIDESTROY asks it): no other child takes
+            // over, and the maximised state ends with this one.
+            active_ = nullptr;
+            if (maximized_ == handle) maximized_ = nullptr;
+        } else {
+            const HWND next = NextShown(handle, false);
+            Activate(next != handle ? next : nullptr);
+            if (MdiClientOf(client_) != this) return;
+        }
     }
     UpdateFrame();
     RefreshWindowMenu();
@@ -238,11 +255,24 @@ void MdiClient::ChildGone(HWND child) {
     for (std::size_t i = 0; i < children_.size(); ++i) {
         SetWindowLongPtrA(children_[i], GWLP_ID, static_cast<LONG_PTR>(firstId_ + i));
     }
-    if (active_ == nullptr) Activate(NextShown(nullptr, false));
-    if (MdiClientOf(client_) != this) return;
     UpdateFrame();
     RefreshWindowMenu();
     UpdateScrollBars();
+}
+
+HMENU MdiClient::SetMenus(HMENU frameMenu, HMENU windowMenu) {
+    if ((frameMenu != nullptr && !IsMenu(frameMenu)) || (windowMenu != nullptr && !IsMenu(windowMenu)))
+        return nullptr;
+    Window* frame = Frame();
+    const HMENU old = frame != nullptr ? GetMenu(frame->handle) : nullptr;
+    if (windowMenu != nullptr && windowMenu != windowMenu_) {
+        // The children's entries move from the old window menu to the new one.
+        UnlistChildren();
+        windowMenu_ = windowMenu;
+        RefreshWindowMenu();
+    }
+    if (frameMenu != nullptr && frame != nullptr && frameMenu != old) SetMenu(frame->handle, frameMenu);
+    return old;
 }
 
 void MdiClient::SetFrameTitle(std::string title) {
@@ -328,6 +358,9 @@ LRESULT MdiClientProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
                          message == WM_MDIRESTORE ? SC_RESTORE : SC_MAXIMIZE, 0);
             return 0;
         case WM_MDINEXT: client->ActivateNext(reinterpret_cast<HWND>(wParam), lParam != 0); return 0;
+        case WM_MDISETMENU:
+            return reinterpret_cast<LRESULT>(
+                client->SetMenus(reinterpret_cast<HMENU>(wParam), reinterpret_cast<HMENU>(lParam)));
         case WM_MDITILE: client->Tile(static_cast<UINT>(wParam)); return TRUE;
         case WM_MDICASCADE: client->Cascade(static_cast<UINT>(wParam)); return TRUE;
         case WM_MDIICONARRANGE: client->ArrangeIcons(); return 0;

@@ -24,11 +24,20 @@ public:
     const std::vector<HWND>& Children() const { return children_; }
 
     HWND Create(const MDICREATESTRUCTA& create);
+    // Destroys a child; when it is the active one, the next child takes over first (and with it the
+    // maximised state). A child destroyed without the client being asked leaves none active.
     void Destroy(HWND child);
-    // Activates a child (null: none): the one losing activation and the one gaining it hear of it,
-    // the new one comes to the top, takes the maximised state and, when the frame is active, the focus.
+    // Activates a child (null: none): it comes to the top and hears WM_CHILDACTIVATE, whose default
+    // handling (ChildActivated) makes it the active one.
     void Activate(HWND child);
+    // Makes a child the active one: the one losing activation hears of it while the client still
+    // answers it as active, then the new one takes the maximised state, hears of it and, when the
+    // frame is active, takes the focus.
+    void ChildActivated(HWND child);
     void ActivateNext(HWND from, bool backward);
+    // WM_MDISETMENU: the frame's menu and the window menu (null: kept); answers the frame's old menu,
+    // null when a menu given is no menu.
+    HMENU SetMenus(HMENU frameMenu, HMENU windowMenu);
 
     // What children tell their client through their default handling.
     void ChildSized(HWND child);
@@ -41,6 +50,7 @@ public:
 
     // The window menu (MdiWindowMenu.cpp).
     void RefreshWindowMenu();
+    void UnlistChildren();
     bool ChooseFromWindowMenu(UINT id);
 
     // Arranging (MdiArrange.cpp).
@@ -54,6 +64,7 @@ public:
 private:
     Window* ClientWindow() const { return Tree().Find(client_); }
     Window* Frame() const;
+    bool Holds(HWND child) const;
     void Maximize(Window& child);
     void Restore(Window& child);
     void UpdateFrame();

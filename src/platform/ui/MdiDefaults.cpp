@@ -97,7 +97,7 @@ LRESULT DefMDIChildProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
         }
         case WM_SYSCOMMAND: return OnChildSystemCommand(*child, *client, wParam, lParam);
         case WM_CHILDACTIVATE:
-            if (!(child->style & WS_DISABLED)) client->Activate(handle);
+            if (!(child->style & WS_DISABLED)) client->ChildActivated(handle);
             return 0;
         case WM_SETFOCUS:
             if (client->Active() != handle) client->Activate(handle);

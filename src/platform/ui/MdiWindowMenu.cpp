@@ -20,8 +20,11 @@ std::vector<Window*> ShownChildren(const std::vector<HWND>& children) {
 
 }  // namespace
 
-void MdiClient::RefreshWindowMenu() {
-    if (!IsMenu(windowMenu_)) return;
+void MdiClient::UnlistChildren() {
+    if (!IsMenu(windowMenu_)) {
+        listed_.clear();
+        return;
+    }
     // Out with the entries listed before, and the separator above them.
     int firstListed = -1;
     for (int i = GetMenuItemCount(windowMenu_) - 1; i >= 0; --i) {
@@ -34,7 +37,11 @@ void MdiClient::RefreshWindowMenu() {
         (GetMenuState(windowMenu_, static_cast<UINT>(firstListed - 1), MF_BYPOSITION) & MF_SEPARATOR))
         RemoveMenu(windowMenu_, static_cast<UINT>(firstListed - 1), MF_BYPOSITION);
     listed_.clear();
+}
 
+void MdiClient::RefreshWindowMenu() {
+    UnlistChildren();
+    if (!IsMenu(windowMenu_)) return;
     const std::vector<Window*> shown = ShownChildren(children_);
     if (shown.empty()) return;
     AppendMenuA(windowMenu_, MF_SEPARATOR, 0, nullptr);

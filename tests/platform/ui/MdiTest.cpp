@@ -266,6 +266,110 @@ TEST_F(Mdi, DestroyingTheMaximisedChildMaximisesTheNext) {
     EXPECT_EQ(WindowMenuEntries(), (std::vector<std::string>{"&Tile"}));
 }
 
+TEST_F(Mdi, TheChildComingForwardHearsItFirstAndTheOneLosingActivationIsStillActiveWhileTold) {
+    HWND a = Make("A");
+    HWND b = Make("B");
+    std::vector<std::pair<HWND, HWND>> activeWhenTold;  // the child told, and the active one then
+    g_hook = [&](HWND window, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_MDIACTIVATE) activeWhenTold.emplace_back(window, Active());
+        return std::nullopt;
+    };
+    g_log.clear();
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a), 0);
+    std::vector<std::pair<HWND, UINT>> order;
+    for (const Logged& e : g_log) {
+        if (e.message == WM_CHILDACTIVATE || e.message == WM_MDIACTIVATE)
+            order.emplace_back(e.window, e.message);
+    }
+    EXPECT_EQ(order, (std::vector<std::pair<HWND, UINT>>{
+                         {a, WM_CHILDACTIVATE}, {b, WM_MDIACTIVATE}, {a, WM_MDIACTIVATE}}));
+    EXPECT_EQ(activeWhenTold, (std::vector<std::pair<HWND, HWND>>{{b, b}, {a, a}}));
+    EXPECT_EQ(Active(), a);
+
+    // A child whose procedure keeps WM_CHILDACTIVATE from its default handling is not activated.
+    g_hook = [&](HWND window, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (window == b && message == WM_CHILDACTIVATE) return 0;
+        return std::nullopt;
+    };
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b), 0);
+    EXPECT_EQ(Active(), a);
+}
+
+TEST_F(Mdi, DestroyingTheActiveChildWithoutTheClientLeavesNoChildActiveAndTheNextRestored) {
+    HWND a = Make("A");
+    HWND b = Make("B");
+    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(b), 0);
+    ASSERT_TRUE(IsZoomed(b));
+    g_log.clear();
+    DestroyWindow(b);
+    BOOL maximized = TRUE;
+    EXPECT_EQ(Active(&maximized), nullptr);
+    EXPECT_FALSE(maximized);
+    EXPECT_FALSE(IsZoomed(a));
+    EXPECT_EQ(Count(a, WM_MDIACTIVATE), 0);
+    EXPECT_EQ(Text(frame), "Frame");
+    EXPECT_EQ(WindowMenuEntries(), (std::vector<std::string>{"&Tile", "-", "&1 A"}));
+    // The same without a maximised child.
+    HWND c = Make("C");
+    ASSERT_EQ(Active(), c);
+    DestroyWindow(c);
+    EXPECT_EQ(Active(), nullptr);
+    // Asked again, the client activates a child as ever.
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a), 0);
+    EXPECT_EQ(Active(), a);
+    EXPECT_FALSE(IsZoomed(a));
+}
+
+TEST_F(Mdi, NextAndPreviousGoOnFromTheChildNamed) {
+    HWND a = Make("A");
+    HWND b = Make("B");
+    HWND c = Make("C");  // top to bottom: C B A
+    SendMessageA(client, WM_MDINEXT, reinterpret_cast<WPARAM>(a), TRUE);
+    EXPECT_EQ(Active(), b) << "the child above A";
+    SendMessageA(client, WM_MDINEXT, 0, TRUE);  // from the active one: the bottom child
+    EXPECT_EQ(Active(), a);
+    // Top to bottom now: A B C. Forward from B takes C and sends B to the bottom.
+    SendMessageA(client, WM_MDINEXT, reinterpret_cast<WPARAM>(b), FALSE);
+    EXPECT_EQ(Active(), c);
+    EXPECT_EQ(GetWindow(c, GW_HWNDNEXT), a);
+    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
+}
+
+TEST_F(Mdi, SetMenuGivesTheFrameANewBarAndMovesTheChildrenToANewWindowMenu) {
+    Make("A");
+    Make("B");
+    HMENU otherBar = CreateMenu();
+    HMENU otherWindowMenu = CreatePopupMenu();
+    AppendMenuA(otherWindowMenu, MF_STRING, 600, "&Cascade");
+    AppendMenuA(otherBar, MF_POPUP, reinterpret_cast<UINT_PTR>(otherWindowMenu), "&Windows");
+    EXPECT_EQ(SendMessageA(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(otherBar),
+                           reinterpret_cast<LPARAM>(otherWindowMenu)),
+              reinterpret_cast<LRESULT>(bar))
+        << "the old frame menu";
+    EXPECT_EQ(GetMenu(frame), otherBar);
+    EXPECT_EQ(WindowMenuEntries(), (std::vector<std::string>{"&Tile"})) << "the old window menu is clear";
+    windowMenu = otherWindowMenu;
+    EXPECT_EQ(WindowMenuEntries(), (std::vector<std::string>{"&Cascade", "-", "&1 A", "&2 B*"}));
+    Make("C");
+    EXPECT_EQ(WindowMenuEntries().back(), "&3 C*");
+    SendMessageA(frame, WM_COMMAND, kFirstChild, 0);
+    EXPECT_EQ(Text(Active()), "A");
+
+    // Null keeps a menu; what is no menu changes nothing.
+    EXPECT_EQ(SendMessageA(client, WM_MDISETMENU, 0, 0), reinterpret_cast<LRESULT>(otherBar));
+    HMENU gone = CreatePopupMenu();
+    DestroyMenu(gone);
+    EXPECT_EQ(SendMessageA(client, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(gone)), 0);
+    EXPECT_EQ(SendMessageA(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(gone), 0), 0);
+    EXPECT_EQ(GetMenu(frame), otherBar);
+    EXPECT_EQ(WindowMenuEntries().size(), 5u);
+    // Back to the first bar; the window menu stays.
+    SendMessageA(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(bar), 0);
+    EXPECT_EQ(GetMenu(frame), bar);
+    EXPECT_EQ(WindowMenuEntries().size(), 5u);
+    DestroyMenu(otherBar);
+}
+
 TEST_F(Mdi, ControlF6VisitsEveryChildAndControlF4ClosesTheActiveOne) {
     HWND a = Make("A");
     HWND b = Make("B");
