@@ -27,4 +27,17 @@ inline void CompareWithReference(const char* name) {
     EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500) << name;
 }
 
+// A part of the screen only, in screen coordinates: a small detail that goes wrong is not lost among
+// the pixels a whole screen may differ by.
+inline void CompareAreaWithReference(const win::RECT& area, const char* name) {
+    const win::Surface& screen = win::GetScreenSurface();
+    win::Surface part(area.right - area.left, area.bottom - area.top);
+    for (int y = 0; y < part.Height(); ++y) {
+        for (int x = 0; x < part.Width(); ++x) {
+            part.SetPixel(x, y, screen.GetPixel(area.left + x, area.top + y));
+        }
+    }
+    gditest::ExpectMatchesReference(part, std::filesystem::path(UI_TEST_DATA) / name);
+}
+
 }  // namespace uitest

@@ -1,6 +1,7 @@
 // The window layer's own drawing compared with reference pictures: a frame with a menu bar and two
 // MDI children under a message box, then with one child maximised (its system menu and buttons on
-// the bar); the references are data/mdi-*.png (ReferencePicture.h).
+// the bar), and that system menu's place on its own; the references are data/mdi-*.png
+// (ReferencePicture.h).
 
 #include "ReferencePicture.h"
 #include "UiFixture.h"
@@ -81,6 +82,13 @@ TEST_F(Screenshot, FrameMenuBarChildrenAndAMessageBoxMatchTheReferencePictures) 
     SendMessageA(g_screenshotClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one), 0);
     Pump();
     CompareWithReference("mdi-maximised.png");
+}
+
+TEST_F(Screenshot, AMaximisedChildsSystemMenuSitsInTheMenuBarsLeftEnd) {
+    SendMessageA(g_screenshotClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one), 0);
+    Pump();
+    // The frame's corner: its caption, the menu bar's left end and the top of the client under it.
+    CompareAreaWithReference(RECT{0, 0, 64, 96}, "mdi-maximised-system-menu.png");
 }
 
 }  // namespace
