@@ -44,11 +44,18 @@ function(fc_library name)
   endif()
 endfunction()
 
-# fc_test_suite(<name> <folders under tests/...> [DEPENDS <targets...>])
+# Every test has a time limit, so that a test that stops making progress fails in a minute instead of
+# holding the run until the CI job's own limit. The slowest cases take seconds on their own and up to
+# half a minute on a busy machine under the sanitizers; the rest take under three. Suites name those
+# few as SLOW, and they get the longer limit.
+set(FABLECORE_TEST_TIMEOUT 60)
+set(FABLECORE_SLOW_TEST_TIMEOUT 300)
+
+# fc_test_suite(<name> <folders under tests/...> [DEPENDS <targets...>] [SLOW <Suite.Case...>])
 # One GoogleTest program per subsystem; every test case runs as its own CTest test, in its own
 # process, so process-wide state starts fresh in each. A subsystem without tests yet is skipped.
 function(fc_test_suite name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS;SLOW" ${ARGN})
   set(sources)
   foreach(folder ${ARG_UNPARSED_ARGUMENTS})
     file(GLOB folder_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
@@ -63,10 +70,18 @@ function(fc_test_suite name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # The test framework's headers are most of every test file's compile time: parse them once per suite.
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    # One variable per property: the discovered tests' property list would split a list value.
-    PROPERTIES ENVIRONMENT "FABLECORE_HEADLESS=1"
-               ENVIRONMENT_MODIFICATION "FABLECORE_PROGRAM_DIR=set:${FABLECORE_OUTPUT_DIR}")
+  # One variable per property: the discovered tests' property list would split a list value.
+  set(properties ENVIRONMENT "FABLECORE_HEADLESS=1"
+                 ENVIRONMENT_MODIFICATION "FABLECORE_PROGRAM_DIR=set:${FABLECORE_OUTPUT_DIR}")
+  if(ARG_SLOW)
+    # The slow cases are found apart from the others, each set with its own limit.
+    string(JOIN ":" slow ${ARG_SLOW})
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+                         TEST_FILTER "-${slow}" PROPERTIES ${properties} TIMEOUT ${FABLECORE_TEST_TIMEOUT})
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+                         TEST_FILTER "${slow}" PROPERTIES ${properties} TIMEOUT ${FABLECORE_SLOW_TEST_TIMEOUT})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+                         PROPERTIES ${properties} TIMEOUT ${FABLECORE_TEST_TIMEOUT})
+  endif()
 endfunction()
