@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     start.createApplication = CreateFablecore;
     start.startPresenter = win::StartPresenter;
     start.tellProblem = win::TellStartProblem;
+    start.isHeadless = win::IsHeadlessStart;
     return WinMain(start);
 }

@@ -12,6 +12,7 @@
 #include "foundation/TmpBuffer.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
+#include "framework/AboutAppLib.h"
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
 #include "framework/AutoSaveManager.h"
@@ -144,7 +145,7 @@ ErrCode Fablecore::GetDataFolder(VolumePart& volume, DirectoryPart& directory) {
     if (const ErrCode error = GetAppDirectory(volume, program); error != kNoErr) return error;
     const ErrCode error = FindFileInFolder(volume.c_str(), program.c_str(), kDataFolderName, directory);
     if (error != kNoErr) {
-        const std::string name = GetProgramName();
+        const std::string name = GetAppName();
         FatalMessage(name.c_str(),
                      "Cannot find the folder called '%s' in '%s'.  %s needs this folder to run!",
                      kDataFolderName, (volume + program).c_str(), name.c_str());
@@ -164,6 +165,13 @@ ErrCode Fablecore::GetDataFileRef(FileRef& file) {
     file = FileRef(kDataFileName, volume.c_str(), program.c_str(), kAccessRead);
     file.FindNoCase();
     return kNoErr;
+}
+
+void Fablecore::GetFrameTitle(char* buffer, std::size_t size) {
+    if (size == 0) return;
+    std::string title = GetAppName();
+    if (String version; ::GetVersionText(version)) title += std::string(" ") + version.CStr();
+    std::snprintf(buffer, size, "%s", title.c_str());
 }
 
 void Fablecore::ReportMissingDataFile(const char* name) {

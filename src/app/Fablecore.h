@@ -25,6 +25,8 @@ public:
     ~Fablecore() override;
 
     std::string GetAppName() const override { return "Fablecore"; }
+    // The product name followed by the program's version: "Fablecore 1.0.0".
+    void GetFrameTitle(char* buffer, std::size_t size) override;
     FourCC GetSignature() const override { return FourCCOf("Fabl"); }
     VersionNumber GetVersion() const override { return ParseVersion(versionText_); }
     // Story files ('.fsf').

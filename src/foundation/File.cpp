@@ -24,7 +24,13 @@ ErrCode File::CreateUniqueNamed(const char* volume, const char* directory, const
         ref_.SetName(name);
         win::DWORD systemError = 0;
         const ErrCode err = OpenAs(win::FileOpenMode::kCreateNew, systemError);
-        if (err == kNoErr) return kNoErr;
+        // A file removed the moment it was made, before its lock was taken (a start sweeping away
+        // swap files that no copy holds), is not this one's: the next name is tried.
+        if (err == kNoErr && IsAtItsName()) return kNoErr;
+        if (err == kNoErr) {
+            QRVWinFile::Close();
+            continue;
+        }
         if (systemError != EEXIST) return err;
     }
     return kNoUniqueNameErr;

@@ -130,6 +130,10 @@ ErrCode QRVWinFile::OpenAs(win::FileOpenMode mode, win::DWORD& systemError) {
     return systemError == ENOENT || systemError == ENOTDIR ? kFileNotFoundErr : kOpenErr;
 }
 
+bool QRVWinFile::IsAtItsName() const {
+    return IsOpen() && win::IsFileHandleAt(handle_, ref_.GetFullPath().c_str());
+}
+
 ErrCode QRVWinFile::Open() {
     win::DWORD systemError = 0;
     const ErrCode err = OpenAs(OpenModeOf(ref_.GetPermission()), systemError);

@@ -52,6 +52,8 @@ protected:
     // Opens with that mode, whatever the FileRef's access mode; the system's error number comes
     // back in systemError on failure. For subclasses that need to tell failures apart.
     ErrCode OpenAs(win::FileOpenMode mode, win::DWORD& systemError);
+    // Whether the open file is still the one its name names (nobody removed it since it was opened).
+    bool IsAtItsName() const;
 
 private:
     ErrCode Fail(ErrCode code);

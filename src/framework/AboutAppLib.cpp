@@ -19,7 +19,14 @@ ErrCode AboutAppLib::SetUpItems() {
     if (textItem && GetAboutText(about)) {
         char said[512] = {};
         textItem->CopyText(said, sizeof said);
-        textItem->SetText((std::string(said) + "\n" + about.CStr()).c_str());
+        // The item list stays with the data file between openings, its text as the last box left
+        // it: the version line is added only to a text that does not end in it yet.
+        const std::string line = std::string("\n") + about.CStr();
+        std::string text = said;
+        if (text.size() < line.size() || text.compare(text.size() - line.size(), line.size(), line) != 0) {
+            text += line;
+            textItem->SetText(text.c_str());
+        }
     }
     return kNoErr;
 }

@@ -1,5 +1,6 @@
 #include "framework/AppMain.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "foundation/FileRef.h"
 #include "foundation/ObjectFactory.h"
 #include "foundation/Startup.h"
+#include "foundation/pfm/PFM.h"
 #include "framework/AppEnvironment.h"
 #include "framework/InputHelpers.h"
 #include "framework/ItemObjectFactory.h"
@@ -18,7 +20,10 @@
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/HandOver.h"
 #include "platform/sys/InstanceChannel.h"
+#include "platform/sys/SysError.h"
 #include "platform/sys/SystemNames.h"
+#include "platform/sys/TerminationSignals.h"
+#include "platform/ui/Descriptors.h"
 #include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Styles.h"
@@ -101,10 +106,12 @@ bool ThisStart(const ProgramStart& start, HandOver& handOver, ProgramArguments& 
 
 // Tells the writer why a later start ends without handing its files over.
 int ReportNoHandOver(const ProgramStart& start, InstanceRole role) {
-    if (role == InstanceRole::kRefused) {
+    if (role == InstanceRole::kRefused && GetLastError() == ETIMEDOUT) {
         Tell(start,
-             "the running copy has a dialog open and did not take this start's files; close the dialog "
+             "the running copy kept a dialog open and did not take this start's files; close the dialog "
              "and try again.");
+    } else if (role == InstanceRole::kRefused) {
+        Tell(start, "the running copy could not take this start's files; nothing was opened.");
     } else {
         Tell(start, "a copy of the program is running but did not answer; nothing was opened.");
     }
@@ -118,7 +125,10 @@ int WinMain(const ProgramStart& start) {
     ProgramArguments arguments;
     if (!ThisStart(start, handOver, arguments)) return 1;
     const std::string frameClass = MakeFrameClassName(nullptr);
-    InstanceStart instance = InstanceStart::Claim(frameClass, handOver, kHandOverPatience);
+    // Copies without a window hand over among themselves, on a channel of their own.
+    const bool headless = start.isHeadless != nullptr && start.isHeadless();
+    InstanceStart instance = InstanceStart::Claim(headless ? frameClass + "_headless" : frameClass, handOver,
+                                                  kHandOverPatience, start.dialogPatience);
     if (instance.role == InstanceRole::kHandedOver) return 0;
     if (instance.role != InstanceRole::kFirst) return ReportNoHandOver(start, instance.role);
 
@@ -137,8 +147,22 @@ int WinMain(const ProgramStart& start) {
     environment.SetStart(static_cast<int>(arguments.texts.size()), arguments.Vector(), nullptr, nullptr,
                          commandLine.c_str(), SW_SHOW);
 
-    const HandOverReceiver receiver(std::move(instance.listener), frameClass);
-    return AppMain(start.createApplication);
+    HandOverReceiver receiver(std::move(instance.listener), frameClass);
+    // A signal to end ends the program from its message loop, whatever it was doing: its stores are
+    // closed (which removes their swap files) and the channel given up before it goes.
+    TerminationSignals signals;
+    if (signals.Descriptor() >= 0) {
+        WatchDescriptor(signals.Descriptor(), [&signals, &receiver] {
+            const int signal = signals.Take();
+            if (signal == 0) return;
+            receiver.Close();
+            PFMTerm();
+            TerminationSignals::EndAs(signal);
+        });
+    }
+    const int result = AppMain(start.createApplication);
+    if (signals.Descriptor() >= 0) StopWatchingDescriptor(signals.Descriptor());
+    return result;
 }
 
 ErrCode AppMain(ApplicationFactory createApplication) {

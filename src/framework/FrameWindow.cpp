@@ -16,11 +16,13 @@
 #include "framework/graphics/AppPalette.h"
 #include "framework/graphics/Cursors.h"
 #include "platform/gdi/Palettes.h"
+#include "platform/sys/Bell.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/DragDrop.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/ModalDialogs.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Styles.h"
 #include "platform/ui/Window.h"
@@ -40,7 +42,11 @@ LRESULT Default(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefFrameProcA(frame, environment ? environment->GetMDIClient() : nullptr, message, wParam, lParam);
 }
 
+// A request to close the frame that came while it was disabled, carried out once it is enabled.
+bool g_closeWaiting = false;
+
 LRESULT OnCreate(TAppl& application, HWND frame) {
+    g_closeWaiting = false;
     TMenu* windowMenu = application.GetMenu(application.GetWindowMenuIndex());
     CLIENTCREATESTRUCT client;
     client.hWindowMenu = windowMenu ? windowMenu->GetHMenu() : nullptr;
@@ -138,9 +144,20 @@ LRESULT FrameMessage(TAppl& application, HWND frame, UINT message, WPARAM wParam
         case WM_CREATE: return OnCreate(application, frame);
         case WM_DESTROY: return OnDestroy(application, frame);
         case WM_CLOSE:
+            // While a modal dialog runs (or anything else keeps the frame disabled) a request to
+            // close waits for it, then goes through the same questions as Quit.
+            if (!IsWindowEnabled(frame) || IsModalDialogUp()) {
+                g_closeWaiting = true;
+                MessageBeep(0);
+                return 0;
+            }
+            g_closeWaiting = false;
             if (application.CloseAll(false)) application.Quit(true);
             application.MarkMenusStale();
             return 0;
+        case WM_ENABLE:
+            if (wParam != 0 && g_closeWaiting) PostMessageA(frame, WM_CLOSE, 0, 0);
+            return Default(frame, message, wParam, lParam);
         case WM_QUERYENDSESSION: return application.CloseAll(false) ? TRUE : FALSE;
         case WM_ENDSESSION:
             if (wParam != 0) application.Quit(false);

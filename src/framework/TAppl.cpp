@@ -169,7 +169,7 @@ void TAppl::FlushAndQuit() {
 
 void TAppl::LowMemoryAbort() {
     FreeMemoryCushion();
-    FatalMessage(GetProgramName().c_str(), "%s", "Application is Aborting due to a low memory condition!");
+    FatalMessage(GetAppName().c_str(), "%s", "Application is Aborting due to a low memory condition!");
     FrameworkEndHook();
     ShutDown();
     DeleteCursorManager();

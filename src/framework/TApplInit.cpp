@@ -14,6 +14,7 @@
 #include "framework/AppEnvironment.h"
 #include "framework/TAppl.h"
 #include "framework/TMenu.h"
+#include "framework/WindowUtilities.h"
 #include "framework/graphics/AppFolder.h"
 #include "framework/graphics/Cursors.h"
 #include "platform/gdi/SystemColors.h"
@@ -49,25 +50,29 @@ struct FramePlacement {
     int height = CW_USEDEFAULT;
 };
 
-// The frame's place as the profile remembers it. A place off the desktop (the OS desktop the frame's
-// window is placed on) opens at the default; a size that is not positive is left to the default, and
-// one larger than the desktop is cut to it.
+// The frame's place as the profile remembers it, brought inside the work area of the OS desktop the
+// frame's window is placed on (the desktop less its taskbar): a size that is not positive is left to the
+// default, one larger than the work area is cut to it, and a place that would leave part of the frame outside
+// is moved in.
 FramePlacement ReadPlacement(const std::string& profile) {
     FramePlacement placement;
     const char* file = profile.c_str();
     placement.maximized = GetPrivateProfileIntA(kFrameSection, "Maxed", 1, file) != 0;
-    const int x = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "XPos", kDefaultFramePosition, file));
-    const int y = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "YPos", kDefaultFramePosition, file));
-    const RECT desktop = GetFrameDesktop();
-    if (x < desktop.left || x >= desktop.right || y < desktop.top || y >= desktop.bottom) return placement;
-    placement.x = x;
-    placement.y = y;
+    const RECT area = GetFrameDesktop();
+    const int areaWidth = area.right - area.left;
+    const int areaHeight = area.bottom - area.top;
     const int width = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "Width", CW_USEDEFAULT, file));
     const int height = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "Height", CW_USEDEFAULT, file));
-    if (width > 0 && height > 0) {
-        placement.width = std::min<int>(width, desktop.right - desktop.left);
-        placement.height = std::min<int>(height, desktop.bottom - desktop.top);
+    if (width > 0 && height > 0 && areaWidth > 0 && areaHeight > 0) {
+        placement.width = std::min(width, areaWidth);
+        placement.height = std::min(height, areaHeight);
     }
+    const int x = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "XPos", kDefaultFramePosition, file));
+    const int y = static_cast<int>(GetPrivateProfileIntA(kFrameSection, "YPos", kDefaultFramePosition, file));
+    const int extentX = placement.width > 0 ? placement.width : 0;
+    const int extentY = placement.height > 0 ? placement.height : 0;
+    placement.x = std::max<int>(area.left, std::min<int>(x, area.right - extentX));
+    placement.y = std::max<int>(area.top, std::min<int>(y, area.bottom - extentY));
     return placement;
 }
 
@@ -77,9 +82,12 @@ ErrCode TAppl::Init() {
     SetMemoryCushion(GetMemoryReserveSize());
     std::set_new_handler(OnMemoryExhausted);
     if (PFMInit(GetSignature(), GetVersion()) != kNoErr) {
-        FatalMessage(GetProgramName().c_str(), "%s", "Error Initializing PFM.");
+        FatalMessage(GetAppName().c_str(), "%s", "Error Initializing PFM.");
         return -1;
     }
+    // Swap files that a copy ended by a signal or a crash left behind go, so that their names are
+    // free again; those a running copy holds stay.
+    PFMRemoveUnheldSwapFiles();
     if (const ErrCode error = OpenDataFile(); error != kNoErr) return error;
     SetDebugPrintHook(AlertDebugMessage);
 
@@ -153,7 +161,7 @@ ErrCode TAppl::GetDataFileName(char* buffer, std::size_t size) {
         ReplaceExtension(name, ".pfm");
     }
     if (name.empty() || name.size() >= size) {
-        FatalMessage(GetProgramName().c_str(), "%s", "Error getting application resource filename!");
+        FatalMessage(GetAppName().c_str(), "%s", "Error getting application resource filename!");
         return -1;
     }
     std::memcpy(buffer, name.c_str(), name.size() + 1);
@@ -163,8 +171,8 @@ ErrCode TAppl::GetDataFileName(char* buffer, std::size_t size) {
 ErrCode TAppl::GetDataFolder(VolumePart& volume, DirectoryPart& directory) {
     const ErrCode error = GetAppDirectory(volume, directory);
     if (error != kNoErr) {
-        FatalMessage(GetProgramName().c_str(),
-                     "Cannot get the folder for the application's resource file. (%d)", error);
+        FatalMessage(GetAppName().c_str(), "Cannot get the folder for the application's resource file. (%d)",
+                     error);
     }
     return error;
 }
@@ -184,7 +192,7 @@ ErrCode TAppl::OpenDataFile() {
     FileRef file;
     if (const ErrCode error = GetDataFileRef(file); error != kNoErr) return error;
     const std::string path = file.GetFullPath();
-    const std::string program = GetProgramName();
+    const std::string program = GetAppName();
     if (!file.Exists()) {
         FatalMessage(program.c_str(), "Cannot find the file '%s'.  %s needs this file to run!", path.c_str(),
                      program.c_str());

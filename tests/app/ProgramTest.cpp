@@ -11,23 +11,29 @@
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
 #include "foundation/pfm/PText.h"
-#include "storymodel/CharacterManager.h"
-#include "storymodel/SceneManager.h"
-#include "storymodel/engine/StoryFormManager.h"
+#include "framework/AboutAppLib.h"
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
+#include "framework/ItemObjectFactory.h"
+#include "framework/StandardCommands.h"
+#include "framework/TWindow.h"
+#include "framework/WindowItems.h"
 #include "framework/graphics/Cursors.h"
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Surface.h"
+#include "platform/sys/Profile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/TimerTable.h"
 #include "platform/ui/VirtualKeys.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/SceneManager.h"
 #include "storymodel/engine/BusyPhase.h"
+#include "storymodel/engine/StoryFormManager.h"
 
 namespace apptest {
 namespace {
@@ -45,16 +51,42 @@ void CompareScreen(const char* name) {
     EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500) << name;
 }
 
+// The text of the about box's static text.
+std::string AboutBoxText(HWND about) {
+    // The dialog objects sit beside their windows in the environment's lists 3 and 4.
+    TWindow* box = nullptr;
+    AppEnvironment* environment = GetAppEnvironment();
+    PointerList& windows = environment->GetList(3);
+    for (std::int32_t i = 0; i < windows.Count(); ++i) {
+        if (windows.GetAt(i) == reinterpret_cast<std::uintptr_t>(about))
+            box = reinterpret_cast<TWindow*>(environment->GetList(4).GetAt(i));
+    }
+    WindowItemList* items = box ? box->GetItemList() : nullptr;
+    auto* text = items ? dynamic_cast<ITextItem*>(items->FindItemByClassAndId(kStatTextClassId, 0)) : nullptr;
+    if (!text) return "(no text item)";
+    char said[512] = {};
+    text->CopyText(said, sizeof said);
+    return said;
+}
+
 TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
     InstallBuiltDataFiles();
     const long gdiObjects = GetLiveGdiObjectCount();
     const long cursors = GetLiveCursorCount();
     HWND frame = nullptr;
+    std::string firstText;
     Then([&] {
         frame = GetPresentedFrame();
         ASSERT_NE(frame, nullptr);
         ASSERT_NE(GetMenu(frame), nullptr);
         EXPECT_EQ(GetMenuItemCount(GetMenu(frame)), 4) << "File, Edit, Window, Help";
+        // The OS window (and so the taskbar) shows the product and its version, not the file name.
+        String version;
+        ASSERT_TRUE(GetVersionText(version));
+        EXPECT_EQ(presenter.FrameTitle(), std::string("Fablecore ") + version.CStr());
+        char title[64] = {};
+        GetWindowTextA(frame, title, sizeof title);
+        EXPECT_EQ(presenter.FrameTitle(), title);
         CompareScreen("program-frame.png");
         {
             const BusyPhase longWork;
@@ -85,6 +117,28 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
         char caption[32] = {};
         GetWindowTextA(about, caption, sizeof caption);
         EXPECT_STREQ(caption, "Fablecore");
+        firstText = AboutBoxText(about);
+        String version;
+        ASSERT_TRUE(GetAboutText(version));
+        const std::string line = std::string("\n") + version.CStr();
+        ASSERT_GE(firstText.size(), line.size()) << firstText;
+        EXPECT_EQ(firstText.substr(firstText.size() - line.size()), line);
+        EXPECT_EQ(firstText.find(line), firstText.size() - line.size()) << "the version is said once";
+        CompareScreen("program-about-box.png");
+        presenter.PressKey(VK_RETURN);
+    });
+    // Opened again, it says its version once, as the first time.
+    Then([&] {
+        EXPECT_EQ(GetActiveWindow(), frame) << "the about box is gone";
+        presenter.KeyDown(VK_MENU);
+        presenter.PressKey('H');
+        presenter.KeyUp(VK_MENU);
+    });
+    Then([&] { presenter.PressKey('A'); });
+    Then([&] {
+        const HWND about = GetActiveWindow();
+        ASSERT_NE(about, frame);
+        EXPECT_EQ(AboutBoxText(about), firstText);
         CompareScreen("program-about-box.png");
         presenter.PressKey(VK_RETURN);
     });
@@ -106,6 +160,67 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
 }
 
 TEST(MainRoutine, FailsWithoutAnApplicationObject) { EXPECT_EQ(AppMain(nullptr), -1); }
+
+// The window manager's close button while a dialog is open: the frame is disabled, and the request
+// waits for the dialog; then it goes through Quit's questions (here there is nothing to ask).
+TEST_F(ProgramTest, ACloseRequestWhileADialogIsOpenWaitsForTheDialog) {
+    InstallBuiltDataFiles();
+    HWND frame = nullptr;
+    HWND about = nullptr;
+    Then([&] {
+        frame = GetPresentedFrame();
+        PostMessageA(frame, WM_COMMAND, kCmdAbout, 0);
+    });
+    Then([&] {
+        about = GetActiveWindow();
+        ASSERT_NE(about, frame);
+        EXPECT_FALSE(IsWindowEnabled(frame)) << "a modal dialog disables the frame";
+        // What the SDL presenter posts when the OS window's close button is pressed, and what it
+        // posts when the session asks the program to quit.
+        PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+    });
+    bool closedTheDialog = false;
+    const auto dialogStillOpen = [&] {
+        EXPECT_TRUE(IsWindow(frame));
+        EXPECT_TRUE(IsWindow(about)) << "the dialog is still open";
+        EXPECT_EQ(GetActiveWindow(), about);
+    };
+    Then(dialogStillOpen);
+    Then(dialogStillOpen);
+    Then([&] {
+        dialogStillOpen();
+        closedTheDialog = true;
+        presenter.PressKey(VK_RETURN);
+    });
+    // Nothing more is played: the close request, carried out once the dialog ended, ends the program.
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_TRUE(closedTheDialog) << "the program ended while the dialog was open";
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ(LiveWindowCount(), 0);
+}
+
+// A place and size remembered on a larger desktop is brought inside this one's work area, clear of
+// its taskbar.
+TEST_F(ProgramTest, ARememberedFrameThatNoLongerFitsIsBroughtInsideTheWorkArea) {
+    InstallBuiltDataFiles();
+    std::string profile;
+    ASSERT_TRUE(GetProgramProfilePath(profile));
+    const std::pair<const char*, const char*> remembered[] = {
+        {"Maxed", "0"}, {"XPos", "500"}, {"YPos", "400"}, {"Width", "1200"}, {"Height", "900"}};
+    for (const auto& [key, value] : remembered)
+        WritePrivateProfileStringA("APP_FRAME", key, value, profile.c_str());
+    presenter.SetTaskbar(RECT{-2, 560, 802, 602});
+    RECT placed{};
+    Then([&] {
+        GetWindowRect(GetPresentedFrame(), &placed);
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_LE(placed.right - placed.left, 800);
+    EXPECT_LE(placed.bottom - placed.top, 560) << "clear of the taskbar";
+    EXPECT_GE(placed.bottom - placed.top, 500);
+}
 
 TEST_F(ProgramTest, QuitFromTheMenuBarClosesTheFrame) {
     InstallBuiltDataFiles();
@@ -199,6 +314,9 @@ protected:
         EXPECT_NE(RunProgram(), 0);
         EXPECT_EQ(LiveWindowCount(), 0);
         EXPECT_EQ(presenter.PromptsAsked().size(), asked + 1);
+        if (presenter.PromptsAsked().size() > asked) {
+            EXPECT_EQ(presenter.PromptsAsked().back().caption, "Fablecore") << "the application's name";
+        }
         return presenter.PromptsAsked().size() > asked ? presenter.PromptsAsked().back().text : std::string();
     }
 };
@@ -207,14 +325,14 @@ TEST_F(StartFailures, AMissingApplicationDataFileIsNamed) {
     Arrange(false, true, true);
     EXPECT_EQ(FailingStart(),
               "Cannot find the file '" + ProgramFile("Fablecor.qrv") +
-                  "'.  fablecore needs this file to run!\n\nQuit now and fix this problem.\n" + kSupportLine);
+                  "'.  Fablecore needs this file to run!\n\nQuit now and fix this problem.\n" + kSupportLine);
 }
 
 TEST_F(StartFailures, ADamagedApplicationDataFileIsNamedAndKept) {
     Arrange(false, true, true);
     Write("Fablecor.qrv", "not a store at all");
     EXPECT_EQ(FailingStart().rfind("The application data file '" + ProgramFile("Fablecor.qrv") +
-                                       "' is corrupt.  fablecore needs this file to run!",
+                                       "' is corrupt.  Fablecore needs this file to run!",
                                    0),
               0u);
     EXPECT_TRUE(std::filesystem::exists(ProgramFile("Fablecor.qrv")));
@@ -242,7 +360,7 @@ TEST_F(StartFailures, AMissingOrDamagedEngineFileIsNamedAndKept) {
 TEST_F(StartFailures, AMissingCommandsFolderIsNamed) {
     Arrange(true, false, false);
     EXPECT_EQ(FailingStart().rfind("Cannot find the folder called 'Commands' in '" + ProgramFile("") +
-                                       "'.  fablecore needs this folder to run!",
+                                       "'.  Fablecore needs this folder to run!",
                                    0),
               0u);
 }
@@ -255,8 +373,9 @@ namespace {
 
 // How many message boxes the program showed (choosers not counted).
 std::size_t MessageBoxes(const HeadlessPresenter& presenter) {
-    return static_cast<std::size_t>(std::count_if(presenter.PromptsAsked().begin(), presenter.PromptsAsked().end(),
-                                                  [](const PromptRequest& prompt) { return prompt.kind == "MessageBox"; }));
+    return static_cast<std::size_t>(
+        std::count_if(presenter.PromptsAsked().begin(), presenter.PromptsAsked().end(),
+                      [](const PromptRequest& prompt) { return prompt.kind == "MessageBox"; }));
 }
 
 // A writer's day: the program starts with a new story, which is titled, saved with Ctrl+S and the

@@ -138,7 +138,7 @@ TEST_F(Shortcuts, ShiftAndAltMustAgreeAndDisabledEntriesStayQuiet) {
     EXPECT_FALSE(application->GetFrontDocument()->IsDirty());
 }
 
-TEST_F(ApplicationTest, TheFrameRemembersItsSizeAndForgetsAPlaceOffTheDesktop) {
+TEST_F(ApplicationTest, TheFrameRemembersItsSizeAndBringsAPlaceOffTheDesktopInside) {
     RECT frame;
     ShowWindow(Frame(), SW_RESTORE);
     MoveWindow(Frame(), 40, 30, 500, 400, TRUE);
@@ -172,7 +172,17 @@ TEST_F(ApplicationTest, TheFrameRemembersItsSizeAndForgetsAPlaceOffTheDesktop) {
     WritePrivateProfileStringA("APP_FRAME", "XPos", "5000", profile.c_str());
     Start();
     GetWindowRect(Frame(), &frame);
-    EXPECT_NE(frame.right - frame.left, 500) << "a place off the desktop is not taken, nor its size";
+    EXPECT_EQ(frame.right - frame.left, 500) << "a place off the desktop is brought inside it, its size kept";
+    Stop();
+
+    // A size larger than the desktop's work area is cut to it.
+    WritePrivateProfileStringA("APP_FRAME", "Width", "5000", profile.c_str());
+    WritePrivateProfileStringA("APP_FRAME", "Height", "4000", profile.c_str());
+    SetScreenSize(SIZE{800, 600});
+    Start();
+    GetWindowRect(Frame(), &frame);
+    EXPECT_LE(frame.right - frame.left, 800);
+    EXPECT_LE(frame.bottom - frame.top, 600);
 }
 
 TEST_F(ApplicationTest, TheFramesPlaceOnTheOsDesktopIsRememberedAndTakenBack) {

@@ -37,6 +37,9 @@ class TProgressTracker;
 ErrCode PFMInit(FourCC app, VersionNumber version);
 // Closes every store still open, without saving, and unregisters the purge callback.
 void PFMTerm();
+// Removes the swap files ("PFM_Swap.NNN") in the temporary folder that no running program holds
+// open: those left by a copy that ended without closing its stores. Answers how many it removed.
+int PFMRemoveUnheldSwapFiles();
 // The application version that stores made from now on write as theirs.
 void PFMSetAppVersion(VersionNumber version);
 

@@ -23,6 +23,35 @@ namespace {
 constexpr DWORD kFrameInterval = 15;     // the screen is shown at most this often while busy
 constexpr int kDescriptorInterval = 50;  // watched descriptors are looked at this often while waiting
 SdlPresenter* g_current = nullptr;
+// Until the window manager has said how thick its borders are, room is left for a caption and
+// borders this thick.
+constexpr int kGuessedCaption = 40;
+constexpr int kGuessedBorder = 8;
+
+// The display's work area (the desktop less its panels) that the window is on, or the first one's.
+bool WorkArea(SDL_Window* window, SDL_Rect& area) {
+    const int display = window != nullptr ? SDL_GetWindowDisplayIndex(window) : 0;
+    return SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &area) == 0 && area.w > 0 && area.h > 0;
+}
+
+// The window's borders as the window manager draws them; guessed before it has said.
+void Borders(SDL_Window* window, int& top, int& left, int& bottom, int& right) {
+    top = left = bottom = right = 0;
+    if (window != nullptr && SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) == 0) return;
+    top = kGuessedCaption;
+    left = right = bottom = kGuessedBorder;
+}
+
+// The size of the window's inside cut so that the window with its borders fits the work area.
+SIZE FitWorkArea(SDL_Window* window, SIZE size) {
+    SDL_Rect area;
+    if (!WorkArea(window, area)) return size;
+    int top, left, bottom, right;
+    Borders(window, top, left, bottom, right);
+    size.cx = std::max(1, std::min<int>(size.cx, area.w - left - right));
+    size.cy = std::max(1, std::min<int>(size.cy, area.h - top - bottom));
+    return size;
+}
 
 }  // namespace
 
@@ -35,6 +64,8 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         throw std::runtime_error(std::string("cannot start SDL video: ") + SDL_GetError());
     }
+    // The first window fits the desktop's work area, its caption and borders included.
+    size = FitWorkArea(nullptr, size);
     window_ = SDL_CreateWindow(Cp1252ToUtf8(title).c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                size.cx, size.cy, SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
@@ -123,17 +154,35 @@ void SdlPresenter::Blit() {
 SIZE SdlPresenter::RequestFrameSize(SIZE size) {
     if (size.cx < 1) size.cx = 1;
     if (size.cy < 1) size.cy = 1;
+    // A size remembered on a larger desktop is cut to this one's work area.
+    size = FitWorkArea(window_, size);
     SDL_SetWindowSize(window_, size.cx, size.cy);
+    KeepInWorkArea();
     return size;
 }
 
 void SdlPresenter::MoveFrame(POINT place) { SDL_SetWindowPosition(window_, place.x, place.y); }
 
+// The work area of the display the window is on: the desktop less its panels.
 std::optional<RECT> SdlPresenter::FrameDesktop() {
     SDL_Rect bounds;
-    const int display = SDL_GetWindowDisplayIndex(window_);
-    if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0) return std::nullopt;
+    if (!WorkArea(window_, bounds)) return std::nullopt;
     return RECT{bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+}
+
+void SdlPresenter::KeepInWorkArea() {
+    SDL_Rect area;
+    if ((SDL_GetWindowFlags(window_) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_FULLSCREEN)) != 0 ||
+        !WorkArea(window_, area))
+        return;
+    int top, left, bottom, right;
+    Borders(window_, top, left, bottom, right);
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &width, &height);
+    const int fittedX = std::max(area.x + left, std::min(x, area.x + area.w - right - width));
+    const int fittedY = std::max(area.y + top, std::min(y, area.y + area.h - bottom - height));
+    if (fittedX != x || fittedY != y) SDL_SetWindowPosition(window_, fittedX, fittedY);
 }
 
 void SdlPresenter::SetFrameState(FrameState state) {
@@ -202,6 +251,22 @@ void SdlPresenter::HandleWindowEvent(const SDL_Event& event) {
                 SetFramePlace(POINT{event.window.data1, event.window.data2});
             break;
         case SDL_WINDOWEVENT_EXPOSED: Blit(); break;
+        case SDL_WINDOWEVENT_SHOWN:
+            // The window manager has framed the window by now: its borders are known.
+            if (!fitted_) {
+                fitted_ = true;
+                int width = 0, height = 0;
+                SDL_GetWindowSize(window_, &width, &height);
+                const SIZE fitting = FitWorkArea(window_, SIZE{width, height});
+                if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) == 0 &&
+                    (fitting.cx != width || fitting.cy != height)) {
+                    SDL_SetWindowSize(window_, fitting.cx, fitting.cy);
+                    SetScreenSize(fitting);
+                    blitPending_ = true;
+                }
+                KeepInWorkArea();
+            }
+            break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             SyncToggleKeys();
             SetApplicationActive(true);

@@ -47,6 +47,9 @@ private:
     void HandleKey(const SDL_KeyboardEvent& key);
     void HandleWindowEvent(const SDL_Event& event);
     void FollowFrameState(FrameState state);
+    // Moves the window, when it is neither maximised nor full-screen, so that it and its borders
+    // lie in the work area of its display.
+    void KeepInWorkArea();
     void SyncToggleKeys();
     void Blit();
     static void ShowCursor(HCURSOR cursor);
@@ -56,6 +59,7 @@ private:
     DWORD lastBlit_ = 0;
     bool blitPending_ = true;
     bool followingOs_ = false;
+    bool fitted_ = false;  // fitted to the work area once the window manager framed it
     std::vector<std::string> drops_;
     std::map<HCURSOR, SDL_Cursor*> cursors_;
     SdlClipboard clipboard_;

@@ -19,18 +19,18 @@ bool Set(const char* name) {
 
 bool HasDisplay() { return Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
 
-bool IsHeadless() {
-    const char* variable = std::getenv("FABLECORE_HEADLESS");
-    return variable != nullptr && std::strcmp(variable, "1") == 0;
-}
-
 // The file-name part of a path.
 std::string FileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
 }  // namespace
 
+bool IsHeadlessStart() {
+    const char* variable = std::getenv("FABLECORE_HEADLESS");
+    return variable != nullptr && std::strcmp(variable, "1") == 0;
+}
+
 std::unique_ptr<Presenter> StartPresenter(const std::string& title, SIZE size) {
-    if (IsHeadless()) return std::make_unique<HeadlessPresenter>(size);
+    if (IsHeadlessStart()) return std::make_unique<HeadlessPresenter>(size);
     if (!HasDisplay()) {
         std::fprintf(stderr,
                      "fablecore: no display to open a window on (DISPLAY is not set). Run it in a desktop "
@@ -48,7 +48,7 @@ std::unique_ptr<Presenter> StartPresenter(const std::string& title, SIZE size) {
 void TellStartProblem(const std::string& program, const std::string& problem) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), problem.c_str());
     // Started from the desktop, the writer sees no standard error.
-    if (!IsHeadless() && HasDisplay())
+    if (!IsHeadlessStart() && HasDisplay())
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, FileName(program).c_str(), problem.c_str(), nullptr);
 }
 

@@ -13,6 +13,9 @@ namespace win {
 // opened, the reason is written to standard error and the answer is null: the program then ends.
 std::unique_ptr<Presenter> StartPresenter(const std::string& title, SIZE size);
 
+// Whether FABLECORE_HEADLESS=1 chooses the headless presenter for this start.
+bool IsHeadlessStart();
+
 // Tells the writer about a problem of the start: on standard error, after the program's name, and
 // in a box as well when there is a display and the program is not headless. Both texts are UTF-8.
 void TellStartProblem(const std::string& program, const std::string& problem);

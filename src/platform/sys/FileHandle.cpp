@@ -148,4 +148,30 @@ std::int64_t GetFileHandleSize(HFILE file) {
     return static_cast<std::int64_t>(info.st_size);
 }
 
+BOOL IsFileHandleAt(HFILE file, const char* path) {
+    struct stat open, named;
+    if (file < 0 || !path || ::fstat(file, &open) != 0) return FALSE;
+    if (::stat(NameForSystem(path).c_str(), &named) != 0) return FALSE;
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino ? TRUE : FALSE;
+}
+
+BOOL DeleteFileIfUnheld(const char* path) {
+    if (!path || !*path) return Fail(ENOENT, FALSE);
+    const std::string systemPath = NameForSystem(path);
+    const int fd = ::open(systemPath.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return Fail(errno, FALSE);
+    struct flock lock = {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    struct stat open, named;
+    bool removable = ::fcntl(fd, F_OFD_SETLK, &lock) == 0 && ::fstat(fd, &open) == 0 &&
+                     S_ISREG(open.st_mode) && ::lstat(systemPath.c_str(), &named) == 0 &&
+                     open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+    // Removed while the lock is ours: an opener that comes now finds the name gone.
+    if (removable) removable = ::unlink(systemPath.c_str()) == 0;
+    const int error = errno;
+    ::close(fd);
+    return removable ? TRUE : Fail(error == 0 ? EWOULDBLOCK : error, FALSE);
+}
+
 }  // namespace win

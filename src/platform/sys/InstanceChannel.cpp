@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <optional>
@@ -107,11 +108,12 @@ int Listen(const std::string& path) {
     return fd.Release();
 }
 
-enum class Attempt { kAnswered, kTryAgain, kNoAnswer };
+enum class Attempt { kAnswered, kTryAgain, kNoAnswer, kDialogStayedOpen };
 
-// One try at handing over: connect, send, wait for the answer byte.
+// One try at handing over: connect, send, wait for the answer byte. A copy that says it waits for
+// its dialog is waited for until the dialog patience is over from then on.
 Attempt HandOverOnce(const std::string& path, const std::string& request, Clock::time_point deadline,
-                     HandOverAnswer& answer) {
+                     std::chrono::milliseconds dialogPatience, HandOverAnswer& answer) {
     sockaddr_un address;
     if (!SocketAddress(path, address)) return Attempt::kNoAnswer;
     UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
@@ -131,12 +133,19 @@ Attempt HandOverOnce(const std::string& path, const std::string& request, Clock:
         }
     }
     ::shutdown(fd.Get(), SHUT_WR);
+    bool dialogOpen = false;
     for (;;) {
-        if (!WaitFor(fd.Get(), POLLIN, deadline)) return Attempt::kNoAnswer;
+        if (!WaitFor(fd.Get(), POLLIN, deadline))
+            return dialogOpen ? Attempt::kDialogStayedOpen : Attempt::kNoAnswer;
         char byte = 0;
         const ssize_t n = ::recv(fd.Get(), &byte, 1, 0);
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
         if (n <= 0) return Attempt::kTryAgain;  // closed unanswered: that copy is ending
+        if (byte == static_cast<char>(HandOverAnswer::kWaiting) && !dialogOpen) {
+            dialogOpen = true;
+            deadline = Clock::now() + dialogPatience;
+            continue;
+        }
         if (byte != static_cast<char>(HandOverAnswer::kTaken) &&
             byte != static_cast<char>(HandOverAnswer::kRefused))
             return Attempt::kNoAnswer;
@@ -165,7 +174,7 @@ std::optional<std::string> ReadRequest(int fd) {
 
 // Whether the start that sent a request still waits for the answer: one that gave up has closed
 // its end, and what it asked for must not happen behind its back.
-bool IsStillWaiting(int fd) {
+bool StartStillWaits(int fd) {
     pollfd entry{fd, POLLOUT, 0};
     return ::poll(&entry, 1, 0) >= 0 && (entry.revents & (POLLHUP | POLLERR)) == 0;
 }
@@ -187,17 +196,30 @@ InstanceListener::~InstanceListener() {
     ::close(lock_);
 }
 
-void InstanceListener::ServeOne(const std::function<HandOverAnswer(const HandOver&)>& decide) {
-    UniqueFd client(::accept4(socket_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
-    if (client.Get() < 0 || !IsSameUser(client.Get())) return;
-    const std::optional<std::string> request = ReadRequest(client.Get());
-    HandOver handOver;
-    if (!request || !DecodeHandOver(*request, handOver) || !IsStillWaiting(client.Get())) return;
-    const char answer = static_cast<char>(decide(handOver));
-    ::send(client.Get(), &answer, 1, MSG_NOSIGNAL);
+WaitingStart::~WaitingStart() { ::close(connection_); }
+
+bool WaitingStart::IsStillWaiting() const { return StartStillWaits(connection_); }
+
+void WaitingStart::Answer(HandOverAnswer answer) {
+    const char byte = static_cast<char>(answer);
+    ::send(connection_, &byte, 1, MSG_NOSIGNAL);
 }
 
-InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& handOver, DWORD patience) {
+std::unique_ptr<WaitingStart> InstanceListener::Accept() {
+    UniqueFd client(::accept4(socket_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+    if (client.Get() < 0 || !IsSameUser(client.Get())) return nullptr;
+    const std::optional<std::string> request = ReadRequest(client.Get());
+    HandOver handOver;
+    if (!request || !DecodeHandOver(*request, handOver) || !StartStillWaits(client.Get())) return nullptr;
+    return std::unique_ptr<WaitingStart>(new WaitingStart(client.Release(), std::move(handOver)));
+}
+
+void InstanceListener::ServeOne(const std::function<HandOverAnswer(const HandOver&)>& decide) {
+    if (const std::unique_ptr<WaitingStart> start = Accept()) start->Answer(decide(start->GetHandOver()));
+}
+
+InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& handOver, DWORD patience,
+                                   DWORD dialogPatience) {
     InstanceStart start;
     const auto NotReached = [&start](int error) {
         SetLastError(static_cast<DWORD>(error));
@@ -233,10 +255,15 @@ InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& hand
         if (!encoded) encoded = EncodeHandOver(handOver, request);
         if (!*encoded) return NotReached(E2BIG);
         HandOverAnswer answer;
-        switch (HandOverOnce(socketPath, request, deadline, answer)) {
+        switch (
+            HandOverOnce(socketPath, request, deadline, std::chrono::milliseconds(dialogPatience), answer)) {
             case Attempt::kAnswered:
                 start.role =
                     answer == HandOverAnswer::kTaken ? InstanceRole::kHandedOver : InstanceRole::kRefused;
+                return start;
+            case Attempt::kDialogStayedOpen:
+                SetLastError(ETIMEDOUT);
+                start.role = InstanceRole::kRefused;
                 return start;
             case Attempt::kNoAnswer: return NotReached(ETIMEDOUT);
             case Attempt::kTryAgain: break;

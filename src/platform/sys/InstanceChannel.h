@@ -17,7 +17,31 @@
 
 namespace win {
 
-enum class HandOverAnswer : char { kTaken = 'T', kRefused = 'R' };
+// kWaiting comes first when the running copy has a dialog open: it takes the hand-over (or
+// refuses it) once the dialog ends, and its final answer follows.
+enum class HandOverAnswer : char { kTaken = 'T', kRefused = 'R', kWaiting = 'W' };
+
+// A later start that has sent its whole hand-over and waits for the first copy's answer.
+class WaitingStart {
+public:
+    ~WaitingStart();  // a start left unanswered finds the connection closed
+    WaitingStart(const WaitingStart&) = delete;
+    WaitingStart& operator=(const WaitingStart&) = delete;
+
+    const HandOver& GetHandOver() const { return handOver_; }
+    // False once the start has given up waiting: what it asked for must not happen behind its back.
+    bool IsStillWaiting() const;
+    // kWaiting may be sent first; kTaken or kRefused ends the exchange.
+    void Answer(HandOverAnswer answer);
+
+private:
+    friend class InstanceListener;
+    WaitingStart(int connection, HandOver handOver)
+        : connection_(connection), handOver_(std::move(handOver)) {}
+
+    int connection_;
+    HandOver handOver_;
+};
 
 // The first copy's end of the channel: it holds the lock and listens while it lives.
 class InstanceListener {
@@ -33,6 +57,9 @@ public:
     // `decide` gives. A start by another user, one that does not send a whole request promptly and
     // one that has given up waiting are dropped unanswered.
     void ServeOne(const std::function<HandOverAnswer(const HandOver&)>& decide);
+    // The same in two steps: the waiting start with its hand-over (null when there was none to
+    // serve or it was dropped), answered when the copy has decided.
+    std::unique_ptr<WaitingStart> Accept();
 
 private:
     friend struct InstanceStart;
@@ -46,7 +73,8 @@ private:
 enum class InstanceRole {
     kFirst,       // no other copy runs, and this one goes on
     kHandedOver,  // the running copy took the hand-over
-    kRefused,     // the running copy refused it (it has a modal dialog up)
+    kRefused,     // the running copy refused it, or kept a dialog open for longer than the
+                  // dialog patience (GetLastError ETIMEDOUT)
     kNotReached,  // a copy runs, but the hand-over did not reach it: it did not answer in time
                   // (GetLastError ETIMEDOUT), or the arguments are too many (E2BIG)
 };
@@ -60,8 +88,10 @@ struct InstanceStart {
     // Becomes the first copy of `name` (letters, digits and '_') for this user, or hands over to
     // the copy that is: connects, sends the hand-over and waits for the answer. A copy that holds
     // the lock but does not listen (it is starting or ending) is tried again until the lock is
-    // free or an answer comes, all within `patience` milliseconds.
-    static InstanceStart Claim(const std::string& name, const HandOver& handOver, DWORD patience);
+    // free or an answer comes, all within `patience` milliseconds. A copy that answers that it
+    // waits for its dialog is waited for `dialogPatience` milliseconds from then on instead.
+    static InstanceStart Claim(const std::string& name, const HandOver& handOver, DWORD patience,
+                               DWORD dialogPatience = 0);
 };
 
 }  // namespace win

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/sys/FileSystem.h"
@@ -109,9 +110,11 @@ BOOL GetRuntimeFolder(std::string& folder) {
 BOOL GetSettingsFolder(std::string& folder) {
     char program[PATH_MAX];
     if (GetModuleFileNameA(nullptr, program, sizeof program)) {
-        std::string programFolder = program;
-        programFolder.resize(programFolder.rfind('/'));
-        if (programFolder.empty()) programFolder = "/";
+        // The program's path is absolute: its folder is what comes before the last slash.
+        const std::string_view path = program;
+        const std::size_t slash = path.rfind('/');
+        const std::string programFolder(
+            slash == 0 || slash == std::string_view::npos ? "/" : path.substr(0, slash));
         PathInfo info;
         if (GetPathInfo(programFolder.c_str(), info) && info.isDirectory && info.isWritable) {
             folder = programFolder;

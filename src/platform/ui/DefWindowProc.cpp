@@ -7,6 +7,7 @@
 #include "platform/ui/Activation.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/MenuTracking.h"
+#include "platform/ui/ModalDialogs.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/NonClientPaint.h"
 #include "platform/ui/Painting.h"
@@ -149,6 +150,8 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_NCCREATE: {
             const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
             if (create != nullptr && create->lpszName != nullptr) window.text = create->lpszName;
+            // The frame's title is the OS window's (and the taskbar's) from the start.
+            if (IsPresentedFrame(window)) CurrentPresenter().SetFrameTitle(window.text);
             return TRUE;
         }
         case WM_NCCALCSIZE:
@@ -227,6 +230,7 @@ BOOL EnableWindow(HWND handle, BOOL enable) {
         if (!wasDisabled) return FALSE;
         window->style &= ~WS_DISABLED;
         Send(*window, WM_ENABLE, TRUE, 0);
+        if (window->alive && IsPresentedFrame(*window)) FrameMayBeFree();
         return TRUE;
     }
     if (wasDisabled) return TRUE;

@@ -29,7 +29,7 @@ std::string CurrentFolder() {
 // Where the chooser opens and the name it offers: a path offered gives its folder (or the nearest
 // one above it that exists), a name the current folder.
 void Start(FileChooserSession& session, const std::string& offered) {
-    if (!GetHomeFolder(session.home)) session.home = "/";
+    if (!GetHomeFolder(session.home)) session.home = std::string(1, '/');
     std::string current = CurrentFolder();
     if (current.empty()) current = session.home;
     const std::size_t slash = offered.rfind('/');

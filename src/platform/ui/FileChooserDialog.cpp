@@ -18,6 +18,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/OwnerDraw.h"
+#include "platform/ui/Paint.h"
 #include "platform/ui/Rects.h"
 #include "platform/ui/StaticControl.h"
 #include "platform/ui/SystemMetrics.h"
@@ -33,6 +34,7 @@ constexpr int kItemHeight = 16;
 constexpr SIZE kClient{470, 356};
 constexpr int kReadOnlyRow = 23;  // the height the read-only box adds
 constexpr char kHookRecord[] = "FileChooserRecord";
+constexpr int kFieldMargin = 3;  // between a field's borders and its text, left and right
 
 FileChooserSession& SessionOf(HWND dialog) {
     return *reinterpret_cast<FileChooserSession*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
@@ -280,6 +282,23 @@ LONG_PTR HookWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return static_cast<LONG_PTR>(record->lpfnHook(window, message, wParam, lParam));
 }
 
+// A field's text sits inside it as in any text field of the desktop: clear of its left and right
+// borders, and in the middle of its height.
+void PlaceFieldText(HWND field) {
+    RECT client;
+    if (field == nullptr || !GetClientRect(field, &client)) return;
+    HDC dc = GetDC(field);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(field, dc);
+    const int height = std::min<int>(metrics.tmHeight, client.bottom);
+    const int top = std::max(0, static_cast<int>(client.bottom - height) / 2);
+    RECT format{kFieldMargin, top, std::max<int>(kFieldMargin, client.right - kFieldMargin), top + height};
+    SendMessageA(field, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&format));
+}
+
 void MakeControls(HWND dialog, const FileChooserSession& session) {
     const bool readOnlyBox = !(session.record->Flags & OFN_HIDEREADONLY);
     const DWORD field = WS_TABSTOP | ES_AUTOHSCROLL;
@@ -305,6 +324,8 @@ void MakeControls(HWND dialog, const FileChooserSession& session) {
     HWND files = AddControl(dialog, "LISTBOX", "", list | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                             RECT{10, 40, 460, 240}, kChooserFileList, WS_EX_CLIENTEDGE);
     SetWindowLongPtrA(files, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FileListProc));
+    PlaceFieldText(GetDlgItem(dialog, kChooserNameField));
+    PlaceFieldText(GetDlgItem(dialog, kChooserFolderField));
 
     HWND types = GetDlgItem(dialog, kChooserTypeList);
     for (const FileFilter& filter : session.filters)

@@ -6,32 +6,95 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/Presenter.h"
+#include "platform/ui/Timer.h"
 #include "platform/ui/Window.h"
 
 namespace win {
+namespace {
+
+// The one receiver whose waiting starts the retry timer and the end of modal dialogs serve.
+HandOverReceiver* g_receiver = nullptr;
+// How often a hand-over waiting for a frame that is not made yet (the copy is starting) looks again.
+constexpr UINT kStartingRetry = 100;
+
+}  // namespace
 
 HandOverReceiver::HandOverReceiver(std::unique_ptr<InstanceListener> listener, std::string frameClass)
     : listener_(std::move(listener)), frameClass_(std::move(frameClass)) {
     if (!listener_) return;
+    g_receiver = this;
     WatchDescriptor(listener_->Descriptor(), [this] {
-        listener_->ServeOne([this](const HandOver& handOver) { return Deliver(frameClass_, handOver); });
+        if (std::unique_ptr<WaitingStart> start = listener_->Accept()) Receive(std::move(start));
+    });
+    // When the last modal dialog ends (or the frame is enabled again), what waited is delivered
+    // from the message loop, once the dialog has gone.
+    SetFrameFreedHook([] {
+        if (g_receiver && !g_receiver->waiting_.empty())
+            g_receiver->retryTimer_ =
+                SetTimer(nullptr, g_receiver->retryTimer_, 0, &HandOverReceiver::RetryTimer);
     });
 }
 
-HandOverReceiver::~HandOverReceiver() {
+HandOverReceiver::~HandOverReceiver() { Close(); }
+
+void HandOverReceiver::Close() {
+    if (retryTimer_ != 0) KillTimer(nullptr, retryTimer_);
+    retryTimer_ = 0;
+    waiting_.clear();
+    if (g_receiver == this) {
+        g_receiver = nullptr;
+        SetFrameFreedHook(nullptr);
+    }
     if (listener_) StopWatchingDescriptor(listener_->Descriptor());
+    listener_.reset();
+}
+
+bool HandOverReceiver::IsFrameFree(const std::string& frameClass) {
+    HWND frame = FindWindowA(frameClass.c_str(), nullptr);
+    return frame != nullptr && IsWindowEnabled(frame) && !IsModalDialogUp();
 }
 
 HandOverAnswer HandOverReceiver::Deliver(const std::string& frameClass, const HandOver& handOver) {
-    HWND frame = FindWindowA(frameClass.c_str(), nullptr);
-    if (!frame || !IsWindowEnabled(frame) || IsModalDialogUp() ||
-        !WriteProfileStringA("QRV_APP", "LastCommandLine", HandOverCommandLine(handOver).c_str())) {
+    if (!IsFrameFree(frameClass)) {
+        MessageBeep(0);
+        return HandOverAnswer::kWaiting;
+    }
+    if (!WriteProfileStringA("QRV_APP", "LastCommandLine", HandOverCommandLine(handOver).c_str())) {
         MessageBeep(0);
         return HandOverAnswer::kRefused;
     }
     if (Presenter* presenter = GetPresenter()) presenter->RaiseFrame();
-    SendMessageA(frame, WM_USER, 0, reinterpret_cast<LPARAM>(&handOver));
+    SendMessageA(FindWindowA(frameClass.c_str(), nullptr), WM_USER, 0, reinterpret_cast<LPARAM>(&handOver));
     return HandOverAnswer::kTaken;
+}
+
+void HandOverReceiver::Receive(std::unique_ptr<WaitingStart> start) {
+    // Starts are served in the order they came: one behind a waiting start waits too.
+    const HandOverAnswer answer =
+        waiting_.empty() ? Deliver(frameClass_, start->GetHandOver()) : HandOverAnswer::kWaiting;
+    start->Answer(answer);
+    if (answer != HandOverAnswer::kWaiting) return;
+    waiting_.push_back(std::move(start));
+    // A copy that is starting has no frame yet, and no dialog to end: it looks again shortly.
+    if (!FindWindowA(frameClass_.c_str(), nullptr))
+        retryTimer_ = SetTimer(nullptr, retryTimer_, kStartingRetry, &HandOverReceiver::RetryTimer);
+}
+
+void HandOverReceiver::DeliverWaiting() {
+    while (!waiting_.empty() && IsFrameFree(frameClass_)) {
+        std::unique_ptr<WaitingStart> start = std::move(waiting_.front());
+        waiting_.pop_front();
+        // One that gave up meanwhile is told nothing, and nothing is opened behind its back.
+        if (start->IsStillWaiting()) start->Answer(Deliver(frameClass_, start->GetHandOver()));
+    }
+    if (retryTimer_ != 0 && (waiting_.empty() || FindWindowA(frameClass_.c_str(), nullptr))) {
+        KillTimer(nullptr, retryTimer_);
+        retryTimer_ = 0;
+    }
+}
+
+void HandOverReceiver::RetryTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_receiver) g_receiver->DeliverWaiting();
 }
 
 }  // namespace win

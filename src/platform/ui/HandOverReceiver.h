@@ -5,9 +5,15 @@
 // written to the system profile, section "QRV_APP", key "LastCommandLine", the OS window is
 // brought to the front, and WM_USER is sent to the frame with wParam 0 and lParam pointing at the
 // HandOver, whose folder and arguments are whole, for as long as the message lasts. The frame
-// reads the line, opens what it names and writes the key back empty. While a modal dialog is up
-// (ModalDialogs.h), or the frame is disabled or missing, the bell rings and the start is refused.
+// reads the line, opens what it names and writes the key back empty.
+//
+// While a modal dialog is up (ModalDialogs.h), or the frame is disabled or not made yet, the bell
+// rings and the later start is told to wait (HandOverAnswer::kWaiting): its hand-over is delivered,
+// in the order the starts came, once the last modal dialog has ended and the frame is enabled, and
+// dropped when that start has given up waiting by then. A hand-over the profile cannot take is
+// refused.
 
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -23,12 +29,25 @@ public:
     HandOverReceiver(const HandOverReceiver&) = delete;
     HandOverReceiver& operator=(const HandOverReceiver&) = delete;
 
-    // Gives one hand-over to the frame of the class, as above.
+    // Gives one hand-over to the frame of the class, as above; kWaiting when the frame is not free
+    // to take it now.
     static HandOverAnswer Deliver(const std::string& frameClass, const HandOver& handOver);
+    // Whether the frame of the class could take a hand-over now.
+    static bool IsFrameFree(const std::string& frameClass);
+
+    // Stops receiving: later starts find no copy to hand over to, and those waiting are dropped.
+    void Close();
 
 private:
+    void Receive(std::unique_ptr<WaitingStart> start);
+    // Delivers what waits, as far as the frame is free to take it.
+    void DeliverWaiting();
+    static void RetryTimer(HWND, UINT, UINT_PTR, DWORD);
+
     std::unique_ptr<InstanceListener> listener_;
     std::string frameClass_;
+    std::deque<std::unique_ptr<WaitingStart>> waiting_;
+    UINT_PTR retryTimer_ = 0;
 };
 
 }  // namespace win

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "ReferencePicture.h"
@@ -9,6 +10,7 @@
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/ColorChooser.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/EditControl.h"
 #include "platform/ui/FileChooser.h"
 #include "platform/ui/FileChooserDialog.h"
 #include "platform/ui/FontChooser.h"
@@ -50,6 +52,17 @@ TEST_F(ChooserScreenshot, TheFileChooserMatchesItsReferencePicture) {
         HWND chooser = GetActiveWindow();
         // The temporary folder's name differs from run to run: the field shows a fixed one.
         SetDlgItemTextA(chooser, detail::kChooserFolderField, "/home/writer/Stories");
+        // The fields' text sits clear of their left border and in the middle of their height.
+        for (int id : {detail::kChooserNameField, detail::kChooserFolderField}) {
+            HWND field = GetDlgItem(chooser, id);
+            RECT client, format;
+            GetClientRect(field, &client);
+            SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+            EXPECT_GE(format.left, 2) << id;
+            EXPECT_LE(client.right - format.right, format.left + 1) << id;
+            EXPECT_LE(std::abs((format.top - client.top) - (client.bottom - format.bottom)), 1) << id;
+            EXPECT_GT(format.top, 0) << id;
+        }
         HWND list = GetDlgItem(chooser, detail::kChooserFileList);
         RECT item;
         SendMessageA(list, LB_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&item));

@@ -256,7 +256,9 @@ TEST_F(FirstCopyTest, AStaleSocketIsReplacedByTheNextFirstCopy) {
     EXPECT_EQ(received.size(), 1u);
 }
 
-TEST_F(FirstCopyTest, AHandOverIsRefusedWithTheBellWhileAModalDialogIsUpOrTheFrameIsDisabled) {
+// The first copy tells the start to wait (the program's own starts wait for the dialog to end); the
+// probe will not wait, and ends refused.
+TEST_F(FirstCopyTest, AStartThatWillNotWaitIsRefusedWithTheBellWhileAModalDialogIsUpOrTheFrameIsDisabled) {
     InstanceStart start = InstanceStart::Claim(kProbeClass, HandOver{}, 2000);
     HandOverReceiver receiver(std::move(start.listener), kProbeClass);
     const unsigned long bells = GetBellCount();

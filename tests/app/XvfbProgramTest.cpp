@@ -1,0 +1,85 @@
+// The program itself on an Xvfb display of 800 by 600 pixels, as a writer starts it: its window is
+// named after the program and its version, fits the screen, and a signal to end it ends it at once,
+// leaving no swap file behind.
+
+#include <X11/Xatom.h>
+
+#include <filesystem>
+
+#include "framework/AboutAppLib.h"
+#include "platform/present/XvfbSession.h"
+#include "platform/sys/TempFolder.h"
+
+namespace {
+
+using namespace endtoend;
+
+using XvfbProgram = XvfbTest;
+
+// The process that shows the window (the window manager's _NET_WM_PID, which SDL sets).
+pid_t WindowProcess(Display* display, Window window) {
+    const Atom property = XInternAtom(display, "_NET_WM_PID", True);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (property == 0 || XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type,
+                                            &format, &count, &after, &data) != Success)
+        return 0;
+    pid_t pid = 0;
+    if (data != nullptr && count == 1 && format == 32)
+        pid = static_cast<pid_t>(*reinterpret_cast<long*>(data));
+    if (data != nullptr) XFree(data);
+    return pid;
+}
+
+int CountFiles(const std::string& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+    return count;
+}
+
+TEST_F(XvfbProgram, TheWindowIsNamedAfterTheProgramFitsTheScreenAndASignalEndsItCleanly) {
+    TempFolder temporary;
+    String version;
+    ASSERT_TRUE(GetVersionText(version));
+    const std::string title = std::string("Fablecore ") + version.CStr();
+    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
+                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                               "TMPDIR=" + temporary.Path()},
+                              -1));
+    // A window of the same name may come and go while the program starts: X errors are noted, and
+    // the window looked at is one that stays.
+    XSetErrorHandler(NoteError);
+    Window window = 0;
+    int x = 0, y = 0;
+    XWindowAttributes attributes;
+    pid_t pid = 0;
+    ASSERT_TRUE(Eventually([&] {
+        const int errors = g_xErrors;
+        if (!FindShown(title.c_str(), window, x, y)) return false;
+        XSync(display, False);
+        pid = WindowProcess(display, window);
+        const bool described = XGetWindowAttributes(display, window, &attributes);
+        XSync(display, False);
+        return pid > 0 && described && errors == g_xErrors;
+    })) << "the window's title is the program's name and version";
+
+    // The window (1024 by 768 when there is room) fits the screen, wholly on it.
+    EXPECT_GE(x, 0);
+    EXPECT_GE(y, 0);
+    EXPECT_LE(x + attributes.width, 800);
+    EXPECT_LE(y + attributes.height, 600);
+    EXPECT_GT(attributes.width, 400);
+    EXPECT_GT(attributes.height, 300);
+
+    // Its stores' swap files are in its temporary folder while it runs, and go with it.
+    EXPECT_TRUE(Eventually([&] { return CountFiles(temporary.Path()) == 2; }));
+    const auto sent = Clock::now();
+    ASSERT_EQ(kill(pid, SIGTERM), 0);
+    EXPECT_EQ(program.Wait(std::chrono::milliseconds(5000)), 128 + SIGTERM);
+    EXPECT_LT(Clock::now() - sent, std::chrono::milliseconds(1500)) << "it ends promptly";
+    EXPECT_EQ(CountFiles(temporary.Path()), 0) << "no swap file is left behind";
+}
+
+}  // namespace
