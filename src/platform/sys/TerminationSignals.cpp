@@ -16,6 +16,15 @@ int g_write = -1;
 struct sigaction g_earlier[kSignalCount];
 bool g_caught[kSignalCount] = {};
 
+// A pipe that never blocks, neither end passed on to other programs.
+bool MakePipe(int& readEnd, int& writeEnd) {
+    int ends[2] = {-1, -1};
+    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    readEnd = ends[0];
+    writeEnd = ends[1];
+    return true;
+}
+
 void OnSignal(int signal) {
     const int saved = errno;
     const unsigned char number = static_cast<unsigned char>(signal);
@@ -27,13 +36,13 @@ void OnSignal(int signal) {
 
 TerminationSignals::TerminationSignals() {
     if (g_write >= 0) return;  // one catcher at a time
-    int ends[2];
-    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    read_ = ends[0];
-    g_write = ends[1];
+    if (!MakePipe(read_, g_write)) return;
     for (int i = 0; i < kSignalCount; ++i) {
         struct sigaction earlier {};
-        if (::sigaction(kSignals[i], nullptr, &earlier) != 0 || earlier.sa_handler == SIG_IGN) continue;
+        // A hang-up ignored from the start (nohup) stays ignored. An interrupt is caught all the same:
+        // a shell starts background programs with it ignored, and only a kill sends it there.
+        if (::sigaction(kSignals[i], nullptr, &earlier) != 0) continue;
+        if (kSignals[i] == SIGHUP && earlier.sa_handler == SIG_IGN) continue;
         struct sigaction caught {};
         caught.sa_handler = OnSignal;
         sigemptyset(&caught.sa_mask);

@@ -1,7 +1,7 @@
 #pragma once
 // The signals that ask a program to end (SIGTERM, SIGINT and SIGHUP), caught while an object of
 // this class lives and turned into a descriptor that becomes readable: the program ends from its
-// message loop, after closing what it must, instead of wherever the signal found it. A signal the
+// message loop, after closing what it must, instead of wherever the signal found it. A hang-up the
 // program was started with ignored (nohup) stays ignored.
 
 namespace win {

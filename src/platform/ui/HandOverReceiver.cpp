@@ -69,9 +69,16 @@ HandOverAnswer HandOverReceiver::Deliver(const std::string& frameClass, const Ha
 }
 
 void HandOverReceiver::Receive(std::unique_ptr<WaitingStart> start) {
-    // Starts are served in the order they came: one behind a waiting start waits too.
-    const HandOverAnswer answer =
-        waiting_.empty() ? Deliver(frameClass_, start->GetHandOver()) : HandOverAnswer::kWaiting;
+    // Starts are served in the order they came: one behind a waiting start waits too. Those that
+    // gave up waiting are forgotten first.
+    std::erase_if(waiting_,
+                  [](const std::unique_ptr<WaitingStart>& earlier) { return !earlier->IsStillWaiting(); });
+    HandOverAnswer answer = HandOverAnswer::kWaiting;
+    if (waiting_.empty()) {
+        answer = Deliver(frameClass_, start->GetHandOver());
+    } else {
+        MessageBeep(0);
+    }
     start->Answer(answer);
     if (answer != HandOverAnswer::kWaiting) return;
     waiting_.push_back(std::move(start));

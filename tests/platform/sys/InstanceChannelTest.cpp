@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <future>
+#include <thread>
 
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
@@ -58,6 +60,48 @@ TEST(InstanceChannel, ALaterStartNotAnsweredOrTooLargeIsNotReachedAndTheLockEnds
     later = InstanceStart::Claim(kName, HandOver{}, 300);
     EXPECT_EQ(later.role, InstanceRole::kFirst);
     EXPECT_NE(later.listener, nullptr);
+}
+
+// A first copy with a dialog open says so first: the later start waits for its dialog patience, takes
+// the final answer that comes within it, and gives up as refused (ETIMEDOUT) when none does.
+TEST(InstanceChannel, ALaterStartToldToWaitWaitsForTheFinalAnswerWithinItsDialogPatience) {
+    TempFolder folder;
+    ::setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
+    InstanceStart first = InstanceStart::Claim(kName, HandOver{}, 1000);
+    ASSERT_NE(first.listener, nullptr);
+
+    std::future<InstanceStart> later = std::async(std::launch::async, [] {
+        return InstanceStart::Claim(kName, HandOver{"/", {"a.fsf"}}, 2000, 10000);
+    });
+    std::unique_ptr<WaitingStart> waiting;
+    for (int tries = 0; !waiting && tries < 200; ++tries) {
+        waiting = first.listener->Accept();
+        if (!waiting) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_NE(waiting, nullptr);
+    EXPECT_EQ(waiting->GetHandOver().arguments, std::vector<std::string>{"a.fsf"});
+    waiting->Answer(HandOverAnswer::kWaiting);
+    // Longer than the patience to reach the copy: the dialog patience counts now.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    EXPECT_TRUE(waiting->IsStillWaiting());
+    waiting->Answer(HandOverAnswer::kTaken);
+    EXPECT_EQ(later.get().role, InstanceRole::kHandedOver);
+
+    later = std::async(std::launch::async, [] {
+        return InstanceStart::Claim(kName, HandOver{"/", {"b.fsf"}}, 2000, 300);
+    });
+    waiting.reset();
+    for (int tries = 0; !waiting && tries < 200; ++tries) {
+        waiting = first.listener->Accept();
+        if (!waiting) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_NE(waiting, nullptr);
+    waiting->Answer(HandOverAnswer::kWaiting);
+    const InstanceStart gaveUp = later.get();
+    EXPECT_EQ(gaveUp.role, InstanceRole::kRefused);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ETIMEDOUT));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(waiting->IsStillWaiting()) << "the start that gave up is not answered behind its back";
 }
 
 }  // namespace
