@@ -42,11 +42,7 @@ LRESULT Default(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefFrameProcA(frame, environment ? environment->GetMDIClient() : nullptr, message, wParam, lParam);
 }
 
-// A request to close the frame that came while it was disabled, carried out once it is enabled.
-bool g_closeWaiting = false;
-
 LRESULT OnCreate(TAppl& application, HWND frame) {
-    g_closeWaiting = false;
     TMenu* windowMenu = application.GetMenu(application.GetWindowMenuIndex());
     CLIENTCREATESTRUCT client;
     client.hWindowMenu = windowMenu ? windowMenu->GetHMenu() : nullptr;
@@ -147,16 +143,16 @@ LRESULT FrameMessage(TAppl& application, HWND frame, UINT message, WPARAM wParam
             // While a modal dialog runs (or anything else keeps the frame disabled) a request to
             // close waits for it, then goes through the same questions as Quit.
             if (!IsWindowEnabled(frame) || IsModalDialogUp()) {
-                g_closeWaiting = true;
+                application.SetCloseWaiting(true);
                 MessageBeep(0);
                 return 0;
             }
-            g_closeWaiting = false;
-            if (application.CloseAll(false)) application.Quit(true);
+            application.SetCloseWaiting(false);
+            if (application.CloseAll(false)) application.FlushAndQuit();
             application.MarkMenusStale();
             return 0;
         case WM_ENABLE:
-            if (wParam != 0 && g_closeWaiting) PostMessageA(frame, WM_CLOSE, 0, 0);
+            if (wParam != 0 && application.IsCloseWaiting()) PostMessageA(frame, WM_CLOSE, 0, 0);
             return Default(frame, message, wParam, lParam);
         case WM_QUERYENDSESSION: return application.CloseAll(false) ? TRUE : FALSE;
         case WM_ENDSESSION:

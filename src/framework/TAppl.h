@@ -124,7 +124,12 @@ public:
     // Closes every window and document and the palettes; with the flag, destroys the frame (which
     // ends the message loop).
     void Quit(bool destroyFrame);
+    // Quit with the frame destroyed, and the commands still waiting in the second queue dropped
+    // (a story made after the frame went would never be closed).
     void FlushAndQuit();
+    // A request to close the frame that came while it was disabled waits here until it is enabled.
+    bool IsCloseWaiting() const { return closeWaiting_; }
+    void SetCloseWaiting(bool waiting) { closeWaiting_ = waiting; }
     // Ends the process after telling the user that memory ran out.
     [[noreturn]] void LowMemoryAbort();
 
@@ -251,6 +256,7 @@ private:
     std::string frameClassName_;
     std::string profilePath_;
     bool frameClassRegistered_ = false;
+    bool closeWaiting_ = false;
 };
 
 // The frame window's procedure; window long 0 holds the application.

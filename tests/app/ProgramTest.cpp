@@ -200,8 +200,8 @@ TEST_F(ProgramTest, ACloseRequestWhileADialogIsOpenWaitsForTheDialog) {
     EXPECT_EQ(LiveWindowCount(), 0);
 }
 
-// A place and size remembered on a larger desktop is brought inside this one's work area, clear of
-// its taskbar.
+// A place and size remembered on a larger desktop is brought inside the work area of the desktop the
+// program's window is on now (the desktop less its taskbar).
 TEST_F(ProgramTest, ARememberedFrameThatNoLongerFitsIsBroughtInsideTheWorkArea) {
     InstallBuiltDataFiles();
     std::string profile;
@@ -210,7 +210,7 @@ TEST_F(ProgramTest, ARememberedFrameThatNoLongerFitsIsBroughtInsideTheWorkArea) 
         {"Maxed", "0"}, {"XPos", "500"}, {"YPos", "400"}, {"Width", "1200"}, {"Height", "900"}};
     for (const auto& [key, value] : remembered)
         WritePrivateProfileStringA("APP_FRAME", key, value, profile.c_str());
-    presenter.SetTaskbar(RECT{-2, 560, 802, 602});
+    presenter.SetFrameDesktop(RECT{0, 0, 800, 560});  // an 800 x 600 desktop with a 40-pixel taskbar
     RECT placed{};
     Then([&] {
         GetWindowRect(GetPresentedFrame(), &placed);

@@ -189,17 +189,17 @@ TEST_F(ApplicationTest, TheFramesPlaceOnTheOsDesktopIsRememberedAndTakenBack) {
     presenter.SetFrameDesktop(RECT{0, 0, 1920, 1080});
     ShowWindow(Frame(), SW_RESTORE);
     MoveWindow(Frame(), 40, 30, 500, 400, TRUE);
-    presenter.MoveOsWindow(POINT{1200, 700});  // beyond the screen's own size, on the OS desktop
+    presenter.MoveOsWindow(POINT{1200, 600});  // beyond the screen's own size, on the OS desktop
     Stop();
     std::string profile;
     ASSERT_TRUE(GetProgramProfilePath(profile));
     EXPECT_EQ(GetPrivateProfileIntA("APP_FRAME", "XPos", -1, profile.c_str()), 1200u);
-    EXPECT_EQ(GetPrivateProfileIntA("APP_FRAME", "YPos", -1, profile.c_str()), 700u);
+    EXPECT_EQ(GetPrivateProfileIntA("APP_FRAME", "YPos", -1, profile.c_str()), 600u);
 
     presenter.MoveOsWindow(POINT{0, 0});
     Start();
     EXPECT_EQ(presenter.FramePlace().x, 1200) << "the OS window goes back where it was";
-    EXPECT_EQ(presenter.FramePlace().y, 700);
+    EXPECT_EQ(presenter.FramePlace().y, 600);
     RECT frame;
     GetWindowRect(Frame(), &frame);
     EXPECT_EQ(frame.right - frame.left, 500) << "and keeps its size";
