@@ -58,6 +58,8 @@ inline bool InRect(ShortPoint point, const ShortRect& rect) { return rect.Contai
 // Moves the point into the rectangle: x into left .. right - 1, y into top .. bottom - 1.
 ShortPoint ClampPoint(const ShortRect& rect, ShortPoint point);
 inline bool PointsDiffer(ShortPoint a, ShortPoint b) { return !(a == b); }
+// The rectangle as a Windows RECT: 32-bit left, top, right, bottom.
+inline win::RECT ShortRectToRECT(const ShortRect& rect) { return rect.ToRECT(); }
 
 // --- Window positions
 

@@ -130,6 +130,14 @@ TEST(ShortRectHelpers, ClampKeepsPointsOffTheRightAndBottomEdges) {
     EXPECT_FALSE(PointsDiffer(ShortPoint{1, 2}, ShortPoint{1, 2}));
 }
 
+TEST(ShortRectHelpers, AWindowsRectTakesTheCoordinatesInItsOwnOrder) {
+    const win::RECT rect = ShortRectToRECT(ShortRect{-20, -10, 32767, 300});
+    EXPECT_EQ(rect.left, -10);
+    EXPECT_EQ(rect.top, -20);
+    EXPECT_EQ(rect.right, 300);
+    EXPECT_EQ(rect.bottom, 32767);
+}
+
 TEST(WindowPosRecord, KeepsPositionAndSize) {
     WindowPosRecord record(WindowPosRecord::kNormal, ShortRect{20, 10, 120, 210});
     EXPECT_EQ(record.x, 10);
