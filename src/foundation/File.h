@@ -18,4 +18,7 @@ public:
     // The same with another name pattern (a printf format taking the number 0 to 998), and
     // without the message: -23 alone when every name is taken.
     ErrCode CreateUniqueNamed(const char* volume, const char* directory, const char* pattern);
+
+    // Kept free for an operation files may need later; does nothing and answers -1.
+    ErrCode Reserved() const { return -1; }
 };

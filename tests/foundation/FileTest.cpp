@@ -36,6 +36,9 @@ TEST(File, UniqueNamesTakeTheFirstFreeNameAndNeverReplaceAFile) {
     File second;
     ASSERT_EQ(second.CreateUnique("", folder.Path().c_str()), kNoErr);
     EXPECT_STREQ(second.GetFileRef().NamePtr(), "unique$$.003");
+    // The spare operation does nothing, even to an open file.
+    EXPECT_EQ(second.Reserved(), -1);
+    EXPECT_TRUE(second.IsOpen());
 }
 
 TEST(File, UniqueNamesRunOutWhenEveryNameIsTaken) {
