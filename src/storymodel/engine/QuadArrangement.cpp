@@ -216,6 +216,21 @@ int Variant1OrderCode(const StoryformBuildInput& input, int pick) {
     return SignedOrderCode(input.IsSteadfast() ? 2 : 1, pick);
 }
 
+// The second variant's own order of four digits: the order's digit at b, its kind-1 partner, then
+// the kind-2 partner of the first when the rotation row it names has (Be-er: its second digit;
+// Do-er: its first) among the digits of the exchange row the order names at a + 2, else the kind-2
+// partner of the second; last that one's kind-1 partner.
+CircularOrder ArrangeQuadDigits(const StoryformBuildInput& input, const ArrangementRecord& record,
+                                const CircularOrder& order, int a, int b) {
+    const int d0 = order.DigitAt(b);
+    const int d1 = QuadPartner(1, d0);
+    const LevelRow& candidate = record.rotations[At(QuadPartner(2, d0) - 1)];
+    const LevelRow& named = record.swaps[At(order.RowAt(a + 2))];
+    const int probe = input.IsBeer() ? candidate.Digit(1) : candidate.Digit(0);
+    const int d2 = named.Contains(probe) ? QuadPartner(2, d0) : QuadPartner(2, d1);
+    return CircularOrder({d0, d1, d2, QuadPartner(1, d2)});
+}
+
 }  // namespace
 
 bool LevelRow::Contains(int digit) const {
@@ -307,17 +322,6 @@ void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& str
     int i1 = order.IndexOfRow(matched.swap);
     int i2 = order.IndexOfRow(matched.rotation);
 
-    // Four digits: the order's digit at b, its kind-1 partner, then a kind-2 partner chosen by the
-    // rows the order names, and that one's kind-1 partner.
-    auto arrangeQuadDigits = [&](int a, int b) {
-        const int d0 = order.DigitAt(b);
-        const int d1 = QuadPartner(1, d0);
-        const LevelRow& candidate = record.rotations[At(QuadPartner(2, d0) - 1)];
-        const LevelRow& named = record.swaps[At(order.RowAt(a + 2))];
-        const int probe = input.IsBeer() ? candidate.Digit(1) : candidate.Digit(0);
-        const int d2 = named.Contains(probe) ? QuadPartner(2, d0) : QuadPartner(2, d1);
-        return CircularOrder({d0, d1, d2, QuadPartner(1, d2)});
-    };
     CircularOrder swapOrder = order;
     CircularOrder rotationOrder = order;
     if (flag == 0 && input.IsBeer()) {
@@ -329,10 +333,10 @@ void ArrangeVariant1(const StoryformBuildInput& input, ThroughlineStructure& str
             {order.DigitAt(i2), order.DigitAt(i2 + 1), order.DigitAt(i2 + 2), order.DigitAt(i2 + 3)});
         i2 = 0;
     } else if (input.IsBeer()) {
-        swapOrder = arrangeQuadDigits(i2, i1);
+        swapOrder = ArrangeQuadDigits(input, record, order, i2, i1);
         i1 = 0;
     } else {
-        rotationOrder = arrangeQuadDigits(i1, i2);
+        rotationOrder = ArrangeQuadDigits(input, record, order, i1, i2);
         i2 = 0;
     }
 

@@ -9,24 +9,14 @@
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StructurePasses.h"
 #include "storymodel/engine/StructurePlaces.h"
+#include "storymodel/engine/StructureWalk.h"
 
 namespace {
 
-enum class PositionField { kPosition, kPositionA, kPositionB };
-
-// Sets one position byte of every node to the quad position of the code that addresses the node.
-// (That is the position the default arrangement keeps in the node at the same slot.)
-void SetPositionsFromCodes(ThroughlineStructure& structure, PositionField field) {
-    const ThroughlineStructure& initial = GetDefaultThroughlineStructure();
-    for (std::size_t slot = 1; slot < structure.nodes.size(); ++slot) {
-        const std::uint8_t position = initial.nodes[slot].position;
-        StructureNode& node = structure.nodes[slot];
-        switch (field) {
-            case PositionField::kPosition: node.position = position; break;
-            case PositionField::kPositionA: node.positionA = position; break;
-            case PositionField::kPositionB: node.positionB = position; break;
-        }
-    }
+// Runs one of the position callbacks over every node of the structure below the whole-level groups.
+void SetPositionsFromCodes(ThroughlineStructure& structure,
+                           int (*setPosition)(ThroughlineStructure&, const char*)) {
+    IterateAllNodes([&](const char* code) { return setPosition(structure, code); }, 0, -1);
 }
 
 int HomeClassRow(int throughline) { return ThroughlineStoryPointIndex(throughline, kHomeClassOffset); }
@@ -69,28 +59,46 @@ bool ValidInput(const StoryformBuildInput& input) {
 
 }  // namespace
 
+int SetPositionFromCode(ThroughlineStructure& structure, const char* code) {
+    if (StructureNode* node = NodeForCode(structure, code))
+        node->position = static_cast<std::uint8_t>(CodePositionDigit(code));
+    return kWalkContinue;
+}
+
+int SetPositionAFromCode(ThroughlineStructure& structure, const char* code) {
+    if (StructureNode* node = NodeForCode(structure, code))
+        node->positionA = static_cast<std::uint8_t>(CodePositionDigit(code));
+    return kWalkContinue;
+}
+
+int SetPositionBFromCode(ThroughlineStructure& structure, const char* code) {
+    if (StructureNode* node = NodeForCode(structure, code))
+        node->positionB = static_cast<std::uint8_t>(CodePositionDigit(code));
+    return kWalkContinue;
+}
+
 bool CalcStoryformCodes(const StoryformBuildInput& input, BuiltStoryform& built) {
     built = BuiltStoryform{};
     if (!ValidInput(input)) return false;
     built.p = GetDefaultThroughlineStructure();
     const StructureCode crucial = CodeOfElement(input.crucialElement);
 
-    SetPositionsFromCodes(built.p, input.IsLogical() ? PositionField::kPosition : PositionField::kPositionB);
+    SetPositionsFromCodes(built.p, input.IsLogical() ? SetPositionFromCode : SetPositionBFromCode);
     ArrangementRecord record;
     if (input.IsSteadfast()) {
         ArrangeVariant1(input, built.p, record, crucial);
         const StructureCode b = DeriveSteadfastPoints(input, built, crucial);
-        SetPositionsFromCodes(built.p, PositionField::kPositionA);
+        SetPositionsFromCodes(built.p, SetPositionAFromCode);
         built.q = built.p;
         ArrangeVariant0(input, built.q, record, b);
     } else {
         ArrangeVariant0(input, built.p, record, crucial);
         const StructureCode a = DeriveChangePoints(input, built, crucial);
-        SetPositionsFromCodes(built.p, PositionField::kPositionA);
+        SetPositionsFromCodes(built.p, SetPositionAFromCode);
         built.q = built.p;
         ArrangeVariant1(input, built.q, record, a);
     }
-    SetPositionsFromCodes(built.p, input.IsLogical() ? PositionField::kPositionB : PositionField::kPosition);
+    SetPositionsFromCodes(built.p, input.IsLogical() ? SetPositionBFromCode : SetPositionFromCode);
     CopyNodeFields(built.p, built.q, kCopyPositionB);
     RunStructurePasses(input, built);
     return true;
