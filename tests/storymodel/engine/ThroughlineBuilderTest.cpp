@@ -11,6 +11,7 @@
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StructurePasses.h"
 #include "storymodel/engine/StructurePlaces.h"
+#include "storymodel/engine/StructureWalk.h"
 
 namespace {
 
@@ -327,6 +328,28 @@ TEST(ThroughlineBuilder, PositionBytesRecordTheArrangements) {
         EXPECT_EQ(node.positionA, inP->positionA);
     }
     EXPECT_TRUE(built.shown == built.p);
+}
+
+TEST(ThroughlineBuilder, ThePositionCallbacksGiveEachNodeItsCodesPlaceAndGoOn) {
+    ThroughlineStructure structure;
+    EXPECT_EQ(IterateAllNodes([&](const char* code) { return SetPositionBFromCode(structure, code); }, 0, -1),
+              kWalkEnded);
+    const ThroughlineStructure& initial = GetDefaultThroughlineStructure();
+    for (std::size_t slot = 1; slot < structure.nodes.size(); ++slot) {
+        EXPECT_EQ(structure.nodes[slot].positionB, initial.nodes[slot].position) << slot;
+        EXPECT_EQ(structure.nodes[slot].position, 0) << "only its own byte changes";
+        EXPECT_EQ(structure.nodes[slot].positionA, 0);
+    }
+    StructureNode* node = NodeForCode(structure, "31240");
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(SetPositionFromCode(structure, "31240"), kWalkContinue);
+    EXPECT_EQ(SetPositionAFromCode(structure, "31240"), kWalkContinue);
+    EXPECT_EQ(node->position, 4);
+    EXPECT_EQ(node->positionA, 4);
+    // A code that addresses no node changes nothing, and the walk goes on.
+    const ThroughlineStructure before = structure;
+    EXPECT_EQ(SetPositionFromCode(structure, "30240"), kWalkContinue);
+    EXPECT_TRUE(structure == before);
 }
 
 }  // namespace
