@@ -55,6 +55,18 @@ void CharInfoRec::EndUpdate() {
     }
 }
 
+void CharInfoRec::InitCharacter(std::int16_t role, const char* name, std::uint16_t sex, std::uint16_t form,
+                                std::uint16_t picture) {
+    BeginUpdate();
+    SetSubjectiveRole(role);
+    SetName(name);
+    SetSex(sex);
+    SetForm(form);
+    SetPicture(picture);
+    SetArchetype(0);
+    EndUpdate();
+}
+
 void CharInfoRec::Changed() {
     if (updateDepth_ < 1) {
         changedInUpdate_ = false;

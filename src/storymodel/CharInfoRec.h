@@ -76,6 +76,11 @@ public:
     void BeginUpdate() { ++updateDepth_; }
     void EndUpdate();
 
+    // A new character's fields, in one update: the subjective role, name, sex, form and picture,
+    // and no archetype. Announced once at its end, unless an update of the caller's is still open.
+    void InitCharacter(std::int16_t role, const char* name, std::uint16_t sex, std::uint16_t form,
+                       std::uint16_t picture);
+
     // Nothing for an empty or unchanged name; a longer name keeps its first 31 characters. The
     // characters are sorted again.
     void SetName(const char* name);

@@ -215,14 +215,7 @@ CharID CharacterManager::CreateCharacter(const char* name, std::uint16_t sex, st
     Insert(std::move(created));
     RecomputeRoleIndexes();
 
-    character.BeginUpdate();
-    character.SetSubjectiveRole(role);
-    character.SetName(name);
-    character.SetSex(sex);
-    character.SetForm(form);
-    character.SetPicture(picture);
-    character.SetArchetype(0);
-    character.EndUpdate();
+    character.InitCharacter(role, name, sex, form, picture);
 
     RecomputeRoleIndexes();
     MarkDocumentChanged();

@@ -11,6 +11,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PFMFormat.h"
 #include "foundation/pfm/PTextTypes.h"
+#include "storymodel/Archetypes.h"
 #include "storymodel/CharacterIterator.h"
 #include "storymodel/StoryTestSupport.h"
 
@@ -80,6 +81,28 @@ TEST_F(CharacterManagerTest, ANewMainCharacterDeletesOnlyAnUntouchedPlaceholder)
         EXPECT_EQ(Characters().GetCharacter(0)->GetSubjectiveRole(), kNoRole);
         EXPECT_EQ(Characters().GetMainCharacter(), other);
     }
+}
+
+TEST_F(CharacterManagerTest, InitialisingACharacterSetsItsFieldsInOneAnnouncement) {
+    NewStory();
+    const CharID hero = Characters().CreateCharacter("Hero", 0, 1, 5, kNoRole, false);
+    CharInfoRec& character = *Characters().GetCharacter(hero);
+    character.SetArchetype(kComplexArchetype);
+    CharacterWatcher watcher(Characters());
+    character.InitCharacter(kNoRole, "Zed", 2, kPluralForm, 7);
+    EXPECT_EQ(watcher.events, (std::vector<std::vector<CharID>>{{hero}}));
+    EXPECT_EQ(character.Name(), "Zed");
+    EXPECT_EQ(character.GetSex(), 2);
+    EXPECT_EQ(character.GetForm(), kPluralForm);
+    EXPECT_EQ(character.GetPicture(), 7);
+    EXPECT_EQ(character.GetArchetype(), 0);
+    // Inside an update of the caller's, the caller's end announces it.
+    character.BeginUpdate();
+    character.InitCharacter(kNoRole, "Amy", 1, kSingularForm, 3);
+    EXPECT_EQ(watcher.events.size(), 1u);
+    character.EndUpdate();
+    EXPECT_EQ(watcher.events.size(), 2u);
+    EXPECT_EQ(Characters().GetCharacter(hero)->Name(), "Amy");
 }
 
 TEST_F(CharacterManagerTest, MainAndImpactSwapRolesAndNobodyIsDeleted) {
