@@ -13,8 +13,10 @@
 #include "framework/MsgEvent.h"
 #include "framework/WindowItems.h"
 #include "framework/graphics/FontMapping.h"
+#include "items/AttachStringConverter.h"
 #include "items/EditView.h"
 #include "items/ItemClasses.h"
+#include "items/StatText.h"
 #include "platform/sys/Bell.h"
 #include "platform/ui/ClipboardText.h"
 #include "platform/ui/EditControl.h"
@@ -169,6 +171,28 @@ TEST_F(EditViewTest, TheControlShowsThePlainTextAndTheFieldGivesItBackEscaped) {
     EXPECT_EQ(size, stored.size());
     EXPECT_EQ(field->GetTextLength(), 7u);
     EXPECT_FALSE(field->IsChanged()) << "text the program puts in is no change";
+}
+
+TEST_F(EditViewTest, AttachingTheConverterReachesEveryFieldOfTheWindowAndNothingElse) {
+    EditView* first = Field();
+    const ShortRect textBounds = ShortRect::MakeLTRB(10, 40, 210, 60);
+    auto* label = Add(new StatText(list_, &textBounds, "{label}", 0, RGBColor(0), nullptr, 0));
+    EditView* second = Field(EditView::kMultiLine, 80);
+    AttachStringConverter(*window_);
+    EXPECT_EQ(first->GetTextFilter(), &SharedStringConverter());
+    EXPECT_EQ(second->GetTextFilter(), &SharedStringConverter());
+    // The fields now decode what they are given; a static text keeps its text as it stands.
+    second->SetText(
+        "\xB0"
+        "2x",
+        0);
+    EXPECT_EQ(ControlText(*second), "/x");
+    EXPECT_STREQ(label->GetText().CStr(), "{label}");
+
+    // A window without items is left alone.
+    TWindow empty(nullptr, nullptr, kDialogMode, 0, "empty");
+    AttachStringConverter(empty);
+    EXPECT_EQ(empty.GetItemList(), nullptr);
 }
 
 TEST_F(EditViewTest, EachCarriageReturnAndLineFeedBreaksALine) {
