@@ -8,6 +8,7 @@
 #include "items/CheckBox.h"
 #include "items/Cluster.h"
 #include "items/EditView.h"
+#include "items/IconItem.h"
 #include "items/ItemList.h"
 #include "items/PushBtn.h"
 #include "items/RadioBtn.h"
@@ -28,6 +29,7 @@ void InstallItemClasses() {
     SetItemReader(TrimBox::kClassId, ReadItem<TrimBox>);
     SetItemReader(StatText::kClassId, ReadItem<StatText>);
     SetItemReader(Cluster::kClassId, ReadItem<Cluster>);
+    SetItemReader(IconItem::kClassId, ReadItem<IconItem>);
     SetItemReader(BarGraph::kClassId, ReadItem<BarGraph>);
     SetItemReader(PushBtn::kClassId, ReadItem<PushBtn>);
     SetItemReader(RadioBtn::kClassId, ReadItem<RadioBtn>);

@@ -11,6 +11,7 @@
 #include "foundation/ByteStream.h"
 #include "foundation/ObjectFactory.h"
 #include "framework/ItemObjectFactory.h"
+#include "items/IconItem.h"
 #include "items/ItemClasses.h"
 #include "items/ItemList.h"
 #include "items/PushBtn.h"
@@ -84,9 +85,11 @@ TEST_F(CompiledItemLists, EverySharedClassWithEveryFieldSet) {
         "item BarGraph\n empty 2\n back-color #FF0000\n"
         "item PushBtn\n command 1279\n notify 7\n style1 1\n style2 2\n flags hidden 0x8000\n title \"&Go\"\n"
         "item RadioBtn\n title \"&One\"\n reserved 1\n"
-        "item CheckBox\n title \"Two\"\n id 65535\n color #000000010002\n font 0 12 plain\n");
+        "item CheckBox\n title \"Two\"\n id 65535\n color #000000010002\n font 0 12 plain\n"
+        "item IconItem\n bounds (20,20)-(52,52)\n picture 16015\n");
     ASSERT_TRUE(list);
-    EXPECT_EQ(list->Count(), 7);
+    EXPECT_EQ(list->Count(), 8);
+    EXPECT_EQ(static_cast<const IconItem*>(list->ItemAt(7))->GetPictureId(), 16015);
     EXPECT_STREQ(static_cast<const StatText*>(list->ItemAt(1))->GetText().CStr(), "Line\nnext");
 }
 

@@ -14,6 +14,7 @@
 #include "items/BarGraph.h"
 #include "items/CheckBox.h"
 #include "items/Cluster.h"
+#include "items/IconItem.h"
 #include "items/ItemClasses.h"
 #include "items/ItemList.h"
 #include "items/PushBtn.h"
@@ -82,7 +83,7 @@ protected:
 
 TEST_F(ItemRecords, EveryClassReadsItsFieldsAndWritesTheSameBytes) {
     const std::string hex =
-        ListOf("00 07",
+        ListOf("00 08",
                // TrimBox: pen height 2, pen width 3, fill 4, frame -4
                Base("01 F5") + " 00 02 00 03 04 FC " +
                    // StatText: font 3 size 9 italic, centred, "Hi"
@@ -96,11 +97,13 @@ TEST_F(ItemRecords, EveryClassReadsItsFieldsAndWritesTheSameBytes) {
                    // RadioBtn: no title, font 2 14 bold, reserved 1
                    Base("01 FC") + " 00 00 00 00 00 00 00 02 00 0E 01 00 01 " +
                    // CheckBox: "Two", font 4 12 underline, reserved 0
-                   Base("01 FD") + " 00 00 00 00 00 03 54 77 6F 00 00 04 00 0C 04 00 00");
+                   Base("01 FD") + " 00 00 00 00 00 03 54 77 6F 00 00 04 00 0C 04 00 00 " +
+                   // IconItem: picture 16015
+                   Base("01 F9") + " 3E 8F");
     ErrCode error = -99;
     const auto list = Read(hex, &error);
     ASSERT_EQ(error, kNoErr);
-    ASSERT_EQ(list->Count(), 7);
+    ASSERT_EQ(list->Count(), 8);
 
     const auto* box = static_cast<TrimBox*>(list->ItemAt(0));
     ASSERT_TRUE(box->IsKindOf(TrimBox::kClassId));
@@ -151,6 +154,10 @@ TEST_F(ItemRecords, EveryClassReadsItsFieldsAndWritesTheSameBytes) {
     EXPECT_STREQ(check->GetTitle().CStr(), "Two");
     EXPECT_TRUE(check->GetLogFont().lfUnderline);
 
+    const auto* icon = static_cast<IconItem*>(list->ItemAt(7));
+    ASSERT_TRUE(icon->IsKindOf(IconItem::kClassId));
+    EXPECT_EQ(icon->GetPictureId(), 16015);
+
     EXPECT_EQ(Written(*list), Hex(Bytes(hex)));
 }
 
@@ -183,11 +190,12 @@ TEST_F(ItemRecords, ListFieldsLinksAndTheOwnColourMark) {
 
 TEST_F(ItemRecords, StoredValuesTheProgramNormalises) {
     // A TrimBox pen height of 60 and width of 50 read as 10; a reserved word of 200 is 1; a title
-    // with the byte 201 ends in "..." there.
+    // with the byte 201 ends in "..." there; icon pictures 127 and -2 (below 128) read as 0.
     const std::string hex =
-        ListOf("00 03", Base("01 F5") + " 00 3C 00 32 00 01 " + Base("01 FC") +
+        ListOf("00 05", Base("01 F5") + " 00 3C 00 32 00 01 " + Base("01 FC") +
                             " 00 00 00 00 00 06 50 72 69 6E 74 C9 00 00 00 00 0C 00 00 C8 " + Base("01 FD") +
-                            " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 80 00");
+                            " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 80 00 " + Base("01 F9") +
+                            " 00 7F " + Base("01 F9") + " FF FE");
     ErrCode error = -99;
     const auto list = Read(hex, &error);
     ASSERT_EQ(error, kNoErr);
@@ -200,11 +208,14 @@ TEST_F(ItemRecords, StoredValuesTheProgramNormalises) {
     EXPECT_STREQ(check->GetTitle().CStr(), "A&B");
     EXPECT_EQ(check->GetMnemonic(), 1);
     EXPECT_EQ(check->GetReserved(), -1);
+    EXPECT_EQ(static_cast<IconItem*>(list->ItemAt(3))->GetPictureId(), 0);
+    EXPECT_EQ(static_cast<IconItem*>(list->ItemAt(4))->GetPictureId(), 0);
     EXPECT_EQ(Written(*list),
-              Hex(Bytes(ListOf(
-                  "00 03", Base("01 F5") + " 00 0A 00 0A 00 01 " + Base("01 FC") +
-                               " 00 00 00 00 00 08 50 72 69 6E 74 2E 2E 2E 00 00 00 00 0C 00 00 01 " +
-                               Base("01 FD") + " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 FF FF"))));
+              Hex(Bytes(ListOf("00 05",
+                               Base("01 F5") + " 00 0A 00 0A 00 01 " + Base("01 FC") +
+                                   " 00 00 00 00 00 08 50 72 69 6E 74 2E 2E 2E 00 00 00 00 0C 00 00 01 " +
+                                   Base("01 FD") + " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 FF FF " +
+                                   Base("01 F9") + " 00 00 " + Base("01 F9") + " 00 00"))));
 }
 
 TEST_F(ItemRecords, AClassNoFactoryMakesEndsTheReadKeepingTheItemsBefore) {

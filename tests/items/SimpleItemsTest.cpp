@@ -2,9 +2,12 @@
 // graph's percent painted at once strip by strip.
 
 #include "AppItemsFixture.h"
+#include "framework/PictureBitmaps.h"
 #include "framework/graphics/FontMapping.h"
+#include "framework/graphics/QRVBitmap.h"
 #include "items/BarGraph.h"
 #include "items/Cluster.h"
+#include "items/IconItem.h"
 #include "items/StatText.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/Paint.h"
@@ -106,6 +109,91 @@ TEST_F(BarGraphs, AShrinkingBarWithoutAnEmptyPatternShowsTheRestAsItsDrawingDoes
     Run();
     EXPECT_EQ(At(80), background);
     EXPECT_EQ(At(30), RGB(0, 0, 0));
+}
+
+class IconItems : public AppItemsTest {
+protected:
+    // The picture of the application data file, as the program reads it.
+    static std::unique_ptr<QRVBitmap> StoredPicture(std::uint16_t id) {
+        auto picture = std::make_unique<QRVBitmap>();
+        LoadPictureBitmap(FourCCOf("BITM"), id, nullptr, *picture, true);
+        return picture;
+    }
+    static COLORREF PictureAt(QRVBitmap& picture, int x, int y) {
+        const HDC dc = picture.BeginDrawing();
+        const COLORREF color = GetPixel(dc, x, y);
+        picture.EndDrawing();
+        return color;
+    }
+    // Whether the window shows the picture's top-left part of that size with its corner there.
+    void ExpectShown(QRVBitmap& picture, int width, int height, int left, int top) const {
+        for (int y = 0; y < height; y += 3) {
+            for (int x = 0; x < width; x += 3) {
+                const POINT at = OnScreen(left + x, top + y);
+                ASSERT_EQ(presenter.PixelAt(at.x, at.y), PictureAt(picture, x, y)) << x << "," << y;
+            }
+        }
+    }
+};
+
+TEST_F(IconItems, ASmallIdShowsTheFallbackPictureAndIsStoredAsNone) {
+    const ShortRect bounds = ShortRect::MakeLTRB(20, 20, 60, 60);
+    IconItem* icon = window->Add<IconItem>(&bounds, 0, 5);
+    window->Open();
+    Run();
+    EXPECT_EQ(icon->GetPictureId(), 0);
+    EXPECT_EQ(icon->GetShownPictureId(), IconItem::kFallbackPicture);
+    const auto fallback = StoredPicture(IconItem::kFallbackPicture);
+    ASSERT_EQ(icon->GetPicture().Width(), fallback->Width());
+    ASSERT_LT(fallback->Width(), 40) << "the test needs a picture smaller than the item";
+    // Smaller than the bounds, it is centred in them as it stands.
+    const int left = 20 + (40 - fallback->Width()) / 2;
+    const int top = 20 + (40 - fallback->Height()) / 2;
+    ExpectShown(*fallback, fallback->Width(), fallback->Height(), left, top);
+}
+
+TEST_F(IconItems, ALargerPictureShowsItsTopLeftPartCentredUnscaled) {
+    // 16015 is twice as wide as it is high: fitted into 40 x 30 its part is 40 x 20.
+    const auto emblem = StoredPicture(16015);
+    ASSERT_EQ(emblem->Width(), 2 * emblem->Height());
+    ASSERT_GT(emblem->Width(), 40);
+    const ShortRect bounds = ShortRect::MakeLTRB(100, 100, 140, 130);
+    const POINT above = OnScreen(120, 101);
+    window->Open();
+    Run();
+    const COLORREF background = presenter.PixelAt(above.x, above.y);
+    IconItem* icon = window->Add<IconItem>(&bounds, 0, 16015);
+    icon->Open(window->list->Count() - 1);
+    window->Invalidate();
+    Run();
+    EXPECT_EQ(icon->GetShownPictureId(), 16015);
+    ExpectShown(*emblem, 40, 20, 100, 105);
+    EXPECT_EQ(presenter.PixelAt(above.x, above.y), background) << "the strip above the part is left alone";
+}
+
+TEST_F(IconItems, SettingThePictureReplacesItKeepsItForANegativeIdAndFallsBackForASmallOne) {
+    const ShortRect bounds = ShortRect::MakeLTRB(20, 20, 60, 60);
+    IconItem* icon = window->Add<IconItem>(&bounds, 0, 16015);
+    window->Open();
+    Run();
+    EXPECT_EQ(icon->GetPicture().Width(), StoredPicture(16015)->Width());
+    icon->SetPicture(-1);
+    EXPECT_EQ(icon->GetPictureId(), -1);
+    EXPECT_EQ(icon->GetShownPictureId(), 16015);
+    icon->SetPicture(19999);
+    RECT update;
+    EXPECT_TRUE(GetUpdateRect(window->GetHWnd(), &update, FALSE)) << "a new picture is drawn again";
+    EXPECT_EQ(icon->GetShownPictureId(), 19999);
+    icon->SetPicture(100);
+    EXPECT_EQ(icon->GetPictureId(), 100);
+    EXPECT_EQ(icon->GetShownPictureId(), IconItem::kFallbackPicture);
+
+    // Without a window there is only the fallback picture.
+    ItemList loose(nullptr);
+    IconItem alone(&loose, &bounds, 0, 16015);
+    EXPECT_EQ(alone.GetPictureId(), 16015);
+    EXPECT_EQ(alone.GetShownPictureId(), IconItem::kFallbackPicture);
+    EXPECT_EQ(alone.GetPicture().Width(), StoredPicture(IconItem::kFallbackPicture)->Width());
 }
 
 TEST(ClusterCaption, TheCaptionSitsByItsJustificationAndIndent) {
