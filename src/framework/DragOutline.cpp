@@ -3,11 +3,8 @@
 #include "framework/DragOutline.h"
 
 #include "framework/InputHelpers.h"
-#include "framework/graphics/FillPatterns.h"
-#include "framework/graphics/GraphUser.h"
+#include "framework/InvertedDrawing.h"
 #include "framework/graphics/Rgn.h"
-#include "framework/graphics/SimpleGraphEnv.h"
-#include "platform/gdi/Objects.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Messages.h"
@@ -16,37 +13,25 @@
 
 namespace {
 
-constexpr std::uint32_t kInvertingCopy = 0x660046;
 constexpr std::int16_t kCancelled = -32768;
 
 // The outline on the window, drawn by inverting so that drawing it again takes it away.
 class Outline {
 public:
-    Outline(win::HWND window, const Rgn& region) : window_(window), dc_(win::GetDC(window)), region_(region) {
-        env_.SetDC(dc_);
-        env_.Begin();
-        env_.SetPenSize(1, 1);
-        env_.SetPattern(kGreyPattern);
-        env_.SetRasterOp(kInvertingCopy);
-    }
-    ~Outline() {
-        Hide();
-        env_.End();
-        env_.DetachDC();
-        win::ReleaseDC(window_, dc_);
-    }
+    Outline(win::HWND window, const Rgn& region) : drawing_(window), region_(region) {}
+    ~Outline() { Hide(); }
     Outline(const Outline&) = delete;
     Outline& operator=(const Outline&) = delete;
 
     bool IsShown() const { return shown_; }
     void Show() {
         if (shown_) return;
-        env_.FrameRegion(region_.GetHandle());
+        drawing_.Env().FrameRegion(region_.GetHandle());
         shown_ = true;
     }
     void Hide() {
         if (!shown_) return;
-        env_.FrameRegion(region_.GetHandle());
+        drawing_.Env().FrameRegion(region_.GetHandle());
         shown_ = false;
     }
     void MoveBy(int dx, int dy) {
@@ -57,10 +42,8 @@ public:
     }
 
 private:
-    win::HWND window_;
-    win::HDC dc_;
+    InvertedDrawing drawing_;
     Rgn region_;
-    SimpleGraphEnv env_;
     bool shown_ = false;
 };
 

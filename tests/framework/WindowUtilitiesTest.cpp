@@ -3,6 +3,7 @@
 // default printer, item fonts in their stored form, and pictures of the store as bitmaps.
 
 #include "framework/WindowUtilities.h"
+#include "framework/ZoomRect.h"
 
 #include "ApplicationFixture.h"
 #include "foundation/ByteStream.h"
@@ -18,6 +19,7 @@
 #include "platform/sys/Profile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/Timer.h"
 
 namespace apptest {
 namespace {
@@ -237,6 +239,49 @@ TEST_F(ApplicationTest, PointsMapBetweenAWindowAndTheMdiClient) {
     EXPECT_GT(inClient.x, frame.left);
     EXPECT_LT(inClient.x, frame.left + 10);
     EXPECT_EQ(MDIClientToWindowPoint(window->GetHWnd(), inClient), (ShortPoint{0, 0}));
+}
+
+// The MDI client's pixels, row by row.
+std::vector<COLORREF> ClientPixels(const HeadlessPresenter& presenter, HWND client) {
+    RECT area;
+    GetClientRect(client, &area);
+    POINT origin{0, 0};
+    ClientToScreen(client, &origin);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < area.bottom; ++y) {
+        for (int x = 0; x < area.right; ++x) pixels.push_back(presenter.PixelAt(origin.x + x, origin.y + y));
+    }
+    return pixels;
+}
+
+TEST_F(ApplicationTest, ZoomingRectanglesComeAndGoLeavingTheClientAsItWas) {
+    TWindow* window = NewDocument()->GetWindow(0);
+    presenter.DispatchPending();
+    const HWND client = application->GetMDIClient();
+    const std::vector<COLORREF> before = ClientPixels(presenter, client);
+    const ShortRect small = ShortRect::MakeLTRB(0, 0, 10, 10);
+    const ShortPoint corner = WindowToMDIClientPoint(window->GetHWnd(), ShortPoint{0, 0});
+
+    // From the window's corner to a rectangle 60 pixels further on: 20 steps, each outline kept for
+    // 6 more, a pause every 6th step.
+    DWORD start = GetTickCount();
+    ZoomRect(window->GetHWnd(), small,
+             ShortRect::MakeLTRB(corner.x + 60, corner.y + 60, corner.x + 160, corner.y + 100));
+    EXPECT_EQ(GetTickCount() - start, 4u * 55u);
+    EXPECT_EQ(ClientPixels(presenter, client), before);
+
+    // Towards the top left, every side moving back 30 pixels: the trail runs all the same.
+    start = GetTickCount();
+    ZoomRect(window->GetHWnd(), ShortRect::MakeLTRB(40, 40, 60, 60),
+             ShortRect::MakeLTRB(corner.x + 10, corner.y + 10, corner.x + 30, corner.y + 30));
+    EXPECT_EQ(GetTickCount() - start, 4u * 55u);
+    EXPECT_EQ(ClientPixels(presenter, client), before);
+
+    // Where no side moves there is nothing to show.
+    start = GetTickCount();
+    ZoomRect(window->GetHWnd(), small, ShortRect::MakeLTRB(corner.x, corner.y, corner.x + 10, corner.y + 10));
+    EXPECT_LT(GetTickCount() - start, 55u);
+    EXPECT_EQ(ClientPixels(presenter, client), before);
 }
 
 }  // namespace
