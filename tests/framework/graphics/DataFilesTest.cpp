@@ -67,8 +67,9 @@ void CheckPictures(const char* fileName, const char* folder, FourCC type, int ex
 }
 
 TEST(DataFilesTest, TheStoredPicturesShowAndConvertBackUnchanged) {
-    // The splash and about pictures, the default character picture and the front end's thirteen.
-    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 16);
+    // The icon items' fallback, the splash and about pictures, the default character picture and the
+    // front end's thirteen.
+    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 17);
     CheckPictures("charpix.qrv", "Commands/", FourCCOf("CPIX"), 2);
 }
 
