@@ -1,6 +1,10 @@
 // The main of every benchmark program: runs the benchmarks the command line selects with the
 // console report, then prints each declared pair's ratio (the work against its floor). With
 // repetitions the ratio is of the two medians, otherwise of the single runs; real time either way.
+//
+// A filter that selects one benchmark of a pair runs the other too, so that every pair can give its
+// ratio. A benchmark that fails, or a pair that ran without giving its ratio, is reported and makes
+// the program end with status 1.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -8,6 +12,8 @@
 #include <cstdio>
 #include <map>
 #include <ostream>
+#include <regex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +27,32 @@ std::vector<FloorPair>& Pairs() {
     return pairs;
 }
 
+// The name as a pattern that matches exactly it.
+std::string Exactly(const std::string& name) {
+    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
+    return "^" + std::regex_replace(name, special, R"(\$&)") + "$";
+}
+
+// The filter widened by the partner of every pair it selects half of; a negative filter (one that
+// excludes) and no filter at all stay as they are.
+std::string WithPartners(const std::string& filter) {
+    if (filter.empty() || filter == "all" || filter[0] == '-') return filter;
+    std::regex selects;
+    try {
+        selects = std::regex(filter, std::regex::extended);
+    } catch (const std::regex_error&) {
+        return filter;  // the library reports the bad filter itself
+    }
+    std::string widened = "(" + filter + ")";
+    for (const FloorPair& pair : Pairs()) {
+        const bool work = std::regex_search(pair.work, selects);
+        const bool floor = std::regex_search(pair.floor, selects);
+        if (work && !floor) widened += "|" + Exactly(pair.floor);
+        if (floor && !work) widened += "|" + Exactly(pair.work);
+    }
+    return widened;
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
@@ -32,34 +64,64 @@ public:
 
     void Finalize() override {
         ConsoleReporter::Finalize();
+        std::ostream& out = GetOutputStream();
         bool first = true;
         for (const FloorPair& pair : Pairs()) {
+            if (!Ran(pair.work) && !Ran(pair.floor)) continue;
+            if (first) out << "\nWork against its floor (median real time):\n";
+            first = false;
+            char line[512];
             const auto work = seconds_.find(pair.work);
             const auto floor = seconds_.find(pair.floor);
-            if (work == seconds_.end() || floor == seconds_.end() || floor->second <= 0) continue;
-            if (first) GetOutputStream() << "\nWork against its floor (median real time):\n";
-            first = false;
-            const double ratio = work->second / floor->second;
-            char line[512];
-            std::snprintf(line, sizeof line, "  %-40s / %-40s %6.2fx  (target at most %gx%s)\n",
-                          pair.work.c_str(), pair.floor.c_str(), ratio, pair.target,
-                          ratio > pair.target ? ", OVER" : "");
-            GetOutputStream() << line;
+            if (work == seconds_.end() || floor == seconds_.end() || floor->second <= 0) {
+                std::snprintf(line, sizeof line, "  %-40s / %-40s NO RATIO (%s)\n", pair.work.c_str(),
+                              pair.floor.c_str(), Why(pair, work == seconds_.end()).c_str());
+                failed_ = true;
+            } else {
+                const double ratio = work->second / floor->second;
+                std::snprintf(line, sizeof line, "  %-40s / %-40s %6.2fx  (target at most %gx%s)\n",
+                              pair.work.c_str(), pair.floor.c_str(), ratio, pair.target,
+                              ratio > pair.target ? ", OVER" : "");
+            }
+            out << line;
+        }
+        for (const auto& [name, message] : errors_) {
+            out << "FAILED " << name << ": " << message << "\n";
+            failed_ = true;
         }
     }
+
+    bool Failed() const { return failed_; }
 
 private:
     // Keeps the median of a repeated benchmark, or the time of a single run.
     void Note(const Run& run) {
-        if (run.error_occurred) return;
+        const std::string name = run.run_name.str();
+        ran_.insert(name);
+        if (run.error_occurred) {
+            errors_.emplace(name, run.error_message);
+            return;
+        }
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
         if (!median && !single) return;
-        seconds_[run.run_name.str()] =
-            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        seconds_[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
     }
 
+    bool Ran(const std::string& name) const { return ran_.count(name) != 0; }
+
+    std::string Why(const FloorPair& pair, bool workMissing) const {
+        const std::string& missing = workMissing ? pair.work : pair.floor;
+        if (const auto error = errors_.find(missing); error != errors_.end())
+            return missing + " failed: " + error->second;
+        if (!Ran(missing)) return missing + " did not run";
+        return missing + " gave no time";
+    }
+
+    std::set<std::string> ran_;
     std::map<std::string, double> seconds_;
+    std::map<std::string, std::string> errors_;
+    bool failed_ = false;
 };
 
 }  // namespace
@@ -72,8 +134,9 @@ bool DeclareFloor(std::string work, std::string floor, double target) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::SetBenchmarkFilter(WithPartners(benchmark::GetBenchmarkFilter()));
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return 0;
+    return reporter.Failed() ? 1 : 0;
 }
