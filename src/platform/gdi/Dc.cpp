@@ -40,6 +40,7 @@ void Dc::ResetState() {
     Bitmap* previous = state.bitmap.get();
     saved.clear();
     state = DcState{};
+    state.bkMode = device_->InitialBackgroundMode();
     state.pen = StockPen(BLACK_PEN);
     state.brush = StockBrush(WHITE_BRUSH);
     state.font = StockFont(SYSTEM_FONT);

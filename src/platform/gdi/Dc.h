@@ -25,6 +25,8 @@ public:
     // The device pixels drawing may touch, in device coordinates.
     virtual Region Visible() const = 0;
     virtual int Caps(int index) const = 0;
+    // The background mode a fresh context starts with.
+    virtual int InitialBackgroundMode() const { return OPAQUE; }
     // Memory devices draw into the bitmap selected in the context.
     virtual void BitmapSelected(Bitmap*) {}
 };

@@ -2,8 +2,9 @@
 // Printer contexts. A printer prints the printable part of its paper at a fixed resolution;
 // device (0, 0) is that part's top-left corner, as printers report it. Each page is drawn as
 // vectors and, when it ends, added to a PDF file; text keeps the faces and advances it is measured
-// with everywhere else. The print calls of the program (documents, pages, cancelling) are built on
-// the document and page calls here.
+// with everywhere else. Unlike other contexts, a printer's starts in the TRANSPARENT background
+// mode: the paper shows through text unless the program asks for opaque text. The print calls of
+// the program (documents, pages, cancelling) are built on the document and page calls here.
 
 #include <string>
 

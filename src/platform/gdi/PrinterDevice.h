@@ -28,6 +28,9 @@ public:
     Canvas* GetCanvas() override;
     Region Visible() const override { return Region(printable_); }
     int Caps(int index) const override;
+    // Paper shows through text: a run of text fills its background only when asked (OPAQUE), so
+    // that text drawn over shading or rules leaves them whole, and a page carries no fill per run.
+    int InitialBackgroundMode() const override { return TRANSPARENT; }
     const PrinterSetup& Setup() const { return setup_; }
     // The print queue finished documents go to; empty for a printer that writes a PDF file.
     const std::string& Queue() const { return queue_; }

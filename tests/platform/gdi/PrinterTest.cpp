@@ -217,4 +217,40 @@ TEST(Printer, ShapesAndClipsScaleToTheDevice) {
     DeleteDC(printer);
 }
 
+TEST(Printer, TextLetsWhatIsUnderItShowUnlessOpaqueTextIsAskedFor) {
+    HDC printer = CreatePrinterDC(kLetterPaper);
+    EXPECT_EQ(GetBkMode(printer), TRANSPARENT);
+    HDC memory = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(GetBkMode(memory), OPAQUE);  // other contexts start as they always did
+    DeleteDC(memory);
+    MapPoints(printer);
+    const std::string path = TempPdf("fablecore-gdi-text-background.pdf");
+    ASSERT_TRUE(BeginPrinterDocument(printer, path));
+    ASSERT_TRUE(BeginPrinterPage(printer));
+    // Black text on a black band: printed as it comes the band stays whole; asked to be opaque, the
+    // text's cell takes the (white) background colour.
+    const RECT band{0, 0, 400, 40};
+    FillRect(printer, &band, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HFONT font = PointFont("Arial", 20);
+    HGDIOBJ old = SelectObject(printer, font);
+    TextOutA(printer, 10, 10, "MMM", 3);
+    SetBkMode(printer, OPAQUE);
+    TextOutA(printer, 210, 10, "MMM", 3);
+    Surface page(400, 40);  // the band at one pixel per point
+    ASSERT_TRUE(RenderPrinterPage(printer, RECT{0, 0, 400 * 600 / 72, 40 * 600 / 72}, page));
+    auto lightPixels = [&page](int left) {
+        int light = 0;
+        for (int y = 12; y < 28; ++y)
+            for (int x = left; x < left + 40; ++x) light += GetRValue(page.GetPixel(x, y)) > 128 ? 1 : 0;
+        return light;
+    };
+    EXPECT_EQ(lightPixels(12), 0);
+    EXPECT_GT(lightPixels(212), 100);
+    SelectObject(printer, old);
+    DeleteObject(font);
+    EXPECT_TRUE(EndPrinterDocument(printer));
+    std::filesystem::remove(path);
+    DeleteDC(printer);
+}
+
 }  // namespace
