@@ -1,11 +1,15 @@
 #include "platform/present/SdlPresenter.h"
 
 #include <SDL2/SDL.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "platform/gdi/Cursor.h"
+#include "platform/gdi/FontFaces.h"
 #include "platform/gdi/Surface.h"
 #include "platform/present/SdlKeys.h"
 #include "platform/sys/Cp1252.h"
@@ -56,6 +60,8 @@ SIZE FitWorkArea(SDL_Window* window, SIZE size) {
 }  // namespace
 
 SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
+    // Text is first measured once the window is open; its fonts are looked for meanwhile.
+    const gdi::FontConfigurationReader fonts;
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A click that focuses the OS window is a click like any other: the window layer decides with
@@ -66,6 +72,11 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     }
     // The first window fits the desktop's work area, its caption and borders included.
     size = FitWorkArea(nullptr, size);
+    // The screen is drawn in software: on X the window's own image takes it as it is, where a
+    // renderer would first make a GL context (a quarter of a second without a GPU) for no gain. A
+    // setting in the environment still wins; other drivers have no image of their own.
+    if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window_ = SDL_CreateWindow(Cp1252ToUtf8(title).c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                size.cx, size.cy, SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
@@ -86,9 +97,13 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     SDL_GetWindowPosition(window_, &x, &y);
     SetFramePlace(POINT{x, y});
     SyncToggleKeys();
+    // A frame interval passes before a busy program's first present: a quick start shows its first
+    // frame whole, once, when it first waits for input.
+    lastBlit_ = Now();
 }
 
 SdlPresenter::~SdlPresenter() {
+    if (firstFrameSocket_ >= 0) close(firstFrameSocket_);
     ConnectDesktopClipboard(previousClipboard_);
     SetCursorDisplayHook(nullptr);
     AttachPresenter(previous_);
@@ -107,6 +122,7 @@ void SdlPresenter::Poll() {
 
 void SdlPresenter::Wait(std::optional<DWORD> deadline) {
     if (blitPending_) Blit();
+    if (firstFrameSocket_ >= 0) TellFirstFrameIfShown();
     for (;;) {
         // SDL cannot wake for other descriptors: they are looked at between short waits.
         const bool watching = IsWatchingDescriptors();
@@ -149,6 +165,23 @@ void SdlPresenter::Blit() {
     SDL_FreeSurface(source);
     lastBlit_ = Now();
     blitPending_ = false;
+}
+
+void SdlPresenter::TellFirstFrame(int socket) {
+    if (firstFrameSocket_ >= 0) close(firstFrameSocket_);
+    firstFrameSocket_ = socket;
+}
+
+void SdlPresenter::TellFirstFrameIfShown() {
+    HWND frame = GetPresentedFrame();
+    if (frame == nullptr || !IsWindowVisible(frame)) return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    const std::string line = "painted " + std::to_string(width) + " " + std::to_string(height) + "\n";
+    // A reader that has gone is no reason to stop (nor, with no signal, to end the program).
+    [[maybe_unused]] const ssize_t sent = send(firstFrameSocket_, line.data(), line.size(), MSG_NOSIGNAL);
+    close(firstFrameSocket_);
+    firstFrameSocket_ = -1;
 }
 
 SIZE SdlPresenter::RequestFrameSize(SIZE size) {
@@ -250,7 +283,7 @@ void SdlPresenter::HandleWindowEvent(const SDL_Event& event) {
             if (!(SDL_GetWindowFlags(window_) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)))
                 SetFramePlace(POINT{event.window.data1, event.window.data2});
             break;
-        case SDL_WINDOWEVENT_EXPOSED: Blit(); break;
+        case SDL_WINDOWEVENT_EXPOSED: blitPending_ = true; break;  // shown by the next present or wait
         case SDL_WINDOWEVENT_SHOWN:
             // The window manager has framed the window by now: its borders are known.
             if (!fitted_) {

@@ -42,6 +42,11 @@ public:
     void SetFrameTitle(std::string_view title) override;
     void RaiseFrame() override;
 
+    // Once the frame window is first shown painted (the program waits for input with everything
+    // drawn and on the display), sends "painted <width> <height>" and a line break on the stream
+    // socket and closes it: how a program that started this one learns that it is ready to use.
+    void TellFirstFrame(int socket);
+
 private:
     void Handle(const SDL_Event& event);
     void HandleKey(const SDL_KeyboardEvent& key);
@@ -52,6 +57,7 @@ private:
     void KeepInWorkArea();
     void SyncToggleKeys();
     void Blit();
+    void TellFirstFrameIfShown();
     static void ShowCursor(HCURSOR cursor);
 
     SDL_Window* window_ = nullptr;
@@ -60,6 +66,7 @@ private:
     bool blitPending_ = true;
     bool followingOs_ = false;
     bool fitted_ = false;  // fitted to the work area once the window manager framed it
+    int firstFrameSocket_ = -1;
     std::vector<std::string> drops_;
     std::map<HCURSOR, SDL_Cursor*> cursors_;
     SdlClipboard clipboard_;

@@ -11,6 +11,9 @@ namespace win {
 // FABLECORE_HEADLESS=1 chooses the headless presenter; otherwise the SDL presenter opens its window
 // on the display. Without a display (and without the variable), or when the window cannot be
 // opened, the reason is written to standard error and the answer is null: the program then ends.
+// A launcher that wants to hear when the program is ready to use names a stream socket it hands
+// down in FABLECORE_FIRST_FRAME_FD: the SDL presenter sends its first frame's line on it
+// (SdlPresenter::TellFirstFrame).
 std::unique_ptr<Presenter> StartPresenter(const std::string& title, SIZE size);
 
 // Whether FABLECORE_HEADLESS=1 chooses the headless presenter for this start.

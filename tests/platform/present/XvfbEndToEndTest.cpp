@@ -2,6 +2,8 @@
 // pointer, click and type, and the test checks what the program received and what reached the X
 // screen.
 
+#include <sys/socket.h>
+
 #include "XvfbSession.h"
 
 namespace {
@@ -105,6 +107,57 @@ TEST_F(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     EXPECT_EQ(saved->Width(), 500);
     EXPECT_EQ(saved->GetPixel(110, 80), 0x004080F0u);
     EXPECT_EQ(saved->GetPixel(10, 30), 0x00C08040u);
+}
+
+// What came on a stream until a line was complete (or, with `untilEnd`, until the stream ended), and
+// whether it ended.
+struct Heard {
+    std::string text;
+    bool ended = false;
+};
+
+Heard ReadFrom(int fd, bool untilEnd) {
+    Heard heard;
+    const auto until = Clock::now() + kPatience;
+    while (Clock::now() < until && (untilEnd || heard.text.find('\n') == std::string::npos)) {
+        pollfd ready{fd, POLLIN, 0};
+        if (poll(&ready, 1, 50) <= 0) continue;
+        char buffer[64];
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got <= 0) {
+            heard.ended = true;
+            break;
+        }
+        heard.text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return heard;
+}
+
+// What a launcher that named a socket in FABLECORE_FIRST_FRAME_FD hears: one line once the painted
+// frame is on the screen, and then the end of the stream.
+TEST_F(XvfbEndToEnd, ALauncherHearsOfTheFirstFrameOnceItIsOnTheScreen) {
+    int told[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, told), 0);
+    const int nowhere = open("/dev/null", O_WRONLY);
+    ASSERT_TRUE(program.Start({PRESENTER_PROBE},
+                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                               "FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])},
+                              nowhere, told[1]));
+    close(nowhere);
+    close(told[1]);
+    ASSERT_EQ(ReadFrom(told[0], false).text, "painted 400 300\n");
+    // The frame, its menu bar and its child are on the screen the moment the line comes.
+    Window window = 0;
+    int x = 0, y = 0;
+    ASSERT_TRUE(FindShown("Probe", window, x, y));
+    EXPECT_EQ(ScreenColor(display, x + 10, y + 30), 0x00C08040u);
+    EXPECT_EQ(ScreenColor(display, x + 110, y + 80), 0x004080F0u);
+    // Told once: the program keeps running, and its end of the socket is closed.
+    const Heard rest = ReadFrom(told[0], true);
+    EXPECT_TRUE(rest.ended);
+    EXPECT_EQ(rest.text, "");
+    EXPECT_EQ(program.Wait(std::chrono::milliseconds(0)), -1);
+    close(told[0]);
 }
 
 }  // namespace
