@@ -64,8 +64,8 @@ public:
 
     // Starts the program with the environment; `keep` becomes its descriptor `as`. Its standard
     // output goes nowhere, and so does its standard error when it is to be quiet.
-    bool Start(const std::vector<std::string>& arguments, const std::vector<std::string>& environment, int keep,
-               int as, bool quiet = false) {
+    bool Start(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+               int keep, int as, bool quiet = false) {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -105,7 +105,8 @@ private:
 };
 
 // The environment of this process without the named settings, with the given ones added.
-std::vector<std::string> Environment(const std::vector<std::string>& dropped, const std::vector<std::string>& added) {
+std::vector<std::string> Environment(const std::vector<std::string>& dropped,
+                                     const std::vector<std::string>& added) {
     std::vector<std::string> settings;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string setting = *entry;
@@ -184,8 +185,8 @@ Start TimeFirstFrame(const std::vector<std::string>& arguments) {
         start.problem = display.Problem();
         return start;
     }
-    static const OwnFolder runtime(std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
-                                                                             : std::filesystem::temp_directory_path());
+    static const OwnFolder runtime(
+        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path());
     static const OwnFolder temporary(std::filesystem::temp_directory_path());
     int ends[2];
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {

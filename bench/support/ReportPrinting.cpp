@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/StyleCodeBytes.h"
 #include "framework/AppEnvironment.h"
 #include "framework/TAppl.h"
 #include "framework/graphics/FontMapping.h"
@@ -39,16 +40,23 @@ LOGFONTA ReportFont() {
     return font;
 }
 
+// The text between codes that turn the style on and off again ('B' bold, 'I' italic).
+std::string InStyle(const std::string& text, char style) {
+    return std::string{kStyleCodeStart, style, '+', kStyleCodeEnd} + text +
+           std::string{kStyleCodeStart, style, '-', kStyleCodeEnd};
+}
+
 // Paragraph n of the report, ended by a line break or, last on its page, a form feed.
 std::string Paragraph(int n, bool styled, bool lastOnPage) {
     const std::string number = "Scene " + std::to_string(n) + ".";
     const std::string phrase = "someone the family thought long gone";
-    std::string text = styled ? "\xC7" "B+\xC8" + number + "\xC7" "B-\xC8" : number;
+    std::string text = styled ? InStyle(number, 'B') : number;
     text += " The story opens on a morning like any other, but the letter on the table changes everything: ";
-    text += styled ? "\xC7" "I+\xC8" + phrase + "\xC7" "I-\xC8" : phrase;
-    text += " has written, and wants to come home. Over the weeks that follow each of them must decide what "
-            "that return would cost, what it would mend, and whether the old quarrel was ever really about "
-            "what they said it was about.";
+    text += styled ? InStyle(phrase, 'I') : phrase;
+    text +=
+        " has written, and wants to come home. Over the weeks that follow each of them must decide what that "
+        "return would cost, what it would mend, and whether the old quarrel was ever really about what "
+        "they said it was about.";
     text += lastOnPage ? '\f' : '\r';
     return text;
 }
