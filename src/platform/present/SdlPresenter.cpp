@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -84,6 +85,13 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
         SDL_Quit();
         throw std::runtime_error("cannot open a window: " + reason);
     }
+    // The window's image is made now and paged in on a thread of its own while the program starts,
+    // rather than when the first frame is shown.
+    if (SDL_Surface* image = SDL_GetWindowSurface(window_)) {
+        auto* pixels = static_cast<unsigned char*>(image->pixels);
+        const std::size_t bytes = static_cast<std::size_t>(image->pitch) * static_cast<std::size_t>(image->h);
+        imagePaging_ = std::thread([pixels, bytes] { std::memset(pixels, 0, bytes); });
+    }
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
     SDL_StartTextInput();
     g_current = this;
@@ -103,6 +111,7 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
 }
 
 SdlPresenter::~SdlPresenter() {
+    if (imagePaging_.joinable()) imagePaging_.join();
     if (firstFrameSocket_ >= 0) close(firstFrameSocket_);
     ConnectDesktopClipboard(previousClipboard_);
     SetCursorDisplayHook(nullptr);
@@ -153,6 +162,7 @@ void SdlPresenter::Present() {
 }
 
 void SdlPresenter::Blit() {
+    if (imagePaging_.joinable()) imagePaging_.join();
     Surface& screen = GetScreenSurface();
     screen.Flush();
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(screen.Row(0), screen.Width(), screen.Height(),

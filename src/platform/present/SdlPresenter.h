@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/present/SdlClipboard.h"
@@ -67,6 +68,7 @@ private:
     bool followingOs_ = false;
     bool fitted_ = false;  // fitted to the work area once the window manager framed it
     int firstFrameSocket_ = -1;
+    std::thread imagePaging_;  // pages the window's image in while the program starts
     std::vector<std::string> drops_;
     std::map<HCURSOR, SDL_Cursor*> cursors_;
     SdlClipboard clipboard_;
