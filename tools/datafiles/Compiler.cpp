@@ -6,6 +6,7 @@
 #include <iterator>
 #include <set>
 
+#include "datafiles/QueryRecords.h"
 #include "datafiles/SegmentTypes.h"
 #include "datafiles/StoreFiles.h"
 #include "datafiles/StoreProfiles.h"
@@ -120,8 +121,9 @@ std::optional<CompiledSegment> CompileSource(const std::string& path, std::strin
 }
 
 void CheckStore(const std::vector<CompiledSegment>& segments, const std::string& storeName,
-                const SourcePlace& place, Diagnostics& diagnostics) {
+                const SourcePlace& place, Diagnostics& diagnostics, const QueryTables* queryTables) {
     CheckCollisions(segments, diagnostics);
+    CheckQueryRecords(segments, queryTables, place, diagnostics);
     const auto exists = [&](PFMSegmentKey key) {
         return std::any_of(segments.begin(), segments.end(),
                            [&](const CompiledSegment& s) { return s.key == key; });
@@ -149,7 +151,7 @@ void CheckStore(const std::vector<CompiledSegment>& segments, const std::string&
 }
 
 bool CompileStore(const std::string& sourceFolder, const std::string& output, const Variables& variables,
-                  Diagnostics& diagnostics) {
+                  Diagnostics& diagnostics, const QueryTables* queryTables) {
     const SourcePlace folderPlace{sourceFolder, 0};
     const auto version = variables.find(kVersionVariable);
     if (version == variables.end()) {
@@ -202,7 +204,7 @@ bool CompileStore(const std::string& sourceFolder, const std::string& output, co
         }
     }
     const std::string storeName = fs::path(output).filename().string();
-    CheckStore(segments, storeName, folderPlace, diagnostics);
+    CheckStore(segments, storeName, folderPlace, diagnostics, queryTables);
     if (diagnostics.HasErrors()) return false;
 
     std::vector<SegmentData> data(segments.begin(), segments.end());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "datafiles/Diagnostics.h"
+#include "datafiles/QueryTables.h"
 #include "datafiles/Segment.h"
 #include "datafiles/SourceReader.h"
 #include "datafiles/TextNotation.h"
@@ -23,11 +24,12 @@ std::optional<CompiledSegment> CompileSource(const std::string& path, std::strin
 
 // The checks over all segments of one store: no two sources make the same segment, every segment
 // a source names exists, and the store holds what the program needs of the data file of that
-// name (StoreProfiles.h), with pictures of the sizes the program draws them at.
+// name (StoreProfiles.h), with pictures of the sizes the program draws them at; question lists and
+// pages are checked with the query system's tables (QueryRecords.h).
 void CheckStore(const std::vector<CompiledSegment>& segments, const std::string& storeName,
-                const SourcePlace& place, Diagnostics& diagnostics);
+                const SourcePlace& place, Diagnostics& diagnostics, const QueryTables* queryTables = nullptr);
 
 // Compiles every source under the folder into the store file. The variables must hold VERSION.
 // Answers whether the file was written; otherwise the diagnostics say why.
 bool CompileStore(const std::string& sourceFolder, const std::string& output, const Variables& variables,
-                  Diagnostics& diagnostics);
+                  Diagnostics& diagnostics, const QueryTables* queryTables = nullptr);

@@ -1,5 +1,7 @@
 #include "datafiles/SegmentTypes.h"
 
+#include "datafiles/QueryRecords.h"
+
 namespace {
 
 // Every segment type the data files hold, with its kind of source. Keyed records that no schema
@@ -8,6 +10,8 @@ const std::vector<SegmentType>& SegmentTypeTable() {
     static const std::vector<SegmentType> table = {
         {FourCCOf("INFO"), KeyedRecordSource(), "the version record", &kInfoSchema},
         {FourCCOf("PPNN"), KeyedRecordSource(), "the pronoun record", &kPronounSchema},
+        {FourCCOf("QLST"), KeyedRecordSource(), "a question list", &kQuestionListSchema},
+        {FourCCOf("FQS2"), KeyedRecordSource(), "a question page", &kPageSchema},
         {FourCCOf("ITM#"), ItemListSource(), "an item list"},
         {FourCCOf("CURS"), CursorSource(), "a cursor"},
         {FourCCOf("BITM"), PictureSource(), "a picture"},

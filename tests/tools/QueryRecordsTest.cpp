@@ -1,0 +1,151 @@
+// Question lists and pages of the application data file, checked as they are compiled: each page's
+// keys, and the lists and pages together with the topic table, so that every list entry has its
+// topic and page and every storyform question answers the point its topic row names.
+
+#include "datafiles/QueryRecords.h"
+
+#include <gtest/gtest.h>
+
+#include "DataSourceTestSupport.h"
+
+namespace {
+
+// A small topic table: 10 an information page, 20 the Resolve question, 40 the Main Character's
+// domain, 41 a topic counted by the storytelling bar, 42 and 44 plain topics; every other row
+// unused.
+QueryTables Tables() {
+    QueryTables tables;
+    tables.topics.resize(kTopicRowCount);
+    const auto use = [&](int id, std::int16_t kind, std::int16_t point, std::int16_t group) {
+        tables.topics[static_cast<std::size_t>(id)] = {kind, point, group, "T", true, {"topics.table", id}};
+    };
+    use(10, kTopicInfo, 0, 9);
+    use(20, kTopicPoint, 0, 0);
+    use(40, kTopicPoint, 60, 2);
+    use(41, kTopicFurther, 0, 3);
+    use(42, kTopicStory, 0, 9);
+    use(44, kTopicStory, 0, 9);
+    for (int id : {19, 78, 79}) use(id, kTopicPoint, 4, 0);
+    use(296, kTopicStory, 0, 9);
+    return tables;
+}
+
+class QueryRecordsTest : public ::testing::Test {
+protected:
+    // Compiles a keyed record; its compile errors are kept.
+    void Add(const std::string& source) {
+        const auto result = CompileText("record.keys", source);
+        for (const std::string& message : result.diagnostics.Messages()) compileErrors.push_back(message);
+        if (result.segment) segments.push_back(*result.segment);
+    }
+    void AddSoundSet() {
+        Add("keys 'QLST' 0\nNA c \"Start\"\nOR c \"0,10,1,0,20,1,0,40,2,0,41,2,0,42,1,\"\n");
+        Add("keys 'FQS2' 10\nT1 c \"Welcome.\"\n");
+        Add("keys 'FQS2' 20\nTY s 1\nAP c \"1000\"\nRV c \"Resolve\"\nDQ s 0\nRN s 3\n"
+            "R1 c \"Change\"\nR2 c \"Steadfast\"\nR3 c \"Not yet\"\n");
+        Add("keys 'FQS2' 40\nTY s 100\nAP c \"15000\"\n");
+        Add("keys 'FQS2' 41\nEN s 1\nEV1 c \"MCDom\"\nES1 s 2\n");
+        Add("keys 'FQS2' 42\nTY s 2\n");
+    }
+    std::vector<std::string> Check(const QueryTables* tables) {
+        Diagnostics diagnostics;
+        CheckQueryRecords(segments, tables, {"Fablecor", 0}, diagnostics);
+        return diagnostics.Messages();
+    }
+    bool Says(const std::vector<std::string>& messages, const std::string& part) {
+        for (const std::string& message : messages) {
+            if (message.find(part) != std::string::npos) return true;
+        }
+        ADD_FAILURE() << "no message says: " << part
+                      << (messages.empty() ? "" : "\nfirst: " + messages.front());
+        return false;
+    }
+
+    std::vector<CompiledSegment> segments;
+    std::vector<std::string> compileErrors;
+    const QueryTables tables = Tables();
+};
+
+TEST_F(QueryRecordsTest, ASoundListAndItsPages) {
+    AddSoundSet();
+    EXPECT_TRUE(compileErrors.empty()) << compileErrors.front();
+    EXPECT_TRUE(Check(&tables).empty()) << Check(&tables).front();
+    const auto unchecked = Check(nullptr);
+    ASSERT_EQ(unchecked.size(), 1u);
+    EXPECT_TRUE(Says(unchecked, "checked against the topic table"));
+    segments.clear();
+    EXPECT_TRUE(Check(nullptr).empty()) << "a data file without lists or pages needs no table";
+}
+
+TEST_F(QueryRecordsTest, PageKeysAsThePagesReadThem) {
+    Add("keys 'FQS2' 42\nRN s 3\nR1 c \"a\"\nR4 c \"d\"\n");
+    Add("keys 'FQS2' 42\nR6 c \"f\"\n");
+    Add("keys 'FQS2' 42\nRN s 6\n");
+    Add("keys 'FQS2' 42\nQT c \"" + std::string(86, 'q') + "\"\n");
+    Add("keys 'FQS2' 42\nBN s 2\nBV3 c \"{CreateChar(136)}\"\n");
+    Add("keys 'FQS2' 42\nNote c \"no such key\"\n");
+    EXPECT_TRUE(Says(compileErrors, "R4 is beyond the page's RN (3)"));
+    EXPECT_TRUE(Says(compileErrors, "R keys are numbered 1 to 5"));
+    EXPECT_TRUE(Says(compileErrors, "the value of RN 6 is outside 0 to 5"));
+    EXPECT_TRUE(Says(compileErrors, "the program reads at most 85"));
+    EXPECT_TRUE(Says(compileErrors, "BV3 is beyond the page's BN (2)"));
+    EXPECT_TRUE(Says(compileErrors, "unknown key Note"));
+}
+
+TEST_F(QueryRecordsTest, StoryformChoicePagesAnswerTheirDynamic) {
+    Add("keys 'FQS2' 20\nTY s 1\nAP c \"1010\"\nRV c \"Resolve\"\nDQ s 0\nRN s 2\n");
+    EXPECT_TRUE(Says(compileErrors, "RV is the code of AP's story point: Direction"));
+    EXPECT_TRUE(Says(compileErrors, "DQ is the solver's index of AP's dynamic: 1"));
+    EXPECT_TRUE(Says(compileErrors, "has 3 radios"));
+    compileErrors.clear();
+    Add("keys 'FQS2' 20\nTY s 1\nAP c \"15000\"\n");
+    EXPECT_TRUE(Says(compileErrors, "has the id of a dynamic as AP"));
+    compileErrors.clear();
+    Add("keys 'FQS2' 40\nTY s 100\nAP c \"1000\"\nRN s 2\nSL s 1\n");
+    EXPECT_TRUE(Says(compileErrors, "its own items: no RN"));
+    EXPECT_TRUE(Says(compileErrors, "its own items: no SL"));
+    EXPECT_TRUE(Says(compileErrors, "a throughline story point's id as AP"));
+}
+
+TEST_F(QueryRecordsTest, PagesAgreeWithTheirTopicRows) {
+    AddSoundSet();
+    Add("keys 'FQS2' 44\nTY s 100\nAP c \"15000\"\n");
+    Add("keys 'FQS2' 11\nT1 c \"No topic row.\"\n");
+    Add("keys 'FQS2' 296\nTY s 2\n");
+    Add("keys 'FQS2' 19\nT1 c \"Growth\"\n");
+    Add("keys 'FQS2' 78\nT1 c \"Growth\"\n");
+    Add("keys 'FQS2' 43\nTY s 7\n");
+    const auto messages = Check(&tables);
+    EXPECT_TRUE(
+        Says(messages, "topic 44 must be a storyforming question (kind point) of the story point AP names"));
+    EXPECT_TRUE(Says(messages, "the page of topic 11 has no row in the topic table"));
+    EXPECT_TRUE(Says(messages, "topics 296-305 are general choices (TY 3)"));
+    EXPECT_TRUE(Says(messages, "the growth question 19 is shown as 78 or 79"));
+    EXPECT_TRUE(Says(messages, "the page of topic 43 has no row"));
+}
+
+TEST_F(QueryRecordsTest, ListEntriesHaveTopicsPagesAndAnOutline) {
+    AddSoundSet();
+    Add("keys 'QLST' 1\nOR c \"0,42,2,13,42,1,0,43,1,0,10,1,0,19,1,0,42\"\n");
+    const auto messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "list 1, topic 42: level 2 after level 0"));
+    EXPECT_TRUE(Says(messages, "the expansion code 13 is not 0 to 12"));
+    EXPECT_TRUE(Says(messages, "list 1, topic 43 has no row in the topic table"));
+    EXPECT_TRUE(Says(messages, "list 1, topic 19 has no page ('FQS2' 19)"));
+    EXPECT_TRUE(Says(messages, "OR holds 17 numbers"));
+}
+
+TEST_F(QueryRecordsTest, ListsAsAWhole) {
+    Add("keys 'QLST' 3\nOR c \"0,10,1,0,42,1,\"\n");
+    Add("keys 'FQS2' 10\nTY s 999\n");
+    Add("keys 'FQS2' 42\nT1 c \"x\"\n");
+    const auto messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "no list 0"));
+    EXPECT_TRUE(Says(messages, "the home page leads to lists 2 to 10; list 2 is missing"));
+    int missing = 0;
+    for (const std::string& message : messages) missing += message.find("is missing") != std::string::npos;
+    EXPECT_EQ(missing, 8) << "lists 2 and 4 to 10";
+    EXPECT_TRUE(Says(messages, "topic 41 (kind further) is in no question list"));
+}
+
+}  // namespace
