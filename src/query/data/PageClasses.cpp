@@ -32,7 +32,7 @@ std::optional<FQSPageKind> PageKindForClass(std::int16_t classCode) {
 PageRecord FindPageRecord(PFMFile* dataFile, std::int16_t topic, std::int16_t firstTopic) {
     PageRecord page;
     page.topic = topic;
-    if (!PageRecordExists(dataFile, topic) && PageRecordExists(dataFile, firstTopic)) {
+    if (!PageRecordExists(dataFile, topic)) {
         page.topic = firstTopic;
         page.fellBack = true;
     }

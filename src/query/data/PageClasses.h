@@ -31,9 +31,10 @@ enum class FQSPageKind {
 std::optional<FQSPageKind> PageKindForClass(std::int16_t classCode);
 
 struct PageRecord {
-    // The topic whose record was found: the one asked for, or the list's first topic in its place.
+    // The topic of the page: the one asked for, or the list's first topic in place of one without a
+    // record.
     std::int16_t topic = -1;
-    // The record was found for the list's first topic instead: the window's position becomes 0.
+    // The topic asked for has no record: the window goes to the list's first row.
     bool fellBack = false;
     // No record was found at all: the page is built from an empty record and shows no help.
     bool missing = true;
