@@ -11,6 +11,7 @@
 #include "framework/graphics/FontMapping.h"
 #include "items/ControlSelection.h"
 #include "items/EditView.h"
+#include "items/LineBreaks.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Objects.h"
@@ -29,20 +30,6 @@
 namespace {
 
 constexpr std::int32_t kAllText = 0x7FFFFFFF;
-
-// The text with each line break (CR LF, CR or LF) made a space.
-std::string Folded(const std::string& text) {
-    std::string folded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            folded += ' ';
-        } else {
-            folded += text[i];
-        }
-    }
-    return folded;
-}
 
 // The height of a line of text in the font.
 std::int16_t TextHeightOf(const win::LOGFONTA& font) {
@@ -290,7 +277,7 @@ win::LRESULT EditView::HandleLButtonDown(win::HWND window, win::UINT message, wi
 void EditView::FoldLines() {
     const std::string text = RawText();
     if (text.find_first_of("\r\n") == std::string::npos) return;
-    const std::string folded = Folded(text);
+    const std::string folded = FoldLineBreaks(text);
     std::int32_t start = 0, end = 0;
     GetSelection(&start, &end);
     // The change being folded is the user's, and tells of itself.
@@ -306,7 +293,7 @@ void EditView::PasteFolded() {
     QRVClipBoard clipboard(win::CF_TEXT);
     String text;
     clipboard.GetString(text, win::CF_TEXT);
-    const std::string folded = Folded(text.CStr() ? text.CStr() : "");
+    const std::string folded = FoldLineBreaks(text.CStr() ? text.CStr() : "");
     if (folded.empty()) return;
     win::SendMessageA(GetHWnd(), win::EM_REPLACESEL, win::TRUE,
                       reinterpret_cast<win::LPARAM>(folded.c_str()));

@@ -295,6 +295,10 @@ void TItem::RemoveCursorRegions() {
     cursorRegions_.reset();
 }
 
+void TItem::ClipCursorRegions(const ShortRect& rect) {
+    if (cursorRegions_) cursorRegions_->ClipAllToRect(rect);
+}
+
 void TItem::UpdateCursor() {
     if (state_ & kHasCursorRegions) ApplyCursor();
 }

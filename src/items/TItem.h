@@ -249,6 +249,8 @@ public:
     void AddCursorRegion(const ShortRect& rect, std::int32_t id);
     void AddCursorRegion(const Rgn& region, std::int32_t id);
     void RemoveCursorRegions();
+    // Every cursor region narrowed to the rectangle.
+    void ClipCursorRegions(const ShortRect& rect);
     void ShowRegionCursor() override;
     // In mouse-tracking loops: while the item's window holds the capture, takes the next mouse
     // message between WM_MOUSEMOVE and WM_LBUTTONUP and sets *down to whether it was not the
