@@ -4,6 +4,7 @@
 
 #include "framework/WindowUtilities.h"
 #include "framework/graphics/GraphEnv.h"
+#include "framework/graphics/GraphUser.h"
 #include "widgets/TRow.h"
 #include "widgets/TTable.h"
 
@@ -142,7 +143,10 @@ void TCell::SetHilite(TGraphEnv* env, std::int16_t state, bool redraw) {
     if (state == hilite_) return;
     TTable* table = GetTable();
     ShortRect rect;
-    if (redraw && env && table && table->IsDrawable() && GetViewRect(rect)) DrawBackground(*env, rect, state);
+    if (redraw && env && table && table->IsDrawable() && GetViewRect(rect)) {
+        GraphAttribUser use(*env);
+        DrawBackground(*env, rect, state);
+    }
     hilite_ = state;
 }
 
