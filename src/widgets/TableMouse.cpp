@@ -169,7 +169,8 @@ bool TTable::ClickInData(const MsgEvent& event, ShortPoint point, bool isDouble)
         return true;
     }
     drag.newState = control ? ((drag.rowClick ? row->GetHilite() : cell->GetHilite()) != 0 ? 0 : 1) : 1;
-    if (control || !selection_.Anchor().row) {
+    // Only Shift extends from the anchor there is: any other click starts from its own item.
+    if (control || !shift || !selection_.Anchor().row) {
         selection_.Anchor().row = row;
         selection_.Anchor().cell = item;
     }
