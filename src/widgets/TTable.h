@@ -282,8 +282,12 @@ public:
     void RelayoutFromRow(std::int32_t index);
 
     // --- Selection, keys and the active cell (TableInput.cpp, TableMoves.cpp, TableMouse.cpp)
-    // The key map: arrows, Tab, Page Up and Page Down.
+    // The key map: arrows, Tab, Page Up and Page Down; Return and Escape end the active cell's
+    // editing, keeping or dropping what was typed, and Return starts it again.
     bool KeyMap(KeyEvent& event);
+    // Deactivates the active cell (after it dropped its editor's changes when cancel is set) and
+    // takes the keyboard back.
+    void LetGoOfActiveCell(bool cancel);
     // 1 when there is no active cell or it lets go (asked with the reason).
     std::int16_t CanLeaveActiveCell(std::int16_t reason);
     bool IsValidating() const { return askingActiveCell_ != 0; }

@@ -67,6 +67,19 @@ bool TTable::KeyMap(KeyEvent& event) {
                 CellDownRefused();
             }
             return true;
+        case kKeyReturn:
+        case kKeyEnter:
+            // Return ends editing (the cell keeps what was typed), and starts it again.
+            if (activeCell_) {
+                if (CanLeaveActiveCell(kLeaveForward)) LetGoOfActiveCell(false);
+                return true;
+            }
+            UpdateActiveCell();
+            return activeCell_ != nullptr;
+        case kKeyEscape:
+            if (!activeCell_) return false;
+            LetGoOfActiveCell(true);
+            return true;
         case kKeyPageUp:
         case kKeyPageDown: {
             if (!GetVertScrollBar()) return false;
@@ -157,6 +170,18 @@ void TTable::UpdateActiveCell() {
             win::SetFocus(GetHWnd());
         }
     }
+    --activationDepth_;
+}
+
+void TTable::LetGoOfActiveCell(bool cancel) {
+    TCell* cell = activeCell_;
+    if (!cell) return;
+    // The table takes the keyboard back without its focus gain making the cell active again.
+    ++activationDepth_;
+    if (cancel) cell->CancelEdit();
+    activeCell_ = nullptr;
+    cell->Deactivate();
+    if (HasWindow()) win::SetFocus(GetHWnd());
     --activationDepth_;
 }
 
