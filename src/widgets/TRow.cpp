@@ -66,7 +66,17 @@ TRow* TRow::Clone() const {
 
 std::int32_t TRow::GetCellCount() const { return cells_ ? cells_->Count() : 0; }
 
+bool TRow::IsBehind() const { return table_ && index_ != -1 && resizeGeneration_ < table_->ResizeGeneration(); }
+
+void TRow::CatchUp() const {
+    if (catchingUp_ || !IsBehind()) return;
+    catchingUp_ = true;
+    table_->CatchUpRow(const_cast<TRow&>(*this));
+    catchingUp_ = false;
+}
+
 TCell* TRow::GetCell(std::int32_t column) const {
+    CatchUp();
     return column >= 0 && column < GetCellCount() ? cells_->GetAt(column) : nullptr;
 }
 
@@ -149,6 +159,7 @@ bool TRow::FindCellAt(LongPoint point, TCell*& cell) {
 // --- Layout
 
 ShortPoint TRow::Measure() {
+    CatchUp();
     std::int32_t height = 0, width = 0;
     bool anyCursorCells = false;
     if (cells_) {
@@ -191,7 +202,7 @@ ShortPoint TRow::Measure() {
 }
 
 const LongRect& TRow::GetLaidOutBounds() {
-    if (!measured_) Measure();
+    if (!IsMeasured()) Measure();
     if (!positioned_ && IsInTable()) table_->PlaceRow(index_);
     return bounds_;
 }
@@ -208,7 +219,7 @@ bool TRow::GetViewRect(ShortRect& rect) {
 }
 
 std::int32_t TRow::GetHeight() {
-    if (!measured_) Measure();
+    if (!IsMeasured()) Measure();
     return bounds_.bottom - bounds_.top;
 }
 
@@ -234,7 +245,7 @@ void TRow::SetHeight(std::int32_t height) {
 }
 
 void TRow::MoveToY(std::int32_t y) {
-    if (!measured_) Measure();
+    if (!IsMeasured()) Measure();
     bounds_.bottom += y - bounds_.top;
     bounds_.top = y;
     positioned_ = 1;

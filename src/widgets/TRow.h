@@ -110,12 +110,20 @@ public:
     void ClearFlags(std::uint16_t mask) { flags_ &= static_cast<std::uint16_t>(~mask); }
     std::uint16_t GetFlags() const { return flags_; }
     std::int16_t GetHilite() const { return hilite_; }
-    bool IsMeasured() const { return measured_ != 0; }
+    // A row behind the table's column resizes is not measured either.
+    bool IsMeasured() const { return measured_ != 0 && !IsBehind(); }
     bool IsPositioned() const { return positioned_ != 0; }
     std::int16_t GetRuleAbove() const { return ruleAbove_; }
     std::int16_t GetRuleBelow() const { return ruleBelow_; }
     // The bounds as they stand, without laying anything out.
     const LongRect& PeekBounds() const { return bounds_; }
+    // How many of the table's column resizes the row's cells have followed. A row out of view
+    // follows them when it is next looked at.
+    std::uint32_t GetResizeGeneration() const { return resizeGeneration_; }
+    void SetResizeGeneration(std::uint32_t generation) { resizeGeneration_ = generation; }
+    bool IsBehind() const;
+    // Has the table bring the cells up to date with its column resizes.
+    void CatchUp() const;
 
 private:
     // Sets the cell's row and column, stores it at the column and clears measured.
@@ -131,4 +139,6 @@ private:
     std::int16_t ruleAbove_ = 0;
     std::int16_t ruleBelow_ = 0;
     std::int16_t positioned_ = 0;
+    std::uint32_t resizeGeneration_ = 0;
+    mutable bool catchingUp_ = false;
 };

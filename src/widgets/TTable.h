@@ -280,6 +280,10 @@ public:
     // Called by a row whose layout changed: positions from it on are placed again and the next paint
     // rebuilds the cursor regions.
     void RelayoutFromRow(std::int32_t index);
+    // Column resizes that reached every row so far; rows out of view follow them when next looked at
+    // (TRow::CatchUp).
+    std::uint32_t ResizeGeneration() const { return static_cast<std::uint32_t>(resizeHistory_.size()); }
+    void CatchUpRow(TRow& row);
 
     // --- Selection, keys and the active cell (TableInput.cpp, TableMoves.cpp, TableMouse.cpp)
     // The key map: arrows, Tab, Page Up and Page Down; Return and Escape end the active cell's
@@ -354,6 +358,19 @@ private:
     bool MoveStartPoint(bool forward, bool horizontal, bool extend, MoveStart& start);
     bool Extends(bool rows) const;
     void SetHilite(TRow* row, TCell* cell, std::int16_t state);
+    // One column resize as each row follows it.
+    struct ColumnResize {
+        std::int32_t column = 0;
+        std::int16_t delta = 0;
+        std::int32_t oldEdge = 0;
+        std::int32_t newEdge = 0;
+        std::int32_t mode = 1;
+        std::int32_t scope = 1;
+        bool adjustNext = false;
+    };
+    // The row's cell that the resize reaches, resized (and its neighbour with adjustNext); false when
+    // it reaches none.
+    bool ResizeRowCells(TRow& row, const ColumnResize& resize);
     // Mouse tracking (TableMouse.cpp).
     struct DragState;
     void SelectRange(DragState& drag);
@@ -394,4 +411,5 @@ private:
     std::int16_t suppressInvalidate_ = 0;
     std::int16_t notifySuspend_ = 0;
     std::int16_t askingActiveCell_ = 0;
+    std::vector<ColumnResize> resizeHistory_;
 };

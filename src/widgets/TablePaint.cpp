@@ -35,13 +35,6 @@ private:
     std::int16_t saved_ = 1;
 };
 
-// The x where a cell's right edge lies: its row's cell widths up to it, as the row lays them out.
-std::int32_t CellRightEdge(const TRow& row, std::int32_t column) {
-    std::int32_t right = 0;
-    for (std::int32_t i = 0; i <= column && i < row.GetCellCount(); ++i) right += row.GetCell(i)->GetWidth();
-    return right;
-}
-
 }  // namespace
 
 void TTable::DrawContent(ViewDrawContext* context) {
@@ -117,62 +110,101 @@ void TTable::Relayout() {
     if (activeCell_) activeCell_->FocusEditor();
 }
 
+bool TTable::ResizeRowCells(TRow& row, const ColumnResize& resize) {
+    // The row's cells lie side by side from x 0: their right edges are their widths added up.
+    TCell* target = nullptr;
+    std::int32_t width = 0, right = 0;
+    const std::int32_t count = row.GetCellCount();
+    for (std::int32_t c = 0; c < count && !target; ++c) {
+        TCell* cell = row.GetCell(c);
+        const std::int32_t left = right;
+        right += cell->GetWidth();
+        const bool atColumn = c == resize.column;
+        if (resize.scope != 3 || cell->GetHilite() != 0) {
+            switch (resize.mode) {
+                case 0:
+                    if (atColumn) target = cell, width = resize.newEdge + 1 - left;
+                    break;
+                case 1:
+                    if (atColumn && right == resize.oldEdge + 1) target = cell, width = cell->GetWidth() + resize.delta;
+                    break;
+                case 2:
+                    if (right == resize.oldEdge + 1) target = cell, width = cell->GetWidth() + resize.delta;
+                    break;
+                default: target = cell, width = resize.newEdge + 1 - left; break;
+            }
+        }
+        if ((resize.mode == 0 || resize.mode == 1) && c >= resize.column) break;
+    }
+    if (!target) return false;
+    TGraphEnv* env = GetGraphEnv();
+    target->Resize(env, static_cast<std::int16_t>(width), target->GetHeight());
+    if (resize.adjustNext) {
+        if (TCell* next = row.GetCell(target->GetColumn() + 1)) {
+            next->Resize(env, static_cast<std::int16_t>(next->GetWidth() - resize.delta), next->GetHeight());
+        }
+    }
+    return true;
+}
+
+void TTable::CatchUpRow(TRow& row) {
+    const std::int16_t savedSuppress = suppressInvalidate_;
+    // Out of view: nothing to repaint, and wrapped texts wait for the row's measuring.
+    suppressInvalidate_ = 1;
+    for (std::uint32_t g = row.GetResizeGeneration(); g < ResizeGeneration(); ++g) {
+        row.SetResizeGeneration(g + 1);
+        ResizeRowCells(row, resizeHistory_[g]);
+    }
+    suppressInvalidate_ = savedSuppress;
+}
+
 std::int16_t TTable::SetColumnWidth(std::int32_t column, std::int16_t newWidth, bool adjustNext) {
     ColumnRecord record;
     if (!columns_->GetRecord(column, record)) return 0;
-    const std::int32_t oldEdge = columns_->GetRightEdge(column);
-    const auto delta = static_cast<std::int16_t>(newWidth - record.width);
+    ColumnResize resize;
+    resize.column = column;
+    resize.oldEdge = columns_->GetRightEdge(column);
+    resize.delta = static_cast<std::int16_t>(newWidth - record.width);
+    resize.mode = resizeMode_;
+    resize.scope = resizeScope_;
+    resize.adjustNext = adjustNext;
     const std::int32_t originX = GetFirstVisibleColumn();
     columns_->StoreWidth(column, newWidth);
     const bool hasNext = column + 1 < columns_->GetCount();
     // The next column gives or takes the difference: its record follows its cells.
     if (adjustNext && hasNext) {
-        columns_->StoreWidth(column + 1, static_cast<std::int16_t>(columns_->GetWidth(column + 1) - delta));
+        columns_->StoreWidth(column + 1, static_cast<std::int16_t>(columns_->GetWidth(column + 1) - resize.delta));
     }
-    const std::int32_t newEdge = columns_->GetRightEdge(column);
+    resize.newEdge = columns_->GetRightEdge(column);
     const bool large = rows_->Count() > LargeTableThreshold();
     if (large) PushCursor(-1);
     std::int32_t first = 0, last = 0;
     GetVisibleRowRange(first, last);
-    TGraphEnv* env = GetGraphEnv();
     const std::int16_t savedSuppress = suppressInvalidate_;
-    for (std::int32_t i = 0; i < rows_->Count(); ++i) {
-        TRow* row = rows_->GetAt(i);
-        if (resizeScope_ == 2 && row->GetHilite() == 0) continue;
-        const bool visible = i >= first && i <= last;
-        suppressInvalidate_ = (resizeMode_ == 1 || resizeMode_ == 2) && visible ? savedSuppress : 1;
-        TCell* target = nullptr;
-        std::int32_t width = 0;
-        for (std::int32_t c = 0; c < row->GetCellCount() && !target; ++c) {
-            TCell* cell = row->GetCell(c);
-            if (resizeScope_ == 3 && cell->GetHilite() == 0) continue;
-            const std::int32_t right = CellRightEdge(*row, c), left = right - cell->GetWidth();
-            switch (resizeMode_) {
-                case 0:
-                    if (c == column) target = cell, width = newEdge + 1 - left;
-                    break;
-                case 1:
-                    if (c == column && right == oldEdge + 1) target = cell, width = cell->GetWidth() + delta;
-                    break;
-                case 2:
-                    if (right == oldEdge + 1) target = cell, width = cell->GetWidth() + delta;
-                    break;
-                default: target = cell, width = newEdge + 1 - left; break;
-            }
-            if (resizeMode_ == 0 || resizeMode_ == 1) {
-                if (c >= column) break;
-            }
-        }
-        if (!target) continue;
-        target->Resize(env, static_cast<std::int16_t>(width), target->GetHeight());
-        if (adjustNext) {
-            if (TCell* next = row->GetCell(target->GetColumn() + 1)) {
-                next->Resize(env, static_cast<std::int16_t>(next->GetWidth() - delta), next->GetHeight());
-            }
-        }
-        if (resizeMode_ == 0 || resizeMode_ == 3) {
+    const auto resizeRow = [&](TRow& row, bool visible) {
+        row.CatchUp();
+        suppressInvalidate_ = (resize.mode == 1 || resize.mode == 2) && visible ? savedSuppress : 1;
+        if (ResizeRowCells(row, resize) && (resize.mode == 0 || resize.mode == 3)) {
             suppressInvalidate_ = savedSuppress;
-            row->Invalidate();
+            row.Invalidate();
+        }
+    };
+    if (resizeScope_ == 1) {
+        // Every row follows: those in view now (after the resizes they missed), the others when
+        // they are next looked at.
+        for (std::int32_t i = std::max(first, 0); i <= last && i < rows_->Count(); ++i) rows_->GetAt(i)->CatchUp();
+        resizeHistory_.push_back(resize);
+        for (std::int32_t i = std::max(first, 0); i <= last && i < rows_->Count(); ++i) {
+            TRow* row = rows_->GetAt(i);
+            row->SetResizeGeneration(ResizeGeneration());
+            resizeRow(*row, true);
+        }
+    } else {
+        // Only highlighted rows (scope 2), or highlighted cells (scope 3): each row is asked.
+        for (std::int32_t i = 0; i < rows_->Count(); ++i) {
+            TRow* row = rows_->GetAt(i);
+            if (resizeScope_ == 2 && row->GetHilite() == 0) continue;
+            resizeRow(*row, i >= first && i <= last);
         }
     }
     suppressInvalidate_ = savedSuppress;
@@ -192,9 +224,9 @@ std::int16_t TTable::SetColumnWidth(std::int32_t column, std::int16_t newWidth, 
         TItem::Invalidate();
     }
     if (large) PopCursor();
-    ColumnResized(column, newWidth, delta, adjustNext);
+    ColumnResized(column, newWidth, resize.delta, adjustNext);
     if (adjustNext && hasNext) {
-        ColumnResized(column + 1, columns_->GetWidth(column + 1), static_cast<std::int16_t>(-delta), adjustNext);
+        ColumnResized(column + 1, columns_->GetWidth(column + 1), static_cast<std::int16_t>(-resize.delta), adjustNext);
     }
-    return delta;
+    return resize.delta;
 }

@@ -27,6 +27,8 @@ std::int32_t TTable::AddRow(TRow* row, bool redraw) {
         if (index < 0) return -1;
     }
     insertionPoint_ = index + 1;
+    // A new row comes with the columns as they are.
+    row->SetResizeGeneration(ResizeGeneration());
     RenumberRowsFrom(index);
     relayoutPending_ = 1;
     UpdateScrollExtent();
@@ -44,6 +46,7 @@ std::int32_t TTable::AppendRowQuietly(TRow* row) {
     const std::int32_t index = rows_->Append(row);
     if (index < 0) return -1;
     row->SetIndex(index);
+    row->SetResizeGeneration(ResizeGeneration());
     insertionPoint_ = rows_->Count();
     relayoutPending_ = 1;
     return index;
@@ -62,6 +65,7 @@ ErrCode TTable::InsertRowAt(TRow* row, std::int32_t index, bool redraw) {
         return error;
     }
     if (insertionPoint_ >= index) ++insertionPoint_;
+    row->SetResizeGeneration(ResizeGeneration());
     RenumberRowsFrom(index);
     relayoutPending_ = 1;
     UpdateScrollExtent();

@@ -92,6 +92,26 @@ TEST_F(TableColumnsTest, AColumnWidthChangeMovesTheRecordsAndTheCellsTogether) {
     }
 }
 
+TEST_F(TableColumnsTest, RowsOutOfViewFollowColumnResizesWhenLookedAt) {
+    for (int r = 1; r < 40; ++r) table_.AppendRowQuietly(MakeTextRow(&table_, r, {100, 50, 80}, 20));
+    std::int32_t first = 0, last = 0;
+    table_.GetVisibleRowRange(first, last);
+    ASSERT_LT(last, 30);
+    table_.SetColumnWidth(1, 70, false);
+    table_.SetColumnWidth(0, 90, false);
+    TRow* far = table_.GetRow(20);  // neither in view nor on the last page, which the scroll range reads
+    EXPECT_TRUE(far->IsBehind()) << "out of view: not yet touched";
+    EXPECT_EQ(far->GetCell(1)->GetWidth(), 70) << "looked at, it follows both resizes in order";
+    EXPECT_EQ(far->GetCell(0)->GetWidth(), 90);
+    EXPECT_EQ(far->GetCell(2)->GetBounds().left, 160);
+    EXPECT_FALSE(far->IsBehind());
+    EXPECT_FALSE(table_.GetRow(3)->IsBehind()) << "rows in view follow at once";
+    // A row added afterwards comes with the columns as they are and is not resized again.
+    table_.AddRow(MakeTextRow(&table_, 40, {90, 70, 80}, 20), false);
+    EXPECT_EQ(table_.GetRow(40)->GetCell(0)->GetWidth(), 90);
+    EXPECT_EQ(table_.GetRow(40)->GetCell(1)->GetWidth(), 70);
+}
+
 // Resize modes: which cell of a row a column's new width reaches.
 TEST_F(TableColumnsTest, ResizeModesPickTheirCells) {
     // Row 1 has one wide cell where row 0 has its first two.

@@ -243,3 +243,77 @@ TEST_F(TableWidgetTest, TheFirstPaintRebuildsTheCursorRegions) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace tabletest;
+
+class TableCellsAndSelectionTest : public TableTest {};
+
+TEST_F(TableCellsAndSelectionTest, AColumnAddedGoesIntoEveryRowThatTakesIt) {
+    TTable* table = AddTable(0);
+    table->AddRow(MakeTextRow(table, 0, {50, 50, 50}, 20), false);
+    table->AddRow(MakeTextRow(table, 1, {50}, 20), false);
+    Show();
+    table->AddColumn(2, new TextCell("added", 30, 24, kCellSelectable, nullptr, 0, 0), true, 0);
+    EXPECT_EQ(TextOf(Cell(table, 0, 2)), "added");
+    EXPECT_EQ(TextOf(Cell(table, 0, 3)), "r0c2") << "the cells after it move on";
+    EXPECT_EQ(Cell(table, 0, 3)->GetBounds().left, 130);
+    EXPECT_EQ(TextOf(Cell(table, 1, 1)), "added") << "a shorter row gets it at its end";
+    EXPECT_EQ(table->GetRowHeight(1), 24) << "and grows to it";
+    EXPECT_EQ(table->GetRowTop(1), 24);
+}
+
+TEST_F(TableCellsAndSelectionTest, SelectedCellsAreDeletedAndALastCellTakesItsRow) {
+    TTable* table = AddTable(kTableMultipleCells);
+    table->AddRow(MakeTextRow(table, 0, {50, 50, 50}, 20), false);
+    table->AddRow(MakeTextRow(table, 1, {50}, 20), false);
+    table->AddRow(MakeTextRow(table, 2, {50, 50}, 20, kCellSelectable, kRowSelectable | kRowKeepsCells), false);
+    Show();
+    for (auto [r, c] : {std::pair{0, 0}, {0, 2}, {1, 0}, {2, 1}}) {
+        Cell(table, r, c)->SetHilite(nullptr, 1, false);
+        table->GetSelectList().Add(table->GetRow(r), Cell(table, r, c));
+    }
+    EXPECT_EQ(table->DeleteSelectedCells(true, false), 3);
+    EXPECT_EQ(table->GetRowCount(), 2) << "the one-cell row went as a row";
+    EXPECT_EQ(table->GetRow(0)->GetCellCount(), 1);
+    EXPECT_EQ(TextOf(Cell(table, 0, 0)), "r0c1");
+    EXPECT_EQ(table->GetRow(1)->GetCellCount(), 2) << "a row that keeps its cells";
+    EXPECT_TRUE(table->DeleteCell(Cell(table, 1, 1), true, true)) << "unless forced";
+}
+
+TEST_F(TableCellsAndSelectionTest, SelectAllTakesEveryRowOrEveryCell) {
+    TTable* table = AddTable(0);
+    Fill(table, 3, {50, 50});
+    Show();
+    table->SelectAll(true);
+    EXPECT_EQ(Selected(*table), (std::vector<std::string>{"row 0", "row 1", "row 2"}));
+    EXPECT_EQ(table->GetSelectionMode(), kSelectionRows);
+    table->SelectAll(false);
+    EXPECT_EQ(Selected(*table).size(), 6u);
+    EXPECT_EQ(table->GetSelectionMode(), kSelectionCells);
+    EXPECT_EQ(table->GetRow(0)->GetHilite(), 0) << "the rows' highlights went with the row selection";
+    table->ClearSelection();
+    EXPECT_EQ(table->GetSelectionMode(), kSelectionEmpty);
+}
+
+TEST_F(TableCellsAndSelectionTest, ASavedSelectionComesBackByItsPlaces) {
+    TTable* table = AddTable(kTableMultipleCells);
+    Fill(table, 40, {50, 50});
+    Show();
+    table->ScrollTo(7, 0, 1);
+    table->SelectCell(table->GetRow(9), Cell(table, 9, 1), kRevealLeave, kRevealLeave, false);
+    table->SelectCell(table->GetRow(10), Cell(table, 10, 0), kRevealLeave, kRevealLeave, true);
+    std::unique_ptr<SelectList> saved = table->SaveSelection();
+    ASSERT_NE(saved, nullptr);
+    // The rows are built again: the old rows and cells are gone.
+    table->DeleteAllRows(false);
+    table->ScrollTo(0, 0, 1);
+    Fill(table, 40, {50, 50});
+    table->RestoreSelection(*saved);
+    EXPECT_EQ(Selected(*table), (std::vector<std::string>{"r9c1", "r10c0"}));
+    EXPECT_EQ(table->GetFirstVisibleRow(), 7);
+    EXPECT_NE(Cell(table, 9, 1)->GetHilite(), 0);
+}
+
+}  // namespace
