@@ -331,7 +331,6 @@ private:
     // Before a row or cell is deleted: lets go of the active cell (committing it) when the row or
     // cell holds it.
     void ReleaseActiveCellIn(TRow* row, TCell* cell);
-    void ForEachMargin(void (*action)(ViewMargin&));
     // Snapshot of the visible rows and their tops, and the repaint of what moved since.
     void TakeRowSnapshot();
     void RepaintMovedRows();
