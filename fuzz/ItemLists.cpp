@@ -12,6 +12,7 @@
 #include "items/ItemClasses.h"
 #include "items/ItemList.h"
 #include "items/TItem.h"
+#include "widgets/WidgetClasses.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool installed = [] {
         RegisterObjectFactory(ItemObjectFactory);
         InstallItemClasses();
+        InstallWidgetClasses();
         return true;
     }();
     (void)installed;

@@ -27,6 +27,7 @@
 #include "storymodel/engine/BusyPhase.h"
 #include "storymodel/CharacterFiles.h"
 #include "storymodel/engine/EngineTableReader.h"
+#include "widgets/WidgetClasses.h"
 
 namespace {
 
@@ -220,5 +221,6 @@ ErrCode Fablecore::OpenEngineFile() {
 TAppl* CreateFablecore(AppEnvironment* environment) {
     // The windows' items are read and made by the item classes.
     InstallItemClasses();
+    InstallWidgetClasses();
     return new Fablecore(environment);
 }
