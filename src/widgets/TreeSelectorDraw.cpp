@@ -62,6 +62,8 @@ void TreeSelectorView::DrawRows(bool all) {
         const std::int32_t bottom = top + RowHeight(row);
         if (row->HasFlags(TreeSelectorNode::kRedrawFromHere)) fromHere = true;
         if ((all || fromHere || row->HasFlags(TreeSelectorNode::kRedraw)) && bottom > content.top) {
+            // Each row starts from the same colours, whatever the row above left.
+            GraphAttribUser rowUse(*env);
             env->EraseRect(ShortRect::MakeLTRB(content.left, top, content.right, bottom));
             const std::int32_t textStart = originX + GetMarkerWidth() + indent_ * GetDepth(row);
             DrawConnectorsAndMarker(row, ShortRect::MakeLTRB(originX, top, textStart, bottom));
