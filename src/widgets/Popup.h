@@ -151,6 +151,7 @@ public:
     std::int32_t ToggleChecked(std::int32_t index);
 
     // The menu calls the callback while the pointer rests on an entry; data 0 stands for the control.
+    // Only the menu of the present window gets it.
     void SetMenuHoverCallback(ScrollingMenu::HoverCallback callback, std::uintptr_t data);
 
     std::uint16_t GetStyle() const { return style_; }

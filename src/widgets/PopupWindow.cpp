@@ -67,7 +67,6 @@ void Popup::LoadItems() {
             menu_->DisableItem(storedDisabled_->GetAt(i));
         storedDisabled_.reset();
     }
-    if (hoverCallback_) menu_->SetHoverCallback(hoverCallback_, hoverData_);
     itemsLoaded_ = true;
 }
 

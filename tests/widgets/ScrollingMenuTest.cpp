@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "WidgetFixture.h"
+#include "framework/graphics/FontMapping.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/SystemMetrics.h"
@@ -274,6 +277,64 @@ TEST_F(ScrollingMenuTest, AScrollingMenuOpensWithTheCheckedItemAtTheBoxAndScroll
     EXPECT_EQ(menu->GetFirstVisible(), first) << "not one of the last two";
     menu->RemoveItem(menu->GetItemCount() - 2);
     EXPECT_EQ(menu->GetFirstVisible(), 0);
+}
+
+std::vector<std::pair<std::int16_t, std::uintptr_t>> gHovers;
+
+void NoteHover(HMENU /*menu*/, std::int16_t item, std::uintptr_t data) { gHovers.emplace_back(item, data); }
+
+TEST_F(ScrollingMenuTest, TheHoverCallbackHearsOfTheItemUnderThePointer) {
+    gHovers.clear();
+    Popup* popup = AddPopup();
+    Fill(popup, 4);
+    popup->SetMenuHoverCallback(NoteHover, 0);
+    Then([&] { presenter.MoveMouse(Entry(popup, 2)); });
+    Then([&] { presenter.PressKey(VK_ESCAPE); });
+    ClickBox(popup);
+    Run();
+    ASSERT_FALSE(gHovers.empty());
+    EXPECT_EQ(gHovers.back().first, 2);
+    EXPECT_EQ(gHovers.back().second, reinterpret_cast<std::uintptr_t>(popup))
+        << "data 0 stands for the control";
+    popup->GetMenu()->SetHoverCallback(nullptr, 5);
+    popup->GetMenu()->SetHoverCallback(NoteHover, 0);
+    gHovers.clear();
+    Then([&] { presenter.MoveMouse(Entry(popup, 1)); });
+    Then([&] { presenter.PressKey(VK_ESCAPE); });
+    ClickBox(popup);
+    Run();
+    ASSERT_FALSE(gHovers.empty()) << "neither call replaced the callback";
+    EXPECT_EQ(gHovers.back().second, reinterpret_cast<std::uintptr_t>(popup));
+}
+
+TEST_F(ScrollingMenuTest, AMenuCanHangUnderAnEntryOfAnotherMenu) {
+    Popup* popup = AddPopup();
+    LOGFONTA font{};
+    MakeLogFont(font, 0, 12, 0);
+    const HMENU parent = CreatePopupMenu();
+    AppendMenuA(parent, MF_STRING, 42, "Colours");
+    {
+        ScrollingMenu attached(false);
+        ASSERT_EQ(attached.Init(popup->GetHWnd(), nullptr, 0, font, 0, 0), kNoErr);
+        attached.AppendItem("Red");
+        EXPECT_EQ(attached.AttachToMenuCommand(nullptr, 42), -1);
+        ASSERT_EQ(attached.AttachToMenuCommand(parent, 42), kNoErr);
+        EXPECT_EQ(GetSubMenu(parent, 0), attached.GetMenuHandle());
+        char text[32] = {};
+        GetMenuStringA(parent, 0, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "Colours");
+        EXPECT_EQ(ScrollingMenu::FindSubMenuWithCommand(parent, ScrollingMenu::kFirstRowCommand),
+                  attached.GetMenuHandle());
+        EXPECT_EQ(ScrollingMenu::FindSubMenuWithCommand(parent, 7), nullptr);
+    }
+    EXPECT_TRUE(IsMenu(GetSubMenu(parent, 0))) << "the parent keeps the menu it holds";
+    {
+        ScrollingMenu appended(true);
+        ASSERT_EQ(appended.Init(popup->GetHWnd(), parent, 99, font, 0, 0), kNoErr);
+        EXPECT_EQ(GetMenuItemCount(parent), 2);
+        EXPECT_EQ(GetSubMenu(parent, 1), appended.GetMenuHandle());
+    }
+    DestroyMenu(parent);
 }
 
 }  // namespace
