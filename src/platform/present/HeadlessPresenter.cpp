@@ -1,9 +1,11 @@
 #include "platform/present/HeadlessPresenter.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/gdi/Surface.h"
+#include "platform/sys/SysError.h"
 #include "platform/ui/Descriptors.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
@@ -21,6 +23,15 @@ HeadlessPresenter::HeadlessPresenter(SIZE screen) {
 void HeadlessPresenter::MoveOsWindow(POINT place) {
     framePlace_ = place;
     SetFramePlace(place);
+}
+
+bool HeadlessPresenter::ShowWithDesktop(std::string_view path) {
+    if (!desktopOpener_) {
+        SetLastError(ENOENT);
+        return false;
+    }
+    filesShown_.emplace_back(path);
+    return true;
 }
 
 HeadlessPresenter::~HeadlessPresenter() {

@@ -42,6 +42,8 @@ public:
     void SetFrameTitle(std::string_view title) override { frameTitle_ = title; }
     void RaiseFrame() override { ++raiseCount_; }
     std::optional<RECT> Taskbar() override { return taskbar_; }
+    // Notes the file instead of starting the desktop's opener; answers what SetDesktopOpener set.
+    bool ShowWithDesktop(std::string_view path) override;
 
     // A desktop bar on the screen, for code that keeps windows clear of it.
     void SetTaskbar(std::optional<RECT> taskbar) { taskbar_ = taskbar; }
@@ -49,6 +51,10 @@ public:
     // window that the OS or the user makes.
     void SetFrameDesktop(std::optional<RECT> desktop) { frameDesktop_ = desktop; }
     void MoveOsWindow(POINT place);
+
+    // Whether the desktop has an opener (it has by default), and the files shown with it.
+    void SetDesktopOpener(bool present) { desktopOpener_ = present; }
+    const std::vector<std::string>& FilesShown() const { return filesShown_; }
 
     // The virtual clock.
     void Advance(DWORD milliseconds) { clock_ += milliseconds; }
@@ -107,6 +113,8 @@ private:
     std::optional<RECT> taskbar_;
     POINT framePlace_{0, 0};
     std::optional<RECT> frameDesktop_;
+    bool desktopOpener_ = true;
+    std::vector<std::string> filesShown_;
 };
 
 }  // namespace win

@@ -53,6 +53,23 @@ std::string ReadAll(int fd) {
     }
 }
 
+// The arguments in the system's form, and the pointers to them that the spawn takes.
+struct SystemArguments {
+    explicit SystemArguments(const std::vector<std::string>& argv) {
+        for (const std::string& arg : argv) texts.push_back(NameForSystem(arg));
+        for (std::string& arg : texts) pointers.push_back(arg.data());
+        pointers.push_back(nullptr);
+    }
+    std::vector<std::string> texts;
+    std::vector<char*> pointers;
+};
+
+int WaitFor(pid_t child) {
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 }  // namespace
 
 ProgramRun RunProgram(const std::vector<std::string>& argv, bool captureOutput) {
@@ -61,11 +78,8 @@ ProgramRun RunProgram(const std::vector<std::string>& argv, bool captureOutput) 
         SetLastError(EINVAL);
         return run;
     }
-    std::vector<std::string> systemArgv;
-    for (const std::string& arg : argv) systemArgv.push_back(NameForSystem(arg));
-    std::vector<char*> args;
-    for (std::string& arg : systemArgv) args.push_back(arg.data());
-    args.push_back(nullptr);
+    SystemArguments arguments(argv);
+    std::vector<char*>& args = arguments.pointers;
 
     Pipe output;
     if (captureOutput && !output.IsOpen()) {
@@ -88,10 +102,36 @@ ProgramRun RunProgram(const std::vector<std::string>& argv, bool captureOutput) 
         output.CloseWrite();  // so that reading ends when the child closes its end
         run.output = ReadAll(output.Read());
     }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exitCode = WaitFor(child);
     return run;
+}
+
+// A go-between starts the program and ends at once, so the program belongs to the system from the
+// start; the go-between's exit status says whether the start succeeded (0) or why it failed.
+bool StartProgram(const std::vector<std::string>& argv) {
+    if (argv.empty()) {
+        SetLastError(EINVAL);
+        return false;
+    }
+    SystemArguments arguments(argv);
+    const pid_t between = fork();
+    if (between < 0) {
+        SetLastError(static_cast<DWORD>(errno));
+        return false;
+    }
+    if (between == 0) {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        pid_t started = 0;
+        const int failed = posix_spawnp(&started, arguments.pointers[0], &actions, nullptr,
+                                        arguments.pointers.data(), environ);
+        _exit(failed == 0 ? 0 : (failed & 0x7F) | 0x80);
+    }
+    const int status = WaitFor(between);
+    if (status == 0) return true;
+    SetLastError(static_cast<DWORD>(status > 0 ? status & 0x7F : EIO));
+    return false;
 }
 
 }  // namespace win

@@ -42,6 +42,9 @@ public:
     virtual void RaiseFrame() {}
     // Where a desktop bar covers the screen, in screen coordinates; none by default.
     virtual std::optional<RECT> Taskbar() { return std::nullopt; }
+    // Shows the file (a path in program text) with the desktop's opener, "xdg-open", which runs on
+    // its own; false (GetLastError says why) when the opener could not be started.
+    virtual bool ShowWithDesktop(std::string_view path);
 };
 
 // Attaches a presenter (null detaches); the previous one is answered. The caller keeps ownership.

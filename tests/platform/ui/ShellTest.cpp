@@ -1,5 +1,10 @@
 #include "platform/ui/Shell.h"
 
+#include <cerrno>
+#include <fstream>
+
+#include "platform/sys/SysError.h"
+#include "platform/sys/TempFolder.h"
 #include "platform/ui/UiFixture.h"
 
 namespace uitest {
@@ -19,6 +24,32 @@ TEST_F(UiTest, TheTaskbarIsThePresentersAndHelpShowsNothing) {
     EXPECT_EQ(WinHelpA(nullptr, "Fablecore.hlp", HELP_FINDER, 0), FALSE);
     EXPECT_TRUE(presenter.PromptsAsked().empty());
     EXPECT_FALSE(PeekMessageA(nullptr, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+// The help file's guide is the HTML file of its name beside it, found whatever the case of its name.
+TEST_F(UiTest, HelpTopicsShowTheGuideBesideTheHelpFileWithTheDesktopsOpener) {
+    TempFolder folder;
+    const std::string help = folder / "Fablecore.hlp";
+    EXPECT_EQ(HelpGuidePath(help.c_str()), "") << "no guide yet";
+    SetLastError(0);
+    EXPECT_EQ(WinHelpA(nullptr, help.c_str(), HELP_FINDER, 0), FALSE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ENOENT));
+
+    std::ofstream(folder / "FABLECORE.HTML") << "<p>guide</p>";
+    EXPECT_EQ(HelpGuidePath(help.c_str()), folder / "FABLECORE.HTML");
+    EXPECT_EQ(HelpGuidePath((folder / "Fablecore").c_str()), folder / "FABLECORE.HTML")
+        << "no ending: one added";
+    EXPECT_EQ(HelpGuidePath((folder / "Other.hlp").c_str()), "");
+    EXPECT_EQ(WinHelpA(nullptr, help.c_str(), HELP_FINDER, 0), TRUE);
+    ASSERT_EQ(presenter.FilesShown().size(), 1u);
+    EXPECT_EQ(presenter.FilesShown()[0], folder / "FABLECORE.HTML");
+
+    presenter.SetDesktopOpener(false);
+    EXPECT_EQ(WinHelpA(nullptr, help.c_str(), HELP_FINDER, 0), FALSE) << "no opener";
+    EXPECT_EQ(presenter.FilesShown().size(), 1u);
+    EXPECT_EQ(WinHelpA(nullptr, help.c_str(), HELP_QUIT, 0), TRUE) << "nothing to end";
+    EXPECT_EQ(WinHelpA(nullptr, help.c_str(), HELP_CONTEXT, 7), FALSE);
+    EXPECT_TRUE(presenter.PromptsAsked().empty());
 }
 
 }  // namespace
