@@ -333,7 +333,9 @@ bool EditView::DefaultMessage(win::HWND window, win::UINT message, win::WPARAM w
         case win::WM_HSCROLL: *result = CallPreviousProc(window, message, wParam, lParam); return true;
         case win::WM_COMMAND: {
             const win::WORD code = win::HIWORD(static_cast<win::DWORD>(wParam));
-            if (code == win::EN_UPDATE && !HandlesReturn()) FoldLines();
+            // What the user typed or pasted into a field that takes no Return is folded onto one
+            // line; a read-only field shows its text's lines as they are.
+            if (code == win::EN_UPDATE && IsEditable() && !HandlesReturn()) FoldLines();
             if (code == win::EN_CHANGE && !settingText_) MarkChanged();
             if (code == win::EN_UPDATE || code == win::EN_VSCROLL) UpdateVertScrollBar();
             *result = 0;

@@ -273,6 +273,17 @@ TEST_F(EditViewTest, AFieldThatLeavesReturnDropsTheLineFeedsTypedIntoIt) {
     EXPECT_EQ(taking->GetLineCount(), 2);
 }
 
+// A read-only field takes nothing typed, so the lines of the text the program gives it stay lines
+// (a field that takes no Return folds only what the user puts in).
+TEST_F(EditViewTest, AReadOnlyFieldKeepsTheLinesOfItsText) {
+    EditView* shown = Field(EditView::kMultiLine, 80, TView::kReadOnly | TView::kVertScrollBar);
+    ASSERT_FALSE(shown->HandlesReturn());
+    shown->SetText("first\nsecond", 0);
+    while (presenter_.DispatchPending() > 0) {}
+    EXPECT_EQ(shown->GetText(), "first\nsecond");
+    EXPECT_EQ(shown->GetLineCount(), 2);
+}
+
 TEST_F(EditViewTest, TheFocusRingSelectsASingleLineFieldsText) {
     EditView* single = Field(0, 22, 0, "abc");
     single->ShowFocusRing();
