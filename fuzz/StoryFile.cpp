@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FuzzStoryFile.h"
 #include "FuzzSupport.h"
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
@@ -53,31 +54,13 @@ Fablecore& Application() {
     return *application;
 }
 
-void WriteStoryFile(FuzzInput& input, const FileRef& file) {
-    PFMPushCurrentFile(nullptr);
-    PFMFile* store = PFMOpenFile(nullptr);
-    FUZZ_CHECK(store != nullptr);
-    while (!input.Empty()) {
-        const FourCC type = kTypes[input.Byte() % std::size(kTypes)];
-        const std::uint16_t id = input.Short();
-        const std::string_view bytes = input.Bytes(input.Short());
-        void* block = MemAlloc(static_cast<std::uint32_t>(bytes.size()));
-        if (!bytes.empty()) std::memcpy(block, bytes.data(), bytes.size());
-        FUZZ_CHECK(PFMPutSegment(type, id, block, 1, false));
-        FUZZ_CHECK(PFMCheckIn(block) == kNoErr);
-    }
-    FUZZ_CHECK(PFMSaveFile(&file) == kNoErr);
-    PFMCloseFile(store);
-    PFMPopCurrentFile();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Fablecore& application = Application();
     const FileRef file((ScratchFolder::Get() / "story.fsf").c_str(), kAccessCreate);
     FuzzInput input(data, size);
-    WriteStoryFile(input, file);
+    WriteFuzzStoryFile(input, file, kTypes);
 
     const ErrCode opened = application.OpenDocument(FileRef(file).SetPermission(kAccessReadWrite), false);
     FUZZ_CHECK(application.GetDocumentCount() == (opened == kNoErr ? 1 : 0));

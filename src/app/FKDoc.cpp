@@ -20,11 +20,6 @@ const std::int16_t FKDoc::kSynopsisTopics[kSynopsisCount] = {394, 13, 306, 307, 
 
 namespace {
 
-// The class ids of the three character windows that show a cast list.
-constexpr ClassId kCharacterListClassId = 153;
-constexpr ClassId kBuildCharactersClassId = 154;
-constexpr ClassId kCastingClassId = 165;
-
 // The longest title the caption takes.
 constexpr std::size_t kMaxTitle = 250;
 // What reading answers for a file that its type check refused.
@@ -110,13 +105,13 @@ PText* FKDoc::GetPreferencesRecord() const {
     return preferences ? preferences->GetGeneralRecord() : nullptr;
 }
 
-TView* FKDoc::GetFrontCastList() const {
+CastListView* FKDoc::GetFrontCastList() const {
     const TWindow* front = application_->GetFrontWindow();
     if (!front) return nullptr;
     switch (front->GetClassId()) {
-        case kCharacterListClassId: return GetCharListCastView();
-        case kBuildCharactersClassId: return GetBuildCastView();
-        case kCastingClassId: return GetCastingCastView();
+        case kCLWindowClassId: return GetCharListCastView();
+        case kBCWindowClassId: return GetBuildCastView();
+        case kCastingWindowClassId: return GetCastingCastView();
         default: return nullptr;
     }
 }

@@ -22,13 +22,13 @@
 #include "query/data/QuestionStatus.h"
 #include "storymodel/StoryDocument.h"
 
+class CastListView;
 class CharacterManager;
 class Fablecore;
 class FEWindow;
 class PText;
 class SceneManager;
 class StoryFormManager;
-class TView;
 class TWindow;
 
 // The story file type.
@@ -43,6 +43,12 @@ inline constexpr ErrCode kConversionCancelled = -5;
 inline constexpr FourCC kMainRecordType = FourCCOf("SDI4");
 inline constexpr FourCC kOldMainRecordType = FourCCOf("SDI3");
 inline constexpr FourCC kOldestMainRecordType = FourCCOf("SDOC");
+
+// The class ids of the three character windows that show a cast list: the character list, Build
+// Characters and casting windows.
+inline constexpr ClassId kCLWindowClassId = 153;
+inline constexpr ClassId kBCWindowClassId = 154;
+inline constexpr ClassId kCastingWindowClassId = 165;
 
 class FKDoc : public TDoc, public IStoryDocument {
     TOBJECT_CLASS(FKDoc, TDoc, 143)
@@ -105,7 +111,7 @@ public:
     // The general preferences record of the application.
     PText* GetPreferencesRecord() const;
     // The cast list view of the front window when that is a character window, else null.
-    TView* GetFrontCastList() const;
+    CastListView* GetFrontCastList() const;
 
     // The number of storyforms still possible (32768 all, 1 complete).
     std::uint16_t GetStoryformCount() const;
@@ -140,12 +146,12 @@ public:
     void SetPlotViewWindow(TWindow* window) { tools_[9] = window; }
     TWindow* GetPrefsWindow() const { return tools_[10]; }
     void SetPrefsWindow(TWindow* window) { tools_[10] = window; }
-    TView* GetCharListCastView() const { return views_[0]; }
-    void SetCharListCastView(TView* view) { views_[0] = view; }
-    TView* GetBuildCastView() const { return views_[1]; }
-    void SetBuildCastView(TView* view) { views_[1] = view; }
-    TView* GetCastingCastView() const { return views_[2]; }
-    void SetCastingCastView(TView* view) { views_[2] = view; }
+    CastListView* GetCharListCastView() const { return views_[0]; }
+    void SetCharListCastView(CastListView* view) { views_[0] = view; }
+    CastListView* GetBuildCastView() const { return views_[1]; }
+    void SetBuildCastView(CastListView* view) { views_[1] = view; }
+    CastListView* GetCastingCastView() const { return views_[2]; }
+    void SetCastingCastView(CastListView* view) { views_[2] = view; }
 
     // Closes every window of the story but the front end, the last opened first; true when all
     // closed.
@@ -181,7 +187,7 @@ private:
 
     FEWindow* frontEnd_ = nullptr;
     TWindow* tools_[11] = {};
-    TView* views_[3] = {};
+    CastListView* views_[3] = {};
     std::unique_ptr<PText> responses_;
     std::unique_ptr<PText> info_;
     std::unique_ptr<PText> storytelling_;

@@ -15,8 +15,7 @@ public:
     explicit ApplicationLink(Fablecore& application) : application_(application) {}
 
     PFMFile* GetDataFile() override { return application_.GetDataFile(); }
-    // The stock pictures are not opened yet: characters show the default picture.
-    PFMFile* GetCharacterPictureFile() override { return nullptr; }
+    PFMFile* GetCharacterPictureFile() override { return application_.GetPictureFile(); }
     PText* GetPronounRecord() override { return application_.GetPronounRecord(); }
     PText* GetGeneralRecord() override { return Preferences() ? Preferences()->GetGeneralRecord() : nullptr; }
     PText* GetFQSRecord() override { return Preferences() ? Preferences()->GetFQSRecord() : nullptr; }

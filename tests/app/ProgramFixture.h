@@ -67,9 +67,11 @@ protected:
     }
     void TearDown() override { ::setenv("FABLECORE_PROGRAM_DIR", builtFolder.c_str(), 1); }
 
-    // The program folder holds the data file and the "Commands" folder the build made.
+    // The program folder holds the data file, the user guide and the "Commands" folder the build
+    // made.
     void InstallBuiltDataFiles() {
         std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", ProgramFile("Fablecor.qrv"));
+        std::filesystem::create_symlink(builtFolder + "/Fablecore.html", ProgramFile("Fablecore.html"));
         std::filesystem::create_directory_symlink(builtFolder + "/Commands", ProgramFile("Commands"));
     }
     std::string ProgramFile(const std::string& name) const { return folder / ("program/" + name); }

@@ -1,6 +1,7 @@
-// The program run end to end, headless: it starts with its frame, its MDI client and its menus,
-// runs a menu command, quits and leaves nothing behind; and when a data file it cannot run without
-// is missing or damaged it says so and ends with a failure, never a crash.
+// The program run end to end, headless: it starts with its splash screen, its frame, its MDI client
+// and its menu bar, runs menu commands (the about box, the user guide, a window not in this version),
+// quits and leaves nothing behind; and when a data file it cannot run without is missing or damaged
+// it says so, leaves the file where it is and ends with a failure, never a crash.
 
 #include <sys/stat.h>
 
@@ -8,8 +9,11 @@
 #include <fstream>
 
 #include "ProgramFixture.h"
+#include "app/AboutBoxDialog.h"
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
+#include "app/SplashAppearance.h"
+#include "app/StoryCommandIds.h"
 #include "foundation/pfm/PText.h"
 #include "framework/AboutAppLib.h"
 #include "framework/Alerts.h"
@@ -19,6 +23,7 @@
 #include "framework/TWindow.h"
 #include "framework/WindowItems.h"
 #include "framework/graphics/Cursors.h"
+#include "items/EditView.h"
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"
@@ -38,6 +43,7 @@
 namespace apptest {
 namespace {
 
+
 void CompareScreen(const char* name) {
     const Surface& screen = GetScreenSurface();
     const std::filesystem::path reference = std::filesystem::path(APP_TEST_DATA) / name;
@@ -51,22 +57,34 @@ void CompareScreen(const char* name) {
     EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500) << name;
 }
 
-// The text of the about box's static text.
-std::string AboutBoxText(HWND about) {
+// The about box of the window, or null when the window is no about box.
+AboutBoxDialog* AboutBoxOf(HWND about) {
     // The dialog objects sit beside their windows in the environment's lists 3 and 4.
-    TWindow* box = nullptr;
     AppEnvironment* environment = GetAppEnvironment();
     PointerList& windows = environment->GetList(3);
     for (std::int32_t i = 0; i < windows.Count(); ++i) {
         if (windows.GetAt(i) == reinterpret_cast<std::uintptr_t>(about))
-            box = reinterpret_cast<TWindow*>(environment->GetList(4).GetAt(i));
+            return dynamic_cast<AboutBoxDialog*>(reinterpret_cast<TWindow*>(environment->GetList(4).GetAt(i)));
     }
-    WindowItemList* items = box ? box->GetItemList() : nullptr;
-    auto* text = items ? dynamic_cast<ITextItem*>(items->FindItemByClassAndId(kStatTextClassId, 0)) : nullptr;
-    if (!text) return "(no text item)";
-    char said[512] = {};
-    text->CopyText(said, sizeof said);
-    return said;
+    return nullptr;
+}
+
+// The window's part of the screen against its reference picture.
+void CompareWindow(HWND window, const char* name) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    const Surface& screen = GetScreenSurface();
+    Surface part(area.right - area.left, area.bottom - area.top);
+    for (int y = 0; y < part.Height(); ++y) {
+        for (int x = 0; x < part.Width(); ++x) part.SetPixel(x, y, screen.GetPixel(area.left + x, area.top + y));
+    }
+    gditest::ExpectMatchesReference(part, std::filesystem::path(APP_TEST_DATA) / name);
+}
+
+void OpenMenu(HeadlessPresenter& presenter, char letter) {
+    presenter.KeyDown(VK_MENU);
+    presenter.PressKey(static_cast<UINT>(letter));
+    presenter.KeyUp(VK_MENU);
 }
 
 TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
@@ -74,16 +92,20 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
     const long gdiObjects = GetLiveGdiObjectCount();
     const long cursors = GetLiveCursorCount();
     HWND frame = nullptr;
-    std::string firstText;
+    std::string firstCredits;
     Then([&] {
         frame = GetPresentedFrame();
         ASSERT_NE(frame, nullptr);
         ASSERT_NE(GetMenu(frame), nullptr);
-        EXPECT_EQ(GetMenuItemCount(GetMenu(frame)), 4) << "File, Edit, Window, Help";
-        // The OS window (and so the taskbar) shows the product and its version, not the file name.
+        EXPECT_EQ(GetMenuItemCount(GetMenu(frame)), 8)
+            << "File, Edit, Storyforming, Character, Storytelling, Tools, Window, Help";
+        EXPECT_FALSE(SplashAppearance::Exists()) << "the splash screen went before the program waited";
+        // The OS window (and so the taskbar) shows the product and its version, as the program's
+        // name does.
         String version;
         ASSERT_TRUE(GetVersionText(version));
         EXPECT_EQ(presenter.FrameTitle(), std::string("Fablecore ") + version.CStr());
+        EXPECT_EQ(presenter.FrameTitle(), GetAppl()->GetAppName());
         char title[64] = {};
         GetWindowTextA(frame, title, sizeof title);
         EXPECT_EQ(presenter.FrameTitle(), title);
@@ -93,54 +115,46 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
             EXPECT_TRUE(IsBusyCursorShowing()) << "long work of the story model shows the busy cursor";
         }
         EXPECT_FALSE(IsBusyCursorShowing());
-        presenter.KeyDown(VK_MENU);
-        presenter.PressKey('F');
-        presenter.KeyUp(VK_MENU);
+        OpenMenu(presenter, 'F');
     });
-    // The File menu is open: what cannot run without a document is greyed.
+    // The File menu is open: what cannot run now is greyed.
     Then([&] {
         CompareScreen("program-file-menu.png");
         presenter.PressKey(VK_ESCAPE);
         presenter.PressKey(VK_ESCAPE);
     });
-    Then([&] {
-        presenter.KeyDown(VK_MENU);
-        presenter.PressKey('H');
-        presenter.KeyUp(VK_MENU);
-    });
-    // The Help menu is open: its one command shows the about box, with the program's version, which
-    // Return closes.
+    Then([&] { OpenMenu(presenter, 'H'); });
+    // The Help menu is open: About shows the story application's about box, which Return closes.
     Then([&] { presenter.PressKey('A'); });
     Then([&] {
         const HWND about = GetActiveWindow();
         ASSERT_NE(about, frame);
         char caption[32] = {};
         GetWindowTextA(about, caption, sizeof caption);
-        EXPECT_STREQ(caption, "Fablecore");
-        firstText = AboutBoxText(about);
-        String version;
-        ASSERT_TRUE(GetAboutText(version));
-        const std::string line = std::string("\n") + version.CStr();
-        ASSERT_GE(firstText.size(), line.size()) << firstText;
-        EXPECT_EQ(firstText.substr(firstText.size() - line.size()), line);
-        EXPECT_EQ(firstText.find(line), firstText.size() - line.size()) << "the version is said once";
+        EXPECT_STREQ(caption, "About Fablecore");
+        AboutBoxDialog* box = AboutBoxOf(about);
+        ASSERT_NE(box, nullptr);
+        ASSERT_NE(box->GetCreditsView(), nullptr);
+        firstCredits = box->GetCreditsView()->GetText();
+        EXPECT_EQ(firstCredits, ReadCredits());
+        CompareWindow(about, "about-box.png");
         CompareScreen("program-about-box.png");
         presenter.PressKey(VK_RETURN);
     });
-    // Opened again, it says its version once, as the first time.
+    // Opened again, it shows the same.
     Then([&] {
         EXPECT_EQ(GetActiveWindow(), frame) << "the about box is gone";
-        presenter.KeyDown(VK_MENU);
-        presenter.PressKey('H');
-        presenter.KeyUp(VK_MENU);
+        OpenMenu(presenter, 'H');
     });
     Then([&] { presenter.PressKey('A'); });
     Then([&] {
         const HWND about = GetActiveWindow();
         ASSERT_NE(about, frame);
-        EXPECT_EQ(AboutBoxText(about), firstText);
-        CompareScreen("program-about-box.png");
-        presenter.PressKey(VK_RETURN);
+        AboutBoxDialog* box = AboutBoxOf(about);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->GetCreditsView()->GetText(), firstCredits);
+        CompareWindow(about, "about-box.png");
+        presenter.PressKey(VK_ESCAPE);
     });
     Then([&] {
         EXPECT_EQ(GetActiveWindow(), frame) << "the about box is gone";
@@ -157,6 +171,80 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
     EXPECT_EQ(win::detail::TimerCount(), 0u);
     EXPECT_EQ(GetLiveGdiObjectCount(), gdiObjects);
     EXPECT_EQ(GetLiveCursorCount(), cursors);
+}
+
+// The splash screen shows while the program starts and goes two seconds after the message loop
+// first runs its start-up commands; the new story opens then.
+TEST_F(ProgramTest, TheSplashScreenStaysTwoSecondsAndTheNewStoryFollowsIt) {
+    InstallBuiltDataFiles();
+    const DWORD started = presenter.Now();
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        EXPECT_FALSE(SplashAppearance::Exists());
+        EXPECT_GE(presenter.Now() - started, 2000u);
+        EXPECT_EQ(GetAppl()->GetDocumentCount(), 1);
+        EXPECT_TRUE(GetAppl()->CommandEnabled(kCmdStoryAbout));
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(LiveWindowCount(), 0);
+}
+
+// Help Topics shows the user guide beside the program with the desktop's opener; without the guide, or
+// without an opener, a box says what is missing.
+TEST_F(ProgramTest, HelpTopicsShowsTheUserGuide) {
+    InstallBuiltDataFiles();
+    Then([&] {
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('8');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([&] {
+        ASSERT_EQ(presenter.FilesShown().size(), 1u);
+        EXPECT_EQ(presenter.FilesShown()[0], ProgramFile("Fablecore.html"));
+        std::ifstream guide(presenter.FilesShown()[0]);
+        const std::string text((std::istreambuf_iterator<char>(guide)), std::istreambuf_iterator<char>());
+        for (const char* part : {"Starting a story", "The menus", "Files", "Preferences"})
+            EXPECT_NE(text.find(part), std::string::npos) << part;
+        presenter.SetDesktopOpener(false);
+        presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+        OpenMenu(presenter, 'H');
+    });
+    Then([&] { presenter.PressKey('H'); });
+    Then([&] {
+        std::filesystem::remove(ProgramFile("Fablecore.html"));
+        presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('8');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
+    EXPECT_EQ(RunProgram(), 0);
+    const std::vector<std::string> said = BoxTexts();
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_NE(said[0].find("no program to open it"), std::string::npos) << said[0];
+    EXPECT_NE(said[1].find("there is no file '" + ProgramFile("Fablecore.html") + "'"), std::string::npos)
+        << said[1];
+    EXPECT_EQ(presenter.FilesShown().size(), 1u);
+}
+
+// The commands of windows this version does not have say so, from the menu and from their shortcuts.
+TEST_F(ProgramTest, ACommandOfAWindowNotInThisVersionSaysSo) {
+    InstallBuiltDataFiles();
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('L');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([&] { OpenMenu(presenter, 'T'); });
+    Then([&] { presenter.PressKey('B'); });
+    Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Command not yet Implemented in this version."));
 }
 
 TEST(MainRoutine, FailsWithoutAnApplicationObject) { EXPECT_EQ(AppMain(nullptr), -1); }
@@ -224,12 +312,9 @@ TEST_F(ProgramTest, ARememberedFrameThatNoLongerFitsIsBroughtInsideTheWorkArea) 
 
 TEST_F(ProgramTest, QuitFromTheMenuBarClosesTheFrame) {
     InstallBuiltDataFiles();
-    Then([&] {
-        presenter.KeyDown(VK_MENU);
-        presenter.PressKey('F');
-        presenter.KeyUp(VK_MENU);
-    });
-    Then([&] { presenter.PressKey('Q'); });
+    Then([&] { OpenMenu(presenter, 'F'); });
+    // File > Exit.
+    Then([&] { presenter.PressKey('X'); });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(LiveWindowCount(), 0);
     EXPECT_TRUE(BoxTexts().empty());
@@ -295,13 +380,22 @@ TEST_F(ProgramTest, APlaceWhoseNameTheProgramCannotKeepIsNamedAndNothingStarts) 
 
 class StartFailures : public ProgramTest {
 protected:
-    void Arrange(bool dataFile, bool commands, bool engine) {
+    // The program's name and version, as its boxes name it.
+    static std::string AppName() {
+        String version;
+        EXPECT_TRUE(GetVersionText(version));
+        return std::string("Fablecore ") + version.CStr();
+    }
+    void Arrange(bool dataFile, bool commands, bool engine, bool pictures = true) {
         if (dataFile)
             std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", ProgramFile("Fablecor.qrv"));
         if (commands) std::filesystem::create_directory(ProgramFile("Commands"));
         if (engine)
             std::filesystem::create_symlink(builtFolder + "/Commands/engine.qrv",
                                             ProgramFile("Commands/engine.qrv"));
+        if (commands && pictures)
+            std::filesystem::create_symlink(builtFolder + "/Commands/charpix.qrv",
+                                            ProgramFile("Commands/charpix.qrv"));
     }
     void Write(const std::string& name, const std::string& bytes) {
         std::ofstream(ProgramFile(name)) << bytes;
@@ -315,7 +409,7 @@ protected:
         EXPECT_EQ(LiveWindowCount(), 0);
         EXPECT_EQ(presenter.PromptsAsked().size(), asked + 1);
         if (presenter.PromptsAsked().size() > asked) {
-            EXPECT_EQ(presenter.PromptsAsked().back().caption, "Fablecore") << "the application's name";
+            EXPECT_EQ(presenter.PromptsAsked().back().caption, AppName()) << "the application's name";
         }
         return presenter.PromptsAsked().size() > asked ? presenter.PromptsAsked().back().text : std::string();
     }
@@ -323,16 +417,15 @@ protected:
 
 TEST_F(StartFailures, AMissingApplicationDataFileIsNamed) {
     Arrange(false, true, true);
-    EXPECT_EQ(FailingStart(),
-              "Cannot find the file '" + ProgramFile("Fablecor.qrv") +
-                  "'.  Fablecore needs this file to run!\n\nQuit now and fix this problem.\n" + kSupportLine);
+    EXPECT_EQ(FailingStart(), "Cannot find the file '" + ProgramFile("Fablecor.qrv") + "'.  " + AppName() +
+                                  " needs this file to run!\n\nQuit now and fix this problem.\n" + kSupportLine);
 }
 
 TEST_F(StartFailures, ADamagedApplicationDataFileIsNamedAndKept) {
     Arrange(false, true, true);
     Write("Fablecor.qrv", "not a store at all");
-    EXPECT_EQ(FailingStart().rfind("The application data file '" + ProgramFile("Fablecor.qrv") +
-                                       "' is corrupt.  Fablecore needs this file to run!",
+    EXPECT_EQ(FailingStart().rfind("The application data file '" + ProgramFile("Fablecor.qrv") + "' is corrupt.  " +
+                                       AppName() + " needs this file to run!",
                                    0),
               0u);
     EXPECT_TRUE(std::filesystem::exists(ProgramFile("Fablecor.qrv")));
@@ -355,6 +448,31 @@ TEST_F(StartFailures, AMissingOrDamagedEngineFileIsNamedAndKept) {
     std::filesystem::copy_file(builtFolder + "/Fablecor.qrv", ProgramFile("Commands/engine.qrv"));
     EXPECT_EQ(FailingStart(), expected);
     EXPECT_TRUE(std::filesystem::exists(ProgramFile("Commands/engine.qrv")));
+}
+
+TEST_F(StartFailures, AMissingOrDamagedPictureFileIsNamedAndKept) {
+    const std::string expected =
+        "Missing or damaged file 'charpix.qrv'.\n\nAn undamaged copy must be located in the subdirectory "
+        "'Commands'.\n\nFablecore can't run without it!";
+    Arrange(true, true, true, false);
+    EXPECT_EQ(FailingStart(), expected);
+    Write("Commands/CHARPIX.QRV", "not a store, found whatever its case");
+    EXPECT_EQ(FailingStart(), expected);
+    EXPECT_TRUE(std::filesystem::exists(ProgramFile("Commands/CHARPIX.QRV"))) << "left for the writer to replace";
+}
+
+// The context file is optional: missing or damaged, the program starts as ever and says nothing.
+TEST_F(StartFailures, AMissingOrDamagedContextFileIsNoFailure) {
+    Arrange(true, true, true);
+    const auto startsQuietly = [&] {
+        Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
+        EXPECT_EQ(RunProgram(), 0);
+        EXPECT_TRUE(BoxTexts().empty());
+    };
+    startsQuietly();
+    Write("Commands/context.qrv", "damaged");
+    startsQuietly();
+    EXPECT_TRUE(std::filesystem::exists(ProgramFile("Commands/context.qrv")));
 }
 
 TEST_F(StartFailures, AMissingCommandsFolderIsNamed) {

@@ -25,7 +25,9 @@
 #include "foundation/Memory.h"
 #include "foundation/TypedList.h"
 #include "foundation/pfm/KeyedText.h"
+#include "foundation/ObjectFactory.h"
 #include "framework/AppEnvironment.h"
+#include "framework/ItemObjectFactory.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Dialogs.h"
@@ -53,7 +55,11 @@ protected:
         ::mkdir((folder / "program").c_str(), 0700);
         ::mkdir((folder / "tmp").c_str(), 0700);
         std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", folder / "program/Fablecor.qrv");
-        std::filesystem::create_directory_symlink(builtFolder + "/Commands", folder / "program/Commands");
+        // A "Commands" folder of the test's own, so that what the program writes there (the story
+        // examples) stays out of the build's.
+        ::mkdir((folder / "program/Commands").c_str(), 0700);
+        for (const auto& entry : std::filesystem::directory_iterator(builtFolder + "/Commands"))
+            std::filesystem::create_symlink(entry.path(), folder / ("program/Commands/" + entry.path().filename().string()));
         ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
         ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
         scripted_ = SetPromptResponder([this](const PromptRequest& request) -> std::optional<PromptAnswer> {
@@ -76,6 +82,8 @@ protected:
     void Start() {
         SetAppEnvironment(&environment);
         application = static_cast<Fablecore*>(CreateFablecore(&environment));
+        // As the main routine does: the windows' items are read from the data file.
+        RegisterObjectFactory(ItemObjectFactory);
         ASSERT_EQ(application->Init(), kNoErr);
         presenter.DispatchPending();
     }

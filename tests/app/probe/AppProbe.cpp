@@ -14,9 +14,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Fablecore.h"
+#include "app/FablCmds.h"
 #include "framework/AppEnvironment.h"
 #include "framework/AppMain.h"
+#include "items/ItemClasses.h"
 #include "platform/present/StartPresenter.h"
 #include "platform/ui/Descriptors.h"
 #include "platform/ui/Dialogs.h"
@@ -55,9 +56,9 @@ void ReadOrders() {
     }
 }
 
-class ProbeApplication : public Fablecore {
+class ProbeApplication : public FablCmds {
 public:
-    using Fablecore::Fablecore;
+    using FablCmds::FablCmds;
 
     ErrCode OpenStartupFiles() override {
         Say("first");
@@ -65,6 +66,8 @@ public:
         if (dialog && std::string(dialog) == "1") {
             win::WatchDescriptor(STDIN_FILENO, ReadOrders);
             win::PostMessageA(GetFrameWindow(), kDialogRuns, 0, 0);
+            // The splash screen of the start goes first: the about box waits for it.
+            DrainQueue(kSecondQueue);
             ShowAboutBox();
             Say("dialog closed");
         }
@@ -82,7 +85,10 @@ public:
     }
 };
 
-TAppl* CreateProbe(AppEnvironment* environment) { return new ProbeApplication(environment); }
+TAppl* CreateProbe(AppEnvironment* environment) {
+    InstallItemClasses();
+    return new ProbeApplication(environment);
+}
 
 }  // namespace
 

@@ -1,0 +1,51 @@
+#include "app/DelCharCmd.h"
+
+#include "app/FKDoc.h"
+#include "app/FablCmds.h"
+#include "characters/CastListView.h"
+#include "foundation/Debug.h"
+#include "framework/TWindow.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/SceneManager.h"
+
+namespace {
+
+// The cast list view the story keeps for the character window, by the window's class.
+CastListView* CastViewOf(const FKDoc& story, const TWindow& window) {
+    return window.IsKindOf(kCLWindowClassId) ? story.GetCharListCastView() : story.GetBuildCastView();
+}
+
+}  // namespace
+
+bool DelCharCmd::IsEnabled(const TAppl& application) {
+    const TWindow* front = application.GetFrontWindow();
+    if (!front) return false;
+    const ClassId kind = front->GetClassId();
+    if (kind != kCLWindowClassId && kind != kBCWindowClassId) return false;
+    const auto* story = dynamic_cast<const FKDoc*>(front->GetDocument());
+    const CastListView* view = story ? CastViewOf(*story, *front) : nullptr;
+    return view && view->HasSelection();
+}
+
+ErrCode DelCharCmd::Do() {
+    TWindow* front = application_->GetFrontWindow();
+    if (!front || !(front->IsKindOf(kCLWindowClassId) || front->IsKindOf(kBCWindowClassId))) {
+        Beep();
+        return kNoErr;
+    }
+    auto* story = dynamic_cast<FKDoc*>(front->GetDocument());
+    if (!story) return kNoErr;
+    const CastListView* view = CastViewOf(*story, *front);
+    CharacterManager* characters = story->GetCharacterManager();
+    if (!view || !view->HasSelection() || !characters) {
+        Beep();
+        return kNoErr;
+    }
+    const CharID id = view->GetSelectedCharacter();
+    if (!characters->ConfirmDeleteCharacter(id)) return kNoErr;
+    if (TWindow* build = story->GetBCWindow())
+        static_cast<FablCmds*>(application_)->GetStoryTools().DropFromQuad(*build, id);
+    characters->DeleteCharacter(id, true);
+    if (SceneManager* scenes = story->GetSceneManager()) scenes->RemoveCharacter(id);
+    return kNoErr;
+}

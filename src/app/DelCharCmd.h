@@ -1,0 +1,20 @@
+#pragma once
+// Delete (1289): the character selected in the cast list of the front character list or Build
+// Characters window goes from its story, after the character manager's confirmation (which refuses
+// the Main and impact characters with its own message); the Build Characters window drops it from
+// its quad, and the story's scenes lose it. A refusal for want of such a window or a selection is a
+// beep.
+
+#include "app/StoryCommandIds.h"
+#include "framework/TCommand.h"
+
+class DelCharCmd : public TCommand {
+public:
+    explicit DelCharCmd(TAppl* application) : TCommand(application, kCmdDeleteCharacter) {}
+
+    // The front window is the character list or Build Characters window and a character is selected
+    // in its cast list.
+    static bool IsEnabled(const TAppl& application);
+    // Always 0.
+    ErrCode Do() override;
+};
