@@ -6,7 +6,10 @@
 #include "framework/TAppl.h"
 #include "platform/ui/Descriptors.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/Paint.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/Window.h"
 
 SplashScreen::SplashScreen(TAppl* application, const ShortRect& rect)
     : TWindow(application, &rect, nullptr, kSizingChildMode, kWindowNoClose, ""), appearance_(*this) {}
@@ -40,11 +43,31 @@ ErrCode BeginSplashScreen::Do() {
 EndSplashScreen::EndSplashScreen(TAppl* application, std::unique_ptr<SplashScreen> splash)
     : TCommand(application), splash_(std::move(splash)) {}
 
-// The program takes no input while it waits, but a request to end it (a termination signal, whose
-// descriptor the message loop watches) is served at once.
+namespace {
+
+// Paints what waits to be painted, the frame and every window in it, and shows the screen.
+void PaintScreenNow(win::HWND frame) {
+    if (!frame) return;
+    win::UpdateWindow(frame);
+    win::EnumChildWindows(
+        frame,
+        [](win::HWND child, win::LPARAM) {
+            win::UpdateWindow(child);
+            return win::TRUE;
+        },
+        0);
+    if (win::Presenter* presenter = win::GetPresenter()) presenter->Present();
+}
+
+}  // namespace
+
+// The program takes no input while it waits, but the screen is painted (so the splash screen shows
+// over a drawn frame) and a request to end the program (a termination signal, whose descriptor the
+// message loop watches) is served at once.
 ErrCode EndSplashScreen::Do() {
     const win::DWORD end = win::GetTickCount() + kDelay;
     for (win::LONG left; (left = static_cast<win::LONG>(end - win::GetTickCount())) > 0;) {
+        PaintScreenNow(application_->GetFrameWindow());
         if (win::IsWatchingDescriptors() && win::WaitForReadableDescriptor(0)) {
             win::MSG message;
             win::PeekMessageA(&message, nullptr, 0, 0, win::PM_NOREMOVE);

@@ -3,7 +3,7 @@
 // the frame, with the splash appearance. BeginSplashScreen shows it and queues EndSplashScreen on
 // the second queue, which runs when the message loop first drains that queue (after the start-up
 // and the files of the command line): it waits two seconds, then the splash screen goes. The wait
-// takes no input, but a request to end the program ends it.
+// takes no input, but the screen is painted and a request to end the program ends it.
 
 #include <cstdint>
 #include <memory>
@@ -41,8 +41,8 @@ public:
 
 class EndSplashScreen : public TCommand {
 public:
-    // How long the splash screen stays once the program runs, and how often the wait looks for a
-    // request to end the program.
+    // How long the splash screen stays once the program runs, and how often the wait looks for paints
+    // and a request to end the program.
     static constexpr std::uint32_t kDelay = 2000;
     static constexpr std::int32_t kWakeInterval = 50;
 

@@ -73,9 +73,10 @@ TEST_F(XvfbProgram, TheWindowIsNamedAfterTheProgramFitsTheScreenAndASignalEndsIt
     EXPECT_GT(attributes.width, 400);
     EXPECT_GT(attributes.height, 300);
 
-    // Its stores' swap files (the data file's, the engine file's, the preferences file's and the new
-    // story's) are in its temporary folder while it runs, and go with it.
-    EXPECT_TRUE(Eventually([&] { return CountFiles(temporary.Path()) == 4; }));
+    // Its stores' swap files (the data file's, the character pictures', the engine file's, the
+    // preferences file's and, once the splash screen went, the new story's) are in its temporary folder
+    // while it runs, and go with it.
+    EXPECT_TRUE(Eventually([&] { return CountFiles(temporary.Path()) == 5; }));
     const auto sent = Clock::now();
     ASSERT_EQ(kill(pid, SIGTERM), 0);
     EXPECT_EQ(program.Wait(std::chrono::milliseconds(5000)), 128 + SIGTERM);
