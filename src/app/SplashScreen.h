@@ -53,5 +53,4 @@ public:
 
 private:
     std::unique_ptr<SplashScreen> splash_;
-    std::int32_t reserved_ = 0;
 };
