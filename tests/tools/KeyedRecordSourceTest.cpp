@@ -82,6 +82,20 @@ TEST(KeyedRecordSource, PronounKeysFollowTheirPattern) {
               "p.keys:2: the text of S30S1 has 64 characters; the program reads at most 63");
 }
 
+TEST(KeyedRecordSource, ReportTemplatesAreStyledTextsUnderSnKeysThatFitTheWorkBuffer) {
+    const std::string header = "keys 'RPTX' 1000\n";
+    EXPECT_NE(Stored(CompileText("r.keys", header + "S12 c \"<B+>{SNF(STDom)}<B->\"\n"))
+                  .find("\xC7" "B+" "\xC8{SNF(STDom)}\xC7" "B-" "\xC8"),
+              std::string::npos);
+    EXPECT_EQ(CompileText("r.keys", header + "T1 c \"x\"\n").FirstError(),
+              "r.keys:2: the key T1 does not fit: report template keys are S and a number from 1, as in S12");
+    EXPECT_EQ(CompileText("r.keys", header + "S0 c \"x\"\n").FirstError(),
+              "r.keys:2: the key S0 does not fit: report template keys are S and a number from 1, as in S12");
+    EXPECT_TRUE(CompileText("r.keys", header + "S1 c \"" + std::string(20479, 'x') + "\"\n").segment.has_value());
+    EXPECT_EQ(CompileText("r.keys", header + "S1 c \"" + std::string(20480, 'x') + "\"\n").FirstError(),
+              "r.keys:2: the text of S1 has 20480 characters; the program reads at most 20479");
+}
+
 TEST(KeyedRecordSource, EntriesThatCannotBeStoredAreRefused) {
     const std::string header = "keys 'TEST' 0\n";
     EXPECT_EQ(CompileText("t.keys", header + "A s 1\nA s 2\n").FirstError(),

@@ -74,6 +74,22 @@ constexpr KeyRule kPronounKeys[] = {
     {"pronoun keys", 'c', 0, 0, kPronounLength, Notation::kPlain, IsPronounKey},
 };
 
+// --- 'RPTX' n: the report templates, keyed texts "S1", "S2", ... written as styled text (macros,
+// style codes); each is read into a work buffer of 20,480 bytes.
+
+constexpr std::size_t kReportTemplateBuffer = 20480;
+
+bool IsReportTemplateKey(std::string_view key, std::string& why) {
+    const bool digits = key.size() >= 2 && key.size() <= 4 && key[0] == 'S' && key[1] != '0' &&
+                        key.substr(1).find_first_not_of("0123456789") == std::string_view::npos;
+    if (!digits) why = "report template keys are S and a number from 1, as in S12";
+    return digits;
+}
+
+constexpr KeyRule kReportTemplateKeys[] = {
+    {"report template keys", 'c', 0, 0, kReportTemplateBuffer - 1, Notation::kStyled, IsReportTemplateKey},
+};
+
 }  // namespace
 
 const KeyRule* RecordSchema::Find(std::string_view key, std::string& why) const {
@@ -91,3 +107,4 @@ std::string RecordSchema::KeyList() const {
 
 const RecordSchema kInfoSchema{"the version record", kInfoKeys, CheckInfo};
 const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, nullptr};
+const RecordSchema kReportTemplateSchema{"a report template", kReportTemplateKeys, nullptr};

@@ -55,3 +55,5 @@ struct RecordSchema {
 extern const RecordSchema kInfoSchema;
 // 'PPNN' 1 of the application data file: the pronouns the text macros read.
 extern const RecordSchema kPronounSchema;
+// 'RPTX' records of the application data file: the fixed texts of the reports.
+extern const RecordSchema kReportTemplateSchema;

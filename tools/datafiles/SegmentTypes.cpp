@@ -12,6 +12,7 @@ const std::vector<SegmentType>& SegmentTypeTable() {
         {FourCCOf("PPNN"), KeyedRecordSource(), "the pronoun record", &kPronounSchema},
         {FourCCOf("QLST"), KeyedRecordSource(), "a question list", &kQuestionListSchema},
         {FourCCOf("FQS2"), KeyedRecordSource(), "a question page", &kPageSchema},
+        {FourCCOf("RPTX"), KeyedRecordSource(), "a report template", &kReportTemplateSchema},
         {FourCCOf("ITM#"), ItemListSource(), "an item list"},
         {FourCCOf("CURS"), CursorSource(), "a cursor"},
         {FourCCOf("BITM"), PictureSource(), "a picture"},
