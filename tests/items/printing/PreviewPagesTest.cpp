@@ -12,6 +12,7 @@
 #include "framework/TCommand.h"
 #include "framework/graphics/OffscreenEnv.h"
 #include "items/ReferencePicture.h"
+#include "items/printing/PdfReading.h"
 #include "items/printing/PreviewPage.h"
 #include "items/printing/PrintViewer.h"
 #include "platform/gdi/Bitmaps.h"
@@ -64,11 +65,7 @@ std::unique_ptr<Surface> Picture(QRVBitmap& bitmap) {
     return picture;
 }
 
-std::string Tool(const std::vector<std::string>& argv) {
-    const ProgramRun run = RunProgram(argv, true);
-    EXPECT_TRUE(run.started && run.exitCode == 0) << argv[0] << " failed";
-    return run.output;
-}
+using printtest::Tool;
 
 // A window that offers a report to print and preview, or nothing.
 class ReportWindow : public TWindow {

@@ -17,6 +17,7 @@
 #include "framework/WindowItems.h"
 #include "framework/graphics/FontMapping.h"
 #include "items/ItemClasses.h"
+#include "items/printing/OpenPreview.h"
 #include "items/printing/PrintErrors.h"
 #include "items/printing/PrintRecord.h"
 #include "items/printing/PrintViewDlog.h"
@@ -105,15 +106,7 @@ protected:
     }
 
     // The print preview open now, or null.
-    PrintViewDlog* OpenPreview() {
-        PointerList& dialogs = environment.GetList(4);
-        for (std::int32_t i = 0; i < dialogs.Count(); ++i) {
-            auto* dialog = reinterpret_cast<TDialog*>(dialogs.GetAt(i));
-            if (dialog && dialog->IsKindOf(PrintViewDlog::kClassId))
-                return static_cast<PrintViewDlog*>(dialog);
-        }
-        return nullptr;
-    }
+    PrintViewDlog* OpenPreview() { return printtest::FindOpenPreview(environment); }
     // Runs the preview of the printable with the steps played while it is open; the dialog is
     // dialog while it lives. Answers Preview's result.
     ErrCode Preview(TPrintable& printable, const std::vector<std::function<void(PrintViewDlog&)>>& steps) {

@@ -14,6 +14,7 @@
 #include "framework/graphics/FontMapping.h"
 #include "items/ItemClasses.h"
 #include "items/ReferencePicture.h"
+#include "items/printing/PdfReading.h"
 #include "items/printing/PrintAbortDlog.h"
 #include "items/printing/PrintErrors.h"
 #include "items/printing/PrintRecord.h"
@@ -33,22 +34,8 @@ namespace {
 
 using namespace win;
 
-std::string Tool(const std::vector<std::string>& argv) {
-    const ProgramRun run = RunProgram(argv, true);
-    EXPECT_TRUE(run.started && run.exitCode == 0) << argv[0] << " failed";
-    return run.output;
-}
-
-std::vector<std::string> PageLines(const std::string& pdf, int page) {
-    const std::string number = std::to_string(page);
-    std::istringstream in(Tool({"pdftotext", "-f", number, "-l", number, pdf, "-"}));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        while (!line.empty() && (line.back() == ' ' || line.back() == '\f')) line.pop_back();
-        if (!line.empty()) lines.push_back(line);
-    }
-    return lines;
-}
+using printtest::PageLines;
+using printtest::Tool;
 
 // A report of 30 sections, each on a page of its own under a header "Story Notes" and "Page N".
 class SectionReport : public TPrintableReport {
