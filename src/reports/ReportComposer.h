@@ -1,0 +1,173 @@
+#pragma once
+// The composing half of the report generator view: the output text that the report section
+// builders append to, and the rules they all follow. Fixed prose comes from template records
+// (keyed texts "S1", "S2", ...), the story's own storytelling texts are woven in after the story
+// points they belong to, and story items are written as {...} macros that are expanded only when
+// the text is shown or printed, so a builder writes ids and keys, never names. Style codes (0xC7,
+// a command, 0xC8) switch bold, italic and underline and set the margins.
+//
+// The composer needs no window: it works on a story document, its storyform and a source of
+// templates, and asks its owner for the report options.
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "foundation/String.h"
+#include "foundation/TypedList.h"
+
+class IOutlineWindow;
+class IReportTemplates;
+class IStoryDocument;
+class IStoryForm;
+class ReportTemplate;
+
+// The twelve fixed style strings of the report text.
+enum class ReportStyle {
+    kBoldOn,
+    kBoldOff,
+    kUnderlineOn,
+    kUnderlineOff,
+    kItalicOn,
+    kItalicOff,
+    kParagraphEnd,     // "\n\n"
+    kLineEnd,          // "\n"
+    kMarginsNone,      // M(0,0,0)
+    kMarginsHanging,   // M(10,30,0)
+    kMarginsIndented,  // M(30,30,0)
+    kMarginsBlock,     // M(40,40,0)
+};
+
+class ReportComposer {
+public:
+    static constexpr std::uint32_t kMinimumCapacity = 128000;
+    static constexpr std::uint16_t kGrowthIncrement = 32768;
+    static constexpr std::size_t kWorkBufferSize = 20480;
+    // The report title with its terminating zero.
+    static constexpr std::size_t kTitleSize = 80;
+    // The underscores of the rule before the closing notes and the vocabulary list.
+    static constexpr std::int16_t kRuleLength = 30;
+
+    // The document and storyform may be null (a view without a story builds nothing of it). The
+    // templates are the application data file's until others are given.
+    ReportComposer(IOutlineWindow* owner, IStoryDocument* document, IStoryForm* storyForm);
+    virtual ~ReportComposer();
+    ReportComposer(const ReportComposer&) = delete;
+    ReportComposer& operator=(const ReportComposer&) = delete;
+
+    void SetReportTemplates(std::unique_ptr<IReportTemplates> templates);
+
+    // --- the output text
+
+    // Empties the output; a capacity above the minimum goes back to it.
+    void ResetText();
+    // Marks where a report starts and ends.
+    std::uint32_t GetTextLength() const { return output_.Length(); }
+    std::uint32_t GetOutputCapacity() const { return output_.Capacity(); }
+    const char* GetText() const { return output_.CStr() ? output_.CStr() : ""; }
+    // Makes sure the output can hold the minimum capacity.
+    void ReserveOutput();
+    // Appends the text as it stands (null appends nothing).
+    void AppendText(const char* text);
+    // Replaces the output by the text.
+    void ReplaceText(const char* text);
+
+    // At most 79 characters are kept.
+    void SetReportTitle(const char* title);
+    const char* GetReportTitle() const { return title_; }
+
+    void SetShowStorytelling(std::int16_t flag) { showStorytelling_ = flag; }
+    std::int16_t IsShowStorytelling() const { return showStorytelling_; }
+    // The ids of the theory terms the expanded text names, for the vocabulary list.
+    SList& GetVocabulary() { return vocabulary_; }
+    IOutlineWindow* GetOwner() const { return owner_; }
+    IStoryDocument* GetStoryDocument() const { return document_; }
+    IStoryForm* GetStoryForm() const { return storyForm_; }
+
+    // --- the composition rules
+
+    void AppendStyleCode(ReportStyle style);
+    // Underlined and bold, then a paragraph end.
+    void AppendHeading(const char* text);
+    // A line end, the underscores and a line end.
+    void AppendRule(std::int16_t count);
+    // With show-storytelling on and a storytelling text under the key, the text in an indented
+    // block after a colon (and "..." when the sentence continues after it); otherwise the
+    // fallback. Answers the show-storytelling flag.
+    std::int16_t AppendStoryPoint(const char* key, const char* fallback, bool continues);
+    // The closing notes of one record (1070 to 1074): its "S1" and "S2", each followed by a
+    // paragraph end; 1071, 1072 and 1073 begin with a paragraph end too.
+    void AppendTemplatePair(std::int16_t record);
+    // Every text of the template record, "S1", "S2", ... up to the first key it lacks.
+    void AppendTemplateText(std::int16_t record);
+
+    // --- the report sections
+
+    // Records the title and appends the section of the report id (1 to 71); any other id only
+    // records the title.
+    void BuildReportSection(std::int16_t id, const char* title);
+
+    // The throughline theme paragraphs (report ids 22, 24, 28 and 29).
+    void BuildStoryThroughlineThemes();
+    void BuildSubjectiveThroughlineThemes();
+    void BuildMainCharacterThemes();
+    void BuildImpactCharacterThemes();
+    // The sections made mostly of template text (report ids 3, 4, 15, 23, 34 and 35).
+    void BuildCommentsSection();
+    void BuildNoteSection();
+    void BuildAnalysisInfoSection();
+    void BuildFourThroughlinesThemes();
+    void BuildGoalsAndRequirements();
+    void BuildCoverageRatings();
+    // Replaces the output by its expansion (collecting the terms it names), then appends a rule
+    // and the definitions of the terms; answers where the definitions begin.
+    std::uint32_t BuildVocabularyList();
+
+    // The words a rating of coverage information reads as: the table (0 ratings, 1 budget, 2
+    // recommendation) and the value, held to 0-4.
+    static const char* RatingWord(int table, std::int16_t value);
+
+protected:
+    // An open template record that a builder appends keyed texts of.
+    class Section {
+    public:
+        Section(ReportComposer& composer, std::int16_t record);
+        ~Section();
+        Section(const Section&) = delete;
+        Section& operator=(const Section&) = delete;
+
+        // Appends the text of "S<n>"; nothing when the record lacks it.
+        void Key(int n);
+        void Keys(std::initializer_list<int> numbers);
+        // Appends the key's text; false (nothing appended) when the record lacks it.
+        bool AppendKey(const char* key);
+
+    private:
+        ReportComposer& composer_;
+        std::unique_ptr<ReportTemplate> record_;
+    };
+
+    // The builders' buffers: 0 takes template texts, 1 formatted texts.
+    char* WorkBuffer(int index) { return workBuffers_.get() + (index ? kWorkBufferSize : 0); }
+    // Formats into work buffer 1 and appends it.
+    void AppendFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // The rule and the closing notes of the records, when show-storytelling is on.
+    void AppendClosingNotes(std::initializer_list<std::int16_t> records);
+    // The section of an id that is built elsewhere: for now, a sentence saying that it is not
+    // available yet.
+    void BuildPendingSection(std::int16_t id);
+    IReportTemplates& Templates();
+
+private:
+    IOutlineWindow* owner_;
+    IStoryDocument* document_;
+    IStoryForm* storyForm_;
+    std::unique_ptr<IReportTemplates> templates_;
+    std::unique_ptr<char[]> workBuffers_;
+    String output_;
+    char title_[kTitleSize] = "";
+    std::int16_t showStorytelling_ = 0;
+    SList vocabulary_;
+};

@@ -1,0 +1,51 @@
+#include "reports/ReportText.h"
+
+#include "foundation/StyleCodeBytes.h"
+#include "storymodel/FablecoreStringConverter.h"
+#include "storymodel/TextMacroExpander.h"
+
+namespace {
+
+// The third line break of a run is the first one dropped.
+constexpr int kBreaksKept = 2;
+
+bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
+
+}  // namespace
+
+std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList* vocabulary) {
+    TextMacroExpander expander(document, text ? text : "", vocabulary);
+    return expander.Expand();
+}
+
+std::string ExpandReportText(IStoryDocument* document, const char* text, SList* vocabulary, bool collapse) {
+    std::string result = ExpandReportMacros(document, text, vocabulary);
+    SharedStringConverter().DecodeInPlace(result.data());
+    result.resize(std::char_traits<char>::length(result.c_str()));
+    if (collapse) CollapseBlankLines(result);
+    return result;
+}
+
+void CollapseBlankLines(std::string& text) {
+    int depth = 0;
+    int breaks = 0;
+    std::size_t kept = 0;
+    for (const char c : text) {
+        if (c == kStyleCodeStart) {
+            ++depth;
+        } else if (c == kStyleCodeEnd) {
+            if (depth > 0) {
+                --depth;
+            } else {
+                breaks = 0;
+            }
+        } else if (IsLineBreak(c)) {
+            depth = 0;
+            if (++breaks > kBreaksKept) continue;
+        } else if (depth == 0) {
+            breaks = 0;
+        }
+        text[kept++] = c;
+    }
+    text.resize(kept);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The report text as it is shown and printed: its macros expanded for the story, its escaped
+// characters decoded, and (when the writer hides blank lines) no more than one blank line in a row.
+
+#include <cstdint>
+#include <string>
+
+class IStoryDocument;
+class SList;
+
+// The text with its macros expanded for the document (which may be null), recording the terms
+// it names in the vocabulary list when one is given.
+std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList* vocabulary);
+
+// ExpandReportMacros, then the escapes decoded and, with collapse, the blank lines collapsed.
+std::string ExpandReportText(IStoryDocument* document, const char* text, SList* vocabulary, bool collapse);
+
+// In one pass: at most two line breaks in a row survive, whatever style codes lie between them. A
+// line break also closes a style code left open, so a code that holds one swallows nothing after
+// it.
+void CollapseBlankLines(std::string& text);

@@ -1,0 +1,117 @@
+// From report ids to sections: ids outside 1-71 and the ids without a section only record the
+// title; each id built here reaches its own builder; the sections built elsewhere say in words that
+// they are not available yet; and every id 1-71 builds, on a new story and on a complete
+// storyform, with and without storytelling, into text whose every macro the expander knows.
+
+#include <string>
+
+#include "ReportTestSupport.h"
+#include "reports/ReportCatalogue.h"
+#include "reports/ReportText.h"
+
+namespace {
+
+using namespace reporttest;
+
+using Dispatch = ReportTest;
+
+TEST_F(Dispatch, IdsOutsideOneToSeventyOneOnlyRecordTheTitle) {
+    for (const std::int16_t id : {0, -1, 72, 32767, -32768}) {
+        composer->BuildReportSection(id, "Odd");
+        EXPECT_EQ(Text(), "") << id;
+        EXPECT_STREQ(composer->GetReportTitle(), "Odd");
+    }
+    EXPECT_TRUE(log->opened.empty());
+}
+
+TEST_F(Dispatch, IdsWithoutASectionAppendNothing) {
+    for (const std::int16_t id : {9, 21, 39, 55}) {
+        composer->BuildReportSection(id, "Nothing");
+        EXPECT_EQ(Text(), "") << id;
+    }
+    EXPECT_TRUE(log->opened.empty());
+}
+
+TEST_F(Dispatch, EachIdReachesTheBuilderOfItsSection) {
+    const std::pair<std::int16_t, std::vector<std::int16_t>> expected[] = {
+        {3, {3}},     {4, {1080}},  {15, {1000, 1001, 1002, 1003}},
+        {22, {1000}}, {23, {1009}}, {24, {1001}},
+        {28, {1002}}, {29, {1003}}, {34, {1077}},
+        {35, {1078}},
+    };
+    for (const auto& [id, records] : expected) {
+        log->opened.clear();
+        composer->BuildReportSection(id, "");
+        EXPECT_EQ(log->opened, records) << id;
+        EXPECT_NE(Take(), "") << id;
+    }
+}
+
+TEST_F(Dispatch, SectionsBuiltElsewhereSayTheyAreNotAvailableYet) {
+    composer->BuildReportSection(6, "Story Points Output");
+    EXPECT_EQ(Take(), "The report \"Story Points Output\" is not available yet.\n\n");
+    composer->BuildReportSection(44, "");
+    EXPECT_EQ(Take(), "Report section 44 is not available yet.\n\n");
+}
+
+TEST_F(Dispatch, BuildingAnIdTwiceAppendsItsSectionTwice) {
+    composer->BuildReportSection(3, "Story Comments");
+    composer->BuildReportSection(3, "Story Comments");
+    EXPECT_EQ(Text(), "[S1][S2][S1][S2]");
+}
+
+// Builds every id with the catalogue's titles and expands the whole text for the story: no macro is
+// left that the expander did not know (what the writer typed stays escaped until it is shown).
+std::string BuildEveryId(ReportComposer& composer, IStoryDocument& story) {
+    std::string all;
+    for (std::int16_t id = 1; id <= 71; ++id) {
+        composer.ResetText();
+        composer.BuildReportSection(id, ReportTitle(id, &story).c_str());
+        SList vocabulary;
+        const std::string text = ExpandReportMacros(&story, composer.GetText(), &vocabulary);
+        EXPECT_EQ(text.find('{'), std::string::npos) << "id " << id << ": " << text;
+        all += ExpandReportText(&story, composer.GetText(), &vocabulary, true);
+    }
+    return all;
+}
+
+class AllIds : public EngineReportTest {
+protected:
+    void BuildOverRealStoryform() {
+        composer = std::make_unique<ReportComposer>(&owner, story.get(), &story->StoryForm());
+        composer->SetReportTemplates(std::make_unique<FakeTemplates>(log));
+    }
+    void TellEverything() {
+        for (const char* key :
+             {"STDom", "STCon", "STRng", "STRng2", "STCnft", "STPbm", "STSol", "STFoc", "STDir", "STUnRng",
+              "STCrFl", "STStp", "PLRng", "MCDom", "OCPbm", "STGoal", "MCGoal"})
+            Tell(key, Encoded("A told {text}, as the writer typed it").c_str());
+        story->GetStorytellingRecord().SetNumberByName("ConRate", kPTextShort, 9);
+        story->GetStorytellingRecord().SetNumberByName("Recommend", kPTextShort, -2);
+    }
+};
+
+TEST_F(AllIds, EveryIdBuildsOnANewStory) {
+    BuildOverRealStoryform();
+    const std::string plain = BuildEveryId(*composer, *story);
+    EXPECT_NE(plain.find("an unchosen item" + Code("B-") + " and " + Code("B+") + "an unchosen item"),
+              std::string::npos);
+    EXPECT_NE(plain.find("\"not chosen yet\""), std::string::npos);
+    composer->SetShowStorytelling(1);
+    TellEverything();
+    const std::string told = BuildEveryId(*composer, *story);
+    EXPECT_GT(told.size(), plain.size());
+}
+
+TEST_F(AllIds, EveryIdBuildsOnACompleteStoryform) {
+    ASSERT_TRUE(CompleteStoryform(story->StoryForm(), 12345));
+    BuildOverRealStoryform();
+    const std::string plain = BuildEveryId(*composer, *story);
+    EXPECT_EQ(plain.find("unchosen"), std::string::npos) << plain;
+    EXPECT_EQ(plain.find("not chosen yet"), std::string::npos);
+    composer->SetShowStorytelling(1);
+    TellEverything();
+    BuildEveryId(*composer, *story);
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+// The four throughline theme paragraphs over templates that answer "[Sn]": the exact sequence of
+// each, the issue's partners looked up in structure 4, the words each dynamic picks, the impact
+// character's way of working by the class of its problem (and in words while it is not chosen),
+// and the storytelling texts and closing notes that show-storytelling adds.
+
+#include <string>
+
+#include "ReportTestSupport.h"
+#include "storymodel/engine/ThroughlineStructure.h"
+
+namespace {
+
+using namespace reporttest;
+using D = FakeStoryForm::Dynamic;
+
+class ThemeParagraphs : public ReportTest {
+protected:
+    std::string Story() { return Build(&ReportComposer::BuildStoryThroughlineThemes); }
+    std::string Subjective() { return Build(&ReportComposer::BuildSubjectiveThroughlineThemes); }
+    std::string Main() { return Build(&ReportComposer::BuildMainCharacterThemes); }
+    std::string Impact() { return Build(&ReportComposer::BuildImpactCharacterThemes); }
+    std::string Build(void (ReportComposer::*builder)()) {
+        (composer.get()->*builder)();
+        return Take();
+    }
+    // Places the element in structure 4 at the code.
+    void Place(const char* code, std::uint16_t element) {
+        StructureNode* node = NodeForCode(form.structures[3], code);
+        ASSERT_NE(node, nullptr) << code;
+        node->elementID = element;
+    }
+    static std::string Rule() { return "\n" + std::string(30, '_') + "\n"; }
+};
+
+const std::string kStoryUnchosen =
+    "[S1][S3][S5][S6][S8][S9]{SNF(0)} and {SNF(0)}.  [S11][S12] [S13].  [S14] [S23].  [S24].  "
+    "[S15]{SNF(0)} and {SNF(0)}.  [S16] [S17], [S18] [S19].  [S20], [S21], [S22].  ";
+
+TEST_F(ThemeParagraphs, TheOverallStoryParagraphWithNoIssueChosenNamesItsPairAsUnchosen) {
+    EXPECT_EQ(Story(), kStoryUnchosen);
+    EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1000}));
+}
+
+TEST_F(ThemeParagraphs, TheIssuePartnersAreTheRowAndColumnPartnersThatStructureFourHolds) {
+    form.SetValueByCode("STRng", IdOfCode("11100"));
+    Place("11200", 333);  // the same row of the quad
+    Place("11300", 334);  // the same column
+    Place("11400", 335);  // the diagonal, never named
+    const std::string text = Story();
+    EXPECT_TRUE(StartsWith(text, "[S1][S3][S5][S6][S8][S9]{SNF(333)} and {SNF(334)}.  [S11]")) << text;
+    EXPECT_NE(text.find("[S15]{SNF(333)} and {SNF(334)}.  [S16]"), std::string::npos);
+    EXPECT_EQ(form.structuresTaken[4], 1);
+    EXPECT_EQ(form.structuresGiven[4], 1);
+
+    form.SetValueByCode("PLRng", IdOfCode("11100"));
+    EXPECT_NE(Subjective().find("[S12]{SPN(333)} and {SPN(334)}[S3]"), std::string::npos);
+}
+
+TEST_F(ThemeParagraphs, TheSubjectiveStoryParagraph) {
+    EXPECT_EQ(Subjective(),
+              "[S1][S2].  [S10].  [S11].  [S12]{SPN(0)} and {SPN(0)}[S3][S4].  [S5]{SPN(0)} and {SPN(0)}"
+              "[S6].  [S7], [S8], [S9].  ");
+}
+
+TEST_F(ThemeParagraphs, TheMainCharacterParagraphWithNothingChosenTakesTheSecondWordsOfEveryPair) {
+    EXPECT_EQ(
+        Main(),
+        "[S1][S3][S5][S7]pulls[S8]a deficiency[S9][S14]lack[S15]deficiency[S16]until all the pieces are "
+        "in place?[S17][S18]also interested in working[S19]indispensable[S20]resist[S21], [S22].  [S23], "
+        "[S34].  [S35].  [S24]a deficiency[S25], [S26] [S27].  [S28]lack[S29]prevents the story's "
+        "problem from being[S30]in[S31].  [S32].  [S33].");
+}
+
+TEST_F(ThemeParagraphs, AChangeGoodStopTimelockDoerInADecisionStoryTakesTheFirstWords) {
+    form.Set({D::kChange, D::kGood, D::kStop, D::kTimelock, D::kDoer, D::kDecision});
+    EXPECT_EQ(Main(),
+              "[S1][S3][S5][S7]drives[S8]an over abundance[S9][S10]excess[S11]over abundance[S12]in time?"
+              "[S13][S18]not comfortable with the approach[S19]dragged along[S20]avoid[S21], [S22].  [S23], "
+              "[S34].  [S35].  [S24]an over abundance[S25], [S26] [S27].  [S28]excess[S29]prevents the "
+              "story's problem from being[S30]with[S31].  [S32].  [S33].");
+}
+
+TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFitOfApproachAndDriver) {
+    struct Case {
+        std::initializer_list<D> dynamics;
+        const char* effect;
+        const char* branch;  // the text between S12 and S13, or S16 and S17
+    };
+    const Case cases[] = {
+        {{D::kChange, D::kBad},
+         "[S29]allows the story's problem to be[S30]",
+         "[S16]until all the pieces are in place?[S17]"},
+        {{D::kSteadfast, D::kGood},
+         "[S29]allows the story's problem to be[S30]",
+         "[S16]until all the pieces are in place?[S17]"},
+        {{D::kSteadfast, D::kBad, D::kOptionlock},
+         "[S29]prevents the story's problem from being[S30]",
+         "[S12]before {PPN(MC,0,P1)} options run out?[S13]"},
+        {{D::kChange, D::kGood, D::kTimelock},
+         "[S29]prevents the story's problem from being[S30]",
+         "[S12]in time?[S13]"},
+    };
+    for (const Case& c : cases) {
+        form.Set(c.dynamics);
+        const std::string text = Main();
+        EXPECT_NE(text.find(c.effect), std::string::npos) << text;
+        EXPECT_NE(text.find(c.branch), std::string::npos) << text;
+    }
+    form.Set({D::kBeer, D::kAction});
+    EXPECT_NE(Main().find("[S18]not comfortable with the approach[S19]dragged along[S20]avoid"),
+              std::string::npos);
+    form.Set({D::kBeer, D::kDecision});
+    EXPECT_NE(Main().find("[S18]also interested in working[S19]indispensable[S20]resist"), std::string::npos);
+}
+
+TEST_F(ThemeParagraphs, TheImpactCharactersProblemClassPicksItsWayOfWorking) {
+    EXPECT_EQ(Impact(),
+              "[S1][S2]right[S3]worse[S4]in a way not chosen yet[S5]\"not chosen yet\"[S6] [S7].  [S8] "
+              "[S13].  [S14].  [S9] [S10].  [S11], [S12].");
+    const struct {
+        const char* problem;
+        const char* way;
+    } classes[] = {
+        {"11110", "[S4]by changing the situation[S5]\"situation\"[S6]"},
+        {"21110", "[S4]by taking action[S5]\"activity\"[S6]"},
+        {"31110", "[S4]through manipulation[S5]\"manner of thinking\"[S6]"},
+        {"41110", "[S4]through adopting an attitude[S5]\"state of mind\"[S6]"},
+    };
+    for (const auto& c : classes) {
+        form.SetValueByCode("OCPbm", IdOfCode(c.problem));
+        EXPECT_NE(Impact().find(c.way), std::string::npos) << c.problem;
+    }
+    // Several values allowed is no value either.
+    form.SetValueByCode("OCPbm", -1);
+    EXPECT_NE(Impact().find("[S4]in a way not chosen yet[S5]\"not chosen yet\""), std::string::npos);
+}
+
+TEST_F(ThemeParagraphs, TheImpactCharactersVerdictFollowsResolveAndJudgment) {
+    form.Set({D::kChange, D::kGood});
+    EXPECT_TRUE(StartsWith(Impact(), "[S1][S2]wrong[S3]better[S4]"));
+    form.Set({D::kSteadfast, D::kBad});
+    EXPECT_TRUE(StartsWith(Impact(), "[S1][S2]wrong[S3]better[S4]"));
+    form.Set({D::kChange, D::kBad});
+    EXPECT_TRUE(StartsWith(Impact(), "[S1][S2]right[S3]worse[S4]"));
+}
+
+TEST_F(ThemeParagraphs, ShowingStorytellingWithoutTextsAddsOnlyTheRuleAndTheClosingNotes) {
+    const std::string story = Story(), subjective = Subjective(), main = Main(), impact = Impact();
+    composer->SetShowStorytelling(1);
+    log->opened.clear();
+    const std::string notes = "\n\n[S1]\n\n[S2]\n\n";
+    EXPECT_EQ(Story(), story + Rule() + "[S1]\n\n[S2]\n\n" + notes);
+    EXPECT_EQ(Subjective(), subjective + Rule() + notes);
+    EXPECT_EQ(Main(), main + Rule() + notes);
+    EXPECT_EQ(Impact(), impact + Rule() + "[S1]\n\n[S2]\n\n");
+    EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1000, 1070, 1071, 1001, 1072, 1002, 1073, 1003, 1074}));
+}
+
+TEST_F(ThemeParagraphs, AStorytellingTextInterruptsItsSentenceAndItResumesAfterIt) {
+    Tell("STDom", "Flood");
+    Tell("OCCrFl", "Pride");
+    composer->SetShowStorytelling(1);
+    const std::string block = ":\n\n" + Code("M(40,40,40)") + "{STF(STDom)}\n\n" + Code("M(0,0,0)");
+    EXPECT_NE(Story().find("[S12]" + block + "...[S13]"), std::string::npos);
+    // The impact character's critical flaw ends its sentence: no "..." after it.
+    const std::string flaw = ":\n\n" + Code("M(40,40,40)") + "{STF(OCCrFl)}\n\n" + Code("M(0,0,0)");
+    const std::string impact = Impact();
+    EXPECT_NE(impact.find("[S12]" + flaw + "\n" + std::string(30, '_')), std::string::npos) << impact;
+}
+
+}  // namespace
