@@ -1,0 +1,28 @@
+#include "reports/FablecoreReport.h"
+
+#include "items/printing/PrintingEnvironment.h"
+#include "reports/FablecorePage.h"
+
+FablecoreReport::FablecoreReport(PrintingEnvironment* environment, const ShortRect& rect)
+    : TPrintableReport(environment), rect_(rect) {}
+
+FablecoreReport::~FablecoreReport() = default;
+
+ErrCode FablecoreReport::PreparePage(TGraphEnv* graph, std::int16_t page, std::uint16_t& last) {
+    if (page == 0) {
+        ++numbering_.run;
+        if (PrintingEnvironment* environment = GetEnvironment()) environment->SetPageNumber(0);
+    }
+    return TPrintableReport::PreparePage(graph, page, last);
+}
+
+void FablecoreReport::AddPage(std::unique_ptr<FablecorePage> page) {
+    if (!page) return;
+    page->FollowNumbering(&numbering_);
+    AddPrintable(std::move(page));
+}
+
+std::int16_t FablecoreReport::IsAborted() const {
+    const PrintingEnvironment* environment = GetEnvironment();
+    return environment ? environment->IsAborted() : 0;
+}
