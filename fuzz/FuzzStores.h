@@ -3,8 +3,11 @@
 // factories registered, chain search off (each store is read on its own), debug messages dropped
 // and swap files in the scratch folder.
 
+#include <cstring>
 #include "FuzzSupport.h"
+
 #include "foundation/Debug.h"
+#include "foundation/Memory.h"
 #include "foundation/Startup.h"
 #include "foundation/Version.h"
 #include "foundation/pfm/PFM.h"
@@ -18,4 +21,18 @@ inline void StartStores() {
         PFMSetChainSearch(false);
         return true;
     }();
+}
+
+// A new store in memory, made current, holding one raw segment of the bytes.
+inline PFMFile* StoreWithSegment(FourCC type, std::uint16_t id, const std::uint8_t* data, std::size_t size) {
+    StartStores();
+    PFMFile* store = PFMOpenFile(nullptr);
+    FUZZ_CHECK(store != nullptr);
+    PFMSetCurrentFile(store);
+    void* block = MemAlloc(static_cast<std::uint32_t>(size));
+    FUZZ_CHECK(block != nullptr || size == 0);
+    if (size > 0) std::memcpy(block, data, size);
+    FUZZ_CHECK(PFMPutSegment(type, id, block, 1, false));
+    FUZZ_CHECK(PFMCheckIn(block) == kNoErr);
+    return store;
 }

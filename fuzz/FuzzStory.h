@@ -4,6 +4,7 @@
 
 #include "FuzzStores.h"
 #include "storymodel/StoryStandIn.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 inline StandInApplication& FuzzApplication() {
     static StandInApplication& application = []() -> StandInApplication& {
@@ -22,4 +23,21 @@ inline StandInApplication& FuzzApplication() {
         return made;
     }();
     return application;
+}
+
+// A story made once: a store with the two characters of a new story and a storyform whose values in
+// force are nothing, several values, elements and story point values by turns.
+inline StandInStory& FuzzMixedStory() {
+    static StandInStory& story = []() -> StandInStory& {
+        FuzzApplication();
+        PFMFile* store = PFMOpenFile(nullptr);
+        FUZZ_CHECK(store != nullptr);
+        static StandInStory made(store);
+        FUZZ_CHECK(made.LoadCharacters() == kNoErr);
+        constexpr std::int16_t kValues[] = {0, -1, 85, 452, 1001};
+        for (int index = 0; index < kStoryPointCount; ++index)
+            made.StoryForm().SetValueAt(index, kValues[index % 5]);
+        return made;
+    }();
+    return story;
 }

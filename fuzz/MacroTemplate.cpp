@@ -14,23 +14,6 @@
 
 namespace {
 
-// The story, made once: a store with the two characters of a new story and a storyform whose
-// values in force are nothing, several values, elements and story point values by turns.
-StandInStory& Story() {
-    static StandInStory& story = []() -> StandInStory& {
-        FuzzApplication();
-        PFMFile* store = PFMOpenFile(nullptr);
-        FUZZ_CHECK(store != nullptr);
-        static StandInStory made(store);
-        FUZZ_CHECK(made.LoadCharacters() == kNoErr);
-        constexpr std::int16_t kValues[] = {0, -1, 85, 452, 1001};
-        for (int index = 0; index < kStoryPointCount; ++index)
-            made.StoryForm().SetValueAt(index, kValues[index % 5]);
-        return made;
-    }();
-    return story;
-}
-
 const char* NameOf(std::int16_t id) { return id < 1000 ? ElementName(id) : StoryPointName(id); }
 
 // The part of the text up to its first NUL; the text after that NUL is kept for the next call.
@@ -44,7 +27,7 @@ std::string TakePart(std::string_view& rest) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    StandInStory& story = Story();
+    StandInStory& story = FuzzMixedStory();
     FuzzInput input(data, size);
     const bool withStory = input.Byte() % 2 == 0;
     std::string_view rest = input.Rest();

@@ -1,0 +1,436 @@
+// The Reports window in the running program (headless): the Reports command opens one window per
+// story; a group chosen in the list builds each report on a page of its own with form feeds
+// between them on screen; the report is previewed page by page and printed to a PDF file that
+// poppler's tools read back (headers, footers, page numbers, one page against a reference
+// picture); the font, the switches, the placement and the writer's report sets are kept across a
+// restart; the view reports on its own window's story; printing one report needs no window.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/PreferencesManager.h"
+#include "app/StoryAppFixture.h"
+#include "foundation/ObjectFactory.h"
+#include "framework/IdleSteps.h"
+#include "framework/ItemObjectFactory.h"
+#include "framework/TAppl.h"
+#include "items/ItemClasses.h"
+#include "items/ItemList.h"
+#include "items/ReferencePicture.h"
+#include "items/TextWrap.h"
+#include "items/printing/OpenPreview.h"
+#include "items/printing/PdfReading.h"
+#include "items/printing/PrintRecord.h"
+#include "items/printing/PrintViewDlog.h"
+#include "platform/gdi/Printers.h"
+#include "platform/gdi/Surface.h"
+#include "platform/sys/Profile.h"
+#include "platform/ui/VirtualKeys.h"
+#include "reports/FablecorePage.h"
+#include "reports/FablecoreReport.h"
+#include "reports/OutlineCmd.h"
+#include "reports/OutlineView.h"
+#include "reports/PrintFablecoreReport.h"
+#include "reports/RepWindow.h"
+#include "reports/ReportCatalogue.h"
+#include "reports/ReportTemplates.h"
+#include "storymodel/RecordText.h"
+#include "storymodel/engine/StoryFormManager.h"
+
+namespace {
+
+using namespace apptest;
+
+using printtest::PageLines;
+using printtest::Tool;
+
+bool Has(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class ReportsWindow : public StoryAppTest {
+protected:
+    PFMFile* templates = nullptr;
+    std::string pdf;
+    PrintFileChooser previousChooser;
+
+    void SetUp() override {
+        // The item classes and their factory, as the program's entry registers them, for the
+        // printing dialogs read from the data file.
+        InstallItemClasses();
+        RegisterObjectFactory(ItemObjectFactory);
+        StoryAppTest::SetUp();
+        OpenTemplates();
+        pdf = files / "reports.pdf";
+        previousChooser =
+            SetPrintFileChooser([this](const std::string&) { return std::optional<std::string>(pdf); });
+    }
+    void TearDown() override {
+        SetPrintFileChooser(previousChooser);
+        CloseTemplates();
+        StoryAppTest::TearDown();
+    }
+
+    FKDoc* TitledStory(const char* title) {
+        FKDoc* story = NewStory();
+        story->GetInfoRecord().SetEntry("Title", kPTextText, title);
+        story->GetInfoRecord().SetEntry("Author", kPTextText, "A. Writer");
+        return story;
+    }
+    // The Reports window of the story, with the tests' templates.
+    RepWindow* OpenReports(FKDoc* story) {
+        auto* window = new RepWindow(application, story, std::make_unique<DataFileTemplates>(templates));
+        window->BuildContents();
+        window->Show();
+        Run();
+        return window;
+    }
+    PreferencesManager& Preferences() { return *application->GetPreferencesManager(); }
+    PText& ReportOptions() { return *Preferences().GetReportOptions(); }
+    // Banners without the date, so that a printed page is the same on every day.
+    void DatelessBanners() {
+        Preferences().SetReportHeader("^T^<^R^>");
+        Preferences().SetReportFooter("^A^<- ^P -^|");
+    }
+    // The application stopped and started again, as a writer quits and starts the program.
+    void Restart() {
+        CloseTemplates();
+        Stop();
+        Start();
+        OpenTemplates();
+    }
+    void OpenTemplates() {
+        PFMFile* current = PFMGetCurrentFile();
+        const FileRef file(REPORT_TEMPLATES, kAccessRead);
+        templates = PFMOpenFile(&file);
+        ASSERT_NE(templates, nullptr);
+        PFMSetCurrentFile(current);
+    }
+    void CloseTemplates() {
+        if (templates) PFMCloseFile(templates);
+        templates = nullptr;
+    }
+    void ScriptPrintDialog() {
+        presenter.ScriptPromptAnswer("PrintDlg", PromptAnswer{IDOK, "pages=all\ncopies=1"});
+    }
+    void ClickChooserRow(RepWindow& window, std::int32_t row, bool twice = false) {
+        ASSERT_GE(row, 0);
+        window.GetChooser()->ClickRow(static_cast<std::size_t>(row), twice);
+        Run();
+    }
+};
+
+TEST_F(ReportsWindow, TheReportsCommandOpensOneWindowForTheStoryInFront) {
+    EXPECT_FALSE(OutlineCmd::IsAvailable(application));
+    FKDoc* story = TitledStory("Harbour Lights");
+    Run();
+    ASSERT_TRUE(OutlineCmd::IsAvailable(application));
+    OutlineCmd command(application);
+    EXPECT_TRUE(command.IsA(1297));
+    EXPECT_EQ(command.Do(), kNoErr);
+    Run();
+    auto* window = dynamic_cast<RepWindow*>(story->GetRepWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->GetTitle(), "Reports for Harbour Lights");
+    EXPECT_EQ(window->GetView()->GetDocument(), story);
+    EXPECT_EQ(OutlineCmd(application).Do(), kNoErr);
+    Run();
+    EXPECT_EQ(story->GetRepWindow(), window);
+    EXPECT_EQ(application->GetFrontWindow(), window);
+    delete window;
+    EXPECT_EQ(story->GetRepWindow(), nullptr);
+}
+
+TEST_F(ReportsWindow, AGroupBuildsEachReportOnAPageOfItsOwnWithFormFeedsBetweenThemOnScreen) {
+    RepWindow* window = OpenReports(TitledStory("Harbour Lights"));
+    ReportChooserView& chooser = *window->GetChooser();
+    ClickChooserRow(*window, chooser.FindGroupRow(kFirstGroupId));  // the story overview
+    const std::vector<std::int16_t> overview = {2, 19, 3, 34, 35, 58, 20};
+    EXPECT_EQ(window->GetChosenReports(), overview);
+    EXPECT_EQ(chooser.GroupState(static_cast<std::size_t>(chooser.FindGroupRow(kFirstGroupId))), 1);
+    EXPECT_TRUE(window->IsStale());
+    window->BuildReports();
+    OutlineView& view = *window->GetView();
+    EXPECT_FALSE(window->IsStale());
+    ASSERT_TRUE(view.CanPrint());
+    // Analysis Information has no template text here: its empty report makes no page.
+    EXPECT_EQ(view.GetReport()->GetPageCount(), overview.size() - 1);
+    const std::string text = view.GetText();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 6);
+    EXPECT_NE(text.find("Comments on {SDI(Title)}"), std::string::npos);
+    // The screen shows every report, the form feeds as page breaks.
+    const TextWrap* layout = view.GetLayout();
+    ASSERT_NE(layout, nullptr);
+    std::uint32_t breaks = 0;
+    for (std::uint32_t line = 0; line < layout->GetLineCount(); ++line)
+        breaks += layout->HasPageBreakAfter(line);
+    EXPECT_EQ(breaks, 6u);
+    // A second click clears the group.
+    ClickChooserRow(*window, chooser.FindGroupRow(kFirstGroupId));
+    EXPECT_TRUE(window->GetChosenReports().empty());
+}
+
+TEST_F(ReportsWindow, ADoubleClickShowsOneReportAloneAtOnce) {
+    RepWindow* window = OpenReports(TitledStory("Harbour Lights"));
+    ClickChooserRow(*window, window->GetChooser()->FindReportRow(35), true);
+    EXPECT_EQ(window->GetChosenReports(), (std::vector<std::int16_t>{35}));
+    EXPECT_FALSE(window->IsStale());
+    const std::string text = window->GetView()->GetText();
+    EXPECT_NE(text.find("Concept: Not Rated\n\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find('\f'), std::string::npos);
+    EXPECT_STREQ(window->GetView()->GetReportTitle(), "Coverage Information");
+}
+
+TEST_F(ReportsWindow, ReportsArePreviewedPageByPageAndPrintedToPdfWithTheirBanners) {
+    DatelessBanners();
+    FKDoc* story = TitledStory("Harbour Lights");
+    RepWindow* window = OpenReports(story);
+    window->ChooseReports({3, 35});
+    // The preview builds the stale report first, and shows its two pages once they are counted.
+    IdleSteps idle(presenter);
+    std::string pageText;
+    for (int tick = 0; tick < 3; ++tick) idle.Then([&] { presenter.Advance(PrintViewDlog::kTimerPeriod); });
+    idle.Then([&] { presenter.PressKey(VK_END); });
+    idle.Then([&] {
+        PrintViewDlog* preview = printtest::FindOpenPreview(environment);
+        ASSERT_NE(preview, nullptr) << "the preview is not open";
+        char text[64] = "";
+        if (auto* item = dynamic_cast<ITextItem*>(preview->GetItem(PrintViewDlog::kPageTextItem)))
+            item->CopyText(text, sizeof text);
+        pageText = text;
+        presenter.PressKey(VK_ESCAPE);
+    });
+    window->PrintPreview();
+    EXPECT_FALSE(window->IsStale());
+    EXPECT_EQ(pageText, "Page 2 of 2");
+
+    ScriptPrintDialog();
+    window->Print();
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    ASSERT_EQ(printtest::PageCount(pdf), 2);
+    // The header names the story and the report, the footer the author and the page ("- 1 -", which
+    // pdftotext reads without its blanks).
+    const std::vector<std::string> first = PageLines(pdf, 1);
+    for (const char* line : {"Harbour Lights", "Story Comments", "A. Writer", "-1-",
+                             "Comments on Harbour Lights: what the writer noted while the story grew."})
+        EXPECT_TRUE(Has(first, line)) << line << " in " << ::testing::PrintToString(first);
+    const std::vector<std::string> second = PageLines(pdf, 2);
+    for (const char* line :
+         {"Harbour Lights", "Coverage Information", "Concept: Not Rated", "Recommendation: None"})
+        EXPECT_TRUE(Has(second, line)) << line;
+    // The page numbers go on from the first report to the second.
+    EXPECT_TRUE(Has(second, "-2-")) << ::testing::PrintToString(second);
+
+    const std::string prefix = files / "page";
+    Tool({"pdftoppm", "-r", "72", "-f", "1", "-l", "1", "-singlefile", "-png", pdf, prefix});
+    const std::unique_ptr<Surface> page = Surface::ReadPng(prefix + ".png");
+    ASSERT_NE(page, nullptr);
+    itemstest::CompareWithReference(*page, "printed-reports.png");
+}
+
+TEST_F(ReportsWindow, ANamedReportSetIsFoundAfterARestart) {
+    RepWindow* window = OpenReports(NewStory());
+    window->ChooseReports({35, 3});
+    ASSERT_TRUE(window->SaveReportSet("Notes and ratings"));
+    EXPECT_GE(window->GetChooser()->FindSetRow(0), 0);
+    delete window;
+    Restart();
+    RepWindow* again = OpenReports(NewStory());
+    ASSERT_EQ(again->GetReportSets().GetSets().size(), 1u);
+    EXPECT_EQ(again->GetReportSets().GetSets()[0].name, "Notes and ratings");
+    // A click on the set chooses its reports; a double click shows them.
+    ClickChooserRow(*again, again->GetChooser()->FindSetRow(0), true);
+    EXPECT_EQ(again->GetChosenReports(), (std::vector<std::int16_t>{3, 35}));
+    EXPECT_EQ(again->GetView()->GetReport()->GetPageCount(), 2u);
+    ASSERT_TRUE(again->DeleteReportSet("Notes and ratings"));
+    EXPECT_EQ(again->GetChooser()->FindSetRow(0), -1);
+    EXPECT_FALSE(ReportOptions().HasKey("REPSETNM1"));
+}
+
+TEST_F(ReportsWindow, TheSwitchesThePlacementAndTheFontAreKept) {
+    RepWindow* window = OpenReports(NewStory());
+    window->SetVocabularyOption(true);
+    window->SetStorytellingOption(true);
+    window->SetBlankLinesOption(false);
+    window->MoveTo(ShortRect::MakeLTRB(30, 20, 530, 420));
+    presenter.ScriptPromptAnswer("ChooseFont", PromptAnswer{TRUE, "Liberation Mono;;Italic"});
+    window->ChooseFont();
+    const LOGFONTA chosen = window->GetView()->GetReportFont();
+    EXPECT_STREQ(chosen.lfFaceName, "Liberation Mono");
+    EXPECT_TRUE(chosen.lfItalic);
+    const ShortRect placed = window->GetRestoredRect();
+    delete window;
+    RepWindow* again = OpenReports(NewStory());
+    EXPECT_EQ(again->GetVocabularyOption(), 1);
+    EXPECT_TRUE(again->GetStorytellingOption());
+    EXPECT_FALSE(again->GetBlankLinesOption());
+    EXPECT_EQ(again->GetRestoredRect(), placed);
+    EXPECT_STREQ(again->GetView()->GetReportFont().lfFaceName, "Liberation Mono");
+    std::int16_t showBlankLines = -1;
+    ReportOptions().GetEntry("ShwBlkLn", kPTextShort, &showBlankLines);
+    EXPECT_EQ(showBlankLines, 0);
+}
+
+TEST_F(ReportsWindow, HiddenBlankLinesAndTheVocabularyListFollowTheSwitches) {
+    FKDoc* story = NewStory();
+    story->GetStorytellingRecord().SetEntry("STGoal", kPTextText, "To get home.");
+    RepWindow* window = OpenReports(story);
+    window->ChooseReports({23});
+    window->SetStorytellingOption(true);
+    window->SetVocabularyOption(true);
+    window->SetBlankLinesOption(false);
+    window->BuildReports();
+    OutlineView& view = *window->GetView();
+    // The storytelling text of the goal is woven in; the vocabulary follows on a page of its own.
+    EXPECT_NE(std::string(view.GetLayout()->GetText()).find("To get home."), std::string::npos);
+    EXPECT_NE(std::string(view.GetText()).find("\nVOCABULARY:\n\n"), std::string::npos);
+    EXPECT_EQ(view.GetReport()->GetPageCount(), 2u);
+    EXPECT_STREQ(view.GetReportTitle(), "Vocabulary List");
+    const std::string shown = view.GetLayout()->GetText();
+    EXPECT_EQ(shown.find("\n\n\n"), std::string::npos);
+    window->SetBlankLinesOption(true);
+    window->SetVocabularyOption(false);
+    window->BuildReports();
+    EXPECT_EQ(std::string(view.GetText()).find("VOCABULARY"), std::string::npos);
+    EXPECT_EQ(view.GetReport()->GetPageCount(), 1u);
+}
+
+TEST_F(ReportsWindow, AStoryformChangeShowsTheReportsAgain) {
+    FKDoc* story = NewStory();
+    RepWindow* window = OpenReports(story);
+    window->ChooseReports({3});
+    window->BuildReports();
+    const FablecoreReport* before = window->GetView()->GetReport();
+    story->GetStoryFormManager()->SetChoice(1000, 1001);
+    EXPECT_NE(window->GetView()->GetReport(), before);
+    EXPECT_FALSE(window->IsStale());
+}
+
+TEST_F(ReportsWindow, TheViewReportsOnItsOwnWindowsStoryWhateverIsInFront) {
+    Preferences().GetGeneralRecord()->SetNumberByName("MultiStories", kPTextShort, 1);
+    FKDoc* first = TitledStory("First");
+    FKDoc* second = TitledStory("Second");
+    Run();
+    ASSERT_NE(first, second);
+    RepWindow* window = OpenReports(first);
+    application->SelectWindow(second->GetFrontEndWindow());
+    Run();
+    window->ChooseReports({3});
+    window->BuildReports();
+    EXPECT_EQ(window->GetView()->GetDocument(), first);
+    EXPECT_NE(window->GetView()->GetLayout()->GetText() + std::string(), "");
+    EXPECT_NE(std::string(window->GetView()->GetLayout()->GetText()).find("Comments on First"),
+              std::string::npos);
+}
+
+TEST_F(ReportsWindow, ColumnsAndMarginsReadFromTheStoryAreHeldToSensibleValues) {
+    FKDoc* story = NewStory();
+    RepWindow* window = OpenReports(story);
+    OutlineView& view = *window->GetView();
+    PText& info = story->GetInfoRecord();
+    EXPECT_EQ(view.GetColumnCount(), 1);
+    for (const auto& [stored, used] :
+         std::vector<std::pair<int, int>>{{0, 1}, {-4, 1}, {2, 2}, {3, 3}, {99, 3}}) {
+        info.SetNumberByName("NumCols", kPTextShort, stored);
+        EXPECT_EQ(view.GetColumnCount(), used) << stored;
+    }
+    std::int16_t left = 0, top = 0, right = 0, bottom = 0;
+    view.GetReportMargins(left, top, right, bottom);
+    EXPECT_EQ(left + top + right + bottom, 4 * 72);
+    info.SetNumberByName("RepLtMar", kPTextShort, -50);
+    info.SetNumberByName("RepTopMar", kPTextShort, 36);
+    view.GetReportMargins(left, top, right, bottom);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(top, 36);
+    info.SetNumberByName("RepRtMar", kPTextShort, 30000);
+    view.GetReportMargins(left, top, right, bottom);
+    EXPECT_EQ(left + top + right + bottom, 4 * 72) << "margins that leave no page";
+}
+
+TEST_F(ReportsWindow, AReportInThreeColumnsPrintsThreeColumnsOfText) {
+    DatelessBanners();
+    FKDoc* story = TitledStory("Harbour Lights");
+    story->GetInfoRecord().SetNumberByName("NumCols", kPTextShort, 3);
+    std::string told;
+    for (int i = 0; i < 400; ++i) told += "word" + std::to_string(i) + " ";
+    story->GetStorytellingRecord().SetEntry("STGoal", kPTextText, told.c_str());
+    RepWindow* window = OpenReports(story);
+    window->SetStorytellingOption(true);
+    window->ChooseReports({23});
+    window->BuildReports();
+    ScriptPrintDialog();
+    window->Print();
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    // Three columns of words side by side: the layout keeps them on the same lines.
+    const std::string layout = Tool({"pdftotext", "-layout", "-f", "1", "-l", "1", pdf, "-"});
+    std::istringstream lines(layout);
+    int widest = 0;
+    for (std::string line; std::getline(lines, line);) {
+        int words = 0;
+        for (std::size_t at = line.find("word"); at != std::string::npos; at = line.find("word", at + 1))
+            ++words;
+        widest = std::max(widest, words);
+    }
+    EXPECT_GE(widest, 3);
+}
+
+TEST_F(ReportsWindow, APageBannerPatternIsCutAt99Characters) {
+    Preferences().SetReportHeader(std::string(150, 'h').c_str());
+    const ReportPagePatterns patterns;
+    EXPECT_EQ(std::string(patterns.header), std::string(99, 'h'));
+    EXPECT_EQ(std::string(patterns.footer), PreferencesManager::kDefaultFooter);
+}
+
+TEST_F(ReportsWindow, OneReportPrintsWithoutAWindowAndAnEmptyOneNotAtAll) {
+    DatelessBanners();
+    FKDoc* story = TitledStory("Harbour Lights");
+    Run();
+    ItemList* list = dynamic_cast<ItemList*>(story->GetFrontEndWindow()->GetItemList());
+    ASSERT_NE(list, nullptr);
+    const std::int32_t items = list->Count();
+    PrintFablecoreReport printer(list, story);
+    ScriptPrintDialog();
+    printer.Print(35);
+    EXPECT_EQ(printer.GetPrintStatus(), 0);
+    EXPECT_EQ(list->Count(), items) << "the view is gone again";
+    ASSERT_EQ(printtest::PageCount(pdf), 1);
+    EXPECT_TRUE(Has(PageLines(pdf, 1), "Coverage Information"));
+    std::filesystem::remove(pdf);
+    // A section that writes nothing prints no page at all, and is no failure.
+    printer.Print(9);
+    EXPECT_EQ(printer.GetPrintStatus(), 0);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    // A report the catalogue lacks prints under no title.
+    ScriptPrintDialog();
+    printer.Print(22);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_FALSE(Has(PageLines(pdf, 1), "Coverage Information"));
+}
+
+TEST_F(ReportsWindow, WithNothingChosenPrintingSaysSoAndPrintsNothing) {
+    RepWindow* window = OpenReports(NewStory());
+    const std::string note = "There is no report to print: choose reports in the list and show them first.";
+    Mark();
+    window->Print();
+    window->PrintPreview();
+    EXPECT_EQ(Asked(), (std::vector<std::string>{note, note}));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(ReportsWindow, WithoutAPrinterThePreviewSaysSo) {
+    RepWindow* window = OpenReports(NewStory());
+    window->ChooseReports({35});
+    window->BuildReports();
+    ASSERT_TRUE(WriteProfileStringA("windows", "device", ""));
+    Mark();
+    EXPECT_EQ(window->GetView()->PrintOrPreview(OutlineView::kPrintPreview), 0);
+    EXPECT_EQ(
+        Asked(),
+        (std::vector<std::string>{
+            "Fablecore cannot display a Print Preview due to a problem with the current printer setup."}));
+    WriteProfileStringA("windows", "device", nullptr);
+}
+
+}  // namespace
