@@ -1,5 +1,7 @@
 #include "reports/FablecoreReport.h"
 
+#include "framework/graphics/GraphEnv.h"
+#include "framework/graphics/GraphUser.h"
 #include "items/printing/PrintingEnvironment.h"
 #include "reports/FablecorePage.h"
 
@@ -9,6 +11,11 @@ FablecoreReport::FablecoreReport(PrintingEnvironment* environment, const ShortRe
 FablecoreReport::~FablecoreReport() = default;
 
 ErrCode FablecoreReport::PreparePage(TGraphEnv* graph, std::int16_t page, std::uint16_t& last) {
+    // Report text goes onto blank paper: its characters need no background of their own.
+    if (graph) {
+        const GraphUser use(*graph);
+        graph->SetTransparent(true);
+    }
     if (page == 0) {
         ++numbering_.run;
         if (PrintingEnvironment* environment = GetEnvironment()) environment->SetPageNumber(0);

@@ -23,7 +23,8 @@ public:
     FablecoreReport(PrintingEnvironment* environment, const ShortRect& rect);
     ~FablecoreReport() override;
 
-    // A run starts again at the first page: the numbering starts over.
+    // A run starts again at the first page: the numbering starts over. Text is drawn without a
+    // background of its own.
     ErrCode PreparePage(TGraphEnv* graph, std::int16_t page, std::uint16_t& last) override;
 
     // Appends a printable (usually a page) to the end of the body.

@@ -15,13 +15,19 @@ bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
 
 std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList* vocabulary) {
     TextMacroExpander expander(document, text ? text : "", vocabulary);
-    return expander.Expand();
+    std::uint32_t length = 0;
+    const char* expanded = expander.Expand(&length);
+    return std::string(expanded, length > 0 ? length - 1 : 0);
 }
 
 std::string ExpandReportText(IStoryDocument* document, const char* text, SList* vocabulary, bool collapse) {
     std::string result = ExpandReportMacros(document, text, vocabulary);
-    SharedStringConverter().DecodeInPlace(result.data());
-    result.resize(std::char_traits<char>::length(result.c_str()));
+    // Only what the writer typed is escaped: the text before the first escape stays as it is.
+    if (const std::size_t escape = result.find(static_cast<char>(FablecoreStringConverter::kEscape));
+        escape != std::string::npos) {
+        SharedStringConverter().DecodeInPlace(result.data() + escape);
+        result.resize(escape + std::char_traits<char>::length(result.c_str() + escape));
+    }
     if (collapse) CollapseBlankLines(result);
     return result;
 }
