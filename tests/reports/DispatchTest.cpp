@@ -103,6 +103,18 @@ TEST_F(AllIds, EveryIdBuildsOnANewStory) {
     EXPECT_GT(told.size(), plain.size());
 }
 
+TEST_F(AllIds, EveryIdBuildsWithoutAMainOrAnImpactCharacter) {
+    CharacterManager& characters = story->Characters();
+    for (const CharID id : {characters.GetMainCharacter(), characters.GetImpactCharacter()})
+        characters.GetCharacter(id)->SetSubjectiveRole(0);
+    characters.RecomputeRoleIndexes();
+    ASSERT_EQ(characters.GetMainCharacter(), kNoCharID);
+    ASSERT_EQ(characters.GetImpactCharacter(), kNoCharID);
+    BuildOverRealStoryform();
+    composer->SetShowStorytelling(1);
+    BuildEveryId(*composer, *story);
+}
+
 TEST_F(AllIds, EveryIdBuildsOnACompleteStoryform) {
     ASSERT_TRUE(CompleteStoryform(story->StoryForm(), 12345));
     BuildOverRealStoryform();

@@ -16,6 +16,7 @@
 #include "framework/IdleSteps.h"
 #include "framework/ItemObjectFactory.h"
 #include "framework/TAppl.h"
+#include "framework/graphics/FontMapping.h"
 #include "items/ItemClasses.h"
 #include "items/ItemList.h"
 #include "items/ReferencePicture.h"
@@ -24,6 +25,7 @@
 #include "items/printing/PdfReading.h"
 #include "items/printing/PrintRecord.h"
 #include "items/printing/PrintViewDlog.h"
+#include "items/printing/PrintableText.h"
 #include "platform/gdi/Printers.h"
 #include "platform/gdi/Surface.h"
 #include "platform/sys/Profile.h"
@@ -294,6 +296,48 @@ TEST_F(ReportsWindow, HiddenBlankLinesAndTheVocabularyListFollowTheSwitches) {
     window->SetVocabularyOption(false);
     window->BuildReports();
     EXPECT_EQ(std::string(view.GetText()).find("VOCABULARY"), std::string::npos);
+    EXPECT_EQ(view.GetReport()->GetPageCount(), 1u);
+}
+
+TEST_F(ReportsWindow, AResizeOrAFontChangeLaysTheTextOutAgainShowingBlankLines) {
+    RepWindow* window = OpenReports(NewStory());
+    window->SetBlankLinesOption(false);
+    window->ChooseReports({3});
+    window->BuildReports();
+    OutlineView& view = *window->GetView();
+    view.AppendText("a\n\n\n\nb");
+    view.Relayout(true);
+    EXPECT_EQ(std::string(view.GetLayout()->GetText()).find("\n\n\n"), std::string::npos);
+    const int width = view.GetLayout()->GetRect().Width();
+    window->MoveTo(ShortRect::MakeLTRB(10, 10, 700, 450));
+    Run();
+    EXPECT_NE(view.GetLayout()->GetRect().Width(), width) << "the text follows the view's width";
+    EXPECT_EQ(view.Bounds().left, RepWindow::kPaneWidth);
+    EXPECT_NE(std::string(view.GetLayout()->GetText()).find("a\n\n\n\nb"), std::string::npos);
+    view.Relayout(true);
+    LOGFONTA font;
+    MakeLogFontByName(font, "Liberation Serif", 14, 0);
+    view.SetFont(font);
+    EXPECT_NE(std::string(view.GetLayout()->GetText()).find("a\n\n\n\nb"), std::string::npos);
+}
+
+TEST_F(ReportsWindow, PendingPrintablesMakeOnePageAndATextThatExpandsToNothingNone) {
+    RepWindow* window = OpenReports(NewStory());
+    OutlineView& view = *window->GetView();
+    view.ResetText();
+    view.BeginReport();
+    const LOGFONTA font = view.GetReportFont();
+    view.AddPrintable(std::make_unique<PrintableText>(nullptr, "One", font), "The {NObst} part. ");
+    view.AddPrintable(std::make_unique<PrintableText>(nullptr, "Two", font), nullptr);
+    EXPECT_EQ(std::string(view.GetText()).find("{NObst}"), std::string::npos) << "expanded at once";
+    view.FlushReportPage(false, 0, -1);
+    EXPECT_EQ(view.GetReport()->GetPageCount(), 1u);
+    // The text is the screen's alone while the printables make the page.
+    const std::uint32_t start = view.GetTextLength();
+    view.AppendText("{SDI(NoSuchKey)}");
+    view.FlushReportPage(false, static_cast<std::int32_t>(start), -1);
+    EXPECT_EQ(view.GetReport()->GetPageCount(), 1u);
+    view.FlushReportPage(false, 5, 5);
     EXPECT_EQ(view.GetReport()->GetPageCount(), 1u);
 }
 
