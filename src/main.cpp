@@ -2,17 +2,17 @@
 
 #include <ctime>
 
-#include "app/Fablecore.h"
 #include "foundation/Random.h"
 #include "framework/AppMain.h"
 #include "platform/present/StartPresenter.h"
+#include "program/StoryApplication.h"
 
 int main(int argc, char** argv) {
     SeedRandom(static_cast<unsigned>(std::time(nullptr)));
     ProgramStart start;
     start.argumentCount = argc;
     start.arguments = argv;
-    start.createApplication = CreateFablecore;
+    start.createApplication = CreateStoryApplication;
     start.startPresenter = win::StartPresenter;
     start.tellProblem = win::TellStartProblem;
     start.isHeadless = win::IsHeadlessStart;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StoryTools.h"
 #include "framework/TWindow.h"
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportChooserView.h"
@@ -27,6 +28,7 @@ class OutlineView;
 class PushBtn;
 
 class RepWindow : public TWMWindow,
+                  public IWindowFontChoice,
                   public IOutlineWindow,
                   public IReportChooserClient,
                   public MStoryFormListener {
@@ -67,6 +69,9 @@ public:
     // Page setup of the report view; an error is shown with the title "Print Setup".
     ErrCode PreparePrinter() override;
     ShortPoint GetMinTrackSize() override;
+
+    // --- IWindowFontChoice: Set Font
+    void ChooseWindowFont() override { ChooseFont(); }
 
     // --- IOutlineWindow
     PText* GetReportOptions() override;

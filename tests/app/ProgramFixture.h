@@ -20,6 +20,7 @@
 #include "platform/sys/ScopedEnv.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Window.h"
+#include "program/StoryApplication.h"
 
 namespace apptest {
 
@@ -87,7 +88,7 @@ protected:
         ProgramStart start;
         start.argumentCount = static_cast<int>(arguments.size());
         start.arguments = argv.data();
-        start.createApplication = CreateFablecore;
+        start.createApplication = CreateStoryApplication;
         return WinMain(start);
     }
 

@@ -247,6 +247,29 @@ TEST_F(ProgramTest, ACommandOfAWindowNotInThisVersionSaysSo) {
     EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Command not yet Implemented in this version."));
 }
 
+// The Reports command of the running program opens the story's one report window, titled for it.
+TEST_F(ProgramTest, TheReportsCommandOpensTheStorysReportWindow) {
+    InstallBuiltDataFiles();
+    std::string title;
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('R');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([&] {
+        const auto* story = static_cast<FKDoc*>(GetAppl()->GetDocument(0));
+        ASSERT_NE(story->GetRepWindow(), nullptr) << "the Reports command opened no window";
+        title = story->GetRepWindow()->GetTitle();
+        EXPECT_EQ(GetAppl()->GetFrontWindow(), story->GetRepWindow());
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(title, "Reports for Your Story");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
 TEST(MainRoutine, FailsWithoutAnApplicationObject) { EXPECT_EQ(AppMain(nullptr), -1); }
 
 // The window manager's close button while a dialog is open: the frame is disabled, and the request

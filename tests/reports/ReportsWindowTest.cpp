@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/FablCmds.h"
 #include "app/PreferencesManager.h"
 #include "app/StoryAppFixture.h"
+#include "app/StoryCommands.h"
 #include "foundation/ObjectFactory.h"
 #include "framework/IdleSteps.h"
 #include "framework/ItemObjectFactory.h"
@@ -32,12 +34,12 @@
 #include "platform/ui/VirtualKeys.h"
 #include "reports/FablecorePage.h"
 #include "reports/FablecoreReport.h"
-#include "reports/OutlineCmd.h"
 #include "reports/OutlineView.h"
 #include "reports/PrintFablecoreReport.h"
 #include "reports/RepWindow.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportTemplates.h"
+#include "reports/ReportTools.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/engine/StoryFormManager.h"
 
@@ -125,10 +127,11 @@ protected:
 };
 
 TEST_F(ReportsWindow, TheReportsCommandOpensOneWindowForTheStoryInFront) {
-    EXPECT_FALSE(OutlineCmd::IsAvailable(application));
+    InstallReportTools(static_cast<FablCmds*>(application)->GetStoryTools());
+    EXPECT_FALSE(OutlineCmd::IsAvailable(*application));
     FKDoc* story = TitledStory("Harbour Lights");
     Run();
-    ASSERT_TRUE(OutlineCmd::IsAvailable(application));
+    ASSERT_TRUE(OutlineCmd::IsAvailable(*application));
     OutlineCmd command(application);
     EXPECT_TRUE(command.IsA(1297));
     EXPECT_EQ(command.Do(), kNoErr);

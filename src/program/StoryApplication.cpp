@@ -1,0 +1,11 @@
+#include "program/StoryApplication.h"
+
+#include "app/FablCmds.h"
+#include "app/Fablecore.h"
+#include "reports/ReportTools.h"
+
+TAppl* CreateStoryApplication(AppEnvironment* environment) {
+    TAppl* application = CreateFablecore(environment);
+    if (auto* commands = dynamic_cast<FablCmds*>(application)) InstallReportTools(commands->GetStoryTools());
+    return application;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// What the reports give the story application's commands: the Reports command (and the report
+// options it needs) opens the story's one report window through the application's story tools.
+
+#include "foundation/Types.h"
+
+class FKDoc;
+class StoryTools;
+
+// Brings the story's report window to the front, or makes it, fills it and shows it.
+ErrCode OpenReportWindow(FKDoc* story);
+
+// Installs the report window as the Reports tool of the application's commands.
+void InstallReportTools(StoryTools& tools);
