@@ -66,6 +66,15 @@ const std::array<TextMacroExpander::NamedHandler, 22> TextMacroExpander::kHandle
     {PackName("GDO"), &TextMacroExpander::MacroGDO}, {PackName("SUB"), &TextMacroExpander::MacroSUB},
 }};
 
+const TextMacroExpander::NamedHandler* TextMacroExpander::FindHandler(std::string_view name) {
+    const std::uint32_t packed = PackName(name);
+    const auto named = std::find_if(kHandlers.begin(), kHandlers.end(),
+                                    [packed](const NamedHandler& entry) { return entry.name == packed; });
+    return named != kHandlers.end() ? &*named : nullptr;
+}
+
+bool TextMacroExpander::KnowsMacro(std::string_view name) { return FindHandler(name) != nullptr; }
+
 int FoldElementID(int id) {
     return id >= kFirstElementID && id <= kLastFoldedID ? kFirstElementID + ElementRank(id) : id;
 }
@@ -155,10 +164,7 @@ const char* TextMacroExpander::ExpandMacro(const char* brace, const char* end) {
             arguments.remove_prefix(comma + 1);
         }
     }
-    const std::uint32_t packed = PackName(call.name);
-    const auto named = std::find_if(kHandlers.begin(), kHandlers.end(),
-                                    [packed](const NamedHandler& entry) { return entry.name == packed; });
-    if (named != kHandlers.end()) {
+    if (const NamedHandler* named = FindHandler(call.name)) {
         (this->*(named->handler))(call);
     } else if (!ExpandTerm(call.name)) {
         Append(whole);

@@ -52,6 +52,9 @@ public:
     // length (when asked for) counts the bytes written with the terminating NUL.
     const char* Expand(std::uint32_t* length = nullptr);
 
+    // Whether the name is one of the macros the expander runs (terminology keys aside).
+    static bool KnowsMacro(std::string_view name);
+
 private:
     // Looked-up texts with what they gave; few, so searched in order.
     template <typename T>
@@ -88,6 +91,8 @@ private:
         Handler handler;
     };
     static const std::array<NamedHandler, 22> kHandlers;
+    // The handler of a macro name, or null.
+    static const NamedHandler* FindHandler(std::string_view name);
 
     // An expander for a story text inside another, writing into the same output.
     TextMacroExpander(IStoryDocument* document, const char* text, SList* idCollector, Expansion& expansion,

@@ -127,7 +127,7 @@ TEST_F(CompileStoreTest, StrayFilesAndErrorsWriteNothing) {
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0], folder_ / "list.txt" +
                                ": not a data source: sources end in .keys, .text, .styled, .items, "
-                               ".cursor, .picture, .raw");
+                               ".cursor, .picture, .raw, .dictionary, .verbs, .storypoints");
     EXPECT_EQ(messages[1], folder_ / "lost.png" + ": no source names this picture");
     EXPECT_EQ(messages[2], folder_ / "b.keys" + ":1: 'NOTE' 1 is made by " + folder_ / "a.keys" + ":1 too");
     EXPECT_FALSE(std::filesystem::exists(output));

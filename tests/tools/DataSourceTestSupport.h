@@ -35,6 +35,36 @@ inline CompileResult CompileText(const std::string& name, const std::string& tex
     return result;
 }
 
+struct SetCompileResult {
+    std::vector<CompiledSegment> segments;
+    Diagnostics diagnostics;
+
+    std::string FirstError() const {
+        return diagnostics.Messages().empty() ? "" : diagnostics.Messages().front();
+    }
+    // The segment of that type and id; null when the source made none.
+    const CompiledSegment* Find(const std::string& type, std::uint16_t id) const {
+        for (const CompiledSegment& segment : segments) {
+            if (segment.key == PFMSegmentKey{MakeFourCC(type[0], type[1], type[2], type[3]), id})
+                return &segment;
+        }
+        return nullptr;
+    }
+    // The text of a text segment without its NUL, or "(none)".
+    std::string Text(const std::string& type, std::uint16_t id) const {
+        const CompiledSegment* segment = Find(type, id);
+        if (!segment || segment->bytes.empty()) return "(none)";
+        return std::string(segment->bytes.begin(), segment->bytes.end() - 1);
+    }
+};
+
+// Compiles a source of many segments; its name's ending names its kind.
+inline SetCompileResult CompileSetText(const std::string& name, const std::string& text) {
+    SetCompileResult result;
+    result.segments = CompileSetSource(name, text, {}, result.diagnostics);
+    return result;
+}
+
 // "5C 4E 4D" for the bytes.
 inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
     std::string text;

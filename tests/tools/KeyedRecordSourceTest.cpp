@@ -72,13 +72,17 @@ TEST(KeyedRecordSource, VersionRecordIsChecked) {
 
 TEST(KeyedRecordSource, PronounKeysFollowTheirPattern) {
     const std::string header = "keys 'PPNN' 1\n";
-    EXPECT_TRUE(CompileText("p.keys", header + "S31P2 c \"hers\"\nP32O1 c \"them\"\n").segment.has_value());
+    EXPECT_TRUE(CompileText("p.keys", header + "S30P2 c \"his\"\nS31P2 c \"hers\"\nS32P2 c \"its\"\n"
+                                               "P32P2 c \"theirs\"\n")
+                    .segment.has_value());
     EXPECT_EQ(CompileText("p.keys", header + "P30S1 c \"they\"\n").FirstError(),
               "p.keys:2: the key P30S1 does not fit: plural pronouns are read with the sex digit 2 only");
     EXPECT_EQ(CompileText("p.keys", header + "S40S1 c \"he\"\n").FirstError(),
               "p.keys:2: the key S40S1 does not fit: pronoun keys are S or P, 3, a sex digit 0 to 2 and a "
               "two-character form, as in S30P1");
-    EXPECT_EQ(CompileText("p.keys", header + "S30S1 c \"" + std::string(64, 'h') + "\"\n").FirstError(),
+    EXPECT_EQ(CompileText("p.keys", header + "S30S1 c \"" + std::string(64, 'h') +
+                                        "\"\nS31S1 c \"she\"\nS32S1 c \"it\"\nP32S1 c \"they\"\n")
+                  .FirstError(),
               "p.keys:2: the text of S30S1 has 64 characters; the program reads at most 63");
 }
 
@@ -94,6 +98,23 @@ TEST(KeyedRecordSource, ReportTemplatesAreStyledTextsUnderSnKeysThatFitTheWorkBu
     EXPECT_TRUE(CompileText("r.keys", header + "S1 c \"" + std::string(20479, 'x') + "\"\n").segment.has_value());
     EXPECT_EQ(CompileText("r.keys", header + "S1 c \"" + std::string(20480, 'x') + "\"\n").FirstError(),
               "r.keys:2: the text of S1 has 20480 characters; the program reads at most 20479");
+}
+
+TEST(KeyedRecordSource, EveryPronounFormServesEveryCharacter) {
+    // A template reads a form with the sex and number of whatever character it names.
+    const auto result = CompileText("p.keys",
+                                    "keys 'PPNN' 1\n"
+                                    "S30R1 c \"himself\"\n"
+                                    "S31R1 c \"herself\"\n"
+                                    "P32R1 c \"themselves\"\n"
+                                    "S31O1 c \"her\"\n");
+    EXPECT_EQ(result.diagnostics.Messages(),
+              (std::vector<std::string>{
+                  "p.keys:5: the form O1 needs S30O1 as well: a template reads it for every character",
+                  "p.keys:5: the form O1 needs S32O1 as well: a template reads it for every character",
+                  "p.keys:5: the form O1 needs P32O1 as well: a template reads it for every character",
+                  "p.keys:2: the form R1 needs S32R1 as well: a template reads it for every character",
+              }));
 }
 
 TEST(KeyedRecordSource, EntriesThatCannotBeStoredAreRefused) {

@@ -4,13 +4,17 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <memory>
 #include <set>
 
 #include "datafiles/QueryRecords.h"
 #include "datafiles/SegmentTypes.h"
+#include "datafiles/SetSourceKind.h"
 #include "datafiles/StoreFiles.h"
 #include "datafiles/StoreProfiles.h"
 #include "foundation/FileError.h"
+#include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PictRecord.h"
 
 namespace fs = std::filesystem;
@@ -32,7 +36,15 @@ std::string SourceExtensions() {
     std::string list;
     for (const SourceKind* kind : AllSourceKinds())
         list += (list.empty() ? "" : ", ") + std::string(kind->Extension());
+    for (const SetSourceKind* kind : AllSetSourceKinds()) list += ", " + std::string(kind->Extension());
     return list;
+}
+
+bool IsSourceFile(const fs::path& file) {
+    const std::string extension = file.extension().string();
+    return FindSetSourceKind(extension) ||
+           std::any_of(AllSourceKinds().begin(), AllSourceKinds().end(),
+                       [&](const SourceKind* kind) { return extension == kind->Extension(); });
 }
 
 // The first source of each key; a later one is reported with the first one's place.
@@ -83,6 +95,34 @@ void CheckPictures(const std::vector<CompiledSegment>& segments, const StoreProf
     }
 }
 
+// Every key a source reads from a keyed record is there; each missing key is named once a line.
+void CheckRecordKeys(const std::vector<CompiledSegment>& segments, Diagnostics& diagnostics) {
+    // The records read, parsed on first need; null for a record that no source makes.
+    std::map<PFMSegmentKey, std::unique_ptr<KeyedText>, bool (*)(PFMSegmentKey, PFMSegmentKey)> records(
+        SegmentKeyLess);
+    const auto record = [&](PFMSegmentKey key) -> const KeyedText* {
+        auto [place, added] = records.try_emplace(key);
+        if (!added) return place->second.get();
+        for (const CompiledSegment& segment : segments) {
+            if (segment.key != key || segment.kind != kRawSegment) continue;
+            place->second = std::make_unique<KeyedText>();
+            place->second->Parse(reinterpret_cast<const char*>(segment.bytes.data()), segment.bytes.size());
+        }
+        return place->second.get();
+    };
+    std::set<std::pair<std::string, std::string>> reported;
+    for (const CompiledSegment& segment : segments) {
+        for (const RecordKeyReference& reference : segment.keyReferences) {
+            const KeyedText* read = record(reference.record);
+            if (read && read->HasKey(reference.key)) continue;
+            if (!reported.emplace(DescribePlace(reference.place), reference.key).second) continue;
+            diagnostics.Error(reference.place, reference.what + " reads " + reference.key + " of " +
+                                                   DescribeKey(reference.record) + ", which " +
+                                                   (read ? "has no such key" : "no source makes"));
+        }
+    }
+}
+
 }  // namespace
 
 std::optional<CompiledSegment> CompileSource(const std::string& path, std::string_view contents,
@@ -120,6 +160,24 @@ std::optional<CompiledSegment> CompileSource(const std::string& path, std::strin
     return segment;
 }
 
+std::vector<CompiledSegment> CompileSetSource(const std::string& path, std::string_view contents,
+                                              const Variables& variables, Diagnostics& diagnostics) {
+    SourceReader reader(path, contents, variables, diagnostics, nullptr);
+    const SetSourceKind* kind = FindSetSourceKind(fs::path(path).extension().string());
+    std::string keyword;
+    std::vector<std::string> words;
+    if (!kind || !reader.ReadSetHeader(keyword, words)) return {};
+    if (keyword != kind->Keyword()) {
+        reader.Error(reader.HeaderLine(), "a " + std::string(kind->Extension()) + " file starts with " +
+                                              std::string(kind->Keyword()) + ", not " + keyword);
+        return {};
+    }
+    std::vector<CompiledSegment> segments;
+    kind->Compile(reader, words, segments);
+    if (reader.HasErrors()) return {};
+    return segments;
+}
+
 void CheckStore(const std::vector<CompiledSegment>& segments, const std::string& storeName,
                 const SourcePlace& place, Diagnostics& diagnostics, const QueryTables* queryTables) {
     CheckCollisions(segments, diagnostics);
@@ -136,6 +194,7 @@ void CheckStore(const std::vector<CompiledSegment>& segments, const std::string&
             }
         }
     }
+    CheckRecordKeys(segments, diagnostics);
     const StoreProfile* profile = FindStoreProfile(storeName);
     if (!profile) return;
     for (const RequiredSegments& required : profile->required) {
@@ -178,9 +237,7 @@ bool CompileStore(const std::string& sourceFolder, const std::string& output, co
     for (const fs::path& file : files) {
         if (IsImage(file)) continue;
         const auto contents = ReadFileBytes(file);
-        const bool known =
-            std::any_of(AllSourceKinds().begin(), AllSourceKinds().end(),
-                        [&](const SourceKind* kind) { return file.extension() == kind->Extension(); });
+        const bool known = IsSourceFile(file);
         if (!known || !contents) {
             diagnostics.Error(
                 {file.string(), 0},
@@ -194,6 +251,11 @@ bool CompileStore(const std::string& sourceFolder, const std::string& output, co
             return ReadFileBytes(companion);
         };
         const std::string text(contents->begin(), contents->end());
+        if (FindSetSourceKind(file.extension().string())) {
+            for (CompiledSegment& segment : CompileSetSource(file.string(), text, variables, diagnostics))
+                segments.push_back(std::move(segment));
+            continue;
+        }
         if (auto segment = CompileSource(file.string(), text, variables, companions, diagnostics)) {
             segments.push_back(std::move(*segment));
         }

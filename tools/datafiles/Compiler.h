@@ -1,7 +1,8 @@
 #pragma once
 // The data compiler: a folder of readable sources (and the pictures they name) becomes one store
-// file. Each source makes one segment; the checks run over all of them before anything is
-// written, and a folder with any error writes nothing.
+// file. Each source makes one segment, except the sources of many segments (the dictionary, the
+// verbs, the story points); the checks run over all of them before anything is written, and a
+// folder with any error writes nothing.
 
 #include <optional>
 #include <string>
@@ -21,6 +22,11 @@ inline constexpr std::string_view kVersionVariable = "VERSION";
 std::optional<CompiledSegment> CompileSource(const std::string& path, std::string_view contents,
                                              const Variables& variables, const CompanionLoader& companions,
                                              Diagnostics& diagnostics);
+
+// Compiles a source that makes many segments (SetSourceKind.h), whose kind its file name's ending
+// names; nothing when it has errors.
+std::vector<CompiledSegment> CompileSetSource(const std::string& path, std::string_view contents,
+                                              const Variables& variables, Diagnostics& diagnostics);
 
 // The checks over all segments of one store: no two sources make the same segment, every segment
 // a source names exists, and the store holds what the program needs of the data file of that

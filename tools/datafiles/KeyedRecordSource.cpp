@@ -6,13 +6,15 @@
 //             "second line"
 // A key with blanks or special characters is quoted. A text may go on over the following lines as
 // further quoted parts. The record is written as the keyed text records store it: entries in key
-// order, each written anew.
+// order, each written anew. The macros of texts that the program reads as templates are checked
+// (MacroCheck.h).
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
 
+#include "datafiles/MacroCheck.h"
 #include "datafiles/SegmentTypes.h"
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PTextValue.h"
@@ -83,16 +85,28 @@ public:
             last = &place->second;
         }
         if (schema && schema->check) {
+            std::vector<std::string_view> keys;
+            for (const auto& [key, entry] : entries) keys.push_back(key);
             schema->check(
+                keys,
                 [&](std::string_view key) -> const RecordValue* {
                     const auto found = entries.find(key);
                     return found == entries.end() ? nullptr : &found->second.value;
                 },
-                [&](int line, const std::string& message) { reader.Error(line, message); });
+                // A check about the record as a whole reports at its header.
+                [&](int line, const std::string& message) {
+                    reader.Error(line > 0 ? line : reader.HeaderLine(), message);
+                });
         }
         KeyedText record;
         for (const auto& [key, entry] : entries) {
             if (!CheckLength(reader, schema, entry)) continue;
+            if (entry.type == kPTextText && NotationOf(schema, key) == Notation::kStyled) {
+                const int line = entry.value.line;
+                CheckMacros(
+                    entry.value.text, reader.Place(line),
+                    [&](const std::string& message) { reader.Error(line, message); }, segment);
+            }
             Store(reader, record, entry);
         }
         const std::vector<char>& text = record.Write();

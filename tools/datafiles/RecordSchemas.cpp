@@ -1,5 +1,8 @@
 #include "datafiles/RecordSchemas.h"
 
+#include <algorithm>
+#include <map>
+
 #include "foundation/Version.h"
 
 namespace {
@@ -23,7 +26,8 @@ constexpr KeyRule kInfoKeys[] = {
 
 std::int64_t NumberOf(const RecordValue& value) { return std::stoll(value.text); }
 
-void CheckInfo(const RecordValueLookup& values, const RecordError& error) {
+void CheckInfo(const std::vector<std::string_view>& /*keys*/, const RecordValueLookup& values,
+               const RecordError& error) {
     const RecordValue* creditA = values("CreditA");
     const RecordValue* creditB = values("CreditB");
     if (creditA && creditB && creditA->text.size() + creditB->text.size() > kInfoTextBuffer - 1) {
@@ -90,6 +94,96 @@ constexpr KeyRule kReportTemplateKeys[] = {
     {"report template keys", 'c', 0, 0, kReportTemplateBuffer - 1, Notation::kStyled, IsReportTemplateKey},
 };
 
+// A form is read with whatever sex and number the character has: every form needs all four.
+constexpr std::string_view kPronounPersons[] = {"S30", "S31", "S32", "P32"};
+
+void CheckPronouns(const std::vector<std::string_view>& keys, const RecordValueLookup& values,
+                   const RecordError& error) {
+    // Each form, with the line that first writes it.
+    std::map<std::string_view, int> forms;
+    for (std::string_view key : keys) {
+        const int line = values(key)->line;
+        const auto [place, added] = forms.try_emplace(key.substr(3), line);
+        if (!added) place->second = std::min(place->second, line);
+    }
+    for (const auto& [form, line] : forms) {
+        for (std::string_view person : kPronounPersons) {
+            const std::string wanted = std::string(person) + std::string(form);
+            if (!values(wanted)) {
+                error(line, "the form " + std::string(form) + " needs " + wanted +
+                                " as well: a template reads it for every character");
+            }
+        }
+    }
+}
+
+// --- 'SVRB' n: the verb "B" (at most 99 characters read) and, unless it begins with the byte
+// 0xA5, the ending of each form the templates ask for; a verb that begins with 0xA5 takes the
+// form of "be" from 'LVRB' 1 and its own text after the byte.
+
+constexpr std::size_t kVerbLength = 99;
+constexpr char kSharedVerb = '\xA5';
+constexpr std::string_view kVerbForms[] = {"INF", "PTG", "PT3", "PAST", "PRESP", "PASTP"};
+
+constexpr KeyRule kVerbKeys[] = {
+    {"B", 'c', 0, 0, kVerbLength},
+    {"INF", 'c'},
+    {"PTG", 'c'},
+    {"PT3", 'c'},
+    {"PAST", 'c'},
+    {"PRESP", 'c'},
+    {"PASTP", 'c'},
+};
+
+void CheckVerb(const std::vector<std::string_view>& /*keys*/, const RecordValueLookup& values,
+               const RecordError& error) {
+    const RecordValue* verb = values("B");
+    if (!verb) {
+        error(0, "a verb record holds its verb under B");
+        return;
+    }
+    const bool shared = !verb->text.empty() && verb->text[0] == kSharedVerb;
+    for (std::string_view form : kVerbForms) {
+        const RecordValue* ending = values(form);
+        if (shared && ending) {
+            error(ending->line, "a verb that begins with 0xA5 takes its forms from 'LVRB' 1: " +
+                                    std::string(form) + " would never be read");
+        } else if (!shared && !ending) {
+            error(verb->line, "the verb needs its ending for the form " + std::string(form));
+        }
+    }
+}
+
+// --- 'LVRB' 1: the forms of "be" for one (5) and several (6): I infinitive, P present, X past, Y
+// present participle, Z past participle.
+
+constexpr KeyRule kVerbFormKeys[] = {
+    {"I5", 'c'}, {"I6", 'c'}, {"P5", 'c'}, {"P6", 'c'}, {"X5", 'c'},
+    {"X6", 'c'}, {"Y5", 'c'}, {"Y6", 'c'}, {"Z5", 'c'}, {"Z6", 'c'},
+};
+
+void CheckVerbForms(const std::vector<std::string_view>& /*keys*/, const RecordValueLookup& values,
+                    const RecordError& error) {
+    for (const KeyRule& rule : kVerbFormKeys) {
+        if (!values(rule.key)) error(0, "the shared verb forms need " + std::string(rule.key));
+    }
+}
+
+// --- 'APPR' n: read by the story points report (records 3-118: "VN" the code, "NM" the name, "DF"
+// the description, "TY" the form of its line, 9 and above none), by the topic tree (records
+// numbered by story point id: "NM" and "DF") and by the macro APD ("DF", at most 249 characters).
+
+constexpr std::size_t kStoryPointNameLength = 63;
+constexpr std::size_t kStoryPointTextLength = 249;
+constexpr std::int64_t kLastLineForm = 9;
+
+constexpr KeyRule kStoryPointKeys[] = {
+    {"VN", 'c', 0, 0, 15},
+    {"NM", 'c', 0, 0, kStoryPointNameLength, Notation::kStyled},
+    {"DF", 'c', 0, 0, kStoryPointTextLength, Notation::kStyled},
+    {"TY", 's', 0, kLastLineForm},
+};
+
 }  // namespace
 
 const KeyRule* RecordSchema::Find(std::string_view key, std::string& why) const {
@@ -108,3 +202,7 @@ std::string RecordSchema::KeyList() const {
 const RecordSchema kInfoSchema{"the version record", kInfoKeys, CheckInfo};
 const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, nullptr};
 const RecordSchema kReportTemplateSchema{"a report template", kReportTemplateKeys, nullptr};
+const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, CheckPronouns};
+const RecordSchema kVerbSchema{"a verb record", kVerbKeys, CheckVerb};
+const RecordSchema kVerbFormsSchema{"the shared verb forms", kVerbFormKeys, CheckVerbForms};
+const RecordSchema kStoryPointSchema{"a story point record", kStoryPointKeys, nullptr};

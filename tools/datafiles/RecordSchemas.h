@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "datafiles/TextNotation.h"
 
@@ -41,8 +42,9 @@ using RecordError = std::function<void(int line, const std::string& message)>;
 struct RecordSchema {
     std::string_view name;  // for messages: "the version record"
     std::span<const KeyRule> keys;
-    // Checks that concern several keys; may be null.
-    void (*check)(const RecordValueLookup& values, const RecordError& error) = nullptr;
+    // Checks that concern several keys, given the record's keys in order; may be null.
+    void (*check)(const std::vector<std::string_view>& keys, const RecordValueLookup& values,
+                  const RecordError& error) = nullptr;
 
     // The rule of a key; null when the record has no such key. why receives the reason a key of a
     // family does not fit it.
@@ -57,3 +59,9 @@ extern const RecordSchema kInfoSchema;
 extern const RecordSchema kPronounSchema;
 // 'RPTX' records of the application data file: the fixed texts of the reports.
 extern const RecordSchema kReportTemplateSchema;
+// 'SVRB' n of the application data file: the verb of a theory item, by its folded id.
+extern const RecordSchema kVerbSchema;
+// 'LVRB' 1 of the application data file: the forms of "be" that shared verbs begin with.
+extern const RecordSchema kVerbFormsSchema;
+// 'APPR' n of the application data file: a story point's code, name, description and report line.
+extern const RecordSchema kStoryPointSchema;

@@ -30,9 +30,19 @@ struct SegmentReference {
     std::string what;  // how the referring source uses it, for the error message
 };
 
+// A key that a keyed record must hold (a pronoun a template asks for), and the source line that
+// reads it.
+struct RecordKeyReference {
+    PFMSegmentKey record;
+    std::string key;
+    SourcePlace place;
+    std::string what;
+};
+
 struct CompiledSegment : SegmentData {
     SourcePlace origin;
     std::vector<SegmentReference> references;
+    std::vector<RecordKeyReference> keyReferences;
 };
 
 // A segment type as sources write it, in single quotes: 'ITM#'.

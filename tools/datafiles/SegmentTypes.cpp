@@ -1,6 +1,7 @@
 #include "datafiles/SegmentTypes.h"
 
 #include "datafiles/QueryRecords.h"
+#include "datafiles/SetSourceKind.h"
 
 namespace {
 
@@ -17,11 +18,33 @@ const std::vector<SegmentType>& SegmentTypeTable() {
         {FourCCOf("CURS"), CursorSource(), "a cursor"},
         {FourCCOf("BITM"), PictureSource(), "a picture"},
         {FourCCOf("CPIX"), PictureSource(), "a character picture"},
+        // The theory dictionary, read by the definition macros; written in dictionary sources.
+        {FourCCOf("SNNS"), StyledTextSource(), "a theory item's name", nullptr, Notation::kStyled, 63,
+         "a name has at most"},
+        {FourCCOf("SNPL"), StyledTextSource(), "a theory item's plural name", nullptr, Notation::kStyled, 63,
+         "a name has at most"},
+        {FourCCOf("SDEF"), StyledTextSource(), "a definition", nullptr, Notation::kStyled, 249,
+         "a definition is one phrase of at most"},
+        {FourCCOf("LDEF"), StyledTextSource(), "a long definition", nullptr, Notation::kStyled, 1600,
+         "a long definition is one paragraph of at most"},
+        {FourCCOf("SYNS"), StyledTextSource(), "a list of synonyms", nullptr, Notation::kStyled, 249,
+         "a list of synonyms has at most"},
+        {FourCCOf("SVRB"), KeyedRecordSource(), "a theory item's verb", &kVerbSchema},
+        {FourCCOf("LVRB"), KeyedRecordSource(), "the shared verb forms", &kVerbFormsSchema},
+        {FourCCOf("APPR"), KeyedRecordSource(), "a story point's description", &kStoryPointSchema},
     };
     return table;
 }
 
 }  // namespace
+
+std::string TextLengthError(const SegmentType& type, std::size_t length) {
+    if (!type.maxTextLength || length <= type.maxTextLength) return {};
+    const std::string rule =
+        type.lengthRule.empty() ? "the program reads at most" : std::string(type.lengthRule);
+    return "the text has " + std::to_string(length) + " characters; " + rule + " " +
+           std::to_string(type.maxTextLength);
+}
 
 const SegmentType* FindSegmentType(FourCC type) {
     for (const SegmentType& entry : SegmentTypeTable()) {
@@ -41,6 +64,19 @@ const std::vector<const SourceKind*>& AllSourceKinds() {
 const SourceKind* FindSourceKind(std::string_view keyword) {
     for (const SourceKind* kind : AllSourceKinds()) {
         if (kind->Keyword() == keyword) return kind;
+    }
+    return nullptr;
+}
+
+const std::vector<const SetSourceKind*>& AllSetSourceKinds() {
+    static const std::vector<const SetSourceKind*> kinds = {&DictionarySource(), &VerbSource(),
+                                                            &StoryPointSource()};
+    return kinds;
+}
+
+const SetSourceKind* FindSetSourceKind(std::string_view extension) {
+    for (const SetSourceKind* kind : AllSetSourceKinds()) {
+        if (kind->Extension() == extension) return kind;
     }
     return nullptr;
 }

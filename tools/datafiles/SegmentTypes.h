@@ -22,7 +22,13 @@ struct SegmentType {
     // Text segments: the notation of their text and the longest text the program reads (0: any).
     Notation notation = Notation::kPlain;
     std::size_t maxTextLength = 0;
+    // Why a text is no longer than that, when it is a rule of the writing rather than what the
+    // program reads: "a definition is one phrase of".
+    std::string_view lengthRule = {};
 };
+
+// The error for a text of that length in a segment of the type; empty when the length is allowed.
+std::string TextLengthError(const SegmentType& type, std::size_t length);
 
 // Null for a type the table does not know.
 const SegmentType* FindSegmentType(FourCC type);

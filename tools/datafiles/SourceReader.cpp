@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -134,18 +133,38 @@ std::optional<std::int64_t> SourceReader::Number(const Token& token, int line, s
     return value;
 }
 
-bool SourceReader::ReadHeader(SegmentHeader& header) {
+bool SourceReader::ReadHeaderTokens(std::string_view example, std::vector<Token>& tokens) {
     std::size_t index = 0;
     while (index < lines_.size() && IsComment(lines_[index].text)) ++index;
     if (index == lines_.size()) {
-        Error(0, "no header: a source starts with its kind, segment type and id, as in: keys 'INFO' 0");
+        Error(0, "no header: a source starts with " + std::string(example));
         return false;
     }
     const SourceLine& line = lines_[index];
     headerLine_ = line.number;
     bodyStart_ = index + 1;
+    return Tokenize(line, tokens);
+}
+
+bool SourceReader::ReadSetHeader(std::string& kind, std::vector<std::string>& options) {
     std::vector<Token> tokens;
-    if (!Tokenize(line, tokens)) return false;
+    if (!ReadHeaderTokens("its kind, as in: dictionary elements", tokens)) return false;
+    for (const Token& token : tokens) {
+        if (token.kind != Token::Kind::kWord) {
+            Error(headerLine_, "the header is the kind of source and its words, as in: dictionary elements");
+            return false;
+        }
+    }
+    kind = tokens.front().text;
+    options.clear();
+    for (std::size_t i = 1; i < tokens.size(); ++i) options.push_back(tokens[i].text);
+    return true;
+}
+
+bool SourceReader::ReadHeader(SegmentHeader& header) {
+    std::vector<Token> tokens;
+    if (!ReadHeaderTokens("its kind, segment type and id, as in: keys 'INFO' 0", tokens)) return false;
+    const SourceLine& line = lines_[bodyStart_ - 1];
     if (tokens.size() < 3 || tokens[0].kind != Token::Kind::kWord || tokens[1].kind != Token::Kind::kType) {
         Error(line.number, "the header is its kind, segment type and id, as in: keys 'INFO' 0");
         return false;

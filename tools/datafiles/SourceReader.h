@@ -50,6 +50,10 @@ public:
 
     // Reads the header; false (after reporting) when there is none or it is not sound.
     bool ReadHeader(SegmentHeader& header);
+    // Reads the header of a source that makes many segments: its kind and the kind's options,
+    // words without a segment type or id ("dictionary elements"); false (after reporting) when
+    // there is none.
+    bool ReadSetHeader(std::string& kind, std::vector<std::string>& options);
     int HeaderLine() const { return headerLine_; }
     // The lines after the header, as they stand.
     std::vector<SourceLine> BodyLines() const;
@@ -74,6 +78,9 @@ public:
     std::optional<std::vector<std::uint8_t>> Companion(const std::string& name, int line);
 
 private:
+    // Finds the header line and splits it; false (after reporting) when there is none.
+    bool ReadHeaderTokens(std::string_view example, std::vector<Token>& tokens);
+
     std::string path_;
     std::vector<SourceLine> lines_;
     const Variables& variables_;

@@ -4,8 +4,9 @@
 // "text" sources take their text as it stands (plain notation); "styled" sources are templates and
 // styled text, written in the styled notation (TextNotation.h). Blank lines at the end do not
 // count; a text that ends with a line break writes it as \n. The segment holds the text and a NUL,
-// unless the header says "unterminated".
+// unless the header says "unterminated". The macros of styled texts are checked (MacroCheck.h).
 
+#include "datafiles/MacroCheck.h"
 #include "datafiles/SegmentTypes.h"
 
 namespace {
@@ -43,15 +44,18 @@ public:
             if (bytes->find('\0') != std::string::npos) {
                 reader.Error(lines[i].number, "a text cannot hold a NUL byte: it would end there");
             }
+            if (notation_ == Notation::kStyled) {
+                const int line = lines[i].number;
+                CheckMacros(
+                    *bytes, reader.Place(line),
+                    [&](const std::string& message) { reader.Error(line, message); }, segment);
+            }
             if (i > 0) text += '\n';
             text += *bytes;
         }
         const SegmentType* type = FindSegmentType(segment.key.type);
-        if (type && type->maxTextLength && text.size() > type->maxTextLength) {
-            reader.Error(reader.HeaderLine(), "the text has " + std::to_string(text.size()) +
-                                                  " characters; the program reads at most " +
-                                                  std::to_string(type->maxTextLength));
-        }
+        const std::string tooLong = type ? TextLengthError(*type, text.size()) : std::string();
+        if (!tooLong.empty()) reader.Error(reader.HeaderLine(), tooLong);
         segment.bytes.assign(text.begin(), text.end());
         if (terminated) segment.bytes.push_back(0);
     }
