@@ -99,11 +99,10 @@ std::string NamesOf(int id) {
 }
 
 std::string StructureOrderKey(int id) {
-    if (id >= kFirstValueID) {
-        char key[16];
-        std::snprintf(key, sizeof key, "V%05d", id);
-        return key;
-    }
-    const ElementRecord* row = ElementRecordByID(static_cast<std::int16_t>(id));
-    return row ? row->code : "";
+    // Level by level; the items of a level by their codes, the story point values by id.
+    const ElementRecord* row = id < kFirstValueID ? ElementRecordByID(static_cast<std::int16_t>(id)) : nullptr;
+    char key[16];
+    std::snprintf(key, sizeof key, "%d:%s%05d", static_cast<int>(DictionaryLevel(id)), row ? row->code : "",
+                  row ? 0 : id);
+    return key;
 }

@@ -30,5 +30,6 @@ bool IsNameOf(int id, std::string_view name);
 // The id's names for messages: "Universe", or "Universe or Situation".
 std::string NamesOf(int id);
 
-// Orders ids as the structure does: items by their structure codes, story point values by id.
+// Orders ids as the structure does: level by level, the items of a level by their structure codes,
+// the story point values by id.
 std::string StructureOrderKey(int id);
