@@ -20,20 +20,6 @@
 
 namespace {
 
-std::vector<std::string> DataFiles() {
-    std::vector<std::string> files;
-    std::stringstream list(DATA_FILES);
-    for (std::string file; std::getline(list, file, '|');) files.push_back(file);
-    return files;
-}
-
-std::string DataFile(const std::string& name) {
-    for (const std::string& file : DataFiles()) {
-        if (std::filesystem::path(file).filename() == name) return file;
-    }
-    return "(not built: " + name + ")";
-}
-
 int RunCommand(const std::string& command) {
     const int status = std::system((command + " 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DataSourceTestSupport.h"
 
 namespace {
@@ -129,6 +131,42 @@ TEST(DictionarySource, BytesWithAMeaningOfTheirOwnAreWrittenAsEscapes) {
     EXPECT_EQ(
         ErrorOf("elements", AbilityWith("long", "long      90\xC2\xB0 of Ability.")),
         "d.dictionary:8: \xC2\xB0 is not written as it stands: its byte 0xB0 starts the program's escapes");
+}
+
+TEST(DictionarySource, TheApplicationDataFileHoldsEveryTextOfEveryItem) {
+    const auto ability = CompileSetText("d.dictionary", "dictionary elements\n" + kAbility);
+    ASSERT_EQ(ability.FirstError(), "");
+    Diagnostics diagnostics;
+    CheckStore(ability.segments, "Fablecor.qrv", {"data", 0}, diagnostics);
+    const auto& messages = diagnostics.Messages();
+    const auto has = [&](const std::string& message) {
+        return std::find(messages.begin(), messages.end(), message) != messages.end();
+    };
+    const std::string needs = "data: Fablecor.qrv needs ";
+    EXPECT_TRUE(
+        has(needs + "'SDEF' 86 (the definition of a theory item, read by {SDF(id)}); no source makes it"));
+    EXPECT_TRUE(
+        has(needs + "'SNPL' 1 (the plural name of a theory item, read by {SPN(id)}); no source makes it"));
+    EXPECT_TRUE(has(needs +
+                    "'LDEF' 1007 (the long definition of a theory item, read by {SLD(id)}); no source makes "
+                    "it"));
+    EXPECT_TRUE(has(needs +
+                    "'SVRB' 148 (the verb of a theory item, read by {SVB(subject,id,form)}); no source makes "
+                    "it"));
+    EXPECT_TRUE(has(needs +
+                    "'APPR' 118 (a story point's description, read by the topic tree, the story points "
+                    "report and {APD(n)}); no source makes it"));
+    EXPECT_TRUE(has(needs +
+                    "'APPR' 22800 (a story point's description, read by the topic tree, the story points "
+                    "report and {APD(n)}); no source makes it"));
+    EXPECT_FALSE(
+        has(needs + "'SDEF' 85 (the definition of a theory item, read by {SDF(id)}); no source makes it"));
+    // Element ids of the other classes, and report indexes the report skips, are never read.
+    for (const std::string& message : messages) {
+        EXPECT_EQ(message.find("'SDEF' 149 "), std::string::npos) << message;
+        EXPECT_EQ(message.find("'APPR' 11 "), std::string::npos) << message;
+        EXPECT_EQ(message.find("'SVRB' 1001 "), std::string::npos) << message;
+    }
 }
 
 }  // namespace

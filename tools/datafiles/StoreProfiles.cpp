@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "datafiles/TheoryItems.h"
+
 namespace {
 
 const std::vector<StoreProfile>& Profiles() {
@@ -16,6 +18,15 @@ const std::vector<StoreProfile>& Profiles() {
              {FourCCOf("ITM#"), {130, 133, 134, 1070}, "the items of a dialog"},
              {FourCCOf("BITM"), {16014, 16015}, "a picture of the splash screen and about box"},
              {FourCCOf("BITM"), {19999}, "the picture of a character whose own picture is missing"},
+             {FourCCOf("SNNS"), DictionaryIDs(), "the name of a theory item, read by {SNN(id)}"},
+             {FourCCOf("SNPL"), DictionaryIDs(), "the plural name of a theory item, read by {SPN(id)}"},
+             {FourCCOf("SYNS"), DictionaryIDs(), "the synonyms of a theory item, read by {SYN(id)}"},
+             {FourCCOf("SDEF"), DictionaryIDs(), "the definition of a theory item, read by {SDF(id)}"},
+             {FourCCOf("LDEF"), DictionaryIDs(), "the long definition of a theory item, read by {SLD(id)}"},
+             {FourCCOf("SVRB"), VerbIDs(), "the verb of a theory item, read by {SVB(subject,id,form)}"},
+             {FourCCOf("LVRB"), {1}, "the forms of \"be\" that shared verbs begin with"},
+             {FourCCOf("APPR"), StoryPointRecordNumbers(),
+              "a story point's description, read by the topic tree, the story points report and {APD(n)}"},
          },
          {
              {FourCCOf("BITM"), 16014, 16014, 0, 278, 265, 0,

@@ -26,16 +26,13 @@
 #include "datafiles/EntrySource.h"
 #include "datafiles/MacroCheck.h"
 #include "datafiles/SetSourceKind.h"
+#include "datafiles/TheoryItems.h"
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "storymodel/engine/StoryPointTable.h"
 
 namespace {
 
-constexpr int kFirstReportIndex = 3;
-constexpr int kLastReportIndex = 118;
-// The indexes the story points report passes over.
-constexpr int kSkippedReportIndexes[] = {11, 12, 25, 38, 51, 64, 65, 74, 82, 90, 98, 106, 114};
 constexpr std::int16_t kNoLine = 9;
 constexpr std::size_t kNameLength = 63;
 constexpr std::size_t kTextLength = 249;
@@ -46,12 +43,6 @@ struct LineForm {
 };
 constexpr LineForm kLineForms[] = {
     {"value-is", -1}, {"concerns-how", 1}, {"value-definition", 0}, {"text-only", 7}};
-
-bool IsReportIndex(std::int64_t index) {
-    return index >= kFirstReportIndex && index <= kLastReportIndex &&
-           std::find(std::begin(kSkippedReportIndexes), std::end(kSkippedReportIndexes), index) ==
-               std::end(kSkippedReportIndexes);
-}
 
 CompiledSegment Record(std::uint16_t number, const KeyedText& texts, int line, SourceReader& reader) {
     CompiledSegment segment;
@@ -117,7 +108,7 @@ private:
         if (!entry.fields.empty()) reader.Error(entry.line, "unused report indexes have no fields");
         for (std::size_t i = 1; i < entry.heading.size(); ++i) {
             const auto index = ParseSourceNumber(entry.heading[i]);
-            if (!index || !IsReportIndex(*index) || !indexes.insert(*index).second) {
+            if (!index || !IsStoryPointReportIndex(*index) || !indexes.insert(*index).second) {
                 reader.Error(entry.line, entry.heading[i] + " is no report index, or one given twice");
                 continue;
             }
@@ -185,7 +176,7 @@ private:
             blank == std::string::npos ? "" : field.text.substr(field.text.find_first_not_of(' ', blank));
         const auto found = std::find_if(std::begin(kLineForms), std::end(kLineForms),
                                         [&](const LineForm& each) { return each.word == word; });
-        if (!number || !IsReportIndex(*number) || found == std::end(kLineForms)) {
+        if (!number || !IsStoryPointReportIndex(*number) || found == std::end(kLineForms)) {
             reader.Error(field.line,
                          "the report line is an index from 3 to 118 that the report does not skip and "
                          "a form: value-is, concerns-how, value-definition or text-only");

@@ -1,5 +1,6 @@
 #include "datafiles/TheoryItems.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "storymodel/engine/ElementTable.h"
@@ -14,6 +15,9 @@ constexpr int kFirstThroughlinePointID = 12000;
 constexpr int kImpactResolveID = 1005;
 // The impact character's resolve values are read this far above the Main Character's.
 constexpr int kImpactResolveShift = 5;
+constexpr int kFirstReportIndex = 3;
+constexpr int kLastReportIndex = 118;
+constexpr int kSkippedReportIndexes[] = {11, 12, 25, 38, 51, 64, 65, 74, 82, 90, 98, 106, 114};
 
 // The story point row whose names an id carries: the impact character's resolve values carry the
 // names of the Main Character's.
@@ -98,9 +102,29 @@ std::string NamesOf(int id) {
     return altName && std::string_view(altName) != name ? std::string(name) + " or " + altName : name;
 }
 
+bool IsStoryPointReportIndex(std::int64_t index) {
+    return index >= kFirstReportIndex && index <= kLastReportIndex &&
+           std::find(std::begin(kSkippedReportIndexes), std::end(kSkippedReportIndexes), index) ==
+               std::end(kSkippedReportIndexes);
+}
+
+const std::vector<std::uint16_t>& StoryPointRecordNumbers() {
+    static const std::vector<std::uint16_t> numbers = [] {
+        std::vector<std::uint16_t> all;
+        for (int index = kFirstReportIndex; index <= kLastReportIndex; ++index) {
+            if (IsStoryPointReportIndex(index)) all.push_back(static_cast<std::uint16_t>(index));
+        }
+        for (const StoryPointRecord& row : kStoryPointTable)
+            all.push_back(static_cast<std::uint16_t>(row.id));
+        return all;
+    }();
+    return numbers;
+}
+
 std::string StructureOrderKey(int id) {
     // Level by level; the items of a level by their codes, the story point values by id.
-    const ElementRecord* row = id < kFirstValueID ? ElementRecordByID(static_cast<std::int16_t>(id)) : nullptr;
+    const ElementRecord* row =
+        id < kFirstValueID ? ElementRecordByID(static_cast<std::int16_t>(id)) : nullptr;
     char key[16];
     std::snprintf(key, sizeof key, "%d:%s%05d", static_cast<int>(DictionaryLevel(id)), row ? row->code : "",
                   row ? 0 : id);

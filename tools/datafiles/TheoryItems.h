@@ -1,6 +1,6 @@
 #pragma once
 // The theory items that the dictionary and the verbs are written for, by the ids the text macros
-// read them under, and their names in the two vocabularies.
+// read them under, and their names in the two vocabularies; the story point records.
 //
 // The texts of an element serve it in all four classes: the macros fold every element id onto the
 // element of the same name in the first class (85-148), and the group nodes with them. The story
@@ -29,6 +29,13 @@ const std::vector<std::uint16_t>& VerbIDs();
 bool IsNameOf(int id, std::string_view name);
 // The id's names for messages: "Universe", or "Universe or Situation".
 std::string NamesOf(int id);
+
+// Whether the story points report reads the 'APPR' record of that number for one of its lines: 3
+// to 118, except the indexes it skips.
+bool IsStoryPointReportIndex(std::int64_t index);
+// Every 'APPR' record the program reads: one per story point id (the topic tree, {APD(id)}) and
+// one per report index.
+const std::vector<std::uint16_t>& StoryPointRecordNumbers();
 
 // Orders ids as the structure does: level by level, the items of a level by their structure codes,
 // the story point values by id.
