@@ -5,8 +5,8 @@
 #include <sys/wait.h>
 
 #include <filesystem>
-#include <sstream>
 
+#include "BuiltDataFiles.h"
 #include "DataSourceTestSupport.h"
 #include "datafiles/Decompiler.h"
 #include "datafiles/ItemRecords.h"

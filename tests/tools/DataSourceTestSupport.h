@@ -1,12 +1,10 @@
 #pragma once
-// Test support for the data compiler: compiling sources from their text, the data files the build
-// makes, and bytes written as hexadecimal for readable comparisons.
+// Test support for the data compiler: compiling sources from their text, and bytes written as
+// hexadecimal for readable comparisons.
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -65,22 +63,6 @@ inline SetCompileResult CompileSetText(const std::string& name, const std::strin
     SetCompileResult result;
     result.segments = CompileSetSource(name, text, {}, result.diagnostics);
     return result;
-}
-
-// The data files the build makes, by path.
-inline std::vector<std::string> DataFiles() {
-    std::vector<std::string> files;
-    std::stringstream list(DATA_FILES);
-    for (std::string file; std::getline(list, file, '|');) files.push_back(file);
-    return files;
-}
-
-// The path of the data file of that name that the build makes.
-inline std::string DataFile(const std::string& name) {
-    for (const std::string& file : DataFiles()) {
-        if (std::filesystem::path(file).filename() == name) return file;
-    }
-    return "(not built: " + name + ")";
 }
 
 // "5C 4E 4D" for the bytes.

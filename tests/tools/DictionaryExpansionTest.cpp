@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "BuiltDataFiles.h"
 #include "DataSourceTestSupport.h"
 #include "datafiles/TheoryItems.h"
 #include "foundation/Platform.h"
