@@ -118,7 +118,8 @@ std::optional<std::int64_t> AsNumber(const std::string& text) {
     }
 }
 
-void CheckPage(const RecordValueLookup& values, const RecordError& error) {
+void CheckPage(const std::vector<std::string_view>& /*keys*/, const RecordValueLookup& values,
+               const RecordError& error) {
     // Numbered keys stay within their count.
     const struct {
         const char* count;

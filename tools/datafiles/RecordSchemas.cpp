@@ -200,7 +200,6 @@ std::string RecordSchema::KeyList() const {
 }
 
 const RecordSchema kInfoSchema{"the version record", kInfoKeys, CheckInfo};
-const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, nullptr};
 const RecordSchema kReportTemplateSchema{"a report template", kReportTemplateKeys, nullptr};
 const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, CheckPronouns};
 const RecordSchema kVerbSchema{"a verb record", kVerbKeys, CheckVerb};
