@@ -3,6 +3,7 @@
 // leaving no swap file behind.
 
 #include <X11/Xatom.h>
+#include <sys/socket.h>
 
 #include <filesystem>
 
@@ -82,6 +83,40 @@ TEST_F(XvfbProgram, TheWindowIsNamedAfterTheProgramFitsTheScreenAndASignalEndsIt
     EXPECT_EQ(program.Wait(std::chrono::milliseconds(5000)), 128 + SIGTERM);
     EXPECT_LT(Clock::now() - sent, std::chrono::milliseconds(1500)) << "it ends promptly";
     EXPECT_EQ(CountFiles(temporary.Path()), 0) << "no swap file is left behind";
+}
+
+// The first frame a launcher hears of is on the screen at once, and it shows the splash screen (its
+// picture dark in the left half of the window's middle) for as long as the splash waits; then the
+// story's front end takes its place.
+TEST_F(XvfbProgram, TheSplashScreenIsOnTheScreenDuringItsWait) {
+    TempFolder temporary;
+    int told[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, told), 0);
+    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
+                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                               "TMPDIR=" + temporary.Path(), "FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])},
+                              -1, told[1]));
+    close(told[1]);
+    const Heard heard = ReadFrom(told[0], false);
+    close(told[0]);
+    ASSERT_EQ(heard.text.rfind("painted ", 0), 0u) << heard.text;
+    String version;
+    ASSERT_TRUE(GetVersionText(version));
+    const std::string title = std::string("Fablecore ") + version.CStr();
+    XSetErrorHandler(NoteError);
+    Window window = 0;
+    int x = 0, y = 0;
+    ASSERT_TRUE(FindShown(title.c_str(), window, x, y));
+    XWindowAttributes attributes;
+    ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
+    const int pictureX = x + attributes.width / 2 - 150;
+    const int middleY = y + attributes.height / 2;
+    const unsigned long splash = ScreenColor(display, pictureX, middleY);
+    for (const int shift : {0, 8, 16}) EXPECT_LT((splash >> shift) & 0xFF, 0x80u) << std::hex << splash;
+    EXPECT_TRUE(Eventually([&] { return ScreenColor(display, pictureX, middleY) != splash; }))
+        << "the splash screen went";
+    ASSERT_EQ(kill(WindowProcess(display, window), SIGTERM), 0);
+    EXPECT_EQ(program.Wait(std::chrono::milliseconds(5000)), 128 + SIGTERM);
 }
 
 }  // namespace

@@ -154,7 +154,12 @@ void SdlPresenter::Wait(std::optional<DWORD> deadline) {
 
 void SdlPresenter::RaiseFrame() { SDL_RaiseWindow(window_); }
 
-void SdlPresenter::Sleep(DWORD milliseconds) { SDL_Delay(milliseconds); }
+// A program that sleeps (the splash screen's wait, say) shows what it has painted first.
+void SdlPresenter::Sleep(DWORD milliseconds) {
+    if (blitPending_ && (milliseconds >= kFrameInterval || Now() - lastBlit_ >= kFrameInterval)) Blit();
+    if (firstFrameSocket_ >= 0 && !blitPending_) TellFirstFrameIfShown();
+    SDL_Delay(milliseconds);
+}
 
 void SdlPresenter::Present() {
     blitPending_ = true;

@@ -109,30 +109,6 @@ TEST_F(XvfbEndToEnd, RealEventsReachTheProgramAndItsDrawingReachesTheScreen) {
     EXPECT_EQ(saved->GetPixel(10, 30), 0x00C08040u);
 }
 
-// What came on a stream until a line was complete (or, with `untilEnd`, until the stream ended), and
-// whether it ended.
-struct Heard {
-    std::string text;
-    bool ended = false;
-};
-
-Heard ReadFrom(int fd, bool untilEnd) {
-    Heard heard;
-    const auto until = Clock::now() + kPatience;
-    while (Clock::now() < until && (untilEnd || heard.text.find('\n') == std::string::npos)) {
-        pollfd ready{fd, POLLIN, 0};
-        if (poll(&ready, 1, 50) <= 0) continue;
-        char buffer[64];
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got <= 0) {
-            heard.ended = true;
-            break;
-        }
-        heard.text.append(buffer, static_cast<std::size_t>(got));
-    }
-    return heard;
-}
-
 // What a launcher that named a socket in FABLECORE_FIRST_FRAME_FD hears: one line once the painted
 // frame is on the screen, and then the end of the stream.
 TEST_F(XvfbEndToEnd, ALauncherHearsOfTheFirstFrameOnceItIsOnTheScreen) {

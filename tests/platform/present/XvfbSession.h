@@ -157,6 +157,30 @@ inline Window FindNamed(Display* display, Window under, const char* name) {
     return found;
 }
 
+// What came on a stream until a line was complete (or, with `untilEnd`, until the stream ended), and
+// whether it ended.
+struct Heard {
+    std::string text;
+    bool ended = false;
+};
+
+inline Heard ReadFrom(int fd, bool untilEnd) {
+    Heard heard;
+    const auto until = Clock::now() + kPatience;
+    while (Clock::now() < until && (untilEnd || heard.text.find('\n') == std::string::npos)) {
+        pollfd ready{fd, POLLIN, 0};
+        if (poll(&ready, 1, 50) <= 0) continue;
+        char buffer[64];
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got <= 0) {
+            heard.ended = true;
+            break;
+        }
+        heard.text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return heard;
+}
+
 // The X screen's pixel as a colour 0x00BBGGRR.
 inline unsigned long ScreenColor(Display* display, int x, int y) {
     XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
