@@ -259,7 +259,7 @@ int SetDIBitsToDevice(HDC handle, int x, int y, DWORD width, DWORD height, int s
     const auto w = static_cast<LONG>(std::min<DWORD>(width, static_cast<DWORD>(format->width)));
     const auto h = static_cast<LONG>(std::min<DWORD>(height, static_cast<DWORD>(format->height)));
     const LONG top = format->topDown ? sourceY : format->height - sourceY - h;
-    const gdi::TransferSource source =
+    gdi::TransferSource source =
         SourceOf(*format, static_cast<const BYTE*>(bits), startScan, scanLines, dc->IsMonochrome());
     const gdi::Extent to = gdi::DeviceExtent(*dc, gdi::Extent{x, y, w, h});
     gdi::Transfer(*dc, gdi::Extent{to.x, to.y, w, h}, &source, gdi::Extent{sourceX, top, w, h}, SRCCOPY);
@@ -273,8 +273,8 @@ int StretchDIBits(HDC handle, int x, int y, int width, int height, int sourceX, 
     const auto format = FormatOf(info, usage, dc);
     if (!format) return 0;
     const LONG top = format->topDown ? sourceY : format->height - sourceY - sourceHeight;
-    const gdi::TransferSource source = SourceOf(*format, static_cast<const BYTE*>(bits), 0,
-                                                static_cast<UINT>(format->height), dc->IsMonochrome());
+    gdi::TransferSource source = SourceOf(*format, static_cast<const BYTE*>(bits), 0,
+                                          static_cast<UINT>(format->height), dc->IsMonochrome());
     gdi::Transfer(*dc, gdi::DeviceExtent(*dc, gdi::Extent{x, y, width, height}), &source,
                   gdi::Extent{sourceX, top, sourceWidth, sourceHeight}, rop);
     return format->height;

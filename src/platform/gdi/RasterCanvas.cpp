@@ -2,12 +2,60 @@
 
 #include <cairo.h>
 #include <algorithm>
+#include <cstring>
 
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/GlyphDrawing.h"
 #include "platform/gdi/Rop.h"
 
 namespace win::gdi {
+namespace {
+
+// Copies the pixels without the unused top byte, a block of them at a time; answers the end of the
+// copy.
+std::uint32_t* CopyPixels(const std::uint32_t* from, LONG count, std::uint32_t* to) {
+    constexpr LONG kBlock = 16;
+    LONG done = 0;
+    for (; done + kBlock <= count; done += kBlock) {
+        std::uint32_t block[kBlock];
+        std::memcpy(block, from + done, sizeof block);
+        for (std::uint32_t& pixel : block) pixel &= kPixelMask;
+        std::memcpy(to + done, block, sizeof block);
+    }
+    for (; done < count; ++done) to[done] = from[done] & kPixelMask;
+    return to + count;
+}
+
+// Fills runs of pixels with one pixel by copying blocks: a run no longer than one filled before is
+// copied from that one, a longer run doubles what it has filled until it is full.
+class RunFiller {
+public:
+    explicit RunFiller(std::uint32_t pixel) : pixel_(pixel) {}
+
+    void Fill(std::uint32_t* run, LONG count) {
+        if (count <= filledCount_) {
+            std::memcpy(run, filled_, static_cast<std::size_t>(count) * sizeof *run);
+            return;
+        }
+        LONG done = std::min<LONG>(count, kFirstBlock);
+        std::fill_n(run, done, pixel_);
+        while (done < count) {
+            const LONG block = std::min(done, count - done);
+            std::memcpy(run + done, run, static_cast<std::size_t>(block) * sizeof *run);
+            done += block;
+        }
+        filled_ = run;
+        filledCount_ = count;
+    }
+
+private:
+    static constexpr LONG kFirstBlock = 16;
+    std::uint32_t pixel_;
+    const std::uint32_t* filled_ = nullptr;
+    LONG filledCount_ = 0;
+};
+
+}  // namespace
 
 RECT RasterCanvas::DeviceBounds() const {
     return RECT{-origin_.x, -origin_.y, surface_->Width() - origin_.x, surface_->Height() - origin_.y};
@@ -30,8 +78,18 @@ void RasterCanvas::ForEachRow(const Region& area, Visit visit) {
 
 void RasterCanvas::Fill(const Region& area, const Paint& paint, int rop2) {
     if (!paint.patterned && rop2 == R2_COPYPEN) {
+        RunFiller filler(paint.pixel);
         ForEachRow(area, [&](std::uint32_t* row, LONG from, LONG to, LONG, LONG) {
-            std::fill(row + from, row + to, paint.pixel);
+            filler.Fill(row + from, to - from);
+        });
+        return;
+    }
+    if (rop2 == R2_COPYPEN) {
+        // Each row repeats its eight pattern pixels.
+        ForEachRow(area, [&](std::uint32_t* row, LONG from, LONG to, LONG y, LONG deviceX) {
+            std::uint32_t cycle[8];
+            for (LONG k = 0; k < 8; ++k) cycle[k] = paint.At(deviceX + k, y) & kPixelMask;
+            for (LONG x = from, k = 0; x < to; ++x, k = (k + 1) & 7) row[x] = cycle[k];
         });
         return;
     }
@@ -42,6 +100,15 @@ void RasterCanvas::Fill(const Region& area, const Paint& paint, int rop2) {
 
 void RasterCanvas::Blit(const Region& area, const PixelImage& source, const Paint& pattern, DWORD rop3) {
     const bool hasSource = !source.pixels.empty();
+    if (hasSource && Rop3Table(rop3) == Rop3Table(SRCCOPY)) {
+        ForEachRow(area, [&](std::uint32_t* row, LONG from, LONG to, LONG y, LONG deviceX) {
+            const std::uint32_t* pixels = &source.pixels[static_cast<std::size_t>(y - source.top) *
+                                                             static_cast<std::size_t>(source.width) +
+                                                         static_cast<std::size_t>(deviceX - source.left)];
+            CopyPixels(pixels, to - from, row + from);
+        });
+        return;
+    }
     ForEachRow(area, [&](std::uint32_t* row, LONG from, LONG to, LONG y, LONG deviceX) {
         for (LONG x = from; x < to; ++x, ++deviceX) {
             const std::uint32_t s = hasSource ? source.At(deviceX, y) : 0;
@@ -73,10 +140,10 @@ bool RasterCanvas::Read(const RECT& rect, PixelImage& out) const {
     out.width = rect.right - rect.left;
     out.height = rect.bottom - rect.top;
     out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
-    auto dst = out.pixels.begin();
+    std::uint32_t* dst = out.pixels.data();
     for (LONG y = rect.top; y < rect.bottom; ++y) {
         const std::uint32_t* row = surface_->Row(y + origin_.y) + rect.left + origin_.x;
-        for (int x = 0; x < out.width; ++x) *dst++ = row[x] & kPixelMask;
+        dst = CopyPixels(row, out.width, dst);
     }
     return true;
 }

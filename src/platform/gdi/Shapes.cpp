@@ -124,6 +124,22 @@ void AddPolygons(SpanCollector& out, std::span<const DPoint> points, std::span<c
 }  // namespace
 
 Region ThinLine(POINT from, POINT to, const RECT& limit) {
+    // A level or upright line covers the pixels from its start up to its end, which it leaves out.
+    if (from.y == to.y || from.x == to.x) {
+        if (from.x == to.x && from.y == to.y) return Region();
+        // The pixels [first, last) an axis covers, within [low, high).
+        const auto covered = [](long long start, long long end, LONG low, LONG high) {
+            const long long first = end >= start ? start : end + 1;
+            const long long last = end >= start ? end : start + 1;
+            return std::pair<LONG, LONG>{static_cast<LONG>(std::max<long long>(first, low)),
+                                         static_cast<LONG>(std::min<long long>(last, high))};
+        };
+        const auto [left, right] =
+            covered(from.x, from.x == to.x ? from.x + 1LL : to.x, limit.left, limit.right);
+        const auto [top, bottom] =
+            covered(from.y, from.y == to.y ? from.y + 1LL : to.y, limit.top, limit.bottom);
+        return Region(RECT{left, top, right, bottom});
+    }
     SpanCollector out(limit);
     const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
     const long long dy = std::llabs(static_cast<long long>(to.y) - from.y);

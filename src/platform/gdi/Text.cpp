@@ -256,6 +256,14 @@ BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, SIZE* size) {
     return GetTextExtentPointA(dc, text, count, size);
 }
 
+BOOL GetCharWidth32A(HDC handle, UINT first, UINT last, INT* widths) {
+    Dc* dc = gdi::LookupDc(handle);
+    if (!dc || !widths || first > last || last > 0xFF) return FALSE;
+    const TextPainter painter(*dc);
+    for (UINT c = first; c <= last; ++c) *widths++ = painter.Advance(static_cast<char>(c));
+    return TRUE;
+}
+
 BOOL GetTextMetricsA(HDC handle, TEXTMETRICA* metrics) {
     Dc* dc = gdi::LookupDc(handle);
     if (!dc || !metrics) return FALSE;

@@ -29,6 +29,8 @@ DWORD GetTabbedTextExtentA(HDC dc, LPCSTR text, int count, int tabCount, const I
 // No characters measure 0 x 0.
 BOOL GetTextExtentPointA(HDC dc, LPCSTR text, int count, SIZE* size);
 BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, SIZE* size);
+// The advance of each byte from first to last, each what measuring that byte alone answers.
+BOOL GetCharWidth32A(HDC dc, UINT first, UINT last, INT* widths);
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
 // Copies the face name (at most count - 1 characters and a terminating 0) and answers the
 // characters copied; with no buffer, answers the length including the 0.

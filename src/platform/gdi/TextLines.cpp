@@ -13,11 +13,7 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
 TextAdvances::TextAdvances(HDC dc) {
-    for (int c = 0; c < 256; ++c) {
-        const char byte = static_cast<char>(c);
-        SIZE size;
-        if (GetTextExtentPointA(dc, &byte, 1, &size)) advances_[static_cast<std::size_t>(c)] = size.cx;
-    }
+    GetCharWidth32A(dc, 0, 0xFF, advances_.data());
     TEXTMETRICA metrics;
     if (GetTextMetricsA(dc, &metrics)) tabStop_ = std::max<int>(1, 8 * metrics.tmAveCharWidth);
 }

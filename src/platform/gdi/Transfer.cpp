@@ -1,6 +1,7 @@
 #include "platform/gdi/Transfer.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/gdi/Rop.h"
 
@@ -43,6 +44,48 @@ struct AxisMap {
     }
 };
 
+// Fills the image over the box with the source pixels each of its pixels stands for, turned by
+// `convert`. With a combining mode (BLACKONWHITE or WHITEONBLACK; 0 for none) every source pixel of a
+// block counts, black (white) winning; otherwise one is sampled.
+template <typename Convert>
+void SampleImage(PixelImage& image, const RECT& box, const AxisMap& xs, const AxisMap& ys,
+                 const TransferSource& source, int combineMode, Convert convert) {
+    image.left = box.left, image.top = box.top;
+    image.width = box.right - box.left, image.height = box.bottom - box.top;
+    image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    std::uint32_t* out = image.pixels.data();
+    if (combineMode != 0) {
+        for (LONG y = box.top; y < box.bottom; ++y) {
+            const auto [y0, y1] = ys.Block(y - ys.destStart);
+            for (LONG x = box.left; x < box.right; ++x) {
+                std::uint32_t pixel = combineMode == BLACKONWHITE ? kPixelMask : 0;
+                const auto [x0, x1] = xs.Block(x - xs.destStart);
+                for (LONG sy = std::max(y0, source.bounds.top); sy < std::min(y1, source.bounds.bottom);
+                     ++sy) {
+                    for (LONG sx = std::max(x0, source.bounds.left); sx < std::min(x1, source.bounds.right);
+                         ++sx) {
+                        const std::uint32_t p = source.At(sx, sy);
+                        pixel = combineMode == BLACKONWHITE ? (pixel & p) : (pixel | p);
+                    }
+                }
+                *out++ = convert(pixel);
+            }
+        }
+        return;
+    }
+    // The source column of every column of the box, found once for all its rows.
+    std::vector<LONG> columns(static_cast<std::size_t>(image.width));
+    for (LONG x = box.left; x < box.right; ++x)
+        columns[static_cast<std::size_t>(x - box.left)] = xs.Sample(x - xs.destStart) - source.bounds.left;
+    const auto sourceWidth = static_cast<std::size_t>(source.bounds.right - source.bounds.left);
+    for (LONG y = box.top; y < box.bottom; ++y) {
+        const std::uint32_t* row =
+            source.pixels.data() +
+            static_cast<std::size_t>(ys.Sample(y - ys.destStart) - source.bounds.top) * sourceWidth;
+        for (const LONG column : columns) *out++ = convert(row[column]);
+    }
+}
+
 }  // namespace
 
 RECT CoveredRect(const Extent& extent) {
@@ -60,7 +103,7 @@ Extent DeviceExtent(const Dc& dc, Extent logical) {
     return Extent{a.x, a.y, b.x - a.x, b.y - a.y};
 }
 
-void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent from, DWORD rop) {
+void Transfer(Dc& destination, Extent to, TransferSource* source, Extent from, DWORD rop) {
     Canvas* canvas = destination.GetDevice().GetCanvas();
     if (!canvas || to.width == 0 || to.height == 0) return;
     const bool readsSource = Rop3UsesSource(rop);
@@ -90,10 +133,6 @@ void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent f
 
     PixelImage image;
     if (readsSource) {
-        const RECT box = area.Bounds();
-        image.left = box.left, image.top = box.top;
-        image.width = box.right - box.left, image.height = box.bottom - box.top;
-        image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
         // Black-on-white and white-on-black keep thin lines of monochrome pictures when shrinking
         // them; colour pictures keep one pixel of each block in every mode.
         const int mode = destination.state.stretchMode;
@@ -102,34 +141,22 @@ void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent f
             shrinking && source->monochrome && (mode == BLACKONWHITE || mode == WHITEONBLACK);
         const bool toMonochrome = canvas->IsMonochrome() && !source->monochrome;
         const bool fromMonochrome = source->monochrome && !canvas->IsMonochrome();
-        const std::uint32_t fore = destination.DrawPixel(destination.state.textColor);
-        const std::uint32_t back = destination.DrawPixel(destination.state.bkColor);
-        for (LONG y = box.top; y < box.bottom; ++y) {
-            const LONG i = y - ys.destStart;
-            for (LONG x = box.left; x < box.right; ++x) {
-                const LONG k = x - xs.destStart;
-                std::uint32_t pixel;
-                if (combine) {
-                    // Every source pixel this one stands for: black (white) wins.
-                    pixel = mode == BLACKONWHITE ? kPixelMask : 0;
-                    const auto [x0, x1] = xs.Block(k);
-                    const auto [y0, y1] = ys.Block(i);
-                    for (LONG sy = std::max(y0, source->bounds.top); sy < std::min(y1, source->bounds.bottom);
-                         ++sy) {
-                        for (LONG sx = std::max(x0, source->bounds.left);
-                             sx < std::min(x1, source->bounds.right); ++sx) {
-                            const std::uint32_t p = source->At(sx, sy);
-                            pixel = mode == BLACKONWHITE ? (pixel & p) : (pixel | p);
-                        }
-                    }
-                } else {
-                    pixel = source->At(xs.Sample(k), ys.Sample(i));
-                }
+        const auto same = [](const AxisMap& axis) { return axis.count == axis.sourceCount && !axis.mirror; };
+        if (!toMonochrome && !fromMonochrome && same(xs) && same(ys)) {
+            // The source's pixels, moved to where they land.
+            image.left = source->bounds.left + xs.destStart - xs.sourceStart;
+            image.top = source->bounds.top + ys.destStart - ys.sourceStart;
+            image.width = source->bounds.right - source->bounds.left;
+            image.height = source->bounds.bottom - source->bounds.top;
+            image.pixels = std::move(source->pixels);
+        } else {
+            const std::uint32_t fore = destination.DrawPixel(destination.state.textColor);
+            const std::uint32_t back = destination.DrawPixel(destination.state.bkColor);
+            SampleImage(image, area.Bounds(), xs, ys, *source, combine ? mode : 0, [&](std::uint32_t pixel) {
                 if (toMonochrome) pixel = pixel == source->background ? kPixelMask : 0;
                 if (fromMonochrome) pixel = pixel ? back : fore;
-                image.pixels[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(image.width) +
-                             static_cast<std::size_t>(x - box.left)] = pixel;
-            }
+                return pixel;
+            });
         }
     }
     Paint pattern;

@@ -38,8 +38,9 @@ RECT CoveredRect(const Extent& extent);
 
 // Transfers the `from` part of the source (null when the raster code does not read one) to the `to`
 // part of the destination (device coordinates), scaling as the sizes differ, and combining with the
-// destination's brush and pixels by `rop`.
-void Transfer(Dc& destination, Extent to, const TransferSource* source, Extent from, DWORD rop);
+// destination's brush and pixels by `rop`. A copy that keeps the source's scale, direction and
+// colours takes the source's pixels over instead of copying them.
+void Transfer(Dc& destination, Extent to, TransferSource* source, Extent from, DWORD rop);
 
 // A logical rectangle of a context in its device coordinates, keeping the direction of its sizes.
 Extent DeviceExtent(const Dc& dc, Extent logical);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "GdiTestSupport.h"
+#include "platform/gdi/Clipping.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Drawing.h"
+#include "platform/gdi/Regions.h"
 
 namespace {
 
@@ -185,6 +187,32 @@ TEST_F(Blits, SourcesOutsideTheirBitmapAreLeftAlone) {
     EXPECT_EQ(Count(kRed), 16);
     DeleteObject(red);
     Release(memory, bitmap);
+}
+
+TEST_F(Blits, SameSizeCopiesPutEachPixelInPlaceWithinTheClip) {
+    // A 4 x 2 picture: row 0 red, blue, black, white; row 1 the same from the other end.
+    HBITMAP bitmap;
+    HDC picture = MemoryWith(4, 2, false, &bitmap);
+    const COLORREF colours[] = {kRed, kBlue, kBlack, kWhite};
+    for (int x = 0; x < 4; ++x) {
+        SetPixel(picture, x, 0, colours[x]);
+        SetPixel(picture, x, 1, colours[3 - x]);
+    }
+    surface_.Fill(RGB(0, 255, 0));  // shown as '?'
+    // Part of the picture, from its second column, lands at (20, 30); the clip leaves out column 22.
+    HRGN clip = CreateRectRgn(0, 0, 22, 64);
+    HRGN right = CreateRectRgn(23, 0, 64, 64);
+    CombineRgn(clip, clip, right, RGN_OR);
+    SelectClipRgn(dc_, clip);
+    BitBlt(dc_, 20, 30, 3, 2, picture, 1, 0, SRCCOPY);
+    SelectClipRgn(dc_, nullptr);
+    EXPECT_EQ(RowPatternColors(30, 19, 24), "?BK??");
+    EXPECT_EQ(RowPatternColors(31, 19, 24), "?KB??");
+    EXPECT_EQ(RowPatternColors(29, 19, 24), "?????");
+    EXPECT_EQ(RowPatternColors(32, 19, 24), "?????");
+    DeleteObject(right);
+    DeleteObject(clip);
+    Release(picture, bitmap);
 }
 
 TEST_F(Blits, BitmapsFromBits) {

@@ -272,6 +272,30 @@ TEST_F(Drawing, PatternBrushesTakeTheColoursOfTheirContextWhenDrawn) {
     DeleteObject(checker);
 }
 
+TEST_F(Drawing, UpwardLinesLeaveOutTheirLastPixelToo) {
+    MoveToEx(dc_, 20, 8, nullptr);
+    LineTo(dc_, 20, 5);
+    EXPECT_EQ(Pixel(20, 8), kBlack);
+    EXPECT_EQ(Pixel(20, 6), kBlack);
+    EXPECT_EQ(Pixel(20, 5), kWhite);
+    EXPECT_EQ(Count(kBlack), 3);
+}
+
+TEST_F(Drawing, PatternFillsRepeatEveryEightPixelsFromTheDeviceOrigin) {
+    // One set bit per row, in the first column: every eighth pixel takes the background colour.
+    const BYTE rows[16] = {0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0};
+    HBITMAP bits = CreateBitmap(8, 8, 1, 1, rows);
+    HBRUSH stripes = CreatePatternBrush(bits);
+    DeleteObject(bits);
+    SetTextColor(dc_, kRed);
+    SetBkColor(dc_, kBlue);
+    const RECT r{3, 2, 30, 4};
+    FillRect(dc_, &r, stripes);
+    EXPECT_EQ(RowPatternColors(2, 2, 31), "WRRRRRBRRRRRRRBRRRRRRRBRRRRRW");
+    EXPECT_EQ(RowPatternColors(3, 2, 31), RowPatternColors(2, 2, 31));
+    DeleteObject(stripes);
+}
+
 TEST_F(Drawing, RegionsPaintFrameAndInvert) {
     HRGN region = CreateRectRgn(10, 10, 30, 20);
     HRGN second = CreateRectRgn(25, 15, 40, 30);

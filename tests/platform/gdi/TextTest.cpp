@@ -426,6 +426,22 @@ TEST_F(Text, EveryKindOfContextMeasuresAlikeAndWidthsAdd) {
     DeleteDC(printer);
 }
 
+TEST_F(Text, CharacterWidthsAreWhatEachCharacterMeasuresAlone) {
+    HFONT font = MakeFont("Times New Roman", -15);
+    HGDIOBJ old = SelectObject(dc_, font);
+    INT widths[256];
+    ASSERT_TRUE(GetCharWidth32A(dc_, 0, 255, widths));
+    for (int c = 0; c < 256; ++c)
+        EXPECT_EQ(widths[c], Extent(dc_, std::string(1, static_cast<char>(c)))) << c;
+    INT some[3];
+    ASSERT_TRUE(GetCharWidth32A(dc_, 'a', 'c', some));
+    EXPECT_EQ(some[1], widths['b']);
+    EXPECT_FALSE(GetCharWidth32A(dc_, 'c', 'a', some));
+    EXPECT_FALSE(GetCharWidth32A(nullptr, 0, 0, some));
+    SelectObject(dc_, old);
+    DeleteObject(font);
+}
+
 TEST_F(Text, EmptyTextMeasuresNothingAndDrawsNothing) {
     HFONT font = MakeFont("Arial", -16);
     HGDIOBJ old = SelectObject(dc_, font);
