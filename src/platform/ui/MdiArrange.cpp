@@ -8,6 +8,7 @@
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Placement.h"
+#include "platform/ui/ScrollBarEngine.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -18,6 +19,17 @@ int CascadeStep() { return GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_
 
 void Place(Window& child, int x, int y, int width, int height) {
     SetWindowPosition(child, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Whether setting the client's bar would change it: its limits or position, or arrows that setting
+// a bar that can scroll enables again. A bar left as it is need not be drawn again.
+bool Changes(HWND client, int bar, const SCROLLINFO& info) {
+    const ScrollBarData* data = FindScrollBar(client, bar, false);
+    if (data == nullptr) return true;
+    ScrollBarData after = *data;
+    ApplyScrollInfo(after, info);
+    return after.minimum != data->minimum || after.maximum != data->maximum || after.page != data->page ||
+           after.position != data->position || (CanScroll(after) && data->disabledArrows != ESB_ENABLE_BOTH);
 }
 
 }  // namespace
@@ -176,6 +188,7 @@ void MdiClient::UpdateScrollBars() {
                 std::max<int>(horizontal ? reach.right : reach.bottom, horizontal ? width : height) - 1;
             info.nPage = static_cast<UINT>(std::max(horizontal ? width : height, 0));
             info.nPos = 0;
+            if (!Changes(client_, bar, info)) continue;
             SetScrollInfo(client_, bar, &info, TRUE);
         }
     }
