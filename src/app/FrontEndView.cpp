@@ -6,7 +6,7 @@
 #include "framework/AppEnvironment.h"
 #include "framework/InputHelpers.h"
 #include "framework/MsgEvent.h"
-#include "framework/PictureBitmaps.h"
+#include "framework/PictureCache.h"
 #include "framework/TAppl.h"
 #include "framework/TWindow.h"
 #include "framework/WindowUtilities.h"
@@ -68,11 +68,9 @@ FrontEndView::FrontEndView(IStoryDocument* document, const FrontEndEntry* table,
 FrontEndView::~FrontEndView() { ReleaseLayout(); }
 
 ShortPoint FrontEndView::CellPictureSize() {
-    if (!cellBitmap_) {
-        cellBitmap_ = std::make_unique<QRVBitmap>();
-        LoadPictureBitmap(kPictureType, static_cast<std::uint16_t>(cellPicture_), nullptr, *cellBitmap_, true);
-    }
-    return ShortPoint{static_cast<std::int16_t>(cellBitmap_->Width()), static_cast<std::int16_t>(cellBitmap_->Height())};
+    if (!cellBitmap_) cellBitmap_ = SharedPicture(kPictureType, static_cast<std::uint16_t>(cellPicture_));
+    return ShortPoint{static_cast<std::int16_t>(cellBitmap_->Width()),
+                      static_cast<std::int16_t>(cellBitmap_->Height())};
 }
 
 void FrontEndView::GetGrid(std::int32_t width, std::int32_t height) {
@@ -134,9 +132,7 @@ void FrontEndView::LayOut(const ShortRect& bounds) {
         layout.cell = LongRect{left, top, left + cellWidth_, top + cellHeight_};
         layout.inner = Inset(layout.cell, kCellMargin);
         if (!layout.title) {
-            layout.bitmap = std::make_unique<QRVBitmap>();
-            ShortRect size;
-            LoadPictureBitmap(kPictureType, static_cast<std::uint16_t>(entry.picture), &size, *layout.bitmap, true);
+            layout.bitmap = SharedPicture(kPictureType, static_cast<std::uint16_t>(entry.picture));
             const std::int32_t buttonLeft = layout.inner.left + spacing_;
             const std::int32_t buttonTop = layout.inner.top + spacing_;
             layout.button = LongRect{buttonLeft, buttonTop, buttonLeft + 6 + layout.bitmap->Width(),
@@ -246,6 +242,7 @@ void FrontEndView::DrawEntry(ItemGraphEnv& env, const ViewDrawContext* context, 
     if (cellBitmap_) CopyBitmap(env, *cellBitmap_, inner);
     Bevel(env, cell, kBevelRaised);
     if (layout.title) return;
+    // The cell's picture under the button was drawn just now.
     DrawButton(env, layout, false);
     ShortRect caption;
     DocRectToView(layout.captionRect, caption);
@@ -262,14 +259,19 @@ void FrontEndView::DrawEntry(ItemGraphEnv& env, const ViewDrawContext* context, 
     env.SetTransparent(false);
 }
 
-// The cell's picture behind the button is drawn again first, so a picture that moves leaves nothing.
+void FrontEndView::DrawBehindButton(ItemGraphEnv& env, const Layout& layout) {
+    if (!cellBitmap_) return;
+    ShortRect button, inner;
+    DocRectToView(layout.button, button);
+    DocRectToView(layout.inner, inner);
+    CopyBitmap(env, *cellBitmap_, button, button.left - inner.left, button.top - inner.top);
+}
+
 void FrontEndView::DrawButton(ItemGraphEnv& env, const Layout& layout, bool pressed) {
-    ShortRect button, frame, image, inner;
+    ShortRect button, frame, image;
     DocRectToView(layout.button, button);
     DocRectToView(layout.frame, frame);
     DocRectToView(layout.image, image);
-    DocRectToView(layout.inner, inner);
-    if (cellBitmap_) CopyBitmap(env, *cellBitmap_, button, button.left - inner.left, button.top - inner.top);
     if (layout.bitmap) {
         ShortRect shown = image;
         if (pressed) shown.Offset(1, 1);
@@ -288,7 +290,9 @@ void FrontEndView::DrawEntryNow(std::int32_t index, bool pressed) {
     ItemGraphEnv* env = GetGraphEnv();
     if (!env || index < 0 || index >= static_cast<std::int32_t>(layouts_.size())) return;
     const GraphAttribUser use(*env);
-    DrawButton(*env, layouts_[static_cast<std::size_t>(index)], pressed);
+    const Layout& layout = layouts_[static_cast<std::size_t>(index)];
+    DrawBehindButton(*env, layout);
+    DrawButton(*env, layout, pressed);
 }
 
 // --- the click

@@ -46,7 +46,7 @@ public:
     struct Layout {
         bool title = false;
         std::int16_t picture = 0;
-        std::unique_ptr<QRVBitmap> bitmap;
+        std::shared_ptr<QRVBitmap> bitmap;  // the application's, shared
         std::unique_ptr<TextWrap> description;
         LongRect cell, inner, button, frame, image, captionRect, descriptionRect;
         std::int16_t row = 0;
@@ -104,7 +104,9 @@ public:
 private:
     void DrawEntryNow(std::int32_t index, bool pressed);
     void DrawButton(ItemGraphEnv& env, const Layout& layout, bool pressed);
-    // The cell picture's size, read once.
+    // The cell's picture again behind the button, so that a picture that moves leaves nothing.
+    void DrawBehindButton(ItemGraphEnv& env, const Layout& layout);
+    // The cell picture's size, read once per layout.
     ShortPoint CellPictureSize();
 
     IStoryDocument* document_;
@@ -115,7 +117,7 @@ private:
     std::int32_t rowsNeeded_ = 4;
     win::LOGFONTA descriptionFont_{};
     std::int16_t cellPicture_;
-    std::unique_ptr<QRVBitmap> cellBitmap_;
+    std::shared_ptr<QRVBitmap> cellBitmap_;
     std::int16_t cellHeight_ = 0;
     std::int16_t cellWidth_ = 0;
     std::int16_t spacing_ = kDefaultSpacing;

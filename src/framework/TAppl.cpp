@@ -13,6 +13,7 @@
 #include "framework/AutoSaveManager.h"
 #include "framework/FileChoosers.h"
 #include "framework/InputHelpers.h"
+#include "framework/PictureCache.h"
 #include "framework/QRVClipBoard.h"
 #include "framework/TDoc.h"
 #include "framework/TMenu.h"
@@ -29,12 +30,14 @@ TAppl::TAppl(AppEnvironment* environment)
     : environment_(environment),
       firstQueue_(std::make_unique<CmdQueue>(this)),
       secondQueue_(std::make_unique<CmdQueue>(this)),
-      autoSave_(std::make_unique<AutoSaveManager>(this)) {
+      autoSave_(std::make_unique<AutoSaveManager>(this)),
+      pictures_(std::make_unique<PictureCache>()) {
     AppEnvironment::SetApplication(this);
 }
 
 TAppl::~TAppl() {
     autoSave_.reset();
+    pictures_.reset();
     DeleteCursorManager();
     if (const HWND frame = GetFrameWindow()) {
         DestroyWindow(frame);

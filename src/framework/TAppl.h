@@ -1,7 +1,8 @@
 #pragma once
 // The application object: one per process, made by the main routine through the application's
 // factory and run by Run. It owns the open documents, the floating palettes, the application's
-// tool windows, the menus, the two command queues, the clipboard wrapper and the autosave manager.
+// tool windows, the menus, the two command queues, the clipboard wrapper, the autosave manager and
+// the cache of the data file's pictures.
 // It starts the program (memory reserve, store, application data file, menus, frame window), turns
 // command ids into commands and runs them, opens and closes documents, and shuts everything down.
 // Applications derive from it and override its virtual operations; what is here is the base
@@ -25,6 +26,7 @@ class AutoSaveManager;
 class IPrintRecord;
 class KeyEvent;
 class PFMFile;
+class PictureCache;
 class QRVClipBoard;
 class TDoc;
 class TMenu;
@@ -217,6 +219,8 @@ public:
     IPrintRecord* GetPrintRecord() const { return printRecord_; }
     void SetPrintRecord(IPrintRecord* record) { printRecord_ = record; }
     QRVClipBoard* GetClipboard() const { return clipboard_.get(); }
+    // The data file's pictures, each loaded once for every window that shows it.
+    PictureCache& GetPictureCache() { return *pictures_; }
     AppEnvironment* GetEnvironment() const { return environment_; }
     // The profile file holding the frame's placement ("APP_FRAME").
     const std::string& GetProfilePath() const { return profilePath_; }
@@ -252,6 +256,7 @@ private:
     std::vector<TWindow*> appWindows_;
     TDoc* frontDocument_ = nullptr;
     std::unique_ptr<AutoSaveManager> autoSave_;
+    std::unique_ptr<PictureCache> pictures_;
     IPrintRecord* printRecord_ = nullptr;
     std::string frameClassName_;
     std::string profilePath_;
