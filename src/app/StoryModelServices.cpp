@@ -7,6 +7,7 @@
 #include "app/PreferencesManager.h"
 #include "storymodel/StoryApplication.h"
 #include "storymodel/UserPrompts.h"
+#include "storymodel/engine/StoryformSolver.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ public:
 StoryModelServices::StoryModelServices(Fablecore& application)
     : application_(std::make_unique<ApplicationLink>(application)),
       prompts_(std::make_unique<FrameworkPrompts>()),
+      engineTables_(std::make_unique<EngineTablesKeeper>()),
       previousApplication_(SetStoryApplication(application_.get())),
       previousPrompts_(SetUserPrompts(prompts_.get())) {}
 

@@ -1,10 +1,12 @@
 #pragma once
 // What the story model asks of the program, answered by the story application: its data files and
 // preference records (IStoryApplication), and the questions, alerts, busy cursor and file choosers
-// of the window framework (IUserPrompts). The application installs both while it runs.
+// of the window framework (IUserPrompts). The application installs both while it runs, and keeps the
+// engine tables loaded for all the storyform counts of its stories once they are read.
 
 #include <memory>
 
+class EngineTablesKeeper;
 class Fablecore;
 class IStoryApplication;
 class IUserPrompts;
@@ -20,6 +22,7 @@ public:
 private:
     std::unique_ptr<IStoryApplication> application_;
     std::unique_ptr<IUserPrompts> prompts_;
+    std::unique_ptr<EngineTablesKeeper> engineTables_;
     IStoryApplication* previousApplication_;
     IUserPrompts* previousPrompts_;
 };

@@ -12,7 +12,17 @@
 
 namespace {
 
-int gLiveSolvers = 0;
+// The live solvers and engine table keepers: the last of them to go releases the engine tables.
+int gEngineTableHolders = 0;
+
+void HoldEngineTables() {
+    EngineTableReader::Instance();
+    ++gEngineTableHolders;
+}
+
+void LetGoOfEngineTables() {
+    if (--gEngineTableHolders == 0) ReleaseEngineTables();
+}
 
 constexpr std::int16_t kFirstCollectedID = 12400;  // the overall story's benchmark
 constexpr std::array<std::int16_t, 8> kAlwaysConstrained = {12000, 12100, 12200, 12300,
@@ -42,14 +52,15 @@ int FirstMarkedValue(const SolverConstraint& record) {
 
 }  // namespace
 
+EngineTablesKeeper::EngineTablesKeeper() { HoldEngineTables(); }
+
+EngineTablesKeeper::~EngineTablesKeeper() { LetGoOfEngineTables(); }
+
 StoryformSolver::StoryformSolver(IStoryForm& storyform) : storyform_(storyform), constraints_(kCapacity) {
-    EngineTableReader::Instance();
-    ++gLiveSolvers;
+    HoldEngineTables();
 }
 
-StoryformSolver::~StoryformSolver() {
-    if (--gLiveSolvers == 0) ReleaseEngineTables();
-}
+StoryformSolver::~StoryformSolver() { LetGoOfEngineTables(); }
 
 int StoryformSolver::CollectConstrainedPoints(StoryPointIDList& ids, std::int16_t extraId) {
     ids.clear();

@@ -40,6 +40,16 @@ enum LimitMode : std::uint16_t {
     kLimitOptionlock = 2,
 };
 
+// Keeps the engine tables loaded while it lives, as a live solver does. A program that counts
+// storyforms time and again holds one, so that the tables are read once and not for every count.
+class EngineTablesKeeper {
+public:
+    EngineTablesKeeper();
+    ~EngineTablesKeeper();
+    EngineTablesKeeper(const EngineTablesKeeper&) = delete;
+    EngineTablesKeeper& operator=(const EngineTablesKeeper&) = delete;
+};
+
 class StoryformSolver {
 public:
     static constexpr int kCapacity = 100;
@@ -47,7 +57,7 @@ public:
     // Reads the writer's choices from the storyform and writes results back into it; the storyform
     // must outlive the solver.
     explicit StoryformSolver(IStoryForm& storyform);
-    // The last solver to go releases the engine tables.
+    // The last solver to go, when no keeper holds them, releases the engine tables.
     ~StoryformSolver();
     StoryformSolver(const StoryformSolver&) = delete;
     StoryformSolver& operator=(const StoryformSolver&) = delete;

@@ -58,6 +58,24 @@ void ApplyAll(StoryformSolver& solver, PText* responses, int mode) {
         solver.ApplyResult(i, responses, mode);
 }
 
+TEST_F(StoryformSolverTest, AKeeperHoldsTheEngineTablesPastTheLastSolver) {
+    StoryFormManager& storyForm = MakeManager();
+    const auto lockCount = [this] {
+        PFMFileScope scope(engine_, false);
+        return PFMGetLockCount(kEngineRecordType, 0);
+    };
+    { Counted counted(storyForm); }
+    EXPECT_EQ(lockCount(), 0u) << "the last solver released the tables";
+    {
+        const EngineTablesKeeper keeper;
+        { Counted counted(storyForm); }
+        EXPECT_EQ(lockCount(), 1u) << "still loaded for the next count";
+        Counted again(storyForm);
+        EXPECT_EQ(again.solver.Count(), 32768);
+    }
+    EXPECT_EQ(lockCount(), 0u) << "released with the last holder";
+}
+
 TEST_F(StoryformSolverTest, NothingChosenLeavesEveryStoryformAndEveryValue) {
     StoryFormManager& storyForm = MakeManager();
     Counted counted(storyForm);
