@@ -28,6 +28,8 @@ public:
     bool Contains(LONG x, LONG y) const;
     // True when some pixel of the rectangle lies in the region.
     bool Intersects(const RECT& rect) const;
+    // True when every pixel of the region lies in the rectangle (an empty region lies in any).
+    bool Within(const RECT& rect) const;
 
     Region& Offset(LONG dx, LONG dy);
 

@@ -127,6 +127,34 @@ TEST(Region, OperationsMatchPixelSetsOnRandomRectangles) {
     }
 }
 
+TEST(Region, IntersectionsWithOneRectangleMatchPixelSets) {
+    std::mt19937 random(54321);
+    std::uniform_int_distribution<int> coordinate(-4, 24);
+    auto randomRect = [&] {
+        int x0 = coordinate(random), x1 = coordinate(random), y0 = coordinate(random),
+            y1 = coordinate(random);
+        return RECT{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+    };
+    for (int round = 0; round < 200; ++round) {
+        Region a;
+        for (int k = 0; k < round % 4; ++k) a |= Region(randomRect());
+        const RECT r = randomRect();
+        PixelSet inter;
+        const PixelSet pr = PixelsOf(r);
+        for (const auto& p : PixelsOf(a)) {
+            if (pr.count(p)) inter.insert(p);
+        }
+        const Region i = a & Region(r), j = Region(r) & a;
+        ExpectBanded(i);
+        EXPECT_EQ(PixelsOf(i), inter);
+        EXPECT_EQ(i, j);
+        EXPECT_EQ(a.Within(r), PixelsOf(i) == PixelsOf(a));
+        EXPECT_EQ(a & Region(a.Bounds()), a);
+    }
+    EXPECT_TRUE(Region().Within(RECT{}));
+    EXPECT_FALSE(Region(0, 0, 2, 2).Within(RECT{0, 0, 2, 1}));
+}
+
 TEST(Region, OffsetAndFromRects) {
     const RECT parts[] = {{0, 0, 4, 4}, {2, 2, 6, 6}, {10, 0, 12, 2}};
     Region r = Region::FromRects(parts);
