@@ -44,8 +44,9 @@ ErrCode FKDoc::Open(const FileRef* file) {
     frontEnd_ = new FEWindow(application_, this, place, kChildMode, GetFileName().c_str());
     if (const ErrCode error = InitStoryData(); error != kNoErr) return error;
     frontEnd_->BuildContents();
-    frontEnd_->Show();
+    // Titled before it shows, so that its caption is drawn once, with the story's title.
     UpdateWindowTitles();
+    frontEnd_->Show();
     Broadcast(FKDocEvent::kOpened);
     return kNoErr;
 }

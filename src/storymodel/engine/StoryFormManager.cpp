@@ -31,7 +31,7 @@ StoryFormManager::StoryFormManager(IStoryFormDocument& document, PText& response
       storyformCount_(storyformCount),
       structuresValid_(structuresValid) {
     LoadChoices();
-    for (ThroughlineStructure& structure : throughlines_) InitThroughlineStructure(structure);
+    throughlines_.fill(GetDefaultThroughlineStructure());
 }
 
 StoryFormManager::~StoryFormManager() = default;
