@@ -25,6 +25,8 @@ FEWindow::FEWindow(TAppl* application, FKDoc* document, const ShortRect& rect, s
                    const char* title)
     : TWMWindow(application, &rect, document, mode, kFrontEndKind, title) {}
 
+// The window takes its place (snapped to whole cells of the new panel) before the panel is set up
+// in it, so that the panel is laid out once, for that place.
 void FEWindow::BuildContents() {
     FreeItems();
     view_ = nullptr;
@@ -32,12 +34,12 @@ void FEWindow::BuildContents() {
     const ShortRect client = GetClientRect();
     view_ = new StoryFrontEndView(static_cast<FKDoc*>(GetDocument()), list, client);
     list->Append(view_);
-    SetItemList(list);
-    SetUpItems();
     if (TAppl* application = GetApplication()) {
         const ShortRect frame = application->GetFrameClientRect();
         MoveTo(ShortRect::MakeLTRB(frame.left + 3, frame.top + 3, frame.right - 3, frame.bottom - 3));
     }
+    SetItemList(list);
+    SetUpItems();
 }
 
 void FEWindow::UpdateTitle() {
