@@ -26,13 +26,18 @@ std::uint32_t* CopyPixels(const std::uint32_t* from, LONG count, std::uint32_t* 
     return to + count;
 }
 
-// Fills runs of pixels with one pixel by copying blocks: a run no longer than one filled before is
-// copied from that one, a longer run doubles what it has filled until it is full.
+// Fills runs of pixels with one pixel by copying blocks: a short run is filled pixel by pixel, a run
+// no longer than one filled before is copied from that one, a longer run doubles what it has filled
+// until it is full.
 class RunFiller {
 public:
     explicit RunFiller(std::uint32_t pixel) : pixel_(pixel) {}
 
     void Fill(std::uint32_t* run, LONG count) {
+        if (count <= kFirstBlock) {
+            std::fill_n(run, count, pixel_);
+            return;
+        }
         if (count <= filledCount_) {
             std::memcpy(run, filled_, static_cast<std::size_t>(count) * sizeof *run);
             return;

@@ -186,6 +186,8 @@ Region Region::Combine(const Region& a, const Region& b, Keep keep) {
 }
 
 Region Region::Union(const Region& other) const {
+    if (other.IsEmpty()) return *this;
+    if (IsEmpty()) return other;
     return Combine(*this, other, [](bool a, bool b) { return a || b; });
 }
 
@@ -207,6 +209,7 @@ bool Region::Within(const RECT& rect) const {
 }
 
 Region Region::Subtract(const Region& other) const {
+    if (IsEmpty() || other.IsEmpty()) return *this;
     return Combine(*this, other, [](bool a, bool b) { return a && !b; });
 }
 

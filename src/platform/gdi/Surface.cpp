@@ -87,11 +87,4 @@ bool Surface::WritePng(const std::string& path) const {
 void Surface::Flush() const { cairo_surface_flush(surface_); }
 void Surface::MarkDirty() const { cairo_surface_mark_dirty(surface_); }
 
-std::uint32_t* Surface::Row(int y) {
-    return reinterpret_cast<std::uint32_t*>(data_ + std::ptrdiff_t{y} * stride_);
-}
-const std::uint32_t* Surface::Row(int y) const {
-    return reinterpret_cast<const std::uint32_t*>(data_ + std::ptrdiff_t{y} * stride_);
-}
-
 }  // namespace win

@@ -3,6 +3,7 @@
 // It owns a cairo image surface with one pixel per device pixel (the top byte unused), so the
 // presenters can show it and cairo can draw text into it.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -45,8 +46,12 @@ public:
     void MarkDirty() const;
 
     // Direct pixel access: rows of 0x00RRGGBB words, Stride() bytes apart.
-    std::uint32_t* Row(int y);
-    const std::uint32_t* Row(int y) const;
+    std::uint32_t* Row(int y) {
+        return reinterpret_cast<std::uint32_t*>(data_ + std::ptrdiff_t{y} * stride_);
+    }
+    const std::uint32_t* Row(int y) const {
+        return reinterpret_cast<const std::uint32_t*>(data_ + std::ptrdiff_t{y} * stride_);
+    }
     int Stride() const { return stride_; }
 
 private:
