@@ -24,17 +24,23 @@ std::int16_t PieceValue(std::string_view piece) {
                                                               std::numeric_limits<std::int16_t>::max()));
 }
 
-// Calls take(value) for each non-empty piece of the text until it answers false.
+// Calls take(piece) for each non-empty piece of the text between commas until it answers false.
 template <typename Take>
-void ForEachNumber(const char* text, Take take) {
+void ForEachPiece(const char* text, Take take) {
     std::string_view rest = text ? text : "";
     while (!rest.empty()) {
         const std::size_t comma = rest.find(',');
         const std::string_view piece = rest.substr(0, comma);
-        if (!piece.empty() && !take(PieceValue(piece))) return;
+        if (!piece.empty() && !take(piece)) return;
         if (comma == std::string_view::npos) return;
         rest.remove_prefix(comma + 1);
     }
+}
+
+// Calls take(value) for each non-empty piece of the text until it answers false.
+template <typename Take>
+void ForEachNumber(const char* text, Take take) {
+    ForEachPiece(text, [&take](std::string_view piece) { return take(PieceValue(piece)); });
 }
 
 // Writes count numbers, each followed by a comma; answers how many were written.
@@ -62,6 +68,13 @@ std::int32_t ShortListToText(String& text, const SList& list) {
 
 std::int32_t TextToShortList(const char* text, SList& list) {
     list.DeleteAll();
+    // The list takes the room for all the numbers at once rather than growing by each.
+    std::int32_t pieces = 0;
+    ForEachPiece(text, [&pieces](std::string_view) {
+        ++pieces;
+        return true;
+    });
+    list.SetCapacity(pieces);
     ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
     return list.Count();
 }
