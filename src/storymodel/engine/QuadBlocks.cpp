@@ -1,6 +1,7 @@
 #include "storymodel/engine/QuadBlocks.h"
 
 #include <algorithm>
+#include <array>
 
 #include "storymodel/engine/StructureCode.h"
 
@@ -35,12 +36,24 @@ void CopyFields(StructureNode& dest, const StructureNode& source, std::uint16_t 
 
 }  // namespace
 
+// A row's code addresses the same node in every structure, so each row's node is found once; the
+// rest are look-ups: the node of each element in the destination as it stood, and from there the
+// node its fields go to.
 void CopyNodeFields(ThroughlineStructure& dest, const ThroughlineStructure& source, std::uint16_t mask) {
-    const NodeIndex index = BuildNodeIndex(dest);
+    std::array<std::size_t, kStructureNodeCount> slots{};
+    NodeIndex index{};
     for (std::int16_t id = 1; id <= kLastElementID; ++id) {
-        const StructureNode* from = NodeForCode(source, kElementTable[id].code);
-        StructureNode* to = NodeOfElement(dest, static_cast<std::int16_t>(from->elementID), nullptr, &index);
-        if (to) CopyFields(*to, *from, mask);
+        const auto slot =
+            static_cast<std::size_t>(NodeForCode(dest, kElementTable[id].code) - dest.nodes.data());
+        slots[static_cast<std::size_t>(id)] = slot;
+        const std::uint16_t held = dest.nodes[slot].elementID;
+        if (held > 0 && held <= kLastElementID) index[held] = static_cast<std::uint16_t>(id);
+    }
+    for (std::int16_t id = 1; id <= kLastElementID; ++id) {
+        const StructureNode& from = source.nodes[slots[static_cast<std::size_t>(id)]];
+        if (from.elementID == 0 || from.elementID > kLastElementID) continue;
+        const std::uint16_t host = index[from.elementID];
+        if (host != 0) CopyFields(dest.nodes[slots[host]], from, mask);
     }
     if (mask & kCopyHeader) dest.nodes[0] = source.nodes[0];
 }
