@@ -181,8 +181,9 @@ bool ImportCharacterFile(const FileRef& file, IStoryDocument& document, CharID t
     return true;
 }
 
+// Every file the program is asked to open is asked this first, so the file is not made an open
+// store (with a swap file of its own) only to be closed again.
 bool IsCharacterFile(const FileRef& file) {
     if (!file.IsValid() || !file.Exists() || !PFMIsPFMFile(file)) return false;
-    const OpenedStoreFile opened(file);
-    return opened.Store() && PFMSegmentExists(kCharacterFileRecordType, kCharacterFileRecordNumber);
+    return PFMFileHoldsSegment(file, kCharacterFileRecordType, kCharacterFileRecordNumber);
 }

@@ -139,6 +139,9 @@ void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker);
 
 // Whether the file starts with a store's identification.
 bool PFMIsPFMFile(const FileRef& ref);
+// Whether the store file opens (for reading) and holds the segment, found out without making it an
+// open store: no swap file is made and no store becomes current. The last error is left as it is.
+bool PFMFileHoldsSegment(const FileRef& ref, FourCC type, std::uint16_t id);
 
 // Adds the distinct segment types of the current store (and with chain search of its ancestors)
 // to the list at their sorted places (ascending as signed numbers) unless there already; the list

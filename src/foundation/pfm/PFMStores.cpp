@@ -286,3 +286,13 @@ void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker) {
 }
 
 bool PFMIsPFMFile(const FileRef& ref) { return PFMCheckFileId(ref); }
+
+// The file is opened as a store is, but the store is no open store of the table and has no swap
+// file: it only answers and goes.
+bool PFMFileHoldsSegment(const FileRef& ref, FourCC type, std::uint16_t id) {
+    const PFMState& state = GetPFMState();
+    PFMFile store(state.appCode, state.appVersion, state.readBufferSize, state.writeBufferSize);
+    FileRef readOnly(ref);
+    readOnly.SetPermission(kAccessRead);
+    return store.Open(readOnly) == kNoErr && store.FindKey({type, id}) != PFMFile::kNone;
+}

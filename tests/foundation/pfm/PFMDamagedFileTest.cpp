@@ -201,6 +201,28 @@ TEST_F(PFMDamagedFileTest, DamagedStoresGiveErrorCodesNeverCrashes) {
     EXPECT_GT(opened, kDamagedFiles / 10);
 }
 
+TEST_F(PFMDamagedFileTest, AskingWhetherAFileHoldsASegmentAnswersAsOpeningItWould) {
+    const std::string path = ScratchPath("damaged.fsf");
+    const FileRef ref(path.c_str(), kAccessRead);
+    const PFMSegmentKey keys[] = {{FourCCOf("TEXT"), 3},
+                                  {FourCCOf("TEXT"), 11},
+                                  {FourCCOf("POOL"), 1},
+                                  {FourCCOf("NEW "), 1},
+                                  {FourCCOf("TEXT"), 12}};
+    int held = 0;
+    for (int i = 0; i < kDamagedFiles / 10; ++i) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << Damage(samples_[i % samples_.size()]);
+        PFMFile* store = PFMOpenFile(&ref);
+        for (const PFMSegmentKey& key : keys) {
+            const bool opensHolding = store && PFMSegmentExists(key.type, key.id);
+            ASSERT_EQ(PFMFileHoldsSegment(ref, key.type, key.id), opensHolding) << i;
+            held += opensHolding;
+        }
+        if (store) PFMCloseFile(store);
+    }
+    EXPECT_GT(held, kDamagedFiles / 100) << "the answer was yes often enough to mean anything";
+}
+
 TEST_F(PFMDamagedFileTest, UndamagedSamplesReadWhole) {
     for (const std::string& sample : samples_) {
         folder_.WriteFile("sample.fsf", sample);
