@@ -285,16 +285,21 @@ void MdiClient::FrameActivated(bool active) {
 }
 
 // The frame's caption and menu bar follow the maximised child: "Frame - [Child]", and the child's
-// system menu and buttons on the bar.
+// system menu and buttons on the bar. With no maximised child shown, now or the last time, the frame
+// shows nothing of the children, and is drawn again only when its title changed.
 void MdiClient::UpdateFrame() {
     Window* frame = Frame();
     if (frame == nullptr) return;
     std::string title = frameTitle_;
-    if (IsShowingMaximized()) {
+    const HWND framed = IsShowingMaximized() ? maximized_ : nullptr;
+    if (framed != nullptr) {
         Window* child = Tree().Find(maximized_);
         if (!child->text.empty()) title += " - [" + child->text + "]";
     }
-    if (frame->text != title) SetWindowTextQuietly(*frame, title);
+    const bool retitled = frame->text != title;
+    if (retitled) SetWindowTextQuietly(*frame, title);
+    if (!retitled && framed == nullptr && framedChild_ == nullptr) return;
+    framedChild_ = framed;
     if (frame->alive && IsVisibleOnScreen(*frame)) DrawNonClient(*frame);
 }
 

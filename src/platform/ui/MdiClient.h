@@ -80,6 +80,7 @@ private:
     HWND active_ = nullptr;
     HWND maximized_ = nullptr;
     std::string frameTitle_;    // the frame's own title, without a maximised child's
+    HWND framedChild_ = nullptr;  // the maximised child the frame showed when UpdateFrame last looked
     std::vector<UINT> listed_;  // the ids the window menu lists now
     bool updatingBars_ = false;
 };
