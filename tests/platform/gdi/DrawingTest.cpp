@@ -18,7 +18,16 @@ using gditest::kRed;
 using gditest::kWhite;
 using gditest::RowPattern;
 
-class Drawing : public gditest::SurfaceTest {};
+class Drawing : public gditest::SurfaceTest {
+protected:
+    // A brush of an 8 x 8 monochrome pattern, one byte per row padded to 16 bits.
+    static HBRUSH PatternBrush(const BYTE (&rows)[16]) {
+        HBITMAP bits = CreateBitmap(8, 8, 1, 1, rows);
+        HBRUSH brush = CreatePatternBrush(bits);
+        DeleteObject(bits);
+        return brush;
+    }
+};
 
 TEST_F(Drawing, ThinLinesLeaveOutTheirLastPixel) {
     MoveToEx(dc_, 5, 10, nullptr);
@@ -245,9 +254,7 @@ TEST_F(Drawing, Rop2ModesCombinePenAndScreen) {
 TEST_F(Drawing, PatternBrushesTakeTheColoursOfTheirContextWhenDrawn) {
     // A checkerboard, one byte per row padded to 16 bits.
     const BYTE rows[16] = {0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0, 0x55, 0, 0xAA, 0};
-    HBITMAP bits = CreateBitmap(8, 8, 1, 1, rows);
-    HBRUSH checker = CreatePatternBrush(bits);
-    DeleteObject(bits);
+    HBRUSH checker = PatternBrush(rows);
     SetTextColor(dc_, kRed);
     SetBkColor(dc_, kBlue);
     const RECT r{0, 0, 16, 16};
@@ -284,9 +291,7 @@ TEST_F(Drawing, UpwardLinesLeaveOutTheirLastPixelToo) {
 TEST_F(Drawing, PatternFillsRepeatEveryEightPixelsFromTheDeviceOrigin) {
     // One set bit per row, in the first column: every eighth pixel takes the background colour.
     const BYTE rows[16] = {0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0, 0x80, 0};
-    HBITMAP bits = CreateBitmap(8, 8, 1, 1, rows);
-    HBRUSH stripes = CreatePatternBrush(bits);
-    DeleteObject(bits);
+    HBRUSH stripes = PatternBrush(rows);
     SetTextColor(dc_, kRed);
     SetBkColor(dc_, kBlue);
     const RECT r{3, 2, 30, 4};

@@ -57,6 +57,21 @@ void ExpectBanded(const Region& region) {
     }
 }
 
+// Rectangles between two random corners from -4 to 24 (some of them empty).
+class RandomRects {
+public:
+    explicit RandomRects(unsigned seed) : random_(seed) {}
+    RECT operator()() {
+        const int x0 = coordinate_(random_), x1 = coordinate_(random_), y0 = coordinate_(random_),
+                  y1 = coordinate_(random_);
+        return RECT{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+    }
+
+private:
+    std::mt19937 random_;
+    std::uniform_int_distribution<int> coordinate_{-4, 24};
+};
+
 TEST(Region, RectanglesExcludeRightAndBottom) {
     const Region r(2, 3, 5, 7);
     EXPECT_TRUE(r.Contains(2, 3));
@@ -85,13 +100,7 @@ TEST(Region, RectanglesTouchingAtAnEdgeDoNotIntersect) {
 }
 
 TEST(Region, OperationsMatchPixelSetsOnRandomRectangles) {
-    std::mt19937 random(12345);
-    std::uniform_int_distribution<int> coordinate(-4, 24);
-    auto randomRect = [&] {
-        int x0 = coordinate(random), x1 = coordinate(random), y0 = coordinate(random),
-            y1 = coordinate(random);
-        return RECT{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
-    };
+    RandomRects randomRect(12345);
     for (int round = 0; round < 200; ++round) {
         Region a, b;
         PixelSet pa, pb;
@@ -128,13 +137,7 @@ TEST(Region, OperationsMatchPixelSetsOnRandomRectangles) {
 }
 
 TEST(Region, IntersectionsWithOneRectangleMatchPixelSets) {
-    std::mt19937 random(54321);
-    std::uniform_int_distribution<int> coordinate(-4, 24);
-    auto randomRect = [&] {
-        int x0 = coordinate(random), x1 = coordinate(random), y0 = coordinate(random),
-            y1 = coordinate(random);
-        return RECT{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
-    };
+    RandomRects randomRect(54321);
     for (int round = 0; round < 200; ++round) {
         Region a;
         for (int k = 0; k < round % 4; ++k) a |= Region(randomRect());
