@@ -66,16 +66,24 @@ std::int32_t ShortListToText(String& text, const SList& list) {
     return WriteNumbers(text, list.Count(), [&list](std::int32_t i) { return list.GetAt(i); });
 }
 
+// The list is given its length once and the numbers are put in their places, rather than grown (and
+// reallocated) by each number; only when that room cannot be had are they appended one by one.
 std::int32_t TextToShortList(const char* text, SList& list) {
     list.DeleteAll();
-    // The list takes the room for all the numbers at once rather than growing by each.
     std::int32_t pieces = 0;
     ForEachPiece(text, [&pieces](std::string_view) {
         ++pieces;
         return true;
     });
-    list.SetCapacity(pieces);
-    ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
+    if (list.SetCount(pieces) == kNoErr) {
+        std::int32_t next = 0;
+        ForEachNumber(text, [&](std::int16_t value) {
+            list.SetAt(value, next++);
+            return true;
+        });
+    } else {
+        ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
+    }
     return list.Count();
 }
 

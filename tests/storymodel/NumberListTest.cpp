@@ -29,6 +29,22 @@ TEST(NumberList, WritesEachNumberWithAComma) {
     EXPECT_STREQ(text.CStr(), "");
 }
 
+TEST(NumberList, AListReadFromTextIsTheListItsNumbersAppendedMake) {
+    for (const std::uint16_t growth : {0, 6, 64}) {
+        for (const char* text : {"1,2,3", "3,1,2,", "7", "", ",,", "5,,4,3,2,1"}) {
+            SList read(growth), appended(growth);
+            read.Append(42);
+            TextToShortList(text, read);
+            SList parsed;
+            TextToShortList(text, parsed);
+            for (const std::int16_t value : Values(parsed)) appended.Append(value);
+            EXPECT_EQ(Values(read), Values(appended)) << text;
+            EXPECT_EQ(read.GetCapacity(), appended.GetCapacity()) << text << " " << growth;
+            EXPECT_EQ(read.IsSorted(), appended.IsSorted()) << text;
+        }
+    }
+}
+
 TEST(NumberList, ReadsPiecesBetweenCommasAndSkipsEmptyOnes) {
     SList list;
     list.Append(99);
