@@ -32,6 +32,10 @@ std::string ExpandReportText(IStoryDocument* document, const char* text, SList* 
     return result;
 }
 
+std::string StyleCodeText(const char* command) {
+    return kStyleCodeStart + std::string(command) + kStyleCodeEnd;
+}
+
 void CollapseBlankLines(std::string& text) {
     int depth = 0;
     int breaks = 0;

@@ -15,6 +15,9 @@ std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList
 // ExpandReportMacros, then the escapes decoded and, with collapse, the blank lines collapsed.
 std::string ExpandReportText(IStoryDocument* document, const char* text, SList* vocabulary, bool collapse);
 
+// A style code: byte 0xC7, the command ("B+", "M(0,0,0)") and byte 0xC8.
+std::string StyleCodeText(const char* command);
+
 // In one pass: at most two line breaks in a row survive, whatever style codes lie between them. A
 // line break also closes a style code left open, so a code that holds one swallows nothing after
 // it.
