@@ -47,6 +47,8 @@ FKDoc* DocumentOf(const ItemList* list) {
 
 IStoryForm* StoryFormOf(FKDoc* document) { return document ? document->GetStoryFormManager() : nullptr; }
 
+SceneManager* ScenesOf(FKDoc* document) { return document ? document->GetSceneManager() : nullptr; }
+
 std::int16_t InfoShort(FKDoc* document, const char* key, std::int16_t fallback) {
     std::int16_t value = fallback;
     if (document && document->HasRecords()) document->GetInfoRecord().GetEntry(key, kPTextShort, &value);
@@ -58,7 +60,7 @@ std::int16_t InfoShort(FKDoc* document, const char* key, std::int16_t fallback) 
 OutlineView::OutlineView(IOutlineWindow* owner, ItemList* list, std::uint16_t viewFlags,
                          const ShortRect* bounds, std::uint16_t itemFlags, const RGBColor& color)
     : TView(list, viewFlags, bounds, itemFlags, color),
-      ReportComposer(owner, DocumentOf(list), StoryFormOf(DocumentOf(list))),
+      ReportComposer(owner, DocumentOf(list), StoryFormOf(DocumentOf(list)), ScenesOf(DocumentOf(list))),
       document_(DocumentOf(list)) {
     MakeLogFont(font_, kDefaultFontNumber, kDefaultFontSize, 0);
     if (owner) PreferencesManager::GetPrefFont(owner->GetReportOptions(), "Rep", font_);

@@ -58,7 +58,10 @@ public:
     void BeginReport();
     // Appends the printable to the list that becomes the next page, and the text, its macros
     // expanded at once, to the output; either may be null.
-    void AddPrintable(PrintablePtr printable, const char* text);
+    void AddPrintable(PrintablePtr printable, const char* text) override;
+    // The environment of the report begun last (none before the first), and the report font.
+    PrintingEnvironment* GetPrintingEnvironment() override { return printing_.get(); }
+    win::LOGFONTA GetPrintableFont() const override { return font_; }
     // Makes a page of the printable report: of the pending printables when there are any, else of
     // the text between the marks (to -1: the end), expanded, decoded and (with collapse) without
     // blank lines beyond one. A text that expands to nothing makes no page.

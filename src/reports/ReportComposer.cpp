@@ -7,31 +7,29 @@
 #include <cstdio>
 #include <string>
 
-#include "foundation/StyleCodeBytes.h"
 #include "foundation/pfm/PText.h"
+#include "framework/graphics/FontMapping.h"
 #include "reports/ReportTemplates.h"
+#include "reports/ReportText.h"
 #include "storymodel/StoryDocument.h"
 
 namespace {
 
-// A style code: the command between the two delimiter bytes.
-std::string StyleCode(const char* command) { return kStyleCodeStart + std::string(command) + kStyleCodeEnd; }
-
 // The text of each style, in the order of ReportStyle.
 const std::string& StyleText(ReportStyle style) {
     static const std::array<std::string, 12> kTexts = {
-        StyleCode("B+"),
-        StyleCode("B-"),
-        StyleCode("U+"),
-        StyleCode("U-"),
-        StyleCode("I+"),
-        StyleCode("I-"),
+        StyleCodeText("B+"),
+        StyleCodeText("B-"),
+        StyleCodeText("U+"),
+        StyleCodeText("U-"),
+        StyleCodeText("I+"),
+        StyleCodeText("I-"),
         "\n\n",
         "\n",
-        StyleCode("M(0,0,0)"),
-        StyleCode("M(10,30,0)"),
-        StyleCode("M(30,30,0)"),
-        StyleCode("M(40,40,0)"),
+        StyleCodeText("M(0,0,0)"),
+        StyleCodeText("M(10,30,0)"),
+        StyleCodeText("M(30,30,0)"),
+        StyleCodeText("M(40,40,0)"),
     };
     return kTexts[static_cast<std::size_t>(style)];
 }
@@ -41,10 +39,12 @@ bool NotesBeginWithBreak(std::int16_t record) { return record != 1070 && record 
 
 }  // namespace
 
-ReportComposer::ReportComposer(IOutlineWindow* owner, IStoryDocument* document, IStoryForm* storyForm)
+ReportComposer::ReportComposer(IOutlineWindow* owner, IStoryDocument* document, IStoryForm* storyForm,
+                               SceneManager* scenes)
     : owner_(owner),
       document_(document),
       storyForm_(storyForm),
+      scenes_(scenes),
       templates_(std::make_unique<DataFileTemplates>()),
       workBuffers_(std::make_unique<char[]>(2 * kWorkBufferSize)),
       output_(nullptr, kGrowthIncrement) {
@@ -58,6 +58,22 @@ void ReportComposer::SetReportTemplates(std::unique_ptr<IReportTemplates> templa
 }
 
 IReportTemplates& ReportComposer::Templates() { return *templates_; }
+
+CharacterManager* ReportComposer::GetCharacterManager() const {
+    return document_ ? document_->GetCharacterManager() : nullptr;
+}
+
+win::LOGFONTA ReportComposer::GetPrintableFont() const {
+    // The report view's default font.
+    constexpr std::int16_t kFontNumber = 5, kFontSize = 10;
+    win::LOGFONTA font;
+    MakeLogFont(font, kFontNumber, kFontSize, 0);
+    return font;
+}
+
+void ReportComposer::AddPrintable(PrintablePtr /*printable*/, const char* text) {
+    if (text) AppendText(ExpandReportMacros(document_, text, &vocabulary_).c_str());
+}
 
 void ReportComposer::ResetText() {
     output_.Clear();
@@ -111,8 +127,8 @@ std::int16_t ReportComposer::AppendStoryPoint(const char* key, const char* fallb
         AppendText(fallback);
         return showStorytelling_;
     }
-    const std::string block = ":\n\n" + StyleCode("M(40,40,40)") + "{STF(" + key + ")}\n\n" +
-                              StyleCode("M(0,0,0)") + (continues ? "..." : "");
+    const std::string block = ":\n\n" + StyleCodeText("M(40,40,40)") + "{STF(" + key + ")}\n\n" +
+                              StyleCodeText("M(0,0,0)") + (continues ? "..." : "");
     AppendText(block.c_str());
     return showStorytelling_;
 }
@@ -132,13 +148,21 @@ void ReportComposer::AppendClosingNotes(std::initializer_list<std::int16_t> reco
     for (const std::int16_t record : records) AppendTemplatePair(record);
 }
 
-void ReportComposer::AppendTemplateText(std::int16_t record) {
+int ReportComposer::AppendTemplateText(std::int16_t record) {
     Section section(*this, record);
     char key[16];
-    for (int n = 1;; ++n) {
+    int n = 1;
+    for (;; ++n) {
         std::snprintf(key, sizeof key, "S%d", n);
         if (!section.AppendKey(key)) break;
     }
+    return n - 1;
+}
+
+void ReportComposer::AppendMargins(int left, int right, int first) {
+    char command[40];
+    std::snprintf(command, sizeof command, "M(%d,%d,%d)", left, right, first);
+    AppendText(StyleCodeText(command).c_str());
 }
 
 // --- Section
@@ -155,6 +179,15 @@ bool ReportComposer::Section::AppendKey(const char* key) {
     if (!record_ || !record_->Read(key, buffer, kWorkBufferSize)) return false;
     composer_.AppendText(buffer);
     return true;
+}
+
+bool ReportComposer::Section::Read(int n, std::string& text) {
+    char key[16];
+    std::snprintf(key, sizeof key, "S%d", n);
+    char* buffer = composer_.WorkBuffer(0);
+    const bool found = record_ && record_->Read(key, buffer, kWorkBufferSize);
+    text = found ? buffer : "";
+    return found;
 }
 
 void ReportComposer::Section::Key(int n) {

@@ -17,12 +17,19 @@
 
 #include "foundation/String.h"
 #include "foundation/TypedList.h"
+#include "items/printing/Printable.h"
+#include "platform/gdi/GdiTypes.h"
+#include "storymodel/CharID.h"
 
+class CharacterManager;
 class IOutlineWindow;
 class IReportTemplates;
 class IStoryDocument;
 class IStoryForm;
+class PrintableTable;
 class ReportTemplate;
+class SceneManager;
+struct ThroughlineStructure;
 
 // The twelve fixed style strings of the report text.
 enum class ReportStyle {
@@ -50,9 +57,10 @@ public:
     // The underscores of the rule before the closing notes and the vocabulary list.
     static constexpr std::int16_t kRuleLength = 30;
 
-    // The document and storyform may be null (a view without a story builds nothing of it). The
-    // templates are the application data file's until others are given.
-    ReportComposer(IOutlineWindow* owner, IStoryDocument* document, IStoryForm* storyForm);
+    // The document, storyform and scenes may be null (a view without a story builds nothing of
+    // them). The templates are the application data file's until others are given.
+    ReportComposer(IOutlineWindow* owner, IStoryDocument* document, IStoryForm* storyForm,
+                   SceneManager* scenes = nullptr);
     virtual ~ReportComposer();
     ReportComposer(const ReportComposer&) = delete;
     ReportComposer& operator=(const ReportComposer&) = delete;
@@ -85,6 +93,9 @@ public:
     IOutlineWindow* GetOwner() const { return owner_; }
     IStoryDocument* GetStoryDocument() const { return document_; }
     IStoryForm* GetStoryForm() const { return storyForm_; }
+    SceneManager* GetSceneManager() const { return scenes_; }
+    // The story's characters; null without a story.
+    CharacterManager* GetCharacterManager() const;
 
     // --- the composition rules
 
@@ -100,8 +111,21 @@ public:
     // The closing notes of one record (1070 to 1074): its "S1" and "S2", each followed by a
     // paragraph end; 1071, 1072 and 1073 begin with a paragraph end too.
     void AppendTemplatePair(std::int16_t record);
-    // Every text of the template record, "S1", "S2", ... up to the first key it lacks.
-    void AppendTemplateText(std::int16_t record);
+    // Every text of the template record, "S1", "S2", ... up to the first key it lacks; answers how
+    // many it appended.
+    int AppendTemplateText(std::int16_t record);
+    // Byte 0xC7, "M(left,right,first)" and byte 0xC8: the margins of the text that follows.
+    void AppendMargins(int left, int right, int first);
+
+    // --- printables
+    // A report view makes printables of some sections (the story points tables) besides their
+    // text; the composer alone composes text only.
+    virtual PrintingEnvironment* GetPrintingEnvironment() { return nullptr; }
+    // The font of the printables' texts: the report's.
+    virtual win::LOGFONTA GetPrintableFont() const;
+    // Appends the printable to the printables of the next page and the text, its macros expanded at
+    // once, to the output; either may be null. The composer alone only appends the text.
+    virtual void AddPrintable(PrintablePtr printable, const char* text);
 
     // --- the report sections
 
@@ -125,6 +149,48 @@ public:
     // and the definitions of the terms; answers where the definitions begin.
     std::uint32_t BuildVocabularyList();
 
+    // The four act summary sentences of throughline 0-3 (overall story, main character, impact
+    // character, subjective story), and the four variations of the type a code names.
+    void BuildActSummary(std::int16_t throughline);
+    void AppendTypeVariations(ThroughlineStructure& structure, char* code);
+    // The dynamics narratives: the main character's (report id 61), the plot's (18) and the
+    // main and impact characters' synopsis (25).
+    void BuildMainCharacterDynamics();
+    void BuildPlotDynamicsNarrative();
+    void BuildCharacterDynamicsSynopsis();
+    // The throughline types of each act set against each other (report id 32).
+    void BuildThroughlineTypeSummary();
+    // The characters (report ids 27, 36 and 59). Styles of a description: 1 profile, 2 summary
+    // paragraph, 3 identity card, 4 role card, any other the characteristics heading.
+    void AppendCharacterDescription(CharID id, std::int16_t style);
+    void BuildCharacteristicsSection();
+    void BuildRelationshipsSection();
+    void BuildAllCharactersSection();
+    // Every story point with its name, definition and value, as lines and as printable tables
+    // (report id 6).
+    void BuildStoryPointsOutput();
+    // The expanded definition of the story point with the code (collecting the terms it names);
+    // false, with out empty, when it expands to nothing.
+    bool ExpandDefinition(const char* code, std::string& out);
+
+    // The sections of ids whose builders are alike (see ReportSections.cpp): template N alone, a
+    // template of another number, or a template followed by character descriptions and the
+    // story's title and synopses.
+    template <std::int16_t N>
+    void BuildReportSection();
+    // The sections of their own.
+    void BuildReportSection11();  // plot progression
+    void BuildReportSection16();  // the main character's resolve
+    void BuildReportSection20();  // the composite of many sections
+    void BuildReportSection31();  // the plot act by act
+    void BuildReportSection39() {}
+    void BuildReportSection42();  // the sliders of the throughlines' issues
+    void BuildReportSection49();  // scenes, with the story points they refer to
+    void BuildReportSection50();  // scenes, with everything they represent
+    void BuildReportSection51();  // scenes, as a treatment
+    void BuildReportSection55() {}
+    void BuildReportSection58();  // the story engine's settings
+
     // The words a rating of coverage information reads as: the table (0 ratings, 1 budget, 2
     // recommendation) and the value, held to 0-4.
     static const char* RatingWord(int table, std::int16_t value);
@@ -143,6 +209,8 @@ protected:
         void Keys(std::initializer_list<int> numbers);
         // Appends the key's text; false (nothing appended) when the record lacks it.
         bool AppendKey(const char* key);
+        // The text of "S<n>" without appending it; false, with the text empty, when the record lacks it.
+        bool Read(int n, std::string& text);
 
     private:
         ReportComposer& composer_;
@@ -155,15 +223,28 @@ protected:
     void AppendFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // The rule and the closing notes of the records, when show-storytelling is on.
     void AppendClosingNotes(std::initializer_list<std::int16_t> records);
-    // The section of an id that is built elsewhere: for now, a sentence saying that it is not
-    // available yet.
-    void BuildPendingSection(std::int16_t id);
+    // The section of the id (1-71), the title left as it is.
+    void BuildSection(std::int16_t id);
+    // A section of the alike ones: its template and what follows it.
+    void BuildListedSection(std::int16_t id);
+    // The story's title and its synopses, each under its label.
+    void AppendTitleAndSynopses();
+    // Every character's description in the style: the Main character, the impact character, then
+    // the others in the characters' order.
+    void AppendAllCharacterDescriptions(std::int16_t style);
+    // The story's scenes in storytelling order, each under its name: with its description when
+    // asked, and with the story points it includes (all it represents, or only its story points).
+    enum class SceneItems { kNone, kStoryPoints, kEverything };
+    void AppendScenes(bool descriptions, SceneItems items);
+    // One story point group's table with its header row, for the printables of report id 6.
+    std::unique_ptr<PrintableTable> MakeStoryPointHeader();
     IReportTemplates& Templates();
 
 private:
     IOutlineWindow* owner_;
     IStoryDocument* document_;
     IStoryForm* storyForm_;
+    SceneManager* scenes_;
     std::unique_ptr<IReportTemplates> templates_;
     std::unique_ptr<char[]> workBuffers_;
     String output_;

@@ -1,6 +1,6 @@
 // From report ids to sections: ids outside 1-71 and the ids without a section only record the
-// title; each id built here reaches its own builder; the sections built elsewhere say in words that
-// they are not available yet; and every id 1-71 builds, on a new story and on a complete
+// title; each id reaches its own builder; the template sections append their template, and name
+// it when the data file lacks it; and every id 1-71 builds, on a new story and on a complete
 // storyform, with and without storytelling, into text whose every macro the expander knows.
 
 #include <string>
@@ -37,7 +37,12 @@ TEST_F(Dispatch, EachIdReachesTheBuilderOfItsSection) {
         {3, {3}},     {4, {1080}},  {15, {1000, 1001, 1002, 1003}},
         {22, {1000}}, {23, {1009}}, {24, {1001}},
         {28, {1002}}, {29, {1003}}, {34, {1077}},
-        {35, {1078}},
+        {35, {1078}}, {6, {1079}},   {16, {1055}},
+        {18, {1010}}, {25, {1014}}, {27, {1007}},
+        {31, {1011}}, {32, {1008}}, {36, {1016, 1007, 51}},
+        {42, {42}},   {49, {49}},   {50, {50}},
+        {51, {51}},   {58, {58}},   {59, {1098}},
+        {61, {1006}},
     };
     for (const auto& [id, records] : expected) {
         log->opened.clear();
@@ -47,11 +52,20 @@ TEST_F(Dispatch, EachIdReachesTheBuilderOfItsSection) {
     }
 }
 
-TEST_F(Dispatch, SectionsBuiltElsewhereSayTheyAreNotAvailableYet) {
-    composer->BuildReportSection(6, "Story Points Output");
-    EXPECT_EQ(Take(), "The report \"Story Points Output\" is not available yet.\n\n");
+TEST_F(Dispatch, TheTemplateSectionsAppendTheirTemplateAndAMissingOneIsNamed) {
+    log->lastKey = 3;
+    const std::pair<std::int16_t, std::int16_t> expected[] = {
+        {2, 2}, {44, 44}, {71, 71}, {5, 1013}, {14, 1061}, {17, 1053}, {19, 1056},
+    };
+    for (const auto& [id, record] : expected) {
+        log->opened.clear();
+        composer->BuildReportSection(id, "");
+        EXPECT_EQ(log->opened, std::vector<std::int16_t>{record}) << id;
+        EXPECT_EQ(Take(), "[S1][S2][S3]") << id;
+    }
+    log->lastKey = 0;
     composer->BuildReportSection(44, "");
-    EXPECT_EQ(Take(), "Report section 44 is not available yet.\n\n");
+    EXPECT_EQ(Take(), "The text of this report (template 44) is missing from the program's data.\n\n");
 }
 
 TEST_F(Dispatch, BuildingAnIdTwiceAppendsItsSectionTwice) {

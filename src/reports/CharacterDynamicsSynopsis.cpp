@@ -1,0 +1,75 @@
+// How the main and the impact character stand to each other (report id 25): whether the main
+// character changes, whether the story succeeds, whether the problem is resolved, with the two
+// characters' concerns, issues, unique abilities and critical flaws filled in from story points.
+//
+// Template 1014, keys S1-S6 and S8-S20. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
+// "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". When neither test of a pair
+// holds (a dynamic not chosen), the second words are taken.
+
+#include "reports/IOutlineWindow.h"
+#include "reports/ReportComposer.h"
+#include "storymodel/engine/IStoryForm.h"
+
+void ReportComposer::BuildCharacterDynamicsSynopsis() {
+    const IStoryForm* form = storyForm_;
+    const auto is = [form](bool (IStoryForm::*test)() const) { return form && (form->*test)(); };
+    const bool change = is(&IStoryForm::IsChange), steadfast = is(&IStoryForm::IsSteadfast);
+    const bool stop = is(&IStoryForm::IsStop), start = is(&IStoryForm::IsStart);
+    const bool success = is(&IStoryForm::IsSuccess), failure = is(&IStoryForm::IsFailure);
+    const bool good = is(&IStoryForm::IsGood), bad = is(&IStoryForm::IsBad);
+
+    const bool growthFits = (change && stop) || (steadfast && start);
+    const char* w1 = growthFits ? "" : "not ";
+    const char* w2 = growthFits ? " not" : "";
+    const bool outcomeFits = (success && good) || (failure && bad);
+    const char* w3 = outcomeFits ? "" : "although ";
+    const char* w4 = outcomeFits ? "and " : "";
+    const char* w5 = outcomeFits ? "and" : "but";
+    const char* w6 = success ? "" : "not ";
+    const char* w7 = good ? "resolves" : "fails to resolve";
+    const char* w8 = good ? "succeeded in resolving" : "failed to resolve";
+    const char* w9 = (change && good) || (steadfast && bad) ? "was" : "was not";
+
+    Section t(*this, 1014);
+    t.Keys({1, 2});
+    AppendText(w1);
+    t.Key(3);
+    AppendFormatted("%s ", w2);
+    t.Key(4);
+    AppendText(w3);
+    t.Key(5);
+    AppendText(w6);
+    t.Key(6);
+    AppendFormatted("%s{CNN(MC,NM)} %s", w4, w7);
+    t.Key(8);
+    AppendText(w9);
+    t.Key(9);
+    AppendStoryPoint("MCCon", ", ", true);
+    t.Key(10);
+    AppendStoryPoint("OCCon", ".  ", false);
+    t.Key(11);
+    AppendStoryPoint("MCRng", ", ", true);
+    t.Key(12);
+    AppendStoryPoint("OCRng", ".  ", false);
+    t.Key(13);
+    AppendStoryPoint("MCUnRng", " ", true);
+    t.Key(14);
+    AppendStoryPoint("MCCrFl", ", ", true);
+    t.Key(15);
+    AppendStoryPoint("OCUnRng", " ", true);
+    t.Key(16);
+    AppendStoryPoint("OCCrFl", ".  ", false);
+    t.Key(17);
+    AppendText(w6);
+    t.Key(18);
+    AppendStoryPoint("Resolve", ", ", true);
+    AppendFormatted("%s ", w5);
+    AppendFormatted("{CNN(MC,NM)} has %s", w8);
+    t.Key(19);
+    AppendStoryPoint("Judgment", ".", false);
+    AppendStyleCode(ReportStyle::kParagraphEnd);
+    if (owner_ && owner_->GetVocabularyOption()) {
+        AppendRule(kRuleLength);
+        t.Key(20);
+    }
+}

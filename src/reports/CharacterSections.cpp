@@ -1,0 +1,151 @@
+// The report sections of the characters: every character's characteristics with a conflict
+// sentence for each (report id 59), the characters' introductions, dismissals and relationships
+// (27), and all characters in full (36).
+//
+// Templates: 1098 keys S1-S3 (59); 1007 keys S1-S5, of which S3, S4 and S5 join a character's name
+// to its introduction, its dismissal and another character's name (27); 1016 keys S1 and S2 (36).
+// Character texts read: "NM", "Role", "Des", "SWIntro", "SWDismiss" and the relationship texts
+// ("Relat" and the other character's id). A story without characters gives the templates' texts
+// alone. In the relationships, the paragraph end after a character's introduction is written
+// whether or not the character has one, so that every character's block is set off alike.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "reports/CharacteristicConflict.h"
+#include "reports/ReportComposer.h"
+#include "reports/ReportText.h"
+#include "storymodel/CharacterManager.h"
+
+namespace {
+
+// The longest conflict sentence, with the writer's note before it.
+constexpr std::size_t kSentenceSize = 32768;
+constexpr std::uint32_t kTextSize = 30720;
+
+std::string Text(CharInfoRec& character, const char* key) {
+    std::vector<char> buffer(kTextSize, '\0');
+    character.GetText(key, buffer.data(), kTextSize);
+    return buffer.data();
+}
+
+}  // namespace
+
+void ReportComposer::BuildCharacteristicsSection() {
+    Section t(*this, 1098);
+    t.Keys({1, 2, 3});
+    CharacterManager* characters = GetCharacterManager();
+    if (!characters) return;
+    std::vector<char> sentence(kSentenceSize, '\0');
+    for (std::int32_t position = 0; position < characters->GetCount(); ++position) {
+        const CharID id = characters->IdAt(position);
+        CharInfoRec* character = characters->GetCharacter(id);
+        if (!character) continue;
+        const std::string role = Text(*character, CharacterKey::kRole);
+        const std::string description = Text(*character, CharacterKey::kDescription);
+        AppendStyleCode(ReportStyle::kMarginsNone);
+        AppendStyleCode(ReportStyle::kBoldOn);
+        AppendText(character->Name().c_str());
+        AppendText("'s ");
+        AppendStyleCode(ReportStyle::kBoldOff);
+        AppendText("Characteristics");
+        if (!role.empty()) AppendText((" (as the " + StyleCodeText("I+") + role + StyleCodeText("I-") + ")").c_str());
+        if (showStorytelling_ && !description.empty()) {
+            AppendText(("\n\n" + StyleCodeText("M(20,20,20)") + StyleCodeText("I+") + description +
+                        StyleCodeText("I-") + StyleCodeText("M(0,0,0)"))
+                           .c_str());
+        }
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+        for (int dimension = 0; dimension < kDimensionCount; ++dimension) {
+            const std::vector<std::int16_t> elements = characters->GetCharacteristics(id, dimension);
+            if (elements.empty()) continue;
+            AppendMargins(20, 60, 60);
+            AppendText((StyleCodeText("B+") + StyleCodeText("U+") + DimensionHeading(dimension) +
+                        StyleCodeText("B-") + StyleCodeText("U-"))
+                           .c_str());
+            AppendStyleCode(ReportStyle::kParagraphEnd);
+            AppendMargins(40, 60, 60);
+            for (const std::int16_t element : elements) {
+                FormatCharacteristicConflict(document_, storyForm_, element, dimension, showStorytelling_ != 0,
+                                             sentence.data(), sentence.size());
+                AppendText(sentence.data());
+                AppendStyleCode(ReportStyle::kParagraphEnd);
+            }
+        }
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+    }
+}
+
+void ReportComposer::BuildRelationshipsSection() {
+    Section t(*this, 1007);
+    t.Key(1);
+    AppendStyleCode(ReportStyle::kParagraphEnd);
+    CharacterManager* characters = GetCharacterManager();
+    if (!characters) return;
+    std::vector<char> relationship(kTextSize, '\0');
+    for (std::int32_t position = 0; position < characters->GetCount(); ++position) {
+        CharInfoRec* a = characters->GetCharacter(characters->IdAt(position));
+        if (!a) continue;
+        const char* name = a->Name().c_str();
+        AppendStyleCode(ReportStyle::kMarginsNone);
+        t.Key(2);
+        AppendStyleCode(ReportStyle::kBoldOn);
+        AppendText(name);
+        AppendStyleCode(ReportStyle::kBoldOff);
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+        if (const std::string intro = Text(*a, CharacterKey::kIntroduction); !intro.empty()) {
+            AppendStyleCode(ReportStyle::kMarginsHanging);
+            AppendText(name);
+            t.Key(3);
+            AppendStyleCode(ReportStyle::kLineEnd);
+            AppendStyleCode(ReportStyle::kItalicOn);
+            AppendStyleCode(ReportStyle::kMarginsIndented);
+            AppendText(intro.c_str());
+            AppendStyleCode(ReportStyle::kItalicOff);
+            AppendStyleCode(ReportStyle::kMarginsNone);
+        }
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+        if (const std::string dismissal = Text(*a, CharacterKey::kDismissal); !dismissal.empty()) {
+            AppendStyleCode(ReportStyle::kMarginsHanging);
+            AppendText(name);
+            t.Key(4);
+            AppendStyleCode(ReportStyle::kLineEnd);
+            AppendStyleCode(ReportStyle::kMarginsIndented);
+            AppendStyleCode(ReportStyle::kItalicOn);
+            AppendText(dismissal.c_str());
+            AppendStyleCode(ReportStyle::kItalicOff);
+            AppendStyleCode(ReportStyle::kMarginsNone);
+        }
+        for (std::int32_t other = 0; other < characters->GetCount(); ++other) {
+            const CharID otherId = characters->IdAt(other);
+            if (other == position || !a->HasRelationship(otherId)) continue;
+            CharInfoRec* b = characters->GetCharacter(otherId);
+            if (!b) continue;
+            AppendStyleCode(ReportStyle::kParagraphEnd);
+            AppendStyleCode(ReportStyle::kMarginsHanging);
+            AppendText(name);
+            t.Key(5);
+            AppendText(b->Name().c_str());
+            AppendStyleCode(ReportStyle::kLineEnd);
+            relationship[0] = '\0';
+            a->GetRelationship(relationship.data(), kTextSize, otherId);
+            if (relationship[0]) {
+                AppendStyleCode(ReportStyle::kMarginsIndented);
+                AppendStyleCode(ReportStyle::kLineEnd);
+                AppendText(relationship.data());
+                AppendStyleCode(ReportStyle::kLineEnd);
+            }
+        }
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+    }
+}
+
+void ReportComposer::BuildAllCharactersSection() {
+    Section t(*this, 1016);
+    t.Key(1);
+    AppendAllCharacterDescriptions(1);
+    BuildRelationshipsSection();
+    t.Key(2);
+    BuildReportSection51();
+}

@@ -1,0 +1,59 @@
+// The story engine's settings (report id 58): the template's texts, then the eight dynamics and
+// the four throughlines' domains with the values the storyform holds (as macros, so that a value
+// not chosen reads as not chosen in words), and how many storyforms the choices still allow.
+//
+// Template 58, every key from "S1" up to the first missing one. Story points read: the dynamics
+// "Resolve", "Direction", "Approach", "Sex", "Work", "Limit", "Outcome" and "Judgment", and
+// "STDom", "MCDom", "OCDom" and "PLDom"; the storyform count of the story's storyform.
+
+#include <cstdint>
+
+#include "reports/ReportComposer.h"
+#include "reports/ReportThroughlines.h"
+#include "storymodel/engine/Dynamics.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
+
+namespace {
+
+constexpr const char* kBullet = "\x95 ";
+
+}  // namespace
+
+void ReportComposer::BuildReportSection58() {
+    AppendTemplateText(58);
+    AppendStyleCode(ReportStyle::kBoldOn);
+    AppendText("Dynamics");
+    AppendStyleCode(ReportStyle::kBoldOff);
+    AppendStyleCode(ReportStyle::kLineEnd);
+    for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
+        const StoryPointRecord* point = StoryPointAt(DynamicIndex(dynamic));
+        if (!point || !point->code) continue;
+        AppendFormatted("%s%s:  {SNF(%s)}", kBullet, StoryPointDisplayName(*point), point->code);
+        AppendStyleCode(ReportStyle::kLineEnd);
+    }
+    AppendStyleCode(ReportStyle::kLineEnd);
+    AppendStyleCode(ReportStyle::kBoldOn);
+    AppendText("Throughlines");
+    AppendStyleCode(ReportStyle::kBoldOff);
+    AppendStyleCode(ReportStyle::kLineEnd);
+    for (const ReportThroughline& throughline : kReportThroughlines) {
+        AppendFormatted("%s%s:  {SNF(%sDom)}", kBullet, throughline.name, throughline.prefix);
+        AppendStyleCode(ReportStyle::kLineEnd);
+    }
+    AppendStyleCode(ReportStyle::kLineEnd);
+    if (const auto* manager = dynamic_cast<const StoryFormManager*>(storyForm_)) {
+        const std::uint16_t count = manager->GetStoryformCount();
+        AppendStyleCode(ReportStyle::kBoldOn);
+        AppendText("Storyforms still possible:");
+        AppendStyleCode(ReportStyle::kBoldOff);
+        if (count == 1) {
+            AppendText("  1 (the storyform is complete)");
+        } else if (count == 0) {
+            AppendText("  none (the choices contradict each other)");
+        } else {
+            AppendFormatted("  %u", static_cast<unsigned>(count));
+        }
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+    }
+}

@@ -1,0 +1,99 @@
+// The main character's dynamics in plain words (report id 61): growth, problem, approach, driver,
+// limit, resolve, outcome and judgment, with key words chosen by the dynamics and set in bold, and
+// the story's storytelling texts woven in after each story point.
+//
+// Template 1006, keys S1-S16, S21-S27 and S32-S36. Storytelling keys: "Direction", "Approach",
+// "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
+// "MCUnRng", "STPbm" and "STSol". A dynamic not chosen reads as its second word.
+
+#include <string>
+
+#include "reports/IOutlineWindow.h"
+#include "reports/ReportComposer.h"
+#include "reports/ReportText.h"
+#include "storymodel/engine/IStoryForm.h"
+
+namespace {
+
+std::string Bold(const char* plain, const char* word) {
+    return std::string(plain) + StyleCodeText("B+") + word + StyleCodeText("B-");
+}
+
+}  // namespace
+
+void ReportComposer::BuildMainCharacterDynamics() {
+    const IStoryForm* form = storyForm_;
+    const bool change = form && form->IsChange();
+    const bool start = form && form->IsStart();
+    const bool good = form && form->IsGood();
+    const bool action = form && form->IsAction();
+    const std::string driver = action ? Bold("take ", "Action") : Bold("make a ", "Decision");
+    const std::string limit = form && form->IsTimelock() ? Bold("", "Time") : Bold("", "Options");
+    const std::string resolve = change ? Bold("", "Changes") : Bold("", "continues");
+    const std::string outcome = form && form->IsSuccess() ? Bold("", "Succeed") : Bold("", "Fail");
+
+    Section t(*this, 1006);
+    t.Keys({1, 2});
+    t.Key(change ? 3 : 4);
+    AppendStoryPoint("Direction", ".", false);
+    t.Key(5);
+    AppendStoryPoint("MCCrFl", ", ", true);
+    t.Key(6);
+    AppendStoryPoint("MCPbm", ".", false);
+    t.Key(7);
+    AppendStoryPoint("Approach", ".  ", false);
+    t.Key(8);
+    AppendText(driver.c_str());
+    AppendStoryPoint("Work", ".  ", false);
+    t.Key(9);
+    AppendFormatted("%s ", driver.c_str());
+    t.Key(10);
+    AppendText(limit.c_str());
+    AppendStoryPoint("Limit", ".", false);
+    t.Key(11);
+    if (change) {
+        t.Key(12);
+        AppendText("{SNF(MCFoc)}");
+        AppendStoryPoint(start ? "MCFoc" : "MCDir", ", ", true);
+        t.Key(13);
+        AppendText("{SNF(MCDir)}");
+        AppendStoryPoint(start ? "MCDir" : "MCFoc", ".  ", false);
+    } else {
+        t.Key(14);
+        AppendStoryPoint("MCPbm", " ", true);
+        t.Key(15);
+        AppendStoryPoint("MCSol", ".", false);
+    }
+    t.Keys({16, 36});
+    AppendStoryPoint("STPbm", ".", false);
+    t.Key(21);
+    AppendText(limit.c_str());
+    AppendStoryPoint("Limit", ", ", true);
+    t.Key(22);
+    AppendText(driver.c_str());
+    AppendStoryPoint("Work", ".", false);
+    t.Key(23);
+    if (good) {
+        t.Key(24);
+        AppendStoryPoint("MCUnRng", ", ", true);
+    } else {
+        t.Key(27);
+        AppendStoryPoint("MCCrFl", ", ", true);
+    }
+    t.Key(25);
+    AppendText(resolve.c_str());
+    AppendStoryPoint("Resolve", " ", true);
+    t.Key(26);
+    AppendText(change ? "{SNN(STSol)}" : "{SNN(STPbm)}");
+    AppendStoryPoint(change ? "STSol" : "STPbm", ".", false);
+    t.Key(32);
+    AppendText(outcome.c_str());
+    AppendStoryPoint("Outcome", " ", true);
+    t.Key(33);
+    AppendStoryPoint("Judgment", ".", false);
+    t.Key(34);
+    if (owner_ && owner_->GetVocabularyOption()) {
+        AppendRule(kRuleLength);
+        t.Key(35);
+    }
+}

@@ -1,0 +1,83 @@
+// The plot dynamics in prose (report id 18): the driver (action or decision), the limit (timelock
+// or optionlock), the outcome (success or failure) and the judgment (good or bad), with words
+// chosen by the dynamics between the template's texts, and the story points that fill them in.
+//
+// Template 1010, keys S1, S3-S8, S10-S16 and S18-S24. Storytelling keys: "Work", "Limit",
+// "Outcome" and "Judgment". A dynamic not chosen reads as its second word.
+
+#include <string>
+
+#include "reports/ReportComposer.h"
+#include "reports/ReportText.h"
+#include "storymodel/engine/IStoryForm.h"
+
+void ReportComposer::BuildPlotDynamicsNarrative() {
+    const IStoryForm* form = storyForm_;
+    const bool action = form && form->IsAction();
+    const bool optionlock = form && form->IsOptionlock();
+    const bool success = form && form->IsSuccess();
+    const bool good = form && form->IsGood();
+    const std::string bold = StyleCodeText("B+"), plain = StyleCodeText("B-");
+
+    const char* d1 = action ? "taken" : "made";
+    const char* d2 = action ? "deliberate" : "respond";
+    const char* d3 = action ? "decide" : "take action";
+    const char* d4 = action ? "decision" : "action";
+    const char* d5 = action ? "made" : "taken";
+    const char* l1 = optionlock ? "options are" : "time is";
+    const char* l2 = optionlock ? "options" : "time";
+    const std::string l3 = optionlock ? "an " + bold + "Optionlock" + plain : "a " + bold + "Timelock" + plain;
+    const char* l4 = optionlock ? "ticking clock" : "running out of options";
+    const char* l5 = optionlock ? "the closing down of options" : "by running out of time";
+    const std::string l6 = optionlock ? "all " + bold + "Options" + plain + " have been exhausted"
+                                      : bold + "Time" + plain + " has run out";
+    const char* o1 = success ? "is" : "is NOT";
+    const char* o2 = success ? "been achieved" : "occurred";
+    const char* j1 = good ? "favorable" : "unfavorable";
+    const bool alike = success == good;
+    const char* o3 = alike ? "not only does" : "although";
+    const char* o4 = alike ? "but " : "";
+
+    Section t(*this, 1010);
+    t.Keys({1, 3});
+    AppendText(d1);
+    t.Key(4);
+    AppendFormatted("%s and ultimately %s.  ", d2, d3);
+    t.Key(5);
+    AppendFormatted("%ss would never be %s ", d4, d5);
+    t.Key(6);
+    AppendText(d1);
+    t.Key(7);
+    AppendText(d4);
+    t.Key(8);
+
+    t.Key(10);
+    AppendText(l2);
+    t.Key(11);
+    AppendText(l3.c_str());
+    t.Key(12);
+    AppendFormatted("%s but %s", l4, l5);
+    t.Key(13);
+    AppendText(l1);
+
+    t.Key(14);
+    AppendText(o1);
+    t.Key(15);
+    AppendText(o2);
+    t.Keys({16, 18});
+    AppendText(o3);
+    t.Key(19);
+    AppendFormatted("%sthis is %s", o4, j1);
+
+    t.Key(20);
+    AppendFormatted("%ss to be %s", d4, d1);
+    AppendStoryPoint("Work", ".  ", false);
+    t.Key(21);
+    AppendText(l6.c_str());
+    AppendStoryPoint("Limit", ".  ", false);
+    t.Key(22);
+    AppendStoryPoint("Outcome", ", ", true);
+    t.Key(23);
+    AppendStoryPoint("Judgment", ".", false);
+    t.Key(24);
+}
