@@ -1,8 +1,9 @@
 #pragma once
 // What the report tests share: templates that answer "[Sn]" for each key "Sn" (up to a last key,
-// with keys made missing on demand, and a log of the records opened), a storyform whose dynamics,
-// values and structures the test sets, an owner with a vocabulary option, and a composer over a
-// stand-in story (with its two default characters) on a store of the test's own.
+// with keys made missing on demand, and a log of the records opened) and the story point
+// descriptions the test gives, a storyform whose dynamics, values and structures the test sets, an
+// owner with a vocabulary option, and a composer over a stand-in story (with its two default
+// characters) on a store of the test's own.
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,8 @@ struct TemplateLog {
     std::map<std::int16_t, std::set<std::string>> missing;
     // Every record has the keys S1 up to this one.
     int lastKey = 40;
+    // The story point descriptions there are, by number.
+    std::map<std::int16_t, StoryPointDescription> descriptions;
 };
 
 class FakeTemplate : public ReportTemplate {
@@ -68,6 +71,11 @@ public:
     std::unique_ptr<ReportTemplate> Open(std::int16_t number) override {
         log_->opened.push_back(number);
         return std::make_unique<FakeTemplate>(number, log_);
+    }
+    bool ReadDescription(std::int16_t number, StoryPointDescription& description) override {
+        const auto found = log_->descriptions.find(number);
+        description = found != log_->descriptions.end() ? found->second : StoryPointDescription{};
+        return found != log_->descriptions.end();
     }
 
 private:
