@@ -1,6 +1,7 @@
 // The story engine's settings (report id 58): the template's texts, then the eight dynamics and
 // the four throughlines' domains with the values the storyform holds (as macros, so that a value
-// not chosen reads as not chosen in words), and how many storyforms the choices still allow.
+// not chosen reads as not chosen in words), and how many storyforms the choices still allow (a
+// story that has kept no count yet says so).
 //
 // Template 58, every key from "S1" up to the first missing one. Story points read: the dynamics
 // "Resolve", "Direction", "Approach", "Sex", "Work", "Limit", "Outcome" and "Judgment", and
@@ -50,7 +51,8 @@ void ReportComposer::BuildReportSection58() {
         if (count == 1) {
             AppendText("  1 (the storyform is complete)");
         } else if (count == 0) {
-            AppendText("  none (the choices contradict each other)");
+            // A story never keeps choices that leave no storyform: no count is kept yet.
+            AppendText("  not counted yet");
         } else {
             AppendFormatted("  %u", static_cast<unsigned>(count));
         }
