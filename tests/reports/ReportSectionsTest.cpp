@@ -1,0 +1,223 @@
+// The sections built from the story's own data over templates that answer "[Sn]": plot progression,
+// the resolve, the plot act by act, the issue sliders, the scenes (as treatment, with their story
+// points and with all they represent), the engine settings, the item count, the title and
+// synopses, and the composite report.
+
+#include <algorithm>
+#include <string>
+
+#include "ReportTestSupport.h"
+#include "reports/ReportCatalogue.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/engine/IncludeableAppreciation.h"
+
+namespace {
+
+using namespace reporttest;
+using D = FakeStoryForm::Dynamic;
+
+const std::string kB = Code("B+"), kNB = Code("B-");
+
+std::string Heading(const std::string& text) {
+    return Code("U+") + kB + text + kNB + Code("U-") + "\n\n";
+}
+
+class ReportSections : public ReportTest {
+protected:
+    void SetUp() override {
+        ReportTest::SetUp();
+        log->lastKey = 2;
+        composer = std::make_unique<ReportComposer>(&owner, story.get(), &form, &story->Scenes());
+        composer->SetReportTemplates(std::make_unique<FakeTemplates>(log));
+    }
+    std::string Build(std::int16_t id) {
+        composer->BuildReportSection(id, "");
+        return Take();
+    }
+    Scene& AddScene(const char* title, const char* description) {
+        SceneManager& scenes = story->Scenes();
+        const std::int32_t position = scenes.InsertScene(scenes.GetSceneCount());
+        Scene& scene = *scenes.SceneAt(position);
+        scene.SetTitle(title);
+        if (description) scene.SetDescription(description);
+        return scene;
+    }
+    static std::string NameOf(Scene& scene) {
+        char name[256];
+        scene.GetDisplayName(name, sizeof name);
+        return name;
+    }
+    static const StoryPointRecord& Point(const char* code) { return *StoryPointAt(StoryPointIndexForCode(code)); }
+};
+
+TEST_F(ReportSections, PlotProgressionGivesEachThroughlineItsSignpostsAndJourneys) {
+    const std::string text = Build(11);
+    const std::string overall =
+        Heading("{NObje} Story Throughline") + kB + "Signpost 1:" + kNB + "  {SNF(STType1)}\n" + kB + "Journey 1:" + kNB +
+        "  from {SNF(STType1)} to {SNF(STType2)}\n" + kB + "Signpost 2:" + kNB + "  {SNF(STType2)}\n" + kB +
+        "Journey 2:" + kNB + "  from {SNF(STType2)} to {SNF(STType3)}\n" + kB + "Signpost 3:" + kNB +
+        "  {SNF(STType3)}\n" + kB + "Journey 3:" + kNB + "  from {SNF(STType3)} to {SNF(STType4)}\n" + kB +
+        "Signpost 4:" + kNB + "  {SNF(STType4)}\n\n";
+    EXPECT_TRUE(StartsWith(text, overall)) << text;
+    const std::size_t main = text.find(Heading("Main Character Throughline"));
+    const std::size_t impact = text.find(Heading("{NObst} Character Throughline"));
+    const std::size_t subjective = text.find(Heading("{NSubj} Story Throughline"));
+    EXPECT_LT(main, impact);
+    EXPECT_LT(impact, subjective);
+    EXPECT_NE(text.find("  from {SNF(PLType3)} to {SNF(PLType4)}\n"), std::string::npos);
+    EXPECT_TRUE(log->opened.empty());
+
+    composer->SetShowStorytelling(1);
+    Tell("MCType2", "the turn");
+    EXPECT_NE(Build(11).find("  {SNF(MCType2)}:\n\n" + Code("M(40,40,40)") + "{STF(MCType2)}\n\n" +
+                             Code("M(0,0,0)") + "\n" + kB + "Journey 2:"),
+              std::string::npos);
+}
+
+TEST_F(ReportSections, TheResolveNamesTheSolutionOrTheProblemOrSaysItIsNotChosen) {
+    EXPECT_EQ(Build(16), "[S1][S2]Whether the Main Character will Change or Remain Steadfast is not chosen yet.\n\n");
+    form.Set({D::kChange});
+    EXPECT_EQ(Build(16), "[S1][S2]The Main Character will " + kB + "Change" + kNB +
+                             ", closing in on the solution, {SNF(MCSol)}.\n\n");
+    form.Set({D::kSteadfast});
+    composer->SetShowStorytelling(1);
+    Tell("Resolve", "holds");
+    EXPECT_EQ(Build(16), "[S1][S2]The Main Character will " + kB + "Remain Steadfast" + kNB +
+                             ", closing in on the problems, {SNF(MCPbm)}:\n\n" + Code("M(40,40,40)") +
+                             "{STF(Resolve)}\n\n" + Code("M(0,0,0)") + "\n\n");
+    EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1055, 1055, 1055}));
+}
+
+TEST_F(ReportSections, ThePlotActByActIntroducesEachThroughlineBeforeItsActs) {
+    const std::string text = Build(31);
+    const std::string notChosen = "  The signposts of this throughline are not chosen yet.";
+    EXPECT_TRUE(StartsWith(text, "[S1][S2]" + Heading("{NObje} Story Throughline") +
+                                     "The {NObje} Story is the story as everyone in it lives it: its act one deals "
+                                     "primarily with {SNF(STType1)}.\n" +
+                                     notChosen + "\n\n" + Heading("{NSubj} Story Throughline")))
+        << text;
+    EXPECT_LT(text.find(Heading("{NSubj} Story Throughline")), text.find(Heading("Main Character Throughline")));
+    EXPECT_LT(text.find(Heading("Main Character Throughline")), text.find(Heading("{NObst} Character Throughline")));
+    EXPECT_NE(text.find("{CNN(OC,NM)} puts to that view: its act one deals primarily with {SNF(OCType1)}.\n"),
+              std::string::npos);
+
+    form.Set({D::kLogical});
+    form.SetValueByCode("OCType1", IdOfCode("31000"));
+    const std::string acts = Build(31);
+    EXPECT_NE(acts.find("{SNF(OCType1)}.\n  In act one, \"{SDF(" + std::to_string(IdOfCode("31000")) + ")}\""),
+              std::string::npos)
+        << acts;
+}
+
+TEST_F(ReportSections, TheSlidersWeighTheIssueAgainstItsCounterpoint) {
+    log->lastKey = 1;
+    const std::string unset = Build(42);
+    EXPECT_TRUE(StartsWith(unset, "[S1]" + kB + "{NObje} Story Throughline" + kNB +
+                                      "\n{SNF(STRng)} and {SNF(STRng2)} are not weighed against each other yet.\n\n"))
+        << unset;
+    PText& storytelling = story->GetStorytellingRecord();
+    storytelling.SetNumberByName("MCRngSlider", kPTextShort, 4);
+    storytelling.SetNumberByName("MCRng2Slider", kPTextShort, -9);  // held to -5
+    storytelling.SetNumberByName("MCCnftSlider", kPTextShort, 9);
+    storytelling.SetNumberByName("OCRngSlider", kPTextShort, 0);
+    storytelling.SetNumberByName("OCCnftSlider", kPTextShort, -2);
+    storytelling.SetNumberByName("PLCnftSlider", kPTextShort, 0);
+    const std::string text = Build(42);
+    EXPECT_NE(text.find("\n{SNF(MCRng)} weighs very heavily and {SNF(MCRng2)} weighs very lightly; the conflict "
+                        "between them leans strongly towards {SNF(MCRng)}.\n\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n{SNF(OCRng)} weighs moderately and {SNF(OCRng2)} weighs moderately; the conflict "
+                        "between them leans slightly towards {SNF(OCRng2)}.\n\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("the conflict between them holds the two in balance.\n\n"), std::string::npos);
+    EXPECT_NE(text.find("{SNF(STRng)} and {SNF(STRng2)} are not weighed"), std::string::npos);
+}
+
+TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRepresent) {
+    log->lastKey = 1;
+    for (const std::int16_t id : {49, 50, 51}) EXPECT_EQ(Build(id), "[S1]This story has no scenes yet.\n\n") << id;
+
+    Scene& first = AddScene("Opening", "They meet.");
+    Scene& second = AddScene("Storm", nullptr);
+    const StoryPointRecord& domain = Point("MCDom");
+    first.AddAppreciation(IncludeableAppreciation(domain.id, 0));
+    CharacterManager& characters = story->Characters();
+    const CharID main = characters.GetMainCharacter();
+    second.AddAppreciation(IncludeableAppreciation(30000, 1, main));
+    second.AddAppreciation(IncludeableAppreciation(30001, 2));
+    const std::string one = NameOf(first), two = NameOf(second);
+    const std::string pointLine = "\x95 Main Character " + std::string(StoryPointDisplayName(domain)) +
+                                  ":  {SNF(MCDom)}\n";
+
+    EXPECT_EQ(Build(51), "[S1]" + kB + one + kNB + "\nThey meet.\n\n" + kB + two + kNB +
+                             "\nNo description of this scene is written yet.\n\n");
+    EXPECT_EQ(Build(49), "[S1]" + kB + one + kNB + "\nThey meet.\n" + pointLine + "\n" + kB + two + kNB +
+                             "\nNo description of this scene is written yet.\nThis scene refers to no story point "
+                             "yet.\n\n");
+    const std::string represents = Code("I+") + "This Scene Represents:" + Code("I-") + "\n";
+    EXPECT_EQ(Build(50), "[S1]" + kB + one + kNB + "\n" + represents + pointLine + "\n" + kB + two + kNB + "\n" +
+                             represents + "\x95 " + characters.GetCharacter(main)->Name() + "\n\x95 {NObst} Character\n\n");
+    EXPECT_EQ(log->opened, (std::vector<std::int16_t>{49, 50, 51, 51, 49, 50}));
+}
+
+TEST_F(ReportSections, TheEngineSettingsListTheDynamicsAndDomains) {
+    log->lastKey = 1;
+    const std::string text = Build(58);
+    const StoryPointRecord& resolve = *StoryPointAt(DynamicIndex(kResolve));
+    const StoryPointRecord& judgment = *StoryPointAt(DynamicIndex(kJudgment));
+    EXPECT_TRUE(StartsWith(text, "[S1]" + kB + "Dynamics" + kNB + "\n\x95 " + StoryPointDisplayName(resolve) +
+                                     ":  {SNF(" + resolve.code + ")}\n"))
+        << text;
+    EXPECT_NE(text.find(std::string("\x95 ") + StoryPointDisplayName(judgment) + ":  {SNF(" + judgment.code +
+                        ")}\n\n" + kB + "Throughlines" + kNB + "\n\x95 {NObje} Story Throughline:  {SNF(STDom)}\n"),
+              std::string::npos);
+    EXPECT_TRUE(text.ends_with("\x95 {NSubj} Story Throughline:  {SNF(PLDom)}\n\n")) << text;
+
+    composer = std::make_unique<ReportComposer>(&owner, story.get(), &story->StoryForm());
+    composer->SetReportTemplates(std::make_unique<FakeTemplates>(log));
+    EXPECT_TRUE(Build(58).ends_with(kB + "Storyforms still possible:" + kNB + "  not counted yet\n\n"));
+    story->StoryForm().SetStoryformCount(1);
+    EXPECT_TRUE(Build(58).ends_with(kNB + "  1 (the storyform is complete)\n\n"));
+    story->StoryForm().SetStoryformCount(StoryFormManager::kAllStoryforms);
+    EXPECT_TRUE(Build(58).ends_with(kNB + "  32768\n\n"));
+}
+
+TEST_F(ReportSections, TheItemCountAndTheTitleAndSynopses) {
+    log->lastKey = 1;
+    form.SetValueByCode("STDom", 1);
+    form.SetValueByCode("MCDom", -1);
+    AddScene("One", nullptr);
+    const std::string count = Build(1);
+    EXPECT_TRUE(StartsWith(count, "[S1]This story has 2 characters, 1 scene and 1 of its ")) << count;
+    EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1054}));
+
+    EXPECT_EQ(Build(43), "[S1]No synopsis of this story is written yet.\n\n");
+    PText& info = story->GetInfoRecord();
+    info.SetEntry("Title", kPTextText, "Tale");
+    info.SetEntry("OSSynopsis", kPTextText, "all of it");
+    info.SetEntry("ThemeSynGen", kPTextText, "why");
+    EXPECT_EQ(Build(43), "[S1]" + Heading("{SDI(Title)}") + kB + "{NObje} Story Synopsis" + kNB +
+                             "\n{SDI(OSSynopsis)}\n\n" + kB + "Theme Synopsis" + kNB + "\n{SDI(ThemeSynGen)}\n\n");
+    const std::string withCharacters = Build(60);
+    EXPECT_TRUE(StartsWith(withCharacters, "[S1]" + Heading("{SDI(Title)}"))) << withCharacters;
+    EXPECT_NE(withCharacters.find("{SDI(ThemeSynGen)}\n\n" + Code("M(20,20,0)") + kB), std::string::npos);
+}
+
+TEST_F(ReportSections, TheCompositeHoldsTheCatalogueReportsUnderTheirNames) {
+    log->lastKey = 1;
+    const std::string text = Build(20);
+    const std::int16_t order[] = {2, 19, 3, 34, 35, 58, 11, 31, 18, 40, 23, 70, 71, 43, 36, 59, 61, 25, 15, 42, 10, 49};
+    std::size_t at = 0;
+    for (const std::int16_t id : order) {
+        const std::size_t next = text.find(Heading(CatalogueTitle(id)), at);
+        ASSERT_NE(next, std::string::npos) << id;
+        at = next + 1;
+    }
+    EXPECT_EQ(text.find(Heading(CatalogueTitle(6))), std::string::npos);
+    EXPECT_EQ(std::count(log->opened.begin(), log->opened.end(), 1079), 0);
+    EXPECT_EQ(std::count(log->opened.begin(), log->opened.end(), 1010), 1);
+}
+
+}  // namespace
