@@ -5,7 +5,8 @@
 // Template 1079: S1 and S2 open the report, S3-S13 head the eleven groups. 'APPR' records 3-118
 // (apart from the thirteen skipped numbers) describe the story points, with the keys "VN" (the code),
 // "NM" (the name), "DF" (an explanation) and "TY" (the kind of line). A number whose record is
-// missing or has no code is skipped like the skipped numbers (its group's heading still comes);
+// missing or has no code is skipped like the skipped numbers (its group's heading still comes), and
+// when no number has a description a sentence says that they are missing from the data file;
 // every text of a table's cell is expanded and decoded before it is printed; the group tables
 // follow each other on the pages and keep the report's page numbers.
 
@@ -120,6 +121,7 @@ void ReportComposer::BuildStoryPointsOutput() {
         groupOpen = false;
     };
     const std::string bold = StyleCodeText("B+"), plain = StyleCodeText("B-");
+    bool anyDescribed = false;
     for (std::int16_t number = kFirstNumber; number <= kLastNumber; ++number) {
         if (IsSkipped(number)) continue;
         StoryPointDescription point;
@@ -132,6 +134,7 @@ void ReportComposer::BuildStoryPointsOutput() {
             if (hasHeading) AddPrintable(textOf(heading), nullptr);
         }
         if (!described) continue;
+        anyDescribed = true;
         if (!groupOpen) {
             groupOpen = true;
             rows = 0;
@@ -188,6 +191,10 @@ void ReportComposer::BuildStoryPointsOutput() {
         AppendMargins(0, 20, 0);
     }
     handOver();
+    if (!anyDescribed) {
+        AppendText("The descriptions of the story points are missing from the program's data.");
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+    }
     if (!owner_ || owner_->GetVocabularyOption() == 0)
         ReplaceText(ExpandReportMacros(document_, GetText(), &vocabulary_).c_str());
 }

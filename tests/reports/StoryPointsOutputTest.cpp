@@ -104,6 +104,13 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     EXPECT_EQ(text.find("never shown"), std::string::npos);
 }
 
+TEST_F(StoryPointsOutput, WithoutAnyDescriptionTheHeadingsComeAndASentenceSaysTheyAreMissing) {
+    EXPECT_EQ(Build(), "[S1][S2][S3][S4][S5][S6][S7][S8][S9][S10][S11][S12][S13]The descriptions of the story "
+                       "points are missing from the program's data.\n\n");
+    Describe(118, "MCCon", "Concern", "the worry", 7);
+    EXPECT_TRUE(Build().ends_with("[S13]\x95 " + kB + "Concern: " + kNB + "(the worry)" + kStepEnd));
+}
+
 TEST_F(StoryPointsOutput, TheStorytellingTextFollowsEachLineAndTheTextIsExpandedWithoutTheVocabulary) {
     Describe(3, "Resolve", "Resolve", "how it ends", 7);
     composer->SetShowStorytelling(1);
