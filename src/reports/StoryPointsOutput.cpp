@@ -8,7 +8,9 @@
 // missing or has no code is skipped like the skipped numbers (its group's heading still comes), and
 // when no number has a description a sentence says that they are missing from the data file;
 // every text of a table's cell is expanded and decoded before it is printed; the group tables
-// follow each other on the pages and keep the report's page numbers.
+// follow each other on the pages and keep the report's page numbers. A line that sets its name and
+// value in bold switches bold off at its end, so that the storytelling text and the lines after it
+// are not bold.
 
 #include <algorithm>
 #include <array>
@@ -155,21 +157,21 @@ void ReportComposer::BuildStoryPointsOutput() {
                 break;
             case 1:
             case 6:
-                formed = {head + value + " (" + point.explanation + " as it concerns how " + definition + ")",
+                formed = {head + value + " (" + point.explanation + " as it concerns how " + definition + ")" + plain,
                           {point.name, value, definition}};
                 break;
             case 2:
             case 3:
             case 4:
             case 5:
-                formed = {head + value + " (" + definition + " is " + point.explanation + ")",
+                formed = {head + value + " (" + definition + " is " + point.explanation + ")" + plain,
                           {point.name, value, definition + " is " + point.explanation}};
                 break;
             case 0:
             case 8: {
                 std::string expanded;
                 ExpandDefinition(code.c_str(), expanded);
-                formed = {head + value + " (" + expanded + ")", {point.name, value, expanded}};
+                formed = {head + value + " (" + expanded + ")" + plain, {point.name, value, expanded}};
                 break;
             }
             default: break;

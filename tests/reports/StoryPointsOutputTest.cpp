@@ -88,17 +88,17 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1079}));
     std::string expected = "[S1][S2]";
     expected += "\x95 " + kB + "Resolve: " + kNB + "(how it ends)" + kStepEnd;
-    expected += "\x95 " + kB + "Concern: {SNF(MCCon)} (the worry as it concerns how {SDF(MCCon)})" + kStepEnd;
-    expected += "\x95 " + kB + "Impact Concern: {SNF(OCCon)} (the pressure as it concerns how {SDF(OCCon)})" + kStepEnd;
-    expected += "\x95 " + kB + "Problem: {SNF(STPbm)} ({SDF(STPbm)} is the trouble)" + kStepEnd;
-    expected += "\x95 " + kB + "Solution: {SNF(STSol)} ({SDF(STSol)} is the cure)" + kStepEnd;
+    expected += "\x95 " + kB + "Concern: {SNF(MCCon)} (the worry as it concerns how {SDF(MCCon)})" + kNB + kStepEnd;
+    expected += "\x95 " + kB + "Impact Concern: {SNF(OCCon)} (the pressure as it concerns how {SDF(OCCon)})" + kNB + kStepEnd;
+    expected += "\x95 " + kB + "Problem: {SNF(STPbm)} ({SDF(STPbm)} is the trouble)" + kNB + kStepEnd;
+    expected += "\x95 " + kB + "Solution: {SNF(STSol)} ({SDF(STSol)} is the cure)" + kNB + kStepEnd;
     SList terms;
     const std::string domain = ExpandReportMacros(story.get(), "{SDF(STDom)}", &terms);
     const std::string mainDomain = ExpandReportMacros(story.get(), "{SDF(MCDom)}", &terms);
-    expected += "\x95 " + kB + "Domain: {SNF(STDom)} (" + domain + ")" + kStepEnd;
-    expected += "\x95 " + kB + "Main Domain: {SNF(MCDom)} (" + mainDomain + ")" + kStepEnd;
+    expected += "\x95 " + kB + "Domain: {SNF(STDom)} (" + domain + ")" + kNB + kStepEnd;
+    expected += "\x95 " + kB + "Main Domain: {SNF(MCDom)} (" + mainDomain + ")" + kNB + kStepEnd;
     expected += kStepEnd;  // kind 9: no line, but its step still ends
-    expected += "[S3]\x95 " + kB + "Impact Domain: {SNF(OCDom)} ({SDF(OCDom)} is shown)" + kStepEnd;
+    expected += "[S3]\x95 " + kB + "Impact Domain: {SNF(OCDom)} ({SDF(OCDom)} is shown)" + kNB + kStepEnd;
     expected += "[S4][S5][S6][S7][S8][S9][S10][S11][S12][S13]";
     EXPECT_EQ(text, expected);
     EXPECT_EQ(text.find("never shown"), std::string::npos);
