@@ -1,7 +1,8 @@
 // From report ids to sections: ids outside 1-71 and the ids without a section only record the
 // title; each id reaches its own builder; the template sections append their template, and name
-// it when the data file lacks it; and every id 1-71 builds, on a new story and on a complete
-// storyform, with and without storytelling, into text whose every macro the expander knows.
+// it when the data file lacks it; and every id 1-71 builds, on a new story, an empty story, a
+// complete storyform and four contrasting ones, with and without storytelling, into text whose
+// every macro the expander knows.
 
 #include <string>
 #include <vector>

@@ -182,6 +182,13 @@ protected:
     std::array<std::int16_t, 4> signposts{};
 };
 
+TEST_F(ActSummary, TheVariationsOfATypeAreListedAsFourAndTheCodeKeepsTheLastOne) {
+    char code[] = "23000";
+    composer->AppendTypeVariations(form.structures[2], code);
+    EXPECT_EQ(Take(), "{SNF(631)}, {SNF(632)}, {SNF(633)}, and {SNF(634)}");
+    EXPECT_STREQ(code, "23400");
+}
+
 TEST_F(ActSummary, EachActNamesItsSignpostAndTheVariationsOfTheClassTypeAtItsPosition) {
     form.Set({D::kLogical});
     Signposts("ST");

@@ -145,6 +145,17 @@ TEST_F(StoryPointsOutput, NeverVisitedNumbersAndMissingOrCodelessDescriptionsGiv
     EXPECT_LT(text.find("[S13]"), text.find(kB + "N115: "));
 }
 
+// The test store holds no definitions: a definition expands as the expander renders it, and an
+// empty one answers false.
+TEST_F(StoryPointsOutput, ADefinitionIsTheExpansionOfItsMacroAndFalseWhenEmpty) {
+    story->StoryForm().SetValueAt(StoryPointIndexForCode("STDom"), 1);
+    SList terms;
+    const std::string expected = ExpandReportMacros(story.get(), "{SDF(STDom)}", &terms);
+    std::string out = "old";
+    EXPECT_EQ(composer->ExpandDefinition("STDom", out), !expected.empty());
+    EXPECT_EQ(out, expected);
+}
+
 class StoryPointTables : public StoryPointsOutput {
 protected:
     printtest::PrintingApplication app;
