@@ -1,7 +1,7 @@
 // The report templates and story point descriptions of the application data file; the input is the
 // stored text of a template record, given to every template a report opens, and of a story point
-// description, given to every number the story points report reads. Every report id 1-71 is built from it on a story
-// with a storyform of unsettled and settled values by turns, with the story's storytelling texts
+// description, given to every number the story points report reads. Every report id 1-71 is built from it on
+// a story with a storyform of unsettled and settled values by turns, with the story's storytelling texts
 // woven in, and its text is expanded for showing with blank lines hidden: nothing crashes, and the
 // shown text never keeps more than two line breaks in a row.
 

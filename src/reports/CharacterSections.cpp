@@ -50,7 +50,8 @@ void ReportComposer::BuildCharacteristicsSection() {
         AppendText("'s ");
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendText("Characteristics");
-        if (!role.empty()) AppendText((" (as the " + StyleCodeText("I+") + role + StyleCodeText("I-") + ")").c_str());
+        if (!role.empty())
+            AppendText((" (as the " + StyleCodeText("I+") + role + StyleCodeText("I-") + ")").c_str());
         if (showStorytelling_ && !description.empty()) {
             AppendText(("\n\n" + StyleCodeText("M(20,20,20)") + StyleCodeText("I+") + description +
                         StyleCodeText("I-") + StyleCodeText("M(0,0,0)"))
@@ -67,8 +68,8 @@ void ReportComposer::BuildCharacteristicsSection() {
             AppendStyleCode(ReportStyle::kParagraphEnd);
             AppendMargins(40, 60, 60);
             for (const std::int16_t element : elements) {
-                FormatCharacteristicConflict(document_, storyForm_, element, dimension, showStorytelling_ != 0,
-                                             sentence.data(), sentence.size());
+                FormatCharacteristicConflict(document_, storyForm_, element, dimension,
+                                             showStorytelling_ != 0, sentence.data(), sentence.size());
                 AppendText(sentence.data());
                 AppendStyleCode(ReportStyle::kParagraphEnd);
             }

@@ -66,8 +66,7 @@ void FormatCharacteristicConflict(IStoryDocument* document, IStoryForm* storyFor
     std::string text;
     if (withNotes) {
         const std::string note = characters->GetCharacteristicNote(position);
-        if (!note.empty())
-            text += "\n\n" + StyleCodeText("I+") + note + StyleCodeText("I-") + "\n\n";
+        if (!note.empty()) text += "\n\n" + StyleCodeText("I+") + note + StyleCodeText("I-") + "\n\n";
     }
     const char* word = DimensionWord(dimension);
     char part[400];
@@ -75,8 +74,10 @@ void FormatCharacteristicConflict(IStoryDocument* document, IStoryForm* storyFor
     text += part;
 
     // The class of the overall story's domain: without it there is no quad to find partners in.
-    const std::int16_t domain = storyForm->GetValueAt(ThroughlineStoryPointIndex(kObjectiveStory, kDomainOffset));
-    const int classDigit = domain > 0 && ElementRecordByID(domain) ? MakeQuadGroupCode(domain, dimension)[0] - '0' : 0;
+    const std::int16_t domain =
+        storyForm->GetValueAt(ThroughlineStoryPointIndex(kObjectiveStory, kDomainOffset));
+    const int classDigit =
+        domain > 0 && ElementRecordByID(domain) ? MakeQuadGroupCode(domain, dimension)[0] - '0' : 0;
     if (classDigit < 1 || classDigit > 4) {
         text += "has no conflict to show yet: the {NObje} Story's {NDoma} is not chosen yet.";
         Copy(text, out, outSize);

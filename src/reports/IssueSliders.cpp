@@ -65,7 +65,8 @@ void ReportComposer::BuildReportSection42() {
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendStyleCode(ReportStyle::kLineEnd);
         if (!set) {
-            AppendFormatted("%s and %s are not weighed against each other yet", issue.c_str(), counterpoint.c_str());
+            AppendFormatted("%s and %s are not weighed against each other yet", issue.c_str(),
+                            counterpoint.c_str());
         } else {
             AppendFormatted("%s weighs %s and %s weighs %s; the conflict between them ", issue.c_str(),
                             WeightWord(weight), counterpoint.c_str(), WeightWord(counterweight));

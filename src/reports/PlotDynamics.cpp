@@ -26,7 +26,8 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
     const char* d5 = action ? "made" : "taken";
     const char* l1 = optionlock ? "options are" : "time is";
     const char* l2 = optionlock ? "options" : "time";
-    const std::string l3 = optionlock ? "an " + bold + "Optionlock" + plain : "a " + bold + "Timelock" + plain;
+    const std::string l3 =
+        optionlock ? "an " + bold + "Optionlock" + plain : "a " + bold + "Timelock" + plain;
     const char* l4 = optionlock ? "ticking clock" : "running out of options";
     const char* l5 = optionlock ? "the closing down of options" : "by running out of time";
     const std::string l6 = optionlock ? "all " + bold + "Options" + plain + " have been exhausted"

@@ -20,13 +20,18 @@ struct Introduction {
 };
 
 constexpr std::array<Introduction, 4> kIntroductions = {{
-    {0, "The {NObje} Story is the story as everyone in it lives it: its act one deals primarily with {SNF(%s)}."},
-    {3, "The {NSubj} Story is the relationship between the Main and the {NObst} Character: its act one deals "
-        "primarily with {SNF(%s)}."},
-    {1, "The Main Character's throughline is the story as {CNN(MC,NM)} sees it from the inside: its act one "
-        "deals primarily with {SNF(%s)}."},
-    {2, "The {NObst} Character's throughline is the challenge {CNN(OC,NM)} puts to that view: its act one "
-        "deals primarily with {SNF(%s)}."},
+    {0,
+     "The {NObje} Story is the story as everyone in it lives it: its act one deals primarily with "
+     "{SNF(%s)}."},
+    {3,
+     "The {NSubj} Story is the relationship between the Main and the {NObst} Character: its act one deals "
+     "primarily with {SNF(%s)}."},
+    {1,
+     "The Main Character's throughline is the story as {CNN(MC,NM)} sees it from the inside: its act one "
+     "deals primarily with {SNF(%s)}."},
+    {2,
+     "The {NObst} Character's throughline is the challenge {CNN(OC,NM)} puts to that view: its act one "
+     "deals primarily with {SNF(%s)}."},
 }};
 
 }  // namespace
@@ -34,7 +39,8 @@ constexpr std::array<Introduction, 4> kIntroductions = {{
 void ReportComposer::BuildReportSection31() {
     AppendTemplateText(1011);
     for (const Introduction& introduction : kIntroductions) {
-        const ReportThroughline& throughline = kReportThroughlines[static_cast<std::size_t>(introduction.throughline)];
+        const ReportThroughline& throughline =
+            kReportThroughlines[static_cast<std::size_t>(introduction.throughline)];
         AppendHeading(throughline.name);
         char key[16];
         std::snprintf(key, sizeof key, "%sType1", throughline.prefix);

@@ -25,7 +25,8 @@ PrintableHeadedTable::PrintableHeadedTable(PrintingEnvironment* environment, Pri
 ProgressPtr PrintableHeadedTable::Print(const LongRect& area, ProgressPtr progress, LongPoint& size,
                                         std::int32_t& placed) {
     ProgressPtr bodyProgress;
-    if (auto record = TakeProgress<HeadedTableProgress>(std::move(progress))) bodyProgress = std::move(record->body);
+    if (auto record = TakeProgress<HeadedTableProgress>(std::move(progress)))
+        bodyProgress = std::move(record->body);
     size = LongPoint{Width(area), 0};
     if (!body_) return nullptr;
 

@@ -118,7 +118,8 @@ void ReportComposer::BuildListedSection(std::int16_t id) {
     const ListedSection* row = FindListedSection(id);
     if (!row) return;
     if (AppendTemplateText(row->record) == 0) {
-        AppendFormatted("The text of this report (template %hd) is missing from the program's data.", row->record);
+        AppendFormatted("The text of this report (template %hd) is missing from the program's data.",
+                        row->record);
         AppendStyleCode(ReportStyle::kParagraphEnd);
     }
     switch (row->adds) {

@@ -24,6 +24,7 @@ inline constexpr std::array<ReportThroughline, 4> kReportThroughlines = {{
 inline const ReportThroughline* ThroughlineOfCode(const char* code) {
     if (!code) return nullptr;
     for (const ReportThroughline& throughline : kReportThroughlines)
-        if (code[0] == throughline.prefix[0] && code[0] && code[1] == throughline.prefix[1]) return &throughline;
+        if (code[0] == throughline.prefix[0] && code[0] && code[1] == throughline.prefix[1])
+            return &throughline;
     return nullptr;
 }

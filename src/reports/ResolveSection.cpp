@@ -22,7 +22,8 @@ void ReportComposer::BuildReportSection16() {
     AppendStyleCode(ReportStyle::kBoldOn);
     AppendText(change ? "Change" : "Remain Steadfast");
     AppendStyleCode(ReportStyle::kBoldOff);
-    AppendText(change ? ", closing in on the solution, {SNF(MCSol)}" : ", closing in on the problems, {SNF(MCPbm)}");
+    AppendText(change ? ", closing in on the solution, {SNF(MCSol)}"
+                      : ", closing in on the problems, {SNF(MCPbm)}");
     AppendStoryPoint("Resolve", ".", false);
     AppendStyleCode(ReportStyle::kParagraphEnd);
 }

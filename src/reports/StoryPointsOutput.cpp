@@ -39,7 +39,17 @@ struct GroupStart {
     int headingKey;
 };
 constexpr std::array<GroupStart, 11> kGroups = {{
-    {13, 3}, {26, 4}, {39, 5}, {52, 6}, {66, 7}, {75, 8}, {83, 9}, {91, 10}, {99, 11}, {107, 12}, {115, 13},
+    {13, 3},
+    {26, 4},
+    {39, 5},
+    {52, 6},
+    {66, 7},
+    {75, 8},
+    {83, 9},
+    {91, 10},
+    {99, 11},
+    {107, 12},
+    {115, 13},
 }};
 
 constexpr std::int16_t kColumns = 4;
@@ -88,7 +98,8 @@ std::unique_ptr<PrintableTable> ReportComposer::MakeStoryPointHeader() {
             ExpandReportText(document_, kCaptions[static_cast<std::size_t>(column)], &vocabulary_, false);
         auto text = std::make_unique<PrintableText>(environment, caption.c_str(), font);
         auto frame = std::make_unique<PrintableFrame>(environment, std::move(text), &margin);
-        header->SetCell(column, 0, std::make_unique<PrintableInset>(std::move(frame), kHeaderInset, kHeaderInset));
+        header->SetCell(column, 0,
+                        std::make_unique<PrintableInset>(std::move(frame), kHeaderInset, kHeaderInset));
     }
     return header;
 }
@@ -116,9 +127,10 @@ void ReportComposer::BuildStoryPointsOutput() {
     bool groupOpen = false;
     std::int16_t rows = 0;
     const auto handOver = [&] {
-        if (group) AddPrintable(std::make_unique<PrintableHeadedTable>(environment, MakeStoryPointHeader(),
-                                                                       std::move(group)),
-                                nullptr);
+        if (group)
+            AddPrintable(
+                std::make_unique<PrintableHeadedTable>(environment, MakeStoryPointHeader(), std::move(group)),
+                nullptr);
         group.reset();
         groupOpen = false;
     };
@@ -157,7 +169,8 @@ void ReportComposer::BuildStoryPointsOutput() {
                 break;
             case 1:
             case 6:
-                formed = {head + value + " (" + point.explanation + " as it concerns how " + definition + ")" + plain,
+                formed = {head + value + " (" + point.explanation + " as it concerns how " + definition +
+                              ")" + plain,
                           {point.name, value, definition}};
                 break;
             case 2:

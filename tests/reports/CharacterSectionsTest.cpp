@@ -47,7 +47,8 @@ protected:
         record.SetActv("A");
         const std::int16_t motivation[] = {85};
         const std::int16_t evaluation[] = {90, 91};
-        for (int dimension = 0; dimension < 4; ++dimension) Characters().SetCharacteristics(ann, dimension, {});
+        for (int dimension = 0; dimension < 4; ++dimension)
+            Characters().SetCharacteristics(ann, dimension, {});
         Characters().SetCharacteristics(ann, 0, motivation);
         Characters().SetCharacteristics(ann, 2, evaluation);
         EXPECT_EQ(record.GetArchetype(), 2);
@@ -69,44 +70,47 @@ protected:
 
 TEST_F(CharacterSections, TheProfileWritesOnlyTheTextsThatAreThere) {
     const CharID ann = AddAnn();
-    EXPECT_EQ(Describe(ann, 1), kNone + Line("Name:  ", "Ann") + Line("ID:  ", "Main Character") +
-                                    Line("Gender:  ", "Female") + Line("Form: ", "Single") + kB + "Description:" +
-                                    kNB + "\n" + kBlock + kI + "D" + kNI + kHanging + "\n" + Line("Role:  ", "R") +
-                                    Line("Extended Role:  ", "X", kBlock) +
-                                    Line("Story Activities:  ", "A", kBlock) +
-                                    Line("Character Type: ", "Complex", kBlock) + kB + "Characteristics:" + kNB +
-                                    "\n" + kAnnCharacteristics + kNone + "\n\n");
+    EXPECT_EQ(Describe(ann, 1),
+              kNone + Line("Name:  ", "Ann") + Line("ID:  ", "Main Character") + Line("Gender:  ", "Female") +
+                  Line("Form: ", "Single") + kB + "Description:" + kNB + "\n" + kBlock + kI + "D" + kNI +
+                  kHanging + "\n" + Line("Role:  ", "R") + Line("Extended Role:  ", "X", kBlock) +
+                  Line("Story Activities:  ", "A", kBlock) + Line("Character Type: ", "Complex", kBlock) +
+                  kB + "Characteristics:" + kNB + "\n" + kAnnCharacteristics + kNone + "\n\n");
 
     const CharID bo = Add("Bo", 0, 0, 2);
-    EXPECT_EQ(Describe(bo, 1), kNone + Line("Name:  ", "Bo") + Line("Gender:  ", "Male") + Line("Form: ", "Plural") +
-                                   kB + "Characteristics:" + kNB + "\n" + kNone + "\n\n");
+    EXPECT_EQ(Describe(bo, 1), kNone + Line("Name:  ", "Bo") + Line("Gender:  ", "Male") +
+                                   Line("Form: ", "Plural") + kB + "Characteristics:" + kNB + "\n" + kNone +
+                                   "\n\n");
 }
 
 TEST_F(CharacterSections, TheIdentityCardWritesEveryLineEvenEmptyAndNoCharacteristics) {
     const CharID ann = AddAnn();
-    EXPECT_EQ(Describe(ann, 3), kNone + kB + "Name:  " + kNB + "Ann\n" + kB + "ID:  " + kNB + kI +
-                                    "Main Character; " + kNI + kI + "Complex" + kNI + "\n" + kB + "Gender:  " +
-                                    kNB + kI + "Female" + kNI + "\n" + kB + "Description:  " + kNB + kI + "D" + kNI +
-                                    "\n" + kNone + kB + "Role:  " + kNB + kI + "R" + kNI + "\n" + kNone + kB +
-                                    "Story Activities:  " + kNB + kI + "A" + kNI + kHanging + "\n\n" + kNone + "\n\n");
+    EXPECT_EQ(Describe(ann, 3),
+              kNone + kB + "Name:  " + kNB + "Ann\n" + kB + "ID:  " + kNB + kI + "Main Character; " + kNI +
+                  kI + "Complex" + kNI + "\n" + kB + "Gender:  " + kNB + kI + "Female" + kNI + "\n" + kB +
+                  "Description:  " + kNB + kI + "D" + kNI + "\n" + kNone + kB + "Role:  " + kNB + kI + "R" +
+                  kNI + "\n" + kNone + kB + "Story Activities:  " + kNB + kI + "A" + kNI + kHanging + "\n\n" +
+                  kNone + "\n\n");
     const CharID bo = Add("Bo", 2, 2, 1);
-    EXPECT_EQ(Describe(bo, 3), kNone + kB + "Name:  " + kNB + "Bo\n" + kB + "ID:  " + kNB + kI +
-                                   "{NObst} Character; " + kNI + "\n" + kB + "Gender:  " + kNB + kI + "Non-Gendered" +
-                                   kNI + "\n" + kB + "Description:  " + kNB + kI + kNI + "\n" + kNone + kB +
-                                   "Role:  " + kNB + kI + kNI + "\n" + kNone + kB + "Story Activities:  " + kNB + kI +
-                                   kNI + kHanging + "\n\n" + kNone + "\n\n");
+    EXPECT_EQ(Describe(bo, 3),
+              kNone + kB + "Name:  " + kNB + "Bo\n" + kB + "ID:  " + kNB + kI + "{NObst} Character; " + kNI +
+                  "\n" + kB + "Gender:  " + kNB + kI + "Non-Gendered" + kNI + "\n" + kB +
+                  "Description:  " + kNB + kI + kNI + "\n" + kNone + kB + "Role:  " + kNB + kI + kNI + "\n" +
+                  kNone + kB + "Story Activities:  " + kNB + kI + kNI + kHanging + "\n\n" + kNone + "\n\n");
 }
 
 TEST_F(CharacterSections, TheSummaryTheRoleCardAndTheCharacteristicsHeading) {
     const CharID ann = AddAnn();
     const std::string summary = Code("M(20,20,0)");
-    EXPECT_EQ(Describe(ann, 2), summary + kB + "Ann" + kNB + "; " + kI + "Main Character" + kNI + "; " + kI + "R" +
-                                    kNI + "; " + kI + "Complex" + kNI + kI + "; " + kI + "Female" + kNI + "\n" +
-                                    kBlock + kI + "D" + kNI + kNone + "\n" + kAnnCharacteristics + kNone + "\n\n");
-    EXPECT_EQ(Describe(ann, 4), summary + kB + "Role:  " + kNB + kI + "R" + kNI + "\n\n" + kB + "Description:  " + kNB +
-                                    kI + "D" + kNI + "\n\n" + kB + "Story Activities:  " + kNB + kI + "A" + kNI + "\n" +
-                                    kNone + "\n\n");
-    const std::string heading = kNone + kB + "Ann's " + kNB + "Characteristics (as the " + kI + "R" + kNI + ")";
+    EXPECT_EQ(Describe(ann, 2), summary + kB + "Ann" + kNB + "; " + kI + "Main Character" + kNI + "; " + kI +
+                                    "R" + kNI + "; " + kI + "Complex" + kNI + kI + "; " + kI + "Female" +
+                                    kNI + "\n" + kBlock + kI + "D" + kNI + kNone + "\n" +
+                                    kAnnCharacteristics + kNone + "\n\n");
+    EXPECT_EQ(Describe(ann, 4), summary + kB + "Role:  " + kNB + kI + "R" + kNI + "\n\n" + kB +
+                                    "Description:  " + kNB + kI + "D" + kNI + "\n\n" + kB +
+                                    "Story Activities:  " + kNB + kI + "A" + kNI + "\n" + kNone + "\n\n");
+    const std::string heading =
+        kNone + kB + "Ann's " + kNB + "Characteristics (as the " + kI + "R" + kNI + ")";
     EXPECT_EQ(Describe(ann, 0), heading + "\n" + kAnnCharacteristics + kNone + "\n\n");
     composer->SetShowStorytelling(1);
     EXPECT_EQ(Describe(ann, 7), heading + "\n" + Code("M(20,20,20)") + kI + "D" + kNI + kNone + "\n" +
@@ -139,7 +143,8 @@ protected:
             StructureCode code{};
             ASSERT_TRUE(QuadPartnerCode(1, kind, element->code, code));
             // Class 2 ids of ranks 1, 2 and 3: the sentence names them by their class 1 element.
-            NodeForCode(form.structures[3], code.data())->elementID = static_cast<std::uint16_t>(85 + 64 + 1 + kind);
+            NodeForCode(form.structures[3], code.data())->elementID =
+                static_cast<std::uint16_t>(85 + 64 + 1 + kind);
         }
     }
     std::string Sentence(std::int16_t element, int dimension, bool notes) {
@@ -152,9 +157,10 @@ protected:
 
 TEST_F(Conflict, TheSentenceNamesTheHoldersOfThePartnersOrTheWhenNoneHoldsOne) {
     form.SetValueByCode("STDom", 2);
-    EXPECT_EQ(Sentence(85, 0, false),
-              "Ann's motivation of {SNF(85)} is in conflict with Bo's motivation of {SNF(86)}, amplified by the "
-              "motivation of {SNF(87)}, and diminished by Cy's motivation of {SNF(88)}.");
+    EXPECT_EQ(
+        Sentence(85, 0, false),
+        "Ann's motivation of {SNF(85)} is in conflict with Bo's motivation of {SNF(86)}, amplified by the "
+        "motivation of {SNF(87)}, and diminished by Cy's motivation of {SNF(88)}.");
     // The holder is looked up by rank, whatever the class of the element given.
     EXPECT_TRUE(StartsWith(Sentence(85 + 3 * 64, 0, false), "Ann's motivation of {SNF(277)} is in conflict"));
     EXPECT_EQ(Sentence(86, 2, false), "");  // nobody holds 86 as an evaluation
@@ -166,8 +172,9 @@ TEST_F(Conflict, TheSentenceNamesTheHoldersOfThePartnersOrTheWhenNoneHoldsOne) {
 TEST_F(Conflict, WithoutTheOverallDomainTheSentenceSaysSoAndOddInputWritesNothing) {
     for (const std::int16_t domain : {0, -1}) {
         form.SetValueByCode("STDom", domain);
-        EXPECT_EQ(Sentence(90, 2, false), "Ann's means of evaluation in terms of {SNF(90)} has no conflict to show "
-                                          "yet: the {NObje} Story's {NDoma} is not chosen yet.");
+        EXPECT_EQ(Sentence(90, 2, false),
+                  "Ann's means of evaluation in terms of {SNF(90)} has no conflict to show "
+                  "yet: the {NObje} Story's {NDoma} is not chosen yet.");
     }
     EXPECT_EQ(Sentence(84, 0, false), "");
     EXPECT_EQ(Sentence(341, 0, false), "");
@@ -185,19 +192,21 @@ TEST_F(CharacterSections, TheCharacteristicsSectionWithNoneOneAndTwelveCharacter
     form.SetValueByCode("STDom", -1);
     const CharID ann = AddAnn();
     (void)ann;
-    const std::string notChosen = " has no conflict to show yet: the {NObje} Story's {NDoma} is not chosen yet.";
+    const std::string notChosen =
+        " has no conflict to show yet: the {NObje} Story's {NDoma} is not chosen yet.";
     composer->BuildCharacteristicsSection();
-    EXPECT_EQ(Take(), "[S1][S2][S3]" + kNone + kB + "Ann's " + kNB + "Characteristics (as the " + kI + "R" + kNI +
-                          ")\n\n" + Code("M(20,60,60)") + kB + kU + "Motivation" + kNB + kNU + "\n\n" +
+    EXPECT_EQ(Take(), "[S1][S2][S3]" + kNone + kB + "Ann's " + kNB + "Characteristics (as the " + kI + "R" +
+                          kNI + ")\n\n" + Code("M(20,60,60)") + kB + kU + "Motivation" + kNB + kNU + "\n\n" +
                           Code("M(40,60,60)") + "Ann's motivation of {SNF(85)}" + notChosen + "\n\n" +
-                          Code("M(20,60,60)") + kB + kU + "Evaluation" + kNB + kNU + "\n\n" + Code("M(40,60,60)") +
-                          "Ann's means of evaluation in terms of {SNF(90)}" + notChosen + "\n\n" +
-                          "Ann's means of evaluation in terms of {SNF(91)}" + notChosen + "\n\n\n\n");
+                          Code("M(20,60,60)") + kB + kU + "Evaluation" + kNB + kNU + "\n\n" +
+                          Code("M(40,60,60)") + "Ann's means of evaluation in terms of {SNF(90)}" +
+                          notChosen + "\n\n" + "Ann's means of evaluation in terms of {SNF(91)}" + notChosen +
+                          "\n\n\n\n");
 
     composer->SetShowStorytelling(1);
     composer->BuildCharacteristicsSection();
-    EXPECT_NE(Take().find("Characteristics (as the " + kI + "R" + kNI + ")\n\n" + Code("M(20,20,20)") + kI + "D" +
-                          kNI + kNone + "\n\n" + Code("M(20,60,60)")),
+    EXPECT_NE(Take().find("Characteristics (as the " + kI + "R" + kNI + ")\n\n" + Code("M(20,20,20)") + kI +
+                          "D" + kNI + kNone + "\n\n" + Code("M(20,60,60)")),
               std::string::npos);
 
     for (int n = 2; n <= 12; ++n) Add(("Extra " + std::to_string(n)).c_str());
@@ -227,10 +236,10 @@ TEST_F(CharacterSections, TheRelationshipsOfNoneAndOfTwoCharacters) {
     Record(ann).SetRelationship("friends", bo);
     composer->BuildRelationshipsSection();
     EXPECT_EQ(Take(), "[S1]\n\n" + kNone + "[S2]" + kB + "Ann" + kNB + "\n\n" + kHanging + "Ann[S3]\n" + kI +
-                          kIndented + "hi" + kNI + kNone + "\n\n" + "\n\n" + kHanging + "Ann[S5]Bo\n" + kIndented +
-                          "\nfriends\n" + "\n\n" + kNone + "[S2]" + kB + "Bo" + kNB + "\n\n" + "\n\n" + kHanging +
-                          "Bo[S4]\n" + kIndented + kI + "bye" + kNI + kNone + "\n\n" + kHanging + "Bo[S5]Ann\n" +
-                          kIndented + "\nfriends\n" + "\n\n");
+                          kIndented + "hi" + kNI + kNone + "\n\n" + "\n\n" + kHanging + "Ann[S5]Bo\n" +
+                          kIndented + "\nfriends\n" + "\n\n" + kNone + "[S2]" + kB + "Bo" + kNB + "\n\n" +
+                          "\n\n" + kHanging + "Bo[S4]\n" + kIndented + kI + "bye" + kNI + kNone + "\n\n" +
+                          kHanging + "Bo[S5]Ann\n" + kIndented + "\nfriends\n" + "\n\n");
 
     Record(ann).SetRelationship("", bo);
     composer->BuildRelationshipsSection();

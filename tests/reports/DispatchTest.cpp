@@ -40,7 +40,7 @@ TEST_F(Dispatch, EachIdReachesTheBuilderOfItsSection) {
         {3, {3}},     {4, {1080}},  {15, {1000, 1001, 1002, 1003}},
         {22, {1000}}, {23, {1009}}, {24, {1001}},
         {28, {1002}}, {29, {1003}}, {34, {1077}},
-        {35, {1078}}, {6, {1079}},   {16, {1055}},
+        {35, {1078}}, {6, {1079}},  {16, {1055}},
         {18, {1010}}, {25, {1014}}, {27, {1007}},
         {31, {1011}}, {32, {1008}}, {36, {1016, 1007, 51}},
         {42, {42}},   {49, {49}},   {50, {50}},
@@ -80,7 +80,8 @@ TEST_F(Dispatch, BuildingAnIdTwiceAppendsItsSectionTwice) {
 // Builds every id with the catalogue's titles and expands the whole text for the story: no macro is
 // left that the expander did not know (what the writer typed stays escaped until it is shown).
 // Each id's text, by id, when asked.
-std::string BuildEveryId(ReportComposer& composer, IStoryDocument& story, std::vector<std::string>* each = nullptr) {
+std::string BuildEveryId(ReportComposer& composer, IStoryDocument& story,
+                         std::vector<std::string>* each = nullptr) {
     std::string all;
     if (each) each->assign(72, "");
     for (std::int16_t id = 1; id <= 71; ++id) {
@@ -171,7 +172,8 @@ TEST_F(AllIds, EveryIdBuildsOnFourContrastingStoryforms) {
     for (std::int16_t number = 3; number <= 118; ++number) {
         const StoryPointRecord* point = nullptr;
         while (!point || !point->code) point = StoryPointAt(index++ % kStoryPointCount);
-        log->descriptions[number] = {point->code, "Point", "explained", static_cast<std::int16_t>(number % 10)};
+        log->descriptions[number] = {point->code, "Point", "explained",
+                                     static_cast<std::int16_t>(number % 10)};
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.number);
@@ -187,15 +189,18 @@ TEST_F(AllIds, EveryIdBuildsOnFourContrastingStoryforms) {
             ASSERT_EQ(storyForm.IsStart(), c.start);
             ASSERT_EQ(storyForm.IsSuccess(), c.success);
             ASSERT_EQ(storyForm.IsAction(), c.action);
-            ASSERT_EQ(ElementClassDigit(storyForm.GetValueAt(StoryPointIndexForCode("STDom"))), c.domainClass);
+            ASSERT_EQ(ElementClassDigit(storyForm.GetValueAt(StoryPointIndexForCode("STDom"))),
+                      c.domainClass);
             ReportComposer built(&owner, &contrast, &storyForm, &contrast.Scenes());
             built.SetReportTemplates(std::make_unique<FakeTemplates>(log));
             std::vector<std::string> each;
             const std::string plain = BuildEveryId(built, contrast, &each);
             EXPECT_EQ(plain.find("not chosen yet"), std::string::npos);
-            EXPECT_NE(each[16].find("will " + Code("B+") + (c.change ? "Change" : "Remain Steadfast")), std::string::npos);
-            EXPECT_NE(each[18].find(c.action ? "decisions would never be made" : "actions would never be taken"),
+            EXPECT_NE(each[16].find("will " + Code("B+") + (c.change ? "Change" : "Remain Steadfast")),
                       std::string::npos);
+            EXPECT_NE(
+                each[18].find(c.action ? "decisions would never be made" : "actions would never be taken"),
+                std::string::npos);
             EXPECT_NE(each[25].find(c.change == c.start ? "[S2]not [S3] [S4]" : "[S2][S3] not [S4]"),
                       std::string::npos)
                 << each[25];
@@ -221,7 +226,8 @@ TEST_F(AllIds, EveryIdBuildsOnAnEmptyStory) {
         BuildEveryId(*composer, *story, &each);
         EXPECT_NE(each[49].find("This story has no scenes yet."), std::string::npos);
         EXPECT_NE(each[16].find("is not chosen yet"), std::string::npos);
-        EXPECT_NE(each[1].find("This story has 0 characters, 0 scenes and 0 of its"), std::string::npos) << each[1];
+        EXPECT_NE(each[1].find("This story has 0 characters, 0 scenes and 0 of its"), std::string::npos)
+            << each[1];
     }
 }
 

@@ -23,16 +23,17 @@ protected:
     static std::string Rule() { return "\n" + std::string(30, '_') + "\n"; }
     // The storytelling block of a story point (with "..." when the sentence goes on).
     static std::string Told(const char* key, bool continues) {
-        return ":\n\n" + Code("M(40,40,40)") + "{STF(" + key + ")}\n\n" + Code("M(0,0,0)") + (continues ? "..." : "");
+        return ":\n\n" + Code("M(40,40,40)") + "{STF(" + key + ")}\n\n" + Code("M(0,0,0)") +
+               (continues ? "..." : "");
     }
 };
 
 TEST_F(Narratives, MainCharacterSteadfastTimelockActionSuccessGood) {
     form.Set({D::kSteadfast, D::kTimelock, D::kAction, D::kSuccess, D::kGood, D::kStart});
     const std::string driver = "take " + B("Action"), limit = B("Time");
-    const std::string expected = "[S1][S2][S4].[S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver + " [S10]" +
-                                 limit + ".[S11][S14] [S15].[S16][S36].[S21]" + limit + ", [S22]" + driver +
-                                 ".[S23][S24], [S25]" + B("continues") + " [S26]{SNN(STPbm)}.[S32]" +
+    const std::string expected = "[S1][S2][S4].[S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
+                                 " [S10]" + limit + ".[S11][S14] [S15].[S16][S36].[S21]" + limit + ", [S22]" +
+                                 driver + ".[S23][S24], [S25]" + B("continues") + " [S26]{SNN(STPbm)}.[S32]" +
                                  B("Succeed") + " [S33].[S34]";
     EXPECT_EQ(Build(&ReportComposer::BuildMainCharacterDynamics), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1006}));
@@ -46,17 +47,18 @@ TEST_F(Narratives, MainCharacterChangeStopDecisionFailureBadWithTextsAndVocabula
     Tell("MCFoc", "at");
     const std::string driver = "make a " + B("Decision"), limit = B("Options");
     // With Stop, the focus is followed by the direction's text and the direction by the focus's.
-    const std::string expected = "[S1][S2][S3].[S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver + " [S10]" +
-                                 limit + ".[S11][S12]{SNF(MCFoc)}" + Told("MCDir", true) + "[S13]{SNF(MCDir)}" +
-                                 Told("MCFoc", false) + "[S16][S36].[S21]" + limit + ", [S22]" + driver +
-                                 ".[S23][S27], [S25]" + B("Changes") + " [S26]{SNN(STSol)}.[S32]" + B("Fail") +
-                                 " [S33].[S34]" + Rule() + "[S35]";
+    const std::string expected = "[S1][S2][S3].[S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
+                                 " [S10]" + limit + ".[S11][S12]{SNF(MCFoc)}" + Told("MCDir", true) +
+                                 "[S13]{SNF(MCDir)}" + Told("MCFoc", false) + "[S16][S36].[S21]" + limit +
+                                 ", [S22]" + driver + ".[S23][S27], [S25]" + B("Changes") +
+                                 " [S26]{SNN(STSol)}.[S32]" + B("Fail") + " [S33].[S34]" + Rule() + "[S35]";
     EXPECT_EQ(Build(&ReportComposer::BuildMainCharacterDynamics), expected);
 
     form.Set({D::kChange, D::kStart});
     const std::string started = Build(&ReportComposer::BuildMainCharacterDynamics);
-    EXPECT_NE(started.find("[S12]{SNF(MCFoc)}" + Told("MCFoc", true) + "[S13]{SNF(MCDir)}" + Told("MCDir", false)),
-              std::string::npos)
+    EXPECT_NE(
+        started.find("[S12]{SNF(MCFoc)}" + Told("MCFoc", true) + "[S13]{SNF(MCDir)}" + Told("MCDir", false)),
+        std::string::npos)
         << started;
 }
 
@@ -66,7 +68,8 @@ TEST_F(Narratives, PlotDynamicsOfAnActionTimelockSuccessGoodStory) {
         "[S1][S3]taken[S4]deliberate and ultimately decide.  [S5]decisions would never be made [S6]taken[S7]"
         "decision[S8][S10]time[S11]a " +
         B("Timelock") +
-        "[S12]running out of options but by running out of time[S13]time is[S14]is[S15]been achieved[S16][S18]"
+        "[S12]running out of options but by running out of time[S13]time is[S14]is[S15]been "
+        "achieved[S16][S18]"
         "not only does[S19]but this is favorable[S20]decisions to be taken.  [S21]" +
         B("Time") + " has run out.  [S22], [S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
@@ -88,12 +91,14 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
 
     form.Set({D::kFailure, D::kBad});
     const std::string failed = Build(&ReportComposer::BuildPlotDynamicsNarrative);
-    EXPECT_NE(failed.find("[S18]not only does[S19]but this is unfavorable[S20]"), std::string::npos) << failed;
+    EXPECT_NE(failed.find("[S18]not only does[S19]but this is unfavorable[S20]"), std::string::npos)
+        << failed;
 }
 
 TEST_F(Narratives, CharacterSynopsisWithNoDynamicChosenTakesEverySecondWord) {
     const std::string expected =
-        "[S1][S2]not [S3] [S4]although [S5]not [S6]{CNN(MC,NM)} fails to resolve[S8]was not[S9], [S10].  [S11], "
+        "[S1][S2]not [S3] [S4]although [S5]not [S6]{CNN(MC,NM)} fails to resolve[S8]was not[S9], [S10].  "
+        "[S11], "
         "[S12].  [S13] [S14], [S15] [S16].  [S17]not [S18], but {CNN(MC,NM)} has failed to resolve[S19].\n\n";
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1014}));
@@ -103,7 +108,8 @@ TEST_F(Narratives, CharacterSynopsisOfAChangeStopSuccessGoodStoryEndsWithTheRule
     form.Set({D::kChange, D::kStop, D::kSuccess, D::kGood});
     owner.vocabulary = 1;
     const std::string expected =
-        "[S1][S2][S3] not [S4][S5][S6]and {CNN(MC,NM)} resolves[S8]was[S9], [S10].  [S11], [S12].  [S13] [S14], "
+        "[S1][S2][S3] not [S4][S5][S6]and {CNN(MC,NM)} resolves[S8]was[S9], [S10].  [S11], [S12].  [S13] "
+        "[S14], "
         "[S15] [S16].  [S17][S18], and {CNN(MC,NM)} has succeeded in resolving[S19].\n\n" +
         Rule() + "[S20]";
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis), expected);
@@ -112,7 +118,8 @@ TEST_F(Narratives, CharacterSynopsisOfAChangeStopSuccessGoodStoryEndsWithTheRule
     form.Set({D::kSteadfast, D::kStart, D::kFailure, D::kBad});
     owner.vocabulary = 0;
     const std::string steadfast = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
-    EXPECT_TRUE(StartsWith(steadfast, "[S1][S2][S3] not [S4][S5]not [S6]and {CNN(MC,NM)} fails to resolve[S8]was[S9]"))
+    EXPECT_TRUE(StartsWith(steadfast,
+                           "[S1][S2][S3] not [S4][S5]not [S6]and {CNN(MC,NM)} fails to resolve[S8]was[S9]"))
         << steadfast;
     EXPECT_NE(steadfast.find("[S18], and {CNN(MC,NM)} has failed to resolve[S19].\n\n"), std::string::npos);
     EXPECT_EQ(steadfast.find("[S20]"), std::string::npos);
@@ -132,12 +139,16 @@ TEST_F(Narratives, TheTypeSummaryContrastsSixPairsInEachOfTheFourActs) {
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1008}));
     const std::string actTwo =
         Code("M(0,0,0)") + B("In Act 2:") + "\n\n" + Code("M(40,40,40)") +
-        "An analytical look at {SNF(STType2)} is contrasted with a passionate exploration of {SNF(PLType2)}.\n\n"
+        "An analytical look at {SNF(STType2)} is contrasted with a passionate exploration of "
+        "{SNF(PLType2)}.\n\n"
         "An analytical look at {SNF(STType2)} is contrasted with {CNN(MC,NM)}'s view of {SNF(MCType2)}.\n\n"
         "An analytical look at {SNF(STType2)} is contrasted with {CNN(OC,NM)}'s impact on {SNF(OCType2)}.\n\n"
-        "A passionate exploration of {SNF(PLType2)} is contrasted with {CNN(MC,NM)}'s view of {SNF(MCType2)}.\n\n"
-        "A passionate exploration of {SNF(PLType2)} is contrasted with {CNN(OC,NM)}'s impact on {SNF(OCType2)}.\n\n"
-        "{CNN(MC,NM)}'s view of {SNF(MCType2)} is contrasted with {CNN(OC,NM)}'s impact on {SNF(OCType2)}.\n\n\n";
+        "A passionate exploration of {SNF(PLType2)} is contrasted with {CNN(MC,NM)}'s view of "
+        "{SNF(MCType2)}.\n\n"
+        "A passionate exploration of {SNF(PLType2)} is contrasted with {CNN(OC,NM)}'s impact on "
+        "{SNF(OCType2)}.\n\n"
+        "{CNN(MC,NM)}'s view of {SNF(MCType2)} is contrasted with {CNN(OC,NM)}'s impact on "
+        "{SNF(OCType2)}.\n\n\n";
     EXPECT_TRUE(StartsWith(text, "[S1][S3]" + Code("M(0,0,0)") + B("In Act 1:"))) << text;
     EXPECT_NE(text.find(actTwo + Code("M(0,0,0)") + B("In Act 3:")), std::string::npos) << text;
     for (const char* act : {"1", "3", "4"}) {
@@ -174,8 +185,8 @@ protected:
         const std::string id = std::to_string(signpost);
         std::string variations;
         for (int v = 1; v <= 4; ++v)
-            variations += std::string(v == 4 ? "and " : "") + "{SNF(" + std::to_string(base + 10 * type + v) + ")}" +
-                          (v < 4 ? ", " : "");
+            variations += std::string(v == 4 ? "and " : "") + "{SNF(" + std::to_string(base + 10 * type + v) +
+                          ")}" + (v < 4 ? ", " : "");
         return std::string("  ") + phrase + " \"{SDF(" + id + ")}\" ({SNF(" + id + ")}) " + and_ +
                "is explored in terms of " + variations + ".";
     }
@@ -228,7 +239,8 @@ TEST_F(ActSummary, WithoutAFirstSignpostTheClassComesFromTheDomainOrTheNextSignp
     form.SetValueByCode("MCDom", IdOfCode("20000"));
     composer->BuildActSummary(1);
     const std::string fromDomain = Take();
-    EXPECT_TRUE(StartsWith(fromDomain, Act("Act two concentrates on", signposts[1], "and ", 600, 2))) << fromDomain;
+    EXPECT_TRUE(StartsWith(fromDomain, Act("Act two concentrates on", signposts[1], "and ", 600, 2)))
+        << fromDomain;
 
     form.SetValueByCode("MCDom", -1);
     composer->BuildActSummary(1);

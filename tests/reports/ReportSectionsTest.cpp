@@ -19,9 +19,7 @@ using D = FakeStoryForm::Dynamic;
 
 const std::string kB = Code("B+"), kNB = Code("B-");
 
-std::string Heading(const std::string& text) {
-    return Code("U+") + kB + text + kNB + Code("U-") + "\n\n";
-}
+std::string Heading(const std::string& text) { return Code("U+") + kB + text + kNB + Code("U-") + "\n\n"; }
 
 class ReportSections : public ReportTest {
 protected:
@@ -48,17 +46,19 @@ protected:
         scene.GetDisplayName(name, sizeof name);
         return name;
     }
-    static const StoryPointRecord& Point(const char* code) { return *StoryPointAt(StoryPointIndexForCode(code)); }
+    static const StoryPointRecord& Point(const char* code) {
+        return *StoryPointAt(StoryPointIndexForCode(code));
+    }
 };
 
 TEST_F(ReportSections, PlotProgressionGivesEachThroughlineItsSignpostsAndJourneys) {
     const std::string text = Build(11);
     const std::string overall =
-        Heading("{NObje} Story Throughline") + kB + "Signpost 1:" + kNB + "  {SNF(STType1)}\n" + kB + "Journey 1:" + kNB +
-        "  from {SNF(STType1)} to {SNF(STType2)}\n" + kB + "Signpost 2:" + kNB + "  {SNF(STType2)}\n" + kB +
-        "Journey 2:" + kNB + "  from {SNF(STType2)} to {SNF(STType3)}\n" + kB + "Signpost 3:" + kNB +
-        "  {SNF(STType3)}\n" + kB + "Journey 3:" + kNB + "  from {SNF(STType3)} to {SNF(STType4)}\n" + kB +
-        "Signpost 4:" + kNB + "  {SNF(STType4)}\n\n";
+        Heading("{NObje} Story Throughline") + kB + "Signpost 1:" + kNB + "  {SNF(STType1)}\n" + kB +
+        "Journey 1:" + kNB + "  from {SNF(STType1)} to {SNF(STType2)}\n" + kB + "Signpost 2:" + kNB +
+        "  {SNF(STType2)}\n" + kB + "Journey 2:" + kNB + "  from {SNF(STType2)} to {SNF(STType3)}\n" + kB +
+        "Signpost 3:" + kNB + "  {SNF(STType3)}\n" + kB + "Journey 3:" + kNB +
+        "  from {SNF(STType3)} to {SNF(STType4)}\n" + kB + "Signpost 4:" + kNB + "  {SNF(STType4)}\n\n";
     EXPECT_TRUE(StartsWith(text, overall)) << text;
     const std::size_t main = text.find(Heading("Main Character Throughline"));
     const std::size_t impact = text.find(Heading("{NObst} Character Throughline"));
@@ -76,7 +76,8 @@ TEST_F(ReportSections, PlotProgressionGivesEachThroughlineItsSignpostsAndJourney
 }
 
 TEST_F(ReportSections, TheResolveNamesTheSolutionOrTheProblemOrSaysItIsNotChosen) {
-    EXPECT_EQ(Build(16), "[S1][S2]Whether the Main Character will Change or Remain Steadfast is not chosen yet.\n\n");
+    EXPECT_EQ(Build(16),
+              "[S1][S2]Whether the Main Character will Change or Remain Steadfast is not chosen yet.\n\n");
     form.Set({D::kChange});
     EXPECT_EQ(Build(16), "[S1][S2]The Main Character will " + kB + "Change" + kNB +
                              ", closing in on the solution, {SNF(MCSol)}.\n\n");
@@ -92,29 +93,34 @@ TEST_F(ReportSections, TheResolveNamesTheSolutionOrTheProblemOrSaysItIsNotChosen
 TEST_F(ReportSections, ThePlotActByActIntroducesEachThroughlineBeforeItsActs) {
     const std::string text = Build(31);
     const std::string notChosen = "  The signposts of this throughline are not chosen yet.";
-    EXPECT_TRUE(StartsWith(text, "[S1][S2]" + Heading("{NObje} Story Throughline") +
-                                     "The {NObje} Story is the story as everyone in it lives it: its act one deals "
-                                     "primarily with {SNF(STType1)}.\n" +
-                                     notChosen + "\n\n" + Heading("{NSubj} Story Throughline")))
+    EXPECT_TRUE(
+        StartsWith(text, "[S1][S2]" + Heading("{NObje} Story Throughline") +
+                             "The {NObje} Story is the story as everyone in it lives it: its act one deals "
+                             "primarily with {SNF(STType1)}.\n" +
+                             notChosen + "\n\n" + Heading("{NSubj} Story Throughline")))
         << text;
-    EXPECT_LT(text.find(Heading("{NSubj} Story Throughline")), text.find(Heading("Main Character Throughline")));
-    EXPECT_LT(text.find(Heading("Main Character Throughline")), text.find(Heading("{NObst} Character Throughline")));
+    EXPECT_LT(text.find(Heading("{NSubj} Story Throughline")),
+              text.find(Heading("Main Character Throughline")));
+    EXPECT_LT(text.find(Heading("Main Character Throughline")),
+              text.find(Heading("{NObst} Character Throughline")));
     EXPECT_NE(text.find("{CNN(OC,NM)} puts to that view: its act one deals primarily with {SNF(OCType1)}.\n"),
               std::string::npos);
 
     form.Set({D::kLogical});
     form.SetValueByCode("OCType1", IdOfCode("31000"));
     const std::string acts = Build(31);
-    EXPECT_NE(acts.find("{SNF(OCType1)}.\n  In act one, \"{SDF(" + std::to_string(IdOfCode("31000")) + ")}\""),
-              std::string::npos)
+    EXPECT_NE(
+        acts.find("{SNF(OCType1)}.\n  In act one, \"{SDF(" + std::to_string(IdOfCode("31000")) + ")}\""),
+        std::string::npos)
         << acts;
 }
 
 TEST_F(ReportSections, TheSlidersWeighTheIssueAgainstItsCounterpoint) {
     log->lastKey = 1;
     const std::string unset = Build(42);
-    EXPECT_TRUE(StartsWith(unset, "[S1]" + kB + "{NObje} Story Throughline" + kNB +
-                                      "\n{SNF(STRng)} and {SNF(STRng2)} are not weighed against each other yet.\n\n"))
+    EXPECT_TRUE(
+        StartsWith(unset, "[S1]" + kB + "{NObje} Story Throughline" + kNB +
+                              "\n{SNF(STRng)} and {SNF(STRng2)} are not weighed against each other yet.\n\n"))
         << unset;
     PText& storytelling = story->GetStorytellingRecord();
     storytelling.SetNumberByName("MCRngSlider", kPTextShort, 4);
@@ -124,9 +130,10 @@ TEST_F(ReportSections, TheSlidersWeighTheIssueAgainstItsCounterpoint) {
     storytelling.SetNumberByName("OCCnftSlider", kPTextShort, -2);
     storytelling.SetNumberByName("PLCnftSlider", kPTextShort, 0);
     const std::string text = Build(42);
-    EXPECT_NE(text.find("\n{SNF(MCRng)} weighs very heavily and {SNF(MCRng2)} weighs very lightly; the conflict "
-                        "between them leans strongly towards {SNF(MCRng)}.\n\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("\n{SNF(MCRng)} weighs very heavily and {SNF(MCRng2)} weighs very lightly; the conflict "
+                  "between them leans strongly towards {SNF(MCRng)}.\n\n"),
+        std::string::npos)
         << text;
     EXPECT_NE(text.find("\n{SNF(OCRng)} weighs moderately and {SNF(OCRng2)} weighs moderately; the conflict "
                         "between them leans slightly towards {SNF(OCRng2)}.\n\n"),
@@ -137,7 +144,8 @@ TEST_F(ReportSections, TheSlidersWeighTheIssueAgainstItsCounterpoint) {
 
 TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRepresent) {
     log->lastKey = 1;
-    for (const std::int16_t id : {49, 50, 51}) EXPECT_EQ(Build(id), "[S1]This story has no scenes yet.\n\n") << id;
+    for (const std::int16_t id : {49, 50, 51})
+        EXPECT_EQ(Build(id), "[S1]This story has no scenes yet.\n\n") << id;
 
     Scene& first = AddScene("Opening", "They meet.");
     Scene& second = AddScene("Storm", nullptr);
@@ -148,17 +156,19 @@ TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRep
     second.AddAppreciation(IncludeableAppreciation(30000, 1, main));
     second.AddAppreciation(IncludeableAppreciation(30001, 2));
     const std::string one = NameOf(first), two = NameOf(second);
-    const std::string pointLine = "\x95 Main Character " + std::string(StoryPointDisplayName(domain)) +
-                                  ":  {SNF(MCDom)}\n";
+    const std::string pointLine =
+        "\x95 Main Character " + std::string(StoryPointDisplayName(domain)) + ":  {SNF(MCDom)}\n";
 
     EXPECT_EQ(Build(51), "[S1]" + kB + one + kNB + "\nThey meet.\n\n" + kB + two + kNB +
                              "\nNo description of this scene is written yet.\n\n");
-    EXPECT_EQ(Build(49), "[S1]" + kB + one + kNB + "\nThey meet.\n" + pointLine + "\n" + kB + two + kNB +
-                             "\nNo description of this scene is written yet.\nThis scene refers to no story point "
-                             "yet.\n\n");
+    EXPECT_EQ(Build(49),
+              "[S1]" + kB + one + kNB + "\nThey meet.\n" + pointLine + "\n" + kB + two + kNB +
+                  "\nNo description of this scene is written yet.\nThis scene refers to no story point "
+                  "yet.\n\n");
     const std::string represents = Code("I+") + "This Scene Represents:" + Code("I-") + "\n";
-    EXPECT_EQ(Build(50), "[S1]" + kB + one + kNB + "\n" + represents + pointLine + "\n" + kB + two + kNB + "\n" +
-                             represents + "\x95 " + characters.GetCharacter(main)->Name() + "\n\x95 {NObst} Character\n\n");
+    EXPECT_EQ(Build(50), "[S1]" + kB + one + kNB + "\n" + represents + pointLine + "\n" + kB + two + kNB +
+                             "\n" + represents + "\x95 " + characters.GetCharacter(main)->Name() +
+                             "\n\x95 {NObst} Character\n\n");
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{49, 50, 51, 51, 49, 50}));
 }
 
@@ -170,9 +180,10 @@ TEST_F(ReportSections, TheEngineSettingsListTheDynamicsAndDomains) {
     EXPECT_TRUE(StartsWith(text, "[S1]" + kB + "Dynamics" + kNB + "\n\x95 " + StoryPointDisplayName(resolve) +
                                      ":  {SNF(" + resolve.code + ")}\n"))
         << text;
-    EXPECT_NE(text.find(std::string("\x95 ") + StoryPointDisplayName(judgment) + ":  {SNF(" + judgment.code +
-                        ")}\n\n" + kB + "Throughlines" + kNB + "\n\x95 {NObje} Story Throughline:  {SNF(STDom)}\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find(std::string("\x95 ") + StoryPointDisplayName(judgment) + ":  {SNF(" + judgment.code +
+                  ")}\n\n" + kB + "Throughlines" + kNB + "\n\x95 {NObje} Story Throughline:  {SNF(STDom)}\n"),
+        std::string::npos);
     EXPECT_TRUE(text.ends_with("\x95 {NSubj} Story Throughline:  {SNF(PLDom)}\n\n")) << text;
 
     composer = std::make_unique<ReportComposer>(&owner, story.get(), &story->StoryForm());
@@ -199,7 +210,8 @@ TEST_F(ReportSections, TheItemCountAndTheTitleAndSynopses) {
     info.SetEntry("OSSynopsis", kPTextText, "all of it");
     info.SetEntry("ThemeSynGen", kPTextText, "why");
     EXPECT_EQ(Build(43), "[S1]" + Heading("{SDI(Title)}") + kB + "{NObje} Story Synopsis" + kNB +
-                             "\n{SDI(OSSynopsis)}\n\n" + kB + "Theme Synopsis" + kNB + "\n{SDI(ThemeSynGen)}\n\n");
+                             "\n{SDI(OSSynopsis)}\n\n" + kB + "Theme Synopsis" + kNB +
+                             "\n{SDI(ThemeSynGen)}\n\n");
     const std::string withCharacters = Build(60);
     EXPECT_TRUE(StartsWith(withCharacters, "[S1]" + Heading("{SDI(Title)}"))) << withCharacters;
     EXPECT_NE(withCharacters.find("{SDI(ThemeSynGen)}\n\n" + Code("M(20,20,0)") + kB), std::string::npos);
@@ -208,7 +220,8 @@ TEST_F(ReportSections, TheItemCountAndTheTitleAndSynopses) {
 TEST_F(ReportSections, TheCompositeHoldsTheCatalogueReportsUnderTheirNames) {
     log->lastKey = 1;
     const std::string text = Build(20);
-    const std::int16_t order[] = {2, 19, 3, 34, 35, 58, 11, 31, 18, 40, 23, 70, 71, 43, 36, 59, 61, 25, 15, 42, 10, 49};
+    const std::int16_t order[] = {2,  19, 3,  34, 35, 58, 11, 31, 18, 40, 23,
+                                  70, 71, 43, 36, 59, 61, 25, 15, 42, 10, 49};
     std::size_t at = 0;
     for (const std::int16_t id : order) {
         const std::size_t next = text.find(Heading(CatalogueTitle(id)), at);

@@ -88,8 +88,10 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1079}));
     std::string expected = "[S1][S2]";
     expected += "\x95 " + kB + "Resolve: " + kNB + "(how it ends)" + kStepEnd;
-    expected += "\x95 " + kB + "Concern: {SNF(MCCon)} (the worry as it concerns how {SDF(MCCon)})" + kNB + kStepEnd;
-    expected += "\x95 " + kB + "Impact Concern: {SNF(OCCon)} (the pressure as it concerns how {SDF(OCCon)})" + kNB + kStepEnd;
+    expected +=
+        "\x95 " + kB + "Concern: {SNF(MCCon)} (the worry as it concerns how {SDF(MCCon)})" + kNB + kStepEnd;
+    expected += "\x95 " + kB + "Impact Concern: {SNF(OCCon)} (the pressure as it concerns how {SDF(OCCon)})" +
+                kNB + kStepEnd;
     expected += "\x95 " + kB + "Problem: {SNF(STPbm)} ({SDF(STPbm)} is the trouble)" + kNB + kStepEnd;
     expected += "\x95 " + kB + "Solution: {SNF(STSol)} ({SDF(STSol)} is the cure)" + kNB + kStepEnd;
     SList terms;
@@ -105,8 +107,9 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
 }
 
 TEST_F(StoryPointsOutput, WithoutAnyDescriptionTheHeadingsComeAndASentenceSaysTheyAreMissing) {
-    EXPECT_EQ(Build(), "[S1][S2][S3][S4][S5][S6][S7][S8][S9][S10][S11][S12][S13]The descriptions of the story "
-                       "points are missing from the program's data.\n\n");
+    EXPECT_EQ(Build(),
+              "[S1][S2][S3][S4][S5][S6][S7][S8][S9][S10][S11][S12][S13]The descriptions of the story "
+              "points are missing from the program's data.\n\n");
     Describe(118, "MCCon", "Concern", "the worry", 7);
     EXPECT_TRUE(Build().ends_with("[S13]\x95 " + kB + "Concern: " + kNB + "(the worry)" + kStepEnd));
 }
@@ -116,12 +119,14 @@ TEST_F(StoryPointsOutput, TheStorytellingTextFollowsEachLineAndTheTextIsExpanded
     composer->SetShowStorytelling(1);
     Tell("Resolve", "told");
     EXPECT_TRUE(StartsWith(Build(), "[S1][S2]\x95 " + kB + "Resolve: " + kNB + "(how it ends):\n\n" +
-                                        Code("M(40,40,40)") + "{STF(Resolve)}\n\n" + Code("M(0,0,0)") + kStepEnd));
+                                        Code("M(40,40,40)") + "{STF(Resolve)}\n\n" + Code("M(0,0,0)") +
+                                        kStepEnd));
     owner.vocabulary = 0;
     const std::string expanded = Build();
     EXPECT_EQ(expanded.find("{STF("), std::string::npos) << expanded;
-    EXPECT_NE(expanded.find("(how it ends):\n\n" + Code("M(40,40,40)") + Code("I+") + "told" + Code("I-") + "\n\n"),
-              std::string::npos)
+    EXPECT_NE(
+        expanded.find("(how it ends):\n\n" + Code("M(40,40,40)") + Code("I+") + "told" + Code("I-") + "\n\n"),
+        std::string::npos)
         << expanded;
 }
 
@@ -193,8 +198,8 @@ protected:
         return sheets;
     }
     static int Drawn(const std::vector<DrawnText>& runs, const std::string& text) {
-        return static_cast<int>(std::count_if(runs.begin(), runs.end(),
-                                              [&](const DrawnText& run) { return run.text == text; }));
+        return static_cast<int>(
+            std::count_if(runs.begin(), runs.end(), [&](const DrawnText& run) { return run.text == text; }));
     }
 };
 
@@ -215,7 +220,8 @@ TEST_F(StoryPointTables, EveryLineIsARowAndThePagesKeepNumberingWithTheHeaderOnE
         // Every sheet holds rows of a table, under the table's header.
         EXPECT_GE(Drawn(sheets[s], "Item"), 1) << "sheet " << s;
         for (const DrawnText& run : sheets[s])
-            if (run.text.size() > 1 && run.text[0] == 'N' && std::isdigit(static_cast<unsigned char>(run.text[1])))
+            if (run.text.size() > 1 && run.text[0] == 'N' &&
+                std::isdigit(static_cast<unsigned char>(run.text[1])))
                 ++rows[run.text];
     }
     // A row for every line, each printed once; none for the others.
