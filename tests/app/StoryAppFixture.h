@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "StoreFiles.h"
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
@@ -38,9 +39,6 @@
 namespace apptest {
 
 using namespace win;
-
-// Every segment of a store file: its bytes by type and id.
-using StoreSegments = std::map<std::pair<FourCC, std::uint16_t>, std::string>;
 
 class StoryAppTest : public ::testing::Test {
 protected:
@@ -152,32 +150,7 @@ protected:
     }
     // Every segment the file on disk holds; empty for a file that is no store.
     StoreSegments SegmentsOnDisk(const std::string& path) const {
-        StoreSegments segments;
-        if (!std::filesystem::exists(path)) return segments;
-        const std::string copy = folder / "tmp/copy";
-        std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
-        PFMPushCurrentFile(nullptr);
-        const FileRef file(copy.c_str(), kAccessRead);
-        if (PFMFile* store = PFMOpenFile(&file)) {
-            PFMSetCurrentFile(store);
-            LList types;
-            PFMGetSegmentTypes(types);
-            for (std::int32_t i = 0; i < types.Count(); ++i) {
-                SList ids;
-                const auto type = static_cast<FourCC>(types.GetAt(i));
-                PFMGetSegmentIds(type, ids);
-                for (std::int32_t j = 0; j < ids.Count(); ++j) {
-                    const auto id = static_cast<std::uint16_t>(ids.GetAt(j));
-                    void* data = PFMCheckOut(type, id);
-                    segments[{type, id}] = data ? std::string(static_cast<const char*>(data), MemSize(data)) : "";
-                    if (data) PFMCheckIn(data);
-                }
-            }
-            PFMCloseFile(store);
-        }
-        PFMClearError();
-        PFMPopCurrentFile();
-        return segments;
+        return ReadStoreSegments(path, folder / "tmp/copy");
     }
     // A text of a keyed record of the file on disk; "<missing>" when absent.
     std::string TextOnDisk(const std::string& path, FourCC type, const char* key) const {
