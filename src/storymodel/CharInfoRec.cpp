@@ -58,6 +58,8 @@ void CharInfoRec::EndUpdate() {
 void CharInfoRec::InitCharacter(std::int16_t role, const char* name, std::uint16_t sex, std::uint16_t form,
                                 std::uint16_t picture) {
     BeginUpdate();
+    // A character without a role says so in its record, as the story's loading would write it.
+    if (role == kNoRole) WriteNumber(CharacterKey::kSubjectiveRole, kNoRole);
     SetSubjectiveRole(role);
     SetName(name);
     SetSex(sex);

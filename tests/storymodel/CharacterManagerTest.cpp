@@ -87,6 +87,10 @@ TEST_F(CharacterManagerTest, InitialisingACharacterSetsItsFieldsInOneAnnouncemen
     NewStory();
     const CharID hero = Characters().CreateCharacter("Hero", 0, 1, 5, kNoRole, false);
     CharInfoRec& character = *Characters().GetCharacter(hero);
+    std::int16_t role = -1;
+    EXPECT_GE(character.Record()->GetEntry("Subj", kPTextShort, &role), 0)
+        << "the record says it has no role";
+    EXPECT_EQ(role, kNoRole);
     character.SetArchetype(kComplexArchetype);
     CharacterWatcher watcher(Characters());
     character.InitCharacter(kNoRole, "Zed", 2, kPluralForm, 7);
