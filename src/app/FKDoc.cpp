@@ -92,6 +92,7 @@ bool FKDoc::CloseOtherWindows(bool force) {
     for (std::int32_t i = GetWindowCount() - 1; i >= 0; --i) {
         TWindow* window = GetWindow(i);
         if (!window || window == frontEnd_) continue;
+        if (!force && !window->AllowClose()) return false;
         if (!TDoc::CloseWindow(window, force, true)) return false;
     }
     return true;

@@ -154,7 +154,7 @@ public:
     void SetCastingCastView(CastListView* view) { views_[2] = view; }
 
     // Closes every window of the story but the front end, the last opened first; true when all
-    // closed.
+    // closed. Unless forced, a window that will not be closed now (AllowClose) stops it.
     bool CloseOtherWindows(bool force);
 
     // --- the story file's generations

@@ -5,6 +5,7 @@
 
 #include "app/AboutBoxDialog.h"
 #include "app/FKDoc.h"
+#include "app/PrefsWindow.h"
 #include "app/SplashAppearance.h"
 #include "app/SplashScreen.h"
 #include "app/StoryCommands.h"
@@ -20,7 +21,12 @@ bool IsPhysicallyDown(int key) { return (win::GetAsyncKeyState(key) & 0x8000) !=
 
 }  // namespace
 
-FablCmds::FablCmds(AppEnvironment* environment) : Fablecore(environment) {}
+// The preferences window is the story application's own tool.
+FablCmds::FablCmds(AppEnvironment* environment) : Fablecore(environment) {
+    tools_.Install(StoryTool::kPreferences, [](FKDoc* story, std::int32_t page) {
+        return OpenPreferencesWindow(story, static_cast<std::int16_t>(page));
+    });
+}
 
 FablCmds::~FablCmds() = default;
 

@@ -180,9 +180,16 @@ using StoryPntsCmd = StoryWindowCmd<kCmdStoryPoints, StoryTool::kStoryPoints>;
 using PlotViewCmd = StoryWindowCmd<kCmdPlotProgression, StoryTool::kPlotProgression>;
 using ExportCmd = StoryWindowCmd<kCmdExport, StoryTool::kExport>;
 using ScenewrightExportCmd = StoryWindowCmd<kCmdExportScenewright, StoryTool::kExportScenewright>;
-// The preferences window at its general area (Preferences, 1308) or at its report options (1315).
-using PREFCmd = StoryWindowCmd<kCmdPreferences, StoryTool::kPreferences, kGeneralPreferencesArea>;
-using RepOptionsCmd = StoryWindowCmd<kCmdReportOptions, StoryTool::kPreferences, kReportOptionsArea>;
+// The preferences window at its general area (Preferences, 1308) or at its report options (1315);
+// without a story in front the command fails (-1).
+template <std::int32_t Id, std::int32_t Area>
+class PreferencesCmd : public StoryWindowCmd<Id, StoryTool::kPreferences, Area> {
+public:
+    using StoryWindowCmd<Id, StoryTool::kPreferences, Area>::StoryWindowCmd;
+    ErrCode Do() override { return FrontStory(*this->application_) ? StoryToolCmd::Do() : -1; }
+};
+using PREFCmd = PreferencesCmd<kCmdPreferences, kGeneralPreferencesArea>;
+using RepOptionsCmd = PreferencesCmd<kCmdReportOptions, kReportOptionsArea>;
 
 // Create (1288): the new character dialog. It keeps no id of its own.
 class NewCharCmd : public StoryToolCmd {

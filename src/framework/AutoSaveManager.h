@@ -30,6 +30,8 @@ public:
     void CheckDocuments();
 
     bool IsEnabled() const { return enabled_; }
+    // The time set by the last Configure.
+    std::uint32_t GetInterval() const { return interval_; }
     void Inhibit() { ++inhibitCount_; }
     void Release() {
         if (inhibitCount_ > 0) --inhibitCount_;
