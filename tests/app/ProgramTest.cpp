@@ -9,21 +9,32 @@
 #include <fstream>
 
 #include "ProgramFixture.h"
+#include "StoreFiles.h"
 #include "app/AboutBoxDialog.h"
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
+#include "app/FQSPrefArea.h"
+#include "app/GeneralPrefArea.h"
+#include "app/PrefFrontEnd.h"
+#include "app/PreferencesManager.h"
+#include "app/PrefsWindow.h"
+#include "app/ReportPrefArea.h"
 #include "app/SplashAppearance.h"
 #include "app/StoryCommandIds.h"
+#include "app/TermPrefArea.h"
 #include "foundation/pfm/PText.h"
 #include "framework/AboutAppLib.h"
 #include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
+#include "framework/AutoSaveManager.h"
 #include "framework/ItemObjectFactory.h"
 #include "framework/StandardCommands.h"
 #include "framework/TWindow.h"
 #include "framework/WindowItems.h"
 #include "framework/graphics/Cursors.h"
+#include "items/CheckBox.h"
 #include "items/EditView.h"
+#include "items/RadioBtn.h"
 #include "platform/gdi/Cursor.h"
 #include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"
@@ -36,9 +47,13 @@
 #include "platform/ui/TimerTable.h"
 #include "platform/ui/VirtualKeys.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/BusyPhase.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryformSolver.h"
+#include "storymodel/engine/Vocabulary.h"
+#include "widgets/Popup.h"
 
 namespace apptest {
 namespace {
@@ -617,6 +632,193 @@ TEST_F(ProgramTest, AStoryFileMadeByTheProgramOpens) {
     });
     EXPECT_EQ(RunProgram({copy}), 0);
     EXPECT_TRUE(BoxTexts().empty());
+}
+
+// What a read finds for a key the record does not hold.
+constexpr std::int16_t kMissing = -999;
+
+// A point inside the item, on the screen.
+POINT OnItem(const TItem& item) {
+    const ShortRect bounds = item.Bounds();
+    POINT point{bounds.left + 6, (bounds.top + bounds.bottom) / 2};
+    ClientToScreen(item.GetParentHWnd(), &point);
+    return point;
+}
+
+// A point of the chooser entry's picture button, on the screen.
+POINT OnEntry(const FrontEndView& view, std::int32_t index) {
+    const FrontEndView::Layout& layout = view.GetLayout(index);
+    ShortPoint point;
+    view.DocPointToView(LongPoint{layout.button.left + 10, layout.button.top + 10}, point);
+    POINT screen{point.x, point.y};
+    ClientToScreen(view.GetParentHWnd(), &screen);
+    return screen;
+}
+
+FKDoc* FrontStory() {
+    return GetAppl()->GetDocumentCount() > 0 ? static_cast<FKDoc*>(GetAppl()->GetDocument(0)) : nullptr;
+}
+
+PrefsWindow* PreferencesOf(const FKDoc* story) {
+    return story ? dynamic_cast<PrefsWindow*>(story->GetPrefsWindow()) : nullptr;
+}
+
+void Chord(HeadlessPresenter& presenter, UINT held, UINT key) {
+    presenter.KeyDown(held);
+    presenter.PressKey(key);
+    presenter.KeyUp(held);
+}
+
+// A writer's whole session: a new story gets a title, characters, a scene, storyform choices and
+// answers through the story document; the preferences window, opened from the Edit menu, is changed
+// with clicks and keys on every page; the story is saved and the program quits. Started again with
+// the story, the program has the preferences in force, and every record of the story and of the
+// preferences file is as it was.
+TEST_F(ProgramTest, AWritersSessionIsKeptWholeAcrossAQuitAndAStart) {
+    InstallBuiltDataFiles();
+    const std::string saved = folder / "session.fsf";
+    const std::string copy = folder / "session copy.fsf";
+    presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, saved});
+    PrefsWindow* window = nullptr;
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        FKDoc* story = FrontStory();
+        ASSERT_NE(story, nullptr);
+        CompareScreen("session-front-end.png");
+        story->GetInfoRecord().SetEntry("Title", 'c', "The Long Session");
+        story->GetInfoRecord().SetEntry("Author", 'c', "A. Writer");
+        CharacterManager& cast = *story->GetCharacterManager();
+        cast.CreateCharacter("Ana", 1, 0, 0, 0, false);
+        cast.CreateCharacter("Ben", 0, 0, 0, 0, false);
+        // A storyform choice, and the story's count of storyforms made again, as the query
+        // system does after every answer.
+        story->GetStoryFormManager()->SetChoice(1000, 1001);
+        StoryformSolver solver(*story->GetStoryFormManager());
+        StoryPointIDList constrained;
+        solver.CollectConstrainedPoints(constrained);
+        solver.SetConstraints(nullptr, constrained);
+        story->SetStoryformCount(solver.CountStoryforms());
+        EXPECT_LT(story->GetStoryformCount(), 32768) << "the choice narrowed the storyforms";
+        SceneManager& scenes = *story->GetSceneManager();
+        scenes.SceneAt(scenes.InsertScene(0))->SetTitle("The Meeting");
+        story->GetStorytellingRecord().SetEntry("Synopsis", 'c', "Two people meet.");
+        story->GetQuestionStatus().SetStatus(1, 42, 7);
+        story->SetDirty();
+        story->UpdateWindowTitles();
+        // Edit > Preferences.
+        OpenMenu(presenter, 'E');
+    });
+    Then([&] { presenter.PressKey('R'); });
+    Then([&] {
+        window = PreferencesOf(FrontStory());
+        ASSERT_NE(window, nullptr) << "Edit > Preferences opened no window";
+        EXPECT_EQ(window->GetTitle(), "Preferences for The Long Session - General Options");
+        EXPECT_EQ(GetAppl()->GetFrontWindow(), window);
+        CompareScreen("session-preferences.png");
+        auto* page = dynamic_cast<GeneralPrefArea*>(window->GetCurrentArea());
+        ASSERT_NE(page, nullptr);
+        presenter.Click(OnItem(*page->GetFastSaveBox()));
+        presenter.Click(OnItem(*page->GetMinutesField()));
+        presenter.PressKey(VK_END);
+        presenter.PressKey(VK_BACK);
+        presenter.PressKey(VK_BACK);
+        presenter.TypeText("12");
+        page->GetGenderPopup()->SetValue(1, true);
+        presenter.Click(OnEntry(*window->GetChooser(), 3));
+    });
+    Then([&] {
+        auto* page = dynamic_cast<TermPrefArea*>(window->GetCurrentArea());
+        ASSERT_NE(page, nullptr) << "the Term Swap entry chose its page";
+        presenter.Click(OnItem(*page->GetOriginalButton()));
+        presenter.Click(OnEntry(*window->GetChooser(), 1));
+    });
+    Then([&] {
+        auto* page = dynamic_cast<ReportPrefArea*>(window->GetCurrentArea());
+        ASSERT_NE(page, nullptr);
+        presenter.Click(OnItem(*page->GetHeaderField()));
+        presenter.PressKey(VK_END);
+        presenter.TypeText(" Draft");
+        page->GetColumnsPopup()->SetValue(1, true);
+        presenter.Click(OnEntry(*window->GetChooser(), 2));
+    });
+    Then([&] {
+        auto* page = dynamic_cast<FQSPrefArea*>(window->GetCurrentArea());
+        ASSERT_NE(page, nullptr);
+        presenter.Click(OnItem(*page->GetColorsBox()));
+        // File > Close closes the window in front: the preferences.
+        Chord(presenter, VK_CONTROL, 'W');
+    });
+    Then([&] {
+        EXPECT_EQ(PreferencesOf(FrontStory()), nullptr);
+        Chord(presenter, VK_CONTROL, 'S');
+    });
+    Then([&] {
+        EXPECT_FALSE(FrontStory()->IsDirty());
+        Chord(presenter, VK_CONTROL, 'Q');
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(MessageBoxes(presenter), 0u);
+
+    const std::string preferencesFile = ProgramFile(PreferencesManager::kFileName);
+    const StoreSegments storyBefore = ReadStoreSegments(saved, folder / "scratch");
+    const StoreSegments preferencesBefore = ReadStoreSegments(preferencesFile, folder / "scratch");
+    {
+        KeyedText general = ReadKeyedRecord(preferencesBefore, FourCCOf("PRFW"));
+        std::int16_t value = kMissing;
+        general.GetEntry("FastSave", 's', &value);
+        EXPECT_EQ(value, 1);
+        general.GetEntry("AutoSaveMin", 's', &value);
+        EXPECT_EQ(value, 12);
+        general.GetEntry("DefGender", 's', &value);
+        EXPECT_EQ(value, 1);
+        KeyedText query = ReadKeyedRecord(preferencesBefore, FourCCOf("FQS "));
+        query.GetEntry("OrigTerms", 's', &value);
+        EXPECT_EQ(value, 1);
+        query.GetEntry("ThrClr", 's', &value);
+        EXPECT_EQ(value, 0);
+        char header[100] = "";
+        ReadKeyedRecord(preferencesBefore, FourCCOf("REPT")).GetEntry("HEADER", 'c', header, sizeof header);
+        EXPECT_STREQ(header, "^T^<^R^> Draft");
+        KeyedText main = ReadKeyedRecord(storyBefore, kMainRecordType);
+        main.GetEntry("NumCols", 's', &value);
+        EXPECT_EQ(value, 2);
+        main.GetEntry("RepLtMar", 's', &value);
+        EXPECT_EQ(value, 72);
+    }
+
+    // Started again with the story: the story and the preferences as they were left, which a copy
+    // of the story and the preferences file written again show record by record.
+    SetOriginalTerms(0);
+    presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, copy});
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        FKDoc* story = FrontStory();
+        ASSERT_NE(story, nullptr);
+        EXPECT_EQ(story->GetFrontEndWindow()->GetTitle(), "session.fsf - The Long Session");
+        EXPECT_EQ(story->GetCharacterManager()->GetCount(), 4);
+        EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 1);
+        EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1000), 1001);
+        EXPECT_EQ(story->GetQuestionStatus().GetStatus(42, 7), 1);
+        EXPECT_EQ(UseOriginalTerms(), 1) << "the vocabulary chosen is in force from the start";
+        EXPECT_EQ(GetAppl()->GetAutoSaveManager()->GetInterval(), 12u * 3600u);
+        EXPECT_FALSE(story->IsDirty());
+        PostMessageA(GetPresentedFrame(), WM_COMMAND, kCmdSaveACopy, 0);
+    });
+    Then([&] { Chord(presenter, VK_CONTROL, 'Q'); });
+    EXPECT_EQ(RunProgram({saved}), 0);
+    EXPECT_EQ(MessageBoxes(presenter), 0u);
+    SetOriginalTerms(0);
+
+    const StoreSegments storyAfter = ReadStoreSegments(copy, folder / "scratch");
+    const StoreSegments preferencesAfter = ReadStoreSegments(preferencesFile, folder / "scratch");
+    EXPECT_FALSE(storyBefore.empty());
+    for (const auto& [key, bytes] : storyBefore) {
+        const auto found = storyAfter.find(key);
+        ASSERT_NE(found, storyAfter.end()) << SegmentName(key);
+        EXPECT_EQ(found->second, bytes) << SegmentName(key);
+    }
+    EXPECT_EQ(storyAfter.size(), storyBefore.size());
+    EXPECT_EQ(preferencesAfter, preferencesBefore);
 }
 
 }  // namespace
