@@ -1,0 +1,229 @@
+// A writer's session with the program on an Xvfb display, with real clicks and keys: the new story's
+// front end, the preferences window opened with its shortcut and changed on two pages, the story
+// saved through the file chooser and the program quit; started again with the story, the program
+// shows the preferences as they were left and changes neither the story nor the preferences file.
+// The screen is compared with reference pictures at each stage.
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "StoreFiles.h"
+#include "app/PreferencesManager.h"
+#include "framework/AboutAppLib.h"
+#include "platform/gdi/GdiTestSupport.h"
+#include "platform/sys/TempFolder.h"
+// Last: the X headers define names that other headers use otherwise.
+#include "platform/present/XvfbSession.h"
+
+namespace {
+
+using namespace endtoend;
+
+// Where things are in the program's window (client pixels of its X window): the preferences window
+// opens at the same place on every start until it is moved, so its items are always here.
+constexpr int kPreferencesLeft = 4;
+constexpr int kPreferencesTop = 65;
+// A point of the chooser's picture button of the entry (0 general ... 3 terminology).
+win::POINT ChooserEntry(int entry) { return {20, 81 + 72 * entry}; }
+// Points of the page's items, 6 pixels into them at half their height.
+constexpr win::POINT kFastSaveBox{kPreferencesLeft + 231, kPreferencesTop + 37};
+constexpr win::POINT kMinutesField{kPreferencesLeft + 371, kPreferencesTop + 55};
+constexpr win::POINT kOriginalTermsButton{kPreferencesLeft + 231, kPreferencesTop + 57};
+// Somewhere on the frame's background, away from anything that reacts to the pointer.
+constexpr win::POINT kRestingPlace{790, 590};
+
+class XvfbSession : public XvfbTest {
+protected:
+    TempFolder folder;
+    std::string programFolder = folder / "program";
+
+    void SetUp() override {
+        XvfbTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        // A program folder of the test's own, with the data files the build made: the preferences
+        // file is written there.
+        const std::filesystem::path built = std::filesystem::path(FABLECORE_PROGRAM).parent_path();
+        for (const char* name : {"program", "config", "run", "tmp"}) ::mkdir((folder / name).c_str(), 0700);
+        std::filesystem::create_symlink(built / "Fablecor.qrv", programFolder + "/Fablecor.qrv");
+        std::filesystem::create_symlink(built / "Fablecore.html", programFolder + "/Fablecore.html");
+        std::filesystem::create_directory_symlink(built / "Commands", programFolder + "/Commands");
+        String version;
+        ASSERT_TRUE(GetVersionText(version));
+        title = std::string("Fablecore ") + version.CStr();
+    }
+
+    // Starts the program (with the arguments) and waits until its window shows.
+    ::testing::AssertionResult Start(const std::vector<std::string>& arguments = {}) {
+        std::vector<std::string> command{FABLECORE_PROGRAM};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        if (!program.Start(command,
+                           {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                            "FABLECORE_PROGRAM_DIR=" + programFolder, "XDG_CONFIG_HOME=" + folder / "config",
+                            "XDG_RUNTIME_DIR=" + folder / "run", "TMPDIR=" + folder / "tmp"},
+                           -1))
+            return ::testing::AssertionFailure() << "the program did not start";
+        XSetErrorHandler(NoteError);
+        if (auto shown = FindShown(title.c_str(), window, originX, originY); !shown) return shown;
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, window, &attributes))
+            return ::testing::AssertionFailure() << "the window went";
+        width = attributes.width;
+        height = attributes.height;
+        return ::testing::AssertionSuccess();
+    }
+
+    // The program's window as it is on the screen.
+    std::unique_ptr<win::Surface> Capture() const {
+        auto picture = std::make_unique<win::Surface>(width, height);
+        XImage* image =
+            XGetImage(display, DefaultRootWindow(display), originX, originY, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height), AllPlanes, ZPixmap);
+        if (image == nullptr) return picture;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                picture->SetPixel(
+                    x, y, win::ColorFromPixel(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF)));
+        }
+        XDestroyImage(image);
+        return picture;
+    }
+    // Waits until the window changed from the picture (when one is given) and then holds still (a
+    // caret may blink); answers it then.
+    std::unique_ptr<win::Surface> Settled(const win::Surface* before = nullptr) const {
+        std::unique_ptr<win::Surface> last = Capture();
+        if (before != nullptr)
+            Eventually([&] { return gditest::DifferingPixels(*(last = Capture()), *before) > 0; });
+        Eventually([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            std::unique_ptr<win::Surface> now = Capture();
+            const bool still = gditest::DifferingPixels(*now, *last) < 40;
+            last = std::move(now);
+            return still;
+        });
+        return last;
+    }
+    void ExpectScreen(const char* reference, const win::Surface* before = nullptr) const {
+        gditest::ExpectMatchesReference(*Settled(before), std::filesystem::path(APP_TEST_DATA) / reference);
+    }
+
+    void ClickAt(win::POINT point) const {
+        ASSERT_NE(MovePointer(display, originX + point.x, originY + point.y), 0u);
+        Click(display);
+    }
+    // Each character with the key that types it, shifted where the US layout asks for Shift.
+    void Type(const std::string& text) const {
+        for (const char c : text) {
+            const bool shifted =
+                std::isupper(static_cast<unsigned char>(c)) || std::strchr("~!@#$%^&*()_+{}|:\"<>?", c);
+            if (shifted) Key(display, XK_Shift_L, true);
+            Press(display, static_cast<KeySym>(static_cast<unsigned char>(c)));
+            if (shifted) Key(display, XK_Shift_L, false);
+        }
+    }
+    // Waits for the program to end by itself; answers its exit status.
+    int Ended() { return program.Wait(std::chrono::milliseconds(15000)); }
+
+    std::string title;
+    Window window = 0;
+    int originX = 0, originY = 0, width = 0, height = 0;
+};
+
+TEST_F(XvfbSession, PreferencesSetWithClicksAndKeysAreKeptAcrossAQuitAndAStart) {
+    const std::string saved = folder / "session.fsf";
+    ASSERT_TRUE(Start());
+    // The splash screen goes and the new story's front end shows.
+    MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    ExpectScreen("xvfb-front-end.png");
+
+    // Ctrl+9 (Edit > Preferences) opens the preferences window on its general page.
+    std::unique_ptr<win::Surface> before = Capture();
+    Chord(display, XK_Control_L, XK_9);
+    ExpectScreen("xvfb-preferences.png", before.get());
+
+    // Fast Save on, 12 minutes typed over the 30 shown.
+    ClickAt(kFastSaveBox);
+    ClickAt(kMinutesField);
+    Press(display, XK_End);
+    Press(display, XK_BackSpace);
+    Press(display, XK_BackSpace);
+    Type("12");
+    // The Term Swap page: the original terms.
+    ClickAt(ChooserEntry(3));
+    before = Settled();
+    ClickAt(kOriginalTermsButton);
+    Settled(before.get());
+    // Ctrl+W closes the preferences window, which keeps the page's values.
+    MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y);
+    before = Capture();
+    Chord(display, XK_Control_L, XK_w);
+    Settled(before.get());
+
+    // File > Save As asks where to save the untitled story: its name is typed over the one offered.
+    before = Capture();
+    Chord(display, XK_Alt_L, XK_f);
+    Press(display, XK_a);
+    Settled(before.get());
+    Press(display, XK_End);
+    for (int i = 0; i < 40; ++i) Press(display, XK_BackSpace);
+    Type(saved);
+    Press(display, XK_Return);
+    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(saved); })) << "the story was saved";
+    Settled();
+    Chord(display, XK_Control_L, XK_q);
+    ASSERT_EQ(Ended(), 0);
+
+    const std::string preferencesFile = programFolder + "/" + PreferencesManager::kFileName;
+    const apptest::StoreSegments storyBefore = apptest::ReadStoreSegments(saved, folder / "scratch");
+    const apptest::StoreSegments preferencesBefore =
+        apptest::ReadStoreSegments(preferencesFile, folder / "scratch");
+    ASSERT_FALSE(storyBefore.empty());
+    {
+        KeyedText general = apptest::ReadKeyedRecord(preferencesBefore, FourCCOf("PRFW"));
+        std::int16_t value = -1;
+        EXPECT_GE(general.GetEntry("FastSave", 's', &value), 0);
+        EXPECT_EQ(value, 1);
+        EXPECT_GE(general.GetEntry("AutoSaveMin", 's', &value), 0);
+        EXPECT_EQ(value, 12);
+        EXPECT_FALSE(general.HasKey("DefGender")) << "no gender was chosen";
+        KeyedText query = apptest::ReadKeyedRecord(preferencesBefore, FourCCOf("FQS "));
+        EXPECT_GE(query.GetEntry("OrigTerms", 's', &value), 0);
+        EXPECT_EQ(value, 1);
+    }
+
+    // Started with the story, the program shows the preferences as they were left; nothing is
+    // changed, so quitting asks nothing and writes the story not at all.
+    ASSERT_TRUE(Start({saved}));
+    MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    Settled();
+    before = Capture();
+    Chord(display, XK_Control_L, XK_9);
+    ExpectScreen("xvfb-preferences-kept.png", before.get());
+    before = Capture();
+    ClickAt(ChooserEntry(3));
+    MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y);
+    ExpectScreen("xvfb-term-swap-kept.png", before.get());
+    before = Capture();
+    Chord(display, XK_Control_L, XK_w);
+    Settled(before.get());
+    Chord(display, XK_Control_L, XK_q);
+    ASSERT_EQ(Ended(), 0);
+
+    const apptest::StoreSegments storyAfter = apptest::ReadStoreSegments(saved, folder / "scratch");
+    EXPECT_EQ(storyAfter.size(), storyBefore.size());
+    for (const auto& [key, bytes] : storyBefore) {
+        const auto found = storyAfter.find(key);
+        ASSERT_NE(found, storyAfter.end()) << apptest::SegmentName(key);
+        EXPECT_EQ(found->second, bytes) << apptest::SegmentName(key);
+    }
+    EXPECT_EQ(apptest::ReadStoreSegments(preferencesFile, folder / "scratch"), preferencesBefore);
+}
+
+}  // namespace
