@@ -67,9 +67,9 @@ void CheckPictures(const char* fileName, const char* folder, FourCC type, int ex
 }
 
 TEST(DataFilesTest, TheStoredPicturesShowAndConvertBackUnchanged) {
-    // The icon items' fallback, the splash and about pictures, the default character picture and the
-    // front end's thirteen.
-    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 17);
+    // The icon items' fallback, the splash and about pictures, the default character picture, the
+    // front end's thirteen and the preferences chooser's three of its own.
+    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 20);
     CheckPictures("charpix.qrv", "Commands/", FourCCOf("CPIX"), 2);
 }
 
