@@ -1,9 +1,11 @@
 #include "app/GeneralPrefArea.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "app/PreferencesManager.h"
+#include "foundation/pfm/PText.h"
 #include "framework/AutoSaveManager.h"
 #include "framework/TAppl.h"
 #include "framework/graphics/GraphEnv.h"
@@ -21,6 +23,8 @@ constexpr std::uint32_t kTicksPerMinute = 3600;
 const char* const kPronouns[] = {"He, Him, His, Himself", "She, Her, Hers, Herself", "It, It, Its, Itself"};
 const char* const kGenders[] = {"Male", "Female", "Neutral"};
 const char* const kNotesOptions[] = {"Replace", "Append"};
+// The last item of the pronoun and gender popups.
+constexpr std::int16_t kLastChoice = 2;
 
 // A popup's choice, or -1 when it shows none.
 std::int16_t Choice(const Popup& popup) { return static_cast<std::int16_t>(popup.GetValue()); }
@@ -72,14 +76,16 @@ void GeneralPrefArea::LoadValues() {
     for (const char* pronoun : kPronouns) pronouns_->AddItem(pronoun);
     for (const char* gender : kGenders) gender_->AddItem(gender);
     multipleStories_->SetValue(ReadShort(general, "MultiStories", 0), true);
-    pronouns_->SetValue(preferences_->GetPronounGender(), true);
-    gender_->SetValue(ReadShort(general, "DefGender", -1), true);
+    // Stored choices beyond the popups' items show as the nearest item; a negative gender shows none.
+    pronouns_->SetValue(std::clamp<std::int16_t>(preferences_->GetPronounGender(), 0, kLastChoice), true);
+    gender_->SetValue(std::min<std::int16_t>(ReadShort(general, "DefGender", -1), kLastChoice), true);
     savePictures_->SetValue(ReadShort(general, "savePix", 0), true);
     for (const char* option : kNotesOptions) notes_->AddItem(option);
     notes_->SetValue(ReadShort(general, "NotesOpt", 0), true);
 }
 
-// A popup showing no choice (its stored value was none of its items) leaves the stored value alone.
+// A popup showing no choice leaves the stored value alone, but for a negative default gender (which
+// no character can take): that goes, so new characters take their usual gender.
 void GeneralPrefArea::StoreValues() {
     if (!fastSave_ || !preferences_) return;
     PText* general = preferences_->GetGeneralRecord();
@@ -96,6 +102,8 @@ void GeneralPrefArea::StoreValues() {
         preferences_->SetPronounGender(pronoun);
     if (const std::int16_t gender = Choice(*gender_); gender >= 0)
         PreferencesManager::SetPrefShort(general, "DefGender", gender);
+    else if (general && ReadShort(general, "DefGender", 0) < 0)
+        general->Remove("DefGender");
     PreferencesManager::SetPrefShort(general, "savePix", SwitchValue(*savePictures_));
     if (const std::int16_t option = Choice(*notes_); option >= 0)
         PreferencesManager::SetPrefShort(general, "NotesOpt", option);

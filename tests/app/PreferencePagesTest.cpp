@@ -124,17 +124,35 @@ TEST_F(PreferencePages, TheMinutesAreKeptWithinTheirRange) {
     EXPECT_EQ(Stored(General(), "AutoSaveMin"), 32767);
 }
 
-TEST_F(PreferencePages, StoredChoicesOutsideTheirPopupsAreShownAsNoneAndKept) {
+TEST_F(PreferencePages, StoredChoicesOutsideTheirPopupsAreBroughtWithinThem) {
     PreferencesManager::SetPrefShort(General(), "PNounGen", 7);
     PreferencesManager::SetPrefShort(General(), "DefGender", -4);
     PrefsWindow* window = OpenPreferences();
     const GeneralPrefArea* page = PageOf<GeneralPrefArea>(window);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->GetPronounPopup()->GetValue(), -1);
-    EXPECT_EQ(page->GetGenderPopup()->GetValue(), -1);
+    EXPECT_EQ(page->GetPronounPopup()->GetValue(), 2) << "the last item";
+    EXPECT_EQ(page->GetGenderPopup()->GetValue(), -1) << "no gender";
     Choose(window, PrefsWindow::kTerminologyPage);
-    EXPECT_EQ(Stored(General(), "PNounGen"), 7) << "nothing chosen, nothing written";
-    EXPECT_EQ(Stored(General(), "DefGender"), -4);
+    EXPECT_EQ(Stored(General(), "PNounGen"), 2);
+    EXPECT_FALSE(General()->HasKey("DefGender")) << "new characters take their usual gender";
+
+    // And at the other ends.
+    PreferencesManager::SetPrefShort(General(), "DefGender", 9);
+    Prefs().SetPronounGender(-3);
+    Choose(window, PrefsWindow::kGeneralPage);
+    page = PageOf<GeneralPrefArea>(window);
+    EXPECT_EQ(page->GetPronounPopup()->GetValue(), 0);
+    EXPECT_EQ(page->GetGenderPopup()->GetValue(), 2);
+    Choose(window, PrefsWindow::kTerminologyPage);
+    EXPECT_EQ(Stored(General(), "PNounGen"), 0);
+    EXPECT_EQ(Stored(General(), "DefGender"), 2);
+
+    // A gender chosen before stays when none is shown.
+    PreferencesManager::SetPrefShort(General(), "DefGender", 1);
+    Choose(window, PrefsWindow::kGeneralPage);
+    PageOf<GeneralPrefArea>(window)->GetGenderPopup()->SetValue(-1, true);
+    Choose(window, PrefsWindow::kTerminologyPage);
+    EXPECT_EQ(Stored(General(), "DefGender"), 1);
 }
 
 // --- the terminology page
@@ -450,6 +468,22 @@ TEST_F(QueryPage, ColoursConfirmedUnchangedWriteNothingAndCloseNothing) {
     application->DrainQueue(kFirstQueue);
     EXPECT_TRUE(closed.empty());
     EXPECT_FALSE(General()->HasKey("ar"));
+}
+
+TEST_F(QueryPage, AColourChangedAndThenCancelledWritesNothingAndClosesNothing) {
+    Open(story, &FKDoc::SetFQSWindow, TWindow::kClassId, "query");
+    OpenPage();
+    SetColors([&](TDialog& dialog) {
+        presenter.ScriptPromptAnswer("ChooseColor", PromptAnswer{TRUE, "FF"});
+        dialog.PostItemHit(multipane::SetItem(0));
+        dialog.PostItemHit(multipane::CancelItem(5));
+    });
+    application->DrainQueue(kFirstQueue);
+    EXPECT_TRUE(closed.empty());
+    EXPECT_FALSE(General()->HasKey("ar"));
+    RGBColor color;
+    Prefs().GetThroughlineColor(0, color);
+    EXPECT_EQ(color, PreferencesManager::DefaultThroughlineColor(0));
 }
 
 TEST_F(QueryPage, OneColourChangedWritesAllFiveAndClosesTheQueryAndPlotWindows) {
