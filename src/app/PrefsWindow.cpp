@@ -59,8 +59,10 @@ PrefsWindow::PrefsWindow(TAppl* application, FKDoc* document, const ShortRect& r
     Create(rect);
 }
 
+// A window built on this one keeps its own placement from its own destructor (by then this class's
+// SavePlacement is the only one left), so only the preferences window keeps it here.
 PrefsWindow::~PrefsWindow() {
-    SavePlacement();
+    if (registered_) SavePlacement();
     SetFocusIndex(-1);
     area_.reset();
     if (registered_ && story_ && story_->GetPrefsWindow() == this) story_->SetPrefsWindow(nullptr);

@@ -46,8 +46,9 @@ public:
     // A window built on this one: made at the rectangle, not registered with the story.
     PrefsWindow(TAppl* application, FKDoc* document, const ShortRect& rect, std::int32_t mode,
                 std::uint16_t kind, const char* title);
-    // Keeps the placement, deletes the page (which stores its values) and, when registered, leaves
-    // the story's preferences window slot.
+    // When registered keeps the placement; deletes the page (which stores its values); when
+    // registered leaves the story's preferences window slot. Windows built on this one keep their
+    // placement from their own destructors.
     ~PrefsWindow() override;
 
     // --- TWindow

@@ -242,6 +242,25 @@ TEST_F(PreferencesWindow, TheWindowKeepsItsPlaceAndItsSize) {
     EXPECT_EQ(window->GetFrameRect(), place) << "opened where it was closed";
 }
 
+TEST_F(PreferencesWindow, AWindowBuiltOnItNeitherRegistersWithTheStoryNorTakesTheSavedPlace) {
+    const ShortRect kept = ShortRect::MakeLTRB(60, 70, 600, 420);
+    PreferencesManager::SetPrefRect(General(), kept, "PRFW");
+    PrefsWindow* preferences = OpenPreferences();
+    ASSERT_NE(preferences, nullptr);
+    const ShortRect rect = ShortRect::MakeLTRB(10, 30, 560, 400);
+    auto* other = new PrefsWindow(application, story, rect, kChildMode, kWindowNoMaximize, "Other");
+    EXPECT_FALSE(other->IsRegistered());
+    EXPECT_EQ(story->GetPrefsWindow(), preferences) << "the story's preferences window stays";
+    EXPECT_EQ(other->GetFrameRect().left, rect.left);
+    EXPECT_EQ(other->GetFrameRect().top, rect.top);
+    EXPECT_EQ(other->GetCurrentPage(), PrefsWindow::kGeneralPage);
+    ASSERT_TRUE(application->CloseWindow(other, false));
+    EXPECT_EQ(story->GetPrefsWindow(), preferences);
+    ShortRect place;
+    ASSERT_TRUE(PreferencesManager::GetPrefRect(General(), "PRFW", place));
+    EXPECT_EQ(place, kept) << "the preferences window's place is not the other's to keep";
+}
+
 TEST_F(PreferencesWindow, EachPageOnTheScreen) {
     PrefsWindow* window = OpenPreferences();
     ASSERT_NE(window, nullptr);
