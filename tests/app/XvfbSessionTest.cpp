@@ -1,5 +1,5 @@
 // A writer's session with the program on an Xvfb display, with real clicks and keys: the new story's
-// front end, the preferences window opened with its shortcut and changed on two pages, the story
+// front end, the preferences window opened with its shortcut and changed on every page, the story
 // saved through the file chooser and the program quit; started again with the story, the program
 // shows the preferences as they were left and changes neither the story nor the preferences file.
 // The screen is compared with reference pictures at each stage.
@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "StoreFiles.h"
+#include "app/FKDoc.h"
 #include "app/PreferencesManager.h"
 #include "framework/AboutAppLib.h"
 #include "platform/gdi/GdiTestSupport.h"
@@ -35,6 +36,8 @@ win::POINT ChooserEntry(int entry) { return {20, 81 + 72 * entry}; }
 constexpr win::POINT kFastSaveBox{kPreferencesLeft + 231, kPreferencesTop + 37};
 constexpr win::POINT kMinutesField{kPreferencesLeft + 371, kPreferencesTop + 55};
 constexpr win::POINT kOriginalTermsButton{kPreferencesLeft + 231, kPreferencesTop + 57};
+constexpr win::POINT kHeaderField{kPreferencesLeft + 231, kPreferencesTop + 208};
+constexpr win::POINT kThroughlineColorsBox{kPreferencesLeft + 231, kPreferencesTop + 97};
 // Somewhere on the frame's background, away from anything that reacts to the pointer.
 constexpr win::POINT kRestingPlace{790, 590};
 
@@ -98,8 +101,9 @@ protected:
     std::unique_ptr<win::Surface> Settled(const win::Surface* before = nullptr) const {
         std::unique_ptr<win::Surface> last = Capture();
         if (before != nullptr) {
-            EXPECT_TRUE(Eventually([&] { return gditest::DifferingPixels(*(last = Capture()), *before) > 0; }))
-                << "the screen never changed";
+            EXPECT_TRUE(Eventually([&] {
+                return gditest::DifferingPixels(*(last = Capture()), *before) > 0;
+            })) << "the screen never changed";
         }
         Eventually([&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -156,10 +160,26 @@ TEST_F(XvfbSession, PreferencesSetWithClicksAndKeysAreKeptAcrossAQuitAndAStart) 
     Press(display, XK_BackSpace);
     Press(display, XK_BackSpace);
     Type("12");
-    // The Term Swap page: the original terms.
+    // The Term Swap page: the original terms. (The chooser takes a click once the button is
+    // released over it a moment later: the pointer stays until the page shows.)
+    before = Capture();
     ClickAt(ChooserEntry(3));
-    before = Settled();
+    before = Settled(before.get());
     ClickAt(kOriginalTermsButton);
+    Settled(before.get());
+    // The report page: " Draft" typed at the end of the header.
+    before = Capture();
+    ClickAt(ChooserEntry(1));
+    before = Settled(before.get());
+    ClickAt(kHeaderField);
+    Press(display, XK_End);
+    Type(" Draft");
+    Settled(before.get());
+    // The query-system page: no throughline colours.
+    before = Capture();
+    ClickAt(ChooserEntry(2));
+    before = Settled(before.get());
+    ClickAt(kThroughlineColorsBox);
     Settled(before.get());
     // Ctrl+W closes the preferences window, which keeps the page's values.
     MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y);
@@ -197,6 +217,16 @@ TEST_F(XvfbSession, PreferencesSetWithClicksAndKeysAreKeptAcrossAQuitAndAStart) 
         KeyedText query = apptest::ReadKeyedRecord(preferencesBefore, FourCCOf("FQS "));
         EXPECT_GE(query.GetEntry("OrigTerms", 's', &value), 0);
         EXPECT_EQ(value, 1);
+        EXPECT_GE(query.GetEntry("ThrClr", 's', &value), 0);
+        EXPECT_EQ(value, 0);
+        char header[100] = "";
+        apptest::ReadKeyedRecord(preferencesBefore, FourCCOf("REPT"))
+            .GetEntry("HEADER", 'c', header, sizeof header);
+        EXPECT_STREQ(header, "^T^<^R^> Draft");
+        // The story keeps its report margins and columns.
+        std::int16_t margin = -1;
+        apptest::ReadKeyedRecord(storyBefore, kMainRecordType).GetEntry("RepLtMar", 's', &margin);
+        EXPECT_EQ(margin, 72);
     }
 
     // Started with the story, the program shows the preferences as they were left; nothing is
@@ -208,8 +238,6 @@ TEST_F(XvfbSession, PreferencesSetWithClicksAndKeysAreKeptAcrossAQuitAndAStart) 
     before = Capture();
     Chord(display, XK_Control_L, XK_9);
     ExpectScreen("xvfb-preferences-kept.png", before.get());
-    // The chooser takes a click once the button is released over it a moment later: the pointer
-    // stays until the page shows.
     before = Capture();
     ClickAt(ChooserEntry(3));
     Settled(before.get());
