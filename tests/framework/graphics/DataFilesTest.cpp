@@ -68,8 +68,9 @@ void CheckPictures(const char* fileName, const char* folder, FourCC type, int ex
 
 TEST(DataFilesTest, TheStoredPicturesShowAndConvertBackUnchanged) {
     // The icon items' fallback, the splash and about pictures, the default character picture, the
-    // front end's thirteen and the preferences chooser's three of its own.
-    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 20);
+    // front end's thirteen, the preferences chooser's three and the query topic tree's two folder
+    // pictures.
+    CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 22);
     CheckPictures("charpix.qrv", "Commands/", FourCCOf("CPIX"), 2);
 }
 
