@@ -128,13 +128,15 @@ ErrCode StoryToolCmd::Do() {
 FQSCmd::FQSCmd(TAppl* application, std::int32_t id, std::int16_t startPage)
     : StoryToolCmd(application, id, StoryTool::kQuery, startPage) {}
 
-// The pronoun question comes before the query window's first page, and only when there is a query
+// The pronoun question follows the query window's opening, and comes only when there is a query
 // window to open.
 ErrCode FQSCmd::Do() {
     FKDoc* story = FrontStory(*application_);
-    if (!story) return kNoErr;
-    if (Tools().IsInstalled(GetTool())) static_cast<Fablecore*>(application_)->AskPronounGender();
-    return Open(story, GetArgument());
+    if (!story) return -1;
+    const bool opens = Tools().IsInstalled(GetTool());
+    const ErrCode result = Open(story, GetArgument());
+    if (opens) static_cast<Fablecore*>(application_)->AskPronounGender();
+    return result;
 }
 
 CharInfoCmd::CharInfoCmd(TAppl* application)

@@ -116,8 +116,8 @@ private:
     bool needsStory_;
 };
 
-// Plotpilot (1280, start page 13) and Query System (1281, start page 0): the query window, after
-// the pronoun question when the writer has not answered it yet.
+// Plotpilot (1280, start page 13) and Query System (1281, start page 0): the query window, then the
+// pronoun question when the writer has not answered it yet; -1 without a story in front.
 class FQSCmd : public StoryToolCmd {
 public:
     FQSCmd(TAppl* application, std::int32_t id, std::int16_t startPage);

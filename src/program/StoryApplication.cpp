@@ -2,10 +2,14 @@
 
 #include "app/FablCmds.h"
 #include "app/Fablecore.h"
+#include "query/QueryTools.h"
 #include "reports/ReportTools.h"
 
 TAppl* CreateStoryApplication(AppEnvironment* environment) {
     TAppl* application = CreateFablecore(environment);
-    if (auto* commands = dynamic_cast<FablCmds*>(application)) InstallReportTools(commands->GetStoryTools());
+    if (auto* commands = dynamic_cast<FablCmds*>(application)) {
+        InstallQueryTools(commands->GetStoryTools());
+        InstallReportTools(commands->GetStoryTools());
+    }
     return application;
 }
