@@ -1,0 +1,42 @@
+#include "query/FQSAnswerGuard.h"
+
+#include "app/FKDoc.h"
+#include "query/FQSWindow.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryformSolver.h"
+
+FQSAnswerGuard::FQSAnswerGuard(FQSWindow& window) : window_(window) {
+    FKDoc* story = window_.GetStory();
+    if (story && story->GetStoryFormManager()) {
+        storyform_ = story->GetStoryFormManager()->SaveState();
+        count_ = story->GetStoryformCount();
+        dirty_ = story->IsDirty();
+    }
+    if (StoryformSolver* solver = window_.GetSolver()) {
+        for (int i = 0; i < StoryformSolver::kCapacity; ++i) constraints_.push_back(solver->GetConstraint(i));
+    }
+}
+
+FQSAnswerGuard::~FQSAnswerGuard() = default;
+
+bool FQSAnswerGuard::CheckStoryforms() {
+    if (window_.CheckStoryforms() != 0) return true;
+    PutBack();
+    return false;
+}
+
+void FQSAnswerGuard::PutBack() {
+    if (StoryformSolver* solver = window_.GetSolver()) {
+        for (std::size_t i = 0; i < constraints_.size(); ++i)
+            solver->GetConstraint(static_cast<int>(i)) = constraints_[i];
+    }
+    FKDoc* story = window_.GetStory();
+    if (story && story->GetStoryFormManager() && storyform_) {
+        story->GetStoryFormManager()->RestoreState(std::move(storyform_));
+        window_.SetStoryformCount(count_);
+        window_.UpdateStoryformingBar();
+        window_.UpdateRowStatuses();
+        if (!dirty_) story->SetClean();
+    }
+    window_.RequestRefresh();
+}
