@@ -285,6 +285,32 @@ TEST_F(ProgramTest, TheReportsCommandOpensTheStorysReportWindow) {
     EXPECT_TRUE(BoxTexts().empty());
 }
 
+// The Query System command of the running program opens the story's one query window on its first
+// list; the pronoun question follows the window.
+TEST_F(ProgramTest, TheQuerySystemCommandOpensTheStorysQueryWindow) {
+    InstallBuiltDataFiles();
+    std::string title;
+    bool asked = false;
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey('U');
+        presenter.KeyUp(VK_CONTROL);
+    });
+    Then([&] {
+        const auto* story = static_cast<FKDoc*>(GetAppl()->GetDocument(0));
+        ASSERT_NE(story->GetFQSWindow(), nullptr) << "the Query System command opened no window";
+        title = story->GetFQSWindow()->GetTitle();
+        asked = GetActiveWindow() != GetPresentedFrame();
+        presenter.PressKey(VK_RETURN);  // the pronoun question's default answer
+    });
+    Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(title.rfind("Fablecore Query System", 0), 0u) << title;
+    EXPECT_TRUE(asked) << "the pronoun question follows the window";
+}
+
 TEST(MainRoutine, FailsWithoutAnApplicationObject) { EXPECT_EQ(AppMain(nullptr), -1); }
 
 // The window manager's close button while a dialog is open: the frame is disabled, and the request

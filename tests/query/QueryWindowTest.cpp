@@ -254,6 +254,31 @@ TEST_F(QueryWindow, TheHelpShowsTheSectionsOfButtonsThatAreOnAndDimsEmptyOnes) {
     EXPECT_EQ(ControlText(pane), "");
 }
 
+TEST_F(QueryWindow, AResizeLaysTheItemsOutAgainWithinTheSmallestSize) {
+    window = OpenQuery(NewStory());
+    ASSERT_NE(window, nullptr);
+    const auto expectLaidOut = [this] {
+        ShortRect content;
+        window->GetContentRect(content);
+        const FQSWindowLayout& layout = window->GetLayout();
+        EXPECT_EQ(layout.page.right, content.right - 6);
+        EXPECT_EQ(layout.status.bottom, content.bottom - 6);
+        // The tree's frame lies within its bounds.
+        EXPECT_EQ(window->GetTopicTree()->Bounds().bottom + 2, layout.tree.bottom);
+        EXPECT_EQ(window->GetTopicTree()->Bounds().right + 2, layout.tree.right);
+        EXPECT_EQ(dynamic_cast<TItem*>(window->GetItem(FQSWindow::kNextItem))->Bounds(), layout.next);
+        EXPECT_EQ(dynamic_cast<TItem*>(window->GetItem(FQSWindow::kStoryformingBarItem))->Bounds(), layout.bars[0]);
+        return layout.page.right;
+    };
+    window->MoveTo(ShortRect::MakeLTRB(10, 10, 900, 650));
+    Run();
+    const std::int16_t wide = expectLaidOut();
+    window->MoveTo(ShortRect::MakeLTRB(10, 10, 700, 500));
+    Run();
+    EXPECT_LT(expectLaidOut(), wide);
+    EXPECT_EQ(window->GetMinTrackSize(), (ShortPoint{FQSWindow::kMinWidth, FQSWindow::kMinHeight}));
+}
+
 TEST_F(QueryWindow, ThePageRecordGivesTheStoryPointTheHelpPageAndTheHelpLine) {
     window = OpenQuery(NewStory());
     ASSERT_NE(window, nullptr);
