@@ -1,6 +1,10 @@
 #include "query/FQSHelpPane.h"
 
 #include "framework/MsgEvent.h"
+#include "framework/TDoc.h"
+#include "framework/TWindow.h"
+#include "storymodel/ExpandedTextWrap.h"
+#include "storymodel/StoryDocument.h"
 
 namespace {
 
@@ -16,4 +20,13 @@ std::int32_t FQSHelpPane::HandleMouseDown(const MsgEvent& event) {
     if (!event.IsAltDown()) return 0;
     PostHit();
     return 1;
+}
+
+void FQSHelpPane::SetHelpText(const std::string& text) {
+    const TWindow* window = GetWindow();
+    auto* document = window ? dynamic_cast<IStoryDocument*>(window->GetDocument()) : nullptr;
+    std::string expanded = ExpandAndDecode(document, text.c_str());
+    if (expanded == shown_) return;
+    shown_ = std::move(expanded);
+    SetStyledText(shown_.c_str());
 }

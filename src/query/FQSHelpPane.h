@@ -2,6 +2,8 @@
 // The query window's help pane: a read-only rich text view whose Alt-click is the window's item
 // hit (which opens the window's fonts dialog); other clicks act as the view's own.
 
+#include <string>
+
 #include "items/RichTextView.h"
 
 class FQSHelpPane : public RichTextView {
@@ -9,4 +11,10 @@ public:
     FQSHelpPane(ItemList* list, const ShortRect* bounds);
 
     std::int32_t HandleMouseDown(const MsgEvent& event) override;
+    // Expands the composed help text for the story and shows it; a text that expands as the one shown
+    // is not laid out anew.
+    void SetHelpText(const std::string& text);
+
+private:
+    std::string shown_;
 };

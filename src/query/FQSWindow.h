@@ -194,6 +194,7 @@ private:
     std::int16_t ReadPreference(const char* key, std::int16_t fallback) const;
     void Relayout();
     void InvalidateArea(const ShortRect& area);
+    void InvalidatePageArea();
     void PlaceHelpPane();
     void ToggleHelp();
     void ChooseFonts();

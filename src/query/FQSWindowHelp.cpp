@@ -64,7 +64,7 @@ void FQSWindow::ComposeHelp() {
     const FQSHelpComposition help = ComposeFQSHelp(values, helpButtons_, sources);
     for (int i = 0; i < kHelpSectionCount; ++i)
         helpButtonRow_->SetButtonEnabled(i, help.enabled[static_cast<std::size_t>(i)]);
-    helpPane_->SetText(helpShown_ || (page_ && page_->GetHelpLine() != 0 && helpFits_) ? help.text.c_str() : "");
+    helpPane_->SetHelpText(helpShown_ || (page_ && page_->GetHelpLine() != 0 && helpFits_) ? help.text : std::string());
 }
 
 void FQSWindow::UpdateElementHelp() {
@@ -85,7 +85,7 @@ void FQSWindow::ShowHelpPane() {
 void FQSWindow::HideHelpPane() {
     if (helpPane_) {
         helpPane_->Hide();
-        helpPane_->SetText("");
+        helpPane_->SetHelpText(std::string());
     }
     if (helpButtonRow_) helpButtonRow_->Hide();
     helpShown_ = false;

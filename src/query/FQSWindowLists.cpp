@@ -251,7 +251,7 @@ void FQSWindow::ShowPage(std::int32_t row, std::int16_t topic, std::int16_t /*fi
     } else {
         HideHelpPane();
     }
-    InvalidateArea(layout_.page);
+    InvalidatePageArea();
 }
 
 void FQSWindow::RefreshPage() { ShowPage(row_, topic_, 0, 1); }

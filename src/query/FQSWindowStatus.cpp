@@ -6,8 +6,11 @@
 #include "framework/Alerts.h"
 #include "framework/graphics/BevelFrames.h"
 #include "framework/graphics/GraphUser.h"
+#include "framework/graphics/Rgn.h"
 #include "items/BarGraph.h"
+#include "items/GraphBtn.h"
 #include "platform/ui/Paint.h"
+#include "query/FQSHelpPane.h"
 #include "query/FQSPage.h"
 #include "query/FQSProgress.h"
 #include "query/FQSTreeSelectorView.h"
@@ -31,6 +34,18 @@ void FQSWindow::InvalidateArea(const ShortRect& area) {
     if (!GetHWnd()) return;
     const win::RECT rect = area.ToRECT();
     win::InvalidateRect(GetHWnd(), &rect, win::TRUE);
+}
+
+// The page's part of the page area: the help pane and its buttons, while they show, paint
+// themselves when their text, states or place change.
+void FQSWindow::InvalidatePageArea() {
+    if (!GetHWnd()) return;
+    Rgn area(layout_.page);
+    if (helpShown_ && helpPane_ && helpButtonRow_) {
+        area.Subtract(Rgn(helpPane_->Bounds()));
+        area.Subtract(Rgn(helpButtonRow_->Bounds()));
+    }
+    win::InvalidateRgn(GetHWnd(), area.GetHandle(), win::TRUE);
 }
 
 void FQSWindow::Draw(win::HDC /*dc*/) {
@@ -69,9 +84,10 @@ void FQSWindow::DrawStatusArea(TGraphEnv& env) {
 // --- Bars and row statuses
 
 void FQSWindow::SetStoryformCount(std::uint16_t count) {
+    const bool changed = count != storyformCount_;
     storyformCount_ = count;
     if (story_) story_->SetStoryformCount(count);
-    InvalidateArea(layout_.countText);
+    if (changed) InvalidateArea(layout_.countText);
 }
 
 void FQSWindow::UpdateStoryformingBar() {
@@ -87,6 +103,7 @@ void FQSWindow::UpdateRowStatuses() {
     if (!tree_ || !story_) return;
     QuestionStatus& status = story_->GetQuestionStatus();
     const StoryFormManager* storyForm = story_->GetStoryFormManager();
+    bool changed = false;
     for (std::int32_t row = 0; row < list_.Count(); ++row) {
         const FQSPageData& entry = *list_.At(row);
         const TopicRecord* topic = TopicAt(entry.GetTopic());
@@ -100,9 +117,12 @@ void FQSWindow::UpdateRowStatuses() {
         }
         const std::int16_t shown = RowStatusOf(kind, chosen, inForce, status.GetStatus(entry.GetTopic(), key));
         if (IsRowStatusStored(kind)) status.SetStatus(shown, entry.GetTopic(), key);
+        const FQSTreeSelectorNode* node = tree_->NodeAt(row);
+        if (node && node->GetStatus() != shown) changed = true;
         tree_->SetNodeStatus(row, static_cast<std::uint8_t>(shown), false);
     }
-    tree_->Invalidate();
+    // The tree is painted again only when a mark changed.
+    if (changed) tree_->Invalidate();
 }
 
 // --- The storyform check
