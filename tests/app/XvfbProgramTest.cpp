@@ -1,11 +1,14 @@
 // The program itself on an Xvfb display of 800 by 600 pixels, as a writer starts it: its window is
 // named after the program and its version, fits the screen, and a signal to end it ends it at once,
-// leaving no swap file behind.
+// leaving no swap file behind; and the Query System command, chosen with its key, opens the query
+// window, which keeps its settings when the program closes.
 
 #include <X11/Xatom.h>
 #include <sys/socket.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "framework/AboutAppLib.h"
 #include "platform/present/XvfbSession.h"
@@ -117,6 +120,72 @@ TEST_F(XvfbProgram, TheSplashScreenIsOnTheScreenDuringItsWait) {
         << "the splash screen went";
     ASSERT_EQ(kill(WindowProcess(display, window), SIGTERM), 0);
     EXPECT_EQ(program.Wait(std::chrono::milliseconds(5000)), 128 + SIGTERM);
+}
+
+// Asks the window to close as the window manager's close button does.
+void AskToClose(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+// Whether the file holds every one of the texts.
+bool FileHolds(const std::filesystem::path& path, std::initializer_list<std::string_view> texts) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (const std::string_view text : texts) {
+        if (bytes.find(text) == std::string::npos) return false;
+    }
+    return true;
+}
+
+// The writer chooses the Query System command (Ctrl+U) in the running program and answers the
+// pronoun question that follows the query window (Return); closing the program then closes the
+// query window, which keeps its place, splitter and help buttons in the preferences the program
+// writes beside itself (here in a program folder of the test's own).
+TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSettings) {
+    TempFolder temporary;
+    TempFolder programFolder;
+    const std::filesystem::path built = std::filesystem::path(FABLECORE_PROGRAM).parent_path();
+    std::filesystem::create_symlink(built / "Fablecor.qrv", std::filesystem::path(programFolder.Path()) / "Fablecor.qrv");
+    std::filesystem::create_directory_symlink(built / "Commands", std::filesystem::path(programFolder.Path()) / "Commands");
+    const std::filesystem::path preferences = std::filesystem::path(programFolder.Path()) / "fablecor.prf";
+    String version;
+    ASSERT_TRUE(GetVersionText(version));
+    const std::string title = std::string("Fablecore ") + version.CStr();
+    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
+                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                               "TMPDIR=" + temporary.Path(), "FABLECORE_PROGRAM_DIR=" + programFolder.Path()},
+                              -1));
+    XSetErrorHandler(NoteError);
+    Window window = 0;
+    int x = 0, y = 0;
+    // The new story's window is up once its store's swap file is.
+    ASSERT_TRUE(Eventually([&] { return FindShown(title.c_str(), window, x, y) && CountFiles(temporary.Path()) == 5; }));
+    ASSERT_FALSE(FileHolds(preferences, {"HlpBtns"}));
+    XWindowAttributes attributes;
+    ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
+    // The query window and the pronoun question come up over the story's window, its middle too.
+    const int middleX = x + attributes.width / 2;
+    const int middleY = y + attributes.height / 2;
+    const unsigned long before = ScreenColor(display, middleX, middleY);
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    Chord(display, XK_Control_L, XK_u);
+    ASSERT_TRUE(Eventually([&] { return ScreenColor(display, middleX, middleY) != before; }))
+        << "nothing came up for the Query System command";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Press(display, XK_Return);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    AskToClose(display, window);
+    EXPECT_EQ(program.Wait(std::chrono::milliseconds(10000)), 0);
+    EXPECT_TRUE(FileHolds(preferences, {"HlpBtns", "FQSHSplt", "PNounGen"}))
+        << "the query window's settings and the pronoun answer were not kept";
 }
 
 }  // namespace
