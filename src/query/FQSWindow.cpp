@@ -39,13 +39,14 @@ constexpr int kWhite = 1;
 constexpr int kGrey = 8;
 constexpr int kDarkGrey = 9;
 constexpr int kWindowBack = 12;
-// Where the vertical splitter starts, and how close to the content's edges it may come.
+// Where the splitters start (the horizontal one is placed on its band at once), and how close to the
+// content's edges they may come.
 constexpr std::int16_t kVerticalSplitStart = 50;
+constexpr std::int16_t kHorizontalSplitStart = 50;
 constexpr std::int16_t kPageMinimum = 50;
 constexpr std::int16_t kSmallestColumnSplit = 133;
 constexpr std::int16_t kLargestColumnSplit = 1000;
 constexpr std::int16_t kPageRoom = 430;
-constexpr std::int16_t kSplitOffset = 15;
 constexpr std::int16_t kHelpButtonFontNumber = 3;
 constexpr std::int16_t kHelpButtonFontSize = 9;
 
@@ -189,7 +190,7 @@ void FQSWindow::BuildContents() {
     verticalSplitter_->SetMinimumNear(kPageMinimum);
     verticalSplitter_->SetMinimumFar(kCollapsedSplit);
     list->Append(verticalSplitter_);
-    horizontalSplitter_ = new FQSHSplitter(this, list, 0);
+    horizontalSplitter_ = new FQSHSplitter(this, list, kHorizontalSplitStart);
     horizontalSplitter_->SetFixed(true);
     horizontalSplitter_->SetMinimumNear(kSmallestColumnSplit);
     horizontalSplitter_->SetMaximumNear(kLargestColumnSplit);
