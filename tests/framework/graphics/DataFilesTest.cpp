@@ -71,7 +71,7 @@ TEST(DataFilesTest, TheStoredPicturesShowAndConvertBackUnchanged) {
     // front end's thirteen, the preferences chooser's three and the query topic tree's two folder
     // pictures.
     CheckPictures("Fablecor.qrv", "", FourCCOf("BITM"), 22);
-    CheckPictures("charpix.qrv", "Commands/", FourCCOf("CPIX"), 2);
+    CheckPictures("charpix.qrv", "Commands/", FourCCOf("CPIX"), 65);
 }
 
 }  // namespace
