@@ -12,8 +12,8 @@
 #include "framework/graphics/AppFolder.h"
 #include "framework/graphics/PictImage.h"
 #include "framework/graphics/QRVBitmap.h"
-#include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Drawing.h"
+#include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Surface.h"
 
@@ -69,7 +69,8 @@ TEST(CharacterPictureSheet, EveryStockPictureLoadsAndDraws) {
         const ShortRect place = ShortRect::MakeLTRB(left, top, left + kPicture, top + kPicture);
         EXPECT_EQ(picture.DrawInto(sheet, nullptr, &place, false, win::SRCCOPY), 1) << id;
     }
-    EXPECT_EQ(images.size(), static_cast<std::size_t>(ids.Count())) << "every picture is a picture of its own";
+    EXPECT_EQ(images.size(), static_cast<std::size_t>(ids.Count()))
+        << "every picture is a picture of its own";
 
     win::Surface drawn(sheet.Width(), sheet.Height());
     const win::HDC dc = sheet.BeginDrawing();
