@@ -307,8 +307,8 @@ storytelling
     Tendency
         Romeo is willing: every step he takes toward Juliet is freely chosen.
     Reach
-        Neither the city's peace nor Romeo's own happiness comes as he wishes: each is bought at the
-        price of the other.
+        The play makes its case through neither cold reasoning nor pure feeling alone: the feud's
+        reasons and the lovers' passion both fail, and only the sight of the two bodies persuades.
     STDom
         Verona is caught up in an activity, the feud itself: brawls, duels, threats and hurried
         weddings.
