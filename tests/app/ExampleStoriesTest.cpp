@@ -72,10 +72,12 @@ std::string Text(CharInfoRec& character, const std::string& key) {
 
 class ExampleStories : public StoryAppTest {
 protected:
+    // A copy of the built story, so that tests running side by side never share the file.
     FKDoc* OpenExample(const fs::path& source) {
-        const std::string path = builtFolder + "/examples/" + source.stem().string() + ".fsf";
-        const FileRef file(path.c_str(), kAccessRead);
-        EXPECT_EQ(application->OpenDocument(file, false), kNoErr) << path;
+        const std::string name = source.stem().string() + ".fsf";
+        fs::copy_file(builtFolder + "/examples/" + name, Path(name), fs::copy_options::overwrite_existing);
+        const FileRef file(Path(name).c_str(), kAccessReadWrite);
+        EXPECT_EQ(application->OpenDocument(file, false), kNoErr) << name;
         return static_cast<FKDoc*>(application->FindDocumentByFile(file));
     }
     void Close(FKDoc* story) {
