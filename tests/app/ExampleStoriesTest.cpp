@@ -220,5 +220,44 @@ TEST_F(ExampleStories, EveryValuedStoryPointIsToldInATextThatExpandsAsItStands) 
     }
 }
 
+TEST_F(ExampleStories, TheExamplesFileTellsEveryValueTheStoriesGiveAPoint) {
+    PFMFile* examples = application->OpenStoryExamplesFile();
+    ASSERT_NE(examples, nullptr) << "Commands/storyexm.qrv";
+    int paragraphs = 0;
+    for (const fs::path& source : Sources()) {
+        SCOPED_TRACE(source.string());
+        FKDoc* story = OpenExample(source);
+        ASSERT_NE(story, nullptr);
+        const std::string title = Text(story->GetInfoRecord(), "Title");
+        for (int index = 0; index < kStoryPointCount; ++index) {
+            const StoryPointRecord& row = *StoryPointAt(index);
+            std::int16_t value = story->GetStoryFormManager()->GetValueAt(index);
+            if (!row.shortKey || value <= 0) continue;
+            if (row.kind == kElementLevelPoint) value = static_cast<std::int16_t>(85 + (value - 85) % 64);
+            const FourCC type =
+                MakeFourCC(row.shortKey[0], row.shortKey[1], row.shortKey[2], row.shortKey[3]);
+            std::string text;
+            {
+                const PFMFileScope scope(examples, false);
+                const CheckedOutHdl segment(type, static_cast<std::uint16_t>(value));
+                ASSERT_NE(segment.Data(), nullptr) << row.code << " " << value;
+                text.assign(static_cast<const char*>(segment.Data()),
+                            strnlen(static_cast<const char*>(segment.Data()), MemSize(segment.Data())));
+            }
+            const std::string paragraph =
+                "\xC7M(12,36,0)\xC8\xC7"
+                "B+\xC8" +
+                title +
+                "\xC7"
+                "B-\xC8:  " +
+                Text(story->GetStorytellingRecord(), row.code) + "\n";
+            EXPECT_NE(text.find(paragraph), std::string::npos) << row.code << " " << value;
+            ++paragraphs;
+        }
+        Close(story);
+    }
+    EXPECT_GT(paragraphs, 0);
+}
+
 }  // namespace
 }  // namespace apptest
