@@ -73,7 +73,11 @@ TEST_F(StartUp, TheProgramGoesByItsNameAndVersion) {
 }
 
 TEST_F(StartUp, TheContextFileIsOpenedWhenItIsAStoreAndOtherwiseLeftAlone) {
+    EXPECT_NE(application->GetContextFile(), nullptr) << "the built one";
+    std::filesystem::remove(ProgramFile("Commands/context.qrv"));
+    Restart();
     EXPECT_EQ(application->GetContextFile(), nullptr) << "none there";
+    EXPECT_TRUE(Asked().empty()) << "nothing is said";
     const std::string context = ProgramFile("Commands/CONTEXT.QRV");
     std::ofstream(context) << "no store";
     Restart();

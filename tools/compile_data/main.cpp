@@ -1,10 +1,12 @@
 // Compiles a folder of data sources into one store file (see data/README.md).
 //   compile_data [-D NAME=VALUE]... [--topics QUERY_FOLDER] SOURCE_FOLDER OUTPUT
 //   compile_data --query-tables QUERY_FOLDER OUTPUT.cpp
+//   compile_data [-D NAME=VALUE]... --context CONTEXT_FOLDER OUTPUT
 // The variables are the build's (VERSION, COPYRIGHT...), which sources use as ${NAME}; VERSION is
 // also written into the store's header. With --topics, the store's question lists and pages are
 // checked against the query system's tables in that folder (data/query). --query-tables checks
-// those tables and writes them as the program's C++ source. Errors go to the standard error output
+// those tables and writes them as the program's C++ source. --context compiles the context texts of the
+// query window's help (data/context) into the context file. Errors go to the standard error output
 // as file:line: message. Exits with 1 when the sources have errors (nothing is written then), with 2
 // for a wrong command line.
 
@@ -13,6 +15,7 @@
 #include <string>
 
 #include "datafiles/Compiler.h"
+#include "datafiles/ContextTexts.h"
 #include "datafiles/QueryTables.h"
 #include "datafiles/StoreFiles.h"
 #include "foundation/Platform.h"
@@ -23,8 +26,9 @@ namespace {
 int Usage(const char* program) {
     std::fprintf(stderr,
                  "usage: %s [-D NAME=VALUE]... [--topics QUERY_FOLDER] SOURCE_FOLDER OUTPUT\n"
-                 "       %s --query-tables QUERY_FOLDER OUTPUT.cpp\n",
-                 program, program);
+                 "       %s --query-tables QUERY_FOLDER OUTPUT.cpp\n"
+                 "       %s [-D NAME=VALUE]... --context CONTEXT_FOLDER OUTPUT\n",
+                 program, program, program);
     return 2;
 }
 
@@ -41,12 +45,15 @@ int main(int argc, char** argv) {
     std::vector<std::string> paths;
     std::string topics;
     bool tablesOnly = false;
+    bool context = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--topics" && i + 1 < argc) {
             topics = argv[++i];
         } else if (argument == "--query-tables") {
             tablesOnly = true;
+        } else if (argument == "--context") {
+            context = true;
         } else if (argument == "-D" && i + 1 < argc) {
             const std::string definition = argv[++i];
             const std::size_t equals = definition.find('=');
@@ -56,7 +63,8 @@ int main(int argc, char** argv) {
             paths.push_back(argument);
         }
     }
-    if (paths.size() != 2 || (tablesOnly && !topics.empty())) return Usage(argv[0]);
+    if (paths.size() != 2 || (tablesOnly && (context || !topics.empty())) || (context && !topics.empty()))
+        return Usage(argv[0]);
 
     Diagnostics diagnostics;
     if (tablesOnly) return Report(diagnostics, WriteQueryTables(paths[0], paths[1], diagnostics));
@@ -72,7 +80,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const bool written =
-        CompileStore(paths[0], paths[1], variables, diagnostics, tables ? &*tables : nullptr);
+        context ? CompileContextFile(paths[0], paths[1], variables, diagnostics)
+                : CompileStore(paths[0], paths[1], variables, diagnostics, tables ? &*tables : nullptr);
     PFMTerm();
     return Report(diagnostics, written);
 }
