@@ -847,5 +847,33 @@ TEST_F(ProgramTest, AWritersSessionIsKeptWholeAcrossAQuitAndAStart) {
     EXPECT_EQ(preferencesAfter, preferencesBefore);
 }
 
+// An example story the build made, chosen in File > Open from the program's "examples" folder,
+// opens with its storyform down to one.
+TEST_F(ProgramTest, AnExampleStoryOpensFromTheFileMenu) {
+    InstallBuiltDataFiles();
+    std::filesystem::create_directory(ProgramFile("examples"));
+    const std::string example = ProgramFile("examples/Romeo and Juliet.fsf");
+    std::filesystem::copy_file(builtFolder + "/examples/Romeo and Juliet.fsf", example);
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, example});
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] { OpenMenu(presenter, 'F'); });
+    // "Save a C&opy..." shares the letter: it moves to Open, and Return chooses it.
+    Then([&] { presenter.PressKey('O'); });
+    Then([&] { presenter.PressKey(VK_RETURN); });
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] {
+        const TAppl* application = GetAppl();
+        ASSERT_EQ(application->GetDocumentCount(), 1) << "the new story of the start made way for it";
+        auto* story = static_cast<FKDoc*>(application->GetDocument(0));
+        EXPECT_EQ(story->GetFrontEndWindow()->GetTitle(), "Romeo and Juliet.fsf - Romeo and Juliet");
+        EXPECT_EQ(story->GetStoryformCount(), 1);
+        EXPECT_FALSE(story->IsDirty());
+        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(RunProgram(), 0);
+    EXPECT_EQ(presenter.PromptsAsked().front().caption, "Open Fablecore Story File");
+    EXPECT_EQ(MessageBoxes(presenter), 0u);
+}
+
 }  // namespace
 }  // namespace apptest
