@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/sys/TempFolder.h"
 
@@ -26,9 +27,12 @@ protected:
     // Compiles the source text into story.fsf of the test's folder.
     ToolRun Compile(const std::string& source, const std::string& options = "") {
         const std::string path = folder.WriteFile("s.story", source);
-        const std::string command = std::string(COMPILE_STORY_PATH) + " " + options + " '" +
-                                    std::getenv("FABLECORE_PROGRAM_DIR") + "' '" + path + "' '" + Output() +
-                                    "' 2>&1";
+        return Run(options + " '" + std::getenv("FABLECORE_PROGRAM_DIR") + "' '" + path + "' '" + Output() +
+                   "'");
+    }
+    // Runs the tool with the arguments.
+    static ToolRun Run(const std::string& arguments) {
+        const std::string command = std::string(COMPILE_STORY_PATH) + " " + arguments + " 2>&1";
         ToolRun run;
         std::FILE* pipe = ::popen(command.c_str(), "r");
         if (!pipe) return run;
@@ -102,6 +106,39 @@ TEST_F(CompileStoryTool, AWholeStoryIsWrittenAndItsStoryformShown) {
     EXPECT_NE(run.output.find("Resolve\tSteadfast\n"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("MCPbm\tExpectation\n"), std::string::npos);
     EXPECT_EQ(Occurrences(run.output, "(not told)"), 8) << "only the positions and home classes";
+}
+
+// A program folder over the built data files, with the example stories given.
+void MakeProgramFolder(const std::string& program, const std::vector<std::string>& examples) {
+    const std::string built = std::getenv("FABLECORE_PROGRAM_DIR");
+    std::filesystem::create_directories(program);
+    std::filesystem::create_symlink(built + "/Fablecor.qrv", program + "/Fablecor.qrv");
+    std::filesystem::create_directory_symlink(built + "/Commands", program + "/Commands");
+    if (examples.empty()) return;
+    std::filesystem::create_directory(program + "/examples");
+    for (const std::string& name : examples)
+        std::filesystem::copy_file(built + "/examples/" + name, program + "/examples/" + name);
+}
+
+TEST_F(CompileStoryTool, TheExamplesFileIsTheProgramsRebuildOfTheExampleStories) {
+    const std::string output = folder / "storyexm.qrv";
+    MakeProgramFolder(folder / "without", {});
+    ToolRun run = Run("--examples '" + folder / "without" + "' '" + output + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("the program said: Fablecore could not locate the 'EXAMPLES' subdirectory"),
+              std::string::npos)
+        << run.output;
+    EXPECT_FALSE(std::filesystem::exists(output));
+
+    MakeProgramFolder(folder / "with", {"Rumpelstiltskin.fsf", "Romeo and Juliet.fsf"});
+    run = Run("--examples '" + folder / "with" + "' '" + output + "'");
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string written = TempFolder::ReadFile(output);
+    EXPECT_NE(written.find("Romeo and Juliet"), std::string::npos);
+    EXPECT_NE(written.find("Rumpelstiltskin"), std::string::npos);
+
+    EXPECT_EQ(Run("--examples --show a b").status, 2);
+    EXPECT_EQ(Run("--examples a").status, 2);
 }
 
 }  // namespace
