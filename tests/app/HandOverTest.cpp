@@ -284,8 +284,8 @@ TEST_F(HandOver, ASignalToEndEndsTheProgramPromptlyAndCleanly) {
         int swapFiles = 0;
         for (const std::string& name : FileNames(temporary.Path()))
             swapFiles += name.rfind("PFM_Swap.", 0) == 0;
-        EXPECT_EQ(swapFiles, 4)
-            << "the data file's, the character pictures', the engine file's and the preferences file's stores";
+        EXPECT_EQ(swapFiles, 5) << "the data file's, the character pictures', the engine file's, the context "
+                                   "file's and the preferences file's stores";
         const auto sent = std::chrono::steady_clock::now();
         ASSERT_EQ(::kill(first.Pid(), signal), 0);
         EXPECT_EQ(first.Finish(), 128 + signal) << "it ends as by the signal";
@@ -302,7 +302,7 @@ TEST_F(HandOver, ASignalToEndEndsTheProgramPromptlyAndCleanly) {
 TEST_F(HandOver, AStartRemovesSwapFilesThatNoRunningCopyHolds) {
     Probe holder({}, folder.Path());
     ASSERT_EQ(holder.Line(), "first");
-    ASSERT_EQ(FileNames(temporary.Path()).size(), 4u);
+    ASSERT_EQ(FileNames(temporary.Path()).size(), 5u);
     for (const char* stale : {"PFM_Swap.005", "PFM_Swap.050", "PFM_Swap.117"})
         std::ofstream(temporary / stale) << "left behind";
     // Another copy's start (on a channel of its own) sweeps.
@@ -313,8 +313,9 @@ TEST_F(HandOver, AStartRemovesSwapFilesThatNoRunningCopyHolds) {
         std::vector<std::string> now = FileNames(temporary.Path());
         std::sort(now.begin(), now.end());
         EXPECT_EQ(now, (std::vector<std::string>{"PFM_Swap.000", "PFM_Swap.001", "PFM_Swap.002", "PFM_Swap.003",
-                                                 "PFM_Swap.004", "PFM_Swap.005", "PFM_Swap.006", "PFM_Swap.007"}))
-            << "the first copy's four, and the second's four in the first free names";
+                                                 "PFM_Swap.004", "PFM_Swap.005", "PFM_Swap.006", "PFM_Swap.007",
+                                                 "PFM_Swap.008", "PFM_Swap.009"}))
+            << "the first copy's five, and the second's five in the first free names";
         ::kill(second.Pid(), SIGKILL);
         second.Finish();
     }

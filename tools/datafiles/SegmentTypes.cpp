@@ -32,6 +32,7 @@ const std::vector<SegmentType>& SegmentTypeTable() {
         {FourCCOf("SVRB"), KeyedRecordSource(), "a theory item's verb", &kVerbSchema},
         {FourCCOf("LVRB"), KeyedRecordSource(), "the shared verb forms", &kVerbFormsSchema},
         {FourCCOf("APPR"), KeyedRecordSource(), "a story point's description", &kStoryPointSchema},
+        {FourCCOf("CNTX"), StyledTextSource(), "a contextual example", nullptr, Notation::kStyled},
     };
     return table;
 }
