@@ -84,20 +84,22 @@ public:
             }
             last = &place->second;
         }
+        std::vector<std::string_view> keys;
+        for (const auto& [key, entry] : entries) keys.push_back(key);
+        // A check about the record as a whole reports at its header.
+        const RecordError recordError = [&](int line, const std::string& message) {
+            reader.Error(line > 0 ? line : reader.HeaderLine(), message);
+        };
         if (schema && schema->check) {
-            std::vector<std::string_view> keys;
-            for (const auto& [key, entry] : entries) keys.push_back(key);
             schema->check(
                 keys,
                 [&](std::string_view key) -> const RecordValue* {
                     const auto found = entries.find(key);
                     return found == entries.end() ? nullptr : &found->second.value;
                 },
-                // A check about the record as a whole reports at its header.
-                [&](int line, const std::string& message) {
-                    reader.Error(line > 0 ? line : reader.HeaderLine(), message);
-                });
+                recordError);
         }
+        if (schema && schema->checkNumbered) schema->checkNumbered(segment.key.id, keys, recordError);
         KeyedText record;
         for (const auto& [key, entry] : entries) {
             if (!CheckLength(reader, schema, entry)) continue;

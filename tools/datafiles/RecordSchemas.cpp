@@ -4,6 +4,7 @@
 #include <map>
 
 #include "foundation/Version.h"
+#include "reports/ReportTemplateKeys.h"
 
 namespace {
 
@@ -93,6 +94,46 @@ bool IsReportTemplateKey(std::string_view key, std::string& why) {
 constexpr KeyRule kReportTemplateKeys[] = {
     {"report template keys", 'c', 0, 0, kReportTemplateBuffer - 1, Notation::kStyled, IsReportTemplateKey},
 };
+
+// Each record holds exactly the keys its builder reads: a record read key by key every key of its
+// set; a record read whole "S1" and the keys after it without a gap.
+void CheckReportTemplateKeys(std::uint16_t number, const std::vector<std::string_view>& keys,
+                             const RecordError& error) {
+    const TemplateKeySet* set = FindTemplateKeySet(number);
+    if (!set) {
+        error(0, "no report reads template " + std::to_string(number));
+        return;
+    }
+    std::uint64_t present = 0;
+    for (std::string_view key : keys) {
+        const int n = TemplateKeyNumber(key);
+        if (!set->Reads(n)) {
+            error(0, "template " + std::to_string(number) + " is never read under " + std::string(key) +
+                         (set->IsReadWhole() ? ": its report reads S1 to S63" : ""));
+            continue;
+        }
+        present |= std::uint64_t{1} << n;
+    }
+    if (set->IsReadWhole()) {
+        if (!(present & TemplateKey(1))) {
+            error(0, "template " + std::to_string(number) + " needs S1: its report reads from S1 up to the first "
+                         "key missing");
+            return;
+        }
+        // The keys after the first gap would never be read.
+        int n = 1;
+        while (present >> (n + 1) & 1u) ++n;
+        if (present >> (n + 1) != 0)
+            error(0, "template " + std::to_string(number) + " lacks S" + std::to_string(n + 1) +
+                         ": its report stops reading there, and the keys after it would never be read");
+        return;
+    }
+    for (int n = 1; n <= 63; ++n) {
+        if (set->Reads(n) && !(present >> n & 1u))
+            error(0, "template " + std::to_string(number) + " needs S" + std::to_string(n) +
+                         ": its report reads it");
+    }
+}
 
 // A form is read with whatever sex and number the character has: every form needs all four.
 constexpr std::string_view kPronounPersons[] = {"S30", "S31", "S32", "P32"};
@@ -200,7 +241,8 @@ std::string RecordSchema::KeyList() const {
 }
 
 const RecordSchema kInfoSchema{"the version record", kInfoKeys, CheckInfo};
-const RecordSchema kReportTemplateSchema{"a report template", kReportTemplateKeys, nullptr};
+const RecordSchema kReportTemplateSchema{"a report template", kReportTemplateKeys, nullptr,
+                                          CheckReportTemplateKeys};
 const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, CheckPronouns};
 const RecordSchema kVerbSchema{"a verb record", kVerbKeys, CheckVerb};
 const RecordSchema kVerbFormsSchema{"the shared verb forms", kVerbFormKeys, CheckVerbForms};
