@@ -79,6 +79,17 @@ TEST(MacroCheck, ArgumentsAreTheOnesTheMacroReads) {
               "t.styled:2: {CNN(X,NM)}: the character is M (the Main character), O (the impact character) or "
               "an id");
     EXPECT_EQ(StyledError("{CNN(M,)}"), "t.styled:2: {CNN(M,)}: the key is empty");
+    // A key the character's record never holds would read as nothing.
+    EXPECT_EQ(StyledError("{CNN(M,Name)}"),
+              "t.styled:2: {CNN(M,Name)}: a character has no text under Name: the key is NM (the name), Des, "
+              "Role, BG ... as the character's record keeps them");
+    EXPECT_EQ(StyledError("{CNNU(OC,SWInter10)}"),
+              "t.styled:2: {CNNU(OC,SWInter10)}: a character has no text under SWInter10: the key is NM (the "
+              "name), Des, Role, BG ... as the character's record keeps them");
+    EXPECT_EQ(StyledError("{CNN(M,Relat12G4)}"),
+              "t.styled:2: {CNN(M,Relat12G4)}: a character has no text under Relat12G4: the key is NM (the "
+              "name), Des, Role, BG ... as the character's record keeps them");
+    EXPECT_EQ(StyledError("{CNN(M,SWInter9)} {CNN(O,Relat00A4)} {CNNU(MC,BG)}"), "");
     EXPECT_EQ(StyledError("{SVB(X,85,INF)}"),
               "t.styled:2: {SVB(X,85,INF)}: the subject is S (one), P (several), M or O (a character)");
     EXPECT_EQ(StyledError("{SVB(S,85,inf)}"),

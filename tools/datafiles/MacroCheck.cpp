@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "storymodel/CharInfoRec.h"
 #include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -16,6 +17,7 @@ namespace {
 enum class Argument {
     kCharacter,      // M the Main character, O the impact character (MC and OC too), or an id
     kKey,            // a key of a story record
+    kCharacterKey,   // a key of a character's record
     kValue,          // an id, or the code of a story point whose value is read
     kNameValue,      // as kValue, and OCResolve
     kSubject,        // S one, P several, M or O a character
@@ -38,8 +40,8 @@ struct MacroRule {
 const std::vector<MacroRule>& MacroRules() {
     using A = Argument;
     static const std::vector<MacroRule> rules = {
-        {"CNN", {A::kCharacter, A::kKey}},
-        {"CNNU", {A::kCharacter, A::kKey}},
+        {"CNN", {A::kCharacter, A::kCharacterKey}},
+        {"CNNU", {A::kCharacter, A::kCharacterKey}},
         {"SNF", {A::kNameValue}},
         {"DNF", {A::kValue}},
         {"CLS", {A::kValue}},
@@ -75,6 +77,25 @@ constexpr int kFirstValueID = 1000;
 constexpr std::array<std::string_view, 6> kVerbForms = {"INF", "PTG", "PT3", "PAST", "PRESP", "PASTP"};
 // The pronoun keys a form is read under, whatever the character: one man, woman or thing, several.
 constexpr std::array<std::string_view, 4> kPronounPrefixes = {"S30", "S31", "S32", "P32"};
+
+// Whether a character's record holds texts under the key: one of its fixed keys, an interaction
+// (the stem and a digit) or a relationship (the stem and the other character's id in four hex digits).
+bool IsCharacterKey(std::string_view key) {
+    namespace K = CharacterKey;
+    for (const char* fixed : {K::kName, K::kPicture, K::kForm, K::kSex, K::kSubjectiveRole, K::kArchetype, K::kRole,
+                              K::kDescription, K::kRoleX, K::kFunction, K::kActivities, K::kBackground,
+                              K::kInterests, K::kSkills, K::kBeliefs, K::kPhysical, K::kIntroduction,
+                              K::kDismissal}) {
+        if (key == fixed) return true;
+    }
+    const std::string_view interaction = K::kInteractionStem;
+    if (key.size() == interaction.size() + 1 && key.starts_with(interaction))
+        return key.back() >= '0' && key.back() <= '9';
+    const std::string_view relationship = K::kRelationshipStem;
+    if (key.size() == relationship.size() + 4 && key.starts_with(relationship))
+        return key.substr(relationship.size()).find_first_not_of("0123456789ABCDEFabcdef") == std::string_view::npos;
+    return false;
+}
 
 bool AllDigits(std::string_view text) {
     if (text.empty()) return false;
@@ -136,6 +157,14 @@ private:
                 break;
             case Argument::kKey:
                 if (text.empty()) Fail("the key is empty");
+                break;
+            case Argument::kCharacterKey:
+                if (text.empty()) {
+                    Fail("the key is empty");
+                } else if (!IsCharacterKey(text)) {
+                    Fail("a character has no text under " + std::string(text) +
+                         ": the key is NM (the name), Des, Role, BG ... as the character's record keeps them");
+                }
                 break;
             case Argument::kNameValue:
                 if (text == "OCResolve") break;
