@@ -157,17 +157,6 @@ TEST_F(AllIds, EveryIdBuildsOnACompleteStoryform) {
 // each domain in the overall story once (the storyform numbers were chosen for that; the test checks
 // it), each in a story of its own with every story point described for the story points output.
 TEST_F(AllIds, EveryIdBuildsOnFourContrastingStoryforms) {
-    struct Case {
-        std::uint16_t number;
-        bool change, start, success, action;
-        int domainClass;
-    };
-    const Case cases[] = {
-        {0, true, false, true, true, 1},
-        {16120, false, true, false, false, 4},
-        {5200, true, true, false, true, 3},
-        {10920, false, false, true, false, 2},
-    };
     int index = 0;
     for (std::int16_t number = 3; number <= 118; ++number) {
         const StoryPointRecord* point = nullptr;
@@ -175,7 +164,7 @@ TEST_F(AllIds, EveryIdBuildsOnFourContrastingStoryforms) {
         log->descriptions[number] = {point->code, "Point", "explained",
                                      static_cast<std::int16_t>(number % 10)};
     }
-    for (const Case& c : cases) {
+    for (const ContrastingStoryform& c : kContrastingStoryforms) {
         SCOPED_TRACE(c.number);
         PFMFile* store = PFMOpenFile(nullptr);
         ASSERT_NE(store, nullptr);

@@ -45,6 +45,8 @@ struct TemplateLog {
     int lastKey = 40;
     // The story point descriptions there are, by number.
     std::map<std::int16_t, StoryPointDescription> descriptions;
+    // Every key asked of each record, found or not.
+    std::map<std::int16_t, std::set<std::string>> asked;
 };
 
 class FakeTemplate : public ReportTemplate {
@@ -53,6 +55,7 @@ public:
         : number_(number), log_(std::move(log)) {}
     bool Read(const char* key, char* buffer, std::size_t size) override {
         const std::string name = key;
+        log_->asked[number_].insert(name);
         if (log_->missing[number_].count(name) || name.size() < 2 || name[0] != 'S' ||
             std::stoi(name.substr(1)) > log_->lastKey)
             return false;

@@ -37,3 +37,18 @@ inline bool CompleteStoryform(StoryFormManager& storyForm, std::uint16_t target)
     }
     return false;
 }
+
+// Four storyforms that between them take both values of Resolve, Growth, Outcome and Driver and
+// put each class in the overall story once (the numbers were chosen for that; the tests that use
+// them check it).
+struct ContrastingStoryform {
+    std::uint16_t number;
+    bool change, start, success, action;
+    int domainClass;  // the class digit of the overall story's domain
+};
+inline constexpr ContrastingStoryform kContrastingStoryforms[] = {
+    {0, true, false, true, true, 1},
+    {16120, false, true, false, false, 4},
+    {5200, true, true, false, true, 3},
+    {10920, false, false, true, false, 2},
+};

@@ -1,0 +1,117 @@
+// The table of the keys the report builders read from their templates, held against the builders
+// themselves: built over contrasting storyforms, with storytelling and the vocabulary list on and
+// off, no builder opens a record or asks a key the table lacks, and no record or fixed key of the
+// table goes unread.
+
+#include <string>
+
+#include "ReportTestSupport.h"
+#include "reports/ReportTemplateKeys.h"
+
+namespace {
+
+using namespace reporttest;
+
+class TemplateKeys : public EngineReportTest {
+protected:
+    // Every id, with storytelling and the vocabulary list off and on.
+    void BuildEveryIdEveryWay(ReportComposer& built) {
+        for (const std::int16_t storytelling : {0, 1}) {
+            for (const std::int16_t vocabulary : {0, 1}) {
+                built.SetShowStorytelling(storytelling);
+                owner.vocabulary = vocabulary;
+                for (std::int16_t id = 1; id <= 71; ++id) {
+                    built.ResetText();
+                    built.BuildReportSection(id, "");
+                }
+            }
+        }
+    }
+};
+
+TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
+    for (const ContrastingStoryform& c : kContrastingStoryforms) {
+        SCOPED_TRACE(c.number);
+        PFMFile* store = PFMOpenFile(nullptr);
+        ASSERT_NE(store, nullptr);
+        {
+            StandInStory contrast(store);
+            ASSERT_EQ(contrast.LoadCharacters(), kNoErr);
+            PFMSetCurrentFile(store);
+            ASSERT_TRUE(CompleteStoryform(contrast.StoryForm(), c.number));
+            ASSERT_EQ(contrast.StoryForm().IsChange(), c.change);
+            ReportComposer built(&owner, &contrast, &contrast.StoryForm(), &contrast.Scenes());
+            built.SetReportTemplates(std::make_unique<FakeTemplates>(log));
+            BuildEveryIdEveryWay(built);
+        }
+        PFMSetCurrentFile(story->GetStoryFile());
+        PFMCloseFile(store);
+    }
+    // And a new story, whose storyform holds nothing yet, with a character who enters, leaves and
+    // stands in a relationship (the relationships read a key for each).
+    CharacterManager& characters = story->Characters();
+    CharInfoRec* main = characters.GetCharacter(characters.GetMainCharacter());
+    ASSERT_NE(main, nullptr);
+    main->SetSWIntro("arrives by train");
+    main->SetSWDismiss("leaves by sea");
+    main->SetRelationship("old friends", characters.GetImpactCharacter());
+    ReportComposer fresh(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    fresh.SetReportTemplates(std::make_unique<FakeTemplates>(log));
+    BuildEveryIdEveryWay(fresh);
+
+    for (const auto& [record, keys] : log->asked) {
+        const TemplateKeySet* set = FindTemplateKeySet(record);
+        ASSERT_NE(set, nullptr) << "template " << record << " is read but not in the table";
+        for (const std::string& key : keys) {
+            const int n = TemplateKeyNumber(key);
+            EXPECT_TRUE(set->Reads(n)) << "template " << record << " is read under " << key;
+            // A record read whole is read up to the first key missing (the fake has S1 to S40).
+            if (set->IsReadWhole()) {
+                EXPECT_LE(n, log->lastKey + 1) << record;
+            }
+        }
+    }
+    for (const TemplateKeySet& set : kTemplateKeySets) {
+        const auto asked = log->asked.find(set.record);
+        ASSERT_NE(asked, log->asked.end()) << "template " << set.record << " is in the table but never read";
+        if (set.IsReadWhole()) {
+            EXPECT_EQ(asked->second.count("S" + std::to_string(log->lastKey + 1)), 1u)
+                << "template " << set.record << " is not read up to its first missing key";
+            continue;
+        }
+        for (int n = 1; n <= 63; ++n) {
+            if (set.Reads(n)) {
+                EXPECT_EQ(asked->second.count("S" + std::to_string(n)), 1u)
+                    << "template " << set.record << " never reads S" << n;
+            }
+        }
+    }
+}
+
+TEST(TemplateKeyTable, ReadsNamesTheKeysOfASetAndAnyKeyOfARecordReadWhole) {
+    const TemplateKeySet* contrast = FindTemplateKeySet(1008);
+    ASSERT_NE(contrast, nullptr);
+    EXPECT_TRUE(contrast->Reads(1));
+    EXPECT_FALSE(contrast->Reads(2));
+    EXPECT_TRUE(contrast->Reads(3));
+    EXPECT_FALSE(contrast->Reads(4));
+    EXPECT_FALSE(contrast->Reads(0));
+    const TemplateKeySet* guide = FindTemplateKeySet(70);
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->IsReadWhole());
+    EXPECT_TRUE(guide->Reads(1));
+    EXPECT_TRUE(guide->Reads(63));
+    EXPECT_FALSE(guide->Reads(64));
+    EXPECT_FALSE(guide->Reads(0));
+    EXPECT_EQ(FindTemplateKeySet(39), nullptr);
+    EXPECT_EQ(FindTemplateKeySet(0), nullptr);
+    EXPECT_EQ(TemplateKeyNumber("S1"), 1);
+    EXPECT_EQ(TemplateKeyNumber("S63"), 63);
+    EXPECT_EQ(TemplateKeyNumber("S64"), 0);
+    EXPECT_EQ(TemplateKeyNumber("S0"), 0);
+    EXPECT_EQ(TemplateKeyNumber("S01"), 0);
+    EXPECT_EQ(TemplateKeyNumber("T1"), 0);
+    EXPECT_EQ(TemplateKeyNumber("S1x"), 0);
+}
+
+}  // namespace
