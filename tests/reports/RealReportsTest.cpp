@@ -174,6 +174,7 @@ TEST_F(RealReports, EveryCatalogueReportReadsAsProseForAnEmptyStory) {
     for (const std::int16_t storytelling : {0, 1}) {
         built.SetShowStorytelling(storytelling);
         const auto texts = BuildCatalogue(built, *story);
+        ExpectGluedSentences(texts);
         EXPECT_NE(texts.at(2).find("About Reports for Your Story"), std::string::npos);
     }
 }
