@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DataSourceTestSupport.h"
 
 namespace {
@@ -119,6 +121,24 @@ TEST(KeyedRecordSource, ReportTemplatesHoldTheKeysTheirReportsRead) {
               "r.keys:1: template 1008 is never read under S2");
     EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 39\nS1 c \"a\"\n").FirstError(),
               "r.keys:1: no report reads template 39");
+}
+
+TEST(KeyedRecordSource, TheApplicationDataFileHoldsEveryTemplateAReportReads) {
+    const auto guide = CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"a\"\n");
+    ASSERT_TRUE(guide.segment.has_value());
+    Diagnostics diagnostics;
+    CheckStore({*guide.segment}, "Fablecor.qrv", {"data", 0}, diagnostics);
+    const auto& messages = diagnostics.Messages();
+    const auto needs = [&](int number) {
+        const std::string message = "data: Fablecor.qrv needs 'RPTX' " + std::to_string(number) +
+                                    " (the words of a report, read by its section); no source makes it";
+        return std::find(messages.begin(), messages.end(), message) != messages.end();
+    };
+    EXPECT_TRUE(needs(2));
+    EXPECT_TRUE(needs(1000));
+    EXPECT_TRUE(needs(1098));
+    EXPECT_FALSE(needs(70));
+    EXPECT_FALSE(needs(39));
 }
 
 TEST(KeyedRecordSource, EveryPronounFormServesEveryCharacter) {

@@ -4,8 +4,16 @@
 #include <cctype>
 
 #include "datafiles/TheoryItems.h"
+#include "reports/ReportTemplateKeys.h"
 
 namespace {
+
+// Every template a report reads.
+std::vector<std::uint16_t> ReportTemplateNumbers() {
+    std::vector<std::uint16_t> numbers;
+    for (const TemplateKeySet& set : kTemplateKeySets) numbers.push_back(static_cast<std::uint16_t>(set.record));
+    return numbers;
+}
 
 const std::vector<StoreProfile>& Profiles() {
     static const std::vector<StoreProfile> profiles = {
@@ -27,6 +35,7 @@ const std::vector<StoreProfile>& Profiles() {
              {FourCCOf("LVRB"), {1}, "the forms of \"be\" that shared verbs begin with"},
              {FourCCOf("APPR"), StoryPointRecordNumbers(),
               "a story point's description, read by the topic tree, the story points report and {APD(n)}"},
+             {FourCCOf("RPTX"), ReportTemplateNumbers(), "the words of a report, read by its section"},
          },
          {
              {FourCCOf("BITM"), 16014, 16014, 0, 278, 265, 0,
