@@ -39,6 +39,8 @@
 #include "reports/RepWindow.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportTemplates.h"
+#include "reports/ReportText.h"
+#include "reports/StoryformCompletion.h"
 #include "reports/ReportTools.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/engine/StoryFormManager.h"
@@ -234,6 +236,54 @@ TEST_F(ReportsWindow, ReportsArePreviewedPageByPageAndPrintedToPdfWithTheirBanne
     const std::unique_ptr<Surface> page = Surface::ReadPng(prefix + ".png");
     ASSERT_NE(page, nullptr);
     itemstest::CompareWithReference(*page, "printed-reports.png");
+}
+
+// The words of a text, split at blanks and line ends; style codes and form feeds are no words.
+std::vector<std::string> WordsOf(std::string text) {
+    for (std::size_t open; (open = text.find('\xC7')) != std::string::npos;) {
+        const std::size_t close = text.find('\xC8', open);
+        text.erase(open, close == std::string::npos ? std::string::npos : close + 1 - open);
+    }
+    // The PDF's text may join f and i or f and l into one letter.
+    for (const auto& [joined, letters] : {std::pair<std::string, std::string>{"\xEF\xAC\x81", "fi"},
+                                          std::pair<std::string, std::string>{"\xEF\xAC\x82", "fl"}}) {
+        for (std::size_t at; (at = text.find(joined)) != std::string::npos;) text.replace(at, joined.size(), letters);
+    }
+    std::istringstream stream(text);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;) words.push_back(word);
+    return words;
+}
+
+// The guides, printed with the data file's own templates over a complete storyform: the PDF holds
+// every word the screen shows, in the same order (the banners add words of their own).
+TEST_F(ReportsWindow, TheGuidesPrintTheWordsTheScreenShows) {
+    FKDoc* story = TitledStory("Harbour Lights");
+    ASSERT_NE(story->GetStoryFormManager(), nullptr);
+    ASSERT_TRUE(CompleteStoryform(*story->GetStoryFormManager(), 5200));
+    auto* window = new RepWindow(application, story, std::make_unique<DataFileTemplates>());
+    window->BuildContents();
+    window->Show();
+    Run();
+    window->ChooseReports({19, 70, 71});
+    window->BuildReports();
+    SList vocabulary;
+    const std::vector<std::string> shown =
+        WordsOf(ExpandReportText(story, window->GetView()->GetText(), &vocabulary, true));
+    ASSERT_GT(shown.size(), 600u);
+    EXPECT_EQ(std::find(shown.begin(), shown.end(), "<Not"), shown.end());
+    ScriptPrintDialog();
+    window->Print();
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_GE(printtest::PageCount(pdf), 3);
+    const std::vector<std::string> printed = WordsOf(Tool({"pdftotext", pdf, "-"}));
+    auto next = printed.begin();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        next = std::find(next, printed.end(), shown[i]);
+        ASSERT_NE(next, printed.end()) << "word " << i << " \"" << shown[i] << "\" is not printed after the ones before it";
+        ++next;
+    }
+    delete window;
 }
 
 TEST_F(ReportsWindow, ANamedReportSetIsFoundAfterARestart) {
