@@ -102,8 +102,8 @@ protected:
     static void ExpectGluedSentences(const std::map<std::int16_t, std::string>& texts) {
         for (const auto& [id, text] : texts) {
             for (const char* stray : {" .", " ,", ",.", ".,", ",,", " :"}) {
-                EXPECT_EQ(text.find(stray), std::string::npos) << "report " << id << " has \"" << stray << "\": "
-                                                               << text;
+                EXPECT_EQ(text.find(stray), std::string::npos)
+                    << "report " << id << " has \"" << stray << "\": " << text;
             }
             std::string plain = text;
             for (std::size_t at; (at = plain.find("...")) != std::string::npos;) plain.erase(at, 3);
@@ -124,7 +124,8 @@ TEST_F(RealReports, EveryTemplateTheBuildersReadIsInTheDataFile) {
         for (int n = 1; n <= (set.IsReadWhole() ? 1 : 63); ++n) {
             if (!set.Reads(n)) continue;
             const std::string key = "S" + std::to_string(n);
-            EXPECT_TRUE(record->Read(key.c_str(), text, sizeof text)) << "template " << set.record << " lacks " << key;
+            EXPECT_TRUE(record->Read(key.c_str(), text, sizeof text))
+                << "template " << set.record << " lacks " << key;
         }
     }
 }
@@ -150,7 +151,8 @@ TEST_F(RealReports, EveryCatalogueReportReadsAsProseOverFourContrastingStoryform
                 EXPECT_EQ(text.find("unchosen"), std::string::npos) << id << text;
                 EXPECT_EQ(text.find("is not chosen yet."), std::string::npos) << id << text;
             }
-            EXPECT_NE(plain.at(61).find(c.change ? "will have to change" : "must hold firm"), std::string::npos)
+            EXPECT_NE(plain.at(61).find(c.change ? "will have to change" : "must hold firm"),
+                      std::string::npos)
                 << plain.at(61);
             EXPECT_NE(plain.at(19).find("Mara"), std::string::npos);
             built.SetShowStorytelling(1);

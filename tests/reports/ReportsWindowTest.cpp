@@ -40,8 +40,8 @@
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportTemplates.h"
 #include "reports/ReportText.h"
-#include "reports/StoryformCompletion.h"
 #include "reports/ReportTools.h"
+#include "reports/StoryformCompletion.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/engine/StoryFormManager.h"
 
@@ -247,7 +247,8 @@ std::vector<std::string> WordsOf(std::string text) {
     // The PDF's text may join f and i or f and l into one letter.
     for (const auto& [joined, letters] : {std::pair<std::string, std::string>{"\xEF\xAC\x81", "fi"},
                                           std::pair<std::string, std::string>{"\xEF\xAC\x82", "fl"}}) {
-        for (std::size_t at; (at = text.find(joined)) != std::string::npos;) text.replace(at, joined.size(), letters);
+        for (std::size_t at; (at = text.find(joined)) != std::string::npos;)
+            text.replace(at, joined.size(), letters);
     }
     std::istringstream stream(text);
     std::vector<std::string> words;
@@ -280,7 +281,8 @@ TEST_F(ReportsWindow, TheGuidesPrintTheWordsTheScreenShows) {
     auto next = printed.begin();
     for (std::size_t i = 0; i < shown.size(); ++i) {
         next = std::find(next, printed.end(), shown[i]);
-        ASSERT_NE(next, printed.end()) << "word " << i << " \"" << shown[i] << "\" is not printed after the ones before it";
+        ASSERT_NE(next, printed.end())
+            << "word " << i << " \"" << shown[i] << "\" is not printed after the ones before it";
         ++next;
     }
     delete window;

@@ -91,34 +91,42 @@ TEST(KeyedRecordSource, PronounKeysFollowTheirPattern) {
 TEST(KeyedRecordSource, ReportTemplatesAreStyledTextsUnderSnKeysThatFitTheWorkBuffer) {
     const std::string header = "keys 'RPTX' 2\n";
     EXPECT_NE(Stored(CompileText("r.keys", header + "S1 c \"<B+>{SNF(STDom)}<B->\"\n"))
-                  .find("\xC7" "B+" "\xC8{SNF(STDom)}\xC7" "B-" "\xC8"),
+                  .find("\xC7"
+                        "B+"
+                        "\xC8{SNF(STDom)}\xC7"
+                        "B-"
+                        "\xC8"),
               std::string::npos);
     EXPECT_EQ(CompileText("r.keys", header + "T1 c \"x\"\n").FirstError(),
               "r.keys:2: the key T1 does not fit: report template keys are S and a number from 1, as in S12");
     EXPECT_EQ(CompileText("r.keys", header + "S0 c \"x\"\n").FirstError(),
               "r.keys:2: the key S0 does not fit: report template keys are S and a number from 1, as in S12");
-    EXPECT_TRUE(CompileText("r.keys", header + "S1 c \"" + std::string(20479, 'x') + "\"\n").segment.has_value());
+    EXPECT_TRUE(
+        CompileText("r.keys", header + "S1 c \"" + std::string(20479, 'x') + "\"\n").segment.has_value());
     EXPECT_EQ(CompileText("r.keys", header + "S1 c \"" + std::string(20480, 'x') + "\"\n").FirstError(),
               "r.keys:2: the text of S1 has 20480 characters; the program reads at most 20479");
 }
 
 TEST(KeyedRecordSource, ReportTemplatesHoldTheKeysTheirReportsRead) {
     // Read whole: S1 and the keys after it without a gap.
-    EXPECT_TRUE(CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"a\"\nS2 c \"b\"\nS3 c \"c\"\n").segment.has_value());
+    EXPECT_TRUE(
+        CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"a\"\nS2 c \"b\"\nS3 c \"c\"\n").segment.has_value());
     EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 70\nS2 c \"b\"\n").FirstError(),
               "r.keys:1: template 70 needs S1: its report reads from S1 up to the first key missing");
     EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"a\"\nS2 c \"b\"\nS4 c \"d\"\n").FirstError(),
-              "r.keys:1: template 70 lacks S3: its report stops reading there, and the keys after it would "
+              "r.keys:4: template 70 lacks S3: its report stops reading there, and the keys after it would "
               "never be read");
     // Read key by key: exactly the builder's keys (the closing notes read S1 and S2).
     EXPECT_TRUE(CompileText("r.keys", "keys 'RPTX' 1072\nS1 c \"a\"\nS2 c \"b\"\n").segment.has_value());
     EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 1072\nS1 c \"a\"\n").FirstError(),
               "r.keys:1: template 1072 needs S2: its report reads it");
     EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 1072\nS1 c \"a\"\nS2 c \"b\"\nS3 c \"c\"\n").FirstError(),
-              "r.keys:1: template 1072 is never read under S3");
+              "r.keys:4: template 1072 is never read under S3");
     // The type contrast reads S1 and S3, never S2.
     EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 1008\nS1 c \"a\"\nS2 c \"b\"\nS3 c \"c\"\n").FirstError(),
-              "r.keys:1: template 1008 is never read under S2");
+              "r.keys:3: template 1008 is never read under S2");
+    EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"a\"\nS64 c \"b\"\n").FirstError(),
+              "r.keys:3: template 70 is never read under S64: a template read whole holds S1 to S63 at most");
     EXPECT_EQ(CompileText("r.keys", "keys 'RPTX' 39\nS1 c \"a\"\n").FirstError(),
               "r.keys:1: no report reads template 39");
 }

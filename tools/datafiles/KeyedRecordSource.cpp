@@ -90,16 +90,13 @@ public:
         const RecordError recordError = [&](int line, const std::string& message) {
             reader.Error(line > 0 ? line : reader.HeaderLine(), message);
         };
-        if (schema && schema->check) {
-            schema->check(
-                keys,
-                [&](std::string_view key) -> const RecordValue* {
-                    const auto found = entries.find(key);
-                    return found == entries.end() ? nullptr : &found->second.value;
-                },
-                recordError);
-        }
-        if (schema && schema->checkNumbered) schema->checkNumbered(segment.key.id, keys, recordError);
+        const RecordValueLookup recordValue = [&](std::string_view key) -> const RecordValue* {
+            const auto found = entries.find(key);
+            return found == entries.end() ? nullptr : &found->second.value;
+        };
+        if (schema && schema->check) schema->check(keys, recordValue, recordError);
+        if (schema && schema->checkNumbered)
+            schema->checkNumbered(segment.key.id, keys, recordValue, recordError);
         KeyedText record;
         for (const auto& [key, entry] : entries) {
             if (!CheckLength(reader, schema, entry)) continue;

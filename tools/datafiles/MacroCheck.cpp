@@ -82,10 +82,10 @@ constexpr std::array<std::string_view, 4> kPronounPrefixes = {"S30", "S31", "S32
 // (the stem and a digit) or a relationship (the stem and the other character's id in four hex digits).
 bool IsCharacterKey(std::string_view key) {
     namespace K = CharacterKey;
-    for (const char* fixed : {K::kName, K::kPicture, K::kForm, K::kSex, K::kSubjectiveRole, K::kArchetype, K::kRole,
-                              K::kDescription, K::kRoleX, K::kFunction, K::kActivities, K::kBackground,
-                              K::kInterests, K::kSkills, K::kBeliefs, K::kPhysical, K::kIntroduction,
-                              K::kDismissal}) {
+    for (const char* fixed :
+         {K::kName, K::kPicture, K::kForm, K::kSex, K::kSubjectiveRole, K::kArchetype, K::kRole,
+          K::kDescription, K::kRoleX, K::kFunction, K::kActivities, K::kBackground, K::kInterests, K::kSkills,
+          K::kBeliefs, K::kPhysical, K::kIntroduction, K::kDismissal}) {
         if (key == fixed) return true;
     }
     const std::string_view interaction = K::kInteractionStem;
@@ -93,7 +93,8 @@ bool IsCharacterKey(std::string_view key) {
         return key.back() >= '0' && key.back() <= '9';
     const std::string_view relationship = K::kRelationshipStem;
     if (key.size() == relationship.size() + 4 && key.starts_with(relationship))
-        return key.substr(relationship.size()).find_first_not_of("0123456789ABCDEFabcdef") == std::string_view::npos;
+        return key.substr(relationship.size()).find_first_not_of("0123456789ABCDEFabcdef") ==
+               std::string_view::npos;
     return false;
 }
 
@@ -162,8 +163,9 @@ private:
                 if (text.empty()) {
                     Fail("the key is empty");
                 } else if (!IsCharacterKey(text)) {
-                    Fail("a character has no text under " + std::string(text) +
-                         ": the key is NM (the name), Des, Role, BG ... as the character's record keeps them");
+                    Fail(
+                        "a character has no text under " + std::string(text) +
+                        ": the key is NM (the name), Des, Role, BG ... as the character's record keeps them");
                 }
                 break;
             case Argument::kNameValue:

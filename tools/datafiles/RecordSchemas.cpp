@@ -98,7 +98,7 @@ constexpr KeyRule kReportTemplateKeys[] = {
 // Each record holds exactly the keys its builder reads: a record read key by key every key of its
 // set; a record read whole "S1" and the keys after it without a gap.
 void CheckReportTemplateKeys(std::uint16_t number, const std::vector<std::string_view>& keys,
-                             const RecordError& error) {
+                             const RecordValueLookup& values, const RecordError& error) {
     const TemplateKeySet* set = FindTemplateKeySet(number);
     if (!set) {
         error(0, "no report reads template " + std::to_string(number));
@@ -108,24 +108,29 @@ void CheckReportTemplateKeys(std::uint16_t number, const std::vector<std::string
     for (std::string_view key : keys) {
         const int n = TemplateKeyNumber(key);
         if (!set->Reads(n)) {
-            error(0, "template " + std::to_string(number) + " is never read under " + std::string(key) +
-                         (set->IsReadWhole() ? ": its report reads S1 to S63" : ""));
+            error(values(key)->line,
+                  "template " + std::to_string(number) + " is never read under " + std::string(key) +
+                      (set->IsReadWhole() ? ": a template read whole holds S1 to S63 at most" : ""));
             continue;
         }
         present |= std::uint64_t{1} << n;
     }
     if (set->IsReadWhole()) {
         if (!(present & TemplateKey(1))) {
-            error(0, "template " + std::to_string(number) + " needs S1: its report reads from S1 up to the first "
+            error(0, "template " + std::to_string(number) +
+                         " needs S1: its report reads from S1 up to the first "
                          "key missing");
             return;
         }
-        // The keys after the first gap would never be read.
+        // The keys after the first gap would never be read; the first of them is named.
         int n = 1;
         while (present >> (n + 1) & 1u) ++n;
-        if (present >> (n + 1) != 0)
-            error(0, "template " + std::to_string(number) + " lacks S" + std::to_string(n + 1) +
-                         ": its report stops reading there, and the keys after it would never be read");
+        int after = n + 2;
+        while (after <= 63 && !(present >> after & 1u)) ++after;
+        if (after <= 63)
+            error(values("S" + std::to_string(after))->line,
+                  "template " + std::to_string(number) + " lacks S" + std::to_string(n + 1) +
+                      ": its report stops reading there, and the keys after it would never be read");
         return;
     }
     for (int n = 1; n <= 63; ++n) {
@@ -242,7 +247,7 @@ std::string RecordSchema::KeyList() const {
 
 const RecordSchema kInfoSchema{"the version record", kInfoKeys, CheckInfo};
 const RecordSchema kReportTemplateSchema{"a report template", kReportTemplateKeys, nullptr,
-                                          CheckReportTemplateKeys};
+                                         CheckReportTemplateKeys};
 const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, CheckPronouns};
 const RecordSchema kVerbSchema{"a verb record", kVerbKeys, CheckVerb};
 const RecordSchema kVerbFormsSchema{"the shared verb forms", kVerbFormKeys, CheckVerbForms};

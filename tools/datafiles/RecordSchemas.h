@@ -47,7 +47,7 @@ struct RecordSchema {
                   const RecordError& error) = nullptr;
     // Checks that depend on the record's number as well; may be null.
     void (*checkNumbered)(std::uint16_t number, const std::vector<std::string_view>& keys,
-                          const RecordError& error) = nullptr;
+                          const RecordValueLookup& values, const RecordError& error) = nullptr;
 
     // The rule of a key; null when the record has no such key. why receives the reason a key of a
     // family does not fit it.

@@ -11,7 +11,8 @@ namespace {
 // Every template a report reads.
 std::vector<std::uint16_t> ReportTemplateNumbers() {
     std::vector<std::uint16_t> numbers;
-    for (const TemplateKeySet& set : kTemplateKeySets) numbers.push_back(static_cast<std::uint16_t>(set.record));
+    for (const TemplateKeySet& set : kTemplateKeySets)
+        numbers.push_back(static_cast<std::uint16_t>(set.record));
     return numbers;
 }
 
