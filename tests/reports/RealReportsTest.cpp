@@ -168,6 +168,20 @@ TEST_F(RealReports, EveryCatalogueReportReadsAsProseOverFourContrastingStoryform
     }
 }
 
+// The guide to the reports tells of every report a writer can choose.
+TEST_F(RealReports, TheGuideToTheReportsNamesEveryReportOfTheCatalogue) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    built.BuildReportSection(2, "");
+    SList vocabulary;
+    const std::string guide = ExpandReportText(story.get(), built.GetText(), &vocabulary, true);
+    for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+        if (!entry.IsReport()) continue;
+        const std::string name = ReportEntryLabel(entry, story.get());
+        EXPECT_NE(guide.find("\x95 " + name + ": "), std::string::npos) << name;
+    }
+}
+
 TEST_F(RealReports, EveryCatalogueReportReadsAsProseForAnEmptyStory) {
     CharacterManager& characters = story->Characters();
     while (characters.GetCount() > 0) characters.DeleteCharacter(characters.IdAt(0), false);
