@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BuiltCommands.h"
 #include "app/Fablecore.h"
 #include "framework/AppMain.h"
 #include "platform/present/HeadlessPresenter.h"
@@ -73,7 +74,7 @@ protected:
     void InstallBuiltDataFiles() {
         std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", ProgramFile("Fablecor.qrv"));
         std::filesystem::create_symlink(builtFolder + "/Fablecore.html", ProgramFile("Fablecore.html"));
-        std::filesystem::create_directory_symlink(builtFolder + "/Commands", ProgramFile("Commands"));
+        InstallBuiltCommands(builtFolder, ProgramFile(""));
     }
     std::string ProgramFile(const std::string& name) const { return folder / ("program/" + name); }
 

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "BuiltCommands.h"
 #include "StoreFiles.h"
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
@@ -53,11 +54,7 @@ protected:
         ::mkdir((folder / "program").c_str(), 0700);
         ::mkdir((folder / "tmp").c_str(), 0700);
         std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", folder / "program/Fablecor.qrv");
-        // A "Commands" folder of the test's own, so that what the program writes there (the story
-        // examples) stays out of the build's.
-        ::mkdir((folder / "program/Commands").c_str(), 0700);
-        for (const auto& entry : std::filesystem::directory_iterator(builtFolder + "/Commands"))
-            std::filesystem::create_symlink(entry.path(), folder / ("program/Commands/" + entry.path().filename().string()));
+        InstallBuiltCommands(builtFolder, folder / "program");
         ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
         ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
         scripted_ = SetPromptResponder([this](const PromptRequest& request) -> std::optional<PromptAnswer> {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "framework/AboutAppLib.h"
 #include "platform/present/XvfbSession.h"
@@ -174,7 +175,14 @@ TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSetting
     // The query window and the pronoun question come up over the story's window, its middle too.
     const int middleX = x + attributes.width / 2;
     const int middleY = y + attributes.height / 2;
-    const unsigned long before = ScreenColor(display, middleX, middleY);
+    // The program takes no keys while its splash screen waits: the window's middle must first hold
+    // still for longer than the splash screen shows.
+    unsigned long before = ScreenColor(display, middleX, middleY);
+    ASSERT_TRUE(Eventually([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        const unsigned long now = ScreenColor(display, middleX, middleY);
+        return std::exchange(before, now) == now;
+    }));
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
     Chord(display, XK_Control_L, XK_u);
     ASSERT_TRUE(Eventually([&] { return ScreenColor(display, middleX, middleY) != before; }))
