@@ -2,6 +2,7 @@
 
 #include "app/FablCmds.h"
 #include "app/Fablecore.h"
+#include "characters/CharacterTools.h"
 #include "query/QueryTools.h"
 #include "reports/ReportTools.h"
 
@@ -10,6 +11,7 @@ TAppl* CreateStoryApplication(AppEnvironment* environment) {
     if (auto* commands = dynamic_cast<FablCmds*>(application)) {
         InstallQueryTools(commands->GetStoryTools());
         InstallReportTools(commands->GetStoryTools());
+        InstallCharacterTools(commands->GetStoryTools());
     }
     return application;
 }

@@ -252,7 +252,7 @@ TEST_F(ProgramTest, ACommandOfAWindowNotInThisVersionSaysSo) {
     Then([&] {
         ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
         presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('L');
+        presenter.PressKey('U');
         presenter.KeyUp(VK_CONTROL);
     });
     Then([&] { OpenMenu(presenter, 'T'); });

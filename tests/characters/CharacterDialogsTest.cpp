@@ -1,0 +1,292 @@
+// The character dialog (new character and character information), the picture chooser and the Main
+// and impact setup, run modally as the writer runs them: OK writes what changed into the story's
+// records, Cancel changes nothing, and each dialog opens where it was last.
+
+#include <gmock/gmock.h>
+
+#include "CharacterToolsFixture.h"
+#include "characters/CharPictureDlog.h"
+#include "characters/CharacterForm.h"
+#include "characters/CharacterPictureItem.h"
+#include "characters/MainObstDlog.h"
+#include "characters/NewCharDlog.h"
+#include "characters/PictureGridView.h"
+#include "characters/StoryCastList.h"
+#include "foundation/pfm/PText.h"
+#include "items/EditView.h"
+#include "platform/ui/VirtualKeys.h"
+#include "widgets/Popup.h"
+
+namespace charactertest {
+namespace {
+
+class CharacterDialogs : public CharacterToolsTest {
+protected:
+    void SetUp() override {
+        CharacterToolsTest::SetUp();
+        story = NewStory();
+        Run();
+    }
+    // Plays the step with the dialog in front, then presses the key that ends it.
+    template <typename Dialog>
+    void WithDialog(IdleSteps& idle, std::function<void(Dialog&)> step, win::UINT key) {
+        idle.Then([this, step, key] {
+            Dialog* dialog = FrontDialog<Dialog>();
+            ASSERT_NE(dialog, nullptr) << "the dialog is not in front";
+            step(*dialog);
+            presenter.PressKey(key);
+        });
+    }
+    static void SetField(TDialog& dialog, std::int32_t item, const char* text) {
+        auto* field = dynamic_cast<EditView*>(dialog.GetItem(item));
+        ASSERT_NE(field, nullptr);
+        field->SetText(text, 0);
+    }
+    static void SetChoice(TDialog& dialog, std::int32_t item, std::int32_t value) {
+        auto* popup = dynamic_cast<Popup*>(dialog.GetItem(item));
+        ASSERT_NE(popup, nullptr);
+        popup->SetValue(value, true);
+    }
+    std::string Text(CharID id, const char* key) { return Characters(story).GetCharacter(id)->GetText(key); }
+
+    FKDoc* story = nullptr;
+};
+
+TEST_F(CharacterDialogs, ANewCharacterIsMadeOnOkWithEverythingTheWriterGaveIt) {
+    const std::int32_t before = Characters(story).GetCount();
+    story->SetClean();
+    IdleSteps idle(presenter);
+    std::string shownName;
+    WithDialog<NewCharDlog>(
+        idle,
+        [&](NewCharDlog& dialog) {
+            EXPECT_EQ(dialog.GetTitle(), "New Character");
+            shownName = dialog.ReadItems().name;
+            SetField(dialog, NewCharDlog::kNameItem, "Mara Vell");
+            SetChoice(dialog, NewCharDlog::kSexItem, 1);
+            SetField(dialog, NewCharDlog::kRoleItem, "the harbour pilot");
+            SetField(dialog, NewCharDlog::kDescriptionItem, "Knows every rock.\r\nTrusts no one.");
+        },
+        win::VK_RETURN);
+    const CharID made = RunCharacterDialog(story, kNoCharID);
+    EXPECT_EQ(shownName, "Character #3") << "the next default name is offered";
+    ASSERT_NE(made, kNoCharID);
+    EXPECT_EQ(Characters(story).GetCount(), before + 1);
+    CharInfoRec& mara = *Characters(story).GetCharacter(made);
+    EXPECT_EQ(mara.Name(), "Mara Vell");
+    EXPECT_EQ(mara.GetSex(), 1);
+    EXPECT_EQ(mara.GetSubjectiveRole(), kNoRole);
+    EXPECT_EQ(Text(made, CharacterKey::kRole), "the harbour pilot");
+    EXPECT_NE(Text(made, CharacterKey::kDescription).find("Trusts no one."), std::string::npos);
+    EXPECT_TRUE(story->IsDirty());
+}
+
+TEST_F(CharacterDialogs, CancelMakesNoCharacterAndChangesNothing) {
+    const std::vector<std::string> before = Names(story);
+    const CharID main = Characters(story).GetMainCharacter();
+    story->SetClean();
+    IdleSteps idle(presenter);
+    WithDialog<NewCharDlog>(
+        idle, [&](NewCharDlog& dialog) { SetField(dialog, NewCharDlog::kNameItem, "Nobody"); },
+        win::VK_ESCAPE);
+    EXPECT_EQ(RunCharacterDialog(story, kNoCharID), kNoCharID);
+    WithDialog<NewCharDlog>(
+        idle,
+        [&](NewCharDlog& dialog) {
+            EXPECT_EQ(dialog.GetTitle(), "Character Information");
+            SetField(dialog, NewCharDlog::kNameItem, "Renamed");
+            SetField(dialog, NewCharDlog::kDescriptionItem, "Lost");
+        },
+        win::VK_ESCAPE);
+    EXPECT_EQ(RunCharacterDialog(story, main), kNoCharID);
+    EXPECT_EQ(Names(story), before);
+    EXPECT_EQ(Text(main, CharacterKey::kDescription), "");
+    EXPECT_FALSE(story->IsDirty());
+}
+
+TEST_F(CharacterDialogs, TheInformationDialogShowsTheCharacterAndWritesOnlyWhatChanged) {
+    const CharID walker = MakeCharacter(story, "Walker");
+    Characters(story).GetCharacter(walker)->SetDescription("Tall.");
+    story->SetClean();
+    IdleSteps idle(presenter);
+    CharacterForm shown;
+    WithDialog<NewCharDlog>(
+        idle, [&](NewCharDlog& dialog) { shown = dialog.ReadItems(); }, win::VK_RETURN);
+    EXPECT_EQ(RunCharacterDialog(story, walker), walker);
+    EXPECT_EQ(shown.name, "Walker");
+    EXPECT_EQ(shown.description, "Tall.");
+    EXPECT_FALSE(story->IsDirty()) << "OK without a change writes nothing";
+    WithDialog<NewCharDlog>(
+        idle,
+        [&](NewCharDlog& dialog) { SetField(dialog, NewCharDlog::kDescriptionItem, "Tall, and late."); },
+        win::VK_RETURN);
+    RunCharacterDialog(story, walker);
+    EXPECT_EQ(Text(walker, CharacterKey::kDescription), "Tall, and late.");
+    EXPECT_EQ(NameOf(story, walker), "Walker");
+    EXPECT_TRUE(story->IsDirty());
+}
+
+TEST_F(CharacterDialogs, TheSpecialIdentificationMakesTheCharacterMainAfterTheQuestion) {
+    const CharID walker = MakeCharacter(story, "Walker");
+    const CharID placeholderMain = Characters(story).GetMainCharacter();
+    Characters(story).GetCharacter(placeholderMain)->SetDescription("worked on");
+    IdleSteps idle(presenter);
+    WithDialog<NewCharDlog>(
+        idle, [&](NewCharDlog& dialog) { SetChoice(dialog, NewCharDlog::kIdentityItem, 1); }, win::VK_RETURN);
+    Answer(IDNO);
+    Mark();
+    RunCharacterDialog(story, walker);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_NE(Asked()[0].find("is currently the MAIN CHARACTER"), std::string::npos) << Asked()[0];
+    EXPECT_EQ(Characters(story).GetMainCharacter(), placeholderMain) << "the writer said no";
+    WithDialog<NewCharDlog>(
+        idle, [&](NewCharDlog& dialog) { SetChoice(dialog, NewCharDlog::kIdentityItem, 1); }, win::VK_RETURN);
+    Answer(IDYES);
+    RunCharacterDialog(story, walker);
+    EXPECT_EQ(Characters(story).GetMainCharacter(), walker);
+    EXPECT_EQ(Characters(story).GetCharacter(placeholderMain)->GetSubjectiveRole(), kNoRole);
+}
+
+TEST_F(CharacterDialogs, TheNewCharacterFormTakesTheDefaultsAndItsDefaultNameMovesOn) {
+    GeneralPreferences().SetNumberByName("DefGender", kPTextShort, 1);
+    const CharacterForm form = NewCharacterForm(Characters(story));
+    EXPECT_EQ(form.name, "Character #3");
+    EXPECT_EQ(form.sex, kFemaleSex);
+    EXPECT_EQ(form.picture, 1) << "the stock picture of a woman";
+    EXPECT_EQ(form.identity, kNoRole);
+    const CharID first = WriteCharacterForm(Characters(story), kNoCharID, form);
+    EXPECT_EQ(NameOf(story, first), "Character #3");
+    EXPECT_EQ(NewCharacterForm(Characters(story)).name, "Character #4") << "a default name kept is used up";
+    CharacterForm unnamed = form;
+    unnamed.name.clear();
+    EXPECT_EQ(NameOf(story, WriteCharacterForm(Characters(story), kNoCharID, unnamed)), "Character #4");
+    CharacterForm named = NewCharacterForm(Characters(story));
+    named.name = "Ossie";
+    WriteCharacterForm(Characters(story), kNoCharID, named);
+    EXPECT_EQ(NewCharacterForm(Characters(story)).name, "Character #5")
+        << "a name of its own leaves the number";
+}
+
+TEST_F(CharacterDialogs, ThePictureChooserAnswersThePictureChosenOrNoneOnCancel) {
+    IdleSteps idle(presenter);
+    std::vector<std::uint16_t> offered;
+    WithDialog<CharPictureDlog>(
+        idle,
+        [&](CharPictureDlog& dialog) {
+            offered = dialog.GetGrid()->GetPictures();
+            dialog.GetGrid()->Choose(1);
+        },
+        win::VK_RETURN);
+    EXPECT_EQ(ChooseCharacterPicture(&Characters(story), 0), std::optional<std::uint16_t>(1));
+    EXPECT_THAT(offered, ::testing::ElementsAre(0, 1)) << "the stock pictures of the build";
+    WithDialog<CharPictureDlog>(
+        idle, [&](CharPictureDlog& dialog) { dialog.GetGrid()->Choose(1); }, win::VK_ESCAPE);
+    EXPECT_EQ(ChooseCharacterPicture(&Characters(story), 0), std::nullopt);
+    // A picture the story does not have cannot be chosen.
+    WithDialog<CharPictureDlog>(
+        idle, [&](CharPictureDlog& dialog) { dialog.GetGrid()->Choose(0x9999); }, win::VK_RETURN);
+    EXPECT_EQ(ChooseCharacterPicture(&Characters(story), 1), std::optional<std::uint16_t>(1));
+}
+
+TEST_F(CharacterDialogs, MainAndImpactAreGivenOnOkAndCancelLeavesThem) {
+    CharacterManager& characters = Characters(story);
+    const CharID anna = MakeCharacter(story, "Anna", 1);
+    const CharID boris = MakeCharacter(story, "Boris");
+    IdleSteps idle(presenter);
+    WithDialog<MainObstDlog>(
+        idle,
+        [&](MainObstDlog& dialog) {
+            EXPECT_EQ(dialog.GetChosen(MainObstDlog::kMainItem), characters.GetMainCharacter());
+            dialog.Choose(MainObstDlog::kMainItem, anna);
+            dialog.Choose(MainObstDlog::kImpactItem, boris);
+        },
+        win::VK_ESCAPE);
+    RunMainObstDialog(story);
+    EXPECT_NE(characters.GetMainCharacter(), anna);
+    EXPECT_EQ(characters.GetCount(), 4);
+    WithDialog<MainObstDlog>(
+        idle,
+        [&](MainObstDlog& dialog) {
+            dialog.Choose(MainObstDlog::kMainItem, anna);
+            dialog.Choose(MainObstDlog::kImpactItem, boris);
+        },
+        win::VK_RETURN);
+    RunMainObstDialog(story);
+    EXPECT_EQ(characters.GetMainCharacter(), anna);
+    EXPECT_EQ(characters.GetImpactCharacter(), boris);
+    EXPECT_EQ(Names(story), (std::vector<std::string>{"Anna", "Boris"})) << "the untouched placeholders go";
+}
+
+TEST_F(CharacterDialogs, TheSameCharacterForBothIsRefusedAndTheDialogStays) {
+    CharacterManager& characters = Characters(story);
+    const CharID main = characters.GetMainCharacter();
+    const CharID impact = characters.GetImpactCharacter();
+    IdleSteps idle(presenter);
+    bool stayed = false;
+    WithDialog<MainObstDlog>(
+        idle, [&](MainObstDlog& dialog) { dialog.Choose(MainObstDlog::kImpactItem, main); }, win::VK_RETURN);
+    idle.Then([&] {
+        stayed = FrontDialog<MainObstDlog>() != nullptr;
+        presenter.PressKey(win::VK_ESCAPE);
+    });
+    Mark();
+    RunMainObstDialog(story);
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0], "The Main and Impact characters must be two different characters.");
+    EXPECT_EQ(characters.GetMainCharacter(), main);
+    EXPECT_EQ(characters.GetImpactCharacter(), impact);
+}
+
+TEST_F(CharacterDialogs, SwappingMainAndImpactKeepsBothCharacters) {
+    CharacterManager& characters = Characters(story);
+    const CharID main = characters.GetMainCharacter();
+    const CharID impact = characters.GetImpactCharacter();
+    EXPECT_TRUE(AssignMainAndImpact(characters, impact, main));
+    EXPECT_EQ(characters.GetMainCharacter(), impact);
+    EXPECT_EQ(characters.GetImpactCharacter(), main);
+    EXPECT_EQ(characters.GetCount(), 2);
+    // The Main character becomes the impact one while a new character takes Main.
+    const CharID carl = MakeCharacter(story, "Carl");
+    // The writer is asked once before the impact character is taken from the old Main one.
+    Answer(IDYES);
+    Mark();
+    EXPECT_TRUE(AssignMainAndImpact(characters, carl, impact));
+    EXPECT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(characters.GetMainCharacter(), carl);
+    EXPECT_EQ(characters.GetImpactCharacter(), impact);
+    EXPECT_TRUE(characters.HasCharacter(impact));
+    EXPECT_FALSE(AssignMainAndImpact(characters, carl, carl));
+    EXPECT_FALSE(AssignMainAndImpact(characters, carl, 0x4000));
+}
+
+TEST_F(CharacterDialogs, EachDialogOpensWhereItWasLast) {
+    IdleSteps idle(presenter);
+    ShortRect firstPlace;
+    WithDialog<NewCharDlog>(
+        idle,
+        [&](NewCharDlog& dialog) {
+            const ShortRect frame = dialog.GetFrameRect();
+            dialog.MoveTo(ShortRect::MakeLTRB(5, 7, 5 + frame.Width(), 7 + frame.Height()));
+            firstPlace = dialog.GetFrameRect();
+        },
+        win::VK_ESCAPE);
+    RunCharacterDialog(story, kNoCharID);
+    ShortRect kept;
+    ASSERT_TRUE(PreferencesManager::GetPrefRect(&GeneralPreferences(), NewCharDlog::kNewPlaceKey, kept));
+    EXPECT_EQ(kept, firstPlace);
+    EXPECT_FALSE(PreferencesManager::GetPrefRect(&GeneralPreferences(), NewCharDlog::kInfoPlaceKey, kept))
+        << "the information dialog keeps its own place";
+    ShortRect secondPlace;
+    WithDialog<NewCharDlog>(
+        idle, [&](NewCharDlog& dialog) { secondPlace = dialog.GetFrameRect(); }, win::VK_ESCAPE);
+    RunCharacterDialog(story, kNoCharID);
+    EXPECT_EQ(secondPlace, firstPlace);
+    WithDialog<MainObstDlog>(
+        idle, [](MainObstDlog&) {}, win::VK_ESCAPE);
+    RunMainObstDialog(story);
+    EXPECT_TRUE(PreferencesManager::GetPrefRect(&GeneralPreferences(), MainObstDlog::kPlaceKey, kept));
+}
+
+}  // namespace
+}  // namespace charactertest
