@@ -2,7 +2,9 @@
 
 #include "app/FKDoc.h"
 #include "app/StoryTools.h"
+#include "characters/BCWindow.h"
 #include "characters/CLWindow.h"
+#include "characters/CastingWindow.h"
 #include "characters/CharacterPictureImport.h"
 #include "characters/MainObstDlog.h"
 #include "characters/NewCharDlog.h"
@@ -38,6 +40,14 @@ ErrCode OpenCharacterList(FKDoc* story) {
     return OpenWindow<CLWindow>(story, story ? story->GetCLWindow() : nullptr);
 }
 
+ErrCode OpenBuildCharacters(FKDoc* story) {
+    return OpenWindow<BCWindow>(story, story ? story->GetBCWindow() : nullptr);
+}
+
+ErrCode OpenCasting(FKDoc* story) {
+    return OpenWindow<CastingWindow>(story, story ? story->GetCastingWindow() : nullptr);
+}
+
 void InstallCharacterTools(StoryTools& tools) {
     tools.Install(StoryTool::kCharacterList,
                   [](FKDoc* story, std::int32_t) { return OpenCharacterList(story); });
@@ -50,8 +60,14 @@ void InstallCharacterTools(StoryTools& tools) {
     tools.Install(StoryTool::kCharacterPicture, [](FKDoc* story, std::int32_t id) {
         return AskCharacterPicture(story, static_cast<CharID>(id));
     });
+    tools.Install(StoryTool::kBuildCharacters,
+                  [](FKDoc* story, std::int32_t) { return OpenBuildCharacters(story); });
     tools.Install(StoryTool::kMainAndImpact, [](FKDoc* story, std::int32_t) {
         RunMainObstDialog(story);
         return kNoErr;
+    });
+    tools.Install(StoryTool::kCasting, [](FKDoc* story, std::int32_t) { return OpenCasting(story); });
+    tools.SetQuadDropper([](TWindow& window, CharID id) {
+        if (auto* build = dynamic_cast<BCWindow*>(&window)) build->DropCharacter(id);
     });
 }

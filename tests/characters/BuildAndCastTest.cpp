@@ -1,0 +1,236 @@
+// Build Characters and casting: characteristics dealt from the quad to characters (by the window's
+// operation and by dragging with the mouse), taken back, asked about when another character holds
+// them; archetypes cast onto characters; the font and places the windows keep.
+
+#include <gmock/gmock.h>
+
+#include "CharacterToolsFixture.h"
+#include "app/StoryCommandIds.h"
+#include "characters/BCWindow.h"
+#include "characters/CastingWindow.h"
+#include "characters/CharacterPlaces.h"
+#include "characters/QuadView.h"
+#include "framework/TAppl.h"
+#include "platform/ui/Window.h"
+#include "storymodel/Archetypes.h"
+
+namespace charactertest {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::UnorderedElementsAreArray;
+
+constexpr int kMotivation = 0;
+constexpr int kMethodology = 1;
+constexpr int kPurpose = 3;
+
+class BuildAndCast : public CharacterToolsTest {
+protected:
+    void SetUp() override {
+        CharacterToolsTest::SetUp();
+        story = NewStory();
+        anna = MakeCharacter(story, "Anna", 1);
+        boris = MakeCharacter(story, "Boris");
+        Run();
+    }
+    BCWindow& Build() {
+        OpenBuildCharacters(story);
+        Run();
+        return *static_cast<BCWindow*>(story->GetBCWindow());
+    }
+    CastingWindow& Casting() {
+        OpenCasting(story);
+        Run();
+        return *static_cast<CastingWindow*>(story->GetCastingWindow());
+    }
+    std::vector<std::int16_t> Held(CharID id, int dimension) {
+        return Characters(story).GetCharacteristics(id, dimension);
+    }
+    // The centre of a rectangle of the window's client area, on the screen.
+    static win::POINT OnScreen(TWindow& window, const ShortRect& rect) {
+        win::POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        win::ClientToScreen(window.GetHWnd(), &point);
+        return point;
+    }
+    // Presses at one place of the window and lets go at another, moving in steps while the drag
+    // waits for the mouse, as a hand would.
+    void Drag(win::POINT from, win::POINT to) {
+        IdleSteps idle(presenter);
+        for (int step = 1; step <= 4; ++step) {
+            const win::POINT at{from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4};
+            idle.Then([this, at] { presenter.MoveMouse(at); });
+        }
+        idle.Then([this] { presenter.ButtonUp(); });
+        presenter.MoveMouse(from);
+        presenter.ButtonDown();
+        Run();
+    }
+
+    FKDoc* story = nullptr;
+    CharID anna = kNoCharID;
+    CharID boris = kNoCharID;
+};
+
+TEST_F(BuildAndCast, AnElementDealtGoesIntoItsOwnDimensionAndShowsInTheQuad) {
+    BCWindow& build = Build();
+    build.ShowQuad(0);
+    QuadView& quad = *build.GetQuadView();
+    // The first quad: 85 (Purpose), 86 (Methodology), 87 (Evaluation), 88 (Purpose).
+    EXPECT_EQ(quad.ElementAt(0), 85);
+    EXPECT_EQ(quad.ElementAt(3), 88);
+    EXPECT_EQ(quad.ElementAt(4), 0);
+    EXPECT_TRUE(build.DealCharacteristic(anna, 86));
+    EXPECT_TRUE(build.DealCharacteristic(anna, 88));
+    EXPECT_THAT(Held(anna, kMethodology), ElementsAre(86));
+    EXPECT_THAT(Held(anna, kPurpose), ElementsAre(88));
+    EXPECT_EQ(quad.HolderAt(1), anna);
+    EXPECT_EQ(quad.HolderAt(3), anna);
+    EXPECT_EQ(quad.HolderAt(0), kNoCharID);
+    // Dealt again, nothing changes.
+    EXPECT_TRUE(build.DealCharacteristic(anna, 86));
+    EXPECT_THAT(Held(anna, kMethodology), ElementsAre(86));
+    EXPECT_EQ(build.GetCastList()->GetSelectedCharacter(), anna);
+    const std::string held = build.DescribeHeld();
+    EXPECT_NE(held.find("Purpose: "), std::string::npos) << held;
+    EXPECT_NE(held.find("Archetype: Complex"), std::string::npos) << held;
+    // Another quad shows other elements and their holders.
+    build.ShowQuad(15);
+    EXPECT_EQ(quad.ElementAt(0), 145);
+    EXPECT_EQ(quad.HolderAt(1), kNoCharID);
+    EXPECT_EQ(QuadView::QuadName(16), "");
+    build.ShowQuad(16);
+    EXPECT_EQ(quad.GetQuad(), 15) << "no such quad";
+}
+
+TEST_F(BuildAndCast, AnElementAnotherCharacterHoldsIsTakenOnlyWhenTheWriterAgrees) {
+    BCWindow& build = Build();
+    ASSERT_TRUE(build.DealCharacteristic(anna, 96));
+    IdleSteps idle(presenter);
+    bool asked = false;
+    AnswerQuestion(idle, kAnswerNoItem, &asked);
+    EXPECT_FALSE(build.DealCharacteristic(boris, 96));
+    EXPECT_TRUE(asked);
+    EXPECT_THAT(Held(anna, kMotivation), ElementsAre(96));
+    EXPECT_THAT(Held(boris, kMotivation), IsEmpty());
+    AnswerQuestion(idle, kAnswerYesItem);
+    EXPECT_TRUE(build.DealCharacteristic(boris, 96));
+    EXPECT_THAT(Held(anna, kMotivation), IsEmpty());
+    EXPECT_THAT(Held(boris, kMotivation), ElementsAre(96));
+    build.TakeBack(96);
+    EXPECT_THAT(Held(boris, kMotivation), IsEmpty());
+    EXPECT_FALSE(build.DealCharacteristic(0x4000, 96)) << "no such character";
+    EXPECT_FALSE(build.DealCharacteristic(anna, 20)) << "no characteristic";
+}
+
+TEST_F(BuildAndCast, DroppingACharacterEmptiesOnlyItsPlaces) {
+    BCWindow& build = Build();
+    build.DealCharacteristic(anna, 85);
+    build.DealCharacteristic(boris, 86);
+    build.DealCharacteristic(anna, 87);
+    QuadView& quad = *build.GetQuadView();
+    build.DropCharacter(anna);
+    EXPECT_EQ(quad.HolderAt(0), kNoCharID);
+    EXPECT_EQ(quad.HolderAt(1), boris);
+    EXPECT_EQ(quad.HolderAt(2), kNoCharID);
+    build.DropCharacter(kNoCharID);
+    EXPECT_EQ(quad.HolderAt(1), boris);
+}
+
+TEST_F(BuildAndCast, DraggingAPlaceOntoACharacterDealsItAndADoubleClickTakesItBack) {
+    BCWindow& build = Build();
+    build.ShowQuad(0);
+    QuadView& quad = *build.GetQuadView();
+    StoryCastList& cast = *build.GetCastList();
+    const ShortRect place = ShortRect::MakeLTRB(quad.Bounds().left + 4, quad.Bounds().top + 4,
+                                                quad.Bounds().left + 40, quad.Bounds().top + 30);
+    const std::int32_t borisRow = cast.RowOf(boris);
+    const ShortRect row =
+        ShortRect::MakeLTRB(10, borisRow * cast.GetRowHeight() + 4, 100, borisRow * cast.GetRowHeight() + 20);
+    ASSERT_EQ(cast.CharacterAt(ShortPoint{50, static_cast<std::int16_t>(row.top + 4)}), boris);
+    Drag(OnScreen(build, place), OnScreen(build, row));
+    EXPECT_THAT(Held(boris, kPurpose), ElementsAre(85));
+    EXPECT_EQ(quad.HolderAt(0), boris);
+    // The character's row dragged onto a place of the quad deals that place's element.
+    const std::int32_t annaRow = cast.RowOf(anna);
+    const ShortRect annaPlace =
+        ShortRect::MakeLTRB(10, annaRow * cast.GetRowHeight() + 4, 100, annaRow * cast.GetRowHeight() + 20);
+    const ShortRect lastPlace = ShortRect::MakeLTRB(quad.Bounds().right - 40, quad.Bounds().bottom - 30,
+                                                    quad.Bounds().right - 4, quad.Bounds().bottom - 4);
+    Drag(OnScreen(build, annaPlace), OnScreen(build, lastPlace));
+    EXPECT_THAT(Held(anna, kPurpose), ElementsAre(88));
+    // A click is no drag.
+    Drag(OnScreen(build, place), OnScreen(build, place));
+    EXPECT_EQ(quad.GetSelectedPlace(), 0);
+    EXPECT_THAT(Held(boris, kPurpose), ElementsAre(85));
+    // A double click on the held place takes the element back.
+    presenter.Click(OnScreen(build, place));
+    presenter.Click(OnScreen(build, place));
+    Run();
+    EXPECT_THAT(Held(boris, kPurpose), IsEmpty());
+}
+
+TEST_F(BuildAndCast, TheFontAndThePlaceOfBuildCharactersAreKept) {
+    BCWindow& build = Build();
+    build.MoveTo(ShortRect::MakeLTRB(30, 20, 630, 420));
+    presenter.ScriptPromptAnswer("ChooseFont", PromptAnswer{TRUE, "Liberation Serif;14;Italic"});
+    ASSERT_EQ(application->GetFrontWindow(), &build);
+    application->CreateCommand(kCmdSetFont);  // Set Font reaches the window's own choice
+    const ShortRect placed = build.GetRestoredRect();
+    const std::int16_t rows = build.GetCastList()->GetRowHeight();
+    delete &build;
+    BCWindow& again = Build();
+    EXPECT_EQ(again.GetRestoredRect(), placed);
+    EXPECT_EQ(again.GetCastList()->GetRowHeight(), rows) << "the kept font sizes the rows";
+    win::LOGFONTA font{};
+    PreferencesManager::GetPrefFont(CharacterPreferences(application, PrefRecord::kBuildCharacters),
+                                    BCWindow::kFontKey, font);
+    EXPECT_STREQ(font.lfFaceName, "Liberation Serif");
+    EXPECT_TRUE(font.lfItalic);
+}
+
+TEST_F(BuildAndCast, CastingGivesTheArchetypesCharacteristicsAndNoArchetypeTakesThemAway) {
+    CastingWindow& casting = Casting();
+    casting.Cast(anna, 4);
+    std::array<std::int16_t, kArchetypeElementCount> protagonist{};
+    ASSERT_TRUE(ArchetypeElements(4, protagonist));
+    std::vector<std::int16_t> held;
+    for (int dimension = 0; dimension < kDimensionCount; ++dimension)
+        for (const std::int16_t element : Held(anna, dimension)) held.push_back(element);
+    EXPECT_THAT(held, UnorderedElementsAreArray(protagonist));
+    EXPECT_EQ(Characters(story).GetCharacter(anna)->GetArchetype(), 4);
+    EXPECT_EQ(casting.GetArchetypes()->Players(4), "Anna");
+    EXPECT_EQ(casting.GetArchetypes()->Players(5), "");
+    // Casting Boris as the Protagonist too asks about the elements Anna holds.
+    IdleSteps idle(presenter);
+    AnswerQuestion(idle, kAnswerNoAll);
+    casting.Cast(boris, 4);
+    EXPECT_EQ(Characters(story).GetCharacter(anna)->GetArchetype(), 4);
+    // The buttons act on the selection.
+    casting.GetCastList()->SelectCharacter(anna);
+    casting.EndModal(CastingWindow::kClearButton);
+    EXPECT_EQ(Characters(story).GetCharacter(anna)->GetArchetype(), kUnassignedArchetype);
+    for (int dimension = 0; dimension < kDimensionCount; ++dimension)
+        EXPECT_THAT(Held(anna, dimension), IsEmpty());
+    casting.GetArchetypes()->Select(9);
+    casting.EndModal(CastingWindow::kCastButton);
+    EXPECT_EQ(Characters(story).GetCharacter(anna)->GetArchetype(), 9);
+    EXPECT_EQ(casting.GetArchetypes()->Players(9), "Anna");
+}
+
+TEST_F(BuildAndCast, AnArchetypeDraggedOntoACharacterCastsIt) {
+    CastingWindow& casting = Casting();
+    ArchetypeListView& archetypes = *casting.GetArchetypes();
+    StoryCastList& cast = *casting.GetCastList();
+    const ShortRect sidekick = ShortRect::MakeLTRB(20, 2 * ArchetypeListView::kRowHeight + 8, 120,
+                                                   2 * ArchetypeListView::kRowHeight + 30);
+    EXPECT_EQ(archetypes.ArchetypeUnder(ShortPoint{40, static_cast<std::int16_t>(sidekick.top + 4)}), 6);
+    const std::int32_t row = cast.RowOf(boris);
+    const ShortRect target = ShortRect::MakeLTRB(cast.Bounds().left + 10, row * cast.GetRowHeight() + 6,
+                                                 cast.Bounds().left + 120, row * cast.GetRowHeight() + 26);
+    Drag(OnScreen(casting, sidekick), OnScreen(casting, target));
+    EXPECT_EQ(Characters(story).GetCharacter(boris)->GetArchetype(), 6);
+}
+
+}  // namespace
+}  // namespace charactertest
