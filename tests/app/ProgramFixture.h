@@ -11,15 +11,18 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "BuiltCommands.h"
 #include "app/Fablecore.h"
 #include "framework/AppMain.h"
+#include "platform/gdi/Surface.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/sys/ScopedEnv.h"
 #include "platform/sys/TempFolder.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/Window.h"
 #include "program/StoryApplication.h"
 
@@ -38,6 +41,19 @@ inline int LiveWindowCount() {
         },
         reinterpret_cast<LPARAM>(&count));
     return count;
+}
+
+// The window's part of the screen, its frame included.
+inline std::unique_ptr<Surface> WindowPicture(HWND window) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    const Surface& screen = GetScreenSurface();
+    auto part = std::make_unique<Surface>(area.right - area.left, area.bottom - area.top);
+    for (int y = 0; y < part->Height(); ++y) {
+        for (int x = 0; x < part->Width(); ++x)
+            part->SetPixel(x, y, screen.GetPixel(area.left + x, area.top + y));
+    }
+    return part;
 }
 
 class ProgramTest : public ::testing::Test {

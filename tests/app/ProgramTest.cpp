@@ -86,14 +86,7 @@ AboutBoxDialog* AboutBoxOf(HWND about) {
 
 // The window's part of the screen against its reference picture.
 void CompareWindow(HWND window, const char* name) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    const Surface& screen = GetScreenSurface();
-    Surface part(area.right - area.left, area.bottom - area.top);
-    for (int y = 0; y < part.Height(); ++y) {
-        for (int x = 0; x < part.Width(); ++x) part.SetPixel(x, y, screen.GetPixel(area.left + x, area.top + y));
-    }
-    gditest::ExpectMatchesReference(part, std::filesystem::path(APP_TEST_DATA) / name);
+    gditest::ExpectMatchesReference(*WindowPicture(window), std::filesystem::path(APP_TEST_DATA) / name);
 }
 
 void OpenMenu(HeadlessPresenter& presenter, char letter) {

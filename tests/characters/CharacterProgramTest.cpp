@@ -1,0 +1,199 @@
+// The character tools in the running program, headless, driven from the menus with keys as a
+// writer drives them: the character list, five new characters with pictures, two of them made Main
+// and impact, Build Characters, an archetype cast, the character information; each window and
+// dialog against its reference picture; then the story saved, the program quit and started again
+// on the file, and everything found as it was.
+
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "CharacterToolsFixture.h"
+#include "app/ProgramFixture.h"
+#include "app/StoryCommandIds.h"
+#include "characters/BCWindow.h"
+#include "characters/CLWindow.h"
+#include "characters/CastingWindow.h"
+#include "characters/MainObstDlog.h"
+#include "characters/NewCharDlog.h"
+#include "items/EditView.h"
+#include "items/ReferencePicture.h"
+#include "platform/ui/VirtualKeys.h"
+#include "storymodel/Archetypes.h"
+
+namespace charactertest {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr const char* kNames[] = {"Mara", "Ned", "Olga", "Piet", "Quin"};
+
+// A 24-bit Windows bitmap file of 32 x 32 pixels in one colour.
+void WriteBmp(const std::string& path, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    std::string bytes = "BM";
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
+    };
+    const std::uint32_t pixels = 32 * 32 * 3;
+    for (const auto& [value, size] : std::vector<std::pair<std::uint32_t, int>>{{54 + pixels, 4},
+                                                                                {0, 4},
+                                                                                {54, 4},
+                                                                                {40, 4},
+                                                                                {32, 4},
+                                                                                {32, 4},
+                                                                                {1, 2},
+                                                                                {24, 2},
+                                                                                {0, 4},
+                                                                                {pixels, 4},
+                                                                                {2835, 4},
+                                                                                {2835, 4},
+                                                                                {0, 4},
+                                                                                {0, 4}})
+        put(value, size);
+    for (int i = 0; i < 32 * 32; ++i)
+        bytes += std::string{static_cast<char>(blue), static_cast<char>(green), static_cast<char>(red)};
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class CharacterProgram : public ProgramTest {
+protected:
+    void Ctrl(char key) {
+        presenter.KeyDown(VK_CONTROL);
+        presenter.PressKey(static_cast<UINT>(key));
+        presenter.KeyUp(VK_CONTROL);
+    }
+    static FKDoc* Story() { return static_cast<FKDoc*>(GetAppl()->GetDocument(0)); }
+    static CharacterManager& Characters() { return *Story()->GetCharacterManager(); }
+    static void Compare(HWND window, const char* name) {
+        itemstest::CompareWithReference(*WindowPicture(window), name);
+    }
+    static CharID Named(CharacterManager& characters, const std::string& name) {
+        for (std::int32_t i = 0; i < characters.GetCount(); ++i)
+            if (characters.RecordAt(i)->Name() == name) return characters.IdAt(i);
+        return kNoCharID;
+    }
+    std::string File(const std::string& name) const { return folder / name; }
+
+    // Creates a character with Create (Ctrl+K), names it in the dialog and gives it a picture with
+    // Character > Picture.
+    void CreateWithPicture(int index) {
+        Then([this] { Ctrl('K'); });
+        Then([this, index] {
+            auto* dialog = FrontDialog<NewCharDlog>();
+            ASSERT_NE(dialog, nullptr) << "Create opened no dialog";
+            if (index == 0) Compare(dialog->GetHWnd(), "new-character.png");
+            auto* name = dynamic_cast<EditView*>(dialog->GetItem(NewCharDlog::kNameItem));
+            ASSERT_NE(name, nullptr);
+            name->SetText(kNames[index], 0);
+            presenter.PressKey(VK_RETURN);
+        });
+        Then([this, index] {
+            WriteBmp(File(std::string(kNames[index]) + ".bmp"), static_cast<std::uint8_t>(40 * index), 90,
+                     160);
+            presenter.ScriptPromptAnswer("OpenFile",
+                                         PromptAnswer{TRUE, File(std::string(kNames[index]) + ".bmp")});
+            PostMessageA(GetPresentedFrame(), WM_COMMAND, kCmdCharacterPicture, 0);
+        });
+    }
+};
+
+TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAfterARestart) {
+    InstallBuiltDataFiles();
+    const std::string story = File("Cast.fsf");
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([this] {
+        ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
+        Ctrl('L');
+    });
+    Then([] {
+        TWindow* list = Story()->GetCLWindow();
+        ASSERT_NE(list, nullptr) << "Character List opened no window";
+        EXPECT_EQ(GetAppl()->GetFrontWindow(), list);
+        Compare(list->GetHWnd(), "character-list.png");
+    });
+    for (int index = 0; index < 5; ++index) CreateWithPicture(index);
+    // Setup Main and Impact: Mara and Ned.
+    Then([this] {
+        ASSERT_EQ(Characters().GetCount(), 7);
+        Compare(Story()->GetCLWindow()->GetHWnd(), "character-list-cast.png");
+        Ctrl('M');
+    });
+    Then([this] {
+        auto* dialog = FrontDialog<MainObstDlog>();
+        ASSERT_NE(dialog, nullptr) << "Setup Main and Impact opened no dialog";
+        dialog->Choose(MainObstDlog::kMainItem, Named(Characters(), "Mara"));
+        dialog->Choose(MainObstDlog::kImpactItem, Named(Characters(), "Ned"));
+        Compare(dialog->GetHWnd(), "main-and-impact.png");
+        presenter.PressKey(VK_RETURN);
+    });
+    Then([this] {
+        EXPECT_EQ(Characters().GetMainCharacter(), Named(Characters(), "Mara"));
+        EXPECT_EQ(Characters().GetImpactCharacter(), Named(Characters(), "Ned"));
+        Ctrl('B');
+    });
+    Then([] {
+        auto* build = dynamic_cast<BCWindow*>(Story()->GetBCWindow());
+        ASSERT_NE(build, nullptr) << "Build Characters opened no window";
+        build->ShowQuad(0);
+        build->GetCastList()->SelectCharacter(Named(Characters(), "Mara"));
+        GetAppl()->DrainQueue(kFirstQueue);
+        UpdateWindow(build->GetHWnd());
+        Compare(build->GetHWnd(), "build-characters.png");
+    });
+    // Casting: Olga is the Skeptic.
+    Then([this] { Ctrl('0'); });
+    Then([] {
+        auto* casting = dynamic_cast<CastingWindow*>(Story()->GetCastingWindow());
+        ASSERT_NE(casting, nullptr) << "Casting opened no window";
+        casting->Cast(Named(Characters(), "Olga"), 7);
+        casting->GetCastList()->SelectCharacter(Named(Characters(), "Piet"));
+        UpdateWindow(casting->GetHWnd());
+        Compare(casting->GetHWnd(), "casting.png");
+    });
+    // Info on Piet: the dialog shows him; a description goes in.
+    Then([this] { Ctrl('I'); });
+    Then([this] {
+        auto* dialog = FrontDialog<NewCharDlog>();
+        ASSERT_NE(dialog, nullptr) << "Info opened no dialog";
+        EXPECT_EQ(dialog->ReadItems().name, "Piet");
+        dynamic_cast<EditView*>(dialog->GetItem(NewCharDlog::kDescriptionItem))
+            ->SetText("Keeps the ferry.", 0);
+        Compare(dialog->GetHWnd(), "character-information.png");
+        presenter.PressKey(VK_RETURN);
+    });
+    Then([this, story] {
+        presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, story});
+        Ctrl('S');
+    });
+    Then([this] { Ctrl('Q'); });
+    EXPECT_EQ(RunProgram(), 0);
+    for (const PromptRequest& prompt : presenter.PromptsAsked())
+        EXPECT_NE(prompt.kind, "MessageBox") << prompt.text;
+    EXPECT_EQ(LiveWindowCount(), 0);
+
+    // Started again on the file: everything is as it was.
+    bool checked = false;
+    Then([&] {
+        ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
+        CharacterManager& characters = Characters();
+        std::vector<std::string> names;
+        for (std::int32_t i = 0; i < characters.GetCount(); ++i)
+            names.push_back(characters.RecordAt(i)->Name());
+        EXPECT_THAT(names, ::testing::IsSupersetOf({"Mara", "Ned", "Olga", "Piet", "Quin"}));
+        for (const char* name : kNames)
+            EXPECT_TRUE(IsCustomPicture(characters.GetCharacter(Named(characters, name))->GetPicture()))
+                << name;
+        EXPECT_EQ(characters.GetMainCharacter(), Named(characters, "Mara"));
+        EXPECT_EQ(characters.GetImpactCharacter(), Named(characters, "Ned"));
+        EXPECT_EQ(characters.GetCharacter(Named(characters, "Olga"))->GetArchetype(), 7);
+        EXPECT_EQ(characters.GetCharacter(Named(characters, "Piet"))->GetText(CharacterKey::kDescription),
+                  "Keeps the ferry.");
+        checked = true;
+        Ctrl('Q');
+    });
+    EXPECT_EQ(RunProgram({story}), 0);
+    EXPECT_TRUE(checked);
+}
+
+}  // namespace
+}  // namespace charactertest
