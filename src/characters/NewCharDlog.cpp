@@ -88,6 +88,8 @@ ErrCode NewCharDlog::SetUpItems() {
     if (const ErrCode error = TDialog::SetUpItems(); error != kNoErr) return error;
     AttachStringConverter(*this);
     RestoreDialogPlace(*this, id_ == kNoCharID ? kNewPlaceKey : kInfoPlaceKey);
+    // The writer types the name straight away, over the default one.
+    SetFocusItem(kNameItem, false);
     return kNoErr;
 }
 

@@ -288,5 +288,25 @@ TEST_F(CharacterDialogs, EachDialogOpensWhereItWasLast) {
     EXPECT_TRUE(PreferencesManager::GetPrefRect(&GeneralPreferences(), MainObstDlog::kPlaceKey, kept));
 }
 
+// The dialog opens with the name ready for typing: what the writer types replaces the default name,
+// and in the information dialog the character's own.
+TEST_F(CharacterDialogs, TheNameIsTypedStraightAwayOverTheOneShown) {
+    IdleSteps idle(presenter);
+    idle.Then([this] {
+        ASSERT_NE(FrontDialog<NewCharDlog>(), nullptr);
+        presenter.TypeText("Zed");
+        presenter.PressKey(win::VK_RETURN);
+    });
+    const CharID zed = RunCharacterDialog(story, kNoCharID);
+    EXPECT_EQ(NameOf(story, zed), "Zed");
+    idle.Then([this] {
+        ASSERT_NE(FrontDialog<NewCharDlog>(), nullptr);
+        presenter.TypeText("Ida");
+        presenter.PressKey(win::VK_RETURN);
+    });
+    EXPECT_EQ(RunCharacterDialog(story, zed), zed);
+    EXPECT_EQ(NameOf(story, zed), "Ida");
+}
+
 }  // namespace
 }  // namespace charactertest

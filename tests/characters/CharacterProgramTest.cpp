@@ -82,9 +82,7 @@ protected:
             auto* dialog = FrontDialog<NewCharDlog>();
             ASSERT_NE(dialog, nullptr) << "Create opened no dialog";
             if (index == 0) Compare(dialog->GetHWnd(), "new-character.png");
-            auto* name = dynamic_cast<EditView*>(dialog->GetItem(NewCharDlog::kNameItem));
-            ASSERT_NE(name, nullptr);
-            name->SetText(kNames[index], 0);
+            presenter.TypeText(kNames[index]);
             presenter.PressKey(VK_RETURN);
         });
         Then([this, index] {
