@@ -10,7 +10,6 @@
 
 #include "CharacterToolsFixture.h"
 #include "app/ProgramFixture.h"
-#include "app/StoryCommandIds.h"
 #include "characters/BCWindow.h"
 #include "characters/CLWindow.h"
 #include "characters/CastingWindow.h"
@@ -90,8 +89,11 @@ protected:
                      160);
             presenter.ScriptPromptAnswer("OpenFile",
                                          PromptAnswer{TRUE, File(std::string(kNames[index]) + ".bmp")});
-            PostMessageA(GetPresentedFrame(), WM_COMMAND, kCmdCharacterPicture, 0);
+            presenter.KeyDown(VK_MENU);
+            presenter.PressKey('C');
+            presenter.KeyUp(VK_MENU);
         });
+        Then([this] { presenter.PressKey('P'); });
     }
 };
 
