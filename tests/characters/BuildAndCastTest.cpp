@@ -178,6 +178,8 @@ TEST_F(BuildAndCast, TheFontAndThePlaceOfBuildCharactersAreKept) {
     application->CreateCommand(kCmdSetFont);  // Set Font reaches the window's own choice
     const ShortRect placed = build.GetRestoredRect();
     const std::int16_t rows = build.GetCastList()->GetRowHeight();
+    EXPECT_GT(rows, StoryCastList::kPictureSize + 2 * StoryCastList::kRowGap)
+        << "the larger font makes taller rows";
     delete &build;
     BCWindow& again = Build();
     EXPECT_EQ(again.GetRestoredRect(), placed);
