@@ -244,12 +244,11 @@ TEST_F(ProgramTest, ACommandOfAWindowNotInThisVersionSaysSo) {
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
     Then([&] {
         ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('U');
-        presenter.KeyUp(VK_CONTROL);
+        OpenMenu(presenter, 'F');
     });
-    Then([&] { OpenMenu(presenter, 'T'); });
-    Then([&] { presenter.PressKey('B'); });
+    Then([&] { presenter.PressKey('T'); });
+    Then([&] { OpenMenu(presenter, 'F'); });
+    Then([&] { presenter.PressKey('T'); });
     Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Command not yet Implemented in this version."));
