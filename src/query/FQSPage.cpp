@@ -1,33 +1,82 @@
+// The question page's life: setup and layout, stretching, showing, drawing, the routing of control
+// hits, the road of an answer into the story, and teardown.
+
 #include "query/FQSPage.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/FKDoc.h"
+#include "app/Fablecore.h"
+#include "app/PreferencesManager.h"
 #include "foundation/pfm/PText.h"
+#include "framework/graphics/FontMapping.h"
+#include "framework/graphics/GraphEnv.h"
+#include "framework/graphics/GraphUser.h"
+#include "items/EditView.h"
+#include "items/ItemList.h"
+#include "items/Slider.h"
+#include "items/TextWrap.h"
+#include "query/FQSPageControls.h"
+#include "query/FQSPageGeometry.h"
+#include "query/FQSTreeSelectorView.h"
 #include "query/FQSWindow.h"
 #include "query/data/FQSInterpretation.h"
+#include "query/data/QuerySolver.h"
+#include "query/data/QuestionStatus.h"
+#include "query/data/TFQSInterpretable.h"
 #include "query/data/TopicTable.h"
+#include "storymodel/BracketedBroadcaster.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 namespace {
 
-constexpr std::int32_t kFinderPageType = 100;
-// The story point id's template is read within this many bytes.
 constexpr std::int32_t kStoryPointLimit = 40;
+constexpr std::int32_t kTextLimit = static_cast<std::int32_t>(FQSWindow::kTextBufferSize);
+constexpr std::int16_t kTextGap = 14;
+constexpr std::int16_t kSideMargin = 12;
+// The story's title, and the names of the overall and subjective stories, are stored short.
+constexpr std::int32_t kTitleTextLimit = 100;
+constexpr std::int32_t kThroughlineNameLimit = 50;
+constexpr std::int16_t kNoThroughline = -1;
+constexpr std::int16_t kThroughlineCount = 4;
 
 }  // namespace
 
-FQSPage::FQSPage() = default;
+FQSPage::FQSPage() {
+    MakeLogFont(textFont_, 5, 9, kStyleBold);
+    MakeLogFont(controlFont_, 3, 12, 0);
+}
 
 FQSPage::~FQSPage() = default;
 
 void FQSPage::Setup(FQSWindow& window, std::unique_ptr<PText> record, std::int32_t row, std::int16_t topic) {
     window_ = &window;
+    document_ = window.GetStory();
     record_ = std::move(record);
     row_ = row;
     pageTopic_ = topic;
     pageArea_ = window.GetPageArea();
-    changed_ = false;
+    {
+        TGraphEnv& env = window.GetGraphEnv();
+        const GraphAttribUser use(env);
+        env.SetFontIndirect(controlFont_);
+        win::TEXTMETRICA metrics{};
+        env.GetTextMetrics(metrics);
+        lineHeight_ = static_cast<std::int16_t>(metrics.tmAscent + metrics.tmDescent + metrics.tmExternalLeading);
+    }
+    changed_ = 0;
+    staticCount_ = radioCount_ = editCount_ = popupCount_ = buttonCount_ = checkCount_ = 0;
+    fixedText_ = -1;
+    topicKind_ = 0;
+    answerValue_ = 0;
+    storyPoint_ = 0;
+    companion_ = 0;
+    focusItem_ = -1;
     helpLine_ = 1;
+    helpPage_ = 0;
     layoutCursor_ = static_cast<std::int16_t>(pageArea_.top + kTopMargin);
     if (const FQSPageData* entry = window.GetListEntry(row)) {
         QuestionContext::operator=(entry->Context());
@@ -35,43 +84,289 @@ void FQSPage::Setup(FQSWindow& window, std::unique_ptr<PText> record, std::int32
         SetLevel(entry->GetLevel());
         SetFlags(entry->GetFlags());
     }
+    PreferencesManager::GetPrefShort(window.GetPreferences(), "ThrClr", throughlineColors_);
+
+    pageType_ = ReadShort("TY", -1);
     topicKind_ = window.GetCurrentTopicKind();
-    ReadHelpValues(window);
-    layoutCursor_ = static_cast<std::int16_t>(layoutCursor_ + kBottomMargin);
+    title_ = Expanded("QT", kTitleLength).substr(0, kTitleLength - 1);
+    if (!title_.empty() && title_[0] >= 'a' && title_[0] <= 'z') title_[0] = static_cast<char>(title_[0] - 'a' + 'A');
+    if (GetThroughline() == kNoThroughline || GetThroughline() >= kThroughlineCount) {
+        const std::int16_t throughline = ReadShort("TH", kNoThroughline);
+        if (throughline != kNoThroughline) SetThroughline(throughline);
+    }
+    storyPoint_ = static_cast<std::int16_t>(std::strtol(Interpreted("AP", kStoryPointLimit).c_str(), nullptr, 10));
+    companion_ = ReadShort("CQ", 0);
+    helpLine_ = ReadShort("HL", 1);
+    helpPage_ = ReadShort("HP", 0);
+
+    mainText_ = Expanded("T1", kTextLimit);
+    CheckIllustration();
+    if (!mainText_.empty()) {
+        ShortRect rect = ShortRect::MakeLTRB(pageArea_.left + kSideMargin, pageArea_.top + kTopMargin,
+                                             pageArea_.right - kSideMargin, pageArea_.top + kTopMargin);
+        if (AddStaticText(mainText_, rect, 0) >= 0) {
+            fixedText_ = 0;
+            layoutCursor_ = static_cast<std::int16_t>(rect.bottom + kTextGap);
+        }
+    }
+    BuildRadios();
+    sliderFlag_ = ReadShort("SL", 0);
+    BuildEditViews();
+    BuildCheckBoxes();
+    BuildSlider();
+    Build();
+    BuildPopups();
+    BuildButtons();
+    if (layoutCursor_ != 0) layoutCursor_ = static_cast<std::int16_t>(layoutCursor_ + kBottomMargin);
     setUp_ = true;
 }
 
-// The story point ("AP", a template whose text is a decimal number) and the help values; a page
-// without a record keeps the defaults.
-void FQSPage::ReadHelpValues(FQSWindow& window) {
-    storyPoint_ = 0;
-    companion_ = 0;
-    helpPage_ = 0;
-    if (!record_) return;
-    const FQSInterpretation storyPoint(window.GetStory(), kStoryPointLimit, "AP", this, record_.get());
-    storyPoint_ = static_cast<std::int16_t>(std::strtol(storyPoint.GetText(), nullptr, 10));
-    record_->GetEntry("CQ", kPTextShort, &companion_);
-    record_->GetEntry("HL", kPTextShort, &helpLine_);
-    record_->GetEntry("HP", kPTextShort, &helpPage_);
+void FQSPage::Stretch(std::int16_t bottom) {
+    const std::int32_t extra = bottom - layoutCursor_;
+    if (extra <= 0 || (editCount_ == 0 && GetStretchWeight() <= 0)) return;
+    std::vector<std::int32_t> weights{std::max(GetStretchWeight(), 0)};
+    for (std::int32_t i = 0; i < editCount_; ++i) {
+        const std::string key = "EM" + std::to_string(i + 1);
+        weights.push_back(std::max<std::int32_t>(ReadShort(key.c_str(), 0), 0));
+    }
+    std::int32_t total = 0;
+    for (const std::int32_t weight : weights) total += weight;
+    if (total <= 0) {
+        layoutCursor_ = static_cast<std::int16_t>(layoutCursor_ + extra);
+        return;
+    }
+    const std::vector<std::int32_t> shares = StretchShares(weights, extra);
+    if (weights[0] > 0) GrowContent(shares[0]);
+    std::int32_t moved = shares[0];
+    for (std::int32_t i = 0; i < editCount_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (weights[at + 1] <= 0) continue;
+        EditSlot& slot = edits_[at];
+        if (slot.label >= 0) statics_[static_cast<std::size_t>(slot.label)].rect.Offset(0, moved);
+        if (slot.view) {
+            ShortRect bounds;
+            slot.view->GetBounds(bounds);
+            bounds.Offset(0, moved);
+            bounds.bottom = static_cast<std::int16_t>(bounds.bottom + shares[at + 1]);
+            slot.view->SetBounds(bounds, true);
+        }
+        moved += shares[at + 1];
+    }
+    auto shift = [moved](TItem* item) {
+        if (!item) return;
+        ShortRect bounds;
+        item->GetBounds(bounds);
+        bounds.Offset(0, moved);
+        item->SetBounds(bounds, true);
+    };
+    if (slider_ && sliderFlag_ != 0) shift(slider_);
+    for (std::int32_t i = 0; i < popupCount_; ++i) shift(popups_[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = 0; i < buttonCount_; ++i) shift(buttons_[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = 0; i < checkCount_; ++i) shift(checks_[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = fixedText_ + 1; i < staticCount_; ++i) statics_[static_cast<std::size_t>(i)].rect.Offset(0, moved);
+    ShiftContent(moved);
+    layoutCursor_ = static_cast<std::int16_t>(layoutCursor_ + extra);
 }
 
-void FQSPage::Stretch(std::int16_t bottom) {
-    if (bottom > layoutCursor_) layoutCursor_ = bottom;
+void FQSPage::ShowControls() {
+    for (std::int32_t i = 0; i < radioCount_; ++i) radios_[static_cast<std::size_t>(i)]->Show();
+    for (std::int32_t i = 0; i < editCount_; ++i)
+        if (EditView* view = edits_[static_cast<std::size_t>(i)].view) view->Show();
+    for (std::int32_t i = 0; i < popupCount_; ++i) popups_[static_cast<std::size_t>(i)]->Show();
+    for (std::int32_t i = 0; i < buttonCount_; ++i) buttons_[static_cast<std::size_t>(i)]->Show();
+    for (std::int32_t i = 0; i < checkCount_; ++i) checks_[static_cast<std::size_t>(i)]->Show();
+    if (!RestoreEditFocus() && focusItem_ != -1 && window_) window_->SetFocusItem(focusItem_);
+}
+
+void FQSPage::Draw(TGraphEnv& env) {
+    const GraphAttribUser use(env);
+    env.SetFontIndirect(textFont_);
+    env.SetForeStandardColor(0);
+    env.SetTransparent(true);
+    for (std::int32_t i = 0; i < staticCount_; ++i) {
+        const StaticText& text = statics_[static_cast<std::size_t>(i)];
+        if (!text.wrap || text.wrap->GetLineCount() == 0) continue;
+        text.wrap->Draw(env, nullptr, text.rect.top, text.rect.left, text.rect.bottom, text.rect.right,
+                        text.justification);
+    }
+    env.MoveTo(pageArea_.left + 2, 20);
+    env.DrawText(title_.c_str(), 0, 0);
+}
+
+std::int32_t FQSPage::HandleControl(std::int32_t itemIndex) {
+    if (!window_) return 0;
+    auto* item = dynamic_cast<TItem*>(window_->GetItem(itemIndex));
+    if (!item) return 0;
+    if (item->IsKindOf(FQSPushBtn::kClassId)) {
+        RunKeyword(static_cast<FQSPushBtn&>(*item));
+    } else if (item->IsKindOf(FQSPopup::kClassId)) {
+        window_->MarkChanged();
+        ApplyKeywordChoice(static_cast<FQSPopup&>(*item));
+    } else if (item->IsKindOf(Slider::kClassId)) {
+        window_->MarkChanged();
+    } else if (auto* box = dynamic_cast<FQSCheckBox*>(item)) {
+        window_->MarkChanged();
+        ApplyKeywordCheck(*box);
+    } else if (item->IsKindOf(CheckBox::kClassId)) {
+        window_->MarkChanged();
+    } else {
+        return 0;
+    }
+    return 1;
+}
+
+void FQSPage::RunKeyword(FQSPushBtn& button) {
+    const FQSInterpretation* action = button.GetBinding();
+    if (action && action->IsKeyword()) action->GetKeyword()->Execute(document_, *action);
+}
+
+// Only a binding that holds a keyword can take a choice: a plain text has nobody to take it.
+void FQSPage::ApplyKeywordChoice(FQSPopup& popup) {
+    const FQSInterpretation* binding = popup.GetBinding();
+    if (!binding || !binding->IsKeyword()) return;
+    auto value = static_cast<std::int16_t>(popup.GetValue());
+    if (binding->GetKeyword()->AcceptChoice(&popup, value, document_, *binding))
+        binding->GetKeyword()->SetChoice(document_, *binding, value);
+}
+
+void FQSPage::ApplyKeywordCheck(FQSCheckBox& box) {
+    const FQSInterpretation* binding = box.GetBinding();
+    if (binding && binding->IsKeyword())
+        binding->GetKeyword()->CheckChanged(document_, *binding, static_cast<std::int16_t>(box.GetValue()));
+}
+
+// --- Answers
+
+namespace {
+
+std::int32_t FirstRadioOn(const std::array<FQSRadioBtn*, FQSPage::kMaxRadios>& radios, std::int32_t count) {
+    for (std::int32_t i = 0; i < count; ++i)
+        if (radios[static_cast<std::size_t>(i)]->GetValue() == 1) return i;
+    return count;
+}
+
+}  // namespace
+
+bool FQSPage::IsStoryChoiceTopic() const {
+    return pageTopic_ >= kFirstStoryChoiceTopic && pageTopic_ <= kLastStoryChoiceTopic;
+}
+
+void FQSPage::StoreRadioAnswer() {
+    listening_ = 0;
+    {
+        StoryFormManager* storyForm = document_ ? document_->GetStoryFormManager() : nullptr;
+        const BroadcasterBracket bracket(storyForm);
+        const std::int32_t choice = FirstRadioOn(radios_, radioCount_);
+        if (pageType_ == kStoryformChoicePage) {
+            const std::int16_t value =
+                choice >= radioCount_ || choice == 2 ? 0 : static_cast<std::int16_t>(storyPoint_ + choice + 1);
+            if (storyForm) {
+                storyForm->SetChoice(storyPoint_, value);
+                if (radioCount_ >= 2 && !radios_[0]->IsEnabled())
+                    storyForm->SetValue(storyPoint_, static_cast<std::int16_t>(storyPoint_ + 2));
+                else if (radioCount_ >= 2 && !radios_[1]->IsEnabled())
+                    storyForm->SetValue(storyPoint_, static_cast<std::int16_t>(storyPoint_ + 1));
+            }
+        } else if (answerRecord_ && !answerKey_.empty()) {
+            answerRecord_->SetNumberByName(answerKey_, 's', choice);
+        }
+        if (IsStoryChoiceTopic()) MarkAnswered(choice != 0, pageTopic_);
+    }
+    listening_ = 1;
+}
+
+void FQSPage::StoreSolverConstraint() {
+    StoryformSolver* solver = window_ ? window_->GetSolver() : nullptr;
+    // A point that no record of the solver holds has nothing to narrow.
+    SolverConstraint* record = solver ? FindConstraintOf(*solver, storyPoint_) : nullptr;
+    if (!record) return;
+    const std::int32_t on = FirstRadioOn(radios_, radioCount_);
+    const std::int16_t value = on >= radioCount_ || on == 2
+                                   ? 0
+                                   : static_cast<std::int16_t>(StoryPointIDForCode(answerKey_.c_str()) + on + 1);
+    FixConstraintToValue(*record, value);
+}
+
+void FQSPage::CommitAnswers() {
+    if (!record_ || !window_) return;
+    if (sliderFlag_ != 0) StoreSliders();
+    if (editCount_ > 0) {
+        bool answered = false;
+        char* buffer = window_->GetTextBuffer();
+        for (std::int32_t i = 0; i < editCount_; ++i) {
+            EditSlot& slot = edits_[static_cast<std::size_t>(i)];
+            if (!slot.view) continue;
+            std::int32_t limit = kTextLimit;
+            if (pageTopic_ == kOverallStoryNameTopic || pageTopic_ == kSubjectiveStoryNameTopic) limit = kThroughlineNameLimit;
+            if (pageTopic_ == kStoryTitleTopic) limit = kTitleTextLimit;
+            slot.view->CopyText(buffer, static_cast<std::uint32_t>(limit));
+            if (buffer[0] != '\0') answered = true;
+            if (slot.view->IsChanged() || slot.shown != buffer) {
+                window_->MarkChanged();
+                WriteText(slot.binding.get(), buffer, RecordForEdit(slot));
+            }
+        }
+        MarkAnswered(answered, pageTopic_);
+    }
+    Commit();
+    window_->UpdateRowStatuses();
+    if (topicKind_ == kFurtherStoryPointTopic) window_->UpdateTopicProgressBar();
+    if ((pageTopic_ == kStoryTitleTopic || pageTopic_ == kPlotpilotTitleTopic) && document_) document_->UpdateWindowTitles();
+    if (pageTopic_ == kCreateCharactersTopic || pageTopic_ == kChooseMainAndImpactTopic) MarkAnswered(true, pageTopic_);
+}
+
+void FQSPage::MarkAnswered(bool answered, std::int16_t topic) {
+    if (!window_) return;
+    const std::int16_t status = answered ? kQuestionAnswered : kQuestionOpen;
+    if (FQSTreeSelectorView* tree = window_->GetTopicTree()) tree->SetNodeStatus(row_, static_cast<std::uint8_t>(status), true);
+    if (document_) document_->GetQuestionStatus().SetStatus(status, topic, GetContextKey());
 }
 
 void FQSPage::Teardown() {
-    if (!setUp_) return;
+    if (!window_ || !setUp_) return;
     setUp_ = false;
     SaveEditFocus();
-    if (commitOnLeave_) CommitAnswers();
+    window_->SetFocusItem(0);
+    if (commitOnLeave_ && record_) CommitAnswers();
     record_.reset();
+    for (std::int32_t i = 0; i < staticCount_; ++i) statics_[static_cast<std::size_t>(i)].wrap.reset();
+    staticCount_ = 0;
+    auto close = [](TItem* item) {
+        if (!item) return;
+        item->Hide();
+        item->Close();
+    };
+    for (std::int32_t i = 0; i < radioCount_; ++i) close(radios_[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = 0; i < editCount_; ++i) {
+        EditSlot& slot = edits_[static_cast<std::size_t>(i)];
+        close(slot.view);
+        slot = EditSlot{};
+    }
+    for (std::int32_t i = 0; i < popupCount_; ++i) close(popups_[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = 0; i < buttonCount_; ++i) close(buttons_[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = 0; i < checkCount_; ++i) close(checks_[static_cast<std::size_t>(i)]);
+    close(slider_);
+    slider_ = nullptr;
+    radioCount_ = editCount_ = popupCount_ = buttonCount_ = checkCount_ = 0;
+    radios_.fill(nullptr);
+    popups_.fill(nullptr);
+    buttons_.fill(nullptr);
+    checks_.fill(nullptr);
+    if (pageType_ == kStoryformChoicePage) pageType_ = 0;
+    Release();
     layoutCursor_ = 0;
-    if (window_) window_->RemovePageItems();
+    window_->RemovePageItems();
+}
+
+void FQSPage::GetThroughlineColor(RGBColor& color) const {
+    PreferencesManager* preferences = window_ ? window_->GetPreferencesManager() : nullptr;
+    if (!preferences) return;
+    preferences->GetThroughlineColor(throughlineColors_ == 0 ? -1 : GetThroughline(), color);
 }
 
 bool FQSPage::IsChoiceQuestion() const {
-    if (editViewCount_ > 0) return false;
+    if (editCount_ > 0) return false;
     if (radioCount_ == 0 && pageType_ != kFinderPageType) return false;
-    if (pageTopic_ >= kFirstStoryChoiceTopic && pageTopic_ <= kLastStoryChoiceTopic) return false;
+    if (IsStoryChoiceTopic()) return false;
     return pageTopic_ != kCreateCharactersTopic && pageTopic_ != kChooseMainAndImpactTopic;
 }

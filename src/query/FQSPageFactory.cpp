@@ -1,11 +1,23 @@
 #include "query/FQSPageFactory.h"
 
+#include "query/FQSHomePage.h"
 #include "query/FQSPage.h"
+#include "query/FQSRadioPages.h"
+#include "query/FQSStructuralFinderPage.h"
+#include "query/FQSTextWrapPage.h"
 #include "query/data/PageClasses.h"
 
 std::unique_ptr<FQSPage> CFQSPageFactory::CreatePage(std::int16_t classCode) {
-    if (!PageKindForClass(classCode)) return nullptr;
-    return std::make_unique<FQSPage>();
+    const std::optional<FQSPageKind> kind = PageKindForClass(classCode);
+    if (!kind) return nullptr;
+    switch (*kind) {
+        case FQSPageKind::kDynamicRadio: return std::make_unique<FQSDynamicRadioPage>();
+        case FQSPageKind::kGeneralRadio: return std::make_unique<FQSGeneralRadioPage>();
+        case FQSPageKind::kRecap: return std::make_unique<FQSTextWrapPage>();
+        case FQSPageKind::kStructuralFinder: return std::make_unique<FQSStructuralFinderPage>();
+        case FQSPageKind::kHome: return std::make_unique<FQSHomePage>();
+        default: return std::make_unique<FQSPage>();
+    }
 }
 
 CFQSPageFactory& ProgramPageFactory() {

@@ -2,8 +2,9 @@
 // The page factory: turns a page record's class code into a new page of that class. One factory
 // lives for the whole program and every query window is given it.
 //
-// Every class code of the page table makes a page; each kind of page is the plain page until its
-// own class is in this version. A code outside the table makes none.
+// Every class code of the page table makes a page: 1 a dynamic radio page, 3 a general radio page,
+// 75 a recap, 100 the structural finder, 999 the home page; the scene pages (4 and 5) and the plain
+// questions (0 and 2) are plain pages. A code outside the table makes none.
 
 #include <cstdint>
 #include <memory>

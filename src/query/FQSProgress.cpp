@@ -26,20 +26,38 @@ std::int32_t StoryformingPercent(std::uint16_t count) {
     return static_cast<std::int32_t>(share * 100.0);
 }
 
+namespace {
+
+// The topic's answered and counted question states; a topic whose states count nothing counts once
+// by its state under the context key 0.
+void CountTopicInto(const QuestionStatus& status, std::int16_t topic, TopicProgress& progress) {
+    const std::int32_t countedBefore = progress.counted;
+    status.CountTopic(topic, progress.answered, progress.counted);
+    if (progress.counted != countedBefore) return;
+    const std::int16_t state = status.GetStatus(topic, 0);
+    if (state == kQuestionAnswered || state == kQuestionAnsweredByStoryform) {
+        ++progress.answered;
+        ++progress.counted;
+    } else if (state == kQuestionOpen || state == kQuestionNotApplicable) {
+        ++progress.counted;
+    }
+}
+
+}  // namespace
+
 TopicProgress CountTopicProgress(const QuestionStatus& status, std::span<const TopicRecord> topics) {
     TopicProgress progress;
     for (const TopicRecord& row : topics) {
-        if (row.kind != kFurtherStoryPointTopic) continue;
-        const std::int32_t countedBefore = progress.counted;
-        status.CountTopic(row.id, progress.answered, progress.counted);
-        if (progress.counted != countedBefore) continue;
-        const std::int16_t state = status.GetStatus(row.id, 0);
-        if (state == kQuestionAnswered || state == kQuestionAnsweredByStoryform) {
-            ++progress.answered;
-            ++progress.counted;
-        } else if (state == kQuestionOpen || state == kQuestionNotApplicable) {
-            ++progress.counted;
-        }
+        if (row.kind == kFurtherStoryPointTopic) CountTopicInto(status, row.id, progress);
+    }
+    return progress;
+}
+
+TopicProgress CountGroupProgress(const QuestionStatus& status, std::span<const TopicRecord> topics,
+                                 std::int16_t group) {
+    TopicProgress progress;
+    for (const TopicRecord& row : topics) {
+        if (row.progressGroup == group) CountTopicInto(status, row.id, progress);
     }
     return progress;
 }

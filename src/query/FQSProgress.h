@@ -26,6 +26,9 @@ struct TopicProgress {
 // a topic whose states count nothing counts once by its state under the context key 0 (open, not
 // applicable or missing: counted; answered by the writer or the storyform: answered too).
 TopicProgress CountTopicProgress(const QuestionStatus& status, std::span<const TopicRecord> topics);
+// The same over every topic of the progress group, whatever its kind (the home page's bars).
+TopicProgress CountGroupProgress(const QuestionStatus& status, std::span<const TopicRecord> topics,
+                                 std::int16_t group);
 // Answered of counted, in whole percent; 100 when nothing is counted.
 std::int32_t TopicProgressPercent(const TopicProgress& progress);
 

@@ -116,6 +116,8 @@ FQSWindow::~FQSWindow() {
 
 // --- Preferences
 
+PreferencesManager* FQSWindow::GetPreferencesManager() const { return PreferencesOf(GetApplication()); }
+
 PText* FQSWindow::Preferences() const {
     PreferencesManager* preferences = PreferencesOf(GetApplication());
     return preferences ? preferences->GetFQSRecord() : nullptr;

@@ -166,6 +166,9 @@ public:
     void RequestRefresh();
 
     FKDoc* GetStory() const { return story_; }
+    // The query system's preferences record ('FQS '), and the manager that keeps it; null without.
+    PText* GetPreferences() const { return Preferences(); }
+    PreferencesManager* GetPreferencesManager() const;
     FQSPage* GetPage() const { return page_.get(); }
     FQSTreeSelectorView* GetTopicTree() const { return tree_; }
     const FQSPageDataList& GetQuestionList() const { return list_; }

@@ -1,0 +1,253 @@
+// The structural finder, the home page, its progress bars and the recap pages in the running
+// program (headless), over the hand-written page records of QueryPagesFixture.h.
+
+#include <gtest/gtest.h>
+
+#include "QueryPagesFixture.h"
+#include "foundation/TypedList.h"
+#include "items/BarGraph.h"
+#include "items/PushBtn.h"
+#include "items/TextWrap.h"
+#include "items/TextWrapView.h"
+#include "query/FQSHomePage.h"
+#include "query/FQSProgressButton.h"
+#include "query/FQSStructuralFinderPage.h"
+#include "query/FQSTextWrapPage.h"
+#include "query/FQSTreeSelectorView.h"
+#include "query/data/QuerySolver.h"
+#include "query/data/QuestionStatus.h"
+#include "query/data/TopicTable.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
+
+namespace querytest {
+namespace {
+
+constexpr std::int32_t kFinderRow = 4;
+constexpr std::int32_t kHomeRow = 5;
+constexpr std::int32_t kRecapRow = 6;
+constexpr std::int32_t kLongRecapRow = 7;
+constexpr std::int16_t kOverallDomain = 12000;
+constexpr std::int16_t kMainDomain = 15000;
+constexpr std::int16_t kObstacleDomain = 18000;
+constexpr std::int16_t kSubjectiveDomain = 21000;
+
+std::vector<std::int16_t> Ids(const TopicListView* list) {
+    std::vector<std::int16_t> ids;
+    for (std::int32_t row = 0; row < list->GetTopicCount(); ++row) ids.push_back(list->GetTopicID(row));
+    return ids;
+}
+
+class FinderPage : public QueryPagesTest {
+protected:
+    FQSStructuralFinderPage* Show() {
+        auto* page = dynamic_cast<FQSStructuralFinderPage*>(ShowRowOf(kFinderRow));
+        EXPECT_NE(page, nullptr);
+        return page;
+    }
+    FQSPage* ShowRowOf(std::int32_t row) { return ShowRow(row); }
+    StoryFormManager* StoryForm() { return story->GetStoryFormManager(); }
+    std::vector<std::int16_t> MultipleChoices() {
+        SList values;
+        StoryForm()->GetMultipleChoices(index, values);
+        std::vector<std::int16_t> ids;
+        for (std::int32_t i = 0; i < values.Count(); ++i) ids.push_back(values.GetAt(i));
+        return ids;
+    }
+    const int index = StoryPointIndex(kOverallDomain);
+};
+
+TEST_F(FinderPage, ItsControlsFollowTheWindowsItems) {
+    OpenPages(NewStory());
+    FQSStructuralFinderPage* page = Show();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(window->GetItem(14), static_cast<WindowItem*>(page->GetPossibleList()));
+    EXPECT_EQ(window->GetItem(15), static_cast<WindowItem*>(page->GetChosenList()));
+    EXPECT_EQ(window->GetItem(16), static_cast<WindowItem*>(page->GetAddButton()));
+    EXPECT_EQ(window->GetItem(17), static_cast<WindowItem*>(page->GetRemoveButton()));
+    EXPECT_EQ(Ids(page->GetPossibleList()), (std::vector<std::int16_t>{1, 2, 3, 4})) << "the four classes";
+    EXPECT_TRUE(Ids(page->GetChosenList()).empty());
+    EXPECT_TRUE(page->GetAddButton()->IsEnabled());
+    EXPECT_FALSE(page->GetRemoveButton()->IsEnabled()) << "nothing chosen to remove";
+    EXPECT_EQ(page->GetAnswerValue(), 1) << "the first possible value";
+    EXPECT_TRUE(page->CanGrow());
+}
+
+TEST_F(FinderPage, AddingAndRemovingStoreTheChoiceAndNarrowTheCount) {
+    OpenPages(NewStory());
+    const std::uint16_t all = story->GetStoryformCount();
+    FQSStructuralFinderPage* page = Show();
+    Hit(window, 16);
+    EXPECT_EQ(StoryForm()->GetChosenValueAt(index), 1);
+    EXPECT_LT(story->GetStoryformCount(), all);
+    EXPECT_EQ(Ids(page->GetChosenList()), (std::vector<std::int16_t>{1}));
+    EXPECT_EQ(page->GetPossibleList()->GetTopicMark(0), 1);
+    EXPECT_FALSE(page->GetAddButton()->IsEnabled()) << "the selected value is chosen already";
+    EXPECT_TRUE(page->IsListening());
+    const std::uint16_t one = story->GetStoryformCount();
+
+    page->GetPossibleList()->SetSelection(2);
+    Hit(window, 16);
+    EXPECT_EQ(StoryForm()->GetChosenValueAt(index), -1) << "two values";
+    EXPECT_EQ(MultipleChoices(), (std::vector<std::int16_t>{1, 3}));
+    EXPECT_GT(story->GetStoryformCount(), one);
+
+    page->GetChosenList()->SetSelection(0);
+    Hit(window, 17);
+    EXPECT_EQ(StoryForm()->GetChosenValueAt(index), 3);
+    page->GetChosenList()->SetSelection(0);
+    Hit(window, 17);
+    EXPECT_EQ(StoryForm()->GetChosenValueAt(index), 0);
+    EXPECT_TRUE(MultipleChoices().empty());
+    EXPECT_EQ(story->GetStoryformCount(), all);
+    EXPECT_EQ(page->GetPossibleList()->GetTopicMark(0), 0);
+    EXPECT_EQ(page->GetPossibleList()->GetTopicMark(2), 0);
+}
+
+TEST_F(FinderPage, AChoiceTheStoryformNoLongerAllowsIsShownMarkedAndStays) {
+    FKDoc* document = NewStory();
+    document->GetStoryFormManager()->SetChoice(kMainDomain, 1);
+    SList both;
+    both.Append(1);
+    both.Append(2);
+    document->GetStoryFormManager()->SetChoiceAt(StoryPointIndex(kOverallDomain), -1);
+    document->GetStoryFormManager()->SetMultipleChoices(StoryPointIndex(kOverallDomain), both);
+    OpenPages(document);
+    FQSStructuralFinderPage* page = Show();
+    ASSERT_EQ(Ids(page->GetChosenList()), (std::vector<std::int16_t>{1, 2}));
+    EXPECT_EQ(page->GetChosenList()->GetTopicMark(0), 1) << "the main character's domain is taken";
+    EXPECT_EQ(page->GetChosenList()->GetTopicMark(1), 0);
+    page->GetChosenList()->SetSelection(0);
+    page->ApplyEnablingRule();
+    EXPECT_FALSE(page->GetRemoveButton()->IsEnabled());
+    page->Remove();
+    EXPECT_EQ(Ids(page->GetChosenList()), (std::vector<std::int16_t>{1, 2})) << "a marked entry cannot be removed";
+}
+
+TEST_F(FinderPage, TheLastPossibleValueIsSetWithoutAClick) {
+    FKDoc* document = NewStory();
+    document->GetStoryFormManager()->SetChoice(kMainDomain, 1);
+    document->GetStoryFormManager()->SetChoice(kObstacleDomain, 2);
+    document->GetStoryFormManager()->SetChoice(kSubjectiveDomain, 3);
+    OpenPages(document);
+    FQSStructuralFinderPage* page = Show();
+    ASSERT_EQ(page->GetPossibleList()->GetTopicCount(), 1);
+    const std::int16_t last = page->GetPossibleList()->GetTopicID(0);
+    EXPECT_EQ(document->GetStoryFormManager()->GetValueAt(index), last);
+    EXPECT_EQ(document->GetStoryFormManager()->GetChosenValueAt(index), 0) << "set, not chosen";
+    ASSERT_GE(page->GetStaticTextCount(), 1);
+    EXPECT_STREQ(page->GetStaticText(0).wrap->GetText(), FQSStructuralFinderPage::kOneItemRemaining);
+}
+
+TEST_F(FinderPage, AChoiceThatLeavesNoStoryformIsNotStored) {
+    FKDoc* document = NewStory();
+    OpenPages(document);
+    FQSStructuralFinderPage* page = Show();
+    document->SetClean();
+    FixConstraintToValue(*FindConstraintOf(*window->GetSolver(), kMainDomain), 1);
+    Mark();
+    page->GetPossibleList()->SetSelection(0);
+    Hit(window, 16);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0].rfind("Ouch!", 0), 0u);
+    EXPECT_EQ(document->GetStoryFormManager()->GetChosenValueAt(index), 0);
+    EXPECT_FALSE(document->IsDirty());
+}
+
+class HomePage : public QueryPagesTest {};
+
+TEST_F(HomePage, OutsideItsListsTheButtonOffersHelpAndAClickRequestsTheList) {
+    FKDoc* document = NewStory();
+    document->GetStoryFormManager()->SetValueAt(0, 1001);
+    document->GetStoryFormManager()->SetValueAt(4, StoryPointAt(4)->id + 1);
+    OpenPages(document);
+    auto* page = dynamic_cast<FQSHomePage*>(ShowRow(kHomeRow));
+    ASSERT_NE(page, nullptr);
+    FQSProgressButton* progress = page->GetProgressButton();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->FindFirstOn(), -1);
+    char title[32] = "";
+    win::GetWindowTextA(page->GetPushButton()->GetHWnd(), title, sizeof title);
+    EXPECT_STREQ(title, "Help");
+    ASSERT_EQ(progress->GetBarCount(), 9);
+    EXPECT_EQ(progress->GetBar(0)->GetPercent(), 50) << "Resolve and Growth of the four character dynamics";
+    EXPECT_EQ(progress->GetBar(1)->GetPercent(), 0);
+
+    progress->SetButtonState(4, 1);
+    EXPECT_EQ(page->HandleControl(window->GetItemList()->IndexOf(progress)), 1);
+    EXPECT_TRUE(window->GetRequests().goTo);
+    EXPECT_EQ(window->GetRequests().target.listId, 6);
+    win::GetWindowTextA(page->GetPushButton()->GetHWnd(), title, sizeof title);
+    EXPECT_STREQ(title, "Proceed");
+    window->GetRequests().goTo = false;
+    window->GetRequests().target = FQSGoToTarget{};
+
+    Hit(window, window->GetItemList()->IndexOf(page->GetPushButton()));
+    EXPECT_EQ(window->GetCurrentRow(), kHomeRow + 1) << "the push button is Next";
+}
+
+TEST_F(HomePage, InOneOfItsListsThatListsButtonIsOn) {
+    OpenPages(NewStory());
+    ASSERT_TRUE(window->SelectQuestionList(kHomePlotList, false, 0));
+    Run();
+    auto* page = dynamic_cast<FQSHomePage*>(window->GetPage());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->GetProgressButton()->FindFirstOn(), 1);
+    char title[32] = "";
+    win::GetWindowTextA(page->GetPushButton()->GetHWnd(), title, sizeof title);
+    EXPECT_STREQ(title, "Proceed");
+    EXPECT_EQ(FQSHomePage::FindListIndex(10), 8);
+    EXPECT_EQ(FQSHomePage::FindListIndex(1), -1);
+    EXPECT_EQ(kHomeEntries[7].barCode, 8) << "storyweaving plot";
+    EXPECT_EQ(kHomeEntries[8].barCode, 7) << "storyweaving theme";
+    ShowRow(1);
+    EXPECT_EQ(ItemCount(), 17) << "the home page's items are gone";
+}
+
+TEST(ProgressBars, GroupsCountTheirAnsweredQuestions) {
+    QuestionStatus status;
+    const auto none = [](int) { return std::int16_t{0}; };
+    EXPECT_EQ(ProgressBarPercent(5, 42, none, status), 100) << "a group without topics";
+    std::int32_t inGroup = 0;
+    std::int16_t firstTopic = -1;
+    for (const TopicRecord& row : kTopicTable) {
+        if (row.progressGroup != 3) continue;
+        ++inGroup;
+        if (firstTopic < 0) firstTopic = row.id;
+    }
+    ASSERT_GT(inGroup, 1);
+    EXPECT_EQ(ProgressBarPercent(3, 3, none, status), 0) << "nothing answered";
+    status.SetStatus(kQuestionAnswered, firstTopic, 0);
+    EXPECT_EQ(ProgressBarPercent(3, 3, none, status), 100 / inGroup);
+    status.SetStatus(kQuestionNoStatus, firstTopic, 0);
+    EXPECT_EQ(ProgressBarPercent(3, 3, none, status), 0) << "a topic without status counts nothing";
+    const auto plot = [](int row) { return std::int16_t(row == 13 || row == 16 || row == 19 ? 1 : 0); };
+    EXPECT_EQ(ProgressBarPercent(1, 1, plot, status), 75);
+    EXPECT_EQ(ProgressBarPercent(2, 2, plot, status), 0);
+}
+
+class RecapPage : public QueryPagesTest {};
+
+TEST_F(RecapPage, ARecapShowsItsTemplateAndFreeTextWithoutHelp) {
+    OpenPages(NewStory());
+    auto* page = dynamic_cast<FQSTextWrapPage*>(ShowRow(kRecapRow));
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->GetRecapType(), 5);
+    EXPECT_EQ(page->GetRecapText().rfind("MAIN CHARACTER RECAP:\n\n", 0), 0u);
+    const std::string& text = page->GetRecapText();
+    EXPECT_EQ(text.substr(text.size() - 11), "Free words.");
+    EXPECT_FALSE(window->IsHelpShown());
+    EXPECT_EQ(window->GetItem(14), static_cast<WindowItem*>(page->GetView()));
+}
+
+TEST_F(RecapPage, TheFreeTextIsCutToTheBuffer) {
+    OpenPages(NewStory());
+    auto* page = dynamic_cast<FQSTextWrapPage*>(ShowRow(kLongRecapRow));
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->GetRecapText().size(), FQSWindow::kTextBufferSize - 1);
+    ShowRow(0);
+    EXPECT_EQ(ItemCount(), 17);
+}
+
+}  // namespace
+}  // namespace querytest
