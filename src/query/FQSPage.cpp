@@ -273,6 +273,8 @@ void FQSPage::StoreRadioAnswer() {
         if (IsStoryChoiceTopic()) MarkAnswered(choice != 0, pageTopic_);
     }
     listening_ = 1;
+    // The window did not listen to the page's own change: the tree's marks follow it here.
+    if (window_) window_->UpdateRowStatuses();
 }
 
 void FQSPage::StoreSolverConstraint() {

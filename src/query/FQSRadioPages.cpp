@@ -20,10 +20,11 @@ std::int32_t FQSDynamicRadioPage::HandleControl(std::int32_t itemIndex) {
     if (itemIndex == kSecondValueItem) answerValue_ = static_cast<std::int16_t>(point + 2);
     if (itemIndex == kNoChoiceItem) answerValue_ = 0;
     FQSWindow& window = *window_;
-    window.MarkChanged();
-    window.UpdateElementHelp();
     {
+        // The guard keeps the story as it was before the answer, unchanged mark included.
         FQSAnswerGuard guard(window);
+        window.MarkChanged();
+        window.UpdateElementHelp();
         StoreSolverConstraint();
         // An answer that leaves no storyform is put back; the page is shown again from the story.
         if (!guard.CheckStoryforms()) return 1;

@@ -235,6 +235,8 @@ bool FQSStructuralFinderPage::ApplyChange() {
     if (!guard.CheckStoryforms()) return false;
     window_->MarkChanged();
     StoreChoice();
+    // The window did not listen to the page's own change: the tree's marks follow it here.
+    window_->UpdateRowStatuses();
     return true;
 }
 

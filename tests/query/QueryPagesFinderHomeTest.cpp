@@ -29,7 +29,6 @@ constexpr std::int32_t kRecapRow = 6;
 constexpr std::int32_t kLongRecapRow = 7;
 constexpr std::int16_t kOverallDomain = 12000;
 constexpr std::int16_t kMainDomain = 15000;
-constexpr std::int16_t kObstacleDomain = 18000;
 constexpr std::int16_t kSubjectiveDomain = 21000;
 
 std::vector<std::int16_t> Ids(const TopicListView* list) {
@@ -126,9 +125,9 @@ TEST_F(FinderPage, AChoiceTheStoryformNoLongerAllowsIsShownMarkedAndStays) {
 
 TEST_F(FinderPage, TheLastPossibleValueIsSetWithoutAClick) {
     FKDoc* document = NewStory();
+    // The main character's and the subjective story's domains leave the overall story one.
     document->GetStoryFormManager()->SetChoice(kMainDomain, 1);
-    document->GetStoryFormManager()->SetChoice(kObstacleDomain, 2);
-    document->GetStoryFormManager()->SetChoice(kSubjectiveDomain, 3);
+    document->GetStoryFormManager()->SetChoice(kSubjectiveDomain, 2);
     OpenPages(document);
     FQSStructuralFinderPage* page = Show();
     ASSERT_EQ(page->GetPossibleList()->GetTopicCount(), 1);

@@ -10,7 +10,7 @@
 //   4  161 the structural finder of the overall story's domain
 //   5  28  the home page
 //   6  29  a main character recap ("TP" 5) without help line
-//   7  30  a free-text recap whose "TX1" is longer than the buffer
+//   7  30  a storyforming recap whose "TX1" does not fit the buffer after it
 //   8  32  an illustration page of Resolve without "ALT1"
 //   9  33  an illustration page of Resolve with "ALT1"
 //  10  2   the story's title, an edit view bound to the info record's "Title"
@@ -65,7 +65,7 @@ inline void AddPagesContent(PFMFile* store) {
     WritePage(store, 161, 100, {{"QT", "domain"}, {"AP", "12000"}, {"T1", "Which domain?"}}, {});
     WritePage(store, 28, 999, {{"QT", "home"}}, {});
     WritePage(store, 29, 75, {{"QT", "recap"}, {"TX1", "Free words."}}, {{"TP", 5}, {"HL", 0}});
-    WritePage(store, 30, 75, {{"QT", "long recap"}, {"TX1", std::string(40000, 'w').c_str()}}, {{"TP", 1}});
+    WritePage(store, 30, 75, {{"QT", "long recap"}, {"TX1", std::string(29000, 'w').c_str()}}, {{"TP", 7}});
     WritePage(store, 32, 2, {{"QT", "illustrate"}, {"AP", "1000"}, {"T1", "Illustrate the resolve."}}, {});
     WritePage(store, 33, 2, {{"QT", "illustrate"}, {"AP", "1000"}, {"T1", "Illustrate it."}, {"ALT1", "Choose first."}},
               {});
@@ -75,6 +75,12 @@ inline void AddPagesContent(PFMFile* store) {
 class QueryPagesTest : public QueryWindowTest {
 protected:
     void AddContent(PFMFile* store) override { AddPagesContent(store); }
+    // The stories the test changed are closed without saving.
+    void TearDown() override {
+        for (std::int32_t i = 0; application && i < application->GetDocumentCount(); ++i)
+            static_cast<FKDoc*>(application->GetDocument(i))->SetClean();
+        QueryWindowTest::TearDown();
+    }
 
     // The story's query window on the pages list.
     void OpenPages(FKDoc* document) {

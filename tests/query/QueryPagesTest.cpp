@@ -102,7 +102,7 @@ TEST_F(QueryPages, TheBuildersMakeTheirItemsInOrderBoundToTheirValues) {
     EXPECT_LT(go.right, longer.left);
 
     // Texts: the main text, the two labels, the slider's four texts; the label beside its view.
-    ASSERT_EQ(page->GetStaticTextCount(), 7);
+    ASSERT_EQ(page->GetStaticTextCount(), 8) << "with the popup's label last";
     EXPECT_EQ(page->GetFixedTextIndex(), 2);
     ShortRect firstBounds;
     ShortRect secondBounds;
@@ -243,6 +243,7 @@ TEST_F(QueryPages, ADynamicAnswerThatLeavesNoStoryformIsNotStored) {
     ShowRow(kResolveRow);
     // The main character's domain the overall story's too: no storyform whatever the resolve.
     FixConstraintToValue(*FindConstraintOf(*window->GetSolver(), 15000), 1);
+    document->SetClean();
     Mark();
     ClickRadio(14);
     ASSERT_EQ(Asked().size(), 1u);
