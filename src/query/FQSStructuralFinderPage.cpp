@@ -39,9 +39,10 @@ void FQSStructuralFinderPage::Build() {
     layout_ = ComputeFinderLayout(pageArea_.left, pageArea_.right, layoutCursor_);
     possible_ = new TopicListView(items, kListGrowth, this, &layout_.possible);
     possibleItem_ = items->Append(possible_);
-    possible_->SetOwnerWindow(nullptr);
+    possible_->SetOwnerWindow(window_);
     chosen_ = new TopicListView(items, kListGrowth, this, &layout_.chosen);
     chosenItem_ = items->Append(chosen_);
+    chosen_->SetOwnerWindow(window_);
     items->OpenItems();
     layoutCursor_ = static_cast<std::int16_t>(layoutCursor_ + kListHeight);
     Fill();

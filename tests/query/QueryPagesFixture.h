@@ -14,6 +14,8 @@
 //   8  32  an illustration page of Resolve without "ALT1"
 //   9  33  an illustration page of Resolve with "ALT1"
 //  10  2   the story's title, an edit view bound to the info record's "Title"
+//  11  14  controls bound through the keyword {PageProbe()}: an edit view, a check box, a popup (and
+//          one bound to a plain text), a push button
 
 #include <string>
 
@@ -43,7 +45,7 @@ inline void WritePage(PFMFile* store, std::uint16_t topic, std::int16_t pageClas
 
 inline void AddPagesContent(PFMFile* store) {
     AddQueryTestContent(store);
-    AddList(store, kPagesList, "Pages", "0,10,1,0,11,1,0,12,1,0,20,1,0,161,1,0,28,1,0,29,1,0,30,1,0,32,1,0,33,1,0,2,1,");
+    AddList(store, kPagesList, "Pages", "0,10,1,0,11,1,0,12,1,0,20,1,0,161,1,0,28,1,0,29,1,0,30,1,0,32,1,0,33,1,0,2,1,0,14,1,");
     AddList(store, kBareList, "Bare", "0,13,1,");
     AddList(store, kHomePlotList, "Plot", "0,28,1,0,10,1,");
     WritePage(store, 10, 3, {{"QT", "pick one"}, {"T1", "Which one?"}, {"RV", "PickKey"}, {"R1", "First"},
@@ -70,6 +72,11 @@ inline void AddPagesContent(PFMFile* store) {
     WritePage(store, 33, 2, {{"QT", "illustrate"}, {"AP", "1000"}, {"T1", "Illustrate it."}, {"ALT1", "Choose first."}},
               {});
     WritePage(store, 2, 2, {{"QT", "title"}, {"EV1", "Title"}}, {{"EN", 1}, {"ES1", 1}});
+    WritePage(store, 14, 2,
+              {{"QT", "keywords"}, {"EV1", "{PageProbe()}"}, {"CT1", "Probe"}, {"CV1", "{PageProbe()}"},
+               {"PV1", "{PageProbe()}"}, {"PI1", "a\nb\nc"}, {"PV2", "plain"}, {"PI2", "x\ny"}, {"BT1", "Run"},
+               {"BV1", "{PageProbe()}"}},
+              {{"EN", 1}, {"CB", 1}, {"PN", 2}, {"BN", 1}});
 }
 
 class QueryPagesTest : public QueryWindowTest {

@@ -193,6 +193,24 @@ TEST_F(QueryPages, PagesWithoutARecordAreEmpty) {
     }
 }
 
+TEST_F(QueryPages, ThePageShownAgainGetsItsEditFocusBack) {
+    OpenPages(NewStory());
+    ShowRow(kBuildersRow);
+    auto* view = ItemAs<EditView>(window, 15);
+    window->SetFocusItem(15);
+    view->SetSelection(2, 40);
+    window->RefreshPage();
+    Run();
+    EXPECT_EQ(window->GetFocusItem(), 15) << "the same page, list and context";
+    std::int32_t start = -1;
+    std::int32_t end = -1;
+    ItemAs<EditView>(window, 15)->GetSelection(&start, &end);
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(end, 11) << "held to the text's length";
+    ShowRow(kDamagedRow);
+    EXPECT_EQ(window->GetFocusItem(), 14) << "another page: its own first control";
+}
+
 TEST_F(QueryPages, AGeneralRadioPageKeepsTheIndexOfTheRadioThatIsOn) {
     FKDoc* document = NewStory();
     OpenPages(document);
