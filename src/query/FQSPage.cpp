@@ -137,20 +137,22 @@ void FQSPage::Stretch(std::int16_t bottom) {
     }
     const std::vector<std::int32_t> shares = StretchShares(weights, extra);
     if (weights[0] > 0) GrowContent(shares[0]);
+    // Edit views of weight 0 do not grow but move with the views above them, so that none covers
+    // another.
     std::int32_t moved = shares[0];
     for (std::int32_t i = 0; i < editCount_; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        if (weights[at + 1] <= 0) continue;
+        const std::int32_t share = shares[at + 1];
         EditSlot& slot = edits_[at];
         if (slot.label >= 0) statics_[static_cast<std::size_t>(slot.label)].rect.Offset(0, moved);
-        if (slot.view) {
+        if (slot.view && (moved != 0 || share != 0)) {
             ShortRect bounds;
             slot.view->GetBounds(bounds);
             bounds.Offset(0, moved);
-            bounds.bottom = static_cast<std::int16_t>(bounds.bottom + shares[at + 1]);
+            bounds.bottom = static_cast<std::int16_t>(bounds.bottom + share);
             slot.view->SetBounds(bounds, true);
         }
-        moved += shares[at + 1];
+        moved += share;
     }
     auto shift = [moved](TItem* item) {
         if (!item) return;

@@ -8,6 +8,7 @@
 
 #include "QueryPagesFixture.h"
 #include "items/EditView.h"
+#include "platform/ui/VirtualKeys.h"
 #include "items/Slider.h"
 #include "items/TextWrap.h"
 #include "query/FQSPageControls.h"
@@ -114,6 +115,37 @@ TEST_F(QueryPages, TheBuildersMakeTheirItemsInOrderBoundToTheirValues) {
     EXPECT_GT(page->GetStaticText(0).rect.bottom, page->GetStaticText(0).rect.top);
     EXPECT_EQ(page->GetFocusItem(), 14) << "the first edit view takes the focus";
     EXPECT_EQ(window->GetFocusItem(), 14);
+}
+
+TEST_F(QueryPages, StretchingGrowsTheWeightedViewAndMovesWhatFollows) {
+    OpenPages(NewStory());
+    FQSPage* page = ShowRow(kBuildersRow);
+    auto bounds = [this](std::int32_t item) {
+        ShortRect rect;
+        dynamic_cast<TItem*>(window->GetItem(item))->GetBounds(rect);
+        return rect;
+    };
+    const ShortRect first = bounds(14);
+    const ShortRect second = bounds(15);
+    const ShortRect popup = bounds(19);
+    const ShortRect button = bounds(22);
+    const ShortRect mainText = page->GetStaticText(0).rect;
+    const ShortRect secondLabel = page->GetStaticText(2).rect;
+    const ShortRect popupLabel = page->GetStaticText(7).rect;
+    const std::int16_t cursor = page->GetLayoutCursor();
+    page->Stretch(cursor);
+    EXPECT_EQ(bounds(14), first) << "no room, nothing moves";
+    page->Stretch(static_cast<std::int16_t>(cursor + 41));
+    EXPECT_EQ(page->GetLayoutCursor(), cursor + 41);
+    EXPECT_EQ(bounds(14).top, first.top);
+    EXPECT_EQ(bounds(14).bottom, first.bottom + 41) << "the only weighted view takes every pixel";
+    EXPECT_EQ(bounds(15).top, second.top + 41) << "the view below it moves";
+    EXPECT_EQ(bounds(15).Height(), second.Height()) << "weight 0 does not grow";
+    EXPECT_EQ(page->GetStaticText(2).rect.top, secondLabel.top + 41);
+    EXPECT_EQ(bounds(19).top, popup.top + 41);
+    EXPECT_EQ(bounds(22).top, button.top + 41);
+    EXPECT_EQ(page->GetStaticText(7).rect.top, popupLabel.top + 41);
+    EXPECT_EQ(page->GetStaticText(0).rect, mainText) << "the main text keeps its place";
 }
 
 TEST_F(QueryPages, LeavingAPageStoresItsTextsAndSliderAndLeavesTheWindowsItems) {
@@ -251,6 +283,19 @@ TEST_F(QueryPages, ADynamicRadioPageChoosesNarrowsAndTakesTheAnswerBack) {
     EXPECT_TRUE(IsConstraintFree(*FindConstraintOf(*window->GetSolver(), kResolve)));
     EXPECT_EQ(document->GetStoryformCount(), all);
     EXPECT_EQ(RowStatus(kResolveRow), kQuestionOpen);
+}
+
+TEST_F(QueryPages, ADynamicAnswerWithControlHeldMovesToTheNextQuestion) {
+    FKDoc* document = NewStory();
+    OpenPages(document);
+    ShowRow(kResolveRow);
+    presenter.KeyDown(win::VK_CONTROL);
+    Run();
+    ClickRadio(15);
+    presenter.KeyUp(win::VK_CONTROL);
+    Run();
+    EXPECT_EQ(document->GetStoryFormManager()->GetChoice(kResolve), kChange + 1);
+    EXPECT_EQ(window->GetCurrentRow(), kResolveRow + 1);
 }
 
 TEST_F(QueryPages, ADynamicAnswerThatLeavesNoStoryformIsNotStored) {
