@@ -14,6 +14,7 @@
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/TheoryTables.h"
 
 namespace {
 
@@ -68,15 +69,27 @@ void FQSStructuralFinderPage::Fill() {
     StoryPointIDList ids;
     solver->CollectConstrainedPoints(ids, storyPoint_);
     solver->SetConstraints(nullptr, ids);
-    // A point that no record of the solver holds offers nothing to choose.
+    const int index = StoryPointIndex(storyPoint_);
+    // A point that no record of the solver holds (the storyform engine gives it no value) offers
+    // every value of its level, and its choice narrows nothing.
+    SolverConstraint unconstrained;
     SolverConstraint* record = FindConstraintOf(*solver, storyPoint_);
-    if (!record) return;
+    if (record) {
+        FreeConstraint(*record);
+        const std::uint16_t shown = document_->GetStoryformCount();
+        solver->CountStoryforms();
+        window_->SetStoryformCount(shown);
+        window_->UpdateStoryformingBar();
+    } else {
+        const StoryPointRecord* row = StoryPointByID(storyPoint_);
+        if (!row || row->kind < kDomainLevelPoint || row->kind > kElementLevelPoint) return;
+        unconstrained.kind = row->kind;
+        unconstrained.valueCount = static_cast<std::int16_t>(StoryPointValueCount(index));
+        for (int i = 0; i < unconstrained.valueCount; ++i)
+            unconstrained.valueMark[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 1);
+        record = &unconstrained;
+    }
     level_ = static_cast<std::int16_t>(record->kind + 1);
-    FreeConstraint(*record);
-    const std::uint16_t shown = document_->GetStoryformCount();
-    solver->CountStoryforms();
-    window_->SetStoryformCount(shown);
-    window_->UpdateStoryformingBar();
 
     std::int16_t firstPossible = 0;
     std::int16_t lastPossible = 0;
@@ -90,7 +103,6 @@ void FQSStructuralFinderPage::Fill() {
         lastPossible = id;
     }
     possibleCount_ = ordinal;
-    const int index = StoryPointIndex(storyPoint_);
     bool setByPage = false;
     if (possibleCount_ == 1) {
         storyForm->SetValueAt(index, lastPossible);

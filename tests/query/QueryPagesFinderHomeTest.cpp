@@ -30,6 +30,7 @@ constexpr std::int32_t kLongRecapRow = 7;
 constexpr std::int16_t kOverallDomain = 12000;
 constexpr std::int16_t kMainDomain = 15000;
 constexpr std::int16_t kSubjectiveDomain = 21000;
+constexpr std::int16_t kResolveId = 1000;
 
 std::vector<std::int16_t> Ids(const TopicListView* list) {
     std::vector<std::int16_t> ids;
@@ -151,6 +152,22 @@ TEST_F(FinderPage, AChoiceThatLeavesNoStoryformIsNotStored) {
     EXPECT_EQ(Asked()[0].rfind("Ouch!", 0), 0u);
     EXPECT_EQ(document->GetStoryFormManager()->GetChosenValueAt(index), 0);
     EXPECT_FALSE(document->IsDirty());
+}
+
+TEST_F(FinderPage, APointTheSolverDoesNotHoldOffersEveryValueAndNarrowsNothing) {
+    FKDoc* document = NewStory();
+    OpenPages(document);
+    const std::uint16_t all = document->GetStoryformCount();
+    auto* page = dynamic_cast<FQSStructuralFinderPage*>(ShowRow(12));
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(FindConstraintOf(*window->GetSolver(), 13700), nullptr);
+    EXPECT_EQ(Ids(page->GetPossibleList()), (std::vector<std::int16_t>{1, 2, 3, 4}));
+    page->GetPossibleList()->SetSelection(1);
+    Hit(window, 16);
+    EXPECT_EQ(document->GetStoryFormManager()->GetChosenValueAt(StoryPointIndex(13700)), 2);
+    EXPECT_EQ(document->GetStoryformCount(), all);
+    ASSERT_NE(FindConstraintOf(*window->GetSolver(), kResolveId), nullptr);
+    EXPECT_TRUE(IsConstraintFree(*FindConstraintOf(*window->GetSolver(), kResolveId))) << "no other record was used";
 }
 
 class HomePage : public QueryPagesTest {};

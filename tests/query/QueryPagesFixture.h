@@ -16,6 +16,7 @@
 //  10  2   the story's title, an edit view bound to the info record's "Title"
 //  11  14  controls bound through the keyword {PageProbe()}: an edit view, a check box, a popup (and
 //          one bound to a plain text), a push button
+//  12  34  the structural finder of the overall story's home class, a point the solver does not hold
 
 #include <string>
 
@@ -45,7 +46,7 @@ inline void WritePage(PFMFile* store, std::uint16_t topic, std::int16_t pageClas
 
 inline void AddPagesContent(PFMFile* store) {
     AddQueryTestContent(store);
-    AddList(store, kPagesList, "Pages", "0,10,1,0,11,1,0,12,1,0,20,1,0,161,1,0,28,1,0,29,1,0,30,1,0,32,1,0,33,1,0,2,1,0,14,1,");
+    AddList(store, kPagesList, "Pages", "0,10,1,0,11,1,0,12,1,0,20,1,0,161,1,0,28,1,0,29,1,0,30,1,0,32,1,0,33,1,0,2,1,0,14,1,0,34,1,");
     AddList(store, kBareList, "Bare", "0,13,1,");
     AddList(store, kHomePlotList, "Plot", "0,28,1,0,10,1,");
     WritePage(store, 10, 3, {{"QT", "pick one"}, {"T1", "Which one?"}, {"RV", "PickKey"}, {"R1", "First"},
@@ -65,6 +66,7 @@ inline void AddPagesContent(PFMFile* store) {
                              {"R2", "Steadfast"}, {"R3", "No choice"}},
               {{"RN", 3}, {"DQ", 0}});
     WritePage(store, 161, 100, {{"QT", "domain"}, {"AP", "12000"}, {"T1", "Which domain?"}}, {});
+    WritePage(store, 34, 100, {{"QT", "home class"}, {"AP", "13700"}}, {});
     WritePage(store, 28, 999, {{"QT", "home"}}, {});
     WritePage(store, 29, 75, {{"QT", "recap"}, {"TX1", "Free words."}}, {{"TP", 5}, {"HL", 0}});
     WritePage(store, 30, 75, {{"QT", "long recap"}, {"TX1", std::string(29000, 'w').c_str()}}, {{"TP", 7}});
