@@ -43,9 +43,13 @@ ErrCode DelCharCmd::Do() {
     }
     const CharID id = view->GetSelectedCharacter();
     if (!characters->ConfirmDeleteCharacter(id)) return kNoErr;
-    if (TWindow* build = story->GetBCWindow())
-        static_cast<FablCmds*>(application_)->GetStoryTools().DropFromQuad(*build, id);
-    characters->DeleteCharacter(id, true);
-    if (SceneManager* scenes = story->GetSceneManager()) scenes->RemoveCharacter(id);
+    DeleteStoryCharacter(application_, *story, id);
     return kNoErr;
+}
+
+void DeleteStoryCharacter(TAppl* application, FKDoc& story, CharID id) {
+    auto* commands = dynamic_cast<FablCmds*>(application);
+    if (TWindow* build = story.GetBCWindow(); build && commands) commands->GetStoryTools().DropFromQuad(*build, id);
+    if (CharacterManager* characters = story.GetCharacterManager()) characters->DeleteCharacter(id, true);
+    if (SceneManager* scenes = story.GetSceneManager()) scenes->RemoveCharacter(id);
 }

@@ -7,6 +7,9 @@
 
 #include "app/StoryCommandIds.h"
 #include "framework/TCommand.h"
+#include "storymodel/CharID.h"
+
+class FKDoc;
 
 class DelCharCmd : public TCommand {
 public:
@@ -18,3 +21,8 @@ public:
     // Always 0.
     ErrCode Do() override;
 };
+
+// Takes the character out of the story once deleting it was agreed: the Build Characters window
+// drops it from its quad, the character goes with its record and relationships (the listeners hear
+// of it), and the story's scenes lose it.
+void DeleteStoryCharacter(TAppl* application, FKDoc& story, CharID id);

@@ -2,6 +2,7 @@
 // title, and the road of its item hits.
 
 #include "query/FQSWindow.h"
+#include "query/keywords/PageKeywords.h"
 
 #include <algorithm>
 #include <cstring>
@@ -79,6 +80,8 @@ FQSWindow::FQSWindow(std::int16_t startList, TAppl* application, FKDoc* document
       list_(StoryOf(document)),
       textBuffer_(std::make_unique<char[]>(kTextBufferSize)),
       startList_(startList) {
+    // The window's titles and pages are read through the page keywords.
+    RegisterPageKeywords();
     ShortRect place = kDefaultPlace;
     ShortRect stored;
     if (PreferencesManager::GetPrefRect(Preferences(), kPlaceKey, stored) && stored.Width() > 0 &&

@@ -157,6 +157,8 @@ void FQSWindow::SelectAway() {
     if (!away) away = static_cast<FQSTreeSelectorNode*>(tree_->FindNext(node, true, nullptr, nullptr));
     if (!away) away = static_cast<FQSTreeSelectorNode*>(node->Parent());
     if (!away) return;
+    // Whatever the change already asked for is replaced: the page asked for is gone.
+    requests_.ClearGoTo();
     FQSGoToTarget& target = requests_.target;
     if (const FQSPageData* entry = list_.At(away->GetRow())) {
         target.character = entry->GetCharacter();
@@ -164,6 +166,8 @@ void FQSWindow::SelectAway() {
     }
     target.topic = away->GetTopic();
     target.row = away->GetRow();
+    // By id: the positions of the scenes after a deleted one change.
+    target.sceneId = away->GetSceneId();
     requests_.goTo = true;
 }
 

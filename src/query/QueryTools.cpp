@@ -5,6 +5,7 @@
 #include "framework/TAppl.h"
 #include "query/FQSPageFactory.h"
 #include "query/FQSWindow.h"
+#include "query/keywords/PageKeywords.h"
 
 ErrCode OpenQueryWindow(FKDoc* story, std::int16_t startList) {
     if (!story) return -1;
@@ -20,6 +21,7 @@ ErrCode OpenQueryWindow(FKDoc* story, std::int16_t startList) {
 }
 
 void InstallQueryTools(StoryTools& tools) {
+    RegisterPageKeywords();
     tools.Install(StoryTool::kQuery, [](FKDoc* story, std::int32_t startList) {
         return OpenQueryWindow(story, static_cast<std::int16_t>(startList));
     });

@@ -15,4 +15,5 @@ class StoryTools;
 ErrCode OpenQueryWindow(FKDoc* story, std::int16_t startList);
 
 // Installs the query window as the Query tool of the application's commands.
+// The page keywords are registered with it.
 void InstallQueryTools(StoryTools& tools);
