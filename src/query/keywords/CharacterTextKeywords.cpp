@@ -1,8 +1,6 @@
 // The character keywords bound to edit fields: the character's texts, its name and its
 // relationship with the other character.
 
-#include <cstring>
-
 #include "query/data/FQSInterpretation.h"
 #include "query/keywords/CharacterKeywords.h"
 #include "query/keywords/KeywordSupport.h"

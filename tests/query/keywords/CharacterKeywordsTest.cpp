@@ -9,6 +9,9 @@
 
 #include "KeywordTestFixture.h"
 #include "platform/ui/MessageBox.h"
+#include "query/data/QuestionStatus.h"
+#include "storymodel/Scene.h"
+#include "storymodel/engine/InclApprList.h"
 
 namespace keywordtest {
 namespace {
@@ -274,6 +277,35 @@ TEST_F(CharacterKeywords, DeletingACharacterTakesItFromTheStoryAndTheTree) {
     const auto main = Bind("{DeleteChar()}", Entry(ann));
     Click(*main);
     EXPECT_TRUE(characters->HasCharacter(ann));
+}
+
+TEST_F(CharacterKeywords, DeletingACharacterKeepsTheOtherRowsStatusAndTheScenesConsistent) {
+    const CharID abe = AddCharacter("Abe");
+    const std::int16_t scene = scenes->SceneAt(scenes->InsertScene(-1))->GetID();
+    scenes->FindScene(scene)->AddAppreciation(IncludeableAppreciation(1, -1, abe));
+    scenes->FindScene(scene)->AddAppreciation(IncludeableAppreciation(1, -1, bob));
+    const FQSPageData bobsDescription = Entry(bob, kNoCharID, -1, 114);
+    story->GetQuestionStatus().SetStatus(kQuestionAnswered, 114, bobsDescription.GetContextKey());
+    OpenWindow();
+    const auto statusOf = [this](const std::string& caption) {
+        const std::vector<std::string> rows = TreeRows();
+        const auto found = std::find(rows.begin(), rows.end(), caption);
+        EXPECT_NE(found, rows.end()) << caption;
+        return found == rows.end() ? -1
+                                   : window->GetTopicTree()->NodeAt(static_cast<std::int32_t>(found - rows.begin()))->GetStatus();
+    };
+    ASSERT_EQ(statusOf("Bob: Description"), kQuestionAnswered);
+    const std::int32_t before = window->GetQuestionList().Count();
+    const auto remove = Bind("{DeleteChar()}", Entry(abe));
+    Answer(IDYES);
+    Click(*remove);
+    ASSERT_FALSE(characters->HasCharacter(abe));
+    EXPECT_EQ(window->GetQuestionList().Count(), before - 3) << "Abe's page, description and relationships";
+    EXPECT_EQ(statusOf("Bob: Description"), kQuestionAnswered) << "the status follows the row, not its place";
+    EXPECT_NE(statusOf("Ann: Description"), kQuestionAnswered);
+    const InclApprList& kept = scenes->FindScene(scene)->GetAppreciations();
+    ASSERT_EQ(kept.GetCount(), 1) << "the scene lost Abe only";
+    EXPECT_EQ(kept.GetAt(0).GetCharacter1(), bob);
 }
 
 TEST_F(CharacterKeywords, DeletingARelationshipRemovesItsKey) {
