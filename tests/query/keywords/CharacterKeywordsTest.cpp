@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "KeywordTestFixture.h"
+#include "foundation/pfm/PFM.h"
 #include "platform/ui/MessageBox.h"
 #include "query/data/QuestionStatus.h"
 #include "storymodel/Scene.h"
@@ -306,6 +307,32 @@ TEST_F(CharacterKeywords, DeletingACharacterKeepsTheOtherRowsStatusAndTheScenesC
     const InclApprList& kept = scenes->FindScene(scene)->GetAppreciations();
     ASSERT_EQ(kept.GetCount(), 1) << "the scene lost Abe only";
     EXPECT_EQ(kept.GetAt(0).GetCharacter1(), bob);
+}
+
+TEST_F(CharacterKeywords, EveryBindingOfACharacterDeletedElsewhereWritesNothing) {
+    const CharID zed = AddCharacter("Zed");
+    characters->GetCharacter(ann)->EnsureRelationship(zed);
+    const FQSPageData ofZed = Entry(zed, ann);
+    std::vector<std::unique_ptr<FQSInterpretation>> bindings;
+    for (const char* text : {"{ChRefActv()}", "{ChRefIntro()}", "{ChRefNm()}", "{ChRefRelat()}", "{ChRefArch()}",
+                             "{ChRefSex()}", "{ChRefForm()}", "{ChRefSubj()}"})
+        bindings.push_back(Bind(text, ofZed));
+    // The cast list deletes Zed while the page still shows him.
+    characters->DeleteCharacter(zed, true);
+    for (const auto& binding : bindings) {
+        TFQSInterpretable* keyword = binding->GetKeyword();
+        keyword->SetText(story, *binding, "too late");
+        std::int16_t value = 2;
+        if (keyword->AcceptChoice(nullptr, value, story, *binding)) keyword->SetChoice(story, *binding, value);
+        EXPECT_EQ(FieldText(*binding), "") << keyword->GetName();
+        EXPECT_EQ(keyword->GetChoice(story, *binding), 0) << keyword->GetName();
+    }
+    EXPECT_EQ(characters->GetCount(), 2);
+    const PFMFileScope scope(story->GetStoryFile(), false);
+    EXPECT_FALSE(PFMSegmentExists(FourCCOf("CHAR"), zed)) << "no record of Zed is made again";
+    EXPECT_EQ(Stored(ann, "Relat   2"), "<missing>");
+    EXPECT_EQ(characters->GetMainCharacter(), ann);
+    EXPECT_EQ(characters->GetImpactCharacter(), bob);
 }
 
 TEST_F(CharacterKeywords, DeletingARelationshipRemovesItsKey) {
