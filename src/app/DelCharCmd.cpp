@@ -49,7 +49,8 @@ ErrCode DelCharCmd::Do() {
 
 void DeleteStoryCharacter(TAppl* application, FKDoc& story, CharID id) {
     auto* commands = dynamic_cast<FablCmds*>(application);
-    if (TWindow* build = story.GetBCWindow(); build && commands) commands->GetStoryTools().DropFromQuad(*build, id);
+    if (TWindow* build = story.GetBCWindow(); build && commands)
+        commands->GetStoryTools().DropFromQuad(*build, id);
     if (CharacterManager* characters = story.GetCharacterManager()) characters->DeleteCharacter(id, true);
     if (SceneManager* scenes = story.GetSceneManager()) scenes->RemoveCharacter(id);
 }

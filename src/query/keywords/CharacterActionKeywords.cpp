@@ -41,10 +41,13 @@ private:
 void GoToCharacterPage(IStoryDocument* document, std::int16_t topic, CharID character) {
     const FQSWindow* window = keywords::QueryWindowOf(document);
     if (!window || !IsValidCharID(character)) return;
-    keywords::SelectFirstNode(document, NodeMatchesTopicAndCharacter(window->GetQuestionList(), topic, character));
+    keywords::SelectFirstNode(document,
+                              NodeMatchesTopicAndCharacter(window->GetQuestionList(), topic, character));
 }
 
-std::int16_t TopicOf(const FQSInterpretation& binding) { return static_cast<std::int16_t>(binding.GetParameter()); }
+std::int16_t TopicOf(const FQSInterpretation& binding) {
+    return static_cast<std::int16_t>(binding.GetParameter());
+}
 
 }  // namespace
 
@@ -53,8 +56,9 @@ std::int16_t TopicOf(const FQSInterpretation& binding) { return static_cast<std:
 void KCreateChar::Execute(IStoryDocument* document, const FQSInterpretation& binding) {
     CharacterManager* characters = CharactersOf(document);
     if (!characters) return;
-    const CharID id = characters->CreateCharacter(nullptr, static_cast<std::uint16_t>(characters->GetDefaultGender()),
-                                                  kSingularForm, 0, kNoRole, false);
+    const CharID id =
+        characters->CreateCharacter(nullptr, static_cast<std::uint16_t>(characters->GetDefaultGender()),
+                                    kSingularForm, 0, kNoRole, false);
     if (!IsValidCharID(id)) return;
     FQSGoToTarget target;
     target.character = id;

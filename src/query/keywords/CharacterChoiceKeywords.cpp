@@ -69,7 +69,8 @@ std::int16_t KChRefArch::GetChoice(IStoryDocument* document, const FQSInterpreta
 }
 
 void KChRefArch::SetChoice(IStoryDocument* document, const FQSInterpretation& binding, std::int16_t value) {
-    if (CharInfoRec* character = CharacterOf(document, binding.GetCharacter())) character->SetArchetype(value);
+    if (CharInfoRec* character = CharacterOf(document, binding.GetCharacter()))
+        character->SetArchetype(value);
 }
 
 std::int16_t KChRefSex::GetChoice(IStoryDocument* document, const FQSInterpretation& binding) {
@@ -135,7 +136,8 @@ std::int16_t SetSubjChar::Role() const { return static_cast<std::int16_t>(2 - (C
 std::int16_t SetSubjChar::GetChoice(IStoryDocument* document, const FQSInterpretation&) {
     CharacterManager* characters = CharactersOf(document);
     if (!characters) return 0;
-    return static_cast<std::int16_t>(ChoosesMain() ? characters->GetMainIndex() : characters->GetImpactIndex());
+    return static_cast<std::int16_t>(ChoosesMain() ? characters->GetMainIndex()
+                                                   : characters->GetImpactIndex());
 }
 
 bool SetSubjChar::AcceptChoice(TControl* control, std::int16_t& value, IStoryDocument* document,

@@ -25,10 +25,12 @@ void CharacterTextField::GetText(IStoryDocument* document, const FQSInterpretati
     Empty(buffer, size);
     CharInfoRec* character = CharacterOf(document, binding.GetCharacter());
     const std::string key = Key(binding);
-    if (character && !key.empty() && size > 0) character->GetText(key, buffer, static_cast<std::uint32_t>(size));
+    if (character && !key.empty() && size > 0)
+        character->GetText(key, buffer, static_cast<std::uint32_t>(size));
 }
 
-void CharacterTextField::SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text) {
+void CharacterTextField::SetText(IStoryDocument* document, const FQSInterpretation& binding,
+                                 const char* text) {
     CharInfoRec* character = CharacterOf(document, binding.GetCharacter());
     const std::string key = Key(binding);
     if (character && !key.empty()) character->SetText(key, text ? text : "");

@@ -42,7 +42,8 @@ std::int16_t ReadThroughlineSelector(const char*& source) {
 // --- Buttons
 
 void KGotoPage::Execute(IStoryDocument* document, const FQSInterpretation& binding) {
-    keywords::SelectFirstNode(document, NodeMatchesTopicID(static_cast<std::int16_t>(binding.GetParameter())));
+    keywords::SelectFirstNode(document,
+                              NodeMatchesTopicID(static_cast<std::int16_t>(binding.GetParameter())));
 }
 
 void KGotoQLST::Execute(IStoryDocument* document, const FQSInterpretation& binding) {
@@ -73,9 +74,13 @@ TFQSInterpretable* ContextNumberText::Interpret(char* out, const char*& source, 
     return nullptr;
 }
 
-std::int16_t KACT::Field(const FQSInterpretation& interpretation) const { return interpretation.GetActIndex(); }
+std::int16_t KACT::Field(const FQSInterpretation& interpretation) const {
+    return interpretation.GetActIndex();
+}
 
-std::int16_t KSpJr::Field(const FQSInterpretation& interpretation) const { return interpretation.GetActIndex(); }
+std::int16_t KSpJr::Field(const FQSInterpretation& interpretation) const {
+    return interpretation.GetActIndex();
+}
 
 std::int16_t KINTER::Field(const FQSInterpretation& interpretation) const {
     return interpretation.GetStorytellingIndex();
@@ -84,7 +89,8 @@ std::int16_t KINTER::Field(const FQSInterpretation& interpretation) const {
 // --- Names
 
 TFQSInterpretable* KNAME::Interpret(char* out, const char*& source, std::int32_t remaining,
-                                    IStoryDocument* document, FQSInterpretation& interpretation, std::int32_t&) {
+                                    IStoryDocument* document, FQSInterpretation& interpretation,
+                                    std::int32_t&) {
     const char digit = *source;
     if (digit != '\0') ++source;
     const CharID id = digit == '1' ? interpretation.GetCharacter() : interpretation.GetSecondCharacter();

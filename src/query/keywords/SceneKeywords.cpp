@@ -83,9 +83,10 @@ void KSceneCatRef::SetText(IStoryDocument* document, const FQSInterpretation&, c
     if (SceneManager* scenes = ScenesOf(document)) scenes->SetCategoryName(text);
 }
 
-TFQSInterpretable* KSceneCat::Interpret(char* out, const char*&, std::int32_t remaining, IStoryDocument* document,
-                                        FQSInterpretation&, std::int32_t&) {
-    if (SceneManager* scenes = ScenesOf(document)) keywords::WriteWhole(out, scenes->CategoryName().c_str(), remaining);
+TFQSInterpretable* KSceneCat::Interpret(char* out, const char*&, std::int32_t remaining,
+                                        IStoryDocument* document, FQSInterpretation&, std::int32_t&) {
+    if (SceneManager* scenes = ScenesOf(document))
+        keywords::WriteWhole(out, scenes->CategoryName().c_str(), remaining);
     return nullptr;
 }
 
@@ -125,7 +126,8 @@ void KSceneSTell::SetChoice(IStoryDocument* document, const FQSInterpretation&, 
     if (SceneManager* scenes = ScenesOf(document)) scenes->SetStorytellingMode(value);
 }
 
-void KSceneSTell::CheckChanged(IStoryDocument* document, const FQSInterpretation& binding, std::int16_t value) {
+void KSceneSTell::CheckChanged(IStoryDocument* document, const FQSInterpretation& binding,
+                               std::int16_t value) {
     SetChoice(document, binding, value);
     if (IKeywordScenePage* page = CurrentScenePage()) page->RebuildPage();
 }

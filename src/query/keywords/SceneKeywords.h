@@ -98,7 +98,8 @@ public:
     KSceneSTell() : FQSExecutable("SceneSTell") {}
     std::int16_t GetChoice(IStoryDocument* document, const FQSInterpretation& binding) override;
     void SetChoice(IStoryDocument* document, const FQSInterpretation& binding, std::int16_t value) override;
-    void CheckChanged(IStoryDocument* document, const FQSInterpretation& binding, std::int16_t value) override;
+    void CheckChanged(IStoryDocument* document, const FQSInterpretation& binding,
+                      std::int16_t value) override;
 };
 
 // A new scene at the scene list's selected position, at the end without one.

@@ -17,7 +17,8 @@ CurrentScenePageScope::CurrentScenePageScope(IKeywordScenePage& page) : previous
 
 CurrentScenePageScope::~CurrentScenePageScope() { gScenePage = previous_; }
 
-CurrentSceneListPageScope::CurrentSceneListPageScope(IKeywordSceneListPage& page) : previous_(gSceneListPage) {
+CurrentSceneListPageScope::CurrentSceneListPageScope(IKeywordSceneListPage& page)
+    : previous_(gSceneListPage) {
     gSceneListPage = &page;
 }
 

@@ -25,10 +25,10 @@ TEST_F(CharacterKeywords, TextFieldsReadAndWriteTheirKeyOfTheCharactersRecord) {
     const struct {
         const char* keyword;
         const char* key;
-    } fields[] = {{"ChRefActv", "Actv"},   {"ChRefBel", "Bel"},           {"ChRefBG", "BG"},
-                  {"ChRefCFunc", "CFunc"}, {"ChRefDesc", "Des"},          {"ChRefInt", "Int"},
-                  {"ChRefPhys", "Phys"},   {"ChRefRole", "Role"},         {"ChRefRoleX", "RoleX"},
-                  {"ChRefSkil", "Skil"},   {"ChRefIntro", "SWIntro"},     {"ChRefDismiss", "SWDismiss"}};
+    } fields[] = {{"ChRefActv", "Actv"},   {"ChRefBel", "Bel"},       {"ChRefBG", "BG"},
+                  {"ChRefCFunc", "CFunc"}, {"ChRefDesc", "Des"},      {"ChRefInt", "Int"},
+                  {"ChRefPhys", "Phys"},   {"ChRefRole", "Role"},     {"ChRefRoleX", "RoleX"},
+                  {"ChRefSkil", "Skil"},   {"ChRefIntro", "SWIntro"}, {"ChRefDismiss", "SWDismiss"}};
     const FQSPageData ofBob = Entry(bob);
     for (const auto& field : fields) {
         const auto binding = Bind(std::string("{") + field.keyword + "()}", ofBob);
@@ -293,7 +293,9 @@ TEST_F(CharacterKeywords, DeletingACharacterKeepsTheOtherRowsStatusAndTheScenesC
         const auto found = std::find(rows.begin(), rows.end(), caption);
         EXPECT_NE(found, rows.end()) << caption;
         return found == rows.end() ? -1
-                                   : window->GetTopicTree()->NodeAt(static_cast<std::int32_t>(found - rows.begin()))->GetStatus();
+                                   : window->GetTopicTree()
+                                         ->NodeAt(static_cast<std::int32_t>(found - rows.begin()))
+                                         ->GetStatus();
     };
     ASSERT_EQ(statusOf("Bob: Description"), kQuestionAnswered);
     const std::int32_t before = window->GetQuestionList().Count();
@@ -314,8 +316,8 @@ TEST_F(CharacterKeywords, EveryBindingOfACharacterDeletedElsewhereWritesNothing)
     characters->GetCharacter(ann)->EnsureRelationship(zed);
     const FQSPageData ofZed = Entry(zed, ann);
     std::vector<std::unique_ptr<FQSInterpretation>> bindings;
-    for (const char* text : {"{ChRefActv()}", "{ChRefIntro()}", "{ChRefNm()}", "{ChRefRelat()}", "{ChRefArch()}",
-                             "{ChRefSex()}", "{ChRefForm()}", "{ChRefSubj()}"})
+    for (const char* text : {"{ChRefActv()}", "{ChRefIntro()}", "{ChRefNm()}", "{ChRefRelat()}",
+                             "{ChRefArch()}", "{ChRefSex()}", "{ChRefForm()}", "{ChRefSubj()}"})
         bindings.push_back(Bind(text, ofZed));
     // The cast list deletes Zed while the page still shows him.
     characters->DeleteCharacter(zed, true);
@@ -323,7 +325,8 @@ TEST_F(CharacterKeywords, EveryBindingOfACharacterDeletedElsewhereWritesNothing)
         TFQSInterpretable* keyword = binding->GetKeyword();
         keyword->SetText(story, *binding, "too late");
         std::int16_t value = 2;
-        if (keyword->AcceptChoice(nullptr, value, story, *binding)) keyword->SetChoice(story, *binding, value);
+        if (keyword->AcceptChoice(nullptr, value, story, *binding))
+            keyword->SetChoice(story, *binding, value);
         EXPECT_EQ(FieldText(*binding), "") << keyword->GetName();
         EXPECT_EQ(keyword->GetChoice(story, *binding), 0) << keyword->GetName();
     }

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "query/QueryWindowFixture.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "query/FQSTreeSelectorView.h"
+#include "query/QueryWindowFixture.h"
 #include "query/data/FQSInterpretation.h"
 #include "query/data/FQSPageData.h"
 #include "query/data/TFQSInterpretable.h"
@@ -147,7 +147,9 @@ protected:
         return node && node->GetText() ? node->GetText() : "<none>";
     }
 
-    CharID AddCharacter(const char* name) { return characters->CreateCharacter(name, 0, 1, 0, kNoRole, false); }
+    CharID AddCharacter(const char* name) {
+        return characters->CreateCharacter(name, 0, 1, 0, kNoRole, false);
+    }
     // A new scene at the end; answers its id.
     std::int16_t AddScene() { return scenes->SceneAt(scenes->InsertScene(-1))->GetID(); }
 

@@ -18,7 +18,8 @@ using namespace win;
 
 class NavigationKeywords : public KeywordTest {
 protected:
-    static FQSPageData Context(std::int16_t act, std::int16_t storytelling = -1, std::int16_t throughline = -1) {
+    static FQSPageData Context(std::int16_t act, std::int16_t storytelling = -1,
+                               std::int16_t throughline = -1) {
         FQSPageData entry = Entry(kNoCharID);
         entry.SetActIndex(act);
         entry.SetStorytellingIndex(storytelling);
@@ -111,14 +112,15 @@ TEST(PageKeywordRegistry, EveryKeywordNameIsFoundOnce) {
     RegisterPageKeywords();
     RegisterPageKeywords();
     const char* names[] = {
-        "ChRefActv",  "ChRefBel",     "ChRefBG",    "ChRefCFunc",  "ChRefDesc",   "ChRefInt",   "ChRefPhys",
-        "ChRefRole",  "ChRefRoleX",   "ChRefSkil",  "ChRefIntro",  "ChRefInter",  "ChRefDismiss", "ChRefNm",
-        "ChRefRelat", "ChRefArch",    "ChRefSex",   "ChRefForm",   "ChRefSubj",   "ChSetMain",  "ChSetObst",
-        "ChCharListM", "ChRefPossR",  "ChRefAddR",  "CreateChar",  "DeleteChar",  "DelChRelat", "DeleteIntro",
-        "DeleteInter", "DeleteDis",   "GotoChar",   "GotoRelatOth", "GotoPage",   "GotoQLST",   "PrintRep",
-        "ACT",        "SpJr",         "INTER",      "NAME",        "THR",         "SceneText",  "SceneAppr",
-        "ScRefTitle", "SceneCatRef",  "SceneCat",   "SceneTitle",  "SceneWkTitle", "SceneSTell", "SceneAdd",
-        "SceneDel",   "SceneDes",     "SceneAdDs",  "SceneDelThis"};
+        "ChRefActv",    "ChRefBel",     "ChRefBG",    "ChRefCFunc",  "ChRefDesc",    "ChRefInt",
+        "ChRefPhys",    "ChRefRole",    "ChRefRoleX", "ChRefSkil",   "ChRefIntro",   "ChRefInter",
+        "ChRefDismiss", "ChRefNm",      "ChRefRelat", "ChRefArch",   "ChRefSex",     "ChRefForm",
+        "ChRefSubj",    "ChSetMain",    "ChSetObst",  "ChCharListM", "ChRefPossR",   "ChRefAddR",
+        "CreateChar",   "DeleteChar",   "DelChRelat", "DeleteIntro", "DeleteInter",  "DeleteDis",
+        "GotoChar",     "GotoRelatOth", "GotoPage",   "GotoQLST",    "PrintRep",     "ACT",
+        "SpJr",         "INTER",        "NAME",       "THR",         "SceneText",    "SceneAppr",
+        "ScRefTitle",   "SceneCatRef",  "SceneCat",   "SceneTitle",  "SceneWkTitle", "SceneSTell",
+        "SceneAdd",     "SceneDel",     "SceneDes",   "SceneAdDs",   "SceneDelThis"};
     ASSERT_EQ(std::size(names), kPageKeywordCount);
     std::set<const TFQSInterpretable*> found;
     for (const char* name : names) {
@@ -129,9 +131,10 @@ TEST(PageKeywordRegistry, EveryKeywordNameIsFoundOnce) {
     }
     EXPECT_EQ(found.size(), kPageKeywordCount);
     const auto& registered = RegisteredKeywords();
-    EXPECT_EQ(static_cast<std::size_t>(std::count_if(registered.begin(), registered.end(),
-                                                     [&found](auto* keyword) { return found.count(keyword) > 0; })),
-              kPageKeywordCount)
+    EXPECT_EQ(
+        static_cast<std::size_t>(std::count_if(registered.begin(), registered.end(),
+                                               [&found](auto* keyword) { return found.count(keyword) > 0; })),
+        kPageKeywordCount)
         << "registered once, however often the registration runs";
 }
 
