@@ -9,6 +9,7 @@
 
 #include "KeywordTestFixture.h"
 #include "foundation/pfm/PFM.h"
+#include "items/TControl.h"
 #include "platform/ui/MessageBox.h"
 #include "query/data/QuestionStatus.h"
 #include "storymodel/Scene.h"
@@ -195,6 +196,31 @@ TEST_F(CharacterKeywords, MainAndImpactPopupsChooseByListPosition) {
     EXPECT_EQ(characters->GetMainCharacter(), ann);
     Pick(*main, 7);
     EXPECT_EQ(characters->GetMainCharacter(), ann) << "no character at the position";
+}
+
+TEST_F(CharacterKeywords, ARefusedRoleChangeShowsTheStoredRoleAgain) {
+    OpenWindow();
+    // Any popup of the window stands in for the page's.
+    auto* popup = dynamic_cast<TControl*>(window->GetItem(FQSWindow::kListChooserItem));
+    ASSERT_NE(popup, nullptr);
+    const auto role = Bind("{ChRefSubj()}", Entry(ann));
+    std::int16_t value = 0;
+    EXPECT_FALSE(role->GetKeyword()->AcceptChoice(popup, value, story, *role)) << "Ann must stay Main";
+    EXPECT_EQ(popup->GetValue(), 2) << "Main is shown at index 2";
+    value = 2;
+    EXPECT_FALSE(role->GetKeyword()->AcceptChoice(popup, value, story, *role)) << "Main already";
+    EXPECT_EQ(value, 1) << "index 2 is the Main role";
+
+    const CharID zed = AddCharacter("Zed");
+    const auto impact = Bind("{ChSetObst()}", Entry(zed));
+    popup->SetValue(2, false);
+    Answer(IDNO);
+    value = 2;
+    EXPECT_FALSE(impact->GetKeyword()->AcceptChoice(popup, value, story, *impact));
+    EXPECT_EQ(popup->GetValue(), 1) << "Bob's place in the list";
+    EXPECT_EQ(characters->GetImpactCharacter(), bob);
+    EXPECT_EQ(zed, characters->IdAt(2));
+    popup->SetValue(kCastList, false);
 }
 
 TEST_F(CharacterKeywords, TheItemListsWriteWholeNamesWhileRoomLasts) {
