@@ -71,6 +71,8 @@ TEST_F(NavigationKeywords, KeywordsInsideAMacroAreExpandedBeforeTheMacro) {
     // The macro expander later sees the number in place of the keyword.
     EXPECT_EQ(Expand("{SNF({ACT(0)})}", Context(1)), "{SNF(2)}");
     EXPECT_EQ(Expand("{NObst} and {NAME(1)}", Entry(ann)), "{NObst} and Ann");
+    EXPECT_EQ(Expand("{CreateChar(3)} more {ACT(0)}", Context(1)), " more 2") << "the last keyword decides";
+    EXPECT_EQ(characters->GetCount(), 2) << "interpreting a button does not press it";
     // And through the macro expander as the tree's titles go: "{SceneCat()} List".
     OpenWindow();
     const std::vector<std::string> rows = TreeRows();
@@ -94,6 +96,13 @@ TEST_F(NavigationKeywords, GoingToAPageAndToAList) {
     Click(*list);
     EXPECT_EQ(window->GetCurrentListId(), 1);
     EXPECT_EQ(window->GetCurrentRow(), 0);
+
+    // Run outside an item hit, the request waits for the hit the window posts itself.
+    const auto back = Bind("{GotoQLST(2)}", Entry(kNoCharID));
+    back->GetKeyword()->Execute(story, *back);
+    EXPECT_EQ(window->GetCurrentListId(), 1) << "nothing happens while the keyword runs";
+    Run();
+    EXPECT_EQ(window->GetCurrentListId(), kCastList);
 }
 
 TEST_F(NavigationKeywords, PrintingAReportWhoseDialogIsCancelledShowsNoError) {
