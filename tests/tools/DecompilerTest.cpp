@@ -47,8 +47,8 @@ TEST(Decompiler, TextsKeepTheirEnd) {
         std::string source;
         std::string stored;
     } cases[] = {
-        {TextSource(), "text 'FQBG' 3\nTwo\nlines\\n\n\n", std::string("Two\nlines\n\0", 11)},
-        {TextSource(), "text 'FQBG' 3 unterminated\nab", "ab"},
+        {TextSource(), "text 'NOTE' 3\nTwo\nlines\\n\n\n", std::string("Two\nlines\n\0", 11)},
+        {TextSource(), "text 'NOTE' 3 unterminated\nab", "ab"},
         {StyledTextSource(), "styled 'SDEF' 85\n<B+>\\{x\\}<B->\n\n",
          std::string("\xC7"
                      "B+\xC8\xB0"

@@ -4,9 +4,13 @@
 
 #include "datafiles/QueryRecords.h"
 
+#include <algorithm>
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "DataSourceTestSupport.h"
+#include "datafiles/PageKeywordCheck.h"
 
 namespace {
 
@@ -44,7 +48,7 @@ protected:
         Add("keys 'FQS2' 20\nTY s 1\nAP c \"1000\"\nRV c \"Resolve\"\nDQ s 0\nRN s 3\n"
             "R1 c \"Change\"\nR2 c \"Steadfast\"\nR3 c \"Not yet\"\n");
         Add("keys 'FQS2' 40\nTY s 100\nAP c \"15000\"\n");
-        Add("keys 'FQS2' 41\nEN s 1\nEV1 c \"MCDom\"\nES1 s 2\n");
+        Add("keys 'FQS2' 41\nAP c \"15000\"\nCQ s 40\nEN s 1\nEV1 c \"MCDom\"\nES1 s 2\n");
         Add("keys 'FQS2' 42\nTY s 2\n");
     }
     std::vector<std::string> Check(const QueryTables* tables) {
@@ -146,6 +150,67 @@ TEST_F(QueryRecordsTest, ListsAsAWhole) {
     for (const std::string& message : messages) missing += message.find("is missing") != std::string::npos;
     EXPECT_EQ(missing, 8) << "lists 2 and 4 to 10";
     EXPECT_TRUE(Says(messages, "topic 41 (kind further) is in no question list"));
+}
+
+TEST_F(QueryRecordsTest, PageKeywordsAreWrittenAsTheInterpreterReadsThem) {
+    Add("keys 'FQS2' 42\nT1 c \"{NAME(1)} meets {NAME(2)} in the {THR(L)} ({THR(S,MC)}, {THR(X,2)}), act "
+        "{ACT(-1)}: {SNF(1000)}.\"\nBN s 1\nBV1 c \"{CreateChar(113)}\"\nEN s 1\nEV1 c \"{ChRefNm()}\"\n"
+        "TNC c \"{UseT1}\"\n");
+    EXPECT_TRUE(compileErrors.empty()) << compileErrors.front();
+    Add("keys 'FQS2' 42\nT1 c \"Hello {ChRefName()}\"\n");
+    Add("keys 'FQS2' 42\nQT c \"x\"\nT1 c \"{NAME()} and {ChRefNm} and {CreateChar()}\"\n");
+    Add("keys 'FQS2' 42\nT1 c \"{THR(S,XY)} {THR()}\"\n");
+    EXPECT_TRUE(Says(compileErrors, "record.keys:2: {ChRefName()}: no macro is called ChRefName"));
+    EXPECT_TRUE(Says(compileErrors, "record.keys:3: {NAME()}: the keyword NAME is written {NAME(1)} with one digit"));
+    EXPECT_TRUE(Says(compileErrors, "{ChRefNm}: the keyword ChRefNm is written {ChRefNm()}"));
+    EXPECT_TRUE(Says(compileErrors, "{CreateChar()}: the keyword CreateChar is written {CreateChar(n)}"));
+    EXPECT_TRUE(Says(compileErrors, "{THR(S,XY)}: the keyword THR is written"));
+    EXPECT_TRUE(Says(compileErrors, "{THR()}: the keyword THR is written"));
+    EXPECT_EQ(compileErrors.size(), 6u);
+    compileErrors.clear();
+    Add("keys 'QLST' 5\nNA c \"{NAME(1)}'s road {Nope}\"\nOR c \"0,10,1,\"\n");
+    EXPECT_TRUE(Says(compileErrors, "record.keys:2: {Nope}: no macro is called Nope"));
+    EXPECT_EQ(compileErrors.size(), 1u) << "list names are templates too";
+}
+
+TEST(PageKeywordTable, FiftyThreeNamesSortedAsTheRegistryKeepsThem) {
+    const auto keywords = PageKeywords();
+    EXPECT_EQ(keywords.size(), 53u);
+    EXPECT_TRUE(std::is_sorted(keywords.begin(), keywords.end(),
+                               [](const PageKeyword& a, const PageKeyword& b) { return a.name < b.name; }));
+    std::set<std::string_view> names;
+    for (const PageKeyword& keyword : keywords) {
+        EXPECT_TRUE(names.insert(keyword.name).second) << keyword.name;
+        EXPECT_EQ(FindPageKeyword(keyword.name), &keyword);
+    }
+    EXPECT_EQ(FindPageKeyword("ChRefN"), nullptr);
+    EXPECT_EQ(FindPageKeyword("SNF"), nullptr) << "macros are no keywords";
+}
+
+TEST_F(QueryRecordsTest, PageClassesAgreeWithTheKindsOfTheirTopics) {
+    Add("keys 'FQS2' 42\nTY s 999\n");
+    Add("keys 'FQS2' 10\nTY s 3\nRN s 2\nRV c \"Genre\"\nHP s 7\n");
+    Add("keys 'FQS2' 44\nTY s 75\nTP s 7\n");
+    Add("keys 'FQS2' 20\nT1 c \"No point named.\"\n");
+    Add("keys 'FQS2' 41\nCQ s 42\n");
+    Add("keys 'FQS2' 40\nTY s 100\nAP c \"15000\"\n");
+    ASSERT_TRUE(compileErrors.empty()) << compileErrors.front();
+    const auto messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "record.keys:2: topic 42: a home page (TY 999) is an information topic"));
+    EXPECT_TRUE(Says(messages, "topic 10: a general choice (TY 3) is kept in a story record"));
+    EXPECT_TRUE(Says(messages, "record.keys:5: the page's help text ('FQSH' 7) is missing"));
+    EXPECT_TRUE(Says(messages, "topic 44: a recap (TY 75) is an information topic"));
+    EXPECT_TRUE(Says(messages, "topic 20 is a storyforming question: its page names the story point of its row"));
+    EXPECT_TRUE(Says(messages, "topic 41 illustrates a story point: its page names it as AP"));
+    EXPECT_TRUE(Says(messages, "record.keys:2: topic 41: CQ 42 is no storyforming question with a page"));
+    EXPECT_EQ(messages.size(), 7u) << "the finder of topic 40 passes";
+}
+
+TEST_F(QueryRecordsTest, ListEntriesAreReportedAtTheirListsLine) {
+    AddSoundSet();
+    Add("keys 'QLST' 1\nNA c \"More\"\nOR c \"0,43,1,\"\n");
+    const auto messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "record.keys:3: list 1, topic 43 has no row in the topic table"));
 }
 
 }  // namespace

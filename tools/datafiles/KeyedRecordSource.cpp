@@ -15,6 +15,7 @@
 #include <map>
 
 #include "datafiles/MacroCheck.h"
+#include "datafiles/PageKeywordCheck.h"
 #include "datafiles/SegmentTypes.h"
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PTextValue.h"
@@ -102,11 +103,13 @@ public:
             if (!CheckLength(reader, schema, entry)) continue;
             if (entry.type == kPTextText && NotationOf(schema, key) == Notation::kStyled) {
                 const int line = entry.value.line;
-                CheckMacros(
+                const auto check = schema->pageTemplates ? CheckPageTemplate : CheckMacros;
+                check(
                     entry.value.text, reader.Place(line),
                     [&](const std::string& message) { reader.Error(line, message); }, segment);
             }
             Store(reader, record, entry);
+            segment.keyLines.emplace(key, entry.value.line);
         }
         const std::vector<char>& text = record.Write();
         segment.bytes.assign(text.begin(), text.end());

@@ -204,6 +204,13 @@ struct ParsedRecord {
         if (text.GetEntry(key, 's', &value) < 0) return std::nullopt;
         return value;
     }
+    // The source line of the key, or of the record when it has none.
+    SourcePlace Place(std::string_view key) const {
+        SourcePlace place = segment->origin;
+        if (const auto line = segment->keyLines.find(key); line != segment->keyLines.end())
+            place.line = line->second;
+        return place;
+    }
 };
 
 constexpr std::int16_t kPageClasses[] = {0, 1, 2, 3, 4, 5, 75, 100, 999};
@@ -239,10 +246,52 @@ std::vector<ListEntry> ParseOrder(const std::string& text, const SourcePlace& pl
     return entries;
 }
 
+
+bool HasSegment(const std::vector<CompiledSegment>& segments, FourCC type, std::int16_t id) {
+    return std::any_of(segments.begin(), segments.end(), [&](const CompiledSegment& segment) {
+        return segment.key.type == type && segment.key.id == static_cast<std::uint16_t>(id);
+    });
+}
+
+// The page classes and the kinds of their topics agree: the window counts, marks and helps a topic
+// by its kind, the page by its class.
+void CheckPageKind(std::uint16_t id, ParsedRecord& page, const TopicSourceRow& topic, int pointIndex,
+                   std::int16_t pageClass, const std::vector<TopicSourceRow>& topics,
+                   std::map<std::uint16_t, ParsedRecord>& pages, Diagnostics& diagnostics) {
+    const std::string which = "topic " + std::to_string(id);
+    const auto expect = [&](std::initializer_list<std::int16_t> kinds, const char* what) {
+        if (std::find(kinds.begin(), kinds.end(), topic.kind) == kinds.end())
+            diagnostics.Error(page.Place("TY"), which + ": " + what);
+    };
+    switch (pageClass) {
+        case 999: expect({kTopicInfo}, "a home page (TY 999) is an information topic (kind info)"); break;
+        case 75: expect({kTopicInfo}, "a recap (TY 75) is an information topic (kind info)"); break;
+        case 4:
+        case 5: expect({kTopicScene}, "a scene page (TY 4 or 5) is a scene topic (kind scene)"); break;
+        case 3:
+            expect({kTopicStory, kTopicCharacter},
+                   "a general choice (TY 3) is kept in a story record: its topic is of kind story or "
+                   "character");
+            break;
+        default: break;
+    }
+    if (topic.kind != kTopicFurther && topic.kind != kTopicIllustration) return;
+    // An illustration page shows its text only once its story point is chosen.
+    if (pointIndex < 0)
+        diagnostics.Error(page.Place("AP"), which + " illustrates a story point: its page names it as AP");
+    if (const auto question = page.Number("CQ")) {
+        const auto row = static_cast<std::size_t>(*question);
+        if (row >= topics.size() || !topics[row].used || topics[row].kind != kTopicPoint ||
+            !pages.count(static_cast<std::uint16_t>(row)))
+            diagnostics.Error(page.Place("CQ"), which + ": CQ " + std::to_string(*question) +
+                                                    " is no storyforming question with a page");
+    }
+}
+
 }  // namespace
 
-const RecordSchema kQuestionListSchema{"a question list", kQuestionListKeys, nullptr};
-const RecordSchema kPageSchema{"a question page", kPageKeys, CheckPage};
+const RecordSchema kQuestionListSchema{"a question list", kQuestionListKeys, nullptr, nullptr, true};
+const RecordSchema kPageSchema{"a question page", kPageKeys, CheckPage, nullptr, true};
 
 void CheckQueryRecords(const std::vector<CompiledSegment>& segments, const QueryTables* tables,
                        const SourcePlace& place, Diagnostics& diagnostics) {
@@ -275,19 +324,28 @@ void CheckQueryRecords(const std::vector<CompiledSegment>& segments, const Query
         const TopicSourceRow& topic = tables->topics[id];
         const std::int16_t pageClass = page.Number("TY").value_or(2);
         if (std::find(std::begin(kPageClasses), std::end(kPageClasses), pageClass) == std::end(kPageClasses))
-            diagnostics.Error(origin,
+            diagnostics.Error(page.Place("TY"),
                               "TY " + std::to_string(pageClass) + " is no page class: 0-5, 75, 100 or 999");
+        const auto point = AsNumber(page.Text("AP").value_or(""));
+        const int pointIndex = point ? StoryPointIndex(static_cast<std::int16_t>(*point)) : -1;
         if (pageClass == 1 || pageClass == 100) {
-            const auto point = AsNumber(page.Text("AP").value_or(""));
-            const int index = point ? StoryPointIndex(static_cast<std::int16_t>(*point)) : -1;
-            if (topic.kind != kTopicPoint || topic.storyPointIndex != index)
-                diagnostics.Error(origin,
+            if (topic.kind != kTopicPoint || topic.storyPointIndex != pointIndex)
+                diagnostics.Error(page.Place("AP"),
                                   "topic " + std::to_string(id) +
                                       " must be a storyforming question (kind point) of the story point " +
                                       "AP names, or its row never shows the answer");
+        } else if (topic.kind == kTopicPoint && topic.storyPointIndex != pointIndex) {
+            diagnostics.Error(page.Place("AP"),
+                              "topic " + std::to_string(id) +
+                                  " is a storyforming question: its page names the story point of its row "
+                                  "as AP");
         }
+        CheckPageKind(id, page, topic, pointIndex, pageClass, tables->topics, pages, diagnostics);
+        if (const auto help = page.Number("HP"); help && *help > 0 && !HasSegment(segments, FourCCOf("FQSH"), *help))
+            diagnostics.Error(page.Place("HP"), "the page's help text ('FQSH' " + std::to_string(*help) +
+                                                    ") is missing: its button would stay dim");
         if (id >= 296 && id <= 305 && pageClass != 3)
-            diagnostics.Error(origin,
+            diagnostics.Error(page.Place("TY"),
                               "topics 296-305 are general choices (TY 3) whose first radio means "
                               "not answered");
     }
@@ -299,7 +357,7 @@ void CheckQueryRecords(const std::vector<CompiledSegment>& segments, const Query
     std::set<std::int64_t> listedTopics;
     bool homeListed = false;
     for (auto& [id, list] : lists) {
-        const SourcePlace& origin = list.segment->origin;
+        const SourcePlace origin = list.Place("OR");
         const auto order = list.Text("OR");
         if (!order) {
             diagnostics.Error(origin, "a question list holds its entries under OR");

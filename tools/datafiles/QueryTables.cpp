@@ -7,6 +7,7 @@
 #include <iterator>
 #include <map>
 
+#include "datafiles/PageKeywordCheck.h"
 #include "storymodel/engine/StoryPointTable.h"
 
 namespace fs = std::filesystem;
@@ -74,6 +75,18 @@ std::optional<std::string> Template(SourceReader& reader, const Token& token, in
         reader.Error(line, std::string(what) + ": " + *error);
         return std::nullopt;
     }
+    // Read as the window reads it: keywords first, then macros. What the macros would read from the
+    // data file is checked with the lists and pages that show the title.
+    CompiledSegment references;
+    bool sound = true;
+    CheckPageTemplate(
+        *text, reader.Place(line),
+        [&](const std::string& message) {
+            reader.Error(line, std::string(what) + ": " + message);
+            sound = false;
+        },
+        references);
+    if (!sound) return std::nullopt;
     return text;
 }
 

@@ -48,6 +48,8 @@ struct RecordSchema {
     // Checks that depend on the record's number as well; may be null.
     void (*checkNumbered)(std::uint16_t number, const std::vector<std::string_view>& keys,
                           const RecordValueLookup& values, const RecordError& error) = nullptr;
+    // Its templates are read by the page keyword interpreter before the macro expander.
+    bool pageTemplates = false;
 
     // The rule of a key; null when the record has no such key. why receives the reason a key of a
     // family does not fit it.

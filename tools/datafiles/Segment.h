@@ -3,6 +3,7 @@
 // bytes of its stored form.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ struct CompiledSegment : SegmentData {
     SourcePlace origin;
     std::vector<SegmentReference> references;
     std::vector<RecordKeyReference> keyReferences;
+    // A keyed record's source line of each key, for checks across records.
+    std::map<std::string, int, std::less<>> keyLines;
 };
 
 // A segment type as sources write it, in single quotes: 'ITM#'.

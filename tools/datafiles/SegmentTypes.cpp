@@ -13,6 +13,12 @@ const std::vector<SegmentType>& SegmentTypeTable() {
         {FourCCOf("PPNN"), KeyedRecordSource(), "the pronoun record", &kPronounSchema},
         {FourCCOf("QLST"), KeyedRecordSource(), "a question list", &kQuestionListSchema},
         {FourCCOf("FQS2"), KeyedRecordSource(), "a question page", &kPageSchema},
+        // The query window's help texts, by topic ('FQSH' by a page's "HP"): the help pane joins and
+        // expands them within its 30,720 bytes.
+        {FourCCOf("FQQE"), StyledTextSource(), "a question's explanation", nullptr, Notation::kStyled, 30719},
+        {FourCCOf("FQBG"), StyledTextSource(), "a question's theory", nullptr, Notation::kStyled, 30719},
+        {FourCCOf("FQUS"), StyledTextSource(), "a question's usage notes", nullptr, Notation::kStyled, 30719},
+        {FourCCOf("FQSH"), StyledTextSource(), "a page's help", nullptr, Notation::kStyled, 30719},
         {FourCCOf("RPTX"), KeyedRecordSource(), "a report template", &kReportTemplateSchema},
         {FourCCOf("ITM#"), ItemListSource(), "an item list"},
         {FourCCOf("CURS"), CursorSource(), "a cursor"},
