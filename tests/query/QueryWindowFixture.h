@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "QueryTestContent.h"
+#include "foundation/TypedList.h"
 #include "app/FablCmds.h"
 #include "app/PreferencesManager.h"
 #include "app/StoryAppFixture.h"
@@ -70,11 +71,24 @@ private:
         const FileRef file(path.c_str(), kAccessReadWrite);
         PFMFile* store = PFMOpenFile(&file);
         ASSERT_NE(store, nullptr);
+        RemoveQueryContent(store);
         AddContent(store);
         PFMSetCurrentFile(store);
         ASSERT_EQ(PFMSaveFile(&file), kNoErr);
         PFMCloseFile(store);
         PFMPopCurrentFile();
+    }
+
+    // The program's own question lists, pages and help texts, so that a test's content stands alone.
+    static void RemoveQueryContent(PFMFile* store) {
+        const PFMFileScope scope(store, false);
+        for (const FourCC type : {FourCCOf("QLST"), FourCCOf("FQS2"), FourCCOf("FQQE"), FourCCOf("FQBG"),
+                                  FourCCOf("FQUS"), FourCCOf("FQSH")}) {
+            SList ids;
+            ASSERT_EQ(PFMGetSegmentIds(type, ids), kNoErr);
+            for (std::int32_t i = 0; i < ids.Count(); ++i)
+                PFMRemoveSegment(type, static_cast<std::uint16_t>(ids.GetAt(i)));
+        }
     }
 
 protected:
