@@ -206,12 +206,17 @@ TEST_F(QueryContentTest, TheRoadsRepeatTheirPagesForEachCharacterRelationshipAnd
     EXPECT_EQ(count(scenes, 143), 5);
 }
 
-TEST_F(QueryContentTest, EveryPageOfTheDefaultListHasItsHelp) {
+TEST_F(QueryContentTest, EveryPageOfEveryListHasItsHelp) {
     BuiltHelpSources sources(content_, Story().document);
     HelpButtonStates all{};
     all.fill(1);
-    for (const FQSPageData& entry : Expanded(kDefaultList)) {
-        const std::int16_t topic = entry.GetTopic();
+    std::set<std::int16_t> topics;
+    for (std::int16_t listId = 0; listId < kChoosableListCount; ++listId) {
+        if (!QuestionListExists(content_, listId)) continue;
+        for (const FQSPageData& entry : Expanded(listId)) topics.insert(entry.GetTopic());
+    }
+    EXPECT_GT(topics.size(), 100u);
+    for (const std::int16_t topic : topics) {
         FQSHelpPage page;
         page.topic = topic;
         page.kind = TopicKindOf(topic);
