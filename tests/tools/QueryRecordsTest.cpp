@@ -214,3 +214,20 @@ TEST_F(QueryRecordsTest, ListEntriesAreReportedAtTheirListsLine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(QueryHelpTexts, AreStyledTemplatesWithinThePanesLimit) {
+    const auto explain = CompileText("help.styled", "styled 'FQQE' 20\n<B+>Resolve<B->: does the {NMSex} mind change?\n");
+    ASSERT_TRUE(explain.segment) << explain.FirstError();
+    EXPECT_EQ(explain.segment->bytes.back(), 0) << "the help pane reads the text up to its NUL";
+    EXPECT_NE(CompileText("help.styled", "styled 'FQUS' 20\nAsk {Nope}.\n").FirstError().find("no macro is called Nope"),
+              std::string::npos);
+    EXPECT_NE(CompileText("help.keys", "keys 'FQBG' 20\nT c \"x\"\n").FirstError().find("its source is 'styled'"),
+              std::string::npos);
+    const auto tooLong = CompileText("help.styled", "styled 'FQSH' 3\n" + std::string(30720, 'x') + "\n");
+    EXPECT_NE(tooLong.FirstError().find("the text has 30720 characters"), std::string::npos) << tooLong.FirstError();
+    EXPECT_TRUE(CompileText("help.styled", "styled 'FQSH' 3\n" + std::string(30719, 'x') + "\n").segment);
+}
+
+}  // namespace
