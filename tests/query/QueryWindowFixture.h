@@ -7,11 +7,11 @@
 #include <filesystem>
 
 #include "QueryTestContent.h"
-#include "foundation/TypedList.h"
 #include "app/FablCmds.h"
 #include "app/PreferencesManager.h"
 #include "app/StoryAppFixture.h"
 #include "app/StoryCommandIds.h"
+#include "foundation/TypedList.h"
 #include "items/ItemClasses.h"
 #include "query/FQSWindow.h"
 #include "query/QueryTools.h"

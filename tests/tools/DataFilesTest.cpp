@@ -117,9 +117,9 @@ TEST(DataFileRoundTrip, EveryDataFileCompilesBackFromItsSources) {
         ASSERT_EQ(RunCommand(std::string(DECOMPILE_DATA_PATH) + " '" + file + "' '" + sources + "'"), 0)
             << file;
         // Question lists and pages are checked against the query system's tables.
-        ASSERT_EQ(RunCommand(std::string(COMPILE_DATA_PATH) + " -D VERSION=" DATA_VERSION
-                             " --topics '" DATA_SOURCE_DIR "/query' '" +
-                             sources + "' '" + again + "'"),
+        ASSERT_EQ(RunCommand(std::string(COMPILE_DATA_PATH) +
+                             " -D VERSION=" DATA_VERSION " --topics '" DATA_SOURCE_DIR "/query' '" + sources +
+                             "' '" + again + "'"),
                   0)
             << file;
         EXPECT_TRUE(TempFolder::ReadFile(again) == TempFolder::ReadFile(file))

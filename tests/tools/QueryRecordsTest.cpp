@@ -161,7 +161,8 @@ TEST_F(QueryRecordsTest, PageKeywordsAreWrittenAsTheInterpreterReadsThem) {
     Add("keys 'FQS2' 42\nQT c \"x\"\nT1 c \"{NAME()} and {ChRefNm} and {CreateChar()}\"\n");
     Add("keys 'FQS2' 42\nT1 c \"{THR(S,XY)} {THR()}\"\n");
     EXPECT_TRUE(Says(compileErrors, "record.keys:2: {ChRefName()}: no macro is called ChRefName"));
-    EXPECT_TRUE(Says(compileErrors, "record.keys:3: {NAME()}: the keyword NAME is written {NAME(1)} with one digit"));
+    EXPECT_TRUE(
+        Says(compileErrors, "record.keys:3: {NAME()}: the keyword NAME is written {NAME(1)} with one digit"));
     EXPECT_TRUE(Says(compileErrors, "{ChRefNm}: the keyword ChRefNm is written {ChRefNm()}"));
     EXPECT_TRUE(Says(compileErrors, "{CreateChar()}: the keyword CreateChar is written {CreateChar(n)}"));
     EXPECT_TRUE(Says(compileErrors, "{THR(S,XY)}: the keyword THR is written"));
@@ -200,7 +201,8 @@ TEST_F(QueryRecordsTest, PageClassesAgreeWithTheKindsOfTheirTopics) {
     EXPECT_TRUE(Says(messages, "topic 10: a general choice (TY 3) is kept in a story record"));
     EXPECT_TRUE(Says(messages, "record.keys:5: the page's help text ('FQSH' 7) is missing"));
     EXPECT_TRUE(Says(messages, "topic 44: a recap (TY 75) is an information topic"));
-    EXPECT_TRUE(Says(messages, "topic 20 is a storyforming question: its page names the story point of its row"));
+    EXPECT_TRUE(
+        Says(messages, "topic 20 is a storyforming question: its page names the story point of its row"));
     EXPECT_TRUE(Says(messages, "topic 41 illustrates a story point: its page names it as AP"));
     EXPECT_TRUE(Says(messages, "record.keys:2: topic 41: CQ 42 is no storyforming question with a page"));
     EXPECT_EQ(messages.size(), 7u) << "the finder of topic 40 passes";
@@ -218,15 +220,20 @@ TEST_F(QueryRecordsTest, ListEntriesAreReportedAtTheirListsLine) {
 namespace {
 
 TEST(QueryHelpTexts, AreStyledTemplatesWithinThePanesLimit) {
-    const auto explain = CompileText("help.styled", "styled 'FQQE' 20\n<B+>Resolve<B->: does the {NMSex} mind change?\n");
+    const auto explain =
+        CompileText("help.styled", "styled 'FQQE' 20\n<B+>Resolve<B->: does the {NMSex} mind change?\n");
     ASSERT_TRUE(explain.segment) << explain.FirstError();
     EXPECT_EQ(explain.segment->bytes.back(), 0) << "the help pane reads the text up to its NUL";
-    EXPECT_NE(CompileText("help.styled", "styled 'FQUS' 20\nAsk {Nope}.\n").FirstError().find("no macro is called Nope"),
+    EXPECT_NE(CompileText("help.styled", "styled 'FQUS' 20\nAsk {Nope}.\n")
+                  .FirstError()
+                  .find("no macro is called Nope"),
               std::string::npos);
-    EXPECT_NE(CompileText("help.keys", "keys 'FQBG' 20\nT c \"x\"\n").FirstError().find("its source is 'styled'"),
-              std::string::npos);
+    EXPECT_NE(
+        CompileText("help.keys", "keys 'FQBG' 20\nT c \"x\"\n").FirstError().find("its source is 'styled'"),
+        std::string::npos);
     const auto tooLong = CompileText("help.styled", "styled 'FQSH' 3\n" + std::string(30720, 'x') + "\n");
-    EXPECT_NE(tooLong.FirstError().find("the text has 30720 characters"), std::string::npos) << tooLong.FirstError();
+    EXPECT_NE(tooLong.FirstError().find("the text has 30720 characters"), std::string::npos)
+        << tooLong.FirstError();
     EXPECT_TRUE(CompileText("help.styled", "styled 'FQSH' 3\n" + std::string(30719, 'x') + "\n").segment);
 }
 

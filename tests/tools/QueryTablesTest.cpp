@@ -101,8 +101,9 @@ TEST(TopicTableSource, TitlesAreReadAsTheWindowReadsThemKeywordsFirst) {
     EXPECT_TRUE(WithRow(40, "scene - 8 \"{SceneWkTitle()}: {THR(S,2)} with {NAME(2)}\"").empty());
     EXPECT_NE(WithRow(40, "character - 3 \"{NAME()}\"").front().find("the keyword NAME is written {NAME(1)}"),
               std::string::npos);
-    EXPECT_NE(WithRow(40, "scene - 8 \"{SceneName()}\"").front().find("topics.table:10: the title: {SceneName()}"),
-              std::string::npos)
+    EXPECT_NE(
+        WithRow(40, "scene - 8 \"{SceneName()}\"").front().find("topics.table:10: the title: {SceneName()}"),
+        std::string::npos)
         << "a name that is neither a keyword nor a macro";
 }
 

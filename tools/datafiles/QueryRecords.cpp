@@ -246,7 +246,6 @@ std::vector<ListEntry> ParseOrder(const std::string& text, const SourcePlace& pl
     return entries;
 }
 
-
 bool HasSegment(const std::vector<CompiledSegment>& segments, FourCC type, std::int16_t id) {
     return std::any_of(segments.begin(), segments.end(), [&](const CompiledSegment& segment) {
         return segment.key.type == type && segment.key.id == static_cast<std::uint16_t>(id);
@@ -341,7 +340,8 @@ void CheckQueryRecords(const std::vector<CompiledSegment>& segments, const Query
                                   "as AP");
         }
         CheckPageKind(id, page, topic, pointIndex, pageClass, tables->topics, pages, diagnostics);
-        if (const auto help = page.Number("HP"); help && *help > 0 && !HasSegment(segments, FourCCOf("FQSH"), *help))
+        if (const auto help = page.Number("HP");
+            help && *help > 0 && !HasSegment(segments, FourCCOf("FQSH"), *help))
             diagnostics.Error(page.Place("HP"), "the page's help text ('FQSH' " + std::to_string(*help) +
                                                     ") is missing: its button would stay dim");
         if (id >= 296 && id <= 305 && pageClass != 3)

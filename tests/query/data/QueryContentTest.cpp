@@ -19,8 +19,8 @@
 #include "query/FQSHelpText.h"
 #include "query/data/FQSInterpretation.h"
 #include "query/data/FQSPageDataList.h"
-#include "query/data/TFQSInterpretable.h"
 #include "query/data/QuestionList.h"
+#include "query/data/TFQSInterpretable.h"
 #include "query/data/TopicTable.h"
 #include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -53,7 +53,8 @@ private:
 // or a keyword. A page keyword that this build of the program does not register yet stays in the
 // text: the data compiler has read it, and it is left over only while its class is missing.
 std::optional<std::string> LeftOver(const std::string& shown) {
-    for (std::size_t brace = shown.find('{'); brace != std::string::npos; brace = shown.find('{', brace + 1)) {
+    for (std::size_t brace = shown.find('{'); brace != std::string::npos;
+         brace = shown.find('{', brace + 1)) {
         const std::size_t end = std::min(shown.find_first_of("(){}", brace + 1), shown.size());
         const std::string name = shown.substr(brace + 1, end - brace - 1);
         if (FindPageKeyword(name) && !FindKeyword(name)) continue;
@@ -66,7 +67,8 @@ std::optional<std::string> LeftOver(const std::string& shown) {
 std::vector<std::string> PageTextKeys() {
     std::vector<std::string> keys = {"QT", "T1", "ALT1", "TNC", "TX1"};
     for (int x = 1; x <= 5; ++x) {
-        for (const char* prefix : {"R", "ET", "ED", "PT", "PI", "CT"}) keys.push_back(prefix + std::to_string(x));
+        for (const char* prefix : {"R", "ET", "ED", "PT", "PI", "CT"})
+            keys.push_back(prefix + std::to_string(x));
     }
     for (int x = 1; x <= 20; ++x) keys.push_back("BT" + std::to_string(x));
     for (int x = 1; x <= 4; ++x) keys.push_back("ST" + std::to_string(x));
@@ -158,12 +160,14 @@ TEST_F(QueryContentTest, TheDefaultListLeadsFromTheHomePageToEveryStoryformQuest
     for (const FQSPageData& entry : entries) {
         const std::int16_t pageClass = PageNumber(entry.GetTopic(), "TY", 2);
         if (pageClass == 1) dynamics.insert(PageText(entry.GetTopic(), "RV"));
-        if (pageClass == 100) finders.insert(static_cast<std::int16_t>(std::stoi(PageText(entry.GetTopic(), "AP"))));
+        if (pageClass == 100)
+            finders.insert(static_cast<std::int16_t>(std::stoi(PageText(entry.GetTopic(), "AP"))));
     }
     EXPECT_EQ(dynamics, (std::set<std::string>{"Resolve", "Direction", "Approach", "Sex", "Work", "Limit",
                                                "Outcome", "Judgment"}));
     for (int throughline = 0; throughline < 4; ++throughline) {
-        for (const int offset : {kDomainOffset, kConcernOffset, kIssueOffset, kProblemOffset, kSolutionOffset}) {
+        for (const int offset :
+             {kDomainOffset, kConcernOffset, kIssueOffset, kProblemOffset, kSolutionOffset}) {
             const std::int16_t point = StoryPointAt(ThroughlineStoryPointIndex(throughline, offset))->id;
             EXPECT_TRUE(finders.count(point)) << "no finder for story point " << point;
         }
