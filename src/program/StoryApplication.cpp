@@ -5,6 +5,7 @@
 #include "characters/CharacterTools.h"
 #include "query/QueryTools.h"
 #include "reports/ReportTools.h"
+#include "storywindows/StoryWindowTools.h"
 
 TAppl* CreateStoryApplication(AppEnvironment* environment) {
     TAppl* application = CreateFablecore(environment);
@@ -12,6 +13,7 @@ TAppl* CreateStoryApplication(AppEnvironment* environment) {
         InstallQueryTools(commands->GetStoryTools());
         InstallReportTools(commands->GetStoryTools());
         InstallCharacterTools(commands->GetStoryTools());
+        InstallStoryWindowTools(commands->GetStoryTools());
     }
     return application;
 }

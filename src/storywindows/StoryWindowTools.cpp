@@ -1,0 +1,15 @@
+#include "storywindows/StoryWindowTools.h"
+
+#include "app/FKDoc.h"
+#include "app/StoryTools.h"
+#include "storywindows/CPanelDlog.h"
+#include "storywindows/CommentWindow.h"
+#include "storywindows/SInfoDlog.h"
+#include "storywindows/SPWindow.h"
+
+void InstallStoryWindowTools(StoryTools& tools) {
+    tools.Install(StoryTool::kStoryEngine, [](FKDoc* story, std::int32_t) { return RunStoryEnginePanel(story); });
+    tools.Install(StoryTool::kStoryInfo, [](FKDoc* story, std::int32_t) { return RunStoryInfoDialog(story); });
+    tools.Install(StoryTool::kComments, [](FKDoc* story, std::int32_t) { return OpenCommentWindow(story); });
+    tools.Install(StoryTool::kStoryPoints, [](FKDoc* story, std::int32_t) { return OpenStoryPointsWindow(story); });
+}

@@ -1,0 +1,156 @@
+// The story information dialog: Story Info shows the story's main record, OK writes what the writer
+// typed (braces and backslashes staying text) and marks the story changed, Cancel changes nothing,
+// an emptied text takes its key away, and the dialog keeps its place.
+
+#include <gtest/gtest.h>
+
+#include "StoryWindowsFixture.h"
+#include "app/StoryCommandIds.h"
+#include "items/EditView.h"
+#include "storymodel/ExpandedTextWrap.h"
+#include "storymodel/RecordText.h"
+#include "storywindows/SInfoDlog.h"
+#include "widgets/Popup.h"
+
+namespace storywindowstest {
+namespace {
+
+class StoryInfo : public StoryWindowsTest {
+protected:
+    FKDoc* story = nullptr;
+
+    void SetUp() override {
+        StoryWindowsTest::SetUp();
+        story = NewStory();
+        Run();
+    }
+    // Story Info from the menu, with one step per wait of the dialog.
+    void RunStoryInfo(std::vector<std::function<void(SInfoDlog&)>> steps) {
+        std::vector<std::function<void(TDialog&)>> played;
+        for (auto& step : steps)
+            played.push_back([step](TDialog& dialog) { step(dynamic_cast<SInfoDlog&>(dialog)); });
+        RunModal([&] { application->HandleCommand(kCmdStoryInfo); }, std::move(played));
+        Run();
+    }
+    // The popup chooses the synopsis, as a pick in its menu does.
+    static void PickSynopsis(SInfoDlog& dialog, int index) {
+        dialog.SynopsisPopup()->SetValue(index, true);
+        dialog.PostItemHit(SInfoDlog::kSynopsisPopup);
+    }
+    std::string Info(const char* key) { return RecordText(story->GetInfoRecord(), key); }
+    // The field's text as the writer reads it.
+    static std::string Shown(EditView& field) {
+        char text[512] = "";
+        field.GetRawText(text, sizeof text);
+        return text;
+    }
+};
+
+TEST_F(StoryInfo, OkWritesWhatTheWriterTypedIntoTheMainRecordAndTheCaptions) {
+    story->GetInfoRecord().SetEntry("Genre", kPTextText, "Mystery");
+    story->SetClean();
+    RunStoryInfo({[&](SInfoDlog& dialog) {
+                      EXPECT_EQ(dialog.GetTitle(), "Story Information");
+                      EXPECT_EQ(dialog.LineField(0)->GetText(), "Your Story");
+                      EXPECT_EQ(dialog.LineField(2)->GetText(), "Mystery");
+                      EXPECT_EQ(Shown(*dialog.LineField(3)), ExpandAndDecode(story, "{SDI(OSName)}"))
+                          << "a story name's template shows as the writer reads it";
+                      Click(*dialog.LineField(1));
+                      Type("Ann {NObst} \\Lee");
+                  },
+                  [&](SInfoDlog& dialog) {
+                      dialog.LineField(0)->SetText("Harbour Lights", 0);
+                      Click(*dialog.SynopsisField());
+                      Type("A town waits.");
+                  },
+                  [&](SInfoDlog& dialog) { PickSynopsis(dialog, 3); },
+                  [&](SInfoDlog& dialog) {
+                      EXPECT_EQ(dialog.GetShownSynopsis(), 3u);
+                      EXPECT_EQ(dialog.SynopsisField()->GetText(), "") << "the main character's synopsis";
+                      Click(*dialog.SynopsisField());
+                      Type("She stays.");
+                  },
+                  [&](SInfoDlog& dialog) { PickSynopsis(dialog, 0); },
+                  [&](SInfoDlog& dialog) {
+                      EXPECT_EQ(dialog.SynopsisField()->GetText(), "A town waits.") << "kept while another showed";
+                      Click(*dialog.GetItem(SInfoDlog::kOkItem));
+                  }});
+    EXPECT_EQ(Info("Title"), "Harbour Lights");
+    EXPECT_EQ(Info("Synopsis"), "A town waits.");
+    EXPECT_EQ(Info("MCSynopsis"), "She stays.");
+    EXPECT_EQ(Info("Genre"), "Mystery");
+    EXPECT_EQ(Info("OSName"), "The {NObje} Story") << "left as it was, the template stays";
+    // What the writer typed stays text: no macro, no escape.
+    EXPECT_NE(Info("Author"), "Ann {NObst} \\Lee") << "kept in its stored form";
+    EXPECT_EQ(ExpandAndDecode(story, "{SDI(Author)}"), "Ann {NObst} \\Lee");
+    EXPECT_TRUE(story->IsDirty());
+    EXPECT_EQ(story->GetFrontEndWindow()->GetTitle(), "untitled.1 - Harbour Lights");
+}
+
+TEST_F(StoryInfo, CancelChangesNothing) {
+    story->SetClean();
+    RunStoryInfo({[&](SInfoDlog& dialog) {
+                      dialog.LineField(0)->SetText("Something Else", 0);
+                      Click(*dialog.SynopsisField());
+                      Type("A town waits.");
+                  },
+                  [&](SInfoDlog& dialog) { PickSynopsis(dialog, 2); },
+                  [&](SInfoDlog&) { presenter.PressKey(VK_ESCAPE); }});
+    EXPECT_EQ(Info("Title"), "Your Story");
+    EXPECT_FALSE(story->GetInfoRecord().HasKey("Synopsis"));
+    EXPECT_FALSE(story->IsDirty());
+    // OK without a change marks nothing either.
+    RunStoryInfo({[&](SInfoDlog&) { presenter.PressKey(VK_RETURN); }});
+    EXPECT_FALSE(story->IsDirty());
+}
+
+TEST_F(StoryInfo, AnEmptiedTextTakesItsKeyAwayAndTheSavedFileHoldsTheRest) {
+    story->GetInfoRecord().SetEntry("ThemeSynGen", kPTextText, "Trust is earned.");
+    RunStoryInfo({[&](SInfoDlog& dialog) { PickSynopsis(dialog, 9); },
+                  [&](SInfoDlog& dialog) {
+                      EXPECT_EQ(dialog.SynopsisField()->GetText(), "Trust is earned.");
+                      dialog.SynopsisField()->SetText("", 0);
+                      dialog.LineField(2)->SetText("Western", 0);
+                      presenter.PressKey(VK_RETURN);
+                  }});
+    EXPECT_FALSE(story->GetInfoRecord().HasKey("ThemeSynGen"));
+    Choose("info.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    EXPECT_EQ(TextOnDisk(Path("info.fsf"), kMainRecordType, "Genre"), "Western");
+    EXPECT_EQ(TextOnDisk(Path("info.fsf"), kMainRecordType, "ThemeSynGen"), "<missing>");
+}
+
+TEST_F(StoryInfo, TheDialogKeepsItsPlaceAcrossARestart) {
+    const ShortRect place = ShortRect::MakeLTRB(40, 30, 40 + 506, 30 + 400);
+    ShortRect shown;
+    RunStoryInfo({[&](SInfoDlog& dialog) {
+        const ShortRect frame = dialog.GetFrameRect();
+        dialog.MoveTo(ShortRect::MakeLTRB(place.left, place.top, place.left + frame.Width(),
+                                          place.top + frame.Height()));
+        shown = dialog.GetFrameRect();
+        presenter.PressKey(VK_ESCAPE);
+    }});
+    ShortRect kept;
+    ASSERT_TRUE(PreferencesManager::GetPrefRect(&Record(PrefRecord::kGeneral), SInfoDlog::kPlacementKey, kept));
+    EXPECT_EQ(kept, shown);
+    Restart();
+    story = NewStory();
+    Run();
+    RunStoryInfo({[&](SInfoDlog& dialog) {
+        EXPECT_EQ(dialog.GetFrameRect(), shown);
+        presenter.PressKey(VK_ESCAPE);
+    }});
+}
+
+TEST_F(StoryInfo, WithoutAStoryInFrontTheCommandMakesNothing) {
+    story->SetClean();
+    ASSERT_TRUE(application->CloseAll(true));
+    Run();
+    ASSERT_EQ(application->GetDocumentCount(), 0);
+    EXPECT_FALSE(application->CommandEnabled(kCmdStoryInfo));
+    EXPECT_EQ(RunModal([&] { application->HandleCommand(kCmdStoryInfo); }, {}), 0);
+    EXPECT_EQ(RunStoryInfoDialog(nullptr), -1);
+}
+
+}  // namespace
+}  // namespace storywindowstest
