@@ -4,6 +4,7 @@
 #include "app/StoryTools.h"
 #include "storywindows/CPanelDlog.h"
 #include "storywindows/CommentWindow.h"
+#include "storywindows/PlotViewWindow.h"
 #include "storywindows/SInfoDlog.h"
 #include "storywindows/SPWindow.h"
 
@@ -12,4 +13,5 @@ void InstallStoryWindowTools(StoryTools& tools) {
     tools.Install(StoryTool::kStoryInfo, [](FKDoc* story, std::int32_t) { return RunStoryInfoDialog(story); });
     tools.Install(StoryTool::kComments, [](FKDoc* story, std::int32_t) { return OpenCommentWindow(story); });
     tools.Install(StoryTool::kStoryPoints, [](FKDoc* story, std::int32_t) { return OpenStoryPointsWindow(story); });
+    tools.Install(StoryTool::kPlotProgression, [](FKDoc* story, std::int32_t) { return OpenPlotViewWindow(story); });
 }
