@@ -2,8 +2,10 @@
 
 #include "app/FKDoc.h"
 #include "app/StoryTools.h"
+#include "framework/AppEnvironment.h"
 #include "storywindows/CPanelDlog.h"
 #include "storywindows/CommentWindow.h"
+#include "storywindows/DictionaryWindow.h"
 #include "storywindows/PlotViewWindow.h"
 #include "storywindows/SInfoDlog.h"
 #include "storywindows/SPWindow.h"
@@ -13,5 +15,7 @@ void InstallStoryWindowTools(StoryTools& tools) {
     tools.Install(StoryTool::kStoryInfo, [](FKDoc* story, std::int32_t) { return RunStoryInfoDialog(story); });
     tools.Install(StoryTool::kComments, [](FKDoc* story, std::int32_t) { return OpenCommentWindow(story); });
     tools.Install(StoryTool::kStoryPoints, [](FKDoc* story, std::int32_t) { return OpenStoryPointsWindow(story); });
+    tools.Install(StoryTool::kDictionary, [](FKDoc*, std::int32_t) { return OpenDictionaryWindow(GetAppl()); });
+    tools.SetDictionaryTest([](const TWindow& window) { return dynamic_cast<const DictionaryWindow*>(&window) != nullptr; });
     tools.Install(StoryTool::kPlotProgression, [](FKDoc* story, std::int32_t) { return OpenPlotViewWindow(story); });
 }
