@@ -9,6 +9,7 @@
 #include "storywindows/PlotViewWindow.h"
 #include "storywindows/SInfoDlog.h"
 #include "storywindows/SPWindow.h"
+#include "storywindows/StoryElementBrowser.h"
 
 void InstallStoryWindowTools(StoryTools& tools) {
     tools.Install(StoryTool::kStoryEngine, [](FKDoc* story, std::int32_t) { return RunStoryEnginePanel(story); });
@@ -17,5 +18,7 @@ void InstallStoryWindowTools(StoryTools& tools) {
     tools.Install(StoryTool::kStoryPoints, [](FKDoc* story, std::int32_t) { return OpenStoryPointsWindow(story); });
     tools.Install(StoryTool::kDictionary, [](FKDoc*, std::int32_t) { return OpenDictionaryWindow(GetAppl()); });
     tools.SetDictionaryTest([](const TWindow& window) { return dynamic_cast<const DictionaryWindow*>(&window) != nullptr; });
+    tools.Install(StoryTool::kThemeBrowser, [](FKDoc*, std::int32_t) { return OpenStoryElementBrowser(GetAppl()); });
+    tools.SetBrowserFinder([]() -> TWindow* { return FindStoryElementBrowser(GetAppl()); });
     tools.Install(StoryTool::kPlotProgression, [](FKDoc* story, std::int32_t) { return OpenPlotViewWindow(story); });
 }
