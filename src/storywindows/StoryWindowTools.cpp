@@ -3,6 +3,7 @@
 #include "app/FKDoc.h"
 #include "app/StoryTools.h"
 #include "framework/AppEnvironment.h"
+#include "storywindows/BrainsWindow.h"
 #include "storywindows/CPanelDlog.h"
 #include "storywindows/CommentWindow.h"
 #include "storywindows/DictionaryWindow.h"
@@ -20,5 +21,6 @@ void InstallStoryWindowTools(StoryTools& tools) {
     tools.SetDictionaryTest([](const TWindow& window) { return dynamic_cast<const DictionaryWindow*>(&window) != nullptr; });
     tools.Install(StoryTool::kThemeBrowser, [](FKDoc*, std::int32_t) { return OpenStoryElementBrowser(GetAppl()); });
     tools.SetBrowserFinder([]() -> TWindow* { return FindStoryElementBrowser(GetAppl()); });
+    tools.Install(StoryTool::kBrainstorming, [](FKDoc* story, std::int32_t page) { return OpenBrainsWindow(story, page); });
     tools.Install(StoryTool::kPlotProgression, [](FKDoc* story, std::int32_t) { return OpenPlotViewWindow(story); });
 }

@@ -1,5 +1,5 @@
 // The story windows' commands in the running program: each menu shortcut opens its window for the
-// story in front (or, for the dictionary and the theme browser, the program's one window), the modal
+// story in front (the brainstorming tools on the page of the command) (or, for the dictionary and the theme browser, the program's one window), the modal
 // story engine panel and story information dialog run and end with Cancel, and quitting closes them
 // all without a question.
 
@@ -13,6 +13,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
+#include "storywindows/BrainsWindow.h"
 #include "storywindows/DictionaryWindow.h"
 #include "storywindows/StoryElementBrowser.h"
 
@@ -68,6 +69,17 @@ TEST_F(ProgramTest, EachStoryWindowCommandOpensItsWindow) {
         front();
         EXPECT_EQ(FindStoryElementBrowser(GetAppl())->GetStory(), story);
         GetAppl()->SelectWindow(story->GetFrontEndWindow());
+        Shortcut(presenter, '7');
+    });
+    Then([&] {
+        ASSERT_NE(story->GetBrainsWindow(), nullptr);
+        front();
+        EXPECT_EQ(static_cast<BrainsWindow*>(story->GetBrainsWindow())->GetPage(), BrainsWindow::kGeneratorPage);
+        Shortcut(presenter, '6');
+    });
+    Then([&] {
+        EXPECT_EQ(static_cast<BrainsWindow*>(story->GetBrainsWindow())->GetPage(), BrainsWindow::kSpinnerPage);
+        GetAppl()->SelectWindow(story->GetFrontEndWindow());
         // The modal dialogs: each waits for the writer, who cancels it.
         Shortcut(presenter, 'E');
     });
@@ -83,7 +95,7 @@ TEST_F(ProgramTest, EachStoryWindowCommandOpensItsWindow) {
     Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(titles, (std::vector<std::string>{"Comments for Your Story", "Story Points for Your Story",
-                                                "Plot Progression for Your Story", "Dictionary", "Theme Browser",
+                                                "Plot Progression for Your Story", "Dictionary", "Theme Browser", "Brainstorming Tools for Your Story",
                                                 "Story Engine", "Story Information"}));
     EXPECT_TRUE(BoxTexts().empty());
 }
