@@ -27,16 +27,10 @@ bool SpinOptions::*const kOptionFields[kOptionCount] = {&SpinOptions::dynamics, 
                                                          &SpinOptions::problems, &SpinOptions::names,
                                                          &SpinOptions::throughlines, &SpinOptions::assign};
 
-ShortRect DefaultPlace(FKDoc* story) {
-    ShortRect place = ShortRect::MakeLTRB(50, 40, 560, 480);
-    if (story) story->GetDefaultWindowRect(place);
-    return place;
-}
-
 }  // namespace
 
 BrainsWindow::BrainsWindow(TAppl* application, FKDoc* story)
-    : StoryWindow(application, story, kKind, DefaultPlace(story)) {
+    : StoryWindow(application, story, kKind, StoryDefaultPlace(story, ShortRect::MakeLTRB(50, 40, 560, 480))) {
     ReadOptions();
 }
 

@@ -13,16 +13,10 @@ namespace {
 const StoryWindow::Kind kKind{"Comments", PrefRecord::kComments, CommentWindow::kPreferenceKey,
                               &FKDoc::GetCommentWindow, &FKDoc::SetCommentWindow};
 
-ShortRect DefaultPlace(FKDoc* story) {
-    ShortRect place = ShortRect::MakeLTRB(60, 40, 480, 340);
-    if (story) story->GetDefaultWindowRect(place);
-    return place;
-}
-
 }  // namespace
 
 CommentWindow::CommentWindow(TAppl* application, FKDoc* story)
-    : StoryWindow(application, story, kKind, DefaultPlace(story)),
+    : StoryWindow(application, story, kKind, StoryDefaultPlace(story, ShortRect::MakeLTRB(60, 40, 480, 340))),
       font_(KeptFont(GetPreferences(), kPreferenceKey, 5, 10)) {}
 
 CommentWindow::~CommentWindow() { StoreComments(); }

@@ -29,7 +29,8 @@ ShortRect DefaultPlace(const TAppl* application) {
 }  // namespace
 
 DictionaryWindow::DictionaryWindow(TAppl* application, TheoryTexts texts)
-    : TAppWindow(application, kChildMode, 0, "Dictionary"), texts_(texts) {
+    : ProgramWindow(application, "Dictionary", PrefRecord::kDictionary, kPlacementKey, DefaultPlace(application)),
+      texts_(texts) {
     PText* preferences = GetPreferences();
     listFont_ = KeptFont(preferences, kListFontKey, 5, 10);
     textFont_ = KeptFont(preferences, kTextFontKey, 5, 10);
@@ -40,17 +41,7 @@ DictionaryWindow::DictionaryWindow(TAppl* application, TheoryTexts texts)
     PreferencesManager::GetPrefShort(preferences, kSplitKey, split_);
     sort_ = Bounded<DictionarySort>(sort, kSortNames);
     display_ = Bounded<DictionaryDisplay>(display, kDisplayNames);
-    ShortRect place = SavedPlace(preferences, kPlacementKey, DefaultPlace(application));
-    KeepRectInFrame(place);
-    Create(place);
 }
-
-DictionaryWindow::~DictionaryWindow() {
-    if (PText* record = GetPreferences(); record && GetHWnd())
-        PreferencesManager::SaveWindowRect(record, *this, kPlacementKey);
-}
-
-PText* DictionaryWindow::GetPreferences() const { return PreferenceRecordOf(GetApplication(), PrefRecord::kDictionary); }
 
 void DictionaryWindow::BuildContents() {
     FreeItems();
@@ -97,21 +88,12 @@ void DictionaryWindow::BuildContents() {
     SetFocusItem(kListItem, false);
 }
 
-std::int16_t DictionaryWindow::NotifyItems(std::int16_t code) {
-    const std::int16_t result = TAppWindow::NotifyItems(code);
-    if (code != 1 && GetItemList()) LayOut();
-    return result;
-}
-
 void DictionaryWindow::LayOut() {
     if (!list_ || !splitter_ || !text_) return;
     const ShortRect content = GetClientRect();
-    const ShortRect panes =
-        ShortRect::MakeLTRB(0, kToolbarHeight, content.right, std::max<int>(content.bottom, kToolbarHeight + 1));
-    splitter_->SetBounds(SplitterPlace(false, panes, splitter_->GetPosition()), true);
-    const ShortRect placed = splitter_->Bounds();
-    list_->SetBounds(NearPane(false, panes, placed), true);
-    text_->SetBounds(FarPane(false, panes, placed), true);
+    PlaceSplitPanes(*splitter_, false,
+                    ShortRect::MakeLTRB(0, kToolbarHeight, content.right, std::max<int>(content.bottom, kToolbarHeight + 1)),
+                    *list_, *text_);
 }
 
 void DictionaryWindow::FillList() {
@@ -191,12 +173,7 @@ void DictionaryWindow::ChooseWindowFont() {
     }
 }
 
-DictionaryWindow* FindDictionaryWindow(TAppl* application) {
-    if (!application) return nullptr;
-    for (std::int32_t i = 0; i < application->GetAppWindowCount(); ++i)
-        if (auto* window = dynamic_cast<DictionaryWindow*>(application->GetAppWindow(i))) return window;
-    return nullptr;
-}
+DictionaryWindow* FindDictionaryWindow(TAppl* application) { return FindAppWindow<DictionaryWindow>(application); }
 
 ErrCode OpenDictionaryWindow(TAppl* application) {
     if (!application) return -1;

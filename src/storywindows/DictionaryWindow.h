@@ -13,21 +13,20 @@
 #include <vector>
 
 #include "app/StoryTools.h"
-#include "framework/TWindow.h"
 #include "items/Splitters.h"
 #include "platform/gdi/GdiTypes.h"
 #include "storywindows/DictionaryTerms.h"
+#include "storywindows/StoryWindowSupport.h"
 #include "widgets/TopicListView.h"
 
 class Popup;
-class PText;
 class RichTextView;
 
-class DictionaryWindow : public TAppWindow,
+class DictionaryWindow : public ProgramWindow,
                          public IWindowFontChoice,
                          public ITopicViewClient,
                          public ISplitterClient {
-    TOBJECT_CLASS(DictionaryWindow, TAppWindow, 2108)
+    TOBJECT_CLASS(DictionaryWindow, ProgramWindow, 2108)
 
 public:
     enum Item : std::int32_t { kSortItem, kDisplayItem, kListItem, kSplitterItem, kTextItem };
@@ -43,10 +42,9 @@ public:
     // Made at its saved place, hidden and without contents. The texts are the application data
     // file's unless others are given.
     explicit DictionaryWindow(TAppl* application, TheoryTexts texts = ApplicationTheoryTexts());
-    ~DictionaryWindow() override;
 
     void BuildContents() override;
-    std::int16_t NotifyItems(std::int16_t code) override;
+    void LayOut() override;
     // The popups' picks.
     void EndModal(std::int32_t itemIndex) override;
     ShortPoint GetMinTrackSize() override { return ShortPoint{360, 220}; }
@@ -76,8 +74,6 @@ public:
     const win::LOGFONTA& GetTextFont() const { return textFont_; }
 
 private:
-    PText* GetPreferences() const;
-    void LayOut();
     void FillList();
 
     TheoryTexts texts_;

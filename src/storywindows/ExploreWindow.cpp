@@ -61,12 +61,7 @@ void ExploreWindow::BuildContents() {
 
 void ExploreWindow::LayOut() {
     if (!list_ || !splitter_ || !text_) return;
-    const ShortRect content = GetClientRect();
-    const ShortRect divider = SplitterPlace(true, content, splitter_->GetPosition());
-    splitter_->SetBounds(divider, true);
-    const ShortRect placed = splitter_->Bounds();
-    list_->SetBounds(NearPane(true, content, placed), true);
-    text_->SetBounds(FarPane(true, content, placed), true);
+    PlaceSplitPanes(*splitter_, true, GetClientRect(), *list_, *text_);
 }
 
 void ExploreWindow::FillList() {

@@ -45,7 +45,7 @@ ShortRect DefaultPlace(const TAppl* application) {
 }  // namespace
 
 StoryElementBrowser::StoryElementBrowser(TAppl* application, FKDoc* story, TheoryTexts texts)
-    : TAppWindow(application, kChildMode, 0, "Theme Browser"),
+    : ProgramWindow(application, "Theme Browser", PrefRecord::kBrowser, kPlacementKey, DefaultPlace(application)),
       MFKDocListener(ApplicationBroadcaster(application)),
       MStoryFormListener(StoryFormOf(story)),
       texts_(texts),
@@ -65,20 +65,11 @@ StoryElementBrowser::StoryElementBrowser(TAppl* application, FKDoc* story, Theor
         switches_[item] = value != 0;
     }
     PreferencesManager::GetPrefShort(preferences, kSplitKey, split_);
-    ShortRect place = SavedPlace(preferences, kPlacementKey, DefaultPlace(application));
-    KeepRectInFrame(place);
-    Create(place);
 }
 
 StoryElementBrowser::~StoryElementBrowser() {
     MStoryFormListener::SetBroadcaster(nullptr);
     MFKDocListener::SetBroadcaster(nullptr);
-    if (PText* record = GetPreferences(); record && GetHWnd())
-        PreferencesManager::SaveWindowRect(record, *this, kPlacementKey);
-}
-
-PText* StoryElementBrowser::GetPreferences() const {
-    return PreferenceRecordOf(GetApplication(), PrefRecord::kBrowser);
 }
 
 CheckBox* StoryElementBrowser::Switch(Item item) const { return dynamic_cast<CheckBox*>(GetItem(item)); }
@@ -128,21 +119,12 @@ void StoryElementBrowser::BuildContents() {
     SetFocusItem(kTreeItem, false);
 }
 
-std::int16_t StoryElementBrowser::NotifyItems(std::int16_t code) {
-    const std::int16_t result = TAppWindow::NotifyItems(code);
-    if (code != 1 && GetItemList()) LayOut();
-    return result;
-}
-
 void StoryElementBrowser::LayOut() {
     if (!tree_ || !splitter_ || !text_) return;
     const ShortRect content = GetClientRect();
-    const ShortRect panes =
-        ShortRect::MakeLTRB(0, kToolbarHeight, content.right, std::max<int>(content.bottom, kToolbarHeight + 1));
-    splitter_->SetBounds(SplitterPlace(false, panes, splitter_->GetPosition()), true);
-    const ShortRect placed = splitter_->Bounds();
-    tree_->SetBounds(NearPane(false, panes, placed), true);
-    text_->SetBounds(FarPane(false, panes, placed), true);
+    PlaceSplitPanes(*splitter_, false,
+                    ShortRect::MakeLTRB(0, kToolbarHeight, content.right, std::max<int>(content.bottom, kToolbarHeight + 1)),
+                    *tree_, *text_);
 }
 
 void StoryElementBrowser::FillTree() {
@@ -284,10 +266,7 @@ void StoryElementBrowser::DocumentChanged(const FKDocEvent* event) {
 void StoryElementBrowser::StoryFormChanged(const Event* /*event*/) { RefreshChoices(); }
 
 StoryElementBrowser* FindStoryElementBrowser(TAppl* application) {
-    if (!application) return nullptr;
-    for (std::int32_t i = 0; i < application->GetAppWindowCount(); ++i)
-        if (auto* browser = dynamic_cast<StoryElementBrowser*>(application->GetAppWindow(i))) return browser;
-    return nullptr;
+    return FindAppWindow<StoryElementBrowser>(application);
 }
 
 ErrCode OpenStoryElementBrowser(TAppl* application) {

@@ -15,25 +15,24 @@
 #include <cstdint>
 
 #include "app/StoryTools.h"
-#include "framework/TWindow.h"
 #include "items/Splitters.h"
 #include "platform/gdi/GdiTypes.h"
 #include "storymodel/ListenerMixins.h"
 #include "storywindows/ElementStructure.h"
+#include "storywindows/StoryWindowSupport.h"
 #include "storywindows/TheoryTexts.h"
 
 class CheckBox;
 class ElementTreeView;
 class FKDoc;
-class PText;
 class RichTextView;
 
-class StoryElementBrowser : public TAppWindow,
+class StoryElementBrowser : public ProgramWindow,
                             public IWindowFontChoice,
                             public ISplitterClient,
                             public MFKDocListener,
                             public MStoryFormListener {
-    TOBJECT_CLASS(StoryElementBrowser, TAppWindow, 2109)
+    TOBJECT_CLASS(StoryElementBrowser, ProgramWindow, 2109)
 
 public:
     enum Item : std::int32_t { kRootItem, kTargetItem, kAllItem, kActItem, kColorItem, kSplitterItem, kTextItem, kTreeItem };
@@ -55,7 +54,7 @@ public:
     ~StoryElementBrowser() override;
 
     void BuildContents() override;
-    std::int16_t NotifyItems(std::int16_t code) override;
+    void LayOut() override;
     // The switches', the class popup's and the tree's hits.
     void EndModal(std::int32_t itemIndex) override;
     ShortPoint GetMinTrackSize() override { return ShortPoint{420, 240}; }
@@ -89,8 +88,6 @@ public:
     const win::LOGFONTA& GetFont() const { return font_; }
 
 private:
-    PText* GetPreferences() const;
-    void LayOut();
     void FillTree();
     ChoiceOptions Options() const;
     CheckBox* Switch(Item item) const;

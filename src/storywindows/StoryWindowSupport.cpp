@@ -7,6 +7,7 @@
 #include "foundation/pfm/PText.h"
 #include "framework/TAppl.h"
 #include "framework/graphics/FontMapping.h"
+#include "items/Splitters.h"
 #include "storymodel/FablecoreStringConverter.h"
 
 PreferencesManager* PreferencesOf(const TAppl* application) {
@@ -69,6 +70,19 @@ ShortRect FarPane(bool vertical, const ShortRect& content, const ShortRect& spli
     return ShortRect::MakeLTRB(splitter.right, content.top, content.right, content.bottom);
 }
 
+void PlaceSplitPanes(TSplitter& splitter, bool vertical, const ShortRect& panes, TItem& nearPane, TItem& farPane) {
+    splitter.SetBounds(SplitterPlace(vertical, panes, splitter.GetPosition()), true);
+    const ShortRect placed = splitter.Bounds();
+    nearPane.SetBounds(NearPane(vertical, panes, placed), true);
+    farPane.SetBounds(FarPane(vertical, panes, placed), true);
+}
+
+ShortRect StoryDefaultPlace(FKDoc* story, const ShortRect& fallback) {
+    ShortRect place = fallback;
+    if (story) story->GetDefaultWindowRect(place);
+    return place;
+}
+
 std::string Decoded(std::string stored) {
     SharedStringConverter().DecodeInPlace(stored.data());
     stored.resize(std::char_traits<char>::length(stored.c_str()));
@@ -120,4 +134,27 @@ ErrCode FrontOrOpen(FKDoc* story, StoryWindow::SlotGetter slot,
     window->BuildContents();
     window->Show();
     return kNoErr;
+}
+
+// --- ProgramWindow
+
+ProgramWindow::ProgramWindow(TAppl* application, const char* title, PrefRecord preferences,
+                             const char* placementKey, const ShortRect& defaultPlace)
+    : TAppWindow(application, kChildMode, 0, title), preferences_(preferences), placementKey_(placementKey) {
+    ShortRect place = SavedPlace(GetPreferences(), placementKey_, defaultPlace);
+    KeepRectInFrame(place);
+    Create(place);
+}
+
+ProgramWindow::~ProgramWindow() {
+    if (PText* record = GetPreferences(); record && GetHWnd())
+        PreferencesManager::SaveWindowRect(record, *this, placementKey_);
+}
+
+PText* ProgramWindow::GetPreferences() const { return PreferenceRecordOf(GetApplication(), preferences_); }
+
+std::int16_t ProgramWindow::NotifyItems(std::int16_t code) {
+    const std::int16_t result = TAppWindow::NotifyItems(code);
+    if (code != 1 && GetItemList()) LayOut();
+    return result;
 }

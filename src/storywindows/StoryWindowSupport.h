@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/PreferencesManager.h"
+#include "framework/TAppl.h"
 #include "framework/TWindow.h"
 #include "framework/graphics/ShortRect.h"
 #include "platform/gdi/GdiTypes.h"
@@ -15,6 +16,8 @@
 class FKDoc;
 class PText;
 class TAppl;
+class TItem;
+class TSplitter;
 
 // The application's preferences, or null when the application is no story application.
 PreferencesManager* PreferencesOf(const TAppl* application);
@@ -43,8 +46,43 @@ ShortRect SplitterPlace(bool vertical, const ShortRect& content, int position);
 ShortRect NearPane(bool vertical, const ShortRect& content, const ShortRect& splitter);
 ShortRect FarPane(bool vertical, const ShortRect& content, const ShortRect& splitter);
 
+// Places the splitter across the panes at its position, and the two panes on either side of it.
+void PlaceSplitPanes(TSplitter& splitter, bool vertical, const ShortRect& panes, TItem& nearPane, TItem& farPane);
+
 // A text as the story keeps it (with the shared text converter's escapes) as the writer reads it.
 std::string Decoded(std::string stored);
+
+// Where a story window opens without a place of its own: the story's default, else the fallback.
+ShortRect StoryDefaultPlace(FKDoc* story, const ShortRect& fallback);
+
+// The application's window of the class, or null.
+template <typename Window>
+Window* FindAppWindow(TAppl* application) {
+    if (!application) return nullptr;
+    for (std::int32_t i = 0; i < application->GetAppWindowCount(); ++i)
+        if (auto* window = dynamic_cast<Window*>(application->GetAppWindow(i))) return window;
+    return nullptr;
+}
+
+// A window of the program rather than of a story, one of its kind at a time: it opens at its saved
+// place (or its default) and keeps its place when it goes, and lays its items out again after a
+// size change.
+class ProgramWindow : public TAppWindow {
+public:
+    // Made at its saved place, else at the default, hidden and without contents.
+    ProgramWindow(TAppl* application, const char* title, PrefRecord preferences, const char* placementKey,
+                  const ShortRect& defaultPlace);
+    ~ProgramWindow() override;
+
+    std::int16_t NotifyItems(std::int16_t code) override;
+    // Places the items in the client area; the base places nothing.
+    virtual void LayOut() {}
+    PText* GetPreferences() const;
+
+private:
+    PrefRecord preferences_;
+    const char* placementKey_;
+};
 
 // A story window: an MDI child of one story, listed in the Window menu, that holds its slot of the
 // story while it lives, opens at its saved place (or its default) and keeps its place when it goes.
