@@ -5,6 +5,7 @@
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
+#include "storymodel/ExpandedTextWrap.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryApplication.h"
 #include "storymodel/StyledText.h"
@@ -34,7 +35,8 @@ std::string TheoryTexts::Text(FourCC kind, int id) const {
 }
 
 std::string TheoryTexts::Name(int id) const {
-    std::string name = Text(kTermNameSegment, id);
+    // The dictionary's names may be terms of the vocabulary in force.
+    std::string name = ExpandAndDecode(nullptr, Text(kTermNameSegment, id).c_str());
     if (!name.empty()) return name;
     if (id >= 1000 && id <= INT16_MAX) return StoryPointName(static_cast<std::int16_t>(id));
     return id > 0 && id <= INT16_MAX ? ElementName(static_cast<std::int16_t>(id)) : "";

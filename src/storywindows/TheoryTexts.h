@@ -28,7 +28,8 @@ public:
     // The text of the kind for the term; empty when the store has none. The segment's text ends at
     // its first NUL or at its end.
     std::string Text(FourCC kind, int id) const;
-    // The term's name in the dictionary: its 'SNNS' text, else its name in the vocabulary in force.
+    // The term's name in the dictionary: its 'SNNS' text (its macros expanded), else its name in the
+    // vocabulary in force.
     std::string Name(int id) const;
     // A styled template of the term's definitions: its name in bold, then its short definition, its
     // long definition (when asked for) and its synonyms (when asked for), the missing ones left out.

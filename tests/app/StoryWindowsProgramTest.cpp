@@ -62,8 +62,8 @@ TEST_F(ProgramTest, EachStoryWindowCommandOpensItsWindow) {
         ASSERT_NE(FindDictionaryWindow(GetAppl()), nullptr);
         front();
         GetAppl()->SelectWindow(story->GetFrontEndWindow());
-        Shortcut(presenter, 'T');
     });
+    Then([&] { Shortcut(presenter, 'T'); });
     Then([&] {
         ASSERT_NE(FindStoryElementBrowser(GetAppl()), nullptr);
         front();

@@ -202,5 +202,28 @@ TEST_F(Dictionary, ItsSortingDisplayDividerAndPlaceAreKeptAcrossARestart) {
     EXPECT_EQ(second.GetDisplay(), DictionaryDisplay::kShort);
 }
 
+// The application data file's dictionary: every term has its name and definitions, and every entry
+// reads without a macro left over, with or without a story open.
+TEST_F(Dictionary, TheApplicationsDictionaryHoldsEveryTermsTexts) {
+    const TheoryTexts texts = ApplicationTheoryTexts();
+    ASSERT_NE(texts.GetStore(), nullptr);
+    EXPECT_EQ(texts.Text(kTermNameSegment, 85), "Ability");
+    EXPECT_EQ(texts.Name(12), ElementName(12)) << "a name that is a term of the vocabulary";
+    EXPECT_EQ(texts.Name(12).find('{'), std::string::npos);
+    auto* window = new DictionaryWindow(application);
+    window->BuildContents();
+    window->Show();
+    Run();
+    window->SetDisplay(DictionaryDisplay::kEverything);
+    for (const DictionaryTerm& term : window->GetTerms()) {
+        if (term.id >= 1000 && texts.Text(kShortDefinitionSegment, term.id).empty()) continue;  // a point, no term
+        EXPECT_FALSE(texts.Text(kShortDefinitionSegment, term.id).empty()) << term.id << " " << term.name;
+        ASSERT_TRUE(window->ShowTerm(term.id));
+        const std::string shown = Shown(*window->GetTextView());
+        EXPECT_NE(shown.find(term.name), std::string::npos) << term.id;
+        EXPECT_EQ(shown.find('{'), std::string::npos) << term.id << ": " << shown;
+    }
+}
+
 }  // namespace
 }  // namespace storywindowstest

@@ -146,6 +146,12 @@ TEST_F(StoryPoints, ExploreOpensTheTheoryHelpWindowOnTheSelectedPoint) {
     EXPECT_EQ(explore->GetShownIndex(), domain);
     const std::string explanation = explore->Explanation(domain);
     EXPECT_NE(explanation.find(ElementName(2)), std::string::npos) << explanation;
+    // The story point's description and its value's definition come from the application data file.
+    const TheoryTexts texts = ApplicationTheoryTexts();
+    const std::string description = texts.Description(StoryPointAt(domain)->id);
+    ASSERT_FALSE(description.empty());
+    EXPECT_NE(explanation.find(description), std::string::npos) << explanation;
+    EXPECT_NE(explanation.find(texts.Text(kShortDefinitionSegment, 2)), std::string::npos) << explanation;
     EXPECT_TRUE(explore->Explanation(-1).empty());
     EXPECT_FALSE(explore->ShowStoryPoint(kStoryPointCount));
     EXPECT_EQ(explore->GetShownIndex(), domain);
