@@ -99,7 +99,7 @@ void StoryElementBrowser::BuildContents() {
     splitter_->SetMinimumFar(120);
     list->Append(splitter_);
     const ShortRect right = FarPane(false, panes, divider);
-    text_ = new RichTextView(nullptr, story_, list, TView::kVertScrollBar, &right, 0, black);
+    text_ = new RichTextView(nullptr, nullptr, list, TView::kVertScrollBar, &right, 0, black);
     text_->SetFont(font_);
     list->Append(text_);
     tree_ = new ElementTreeView(list, NearPane(false, panes, divider), font_);
@@ -229,8 +229,7 @@ void StoryElementBrowser::SetStory(FKDoc* story) {
     if (story == story_) return;
     story_ = story;
     MStoryFormListener::SetBroadcaster(StoryFormOf(story));
-    // The entry pane expands its macros for the story it shows.
-    if (tree_) BuildContents();
+    RefreshChoices();
 }
 
 void StoryElementBrowser::EndModal(std::int32_t itemIndex) {
