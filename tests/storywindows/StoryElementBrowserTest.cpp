@@ -162,7 +162,7 @@ TEST_F(Browser, ClosingItsStoryLeavesTheBrowserWithTheStructureAlone) {
     EXPECT_FALSE(browser->GetTree()->FindItem(2)->GetChoices().empty());
 }
 
-TEST_F(Browser, ItsClassSwitchesSelectionAndPlaceAreKeptAcrossARestart) {
+TEST_F(Browser, ItsClassSwitchesSelectionFontAndPlaceAreKeptAcrossARestart) {
     StoryElementBrowser* browser = Open();
     ASSERT_NE(browser, nullptr);
     browser->SetRoot(3);
@@ -170,6 +170,11 @@ TEST_F(Browser, ItsClassSwitchesSelectionAndPlaceAreKeptAcrossARestart) {
     browser->SetSwitch(StoryElementBrowser::kColorItem, false);
     const int element = StructureChildren(StructureChildren(StructureChildren(3)[1])[2])[3];
     ASSERT_TRUE(browser->SelectItem(element));
+    presenter.ScriptPromptAnswer("ChooseFont", PromptAnswer{TRUE, "Liberation Mono;13;Bold"});
+    application->HandleCommand(kCmdSetFont);
+    Run();
+    EXPECT_STREQ(browser->GetFont().lfFaceName, "Liberation Mono");
+    EXPECT_EQ(browser->GetSelectedItem(), element) << "the tree made again in the font keeps its selection";
     browser->MoveTo(ShortRect::MakeLTRB(30, 20, 630, 420));
     const ShortRect place = browser->GetRestoredRect();
     ASSERT_TRUE(application->CloseWindow(browser, false));
@@ -187,6 +192,7 @@ TEST_F(Browser, ItsClassSwitchesSelectionAndPlaceAreKeptAcrossARestart) {
     EXPECT_EQ(browser->GetSelectedItem(), element);
     EXPECT_EQ(browser->GetTree()->SelectedItem(), element);
     EXPECT_EQ(browser->GetRestoredRect(), place);
+    EXPECT_STREQ(browser->GetFont().lfFaceName, "Liberation Mono");
 }
 
 }  // namespace
