@@ -23,15 +23,12 @@ namespace {
 
 constexpr std::size_t kResolve = 0;
 
-class Brainstorming : public StoryWindowsTest {
+class Brainstorming : public StoryWindowsStoryTest {
 protected:
-    FKDoc* story = nullptr;
     std::mt19937 random{7};
 
     void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
+        StoryWindowsStoryTest::SetUp();
         story->SetClean();
     }
     // Each control's choice as the story engine panel reads it.
@@ -42,9 +39,7 @@ protected:
         return chosen;
     }
     BrainsWindow* Open(std::int32_t command) {
-        application->HandleCommand(command);
-        Run();
-        return dynamic_cast<BrainsWindow*>(story->GetBrainsWindow());
+        return dynamic_cast<BrainsWindow*>(Command(command, &FKDoc::GetBrainsWindow));
     }
 };
 
@@ -58,7 +53,8 @@ TEST_F(Brainstorming, ASpinLeavesStoryformsAndPutsTheStoryBackUnlessAsked) {
 
     EXPECT_EQ(KeepSpin(*story, proposed), static_cast<int>(proposed.size()));
     std::vector<std::int16_t> after = Choices();
-    for (const SpinResult& result : proposed) EXPECT_EQ(after[result.control], result.value) << result.control;
+    for (const SpinResult& result : proposed)
+        EXPECT_EQ(after[result.control], result.value) << result.control;
     EXPECT_GE(story->GetStoryformCount(), 1);
     EXPECT_TRUE(story->IsDirty());
 
@@ -124,7 +120,8 @@ TEST_F(Brainstorming, TheResultsAreShownAsTheOptionsSay) {
 }
 
 TEST_F(Brainstorming, ArchetypesNotYetCastAreProposedAndAKeptOneBecomesACharacter) {
-    std::vector<CharacterProposal> proposals = ProposeCharacters(*story, GeneratorKind::kArchetypal, 8, random);
+    std::vector<CharacterProposal> proposals =
+        ProposeCharacters(*story, GeneratorKind::kArchetypal, 8, random);
     ASSERT_EQ(proposals.size(), 8u);
     std::set<std::int16_t> archetypes;
     for (const CharacterProposal& proposal : proposals) {
@@ -170,7 +167,8 @@ TEST_F(Brainstorming, ComplexProposalsDealTheFreeCharacteristics) {
     EXPECT_EQ(dealt.size(), 64u);
     const CharID id = AddProposedCharacter(*story, proposals[3]);
     std::array<std::int16_t, kArchetypeElementCount> elements{};
-    for (std::size_t i = 0; i < elements.size(); ++i) elements[i] = proposals[3].characteristics[i / 2][i % 2];
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        elements[i] = proposals[3].characteristics[i / 2][i % 2];
     const std::int16_t archetype = ArchetypeOfElements(elements);
     EXPECT_EQ(characters.GetCharacter(id)->GetArchetype(), archetype ? archetype : kComplexArchetype);
     proposals = ProposeCharacters(*story, GeneratorKind::kComplex, 8, random);
@@ -178,7 +176,8 @@ TEST_F(Brainstorming, ComplexProposalsDealTheFreeCharacteristics) {
     for (const CharacterProposal& proposal : proposals)
         for (const auto& elements : proposal.characteristics)
             for (std::int16_t element : elements)
-                EXPECT_EQ(characters.FindCharacterWithCharacteristic(element, DimensionOfCharacteristic(element - 85)),
+                EXPECT_EQ(characters.FindCharacterWithCharacteristic(element,
+                                                                     DimensionOfCharacteristic(element - 85)),
                           kNoCharID);
 }
 
@@ -227,10 +226,7 @@ TEST_F(Brainstorming, TheOptionsAreKeptAcrossARestart) {
     window->SetSpinOptions(options);
     EXPECT_EQ(window->GetSpinOptions().reach, SpinOptions::kMaxReach);
     window->SetGenerator(GeneratorKind::kComplex, 6);
-    story->SetClean();
-    Restart();
-    story = NewStory();
-    Run();
+    RestartWithNewStory();
     window = Open(kCmdCharacterGenerator);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->GetSpinOptions().dynamics);

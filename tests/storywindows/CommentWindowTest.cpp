@@ -15,19 +15,10 @@
 namespace storywindowstest {
 namespace {
 
-class Comments : public StoryWindowsTest {
+class Comments : public StoryWindowsStoryTest {
 protected:
-    FKDoc* story = nullptr;
-
-    void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
-    }
     CommentWindow* Open() {
-        application->HandleCommand(kCmdComments);
-        Run();
-        return dynamic_cast<CommentWindow*>(story->GetCommentWindow());
+        return dynamic_cast<CommentWindow*>(Command(kCmdComments, &FKDoc::GetCommentWindow));
     }
     // Typed into the field, as the writer does.
     void TypeInto(CommentWindow& window, const std::string& text) {
@@ -112,10 +103,7 @@ TEST_F(Comments, TheFontAndPlaceAreKeptAcrossARestart) {
     EXPECT_STREQ(window->GetField()->GetFont().lfFaceName, "Liberation Mono");
     window->MoveTo(ShortRect::MakeLTRB(30, 25, 330, 225));
     const ShortRect place = window->GetRestoredRect();
-    story->SetClean();
-    Restart();
-    story = NewStory();
-    Run();
+    RestartWithNewStory();
     window = Open();
     EXPECT_EQ(window->GetRestoredRect(), place);
     EXPECT_STREQ(window->GetFont().lfFaceName, "Liberation Mono");

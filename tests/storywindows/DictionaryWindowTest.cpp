@@ -72,7 +72,8 @@ protected:
         return window;
     }
     static int Position(const std::vector<DictionaryTerm>& terms, int id) {
-        const auto found = std::find_if(terms.begin(), terms.end(), [&](const DictionaryTerm& t) { return t.id == id; });
+        const auto found =
+            std::find_if(terms.begin(), terms.end(), [&](const DictionaryTerm& t) { return t.id == id; });
         return found == terms.end() ? -1 : static_cast<int>(found - terms.begin());
     }
 };
@@ -88,7 +89,8 @@ TEST_F(Dictionary, EveryTermIsListedOnceUnderItsDictionaryNameInEitherOrder) {
     EXPECT_EQ(Position(structure, 85), 84);
     EXPECT_EQ(structure[84].name, "aardvark ability") << "the dictionary's name comes first";
     EXPECT_EQ(structure[1].name, ElementName(2)) << "without one, the structure's name";
-    EXPECT_EQ(Position(structure, kFirstElementID + kElementsPerClass), -1) << "elements of other classes are not repeated";
+    EXPECT_EQ(Position(structure, kFirstElementID + kElementsPerClass), -1)
+        << "elements of other classes are not repeated";
     EXPECT_NE(Position(structure, 1000), -1);
 
     const std::vector<DictionaryTerm> sorted = DictionaryTerms(texts, DictionarySort::kAlphabetical);
@@ -116,8 +118,9 @@ TEST_F(Dictionary, AnEntryShowsWhatTheDisplayAsksFor) {
     const std::string all = DictionaryEntry(texts, 1, DictionaryDisplay::kEverything);
     EXPECT_NE(all.find("circumstance"), std::string::npos);
     // An element of another class reads its first-class twin's texts.
-    EXPECT_NE(DictionaryEntry(texts, 85 + kElementsPerClass, DictionaryDisplay::kShort).find("capacity to perform"),
-              std::string::npos);
+    EXPECT_NE(
+        DictionaryEntry(texts, 85 + kElementsPerClass, DictionaryDisplay::kShort).find("capacity to perform"),
+        std::string::npos);
     EXPECT_EQ(TheoryTexts(nullptr).Text(kShortDefinitionSegment, 1), "");
 }
 
@@ -179,7 +182,8 @@ TEST_F(Dictionary, ItsSortingDisplayDividerAndPlaceAreKeptAcrossARestart) {
     // The divider dragged to 200 pixels from the right edge.
     HorizontalSplitter& splitter = *window->GetSplitter();
     const ShortRect content = window->GetClientRect();
-    splitter.SetBounds(ShortRect::MakeLTRB(content.right - 203, content.top, content.right - 197, content.bottom), true);
+    splitter.SetBounds(
+        ShortRect::MakeLTRB(content.right - 203, content.top, content.right - 197, content.bottom), true);
     window->SplitterMoved(&splitter);
     const std::int16_t split = splitter.GetPosition();
     EXPECT_EQ(split, 200);
@@ -216,7 +220,8 @@ TEST_F(Dictionary, TheApplicationsDictionaryHoldsEveryTermsTexts) {
     Run();
     window->SetDisplay(DictionaryDisplay::kEverything);
     for (const DictionaryTerm& term : window->GetTerms()) {
-        if (term.id >= 1000 && texts.Text(kShortDefinitionSegment, term.id).empty()) continue;  // a point, no term
+        if (term.id >= 1000 && texts.Text(kShortDefinitionSegment, term.id).empty())
+            continue;  // a point, no term
         EXPECT_FALSE(texts.Text(kShortDefinitionSegment, term.id).empty()) << term.id << " " << term.name;
         ASSERT_TRUE(window->ShowTerm(term.id));
         const std::string shown = Shown(*window->GetTextView());

@@ -23,21 +23,14 @@ namespace {
 // Four types of the first class, as a throughline's signposts take them.
 constexpr std::int16_t kTypes[4] = {5, 6, 7, 8};
 
-class PlotView : public StoryWindowsTest {
+class PlotView : public StoryWindowsStoryTest {
 protected:
-    FKDoc* story = nullptr;
-
-    void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
-    }
     PlotViewWindow* Open() {
-        application->HandleCommand(kCmdPlotProgression);
-        Run();
-        return dynamic_cast<PlotViewWindow*>(story->GetPlotViewWindow());
+        return dynamic_cast<PlotViewWindow*>(Command(kCmdPlotProgression, &FKDoc::GetPlotViewWindow));
     }
-    int Signpost(int throughline, int which) { return ThroughlineStoryPointIndex(throughline, kSignpostOffset + which); }
+    int Signpost(int throughline, int which) {
+        return ThroughlineStoryPointIndex(throughline, kSignpostOffset + which);
+    }
     // The main character's signposts chosen in order.
     void ChooseSignposts(int throughline) {
         for (int which = 0; which < 4; ++which)
@@ -49,7 +42,8 @@ protected:
 };
 
 TEST_F(PlotView, SignpostsAndJourneysFollowTheStoryform) {
-    story->GetStorytellingRecord().SetEntry(StoryPointAt(Signpost(1, 2))->code, kPTextText, "She leaves home.");
+    story->GetStorytellingRecord().SetEntry(StoryPointAt(Signpost(1, 2))->code, kPTextText,
+                                            "She leaves home.");
     ThroughlineProgression steps = ProgressionOf(*story, 1);
     EXPECT_EQ(steps[0].label, "Signpost 1");
     EXPECT_EQ(steps[1].label, "Journey 1");
@@ -87,7 +81,8 @@ TEST_F(PlotView, TheCommandOpensOneWindowPerStoryThatFollowsTheStoryform) {
     ChooseSignposts(2);
     Run();
     EXPECT_EQ(window->GetTable()->CellText(2, 0), ElementName(kTypes[0])) << "the window heard the change";
-    EXPECT_EQ(window->GetTable()->CellText(2, 5), std::string(ElementName(kTypes[2])) + " to " + ElementName(kTypes[3]));
+    EXPECT_EQ(window->GetTable()->CellText(2, 5),
+              std::string(ElementName(kTypes[2])) + " to " + ElementName(kTypes[3]));
     application->SelectWindow(story->GetFrontEndWindow());
     Run();
     EXPECT_EQ(Open(), window) << "brought to the front, not made again";
@@ -101,8 +96,7 @@ TEST_F(PlotView, ASignpostsStorytellingIsEditedInItsDialogAndCancelChangesNothin
     ASSERT_NE(window, nullptr);
     ChooseSignposts(0);
     story->SetClean();
-    RunModal([&] { EXPECT_TRUE(window->OpenStep(0, 2)); },
-             {[&](TDialog& dialog) {
+    RunModal([&] { EXPECT_TRUE(window->OpenStep(0, 2)); }, {[&](TDialog& dialog) {
                  auto& tell = dynamic_cast<STellDlog&>(dialog);
                  tell.GetField()->SetText("The trial begins.", 0);
                  tell.EndModal(STellDlog::kOkItem);
@@ -110,11 +104,11 @@ TEST_F(PlotView, ASignpostsStorytellingIsEditedInItsDialogAndCancelChangesNothin
     Run();
     EXPECT_EQ(StoredStorytelling(Signpost(0, 1)), "The trial begins.");
     EXPECT_TRUE(story->IsDirty());
-    EXPECT_EQ(window->GetTable()->CellText(0, 2), std::string(ElementName(kTypes[1])) + "\nThe trial begins.");
+    EXPECT_EQ(window->GetTable()->CellText(0, 2),
+              std::string(ElementName(kTypes[1])) + "\nThe trial begins.");
 
     story->SetClean();
-    RunModal([&] { window->OpenStep(0, 2); },
-             {[&](TDialog& dialog) {
+    RunModal([&] { window->OpenStep(0, 2); }, {[&](TDialog& dialog) {
                  auto& tell = dynamic_cast<STellDlog&>(dialog);
                  tell.GetField()->SetText("Thrown away.", 0);
                  tell.EndModal(STellDlog::kCancelItem);
@@ -143,10 +137,7 @@ TEST_F(PlotView, TheSwitchColumnWidthAndPlaceAreKeptAcrossARestart) {
     window->SetColumnWidth(230);
     window->MoveTo(ShortRect::MakeLTRB(40, 30, 640, 400));
     const ShortRect place = window->GetRestoredRect();
-    story->SetClean();
-    Restart();
-    story = NewStory();
-    Run();
+    RestartWithNewStory();
     window = Open();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->ShowsStorytelling());

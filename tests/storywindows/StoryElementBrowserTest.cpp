@@ -18,31 +18,25 @@
 namespace storywindowstest {
 namespace {
 
-class Browser : public StoryWindowsTest {
+class Browser : public StoryWindowsStoryTest {
 protected:
-    FKDoc* story = nullptr;
     int mcDomain = ThroughlineStoryPointIndex(kMainCharacter, kDomainOffset);
     int osSignpost = ThroughlineStoryPointIndex(kObjectiveStory, kSignpostOffset);
     int ssBenchmark = ThroughlineStoryPointIndex(kSubjectiveStory, kBenchmarkOffset);
 
-    void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
-    }
     void TearDown() override {
         if (application) application->CloseAllAppWindows();
-        StoryWindowsTest::TearDown();
+        StoryWindowsStoryTest::TearDown();
     }
     StoryElementBrowser* Open() {
-        application->HandleCommand(kCmdThemeBrowser);
-        Run();
+        Command(kCmdThemeBrowser);
         return FindStoryElementBrowser(application);
     }
     void Choose(int index, std::int16_t value) { story->GetStoryFormManager()->SetChoiceAt(index, value); }
     static int Count(const ElementTreeView& tree) {
         int count = 0;
-        for (auto* node = tree.FindNext(nullptr, false, nullptr, nullptr); node; node = tree.FindNext(node, false, nullptr, nullptr))
+        for (auto* node = tree.FindNext(nullptr, false, nullptr, nullptr); node;
+             node = tree.FindNext(node, false, nullptr, nullptr))
             ++count;
         return count;
     }
@@ -57,9 +51,11 @@ TEST_F(Browser, TheStructureNestsEveryItemUnderTheItemItsCodeContinues) {
         ASSERT_EQ(types.size(), 4u);
         for (int type : types) {
             EXPECT_EQ(StructureParent(type), each);
-            EXPECT_EQ(ElementClassDigit(static_cast<std::int16_t>(type)), ElementClassDigit(static_cast<std::int16_t>(each)));
+            EXPECT_EQ(ElementClassDigit(static_cast<std::int16_t>(type)),
+                      ElementClassDigit(static_cast<std::int16_t>(each)));
             for (int variation : StructureChildren(type)) {
-                EXPECT_EQ(ElementTypeDigit(static_cast<std::int16_t>(variation)), ElementTypeDigit(static_cast<std::int16_t>(type)));
+                EXPECT_EQ(ElementTypeDigit(static_cast<std::int16_t>(variation)),
+                          ElementTypeDigit(static_cast<std::int16_t>(type)));
                 const std::vector<int> leaves = StructureChildren(variation);
                 EXPECT_EQ(leaves.size(), 4u);
                 for (int element : leaves) {
@@ -179,10 +175,7 @@ TEST_F(Browser, ItsClassSwitchesSelectionFontAndPlaceAreKeptAcrossARestart) {
     const ShortRect place = browser->GetRestoredRect();
     ASSERT_TRUE(application->CloseWindow(browser, false));
     Run();
-    story->SetClean();
-    Restart();
-    story = NewStory();
-    Run();
+    RestartWithNewStory();
     browser = Open();
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->GetRoot(), 3);

@@ -23,28 +23,26 @@ namespace {
 constexpr std::size_t kResolve = 0;
 constexpr std::size_t kLimit = 5;
 std::size_t Throughline(int throughline, int which) {
-    return EngineControls::kDynamicControls + static_cast<std::size_t>(throughline) * 4 + static_cast<std::size_t>(which);
+    return EngineControls::kDynamicControls + static_cast<std::size_t>(throughline) * 4 +
+           static_cast<std::size_t>(which);
 }
 
 bool Has(const std::vector<std::int16_t>& values, std::int16_t value) {
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-class StoryEngine : public StoryWindowsTest {
+class StoryEngine : public StoryWindowsStoryTest {
 protected:
-    FKDoc* story = nullptr;
-
     void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
+        StoryWindowsStoryTest::SetUp();
         story->SetClean();
     }
     StoryFormManager& Form() { return *story->GetStoryFormManager(); }
     // Story Engine from the menu, with one step per wait of the panel.
     void RunPanel(std::vector<std::function<void(CPanelDlog&)>> steps) {
         std::vector<std::function<void(TDialog&)>> played;
-        for (auto& step : steps) played.push_back([step](TDialog& dialog) { step(dynamic_cast<CPanelDlog&>(dialog)); });
+        for (auto& step : steps)
+            played.push_back([step](TDialog& dialog) { step(dynamic_cast<CPanelDlog&>(dialog)); });
         RunModal([&] { application->HandleCommand(kCmdStoryEngine); }, std::move(played));
         Run();
     }
@@ -178,7 +176,8 @@ TEST_F(StoryEngine, OkKeepsThePanelsChoicesAndCancelPutsTheStoryBack) {
                   EXPECT_TRUE(panel.Pick(Throughline(0, 0), 2));
               },
               [&](CPanelDlog& panel) {
-                  EXPECT_TRUE(panel.Pick(Throughline(0, 1), panel.GetControls().Control(Throughline(0, 1)).atHand[1]));
+                  EXPECT_TRUE(panel.Pick(Throughline(0, 1),
+                                         panel.GetControls().Control(Throughline(0, 1)).atHand[1]));
               },
               [&](CPanelDlog&) { presenter.PressKey(VK_ESCAPE); }});
     EXPECT_EQ(Form().GetChoice(1000), 1002);
@@ -196,7 +195,8 @@ TEST_F(StoryEngine, ThePanelFillsTheFrameAndKeepsItsPlace) {
         const ShortRect client = panel.GetClientRect();
         EXPECT_GE(client.Width(), std::min<int>(CPanelDlog::kMinWidth, frame.Width() - 8));
         EXPECT_GE(client.Width(), CPanelDlog::kMinWidth);
-        panel.MoveTo(ShortRect::MakeLTRB(5, 4, 5 + panel.GetFrameRect().Width(), 4 + panel.GetFrameRect().Height()));
+        panel.MoveTo(
+            ShortRect::MakeLTRB(5, 4, 5 + panel.GetFrameRect().Width(), 4 + panel.GetFrameRect().Height()));
         shown = panel.GetFrameRect();
         presenter.PressKey(VK_ESCAPE);
     }});

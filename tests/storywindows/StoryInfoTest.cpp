@@ -15,15 +15,8 @@
 namespace storywindowstest {
 namespace {
 
-class StoryInfo : public StoryWindowsTest {
+class StoryInfo : public StoryWindowsStoryTest {
 protected:
-    FKDoc* story = nullptr;
-
-    void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
-    }
     // Story Info from the menu, with one step per wait of the dialog.
     void RunStoryInfo(std::vector<std::function<void(SInfoDlog&)>> steps) {
         std::vector<std::function<void(TDialog&)>> played;
@@ -72,7 +65,8 @@ TEST_F(StoryInfo, OkWritesWhatTheWriterTypedIntoTheMainRecordAndTheCaptions) {
                   },
                   [&](SInfoDlog& dialog) { PickSynopsis(dialog, 0); },
                   [&](SInfoDlog& dialog) {
-                      EXPECT_EQ(dialog.SynopsisField()->GetText(), "A town waits.") << "kept while another showed";
+                      EXPECT_EQ(dialog.SynopsisField()->GetText(), "A town waits.")
+                          << "kept while another showed";
                       Click(*dialog.GetItem(SInfoDlog::kOkItem));
                   }});
     EXPECT_EQ(Info("Title"), "Harbour Lights");
@@ -131,7 +125,8 @@ TEST_F(StoryInfo, TheDialogKeepsItsPlaceAcrossARestart) {
         presenter.PressKey(VK_ESCAPE);
     }});
     ShortRect kept;
-    ASSERT_TRUE(PreferencesManager::GetPrefRect(&Record(PrefRecord::kGeneral), SInfoDlog::kPlacementKey, kept));
+    ASSERT_TRUE(
+        PreferencesManager::GetPrefRect(&Record(PrefRecord::kGeneral), SInfoDlog::kPlacementKey, kept));
     EXPECT_EQ(kept, shown);
     Restart();
     story = NewStory();

@@ -22,22 +22,14 @@
 namespace storywindowstest {
 namespace {
 
-class StoryPoints : public StoryWindowsTest {
+class StoryPoints : public StoryWindowsStoryTest {
 protected:
-    FKDoc* story = nullptr;
     int domain = ThroughlineStoryPointIndex(kMainCharacter, kDomainOffset);
 
-    void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
+    SPWindow* Open() { return dynamic_cast<SPWindow*>(Command(kCmdStoryPoints, &FKDoc::GetSPWindow)); }
+    std::string Stored(int index) {
+        return RecordText(story->GetStorytellingRecord(), StoryPointAt(index)->code);
     }
-    SPWindow* Open() {
-        application->HandleCommand(kCmdStoryPoints);
-        Run();
-        return dynamic_cast<SPWindow*>(story->GetSPWindow());
-    }
-    std::string Stored(int index) { return RecordText(story->GetStorytellingRecord(), StoryPointAt(index)->code); }
 };
 
 TEST_F(StoryPoints, EveryPointWithACodeIsListedUnderItsHeadingWithValueAndStorytelling) {
@@ -79,8 +71,7 @@ TEST_F(StoryPoints, TheStorytellingDialogWritesTheRecordAndCancelChangesNothing)
     EXPECT_EQ(window->GetTitle(), "Story Points for Your Story");
     ASSERT_TRUE(window->GetTable()->SelectIndex(domain));
     story->SetClean();
-    RunModal([&] { window->EndModal(SPWindow::kStorytellingItem); },
-             {[&](TDialog& dialog) {
+    RunModal([&] { window->EndModal(SPWindow::kStorytellingItem); }, {[&](TDialog& dialog) {
                  auto& tell = dynamic_cast<STellDlog&>(dialog);
                  EXPECT_TRUE(tell.GetField()->GetText().empty());
                  tell.GetField()->SetText("A lighthouse.", 0);
@@ -92,8 +83,7 @@ TEST_F(StoryPoints, TheStorytellingDialogWritesTheRecordAndCancelChangesNothing)
     EXPECT_EQ(window->GetTable()->SelectedIndex(), domain) << "the selection stays";
 
     story->SetClean();
-    RunModal([&] { window->StoryPointOpened(domain); },
-             {[&](TDialog& dialog) {
+    RunModal([&] { window->StoryPointOpened(domain); }, {[&](TDialog& dialog) {
                  auto& tell = dynamic_cast<STellDlog&>(dialog);
                  EXPECT_EQ(tell.GetField()->GetText(), "A lighthouse.");
                  tell.GetField()->SetText("", 0);
@@ -123,10 +113,7 @@ TEST_F(StoryPoints, TheWindowFollowsTheStoryformAndKeepsItsColumnsAndPlace) {
     window->ColumnWidthChanged(3, 99);  // no fourth column: ignored
     window->MoveTo(ShortRect::MakeLTRB(50, 40, 650, 440));
     const ShortRect place = window->GetRestoredRect();
-    story->SetClean();
-    Restart();
-    story = NewStory();
-    Run();
+    RestartWithNewStory();
     window = Open();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->GetWidths()[1], 222);

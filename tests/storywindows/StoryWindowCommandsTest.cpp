@@ -14,20 +14,7 @@
 namespace storywindowstest {
 namespace {
 
-class StoryWindowCommands : public StoryWindowsTest {
-protected:
-    FKDoc* story = nullptr;
-
-    void SetUp() override {
-        StoryWindowsTest::SetUp();
-        story = NewStory();
-        Run();
-    }
-    void Command(std::int32_t id) {
-        application->HandleCommand(id);
-        Run();
-    }
-};
+using StoryWindowCommands = StoryWindowsStoryTest;
 
 TEST_F(StoryWindowCommands, GenerateStoryEngineClosesTheStoryViewsAndChangesNothing) {
     Command(kCmdComments);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FKDoc.h"
 #include "app/FablCmds.h"
 #include "app/PreferencesManager.h"
 #include "app/StoryAppFixture.h"
@@ -91,6 +92,31 @@ protected:
         presenter.KeyDown(modifier);
         presenter.PressKey(key);
         presenter.KeyUp(modifier);
+    }
+};
+
+// With a new story open in front.
+class StoryWindowsStoryTest : public StoryWindowsTest {
+protected:
+    FKDoc* story = nullptr;
+
+    void SetUp() override {
+        StoryWindowsTest::SetUp();
+        story = NewStory();
+        Run();
+    }
+    // The command as the menu runs it; then the story's window in the slot (null without one).
+    TWindow* Command(std::int32_t id, TWindow* (FKDoc::*slot)() const = nullptr) {
+        application->HandleCommand(id);
+        Run();
+        return slot ? (story->*slot)() : nullptr;
+    }
+    // The program quit (the story unchanged) and started again, with a new story in front.
+    void RestartWithNewStory() {
+        story->SetClean();
+        Restart();
+        story = NewStory();
+        Run();
     }
 };
 
