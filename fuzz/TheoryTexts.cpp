@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr FourCC kKinds[] = {kTermNameSegment, kShortDefinitionSegment, kLongDefinitionSegment, kSynonymSegment,
-                             FourCCOf("APPR")};
+constexpr FourCC kKinds[] = {kTermNameSegment, kShortDefinitionSegment, kLongDefinitionSegment,
+                             kSynonymSegment, FourCCOf("APPR")};
 
 }  // namespace
 
@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FourCC kind = kKinds[input.Byte() % std::size(kKinds)];
     const std::uint16_t id = input.Short();
     const std::string_view bytes = input.Rest();
-    PFMFile* store = StoreWithSegment(kind, id, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    PFMFile* store =
+        StoreWithSegment(kind, id, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     const TheoryTexts texts(store);
     if (kind == FourCCOf("APPR")) {
         const std::string description = texts.Description(static_cast<std::int16_t>(id));

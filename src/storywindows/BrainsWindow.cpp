@@ -17,20 +17,22 @@ namespace {
 const StoryWindow::Kind kKind{"Brainstorming Tools", PrefRecord::kBrainstorming, BrainsWindow::kPlacementKey,
                               &FKDoc::GetBrainsWindow, &FKDoc::SetBrainsWindow};
 
-constexpr const char* kOptionTitles[] = {"Spin the Dynamics",       "Keep My Choices",      "Spin the Problems",
-                                         "Show Story Point Names", "Group by Throughline", "Put Results into the Storyform"};
+constexpr const char* kOptionTitles[] = {"Spin the Dynamics",    "Keep My Choices",
+                                         "Spin the Problems",    "Show Story Point Names",
+                                         "Group by Throughline", "Put Results into the Storyform"};
 constexpr const char* kKindNames[] = {"Archetypal Characters", "Complex Characters"};
 constexpr int kOptionCount = 6;
 constexpr int kListTop = 150;
 
-bool SpinOptions::*const kOptionFields[kOptionCount] = {&SpinOptions::dynamics, &SpinOptions::honour,
-                                                         &SpinOptions::problems, &SpinOptions::names,
-                                                         &SpinOptions::throughlines, &SpinOptions::assign};
+bool SpinOptions::*const kOptionFields[kOptionCount] = {&SpinOptions::dynamics,     &SpinOptions::honour,
+                                                        &SpinOptions::problems,     &SpinOptions::names,
+                                                        &SpinOptions::throughlines, &SpinOptions::assign};
 
 }  // namespace
 
 BrainsWindow::BrainsWindow(TAppl* application, FKDoc* story)
-    : StoryWindow(application, story, kKind, StoryDefaultPlace(story, ShortRect::MakeLTRB(50, 40, 560, 480))) {
+    : StoryWindow(application, story, kKind,
+                  StoryDefaultPlace(story, ShortRect::MakeLTRB(50, 40, 560, 480))) {
     ReadOptions();
 }
 
@@ -64,7 +66,8 @@ void BrainsWindow::StoreOptions() const {
 }
 
 TopicListView* BrainsWindow::GetList() const {
-    return dynamic_cast<TopicListView*>(GetItem(page_ == kSpinnerPage ? std::int32_t{kSpinList} : std::int32_t{kProposalList}));
+    return dynamic_cast<TopicListView*>(
+        GetItem(page_ == kSpinnerPage ? std::int32_t{kSpinList} : std::int32_t{kProposalList}));
 }
 
 void BrainsWindow::BuildContents() {
@@ -149,11 +152,14 @@ void BrainsWindow::TakeControls() {
         for (int i = 0; i < kOptionCount; ++i)
             if (const auto* box = dynamic_cast<const CheckBox*>(GetItem(kDynamicsBox + i)))
                 options_.*kOptionFields[i] = box->GetValue() != 0;
-        if (const auto* slider = dynamic_cast<const Slider*>(GetItem(kReachSlider))) options_.reach = slider->GetValue();
+        if (const auto* slider = dynamic_cast<const Slider*>(GetItem(kReachSlider)))
+            options_.reach = slider->GetValue();
     } else {
-        if (const auto* kinds = dynamic_cast<const Popup*>(GetItem(kKindPopup)); kinds && kinds->GetValue() >= 0)
+        if (const auto* kinds = dynamic_cast<const Popup*>(GetItem(kKindPopup));
+            kinds && kinds->GetValue() >= 0)
             kind_ = kinds->GetValue() == 1 ? GeneratorKind::kComplex : GeneratorKind::kArchetypal;
-        if (const auto* numbers = dynamic_cast<const Popup*>(GetItem(kNumberPopup)); numbers && numbers->GetValue() >= 0)
+        if (const auto* numbers = dynamic_cast<const Popup*>(GetItem(kNumberPopup));
+            numbers && numbers->GetValue() >= 0)
             number_ = std::clamp(numbers->GetValue() + 1, 1, kMaxProposals);
     }
     StoreOptions();
@@ -263,8 +269,9 @@ void BrainsWindow::EndModal(std::int32_t itemIndex) {
 }
 
 ErrCode OpenBrainsWindow(FKDoc* story, int page) {
-    const ErrCode result = FrontOrOpen(story, &FKDoc::GetBrainsWindow,
-                                       [](TAppl* application, FKDoc* owner) { return new BrainsWindow(application, owner); });
+    const ErrCode result = FrontOrOpen(story, &FKDoc::GetBrainsWindow, [](TAppl* application, FKDoc* owner) {
+        return new BrainsWindow(application, owner);
+    });
     if (result == kNoErr)
         if (auto* window = dynamic_cast<BrainsWindow*>(story->GetBrainsWindow())) window->SetPage(page);
     return result;

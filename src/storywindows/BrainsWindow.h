@@ -49,7 +49,8 @@ public:
         kProposalList,
     };
     // The option keys, in page 1's box order, then the slider's and page 2's.
-    static constexpr const char* kOptionKeys[] = {"ModChk", "HonorChk", "ElemChk", "NamesChk", "IconsChk", "AssElemChk"};
+    static constexpr const char* kOptionKeys[] = {"ModChk",   "HonorChk", "ElemChk",
+                                                  "NamesChk", "IconsChk", "AssElemChk"};
     static constexpr const char* kReachKey = "DistSlide";
     static constexpr const char* kKindKey = "GenPop";
     static constexpr const char* kNumberKey = "NumPop";

@@ -81,7 +81,8 @@ ErrCode CPanelDlog::SetUpItems() {
 
 void CPanelDlog::MakeItems(ItemList& list, int width, int height) {
     const RGBColor black = GetStandardColor(0);
-    const auto text = [&](const char* words, int left, int top, int right, int bottom, std::int32_t justify = 0) {
+    const auto text = [&](const char* words, int left, int top, int right, int bottom,
+                          std::int32_t justify = 0) {
         const ShortRect bounds = ShortRect::MakeLTRB(left, top, right, bottom);
         const std::string shown = ExpandAndDecode(story_, words);
         list.Append(new StatText(&list, &bounds, shown.c_str(), 0, black, &font_, justify));
@@ -93,23 +94,26 @@ void CPanelDlog::MakeItems(ItemList& list, int width, int height) {
     for (std::size_t d = 0; d < EngineControls::kDynamicControls; ++d) {
         const int left = kMargin + static_cast<int>(d / 4) * dynamicColumn;
         const int top = 32 + static_cast<int>(d % 4) * kRow;
-        popups.push_back(ShortRect::MakeLTRB(left + kLabelWidth + 4, top, left + dynamicColumn - kLockWidth - 16,
-                                             top + kPopupHeight));
+        popups.push_back(ShortRect::MakeLTRB(left + kLabelWidth + 4, top,
+                                             left + dynamicColumn - kLockWidth - 16, top + kPopupHeight));
         locks.push_back(ShortRect::MakeLTRB(left + dynamicColumn - kLockWidth - 8, top + 1,
                                             left + dynamicColumn - 8, top + kPopupHeight - 1));
     }
     const int gridTop = 32 + 4 * kRow + 14;
-    const int cell = (width - 2 * kMargin - kNameColumn) / static_cast<int>(EngineControls::kThroughlineControls);
+    const int cell =
+        (width - 2 * kMargin - kNameColumn) / static_cast<int>(EngineControls::kThroughlineControls);
     for (int t = 0; t < 4; ++t) {
         const int top = gridTop + 24 + t * 30;
         for (int c = 0; c < static_cast<int>(EngineControls::kThroughlineControls); ++c) {
             const int left = kMargin + kNameColumn + c * cell;
-            popups.push_back(ShortRect::MakeLTRB(left, top, left + cell - kLockWidth - 10, top + kPopupHeight));
+            popups.push_back(
+                ShortRect::MakeLTRB(left, top, left + cell - kLockWidth - 10, top + kPopupHeight));
             locks.push_back(ShortRect::MakeLTRB(left + cell - kLockWidth - 6, top + 1, left + cell - 6,
                                                 top + kPopupHeight - 1));
         }
     }
-    for (const ShortRect& bounds : popups) list.Append(new Popup(&list, &bounds, nullptr, 0, black, 0, nullptr, 0, 12, 0));
+    for (const ShortRect& bounds : popups)
+        list.Append(new Popup(&list, &bounds, nullptr, 0, black, 0, nullptr, 0, 12, 0));
     for (const ShortRect& bounds : locks)
         list.Append(new CheckBox(&list, "", 0, &bounds, 0, black, 0, 0, 0, 12, 0, 0));
     const int buttonTop = height - 34;
@@ -126,7 +130,8 @@ void CPanelDlog::MakeItems(ItemList& list, int width, int height) {
     for (std::size_t d = 0; d < EngineControls::kDynamicControls; ++d) {
         const int left = kMargin + static_cast<int>(d / 4) * dynamicColumn;
         const int top = 34 + static_cast<int>(d % 4) * kRow;
-        text(StoryPointName(DynamicPointID(static_cast<int>(d))), left, top, left + kLabelWidth, top + kPopupHeight);
+        text(StoryPointName(DynamicPointID(static_cast<int>(d))), left, top, left + kLabelWidth,
+             top + kPopupHeight);
     }
     text("Dynamics", kMargin, 10, kMargin + 200, 28);
     for (int c = 0; c < static_cast<int>(EngineControls::kThroughlineControls); ++c) {
@@ -140,7 +145,8 @@ void CPanelDlog::MakeItems(ItemList& list, int width, int height) {
 }
 
 Popup* CPanelDlog::PopupOf(std::size_t control) const {
-    return control < EngineControls::kCount ? dynamic_cast<Popup*>(GetItem(Index(kFirstPopup, control))) : nullptr;
+    return control < EngineControls::kCount ? dynamic_cast<Popup*>(GetItem(Index(kFirstPopup, control)))
+                                            : nullptr;
 }
 
 CheckBox* CPanelDlog::LockOf(std::size_t control) const {
@@ -158,7 +164,8 @@ void CPanelDlog::ShowControls() {
     if (auto* text = dynamic_cast<StatText*>(GetItem(kCountText))) {
         char count[64];
         if (controls_->IsCounted()) {
-            std::snprintf(count, sizeof count, "Storyforms:  %u", static_cast<unsigned>(controls_->GetCount()));
+            std::snprintf(count, sizeof count, "Storyforms:  %u",
+                          static_cast<unsigned>(controls_->GetCount()));
         } else {
             std::snprintf(count, sizeof count, "Storyforms:  not counted (no engine data)");
         }
@@ -178,8 +185,10 @@ void CPanelDlog::ShowControl(std::size_t i) {
         entries.push_back(control.chosen);
     popup->RemoveAllItems();
     std::string none = "(any)";
-    if (control.chosen == -1) none = "(several)";
-    else if (control.settled > 0) none = "(" + ValueName(control.settled) + ")";
+    if (control.chosen == -1)
+        none = "(several)";
+    else if (control.settled > 0)
+        none = "(" + ValueName(control.settled) + ")";
     popup->AddItem(none.c_str());
     for (std::size_t e = 1; e < entries.size(); ++e) popup->AddItem(ValueName(entries[e]).c_str());
     const auto chosen = std::find(entries.begin(), entries.end(), control.chosen > 0 ? control.chosen : 0);

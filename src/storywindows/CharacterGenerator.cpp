@@ -23,7 +23,8 @@ std::vector<CharacterProposal> Archetypal(CharacterManager& characters, int coun
     for (std::int16_t archetype = kFirstArchetype; archetype <= kLastArchetype; ++archetype) {
         std::array<std::int16_t, kArchetypeElementCount> elements{};
         if (!ArchetypeElements(archetype, elements)) continue;
-        if (std::none_of(elements.begin(), elements.end(), [&](std::int16_t e) { return IsHeld(characters, e); }))
+        if (std::none_of(elements.begin(), elements.end(),
+                         [&](std::int16_t e) { return IsHeld(characters, e); }))
             free.push_back(archetype);
     }
     std::shuffle(free.begin(), free.end(), random);
@@ -37,7 +38,8 @@ std::vector<CharacterProposal> Archetypal(CharacterManager& characters, int coun
         std::array<std::int16_t, kArchetypeElementCount> elements{};
         ArchetypeElements(archetype, elements);
         for (int i = 0; i < kArchetypeElementCount; ++i)
-            proposal.characteristics[static_cast<std::size_t>(i / kPerDimension)].push_back(elements[static_cast<std::size_t>(i)]);
+            proposal.characteristics[static_cast<std::size_t>(i / kPerDimension)].push_back(
+                elements[static_cast<std::size_t>(i)]);
         proposals.push_back(std::move(proposal));
     }
     return proposals;
@@ -69,7 +71,8 @@ std::vector<CharacterProposal> Complex(CharacterManager& characters, int count, 
 
 }  // namespace
 
-std::vector<CharacterProposal> ProposeCharacters(FKDoc& story, GeneratorKind kind, int count, std::mt19937& random) {
+std::vector<CharacterProposal> ProposeCharacters(FKDoc& story, GeneratorKind kind, int count,
+                                                 std::mt19937& random) {
     CharacterManager* characters = story.HasRecords() ? story.GetCharacterManager() : nullptr;
     if (!characters) return {};
     count = std::clamp(count, 1, kMaxProposals);
@@ -80,9 +83,10 @@ std::vector<CharacterProposal> ProposeCharacters(FKDoc& story, GeneratorKind kin
 CharID AddProposedCharacter(FKDoc& story, const CharacterProposal& proposal) {
     CharacterManager* characters = story.HasRecords() ? story.GetCharacterManager() : nullptr;
     if (!characters) return kNoCharID;
-    const CharID id = characters->CreateCharacter(proposal.name.empty() ? nullptr : proposal.name.c_str(),
-                                                  static_cast<std::uint16_t>(std::max<std::int16_t>(0, characters->GetDefaultGender())),
-                                                  0, 0, kNoRole, false);
+    const CharID id = characters->CreateCharacter(
+        proposal.name.empty() ? nullptr : proposal.name.c_str(),
+        static_cast<std::uint16_t>(std::max<std::int16_t>(0, characters->GetDefaultGender())), 0, 0, kNoRole,
+        false);
     if (id == kNoCharID) return id;
     for (std::size_t dimension = 0; dimension < proposal.characteristics.size(); ++dimension) {
         std::vector<std::int16_t> elements;

@@ -25,7 +25,8 @@ struct CharacterProposal {
 inline constexpr int kMaxProposals = 8;
 
 // At most count (1-8) proposals; fewer when the free characteristics run out.
-std::vector<CharacterProposal> ProposeCharacters(FKDoc& story, GeneratorKind kind, int count, std::mt19937& random);
+std::vector<CharacterProposal> ProposeCharacters(FKDoc& story, GeneratorKind kind, int count,
+                                                 std::mt19937& random);
 // The proposal as a character of the story; its id, kNoCharID when it could not be made. A
 // characteristic another character took meanwhile is left out.
 CharID AddProposedCharacter(FKDoc& story, const CharacterProposal& proposal);

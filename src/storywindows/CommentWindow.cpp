@@ -26,7 +26,8 @@ void CommentWindow::BuildContents() {
     field_ = nullptr;
     auto* list = new ItemList(this);
     const ShortRect bounds = GetClientRect();
-    field_ = new MaxCharEditView(list, kTextLimit, &bounds, &font_, 0, EditView::kMultiLine | EditView::kNoAutoHScroll,
+    field_ = new MaxCharEditView(list, kTextLimit, &bounds, &font_, 0,
+                                 EditView::kMultiLine | EditView::kNoAutoHScroll,
                                  TView::kVertScrollBar | TView::kNoFrame, 0, GetStandardColor(0), nullptr);
     list->Append(field_);
     SetItemList(list);
@@ -69,6 +70,7 @@ void CommentWindow::ChooseWindowFont() {
 }
 
 ErrCode OpenCommentWindow(FKDoc* story) {
-    return FrontOrOpen(story, &FKDoc::GetCommentWindow,
-                       [](TAppl* application, FKDoc* owner) { return new CommentWindow(application, owner); });
+    return FrontOrOpen(story, &FKDoc::GetCommentWindow, [](TAppl* application, FKDoc* owner) {
+        return new CommentWindow(application, owner);
+    });
 }

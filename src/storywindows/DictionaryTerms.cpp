@@ -40,5 +40,6 @@ std::vector<DictionaryTerm> DictionaryTerms(const TheoryTexts& texts, Dictionary
 }
 
 std::string DictionaryEntry(const TheoryTexts& texts, int id, DictionaryDisplay display) {
-    return texts.Definitions(id, display != DictionaryDisplay::kShort, display == DictionaryDisplay::kEverything);
+    return texts.Definitions(id, display != DictionaryDisplay::kShort,
+                             display == DictionaryDisplay::kEverything);
 }

@@ -29,7 +29,8 @@ ShortRect DefaultPlace(const TAppl* application) {
 }  // namespace
 
 DictionaryWindow::DictionaryWindow(TAppl* application, TheoryTexts texts)
-    : ProgramWindow(application, "Dictionary", PrefRecord::kDictionary, kPlacementKey, DefaultPlace(application)),
+    : ProgramWindow(application, "Dictionary", PrefRecord::kDictionary, kPlacementKey,
+                    DefaultPlace(application)),
       texts_(texts) {
     PText* preferences = GetPreferences();
     listFont_ = KeptFont(preferences, kListFontKey, 5, 10);
@@ -92,7 +93,8 @@ void DictionaryWindow::LayOut() {
     if (!list_ || !splitter_ || !text_) return;
     const ShortRect content = GetClientRect();
     PlaceSplitPanes(*splitter_, false,
-                    ShortRect::MakeLTRB(0, kToolbarHeight, content.right, std::max<int>(content.bottom, kToolbarHeight + 1)),
+                    ShortRect::MakeLTRB(0, kToolbarHeight, content.right,
+                                        std::max<int>(content.bottom, kToolbarHeight + 1)),
                     *list_, *text_);
 }
 
@@ -101,7 +103,8 @@ void DictionaryWindow::FillList() {
     if (!list_) return;
     list_->BeginUpdate();
     list_->RemoveAllTopics();
-    for (const DictionaryTerm& term : terms_) list_->AddTopic(static_cast<std::int16_t>(term.id), term.name.c_str());
+    for (const DictionaryTerm& term : terms_)
+        list_->AddTopic(static_cast<std::int16_t>(term.id), term.name.c_str());
     list_->EndUpdate();
     const int shown = shown_;
     shown_ = -1;
@@ -110,7 +113,8 @@ void DictionaryWindow::FillList() {
 
 bool DictionaryWindow::ShowTerm(int id) {
     std::int32_t row = -1;
-    if (!list_ || id <= 0 || id > INT16_MAX || !list_->FindTopic(static_cast<std::int16_t>(id), &row)) return false;
+    if (!list_ || id <= 0 || id > INT16_MAX || !list_->FindTopic(static_cast<std::int16_t>(id), &row))
+        return false;
     list_->SetSelection(row);
     shown_ = id;
     if (text_) text_->ExpandAndSetText(DictionaryEntry(texts_, id, display_).c_str());
@@ -118,7 +122,8 @@ bool DictionaryWindow::ShowTerm(int id) {
 }
 
 void DictionaryWindow::SetSort(DictionarySort sort) {
-    if (auto* popup = dynamic_cast<Popup*>(GetItem(kSortItem))) popup->SetValue(static_cast<std::int32_t>(sort), true);
+    if (auto* popup = dynamic_cast<Popup*>(GetItem(kSortItem)))
+        popup->SetValue(static_cast<std::int32_t>(sort), true);
     if (sort == sort_) return;
     sort_ = sort;
     PreferencesManager::SetPrefShort(GetPreferences(), kSortKey, static_cast<std::int16_t>(sort));
@@ -142,8 +147,9 @@ void DictionaryWindow::EndModal(std::int32_t itemIndex) {
     if (itemIndex == kDisplayItem) SetDisplay(Bounded<DictionaryDisplay>(pick, kDisplayNames));
 }
 
-std::int16_t DictionaryWindow::TopicChosen(TopicListView* /*view*/, std::int32_t /*row*/, std::int16_t topicId,
-                                           std::int16_t /*doubleClickOrKey*/, std::int16_t /*notify*/) {
+std::int16_t DictionaryWindow::TopicChosen(TopicListView* /*view*/, std::int32_t /*row*/,
+                                           std::int16_t topicId, std::int16_t /*doubleClickOrKey*/,
+                                           std::int16_t /*notify*/) {
     ShowTerm(topicId);
     return 1;
 }
@@ -173,7 +179,9 @@ void DictionaryWindow::ChooseWindowFont() {
     }
 }
 
-DictionaryWindow* FindDictionaryWindow(TAppl* application) { return FindAppWindow<DictionaryWindow>(application); }
+DictionaryWindow* FindDictionaryWindow(TAppl* application) {
+    return FindAppWindow<DictionaryWindow>(application);
+}
 
 ErrCode OpenDictionaryWindow(TAppl* application) {
     if (!application) return -1;

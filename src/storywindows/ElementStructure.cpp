@@ -29,7 +29,8 @@ int Depth(const std::string& code) {
 int ThroughlineOf(int index) {
     for (int throughline = kThroughlineCount - 1; throughline >= 0; --throughline)
         if (index >= kThroughlineFirstIndex[static_cast<std::size_t>(throughline)])
-            return index < kThroughlineFirstIndex[static_cast<std::size_t>(throughline)] + kThroughlinePointCount
+            return index < kThroughlineFirstIndex[static_cast<std::size_t>(throughline)] +
+                               kThroughlinePointCount
                        ? throughline
                        : -1;
     return -1;
@@ -64,8 +65,8 @@ std::vector<int> StructureChildren(int id) {
     std::vector<std::pair<std::string, int>> children;
     for (int candidate = kFirstClassID; candidate < kFirstGroupID; ++candidate) {
         std::string child = ItemCode(candidate);
-        if (Depth(child) == depth + 1 && child.compare(0, static_cast<std::size_t>(depth), code, 0,
-                                                       static_cast<std::size_t>(depth)) == 0)
+        if (Depth(child) == depth + 1 &&
+            child.compare(0, static_cast<std::size_t>(depth), code, 0, static_cast<std::size_t>(depth)) == 0)
             children.emplace_back(std::move(child), candidate);
     }
     std::sort(children.begin(), children.end());
@@ -85,7 +86,8 @@ std::vector<ElementChoice> ChoicesOf(FKDoc& story, int id, const ChoiceOptions& 
         choice.index = index;
         choice.throughline = ThroughlineOf(index);
         const std::string point = ExpandAndDecode(&story, StoryPointDisplayName(*row));
-        choice.name = choice.throughline < 0 ? point : ThroughlineName(story, choice.throughline) + " " + point;
+        choice.name =
+            choice.throughline < 0 ? point : ThroughlineName(story, choice.throughline) + " " + point;
         choices.push_back(std::move(choice));
     }
     return choices;

@@ -48,7 +48,8 @@ std::vector<std::int16_t> ValuesAtHand(const SolverConstraint& record) {
 // The value every counted storyform gives the record, 0 when they differ.
 std::int16_t SettledValue(const SolverConstraint& record) {
     if (record.possibleCount != 1) return 0;
-    return record.kind == kDynamicPoint ? ValueOf(record, record.result) : static_cast<std::int16_t>(record.result);
+    return record.kind == kDynamicPoint ? ValueOf(record, record.result)
+                                        : static_cast<std::int16_t>(record.result);
 }
 
 // Every value of the point, for a story without engine data.
@@ -68,8 +69,8 @@ std::int16_t EngineControls::PointID(std::size_t control) {
     if (control < kDynamicControls) return DynamicPointID(static_cast<int>(control));
     const std::size_t rest = control - kDynamicControls;
     const int throughline = static_cast<int>(rest / kThroughlineControls);
-    const StoryPointRecord* row =
-        StoryPointAt(ThroughlineStoryPointIndex(throughline, kThroughlineOffsets[rest % kThroughlineControls]));
+    const StoryPointRecord* row = StoryPointAt(
+        ThroughlineStoryPointIndex(throughline, kThroughlineOffsets[rest % kThroughlineControls]));
     return row ? row->id : 0;
 }
 
@@ -179,7 +180,8 @@ bool EngineControls::Choose(std::size_t i, std::int16_t value) {
     if (kind == kElementLevelPoint && value != 0) {
         // The problem is an element of its throughline's domain when that is known.
         const std::int16_t domain = storyForm.GetValueAt(ThroughlineDomainIndex(control.id));
-        if (domain >= 1 && domain <= 4) stored = static_cast<std::int16_t>(value + kElementsPerClass * (domain - 1));
+        if (domain >= 1 && domain <= 4)
+            stored = static_cast<std::int16_t>(value + kElementsPerClass * (domain - 1));
     }
     const bool wasDirty = story_.IsDirty();
     bool made = true;

@@ -23,9 +23,9 @@ class FKDoc;
 
 // One control as the last count left it.
 struct EngineControl {
-    std::int16_t id = 0;          // the story point
-    std::int16_t chosen = 0;      // the writer's choice: 0 none
-    std::int16_t settled = 0;     // the value every remaining storyform gives it; 0 when they differ
+    std::int16_t id = 0;               // the story point
+    std::int16_t chosen = 0;           // the writer's choice: 0 none
+    std::int16_t settled = 0;          // the value every remaining storyform gives it; 0 when they differ
     std::vector<std::int16_t> atHand;  // the value ids that leave storyforms, in value order
     bool locked = false;
 };

@@ -22,7 +22,8 @@ std::string Bold(const std::string& text) { return std::string(kBoldOn) + text +
 }  // namespace
 
 ExploreWindow::ExploreWindow(TAppl* application, FKDoc* story, TheoryTexts texts)
-    : StoryWindow(application, story, kKind, FrameInset(application, 60, 40, ShortRect::MakeLTRB(40, 30, 520, 430))),
+    : StoryWindow(application, story, kKind,
+                  FrameInset(application, 60, 40, ShortRect::MakeLTRB(40, 30, 520, 430))),
       MStoryFormListener(story ? story->GetStoryFormManager() : nullptr),
       texts_(texts),
       font_(KeptFont(GetPreferences(), kPreferenceKey, 5, 10)) {
@@ -144,6 +145,7 @@ ErrCode OpenExploreWindow(FKDoc* story, int index) {
         return new ExploreWindow(application, owner);
     });
     if (result == kNoErr && index >= 0)
-        if (auto* window = dynamic_cast<ExploreWindow*>(story->GetExploreWindow())) window->ShowStoryPoint(index);
+        if (auto* window = dynamic_cast<ExploreWindow*>(story->GetExploreWindow()))
+            window->ShowStoryPoint(index);
     return result;
 }

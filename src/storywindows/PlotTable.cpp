@@ -32,8 +32,8 @@ public:
 
     void MakeHeading(std::int32_t column, const LongRect& rect) override {
         if (column < 1 || column >= kColumnCount) return;
-        AddViewObject(new TextViewObject(this, names_[static_cast<std::size_t>(column - 1)].c_str(), font_, 0, 0,
-                                         rect, column, 0, nullptr, nullptr));
+        AddViewObject(new TextViewObject(this, names_[static_cast<std::size_t>(column - 1)].c_str(), font_, 0,
+                                         0, rect, column, 0, nullptr, nullptr));
     }
 
 private:
@@ -44,7 +44,8 @@ private:
 }  // namespace
 
 PlotTable::PlotTable(ItemList* list, const ShortRect* bounds, Owner owner)
-    : TTable(list, 0, kHorzScrollBar | kVertScrollBar, bounds, 0, GetStandardColor(0)), owner_(std::move(owner)) {}
+    : TTable(list, 0, kHorzScrollBar | kVertScrollBar, bounds, 0, GetStandardColor(0)),
+      owner_(std::move(owner)) {}
 
 void PlotTable::Fill(const std::array<std::string, kThroughlineCount>& names,
                      const std::array<ThroughlineProgression, kThroughlineCount>& steps, bool storytelling,
@@ -65,19 +66,21 @@ void PlotTable::Fill(const std::array<std::string, kThroughlineCount>& names,
         for (std::size_t line = 0; line < kThroughlineCount; ++line) {
             const PlotStep& each = steps[line][at];
             std::string text = each.value;
-            if (storytelling && !each.storytelling.empty()) text += (text.empty() ? "" : "\n") + each.storytelling;
+            if (storytelling && !each.storytelling.empty())
+                text += (text.empty() ? "" : "\n") + each.storytelling;
             texts_[line][at] = text;
             ShortRect margins = ShortRect::MakeLTRB(2, 2, std::max<int>(width - 2, 4), 0);
             wraps[line] = new TextWrap(measuring, margins, text.c_str(), font);
-            height = static_cast<std::int16_t>(std::max<std::int32_t>(height, wraps[line]->GetTotalHeight() + 4));
+            height =
+                static_cast<std::int16_t>(std::max<std::int32_t>(height, wraps[line]->GetTotalHeight() + 4));
         }
         const bool signpost = step % 2 == 0;
         const std::uint16_t flags = signpost ? kCellSelectable : 0;
         auto* row = new TRow(this, kColumnCount, 0);
         row->AddCell(new TextCell(steps[0][at].label.c_str(), kLabelWidth, height, 0, &bold, 0, -1));
         for (TextWrap* wrap : wraps)
-            row->AddCell(new WrapCell(wrap, width, height, flags, signpost ? RGBColor(1) : GetStandardColor(8),
-                                      RGBColor(0), 0));
+            row->AddCell(new WrapCell(wrap, width, height, flags,
+                                      signpost ? RGBColor(1) : GetStandardColor(8), RGBColor(0), 0));
         AddRow(row, false);
     }
     measuring.DetachDC();
@@ -125,7 +128,8 @@ bool PlotTable::HandleKey(KeyEvent& event) {
     return TTable::HandleKey(event);
 }
 
-void PlotTable::ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta, bool adjustNext) {
+void PlotTable::ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta,
+                              bool adjustNext) {
     TTable::ColumnResized(column, newWidth, delta, adjustNext);
     if (column >= 1 && column < kColumnCount && owner_.resized) owner_.resized(newWidth);
 }

@@ -35,7 +35,8 @@ public:
     void ItemDoubleClicked(const MsgEvent& event, TRow* row, TCell* cell) override;
     // Return opens the selected signpost.
     bool HandleKey(KeyEvent& event) override;
-    void ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta, bool adjustNext) override;
+    void ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta,
+                       bool adjustNext) override;
 
 private:
     // The selected cell's throughline and step, false when none is selected.

@@ -19,7 +19,8 @@ const StoryWindow::Kind kKind{"Plot Progression", PrefRecord::kPlotProgression, 
 }  // namespace
 
 PlotViewWindow::PlotViewWindow(TAppl* application, FKDoc* story)
-    : StoryWindow(application, story, kKind, FrameInset(application, 40, 30, ShortRect::MakeLTRB(30, 30, 830, 470))),
+    : StoryWindow(application, story, kKind,
+                  FrameInset(application, 40, 30, ShortRect::MakeLTRB(30, 30, 830, 470))),
       MStoryFormListener(story ? story->GetStoryFormManager() : nullptr) {
     PText* preferences = GetPreferences();
     std::int16_t encoding = 1;
@@ -40,9 +41,10 @@ void PlotViewWindow::BuildContents() {
     list->Append(new CheckBox(list, "Show Storytelling", 0, &box, 0, GetStandardColor(0), 0, 0, 0, 12, 0, 0));
     const ShortRect client = GetClientRect();
     const ShortRect bounds = ShortRect::MakeLTRB(0, kToolbarHeight, client.right, client.bottom);
-    table_ = new PlotTable(list, &bounds,
-                           PlotTable::Owner{[this](int throughline, int step) { OpenStep(throughline, step); },
-                                            [this](std::int16_t width) { SetColumnWidth(width); }});
+    table_ =
+        new PlotTable(list, &bounds,
+                      PlotTable::Owner{[this](int throughline, int step) { OpenStep(throughline, step); },
+                                       [this](std::int16_t width) { SetColumnWidth(width); }});
     list->Append(table_);
     SetItemList(list);
     SetUpItems();
@@ -58,8 +60,9 @@ CheckBox* PlotViewWindow::GetEncodingBox() const { return dynamic_cast<CheckBox*
 void PlotViewWindow::LayOut() {
     if (!table_) return;
     const ShortRect client = GetClientRect();
-    table_->SetBounds(
-        ShortRect::MakeLTRB(0, kToolbarHeight, client.right, std::max<int>(client.bottom, kToolbarHeight + 1)), true);
+    table_->SetBounds(ShortRect::MakeLTRB(0, kToolbarHeight, client.right,
+                                          std::max<int>(client.bottom, kToolbarHeight + 1)),
+                      true);
     table_->Resize();
 }
 
@@ -102,13 +105,15 @@ bool PlotViewWindow::OpenStep(int throughline, int step) {
     if (!story || throughline < 0 || throughline >= kThroughlineCount || step < 0 || step >= kPlotStepCount ||
         step % 2 != 0)
         return false;
-    if (EditStorytelling(story, ThroughlineStoryPointIndex(throughline, kSignpostOffset + step / 2))) Refill();
+    if (EditStorytelling(story, ThroughlineStoryPointIndex(throughline, kSignpostOffset + step / 2)))
+        Refill();
     return true;
 }
 
 void PlotViewWindow::StoryFormChanged(const Event* /*event*/) { Refill(); }
 
 ErrCode OpenPlotViewWindow(FKDoc* story) {
-    return FrontOrOpen(story, &FKDoc::GetPlotViewWindow,
-                       [](TAppl* application, FKDoc* owner) { return new PlotViewWindow(application, owner); });
+    return FrontOrOpen(story, &FKDoc::GetPlotViewWindow, [](TAppl* application, FKDoc* owner) {
+        return new PlotViewWindow(application, owner);
+    });
 }

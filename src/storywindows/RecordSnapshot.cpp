@@ -26,7 +26,8 @@ std::size_t NumberSize(char type) {
 RecordSnapshot::RecordSnapshot(PText& record) : record_(record) {
     std::int32_t cursor = 0;
     PTextEntry entry;
-    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0; found = record.NextEntry(cursor, entry)) {
+    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
+         found = record.NextEntry(cursor, entry)) {
         const char type = static_cast<char>(entry.type);
         Entry copy{entry.key, type, {}};
         if (type == kPTextText) {

@@ -48,18 +48,22 @@ ErrCode SInfoDlog::SetUpItems() {
         const RGBColor black = GetStandardColor(0);
         for (std::size_t i = 0; i < StoryInformation::kLineCount; ++i) {
             const int top = kMargin + static_cast<int>(i) * kLineStep;
-            const ShortRect bounds = ShortRect::MakeLTRB(kFieldLeft, top, kWidth - kMargin, top + kLineHeight);
+            const ShortRect bounds =
+                ShortRect::MakeLTRB(kFieldLeft, top, kWidth - kMargin, top + kLineHeight);
             list->Append(new MaxCharEditView(list, StoryInformation::kLineLimit, &bounds, &fieldFont_, 0,
                                              EditView::kLeavesReturn, 0, 0, black, nullptr));
         }
-        const ShortRect bounds = ShortRect::MakeLTRB(kMargin, kPopupTop, 360, kPopupTop + Popup::kStandardHeight + 2);
+        const ShortRect bounds =
+            ShortRect::MakeLTRB(kMargin, kPopupTop, 360, kPopupTop + Popup::kStandardHeight + 2);
         auto* popup = new Popup(list, &bounds, "Synopsis:", 0, black, 0, nullptr, 0, 12, 0);
         for (const StoryInformation::Field& synopsis : StoryInformation::kSynopses)
             popup->AddItem(ExpandAndDecode(story_, synopsis.label).c_str());
         list->Append(popup);
-        const ShortRect synopsis = ShortRect::MakeLTRB(kMargin, kSynopsisTop, kWidth - kMargin, kButtonTop - 10);
-        list->Append(new EditView(list, &synopsis, &fieldFont_, 0, EditView::kMultiLine | EditView::kNoAutoHScroll,
-                                  kSynopsisViewFlags, 0, black, nullptr));
+        const ShortRect synopsis =
+            ShortRect::MakeLTRB(kMargin, kSynopsisTop, kWidth - kMargin, kButtonTop - 10);
+        list->Append(new EditView(list, &synopsis, &fieldFont_, 0,
+                                  EditView::kMultiLine | EditView::kNoAutoHScroll, kSynopsisViewFlags, 0,
+                                  black, nullptr));
         const auto button = [&](const char* title, int left) {
             const ShortRect bounds = ShortRect::MakeLTRB(left, kButtonTop, left + 80, kButtonTop + 22);
             list->Append(new PushBtn(list, title, 0, &bounds, 0, black, 0, 0, 0, 12, 0, 0));
@@ -78,12 +82,13 @@ ErrCode SInfoDlog::SetUpItems() {
     SetCancelItem(kCancelItem);
     if (!GetHWnd()) return kNoErr;
     AttachStringConverter(*this);
-    for (std::size_t i = 0; i < StoryInformation::kLineCount; ++i) lineShown_[i] = Show(LineField(i), information_.Line(i));
+    for (std::size_t i = 0; i < StoryInformation::kLineCount; ++i)
+        lineShown_[i] = Show(LineField(i), information_.Line(i));
     if (Popup* popup = SynopsisPopup()) popup->SetValue(0, true);
     shownSynopsis_ = 0;
     synopsisShown_ = Show(SynopsisField(), information_.Synopsis(0));
-    const ShortRect place = SavedPlace(PreferenceRecordOf(GetApplication(), PrefRecord::kGeneral), kPlacementKey,
-                                       ShortRect{});
+    const ShortRect place =
+        SavedPlace(PreferenceRecordOf(GetApplication(), PrefRecord::kGeneral), kPlacementKey, ShortRect{});
     if (!place.IsEmpty()) MoveTo(place);
     SetFocusItem(kFirstLineField, false);
     return kNoErr;
@@ -91,7 +96,7 @@ ErrCode SInfoDlog::SetUpItems() {
 
 EditView* SInfoDlog::LineField(std::size_t i) const {
     return i < StoryInformation::kLineCount ? dynamic_cast<EditView*>(GetItem(Index(kFirstLineField, i)))
-                                             : nullptr;
+                                            : nullptr;
 }
 
 EditView* SInfoDlog::SynopsisField() const { return dynamic_cast<EditView*>(GetItem(kSynopsisField)); }

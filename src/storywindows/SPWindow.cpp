@@ -22,14 +22,16 @@ constexpr const char* kSamples[StoryPointsTable::kColumnCount] = {"Story Point",
 }  // namespace
 
 SPWindow::SPWindow(TAppl* application, FKDoc* story)
-    : StoryWindow(application, story, kKind, FrameInset(application, 30, 20, ShortRect::MakeLTRB(20, 20, 660, 420))),
+    : StoryWindow(application, story, kKind,
+                  FrameInset(application, 30, 20, ShortRect::MakeLTRB(20, 20, 660, 420))),
       MStoryFormListener(story ? story->GetStoryFormManager() : nullptr) {
     PText* preferences = GetPreferences();
     for (std::size_t column = 0; column < StoryPointsTable::kColumnCount; ++column) {
         fonts_[column] = KeptFont(preferences, kFontKeys[column], 5, 10);
         std::int16_t width = widths_[column];
         PreferencesManager::GetPrefShort(preferences, kWidthKeys[column], width);
-        widths_[column] = std::clamp(width, StoryPointsTable::kMinColumnWidth, StoryPointsTable::kMaxColumnWidth);
+        widths_[column] =
+            std::clamp(width, StoryPointsTable::kMinColumnWidth, StoryPointsTable::kMaxColumnWidth);
     }
 }
 
@@ -62,7 +64,8 @@ void SPWindow::BuildContents() {
 void SPWindow::LayOut() {
     if (!table_) return;
     const ShortRect client = GetClientRect();
-    table_->SetBounds(ShortRect::MakeLTRB(0, kToolbarHeight, client.right, std::max<int>(client.bottom, kToolbarHeight + 1)),
+    table_->SetBounds(ShortRect::MakeLTRB(0, kToolbarHeight, client.right,
+                                          std::max<int>(client.bottom, kToolbarHeight + 1)),
                       true);
     table_->Resize();
 }

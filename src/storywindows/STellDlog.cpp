@@ -20,7 +20,8 @@ constexpr int kHeight = 300;
 
 }  // namespace
 
-STellDlog::STellDlog(FKDoc* story, int index) : TDialog(0, kOkItem, kCancelItem), story_(story), index_(index) {
+STellDlog::STellDlog(FKDoc* story, int index)
+    : TDialog(0, kOkItem, kCancelItem), story_(story), index_(index) {
     MakeLogFont(font_, 5, 10, 0);
 }
 
@@ -35,8 +36,8 @@ ErrCode STellDlog::SetUpItems() {
         const RGBColor black = GetStandardColor(0);
         const ShortRect field = ShortRect::MakeLTRB(12, 40, kWidth - 12, kHeight - 44);
         list->Append(new MaxCharEditView(list, kTextLimit, &field, &font_, 0,
-                                         EditView::kMultiLine | EditView::kNoAutoHScroll, TView::kVertScrollBar, 0,
-                                         black, nullptr));
+                                         EditView::kMultiLine | EditView::kNoAutoHScroll,
+                                         TView::kVertScrollBar, 0, black, nullptr));
         const auto button = [&](const char* title, int left) {
             const ShortRect bounds = ShortRect::MakeLTRB(left, kHeight - 34, left + 80, kHeight - 12);
             list->Append(new PushBtn(list, title, 0, &bounds, 0, black, 0, 0, 0, 12, 0, 0));
@@ -55,8 +56,8 @@ ErrCode STellDlog::SetUpItems() {
     if (!GetHWnd()) return kNoErr;
     AttachStringConverter(*this);
     if (EditView* field = GetField()) field->SetText(StoredStorytelling(*story_, index_).c_str(), 0);
-    const ShortRect place = SavedPlace(PreferenceRecordOf(GetApplication(), PrefRecord::kGeneral), kPlacementKey,
-                                       ShortRect{});
+    const ShortRect place =
+        SavedPlace(PreferenceRecordOf(GetApplication(), PrefRecord::kGeneral), kPlacementKey, ShortRect{});
     if (!place.IsEmpty()) MoveTo(place);
     SetFocusItem(kTextField, false);
     return kNoErr;

@@ -36,7 +36,9 @@ const SwitchInfo& Info(StoryElementBrowser::Item item) { return kSwitches[item -
 
 Broadcaster* ApplicationBroadcaster(TAppl* application) { return dynamic_cast<Broadcaster*>(application); }
 
-BracketedBroadcasterNULLEvt* StoryFormOf(FKDoc* story) { return story ? story->GetStoryFormManager() : nullptr; }
+BracketedBroadcasterNULLEvt* StoryFormOf(FKDoc* story) {
+    return story ? story->GetStoryFormManager() : nullptr;
+}
 
 ShortRect DefaultPlace(const TAppl* application) {
     return FrameInset(application, 60, 30, ShortRect::MakeLTRB(40, 30, 700, 460));
@@ -45,7 +47,8 @@ ShortRect DefaultPlace(const TAppl* application) {
 }  // namespace
 
 StoryElementBrowser::StoryElementBrowser(TAppl* application, FKDoc* story, TheoryTexts texts)
-    : ProgramWindow(application, "Theme Browser", PrefRecord::kBrowser, kPlacementKey, DefaultPlace(application)),
+    : ProgramWindow(application, "Theme Browser", PrefRecord::kBrowser, kPlacementKey,
+                    DefaultPlace(application)),
       MFKDocListener(ApplicationBroadcaster(application)),
       MStoryFormListener(StoryFormOf(story)),
       texts_(texts),
@@ -87,8 +90,10 @@ void StoryElementBrowser::BuildContents() {
     for (std::int32_t item = kFirstSwitch; item <= kColorItem; ++item) {
         const int column = (item - kFirstSwitch) % 2;
         const int row = (item - kFirstSwitch) / 2;
-        const ShortRect box = ShortRect::MakeLTRB(180 + 150 * column, 6 + 24 * row, 320 + 150 * column, 24 + 24 * row);
-        list->Append(new CheckBox(list, Info(static_cast<Item>(item)).title, 0, &box, 0, black, 0, 0, 0, 12, 0, 0));
+        const ShortRect box =
+            ShortRect::MakeLTRB(180 + 150 * column, 6 + 24 * row, 320 + 150 * column, 24 + 24 * row);
+        list->Append(
+            new CheckBox(list, Info(static_cast<Item>(item)).title, 0, &box, 0, black, 0, 0, 0, 12, 0, 0));
     }
     const ShortRect content = GetClientRect();
     const ShortRect panes = ShortRect::MakeLTRB(0, kToolbarHeight, content.right, content.bottom);
@@ -123,7 +128,8 @@ void StoryElementBrowser::LayOut() {
     if (!tree_ || !splitter_ || !text_) return;
     const ShortRect content = GetClientRect();
     PlaceSplitPanes(*splitter_, false,
-                    ShortRect::MakeLTRB(0, kToolbarHeight, content.right, std::max<int>(content.bottom, kToolbarHeight + 1)),
+                    ShortRect::MakeLTRB(0, kToolbarHeight, content.right,
+                                        std::max<int>(content.bottom, kToolbarHeight + 1)),
                     *tree_, *text_);
 }
 
@@ -197,7 +203,8 @@ bool StoryElementBrowser::SelectItem(int id) {
     ElementNode* node = tree_ && id > 0 ? tree_->FindItem(id) : nullptr;
     if (!node) return false;
     tree_->SelectNode(node, true);
-    if (selected_ != id) PreferencesManager::SetPrefShort(GetPreferences(), kSelectionKey, static_cast<std::int16_t>(id));
+    if (selected_ != id)
+        PreferencesManager::SetPrefShort(GetPreferences(), kSelectionKey, static_cast<std::int16_t>(id));
     selected_ = id;
     if (text_) text_->ExpandAndSetText(Entry(id).c_str());
     return true;

@@ -35,7 +35,16 @@ class StoryElementBrowser : public ProgramWindow,
     TOBJECT_CLASS(StoryElementBrowser, ProgramWindow, 2109)
 
 public:
-    enum Item : std::int32_t { kRootItem, kTargetItem, kAllItem, kActItem, kColorItem, kSplitterItem, kTextItem, kTreeItem };
+    enum Item : std::int32_t {
+        kRootItem,
+        kTargetItem,
+        kAllItem,
+        kActItem,
+        kColorItem,
+        kSplitterItem,
+        kTextItem,
+        kTreeItem
+    };
     static constexpr const char* kPlacementKey = "BWSE";
     static constexpr const char* kFontKey = "FontPref";
     static constexpr const char* kSelectionKey = "Selection";

@@ -31,8 +31,8 @@ public:
 
     void MakeHeading(std::int32_t column, const LongRect& rect) override {
         if (column < 0 || column >= StoryPointsTable::kColumnCount) return;
-        AddViewObject(new TextViewObject(this, StoryPointsTable::kHeadings[static_cast<std::size_t>(column)], font_,
-                                         0, 0, rect, column, 0, nullptr, nullptr));
+        AddViewObject(new TextViewObject(this, StoryPointsTable::kHeadings[static_cast<std::size_t>(column)],
+                                         font_, 0, 0, rect, column, 0, nullptr, nullptr));
     }
 
 private:
@@ -40,8 +40,8 @@ private:
 };
 
 // The height the text needs in the width, in the font.
-std::int16_t WrappedHeight(TGraphEnv& env, const std::string& text, std::int16_t width, const win::LOGFONTA& font,
-                           TextWrap*& wrap) {
+std::int16_t WrappedHeight(TGraphEnv& env, const std::string& text, std::int16_t width,
+                           const win::LOGFONTA& font, TextWrap*& wrap) {
     ShortRect margins = ShortRect::MakeLTRB(2, 2, std::max<int>(width - 2, 4), 0);
     wrap = new TextWrap(env, margins, text.c_str(), font);
     return static_cast<std::int16_t>(std::max<std::int32_t>(kMinRowHeight, wrap->GetTotalHeight() + 4));
@@ -69,9 +69,11 @@ void StoryPointsTable::Fill(const std::vector<StoryPointLine>& lines,
         const std::uint16_t cellFlags = heading ? 0 : kCellSelectable;
         auto* row = new TRow(this, kColumnCount, heading ? 0 : kRowSelectable);
         TextWrap* wrap = nullptr;
-        const std::int16_t height = heading ? kMinRowHeight + 4 : WrappedHeight(measuring, line.storytelling, widths[2], fonts[2], wrap);
-        row->AddCell(new TextCell(line.name.c_str(), widths[0], height, cellFlags, heading ? &headingFont : &fonts[0],
-                                  0, heading ? 1 : -1));
+        const std::int16_t height =
+            heading ? kMinRowHeight + 4
+                    : WrappedHeight(measuring, line.storytelling, widths[2], fonts[2], wrap);
+        row->AddCell(new TextCell(line.name.c_str(), widths[0], height, cellFlags,
+                                  heading ? &headingFont : &fonts[0], 0, heading ? 1 : -1));
         row->AddCell(new TextCell(line.value.c_str(), widths[1], height, cellFlags, &fonts[1], 0, -1));
         if (wrap) {
             row->AddCell(new WrapCell(wrap, widths[2], height, cellFlags, RGBColor(1), RGBColor(0), 0));
@@ -87,7 +89,8 @@ void StoryPointsTable::Fill(const std::vector<StoryPointLine>& lines,
     if (TRow* first = GetRow(0)) {
         GetColumns().SetUp(first);
         for (int column = 0; column < kColumnCount; ++column)
-            GetColumns().SetColumnInfo(column, kColumnResizable, kMinColumnWidth, kMaxColumnWidth, kColumnKindCursor);
+            GetColumns().SetColumnInfo(column, kColumnResizable, kMinColumnWidth, kMaxColumnWidth,
+                                       kColumnKindCursor);
         auto* ruler = new StoryPointsRuler(first, fonts[0]);
         SetMargin(0, ruler);
         ruler->BuildHeadings(nullptr);
@@ -97,7 +100,9 @@ void StoryPointsTable::Fill(const std::vector<StoryPointLine>& lines,
 }
 
 int StoryPointsTable::IndexOfRow(std::int32_t row) const {
-    return row >= 0 && row < static_cast<std::int32_t>(indexes_.size()) ? indexes_[static_cast<std::size_t>(row)] : -1;
+    return row >= 0 && row < static_cast<std::int32_t>(indexes_.size())
+               ? indexes_[static_cast<std::size_t>(row)]
+               : -1;
 }
 
 int StoryPointsTable::SelectedIndex() const {
@@ -134,7 +139,9 @@ bool StoryPointsTable::HandleKey(KeyEvent& event) {
     return TTable::HandleKey(event);
 }
 
-void StoryPointsTable::ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta, bool adjustNext) {
+void StoryPointsTable::ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta,
+                                     bool adjustNext) {
     TTable::ColumnResized(column, newWidth, delta, adjustNext);
-    if (owner_ && column >= 0 && column < kColumnCount) owner_->ColumnWidthChanged(static_cast<int>(column), newWidth);
+    if (owner_ && column >= 0 && column < kColumnCount)
+        owner_->ColumnWidthChanged(static_cast<int>(column), newWidth);
 }

@@ -48,7 +48,8 @@ public:
     void ItemDoubleClicked(const MsgEvent& event, TRow* row, TCell* cell) override;
     // Return opens the selected story point.
     bool HandleKey(KeyEvent& event) override;
-    void ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta, bool adjustNext) override;
+    void ColumnResized(std::int32_t column, std::int16_t newWidth, std::int16_t delta,
+                       bool adjustNext) override;
 
 private:
     IStoryPointsTableOwner* owner_;

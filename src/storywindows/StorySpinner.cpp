@@ -13,13 +13,15 @@ namespace {
 
 bool Spins(std::size_t control, const SpinOptions& options) {
     if (control < EngineControls::kDynamicControls) return options.dynamics;
-    const std::size_t level = (control - EngineControls::kDynamicControls) % EngineControls::kThroughlineControls;
+    const std::size_t level =
+        (control - EngineControls::kDynamicControls) % EngineControls::kThroughlineControls;
     return level != EngineControls::kThroughlineControls - 1 || options.problems;
 }
 
 int ThroughlineOfControl(std::size_t control) {
     if (control < EngineControls::kDynamicControls) return -1;
-    return static_cast<int>((control - EngineControls::kDynamicControls) / EngineControls::kThroughlineControls);
+    return static_cast<int>((control - EngineControls::kDynamicControls) /
+                            EngineControls::kThroughlineControls);
 }
 
 }  // namespace
@@ -37,7 +39,8 @@ std::vector<SpinResult> Spin(FKDoc& story, const SpinOptions& options, std::mt19
     }
     // Which of the open points this spin reaches, decided in the controls' order.
     std::shuffle(open.begin(), open.end(), random);
-    open.resize(std::min<std::size_t>(open.size(), static_cast<std::size_t>(std::clamp(options.reach, 1, SpinOptions::kMaxReach))));
+    open.resize(std::min<std::size_t>(
+        open.size(), static_cast<std::size_t>(std::clamp(options.reach, 1, SpinOptions::kMaxReach))));
     std::sort(open.begin(), open.end());
     for (std::size_t i : open) {
         const std::vector<std::int16_t> atHand = controls.Control(i).atHand;
@@ -59,7 +62,8 @@ int KeepSpin(FKDoc& story, const std::vector<SpinResult>& results) {
     return kept;
 }
 
-std::vector<std::string> DescribeSpin(FKDoc& story, const std::vector<SpinResult>& results, const SpinOptions& options) {
+std::vector<std::string> DescribeSpin(FKDoc& story, const std::vector<SpinResult>& results,
+                                      const SpinOptions& options) {
     std::vector<std::string> lines;
     int heading = -2;
     for (const SpinResult& result : results) {

@@ -38,4 +38,5 @@ std::vector<SpinResult> Spin(FKDoc& story, const SpinOptions& options, std::mt19
 // longer allows, or a locked point, is left out).
 int KeepSpin(FKDoc& story, const std::vector<SpinResult>& results);
 // The lines that show the results, as the options say.
-std::vector<std::string> DescribeSpin(FKDoc& story, const std::vector<SpinResult>& results, const SpinOptions& options);
+std::vector<std::string> DescribeSpin(FKDoc& story, const std::vector<SpinResult>& results,
+                                      const SpinOptions& options);

@@ -70,7 +70,8 @@ ShortRect FarPane(bool vertical, const ShortRect& content, const ShortRect& spli
     return ShortRect::MakeLTRB(splitter.right, content.top, content.right, content.bottom);
 }
 
-void PlaceSplitPanes(TSplitter& splitter, bool vertical, const ShortRect& panes, TItem& nearPane, TItem& farPane) {
+void PlaceSplitPanes(TSplitter& splitter, bool vertical, const ShortRect& panes, TItem& nearPane,
+                     TItem& farPane) {
     splitter.SetBounds(SplitterPlace(vertical, panes, splitter.GetPosition()), true);
     const ShortRect placed = splitter.Bounds();
     nearPane.SetBounds(NearPane(vertical, panes, placed), true);

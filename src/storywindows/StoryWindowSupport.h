@@ -47,7 +47,8 @@ ShortRect NearPane(bool vertical, const ShortRect& content, const ShortRect& spl
 ShortRect FarPane(bool vertical, const ShortRect& content, const ShortRect& splitter);
 
 // Places the splitter across the panes at its position, and the two panes on either side of it.
-void PlaceSplitPanes(TSplitter& splitter, bool vertical, const ShortRect& panes, TItem& nearPane, TItem& farPane);
+void PlaceSplitPanes(TSplitter& splitter, bool vertical, const ShortRect& panes, TItem& nearPane,
+                     TItem& farPane);
 
 // A text as the story keeps it (with the shared text converter's escapes) as the writer reads it.
 std::string Decoded(std::string stored);
@@ -94,10 +95,10 @@ public:
 
     // What sets one kind of story window apart.
     struct Kind {
-        const char* name;           // the title's first part
-        PrefRecord preferences;     // the record of its settings
-        const char* placementKey;   // its place in that record
-        SlotGetter getter;          // its slot of the story
+        const char* name;          // the title's first part
+        PrefRecord preferences;    // the record of its settings
+        const char* placementKey;  // its place in that record
+        SlotGetter getter;         // its slot of the story
         SlotSetter setter;
     };
 
@@ -120,7 +121,6 @@ private:
     FKDoc* story_;
     Kind kind_;
 };
-
 
 // Brings the story's window in the slot to the front; without one, has the maker make it (hidden),
 // builds its contents and shows it. 0, or -1 without a story or when no window was made.

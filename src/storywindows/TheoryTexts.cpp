@@ -19,9 +19,7 @@ constexpr const char* kDescriptionKey = "DF";
 
 }  // namespace
 
-int TextIdOfTerm(int id) {
-    return IsElementID(id) ? kFirstElementID + ElementRank(id) : id;
-}
+int TextIdOfTerm(int id) { return IsElementID(id) ? kFirstElementID + ElementRank(id) : id; }
 
 std::string TheoryTexts::Text(FourCC kind, int id) const {
     const int textId = TextIdOfTerm(id);

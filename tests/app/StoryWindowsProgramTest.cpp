@@ -1,7 +1,7 @@
 // The story windows' commands in the running program: each menu shortcut opens its window for the
-// story in front (the brainstorming tools on the page of the command) (or, for the dictionary and the theme browser, the program's one window), the modal
-// story engine panel and story information dialog run and end with Cancel, and quitting closes them
-// all without a question.
+// story in front (the brainstorming tools on the page of the command) (or, for the dictionary and the theme
+// browser, the program's one window), the modal story engine panel and story information dialog run and end
+// with Cancel, and quitting closes them all without a question.
 
 #include "ProgramFixture.h"
 #include "app/FEWindow.h"
@@ -74,11 +74,13 @@ TEST_F(ProgramTest, EachStoryWindowCommandOpensItsWindow) {
     Then([&] {
         ASSERT_NE(story->GetBrainsWindow(), nullptr);
         front();
-        EXPECT_EQ(static_cast<BrainsWindow*>(story->GetBrainsWindow())->GetPage(), BrainsWindow::kGeneratorPage);
+        EXPECT_EQ(static_cast<BrainsWindow*>(story->GetBrainsWindow())->GetPage(),
+                  BrainsWindow::kGeneratorPage);
         Shortcut(presenter, '6');
     });
     Then([&] {
-        EXPECT_EQ(static_cast<BrainsWindow*>(story->GetBrainsWindow())->GetPage(), BrainsWindow::kSpinnerPage);
+        EXPECT_EQ(static_cast<BrainsWindow*>(story->GetBrainsWindow())->GetPage(),
+                  BrainsWindow::kSpinnerPage);
         GetAppl()->SelectWindow(story->GetFrontEndWindow());
         // The modal dialogs: each waits for the writer, who cancels it.
         Shortcut(presenter, 'E');
@@ -95,7 +97,8 @@ TEST_F(ProgramTest, EachStoryWindowCommandOpensItsWindow) {
     Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(titles, (std::vector<std::string>{"Comments for Your Story", "Story Points for Your Story",
-                                                "Plot Progression for Your Story", "Dictionary", "Theme Browser", "Brainstorming Tools for Your Story",
+                                                "Plot Progression for Your Story", "Dictionary",
+                                                "Theme Browser", "Brainstorming Tools for Your Story",
                                                 "Story Engine", "Story Information"}));
     EXPECT_TRUE(BoxTexts().empty());
 }
