@@ -82,8 +82,10 @@ BOOL StretchBlt(HDC destinationHandle, int x, int y, int width, int height, HDC 
     const gdi::Extent from =
         gdi::DeviceExtent(*source, gdi::Extent{sourceX, sourceY, sourceWidth, sourceHeight});
     const RECT readable = IntersectRects(gdi::CoveredRect(from), canvas->ReadableBounds());
+    if (IsRectEmpty(readable)) return FALSE;
+    if (gdi::TransferPlainCopy(*destination, to, *canvas, readable, from, rop)) return TRUE;
     gdi::PixelImage pixels;
-    if (IsRectEmpty(readable) || !canvas->Read(readable, pixels)) return FALSE;
+    if (!canvas->Read(readable, pixels)) return FALSE;
     gdi::TransferSource transferSource;
     transferSource.bounds = readable;
     transferSource.pixels = std::move(pixels.pixels);

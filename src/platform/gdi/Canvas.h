@@ -67,6 +67,10 @@ public:
     virtual bool IsMonochrome() const = 0;
     virtual void Fill(const Region& area, const Paint& paint, int rop2) = 0;
     virtual void Blit(const Region& area, const PixelImage& source, const Paint& pattern, DWORD rop3) = 0;
+    // Copies the source's pixels onto the area as a plain copy (Blit with SRCCOPY of what the
+    // source's Read gives), device pixel (x, y) taking the source's (x - offset.x, y - offset.y);
+    // false, having drawn nothing, when this canvas cannot copy from that one directly.
+    virtual bool CopyFrom(const Region& /*area*/, const Canvas& /*source*/, POINT /*offset*/) { return false; }
     virtual void DrawGlyphs(const GlyphRun& run, const Region& clip) = 0;
     // Reads pixels back: false when this canvas cannot (a printer page) or the rectangle leaves it.
     virtual bool Read(const RECT& rect, PixelImage& out) const = 0;

@@ -122,6 +122,26 @@ void RasterCanvas::Blit(const Region& area, const PixelImage& source, const Pain
     });
 }
 
+bool RasterCanvas::CopyFrom(const Region& area, const Canvas& source, POINT offset) {
+    const auto* raster = dynamic_cast<const RasterCanvas*>(&source);
+    // A copy within one surface may overlap itself: it goes through a copy of the source.
+    if (!raster || raster->surface_ == surface_ || raster->monochrome_ != monochrome_) return false;
+    const RECT needed = area.Bounds();
+    const RECT readable = raster->DeviceBounds();
+    if (needed.left - offset.x < readable.left || needed.top - offset.y < readable.top ||
+        needed.right - offset.x > readable.right || needed.bottom - offset.y > readable.bottom) {
+        return false;
+    }
+    raster->surface_->Flush();
+    const Surface& from = *raster->surface_;
+    const POINT fromOrigin = raster->origin_;
+    ForEachRow(area, [&](std::uint32_t* row, LONG xFrom, LONG xTo, LONG y, LONG deviceX) {
+        const std::uint32_t* pixels = from.Row(y - offset.y + fromOrigin.y) + (deviceX - offset.x + fromOrigin.x);
+        CopyPixels(pixels, xTo - xFrom, row + xFrom);
+    });
+    return true;
+}
+
 void RasterCanvas::DrawGlyphs(const GlyphRun& run, const Region& clip) {
     if (run.glyphs.empty() || clip.IsEmpty()) return;
     cairo_t* cr = cairo_create(surface_->CairoSurface());

@@ -15,6 +15,9 @@ public:
     bool IsMonochrome() const override { return monochrome_; }
     void Fill(const Region& area, const Paint& paint, int rop2) override;
     void Blit(const Region& area, const PixelImage& source, const Paint& pattern, DWORD rop3) override;
+    // Copies from another surface's raster canvas of the same depth, row by row, when the source
+    // holds every pixel the area takes.
+    bool CopyFrom(const Region& area, const Canvas& source, POINT offset) override;
     void DrawGlyphs(const GlyphRun& run, const Region& clip) override;
     bool Read(const RECT& rect, PixelImage& out) const override;
     RECT ReadableBounds() const override { return DeviceBounds(); }

@@ -166,4 +166,19 @@ void Transfer(Dc& destination, Extent to, TransferSource* source, Extent from, D
     canvas->Blit(area, image, pattern, rop);
 }
 
+bool TransferPlainCopy(Dc& destination, Extent to, const Canvas& source, const RECT& readable, Extent from,
+                       DWORD rop) {
+    Canvas* canvas = destination.GetDevice().GetCanvas();
+    if (!canvas || Rop3Table(rop) != Rop3Table(SRCCOPY) || canvas->IsMonochrome() != source.IsMonochrome()) {
+        return false;
+    }
+    if (to.width != from.width || to.height != from.height || to.width <= 0 || to.height <= 0) return false;
+    const POINT offset{to.x - from.x, to.y - from.y};
+    const RECT target{readable.left + offset.x, readable.top + offset.y, readable.right + offset.x,
+                      readable.bottom + offset.y};
+    const Region area = Region(target) & destination.VisibleClip();
+    if (area.IsEmpty()) return true;
+    return canvas->CopyFrom(area, source, offset);
+}
+
 }  // namespace win::gdi

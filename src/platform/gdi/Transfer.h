@@ -42,6 +42,13 @@ RECT CoveredRect(const Extent& extent);
 // colours takes the source's pixels over instead of copying them.
 void Transfer(Dc& destination, Extent to, TransferSource* source, Extent from, DWORD rop);
 
+// The transfer of the `readable` part of the source canvas's `from` to the destination's `to`
+// (device coordinates) when it is a plain copy: same size, same direction, same depth, the source's
+// pixels as they are. The pixels go straight from canvas to canvas; false, having drawn nothing,
+// when the copy is not plain or the canvases cannot copy directly (Transfer does it then).
+bool TransferPlainCopy(Dc& destination, Extent to, const Canvas& source, const RECT& readable, Extent from,
+                       DWORD rop);
+
 // A logical rectangle of a context in its device coordinates, keeping the direction of its sizes.
 Extent DeviceExtent(const Dc& dc, Extent logical);
 

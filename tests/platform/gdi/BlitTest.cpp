@@ -215,6 +215,34 @@ TEST_F(Blits, SameSizeCopiesPutEachPixelInPlaceWithinTheClip) {
     Release(picture, bitmap);
 }
 
+TEST_F(Blits, CopiesWithinOneContextTakeThePixelsAsTheyWereBeforeTheCopy) {
+    surface_.Fill(RGB(0, 255, 0));  // shown as '?'
+    const COLORREF colours[] = {kRed, kBlue, kBlack, kWhite};
+    for (int x = 0; x < 4; ++x) surface_.SetPixel(10 + x, 40, colours[x]);
+    BitBlt(dc_, 11, 40, 4, 1, dc_, 10, 40, SRCCOPY);  // one pixel to the right, over itself
+    EXPECT_EQ(RowPatternColors(40, 9, 16), "?RRBKW?");
+    BitBlt(dc_, 9, 40, 5, 1, dc_, 10, 40, SRCCOPY);  // and back, one to the left
+    EXPECT_EQ(RowPatternColors(40, 8, 16), "?RRBKWW?");
+}
+
+TEST_F(Blits, MonochromeToMonochromeCopiesKeepBlackAndWhiteWhateverTheColours) {
+    HBITMAP fromBitmap, toBitmap;
+    HDC from = MemoryWith(3, 1, true, &fromBitmap);
+    SetPixel(from, 1, 0, kBlack);
+    HGDIOBJ fromSaved = saved_;
+    HDC to = MemoryWith(5, 1, true, &toBitmap);
+    SetTextColor(to, kRed);
+    SetBkColor(to, kBlue);
+    BitBlt(to, 1, 0, 3, 1, from, 0, 0, SRCCOPY);
+    EXPECT_EQ(GetPixel(to, 0, 0), kWhite);
+    EXPECT_EQ(GetPixel(to, 1, 0), kWhite);
+    EXPECT_EQ(GetPixel(to, 2, 0), kBlack);
+    EXPECT_EQ(GetPixel(to, 3, 0), kWhite);
+    Release(to, toBitmap);
+    saved_ = fromSaved;
+    Release(from, fromBitmap);
+}
+
 TEST_F(Blits, BitmapsFromBits) {
     const BYTE rows[] = {0xA0, 0x00, 0x40, 0x00};  // 3 x 2 monochrome: row 0 = 1 0 1, row 1 = 0 1 0
     HBITMAP mono = CreateBitmap(3, 2, 1, 1, rows);
