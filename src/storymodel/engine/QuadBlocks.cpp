@@ -40,20 +40,15 @@ void CopyFields(StructureNode& dest, const StructureNode& source, std::uint16_t 
 // rest are look-ups: the node of each element in the destination as it stood, and from there the
 // node its fields go to.
 void CopyNodeFields(ThroughlineStructure& dest, const ThroughlineStructure& source, std::uint16_t mask) {
-    std::array<std::size_t, kStructureNodeCount> slots{};
-    NodeIndex index{};
+    const ElementSlots& slots = ElementCodeSlots();
+    const NodeIndex index = BuildNodeIndex(dest);
     for (std::int16_t id = 1; id <= kLastElementID; ++id) {
-        const auto slot =
-            static_cast<std::size_t>(NodeForCode(dest, kElementTable[id].code) - dest.nodes.data());
-        slots[static_cast<std::size_t>(id)] = slot;
-        const std::uint16_t held = dest.nodes[slot].elementID;
-        if (held > 0 && held <= kLastElementID) index[held] = static_cast<std::uint16_t>(id);
-    }
-    for (std::int16_t id = 1; id <= kLastElementID; ++id) {
-        const StructureNode& from = source.nodes[slots[static_cast<std::size_t>(id)]];
+        const int slot = slots[static_cast<std::size_t>(id)];
+        if (slot < 0) continue;
+        const StructureNode& from = source.nodes[static_cast<std::size_t>(slot)];
         if (from.elementID == 0 || from.elementID > kLastElementID) continue;
         const std::uint16_t host = index[from.elementID];
-        if (host != 0) CopyFields(dest.nodes[slots[host]], from, mask);
+        if (host != 0) CopyFields(dest.nodes[static_cast<std::size_t>(slots[host])], from, mask);
     }
     if (mask & kCopyHeader) dest.nodes[0] = source.nodes[0];
 }

@@ -1,6 +1,7 @@
 #include "storymodel/engine/ThroughlineBuilder.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/QuadArrangement.h"
@@ -13,10 +14,35 @@
 
 namespace {
 
-// Runs one of the position callbacks over every node of the structure below the whole-level groups.
-void SetPositionsFromCodes(ThroughlineStructure& structure,
-                           int (*setPosition)(ThroughlineStructure&, const char*)) {
-    IterateAllNodes([&](const char* code) { return setPosition(structure, code); }, 0, -1);
+// A node below the whole-level groups and the position digit of its code, in the order the walk of
+// all nodes takes them.
+struct CodePlace {
+    std::size_t slot;
+    std::uint8_t digit;
+};
+
+const std::vector<CodePlace>& WalkPlaces() {
+    static const std::vector<CodePlace> places = [] {
+        std::vector<CodePlace> found;
+        ThroughlineStructure probe;
+        IterateAllNodes(
+            [&](const char* code) {
+                if (const StructureNode* node = NodeForCode(probe, code)) {
+                    found.push_back(CodePlace{static_cast<std::size_t>(node - probe.nodes.data()),
+                                              static_cast<std::uint8_t>(CodePositionDigit(code))});
+                }
+                return kWalkContinue;
+            },
+            0, -1);
+        return found;
+    }();
+    return places;
+}
+
+// Sets one of the position fields of every node of the structure below the whole-level groups from
+// the node's code, as SetPositionFromCode and its kin do node by node.
+void SetPositionsFromCodes(ThroughlineStructure& structure, std::uint8_t StructureNode::*position) {
+    for (const CodePlace& place : WalkPlaces()) structure.nodes[place.slot].*position = place.digit;
 }
 
 int HomeClassRow(int throughline) { return ThroughlineStoryPointIndex(throughline, kHomeClassOffset); }
@@ -83,22 +109,22 @@ bool CalcStoryformCodes(const StoryformBuildInput& input, BuiltStoryform& built)
     built.p = GetDefaultThroughlineStructure();
     const StructureCode crucial = CodeOfElement(input.crucialElement);
 
-    SetPositionsFromCodes(built.p, input.IsLogical() ? SetPositionFromCode : SetPositionBFromCode);
+    SetPositionsFromCodes(built.p, input.IsLogical() ? &StructureNode::position : &StructureNode::positionB);
     ArrangementRecord record;
     if (input.IsSteadfast()) {
         ArrangeVariant1(input, built.p, record, crucial);
         const StructureCode b = DeriveSteadfastPoints(input, built, crucial);
-        SetPositionsFromCodes(built.p, SetPositionAFromCode);
+        SetPositionsFromCodes(built.p, &StructureNode::positionA);
         built.q = built.p;
         ArrangeVariant0(input, built.q, record, b);
     } else {
         ArrangeVariant0(input, built.p, record, crucial);
         const StructureCode a = DeriveChangePoints(input, built, crucial);
-        SetPositionsFromCodes(built.p, SetPositionAFromCode);
+        SetPositionsFromCodes(built.p, &StructureNode::positionA);
         built.q = built.p;
         ArrangeVariant1(input, built.q, record, a);
     }
-    SetPositionsFromCodes(built.p, input.IsLogical() ? SetPositionBFromCode : SetPositionFromCode);
+    SetPositionsFromCodes(built.p, input.IsLogical() ? &StructureNode::positionB : &StructureNode::position);
     CopyNodeFields(built.p, built.q, kCopyPositionB);
     RunStructurePasses(input, built);
     return true;

@@ -73,13 +73,28 @@ bool NodePathForCode(ThroughlineStructure& structure, const char* code, NodePath
     return true;
 }
 
+const ElementSlots& ElementCodeSlots() {
+    static const ElementSlots slots = [] {
+        ElementSlots found;
+        found.fill(-1);
+        for (std::int16_t id = 1; id <= kLastElementID; ++id) {
+            if (const std::optional<CodeDigits> parsed = ParseCode(kElementTable[id].code))
+                found[static_cast<std::size_t>(id)] = SlotFor(parsed->depth, parsed->level, parsed->digits);
+        }
+        return found;
+    }();
+    return slots;
+}
+
 NodeIndex BuildNodeIndex(const ThroughlineStructure& structure) {
     NodeIndex index{};
+    const ElementSlots& slots = ElementCodeSlots();
     for (std::int16_t id = 1; id <= kLastElementID; ++id) {
-        const StructureNode* node = NodeForCode(structure, kElementTable[id].code);
-        if (node && node->elementID > 0 && node->elementID <= kLastElementID) {
-            index[node->elementID] = static_cast<std::uint16_t>(id);
-        }
+        const int slot = slots[static_cast<std::size_t>(id)];
+        if (slot < 0) continue;
+        const StructureNode& node = structure.nodes[static_cast<std::size_t>(slot)];
+        if (node.elementID > 0 && node.elementID <= kLastElementID)
+            index[node.elementID] = static_cast<std::uint16_t>(id);
     }
     return index;
 }

@@ -52,6 +52,11 @@ inline StructureNode* ThroughlineNodeForCode(ThroughlineStructure& structure, co
     return NodeForCode(structure, code);
 }
 
+// For each element id, the slot (index into the nodes) that NodeForCode finds for the id's own code
+// in the element table, worked out once; -1 for id 0 and for a code that addresses no node.
+using ElementSlots = std::array<int, kStructureNodeCount>;
+const ElementSlots& ElementCodeSlots();
+
 // The nodes that a code's leading digits address at every depth and level: nodes[L][g] is the node
 // at depth index L (0-3) and level g (0 to L + 1) whose block the code's first L + 1 - g digits
 // name; null where the code has fewer digits. The block moves walk it.

@@ -53,6 +53,17 @@ TEST(ThroughlineStructure, CodesAddressTheirSlots) {
     EXPECT_EQ(*slots.rbegin(), 452);
 }
 
+TEST(ThroughlineStructure, ElementSlotsAreTheSlotsTheirCodesAddress) {
+    const ThroughlineStructure structure;
+    const ElementSlots& slots = ElementCodeSlots();
+    EXPECT_EQ(slots[0], -1);
+    for (int id = 1; id < kElementCount; ++id)
+        EXPECT_EQ(slots[id], Slot(structure, kElementTable[id].code)) << id;
+    // The index built from them: in the default arrangement every element sits at its own code.
+    const NodeIndex index = BuildNodeIndex(GetDefaultThroughlineStructure());
+    for (int id = 1; id < kElementCount; ++id) EXPECT_EQ(index[id], id) << id;
+}
+
 TEST(ThroughlineStructure, CodesThatAddressNoNode) {
     ThroughlineStructure structure;
     for (const char* code :
