@@ -6,6 +6,7 @@
 
 #include "foundation/Debug.h"
 #include "foundation/FileError.h"
+#include "foundation/FileIdentity.h"
 #include "foundation/PathUtil.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
@@ -36,17 +37,7 @@ void FileRef::Clear() {
     access_ = kAccessRead;
 }
 
-bool FileRef::IsSameFile(const FileRef& other) const {
-    if (IsEmpty() || other.IsEmpty()) return false;
-    const std::string path = GetFullPath();
-    const std::string otherPath = other.GetFullPath();
-    win::PathInfo info;
-    win::PathInfo otherInfo;
-    if (win::GetPathInfo(path.c_str(), info) && win::GetPathInfo(otherPath.c_str(), otherInfo)) {
-        return info.device == otherInfo.device && info.inode == otherInfo.inode;
-    }
-    return path == otherPath;
-}
+bool FileRef::IsSameFile(const FileRef& other) const { return FileIdentity(other).IsSameFile(*this); }
 
 char* FileRef::GetName(char* buffer, std::size_t size) const {
     if (!buffer || size == 0) return buffer;

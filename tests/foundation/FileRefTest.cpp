@@ -8,6 +8,7 @@
 
 #include "foundation/DebugMessages.h"
 #include "foundation/FileError.h"
+#include "foundation/FileIdentity.h"
 #include "platform/sys/TempFolder.h"
 
 namespace {
@@ -109,6 +110,29 @@ TEST(FileRef, SameFileByIdentityWhenBothExist) {
     FileRef b("new.fsf", "", (folder.Path() + "/").c_str(), kAccessCreate);
     EXPECT_TRUE(a.IsSameFile(b));
     EXPECT_FALSE(FileRef().IsSameFile(FileRef()));
+}
+
+TEST(FileRef, AnIdentityFoundOnceComparesAsTheFileItself) {
+    TempFolder folder;
+    const std::string path = folder.WriteFile("Story.fsf", "x");
+    folder.WriteFile("story.fsf", "y");
+    ASSERT_EQ(::symlink(path.c_str(), (folder / "link.fsf").c_str()), 0);
+    const FileIdentity story{FileRef(path.c_str())};
+    EXPECT_TRUE(story.Exists());
+
+    EXPECT_TRUE(story.IsSameFile(FileRef((folder / "link.fsf").c_str())));
+    EXPECT_TRUE(story.IsSameFile(FileRef((folder / "./Story.fsf").c_str())));
+    EXPECT_FALSE(story.IsSameFile(FileRef((folder / "story.fsf").c_str())));
+    // A file missing on either side compares by path.
+    EXPECT_FALSE(story.IsSameFile(FileRef((folder / "new.fsf").c_str())));
+    const FileIdentity missing{FileRef("new.fsf", "", folder.Path().c_str(), kAccessRead)};
+    EXPECT_FALSE(missing.Exists());
+    EXPECT_TRUE(missing.IsSameFile(FileRef("new.fsf", "", (folder.Path() + "/").c_str(), kAccessCreate)));
+    EXPECT_FALSE(missing.IsSameFile(FileRef(path.c_str())));
+    // An empty FileRef names no file, not even an empty one.
+    EXPECT_FALSE(FileIdentity(FileRef()).IsSameFile(FileRef()));
+    EXPECT_FALSE(FileIdentity(FileRef()).IsSameFile(FileRef(path.c_str())));
+    EXPECT_FALSE(story.IsSameFile(FileRef()));
 }
 
 TEST(FileRef, ExistsAndReadOnlyTakeNamesLiterally) {

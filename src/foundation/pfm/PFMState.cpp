@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "foundation/FileIdentity.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PFMFile.h"
 
@@ -33,8 +34,10 @@ void KeepMemoryBudget() {
 }
 
 PFMFile* FindStoreOfFile(const FileRef& ref) {
+    // The file asked about is looked up once, not once for every store.
+    const FileIdentity identity(ref);
     for (const auto& store : GetPFMState().openStores) {
-        if (store->HasDiskFile() && store->GetFileRef().IsSameFile(ref)) return store.get();
+        if (store->HasDiskFile() && identity.IsSameFile(store->GetFileRef())) return store.get();
     }
     return nullptr;
 }
