@@ -183,7 +183,8 @@ bool ImportCharacterFile(const FileRef& file, IStoryDocument& document, CharID t
 
 // Every file the program is asked to open is asked this first, so the file is not made an open
 // store (with a swap file of its own) only to be closed again.
+// Opening the file as a store checks its store mark first, so the mark is not read on its own.
 bool IsCharacterFile(const FileRef& file) {
-    if (!file.IsValid() || !file.Exists() || !PFMIsPFMFile(file)) return false;
+    if (!file.IsValid() || !file.Exists()) return false;
     return PFMFileHoldsSegment(file, kCharacterFileRecordType, kCharacterFileRecordNumber);
 }

@@ -247,10 +247,18 @@ TEST_F(CharacterFilesTest, TheFileCheckTellsCharacterFilesFromOthersAndAFailedEx
     ASSERT_TRUE(Export(writer, "ophelia.fcf"));
     Story().SaveAs(Ref("story.fsf", kAccessCreate));
     WriteFile("plain.fcf", "not a store");
+    {
+        // A character file cut short: its store's mark is whole, its map is gone.
+        std::ifstream whole(Path("ophelia.fcf"), std::ios::binary);
+        std::string bytes(64, '\0');
+        whole.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        WriteFile("cut.fcf", bytes);
+    }
     PFMFile* current = PFMGetCurrentFile();
 
     EXPECT_TRUE(IsCharacterFile(Ref("ophelia.fcf", kAccessRead)));
-    for (const char* name : {"story.fsf", "plain.fcf", "missing.fcf"})
+    EXPECT_TRUE(PFMIsPFMFile(Ref("cut.fcf")));
+    for (const char* name : {"story.fsf", "plain.fcf", "missing.fcf", "cut.fcf"})
         EXPECT_FALSE(IsCharacterFile(Ref(name))) << name;
     EXPECT_FALSE(IsCharacterFile(FileRef()));
     EXPECT_FALSE(PFMIsFileOpen(Ref("ophelia.fcf")));
