@@ -24,9 +24,11 @@ namespace {
 // A context over the whole window rectangle that may touch only the non-client area.
 class FrameContext {
 public:
+    // No context (and so no drawing) for a frame none of which shows: a window made off the screen,
+    // or one its parent or siblings hide.
     explicit FrameContext(const Window& window) {
         Region clip = VisibleRegion(window, true) - Region(ScreenClientRect(window));
-        dc_ = CreateDisplayDC(ScreenSurface(), WindowOrigin(window), clip);
+        if (!clip.IsEmpty()) dc_ = CreateDisplayDC(ScreenSurface(), WindowOrigin(window), clip);
     }
     ~FrameContext() { DestroyDisplayDC(dc_); }
     FrameContext(const FrameContext&) = delete;

@@ -174,5 +174,39 @@ TEST_F(NonClient, TheDrawnCaptionHasTheHeightTheMetricsGive) {
     EXPECT_EQ(screen.GetPixel(250, 100 + frame), active);
 }
 
+TEST_F(NonClient, AFrameIsDrawnWhereverAnyOfItShowsAndNowhereElse) {
+    const Surface& screen = GetScreenSurface();
+    const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION);
+    const COLORREF inactive = GetSysColor(COLOR_INACTIVECAPTION);
+    ASSERT_NE(active, inactive);
+    RECT client;
+    GetClientRect(window, &client);
+    // Only the top of this child shows, its caption across the parent's last rows; its client
+    // lies below the parent.
+    HWND child = Child(window, RECT{20, client.bottom - 10, 220, client.bottom + 90},
+                       WS_CHILD | WS_VISIBLE | WS_CAPTION);
+    // This one lies wholly outside the parent's client.
+    HWND hidden = Child(window, RECT{20, client.bottom + 40, 220, client.bottom + 140},
+                        WS_CHILD | WS_VISIBLE | WS_CAPTION);
+    Pump();
+    RECT shown;
+    GetWindowRect(child, &shown);
+    POINT parentBottom{0, client.bottom};
+    ClientToScreen(window, &parentBottom);
+    const int x = shown.right - 30;    // past the title, and the child has no caption buttons
+    const int y = parentBottom.y - 2;  // a caption row inside the parent
+    SendMessageA(child, WM_NCACTIVATE, FALSE, 0);
+    EXPECT_EQ(screen.GetPixel(x, y), inactive);
+    SendMessageA(child, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(screen.GetPixel(x, y), active);
+    // Whatever the hidden child does to its frame, the parent's frame below the client stays.
+    const COLORREF below = screen.GetPixel(x, parentBottom.y + 1);
+    SendMessageA(hidden, WM_NCACTIVATE, TRUE, 0);
+    SendMessageA(hidden, WM_NCACTIVATE, FALSE, 0);
+    EXPECT_EQ(screen.GetPixel(x, parentBottom.y + 1), below);
+    DestroyWindow(hidden);
+    DestroyWindow(child);
+}
+
 }  // namespace
 }  // namespace uitest
