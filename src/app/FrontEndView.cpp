@@ -231,6 +231,19 @@ void FrontEndView::DrawContent(ViewDrawContext* context) {
     for (std::int32_t i = 0; i < entryCount_; ++i) DrawEntry(*env, context, i);
 }
 
+// Every entry's cell, the title's too, has the cell picture copied over its inside, which is the
+// picture's size.
+void FrontEndView::GetCoveredContent(Rgn& covered) const {
+    if (!laidOut_ || !cellBitmap_) return;
+    ShortRect content;
+    GetContentRect(content);
+    for (const Layout& layout : layouts_) {
+        ShortRect inner;
+        if (!DocRectToView(layout.inner, inner) || !inner.Intersect(content)) continue;
+        covered.Union(Rgn(inner));
+    }
+}
+
 void FrontEndView::DrawEntry(ItemGraphEnv& env, const ViewDrawContext* context, std::int32_t index) {
     if (index < 0 || index >= static_cast<std::int32_t>(layouts_.size())) return;
     const Layout& layout = layouts_[static_cast<std::size_t>(index)];

@@ -66,6 +66,8 @@ public:
     std::int32_t VertScrollMaximum() const override;
     std::int32_t HandleMouseDown(const MsgEvent& event) override;
     void DrawContent(ViewDrawContext* context) override;
+    // Inside their bevels, the cells' pictures.
+    void GetCoveredContent(Rgn& covered) const override;
     // The owning window's client area changed: laid out again for it.
     void WindowResized() override;
 

@@ -109,6 +109,9 @@ public:
     // After a scroll that a key or a bar started has ended.
     virtual void ScrollChanged() {}
     virtual void DrawContent(ViewDrawContext* context);
+    // The part of the content (window coordinates) that DrawContent covers wholly, whatever was
+    // there: the erase before it leaves that part alone. None by default.
+    virtual void GetCoveredContent(Rgn& /*covered*/) const {}
     virtual bool IsArrowKey(std::int32_t key) const;
     virtual bool IsPagingKey(std::int32_t key) const;
     // After the contents moved.
@@ -179,6 +182,8 @@ public:
                                     ShortRect& result);
 
 private:
+    // Erases the bounds within the clip, less what GetCoveredContent answers.
+    void EraseAllBut(ItemGraphEnv& env, const Rgn& clip);
     // Makes, links and places the bar of one axis; null when it cannot be made.
     ScrollBar* MakeScrollBar(bool horizontal);
     // The rectangle the bars are placed along, in the view's own coordinates.

@@ -91,7 +91,7 @@ void TView::Draw(win::HDC dc, const Rgn& clip) {
     GraphUser use(*env);
     env->SetClip(clip);
     env->SetBackColor(GetContentColor());
-    if (LacksFlags(kNoErase)) env->EraseRect(Bounds());
+    if (LacksFlags(kNoErase)) EraseAllBut(*env, clip);
     if (LacksViewFlags(kNoFrame)) env->FrameRect(Bounds());
     DrawSizeBox(dc, clip);
     for (ScrollBar* bar : {horzBar_, vertBar_}) {
@@ -108,6 +108,20 @@ void TView::Draw(win::HDC dc, const Rgn& clip) {
 }
 
 void TView::DrawContent(ViewDrawContext* /*context*/) {}
+
+void TView::EraseAllBut(ItemGraphEnv& env, const Rgn& clip) {
+    Rgn covered;
+    GetCoveredContent(covered);
+    if (covered.IsEmpty()) {
+        env.EraseRect(Bounds());
+        return;
+    }
+    Rgn erased(clip);
+    erased.Subtract(covered);
+    env.SetClip(erased);
+    env.EraseRect(Bounds());
+    env.SetClip(clip);
+}
 
 void TView::DrawSizeBox(win::HDC dc, const Rgn& clip) {
     const ShortRect box = SizeBoxRect();

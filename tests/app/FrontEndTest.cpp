@@ -12,9 +12,12 @@
 #include "framework/InputHelpers.h"
 #include "items/ItemList.h"
 #include "framework/WindowUtilities.h"
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiTestSupport.h"
+#include "platform/gdi/Objects.h"
 #include "platform/gdi/Surface.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/Paint.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Window.h"
 
@@ -174,6 +177,35 @@ TEST_F(FrontEnd, OpenStoryAsksForAStoryAndTheOtherEntriesHarmNothing) {
     Run();
     EXPECT_EQ(application->GetDocumentCount(), 1);
     EXPECT_EQ(story->GetWindowCount(), 1);
+}
+
+// Painted again over other pixels, the window shows none of them: the cells' pictures cover what
+// the erase leaves, and the erase the rest.
+TEST_F(FrontEnd, PaintingItAgainLeavesNothingOfWhatWasThereBefore) {
+    const COLORREF green = RGB(0, 255, 0);
+    const Surface& screen = GetScreenSurface();
+    const auto greenLeft = [&](HWND handle) {
+        RECT client;
+        GetClientRect(handle, &client);
+        const HDC dc = GetDC(handle);
+        const HBRUSH brush = CreateSolidBrush(green);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        ReleaseDC(handle, dc);
+        POINT origin{0, 0};
+        ClientToScreen(handle, &origin);
+        EXPECT_EQ(screen.GetPixel(origin.x + client.right / 2, origin.y + client.bottom / 2), green);
+        InvalidateRect(handle, nullptr, TRUE);
+        Run();
+        int left = 0;
+        for (int y = origin.y; y < origin.y + client.bottom; ++y) {
+            for (int x = origin.x; x < origin.x + client.right; ++x) left += screen.GetPixel(x, y) == green;
+        }
+        return left;
+    };
+    FEWindow* frontEnd = NewStory()->GetFrontEndWindow();
+    Run();
+    EXPECT_EQ(greenLeft(frontEnd->GetHWnd()), 0);
 }
 
 TEST_F(FrontEnd, TheFrontEndOnTheScreen) {
