@@ -28,6 +28,7 @@
 #include "query/data/TFQSInterpretable.h"
 #include "query/data/TopicTable.h"
 #include "storymodel/BracketedBroadcaster.h"
+#include "storymodel/SceneManager.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 
@@ -291,8 +292,16 @@ void FQSPage::StoreSolverConstraint() {
     FixConstraintToValue(*record, value);
 }
 
+bool FQSPage::HasLostScene() const {
+    if (GetScene() < 0 || !document_) return false;
+    const SceneManager* scenes = document_->GetSceneManager();
+    return !scenes || !scenes->FindScene(GetScene());
+}
+
 void FQSPage::CommitAnswers() {
-    if (!record_ || !window_) return;
+    // The page of a scene deleted meanwhile (in another window) has nothing to store into: neither
+    // its texts nor the status of its row, which the tree may have given to another page by now.
+    if (!record_ || !window_ || HasLostScene()) return;
     if (sliderFlag_ != 0) StoreSliders();
     if (editCount_ > 0) {
         bool answered = false;

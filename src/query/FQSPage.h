@@ -110,8 +110,10 @@ public:
     void StoreRadioAnswer();
     // The solver constraint of the page's story point follows the radio that is on.
     void StoreSolverConstraint();
-    // What Teardown stores.
+    // What Teardown stores; nothing for a page whose scene is gone.
     void CommitAnswers();
+    // The page belongs to a scene that no longer exists.
+    bool HasLostScene() const;
 
     // --- Values bound to the story
     std::int16_t ReadChoice(const FQSInterpretation* binding, PText* record) const;

@@ -7,6 +7,7 @@
 #include "platform/sys/Bell.h"
 #include "query/FQSTreeSelectorView.h"
 #include "query/FQSWindow.h"
+#include "query/data/QuestionStatus.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
 
@@ -36,6 +37,22 @@ CharInfoRec* CharacterOf(IStoryDocument* document, CharID id) {
 Scene* SceneOf(IStoryDocument* document, std::int16_t id) {
     SceneManager* scenes = ScenesOf(document);
     return scenes && id >= 0 ? scenes->FindScene(id) : nullptr;
+}
+
+void DeleteScene(IStoryDocument* document, std::int32_t position) {
+    SceneManager* scenes = ScenesOf(document);
+    const Scene* scene = scenes ? scenes->SceneAt(position) : nullptr;
+    if (!scene) return;
+    const FQSWindow* window = QueryWindowOf(document);
+    if (window) {
+        QuestionStatus& status = StoryOf(document)->GetQuestionStatus();
+        for (const FQSPageData& entry : window->GetQuestionList().Entries()) {
+            if (entry.GetScene() != scene->GetID()) continue;
+            status.SetStatus(kQuestionOpen, entry.GetTopic(), entry.GetContextKey());
+            status.SetOpenFlag(0, entry.GetTopic(), entry.GetContextKey());
+        }
+    }
+    scenes->DeleteScene(position);
 }
 
 bool WriteWhole(char* out, const char* text, std::int32_t remaining) {

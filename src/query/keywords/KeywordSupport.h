@@ -32,6 +32,10 @@ CharInfoRec* CharacterOf(IStoryDocument* document, CharID id);
 // The scene with the id; null for none (-1) and for a scene deleted since.
 Scene* SceneOf(IStoryDocument* document, std::int16_t id);
 
+// Deletes the scene at the storytelling position together with the question statuses of its rows
+// in the query window's list, so that a scene made later under the same id starts unanswered.
+void DeleteScene(IStoryDocument* document, std::int32_t position);
+
 // Writes the text with its NUL at out only when its length is less than the room left; answers
 // whether it did.
 bool WriteWhole(char* out, const char* text, std::int32_t remaining);

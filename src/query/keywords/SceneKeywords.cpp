@@ -154,7 +154,7 @@ void KSceneDel::Execute(IStoryDocument* document, const FQSInterpretation&) {
     // Looked at again: while the question was shown the scenes may have changed.
     const std::int32_t position = SelectedScenePosition(*scenes);
     if (position < 0) return;
-    scenes->DeleteScene(position);
+    keywords::DeleteScene(document, position);
     keywords::RequestGoTo(document);
 }
 
@@ -190,6 +190,6 @@ void KSceneDelThis::Execute(IStoryDocument* document, const FQSInterpretation& b
     }
     // The page's fields are bound to the scene: leaving the page must not write them back.
     keywords::DiscardPageAnswers(document);
-    scenes->DeleteScene(position);
+    keywords::DeleteScene(document, position);
     keywords::SelectAway(document);
 }
