@@ -3,8 +3,8 @@
 // lives for the whole program and every query window is given it.
 //
 // Every class code of the page table makes a page: 1 a dynamic radio page, 3 a general radio page,
-// 75 a recap, 100 the structural finder, 999 the home page; the scene pages (4 and 5) and the plain
-// questions (0 and 2) are plain pages. A code outside the table makes none.
+// 4 the scene list, 5 a scene's page, 75 a recap, 100 the structural finder, 999 the home page; the
+// plain questions (0 and 2) are plain pages. A code outside the table makes none.
 
 #include <cstdint>
 #include <memory>

@@ -1,0 +1,351 @@
+// The scene list page and the scene page in the query window: the list's scenes and its add,
+// delete, order and go-to actions; the scene page's menu of appreciations (what it offers, what a
+// tick stores, taking a tick off), its text view; a scene deleted while its page shows; and the
+// scenes kept across saving and reopening the story.
+
+#include <gtest/gtest.h>
+
+#include "ScenePagesFixture.h"
+#include "items/EditView.h"
+#include "query/FQSPageControls.h"
+#include "query/FQSSceneMenu.h"
+#include "query/data/QuestionContext.h"
+#include "storymodel/engine/InclApprList.h"
+#include "widgets/HPMenu.h"
+
+namespace querytest {
+namespace {
+
+class SceneListPage : public ScenePagesTest {};
+
+TEST_F(SceneListPage, ListsTheScenesInStorytellingOrderAndTakesAClickAsTheSelection) {
+    OpenScenes(NewStory(), 3);
+    Scenes().SceneAt(1)->SetTitle("Arrival");
+    FQSSceneListPage* page = ShowList();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(ListTexts(*page), (std::vector<std::string>{"Scene #1", "Scene #2 - Arrival", "Scene #3"}));
+    EXPECT_EQ(page->GetSceneList()->GetTopicID(2), 2) << "an entry's topic is its storytelling position";
+    EXPECT_EQ(IndexOf(page->GetSceneList()), page->GetListItem());
+    EXPECT_EQ(page->GetSelectedPosition(), -1);
+    EXPECT_EQ(page->TopicChosen(page->GetSceneList(), 1, 1, 0, 1), 1);
+    EXPECT_EQ(page->GetSelectedPosition(), 1);
+    Run();
+    EXPECT_EQ(window->GetPage(), page) << "a single click goes nowhere";
+}
+
+TEST_F(SceneListPage, AddAppendsWithoutASelectionAndInsertsAtTheSelectedScene) {
+    OpenScenes(NewStory(), 0);
+    FQSSceneListPage* page = ShowList();
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(ListTexts(*page).empty());
+    EXPECT_EQ(window->GetQuestionList().Count(), 1) << "no scene, no scene pages";
+    Hit(window, IndexOf(page->GetButton(0)));
+    page = ShowList();
+    ASSERT_NE(page, nullptr);
+    Hit(window, IndexOf(page->GetButton(0)));
+    ASSERT_EQ(Scenes().GetSceneCount(), 2);
+    EXPECT_EQ(window->GetQuestionList().Count(), 3) << "the tree has a page per scene";
+    const std::int16_t second = Scenes().SceneAt(1)->GetID();
+
+    page = ShowList();
+    ASSERT_NE(page, nullptr);
+    page->TopicChosen(page->GetSceneList(), 1, 1, 0, 1);
+    Hit(window, IndexOf(page->GetButton(0)));
+    ASSERT_EQ(Scenes().GetSceneCount(), 3);
+    EXPECT_EQ(Scenes().SceneAt(2)->GetID(), second) << "the new scene took the selected place";
+    page = ShowList();
+    EXPECT_EQ(ListTexts(*page).size(), 3u);
+    EXPECT_TRUE(story->IsDirty());
+}
+
+TEST_F(SceneListPage, DeleteAsksFirstAndBeepsWithoutASelection) {
+    OpenScenes(NewStory(), 2);
+    const std::int16_t last = Scenes().SceneAt(1)->GetID();
+    FQSSceneListPage* page = ShowList();
+    ASSERT_NE(page, nullptr);
+    Hit(window, IndexOf(page->GetButton(1)));
+    EXPECT_EQ(Scenes().GetSceneCount(), 2) << "nothing selected, nothing deleted";
+
+    page->TopicChosen(page->GetSceneList(), 0, 0, 0, 1);
+    Answer(win::IDNO);
+    Hit(window, IndexOf(page->GetButton(1)));
+    EXPECT_EQ(Scenes().GetSceneCount(), 2);
+    page = ShowList();
+    ASSERT_NE(page, nullptr);
+    page->TopicChosen(page->GetSceneList(), 0, 0, 0, 1);
+    Answer(win::IDYES);
+    Hit(window, IndexOf(page->GetButton(1)));
+    ASSERT_EQ(Scenes().GetSceneCount(), 1);
+    EXPECT_EQ(Scenes().SceneAt(0)->GetID(), last);
+    EXPECT_EQ(window->GetQuestionList().Count(), 2) << "the deleted scene's page left the tree";
+}
+
+TEST_F(SceneListPage, MovingTheFirstSceneOntoTheThirdReordersTheScenesAndTheTree) {
+    OpenScenes(NewStory(), 3);
+    const std::int16_t first = Scenes().SceneAt(0)->GetID();
+    const std::int16_t second = Scenes().SceneAt(1)->GetID();
+    FQSSceneListPage* page = ShowList();
+    ASSERT_NE(page, nullptr);
+    page->MoveScene(0, 2);
+    Run();
+    EXPECT_EQ(Scenes().SceneAt(2)->GetID(), first);
+    EXPECT_EQ(Scenes().SceneAt(0)->GetID(), second);
+    FQSScenePage* scene = ShowScene(2);
+    ASSERT_NE(scene, nullptr);
+    EXPECT_EQ(scene->GetSceneId(), first) << "the tree follows the new order";
+}
+
+TEST_F(SceneListPage, ADoubleClickShowsTheScenesPage) {
+    OpenScenes(NewStory(), 3);
+    FQSSceneListPage* page = ShowList();
+    ASSERT_NE(page, nullptr);
+    page->TopicChosen(page->GetSceneList(), 1, 1, 1, 1);
+    Run();
+    auto* scene = dynamic_cast<FQSScenePage*>(window->GetPage());
+    ASSERT_NE(scene, nullptr);
+    EXPECT_EQ(scene->GetSceneId(), Scenes().SceneAt(1)->GetID());
+    EXPECT_EQ(window->GetCurrentRow(), 2);
+}
+
+class ScenePage : public ScenePagesTest {};
+
+TEST_F(ScenePage, OffersTheTablesNodesWithDescriptionsUnderLeaves) {
+    OpenScenes(NewStory(), 1);
+    FQSScenePage* page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(page->GetMenu(), nullptr);
+    EXPECT_EQ(page->GetMenu()->GetClient(), page);
+    std::int32_t root = -1;
+    page->GetRoot(root);
+    EXPECT_EQ(root, 0);
+    char text[IHMPClient::kItemTextSize];
+    page->GetItemText(root, text, sizeof text);
+    EXPECT_STREQ(text, "How to use this menu");
+    EXPECT_EQ(page->IsCheckable(root), 0) << "a literal text is no appreciation";
+    std::int32_t child = -1;
+    page->GetFirstChild(child, root);
+    ASSERT_EQ(scenemenu::HandleLine(child), 0) << "its description shows under it";
+    EXPECT_EQ(page->IsPreviewItem(child), 1);
+    EXPECT_EQ(page->IsCheckable(child), 0);
+    EXPECT_EQ(page->GetParentHandle(child), root);
+    page->GetItemText(child, text, sizeof text);
+    EXPECT_EQ(std::string(text).rfind("Tick every item this scene represents", 0), 0u) << text;
+    std::int32_t next = -1;
+    page->GetNextSibling(next, child);
+    EXPECT_EQ(scenemenu::HandleLine(next), 1) << "the text is longer than one line";
+
+    const std::int32_t concern = NodeOf(*page, kDefinedPoint);
+    ASSERT_GE(concern, 0);
+    EXPECT_EQ(page->IsCheckable(concern), 1);
+    EXPECT_EQ(page->IsChecked(concern), 0);
+    page->GetFirstChild(child, concern);
+    page->GetItemText(child, text, sizeof text);
+    EXPECT_STREQ(text, "Concern: what the character is after.") << "the definition of its story point";
+    page->GetItemText(concern, text, 10);
+    EXPECT_STREQ(text, "") << "a buffer too small for a name and its count gets no name";
+    EXPECT_EQ(page->IsValid(-1), 0);
+    EXPECT_EQ(page->IsValid(scenemenu::MakeHandle(page->GetNodeTree()->Count())), 0);
+}
+
+TEST_F(ScenePage, TickingStoresTheNodesAppreciationAndTakingItOffRemovesIt) {
+    OpenScenes(NewStory(), 2);
+    Scenes().SetStorytellingMode(0);
+    FQSScenePage* page = ShowScene(1);
+    ASSERT_NE(page, nullptr);
+    Scene* scene = Scenes().SceneAt(1);
+    const std::int32_t concern = NodeOf(*page, kDefinedPoint);
+    const std::int32_t driver = NodeOf(*page, 1040);
+    ASSERT_GE(concern, 0);
+    ASSERT_GE(driver, 0);
+    HMPItemList on;
+    HMPItemList off;
+    on.AddHandle(concern);
+    page->ApplyChanges(on, off);
+    const IncludeableAppreciation stored = page->GetNodeTree()->MakeAppreciation(concern);
+    EXPECT_EQ(stored.GetFirstID(), kDefinedPoint);
+    ASSERT_EQ(scene->GetAppreciations().GetCount(), 1);
+    EXPECT_EQ(scene->GetAppreciations().GetAt(0), stored);
+    EXPECT_EQ(page->IsChecked(concern), 1);
+    EXPECT_EQ(Scenes().GetUsageCount(stored), 1);
+    char text[IHMPClient::kItemTextSize];
+    page->GetItemText(concern, text, sizeof text);
+    EXPECT_STREQ(text, "Concern  (1)") << "how many scenes represent it";
+    EXPECT_TRUE(window->GetPage()->IsChanged());
+
+    const std::vector<FQSScenePage::TextRun> runs = page->ComposeSceneText();
+    ASSERT_EQ(runs.size(), 1u) << "storytelling off: the bold lines only";
+    EXPECT_TRUE(runs[0].bold);
+    EXPECT_EQ(runs[0].text, "Main Character Throughline:  Concern\n");
+
+    // One ticked and one unticked at once: the first is added, then the second removed.
+    HMPItemList on2;
+    HMPItemList off2;
+    on2.AddHandle(driver);
+    off2.AddHandle(concern);
+    page->ApplyChanges(on2, off2);
+    ASSERT_EQ(scene->GetAppreciations().GetCount(), 1);
+    EXPECT_EQ(scene->GetAppreciations().GetAt(0).GetFirstID(), 1040);
+    EXPECT_EQ(Scenes().GetUsageCount(stored), 0);
+    page->GetItemText(concern, text, sizeof text);
+    EXPECT_STREQ(text, "Concern");
+    EXPECT_EQ(Scenes().SceneAt(0)->GetAppreciations().GetCount(), 0) << "the other scene keeps its own";
+}
+
+TEST_F(ScenePage, StorytellingModeAddsTheWritersTextUnderEachLine) {
+    OpenScenes(NewStory(), 1);
+    Scenes().SetStorytellingMode(0);
+    story->GetStorytellingRecord().SetValue("MCCon", kPTextText, "She wants the house back.");
+    FQSScenePage* page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    HMPItemList on;
+    on.AddHandle(NodeOf(*page, kDefinedPoint));
+    page->ApplyChanges(on, HMPItemList());
+    EXPECT_EQ(page->ComposeSceneText().size(), 1u);
+    auto* box = dynamic_cast<FQSCheckBox*>(window->GetItem(15));
+    ASSERT_NE(box, nullptr);
+    box->SetValue(1, false);
+    Hit(window, 15);
+    EXPECT_EQ(Scenes().GetStorytellingMode(), 1);
+    page = dynamic_cast<FQSScenePage*>(window->GetPage());
+    ASSERT_NE(page, nullptr);
+    const std::vector<FQSScenePage::TextRun> runs = page->ComposeSceneText();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_FALSE(runs[1].bold);
+    EXPECT_EQ(runs[1].text, "She wants the house back.\n\n");
+}
+
+TEST_F(ScenePage, ASceneDeletedWhileItsPageShowsIsNeitherReadNorWritten) {
+    OpenScenes(NewStory(), 2);
+    FQSScenePage* page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    const std::int32_t concern = NodeOf(*page, kDefinedPoint);
+    auto* description = dynamic_cast<EditView*>(window->GetItem(14));
+    ASSERT_NE(description, nullptr);
+    description->SetText("typed before the scene went", 1);
+    const std::int16_t survivor = Scenes().SceneAt(1)->GetID();
+    const std::int16_t key = page->GetContextKey();
+    // Another window deletes the scene; this page has not been told yet.
+    Scenes().DeleteScene(0);
+    HMPItemList on;
+    on.AddHandle(concern);
+    page->ApplyChanges(on, HMPItemList());
+    EXPECT_EQ(page->IsChecked(concern), 0);
+    EXPECT_TRUE(page->ComposeSceneText().empty());
+    Scene* left = Scenes().FindScene(survivor);
+    ASSERT_NE(left, nullptr);
+    EXPECT_EQ(left->GetAppreciations().GetCount(), 0);
+    Run();
+    ShowList();
+    char text[64] = {};
+    left->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "") << "the page's text went to no scene";
+    EXPECT_EQ(Scenes().GetSceneCount(), 1);
+    EXPECT_EQ(story->GetQuestionStatus().GetStatus(kScenePageTopic, key), kQuestionOpen)
+        << "a page of a scene that is gone marks no answer";
+    EXPECT_EQ(window->GetTopicTree()->NodeAt(1)->GetStatus(), kQuestionOpen)
+        << "nor the row the surviving scene's page now has";
+}
+
+TEST_F(ScenePage, DeleteThisRemovesTheSceneAndMovesOffItsPage) {
+    OpenScenes(NewStory(), 2);
+    const std::int16_t survivor = Scenes().SceneAt(1)->GetID();
+    FQSScenePage* page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    HMPItemList on;
+    on.AddHandle(NodeOf(*page, kDefinedPoint));
+    page->ApplyChanges(on, HMPItemList());
+    const IncludeableAppreciation stored =
+        page->GetNodeTree()->MakeAppreciation(NodeOf(*page, kDefinedPoint));
+    dynamic_cast<EditView*>(window->GetItem(14))->SetText("gone with it", 1);
+    Hit(window, IndexOf(page->GetButton(0)));
+    ASSERT_EQ(Scenes().GetSceneCount(), 1);
+    EXPECT_EQ(Scenes().SceneAt(0)->GetID(), survivor);
+    EXPECT_EQ(Scenes().GetUsageCount(stored), 0) << "the deleted scene counts no more";
+    EXPECT_EQ(window->GetQuestionList().Count(), 2);
+    char text[64] = {};
+    Scenes().SceneAt(0)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "");
+}
+
+TEST_F(ScenePage, ScenesTheirOrderAndTicksComeBackWhenTheStoryIsReopened) {
+    OpenScenes(NewStory(), 0);
+    apptest::StoryAppTest::Choose("scenes.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    FQSSceneListPage* list = ShowList();
+    ASSERT_NE(list, nullptr);
+    Hit(window, IndexOf(list->GetButton(0)));
+    list = ShowList();
+    ASSERT_NE(list, nullptr);
+    Hit(window, IndexOf(list->GetButton(0)));
+    ASSERT_EQ(Scenes().GetSceneCount(), 2);
+    Scenes().SceneAt(0)->SetTitle("Opening");
+    Scenes().SceneAt(1)->SetTitle("Closing");
+    list = ShowList();
+    list->MoveScene(1, 0);
+    Run();
+    FQSScenePage* page = ShowScene(1);
+    ASSERT_NE(page, nullptr);
+    HMPItemList on;
+    on.AddHandle(NodeOf(*page, kDefinedPoint));
+    page->ApplyChanges(on, HMPItemList());
+    const IncludeableAppreciation stored =
+        page->GetNodeTree()->MakeAppreciation(NodeOf(*page, kDefinedPoint));
+    ShowList();
+    ASSERT_EQ(story->Save(nullptr), kNoErr);
+    ASSERT_TRUE(application->CloseAll(true));
+
+    story = OpenStory("scenes.fsf");
+    ASSERT_NE(story, nullptr);
+    window = OpenQuery(story);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->SelectQuestionList(kScenesList, false, 0));
+    Run();
+    list = ShowList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ListTexts(*list), (std::vector<std::string>{"Scene #1 - Closing", "Scene #2 - Opening"}));
+    page = ShowScene(1);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->IsChecked(NodeOf(*page, kDefinedPoint)), 1);
+    ASSERT_EQ(Scenes().SceneAt(1)->GetAppreciations().GetCount(), 1);
+    EXPECT_EQ(Scenes().SceneAt(1)->GetAppreciations().GetAt(0), stored) << "stored exactly as it was ticked";
+    EXPECT_EQ(Scenes().GetUsageCount(stored), 1);
+    EXPECT_EQ(Scenes().SceneAt(0)->GetAppreciations().GetCount(), 0);
+}
+
+}  // namespace
+}  // namespace querytest
+
+namespace querytest {
+namespace {
+
+TEST_F(ScenePage, ADeletedScenesAnswersDoNotPassToTheNextNewScene) {
+    OpenScenes(NewStory(), 1);
+    FQSScenePage* page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    const std::int16_t id = page->GetSceneId();
+    const std::int16_t key = page->GetContextKey();
+    dynamic_cast<EditView*>(window->GetItem(14))->SetText("answered", 1);
+    ShowList();
+    ASSERT_EQ(story->GetQuestionStatus().GetStatus(kScenePageTopic, key), kQuestionAnswered);
+
+    page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    Hit(window, IndexOf(page->GetButton(0)));
+    ASSERT_EQ(Scenes().GetSceneCount(), 0);
+    EXPECT_EQ(story->GetQuestionStatus().GetStatus(kScenePageTopic, key), kQuestionOpen);
+
+    FQSSceneListPage* list = ShowList();
+    ASSERT_NE(list, nullptr);
+    Hit(window, IndexOf(list->GetButton(0)));
+    ASSERT_EQ(Scenes().GetSceneCount(), 1);
+    EXPECT_EQ(Scenes().SceneAt(0)->GetID(), id) << "the story gives the free id again";
+    page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(window->GetTopicTree()->NodeAt(1)->GetStatus(), kQuestionOpen);
+    char text[64] = {};
+    Scenes().SceneAt(0)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "");
+}
+
+}  // namespace
+}  // namespace querytest
