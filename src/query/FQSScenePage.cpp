@@ -204,7 +204,8 @@ std::vector<FQSScenePage::TextRun> FQSScenePage::ComposeSceneText() {
         if (const std::int32_t parent = nodes_->GetParent(node); parent >= 0)
             heading = NodeName(parent, kNameLimit) + ":  ";
         heading += NodeName(node, kNameLimit);
-        if (const std::int16_t value = PointValue(node); value > 0) heading += ValueSuffix(document_, value);
+        if (const std::int16_t value = PointValue(node); value > 0)
+            heading += Stripped(ValueSuffix(document_, value));
         runs.push_back({true, heading + "\n"});
         if (storytelling) runs.push_back({false, Stripped(RowText(node, kWorkBufferSize)) + "\n\n"});
     }

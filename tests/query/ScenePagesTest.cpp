@@ -6,11 +6,17 @@
 #include <gtest/gtest.h>
 
 #include "ScenePagesFixture.h"
+#include "framework/graphics/FontMapping.h"
 #include "items/EditView.h"
+#include "items/RichTextView.h"
 #include "query/FQSPageControls.h"
 #include "query/FQSSceneMenu.h"
+#include "query/data/AppreciationTables.h"
 #include "query/data/QuestionContext.h"
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/InclApprList.h"
+#include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
 #include "widgets/HPMenu.h"
 
 namespace querytest {
@@ -345,6 +351,69 @@ TEST_F(ScenePage, ADeletedScenesAnswersDoNotPassToTheNextNewScene) {
     char text[64] = {};
     Scenes().SceneAt(0)->GetDescription(text, sizeof text);
     EXPECT_STREQ(text, "");
+}
+
+}  // namespace
+}  // namespace querytest
+
+namespace querytest {
+namespace {
+
+TEST_F(ScenePage, TheListAndTheMenuAreLaidOutInThePageArea) {
+    OpenScenes(NewStory(), 1);
+    const ShortRect& area = window->GetPageArea();
+    FQSSceneListPage* list = ShowList();
+    ASSERT_NE(list, nullptr);
+    ShortRect bounds;
+    list->GetSceneList()->GetBounds(bounds);
+    EXPECT_EQ(bounds.left, area.left + 20);
+    EXPECT_EQ(bounds.right, area.right - 20);
+    EXPECT_EQ(bounds.bottom, area.bottom - 44);
+
+    FQSScenePage* page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    page->GetMenu()->GetBounds(bounds);
+    EXPECT_EQ(bounds.left, area.left + 12);
+    EXPECT_EQ(bounds.right, area.left + 240);
+    EXPECT_EQ(bounds.bottom - bounds.top, 22);
+    ShortRect view;
+    page->GetTextView()->GetBounds(view);
+    EXPECT_EQ(view.left, area.left + 27);
+    EXPECT_EQ(view.right, area.right - 27);
+    EXPECT_GE(view.top, bounds.bottom + 4) << "below the menu";
+    win::LOGFONTA font{};
+    page->GetItemFont(font, scenemenu::MakeHandle(1, 0));
+    win::LOGFONTA small{};
+    MakeLogFont(small, 3, 10, 0);
+    EXPECT_EQ(font.lfHeight, small.lfHeight);
+    EXPECT_STREQ(font.lfFaceName, small.lfFaceName);
+    MakeLogFont(small, 3, 12, 0);
+    EXPECT_NE(font.lfHeight, small.lfHeight) << "nodes and lines are smaller than the menu's button";
+}
+
+TEST_F(ScenePage, AChosenStoryformValueFollowsTheNodesName) {
+    OpenScenes(NewStory(), 1);
+    Scenes().SetStorytellingMode(0);
+    FQSScenePage* page = ShowScene(0);
+    ASSERT_NE(page, nullptr);
+    const std::int32_t domain = NodeOf(*page, 15000);
+    ASSERT_GE(domain, 0);
+    const std::int16_t point = page->GetNodeTree()->RowOf(domain)->storyPoint;
+    char before[IHMPClient::kItemTextSize];
+    page->GetItemText(domain, before, sizeof before);
+    story->GetStoryFormManager()->SetValueAt(StoryPointIndex(point), 1);
+    char after[IHMPClient::kItemTextSize];
+    page->GetItemText(domain, after, sizeof after);
+    EXPECT_EQ(std::string(after), std::string(before) + " -- " + ElementName(1));
+
+    HMPItemList on;
+    on.AddHandle(domain);
+    page->ApplyChanges(on, HMPItemList());
+    const std::vector<FQSScenePage::TextRun> runs = page->ComposeSceneText();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].text,
+              "Main Character Throughline:  " + std::string(before) + " -- " + ElementName(1) + "\n")
+        << "the heading carries the value, not the count";
 }
 
 }  // namespace
