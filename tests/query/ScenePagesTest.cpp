@@ -128,6 +128,12 @@ TEST_F(ScenePage, OffersTheTablesNodesWithDescriptionsUnderLeaves) {
     page->GetItemText(root, text, sizeof text);
     EXPECT_STREQ(text, "How to use this menu");
     EXPECT_EQ(page->IsCheckable(root), 0) << "a literal text is no appreciation";
+    EXPECT_EQ(page->IsDimmed(root), 0) << "it has its description to show";
+    EXPECT_EQ(page->IsPreviewItem(root), 0);
+    char separator[IHMPClient::kItemTextSize];
+    page->GetItemText(scenemenu::MakeHandle(1), separator, sizeof separator);
+    EXPECT_STREQ(separator, "-");
+    EXPECT_EQ(page->IsDimmed(scenemenu::MakeHandle(1)), 1) << "nothing to tick and nothing under it";
     std::int32_t child = -1;
     page->GetFirstChild(child, root);
     ASSERT_EQ(scenemenu::HandleLine(child), 0) << "its description shows under it";
