@@ -9,6 +9,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "framework/TWindow.h"
+#include "query/data/TopicTable.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/StoryFormManager.h"
@@ -148,6 +149,11 @@ void FKDoc::ClearStorytelling() {
         const BroadcasterBracket bracket(scenes_.get());
         for (std::int32_t position = scenes_->GetSceneCount() - 1; position >= 0; --position)
             scenes_->DeleteScene(position);
+    }
+    // The questions about characters, further story points, illustrations and scenes are open again,
+    // in every context they were asked in.
+    for (const TopicRecord& topic : kTopicTable) {
+        if (IsStorytellingTopic(topic.kind)) questionStatus_.SetTopicStatus(kQuestionOpen, topic.id);
     }
     SetDirty();
 }

@@ -13,6 +13,8 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryformSolver.h"
 #include "platform/ui/VirtualKeys.h"
+#include "query/data/QuestionStatus.h"
+#include "query/data/TopicTable.h"
 
 namespace apptest {
 namespace {
@@ -239,6 +241,45 @@ TEST_F(StoryDocument, ClearStorytellingEmptiesTheStorysTellingAndReopensItsQuest
     EXPECT_EQ(story->GetQuestionStatus().GetStatus(13, 0), 0);
     EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 0);
     EXPECT_EQ(Title(*story), "The Long Road") << "the title is no storytelling";
+}
+
+// The first topic of the kind in the topic table.
+std::int16_t FirstTopicOfKind(std::int16_t kind) {
+    for (const TopicRecord& topic : kTopicTable) {
+        if (topic.kind == kind) return topic.id;
+    }
+    return -1;
+}
+
+// Clear Storytelling reopens the questions about characters, further story points, illustrations
+// and scenes in every context, and leaves the storyforming questions and the story's information
+// answered.
+TEST_F(StoryDocument, ClearStorytellingReopensTheStorytellingTopicsInEveryContext) {
+    FKDoc* story = WrittenStory("topics.fsf");
+    QuestionStatus& status = story->GetQuestionStatus();
+    const std::int16_t reopened[] = {kCharacterTopic, kFurtherStoryPointTopic, kIllustrationTopic, kSceneTopic};
+    const std::int16_t kept[] = {kStoryPointTopic, kStoryInformationTopic};
+    for (const std::int16_t kind : reopened) {
+        const std::int16_t topic = FirstTopicOfKind(kind);
+        ASSERT_GE(topic, 0) << "a topic of kind " << kind;
+        status.SetStatus(1, topic, 3);
+        status.SetStatus(2, topic, 7);
+    }
+    for (const std::int16_t kind : kept) {
+        const std::int16_t topic = FirstTopicOfKind(kind);
+        ASSERT_GE(topic, 0) << "a topic of kind " << kind;
+        status.SetStatus(1, topic, 3);
+    }
+    story->ClearStorytelling();
+    for (const std::int16_t kind : reopened) {
+        const std::int16_t topic = FirstTopicOfKind(kind);
+        EXPECT_EQ(status.GetStatus(topic, 3), kQuestionOpen) << "topic " << topic;
+        EXPECT_EQ(status.GetStatus(topic, 7), kQuestionOpen) << "topic " << topic;
+    }
+    for (const std::int16_t kind : kept) {
+        const std::int16_t topic = FirstTopicOfKind(kind);
+        EXPECT_EQ(status.GetStatus(topic, 3), 1) << "topic " << topic << " is no storytelling";
+    }
 }
 
 TEST_F(StoryDocument, ToolWindowSlotsHoldWhatTheWindowsStore) {

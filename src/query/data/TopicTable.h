@@ -43,6 +43,13 @@ inline constexpr std::int16_t kUncountedGroup = 9;
 
 extern const std::array<TopicRecord, kTopicCount> kTopicTable;
 
+// Whether the topic's answers are storytelling, which Clear Storytelling takes back: character,
+// further story-point, illustration and scene topics.
+constexpr bool IsStorytellingTopic(std::int16_t kind) {
+    return kind == kCharacterTopic || kind == kFurtherStoryPointTopic || kind == kIllustrationTopic ||
+           kind == kSceneTopic;
+}
+
 // Topic ids the program itself names.
 inline constexpr std::int16_t kHomeTopic = 0;
 // The story's title (stored at most 100 bytes; leaving it retitles the story's windows).
