@@ -8,6 +8,7 @@
 #include "framework/AppEnvironment.h"
 #include "framework/MsgEvent.h"
 #include "framework/QRVClipBoard.h"
+#include "framework/TWindow.h"
 #include "framework/graphics/FontMapping.h"
 #include "items/ControlSelection.h"
 #include "items/EditView.h"
@@ -251,10 +252,17 @@ void EditView::Paste() {
 
 // --- Keys and messages
 
+namespace {
+
+bool IsLineFeed(win::UINT message, win::WPARAM wParam) { return message == win::WM_CHAR && wParam == '\n'; }
+
+}  // namespace
+
 bool EditView::HandleKey(KeyEvent& event) {
     if (const std::int16_t filtered = FilterKey(event)) return filtered != 0;
     const std::int32_t key = event.GetKey();
     if ((key == kKeyReturn || key == kKeyEnter) && !HandlesReturn()) return false;
+    if (IsLineFeed(event.Message(), event.WParam()) && !HandlesReturn()) return false;
     if (key == kKeyTab && !HandlesTab()) return false;
     if (!HasWindow()) return false;
     CallPreviousProc(GetHWnd(), event.Message(), event.WParam(), event.LParam());
@@ -263,8 +271,13 @@ bool EditView::HandleKey(KeyEvent& event) {
 
 win::LRESULT EditView::HandleChar(win::HWND window, win::UINT message, win::WPARAM wParam,
                                   win::LPARAM lParam) {
-    // Ctrl+Return and Shift+Return type a line feed, which a field that leaves Return does not take.
-    if (message == win::WM_CHAR && wParam == '\n' && !HandlesReturn()) return 0;
+    // Ctrl+Return and Shift+Return type a line feed, which a field that leaves Return does not take:
+    // it goes the window's key road (where Ctrl+Return may mean "next"), never into the field.
+    if (IsLineFeed(message, wParam) && !HandlesReturn()) {
+        KeyEvent event(window, message, wParam, lParam);
+        if (TWindow* owner = GetWindow()) owner->DispatchKey(event);
+        return 0;
+    }
     return TView::HandleChar(window, message, wParam, lParam);
 }
 

@@ -8,9 +8,10 @@
 
 #include "QueryPagesFixture.h"
 #include "items/EditView.h"
-#include "platform/ui/VirtualKeys.h"
 #include "items/Slider.h"
 #include "items/TextWrap.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/VirtualKeys.h"
 #include "query/FQSPageControls.h"
 #include "query/FQSPageFactory.h"
 #include "query/FQSRadioPages.h"
@@ -61,7 +62,9 @@ protected:
             page->GetRadio(i)->SetValue(FQSPage::kFirstPageItem + i == item ? 1 : 0, false);
         Hit(window, item);
     }
-    std::uint8_t RowStatus(std::int32_t row) const { return window->GetTopicTree()->NodeAt(row)->GetStatus(); }
+    std::uint8_t RowStatus(std::int32_t row) const {
+        return window->GetTopicTree()->NodeAt(row)->GetStatus();
+    }
 };
 
 TEST_F(QueryPages, TheBuildersMakeTheirItemsInOrderBoundToTheirValues) {
@@ -159,11 +162,13 @@ TEST_F(QueryPages, LeavingAPageStoresItsTextsAndSliderAndLeavesTheWindowsItems) 
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(ItemCount(), 17) << "the window's 14 items and the next page's three radios";
     EXPECT_EQ(TextOf(&document->GetInfoRecord(), "NoteOne"), "typed words");
-    EXPECT_EQ(TextOf(&document->GetStorytellingRecord(), "NoteTwo"), "<missing>") << "the default was not edited";
+    EXPECT_EQ(TextOf(&document->GetStorytellingRecord(), "NoteTwo"), "<missing>")
+        << "the default was not edited";
     EXPECT_EQ(NumberOf(&document->GetInfoRecord(), "STRngSlider"), 4);
     EXPECT_EQ(NumberOf(&document->GetInfoRecord(), "STCnftSlider"), 3) << "the linked difference";
-    EXPECT_EQ(document->GetQuestionStatus().GetStatus(11, window->GetListEntry(kBuildersRow)->GetContextKey()),
-              kQuestionAnswered);
+    EXPECT_EQ(
+        document->GetQuestionStatus().GetStatus(11, window->GetListEntry(kBuildersRow)->GetContextKey()),
+        kQuestionAnswered);
     EXPECT_TRUE(document->IsDirty());
 }
 
@@ -176,6 +181,24 @@ TEST_F(QueryPages, TheStoryTitleIsStoredShort) {
     const std::string stored = TextOf(&document->GetInfoRecord(), "Title");
     EXPECT_GE(stored.size(), 99u);
     EXPECT_LE(stored.size(), 100u);
+}
+
+// A field that leaves Return to its window neither takes the line feed of Ctrl+Return nor keeps
+// it from the window: the query window steps to the next row.
+TEST_F(QueryPages, ControlReturnInAFieldStepsToTheNextRowAndTypesNothing) {
+    FKDoc* document = NewStory();
+    OpenPages(document);
+    ShowRow(kTitleRow);
+    auto* field = ItemAs<EditView>(window, 14);
+    ASSERT_NE(field, nullptr);
+    field->SetText("Title", 1);
+    win::SetFocus(field->GetHWnd());
+    presenter.KeyDown(win::VK_CONTROL);
+    presenter.PressKey(win::VK_RETURN);
+    presenter.KeyUp(win::VK_CONTROL);
+    Run();
+    EXPECT_EQ(window->GetCurrentRow(), kTitleRow + 1);
+    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Title"), "Title") << "no line feed typed into it";
 }
 
 TEST_F(QueryPages, ADamagedRecordIsHeldToTheCapacitiesAndWritesNowhere) {
@@ -265,7 +288,8 @@ TEST_F(QueryPages, ADynamicRadioPageChoosesNarrowsAndTakesTheAnswerBack) {
     const std::uint16_t all = document->GetStoryformCount();
     FQSPage* page = ShowRow(kResolveRow);
     ASSERT_EQ(page->GetRadioCount(), 3);
-    for (std::int32_t i = 0; i < 3; ++i) EXPECT_EQ(page->GetRadio(i)->GetValue(), 0) << "unchosen: no radio on";
+    for (std::int32_t i = 0; i < 3; ++i)
+        EXPECT_EQ(page->GetRadio(i)->GetValue(), 0) << "unchosen: no radio on";
     EXPECT_EQ(page->GetFocusItem(), 14);
     EXPECT_TRUE(page->GetRadio(0)->IsEnabled());
     EXPECT_EQ(document->GetStoryformCount(), all) << "the hidden count is not shown";
