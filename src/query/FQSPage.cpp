@@ -89,7 +89,7 @@ void FQSPage::Setup(FQSWindow& window, std::unique_ptr<PText> record, std::int32
 
     pageType_ = ReadShort("TY", -1);
     topicKind_ = window.GetCurrentTopicKind();
-    title_ = Expanded("QT", kTitleLength).substr(0, kTitleLength - 1);
+    title_ = PlainExpanded("QT", kTitleLength).substr(0, kTitleLength - 1);
     if (!title_.empty() && title_[0] >= 'a' && title_[0] <= 'z') title_[0] = static_cast<char>(title_[0] - 'a' + 'A');
     if (GetThroughline() == kNoThroughline || GetThroughline() >= kThroughlineCount) {
         const std::int16_t throughline = ReadShort("TH", kNoThroughline);

@@ -196,6 +196,9 @@ protected:
     std::string Interpreted(const char* key, std::int32_t limit) const;
     // The key's text interpreted and its macros expanded.
     std::string Expanded(const char* key, std::int32_t limit) const;
+    // Expanded, without its style codes: for the titles of controls and the page's title line, which
+    // show no styles.
+    std::string PlainExpanded(const char* key, std::int32_t limit) const;
     std::unique_ptr<FQSInterpretation> Binding(const char* key, std::int32_t limit) const;
     std::int16_t ReadShort(const char* key, std::int16_t fallback) const;
     // A new static text of the text in the rectangle (its bottom becomes the text's); -1 when full.

@@ -16,6 +16,7 @@
 #include "items/EditView.h"
 #include "items/ItemList.h"
 #include "items/Slider.h"
+#include "items/StyledText.h"
 #include "items/TView.h"
 #include "items/TextWrap.h"
 #include "query/FQSPage.h"
@@ -72,6 +73,13 @@ std::string FQSPage::Interpreted(const char* key, std::int32_t limit) const {
 std::string FQSPage::Expanded(const char* key, std::int32_t limit) const {
     const std::string text = Interpreted(key, limit);
     return text.empty() ? text : ExpandAndDecode(document_, text.c_str());
+}
+
+std::string FQSPage::PlainExpanded(const char* key, std::int32_t limit) const {
+    std::string text = Expanded(key, limit);
+    if (text.empty()) return text;
+    text.resize(StripStyleCodes(text.c_str(), text.data(), static_cast<std::uint32_t>(text.size() - 1)));
+    return text;
 }
 
 std::unique_ptr<FQSInterpretation> FQSPage::Binding(const char* key, std::int32_t limit) const {
@@ -167,7 +175,7 @@ void FQSPage::BuildRadios() {
     ShortRect rect = ShortRect::MakeLTRB(pageArea_.left + kRadioIndent, layoutCursor_, pageArea_.right - kMargin,
                                          layoutCursor_ + kRadioHeight);
     for (std::int32_t x = 1; x <= count; ++x) {
-        const std::string title = Expanded(Numbered("R", x).c_str(), kTextLimit);
+        const std::string title = PlainExpanded(Numbered("R", x).c_str(), kTextLimit);
         auto* radio = new FQSRadioBtn(Items(), title.c_str(), rect);
         radio->SetValue(x - 1 == current ? 1 : 0, false);
         radios_[static_cast<std::size_t>(radioCount_)] = radio;
@@ -283,7 +291,7 @@ void FQSPage::BuildCheckBoxes() {
     std::vector<std::string> titles;
     std::vector<std::int32_t> widths;
     for (std::int32_t x = 1; x <= count; ++x) {
-        titles.push_back(Expanded(Numbered("CT", x).c_str(), kTextLimit));
+        titles.push_back(PlainExpanded(Numbered("CT", x).c_str(), kTextLimit));
         widths.push_back(LabelWidth(titles.back()) + kCheckBoxMark);
     }
     const std::vector<ShortRect> rects =
@@ -384,7 +392,7 @@ void FQSPage::BuildPopups() {
         }
         auto binding = Binding(Numbered("PV", x).c_str(), kPopupBindingLimit);
         const FQSInterpretation* bound = binding.get();
-        const std::string items = Expanded(Numbered("PI", x).c_str(), kTextLimit);
+        const std::string items = PlainExpanded(Numbered("PI", x).c_str(), kTextLimit);
         bounds.Offset(0, -3);
         if (bounds.Width() > kPopupWidest) bounds.right = static_cast<std::int16_t>(bounds.left + kPopupWidest);
         auto* popup = new FQSPopup(Items(), std::move(binding), items.c_str(), bounds);
@@ -410,7 +418,7 @@ void FQSPage::BuildButtons() {
     std::vector<std::int32_t> widths;
     const std::int32_t widest = std::max(pageArea_.right - pageArea_.left - 2 * kMargin, 0);
     for (std::int32_t x = 1; x <= count; ++x) {
-        titles.push_back(Expanded(Numbered("BT", x).c_str(), kTextLimit));
+        titles.push_back(PlainExpanded(Numbered("BT", x).c_str(), kTextLimit));
         widths.push_back(std::min(LabelWidth(titles.back()), widest));
     }
     if (ownWidths == 0) {

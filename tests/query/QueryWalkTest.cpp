@@ -17,6 +17,7 @@
 #include "app/StoryCommandIds.h"
 #include "items/ItemClasses.h"
 #include "items/PushBtn.h"
+#include "platform/ui/Window.h"
 #include "query/FQSFinderChoice.h"
 #include "query/FQSPageControls.h"
 #include "query/FQSRadioPages.h"
@@ -155,6 +156,14 @@ protected:
             if (page.GetRadio(i)->IsEnabled()) possible.push_back(i);
         }
         ASSERT_FALSE(possible.empty()) << "topic " << page.GetPageTopic() << " offers no value";
+        for (std::int32_t i = 0; i < page.GetRadioCount(); ++i) {
+            char title[128] = {};
+            win::GetWindowTextA(page.GetRadio(i)->GetHWnd(), title, sizeof title);
+            EXPECT_NE(title[0], '\0');
+            EXPECT_EQ(std::string(title).find('\xC7'), std::string::npos)
+                << "topic " << page.GetPageTopic() << " shows the style codes of " << title;
+        }
+        EXPECT_EQ(std::string(page.GetTitle()).find('\xC7'), std::string::npos) << page.GetTitle();
         const std::int16_t point = page.GetStoryPointId();
         const int pick = answerer.PickDynamic(point, possible);
         if (pick < 0) return;
