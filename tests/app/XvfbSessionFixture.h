@@ -1,0 +1,127 @@
+#pragma once
+// The program on an Xvfb display, run by a test with real clicks and keys: a program folder of the
+// test's own (holding the data files the build made, where the program writes its preferences),
+// its own settings, runtime and temporary folders; the window captured as it is on the screen and
+// compared with reference pictures once it holds still.
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/AboutAppLib.h"
+#include "platform/gdi/GdiTestSupport.h"
+#include "platform/sys/TempFolder.h"
+// Last: the X headers define names that other headers use otherwise.
+#include "platform/present/XvfbSession.h"
+
+namespace endtoend {
+
+// Somewhere on the frame's background, away from anything that reacts to the pointer.
+inline constexpr win::POINT kRestingPlace{790, 590};
+
+class XvfbSession : public XvfbTest {
+protected:
+    TempFolder folder;
+    std::string programFolder = folder / "program";
+
+    void SetUp() override {
+        XvfbTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        // A program folder of the test's own, with the data files the build made: the preferences
+        // file is written there.
+        const std::filesystem::path built = std::filesystem::path(FABLECORE_PROGRAM).parent_path();
+        for (const char* name : {"program", "config", "run", "tmp"}) ::mkdir((folder / name).c_str(), 0700);
+        std::filesystem::create_symlink(built / "Fablecor.qrv", programFolder + "/Fablecor.qrv");
+        std::filesystem::create_symlink(built / "Fablecore.html", programFolder + "/Fablecore.html");
+        std::filesystem::create_directory_symlink(built / "Commands", programFolder + "/Commands");
+        String version;
+        ASSERT_TRUE(GetVersionText(version));
+        title = std::string("Fablecore ") + version.CStr();
+    }
+
+    // Starts the program (with the arguments) and waits until its window shows.
+    ::testing::AssertionResult Start(const std::vector<std::string>& arguments = {}) {
+        std::vector<std::string> command{FABLECORE_PROGRAM};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        if (!program.Start(command,
+                           {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                            "FABLECORE_PROGRAM_DIR=" + programFolder, "XDG_CONFIG_HOME=" + folder / "config",
+                            "XDG_RUNTIME_DIR=" + folder / "run", "TMPDIR=" + folder / "tmp"},
+                           -1))
+            return ::testing::AssertionFailure() << "the program did not start";
+        XSetErrorHandler(NoteError);
+        if (auto shown = FindShown(title.c_str(), window, originX, originY); !shown) return shown;
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, window, &attributes))
+            return ::testing::AssertionFailure() << "the window went";
+        width = attributes.width;
+        height = attributes.height;
+        return ::testing::AssertionSuccess();
+    }
+
+    // The program's window as it is on the screen.
+    std::unique_ptr<win::Surface> Capture() const {
+        auto picture = std::make_unique<win::Surface>(width, height);
+        XImage* image =
+            XGetImage(display, DefaultRootWindow(display), originX, originY, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height), AllPlanes, ZPixmap);
+        if (image == nullptr) return picture;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                picture->SetPixel(
+                    x, y, win::ColorFromPixel(static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF)));
+        }
+        XDestroyImage(image);
+        return picture;
+    }
+    // Waits until the window changed from the picture (when one is given) and then holds still (a
+    // caret may blink); answers it then.
+    std::unique_ptr<win::Surface> Settled(const win::Surface* before = nullptr) const {
+        std::unique_ptr<win::Surface> last = Capture();
+        if (before != nullptr) {
+            EXPECT_TRUE(Eventually([&] {
+                return gditest::DifferingPixels(*(last = Capture()), *before) > 0;
+            })) << "the screen never changed";
+        }
+        Eventually([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            std::unique_ptr<win::Surface> now = Capture();
+            const bool still = gditest::DifferingPixels(*now, *last) < 40;
+            last = std::move(now);
+            return still;
+        });
+        return last;
+    }
+    void ExpectScreen(const char* reference, const win::Surface* before = nullptr) const {
+        gditest::ExpectMatchesReference(*Settled(before), std::filesystem::path(APP_TEST_DATA) / reference);
+    }
+
+    void ClickAt(win::POINT point) const {
+        ASSERT_NE(MovePointer(display, originX + point.x, originY + point.y), 0u);
+        Click(display);
+    }
+    // Each character with the key that types it, shifted where the US layout asks for Shift.
+    void Type(const std::string& text) const {
+        for (const char c : text) {
+            const bool shifted =
+                std::isupper(static_cast<unsigned char>(c)) || std::strchr("~!@#$%^&*()_+{}|:\"<>?", c);
+            if (shifted) Key(display, XK_Shift_L, true);
+            Press(display, static_cast<KeySym>(static_cast<unsigned char>(c)));
+            if (shifted) Key(display, XK_Shift_L, false);
+        }
+    }
+    // Waits for the program to end by itself; answers its exit status.
+    int Ended() { return program.Wait(std::chrono::milliseconds(15000)); }
+
+    std::string title;
+    Window window = 0;
+    int originX = 0, originY = 0, width = 0, height = 0;
+};
+
+}  // namespace endtoend
