@@ -36,11 +36,12 @@ void FQSWindow::InvalidateArea(const ShortRect& area) {
     win::InvalidateRect(GetHWnd(), &rect, win::TRUE);
 }
 
-// The page's part of the page area: the help pane and its buttons, while they show, paint
-// themselves when their text, states or place change.
+// The page's part of the page area and the page's title line above it: the help pane and its
+// buttons, while they show, paint themselves when their text, states or place change.
 void FQSWindow::InvalidatePageArea() {
     if (!GetHWnd()) return;
-    Rgn area(layout_.page);
+    const ShortRect& page = layout_.page;
+    Rgn area(ShortRect::MakeLTRB(page.left, 0, page.right, page.bottom));
     if (helpShown_ && helpPane_ && helpButtonRow_) {
         area.Subtract(Rgn(helpPane_->Bounds()));
         area.Subtract(Rgn(helpButtonRow_->Bounds()));
