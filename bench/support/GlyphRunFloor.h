@@ -60,6 +60,9 @@ public:
         application_.reset();
         SetAppEnvironment(nullptr);
     }
+    Printer(const Printer&) = delete;
+    Printer& operator=(const Printer&) = delete;
+
     PrintRecord record;
 
 private:

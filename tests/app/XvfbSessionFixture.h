@@ -1,12 +1,13 @@
 #pragma once
 // The program on an Xvfb display, run by a test with real clicks and keys: a program folder of the
 // test's own (holding the data files the build made, where the program writes its preferences),
-// its own settings, runtime and temporary folders; the window captured as it is on the screen and
-// compared with reference pictures once it holds still.
+// its own home, settings, runtime and temporary folders; the window captured as it is on the screen
+// and compared with reference pictures once it holds still.
 
 #include <sys/stat.h>
 
 #include <cctype>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -36,7 +37,8 @@ protected:
         // A program folder of the test's own, with the data files the build made: the preferences
         // file is written there.
         const std::filesystem::path built = std::filesystem::path(FABLECORE_PROGRAM).parent_path();
-        for (const char* name : {"program", "config", "run", "tmp"}) ::mkdir((folder / name).c_str(), 0700);
+        for (const char* name : {"program", "config", "run", "tmp", "home"})
+            ::mkdir((folder / name).c_str(), 0700);
         std::filesystem::create_symlink(built / "Fablecor.qrv", programFolder + "/Fablecor.qrv");
         std::filesystem::create_symlink(built / "Fablecore.html", programFolder + "/Fablecore.html");
         std::filesystem::create_directory_symlink(built / "Commands", programFolder + "/Commands");
@@ -52,7 +54,8 @@ protected:
         if (!program.Start(command,
                            {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
                             "FABLECORE_PROGRAM_DIR=" + programFolder, "XDG_CONFIG_HOME=" + folder / "config",
-                            "XDG_RUNTIME_DIR=" + folder / "run", "TMPDIR=" + folder / "tmp"},
+                            "XDG_RUNTIME_DIR=" + folder / "run", "TMPDIR=" + folder / "tmp",
+                            "HOME=" + folder / "home"},
                            -1))
             return ::testing::AssertionFailure() << "the program did not start";
         XSetErrorHandler(NoteError);
