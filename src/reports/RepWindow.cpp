@@ -133,8 +133,8 @@ void RepWindow::BuildContents() {
     chooser_->SetChosen(pendingChoice_);
     list->Append(chooser_);
     const ShortRect viewBounds = ShortRect::MakeLTRB(kPaneWidth, 0, client.right + 1, client.bottom);
-    view_ =
-        new OutlineView(this, list, kViewFlags, &viewBounds, TItem::kFollowsWindowSize, GetStandardColor(1));
+    // The view's colour is its text's (on the white its content is erased to).
+    view_ = new OutlineView(this, list, kViewFlags, &viewBounds, TItem::kFollowsWindowSize, black);
     view_->SetReportTemplates(std::move(templates_));
     list->Append(view_);
     SetItemList(list);

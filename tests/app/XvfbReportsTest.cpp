@@ -124,7 +124,7 @@ TEST_F(XvfbReports, ReportsChosenWithClicksArePreviewedAndPrintedToAPdfInTheList
     before = Settled(before.get());
     ClickAt(kShowReportsButton);
     MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y);
-    Settled(before.get());
+    ExpectScreen("xvfb-reports-shown.png", before.get());
 
     // File > Print Preview shows the first page; Escape closes it.
     before = Capture();

@@ -31,6 +31,7 @@
 #include "platform/gdi/Printers.h"
 #include "platform/gdi/Surface.h"
 #include "platform/sys/Profile.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/VirtualKeys.h"
 #include "reports/FablecorePage.h"
 #include "reports/FablecoreReport.h"
@@ -178,6 +179,32 @@ TEST_F(ReportsWindow, AGroupBuildsEachReportOnAPageOfItsOwnWithFormFeedsBetweenT
     // A second click clears the group.
     ClickChooserRow(*window, chooser.FindGroupRow(kFirstGroupId));
     EXPECT_TRUE(window->GetChosenReports().empty());
+}
+
+// The view paints the reports it shows: its first lines (the report's title and text) are inked
+// on the screen, and the part of the view below the text is left blank.
+TEST_F(ReportsWindow, TheShownReportsArePaintedOnTheScreen) {
+    RepWindow* window = OpenReports(TitledStory("Harbour Lights"));
+    window->ChooseReports({3});
+    window->BuildReports();
+    win::UpdateWindow(window->GetHWnd());
+    Run();
+    const OutlineView& view = *window->GetView();
+    ASSERT_NE(view.GetLayout(), nullptr);
+    ASSERT_GT(view.GetLayout()->GetLineCount(), 1u);
+    win::POINT corner{RepWindow::kPaneWidth, 0};
+    win::ClientToScreen(window->GetHWnd(), &corner);
+    const int textBottom = static_cast<int>(view.GetLayout()->GetTotalHeight());
+    const win::Surface& screen = win::GetScreenSurface();
+    const auto inked = [&](int top, int bottom) {
+        int count = 0;
+        for (int y = corner.y + top; y < corner.y + bottom; ++y) {
+            for (int x = corner.x + 4; x < corner.x + 300; ++x) count += screen.GetPixel(x, y) != 0xFFFFFF;
+        }
+        return count;
+    };
+    EXPECT_GT(inked(0, std::min(textBottom, 60)), 50) << "the first lines are painted";
+    EXPECT_EQ(inked(textBottom + 4, textBottom + 40), 0) << "nothing is painted below the text";
 }
 
 TEST_F(ReportsWindow, ADoubleClickShowsOneReportAloneAtOnce) {
