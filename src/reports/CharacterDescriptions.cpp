@@ -7,11 +7,12 @@
 // character id that names no character (an absent Main or impact character) appends nothing, and
 // sex, form and archetype values outside their word tables print no word.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "reports/CharacteristicConflict.h"
 #include "reports/ReportComposer.h"
@@ -53,10 +54,11 @@ const char* RoleWord(std::int16_t role) {
     return role == kMainRole ? "Main" : role == kImpactRole ? "{NObst}" : nullptr;
 }
 
+// The character's text of the key, up to its first NUL and cut to size - 1 characters.
 std::string Text(CharInfoRec& character, std::string_view key, std::uint32_t size) {
-    std::vector<char> buffer(size, '\0');
-    character.GetText(key, buffer.data(), size);
-    return buffer.data();
+    std::string text = character.GetText(key);
+    text.resize(std::min<std::size_t>(std::strlen(text.c_str()), size - 1));
+    return text;
 }
 
 // What the layouts read of a character.
