@@ -102,12 +102,15 @@ struct Bench {
         std::string order;
         for (int row = 0; row < kRows; ++row)
             order += "0," + std::to_string(row) + "," + (row % 10 == 0 ? "1," : "2,");
+        // The list and pages replace whatever the data file holds under their numbers.
         PText list(store, FourCCOf("QLST"), 0);
+        list.Clear();
         list.SetEntry("NA", 'c', "Every question");
         list.SetEntry("OR", 'c', order.c_str());
         list.Save();
         for (int topic = 0; topic < kRows; ++topic) {
             PText page(store, FourCCOf("FQS2"), static_cast<std::uint16_t>(topic));
+            page.Clear();
             page.SetEntry("QT", 'c', "A question");
             page.Save();
         }
