@@ -6,7 +6,6 @@
 // same constraints and the same answer. Answering should take at most three times the floor.
 
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -17,16 +16,10 @@
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
-#include "app/PreferencesManager.h"
 #include "app/StoryCommandIds.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
-#include "framework/AppEnvironment.h"
 #include "platform/present/HeadlessPresenter.h"
-#include "platform/ui/Dialogs.h"
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/Prompts.h"
-#include "program/StoryApplication.h"
 #include "query/FQSTreeSelectorView.h"
 #include "query/FQSWindow.h"
 #include "query/data/QuerySolver.h"
@@ -35,6 +28,7 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryformSolver.h"
 #include "support/Floor.h"
+#include "support/QueryWindowBench.h"
 
 namespace {
 
@@ -49,60 +43,14 @@ constexpr std::int16_t kSteadfast = 1002;
 // The application over a copy of the data file the build made, with a question list of 300 rows
 // (topics 0 to 299, every tenth a branch over the nine after it) and a page for each of its topics;
 // a story of 30 characters and 60 scenes with its query window open.
-struct Bench {
-    std::string folder;
-    HeadlessPresenter presenter{SIZE{1024, 768}};
-    AppEnvironment environment;
-    TAppl* application = nullptr;
-    FKDoc* story = nullptr;
-    FQSWindow* window = nullptr;
+struct Bench : QueryWindowBench {
+    Bench() : QueryWindowBench("fablecore-query-bench", AddQuestionList, FillStory) {}
 
-    Bench() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fablecore-query-bench-XXXXXX").string();
-        folder = ::mkdtemp(pattern.data()) ? pattern : std::string("/tmp");
-        const std::string program = folder + "/program";
-        ::mkdir(program.c_str(), 0700);
-        std::filesystem::copy_file(std::string(FABLECORE_PROGRAM_FOLDER) + "/Fablecor.qrv", program + "/Fablecor.qrv");
-        std::filesystem::create_directory_symlink(std::string(FABLECORE_PROGRAM_FOLDER) + "/Commands",
-                                                  program + "/Commands");
-        AddQuestionList(program + "/Fablecor.qrv");
-        ::setenv("FABLECORE_PROGRAM_DIR", program.c_str(), 1);
-        ::setenv("TMPDIR", folder.c_str(), 1);
-        SetPromptResponder([](const PromptRequest& request) -> std::optional<PromptAnswer> {
-            return PromptAnswer{request.kind == "MessageBox" ? IDOK : 0, {}};
-        });
-        SetAppEnvironment(&environment);
-        application = CreateStoryApplication(&environment);
-        if (application->Init() != kNoErr) return;
-        if (auto* fablecore = dynamic_cast<Fablecore*>(application))
-            fablecore->GetPreferencesManager()->SetPronounGender(1);
-        if (application->NewDocument(false) != kNoErr) return;
-        story = static_cast<FKDoc*>(application->GetDocument(0));
-        FillStory();
-        application->SelectWindow(story->GetFrontEndWindow());
-        application->HandleCommand(kCmdQuerySystem);
-        presenter.DispatchPending();
-        window = dynamic_cast<FQSWindow*>(story->GetFQSWindow());
-    }
-    ~Bench() {
-        application->CloseAll(true);
-        delete application;
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
-
-    static void AddQuestionList(const std::string& path) {
-        PFMPushCurrentFile(nullptr);
-        const FileRef file(path.c_str(), kAccessReadWrite);
-        PFMFile* store = PFMOpenFile(&file);
-        if (!store) {
-            PFMPopCurrentFile();
-            return;
-        }
+    // The list and pages replace whatever the data file holds under their numbers.
+    static void AddQuestionList(PFMFile* store) {
         std::string order;
         for (int row = 0; row < kRows; ++row)
             order += "0," + std::to_string(row) + "," + (row % 10 == 0 ? "1," : "2,");
-        // The list and pages replace whatever the data file holds under their numbers.
         PText list(store, FourCCOf("QLST"), 0);
         list.Clear();
         list.SetEntry("NA", 'c', "Every question");
@@ -114,22 +62,18 @@ struct Bench {
             page.SetEntry("QT", 'c', "A question");
             page.Save();
         }
-        PFMSetCurrentFile(store);
-        PFMSaveFile(&file);
-        PFMCloseFile(store);
-        PFMPopCurrentFile();
     }
 
-    void FillStory() {
+    static void FillStory(FKDoc& story) {
         for (int i = 0; i < 28; ++i) {
             const std::string name = "Character " + std::to_string(i);
-            story->GetCharacterManager()->CreateCharacter(name.c_str(), static_cast<std::uint16_t>(i % 2), 0, 0, 0,
+            story.GetCharacterManager()->CreateCharacter(name.c_str(), static_cast<std::uint16_t>(i % 2), 0, 0, 0,
                                                           false);
         }
         for (int i = 0; i < 60; ++i) {
-            const std::int32_t position = story->GetSceneManager()->InsertScene(-1);
+            const std::int32_t position = story.GetSceneManager()->InsertScene(-1);
             const std::string title = "Scene " + std::to_string(i);
-            story->GetSceneManager()->SceneAt(position)->SetTitle(title.c_str());
+            story.GetSceneManager()->SceneAt(position)->SetTitle(title.c_str());
         }
     }
 };

@@ -6,7 +6,6 @@
 // twice the floor.
 
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -17,11 +16,9 @@
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
-#include "app/PreferencesManager.h"
 #include "app/StoryCommandIds.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
-#include "framework/AppEnvironment.h"
 #include "framework/graphics/FontMapping.h"
 #include "items/CheckBox.h"
 #include "items/EditView.h"
@@ -29,13 +26,10 @@
 #include "items/PushBtn.h"
 #include "items/RadioBtn.h"
 #include "platform/present/HeadlessPresenter.h"
-#include "platform/ui/Dialogs.h"
-#include "platform/ui/MessageBox.h"
-#include "platform/ui/Prompts.h"
-#include "program/StoryApplication.h"
 #include "query/FQSPage.h"
 #include "query/FQSWindow.h"
 #include "support/Floor.h"
+#include "support/QueryWindowBench.h"
 
 namespace {
 
@@ -47,57 +41,12 @@ constexpr int kEach = 5;
 // Topics 0 and 1 have the 20-control pages; topic 2 a page without controls.
 constexpr std::int16_t kBareTopic = 2;
 
-struct Bench {
-    std::string folder;
-    HeadlessPresenter presenter{SIZE{1024, 768}};
-    AppEnvironment environment;
-    TAppl* application = nullptr;
-    FKDoc* story = nullptr;
-    FQSWindow* window = nullptr;
-
-    Bench() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fablecore-page-bench-XXXXXX").string();
-        folder = ::mkdtemp(pattern.data()) ? pattern : std::string("/tmp");
-        const std::string program = folder + "/program";
-        ::mkdir(program.c_str(), 0700);
-        std::filesystem::copy_file(std::string(FABLECORE_PROGRAM_FOLDER) + "/Fablecor.qrv", program + "/Fablecor.qrv");
-        std::filesystem::create_directory_symlink(std::string(FABLECORE_PROGRAM_FOLDER) + "/Commands",
-                                                  program + "/Commands");
-        AddPages(program + "/Fablecor.qrv");
-        ::setenv("FABLECORE_PROGRAM_DIR", program.c_str(), 1);
-        ::setenv("TMPDIR", folder.c_str(), 1);
-        SetPromptResponder([](const PromptRequest& request) -> std::optional<PromptAnswer> {
-            return PromptAnswer{request.kind == "MessageBox" ? IDOK : 0, {}};
-        });
-        SetAppEnvironment(&environment);
-        application = CreateStoryApplication(&environment);
-        if (application->Init() != kNoErr) return;
-        if (auto* fablecore = dynamic_cast<Fablecore*>(application))
-            fablecore->GetPreferencesManager()->SetPronounGender(1);
-        if (application->NewDocument(false) != kNoErr) return;
-        story = static_cast<FKDoc*>(application->GetDocument(0));
-        application->SelectWindow(story->GetFrontEndWindow());
-        application->HandleCommand(kCmdQuerySystem);
-        presenter.DispatchPending();
-        window = dynamic_cast<FQSWindow*>(story->GetFQSWindow());
+struct Bench : QueryWindowBench {
+    Bench() : QueryWindowBench("fablecore-page-bench", AddPages) {
         if (window && !window->SelectQuestionList(0, false, 0)) window = nullptr;
     }
-    ~Bench() {
-        if (story) story->SetClean();
-        application->CloseAll(true);
-        delete application;
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
 
-    static void AddPages(const std::string& path) {
-        PFMPushCurrentFile(nullptr);
-        const FileRef file(path.c_str(), kAccessReadWrite);
-        PFMFile* store = PFMOpenFile(&file);
-        if (!store) {
-            PFMPopCurrentFile();
-            return;
-        }
+    static void AddPages(PFMFile* store) {
         PText list(store, FourCCOf("QLST"), 0);
         list.SetEntry("NA", 'c', "Pages");
         list.SetEntry("OR", 'c', "0,0,1,0,1,1,0,2,1,");
@@ -125,10 +74,6 @@ struct Bench {
         bare.Clear();
         bare.SetEntry("QT", 'c', "A bare page");
         bare.Save();
-        PFMSetCurrentFile(store);
-        PFMSaveFile(&file);
-        PFMCloseFile(store);
-        PFMPopCurrentFile();
     }
 
     void Paint() {
