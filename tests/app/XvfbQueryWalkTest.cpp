@@ -85,17 +85,7 @@ TEST_F(XvfbQueryWalk, TheWholeStoryformListWalkedWithKeysAndClicksEndsAtOneStory
     }
 
     // File > Save As: the story's name typed over the one offered; then the program quit.
-    Chord(display, XK_Alt_L, XK_f);
-    Press(display, XK_a);
-    Settled(before.get());
-    Press(display, XK_End);
-    for (int i = 0; i < 40; ++i) Press(display, XK_BackSpace);
-    Type(saved);
-    Press(display, XK_Return);
-    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(saved); })) << "the story was saved";
-    Settled();
-    Chord(display, XK_Control_L, XK_q);
-    ASSERT_EQ(Ended(), 0);
+    ASSERT_NO_FATAL_FAILURE(SaveAsAndQuit(saved));
 
     const apptest::StoreSegments story = apptest::ReadStoreSegments(saved, folder / "scratch");
     ASSERT_FALSE(story.empty());

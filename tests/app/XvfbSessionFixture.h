@@ -121,6 +121,22 @@ protected:
     }
     // Waits for the program to end by itself; answers its exit status.
     int Ended() { return program.Wait(std::chrono::milliseconds(15000)); }
+    // File > Save As with the path typed over the name offered, then Quit: the story is saved and
+    // the program ends by itself.
+    void SaveAsAndQuit(const std::string& path) {
+        const std::unique_ptr<win::Surface> before = Capture();
+        Chord(display, XK_Alt_L, XK_f);
+        Press(display, XK_a);
+        Settled(before.get());
+        Press(display, XK_End);
+        for (int i = 0; i < 40; ++i) Press(display, XK_BackSpace);
+        Type(path);
+        Press(display, XK_Return);
+        ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(path); })) << "the story was saved";
+        Settled();
+        Chord(display, XK_Control_L, XK_q);
+        ASSERT_EQ(Ended(), 0);
+    }
 
     std::string title;
     Window window = 0;

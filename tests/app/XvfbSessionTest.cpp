@@ -78,18 +78,7 @@ TEST_F(XvfbSession, PreferencesSetWithClicksAndKeysAreKeptAcrossAQuitAndAStart) 
     Settled(before.get());
 
     // File > Save As asks where to save the untitled story: its name is typed over the one offered.
-    before = Capture();
-    Chord(display, XK_Alt_L, XK_f);
-    Press(display, XK_a);
-    Settled(before.get());
-    Press(display, XK_End);
-    for (int i = 0; i < 40; ++i) Press(display, XK_BackSpace);
-    Type(saved);
-    Press(display, XK_Return);
-    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(saved); })) << "the story was saved";
-    Settled();
-    Chord(display, XK_Control_L, XK_q);
-    ASSERT_EQ(Ended(), 0);
+    ASSERT_NO_FATAL_FAILURE(SaveAsAndQuit(saved));
 
     const std::string preferencesFile = programFolder + "/" + PreferencesManager::kFileName;
     const apptest::StoreSegments storyBefore = apptest::ReadStoreSegments(saved, folder / "scratch");
