@@ -83,6 +83,8 @@ TEST_F(XvfbQueryWalk, TheWholeStoryformListWalkedWithKeysAndClicksEndsAtOneStory
             before = Settled(before.get());
         }
     }
+    // The walk ends on the recap of the storyform it reached.
+    gditest::ExpectMatchesReference(*before, std::filesystem::path(APP_TEST_DATA) / "xvfb-query-recap.png");
 
     // File > Save As: the story's name typed over the one offered; then the program quit.
     ASSERT_NO_FATAL_FAILURE(SaveAsAndQuit(saved));
