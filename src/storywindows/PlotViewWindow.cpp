@@ -10,6 +10,7 @@
 #include "storymodel/engine/StoryPointTable.h"
 #include "storywindows/PlotTable.h"
 #include "storywindows/STellDlog.h"
+#include "storywindows/StoryWindowSupport.h"
 
 namespace {
 
@@ -59,10 +60,7 @@ CheckBox* PlotViewWindow::GetEncodingBox() const { return dynamic_cast<CheckBox*
 
 void PlotViewWindow::LayOut() {
     if (!table_) return;
-    const ShortRect client = GetClientRect();
-    table_->SetBounds(ShortRect::MakeLTRB(0, kToolbarHeight, client.right,
-                                          std::max<int>(client.bottom, kToolbarHeight + 1)),
-                      true);
+    table_->SetBounds(BelowToolbar(GetClientRect(), kToolbarHeight), true);
     table_->Resize();
 }
 

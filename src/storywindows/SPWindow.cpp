@@ -10,6 +10,7 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storywindows/ExploreWindow.h"
 #include "storywindows/STellDlog.h"
+#include "storywindows/StoryWindowSupport.h"
 #include "widgets/MultiFontDialog.h"
 
 namespace {
@@ -63,10 +64,7 @@ void SPWindow::BuildContents() {
 
 void SPWindow::LayOut() {
     if (!table_) return;
-    const ShortRect client = GetClientRect();
-    table_->SetBounds(ShortRect::MakeLTRB(0, kToolbarHeight, client.right,
-                                          std::max<int>(client.bottom, kToolbarHeight + 1)),
-                      true);
+    table_->SetBounds(BelowToolbar(GetClientRect(), kToolbarHeight), true);
     table_->Resize();
 }
 

@@ -1,5 +1,6 @@
 #include "storywindows/StoryWindowSupport.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/FKDoc.h"
@@ -48,6 +49,10 @@ bool ChooseKeptFont(PText* record, const char* key, win::LOGFONTA& font) {
     font = chosen;
     if (record) PreferencesManager::SetPrefFont(record, key, font);
     return true;
+}
+
+ShortRect BelowToolbar(const ShortRect& client, int toolbarHeight) {
+    return ShortRect::MakeLTRB(0, toolbarHeight, client.right, std::max<int>(client.bottom, toolbarHeight + 1));
 }
 
 ShortRect SplitterPlace(bool vertical, const ShortRect& content, int position) {

@@ -38,6 +38,9 @@ win::LOGFONTA KeptFont(PText* record, const char* key, std::int16_t number, std:
 // the answer is true.
 bool ChooseKeptFont(PText* record, const char* key, win::LOGFONTA& font);
 
+// The part of a window's client area under its toolbar of the height, at least one pixel high.
+ShortRect BelowToolbar(const ShortRect& client, int toolbarHeight);
+
 // A splitter's thickness, and its bounds across the content (vertical: a line between panes stacked
 // one over the other) with its centre line the position away from the far edge.
 inline constexpr int kSplitterThickness = 6;
