@@ -1,7 +1,7 @@
 // The story windows opened by a writer in the program on an Xvfb display, with real keys: on a new
-// story, the menu shortcuts of Comments, Story Points, Plot Progression and the dictionary each
-// bring up their window over the others, each compared with its reference picture; Quit then
-// closes them all and ends the program without a question.
+// story, the menu shortcuts of Comments, Story Points, Plot Progression, the dictionary and the theme
+// browser each bring up their window over the others, each compared with its reference picture;
+// Quit then closes them all and ends the program without a question.
 
 #include <memory>
 
@@ -29,6 +29,7 @@ TEST_F(XvfbStoryWindows, EachShortcutBringsUpItsWindowAndQuitClosesThemAll) {
         {XK_y, "xvfb-story-points.png"},
         {XK_j, "xvfb-plot-progression.png"},
         {XK_d, "xvfb-dictionary.png"},
+        {XK_t, "xvfb-theme-browser.png"},
     };
     for (const auto& shown : windows) {
         SCOPED_TRACE(shown.reference);
