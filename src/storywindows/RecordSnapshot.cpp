@@ -5,23 +5,7 @@
 
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
-
-namespace {
-
-// The bytes a value of the type takes; a text's are its own.
-std::size_t NumberSize(char type) {
-    switch (type) {
-        case kPTextShort: return 2;
-        case kPTextInt:
-        case kPTextLong:
-        case kPTextFloat: return 4;
-        case kPTextDouble:
-        case kPTextExtended: return 8;
-        default: return 0;
-    }
-}
-
-}  // namespace
+#include "foundation/pfm/PTextValue.h"
 
 RecordSnapshot::RecordSnapshot(PText& record) : record_(record) {
     std::int32_t cursor = 0;
@@ -36,7 +20,7 @@ RecordSnapshot::RecordSnapshot(PText& record) : record_(record) {
             const auto* text = static_cast<const char*>(record.ValuePtr(item));
             copy.value.assign(text, text + std::char_traits<char>::length(text) + 1);
         } else {
-            copy.value.resize(NumberSize(type));
+            copy.value.resize(PTextNumberSize(type));
             if (copy.value.empty() || record.GetEntry(entry.key, type, copy.value.data()) < 0) continue;
         }
         entries_.push_back(std::move(copy));
