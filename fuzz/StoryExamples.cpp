@@ -9,7 +9,7 @@
 #include "FuzzStores.h"
 #include "FuzzStoryFile.h"
 #include "app/CompileCmd.h"
-#include "foundation/TypedList.h"
+#include "foundation/pfm/PFMSegments.h"
 
 namespace {
 
@@ -34,19 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(result <= 0);
     FUZZ_CHECK(buffer.size() < CompileCmd::kTextBufferSize);
     PFMSetCurrentFile(examples);
-    LList types;
-    PFMGetSegmentTypes(types);
-    for (std::int32_t i = 0; i < types.Count(); ++i) {
-        SList ids;
-        const auto type = static_cast<FourCC>(types.GetAt(i));
-        PFMGetSegmentIds(type, ids);
-        for (std::int32_t j = 0; j < ids.Count(); ++j) {
-            void* text = PFMCheckOut(type, static_cast<std::uint16_t>(ids.GetAt(j)));
-            FUZZ_CHECK(text != nullptr);
-            FUZZ_CHECK(std::memchr(text, 0, MemSize(text)) != nullptr);
-            PFMCheckIn(text);
-        }
-    }
+    PFMForEachSegment([](FourCC type, std::uint16_t id) {
+        void* text = PFMCheckOut(type, id);
+        FUZZ_CHECK(text != nullptr);
+        FUZZ_CHECK(std::memchr(text, 0, MemSize(text)) != nullptr);
+        PFMCheckIn(text);
+    });
     PFMCloseFile(examples);
     PFMPopCurrentFile();
     PFMClearError();

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "foundation/Memory.h"
-#include "foundation/TypedList.h"
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PFMSegments.h"
 
 namespace apptest {
 
@@ -28,19 +28,11 @@ inline StoreSegments ReadStoreSegments(const std::string& path, const std::strin
     const FileRef file(scratch.c_str(), kAccessRead);
     if (PFMFile* store = PFMOpenFile(&file)) {
         PFMSetCurrentFile(store);
-        LList types;
-        PFMGetSegmentTypes(types);
-        for (std::int32_t i = 0; i < types.Count(); ++i) {
-            SList ids;
-            const auto type = static_cast<FourCC>(types.GetAt(i));
-            PFMGetSegmentIds(type, ids);
-            for (std::int32_t j = 0; j < ids.Count(); ++j) {
-                const auto id = static_cast<std::uint16_t>(ids.GetAt(j));
-                void* data = PFMCheckOut(type, id);
-                segments[{type, id}] = data ? std::string(static_cast<const char*>(data), MemSize(data)) : "";
-                if (data) PFMCheckIn(data);
-            }
-        }
+        PFMForEachSegment([&](FourCC type, std::uint16_t id) {
+            void* data = PFMCheckOut(type, id);
+            segments[{type, id}] = data ? std::string(static_cast<const char*>(data), MemSize(data)) : "";
+            if (data) PFMCheckIn(data);
+        });
         PFMCloseFile(store);
     }
     PFMClearError();
