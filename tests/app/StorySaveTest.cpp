@@ -6,18 +6,15 @@
 
 #include <gmock/gmock.h>
 
-#include <array>
 #include <functional>
 
 #include "StoryAppFixture.h"
-#include "platform/sys/FileFaults.h"
+#include "platform/sys/EachFileCallFailing.h"
 
 namespace apptest {
 namespace {
 
 constexpr FourCC kInfo = FourCCOf("SDI4");
-constexpr std::array<win::FileCall, 4> kCalls = {win::FileCall::kWrite, win::FileCall::kFlush,
-                                                 win::FileCall::kSync, win::FileCall::kRename};
 
 class StorySave : public StoryAppTest {
 protected:
@@ -40,36 +37,15 @@ protected:
     }
     std::string OnDisk(const std::string& name) { return TextOnDisk(Path(name), kInfo, "Title"); }
 
-    // Runs the road once to count its file calls, then from a fresh start with each call failing in
-    // turn; a failed road is run again with the disk working.
+    // The road with each of its file calls failing in turn (`failed` checks what a failure left,
+    // `done` what a save that went through left).
     void FailEachCall(const std::function<ErrCode()>& road, const std::function<void(ErrCode)>& failed,
                       const std::function<void()>& done) {
-        OpenChanged();
-        win::ResetFileCalls();
-        ASSERT_EQ(road(), kNoErr);
-        std::vector<unsigned long> counts;
-        for (const win::FileCall call : kCalls) counts.push_back(win::GetFileCallCount(call));
-        done();
-        int failures = 0;
-        for (std::size_t kind = 0; kind < kCalls.size(); ++kind) {
-            for (unsigned long nth = 1; nth <= counts[kind]; ++nth) {
-                SCOPED_TRACE(testing::Message() << "call kind " << kind << ", call " << nth);
-                OpenChanged();
-                Mark();
-                win::ResetFileCalls();
-                win::FailFileCall(kCalls[kind], nth);
-                const ErrCode error = road();
-                win::ResetFileCalls();
-                if (error != kNoErr) {
-                    ++failures;
-                    failed(error);
-                    ASSERT_EQ(road(), kNoErr) << "the story saves once the disk works again";
-                }
-                done();
-            }
-        }
-        EXPECT_GT(counts[0], 0u);
-        EXPECT_GT(failures, 0);
+        filefaults::SaveRoadRun run;
+        filefaults::FailEachFileCall({[&] { OpenChanged(); }, [&] { Mark(); }, road, failed, done}, run);
+        ASSERT_FALSE(run.counts.empty());
+        EXPECT_GT(run.counts[0], 0u);
+        EXPECT_GT(run.failures, 0);
     }
 
     void ExpectKept(const std::string& file) {

@@ -5,22 +5,18 @@
 
 #include <gmock/gmock.h>
 
-#include <array>
 #include <functional>
 
 #include "DocumentFixture.h"
 #include "foundation/FileError.h"
 #include "platform/sys/Bell.h"
-#include "platform/sys/FileFaults.h"
+#include "platform/sys/EachFileCallFailing.h"
 
 namespace apptest {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::StartsWith;
-
-constexpr std::array<win::FileCall, 4> kCalls = {win::FileCall::kWrite, win::FileCall::kFlush,
-                                                 win::FileCall::kSync, win::FileCall::kRename};
 
 class DocumentSave : public DocumentTest {
 protected:
@@ -35,38 +31,16 @@ protected:
         document->Change("new");
     }
 
-    // Runs the road once to count its file calls, then again from a fresh start with each of those
-    // calls failing in turn. After a failure the road is run again with the disk working: it must
-    // succeed. `failed` checks the state a failure left, `done` the state of a success.
+    // The road with each of its file calls failing in turn (`failed` checks what a failure left,
+    // `done` what a save that went through left).
     void FailEachCall(const std::function<ErrCode()>& road, const std::function<void(ErrCode)>& failed,
                       const std::function<void()>& done) {
-        OpenChanged();
-        win::ResetFileCalls();
-        ASSERT_EQ(road(), kNoErr);
-        std::vector<unsigned long> counts;
-        for (const win::FileCall call : kCalls) counts.push_back(win::GetFileCallCount(call));
-        done();
-        int failures = 0;
-        for (std::size_t kind = 0; kind < kCalls.size(); ++kind) {
-            for (unsigned long nth = 1; nth <= counts[kind]; ++nth) {
-                SCOPED_TRACE(testing::Message() << "call kind " << kind << ", call " << nth);
-                OpenChanged();
-                Mark();
-                win::ResetFileCalls();
-                win::FailFileCall(kCalls[kind], nth);
-                const ErrCode error = road();
-                win::ResetFileCalls();
-                if (error != kNoErr) {
-                    ++failures;
-                    failed(error);
-                    ASSERT_EQ(road(), kNoErr) << "the document saves once the disk works again";
-                }
-                done();
-            }
-        }
-        EXPECT_GT(counts[0], 0u);
-        EXPECT_GT(counts[3], 0u);
-        EXPECT_GT(failures, 0);
+        filefaults::SaveRoadRun run;
+        filefaults::FailEachFileCall({[&] { OpenChanged(); }, [&] { Mark(); }, road, failed, done}, run);
+        ASSERT_FALSE(run.counts.empty());
+        EXPECT_GT(run.counts[0], 0u);
+        EXPECT_GT(run.counts[3], 0u);
+        EXPECT_GT(run.failures, 0);
     }
 
     // The document kept its changes and stays changed; the file is whole, old or new; the user
