@@ -60,7 +60,7 @@ bool FablCmds::CommandEnabled(std::int32_t id) {
         case kCmdReports: return OutlineCmd::IsAvailable(*this);
         case kCmdStoryPoints: return StoryPntsCmd::IsAvailable(*this);
         case kCmdDictionary: return DictionaryCmd::IsEnabled(*this);
-        case kCmdExport: return story && story->GetRepWindow();
+        case kCmdExport: return ExportCmd::IsEnabled(*this);
         case kCmdPreferences: return PREFCmd::IsEnabled(*this);
         case kCmdSetFont: return FontWindow() != nullptr;
         case kCmdReportOptions: return RepOptionsCmd::IsEnabled(*this);

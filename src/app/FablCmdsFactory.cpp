@@ -116,7 +116,7 @@ std::unique_ptr<TCommand> FablCmds::CreateCommand(std::int32_t id) {
         case kCmdThemeBrowser: return std::make_unique<BrowseStructureCmd>(this);
         // The export commands run only as the menu enables them.
         case kCmdExport:
-            if (!story || !story->GetRepWindow()) break;
+            if (!ExportCmd::IsEnabled(*this)) break;
             return std::make_unique<ExportCmd>(this);
         case kCmdExportScenewright:
             if (!story) break;

@@ -100,6 +100,13 @@ ErrCode CharExportCmd::Do() {
 
 // --- the commands of other parts' windows
 
+bool ExportCmd::IsEnabled(const TAppl& application) {
+    const FKDoc* story = FrontStory(application);
+    return story && story->GetRepWindow();
+}
+
+ErrCode ExportCmd::Do() { return IsEnabled(*application_) ? StoryToolCmd::Do() : kNoErr; }
+
 StoryToolCmd::StoryToolCmd(TAppl* application, std::int32_t id, StoryTool tool, std::int32_t argument,
                            bool needsStory)
     : TCommand(application, id), tool_(tool), argument_(argument), needsStory_(needsStory) {}

@@ -178,8 +178,17 @@ using COMMENTCmd = StoryWindowCmd<kCmdComments, StoryTool::kComments>;
 using OutlineCmd = StoryWindowCmd<kCmdReports, StoryTool::kReports>;
 using StoryPntsCmd = StoryWindowCmd<kCmdStoryPoints, StoryTool::kStoryPoints>;
 using PlotViewCmd = StoryWindowCmd<kCmdPlotProgression, StoryTool::kPlotProgression>;
-using ExportCmd = StoryWindowCmd<kCmdExport, StoryTool::kExport>;
+// Export to Scenewright (1307): the front story's scenes written as a text outline.
 using ScenewrightExportCmd = StoryWindowCmd<kCmdExportScenewright, StoryTool::kExportScenewright>;
+
+// Export (1305): the reports that the front story's report window shows, written as text.
+class ExportCmd : public StoryToolCmd {
+public:
+    explicit ExportCmd(TAppl* application) : StoryToolCmd(application, kCmdExport, StoryTool::kExport) {}
+    // A story in front whose report window is open (in front or not).
+    static bool IsEnabled(const TAppl& application);
+    ErrCode Do() override;
+};
 // The preferences window at its general area (Preferences, 1308) or at its report options (1315);
 // without a story in front the command fails (-1).
 template <std::int32_t Id, std::int32_t Area>

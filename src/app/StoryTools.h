@@ -40,7 +40,7 @@ enum class StoryTool : int {
     kThemeBrowser,      // the story element browser (the program's own, no story)
     kPreferences,       // the preferences window, at an area
     kExport,            // the open report's text written to a file
-    kExportScenewright  // the story written for another program
+    kExportScenewright  // the story's scenes written to a file as an outline
 };
 inline constexpr std::size_t kStoryToolCount = static_cast<std::size_t>(StoryTool::kExportScenewright) + 1;
 

@@ -190,6 +190,9 @@ public:
     void BuildReportSection51();  // scenes, as a treatment
     void BuildReportSection55() {}
     void BuildReportSection58();  // the story engine's settings
+    // The scenes as an outline of their own (no template text): the title as a heading, then each
+    // scene under its name with its description and the story points it refers to.
+    void BuildSceneOutline(const char* title);
 
     // The words a rating of coverage information reads as: the table (0 ratings, 1 budget, 2
     // recommendation) and the value, held to 0-4.

@@ -1,6 +1,7 @@
 #pragma once
 // The report text as it is shown and printed: its macros expanded for the story, its escaped
 // characters decoded, and (when the writer hides blank lines) no more than one blank line in a row.
+// As a plain text file holds it, the report also loses its style codes.
 
 #include <cstdint>
 #include <string>
@@ -14,6 +15,13 @@ std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList
 
 // ExpandReportMacros, then the escapes decoded and, with collapse, the blank lines collapsed.
 std::string ExpandReportText(IStoryDocument* document, const char* text, SList* vocabulary, bool collapse);
+
+// The text as a plain text file holds it (still program text): the macros expanded, every style
+// code dropped, each form feed (between two reports) a rule of underscores on a line of its own,
+// every line end a "\n", the escapes decoded and, with collapse, no more than one blank line in a
+// row. Leading line ends and trailing white space go; a text with anything left ends in one line
+// end.
+std::string PlainReportText(IStoryDocument* document, const char* text, bool collapse);
 
 // A style code: byte 0xC7, the command ("B+", "M(0,0,0)") and byte 0xC8.
 std::string StyleCodeText(const char* command);

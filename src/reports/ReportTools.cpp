@@ -4,6 +4,7 @@
 #include "app/StoryTools.h"
 #include "framework/TAppl.h"
 #include "reports/RepWindow.h"
+#include "reports/ReportExport.h"
 #include "reports/ReportTemplates.h"
 
 ErrCode OpenReportWindow(FKDoc* story) {
@@ -21,4 +22,7 @@ ErrCode OpenReportWindow(FKDoc* story) {
 
 void InstallReportTools(StoryTools& tools) {
     tools.Install(StoryTool::kReports, [](FKDoc* story, std::int32_t) { return OpenReportWindow(story); });
+    tools.Install(StoryTool::kExport, [](FKDoc* story, std::int32_t) { return ExportReport(story); });
+    tools.Install(StoryTool::kExportScenewright,
+                  [](FKDoc* story, std::int32_t) { return ExportSceneOutline(story); });
 }

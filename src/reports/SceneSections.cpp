@@ -1,8 +1,9 @@
 // The scenes of the story in storytelling order, each under its name: as a treatment, with each
 // scene's description (report id 51, also at the end of the section of all characters); as a
-// treatment with structure, with the story points each scene refers to (49); and as the story's
-// structure, with everything each scene represents (50): its story points, characters and
-// throughline items, as the writer ticked them under "This Scene Represents:".
+// treatment with structure, with the story points each scene refers to (49), also as the scene
+// outline that Export to Scenewright writes; and as the story's structure, with everything each
+// scene represents (50): its story points, characters and throughline items, as the writer ticked
+// them under "This Scene Represents:".
 //
 // A story point a scene includes is named by its throughline and its name, and its value is a
 // macro ({SNF(MCDom)}); the story's storytelling text of the point follows. Another item is named
@@ -146,4 +147,9 @@ void ReportComposer::BuildReportSection50() {
 void ReportComposer::BuildReportSection51() {
     AppendTemplateText(51);
     AppendScenes(true, SceneItems::kNone);
+}
+
+void ReportComposer::BuildSceneOutline(const char* title) {
+    AppendHeading(title);
+    AppendScenes(true, SceneItems::kStoryPoints);
 }

@@ -135,6 +135,30 @@ TEST_F(CommandTable, ExportNeedsTheReportWindowAndAboutWaitsForTheSplashScreen) 
     EXPECT_TRUE(application->CommandEnabled(kCmdStoryAbout));
 }
 
+TEST_F(CommandTable, TheExportsRunTheirToolsAndExportOnlyWhileTheReportWindowIsOpen) {
+    FKDoc* story = NewStory();
+    const Opened& reports = Install(StoryTool::kExport);
+    const Opened& scenes = Install(StoryTool::kExportScenewright);
+    EXPECT_EQ(App().CreateCommand(kCmdExport), nullptr) << "no report window";
+    application->HandleCommand(kCmdExportScenewright);
+    EXPECT_EQ(scenes.count, 1);
+    EXPECT_EQ(scenes.story, story);
+
+    ToolWindow* report = Open(story, &FKDoc::SetRepWindow);
+    std::unique_ptr<TCommand> export_ = App().CreateCommand(kCmdExport);
+    ASSERT_NE(export_, nullptr);
+    EXPECT_TRUE(export_->IsA(kCmdExport));
+    delete report;
+    EXPECT_EQ(export_->Do(), kNoErr);
+    EXPECT_EQ(reports.count, 0) << "the window went before the command ran";
+    Open(story, &FKDoc::SetRepWindow);
+    Mark();
+    application->HandleCommand(kCmdExport);
+    EXPECT_EQ(reports.count, 1);
+    EXPECT_EQ(reports.story, story);
+    EXPECT_TRUE(Asked().empty()) << "no word of a command not implemented";
+}
+
 TEST_F(CommandTable, SetFontFollowsTheWindowsThatKeepAFont) {
     ToolWindow* dictionary = Open(nullptr, nullptr);
     EXPECT_FALSE(application->CommandEnabled(kCmdSetFont));

@@ -1,6 +1,7 @@
 // The report text as shown and printed: blank lines collapsed in one pass (style codes between
 // line breaks do not break a run, a code holding a line break swallows nothing after it, form feeds
-// are no line breaks), and macros expanded with the escapes decoded only at the end.
+// are no line breaks), and macros expanded with the escapes decoded only at the end. As plain text:
+// no style code left, form feeds as rules, Unix line ends, and what the writer typed kept whole.
 
 #include "reports/ReportText.h"
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "foundation/TypedList.h"
+#include "storymodel/FablecoreStringConverter.h"
 
 namespace {
 
@@ -61,6 +63,71 @@ TEST(ExpandReportText, MacrosAreExpandedBeforeTheEscapesAreDecoded) {
     EXPECT_EQ(text.find("{NObst}"), text.size() - 10) << text;
     EXPECT_NE(text[0], '{');
     EXPECT_NE(ExpandReportText(nullptr, "a\n\n\nb", nullptr, false).find("\n\n\n"), std::string::npos);
+}
+
+// What a writer typed, as the text fields store it.
+std::string Typed(const std::string& text) {
+    std::string stored(SharedStringConverter().MaxEncodedSize(static_cast<std::uint32_t>(text.size())), '\0');
+    SharedStringConverter().Encode(text.c_str(), stored.data(), static_cast<std::uint32_t>(stored.size()));
+    stored.resize(std::char_traits<char>::length(stored.c_str()));
+    return stored;
+}
+
+std::string Plain(const std::string& text, bool collapse = false) {
+    return PlainReportText(nullptr, text.c_str(), collapse);
+}
+
+const std::string kRule(30, '_');
+
+TEST(PlainReportText, NoStyleCodeIsLeftAndALineBreakEndsACodeLeftOpen) {
+    EXPECT_EQ(Plain("\xC7U+\xC8" + kBold +
+                    "Story Comments\xC7"
+                    "B-\xC8\xC7U-\xC8\n\nText."),
+              "Story Comments\n\nText.\n");
+    EXPECT_EQ(Plain("a\xC7M(40,40,40)\xC8"
+                    "b\xC7M(0,0,0)\xC8"
+                    "c"),
+              "abc\n");
+    EXPECT_EQ(Plain("x\xC7"
+                    "B\nyz"),
+              "x\nyz\n")
+        << "the open code swallows only up to the line end";
+    EXPECT_EQ(Plain("a\xC8"
+                    "b"),
+              "ab\n")
+        << "a closing byte without a code";
+}
+
+TEST(PlainReportText, FormFeedsBecomeRulesAndEveryLineEndIsANewline) {
+    EXPECT_EQ(Plain("One.\n\n\fTwo."), "One.\n\n" + kRule + "\n\nTwo.\n");
+    EXPECT_EQ(Plain("One.\fTwo."), "One.\n" + kRule + "\n\nTwo.\n") << "the rule on a line of its own";
+    EXPECT_EQ(Plain("a\r\nb\rc\n"), "a\nb\nc\n");
+}
+
+TEST(PlainReportText, WhatTheWriterTypedSurvivesWholeEvenWhereItLooksLikeACode) {
+    // 0xC7 and 0xC8 are letters (C and E with accents) once decoded; braces and slashes too stay.
+    const std::string typed =
+        "\xC7"
+        "a {NObst} \xC8t\xE9 / \\ \x80 \xB0";
+    EXPECT_EQ(Plain(kBold + Typed(typed) +
+                    "\xC7"
+                    "B-\xC8"),
+              typed + "\n");
+    EXPECT_EQ(Plain("Before " +
+                        Typed("\xC7"
+                              "\n\n\n\xC8") +
+                        " after",
+                    true),
+              "Before \xC7\n\n\xC8 after\n");
+}
+
+TEST(PlainReportText, BlankLinesAreCollapsedWhenAskedAndTheEndsTrimmed) {
+    const std::string text = "a\n" + kBold + "\n\n\nb";
+    EXPECT_EQ(Plain(text, true), "a\n\nb\n");
+    EXPECT_EQ(Plain(text, false), "a\n\n\n\nb\n");
+    EXPECT_EQ(Plain("\n\n  indented  \n \n\n"), "  indented\n");
+    EXPECT_EQ(Plain(" \n\n" + kBold + "\n"), "");
+    EXPECT_EQ(Plain(""), "");
 }
 
 }  // namespace
