@@ -189,6 +189,7 @@ public:
     static bool IsEnabled(const TAppl& application);
     ErrCode Do() override;
 };
+
 // The preferences window at its general area (Preferences, 1308) or at its report options (1315);
 // without a story in front the command fails (-1).
 template <std::int32_t Id, std::int32_t Area>

@@ -1,7 +1,7 @@
 // The program run end to end, headless: it starts with its splash screen, its frame, its MDI client
-// and its menu bar, runs menu commands (the about box, the user guide, a window not in this version),
-// quits and leaves nothing behind; and when a data file it cannot run without is missing or damaged
-// it says so, leaves the file where it is and ends with a failure, never a crash.
+// and its menu bar, runs menu commands (the about box, the user guide, an export; an id without a
+// command says so), quits and leaves nothing behind; and when a data file it cannot run without is
+// missing or damaged it says so, leaves the file where it is and ends with a failure, never a crash.
 
 #include <sys/stat.h>
 
@@ -237,9 +237,11 @@ TEST_F(ProgramTest, HelpTopicsShowsTheUserGuide) {
 }
 
 // The commands of windows this version does not have say so, from the menu and from their shortcuts.
-TEST_F(ProgramTest, ACommandOfAWindowNotInThisVersionSaysSo) {
+TEST_F(ProgramTest, ExportToScenewrightFromTheMenuWritesItsFileAndAnIdWithoutACommandSaysSo) {
     InstallBuiltDataFiles();
-    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    const std::string outline = folder / "outline.txt";
+    presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, outline});
+    presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{FALSE, {}});
     presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
     Then([&] {
@@ -248,10 +250,13 @@ TEST_F(ProgramTest, ACommandOfAWindowNotInThisVersionSaysSo) {
     });
     Then([&] { presenter.PressKey('T'); });
     Then([&] { OpenMenu(presenter, 'F'); });
-    Then([&] { presenter.PressKey('T'); });
+    Then([&] { presenter.PressKey('T'); });  // cancelled this time
+    Then([] { PostMessageA(GetPresentedFrame(), WM_COMMAND, kCmdNotImplemented, 0); });
     Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(RunProgram(), 0);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Command not yet Implemented in this version."));
+    EXPECT_EQ(TempFolder::ReadFile(outline), "Your Story\n\nThis story has no scenes yet.\n");
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"untitled Scenes.txt", "untitled Scenes.txt",
+                                                    "Command not yet Implemented in this version."}));
 }
 
 // The Reports command of the running program opens the story's one report window, titled for it.
