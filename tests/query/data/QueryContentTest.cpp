@@ -1,12 +1,19 @@
 // The query system's content as the build compiles it into the application data file, over a story
 // of four characters, two relationships and five scenes: every question list expands and leads from
 // the home page to the storyforming questions; every text of every page a list reaches is
-// interpreted and expanded with no macro left over; the help of every such page is composed.
+// interpreted and expanded with no macro left over; the help of every such page is composed. The
+// content's own consistency: the subjective story's recap shows that story's points, choice popups
+// offer each value at the place the program reads it from, a character's text illustrating a
+// throughline is that throughline's character's, a relationship added from a page has a page below
+// it, and no two pages keep their texts under one key.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <cstring>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -15,14 +22,20 @@
 #include "QueryStoryFixture.h"
 #include "datafiles/PageKeywordCheck.h"
 #include "foundation/FileRef.h"
+#include "foundation/TypedList.h"
 #include "query/FQSHelpSources.h"
 #include "query/FQSHelpText.h"
+#include "query/FQSPageControls.h"
+#include "query/FQSRecap.h"
 #include "query/data/FQSInterpretation.h"
 #include "query/data/FQSPageDataList.h"
 #include "query/data/QuestionList.h"
 #include "query/data/TFQSInterpretable.h"
 #include "query/data/TopicTable.h"
+#include "storymodel/Archetypes.h"
+#include "storymodel/CharInfoRec.h"
 #include "storymodel/TextMacroExpander.h"
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
 
 namespace {
@@ -147,6 +160,26 @@ protected:
         record.GetEntry(key, 'c', text, sizeof text);
         return text;
     }
+    // Every entry of every list, each with its list's entries after it.
+    std::vector<std::vector<FQSPageData>> AllLists() {
+        std::vector<std::vector<FQSPageData>> lists;
+        for (std::int16_t listId = 0; listId < kChoosableListCount; ++listId) {
+            if (QuestionListExists(content_, listId)) lists.push_back(Expanded(listId));
+        }
+        return lists;
+    }
+    // The items of the page's popup bound to the keyword call, or none when no popup is.
+    std::optional<std::vector<std::string>> PopupItems(const FQSPageData& entry, const std::string& call) {
+        const std::int16_t count = PageNumber(entry.GetTopic(), "PN", 0);
+        PText record(content_, FourCCOf("FQS2"), static_cast<std::uint16_t>(entry.GetTopic()));
+        for (int x = 1; x <= count; ++x) {
+            if (PageText(entry.GetTopic(), ("PV" + std::to_string(x)).c_str()) != call) continue;
+            const auto items = Shown(("PI" + std::to_string(x)).c_str(), entry, &record);
+            EXPECT_TRUE(items.has_value()) << "topic " << entry.GetTopic();
+            return SplitPopupItems(items ? items->c_str() : "");
+        }
+        return std::nullopt;
+    }
 
     PFMFile* content_ = nullptr;
 };
@@ -241,6 +274,152 @@ TEST_F(QueryContentTest, EveryPageOfEveryListHasItsHelp) {
         const std::string shown = sources.Expand(help.text);
         EXPECT_EQ(LeftOver(shown), std::nullopt) << "topic " << topic << ": " << shown;
     }
+}
+
+TEST_F(QueryContentTest, TheSubjectiveStoryHasAListedRecapOfItsOwnPoints) {
+    // Each throughline's points hold an element of their own, so a recap shows whose points it lists.
+    const std::array<std::int16_t, 4> marks = {86, 101, 121, 141};
+    for (const std::int16_t mark : marks) {
+        for (const std::int16_t other : marks)
+            ASSERT_TRUE(mark == other || !std::strstr(ElementName(mark), ElementName(other)));
+    }
+    const auto valueAt = [&marks](int index) -> std::int16_t {
+        for (int throughline = 0; throughline < 4; ++throughline) {
+            if (index >= ThroughlineStoryPointIndex(throughline, kDomainOffset) &&
+                index <= ThroughlineStoryPointIndex(throughline, kCounterpointOffset))
+                return marks[static_cast<std::size_t>(throughline)];
+        }
+        return 0;
+    };
+    const auto occurrences = [](const std::string& text, const std::string& part) {
+        int n = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+        return n;
+    };
+    const std::string subjective = ExpandText(Story().document, "{NSubj}");
+    ASSERT_FALSE(subjective.empty());
+    std::set<std::int16_t> recaps;
+    for (const std::vector<FQSPageData>& entries : AllLists()) {
+        for (const FQSPageData& entry : entries) {
+            const std::int16_t topic = entry.GetTopic();
+            if (PageNumber(topic, "TY", 2) != 75) continue;
+            const auto title = Shown(TopicAt(topic)->title, entry, nullptr);
+            if (!title || title->find(subjective) == std::string::npos || !recaps.insert(topic).second) continue;
+            const std::string recap =
+                ExpandText(Story().document, ComposeRecap(PageNumber(topic, "TP", 0), valueAt).c_str());
+            EXPECT_EQ(occurrences(recap, ElementName(marks[3])), 10)
+                << "the four points of the {NSubj} Story's storyform and the six that follow: " << recap;
+            for (int throughline = 0; throughline < 3; ++throughline) {
+                EXPECT_EQ(recap.find(ElementName(marks[static_cast<std::size_t>(throughline)])), std::string::npos)
+                    << "throughline " << throughline << " in " << recap;
+            }
+            EXPECT_EQ(recap.find("unchosen"), std::string::npos) << recap;
+            EXPECT_NE(recap.find(subjective), std::string::npos) << recap;
+        }
+    }
+    EXPECT_EQ(recaps.size(), 1u) << "one recap of the {NSubj} Story in the lists";
+}
+
+TEST_F(QueryContentTest, ChoicePopupsOfferEachValueAtThePlaceThePageReadsItFrom) {
+    std::set<std::int16_t> archetypePages, rolePages;
+    const std::string impact = ExpandText(Story().document, "{NObst}");
+    for (const std::vector<FQSPageData>& entries : AllLists()) {
+        for (const FQSPageData& entry : entries) {
+            const std::int16_t topic = entry.GetTopic();
+            if (const auto items = PopupItems(entry, "{ChRefArch()}"); items && archetypePages.insert(topic).second) {
+                // The popup's place is the archetype value; the places that are no value separate.
+                ASSERT_EQ(items->size(), static_cast<std::size_t>(kLastArchetype + 1)) << "topic " << topic;
+                for (std::int16_t value = 0; value <= kLastArchetype; ++value) {
+                    EXPECT_EQ((*items)[static_cast<std::size_t>(value)],
+                              IsArchetypeValue(value) ? std::string(ArchetypeName(value)) : "-")
+                        << "topic " << topic << " place " << value;
+                }
+            }
+            if (const auto items = PopupItems(entry, "{ChRefSubj()}"); items && rolePages.insert(topic).second) {
+                // Place 0 is no role; a role r stands at place r + 1, after a separator that reads as Main.
+                ASSERT_EQ(items->size(), 4u) << "topic " << topic;
+                EXPECT_EQ((*items)[1], "-");
+                EXPECT_NE((*items)[kMainRole + 1].find("Main"), std::string::npos) << (*items)[kMainRole + 1];
+                EXPECT_NE((*items)[kImpactRole + 1].find(impact), std::string::npos) << (*items)[kImpactRole + 1];
+                EXPECT_EQ((*items)[0].find("Main"), std::string::npos) << (*items)[0];
+            }
+        }
+    }
+    EXPECT_FALSE(archetypePages.empty()) << "a character's archetype is asked";
+    EXPECT_FALSE(rolePages.empty()) << "a character's subjective role is asked";
+}
+
+TEST_F(QueryContentTest, ACharactersTextIllustratingAThroughlineIsThatThroughlinesCharacters) {
+    const CharID main = Characters().IdAt(2);
+    const CharID impact = Characters().IdAt(3);
+    Characters().GetCharacter(main)->SetSubjectiveRole(kMainRole);
+    Characters().GetCharacter(impact)->SetSubjectiveRole(kImpactRole);
+    ASSERT_EQ(Characters().GetMainCharacter(), main);
+    ASSERT_EQ(Characters().GetImpactCharacter(), impact);
+    std::set<std::int16_t> pages;
+    for (const std::vector<FQSPageData>& entries : AllLists()) {
+        for (const FQSPageData& entry : entries) {
+            const std::int16_t topic = entry.GetTopic();
+            const std::int16_t kind = TopicKindOf(topic);
+            if (kind != kIllustrationTopic && kind != kFurtherStoryPointTopic) continue;
+            if (PageText(topic, "EV1").rfind("{ChRef", 0) != 0) continue;
+            pages.insert(topic);
+            const int domain = ThroughlineDomainIndex(static_cast<std::int16_t>(std::stoi(PageText(topic, "AP"))));
+            const CharID expected = domain == ThroughlineStoryPointIndex(1, kDomainOffset)   ? main
+                                    : domain == ThroughlineStoryPointIndex(2, kDomainOffset) ? impact
+                                                                                             : kNoCharID;
+            EXPECT_NE(expected, kNoCharID) << "topic " << topic << " illustrates no character's throughline";
+            EXPECT_EQ(entry.GetCharacter(), expected) << "topic " << topic;
+        }
+    }
+    EXPECT_GE(pages.size(), 2u) << "the Main and the {NObst} Character are described";
+}
+
+TEST_F(QueryContentTest, ARelationshipAddedFromAPageHasItsPageBelowIt) {
+    const auto relationships = [this](CharID id) {
+        int n = 0;
+        for (std::int32_t i = 0; i < Characters().GetCount(); ++i)
+            n += Characters().GetCharacter(id)->HasRelationship(Characters().IdAt(i));
+        return n;
+    };
+    int adders = 0;
+    for (const std::vector<FQSPageData>& entries : AllLists()) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const FQSPageData& entry = entries[i];
+            const std::string call = PageText(entry.GetTopic(), "PV1");
+            if (call.rfind("{ChRefAddR(", 0) != 0) continue;
+            ++adders;
+            const std::int16_t target = static_cast<std::int16_t>(std::stoi(call.substr(11)));
+            int below = 0;
+            for (std::size_t j = i + 1; j < entries.size() && entries[j].GetLevel() > entry.GetLevel(); ++j)
+                below += entries[j].GetTopic() == target && entries[j].GetCharacter() == entry.GetCharacter();
+            EXPECT_EQ(below, relationships(entry.GetCharacter()))
+                << "topic " << entry.GetTopic() << " of character " << entry.GetCharacter();
+        }
+    }
+    EXPECT_EQ(adders, 8) << "two pages of each of the four characters add relationships";
+}
+
+TEST_F(QueryContentTest, NoTwoPagesKeepTheirTextsUnderOneKey) {
+    SList topics;
+    {
+        const PFMFileScope scope(content_, false);
+        ASSERT_EQ(PFMGetSegmentIds(FourCCOf("FQS2"), topics), kNoErr);
+    }
+    std::map<std::pair<std::int16_t, std::string>, std::int16_t> owners;
+    for (std::int32_t i = 0; i < topics.Count(); ++i) {
+        const auto topic = static_cast<std::int16_t>(topics.GetAt(i));
+        for (int x = 1; x <= PageNumber(topic, "EN", 0); ++x) {
+            const std::string key = PageText(topic, ("EV" + std::to_string(x)).c_str());
+            if (key.empty() || key.front() == '{') continue;  // a keyword's own place
+            const std::int16_t selector = PageNumber(topic, ("ES" + std::to_string(x)).c_str(), 0);
+            const auto [owner, first] = owners.emplace(std::make_pair(selector, key), topic);
+            // The story's title is asked on two roads.
+            if (!first && !(owner->second == kStoryTitleTopic && topic == kPlotpilotTitleTopic))
+                ADD_FAILURE() << "topics " << owner->second << " and " << topic << " both keep " << key;
+        }
+    }
+    EXPECT_GT(owners.size(), 50u);
 }
 
 }  // namespace
