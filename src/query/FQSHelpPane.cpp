@@ -22,6 +22,12 @@ std::int32_t FQSHelpPane::HandleMouseDown(const MsgEvent& event) {
     return 1;
 }
 
+void FQSHelpPane::Open(std::int32_t index) {
+    const bool opened = !HasWindow();
+    RichTextView::Open(index);
+    if (opened && HasWindow() && !shown_.empty()) SetStyledText(shown_.c_str());
+}
+
 void FQSHelpPane::SetHelpText(const std::string& text) {
     const TWindow* window = GetWindow();
     auto* document = window ? dynamic_cast<IStoryDocument*>(window->GetDocument()) : nullptr;

@@ -11,6 +11,9 @@ public:
     FQSHelpPane(ItemList* list, const ShortRect* bounds);
 
     std::int32_t HandleMouseDown(const MsgEvent& event) override;
+    // Opened again (a page that closes and reopens the window's items), the pane shows the help it
+    // showed: its native view starts empty.
+    void Open(std::int32_t index) override;
     // Expands the composed help text for the story and shows it; a text that expands as the one shown
     // is not laid out anew.
     void SetHelpText(const std::string& text);
