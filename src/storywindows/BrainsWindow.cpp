@@ -97,12 +97,21 @@ void BrainsWindow::BuildContents() {
         button("Spin", 250, 106, 80);
         button("Keep", 338, 106, 80);
     } else {
+        // Filled and set before their windows are made: a window is painted as soon as it is made
+        // (the buttons made after it paint the whole window at once), and a value set later
+        // without a redraw would not show.
         const auto popup = [&](int left, int width) {
             const ShortRect bounds = ShortRect::MakeLTRB(left, 40, left + width, 40 + Popup::kStandardHeight);
-            list->Append(new Popup(list, &bounds, nullptr, 0, black, 0, nullptr, 0, 12, 0));
+            auto* control = new Popup(list, &bounds, nullptr, 0, black, 0, nullptr, 0, 12, 0);
+            list->Append(control);
+            return control;
         };
-        popup(8, 200);
-        popup(216, 60);
+        Popup* kinds = popup(8, 200);
+        for (const char* name : kKindNames) kinds->AddItem(name);
+        kinds->SetValue(static_cast<std::int32_t>(kind_), false);
+        Popup* numbers = popup(216, 60);
+        for (int n = 1; n <= kMaxProposals; ++n) numbers->AddItem(std::to_string(n).c_str());
+        numbers->SetValue(number_ - 1, false);
         button("Propose", 8, 76, 100);
         button("Keep Character", 116, 76, 130);
     }
@@ -115,18 +124,13 @@ void BrainsWindow::BuildContents() {
                 box->SetValue(options_.*kOptionFields[i] ? 1 : 0, false);
         ShowSpin();
     } else {
-        if (auto* kinds = dynamic_cast<Popup*>(GetItem(kKindPopup))) {
-            for (const char* name : kKindNames) kinds->AddItem(name);
-            kinds->SetValue(static_cast<std::int32_t>(kind_), false);
-        }
-        if (auto* numbers = dynamic_cast<Popup*>(GetItem(kNumberPopup))) {
-            for (int n = 1; n <= kMaxProposals; ++n) numbers->AddItem(std::to_string(n).c_str());
-            numbers->SetValue(number_ - 1, false);
-        }
         ShowProposals();
     }
     LayOut();
     UpdateTitle();
+    // The other page's items were painted over while they went, with no items (and so no
+    // background of theirs) in the window: the whole page is painted again.
+    Invalidate();
 }
 
 void BrainsWindow::LayOut() {

@@ -6,10 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "StoryWindowsFixture.h"
 #include "app/StoryCommandIds.h"
+#include "platform/gdi/Surface.h"
+#include "platform/ui/Presenter.h"
 #include "storymodel/Archetypes.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
@@ -17,6 +21,7 @@
 #include "storymodel/engine/StoryPointTable.h"
 #include "storywindows/BrainsWindow.h"
 #include "storywindows/EngineControls.h"
+#include "widgets/Popup.h"
 
 namespace storywindowstest {
 namespace {
@@ -40,6 +45,44 @@ protected:
     }
     BrainsWindow* Open(std::int32_t command) {
         return dynamic_cast<BrainsWindow*>(Command(command, &FKDoc::GetBrainsWindow));
+    }
+    // How many pixels of the window's client area, outside its items' windows, are not its
+    // background as the screen shows it.
+    static int StrayPixels(const BrainsWindow& window) {
+        RGBColor background;
+        window.GetBackColor(background);
+        RECT client{};
+        GetClientRect(window.GetHWnd(), &client);
+        POINT origin{0, 0};
+        ClientToScreen(window.GetHWnd(), &origin);
+        std::vector<RECT> items;
+        for (HWND child = GetWindow(window.GetHWnd(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT place{};
+            GetWindowRect(child, &place);
+            items.push_back(place);
+        }
+        const Surface& screen = GetScreenSurface();
+        int stray = 0;
+        for (int y = origin.y; y < origin.y + client.bottom; ++y)
+            for (int x = origin.x; x < origin.x + client.right; ++x) {
+                const bool onItem = std::any_of(items.begin(), items.end(), [&](const RECT& r) {
+                    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+                });
+                if (!onItem && screen.GetPixel(x, y) != background.ToColorRef()) ++stray;
+            }
+        return stray;
+    }
+    // How many pixels of the popup's text place are darker than mid-grey: its chosen text.
+    static int TextInk(const Popup& popup) {
+        POINT corner{popup.GetTextRect().left, popup.GetTextRect().top};
+        ClientToScreen(GetParent(popup.GetHWnd()), &corner);
+        const Surface& screen = GetScreenSurface();
+        int ink = 0;
+        for (int y = corner.y; y < corner.y + popup.GetTextRect().Height(); ++y)
+            for (int x = corner.x; x < corner.x + popup.GetTextRect().Width(); ++x)
+                ink += GetGValue(screen.GetPixel(x, y)) < 0x80;
+        return ink;
     }
 };
 
@@ -213,6 +256,26 @@ TEST_F(Brainstorming, BothCommandsShowOneWindowPerStoryOnTheirPage) {
     ASSERT_TRUE(application->CloseWindow(window, false));
     Run();
     EXPECT_EQ(story->GetBrainsWindow(), nullptr);
+}
+
+TEST_F(Brainstorming, EachPageIsPaintedWholeWithItsPopupsShowingTheirChoices) {
+    // Opened on the generator page (made on the spinner page first), then the spinner page, then
+    // the generator page again: the other page's items leave nothing behind, and the popups show
+    // the kind and number of proposals.
+    for (const std::int32_t command : {kCmdCharacterGenerator, kCmdSpinTheModel, kCmdCharacterGenerator}) {
+        SCOPED_TRACE(command);
+        BrainsWindow* window = Open(command);
+        ASSERT_NE(window, nullptr);
+        Run();
+        EXPECT_EQ(StrayPixels(*window), 0);
+        if (window->GetPage() != BrainsWindow::kGeneratorPage) continue;
+        for (const std::int32_t item : {BrainsWindow::kKindPopup, BrainsWindow::kNumberPopup}) {
+            const auto* popup = dynamic_cast<const Popup*>(window->GetItem(item));
+            ASSERT_NE(popup, nullptr);
+            EXPECT_GE(popup->GetValue(), 0);
+            EXPECT_GT(TextInk(*popup), 10) << item;
+        }
+    }
 }
 
 TEST_F(Brainstorming, TheOptionsAreKeptAcrossARestart) {
