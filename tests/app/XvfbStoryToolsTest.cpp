@@ -1,0 +1,170 @@
+// The storyforming and storytelling tools a writer opens by their shortcuts in the program on an
+// Xvfb display, with real keys and clicks: the story engine (Resolve set to Change), the story
+// information (a title and an author typed), the brainstorming tools' spinner (a spin) and character
+// generator (eight archetypes proposed, the first kept as a character). The story is saved and the
+// program started again with it: the title, the author, the engine's choice and the kept character
+// are all there. The screen is compared with reference pictures at each stage.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+// Last: the X headers define names that other headers use otherwise.
+#include "XvfbSessionFixture.h"
+
+namespace {
+
+using namespace endtoend;
+
+// Where things are in the program's window (client pixels of its X window). The story engine fills
+// the frame; the story information dialog is centred in it; the brainstorming window opens at its
+// default place on a first start.
+constexpr win::POINT kResolvePopup{253, 84};
+constexpr win::POINT kChangeEntry{190, 98};  // in Resolve's open menu
+constexpr win::POINT kEngineOk{730, 522};
+constexpr win::POINT kEngineCancel{639, 522};
+constexpr win::POINT kTitleField{470, 95};
+constexpr win::POINT kAuthorField{470, 123};
+constexpr win::POINT kInfoOk{589, 422};
+constexpr win::POINT kInfoCancel{498, 422};
+constexpr win::POINT kSpinButton{314, 183};
+constexpr win::POINT kNumberPopup{270, 112};
+constexpr win::POINT kEightEntry{264, 166};  // in the number popup's open menu
+constexpr win::POINT kProposeButton{82, 151};
+constexpr win::POINT kKeepCharacterButton{205, 151};
+constexpr win::POINT kFirstProposal{150, 222};
+// The spinner's list of results.
+constexpr win::RECT kSpinList{34, 216, 516, 362};
+
+// Whether the file holds the text.
+bool FileHolds(const std::string& path, const std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return bytes.find(text) != std::string::npos;
+}
+
+// How many pixels of the rectangle are dark: text drawn there.
+int Ink(const win::Surface& picture, const win::RECT& area) {
+    int ink = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) ink += win::GetGValue(picture.GetPixel(x, y)) < 0x80;
+    return ink;
+}
+
+class XvfbStoryTools : public XvfbSession {
+protected:
+    // A press on one place, the pointer moved to another and released there: a pick in a popup's
+    // menu as the press opens it.
+    void PressAndReleaseAt(win::POINT press, win::POINT release) const {
+        ASSERT_NE(MovePointer(display, originX + press.x, originY + press.y), 0u);
+        XTestFakeButtonEvent(display, 1, True, CurrentTime);
+        XFlush(display);
+        Settled();
+        ASSERT_NE(MovePointer(display, originX + release.x, originY + release.y), 0u);
+        XTestFakeButtonEvent(display, 1, False, CurrentTime);
+        XFlush(display);
+    }
+    // The pointer back where nothing reacts to it, so that no picture shows it over an item.
+    void Rest() const { MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y); }
+    // The shortcut pressed; the screen once it shows what it opened.
+    std::unique_ptr<win::Surface> Shortcut(KeySym key) const {
+        const std::unique_ptr<win::Surface> before = Capture();
+        Chord(display, XK_Control_L, key);
+        return Settled(before.get());
+    }
+    void StartAndWaitForTheFrontEnd(const std::vector<std::string>& arguments = {}) {
+        ASSERT_TRUE(Start(arguments));
+        Rest();
+        // The program takes no keys while its splash screen waits.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        Settled();
+        XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    }
+};
+
+TEST_F(XvfbStoryTools, EngineInformationAndBrainstormingAreUsedAndWhatTheyMadeIsKept) {
+    const std::string saved = folder / "tools.fsf";
+    ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
+
+    // Ctrl+E: the story engine over the frame, every list open; Resolve set to Change halves the
+    // storyforms.
+    Shortcut(XK_e);
+    PressAndReleaseAt(kResolvePopup, kChangeEntry);
+    Rest();
+    ExpectScreen("xvfb-story-engine.png");
+    std::unique_ptr<win::Surface> before = Capture();
+    ClickAt(kEngineOk);
+    Rest();
+    Settled(before.get());
+
+    // Ctrl+3: the story information; a title typed over the one offered, and an author.
+    Shortcut(XK_3);
+    ClickAt(kTitleField);
+    Press(display, XK_End);
+    for (int i = 0; i < 12; ++i) Press(display, XK_BackSpace);
+    Type("The Lighthouse");
+    ClickAt(kAuthorField);
+    Type("Ada Quill");
+    Rest();
+    ExpectScreen("xvfb-story-info.png");
+    before = Capture();
+    ClickAt(kInfoOk);
+    Rest();
+    Settled(before.get());
+
+    // Ctrl+6: the brainstorming tools on the spinner page, titled with the new title; Spin lists
+    // the story points it chose (at random, so the list is only seen to be filled).
+    before = Shortcut(XK_6);
+    gditest::ExpectMatchesReference(*before,
+                                    std::filesystem::path(APP_TEST_DATA) / "xvfb-brainstorming-spinner.png");
+    ClickAt(kSpinButton);
+    Rest();
+    const std::unique_ptr<win::Surface> spun = Settled(before.get());
+    EXPECT_GT(Ink(*spun, kSpinList), Ink(*before, kSpinList) + 500) << "the spin's results are listed";
+
+    // Ctrl+7: the same window on the character generator page, its popups showing the kind and
+    // number of proposals; eight asked for, all eight archetypes are proposed, and the first kept.
+    before = Shortcut(XK_7);
+    gditest::ExpectMatchesReference(
+        *before, std::filesystem::path(APP_TEST_DATA) / "xvfb-brainstorming-generator.png");
+    PressAndReleaseAt(kNumberPopup, kEightEntry);
+    Rest();
+    before = Settled(before.get());
+    ClickAt(kProposeButton);
+    Rest();
+    ExpectScreen("xvfb-brainstorming-proposals.png", before.get());
+    ClickAt(kFirstProposal);
+    before = Capture();
+    ClickAt(kKeepCharacterButton);
+    Rest();
+    ExpectScreen("xvfb-brainstorming-kept.png", before.get());
+
+    ASSERT_NO_FATAL_FAILURE(SaveAsAndQuit(saved));
+    EXPECT_TRUE(FileHolds(saved, "The Lighthouse"));
+    EXPECT_TRUE(FileHolds(saved, "Ada Quill"));
+
+    // Started again with the story: the information as typed, the engine's choice, and the kept
+    // character in the character list.
+    ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd({saved}));
+    Shortcut(XK_3);
+    ExpectScreen("xvfb-story-info-kept.png");
+    before = Capture();
+    ClickAt(kInfoCancel);
+    Rest();
+    Settled(before.get());
+    Shortcut(XK_e);
+    ExpectScreen("xvfb-story-engine-kept.png");
+    before = Capture();
+    ClickAt(kEngineCancel);
+    Rest();
+    Settled(before.get());
+    Shortcut(XK_l);
+    ExpectScreen("xvfb-character-kept.png");
+    // Nothing changed: Quit asks nothing.
+    Chord(display, XK_Control_L, XK_q);
+    EXPECT_EQ(Ended(), 0);
+}
+
+}  // namespace
