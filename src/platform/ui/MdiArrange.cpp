@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/ui/MdiClient.h"
+#include "platform/ui/MessageQueue.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Placement.h"
@@ -193,6 +194,20 @@ void MdiClient::UpdateScrollBars() {
         }
     }
     if (MdiClientOf(client_) == this) updatingBars_ = false;
+}
+
+void MdiClient::ScheduleScrollBars() {
+    if (barsScheduled_) return;
+    barsScheduled_ = true;
+    if (!PostMessageA(client_, WM_MDICALCCHILDSCROLL, 0, 0)) {
+        barsScheduled_ = false;
+        UpdateScrollBars();
+    }
+}
+
+void MdiClient::ScheduledScrollBars() {
+    barsScheduled_ = false;
+    UpdateScrollBars();
 }
 
 void MdiClient::Scroll(int bar, WORD request, int thumb) {

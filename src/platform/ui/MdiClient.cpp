@@ -71,7 +71,7 @@ HWND MdiClient::Create(const MDICREATESTRUCTA& create) {
     }
     if (MdiClientOf(client_) != this) return IsWindow(child) ? child : nullptr;
     RefreshWindowMenu();
-    UpdateScrollBars();
+    ScheduleScrollBars();
     return IsWindow(child) ? child : nullptr;
 }
 
@@ -215,7 +215,7 @@ void MdiClient::ChildSized(HWND handle) {
     }
     if (MdiClientOf(client_) != this) return;
     UpdateFrame();
-    UpdateScrollBars();
+    ScheduleScrollBars();
 }
 
 void MdiClient::ChildShownOrHidden(HWND handle) {
@@ -235,7 +235,7 @@ void MdiClient::ChildShownOrHidden(HWND handle) {
     }
     UpdateFrame();
     RefreshWindowMenu();
-    UpdateScrollBars();
+    ScheduleScrollBars();
 }
 
 void MdiClient::ChildTitleChanged(HWND handle) {
@@ -257,7 +257,7 @@ void MdiClient::ChildGone(HWND child) {
     }
     UpdateFrame();
     RefreshWindowMenu();
-    UpdateScrollBars();
+    ScheduleScrollBars();
 }
 
 HMENU MdiClient::SetMenus(HMENU frameMenu, HMENU windowMenu) {
@@ -370,6 +370,7 @@ LRESULT MdiClientProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MDICASCADE: client->Cascade(static_cast<UINT>(wParam)); return TRUE;
         case WM_MDIICONARRANGE: client->ArrangeIcons(); return 0;
         case WM_CREATE: client->UpdateScrollBars(); return 0;
+        case WM_MDICALCCHILDSCROLL: client->ScheduledScrollBars(); return 0;
         case WM_NCACTIVATE: client->FrameActivated(wParam != 0); return TRUE;
         case WM_HSCROLL:
         case WM_VSCROLL:

@@ -13,6 +13,8 @@ namespace win::detail {
 inline constexpr const char* kMdiClientClass = "MDICLIENT";
 // The window menu lists this many children; past them one entry opens a list of them all.
 inline constexpr UINT kWindowMenuLimit = 9;
+// Posted to the client to work its scroll bars out again (ScheduleScrollBars).
+inline constexpr UINT WM_MDICALCCHILDSCROLL = 0x003F;
 
 class MdiClient {
 public:
@@ -59,6 +61,12 @@ public:
     void Tile(UINT how);
     void ArrangeIcons();
     void UpdateScrollBars();
+    // Children that come, go, move or change size have the bars worked out again once the messages
+    // already waiting are handled, however often they change before that: a child made off the
+    // client, hidden, moved into place and shown in one go never brings bars that come and go (each
+    // of which would have the whole client painted again).
+    void ScheduleScrollBars();
+    void ScheduledScrollBars();
     void Scroll(int bar, WORD request, int thumb);  // WM_HSCROLL and WM_VSCROLL of the client's bars
 
 private:
@@ -83,6 +91,7 @@ private:
     HWND framedChild_ = nullptr;  // the maximised child the frame showed when UpdateFrame last looked
     std::vector<UINT> listed_;  // the ids the window menu lists now
     bool updatingBars_ = false;
+    bool barsScheduled_ = false;
 };
 
 LRESULT MdiClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

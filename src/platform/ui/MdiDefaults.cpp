@@ -118,7 +118,7 @@ LRESULT DefMDIChildProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
             if (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) {
                 still->ChildShownOrHidden(handle);
             } else {
-                still->UpdateScrollBars();
+                still->ScheduleScrollBars();
             }
             return result;
         }

@@ -1,6 +1,7 @@
 #include "UiFixture.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/Paint.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/VirtualKeys.h"
@@ -453,8 +454,10 @@ TEST_F(Mdi, ArrangingTilesCascadesAndLinesUpTheIcons) {
 
 TEST_F(Mdi, ScrollBarsShowWhileAChildLiesOutsideTheClient) {
     HWND a = Make("A", RECT{10, 10, 210, 160});
+    Pump();
     EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
     MoveWindow(a, 700, 10, 200, 150, TRUE);
+    Pump();
     EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL),
               static_cast<LONG_PTR>(WS_HSCROLL));
     // Scrolling moves the children; once they all lie inside, the bar goes.
@@ -465,11 +468,43 @@ TEST_F(Mdi, ScrollBarsShowWhileAChildLiesOutsideTheClient) {
     EXPECT_EQ(r.right, 800);
     EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
     MoveWindow(a, 10, 500, 200, 150, TRUE);
+    Pump();
     EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL),
               static_cast<LONG_PTR>(WS_VSCROLL));
     SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a), 0);
+    Pump();
     EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0)
         << "a maximised child lies inside";
+}
+
+TEST_F(Mdi, TheBarsFollowTheChildrenOnceTheWaitingMessagesAreHandled) {
+    HWND a = Make("A", RECT{10, 10, 210, 160});
+    Pump();
+    // Made far off the client, hidden, moved into place and shown, in one go: the bars never come,
+    // so the client (which clips its children) has nothing to paint again.
+    ValidateRect(client, nullptr);
+    HWND b = Make("B", RECT{-30000, -30000, -29800, -29850});
+    ShowWindow(b, SW_HIDE);
+    MoveWindow(b, 300, 40, 200, 150, TRUE);
+    ShowWindow(b, SW_SHOW);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(client, &update, FALSE));
+    Pump();
+    EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+    EXPECT_FALSE(GetUpdateRect(client, &update, FALSE));
+
+    // Left outside, the child brings its bar with the next messages; every later change follows.
+    MoveWindow(a, 10, 10, 900, 150, TRUE);
+    EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0) << "not yet";
+    Pump();
+    EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), static_cast<LONG_PTR>(WS_HSCROLL));
+    MoveWindow(a, 10, 10, 200, 150, TRUE);
+    Pump();
+    EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+    SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(b), 0);
+    MoveWindow(a, 10, 10, 200, 700, TRUE);
+    Pump();
+    EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), static_cast<LONG_PTR>(WS_VSCROLL));
 }
 
 TEST_F(Mdi, TheMaximisedChildsSystemMenuAndButtonsSitOnTheFramesBar) {
