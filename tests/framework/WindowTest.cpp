@@ -13,6 +13,9 @@
 #include "framework/WindowUtilities.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Paint.h"
+#include "platform/ui/Rects.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -108,6 +111,31 @@ TEST_F(WindowTest, AChildMadeWhileAMaximisedOneIsActiveOpensMaximisedUnlessItMay
     EXPECT_FALSE(IsZoomed(plain->GetHWnd()));
     delete plain;
     delete maximised;
+    delete first;
+}
+
+TEST_F(WindowTest, AWindowThatMayNotBeMaximisedHasTheClientPaintedAgainOnlyWhenItsActivationRestoredOne) {
+    auto* first = new ItemWindow(application, {});
+    first->Show();
+    auto* plain = new ItemWindow(application, {}, kWindowNoMaximize);
+    presenter.DispatchPending();
+    ValidateRect(Client(), nullptr);
+    plain->Show();
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(Client(), &update, FALSE)) << "nothing was restored, nothing uncovered";
+
+    SendMessageA(Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first->GetHWnd()), 0);
+    ShowWindow(first->GetHWnd(), SW_MAXIMIZE);
+    presenter.DispatchPending();
+    ValidateRect(Client(), nullptr);
+    SendMessageA(Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(plain->GetHWnd()), 0);
+    EXPECT_FALSE(IsZoomed(plain->GetHWnd()));
+    EXPECT_FALSE(IsZoomed(first->GetHWnd()));
+    ASSERT_TRUE(GetUpdateRect(Client(), &update, FALSE));
+    RECT client;
+    GetClientRect(Client(), &client);
+    EXPECT_TRUE(EqualRect(&update, &client)) << "the client is painted again around the restored windows";
+    delete plain;
     delete first;
 }
 
