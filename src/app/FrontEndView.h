@@ -68,6 +68,8 @@ public:
     void DrawContent(ViewDrawContext* context) override;
     // Inside their bevels, the cells' pictures.
     void GetCoveredContent(Rgn& covered) const override;
+    // The panel paints every pixel of its bounds: its window need not erase under it.
+    void GetRepaintedArea(Rgn& area) const override { GetPendingRepaint(area); }
     // The owning window's client area changed: laid out again for it.
     void WindowResized() override;
 

@@ -121,6 +121,15 @@ void TWindow::GetBackColor(RGBColor& color) const {
     color = items_ && items_->HasOwnColor() ? items_->GetBackColor() : GetStandardColor(1);
 }
 
+void TWindow::GetRepaintedByChildren(Rgn& area) const {
+    area.SetEmpty();
+    for (std::int32_t i = 0; items_ && i < items_->Count(); ++i) {
+        Rgn item;
+        items_->ItemAt(i)->GetRepaintedArea(item);
+        area.Union(item);
+    }
+}
+
 // --- making the MDI child
 
 ErrCode TWindow::Create(const ShortRect& rect) {

@@ -75,6 +75,8 @@ public:
 
     win::HWND GetHWnd() const override { return window_; }
     void GetBackColor(RGBColor& color) const override;
+    // What the items' windows will paint over completely (their GetRepaintedArea).
+    void GetRepaintedByChildren(Rgn& area) const override;
 
     // --- virtual operations
 

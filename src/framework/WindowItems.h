@@ -14,6 +14,7 @@
 #include "foundation/ObjList.h"
 #include "foundation/TObject.h"
 #include "framework/graphics/RGBColor.h"
+#include "framework/graphics/Rgn.h"
 #include "framework/graphics/ShortRect.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/sys/WinTypes.h"
@@ -86,6 +87,10 @@ public:
     virtual void SetBounds(const ShortRect& bounds, bool redraw) = 0;
     virtual std::uint16_t GetItemId() const = 0;
     virtual void SetItemId(std::uint16_t id) = 0;
+    // What the item's own coming paint will cover completely (client coordinates of the list's
+    // window), which the window need not erase before: none, unless the item paints every pixel of
+    // what it was asked to paint again, its background too.
+    virtual void GetRepaintedArea(Rgn& area) const { area.SetEmpty(); }
 };
 
 class WindowItemList : public ObjList {

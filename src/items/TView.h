@@ -112,6 +112,11 @@ public:
     // The part of the content (window coordinates) that DrawContent covers wholly, whatever was
     // there: the erase before it leaves that part alone. None by default.
     virtual void GetCoveredContent(Rgn& /*covered*/) const {}
+    // For views that keep TView's drawing (Draw erases its bounds within what is painted, less the
+    // covered content, which DrawContent paints): what the view's coming paint will cover, its bounds
+    // within its window's pending update region. None while it is hidden, has no window or does not
+    // erase.
+    void GetPendingRepaint(Rgn& area) const;
     virtual bool IsArrowKey(std::int32_t key) const;
     virtual bool IsPagingKey(std::int32_t key) const;
     // After the contents moved.

@@ -109,6 +109,17 @@ void TView::Draw(win::HDC dc, const Rgn& clip) {
 
 void TView::DrawContent(ViewDrawContext* /*context*/) {}
 
+void TView::GetPendingRepaint(Rgn& area) const {
+    area.SetEmpty();
+    ItemGraphEnv* env = GetGraphEnv();
+    if (!env || !UsesItemClass() || HasFlags(kHidden) || HasFlags(kNoErase) || !HasWindow() ||
+        !win::IsWindowVisible(GetHWnd())) {
+        return;
+    }
+    env->GetClipRegion(&area);
+    area.IntersectRect(Bounds());
+}
+
 void TView::EraseAllBut(ItemGraphEnv& env, const Rgn& clip) {
     Rgn covered;
     GetCoveredContent(covered);

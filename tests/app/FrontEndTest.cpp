@@ -12,11 +12,13 @@
 #include "framework/InputHelpers.h"
 #include "items/ItemList.h"
 #include "framework/WindowUtilities.h"
+#include "framework/graphics/Rgn.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Surface.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Window.h"
@@ -206,6 +208,43 @@ TEST_F(FrontEnd, PaintingItAgainLeavesNothingOfWhatWasThereBefore) {
     FEWindow* frontEnd = NewStory()->GetFrontEndWindow();
     Run();
     EXPECT_EQ(greenLeft(frontEnd->GetHWnd()), 0);
+}
+
+TEST_F(FrontEnd, ItsWindowLeavesThePanelsPartToThePanelWhichPaintsItAll) {
+    FEWindow* frontEnd = NewStory()->GetFrontEndWindow();
+    Run();
+    const HWND handle = frontEnd->GetHWnd();
+    const COLORREF green = RGB(0, 255, 0);
+    RECT client;
+    GetClientRect(handle, &client);
+    const HDC dc = GetDC(handle);
+    const HBRUSH brush = CreateSolidBrush(green);
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    ReleaseDC(handle, dc);
+    InvalidateRect(handle, nullptr, TRUE);
+
+    const FrontEndView* panel = frontEnd->GetView();
+    ASSERT_NE(panel, nullptr);
+    Rgn repainted;
+    panel->GetRepaintedArea(repainted);
+    const ShortRect bounds = panel->Bounds();
+    EXPECT_TRUE(repainted.IntersectsRect(bounds)) << "the panel will paint its bounds";
+    Rgn outside(bounds);
+    outside.Subtract(repainted);
+    EXPECT_TRUE(outside.IsEmpty()) << "all of them";
+
+    const Surface& screen = GetScreenSurface();
+    POINT middle{client.right / 2, client.bottom / 2};
+    ClientToScreen(handle, &middle);
+    SendMessageA(handle, WM_PAINT, 0, 0);
+    EXPECT_EQ(screen.GetPixel(middle.x, middle.y), green) << "the window alone erased nothing under the panel";
+    Run();
+    EXPECT_NE(screen.GetPixel(middle.x, middle.y), green);
+
+    ShowWindow(panel->GetHWnd(), SW_HIDE);
+    panel->GetRepaintedArea(repainted);
+    EXPECT_TRUE(repainted.IsEmpty()) << "a hidden panel paints nothing";
 }
 
 TEST_F(FrontEnd, TheFrontEndOnTheScreen) {

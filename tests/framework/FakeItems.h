@@ -107,6 +107,10 @@ public:
     }
     std::uint16_t GetItemId() const override { return itemId; }
     void SetItemId(std::uint16_t id) override { itemId = id; }
+    void GetRepaintedArea(Rgn& area) const override {
+        area.SetEmpty();
+        if (!repainted.IsEmpty()) area.Union(Rgn(repainted));
+    }
 
     void FlashPressed() override { ++flashes; }
     void SetDefaultButton(bool isDefault) override { defaultButton = isDefault; }
@@ -144,6 +148,7 @@ public:
     std::string text;
     std::int32_t percent = 0;
     ShortRect bounds = ShortRect::MakeLTRB(0, 0, 60, 20);
+    ShortRect repainted;  // what the item says its own paint will cover
     std::vector<std::int32_t> keysTaken;
     std::vector<std::int32_t> keysSeen;
     std::vector<std::string> edits;

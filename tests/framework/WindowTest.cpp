@@ -11,10 +11,14 @@
 #include "foundation/pfm/PFM.h"
 #include "framework/InputHelpers.h"
 #include "framework/WindowUtilities.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Surface.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/Rects.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/VirtualKeys.h"
@@ -137,6 +141,45 @@ TEST_F(WindowTest, AWindowThatMayNotBeMaximisedHasTheClientPaintedAgainOnlyWhenI
     EXPECT_TRUE(EqualRect(&update, &client)) << "the client is painted again around the restored windows";
     delete plain;
     delete first;
+}
+
+TEST_F(WindowTest, ItsPaintErasesAllButWhatItsItemsPaintOverThemselves) {
+    auto* item = new FakeItem();
+    item->repainted = ShortRect::MakeLTRB(10, 10, 60, 40);
+    auto* window = new ItemWindow(application, {item});
+    window->Show();
+    presenter.DispatchPending();
+    const HWND handle = window->GetHWnd();
+    const COLORREF marker = RGB(1, 2, 3);
+    // The client marked with a colour no erase leaves, then painted by the window alone.
+    const auto paintAfterMarking = [&] {
+        const HDC dc = GetDC(handle);
+        RECT client;
+        GetClientRect(handle, &client);
+        const HBRUSH brush = CreateSolidBrush(marker);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        ReleaseDC(handle, dc);
+        InvalidateRect(handle, nullptr, TRUE);
+        SendMessageA(handle, WM_PAINT, 0, 0);
+    };
+    const auto pixel = [&](int x, int y) {
+        POINT at{x, y};
+        ClientToScreen(handle, &at);
+        return GetScreenSurface().GetPixel(at.x, at.y);
+    };
+    paintAfterMarking();
+    EXPECT_EQ(pixel(30, 20), marker) << "left to the item";
+    EXPECT_EQ(pixel(10, 10), marker);
+    EXPECT_NE(pixel(9, 20), marker) << "erased beside it";
+    EXPECT_NE(pixel(60, 20), marker);
+    EXPECT_NE(pixel(30, 40), marker);
+    EXPECT_NE(pixel(150, 150), marker);
+
+    item->repainted = ShortRect{};
+    paintAfterMarking();
+    EXPECT_NE(pixel(30, 20), marker) << "an item that paints nothing over is erased under";
+    delete window;
 }
 
 TEST_F(WindowTest, NewWindowsWithoutAPlaceFollowTheCascadeWithinTheFrame) {

@@ -33,8 +33,29 @@ void WinGraphEnv::StartPaint() {
     RGBColor background;
     client_->GetBackColor(background);
     SetBackColor(background);
-    if (paint_.fErase && eraseBackground_) EraseRect(ShortRect::FromRECT(paint_.rcPaint));
+    if (paint_.fErase && eraseBackground_) EraseForPaint(ShortRect::FromRECT(paint_.rcPaint));
     inPaint_ = 1;
+}
+
+void WinGraphEnv::EraseForPaint(const ShortRect& rect) {
+    Rgn repainted;
+    client_->GetRepaintedByChildren(repainted);
+    if (repainted.IsEmpty()) {
+        EraseRect(rect);
+        return;
+    }
+    Rgn erased(rect);
+    erased.Subtract(repainted);
+    if (erased.IsEmpty()) return;
+    Rgn kept;
+    const bool clipped = GetClip(kept) == 0;
+    SetClip(erased);
+    EraseRect(rect);
+    if (clipped) {
+        SetClip(kept);
+    } else {
+        ClearClip();
+    }
 }
 
 void WinGraphEnv::FinishPaint() {

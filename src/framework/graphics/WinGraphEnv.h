@@ -16,6 +16,9 @@ public:
     virtual ~IWinGraphEnvClient() = default;
     virtual win::HWND GetHWnd() const = 0;
     virtual void GetBackColor(RGBColor& color) const = 0;
+    // The part of the client area that the window's child windows will paint over completely once
+    // the window has painted; its erasing leaves it out.
+    virtual void GetRepaintedByChildren(Rgn& area) const { area.SetEmpty(); }
 };
 
 class WinGraphEnv : public TGraphEnv {
@@ -29,7 +32,8 @@ public:
     IWinGraphEnvClient* GetClient() const { return client_; }
 
     // A paint pass: the update region is kept, the attributes reset, the background set to the
-    // window's, and the paint rectangle erased when the window asks for it.
+    // window's, and the paint rectangle erased when the window asks for it, but for what its child
+    // windows will paint over.
     void StartPaint();
     void FinishPaint();
     bool IsInPaint() const { return inPaint_ != 0; }
@@ -37,6 +41,8 @@ public:
     void GetUpdateRegion(Rgn& region) const;
 
 private:
+    void EraseForPaint(const ShortRect& rect);
+
     IWinGraphEnvClient* client_ = nullptr;
     std::int16_t inPaint_ = 0;
     std::int16_t eraseBackground_ = 1;
