@@ -92,6 +92,7 @@ public:
         LONG distance = 0;
         gdi::Canvas* canvas = dc_.GetDevice().GetCanvas();
         gdi::GlyphRun run;
+        run.glyphs.reserve(count);
         const gdi::Mapping& m = dc_.state.mapping;
         for (std::size_t k = 0; k < count; ++k) {
             const auto byte = static_cast<unsigned char>(text[k]);
