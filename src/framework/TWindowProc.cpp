@@ -254,14 +254,9 @@ LRESULT TWindow::OnMDIActivate(HWND window, UINT message, WPARAM wParam, LPARAM 
             SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(other), 0);
             otherRestored = true;
         }
-        bool restored = otherRestored;
-        if (!IsIconic(window) || otherRestored) {
-            restored = restored || IsZoomed(window) || IsIconic(window);
+        if (!IsIconic(window) || otherRestored)
             SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(window), 0);
-        }
-        // What the restoring uncovered is painted again; a window that was neither maximised nor
-        // minimised, taking over from one that was not maximised, changed nothing there.
-        if (restored) InvalidateRect(client, nullptr, TRUE);
+        InvalidateRect(client, nullptr, TRUE);
     }
     Activate(activated);
     if (application_) application_->CheckFrontDocument();

@@ -118,31 +118,6 @@ TEST_F(WindowTest, AChildMadeWhileAMaximisedOneIsActiveOpensMaximisedUnlessItMay
     delete first;
 }
 
-TEST_F(WindowTest, AWindowThatMayNotBeMaximisedHasTheClientPaintedAgainOnlyWhenItsActivationRestoredOne) {
-    auto* first = new ItemWindow(application, {});
-    first->Show();
-    auto* plain = new ItemWindow(application, {}, kWindowNoMaximize);
-    presenter.DispatchPending();
-    ValidateRect(Client(), nullptr);
-    plain->Show();
-    RECT update;
-    EXPECT_FALSE(GetUpdateRect(Client(), &update, FALSE)) << "nothing was restored, nothing uncovered";
-
-    SendMessageA(Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first->GetHWnd()), 0);
-    ShowWindow(first->GetHWnd(), SW_MAXIMIZE);
-    presenter.DispatchPending();
-    ValidateRect(Client(), nullptr);
-    SendMessageA(Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(plain->GetHWnd()), 0);
-    EXPECT_FALSE(IsZoomed(plain->GetHWnd()));
-    EXPECT_FALSE(IsZoomed(first->GetHWnd()));
-    ASSERT_TRUE(GetUpdateRect(Client(), &update, FALSE));
-    RECT client;
-    GetClientRect(Client(), &client);
-    EXPECT_TRUE(EqualRect(&update, &client)) << "the client is painted again around the restored windows";
-    delete plain;
-    delete first;
-}
-
 TEST_F(WindowTest, ItsPaintErasesAllButWhatItsItemsPaintOverThemselves) {
     auto* item = new FakeItem();
     item->repainted = ShortRect::MakeLTRB(10, 10, 60, 40);
