@@ -298,29 +298,36 @@ bool FQSPage::HasLostScene() const {
     return !scenes || !scenes->FindScene(GetScene());
 }
 
+void FQSPage::StoreTypedAnswers() {
+    if (!record_ || !window_ || HasLostScene() || editCount_ <= 0) return;
+    bool answered = false;
+    char* buffer = window_->GetTextBuffer();
+    for (std::int32_t i = 0; i < editCount_; ++i) {
+        EditSlot& slot = edits_[static_cast<std::size_t>(i)];
+        if (!slot.view) continue;
+        std::int32_t limit = kTextLimit;
+        if (pageTopic_ == kOverallStoryNameTopic || pageTopic_ == kSubjectiveStoryNameTopic) limit = kThroughlineNameLimit;
+        if (pageTopic_ == kStoryTitleTopic) limit = kTitleTextLimit;
+        slot.view->CopyText(buffer, static_cast<std::uint32_t>(limit));
+        if (buffer[0] != '\0') answered = true;
+        if ((slot.view->IsChanged() && !slot.stored) || slot.shown != buffer) {
+            window_->MarkChanged();
+            WriteText(slot.binding.get(), buffer, RecordForEdit(slot));
+            // Stored now: committing again (the story saved, then the page left) stores
+            // only what was typed since.
+            slot.shown = buffer;
+            slot.stored = true;
+        }
+    }
+    MarkAnswered(answered, pageTopic_);
+}
+
 void FQSPage::CommitAnswers() {
     // The page of a scene deleted meanwhile (in another window) has nothing to store into: neither
     // its texts nor the status of its row, which the tree may have given to another page by now.
     if (!record_ || !window_ || HasLostScene()) return;
     if (sliderFlag_ != 0) StoreSliders();
-    if (editCount_ > 0) {
-        bool answered = false;
-        char* buffer = window_->GetTextBuffer();
-        for (std::int32_t i = 0; i < editCount_; ++i) {
-            EditSlot& slot = edits_[static_cast<std::size_t>(i)];
-            if (!slot.view) continue;
-            std::int32_t limit = kTextLimit;
-            if (pageTopic_ == kOverallStoryNameTopic || pageTopic_ == kSubjectiveStoryNameTopic) limit = kThroughlineNameLimit;
-            if (pageTopic_ == kStoryTitleTopic) limit = kTitleTextLimit;
-            slot.view->CopyText(buffer, static_cast<std::uint32_t>(limit));
-            if (buffer[0] != '\0') answered = true;
-            if (slot.view->IsChanged() || slot.shown != buffer) {
-                window_->MarkChanged();
-                WriteText(slot.binding.get(), buffer, RecordForEdit(slot));
-            }
-        }
-        MarkAnswered(answered, pageTopic_);
-    }
+    StoreTypedAnswers();
     Commit();
     window_->UpdateRowStatuses();
     if (topicKind_ == kFurtherStoryPointTopic) window_->UpdateTopicProgressBar();

@@ -69,7 +69,8 @@ public:
         std::unique_ptr<FQSInterpretation> binding;
         std::int16_t selector = -1;
         std::int16_t label = -1;
-        std::string shown;  // the text the view was given
+        std::string shown;  // the text the view was given, or the text last stored from it
+        bool stored = false;
         // For the main and impact characters' records: the character the view was built for.
         std::int32_t character = -1;
     };
@@ -112,6 +113,9 @@ public:
     void StoreSolverConstraint();
     // What Teardown stores; nothing for a page whose scene is gone.
     void CommitAnswers();
+    // The texts typed into the page's edit views, stored where they differ from what was stored
+    // before (the story is being saved with the page still showing); part of CommitAnswers.
+    void StoreTypedAnswers();
     // The page belongs to a scene that no longer exists.
     bool HasLostScene() const;
 

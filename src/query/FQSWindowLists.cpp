@@ -132,7 +132,10 @@ void FQSWindow::SaveListPosition(std::int16_t listId) {
     }
 }
 
+// The story is about to be saved (or the window closed): the texts typed on the page are stored
+// first, the page staying as it is.
 void FQSWindow::RefocusItem() {
+    if (page_ && page_->CommitsOnLeave()) page_->StoreTypedAnswers();
     if (story_ && tree_) {
         SaveListPosition(listId_);
         RememberListToOpen(story_->GetResponseRecord(), listId_);

@@ -424,3 +424,41 @@ TEST_F(ScenePage, AChosenStoryformValueFollowsTheNodesName) {
 
 }  // namespace
 }  // namespace querytest
+
+namespace querytest {
+namespace {
+
+TEST_F(ScenePage, SavingStoresTheTextTypedOnThePageShowingAndLeavingItLaterChangesNothing) {
+    OpenScenes(NewStory(), 1);
+    ASSERT_NE(ShowScene(0), nullptr);
+    auto* description = dynamic_cast<EditView*>(window->GetItem(14));
+    ASSERT_NE(description, nullptr);
+    description->SetText("typed, the page still showing", 1);
+    apptest::StoryAppTest::Choose("typed.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    char text[64] = {};
+    Scenes().SceneAt(0)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "typed, the page still showing") << "the save stored what the page showed";
+    EXPECT_FALSE(story->IsDirty());
+    ASSERT_NE(ShowList(), nullptr);
+    EXPECT_FALSE(story->IsDirty()) << "leaving the page stores nothing new";
+
+    ASSERT_NE(ShowScene(0), nullptr);
+    description = dynamic_cast<EditView*>(window->GetItem(14));
+    ASSERT_NE(description, nullptr);
+    description->SetText("typed after the save", 1);
+    ShowList();
+    EXPECT_TRUE(story->IsDirty()) << "what was typed after the save is stored on leaving";
+    Scenes().SceneAt(0)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "typed after the save");
+    Answer(win::IDNO);
+    ASSERT_TRUE(application->CloseAll(false)) << "closed without saving";
+
+    story = OpenStory("typed.fsf");
+    ASSERT_NE(story, nullptr);
+    Scenes().SceneAt(0)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "typed, the page still showing") << "the file holds what the save stored";
+}
+
+}  // namespace
+}  // namespace querytest
