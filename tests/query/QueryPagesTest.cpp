@@ -201,6 +201,35 @@ TEST_F(QueryPages, ControlReturnInAFieldStepsToTheNextRowAndTypesNothing) {
     EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Title"), "Title") << "no line feed typed into it";
 }
 
+// A modifier key alone, or a command shortcut, pressed while a field has the focus (the writer
+// about to quit with Ctrl+Q) edits nothing: the story stays unchanged. A typed letter changes it.
+TEST_F(QueryPages, ModifierKeysAndCommandShortcutsInAFieldLeaveTheStoryUnchanged) {
+    FKDoc* document = NewStory();
+    OpenPages(document);
+    ShowRow(kTitleRow);
+    auto* field = ItemAs<EditView>(window, 14);
+    ASSERT_NE(field, nullptr);
+    win::SetFocus(field->GetHWnd());
+    Run();
+    document->SetClean();
+    for (const win::UINT modifier : {win::VK_CONTROL, win::VK_SHIFT}) {
+        presenter.PressKey(modifier);
+        Run();
+    }
+    presenter.KeyDown(win::VK_CONTROL);
+    presenter.PressKey('C');
+    presenter.KeyUp(win::VK_CONTROL);
+    Run();
+    EXPECT_FALSE(document->IsDirty());
+    EXPECT_FALSE(window->GetPage()->IsChanged());
+
+    presenter.TypeText("a");
+    Run();
+    EXPECT_TRUE(document->IsDirty()) << "a letter typed is an edit";
+    EXPECT_TRUE(window->GetPage()->IsChanged());
+    Answer(win::IDNO);
+}
+
 TEST_F(QueryPages, ADamagedRecordIsHeldToTheCapacitiesAndWritesNowhere) {
     FKDoc* document = NewStory();
     OpenPages(document);
