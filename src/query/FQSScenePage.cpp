@@ -94,15 +94,17 @@ void FQSScenePage::Build() {
     MakeNodeTree();
     ItemList* items = Items();
     if (!items || !window_) return;
+    // The menu goes below the cursor: above it, it would cover the question's last line (or, on
+    // a page without a question, stand above the page area).
     const std::int16_t y = layoutCursor_;
-    const ShortRect menuRect{static_cast<std::int16_t>(y - kMenuHeight),
-                             static_cast<std::int16_t>(pageArea_.left + kMenuLeft), y,
+    const ShortRect menuRect{y, static_cast<std::int16_t>(pageArea_.left + kMenuLeft),
+                             static_cast<std::int16_t>(y + kMenuHeight),
                              static_cast<std::int16_t>(pageArea_.left + kMenuRight)};
     menu_ = new HMPMenu(this, items, &menuRect, 0, RGBColor(0), 0, kMenuFontSize);
     menu_->Open(items->Append(menu_));
     menu_->SetTitle(kMenuTitle);
 
-    layoutCursor_ = static_cast<std::int16_t>(y + kViewGap);
+    layoutCursor_ = static_cast<std::int16_t>(menuRect.bottom + kViewGap);
     ShortRect viewRect;
     viewRect.top = layoutCursor_;
     viewRect.left = static_cast<std::int16_t>(pageArea_.left + kViewInset);

@@ -382,6 +382,13 @@ TEST_F(ScenePage, TheListAndTheMenuAreLaidOutInThePageArea) {
     EXPECT_EQ(bounds.left, area.left + 12);
     EXPECT_EQ(bounds.right, area.left + 240);
     EXPECT_EQ(bounds.bottom - bounds.top, 22);
+    for (std::int32_t item = FQSPage::kFirstPageItem; item < IndexOf(page->GetMenu()); ++item) {
+        const auto* control = dynamic_cast<const TItem*>(window->GetItem(item));
+        ASSERT_NE(control, nullptr);
+        ShortRect above;
+        control->GetBounds(above);
+        EXPECT_LE(above.bottom, bounds.top) << "the menu covers none of the page's controls above it: " << item;
+    }
     ShortRect view;
     page->GetTextView()->GetBounds(view);
     EXPECT_EQ(view.left, area.left + 27);
