@@ -41,8 +41,8 @@ FQSProgressButton::~FQSProgressButton() = default;
 
 void FQSProgressButton::AddEntry(const ShortRect& buttonRect, const char* label, const win::LOGFONTA& font,
                                  const ShortRect& barRect, std::int16_t code) {
-    // A grey face: the labels are drawn in the button's off colour, black, and would not show on a
-    // black one.
+    // A light grey face: the labels are drawn in the button's on and off colours (blue and black),
+    // which would not show on a black one.
     AddButton(0, buttonRect, label, &font, 2, 1, 2, GetStandardColor(0), GetStandardColor(8));
     const auto index = static_cast<std::int32_t>(bars_.size());
     ShortRect bounds = ShortRect::MakeLTRB(barRect.left + kBarInset, barRect.top + kBarInset,

@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "QueryPagesFixture.h"
 #include "foundation/TypedList.h"
 #include "items/BarGraph.h"
 #include "items/PushBtn.h"
 #include "items/TextWrap.h"
 #include "items/TextWrapView.h"
+#include "platform/gdi/Surface.h"
+#include "platform/ui/Presenter.h"
+#include "platform/ui/Window.h"
 #include "query/FQSHomePage.h"
 #include "query/FQSProgressButton.h"
 #include "query/FQSStructuralFinderPage.h"
@@ -218,6 +223,39 @@ TEST_F(HomePage, InOneOfItsListsThatListsButtonIsOn) {
     EXPECT_EQ(kHomeEntries[8].barCode, 7) << "storyweaving theme";
     ShowRow(1);
     EXPECT_EQ(ItemCount(), 17) << "the home page's items are gone";
+}
+
+// Each list button's label shows on its face, in the off colour or, for the chosen list, the on
+// colour.
+TEST_F(HomePage, EachButtonsLabelShowsOnItsFace) {
+    OpenPages(NewStory());
+    ASSERT_TRUE(window->SelectQuestionList(kHomePlotList, false, 0));
+    Run();
+    auto* page = dynamic_cast<FQSHomePage*>(window->GetPage());
+    ASSERT_NE(page, nullptr);
+    FQSProgressButton* progress = page->GetProgressButton();
+    for (const std::int32_t button : {0, 1}) {
+        SCOPED_TRACE(button);
+        const ShortRect label = progress->GetLabelRect(button);
+        const auto pixel = [&](int x, int y) {
+            win::POINT point{x, y};
+            win::ClientToScreen(window->GetHWnd(), &point);
+            return win::GetScreenSurface().GetPixel(point.x, point.y);
+        };
+        // Inside the button's bevel: the face at the left, and the label's ink away from it.
+        const win::COLORREF face = pixel(label.left + 3, label.top + 1);
+        int ink = 0;
+        for (int y = label.top + 1; y < label.top + 12; ++y) {
+            for (int x = label.left + 3; x < label.right - 3; ++x) {
+                const win::COLORREF c = pixel(x, y);
+                const int distance = std::abs(win::GetRValue(c) - win::GetRValue(face)) +
+                                     std::abs(win::GetGValue(c) - win::GetGValue(face)) +
+                                     std::abs(win::GetBValue(c) - win::GetBValue(face));
+                if (distance > 96) ++ink;
+            }
+        }
+        EXPECT_GT(ink, 10) << "only the face shows";
+    }
 }
 
 TEST(ProgressBars, GroupsCountTheirAnsweredQuestions) {
