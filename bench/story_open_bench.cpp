@@ -60,6 +60,10 @@ struct Bench {
         SetAppEnvironment(&environment);
         application = static_cast<Fablecore*>(CreateFablecore(&environment));
         if (application->Init() != kNoErr) return;
+        // As the program's message loop does first: the start-up's second queue runs, and with it
+        // the splash screen's wait, after which the splash screen goes.
+        application->DrainQueue(kSecondQueue);
+        presenter.DispatchPending();
         storyPath = folder + "/story.fsf";
         MakeStory();
     }
