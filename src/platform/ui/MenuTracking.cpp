@@ -11,6 +11,7 @@
 #include "platform/ui/InputQueue.h"
 #include "platform/ui/MdiClient.h"
 #include "platform/ui/MenuBar.h"
+#include "platform/ui/MenuOpeningClick.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/NonClientPaint.h"
@@ -135,7 +136,7 @@ public:
                 break;
             }
             if (IsMouseMessage(message.message)) {
-                OnMouse(ClientMouseMessage(message.message), message.pt);
+                OnMouse(ClientMouseMessage(message.message), message.pt, message.time);
             } else if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
                 TranslateMessage(&message);
                 OnKeyDown(static_cast<UINT>(message.wParam));
@@ -227,6 +228,19 @@ public:
 
     // Menu mode started by a press of the mouse there.
     void PressAt(POINT screenPoint) { OnPress(HitTest(screenPoint)); }
+
+    // Once the menus are open, with the message that was being handled when menu mode started: when
+    // it is a press that picks and it lies on an open popup, its quick release in place is the click
+    // that opened the menu, not a pick.
+    void NoteOpeningPress(const MSG& handled) {
+        if (!IsMouseMessage(handled.message)) return;
+        const UINT message = ClientMouseMessage(handled.message);
+        if (!IsButtonDownMessage(message) || !PicksWith(message)) return;
+        const Hit hit = HitTest(handled.pt);
+        if (hit.level < 0) return;
+        // Each button's release message follows its press.
+        openingClick_.Start(message + 1, handled.time, handled.pt, MenuPlace{hit.level, hit.item});
+    }
 
 private:
     Window* Owner() const { return Tree().Find(owner_); }
@@ -420,16 +434,25 @@ private:
         return (flags_ & TPM_RIGHTBUTTON) && (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP);
     }
 
-    void OnMouse(UINT message, POINT screen) {
+    void OnMouse(UINT message, POINT screen, DWORD time) {
         const Hit hit = HitTest(screen);
+        const MenuPlace place{hit.level, hit.item};
         for (std::size_t level = 0; level < popups_.size(); ++level) {
             SetPopupScrolling(*popups_[level], static_cast<int>(level) == hit.level ? hit.strip : 0);
         }
         if (message == WM_MOUSEMOVE) {
+            openingClick_.Moved(screen, place);
             OnMouseMove(hit);
         } else if (IsButtonDownMessage(message) && PicksWith(message)) {
+            openingClick_.Forget();
             OnPress(hit);
         } else if (PicksWith(message)) {
+            // The release of the click that opened the menu leaves it open for the next click, the
+            // item under the pointer chosen.
+            if (openingClick_.TakeRelease(message, time, screen, place)) {
+                OnMouseMove(hit);
+                return;
+            }
             OnRelease(hit);
         }
     }
@@ -657,6 +680,7 @@ private:
     int barSlot_ = -1;
     int pressedButton_ = -1;  // the maximised child's button pressed with the mouse
     bool pressed_ = false;    // a button went down during menu mode (or started it)
+    MenuOpeningClick openingClick_;
     bool ended_ = false;
     bool finished_ = false;
     std::optional<Pick> pick_;
@@ -710,12 +734,14 @@ void TrackMenuBarByMouse(Window& window, POINT screenPoint) {
     const HMENU bar = MenuBarOf(window);
     const int slot = BarSlotAt(window, screenPoint);
     if (bar == nullptr || slot < 0) return;
+    const MSG handled = LastMessage();
     auto hold = Tree().Hold(window);
     std::optional<Pick> pick;
     {
         MenuSession session(window, Mode::Bar, 0);
         session.Begin(bar);
         session.PressAt(screenPoint);
+        session.NoteOpeningPress(handled);
         session.Loop();
         session.Finish();
         pick = session.pick();
@@ -732,6 +758,7 @@ void TrackSystemMenu(Window& window) {
         at.x += caption.systemMenu.left;
         at.y += caption.bar.bottom + 1;
     }
+    const MSG handled = LastMessage();
     auto hold = Tree().Hold(window);
     std::optional<Pick> pick;
     {
@@ -739,6 +766,7 @@ void TrackSystemMenu(Window& window) {
         const HMENU menu = SystemMenuOf(window, true);
         session.Begin(menu);
         if (session.OpenSystemMenu(window, at)) {
+            session.NoteOpeningPress(handled);
             session.Loop();
         }
         session.Finish();
@@ -749,10 +777,12 @@ void TrackSystemMenu(Window& window) {
 
 long TrackPopup(Window& owner, HMENU menu, UINT flags, POINT at) {
     if (IsInMenuMode() || Menus().Find(menu) == nullptr) return -1;
+    const MSG handled = LastMessage();
     auto hold = Tree().Hold(owner);
     MenuSession session(owner, Mode::Popup, flags);
     session.Begin(menu);
     if (!session.OpenAtPoint(menu, at)) return -1;
+    session.NoteOpeningPress(handled);
     session.Loop();
     session.Finish();
     return session.pick() ? static_cast<long>(session.pick()->id) : 0;

@@ -11,6 +11,12 @@
 // both words of wParam and no menu. An open popup is a window of its own, the topmost of the screen;
 // its owner-drawn items are drawn into it (WM_DRAWITEM) in its client coordinates.
 //
+// With the mouse, a release on an item picks it, and a press outside every menu closes them with no
+// choice. A menu opened by a press may lie under the pointer; the release of that press, when it comes
+// within the double-click time on the item it was pressed over (or within the drag distance of the
+// press), leaves the menu open, so a click opens a menu and a second click picks. A press dragged to
+// an item and released there, or held longer, picks it.
+//
 // The keyboard reaches a window's menu bar with Alt or F10 (Alt and a mnemonic letter, the character
 // after '&' in an item's text, opens that popup at once; Alt+Space opens the system menu); arrows,
 // Return, Escape and mnemonics move within the menus.
