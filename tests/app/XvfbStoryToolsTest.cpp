@@ -3,7 +3,8 @@
 // information (a title and an author typed), the brainstorming tools' spinner (a spin) and character
 // generator (eight archetypes proposed, the first kept as a character). The story is saved and the
 // program started again with it: the title, the author, the engine's choice and the kept character
-// are all there. The screen is compared with reference pictures at each stage.
+// are all there. The screen is compared with reference pictures at each stage. A click on a popup
+// opens its menu, which stays open until an entry is clicked or Escape is pressed.
 
 #include <filesystem>
 #include <fstream>
@@ -37,12 +38,25 @@ constexpr win::POINT kKeepCharacterButton{205, 151};
 constexpr win::POINT kFirstProposal{150, 222};
 // The spinner's list of results.
 constexpr win::RECT kSpinList{34, 216, 516, 362};
+// The number popup's open menu, its part below the box, and the number in the box (inside the focus
+// ring drawn once the popup has the focus).
+constexpr win::RECT kNumberMenu{243, 68, 277, 170};
+constexpr win::RECT kBelowNumberBox{243, 124, 277, 170};
+constexpr win::RECT kNumberDigit{245, 107, 253, 118};
 
 // Whether the file holds the text.
 bool FileHolds(const std::string& path, const std::string& text) {
     std::ifstream file(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     return bytes.find(text) != std::string::npos;
+}
+
+// How many pixels of the rectangle differ between two pictures.
+int Differing(const win::Surface& a, const win::Surface& b, const win::RECT& area) {
+    int differing = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) differing += a.GetPixel(x, y) != b.GetPixel(x, y);
+    return differing;
 }
 
 // How many pixels of the rectangle are dark: text drawn there.
@@ -163,6 +177,33 @@ TEST_F(XvfbStoryTools, EngineInformationAndBrainstormingAreUsedAndWhatTheyMadeIs
     Shortcut(XK_l);
     ExpectScreen("xvfb-character-kept.png");
     // Nothing changed: Quit asks nothing.
+    Chord(display, XK_Control_L, XK_q);
+    EXPECT_EQ(Ended(), 0);
+}
+
+TEST_F(XvfbStoryTools, AClickOnAPopupOpensItsMenuUntilAnEntryIsClickedOrEscapePressed) {
+    ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
+    // Ctrl+7: the character generator page. A click on the number of proposals opens its menu over
+    // the box, and the menu stays open; Escape closes it with the number as it was.
+    const std::unique_ptr<win::Surface> page = Shortcut(XK_7);
+    ClickAt(kNumberPopup);
+    std::unique_ptr<win::Surface> open = Settled(page.get());
+    EXPECT_GT(Differing(*open, *page, kNumberMenu), 500) << "the menu stays open";
+    Press(display, XK_Escape);
+    Rest();
+    const std::unique_ptr<win::Surface> closed = Settled(open.get());
+    EXPECT_EQ(Differing(*closed, *page, kBelowNumberBox), 0) << "the menu closed";
+    EXPECT_EQ(Differing(*closed, *page, kNumberDigit), 0) << "the number as it was";
+
+    // Clicked again, then a click on eight: the box shows it.
+    ClickAt(kNumberPopup);
+    open = Settled(closed.get());
+    EXPECT_GT(Differing(*open, *page, kNumberMenu), 500) << "the menu stays open";
+    ClickAt(kEightEntry);
+    Rest();
+    const std::unique_ptr<win::Surface> chosen = Settled(open.get());
+    EXPECT_EQ(Differing(*chosen, *page, kBelowNumberBox), 0) << "the menu closed";
+    EXPECT_GT(Differing(*chosen, *closed, kNumberDigit), 10) << "the number chosen is shown";
     Chord(display, XK_Control_L, XK_q);
     EXPECT_EQ(Ended(), 0);
 }
