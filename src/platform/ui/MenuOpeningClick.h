@@ -31,7 +31,6 @@ public:
     // Whether a release (a client mouse message) belongs to the click that opened the menus and is to
     // be passed over. Any release of the button ends the click.
     bool TakeRelease(UINT message, DWORD time, POINT point, MenuPlace place);
-    bool IsPending() const { return press_.has_value(); }
 
 private:
     bool StillAtPress(POINT point, MenuPlace place) const;
