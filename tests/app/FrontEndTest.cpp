@@ -17,6 +17,7 @@
 #include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Surface.h"
+#include "platform/ui/FillClient.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
@@ -187,13 +188,7 @@ TEST_F(FrontEnd, PaintingItAgainLeavesNothingOfWhatWasThereBefore) {
     const COLORREF green = RGB(0, 255, 0);
     const Surface& screen = GetScreenSurface();
     const auto greenLeft = [&](HWND handle) {
-        RECT client;
-        GetClientRect(handle, &client);
-        const HDC dc = GetDC(handle);
-        const HBRUSH brush = CreateSolidBrush(green);
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
-        ReleaseDC(handle, dc);
+        const RECT client = uitest::FillClient(handle, green);
         POINT origin{0, 0};
         ClientToScreen(handle, &origin);
         EXPECT_EQ(screen.GetPixel(origin.x + client.right / 2, origin.y + client.bottom / 2), green);
@@ -215,13 +210,7 @@ TEST_F(FrontEnd, ItsWindowLeavesThePanelsPartToThePanelWhichPaintsItAll) {
     Run();
     const HWND handle = frontEnd->GetHWnd();
     const COLORREF green = RGB(0, 255, 0);
-    RECT client;
-    GetClientRect(handle, &client);
-    const HDC dc = GetDC(handle);
-    const HBRUSH brush = CreateSolidBrush(green);
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    ReleaseDC(handle, dc);
+    const RECT client = uitest::FillClient(handle, green);
     InvalidateRect(handle, nullptr, TRUE);
 
     const FrontEndView* panel = frontEnd->GetView();

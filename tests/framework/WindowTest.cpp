@@ -14,6 +14,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Surface.h"
+#include "platform/ui/FillClient.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
@@ -128,13 +129,7 @@ TEST_F(WindowTest, ItsPaintErasesAllButWhatItsItemsPaintOverThemselves) {
     const COLORREF marker = RGB(1, 2, 3);
     // The client marked with a colour no erase leaves, then painted by the window alone.
     const auto paintAfterMarking = [&] {
-        const HDC dc = GetDC(handle);
-        RECT client;
-        GetClientRect(handle, &client);
-        const HBRUSH brush = CreateSolidBrush(marker);
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
-        ReleaseDC(handle, dc);
+        uitest::FillClient(handle, marker);
         InvalidateRect(handle, nullptr, TRUE);
         SendMessageA(handle, WM_PAINT, 0, 0);
     };
