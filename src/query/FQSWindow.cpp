@@ -104,6 +104,7 @@ FQSWindow::~FQSWindow() {
             PreferencesManager::SetPrefShort(
                 preferences, kHorizontalSplitKey,
                 static_cast<std::int16_t>(horizontalSplitter_->GetRemainingWidth()));
+        KeepHelpPanePlace();
         if (tree_) SaveListPosition(listId_);
         ReleasePage();
         solver_.reset();
@@ -261,6 +262,15 @@ std::int16_t FQSWindow::SplitterMoved(TSplitter* splitter) {
         PreferencesManager::SetPrefShort(Preferences(), kVerticalSplitKey, verticalSplitter_->GetPosition());
     Relayout();
     return 1;
+}
+
+// The help pane's line as the window leaves it: a page that grows fills the page area down to the
+// splitter wherever the pages before it left it, so the window opened again starts from there. A
+// pane the writer collapsed keeps its collapsed mark.
+void FQSWindow::KeepHelpPanePlace() {
+    if (!verticalSplitter_ || ReadPreference(kVerticalSplitKey, -1) == kCollapsedSplit) return;
+    const std::int16_t split = verticalSplitter_->GetPosition();
+    if (split > kCollapsedSplit) PreferencesManager::SetPrefShort(Preferences(), kVerticalSplitKey, split);
 }
 
 std::int16_t FQSWindow::SplitterToggled(TSplitter* /*splitter*/) {

@@ -200,6 +200,8 @@ private:
     void InvalidatePageArea();
     void PlaceHelpPane();
     void ToggleHelp();
+    // Keeps the help pane's line ("FQSVSplt") when the window closes.
+    void KeepHelpPanePlace();
     void ChooseFonts();
     void ApplyClickMode();
 

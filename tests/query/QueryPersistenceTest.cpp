@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "QueryPagesFixture.h"
 #include "QueryWindowFixture.h"
 #include "items/GraphBtn.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/VirtualKeys.h"
 #include "query/FQSHSplitter.h"
+#include "query/FQSHelpPane.h"
 #include "query/FQSTreeSelectorView.h"
 #include "query/data/QuestionList.h"
 #include "widgets/Popup.h"
@@ -82,6 +86,89 @@ TEST_F(QueryPersistence, ThePreferencesKeepThePlaceSplittersAndHelpButtonsAcross
     EXPECT_EQ(window->GetHelpButtonStates()[kExplainSection], 1);
     EXPECT_EQ(window->GetHelpButtonStates()[kTheorySection], 1);
     EXPECT_EQ(dynamic_cast<GraphBtn*>(window->GetItem(FQSWindow::kHelpButtonsItem))->GetButtonState(kTheorySection), 1);
+}
+
+
+// The help pane of a page that grows stands where the pages before it left the splitter; the window
+// closed there (the program quit with it open) opens again with the pane in the same place, not
+// squeezed to the splitter's first position.
+class QueryPanePersistence : public QueryPagesTest {
+protected:
+    static constexpr std::int16_t kPaneList = 15;
+    static constexpr std::uint16_t kNotesTopic = 15;
+    // A list of the radio page (its content short) and a page of one tall field, which grows.
+    void AddContent(PFMFile* store) override {
+        AddPagesContent(store);
+        AddList(store, kPaneList, "Pane", "0,10,1,0,15,1,");
+        WritePage(store, kNotesTopic, 2, {{"QT", "notes"}, {"EV1", "PaneNotes"}}, {{"EN", 1}, {"ES1", 1}, {"EM1", 3}});
+    }
+    struct Look {
+        std::int16_t split = 0;
+        ShortRect pane;
+        bool shown = false;
+    };
+    Look LookOf(FQSWindow* shown) {
+        Look look;
+        look.split = dynamic_cast<TSplitter*>(shown->GetItem(FQSWindow::kVerticalSplitterItem))->GetPosition();
+        look.pane = dynamic_cast<FQSHelpPane*>(shown->GetItem(FQSWindow::kHelpPaneItem))->Bounds();
+        look.shown = shown->IsHelpShown();
+        return look;
+    }
+    // Control+H, as the writer toggles the help pane.
+    void ToggleHelp() {
+        win::SetFocus(window->GetTopicTree()->GetHWnd());
+        presenter.KeyDown(win::VK_CONTROL);
+        presenter.PressKey('H');
+        presenter.KeyUp(win::VK_CONTROL);
+        Run();
+    }
+};
+
+TEST_F(QueryPanePersistence, AGrowingPageReopensWithItsHelpPaneWhereItWasLeft) {
+    constexpr std::int32_t kRadioRow = 0;
+    constexpr std::int32_t kGrowingRow = 1;
+    FKDoc* document = NewStory();
+    apptest::StoryAppTest::Choose("pane.fsf");
+    ASSERT_EQ(document->SaveAs(nullptr), kNoErr);
+    story = document;
+    window = OpenQuery(story);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->SelectQuestionList(kPaneList, false, 0));
+    Run();
+    ASSERT_FALSE(ShowRow(kRadioRow)->CanGrow());
+    FQSPage* page = ShowRow(kGrowingRow);
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(page->CanGrow());
+    const Look left = LookOf(window);
+    ASSERT_TRUE(left.shown);
+    ASSERT_GT(left.pane.Height(), 60) << "the radio page's short content leaves the pane room";
+    document->SetDirty();
+    ASSERT_EQ(document->Save(nullptr), kNoErr);
+    Restart();
+
+    document = OpenStory("pane.fsf");
+    ASSERT_NE(document, nullptr);
+    window = OpenQuery(document);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->GetCurrentListId(), kPaneList);
+    ASSERT_EQ(window->GetCurrentRow(), kGrowingRow) << "the first page shown is the one left";
+    const Look reopened = LookOf(window);
+    EXPECT_EQ(reopened.split, left.split);
+    EXPECT_EQ(reopened.pane, left.pane);
+    EXPECT_TRUE(reopened.shown);
+
+    // A pane the writer collapsed stays collapsed.
+    ToggleHelp();
+    ASSERT_EQ(Preference(FQSWindow::kVerticalSplitKey), kCollapsedSplit);
+    document->SetClean();
+    Restart();
+    document = OpenStory("pane.fsf");
+    ASSERT_NE(document, nullptr);
+    window = OpenQuery(document);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Preference(FQSWindow::kVerticalSplitKey), kCollapsedSplit);
+    ToggleHelp();
+    EXPECT_EQ(LookOf(window).split, left.split) << "and opens again where it was";
 }
 
 }  // namespace
