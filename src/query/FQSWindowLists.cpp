@@ -10,6 +10,7 @@
 #include "foundation/Debug.h"
 #include "foundation/pfm/PText.h"
 #include "framework/BusyCursor.h"
+#include "items/EditView.h"
 #include "framework/TAppl.h"
 #include "query/FQSPage.h"
 #include "query/FQSPageFactory.h"
@@ -140,7 +141,14 @@ void FQSWindow::RefocusItem() {
         SaveListPosition(listId_);
         RememberListToOpen(story_->GetResponseRecord(), listId_);
     }
+    // The field being typed into gets the focus back with its caret where it was, so that the
+    // writer typing on after a save adds to the text instead of replacing it.
+    auto* field = dynamic_cast<EditView*>(GetItem(GetFocusItem()));
+    std::int32_t start = 0;
+    std::int32_t end = 0;
+    if (field) field->GetSelection(&start, &end);
     TFablecoreQuestionWindow::RefocusItem();
+    if (field && GetItem(GetFocusItem()) == field) field->SetSelection(start, end);
 }
 
 // --- Start, Prev and Next

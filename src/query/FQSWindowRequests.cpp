@@ -235,7 +235,9 @@ bool FQSWindow::DispatchKey(KeyEvent& event) {
     } else if (control && key == kToggleHelpKey) {
         ToggleHelp();
         return true;
-    } else if (page_ && !page_->IsChanged() && MayChangeText(event)) {
+    } else if (page_ && (!page_->IsChanged() || (story_ && !story_->IsDirty())) && MayChangeText(event)) {
+        // The page's changes may have been saved since its first one: typing then changes the
+        // story again.
         const auto* focused = dynamic_cast<const TObject*>(GetItem(GetFocusItem()));
         if (focused && focused->IsKindOf(EditView::kClassId)) MarkChanged();
     }

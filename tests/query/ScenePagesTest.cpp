@@ -7,8 +7,10 @@
 
 #include "ScenePagesFixture.h"
 #include "framework/graphics/FontMapping.h"
+#include "framework/TCommand.h"
 #include "items/EditView.h"
 #include "items/RichTextView.h"
+#include "platform/ui/Input.h"
 #include "query/FQSPageControls.h"
 #include "query/FQSSceneMenu.h"
 #include "query/data/AppreciationTables.h"
@@ -465,6 +467,43 @@ TEST_F(ScenePage, SavingStoresTheTextTypedOnThePageShowingAndLeavingItLaterChang
     ASSERT_NE(story, nullptr);
     Scenes().SceneAt(0)->GetDescription(text, sizeof text);
     EXPECT_STREQ(text, "typed, the page still showing") << "the file holds what the save stored";
+}
+
+
+// The writer types into a scene's field and chooses File > Save at once, and again after typing
+// more: each time the keys mark the story changed, so Save is offered and writes what was typed;
+// quitting after the last save asks nothing.
+TEST_F(ScenePage, SaveRightAfterTypingWritesTheTextEachTimeAndQuittingThenAsksNothing) {
+    OpenScenes(NewStory(), 1);
+    apptest::StoryAppTest::Choose("typed.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    ASSERT_FALSE(story->IsDirty());
+    ASSERT_NE(ShowScene(0), nullptr);
+    auto* description = dynamic_cast<EditView*>(window->GetItem(14));
+    ASSERT_NE(description, nullptr);
+    win::SetFocus(description->GetHWnd());
+    Run();
+    const auto typeAndSave = [&](const char* text) {
+        presenter.TypeText(text);
+        Run();
+        EXPECT_TRUE(story->IsDirty()) << "typing \"" << text << "\" is a change";
+        EXPECT_TRUE(application->CommandEnabled(kCmdSave));
+        EXPECT_EQ(application->HandleCommand(kCmdSave), kNoErr);
+        Run();
+        EXPECT_FALSE(story->IsDirty());
+    };
+    typeAndSave("Noon");
+    typeAndSave(" again");
+    EXPECT_EQ(description->GetText(), "Noon again");
+    Mark();
+    ASSERT_TRUE(application->CloseAll(false));
+    EXPECT_TRUE(Asked().empty()) << "nothing is left unsaved";
+
+    story = OpenStory("typed.fsf");
+    ASSERT_NE(story, nullptr);
+    char text[64] = {};
+    Scenes().SceneAt(0)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "Noon again");
 }
 
 }  // namespace
