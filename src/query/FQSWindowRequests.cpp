@@ -237,9 +237,11 @@ bool FQSWindow::DispatchKey(KeyEvent& event) {
         return true;
     } else if (page_ && (!page_->IsChanged() || (story_ && !story_->IsDirty())) && MayChangeText(event)) {
         // The page's changes may have been saved since its first one: typing then changes the
-        // story again.
+        // story again. Tab that a field leaves to the window moves the focus and types nothing.
         const auto* focused = dynamic_cast<const TObject*>(GetItem(GetFocusItem()));
-        if (focused && focused->IsKindOf(EditView::kClassId)) MarkChanged();
+        if (focused && focused->IsKindOf(EditView::kClassId) &&
+            (key != kKeyTab || static_cast<const EditView*>(focused)->HandlesTab()))
+            MarkChanged();
     }
     return TFablecoreQuestionWindow::DispatchKey(event);
 }

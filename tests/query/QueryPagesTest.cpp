@@ -431,5 +431,47 @@ TEST_F(QueryPages, TextTypedIntoAPageIsKeptWithTheStory) {
     EXPECT_EQ(ItemAs<EditView>(window, 14)->GetText(), "kept words");
 }
 
+
+// Tab in a field of a page moves the keyboard focus to the page's next field, and what is typed
+// then lands there; Shift+Tab goes back. Neither key is typed into a field or counts as a change.
+TEST_F(QueryPages, TabAndShiftTabMoveBetweenThePagesFields) {
+    FKDoc* document = NewStory();
+    OpenPages(document);
+    ShowRow(kBuildersRow);
+    auto* first = ItemAs<EditView>(window, 14);
+    auto* second = ItemAs<EditView>(window, 15);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    first->SetText("", 1);
+    second->SetText("", 1);
+    win::SetFocus(first->GetHWnd());
+    Run();
+    document->SetClean();
+    window->GetPage()->SetChanged(false);
+
+    presenter.PressKey(win::VK_TAB);
+    Run();
+    EXPECT_EQ(window->GetFocusItem(), 15);
+    EXPECT_EQ(win::GetFocus(), second->GetHWnd());
+    EXPECT_EQ(first->GetText(), "") << "Tab is not typed";
+    EXPECT_FALSE(document->IsDirty()) << "moving on changes nothing";
+    presenter.TypeText("after Tab");
+    Run();
+    EXPECT_EQ(second->GetText(), "after Tab");
+    EXPECT_EQ(first->GetText(), "");
+
+    presenter.KeyDown(win::VK_SHIFT);
+    presenter.PressKey(win::VK_TAB);
+    presenter.KeyUp(win::VK_SHIFT);
+    Run();
+    EXPECT_EQ(window->GetFocusItem(), 14);
+    EXPECT_EQ(win::GetFocus(), first->GetHWnd());
+    presenter.TypeText("back");
+    Run();
+    EXPECT_EQ(first->GetText(), "back");
+    EXPECT_EQ(second->GetText(), "after Tab");
+    Answer(win::IDNO);
+}
+
 }  // namespace
 }  // namespace querytest

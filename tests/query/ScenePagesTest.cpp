@@ -11,6 +11,7 @@
 #include "items/EditView.h"
 #include "items/RichTextView.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/VirtualKeys.h"
 #include "query/FQSPageControls.h"
 #include "query/FQSSceneMenu.h"
 #include "query/data/AppreciationTables.h"
@@ -504,6 +505,58 @@ TEST_F(ScenePage, SaveRightAfterTypingWritesTheTextEachTimeAndQuittingThenAsksNo
     char text[64] = {};
     Scenes().SceneAt(0)->GetDescription(text, sizeof text);
     EXPECT_STREQ(text, "Noon again");
+}
+
+
+// A scene's "What Happens" page: its title field beside its label and its description below. The
+// writer types the title, presses Tab and goes on typing: the rest lands in the description, and
+// Shift+Tab goes back to the title.
+class SceneWhatHappensPage : public ScenePagesTest {
+protected:
+    static constexpr std::int16_t kHappeningsList = 16;
+    static constexpr std::uint16_t kWhatHappensTopic = 143;
+    void AddContent(PFMFile* store) override {
+        AddScenePagesContent(store);
+        AddList(store, kHappeningsList, "Happenings", "0,40,1,10,143,1,");
+        WritePage(store, kWhatHappensTopic, 2,
+                  {{"QT", "what happens"}, {"T1", "What happens in this scene?"}, {"ET1", "Title:"},
+                   {"EV1", "{ScRefTitle()}"}, {"EV2", "{SceneText()}"}},
+                  {{"EN", 2}, {"EM1", -1}, {"EM2", 8}});
+    }
+};
+
+TEST_F(SceneWhatHappensPage, TabInTheTitleMovesOnToTheDescriptionAndShiftTabComesBack) {
+    OpenScenes(NewStory(), 1);
+    ASSERT_TRUE(window->SelectQuestionList(kHappeningsList, false, 0));
+    Run();
+    ASSERT_NE(ShowRow(1), nullptr);
+    auto* title = dynamic_cast<EditView*>(window->GetItem(14));
+    auto* description = dynamic_cast<EditView*>(window->GetItem(15));
+    ASSERT_NE(title, nullptr);
+    ASSERT_NE(description, nullptr);
+    ASSERT_EQ(window->GetFocusItem(), 14) << "the page starts in its first field";
+    win::SetFocus(title->GetHWnd());
+    Run();
+    presenter.TypeText("Noon");
+    presenter.PressKey(win::VK_TAB);
+    Run();
+    EXPECT_EQ(window->GetFocusItem(), 15);
+    presenter.TypeText("The clock stops.");
+    Run();
+    EXPECT_EQ(title->GetText(), "Noon");
+    EXPECT_EQ(description->GetText(), "The clock stops.");
+
+    presenter.KeyDown(win::VK_SHIFT);
+    presenter.PressKey(win::VK_TAB);
+    presenter.KeyUp(win::VK_SHIFT);
+    Run();
+    EXPECT_EQ(window->GetFocusItem(), 14);
+    EXPECT_EQ(win::GetFocus(), title->GetHWnd());
+
+    ShowRow(0);
+    char text[64] = {};
+    Scenes().SceneAt(0)->GetDescription(text, sizeof text);
+    EXPECT_STREQ(text, "The clock stops.");
 }
 
 }  // namespace
