@@ -87,8 +87,9 @@ TEST_F(XvfbCharacterWindows, CharactersMadeFromTheMenusShowInEachCharacterWindow
     // Character > Create: the name typed over the one offered, Female picked, a role typed.
     FromMenu(XK_c, XK_c);
     Type("Mara Vell");
+    std::unique_ptr<win::Surface> before = Capture();
     ClickAt(kSexPopup);
-    std::unique_ptr<win::Surface> before = Settled();
+    before = Settled(before.get());
     ClickAt(kFemaleEntry);
     Settled(before.get());
     ClickAt(kRoleField);
@@ -112,12 +113,14 @@ TEST_F(XvfbCharacterWindows, CharactersMadeFromTheMenusShowInEachCharacterWindow
     ExpectScreen("xvfb-character-list-filled.png");
     // Character > Setup Main and Impact: Mara as Main, Tobin as impact; the list follows.
     FromMenu(XK_c, XK_s);
+    before = Capture();
     ClickAt(kMainPopup);
-    before = Settled();
+    before = Settled(before.get());
     ClickAt(kMaraEntry);
     Settled(before.get());
+    before = Capture();
     ClickAt(kImpactPopup);
-    before = Settled();
+    before = Settled(before.get());
     ClickAt(kTobinEntry);
     Rest();
     ExpectScreen("xvfb-main-and-impact.png", before.get());
@@ -143,8 +146,9 @@ TEST_F(XvfbCharacterWindows, CharactersMadeFromTheMenusShowInEachCharacterWindow
     Settled(before.get());
     // Ctrl+Y, Resolve chosen, Explore: the value and what it means.
     Shortcut(XK_y);
-    ClickAt(kResolveRow);
     before = Capture();
+    ClickAt(kResolveRow);
+    before = Settled(before.get());
     ClickAt(kExploreButton);
     Rest();
     ExpectScreen("xvfb-explore.png", before.get());
@@ -154,7 +158,6 @@ TEST_F(XvfbCharacterWindows, CharactersMadeFromTheMenusShowInEachCharacterWindow
     EXPECT_FALSE(FileHolds(saved, "the Main Character")) << "the placeholder gave up its role and went";
 
     // Started again with the story: Mara is the Main character and Tobin the impact character.
-
     ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd({saved}));
     FromMenu(XK_c, XK_s);
     ExpectScreen("xvfb-main-and-impact-kept.png");
