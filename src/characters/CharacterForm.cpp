@@ -11,6 +11,8 @@ constexpr std::uint16_t kWomanPicture = 1;
 
 }  // namespace
 
+std::uint16_t StockPicture(std::uint16_t sex) { return sex == kFemaleSex ? kWomanPicture : kManPicture; }
+
 CharacterForm NewCharacterForm(const CharacterManager& characters) {
     CharacterForm form;
     char name[32] = "";
@@ -18,7 +20,7 @@ CharacterForm NewCharacterForm(const CharacterManager& characters) {
     form.name = name;
     const std::int16_t sex = characters.GetDefaultGender();
     form.sex = sex >= 0 && sex <= kNeutralSex ? static_cast<std::uint16_t>(sex) : kMaleSex;
-    form.picture = form.sex == kFemaleSex ? kWomanPicture : kManPicture;
+    form.picture = StockPicture(form.sex);
     return form;
 }
 

@@ -25,6 +25,9 @@ struct CharacterForm {
     std::string description;
 };
 
+// The stock picture of a sex: a woman's for a woman, a man's otherwise.
+std::uint16_t StockPicture(std::uint16_t sex);
+
 // A new character's form: the next default name, the story's default sex and the stock picture of
 // that sex.
 CharacterForm NewCharacterForm(const CharacterManager& characters);

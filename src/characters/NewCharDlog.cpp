@@ -39,6 +39,7 @@ NewCharDlog::NewCharDlog(FKDoc* story, CharID id, CharID* written)
     } else if (characters) {
         form_ = NewCharacterForm(*characters);
     }
+    pictureSex_ = form_.sex;
     // The fields keep what the writer typed when their windows go.
     SetStoreItems(true);
 }
@@ -122,9 +123,22 @@ void NewCharDlog::ChoosePicture() {
         item->SetPicture(*chosen);
 }
 
+void NewCharDlog::SexChosen() {
+    CharacterPictureItem* picture = PictureItem();
+    const auto* sex = dynamic_cast<const Popup*>(GetItem(kSexItem));
+    if (!picture || !sex || sex->GetValue() < 0) return;
+    const auto chosen = static_cast<std::uint16_t>(sex->GetValue());
+    if (picture->GetPicture() == StockPicture(pictureSex_)) picture->SetPicture(StockPicture(chosen));
+    pictureSex_ = chosen;
+}
+
 void NewCharDlog::EndModal(std::int32_t itemIndex) {
     if (itemIndex == kPictureButton) {
         ChoosePicture();
+        return;
+    }
+    if (itemIndex == kSexItem) {
+        SexChosen();
         return;
     }
     if (itemIndex == kOkItem) {

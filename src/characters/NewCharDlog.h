@@ -48,12 +48,16 @@ public:
 
 private:
     void ChoosePicture();
+    // The sex chosen: a stock picture the writer left as it was becomes the stock picture of that sex.
+    void SexChosen();
     CharacterPictureItem* PictureItem() const;
 
     FKDoc* story_;
     CharID id_;
     CharID* written_;
     CharacterForm form_;
+    // The sex the picture was last matched to.
+    std::uint16_t pictureSex_ = kMaleSex;
 };
 
 // Runs the dialog for the story's character (kNoCharID: a new one); answers the character OK wrote,

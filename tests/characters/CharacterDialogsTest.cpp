@@ -81,6 +81,36 @@ TEST_F(CharacterDialogs, ANewCharacterIsMadeOnOkWithEverythingTheWriterGaveIt) {
     EXPECT_TRUE(story->IsDirty());
 }
 
+TEST_F(CharacterDialogs, AStockPictureFollowsTheSexChosenAndOneTheWriterPickedStays) {
+    IdleSteps idle(presenter);
+    std::vector<std::uint16_t> shown;
+    WithDialog<NewCharDlog>(
+        idle,
+        [&](NewCharDlog& dialog) {
+            auto* picture = dynamic_cast<CharacterPictureItem*>(dialog.GetItem(NewCharDlog::kPictureItem));
+            ASSERT_NE(picture, nullptr);
+            // A choice in the popup reaches the dialog as that item's hit.
+            const auto choose = [&](std::uint16_t sex) {
+                SetChoice(dialog, NewCharDlog::kSexItem, sex);
+                dialog.EndModal(NewCharDlog::kSexItem);
+                shown.push_back(picture->GetPicture());
+            };
+            choose(kFemaleSex);
+            choose(kMaleSex);
+            choose(kNeutralSex);
+            picture->SetPicture(7);
+            choose(kFemaleSex);
+        },
+        win::VK_RETURN);
+    const CharID made = RunCharacterDialog(story, kNoCharID);
+    EXPECT_THAT(shown, ::testing::ElementsAre(StockPicture(kFemaleSex), StockPicture(kMaleSex),
+                                              StockPicture(kNeutralSex), 7));
+    EXPECT_NE(StockPicture(kFemaleSex), StockPicture(kMaleSex));
+    ASSERT_NE(made, kNoCharID);
+    EXPECT_EQ(Characters(story).GetCharacter(made)->GetSex(), kFemaleSex);
+    EXPECT_EQ(Characters(story).GetCharacter(made)->GetPicture(), 7) << "the writer's own picture is kept";
+}
+
 TEST_F(CharacterDialogs, CancelMakesNoCharacterAndChangesNothing) {
     const std::vector<std::string> before = Names(story);
     const CharID main = Characters(story).GetMainCharacter();
