@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "UiFixture.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Menus.h"
@@ -106,17 +108,18 @@ protected:
 };
 
 TEST_F(Mdi, CreatingAndActivatingTellBothChildrenWhoLosesAndWhoGains) {
-    const MDICREATESTRUCTA* seen = nullptr;
+    // The MDI record lives only while the child is made: its parameter is kept as it is seen.
+    std::optional<LPARAM> seen;
     g_hook = [&](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
         if (message == WM_CREATE)
-            seen = static_cast<const MDICREATESTRUCTA*>(
-                reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            seen = static_cast<const MDICREATESTRUCTA*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)
+                       ->lParam;
         return std::nullopt;
     };
     HWND a = Make("A");
     ASSERT_NE(a, nullptr);
-    ASSERT_NE(seen, nullptr);
-    EXPECT_EQ(seen->lParam, 77) << "the child's creation parameter is the MDI record";
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(*seen, 77) << "the child's creation parameter is the MDI record";
     const std::vector<UINT> watched = {WM_CREATE, WM_NCACTIVATE, WM_MDIACTIVATE, WM_SETFOCUS, WM_KILLFOCUS};
     EXPECT_EQ(MessagesOf(a, watched),
               (std::vector<UINT>{WM_CREATE, WM_NCACTIVATE, WM_MDIACTIVATE, WM_SETFOCUS}));
