@@ -10,6 +10,8 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
@@ -25,6 +27,13 @@ namespace endtoend {
 
 // Somewhere on the frame's background, away from anything that reacts to the pointer.
 inline constexpr win::POINT kRestingPlace{790, 590};
+
+// Whether the file holds the text.
+inline bool FileHolds(const std::string& path, const std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return bytes.find(text) != std::string::npos;
+}
 
 class XvfbSession : public XvfbTest {
 protected:
@@ -135,6 +144,34 @@ protected:
             Press(display, static_cast<KeySym>(static_cast<unsigned char>(c)));
             if (shifted) Key(display, XK_Shift_L, false);
         }
+    }
+    // The pointer back where nothing reacts to it, so that no picture shows it over an item.
+    void Rest() const { MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y); }
+    // A press on one place, the pointer moved to another and released there: a pick in a popup's
+    // menu as the press opens it.
+    void PressAndReleaseAt(win::POINT press, win::POINT release) const {
+        ASSERT_NE(MovePointer(display, originX + press.x, originY + press.y), 0u);
+        XTestFakeButtonEvent(display, 1, True, CurrentTime);
+        XFlush(display);
+        Settled();
+        ASSERT_NE(MovePointer(display, originX + release.x, originY + release.y), 0u);
+        XTestFakeButtonEvent(display, 1, False, CurrentTime);
+        XFlush(display);
+    }
+    // The shortcut pressed; the screen once it shows what it opened.
+    std::unique_ptr<win::Surface> Shortcut(KeySym key) const {
+        const std::unique_ptr<win::Surface> before = Capture();
+        Chord(display, XK_Control_L, key);
+        return Settled(before.get());
+    }
+    // The program started (with the arguments), its splash screen gone and its frame taking keys.
+    void StartAndWaitForTheFrontEnd(const std::vector<std::string>& arguments = {}) {
+        ASSERT_TRUE(Start(arguments));
+        Rest();
+        // The program takes no keys while its splash screen waits.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        Settled();
+        XSetInputFocus(display, window, RevertToParent, CurrentTime);
     }
     // Waits for the program to end by itself; answers its exit status.
     int Ended() { return program.Wait(std::chrono::milliseconds(15000)); }

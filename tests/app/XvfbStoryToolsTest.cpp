@@ -7,8 +7,6 @@
 // opens its menu, which stays open until an entry is clicked or Escape is pressed.
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -44,13 +42,6 @@ constexpr win::RECT kNumberMenu{243, 68, 277, 170};
 constexpr win::RECT kBelowNumberBox{243, 124, 277, 170};
 constexpr win::RECT kNumberDigit{245, 107, 253, 118};
 
-// Whether the file holds the text.
-bool FileHolds(const std::string& path, const std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return bytes.find(text) != std::string::npos;
-}
-
 // How many pixels of the rectangle differ between two pictures.
 int Differing(const win::Surface& a, const win::Surface& b, const win::RECT& area) {
     int differing = 0;
@@ -67,36 +58,7 @@ int Ink(const win::Surface& picture, const win::RECT& area) {
     return ink;
 }
 
-class XvfbStoryTools : public XvfbSession {
-protected:
-    // A press on one place, the pointer moved to another and released there: a pick in a popup's
-    // menu as the press opens it.
-    void PressAndReleaseAt(win::POINT press, win::POINT release) const {
-        ASSERT_NE(MovePointer(display, originX + press.x, originY + press.y), 0u);
-        XTestFakeButtonEvent(display, 1, True, CurrentTime);
-        XFlush(display);
-        Settled();
-        ASSERT_NE(MovePointer(display, originX + release.x, originY + release.y), 0u);
-        XTestFakeButtonEvent(display, 1, False, CurrentTime);
-        XFlush(display);
-    }
-    // The pointer back where nothing reacts to it, so that no picture shows it over an item.
-    void Rest() const { MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y); }
-    // The shortcut pressed; the screen once it shows what it opened.
-    std::unique_ptr<win::Surface> Shortcut(KeySym key) const {
-        const std::unique_ptr<win::Surface> before = Capture();
-        Chord(display, XK_Control_L, key);
-        return Settled(before.get());
-    }
-    void StartAndWaitForTheFrontEnd(const std::vector<std::string>& arguments = {}) {
-        ASSERT_TRUE(Start(arguments));
-        Rest();
-        // The program takes no keys while its splash screen waits.
-        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-        Settled();
-        XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    }
-};
+using XvfbStoryTools = XvfbSession;
 
 TEST_F(XvfbStoryTools, EngineInformationAndBrainstormingAreUsedAndWhatTheyMadeIsKept) {
     const std::string saved = folder / "tools.fsf";

@@ -7,8 +7,6 @@
 // the value and what the theory says of it. The story is saved and started again: the roles are kept.
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -37,16 +35,8 @@ constexpr win::POINT kEngineOk{730, 522};
 constexpr win::POINT kResolveRow{62, 148};  // in the story points window
 constexpr win::POINT kExploreButton{219, 79};
 
-// Whether the file holds the text.
-bool FileHolds(const std::string& path, const std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return bytes.find(text) != std::string::npos;
-}
-
 class XvfbCharacterWindows : public XvfbSession {
 protected:
-    void Rest() const { MovePointer(display, originX + kRestingPlace.x, originY + kRestingPlace.y); }
     // The menu opened by Alt and its letter, then its entry chosen by its letter; the screen once it
     // shows what the entry opened.
     std::unique_ptr<win::Surface> FromMenu(KeySym menu, KeySym entry) const {
@@ -54,30 +44,6 @@ protected:
         Chord(display, XK_Alt_L, menu);
         Press(display, entry);
         return Settled(before.get());
-    }
-    // A press on one place, the pointer moved to another and released there: a pick in a popup's
-    // menu as the press opens it.
-    void PressAndReleaseAt(win::POINT press, win::POINT release) const {
-        ASSERT_NE(MovePointer(display, originX + press.x, originY + press.y), 0u);
-        XTestFakeButtonEvent(display, 1, True, CurrentTime);
-        XFlush(display);
-        Settled();
-        ASSERT_NE(MovePointer(display, originX + release.x, originY + release.y), 0u);
-        XTestFakeButtonEvent(display, 1, False, CurrentTime);
-        XFlush(display);
-    }
-    std::unique_ptr<win::Surface> Shortcut(KeySym key) const {
-        const std::unique_ptr<win::Surface> before = Capture();
-        Chord(display, XK_Control_L, key);
-        return Settled(before.get());
-    }
-    void StartAndWaitForTheFrontEnd(const std::vector<std::string>& arguments = {}) {
-        ASSERT_TRUE(Start(arguments));
-        Rest();
-        // The program takes no keys while its splash screen waits.
-        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-        Settled();
-        XSetInputFocus(display, window, RevertToParent, CurrentTime);
     }
 };
 
