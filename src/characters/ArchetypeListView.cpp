@@ -96,15 +96,7 @@ void ArchetypeListView::SetBounds(const ShortRect& rect, bool redraw) {
     UpdateScrollBars(1);
 }
 
-void ArchetypeListView::WindowResized() {
-    TWindow* window = GetWindow();
-    if (!window) return;
-    ShortRect content;
-    window->GetContentRect(content);
-    ShortRect bounds = Bounds();
-    bounds.bottom = content.bottom;
-    SetBounds(bounds, true);
-}
+void ArchetypeListView::WindowResized() { StretchToWindowBottom(); }
 
 void ArchetypeListView::DrawRow(TGraphEnv& env, std::int32_t row, int top, int left, int right) {
     const std::int16_t archetype = ArchetypeAt(row);

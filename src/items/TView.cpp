@@ -6,6 +6,7 @@
 
 #include "foundation/IFile.h"
 #include "framework/MsgEvent.h"
+#include "framework/TWindow.h"
 #include "items/ItemStream.h"
 #include "items/ScrollBar.h"
 #include "platform/ui/SystemMetrics.h"
@@ -214,4 +215,14 @@ bool TView::IsArrowKey(std::int32_t key) const {
 
 bool TView::IsPagingKey(std::int32_t key) const {
     return key == kKeyHome || key == kKeyEnd || key == kKeyPageUp || key == kKeyPageDown;
+}
+
+void TView::StretchToWindowBottom() {
+    TWindow* window = GetWindow();
+    if (!window) return;
+    ShortRect content;
+    window->GetContentRect(content);
+    ShortRect bounds = Bounds();
+    bounds.bottom = content.bottom;
+    SetBounds(bounds, true);
 }

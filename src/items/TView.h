@@ -55,6 +55,9 @@ public:
     ErrCode ReadFrom(IReadFile& stream) override;
     ErrCode WriteTo(IWriteFile& stream) override;
     void SetBounds(const ShortRect& rect, bool redraw) override;
+    // The bounds' bottom moved onto the window's content bottom, redrawn (a list that fills its
+    // window downwards, after the window's size changed). Nothing without a window.
+    void StretchToWindowBottom();
     bool TakesFocus() const override { return !HasFlags(kDisabled) && !HasFlags(kHidden); }
     bool CanCut() const override { return IsEditable() && HasSelection(); }
     bool CanClear() const override { return IsEditable() && HasSelection(); }

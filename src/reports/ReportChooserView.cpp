@@ -219,12 +219,4 @@ void ReportChooserView::DrawContent(ViewDrawContext* context) {
     }
 }
 
-void ReportChooserView::WindowResized() {
-    TWindow* window = GetWindow();
-    if (!window) return;
-    ShortRect content;
-    window->GetContentRect(content);
-    ShortRect bounds = Bounds();
-    bounds.bottom = content.bottom;
-    SetBounds(bounds, true);
-}
+void ReportChooserView::WindowResized() { StretchToWindowBottom(); }

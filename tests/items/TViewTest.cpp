@@ -292,4 +292,15 @@ TEST_F(TViewWindowTest, SmallScrollsMovePixelsAndLargeOnesRepaint) {
     EXPECT_EQ(view->lastDrawn, content);
 }
 
+TEST_F(TViewWindowTest, StretchingToTheWindowBottomMovesOnlyTheBottom) {
+    auto* view = new GridView(list_, 0, ShortRect::MakeLTRB(10, 20, 200, 120), 4, 4);
+    Add(view);
+    win::SetWindowPos(Host(), nullptr, 0, 0, 400, 260, win::SWP_NOMOVE | win::SWP_NOZORDER);
+    ShortRect content;
+    view->GetWindow()->GetContentRect(content);
+    ASSERT_NE(content.bottom, 120);
+    view->StretchToWindowBottom();
+    EXPECT_EQ(view->Bounds(), ShortRect::MakeLTRB(10, 20, 200, content.bottom));
+}
+
 }  // namespace
