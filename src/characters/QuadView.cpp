@@ -41,10 +41,21 @@ void QuadView::SetQuad(int quad) {
     Refresh();
 }
 
-std::int16_t QuadView::ElementAt(int place) const {
-    if (place < 0 || place >= kPlaceCount) return 0;
-    return static_cast<std::int16_t>(kFirstElementID + quad_ * kPlaceCount + place);
+std::int16_t QuadView::QuadElement(int quad, int place) {
+    if (quad < 0 || quad >= kQuadCount || place < 0 || place >= kPlaceCount) return 0;
+    // The element whose code continues the variation's code with the place's digit.
+    const auto variation = static_cast<std::int16_t>(kFirstVariationID + quad);
+    for (auto id = kFirstElementID; id < kFirstElementID + kElementsPerClass; ++id) {
+        if (ElementClassDigit(id) == ElementClassDigit(variation) &&
+            ElementTypeDigit(id) == ElementTypeDigit(variation) &&
+            ElementVariationDigit(id) == ElementVariationDigit(variation) &&
+            ElementElementDigit(id) == place + 1)
+            return id;
+    }
+    return 0;
 }
+
+std::int16_t QuadView::ElementAt(int place) const { return QuadElement(quad_, place); }
 
 CharID QuadView::HolderAt(int place) const {
     return place >= 0 && place < kPlaceCount ? holders_[static_cast<std::size_t>(place)] : kNoCharID;

@@ -1,9 +1,10 @@
 #pragma once
 // The quad view of the Build Characters window: one quad of the theory's characteristic elements
-// (the four elements of one variation of the first class), two by two, each place showing its
-// element, the dimension the element belongs to and the character that holds it there. The writer
-// picks the quad (one of sixteen), selects a place with a click, and drags a place onto a character
-// to give the character that element; a double click on a held place takes the element back.
+// (the four elements below one variation of the first class, all of one dimension), two by two,
+// each place showing its element, the dimension the element belongs to and the character that holds
+// it there. The writer picks the quad (one of sixteen), selects a place with a click, and drags a
+// place onto a character to give the character that element; a double click on a held place takes
+// the element back.
 
 #include <array>
 #include <cstdint>
@@ -38,6 +39,9 @@ public:
     int GetQuad() const { return quad_; }
     // The quad's name: its variation's.
     static std::string QuadName(int quad);
+    // The element at place 0-3 of a quad: the element of the variation's quad in the theory's
+    // structure whose position is place + 1; 0 for another quad or place.
+    static std::int16_t QuadElement(int quad, int place);
     // The element at place 0-3 of the quad shown; 0 for another place.
     std::int16_t ElementAt(int place) const;
     // The character holding the place's element; kNoCharID when nobody does.

@@ -4,6 +4,9 @@
 
 #include <gmock/gmock.h>
 
+#include <set>
+#include <string_view>
+
 #include "CharacterToolsFixture.h"
 #include "app/StoryCommandIds.h"
 #include "characters/BCWindow.h"
@@ -13,17 +16,17 @@
 #include "framework/TAppl.h"
 #include "platform/ui/Window.h"
 #include "storymodel/Archetypes.h"
+#include "storymodel/engine/ElementTable.h"
 
 namespace charactertest {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::UnorderedElementsAre;
 using ::testing::UnorderedElementsAreArray;
 
 constexpr int kMotivation = 0;
-constexpr int kMethodology = 1;
-constexpr int kPurpose = 3;
 
 class BuildAndCast : public CharacterToolsTest {
 protected:
@@ -43,6 +46,10 @@ protected:
         OpenCasting(story);
         Run();
         return *static_cast<CastingWindow*>(story->GetCastingWindow());
+    }
+    // The dimension of a characteristic element.
+    static int DimensionOf(std::int16_t element) {
+        return DimensionOfCharacteristic(element - kFirstElementID);
     }
     std::vector<std::int16_t> Held(CharID id, int dimension) {
         return Characters(story).GetCharacteristics(id, dimension);
@@ -76,31 +83,68 @@ TEST_F(BuildAndCast, AnElementDealtGoesIntoItsOwnDimensionAndShowsInTheQuad) {
     BCWindow& build = Build();
     build.ShowQuad(0);
     QuadView& quad = *build.GetQuadView();
-    // The first quad: 85 (Purpose), 86 (Methodology), 87 (Evaluation), 88 (Purpose).
-    EXPECT_EQ(quad.ElementAt(0), 85);
-    EXPECT_EQ(quad.ElementAt(3), 88);
+    const std::int16_t second = quad.ElementAt(1);
+    const std::int16_t fourth = quad.ElementAt(3);
+    const int dimension = DimensionOf(second);
     EXPECT_EQ(quad.ElementAt(4), 0);
-    EXPECT_TRUE(build.DealCharacteristic(anna, 86));
-    EXPECT_TRUE(build.DealCharacteristic(anna, 88));
-    EXPECT_THAT(Held(anna, kMethodology), ElementsAre(86));
-    EXPECT_THAT(Held(anna, kPurpose), ElementsAre(88));
+    EXPECT_TRUE(build.DealCharacteristic(anna, second));
+    EXPECT_TRUE(build.DealCharacteristic(anna, fourth));
+    EXPECT_THAT(Held(anna, dimension), UnorderedElementsAre(second, fourth));
     EXPECT_EQ(quad.HolderAt(1), anna);
     EXPECT_EQ(quad.HolderAt(3), anna);
     EXPECT_EQ(quad.HolderAt(0), kNoCharID);
     // Dealt again, nothing changes.
-    EXPECT_TRUE(build.DealCharacteristic(anna, 86));
-    EXPECT_THAT(Held(anna, kMethodology), ElementsAre(86));
+    EXPECT_TRUE(build.DealCharacteristic(anna, second));
+    EXPECT_THAT(Held(anna, dimension), UnorderedElementsAre(second, fourth));
     EXPECT_EQ(build.GetCastList()->GetSelectedCharacter(), anna);
     const std::string held = build.DescribeHeld();
-    EXPECT_NE(held.find("Purpose: "), std::string::npos) << held;
+    EXPECT_NE(held.find(std::string(DimensionName(dimension)) + ": "), std::string::npos) << held;
     EXPECT_NE(held.find("Archetype: Complex"), std::string::npos) << held;
     // Another quad shows other elements and their holders.
     build.ShowQuad(15);
-    EXPECT_EQ(quad.ElementAt(0), 145);
+    EXPECT_EQ(quad.ElementAt(0), QuadView::QuadElement(15, 0));
+    EXPECT_NE(quad.ElementAt(1), second);
     EXPECT_EQ(quad.HolderAt(1), kNoCharID);
     EXPECT_EQ(QuadView::QuadName(16), "");
     build.ShowQuad(16);
     EXPECT_EQ(quad.GetQuad(), 15) << "no such quad";
+}
+
+// Each quad is named after a variation of the first class and shows the four elements below that
+// variation in the theory's structure (their codes continue the variation's code with the digits 1
+// to 4), all of one dimension; one quad of each of the class's four types is read against the
+// element table, and the sixteen quads together hold each characteristic once.
+TEST_F(BuildAndCast, EachQuadShowsTheFourElementsBelowItsVariation) {
+    for (const int quad : {0, 5, 10, 15}) {
+        const ElementRecord& variation = kElementTable[static_cast<std::size_t>(kFirstVariationID + quad)];
+        SCOPED_TRACE(variation.name);
+        EXPECT_EQ(QuadView::QuadName(quad), ElementDisplayName(variation));
+        std::vector<std::int16_t> below(QuadView::kPlaceCount, 0);
+        for (std::int16_t id = kFirstElementID; id < kFirstElementID + kElementsPerClass; ++id) {
+            const char* code = kElementTable[static_cast<std::size_t>(id)].code;
+            if (std::string_view(code, 3) == std::string_view(variation.code, 3))
+                below.at(code[3] - '1') = id;
+        }
+        for (int place = 0; place < QuadView::kPlaceCount; ++place) {
+            ASSERT_NE(below[static_cast<std::size_t>(place)], 0)
+                << "the table holds the quad's place " << place;
+            EXPECT_EQ(QuadView::QuadElement(quad, place), below[static_cast<std::size_t>(place)]) << place;
+        }
+    }
+    std::set<std::int16_t> shown;
+    for (int quad = 0; quad < QuadView::kQuadCount; ++quad) {
+        const int dimension = DimensionOf(QuadView::QuadElement(quad, 0));
+        for (int place = 0; place < QuadView::kPlaceCount; ++place) {
+            const std::int16_t element = QuadView::QuadElement(quad, place);
+            EXPECT_EQ(DimensionOf(element), dimension) << "quad " << quad << " mixes dimensions";
+            shown.insert(element);
+        }
+    }
+    EXPECT_EQ(shown.size(), static_cast<std::size_t>(kElementsPerClass));
+    EXPECT_EQ(*shown.begin(), kFirstElementID);
+    EXPECT_EQ(*shown.rbegin(), kFirstElementID + kElementsPerClass - 1);
+    EXPECT_EQ(QuadView::QuadElement(0, 4), 0);
+    EXPECT_EQ(QuadView::QuadElement(16, 0), 0);
 }
 
 TEST_F(BuildAndCast, AnElementAnotherCharacterHoldsIsTakenOnlyWhenTheWriterAgrees) {
@@ -125,10 +169,10 @@ TEST_F(BuildAndCast, AnElementAnotherCharacterHoldsIsTakenOnlyWhenTheWriterAgree
 
 TEST_F(BuildAndCast, DroppingACharacterEmptiesOnlyItsPlaces) {
     BCWindow& build = Build();
-    build.DealCharacteristic(anna, 85);
-    build.DealCharacteristic(boris, 86);
-    build.DealCharacteristic(anna, 87);
     QuadView& quad = *build.GetQuadView();
+    build.DealCharacteristic(anna, quad.ElementAt(0));
+    build.DealCharacteristic(boris, quad.ElementAt(1));
+    build.DealCharacteristic(anna, quad.ElementAt(2));
     build.DropCharacter(anna);
     EXPECT_EQ(quad.HolderAt(0), kNoCharID);
     EXPECT_EQ(quad.HolderAt(1), boris);
@@ -141,6 +185,7 @@ TEST_F(BuildAndCast, DraggingAPlaceOntoACharacterDealsItAndADoubleClickTakesItBa
     BCWindow& build = Build();
     build.ShowQuad(0);
     QuadView& quad = *build.GetQuadView();
+    const int dimension = DimensionOf(quad.ElementAt(0));
     StoryCastList& cast = *build.GetCastList();
     const ShortRect place = ShortRect::MakeLTRB(quad.Bounds().left + 4, quad.Bounds().top + 4,
                                                 quad.Bounds().left + 40, quad.Bounds().top + 30);
@@ -149,7 +194,7 @@ TEST_F(BuildAndCast, DraggingAPlaceOntoACharacterDealsItAndADoubleClickTakesItBa
         ShortRect::MakeLTRB(10, borisRow * cast.GetRowHeight() + 4, 100, borisRow * cast.GetRowHeight() + 20);
     ASSERT_EQ(cast.CharacterAt(ShortPoint{50, static_cast<std::int16_t>(row.top + 4)}), boris);
     Drag(OnScreen(build, place), OnScreen(build, row));
-    EXPECT_THAT(Held(boris, kPurpose), ElementsAre(85));
+    EXPECT_THAT(Held(boris, dimension), ElementsAre(quad.ElementAt(0)));
     EXPECT_EQ(quad.HolderAt(0), boris);
     // The character's row dragged onto a place of the quad deals that place's element.
     const std::int32_t annaRow = cast.RowOf(anna);
@@ -158,16 +203,16 @@ TEST_F(BuildAndCast, DraggingAPlaceOntoACharacterDealsItAndADoubleClickTakesItBa
     const ShortRect lastPlace = ShortRect::MakeLTRB(quad.Bounds().right - 40, quad.Bounds().bottom - 30,
                                                     quad.Bounds().right - 4, quad.Bounds().bottom - 4);
     Drag(OnScreen(build, annaPlace), OnScreen(build, lastPlace));
-    EXPECT_THAT(Held(anna, kPurpose), ElementsAre(88));
+    EXPECT_THAT(Held(anna, dimension), ElementsAre(quad.ElementAt(3)));
     // A click is no drag.
     Drag(OnScreen(build, place), OnScreen(build, place));
     EXPECT_EQ(quad.GetSelectedPlace(), 0);
-    EXPECT_THAT(Held(boris, kPurpose), ElementsAre(85));
+    EXPECT_THAT(Held(boris, dimension), ElementsAre(quad.ElementAt(0)));
     // A double click on the held place takes the element back.
     presenter.Click(OnScreen(build, place));
     presenter.Click(OnScreen(build, place));
     Run();
-    EXPECT_THAT(Held(boris, kPurpose), IsEmpty());
+    EXPECT_THAT(Held(boris, dimension), IsEmpty());
 }
 
 TEST_F(BuildAndCast, TheFontAndThePlaceOfBuildCharactersAreKept) {

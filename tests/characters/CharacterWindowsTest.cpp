@@ -151,7 +151,7 @@ TEST_F(CharacterWindows, ADeletedCharacterIsNamedByNoWindow) {
     OpenBuildCharacters(story);
     Run();
     auto* build = static_cast<BCWindow*>(story->GetBCWindow());
-    ASSERT_TRUE(build->DealCharacteristic(walker, 85));
+    ASSERT_TRUE(build->DealCharacteristic(walker, QuadView::QuadElement(0, 0)));
     build->ShowQuad(0);
     EXPECT_EQ(build->GetQuadView()->HolderAt(0), walker);
     for (StoryCastList* list :
