@@ -69,8 +69,8 @@ ErrCode NewCharDlog::SetUpItems() {
     button("OK", Place(222, 304, 298, 326));
     button("Cancel", Place(306, 304, 382, 326));
     const ShortRect namePlace = Place(96, 12, 300, 32);
-    items->Append(new MaxCharEditView(items, kMaxCharacterName, &namePlace, &font, 0, 0, 0, 0, black,
-                                      form_.name.c_str()));
+    items->Append(
+        new MaxCharEditView(items, kMaxCharacterName, &namePlace, &font, 0, 0, 0, 0, black, nullptr));
     popup("Sex:", Place(12, 44, 200, 64), {kSexNames[0], kSexNames[1], kSexNames[2]}, form_.sex);
     popup("Special Identification:", Place(12, 74, 300, 94),
           {kIdentityNames[0], kIdentityNames[1], kIdentityNames[2]}, form_.identity);
@@ -78,16 +78,20 @@ ErrCode NewCharDlog::SetUpItems() {
     items->Append(new CharacterPictureItem(CharactersOf(story_), items, &picturePlace, form_.picture));
     button("Picture...", Place(310, 64, 384, 86));
     const ShortRect rolePlace = Place(96, 106, 382, 126);
-    items->Append(new EditView(items, &rolePlace, &font, 0, 0, 0, 0, black, form_.role.c_str()));
+    items->Append(new EditView(items, &rolePlace, &font, 0, 0, 0, 0, black, nullptr));
     const ShortRect descriptionPlace = Place(12, 160, 382, 292);
     items->Append(new EditView(items, &descriptionPlace, &font, 0,
                                static_cast<std::uint16_t>(EditView::kMultiLine | EditView::kNoAutoHScroll), 0,
-                               0, black, form_.description.c_str()));
+                               0, black, nullptr));
     label("Name:", Place(12, 14, 92, 32));
     label("Role:", Place(12, 108, 92, 126));
     label("Description:", Place(12, 138, 200, 156));
     if (const ErrCode error = TDialog::SetUpItems(); error != kNoErr) return error;
+    // The fields decode the stored texts only once they have the converter.
     AttachStringConverter(*this);
+    ShowText(kNameItem, form_.name, shown_.name);
+    ShowText(kRoleItem, form_.role, shown_.role);
+    ShowText(kDescriptionItem, form_.description, shown_.description);
     RestoreDialogPlace(*this, id_ == kNoCharID ? kNewPlaceKey : kInfoPlaceKey);
     // The writer types the name straight away, over the default one.
     SetFocusItem(kNameItem, false);
@@ -98,14 +102,25 @@ CharacterPictureItem* NewCharDlog::PictureItem() const {
     return dynamic_cast<CharacterPictureItem*>(GetItem(kPictureItem));
 }
 
+void NewCharDlog::ShowText(std::int32_t index, const std::string& stored, std::string& shown) {
+    auto* field = dynamic_cast<EditView*>(GetItem(index));
+    if (!field) return;
+    field->SetText(stored.c_str(), 0);
+    shown = field->GetText();
+}
+
 CharacterForm NewCharDlog::ReadItems() const {
     CharacterForm form = form_;
-    const auto text = [this](std::int32_t index, std::string& into) {
-        if (auto* field = dynamic_cast<EditView*>(GetItem(index))) into = field->GetText();
+    // A text the writer left as it was shown keeps its stored form.
+    const auto text = [this](std::int32_t index, const std::string& shown, std::string& into) {
+        auto* field = dynamic_cast<EditView*>(GetItem(index));
+        if (!field) return;
+        std::string typed = field->GetText();
+        if (typed != shown) into = std::move(typed);
     };
-    text(kNameItem, form.name);
-    text(kRoleItem, form.role);
-    text(kDescriptionItem, form.description);
+    text(kNameItem, shown_.name, form.name);
+    text(kRoleItem, shown_.role, form.role);
+    text(kDescriptionItem, shown_.description, form.description);
     if (const auto* sex = dynamic_cast<const Popup*>(GetItem(kSexItem)); sex && sex->GetValue() >= 0)
         form.sex = static_cast<std::uint16_t>(sex->GetValue());
     if (const auto* identity = dynamic_cast<const Popup*>(GetItem(kIdentityItem));

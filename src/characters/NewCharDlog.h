@@ -6,6 +6,7 @@
 // nothing. The dialog keeps its place: "NwCh" for a new character, "MChr" for one shown.
 
 #include <cstdint>
+#include <string>
 
 #include "characters/CharacterForm.h"
 #include "framework/TDialog.h"
@@ -47,6 +48,8 @@ public:
     CharacterForm ReadItems() const;
 
 private:
+    // Shows the stored text in the field of the item, decoded, and keeps what the field then reads.
+    void ShowText(std::int32_t index, const std::string& stored, std::string& shown);
     void ChoosePicture();
     // The sex chosen: a stock picture the writer left as it was becomes the stock picture of that sex.
     void SexChosen();
@@ -56,6 +59,8 @@ private:
     CharID id_;
     CharID* written_;
     CharacterForm form_;
+    // The name, role and description as their fields read when they were shown.
+    CharacterForm shown_;
     // The sex the picture was last matched to.
     std::uint16_t pictureSex_ = kMaleSex;
 };

@@ -15,6 +15,7 @@
 #include "foundation/pfm/PText.h"
 #include "items/EditView.h"
 #include "platform/ui/VirtualKeys.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "widgets/Popup.h"
 
 namespace charactertest {
@@ -48,6 +49,21 @@ protected:
         popup->SetValue(value, true);
     }
     std::string Text(CharID id, const char* key) { return Characters(story).GetCharacter(id)->GetText(key); }
+    // The text as the story stores it: through the program's text converter.
+    static std::string Stored(const std::string& plain) {
+        std::string stored(2 * plain.size() + 1, '\0');
+        SharedStringConverter().Encode(plain.c_str(), stored.data(),
+                                       static_cast<std::uint32_t>(stored.size()));
+        return stored.c_str();
+    }
+    // The text the field shows the writer (line breaks as LF).
+    static std::string Shown(TDialog& dialog, std::int32_t item) {
+        auto* field = dynamic_cast<EditView*>(dialog.GetItem(item));
+        if (!field) return "<no field>";
+        std::vector<char> text(field->GetTextLength() + 1, '\0');
+        field->GetRawText(text.data(), static_cast<std::uint32_t>(text.size()));
+        return text.data();
+    }
 
     FKDoc* story = nullptr;
 };
@@ -318,6 +334,43 @@ TEST_F(CharacterDialogs, EachDialogOpensWhereItWasLast) {
         idle, [](MainObstDlog&) {}, win::VK_ESCAPE);
     RunMainObstDialog(story);
     EXPECT_TRUE(PreferencesManager::GetPrefRect(&GeneralPreferences(), MainObstDlog::kPlaceKey, kept));
+}
+
+// The name, role and description hold each character that is stored escaped: the dialog shows them
+// plainly, and OK with nothing changed leaves the stored texts as they were and the story unchanged,
+// however often the writer opens the dialog and presses OK.
+TEST_F(CharacterDialogs, EscapedTextsShowPlainlyAndComeBackUnchangedFromOk) {
+    for (const char escaped : {'/', '\\', '{', '}', '\xB0', '\xC7', '\xC8'}) {
+        SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(escaped)));
+        const std::string name = std::string("Jean") + escaped + "Luc";
+        const std::string role = std::string("the ") + escaped + escaped + " keeper";
+        const std::string description = std::string("Line one") + escaped + "\nLine two " + escaped;
+        const CharID jean = MakeCharacter(story, "Jean");
+        CharInfoRec& character = *Characters(story).GetCharacter(jean);
+        character.SetName(Stored(name).c_str());
+        character.SetRole(Stored(role).c_str());
+        character.SetDescription(Stored(description).c_str());
+        const std::string storedName = character.Name();
+        ASSERT_EQ(storedName.size(), name.size() + 1) << "the name holds one escape";
+        story->SetClean();
+        IdleSteps idle(presenter);
+        for (int ok = 0; ok < 2; ++ok) {
+            WithDialog<NewCharDlog>(
+                idle,
+                [&](NewCharDlog& dialog) {
+                    EXPECT_EQ(Shown(dialog, NewCharDlog::kNameItem), name);
+                    EXPECT_EQ(Shown(dialog, NewCharDlog::kRoleItem), role);
+                    EXPECT_EQ(Shown(dialog, NewCharDlog::kDescriptionItem), description);
+                },
+                win::VK_RETURN);
+            EXPECT_EQ(RunCharacterDialog(story, jean), jean);
+        }
+        EXPECT_EQ(NameOf(story, jean), storedName);
+        EXPECT_EQ(Text(jean, CharacterKey::kRole), Stored(role));
+        EXPECT_EQ(Text(jean, CharacterKey::kDescription), Stored(description));
+        EXPECT_FALSE(story->IsDirty()) << "OK with nothing changed changes nothing";
+        Characters(story).DeleteCharacter(jean, true);
+    }
 }
 
 // The dialog opens with the name ready for typing: what the writer types replaces the default name,
