@@ -1,5 +1,7 @@
 #include "characters/CharacterForm.h"
 
+#include <utility>
+
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
 
@@ -35,7 +37,9 @@ CharacterForm ReadCharacterForm(CharInfoRec& character) {
     return form;
 }
 
-CharID WriteCharacterForm(CharacterManager& characters, CharID id, const CharacterForm& form) {
+CharID WriteCharacterForm(CharacterManager& characters, CharID id, const CharacterForm& form,
+                          ErrCode* error) {
+    if (error) *error = kNoErr;
     CharInfoRec* character = characters.GetCharacter(id);
     if (!character) {
         // The default name is left to the manager, which then moves on to the next number.
@@ -51,9 +55,12 @@ CharID WriteCharacterForm(CharacterManager& characters, CharID id, const Charact
     if (!form.name.empty() && form.name != character->Name()) character->SetName(form.name.c_str());
     if (form.sex != character->GetSex()) character->SetSex(form.sex);
     if (form.picture != character->GetPicture()) character->SetPicture(form.picture);
-    if (form.role != character->GetText(CharacterKey::kRole)) character->SetRole(form.role.c_str());
-    if (form.description != character->GetText(CharacterKey::kDescription))
-        character->SetDescription(form.description.c_str());
+    for (const auto& [key, text] : {std::pair{CharacterKey::kRole, &form.role},
+                                    std::pair{CharacterKey::kDescription, &form.description}}) {
+        if (*text == character->GetText(key)) continue;
+        const ErrCode written = character->SetText(key, text->c_str());
+        if (error && *error == kNoErr) *error = written;
+    }
     if (form.identity != character->GetSubjectiveRole() &&
         characters.ConfirmSubjectiveRole(id, form.identity)) {
         if (form.identity == kMainRole || form.identity == kImpactRole) {

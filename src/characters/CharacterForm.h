@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/Types.h"
 #include "storymodel/CharID.h"
 
 class CharacterManager;
@@ -35,5 +36,7 @@ CharacterForm ReadCharacterForm(CharInfoRec& character);
 // Writes the form into the story: the character (kNoCharID: a new one, made now) takes every value
 // that differs from what it has; a new Main or impact identity is given after the character
 // manager's question, and one taken away is refused with its message. Answers the character;
-// kNoCharID when none could be made.
-CharID WriteCharacterForm(CharacterManager& characters, CharID id, const CharacterForm& form);
+// kNoCharID when none could be made. A text the character's record cannot keep is left as it was,
+// and the record's error goes into *error (0 when every text was kept).
+CharID WriteCharacterForm(CharacterManager& characters, CharID id, const CharacterForm& form,
+                          ErrCode* error = nullptr);

@@ -4,14 +4,17 @@
 #include "characters/CharPictureDlog.h"
 #include "characters/CharacterPictureItem.h"
 #include "characters/CharacterPlaces.h"
+#include "framework/Alerts.h"
 #include "framework/graphics/FontMapping.h"
 #include "items/AttachStringConverter.h"
 #include "items/EditView.h"
 #include "items/ItemList.h"
 #include "items/PushBtn.h"
 #include "items/StatText.h"
+#include "items/StoredTextField.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/ExpandedTextWrap.h"
+#include "storymodel/StoryTextLimits.h"
 #include "widgets/Popup.h"
 
 namespace {
@@ -19,6 +22,8 @@ namespace {
 const ShortRect kClientArea = ShortRect::MakeLTRB(0, 0, 392, 336);
 constexpr const char* kSexNames[] = {"Male", "Female", "Neutral"};
 constexpr const char* kIdentityNames[] = {"None", "Main Character", "{NObst} Character"};
+constexpr const char* kTextNotKept =
+    "The character's role or description is too long to be kept: it is left as it was.";
 
 ShortRect Place(int left, int top, int right, int bottom) {
     return ShortRect::MakeLTRB(left, top, right, bottom);
@@ -70,7 +75,7 @@ ErrCode NewCharDlog::SetUpItems() {
     button("Cancel", Place(306, 304, 382, 326));
     const ShortRect namePlace = Place(96, 12, 300, 32);
     items->Append(
-        new MaxCharEditView(items, kMaxCharacterName, &namePlace, &font, 0, 0, 0, 0, black, nullptr));
+        new StoredTextField(items, kMaxCharacterName, &namePlace, &font, 0, 0, 0, 0, black, nullptr));
     popup("Sex:", Place(12, 44, 200, 64), {kSexNames[0], kSexNames[1], kSexNames[2]}, form_.sex);
     popup("Special Identification:", Place(12, 74, 300, 94),
           {kIdentityNames[0], kIdentityNames[1], kIdentityNames[2]}, form_.identity);
@@ -78,11 +83,12 @@ ErrCode NewCharDlog::SetUpItems() {
     items->Append(new CharacterPictureItem(CharactersOf(story_), items, &picturePlace, form_.picture));
     button("Picture...", Place(310, 64, 384, 86));
     const ShortRect rolePlace = Place(96, 106, 382, 126);
-    items->Append(new EditView(items, &rolePlace, &font, 0, 0, 0, 0, black, nullptr));
+    items->Append(
+        new StoredTextField(items, kRecordTextLimit, &rolePlace, &font, 0, 0, 0, 0, black, nullptr));
     const ShortRect descriptionPlace = Place(12, 160, 382, 292);
-    items->Append(new EditView(items, &descriptionPlace, &font, 0,
-                               static_cast<std::uint16_t>(EditView::kMultiLine | EditView::kNoAutoHScroll), 0,
-                               0, black, nullptr));
+    items->Append(new StoredTextField(
+        items, kRecordTextLimit, &descriptionPlace, &font, 0,
+        static_cast<std::uint16_t>(EditView::kMultiLine | EditView::kNoAutoHScroll), 0, 0, black, nullptr));
     label("Name:", Place(12, 14, 92, 32));
     label("Role:", Place(12, 108, 92, 126));
     label("Description:", Place(12, 138, 200, 156));
@@ -161,8 +167,10 @@ void NewCharDlog::EndModal(std::int32_t itemIndex) {
         CharacterManager* characters = CharactersOf(story_);
         // A character deleted while the dialog was up is not made again.
         if (characters && (id_ == kNoCharID || characters->HasCharacter(id_))) {
-            const CharID written = WriteCharacterForm(*characters, id_, form_);
+            ErrCode error = kNoErr;
+            const CharID written = WriteCharacterForm(*characters, id_, form_, &error);
             if (written_) *written_ = written;
+            if (error != kNoErr) ShowAlert(kTextNotKept);
         }
     }
     TDialog::EndModal(itemIndex);

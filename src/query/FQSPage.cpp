@@ -29,6 +29,7 @@
 #include "query/data/TopicTable.h"
 #include "storymodel/BracketedBroadcaster.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/StoryTextLimits.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 
@@ -38,9 +39,6 @@ constexpr std::int32_t kStoryPointLimit = 40;
 constexpr std::int32_t kTextLimit = static_cast<std::int32_t>(FQSWindow::kTextBufferSize);
 constexpr std::int16_t kTextGap = 14;
 constexpr std::int16_t kSideMargin = 12;
-// The story's title, and the names of the overall and subjective stories, are stored short.
-constexpr std::int32_t kTitleTextLimit = 100;
-constexpr std::int32_t kThroughlineNameLimit = 50;
 constexpr std::int16_t kNoThroughline = -1;
 constexpr std::int16_t kThroughlineCount = 4;
 
@@ -298,6 +296,14 @@ bool FQSPage::HasLostScene() const {
     return !scenes || !scenes->FindScene(GetScene());
 }
 
+std::uint32_t FQSPage::TypedTextSize() const {
+    // The story's title, and the names of the overall and subjective stories, are stored short.
+    if (pageTopic_ == kOverallStoryNameTopic || pageTopic_ == kSubjectiveStoryNameTopic)
+        return kStoryNameLimit + 1;
+    if (pageTopic_ == kStoryTitleTopic) return kStoryTitleLimit + 1;
+    return static_cast<std::uint32_t>(kTextLimit);
+}
+
 void FQSPage::StoreTypedAnswers() {
     if (!record_ || !window_ || HasLostScene() || editCount_ <= 0) return;
     bool answered = false;
@@ -305,10 +311,7 @@ void FQSPage::StoreTypedAnswers() {
     for (std::int32_t i = 0; i < editCount_; ++i) {
         EditSlot& slot = edits_[static_cast<std::size_t>(i)];
         if (!slot.view) continue;
-        std::int32_t limit = kTextLimit;
-        if (pageTopic_ == kOverallStoryNameTopic || pageTopic_ == kSubjectiveStoryNameTopic) limit = kThroughlineNameLimit;
-        if (pageTopic_ == kStoryTitleTopic) limit = kTitleTextLimit;
-        slot.view->CopyText(buffer, static_cast<std::uint32_t>(limit));
+        slot.view->CopyText(buffer, TypedTextSize());
         if (buffer[0] != '\0') answered = true;
         if ((slot.view->IsChanged() && !slot.stored) || slot.shown != buffer) {
             window_->MarkChanged();

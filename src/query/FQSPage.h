@@ -116,6 +116,8 @@ public:
     // The texts typed into the page's edit views, stored where they differ from what was stored
     // before (the story is being saved with the page still showing); part of CommitAnswers.
     void StoreTypedAnswers();
+    // The buffer size, the NUL included, with which the page stores each typed text.
+    std::uint32_t TypedTextSize() const;
     // The page belongs to a scene that no longer exists.
     bool HasLostScene() const;
 

@@ -16,6 +16,7 @@
 #include "items/EditView.h"
 #include "items/ItemList.h"
 #include "items/Slider.h"
+#include "items/StoredTextField.h"
 #include "items/StyledText.h"
 #include "items/TView.h"
 #include "items/TextWrap.h"
@@ -267,8 +268,10 @@ void FQSPage::BuildEditViews() {
             rect.bottom = static_cast<std::int16_t>(rect.bottom + EditViewGrowth(lines, lineHeight_));
         }
         const bool multiLine = lines != 0;
-        auto* view = new EditView(Items(), &rect, &controlFont_, 0, multiLine ? kMultiLineStyle : 0,
-                                  multiLine ? kScrollStyle : 0, 0, GetStandardColor(0), "");
+        // The field stops at what the page stores of it.
+        auto* view = new StoredTextField(Items(), TypedTextSize() - 1, &rect, &controlFont_, 0,
+                                         multiLine ? kMultiLineStyle : 0, multiLine ? kScrollStyle : 0, 0,
+                                         GetStandardColor(0), "");
         view->SetTextFilter(&SharedStringConverter());
         AppendControl(view, true);
         view->SetText(text.c_str(), 1);

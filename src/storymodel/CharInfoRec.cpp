@@ -137,9 +137,13 @@ void CharInfoRec::GetText(std::string_view key, char* buffer, std::uint32_t size
     CopyToBuffer(GetText(key).c_str(), buffer, size);
 }
 
-void CharInfoRec::SetText(std::string_view key, const char* text) {
+ErrCode CharInfoRec::SetText(std::string_view key, const char* text) {
     PText* record = Record();
-    if (record && WriteRecordText(*record, key, text) > 0) Flush();
+    if (!record) return kPTextErrNoRecord;
+    const std::int32_t written = WriteRecordText(*record, key, text);
+    if (written < 0) return static_cast<ErrCode>(written);
+    if (written > 0) Flush();
+    return kNoErr;
 }
 
 namespace {

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/Types.h"
 #include "storymodel/CharID.h"
 
 class CharacterManager;
@@ -98,8 +99,9 @@ public:
     std::string GetText(std::string_view key);
     // Copies at most size - 1 characters of a text and a NUL into the buffer.
     void GetText(std::string_view key, char* buffer, std::uint32_t size);
-    // Writes a text; texts are not announced.
-    void SetText(std::string_view key, const char* text);
+    // Writes a text; texts are not announced. Answers 0, or the record's error when it cannot keep
+    // the text (one too long for a record: kPTextErrValueTooLong), which leaves the text it had.
+    ErrCode SetText(std::string_view key, const char* text);
 
     void GetRole(char* buffer, std::uint32_t size) { GetText(CharacterKey::kRole, buffer, size); }
     void GetDescription(char* buffer, std::uint32_t size) {

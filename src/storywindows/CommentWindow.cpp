@@ -6,7 +6,9 @@
 #include "items/AttachStringConverter.h"
 #include "items/EditView.h"
 #include "items/ItemList.h"
+#include "items/StoredTextField.h"
 #include "storymodel/RecordText.h"
+#include "storymodel/StoryTextLimits.h"
 
 namespace {
 
@@ -26,7 +28,7 @@ void CommentWindow::BuildContents() {
     field_ = nullptr;
     auto* list = new ItemList(this);
     const ShortRect bounds = GetClientRect();
-    field_ = new MaxCharEditView(list, kTextLimit, &bounds, &font_, 0,
+    field_ = new StoredTextField(list, kRecordTextLimit, &bounds, &font_, 0,
                                  EditView::kMultiLine | EditView::kNoAutoHScroll,
                                  TView::kVertScrollBar | TView::kNoFrame, 0, GetStandardColor(0), nullptr);
     list->Append(field_);

@@ -3,7 +3,8 @@
 // in the story's main record under "Comments" (where the reports read it), shown in a font the
 // writer chooses. What the writer typed reaches the record whenever the story asks its windows for
 // their edits (before every save) and when the window closes, and marks the story changed when it
-// differs. The window keeps its place and font in the comments preferences ('CMNT', "CMNT").
+// differs. The notes keep as much as the record holds of one text. The window keeps its place and
+// font in the comments preferences ('CMNT', "CMNT").
 
 #include <cstdint>
 
@@ -19,8 +20,6 @@ class CommentWindow : public StoryWindow, public IWindowFontChoice {
 public:
     static constexpr const char* kPreferenceKey = "CMNT";
     static constexpr const char* kCommentsKey = "Comments";
-    // The most characters the notes hold, so that their stored form always fits the record.
-    static constexpr std::uint32_t kTextLimit = 16000;
 
     // Made at its saved place, hidden and without contents; takes the story's comments slot.
     CommentWindow(TAppl* application, FKDoc* story);

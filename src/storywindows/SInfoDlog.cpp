@@ -10,7 +10,9 @@
 #include "items/ItemList.h"
 #include "items/PushBtn.h"
 #include "items/StatText.h"
+#include "items/StoredTextField.h"
 #include "storymodel/ExpandedTextWrap.h"
+#include "storymodel/StoryTextLimits.h"
 #include "storywindows/StoryWindowSupport.h"
 #include "widgets/Popup.h"
 
@@ -50,7 +52,7 @@ ErrCode SInfoDlog::SetUpItems() {
             const int top = kMargin + static_cast<int>(i) * kLineStep;
             const ShortRect bounds =
                 ShortRect::MakeLTRB(kFieldLeft, top, kWidth - kMargin, top + kLineHeight);
-            list->Append(new MaxCharEditView(list, StoryInformation::kLineLimit, &bounds, &fieldFont_, 0,
+            list->Append(new StoredTextField(list, StoryInformation::kLines[i].limit, &bounds, &fieldFont_, 0,
                                              EditView::kLeavesReturn, 0, 0, black, nullptr));
         }
         const ShortRect bounds =
@@ -61,9 +63,10 @@ ErrCode SInfoDlog::SetUpItems() {
         list->Append(popup);
         const ShortRect synopsis =
             ShortRect::MakeLTRB(kMargin, kSynopsisTop, kWidth - kMargin, kButtonTop - 10);
-        list->Append(new EditView(list, &synopsis, &fieldFont_, 0,
-                                  EditView::kMultiLine | EditView::kNoAutoHScroll, kSynopsisViewFlags, 0,
-                                  black, nullptr));
+        // Every synopsis keeps as much as the record holds of one text.
+        list->Append(new StoredTextField(list, kRecordTextLimit, &synopsis, &fieldFont_, 0,
+                                         EditView::kMultiLine | EditView::kNoAutoHScroll, kSynopsisViewFlags,
+                                         0, black, nullptr));
         const auto button = [&](const char* title, int left) {
             const ShortRect bounds = ShortRect::MakeLTRB(left, kButtonTop, left + 80, kButtonTop + 22);
             list->Append(new PushBtn(list, title, 0, &bounds, 0, black, 0, 0, 0, 12, 0, 0));

@@ -2,7 +2,8 @@
 // The storytelling dialog: the writer's storytelling text for one story point, under the point's
 // name and the value the storyform gives it. OK writes the text into the story's storytelling record
 // (through the shared text converter) and marks the story changed when it differs; Cancel changes
-// nothing. The dialog keeps its place in the general preferences ("STel").
+// nothing. The text keeps as much as the record holds of one text. The dialog keeps its place in
+// the general preferences ("STel").
 
 #include <cstdint>
 
@@ -16,8 +17,6 @@ class STellDlog : public TDialog {
 public:
     enum Item : std::int32_t { kTextField, kOkItem, kCancelItem, kHeading };
     static constexpr const char* kPlacementKey = "STel";
-    // The most characters a storytelling text holds, so that its stored form fits the record.
-    static constexpr std::uint32_t kTextLimit = 16000;
 
     STellDlog(FKDoc* story, int index);
 

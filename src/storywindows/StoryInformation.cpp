@@ -6,11 +6,11 @@
 #include "storymodel/RecordText.h"
 
 const std::array<StoryInformation::Field, StoryInformation::kLineCount> StoryInformation::kLines = {{
-    {"Title", "Title:"},
-    {"Author", "Author:"},
-    {"Genre", "Genre:"},
-    {"OSName", "{NObje} Story name:"},
-    {"SSName", "{NSubj} Story name:"},
+    {"Title", "Title:", kStoryTitleLimit},
+    {"Author", "Author:", kLineLimit},
+    {"Genre", "Genre:", kLineLimit},
+    {"OSName", "{NObje} Story name:", kStoryNameLimit},
+    {"SSName", "{NSubj} Story name:", kStoryNameLimit},
 }};
 
 const std::array<StoryInformation::Field, StoryInformation::kSynopsisCount> StoryInformation::kSynopses = {{

@@ -5,16 +5,21 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
+
+#include "storymodel/StoryTextLimits.h"
 
 class PText;
 
 class StoryInformation {
 public:
-    // One text of the main record and its label (a template: "{NObje}" names the overall story).
+    // One text of the main record, its label (a template: "{NObje}" names the overall story) and
+    // the most bytes it keeps as stored.
     struct Field {
         const char* key;
         const char* label;
+        std::uint32_t limit = kRecordTextLimit;
     };
     // The one-line fields: title, author, genre and the names of the two stories.
     static constexpr std::size_t kLineCount = 5;
@@ -22,8 +27,8 @@ public:
     // The synopses, in the order the dialog offers them (the story's first).
     static constexpr std::size_t kSynopsisCount = 10;
     static const std::array<Field, kSynopsisCount> kSynopses;
-    // The most characters a one-line field holds.
-    static constexpr std::size_t kLineLimit = 250;
+    // The most a one-line field without a limit of its own keeps.
+    static constexpr std::uint32_t kLineLimit = 250;
 
     // Every text as the record holds it; a missing key reads as the empty text.
     void Read(PText& record);

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 
 #include "CharacterToolsFixture.h"
+#include "app/StoryCommandIds.h"
 #include "characters/CharPictureDlog.h"
 #include "characters/CharacterForm.h"
 #include "characters/CharacterPictureItem.h"
@@ -13,7 +14,10 @@
 #include "characters/PictureGridView.h"
 #include "characters/StoryCastList.h"
 #include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextTypes.h"
 #include "items/EditView.h"
+#include "items/StoredTextField.h"
+#include "platform/ui/ClipboardText.h"
 #include "platform/ui/VirtualKeys.h"
 #include "storymodel/FablecoreStringConverter.h"
 #include "widgets/Popup.h"
@@ -55,6 +59,24 @@ protected:
         SharedStringConverter().Encode(plain.c_str(), stored.data(),
                                        static_cast<std::uint32_t>(stored.size()));
         return stored.c_str();
+    }
+    // The text as the writer reads it.
+    static std::string Shown(const std::string& stored) {
+        std::string shown(stored.size() + 1, '\0');
+        SharedStringConverter().Decode(stored.c_str(), shown.data(),
+                                       static_cast<std::uint32_t>(shown.size()));
+        return shown.c_str();
+    }
+    // A click in the middle of the dialog's item.
+    void Click(TDialog& dialog, std::int32_t item) {
+        win::RECT place{};
+        win::GetWindowRect(dialog.GetItem(item)->GetHWnd(), &place);
+        presenter.Click(win::POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    }
+    void PressWith(win::UINT modifier, win::UINT key) {
+        presenter.KeyDown(modifier);
+        presenter.PressKey(key);
+        presenter.KeyUp(modifier);
     }
     // The text the field shows the writer (line breaks as LF).
     static std::string Shown(TDialog& dialog, std::int32_t item) {
@@ -371,6 +393,76 @@ TEST_F(CharacterDialogs, EscapedTextsShowPlainlyAndComeBackUnchangedFromOk) {
         EXPECT_FALSE(story->IsDirty()) << "OK with nothing changed changes nothing";
         Characters(story).DeleteCharacter(jean, true);
     }
+}
+
+// The name, role and description stop at what the character's record keeps as stored: the name at
+// 31 bytes, the role and the description at 32,766, a slash taking two. Typed or pasted up to the
+// limit, with and without slashes, they come back whole from OK and from the saved file; a paste past
+// the limit is cut where the text still fits, and the writer is told. The story is changed, so Save
+// is offered.
+TEST_F(CharacterDialogs, EachTextStopsAtWhatTheRecordKeepsAndComesBackWhole) {
+    const std::string role(32766, 'r');
+    std::string description(32000, 'd');
+    for (std::size_t i = 0; i < 800; ++i) description[i * 40] = '/';
+    Choose("cast.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    Mark();
+    IdleSteps idle(presenter);
+    // Each step is played when the dialog waits for input, so each paste takes its own clipboard.
+    const auto paste = [&](const std::string& text, std::int32_t item) {
+        idle.Then([&, item] {
+            NewCharDlog* dialog = FrontDialog<NewCharDlog>();
+            ASSERT_NE(dialog, nullptr) << "the dialog is not in front";
+            ASSERT_TRUE(win::detail::PutClipboardText(dialog->GetHWnd(), text));
+            Click(*dialog, item);
+            PressWith(win::VK_CONTROL, 'V');
+        });
+    };
+    idle.Then([&] { presenter.TypeText(std::string(20, '/') + "abc"); });
+    paste(role, NewCharDlog::kRoleItem);
+    paste(description, NewCharDlog::kDescriptionItem);
+    idle.Then([&] { Click(*FrontDialog<NewCharDlog>(), NewCharDlog::kOkItem); });
+    const CharID made = RunCharacterDialog(story, kNoCharID);
+    ASSERT_NE(made, kNoCharID);
+    // Fifteen slashes take 30 bytes, the letter the last one.
+    const std::string name = std::string(15, '/') + "a";
+    const std::string kept = description.substr(0, 32766 - 800);
+    EXPECT_EQ(Shown(NameOf(story, made)), name);
+    EXPECT_TRUE(Text(made, CharacterKey::kRole) == role) << "the role is kept whole";
+    EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(kept))
+        << "the description is cut where it fits";
+    ASSERT_EQ(Asked().size(), 1u) << "the description only was cut";
+    EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(kept.size()));
+    EXPECT_TRUE(application->CommandEnabled(kCmdSave));
+    application->HandleCommand(kCmdSave);
+    Run();
+    ASSERT_FALSE(story->IsDirty());
+    ASSERT_TRUE(application->CloseAll(false));
+    story = OpenStory("cast.fsf");
+    ASSERT_NE(story, nullptr);
+    EXPECT_EQ(Shown(NameOf(story, made)), name);
+    EXPECT_TRUE(Text(made, CharacterKey::kRole) == role) << "the saved role";
+    EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(kept)) << "the saved description";
+}
+
+// A text the record cannot keep is refused by the record, and the character keeps what it had; the
+// form writing it says so.
+TEST_F(CharacterDialogs, ATextTooLongForTheRecordLeavesTheOldOneAndIsReported) {
+    const CharID walker = MakeCharacter(story, "Walker");
+    CharInfoRec& character = *Characters(story).GetCharacter(walker);
+    ASSERT_EQ(character.SetText(CharacterKey::kDescription, "Tall."), kNoErr);
+    EXPECT_EQ(character.SetText(CharacterKey::kDescription, std::string(32767, 'x').c_str()),
+              kPTextErrValueTooLong);
+    EXPECT_EQ(Text(walker, CharacterKey::kDescription), "Tall.");
+    CharacterForm form = ReadCharacterForm(character);
+    form.role = "the walker";
+    form.description = std::string(32767, 'y');
+    ErrCode error = kNoErr;
+    EXPECT_EQ(WriteCharacterForm(Characters(story), walker, form, &error), walker);
+    EXPECT_EQ(error, kPTextErrValueTooLong);
+    EXPECT_EQ(Text(walker, CharacterKey::kRole), "the walker");
+    EXPECT_EQ(Text(walker, CharacterKey::kDescription), "Tall.");
+    EXPECT_EQ(character.SetText(CharacterKey::kDescription, std::string(32766, 'z').c_str()), kNoErr);
 }
 
 // The dialog opens with the name ready for typing: what the writer types replaces the default name,

@@ -8,8 +8,10 @@
 
 #include "QueryPagesFixture.h"
 #include "items/EditView.h"
+#include "items/StoredTextField.h"
 #include "items/Slider.h"
 #include "items/TextWrap.h"
+#include "platform/ui/ClipboardText.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/VirtualKeys.h"
 #include "query/FQSPageControls.h"
@@ -20,6 +22,7 @@
 #include "query/data/QuestionStatus.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/ExpandedTextWrap.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 
@@ -181,6 +184,33 @@ TEST_F(QueryPages, TheStoryTitleIsStoredShort) {
     const std::string stored = TextOf(&document->GetInfoRecord(), "Title");
     EXPECT_GE(stored.size(), 99u);
     EXPECT_LE(stored.size(), 100u);
+}
+
+// The title's field stops at the 99 characters its key keeps as stored (a slash taking two): a
+// 5,000-character paste is cut there and the writer is told, and the title stored is what the field
+// showed.
+TEST_F(QueryPages, TheTitleFieldStopsAtWhatItsKeyKeepsAndSaysSoOfACutPaste) {
+    FKDoc* document = NewStory();
+    OpenPages(document);
+    for (const char pasted : {'t', '/'}) {
+        SCOPED_TRACE(pasted);
+        ShowRow(kTitleRow);
+        auto* field = ItemAs<EditView>(window, 14);
+        ASSERT_NE(field, nullptr);
+        field->SetText("", 1);
+        ASSERT_TRUE(win::detail::PutClipboardText(window->GetHWnd(), std::string(5000, pasted)));
+        win::SetFocus(field->GetHWnd());
+        Mark();
+        presenter.KeyDown(win::VK_CONTROL);
+        presenter.PressKey('V');
+        presenter.KeyUp(win::VK_CONTROL);
+        Run();
+        const std::size_t kept = pasted == '/' ? 49 : 99;
+        ASSERT_EQ(Asked().size(), 1u);
+        EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(kept));
+        ShowRow(kGeneralRow);
+        EXPECT_EQ(ExpandAndDecode(document, "{SDI(Title)}"), std::string(kept, pasted));
+    }
 }
 
 // A field that leaves Return to its window neither takes the line feed of Ctrl+Return nor keeps

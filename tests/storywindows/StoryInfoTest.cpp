@@ -7,6 +7,8 @@
 #include "StoryWindowsFixture.h"
 #include "app/StoryCommandIds.h"
 #include "items/EditView.h"
+#include "items/StoredTextField.h"
+#include "platform/ui/ClipboardText.h"
 #include "storymodel/ExpandedTextWrap.h"
 #include "storymodel/RecordText.h"
 #include "storywindows/SInfoDlog.h"
@@ -112,6 +114,78 @@ TEST_F(StoryInfo, AnEmptiedTextTakesItsKeyAwayAndTheSavedFileHoldsTheRest) {
     ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
     EXPECT_EQ(TextOnDisk(Path("info.fsf"), kMainRecordType, "Genre"), "Western");
     EXPECT_EQ(TextOnDisk(Path("info.fsf"), kMainRecordType, "ThemeSynGen"), "<missing>");
+}
+
+// Each one-line field stops at what its key keeps as stored: the title at the 99 bytes its key is
+// read and written with (100, the NUL included), the two story names at 49, the author and the
+// genre at 250; a slash is stored in two of them. Typing past the end is refused, and OK keeps
+// every text whole.
+TEST_F(StoryInfo, EachLineStopsAtWhatItsKeyKeeps) {
+    const struct {
+        std::size_t line;
+        const char* key;
+        std::size_t limit;
+    } lines[] = {
+        {0, "Title", 99}, {1, "Author", 250}, {2, "Genre", 250}, {3, "OSName", 49}, {4, "SSName", 49}};
+    Mark();
+    for (const char typed : {'a', '/'}) {
+        SCOPED_TRACE(typed);
+        RunStoryInfo({[&](SInfoDlog& dialog) {
+            for (const auto& line : lines) {
+                dialog.LineField(line.line)->SetText("", 0);
+                Click(*dialog.LineField(line.line));
+                Type(std::string(line.limit + 3, typed));
+            }
+            presenter.PressKey(VK_RETURN);
+        }});
+        for (const auto& line : lines) {
+            const std::size_t kept = typed == '/' ? line.limit / 2 : line.limit;
+            EXPECT_EQ(ExpandAndDecode(story, (std::string("{SDI(") + line.key + ")}").c_str()),
+                      std::string(kept, typed))
+                << line.key;
+            EXPECT_LE(Info(line.key).size(), line.limit) << line.key;
+        }
+    }
+    EXPECT_TRUE(Asked().empty()) << "a refused key only beeps";
+}
+
+// A synopsis keeps as much as the record holds of one text, 32,766 bytes as stored. A long one
+// without escapes is kept whole; one whose slashes take it past the record's limit (32,000
+// characters, 800 of them slashes) is cut where it still fits, and the writer is told. Either is in
+// the saved file.
+TEST_F(StoryInfo, ASynopsisStopsAtWhatTheRecordKeepsAndSaysSoWhenItCutsOne) {
+    std::string plain(32766, 'w');
+    for (std::size_t i = 79; i < plain.size(); i += 80) plain[i] = ' ';
+    std::string slashed(32000, 'x');
+    for (std::size_t i = 0; i < 800; ++i) slashed[i * 40] = '/';
+    Mark();
+    RunStoryInfo({[&](SInfoDlog& dialog) {
+                      ASSERT_TRUE(win::detail::PutClipboardText(dialog.GetHWnd(), plain));
+                      Click(*dialog.SynopsisField());
+                      PressWith(VK_CONTROL, 'V');
+                  },
+                  [&](SInfoDlog& dialog) { PickSynopsis(dialog, 1); },
+                  [&](SInfoDlog& dialog) {
+                      ASSERT_TRUE(win::detail::PutClipboardText(dialog.GetHWnd(), slashed));
+                      Click(*dialog.SynopsisField());
+                      PressWith(VK_CONTROL, 'V');
+                  },
+                  [&](SInfoDlog& dialog) { Click(*dialog.GetItem(SInfoDlog::kOkItem)); }});
+    EXPECT_EQ(Info("Synopsis"), plain) << "kept whole, without a word";
+    const std::string cut = ExpandAndDecode(story, "{SDI(OSSynopsis)}");
+    EXPECT_EQ(Info("OSSynopsis").size(), 32766u);
+    EXPECT_EQ(cut, slashed.substr(0, cut.size())) << "what was kept is the text's beginning";
+    EXPECT_EQ(cut.size(), 32766u - 800u);
+    ASSERT_EQ(Asked().size(), 1u) << "the cut one only";
+    EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(cut.size()));
+    const std::string stored = Info("OSSynopsis");
+    Choose("long.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    ASSERT_TRUE(application->CloseAll(false));
+    story = OpenStory("long.fsf");
+    ASSERT_NE(story, nullptr);
+    EXPECT_EQ(Info("Synopsis"), plain);
+    EXPECT_EQ(Info("OSSynopsis"), stored);
 }
 
 TEST_F(StoryInfo, TheDialogKeepsItsPlaceAcrossARestart) {
