@@ -28,9 +28,12 @@ void CommentWindow::BuildContents() {
     field_ = nullptr;
     auto* list = new ItemList(this);
     const ShortRect bounds = GetClientRect();
-    field_ = new StoredTextField(list, kRecordTextLimit, &bounds, &font_, 0,
-                                 EditView::kMultiLine | EditView::kNoAutoHScroll,
-                                 TView::kVertScrollBar | TView::kNoFrame, 0, GetStandardColor(0), nullptr);
+    auto* field = new StoredTextField(
+        list, kRecordTextLimit, &bounds, &font_, 0, EditView::kMultiLine | EditView::kNoAutoHScroll,
+        TView::kVertScrollBar | TView::kNoFrame, 0, GetStandardColor(0), nullptr);
+    // What the writer types is in the story at once: Save and autosave see the story changed.
+    field->SetChangeAction([this] { StoreComments(); });
+    field_ = field;
     list->Append(field_);
     SetItemList(list);
     SetUpItems();

@@ -1,10 +1,10 @@
 #pragma once
 // The comments window (Storytelling > Comments): the writer's free notes on the story, one text kept
 // in the story's main record under "Comments" (where the reports read it), shown in a font the
-// writer chooses. What the writer typed reaches the record whenever the story asks its windows for
-// their edits (before every save) and when the window closes, and marks the story changed when it
-// differs. The notes keep as much as the record holds of one text. The window keeps its place and
-// font in the comments preferences ('CMNT', "CMNT").
+// writer chooses. What the writer types reaches the record as it is typed, marking the story
+// changed, and again whenever the story asks its windows for their edits (before every save) and
+// when the window closes. The notes keep as much as the record holds of one text. The window keeps
+// its place and font in the comments preferences ('CMNT', "CMNT").
 
 #include <cstdint>
 

@@ -175,9 +175,8 @@ protected:
     }
     // Waits for the program to end by itself; answers its exit status.
     int Ended() { return program.Wait(std::chrono::milliseconds(15000)); }
-    // File > Save As with the path typed over the name offered, then Quit: the story is saved and
-    // the program ends by itself.
-    void SaveAsAndQuit(const std::string& path) {
+    // File > Save As with the path typed over the name offered: the story is saved under it.
+    void SaveAs(const std::string& path) {
         const std::unique_ptr<win::Surface> before = Capture();
         Chord(display, XK_Alt_L, XK_f);
         Press(display, XK_a);
@@ -188,6 +187,10 @@ protected:
         Press(display, XK_Return);
         ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(path); })) << "the story was saved";
         Settled();
+    }
+    // Save As, then Quit: the story is saved and the program ends by itself.
+    void SaveAsAndQuit(const std::string& path) {
+        ASSERT_NO_FATAL_FAILURE(SaveAs(path));
         Chord(display, XK_Control_L, XK_q);
         ASSERT_EQ(Ended(), 0);
     }
