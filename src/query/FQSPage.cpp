@@ -313,7 +313,8 @@ void FQSPage::StoreTypedAnswers() {
         if (!slot.view) continue;
         slot.view->CopyText(buffer, TypedTextSize());
         if (buffer[0] != '\0') answered = true;
-        if ((slot.view->IsChanged() && !slot.stored) || slot.shown != buffer) {
+        // A text left as it was shown is not stored again, so a longer one kept from before stays whole.
+        if ((slot.view->IsChanged() && !slot.stored) || slot.shown != slot.view->GetText()) {
             window_->MarkChanged();
             WriteText(slot.binding.get(), buffer, RecordForEdit(slot));
             // Stored now: committing again (the story saved, then the page left) stores

@@ -8,8 +8,8 @@
 
 #include "QueryPagesFixture.h"
 #include "items/EditView.h"
-#include "items/StoredTextField.h"
 #include "items/Slider.h"
+#include "items/StoredTextField.h"
 #include "items/TextWrap.h"
 #include "platform/ui/ClipboardText.h"
 #include "platform/ui/Input.h"
@@ -211,6 +211,18 @@ TEST_F(QueryPages, TheTitleFieldStopsAtWhatItsKeyKeepsAndSaysSoOfACutPaste) {
         ShowRow(kGeneralRow);
         EXPECT_EQ(ExpandAndDecode(document, "{SDI(Title)}"), std::string(kept, pasted));
     }
+}
+
+// A title longer than its key keeps, kept from before, is not cut by a visit to its page: only a
+// change the writer makes stores the title, cut where the field stops.
+TEST_F(QueryPages, ALongerTitleKeptFromBeforeStaysWholeWhenItsPageIsOnlyVisited) {
+    FKDoc* document = NewStory();
+    const std::string older(150, 'o');
+    document->GetInfoRecord().SetEntry("Title", kPTextText, older.c_str());
+    OpenPages(document);
+    ShowRow(kTitleRow);
+    ShowRow(kGeneralRow);
+    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Title"), older);
 }
 
 // A field that leaves Return to its window neither takes the line feed of Ctrl+Return nor keeps
@@ -460,7 +472,6 @@ TEST_F(QueryPages, TextTypedIntoAPageIsKeptWithTheStory) {
     ShowRow(kBuildersRow);
     EXPECT_EQ(ItemAs<EditView>(window, 14)->GetText(), "kept words");
 }
-
 
 // Tab in a field of a page moves the keyboard focus to the page's next field, and what is typed
 // then lands there; Shift+Tab goes back. Neither key is typed into a field or counts as a change.
