@@ -85,6 +85,7 @@ void ReportComposer::BuildRelationshipsSection() {
     CharacterManager* characters = GetCharacterManager();
     if (!characters) return;
     std::vector<char> relationship(kTextSize, '\0');
+    const std::vector<std::vector<std::int32_t>> related = characters->RelatedPositions();
     for (std::int32_t position = 0; position < characters->GetCount(); ++position) {
         CharInfoRec* a = characters->GetCharacter(characters->IdAt(position));
         if (!a) continue;
@@ -118,9 +119,8 @@ void ReportComposer::BuildRelationshipsSection() {
             AppendStyleCode(ReportStyle::kItalicOff);
             AppendStyleCode(ReportStyle::kMarginsNone);
         }
-        for (std::int32_t other = 0; other < characters->GetCount(); ++other) {
+        for (const std::int32_t other : related[static_cast<std::size_t>(position)]) {
             const CharID otherId = characters->IdAt(other);
-            if (other == position || !a->HasRelationship(otherId)) continue;
             CharInfoRec* b = characters->GetCharacter(otherId);
             if (!b) continue;
             AppendStyleCode(ReportStyle::kParagraphEnd);

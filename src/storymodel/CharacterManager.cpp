@@ -4,6 +4,8 @@
 #include "storymodel/CharacterManager.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 
 #include "foundation/PlainText.h"
 #include "foundation/TypedList.h"
@@ -39,6 +41,18 @@ bool NameBefore(const std::unique_ptr<CharInfoRec>& a, const std::unique_ptr<Cha
     return StrCompareNoCase(a->Name().c_str(), b->Name().c_str()) < 0;
 }
 
+// The keys of the relationship texts the record holds, in key order.
+std::vector<std::string> RelationshipKeys(const PText& record) {
+    std::vector<std::string> keys;
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (std::int32_t result = record.FirstEntry(cursor, entry); result >= 0;
+         result = record.NextEntry(cursor, entry)) {
+        if (std::string_view(entry.key).starts_with(CharacterKey::kRelationshipStem)) keys.emplace_back(entry.key);
+    }
+    return keys;
+}
+
 // Writes the pieces one after the other while each fits whole with the terminating NUL.
 void WritePiecesThatFit(const std::vector<std::string>& pieces, char* buffer, std::uint32_t size) {
     std::string text;
@@ -62,9 +76,18 @@ CharacterManager::~CharacterManager() = default;
 CharInfoRec* CharacterManager::Find(CharID id) const { return RecordAt(IndexOf(id)); }
 
 std::int32_t CharacterManager::IndexOf(CharID id) const {
-    const auto found = std::find_if(characters_.begin(), characters_.end(),
-                                    [id](const auto& character) { return character->GetID() == id; });
-    return static_cast<std::int32_t>(found - characters_.begin());
+    if (positionsStale_) IndexPositions();
+    const std::int32_t position = id < positions_.size() ? positions_[id] : -1;
+    return position >= 0 ? position : GetCount();
+}
+
+void CharacterManager::IndexPositions() const {
+    CharID highest = 0;
+    for (const auto& character : characters_) highest = std::max(highest, character->GetID());
+    positions_.assign(characters_.empty() ? 0 : std::size_t{highest} + 1, -1);
+    for (std::size_t position = 0; position < characters_.size(); ++position)
+        positions_[characters_[position]->GetID()] = static_cast<std::int32_t>(position);
+    positionsStale_ = false;
 }
 
 CharInfoRec* CharacterManager::RecordAt(std::int32_t position) const {
@@ -101,10 +124,14 @@ bool CharacterManager::HasStoredRecord(CharID id) const {
 
 std::int32_t CharacterManager::Insert(std::unique_ptr<CharInfoRec> character) {
     const auto place = std::upper_bound(characters_.begin(), characters_.end(), character, NameBefore);
+    Reordered();
     return static_cast<std::int32_t>(characters_.insert(place, std::move(character)) - characters_.begin());
 }
 
-void CharacterManager::Resort() { std::stable_sort(characters_.begin(), characters_.end(), NameBefore); }
+void CharacterManager::Resort() {
+    std::stable_sort(characters_.begin(), characters_.end(), NameBefore);
+    Reordered();
+}
 
 ErrCode CharacterManager::SaveRecord(PText& record) {
     const ErrCode error = record.Save();
@@ -236,6 +263,7 @@ void CharacterManager::DeleteCharacter(CharID id, bool notify) {
     if (PText* record = character.Record()) record->Delete();
     character.CloseRecord();  // a deleted record takes its segment with it
     characters_.erase(characters_.begin() + position);
+    Reordered();
     RecomputeRoleIndexes();
     MarkDocumentChanged();
     if (notify) NotifyCharacter(id);
@@ -246,16 +274,7 @@ void CharacterManager::ClearStorytellingTexts() {
         for (const char* key : kStorytellingKeys) character->SetText(key, "");
         PText* record = character->Record();
         if (!record) continue;
-        PTextEntry entry;
-        std::int32_t cursor = 0;
-        std::vector<std::string> relationships;
-        for (std::int32_t result = record->FirstEntry(cursor, entry); result >= 0;
-             result = record->NextEntry(cursor, entry)) {
-            if (std::string_view(entry.key).starts_with(CharacterKey::kRelationshipStem)) {
-                relationships.emplace_back(entry.key);
-            }
-        }
-        for (const std::string& key : relationships) character->SetText(key, "");
+        for (const std::string& key : RelationshipKeys(*record)) character->SetText(key, "");
     }
 }
 
@@ -273,6 +292,31 @@ void CharacterManager::GetUnrelatedNames(CharID id, char* buffer, std::uint32_t 
         pieces.push_back((pieces.size() == 1 ? "\n-\n" : "\n") + character->Name());
     }
     WritePiecesThatFit(pieces, buffer, size);
+}
+
+std::vector<std::vector<std::int32_t>> CharacterManager::RelatedPositions() {
+    std::vector<std::vector<std::int32_t>> related(characters_.size());
+    const std::string_view stem = CharacterKey::kRelationshipStem;
+    for (std::int32_t position = 0; position < GetCount(); ++position) {
+        CharInfoRec& keeper = *characters_[static_cast<std::size_t>(position)];
+        const PText* record = keeper.Record();
+        if (!record) continue;
+        for (const std::string& key : RelationshipKeys(*record)) {
+            // A character keeps the relationships with itself and the characters of higher ids, each
+            // under the key of the other's id written as the key is written; a key that is not
+            // written so, or that names no character, is no relationship.
+            const unsigned long other = std::strtoul(key.c_str() + stem.size(), nullptr, 16);
+            if (other <= keeper.GetID() || other >= kNoCharID) continue;
+            const auto otherId = static_cast<CharID>(other);
+            if (CharInfoRec::RelationshipKey(otherId) != key) continue;
+            const std::int32_t otherPosition = IndexOf(otherId);
+            if (otherPosition >= GetCount()) continue;
+            related[static_cast<std::size_t>(position)].push_back(otherPosition);
+            related[static_cast<std::size_t>(otherPosition)].push_back(position);
+        }
+    }
+    for (std::vector<std::int32_t>& others : related) std::sort(others.begin(), others.end());
+    return related;
 }
 
 void CharacterManager::NotifyCharacter(CharID id) {

@@ -129,6 +129,10 @@ public:
     // "No one", then "\n-\n" and the names of the other characters that have no relationship with
     // the character, separated by line feeds; each piece written only while it fits whole.
     void GetUnrelatedNames(CharID id, char* buffer, std::uint32_t size);
+    // Every relationship of the story from one pass over the texts the characters keep: for each
+    // position, the positions of the other characters it has a relationship with (as
+    // HasRelationship answers for the two), in list order. Opens every character's record.
+    std::vector<std::vector<std::int32_t>> RelatedPositions();
 
     // Posts a character event naming the character.
     void NotifyCharacter(CharID id);
@@ -213,6 +217,10 @@ private:
     static constexpr const char* kNameNumberKey = "StartCNum";
 
     CharInfoRec* Find(CharID id) const;
+    // The list's order changed: positions are looked up again from it when next asked for.
+    void Reordered() { positionsStale_ = true; }
+    // Each character's position by id, from the list.
+    void IndexPositions() const;
     void OpenRecordOf(CharInfoRec& character);
     // Whether the story file holds a record for the id.
     bool HasStoredRecord(CharID id) const;
@@ -237,6 +245,9 @@ private:
 
     IStoryDocument& document_;
     std::vector<std::unique_ptr<CharInfoRec>> characters_;
+    // The position of each id in the list (-1 for none), kept up by IndexPositions.
+    mutable std::vector<std::int32_t> positions_;
+    mutable bool positionsStale_ = true;
     std::int32_t mainIndex_ = -1;
     std::int32_t impactIndex_ = -1;
     CharID lastId_ = kNoCharID;

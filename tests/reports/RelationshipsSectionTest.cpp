@@ -1,0 +1,81 @@
+// The relationships section (report 27) of a story whose relationship texts include ones that name
+// no two characters: each character's block names the others it has a relationship with, in list
+// order, and nothing else.
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ReportTestSupport.h"
+#include "storymodel/CharacterManager.h"
+
+namespace {
+
+using namespace reporttest;
+
+const std::string kB = Code("B+"), kNB = Code("B-");
+const std::string kNone = Code("M(0,0,0)"), kHanging = Code("M(10,30,0)"), kIndented = Code("M(30,30,0)");
+
+class RelationshipsSection : public ReportTest {
+protected:
+    void SetUp() override {
+        ReportTest::SetUp();
+        CharacterManager& characters = story->Characters();
+        while (characters.GetCount() > 0) characters.DeleteCharacter(characters.IdAt(0), false);
+        log->lastKey = 5;
+    }
+    CharInfoRec& Add(const char* name) {
+        CharacterManager& characters = story->Characters();
+        return *characters.GetCharacter(characters.CreateCharacter(name, 0, 1, 0, 0, false));
+    }
+    // The key a relationship with the character is kept under.
+    static std::string Key(CharID id) {
+        char key[16];
+        std::snprintf(key, sizeof key, "Relat%4X", static_cast<unsigned>(id));
+        return key;
+    }
+    // A character's block without introduction or dismissal: its name, then each relationship (the
+    // other's name and the text, if any).
+    static std::string Block(const std::string& name,
+                             const std::vector<std::pair<std::string, std::string>>& relationships) {
+        std::string text = kNone + "[S2]" + kB + name + kNB + "\n\n" + "\n\n";
+        for (const auto& [other, words] : relationships) {
+            text += "\n\n" + kHanging + name + "[S5]" + other + "\n";
+            if (!words.empty()) text += kIndented + "\n" + words + "\n";
+        }
+        return text + "\n\n";
+    }
+};
+
+TEST_F(RelationshipsSection, EachCharacterNamesTheOthersItIsRelatedToInListOrder) {
+    // Ids rise in the opposite order of the names; Gone is deleted.
+    CharInfoRec& di = Add("Di");
+    CharInfoRec& cy = Add("Cy");
+    CharInfoRec& bo = Add("Bo");
+    CharInfoRec& ann = Add("Ann");
+    const CharID gone = Add("Gone").GetID();
+    ann.SetRelationship("friends", bo.GetID());
+    ann.SetRelationship("", cy.GetID());
+    di.SetRelationship("cousins", bo.GetID());
+    di.SetRelationship("alone", di.GetID());
+    ann.SetRelationship("lost", gone);
+    story->Characters().DeleteCharacter(gone, false);
+    // Left behind by a deletion another program made, and kept by the character of the higher id.
+    cy.SetText(Key(gone), "with a deleted character");
+    ann.SetText(Key(bo.GetID()), "on the wrong side");
+
+    composer->BuildRelationshipsSection();
+    EXPECT_EQ(Take(), "[S1]\n\n" + Block("Ann", {{"Bo", "friends"}, {"Cy", ""}}) +
+                          Block("Bo", {{"Ann", "friends"}, {"Di", "cousins"}}) + Block("Cy", {{"Ann", ""}}) +
+                          Block("Di", {{"Bo", "cousins"}}));
+
+    // A rename reorders the list, and every block follows.
+    ann.SetName("Zoe");
+    composer->BuildRelationshipsSection();
+    EXPECT_EQ(Take(), "[S1]\n\n" + Block("Bo", {{"Di", "cousins"}, {"Zoe", "friends"}}) +
+                          Block("Cy", {{"Zoe", ""}}) + Block("Di", {{"Bo", "cousins"}}) +
+                          Block("Zoe", {{"Bo", "friends"}, {"Cy", ""}}));
+}
+
+}  // namespace
