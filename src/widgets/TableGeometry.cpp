@@ -19,11 +19,10 @@ std::int32_t TTable::GetRowTop(std::int32_t index) const {
     if (index < positionedRows_) return rows_->GetAt(index)->PeekBounds().top;
     ObjectLocker lock(rows_);
     ++positioning_;
+    // A placed row stays where it was placed, at the height it had then, until it is placed again:
+    // rows above the view that a column resize left behind are not measured to place the rows below.
     std::int32_t top = 0;
-    if (positionedRows_ > 0) {
-        TRow* previous = rows_->GetAt(positionedRows_ - 1);
-        top = previous->PeekBounds().top + previous->GetHeight();
-    }
+    if (positionedRows_ > 0) top = rows_->GetAt(positionedRows_ - 1)->PeekBounds().bottom;
     for (std::int32_t i = positionedRows_; i <= index; ++i) {
         TRow* row = rows_->GetAt(i);
         row->MoveToY(top);

@@ -208,8 +208,11 @@ std::int16_t TTable::SetColumnWidth(std::int32_t column, std::int16_t newWidth, 
         }
     }
     suppressInvalidate_ = savedSuppress;
-    // Heights may follow the new widths (wrapped texts): rows are placed again as they are drawn.
-    InvalidateRowPositions(0);
+    // Heights may follow the new widths (wrapped texts): the rows from the first in view on are
+    // placed again as they are drawn. The rows above it keep their places until they come into view
+    // (and are measured again then), so the view's rows do not move and the resize costs the same
+    // wherever the table is scrolled.
+    InvalidateRowPositions(first);
     relayoutPending_ = 1;
     UpdateScrollExtent();
     if (activeCell_) activeCell_->RestoreEditor();
