@@ -1,10 +1,11 @@
 // The main of every benchmark program: runs the benchmarks the command line selects with the
-// console report, then prints each declared pair's ratio (the work against its floor). With
-// repetitions the ratio is of the two medians, otherwise of the single runs; real time either way.
+// console report, then prints each declared pair's ratio (the work against its floor) and each
+// declared series' growth (its cost per unit at each size). With repetitions the ratios are of
+// medians, otherwise of the single runs; real time either way.
 //
-// A filter that selects one benchmark of a pair runs the other too, so that every pair can give its
-// ratio. A benchmark that fails, or a pair that ran without giving its ratio, is reported and makes
-// the program end with status 1.
+// A filter that selects one benchmark of a pair runs the other too, and one size of a series runs
+// every size, so that every pair and series can give its ratio. A benchmark that fails, or a pair
+// or series that ran without giving its ratio, is reported and makes the program end with status 1.
 
 #include <benchmark/benchmark.h>
 #include <regex.h>
@@ -26,6 +27,11 @@ namespace {
 std::vector<FloorPair>& Pairs() {
     static std::vector<FloorPair> pairs;
     return pairs;
+}
+
+std::vector<GrowthSeries>& Series() {
+    static std::vector<GrowthSeries> series;
+    return series;
 }
 
 // The name as a pattern that matches exactly it.
@@ -54,6 +60,15 @@ std::string WithPartners(const std::string& filter) {
         const bool floor = matches(pair.floor);
         if (work && !floor) widened += "|" + Exactly(pair.floor);
         if (floor && !work) widened += "|" + Exactly(pair.work);
+    }
+    // A series gives its ratio only with every size run.
+    for (const GrowthSeries& series : Series()) {
+        bool any = false;
+        for (const auto& size : series.sizes) any = any || matches(size.first);
+        if (!any) continue;
+        for (const auto& size : series.sizes) {
+            if (!matches(size.first)) widened += "|" + Exactly(size.first);
+        }
     }
     regfree(&selects);
     return widened;
@@ -91,6 +106,7 @@ public:
             }
             out << line;
         }
+        PrintGrowth(out);
         for (const auto& [name, message] : errors_) {
             out << "FAILED " << name << ": " << message << "\n";
             failed_ = true;
@@ -100,6 +116,39 @@ public:
     bool Failed() const { return failed_; }
 
 private:
+    // Each series that ran: its cost per unit at each size, and the largest size's against the
+    // smallest's.
+    void PrintGrowth(std::ostream& out) {
+        bool first = true;
+        for (const GrowthSeries& series : Series()) {
+            bool ran = false;
+            for (const auto& size : series.sizes) ran = ran || Ran(size.first);
+            if (!ran || series.sizes.empty()) continue;
+            if (first) out << "\nCost per unit at each size, the largest size's against the smallest's (median real time):\n";
+            first = false;
+            out << "  " << series.title << ", per " << series.unit << ":";
+            std::vector<double> perUnit;
+            for (const auto& [name, units] : series.sizes) {
+                const auto found = seconds_.find(name);
+                if (found == seconds_.end() || units <= 0) break;
+                perUnit.push_back(found->second / units);
+                char text[64];
+                std::snprintf(text, sizeof text, "  %g: %.4g ms", units, 1000 * perUnit.back());
+                out << text;
+            }
+            char line[256];
+            if (perUnit.size() != series.sizes.size() || perUnit.front() <= 0) {
+                std::snprintf(line, sizeof line, "   NO RATIO (a size gave no time)\n");
+                failed_ = true;
+            } else {
+                const double ratio = perUnit.back() / perUnit.front();
+                std::snprintf(line, sizeof line, "   %.2fx  (target at most %gx%s)\n", ratio, series.target,
+                              ratio > series.target ? ", OVER" : "");
+            }
+            out << line;
+        }
+    }
+
     // Keeps the median of a repeated benchmark, or the time of a single run.
     void Note(const Run& run) {
         const std::string name = run.run_name.str();
@@ -134,6 +183,11 @@ private:
 
 bool DeclareFloor(std::string work, std::string floor, double target) {
     Pairs().push_back({std::move(work), std::move(floor), target});
+    return true;
+}
+
+bool DeclareGrowth(GrowthSeries series) {
+    Series().push_back(std::move(series));
     return true;
 }
 
