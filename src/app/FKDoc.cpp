@@ -13,6 +13,7 @@
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 const char* const FKDoc::kSynopsisKeys[kSynopsisCount] = {
     "CharSynGen", "Synopsis",   "OSSynopsis", "SSSynopsis",  "MCSynopsis",
@@ -101,7 +102,12 @@ bool FKDoc::CloseOtherWindows(bool force) {
 
 void FKDoc::GetDefaultWindowRect(ShortRect& rect) const { rect = ShortRect{20, 20, 356, 546}; }
 
-std::int16_t FKDoc::GetStoryPointValue(int index) { return storyForm_ ? storyForm_->GetValueAt(index) : 0; }
+// By the story point's id, so that a derived point (the impact character's resolve) reads as the
+// storyform derives it.
+std::int16_t FKDoc::GetStoryPointValue(int index) {
+    const StoryPointRecord* row = StoryPointAt(index);
+    return storyForm_ && row ? storyForm_->GetValue(row->id) : 0;
+}
 
 PText* FKDoc::GetPreferencesRecord() const {
     PreferencesManager* preferences = GetFablecore()->GetPreferencesManager();

@@ -114,7 +114,7 @@ void FQSWindow::UpdateRowStatuses() {
         std::int16_t inForce = 0;
         if (kind == kStoryPointTopic && storyForm) {
             chosen = storyForm->GetChosenValueAt(topic->storyPointIndex);
-            inForce = storyForm->GetValueAt(topic->storyPointIndex);
+            inForce = story_->GetStoryPointValue(topic->storyPointIndex);
         }
         const std::int16_t shown = RowStatusOf(kind, chosen, inForce, status.GetStatus(entry.GetTopic(), key));
         if (IsRowStatusStored(kind)) status.SetStatus(shown, entry.GetTopic(), key);

@@ -15,6 +15,7 @@
 #include "storymodel/StoryApplication.h"
 #include "storymodel/StoryDocument.h"
 #include "storymodel/StyledText.h"
+#include "storymodel/engine/Dynamics.h"
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/Terminology.h"
@@ -249,6 +250,10 @@ int TextMacroExpander::Number(std::string_view argument) {
 int TextMacroExpander::Value(std::string_view argument) {
     if (!argument.empty() && IsDigit(argument[0])) return Number(argument);
     if (!document_) return 0;
+    // The impact character's resolve, under the story point's code or the older "OCResolve", has
+    // no value of its own: it is the other value of the main character's.
+    if (argument == "ResOC" || argument == "OCResolve")
+        return ImpactResolveOf(static_cast<std::int16_t>(Value("Resolve")));
     const int* found = expansion_.storyPoints.Find(argument);
     const int index =
         found ? *found

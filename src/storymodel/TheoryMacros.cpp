@@ -66,14 +66,7 @@ int DynamicPartner(int id) {
 }  // namespace
 
 void TextMacroExpander::MacroSNF(const MacroCall& call) {
-    int value = 0;
-    if (call.Argument(0) == "OCResolve") {
-        // The impact character's resolve is the other value of the story's.
-        value = Value("Resolve");
-        if (value == kFirstValueID + 1 || value == kFirstValueID + 2) value = 2 * kFirstValueID + 3 - value;
-    } else {
-        value = Value(call.Argument(0));
-    }
+    const int value = Value(call.Argument(0));
     AppendStyled(ValueName(value), 'B');
     Collect(value);
 }

@@ -17,6 +17,7 @@
 #include "storymodel/StoryApplication.h"
 #include "storymodel/StoryDocument.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 class StandInApplication : public IStoryApplication {
 public:
@@ -136,7 +137,10 @@ public:
     PText& GetInfoRecord() override { return *info_; }
     PText& GetStorytellingRecord() override { return *storytelling_; }
     CharacterManager* GetCharacterManager() override { return characters_.get(); }
-    std::int16_t GetStoryPointValue(int index) override { return storyForm_->GetValueAt(index); }
+    std::int16_t GetStoryPointValue(int index) override {
+        const StoryPointRecord* row = StoryPointAt(index);
+        return row ? storyForm_->GetValue(row->id) : 0;
+    }
 
     bool dirty = false;
 

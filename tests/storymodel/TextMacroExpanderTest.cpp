@@ -111,6 +111,19 @@ TEST_F(TextMacroExpanderTest, StoryPointMacrosNameTheValuesInForce) {
     EXPECT_EQ(Expand("{DNF(85)} {DNF(1001)}"), Bold("Desire") + " " + Bold("None"));
 }
 
+// The impact character's resolve is written under the story point's code ("ResOC") and under the
+// older "OCResolve"; either reads as the other value of the main character's, in every macro.
+TEST_F(TextMacroExpanderTest, TheImpactCharactersResolveIsTheOtherValueUnderEitherCode) {
+    EXPECT_EQ(Expand("{SNF(ResOC)}|{SNF(OCResolve)}"),
+              Bold("an unchosen item") + "|" + Bold("an unchosen item"));
+    Story().StoryForm().SetValueAt(0, 1002);
+    EXPECT_EQ(Expand("{SNF(ResOC)}|{SNF(OCResolve)}|{CLS(ResOC)}"),
+              Bold(StoryPointName(1001)) + "|" + Bold(StoryPointName(1001)) + "|None");
+    EXPECT_EQ(Expand("{SDF(ResOC)}"), "a change of heart");
+    Story().StoryForm().SetValueAt(0, 1001);
+    EXPECT_EQ(Expand("{SNF(ResOC)}"), Bold(StoryPointName(1002)));
+}
+
 TEST_F(TextMacroExpanderTest, DefinitionsComeFromTheDataFileWithElementsFolded) {
     // 149 is Ability of the second class.
     EXPECT_EQ(Expand("{SDF(85)}|{SDF(149)}|{SDF(1001)}"),

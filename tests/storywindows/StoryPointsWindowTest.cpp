@@ -65,6 +65,17 @@ TEST_F(StoryPoints, EveryPointWithACodeIsListedUnderItsHeadingWithValueAndStoryt
     EXPECT_EQ(DescribeStoryPoint(*story, kStoryPointCount).index, -1);
 }
 
+// The impact character's resolve has no choice of its own: its line shows the other value of the
+// main character's, and nothing while that is not chosen.
+TEST_F(StoryPoints, TheImpactCharactersResolveShowsTheOtherValueOfTheMainCharacters) {
+    const int impact = StoryPointIndexForCode("ResOC");
+    EXPECT_EQ(DescribeStoryPoint(*story, impact).value, "");
+    story->GetStoryFormManager()->SetChoice(1000, 1001);
+    EXPECT_EQ(DescribeStoryPoint(*story, impact).value, StoryPointName(1002));
+    story->GetStoryFormManager()->SetChoice(1000, 1002);
+    EXPECT_EQ(DescribeStoryPoint(*story, impact).value, StoryPointName(1001));
+}
+
 TEST_F(StoryPoints, TheStorytellingDialogWritesTheRecordAndCancelChangesNothing) {
     SPWindow* window = Open();
     ASSERT_NE(window, nullptr);

@@ -31,6 +31,14 @@ constexpr std::int16_t DynamicValue(int dynamic, int valueIndex) {
     return static_cast<std::int16_t>(DynamicPointID(dynamic) + 1 + valueIndex);
 }
 
+// The impact character's resolve for the main character's: the other value of Resolve (Change
+// for Steadfast and Steadfast for Change); no value, several values or anything else as it is.
+constexpr std::int16_t ImpactResolveOf(std::int16_t resolve) {
+    if (resolve == DynamicValue(kResolve, 0)) return DynamicValue(kResolve, 1);
+    if (resolve == DynamicValue(kResolve, 1)) return DynamicValue(kResolve, 0);
+    return resolve;
+}
+
 // The row of dynamic 0-7 in the story point table.
 constexpr int DynamicIndex(int dynamic) {
     constexpr std::array<int, kDynamicCount> kIndexes = {0, 4, 7, 10, 13, 16, 19, 22};

@@ -93,12 +93,7 @@ void StoryFormManager::SetChoice(std::int16_t id, std::int16_t value) {
 }
 
 std::int16_t StoryFormManager::GetValue(std::int16_t id) const {
-    if (id == kImpactResolveID) {
-        const std::int16_t resolve = GetValueAt(DynamicIndex(kResolve));
-        if (resolve == DynamicValue(kResolve, 0)) return DynamicValue(kResolve, 1);
-        if (resolve == DynamicValue(kResolve, 1)) return DynamicValue(kResolve, 0);
-        return resolve;
-    }
+    if (id == kImpactResolveID) return ImpactResolveOf(GetValueAt(DynamicIndex(kResolve)));
     return GetValueAt(StoryPointIndex(id));
 }
 
