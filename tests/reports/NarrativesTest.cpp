@@ -159,8 +159,9 @@ TEST_F(Narratives, TheTypeSummaryContrastsSixPairsInEachOfTheFourActs) {
     EXPECT_TRUE(text.ends_with("{SNF(OCType4)}.\n\n\n"));
 }
 
-// The act summaries over a structure whose nodes are numbered by their code, so that the variations
-// listed show which type and which structure they came from.
+// The act summaries over a storyform whose shown structure (structure 1) holds the variation quads
+// of the types 21000 and 23000 at each other's codes, the quad of 23000 turned by one place; the two
+// other structures are numbered by code, so that a variation listed from them would show.
 class ActSummary : public Narratives {
 protected:
     void SetUp() override {
@@ -168,11 +169,21 @@ protected:
         for (int type = 1; type <= 4; ++type) {
             for (int variation = 1; variation <= 4; ++variation) {
                 const std::string code = "2" + std::to_string(type) + std::to_string(variation) + "00";
-                NodeForCode(form.structures[2], code.c_str())->elementID =
-                    static_cast<std::uint16_t>(600 + 10 * type + variation);
                 NodeForCode(form.structures[1], code.c_str())->elementID =
                     static_cast<std::uint16_t>(800 + 10 * type + variation);
+                NodeForCode(form.structures[2], code.c_str())->elementID =
+                    static_cast<std::uint16_t>(600 + 10 * type + variation);
             }
+        }
+        ThroughlineStructure& shown = form.structures[0];
+        for (int position = 1; position <= 4; ++position) {
+            const std::string first = "21" + std::to_string(position) + "00";
+            const std::string third = "23" + std::to_string(position) + "00";
+            const std::string turned = "23" + std::to_string(position % 4 + 1) + "00";
+            NodeForCode(shown, first.c_str())->elementID =
+                static_cast<std::uint16_t>(IdOfCode(turned.c_str()));
+            NodeForCode(shown, third.c_str())->elementID =
+                static_cast<std::uint16_t>(IdOfCode(first.c_str()));
         }
         signposts = {IdOfCode("23000"), IdOfCode("21000"), IdOfCode("24000"), IdOfCode("22000")};
     }
@@ -181,14 +192,31 @@ protected:
             form.SetValueByCode((std::string(prefix) + "Type" + std::to_string(act + 1)).c_str(),
                                 signposts[static_cast<std::size_t>(act)]);
     }
-    std::string Act(const char* phrase, std::int16_t signpost, const char* and_, int base, int type) {
+    // The variations of the codes given, as a sentence lists them.
+    static std::string Listed(const std::array<const char*, 4>& variations) {
+        std::string listed;
+        for (std::size_t v = 0; v < 4; ++v)
+            listed += std::string(v == 3 ? "and " : "") + "{SNF(" + std::to_string(IdOfCode(variations[v])) +
+                      ")}" + (v < 3 ? ", " : "");
+        return listed;
+    }
+    // The act's sentence, listing the variations of the codes given.
+    std::string Act(const char* phrase, std::int16_t signpost, const char* and_,
+                    const std::array<const char*, 4>& variations) {
         const std::string id = std::to_string(signpost);
-        std::string variations;
-        for (int v = 1; v <= 4; ++v)
-            variations += std::string(v == 4 ? "and " : "") + "{SNF(" + std::to_string(base + 10 * type + v) +
-                          ")}" + (v < 4 ? ", " : "");
         return std::string("  ") + phrase + " \"{SDF(" + id + ")}\" ({SNF(" + id + ")}) " + and_ +
-               "is explored in terms of " + variations + ".";
+               "is explored in terms of " + Listed(variations) + ".";
+    }
+    // The variations of each signpost above, in the order of their quad in the shown structure.
+    static constexpr std::array<const char*, 4> kOfFirst = {"23200", "23300", "23400", "23100"};
+    static constexpr std::array<const char*, 4> kOfSecond = {"21100", "21200", "21300", "21400"};
+    static constexpr std::array<const char*, 4> kOfThird = {"24100", "24200", "24300", "24400"};
+    static constexpr std::array<const char*, 4> kOfFourth = {"22100", "22200", "22300", "22400"};
+    std::string AllActs() {
+        return Act("In act one,", signposts[0], "", kOfFirst) +
+               Act("Act two concentrates on", signposts[1], "and ", kOfSecond) +
+               Act("Act three focuses on", signposts[2], "and ", kOfThird) +
+               Act("And act four illustrates", signposts[3], "and ", kOfFourth);
     }
     std::array<std::int16_t, 4> signposts{};
 };
@@ -200,26 +228,44 @@ TEST_F(ActSummary, TheVariationsOfATypeAreListedAsFourAndTheCodeKeepsTheLastOne)
     EXPECT_STREQ(code, "23400");
 }
 
-TEST_F(ActSummary, EachActNamesItsSignpostAndTheVariationsOfTheClassTypeAtItsPosition) {
+// Each act lists its own signpost's variations, found where the storyform's arrangement has put
+// them and in that order, not the variations at the act's position of the signpost's class.
+TEST_F(ActSummary, EachActNamesItsSignpostAndItsOwnVariationsInTheShownStructuresOrder) {
     form.Set({D::kLogical});
     Signposts("ST");
     composer->BuildActSummary(0);
-    const std::string expected = Act("In act one,", signposts[0], "", 600, 1) +
-                                 Act("Act two concentrates on", signposts[1], "and ", 600, 2) +
-                                 Act("Act three focuses on", signposts[2], "and ", 600, 3) +
-                                 Act("And act four illustrates", signposts[3], "and ", 600, 4);
-    EXPECT_EQ(Take(), expected);
+    EXPECT_EQ(Take(), AllActs());
     EXPECT_TRUE(log->opened.empty());
 }
 
-TEST_F(ActSummary, AnIntuitiveStoryListsTheOtherStructuresVariationsForEveryThroughline) {
-    form.Set({D::kIntuitive});
-    Signposts("OC");
-    composer->BuildActSummary(2);
+// The structure shown is the one arranged for the storyform's problem-solving style already:
+// either style lists from it, for every throughline.
+TEST_F(ActSummary, EitherProblemSolvingStyleListsFromTheStructureShownForEveryThroughline) {
+    for (const D style : {D::kLogical, D::kIntuitive}) {
+        form.Set({style});
+        Signposts("OC");
+        composer->BuildActSummary(2);
+        const std::string text = Take();
+        EXPECT_EQ(text, AllActs());
+        EXPECT_EQ(text.find("{SNF(6"), std::string::npos);
+        EXPECT_EQ(text.find("{SNF(8"), std::string::npos);
+    }
+}
+
+// Where the shown structure holds a type's variations in no quad of their own, the theory's table
+// lists them.
+TEST_F(ActSummary, VariationsTheShownStructureScattersAreListedInTheTablesOrder) {
+    form.Set({D::kLogical});
+    Signposts("ST");
+    std::swap(NodeForCode(form.structures[0], "21200")->elementID,
+              NodeForCode(form.structures[0], "24200")->elementID);
+    composer->BuildActSummary(0);
     const std::string text = Take();
-    EXPECT_TRUE(StartsWith(text, Act("In act one,", signposts[0], "", 800, 1))) << text;
-    EXPECT_NE(text.find(Act("And act four illustrates", signposts[3], "and ", 800, 4)), std::string::npos);
-    EXPECT_EQ(text.find("{SNF(61"), std::string::npos);
+    EXPECT_NE(text.find(Act("Act three focuses on", signposts[2], "and ", kOfThird)), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("is explored in terms of " + Listed({"23100", "23200", "23300", "23400"}) + "."),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(ActSummary, ASignpostWithoutAValueLeavesItsActOutAndTheOthersKeepTheirPhrases) {
@@ -228,25 +274,31 @@ TEST_F(ActSummary, ASignpostWithoutAValueLeavesItsActOutAndTheOthersKeepTheirPhr
     form.SetValueByCode("PLType2", -1);
     form.SetValueByCode("PLType4", 0);
     composer->BuildActSummary(3);
-    EXPECT_EQ(Take(), Act("In act one,", signposts[0], "", 600, 1) +
-                          Act("Act three focuses on", signposts[2], "and ", 600, 3));
+    EXPECT_EQ(Take(), Act("In act one,", signposts[0], "", kOfFirst) +
+                          Act("Act three focuses on", signposts[2], "and ", kOfThird));
 }
 
-TEST_F(ActSummary, WithoutAFirstSignpostTheClassComesFromTheDomainOrTheNextSignpost) {
+// A first signpost without a value takes nothing from the others: the next act lists its own
+// type's variations; with no signpost at all a sentence says they are not chosen yet.
+TEST_F(ActSummary, WithoutAFirstSignpostTheNextActsListTheirOwnAndWithoutAnyTheSentenceSaysSo) {
     form.Set({D::kLogical});
     Signposts("MC");
     form.SetValueByCode("MCType1", 0);
     form.SetValueByCode("MCDom", IdOfCode("20000"));
     composer->BuildActSummary(1);
-    const std::string fromDomain = Take();
-    EXPECT_TRUE(StartsWith(fromDomain, Act("Act two concentrates on", signposts[1], "and ", 600, 2)))
-        << fromDomain;
+    const std::string withoutFirst = Take();
+    EXPECT_TRUE(StartsWith(withoutFirst, Act("Act two concentrates on", signposts[1], "and ", kOfSecond)))
+        << withoutFirst;
 
     form.SetValueByCode("MCDom", -1);
     composer->BuildActSummary(1);
-    EXPECT_EQ(Take(), fromDomain);
+    EXPECT_EQ(Take(), withoutFirst);
 
     for (const char* key : {"MCType2", "MCType3", "MCType4"}) form.SetValueByCode(key, -1);
+    composer->BuildActSummary(1);
+    EXPECT_EQ(Take(), "  The signposts of this throughline are not chosen yet.");
+    // A domain alone is no signpost.
+    form.SetValueByCode("MCDom", IdOfCode("20000"));
     composer->BuildActSummary(1);
     EXPECT_EQ(Take(), "  The signposts of this throughline are not chosen yet.");
 }
