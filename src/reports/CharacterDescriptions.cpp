@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "reports/CharacterWords.h"
 #include "reports/CharacteristicConflict.h"
 #include "reports/ReportComposer.h"
 #include "reports/ReportText.h"
@@ -150,8 +151,11 @@ void ReportComposer::AppendCharacterDescription(CharID id, std::int16_t style) {
             out += b + "Story Activities:  " + nb + i + p.activities + ni;
             break;
         default:
-            out += none + b + p.name + "'s " + nb + "Characteristics";
-            if (!p.role.empty()) out += " (as the " + i + p.role + ni + ")";
+            out += none + b + PossessiveName(p.name, character->GetForm()) + " " + nb + "Characteristics";
+            if (!p.role.empty()) {
+                const RolePhrase as = RoleAfterAs(p.role);
+                out += " (as " + as.determiner + i + as.words + ni + ")";
+            }
             if (showStorytelling_ && !p.description.empty())
                 out += "\n" + StyleCodeText("M(20,20,20)") + i + p.description + ni + none;
             break;

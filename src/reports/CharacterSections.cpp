@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/CharacterWords.h"
 #include "reports/CharacteristicConflict.h"
 #include "reports/ReportComposer.h"
 #include "reports/ReportText.h"
@@ -46,12 +47,14 @@ void ReportComposer::BuildCharacteristicsSection() {
         const std::string description = Text(*character, CharacterKey::kDescription);
         AppendStyleCode(ReportStyle::kMarginsNone);
         AppendStyleCode(ReportStyle::kBoldOn);
-        AppendText(character->Name().c_str());
-        AppendText("'s ");
+        AppendText((PossessiveName(character->Name(), character->GetForm()) + " ").c_str());
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendText("Characteristics");
-        if (!role.empty())
-            AppendText((" (as the " + StyleCodeText("I+") + role + StyleCodeText("I-") + ")").c_str());
+        if (!role.empty()) {
+            const RolePhrase as = RoleAfterAs(role);
+            AppendText((" (as " + as.determiner + StyleCodeText("I+") + as.words + StyleCodeText("I-") + ")")
+                           .c_str());
+        }
         if (showStorytelling_ && !description.empty()) {
             AppendText(("\n\n" + StyleCodeText("M(20,20,20)") + StyleCodeText("I+") + description +
                         StyleCodeText("I-") + StyleCodeText("M(0,0,0)"))

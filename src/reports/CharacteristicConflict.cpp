@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/FKDoc.h"
+#include "reports/CharacterWords.h"
 #include "reports/ReportText.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/StoryDocument.h"
@@ -31,11 +32,11 @@ std::int16_t FirstClassElement(int element) {
     return static_cast<std::int16_t>(kFirstElementID + ElementRank(element));
 }
 
-// The holder's name followed by "'s", or "the" when no character holds the element.
+// The holder's name made possessive, or "the" when no character holds the element.
 std::string HolderPhrase(CharacterManager& characters, std::int16_t element, int dimension) {
     const CharID holder = characters.FindCharacterWithCharacteristic(element, dimension);
     CharInfoRec* record = IsValidCharID(holder) ? characters.GetCharacter(holder) : nullptr;
-    return record ? record->Name() + "'s" : "the";
+    return record ? PossessiveName(record->Name(), record->GetForm()) : "the";
 }
 
 void Copy(const std::string& text, char* out, std::size_t outSize) {
@@ -70,7 +71,8 @@ void FormatCharacteristicConflict(IStoryDocument* document, IStoryForm* storyFor
     }
     const char* word = DimensionWord(dimension);
     char part[400];
-    std::snprintf(part, sizeof part, "%s's %s of {SNF(%hd)} ", holderRecord->Name().c_str(), word, element);
+    std::snprintf(part, sizeof part, "%s %s of {SNF(%hd)} ",
+                  PossessiveName(holderRecord->Name(), holderRecord->GetForm()).c_str(), word, element);
     text += part;
 
     // The class of the overall story's domain: without it there is no quad to find partners in.

@@ -4,7 +4,9 @@
 //
 // Template 1006, keys S1-S16, S21-S27 and S32-S36. Storytelling keys: "Direction", "Approach",
 // "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
-// "MCUnRng", "STPbm" and "STSol". A dynamic not chosen reads as its second word.
+// "MCUnRng", "STPbm" and "STSol". A dynamic not chosen reads as its second word. The growth and
+// the story's problem end their sentences with the two blanks of a sentence that goes on (S5 and
+// S21 follow them), so that the texts after a storytelling block start their lines without one.
 
 #include <string>
 
@@ -35,7 +37,7 @@ void ReportComposer::BuildMainCharacterDynamics() {
     Section t(*this, 1006);
     t.Keys({1, 2});
     t.Key(change ? 3 : 4);
-    AppendStoryPoint("Direction", ".", false);
+    AppendStoryPoint("Direction", ".  ", false);
     t.Key(5);
     AppendStoryPoint("MCCrFl", ", ", true);
     t.Key(6);
@@ -65,7 +67,7 @@ void ReportComposer::BuildMainCharacterDynamics() {
         AppendStoryPoint("MCSol", ".", false);
     }
     t.Keys({16, 36});
-    AppendStoryPoint("STPbm", ".", false);
+    AppendStoryPoint("STPbm", ".  ", false);
     t.Key(21);
     AppendText(limit.c_str());
     AppendStoryPoint("Limit", ", ", true);

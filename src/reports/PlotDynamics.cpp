@@ -4,6 +4,11 @@
 //
 // Template 1010, keys S1, S3-S8, S10-S16 and S18-S24. Storytelling keys: "Work", "Limit",
 // "Outcome" and "Judgment". A dynamic not chosen reads as its second word.
+//
+// Two word choices differ from the plain pairing so that the sentences read as English: the words
+// that open the judgment's sentence carry the plot and its verb ("not only does the plot end" or
+// "although the plot ends": one verb cannot follow both), and what the driving steps call for is
+// "decisions to be made" or "actions to be taken".
 
 #include <string>
 
@@ -36,7 +41,7 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
     const char* o2 = success ? "been achieved" : "occurred";
     const char* j1 = good ? "favorable" : "unfavorable";
     const bool alike = success == good;
-    const char* o3 = alike ? "not only does" : "although";
+    const char* o3 = alike ? "not only does the plot end" : "although the plot ends";
     const char* o4 = alike ? "but " : "";
 
     Section t(*this, 1010);
@@ -71,7 +76,7 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
     AppendFormatted("%sthis is %s", o4, j1);
 
     t.Key(20);
-    AppendFormatted("%ss to be %s", d4, d1);
+    AppendFormatted("%ss to be %s", d4, d5);
     AppendStoryPoint("Work", ".  ", false);
     t.Key(21);
     AppendText(l6.c_str());

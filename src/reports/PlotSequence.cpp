@@ -30,8 +30,8 @@ constexpr std::array<Introduction, 4> kIntroductions = {{
      "The Main Character's throughline is the story as {CNN(MC,NM)} sees it from the inside: its act one "
      "deals primarily with {SNF(%s)}."},
     {2,
-     "The {NObst} Character's throughline is the challenge {CNN(OC,NM)} puts to that view: its act one "
-     "deals primarily with {SNF(%s)}."},
+     "The {NObst} Character's throughline is the challenge to that view that comes from {CNN(OC,NM)}: "
+     "its act one deals primarily with {SNF(%s)}."},
 }};
 
 }  // namespace

@@ -56,7 +56,7 @@ inline constexpr std::array<TemplateKeySet, 69> kTemplateKeySets = {{
     {1072, TemplateKeyRange(1, 2)},
     {1073, TemplateKeyRange(1, 2)},
     {1074, TemplateKeyRange(1, 2)},
-    {1077, TemplateKeyRange(1, 2)},   // analysis information
+    {1077, TemplateKeyRange(1, 3)},   // analysis information, with the author's line
     {1078, TemplateKeyRange(1, 11)},  // coverage: two texts and nine rating labels
     {1079, TemplateKeyRange(1, 13)},  // story points output: two texts and eleven group headings
     {1080, TemplateKey(1)},           // a note

@@ -7,7 +7,8 @@
 // "NM" (the name), "DF" (an explanation) and "TY" (the kind of line). A number whose record is
 // missing or has no code is skipped like the skipped numbers (its group's heading still comes), and
 // when no number has a description a sentence says that they are missing from the data file;
-// every text of a table's cell is expanded and decoded before it is printed; the group tables
+// every text of a table's cell is expanded as the screen expands the report's text (twice, for the
+// macros a definition holds) and decoded before it is printed; the group tables
 // follow each other on the pages and keep the report's page numbers. A line that sets its name and
 // value in bold switches bold off at its end, so that the storytelling text and the lines after it
 // are not bold.
@@ -108,10 +109,12 @@ void ReportComposer::BuildStoryPointsOutput() {
     Section t(*this, 1079);
     PrintingEnvironment* environment = GetPrintingEnvironment();
     const win::LOGFONTA font = GetPrintableFont();
-    // A text printable of the text as it prints: expanded (the terms collected) and decoded.
+    // A text printable of the text as it prints: expanded as the screen expands it, twice (a story
+    // point's definition may itself hold a macro), with the terms collected, and decoded.
     const auto textOf = [&](const std::string& text) -> std::unique_ptr<PrintableText> {
         if (!environment) return nullptr;
-        const std::string printed = ExpandReportText(document_, text.c_str(), &vocabulary_, false);
+        const std::string once = ExpandReportMacros(document_, text.c_str(), &vocabulary_);
+        const std::string printed = ExpandReportText(document_, once.c_str(), &vocabulary_, false);
         return std::make_unique<PrintableText>(environment, printed.c_str(), font);
     };
     const auto appendWithPrintable = [&](int key) {

@@ -8,6 +8,7 @@
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "reports/ReportComposer.h"
+#include "storymodel/RecordText.h"
 #include "storymodel/StoryDocument.h"
 
 namespace {
@@ -42,7 +43,13 @@ void ReportComposer::BuildCommentsSection() { Section(*this, 3).Keys({1, 2}); }
 
 void ReportComposer::BuildNoteSection() { Section(*this, 1080).Key(1); }
 
-void ReportComposer::BuildAnalysisInfoSection() { Section(*this, 1077).Keys({1, 2}); }
+// The author's line (S3) only for a story that names its author: an empty "Author:" says nothing.
+void ReportComposer::BuildAnalysisInfoSection() {
+    Section t(*this, 1077);
+    t.Key(1);
+    if (document_ && !RecordText(document_->GetInfoRecord(), "Author").empty()) t.Key(3);
+    t.Key(2);
+}
 
 void ReportComposer::BuildFourThroughlinesThemes() {
     AppendStyleCode(ReportStyle::kBoldOn);

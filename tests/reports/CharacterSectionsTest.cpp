@@ -117,6 +117,39 @@ TEST_F(CharacterSections, TheSummaryTheRoleCardAndTheCharacteristicsHeading) {
                                     kAnnCharacteristics + kNone + "\n\n");
 }
 
+// The heading reads as a sentence whatever the writer's role begins with, and several characters
+// with a plural name take only the apostrophe.
+TEST_F(CharacterSections, TheHeadingJoinsTheRoleWithTheArticleItNeedsAndMakesPluralNamesPossessive) {
+    const auto headingOf = [&](const char* name, std::uint16_t form, const char* role) {
+        const CharID id = Add(name, 0, 0, form);
+        Record(id).SetRole(role);
+        composer->BuildCharacteristicsSection();
+        const std::string text = Take();
+        const std::size_t at = text.find(kB + name);
+        return at == std::string::npos ? text : text.substr(at, text.find(')', at) + 1 - at);
+    };
+    EXPECT_EQ(headingOf("Romeo", 1, "The only son of the house of Montague"),
+              kB + "Romeo's " + kNB + "Characteristics (as the " + kI + "only son of the house of Montague" +
+                  kNI + ")");
+    EXPECT_EQ(
+        headingOf("Angelica", 1, "Juliet's nurse since infancy"),
+        kB + "Angelica's " + kNB + "Characteristics (as " + kI + "Juliet's nurse since infancy" + kNI + ")");
+    EXPECT_EQ(headingOf("Ebenezer", 1, "A London money-lender"),
+              kB + "Ebenezer's " + kNB + "Characteristics (as a " + kI + "London money-lender" + kNI + ")");
+    EXPECT_EQ(headingOf("Hades", 1, "King of the dead"),
+              kB + "Hades's " + kNB + "Characteristics (as the " + kI + "King of the dead" + kNI + ")");
+    EXPECT_EQ(headingOf("The Spirits", 2, "Two ghosts"),
+              kB + "The Spirits' " + kNB + "Characteristics (as two " + kI + "ghosts" + kNI + ")");
+    EXPECT_EQ(headingOf("The Watch", 2, "Her guards"),
+              kB + "The Watch's " + kNB + "Characteristics (as her " + kI + "guards" + kNI + ")");
+    // The characteristics heading of a description reads alike.
+    const CharID maenads = Add("The Maenads", 0, 1, 2);
+    Record(maenads).SetRole("Wild women");
+    EXPECT_TRUE(StartsWith(
+        Describe(maenads, 0),
+        kNone + kB + "The Maenads' " + kNB + "Characteristics (as the " + kI + "Wild women" + kNI + ")"));
+}
+
 TEST_F(CharacterSections, AnAbsentCharacterAndElementsOutsideTheElementsWriteNothing) {
     const CharID ann = AddAnn();
     const std::int16_t corrupt[] = {12, 341};

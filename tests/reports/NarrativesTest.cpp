@@ -31,10 +31,10 @@ protected:
 TEST_F(Narratives, MainCharacterSteadfastTimelockActionSuccessGood) {
     form.Set({D::kSteadfast, D::kTimelock, D::kAction, D::kSuccess, D::kGood, D::kStart});
     const std::string driver = "take " + B("Action"), limit = B("Time");
-    const std::string expected = "[S1][S2][S4].[S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
-                                 " [S10]" + limit + ".[S11][S14] [S15].[S16][S36].[S21]" + limit + ", [S22]" +
-                                 driver + ".[S23][S24], [S25]" + B("continues") + " [S26]{SNN(STPbm)}.[S32]" +
-                                 B("Succeed") + " [S33].[S34]";
+    const std::string expected = "[S1][S2][S4].  [S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
+                                 " [S10]" + limit + ".[S11][S14] [S15].[S16][S36].  [S21]" + limit +
+                                 ", [S22]" + driver + ".[S23][S24], [S25]" + B("continues") +
+                                 " [S26]{SNN(STPbm)}.[S32]" + B("Succeed") + " [S33].[S34]";
     EXPECT_EQ(Build(&ReportComposer::BuildMainCharacterDynamics), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1006}));
 }
@@ -47,9 +47,9 @@ TEST_F(Narratives, MainCharacterChangeStopDecisionFailureBadWithTextsAndVocabula
     Tell("MCFoc", "at");
     const std::string driver = "make a " + B("Decision"), limit = B("Options");
     // With Stop, the focus is followed by the direction's text and the direction by the focus's.
-    const std::string expected = "[S1][S2][S3].[S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
+    const std::string expected = "[S1][S2][S3].  [S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
                                  " [S10]" + limit + ".[S11][S12]{SNF(MCFoc)}" + Told("MCDir", true) +
-                                 "[S13]{SNF(MCDir)}" + Told("MCFoc", false) + "[S16][S36].[S21]" + limit +
+                                 "[S13]{SNF(MCDir)}" + Told("MCFoc", false) + "[S16][S36].  [S21]" + limit +
                                  ", [S22]" + driver + ".[S23][S27], [S25]" + B("Changes") +
                                  " [S26]{SNN(STSol)}.[S32]" + B("Fail") + " [S33].[S34]" + Rule() + "[S35]";
     EXPECT_EQ(Build(&ReportComposer::BuildMainCharacterDynamics), expected);
@@ -70,7 +70,7 @@ TEST_F(Narratives, PlotDynamicsOfAnActionTimelockSuccessGoodStory) {
         B("Timelock") +
         "[S12]running out of options but by running out of time[S13]time is[S14]is[S15]been "
         "achieved[S16][S18]"
-        "not only does[S19]but this is favorable[S20]decisions to be taken.  [S21]" +
+        "not only does the plot end[S19]but this is favorable[S20]decisions to be made.  [S21]" +
         B("Time") + " has run out.  [S22], [S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1010}));
@@ -85,13 +85,14 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
         "action[S8][S10]options[S11]an " +
         B("Optionlock") +
         "[S12]ticking clock but the closing down of options[S13]options are[S14]is NOT[S15]occurred[S16][S18]"
-        "although[S19]this is favorable[S20]actions to be made.  [S21]all " +
+        "although the plot ends[S19]this is favorable[S20]actions to be taken.  [S21]all " +
         B("Options") + " have been exhausted.  [S22]" + Told("Outcome", true) + "[S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
 
     form.Set({D::kFailure, D::kBad});
     const std::string failed = Build(&ReportComposer::BuildPlotDynamicsNarrative);
-    EXPECT_NE(failed.find("[S18]not only does[S19]but this is unfavorable[S20]"), std::string::npos)
+    EXPECT_NE(failed.find("[S18]not only does the plot end[S19]but this is unfavorable[S20]"),
+              std::string::npos)
         << failed;
 }
 

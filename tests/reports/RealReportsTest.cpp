@@ -4,7 +4,10 @@
 // words, every macro is one the expander knows, no template is missing, and the texts glue into
 // sentences without stray punctuation.
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,9 @@
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportTemplateKeys.h"
 #include "reports/ReportText.h"
+#include "storymodel/Scene.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/engine/StoryformNumber.h"
 
 namespace {
 
@@ -111,9 +117,43 @@ protected:
         }
     }
 
+    // A story of its own on a store of its own, named as the others, its storyform completed to the
+    // number; the test runs with it and with a composer over it.
+    void WithStoryform(std::uint16_t number,
+                       const std::function<void(StandInStory&, ReportComposer&)>& test) {
+        PFMFile* store = PFMOpenFile(nullptr);
+        ASSERT_NE(store, nullptr);
+        {
+            StandInStory made(store);
+            ASSERT_EQ(made.LoadCharacters(), kNoErr);
+            Name(made);
+            PFMSetCurrentFile(store);
+            ASSERT_TRUE(CompleteStoryform(made.StoryForm(), number)) << number;
+            ReportComposer built(&owner, &made, &made.StoryForm(), &made.Scenes());
+            built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+            test(made, built);
+        }
+        PFMSetCurrentFile(story->GetStoryFile());
+        PFMCloseFile(store);
+    }
+    // The report as the writer reads it: expanded, without its style codes, its lines run together.
+    static std::string Read(ReportComposer& built, IStoryDocument& of, std::int16_t id) {
+        built.ResetText();
+        built.BuildReportSection(id, ReportTitle(id, &of).c_str());
+        std::string text = PlainReportText(&of, built.GetText(), true);
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        return text;
+    }
+
     PFMFile* data_ = nullptr;
     std::unique_ptr<BuiltDataApplication> built_;
 };
+
+// A storyform number with the dynamics' values: bit set for the second value (Steadfast, Bad).
+std::uint16_t WithDynamics(bool steadfast, bool bad) {
+    return static_cast<std::uint16_t>((steadfast ? kDynamicBit[kResolve] : 0) |
+                                      (bad ? kDynamicBit[kJudgment] : 0));
+}
 
 TEST_F(RealReports, EveryTemplateTheBuildersReadIsInTheDataFile) {
     DataFileTemplates templates(data_);
@@ -133,17 +173,8 @@ TEST_F(RealReports, EveryTemplateTheBuildersReadIsInTheDataFile) {
 TEST_F(RealReports, EveryCatalogueReportReadsAsProseOverFourContrastingStoryforms) {
     for (const ContrastingStoryform& c : kContrastingStoryforms) {
         SCOPED_TRACE(c.number);
-        PFMFile* store = PFMOpenFile(nullptr);
-        ASSERT_NE(store, nullptr);
-        {
-            StandInStory contrast(store);
-            ASSERT_EQ(contrast.LoadCharacters(), kNoErr);
-            Name(contrast);
-            PFMSetCurrentFile(store);
-            ASSERT_TRUE(CompleteStoryform(contrast.StoryForm(), c.number));
+        WithStoryform(c.number, [&](StandInStory& contrast, ReportComposer& built) {
             ASSERT_EQ(contrast.StoryForm().IsSuccess(), c.success);
-            ReportComposer built(&owner, &contrast, &contrast.StoryForm(), &contrast.Scenes());
-            built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
             const auto plain = BuildCatalogue(built, contrast);
             ExpectGluedSentences(plain);
             // A complete storyform names every value it holds.
@@ -162,10 +193,185 @@ TEST_F(RealReports, EveryCatalogueReportReadsAsProseOverFourContrastingStoryform
             EXPECT_NE(told.at(15).find("Told in my words"), std::string::npos);
             EXPECT_NE(told.at(61).find("vocabulary list"), std::string::npos);
             owner.vocabulary = 0;
-        }
-        PFMSetCurrentFile(story->GetStoryFile());
-        PFMCloseFile(store);
+        });
     }
+}
+
+// Whose way was right, and who fares better for giving it up, read true for each resolve and
+// judgment: a Main Character who changes to a good end, or holds firm to a bad one, had it wrong.
+TEST_F(RealReports, TheVerdictOnWhoHadItRightIsTrueForEveryResolveAndJudgment) {
+    struct Verdict {
+        bool steadfast, bad;
+        const char* mainWay;      // the Main Character's own way
+        const char* givingItUp;   // leaves the Main Character ... off
+        const char* impactRight;  // the one who had it right ... the Impact Character
+    };
+    const Verdict verdicts[] = {
+        {false, false, "wrong", "better", "was"},
+        {false, true, "right", "worse", "was not"},
+        {true, false, "right", "worse", "was not"},
+        {true, true, "wrong", "better", "was"},
+    };
+    for (const Verdict& v : verdicts) {
+        SCOPED_TRACE(std::string(v.steadfast ? "Steadfast" : "Change") + (v.bad ? " and Bad" : " and Good"));
+        WithStoryform(WithDynamics(v.steadfast, v.bad), [&](StandInStory& made, ReportComposer& built) {
+            ASSERT_EQ(made.StoryForm().IsSteadfast(), v.steadfast);
+            ASSERT_EQ(made.StoryForm().IsBad(), v.bad);
+            const std::string themes = Read(built, made, 15);
+            EXPECT_NE(themes.find(std::string("it is Mara's own way that turns out to be ") + v.mainWay +
+                                  ": Mara is " + v.givingItUp + " off giving it up than holding to it."),
+                      std::string::npos)
+                << themes;
+            const std::string characters = Read(built, made, 25);
+            EXPECT_NE(characters.find(std::string("the one who had it right ") + v.impactRight + " Otto."),
+                      std::string::npos)
+                << characters;
+            // The Kitchen Sink holds both, alike.
+            const std::string sink = Read(built, made, 20);
+            EXPECT_NE(sink.find(std::string("Mara is ") + v.givingItUp + " off giving it up"),
+                      std::string::npos);
+        });
+    }
+}
+
+// The Plot Dynamics name the storyform's own driver, and the judgment's sentence is English
+// whether outcome and judgment agree or not.
+TEST_F(RealReports, ThePlotDynamicsNameTheStoryformsOwnDriverInWholeSentences) {
+    for (const ContrastingStoryform& c : kContrastingStoryforms) {
+        SCOPED_TRACE(c.number);
+        WithStoryform(c.number, [&](StandInStory& made, ReportComposer& built) {
+            const std::string text = Read(built, made, 18);
+            EXPECT_NE(
+                text.find(c.action ? "The story is driven by Action, and each step it takes calls for "
+                                     "decisions to be made."
+                                   : "The story is driven by Decision, and each step it takes calls for "
+                                     "actions to be taken."),
+                std::string::npos)
+                << text;
+            const bool agree = made.StoryForm().IsSuccess() == made.StoryForm().IsGood();
+            EXPECT_NE(text.find(agree ? "not only does the plot end as it must, but this is"
+                                      : "although the plot ends as it must, this is"),
+                      std::string::npos)
+                << text;
+        });
+    }
+}
+
+// An Impact Character of several, named in the plural ("they"): no report gives them a verb or a
+// possessive of one.
+TEST_F(RealReports, AnImpactCharacterOfSeveralReadsInThePlural) {
+    WithStoryform(kContrastingStoryforms[0].number, [&](StandInStory& made, ReportComposer& built) {
+        CharacterManager& characters = made.Characters();
+        CharInfoRec* impact = characters.GetCharacter(characters.GetImpactCharacter());
+        ASSERT_NE(impact, nullptr);
+        impact->SetName("The Spirits");
+        impact->SetForm(kPluralForm);
+        // The name or the pronoun as the subject of a sentence or clause, with a verb of one.
+        const std::regex singular(
+            R"((?:^|[.;:!?] |\band |\bwhile |\bbut )(The Spirits|They) (is|was|has|does|[a-z]+[^s'u]s)\b|Spirits's)");
+        for (const std::int16_t storytelling : {0, 1}) {
+            built.SetShowStorytelling(storytelling);
+            for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+                if (!entry.IsReport()) continue;
+                const std::string text = Read(built, made, static_cast<std::int16_t>(entry.reportId));
+                std::smatch found;
+                EXPECT_FALSE(std::regex_search(text, found, singular))
+                    << entry.name << ": \"" << found.str() << "\" in " << text;
+            }
+        }
+    });
+}
+
+// The analysis information names the author only when the story has one; the comments report
+// shows the writer's comments.
+TEST_F(RealReports, TheAnalysisNamesOnlyAnAuthorThereIsAndTheCommentsReportShowsTheComments) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    EXPECT_EQ(Read(built, *story, 34).find("Author:"), std::string::npos);
+    story->GetInfoRecord().SetEntry("Author", kPTextText, Encoded("A. {Writer}").c_str());
+    EXPECT_NE(Read(built, *story, 34).find("Author: A. {Writer} "), std::string::npos);
+
+    const std::string none = Read(built, *story, 3);
+    story->GetInfoRecord().SetEntry("Comments", kPTextText, Encoded("Move the {storm} to act two.").c_str());
+    const std::string some = Read(built, *story, 3);
+    EXPECT_NE(some.find("Move the {storm} to act two."), std::string::npos) << some;
+    EXPECT_EQ(none.find("Move the"), std::string::npos);
+}
+
+// The Kitchen Sink titles each of its sections once, and tells the scenes' treatment once.
+TEST_F(RealReports, TheKitchenSinkTitlesEachSectionOnceAndTellsTheTreatmentOnce) {
+    WithStoryform(kContrastingStoryforms[1].number, [&](StandInStory& made, ReportComposer& built) {
+        SceneManager& scenes = made.Scenes();
+        Scene& scene = *scenes.SceneAt(scenes.InsertScene(0));
+        scene.SetTitle("The harbour");
+        scene.SetDescription("Mara waits on the quay for the ferry that never comes.");
+        built.ResetText();
+        built.BuildReportSection(20, ReportTitle(20, &made).c_str());
+        const std::string text = ExpandReportText(&made, built.GetText(), nullptr, false);
+        const auto count = [&text](const std::string& part) {
+            std::size_t found = 0;
+            for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+                ++found;
+            return found;
+        };
+        int titled = 0;
+        for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+            if (!entry.IsReport()) continue;
+            const std::string label = ReportEntryLabel(entry, &made);
+            const std::size_t times = count(Code("U+") + Code("B+") + label + Code("B-"));
+            // Its own bold title, once, stands for the themes' name.
+            if (entry.reportId == 15) {
+                EXPECT_EQ(count(Code("B+") + label), 1u);
+                continue;
+            }
+            EXPECT_LE(times, 1u) << label;
+            titled += times == 1u ? 1 : 0;
+        }
+        EXPECT_GE(titled, 21) << "the sink's own sections less the themes";
+        const std::string plain = PlainReportText(&made, built.GetText(), true);
+        const std::string told = "Mara waits on the quay";
+        ASSERT_NE(plain.find(told), std::string::npos);
+        EXPECT_EQ(plain.find(told), plain.rfind(told)) << "the treatment is told once";
+    });
+}
+
+// After a storytelling block the sentence goes on at the start of its line, with no blank before it.
+TEST_F(RealReports, AfterAStorytellingBlockNoLineStartsWithABlank) {
+    WithStoryform(kContrastingStoryforms[2].number, [&](StandInStory& made, ReportComposer& built) {
+        TellEverything(made);
+        built.SetShowStorytelling(1);
+        const std::string afterBlock = "\n\n" + Code("M(0,0,0)") + " ";
+        for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+            if (!entry.IsReport()) continue;
+            built.ResetText();
+            built.BuildReportSection(static_cast<std::int16_t>(entry.reportId), "");
+            const std::string text = ExpandReportText(&made, built.GetText(), nullptr, false);
+            const std::size_t at = text.find(afterBlock);
+            EXPECT_EQ(at, std::string::npos)
+                << entry.name << ": " << text.substr(at == std::string::npos ? 0 : at, 80);
+        }
+    });
+}
+
+// A report that opens with a heading of its own is headed with the name the writer chose it by.
+TEST_F(RealReports, EveryReportsOwnHeadingIsItsNameInTheCatalogue) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    const std::string open = Code("U+") + Code("B+");
+    int headed = 0;
+    for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+        // The Kitchen Sink opens with the heading of the first report it holds, the Plot Progression
+        // with that of its first throughline.
+        if (!entry.IsReport() || entry.reportId == 20 || entry.reportId == 11) continue;
+        built.ResetText();
+        built.BuildReportSection(static_cast<std::int16_t>(entry.reportId), "");
+        const std::string text = ExpandReportText(story.get(), built.GetText(), nullptr, false);
+        if (!StartsWith(text, open)) continue;
+        ++headed;
+        EXPECT_EQ(text.substr(open.size(), text.find(Code("B-")) - open.size()),
+                  ReportEntryLabel(entry, story.get()));
+    }
+    EXPECT_GE(headed, 25);
 }
 
 // The guide to the reports tells of every report a writer can choose.

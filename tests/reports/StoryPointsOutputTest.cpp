@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -197,6 +198,12 @@ protected:
         EXPECT_EQ(last, 1);
         return sheets;
     }
+    static std::vector<std::string> Words(const std::string& text) {
+        std::istringstream in(text);
+        std::vector<std::string> words;
+        for (std::string word; in >> word;) words.push_back(word);
+        return words;
+    }
     static int Drawn(const std::vector<DrawnText>& runs, const std::string& text) {
         return static_cast<int>(
             std::count_if(runs.begin(), runs.end(), [&](const DrawnText& run) { return run.text == text; }));
@@ -252,6 +259,24 @@ TEST_F(StoryPointTables, CellsPrintExpandedAndDecoded) {
     EXPECT_EQ(printed.find('\xC7'), std::string::npos);
     EXPECT_NE(printed.find("[S1]"), std::string::npos);
     EXPECT_NE(printed.find("[S3]"), std::string::npos);
+}
+
+// A definition may itself hold a macro ({NObje} in the definition of a story point's value): the
+// printed cell reads as the screen does, with the macro expanded too.
+TEST_F(StoryPointTables, ACellWhoseDefinitionHoldsAMacroPrintsItExpanded) {
+    application.AddDataText(FourCCOf("SDEF"), 1, "the world of the {NObje} Story");
+    story->StoryForm().SetValueAt(StoryPointIndexForCode("STDom"), 1);
+    Describe(13, "STDom", "Domain", "where it happens", 1);
+    Describe(14, "STDom", "Domain Again", "the place", 3);
+    Build();
+    // The runs of the sheets as words, one blank between them.
+    std::string printed;
+    for (const auto& sheet : PrintAll())
+        for (const DrawnText& run : sheet)
+            for (const std::string& word : Words(run.text)) printed += word + " ";
+    const std::string expanded = ExpandReportText(story.get(), "{NObje}", nullptr, false);
+    EXPECT_EQ(printed.find("{NObje}"), std::string::npos) << printed;
+    EXPECT_EQ(Count(printed, "the world of the " + expanded + " Story"), 2u) << printed;
 }
 
 }  // namespace

@@ -48,13 +48,15 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
         PFMCloseFile(store);
     }
     // And a new story, whose storyform holds nothing yet, with a character who enters, leaves and
-    // stands in a relationship (the relationships read a key for each).
+    // stands in a relationship (the relationships read a key for each), and with an author (the
+    // analysis information reads a key for the author's line).
     CharacterManager& characters = story->Characters();
     CharInfoRec* main = characters.GetCharacter(characters.GetMainCharacter());
     ASSERT_NE(main, nullptr);
     main->SetSWIntro("arrives by train");
     main->SetSWDismiss("leaves by sea");
     main->SetRelationship("old friends", characters.GetImpactCharacter());
+    story->GetInfoRecord().SetEntry("Author", kPTextText, "A. Writer");
     ReportComposer fresh(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     fresh.SetReportTemplates(std::make_unique<FakeTemplates>(log));
     BuildEveryIdEveryWay(fresh);

@@ -1,0 +1,20 @@
+#pragma once
+// How a character's name and role read inside a sentence of a report: the name made possessive as
+// its form asks, and the role joined to the "as" before it with the article it needs.
+
+#include <cstdint>
+#include <string>
+
+// The name's possessive: "Juliet's", and for several characters whose name ends in "s" (a plural
+// noun) only the apostrophe: "The Spirits'".
+std::string PossessiveName(const std::string& name, std::uint16_t form);
+
+// A role as it follows "as", in two parts: the article or determiner in plain words and the rest
+// of the role. A role that begins with an article, a possessive pronoun or a number word has that
+// word lower-cased ("The only son of ..." reads "the" and "only son of ..."); one that begins with
+// a possessive name stands as it is ("Juliet's nurse"); any other takes "the " ("King of the dead").
+struct RolePhrase {
+    std::string determiner;  // "the ", "a ", "his ", ... or empty
+    std::string words;
+};
+RolePhrase RoleAfterAs(const std::string& role);
