@@ -44,7 +44,9 @@
 #include "reports/ReportTools.h"
 #include "reports/StoryformCompletion.h"
 #include "storymodel/RecordText.h"
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 namespace {
 
@@ -424,14 +426,20 @@ TEST_F(ReportsWindow, PendingPrintablesMakeOnePageAndATextThatExpandsToNothingNo
     EXPECT_EQ(view.GetReport()->GetPageCount(), 1u);
 }
 
+// What the writer reads changes with the storyform: the report names the story's goal once it is
+// chosen, without a click.
 TEST_F(ReportsWindow, AStoryformChangeShowsTheReportsAgain) {
     FKDoc* story = NewStory();
     RepWindow* window = OpenReports(story);
-    window->ChooseReports({3});
+    window->ChooseReports({23});
     window->BuildReports();
-    const FablecoreReport* before = window->GetView()->GetReport();
-    story->GetStoryFormManager()->SetChoice(1000, 1001);
-    EXPECT_NE(window->GetView()->GetReport(), before);
+    const auto shown = [window] { return std::string(window->GetView()->GetLayout()->GetText()); };
+    const std::string unchosen = "The story's goal is " + StyleCodeText("B+") + "an unchosen item";
+    const std::string chosen = "The story's goal is " + StyleCodeText("B+") + ElementName(21);
+    EXPECT_NE(shown().find(unchosen), std::string::npos) << shown();
+    story->GetStoryFormManager()->SetChoice(StoryPointIDForCode("STGoal"), 21);
+    EXPECT_NE(shown().find(chosen), std::string::npos) << shown();
+    EXPECT_EQ(shown().find(unchosen), std::string::npos);
     EXPECT_FALSE(window->IsStale());
 }
 
