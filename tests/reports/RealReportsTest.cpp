@@ -266,9 +266,13 @@ TEST_F(RealReports, AnImpactCharacterOfSeveralReadsInThePlural) {
         ASSERT_NE(impact, nullptr);
         impact->SetName("The Spirits");
         impact->SetForm(kPluralForm);
-        // The name or the pronoun as the subject of a sentence or clause, with a verb of one.
+        impact->SetSWIntro("A face in the knocker");
+        impact->SetSWDismiss("The last one points to a grave");
+        // The name or the pronoun as the subject of a sentence, a clause or a line, with a verb of
+        // one (the lines run together with blanks between).
         const std::regex singular(
-            R"((?:^|[.;:!?] |\band |\bwhile |\bbut )(The Spirits|They) (is|was|has|does|[a-z]+[^s'u]s)\b|Spirits's)");
+            R"((?:^|[.;:!?] |  |\band |\bwhile |\bbut )(The Spirits|They) (is|was|has|does|[a-z]+[^s'u]s)\b)"
+            R"(|Spirits's)");
         for (const std::int16_t storytelling : {0, 1}) {
             built.SetShowStorytelling(storytelling);
             for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
