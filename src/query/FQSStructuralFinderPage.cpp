@@ -89,7 +89,7 @@ void FQSStructuralFinderPage::Fill() {
             unconstrained.valueMark[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i + 1);
         record = &unconstrained;
     }
-    level_ = static_cast<std::int16_t>(record->kind + 1);
+    level_ = record->kind;
 
     std::int16_t firstPossible = 0;
     std::int16_t lastPossible = 0;
@@ -277,7 +277,7 @@ void FQSStructuralFinderPage::StoreChoice() {
         rows.push_back({chosen_->GetTopicID(row), chosen_->GetTopicMark(row)});
     const int domainIndex = ThroughlineDomainIndex(storyPoint_);
     const std::int16_t domain = domainIndex >= 0 ? storyForm->GetValueAt(domainIndex) : 0;
-    const FinderChoice choice = ComposeFinderChoice(rows, level_ == 5, domain);
+    const FinderChoice choice = ComposeFinderChoice(rows, level_ == kElementLevelPoint, domain);
     const int index = StoryPointIndex(storyPoint_);
     storyForm->SetChoiceAt(index, choice.value);
     StoryformSolver* solver = window_->GetSolver();

@@ -39,6 +39,7 @@ public:
     TopicListView* GetChosenList() const { return chosen_; }
     PushBtn* GetAddButton() const { return add_; }
     PushBtn* GetRemoveButton() const { return remove_; }
+    // The point's level: 2 class, 3 type, 4 variation, 5 element.
     std::int16_t GetLevel() const { return level_; }
 
 private:
