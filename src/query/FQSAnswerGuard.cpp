@@ -38,5 +38,8 @@ void FQSAnswerGuard::PutBack() {
         window_.UpdateRowStatuses();
         if (!dirty_) story->SetClean();
     }
+    // The story is as it was before the answer: nothing is left inconsistent, so what the writer
+    // types next is stored and the window goes on following the story.
+    window_.ClearZeroStoryforms();
     window_.RequestRefresh();
 }

@@ -4,7 +4,8 @@
 // count and its changed mark. A radio page or the structural finder makes a guard before it applies
 // its answer (to the solver first), then runs the check through it. When no storyform is left, the
 // writer is warned as the check does, everything the guard kept goes back as it was and the page is
-// shown again from the story once the item hit is done, so that the answer is never stored.
+// shown again from the story once the item hit is done, so that the answer is never stored. With the
+// story consistent again, the window then stores and follows changes as before the warning.
 
 #include <cstdint>
 #include <memory>

@@ -152,6 +152,8 @@ public:
     void SetStoryformCount(std::uint16_t count) override;
     // The storyform check; answers the count.
     std::uint16_t CheckStoryforms();
+    // After an answer that left no storyform was put back: the window follows changes again.
+    void ClearZeroStoryforms() { check_.ClearZeroStoryforms(); }
     void UpdateElementHelp();
     void ShowHelpPane();
     void HideHelpPane();

@@ -37,8 +37,11 @@ public:
     // Runs the check; answers the count.
     std::uint16_t Run(IStoryformCheckHost& host);
 
-    // Once a count found none: the window's listeners then do nothing.
+    // Once a count found none: the window's listeners then do nothing, and pages store nothing.
     bool FoundZeroStoryforms() const { return zeroStoryforms_; }
+    // The answer that left none was put back: the story is consistent again, so the window follows
+    // its changes and pages store their answers as before.
+    void ClearZeroStoryforms() { zeroStoryforms_ = false; }
     bool HasCongratulated() const { return congratulated_; }
 
 private:

@@ -1,8 +1,8 @@
-// An answer that leaves no storyform is not stored: the check warns ("Ouch!") and sets the zero
-// flag, and the solver's constraint, the storyform, the story's count and its changed mark go back
-// to what they were before the answer, the page being shown again from the story. An answer that
-// leaves storyforms passes untouched, and one that leaves a single storyform applies it and
-// congratulates once.
+// An answer that leaves no storyform is not stored: the check warns ("Ouch!"), and the solver's
+// constraint, the storyform, the story's count and its changed mark go back to what they were before
+// the answer, the page being shown again from the story; the window then follows the story again.
+// An answer that leaves storyforms passes untouched, and one that leaves a single storyform applies
+// it and congratulates once.
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ TEST_F(AnswerGuard, AnAnswerThatLeavesNoStoryformIsNotStored) {
     }
     ASSERT_EQ(Asked().size(), 1u);
     EXPECT_EQ(Asked()[0].rfind("Ouch!", 0), 0u);
-    EXPECT_TRUE(window->GetStoryformCheck().FoundZeroStoryforms());
+    EXPECT_FALSE(window->GetStoryformCheck().FoundZeroStoryforms()) << "the story is consistent again";
     EXPECT_TRUE(IsConstraintFree(MainDomain())) << "the constraint is what it was";
     EXPECT_EQ(story->GetStoryformCount(), before);
     EXPECT_EQ(*story->GetStoryFormManager()->SaveState(), *storyform);
@@ -63,10 +63,11 @@ TEST_F(AnswerGuard, AnAnswerThatLeavesNoStoryformIsNotStored) {
     ASSERT_NE(window->GetPage(), nullptr);
     EXPECT_FALSE(window->GetRequests().refresh);
 
-    // After the error the window no longer follows changes.
+    // With the answer put back the window goes on following the story's changes.
     story->GetStoryFormManager()->SetChoice(1000, 1001);
     Run();
-    EXPECT_EQ(story->GetStoryformCount(), before);
+    EXPECT_LT(story->GetStoryformCount(), before);
+    EXPECT_GT(story->GetStoryformCount(), 0);
 }
 
 TEST_F(AnswerGuard, AnAnswerThatLeavesStoryformsPassesUntouched) {

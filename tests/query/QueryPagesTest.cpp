@@ -412,6 +412,31 @@ TEST_F(QueryPages, ADynamicAnswerThatLeavesNoStoryformIsNotStored) {
     EXPECT_EQ(window->GetPage()->GetRadio(0)->GetValue(), 0) << "the page shown again from the story";
 }
 
+// The answer that left no storyform is put back, so the story is consistent again: what the writer
+// types afterwards is stored when the page is left, and the window follows the story's changes.
+TEST_F(QueryPages, AfterAnAnswerPutBackTextIsStoredAndChangesAreFollowed) {
+    FKDoc* document = NewStory();
+    document->GetStoryFormManager()->SetChoice(12000, 1);
+    OpenPages(document);
+    ShowRow(kResolveRow);
+    FixConstraintToValue(*FindConstraintOf(*window->GetSolver(), 15000), 1);
+    Mark();
+    ClickRadio(14);
+    ASSERT_EQ(Asked().size(), 1u);
+    ASSERT_EQ(Asked()[0].rfind("Ouch!", 0), 0u);
+
+    ShowRow(kTitleRow);
+    ItemAs<EditView>(window, 14)->SetText("Typed after the warning", 1);
+    Hit(window, FQSWindow::kNextItem);
+    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Title"), "Typed after the warning");
+
+    const std::uint16_t count = document->GetStoryformCount();
+    document->GetStoryFormManager()->SetChoice(kResolve, kChange);
+    Run();
+    EXPECT_LT(document->GetStoryformCount(), count) << "the window recounted after the change";
+    EXPECT_EQ(window->GetCurrentRow(), kTitleRow + 1);
+}
+
 TEST_F(QueryPages, AnIllustrationOfAnUnchosenPointSaysSo) {
     FKDoc* document = NewStory();
     OpenPages(document);
