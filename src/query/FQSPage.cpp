@@ -342,7 +342,9 @@ void FQSPage::CommitAnswers() {
 void FQSPage::MarkAnswered(bool answered, std::int16_t topic) {
     if (!window_) return;
     const std::int16_t status = answered ? kQuestionAnswered : kQuestionOpen;
-    if (FQSTreeSelectorView* tree = window_->GetTopicTree()) tree->SetNodeStatus(row_, static_cast<std::uint8_t>(status), true);
+    // The row is painted with the window's next paint: painting it at once, while a page is set up or
+    // torn down, would draw the tree through the page's clipping.
+    if (FQSTreeSelectorView* tree = window_->GetTopicTree()) tree->SetNodeStatus(row_, static_cast<std::uint8_t>(status), false);
     if (document_) document_->GetQuestionStatus().SetStatus(status, topic, GetContextKey());
 }
 

@@ -4,9 +4,11 @@
 #include <unordered_set>
 
 #include "framework/PictureBitmaps.h"
+#include "framework/WindowUtilities.h"
 #include "framework/graphics/FontMapping.h"
 #include "framework/graphics/GraphEnv.h"
 #include "items/GraphFontUser.h"
+#include "items/Scroller.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Drawing.h"
@@ -99,7 +101,19 @@ void FQSTreeSelectorView::SetNodeStatus(std::int32_t row, std::uint8_t status, b
     if (!node || node->GetStatus() == status) return;
     node->SetStatus(status);
     MarkNodeForRedraw(node);
+    InvalidateRow(node);
     if (redraw && HasWindow() && LacksFlags(kHidden)) Update();
+}
+
+void FQSTreeSelectorView::InvalidateRow(const FQSTreeSelectorNode* node) {
+    if (!HasWindow()) return;
+    const ShortRect content = GetContentRect();
+    const Scroller* scroller = GetVertScroller();
+    const std::int32_t scrolled = scroller && !scroller->HasFlags(kHidden) ? scroller->GetValue() : 0;
+    const std::int32_t top = content.top + RowTop(node) - scrolled;
+    const ShortRect row = ShortRect::MakeLTRB(content.left, std::max<std::int32_t>(top, content.top), content.right,
+                                              std::min<std::int32_t>(top + RowHeight(node), content.bottom));
+    if (row.top < row.bottom) InvalidateShortRect(GetParentHWnd(), row);
 }
 
 void FQSTreeSelectorView::SelectNode(std::int32_t row, bool notify) {

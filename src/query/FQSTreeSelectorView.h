@@ -66,7 +66,8 @@ public:
 
     // The node of a list row, or null.
     FQSTreeSelectorNode* NodeAt(std::int32_t row) const;
-    // Stores a status that differs and repaints the node (at once with redraw, when the view shows).
+    // Stores a status that differs and invalidates the node's row, which is painted at once with
+    // redraw when the view shows.
     void SetNodeStatus(std::int32_t row, std::uint8_t status, bool redraw);
     using TreeSelectorView::SelectNode;
     // Selects the row's node (with notify, the view's hit follows).
@@ -97,6 +98,8 @@ public:
     std::int32_t RowCapacity() const { return static_cast<std::int32_t>(rows_.size()); }
 
 private:
+    // The node's row, as far as it shows, is painted again.
+    void InvalidateRow(const FQSTreeSelectorNode* node);
     FQSTreeSelectorNode* Selected() const;
     void DrawStatusMark(TGraphEnv& env, std::uint8_t status, int x, int y, bool selected);
 

@@ -104,7 +104,6 @@ void FQSWindow::UpdateRowStatuses() {
     if (!tree_ || !story_) return;
     QuestionStatus& status = story_->GetQuestionStatus();
     const StoryFormManager* storyForm = story_->GetStoryFormManager();
-    bool changed = false;
     for (std::int32_t row = 0; row < list_.Count(); ++row) {
         const FQSPageData& entry = *list_.At(row);
         const TopicRecord* topic = TopicAt(entry.GetTopic());
@@ -118,12 +117,9 @@ void FQSWindow::UpdateRowStatuses() {
         }
         const std::int16_t shown = RowStatusOf(kind, chosen, inForce, status.GetStatus(entry.GetTopic(), key));
         if (IsRowStatusStored(kind)) status.SetStatus(shown, entry.GetTopic(), key);
-        const FQSTreeSelectorNode* node = tree_->NodeAt(row);
-        if (node && node->GetStatus() != shown) changed = true;
+        // A row whose mark changed is painted again.
         tree_->SetNodeStatus(row, static_cast<std::uint8_t>(shown), false);
     }
-    // The tree is painted again only when a mark changed.
-    if (changed) tree_->Invalidate();
 }
 
 // --- The storyform check

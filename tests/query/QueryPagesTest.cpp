@@ -11,8 +11,12 @@
 #include "items/Slider.h"
 #include "items/StoredTextField.h"
 #include "items/TextWrap.h"
+#include "platform/gdi/GdiTestSupport.h"
+#include "platform/gdi/Surface.h"
 #include "platform/ui/ClipboardText.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/Presenter.h"
+#include "platform/ui/Window.h"
 #include "platform/ui/VirtualKeys.h"
 #include "query/FQSPageControls.h"
 #include "query/FQSPageFactory.h"
@@ -49,6 +53,18 @@ std::int16_t NumberOf(PText* record, const char* key) {
     std::int16_t value = -99;
     if (record) record->GetEntry(key, 's', &value);
     return value;
+}
+
+// The part of the screen that shows the rectangle of the window's client area.
+std::unique_ptr<win::Surface> ScreenPart(win::HWND window, const ShortRect& rect) {
+    win::POINT origin{rect.left, rect.top};
+    win::ClientToScreen(window, &origin);
+    const win::Surface& screen = win::GetScreenSurface();
+    auto part = std::make_unique<win::Surface>(rect.Width(), rect.Height());
+    for (int y = 0; y < rect.Height(); ++y) {
+        for (int x = 0; x < rect.Width(); ++x) part->SetPixel(x, y, screen.GetPixel(origin.x + x, origin.y + y));
+    }
+    return part;
 }
 
 template <typename Item>
@@ -410,6 +426,22 @@ TEST_F(QueryPages, ADynamicAnswerThatLeavesNoStoryformIsNotStored) {
     EXPECT_FALSE(document->IsDirty());
     ASSERT_NE(window->GetPage(), nullptr);
     EXPECT_EQ(window->GetPage()->GetRadio(0)->GetValue(), 0) << "the page shown again from the story";
+}
+
+// The tree's tick of a text topic follows its status when the writer leaves the page with Next: the
+// row shows the tick at once, as it does when the whole tree is painted again.
+TEST_F(QueryPages, LeavingATextPageWithNextTicksItsRowAtOnce) {
+    OpenPages(NewStory());
+    ShowRow(kTitleRow);
+    ItemAs<EditView>(window, 14)->SetText("A title", 1);
+    Hit(window, FQSWindow::kNextItem);
+    FQSTreeSelectorView* tree = window->GetTopicTree();
+    EXPECT_EQ(tree->NodeAt(kTitleRow)->GetStatus(), kQuestionAnswered);
+    const auto shown = ScreenPart(window->GetHWnd(), tree->Bounds());
+    tree->Invalidate();
+    Run();
+    EXPECT_EQ(gditest::DifferingPixels(*shown, *ScreenPart(window->GetHWnd(), tree->Bounds())), 0)
+        << "the tick was drawn when the page was left";
 }
 
 // The answer that left no storyform is put back, so the story is consistent again: what the writer
