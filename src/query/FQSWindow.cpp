@@ -174,7 +174,10 @@ void FQSWindow::BuildContents() {
     helpPane_->SetFont(fonts_[kHelpFont]);
     list->Append(helpPane_);
 
-    helpButtonRow_ = new GraphBtn(list, nullptr, GetStandardColor(kWhite), GetStandardColor(kGrey), false, true);
+    // Grey buttons with black labels, on or off (the bevel tells which); a button whose section has
+    // no text is dimmed to dark grey, still readable on the face.
+    helpButtonRow_ = new GraphBtn(list, nullptr, black, black, false, true);
+    helpButtonRow_->SetColor(GetStandardColor(kDarkGrey));
     win::LOGFONTA buttonFont;
     MakeLogFont(buttonFont, kHelpButtonFontNumber, kHelpButtonFontSize, 0);
     const ShortPoint rowOrigin{layout_.helpPane.left, static_cast<std::int16_t>(layout_.helpPane.top - 20)};

@@ -7,14 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "QueryWindowFixture.h"
 #include "app/StoryCommands.h"
 #include "items/BarGraph.h"
 #include "items/GraphBtn.h"
 #include "items/PushBtn.h"
+#include "platform/gdi/Surface.h"
 #include "platform/sys/Bell.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/VirtualKeys.h"
 #include "query/FQSHSplitter.h"
 #include "query/FQSHelpPane.h"
@@ -252,6 +257,51 @@ TEST_F(QueryWindow, TheHelpShowsTheSectionsOfButtonsThatAreOnAndDimsEmptyOnes) {
     Run();
     EXPECT_FALSE(buttons->IsButtonEnabled(kExplainSection)) << "topic 5 has no texts";
     EXPECT_EQ(ControlText(pane), "");
+}
+
+// Each of the eight help buttons shows its label: black on the grey face whether the button is on or
+// off, dark grey (dimmed, yet readable) when its section has no text.
+TEST_F(QueryWindow, EveryHelpButtonReadsAsALabelOnOffOrDimmed) {
+    window = OpenQuery(NewStory());
+    ASSERT_NE(window, nullptr);
+    window->ShowPage(4, 20);
+    Run();
+    auto* buttons = dynamic_cast<GraphBtn*>(window->GetItem(FQSWindow::kHelpButtonsItem));
+    ASSERT_TRUE(window->IsHelpShown());
+    UpdateWindow(window->GetHWnd());
+    Run();
+    // The darkest grey level among the pixels of the button's label, away from its bevel.
+    const auto darkest = [&](std::int32_t index) {
+        const ShortRect whole = buttons->GetLabelRect(index);
+        const ShortRect label = ShortRect::MakeLTRB(whole.left + 2, whole.top + 2, whole.right - 2, whole.bottom - 2);
+        POINT origin{label.left, label.top};
+        ClientToScreen(window->GetHWnd(), &origin);
+        const Surface& screen = GetScreenSurface();
+        int level = 255;
+        for (int y = 0; y < label.Height(); ++y) {
+            for (int x = 0; x < label.Width(); ++x) {
+                const COLORREF pixel = screen.GetPixel(origin.x + x, origin.y + y);
+                level = std::min(level, (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel)) / 3);
+            }
+        }
+        return level;
+    };
+    std::array<int, 3> seen{};  // on, off, dimmed
+    for (std::int32_t i = 0; i < kHelpSectionCount; ++i) {
+        SCOPED_TRACE("help button " + std::to_string(i));
+        const int level = darkest(i);
+        if (!buttons->IsButtonEnabled(i)) {
+            ++seen[2];
+            EXPECT_LE(level, 0xC0 - 48) << "a dimmed label still stands out from the face";
+            EXPECT_GE(level, 0x60) << "and reads as dimmed";
+        } else {
+            ++seen[buttons->GetButtonState(i) != 0 ? 0 : 1];
+            EXPECT_LE(level, 0x40) << "a black label";
+        }
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    EXPECT_GT(seen[2], 0);
 }
 
 TEST_F(QueryWindow, AResizeLaysTheItemsOutAgainWithinTheSmallestSize) {
