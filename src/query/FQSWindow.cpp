@@ -158,14 +158,20 @@ void FQSWindow::BuildContents() {
     GetContentRect(content);
     const std::int16_t split = ReadPreference(kHorizontalSplitKey, DefaultHorizontalSplit(content.Width()));
     layout_ = ComputeFQSWindowLayout(content, LeftColumnForSplit(content.Width(), split),
-                                     ReadPreference(kVerticalSplitKey, kVerticalSplitStart));
+                                     ReadPreference(kVerticalSplitKey, DefaultVerticalSplit(content.Height())));
 
     // The tree's two scrollers take the items 0 and 1, the tree itself 2.
     tree_ = new FQSTreeSelectorView(list, &layout_.tree);
     tree_->SetFont(fonts_[kTopicsFont]);
     list->Append(tree_);
     listChooser_ = new Popup(list, &layout_.listChooser, "", 0, black, 0, nullptr, 0, 12, 0);
-    for (std::int16_t id = 0; id < kChoosableListCount; ++id) listChooser_->AddItem(GetListName(id).c_str());
+    // The lists the data file holds, by their names; a missing list takes no row.
+    chooserLists_.clear();
+    for (std::int16_t id = 0; id < kChoosableListCount; ++id) {
+        if (!QuestionListExists(GetApplication() ? GetApplication()->GetDataFile() : nullptr, id)) continue;
+        chooserLists_.push_back(id);
+        listChooser_->AddItem(GetListName(id).c_str());
+    }
     list->Append(listChooser_);
     for (const auto& [title, bounds] : {std::pair{"Start", &layout_.start}, std::pair{"Prev", &layout_.prev},
                                         std::pair{"Close", &layout_.close}, std::pair{"Next", &layout_.next}})
@@ -344,8 +350,9 @@ void FQSWindow::HandleItemHit(std::int32_t itemIndex) {
     switch (itemIndex) {
         case kTreeItem: ShowSelectedPage(); break;
         case kListChooserItem:
-            if (listChooser_ && listChooser_->GetValue() >= 0 && listChooser_->GetValue() != listId_)
-                SelectQuestionList(static_cast<std::int16_t>(listChooser_->GetValue()), true, -1);
+            if (const std::int16_t chosen = listChooser_ ? GetChooserListId(listChooser_->GetValue()) : -1;
+                chosen >= 0 && chosen != listId_)
+                SelectQuestionList(chosen, true, -1);
             break;
         case kStartItem: Start(); break;
         case kPrevItem: Prev(std::exchange(stepBySelectableNode_, false)); break;

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "items/Splitters.h"
 #include "platform/gdi/GdiTypes.h"
@@ -125,6 +126,9 @@ public:
     void HandleItemHit(std::int32_t itemIndex);
     // The list's name for the chooser: its "NA" expanded, or "-" when the list is missing.
     std::string GetListName(std::int16_t listId) const;
+    // The list of the chooser's row: the chooser shows only the lists that exist, in id order; -1
+    // for a row it does not have.
+    std::int16_t GetChooserListId(std::int32_t row) const;
     // Makes the list current (keeping the position of the one left with save) and builds its tree;
     // position -1 is the row the story remembers. False when the list could not be read.
     bool SelectQuestionList(std::int16_t listId, bool save, std::int32_t position);
@@ -209,6 +213,8 @@ private:
 
     // --- Lists and pages
     void BuildTree();
+    // The chooser shows the list as chosen (no row when it has none for the list).
+    void ShowChosenList(std::int16_t listId);
     void ReleasePage();
     void ShowSelectedPage();
     void StepTo(const QueryStep& step, bool bySelectableNode);
@@ -261,6 +267,8 @@ private:
 
     FQSTreeSelectorView* tree_ = nullptr;
     Popup* listChooser_ = nullptr;
+    // The list id of each row of the chooser.
+    std::vector<std::int16_t> chooserLists_;
     FQSHelpPane* helpPane_ = nullptr;
     GraphBtn* helpButtonRow_ = nullptr;
     BarGraph* bars_[2] = {};

@@ -46,6 +46,18 @@ std::string FQSWindow::GetListName(std::int16_t listId) const {
     return ::GetListName(GetApplication() ? GetApplication()->GetDataFile() : nullptr, listId, story_);
 }
 
+std::int16_t FQSWindow::GetChooserListId(std::int32_t row) const {
+    return row >= 0 && row < static_cast<std::int32_t>(chooserLists_.size()) ? chooserLists_[static_cast<std::size_t>(row)]
+                                                                          : -1;
+}
+
+void FQSWindow::ShowChosenList(std::int16_t listId) {
+    if (!listChooser_) return;
+    const auto found = std::find(chooserLists_.begin(), chooserLists_.end(), listId);
+    const std::int32_t row = found == chooserLists_.end() ? -1 : static_cast<std::int32_t>(found - chooserLists_.begin());
+    if (listChooser_->GetValue() != row) listChooser_->SetValue(row, true);
+}
+
 bool FQSWindow::SelectQuestionList(std::int16_t listId, bool save, std::int32_t position) {
     const BusyCursor busy;
     const FQSGoToTarget keptTarget = requests_.target;
@@ -58,8 +70,7 @@ bool FQSWindow::SelectQuestionList(std::int16_t listId, bool save, std::int32_t 
         const TreeSelectorView::UpdateGuard guard(*tree_);
         tree_->DeleteAll();
     }
-    if (listChooser_ && listChooser_->GetValue() != listId)
-        listChooser_->SetValue(listId < kChoosableListCount ? listId : -1, true);
+    ShowChosenList(listId);
 
     const LoadedQuestionList loaded =
         LoadQuestionList(GetApplication() ? GetApplication()->GetDataFile() : nullptr, listId, position, list_);
@@ -71,8 +82,7 @@ bool FQSWindow::SelectQuestionList(std::int16_t listId, bool save, std::int32_t 
     }
     BuildTree();
     listId_ = loaded.listId;
-    if (listChooser_ && listChooser_->GetValue() != listId_)
-        listChooser_->SetValue(listId_ < kChoosableListCount ? listId_ : -1, true);
+    ShowChosenList(listId_);
     UpdateRowStatuses();
     row_ = loaded.row;
     topic_ = loaded.topic;

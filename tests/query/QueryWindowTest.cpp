@@ -74,12 +74,16 @@ TEST_F(QueryWindow, TheCommandOpensOneWindowWithItsItemsOnTheRememberedList) {
     EXPECT_NE(dynamic_cast<FQSTreeSelectorView*>(window->GetItem(FQSWindow::kTreeItem)), nullptr);
     auto* chooser = dynamic_cast<Popup*>(window->GetItem(FQSWindow::kListChooserItem));
     ASSERT_NE(chooser, nullptr);
-    EXPECT_EQ(chooser->GetItemCount(), kChoosableListCount);
+    // The lists the data file holds (0, 1 and 13), with no row for a missing one.
+    ASSERT_EQ(chooser->GetItemCount(), 3);
     char name[64];
-    chooser->GetItemText(name, 1);
-    EXPECT_STREQ(name, "Storyforming");
-    chooser->GetItemText(name, 2);
-    EXPECT_STREQ(name, "-") << "a missing list";
+    const char* names[] = {"Getting Started", "Storyforming", "Plotpilot"};
+    for (std::int32_t row = 0; row < 3; ++row) {
+        chooser->GetItemText(name, row);
+        EXPECT_STREQ(name, names[row]);
+    }
+    EXPECT_EQ(window->GetChooserListId(2), 13);
+    EXPECT_EQ(window->GetChooserListId(3), -1);
     EXPECT_EQ(chooser->GetValue(), 0);
     const char* titles[] = {"Start", "Prev", "Close", "Next"};
     for (std::int32_t i = 0; i < 4; ++i) {
@@ -181,6 +185,12 @@ TEST_F(QueryWindow, TheListChooserOpensAListAtItsRememberedRow) {
     chooser->SetValue(kGettingStartedList, true);
     Hit(window, FQSWindow::kListChooserItem);
     EXPECT_EQ(Place(), std::make_pair(kGettingStartedList, 3));
+    // The third row is the third list there is, Plotpilot's 13.
+    chooser->SetValue(2, true);
+    Hit(window, FQSWindow::kListChooserItem);
+    EXPECT_EQ(window->GetCurrentListId(), 13);
+    window->SelectQuestionList(kStoryformingList, true, 0);
+    EXPECT_EQ(chooser->GetValue(), 1) << "the chooser shows the list opened";
 }
 
 TEST_F(QueryWindow, ReturnAdvancesAsTheSettingSaysAndControlAlways) {

@@ -25,6 +25,7 @@
 #include "foundation/TypedList.h"
 #include "query/FQSHelpSources.h"
 #include "query/FQSHelpText.h"
+#include "query/FQSHomePage.h"
 #include "query/FQSPageControls.h"
 #include "query/FQSRecap.h"
 #include "query/data/FQSInterpretation.h"
@@ -274,6 +275,24 @@ TEST_F(QueryContentTest, EveryPageOfEveryListHasItsHelp) {
         const std::string shown = sources.Expand(help.text);
         EXPECT_EQ(LeftOver(shown), std::nullopt) << "topic " << topic << ": " << shown;
     }
+}
+
+// Each bar of the home page below the storyforming row counts the topics of its progress group; its
+// list holds every one of them, so that walking that road can fill the bar.
+TEST_F(QueryContentTest, EachHomePageBarCountsOnlyTopicsOfItsOwnRoad) {
+    int checked = 0;
+    for (const HomeEntry& road : kHomeEntries) {
+        if (road.barCode <= 2) continue;  // the storyforming bars count the storyform's choices
+        std::set<std::int16_t> listed;
+        for (const FQSPageData& entry : Expanded(road.listId)) listed.insert(entry.GetTopic());
+        for (std::size_t topic = 0; topic < kTopicTable.size(); ++topic) {
+            if (kTopicTable[topic].progressGroup != road.barCode) continue;
+            ++checked;
+            EXPECT_TRUE(listed.count(static_cast<std::int16_t>(topic)))
+                << "topic " << topic << " counts in the bar of list " << road.listId << " but is not in it";
+        }
+    }
+    EXPECT_GT(checked, 100);
 }
 
 TEST_F(QueryContentTest, TheSubjectiveStoryHasAListedRecapOfItsOwnPoints) {
