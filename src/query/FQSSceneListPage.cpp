@@ -1,5 +1,7 @@
 #include "query/FQSSceneListPage.h"
 
+#include <algorithm>
+
 #include "app/FKDoc.h"
 #include "framework/BusyCursor.h"
 #include "items/ItemList.h"
@@ -24,11 +26,12 @@ void FQSSceneListPage::Build() {
     ItemList* items = Items();
     if (!items || !window_) return;
     layoutCursor_ = static_cast<std::int16_t>(layoutCursor_ + kListGap);
-    const ShortRect rect{layoutCursor_, static_cast<std::int16_t>(pageArea_.left + kListInset),
-                         static_cast<std::int16_t>(pageArea_.bottom - kBottomRoom),
-                         static_cast<std::int16_t>(pageArea_.right - kListInset)};
+    // The list starts short and grows with the page, down to the help pane's line.
+    const int bottom = std::min(pageArea_.bottom - kBottomRoom, layoutCursor_ + kShortestList);
+    listRect_ = ShortRect::MakeLTRB(pageArea_.left + kListInset, layoutCursor_, pageArea_.right - kListInset,
+                                    std::max<int>(bottom, layoutCursor_));
     items->CloseItems();
-    list_ = new TopicListView(items, kListGrowth, this, &rect);
+    list_ = new TopicListView(items, kListGrowth, this, &listRect_);
     list_->SetReorderMode(true);
     listItem_ = items->Append(list_);
     list_->SetOwnerWindow(window_);
@@ -42,7 +45,12 @@ void FQSSceneListPage::Build() {
         }
     }
     list_->UpdateScrollBars(0);
-    layoutCursor_ = static_cast<std::int16_t>(pageArea_.bottom - kBottomRoom);
+    layoutCursor_ = listRect_.bottom;
+}
+
+void FQSSceneListPage::GrowContent(std::int32_t dh) {
+    listRect_.bottom = static_cast<std::int16_t>(listRect_.bottom + dh);
+    if (list_) list_->SetBounds(listRect_, true);
 }
 
 void FQSSceneListPage::Release() {

@@ -1,7 +1,8 @@
 #pragma once
 // The list of the story's scenes in storytelling order. A click selects a scene for the scene
 // keywords of the page's buttons (add, delete, describe); a double click goes to the scene's first
-// page in the topic tree; dragging a row onto another moves that scene to the other's place.
+// page in the topic tree; dragging a row onto another moves that scene to the other's place. The
+// list starts short and grows with the page, so that the help pane keeps its room below it.
 
 #include <cstdint>
 
@@ -11,9 +12,14 @@
 
 class FQSSceneListPage : public FQSPage, public ITopicViewClient, public IKeywordSceneListPage {
 public:
+    // The list's height before the window stretches the page.
+    static constexpr std::int16_t kShortestList = 100;
+
     // --- FQSPage
     void Build() override;
     void Release() override;
+    std::int32_t GetStretchWeight() const override { return 1; }
+    void GrowContent(std::int32_t dh) override;
     // The list's own hit does nothing; the window then runs the requests the list set.
     std::int32_t HandleControl(std::int32_t itemIndex) override;
     void RunKeyword(FQSPushBtn& button) override;
@@ -41,4 +47,5 @@ private:
     std::int16_t selected_ = -1;
     std::int32_t listItem_ = -1;
     TopicListView* list_ = nullptr;
+    ShortRect listRect_;
 };

@@ -1,5 +1,7 @@
 #include "query/FQSTextWrapPage.h"
 
+#include <algorithm>
+
 #include "app/FKDoc.h"
 #include "items/ItemList.h"
 #include "items/TView.h"
@@ -29,12 +31,17 @@ void FQSTextWrapPage::Build() {
     view_ = nullptr;
     recapType_ = ReadShort("TP", 0);
     if (helpLine_ == 0 && window_) window_->HideHelpPane();
-    const ShortRect rect = ShortRect::MakeLTRB(pageArea_.left + kViewIndent, layoutCursor_ + kViewGap,
-                                               pageArea_.right - kViewIndent, pageArea_.bottom - kViewBottomGap);
-    view_ = new TextWrapView(MakeRecapWrap, document_, Items(), kViewStyle, &rect, kViewBorder, GetStandardColor(0));
+    // Without help the view fills the page; with help it starts short and grows down to the help
+    // pane's line when the window stretches the page.
+    const int top = layoutCursor_ + kViewGap;
+    const int fill = pageArea_.bottom - kViewBottomGap;
+    viewRect_ = ShortRect::MakeLTRB(pageArea_.left + kViewIndent, top, pageArea_.right - kViewIndent,
+                                    helpLine_ == 0 ? fill : std::min(fill, top + kShortestView));
+    view_ = new TextWrapView(MakeRecapWrap, document_, Items(), kViewStyle, &viewRect_, kViewBorder,
+                             GetStandardColor(0));
     view_->SetFontSpec(textFont_);
     view_->Open(Items()->Append(view_));
-    layoutCursor_ = rect.bottom;
+    layoutCursor_ = viewRect_.bottom;
 
     recap_.clear();
     if (RecapTakesFreeText(recapType_)) {
@@ -45,6 +52,11 @@ void FQSTextWrapPage::Build() {
         recap_ += Interpreted("TX1", room);
     }
     view_->SetText(recap_.c_str());
+}
+
+void FQSTextWrapPage::GrowContent(std::int32_t dh) {
+    viewRect_.bottom = static_cast<std::int16_t>(viewRect_.bottom + dh);
+    if (view_) view_->SetBounds(viewRect_, true);
 }
 
 void FQSTextWrapPage::Release() {

@@ -40,9 +40,8 @@ constexpr int kWhite = 1;
 constexpr int kGrey = 8;
 constexpr int kDarkGrey = 9;
 constexpr int kWindowBack = 12;
-// Where the splitters start (the horizontal one is placed on its band at once), and how close to the
-// content's edges they may come.
-constexpr std::int16_t kVerticalSplitStart = 50;
+// Where the horizontal splitter starts (it is placed on its band at once), and how close to the
+// content's edges the splitters may come.
 constexpr std::int16_t kHorizontalSplitStart = 50;
 constexpr std::int16_t kPageMinimum = 50;
 constexpr std::int16_t kSmallestColumnSplit = 133;
@@ -82,7 +81,7 @@ FQSWindow::FQSWindow(std::int16_t startList, TAppl* application, FKDoc* document
       startList_(startList) {
     // The window's titles and pages are read through the page keywords.
     RegisterPageKeywords();
-    ShortRect place = kDefaultPlace;
+    ShortRect place = DefaultQueryPlace(kDefaultPlace, application ? application->GetFrameClientRect() : kDefaultPlace);
     ShortRect stored;
     if (PreferencesManager::GetPrefRect(Preferences(), kPlaceKey, stored) && stored.Width() > 0 &&
         stored.Height() > 0)
@@ -201,7 +200,7 @@ void FQSWindow::BuildContents() {
         list->Append(bars_[i]);
     }
 
-    verticalSplitter_ = new ToggleableVSplitter(this, list, kVerticalSplitStart, 0);
+    verticalSplitter_ = new ToggleableVSplitter(this, list, DefaultVerticalSplit(content.Height()), 0);
     verticalSplitter_->SetMinimumNear(kPageMinimum);
     verticalSplitter_->SetMinimumFar(kCollapsedSplit);
     list->Append(verticalSplitter_);
@@ -247,10 +246,13 @@ std::int16_t FQSWindow::NotifyItems(std::int16_t code) {
 void FQSWindow::Relayout() {
     ShortRect content;
     GetContentRect(content);
-    const int split = horizontalSplitter_ ? horizontalSplitter_->GetRemainingWidth()
-                                          : ReadPreference(kHorizontalSplitKey, DefaultHorizontalSplit(content.Width()));
+    // The splitter's centre line, where it stood before the window changed size: the tree keeps its
+    // width, and the page takes what the window gained or lost.
+    const ShortRect* band = horizontalSplitter_ ? &horizontalSplitter_->Bounds() : nullptr;
+    const int split = band ? (band->left + band->right) / 2
+                           : ReadPreference(kHorizontalSplitKey, DefaultHorizontalSplit(content.Width()));
     const int verticalSplit = verticalSplitter_ ? verticalSplitter_->GetPosition()
-                                                : ReadPreference(kVerticalSplitKey, kVerticalSplitStart);
+                                                : ReadPreference(kVerticalSplitKey, DefaultVerticalSplit(content.Height()));
     layout_ = ComputeFQSWindowLayout(content, LeftColumnForSplit(content.Width(), split), verticalSplit);
     if (!tree_) return;
     tree_->SetBounds(layout_.tree, true);

@@ -67,7 +67,8 @@ public:
         kHorizontalSplitterItem = 13,
     };
     static constexpr const char* kTitle = "Fablecore Query System";
-    // The window's place when none is stored (top, left, bottom, right).
+    // The least place of a window when none is stored (top, left, bottom, right); the window grows
+    // from it to a roomier size as far as the frame allows (DefaultQueryPlace).
     static constexpr ShortRect kDefaultPlace{23, 3, 403, 637};
     static constexpr std::int16_t kMinWidth = 578;
     static constexpr std::int16_t kMinHeight = 382;

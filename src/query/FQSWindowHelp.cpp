@@ -29,9 +29,11 @@ void FQSWindow::PlaceHelpPane() {
     }
     ShortRect content;
     GetContentRect(content);
+    // Until the writer places the line, a page that grows leaves the help its default room, wherever
+    // the page before held the splitter.
     const HelpPanePlacement place =
         ::PlaceHelpPane(content, layout_.page, page_->GetLayoutCursor(), page_->CanGrow(),
-                        ReadPreference(kVerticalSplitKey, -1), verticalSplitter_->GetPosition());
+                        ReadPreference(kVerticalSplitKey, -1), DefaultVerticalSplit(content.Height()));
     if (place.stretchTo >= 0) page_->Stretch(place.stretchTo);
     verticalSplitter_->SetMinimumFar(place.lowestSplit);
     verticalSplitter_->SetMaximumFar(place.highestSplit);

@@ -8,7 +8,8 @@ namespace {
 constexpr int kMargin = 6;
 constexpr int kSplitOffset = 15;
 constexpr int kSmallestColumn = 133;
-constexpr int kLargestColumn = 1000;
+// The tree's titles need no more: a wider window gives its room to the page and its help.
+constexpr int kWidestColumn = 320;
 // The room the page area keeps beside the left column.
 constexpr int kPageRoom = 445;
 constexpr int kStatusHeight = 50;
@@ -25,9 +26,19 @@ std::int16_t DefaultHorizontalSplit(int contentWidth) {
 }
 
 std::int16_t LeftColumnForSplit(int contentWidth, int split) {
-    int column = std::max(split - kSplitOffset, kSmallestColumn);
-    column = std::min(column, std::min(contentWidth - kPageRoom, kLargestColumn));
-    return static_cast<std::int16_t>(column);
+    const int column = std::max(split - kSplitOffset, kSmallestColumn);
+    return static_cast<std::int16_t>(std::min({column, contentWidth - kPageRoom, kWidestColumn}));
+}
+
+std::int16_t DefaultVerticalSplit(int contentHeight) {
+    return static_cast<std::int16_t>(std::max(contentHeight * 2 / 5, static_cast<int>(kCollapsedSplit) + 1));
+}
+
+ShortRect DefaultQueryPlace(const ShortRect& least, const ShortRect& frameClient) {
+    ShortRect place = least;
+    place.right = static_cast<std::int16_t>(std::max<int>(least.right, std::min<int>(least.left + kRoomyWidth, frameClient.right - 6)));
+    place.bottom = static_cast<std::int16_t>(std::max<int>(least.bottom, std::min<int>(least.top + kRoomyHeight, frameClient.bottom - 1)));
+    return place;
 }
 
 FQSWindowLayout ComputeFQSWindowLayout(const ShortRect& content, int leftColumn, int verticalSplit) {

@@ -39,9 +39,19 @@ struct FQSWindowLayout {
 // Where the horizontal splitter stands for a content width when nothing was stored: the left column
 // width plus 15.
 std::int16_t DefaultHorizontalSplit(int contentWidth);
-// The left column width for a stored horizontal split: the split less 15, at least 133 and at most
-// the smaller of the content width less 445 and 1000.
+// The left column width for a horizontal split: the split less 15, at least 133 and at most the
+// smaller of the content width less 445 and 320 (the tree's titles need no more; a wider window
+// gives its room to the page and its help).
 std::int16_t LeftColumnForSplit(int contentWidth, int split);
+// Where the vertical splitter stands when no position is stored: two fifths of the content height
+// above its bottom, so that a page that grows leaves the help pane its room.
+std::int16_t DefaultVerticalSplit(int contentHeight);
+// The window's place when none is stored: the least place grown right and down to the roomy size,
+// as far as the frame's client area allows (never smaller than the least place), so that the home
+// page and its help fit.
+inline constexpr int kRoomyWidth = 760;
+inline constexpr int kRoomyHeight = 540;
+ShortRect DefaultQueryPlace(const ShortRect& least, const ShortRect& frameClient);
 // The layout of a content rectangle (whose top left is 0, 0) for the left column width and the
 // vertical splitter's position.
 FQSWindowLayout ComputeFQSWindowLayout(const ShortRect& content, int leftColumn, int verticalSplit);

@@ -23,17 +23,17 @@ namespace {
 using namespace endtoend;
 
 // Points of the program's window (client pixels of its X window), inside the items.
-constexpr win::POINT kIllustratingCharacterButton{330, 265};
-constexpr win::POINT kStoryweavingPlotButton{423, 334};
-constexpr win::POINT kProceedButton{410, 402};
-constexpr win::POINT kStartButton{65, 329};
+constexpr win::POINT kIllustratingCharacterButton{425, 265};
+constexpr win::POINT kStoryweavingPlotButton{518, 334};
+constexpr win::POINT kProceedButton{505, 402};
+constexpr win::POINT kStartButton{96, 447};
 constexpr win::POINT kCreateCharactersNode{99, 140};
-constexpr win::POINT kCreateCharacterButton{262, 203};
-constexpr win::POINT kAddSceneButton{236, 404};
-constexpr win::POINT kSceneMenu{320, 153};
-constexpr win::POINT kOverallStoryRow{290, 193};
-constexpr win::POINT kGoalRow{440, 231};
-constexpr win::POINT kSceneDescriptionField{400, 220};
+constexpr win::POINT kCreateCharacterButton{324, 203};
+constexpr win::POINT kAddSceneButton{298, 329};
+constexpr win::POINT kSceneMenu{382, 153};
+constexpr win::POINT kOverallStoryRow{352, 193};
+constexpr win::POINT kGoalRow{502, 231};
+constexpr win::POINT kSceneDescriptionField{462, 220};
 
 const std::filesystem::path kReferences = APP_TEST_DATA;
 

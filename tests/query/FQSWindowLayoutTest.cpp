@@ -12,15 +12,40 @@ namespace {
 ShortRect Content(int width, int height) { return ShortRect::MakeLTRB(0, 0, width, height); }
 
 TEST(FQSWindowLayoutTest, TheLeftColumnFollowsTheWidthWithinItsClamps) {
-    // 1000 wide: min((1000 - 563) / 2, 867) + 148 = 366, less 15.
-    EXPECT_EQ(DefaultHorizontalSplit(1000), 366);
-    EXPECT_EQ(LeftColumnForSplit(1000, DefaultHorizontalSplit(1000)), 351);
+    // 800 wide: min((800 - 563) / 2, 867) + 148 = 266, less 15.
+    EXPECT_EQ(DefaultHorizontalSplit(800), 266);
+    EXPECT_EQ(LeftColumnForSplit(800, DefaultHorizontalSplit(800)), 251);
     EXPECT_EQ(DefaultHorizontalSplit(3000), 867 + 148) << "the default stops growing";
     EXPECT_EQ(LeftColumnForSplit(1000, 100), 133) << "at least 133";
-    EXPECT_EQ(LeftColumnForSplit(1000, 900), 555) << "the page keeps 445 pixels";
-    EXPECT_EQ(LeftColumnForSplit(2000, 1500), 1000) << "at most 1000";
+    EXPECT_EQ(LeftColumnForSplit(700, 600), 255) << "the page keeps 445 pixels";
     EXPECT_EQ(LeftColumnForSplit(1000, 148), 133);
     EXPECT_EQ(LeftColumnForSplit(1000, 149), 134);
+}
+
+// A wide window gives its room to the page and its help: the tree's titles need no more than 320
+// pixels, whatever the split asks for (the old default of a maximised window asked for 801).
+TEST(FQSWindowLayoutTest, AWideWindowsTreeTakesNoMoreThanItsTitlesNeed) {
+    EXPECT_EQ(LeftColumnForSplit(1900, DefaultHorizontalSplit(1900)), 320);
+    EXPECT_EQ(LeftColumnForSplit(2000, 1500), 320);
+    EXPECT_EQ(LeftColumnForSplit(1000, 336), 320);
+    EXPECT_EQ(LeftColumnForSplit(1000, 335), 320);
+    EXPECT_EQ(LeftColumnForSplit(1000, 334), 319);
+    const FQSWindowLayout layout = ComputeFQSWindowLayout(Content(1900, 1000), LeftColumnForSplit(1900, 1015), 400);
+    EXPECT_GT(layout.page.Width(), 4 * layout.tree.Width());
+}
+
+// Without a stored place the window grows from its least place to a roomy one, as far as the frame
+// allows; without a stored line the help pane below a page that grows takes two fifths of the height.
+TEST(FQSWindowLayoutTest, AWindowWithoutStoredPlacesGivesThePageAndItsHelpTheirRoom) {
+    const ShortRect least{23, 3, 403, 637};
+    EXPECT_EQ(DefaultQueryPlace(least, ShortRect::MakeLTRB(0, 0, 1200, 900)), (ShortRect{23, 3, 563, 763}));
+    EXPECT_EQ(DefaultQueryPlace(least, ShortRect::MakeLTRB(0, 0, 780, 520)), (ShortRect{23, 3, 519, 763}))
+        << "down to the frame's bottom";
+    EXPECT_EQ(DefaultQueryPlace(least, ShortRect::MakeLTRB(0, 0, 700, 520)), (ShortRect{23, 3, 519, 694}));
+    EXPECT_EQ(DefaultQueryPlace(least, ShortRect::MakeLTRB(0, 0, 500, 300)), least) << "never below the least";
+    EXPECT_EQ(DefaultVerticalSplit(356), 142);
+    EXPECT_EQ(DefaultVerticalSplit(500), 200);
+    EXPECT_EQ(DefaultVerticalSplit(20), 16) << "never collapsed";
 }
 
 TEST(FQSWindowLayoutTest, TheLeftColumnAndThePageArea) {

@@ -377,7 +377,11 @@ TEST_F(ScenePage, TheListAndTheMenuAreLaidOutInThePageArea) {
     list->GetSceneList()->GetBounds(bounds);
     EXPECT_EQ(bounds.left, area.left + 20);
     EXPECT_EQ(bounds.right, area.right - 20);
-    EXPECT_EQ(bounds.bottom, area.bottom - 44);
+    // The list grows down to the help pane's line, keeping its buttons' room above the help.
+    EXPECT_GE(bounds.bottom - bounds.top, FQSSceneListPage::kShortestList);
+    EXPECT_LE(bounds.bottom, area.bottom - 44);
+    ASSERT_TRUE(window->IsHelpShown());
+    EXPECT_LT(bounds.bottom, dynamic_cast<TItem*>(window->GetItem(FQSWindow::kHelpPaneItem))->Bounds().top);
 
     FQSScenePage* page = ShowScene(0);
     ASSERT_NE(page, nullptr);
