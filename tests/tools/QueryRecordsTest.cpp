@@ -14,9 +14,9 @@
 
 namespace {
 
-// A small topic table: 10 an information page, 20 the Resolve question, 40 the Main Character's
-// domain, 41 a topic counted by the storytelling bar, 42 and 44 plain topics; every other row
-// unused.
+// A small topic table: 10 an information page, 20 the Resolve question, 32 its illustration, 40 the
+// Main Character's domain, 41 a topic counted by the storytelling bar, 42 and 44 plain topics; every
+// other row unused.
 QueryTables Tables() {
     QueryTables tables;
     tables.topics.resize(kTopicRowCount);
@@ -25,6 +25,7 @@ QueryTables Tables() {
     };
     use(10, kTopicInfo, 0, 9);
     use(20, kTopicPoint, 0, 0);
+    use(32, kTopicFurther, 0, 3);
     use(40, kTopicPoint, 60, 2);
     use(41, kTopicFurther, 0, 3);
     use(42, kTopicStory, 0, 9);
@@ -43,13 +44,27 @@ protected:
         if (result.segment) segments.push_back(*result.segment);
     }
     void AddSoundSet() {
-        Add("keys 'QLST' 0\nNA c \"Start\"\nOR c \"0,10,1,0,20,1,0,40,2,0,41,2,0,42,1,\"\n");
+        Add("keys 'QLST' 0\nNA c \"Start\"\nOR c \"0,10,1,0,20,1,0,32,2,0,40,2,0,41,2,0,42,1,\"\n");
         Add("keys 'FQS2' 10\nT1 c \"Welcome.\"\n");
-        Add("keys 'FQS2' 20\nTY s 1\nAP c \"1000\"\nRV c \"Resolve\"\nDQ s 0\nRN s 3\n"
+        Add("keys 'FQS2' 20\nTY s 1\nAP c \"1000\"\nCQ s 32\nRV c \"Resolve\"\nDQ s 0\nRN s 3\n"
             "R1 c \"Change\"\nR2 c \"Steadfast\"\nR3 c \"Not yet\"\n");
-        Add("keys 'FQS2' 40\nTY s 100\nAP c \"15000\"\n");
-        Add("keys 'FQS2' 41\nAP c \"15000\"\nCQ s 40\nEN s 1\nEV1 c \"MCDom\"\nES1 s 2\n");
+        Add("keys 'FQS2' 32\nAP c \"1000\"\nCQ s 20\nT1 c \"" + Example("Scrooge changes") +
+            "\"\nEN s 1\nEV1 c \"Resolve\"\nES1 s 2\n");
+        Add("keys 'FQS2' 40\nTY s 100\nAP c \"15000\"\nCQ s 41\n");
+        Add("keys 'FQS2' 41\nAP c \"15000\"\nCQ s 40\nT1 c \"" + Example("Pip's trouble") +
+            "\"\nEN s 1\nEV1 c \"MCDom\"\nES1 s 2\n");
         Add("keys 'FQS2' 42\nTY s 2\n");
+    }
+    // An illustration page's main text with its example.
+    static std::string Example(const std::string& example) {
+        return "Your point.\\n\\nHow another story shows its own: " + example + ".";
+    }
+    // The page of the topic compiled anew from its keys.
+    void ReplacePage(std::uint16_t topic, const std::string& keys) {
+        std::erase_if(segments, [&](const CompiledSegment& segment) {
+            return segment.key.type == FourCCOf("FQS2") && segment.key.id == topic;
+        });
+        Add("keys 'FQS2' " + std::to_string(topic) + "\n" + keys);
     }
     std::vector<std::string> Check(const QueryTables* tables) {
         Diagnostics diagnostics;
@@ -205,7 +220,57 @@ TEST_F(QueryRecordsTest, PageClassesAgreeWithTheKindsOfTheirTopics) {
         Says(messages, "topic 20 is a storyforming question: its page names the story point of its row"));
     EXPECT_TRUE(Says(messages, "topic 41 illustrates a story point: its page names it as AP"));
     EXPECT_TRUE(Says(messages, "record.keys:2: topic 41: CQ 42 is no storyforming question with a page"));
-    EXPECT_EQ(messages.size(), 7u) << "the finder of topic 40 passes";
+    EXPECT_TRUE(Says(messages, "topic 20 is a storyforming question: CQ names the page that illustrates"));
+    EXPECT_TRUE(Says(messages, "topic 40 is a storyforming question: CQ names the page that illustrates"));
+    EXPECT_TRUE(Says(messages, "topic 41 illustrates a story point: its T1 has one paragraph starting"));
+    EXPECT_EQ(messages.size(), 10u);
+}
+
+// A storyforming question and a page that illustrates its story point name each other with CQ: the
+// help of the one shows the other's explanation, or what the writer wrote about the point.
+TEST_F(QueryRecordsTest, StoryformingQuestionsAndTheirIllustrationsNameEachOther) {
+    AddSoundSet();
+    ASSERT_TRUE(Check(&tables).empty());
+    ReplacePage(20, "TY s 1\nAP c \"1000\"\nRV c \"Resolve\"\nDQ s 0\nRN s 3\n");
+    ReplacePage(32, "AP c \"1000\"\nEN s 1\nEV1 c \"Resolve\"\nES1 s 2\nT1 c \"" + Example("a") + "\"\n");
+    ReplacePage(40, "TY s 100\nAP c \"15000\"\nCQ s 32\n");
+    ReplacePage(41, "AP c \"15000\"\nCQ s 20\nT1 c \"" + Example("b") + "\"\n");
+    auto messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "record.keys:3: topic 20 is a storyforming question: CQ names the page"));
+    EXPECT_TRUE(Says(messages, "record.keys:2: topic 32 illustrates a story point: CQ names the storyforming"));
+    EXPECT_TRUE(Says(messages, "record.keys:4: topic 40: CQ 32 is about another story point than the page's AP"));
+    EXPECT_TRUE(Says(messages, "record.keys:3: topic 41: CQ 20 is about another story point than the page's AP"));
+    EXPECT_EQ(messages.size(), 4u);
+
+    segments.clear();
+    AddSoundSet();
+    ReplacePage(20, "TY s 1\nAP c \"1000\"\nCQ s 10\nRV c \"Resolve\"\nDQ s 0\nRN s 3\n");
+    ReplacePage(32, "AP c \"1000\"\nCQ s 42\nT1 c \"" + Example("a") + "\"\n");
+    messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "topic 20: CQ 10 is no illustration page of a story point"));
+    EXPECT_TRUE(Says(messages, "topic 32: CQ 42 is no storyforming question with a page"));
+    EXPECT_EQ(messages.size(), 2u);
+}
+
+// Each page that illustrates a story point gives, in a paragraph of its own, an example of that
+// point from another story; no two pages give the same one.
+TEST_F(QueryRecordsTest, EachIllustrationGivesAnExampleOfItsOwn) {
+    AddSoundSet();
+    ReplacePage(41, "AP c \"15000\"\nCQ s 40\nT1 c \"" + Example("Scrooge changes") + "\"\n");
+    auto messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "record.keys:4: topic 41 gives the example of topic 32: each illustration page"));
+    EXPECT_EQ(messages.size(), 1u);
+
+    ReplacePage(41, "AP c \"15000\"\nCQ s 40\nT1 c \"Your point. How another story shows its own: no "
+                    "paragraph of its own.\"\n");
+    ReplacePage(32, "AP c \"1000\"\nCQ s 20\nT1 c \"" + Example("one") + "\\n\\n" +
+                        "How another story shows its own: two.\"\n");
+    messages = Check(&tables);
+    EXPECT_TRUE(Says(messages, "topic 41 illustrates a story point: its T1 has one paragraph starting "
+                               "\"How another story shows its own: \" with an example of that point (it has 0)"));
+    EXPECT_TRUE(Says(messages, "topic 32 illustrates a story point: its T1 has one paragraph starting "
+                               "\"How another story shows its own: \" with an example of that point (it has 2)"));
+    EXPECT_EQ(messages.size(), 2u);
 }
 
 TEST_F(QueryRecordsTest, ListEntriesAreReportedAtTheirListsLine) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "foundation/pfm/KeyedText.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -252,6 +253,44 @@ bool HasSegment(const std::vector<CompiledSegment>& segments, FourCC type, std::
     });
 }
 
+// The story point index a page names as AP, -1 when it names none.
+int PagePointIndex(ParsedRecord& page) {
+    const auto point = AsNumber(page.Text("AP").value_or(""));
+    return point ? StoryPointIndex(static_cast<std::int16_t>(*point)) : -1;
+}
+
+// The two pages of one story point name each other with "CQ": an illustration page names the
+// storyforming question of its point (its help falls back on that question's explanation, theory and
+// usage), and a storyforming question names a page that illustrates its point (without one the help's
+// "Results" section, what the writer wrote about the point, never shows).
+void CheckCompanion(const std::string& which, ParsedRecord& page, int pointIndex, bool question,
+                    const std::vector<TopicSourceRow>& topics, std::map<std::uint16_t, ParsedRecord>& pages,
+                    Diagnostics& diagnostics) {
+    const auto companion = page.Number("CQ");
+    if (!companion) {
+        diagnostics.Error(page.Place("AP"),
+                          which + (question ? " is a storyforming question: CQ names the page that illustrates "
+                                              "its story point, or its Results help never shows"
+                                            : " illustrates a story point: CQ names the storyforming question "
+                                              "of that point, whose help the page shows"));
+        return;
+    }
+    const auto row = static_cast<std::size_t>(*companion);
+    const auto other = pages.find(static_cast<std::uint16_t>(row));
+    const bool fits = row < topics.size() && topics[row].used && other != pages.end() &&
+                      (question ? topics[row].kind == kTopicFurther || topics[row].kind == kTopicIllustration
+                                : topics[row].kind == kTopicPoint);
+    const std::string named = which + ": CQ " + std::to_string(*companion);
+    if (!fits) {
+        diagnostics.Error(page.Place("CQ"), named + (question ? " is no illustration page of a story point"
+                                                              : " is no storyforming question with a page"));
+        return;
+    }
+    const int otherPoint = question ? PagePointIndex(other->second) : topics[row].storyPointIndex;
+    if (pointIndex >= 0 && otherPoint != pointIndex)
+        diagnostics.Error(page.Place("CQ"), named + " is about another story point than the page's AP");
+}
+
 // The page classes and the kinds of their topics agree: the window counts, marks and helps a topic
 // by its kind, the page by its class.
 void CheckPageKind(std::uint16_t id, ParsedRecord& page, const TopicSourceRow& topic, int pointIndex,
@@ -274,16 +313,49 @@ void CheckPageKind(std::uint16_t id, ParsedRecord& page, const TopicSourceRow& t
             break;
         default: break;
     }
+    if (topic.kind == kTopicPoint) {
+        CheckCompanion(which, page, pointIndex, true, topics, pages, diagnostics);
+        return;
+    }
     if (topic.kind != kTopicFurther && topic.kind != kTopicIllustration) return;
     // An illustration page shows its text only once its story point is chosen.
     if (pointIndex < 0)
         diagnostics.Error(page.Place("AP"), which + " illustrates a story point: its page names it as AP");
-    if (const auto question = page.Number("CQ")) {
-        const auto row = static_cast<std::size_t>(*question);
-        if (row >= topics.size() || !topics[row].used || topics[row].kind != kTopicPoint ||
-            !pages.count(static_cast<std::uint16_t>(row)))
-            diagnostics.Error(page.Place("CQ"), which + ": CQ " + std::to_string(*question) +
-                                                    " is no storyforming question with a page");
+    CheckCompanion(which, page, pointIndex, false, topics, pages, diagnostics);
+}
+
+// Every page that illustrates a story point shows how another story shows that point, in a
+// paragraph of its main text of its own: no two pages give the writer the same example.
+constexpr std::string_view kExampleLead = "How another story shows its own: ";
+
+void CheckIllustrationExamples(std::map<std::uint16_t, ParsedRecord>& pages,
+                               const std::vector<TopicSourceRow>& topics, Diagnostics& diagnostics) {
+    std::map<std::string, std::uint16_t> examples;
+    for (auto& [id, page] : pages) {
+        if (id >= topics.size() || !topics[id].used ||
+            (topics[id].kind != kTopicFurther && topics[id].kind != kTopicIllustration))
+            continue;
+        const std::string text = page.Text("T1").value_or("");
+        std::vector<std::string> found;
+        for (std::size_t start = 0; start <= text.size();) {
+            std::size_t end = text.find("\n\n", start);
+            if (end == std::string::npos) end = text.size();
+            const std::string paragraph = text.substr(start, end - start);
+            if (paragraph.starts_with(kExampleLead)) found.push_back(paragraph.substr(kExampleLead.size()));
+            start = end + 2;
+        }
+        const std::string which = "topic " + std::to_string(id);
+        if (found.size() != 1) {
+            diagnostics.Error(page.Place("T1"), which + " illustrates a story point: its T1 has one paragraph "
+                                                        "starting \"" + std::string(kExampleLead) +
+                                                        "\" with an example of that point (it has " +
+                                                        std::to_string(found.size()) + ")");
+            continue;
+        }
+        if (const auto [other, added] = examples.emplace(found.front(), id); !added)
+            diagnostics.Error(page.Place("T1"), which + " gives the example of topic " +
+                                                    std::to_string(other->second) +
+                                                    ": each illustration page has an example of its own");
     }
 }
 
@@ -325,8 +397,7 @@ void CheckQueryRecords(const std::vector<CompiledSegment>& segments, const Query
         if (std::find(std::begin(kPageClasses), std::end(kPageClasses), pageClass) == std::end(kPageClasses))
             diagnostics.Error(page.Place("TY"),
                               "TY " + std::to_string(pageClass) + " is no page class: 0-5, 75, 100 or 999");
-        const auto point = AsNumber(page.Text("AP").value_or(""));
-        const int pointIndex = point ? StoryPointIndex(static_cast<std::int16_t>(*point)) : -1;
+        const int pointIndex = PagePointIndex(page);
         if (pageClass == 1 || pageClass == 100) {
             if (topic.kind != kTopicPoint || topic.storyPointIndex != pointIndex)
                 diagnostics.Error(page.Place("AP"),
@@ -349,6 +420,7 @@ void CheckQueryRecords(const std::vector<CompiledSegment>& segments, const Query
                               "topics 296-305 are general choices (TY 3) whose first radio means "
                               "not answered");
     }
+    CheckIllustrationExamples(pages, tables->topics, diagnostics);
     if (pages.count(19) && (!pages.count(78) || !pages.count(79)))
         diagnostics.Error(
             pages.at(19).segment->origin,

@@ -269,12 +269,52 @@ TEST_F(QueryContentTest, EveryPageOfEveryListHasItsHelp) {
         if (page.kind == kStoryPointTopic) {
             EXPECT_FALSE(sections[kTheorySection].empty()) << "topic " << topic << " has its theory";
             EXPECT_FALSE(sections[kUsageSection].empty()) << "topic " << topic << " has its usage notes";
+            EXPECT_FALSE(sections[kResultsSection].empty())
+                << "topic " << topic << " shows what the writer wrote about its story point";
+        } else if (page.kind == kFurtherStoryPointTopic || page.kind == kIllustrationTopic) {
+            EXPECT_FALSE(sections[kTheorySection].empty()) << "topic " << topic << " has its question's theory";
+            EXPECT_FALSE(sections[kUsageSection].empty()) << "topic " << topic << " has its question's usage";
         }
         EXPECT_EQ(sections[kPageHelpSection].empty(), page.helpPage == 0) << "topic " << topic;
         const FQSHelpComposition help = ComposeFQSHelp(page, all, sources);
         const std::string shown = sources.Expand(help.text);
         EXPECT_EQ(LeftOver(shown), std::nullopt) << "topic " << topic << ": " << shown;
     }
+}
+
+// Every page that illustrates a story point shows the writer how another story shows that point, in
+// a paragraph of its own that no other page shows; and its first sentence names the point with the
+// verb that agrees ("Your MC Dividends are ...").
+TEST_F(QueryContentTest, EachIllustrationShowsAnExampleOfItsOwnPointInSentencesThatAgree) {
+    const std::string lead = "How another story shows its own: ";
+    // The points whose names are plural.
+    const std::set<std::int16_t> plural = {13600, 16500, 16600, 19600, 22600};
+    std::map<std::string, std::int16_t> examples;
+    std::set<std::int16_t> seen;
+    for (const std::vector<FQSPageData>& entries : AllLists()) {
+        for (const FQSPageData& entry : entries) {
+            const std::int16_t topic = entry.GetTopic();
+            const std::int16_t kind = TopicKindOf(topic);
+            if ((kind != kFurtherStoryPointTopic && kind != kIllustrationTopic) || !seen.insert(topic).second)
+                continue;
+            PText record(content_, FourCCOf("FQS2"), static_cast<std::uint16_t>(topic));
+            const std::string text = Shown("T1", entry, &record).value_or("");
+            const std::size_t at = text.find("\n\n" + lead);
+            ASSERT_NE(at, std::string::npos) << "topic " << topic << " shows no example: " << text;
+            const std::size_t end = text.find("\n\n", at + 2);
+            const std::string example = text.substr(at + 2 + lead.size(), end - at - 2 - lead.size());
+            EXPECT_EQ(text.find(lead, at + 2 + lead.size()), std::string::npos) << "topic " << topic;
+            const auto [other, added] = examples.emplace(example, topic);
+            EXPECT_TRUE(added) << "topics " << other->second << " and " << topic << " both show: " << example;
+
+            const std::string named = "Your " + Shown("QT", entry, &record).value_or("?") + " ";
+            if (!text.starts_with(named)) continue;
+            const std::int16_t point = static_cast<std::int16_t>(std::stoi(PageText(topic, "AP")));
+            const std::string verb = text.substr(named.size(), text.find(' ', named.size()) - named.size());
+            EXPECT_EQ(verb, plural.count(point) ? "are" : "is") << "topic " << topic << ": " << text;
+        }
+    }
+    EXPECT_GT(examples.size(), 70u);
 }
 
 // Each bar of the home page below the storyforming row counts the topics of its progress group; its
