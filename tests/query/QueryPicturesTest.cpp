@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "QueryContentFixture.h"
 #include "app/FablCmds.h"
 #include "app/PreferencesManager.h"
 #include "app/StoryAppFixture.h"
@@ -56,15 +57,10 @@ std::unique_ptr<Surface> WindowPicture(HWND window) {
     return part;
 }
 
-class QueryPictures : public apptest::StoryAppTest {
+class QueryPictures : public QueryContentTest {
 protected:
     void SetUp() override {
-        InstallItemClasses();
-        InstallWidgetClasses();
-        StoryAppTest::SetUp();
-        if (auto* commands = dynamic_cast<FablCmds*>(application)) InstallQueryTools(commands->GetStoryTools());
-        application->GetPreferencesManager()->SetPronounGender(1);
-
+        QueryContentTest::SetUp();
         story = NewStory();
         CharacterManager& characters = *story->GetCharacterManager();
         characters.CreateCharacter("Dorothy", 0, 1, 0, 0, false);
@@ -82,10 +78,6 @@ protected:
         // Room for the home page's roads and the help pane below every page.
         window->MoveTo(ShortRect::MakeLTRB(0, 0, 760, 540));
         Run();
-    }
-    void TearDown() override {
-        if (story) story->SetClean();
-        StoryAppTest::TearDown();
     }
 
     // The list opened on the first row of the topic (for the character or scene when one is given).
@@ -118,8 +110,6 @@ protected:
                                         std::filesystem::path(QUERY_TEST_DATA) / name);
     }
 
-    FKDoc* story = nullptr;
-    FQSWindow* window = nullptr;
 };
 
 TEST_F(QueryPictures, TheHomePage) {

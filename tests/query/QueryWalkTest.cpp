@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "QueryContentFixture.h"
 #include "app/FablCmds.h"
 #include "app/PreferencesManager.h"
 #include "app/StoryAppFixture.h"
@@ -90,32 +91,11 @@ private:
     std::uint16_t target_;
 };
 
-class QueryWalk : public apptest::StoryAppTest {
+class QueryWalk : public QueryContentTest {
 protected:
-    void SetUp() override {
-        InstallItemClasses();
-        InstallWidgetClasses();
-        StoryAppTest::SetUp();
-        if (auto* commands = dynamic_cast<FablCmds*>(application))
-            InstallQueryTools(commands->GetStoryTools());
-        application->GetPreferencesManager()->SetPronounGender(1);
-    }
-    void TearDown() override {
-        for (std::int32_t i = 0; application && i < application->GetDocumentCount(); ++i)
-            static_cast<FKDoc*>(application->GetDocument(i))->SetClean();
-        StoryAppTest::TearDown();
-    }
-
-    // A new story's query window on the list's first row.
+    // A new story's query window on the list's first row, the prompts asked counted from there.
     void Open(std::int16_t listId) {
-        story = NewStory();
-        application->SelectWindow(story->GetFrontEndWindow());
-        ASSERT_EQ(application->HandleCommand(kCmdQuerySystem), kNoErr);
-        Run();
-        window = dynamic_cast<FQSWindow*>(story->GetFQSWindow());
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(window->SelectQuestionList(listId, false, 0));
-        Run();
+        QueryContentTest::Open(listId);
         Mark();
     }
 
@@ -200,17 +180,6 @@ protected:
         ++answered;
     }
 
-    // The radio turned on and the others of the page off, then its hit.
-    void ClickRadio(std::int32_t index) {
-        FQSPage* page = window->GetPage();
-        for (std::int32_t i = 0; i < page->GetRadioCount(); ++i)
-            page->GetRadio(i)->SetValue(i == index ? 1 : 0, false);
-        Hit(FQSPage::kFirstPageItem + index);
-    }
-    void Hit(std::int32_t item) {
-        window->HandleItemHit(item);
-        Run();
-    }
     std::int32_t IndexOf(const TItem* item) const {
         for (std::int32_t i = 0; i < window->GetItemList()->Count(); ++i) {
             if (window->GetItem(i) == static_cast<const WindowItem*>(item)) return i;
@@ -245,8 +214,6 @@ protected:
         EXPECT_GT(answered, 3);
     }
 
-    FKDoc* story = nullptr;
-    FQSWindow* window = nullptr;
     std::unique_ptr<StoryformSolver> solver;
     int answered = 0;
 };
