@@ -73,18 +73,17 @@ function(fc_test_suite name)
   # The test files themselves are built without optimising, which halves their compile time; the
   # code they test keeps its build type's flags.
   target_compile_options(${name} PRIVATE $<$<CONFIG:Debug>:-O0>)
-  # One variable per property: the discovered tests' property list would split a list value.
-  set(properties ENVIRONMENT "FABLECORE_HEADLESS=1"
-                 ENVIRONMENT_MODIFICATION "FABLECORE_PROGRAM_DIR=set:${FABLECORE_OUTPUT_DIR}")
+  # The program's main routine (tests/support/IsolatedMain.cpp) runs it headless over the build's
+  # program folder, whether CTest or a developer starts it.
   if(ARG_SLOW)
     # The slow cases are found apart from the others, each set with its own limit.
     string(JOIN ":" slow ${ARG_SLOW})
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-                         TEST_FILTER "-${slow}" PROPERTIES ${properties} TIMEOUT ${FABLECORE_TEST_TIMEOUT})
+                         TEST_FILTER "-${slow}" PROPERTIES TIMEOUT ${FABLECORE_TEST_TIMEOUT})
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-                         TEST_FILTER "${slow}" PROPERTIES ${properties} TIMEOUT ${FABLECORE_SLOW_TEST_TIMEOUT})
+                         TEST_FILTER "${slow}" PROPERTIES TIMEOUT ${FABLECORE_SLOW_TEST_TIMEOUT})
   else()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-                         PROPERTIES ${properties} TIMEOUT ${FABLECORE_TEST_TIMEOUT})
+                         PROPERTIES TIMEOUT ${FABLECORE_TEST_TIMEOUT})
   endif()
 endfunction()

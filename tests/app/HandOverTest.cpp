@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 extern char** environ;
 
@@ -146,12 +146,11 @@ protected:
         std::filesystem::create_directories(folder / "program");
         std::filesystem::create_symlink(built + "/Fablecor.qrv", folder / "program/Fablecor.qrv");
         std::filesystem::create_directory_symlink(built + "/Commands", folder / "program/Commands");
-        ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-        ::setenv("FABLECORE_HEADLESS", "1", 1);
+        ownFolders.Set("FABLECORE_PROGRAM_DIR", folder / "program");
+        ownFolders.Set("XDG_RUNTIME_DIR", folder / "run");
+        ownFolders.Set("XDG_CONFIG_HOME", folder / "config");
+        ownFolders.Set("FABLECORE_HEADLESS", "1");
     }
-    void TearDown() override { ::setenv("FABLECORE_PROGRAM_DIR", built.c_str(), 1); }
 
     // A folder of the test's, made.
     std::string Folder(const std::string& name) const {
@@ -163,6 +162,7 @@ protected:
     const std::string built = std::getenv("FABLECORE_PROGRAM_DIR");
     TempFolder temporary;
     ScopedEnv ownTemporary{"TMPDIR", temporary.Path()};
+    ScopedEnv ownFolders;
 };
 
 TEST_F(HandOver, ASecondStartHandsItsFilesWholeToTheFirstAndEnds) {

@@ -20,11 +20,12 @@
 #include "framework/AppMain.h"
 #include "platform/gdi/Surface.h"
 #include "platform/present/HeadlessPresenter.h"
-#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Window.h"
 #include "program/StoryApplication.h"
+#include "support/ScopedCurrentFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace apptest {
 
@@ -64,6 +65,10 @@ protected:
     // The stores' swap files go there, out of other programs' way.
     TempFolder temporary;
     ScopedEnv ownTemporary{"TMPDIR", temporary.Path()};
+    // The program, runtime and configuration folders of the test's own, put back when it ends.
+    ScopedEnv ownFolders;
+    // A file chooser moves the current folder.
+    ScopedCurrentFolder startedIn;
     std::string builtFolder;
     HeadlessPresenter presenter{kScreen};
 
@@ -72,9 +77,9 @@ protected:
         ASSERT_NE(built, nullptr) << "the tests run with the program folder of the build";
         builtFolder = built;
         for (const char* name : {"program", "run", "config"}) ::mkdir((folder / name).c_str(), 0700);
-        ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+        ownFolders.Set("FABLECORE_PROGRAM_DIR", folder / "program");
+        ownFolders.Set("XDG_RUNTIME_DIR", folder / "run");
+        ownFolders.Set("XDG_CONFIG_HOME", folder / "config");
         presenter.SetIdleHandler([this] {
             if (steps_.empty()) return false;
             std::function<void()> step = std::move(steps_.front());
@@ -83,7 +88,6 @@ protected:
             return true;
         });
     }
-    void TearDown() override { ::setenv("FABLECORE_PROGRAM_DIR", builtFolder.c_str(), 1); }
 
     // The program folder holds the data file, the user guide and the "Commands" folder the build
     // made.

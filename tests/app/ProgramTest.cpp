@@ -430,9 +430,9 @@ TEST_F(ProgramTest, APlaceWhoseNameTheProgramCannotKeepIsNamedAndNothingStarts) 
         EXPECT_NE(said.find(words), std::string::npos) << said;
         EXPECT_EQ(LiveWindowCount(), 0);
     };
-    ::setenv("FABLECORE_PROGRAM_DIR", cyrillic.c_str(), 1);
+    ownFolders.Set("FABLECORE_PROGRAM_DIR", cyrillic);
     failsSaying("cannot run from \"" + cyrillic + "\"");
-    ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
+    ownFolders.Set("FABLECORE_PROGRAM_DIR", folder / "program");
     const std::filesystem::path here = std::filesystem::current_path();
     std::filesystem::current_path(cyrillic);
     failsSaying("cannot start in the current folder \"" + cyrillic + "\"");

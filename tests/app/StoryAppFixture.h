@@ -4,6 +4,8 @@
 // made, opened, saved and closed through it as the program does. Alerts with one OK button are
 // acknowledged as they come and noted; every question and chooser must be scripted by the test.
 // Story files live in a folder of the test's own; what a file on disk holds is read from a copy.
+// The program, configuration, runtime and temporary folders are the test's own, and they and the
+// current folder (which a file chooser moves) are put back when the test ends.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -22,12 +24,12 @@
 #include "app/FEWindow.h"
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
-#include "foundation/pfm/PFM.h"
-#include "foundation/pfm/PText.h"
 #include "foundation/Memory.h"
+#include "foundation/ObjectFactory.h"
 #include "foundation/TypedList.h"
 #include "foundation/pfm/KeyedText.h"
-#include "foundation/ObjectFactory.h"
+#include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
 #include "framework/AppEnvironment.h"
 #include "framework/ItemObjectFactory.h"
 #include "platform/present/HeadlessPresenter.h"
@@ -36,6 +38,8 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Prompts.h"
 #include "storymodel/CharacterManager.h"
+#include "support/ScopedCurrentFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace apptest {
 
@@ -46,6 +50,8 @@ protected:
     TempFolder folder;
     TempFolder files;
     std::string builtFolder = std::getenv("FABLECORE_PROGRAM_DIR");
+    ScopedEnv ownFolders;
+    ScopedCurrentFolder startedIn;
     HeadlessPresenter presenter{SIZE{800, 600}};
     AppEnvironment environment;
     Fablecore* application = nullptr;
@@ -53,10 +59,14 @@ protected:
     void SetUp() override {
         ::mkdir((folder / "program").c_str(), 0700);
         ::mkdir((folder / "tmp").c_str(), 0700);
+        ::mkdir((folder / "config").c_str(), 0700);
+        ::mkdir((folder / "run").c_str(), 0700);
         std::filesystem::create_symlink(builtFolder + "/Fablecor.qrv", folder / "program/Fablecor.qrv");
         InstallBuiltCommands(builtFolder, folder / "program");
-        ::setenv("FABLECORE_PROGRAM_DIR", (folder / "program").c_str(), 1);
-        ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
+        ownFolders.Set("FABLECORE_PROGRAM_DIR", folder / "program");
+        ownFolders.Set("TMPDIR", folder / "tmp");
+        ownFolders.Set("XDG_CONFIG_HOME", folder / "config");
+        ownFolders.Set("XDG_RUNTIME_DIR", folder / "run");
         scripted_ = SetPromptResponder([this](const PromptRequest& request) -> std::optional<PromptAnswer> {
             prompts_.push_back(request);
             if (request.kind == "MessageBox" && (request.flags & MB_TYPEMASK) == MB_OK)
@@ -70,7 +80,6 @@ protected:
     void TearDown() override {
         Stop();
         SetPromptResponder(std::move(scripted_));
-        ::setenv("FABLECORE_PROGRAM_DIR", builtFolder.c_str(), 1);
         EXPECT_EQ(presenter.UnusedPromptAnswers(), 0u);
     }
 

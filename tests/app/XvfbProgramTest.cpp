@@ -19,7 +19,12 @@ namespace {
 
 using namespace endtoend;
 
-using XvfbProgram = XvfbTest;
+// The program's runtime folder, where it keeps its single-instance lock, is the test's own.
+class XvfbProgram : public XvfbTest {
+protected:
+    TempFolder runtime;
+    std::string OwnRuntime() const { return "XDG_RUNTIME_DIR=" + runtime.Path(); }
+};
 
 // The process that shows the window (the window manager's _NET_WM_PID, which SDL sets).
 pid_t WindowProcess(Display* display, Window window) {
@@ -51,7 +56,7 @@ TEST_F(XvfbProgram, TheWindowIsNamedAfterTheProgramFitsTheScreenAndASignalEndsIt
     const std::string title = std::string("Fablecore ") + version.CStr();
     ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
                               {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
-                               "TMPDIR=" + temporary.Path()},
+                               OwnRuntime(), "TMPDIR=" + temporary.Path()},
                               -1));
     // A window of the same name may come and go while the program starts: X errors are noted, and
     // the window looked at is one that stays.
@@ -96,10 +101,11 @@ TEST_F(XvfbProgram, TheSplashScreenIsOnTheScreenDuringItsWait) {
     TempFolder temporary;
     int told[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, told), 0);
-    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
-                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
-                               "TMPDIR=" + temporary.Path(), "FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])},
-                              -1, told[1]));
+    ASSERT_TRUE(program.Start(
+        {FABLECORE_PROGRAM},
+        {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0", OwnRuntime(),
+         "TMPDIR=" + temporary.Path(), "FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])},
+        -1, told[1]));
     close(told[1]);
     const Heard heard = ReadFrom(told[0], false);
     close(told[0]);
@@ -160,10 +166,11 @@ TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSetting
     String version;
     ASSERT_TRUE(GetVersionText(version));
     const std::string title = std::string("Fablecore ") + version.CStr();
-    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
-                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
-                               "TMPDIR=" + temporary.Path(), "FABLECORE_PROGRAM_DIR=" + programFolder.Path()},
-                              -1));
+    ASSERT_TRUE(program.Start(
+        {FABLECORE_PROGRAM},
+        {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0", OwnRuntime(),
+         "TMPDIR=" + temporary.Path(), "FABLECORE_PROGRAM_DIR=" + programFolder.Path()},
+        -1));
     XSetErrorHandler(NoteError);
     Window window = 0;
     int x = 0, y = 0;

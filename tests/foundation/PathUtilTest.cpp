@@ -9,6 +9,8 @@
 #include "foundation/FileError.h"
 #include "platform/sys/FileFaults.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedCurrentFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 
@@ -91,6 +93,7 @@ TEST(PathUtil, SyncFolderOfAFile) {
 
 TEST(PathUtil, CurrentFolder) {
     TempFolder folder;
+    const ScopedCurrentFolder startedIn;
     ASSERT_EQ(::chdir(folder.Path().c_str()), 0);
     VolumePart volume;
     DirectoryPart directory;
@@ -102,23 +105,24 @@ TEST(PathUtil, CurrentFolder) {
 
 TEST(PathUtil, TempFolderComesFromTheEnvironmentWithoutChangingIt) {
     TempFolder folder;
-    ::setenv("TMPDIR", folder.Path().c_str(), 1);
-    ::setenv("TEMP", "/does/not/exist", 1);
+    ScopedEnv environment;
+    environment.Set("TMPDIR", folder.Path());
+    environment.Set("TEMP", "/does/not/exist");
     VolumePart volume;
     DirectoryPart directory;
     EXPECT_EQ(GetTempFolder(volume, directory), kNoErr);
     EXPECT_EQ(directory, folder.Path());
 
-    ::setenv("TMPDIR", "/does/not/exist", 1);
-    ::setenv("TEMP", "relative/folder", 1);
-    ::setenv("TMP", folder.Path().c_str(), 1);
+    environment.Set("TMPDIR", "/does/not/exist");
+    environment.Set("TEMP", "relative/folder");
+    environment.Set("TMP", folder.Path());
     EXPECT_EQ(GetTempFolder(volume, directory), kNoErr);
     EXPECT_EQ(directory, folder.Path());
     EXPECT_STREQ(std::getenv("TMPDIR"), "/does/not/exist");
 
-    ::unsetenv("TMPDIR");
-    ::unsetenv("TEMP");
-    ::unsetenv("TMP");
+    environment.Remove("TMPDIR");
+    environment.Remove("TEMP");
+    environment.Remove("TMP");
     EXPECT_EQ(GetTempFolder(volume, directory), kNoErr);
     EXPECT_EQ(directory, "/tmp");
     EXPECT_EQ(std::getenv("TEMP"), nullptr);

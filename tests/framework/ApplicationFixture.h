@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,8 @@
 #include "platform/ui/Mdi.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Window.h"
+#include "support/ScopedCurrentFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace apptest {
 
@@ -147,7 +148,8 @@ public:
 };
 
 // The program folder is the test's own, so the frame's placement goes there; the data file is the
-// one the build made.
+// one the build made. The program, configuration and temporary folders and the current folder are
+// put back when the test ends.
 class ApplicationTest : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -155,28 +157,20 @@ protected:
     HeadlessPresenter presenter{SIZE{800, 600}};
     AppEnvironment environment;
     TestAppl* application = nullptr;
-    std::optional<std::string> previousTemporary_;
+    ScopedEnv ownFolders;
+    ScopedCurrentFolder startedIn;
 
     // The stores' swap files go to a temporary folder of the test's own: a test whose forked child
     // ends the program removes the files of the stores it inherited, whose names another test
     // process may be using by then.
     void SetUp() override {
-        ::setenv("FABLECORE_PROGRAM_DIR", folder.Path().c_str(), 1);
-        const char* temporary = std::getenv("TMPDIR");
-        if (temporary) previousTemporary_ = temporary;
+        ownFolders.Set("FABLECORE_PROGRAM_DIR", folder.Path());
         ::mkdir((folder / "tmp").c_str(), 0700);
-        ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
+        ownFolders.Set("TMPDIR", folder / "tmp");
+        ownFolders.Set("XDG_CONFIG_HOME", folder / "config");
         Start();
     }
-    void TearDown() override {
-        Stop();
-        ::setenv("FABLECORE_PROGRAM_DIR", builtFolder.c_str(), 1);
-        if (previousTemporary_) {
-            ::setenv("TMPDIR", previousTemporary_->c_str(), 1);
-        } else {
-            ::unsetenv("TMPDIR");
-        }
-    }
+    void TearDown() override { Stop(); }
 
     void Start() {
         SetAppEnvironment(&environment);

@@ -1,15 +1,20 @@
-// The main routine of every test program. Each program runs with home, configuration, runtime and
-// temporary folders of its own, made fresh and removed at the end, so no test reads or writes the
-// user's own settings and test programs running side by side never share a profile, a socket, a lock
-// or a swap file.
+// The main routine of every test program. Each program runs headless over the build's program
+// folder, with home, configuration, runtime and temporary folders of its own, made fresh and removed
+// at the end, so no test reads or writes the user's own settings and test programs running side by
+// side never share a profile, a socket, a lock or a swap file. Each test must leave the program as it
+// found it (EnvironmentWatch).
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "support/EnvironmentWatch.h"
 
 int main(int argc, char** argv) {
     std::error_code error;
@@ -21,6 +26,7 @@ int main(int argc, char** argv) {
     // The temporary folder is open to all, as the system's is: tests that drop to another user make
     // their files there.
     const std::string root = pattern;
+    std::vector<std::filesystem::path> folders;
     const struct {
         const char* variable;
         const char* folder;
@@ -40,9 +46,18 @@ int main(int argc, char** argv) {
             std::perror("fablecore tests: cannot prepare the private folders");
             return 1;
         }
+        if (std::find(folders.begin(), folders.end(), path) == folders.end()) folders.emplace_back(path);
+    }
+
+    // Headless, over the program folder of the build the program belongs to.
+    if (::setenv("FABLECORE_HEADLESS", "1", 1) != 0 ||
+        ::setenv("FABLECORE_PROGRAM_DIR", BUILT_PROGRAM_DIR, 1) != 0) {
+        std::perror("fablecore tests: cannot set the program's environment");
+        return 1;
     }
 
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new EnvironmentWatch(std::move(folders)));
     const int result = RUN_ALL_TESTS();
     std::filesystem::remove_all(root, error);
     return result;

@@ -45,7 +45,7 @@ protected:
         RegisterObjectFactory(TestRecord::Factory);
         RegisterObjectFactory(Pool::Factory);
         MakeSamples();
-        if (!scratch_.Path().empty()) ::setenv("TMPDIR", scratch_.Path().c_str(), 1);
+        if (!scratch_.Path().empty()) environment_.Set("TMPDIR", scratch_.Path());
     }
 
     std::string ScratchPath(const std::string& name) const {

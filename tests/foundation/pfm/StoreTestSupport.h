@@ -15,6 +15,7 @@
 #include "foundation/Platform.h"
 #include "foundation/pfm/PFM.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 inline constexpr FourCC kTestApp = FourCCOf("Fabl");
 inline constexpr VersionNumber kTestVersion = MakeVersion(1, 2, kStageRelease, 0);
@@ -62,7 +63,7 @@ protected:
     void SetUp() override {
         ASSERT_FALSE(folder_.Path().empty());
         DetectPlatform();
-        ::setenv("TMPDIR", folder_.Path().c_str(), 1);
+        environment_.Set("TMPDIR", folder_.Path());
         previousHook_ = SetDebugPrintHook(&StoreTest::Collect);
         Messages().clear();
         ASSERT_EQ(PFMInit(kTestApp, kTestVersion), kNoErr);
@@ -86,6 +87,8 @@ protected:
     }
 
     TempFolder folder_;
+    // The swap files go into the test's folder; the variable is put back when the test ends.
+    ScopedEnv environment_;
 
 private:
     static int Collect(const char* text) {

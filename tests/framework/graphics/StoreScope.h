@@ -13,12 +13,12 @@
 #include "foundation/Platform.h"
 #include "foundation/pfm/PFM.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 class StoreScope {
 public:
     explicit StoreScope(const FileRef* file = nullptr) {
         DetectPlatform();
-        ::setenv("TMPDIR", folder_.Path().c_str(), 1);
         PFMInit(FourCCOf("Fabl"), MakeVersion(1, 0, kStageRelease, 0));
         store_ = PFMOpenFile(file);
     }
@@ -39,5 +39,6 @@ public:
 
 private:
     TempFolder folder_;
+    ScopedEnv ownTemporary_{"TMPDIR", folder_.Path()};
     PFMFile* store_ = nullptr;
 };

@@ -7,7 +7,9 @@
 #include "items/printing/PrintErrors.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/sys/Profile.h"
+#include "platform/sys/TempFolder.h"
 #include "platform/ui/CommonDialogs.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 
@@ -94,11 +96,12 @@ TEST(PrintRecord, ThePrintDialogsRangeIsZeroBased) {
 }
 
 TEST(PrintRecord, WithoutADefaultPrinterThereIsNoContext) {
+    const TempFolder configuration;
+    const ScopedEnv ownConfiguration("XDG_CONFIG_HOME", configuration.Path());
     ASSERT_TRUE(WriteProfileStringA("windows", "device", ""));
     PrintRecord record;
     EXPECT_EQ(record.CreatePrinterDC(), kPrintNoMemory);
     EXPECT_FALSE(record.HasPrinterDC());
-    WriteProfileStringA("windows", "device", nullptr);
 }
 
 TEST(PrintErrors, MessagesNameTheirOperationAndCancelsAreSilent) {

@@ -17,6 +17,8 @@
 #include "items/printing/PrintRecord.h"
 #include "items/printing/Printable.h"
 #include "items/printing/PrintingEnvironment.h"
+#include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace printtest {
 
@@ -38,7 +40,8 @@ public:
     std::vector<DrawnText> drawn;
 };
 
-// An application of nothing but its print record.
+// An application of nothing but its print record, with a configuration folder of its own (where the
+// system profile names the default printer).
 class PrintingApplication {
 public:
     PrintingApplication() {
@@ -57,6 +60,8 @@ public:
     PrintRecord record;
 
 private:
+    TempFolder configuration_;
+    ScopedEnv ownConfiguration_{"XDG_CONFIG_HOME", configuration_.Path()};
     AppEnvironment environment_;
     AppEnvironment* previous_ = nullptr;
     std::unique_ptr<TAppl> application_;

@@ -16,9 +16,9 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TextLines.h"
 #include "platform/sys/ChildProcess.h"
-#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 

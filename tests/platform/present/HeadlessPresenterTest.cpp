@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/present/HeadlessPresenter.h"
+#include "platform/sys/TempFolder.h"
 #include "platform/ui/User.h"
 
 namespace {
@@ -34,7 +35,8 @@ TEST(HeadlessPresenter, ScreenshotsHoldWhatWasPainted) {
     EXPECT_EQ(presenter.PixelAt(15, 25), 0x0000FFu);
     EXPECT_EQ(presenter.PixelAt(5, 5), GetSysColor(COLOR_BACKGROUND));
     EXPECT_EQ(presenter.PixelAt(400, 5), CLR_INVALID);
-    const std::string path = ::testing::TempDir() + "headless-screen.png";
+    const TempFolder folder;
+    const std::string path = folder / "headless-screen.png";
     ASSERT_TRUE(presenter.SaveScreenshot(path));
     std::unique_ptr<Surface> saved = Surface::ReadPng(path);
     ASSERT_NE(saved, nullptr);

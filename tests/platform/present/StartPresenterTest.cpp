@@ -4,13 +4,14 @@
 
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/present/StartPresenter.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 
 using namespace win;
 
 TEST(StartPresenter, TheEnvironmentVariableChoosesHeadless) {
-    setenv("FABLECORE_HEADLESS", "1", 1);
+    ScopedEnv environment("FABLECORE_HEADLESS", "1");
     std::unique_ptr<Presenter> presenter = StartPresenter("Test", SIZE{640, 480});
     ASSERT_NE(presenter, nullptr);
     EXPECT_NE(dynamic_cast<HeadlessPresenter*>(presenter.get()), nullptr);
@@ -19,9 +20,10 @@ TEST(StartPresenter, TheEnvironmentVariableChoosesHeadless) {
 }
 
 TEST(StartPresenter, WithoutADisplayItSaysSoAndGivesNone) {
-    unsetenv("FABLECORE_HEADLESS");
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
+    ScopedEnv environment;
+    environment.Remove("FABLECORE_HEADLESS");
+    environment.Remove("DISPLAY");
+    environment.Remove("WAYLAND_DISPLAY");
     ::testing::internal::CaptureStderr();
     std::unique_ptr<Presenter> presenter = StartPresenter("Test", SIZE{640, 480});
     const std::string said = ::testing::internal::GetCapturedStderr();

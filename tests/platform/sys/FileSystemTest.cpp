@@ -11,6 +11,8 @@
 #include "platform/sys/FileFaults.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedCurrentFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace win {
 namespace {
@@ -125,6 +127,7 @@ TEST(FileSystem, FindNameInFolderPrefersTheExactName) {
 
 TEST(FileSystem, CurrentDirectoryAnswersTheSizeItNeeds) {
     TempFolder folder;
+    const ScopedCurrentFolder startedIn;
     ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
     const DWORD needed = GetCurrentDirectoryA(0, nullptr);
     ASSERT_GT(needed, 1u);
@@ -137,14 +140,15 @@ TEST(FileSystem, CurrentDirectoryAnswersTheSizeItNeeds) {
 
 TEST(FileSystem, ProgramFileSitsInTheProgramFolder) {
     char path[4096];
-    ::unsetenv("FABLECORE_PROGRAM_DIR");
+    ScopedEnv environment;
+    environment.Remove("FABLECORE_PROGRAM_DIR");
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     ASSERT_GT(length, 0u);
     const std::string own(path, length);
     EXPECT_EQ(own.substr(own.rfind('/') + 1), "platform_sys_tests");
     EXPECT_EQ(GetModuleFileNameA(nullptr, path, length), 0u);
 
-    ::setenv("FABLECORE_PROGRAM_DIR", "/opt/fablecore/bin/", 1);
+    environment.Set("FABLECORE_PROGRAM_DIR", "/opt/fablecore/bin/");
     ASSERT_GT(GetModuleFileNameA(nullptr, path, sizeof path), 0u);
     EXPECT_STREQ(path, "/opt/fablecore/bin/platform_sys_tests");
 }
@@ -152,12 +156,13 @@ TEST(FileSystem, ProgramFileSitsInTheProgramFolder) {
 TEST(FileSystem, TempFolderFallsBackToTmp) {
     TempFolder folder;
     std::string found;
-    ::setenv("TMPDIR", folder.Path().c_str(), 1);
+    ScopedEnv environment;
+    environment.Set("TMPDIR", folder.Path());
     ASSERT_TRUE(GetTempFolderPath(found));
     EXPECT_EQ(found, folder.Path());
-    ::setenv("TMPDIR", "", 1);
-    ::setenv("TEMP", (folder / "missing").c_str(), 1);
-    ::unsetenv("TMP");
+    environment.Set("TMPDIR", "");
+    environment.Set("TEMP", folder / "missing");
+    environment.Remove("TMP");
     ASSERT_TRUE(GetTempFolderPath(found));
     EXPECT_EQ(found, "/tmp");
 }

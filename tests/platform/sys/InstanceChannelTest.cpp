@@ -13,6 +13,7 @@
 
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace win {
 namespace {
@@ -21,7 +22,8 @@ constexpr const char* kName = "QRV_test_CLASS";
 
 TEST(InstanceChannel, ALaterStartNotAnsweredOrTooLargeIsNotReachedAndTheLockEndsWithTheFirstCopy) {
     TempFolder folder;
-    ::setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
+    ScopedEnv environment;
+    environment.Set("XDG_RUNTIME_DIR", folder.Path());
     InstanceStart first = InstanceStart::Claim(kName, HandOver{}, 1000);
     ASSERT_EQ(first.role, InstanceRole::kFirst);
     ASSERT_NE(first.listener, nullptr);
@@ -66,7 +68,8 @@ TEST(InstanceChannel, ALaterStartNotAnsweredOrTooLargeIsNotReachedAndTheLockEnds
 // the final answer that comes within it, and gives up as refused (ETIMEDOUT) when none does.
 TEST(InstanceChannel, ALaterStartToldToWaitWaitsForTheFinalAnswerWithinItsDialogPatience) {
     TempFolder folder;
-    ::setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
+    ScopedEnv environment;
+    environment.Set("XDG_RUNTIME_DIR", folder.Path());
     InstanceStart first = InstanceStart::Claim(kName, HandOver{}, 1000);
     ASSERT_NE(first.listener, nullptr);
 

@@ -11,6 +11,7 @@
 #include "platform/sys/FileFaults.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace win {
 namespace {
@@ -19,7 +20,7 @@ using namespace std::string_literals;
 
 class Profile : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1); }
+    void SetUp() override { environment.Set("XDG_CONFIG_HOME", folder / "config"); }
 
     // The value as GetPrivateProfileStringA gives it, with a buffer of the size.
     std::string Get(const char* section, const char* key, const char* fallback = "?", DWORD size = 256) {
@@ -47,6 +48,7 @@ protected:
 
     TempFolder folder;
     std::string ini = folder / "app.INI";
+    ScopedEnv environment;
 };
 
 TEST_F(Profile, AMissingFileGivesTheDefaultsAndAnEmptyList) {
@@ -240,7 +242,7 @@ TEST_F(Profile, TheDefaultPrinterIsThePdfFilePrinterUntilTheEntrySaysOtherwise) 
 TEST_F(Profile, TheProgramsProfileSitsBesideItUnlessThatFolderIsReadOnly) {
     const std::string programFolder = folder / "bin";
     std::filesystem::create_directory(programFolder);
-    ::setenv("FABLECORE_PROGRAM_DIR", programFolder.c_str(), 1);
+    environment.Set("FABLECORE_PROGRAM_DIR", programFolder);
     std::string path;
     ASSERT_TRUE(GetProgramProfilePath(path));
     EXPECT_EQ(path, programFolder + "/platform_sys_tests.INI");

@@ -17,10 +17,11 @@
 #include "platform/sys/InstanceChannel.h"
 #include "platform/sys/Profile.h"
 #include "platform/sys/SafeWrite.h"
-#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/sys/UserFolders.h"
+#include "support/ScopedCurrentFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace win {
 namespace {
@@ -33,21 +34,6 @@ bool OnDisk(const std::string& systemPath) {
     struct stat status;
     return ::lstat(systemPath.c_str(), &status) == 0;
 }
-
-// Puts the current folder back when the test ends.
-class ScopedCurrentFolder {
-public:
-    ScopedCurrentFolder() { saved_ = ::getcwd(path_, sizeof path_) != nullptr; }
-    ~ScopedCurrentFolder() {
-        if (saved_) {
-            EXPECT_EQ(::chdir(path_), 0);
-        }
-    }
-
-private:
-    char path_[PATH_MAX];
-    bool saved_;
-};
 
 TEST(SystemNames, ASystemNameHasAProgramFormOnlyWhenEveryCharacterHasOne) {
     EXPECT_EQ(NameFromSystem("My Story.fsf"), "My Story.fsf");

@@ -1,17 +1,20 @@
 #pragma once
 // Test support: a fresh folder of its own for one test, removed with everything in it (whatever
-// permissions the test left on it) when the test ends. ScopedUnprivileged drops root's power to
-// bypass permissions for one test, so that tests of unreadable files and read-only folders mean
-// the same whoever runs them.
+// permissions the test left on it) when the test ends; when none can be made the test stops there
+// rather than write elsewhere. ScopedUnprivileged drops root's power to bypass permissions for one
+// test, so that tests of unreadable files and read-only folders mean the same whoever runs them.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 
 class TempFolder {
@@ -19,9 +22,12 @@ public:
     TempFolder() {
         const char* base = std::getenv("TMPDIR");
         std::string pattern = std::string(base && *base ? base : "/tmp") + "/fablecore-test-XXXXXX";
-        if (::mkdtemp(pattern.data())) path_ = pattern;
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a temporary folder like " + pattern + ": " +
+                                     std::strerror(errno));
+        path_ = pattern;
         // Readable and writable by anyone, so that an unprivileged test can use it too.
-        if (!path_.empty()) ::chmod(path_.c_str(), 0777);
+        ::chmod(path_.c_str(), 0777);
     }
     ~TempFolder() {
         if (path_.empty()) return;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/sys/TempFolder.h"
+#include "support/ScopedEnv.h"
 
 namespace win {
 namespace {
@@ -19,37 +20,39 @@ mode_t ModeOf(const std::string& path) {
 
 TEST(UserFolders, ConfigFolderFollowsTheVariableElseTheHomeFolder) {
     TempFolder folder;
-    ::setenv("HOME", folder.Path().c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);  // only an absolute path counts
+    ScopedEnv environment;
+    environment.Set("HOME", folder.Path());
+    environment.Set("XDG_CONFIG_HOME", "relative/config");  // only an absolute path counts
     std::string config;
     ASSERT_TRUE(GetConfigFolder(config));
     EXPECT_EQ(config, folder / ".config/fablecore");
     EXPECT_EQ(ModeOf(folder / ".config"), 0700u);
     EXPECT_EQ(ModeOf(config), 0700u);
 
-    ::setenv("XDG_CONFIG_HOME", (folder / "xdg/").c_str(), 1);
+    environment.Set("XDG_CONFIG_HOME", folder / "xdg/");
     ASSERT_TRUE(GetConfigFolder(config));
     EXPECT_EQ(config, folder / "xdg/fablecore");
 
     folder.WriteFile("blocked", "");
-    ::setenv("XDG_CONFIG_HOME", (folder / "blocked").c_str(), 1);
+    environment.Set("XDG_CONFIG_HOME", folder / "blocked");
     EXPECT_FALSE(GetConfigFolder(config));
 }
 
 TEST(UserFolders, RuntimeFolderFallsBackToTheConfigFolder) {
     TempFolder folder;
-    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    ScopedEnv environment;
+    environment.Set("XDG_CONFIG_HOME", folder / "config");
     std::filesystem::create_directory(folder / "run");
-    ::setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
+    environment.Set("XDG_RUNTIME_DIR", folder / "run");
     std::string runtime;
     ASSERT_TRUE(GetRuntimeFolder(runtime));
     EXPECT_EQ(runtime, folder / "run/fablecore");
     EXPECT_EQ(ModeOf(runtime), 0700u);
 
-    ::setenv("XDG_RUNTIME_DIR", (folder / "gone").c_str(), 1);
+    environment.Set("XDG_RUNTIME_DIR", folder / "gone");
     ASSERT_TRUE(GetRuntimeFolder(runtime));
     EXPECT_EQ(runtime, folder / "config/fablecore");
-    ::unsetenv("XDG_RUNTIME_DIR");
+    environment.Remove("XDG_RUNTIME_DIR");
     ASSERT_TRUE(GetRuntimeFolder(runtime));
     EXPECT_EQ(runtime, folder / "config/fablecore");
 }

@@ -26,6 +26,7 @@
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/UiFixture.h"
+#include "support/ScopedEnv.h"
 
 extern char** environ;
 
@@ -114,9 +115,9 @@ protected:
         UiTest::SetUp();
         std::filesystem::create_directories(folder / "run");
         std::filesystem::create_directories(folder / "my stories");
-        ::setenv("XDG_RUNTIME_DIR", (folder / "run").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-        ::setenv("FABLECORE_HEADLESS", "1", 1);
+        environment.Set("XDG_RUNTIME_DIR", folder / "run");
+        environment.Set("XDG_CONFIG_HOME", folder / "config");
+        environment.Set("FABLECORE_HEADLESS", "1");
     }
     std::string ExpectedLine() const {
         return "/D \"" + folder / "my stories" + "\" \"a b.fsf\" \"say \"hi\"\" plain.fsf";
@@ -144,6 +145,8 @@ protected:
     }
 
     TempFolder folder;
+    // The probes' runtime and configuration folders and the display they use, put back at the end.
+    ScopedEnv environment;
 };
 
 TEST_F(HandOverTest, TwoStartsAtOnceMakeOneFirstCopyThatGetsTheOthersArgumentsWhole) {
@@ -177,11 +180,11 @@ TEST_F(HandOverTest, AFirstCopyShowingItsWindowOnADisplayIsReachedToo) {
 
     Gate gate;
     gate.Open();  // the first copy starts alone
-    ::setenv("DISPLAY", display.c_str(), 1);
-    ::unsetenv("FABLECORE_HEADLESS");
-    ::setenv("ASAN_OPTIONS", "detect_leaks=0", 1);  // the display libraries keep memory to the end
+    environment.Set("DISPLAY", display);
+    environment.Remove("FABLECORE_HEADLESS");
+    environment.Set("ASAN_OPTIONS", "detect_leaks=0");  // the display libraries keep memory to the end
     std::unique_ptr<Spawned> first = StartProbe("first", gate);
-    ::setenv("FABLECORE_HEADLESS", "1", 1);
+    environment.Set("FABLECORE_HEADLESS", "1");
     for (const auto until = Clock::now() + std::chrono::seconds(30);
          LinesOf(folder / "first").empty() && Clock::now() < until;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

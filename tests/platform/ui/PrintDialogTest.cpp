@@ -6,7 +6,6 @@
 
 #include "ControlFixture.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/sys/ScopedEnv.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/ButtonControl.h"
@@ -17,6 +16,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/VirtualKeys.h"
+#include "support/ScopedEnv.h"
 
 namespace uitest {
 namespace {
@@ -32,8 +32,12 @@ UINT_PTR RememberDialog(HWND dialog, UINT message, WPARAM, LPARAM) {
     return 0;
 }
 
+// The system profile, where the printers' settings go, is the test's own.
 class PrintDialog : public ControlTest {
 protected:
+    TempFolder configuration;
+    ScopedEnv ownConfiguration{"XDG_CONFIG_HOME", configuration.Path()};
+
     void SetUp() override {
         ControlTest::SetUp();
         g_dialog = nullptr;
