@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "CharacterToolsFixture.h"
 #include "app/StoryCommandIds.h"
@@ -277,6 +278,65 @@ TEST_F(BuildAndCast, AnArchetypeDraggedOntoACharacterCastsIt) {
                                                  cast.Bounds().left + 120, row * cast.GetRowHeight() + 26);
     Drag(OnScreen(casting, sidekick), OnScreen(casting, target));
     EXPECT_EQ(Characters(story).GetCharacter(boris)->GetArchetype(), 6);
+}
+
+// While an archetype is dragged, its row's outline is drawn over the list where the row is, top
+// edge at the row's top and bottom edge at its bottom, and follows the mouse. The outline inverts
+// through a grey pattern: two neighbouring columns of pixels meet both its edges.
+TEST_F(BuildAndCast, AnArchetypesOutlineIsItsRowTheRightWayUpAndFollowsTheMouse) {
+    CastingWindow& casting = Casting();
+    const ArchetypeListView& archetypes = *casting.GetArchetypes();
+    // The third row, where the list finds it.
+    const std::int16_t sidekick = ArchetypeListView::ArchetypeAt(2);
+    const int x = archetypes.Bounds().left + 30;
+    const auto under = [&](int y) {
+        return archetypes.ArchetypeUnder(
+            ShortPoint{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+    };
+    int top = 0;
+    while (top < archetypes.Bounds().bottom && under(top) != sidekick) ++top;
+    int bottom = top;
+    while (under(bottom) == sidekick) ++bottom;
+    ASSERT_EQ(bottom - top, ArchetypeListView::kRowHeight);
+    const auto screen = [&](int atX, int atY) {
+        win::POINT point{atX, atY};
+        win::ClientToScreen(casting.GetHWnd(), &point);
+        return point;
+    };
+    const int first = top - 40;
+    const auto take = [&] {
+        std::vector<win::COLORREF> pixels;
+        for (int y = first; y < bottom + 40; ++y)
+            for (const int column : {x, x + 1})
+                pixels.push_back(presenter.PixelAt(screen(column, y).x, screen(column, y).y));
+        return pixels;
+    };
+    const std::vector<win::COLORREF> before = take();
+    // The rows where either column differs from what it was before the press.
+    const auto changed = [&] {
+        const std::vector<win::COLORREF> now = take();
+        std::set<int> rows;
+        for (std::size_t i = 0; i < now.size(); ++i)
+            if (now[i] != before[i]) rows.insert(first + static_cast<int>(i / 2));
+        return rows;
+    };
+    const win::POINT from = screen(x, top + 10);
+    std::set<int> atStart, moved;
+    IdleSteps idle(presenter);
+    idle.Then([&] {
+        atStart = changed();
+        presenter.MoveMouse(win::POINT{from.x, from.y + 15});
+    });
+    idle.Then([&] {
+        moved = changed();
+        presenter.MoveMouse(from);
+    });
+    idle.Then([this] { presenter.ButtonUp(); });
+    presenter.MoveMouse(from);
+    presenter.ButtonDown();
+    Run();
+    EXPECT_THAT(atStart, ElementsAre(top, bottom - 1));
+    EXPECT_THAT(moved, ElementsAre(top + 15, bottom + 14));
 }
 
 }  // namespace

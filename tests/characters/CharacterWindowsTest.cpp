@@ -143,6 +143,29 @@ TEST_F(CharacterWindows, UpAndDownMoveTheSelectionWithinTheList) {
     EXPECT_EQ(list.GetSelectedCharacter(), rows[1]);
 }
 
+TEST_F(CharacterWindows, UpWithNoneSelectedTakesTheLastAndAtTheFirstStaysThere) {
+    FKDoc* story = NewStory();
+    MakeCharacter(story, "Abel");
+    OpenCharacterList(story);
+    Run();
+    StoryCastList& list = *CastListOf(story->GetCharListCastView());
+    const std::vector<CharID> rows = list.GetRows();
+    ASSERT_EQ(rows.size(), 3u);
+    presenter.PressKey(win::VK_UP);
+    Run();
+    EXPECT_EQ(list.GetSelectedCharacter(), rows[2]);
+    presenter.PressKey(win::VK_UP);
+    presenter.PressKey(win::VK_UP);
+    Run();
+    EXPECT_EQ(list.GetSelectedCharacter(), rows[0]);
+    presenter.PressKey(win::VK_UP);
+    Run();
+    EXPECT_EQ(list.GetSelectedCharacter(), rows[0]) << "the first row stays";
+    presenter.PressKey(win::VK_DOWN);
+    Run();
+    EXPECT_EQ(list.GetSelectedCharacter(), rows[1]);
+}
+
 TEST_F(CharacterWindows, ADeletedCharacterIsNamedByNoWindow) {
     FKDoc* story = NewStory();
     const CharID walker = MakeCharacter(story, "Walker");

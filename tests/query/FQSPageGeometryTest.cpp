@@ -48,6 +48,19 @@ TEST(PageRows, ControlsBreakToANewRowAtTheRightMargin) {
     EXPECT_EQ(exact[1].right, 288);
 }
 
+TEST(PageRows, AControlThatWouldPassTheMarginByOnePixelStartsTheNextRow) {
+    // Page 0-300, margin at 288: the second control would end at 136 + 12 + 141 = 289.
+    const auto over = FlowControls(std::vector<std::int32_t>{100, 141}, 0, 300, 40, 12);
+    ASSERT_EQ(over.size(), 2u);
+    EXPECT_EQ(over[1], ShortRect::MakeLTRB(12, 66, 165, 88));
+    // The margin is the page's own: the same controls on a page 50 further right.
+    EXPECT_EQ(FlowControls(std::vector<std::int32_t>{100, 140}, 50, 350, 0, 12)[1],
+              ShortRect::MakeLTRB(186, 0, 338, 22))
+        << "ends on the margin";
+    EXPECT_EQ(FlowControls(std::vector<std::int32_t>{100, 141}, 50, 350, 0, 12)[1],
+              ShortRect::MakeLTRB(62, 26, 215, 48));
+}
+
 TEST(PageRows, NineEqualButtonsAndAControlAsWideAsThePage) {
     const std::vector<std::int32_t> widths(9, 60);
     const auto rects = FlowControls(widths, 0, 400, 0, 12);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "QueryPagesFixture.h"
@@ -223,6 +224,44 @@ TEST_F(HomePage, InOneOfItsListsThatListsButtonIsOn) {
     EXPECT_EQ(kHomeEntries[8].barCode, 7) << "storyweaving theme";
     ShowRow(1);
     EXPECT_EQ(ItemCount(), 17) << "the home page's items are gone";
+}
+
+// The first list button's list (entry 0), beginning with the home page as the program's lists do.
+class HomePageOfTheFirstList : public HomePage {
+protected:
+    void AddContent(PFMFile* store) override {
+        AddPagesContent(store);
+        AddList(store, static_cast<std::uint16_t>(kHomeEntries[0].listId), "Character", "0,28,1,0,10,1,");
+    }
+};
+
+TEST_F(HomePageOfTheFirstList, WhileTheWriterWorksItItsButtonIsPressedAndThePushButtonProceeds) {
+    OpenPages(NewStory());
+    ASSERT_TRUE(window->SelectQuestionList(kHomeEntries[0].listId, false, 0));
+    Run();
+    auto* page = dynamic_cast<FQSHomePage*>(window->GetPage());
+    ASSERT_NE(page, nullptr);
+    FQSProgressButton* progress = page->GetProgressButton();
+    EXPECT_EQ(progress->FindFirstOn(), 0);
+    char title[32] = "";
+    win::GetWindowTextA(page->GetPushButton()->GetHWnd(), title, sizeof title);
+    EXPECT_STREQ(title, "Proceed");
+    // Pressed, its label is drawn in the on colour (blue), the next one's in the off colour (black).
+    const auto bluestInk = [&](std::int32_t button) {
+        const ShortRect label = progress->GetLabelRect(button);
+        int bluest = -255;
+        for (int y = label.top + 1; y < label.bottom - 1; ++y) {
+            for (int x = label.left + 3; x < label.right - 3; ++x) {
+                win::POINT point{x, y};
+                win::ClientToScreen(window->GetHWnd(), &point);
+                const win::COLORREF c = win::GetScreenSurface().GetPixel(point.x, point.y);
+                bluest = std::max(bluest, win::GetBValue(c) - win::GetRValue(c));
+            }
+        }
+        return bluest;
+    };
+    EXPECT_GT(bluestInk(0), 100);
+    EXPECT_LT(bluestInk(1), 40);
 }
 
 // Each list button's label shows on its face, in the off colour or, for the chosen list, the on

@@ -224,6 +224,26 @@ TEST_F(Brainstorming, ComplexProposalsDealTheFreeCharacteristics) {
                           kNoCharID);
 }
 
+// "1" in the number popup proposes one character of either kind, and a count below one is one.
+TEST_F(Brainstorming, AskedForOneCharacterEachKindProposesExactlyOne) {
+    for (const GeneratorKind kind : {GeneratorKind::kArchetypal, GeneratorKind::kComplex}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        EXPECT_EQ(ProposeCharacters(*story, kind, 1, random).size(), 1u);
+        EXPECT_EQ(ProposeCharacters(*story, kind, 0, random).size(), 1u);
+    }
+    BrainsWindow* window = Open(kCmdCharacterGenerator);
+    ASSERT_NE(window, nullptr);
+    for (const std::int32_t kind : {0, 1}) {
+        SCOPED_TRACE(kind);
+        dynamic_cast<Popup&>(*window->GetItem(BrainsWindow::kKindPopup)).SetValue(kind, true);
+        dynamic_cast<Popup&>(*window->GetItem(BrainsWindow::kNumberPopup)).SetValue(0, true);
+        window->ProposeNow();
+        EXPECT_EQ(window->GetNumber(), 1);
+        EXPECT_EQ(window->GetProposals().size(), 1u);
+        EXPECT_EQ(window->GetList()->GetTopicCount(), 1);
+    }
+}
+
 TEST_F(Brainstorming, BothCommandsShowOneWindowPerStoryOnTheirPage) {
     EXPECT_TRUE(application->CommandEnabled(kCmdSpinTheModel));
     EXPECT_TRUE(application->CommandEnabled(kCmdCharacterGenerator));

@@ -146,6 +146,34 @@ TEST_F(PlotView, TheSwitchColumnWidthAndPlaceAreKeptAcrossARestart) {
     EXPECT_EQ(window->GetRestoredRect(), place);
 }
 
+// Made smaller, the window's table stays within it and scrolls to what it hides; made larger, the
+// table fills it again.
+TEST_F(PlotView, TheTableFollowsTheWindowsSize) {
+    PlotViewWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    PlotTable& table = *window->GetTable();
+    for (const ShortRect place :
+         {ShortRect::MakeLTRB(20, 20, 300, 180), ShortRect::MakeLTRB(10, 10, 760, 520),
+          ShortRect::MakeLTRB(30, 30, 250, 150)}) {
+        SCOPED_TRACE(place.Width());
+        window->MoveTo(place);
+        Run();
+        const ShortRect client = window->GetClientRect();
+        const ShortRect bounds = table.Bounds();
+        EXPECT_EQ(bounds.top, PlotViewWindow::kToolbarHeight) << "below the switch";
+        EXPECT_EQ(bounds.left, client.left);
+        EXPECT_EQ(bounds.right, client.right);
+        EXPECT_EQ(bounds.bottom, client.bottom);
+    }
+    ASSERT_GT(table.GetVertScrollMax(), table.GetVertScrollMin()) << "the small window scrolls to the rows";
+    table.ScrollTo(table.GetVertScrollMax(), 0, 1);
+    ASSERT_GT(table.GetFirstVisibleRow(), 0);
+    window->MoveTo(ShortRect::MakeLTRB(10, 10, 760, 520));
+    Run();
+    EXPECT_EQ(table.GetVertScrollMax(), table.GetVertScrollMin());
+    EXPECT_EQ(table.GetFirstVisibleRow(), 0) << "every row in sight again";
+}
+
 TEST_F(PlotView, ClosingTheStoryClosesTheWindowAndWithoutAStoryNothingOpens) {
     ASSERT_NE(Open(), nullptr);
     story->SetClean();

@@ -188,6 +188,33 @@ TEST_F(StoryEngine, OkKeepsThePanelsChoicesAndCancelPutsTheStoryBack) {
     EXPECT_FALSE(story->IsDirty());
 }
 
+// Clear Unlocked clicked in the panel shows at once what it did: the unlocked popups at "(any)"
+// with every value they offer again, the locked one as it was, and the count of what is left.
+TEST_F(StoryEngine, ClearUnlockedShowsThePopupsAndTheCountAnew) {
+    const std::size_t overallDomain = Throughline(0, 0);
+    const std::size_t mainDomain = Throughline(1, 0);
+    RunPanel({[&](CPanelDlog& panel) { EXPECT_TRUE(panel.Pick(kResolve, 1002)); },
+              [&](CPanelDlog& panel) { Click(*panel.LockOf(kResolve)); },
+              [&](CPanelDlog& panel) { EXPECT_TRUE(panel.Pick(overallDomain, 2)); },
+              [&](CPanelDlog& panel) {
+                  EXPECT_NE(panel.GetCountText(), "Storyforms:  16384");
+                  EXPECT_LT(panel.PopupOf(mainDomain)->GetItemCount(), 5);
+                  Click(dynamic_cast<WindowItem&>(*panel.GetItem(CPanelDlog::kClearItem)));
+              },
+              [&](CPanelDlog& panel) {
+                  EXPECT_EQ(panel.GetCountText(), "Storyforms:  16384");
+                  EXPECT_EQ(panel.PickedValue(kResolve), 1002) << "locked";
+                  EXPECT_EQ(panel.PickedValue(overallDomain), 0);
+                  char shown[64] = "";
+                  panel.PopupOf(overallDomain)->GetChosenText(shown, sizeof shown);
+                  EXPECT_STREQ(shown, "(any)");
+                  EXPECT_EQ(panel.PopupOf(mainDomain)->GetItemCount(), 5) << "(any) and the four classes";
+                  Click(dynamic_cast<WindowItem&>(*panel.GetItem(CPanelDlog::kOkItem)));
+              }});
+    EXPECT_EQ(Form().GetChoice(1000), 1002);
+    EXPECT_EQ(Form().GetChoice(EngineControls::PointID(overallDomain)), 0);
+}
+
 TEST_F(StoryEngine, ThePanelFillsTheFrameAndKeepsItsPlace) {
     const ShortRect frame = application->GetFrameClientRect();
     ShortRect shown;

@@ -9,6 +9,7 @@
 #include "StoryWindowsFixture.h"
 #include "app/StoryCommandIds.h"
 #include "items/EditView.h"
+#include "items/TextWrap.h"
 #include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/engine/ElementTable.h"
@@ -18,6 +19,9 @@
 #include "storywindows/SPWindow.h"
 #include "storywindows/STellDlog.h"
 #include "storywindows/StoryPointList.h"
+#include "storywindows/StoryPointsTable.h"
+#include "widgets/TRow.h"
+#include "widgets/TextCell.h"
 
 namespace storywindowstest {
 namespace {
@@ -107,6 +111,30 @@ TEST_F(StoryPoints, TheStorytellingDialogWritesTheRecordAndCancelChangesNothing)
     EXPECT_TRUE(WriteStorytelling(*story, domain, ""));
     EXPECT_FALSE(story->GetStorytellingRecord().HasKey(StoryPointAt(domain)->code));
     EXPECT_FALSE(WriteStorytelling(*story, domain, "")) << "nothing left to change";
+}
+
+TEST_F(StoryPoints, ALongStorytellingWrapsInItsColumnAndItsRowGrowsToHoldEveryLine) {
+    std::string text;
+    for (int sentence = 0; sentence < 8; ++sentence)
+        text += "The keeper climbs the stairs to light the lamp. ";
+    text.pop_back();
+    ASSERT_TRUE(WriteStorytelling(*story, domain, text));
+    SPWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    StoryPointsTable& table = *window->GetTable();
+    TRow* row = table.GetRow(table.RowOfIndex(domain));
+    TRow* plain = table.GetRow(table.RowOfIndex(domain + 1));
+    ASSERT_NE(row, nullptr);
+    ASSERT_NE(plain, nullptr);
+    const auto* cell = dynamic_cast<const WrapCell*>(row->GetCell(2));
+    ASSERT_NE(cell, nullptr);
+    ASSERT_NE(cell->GetWrap(), nullptr);
+    const TextWrap& wrap = *cell->GetWrap();
+    EXPECT_EQ(wrap.GetText(), text);
+    EXPECT_GT(wrap.GetLineCount(), 2u);
+    EXPECT_LE(wrap.GetWidestLine(), window->GetWidths()[2] - 4) << "every line within the column";
+    EXPECT_GE(row->GetHeight(), wrap.GetTotalHeight()) << "no line cut off";
+    EXPECT_GT(row->GetHeight(), plain->GetHeight());
 }
 
 TEST_F(StoryPoints, TheWindowFollowsTheStoryformAndKeepsItsColumnsAndPlace) {

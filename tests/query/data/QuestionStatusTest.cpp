@@ -174,6 +174,26 @@ TEST_F(QuestionStatusTest, TheRawListOfOlderFilesIsReadInEitherByteOrderAndRemov
     EXPECT_FALSE(PFMSegmentExists(QuestionStatus::kRawType, 0));
 }
 
+// Any entry's open flag may show the byte order, and the order found holds for every entry: here
+// only the middle one of three is open.
+TEST_F(QuestionStatusTest, TheByteOrderFoundInOneEntryIsReadForEveryEntry) {
+    PFMSetCurrentFile(store);
+    ASSERT_EQ(AddText(QuestionStatus::kRawType, 0,
+                      std::string("\x00\x05\x00\x01\x00\x02\x00\x00"
+                                  "\x00\x07\xFF\xFF\x00\x01\x00\x01"
+                                  "\x01\x02\x00\x04\x00\x03\x00\x00",
+                                  24)),
+              kNoErr);
+    status.Load(store);
+    ASSERT_EQ(status.Entries().size(), 3u);
+    EXPECT_EQ(status.GetStatus(5, 1), 2) << "the first entry, before the open one";
+    EXPECT_EQ(status.GetOpenFlag(5, 1), 0);
+    EXPECT_EQ(status.GetStatus(7, -1), 1);
+    EXPECT_EQ(status.GetOpenFlag(7, -1), 1);
+    EXPECT_EQ(status.GetStatus(258, 4), 3) << "the last entry, after the open one";
+    EXPECT_EQ(status.GetOpenFlag(258, 4), 0);
+}
+
 TEST_F(QuestionStatusTest, SavingAnUnchangedListLeavesTheRecordAlone) {
     StoreText("5,0,1,1,");
     status.Load(store);
