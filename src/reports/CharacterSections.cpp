@@ -6,8 +6,8 @@
 // to its introduction, its dismissal and another character's name (27); 1016 keys S1 and S2 (36).
 // Character texts read: "NM", "Role", "Des", "SWIntro", "SWDismiss" and the relationship texts
 // ("Relat" and the other character's id). A story without characters gives the templates' texts
-// alone. In the relationships, the paragraph end after a character's introduction is written
-// whether or not the character has one, so that every character's block is set off alike.
+// alone. In the relationships, a character's block holds only the parts it has: no blank lines
+// stand for a missing introduction, dismissal or relationship.
 
 #include <cstdint>
 #include <string>
@@ -99,7 +99,15 @@ void ReportComposer::BuildRelationshipsSection() {
         AppendText(name);
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendStyleCode(ReportStyle::kParagraphEnd);
+        // The introduction, the dismissal and the relationships that the character has follow the
+        // name one paragraph apart, and the last of them ends the character's block.
+        bool anyPart = false;
+        const auto beginPart = [&] {
+            if (anyPart) AppendStyleCode(ReportStyle::kParagraphEnd);
+            anyPart = true;
+        };
         if (const std::string intro = Text(*a, CharacterKey::kIntroduction); !intro.empty()) {
+            beginPart();
             AppendStyleCode(ReportStyle::kMarginsHanging);
             AppendText(name);
             t.Key(3);
@@ -110,8 +118,8 @@ void ReportComposer::BuildRelationshipsSection() {
             AppendStyleCode(ReportStyle::kItalicOff);
             AppendStyleCode(ReportStyle::kMarginsNone);
         }
-        AppendStyleCode(ReportStyle::kParagraphEnd);
         if (const std::string dismissal = Text(*a, CharacterKey::kDismissal); !dismissal.empty()) {
+            beginPart();
             AppendStyleCode(ReportStyle::kMarginsHanging);
             AppendText(name);
             t.Key(4);
@@ -126,7 +134,7 @@ void ReportComposer::BuildRelationshipsSection() {
             const CharID otherId = characters->IdAt(other);
             CharInfoRec* b = characters->GetCharacter(otherId);
             if (!b) continue;
-            AppendStyleCode(ReportStyle::kParagraphEnd);
+            beginPart();
             AppendStyleCode(ReportStyle::kMarginsHanging);
             AppendText(name);
             t.Key(5);
@@ -141,7 +149,7 @@ void ReportComposer::BuildRelationshipsSection() {
                 AppendStyleCode(ReportStyle::kLineEnd);
             }
         }
-        AppendStyleCode(ReportStyle::kParagraphEnd);
+        if (anyPart) AppendStyleCode(ReportStyle::kParagraphEnd);
     }
 }
 

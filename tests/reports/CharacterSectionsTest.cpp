@@ -269,10 +269,10 @@ TEST_F(CharacterSections, TheRelationshipsOfNoneAndOfTwoCharacters) {
     Record(ann).SetRelationship("friends", bo);
     composer->BuildRelationshipsSection();
     EXPECT_EQ(Take(), "[S1]\n\n" + kNone + "[S2]" + kB + "Ann" + kNB + "\n\n" + kHanging + "Ann[S3]\n" + kI +
-                          kIndented + "hi" + kNI + kNone + "\n\n" + "\n\n" + kHanging + "Ann[S5]Bo\n" +
-                          kIndented + "\nfriends\n" + "\n\n" + kNone + "[S2]" + kB + "Bo" + kNB + "\n\n" +
-                          "\n\n" + kHanging + "Bo[S4]\n" + kIndented + kI + "bye" + kNI + kNone + "\n\n" +
-                          kHanging + "Bo[S5]Ann\n" + kIndented + "\nfriends\n" + "\n\n");
+                          kIndented + "hi" + kNI + kNone + "\n\n" + kHanging + "Ann[S5]Bo\n" + kIndented +
+                          "\nfriends\n" + "\n\n" + kNone + "[S2]" + kB + "Bo" + kNB + "\n\n" + kHanging +
+                          "Bo[S4]\n" + kIndented + kI + "bye" + kNI + kNone + "\n\n" + kHanging +
+                          "Bo[S5]Ann\n" + kIndented + "\nfriends\n" + "\n\n");
 
     Record(ann).SetRelationship("", bo);
     composer->BuildRelationshipsSection();

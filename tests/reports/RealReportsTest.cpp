@@ -357,6 +357,31 @@ TEST_F(RealReports, AfterAStorytellingBlockNoLineStartsWithABlank) {
     });
 }
 
+// Character Relationships as the writer reads it: a character without an entrance, an exit or a
+// relationship leaves no empty lines where they would stand.
+TEST_F(RealReports, TheRelationshipsLeaveNoBlankLinesForWhatACharacterLacks) {
+    CharacterManager& characters = story->Characters();
+    CharInfoRec* pia = characters.GetCharacter(characters.CreateCharacter("Pia", 1, 1, 0, 0, false));
+    CharInfoRec* quin = characters.GetCharacter(characters.CreateCharacter("Quin", 0, 1, 0, 0, false));
+    ASSERT_TRUE(pia && quin);
+    quin->SetSWDismiss("Quin is never seen again");
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    built.BuildReportSection(27, ReportTitle(27, story.get()).c_str());
+    // As shown when the writer keeps blank lines.
+    const std::string text = PlainReportText(story.get(), built.GetText(), false);
+    EXPECT_NE(text.find("Character: Mara\n\nMara, entering the story:\nMara arrives by the night train\n\n"
+                        "Mara, leaving the story:\nMara sails away at dawn\n\nMara and Otto\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Character: Otto\n\nOtto and Mara\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Character: Pia\n\nCharacter: Quin\n\nQuin, leaving the story:\nQuin is never seen "
+                        "again\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("\n\n\n\n"), std::string::npos) << text;
+}
+
 // A report that opens with a heading of its own is headed with the name the writer chose it by.
 TEST_F(RealReports, EveryReportsOwnHeadingIsItsNameInTheCatalogue) {
     ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());

@@ -36,15 +36,17 @@ protected:
         return key;
     }
     // A character's block without introduction or dismissal: its name, then each relationship (the
-    // other's name and the text, if any).
+    // other's name and the text, if any), a paragraph apart, and a paragraph end after the last.
     static std::string Block(const std::string& name,
                              const std::vector<std::pair<std::string, std::string>>& relationships) {
-        std::string text = kNone + "[S2]" + kB + name + kNB + "\n\n" + "\n\n";
-        for (const auto& [other, words] : relationships) {
-            text += "\n\n" + kHanging + name + "[S5]" + other + "\n";
+        std::string text = kNone + "[S2]" + kB + name + kNB + "\n\n";
+        for (std::size_t i = 0; i < relationships.size(); ++i) {
+            const auto& [other, words] = relationships[i];
+            if (i > 0) text += "\n\n";
+            text += kHanging + name + "[S5]" + other + "\n";
             if (!words.empty()) text += kIndented + "\n" + words + "\n";
         }
-        return text + "\n\n";
+        return relationships.empty() ? text : text + "\n\n";
     }
 };
 
@@ -76,6 +78,29 @@ TEST_F(RelationshipsSection, EachCharacterNamesTheOthersItIsRelatedToInListOrder
     EXPECT_EQ(Take(), "[S1]\n\n" + Block("Bo", {{"Di", "cousins"}, {"Zoe", "friends"}}) +
                           Block("Cy", {{"Zoe", ""}}) + Block("Di", {{"Bo", "cousins"}}) +
                           Block("Zoe", {{"Bo", "friends"}, {"Cy", ""}}));
+}
+
+// A character without an introduction, a dismissal or a relationship has no empty paragraph in its
+// place: what it has follows its name one paragraph apart, and a name alone is followed at once by
+// the next character.
+TEST_F(RelationshipsSection, AMissingIntroductionOrDismissalLeavesNoBlankLines) {
+    const std::string kI = Code("I+"), kNI = Code("I-");
+    CharInfoRec& ann = Add("Ann");
+    CharInfoRec& bo = Add("Bo");
+    CharInfoRec& cy = Add("Cy");
+    Add("Di");
+    ann.SetSWIntro("arrives");
+    ann.SetRelationship("friends", bo.GetID());
+    cy.SetSWDismiss("leaves");
+
+    composer->BuildRelationshipsSection();
+    const std::string text = Take();
+    EXPECT_EQ(text, "[S1]\n\n" + kNone + "[S2]" + kB + "Ann" + kNB + "\n\n" + kHanging + "Ann[S3]\n" + kI +
+                        kIndented + "arrives" + kNI + kNone + "\n\n" + kHanging + "Ann[S5]Bo\n" + kIndented +
+                        "\nfriends\n\n\n" + Block("Bo", {{"Ann", "friends"}}) + kNone + "[S2]" + kB + "Cy" +
+                        kNB + "\n\n" + kHanging + "Cy[S4]\n" + kIndented + kI + "leaves" + kNI + kNone +
+                        "\n\n" + Block("Di", {}));
+    EXPECT_EQ(text.find("\n\n\n\n"), std::string::npos);
 }
 
 }  // namespace
