@@ -40,6 +40,9 @@ int CompareByDisplayName(const void* a, const void* b) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The impact character's resolve, under the story point's code or the older "OCResolve".
+bool NamesImpactResolve(std::string_view argument) { return argument == "ResOC" || argument == "OCResolve"; }
+
 char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -250,15 +253,19 @@ int TextMacroExpander::Number(std::string_view argument) {
 int TextMacroExpander::Value(std::string_view argument) {
     if (!argument.empty() && IsDigit(argument[0])) return Number(argument);
     if (!document_) return 0;
-    // The impact character's resolve, under the story point's code or the older "OCResolve", has
-    // no value of its own: it is the other value of the main character's.
-    if (argument == "ResOC" || argument == "OCResolve")
+    // The impact character's resolve has no value of its own: it is the other value of the main
+    // character's.
+    if (NamesImpactResolve(argument))
         return ImpactResolveOf(static_cast<std::int16_t>(Value("Resolve")));
     const int* found = expansion_.storyPoints.Find(argument);
     const int index =
         found ? *found
               : expansion_.storyPoints.Add(argument, StoryPointIndexForCode(std::string(argument).c_str()));
     return index < 0 ? 0 : document_->GetStoryPointValue(index);
+}
+
+int TextMacroExpander::TextID(std::string_view argument, int value) const {
+    return NamesImpactResolve(argument) ? ImpactResolveTextID(static_cast<std::int16_t>(value)) : value;
 }
 
 namespace {

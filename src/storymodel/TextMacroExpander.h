@@ -115,6 +115,10 @@ private:
     // The value an argument names: a decimal number, or the value in force of the story point
     // whose code it is (0 without a document or for a code that names no point).
     int Value(std::string_view argument);
+    // The id whose dictionary texts (definitions, synonyms, names) tell of the value an argument
+    // names: the value itself, but for the impact character's resolve its value's own entry, which
+    // speaks of the impact character.
+    int TextID(std::string_view argument, int value) const;
     // A keyed record of the application data file, or null when it has none; read once for the
     // expansion.
     PText* DataRecord(FourCC type, int number);

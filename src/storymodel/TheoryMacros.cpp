@@ -111,7 +111,7 @@ void TextMacroExpander::MacroSDF(const MacroCall& call) {
         Append(UnsettledText(value));
         return;
     }
-    AppendDataText(kDefinitionSegment, FoldElementID(value));
+    AppendDataText(kDefinitionSegment, FoldElementID(TextID(call.Argument(0), value)));
     Collect(value);
 }
 
@@ -120,7 +120,7 @@ void TextMacroExpander::MacroSLD(const MacroCall& call) {
     if (IsUnsettled(value)) {
         Append(UnsettledText(value));
     } else {
-        AppendDataText(kLongDefinitionSegment, FoldElementID(value));
+        AppendDataText(kLongDefinitionSegment, FoldElementID(TextID(call.Argument(0), value)));
     }
 }
 
@@ -129,7 +129,7 @@ void TextMacroExpander::MacroSYN(const MacroCall& call) {
     if (IsUnsettled(value)) {
         Append(UnsettledText(value));
     } else {
-        AppendDataText(kSynonymSegment, FoldElementID(value));
+        AppendDataText(kSynonymSegment, FoldElementID(TextID(call.Argument(0), value)));
     }
 }
 
@@ -140,7 +140,7 @@ void TextMacroExpander::MacroSNN(const MacroCall& call) {
         return;
     }
     Append(kBoldOn);
-    AppendDataText(kNameSegment, FoldElementID(value));
+    AppendDataText(kNameSegment, FoldElementID(TextID(call.Argument(0), value)));
     Append(kBoldOff);
     Collect(value);
 }
@@ -152,7 +152,7 @@ void TextMacroExpander::MacroSPN(const MacroCall& call) {
         return;
     }
     Append(kBoldOn);
-    AppendDataText(kPluralSegment, FoldElementID(value));
+    AppendDataText(kPluralSegment, FoldElementID(TextID(call.Argument(0), value)));
     Append(kBoldOff);
     Collect(value);
 }

@@ -357,6 +357,36 @@ TEST_F(RealReports, AfterAStorytellingBlockNoLineStartsWithABlank) {
     });
 }
 
+// The Story Points Output gives the Impact Character's resolve its value, the opposite of the Main
+// Character's, and defines it as the Impact Character's own, in the line and in the printed row's
+// value cell, as every dynamic's row has them.
+TEST_F(RealReports, TheStoryPointsOutputGivesTheImpactCharactersResolveItsValue) {
+    StoryPointDescription row;
+    ASSERT_TRUE(DataFileTemplates(data_).ReadDescription(111, row));
+    EXPECT_EQ(row.code, "ResOC");
+    EXPECT_EQ(row.kind, 0) << "a line with the value and its definition, so the row's value cell holds it";
+    std::string name = PlainReportText(story.get(), row.name.c_str(), false);
+    while (!name.empty() && name.back() == '\n') name.pop_back();
+    struct Case {
+        bool steadfast;
+        const char* main;    // the Main Character's resolve line
+        const char* impact;  // the Impact Character's
+    };
+    const Case cases[] = {
+        {false, "Resolve: Change (", "Steadfast (the Impact Character holds to the stance taken at the start"},
+        {true, "Resolve: Steadfast (", "Change (the Impact Character abandons the stance held at the start"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.steadfast ? "Steadfast" : "Change");
+        WithStoryform(WithDynamics(c.steadfast, false), [&](StandInStory& made, ReportComposer& built) {
+            const std::string text = Read(built, made, 6);
+            EXPECT_NE(text.find(c.main), std::string::npos) << text;
+            EXPECT_NE(text.find(name + ": " + c.impact), std::string::npos) << name << ": " << text;
+            EXPECT_EQ(text.find("unchosen"), std::string::npos) << text;
+        });
+    }
+}
+
 // Character Relationships as the writer reads it: a character without an entrance, an exit or a
 // relationship leaves no empty lines where they would stand.
 TEST_F(RealReports, TheRelationshipsLeaveNoBlankLinesForWhatACharacterLacks) {

@@ -47,6 +47,11 @@ protected:
         data.AddDataText(FourCCOf("SDEF"), kAbility, std::string("the power to act\0junk", 21));
         data.AddDataText(FourCCOf("SDEF"), kDesire, "wanting");
         data.AddDataText(FourCCOf("SDEF"), 1001, "a change of heart");
+        // The dictionary's entries of the impact character's Change and Steadfast.
+        data.AddDataText(FourCCOf("SDEF"), 1006, "the impact character gives way");
+        data.AddDataText(FourCCOf("SDEF"), 1007, "the impact character holds firm");
+        data.AddDataText(FourCCOf("LDEF"), 1006, "at length, the impact character gives way");
+        data.AddDataText(FourCCOf("SYNS"), 1006, "coming round");
         data.AddDataText(FourCCOf("LDEF"), kAbility, "the long definition");
         data.AddDataText(FourCCOf("SYNS"), kAbility, "capacity, talent");
         data.AddDataText(FourCCOf("SNNS"), kAbility, "ability");
@@ -119,9 +124,26 @@ TEST_F(TextMacroExpanderTest, TheImpactCharactersResolveIsTheOtherValueUnderEith
     Story().StoryForm().SetValueAt(0, 1002);
     EXPECT_EQ(Expand("{SNF(ResOC)}|{SNF(OCResolve)}|{CLS(ResOC)}"),
               Bold(StoryPointName(1001)) + "|" + Bold(StoryPointName(1001)) + "|None");
-    EXPECT_EQ(Expand("{SDF(ResOC)}"), "a change of heart");
     Story().StoryForm().SetValueAt(0, 1001);
     EXPECT_EQ(Expand("{SNF(ResOC)}"), Bold(StoryPointName(1002)));
+}
+
+// The dictionary's texts of the main character's Change and Steadfast tell of the main character;
+// those of the impact character's resolve are its values' own entries, which tell of the impact
+// character, while the value itself is named and collected as the story point's.
+TEST_F(TextMacroExpanderTest, TheImpactCharactersResolveIsDefinedByItsOwnEntries) {
+    EXPECT_EQ(Expand("{SDF(ResOC)}"), "an unchosen item");
+    Story().StoryForm().SetValueAt(0, 1002);
+    EXPECT_EQ(Expand("{SDF(ResOC)}|{SDF(OCResolve)}|{SLD(ResOC)}|{SYN(ResOC)}"),
+              "the impact character gives way|the impact character gives way|at length, the impact "
+              "character gives way|coming round");
+    EXPECT_EQ(Expand("{SDF(Resolve)}|{SDF(1001)}"), "|a change of heart");
+    Story().StoryForm().SetValueAt(0, 1001);
+    EXPECT_EQ(Expand("{SDF(ResOC)}"), "the impact character holds firm");
+    SList collected;
+    Expand("{SDF(ResOC)}", true, &collected);
+    ASSERT_EQ(collected.Count(), 1);
+    EXPECT_EQ(collected.GetAt(0), 1002);
 }
 
 TEST_F(TextMacroExpanderTest, DefinitionsComeFromTheDataFileWithElementsFolded) {

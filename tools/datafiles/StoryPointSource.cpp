@@ -13,7 +13,8 @@
 // forms the report writes:
 //   value-is          Name: {SNF(code)} ({SDF(code)} is text)      domain, concern, issue, element points
 //   concerns-how      Name: {SNF(code)} (text as it concerns how {SDF(code)})      the dynamics
-//   value-definition  Name: {SNF(code)} ({SDF(code)})              the dynamic appreciations
+//   value-definition  Name: {SNF(code)} ({SDF(code)})              the dynamic appreciations,
+//                                                                   the impact character's resolve
 //   text-only         Name: (text)
 // Both records hold the code (VN), the name (NM), the text (DF) and the line's form (TY, 9 for no
 // line). An entry "= unused 79 80" makes the records of report indexes that show no line. The text is a

@@ -39,6 +39,16 @@ constexpr std::int16_t ImpactResolveOf(std::int16_t resolve) {
     return resolve;
 }
 
+// The id under which the dictionary tells of a resolve value as the impact character's: Change and
+// Steadfast five ids on (1006 and 1007), where their texts speak of the impact character; any other
+// value as it is.
+constexpr std::int16_t ImpactResolveTextID(std::int16_t value) {
+    constexpr std::int16_t kImpactEntries = kImpactResolveID - DynamicPointID(kResolve);
+    return value == DynamicValue(kResolve, 0) || value == DynamicValue(kResolve, 1)
+               ? static_cast<std::int16_t>(value + kImpactEntries)
+               : value;
+}
+
 // The row of dynamic 0-7 in the story point table.
 constexpr int DynamicIndex(int dynamic) {
     constexpr std::array<int, kDynamicCount> kIndexes = {0, 4, 7, 10, 13, 16, 19, 22};
