@@ -83,11 +83,10 @@ ErrCode NewCharDlog::SetUpItems() {
     items->Append(new CharacterPictureItem(CharactersOf(story_), items, &picturePlace, form_.picture));
     button("Picture...", Place(310, 64, 384, 86));
     const ShortRect rolePlace = Place(96, 106, 382, 126);
-    items->Append(
-        new StoredTextField(items, kRecordTextLimit, &rolePlace, &font, 0, 0, 0, 0, black, nullptr));
+    items->Append(new StoredTextField(items, kRoleTextLimit, &rolePlace, &font, 0, 0, 0, 0, black, nullptr));
     const ShortRect descriptionPlace = Place(12, 160, 382, 292);
     items->Append(new StoredTextField(
-        items, kRecordTextLimit, &descriptionPlace, &font, 0,
+        items, kLongTextLimit, &descriptionPlace, &font, 0,
         static_cast<std::uint16_t>(EditView::kMultiLine | EditView::kNoAutoHScroll), 0, 0, black, nullptr));
     label("Name:", Place(12, 14, 92, 32));
     label("Role:", Place(12, 108, 92, 126));

@@ -37,6 +37,8 @@ namespace {
 
 constexpr std::int32_t kStoryPointLimit = 40;
 constexpr std::int32_t kTextLimit = static_cast<std::int32_t>(FQSWindow::kTextBufferSize);
+// A long text the writer types elsewhere stops where the page reads it whole.
+static_assert(FQSWindow::kTextBufferSize == kLongTextLimit + 1);
 constexpr std::int16_t kTextGap = 14;
 constexpr std::int16_t kSideMargin = 12;
 constexpr std::int16_t kNoThroughline = -1;

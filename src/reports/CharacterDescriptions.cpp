@@ -19,6 +19,7 @@
 #include "reports/ReportComposer.h"
 #include "reports/ReportText.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/StoryTextLimits.h"
 #include "storymodel/engine/ElementTable.h"
 
 namespace {
@@ -26,6 +27,8 @@ namespace {
 // The scratch sizes of the texts: a longer text is cut to its size - 1 characters.
 constexpr std::uint32_t kRoleSize = 2048;
 constexpr std::uint32_t kTextSize = 30720;
+// Every text the writer can give a character fits whole.
+static_assert(kRoleSize == kRoleTextLimit + 1 && kTextSize == kLongTextLimit + 1);
 constexpr std::uint32_t kNameSize = 100;
 
 constexpr std::array<const char*, 3> kSexWords = {"Male", "Female", "Non-Gendered"};

@@ -26,6 +26,7 @@
 #include "reports/ReportThroughlines.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/StoryTextLimits.h"
 #include "storymodel/engine/InclApprList.h"
 #include "storymodel/engine/StoryPointTable.h"
 
@@ -33,6 +34,8 @@ namespace {
 
 constexpr std::uint32_t kNameSize = 256;
 constexpr std::uint32_t kDescriptionSize = 30720;
+// A description the writer can type fits whole.
+static_assert(kDescriptionSize == kLongTextLimit + 1);
 constexpr const char* kBullet = "\x95 ";
 
 // The name the scene menus give an appreciation id, when it is a plain one (not one that names a

@@ -63,8 +63,8 @@ ErrCode SInfoDlog::SetUpItems() {
         list->Append(popup);
         const ShortRect synopsis =
             ShortRect::MakeLTRB(kMargin, kSynopsisTop, kWidth - kMargin, kButtonTop - 10);
-        // Every synopsis keeps as much as the record holds of one text.
-        list->Append(new StoredTextField(list, kRecordTextLimit, &synopsis, &fieldFont_, 0,
+        // Every synopsis stops where the query pages read it whole.
+        list->Append(new StoredTextField(list, kLongTextLimit, &synopsis, &fieldFont_, 0,
                                          EditView::kMultiLine | EditView::kNoAutoHScroll, kSynopsisViewFlags,
                                          0, black, nullptr));
         const auto button = [&](const char* title, int left) {

@@ -37,7 +37,7 @@ ErrCode STellDlog::SetUpItems() {
     if (list->Count() == 0) {
         const RGBColor black = GetStandardColor(0);
         const ShortRect field = ShortRect::MakeLTRB(12, 40, kWidth - 12, kHeight - 44);
-        list->Append(new StoredTextField(list, kRecordTextLimit, &field, &font_, 0,
+        list->Append(new StoredTextField(list, kLongTextLimit, &field, &font_, 0,
                                          EditView::kMultiLine | EditView::kNoAutoHScroll,
                                          TView::kVertScrollBar, 0, black, nullptr));
         const auto button = [&](const char* title, int left) {

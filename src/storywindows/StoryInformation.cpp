@@ -6,11 +6,11 @@
 #include "storymodel/RecordText.h"
 
 const std::array<StoryInformation::Field, StoryInformation::kLineCount> StoryInformation::kLines = {{
-    {"Title", "Title:", kStoryTitleLimit},
-    {"Author", "Author:", kLineLimit},
-    {"Genre", "Genre:", kLineLimit},
-    {"OSName", "{NObje} Story name:", kStoryNameLimit},
-    {"SSName", "{NSubj} Story name:", kStoryNameLimit},
+    {"Title", "Title:", InfoTextLimit("Title")},
+    {"Author", "Author:", InfoTextLimit("Author")},
+    {"Genre", "Genre:", InfoTextLimit("Genre")},
+    {"OSName", "{NObje} Story name:", InfoTextLimit("OSName")},
+    {"SSName", "{NSubj} Story name:", InfoTextLimit("SSName")},
 }};
 
 const std::array<StoryInformation::Field, StoryInformation::kSynopsisCount> StoryInformation::kSynopses = {{

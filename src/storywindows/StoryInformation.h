@@ -19,7 +19,7 @@ public:
     struct Field {
         const char* key;
         const char* label;
-        std::uint32_t limit = kRecordTextLimit;
+        std::uint32_t limit = kLongTextLimit;
     };
     // The one-line fields: title, author, genre and the names of the two stories.
     static constexpr std::size_t kLineCount = 5;
@@ -27,8 +27,6 @@ public:
     // The synopses, in the order the dialog offers them (the story's first).
     static constexpr std::size_t kSynopsisCount = 10;
     static const std::array<Field, kSynopsisCount> kSynopses;
-    // The most a one-line field without a limit of its own keeps.
-    static constexpr std::uint32_t kLineLimit = 250;
 
     // Every text as the record holds it; a missing key reads as the empty text.
     void Read(PText& record);

@@ -20,6 +20,7 @@
 #include "platform/ui/ClipboardText.h"
 #include "platform/ui/VirtualKeys.h"
 #include "storymodel/FablecoreStringConverter.h"
+#include "support/TextLimitCases.h"
 #include "widgets/Popup.h"
 
 namespace charactertest {
@@ -77,6 +78,17 @@ protected:
         presenter.KeyDown(modifier);
         presenter.PressKey(key);
         presenter.KeyUp(modifier);
+    }
+    // A step that pastes the text into the item of the character dialog in front, played when the
+    // dialog waits for input, so that each paste takes its own clipboard.
+    void PasteStep(IdleSteps& idle, const std::string& text, std::int32_t item) {
+        idle.Then([this, &text, item] {
+            NewCharDlog* dialog = FrontDialog<NewCharDlog>();
+            ASSERT_NE(dialog, nullptr) << "the dialog is not in front";
+            ASSERT_TRUE(win::detail::PutClipboardText(dialog->GetHWnd(), text));
+            Click(*dialog, item);
+            PressWith(win::VK_CONTROL, 'V');
+        });
     }
     // The text the field shows the writer (line breaks as LF).
     static std::string Shown(TDialog& dialog, std::int32_t item) {
@@ -395,11 +407,12 @@ TEST_F(CharacterDialogs, EscapedTextsShowPlainlyAndComeBackUnchangedFromOk) {
     }
 }
 
-// The name, role and description stop at what the character's record keeps as stored: the name at
-// 31 bytes, the role and the description at 32,766, a slash taking two. Typed or pasted up to the
-// limit, with and without slashes, they come back whole from OK and from the saved file; a paste past
-// the limit is cut where the text still fits, and the writer is told. The story is changed, so Save
-// is offered.
+// The name, role and description stop at what the character keeps as stored and every other reader
+// of them reads whole: the name at 31 bytes, the role at 2,047 (the reports' and character files'),
+// the description at 30,719 (the query pages' and reports'), a slash taking two. Typed or pasted,
+// with and without slashes, they come back from OK and from the saved file as the fields kept them:
+// a paste past the limit is cut where the text still fits, and the writer is told. The story is
+// changed, so Save is offered.
 TEST_F(CharacterDialogs, EachTextStopsAtWhatTheRecordKeepsAndComesBackWhole) {
     const std::string role(32766, 'r');
     std::string description(32000, 'd');
@@ -408,31 +421,24 @@ TEST_F(CharacterDialogs, EachTextStopsAtWhatTheRecordKeepsAndComesBackWhole) {
     ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
     Mark();
     IdleSteps idle(presenter);
-    // Each step is played when the dialog waits for input, so each paste takes its own clipboard.
-    const auto paste = [&](const std::string& text, std::int32_t item) {
-        idle.Then([&, item] {
-            NewCharDlog* dialog = FrontDialog<NewCharDlog>();
-            ASSERT_NE(dialog, nullptr) << "the dialog is not in front";
-            ASSERT_TRUE(win::detail::PutClipboardText(dialog->GetHWnd(), text));
-            Click(*dialog, item);
-            PressWith(win::VK_CONTROL, 'V');
-        });
-    };
     idle.Then([&] { presenter.TypeText(std::string(20, '/') + "abc"); });
-    paste(role, NewCharDlog::kRoleItem);
-    paste(description, NewCharDlog::kDescriptionItem);
+    PasteStep(idle, role, NewCharDlog::kRoleItem);
+    PasteStep(idle, description, NewCharDlog::kDescriptionItem);
     idle.Then([&] { Click(*FrontDialog<NewCharDlog>(), NewCharDlog::kOkItem); });
     const CharID made = RunCharacterDialog(story, kNoCharID);
     ASSERT_NE(made, kNoCharID);
     // Fifteen slashes take 30 bytes, the letter the last one.
     const std::string name = std::string(15, '/') + "a";
-    const std::string kept = description.substr(0, 32766 - 800);
+    const std::string keptRole = role.substr(0, 2047);
+    // The description's first 29,969 characters hold 750 slashes: 30,719 bytes.
+    const std::string kept = description.substr(0, 29969);
     EXPECT_EQ(Shown(NameOf(story, made)), name);
-    EXPECT_TRUE(Text(made, CharacterKey::kRole) == role) << "the role is kept whole";
+    EXPECT_TRUE(Text(made, CharacterKey::kRole) == keptRole) << "the role is cut where it fits";
     EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(kept))
         << "the description is cut where it fits";
-    ASSERT_EQ(Asked().size(), 1u) << "the description only was cut";
-    EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(kept.size()));
+    ASSERT_EQ(Asked().size(), 2u) << "the role and the description were cut";
+    EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(keptRole.size()));
+    EXPECT_EQ(Asked()[1], StoredTextField::CutMessage(kept.size()));
     EXPECT_TRUE(application->CommandEnabled(kCmdSave));
     application->HandleCommand(kCmdSave);
     Run();
@@ -441,8 +447,36 @@ TEST_F(CharacterDialogs, EachTextStopsAtWhatTheRecordKeepsAndComesBackWhole) {
     story = OpenStory("cast.fsf");
     ASSERT_NE(story, nullptr);
     EXPECT_EQ(Shown(NameOf(story, made)), name);
-    EXPECT_TRUE(Text(made, CharacterKey::kRole) == role) << "the saved role";
+    EXPECT_TRUE(Text(made, CharacterKey::kRole) == keptRole) << "the saved role";
     EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(kept)) << "the saved description";
+}
+
+// The role and the description stop where every reader of them reads them whole: the role at 2,047
+// bytes as stored (the reports and character files read it with 2,048, the NUL included), the
+// description at 30,719 (the query pages and the reports read it with 30,720). A paste at the limit
+// is kept whole without a word; one a byte past it is cut where it still fits, a slash counting two,
+// and the writer is told.
+TEST_F(CharacterDialogs, TheRoleAndTheDescriptionStopWhereEveryReaderReadsThemWhole) {
+    const std::vector<testsupport::TextLimitCase> roles = testsupport::TextLimitCases(2047);
+    const std::vector<testsupport::TextLimitCase> descriptions = testsupport::TextLimitCases(30719);
+    for (std::size_t i = 0; i < roles.size(); ++i) {
+        SCOPED_TRACE(roles[i].what);
+        Mark();
+        IdleSteps idle(presenter);
+        PasteStep(idle, roles[i].pasted, NewCharDlog::kRoleItem);
+        PasteStep(idle, descriptions[i].pasted, NewCharDlog::kDescriptionItem);
+        idle.Then([&] { Click(*FrontDialog<NewCharDlog>(), NewCharDlog::kOkItem); });
+        const CharID made = RunCharacterDialog(story, kNoCharID);
+        ASSERT_NE(made, kNoCharID);
+        EXPECT_TRUE(Text(made, CharacterKey::kRole) == Stored(roles[i].kept)) << "the role";
+        EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(descriptions[i].kept))
+            << "the description";
+        std::vector<std::string> told;
+        for (const testsupport::TextLimitCase* pasted : {&roles[i], &descriptions[i]}) {
+            if (pasted->cut) told.push_back(StoredTextField::CutMessage(pasted->kept.size()));
+        }
+        EXPECT_EQ(Asked(), told);
+    }
 }
 
 // A text the record cannot keep is refused by the record, and the character keeps what it had; the

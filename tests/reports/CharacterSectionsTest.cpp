@@ -11,6 +11,7 @@
 #include "storymodel/engine/QuadPartners.h"
 #include "storymodel/engine/StructureCode.h"
 #include "storymodel/engine/ThroughlineStructure.h"
+#include "support/TextLimitCases.h"
 
 namespace {
 
@@ -81,6 +82,53 @@ TEST_F(CharacterSections, TheProfileWritesOnlyTheTextsThatAreThere) {
     EXPECT_EQ(Describe(bo, 1), kNone + Line("Name:  ", "Bo") + Line("Gender:  ", "Male") +
                                    Line("Form: ", "Plural") + kB + "Characteristics:" + kNB + "\n" + kNone +
                                    "\n\n");
+}
+
+// A character's texts at the most their fields take, slashes among them, are written whole: the role
+// at 2,047 bytes as stored, every other text at 30,719.
+TEST_F(CharacterSections, TextsAtTheirFieldsLimitsAreWrittenWhole) {
+    const std::string role = Encoded(testsupport::SlashedText(2047).c_str());
+    const std::string text = Encoded(testsupport::SlashedText(30719).c_str());
+    ASSERT_EQ(role.size(), 2047u);
+    ASSERT_EQ(text.size(), 30719u);
+    const CharID ann = Add("Ann", 1);
+    const CharID bo = Add("Bo", 2);
+    CharInfoRec& record = Record(ann);
+    ASSERT_EQ(record.SetText(CharacterKey::kRole, role.c_str()), kNoErr);
+    const std::pair<const char*, const char*> texts[] = {
+        {"Extended Role:  ", CharacterKey::kRoleX},
+        {"Function:  ", CharacterKey::kFunction},
+        {"Story Activities:  ", CharacterKey::kActivities},
+        {"Physical Traits & Mannerisms:  ", CharacterKey::kPhysical},
+        {"Affiliations & Beliefs:  ", CharacterKey::kBeliefs},
+        {"Skills & Occupations:  ", CharacterKey::kSkills},
+        {"Interests:  ", CharacterKey::kInterests},
+        {"Background & Family History:  ", CharacterKey::kBackground},
+    };
+    for (const auto& [label, key] : texts) ASSERT_EQ(record.SetText(key, text.c_str()), kNoErr) << key;
+    for (const char* key :
+         {CharacterKey::kDescription, CharacterKey::kIntroduction, CharacterKey::kDismissal})
+        ASSERT_EQ(record.SetText(key, text.c_str()), kNoErr) << key;
+    record.SetRelationship(text.c_str(), bo);
+
+    const std::string profile = Describe(ann, 1);
+    EXPECT_NE(profile.find(Line("Role:  ", role)), std::string::npos) << "the role";
+    EXPECT_NE(profile.find(kBlock + kI + text + kNI + kHanging), std::string::npos) << "the description";
+    for (const auto& [label, key] : texts)
+        EXPECT_NE(profile.find(Line(label, text, kBlock)), std::string::npos) << label;
+    const std::string summary = Describe(ann, 2);
+    EXPECT_NE(summary.find("; " + kI + role + kNI), std::string::npos) << "the summary's role";
+    EXPECT_NE(summary.find("\n" + kBlock + kI + text + kNI), std::string::npos)
+        << "the summary's description";
+
+    composer->SetShowStorytelling(1);
+    composer->BuildCharacteristicsSection();
+    EXPECT_NE(Take().find(kI + text + kNI + kNone), std::string::npos) << "the characteristics' description";
+    composer->BuildRelationshipsSection();
+    const std::string relationships = Take();
+    EXPECT_NE(relationships.find(kI + kIndented + text + kNI), std::string::npos) << "the introduction";
+    EXPECT_NE(relationships.find(kIndented + kI + text + kNI), std::string::npos) << "the dismissal";
+    EXPECT_NE(relationships.find("\n" + text + "\n"), std::string::npos) << "the relationship";
 }
 
 TEST_F(CharacterSections, TheIdentityCardWritesEveryLineEvenEmptyAndNoCharacteristics) {

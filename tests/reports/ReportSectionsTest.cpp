@@ -11,6 +11,7 @@
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/IncludeableAppreciation.h"
+#include "support/TextLimitCases.h"
 
 namespace {
 
@@ -172,6 +173,16 @@ TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRep
                              "\n" + represents + "\x95 " + characters.GetCharacter(main)->Name() +
                              "\n\x95 {NObst} Character\n\n");
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{49, 50, 51, 51, 49, 50}));
+}
+
+// A scene's description at the most its field takes, 30,719 bytes as stored with slashes among them,
+// is written whole.
+TEST_F(ReportSections, AScenesDescriptionAtItsFieldsLimitIsWrittenWhole) {
+    log->lastKey = 1;
+    const std::string description = Encoded(testsupport::SlashedText(30719).c_str());
+    ASSERT_EQ(description.size(), 30719u);
+    Scene& scene = AddScene("Long", description.c_str());
+    EXPECT_TRUE(Build(51) == "[S1]" + kB + NameOf(scene) + kNB + "\n" + description + "\n\n");
 }
 
 TEST_F(ReportSections, TheEngineSettingsListTheDynamicsAndDomains) {

@@ -12,6 +12,8 @@
 #include "storymodel/ExpandedTextWrap.h"
 #include "storymodel/RecordText.h"
 #include "storywindows/SInfoDlog.h"
+#include "storywindows/StoryWindowSupport.h"
+#include "support/TextLimitCases.h"
 #include "widgets/Popup.h"
 
 namespace storywindowstest {
@@ -149,12 +151,11 @@ TEST_F(StoryInfo, EachLineStopsAtWhatItsKeyKeeps) {
     EXPECT_TRUE(Asked().empty()) << "a refused key only beeps";
 }
 
-// A synopsis keeps as much as the record holds of one text, 32,766 bytes as stored. A long one
-// without escapes is kept whole; one whose slashes take it past the record's limit (32,000
-// characters, 800 of them slashes) is cut where it still fits, and the writer is told. Either is in
-// the saved file.
+// A synopsis stops at 30,719 bytes as stored, where the query pages read it whole. A long one
+// without escapes is kept whole; one whose slashes take it past the limit (32,000 characters, 800 of
+// them slashes) is cut where it still fits, and the writer is told. Either is in the saved file.
 TEST_F(StoryInfo, ASynopsisStopsAtWhatTheRecordKeepsAndSaysSoWhenItCutsOne) {
-    std::string plain(32766, 'w');
+    std::string plain(30719, 'w');
     for (std::size_t i = 79; i < plain.size(); i += 80) plain[i] = ' ';
     std::string slashed(32000, 'x');
     for (std::size_t i = 0; i < 800; ++i) slashed[i * 40] = '/';
@@ -173,9 +174,10 @@ TEST_F(StoryInfo, ASynopsisStopsAtWhatTheRecordKeepsAndSaysSoWhenItCutsOne) {
                   [&](SInfoDlog& dialog) { Click(*dialog.GetItem(SInfoDlog::kOkItem)); }});
     EXPECT_EQ(Info("Synopsis"), plain) << "kept whole, without a word";
     const std::string cut = ExpandAndDecode(story, "{SDI(OSSynopsis)}");
-    EXPECT_EQ(Info("OSSynopsis").size(), 32766u);
+    EXPECT_EQ(Info("OSSynopsis").size(), 30719u);
     EXPECT_EQ(cut, slashed.substr(0, cut.size())) << "what was kept is the text's beginning";
-    EXPECT_EQ(cut.size(), 32766u - 800u);
+    // Its first 29,969 characters hold 750 slashes.
+    EXPECT_EQ(cut.size(), 29969u);
     ASSERT_EQ(Asked().size(), 1u) << "the cut one only";
     EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(cut.size()));
     const std::string stored = Info("OSSynopsis");
@@ -186,6 +188,32 @@ TEST_F(StoryInfo, ASynopsisStopsAtWhatTheRecordKeepsAndSaysSoWhenItCutsOne) {
     ASSERT_NE(story, nullptr);
     EXPECT_EQ(Info("Synopsis"), plain);
     EXPECT_EQ(Info("OSSynopsis"), stored);
+}
+
+// Each synopsis stops at 30,719 bytes as stored, where the query pages and the reports read it whole:
+// a paste at the limit is kept whole without a word, one a byte past it is cut where it still fits
+// (a slash counting two) and the writer is told. Each case goes to a synopsis of its own.
+TEST_F(StoryInfo, EachSynopsisStopsWhereEveryReaderReadsItWhole) {
+    const std::vector<testsupport::TextLimitCase> cases = testsupport::TextLimitCases(30719);
+    std::vector<std::function<void(SInfoDlog&)>> steps;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        if (i > 0) steps.push_back([i](SInfoDlog& dialog) { PickSynopsis(dialog, static_cast<int>(i)); });
+        steps.push_back([&, i](SInfoDlog& dialog) {
+            ASSERT_TRUE(win::detail::PutClipboardText(dialog.GetHWnd(), cases[i].pasted));
+            Click(*dialog.SynopsisField());
+            PressWith(VK_CONTROL, 'V');
+        });
+    }
+    steps.push_back([&](SInfoDlog& dialog) { Click(*dialog.GetItem(SInfoDlog::kOkItem)); });
+    Mark();
+    RunStoryInfo(std::move(steps));
+    std::vector<std::string> told;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].what);
+        EXPECT_TRUE(Decoded(Info(StoryInformation::kSynopses[i].key)) == cases[i].kept);
+        if (cases[i].cut) told.push_back(StoredTextField::CutMessage(cases[i].kept.size()));
+    }
+    EXPECT_EQ(Asked(), told);
 }
 
 TEST_F(StoryInfo, TheDialogKeepsItsPlaceAcrossARestart) {

@@ -18,6 +18,7 @@
 #include "storywindows/STellDlog.h"
 #include "storywindows/StoryPointList.h"
 #include "storywindows/StoryWindowSupport.h"
+#include "support/TextLimitCases.h"
 
 namespace storywindowstest {
 namespace {
@@ -108,9 +109,9 @@ TEST_F(TypedText, TypingInTheStoryInformationAndTheStorytellingIsSavedAfterOk) {
     EXPECT_EQ(Storytelling(), "A lighthouse.");
 }
 
-// The comments and a storytelling text each keep as much as the record holds of one text: 32,766
-// bytes as stored, a slash taking two. At that limit they are kept whole; past it a paste is cut
-// there, and the writer is told.
+// The comments keep as much as the record holds of one text, 32,766 bytes as stored, and a
+// storytelling text stops at 30,719, where the query pages read it whole; a slash takes two. At its
+// limit a text is kept whole; past it a paste is cut there, and the writer is told.
 TEST_F(TypedText, TheCommentsAndTheStorytellingStopAtWhatTheRecordKeeps) {
     const std::string full(32766, 'c');
     std::string slashes(16384, '/');
@@ -125,14 +126,33 @@ TEST_F(TypedText, TheCommentsAndTheStorytellingStopAtWhatTheRecordKeeps) {
         Paste(tell, *tell.GetField(), slashes);
         Click(*tell.GetItem(STellDlog::kOkItem));
     });
-    EXPECT_EQ(Storytelling().size(), 32766u);
-    EXPECT_EQ(Decoded(Storytelling()), std::string(16383, '/'));
+    EXPECT_EQ(Storytelling().size(), 30718u);
+    EXPECT_EQ(Decoded(Storytelling()), std::string(15359, '/'));
     ASSERT_EQ(Asked().size(), 1u);
-    EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(16383));
+    EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(15359));
     SaveAs("limits.fsf");
     Reopen("limits.fsf");
     EXPECT_EQ(Comment(), full);
-    EXPECT_EQ(Decoded(Storytelling()), std::string(16383, '/'));
+    EXPECT_EQ(Decoded(Storytelling()), std::string(15359, '/'));
+}
+
+// A storytelling text stops at 30,719 bytes as stored, where the query pages read it whole: a paste at
+// the limit is kept whole without a word, one a byte past it is cut where it still fits (a slash
+// counting two) and the writer is told.
+TEST_F(TypedText, AStorytellingTextStopsWhereEveryReaderReadsItWhole) {
+    for (const testsupport::TextLimitCase& pasted : testsupport::TextLimitCases(30719)) {
+        SCOPED_TRACE(pasted.what);
+        Mark();
+        TellStory([&](STellDlog& tell) {
+            tell.GetField()->SetText("", 0);
+            Paste(tell, *tell.GetField(), pasted.pasted);
+            Click(*tell.GetItem(STellDlog::kOkItem));
+        });
+        EXPECT_TRUE(Decoded(Storytelling()) == pasted.kept);
+        std::vector<std::string> told;
+        if (pasted.cut) told.push_back(StoredTextField::CutMessage(pasted.kept.size()));
+        EXPECT_EQ(Asked(), told);
+    }
 }
 
 }  // namespace
