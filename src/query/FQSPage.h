@@ -118,6 +118,9 @@ public:
     void StoreTypedAnswers();
     // The buffer size, the NUL included, with which the page stores each typed text.
     std::uint32_t TypedTextSize() const;
+    // The most bytes, as stored, the edit view's field takes: what the page stores and what the
+    // story keeps of the text it is bound to, whichever is less.
+    std::uint32_t StoredTextLimit(const EditSlot& slot) const;
     // The page belongs to a scene that no longer exists.
     bool HasLostScene() const;
 

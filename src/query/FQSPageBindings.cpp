@@ -17,6 +17,7 @@
 #include "query/data/TFQSInterpretable.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/StoryTextLimits.h"
 
 namespace {
 
@@ -65,6 +66,19 @@ void FQSPage::WriteText(const FQSInterpretation* binding, const char* text, PTex
         return;
     }
     if (record && *binding->GetText()) record->SetValue(binding->GetText(), kPTextText, text);
+}
+
+std::uint32_t FQSPage::StoredTextLimit(const EditSlot& slot) const {
+    const std::uint32_t stored = TypedTextSize() - 1;
+    const FQSInterpretation* binding = slot.binding.get();
+    if (!binding) return stored;
+    if (binding->IsKeyword()) return std::min(stored, binding->GetKeyword()->TextLimit());
+    switch (slot.selector) {
+        case kInfoRecord: return std::min(stored, InfoTextLimit(binding->GetText()));
+        case kMainCharacterRecord:
+        case kImpactCharacterRecord: return std::min(stored, CharacterTextLimit(binding->GetText()));
+        default: return stored;
+    }
 }
 
 PText* FQSPage::RecordForSelector(std::int16_t selector) const {

@@ -268,8 +268,8 @@ void FQSPage::BuildEditViews() {
             rect.bottom = static_cast<std::int16_t>(rect.bottom + EditViewGrowth(lines, lineHeight_));
         }
         const bool multiLine = lines != 0;
-        // The field stops at what the page stores of it.
-        auto* view = new StoredTextField(Items(), TypedTextSize() - 1, &rect, &controlFont_, 0,
+        // The field stops at what the page stores of it and the story keeps.
+        auto* view = new StoredTextField(Items(), StoredTextLimit(slot), &rect, &controlFont_, 0,
                                          multiLine ? kMultiLineStyle : 0, multiLine ? kScrollStyle : 0, 0,
                                          GetStandardColor(0), "");
         view->SetTextFilter(&SharedStringConverter());

@@ -31,3 +31,8 @@ constexpr std::uint32_t InfoTextLimit(std::string_view key) {
     if (key == "Author" || key == "Genre") return kStoryLineLimit;
     return kLongTextLimit;
 }
+
+// The limit of a character's text, by its key.
+constexpr std::uint32_t CharacterTextLimit(std::string_view key) {
+    return key == "Role" ? kRoleTextLimit : kLongTextLimit;
+}

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "storymodel/StoryTextLimits.h"
+
 namespace {
 
 // Made by the first keyword that is made, whenever that is during the program's start.
@@ -30,6 +32,8 @@ void TFQSInterpretable::GetText(IStoryDocument*, const FQSInterpretation&, char*
 }
 
 void TFQSInterpretable::SetText(IStoryDocument*, const FQSInterpretation&, const char*) {}
+
+std::uint32_t TFQSInterpretable::TextLimit() const { return kLongTextLimit; }
 
 std::int16_t TFQSInterpretable::GetChoice(IStoryDocument*, const FQSInterpretation&) { return 0; }
 

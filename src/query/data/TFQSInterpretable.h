@@ -44,6 +44,9 @@ public:
                          std::int32_t size);
     // Stores an edited text; the default does nothing.
     virtual void SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text);
+    // The most bytes, as stored, of a text that SetText keeps whole: a bound field stops there. The
+    // default is a long text's.
+    virtual std::uint32_t TextLimit() const;
     // The current value of a bound choice; the default answers 0.
     virtual std::int16_t GetChoice(IStoryDocument* document, const FQSInterpretation& binding);
     // Stores a choice; the default does nothing.

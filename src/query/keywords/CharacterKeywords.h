@@ -29,6 +29,8 @@ public:
     void GetText(IStoryDocument* document, const FQSInterpretation& binding, char* buffer,
                  std::int32_t size) override;
     void SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text) override;
+    // The most of the text the character's other readers take whole (the role's is the least).
+    std::uint32_t TextLimit() const override;
 
 protected:
     // The record key of the text in the context; empty for no text.
@@ -146,6 +148,8 @@ public:
     void GetText(IStoryDocument* document, const FQSInterpretation& binding, char* buffer,
                  std::int32_t size) override;
     void SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text) override;
+    // The most of a name the character keeps.
+    std::uint32_t TextLimit() const override;
 };
 
 // The relationship text of the character and the other; stored only while the pair has one.

@@ -5,6 +5,7 @@
 #include "query/keywords/CharacterKeywords.h"
 #include "query/keywords/KeywordSupport.h"
 #include "storymodel/CharInfoRec.h"
+#include "storymodel/StoryTextLimits.h"
 
 using keywords::CharacterOf;
 
@@ -36,6 +37,8 @@ void CharacterTextField::SetText(IStoryDocument* document, const FQSInterpretati
     if (character && !key.empty()) character->SetText(key, text ? text : "");
 }
 
+std::uint32_t CharacterTextField::TextLimit() const { return CharacterTextLimit(key_); }
+
 std::string KChRefInter::Key(const FQSInterpretation& binding) const {
     const std::int16_t index = binding.GetStorytellingIndex();
     if (index < 0 || index > 9) return {};
@@ -54,6 +57,8 @@ void KChRefNm::GetText(IStoryDocument* document, const FQSInterpretation& bindin
 void KChRefNm::SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text) {
     if (CharInfoRec* character = CharacterOf(document, binding.GetCharacter())) character->SetName(text);
 }
+
+std::uint32_t KChRefNm::TextLimit() const { return static_cast<std::uint32_t>(kMaxCharacterName); }
 
 // --- Relationship
 

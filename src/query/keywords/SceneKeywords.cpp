@@ -59,6 +59,8 @@ KSceneAppr::KSceneAppr()
 
 KScRefTitle::KScRefTitle() : SceneTextField("ScRefTitle", &Scene::GetTitle, &Scene::SetTitle) {}
 
+std::uint32_t KScRefTitle::TextLimit() const { return static_cast<std::uint32_t>(kComparedLength); }
+
 void KScRefTitle::SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text) {
     Scene* scene = SceneOf(document, binding.GetScene());
     if (!scene) return;
@@ -81,6 +83,10 @@ void KSceneCatRef::SetText(IStoryDocument* document, const FQSInterpretation&, c
     // The manager keeps at most 79 characters, stores them in the story and the preferences, and
     // announces the change, only when the kept name differs.
     if (SceneManager* scenes = ScenesOf(document)) scenes->SetCategoryName(text);
+}
+
+std::uint32_t KSceneCatRef::TextLimit() const {
+    return static_cast<std::uint32_t>(SceneManager::kMaxCategoryName);
 }
 
 TFQSInterpretable* KSceneCat::Interpret(char* out, const char*&, std::int32_t remaining,

@@ -52,6 +52,8 @@ public:
     static constexpr std::size_t kComparedLength = 80;
     KScRefTitle();
     void SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text) override;
+    // A field stops where the comparison does, so every change it takes is stored.
+    std::uint32_t TextLimit() const override;
 };
 
 // The story's scene category name; a changed name is stored in the story and as the default of
@@ -62,6 +64,8 @@ public:
     void GetText(IStoryDocument* document, const FQSInterpretation& binding, char* buffer,
                  std::int32_t size) override;
     void SetText(IStoryDocument* document, const FQSInterpretation& binding, const char* text) override;
+    // The most of a name the story keeps.
+    std::uint32_t TextLimit() const override;
 };
 
 // Writes the scene category name.
