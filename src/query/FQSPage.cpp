@@ -11,6 +11,7 @@
 #include "app/Fablecore.h"
 #include "app/PreferencesManager.h"
 #include "foundation/pfm/PText.h"
+#include "framework/Alerts.h"
 #include "framework/graphics/FontMapping.h"
 #include "framework/graphics/GraphEnv.h"
 #include "framework/graphics/GraphUser.h"
@@ -28,6 +29,7 @@
 #include "query/data/TFQSInterpretable.h"
 #include "query/data/TopicTable.h"
 #include "storymodel/BracketedBroadcaster.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/StoryTextLimits.h"
 #include "storymodel/engine/StoryFormManager.h"
@@ -306,6 +308,21 @@ std::uint32_t FQSPage::TypedTextSize() const {
     return static_cast<std::uint32_t>(kTextLimit);
 }
 
+std::string FQSPage::CutTextMessage(std::size_t shown) {
+    return "This text is longer than this page can show: only its first " + std::to_string(shown) +
+           " characters are here, and only they are kept if you change it here.";
+}
+
+void FQSPage::TellCutText(std::int32_t index) {
+    if (index < 0 || index >= editCount_) return;
+    EditSlot& slot = edits_[static_cast<std::size_t>(index)];
+    if (!slot.cut || slot.toldCut || !slot.view) return;
+    slot.toldCut = true;
+    std::string shown = slot.shown;
+    SharedStringConverter().DecodeInPlace(shown.data());
+    ShowCaution(CutTextMessage(std::strlen(shown.c_str())).c_str());
+}
+
 void FQSPage::StoreTypedAnswers() {
     if (!record_ || !window_ || HasLostScene() || editCount_ <= 0) return;
     bool answered = false;
@@ -315,8 +332,10 @@ void FQSPage::StoreTypedAnswers() {
         if (!slot.view) continue;
         slot.view->CopyText(buffer, TypedTextSize());
         if (buffer[0] != '\0') answered = true;
-        // A text left as it was shown is not stored again, so a longer one kept from before stays whole.
-        if ((slot.view->IsChanged() && !slot.stored) || slot.shown != slot.view->GetText()) {
+        // A text left as it was shown is not stored again, so a longer one kept from before stays whole;
+        // one the page shows only the start of, not even when it was changed back.
+        const bool typed = slot.view->IsChanged() && !slot.stored && !slot.cut;
+        if (typed || slot.shown != slot.view->GetText()) {
             window_->MarkChanged();
             WriteText(slot.binding.get(), buffer, RecordForEdit(slot));
             // Stored now: committing again (the story saved, then the page left) stores

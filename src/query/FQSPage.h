@@ -71,6 +71,10 @@ public:
         std::int16_t label = -1;
         std::string shown;  // the text the view was given, or the text last stored from it
         bool stored = false;
+        // The stored text is longer than the page reads: the view shows its start, and the writer
+        // is told so at the first change.
+        bool cut = false;
+        bool toldCut = false;
         // For the main and impact characters' records: the character the view was built for.
         std::int32_t character = -1;
     };
@@ -79,6 +83,9 @@ public:
     ~FQSPage() override;
     FQSPage(const FQSPage&) = delete;
     FQSPage& operator=(const FQSPage&) = delete;
+
+    // What the writer is told on changing a text of which the page shows the first characters.
+    static std::string CutTextMessage(std::size_t shown);
 
     // Lays the page out in the window's page area for the list row and topic; the record (null when
     // the topic has none) becomes the page's.
@@ -121,6 +128,11 @@ public:
     // The most bytes, as stored, the edit view's field takes: what the page stores and what the
     // story keeps of the text it is bound to, whichever is less.
     std::uint32_t StoredTextLimit(const EditSlot& slot) const;
+    // Whether the text under the binding is longer than the read that gave `read`.
+    bool IsReadCut(const FQSInterpretation* binding, PText* record, const char* read) const;
+    // Tells the writer, once per showing of the page, that the edit view of the index shows only
+    // the start of its text.
+    void TellCutText(std::int32_t index);
     // The page belongs to a scene that no longer exists.
     bool HasLostScene() const;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "app/FKDoc.h"
 #include "app/PreferencesManager.h"
@@ -66,6 +67,15 @@ void FQSPage::WriteText(const FQSInterpretation* binding, const char* text, PTex
         return;
     }
     if (record && *binding->GetText()) record->SetValue(binding->GetText(), kPTextText, text);
+}
+
+bool FQSPage::IsReadCut(const FQSInterpretation* binding, PText* record, const char* read) const {
+    const std::size_t room = FQSWindow::kTextBufferSize;
+    if (std::strlen(read) + 1 < room) return false;
+    // A read one byte longer tells a text that filled the room from one that went on.
+    std::vector<char> more(room + 1, '\0');
+    ReadText(binding, more.data(), static_cast<std::int32_t>(more.size()), record);
+    return std::strlen(more.data()) + 1 > room;
 }
 
 std::uint32_t FQSPage::StoredTextLimit(const EditSlot& slot) const {

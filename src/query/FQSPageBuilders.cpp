@@ -256,6 +256,8 @@ void FQSPage::BuildEditViews() {
         slot.selector = ReadShort(Numbered("ES", x).c_str(), -1);
         slot.character = CharacterForSelector(slot.selector);
         ReadText(slot.binding.get(), buffer, kTextLimit, RecordForSelector(slot.selector));
+        slot.cut = IsReadCut(slot.binding.get(), RecordForSelector(slot.selector), buffer);
+        slot.toldCut = false;
         std::string text = buffer;
         if (text.empty()) text = Interpreted(Numbered("ED", x).c_str(), kTextLimit);
         if (!text.empty()) text = ExpandText(document_, text.c_str());
@@ -275,6 +277,7 @@ void FQSPage::BuildEditViews() {
         view->SetTextFilter(&SharedStringConverter());
         AppendControl(view, true);
         view->SetText(text.c_str(), 1);
+        if (slot.cut) view->SetChangeAction([this, at = editCount_] { TellCutText(at); });
         slot.view = view;
         slot.shown = view->GetText();
         ++editCount_;

@@ -3,7 +3,9 @@
 // 2,047, the author at 250, a long text at 30,719, the scene category at 79 and a scene's title at
 // the 80 its changes are compared over. A paste at the limit is kept whole without a word and read
 // back whole; one a byte past it is cut where it still fits (a slash counting two) and the writer is
-// told.
+// told. A text kept longer from before is shown as far as the page reads it: a visit, or a change
+// taken back, leaves it whole, and at the first change the writer is told that only what the page
+// shows is kept.
 
 #include <gtest/gtest.h>
 
@@ -146,6 +148,45 @@ TEST_F(QueryTextLimits, ATextAtItsLimitIsShownWholeAndAnEditKeepsItWhole) {
     const std::string edited = description.substr(0, description.size() - 3) + "END";
     EXPECT_TRUE(Main().GetText(CharacterKey::kDescription) == edited) << "the edit keeps it whole";
     EXPECT_TRUE(Asked().empty());
+}
+
+TEST_F(QueryTextLimits, ALongerTextFromBeforeIsShownAsFarAsItFitsAndKeptWholeUnlessChanged) {
+    Open(kWeavingCharactersList);
+    std::string older(32000, 'o');
+    older.replace(31990, 10, "the ending");
+    ASSERT_EQ(Main().SetText(CharacterKey::kDescription, older.c_str()), kNoErr);
+    Mark();
+    ASSERT_NE(ShowTopic(kMainDescriptionTopic), nullptr);
+    ASSERT_NE(Field(), nullptr);
+    EXPECT_EQ(Field()->GetText(), older.substr(0, 30719)) << "shown as far as the page reads it";
+    ShowTopic(kImpactDescriptionTopic);
+    EXPECT_EQ(Main().GetText(CharacterKey::kDescription), older) << "a visit keeps it whole";
+    EXPECT_TRUE(Asked().empty());
+
+    // A change taken back keeps it whole; the writer is told at the first change.
+    ShowTopic(kMainDescriptionTopic);
+    win::SetFocus(Field()->GetHWnd());
+    Press(win::VK_END, win::VK_CONTROL);
+    Press(win::VK_BACK);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Asked()[0], FQSPage::CutTextMessage(30719));
+    presenter.TypeText("o");
+    Run();
+    EXPECT_EQ(Field()->GetText(), older.substr(0, 30719));
+    ShowTopic(kImpactDescriptionTopic);
+    EXPECT_EQ(Main().GetText(CharacterKey::kDescription), older);
+    EXPECT_EQ(Asked().size(), 1u) << "told once";
+
+    // A change kept keeps what the page shows, as the writer was told.
+    ShowTopic(kMainDescriptionTopic);
+    win::SetFocus(Field()->GetHWnd());
+    Press(win::VK_END, win::VK_CONTROL);
+    Press(win::VK_BACK);
+    Press(win::VK_BACK);
+    ASSERT_EQ(Asked().size(), 2u) << "told again on the page shown again, once";
+    EXPECT_EQ(Asked()[1], FQSPage::CutTextMessage(30719));
+    ShowTopic(kImpactDescriptionTopic);
+    EXPECT_EQ(Main().GetText(CharacterKey::kDescription), older.substr(0, 30717));
 }
 
 // A scene's title, its text, the story's name for a scene, and the Main Character's role bound by
