@@ -95,6 +95,12 @@ ErrCode FileRef::Remove() const {
     return FileErrorFromSystem(static_cast<int>(error), kFileErr);
 }
 
+FileRef FileRef::FollowLinks() const {
+    std::string target;
+    if (IsEmpty() || !win::FollowSymbolicLinks(GetFullPath().c_str(), target)) return *this;
+    return FileRef(target.c_str(), access_);
+}
+
 ErrCode FileRef::Rename(const char* newName) {
     FileRef renamed(*this);
     renamed.SetName(newName);

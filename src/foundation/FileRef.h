@@ -75,6 +75,10 @@ public:
     bool IsReadOnly() const;
     // Deletes the file; reports a failure through DebugPrintf.
     ErrCode Remove() const;
+    // The file that writing this one replaces: this file, or, when it is a symbolic link, the file
+    // the link leads to (followed link by link), so that the link stays a link. The access mode is
+    // kept. This file when the links cannot be followed.
+    FileRef FollowLinks() const;
     // Renames the file within its folder and takes the new name; reports a failure through
     // DebugPrintf. An existing file of the new name is replaced.
     ErrCode Rename(const char* newName);

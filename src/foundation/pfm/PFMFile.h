@@ -204,8 +204,11 @@ private:
     ErrCode AppendChangedSegments(IWriteFile& out, SaveResult& result);
     // A complete store file, synced and closed; removed again on failure.
     ErrCode WriteWholeFile(PFMDiskFile& out, SaveResult& result);
+    // Writes the file under a temporary name in the target's folder, so that it can be renamed over
+    // the target. The target is a file a symbolic link leads to (FileRef::FollowLinks), never the
+    // link itself.
     ErrCode WriteToTemporary(const FileRef& target, SaveResult& result, FileRef& temporary);
-    bool CheckBackup() const;
+    bool CheckBackup(const FileRef& target) const;
     // Renames the temporary file over the target (the target first to its backup name when asked);
     // on failure the temporary file is removed and the target is as it was.
     ErrCode PutInPlace(const FileRef& temporary, const FileRef& target, bool keepBackup);

@@ -1,8 +1,9 @@
 // Saving a store. A full save writes a complete new file under a temporary name in the target's
-// folder, syncs it and renames it over the target (keeping the old file as ".bak" when asked); a
-// fast save appends the changed segments and a new map to the store's file and then rewrites the
-// header. Either way the store takes the new segment places only once the new file is in place, so
-// a failure at any step leaves the open store working and a whole file on disk.
+// folder, syncs it and renames it over the target (keeping the old file as ".bak" when asked); the
+// target of a store reached through a symbolic link is the file the link leads to, and the link
+// stays. A fast save appends the changed segments and a new map to the store's file and then
+// rewrites the header. Either way the store takes the new segment places only once the new file is
+// in place, so a failure at any step leaves the open store working and a whole file on disk.
 //
 // A full save writes the segments in three groups, and the map in the same order:
 //   1. segments whose bytes are current in the old file, by old position; neighbours are copied
@@ -156,10 +157,10 @@ ErrCode PFMFile::WriteToTemporary(const FileRef& target, SaveResult& result, Fil
     return WriteWholeFile(out, result);
 }
 
-bool PFMFile::CheckBackup() const {
+bool PFMFile::CheckBackup(const FileRef& target) const {
     FileRef backup;
-    GetFileRef().MakeBackupRef(backup);
-    const std::string path = GetFileRef().GetFullPath();
+    target.MakeBackupRef(backup);
+    const std::string path = target.GetFullPath();
     if (FindStoreOfFile(backup)) {
         DebugPrintf(
             "Backup file \"%s\" is currently in use, saving will continue without backing up the previous "
@@ -182,7 +183,7 @@ ErrCode PFMFile::PutInPlace(const FileRef& temporary, const FileRef& target, boo
     const std::string temporaryPath = temporary.GetFullPath();
     FileRef backup;
     target.MakeBackupRef(backup);
-    const bool backingUp = keepBackup && target.Exists() && !backup.IsSameFile(target) && CheckBackup();
+    const bool backingUp = keepBackup && target.Exists() && !backup.IsSameFile(target) && CheckBackup(target);
     ErrCode err = kNoErr;
     if (backingUp) {
         err = target.MakeBackup();
@@ -268,7 +269,8 @@ ErrCode PFMFile::SaveInPlace() {
 
 ErrCode PFMFile::FullSave() {
     if (!HasDiskFile()) return kFileNotFoundErr;
-    const FileRef target = GetFileRef();
+    const FileRef ref = GetFileRef();
+    const FileRef target = ref.FollowLinks();
     SaveResult result{header_, {}, {}};
     FileRef temporary;
     ErrCode err = WriteToTemporary(target, result, temporary);
@@ -277,7 +279,7 @@ ErrCode PFMFile::FullSave() {
     if (err == kNoErr) needsFullSave_ = true;
     if (err == kNoErr) err = PutInPlace(temporary, target, HasFlag(kKeepBackup));
     if (err == kNoErr) {
-        err = Commit(target, result,
+        err = Commit(ref, result,
                      "Error %d can't reopen file \"%s\".\n%s\nSaved data remains in file \"%s\".");
     }
     return err;
@@ -287,10 +289,11 @@ ErrCode PFMFile::SaveAs(const FileRef& ref) {
     const PFMFile* holder = FindStoreOfFile(ref);
     if (holder && holder != this) return kFileInUseErr;
     if (ref.Exists() && ref.IsReadOnly()) return kNotWritableErr;
+    const FileRef target = ref.FollowLinks();
     SaveResult result{header_, {}, {}};
     FileRef temporary;
-    ErrCode err = WriteToTemporary(ref, result, temporary);
-    if (err == kNoErr) err = PutInPlace(temporary, ref, false);
+    ErrCode err = WriteToTemporary(target, result, temporary);
+    if (err == kNoErr) err = PutInPlace(temporary, target, false);
     if (err == kNoErr) {
         err = Commit(ref, result,
                      "Error %d can't reopen file\n\"%s\"\n%s\nSaved data may remain in file\n\"%s\".");
@@ -301,10 +304,11 @@ ErrCode PFMFile::SaveAs(const FileRef& ref) {
 ErrCode PFMFile::SaveCopy(const FileRef& ref) {
     if (FindStoreOfFile(ref)) return kFileInUseErr;
     if (ref.Exists() && ref.IsReadOnly()) return kNotWritableErr;
+    const FileRef target = ref.FollowLinks();
     SaveResult result{header_, {}, {}};
     FileRef temporary;
-    ErrCode err = WriteToTemporary(ref, result, temporary);
-    if (err == kNoErr) err = PutInPlace(temporary, ref, false);
+    ErrCode err = WriteToTemporary(target, result, temporary);
+    if (err == kNoErr) err = PutInPlace(temporary, target, false);
     return err;
 }
 

@@ -93,6 +93,35 @@ BOOL RenameFile(const char* from, const char* to) {
     return TRUE;
 }
 
+BOOL FollowSymbolicLinks(const char* path, std::string& target) {
+    if (!IsGiven(path)) return Fail(ENOENT);
+    constexpr int kMostLinks = 40;
+    std::string current = NameForSystem(path);
+    for (int links = 0; links <= kMostLinks; ++links) {
+        struct stat status;
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            std::optional<std::string> name = NameFromSystem(current);
+            if (!name) return Fail(EILSEQ);
+            target = std::move(*name);
+            return TRUE;
+        }
+        std::string leadsTo(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1, '\0');
+        ssize_t length;
+        while ((length = ::readlink(current.c_str(), leadsTo.data(), leadsTo.size())) ==
+               static_cast<ssize_t>(leadsTo.size())) {
+            leadsTo.resize(leadsTo.size() * 2);  // the link changed since it was looked at
+        }
+        if (length <= 0) return Fail(length < 0 ? errno : ENOENT);
+        leadsTo.resize(static_cast<std::size_t>(length));
+        if (leadsTo.front() != '/') {
+            const std::size_t slash = current.rfind('/');
+            leadsTo.insert(0, slash == std::string::npos ? std::string() : current.substr(0, slash + 1));
+        }
+        current = std::move(leadsTo);
+    }
+    return Fail(ELOOP);
+}
+
 BOOL CopyFilePermissions(const char* from, const char* to) {
     if (!IsGiven(from) || !IsGiven(to)) return Fail(ENOENT);
     struct stat status;

@@ -31,6 +31,12 @@ BOOL RemoveFile(const char* path);
 // Renames a file; an existing file of the new name is replaced in one step.
 BOOL RenameFile(const char* from, const char* to);
 
+// The path of the file that a file written to `path` must replace: the path itself when it is no
+// symbolic link (or names nothing), else the link's target, followed link by link (a relative target
+// is taken from the folder of the link that holds it) up to a name that is no link, which need not
+// exist. FALSE with ELOOP after 40 links, or with the system's error when a link cannot be read.
+BOOL FollowSymbolicLinks(const char* path, std::string& target);
+
 // Gives the file at `to` the permission bits (read, write, execute for owner, group and others) of
 // the file at `from`, as a file written to replace another must keep who may read it.
 BOOL CopyFilePermissions(const char* from, const char* to);

@@ -1,17 +1,12 @@
 #include "platform/sys/SafeWrite.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "platform/sys/FileHandle.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
-#include "platform/sys/SystemNames.h"
 
 namespace win {
 namespace {
@@ -19,23 +14,6 @@ namespace {
 BOOL Fail(int errorNumber) {
     SetLastError(static_cast<DWORD>(errorNumber));
     return FALSE;
-}
-
-// The file the path finally names: a symbolic link is replaced by its target's path. False
-// (EILSEQ) when the program cannot hold the target's path.
-bool FinalPath(const char* path, std::string& target) {
-    const std::string systemPath = NameForSystem(path);
-    struct stat status;
-    char resolved[PATH_MAX];
-    if (::lstat(systemPath.c_str(), &status) != 0 || !S_ISLNK(status.st_mode) ||
-        !::realpath(systemPath.c_str(), resolved)) {
-        target = path;
-        return true;
-    }
-    std::optional<std::string> name = NameFromSystem(resolved);
-    if (!name) return Fail(EILSEQ);
-    target = std::move(*name);
-    return true;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -59,7 +37,7 @@ BOOL WriteAll(HFILE file, std::string_view bytes) {
 BOOL ReplaceFileContents(const char* path, std::string_view bytes) {
     if (!path || !*path) return Fail(ENOENT);
     std::string target;
-    if (!FinalPath(path, target)) return FALSE;
+    if (!FollowSymbolicLinks(path, target)) return FALSE;
     PathInfo existing;
     const bool exists = GetPathInfo(target.c_str(), existing);
     if (exists && existing.isDirectory) return Fail(EISDIR);

@@ -380,6 +380,68 @@ TEST_F(PFMSaveTest, KeepingABackupRenamesTheOldFile) {
     EXPECT_FALSE(std::filesystem::exists(Path("story.bak")));
 }
 
+// A story reached through a symbolic link is saved where the link leads; the link stays a link, and
+// nothing is written beside it.
+TEST_F(PFMSaveTest, SavesThroughALinkReplaceTheFileItLeadsTo) {
+    std::filesystem::create_directory(Path("real"));
+    std::filesystem::create_directory(Path("links"));
+    MakeStoreFile("real/story.fsf");
+    MakeStoreFile("real/other.fsf");
+    std::filesystem::create_symlink(Path("real/story.fsf"), Path("links/absolute.fsf"));
+    std::filesystem::create_symlink("../real/story.fsf", Path("links/relative.fsf"));
+    std::filesystem::create_symlink("../real/other.fsf", Path("links/other.fsf"));
+    std::filesystem::create_symlink("../real/copy.fsf", Path("links/copy.fsf"));
+    const auto expectLinks = [this] {
+        EXPECT_EQ(std::filesystem::read_symlink(Path("links/absolute.fsf")), Path("real/story.fsf"));
+        EXPECT_EQ(std::filesystem::read_symlink(Path("links/relative.fsf")), "../real/story.fsf");
+        EXPECT_EQ(std::filesystem::read_symlink(Path("links/other.fsf")), "../real/other.fsf");
+        EXPECT_EQ(std::filesystem::read_symlink(Path("links/copy.fsf")), "../real/copy.fsf");
+        std::size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(Path("links"))) ++entries;
+        EXPECT_EQ(entries, 4u) << "no temporary file or backup beside the links";
+    };
+
+    for (const char* link : {"links/absolute.fsf", "links/relative.fsf"}) {
+        SCOPED_TRACE(link);
+        const std::string before = FileBytes("real/story.fsf");
+        const FileRef ref = Ref(link);
+        PFMFile* store = PFMOpenFile(&ref);
+        ASSERT_NE(store, nullptr);
+        PFMSetKeepBackup(true, *store);
+        SpreadSegments();
+        ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+        expectLinks();
+        EXPECT_EQ(FileBytes("real/story.bak"), before) << "the backup beside the file it keeps";
+        EXPECT_EQ(PFMGetFileRef(store).GetFullPath(), Path(link)) << "the story keeps its name";
+        PFMCloseFile(store);
+        ASSERT_NE(PFMOpenFile(&ref), nullptr);
+        ExpectSpreadContents();
+        PFMCloseFile(nullptr);
+        std::filesystem::remove(Path("real/story.fsf"));
+        MakeStoreFile("real/story.fsf");
+    }
+
+    // Save As and Save a Copy onto links, one of them leading to no file yet.
+    const FileRef ref = Ref("real/story.fsf");
+    PFMFile* store = PFMOpenFile(&ref);
+    ASSERT_NE(store, nullptr);
+    SpreadSegments();
+    const FileRef copy = Ref("links/copy.fsf");
+    ASSERT_EQ(PFMSaveCopy(copy), kNoErr);
+    const FileRef other = Ref("links/other.fsf");
+    ASSERT_EQ(PFMSaveFile(&other), kNoErr);
+    EXPECT_EQ(PFMGetFileRef(store).GetFullPath(), Path("links/other.fsf"));
+    expectLinks();
+    PFMCloseFile(store);
+    for (const char* saved : {"real/other.fsf", "real/copy.fsf"}) {
+        SCOPED_TRACE(saved);
+        const FileRef file = Ref(saved);
+        ASSERT_NE(PFMOpenFile(&file), nullptr);
+        ExpectSpreadContents();
+        PFMCloseFile(nullptr);
+    }
+}
+
 TEST_F(PFMSaveTest, ABackupInUseIsNotReplaced) {
     MakeStoreFile("story.bak");
     MakeStoreFile("story.fsf");

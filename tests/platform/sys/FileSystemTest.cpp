@@ -51,6 +51,35 @@ TEST(FileSystem, RemoveAndRename) {
     EXPECT_TRUE(SyncFolder(folder.Path().c_str()));
 }
 
+// The file a write replaces: links in other folders, relative ones (taken from their own folder, not
+// the current one), chains, a link to nothing, and a loop.
+TEST(FileSystem, FollowingLinksFindsTheFileAWriteReplaces) {
+    TempFolder folder;
+    ASSERT_EQ(::mkdir((folder / "real").c_str(), 0777), 0);
+    ASSERT_EQ(::mkdir((folder / "links").c_str(), 0777), 0);
+    const std::string file = folder.WriteFile("real/story", "S");
+    ASSERT_EQ(::symlink(file.c_str(), (folder / "links/absolute").c_str()), 0);
+    ASSERT_EQ(::symlink("../real/story", (folder / "links/relative").c_str()), 0);
+    ASSERT_EQ(::symlink("relative", (folder / "links/chain").c_str()), 0);
+    ASSERT_EQ(::symlink("../real/none", (folder / "links/dangling").c_str()), 0);
+    ASSERT_EQ(::symlink("loop", (folder / "links/loop").c_str()), 0);
+    std::string target;
+    ASSERT_TRUE(FollowSymbolicLinks(file.c_str(), target));
+    EXPECT_EQ(target, file) << "a file is no link";
+    ASSERT_TRUE(FollowSymbolicLinks((folder / "links/absolute").c_str(), target));
+    EXPECT_EQ(target, file);
+    ASSERT_TRUE(FollowSymbolicLinks((folder / "links/relative").c_str(), target));
+    EXPECT_EQ(target, folder / "links/../real/story");
+    ASSERT_TRUE(FollowSymbolicLinks((folder / "links/chain").c_str(), target));
+    EXPECT_EQ(target, folder / "links/../real/story");
+    ASSERT_TRUE(FollowSymbolicLinks((folder / "links/dangling").c_str(), target));
+    EXPECT_EQ(target, folder / "links/../real/none") << "what a write would make";
+    ASSERT_TRUE(FollowSymbolicLinks((folder / "links/new").c_str(), target));
+    EXPECT_EQ(target, folder / "links/new");
+    EXPECT_FALSE(FollowSymbolicLinks((folder / "links/loop").c_str(), target));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ELOOP));
+}
+
 TEST(FileSystem, PermissionsAreCopiedFromFileToFile) {
     TempFolder folder;
     const std::string kept = folder.WriteFile("kept", "K");
