@@ -148,13 +148,13 @@ LRESULT FrameMessage(TAppl& application, HWND frame, UINT message, WPARAM wParam
                 return 0;
             }
             application.SetCloseWaiting(false);
-            if (application.CloseAll(false)) application.FlushAndQuit();
+            if (application.CloseAllToQuit()) application.FlushAndQuit();
             application.MarkMenusStale();
             return 0;
         case WM_ENABLE:
             if (wParam != 0 && application.IsCloseWaiting()) PostMessageA(frame, WM_CLOSE, 0, 0);
             return Default(frame, message, wParam, lParam);
-        case WM_QUERYENDSESSION: return application.CloseAll(false) ? TRUE : FALSE;
+        case WM_QUERYENDSESSION: return application.CloseAllToQuit() ? TRUE : FALSE;
         case WM_ENDSESSION:
             if (wParam != 0) application.Quit(false);
             return 0;

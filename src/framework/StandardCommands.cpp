@@ -96,7 +96,7 @@ ErrCode FilePrintPreview::Do() {
 }
 
 ErrCode FileQuit::Do() {
-    if (!application_->CloseAll(false)) return 1;
+    if (!application_->CloseAllToQuit()) return 1;
     application_->FlushAndQuit();
     return 0;
 }

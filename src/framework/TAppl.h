@@ -61,6 +61,11 @@ public:
     virtual PFMFile* GetDataFile() const;
     // Closes every document; true when all closed, false when the user cancelled.
     virtual bool CloseAll(bool force);
+    // CloseAll (no force) for the program to end (Quit, the frame closed, the session ending): a
+    // writer who answers Yes to saving and then cancels the file chooser is asked again, so the quit
+    // is called off only by Cancel at the question.
+    bool CloseAllToQuit();
+    bool IsQuitting() const { return quitting_; }
     // Asks each document whether it may be closed; true when none asked to stop.
     virtual bool CanQuit();
     // The file types the open dialog offers (four entries); null for its default.
@@ -249,6 +254,7 @@ private:
     std::int32_t windowMenuIndex_ = 0;
     std::int16_t untitledCounter_ = 0;
     bool menusStale_ = false;
+    bool quitting_ = false;  // while CloseAllToQuit runs
     std::unique_ptr<CmdQueue> firstQueue_;
     std::unique_ptr<CmdQueue> secondQueue_;
     bool firstQueueLocked_ = false;

@@ -127,6 +127,14 @@ bool TAppl::CloseAll(bool force) {
     return true;
 }
 
+bool TAppl::CloseAllToQuit() {
+    const bool wasQuitting = quitting_;
+    quitting_ = true;
+    const bool closed = CloseAll(false);
+    quitting_ = wasQuitting;
+    return closed;
+}
+
 bool TAppl::CanQuit() {
     for (std::int32_t i = 0; i < GetDocumentCount(); ++i) {
         if (GetDocument(i)->QuerySave()) return false;

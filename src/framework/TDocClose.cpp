@@ -29,7 +29,8 @@ bool TDoc::QuerySave() {
 // On the last window of a changed document the question is asked until the changes are saved or
 // the user lets them go. A failed save asks again, and the next Yes offers another file. A forced
 // close has no Cancel; a chooser cancelled there asks again too, so changes are only dropped when
-// the user answers No.
+// the user answers No. So does a chooser cancelled while the program is to end: the quit is called
+// off only by Cancel at the question, never by the chooser.
 bool TDoc::CloseWindow(TWindow* window, bool force, bool deleteWhenEmpty) {
     if (!CanCloseWindow(window, force)) return false;
     if (GetWindowCount() == 1 && HasWindow(window) && IsDirty()) {
@@ -46,7 +47,7 @@ bool TDoc::CloseWindow(TWindow* window, bool force, bool deleteWhenEmpty) {
             firstSave = false;
             if (result != kNoErr) continue;
             if (cancelled == 0) break;
-            if (!force) return false;
+            if (!force && !(application_ && application_->IsQuitting())) return false;
         }
         // The question ran a modal loop: the window may have gone meanwhile.
         if (!HasWindow(window)) return false;

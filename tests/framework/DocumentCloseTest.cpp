@@ -129,17 +129,69 @@ TEST_F(DocumentTest, ClosingAllCopesWithADocumentClosingAnotherOnTheWay) {
     EXPECT_EQ(TextOnDisk("b.tdc"), "b changed");
 }
 
+// Quitting, a cancelled Save As chooser asks the question again, with its Cancel: only that calls the
+// quit off.
 TEST_F(DocumentTest, QuitWithACancelledSaveAsKeepsTheProgramAndTheChanges) {
     RecordDoc* untitled = New();
     untitled->Change("draft");
     Answer(IDYES);
     CancelChooser();
+    Answer(IDCANCEL);
+    Mark();
     EXPECT_EQ(application->HandleCommand(kCmdQuit), 1);
+    EXPECT_THAT(Asked(), ElementsAre(Question("untitled.1"), StartsWith("SaveFile"), Question("untitled.1")));
+    EXPECT_EQ(LastPrompt().flags & MB_TYPEMASK, MB_YESNOCANCEL);
     EXPECT_TRUE(IsWindow(Frame()));
     ASSERT_TRUE(IsOpen(untitled));
     EXPECT_EQ(untitled->GetWindowCount(), 1);
     EXPECT_TRUE(untitled->IsDirty());
     EXPECT_EQ(untitled->Text(), "draft");
+    EXPECT_FALSE(application->IsQuitting());
+}
+
+// Each way out of the question asked again after a cancelled chooser, for Quit and for the frame
+// closed: No lets the changes go and the program ends; Yes offers the chooser once more.
+TEST_F(DocumentTest, QuittingAsksAgainAfterACancelledChooserUntilTheWriterDecides) {
+    RecordDoc* dropped = New();
+    dropped->Change("dropped");
+    Answer(IDYES);
+    CancelChooser();
+    Answer(IDNO);
+    Mark();
+    EXPECT_EQ(application->HandleCommand(kCmdQuit), 0);
+    EXPECT_THAT(Asked(), ElementsAre(Question("untitled.1"), StartsWith("SaveFile"), Question("untitled.1")));
+    EXPECT_FALSE(IsOpen(dropped));
+    EXPECT_TRUE(FilesThere().empty());
+}
+
+TEST_F(DocumentTest, ClosingTheFrameAsksAgainAfterACancelledChooser) {
+    RecordDoc* kept = New();
+    kept->Change("kept");
+    Answer(IDYES);
+    CancelChooser();
+    Answer(IDYES);
+    CancelChooser();
+    Answer(IDYES);
+    Choose("kept.tdc");
+    Mark();
+    SendMessageA(Frame(), WM_CLOSE, 0, 0);
+    EXPECT_THAT(Asked(), ElementsAre(Question("untitled.1"), StartsWith("SaveFile"), Question("untitled.1"),
+                                     StartsWith("SaveFile"), Question("untitled.1"), StartsWith("SaveFile")));
+    EXPECT_FALSE(IsOpen(kept));
+    EXPECT_EQ(TextOnDisk("kept.tdc"), "kept");
+}
+
+// Closing one story is no quit: a cancelled chooser there calls the close off at once.
+TEST_F(DocumentTest, ClosingAStoryCallsTheCloseOffWhenTheChooserIsCancelled) {
+    RecordDoc* untitled = New();
+    untitled->Change("draft");
+    Answer(IDYES);
+    CancelChooser();
+    Mark();
+    EXPECT_FALSE(untitled->Close(false, true));
+    EXPECT_THAT(Asked(), ElementsAre(Question("untitled.1"), StartsWith("SaveFile")));
+    ASSERT_TRUE(IsOpen(untitled));
+    EXPECT_TRUE(untitled->IsDirty());
 }
 
 // A forced close (the end of the program) offers no Cancel. A cancelled Save As there used to drop
