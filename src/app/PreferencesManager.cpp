@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "foundation/Debug.h"
+#include "foundation/FileError.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "framework/Alerts.h"
@@ -45,6 +46,13 @@ constexpr RGBColor kGrey{0xB000, 0xB000, 0xB000};
 
 std::string Suffixed(const char* key, const char* suffix) { return std::string(key) + suffix; }
 
+// A store file that was read and found wrong, as against one that could not be read at all (held by
+// another copy of the program, not readable by this user, a failing disk).
+bool IsDamagedStore(ErrCode error) {
+    return error == kBadDataErr || error == kUnsupportedFormatErr || error == kBadSegmentMapErr ||
+           error == kEndOfFileErr || error == kWrongSizeErr;
+}
+
 }  // namespace
 
 FourCC PreferencesManager::RecordType(PrefRecord record) { return kRecordTypes[static_cast<std::size_t>(record)]; }
@@ -63,7 +71,7 @@ PreferencesManager::PreferencesManager(FourCC signature) : signature_(signature)
 PreferencesManager::~PreferencesManager() { CloseFile(); }
 
 // The records are kept on an empty store in memory when the file cannot be had, so the program
-// runs with the defaults; nothing is written then.
+// runs with the defaults.
 std::int16_t PreferencesManager::LoadRecords() {
     file_ = OpenFile();
     for (std::size_t i = 0; i < kPrefRecordCount; ++i) {
@@ -77,35 +85,41 @@ std::int16_t PreferencesManager::LoadRecords() {
     return originalTerms;
 }
 
+// The file is opened for reading, which other copies of the program may do at the same time, and is
+// replaced whole when it is written. Only a damaged file is rebuilt; a file that cannot be read
+// (another copy holds it for writing, say) is left as it is, and the program runs with the
+// defaults and writes nothing.
 PFMFile* PreferencesManager::OpenFile() {
     std::string folder;
     win::GetSettingsFolder(folder);
-    fileRef_ = FileRef(kFileName, "", (folder + "/").c_str(), kAccessReadWrite);
+    fileRef_ = FileRef(kFileName, "", (folder + "/").c_str(), kAccessRead);
     fileRef_.FindNoCase();
     if (IsAltKeyDown(0) && IsShiftKeyDown(0) &&
         AskYesNoCancel("Delete current Preferences file (it will be rebuilt)", 0, true) == kAnswerYes) {
         fileRef_.Remove();
     }
-    if (fileRef_.Exists() && !PFMIsPFMFile(fileRef_)) fileRef_.Remove();
-    bool isNew = !fileRef_.Exists();
 
     // The preferences stand apart from every other store.
     PFMPushCurrentFile(nullptr);
-    PFMFile* store = nullptr;
-    if (!isNew) {
-        store = PFMOpenFile(&fileRef_);
-        if (!store) {
-            PFMClearError();
+    PFMFile* store = fileRef_.Exists() ? PFMOpenFile(&fileRef_) : nullptr;
+    ErrCode error = store ? kNoErr : PFMGetError();
+    if (!store && IsDamagedStore(error)) fileRef_.Remove();
+    if (!store && !fileRef_.Exists()) {
+        error = MakeEmptyFile();
+        if (error == kNoErr) {
             PFMSetCurrentFile(nullptr);
-            isNew = true;
+            store = PFMOpenFile(&fileRef_);
+            error = store ? kNoErr : PFMGetError();
         }
     }
-    if (isNew) {
-        fileRef_.SetPermission(kAccessCreate);
+    // With no file there, writing one at the end harms nothing.
+    writesFile_ = store != nullptr || !fileRef_.Exists();
+    if (!store) {
+        PFMClearError();
+        PFMSetCurrentFile(nullptr);
         store = PFMOpenFile(nullptr);
+        if (!store) error = PFMGetError();
     }
-    ErrCode error = PFMGetError();
-    if (store && isNew && error == kNoErr) error = PFMSaveFile(&fileRef_);
     if (error != kNoErr) {
         PFMClearError();
         Beep();
@@ -114,6 +128,17 @@ PFMFile* PreferencesManager::OpenFile() {
     return store;
 }
 
+ErrCode PreferencesManager::MakeEmptyFile() const {
+    PFMSetCurrentFile(nullptr);
+    PFMFile* empty = PFMOpenFile(nullptr);
+    if (!empty) return PFMGetError();
+    const ErrCode error = PFMSaveCopy(fileRef_);
+    PFMCloseFile(empty);
+    return error;
+}
+
+// An unchanged store is not written, so that a copy of the program that changed nothing never puts
+// back what another copy changed meanwhile.
 void PreferencesManager::CloseFile() {
     if (!file_) return;
     for (std::unique_ptr<PText>& record : records_) {
@@ -121,7 +146,7 @@ void PreferencesManager::CloseFile() {
         record.reset();
     }
     PFMPushCurrentFile(file_);
-    if (PFMSaveFile(&fileRef_) != kNoErr) PFMClearError();
+    if (writesFile_ && PFMIsChanged(file_) && PFMSaveFile(&fileRef_) != kNoErr) PFMClearError();
     PFMPopCurrentFile();
     PFMCloseFile(file_);
     file_ = nullptr;

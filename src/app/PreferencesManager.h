@@ -132,15 +132,20 @@ public:
 protected:
     // Finds the file, offers to rebuild it while Alt and Shift are held, replaces a damaged one and
     // makes a missing one; answers the open store, or null when not even an empty one could be made.
+    // A file that exists but cannot be read is left alone: the store is then an empty one in memory
+    // that is never written.
     virtual PFMFile* OpenFile();
 
 private:
+    // Writes a store without segments to the file.
+    ErrCode MakeEmptyFile() const;
     std::string GetPattern(const char* key, const char* fallback);
     std::int16_t GetGeneralShort(const char* key, std::int16_t fallback) const;
 
     FileRef fileRef_;
     std::array<std::unique_ptr<PText>, kPrefRecordCount> records_;
     PFMFile* file_ = nullptr;
+    bool writesFile_ = false;  // the store is the file's, to be written back at the end
     FourCC signature_;
     std::int16_t pronounGender_ = -1;
     std::array<RGBColor, kThroughlineColorCount> colors_;

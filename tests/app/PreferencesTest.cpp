@@ -1,6 +1,7 @@
 // The preferences file: made at the first start and written at shut-down, its records kept across
 // starts, missing keys leaving the caller's defaults, the composite values and the named settings
-// with their defaults; a damaged file is replaced and Alt+Shift at start offers to rebuild it.
+// with their defaults; a damaged file is replaced and Alt+Shift at start offers to rebuild it; a file
+// another copy of the program holds is read beside it, or left alone, never emptied.
 
 #include <gmock/gmock.h>
 
@@ -9,6 +10,8 @@
 #include "StoryAppFixture.h"
 #include "app/PreferencesManager.h"
 #include "framework/graphics/FontMapping.h"
+#include "platform/sys/FileHandle.h"
+#include "platform/sys/TempFolder.h"
 #include "platform/ui/VirtualKeys.h"
 #include "storymodel/engine/Vocabulary.h"
 
@@ -163,6 +166,60 @@ TEST_F(Preferences, ADamagedFileIsReplacedAndAltShiftOffersARebuild) {
     presenter.KeyUp(VK_SHIFT);
     presenter.KeyUp(VK_MENU);
     EXPECT_TRUE(application->IsSingleDocument()) << "Yes rebuilds it";
+}
+
+// Another copy of the program reading the file (as every copy holds it) does not keep this one from
+// reading it too; each writes it whole at the end, with what it read.
+TEST_F(Preferences, AFileAnotherCopyReadsIsReadAndKept) {
+    PreferencesManager::SetPrefShort(Manager().GetGeneralRecord(), "MultiStories", 1);
+    Stop();
+    const win::HFILE other = win::OpenFileHandle(PreferencesPath().c_str(), win::FileOpenMode::kRead);
+    ASSERT_NE(other, win::HFILE_ERROR);
+    Start();
+    EXPECT_FALSE(application->IsSingleDocument()) << "read beside the other copy";
+    EXPECT_FALSE(Manager().HasPronounGender());
+    Manager().SetPronounGender(2);
+    Stop();
+    win::CloseFileHandle(other);
+    Start();
+    EXPECT_FALSE(application->IsSingleDocument()) << "kept";
+    EXPECT_EQ(Manager().GetPronounGender(), 2) << "written";
+}
+
+// A file another copy holds for writing cannot be read: it is left exactly as it is, at the start
+// and at the end, and the program runs with the defaults meanwhile.
+TEST_F(Preferences, AFileAnotherCopyWritesIsLeftAlone) {
+    PreferencesManager::SetPrefShort(Manager().GetGeneralRecord(), "MultiStories", 1);
+    Manager().SetPronounGender(0);
+    Stop();
+    const std::string before = TempFolder::ReadFile(PreferencesPath());
+    const win::HFILE other = win::OpenFileHandle(PreferencesPath().c_str(), win::FileOpenMode::kReadWrite);
+    ASSERT_NE(other, win::HFILE_ERROR);
+    Start();
+    EXPECT_TRUE(application->IsSingleDocument()) << "the defaults";
+    EXPECT_EQ(TempFolder::ReadFile(PreferencesPath()), before) << "neither removed nor emptied";
+    Manager().SetPronounGender(1);
+    PreferencesManager::SetPrefShort(Manager().GetGeneralRecord(), "AutoSave", 0);
+    Stop();
+    win::CloseFileHandle(other);
+    EXPECT_EQ(TempFolder::ReadFile(PreferencesPath()), before) << "nothing written at the end";
+    Start();
+    EXPECT_FALSE(application->IsSingleDocument());
+    EXPECT_EQ(Manager().GetPronounGender(), 0);
+}
+
+// A copy that changed nothing writes nothing, so it never puts back what another changed meanwhile.
+TEST_F(Preferences, ACopyThatChangedNothingWritesNothing) {
+    Manager().SetPronounGender(0);
+    Stop();
+    Start();
+    const std::string before = TempFolder::ReadFile(PreferencesPath());
+    std::filesystem::remove(PreferencesPath());
+    Stop();
+    EXPECT_FALSE(std::filesystem::exists(PreferencesPath()));
+    std::ofstream(PreferencesPath(), std::ios::binary) << before;
+    Start();
+    EXPECT_EQ(Manager().GetPronounGender(), 0);
 }
 
 }  // namespace
