@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "foundation/Types.h"
 #include "framework/TDoc.h"
@@ -181,6 +182,9 @@ private:
     // some were given up.
     bool CheckStoryform();
     void ImportOldQuestionStatus();
+    // Says which parts of the story could not be read from its file, which the open left out (in
+    // the lines given); true when there were any, which the next save writes anew.
+    bool TellWhatWasLost(const std::vector<std::string>& lost);
     // Deletes the managers and records without saving them.
     void ReleaseStoryData();
     void Broadcast(std::uint32_t code);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
@@ -17,6 +19,7 @@
 #include "framework/InputHelpers.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/TextHelpers.h"
 #include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryformSolver.h"
@@ -48,6 +51,17 @@ constexpr const char* kActOrderMessage =
     "Act Order {NAppr}s previously set in this document have been removed because of conflicts with "
     "other {NAppr}s.\n\nYou may want to double-check your storyform settings and Act Order {NAppr}s to "
     "guarantee they accurately reflect what you had in mind.";
+
+// What the open says of the parts of a story it could not read from the file.
+constexpr const char* kLostMessage =
+    "Some of the story \"%s\" could not be read from its file and was left out:\n\n%s\nEverything else "
+    "is as it was saved. Saving the story writes it whole again, without what was left out.";
+constexpr const char* kLostValuesInForce =
+    "the {NAppr}s in force that follow from the storyform (the choices you made are kept)";
+constexpr const char* kLostQuestionStatus =
+    "which questions of the query system were answered (they show as not answered)";
+constexpr const char* kLostScenes = "the contents of %d scene%s (kept empty, after the others)";
+constexpr const char* kUnlistedScenes = "the scenes";
 
 // Copies a raw segment of the current store under a new type (id 0) and removes the old one.
 ErrCode MoveSegment(FourCC from, FourCC to) {
@@ -100,12 +114,29 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     MakeManagers();
     if (const ErrCode error = characters_->LoadCharacters(info_.get(), GetPreferencesRecord()); error != kNoErr)
         return error;
-    repaired = RepairMainAndImpact();
+    // Characters removed for their damaged records were named as they went.
+    repaired = characters_->GetRemovedCharacterCount() > 0;
+    if (RepairMainAndImpact()) repaired = true;
     characters_->ScanCustomPictures();
     if (CheckStoryform()) repaired = true;
-    questionStatus_.Load(store_);
+    std::vector<std::string> lost;
+    if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
+    if (!questionStatus_.Load(store_)) lost.emplace_back(kLostQuestionStatus);
+    if (const std::int32_t scenes = scenes_->GetLostSceneCount(); scenes > 0)
+        lost.push_back(FormatText(kLostScenes, scenes, scenes == 1 ? "" : "s"));
+    if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
+    if (TellWhatWasLost(lost)) repaired = true;
     ImportOldQuestionStatus();
     return kNoErr;
+}
+
+bool FKDoc::TellWhatWasLost(const std::vector<std::string>& lost) {
+    if (lost.empty()) return false;
+    std::string list;
+    for (const std::string& line : lost) list += "- " + line + "\n";
+    const std::string message = FormatText(kLostMessage, GetFileName().c_str(), list.c_str());
+    AlertMessage(message.c_str(), kAlertStop, 1);
+    return true;
 }
 
 // A file that holds the current main record is never converted, even when an older one is there

@@ -169,6 +169,7 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
             WriteRecordNumber(*infoRecord, kNameNumberKey, static_cast<std::int16_t>(nameNumber_));
         }
     }
+    removedCharacters_ = removed;
     if (removed > 0) {
         const std::string message = FormatText(
             "Fablecore automatically removed %d corrupted character%s from this document.\n\nThis problem "

@@ -67,6 +67,8 @@ public:
     // information record's "StartCNum", when present, sets the number of the next default name;
     // the number in force is written back there. Then the characteristic notes are read.
     ErrCode LoadCharacters(PText* infoRecord, PText* generalPreferences);
+    // The characters whose damaged records the last LoadCharacters removed.
+    std::int32_t GetRemovedCharacterCount() const { return removedCharacters_; }
     // Saves every open character record and the characteristic notes (an absent note leaves no key
     // behind) into their segments, and the next default name's number into the information
     // record; to run before the story file is written. 0 or the first error.
@@ -251,6 +253,7 @@ private:
     std::int32_t mainIndex_ = -1;
     std::int32_t impactIndex_ = -1;
     CharID lastId_ = kNoCharID;
+    std::int32_t removedCharacters_ = 0;
     std::uint16_t nextCustomPictureId_;
     std::vector<std::uint16_t> pictureIds_;
     std::unique_ptr<PText> noteRecord_;

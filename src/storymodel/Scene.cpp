@@ -1,5 +1,6 @@
 #include "storymodel/Scene.h"
 
+#include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "storymodel/RecordText.h"
@@ -23,6 +24,14 @@ PText* Scene::Record() {
         if (error == kNoErr || error == kPTextErrNoRecord) record_ = std::move(record);
     }
     return record_.get();
+}
+
+void Scene::ReplaceUnreadableRecord() {
+    {
+        const PFMFileScope scope(manager_.StoryFile(), false);
+        PFMRemoveSegment(kSceneType, static_cast<std::uint16_t>(id_));
+    }
+    record_ = std::make_unique<PText>(manager_.StoryFile(), kSceneType, static_cast<std::uint16_t>(id_));
 }
 
 std::string Scene::Key(const char* stem) const { return stem + std::to_string(id_); }

@@ -60,6 +60,8 @@ private:
 
     // The record, opened when it is not yet; null when the story file cannot give it.
     PText* Record();
+    // An empty record in place of one the story file holds but cannot give, which goes from it.
+    void ReplaceUnreadableRecord();
     std::string Key(const char* stem) const;
     std::string Text(const char* stem);
     void CopyText(const char* stem, char* buffer, std::uint32_t size);

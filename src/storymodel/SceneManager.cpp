@@ -41,8 +41,13 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
         auto scene = std::make_unique<Scene>(*this, ids.GetAt(i));
         largest = std::max(largest, scene->GetID());
-        if (PText* record = scene->Record())
+        if (PText* record = scene->Record()) {
             record->GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_);
+        } else {
+            scene->ReplaceUnreadableRecord();
+            scene->position_ = kLastSceneID;
+            ++lostScenes_;
+        }
         scenes_.push_back(std::move(scene));
     }
     nextSceneId_ = largest == kLastSceneID ? kLastSceneID : static_cast<std::int16_t>(largest + 1);

@@ -218,8 +218,10 @@ TEST_F(SceneManagerTest, DamagedPositionsAreNumberedAgainInTheirStoredOrder) {
     }
     Reopen();
     EXPECT_EQ(Order(), (Ids{1, 3, 2, 9}));
+    EXPECT_EQ(Scenes().GetLostSceneCount(), 1) << "its record could not be read";
     Reopen();
     EXPECT_EQ(Order(), (Ids{1, 3, 2, 9}));
+    EXPECT_EQ(Scenes().GetLostSceneCount(), 0) << "written anew, empty, by the save";
 }
 
 }  // namespace

@@ -21,6 +21,14 @@ ErrCode StoreErrorOr(ErrCode fallback) {
     return err != kNoErr ? err : fallback;
 }
 
+// The same, taken from the store: a segment that failed to load is this record's failure, answered
+// by the record, and must not fail whatever the store is asked next.
+ErrCode TakeStoreError(ErrCode fallback) {
+    const ErrCode err = StoreErrorOr(fallback);
+    PFMClearError();
+    return err;
+}
+
 }  // namespace
 
 PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, bool openerFlag,
@@ -54,7 +62,7 @@ ErrCode PText::Read() {
     if (!PFMSegmentExists(type_, number_)) return StoreErrorOr(kPTextErrNoRecord);
     if (!PFMIsRawSegment(type_, number_)) return kBadDataErr;
     void* data = PFMCheckOut(type_, number_);
-    if (!data) return StoreErrorOr(kPTextErrNoRecord);
+    if (!data) return TakeStoreError(kPTextErrNoRecord);
     const char* bytes = static_cast<const char*>(data);
     std::vector<char> text(bytes, bytes + MemSize(data));
     PFMCheckIn(data);

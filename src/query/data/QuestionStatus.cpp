@@ -133,8 +133,8 @@ std::string QuestionStatus::ToText() const {
     return text;
 }
 
-void QuestionStatus::Load(PFMFile* storyFile) {
-    if (!storyFile) return;
+bool QuestionStatus::Load(PFMFile* storyFile) {
+    if (!storyFile) return true;
     bool imported = false;
     {
         const PFMFileScope scope(storyFile, false);
@@ -147,13 +147,20 @@ void QuestionStatus::Load(PFMFile* storyFile) {
             imported = true;
         }
     }
-    if (imported) return;
+    if (imported) return true;
     ErrCode error = kNoErr;
     PText record(storyFile, kRecordType, 0, &error);
-    if (error != kNoErr && !record.HasKey(kKey)) return;
+    if (error != kNoErr && !record.HasKey(kKey)) {
+        if (error == kPTextErrNoRecord) return true;
+        // A record that cannot be read goes, and the status is written anew at the next save.
+        const PFMFileScope scope(storyFile, false);
+        PFMRemoveSegment(kRecordType, 0);
+        return false;
+    }
     std::vector<char> text(kTextLimit, '\0');
-    if (record.GetEntry(kKey, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) < 0) return;
-    AddFromText(text.data());
+    if (record.GetEntry(kKey, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) >= 0)
+        AddFromText(text.data());
+    return true;
 }
 
 // The record is written only when its text changes, so that saving an unchanged story changes

@@ -93,6 +93,10 @@ public:
     // snapshot does nothing.
     void RestoreState(std::unique_ptr<StoryFormState> snapshot);
 
+    // Whether the story file held values in force that could not be read when the manager was made:
+    // they were left out, and the record goes from the file, to be written anew at the next save.
+    bool LostValuesInForce() const { return lostValuesInForce_; }
+
     // The number of storyforms still possible as last counted, and whether the structures and the
     // derived story points belong to the single remaining one; the document keeps both.
     std::uint16_t GetStoryformCount() const { return storyformCount_; }
@@ -132,4 +136,5 @@ private:
     std::array<ThroughlineStructure, kThroughlineCount> throughlines_;
     std::uint16_t storyformCount_;
     std::uint16_t structuresValid_;
+    bool lostValuesInForce_ = false;
 };

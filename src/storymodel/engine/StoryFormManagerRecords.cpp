@@ -7,6 +7,7 @@
 
 #include "foundation/String.h"
 #include "foundation/TypedList.h"
+#include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/NumberList.h"
 #include "storymodel/engine/IStoryFormDocument.h"
@@ -63,8 +64,14 @@ bool ListsDiffer(const std::vector<std::int16_t>& stored, const std::vector<std:
 }  // namespace
 
 void StoryFormManager::LoadChoices() {
-    PText valuesInForce(document_.GetStoryFile(), kValuesInForceType, kValuesInForceNumber);
-    const bool haveValuesInForce = valuesInForce.IsPresent();
+    ErrCode error = kNoErr;
+    PText valuesInForce(document_.GetStoryFile(), kValuesInForceType, kValuesInForceNumber, &error);
+    lostValuesInForce_ = error != kNoErr && error != kPTextErrNoRecord;
+    if (lostValuesInForce_) {
+        const PFMFileScope story(document_.GetStoryFile(), false);
+        PFMRemoveSegment(kValuesInForceType, kValuesInForceNumber);
+    }
+    const bool haveValuesInForce = valuesInForce.IsPresent() && !lostValuesInForce_;
     for (int index = 0; index < kStoryPointCount; ++index) {
         if (!IsKeptRow(kStoryPointTable[static_cast<std::size_t>(index)])) continue;
         std::int16_t choice = 0;

@@ -255,6 +255,30 @@ TEST_F(PTextTest, SegmentsOfOtherKindsAndDamagedTexts) {
     EXPECT_EQ(Text(cut, "A"), "abc");
 }
 
+// A record whose stored form in the file is damaged answers the store's error, and leaves none
+// behind to fail whatever the store is asked next.
+TEST_F(PTextTest, ADamagedStoredFormIsTheRecordsErrorAlone) {
+    const FileRef ref = Ref("story.fsf");
+    PFMFile* store = PFMOpenFile(nullptr);
+    ASSERT_EQ(AddText(kStory, 1, Stored("\\Titlec:A Tale")), kNoErr);
+    ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
+    PFMCloseFile(store);
+    std::string bytes = FileBytes("story.fsf");
+    const FileLayout layout = ReadFileLayout(bytes);
+    ASSERT_EQ(layout.map.size(), 1u);
+    ++bytes[layout.map[0].position + 5];  // the block's length no longer matches the map's
+    folder_.WriteFile("story.fsf", bytes);
+
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    ErrCode err = kNoErr;
+    PText damaged(nullptr, kStory, 1, &err);
+    EXPECT_EQ(err, kBadDataErr);
+    EXPECT_FALSE(damaged.HasKey("Title"));
+    EXPECT_EQ(PFMGetError(), kNoErr);
+    PText missing(nullptr, kStory, 2, &err);
+    EXPECT_EQ(err, kPTextErrNoRecord) << "not the damaged record's error";
+}
+
 TEST_F(PTextTest, RecordsSurviveTheStoreFile) {
     const FileRef ref = Ref("story.fsf");
     PFMFile* store = PFMOpenFile(nullptr);

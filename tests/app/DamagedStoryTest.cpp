@@ -1,0 +1,161 @@
+// A story file damaged in any one of its records, the damage in the record's block header (its
+// length no longer the segment map's) or in the text it holds: the story either refuses to open, with
+// a message, or opens, says what it lost, and saves; the saved file then opens without a word.
+
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "StoryAppFixture.h"
+#include "characters/CharacterPictureImport.h"
+#include "foundation/pfm/MemoryReadFile.h"
+#include "foundation/pfm/PFMFormat.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/ImageFiles.h"
+#include "platform/gdi/Objects.h"
+#include "storymodel/Scene.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/engine/StoryFormManager.h"
+
+namespace apptest {
+namespace {
+
+using ::testing::HasSubstr;
+
+constexpr FourCC kValuesInForce = FourCCOf("FCAP");
+constexpr FourCC kQuestionStatus = FourCCOf("QST3");
+constexpr FourCC kScene = FourCCOf("SCNL");
+constexpr FourCC kCharacter = FourCCOf("CHAR");
+constexpr FourCC kPicture = FourCCOf("CPIX");
+
+class DamagedStory : public StoryAppTest {
+protected:
+    // A story holding every kind of record a story file has: characters (one with a picture of its
+    // own) and a characteristic note, a scene, storytelling, a chosen story point and its values in
+    // force, and an answered question.
+    void MakeWholeStory(const std::string& name) {
+        FKDoc* story = NewStory();
+        ASSERT_NE(story, nullptr);
+        CharacterManager& characters = *story->GetCharacterManager();
+        const CharID walker = characters.CreateCharacter("Walker", 0, kSingularForm, 0, kNoRole, true);
+        characters.SetCharacteristicNote(1, "a note");
+        const win::HBITMAP face = win::CreateBitmap(32, 32, 1, 32, nullptr);
+        const std::vector<win::BYTE> bmp = win::BmpFileOfBitmap(face);
+        win::DeleteObject(face);
+        std::ofstream(Path("face.bmp"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+        ASSERT_EQ(ImportCharacterPicture(*story, walker, Path("face.bmp")), kNoErr);
+        SceneManager& scenes = *story->GetSceneManager();
+        scenes.SceneAt(scenes.InsertScene(-1))->SetTitle("Opening");
+        story->GetStorytellingRecord().SetEntry("STDom", 'c', "the storytelling");
+        story->GetStoryFormManager()->SetChoice(1000, 1001);
+        story->GetQuestionStatus().SetStatus(kQuestionAnswered, 13, 0);
+        Choose(name);
+        ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+        application->CloseAll(true);
+    }
+
+    // Opens the damaged copy. When it opens, it must have said something (unless the damaged record
+    // is one the open does not read), save, and the saved file open without a word; answers whether
+    // it opened.
+    bool OpensSaysAndSaves(const std::string& name, FourCC type, const std::string& what) {
+        SCOPED_TRACE(what);
+        Mark();
+        FKDoc* story = OpenStory(name);
+        const std::vector<std::string> said = Asked();
+        if (!story) {
+            EXPECT_FALSE(said.empty()) << "refused without a word";
+            EXPECT_EQ(application->GetDocumentCount(), 0);
+            return false;
+        }
+        // Custom pictures are read when they are shown.
+        if (type != kPicture) {
+            EXPECT_FALSE(said.empty()) << "opened without saying what it lost";
+            EXPECT_TRUE(story->IsDirty()) << "Save and autosave write the story whole again";
+        }
+        std::int16_t cancelled = 0;
+        Mark();
+        EXPECT_EQ(story->Save(&cancelled), kNoErr);
+        EXPECT_EQ(cancelled, 0);
+        EXPECT_THAT(Asked(), testing::IsEmpty()) << "the save said something";
+        application->CloseAll(true);
+        Mark();
+        EXPECT_NE(OpenStory(name), nullptr);
+        EXPECT_THAT(Asked(), testing::IsEmpty()) << "the saved file opened with a message";
+        application->CloseAll(true);
+        return true;
+    }
+
+    static std::string Name(const SegmentMapRecord& record) {
+        return SegmentName({record.type, record.id});
+    }
+    // Where the file keeps its segments.
+    static SegmentMap MapOf(const std::string& bytes) {
+        MemoryReadFile stream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        PFMHeader header;
+        SegmentMap map;
+        EXPECT_EQ(PFMReadFileLayout(stream, static_cast<std::uint32_t>(bytes.size()), header, map), kNoErr);
+        return map;
+    }
+};
+
+// Every segment in turn, its block's length one more than the map says.
+TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderRefusesTheStoryOrIsLostSaidAndSaved) {
+    ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
+    const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
+    const SegmentMap map = MapOf(whole);
+    std::vector<FourCC> types;
+    for (const SegmentMapRecord& record : map) types.push_back(record.type);
+    for (const FourCC type : {kValuesInForce, kQuestionStatus, kScene, kCharacter, kPicture})
+        ASSERT_NE(std::find(types.begin(), types.end(), type), types.end()) << SegmentName({type, 0});
+
+    for (const SegmentMapRecord& record : map) {
+        std::string damaged = whole;
+        ++damaged[record.position + 5];
+        std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << damaged;
+        const bool opened = OpensSaysAndSaves("damaged.fsf", record.type, Name(record));
+        if (record.type == kValuesInForce || record.type == kQuestionStatus || record.type == kScene ||
+            record.type == kCharacter) {
+            EXPECT_TRUE(opened) << Name(record) << ": the story is whole without it";
+        }
+    }
+}
+
+// Every keyed record in turn holding bytes that are no keyed record.
+TEST_F(DamagedStory, AnyRecordHoldingNoKeyedTextRefusesTheStoryOrIsLostSaidAndSaved) {
+    ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
+    const StoreSegments whole = SegmentsOnDisk(Path("whole.fsf"));
+    ASSERT_FALSE(whole.empty());
+    for (const auto& [key, bytes] : whole) {
+        if (key.first == kPicture) continue;  // a picture is no keyed record
+        StoreSegments damaged = whole;
+        damaged[key] = "garbled bytes, no record";
+        ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
+        OpensSaysAndSaves("damaged.fsf", key.first, SegmentName(key));
+    }
+}
+
+// What the open says names what was lost; what was lost is gone, the rest is there.
+TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
+    ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
+    StoreSegments damaged = SegmentsOnDisk(Path("whole.fsf"));
+    for (const FourCC type : {kValuesInForce, kQuestionStatus}) damaged[{type, 0}] = "garbled";
+    damaged[{kScene, 1}] = "garbled";
+    ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
+    Mark();
+    FKDoc* story = OpenStory("damaged.fsf");
+    ASSERT_NE(story, nullptr);
+    ASSERT_EQ(Asked().size(), 1u);
+    const std::string said = Asked()[0];
+    EXPECT_THAT(said, testing::StartsWith("Some of the story \"damaged.fsf\" could not be read from its file"));
+    EXPECT_THAT(said, HasSubstr("- the Story Points in force that follow from the storyform"));
+    EXPECT_THAT(said, HasSubstr("- which questions of the query system were answered"));
+    EXPECT_THAT(said, HasSubstr("- the contents of 1 scene (kept empty, after the others)"));
+    EXPECT_EQ(story->GetQuestionStatus().GetStatus(13, 0), kQuestionOpen);
+    EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1000), 1001) << "the choices are kept";
+    EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 1);
+    EXPECT_EQ(Title(*story), "Your Story");
+}
+
+}  // namespace
+}  // namespace apptest
