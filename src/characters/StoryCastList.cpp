@@ -7,11 +7,13 @@
 #include "characters/ItemDrag.h"
 #include "characters/ShownText.h"
 #include "framework/MsgEvent.h"
+#include "framework/QRVClipBoard.h"
 #include "framework/TWindow.h"
 #include "framework/graphics/FontMapping.h"
 #include "framework/graphics/GraphUser.h"
 #include "items/ItemGraphEnv.h"
 #include "items/ViewDrawContext.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Messages.h"
 #include "storymodel/Archetypes.h"
 #include "storymodel/CharacterManager.h"
@@ -103,6 +105,16 @@ void StoryCastList::SelectRow(std::int32_t row) {
     if (row >= 0) ScrollToRow(row);
     Invalidate();
     if (client_) client_->CastSelectionChanged(id);
+}
+
+void StoryCastList::Copy() {
+    CharacterManager* characters = CharactersOf(story_);
+    const CharInfoRec* character = characters && HasSelection() ? characters->GetCharacter(selected_) : nullptr;
+    if (!character) return;
+    if (const QRVBitmap* picture = bitmaps_.Get(*characters, character->GetPicture())) {
+        QRVClipBoard clipboard(win::CF_BITMAP);
+        clipboard.PutBitmap(*picture);
+    }
 }
 
 void StoryCastList::PastePicture() {

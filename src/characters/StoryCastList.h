@@ -55,8 +55,10 @@ public:
 
     // Whether a character is selected.
     bool HasSelection() const override;
-    // A character is not copied as text.
-    bool CanCopy() const override { return false; }
+    // Copy puts the selected character's picture on the clipboard, as a bitmap (which other
+    // programs take as a PNG or BMP picture).
+    bool CanCopy() const override { return HasSelection(); }
+    void Copy() override;
     // The selected character; kNoCharID when none is.
     CharID GetSelectedCharacter() const override;
     // Selects the character (kNoCharID: none); a character the story lacks selects none.

@@ -1,11 +1,13 @@
 // Character pictures: a Windows bitmap file chosen with the Picture command, or the bitmap on the
 // clipboard pasted into a cast list, becomes the selected character's own picture, kept in the story
 // file and found there after the story is saved and opened again; what is no bitmap is said and
-// changes nothing.
+// changes nothing. A picture copied in another program pastes the same way, and Copy in a cast list
+// gives the selected character's picture to other programs.
 
 #include <gmock/gmock.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "CharacterToolsFixture.h"
 #include "app/StoryCommands.h"
@@ -17,7 +19,9 @@
 #include "framework/TAppl.h"
 #include "framework/graphics/QRVBitmap.h"
 #include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/Drawing.h"
+#include "platform/gdi/ImageFiles.h"
 #include "platform/gdi/Objects.h"
 #include "platform/ui/Clipboard.h"
 
@@ -54,6 +58,31 @@ void WriteBmp(const std::string& path, int width, int height, std::uint8_t red, 
         bytes.append(static_cast<std::size_t>(rowBytes - width * 3), '\0');
     }
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The desktop's clipboard, holding what another program copied or what this one gave it.
+class DesktopClipboard : public win::DesktopClipboard {
+public:
+    std::optional<std::string> text;
+    std::vector<win::DesktopImage> images;
+    std::optional<std::string> Text() override { return text; }
+    void SetText(const std::string& utf8) override {
+        text = utf8;
+        images.clear();
+    }
+    std::optional<win::DesktopImage> Image() override {
+        return images.empty() ? std::nullopt : std::optional<win::DesktopImage>(images.front());
+    }
+    void SetImage(const std::vector<win::DesktopImage>& image, const std::string& utf8) override {
+        images = image;
+        text = utf8.empty() ? std::nullopt : std::optional<std::string>(utf8);
+    }
+};
+
+// A picture file's bytes, for another program to copy.
+std::vector<win::BYTE> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<win::BYTE>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 class CharacterPictures : public CharacterToolsTest {
@@ -142,6 +171,77 @@ TEST_F(CharacterPictures, TheClipboardsBitmapIsPastedAsTheSelectedCharactersPict
     PasteCharacterPicture(*story, walker);
     ASSERT_EQ(Asked().size(), 1u);
     EXPECT_EQ(PictureOf(story, walker), pasted);
+}
+
+// Another program copies a picture, as a BMP file or a PNG file: Edit > Paste is enabled with a
+// character selected, and pastes it as the character's picture.
+TEST_F(CharacterPictures, APictureCopiedInAnotherProgramIsPastedOntoTheSelectedCharacter) {
+    DesktopClipboard desktop;
+    win::ConnectDesktopClipboard(&desktop);
+    WriteBmp(Path("face.bmp"), 40, 30, 220, 120, 0);
+    const win::HBITMAP face = win::BitmapFromImageFile(FileBytes(Path("face.bmp")));
+    ASSERT_NE(face, nullptr);
+    const std::vector<win::BYTE> png = win::PngFileOfBitmap(face);
+    win::DeleteObject(face);
+    OpenCharacterList(story);
+    Run();
+    desktop.images = {win::DesktopImage{"image/bmp", FileBytes(Path("face.bmp"))}};
+    EXPECT_FALSE(application->CommandEnabled(kCmdPaste)) << "no character is selected";
+    CastListOf(story->GetCharListCastView())->SelectCharacter(walker);
+    ASSERT_TRUE(application->CommandEnabled(kCmdPaste));
+    application->CreateCommand(kCmdPaste);
+    const std::uint16_t fromBmp = PictureOf(story, walker);
+    ASSERT_TRUE(IsCustomPicture(fromBmp));
+    EXPECT_EQ(MiddleOf(Characters(story), fromBmp), RGB(220, 120, 0));
+
+    WriteBmp(Path("other.bmp"), 32, 32, 0, 90, 200);
+    const win::HBITMAP other = win::BitmapFromImageFile(FileBytes(Path("other.bmp")));
+    desktop.images = {win::DesktopImage{"image/png", win::PngFileOfBitmap(other)}};
+    win::DeleteObject(other);
+    desktop.text = "a caption";
+    ASSERT_TRUE(application->CommandEnabled(kCmdPaste));
+    application->CreateCommand(kCmdPaste);
+    const std::uint16_t fromPng = PictureOf(story, walker);
+    EXPECT_NE(fromPng, fromBmp);
+    EXPECT_EQ(MiddleOf(Characters(story), fromPng), RGB(0, 90, 200));
+
+    desktop.images.clear();
+    EXPECT_FALSE(application->CommandEnabled(kCmdPaste)) << "text is no picture";
+    win::ConnectDesktopClipboard(nullptr);
+}
+
+// Edit > Copy with a character selected puts its picture on the clipboard, which other programs
+// take as a PNG or a BMP picture.
+TEST_F(CharacterPictures, CopyGivesTheSelectedCharactersPictureToOtherPrograms) {
+    WriteBmp(Path("face.bmp"), 32, 32, 10, 200, 30);
+    ASSERT_EQ(ImportCharacterPicture(*story, walker, Path("face.bmp")), kNoErr);
+    DesktopClipboard desktop;
+    win::ConnectDesktopClipboard(&desktop);
+    OpenCharacterList(story);
+    Run();
+    EXPECT_FALSE(application->CommandEnabled(kCmdCopy)) << "no character is selected";
+    CastListOf(story->GetCharListCastView())->SelectCharacter(walker);
+    ASSERT_TRUE(application->CommandEnabled(kCmdCopy));
+    EXPECT_EQ(application->HandleCommand(kCmdCopy), kNoErr);
+    ASSERT_EQ(desktop.images.size(), 2u);
+    EXPECT_EQ(desktop.images[0].type, "image/png");
+    EXPECT_EQ(desktop.images[1].type, "image/bmp");
+    for (const win::DesktopImage& image : desktop.images) {
+        SCOPED_TRACE(image.type);
+        const win::HBITMAP copied = win::BitmapFromImageFile(image.bytes);
+        ASSERT_NE(copied, nullptr);
+        win::BITMAP facts;
+        win::GetObjectA(copied, sizeof facts, &facts);
+        EXPECT_EQ(facts.bmWidth, kCharacterPictureSize);
+        EXPECT_EQ(facts.bmHeight, kCharacterPictureSize);
+        const win::HDC dc = win::CreateCompatibleDC(nullptr);
+        const win::HGDIOBJ old = win::SelectObject(dc, copied);
+        EXPECT_EQ(win::GetPixel(dc, 16, 16), RGB(10, 200, 30));
+        win::SelectObject(dc, old);
+        win::DeleteDC(dc);
+        win::DeleteObject(copied);
+    }
+    win::ConnectDesktopClipboard(nullptr);
 }
 
 TEST_F(CharacterPictures, ACustomPictureIsFoundAgainAfterTheStoryIsSavedAndOpened) {

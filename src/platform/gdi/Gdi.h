@@ -11,6 +11,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/ImageFiles.h"
 #include "platform/gdi/Mapping.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"

@@ -13,6 +13,7 @@
 #include "platform/gdi/FontFaces.h"
 #include "platform/gdi/Surface.h"
 #include "platform/present/SdlKeys.h"
+#include "platform/present/X11Clipboard.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/sys/SystemNames.h"
 #include "platform/ui/Descriptors.h"
@@ -97,7 +98,9 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     g_current = this;
     previous_ = AttachPresenter(this);
     SetCursorDisplayHook(&SdlPresenter::ShowCursor);
-    previousClipboard_ = ConnectDesktopClipboard(&clipboard_);
+    // On X the clipboard carries pictures too, which SDL's does not.
+    if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) x11Clipboard_ = OpenX11Clipboard();
+    previousClipboard_ = ConnectDesktopClipboard(x11Clipboard_ ? x11Clipboard_.get() : &clipboard_);
     int width = 0, height = 0;
     SDL_GetWindowSize(window_, &width, &height);
     SetScreenSize(SIZE{width, height});

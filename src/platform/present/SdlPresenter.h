@@ -3,7 +3,7 @@
 // mouse, window and drop events become the window layer's input. The frame window is the OS window:
 // its size, place, state and title follow each other both ways, and closing the OS window asks the frame to
 // close (it may refuse, to ask about unsaved changes). Text on the clipboard is exchanged with the
-// desktop's.
+// desktop's, and on X pictures too.
 
 #include <map>
 #include <memory>
@@ -72,6 +72,7 @@ private:
     std::vector<std::string> drops_;
     std::map<HCURSOR, SDL_Cursor*> cursors_;
     SdlClipboard clipboard_;
+    std::unique_ptr<DesktopClipboard> x11Clipboard_;  // on X, in place of SDL's
     DesktopClipboard* previousClipboard_ = nullptr;
 };
 

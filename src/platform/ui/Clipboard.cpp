@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/gdi/ImageFiles.h"
 #include "platform/gdi/Objects.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/ui/RegisteredNames.h"
@@ -23,7 +24,8 @@ struct ClipboardState {
     std::vector<Entry> entries;  // in the order they were put there
     detail::RegisteredNames registered;
     DesktopClipboard* desktop = nullptr;
-    std::optional<std::string> desktopText;  // the desktop's text as last read or written
+    std::optional<std::string> desktopText;    // the desktop's text as last read or written
+    std::optional<DesktopImage> desktopImage;  // the desktop's picture as last read or written
 };
 
 ClipboardState& State() {
@@ -87,28 +89,47 @@ HGLOBAL TextFromDesktop(const std::string& utf8) {
     return memory;
 }
 
-// Text copied in another program since the clipboard last looked replaces what is here.
-void TakeDesktopText() {
+// What another program put on the desktop's clipboard since this one last looked replaces what is
+// here: its text, and its picture as a bitmap (nothing when it is neither).
+void TakeFromDesktop() {
     ClipboardState& state = State();
     if (state.desktop == nullptr || state.open) return;
     std::optional<std::string> text = state.desktop->Text();
-    if (text == state.desktopText) return;
-    state.desktopText = text;
-    if (!text) return;
-    HGLOBAL memory = TextFromDesktop(*text);
-    if (memory == nullptr) return;
+    std::optional<DesktopImage> image = state.desktop->Image();
+    if (text == state.desktopText && image == state.desktopImage) return;
+    state.desktopText = std::move(text);
+    state.desktopImage = std::move(image);
+    HGLOBAL memory = state.desktopText ? TextFromDesktop(*state.desktopText) : nullptr;
+    HBITMAP picture = state.desktopImage ? BitmapFromImageFile(state.desktopImage->bytes) : nullptr;
     Clear();
-    state.entries.push_back(Entry{CF_TEXT, memory});
+    if (memory != nullptr) state.entries.push_back(Entry{CF_TEXT, memory});
+    if (picture != nullptr) state.entries.push_back(Entry{CF_BITMAP, picture});
 }
 
-// What this program put on the clipboard becomes the desktop's text (empty when it put no text).
-void GiveDesktopText() {
+// What this program put on the clipboard becomes the desktop's: its text (empty when it put no
+// text) and its bitmap as a picture of each type.
+void GiveToDesktop() {
     ClipboardState& state = State();
     if (state.desktop == nullptr) return;
     auto text = Find(CF_TEXT);
     const std::string utf8 = text != state.entries.end() ? DesktopTextOf(text->data) : std::string();
-    state.desktop->SetText(utf8);
-    state.desktopText = utf8;
+    std::vector<DesktopImage> image;
+    if (auto bitmap = Find(CF_BITMAP); bitmap != state.entries.end()) {
+        const auto picture = static_cast<HBITMAP>(bitmap->data);
+        for (const std::string type : kDesktopImageTypes) {
+            std::vector<BYTE> bytes = type == "image/png" ? PngFileOfBitmap(picture) : BmpFileOfBitmap(picture);
+            if (!bytes.empty()) image.push_back(DesktopImage{type, std::move(bytes)});
+        }
+    }
+    if (image.empty()) {
+        state.desktop->SetText(utf8);
+    } else {
+        state.desktop->SetImage(image, utf8);
+    }
+    // What the desktop holds now is this program's own, which its clipboard keeps in every format
+    // until the desktop's changes.
+    state.desktopText = state.desktop->Text();
+    state.desktopImage = state.desktop->Image();
 }
 
 }  // namespace
@@ -116,7 +137,7 @@ void GiveDesktopText() {
 BOOL OpenClipboard(HWND window) {
     ClipboardState& state = State();
     if (state.open) return state.openedBy == window ? TRUE : FALSE;
-    TakeDesktopText();
+    TakeFromDesktop();
     state.open = true;
     state.openedBy = window;
     state.changed = false;
@@ -128,7 +149,7 @@ BOOL CloseClipboard() {
     if (!state.open) return FALSE;
     state.open = false;
     state.openedBy = nullptr;
-    if (state.changed) GiveDesktopText();
+    if (state.changed) GiveToDesktop();
     return TRUE;
 }
 
@@ -161,12 +182,12 @@ HANDLE GetClipboardData(UINT format) {
 }
 
 BOOL IsClipboardFormatAvailable(UINT format) {
-    TakeDesktopText();
+    TakeFromDesktop();
     return Find(format) != State().entries.end() ? TRUE : FALSE;
 }
 
 int CountClipboardFormats() {
-    TakeDesktopText();
+    TakeFromDesktop();
     return static_cast<int>(State().entries.size());
 }
 
@@ -186,6 +207,7 @@ DesktopClipboard* ConnectDesktopClipboard(DesktopClipboard* desktop) {
     DesktopClipboard* previous = state.desktop;
     state.desktop = desktop;
     state.desktopText.reset();
+    state.desktopImage.reset();
     return previous;
 }
 

@@ -9,8 +9,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/DisplayDC.h"
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Objects.h"
@@ -117,6 +121,35 @@ inline std::string RowPattern(const win::Surface& surface, int y, int from, int 
     std::string row;
     for (int x = from; x < to; ++x) row += surface.GetPixel(x, y) == ink ? '#' : '.';
     return row;
+}
+
+// A bitmap of the size, every pixel of its own colour (red and green from its place, blue as given).
+inline win::HBITMAP ColouredBitmap(int width, int height, win::BYTE blue = 90) {
+    const win::HBITMAP bitmap = win::CreateBitmap(width, height, 1, 32, nullptr);
+    const win::HDC dc = win::CreateCompatibleDC(nullptr);
+    const win::HGDIOBJ old = win::SelectObject(dc, bitmap);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            win::SetPixel(dc, x, y, win::RGB(static_cast<win::BYTE>(50 * x), static_cast<win::BYTE>(100 * y), blue));
+    }
+    win::SelectObject(dc, old);
+    win::DeleteDC(dc);
+    return bitmap;
+}
+
+// A bitmap's pixels row by row, read through a memory context; none for a handle that is no bitmap.
+inline std::vector<win::COLORREF> BitmapPixels(win::HBITMAP bitmap) {
+    win::BITMAP facts;
+    if (bitmap == nullptr || win::GetObjectA(bitmap, sizeof facts, &facts) == 0) return {};
+    const win::HDC dc = win::CreateCompatibleDC(nullptr);
+    const win::HGDIOBJ old = win::SelectObject(dc, bitmap);
+    std::vector<win::COLORREF> pixels;
+    for (int y = 0; y < facts.bmHeight; ++y) {
+        for (int x = 0; x < facts.bmWidth; ++x) pixels.push_back(win::GetPixel(dc, x, y));
+    }
+    win::SelectObject(dc, old);
+    win::DeleteDC(dc);
+    return pixels;
 }
 
 }  // namespace gditest

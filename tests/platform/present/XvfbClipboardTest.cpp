@@ -8,17 +8,6 @@ namespace {
 
 using namespace endtoend;
 
-// Runs a shell command on the display; answers its standard output.
-std::string RunOnDisplay(const std::string& command, const std::string& display) {
-    std::string output;
-    FILE* pipe = popen(("export DISPLAY=" + display + "; " + command).c_str(), "r");
-    if (pipe == nullptr) return output;
-    char buffer[256];
-    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
-    pclose(pipe);
-    return output;
-}
-
 using XvfbClipboard = XvfbTest;
 
 TEST_F(XvfbClipboard, TextCopiedInAFieldReachesTheDesktopAndComesBack) {

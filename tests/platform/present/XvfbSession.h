@@ -181,6 +181,17 @@ inline Heard ReadFrom(int fd, bool untilEnd) {
     return heard;
 }
 
+// Runs a shell command on the display; answers its standard output (which may hold any bytes).
+inline std::string RunOnDisplay(const std::string& command, const std::string& display) {
+    std::string output;
+    FILE* pipe = popen(("export DISPLAY=" + display + "; " + command).c_str(), "r");
+    if (pipe == nullptr) return output;
+    char buffer[256];
+    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
+    pclose(pipe);
+    return output;
+}
+
 // The X screen's pixel as a colour 0x00BBGGRR.
 inline unsigned long ScreenColor(Display* display, int x, int y) {
     XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);

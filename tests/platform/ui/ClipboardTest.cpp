@@ -2,6 +2,7 @@
 
 #include "UiFixture.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/GdiTestSupport.h"
 #include "platform/ui/Clipboard.h"
 
 namespace uitest {
@@ -18,6 +19,31 @@ public:
         ++given;
     }
 };
+
+// A desktop clipboard that also carries pictures, as the X clipboard does.
+class PictureDesktop : public FakeDesktop {
+public:
+    std::vector<DesktopImage> images;  // every type offered
+    std::optional<DesktopImage> Image() override {
+        for (const char* type : kDesktopImageTypes) {
+            for (const DesktopImage& image : images) {
+                if (image.type == type) return image;
+            }
+        }
+        return std::nullopt;
+    }
+    void SetImage(const std::vector<DesktopImage>& image, const std::string& utf8) override {
+        images = image;
+        text = utf8.empty() ? std::nullopt : std::optional<std::string>(utf8);
+        ++given;
+    }
+    void SetText(const std::string& utf8) override {
+        images.clear();
+        FakeDesktop::SetText(utf8);
+    }
+};
+
+using gditest::BitmapPixels;
 
 HGLOBAL TextBlock(const char* text) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
@@ -145,6 +171,55 @@ TEST_F(Clipboard, TextCopiedElsewhereBeforeTheProgramLooksIsFound) {
     EXPECT_EQ(CountClipboardFormats(), 1);
     EXPECT_EQ(ClipboardText(), "new");
     EXPECT_EQ(desktop.given, 0) << "reading gives nothing back";
+}
+
+// A bitmap put on the clipboard is offered to the desktop as a PNG and a BMP file (with the text put
+// beside it); a picture copied elsewhere, in either type, is found as a bitmap, with the text.
+TEST_F(Clipboard, PicturesGoToTheDesktopAsPngAndBmpAndComeBackAsBitmaps) {
+    PictureDesktop desktop;
+    ConnectDesktopClipboard(&desktop);
+    HBITMAP bitmap = gditest::ColouredBitmap(3, 2);
+    const std::vector<COLORREF> pixels = BitmapPixels(bitmap);
+    ASSERT_TRUE(OpenClipboard(window));
+    EmptyClipboard();
+    SetClipboardData(CF_BITMAP, bitmap);
+    SetClipboardData(CF_TEXT, TextBlock("Ann"));
+    CloseClipboard();
+    EXPECT_EQ(desktop.given, 1);
+    ASSERT_EQ(desktop.images.size(), 2u);
+    EXPECT_EQ(desktop.images[0].type, "image/png");
+    EXPECT_EQ(desktop.images[1].type, "image/bmp");
+    for (const DesktopImage& image : desktop.images) {
+        SCOPED_TRACE(image.type);
+        HBITMAP read = BitmapFromImageFile(image.bytes);
+        EXPECT_EQ(BitmapPixels(read), pixels);
+        DeleteObject(read);
+    }
+    EXPECT_EQ(desktop.text, "Ann");
+    EXPECT_TRUE(OpenClipboard(window));
+    EXPECT_EQ(GetClipboardData(CF_BITMAP), bitmap) << "its own picture is not read back from the desktop";
+    CloseClipboard();
+
+    // Copied elsewhere: a BMP alone, then a PNG beside some text, then damaged bytes.
+    std::vector<DesktopImage> copied = desktop.images;
+    desktop.images = {copied[1]};
+    desktop.text.reset();
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+    ASSERT_TRUE(OpenClipboard(window));
+    EXPECT_EQ(BitmapPixels(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))), pixels);
+    CloseClipboard();
+    desktop.images = {copied[0]};
+    desktop.text = "caption";
+    EXPECT_EQ(CountClipboardFormats(), 2);
+    EXPECT_EQ(ClipboardText(), "caption");
+    ASSERT_TRUE(OpenClipboard(window));
+    EXPECT_EQ(BitmapPixels(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))), pixels);
+    CloseClipboard();
+    desktop.images = {DesktopImage{"image/png", {0x89, 'P', 'N', 'G'}}};
+    desktop.text.reset();
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP)) << "a picture that cannot be read is none";
+    EXPECT_EQ(desktop.given, 1) << "reading gives nothing back";
 }
 
 }  // namespace
