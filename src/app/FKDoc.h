@@ -181,7 +181,9 @@ private:
     // Recounts the storyforms, giving up conflicting Act Order choices when none is left; true when
     // some were given up.
     bool CheckStoryform();
-    void ImportOldQuestionStatus();
+    // Takes the question status of the oldest files into the current one; false when the file
+    // holds one that cannot be read, which goes from the file.
+    bool ImportOldQuestionStatus();
     // Says which parts of the story could not be read from its file, which the open left out (in
     // the lines given); true when there were any, which the next save writes anew.
     bool TellWhatWasLost(const std::vector<std::string>& lost);

@@ -121,12 +121,12 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     if (CheckStoryform()) repaired = true;
     std::vector<std::string> lost;
     if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
-    if (!questionStatus_.Load(store_)) lost.emplace_back(kLostQuestionStatus);
+    const bool statusRead = questionStatus_.Load(store_);
+    if (!ImportOldQuestionStatus() || !statusRead) lost.emplace_back(kLostQuestionStatus);
     if (const std::int32_t scenes = scenes_->GetLostSceneCount(); scenes > 0)
         lost.push_back(FormatText(kLostScenes, scenes, scenes == 1 ? "" : "s"));
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
     if (TellWhatWasLost(lost)) repaired = true;
-    ImportOldQuestionStatus();
     return kNoErr;
 }
 
@@ -231,9 +231,10 @@ bool FKDoc::CheckStoryform() {
 }
 
 // One status byte per topic; bytes beyond the topics and statuses that do not exist are left out.
-void FKDoc::ImportOldQuestionStatus() {
+bool FKDoc::ImportOldQuestionStatus() {
     const PFMFileScope story(store_, false);
-    if (!PFMSegmentExists(kOldQuestionStatusType, 0)) return;
+    if (!PFMSegmentExists(kOldQuestionStatusType, 0)) return true;
+    bool read = false;
     {
         const CheckedOutHdl old(kOldQuestionStatusType, 0, store_);
         if (old.Data()) {
@@ -244,6 +245,9 @@ void FKDoc::ImportOldQuestionStatus() {
                     questionStatus_.SetStatus(bytes[i], static_cast<std::int16_t>(i), 0);
             }
         }
+        read = old.Data() != nullptr;
     }
+    if (!read) PFMClearError();
     PFMRemoveSegment(kOldQuestionStatusType, 0);
+    return read;
 }

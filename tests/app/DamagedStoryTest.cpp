@@ -31,8 +31,8 @@ constexpr FourCC kPicture = FourCCOf("CPIX");
 class DamagedStory : public StoryAppTest {
 protected:
     // A story holding every kind of record a story file has: characters (one with a picture of its
-    // own) and a characteristic note, a scene, storytelling, a chosen story point and its values in
-    // force, and an answered question.
+    // own) and a characteristic note, a scene, storytelling, a chosen and locked story point and its
+    // values in force, and an answered question.
     void MakeWholeStory(const std::string& name) {
         FKDoc* story = NewStory();
         ASSERT_NE(story, nullptr);
@@ -49,6 +49,7 @@ protected:
         scenes.SceneAt(scenes.InsertScene(-1))->SetTitle("Opening");
         story->GetStorytellingRecord().SetEntry("STDom", 'c', "the storytelling");
         story->GetStoryFormManager()->SetChoice(1000, 1001);
+        story->GetLockRecord()->SetNumberByName("Resolve", 's', 1);
         story->GetQuestionStatus().SetStatus(kQuestionAnswered, 13, 0);
         Choose(name);
         ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
@@ -56,8 +57,8 @@ protected:
     }
 
     // Opens the damaged copy. When it opens, it must have said something (unless the damaged record
-    // is one the open does not read), save, and the saved file open without a word; answers whether
-    // it opened.
+    // is one the open does not read), save the edits made after the open, and the saved file open
+    // without a word, holding them; answers whether it opened.
     bool OpensSaysAndSaves(const std::string& name, FourCC type, const std::string& what) {
         SCOPED_TRACE(what);
         Mark();
@@ -73,6 +74,13 @@ protected:
             EXPECT_FALSE(said.empty()) << "opened without saying what it lost";
             EXPECT_TRUE(story->IsDirty()) << "Save and autosave write the story whole again";
         }
+        // The writer goes on: an edit in each kind of record the open read, and saves.
+        story->GetInfoRecord().SetEntry("Title", 'c', "Edited after the open");
+        story->GetStoryFormManager()->SetChoice(1010, 1012);
+        story->GetQuestionStatus().SetStatus(kQuestionAnswered, 14, 0);
+        SceneManager& scenes = *story->GetSceneManager();
+        scenes.SceneAt(scenes.InsertScene(-1))->SetTitle("Added after the open");
+        story->SetDirty();
         std::int16_t cancelled = 0;
         Mark();
         EXPECT_EQ(story->Save(&cancelled), kNoErr);
@@ -80,8 +88,23 @@ protected:
         EXPECT_THAT(Asked(), testing::IsEmpty()) << "the save said something";
         application->CloseAll(true);
         Mark();
-        EXPECT_NE(OpenStory(name), nullptr);
+        FKDoc* saved = OpenStory(name);
         EXPECT_THAT(Asked(), testing::IsEmpty()) << "the saved file opened with a message";
+        if (saved) {
+            EXPECT_EQ(Title(*saved), "Edited after the open") << "the edits were saved";
+            EXPECT_EQ(saved->GetStoryFormManager()->GetChoice(1010), 1012);
+            EXPECT_EQ(saved->GetQuestionStatus().GetStatus(14, 0), kQuestionAnswered);
+            const SceneManager& reread = *saved->GetSceneManager();
+            bool added = false;
+            for (std::int32_t i = 0; i < reread.GetSceneCount(); ++i) {
+                char title[64] = "";
+                reread.SceneAt(i)->GetTitle(title, sizeof title);
+                added = added || std::string(title) == "Added after the open";
+            }
+            EXPECT_TRUE(added);
+        } else {
+            ADD_FAILURE() << "the saved file does not open";
+        }
         application->CloseAll(true);
         return true;
     }
@@ -106,7 +129,8 @@ TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderRefusesTheStoryOrIsLostSaid
     const SegmentMap map = MapOf(whole);
     std::vector<FourCC> types;
     for (const SegmentMapRecord& record : map) types.push_back(record.type);
-    for (const FourCC type : {kValuesInForce, kQuestionStatus, kScene, kCharacter, kPicture})
+    for (const FourCC type : {kValuesInForce, kQuestionStatus, kScene, kCharacter, kPicture, FourCCOf("SDI4"),
+                              FourCCOf("RESP"), FourCCOf("STEL"), FourCCOf("LOCK")})
         ASSERT_NE(std::find(types.begin(), types.end(), type), types.end()) << SegmentName({type, 0});
 
     for (const SegmentMapRecord& record : map) {
@@ -132,6 +156,30 @@ TEST_F(DamagedStory, AnyRecordHoldingNoKeyedTextRefusesTheStoryOrIsLostSaidAndSa
         damaged[key] = "garbled bytes, no record";
         ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
         OpensSaysAndSaves("damaged.fsf", key.first, SegmentName(key));
+    }
+}
+
+// The question status of older files, which the open reads once and takes into the current record,
+// damaged in its block header.
+TEST_F(DamagedStory, AnOlderQuestionStatusThatCannotBeReadIsLostSaidAndSaved) {
+    ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
+    StoreSegments current = SegmentsOnDisk(Path("whole.fsf"));
+    current.erase({kQuestionStatus, 0});
+    // One entry each: topic 20 answered.
+    const std::pair<FourCC, std::string> older[] = {
+        {FourCCOf("QSTs"), std::string("\0\x14\0\0\0\x01\0\0", 8)},
+        {FourCCOf("QSTS"), std::string(20, '\xFF') + '\x01'},
+    };
+    for (const auto& [type, bytes] : older) {
+        StoreSegments whole = current;
+        whole[{type, 0}] = bytes;
+        ASSERT_NO_FATAL_FAILURE(WriteStore("older.fsf", whole));
+        std::string damaged = TempFolder::ReadFile(Path("older.fsf"));
+        for (const SegmentMapRecord& record : MapOf(damaged)) {
+            if (record.type == type) ++damaged[record.position + 5];
+        }
+        std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << damaged;
+        EXPECT_TRUE(OpensSaysAndSaves("damaged.fsf", type, SegmentName({type, 0})));
     }
 }
 

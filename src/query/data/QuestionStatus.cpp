@@ -135,19 +135,21 @@ std::string QuestionStatus::ToText() const {
 
 bool QuestionStatus::Load(PFMFile* storyFile) {
     if (!storyFile) return true;
-    bool imported = false;
     {
         const PFMFileScope scope(storyFile, false);
         if (PFMSegmentExists(kRawType, 0)) {
+            bool read = false;
             {
                 const CheckedOutHdl raw(kRawType, 0, storyFile);
                 if (raw.Data()) AddFromRaw(static_cast<const std::uint8_t*>(raw.Data()), MemSize(raw.Data()));
+                read = raw.Data() != nullptr;
             }
+            // The segment's failure is this status's, not the next reader's.
+            if (!read) PFMClearError();
             PFMRemoveSegment(kRawType, 0);
-            imported = true;
+            return read;
         }
     }
-    if (imported) return true;
     ErrCode error = kNoErr;
     PText record(storyFile, kRecordType, 0, &error);
     if (error != kNoErr && !record.HasKey(kKey)) {

@@ -52,7 +52,8 @@ public:
 
     // Fills the list from the story file: from a 'QSTs' segment when it has one (which is then
     // removed from the file), else from 'QST3'. A missing record or key leaves the list as it is.
-    // False when 'QST3' cannot be read: it is then removed from the file, to be written anew.
+    // False when the segment the status is read from cannot be read: it is then removed from the
+    // file, and the status written anew at the next save.
     bool Load(PFMFile* storyFile);
     // Writes the list into 'QST3' of the story file (the record saved into its segment when it
     // changed); 0 or the record's error.
