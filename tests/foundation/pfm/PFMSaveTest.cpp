@@ -392,10 +392,15 @@ TEST_F(PFMSaveTest, SavesThroughALinkReplaceTheFileItLeadsTo) {
     std::filesystem::create_symlink("../real/other.fsf", Path("links/other.fsf"));
     std::filesystem::create_symlink("../real/copy.fsf", Path("links/copy.fsf"));
     const auto expectLinks = [this] {
-        EXPECT_EQ(std::filesystem::read_symlink(Path("links/absolute.fsf")), Path("real/story.fsf"));
-        EXPECT_EQ(std::filesystem::read_symlink(Path("links/relative.fsf")), "../real/story.fsf");
-        EXPECT_EQ(std::filesystem::read_symlink(Path("links/other.fsf")), "../real/other.fsf");
-        EXPECT_EQ(std::filesystem::read_symlink(Path("links/copy.fsf")), "../real/copy.fsf");
+        const auto expectLink = [this](const char* link, const std::filesystem::path& leadsTo) {
+            const std::filesystem::path path = Path(link);
+            ASSERT_TRUE(std::filesystem::is_symlink(path)) << link << " is no link any more";
+            EXPECT_EQ(std::filesystem::read_symlink(path), leadsTo) << link;
+        };
+        expectLink("links/absolute.fsf", Path("real/story.fsf"));
+        expectLink("links/relative.fsf", "../real/story.fsf");
+        expectLink("links/other.fsf", "../real/other.fsf");
+        expectLink("links/copy.fsf", "../real/copy.fsf");
         std::size_t entries = 0;
         for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(Path("links"))) ++entries;
         EXPECT_EQ(entries, 4u) << "no temporary file or backup beside the links";
