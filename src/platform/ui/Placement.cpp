@@ -267,7 +267,9 @@ bool ShowWindowWith(Window& window, int command) {
     UINT flags = SWP_SHOWWINDOW | SWP_FRAMECHANGED;
     if (isFrame) flags |= SWP_NOMOVE;  // its place is kept for its restoring
     if (!activate || window.IsChild()) flags |= SWP_NOACTIVATE;
-    if (window.IsChild() && target == Target::Keep) flags |= SWP_NOZORDER;
+    // A child keeps its place among its siblings unless it changes state and is activated: one
+    // restored or minimised without activation stays behind the sibling in front.
+    if (window.IsChild() && (target == Target::Keep || !activate)) flags |= SWP_NOZORDER;
     RECT rect = window.rect;
     switch (target) {
         case Target::Keep:

@@ -270,6 +270,27 @@ TEST_F(Mdi, DestroyingTheMaximisedChildMaximisesTheNext) {
     EXPECT_EQ(WindowMenuEntries(), (std::vector<std::string>{"&Tile"}));
 }
 
+TEST_F(Mdi, TheMaximisedStateHandedOnLeavesTheChildThatHadItBehind) {
+    HWND a = Make("A");
+    HWND b = Make("B");
+    HWND c = Make("C", RECT{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0}, kChildStyle & ~WS_MAXIMIZEBOX);
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a), 0);
+    SendMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a), 0);
+    // B takes the maximised state over; A, restored without activation, stays below it.
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(b), 0);
+    BOOL maximized = FALSE;
+    EXPECT_EQ(Active(&maximized), b);
+    EXPECT_TRUE(maximized);
+    EXPECT_FALSE(IsZoomed(a));
+    EXPECT_EQ(GetWindow(client, GW_CHILD), b) << "the child handed the state is in front";
+    // C cannot be maximised: B is restored, and stays below C.
+    SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(c), 0);
+    EXPECT_EQ(Active(), c);
+    EXPECT_FALSE(IsZoomed(b));
+    EXPECT_EQ(GetWindow(client, GW_CHILD), c);
+    EXPECT_EQ(GetWindow(c, GW_HWNDNEXT), b);
+}
+
 TEST_F(Mdi, TheChildComingForwardHearsItFirstAndTheOneLosingActivationIsStillActiveWhileTold) {
     HWND a = Make("A");
     HWND b = Make("B");
