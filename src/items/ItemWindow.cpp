@@ -13,6 +13,7 @@
 #include "framework/graphics/Rgn.h"
 #include "items/ItemGraphEnv.h"
 #include "items/ItemList.h"
+#include "items/NativeScroll.h"
 #include "items/TItem.h"
 #include "platform/gdi/Objects.h"
 #include "platform/ui/DialogCodes.h"
@@ -161,6 +162,7 @@ LRESULT ItemSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return item->HandleLButtonDown(window, message, wParam, lParam);
         }
         case WM_LBUTTONUP: return item->HandleLButtonUp(window, message, wParam, lParam);
+        case WM_MOUSEWHEEL: return item->HandleMouseWheel(window, message, wParam, lParam);
         default: break;
     }
     LRESULT result = 0;
@@ -345,6 +347,15 @@ LRESULT TItem::HandleSysKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM
 LRESULT TItem::HandleSysKeyUp(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (wParam == VK_F10) return 0;
     return CallPreviousProc(window, message, wParam, lParam);
+}
+
+LRESULT TItem::HandleMouseWheel(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TControl* scroller = GetWheelScroller((LOWORD(wParam) & MK_SHIFT) != 0);
+    if (!scroller || !CanScroll(*scroller)) return CallPreviousProc(window, message, wParam, lParam);
+    // Turned away from the writer, the wheel goes back up (or left).
+    const int delta = static_cast<SHORT>(HIWORD(wParam));
+    ScrollByLines(*scroller, -delta * kWheelScrollLines / WHEEL_DELTA);
+    return 0;
 }
 
 LRESULT TItem::HandleEraseBkgnd(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,9 @@
 
 #include "items/NativeScroll.h"
 
+#include <cstdlib>
+
+#include "items/TControl.h"
 #include "platform/ui/Window.h"
 
 void SetScrollInfoChecked(win::HWND window, int bar, const win::SCROLLINFO& info, bool redraw) {
@@ -19,4 +22,14 @@ win::SCROLLINFO GetControlScrollInfo(win::HWND window) {
     info.fMask = win::SIF_ALL;
     if (window) win::GetScrollInfo(window, win::SB_CTL, &info);
     return info;
+}
+
+bool CanScroll(const TControl& control) {
+    return control.IsEnabled() && control.LacksFlags(TItem::kHidden) && control.GetMax() > control.GetMin();
+}
+
+void ScrollByLines(TControl& control, std::int32_t lines) {
+    const std::int32_t code = lines < 0 ? win::SB_LINEUP : win::SB_LINEDOWN;
+    for (std::int32_t i = 0; i < std::abs(lines); ++i) control.HandleScroll(code, 0);
+    control.HandleScroll(win::SB_ENDSCROLL, 0);
 }

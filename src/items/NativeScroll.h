@@ -14,6 +14,14 @@ void SetScrollInfoChecked(win::HWND window, int bar, const win::SCROLLINFO& info
 // The control's range, page and position.
 win::SCROLLINFO GetControlScrollInfo(win::HWND window);
 
+class TControl;
+
+// Whether the scroll control can move: shown, enabled, and with a range to move in.
+bool CanScroll(const TControl& control);
+// Moves the control by whole lines, as that many clicks on its arrows would (back, up or left, for
+// a negative count), then ends the scroll.
+void ScrollByLines(TControl& control, std::int32_t lines);
+
 // Calls the control's EndScroll for SB_ENDSCROLL, ThumbReleased for SB_THUMBPOSITION and
 // TrackPart for the others it knows (line and page moves, the thumb dragged), after putting the
 // thumb where it was dragged; other codes do nothing.

@@ -47,6 +47,8 @@ public:
     win::LRESULT HandleSetFocus(win::HWND window, win::UINT message, win::WPARAM wParam,
                                 win::LPARAM lParam) override;
     void HandleScroll(std::int32_t code, std::int32_t position) override;
+    // The wheel over the bar turns it when it goes the wheel's way.
+    TControl* GetWheelScroller(bool sideways) override { return IsHorizontal() == sideways ? this : nullptr; }
     // Nothing when unchanged; else the value within the limits, shown unless a drag is under way.
     void SetValue(std::int32_t value, bool redraw) override;
     void SetMin(std::int32_t value, bool redraw) override;

@@ -46,6 +46,10 @@ public:
     const char* GetClassName() const override { return "SCROLLBAR"; }
     win::DWORD WindowStyle() const override;
     void HandleScroll(std::int32_t code, std::int32_t position) override;
+    // The wheel over the scroller turns it when it goes the wheel's way.
+    TControl* GetWheelScroller(bool sideways) override {
+        return ((flags_ & kHorizontal) != 0) == sideways ? this : nullptr;
+    }
     // Nothing when unchanged; else the value within 0 .. the maximum, shown unless a drag is under
     // way.
     void SetValue(std::int32_t value, bool redraw) override;

@@ -27,6 +27,7 @@ class KeyEvent;
 class MsgEvent;
 class Rgn;
 class TAppl;
+class TControl;
 class TWindow;
 
 // What an item's drawing environment asks of the item it draws for.
@@ -203,6 +204,13 @@ public:
                                           win::LPARAM lParam);
     virtual win::LRESULT HandleSysKeyUp(win::HWND window, win::UINT message, win::WPARAM wParam,
                                         win::LPARAM lParam);
+    // The wheel turns the item's scroll control for its direction (sideways with Shift held) by
+    // whole lines; an item without one, or whose control cannot move, passes it on to the window's
+    // previous procedure (and so to the parent window).
+    virtual win::LRESULT HandleMouseWheel(win::HWND window, win::UINT message, win::WPARAM wParam,
+                                          win::LPARAM lParam);
+    // The scroll bar or scroller the wheel turns over the item: none by default.
+    virtual TControl* GetWheelScroller(bool /*sideways*/) { return nullptr; }
     // A native scroll code and thumb position (scroll bars and scrollers).
     virtual void HandleScroll(std::int32_t /*code*/, std::int32_t /*position*/) {}
     // A scroll message of a scroll bar: its code and thumb position to HandleScroll.

@@ -73,6 +73,8 @@ public:
     bool HandleKey(KeyEvent& event) override;
     // 0 when the press fell in a bar (which took it), else 1.
     std::int32_t HandleMouseDown(const MsgEvent& event) override;
+    // The wheel turns the vertical bar, or sideways the horizontal one.
+    TControl* GetWheelScroller(bool sideways) override;
     void Draw(win::HDC dc, const Rgn& clip) override;
     bool DefaultMessage(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam,
                         win::LRESULT* result) override;

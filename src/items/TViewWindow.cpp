@@ -203,6 +203,8 @@ bool TView::TrackScrollBarClick(const MsgEvent* event) {
 
 std::int32_t TView::HandleMouseDown(const MsgEvent& event) { return TrackScrollBarClick(&event) ? 0 : 1; }
 
+TControl* TView::GetWheelScroller(bool sideways) { return sideways ? horzBar_ : vertBar_; }
+
 win::LRESULT TView::HandleKillFocus(win::HWND window, win::UINT message, win::WPARAM wParam,
                                     win::LPARAM lParam) {
     const auto next = reinterpret_cast<win::HWND>(wParam);

@@ -117,6 +117,8 @@ public:
 
     // --- TScrollerClient
     std::int16_t Scrolled(Scroller* scroller, std::int32_t delta) override;
+    // The wheel turns the vertical scroller, or sideways the horizontal one.
+    TControl* GetWheelScroller(bool sideways) override;
 
     // --- The view
     // Turning on any of the selection modes first turns the others off; with none left, mode 1.

@@ -10,6 +10,7 @@
 #include "TextTreeView.h"
 #include "WidgetFixture.h"
 #include "framework/graphics/QRVBitmap.h"
+#include "platform/ui/InputEvents.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace widgetstest {
@@ -149,6 +150,21 @@ TEST_F(TreeSelectorViewTest, ScrollersShowOnlyWhileTheRowsDoNotFit) {
     sized->RemoveNode(rows[3]);
     EXPECT_FALSE(shown(sized->GetHorzScroller()));
     EXPECT_FALSE(shown(sized->GetVertScroller()));
+}
+
+TEST_F(TreeSelectorViewTest, TheWheelOverTheRowsScrollsThemThreeLinesANotch) {
+    Topics(40);
+    ASSERT_TRUE(VertShown());
+    const Scroller& scroller = *view->GetVertScroller();
+    const ShortRect content = view->GetContentRect();
+    const POINT overRows = OnScreen(content.left + 30, content.top + 30);
+    InjectMouseWheel(-2 * WHEEL_DELTA, overRows);
+    Run();
+    EXPECT_EQ(scroller.GetValue(), 6 * scroller.GetLineStep()) << "two notches towards the writer";
+    InjectMouseWheel(WHEEL_DELTA, overRows);
+    Run();
+    EXPECT_EQ(scroller.GetValue(), 3 * scroller.GetLineStep());
+    EXPECT_NE(view->FirstVisibleRow(), view->FirstRow()) << "the rows follow";
 }
 
 TEST_F(TreeSelectorViewTest, MarkersAreAtLeastTenPixelsAndFollowThePictures) {

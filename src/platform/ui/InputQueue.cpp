@@ -206,14 +206,6 @@ bool ConvertKeyboard(InputEvent& event) {
         out.lParam = 1;
         return true;
     }
-    if (event.kind == InputEvent::Kind::Wheel) {
-        out.message = WM_MOUSEWHEEL;
-        out.wParam = MAKEWPARAM(static_cast<WORD>(MouseKeyFlags(event.keys)),
-                                static_cast<WORD>(static_cast<SHORT>(event.wheelDelta)));
-        out.lParam = PointParam(event.point.x, event.point.y);
-        out.pt = event.point;
-        return true;
-    }
     out.message = event.down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     out.wParam = event.virtualKey;
     DWORD bits = 1 | ((event.scanCode & 0xFF) << 16);
@@ -225,8 +217,38 @@ bool ConvertKeyboard(InputEvent& event) {
     return true;
 }
 
+// The wheel turns what is under the pointer, as the desktop does, whichever window has the focus:
+// the deepest enabled window there (the capture's while the mouse is captured), and no window of a
+// top-level window that a modal one has disabled. A window that does not scroll hands the wheel on
+// to its parent (DefWindowProc).
+bool ConvertWheel(InputEvent& event) {
+    const POINT screen = event.point;
+    Window* target = CaptureWindow();
+    if (target == nullptr) {
+        Window* top = TopLevelAt(screen, {});
+        if (top == nullptr || (top->style & WS_DISABLED)) return false;
+        target = top;
+        if (RectContains(ScreenClientRect(*top), screen)) {
+            if (Window* deeper = TargetBelow(*top, screen, {})) target = deeper;
+        }
+    }
+    MSG& out = event.message;
+    out.hwnd = target->handle;
+    out.time = event.time;
+    out.pt = screen;
+    out.message = WM_MOUSEWHEEL;
+    out.wParam = MAKEWPARAM(static_cast<WORD>(MouseKeyFlags(event.keys)),
+                            static_cast<WORD>(static_cast<SHORT>(event.wheelDelta)));
+    out.lParam = PointParam(screen.x, screen.y);
+    return true;
+}
+
 bool Convert(InputEvent& event) {
-    return event.kind == InputEvent::Kind::Mouse ? ConvertMouse(event) : ConvertKeyboard(event);
+    switch (event.kind) {
+        case InputEvent::Kind::Mouse: return ConvertMouse(event);
+        case InputEvent::Kind::Wheel: return ConvertWheel(event);
+        default: return ConvertKeyboard(event);
+    }
 }
 
 bool RangeTakesInput(UINT first, UINT last) {

@@ -99,6 +99,10 @@ inline constexpr UINT WM_MBUTTONUP = 0x0208;
 inline constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
 inline constexpr UINT WM_MOUSELAST = 0x020A;
+// A notch of the wheel in WM_MOUSEWHEEL's delta (positive away from the user), and the lines a notch
+// scrolls, as the desktop does.
+inline constexpr int WHEEL_DELTA = 120;
+inline constexpr int kWheelScrollLines = 3;
 inline constexpr UINT WM_PARENTNOTIFY = 0x0210;
 inline constexpr UINT WM_ENTERMENULOOP = 0x0211;
 inline constexpr UINT WM_EXITMENULOOP = 0x0212;

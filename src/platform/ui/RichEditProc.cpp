@@ -76,8 +76,8 @@ LRESULT RichEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == 0) OnRichScroll(window, state, LOWORD(wParam));
             return 0;
         case WM_MOUSEWHEEL: {
-            const int notches = static_cast<SHORT>(HIWORD(wParam)) / 120;
-            for (int k = 0; k < 3 * std::abs(notches); ++k)
+            const int notches = static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA;
+            for (int k = 0; k < kWheelScrollLines * std::abs(notches); ++k)
                 OnRichScroll(window, state, notches > 0 ? SB_LINEUP : SB_LINEDOWN);
             return 0;
         }

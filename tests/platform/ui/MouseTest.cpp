@@ -252,19 +252,46 @@ TEST_F(Mouse, ClicksOnADisabledOwnerBeepAndBringItsPopupForward) {
     EXPECT_EQ(static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(cursor[0].lParam))), HTERROR);
 }
 
-TEST_F(Mouse, WheelGoesToTheFocusAndUpTheParents) {
+TEST_F(Mouse, WheelGoesToTheWindowUnderThePointerAndUpTheParents) {
     HWND top = Popup(RECT{0, 0, 200, 200});
-    HWND child = Child(top, RECT{0, 0, 50, 50});
-    SetFocus(child);
+    HWND focused = Child(top, RECT{0, 0, 50, 50});
+    HWND pointed = Child(top, RECT{100, 100, 150, 150});
+    SetFocus(focused);
     Pump();
     g_log.clear();
-    InjectMouseWheel(-120, POINT{150, 150});
+    InjectMouseWheel(-120, POINT{120, 130});
     Pump();
     std::vector<Logged> wheel = Find(WM_MOUSEWHEEL);
     ASSERT_EQ(wheel.size(), 2u);
-    EXPECT_EQ(wheel[0].window, child);
+    EXPECT_EQ(wheel[0].window, pointed) << "the window under the pointer, not the focus";
     EXPECT_EQ(wheel[1].window, top);
     EXPECT_EQ(static_cast<SHORT>(HIWORD(wheel[0].wParam)), -120);
+    EXPECT_EQ(PointOf(wheel[0].lParam).x, 120) << "screen coordinates";
+    EXPECT_EQ(PointOf(wheel[0].lParam).y, 130);
+
+    // Shift held turns it sideways: the flag comes with it.
+    g_log.clear();
+    presenter.KeyDown(VK_SHIFT);
+    InjectMouseWheel(120, POINT{20, 20});
+    presenter.KeyUp(VK_SHIFT);
+    Pump();
+    wheel = Find(WM_MOUSEWHEEL);
+    ASSERT_FALSE(wheel.empty());
+    EXPECT_EQ(wheel[0].window, focused);
+    EXPECT_EQ(wheel[0].wParam & MK_SHIFT, WPARAM{MK_SHIFT});
+}
+
+TEST_F(Mouse, WheelOverADisabledOwnerOrNoWindowGoesNowhere) {
+    HWND owner = Popup(RECT{0, 0, 200, 200});
+    HWND modal = Popup(RECT{300, 0, 400, 100}, WS_POPUP | WS_VISIBLE, owner);
+    EnableWindow(owner, FALSE);
+    SetFocus(modal);
+    Pump();
+    g_log.clear();
+    InjectMouseWheel(-120, POINT{50, 50});
+    InjectMouseWheel(-120, POINT{600, 500});
+    Pump();
+    EXPECT_TRUE(Find(WM_MOUSEWHEEL).empty());
 }
 
 }  // namespace
