@@ -120,6 +120,7 @@ ErrCode PrintViewDlog::SetUpItems() {
     const PreviewLayout layout = LayOut(*record, workArea);
     landscape_ = layout.landscape ? 1 : 0;
     zoom_ = layout.zoom;
+    previewPage_->SetZoom(zoom_);
     if (!BuildItems(*items, layout)) return -1;
     items->SetBounds(ShortRect::MakeLTRB(0, 0, layout.client.x, layout.client.y));
 

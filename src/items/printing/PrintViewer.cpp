@@ -30,31 +30,13 @@ ShortRect InsetAtZoom(const ShortRect& rect, const Sides& sides, double zoom) {
                                rect.bottom - static_cast<int>(sides.bottom * zoom));
 }
 
-// Shows the page in the destination as one bit a pixel, as the page prints on paper: every pixel of
-// ink black, however faint, so that shrinking keeps thin strokes (the dropped pixels of a
-// monochrome picture shrunk black on white are kept in those shown).
+// Shows the page, made at the zoom, from the destination's top-left corner: pixel for pixel, within
+// the destination.
 void ShowPage(win::HDC target, const ShortRect& destination, QRVBitmap& page) {
     const win::HDC source = page.BeginDrawing();
     if (!source) return;
-    const int width = page.Width(), height = page.Height();
-    const win::HDC mono = win::CreateCompatibleDC(source);
-    const win::HBITMAP bits = win::CreateBitmap(width, height, 1, 1, nullptr);
-    if (mono && bits) {
-        const win::HGDIOBJ previous = win::SelectObject(mono, bits);
-        win::SetBkColor(source, win::RGB(255, 255, 255));
-        win::BitBlt(mono, 0, 0, width, height, source, 0, 0, win::SRCCOPY);
-        const win::COLORREF text = win::SetTextColor(target, win::RGB(0, 0, 0));
-        const win::COLORREF back = win::SetBkColor(target, win::RGB(255, 255, 255));
-        const int mode = win::SetStretchBltMode(target, win::BLACKONWHITE);
-        win::StretchBlt(target, destination.left, destination.top, destination.Width(), destination.Height(),
-                        mono, 0, 0, width, height, win::SRCCOPY);
-        win::SetStretchBltMode(target, mode);
-        win::SetBkColor(target, back);
-        win::SetTextColor(target, text);
-        win::SelectObject(mono, previous);
-    }
-    if (bits) win::DeleteObject(bits);
-    if (mono) win::DeleteDC(mono);
+    win::BitBlt(target, destination.left, destination.top, std::min<int>(page.Width(), destination.Width()),
+                std::min<int>(page.Height(), destination.Height()), source, 0, 0, win::SRCCOPY);
     page.EndDrawing();
 }
 

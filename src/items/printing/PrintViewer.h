@@ -1,6 +1,7 @@
 #pragma once
-// The print preview's page view: the whole sheet of paper at the dialog's zoom, the page copied
-// into the part inside the margins, the margins and the printer's unprintable border outlined.
+// The print preview's page view: the whole sheet of paper at the dialog's zoom, the page (made at
+// that zoom) copied into the part inside the margins, the margins and the printer's unprintable
+// border outlined.
 
 #include "items/TView.h"
 

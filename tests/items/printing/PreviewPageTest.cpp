@@ -82,6 +82,36 @@ TEST_F(PreviewPageTest, APageIsTheWhitePageAreaAtOnePixelAPoint) {
     EXPECT_EQ(page.MakePageBitmap(graph), kPrintNoMemory);
 }
 
+TEST_F(PreviewPageTest, AtAZoomThePagesPointsAreThatShareOfAPixel) {
+    GarbageGraph* measuring = nullptr;
+    ASSERT_EQ(page.Open(&application.record, measuring), kNoErr);
+    page.SetZoom(50);
+    TGraphEnv* graph = nullptr;
+    ASSERT_EQ(page.MakePageBitmap(graph), kNoErr);
+    OffscreenEnv* bitmap = page.GetPageBitmap();
+    EXPECT_EQ(bitmap->GetBitmap().Width(), (612 - 144) / 2);
+    EXPECT_EQ(bitmap->GetBitmap().Height(), (792 - 144) / 2);
+    EXPECT_TRUE(page.FitsPageArea());
+    {
+        const GraphUser use(*graph);
+        graph->FillRect(ShortRect::MakeLTRB(10, 20, 30, 40));
+        // Text measures in points whatever the zoom: the lines break where they print.
+        graph->SetFont(2, 12, 0);
+        PrintGraph printer;
+        const PrintGraphAttacher attached(printer, application.record.GetPrinterDC());
+        const GraphUser usePrinter(printer);
+        printer.SetFont(2, 12, 0);
+        EXPECT_NEAR(graph->StringWidth("The story turns."), printer.StringWidth("The story turns."), 1);
+    }
+    page.ReleasePageBitmap();
+    EXPECT_EQ(PixelOf(*bitmap, 7, 12), win::RGB(0, 0, 0)) << "point (15, 25)";
+    EXPECT_EQ(PixelOf(*bitmap, 14, 19), win::RGB(0, 0, 0)) << "point (29, 39)";
+    EXPECT_EQ(PixelOf(*bitmap, 16, 12), win::RGB(255, 255, 255)) << "point (32, 25)";
+    // Made at one zoom, the page no longer fits the area at another.
+    page.SetZoom(100);
+    EXPECT_FALSE(page.FitsPageArea());
+}
+
 TEST_F(PreviewPageTest, MarginsWiderThanThePaperLeaveNoPageToMake) {
     GarbageGraph* measuring = nullptr;
     page.Open(&application.record, measuring);

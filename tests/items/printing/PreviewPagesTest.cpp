@@ -14,6 +14,7 @@
 #include "items/ReferencePicture.h"
 #include "items/printing/PdfReading.h"
 #include "items/printing/PreviewPage.h"
+#include "platform/gdi/Mapping.h"
 #include "items/printing/PrintViewer.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DisplayDC.h"
@@ -115,11 +116,13 @@ TEST_F(PreviewPages, EveryPreviewPageHasThePrintedPagesLines) {
     ChapterReport report(&printing, 40, false);
     // Page after page in the preview, then printed.
     std::vector<std::unique_ptr<Surface>> previewed;
+    int zoom = 0;
     {
         apptest::IdleSteps steps(presenter);
         std::function<void()> walk = [&] {
             Dialog* dialog = OpenPreview();
             ASSERT_NE(dialog, nullptr);
+            zoom = dialog->GetZoom();
             ASSERT_EQ(dialog->GetCurrentPage(), static_cast<std::int16_t>(previewed.size()));
             previewed.push_back(Picture(dialog->GetPreviewPage()->GetPageBitmap()->GetBitmap()));
             if (dialog->GetCurrentPage() == dialog->GetLastPage() || previewed.size() > 20) {
@@ -143,14 +146,17 @@ TEST_F(PreviewPages, EveryPreviewPageHasThePrintedPagesLines) {
     for (std::size_t page = 0; page < previewed.size(); ++page) {
         const std::string number = std::to_string(page + 1);
         const std::string prefix = folder / ("page" + number);
-        Tool({"pdftoppm", "-r", "72", "-f", number, "-l", number, "-singlefile", "-png", pdf, prefix});
+        // The printed page at the preview's zoom: a point is zoom / 100 pixels.
+        Tool({"pdftoppm", "-r", std::to_string(72.0 * zoom / 100), "-f", number, "-l", number, "-singlefile",
+              "-png", pdf, prefix});
         const std::unique_ptr<Surface> printed = Surface::ReadPng(prefix + ".png");
         ASSERT_NE(printed, nullptr);
         const Surface& shown = *previewed[page];
-        ASSERT_EQ(shown.Width(), 612 - 144);
-        ASSERT_EQ(shown.Height(), 792 - 144);
+        ASSERT_EQ(shown.Width(), MulDiv(612 - 144, zoom, 100));
+        ASSERT_EQ(shown.Height(), MulDiv(792 - 144, zoom, 100));
         // The preview's page is the paper inside the one-inch margins.
-        const std::vector<Band> expected = InkBands(*printed, 72, 72, shown.Width(), shown.Height());
+        const int margin = MulDiv(72, zoom, 100);
+        const std::vector<Band> expected = InkBands(*printed, margin, margin, shown.Width(), shown.Height());
         const std::vector<Band> bands = InkBands(shown, 0, 0, shown.Width(), shown.Height());
         ASSERT_EQ(bands.size(), expected.size()) << "page " << number;
         lines += bands.size();
@@ -164,6 +170,31 @@ TEST_F(PreviewPages, EveryPreviewPageHasThePrintedPagesLines) {
         }
     }
     EXPECT_GT(lines, 100u) << "each line of ink stands apart";
+}
+
+// The page drawn at the size it is shown, its text set in fonts of that size: at the zoom of a small
+// desktop, and at half the printed size.
+TEST_F(PreviewPages, APageIsDrawnAtItsZoomWithItsFontsAtThatSize) {
+    ChapterReport report(&printing, 40, false);
+    ASSERT_EQ(record.CreatePrinterDC(), kNoErr);
+    for (const int zoom : {87, 50}) {
+        PreviewPage page;
+        GarbageGraph* measuring = nullptr;
+        ASSERT_EQ(page.Open(&record, measuring), kNoErr);
+        ASSERT_EQ(report.BeginRun(measuring, 1), kNoErr);
+        page.SetZoom(static_cast<std::int16_t>(zoom));
+        TGraphEnv* graph = nullptr;
+        ASSERT_EQ(page.MakePageBitmap(graph), kNoErr);
+        std::uint16_t last = 0;
+        EXPECT_EQ(report.PreparePage(graph, 0, last), kNoErr);
+        page.ReleasePageBitmap();
+        const std::unique_ptr<Surface> shown = Picture(page.GetPageBitmap()->GetBitmap());
+        EXPECT_EQ(shown->Width(), MulDiv(612 - 144, zoom, 100));
+        const std::string name = "preview-page-" + std::to_string(zoom) + ".png";
+        itemstest::CompareWithReference(*shown, name.c_str());
+        report.EndRun();
+        page.Close();
+    }
 }
 
 TEST_F(PreviewPages, ThePageShowsAtTheZoomInsideItsMargins) {
@@ -227,7 +258,8 @@ TEST_F(PreviewPages, LandscapePaperPutsTheButtonsAboveThePage) {
                 dialog.GetItem(button)->GetBounds(bounds);
                 EXPECT_LT(bounds.bottom, view.top) << button;
             }
-            EXPECT_EQ(dialog.GetPreviewPage()->GetPageBitmap()->GetBitmap().Width(), 792 - 144);
+            EXPECT_EQ(dialog.GetPreviewPage()->GetPageBitmap()->GetBitmap().Width(),
+                      MulDiv(792 - 144, dialog.GetZoom(), 100));
             presenter.PressKey(VK_ESCAPE);
         }});
     SetPrinterPaper(kPdfFilePrinter, PaperChoice{});

@@ -6,6 +6,7 @@
 #include "framework/graphics/OffscreenEnv.h"
 #include "items/Scroller.h"
 #include "items/printing/PreviewPage.h"
+#include "platform/gdi/Mapping.h"
 #include "platform/sys/Bell.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/ScrollBars.h"
@@ -224,8 +225,8 @@ TEST_F(PrintPreview, APrintableThatSetsTheMarginsAsItLaysOutFillsItsFirstPage) {
     const ErrCode result =
         Preview(report, {[&](Dialog& dialog) {
                              const QRVBitmap& page = dialog.GetPreviewPage()->GetPageBitmap()->GetBitmap();
-                             EXPECT_EQ(page.Width(), 612 - 144);
-                             EXPECT_EQ(page.Height(), 792 - 144);
+                             EXPECT_EQ(page.Width(), MulDiv(612 - 144, dialog.GetZoom(), 100));
+                             EXPECT_EQ(page.Height(), MulDiv(792 - 144, dialog.GetZoom(), 100));
                              EXPECT_EQ(report.prepared, (std::vector<std::int16_t>{0, 0}));
                              Tick();
                          },
