@@ -63,6 +63,9 @@ FrontEndView::FrontEndView(IStoryDocument* document, const FrontEndEntry* table,
     while (table_ && table_[entryCount_ + 1].picture != 0) ++entryCount_;
     MakeLogFont(descriptionFont_, 3, 9, 0);
     SetFlags(kHasCursorRegions);
+    // The rows scroll; the columns always fit.
+    SetupScrollBars();
+    if (ScrollBar* bar = GetHorzScrollBar()) bar->Enable(false);
 }
 
 FrontEndView::~FrontEndView() { ReleaseLayout(); }

@@ -11,6 +11,8 @@
 #include "StoryAppFixture.h"
 #include "framework/InputHelpers.h"
 #include "items/ItemList.h"
+#include "items/ScrollBar.h"
+#include "framework/TCommand.h"
 #include "framework/WindowUtilities.h"
 #include "framework/graphics/Rgn.h"
 #include "platform/gdi/Drawing.h"
@@ -19,6 +21,7 @@
 #include "platform/gdi/Surface.h"
 #include "platform/ui/FillClient.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/InputEvents.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Presenter.h"
@@ -132,6 +135,38 @@ TEST_F(FrontEnd, TheWindowSnapsToWholeCellsAndKeepsOneAtLeast) {
     EXPECT_EQ(window->GetClientRect().Width(), 2 * cell + bars.x);
     EXPECT_EQ(window->GetClientRect().Height(), 2 * high + bars.y);
     EXPECT_GT(view.VertScrollMaximum(), 0) << "rows below the window are scrolled to";
+}
+
+TEST_F(FrontEnd, TiledItScrollsToTheRowsItHidesByItsBarAndTheWheel) {
+    FEWindow* window = NewStory()->GetFrontEndWindow();
+    FrontEndView& view = *window->GetView();
+    Run();
+    ScrollBar* bar = view.GetVertScrollBar();
+    ASSERT_NE(bar, nullptr) << "the rows scroll";
+    ASSERT_NE(view.GetHorzScrollBar(), nullptr);
+    EXPECT_FALSE(view.GetHorzScrollBar()->IsEnabled()) << "the columns always fit";
+    EXPECT_EQ(view.GetVertScrollMax(), 0) << "every row in sight";
+
+    // Tiled with another window, it shows fewer rows than it has.
+    auto* other = new PanelWindow(application);
+    application->HandleCommand(kCmdTile);
+    Run();
+    ShortRect content;
+    view.GetContentRect(content);
+    ASSERT_LT(content.Height() / view.GetCellHeight(), view.GetRowsNeeded() - 1);
+    EXPECT_TRUE(bar->IsEnabled());
+    EXPECT_GT(view.GetVertScrollMax(), 0);
+
+    // The wheel over it brings the last row, and with it Brainstorming, into sight.
+    const std::int32_t last = view.GetEntryCount() - 1;
+    ShortRect cell;
+    ASSERT_FALSE(view.DocRectToView(view.GetLayout(last).inner, cell) && cell.Intersect(content));
+    InjectMouseWheel(-WHEEL_DELTA, OnButton(view, 0));
+    Run();
+    EXPECT_EQ(view.GetVertScrollValue(), view.GetVertScrollMax());
+    view.GetContentRect(content);
+    EXPECT_TRUE(view.DocRectToView(view.GetLayout(last).inner, cell) && cell.Intersect(content));
+    delete other;
 }
 
 TEST_F(FrontEnd, OnlyAClickPressedAndReleasedOnOneEntryChoosesIt) {
