@@ -1,9 +1,10 @@
 // The Reports window in the running program on an Xvfb display, driven as a writer drives it: a
 // complete example story opened, Storytelling > Reports chosen from the menu with keys, a report
 // and a group of reports ticked in the list with clicks and shown, the print preview opened and
-// the reports printed to a PDF file through the print dialog and the file chooser, with keys. The
-// PDF, read back with poppler's pdftotext, holds the chosen reports in the list's order, each page
-// under the story's title and its report's; the screen is compared with reference pictures.
+// the reports printed to a PDF file through the print dialog and the file chooser, with keys: the
+// file goes beside the story, named after it. The PDF, read back with poppler's pdftotext, holds
+// the chosen reports in the list's order, each page under the story's title and its report's; the
+// screen is compared with reference pictures.
 
 #include <algorithm>
 #include <filesystem>
@@ -138,15 +139,16 @@ TEST_F(XvfbReports, ReportsChosenWithClicksArePreviewedAndPrintedToAPdfInTheList
     Press(display, XK_Escape);
     before = Settled(before.get());
 
-    // Ctrl+P: the print dialog's OK on the PDF file printer, and the file chooser's suggestion in
-    // the home folder.
+    // Ctrl+P: the print dialog's OK on the PDF file printer, and the file chooser's suggestion: in
+    // the story's folder, named after the story.
     Chord(display, XK_Control_L, XK_p);
     before = Settled(before.get());
     Press(display, XK_Return);
     before = Settled(before.get());
     Press(display, XK_Return);
     std::vector<std::filesystem::path> printed;
-    ASSERT_TRUE(Eventually([&] { return !(printed = PdfFiles(home)).empty(); })) << "nothing was printed";
+    ASSERT_TRUE(Eventually([&] { return !(printed = PdfFiles(folder.Path())).empty(); }))
+        << "nothing was printed";
     Settled();
 
     // The printed reports: each page under the story's title and its report's, the report first
@@ -161,6 +163,8 @@ TEST_F(XvfbReports, ReportsChosenWithClicksArePreviewedAndPrintedToAPdfInTheList
     page("Story Engine Settings");
     for (const std::string& title : GroupTitles(groupRow)) page(title);
     ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0].filename(), std::string(kStoryName) + ".pdf");
+    EXPECT_TRUE(PdfFiles(home).empty()) << "nothing went to the home folder";
     const std::vector<std::string> words = WordsOf(printtest::Tool({"pdftotext", printed[0].string(), "-"}));
     EXPECT_EQ(WordsInOrder(words, expected), expected.size());
 }

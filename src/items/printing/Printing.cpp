@@ -2,9 +2,12 @@
 
 #include <memory>
 
+#include "framework/AppEnvironment.h"
+#include "framework/TAppl.h"
 #include "framework/graphics/GraphUser.h"
 #include "items/printing/PrintAbortDlog.h"
 #include "items/printing/PrintErrors.h"
+#include "items/printing/PrintFileOffer.h"
 #include "items/printing/PrintGraph.h"
 #include "items/printing/PrintRecord.h"
 #include "platform/gdi/Gdi.h"
@@ -126,6 +129,9 @@ ErrCode Printing::BeginJob(PrintRecord& record) {
     if (!repaginate_ && !documentStarted) {
         DOCINFOA info;
         info.lpszDocName = docName_.c_str();
+        // Printed to a file, the document goes beside the story in front, named after it.
+        const TAppl* application = GetAppl();
+        const PrintFileOffer offer(application ? application->GetFrontDocumentOrActive() : nullptr);
         if (StartDocA(gJob.dc, &info) < 0)
             return FailJob(SystemCancelled() ? kPrintCancelled : kPrintStartDocFailed);
     }

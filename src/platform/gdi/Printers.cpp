@@ -107,12 +107,13 @@ PrintFileChooser SetPrintFileChooser(PrintFileChooser chooser) {
     return std::exchange(InstalledChooser(), std::move(chooser));
 }
 
-std::string SuggestedPrintFile(const std::string& documentName) {
+std::string SuggestedPrintFile(const std::string& documentName, const std::string& folder) {
     std::string name = documentName.empty() ? "Untitled" : documentName;
     for (char& c : name) {
         if (c == '/' || static_cast<unsigned char>(c) < 0x20) c = '_';
     }
-    const std::string base = HomeFolder() + name;
+    const std::string place = folder.empty() ? HomeFolder() : folder.back() == '/' ? folder : folder + '/';
+    const std::string base = place + name;
     std::string path = base + ".pdf";
     for (int n = 2; Exists(path); ++n) path = base + " (" + std::to_string(n) + ").pdf";
     return path;

@@ -73,10 +73,11 @@ HDC CreatePrinterDCA(LPCSTR driver, LPCSTR device, LPCSTR port, const DEVMODEA* 
 // cancels. Answers the chooser it replaces; with none installed, the suggestion is taken.
 using PrintFileChooser = std::function<std::optional<std::string>(const std::string& suggestedPath)>;
 PrintFileChooser SetPrintFileChooser(PrintFileChooser chooser);
-// A file for a document in the home folder: its name (characters a file name cannot hold made
-// '_', "Untitled" when empty) and ".pdf", numbered " (2)", " (3)", ... past files already there.
-// Paths are program text; when the program cannot hold the home folder's path, the name alone.
-std::string SuggestedPrintFile(const std::string& documentName);
+// A file for a document in the folder (the home folder when none is given): its name (characters
+// a file name cannot hold made '_', "Untitled" when empty) and ".pdf", numbered " (2)", " (3)", ...
+// past files already there. Paths are program text; when the program cannot hold the home folder's
+// path, the name alone.
+std::string SuggestedPrintFile(const std::string& documentName, const std::string& folder = {});
 // What StartDocA writes to when DOCINFO names no file; none when the user cancelled.
 std::optional<std::string> ChoosePrintFile(const std::string& documentName);
 

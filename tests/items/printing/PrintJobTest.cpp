@@ -11,6 +11,8 @@
 #include "foundation/ObjectFactory.h"
 #include "framework/ApplicationFixture.h"
 #include "framework/ItemObjectFactory.h"
+#include "framework/TDoc.h"
+#include "framework/TWindow.h"
 #include "framework/graphics/FontMapping.h"
 #include "items/ItemClasses.h"
 #include "items/ReferencePicture.h"
@@ -179,6 +181,46 @@ TEST_F(PrintJob, CancellingThePrintFileChooserCancelsQuietly) {
     SectionReport report(&environment);
     EXPECT_EQ(PrintWith(report, "pages=all"), kPrintCancelled);
     EXPECT_FALSE(AlertShown());
+}
+
+TEST_F(PrintJob, PrintedToAFileTheDocumentInFrontIsOfferedBesideItsStoryAndNamedAfterIt) {
+    std::vector<std::string> offered;
+    SetPrintFileChooser([&](const std::string& suggested) {
+        offered.push_back(suggested);
+        return std::optional<std::string>(pdf);
+    });
+    const std::filesystem::path stories = std::filesystem::path(folder / "stories");
+    std::filesystem::create_directory(stories);
+    auto* story = new TDoc(application);
+    story->GetFileRef().SetFullPath((stories / "The Lighthouse.fsf").c_str());
+    const ShortRect place = ShortRect::MakeLTRB(10, 10, 200, 150);
+    auto* window = new TWindow(application, &place, story, kChildMode, 0, "The Lighthouse");
+    window->Show();
+    ASSERT_EQ(application->GetFrontWindow(), window);
+    PrintingEnvironment environment(nullptr);
+    SectionReport report(&environment);
+    ASSERT_EQ(PrintWith(report, "pages=1-1"), kNoErr);
+    // A file of that name there already: the next free name.
+    std::filesystem::copy_file(pdf, stories / "The Lighthouse.pdf");
+    ASSERT_EQ(PrintWith(report, "pages=1-1"), kNoErr);
+    EXPECT_EQ(offered, (std::vector<std::string>{(stories / "The Lighthouse.pdf").string(),
+                                                  (stories / "The Lighthouse (2).pdf").string()}));
+    EXPECT_EQ(record.GetDocName(), "Story Notes") << "the job keeps its own title";
+
+    // A story never saved: the current folder, as Save As offers, and its untitled name.
+    story->GetFileRef().SetFullPath("untitled.3");
+    offered.clear();
+    ASSERT_EQ(PrintWith(report, "pages=1-1"), kNoErr);
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0], (std::filesystem::current_path() / "untitled.3.pdf").string());
+    delete window;
+    delete story;
+
+    // No document in front: the job's title in the home folder, as before.
+    offered.clear();
+    ASSERT_EQ(PrintWith(report, "pages=1-1"), kNoErr);
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(offered[0]).filename(), "Story Notes.pdf");
 }
 
 TEST_F(PrintJob, WithoutAPrinterAReportLeavesTheErrorForItsWindow) {
