@@ -13,6 +13,8 @@ const ShortRect kButtonPlaces[] = {ShortRect::MakeLTRB(25, 51, 93, 71), ShortRec
                                    ShortRect::MakeLTRB(232, 51, 300, 71)};
 constexpr const char* kButtonTitles[] = {"Female", "Male", "Neutral"};
 const ShortRect kTextPlace = ShortRect::MakeLTRB(18, 12, 303, 48);
+// The least room between the text's last line and the buttons.
+constexpr int kTextGap = 10;
 constexpr int kBackground = 8;
 
 ShortRect MovedDown(const ShortRect& rect, int by) {
@@ -51,7 +53,9 @@ void GenderDialog::FitText() {
     const ShortPoint needed = text->SizeToText();
     ShortRect place;
     item->GetBounds(place);
-    const int grow = needed.y - place.Height();
+    ShortRect firstButton;
+    GetItem(kFemaleItem)->GetBounds(firstButton);
+    const int grow = place.top + needed.y + kTextGap - firstButton.top;
     if (grow <= 0) return;
     item->SetBounds(ShortRect::MakeLTRB(place.left, place.top, place.right, place.bottom + grow), true);
     for (int i = kFemaleItem; i <= kNeutralItem; ++i) {

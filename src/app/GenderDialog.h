@@ -1,7 +1,7 @@
 #pragma once
 // The pronoun question: a text and three buttons, Female, Male and Neutral, one of which must end
 // it. Return answers Female (the default); Escape does nothing, there being no cancel button. A
-// text taller than its place grows the dialog, the buttons staying below it.
+// text taller than its place grows the dialog, the buttons staying clear below it.
 
 #include <cstdint>
 
@@ -23,7 +23,8 @@ public:
     bool IsAccepted() override;
 
 private:
-    // Grows the text item and the dialog by the height the text needs beyond the item's.
+    // Grows the text item and the dialog so that the text fits with room to spare above the
+    // buttons, which move down with it.
     void FitText();
 
     String text_;

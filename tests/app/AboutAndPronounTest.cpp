@@ -20,6 +20,8 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
+#include "platform/gdi/Surface.h"
+#include "platform/ui/Presenter.h"
 
 namespace apptest {
 namespace {
@@ -232,6 +234,34 @@ TEST_F(Dialogs, ALongQuestionGrowsTheDialogWithTheButtonsBelowIt) {
     EXPECT_EQ(longHeight - shortHeight, grown);
     EXPECT_GE(longButton, longBottom) << "the buttons stay below the text";
     EXPECT_GE(longTop, 0);
+}
+
+TEST_F(Dialogs, TheQuestionAtTheDefaultFontEndsClearAboveTheButtons) {
+    // The rows of the screen with ink of the text, from the text's top down to the buttons.
+    std::vector<int> inkRows;
+    int buttonTop = 0;
+    RunModal([&] { App().AskPronounGender(); }, {[&](TWindow& dialog) {
+                 RECT text{};
+                 GetWindowRect(dialog.GetItem(GenderDialog::kTextItem)->GetHWnd(), &text);
+                 RECT button{};
+                 GetWindowRect(dialog.GetItem(GenderDialog::kMaleItem)->GetHWnd(), &button);
+                 buttonTop = button.top;
+                 const Surface& screen = GetScreenSurface();
+                 for (int y = text.top; y < button.top; ++y) {
+                     for (int x = text.left; x < text.right; ++x) {
+                         if (GetGValue(screen.GetPixel(x, y)) < 0x60) {
+                             inkRows.push_back(y);
+                             break;
+                         }
+                     }
+                 }
+                 presenter.PressKey(VK_RETURN);
+             }});
+    ASSERT_FALSE(inkRows.empty());
+    int lines = 1;
+    for (std::size_t i = 1; i < inkRows.size(); ++i) lines += inkRows[i] > inkRows[i - 1] + 1;
+    EXPECT_EQ(lines, 4) << "every line of the question shows";
+    EXPECT_GE(buttonTop - inkRows.back(), 8) << "the last line stands clear of the buttons";
 }
 
 }  // namespace
