@@ -22,6 +22,7 @@
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Presenter.h"
+#include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
 #include "program/StoryApplication.h"
 #include "support/ScopedCurrentFolder.h"
@@ -55,6 +56,13 @@ inline std::unique_ptr<Surface> WindowPicture(HWND window) {
             part->SetPixel(x, y, screen.GetPixel(area.left + x, area.top + y));
     }
     return part;
+}
+
+// Ctrl and the key, as the writer presses a menu shortcut.
+inline void Shortcut(HeadlessPresenter& presenter, UINT key) {
+    presenter.KeyDown(VK_CONTROL);
+    presenter.PressKey(key);
+    presenter.KeyUp(VK_CONTROL);
 }
 
 class ProgramTest : public ::testing::Test {

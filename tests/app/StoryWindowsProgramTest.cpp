@@ -20,13 +20,6 @@
 namespace apptest {
 namespace {
 
-// Ctrl and the key, as the writer presses a menu shortcut.
-void Shortcut(HeadlessPresenter& presenter, UINT key) {
-    presenter.KeyDown(VK_CONTROL);
-    presenter.PressKey(key);
-    presenter.KeyUp(VK_CONTROL);
-}
-
 TEST_F(ProgramTest, EachStoryWindowCommandOpensItsWindow) {
     InstallBuiltDataFiles();
     FKDoc* story = nullptr;

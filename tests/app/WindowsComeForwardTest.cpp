@@ -21,19 +21,14 @@
 namespace apptest {
 namespace {
 
-void Shortcut(HeadlessPresenter& presenter, UINT key) {
-    presenter.KeyDown(VK_CONTROL);
-    presenter.PressKey(key);
-    presenter.KeyUp(VK_CONTROL);
-}
-
 // The text of the Window menu's checked entry; empty when none is checked.
 std::string CheckedWindowEntry() {
     const HMENU bar = GetMenu(GetPresentedFrame());
     for (int i = 0; i < GetMenuItemCount(bar); ++i) {
         const HMENU menu = GetSubMenu(bar, i);
         char first[64] = "";
-        if (!menu || !GetMenuStringA(menu, 0, first, sizeof first, MF_BYPOSITION) || std::string(first) != "&Tile")
+        if (!menu || !GetMenuStringA(menu, 0, first, sizeof first, MF_BYPOSITION) ||
+            std::string(first) != "&Tile")
             continue;
         for (int k = 0; k < GetMenuItemCount(menu); ++k) {
             if (!(GetMenuState(menu, static_cast<UINT>(k), MF_BYPOSITION) & MF_CHECKED)) continue;
@@ -54,7 +49,8 @@ protected:
         const HWND client = GetAppl()->GetMDIClient();
         const HWND handle = window->GetHWnd();
         BOOL zoomed = FALSE;
-        EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&zoomed))),
+        EXPECT_EQ(reinterpret_cast<HWND>(
+                      SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&zoomed))),
                   handle)
             << what << " is active";
         EXPECT_EQ(GetWindow(client, GW_CHILD), handle) << what << " is on top";
@@ -78,42 +74,28 @@ TEST_F(WindowsComeForward, AWindowACommandOpensOverTheQueryWindowComesToTheFront
         static_cast<Fablecore*>(GetAppl())->GetPreferencesManager()->SetPronounGender(1);
         Shortcut(presenter, 'U');
     });
-    // Maximised: the query window goes, the character list comes maximised and in front.
-    Then([&] {
-        ASSERT_NE(story->GetFQSWindow(), nullptr);
-        SendMessageA(client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(story->GetFQSWindow()->GetHWnd()), 0);
-        Shortcut(presenter, 'L');
-    });
-    Then([&] {
-        EXPECT_EQ(story->GetFQSWindow(), nullptr) << "the query window closed";
-        ExpectInFront(story->GetCLWindow(), true, "the character list");
-        Shortcut(presenter, 'U');
-    });
-    Then([&] {
-        ExpectInFront(story->GetFQSWindow(), true, "the query window");
-        Shortcut(presenter, 'B');
-    });
-    Then([&] {
-        EXPECT_EQ(story->GetFQSWindow(), nullptr) << "the query window closed";
-        ExpectInFront(story->GetBCWindow(), true, "Build Characters");
-        Shortcut(presenter, 'U');
-    });
-    // Not maximised: the same.
-    Then([&] {
-        ASSERT_NE(story->GetFQSWindow(), nullptr);
-        SendMessageA(client(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(story->GetFQSWindow()->GetHWnd()), 0);
-        Shortcut(presenter, 'L');
-    });
-    Then([&] {
-        EXPECT_EQ(story->GetFQSWindow(), nullptr) << "the query window closed";
-        ExpectInFront(story->GetCLWindow(), false, "the character list");
-        Shortcut(presenter, 'U');
-    });
-    Then([&] { Shortcut(presenter, 'B'); });
-    Then([&] {
-        ExpectInFront(story->GetBCWindow(), false, "Build Characters");
-        PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
-    });
+    // Maximised, and then not: the query window goes, and the window the shortcut opens comes in
+    // front in the query window's state; the query window comes back for the next.
+    for (const bool maximised : {true, false}) {
+        for (const UINT key : {UINT{'L'}, UINT{'B'}}) {
+            Then([&, maximised, key] {
+                ASSERT_NE(story->GetFQSWindow(), nullptr);
+                SendMessageA(client(), maximised ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
+                             reinterpret_cast<WPARAM>(story->GetFQSWindow()->GetHWnd()), 0);
+                ExpectInFront(story->GetFQSWindow(), maximised, "the query window");
+                Shortcut(presenter, key);
+            });
+            Then([&, maximised, key] {
+                EXPECT_EQ(story->GetFQSWindow(), nullptr) << "the query window closed";
+                if (key == 'L')
+                    ExpectInFront(story->GetCLWindow(), maximised, "the character list");
+                else
+                    ExpectInFront(story->GetBCWindow(), maximised, "Build Characters");
+                Shortcut(presenter, 'U');
+            });
+        }
+    }
+    Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_TRUE(BoxTexts().empty());
 }
