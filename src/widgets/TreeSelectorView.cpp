@@ -472,7 +472,9 @@ bool TreeSelectorView::ScrollIntoView(TreeSelectorNode* node) {
     return true;
 }
 
-TControl* TreeSelectorView::GetWheelScroller(bool sideways) { return sideways ? horzScroller_ : vertScroller_; }
+TControl* TreeSelectorView::GetWheelScroller(bool sideways) {
+    return sideways ? horzScroller_ : vertScroller_;
+}
 
 std::int16_t TreeSelectorView::Scrolled(Scroller* scroller, std::int32_t delta) {
     if (!HasWindow()) return 1;

@@ -16,12 +16,12 @@
 #include "framework/AppEnvironment.h"
 #include "framework/WindowItems.h"
 #include "items/EditView.h"
+#include "platform/gdi/Surface.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/Presenter.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
-#include "platform/gdi/Surface.h"
-#include "platform/ui/Presenter.h"
 
 namespace apptest {
 namespace {

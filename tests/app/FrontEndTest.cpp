@@ -10,11 +10,11 @@
 
 #include "StoryAppFixture.h"
 #include "framework/InputHelpers.h"
-#include "items/ItemList.h"
-#include "items/ScrollBar.h"
 #include "framework/TCommand.h"
 #include "framework/WindowUtilities.h"
 #include "framework/graphics/Rgn.h"
+#include "items/ItemList.h"
+#include "items/ScrollBar.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiTestSupport.h"
 #include "platform/gdi/Objects.h"

@@ -28,13 +28,14 @@ class MouseWheel : public itemstest::ItemWindowTest {
 protected:
     void SetUp() override {
         g_hostWheels = 0;
-        g_hostProc = reinterpret_cast<win::WNDPROC>(
-            win::SetWindowLongPtrA(Host(), win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(CountingHostProc)));
+        g_hostProc = reinterpret_cast<win::WNDPROC>(win::SetWindowLongPtrA(
+            Host(), win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(CountingHostProc)));
         view = Add(new GridView(list_, TView::kHorzScrollBar | TView::kVertScrollBar,
                                 ShortRect::MakeLTRB(10, 10, 210, 160), 60, 40));
         view->SetupScrollBars();
         // The focus is elsewhere: on another view beside it.
-        other = Add(new GridView(list_, TView::kVertScrollBar, ShortRect::MakeLTRB(250, 10, 350, 160), 60, 1));
+        other =
+            Add(new GridView(list_, TView::kVertScrollBar, ShortRect::MakeLTRB(250, 10, 350, 160), 60, 1));
         other->SetupScrollBars();
         win::SetFocus(other->GetHWnd());
         Pump();
@@ -119,7 +120,8 @@ TEST_F(MouseWheel, AViewWhoseBarCannotMoveLeavesTheWheelToItsWindow) {
     EXPECT_EQ(g_hostWheels, 1);
 
     // Everything in sight: nothing to scroll to.
-    auto* small = Add(new GridView(list_, TView::kVertScrollBar, ShortRect::MakeLTRB(10, 200, 210, 290), 3, 1));
+    auto* small =
+        Add(new GridView(list_, TView::kVertScrollBar, ShortRect::MakeLTRB(10, 200, 210, 290), 3, 1));
     small->SetupScrollBars();
     Pump();
     Turn(-1, ShortPoint{100, 240});

@@ -99,7 +99,8 @@ LRESULT EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEWHEEL:
             if (!IsMultiLine(StyleOf(window))) break;
-            ScrollTo(window, state, state.firstLine - static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA * kWheelScrollLines,
+            ScrollTo(window, state,
+                     state.firstLine - static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA * kWheelScrollLines,
                      state.xOffset, true);
             return 0;
         default: {

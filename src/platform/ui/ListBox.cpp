@@ -357,7 +357,8 @@ LRESULT ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == 0) OnVerticalScroll(window, state, LOWORD(wParam));
             return 0;
         case WM_MOUSEWHEEL:
-            SetTop(window, state, state.top - static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA * kWheelScrollLines);
+            SetTop(window, state,
+                   state.top - static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA * kWheelScrollLines);
             return 0;
         default:
             if (message >= LB_ADDSTRING && message <= LB_FINDSTRINGEXACT)

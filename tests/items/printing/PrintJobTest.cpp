@@ -204,7 +204,7 @@ TEST_F(PrintJob, PrintedToAFileTheDocumentInFrontIsOfferedBesideItsStoryAndNamed
     std::filesystem::copy_file(pdf, stories / "The Lighthouse.pdf");
     ASSERT_EQ(PrintWith(report, "pages=1-1"), kNoErr);
     EXPECT_EQ(offered, (std::vector<std::string>{(stories / "The Lighthouse.pdf").string(),
-                                                  (stories / "The Lighthouse (2).pdf").string()}));
+                                                 (stories / "The Lighthouse (2).pdf").string()}));
     EXPECT_EQ(record.GetDocName(), "Story Notes") << "the job keeps its own title";
 
     // A story never saved: the current folder, as Save As offers, and its untitled name.
