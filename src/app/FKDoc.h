@@ -104,7 +104,7 @@ public:
     bool HasRecords() const { return info_ != nullptr; }
     PText* GetResponseRecord() const { return responses_.get(); }
     PText* GetLockRecord() const { return locks_.get(); }
-    SceneManager* GetSceneManager() const { return scenes_.get(); }
+    SceneManager* GetSceneManager() const override { return scenes_.get(); }
     StoryFormManager* GetStoryFormManager() const { return storyForm_.get(); }
     QuestionStatus& GetQuestionStatus() { return questionStatus_; }
     FEWindow* GetFrontEndWindow() const { return frontEnd_; }

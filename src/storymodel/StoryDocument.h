@@ -8,6 +8,7 @@
 
 class CharacterManager;
 class PText;
+class SceneManager;
 
 class IStoryDocument : public IStoryFormDocument {
 public:
@@ -17,6 +18,8 @@ public:
     virtual PText& GetStorytellingRecord() = 0;
     // The story's characters; null until the document has made them.
     virtual CharacterManager* GetCharacterManager() = 0;
+    // The story's scenes; null until the document has made them.
+    virtual SceneManager* GetSceneManager() const = 0;
     // The value in force of the story point at the index 0-116: 0 none, -1 several, an element id,
     // or a story point value id of 1000 and above.
     virtual std::int16_t GetStoryPointValue(int index) = 0;

@@ -137,6 +137,7 @@ public:
     PText& GetInfoRecord() override { return *info_; }
     PText& GetStorytellingRecord() override { return *storytelling_; }
     CharacterManager* GetCharacterManager() override { return characters_.get(); }
+    SceneManager* GetSceneManager() const override { return scenes_.get(); }
     std::int16_t GetStoryPointValue(int index) override {
         const StoryPointRecord* row = StoryPointAt(index);
         return row ? storyForm_->GetValue(row->id) : 0;

@@ -24,10 +24,7 @@ CharacterManager* CharactersOf(IStoryDocument* document) {
     return document ? document->GetCharacterManager() : nullptr;
 }
 
-SceneManager* ScenesOf(IStoryDocument* document) {
-    FKDoc* story = StoryOf(document);
-    return story ? story->GetSceneManager() : nullptr;
-}
+SceneManager* ScenesOf(IStoryDocument* document) { return document ? document->GetSceneManager() : nullptr; }
 
 CharInfoRec* CharacterOf(IStoryDocument* document, CharID id) {
     CharacterManager* characters = CharactersOf(document);

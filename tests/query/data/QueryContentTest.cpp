@@ -33,6 +33,7 @@
 #include "query/data/QuestionList.h"
 #include "query/data/TFQSInterpretable.h"
 #include "query/data/TopicTable.h"
+#include "query/keywords/PageKeywords.h"
 #include "storymodel/Archetypes.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/TextMacroExpander.h"
@@ -93,6 +94,9 @@ class QueryContentTest : public QueryStoryTest {
 protected:
     void SetUp() override {
         QueryStoryTest::SetUp();
+        // The texts are interpreted with the keywords the program registers when it installs the
+        // query tool, whichever test ran before.
+        RegisterPageKeywords();
         const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
         ASSERT_NE(folder, nullptr);
         const std::string path = std::string(folder) + "/Fablecor.qrv";
