@@ -27,6 +27,7 @@
 #include "program/StoryApplication.h"
 #include "support/ScopedCurrentFolder.h"
 #include "support/ScopedEnv.h"
+#include "support/ScopedVocabulary.h"
 
 namespace apptest {
 
@@ -77,6 +78,8 @@ protected:
     ScopedEnv ownFolders;
     // A file chooser moves the current folder.
     ScopedCurrentFolder startedIn;
+    // The program starts with the newer vocabulary; a preference may change it.
+    ScopedVocabulary vocabulary;
     std::string builtFolder;
     HeadlessPresenter presenter{kScreen};
 

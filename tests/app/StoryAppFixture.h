@@ -40,6 +40,7 @@
 #include "storymodel/CharacterManager.h"
 #include "support/ScopedCurrentFolder.h"
 #include "support/ScopedEnv.h"
+#include "support/ScopedVocabulary.h"
 
 namespace apptest {
 
@@ -52,6 +53,8 @@ protected:
     std::string builtFolder = std::getenv("FABLECORE_PROGRAM_DIR");
     ScopedEnv ownFolders;
     ScopedCurrentFolder startedIn;
+    // The program starts with the newer vocabulary; a preference may change it.
+    ScopedVocabulary vocabulary;
     HeadlessPresenter presenter{SIZE{800, 600}};
     AppEnvironment environment;
     Fablecore* application = nullptr;

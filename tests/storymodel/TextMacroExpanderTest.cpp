@@ -13,6 +13,7 @@
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/Vocabulary.h"
+#include "support/ScopedVocabulary.h"
 
 namespace {
 
@@ -92,10 +93,10 @@ TEST_F(TextMacroExpanderTest, TextWithoutMacrosAndUnknownMacrosAreCopied) {
 }
 
 TEST_F(TextMacroExpanderTest, TermsFollowTheVocabularyAndTheCaseOfTheirFirstLetter) {
+    const ScopedVocabulary vocabulary;
     EXPECT_EQ(Expand("{NObst} {CObst} {LObst} {IObst}"), "Impact IMPACT impact impact");
     SetOriginalTerms(1);
     EXPECT_EQ(Expand("{NObst} {CObst} {LObst}"), "Obstacle OBSTACLE obstacle");
-    SetOriginalTerms(0);
 }
 
 TEST_F(TextMacroExpanderTest, StoryPointMacrosNameTheValuesInForce) {

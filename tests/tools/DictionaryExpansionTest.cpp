@@ -20,6 +20,7 @@
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/Vocabulary.h"
+#include "support/ScopedVocabulary.h"
 
 namespace {
 
@@ -62,7 +63,6 @@ protected:
         SetStoryApplication(nullptr);
         application_.reset();
         if (data_) PFMCloseFile(data_);
-        SetOriginalTerms(0);
         PFMTerm();
     }
 
@@ -88,6 +88,7 @@ protected:
     PFMFile* storyFile_ = nullptr;
     std::unique_ptr<BuiltDataApplication> application_;
     std::unique_ptr<StandInStory> story_;
+    const ScopedVocabulary vocabulary_;
 };
 
 TEST_F(DictionaryExpansionTest, EveryDictionaryMacroNamesEveryItemInBothVocabularies) {

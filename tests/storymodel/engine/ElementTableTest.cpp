@@ -5,6 +5,7 @@
 #include <string>
 
 #include "storymodel/engine/Vocabulary.h"
+#include "support/ScopedVocabulary.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ TEST(ElementTableReaders, DigitsSpellTheCode) {
 }
 
 TEST(ElementTableReaders, ClassAndTypeNamesFollowTheVocabulary) {
-    EXPECT_EQ(UseOriginalTerms(), 0);
+    EXPECT_EQ(UseOriginalTerms(), 0) << "the newer words until the writer asks for the original ones";
+    const ScopedVocabulary vocabulary;
     for (std::uint16_t original : {0, 1, 0x8000}) {  // any nonzero value selects the original words
         SetOriginalTerms(original);
         for (std::int16_t id = kFirstClassID; id < kFirstVariationID; ++id) {
@@ -44,6 +46,7 @@ TEST(ElementTableReaders, ClassAndTypeNamesFollowTheVocabulary) {
 }
 
 TEST(ElementTableReaders, VariationElementAndWholeLevelGroupNamesNeverSwitch) {
+    const ScopedVocabulary vocabulary;
     for (std::uint16_t original : {0, 1}) {
         SetOriginalTerms(original);
         for (std::int16_t id = kFirstVariationID; id < kFirstGroupID + 16; ++id) {
@@ -54,6 +57,7 @@ TEST(ElementTableReaders, VariationElementAndWholeLevelGroupNamesNeverSwitch) {
 }
 
 TEST(ElementTableReaders, GroupNodesAreNamedAfterTheItemTheyGroup) {
+    const ScopedVocabulary vocabulary;
     // 11101 groups the variations of 11000 "The Past" (listed as "Understanding Variations"),
     // 21111 the elements of 21100 "Instinct" (listed as "Fate Elements"), 44111 those of 44100
     // "Investigation" (listed as "Can Elements").
@@ -72,6 +76,7 @@ TEST(ElementTableReaders, GroupNodesAreNamedAfterTheItemTheyGroup) {
 }
 
 TEST(ElementTableReaders, DisplayNameOfARowOutsideTheTableUsesItsOwnNames) {
+    const ScopedVocabulary vocabulary;
     const ElementRecord copy = kElementTable[357];
     EXPECT_STREQ(ElementDisplayName(copy), "Understanding Variations");
     const ElementRecord type = kElementTable[6];

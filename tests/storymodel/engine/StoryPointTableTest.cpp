@@ -7,6 +7,7 @@
 
 #include "storymodel/engine/DynamicAppreciations.h"
 #include "storymodel/engine/Vocabulary.h"
+#include "support/ScopedVocabulary.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ TEST(StoryPointReaders, IdsNotInTheTableAreRefused) {
 }
 
 TEST(StoryPointReaders, NamesFollowTheVocabulary) {
+    const ScopedVocabulary vocabulary;
     for (std::uint16_t original : {0, 1}) {
         SetOriginalTerms(original);
         for (const StoryPointRecord& row : kStoryPointTable) {

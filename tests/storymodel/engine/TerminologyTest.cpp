@@ -6,10 +6,12 @@
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/Vocabulary.h"
+#include "support/ScopedVocabulary.h"
 
 namespace {
 
 TEST(Terminology, EveryKeyGivesItsTermInTheVocabularyInForce) {
+    const ScopedVocabulary vocabulary;
     for (std::uint16_t original : {0, 1}) {
         SetOriginalTerms(original);
         for (const TerminologyRecord& row : kTerminologyTable) {
@@ -32,6 +34,7 @@ TEST(Terminology, OnlyExactKeysMatch) {
 }
 
 TEST(Terminology, DynamicValueNamesAreTheNamesOfTheValueRows) {
+    const ScopedVocabulary vocabulary;
     for (std::uint16_t original : {0, 1}) {
         SetOriginalTerms(original);
         for (int d = 0; d < kDynamicCount; ++d) {
