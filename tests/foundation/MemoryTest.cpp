@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "support/FreshProcess.h"
+
 namespace {
 
 std::string purgeLog;
@@ -88,114 +90,124 @@ TEST(Memory, CountersFollowBlocks) {
 }
 
 TEST(MemoryCushion, GivesBackAtMostAllButItsFloor) {
-    ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
-    EXPECT_FALSE(IsMemoryCushionShort());
-    EXPECT_EQ(PurgeMemory(100000), 28672u);
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 4096u);
-    EXPECT_TRUE(IsMemoryCushionShort());
-    EXPECT_EQ(ShrinkMemoryCushion(100), 0u);  // the floor stays
+    InFreshProcess([] {
+        ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
+        EXPECT_FALSE(IsMemoryCushionShort());
+        EXPECT_EQ(PurgeMemory(100000), 28672u);
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 4096u);
+        EXPECT_TRUE(IsMemoryCushionShort());
+        EXPECT_EQ(ShrinkMemoryCushion(100), 0u);  // the floor stays
 
-    // Growing back happens between messages, or after the next allocation.
-    EXPECT_EQ(RegrowMemoryCushion(), kNoErr);
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
+        // Growing back happens between messages, or after the next allocation.
+        EXPECT_EQ(RegrowMemoryCushion(), kNoErr);
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
 
-    EXPECT_EQ(ShrinkMemoryCushion(1000), 1000u);
-    void* block = MemAlloc(16);
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
-    MemFree(block);
+        EXPECT_EQ(ShrinkMemoryCushion(1000), 1000u);
+        void* block = MemAlloc(16);
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
+        MemFree(block);
 
-    // Only freeing gives up the floor; the wanted size stays, so the next allocation regrows it.
-    FreeMemoryCushion();
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 0u);
-    EXPECT_EQ(GetMemoryCounters().wantedCushionSize, 32768u);
-    EXPECT_TRUE(IsMemoryCushionShort());
-    block = MemAlloc(16);
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
-    MemFree(block);
+        // Only freeing gives up the floor; the wanted size stays, so the next allocation regrows it.
+        FreeMemoryCushion();
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 0u);
+        EXPECT_EQ(GetMemoryCounters().wantedCushionSize, 32768u);
+        EXPECT_TRUE(IsMemoryCushionShort());
+        block = MemAlloc(16);
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
+        MemFree(block);
+    });
 }
 
 TEST(MemoryCushion, SizeChoiceAndRefusals) {
-    EXPECT_TRUE(IsMemoryCushionShort());  // none yet
-    EXPECT_EQ(SetMemoryCushion(0, 0), -4);
-    EXPECT_EQ(SetMemoryCushion(1000, 5000), kNoErr);  // the second size wins when given
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 5000u);
-    EXPECT_EQ(SetMemoryCushion(8000), kNoErr);  // an existing cushion is resized, not leaked
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 8000u);
+    InFreshProcess([] {
+        EXPECT_TRUE(IsMemoryCushionShort());  // none yet
+        EXPECT_EQ(SetMemoryCushion(0, 0), -4);
+        EXPECT_EQ(SetMemoryCushion(1000, 5000), kNoErr);  // the second size wins when given
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 5000u);
+        EXPECT_EQ(SetMemoryCushion(8000), kNoErr);  // an existing cushion is resized, not leaked
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 8000u);
 
-    FailNextAllocations(1);
-    EXPECT_EQ(SetMemoryCushion(20000), -4);
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 8000u);
-    // The wanted size was recorded; the cushion is short until it regrows.
-    EXPECT_TRUE(IsMemoryCushionShort());
-    EXPECT_EQ(RegrowMemoryCushion(), kNoErr);
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 20000u);
+        FailNextAllocations(1);
+        EXPECT_EQ(SetMemoryCushion(20000), -4);
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 8000u);
+        // The wanted size was recorded; the cushion is short until it regrows.
+        EXPECT_TRUE(IsMemoryCushionShort());
+        EXPECT_EQ(RegrowMemoryCushion(), kNoErr);
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 20000u);
+    });
 }
 
 TEST(MemoryPurge, CallbacksRunInOrderThenTheCushionGivesWay) {
-    ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
-    ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
-    ASSERT_TRUE(RegisterPurgeCallback(PurgeB));
-    purgeLog.clear();
+    InFreshProcess([] {
+        ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
+        ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
+        ASSERT_TRUE(RegisterPurgeCallback(PurgeB));
+        purgeLog.clear();
 
-    const MemoryCounters before = GetMemoryCounters();
-    FailNextAllocations(1);
-    void* block = MemAlloc(100);
-    ASSERT_NE(block, nullptr);
-    // Each callback is told what is still needed (the block and its header); the first freed
-    // nothing, so the second is told the same.
-    const std::string aLog = purgeLog.substr(0, purgeLog.find(' '));
-    ASSERT_EQ(aLog[0], 'A');
-    const std::uint32_t needed = static_cast<std::uint32_t>(std::stoul(aLog.substr(1)));
-    EXPECT_GE(needed, 100u);
-    EXPECT_LE(needed, 100u + 64u);
-    EXPECT_EQ(purgeLog, "A" + std::to_string(needed) + " B" + std::to_string(needed) + " ");
-    const MemoryCounters after = GetMemoryCounters();
-    EXPECT_EQ(after.refusals, before.refusals + 1);
-    EXPECT_EQ(after.purges, before.purges + 1);
-    // The cushion gave the bytes and was grown back once the allocation succeeded.
-    EXPECT_EQ(after.cushionSize, 32768u);
-    MemFree(block);
+        const MemoryCounters before = GetMemoryCounters();
+        FailNextAllocations(1);
+        void* block = MemAlloc(100);
+        ASSERT_NE(block, nullptr);
+        // Each callback is told what is still needed (the block and its header); the first freed
+        // nothing, so the second is told the same.
+        const std::string aLog = purgeLog.substr(0, purgeLog.find(' '));
+        ASSERT_EQ(aLog[0], 'A');
+        const std::uint32_t needed = static_cast<std::uint32_t>(std::stoul(aLog.substr(1)));
+        EXPECT_GE(needed, 100u);
+        EXPECT_LE(needed, 100u + 64u);
+        EXPECT_EQ(purgeLog, "A" + std::to_string(needed) + " B" + std::to_string(needed) + " ");
+        const MemoryCounters after = GetMemoryCounters();
+        EXPECT_EQ(after.refusals, before.refusals + 1);
+        EXPECT_EQ(after.purges, before.purges + 1);
+        // The cushion gave the bytes and was grown back once the allocation succeeded.
+        EXPECT_EQ(after.cushionSize, 32768u);
+        MemFree(block);
+    });
 }
 
 TEST(MemoryPurge, AllocationFailsOnlyWhenNothingMoreCanBeFreed) {
-    ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
-    ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
-    purgeLog.clear();
+    InFreshProcess([] {
+        ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
+        ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
+        purgeLog.clear();
 
-    void* block = MemAllocFill(8, 0x5A);
-    ASSERT_NE(block, nullptr);
-    FailNextAllocations(1000);
-    // Purging runs until the cushion is down to its floor, then the request gives up; the old
-    // block stays as it was.
-    EXPECT_EQ(MemRealloc(block, 20000), nullptr);
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 4096u);
-    EXPECT_EQ(MemSize(block), 8u);
-    EXPECT_EQ(static_cast<unsigned char*>(block)[7], 0x5A);
-    EXPECT_EQ(MemAlloc(10), nullptr);
-    EXPECT_EQ(MemAllocFill(10, 0), nullptr);
-    EXPECT_EQ(MemDuplicate(block), nullptr);
+        void* block = MemAllocFill(8, 0x5A);
+        ASSERT_NE(block, nullptr);
+        FailNextAllocations(1000);
+        // Purging runs until the cushion is down to its floor, then the request gives up; the old
+        // block stays as it was.
+        EXPECT_EQ(MemRealloc(block, 20000), nullptr);
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 4096u);
+        EXPECT_EQ(MemSize(block), 8u);
+        EXPECT_EQ(static_cast<unsigned char*>(block)[7], 0x5A);
+        EXPECT_EQ(MemAlloc(10), nullptr);
+        EXPECT_EQ(MemAllocFill(10, 0), nullptr);
+        EXPECT_EQ(MemDuplicate(block), nullptr);
 
-    // Shrinking never counts as a request that can be refused.
-    void* smaller = MemRealloc(block, 4);
-    ASSERT_NE(smaller, nullptr);
-    EXPECT_EQ(MemSize(smaller), 4u);
-    FailNextAllocations(0);
-    MemFree(smaller);
+        // Shrinking never counts as a request that can be refused.
+        void* smaller = MemRealloc(block, 4);
+        ASSERT_NE(smaller, nullptr);
+        EXPECT_EQ(MemSize(smaller), 4u);
+        FailNextAllocations(0);
+        MemFree(smaller);
+    });
 }
 
 TEST(MemoryPurge, UnregisteringKeepsTheOrderOfTheRest) {
-    ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
-    ASSERT_TRUE(RegisterPurgeCallback(PurgeB));
-    ASSERT_TRUE(RegisterPurgeCallback(PurgeC));
-    UnregisterPurgeCallback(PurgeB);
-    purgeLog.clear();
-    EXPECT_EQ(PurgeMemory(7), 0u);
-    EXPECT_EQ(purgeLog, "A7 C ");
+    InFreshProcess([] {
+        ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
+        ASSERT_TRUE(RegisterPurgeCallback(PurgeB));
+        ASSERT_TRUE(RegisterPurgeCallback(PurgeC));
+        UnregisterPurgeCallback(PurgeB);
+        purgeLog.clear();
+        EXPECT_EQ(PurgeMemory(7), 0u);
+        EXPECT_EQ(purgeLog, "A7 C ");
 
-    UnregisterPurgeCallback(PurgeA);
-    UnregisterPurgeCallback(PurgeC);
-    for (int i = 0; i < kMaxPurgeCallbacks; ++i) EXPECT_TRUE(RegisterPurgeCallback(PurgeA));
-    EXPECT_FALSE(RegisterPurgeCallback(PurgeB));  // all ten are taken
+        UnregisterPurgeCallback(PurgeA);
+        UnregisterPurgeCallback(PurgeC);
+        for (int i = 0; i < kMaxPurgeCallbacks; ++i) EXPECT_TRUE(RegisterPurgeCallback(PurgeA));
+        EXPECT_FALSE(RegisterPurgeCallback(PurgeB));  // all ten are taken
+    });
 }
 
 // A callback that frees a block it was holding, and allocates while it runs.
@@ -214,22 +226,24 @@ std::uint32_t FreeHoard(std::uint32_t /*needed*/) {
 }
 
 TEST(MemoryPurge, CallbacksMayAllocateAndTheirFreedBytesAreCounted) {
-    ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
-    hoard = MemAlloc(50000);
-    ASSERT_TRUE(RegisterPurgeCallback(FreeHoard));
-    ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
-    purgeLog.clear();
+    InFreshProcess([] {
+        ASSERT_EQ(SetMemoryCushion(32768), kNoErr);
+        hoard = MemAlloc(50000);
+        ASSERT_TRUE(RegisterPurgeCallback(FreeHoard));
+        ASSERT_TRUE(RegisterPurgeCallback(PurgeA));
+        purgeLog.clear();
 
-    FailNextAllocations(1);
-    void* block = MemAlloc(1000);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(hoard, nullptr);
-    EXPECT_FALSE(cushionRegrewDuringPurge);
-    // The first callback freed enough: neither the second nor the cushion was asked.
-    EXPECT_EQ(purgeLog, "");
-    EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
-    EXPECT_FALSE(IsPurgingMemory());
-    MemFree(block);
+        FailNextAllocations(1);
+        void* block = MemAlloc(1000);
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(hoard, nullptr);
+        EXPECT_FALSE(cushionRegrewDuringPurge);
+        // The first callback freed enough: neither the second nor the cushion was asked.
+        EXPECT_EQ(purgeLog, "");
+        EXPECT_EQ(GetMemoryCounters().cushionSize, 32768u);
+        EXPECT_FALSE(IsPurgingMemory());
+        MemFree(block);
+    });
 }
 
 }  // namespace

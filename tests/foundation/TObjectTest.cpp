@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/ObjectFactory.h"
+#include "support/FreshProcess.h"
 
 namespace {
 
@@ -161,35 +162,41 @@ int MadeBy(ClassId id, ErrCode* error = nullptr, std::uintptr_t context = 0) {
 }
 
 TEST(ObjectFactory, NewestFactoryIsAskedFirst) {
-    EXPECT_EQ(MadeBy(1000), 0);
-    RegisterObjectFactory(FactoryFor<1, 501>);
-    RegisterObjectFactory(FactoryFor<2, 502>);
-    EXPECT_EQ(MadeBy(1000), 2);  // both know it: the later one makes it
-    EXPECT_EQ(MadeBy(501), 1);   // only the earlier one knows it
-    EXPECT_EQ(MadeBy(502), 2);
-    EXPECT_EQ(MadeBy(503), 0);  // nobody knows it
+    InFreshProcess([] {
+        EXPECT_EQ(MadeBy(1000), 0);
+        RegisterObjectFactory(FactoryFor<1, 501>);
+        RegisterObjectFactory(FactoryFor<2, 502>);
+        EXPECT_EQ(MadeBy(1000), 2);  // both know it: the later one makes it
+        EXPECT_EQ(MadeBy(501), 1);   // only the earlier one knows it
+        EXPECT_EQ(MadeBy(502), 2);
+        EXPECT_EQ(MadeBy(503), 0);  // nobody knows it
+    });
 }
 
 TEST(ObjectFactory, ErrorAndContextPassThrough) {
-    RegisterObjectFactory(FactoryFor<1, 501>);
-    ErrCode error = 99;
-    EXPECT_EQ(MadeBy(501, &error, 0), 1);
-    EXPECT_EQ(error, 0);
-    EXPECT_EQ(MadeBy(501, &error, 7), 1);
-    EXPECT_EQ(error, 7);
+    InFreshProcess([] {
+        RegisterObjectFactory(FactoryFor<1, 501>);
+        ErrCode error = 99;
+        EXPECT_EQ(MadeBy(501, &error, 0), 1);
+        EXPECT_EQ(error, 0);
+        EXPECT_EQ(MadeBy(501, &error, 7), 1);
+        EXPECT_EQ(error, 7);
+    });
 }
 
 TEST(ObjectFactory, SixthFactoryAndDuplicatesAreRefused) {
-    RegisterObjectFactory(FactoryFor<1, 501>);
-    RegisterObjectFactory(FactoryFor<1, 501>);  // twice: one entry
-    RegisterObjectFactory(FactoryFor<2, 502>);
-    RegisterObjectFactory(FactoryFor<3, 503>);
-    RegisterObjectFactory(FactoryFor<4, 504>);
-    RegisterObjectFactory(FactoryFor<5, 505>);  // fifth distinct factory fills the table
-    RegisterObjectFactory(FactoryFor<6, 506>);  // sixth: not registered
-    EXPECT_EQ(MadeBy(505), 5);
-    EXPECT_EQ(MadeBy(506), 0);
-    EXPECT_EQ(MadeBy(1000), 5);
+    InFreshProcess([] {
+        RegisterObjectFactory(FactoryFor<1, 501>);
+        RegisterObjectFactory(FactoryFor<1, 501>);  // twice: one entry
+        RegisterObjectFactory(FactoryFor<2, 502>);
+        RegisterObjectFactory(FactoryFor<3, 503>);
+        RegisterObjectFactory(FactoryFor<4, 504>);
+        RegisterObjectFactory(FactoryFor<5, 505>);  // fifth distinct factory fills the table
+        RegisterObjectFactory(FactoryFor<6, 506>);  // sixth: not registered
+        EXPECT_EQ(MadeBy(505), 5);
+        EXPECT_EQ(MadeBy(506), 0);
+        EXPECT_EQ(MadeBy(1000), 5);
+    });
 }
 
 }  // namespace

@@ -12,11 +12,29 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/EnvironmentWatch.h"
 
+namespace {
+
+// A test body started in a process of its own (FreshProcess.h) runs in the folders of the test that
+// started it.
+bool RunsForAnotherProcess(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]).starts_with("--gtest_internal_run_death_test")) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (RunsForAnotherProcess(argc, argv)) {
+        testing::InitGoogleTest(&argc, argv);
+        return RUN_ALL_TESTS();
+    }
     std::error_code error;
     std::string pattern = (std::filesystem::temp_directory_path(error) / "fablecore-test-XXXXXX").string();
     if (error || ::mkdtemp(pattern.data()) == nullptr) {
