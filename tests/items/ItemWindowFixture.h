@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/AppEnvironment.h"
 #include "framework/TCommand.h"
 #include "framework/TWindow.h"
 #include "items/ItemList.h"
@@ -75,8 +76,19 @@ private:
     ItemList* items_;
 };
 
+// Without an application the items' windows keep their class and shared font in the process's own
+// environment record; the test puts it back as the process started when it ends.
+class ProcessEnvironmentScope {
+public:
+    ProcessEnvironmentScope() = default;
+    ~ProcessEnvironmentScope() { AppEnvironment::Instance().Reset(); }
+    ProcessEnvironmentScope(const ProcessEnvironmentScope&) = delete;
+    ProcessEnvironmentScope& operator=(const ProcessEnvironmentScope&) = delete;
+};
+
 class ItemWindowTest : public ::testing::Test {
 protected:
+    ProcessEnvironmentScope processEnvironment_;
     win::HeadlessPresenter presenter_{win::SIZE{640, 480}};
 
     explicit ItemWindowTest(int width = 400, int height = 300)
