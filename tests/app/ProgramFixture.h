@@ -28,6 +28,7 @@
 #include "support/ScopedCurrentFolder.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedVocabulary.h"
+#include "support/WindowSystemScope.h"
 
 namespace apptest {
 
@@ -82,6 +83,8 @@ protected:
     ScopedVocabulary vocabulary;
     std::string builtFolder;
     HeadlessPresenter presenter{kScreen};
+    // The windows, keys and waiting input a test leaves go when it ends.
+    WindowSystemScope windowSystem{presenter};
 
     void SetUp() override {
         const char* built = std::getenv("FABLECORE_PROGRAM_DIR");

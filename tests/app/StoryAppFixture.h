@@ -41,6 +41,7 @@
 #include "support/ScopedCurrentFolder.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedVocabulary.h"
+#include "support/WindowSystemScope.h"
 
 namespace apptest {
 
@@ -56,6 +57,8 @@ protected:
     // The program starts with the newer vocabulary; a preference may change it.
     ScopedVocabulary vocabulary;
     HeadlessPresenter presenter{SIZE{800, 600}};
+    // The windows, keys and waiting input a test leaves go when it ends.
+    WindowSystemScope windowSystem{presenter};
     AppEnvironment environment;
     Fablecore* application = nullptr;
 

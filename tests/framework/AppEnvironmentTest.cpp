@@ -55,6 +55,13 @@ TEST(AppEnvironment, IsReachableOnlyWhileSet) {
 
 TEST(AppEnvironment, ResetReleasesWhatItHoldsAndNothingElse) {
     HeadlessPresenter presenter;
+    // The classes go with the test, so the program's own are registered in later tests.
+    struct Unregister {
+        ~Unregister() {
+            for (const char* name : {kWindowClassName, kDialogClassName, kPaletteClassName})
+                UnregisterClassA(name, nullptr);
+        }
+    } unregister;
     for (const char* name : {kWindowClassName, kDialogClassName, kPaletteClassName}) {
         WNDCLASSA wc;
         wc.lpfnWndProc = DefWindowProcA;

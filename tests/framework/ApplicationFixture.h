@@ -23,8 +23,10 @@
 #include "platform/ui/Mdi.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Window.h"
+#include "support/ClearedClipboard.h"
 #include "support/ScopedCurrentFolder.h"
 #include "support/ScopedEnv.h"
+#include "support/WindowSystemScope.h"
 
 namespace apptest {
 
@@ -155,6 +157,9 @@ protected:
     TempFolder folder;
     std::string builtFolder = std::getenv("FABLECORE_PROGRAM_DIR");
     HeadlessPresenter presenter{SIZE{800, 600}};
+    // The windows, keys and waiting input a test leaves go when it ends.
+    WindowSystemScope windowSystem{presenter};
+    ClearedClipboard emptiedClipboard;
     AppEnvironment environment;
     TestAppl* application = nullptr;
     ScopedEnv ownFolders;

@@ -34,6 +34,7 @@ protected:
                                 nullptr, nullptr);
         presenter.DispatchPending();
     }
+    void TearDown() override { DestroyWindow(window); }
 };
 
 TEST_F(WithWindow, StillDownEndsWithTheButtonOrTheCapture) {
@@ -58,6 +59,8 @@ TEST_F(WithWindow, StillDownEndsWithTheButtonOrTheCapture) {
 
     ReleaseCapture();
     EXPECT_FALSE(StillDown(point, window)) << "without the capture";
+    presenter.ButtonUp();  // the mouse as the test found it
+    presenter.DispatchPending();
 }
 
 TEST_F(WithWindow, MousePointsMapBetweenWindows) {
@@ -80,6 +83,8 @@ TEST_F(WithWindow, ModifierTestsAskTheMessageOrTheKeyboardNow) {
     EXPECT_TRUE(IsShiftKeyDown(1));
     EXPECT_FALSE(IsControlKeyDown(1));
     EXPECT_FALSE(IsAltKeyDown(0));
+    presenter.KeyUp(VK_SHIFT);  // the keyboard as the test found it
+    presenter.DispatchPending();
 }
 
 TEST_F(WithWindow, TimeRunsOnTheProgramsClock) {

@@ -39,6 +39,7 @@ protected:
         SetFocus(window);
         presenter.DispatchPending();
     }
+    void TearDown() override { DestroyWindow(window); }
 
     // Presses the key with the modifiers held and follows every message as the message loop and the
     // key road do.

@@ -27,6 +27,7 @@
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Styles.h"
 #include "platform/ui/Window.h"
+#include "support/WindowSystemScope.h"
 
 namespace itemstest {
 
@@ -90,6 +91,8 @@ class ItemWindowTest : public ::testing::Test {
 protected:
     ProcessEnvironmentScope processEnvironment_;
     win::HeadlessPresenter presenter_{win::SIZE{640, 480}};
+    // The windows, keys and waiting input a test leaves go when it ends.
+    WindowSystemScope windowSystem_{presenter_};
 
     explicit ItemWindowTest(int width = 400, int height = 300)
         : window_(std::make_unique<HostWindow>(width, height)), list_(window_->Items()) {}

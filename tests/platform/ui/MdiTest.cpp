@@ -47,7 +47,7 @@ protected:
             wc.lpfnWndProc = proc;
             wc.lpszClassName = name;
             wc.cbWndExtra = 8;
-            ASSERT_NE(RegisterClassA(&wc), 0);
+            ASSERT_TRUE(RegisterOnce(wc)) << name;
         }
         AppendMenuA(windowMenu, MF_STRING, 500, "&Tile");
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu), "&Window");

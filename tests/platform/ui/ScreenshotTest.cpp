@@ -36,7 +36,7 @@ protected:
         childClass.lpfnWndProc = DefMDIChildProcA;
         childClass.lpszClassName = "ShotChild";
         childClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_WINDOW + 1));
-        ASSERT_TRUE(RegisterClassA(&frameClass) && RegisterClassA(&childClass));
+        ASSERT_TRUE(RegisterOnce(frameClass) && RegisterOnce(childClass));
         HMENU bar = CreateMenu();
         HMENU window = CreatePopupMenu();
         AppendMenuA(bar, MF_STRING, 1, "&File");

@@ -15,6 +15,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Window.h"
+#include "support/WindowSystemScope.h"
 
 namespace uitest {
 
@@ -82,6 +83,8 @@ protected:
     static constexpr const char* kDoubleClicks = "RecorderDbl";
 
     HeadlessPresenter presenter{SIZE{800, 600}};
+    // The windows a test leaves, and the keys and buttons it holds, go when it ends.
+    WindowSystemScope windowSystem{presenter};
 
     void SetUp() override {
         g_log.clear();
@@ -93,12 +96,17 @@ protected:
 
     static void Register(const char* name, UINT style) {
         WNDCLASSA wc;
-        if (GetClassInfoA(nullptr, name, &wc)) return;  // several tests in one process
         wc.style = style;
         wc.lpfnWndProc = RecordingProc;
         wc.cbWndExtra = 4;
         wc.lpszClassName = name;
-        ASSERT_NE(RegisterClassA(&wc), 0);
+        ASSERT_TRUE(RegisterOnce(wc)) << name;
+    }
+    // Registers a class of the fixture's, unless an earlier test of the process has (classes stay
+    // registered for the run).
+    static bool RegisterOnce(const WNDCLASSA& wc) {
+        WNDCLASSA known;
+        return GetClassInfoA(nullptr, wc.lpszClassName, &known) || RegisterClassA(&wc) != 0;
     }
 
     static HWND Popup(RECT r, DWORD style = WS_POPUP | WS_VISIBLE, HWND owner = nullptr,
