@@ -10,6 +10,7 @@
 #include "framework/graphics/OffscreenEnv.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"
+#include "support/FreshProcess.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Styles.h"
 #include "platform/ui/Window.h"
@@ -148,29 +149,31 @@ TEST(QRVBitmapTest, OffscreenDrawingLandsInTheBitmap) {
 }
 
 TEST(QRVBitmapTest, TheFirstPaletteGivenBecomesTheApplications) {
-    std::vector<win::BYTE> block(sizeof(win::LOGPALETTE) + sizeof(win::PALETTEENTRY));
-    auto* logical = reinterpret_cast<win::LOGPALETTE*>(block.data());
-    logical->palVersion = 0x300;
-    logical->palNumEntries = 2;
-    const win::HPALETTE first = win::CreatePalette(logical);
-    logical->palNumEntries = 1;
-    const win::HPALETTE second = win::CreatePalette(logical);
+    InFreshProcess([] {
+        std::vector<win::BYTE> block(sizeof(win::LOGPALETTE) + sizeof(win::PALETTEENTRY));
+        auto* logical = reinterpret_cast<win::LOGPALETTE*>(block.data());
+        logical->palVersion = 0x300;
+        logical->palNumEntries = 2;
+        const win::HPALETTE first = win::CreatePalette(logical);
+        logical->palNumEntries = 1;
+        const win::HPALETTE second = win::CreatePalette(logical);
 
-    QRVBitmap bitmap;
-    bitmap.SetPalette(first);
-    ASSERT_NE(bitmap.GetPalette(), nullptr);
-    EXPECT_NE(bitmap.GetPalette(), first) << "a copy of its own";
-    ASSERT_NE(GetAppPalette(), nullptr);
-    QRVBitmap other;
-    other.SetPalette(second);
-    win::WORD entries = 0;
-    win::GetObjectA(GetAppPalette(), sizeof entries, &entries);
-    EXPECT_EQ(entries, 2) << "the application palette is the first one";
-    const QRVBitmap copy(bitmap);
-    win::GetObjectA(copy.GetPalette(), sizeof entries, &entries);
-    EXPECT_EQ(entries, 2);
-    win::DeleteObject(first);
-    win::DeleteObject(second);
+        QRVBitmap bitmap;
+        bitmap.SetPalette(first);
+        ASSERT_NE(bitmap.GetPalette(), nullptr);
+        EXPECT_NE(bitmap.GetPalette(), first) << "a copy of its own";
+        ASSERT_NE(GetAppPalette(), nullptr);
+        QRVBitmap other;
+        other.SetPalette(second);
+        win::WORD entries = 0;
+        win::GetObjectA(GetAppPalette(), sizeof entries, &entries);
+        EXPECT_EQ(entries, 2) << "the application palette is the first one";
+        const QRVBitmap copy(bitmap);
+        win::GetObjectA(copy.GetPalette(), sizeof entries, &entries);
+        EXPECT_EQ(entries, 2);
+        win::DeleteObject(first);
+        win::DeleteObject(second);
+    });
 }
 
 TEST(QRVBitmapTest, ScreenCapturesKeepToTheScreen) {
