@@ -19,11 +19,21 @@ namespace {
 
 using namespace endtoend;
 
-// The program's runtime folder, where it keeps its single-instance lock, is the test's own.
+// The program's runtime folder, where it keeps its single-instance lock, and its program folder, where
+// it writes its preferences beside the data files the build made, are the test's own.
 class XvfbProgram : public XvfbTest {
 protected:
-    TempFolder runtime;
+    void SetUp() override {
+        XvfbTest::SetUp();
+        const std::filesystem::path built = std::filesystem::path(FABLECORE_PROGRAM).parent_path();
+        std::filesystem::create_symlink(built / "Fablecor.qrv", programFolder / "Fablecor.qrv");
+        std::filesystem::create_directory_symlink(built / "Commands", programFolder / "Commands");
+    }
     std::string OwnRuntime() const { return "XDG_RUNTIME_DIR=" + runtime.Path(); }
+    std::string OwnProgramFolder() const { return "FABLECORE_PROGRAM_DIR=" + programFolder.Path(); }
+
+    TempFolder runtime;
+    TempFolder programFolder;
 };
 
 // The process that shows the window (the window manager's _NET_WM_PID, which SDL sets).
@@ -56,7 +66,7 @@ TEST_F(XvfbProgram, TheWindowIsNamedAfterTheProgramFitsTheScreenAndASignalEndsIt
     const std::string title = std::string("Fablecore ") + version.CStr();
     ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
                               {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
-                               OwnRuntime(), "TMPDIR=" + temporary.Path()},
+                               OwnRuntime(), OwnProgramFolder(), "TMPDIR=" + temporary.Path()},
                               -1));
     // A window of the same name may come and go while the program starts: X errors are noted, and
     // the window looked at is one that stays.
@@ -101,11 +111,11 @@ TEST_F(XvfbProgram, TheSplashScreenIsOnTheScreenDuringItsWait) {
     TempFolder temporary;
     int told[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, told), 0);
-    ASSERT_TRUE(program.Start(
-        {FABLECORE_PROGRAM},
-        {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0", OwnRuntime(),
-         "TMPDIR=" + temporary.Path(), "FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])},
-        -1, told[1]));
+    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
+                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                               OwnRuntime(), OwnProgramFolder(), "TMPDIR=" + temporary.Path(),
+                               "FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])},
+                              -1, told[1]));
     close(told[1]);
     const Heard heard = ReadFrom(told[0], false);
     close(told[0]);
@@ -158,24 +168,20 @@ bool FileHolds(const std::filesystem::path& path, std::initializer_list<std::str
 // writes beside itself (here in a program folder of the test's own).
 TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSettings) {
     TempFolder temporary;
-    TempFolder programFolder;
-    const std::filesystem::path built = std::filesystem::path(FABLECORE_PROGRAM).parent_path();
-    std::filesystem::create_symlink(built / "Fablecor.qrv", std::filesystem::path(programFolder.Path()) / "Fablecor.qrv");
-    std::filesystem::create_directory_symlink(built / "Commands", std::filesystem::path(programFolder.Path()) / "Commands");
     const std::filesystem::path preferences = std::filesystem::path(programFolder.Path()) / "fablecor.prf";
     String version;
     ASSERT_TRUE(GetVersionText(version));
     const std::string title = std::string("Fablecore ") + version.CStr();
-    ASSERT_TRUE(program.Start(
-        {FABLECORE_PROGRAM},
-        {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0", OwnRuntime(),
-         "TMPDIR=" + temporary.Path(), "FABLECORE_PROGRAM_DIR=" + programFolder.Path()},
-        -1));
+    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
+                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
+                               OwnRuntime(), OwnProgramFolder(), "TMPDIR=" + temporary.Path()},
+                              -1));
     XSetErrorHandler(NoteError);
     Window window = 0;
     int x = 0, y = 0;
     // The new story's window is up once its store's swap file is.
-    ASSERT_TRUE(Eventually([&] { return FindShown(title.c_str(), window, x, y) && CountFiles(temporary.Path()) == 5; }));
+    ASSERT_TRUE(Eventually(
+        [&] { return FindShown(title.c_str(), window, x, y) && CountFiles(temporary.Path()) == 5; }));
     ASSERT_FALSE(FileHolds(preferences, {"HlpBtns"}));
     XWindowAttributes attributes;
     ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));

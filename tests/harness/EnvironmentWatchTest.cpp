@@ -7,6 +7,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -68,6 +69,14 @@ TEST_F(EnvironmentWatchTest, AFileLeftInAWatchedFolderFailsTheTest) {
     watched.WriteFile("there before/left", "");
     EXPECT_NONFATAL_FAILURE(watch.OnTestEnd(Info()),
                             "the test left " + watched / "there before/left" + " behind");
+}
+
+TEST_F(EnvironmentWatchTest, AFileWrittenAgainInAWatchedFolderFailsTheTest) {
+    const std::string file = watched.WriteFile("read by the tests", "as built");
+    std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) - std::chrono::hours(1));
+    watch.OnTestStart(Info());
+    watched.WriteFile("read by the tests", "as a test left it");
+    EXPECT_NONFATAL_FAILURE(watch.OnTestEnd(Info()), "the test wrote " + file);
 }
 
 TEST_F(EnvironmentWatchTest, TheWorkingFolderLeftElsewhereFailsTheTestAndIsPutBack) {

@@ -1,8 +1,6 @@
 #include "support/EnvironmentWatch.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <iterator>
 
 extern char** environ;
 
@@ -35,22 +33,27 @@ std::vector<std::string> EnvironmentWatch::Changes(const Variables& before, cons
     return changes;
 }
 
-std::set<std::string> EnvironmentWatch::Contents() const {
-    std::set<std::string> names;
+EnvironmentWatch::Contents EnvironmentWatch::CurrentContents() const {
+    Contents contents;
     for (const std::filesystem::path& folder : folders_) {
         std::error_code error;
         for (std::filesystem::recursive_directory_iterator entry(folder, error), end; !error && entry != end;
-             entry.increment(error))
-            names.insert(entry->path().string());
+             entry.increment(error)) {
+            std::error_code unknown;
+            // A folder's own time moves with what is made in it; only files count as written.
+            const bool file = entry->is_regular_file(unknown);
+            contents[entry->path().string()] =
+                file ? entry->last_write_time(unknown) : std::filesystem::file_time_type();
+        }
     }
-    return names;
+    return contents;
 }
 
 void EnvironmentWatch::OnTestStart(const testing::TestInfo& /*test*/) {
     variables_ = CurrentVariables();
     std::error_code error;
     workingFolder_ = std::filesystem::current_path(error);
-    contents_ = Contents();
+    contents_ = CurrentContents();
 }
 
 void EnvironmentWatch::OnTestEnd(const testing::TestInfo& /*test*/) {
@@ -68,9 +71,12 @@ void EnvironmentWatch::OnTestEnd(const testing::TestInfo& /*test*/) {
         std::filesystem::current_path(workingFolder_, error);
     }
 
-    const std::set<std::string> contents = Contents();
-    std::vector<std::string> left;
-    std::set_difference(contents.begin(), contents.end(), contents_.begin(), contents_.end(),
-                        std::back_inserter(left));
-    for (const std::string& path : left) ADD_FAILURE() << "the test left " << path << " behind";
+    for (const auto& [path, written] : CurrentContents()) {
+        const auto before = contents_.find(path);
+        if (before == contents_.end()) {
+            ADD_FAILURE() << "the test left " << path << " behind";
+        } else if (before->second != written) {
+            ADD_FAILURE() << "the test wrote " << path;
+        }
+    }
 }

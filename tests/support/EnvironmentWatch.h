@@ -3,13 +3,13 @@
 // the program's private folders (home, configuration, runtime, temporary) hold after the test what
 // they held before it. A test that leaves one changed fails, naming what it left, and the variables
 // and working folder are put back, so that the next test of a program run whole starts as it would
-// alone. Files a test leaves in a private folder mean it wrote outside its own temporary folders.
+// alone. Files a test leaves or rewrites in a watched folder (the private ones, and the build's
+// program folder the tests read) mean it wrote outside its own temporary folders.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -26,11 +26,12 @@ public:
     static std::vector<std::string> Changes(const Variables& before, const Variables& after);
 
 private:
-    // The names of everything in the folders, at any depth.
-    std::set<std::string> Contents() const;
+    // Everything in the folders, at any depth, with the time each file was last written.
+    using Contents = std::map<std::string, std::filesystem::file_time_type>;
+    Contents CurrentContents() const;
 
     std::vector<std::filesystem::path> folders_;
     Variables variables_;
     std::filesystem::path workingFolder_;
-    std::set<std::string> contents_;
+    Contents contents_;
 };

@@ -2,7 +2,7 @@
 // folder, with home, configuration, runtime and temporary folders of its own, made fresh and removed
 // at the end, so no test reads or writes the user's own settings and test programs running side by
 // side never share a profile, a socket, a lock or a swap file. Each test must leave the program as it
-// found it (EnvironmentWatch).
+// found it, and the build's program folder unwritten (EnvironmentWatch).
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -73,6 +73,8 @@ int main(int argc, char** argv) {
         std::perror("fablecore tests: cannot set the program's environment");
         return 1;
     }
+    // The tests read the program folder; none may write there.
+    folders.emplace_back(BUILT_PROGRAM_DIR);
 
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new EnvironmentWatch(std::move(folders)));
