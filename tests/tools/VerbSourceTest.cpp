@@ -80,6 +80,13 @@ TEST(VerbSource, LinesNameTheirItemInTheStructuresOrder) {
         ErrorOf("149 Ability be able\n"),
         "v.verbs:2: a line starts with the id of a class, type, variation or element of the first class (1 "
         "to 148) and its name");
+    // No number, no name, or a number that only its low bits would make an id.
+    for (const char* line : {"Ability be able\n", "85\n", "4294967381 Ability be able\n"}) {
+        EXPECT_EQ(ErrorOf(line),
+                  "v.verbs:2: a line starts with the id of a class, type, variation or element of the first "
+                  "class (1 to 148) and its name")
+            << line;
+    }
     EXPECT_EQ(ErrorOf("85 Desire be able\n"), "v.verbs:2: 85 is Ability, not Desire");
     EXPECT_EQ(
         ErrorOf("96 Consider consider considers\n"),

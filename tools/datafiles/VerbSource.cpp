@@ -67,15 +67,17 @@ public:
 
 private:
     static std::optional<int> ReadItem(SourceReader& reader, int line, const std::vector<Token>& tokens) {
-        const auto id = tokens.size() >= 2 ? ParseSourceNumber(tokens[0].text) : std::nullopt;
         const auto& ids = VerbIDs();
-        if (!id || std::find(ids.begin(), ids.end(), *id) == ids.end()) {
+        const std::optional<std::int64_t> id =
+            tokens.size() >= 2 ? ParseSourceNumber(tokens[0].text) : std::nullopt;
+        const auto found = id ? std::find(ids.begin(), ids.end(), *id) : ids.end();
+        if (found == ids.end()) {
             reader.Error(line,
                          "a line starts with the id of a class, type, variation or element of the first "
                          "class (1 to 148) and its name");
             return std::nullopt;
         }
-        const int item = static_cast<int>(*id);
+        const int item = *found;
         if (!IsNameOf(item, tokens[1].text)) {
             reader.Error(line, std::to_string(item) + " is " + NamesOf(item) + ", not " + tokens[1].text);
             return std::nullopt;
