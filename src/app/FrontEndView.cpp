@@ -1,6 +1,7 @@
 #include "app/FrontEndView.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "foundation/Debug.h"
 #include "framework/AppEnvironment.h"
@@ -118,6 +119,9 @@ void FrontEndView::LayOut(const ShortRect& bounds) {
     layouts_.clear();
     layouts_.resize(static_cast<std::size_t>(entryCount_));
     ItemGraphEnv* env = GetGraphEnv();
+    // One use of the environment for every description's wrap: each wrap sets its own font.
+    std::optional<GraphAttribUser> use;
+    if (env) use.emplace(*env);
     std::int32_t row = 1;
     std::int32_t column = 1;
     for (std::int32_t k = 0; k < entryCount_; ++k) {
@@ -148,7 +152,6 @@ void FrontEndView::LayOut(const ShortRect& bounds) {
             layout.captionRect = LongRect{layout.descriptionRect.left, layout.button.top,
                                           layout.descriptionRect.right, layout.button.top + kCaptionHeight};
             if (env) {
-                const GraphAttribUser use(*env);
                 ShortRect wrapRect = ToShort(layout.descriptionRect);
                 layout.description =
                     std::make_unique<TextWrap>(*env, wrapRect, layout.descriptionText.c_str(), descriptionFont_);

@@ -7,11 +7,11 @@ FileIdentity::FileIdentity(const FileRef& file) {
     if (file.IsEmpty()) return;
     empty_ = false;
     path_ = file.GetFullPath();
-    win::PathInfo info;
-    if (win::GetPathInfo(path_.c_str(), info)) {
+    win::PathIdentity identity;
+    if (win::GetPathIdentity(path_.c_str(), identity)) {
         exists_ = true;
-        device_ = info.device;
-        inode_ = info.inode;
+        device_ = identity.device;
+        inode_ = identity.inode;
     }
 }
 
@@ -19,8 +19,8 @@ FileIdentity::FileIdentity(const FileRef& file) {
 bool FileIdentity::IsSameFile(const FileRef& other) const {
     if (empty_ || other.IsEmpty()) return false;
     const std::string path = other.GetFullPath();
-    win::PathInfo info;
-    if (exists_ && win::GetPathInfo(path.c_str(), info))
-        return info.device == device_ && info.inode == inode_;
+    win::PathIdentity identity;
+    if (exists_ && win::GetPathIdentity(path.c_str(), identity))
+        return identity.device == device_ && identity.inode == inode_;
     return path == path_;
 }

@@ -78,8 +78,8 @@ void FileRef::SetFullPath(const char* path) {
 }
 
 bool FileRef::Exists() const {
-    win::PathInfo info;
-    return !IsEmpty() && win::GetPathInfo(GetFullPath().c_str(), info);
+    win::PathIdentity identity;
+    return !IsEmpty() && win::GetPathIdentity(GetFullPath().c_str(), identity);
 }
 
 bool FileRef::IsReadOnly() const {

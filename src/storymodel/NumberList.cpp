@@ -1,7 +1,6 @@
 #include "storymodel/NumberList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <limits>
 #include <string_view>
@@ -10,9 +9,12 @@ namespace {
 
 // A piece between commas as a number: spaces, an optional sign, then decimal digits up to the
 // first other character.
+// The spaces of the "C" locale, the only one the program runs in.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
 std::int16_t PieceValue(std::string_view piece) {
     std::size_t i = 0;
-    while (i < piece.size() && std::isspace(static_cast<unsigned char>(piece[i]))) ++i;
+    while (i < piece.size() && IsSpace(piece[i])) ++i;
     const bool negative = i < piece.size() && piece[i] == '-';
     if (i < piece.size() && (piece[i] == '-' || piece[i] == '+')) ++i;
     std::int32_t value = 0;
@@ -27,13 +29,13 @@ std::int16_t PieceValue(std::string_view piece) {
 // Calls take(piece) for each non-empty piece of the text between commas until it answers false.
 template <typename Take>
 void ForEachPiece(const char* text, Take take) {
-    std::string_view rest = text ? text : "";
-    while (!rest.empty()) {
-        const std::size_t comma = rest.find(',');
-        const std::string_view piece = rest.substr(0, comma);
-        if (!piece.empty() && !take(piece)) return;
-        if (comma == std::string_view::npos) return;
-        rest.remove_prefix(comma + 1);
+    if (!text) return;
+    const char* start = text;
+    for (const char* at = text;; ++at) {
+        if (*at != ',' && *at != '\0') continue;
+        if (at > start && !take(std::string_view(start, static_cast<std::size_t>(at - start)))) return;
+        if (*at == '\0') return;
+        start = at + 1;
     }
 }
 
@@ -76,11 +78,16 @@ std::int32_t TextToShortList(const char* text, SList& list) {
         return true;
     });
     if (list.SetCount(pieces) == kNoErr) {
-        std::int32_t next = 0;
-        ForEachNumber(text, [&](std::int16_t value) {
-            list.SetAt(value, next++);
+        // The numbers go straight into the list's block, which holds exactly them.
+        auto* numbers = static_cast<std::int16_t*>(list.BeginAccess());
+        ForEachNumber(text, [&numbers](std::int16_t value) {
+            *numbers++ = value;
             return true;
         });
+        list.EndAccess();
+        // The first one stored again through the list, which marks it unsorted as storing each
+        // number by itself does.
+        if (pieces > 0) list.SetAt(list.GetAt(0), 0);
     } else {
         ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
     }

@@ -60,6 +60,10 @@ TEST(NumberList, ReadsPiecesBetweenCommasAndSkipsEmptyOnes) {
     EXPECT_EQ(TextToShortList("-32768,32767,40000,-99999,", list), 4);
     EXPECT_EQ(Values(list), (std::vector<std::int16_t>{-32768, 32767, 32767, -32768}));
 
+    // Every space of the "C" locale before a number is passed over; other bytes end the number.
+    EXPECT_EQ(TextToShortList(" 1,\t2,\n3,\v4,\f5,\r6, \t-7,8 9,\xA0" "10", list), 9);
+    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, -7, 8, 0}));
+
     // The caller's text is left as it was.
     char text[] = "1,2,3";
     TextToShortList(text, list);

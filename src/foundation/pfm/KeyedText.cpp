@@ -15,9 +15,21 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view KeyOf(const PTextEntry& entry) { return entry.key; }
 
-// Keys compare byte for byte as unsigned values, which is how string_view compares.
-bool KeyLess(const PTextEntry& entry, std::string_view key) { return KeyOf(entry) < key; }
-bool KeyGreater(std::string_view key, const PTextEntry& entry) { return key < KeyOf(entry); }
+// Keys compare byte for byte as unsigned values, a key before its extensions, which is how
+// string_view compares; the entry's key is read up to its NUL without being measured first.
+int CompareKey(const PTextEntry& entry, std::string_view key) {
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        const auto mine = static_cast<unsigned char>(entry.key[i]);
+        const auto other = static_cast<unsigned char>(key[i]);
+        if (mine != other) return mine < other ? -1 : 1;
+        // Both end here: the entry's key is the shorter, as the key holds a NUL.
+        if (mine == 0) return -1;
+    }
+    return entry.key[key.size()] == '\0' ? 0 : 1;
+}
+
+bool KeyLess(const PTextEntry& entry, std::string_view key) { return CompareKey(entry, key) < 0; }
+bool KeyGreater(std::string_view key, const PTextEntry& entry) { return CompareKey(entry, key) > 0; }
 
 std::uint32_t CountDigits(std::uint32_t value) {
     std::uint32_t digits = 1;
@@ -82,8 +94,14 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         entry.valueOffset = static_cast<std::uint32_t>(valueAt);
         entry.endOffset = static_cast<std::uint32_t>(valueAt + length - 1);
         entry.textSize = static_cast<std::uint32_t>(length + (entry.type == kPTextText ? 1 : 0));
-        const auto place = std::upper_bound(entries_.begin(), entries_.end(), KeyOf(entry), KeyGreater);
-        entries_.insert(place, entry);
+        // Records are written in key order, so an entry usually goes last; only one out of order
+        // is looked for its place.
+        if (entries_.empty() || !KeyGreater(KeyOf(entry), entries_.back())) {
+            entries_.push_back(entry);
+        } else {
+            const auto place = std::upper_bound(entries_.begin(), entries_.end(), KeyOf(entry), KeyGreater);
+            entries_.insert(place, entry);
+        }
 
         pos = valueAt + length;
         if (at(pos) != '\\') return kNoErr;
@@ -92,7 +110,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
 
 std::int32_t KeyedText::IndexOf(std::string_view key) const {
     const auto found = std::lower_bound(entries_.begin(), entries_.end(), key, KeyLess);
-    if (found == entries_.end() || KeyOf(*found) != key) return -1;
+    if (found == entries_.end() || CompareKey(*found, key) != 0) return -1;
     return static_cast<std::int32_t>(found - entries_.begin());
 }
 
@@ -107,7 +125,7 @@ std::int32_t KeyedText::GetEntryAt(std::int32_t index, char type, void* buffer, 
     const std::int32_t item = Load(entry);
     if (item < 0 || !buffer) return item;
 
-    const std::vector<char>& value = values_[item];
+    const std::string& value = values_[static_cast<std::size_t>(item)];
     if (type == kPTextText) {
         if (size == 0) return item;
         std::size_t count = value.size() - 1;
@@ -125,9 +143,8 @@ std::int32_t KeyedText::Load(PTextEntry& entry) {
     const char type = static_cast<char>(entry.type);
     const char* text = text_.data() + entry.valueOffset;
     if (type == kPTextText) {
-        std::vector<char> value(text, text + entry.textSize - 1);
-        value.push_back('\0');
-        entry.poolItem = StoreValue(-1, value.data(), value.size());
+        entry.poolItem = StoreValue(-1, text, entry.textSize - 1);
+        values_[static_cast<std::size_t>(entry.poolItem)].push_back('\0');
     } else if (IsPTextType(type)) {
         char binary[8];
         ParsePTextNumber(type, std::string_view(text, entry.textSize), binary);
@@ -269,7 +286,7 @@ const std::vector<char>& KeyedText::Write() {
         const std::size_t start = out.size();
         if (entry.flags & kPTextEntryValueNewer) {
             const char type = static_cast<char>(entry.type);
-            const std::vector<char>& value = values_[entry.poolItem];
+            const std::string& value = values_[static_cast<std::size_t>(entry.poolItem)];
             const std::string number =
                 type == kPTextText ? std::string() : FormatPTextNumber(type, value.data());
             const std::string_view valueText = type == kPTextText

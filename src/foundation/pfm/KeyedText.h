@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -77,7 +79,9 @@ private:
 
     std::vector<char> text_;
     std::vector<PTextEntry> entries_;
-    std::vector<std::vector<char>> values_;
+    // Each loaded value in a string of its own, so that a number or a short text needs no memory of
+    // its own; a deque, so that loading another value never moves one whose address was given out.
+    std::deque<std::string> values_;
     std::vector<std::int32_t> freeItems_;
     bool changed_ = false;
 };

@@ -57,17 +57,24 @@ PText::~PText() {
     PFMSetError(lastError);
 }
 
-// Copies the segment's text (found with the chain search as it is set) and parses it.
+// Parses the segment's text (found with the chain search as it is set); the entries keep a copy of
+// it, so a plain text is parsed straight from the checked-out segment, and only a scrambled one is
+// copied first to be unscrambled.
 ErrCode PText::Read() {
     if (!PFMSegmentExists(type_, number_)) return StoreErrorOr(kPTextErrNoRecord);
     if (!PFMIsRawSegment(type_, number_)) return kBadDataErr;
     void* data = PFMCheckOut(type_, number_);
     if (!data) return TakeStoreError(kPTextErrNoRecord);
+    present_ = true;
     const char* bytes = static_cast<const char*>(data);
+    if (!scrambled_) {
+        const ErrCode parsed = body_.Parse(bytes, MemSize(data));
+        PFMCheckIn(data);
+        return parsed;
+    }
     std::vector<char> text(bytes, bytes + MemSize(data));
     PFMCheckIn(data);
-    present_ = true;
-    if (scrambled_) {
+    {
         ScrambleKeyScope key(type_, number_);
         ScrambleText(static_cast<std::uint32_t>(text.size()), text.data());
     }

@@ -79,6 +79,15 @@ BOOL GetPathInfo(const char* path, PathInfo& info) {
     return TRUE;
 }
 
+BOOL GetPathIdentity(const char* path, PathIdentity& identity) {
+    if (!IsGiven(path)) return Fail(ENOENT);
+    struct stat status;
+    if (::stat(NameForSystem(path).c_str(), &status) != 0) return Fail(errno);
+    identity.device = static_cast<std::uint64_t>(status.st_dev);
+    identity.inode = static_cast<std::uint64_t>(status.st_ino);
+    return TRUE;
+}
+
 BOOL RemoveFile(const char* path) {
     if (const int injected = CountFileCall(FileCall::kRemove)) return Fail(injected);
     if (!IsGiven(path)) return Fail(ENOENT);

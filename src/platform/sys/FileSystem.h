@@ -25,6 +25,16 @@ struct PathInfo {
 // taken literally: no character has a pattern meaning.
 BOOL GetPathInfo(const char* path, PathInfo& info);
 
+// What names a file on its device, whatever the path that reaches it.
+struct PathIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+};
+
+// The identity of what the path names (symbolic links followed), without asking for the write
+// access GetPathInfo tests; FALSE when it names nothing.
+BOOL GetPathIdentity(const char* path, PathIdentity& identity);
+
 // Deletes a file (never a folder).
 BOOL RemoveFile(const char* path);
 

@@ -265,6 +265,51 @@ TEST(KeyedText, KeysSortAsUnsignedBytesShorterFirst) {
     EXPECT_EQ(KeyedText().FirstEntry(cursor, entry), kPTextErrEndOfEntries);
 }
 
+// Keys stored out of order, twice, as extensions of each other and with bytes above 127 are all
+// found, and no key is found for another that only starts or extends it.
+TEST(KeyedText, AParsedRecordFindsEachKeyWhateverOrderItWasStoredIn) {
+    KeyedText record = Parsed(Stored("\\abs:1\\as:2\\\xE9s:3\\Zs:4\\a0s:5\\as:6\\abcdefghijklmnopqrstuvws:7\\"));
+    std::vector<std::string> keys;
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr; r = record.NextEntry(cursor, entry))
+        keys.push_back(entry.key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"Z", "a", "a", "a0", "ab", "abcdefghijklmnopqrstuvw", "\xE9"}));
+
+    const auto number = [&record](std::string_view key) {
+        std::int16_t value = -1;
+        return record.GetEntry(key, 's', &value) >= 0 ? value : std::int16_t{-1};
+    };
+    EXPECT_EQ(number("Z"), 4);
+    EXPECT_EQ(number("a0"), 5);
+    EXPECT_EQ(number("ab"), 1);
+    EXPECT_EQ(number("\xE9"), 3);
+    EXPECT_EQ(number("abcdefghijklmnopqrstuvw"), 7);
+    // Of two entries of one key, the first stored is read.
+    EXPECT_EQ(number("a"), 2);
+    for (const std::string_view missing :
+         {std::string_view("abc"), std::string_view("abcdefghijklmnopqrstuvwx"),
+          std::string_view("abcdefghijklmnopqrstuvwxyz0123456789"), std::string_view("a\0", 2),
+          std::string_view("ab\0c", 4), std::string_view("\xE9\xE9"), std::string_view(""),
+          std::string_view("z")}) {
+        EXPECT_FALSE(record.HasKey(missing)) << missing;
+        EXPECT_EQ(number(missing), -1) << missing;
+    }
+}
+
+// A text read keeps its address while every other value of the record is read after it.
+TEST(KeyedText, AValueReadKeepsItsAddressWhileOthersAreRead) {
+    std::string text = "\\";
+    for (int i = 0; i < 200; ++i) text += "K" + std::to_string(1000 + i) + "c:v" + std::to_string(i) + "\\";
+    KeyedText record = Parsed(Stored(text));
+    const std::int32_t first = record.GetEntry("K1000", 'c', nullptr);
+    ASSERT_GE(first, 0);
+    const auto* value = static_cast<const char*>(record.ValuePtr(first));
+    for (int i = 1; i < 200; ++i) EXPECT_GE(record.GetEntry("K" + std::to_string(1000 + i), 'c', nullptr), 0);
+    EXPECT_EQ(record.ValuePtr(first), value);
+    EXPECT_STREQ(value, "v0");
+}
+
 TEST(KeyedText, EntriesCanBeReadAndSetByPosition) {
     KeyedText record = Parsed(Stored("\\Bs:2\\Ac:one\\"));
     char buffer[8] = "";

@@ -36,6 +36,30 @@ TEST(FileSystem, PathInfoTellsFilesFoldersAndIdentity) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ENOENT));
 }
 
+TEST(FileSystem, PathIdentityIsTheFileWhateverThePath) {
+    TempFolder folder;
+    const std::string path = folder.WriteFile("a", "12345");
+    const std::string other = folder.WriteFile("c", "12345");
+    ASSERT_EQ(::link(path.c_str(), (folder / "b").c_str()), 0);
+    ASSERT_EQ(::symlink(path.c_str(), (folder / "s").c_str()), 0);
+    PathIdentity identity, linked, symbolic, different;
+    ASSERT_TRUE(GetPathIdentity(path.c_str(), identity));
+    ASSERT_TRUE(GetPathIdentity((folder / "b").c_str(), linked));
+    ASSERT_TRUE(GetPathIdentity((folder / "s").c_str(), symbolic));
+    ASSERT_TRUE(GetPathIdentity(other.c_str(), different));
+    PathInfo info;
+    ASSERT_TRUE(GetPathInfo(path.c_str(), info));
+    EXPECT_EQ(identity.device, info.device);
+    EXPECT_EQ(identity.inode, info.inode);
+    EXPECT_EQ(linked.inode, identity.inode);
+    EXPECT_EQ(symbolic.inode, identity.inode);
+    EXPECT_EQ(symbolic.device, identity.device);
+    EXPECT_NE(different.inode, identity.inode);
+    EXPECT_FALSE(GetPathIdentity((folder / "missing").c_str(), identity));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ENOENT));
+    EXPECT_FALSE(GetPathIdentity("", identity));
+}
+
 TEST(FileSystem, RemoveAndRename) {
     TempFolder folder;
     const std::string a = folder.WriteFile("a", "A");
