@@ -122,48 +122,48 @@ TEST_F(CharacterWindows, TheCastListShowsTheCharactersInNameOrderWithWhatTheyAre
     EXPECT_EQ(list.GetRows().front(), zoe);
 }
 
-TEST_F(CharacterWindows, UpAndDownMoveTheSelectionWithinTheList) {
-    FKDoc* story = NewStory();
-    MakeCharacter(story, "Abel");
-    OpenCharacterList(story);
-    Run();
-    StoryCastList& list = *CastListOf(story->GetCharListCastView());
-    const std::vector<CharID> rows = list.GetRows();
-    ASSERT_EQ(rows.size(), 3u);
-    presenter.PressKey(win::VK_DOWN);
-    Run();
-    EXPECT_EQ(list.GetSelectedCharacter(), rows[0]);
-    presenter.PressKey(win::VK_DOWN);
-    presenter.PressKey(win::VK_DOWN);
-    presenter.PressKey(win::VK_DOWN);
-    Run();
-    EXPECT_EQ(list.GetSelectedCharacter(), rows[2]) << "the last row stays";
-    presenter.PressKey(win::VK_UP);
-    Run();
-    EXPECT_EQ(list.GetSelectedCharacter(), rows[1]);
+// The keys of a story's Character List with three rows: Abel, the Impact and the Main Character.
+class CastListKeys : public CharacterWindows {
+protected:
+    void SetUp() override {
+        CharacterWindows::SetUp();
+        FKDoc* story = NewStory();
+        MakeCharacter(story, "Abel");
+        OpenCharacterList(story);
+        Run();
+        list = CastListOf(story->GetCharListCastView());
+        rows = list->GetRows();
+        ASSERT_EQ(rows.size(), 3u);
+    }
+    // Presses the key the times given, then lets the list take them.
+    void Press(win::UINT key, int times = 1) {
+        for (int i = 0; i < times; ++i) presenter.PressKey(key);
+        Run();
+    }
+    CharID Selected() const { return list->GetSelectedCharacter(); }
+
+    StoryCastList* list = nullptr;
+    std::vector<CharID> rows;
+};
+
+TEST_F(CastListKeys, UpAndDownMoveTheSelectionWithinTheList) {
+    Press(win::VK_DOWN);
+    EXPECT_EQ(Selected(), rows[0]);
+    Press(win::VK_DOWN, 3);
+    EXPECT_EQ(Selected(), rows[2]) << "the last row stays";
+    Press(win::VK_UP);
+    EXPECT_EQ(Selected(), rows[1]);
 }
 
-TEST_F(CharacterWindows, UpWithNoneSelectedTakesTheLastAndAtTheFirstStaysThere) {
-    FKDoc* story = NewStory();
-    MakeCharacter(story, "Abel");
-    OpenCharacterList(story);
-    Run();
-    StoryCastList& list = *CastListOf(story->GetCharListCastView());
-    const std::vector<CharID> rows = list.GetRows();
-    ASSERT_EQ(rows.size(), 3u);
-    presenter.PressKey(win::VK_UP);
-    Run();
-    EXPECT_EQ(list.GetSelectedCharacter(), rows[2]);
-    presenter.PressKey(win::VK_UP);
-    presenter.PressKey(win::VK_UP);
-    Run();
-    EXPECT_EQ(list.GetSelectedCharacter(), rows[0]);
-    presenter.PressKey(win::VK_UP);
-    Run();
-    EXPECT_EQ(list.GetSelectedCharacter(), rows[0]) << "the first row stays";
-    presenter.PressKey(win::VK_DOWN);
-    Run();
-    EXPECT_EQ(list.GetSelectedCharacter(), rows[1]);
+TEST_F(CastListKeys, UpWithNoneSelectedTakesTheLastAndAtTheFirstStaysThere) {
+    Press(win::VK_UP);
+    EXPECT_EQ(Selected(), rows[2]);
+    Press(win::VK_UP, 2);
+    EXPECT_EQ(Selected(), rows[0]);
+    Press(win::VK_UP);
+    EXPECT_EQ(Selected(), rows[0]) << "the first row stays";
+    Press(win::VK_DOWN);
+    EXPECT_EQ(Selected(), rows[1]);
 }
 
 TEST_F(CharacterWindows, ADeletedCharacterIsNamedByNoWindow) {
