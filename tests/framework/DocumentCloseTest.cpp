@@ -132,10 +132,8 @@ TEST_F(DocumentTest, ClosingAllCopesWithADocumentClosingAnotherOnTheWay) {
 // Quitting, a cancelled Save As chooser asks the question again, with its Cancel: only that calls the
 // quit off.
 TEST_F(DocumentTest, QuitWithACancelledSaveAsKeepsTheProgramAndTheChanges) {
-    RecordDoc* untitled = New();
-    untitled->Change("draft");
-    Answer(IDYES);
-    CancelChooser();
+    RecordDoc* untitled = NewChanged("draft");
+    AnswerYesThenCancelTheChooser();
     Answer(IDCANCEL);
     Mark();
     EXPECT_EQ(application->HandleCommand(kCmdQuit), 1);
@@ -152,10 +150,8 @@ TEST_F(DocumentTest, QuitWithACancelledSaveAsKeepsTheProgramAndTheChanges) {
 // Each way out of the question asked again after a cancelled chooser, for Quit and for the frame
 // closed: No lets the changes go and the program ends; Yes offers the chooser once more.
 TEST_F(DocumentTest, QuittingAsksAgainAfterACancelledChooserUntilTheWriterDecides) {
-    RecordDoc* dropped = New();
-    dropped->Change("dropped");
-    Answer(IDYES);
-    CancelChooser();
+    RecordDoc* dropped = NewChanged("dropped");
+    AnswerYesThenCancelTheChooser();
     Answer(IDNO);
     Mark();
     EXPECT_EQ(application->HandleCommand(kCmdQuit), 0);
@@ -165,12 +161,9 @@ TEST_F(DocumentTest, QuittingAsksAgainAfterACancelledChooserUntilTheWriterDecide
 }
 
 TEST_F(DocumentTest, ClosingTheFrameAsksAgainAfterACancelledChooser) {
-    RecordDoc* kept = New();
-    kept->Change("kept");
-    Answer(IDYES);
-    CancelChooser();
-    Answer(IDYES);
-    CancelChooser();
+    RecordDoc* kept = NewChanged("kept");
+    AnswerYesThenCancelTheChooser();
+    AnswerYesThenCancelTheChooser();
     Answer(IDYES);
     Choose("kept.tdc");
     Mark();
@@ -183,10 +176,8 @@ TEST_F(DocumentTest, ClosingTheFrameAsksAgainAfterACancelledChooser) {
 
 // Closing one story is no quit: a cancelled chooser there calls the close off at once.
 TEST_F(DocumentTest, ClosingAStoryCallsTheCloseOffWhenTheChooserIsCancelled) {
-    RecordDoc* untitled = New();
-    untitled->Change("draft");
-    Answer(IDYES);
-    CancelChooser();
+    RecordDoc* untitled = NewChanged("draft");
+    AnswerYesThenCancelTheChooser();
     Mark();
     EXPECT_FALSE(untitled->Close(false, true));
     EXPECT_THAT(Asked(), ElementsAre(Question("untitled.1"), StartsWith("SaveFile")));
@@ -197,13 +188,10 @@ TEST_F(DocumentTest, ClosingAStoryCallsTheCloseOffWhenTheChooserIsCancelled) {
 // A forced close (the end of the program) offers no Cancel. A cancelled Save As there used to drop
 // the changes silently; the question comes back until they are saved or the user answers No.
 TEST_F(DocumentTest, AForcedCloseDropsChangesOnlyWhenTheUserSaysNo) {
-    RecordDoc* kept = New();
-    kept->Change("kept");
-    RecordDoc* dropped = New();
-    dropped->Change("dropped");
+    NewChanged("kept");
+    NewChanged("dropped");
     Answer(IDNO);  // the front document: dropped
-    Answer(IDYES);
-    CancelChooser();
+    AnswerYesThenCancelTheChooser();
     Answer(IDYES);
     Choose("kept.tdc");
     Mark();

@@ -154,6 +154,12 @@ protected:
         EXPECT_EQ(application->NewDocument(false), kNoErr);
         return static_cast<RecordDoc*>(application->GetDocument(application->GetDocumentCount() - 1));
     }
+    // A new untitled document holding the text, unsaved.
+    RecordDoc* NewChanged(const std::string& text) {
+        RecordDoc* document = New();
+        document->Change(text);
+        return document;
+    }
     bool IsOpen(const TDoc* document) const {
         for (std::int32_t i = 0; i < application->GetDocumentCount(); ++i) {
             if (application->GetDocument(i) == document) return true;
@@ -167,6 +173,11 @@ protected:
     }
     void CancelChooser() { presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{FALSE, {}}); }
     void Answer(int button) { presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{button, {}}); }
+    // Yes to the question whether to save the changes, then the Save As chooser cancelled.
+    void AnswerYesThenCancelTheChooser() {
+        Answer(IDYES);
+        CancelChooser();
+    }
 
     // The prompts asked from the mark on, as their kind and text.
     void Mark() { mark_ = prompts_.size(); }

@@ -196,8 +196,7 @@ TEST_F(DocumentSave, AFailingSaveACopyLeavesNoCopyAndTheDocumentAsItWas) {
 }
 
 TEST_F(DocumentSave, AnUntitledDocumentIsSavedAsAndCancellingWaitsAFullIntervalAgain) {
-    RecordDoc* untitled = New();
-    untitled->Change("draft");
+    RecordDoc* untitled = NewChanged("draft");
     const std::uint32_t changed = untitled->GetChangeTime();
     presenter.Advance(10000);
     CancelChooser();
@@ -261,8 +260,7 @@ TEST_F(DocumentSave, RevertTakesTheFileBackWithoutAskingAndNeverAnotherStore) {
     document->Change("new");
     RecordDoc bare(application);
     EXPECT_EQ(bare.Revert(), kFileNotFoundErr);
-    RecordDoc* untitled = New();
-    untitled->Change("draft");
+    RecordDoc* untitled = NewChanged("draft");
     EXPECT_NE(untitled->Revert(), kNoErr);
     EXPECT_EQ(untitled->Text(), "draft");
     EXPECT_TRUE(untitled->IsDirty());
