@@ -104,15 +104,29 @@ protected:
         return colour;
     }
 
+    // The story's Character List, shown.
+    void ShowTheCharacterList() {
+        OpenCharacterList(story);
+        Run();
+    }
+    void SelectWalker() { CastListOf(story->GetCharListCastView())->SelectCharacter(walker); }
+    // Edit > Paste, when it is enabled: Walker's picture after it.
+    ::testing::AssertionResult Paste(std::uint16_t& picture) {
+        if (!application->CommandEnabled(kCmdPaste))
+            return ::testing::AssertionFailure() << "Paste is disabled";
+        application->CreateCommand(kCmdPaste);
+        picture = PictureOf(story, walker);
+        return ::testing::AssertionSuccess();
+    }
+
     FKDoc* story = nullptr;
     CharID walker = kNoCharID;
 };
 
 TEST_F(CharacterPictures, ThePictureCommandMakesTheChosenBitmapTheSelectedCharactersPicture) {
     WriteBmp(Path("face.bmp"), 48, 40, 200, 30, 30);
-    OpenCharacterList(story);
-    Run();
-    CastListOf(story->GetCharListCastView())->SelectCharacter(walker);
+    ShowTheCharacterList();
+    SelectWalker();
     ASSERT_TRUE(PictureCmd::IsEnabled(*application));
     presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, Path("face.bmp")});
     std::unique_ptr<TCommand> command = application->CreateCommand(kCmdCharacterPicture);
@@ -157,12 +171,10 @@ TEST_F(CharacterPictures, TheClipboardsBitmapIsPastedAsTheSelectedCharactersPict
     win::DeleteObject(green);
     QRVClipBoard clipboard(win::CF_BITMAP);
     ASSERT_EQ(clipboard.PutBitmap(picture), kNoErr);
-    OpenCharacterList(story);
-    Run();
-    CastListOf(story->GetCharListCastView())->SelectCharacter(walker);
-    ASSERT_TRUE(application->CommandEnabled(kCmdPaste));
-    application->CreateCommand(kCmdPaste);
-    const std::uint16_t pasted = PictureOf(story, walker);
+    ShowTheCharacterList();
+    SelectWalker();
+    std::uint16_t pasted = 0;
+    ASSERT_TRUE(Paste(pasted));
     ASSERT_TRUE(IsCustomPicture(pasted));
     EXPECT_EQ(MiddleOf(Characters(story), pasted), RGB(0, 160, 0));
     // With nothing on the clipboard the paste says so.
@@ -181,16 +193,13 @@ TEST_F(CharacterPictures, APictureCopiedInAnotherProgramIsPastedOntoTheSelectedC
     WriteBmp(Path("face.bmp"), 40, 30, 220, 120, 0);
     const win::HBITMAP face = win::BitmapFromImageFile(FileBytes(Path("face.bmp")));
     ASSERT_NE(face, nullptr);
-    const std::vector<win::BYTE> png = win::PngFileOfBitmap(face);
     win::DeleteObject(face);
-    OpenCharacterList(story);
-    Run();
+    ShowTheCharacterList();
     desktop.images = {win::DesktopImage{"image/bmp", FileBytes(Path("face.bmp"))}};
     EXPECT_FALSE(application->CommandEnabled(kCmdPaste)) << "no character is selected";
-    CastListOf(story->GetCharListCastView())->SelectCharacter(walker);
-    ASSERT_TRUE(application->CommandEnabled(kCmdPaste));
-    application->CreateCommand(kCmdPaste);
-    const std::uint16_t fromBmp = PictureOf(story, walker);
+    SelectWalker();
+    std::uint16_t fromBmp = 0;
+    ASSERT_TRUE(Paste(fromBmp));
     ASSERT_TRUE(IsCustomPicture(fromBmp));
     EXPECT_EQ(MiddleOf(Characters(story), fromBmp), RGB(220, 120, 0));
 
@@ -199,9 +208,8 @@ TEST_F(CharacterPictures, APictureCopiedInAnotherProgramIsPastedOntoTheSelectedC
     desktop.images = {win::DesktopImage{"image/png", win::PngFileOfBitmap(other)}};
     win::DeleteObject(other);
     desktop.text = "a caption";
-    ASSERT_TRUE(application->CommandEnabled(kCmdPaste));
-    application->CreateCommand(kCmdPaste);
-    const std::uint16_t fromPng = PictureOf(story, walker);
+    std::uint16_t fromPng = 0;
+    ASSERT_TRUE(Paste(fromPng));
     EXPECT_NE(fromPng, fromBmp);
     EXPECT_EQ(MiddleOf(Characters(story), fromPng), RGB(0, 90, 200));
 
@@ -217,10 +225,9 @@ TEST_F(CharacterPictures, CopyGivesTheSelectedCharactersPictureToOtherPrograms) 
     ASSERT_EQ(ImportCharacterPicture(*story, walker, Path("face.bmp")), kNoErr);
     DesktopClipboard desktop;
     win::ConnectDesktopClipboard(&desktop);
-    OpenCharacterList(story);
-    Run();
+    ShowTheCharacterList();
     EXPECT_FALSE(application->CommandEnabled(kCmdCopy)) << "no character is selected";
-    CastListOf(story->GetCharListCastView())->SelectCharacter(walker);
+    SelectWalker();
     ASSERT_TRUE(application->CommandEnabled(kCmdCopy));
     EXPECT_EQ(application->HandleCommand(kCmdCopy), kNoErr);
     ASSERT_EQ(desktop.images.size(), 2u);
