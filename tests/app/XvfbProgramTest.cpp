@@ -19,8 +19,9 @@ namespace {
 
 using namespace endtoend;
 
-// The program's runtime folder, where it keeps its single-instance lock, and its program folder, where
-// it writes its preferences beside the data files the build made, are the test's own.
+// The program's runtime folder, where it keeps its single-instance lock, its program folder, where
+// it writes its preferences beside the data files the build made, and its temporary folder, where its
+// stores keep their swap files, are the test's own.
 class XvfbProgram : public XvfbTest {
 protected:
     void SetUp() override {
@@ -28,12 +29,28 @@ protected:
         const std::filesystem::path built = std::filesystem::path(FABLECORE_PROGRAM).parent_path();
         std::filesystem::create_symlink(built / "Fablecor.qrv", programFolder / "Fablecor.qrv");
         std::filesystem::create_directory_symlink(built / "Commands", programFolder / "Commands");
+        String version;
+        ASSERT_TRUE(GetVersionText(version));
+        title = std::string("Fablecore ") + version.CStr();
     }
-    std::string OwnRuntime() const { return "XDG_RUNTIME_DIR=" + runtime.Path(); }
-    std::string OwnProgramFolder() const { return "FABLECORE_PROGRAM_DIR=" + programFolder.Path(); }
+    // Starts the program as a writer does, with a window, in the test's own folders and with the
+    // settings given; the descriptor given stays open in it.
+    bool Launch(std::vector<std::string> settings = {}, int keepFd = -1) {
+        std::vector<std::string> environment{"DISPLAY=" + xvfb.Name(),
+                                             "FABLECORE_HEADLESS=",
+                                             "ASAN_OPTIONS=detect_leaks=0",
+                                             "XDG_RUNTIME_DIR=" + runtime.Path(),
+                                             "FABLECORE_PROGRAM_DIR=" + programFolder.Path(),
+                                             "TMPDIR=" + temporary.Path()};
+        environment.insert(environment.end(), settings.begin(), settings.end());
+        return program.Start({FABLECORE_PROGRAM}, std::move(environment), -1, keepFd);
+    }
 
     TempFolder runtime;
     TempFolder programFolder;
+    TempFolder temporary;
+    // The program's window's title: its name and version.
+    std::string title;
 };
 
 // The process that shows the window (the window manager's _NET_WM_PID, which SDL sets).
@@ -60,14 +77,7 @@ int CountFiles(const std::string& folder) {
 }
 
 TEST_F(XvfbProgram, TheWindowIsNamedAfterTheProgramFitsTheScreenAndASignalEndsItCleanly) {
-    TempFolder temporary;
-    String version;
-    ASSERT_TRUE(GetVersionText(version));
-    const std::string title = std::string("Fablecore ") + version.CStr();
-    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
-                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
-                               OwnRuntime(), OwnProgramFolder(), "TMPDIR=" + temporary.Path()},
-                              -1));
+    ASSERT_TRUE(Launch());
     // A window of the same name may come and go while the program starts: X errors are noted, and
     // the window looked at is one that stays.
     XSetErrorHandler(NoteError);
@@ -108,21 +118,13 @@ TEST_F(XvfbProgram, TheWindowIsNamedAfterTheProgramFitsTheScreenAndASignalEndsIt
 // picture dark in the left half of the window's middle) for as long as the splash waits; then the
 // story's front end takes its place.
 TEST_F(XvfbProgram, TheSplashScreenIsOnTheScreenDuringItsWait) {
-    TempFolder temporary;
     int told[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, told), 0);
-    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
-                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
-                               OwnRuntime(), OwnProgramFolder(), "TMPDIR=" + temporary.Path(),
-                               "FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])},
-                              -1, told[1]));
+    ASSERT_TRUE(Launch({"FABLECORE_FIRST_FRAME_FD=" + std::to_string(told[1])}, told[1]));
     close(told[1]);
     const Heard heard = ReadFrom(told[0], false);
     close(told[0]);
     ASSERT_EQ(heard.text.rfind("painted ", 0), 0u) << heard.text;
-    String version;
-    ASSERT_TRUE(GetVersionText(version));
-    const std::string title = std::string("Fablecore ") + version.CStr();
     XSetErrorHandler(NoteError);
     Window window = 0;
     int x = 0, y = 0;
@@ -167,15 +169,8 @@ bool FileHolds(const std::filesystem::path& path, std::initializer_list<std::str
 // query window, which keeps its place, splitter and help buttons in the preferences the program
 // writes beside itself (here in a program folder of the test's own).
 TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSettings) {
-    TempFolder temporary;
     const std::filesystem::path preferences = std::filesystem::path(programFolder.Path()) / "fablecor.prf";
-    String version;
-    ASSERT_TRUE(GetVersionText(version));
-    const std::string title = std::string("Fablecore ") + version.CStr();
-    ASSERT_TRUE(program.Start({FABLECORE_PROGRAM},
-                              {"DISPLAY=" + xvfb.Name(), "FABLECORE_HEADLESS=", "ASAN_OPTIONS=detect_leaks=0",
-                               OwnRuntime(), OwnProgramFolder(), "TMPDIR=" + temporary.Path()},
-                              -1));
+    ASSERT_TRUE(Launch());
     XSetErrorHandler(NoteError);
     Window window = 0;
     int x = 0, y = 0;
