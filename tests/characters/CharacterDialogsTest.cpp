@@ -20,11 +20,14 @@
 #include "platform/ui/ClipboardText.h"
 #include "platform/ui/VirtualKeys.h"
 #include "storymodel/FablecoreStringConverter.h"
+#include "support/StoredText.h"
 #include "support/TextLimitCases.h"
 #include "widgets/Popup.h"
 
 namespace charactertest {
 namespace {
+
+using testsupport::StoredText;
 
 class CharacterDialogs : public CharacterToolsTest {
 protected:
@@ -54,13 +57,6 @@ protected:
         popup->SetValue(value, true);
     }
     std::string Text(CharID id, const char* key) { return Characters(story).GetCharacter(id)->GetText(key); }
-    // The text as the story stores it: through the program's text converter.
-    static std::string Stored(const std::string& plain) {
-        std::string stored(2 * plain.size() + 1, '\0');
-        SharedStringConverter().Encode(plain.c_str(), stored.data(),
-                                       static_cast<std::uint32_t>(stored.size()));
-        return stored.c_str();
-    }
     // The text as the writer reads it.
     static std::string Shown(const std::string& stored) {
         std::string shown(stored.size() + 1, '\0');
@@ -381,9 +377,9 @@ TEST_F(CharacterDialogs, EscapedTextsShowPlainlyAndComeBackUnchangedFromOk) {
         const std::string description = std::string("Line one") + escaped + "\nLine two " + escaped;
         const CharID jean = MakeCharacter(story, "Jean");
         CharInfoRec& character = *Characters(story).GetCharacter(jean);
-        character.SetName(Stored(name).c_str());
-        character.SetRole(Stored(role).c_str());
-        character.SetDescription(Stored(description).c_str());
+        character.SetName(StoredText(name).c_str());
+        character.SetRole(StoredText(role).c_str());
+        character.SetDescription(StoredText(description).c_str());
         const std::string storedName = character.Name();
         ASSERT_EQ(storedName.size(), name.size() + 1) << "the name holds one escape";
         story->SetClean();
@@ -400,8 +396,8 @@ TEST_F(CharacterDialogs, EscapedTextsShowPlainlyAndComeBackUnchangedFromOk) {
             EXPECT_EQ(RunCharacterDialog(story, jean), jean);
         }
         EXPECT_EQ(NameOf(story, jean), storedName);
-        EXPECT_EQ(Text(jean, CharacterKey::kRole), Stored(role));
-        EXPECT_EQ(Text(jean, CharacterKey::kDescription), Stored(description));
+        EXPECT_EQ(Text(jean, CharacterKey::kRole), StoredText(role));
+        EXPECT_EQ(Text(jean, CharacterKey::kDescription), StoredText(description));
         EXPECT_FALSE(story->IsDirty()) << "OK with nothing changed changes nothing";
         Characters(story).DeleteCharacter(jean, true);
     }
@@ -434,7 +430,7 @@ TEST_F(CharacterDialogs, EachTextStopsAtWhatTheRecordKeepsAndComesBackWhole) {
     const std::string kept = description.substr(0, 29969);
     EXPECT_EQ(Shown(NameOf(story, made)), name);
     EXPECT_TRUE(Text(made, CharacterKey::kRole) == keptRole) << "the role is cut where it fits";
-    EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(kept))
+    EXPECT_TRUE(Text(made, CharacterKey::kDescription) == StoredText(kept))
         << "the description is cut where it fits";
     ASSERT_EQ(Asked().size(), 2u) << "the role and the description were cut";
     EXPECT_EQ(Asked()[0], StoredTextField::CutMessage(keptRole.size()));
@@ -448,7 +444,7 @@ TEST_F(CharacterDialogs, EachTextStopsAtWhatTheRecordKeepsAndComesBackWhole) {
     ASSERT_NE(story, nullptr);
     EXPECT_EQ(Shown(NameOf(story, made)), name);
     EXPECT_TRUE(Text(made, CharacterKey::kRole) == keptRole) << "the saved role";
-    EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(kept)) << "the saved description";
+    EXPECT_TRUE(Text(made, CharacterKey::kDescription) == StoredText(kept)) << "the saved description";
 }
 
 // The role and the description stop where every reader of them reads them whole: the role at 2,047
@@ -468,8 +464,8 @@ TEST_F(CharacterDialogs, TheRoleAndTheDescriptionStopWhereEveryReaderReadsThemWh
         idle.Then([&] { Click(*FrontDialog<NewCharDlog>(), NewCharDlog::kOkItem); });
         const CharID made = RunCharacterDialog(story, kNoCharID);
         ASSERT_NE(made, kNoCharID);
-        EXPECT_TRUE(Text(made, CharacterKey::kRole) == Stored(roles[i].kept)) << "the role";
-        EXPECT_TRUE(Text(made, CharacterKey::kDescription) == Stored(descriptions[i].kept))
+        EXPECT_TRUE(Text(made, CharacterKey::kRole) == StoredText(roles[i].kept)) << "the role";
+        EXPECT_TRUE(Text(made, CharacterKey::kDescription) == StoredText(descriptions[i].kept))
             << "the description";
         std::vector<std::string> told;
         for (const testsupport::TextLimitCase* pasted : {&roles[i], &descriptions[i]}) {

@@ -21,14 +21,16 @@
 #include "query/data/FQSInterpretation.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
-#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
+#include "support/StoredText.h"
 #include "support/TextLimitCases.h"
 
 namespace querytest {
 namespace {
+
+using testsupport::StoredText;
 
 constexpr std::int16_t kWholeStoryformList = 0;
 constexpr std::int16_t kCastList = 5;
@@ -38,13 +40,6 @@ constexpr std::int16_t kRoleTopic = 121;
 constexpr std::int16_t kAuthorTopic = 3;
 constexpr std::int16_t kMainDescriptionTopic = 108;
 constexpr std::int16_t kImpactDescriptionTopic = 109;
-
-// The text as the story stores it: through the program's text converter.
-std::string Stored(const std::string& plain) {
-    std::string stored(2 * plain.size() + 1, '\0');
-    SharedStringConverter().Encode(plain.c_str(), stored.data(), static_cast<std::uint32_t>(stored.size()));
-    return stored.c_str();
-}
 
 // Pastes the text into the emptied field, with the keys a writer presses.
 void PasteInto(win::HeadlessPresenter& presenter, win::HWND window, EditView& field,
@@ -121,9 +116,9 @@ TEST_F(QueryTextLimits, EachCharacterAndStoryFieldStopsWhereItsTextIsKeptWhole) 
             PasteInto(presenter, window->GetHWnd(), *Field(), pasted.pasted);
             Run();
             EXPECT_EQ(Asked(), Told(pasted));
-            EXPECT_TRUE(Field()->GetText() == Stored(pasted.kept)) << "the field";
+            EXPECT_TRUE(Field()->GetText() == StoredText(pasted.kept)) << "the field";
             LeavePage();
-            EXPECT_TRUE(f.kept(character) == Stored(pasted.kept)) << "the story";
+            EXPECT_TRUE(f.kept(character) == StoredText(pasted.kept)) << "the story";
         }
     }
 }
@@ -132,7 +127,7 @@ TEST_F(QueryTextLimits, EachCharacterAndStoryFieldStopsWhereItsTextIsKeptWhole) 
 // there keeps it whole.
 TEST_F(QueryTextLimits, ATextAtItsLimitIsShownWholeAndAnEditKeepsItWhole) {
     Open(kWeavingCharactersList);
-    const std::string description = Stored(testsupport::SlashedText(30719));
+    const std::string description = StoredText(testsupport::SlashedText(30719));
     ASSERT_EQ(Main().SetText(CharacterKey::kDescription, description.c_str()), kNoErr);
     Mark();
     ASSERT_NE(ShowTopic(kMainDescriptionTopic), nullptr);
@@ -240,11 +235,11 @@ TEST_F(OwnPageTextLimits, EachFieldStopsWhereItsTextIsKeptWhole) {
             Run();
             EXPECT_EQ(Asked(), Told(pasted));
             ShowRow(0);
-            EXPECT_TRUE(f.kept() == Stored(pasted.kept)) << "the story";
+            EXPECT_TRUE(f.kept() == StoredText(pasted.kept)) << "the story";
             ASSERT_NE(ShowRow(f.row), nullptr);
             field = dynamic_cast<EditView*>(window->GetItem(f.item));
             ASSERT_NE(field, nullptr);
-            EXPECT_TRUE(field->GetText() == Stored(pasted.kept)) << "read back whole";
+            EXPECT_TRUE(field->GetText() == StoredText(pasted.kept)) << "read back whole";
         }
     }
 }

@@ -111,7 +111,7 @@ protected:
              {"STDom", "STCon", "STRng", "STRng2", "STCnft", "STPbm", "STSol", "STFoc", "STDir", "STUnRng",
               "STCrFl", "STStp", "PLRng", "MCDom", "OCPbm", "STGoal", "MCGoal"})
             ASSERT_GE(story.GetStorytellingRecord().SetEntry(
-                          key, kPTextText, Encoded("A told {text}, as the writer typed it").c_str()),
+                          key, kPTextText, StoredText("A told {text}, as the writer typed it").c_str()),
                       0);
         story.GetStorytellingRecord().SetNumberByName("ConRate", kPTextShort, 9);
         story.GetStorytellingRecord().SetNumberByName("Recommend", kPTextShort, -2);

@@ -23,22 +23,15 @@
 #include "reports/RepWindow.h"
 #include "reports/ReportTemplates.h"
 #include "reports/ReportTools.h"
-#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/IncludeableAppreciation.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "support/StoredText.h"
 
 namespace {
 
 using namespace apptest;
-
-// What a writer typed, as the text fields store it.
-std::string Typed(const std::string& text) {
-    std::string stored(SharedStringConverter().MaxEncodedSize(static_cast<std::uint32_t>(text.size())), '\0');
-    SharedStringConverter().Encode(text.c_str(), stored.data(), static_cast<std::uint32_t>(stored.size()));
-    stored.resize(std::char_traits<char>::length(stored.c_str()));
-    return stored;
-}
+using testsupport::StoredText;
 
 class TextExport : public StoryAppTest {
 protected:
@@ -77,8 +70,8 @@ protected:
     Scene& AddScene(FKDoc& story, const std::string& title, const std::string& description) {
         SceneManager& scenes = *story.GetSceneManager();
         Scene& scene = *scenes.SceneAt(scenes.InsertScene(-1));
-        scene.SetTitle(Typed(title).c_str());
-        if (!description.empty()) scene.SetDescription(Typed(description).c_str());
+        scene.SetTitle(StoredText(title).c_str());
+        if (!description.empty()) scene.SetDescription(StoredText(description).c_str());
         return scene;
     }
     // Runs the command as the menu does, the chooser answered with the file.
@@ -105,7 +98,7 @@ const std::string kRule(30, '_');
 
 TEST_F(TextExport, TheReportsTheWindowShowsAreWrittenAsPlainUtf8Text) {
     // A title with letters beyond ASCII, as the story information keeps it.
-    FKDoc* story = TitledStory(Typed("Caf\xE9 \xC7\xE0 \x96 \x80 {5}"));
+    FKDoc* story = TitledStory(StoredText("Caf\xE9 \xC7\xE0 \x96 \x80 {5}"));
     OpenReports(story, {3});
     EXPECT_TRUE(application->CommandEnabled(kCmdExport));
     RunExport(kCmdExport, "report.txt");

@@ -83,7 +83,7 @@ protected:
 };
 
 TEST_F(PrintableReport, TheBannerPrintsTheStoryTitleTheReportTitleAndTheAuthor) {
-    story->GetInfoRecord().SetEntry("Title", kPTextText, Encoded("The {Long} Way").c_str());
+    story->GetInfoRecord().SetEntry("Title", kPTextText, StoredText("The {Long} Way").c_str());
     story->GetInfoRecord().SetEntry("Author", kPTextText, "A. Writer");
     const FablecoreBanner::Parts header = Split("^T^<^R^>");
     EXPECT_EQ(header[0], "The {Long} Way");

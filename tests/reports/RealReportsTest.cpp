@@ -292,11 +292,12 @@ TEST_F(RealReports, TheAnalysisNamesOnlyAnAuthorThereIsAndTheCommentsReportShows
     ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
     EXPECT_EQ(Read(built, *story, 34).find("Author:"), std::string::npos);
-    story->GetInfoRecord().SetEntry("Author", kPTextText, Encoded("A. {Writer}").c_str());
+    story->GetInfoRecord().SetEntry("Author", kPTextText, StoredText("A. {Writer}").c_str());
     EXPECT_NE(Read(built, *story, 34).find("Author: A. {Writer} "), std::string::npos);
 
     const std::string none = Read(built, *story, 3);
-    story->GetInfoRecord().SetEntry("Comments", kPTextText, Encoded("Move the {storm} to act two.").c_str());
+    story->GetInfoRecord().SetEntry("Comments", kPTextText,
+                                    StoredText("Move the {storm} to act two.").c_str());
     const std::string some = Read(built, *story, 3);
     EXPECT_NE(some.find("Move the {storm} to act two."), std::string::npos) << some;
     EXPECT_EQ(none.find("Move the"), std::string::npos);

@@ -179,7 +179,7 @@ TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRep
 // is written whole.
 TEST_F(ReportSections, AScenesDescriptionAtItsFieldsLimitIsWrittenWhole) {
     log->lastKey = 1;
-    const std::string description = Encoded(testsupport::SlashedText(30719).c_str());
+    const std::string description = StoredText(testsupport::SlashedText(30719).c_str());
     ASSERT_EQ(description.size(), 30719u);
     Scene& scene = AddScene("Long", description.c_str());
     EXPECT_TRUE(Build(51) == "[S1]" + kB + NameOf(scene) + kNB + "\n" + description + "\n\n");

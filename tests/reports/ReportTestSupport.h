@@ -33,6 +33,7 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/ThroughlineStructure.h"
+#include "support/StoredText.h"
 
 namespace reporttest {
 
@@ -246,12 +247,7 @@ private:
     PFMFile* engine_ = nullptr;
 };
 
-// The text as the story keeps what a writer typed: braces and the other special bytes escaped.
-inline std::string Encoded(const char* text) {
-    std::string buffer(2 * std::strlen(text) + 1, '\0');
-    SharedStringConverter().Encode(text, buffer.data(), static_cast<std::uint32_t>(buffer.size()));
-    return buffer.c_str();
-}
+using testsupport::StoredText;
 
 inline bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;

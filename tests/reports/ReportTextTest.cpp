@@ -10,9 +10,11 @@
 #include <string>
 
 #include "foundation/TypedList.h"
-#include "storymodel/FablecoreStringConverter.h"
+#include "support/StoredText.h"
 
 namespace {
+
+using testsupport::StoredText;
 
 std::string Collapsed(std::string text) {
     CollapseBlankLines(text);
@@ -65,14 +67,6 @@ TEST(ExpandReportText, MacrosAreExpandedBeforeTheEscapesAreDecoded) {
     EXPECT_NE(ExpandReportText(nullptr, "a\n\n\nb", nullptr, false).find("\n\n\n"), std::string::npos);
 }
 
-// What a writer typed, as the text fields store it.
-std::string Typed(const std::string& text) {
-    std::string stored(SharedStringConverter().MaxEncodedSize(static_cast<std::uint32_t>(text.size())), '\0');
-    SharedStringConverter().Encode(text.c_str(), stored.data(), static_cast<std::uint32_t>(stored.size()));
-    stored.resize(std::char_traits<char>::length(stored.c_str()));
-    return stored;
-}
-
 std::string Plain(const std::string& text, bool collapse = false) {
     return PlainReportText(nullptr, text.c_str(), collapse);
 }
@@ -109,13 +103,13 @@ TEST(PlainReportText, WhatTheWriterTypedSurvivesWholeEvenWhereItLooksLikeACode) 
     const std::string typed =
         "\xC7"
         "a {NObst} \xC8t\xE9 / \\ \x80 \xB0";
-    EXPECT_EQ(Plain(kBold + Typed(typed) +
+    EXPECT_EQ(Plain(kBold + StoredText(typed) +
                     "\xC7"
                     "B-\xC8"),
               typed + "\n");
     EXPECT_EQ(Plain("Before " +
-                        Typed("\xC7"
-                              "\n\n\n\xC8") +
+                        StoredText("\xC7"
+                                   "\n\n\n\xC8") +
                         " after",
                     true),
               "Before \xC7\n\n\xC8 after\n");

@@ -244,7 +244,7 @@ TEST_F(StoryPointTables, CellsPrintExpandedAndDecoded) {
     Describe(3, "Resolve", "Resolve", "how it ends", 7);
     Describe(13, "MCCon", "Concern", "the worry", 1);
     composer->SetShowStorytelling(1);
-    Tell("MCCon", Encoded("a {braced} text").c_str());
+    Tell("MCCon", StoredText("a {braced} text").c_str());
     Tell("Resolve", "told");
     Build();
     std::string printed;

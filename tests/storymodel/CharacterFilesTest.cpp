@@ -13,8 +13,8 @@
 #include "foundation/FileError.h"
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PFMFormat.h"
-#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/StoryTestSupport.h"
+#include "support/StoredText.h"
 
 namespace {
 
@@ -135,34 +135,29 @@ TEST_F(CharacterFilesTest, ACharacterComesBackEqualInAnotherStory) {
 // A role and the other texts at the most their fields take (2,047 and 30,719 bytes as stored, each
 // slash taking two) go out to a character file and come back whole.
 TEST_F(CharacterFilesTest, TextsAtTheirFieldsLimitsComeBackWhole) {
-    const auto stored = [](const std::string& plain) {
-        std::string text(2 * plain.size() + 1, '\0');
-        SharedStringConverter().Encode(plain.c_str(), text.data(), static_cast<std::uint32_t>(text.size()));
-        return std::string(text.c_str());
-    };
     std::string role(1947, 'r');
     for (std::size_t i = 0; i < 100; ++i) role[i * 19] = '/';
     std::string description(29919, 'd');
     for (std::size_t i = 0; i < 800; ++i) description[i * 37] = '/';
-    ASSERT_EQ(stored(role).size(), 2047u);
-    ASSERT_EQ(stored(description).size(), 30719u);
+    ASSERT_EQ(testsupport::StoredText(role).size(), 2047u);
+    ASSERT_EQ(testsupport::StoredText(description).size(), 30719u);
     NewStory();
     const CharID id = Characters().CreateCharacter("Limits", 0, kSingularForm, 0, kNoRole, false);
     CharInfoRec& character = *Characters().GetCharacter(id);
-    ASSERT_EQ(character.SetText(CharacterKey::kRole, stored(role).c_str()), kNoErr);
+    ASSERT_EQ(character.SetText(CharacterKey::kRole, testsupport::StoredText(role).c_str()), kNoErr);
     for (const char* key : kTexts) {
         if (std::string_view(key) == CharacterKey::kRole) continue;
-        ASSERT_EQ(character.SetText(key, stored(description).c_str()), kNoErr) << key;
+        ASSERT_EQ(character.SetText(key, testsupport::StoredText(description).c_str()), kNoErr) << key;
     }
     ASSERT_TRUE(Export(id, "limits.fcf"));
 
     NewStory();
     ASSERT_TRUE(Import("limits.fcf"));
     CharInfoRec& imported = *Characters().GetCharacter(Characters().GetLastCharacterID());
-    EXPECT_TRUE(imported.GetText(CharacterKey::kRole) == stored(role)) << "the role";
+    EXPECT_TRUE(imported.GetText(CharacterKey::kRole) == testsupport::StoredText(role)) << "the role";
     for (const char* key : kTexts) {
         if (std::string_view(key) == CharacterKey::kRole) continue;
-        EXPECT_TRUE(imported.GetText(key) == stored(description)) << key;
+        EXPECT_TRUE(imported.GetText(key) == testsupport::StoredText(description)) << key;
     }
 }
 
