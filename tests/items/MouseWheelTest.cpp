@@ -61,6 +61,16 @@ protected:
         return pixels;
     }
 
+    // The middle of one of the view's bars, in the host's client points.
+    ShortPoint MiddleOf(ScrollBar& bar) const {
+        ShortRect bounds;
+        bar.GetBounds(bounds);
+        win::POINT middle{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+        win::ClientToScreen(view->GetHWnd(), &middle);
+        win::ScreenToClient(Host(), &middle);
+        return ShortPoint{static_cast<std::int16_t>(middle.x), static_cast<std::int16_t>(middle.y)};
+    }
+
     static constexpr ShortPoint kOverView{100, 80};
     GridView* view = nullptr;
     GridView* other = nullptr;
@@ -91,18 +101,9 @@ TEST_F(MouseWheel, ShiftTurnsItSidewaysAndTheBarsThemselvesTakeIt) {
     EXPECT_EQ(view->GetHorzScrollValue(), 0) << "away from the writer: back left";
 
     // Over the vertical bar, and over the horizontal one.
-    ShortRect bar;
-    view->GetVertScrollBar()->GetBounds(bar);
-    win::POINT onBar{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
-    win::ClientToScreen(view->GetHWnd(), &onBar);
-    win::ScreenToClient(Host(), &onBar);
-    Turn(-1, ShortPoint{static_cast<std::int16_t>(onBar.x), static_cast<std::int16_t>(onBar.y)});
+    Turn(-1, MiddleOf(*view->GetVertScrollBar()));
     EXPECT_EQ(view->GetVertScrollValue(), 3);
-    view->GetHorzScrollBar()->GetBounds(bar);
-    onBar = win::POINT{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
-    win::ClientToScreen(view->GetHWnd(), &onBar);
-    win::ScreenToClient(Host(), &onBar);
-    Turn(-1, ShortPoint{static_cast<std::int16_t>(onBar.x), static_cast<std::int16_t>(onBar.y)}, true);
+    Turn(-1, MiddleOf(*view->GetHorzScrollBar()), true);
     EXPECT_EQ(view->GetHorzScrollValue(), 3);
 }
 
