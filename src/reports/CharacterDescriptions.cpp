@@ -24,11 +24,10 @@
 
 namespace {
 
-// The scratch sizes of the texts: a longer text is cut to its size - 1 characters.
-constexpr std::uint32_t kRoleSize = 2048;
-constexpr std::uint32_t kTextSize = 30720;
-// Every text the writer can give a character fits whole.
-static_assert(kRoleSize == kRoleTextLimit + 1 && kTextSize == kLongTextLimit + 1);
+// The scratch sizes of the texts, the NUL included: every text the writer can give a character fits
+// whole, and a longer one kept from before is cut to its size - 1 characters.
+constexpr std::uint32_t kRoleSize = kRoleTextLimit + 1;
+constexpr std::uint32_t kTextSize = kLongTextLimit + 1;
 constexpr std::uint32_t kNameSize = 100;
 
 constexpr std::array<const char*, 3> kSexWords = {"Male", "Female", "Non-Gendered"};

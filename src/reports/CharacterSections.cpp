@@ -24,9 +24,8 @@ namespace {
 
 // The longest conflict sentence, with the writer's note before it.
 constexpr std::size_t kSentenceSize = 32768;
-constexpr std::uint32_t kTextSize = 30720;
 // Every text the writer can give a character fits whole.
-static_assert(kTextSize == kLongTextLimit + 1);
+constexpr std::uint32_t kTextSize = kLongTextLimit + 1;
 
 std::string Text(CharInfoRec& character, const char* key) {
     std::vector<char> buffer(kTextSize, '\0');

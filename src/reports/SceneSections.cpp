@@ -33,9 +33,8 @@
 namespace {
 
 constexpr std::uint32_t kNameSize = 256;
-constexpr std::uint32_t kDescriptionSize = 30720;
 // A description the writer can type fits whole.
-static_assert(kDescriptionSize == kLongTextLimit + 1);
+constexpr std::uint32_t kDescriptionSize = kLongTextLimit + 1;
 constexpr const char* kBullet = "\x95 ";
 
 // The name the scene menus give an appreciation id, when it is a plain one (not one that names a
