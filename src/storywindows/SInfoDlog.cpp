@@ -52,8 +52,8 @@ ErrCode SInfoDlog::SetUpItems() {
             const int top = kMargin + static_cast<int>(i) * kLineStep;
             const ShortRect bounds =
                 ShortRect::MakeLTRB(kFieldLeft, top, kWidth - kMargin, top + kLineHeight);
-            list->Append(new StoredTextField(list, StoryInformation::kLines[i].limit, &bounds, &fieldFont_, 0,
-                                             EditView::kLeavesReturn, 0, 0, black, nullptr));
+            list->Append(new StoredTextField(list, StoryInformation::kLines[i].Limit(), &bounds, &fieldFont_,
+                                             0, EditView::kLeavesReturn, 0, 0, black, nullptr));
         }
         const ShortRect bounds =
             ShortRect::MakeLTRB(kMargin, kPopupTop, 360, kPopupTop + Popup::kStandardHeight + 2);

@@ -6,11 +6,11 @@
 #include "storymodel/RecordText.h"
 
 const std::array<StoryInformation::Field, StoryInformation::kLineCount> StoryInformation::kLines = {{
-    {"Title", "Title:", InfoTextLimit("Title")},
-    {"Author", "Author:", InfoTextLimit("Author")},
-    {"Genre", "Genre:", InfoTextLimit("Genre")},
-    {"OSName", "{NObje} Story name:", InfoTextLimit("OSName")},
-    {"SSName", "{NSubj} Story name:", InfoTextLimit("SSName")},
+    {"Title", "Title:"},
+    {"Author", "Author:"},
+    {"Genre", "Genre:"},
+    {"OSName", "{NObje} Story name:"},
+    {"SSName", "{NSubj} Story name:"},
 }};
 
 const std::array<StoryInformation::Field, StoryInformation::kSynopsisCount> StoryInformation::kSynopses = {{

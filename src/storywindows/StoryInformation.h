@@ -19,7 +19,7 @@ public:
     struct Field {
         const char* key;
         const char* label;
-        std::uint32_t limit = kLongTextLimit;
+        std::uint32_t Limit() const { return InfoTextLimit(key); }
     };
     // The one-line fields: title, author, genre and the names of the two stories.
     static constexpr std::size_t kLineCount = 5;
