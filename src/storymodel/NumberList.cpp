@@ -7,11 +7,11 @@
 
 namespace {
 
-// A piece between commas as a number: spaces, an optional sign, then decimal digits up to the
-// first other character.
 // The spaces of the "C" locale, the only one the program runs in.
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// A piece between commas as a number: spaces, an optional sign, then decimal digits up to the
+// first other character.
 std::int16_t PieceValue(std::string_view piece) {
     std::size_t i = 0;
     while (i < piece.size() && IsSpace(piece[i])) ++i;
