@@ -13,24 +13,8 @@ namespace {
 
 using namespace endtoend;
 
-// Where things are in the program's window (client pixels of its X window): the story information
-// dialog opens centred in the frame.
-constexpr win::POINT kTitleField{470, 95};
-constexpr win::POINT kInfoOk{589, 422};
-
 class XvfbQuit : public XvfbSession {
 protected:
-    // The key pressed; the screen once it shows what the key brought up.
-    std::unique_ptr<win::Surface> PressAndSettle(KeySym key) const {
-        const std::unique_ptr<win::Surface> before = Capture();
-        Press(display, key);
-        return Settled(before.get());
-    }
-    std::unique_ptr<win::Surface> QuitAndSettle() const {
-        const std::unique_ptr<win::Surface> before = Capture();
-        Chord(display, XK_Control_L, XK_q);
-        return Settled(before.get());
-    }
     // The story files anywhere in the test's folders.
     std::vector<std::string> StoryFiles() const {
         std::vector<std::string> found;
@@ -45,17 +29,14 @@ TEST_F(XvfbQuit, ACancelledFileChooserAtQuitAsksTheQuestionAgain) {
     ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
     // Ctrl+3 and a title typed: the new story is changed.
     Shortcut(XK_3);
-    ClickAt(kTitleField);
+    ClickAt(kInfoTitleField);
     Press(display, XK_End);
     Type(" at Sea");
-    std::unique_ptr<win::Surface> before = Capture();
-    ClickAt(kInfoOk);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kInfoOk);
 
     // Ctrl+Q: Save changes? Yes opens the chooser, Escape cancels it, and the question comes back;
     // its Cancel (Escape) calls the quit off.
-    QuitAndSettle();
+    Shortcut(XK_q);
     PressAndSettle(XK_y);
     PressAndSettle(XK_Escape);
     PressAndSettle(XK_Escape);
@@ -63,7 +44,7 @@ TEST_F(XvfbQuit, ACancelledFileChooserAtQuitAsksTheQuestionAgain) {
 
     // Ctrl+Q again: Yes, Escape at the chooser, and No at the question asked again: the program ends
     // and writes no story.
-    QuitAndSettle();
+    Shortcut(XK_q);
     PressAndSettle(XK_y);
     PressAndSettle(XK_Escape);
     Press(display, XK_n);

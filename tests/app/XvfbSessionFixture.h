@@ -27,6 +27,12 @@ namespace endtoend {
 
 // Somewhere on the frame's background, away from anything that reacts to the pointer.
 inline constexpr win::POINT kRestingPlace{790, 590};
+// The story information dialog (Ctrl+3), centred in the frame: its title and author fields and its
+// buttons.
+inline constexpr win::POINT kInfoTitleField{470, 95};
+inline constexpr win::POINT kInfoAuthorField{470, 123};
+inline constexpr win::POINT kInfoOk{589, 422};
+inline constexpr win::POINT kInfoCancel{498, 422};
 
 // Whether the file holds the text.
 inline bool FileHolds(const std::string& path, const std::string& text) {
@@ -135,6 +141,20 @@ protected:
         ASSERT_NE(MovePointer(display, originX + point.x, originY + point.y), 0u);
         Click(display);
     }
+    // The screen once it shows what the action did: changed from what it was before, then still.
+    template <typename Action>
+    std::unique_ptr<win::Surface> SettledAfter(Action action) const {
+        const std::unique_ptr<win::Surface> before = Capture();
+        action();
+        return Settled(before.get());
+    }
+    // A click on the place, the pointer then put to rest; the screen once it shows what the click did.
+    std::unique_ptr<win::Surface> ClickAndSettle(win::POINT point) const {
+        return SettledAfter([&] {
+            ClickAt(point);
+            Rest();
+        });
+    }
     // Each character with the key that types it, shifted where the US layout asks for Shift.
     void Type(const std::string& text) const {
         for (const char c : text) {
@@ -158,11 +178,13 @@ protected:
         XTestFakeButtonEvent(display, 1, False, CurrentTime);
         XFlush(display);
     }
+    // The key pressed; the screen once it shows what the key brought up.
+    std::unique_ptr<win::Surface> PressAndSettle(KeySym key) const {
+        return SettledAfter([&] { Press(display, key); });
+    }
     // The shortcut pressed; the screen once it shows what it opened.
     std::unique_ptr<win::Surface> Shortcut(KeySym key) const {
-        const std::unique_ptr<win::Surface> before = Capture();
-        Chord(display, XK_Control_L, key);
-        return Settled(before.get());
+        return SettledAfter([&] { Chord(display, XK_Control_L, key); });
     }
     // The program started (with the arguments), its splash screen gone and its frame taking keys.
     void StartAndWaitForTheFrontEnd(const std::vector<std::string>& arguments = {}) {

@@ -18,16 +18,11 @@ namespace {
 using namespace endtoend;
 
 // Where things are in the program's window (client pixels of its X window). The story engine fills
-// the frame; the story information dialog is centred in it; the brainstorming window opens at its
-// default place on a first start.
+// the frame; the brainstorming window opens at its default place on a first start.
 constexpr win::POINT kResolvePopup{253, 84};
 constexpr win::POINT kChangeEntry{190, 98};  // in Resolve's open menu
 constexpr win::POINT kEngineOk{730, 522};
 constexpr win::POINT kEngineCancel{639, 522};
-constexpr win::POINT kTitleField{470, 95};
-constexpr win::POINT kAuthorField{470, 123};
-constexpr win::POINT kInfoOk{589, 422};
-constexpr win::POINT kInfoCancel{498, 422};
 constexpr win::POINT kSpinButton{314, 183};
 constexpr win::POINT kNumberPopup{270, 112};
 constexpr win::POINT kEightEntry{264, 166};  // in the number popup's open menu
@@ -70,29 +65,23 @@ TEST_F(XvfbStoryTools, EngineInformationAndBrainstormingAreUsedAndWhatTheyMadeIs
     PressAndReleaseAt(kResolvePopup, kChangeEntry);
     Rest();
     ExpectScreen("xvfb-story-engine.png");
-    std::unique_ptr<win::Surface> before = Capture();
-    ClickAt(kEngineOk);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kEngineOk);
 
     // Ctrl+3: the story information; a title typed over the one offered, and an author.
     Shortcut(XK_3);
-    ClickAt(kTitleField);
+    ClickAt(kInfoTitleField);
     Press(display, XK_End);
     for (int i = 0; i < 12; ++i) Press(display, XK_BackSpace);
     Type("The Lighthouse");
-    ClickAt(kAuthorField);
+    ClickAt(kInfoAuthorField);
     Type("Ada Quill");
     Rest();
     ExpectScreen("xvfb-story-info.png");
-    before = Capture();
-    ClickAt(kInfoOk);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kInfoOk);
 
     // Ctrl+6: the brainstorming tools on the spinner page, titled with the new title; Spin lists
     // the story points it chose (at random, so the list is only seen to be filled).
-    before = Shortcut(XK_6);
+    std::unique_ptr<win::Surface> before = Shortcut(XK_6);
     gditest::ExpectMatchesReference(*before,
                                     std::filesystem::path(APP_TEST_DATA) / "xvfb-brainstorming-spinner.png");
     ClickAt(kSpinButton);
@@ -126,16 +115,10 @@ TEST_F(XvfbStoryTools, EngineInformationAndBrainstormingAreUsedAndWhatTheyMadeIs
     ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd({saved}));
     Shortcut(XK_3);
     ExpectScreen("xvfb-story-info-kept.png");
-    before = Capture();
-    ClickAt(kInfoCancel);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kInfoCancel);
     Shortcut(XK_e);
     ExpectScreen("xvfb-story-engine-kept.png");
-    before = Capture();
-    ClickAt(kEngineCancel);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kEngineCancel);
     Shortcut(XK_l);
     ExpectScreen("xvfb-character-kept.png");
     // Nothing changed: Quit asks nothing.

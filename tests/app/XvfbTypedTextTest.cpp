@@ -13,10 +13,8 @@ namespace {
 
 using namespace endtoend;
 
-// Where things are in the program's window (client pixels of its X window): the story information
-// dialog is centred in the frame, the comments window opens at its default place.
-constexpr win::POINT kTitleField{470, 95};
-constexpr win::POINT kInfoOk{589, 422};
+// Where the comments window's field is in the program's window (client pixels of its X window): the
+// window opens at its default place.
 constexpr win::POINT kCommentsField{270, 220};
 
 // A text as the story file stores it: each brace and slash behind the escape byte.
@@ -39,24 +37,17 @@ TEST_F(XvfbTypedText, WhatTheWriterTypesIsKeptAsTypedAndSavedWithoutLeavingTheWi
     Shortcut(XK_l);
     Shortcut(XK_k);
     Type("Jean/Luc {x}");
-    std::unique_ptr<win::Surface> before = Capture();
-    Press(display, XK_Return);
-    Settled(before.get());
+    PressAndSettle(XK_Return);
     // Ctrl+I: the character's information, and OK with nothing changed.
     Shortcut(XK_i);
-    before = Capture();
-    Press(display, XK_Return);
-    Settled(before.get());
+    PressAndSettle(XK_Return);
     // Ctrl+3: a title of 120 letters typed over the one offered; its key keeps 99.
     Shortcut(XK_3);
-    ClickAt(kTitleField);
+    ClickAt(kInfoTitleField);
     Press(display, XK_End);
     for (int i = 0; i < 12; ++i) Press(display, XK_BackSpace);
     Type(std::string(120, 'T'));
-    before = Capture();
-    ClickAt(kInfoOk);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kInfoOk);
     ASSERT_NO_FATAL_FAILURE(SaveAs(saved));
     EXPECT_TRUE(FileHolds(saved, kStoredName)) << "the name is stored escaped once";
     EXPECT_TRUE(FileHolds(saved, std::string(99, 'T')));

@@ -66,10 +66,7 @@ TEST_F(XvfbCharacterPictures, PicturesAreCopiedToAndPastedFromOtherProgramsWithT
     const std::string xclip = "timeout 5 xclip -selection clipboard";
     ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
     Shortcut(XK_l);
-    std::unique_ptr<win::Surface> before = Capture();
-    ClickAt(kFirstCharacter);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kFirstCharacter);
     const win::COLORREF stock = ScreenColor(display, originX + kFirstPicture.x, originY + kFirstPicture.y);
 
     // Ctrl+C: the picture is offered as PNG and BMP, each the character's 32 x 32 picture.

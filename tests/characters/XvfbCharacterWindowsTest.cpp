@@ -40,10 +40,10 @@ protected:
     // The menu opened by Alt and its letter, then its entry chosen by its letter; the screen once it
     // shows what the entry opened.
     std::unique_ptr<win::Surface> FromMenu(KeySym menu, KeySym entry) const {
-        const std::unique_ptr<win::Surface> before = Capture();
-        Chord(display, XK_Alt_L, menu);
-        Press(display, entry);
-        return Settled(before.get());
+        return SettledAfter([&] {
+            Chord(display, XK_Alt_L, menu);
+            Press(display, entry);
+        });
     }
 };
 
@@ -62,18 +62,13 @@ TEST_F(XvfbCharacterWindows, CharactersMadeFromTheMenusShowInEachCharacterWindow
     Type("Lighthouse keeper");
     Rest();
     ExpectScreen("xvfb-new-character.png");
-    before = Capture();
-    ClickAt(kNewCharacterOk);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kNewCharacterOk);
     // A second character, made with Return.
     FromMenu(XK_c, XK_c);
     Type("Tobin Hale");
     ClickAt(kRoleField);
     Type("Smuggler");
-    before = Capture();
-    Press(display, XK_Return);
-    Settled(before.get());
+    PressAndSettle(XK_Return);
     // Ctrl+L: both in the list beside the story's placeholder Main and impact characters.
     Shortcut(XK_l);
     ExpectScreen("xvfb-character-list-filled.png");
@@ -106,10 +101,7 @@ TEST_F(XvfbCharacterWindows, CharactersMadeFromTheMenusShowInEachCharacterWindow
     PressAndReleaseAt(kResolvePopup, kChangeEntry);
     Rest();
     ExpectScreen("xvfb-control-panel.png");
-    before = Capture();
-    ClickAt(kEngineOk);
-    Rest();
-    Settled(before.get());
+    ClickAndSettle(kEngineOk);
     // Ctrl+Y, Resolve chosen, Explore: the value and what it means.
     Shortcut(XK_y);
     before = Capture();
