@@ -6,8 +6,7 @@
 
 #include <gmock/gmock.h>
 
-#include <fstream>
-
+#include "BitmapFile.h"
 #include "CharacterToolsFixture.h"
 #include "app/ProgramFixture.h"
 #include "characters/BCWindow.h"
@@ -26,33 +25,6 @@ namespace {
 using ::testing::ElementsAre;
 
 constexpr const char* kNames[] = {"Mara", "Ned", "Olga", "Piet", "Quin"};
-
-// A 24-bit Windows bitmap file of 32 x 32 pixels in one colour.
-void WriteBmp(const std::string& path, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    std::string bytes = "BM";
-    const auto put = [&bytes](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
-    };
-    const std::uint32_t pixels = 32 * 32 * 3;
-    for (const auto& [value, size] : std::vector<std::pair<std::uint32_t, int>>{{54 + pixels, 4},
-                                                                                {0, 4},
-                                                                                {54, 4},
-                                                                                {40, 4},
-                                                                                {32, 4},
-                                                                                {32, 4},
-                                                                                {1, 2},
-                                                                                {24, 2},
-                                                                                {0, 4},
-                                                                                {pixels, 4},
-                                                                                {2835, 4},
-                                                                                {2835, 4},
-                                                                                {0, 4},
-                                                                                {0, 4}})
-        put(value, size);
-    for (int i = 0; i < 32 * 32; ++i)
-        bytes += std::string{static_cast<char>(blue), static_cast<char>(green), static_cast<char>(red)};
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 class CharacterProgram : public ProgramTest {
 protected:
@@ -85,8 +57,8 @@ protected:
             presenter.PressKey(VK_RETURN);
         });
         Then([this, index] {
-            WriteBmp(File(std::string(kNames[index]) + ".bmp"), static_cast<std::uint8_t>(40 * index), 90,
-                     160);
+            WriteBmp(File(std::string(kNames[index]) + ".bmp"), 32, 32, static_cast<std::uint8_t>(40 * index),
+                     90, 160);
             presenter.ScriptPromptAnswer("OpenFile",
                                          PromptAnswer{TRUE, File(std::string(kNames[index]) + ".bmp")});
             presenter.KeyDown(VK_MENU);
