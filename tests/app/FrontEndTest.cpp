@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "FrontEndPoints.h"
 #include "StoryAppFixture.h"
 #include "framework/InputHelpers.h"
 #include "framework/TCommand.h"
@@ -56,15 +57,6 @@ public:
 
 class FrontEnd : public StoryAppTest {
 protected:
-    // A point of an entry's picture button on the screen.
-    POINT OnButton(const FrontEndView& view, std::int32_t index) {
-        const FrontEndView::Layout& layout = view.GetLayout(index);
-        ShortPoint point;
-        view.DocPointToView(LongPoint{layout.button.left + 10, layout.button.top + 10}, point);
-        POINT screen{point.x, point.y};
-        ClientToScreen(view.GetParentHWnd(), &screen);
-        return screen;
-    }
     // Steps given one at a time while the panel tracks the mouse.
     void Script(std::vector<std::function<void()>> steps) {
         script_.assign(steps.begin(), steps.end());
@@ -161,7 +153,7 @@ TEST_F(FrontEnd, TiledItScrollsToTheRowsItHidesByItsBarAndTheWheel) {
     const std::int32_t last = view.GetEntryCount() - 1;
     ShortRect cell;
     ASSERT_FALSE(view.DocRectToView(view.GetLayout(last).inner, cell) && cell.Intersect(content));
-    InjectMouseWheel(-WHEEL_DELTA, OnButton(view, 0));
+    InjectMouseWheel(-WHEEL_DELTA, OnFrontEndButton(view, 0));
     Run();
     EXPECT_EQ(view.GetVertScrollValue(), view.GetVertScrollMax());
     view.GetContentRect(content);
@@ -174,8 +166,8 @@ TEST_F(FrontEnd, OnlyAClickPressedAndReleasedOnOneEntryChoosesIt) {
     Run();
     NotingView& view = *window->view;
     ASSERT_TRUE(view.IsLaidOut());
-    const POINT first = OnButton(view, 0);
-    const POINT second = OnButton(view, 1);
+    const POINT first = OnFrontEndButton(view, 0);
+    const POINT second = OnFrontEndButton(view, 1);
 
     presenter.MoveMouse(first);
     Script({[&] { presenter.MoveMouse(second); }, [&] { presenter.ButtonUp(); }});
@@ -207,7 +199,7 @@ TEST_F(FrontEnd, OpenStoryAsksForAStoryAndTheOtherEntriesHarmNothing) {
     FKDoc* story = NewStory();
     FrontEndView& view = *story->GetFrontEndWindow()->GetView();
     presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{FALSE, {}});
-    presenter.Click(OnButton(view, 2));
+    presenter.Click(OnFrontEndButton(view, 2));
     Run();
     ASSERT_EQ(presenter.PromptsAsked().back().kind, "OpenFile");
     EXPECT_EQ(presenter.PromptsAsked().back().caption, "Open Fablecore Story File");

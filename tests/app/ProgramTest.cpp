@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FrontEndPoints.h"
 #include "ProgramFixture.h"
 #include "StoreFiles.h"
 #include "app/AboutBoxDialog.h"
@@ -668,16 +669,6 @@ POINT OnItem(const TItem& item) {
     return point;
 }
 
-// A point of the chooser entry's picture button, on the screen.
-POINT OnEntry(const FrontEndView& view, std::int32_t index) {
-    const FrontEndView::Layout& layout = view.GetLayout(index);
-    ShortPoint point;
-    view.DocPointToView(LongPoint{layout.button.left + 10, layout.button.top + 10}, point);
-    POINT screen{point.x, point.y};
-    ClientToScreen(view.GetParentHWnd(), &screen);
-    return screen;
-}
-
 FKDoc* FrontStory() {
     return GetAppl()->GetDocumentCount() > 0 ? static_cast<FKDoc*>(GetAppl()->GetDocument(0)) : nullptr;
 }
@@ -747,13 +738,13 @@ TEST_F(ProgramTest, AWritersSessionIsKeptWholeAcrossAQuitAndAStart) {
         presenter.PressKey(VK_BACK);
         presenter.TypeText("12");
         page->GetGenderPopup()->SetValue(1, true);
-        presenter.Click(OnEntry(*window->GetChooser(), 3));
+        presenter.Click(OnFrontEndButton(*window->GetChooser(), 3));
     });
     Then([&] {
         auto* page = dynamic_cast<TermPrefArea*>(window->GetCurrentArea());
         ASSERT_NE(page, nullptr) << "the Term Swap entry chose its page";
         presenter.Click(OnItem(*page->GetOriginalButton()));
-        presenter.Click(OnEntry(*window->GetChooser(), 1));
+        presenter.Click(OnFrontEndButton(*window->GetChooser(), 1));
     });
     Then([&] {
         auto* page = dynamic_cast<ReportPrefArea*>(window->GetCurrentArea());
@@ -762,7 +753,7 @@ TEST_F(ProgramTest, AWritersSessionIsKeptWholeAcrossAQuitAndAStart) {
         presenter.PressKey(VK_END);
         presenter.TypeText(" Draft");
         page->GetColumnsPopup()->SetValue(1, true);
-        presenter.Click(OnEntry(*window->GetChooser(), 2));
+        presenter.Click(OnFrontEndButton(*window->GetChooser(), 2));
     });
     Then([&] {
         auto* page = dynamic_cast<FQSPrefArea*>(window->GetCurrentArea());
