@@ -167,9 +167,7 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
     });
     Then([&] {
         EXPECT_EQ(GetActiveWindow(), frame) << "the about box is gone";
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('Q');
-        presenter.KeyUp(VK_CONTROL);
+        Shortcut(presenter, 'Q');
     });
 
     EXPECT_EQ(RunProgram(), 0);
@@ -203,11 +201,7 @@ TEST_F(ProgramTest, TheSplashScreenStaysTwoSecondsAndTheNewStoryFollowsIt) {
 // without an opener, a box says what is missing.
 TEST_F(ProgramTest, HelpTopicsShowsTheUserGuide) {
     InstallBuiltDataFiles();
-    Then([&] {
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('8');
-        presenter.KeyUp(VK_CONTROL);
-    });
+    Then([&] { Shortcut(presenter, '8'); });
     Then([&] {
         ASSERT_EQ(presenter.FilesShown().size(), 1u);
         EXPECT_EQ(presenter.FilesShown()[0], ProgramFile("Fablecore.html"));
@@ -223,9 +217,7 @@ TEST_F(ProgramTest, HelpTopicsShowsTheUserGuide) {
     Then([&] {
         std::filesystem::remove(ProgramFile("Fablecore.html"));
         presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('8');
-        presenter.KeyUp(VK_CONTROL);
+        Shortcut(presenter, '8');
     });
     Then([] { PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(RunProgram(), 0);
@@ -267,9 +259,7 @@ TEST_F(ProgramTest, TheReportsCommandOpensTheStorysReportWindow) {
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
     Then([&] {
         ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('R');
-        presenter.KeyUp(VK_CONTROL);
+        Shortcut(presenter, 'R');
     });
     Then([&] {
         const auto* story = static_cast<FKDoc*>(GetAppl()->GetDocument(0));
@@ -292,9 +282,7 @@ TEST_F(ProgramTest, TheQuerySystemCommandOpensTheStorysQueryWindow) {
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
     Then([&] {
         ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('U');
-        presenter.KeyUp(VK_CONTROL);
+        Shortcut(presenter, 'U');
     });
     Then([&] {
         const auto* story = static_cast<FKDoc*>(GetAppl()->GetDocument(0));
@@ -385,16 +373,8 @@ TEST_F(ProgramTest, QuitFromTheMenuBarClosesTheFrame) {
 TEST_F(ProgramTest, FileOpenAsksWithTheOpenChooser) {
     InstallBuiltDataFiles();
     presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{FALSE, {}});
-    Then([&] {
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('O');
-        presenter.KeyUp(VK_CONTROL);
-    });
-    Then([&] {
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('Q');
-        presenter.KeyUp(VK_CONTROL);
-    });
+    Then([&] { Shortcut(presenter, 'O'); });
+    Then([&] { Shortcut(presenter, 'Q'); });
     EXPECT_EQ(RunProgram(), 0);
     ASSERT_FALSE(presenter.PromptsAsked().empty());
     EXPECT_EQ(presenter.PromptsAsked().back().kind, "OpenFile");
@@ -574,17 +554,13 @@ TEST_F(ProgramTest, ANewStoryIsSavedAndOpensAgainAsItWas) {
         story->GetInfoRecord().SetEntry("Title", 'c', "A Day's Work");
         story->GetCharacterManager()->CreateCharacter("Walker", 0, 0, 0, 0, false);
         story->UpdateWindowTitles();
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('S');
-        presenter.KeyUp(VK_CONTROL);
+        Shortcut(presenter, 'S');
     });
     Then([&] {
         const auto* story = static_cast<FKDoc*>(GetAppl()->GetDocument(0));
         EXPECT_FALSE(story->IsDirty());
         firstTitle = story->GetFrontEndWindow()->GetTitle();
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('Q');
-        presenter.KeyUp(VK_CONTROL);
+        Shortcut(presenter, 'Q');
     });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(firstTitle, "day.fsf - A Day's Work");
@@ -612,11 +588,7 @@ TEST_F(ProgramTest, ANewStoryIsSavedAndOpensAgainAsItWas) {
     // Chosen in File > Open: the new story of the start makes way for it.
     presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, saved});
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
-    Then([&] {
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey('O');
-        presenter.KeyUp(VK_CONTROL);
-    });
+    Then([&] { Shortcut(presenter, 'O'); });
     Then([&] {
         expectOpened();
         PostMessageA(GetPresentedFrame(), WM_CLOSE, 0, 0);
@@ -675,12 +647,6 @@ FKDoc* FrontStory() {
 
 PrefsWindow* PreferencesOf(const FKDoc* story) {
     return story ? dynamic_cast<PrefsWindow*>(story->GetPrefsWindow()) : nullptr;
-}
-
-void Chord(HeadlessPresenter& presenter, UINT held, UINT key) {
-    presenter.KeyDown(held);
-    presenter.PressKey(key);
-    presenter.KeyUp(held);
 }
 
 // A writer's whole session: a new story gets a title, characters, a scene, storyform choices and
@@ -760,15 +726,15 @@ TEST_F(ProgramTest, AWritersSessionIsKeptWholeAcrossAQuitAndAStart) {
         ASSERT_NE(page, nullptr);
         presenter.Click(OnItem(*page->GetColorsBox()));
         // File > Close closes the window in front: the preferences.
-        Chord(presenter, VK_CONTROL, 'W');
+        Shortcut(presenter, 'W');
     });
     Then([&] {
         EXPECT_EQ(PreferencesOf(FrontStory()), nullptr);
-        Chord(presenter, VK_CONTROL, 'S');
+        Shortcut(presenter, 'S');
     });
     Then([&] {
         EXPECT_FALSE(FrontStory()->IsDirty());
-        Chord(presenter, VK_CONTROL, 'Q');
+        Shortcut(presenter, 'Q');
     });
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(MessageBoxes(presenter), 0u);
@@ -818,7 +784,7 @@ TEST_F(ProgramTest, AWritersSessionIsKeptWholeAcrossAQuitAndAStart) {
         EXPECT_FALSE(story->IsDirty());
         PostMessageA(GetPresentedFrame(), WM_COMMAND, kCmdSaveACopy, 0);
     });
-    Then([&] { Chord(presenter, VK_CONTROL, 'Q'); });
+    Then([&] { Shortcut(presenter, 'Q'); });
     EXPECT_EQ(RunProgram({saved}), 0);
     EXPECT_EQ(MessageBoxes(presenter), 0u);
     SetOriginalTerms(0);

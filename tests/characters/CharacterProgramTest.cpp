@@ -28,11 +28,6 @@ constexpr const char* kNames[] = {"Mara", "Ned", "Olga", "Piet", "Quin"};
 
 class CharacterProgram : public ProgramTest {
 protected:
-    void Ctrl(char key) {
-        presenter.KeyDown(VK_CONTROL);
-        presenter.PressKey(static_cast<UINT>(key));
-        presenter.KeyUp(VK_CONTROL);
-    }
     static FKDoc* Story() { return static_cast<FKDoc*>(GetAppl()->GetDocument(0)); }
     static CharacterManager& Characters() { return *Story()->GetCharacterManager(); }
     static void Compare(HWND window, const char* name) {
@@ -48,7 +43,7 @@ protected:
     // Creates a character with Create (Ctrl+K), names it in the dialog and gives it a picture with
     // Character > Picture.
     void CreateWithPicture(int index) {
-        Then([this] { Ctrl('K'); });
+        Then([this] { Shortcut(presenter, 'K'); });
         Then([this, index] {
             auto* dialog = FrontDialog<NewCharDlog>();
             ASSERT_NE(dialog, nullptr) << "Create opened no dialog";
@@ -75,7 +70,7 @@ TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAft
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
     Then([this] {
         ASSERT_EQ(GetAppl()->GetDocumentCount(), 1);
-        Ctrl('L');
+        Shortcut(presenter, 'L');
     });
     Then([] {
         TWindow* list = Story()->GetCLWindow();
@@ -88,7 +83,7 @@ TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAft
     Then([this] {
         ASSERT_EQ(Characters().GetCount(), 7);
         Compare(Story()->GetCLWindow()->GetHWnd(), "character-list-cast.png");
-        Ctrl('M');
+        Shortcut(presenter, 'M');
     });
     Then([this] {
         auto* dialog = FrontDialog<MainObstDlog>();
@@ -101,7 +96,7 @@ TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAft
     Then([this] {
         EXPECT_EQ(Characters().GetMainCharacter(), Named(Characters(), "Mara"));
         EXPECT_EQ(Characters().GetImpactCharacter(), Named(Characters(), "Ned"));
-        Ctrl('B');
+        Shortcut(presenter, 'B');
     });
     Then([] {
         auto* build = dynamic_cast<BCWindow*>(Story()->GetBCWindow());
@@ -113,7 +108,7 @@ TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAft
         Compare(build->GetHWnd(), "build-characters.png");
     });
     // Casting: Olga is the Skeptic.
-    Then([this] { Ctrl('0'); });
+    Then([this] { Shortcut(presenter, '0'); });
     Then([] {
         auto* casting = dynamic_cast<CastingWindow*>(Story()->GetCastingWindow());
         ASSERT_NE(casting, nullptr) << "Casting opened no window";
@@ -123,7 +118,7 @@ TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAft
         Compare(casting->GetHWnd(), "casting.png");
     });
     // Info on Piet: the dialog shows him; a description goes in.
-    Then([this] { Ctrl('I'); });
+    Then([this] { Shortcut(presenter, 'I'); });
     Then([this] {
         auto* dialog = FrontDialog<NewCharDlog>();
         ASSERT_NE(dialog, nullptr) << "Info opened no dialog";
@@ -135,9 +130,9 @@ TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAft
     });
     Then([this, story] {
         presenter.ScriptPromptAnswer("SaveFile", PromptAnswer{TRUE, story});
-        Ctrl('S');
+        Shortcut(presenter, 'S');
     });
-    Then([this] { Ctrl('Q'); });
+    Then([this] { Shortcut(presenter, 'Q'); });
     EXPECT_EQ(RunProgram(), 0);
     for (const PromptRequest& prompt : presenter.PromptsAsked())
         EXPECT_NE(prompt.kind, "MessageBox") << prompt.text;
@@ -161,7 +156,7 @@ TEST_F(CharacterProgram, EveryCharacterCommandOpensItsWindowAndTheCastIsFoundAft
         EXPECT_EQ(characters.GetCharacter(Named(characters, "Piet"))->GetText(CharacterKey::kDescription),
                   "Keeps the ferry.");
         checked = true;
-        Ctrl('Q');
+        Shortcut(presenter, 'Q');
     });
     EXPECT_EQ(RunProgram({story}), 0);
     EXPECT_TRUE(checked);
