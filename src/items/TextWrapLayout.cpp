@@ -46,18 +46,10 @@ public:
 
     void Run() {
         std::uint32_t position = 0;
-        while (text_[position] != '\0') {
+        for (;;) {
+            position = TakeFittingBytes(position);
             const char byte = text_[position];
-            // Most bytes fit where they are.
-            if (kPlainBytes[static_cast<unsigned char>(byte)]) {
-                const int width = Advance(byte);
-                if (width < available_ && running_ + width <= available_) {
-                    running_ += width;
-                    lineHasText_ = true;
-                    ++position;
-                    continue;
-                }
-            }
+            if (byte == '\0') break;
             if (byte == kStyleCodeStart && RecordCode(position)) continue;
             if (EndsLine(byte)) {
                 EndLineAtNewline(position, byte);
@@ -74,6 +66,27 @@ public:
     }
 
 private:
+    // Most bytes fit where they are: takes the plain bytes from the position on that were measured
+    // before and fit on the line, and answers the position of the first other byte. The line's
+    // state is kept in locals meanwhile, as no byte taken here changes anything else.
+    std::uint32_t TakeFittingBytes(std::uint32_t position) {
+        const char* const text = text_;
+        const std::int32_t* const widths = widths_;
+        const int available = available_;
+        int running = running_;
+        const std::uint32_t from = position;
+        for (;; ++position) {
+            const auto byte = static_cast<unsigned char>(text[position]);
+            if (!kPlainBytes[byte]) break;
+            const int width = widths[byte];
+            if (width < 0 || width >= available || running + width > available) break;
+            running += width;
+        }
+        running_ = running;
+        if (position != from) lineHasText_ = true;
+        return position;
+    }
+
     // The room of the line being filled under the current margins.
     int AvailableWidth() const {
         const TextStyle& style = wrap_.currentStyle_;
