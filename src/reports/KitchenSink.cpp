@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "foundation/StyleCodeBytes.h"
 #include "reports/ReportCatalogue.h"
@@ -26,11 +27,11 @@ constexpr std::array<std::int16_t, 22> kSections = {2,  19, 3,  34, 35, 58, 11, 
                                                     70, 71, 43, 36, 59, 61, 25, 15, 42, 10, 50};
 
 // Whether the section's text, its leading style codes aside, begins with the title.
-bool OpensWithTitle(const std::string& text, const char* title) {
+bool OpensWithTitle(std::string_view text, const char* title) {
     std::size_t at = 0;
     while (at < text.size() && text[at] == kStyleCodeStart) {
         const std::size_t end = text.find(kStyleCodeEnd, at);
-        if (end == std::string::npos) return false;
+        if (end == std::string_view::npos) return false;
         at = end + 1;
     }
     return text.compare(at, std::strlen(title), title) == 0;
@@ -42,9 +43,11 @@ void ReportComposer::BuildReportSection20() {
     for (const std::int16_t id : kSections) {
         const std::uint32_t start = GetTextLength();
         BuildSection(id);
-        const std::string section = GetText() + start;
-        if (!OpensWithTitle(section, CatalogueTitle(id))) {
-            ReplaceText(std::string(GetText(), start).c_str());
+        if (!OpensWithTitle(std::string_view(GetText() + start, GetTextLength() - start),
+                            CatalogueTitle(id))) {
+            // Only the section moves to make room for its heading; the text before it stays put.
+            const std::string section(GetText() + start, GetTextLength() - start);
+            CutText(start);
             AppendHeading(CatalogueTitle(id));
             AppendText(section.c_str());
         }

@@ -90,6 +90,10 @@ void ReportComposer::AppendText(const char* text) {
 
 void ReportComposer::ReplaceText(const char* text) { output_.Assign(text); }
 
+void ReportComposer::CutText(std::uint32_t length) {
+    if (length < output_.Length()) output_.Assign(length, output_.CStr());
+}
+
 void ReportComposer::SetReportTitle(const char* title) {
     std::snprintf(title_, sizeof title_, "%s", title ? title : "");
 }

@@ -81,6 +81,8 @@ public:
     void AppendText(const char* text);
     // Replaces the output by the text.
     void ReplaceText(const char* text);
+    // Cuts the output back to its first `length` characters, in place.
+    void CutText(std::uint32_t length);
 
     // At most 79 characters are kept.
     void SetReportTitle(const char* title);
