@@ -56,10 +56,7 @@ bool IsTrailingSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 }  // namespace
 
 std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList* vocabulary) {
-    TextMacroExpander expander(document, text ? text : "", vocabulary);
-    std::uint32_t length = 0;
-    const char* expanded = expander.Expand(&length);
-    return std::string(expanded, length > 0 ? length - 1 : 0);
+    return TextMacroExpander(document, text ? text : "", vocabulary).TakeExpansion();
 }
 
 std::string ExpandReportText(IStoryDocument* document, const char* text, SList* vocabulary, bool collapse) {

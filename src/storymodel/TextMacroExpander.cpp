@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "foundation/Compare.h"
 #include "foundation/Memory.h"
@@ -123,6 +125,11 @@ const char* TextMacroExpander::Expand(std::uint32_t* length) {
     }
     if (length) *length = static_cast<std::uint32_t>(expansion_.output.size() + 1);
     return expansion_.output.c_str();
+}
+
+std::string TextMacroExpander::TakeExpansion() {
+    Expand();
+    return std::exchange(expansion_.output, std::string());
 }
 
 void TextMacroExpander::Walk() {

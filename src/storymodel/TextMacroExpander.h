@@ -51,6 +51,8 @@ public:
     // Expands the whole template and answers the text, which lives as long as the expander. The
     // length (when asked for) counts the bytes written with the terminating NUL.
     const char* Expand(std::uint32_t* length = nullptr);
+    // Expands the whole template and hands the text over; the expander answers an empty text after.
+    std::string TakeExpansion();
 
     // Whether the name is one of the macros the expander runs (terminology keys aside).
     static bool KnowsMacro(std::string_view name);

@@ -92,6 +92,16 @@ TEST_F(TextMacroExpanderTest, TextWithoutMacrosAndUnknownMacrosAreCopied) {
     EXPECT_TRUE(ContainsMacro("a {"));
 }
 
+TEST_F(TextMacroExpanderTest, TheExpansionHandedOverIsTheWholeTextAndTheExpanderKeepsNone) {
+    const ScopedVocabulary vocabulary;
+    const char* const text = "the {LObst} and {XYZ} then more";
+    TextMacroExpander expander(&Story(), text);
+    EXPECT_EQ(expander.TakeExpansion(), Expand(text));
+    std::uint32_t length = 0;
+    EXPECT_STREQ(expander.Expand(&length), "");
+    EXPECT_EQ(length, 1u);
+}
+
 TEST_F(TextMacroExpanderTest, TermsFollowTheVocabularyAndTheCaseOfTheirFirstLetter) {
     const ScopedVocabulary vocabulary;
     EXPECT_EQ(Expand("{NObst} {CObst} {LObst} {IObst}"), "Impact IMPACT impact impact");
