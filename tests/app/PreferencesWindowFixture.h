@@ -19,6 +19,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/Window.h"
+#include "support/DialogObjects.h"
 
 namespace apptest {
 
@@ -66,16 +67,7 @@ protected:
     }
 
     // The dialog object of the active window, or null.
-    static TDialog* ActiveDialog() {
-        AppEnvironment* environment = GetAppEnvironment();
-        const auto active = reinterpret_cast<std::uintptr_t>(win::GetActiveWindow());
-        PointerList& windows = environment->GetList(3);
-        for (std::int32_t i = 0; i < windows.Count(); ++i) {
-            if (windows.GetAt(i) == active)
-                return dynamic_cast<TDialog*>(reinterpret_cast<TWindow*>(environment->GetList(4).GetAt(i)));
-        }
-        return nullptr;
-    }
+    static TDialog* ActiveDialog() { return testsupport::DialogOf<TDialog>(win::GetActiveWindow()); }
 
     // The window's part of the screen against its reference picture.
     static void CompareWindow(const TWindow& window, const char* name) {

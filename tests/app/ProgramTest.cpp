@@ -54,6 +54,7 @@
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryformSolver.h"
 #include "storymodel/engine/Vocabulary.h"
+#include "support/DialogObjects.h"
 #include "widgets/Popup.h"
 
 namespace apptest {
@@ -71,18 +72,6 @@ void CompareScreen(const char* name) {
     ASSERT_NE(expected, nullptr) << reference;
     ASSERT_EQ(expected->Width(), screen.Width());
     EXPECT_LE(gditest::DifferingPixels(screen, *expected), screen.Width() * screen.Height() / 500) << name;
-}
-
-// The about box of the window, or null when the window is no about box.
-AboutBoxDialog* AboutBoxOf(HWND about) {
-    // The dialog objects sit beside their windows in the environment's lists 3 and 4.
-    AppEnvironment* environment = GetAppEnvironment();
-    PointerList& windows = environment->GetList(3);
-    for (std::int32_t i = 0; i < windows.Count(); ++i) {
-        if (windows.GetAt(i) == reinterpret_cast<std::uintptr_t>(about))
-            return dynamic_cast<AboutBoxDialog*>(reinterpret_cast<TWindow*>(environment->GetList(4).GetAt(i)));
-    }
-    return nullptr;
 }
 
 // The window's part of the screen against its reference picture.
@@ -141,7 +130,7 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
         char caption[32] = {};
         GetWindowTextA(about, caption, sizeof caption);
         EXPECT_STREQ(caption, "About Fablecore");
-        AboutBoxDialog* box = AboutBoxOf(about);
+        AboutBoxDialog* box = testsupport::DialogOf<AboutBoxDialog>(about);
         ASSERT_NE(box, nullptr);
         ASSERT_NE(box->GetCreditsView(), nullptr);
         firstCredits = box->GetCreditsView()->GetText();
@@ -159,7 +148,7 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
     Then([&] {
         const HWND about = GetActiveWindow();
         ASSERT_NE(about, frame);
-        AboutBoxDialog* box = AboutBoxOf(about);
+        AboutBoxDialog* box = testsupport::DialogOf<AboutBoxDialog>(about);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetCreditsView()->GetText(), firstCredits);
         CompareWindow(about, "about-box.png");

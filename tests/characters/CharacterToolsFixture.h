@@ -26,22 +26,13 @@
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
 #include "storymodel/CharacterManager.h"
+#include "support/DialogObjects.h"
 
 namespace charactertest {
 
 using namespace apptest;
 
-// The dialog object of the window, or null when the window is no dialog of that class.
-template <typename Dialog>
-Dialog* DialogOf(win::HWND window) {
-    AppEnvironment* environment = GetAppEnvironment();
-    PointerList& windows = environment->GetList(3);
-    for (std::int32_t i = 0; i < windows.Count(); ++i) {
-        if (windows.GetAt(i) == reinterpret_cast<std::uintptr_t>(window))
-            return dynamic_cast<Dialog*>(reinterpret_cast<TWindow*>(environment->GetList(4).GetAt(i)));
-    }
-    return nullptr;
-}
+using testsupport::DialogOf;
 
 // The story's cast list view of a character window as the character tools make it.
 inline StoryCastList* CastListOf(CastListView* view) { return dynamic_cast<StoryCastList*>(view); }

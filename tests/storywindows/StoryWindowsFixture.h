@@ -24,22 +24,14 @@
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
 #include "storywindows/StoryWindowTools.h"
+#include "support/DialogObjects.h"
 
 namespace storywindowstest {
 
 using namespace apptest;
 using namespace win;
 
-// The dialog object of a dialog window (the environment keeps them side by side in lists 3 and 4).
-inline TWindow* DialogObject(HWND dialog) {
-    AppEnvironment* environment = GetAppEnvironment();
-    PointerList& windows = environment->GetList(3);
-    for (std::int32_t i = 0; i < windows.Count(); ++i) {
-        if (windows.GetAt(i) == reinterpret_cast<std::uintptr_t>(dialog))
-            return reinterpret_cast<TWindow*>(environment->GetList(4).GetAt(i));
-    }
-    return nullptr;
-}
+using testsupport::DialogObject;
 
 class StoryWindowsTest : public StoryAppTest {
 protected:
