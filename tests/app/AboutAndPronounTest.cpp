@@ -52,11 +52,6 @@ protected:
         presenter.SetIdleHandler(nullptr);
         EXPECT_EQ(next, steps.size()) << "every step played";
     }
-    void Click(const WindowItem& item) {
-        RECT place{};
-        GetWindowRect(item.GetHWnd(), &place);
-        presenter.Click(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-    }
 
     int dialogsSeen = 0;
 };

@@ -32,11 +32,13 @@
 #include "foundation/pfm/PText.h"
 #include "framework/AppEnvironment.h"
 #include "framework/ItemObjectFactory.h"
+#include "framework/WindowItems.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Prompts.h"
+#include "platform/ui/Window.h"
 #include "storymodel/CharacterManager.h"
 #include "support/ScopedCurrentFolder.h"
 #include "support/ScopedEnv.h"
@@ -111,6 +113,18 @@ protected:
         while (presenter.DispatchPending() > 0) {}
         application->DrainQueue(kFirstQueue);
         application->DrainQueue(kSecondQueue);
+    }
+    // A click in the middle of the item's window.
+    void Click(const WindowItem& item) {
+        RECT place{};
+        GetWindowRect(item.GetHWnd(), &place);
+        presenter.Click(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    }
+    // The key pressed with the modifier held, as the writer presses Ctrl+V.
+    void PressWith(UINT modifier, UINT key) {
+        presenter.KeyDown(modifier);
+        presenter.PressKey(key);
+        presenter.KeyUp(modifier);
     }
 
     std::string Path(const std::string& name) const { return files / name; }

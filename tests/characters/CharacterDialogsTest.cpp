@@ -65,16 +65,7 @@ protected:
         return shown.c_str();
     }
     // A click in the middle of the dialog's item.
-    void Click(TDialog& dialog, std::int32_t item) {
-        win::RECT place{};
-        win::GetWindowRect(dialog.GetItem(item)->GetHWnd(), &place);
-        presenter.Click(win::POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-    }
-    void PressWith(win::UINT modifier, win::UINT key) {
-        presenter.KeyDown(modifier);
-        presenter.PressKey(key);
-        presenter.KeyUp(modifier);
-    }
+    void Click(TDialog& dialog, std::int32_t item) { StoryAppTest::Click(*dialog.GetItem(item)); }
     // A step that pastes the text into the item of the character dialog in front, played when the
     // dialog waits for input, so that each paste takes its own clipboard.
     void PasteStep(IdleSteps& idle, const std::string& text, std::int32_t item) {

@@ -73,18 +73,7 @@ protected:
         EXPECT_EQ(next, steps.size()) << "every step played";
         return static_cast<int>(next);
     }
-    // A click in the middle of the item's window.
-    void Click(const WindowItem& item) {
-        RECT place{};
-        GetWindowRect(item.GetHWnd(), &place);
-        presenter.Click(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-    }
     void Type(const std::string& text) { presenter.TypeText(text); }
-    void PressWith(UINT modifier, UINT key) {
-        presenter.KeyDown(modifier);
-        presenter.PressKey(key);
-        presenter.KeyUp(modifier);
-    }
 };
 
 // With a new story open in front.
