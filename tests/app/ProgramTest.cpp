@@ -75,7 +75,7 @@ void CompareScreen(const char* name) {
 }
 
 // The window's part of the screen against its reference picture.
-void CompareWindow(HWND window, const char* name) {
+void CompareProgramWindow(HWND window, const char* name) {
     gditest::ExpectMatchesReference(*WindowPicture(window), std::filesystem::path(APP_TEST_DATA) / name);
 }
 
@@ -135,7 +135,7 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
         ASSERT_NE(box->GetCreditsView(), nullptr);
         firstCredits = box->GetCreditsView()->GetText();
         EXPECT_EQ(firstCredits, ReadCredits());
-        CompareWindow(about, "about-box.png");
+        CompareProgramWindow(about, "about-box.png");
         CompareScreen("program-about-box.png");
         presenter.PressKey(VK_RETURN);
     });
@@ -151,7 +151,7 @@ TEST_F(ProgramTest, ShowsItsFrameRunsAMenuCommandAndQuitsLeavingNothingBehind) {
         AboutBoxDialog* box = testsupport::DialogOf<AboutBoxDialog>(about);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetCreditsView()->GetText(), firstCredits);
-        CompareWindow(about, "about-box.png");
+        CompareProgramWindow(about, "about-box.png");
         presenter.PressKey(VK_ESCAPE);
     });
     Then([&] {

@@ -35,11 +35,12 @@ public:
 };
 
 // A window of a story that notes its closing.
-class ToolWindow : public TWMWindow {
+class DocumentToolWindow : public TWMWindow {
 public:
-    ToolWindow(TAppl* application, TDoc* document, const char* title, std::vector<std::string>& closed)
+    DocumentToolWindow(TAppl* application, TDoc* document, const char* title,
+                       std::vector<std::string>& closed)
         : TWMWindow(application, &kPlace, document, kChildMode, 0, title), closed_(closed) {}
-    ~ToolWindow() override { closed_.push_back(GetTitle()); }
+    ~DocumentToolWindow() override { closed_.push_back(GetTitle()); }
     static constexpr ShortRect kPlace{10, 10, 100, 100};
 
 private:
@@ -223,8 +224,8 @@ TEST_F(StoryDocument, RevertTakesTheStoryBackToItsFile) {
 TEST_F(StoryDocument, ClosingTheFrontEndClosesTheOtherWindowsLastOpenedFirst) {
     FKDoc* story = NewStory();
     std::vector<std::string> closed;
-    new ToolWindow(application, story, "query", closed);
-    new ToolWindow(application, story, "report", closed);
+    new DocumentToolWindow(application, story, "query", closed);
+    new DocumentToolWindow(application, story, "report", closed);
     ASSERT_EQ(story->GetWindowCount(), 3);
     EXPECT_TRUE(story->CloseWindow(story->GetFrontEndWindow(), false, true));
     EXPECT_THAT(closed, ElementsAre("report", "query"));

@@ -14,7 +14,7 @@
 namespace apptest {
 namespace {
 
-constexpr FourCC kInfo = FourCCOf("SDI4");
+constexpr FourCC kStoryInfoSegment = FourCCOf("SDI4");
 
 class StorySave : public StoryAppTest {
 protected:
@@ -35,7 +35,7 @@ protected:
         story->GetCharacterManager()->CreateCharacter("Added", 0, 0, 0, 0, false);
         story->SetDirty();
     }
-    std::string OnDisk(const std::string& name) { return TextOnDisk(Path(name), kInfo, "Title"); }
+    std::string OnDisk(const std::string& name) { return TextOnDisk(Path(name), kStoryInfoSegment, "Title"); }
 
     // The road with each of its file calls failing in turn (`failed` checks what a failure left,
     // `done` what a save that went through left).
@@ -146,7 +146,7 @@ TEST_F(StorySave, QuittingWithAnUntitledStoryAsksUntilTheWriterDecides) {
     Answer(IDYES);
     Choose("kept.fsf");
     EXPECT_TRUE(application->CloseAll(true));
-    EXPECT_EQ(TextOnDisk(Path("kept.fsf"), kInfo, "Title"), "unsaved");
+    EXPECT_EQ(TextOnDisk(Path("kept.fsf"), kStoryInfoSegment, "Title"), "unsaved");
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ void AskToClose(Display* display, Window window) {
 }
 
 // Whether the file holds every one of the texts.
-bool FileHolds(const std::filesystem::path& path, std::initializer_list<std::string_view> texts) {
+bool FileHoldsAll(const std::filesystem::path& path, std::initializer_list<std::string_view> texts) {
     std::ifstream file(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     for (const std::string_view text : texts) {
@@ -177,7 +177,7 @@ TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSetting
     // The new story's window is up once its store's swap file is.
     ASSERT_TRUE(Eventually(
         [&] { return FindShown(title.c_str(), window, x, y) && CountFiles(temporary.Path()) == 5; }));
-    ASSERT_FALSE(FileHolds(preferences, {"HlpBtns"}));
+    ASSERT_FALSE(FileHoldsAll(preferences, {"HlpBtns"}));
     XWindowAttributes attributes;
     ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
     // The query window and the pronoun question come up over the story's window, its middle too.
@@ -200,7 +200,7 @@ TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSetting
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     AskToClose(display, window);
     EXPECT_EQ(program.Wait(std::chrono::milliseconds(10000)), 0);
-    EXPECT_TRUE(FileHolds(preferences, {"HlpBtns", "FQSHSplt", "PNounGen"}))
+    EXPECT_TRUE(FileHoldsAll(preferences, {"HlpBtns", "FQSHSplt", "PNounGen"}))
         << "the query window's settings and the pronoun answer were not kept";
 }
 

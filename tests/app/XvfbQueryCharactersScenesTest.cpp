@@ -25,7 +25,6 @@ using namespace endtoend;
 // Points of the program's window (client pixels of its X window), inside the items.
 constexpr win::POINT kIllustratingCharacterButton{425, 265};
 constexpr win::POINT kStoryweavingPlotButton{518, 334};
-constexpr win::POINT kProceedButton{505, 402};
 constexpr win::POINT kStartButton{96, 447};
 constexpr win::POINT kCreateCharactersNode{99, 140};
 constexpr win::POINT kCreateCharacterButton{324, 203};

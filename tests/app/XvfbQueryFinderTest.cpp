@@ -20,7 +20,6 @@ using namespace endtoend;
 
 // Points of the program's window (client pixels of its X window), inside the items.
 constexpr win::POINT kStoryformingCharacterButton{425, 196};
-constexpr win::POINT kProceedButton{505, 402};
 constexpr win::POINT kFirstRadio{330, 186};
 constexpr win::POINT kSecondRadio{330, 206};
 // The Problem-Solving Style's question takes a line more.
@@ -31,7 +30,6 @@ constexpr int kFirstValueX = 340;
 constexpr int kFirstValueY = 174;
 constexpr int kFirstValueYOfOneLine = 162;
 constexpr int kValueRowHeight = 13;
-constexpr win::POINT kAddButton{505, 225};
 constexpr win::POINT kAddButtonOfOneLine{505, 218};
 constexpr win::POINT kMainCharacterIssueNode{78, 179};
 

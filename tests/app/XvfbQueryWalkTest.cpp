@@ -33,7 +33,6 @@ constexpr int kRecapRow = 56;
 // Points of the program's window (client pixels of its X window), 6 pixels into the items.
 constexpr win::POINT kSteadfastRadio{330, 206};
 constexpr win::POINT kSecondPossibleValue{340, 187};
-constexpr win::POINT kAddButton{505, 225};
 
 constexpr std::int16_t kResolve = 1000;
 constexpr std::int16_t kSteadfast = 1002;

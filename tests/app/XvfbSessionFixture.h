@@ -33,6 +33,9 @@ inline constexpr win::POINT kInfoTitleField{470, 95};
 inline constexpr win::POINT kInfoAuthorField{470, 123};
 inline constexpr win::POINT kInfoOk{589, 422};
 inline constexpr win::POINT kInfoCancel{498, 422};
+// The query window's Proceed button, and the Add button of a finder page.
+inline constexpr win::POINT kProceedButton{505, 402};
+inline constexpr win::POINT kAddButton{505, 225};
 
 // Whether the file holds the text.
 inline bool FileHolds(const std::string& path, const std::string& text) {

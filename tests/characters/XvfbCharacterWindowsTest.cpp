@@ -28,7 +28,7 @@ constexpr win::POINT kMaraEntry{360, 157};  // in the Main Character popup's ope
 constexpr win::POINT kImpactPopup{441, 214};
 constexpr win::POINT kTobinEntry{372, 241};  // in the impact character popup's open menu
 constexpr win::POINT kMainAndImpactOk{439, 255};
-constexpr win::POINT kFirstCharacter{120, 84};  // in the Build Characters window's list
+constexpr win::POINT kFirstBuiltCharacter{120, 84};  // in the Build Characters window's list
 constexpr win::POINT kResolvePopup{253, 84};
 constexpr win::POINT kChangeEntry{190, 98};  // in Resolve's open menu
 constexpr win::POINT kEngineOk{730, 522};
@@ -91,7 +91,7 @@ TEST_F(XvfbCharacterWindows, CharactersMadeFromTheMenusShowInEachCharacterWindow
     ExpectScreen("xvfb-character-list-main-impact.png", before.get());
     // Ctrl+B with Mara chosen: her characteristics; Ctrl+0: both not yet cast.
     Shortcut(XK_b);
-    ClickAt(kFirstCharacter);
+    ClickAt(kFirstBuiltCharacter);
     Rest();
     ExpectScreen("xvfb-build-characters.png");
     Shortcut(XK_0);

@@ -10,13 +10,13 @@
 
 namespace {
 
-void* BlockOf(const std::string& bytes) {
+void* ListBlockOf(const std::string& bytes) {
     void* block = MemAlloc(static_cast<std::uint32_t>(bytes.size()));
     std::memcpy(block, bytes.data(), bytes.size());
     return block;
 }
 
-std::string BytesOf(const void* block) {
+std::string ListBlockBytes(const void* block) {
     return std::string(static_cast<const char*>(block), MemSize(block));
 }
 
@@ -25,12 +25,12 @@ TEST(HdlList, OwnsItsBlocks) {
     {
         HdlList list;
         EXPECT_EQ(list.GetElementSize(), sizeof(void*));
-        list.Append(BlockOf("abc"));
+        list.Append(ListBlockOf("abc"));
         list.Append(nullptr);
-        list.Append(BlockOf("defgh"));
+        list.Append(ListBlockOf("defgh"));
         EXPECT_EQ(list.GetDataSize(), MemSize(list.BeginAccess()) + 8u);
         EXPECT_TRUE(list.DeleteAt(0));
-        EXPECT_EQ(BytesOf(list.GetAt(1)), "defgh");
+        EXPECT_EQ(ListBlockBytes(list.GetAt(1)), "defgh");
     }
     EXPECT_EQ(GetMemoryCounters().LiveBlocks(), liveBefore);
 }
@@ -71,15 +71,15 @@ TEST(HdlList, ARunGoesIntoABlockOnlyWhileItStaysBelowTheLimit) {
 
 TEST(HdlList, WritesGrowBlocksAndDeletesCloseGaps) {
     HdlList list;
-    list.Append(BlockOf("abcdef"));
+    list.Append(ListBlockOf("abcdef"));
     ASSERT_EQ(list.WriteBytes("XY", 2, 0, 1), kNoErr);
-    EXPECT_EQ(BytesOf(list.GetAt(0)), "aXYdef");
+    EXPECT_EQ(ListBlockBytes(list.GetAt(0)), "aXYdef");
     ASSERT_EQ(list.WriteBytes("Z", 1, 0, 8), kNoErr);  // past the end: grown, the gap zero-filled
-    EXPECT_EQ(BytesOf(list.GetAt(0)), std::string("aXYdef\0\0Z", 9));
+    EXPECT_EQ(ListBlockBytes(list.GetAt(0)), std::string("aXYdef\0\0Z", 9));
     EXPECT_EQ(list.WriteBytes("Z", 1, 3, 0), -1);
 
     ASSERT_EQ(list.DeleteBytes(3, 0, 1), kNoErr);
-    EXPECT_EQ(BytesOf(list.GetAt(0)), std::string("aef\0\0Z", 6));
+    EXPECT_EQ(ListBlockBytes(list.GetAt(0)), std::string("aef\0\0Z", 6));
     EXPECT_EQ(list.DeleteBytes(10, 0, 0), -1);
     EXPECT_EQ(MemSize(list.GetAt(0)), 6u);
 
@@ -92,9 +92,9 @@ TEST(HdlList, WritesGrowBlocksAndDeletesCloseGaps) {
 
 TEST(HdlList, CopiesDuplicateTheBlocks) {
     HdlList list;
-    list.Append(BlockOf("one"));
+    list.Append(ListBlockOf("one"));
     list.Append(nullptr);
-    list.Append(BlockOf("three"));
+    list.Append(ListBlockOf("three"));
 
     HdlList copy(list);
     ASSERT_EQ(copy.Count(), 3);
@@ -103,12 +103,12 @@ TEST(HdlList, CopiesDuplicateTheBlocks) {
     EXPECT_TRUE(copy.IsEqual(list));
     copy.WriteBytes("T", 1, 2, 0);
     EXPECT_FALSE(copy.IsEqual(list));
-    EXPECT_EQ(BytesOf(list.GetAt(2)), "three");
+    EXPECT_EQ(ListBlockBytes(list.GetAt(2)), "three");
 
     HdlList other;
-    other.Append(BlockOf("gone"));
+    other.Append(ListBlockOf("gone"));
     ASSERT_EQ(other.CopyFrom(copy), kNoErr);
-    EXPECT_EQ(BytesOf(other.GetAt(2)), "Three");
+    EXPECT_EQ(ListBlockBytes(other.GetAt(2)), "Three");
     LList plain;
     EXPECT_EQ(other.CopyFrom(plain), -1);
     EXPECT_FALSE(other.IsEqual(plain));

@@ -13,7 +13,7 @@
 
 namespace {
 
-std::vector<std::int32_t> Values(const LList& list) {
+std::vector<std::int32_t> ListValues(const LList& list) {
     std::vector<std::int32_t> values;
     for (std::int32_t i = 0; i < list.Count(); ++i) values.push_back(list.GetAt(i));
     return values;
@@ -63,7 +63,7 @@ TEST(TList, BlockGrowsInStepsAndShrinksOneDeletionBehind) {
 
 TEST(TList, StartsSortedWithZeroFilledElements) {
     LList list(0, 0, 3);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{0, 0, 0}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{0, 0, 0}));
     EXPECT_TRUE(list.HasFlags(TList::kSorted));
     EXPECT_TRUE(list.IsSorted());
     list.SetAt(5, 1);
@@ -84,7 +84,7 @@ TEST(TList, InsertAtClampsTheIndexAndKeepsTheListOnFailure) {
     EXPECT_EQ(list.InsertAt(9, 100), kNoErr);  // above the count: appended
     EXPECT_EQ(list.InsertAt(0, -5), kNoErr);   // negative: at the front
     EXPECT_EQ(list.InsertAt(7, 2), kNoErr);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{0, 1, 7, 2, 3, 9}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{0, 1, 7, 2, 3, 9}));
 
     // An element taken from the list itself survives the block moving.
     for (int i = 0; i < 20; ++i) list.TList::InsertAt(list.ElementPtr(2), list.Count());
@@ -97,7 +97,7 @@ TEST(TList, InsertAtClampsTheIndexAndKeepsTheListOnFailure) {
     EXPECT_EQ(full.InsertAt(1, 0), -4);
     EXPECT_EQ(full.Append(8), -1);
     FailNextAllocations(0);
-    EXPECT_EQ(Values(full), (std::vector<std::int32_t>{4, 5, 6, 7}));
+    EXPECT_EQ(ListValues(full), (std::vector<std::int32_t>{4, 5, 6, 7}));
 
     ArbList slots(4, 4);
     slots.TList::InsertAt(nullptr, 0);  // a null element is an empty slot
@@ -144,7 +144,7 @@ TEST(TList, FindInsertPosAnswersTheFirstEqualOrTheInsertionPoint) {
     // Any negative answer counts as less.
     EXPECT_EQ(list.FindInsertPos(&four, &found, WideCompare), 4);
     EXPECT_EQ(list.InsertSorted(2, WideCompare), 1);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{1, 2, 3, 3, 3, 5}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{1, 2, 3, 3, 3, 5}));
 }
 
 TEST(TList, FindSearchesBinaryWhenSortedAndLinearlyOtherwise) {
@@ -172,16 +172,16 @@ TEST(TList, DeleteChecksAndClipsItsIndexes) {
     EXPECT_FALSE(list.DeleteAt(-1));
     EXPECT_FALSE(list.DeleteAt(8));
     list.DeleteRange(5, 2);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{0, 1, 6, 7}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{0, 1, 6, 7}));
     list.DeleteRange(-3, 1);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{6, 7}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{6, 7}));
     list.DeleteRange(5, 9);  // entirely outside: nothing
     EXPECT_EQ(list.Count(), 2);
 
     AppendAll(list, {6, 8, 6});
     const std::int32_t six = 6;
     EXPECT_EQ(list.RemoveAll(&six, CompareLongAscending), 3);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{7, 8}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{7, 8}));
     const std::int32_t eight = 8;
     EXPECT_TRUE(list.Remove(&eight, CompareLongAscending));
     EXPECT_FALSE(list.Remove(&eight, CompareLongAscending));
@@ -195,33 +195,33 @@ TEST(TList, MoveSwapFillAndSortRearrangeElements) {
     AppendAll(list, {10, 20, 30, 40});
     list.SetSorted();
     list.Move(0, 2);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{20, 30, 10, 40}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{20, 30, 10, 40}));
     EXPECT_FALSE(list.HasFlags(TList::kSorted));
     list.Move(3, 1);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{20, 40, 30, 10}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{20, 40, 30, 10}));
     list.Move(1, 99);  // past the end: last
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{20, 30, 10, 40}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{20, 30, 10, 40}));
 
     list.Sort(CompareLongAscending);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{10, 20, 30, 40}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{10, 20, 30, 40}));
     EXPECT_TRUE(list.HasFlags(TList::kSorted));
     list.Swap(0, 3);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{40, 20, 30, 10}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{40, 20, 30, 10}));
     EXPECT_FALSE(list.HasFlags(TList::kSorted));
     list.Sort(CompareLongDescending);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{40, 30, 20, 10}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{40, 30, 20, 10}));
 
     const std::int32_t seven = 7;
     list.Fill(&seven, 2, 0);
     list.Fill(&seven, 3, 10);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{7, 7, 7, 7}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{7, 7, 7, 7}));
     EXPECT_TRUE(list.HasFlags(TList::kSorted));  // filling leaves the flag alone
 }
 
 TEST(TList, BoundedAppendDropsTheOldestWhenFull) {
     LList ring(16, TList::kBounded);
     for (std::int32_t i = 1; i <= 6; ++i) ring.AppendBounded(i);
-    EXPECT_EQ(Values(ring), (std::vector<std::int32_t>{3, 4, 5, 6}));
+    EXPECT_EQ(ListValues(ring), (std::vector<std::int32_t>{3, 4, 5, 6}));
 
     LList unbounded(16);
     for (std::int32_t i = 1; i <= 6; ++i) unbounded.AppendBounded(i);
@@ -233,10 +233,10 @@ TEST(TList, SetCountShowsZerosWhereverTheListGrows) {
     AppendAll(list, {1, 2, 3, 4, 5});
     ASSERT_EQ(list.SetCount(2), kNoErr);
     ASSERT_EQ(list.SetCount(4), kNoErr);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{1, 2, 0, 0}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{1, 2, 0, 0}));
     list.DeleteAt(0);
     ASSERT_EQ(list.SetCount(4), kNoErr);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{2, 0, 0, 0}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{2, 0, 0, 0}));
     FailNextAllocations(1000);
     EXPECT_EQ(list.SetCount(100000), -4);
     FailNextAllocations(0);
@@ -283,7 +283,7 @@ TEST(TList, WalksVisitEveryElementInOrder) {
     EXPECT_EQ(seen, (std::vector<std::int32_t>{4, 7, 10, 13}));
     EXPECT_EQ(list.CountIf(isOdd), 2);
     EXPECT_EQ(list.CountIf(isOdd, [](void* e) { *static_cast<std::int32_t*>(e) = 0; }), 2);
-    EXPECT_EQ(Values(list), (std::vector<std::int32_t>{4, 0, 10, 0}));
+    EXPECT_EQ(ListValues(list), (std::vector<std::int32_t>{4, 0, 10, 0}));
     EXPECT_EQ(list.FindIf([](const void*) { return false; }), -1);
 }
 

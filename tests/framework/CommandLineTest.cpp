@@ -11,12 +11,13 @@
 namespace apptest {
 namespace {
 
-using Pieces = std::vector<std::string>;
+using CommandWords = std::vector<std::string>;
 
 TEST(SplitCommandLine, KeepsQuotedNamesWholeAndLetAnOpenQuoteRunToTheEnd) {
-    EXPECT_EQ(SplitCommandLine("a.fsf  \"My Docs/b c.fsf\" /p"), (Pieces{"a.fsf", "My Docs/b c.fsf", "/p"}));
+    EXPECT_EQ(SplitCommandLine("a.fsf  \"My Docs/b c.fsf\" /p"),
+              (CommandWords{"a.fsf", "My Docs/b c.fsf", "/p"}));
     EXPECT_EQ(SplitCommandLine("\"two  blanks\"x \"open to the end"),
-              (Pieces{"two  blanks", "x", "open to the end"}));
+              (CommandWords{"two  blanks", "x", "open to the end"}));
     EXPECT_TRUE(SplitCommandLine("   ").empty());
     EXPECT_TRUE(SplitCommandLine(nullptr).empty());
 }
@@ -24,7 +25,7 @@ TEST(SplitCommandLine, KeepsQuotedNamesWholeAndLetAnOpenQuoteRunToTheEnd) {
 TEST_F(ApplicationTest, ACommandLineOpensItsNamesInTheFolderItNames) {
     char line[] = "/D /work b.fsf /P \"/abs/c d.fsf\" e.fsf /d";
     EXPECT_TRUE(application->HandleCommandLine(line, kCommandLineHandOver)) << "it asked for printing";
-    EXPECT_EQ(application->openedFiles, (Pieces{"/work/b.fsf", "/abs/c d.fsf", "/work/e.fsf"}))
+    EXPECT_EQ(application->openedFiles, (CommandWords{"/work/b.fsf", "/abs/c d.fsf", "/work/e.fsf"}))
         << "the last /D names no folder and is passed over";
     char plain[] = "f.fsf";
     EXPECT_FALSE(application->HandleCommandLine(plain, kCommandLineDropped));
@@ -62,7 +63,7 @@ TEST_F(ApplicationTest, StartUpOpensTheArgumentsUpToTheFirstThatFails) {
     char* arguments[] = {program, a.data(), missing.data(), b.data(), nullptr};
     environment.SetStart(4, arguments, nullptr, nullptr, "", 0);
     EXPECT_EQ(application->OpenStartupFiles(), -1);
-    EXPECT_EQ(application->openedFiles, (Pieces{a, missing}));
+    EXPECT_EQ(application->openedFiles, (CommandWords{a, missing}));
 
     environment.SetStart(1, arguments, nullptr, nullptr, "", 0);
     EXPECT_EQ(application->OpenStartupFiles(), kNoErr);

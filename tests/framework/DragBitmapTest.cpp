@@ -23,8 +23,8 @@ namespace {
 
 constexpr int kLeft = 40;
 constexpr int kTop = 30;
-constexpr int kWidth = 160;
-constexpr int kHeight = 120;
+constexpr int kBitmapWidth = 160;
+constexpr int kBitmapHeight = 120;
 
 // A picture in which every pixel differs from its neighbours, so that a strip out of place shows.
 win::COLORREF Background(int x, int y) {
@@ -36,8 +36,8 @@ win::LRESULT PatternProc(win::HWND window, win::UINT message, win::WPARAM wParam
     if (message == win::WM_PAINT) {
         win::PAINTSTRUCT paint;
         const win::HDC dc = win::BeginPaint(window, &paint);
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) win::SetPixel(dc, x, y, Background(x, y));
+        for (int y = 0; y < kBitmapHeight; ++y) {
+            for (int x = 0; x < kBitmapWidth; ++x) win::SetPixel(dc, x, y, Background(x, y));
         }
         win::EndPaint(window, &paint);
         return 0;
@@ -71,7 +71,7 @@ protected:
         }();
         EXPECT_TRUE(registered);
         window_ = win::CreateWindowExA(0, "PatternHost", "", win::WS_POPUP | win::WS_VISIBLE, kLeft, kTop,
-                                       kWidth, kHeight, nullptr, nullptr, nullptr, nullptr);
+                                       kBitmapWidth, kBitmapHeight, nullptr, nullptr, nullptr, nullptr);
         win::UpdateWindow(window_);
         const win::HDC dc = image_.BeginDrawing();
         for (int y = 0; y < image_.Height(); ++y) {
@@ -85,8 +85,8 @@ protected:
     // place, or without it.
     static bool Shows(const ShortRect* image, ShortPoint from = {}) {
         const win::Surface& screen = win::GetScreenSurface();
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
+        for (int y = 0; y < kBitmapHeight; ++y) {
+            for (int x = 0; x < kBitmapWidth; ++x) {
                 const bool inImage = image && image->Contains(ShortPoint{static_cast<std::int16_t>(x),
                                                                          static_cast<std::int16_t>(y)});
                 const win::COLORREF wanted =
@@ -144,7 +144,8 @@ protected:
         win::PeekMessageA(&press, window_, win::WM_LBUTTONDOWN, win::WM_LBUTTONDOWN, win::PM_REMOVE);
         ShortPoint end{-1, -1};
         DragBitmapImage(end, window_, image_, start, ShortRect::MakeLTRB(0, 0, 140, 108),
-                        ShortRect::MakeLTRB(0, 0, kWidth, kHeight), &offset, &tracker, part, saveFirst);
+                        ShortRect::MakeLTRB(0, 0, kBitmapWidth, kBitmapHeight), &offset, &tracker, part,
+                        saveFirst);
         presenter_.SetIdleHandler(nullptr);
         EXPECT_TRUE(released);
         EXPECT_LT(waits, 100) << "the drag took every move";
@@ -198,7 +199,7 @@ TEST_F(DragBitmapTest, APartOfTheImageMovesAsTheImageDoes) {
 TEST_F(DragBitmapTest, WithoutTheButtonDownNothingIsDrawnAndTheStartIsTheEnd) {
     ShortPoint end{-1, -1};
     DragBitmapImage(end, window_, image_, ShortPoint{30, 30}, ShortRect::MakeLTRB(0, 0, 140, 108),
-                    ShortRect::MakeLTRB(0, 0, kWidth, kHeight), nullptr, nullptr, nullptr, true);
+                    ShortRect::MakeLTRB(0, 0, kBitmapWidth, kBitmapHeight), nullptr, nullptr, nullptr, true);
     EXPECT_EQ(end, (ShortPoint{30, 30}));
     EXPECT_TRUE(Shows(nullptr));
 }

@@ -21,7 +21,7 @@ namespace {
 using ::testing::ElementsAre;
 
 // The texts of a filter list: label, patterns, label, ...
-std::vector<std::string> Pieces(const char* filter) {
+std::vector<std::string> FilterPieces(const char* filter) {
     std::vector<std::string> pieces;
     for (const char* piece = filter; *piece; piece += pieces.back().size() + 1) pieces.emplace_back(piece);
     return pieces;
@@ -31,34 +31,34 @@ TEST_F(ApplicationTest, FilterTextsListTheRowsAndTheirPatterns) {
     char filter[256];
     CustomFileList list;
     list.BuildFilterString(filter, sizeof filter);
-    EXPECT_THAT(Pieces(filter), ElementsAre("All Files (*.*)", "*.*"));
+    EXPECT_THAT(FilterPieces(filter), ElementsAre("All Files (*.*)", "*.*"));
     list.AddTypeList("Story")->AddType(FourCCOf(".fsf"));
     TypeList* text = list.AddTypeList("Text");
     text->AddType(FourCCOf(".TXT"));
     text->AddType(MakeFourCC('.', 't', 'x', 0));
     list.BuildFilterString(filter, sizeof filter);
-    EXPECT_THAT(Pieces(filter), ElementsAre("Story", "*.fsf", "Text", "*.TXT;*.tx"));
+    EXPECT_THAT(FilterPieces(filter), ElementsAre("Story", "*.fsf", "Text", "*.TXT;*.tx"));
     EXPECT_EQ(text->GetType(2), 0u);
     EXPECT_EQ(list.GetTypeList(2), nullptr);
 
     // A row that does not fit is left out whole.
     char small[16];
     list.BuildFilterString(small, sizeof small);
-    EXPECT_THAT(Pieces(small), ElementsAre("Story", "*.fsf"));
+    EXPECT_THAT(FilterPieces(small), ElementsAre("Story", "*.fsf"));
     list.BuildFilterString(small, 4);
-    EXPECT_TRUE(Pieces(small).empty());
+    EXPECT_TRUE(FilterPieces(small).empty());
 
     BuildTypeFilter(nullptr, filter, sizeof filter);
-    EXPECT_THAT(Pieces(filter), ElementsAre("All Files", "*.*"));
+    EXPECT_THAT(FilterPieces(filter), ElementsAre("All Files", "*.*"));
     const FourCC text1[] = {FourCCOf(".TXT"), 0};
     BuildTypeFilter(text1, filter, sizeof filter);
-    EXPECT_THAT(Pieces(filter), ElementsAre("Text File", "*.TXT"));
+    EXPECT_THAT(FilterPieces(filter), ElementsAre("Text File", "*.TXT"));
     const FourCC lower[] = {FourCCOf(".txt"), 0};
     BuildTypeFilter(lower, filter, sizeof filter);
-    EXPECT_THAT(Pieces(filter), ElementsAre("QRV Application", "*.txt"));
+    EXPECT_THAT(FilterPieces(filter), ElementsAre("QRV Application", "*.txt"));
     const FourCC two[] = {FourCCOf(".TXT"), kAllFilesCode, 0};
     BuildTypeFilter(two, filter, sizeof filter);
-    EXPECT_THAT(Pieces(filter), ElementsAre("QRV Application", "*.TXT;*.*"));
+    EXPECT_THAT(FilterPieces(filter), ElementsAre("QRV Application", "*.TXT;*.*"));
 }
 
 class SaveChooserName : public DocumentTest {

@@ -10,9 +10,9 @@
 namespace {
 
 // A stand-in item: remembers which reader made it, for which list, and reads one 16-bit value.
-class FakeItem : public TObject {
+class FactoryItem : public TObject {
 public:
-    FakeItem(int reader, ItemList* owner) : reader(reader), owner(owner) {}
+    FactoryItem(int reader, ItemList* owner) : reader(reader), owner(owner) {}
     ErrCode ReadFrom(IReadFile& stream) override { return stream.ReadShort(value); }
 
     int reader;
@@ -22,7 +22,7 @@ public:
 
 template <int Reader>
 TObject* ReadFake(ItemList* owner, IReadFile& stream, ErrCode* error) {
-    auto* item = new FakeItem(Reader, owner);
+    auto* item = new FactoryItem(Reader, owner);
     if (*error == kNoErr) *error = item->ReadFrom(stream);
     return item;
 }
@@ -39,16 +39,16 @@ TEST(ItemObjectFactory, MakesEachItemClassThroughItsReaderForTheOwningList) {
             ItemObjectFactory(stream, kPushBtnClassId, &error, reinterpret_cast<std::uintptr_t>(kOwner));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(error, kNoErr);
-        EXPECT_EQ(static_cast<FakeItem*>(button)->reader, 1);
-        EXPECT_EQ(static_cast<FakeItem*>(button)->owner, kOwner);
-        EXPECT_EQ(static_cast<FakeItem*>(button)->value, 0x1234);
+        EXPECT_EQ(static_cast<FactoryItem*>(button)->reader, 1);
+        EXPECT_EQ(static_cast<FactoryItem*>(button)->owner, kOwner);
+        EXPECT_EQ(static_cast<FactoryItem*>(button)->value, 0x1234);
         delete button;
 
         for (const ClassId id : {kEditViewClassId, kEditViewAltClassId}) {
             ByteStream edit({0, 1});
             TObject* view = ItemObjectFactory(edit, id, &error, 0);
             ASSERT_NE(view, nullptr) << id;
-            EXPECT_EQ(static_cast<FakeItem*>(view)->reader, 2) << "512 and 513 are both edit views";
+            EXPECT_EQ(static_cast<FactoryItem*>(view)->reader, 2) << "512 and 513 are both edit views";
             delete view;
         }
     });

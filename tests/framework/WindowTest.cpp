@@ -62,7 +62,7 @@ public:
 };
 
 FakeItem* TabStop(std::uint32_t flags = 0) { return new FakeItem(kEditViewAltClassId, true, flags); }
-FakeItem* Text() { return new FakeItem(kStatTextClassId, false); }
+FakeItem* StaticTextItem() { return new FakeItem(kStatTextClassId, false); }
 
 class WindowTest : public ApplicationTest {
 protected:
@@ -243,9 +243,9 @@ TEST_F(WindowTest, SystemCommandsTheKindForbidsAreRefused) {
 }
 
 TEST_F(WindowTest, ItemsAreOpenedAndTheFirstTabStopTakesTheFocus) {
-    FakeItem* resizing = Text();
+    FakeItem* resizing = StaticTextItem();
     resizing->flags = kItemFollowsSize;
-    auto* window = new ItemWindow(application, {Text(), resizing, TabStop(), TabStop()});
+    auto* window = new ItemWindow(application, {StaticTextItem(), resizing, TabStop(), TabStop()});
     EXPECT_EQ(window->GetFocusItem(), 2);
     EXPECT_TRUE(window->Item(0)->IsCreated());
     EXPECT_EQ(resizing->resizes, 1);
@@ -278,7 +278,7 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         stored = new FakeItemList;
-        stored->Add(Text())->text = "label";
+        stored->Add(StaticTextItem())->text = "label";
         stored->Add(TabStop());
         const PFMFileScope scope(application->GetDataFile(), false);
         ASSERT_TRUE(PFMPutSegment(FourCCOf("ITM#"), kId, stored, 1, true));
@@ -341,7 +341,8 @@ TEST_F(StoredItemsTest, AMissingSegmentLeavesNoItemsAndAFailedSetUpLetsThemGo) {
 }
 
 TEST_F(WindowTest, TabMovesTheFocusRoundTheTabStopsAndShiftTabBack) {
-    auto* window = new ItemWindow(application, {TabStop(), Text(), TabStop(kItemDisabled), TabStop()});
+    auto* window =
+        new ItemWindow(application, {TabStop(), StaticTextItem(), TabStop(kItemDisabled), TabStop()});
     window->Show();
     ASSERT_EQ(window->GetFocusItem(), 0);
     Type(VK_TAB);
@@ -357,7 +358,7 @@ TEST_F(WindowTest, TabMovesTheFocusRoundTheTabStopsAndShiftTabBack) {
 }
 
 TEST_F(WindowTest, TabInAWindowWithoutAFocusItemGoesToTheApplication) {
-    auto* window = new ItemWindow(application, {Text()});
+    auto* window = new ItemWindow(application, {StaticTextItem()});
     window->Show();
     ASSERT_EQ(window->GetFocusItem(), -1);
     Type(VK_TAB);

@@ -40,7 +40,7 @@ std::vector<std::uint8_t> Bytes(const std::string& hex) {
     return bytes;
 }
 
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
+std::string RecordHex(const std::vector<std::uint8_t>& bytes) {
     std::string hex;
     for (const std::uint8_t byte : bytes) {
         char text[4];
@@ -77,7 +77,7 @@ protected:
         ByteStream out;
         EXPECT_EQ(list.WriteTo(out), kNoErr);
         EXPECT_EQ(static_cast<std::size_t>(list.GetFlattenedSize()), out.Bytes().size());
-        return Hex(out.Bytes());
+        return RecordHex(out.Bytes());
     }
 };
 
@@ -158,7 +158,7 @@ TEST_F(ItemRecords, EveryClassReadsItsFieldsAndWritesTheSameBytes) {
     ASSERT_TRUE(icon->IsKindOf(IconItem::kClassId));
     EXPECT_EQ(icon->GetPictureId(), 16015);
 
-    EXPECT_EQ(Written(*list), Hex(Bytes(hex)));
+    EXPECT_EQ(Written(*list), RecordHex(Bytes(hex)));
 }
 
 TEST_F(ItemRecords, ListFieldsLinksAndTheOwnColourMark) {
@@ -180,7 +180,7 @@ TEST_F(ItemRecords, ListFieldsLinksAndTheOwnColourMark) {
     EXPECT_EQ(item->GetLinkIndex(0), 0);
     EXPECT_EQ(item->GetLinkIndex(1), 3);
     EXPECT_EQ(static_cast<const StatText*>(item)->GetJustification(), -1);
-    EXPECT_EQ(Written(*list), Hex(Bytes(hex)));
+    EXPECT_EQ(Written(*list), RecordHex(Bytes(hex)));
 
     list->SetBackColor(RGBColor{0xFFFF, 0xFFFF, 0xFFFF});
     EXPECT_FALSE(list->HasOwnColor());
@@ -211,11 +211,11 @@ TEST_F(ItemRecords, StoredValuesTheProgramNormalises) {
     EXPECT_EQ(static_cast<IconItem*>(list->ItemAt(3))->GetPictureId(), 0);
     EXPECT_EQ(static_cast<IconItem*>(list->ItemAt(4))->GetPictureId(), 0);
     EXPECT_EQ(Written(*list),
-              Hex(Bytes(ListOf("00 05",
-                               Base("01 F5") + " 00 0A 00 0A 00 01 " + Base("01 FC") +
-                                   " 00 00 00 00 00 08 50 72 69 6E 74 2E 2E 2E 00 00 00 00 0C 00 00 01 " +
-                                   Base("01 FD") + " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 FF FF " +
-                                   Base("01 F9") + " 00 00 " + Base("01 F9") + " 00 00"))));
+              RecordHex(Bytes(ListOf(
+                  "00 05", Base("01 F5") + " 00 0A 00 0A 00 01 " + Base("01 FC") +
+                               " 00 00 00 00 00 08 50 72 69 6E 74 2E 2E 2E 00 00 00 00 0C 00 00 01 " +
+                               Base("01 FD") + " 00 00 00 00 00 04 41 26 26 42 00 00 00 00 0C 00 FF FF " +
+                               Base("01 F9") + " 00 00 " + Base("01 F9") + " 00 00"))));
 }
 
 TEST_F(ItemRecords, AClassNoFactoryMakesEndsTheReadKeepingTheItemsBefore) {
@@ -251,7 +251,7 @@ TEST_F(ItemRecords, AFontSetInCodeIsWrittenAsTheSpecificationItStandsFor) {
     ByteStream out;
     ASSERT_EQ(list.WriteTo(out), kNoErr);
     // After the list (18 bytes) and the item (22): font 2, size 18, bold.
-    EXPECT_EQ(Hex(std::vector<std::uint8_t>(out.Bytes().begin() + 40, out.Bytes().begin() + 45)),
+    EXPECT_EQ(RecordHex(std::vector<std::uint8_t>(out.Bytes().begin() + 40, out.Bytes().begin() + 45)),
               "00 02 00 12 01");
 }
 

@@ -25,23 +25,23 @@ public:
     bool TakesFocus() const override { return IsEnabled() && !HasFlags(kHidden); }
 };
 
-ShortRect At(int left, int top, int width = 80, int height = 20) {
+ShortRect RectAt(int left, int top, int width = 80, int height = 20) {
     return ShortRect::MakeLTRB(left, top, left + width, top + height);
 }
 
 PushBtn* Push(ItemTestWindow& window, int top, const char* title, std::uint16_t flags = 0) {
-    const ShortRect bounds = At(10, top);
+    const ShortRect bounds = RectAt(10, top);
     return window.Add<PushBtn>(title, 0, &bounds, flags, RGBColor(0), 0, 0, 0, 12, 0, 0);
 }
 
 template <typename Button>
 Button* Toggle(ItemTestWindow& window, int top, std::uint16_t flags = 0) {
-    const ShortRect bounds = At(10, top, 120);
+    const ShortRect bounds = RectAt(10, top, 120);
     return window.Add<Button>("choice", 0, &bounds, flags, RGBColor(0), 0, 0, 0, 12, 0, 0);
 }
 
-StatText* Text(ItemTestWindow& window, int top) {
-    const ShortRect bounds = At(150, top, 100);
+StatText* LabelAt(ItemTestWindow& window, int top) {
+    const ShortRect bounds = RectAt(150, top, 100);
     return window.Add<StatText>(&bounds, "label", 0, RGBColor(0), nullptr, 0);
 }
 
@@ -52,7 +52,7 @@ bool Checked(const TItem* button) {
 using ItemWindow = AppItemsTest;
 
 TEST_F(ItemWindow, TabWalksTheItemsThatTakeTheFocusRoundTheListAndShiftTabWalksBack) {
-    Text(*window, 10);
+    LabelAt(*window, 10);
     PushBtn* first = Push(*window, 10, "First");
     Toggle<CheckBox>(*window, 40, TItem::kDisabled);
     RadioBtn* radio = Toggle<RadioBtn>(*window, 70);
@@ -78,7 +78,7 @@ TEST_F(ItemWindow, TabWalksTheItemsThatTakeTheFocusRoundTheListAndShiftTabWalksB
 
 TEST_F(ItemWindow, ADisabledItemNeitherTakesTheFocusNorPassesItsFocusOn) {
     Push(*window, 10, "First");
-    FocusItem* item = window->Add<FocusItem>(At(10, 40));
+    FocusItem* item = window->Add<FocusItem>(RectAt(10, 40));
     window->Open();
     Run();
     // A window procedure under the item's own, counting what reaches it.
@@ -107,7 +107,7 @@ TEST_F(ItemWindow, ADisabledItemNeitherTakesTheFocusNorPassesItsFocusOn) {
 
 TEST_F(ItemWindow, TheFocusRingShowsAroundTheFocusItemAndGoesWithTheFocus) {
     Push(*window, 10, "First");
-    FocusItem* item = window->Add<FocusItem>(At(40, 60));
+    FocusItem* item = window->Add<FocusItem>(RectAt(40, 60));
     window->Open();
     Run();
     // The ring is drawn just outside the item, on the window's own background.
@@ -127,8 +127,8 @@ TEST_F(ItemWindow, TheFocusRingShowsAroundTheFocusItemAndGoesWithTheFocus) {
 }
 
 TEST_F(ItemWindow, AnItemShowsTheCursorOfTheRegionUnderTheMouseAndItsDefaultElsewhere) {
-    FocusItem* item = window->Add<FocusItem>(At(20, 20, 200, 100));
-    item->AddCursorRegion(At(20, 20, 50, 100), kCrossCursor);
+    FocusItem* item = window->Add<FocusItem>(RectAt(20, 20, 200, 100));
+    item->AddCursorRegion(RectAt(20, 20, 50, 100), kCrossCursor);
     window->Open();
     Run();
     // The cursor is set before each move reaches the item, which then forgets the cursor it set.
@@ -145,7 +145,7 @@ TEST_F(ItemWindow, AnItemShowsTheCursorOfTheRegionUnderTheMouseAndItsDefaultElse
 }
 
 TEST_F(ItemWindow, AClickOnAPushButtonOrATextIsAHitOfItsIndexAndAReleaseOutsideIsNone) {
-    Text(*window, 10);
+    LabelAt(*window, 10);
     PushBtn* plain = Push(*window, 40, "Plain");
     PushBtn* command = Push(*window, 70, "Command");
     command->SetCommand(1279);
@@ -215,7 +215,7 @@ TEST_F(ItemWindow, ACheckBoxTogglesOnClicksAndSpaceAndShowsItsValue) {
 TEST_F(ItemWindow, ARadioButtonSelectsItselfWithinItsRunOnly) {
     RadioBtn* a0 = Toggle<RadioBtn>(*window, 10);
     RadioBtn* a1 = Toggle<RadioBtn>(*window, 35);
-    Text(*window, 60);
+    LabelAt(*window, 60);
     RadioBtn* b0 = Toggle<RadioBtn>(*window, 85);
     RadioBtn* b1 = Toggle<RadioBtn>(*window, 110);
     a0->SetValue(1, false);
@@ -243,7 +243,7 @@ TEST_F(ItemWindow, ARadioButtonSelectsItselfWithinItsRunOnly) {
 TEST_F(ItemWindow, OutsideDialogsTheArrowsMoveToTheNextEnabledRadioButtonRoundTheList) {
     RadioBtn* first = Toggle<RadioBtn>(*window, 10);
     Toggle<RadioBtn>(*window, 35, TItem::kDisabled);
-    Text(*window, 60);
+    LabelAt(*window, 60);
     RadioBtn* middle = Toggle<RadioBtn>(*window, 85);
     RadioBtn* last = Toggle<RadioBtn>(*window, 110);
     last->SetValue(1, false);
@@ -291,7 +291,7 @@ TEST_F(ItemWindow, AnItemWhoseWindowCannotBeMadeStaysUnopened) {
         using FocusItem::FocusItem;
         const char* GetClassName() const override { return "NoSuchWindowClass"; }
     };
-    Unmade* item = window->Add<Unmade>(At(10, 10));
+    Unmade* item = window->Add<Unmade>(RectAt(10, 10));
     PushBtn* after = Push(*window, 40, "After");
     window->Open();
     Run();

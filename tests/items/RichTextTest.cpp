@@ -22,7 +22,7 @@ namespace {
 using wraptest::Code;
 using wraptest::Margins;
 
-std::string ControlText(const RichEdit& item) {
+std::string RichControlText(const RichEdit& item) {
     char buffer[512] = {};
     win::SendMessageA(item.GetHWnd(), win::WM_GETTEXT, sizeof buffer, reinterpret_cast<win::LPARAM>(buffer));
     return buffer;
@@ -72,14 +72,14 @@ protected:
 TEST_F(RichTextTest, ABoldCodeMakesTheWordBetweenItsCodesBold) {
     RichTextView* view = View();
     view->SetStyledText(("plain " + Code("B+") + "bold" + Code("B-") + " rest").c_str());
-    ASSERT_EQ(ControlText(*view), "plain bold rest");
+    ASSERT_EQ(RichControlText(*view), "plain bold rest");
     EXPECT_FALSE(IsBold(*view, 0, 6));
     EXPECT_TRUE(IsBold(*view, 6, 10));
     EXPECT_FALSE(IsBold(*view, 10, 15));
 
     // Italic and underline the same way; a code's trailing bytes do not count.
     view->SetStyledText(("a" + Code("I+x") + "b" + Code("U+") + "c" + Code("I-") + Code("U-") + "d").c_str());
-    ASSERT_EQ(ControlText(*view), "abcd");
+    ASSERT_EQ(RichControlText(*view), "abcd");
     auto effects = [&](int at) { return FormatOf(*view, at, at + 1).dwEffects & 7; };
     EXPECT_EQ(effects(0), 0u);
     EXPECT_EQ(effects(1), win::CFE_ITALIC);
@@ -95,7 +95,7 @@ TEST_F(RichTextTest, ABoldCodeMakesTheWordBetweenItsCodesBold) {
 TEST_F(RichTextTest, AMarginCodeIndentsItsParagraphInTwips) {
     RichTextView* view = View();
     view->SetStyledText(("first paragraph\n" + Margins(10, 30, 5) + "hanging paragraph").c_str());
-    ASSERT_EQ(ControlText(*view), "first paragraph\r\nhanging paragraph");
+    ASSERT_EQ(RichControlText(*view), "first paragraph\r\nhanging paragraph");
     const win::PARAFORMAT hanging = ParagraphAt(*view, 20);
     EXPECT_EQ(hanging.dxStartIndent, 200) << "the first line 10 points in";
     EXPECT_EQ(hanging.dxStartIndent + hanging.dxOffset, 600) << "the other lines 30 points in";
@@ -119,14 +119,14 @@ TEST_F(RichTextTest, CodesThatAreNotWellFormedAreShownAsTheirBytes) {
         "\xC7"
         "B+";  // no closing byte
     view->SetStyledText(("a" + unknown + "b" + badSign + "c" + badMargin + "d" + unclosed).c_str());
-    EXPECT_EQ(ControlText(*view), "a" + unknown + "b" + badSign + "c" + badMargin + "d" + unclosed);
-    EXPECT_FALSE(IsBold(*view, 0, static_cast<std::int32_t>(ControlText(*view).size())));
+    EXPECT_EQ(RichControlText(*view), "a" + unknown + "b" + badSign + "c" + badMargin + "d" + unclosed);
+    EXPECT_FALSE(IsBold(*view, 0, static_cast<std::int32_t>(RichControlText(*view).size())));
 }
 
 TEST_F(RichTextTest, EveryLineEndBecomesACarriageReturnAndLineFeed) {
     RichTextView* view = View();
     view->SetStyledText("a\nb\rc\r\nd");
-    EXPECT_EQ(ControlText(*view), "a\r\nb\r\nc\r\n\r\nd");
+    EXPECT_EQ(RichControlText(*view), "a\r\nb\r\nc\r\n\r\nd");
 }
 
 TEST_F(RichTextTest, TheFontGivesTheTextsFirstFormat) {
@@ -155,12 +155,12 @@ TEST_F(RichTextTest, TemplatesAreDecodedBeforeTheyAreShown) {
         "\xB0"
         "0x\xB0"
         "1");
-    EXPECT_EQ(ControlText(*view), "{x}");
+    EXPECT_EQ(RichControlText(*view), "{x}");
     view->ExpandAndSetText(("\xB0"
                             "4" +
                             Code("B+") + "y")
                                .c_str());
-    EXPECT_EQ(ControlText(*view), "\xC7y") << "an escaped code byte is text, a code is a format";
+    EXPECT_EQ(RichControlText(*view), "\xC7y") << "an escaped code byte is text, a code is a format";
     EXPECT_TRUE(IsBold(*view, 1, 2));
 }
 
@@ -184,14 +184,14 @@ TEST_F(RichTextTest, TemplatesAreExpandedForTheStoryOfTheItemsWindow) {
     auto* view = new RichTextView(nullptr, nullptr, storyWindow.Items(), 0, &bounds, 0, RGBColor(0));
     view->Open(storyWindow.Items()->Append(view));
     view->SetText("{SDI(Title)}: {STF(STcon)}");
-    ASSERT_EQ(ControlText(*view), "The Voyage: the opening");
+    ASSERT_EQ(RichControlText(*view), "The Voyage: the opening");
     EXPECT_TRUE(FormatOf(*view, 12, 23).dwEffects & win::CFE_ITALIC);
     EXPECT_FALSE(FormatOf(*view, 0, 10).dwEffects & win::CFE_ITALIC);
 
     // Without a story the macros have nothing to name.
     RichTextView* storyless = View();
     storyless->SetText("{SDI(Title)}");
-    EXPECT_EQ(ControlText(*storyless), "<Not Available>");
+    EXPECT_EQ(RichControlText(*storyless), "<Not Available>");
 }
 
 TEST_F(RichTextTest, TextSetBeforeTheWindowIsShownOnceItIsMade) {
@@ -199,7 +199,7 @@ TEST_F(RichTextTest, TextSetBeforeTheWindowIsShownOnceItIsMade) {
     auto* view = new RichTextView(nullptr, nullptr, list_, 0, &bounds, 0, RGBColor(0));
     view->SetStyledText((Code("B+") + "early").c_str());
     Add(view);
-    EXPECT_EQ(ControlText(*view), "early");
+    EXPECT_EQ(RichControlText(*view), "early");
     EXPECT_TRUE(IsBold(*view, 0, 5));
     EXPECT_TRUE(win::IsWindowVisible(view->GetHWnd()));
 }
@@ -212,7 +212,7 @@ TEST_F(RichTextTest, AppendedTextTakesTheBoldSetBeforeIt) {
     view->AppendText("\n");
     view->SetBold(false);
     view->AppendText("what it means\n\n");
-    ASSERT_EQ(ControlText(*view), "Parent:  Name\r\nwhat it means\r\n\r\n");
+    ASSERT_EQ(RichControlText(*view), "Parent:  Name\r\nwhat it means\r\n\r\n");
     EXPECT_TRUE(IsBold(*view, 0, 13));
     EXPECT_FALSE(IsBold(*view, 15, 28));
     std::int32_t start = 0, end = 0;
@@ -244,7 +244,7 @@ TEST_F(RichTextTest, AReadOnlyViewRefusesChangesButCopiesAndSelects) {
     view->Cut();
     view->Paste();
     view->Clear();
-    EXPECT_EQ(ControlText(*view), "keep this text");
+    EXPECT_EQ(RichControlText(*view), "keep this text");
     EXPECT_FALSE(view->IsChanged());
     EXPECT_FALSE(view->CanUndo());
 }
@@ -263,19 +263,19 @@ TEST_F(RichTextTest, AnEditableControlChangesAndMarksItselfChanged) {
     edit->SetSelection(3, 7);
     EXPECT_TRUE(edit->CanCut());
     edit->Cut();
-    EXPECT_EQ(ControlText(*edit), "one");
+    EXPECT_EQ(RichControlText(*edit), "one");
     EXPECT_TRUE(edit->IsChanged());
     EXPECT_TRUE(edit->CanUndo());
     EXPECT_EQ(win::detail::GetClipboardText(Host()), " two");
     EXPECT_TRUE(edit->CanPaste());
     edit->SetSelection(0, 0);
     edit->Paste();
-    EXPECT_EQ(ControlText(*edit), " twoone");
+    EXPECT_EQ(RichControlText(*edit), " twoone");
     edit->SelectAll();
     edit->Clear();
-    EXPECT_EQ(ControlText(*edit), "");
+    EXPECT_EQ(RichControlText(*edit), "");
     edit->Undo();
-    EXPECT_EQ(ControlText(*edit), " twoone");
+    EXPECT_EQ(RichControlText(*edit), " twoone");
 }
 
 TEST_F(RichTextTest, FormatsAreSetAtTheSelection) {

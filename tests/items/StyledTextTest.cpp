@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string Code(const std::string& body) { return "\xC7" + body + "\xC8"; }
+std::string StyleCode(const std::string& body) { return "\xC7" + body + "\xC8"; }
 
 struct Parsed {
     std::int32_t answer;
@@ -31,7 +31,7 @@ TEST(StyledTextTest, StyleCodesSwitchTheirBitAndMovePastTheCode) {
     };
     for (const Case& c : {Case{"B+", 1, 1}, Case{"B-", 1, 0}, Case{"I+", 2, 1}, Case{"I-", 2, 0},
                           Case{"U+", 4, 1}, Case{"U-", 4, 0}, Case{"B+x", 1, 1}, Case{"U-junk,)", 4, 0}}) {
-        const std::string text = "ab" + Code(c.body) + "cd";
+        const std::string text = "ab" + StyleCode(c.body) + "cd";
         const Parsed parsed = Parse(text, 2);
         EXPECT_EQ(parsed.answer, kStyleCodeParsed) << c.body;
         EXPECT_EQ(parsed.result.styleBit, c.bit) << c.body;
@@ -47,9 +47,9 @@ TEST(StyledTextTest, CodesThatAreNotWellFormedLeaveThePositionWhereItWas) {
         std::string text;
         std::int32_t answer;
     };
-    for (const Case& c : {Case{Code("X+"), kUnrecognisedCode}, Case{Code(""), kUnrecognisedCode},
-                          Case{Code("b+"), kUnrecognisedCode}, Case{Code("B*"), kMalformedCode},
-                          Case{Code("B"), kMalformedCode},
+    for (const Case& c : {Case{StyleCode("X+"), kUnrecognisedCode}, Case{StyleCode(""), kUnrecognisedCode},
+                          Case{StyleCode("b+"), kUnrecognisedCode}, Case{StyleCode("B*"), kMalformedCode},
+                          Case{StyleCode("B"), kMalformedCode},
                           Case{"\xC7"
                                "B+",
                                kMalformedCode},
@@ -59,7 +59,7 @@ TEST(StyledTextTest, CodesThatAreNotWellFormedLeaveThePositionWhereItWas) {
                           Case{"B+"
                                "\xC8",
                                kMalformedCode},
-                          Case{Code("M(1,2,3"), kMalformedCode}}) {
+                          Case{StyleCode("M(1,2,3"), kMalformedCode}}) {
         const Parsed parsed = Parse(c.text);
         EXPECT_EQ(parsed.answer, c.answer) << c.text;
         EXPECT_EQ(parsed.position, 0u) << c.text;
@@ -77,7 +77,7 @@ TEST(StyledTextTest, MarginCodesReadThreeNumbers) {
          {Case{"M(10,30,0)", 10, 30, 0}, Case{"M(0,0,0)", 0, 0, 0}, Case{"M( -5,\t7 , 12)", -5, 7, 12},
           Case{"M(,,)", 0, 0, 0}, Case{"M(10px,30 wide,2)", 10, 30, 2}, Case{"M(1,2,3,4)", 1, 2, 3},
           Case{"M(70000,0,0)", 4464, 0, 0}}) {
-        const std::string text = Code(c.body) + "z";
+        const std::string text = StyleCode(c.body) + "z";
         const Parsed parsed = Parse(text);
         EXPECT_EQ(parsed.answer, kMarginCodeParsed) << c.body;
         EXPECT_EQ(parsed.result.styleBit, 0u) << c.body;
@@ -90,14 +90,14 @@ TEST(StyledTextTest, MarginCodesReadThreeNumbers) {
 
 TEST(StyledTextTest, MarginBodiesOutsideTheGrammarAreMalformed) {
     for (const char* body : {"M(10,30)", "M(10,30,0", "M(1,2,3)x", "M10,30,0)", "M()", "M", "M(", "M,,)"}) {
-        const Parsed parsed = Parse(Code(body));
+        const Parsed parsed = Parse(StyleCode(body));
         EXPECT_EQ(parsed.answer, kMalformedCode) << body;
         EXPECT_EQ(parsed.result.first, 7) << "margins untouched: " << body;
         EXPECT_EQ(parsed.result.left, 8) << body;
     }
     // Asked directly, with the code's two ends.
     std::int16_t first = 1, left = 2, right = 3;
-    const std::string text = Code("M(4,5,6)");
+    const std::string text = StyleCode("M(4,5,6)");
     EXPECT_EQ(
         ParseMarginCode(text.c_str(), 0, static_cast<std::uint32_t>(text.size() - 1), first, left, right),
         kMarginCodeParsed);
@@ -105,8 +105,9 @@ TEST(StyledTextTest, MarginBodiesOutsideTheGrammarAreMalformed) {
 }
 
 TEST(StyledTextTest, StrippingDropsOnlyWellFormedCodes) {
-    const std::string kept = Code("X+") + Code("B*");
-    const std::string text = "a" + Code("B+") + Code("I+") + "b" + kept + Code("M(1,2,3)") + "c" + Code("B-");
+    const std::string kept = StyleCode("X+") + StyleCode("B*");
+    const std::string text =
+        "a" + StyleCode("B+") + StyleCode("I+") + "b" + kept + StyleCode("M(1,2,3)") + "c" + StyleCode("B-");
     std::string out(text.size() + 1, '?');
     EXPECT_EQ(StripStyleCodes(text.c_str(), out.data(), 0xFFFFFFFF), 3 + kept.size());
     EXPECT_EQ(std::string(out.c_str()), "ab" + kept + "c");
@@ -118,7 +119,7 @@ TEST(StyledTextTest, StrippingDropsOnlyWellFormedCodes) {
     EXPECT_EQ(std::string(out.c_str()), "ab");
 
     // In place, and an unclosed code at the end stays.
-    std::string inPlace = "x" + Code("U+") +
+    std::string inPlace = "x" + StyleCode("U+") +
                           "y\xC7"
                           "B+";
     EXPECT_EQ(StripStyleCodes(inPlace.c_str(), inPlace.data(), 100), 5u);

@@ -17,8 +17,8 @@ namespace {
 
 using itemstest::GridView;
 
-const int kBarWidth = win::GetSystemMetrics(win::SM_CXVSCROLL);
-const int kBarHeight = win::GetSystemMetrics(win::SM_CYHSCROLL);
+const int kViewBarWidth = win::GetSystemMetrics(win::SM_CXVSCROLL);
+const int kViewBarHeight = win::GetSystemMetrics(win::SM_CYHSCROLL);
 
 KeyEvent Key(win::UINT virtualKey) { return KeyEvent(nullptr, win::WM_KEYDOWN, virtualKey, 0); }
 
@@ -78,13 +78,13 @@ TEST(TViewGeometryTest, TheContentLosesTheFrameAndTheBars) {
     const Case cases[] = {
         {0, ShortRect::MakeLTRB(21, 11, 219, 109)},
         {TView::kHorzScrollBar | TView::kVertScrollBar,
-         ShortRect::MakeLTRB(21, 11, 220 - kBarWidth, 110 - kBarHeight)},
-        {TView::kVertScrollBar, ShortRect::MakeLTRB(21, 11, 220 - kBarWidth, 109)},
-        {TView::kHorzScrollBar, ShortRect::MakeLTRB(21, 11, 219, 110 - kBarHeight)},
+         ShortRect::MakeLTRB(21, 11, 220 - kViewBarWidth, 110 - kViewBarHeight)},
+        {TView::kVertScrollBar, ShortRect::MakeLTRB(21, 11, 220 - kViewBarWidth, 109)},
+        {TView::kHorzScrollBar, ShortRect::MakeLTRB(21, 11, 219, 110 - kViewBarHeight)},
         {TView::kNoFrame, bounds},
         {TView::kNoFrame | TView::kHorzScrollBar | TView::kVertScrollBar,
-         ShortRect::MakeLTRB(20, 10, 220 - kBarWidth, 110 - kBarHeight)},
-        {TView::kNoFrame | TView::kVertScrollBar, ShortRect::MakeLTRB(20, 10, 220 - kBarWidth, 110)},
+         ShortRect::MakeLTRB(20, 10, 220 - kViewBarWidth, 110 - kViewBarHeight)},
+        {TView::kNoFrame | TView::kVertScrollBar, ShortRect::MakeLTRB(20, 10, 220 - kViewBarWidth, 110)},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Content(TView(&list, c.flags, &bounds, 0, RGBColor(0))), c.content) << c.flags;
@@ -134,7 +134,8 @@ protected:
     TViewScrollTest() { view_.SetupScrollBars(); }
 
     ItemList list_{nullptr};
-    GridView view_{&list_, TView::kVertScrollBar, ShortRect::MakeLTRB(0, 0, 100 + kBarWidth + 1, 102), 25, 1};
+    GridView view_{&list_, TView::kVertScrollBar, ShortRect::MakeLTRB(0, 0, 100 + kViewBarWidth + 1, 102), 25,
+                   1};
 };
 
 TEST_F(TViewScrollTest, PagingKeysMoveByAPageLessTwoUnits) {
@@ -215,7 +216,7 @@ TEST(TViewVariableUnitsTest, UnitsOfTheirOwnSizesScrollByTheirSizes) {
     };
     ItemList list(nullptr);
     Rows view(&list, TView::kVertScrollBar | TView::kVariableVertUnits,
-              ShortRect::MakeLTRB(0, 0, 100 + kBarWidth + 1, 102), 9, 1);
+              ShortRect::MakeLTRB(0, 0, 100 + kViewBarWidth + 1, 102), 9, 1);
     view.SetupScrollBars();
     // Heights 10, 20, 30, 10, 20, 30, 10, 20, 30: the last three take 60, the last four 90, five 110.
     EXPECT_EQ(view.GetVertScrollMax(), 5);

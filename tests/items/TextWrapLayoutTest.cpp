@@ -15,7 +15,7 @@ using LineList = std::vector<std::string>;
 using wraptest::Code;
 using wraptest::Margins;
 
-const std::string kBoldOn = Code("B+");
+const std::string kBoldStart = Code("B+");
 
 class TextWrapLayoutTest : public wraptest::WrapTest {
 protected:
@@ -85,7 +85,7 @@ TEST_F(TextWrapLayoutTest, MarginsGiveTheFirstLineAndTheLaterLinesTheirRoom) {
 }
 
 TEST_F(TextWrapLayoutTest, CodesTakeNoRoomAndAdjacentOnesFormOneGroup) {
-    const std::string text = "abc" + kBoldOn + Code("I+") + "def";
+    const std::string text = "abc" + kBoldStart + Code("I+") + "def";
     const auto wrap = Wrap(text, 6 * advance_);
     EXPECT_EQ(Lines(*wrap), (LineList{text}));
     ASSERT_EQ(wrap->GetStyleChangeCount(), 2u);
@@ -99,7 +99,7 @@ TEST_F(TextWrapLayoutTest, CodesTakeNoRoomAndAdjacentOnesFormOneGroup) {
 
     // Equal styles share an entry; a text that starts with a code needs no plain start.
     const auto repeated =
-        Wrap(kBoldOn + "a" + Code("B-") + "b" + kBoldOn + "c" + Margins(1, 2, 3) + "d", 40 * advance_);
+        Wrap(kBoldStart + "a" + Code("B-") + "b" + kBoldStart + "c" + Margins(1, 2, 3) + "d", 40 * advance_);
     EXPECT_EQ(repeated->GetStyleChangeCount(), 4u);
     EXPECT_EQ(repeated->GetStyleCount(), 3u);
     EXPECT_EQ(repeated->GetStyleChange(2).styleIndex, repeated->GetStyleChange(0).styleIndex);
@@ -121,7 +121,7 @@ TEST_F(TextWrapLayoutTest, CodesThatAreNotWellFormedAreLaidOutAsText) {
     EXPECT_EQ(unclosed->GetStyleChangeCount(), 0u);
 
     // A text made only of codes has no lines.
-    const auto codes = Wrap(kBoldOn + Margins(1, 1, 1), 10 * advance_);
+    const auto codes = Wrap(kBoldStart + Margins(1, 1, 1), 10 * advance_);
     EXPECT_EQ(codes->GetLineCount(), 0u);
     EXPECT_EQ(codes->GetStyleChangeCount(), 1u);
 }
@@ -145,8 +145,8 @@ TEST_F(TextWrapLayoutTest, EveryLineHoldsAByteHoweverNarrowTheWidth) {
 
 TEST_F(TextWrapLayoutTest, EveryLayoutCoversTheWholeTextInLinesThatFit) {
     // Every text of up to five pieces from a small set, at every width from none to twelve places.
-    const std::vector<std::string> pieces = {"a",  " ",     "-",
-                                             "\n", kBoldOn, Margins(advance_, 2 * advance_, advance_)};
+    const std::vector<std::string> pieces = {"a",  " ",        "-",
+                                             "\n", kBoldStart, Margins(advance_, 2 * advance_, advance_)};
     std::vector<std::string> texts = {""};
     for (int length = 1; length <= 5; ++length) {
         std::vector<std::string> longer;
@@ -218,13 +218,13 @@ TEST_F(TextWrapLayoutTest, TheStartingStyleIsTheBaseFontsOwn) {
     const std::string word(12, 'm');
     const int plain = WidthIn(sans_, 0, word), boldWidth = WidthIn(sans_, 1, word);
     ASSERT_LT(plain, boldWidth);
-    const auto again = Wrap(word + kBoldOn, plain + 1, &sans_);
+    const auto again = Wrap(word + kBoldStart, plain + 1, &sans_);
     again->Layout(env_, nullptr);
     EXPECT_EQ(again->GetLineCount(), 1u);
 }
 
 TEST_F(TextWrapLayoutTest, LayingOutAgainStartsFromEmptyTables) {
-    const std::string text = "one " + kBoldOn + "two three four";
+    const std::string text = "one " + kBoldStart + "two three four";
     ShortRect rect = ShortRect::MakeLTRB(10, 20, 10 + 30 * advance_, 5);
     TextWrap wrap(env_, rect, text.c_str(), mono_);
     const int height = wrap.GetLineHeight();
@@ -239,7 +239,7 @@ TEST_F(TextWrapLayoutTest, LayingOutAgainStartsFromEmptyTables) {
     // A narrower rectangle: more lines, and the new bottom only in the wrap's own rectangle.
     const ShortRect narrow = ShortRect::MakeLTRB(10, 20, 10 + 6 * advance_, 0);
     wrap.Rewrap(env_, &narrow);
-    EXPECT_EQ(Lines(wrap), (LineList{"one ", kBoldOn + "two ", "three ", "four"}));
+    EXPECT_EQ(Lines(wrap), (LineList{"one ", kBoldStart + "two ", "three ", "four"}));
     EXPECT_EQ(wrap.GetRect().bottom, 20 + 4 * height);
     EXPECT_EQ(rect.bottom, 20 + height);
     EXPECT_EQ(wrap.GetTotalHeight(), 4 * height);

@@ -30,14 +30,14 @@ private:
     std::uint32_t room_;
 };
 
-void Press(win::UINT key, bool down) {
+void SendKey(win::UINT key, bool down) {
     win::KeyInput input;
     input.virtualKey = key;
     input.down = down;
     win::InjectKey(input);
 }
 
-std::string Written(const ByteStream& stream) {
+std::string WrittenBytes(const ByteStream& stream) {
     return std::string(stream.Bytes().begin(), stream.Bytes().end());
 }
 
@@ -49,25 +49,25 @@ TEST_F(TextWrapPlainTextTest, CodesGoAndEveryLineEndBecomesReturnAndLineFeed) {
     ByteStream stream;
     const std::string expected = "one two" + Code("X+") + "\r\nthree\r\n\r\nfour";
     EXPECT_EQ(wrap->WritePlainText(stream), expected.size());
-    EXPECT_EQ(Written(stream), expected);
+    EXPECT_EQ(WrittenBytes(stream), expected);
 
     // Writing stops at the first write that fails, line ends counted byte by byte.
     ShortStream cut(9);
     EXPECT_EQ(wrap->WritePlainText(cut), 9u);
-    EXPECT_EQ(Written(cut), expected.substr(0, 9));
+    EXPECT_EQ(WrittenBytes(cut), expected.substr(0, 9));
 }
 
 TEST_F(TextWrapPlainTextTest, CtrlAndAltHeldDownWriteTheStoredText) {
     const std::string text = "a" + Code("B+") + "b\n";
     const auto wrap = Wrap(text, 400);
-    Press(win::VK_CONTROL, true);
-    Press(win::VK_MENU, true);
+    SendKey(win::VK_CONTROL, true);
+    SendKey(win::VK_MENU, true);
     ByteStream stream;
     EXPECT_EQ(wrap->WritePlainText(stream), text.size());
-    EXPECT_EQ(Written(stream), text);
+    EXPECT_EQ(WrittenBytes(stream), text);
     EXPECT_EQ(stream.WriteCalls(), 1);
-    Press(win::VK_MENU, false);
-    Press(win::VK_CONTROL, false);
+    SendKey(win::VK_MENU, false);
+    SendKey(win::VK_CONTROL, false);
 }
 
 }  // namespace

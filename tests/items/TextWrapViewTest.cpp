@@ -66,7 +66,7 @@ protected:
     std::vector<FactoryCall> calls;
 };
 
-ShortRect Content(const TView& view) {
+ShortRect ViewContent(const TView& view) {
     ShortRect rect;
     view.GetContentRect(rect);
     return rect;
@@ -78,7 +78,7 @@ TEST_F(TextWrapViewTest, TheFactoryLaysTheTextOutNinePixelsNarrowerThanTheConten
     EXPECT_EQ(view->GetClassId(), TView::kClassId);
     view->SetText("Some text");
     ASSERT_EQ(calls.size(), 1u);
-    const ShortRect content = Content(*view);
+    const ShortRect content = ViewContent(*view);
     EXPECT_EQ(calls[0].rect, ShortRect::MakeLTRB(content.left, 0, content.right - 9, 0));
     EXPECT_EQ(calls[0].text, "Some text");
     EXPECT_EQ(calls[0].context, OwnerContext());
@@ -104,12 +104,12 @@ TEST_F(TextWrapViewTest, AnEmptyTextHasNoLinesAndDrawsNothing) {
     ASSERT_NE(view->GetWrap(), nullptr);
     EXPECT_EQ(view->VertUnitCount(), 0);
     EXPECT_EQ(view->GetVertScrollMax(), 0);
-    EXPECT_EQ(InkIn(Content(*view)), 0);
+    EXPECT_EQ(InkIn(ViewContent(*view)), 0);
 
     view->SetText("Visible");
     Pump();
     EXPECT_EQ(view->VertUnitCount(), 1);
-    EXPECT_GT(InkIn(Content(*view)), 0);
+    EXPECT_GT(InkIn(ViewContent(*view)), 0);
 }
 
 TEST_F(TextWrapViewTest, TheTextStandsFivePixelsInAndOnePixelDown) {
@@ -117,7 +117,7 @@ TEST_F(TextWrapViewTest, TheTextStandsFivePixelsInAndOnePixelDown) {
     // A line ended by a form feed: the page-break rule under it spans the text's width.
     view->SetText("\f");
     Pump();
-    const ShortRect content = Content(*view);
+    const ShortRect content = ViewContent(*view);
     const int rule = content.top + 1 + view->GetWrap()->GetLineHeight();
     const win::COLORREF grey = GetStandardColor(8).ToColorRef();
     auto pixel = [](int x, int y) { return win::GetScreenSurface().GetPixel(x, y); };
@@ -141,7 +141,7 @@ TEST_F(TextWrapViewTest, ANarrowerViewBreaksTheLinesAgainWithoutANewLayout) {
     EXPECT_EQ(calls.size(), 1u) << "the text is not made again";
     EXPECT_GT(view->VertUnitCount(), wideLines);
     EXPECT_GT(view->GetVertScrollMax(), wideMaximum);
-    EXPECT_EQ(view->GetWrap()->GetRect().Width(), Content(*view).Width() - 9);
+    EXPECT_EQ(view->GetWrap()->GetRect().Width(), ViewContent(*view).Width() - 9);
 
     // The same bounds again change nothing.
     const std::int32_t narrowLines = view->VertUnitCount();
@@ -181,9 +181,9 @@ TEST_F(TextWrapViewTest, ScrollingMovesByWholeLines) {
     win::SendMessageA(view->GetHWnd(), win::WM_VSCROLL, win::MAKEWPARAM(win::SB_LINEDOWN, 0),
                       reinterpret_cast<win::LPARAM>(view->GetVertScrollBar()->GetHWnd()));
     EXPECT_EQ(Origin(*view), top - 2 * line);
-    EXPECT_EQ(view->VertUnitsOnPage(), (Content(*view).Height()) / line);
+    EXPECT_EQ(view->VertUnitsOnPage(), (ViewContent(*view).Height()) / line);
     // The last line can be scrolled to the bottom of the content, no further.
-    EXPECT_EQ(view->GetVertScrollMax(), view->VertUnitCount() - Content(*view).Height() / line);
+    EXPECT_EQ(view->GetVertScrollMax(), view->VertUnitCount() - ViewContent(*view).Height() / line);
 }
 
 TEST_F(TextWrapViewTest, ATextGivenBeforeTheViewIsOpenIsMeasuredAsOnTheScreen) {
@@ -207,7 +207,7 @@ TEST_F(TextWrapViewTest, AFactoryThatMakesNothingLeavesAnEmptyView) {
     Pump();
     EXPECT_EQ(view->GetWrap(), nullptr);
     EXPECT_EQ(view->VertUnitCount(), 0);
-    EXPECT_EQ(InkIn(Content(*view)), 0);
+    EXPECT_EQ(InkIn(ViewContent(*view)), 0);
 }
 
 TEST_F(TextWrapViewTest, TheStoryModelsFactoryDecodesTheTemplate) {

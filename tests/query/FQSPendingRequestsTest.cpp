@@ -12,7 +12,7 @@ namespace {
 
 using Reaction = FQSPendingRequests::Reaction;
 
-FQSListeningState Shown() {
+FQSListeningState ShownState() {
     FQSListeningState state;
     state.pageShown = true;
     return state;
@@ -21,7 +21,7 @@ FQSListeningState Shown() {
 TEST(FQSPendingRequestsTest, AStoryformChangeInsideAnItemHitWaitsForTheHit) {
     FQSPendingRequests requests;
     requests.busy = true;
-    EXPECT_EQ(requests.StoryformChanged(Shown()), Reaction::kAfterHit);
+    EXPECT_EQ(requests.StoryformChanged(ShownState()), Reaction::kAfterHit);
     EXPECT_TRUE(requests.refresh);
     EXPECT_TRUE(requests.recount);
     EXPECT_FALSE(requests.goTo);
@@ -29,7 +29,7 @@ TEST(FQSPendingRequestsTest, AStoryformChangeInsideAnItemHitWaitsForTheHit) {
 
 TEST(FQSPendingRequestsTest, AStoryformChangeOutsideAnItemHitPostsOne) {
     FQSPendingRequests requests;
-    EXPECT_EQ(requests.StoryformChanged(Shown()), Reaction::kPostHit);
+    EXPECT_EQ(requests.StoryformChanged(ShownState()), Reaction::kPostHit);
     EXPECT_TRUE(requests.goTo);
     EXPECT_TRUE(requests.recount);
     EXPECT_FALSE(requests.refresh);
@@ -37,9 +37,9 @@ TEST(FQSPendingRequestsTest, AStoryformChangeOutsideAnItemHitPostsOne) {
 
 TEST(FQSPendingRequestsTest, NothingIsHeardWithoutAPageAfterTheZeroErrorOrWhileClosing) {
     FQSListeningState noPage;
-    FQSListeningState zero = Shown();
+    FQSListeningState zero = ShownState();
     zero.zeroStoryforms = true;
-    FQSListeningState closing = Shown();
+    FQSListeningState closing = ShownState();
     closing.closing = true;
     for (const FQSListeningState& state : {noPage, zero, closing}) {
         FQSPendingRequests requests;
@@ -49,7 +49,7 @@ TEST(FQSPendingRequestsTest, NothingIsHeardWithoutAPageAfterTheZeroErrorOrWhileC
         EXPECT_FALSE(requests.goTo || requests.recount || requests.refresh);
     }
     // A page writing its own answer silences storyform changes only.
-    FQSListeningState writing = Shown();
+    FQSListeningState writing = ShownState();
     writing.pageListening = false;
     FQSPendingRequests requests;
     EXPECT_EQ(requests.StoryformChanged(writing), Reaction::kIgnored);
@@ -65,7 +65,7 @@ TEST(FQSPendingRequestsTest, ACharacterChangeGoesToTheRowsPlaceUnlessACharacterI
     place.topic = 60;
     place.sceneId = 9;
     FQSPendingRequests requests;
-    EXPECT_EQ(requests.CharactersChanged(Shown(), place), Reaction::kPostHit);
+    EXPECT_EQ(requests.CharactersChanged(ShownState(), place), Reaction::kPostHit);
     EXPECT_TRUE(requests.goTo);
     EXPECT_EQ(requests.target.character, 3);
     EXPECT_EQ(requests.target.secondCharacter, 4);
@@ -75,14 +75,14 @@ TEST(FQSPendingRequestsTest, ACharacterChangeGoesToTheRowsPlaceUnlessACharacterI
     FQSGoToTarget other;
     other.character = 7;
     other.topic = 61;
-    EXPECT_EQ(requests.CharactersChanged(Shown(), other), Reaction::kPostHit);
+    EXPECT_EQ(requests.CharactersChanged(ShownState(), other), Reaction::kPostHit);
     EXPECT_EQ(requests.target.character, 3) << "the pending character target stays";
     EXPECT_EQ(requests.target.topic, 60);
 
     requests.ClearGoTo();
     EXPECT_FALSE(requests.goTo);
     EXPECT_EQ(requests.target, FQSGoToTarget{});
-    requests.CharactersChanged(Shown(), other);
+    requests.CharactersChanged(ShownState(), other);
     EXPECT_EQ(requests.target.character, 7);
 }
 

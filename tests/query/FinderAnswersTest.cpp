@@ -16,7 +16,6 @@
 namespace querytest {
 namespace {
 
-constexpr std::int16_t kWholeStoryformList = 0;
 constexpr std::int16_t kCharacterList = 2;
 constexpr std::uint8_t kTicked = 1;
 
@@ -26,7 +25,7 @@ std::vector<std::int16_t> Ids(const TopicListView* list) {
     return ids;
 }
 
-class FinderAnswers : public QueryContentTest {
+class FinderAnswers : public QueryContentFixture {
 protected:
     StoryFormManager& StoryForm() { return *story->GetStoryFormManager(); }
     // The finder page of the topic, shown by a click on its row.

@@ -25,7 +25,10 @@
 
 namespace querytest {
 
-class QueryContentTest : public apptest::StoryAppTest {
+// The whole storyform's list, the first of the query system's lists.
+inline constexpr std::int16_t kWholeStoryformList = 0;
+
+class QueryContentFixture : public apptest::StoryAppTest {
 protected:
     void SetUp() override {
         InstallItemClasses();

@@ -33,12 +33,12 @@ constexpr std::int32_t kFinderRow = 4;
 constexpr std::int32_t kHomeRow = 5;
 constexpr std::int32_t kRecapRow = 6;
 constexpr std::int32_t kLongRecapRow = 7;
-constexpr std::int16_t kOverallDomain = 12000;
-constexpr std::int16_t kMainDomain = 15000;
+constexpr std::int16_t kOverallDomainId = 12000;
+constexpr std::int16_t kMainDomainId = 15000;
 constexpr std::int16_t kSubjectiveDomain = 21000;
 constexpr std::int16_t kResolveId = 1000;
 
-std::vector<std::int16_t> Ids(const TopicListView* list) {
+std::vector<std::int16_t> TopicIds(const TopicListView* list) {
     std::vector<std::int16_t> ids;
     for (std::int32_t row = 0; row < list->GetTopicCount(); ++row) ids.push_back(list->GetTopicID(row));
     return ids;
@@ -60,7 +60,7 @@ protected:
         for (std::int32_t i = 0; i < values.Count(); ++i) ids.push_back(values.GetAt(i));
         return ids;
     }
-    const int index = StoryPointIndex(kOverallDomain);
+    const int index = StoryPointIndex(kOverallDomainId);
 };
 
 TEST_F(FinderPage, ItsControlsFollowTheWindowsItems) {
@@ -71,8 +71,9 @@ TEST_F(FinderPage, ItsControlsFollowTheWindowsItems) {
     EXPECT_EQ(window->GetItem(15), static_cast<WindowItem*>(page->GetChosenList()));
     EXPECT_EQ(window->GetItem(16), static_cast<WindowItem*>(page->GetAddButton()));
     EXPECT_EQ(window->GetItem(17), static_cast<WindowItem*>(page->GetRemoveButton()));
-    EXPECT_EQ(Ids(page->GetPossibleList()), (std::vector<std::int16_t>{1, 2, 3, 4})) << "the four classes";
-    EXPECT_TRUE(Ids(page->GetChosenList()).empty());
+    EXPECT_EQ(TopicIds(page->GetPossibleList()), (std::vector<std::int16_t>{1, 2, 3, 4}))
+        << "the four classes";
+    EXPECT_TRUE(TopicIds(page->GetChosenList()).empty());
     EXPECT_TRUE(page->GetAddButton()->IsEnabled());
     EXPECT_FALSE(page->GetRemoveButton()->IsEnabled()) << "nothing chosen to remove";
     EXPECT_EQ(page->GetAnswerValue(), 1) << "the first possible value";
@@ -86,7 +87,7 @@ TEST_F(FinderPage, AddingAndRemovingStoreTheChoiceAndNarrowTheCount) {
     Hit(window, 16);
     EXPECT_EQ(StoryForm()->GetChosenValueAt(index), 1);
     EXPECT_LT(story->GetStoryformCount(), all);
-    EXPECT_EQ(Ids(page->GetChosenList()), (std::vector<std::int16_t>{1}));
+    EXPECT_EQ(TopicIds(page->GetChosenList()), (std::vector<std::int16_t>{1}));
     EXPECT_EQ(page->GetPossibleList()->GetTopicMark(0), 1);
     EXPECT_FALSE(page->GetAddButton()->IsEnabled()) << "the selected value is chosen already";
     EXPECT_TRUE(page->IsListening());
@@ -112,28 +113,29 @@ TEST_F(FinderPage, AddingAndRemovingStoreTheChoiceAndNarrowTheCount) {
 
 TEST_F(FinderPage, AChoiceTheStoryformNoLongerAllowsIsShownMarkedAndStays) {
     FKDoc* document = NewStory();
-    document->GetStoryFormManager()->SetChoice(kMainDomain, 1);
+    document->GetStoryFormManager()->SetChoice(kMainDomainId, 1);
     SList both;
     both.Append(1);
     both.Append(2);
-    document->GetStoryFormManager()->SetChoiceAt(StoryPointIndex(kOverallDomain), -1);
-    document->GetStoryFormManager()->SetMultipleChoices(StoryPointIndex(kOverallDomain), both);
+    document->GetStoryFormManager()->SetChoiceAt(StoryPointIndex(kOverallDomainId), -1);
+    document->GetStoryFormManager()->SetMultipleChoices(StoryPointIndex(kOverallDomainId), both);
     OpenPages(document);
     FQSStructuralFinderPage* page = Show();
-    ASSERT_EQ(Ids(page->GetChosenList()), (std::vector<std::int16_t>{1, 2}));
+    ASSERT_EQ(TopicIds(page->GetChosenList()), (std::vector<std::int16_t>{1, 2}));
     EXPECT_EQ(page->GetChosenList()->GetTopicMark(0), 1) << "the main character's domain is taken";
     EXPECT_EQ(page->GetChosenList()->GetTopicMark(1), 0);
     page->GetChosenList()->SetSelection(0);
     page->ApplyEnablingRule();
     EXPECT_FALSE(page->GetRemoveButton()->IsEnabled());
     page->Remove();
-    EXPECT_EQ(Ids(page->GetChosenList()), (std::vector<std::int16_t>{1, 2})) << "a marked entry cannot be removed";
+    EXPECT_EQ(TopicIds(page->GetChosenList()), (std::vector<std::int16_t>{1, 2}))
+        << "a marked entry cannot be removed";
 }
 
 TEST_F(FinderPage, TheLastPossibleValueIsSetWithoutAClick) {
     FKDoc* document = NewStory();
     // The main character's and the subjective story's domains leave the overall story one.
-    document->GetStoryFormManager()->SetChoice(kMainDomain, 1);
+    document->GetStoryFormManager()->SetChoice(kMainDomainId, 1);
     document->GetStoryFormManager()->SetChoice(kSubjectiveDomain, 2);
     OpenPages(document);
     FQSStructuralFinderPage* page = Show();
@@ -150,7 +152,7 @@ TEST_F(FinderPage, AChoiceThatLeavesNoStoryformIsNotStored) {
     OpenPages(document);
     FQSStructuralFinderPage* page = Show();
     document->SetClean();
-    FixConstraintToValue(*FindConstraintOf(*window->GetSolver(), kMainDomain), 1);
+    FixConstraintToValue(*FindConstraintOf(*window->GetSolver(), kMainDomainId), 1);
     Mark();
     page->GetPossibleList()->SetSelection(0);
     Hit(window, 16);
@@ -167,7 +169,7 @@ TEST_F(FinderPage, APointTheSolverDoesNotHoldOffersEveryValueAndNarrowsNothing) 
     auto* page = dynamic_cast<FQSStructuralFinderPage*>(ShowRow(12));
     ASSERT_NE(page, nullptr);
     ASSERT_EQ(FindConstraintOf(*window->GetSolver(), 13700), nullptr);
-    EXPECT_EQ(Ids(page->GetPossibleList()), (std::vector<std::int16_t>{1, 2, 3, 4}));
+    EXPECT_EQ(TopicIds(page->GetPossibleList()), (std::vector<std::int16_t>{1, 2, 3, 4}));
     page->GetPossibleList()->SetSelection(1);
     Hit(window, 16);
     EXPECT_EQ(document->GetStoryFormManager()->GetChosenValueAt(StoryPointIndex(13700)), 2);

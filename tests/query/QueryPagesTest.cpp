@@ -40,10 +40,10 @@ constexpr std::int32_t kResolveRow = 3;
 constexpr std::int32_t kIllustrationRow = 8;
 constexpr std::int32_t kAlternativeRow = 9;
 constexpr std::int32_t kTitleRow = 10;
-constexpr std::int16_t kResolve = 1000;
+constexpr std::int16_t kResolvePoint = 1000;
 constexpr std::int16_t kChange = 1001;
 
-std::string TextOf(PText* record, const char* key) {
+std::string RecordTextOf(PText* record, const char* key) {
     char text[4096] = "";
     if (!record || record->GetEntry(key, 'c', text, sizeof text) < 0) return "<missing>";
     return text;
@@ -180,8 +180,8 @@ TEST_F(QueryPages, LeavingAPageStoresItsTextsAndSliderAndLeavesTheWindowsItems) 
     FQSPage* next = ShowRow(kGeneralRow);
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(ItemCount(), 17) << "the window's 14 items and the next page's three radios";
-    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "NoteOne"), "typed words");
-    EXPECT_EQ(TextOf(&document->GetStorytellingRecord(), "NoteTwo"), "<missing>")
+    EXPECT_EQ(RecordTextOf(&document->GetInfoRecord(), "NoteOne"), "typed words");
+    EXPECT_EQ(RecordTextOf(&document->GetStorytellingRecord(), "NoteTwo"), "<missing>")
         << "the default was not edited";
     EXPECT_EQ(NumberOf(&document->GetInfoRecord(), "STRngSlider"), 4);
     EXPECT_EQ(NumberOf(&document->GetInfoRecord(), "STCnftSlider"), 3) << "the linked difference";
@@ -197,7 +197,7 @@ TEST_F(QueryPages, TheStoryTitleIsStoredShort) {
     ShowRow(kTitleRow);
     ItemAs<EditView>(window, 14)->SetText(std::string(150, 't').c_str(), 1);
     ShowRow(kGeneralRow);
-    const std::string stored = TextOf(&document->GetInfoRecord(), "Title");
+    const std::string stored = RecordTextOf(&document->GetInfoRecord(), "Title");
     EXPECT_GE(stored.size(), 99u);
     EXPECT_LE(stored.size(), 100u);
 }
@@ -238,7 +238,7 @@ TEST_F(QueryPages, ALongerTitleKeptFromBeforeStaysWholeWhenItsPageIsOnlyVisited)
     OpenPages(document);
     ShowRow(kTitleRow);
     ShowRow(kGeneralRow);
-    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Title"), older);
+    EXPECT_EQ(RecordTextOf(&document->GetInfoRecord(), "Title"), older);
 }
 
 // A field that leaves Return to its window neither takes the line feed of Ctrl+Return nor keeps
@@ -256,7 +256,7 @@ TEST_F(QueryPages, ControlReturnInAFieldStepsToTheNextRowAndTypesNothing) {
     presenter.KeyUp(win::VK_CONTROL);
     Run();
     EXPECT_EQ(window->GetCurrentRow(), kTitleRow + 1);
-    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Title"), "Title") << "no line feed typed into it";
+    EXPECT_EQ(RecordTextOf(&document->GetInfoRecord(), "Title"), "Title") << "no line feed typed into it";
 }
 
 // A modifier key alone, or a command shortcut, pressed while a field has the focus (the writer
@@ -306,7 +306,7 @@ TEST_F(QueryPages, ADamagedRecordIsHeldToTheCapacitiesAndWritesNowhere) {
     view->SetText("nowhere", 1);
     ShowRow(kGeneralRow);
     EXPECT_EQ(ItemCount(), 17);
-    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Lost"), "<missing>");
+    EXPECT_EQ(RecordTextOf(&document->GetInfoRecord(), "Lost"), "<missing>");
 }
 
 TEST_F(QueryPages, PagesWithoutARecordAreEmpty) {
@@ -383,15 +383,15 @@ TEST_F(QueryPages, ADynamicRadioPageChoosesNarrowsAndTakesTheAnswerBack) {
 
     ClickRadio(14);
     StoryFormManager* storyForm = document->GetStoryFormManager();
-    EXPECT_EQ(storyForm->GetChoice(kResolve), kChange);
+    EXPECT_EQ(storyForm->GetChoice(kResolvePoint), kChange);
     EXPECT_LT(document->GetStoryformCount(), all);
     EXPECT_EQ(RowStatus(kResolveRow), kQuestionAnswered);
-    EXPECT_FALSE(IsConstraintFree(*FindConstraintOf(*window->GetSolver(), kResolve)));
+    EXPECT_FALSE(IsConstraintFree(*FindConstraintOf(*window->GetSolver(), kResolvePoint)));
     EXPECT_TRUE(window->GetPage()->IsListening());
 
     ClickRadio(16);
-    EXPECT_EQ(storyForm->GetChoice(kResolve), 0) << "\"no choice\" takes the answer back";
-    EXPECT_TRUE(IsConstraintFree(*FindConstraintOf(*window->GetSolver(), kResolve)));
+    EXPECT_EQ(storyForm->GetChoice(kResolvePoint), 0) << "\"no choice\" takes the answer back";
+    EXPECT_TRUE(IsConstraintFree(*FindConstraintOf(*window->GetSolver(), kResolvePoint)));
     EXPECT_EQ(document->GetStoryformCount(), all);
     EXPECT_EQ(RowStatus(kResolveRow), kQuestionOpen);
 }
@@ -405,7 +405,7 @@ TEST_F(QueryPages, ADynamicAnswerWithControlHeldMovesToTheNextQuestion) {
     ClickRadio(15);
     presenter.KeyUp(win::VK_CONTROL);
     Run();
-    EXPECT_EQ(document->GetStoryFormManager()->GetChoice(kResolve), kChange + 1);
+    EXPECT_EQ(document->GetStoryFormManager()->GetChoice(kResolvePoint), kChange + 1);
     EXPECT_EQ(window->GetCurrentRow(), kResolveRow + 1);
 }
 
@@ -422,7 +422,7 @@ TEST_F(QueryPages, ADynamicAnswerThatLeavesNoStoryformIsNotStored) {
     ClickRadio(14);
     ASSERT_EQ(Asked().size(), 1u);
     EXPECT_EQ(Asked()[0].rfind("Ouch!", 0), 0u);
-    EXPECT_EQ(document->GetStoryFormManager()->GetChoice(kResolve), 0) << "the answer is not stored";
+    EXPECT_EQ(document->GetStoryFormManager()->GetChoice(kResolvePoint), 0) << "the answer is not stored";
     EXPECT_FALSE(document->IsDirty());
     ASSERT_NE(window->GetPage(), nullptr);
     EXPECT_EQ(window->GetPage()->GetRadio(0)->GetValue(), 0) << "the page shown again from the story";
@@ -460,10 +460,10 @@ TEST_F(QueryPages, AfterAnAnswerPutBackTextIsStoredAndChangesAreFollowed) {
     ShowRow(kTitleRow);
     ItemAs<EditView>(window, 14)->SetText("Typed after the warning", 1);
     Hit(window, FQSWindow::kNextItem);
-    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "Title"), "Typed after the warning");
+    EXPECT_EQ(RecordTextOf(&document->GetInfoRecord(), "Title"), "Typed after the warning");
 
     const std::uint16_t count = document->GetStoryformCount();
-    document->GetStoryFormManager()->SetChoice(kResolve, kChange);
+    document->GetStoryFormManager()->SetChoice(kResolvePoint, kChange);
     Run();
     EXPECT_LT(document->GetStoryformCount(), count) << "the window recounted after the change";
     EXPECT_EQ(window->GetCurrentRow(), kTitleRow + 1);
@@ -476,12 +476,12 @@ TEST_F(QueryPages, AnIllustrationOfAnUnchosenPointSaysSo) {
     ASSERT_GE(page->GetStaticTextCount(), 1);
     const std::string shown = page->GetStaticText(0).wrap->GetText();
     EXPECT_EQ(shown.rfind("You cannot illustrate  ", 0), 0u) << shown;
-    EXPECT_NE(shown.find(StoryPointName(kResolve)), std::string::npos);
+    EXPECT_NE(shown.find(StoryPointName(kResolvePoint)), std::string::npos);
     page = ShowRow(kAlternativeRow);
     EXPECT_STREQ(page->GetStaticText(0).wrap->GetText(), "Choose first.");
     EXPECT_EQ(page->GetAnswerValue(), 0);
 
-    document->GetStoryFormManager()->SetChoice(kResolve, kChange);
+    document->GetStoryFormManager()->SetChoice(kResolvePoint, kChange);
     Run();
     page = ShowRow(kIllustrationRow);
     EXPECT_STREQ(page->GetStaticText(0).wrap->GetText(), "Illustrate the resolve.");
@@ -504,10 +504,10 @@ TEST_F(QueryPages, EditsToACharacterDeletedMeanwhileGoNowhere) {
     ItemAs<EditView>(window, 14)->SetText("for nobody", 1);
     window->ShowPage(kGeneralRow, 10);
     Run();
-    EXPECT_EQ(TextOf(&document->GetInfoRecord(), "NoteOne"), "<missing>");
+    EXPECT_EQ(RecordTextOf(&document->GetInfoRecord(), "NoteOne"), "<missing>");
     const CharID now = characters->GetMainCharacter();
     if (now != kNoCharID && characters->GetCharacter(now)) {
-        EXPECT_EQ(TextOf(characters->GetCharacter(now)->Record(), "NoteOne"), "<missing>")
+        EXPECT_EQ(RecordTextOf(characters->GetCharacter(now)->Record(), "NoteOne"), "<missing>")
             << "nothing written into the character now in the role";
     }
 }

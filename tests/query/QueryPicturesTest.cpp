@@ -57,10 +57,10 @@ std::unique_ptr<Surface> WindowPicture(HWND window) {
     return part;
 }
 
-class QueryPictures : public QueryContentTest {
+class QueryPictures : public QueryContentFixture {
 protected:
     void SetUp() override {
-        QueryContentTest::SetUp();
+        QueryContentFixture::SetUp();
         story = NewStory();
         CharacterManager& characters = *story->GetCharacterManager();
         characters.CreateCharacter("Dorothy", 0, 1, 0, 0, false);
@@ -109,7 +109,6 @@ protected:
         gditest::ExpectMatchesReference(*WindowPicture(window->GetHWnd()),
                                         std::filesystem::path(QUERY_TEST_DATA) / name);
     }
-
 };
 
 TEST_F(QueryPictures, TheHomePage) {

@@ -13,16 +13,15 @@
 namespace querytest {
 namespace {
 
-constexpr std::int16_t kWholeStoryformList = 0;
 constexpr std::int16_t kStoryweavingPlotList = 9;
-constexpr std::int16_t kHomeTopic = 0;
+constexpr std::int16_t kHomeHelpTopic = 0;
 constexpr std::int16_t kResolveTopic = 20;
 constexpr std::int16_t kStoryformingRecapTopic = 15;
-constexpr std::int16_t kSceneListTopic = 141;
+constexpr std::int16_t kSceneListHelpTopic = 141;
 // Four lines of help text at the least.
 constexpr int kLeastHelpHeight = 60;
 
-class QueryRoom : public QueryContentTest {
+class QueryRoom : public QueryContentFixture {
 protected:
     // The topic's page shows its help, with room for a few lines of it.
     void ExpectHelpWithRoom(std::int16_t topic) {
@@ -40,11 +39,11 @@ protected:
 
 TEST_F(QueryRoom, TheHomePageARecapAndTheSceneListShowTheirHelpAtTheWindowsFirstSize) {
     Open(kWholeStoryformList);
-    ExpectHelpWithRoom(kHomeTopic);
+    ExpectHelpWithRoom(kHomeHelpTopic);
     ExpectHelpWithRoom(kStoryformingRecapTopic);
     ASSERT_TRUE(window->SelectQuestionList(kStoryweavingPlotList, false, 0));
     Run();
-    ExpectHelpWithRoom(kSceneListTopic);
+    ExpectHelpWithRoom(kSceneListHelpTopic);
 }
 
 // A page that grows fills the page area down to the help pane's line, and the help keeps its share,

@@ -32,8 +32,7 @@ namespace {
 
 using testsupport::StoredText;
 
-constexpr std::int16_t kWholeStoryformList = 0;
-constexpr std::int16_t kCastList = 5;
+constexpr std::int16_t kCastQuestionList = 5;
 constexpr std::int16_t kWeavingCharactersList = 8;
 constexpr std::int16_t kNameTopic = 113;
 constexpr std::int16_t kRoleTopic = 121;
@@ -58,7 +57,7 @@ std::vector<std::string> Told(const testsupport::TextLimitCase& pasted) {
     return {StoredTextField::CutMessage(pasted.kept.size())};
 }
 
-class QueryTextLimits : public QueryContentTest {
+class QueryTextLimits : public QueryContentFixture {
 protected:
     StoredTextField* Field() const {
         FQSPage* page = window->GetPage();
@@ -93,16 +92,16 @@ TEST_F(QueryTextLimits, EachCharacterAndStoryFieldStopsWhereItsTextIsKeptWhole) 
         const char* what;
         Kept kept;
     } fields[] = {
-        {kCastList, kNameTopic, 31, "a character's name",
+        {kCastQuestionList, kNameTopic, 31, "a character's name",
          [&](CharID id) { return characters->GetCharacter(id)->Name(); }},
-        {kCastList, kRoleTopic, 2047, "a character's role",
+        {kCastQuestionList, kRoleTopic, 2047, "a character's role",
          [&](CharID id) { return characters->GetCharacter(id)->GetText(CharacterKey::kRole); }},
         {kWholeStoryformList, kAuthorTopic, 250, "the author",
          [&](CharID) { return RecordText(story->GetInfoRecord(), "Author"); }},
         {kWeavingCharactersList, kMainDescriptionTopic, 30719, "the Main Character's description",
          [&](CharID id) { return characters->GetCharacter(id)->GetText(CharacterKey::kDescription); }},
     };
-    Open(kCastList);
+    Open(kCastQuestionList);
     characters = story->GetCharacterManager();
     for (const auto& f : fields) {
         for (const testsupport::TextLimitCase& pasted : testsupport::TextLimitCases(f.limit)) {

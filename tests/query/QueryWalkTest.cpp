@@ -37,8 +37,7 @@
 namespace querytest {
 namespace {
 
-constexpr std::int16_t kWholeStoryformList = 0;
-constexpr std::int16_t kPlotpilotList = 13;
+constexpr std::int16_t kPlotpilotQuestionList = 13;
 constexpr std::int16_t kStoryformingRecap = 15;
 
 // How a walk answers a storyforming question: the value of a dynamic (0 or 1) or the finder's
@@ -91,11 +90,11 @@ private:
     std::uint16_t target_;
 };
 
-class QueryWalk : public QueryContentTest {
+class QueryWalk : public QueryContentFixture {
 protected:
     // A new story's query window on the list's first row, the prompts asked counted from there.
     void Open(std::int16_t listId) {
-        QueryContentTest::Open(listId);
+        QueryContentFixture::Open(listId);
         Mark();
     }
 
@@ -251,9 +250,9 @@ TEST_F(QueryWalk, EachContrastingStoryformIsReachedByAnsweringToMatchIt) {
 }
 
 TEST_F(QueryWalk, PlotpilotEndsAtOneStoryformToo) {
-    Open(kPlotpilotList);
+    Open(kPlotpilotQuestionList);
     RandomAnswerer answerer(5);
-    ExpectOneStoryform(Walk(kPlotpilotList, answerer));
+    ExpectOneStoryform(Walk(kPlotpilotQuestionList, answerer));
 }
 
 }  // namespace

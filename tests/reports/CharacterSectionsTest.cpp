@@ -22,10 +22,9 @@ namespace {
 using namespace reporttest;
 using ::testing::EndsWith;
 
-const std::string kB = Code("B+"), kNB = Code("B-"), kI = Code("I+"), kNI = Code("I-");
+const std::string kI = Code("I+"), kNI = Code("I-");
 const std::string kU = Code("U+"), kNU = Code("U-");
-const std::string kNone = Code("M(0,0,0)"), kHanging = Code("M(10,30,0)"), kBlock = Code("M(40,40,0)");
-const std::string kIndented = Code("M(30,30,0)");
+const std::string kBlock = Code("M(40,40,0)");
 
 class CharacterSections : public ReportTest {
 protected:

@@ -14,9 +14,6 @@ namespace {
 
 using namespace reporttest;
 
-const std::string kB = Code("B+"), kNB = Code("B-");
-const std::string kNone = Code("M(0,0,0)"), kHanging = Code("M(10,30,0)"), kIndented = Code("M(30,30,0)");
-
 class RelationshipsSection : public ReportTest {
 protected:
     void SetUp() override {
@@ -84,7 +81,7 @@ TEST_F(RelationshipsSection, EachCharacterNamesTheOthersItIsRelatedToInListOrder
 // place: what it has follows its name one paragraph apart, and a name alone is followed at once by
 // the next character.
 TEST_F(RelationshipsSection, AMissingIntroductionOrDismissalLeavesNoBlankLines) {
-    const std::string kI = Code("I+"), kNI = Code("I-");
+    const std::string kItalic = Code("I+"), kNoItalic = Code("I-");
     CharInfoRec& ann = Add("Ann");
     CharInfoRec& bo = Add("Bo");
     CharInfoRec& cy = Add("Cy");
@@ -95,11 +92,11 @@ TEST_F(RelationshipsSection, AMissingIntroductionOrDismissalLeavesNoBlankLines) 
 
     composer->BuildRelationshipsSection();
     const std::string text = Take();
-    EXPECT_EQ(text, "[S1]\n\n" + kNone + "[S2]" + kB + "Ann" + kNB + "\n\n" + kHanging + "Ann[S3]\n" + kI +
-                        kIndented + "arrives" + kNI + kNone + "\n\n" + kHanging + "Ann[S5]Bo\n" + kIndented +
-                        "\nfriends\n\n\n" + Block("Bo", {{"Ann", "friends"}}) + kNone + "[S2]" + kB + "Cy" +
-                        kNB + "\n\n" + kHanging + "Cy[S4]\n" + kIndented + kI + "leaves" + kNI + kNone +
-                        "\n\n" + Block("Di", {}));
+    EXPECT_EQ(text, "[S1]\n\n" + kNone + "[S2]" + kB + "Ann" + kNB + "\n\n" + kHanging + "Ann[S3]\n" +
+                        kItalic + kIndented + "arrives" + kNoItalic + kNone + "\n\n" + kHanging +
+                        "Ann[S5]Bo\n" + kIndented + "\nfriends\n\n\n" + Block("Bo", {{"Ann", "friends"}}) +
+                        kNone + "[S2]" + kB + "Cy" + kNB + "\n\n" + kHanging + "Cy[S4]\n" + kIndented +
+                        kItalic + "leaves" + kNoItalic + kNone + "\n\n" + Block("Di", {}));
     EXPECT_EQ(text.find("\n\n\n\n"), std::string::npos);
 }
 

@@ -18,8 +18,6 @@ namespace {
 using namespace reporttest;
 using D = FakeStoryForm::Dynamic;
 
-const std::string kB = Code("B+"), kNB = Code("B-");
-
 std::string Heading(const std::string& text) { return Code("U+") + kB + text + kNB + Code("U-") + "\n\n"; }
 
 class ReportSections : public ReportTest {

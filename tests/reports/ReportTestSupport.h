@@ -255,5 +255,9 @@ inline bool StartsWith(const std::string& text, const std::string& prefix) {
 
 // The bytes of a style code.
 inline std::string Code(const char* command) { return std::string("\xC7") + command + "\xC8"; }
+// Bold on and off, and the margins of a plain, a hanging and an indented paragraph.
+inline const std::string kB = Code("B+"), kNB = Code("B-");
+inline const std::string kNone = Code("M(0,0,0)"), kHanging = Code("M(10,30,0)"),
+                         kIndented = Code("M(30,30,0)");
 
 }  // namespace reporttest

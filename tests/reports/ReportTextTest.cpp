@@ -71,7 +71,7 @@ std::string Plain(const std::string& text, bool collapse = false) {
     return PlainReportText(nullptr, text.c_str(), collapse);
 }
 
-const std::string kRule(30, '_');
+const std::string kPageBreakRule(30, '_');
 
 TEST(PlainReportText, NoStyleCodeIsLeftAndALineBreakEndsACodeLeftOpen) {
     EXPECT_EQ(Plain("\xC7U+\xC8" + kBold +
@@ -93,8 +93,9 @@ TEST(PlainReportText, NoStyleCodeIsLeftAndALineBreakEndsACodeLeftOpen) {
 }
 
 TEST(PlainReportText, FormFeedsBecomeRulesAndEveryLineEndIsANewline) {
-    EXPECT_EQ(Plain("One.\n\n\fTwo."), "One.\n\n" + kRule + "\n\nTwo.\n");
-    EXPECT_EQ(Plain("One.\fTwo."), "One.\n" + kRule + "\n\nTwo.\n") << "the rule on a line of its own";
+    EXPECT_EQ(Plain("One.\n\n\fTwo."), "One.\n\n" + kPageBreakRule + "\n\nTwo.\n");
+    EXPECT_EQ(Plain("One.\fTwo."), "One.\n" + kPageBreakRule + "\n\nTwo.\n")
+        << "the rule on a line of its own";
     EXPECT_EQ(Plain("a\r\nb\rc\n"), "a\nb\nc\n");
 }
 

@@ -24,7 +24,6 @@ namespace {
 using namespace reporttest;
 using printtest::DrawnText;
 
-const std::string kB = Code("B+"), kNB = Code("B-");
 const std::string kStepEnd = "\n\n" + Code("M(0,20,0)");
 constexpr std::int16_t kNeverVisited[] = {11, 12, 25, 38, 51, 64, 65, 74, 82, 90, 98, 106, 114};
 

@@ -12,7 +12,7 @@ using namespace reporttest;
 
 using TemplateSections = ReportTest;
 
-std::size_t Count(const std::string& text, const std::string& part) {
+std::size_t CountOf(const std::string& text, const std::string& part) {
     std::size_t count = 0;
     for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
     return count;
@@ -68,7 +68,7 @@ TEST_F(TemplateSections, CoverageRatingsAreWordsAfterTheirLines) {
 
 TEST_F(TemplateSections, MissingRatingsReadAsNotRatedAndOthersAreHeldToTheScale) {
     composer->BuildCoverageRatings();
-    EXPECT_EQ(Count(Take(), "Not Rated\n\n"), 8u);
+    EXPECT_EQ(CountOf(Take(), "Not Rated\n\n"), 8u);
     PText& told = story->GetStorytellingRecord();
     told.SetNumberByName("ConRate", kPTextShort, 9);
     told.SetNumberByName("Budget", kPTextShort, -5);
@@ -98,7 +98,7 @@ TEST_F(TemplateSections, TheVocabularyListsEachTermOnceAndOneOfEachPairOfSameNam
     const std::uint32_t start = composer->BuildVocabularyList();
     const std::string entries = Text().substr(start);
     EXPECT_TRUE(StartsWith(entries, "\nVOCABULARY:\n\n")) << entries;
-    EXPECT_EQ(Count(entries, ":  "), 2u) << entries;
+    EXPECT_EQ(CountOf(entries, ":  "), 2u) << entries;
     // The reports' own text before it is expanded now: no macro is left in it.
     EXPECT_EQ(Text().substr(0, start).find('{'), std::string::npos);
 }
@@ -106,7 +106,7 @@ TEST_F(TemplateSections, TheVocabularyListsEachTermOnceAndOneOfEachPairOfSameNam
 TEST_F(TemplateSections, AnIdRecordedSeveralTimesInARowIsListedOnce) {
     for (const std::int16_t id : {86, 86, 86, 87}) composer->GetVocabulary().Append(id);
     const std::uint32_t start = composer->BuildVocabularyList();
-    EXPECT_EQ(Count(Text().substr(start), ":  "), 2u);
+    EXPECT_EQ(CountOf(Text().substr(start), ":  "), 2u);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 
 constexpr std::int16_t kAbility = 85;
 constexpr std::int16_t kDesire = 99;  // the dynamic partner of Ability
-constexpr std::int16_t kConsider = 96;
+constexpr std::int16_t kConsiderElement = 96;
 
 std::string Bold(const std::string& text) {
     return "\xC7"
@@ -59,8 +59,8 @@ protected:
         data.AddDataText(FourCCOf("SNPL"), kAbility, "abilities");
         data.AddDataText(FourCCOf("FQQE"), 7, "question seven");
         data.AddDataRecordText(FourCCOf("APPR"), 3, "DF", "the third appreciation");
-        data.AddDataRecordText(FourCCOf("SVRB"), kConsider, "B", "consider");
-        data.AddDataRecordText(FourCCOf("SVRB"), kConsider, "PT3", "s");
+        data.AddDataRecordText(FourCCOf("SVRB"), kConsiderElement, "B", "consider");
+        data.AddDataRecordText(FourCCOf("SVRB"), kConsiderElement, "PT3", "s");
         data.AddDataRecordText(FourCCOf("SVRB"), kAbility, "B", "\xA5 able");
         data.AddDataRecordText(FourCCOf("LVRB"), 1, "I5", "is");
         data.AddDataRecordText(FourCCOf("LVRB"), 1, "I6", "are");
@@ -211,7 +211,7 @@ TEST_F(TextMacroExpanderTest, StoryRecordMacros) {
 
 TEST_F(TextMacroExpanderTest, TheIdCollectorEndsSortedByNameWithoutRepeats) {
     SList collector;
-    collector.Append(kConsider);
+    collector.Append(kConsiderElement);
     Expand("{SNF(85)} {SNF(149)} {SDF(1001)} {CLS(96)} {DNF(85)} {SLD(88)} {SNF(0)}", true, &collector);
     std::vector<std::string> names;
     for (std::int32_t i = 0; i < collector.Count(); ++i) {

@@ -22,7 +22,7 @@ namespace {
 std::string Text(const char* text) { return std::string(text) + '\0'; }
 
 // What the entry pane shows.
-std::string Shown(const RichTextView& view) {
+std::string ViewText(const RichTextView& view) {
     char text[4096] = "";
     GetWindowTextA(view.GetHWnd(), text, sizeof text);
     return text;
@@ -130,7 +130,7 @@ TEST_F(Dictionary, TheWindowShowsTheChosenTermAndKeepsItAcrossSorting) {
     EXPECT_EQ(window->GetList()->GetTopicCount(), static_cast<std::int32_t>(window->GetTerms().size()));
     EXPECT_EQ(window->GetSort(), DictionarySort::kAlphabetical);
     ASSERT_TRUE(window->ShowTerm(1));
-    EXPECT_NE(Shown(*window->GetTextView()).find("class of situations"), std::string::npos);
+    EXPECT_NE(ViewText(*window->GetTextView()).find("class of situations"), std::string::npos);
     EXPECT_FALSE(window->ShowTerm(9999));
     EXPECT_EQ(window->GetShownTerm(), 1);
 
@@ -148,7 +148,7 @@ TEST_F(Dictionary, TheWindowShowsTheChosenTermAndKeepsItAcrossSorting) {
     display->SetValue(2, true);
     window->EndModal(DictionaryWindow::kDisplayItem);
     EXPECT_EQ(window->GetDisplay(), DictionaryDisplay::kEverything);
-    EXPECT_NE(Shown(*window->GetTextView()).find("circumstance"), std::string::npos);
+    EXPECT_NE(ViewText(*window->GetTextView()).find("circumstance"), std::string::npos);
 }
 
 TEST_F(Dictionary, TheCommandOpensOneWindowWithOrWithoutAStoryAndSetFontIsOfferedForIt) {
@@ -224,7 +224,7 @@ TEST_F(Dictionary, TheApplicationsDictionaryHoldsEveryTermsTexts) {
             continue;  // a point, no term
         EXPECT_FALSE(texts.Text(kShortDefinitionSegment, term.id).empty()) << term.id << " " << term.name;
         ASSERT_TRUE(window->ShowTerm(term.id));
-        const std::string shown = Shown(*window->GetTextView());
+        const std::string shown = ViewText(*window->GetTextView());
         EXPECT_NE(shown.find(term.name), std::string::npos) << term.id;
         EXPECT_EQ(shown.find('{'), std::string::npos) << term.id << ": " << shown;
     }

@@ -20,7 +20,7 @@ namespace storywindowstest {
 namespace {
 
 // The controls' places: the dynamics, then four per throughline (domain, concern, issue, problem).
-constexpr std::size_t kResolve = 0;
+constexpr std::size_t kResolveDynamic = 0;
 constexpr std::size_t kLimit = 5;
 std::size_t Throughline(int throughline, int which) {
     return EngineControls::kDynamicControls + static_cast<std::size_t>(throughline) * 4 +
@@ -49,7 +49,7 @@ protected:
 };
 
 TEST_F(StoryEngine, TheControlsAreTheDynamicsAndTheThroughlinesThematicChoices) {
-    EXPECT_EQ(EngineControls::PointID(kResolve), 1000);
+    EXPECT_EQ(EngineControls::PointID(kResolveDynamic), 1000);
     EXPECT_EQ(EngineControls::PointID(kLimit), DynamicPointID(kLimit));
     EXPECT_STREQ(StoryPointCode(EngineControls::PointID(Throughline(0, 0))), "STDom");
     EXPECT_STREQ(StoryPointCode(EngineControls::PointID(Throughline(1, 3))), "MCPbm");
@@ -57,7 +57,7 @@ TEST_F(StoryEngine, TheControlsAreTheDynamicsAndTheThroughlinesThematicChoices) 
     const EngineControls controls(*story);
     ASSERT_TRUE(controls.IsCounted());
     EXPECT_EQ(controls.GetCount(), StoryFormManager::kAllStoryforms);
-    EXPECT_EQ(controls.Control(kResolve).atHand, (std::vector<std::int16_t>{1001, 1002}));
+    EXPECT_EQ(controls.Control(kResolveDynamic).atHand, (std::vector<std::int16_t>{1001, 1002}));
     EXPECT_EQ(controls.Control(Throughline(2, 0)).atHand.size(), 4u) << "every class is still a domain";
     EXPECT_EQ(controls.Control(Throughline(0, 3)).atHand.size(), 64u) << "every element may be the problem";
     EXPECT_FALSE(story->IsDirty()) << "counting is no change of the writer's";
@@ -65,7 +65,7 @@ TEST_F(StoryEngine, TheControlsAreTheDynamicsAndTheThroughlinesThematicChoices) 
 
 TEST_F(StoryEngine, EachChoiceNarrowsTheValuesAtHandAndOneThatLeavesNoStoryformIsRefused) {
     EngineControls controls(*story);
-    ASSERT_TRUE(controls.Choose(kResolve, 1001));
+    ASSERT_TRUE(controls.Choose(kResolveDynamic, 1001));
     EXPECT_EQ(controls.GetCount(), 16384);
     EXPECT_EQ(Form().GetChoice(1000), 1001);
     EXPECT_EQ(story->GetStoryformCount(), 16384);
@@ -84,7 +84,7 @@ TEST_F(StoryEngine, EachChoiceNarrowsTheValuesAtHandAndOneThatLeavesNoStoryformI
     EXPECT_EQ(Form().GetChoice(EngineControls::PointID(Throughline(1, 0))), 0);
     EXPECT_EQ(controls.GetCount(), count);
     // Taking a choice away gives the storyforms back.
-    ASSERT_TRUE(controls.Choose(kResolve, 0));
+    ASSERT_TRUE(controls.Choose(kResolveDynamic, 0));
     EXPECT_EQ(Form().GetChoice(1000), 0);
     EXPECT_GT(controls.GetCount(), count);
 }
@@ -97,7 +97,7 @@ TEST_F(StoryEngine, ChoicesThatLeaveNoStoryformOfferTheWayBack) {
     Form().SetChoice(mc, 1);
     EngineControls controls(*story);
     EXPECT_EQ(controls.GetCount(), 0);
-    EXPECT_FALSE(controls.Choose(kResolve, 1001)) << "still none left";
+    EXPECT_FALSE(controls.Choose(kResolveDynamic, 1001)) << "still none left";
     EXPECT_EQ(Form().GetChoice(1000), 0);
     EXPECT_FALSE(Has(controls.Control(Throughline(1, 0)).atHand, 1)) << "its own value conflicts";
     ASSERT_TRUE(controls.Choose(Throughline(1, 0), controls.Control(Throughline(1, 0)).atHand.front()));
@@ -129,40 +129,40 @@ TEST_F(StoryEngine, ChoosingUntilOneStoryformIsLeftSettlesEveryControl) {
 
 TEST_F(StoryEngine, LocksAreKeptInTheStoryAndClearUnlockedKeepsLockedChoices) {
     EngineControls controls(*story);
-    ASSERT_TRUE(controls.Choose(kResolve, 1002));
+    ASSERT_TRUE(controls.Choose(kResolveDynamic, 1002));
     ASSERT_TRUE(controls.Choose(kLimit, controls.Control(kLimit).atHand.front()));
-    controls.SetLocked(kResolve, true);
+    controls.SetLocked(kResolveDynamic, true);
     std::int16_t locked = 0;
     story->GetLockRecord()->GetEntry("Resolve", kPTextShort, &locked);
     EXPECT_EQ(locked, 1);
-    EXPECT_FALSE(controls.Choose(kResolve, 1001)) << "a locked choice stays";
+    EXPECT_FALSE(controls.Choose(kResolveDynamic, 1001)) << "a locked choice stays";
     controls.ClearUnlocked();
     EXPECT_EQ(Form().GetChoice(1000), 1002);
     EXPECT_EQ(Form().GetChoice(DynamicPointID(kLimit)), 0);
-    controls.SetLocked(kResolve, false);
+    controls.SetLocked(kResolveDynamic, false);
     EXPECT_FALSE(story->GetLockRecord()->HasKey("Resolve"));
     // A new panel reads the locks back.
     controls.SetLocked(kLimit, true);
     const EngineControls again(*story);
     EXPECT_TRUE(again.Control(kLimit).locked);
-    EXPECT_FALSE(again.Control(kResolve).locked);
+    EXPECT_FALSE(again.Control(kResolveDynamic).locked);
 }
 
 TEST_F(StoryEngine, OkKeepsThePanelsChoicesAndCancelPutsTheStoryBack) {
     RunPanel({[&](CPanelDlog& panel) {
                   EXPECT_EQ(panel.GetTitle(), "Story Engine");
                   EXPECT_EQ(panel.GetCountText(), "Storyforms:  32768");
-                  EXPECT_EQ(panel.PopupOf(kResolve)->GetItemCount(), 3) << "(any), Change, Steadfast";
-                  EXPECT_TRUE(panel.Pick(kResolve, 1002));
+                  EXPECT_EQ(panel.PopupOf(kResolveDynamic)->GetItemCount(), 3) << "(any), Change, Steadfast";
+                  EXPECT_TRUE(panel.Pick(kResolveDynamic, 1002));
               },
               [&](CPanelDlog& panel) {
                   EXPECT_EQ(panel.GetCountText(), "Storyforms:  16384");
-                  EXPECT_EQ(panel.PickedValue(kResolve), 1002);
-                  Click(*panel.LockOf(kResolve));
+                  EXPECT_EQ(panel.PickedValue(kResolveDynamic), 1002);
+                  Click(*panel.LockOf(kResolveDynamic));
               },
               [&](CPanelDlog& panel) {
-                  EXPECT_NE(panel.LockOf(kResolve)->GetValue(), 0);
-                  EXPECT_FALSE(panel.PopupOf(kResolve)->IsEnabled()) << "locked";
+                  EXPECT_NE(panel.LockOf(kResolveDynamic)->GetValue(), 0);
+                  EXPECT_FALSE(panel.PopupOf(kResolveDynamic)->IsEnabled()) << "locked";
                   presenter.PressKey(VK_RETURN);
               }});
     EXPECT_EQ(Form().GetChoice(1000), 1002);
@@ -172,7 +172,7 @@ TEST_F(StoryEngine, OkKeepsThePanelsChoicesAndCancelPutsTheStoryBack) {
 
     story->SetClean();
     RunPanel({[&](CPanelDlog& panel) {
-                  Click(*panel.LockOf(kResolve));
+                  Click(*panel.LockOf(kResolveDynamic));
                   EXPECT_TRUE(panel.Pick(Throughline(0, 0), 2));
               },
               [&](CPanelDlog& panel) {
@@ -193,8 +193,8 @@ TEST_F(StoryEngine, OkKeepsThePanelsChoicesAndCancelPutsTheStoryBack) {
 TEST_F(StoryEngine, ClearUnlockedShowsThePopupsAndTheCountAnew) {
     const std::size_t overallDomain = Throughline(0, 0);
     const std::size_t mainDomain = Throughline(1, 0);
-    RunPanel({[&](CPanelDlog& panel) { EXPECT_TRUE(panel.Pick(kResolve, 1002)); },
-              [&](CPanelDlog& panel) { Click(*panel.LockOf(kResolve)); },
+    RunPanel({[&](CPanelDlog& panel) { EXPECT_TRUE(panel.Pick(kResolveDynamic, 1002)); },
+              [&](CPanelDlog& panel) { Click(*panel.LockOf(kResolveDynamic)); },
               [&](CPanelDlog& panel) { EXPECT_TRUE(panel.Pick(overallDomain, 2)); },
               [&](CPanelDlog& panel) {
                   EXPECT_NE(panel.GetCountText(), "Storyforms:  16384");
@@ -203,7 +203,7 @@ TEST_F(StoryEngine, ClearUnlockedShowsThePopupsAndTheCountAnew) {
               },
               [&](CPanelDlog& panel) {
                   EXPECT_EQ(panel.GetCountText(), "Storyforms:  16384");
-                  EXPECT_EQ(panel.PickedValue(kResolve), 1002) << "locked";
+                  EXPECT_EQ(panel.PickedValue(kResolveDynamic), 1002) << "locked";
                   EXPECT_EQ(panel.PickedValue(overallDomain), 0);
                   char shown[64] = "";
                   panel.PopupOf(overallDomain)->GetChosenText(shown, sizeof shown);

@@ -27,10 +27,12 @@ class TypedText : public StoryWindowsStoryTest {
 protected:
     int domain = ThroughlineStoryPointIndex(kMainCharacter, kDomainOffset);
 
-    CommentWindow* Comments() {
+    CommentWindow* CommentsWindow() {
         return dynamic_cast<CommentWindow*>(Command(kCmdComments, &FKDoc::GetCommentWindow));
     }
-    SPWindow* StoryPoints() { return dynamic_cast<SPWindow*>(Command(kCmdStoryPoints, &FKDoc::GetSPWindow)); }
+    SPWindow* StoryPointsWindow() {
+        return dynamic_cast<SPWindow*>(Command(kCmdStoryPoints, &FKDoc::GetSPWindow));
+    }
     // The story saved under the name and left unchanged.
     void SaveAs(const std::string& name) {
         Choose(name);
@@ -57,7 +59,7 @@ protected:
     std::string Storytelling() { return StoredStorytelling(*story, domain); }
     // The story points window's storytelling dialog for the domain, with the step played in it.
     void TellStory(const std::function<void(STellDlog&)>& step) {
-        SPWindow* window = StoryPoints();
+        SPWindow* window = StoryPointsWindow();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(window->GetTable()->SelectIndex(domain));
         RunModal([&] { window->EndModal(SPWindow::kStorytellingItem); },
@@ -73,7 +75,7 @@ protected:
 
 TEST_F(TypedText, TypingInTheCommentsMarksTheStoryChangedAtOnceAndSaveWritesIt) {
     SaveAs("comments.fsf");
-    CommentWindow* window = Comments();
+    CommentWindow* window = CommentsWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(application->CommandEnabled(kCmdSave));
     Click(*window->GetField());
@@ -116,7 +118,7 @@ TEST_F(TypedText, TheCommentsAndTheStorytellingStopAtWhatTheRecordKeeps) {
     const std::string full(32766, 'c');
     std::string slashes(16384, '/');
     Mark();
-    CommentWindow* window = Comments();
+    CommentWindow* window = CommentsWindow();
     ASSERT_NE(window, nullptr);
     Paste(*window, *window->GetField(), full);
     Run();

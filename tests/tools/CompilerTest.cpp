@@ -24,29 +24,29 @@ CompiledSegment Segment(const std::string& type, std::uint16_t id, const std::st
     return segment;
 }
 
-std::vector<std::string> Check(const std::vector<CompiledSegment>& segments,
-                               const std::string& store = "other.qrv") {
+std::vector<std::string> CheckSegments(const std::vector<CompiledSegment>& segments,
+                                       const std::string& store = "other.qrv") {
     Diagnostics diagnostics;
     CheckStore(segments, store, {"data", 0}, diagnostics);
     return diagnostics.Messages();
 }
 
 TEST(CheckStore, TwoSourcesOfOneSegmentNameEachOther) {
-    EXPECT_EQ(
-        Check({Segment("TEXT", 4, "a.text"), Segment("TEXT", 5, "b.text"), Segment("TEXT", 4, "c.text")}),
-        std::vector<std::string>{"c.text:1: 'TEXT' 4 is made by a.text:1 too"});
+    EXPECT_EQ(CheckSegments(
+                  {Segment("TEXT", 4, "a.text"), Segment("TEXT", 5, "b.text"), Segment("TEXT", 4, "c.text")}),
+              std::vector<std::string>{"c.text:1: 'TEXT' 4 is made by a.text:1 too"});
 }
 
 TEST(CheckStore, NamedSegmentsMustExist) {
     CompiledSegment list = Segment("ITM#", 1, "list.items");
     list.references.push_back({{FourCCOf("BITM"), 300}, {"list.items", 9}, "the icon's picture"});
     list.references.push_back({{FourCCOf("TEXT"), 2}, {"list.items", 12}, "the text"});
-    EXPECT_EQ(Check({list, Segment("TEXT", 2, "t.text")}),
+    EXPECT_EQ(CheckSegments({list, Segment("TEXT", 2, "t.text")}),
               std::vector<std::string>{"list.items:9: the icon's picture 'BITM' 300 is made by no source"});
 }
 
 TEST(CheckStore, DataFilesHoldWhatTheProgramNeeds) {
-    const auto messages = Check({Segment("CPIX", 1, "woman.picture")}, "CharPix.qrv");
+    const auto messages = CheckSegments({Segment("CPIX", 1, "woman.picture")}, "CharPix.qrv");
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0],
               "data: CharPix.qrv needs 'CPIX' 0 (a picture the first two characters of a new story "
@@ -56,7 +56,7 @@ TEST(CheckStore, DataFilesHoldWhatTheProgramNeeds) {
     const auto tall = CompileText("s.picture", "picture 'BITM' 16014\nimage s.png\n",
                                   {{"s.png", WriteRgbPng(266, 277, std::vector<std::uint32_t>(266 * 277))}});
     ASSERT_TRUE(tall.segment) << tall.FirstError();
-    const auto application = Check({*tall.segment}, "Fablecor.qrv");
+    const auto application = CheckSegments({*tall.segment}, "Fablecor.qrv");
     EXPECT_EQ(application.back(),
               "s.picture:1: 'BITM' 16014 is 266 x 277; it must be at most 265 wide, 278 high: the "
               "splash screen and about box are 278 high and their texts start at 265");

@@ -15,14 +15,14 @@
 
 namespace {
 
-struct ToolRun {
+struct DumpRun {
     int status = -1;
     std::string output;
 };
 
 // Runs the dump command with the arguments and collects what it writes to its standard output.
-ToolRun RunDump(const std::string& arguments) {
-    ToolRun run;
+DumpRun RunDump(const std::string& arguments) {
+    DumpRun run;
     const std::string command = std::string(PFMDUMP_PATH) + " " + arguments + " 2>/dev/null";
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -46,7 +46,7 @@ TEST(PFMDumpTool, DumpsEveryFileNamed) {
         folder.WriteFile("first.qrv", StoreFileBytes({{FourCCOf("INFO"), 1, "info", 0x9000}}));
     const std::string second =
         folder.WriteFile("second.fsf", StoreFileBytes({{FourCCOf("SDOC"), 128, "s", 0x1000}}));
-    const ToolRun run = RunDump("'" + first + "' '" + second + "'");
+    const DumpRun run = RunDump("'" + first + "' '" + second + "'");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, LibraryDump(first) + LibraryDump(second));
     EXPECT_NE(run.output.find("     0 'S' 'D' 'O' 'C'    128        1      no   TObject"), std::string::npos)
@@ -71,7 +71,7 @@ TEST(PFMDumpTool, DumpsAStoreWrittenByTheProgram) {
     ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
     PFMTerm();
 
-    const ToolRun run = RunDump("'" + path + "'");
+    const DumpRun run = RunDump("'" + path + "'");
     EXPECT_EQ(run.status, 0);
     // Each record is a raw block: a 16-bit 0, a 32-bit length and its text.
     EXPECT_NE(run.output.find("save type      = full\n"
@@ -97,7 +97,7 @@ TEST(PFMDumpTool, DumpsAStoreWrittenByTheProgram) {
 TEST(PFMDumpTool, FailuresSetTheExitStatus) {
     TempFolder folder;
     const std::string text = folder.WriteFile("notes.txt", "plain text, which is not a store file");
-    const ToolRun run = RunDump("'" + text + "' '" + folder / "missing" + "'");
+    const DumpRun run = RunDump("'" + text + "' '" + folder / "missing" + "'");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("ERROR: the file's Id string is not that of a PFM v3.0 formated file.\n"),
               std::string::npos);

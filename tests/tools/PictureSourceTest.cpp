@@ -14,7 +14,7 @@ CompileResult CompilePicture(const std::string& lines, const std::vector<std::ui
     return CompileText("p.picture", "picture 'BITM' 200\nimage p.png\n" + lines, {{"p.png", png}});
 }
 
-PictRecord Read(const CompileResult& result) {
+PictRecord ReadPicture(const CompileResult& result) {
     PictRecord picture(200, FourCCOf("BITM"));
     EXPECT_TRUE(result.segment) << result.FirstError();
     if (result.segment) {
@@ -29,7 +29,7 @@ std::string ImageHex(const PictRecord& picture) { return Hex(picture.Image()); }
 
 TEST(PictureSource, EightBitPicturesKeepAPalettesOrder) {
     const auto png = WritePalettePng(3, 2, 8, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF}, {0, 1, 2, 2, 1, 0});
-    const PictRecord picture = Read(CompilePicture("depth 8\n", png));
+    const PictRecord picture = ReadPicture(CompilePicture("depth 8\n", png));
     EXPECT_EQ(picture.GetBounds(), (PictBounds{0, 0, 2, 3}));
     EXPECT_EQ(picture.GetColorCount(), 3);
     EXPECT_EQ(picture.GetPaletteFlag(), -1);
@@ -41,22 +41,22 @@ TEST(PictureSource, EightBitPicturesKeepAPalettesOrder) {
 TEST(PictureSource, ColoursInOrderOfAppearanceWithoutAPalette) {
     // A two-bit picture of an RGB file: its colours as they first appear, rows padded to 4 bytes.
     const auto png = WriteRgbPng(5, 1, {0x102030, 0xFFFFFF, 0x102030, 0x000000, 0xFFFFFF});
-    const PictRecord picture = Read(CompilePicture("depth 2\n", png));
+    const PictRecord picture = ReadPicture(CompilePicture("depth 2\n", png));
     EXPECT_EQ(picture.GetColorCount(), 3);
     EXPECT_EQ(picture.ColorTable()[0], (PictColor{0x1000, 0x2000, 0x3000}));
     EXPECT_EQ(ImageHex(picture), "12 40 00 00");  // 00 01 00 10, then 01 in the next byte
     // Without a depth, 8 bits while the picture has at most 256 colours.
-    EXPECT_EQ(Read(CompilePicture("", png)).GetDepth(), 8);
+    EXPECT_EQ(ReadPicture(CompilePicture("", png)).GetDepth(), 8);
 }
 
 TEST(PictureSource, OneAndFourBitPicturesUseTheirFixedColours) {
     const auto blackAndWhite = WriteRgbPng(10, 1, {0, 0xFFFFFF, 0, 0, 0xFFFFFF, 0xFFFFFF, 0, 0, 0, 0xFFFFFF});
-    const PictRecord one = Read(CompilePicture("depth 1\n", blackAndWhite));
+    const PictRecord one = ReadPicture(CompilePicture("depth 1\n", blackAndWhite));
     EXPECT_EQ(ImageHex(one), "B3 80 00 00");  // 1 = black
     EXPECT_EQ(one.GetColorCount(), 2);
 
     const auto fixed = WriteRgbPng(3, 1, {0x008080, 0xFFFFFF, 0x000000});
-    const PictRecord four = Read(CompilePicture("depth 4\n", fixed));
+    const PictRecord four = ReadPicture(CompilePicture("depth 4\n", fixed));
     EXPECT_EQ(ImageHex(four), "E0 F0 00 00");  // teal is 14, white 0, black 15
     EXPECT_EQ(four.GetColorCount(), 16);
     EXPECT_EQ(four.ColorTable()[1], (PictColor{0xFF00, 0xFF00, 0}));
@@ -69,11 +69,11 @@ TEST(PictureSource, OneAndFourBitPicturesUseTheirFixedColours) {
 
 TEST(PictureSource, DeepPicturesStoreTheirComponents) {
     const auto png = WriteRgbPng(1, 1, {0xFF8008});
-    const PictRecord sixteen = Read(CompilePicture("depth 16\n", png));
+    const PictRecord sixteen = ReadPicture(CompilePicture("depth 16\n", png));
     EXPECT_EQ(ImageHex(sixteen), "7E 01 00 00");  // red 31, green 16, blue 1
     EXPECT_EQ(sixteen.GetColorCount(), 1600);
     const PictRecord wide =
-        Read(CompilePicture("depth 24\ncolour-count 7\norigin -3,5\npalette-flag 0\n", png));
+        ReadPicture(CompilePicture("depth 24\ncolour-count 7\norigin -3,5\npalette-flag 0\n", png));
     EXPECT_EQ(ImageHex(wide), "00 FF 80 08");
     EXPECT_EQ(wide.GetColorCount(), 7);
     EXPECT_EQ(wide.GetPaletteFlag(), 0);

@@ -33,7 +33,7 @@ Description RecordOf(const CompiledSegment* segment) {
     return record;
 }
 
-std::string ErrorOf(const std::string& entries) {
+std::string PointErrorOf(const std::string& entries) {
     return CompileSetText("p.storypoints", "storypoints\n" + entries).FirstError();
 }
 
@@ -83,45 +83,46 @@ TEST(StoryPointSource, EntriesMakeRecordsByIDAndByReportIndex) {
 }
 
 TEST(StoryPointSource, HeadingsNameThePointByIDAndCode) {
-    EXPECT_EQ(ErrorOf("= 12100 STDom\n"), "p.storypoints:2: 12100 is STCon, not STDom");
-    EXPECT_EQ(ErrorOf("= 1001 Steadfast\n"), "p.storypoints:2: 1001 is Change, not Steadfast");
+    EXPECT_EQ(PointErrorOf("= 12100 STDom\n"), "p.storypoints:2: 12100 is STCon, not STDom");
+    EXPECT_EQ(PointErrorOf("= 1001 Steadfast\n"), "p.storypoints:2: 1001 is Change, not Steadfast");
     EXPECT_EQ(
-        ErrorOf("= 1003 Change\n"),
+        PointErrorOf("= 1003 Change\n"),
         "p.storypoints:2: an entry starts with = , a story point id and its code (or a value's name), as in: "
         "= 12100 STCon");
-    EXPECT_EQ(ErrorOf(kConcern + "= 12000 STDom\n"),
+    EXPECT_EQ(PointErrorOf(kConcern + "= 12000 STDom\n"),
               "p.storypoints:7: the entries follow the order of the story point ids");
-    EXPECT_EQ(ErrorOf("= 12100 STCon\nname Concern\n"), "p.storypoints:2: the entry has no text");
+    EXPECT_EQ(PointErrorOf("= 12100 STCon\nname Concern\n"), "p.storypoints:2: the entry has no text");
 }
 
 TEST(StoryPointSource, ReportLinesFitTheReport) {
     const std::string concern = kConcern.substr(0, kConcern.find("report"));
-    EXPECT_EQ(ErrorOf(concern + "report  11 value-is\n"),
+    EXPECT_EQ(PointErrorOf(concern + "report  11 value-is\n"),
               "p.storypoints:6: the report line is an index from 3 to 118 that the report does not skip and "
               "a form: "
               "value-is, concerns-how, value-definition or text-only");
-    EXPECT_EQ(ErrorOf(concern + "report  119 value-is\n"), ErrorOf(concern + "report  11 value-is\n"));
-    EXPECT_EQ(ErrorOf(concern + "report  14 shown\n"), ErrorOf(concern + "report  11 value-is\n"));
-    EXPECT_EQ(ErrorOf("= 1001 Change\nname Change\ntext a change\nreport 4 text-only\n"),
+    EXPECT_EQ(PointErrorOf(concern + "report  119 value-is\n"),
+              PointErrorOf(concern + "report  11 value-is\n"));
+    EXPECT_EQ(PointErrorOf(concern + "report  14 shown\n"), PointErrorOf(concern + "report  11 value-is\n"));
+    EXPECT_EQ(PointErrorOf("= 1001 Change\nname Change\ntext a change\nreport 4 text-only\n"),
               "p.storypoints:5: a value has no line of its own in the report");
-    EXPECT_EQ(ErrorOf("= 1000 Resolve\nname Resolve\ntext a stance\nreport 4 value-is\n"),
+    EXPECT_EQ(PointErrorOf("= 1000 Resolve\nname Resolve\ntext a stance\nreport 4 value-is\n"),
               "p.storypoints:5: value-is is the line of a domain, concern, issue or element point");
-    EXPECT_EQ(ErrorOf("= unused 14\n" + kConcern), "p.storypoints:7: report index 14 is given twice");
-    EXPECT_EQ(ErrorOf("= unused 12\n"), "p.storypoints:2: 12 is no report index, or one given twice");
+    EXPECT_EQ(PointErrorOf("= unused 14\n" + kConcern), "p.storypoints:7: report index 14 is given twice");
+    EXPECT_EQ(PointErrorOf("= unused 12\n"), "p.storypoints:2: 12 is no report index, or one given twice");
 }
 
 TEST(StoryPointSource, TextsArePhrasesTheReportSetsIntoItsLines) {
     const std::string heading = "= 12100 STCon\nname Concern\n";
-    EXPECT_EQ(ErrorOf(heading + "text The area of concern\n"),
+    EXPECT_EQ(PointErrorOf(heading + "text The area of concern\n"),
               "p.storypoints:4: the text is a phrase inside the report's lines: a small letter first, no "
               "full stop");
-    EXPECT_EQ(ErrorOf(heading + "text the area of concern.\n"),
-              ErrorOf(heading + "text The area of concern\n"));
-    EXPECT_EQ(ErrorOf(heading + "text " + std::string(250, 'a') + "\n"),
+    EXPECT_EQ(PointErrorOf(heading + "text the area of concern.\n"),
+              PointErrorOf(heading + "text The area of concern\n"));
+    EXPECT_EQ(PointErrorOf(heading + "text " + std::string(250, 'a') + "\n"),
               "p.storypoints:4: the text has 250 characters; it has 1 to 249");
-    EXPECT_EQ(ErrorOf("= 12100 STCon\nname " + std::string(64, 'N') + "\ntext the area\n"),
+    EXPECT_EQ(PointErrorOf("= 12100 STCon\nname " + std::string(64, 'N') + "\ntext the area\n"),
               "p.storypoints:3: the name has 64 characters; it has 1 to 63");
-    EXPECT_EQ(ErrorOf(heading + "text the {NoSuch} area\n"),
+    EXPECT_EQ(PointErrorOf(heading + "text the {NoSuch} area\n"),
               "p.storypoints:4: {NoSuch}: no macro is called NoSuch: the program would show it as written");
 }
 

@@ -31,7 +31,7 @@ Entries EntriesOf(const CompiledSegment* segment) {
     return entries;
 }
 
-std::string ErrorOf(const std::string& lines) {
+std::string VerbErrorOf(const std::string& lines) {
     return CompileSetText("v.verbs", "verbs\n" + lines).FirstError();
 }
 
@@ -77,27 +77,27 @@ TEST(VerbSource, LinesMakeTheVerbRecordsOfTheirIDs) {
 
 TEST(VerbSource, LinesNameTheirItemInTheStructuresOrder) {
     EXPECT_EQ(
-        ErrorOf("149 Ability be able\n"),
+        VerbErrorOf("149 Ability be able\n"),
         "v.verbs:2: a line starts with the id of a class, type, variation or element of the first class (1 "
         "to 148) and its name");
     // No number, no name, or a number that only its low bits would make an id.
     for (const char* line : {"Ability be able\n", "85\n", "4294967381 Ability be able\n"}) {
-        EXPECT_EQ(ErrorOf(line),
+        EXPECT_EQ(VerbErrorOf(line),
                   "v.verbs:2: a line starts with the id of a class, type, variation or element of the first "
                   "class (1 to 148) and its name")
             << line;
     }
-    EXPECT_EQ(ErrorOf("85 Desire be able\n"), "v.verbs:2: 85 is Ability, not Desire");
+    EXPECT_EQ(VerbErrorOf("85 Desire be able\n"), "v.verbs:2: 85 is Ability, not Desire");
     EXPECT_EQ(
-        ErrorOf("96 Consider consider considers\n"),
+        VerbErrorOf("96 Consider consider considers\n"),
         "v.verbs:2: the verb is be and the rest of the phrase, or five forms: infinitive, present for one, "
         "past, present participle, past participle");
-    EXPECT_EQ(ErrorOf("116 Knowledge be knowing\n85 Ability be able\n"), "");
-    EXPECT_EQ(ErrorOf("85 Ability be able\n116 Knowledge be knowing\n"),
+    EXPECT_EQ(VerbErrorOf("116 Knowledge be knowing\n85 Ability be able\n"), "");
+    EXPECT_EQ(VerbErrorOf("85 Ability be able\n116 Knowledge be knowing\n"),
               "v.verbs:3: the verbs follow the structure's order: Knowledge comes before the line above");
-    EXPECT_EQ(ErrorOf("85 Ability be \"" + std::string(98, 'a') + "\"\n"),
+    EXPECT_EQ(VerbErrorOf("85 Ability be \"" + std::string(98, 'a') + "\"\n"),
               "v.verbs:2: the verb's stored beginning has 100 characters; the program reads at most 99");
-    EXPECT_EQ(ErrorOf("85 Ability be \"\xE2\x80\xA2\"\n"),
+    EXPECT_EQ(VerbErrorOf("85 Ability be \"\xE2\x80\xA2\"\n"),
               "v.verbs:2: \xE2\x80\xA2 is not written as it stands: write the bullet as \\x95");
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 using namespace tabletest;
 
-constexpr int kRows = 6000;
+constexpr int kDeepRows = 6000;
 constexpr int kDeepRow = 5000;
 
 // A wrapped-text cell that notes where each row's cell was last painted.
@@ -60,7 +60,7 @@ protected:
         const win::HDC dc = win::CreateMeasuringDC();
         SimpleGraphEnv measuring;
         measuring.SetDC(dc);
-        for (int r = 0; r < kRows; ++r) {
+        for (int r = 0; r < kDeepRows; ++r) {
             auto* row = new TRow(table, 2, kRowSelectable);
             row->AddCell(new TextCell(CellName(r, 0).c_str(), 60, 18, kCellSelectable, &font, 0, 0));
             ShortRect margins = ShortRect::MakeLTRB(2, 2, 198, 0);
@@ -77,7 +77,7 @@ protected:
     // at the width, and the text cells of the rows painted (every row in view, or the first ones
     // only: a scroll moves the rest) were painted where the rows lie.
     void ExpectViewLaidOutAndPainted(TTable* table, std::int16_t width, const char* when,
-                                     std::int32_t mustPaint = kRows) {
+                                     std::int32_t mustPaint = kDeepRows) {
         std::int32_t first = 0, last = 0;
         table->GetVisibleRowRange(first, last);
         ASSERT_LT(first, last) << when;

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr FourCC kText = FourCCOf("TEXT");
-
 std::string Contents(std::uint16_t id, std::size_t size) {
     std::string text(size, static_cast<char>('a' + id % 26));
     text.replace(0, 4, std::to_string(1000 + id));

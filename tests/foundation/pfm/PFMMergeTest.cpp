@@ -23,7 +23,7 @@ struct Layout {
     std::string SegmentBytes(std::size_t i) const { return bytes.substr(map[i].position, map[i].size); }
 };
 
-Layout ReadLayout(const std::string& path) {
+Layout ReadMergedLayout(const std::string& path) {
     Layout layout;
     layout.bytes = TempFolder::ReadFile(path);
     ByteStream stream(std::vector<std::uint8_t>(layout.bytes.begin(), layout.bytes.end()));
@@ -58,7 +58,7 @@ TEST_F(PFMMergeTest, FirstFileWinsAndSegmentsAreOrderedByCodeValue) {
     const std::string output = folder_ / "merged";
     ASSERT_EQ(Merge(first, second, output), kNoErr);
 
-    const Layout merged = ReadLayout(output);
+    const Layout merged = ReadMergedLayout(output);
     ASSERT_EQ(merged.map.size(), 4u);
     EXPECT_EQ(merged.map[0].type, FourCCOf("BAAA"));
     EXPECT_EQ(merged.map[1].type, FourCCOf("ABCD"));
@@ -85,7 +85,7 @@ TEST_F(PFMMergeTest, HeaderNamesTheMerge) {
     const std::string output = folder_ / "merged.qrv";
     ASSERT_EQ(Merge(first, second, output), kNoErr);
 
-    const Layout merged = ReadLayout(output);
+    const Layout merged = ReadMergedLayout(output);
     EXPECT_EQ(merged.header.saveType, kPFMFullSave);
     EXPECT_EQ(merged.header.mapPosition, kPFMDataOffset + 1);
     EXPECT_EQ(merged.header.fullSaveSize, merged.bytes.size());

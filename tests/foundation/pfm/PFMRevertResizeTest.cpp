@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr FourCC kText = FourCCOf("TEXT");
 constexpr FourCC kData = FourCCOf("DATA");
 
 class PFMRevertResizeTest : public StoreTest {

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr FourCC kText = FourCCOf("TEXT");
 constexpr FourCC kNote = FourCCOf("NOTE");
 
 class PFMSaveFaultTest : public StoreTest {

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr FourCC kText = FourCCOf("TEXT");
 constexpr FourCC kPict = FourCCOf("PICT");
 constexpr FourCC kItem = FourCCOf("ITM#");
 

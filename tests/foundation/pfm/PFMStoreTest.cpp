@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr FourCC kText = FourCCOf("TEXT");
 constexpr FourCC kInfo = FourCCOf("INFO");
 
 using PFMStoreTest = StoreTest;

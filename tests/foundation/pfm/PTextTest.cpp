@@ -19,7 +19,7 @@ namespace {
 constexpr FourCC kPrefs = FourCCOf("CTNG");
 constexpr FourCC kStory = FourCCOf("SDOC");
 
-std::string Stored(const std::string& text) { return text + '\0'; }
+std::string NulTerminated(const std::string& text) { return text + '\0'; }
 
 // The bytes of a raw segment of one store, without chain search.
 std::string OwnSegment(PFMFile* store, FourCC type, std::uint16_t id) {
@@ -60,7 +60,7 @@ TEST_F(PTextTest, MissingRecordStartsEmptyAndIsMadeByItsFirstSave) {
 
 TEST_F(PTextTest, StoredRecordIsReadAndDefaultsSurvive) {
     PFMFile* store = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kPrefs, 3, Stored("\\NMc:Bob\\Sexs:1\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 3, NulTerminated("\\NMc:Bob\\Sexs:1\\")), kNoErr);
     ErrCode err = -1;
     PText record(store, kPrefs, 3, &err);
     EXPECT_EQ(err, kNoErr);
@@ -89,7 +89,7 @@ TEST_F(PTextTest, SavedRecordHoldsItsTextInKeyOrder) {
         ASSERT_EQ(record.Save(), kNoErr);
         EXPECT_FALSE(record.IsChanged());
     }
-    EXPECT_EQ(OwnSegment(store, kStory, 128), Stored("\\NMc:Bob\\Ratiod:2.500000\\Sexs:1\\"));
+    EXPECT_EQ(OwnSegment(store, kStory, 128), NulTerminated("\\NMc:Bob\\Ratiod:2.500000\\Sexs:1\\"));
 
     // Untouched entries keep their bytes; a changed one is written anew in its place.
     {
@@ -99,12 +99,13 @@ TEST_F(PTextTest, SavedRecordHoldsItsTextInKeyOrder) {
         EXPECT_EQ(record.SetNumberByName("NM", 'c', 1), kPTextErrBadType);
         ASSERT_EQ(record.Save(), kNoErr);
     }
-    EXPECT_EQ(OwnSegment(store, kStory, 128), Stored("\\Countl:-70000\\NMc:Bob\\Ratiod:2.500000\\Sexs:2\\"));
+    EXPECT_EQ(OwnSegment(store, kStory, 128),
+              NulTerminated("\\Countl:-70000\\NMc:Bob\\Ratiod:2.500000\\Sexs:2\\"));
 }
 
 TEST_F(PTextTest, DestroyingNeverSaves) {
     PFMFile* store = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kPrefs, 1, Stored("\\Ac:old\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 1, NulTerminated("\\Ac:old\\")), kNoErr);
     PFMSetChanged(PFMGetSegmentData(kPrefs, 1), false);
     {
         PText record(nullptr, kPrefs, 1);
@@ -112,14 +113,14 @@ TEST_F(PTextTest, DestroyingNeverSaves) {
         record.SetValue("B", 'c', "more");
         EXPECT_TRUE(record.IsChanged());
     }
-    EXPECT_EQ(OwnSegment(store, kPrefs, 1), Stored("\\Ac:old\\"));
+    EXPECT_EQ(OwnSegment(store, kPrefs, 1), NulTerminated("\\Ac:old\\"));
     EXPECT_FALSE(PFMIsSegmentChanged(PFMGetSegmentData(kPrefs, 1)));
 }
 
 TEST_F(PTextTest, DeletedRecordLosesItsSegmentUnlessGivenANewKey) {
     PFMFile* store = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kPrefs, 1, Stored("\\Ac:one\\")), kNoErr);
-    ASSERT_EQ(AddText(kPrefs, 2, Stored("\\Ac:two\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 1, NulTerminated("\\Ac:one\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 2, NulTerminated("\\Ac:two\\")), kNoErr);
     {
         PText record(nullptr, kPrefs, 1);
         record.Delete();
@@ -134,15 +135,15 @@ TEST_F(PTextTest, DeletedRecordLosesItsSegmentUnlessGivenANewKey) {
         EXPECT_FALSE(record.IsDeleted());
         ASSERT_EQ(record.Save(), kNoErr);
     }
-    EXPECT_EQ(OwnSegment(store, kPrefs, 2), Stored("\\Bc:kept\\"));
+    EXPECT_EQ(OwnSegment(store, kPrefs, 2), NulTerminated("\\Bc:kept\\"));
 }
 
 TEST_F(PTextTest, RecordKeepsTheStoreItWasOpenedOn) {
     PFMFile* first = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kPrefs, 1, Stored("\\Ac:first\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 1, NulTerminated("\\Ac:first\\")), kNoErr);
     PFMSetCurrentFile(nullptr);
     PFMFile* second = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kPrefs, 1, Stored("\\Ac:second\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 1, NulTerminated("\\Ac:second\\")), kNoErr);
     ASSERT_EQ(PFMGetCurrentFile(), second);
 
     {
@@ -156,12 +157,12 @@ TEST_F(PTextTest, RecordKeepsTheStoreItWasOpenedOn) {
     }
     EXPECT_EQ(PFMGetCurrentFile(), second);
     EXPECT_EQ(OwnSegment(first, kPrefs, 1), "<none>");
-    EXPECT_EQ(OwnSegment(second, kPrefs, 1), Stored("\\Ac:second\\"));
+    EXPECT_EQ(OwnSegment(second, kPrefs, 1), NulTerminated("\\Ac:second\\"));
 }
 
 TEST_F(PTextTest, RecordReadFromAParentIsSavedIntoItsOwnStore) {
     PFMFile* application = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kPrefs, 1, Stored("\\Ac:shared\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 1, NulTerminated("\\Ac:shared\\")), kNoErr);
     PFMSetChanged(PFMGetSegmentData(kPrefs, 1), false);
     PFMFile* document = PFMOpenFile(nullptr);
     ASSERT_EQ(PFMGetParentFile(document), application);
@@ -174,8 +175,9 @@ TEST_F(PTextTest, RecordReadFromAParentIsSavedIntoItsOwnStore) {
         record.SetValue("A", 'c', "a much longer text of the document's own");
         ASSERT_EQ(record.Save(), kNoErr);
     }
-    EXPECT_EQ(OwnSegment(document, kPrefs, 1), Stored("\\Ac:a much longer text of the document's own\\"));
-    EXPECT_EQ(OwnSegment(application, kPrefs, 1), Stored("\\Ac:shared\\"));
+    EXPECT_EQ(OwnSegment(document, kPrefs, 1),
+              NulTerminated("\\Ac:a much longer text of the document's own\\"));
+    EXPECT_EQ(OwnSegment(application, kPrefs, 1), NulTerminated("\\Ac:shared\\"));
     {
         PFMFileScope scope(application, false);
         EXPECT_FALSE(PFMIsSegmentChanged(PFMGetSegmentData(kPrefs, 1)));
@@ -190,7 +192,7 @@ TEST_F(PTextTest, RecordReadFromAParentIsSavedIntoItsOwnStore) {
 
 TEST_F(PTextTest, TwoRecordObjectsOnOneSegment) {
     PFMFile* store = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kPrefs, 1, Stored("\\Ac:a\\Bc:b\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 1, NulTerminated("\\Ac:a\\Bc:b\\")), kNoErr);
     PText first(store, kPrefs, 1);
     PText second(store, kPrefs, 1);
     second.SetValue("A", 'c', std::string(500, 'x').c_str());
@@ -200,7 +202,7 @@ TEST_F(PTextTest, TwoRecordObjectsOnOneSegment) {
     EXPECT_EQ(Text(first, "A"), "a");
     first.SetValue("C", 'c', "c");
     ASSERT_EQ(first.Save(), kNoErr);
-    EXPECT_EQ(OwnSegment(store, kPrefs, 1), Stored("\\Ac:a\\Bc:b\\Cc:c\\"));
+    EXPECT_EQ(OwnSegment(store, kPrefs, 1), NulTerminated("\\Ac:a\\Bc:b\\Cc:c\\"));
 }
 
 TEST_F(PTextTest, SaveReportsAStoreThatIsGone) {
@@ -244,7 +246,7 @@ TEST_F(PTextTest, SegmentsOfOtherKindsAndDamagedTexts) {
     }
     EXPECT_TRUE(PFMIsObjectSegment(kPrefs, 1));
 
-    ASSERT_EQ(AddText(kPrefs, 2, Stored("\\Ac:one\\Bc")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 2, NulTerminated("\\Ac:one\\Bc")), kNoErr);
     PText damaged(store, kPrefs, 2, &err);
     EXPECT_EQ(err, kPTextErrNoColon);
     EXPECT_EQ(Text(damaged, "A"), "one");
@@ -260,7 +262,7 @@ TEST_F(PTextTest, SegmentsOfOtherKindsAndDamagedTexts) {
 TEST_F(PTextTest, ADamagedStoredFormIsTheRecordsErrorAlone) {
     const FileRef ref = Ref("story.fsf");
     PFMFile* store = PFMOpenFile(nullptr);
-    ASSERT_EQ(AddText(kStory, 1, Stored("\\Titlec:A Tale")), kNoErr);
+    ASSERT_EQ(AddText(kStory, 1, NulTerminated("\\Titlec:A Tale")), kNoErr);
     ASSERT_EQ(PFMSaveFile(&ref), kNoErr);
     PFMCloseFile(store);
     std::string bytes = FileBytes("story.fsf");
@@ -304,7 +306,7 @@ TEST_F(PTextTest, RecordsSurviveTheStoreFile) {
 
 TEST_F(PTextTest, ScrambledRecordsAreKeyedByTheirAddress) {
     PFMFile* store = PFMOpenFile(nullptr);
-    const std::string plain = Stored("\\Secretc:hidden words\\");
+    const std::string plain = NulTerminated("\\Secretc:hidden words\\");
     {
         PText record(store, kPrefs, 7, nullptr, false, true);
         record.SetValue("Secret", 'c', "hidden words");

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr FourCC kText = FourCCOf("TEXT");
-
 // A store file stand-in holding one raw stored form at offset 100.
 std::vector<std::uint8_t> RawFileBytes(const std::string& text) {
     std::vector<std::uint8_t> bytes(100, 0xEE);

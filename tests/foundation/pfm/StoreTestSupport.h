@@ -19,6 +19,8 @@
 
 inline constexpr FourCC kTestApp = FourCCOf("Fabl");
 inline constexpr VersionNumber kTestVersion = MakeVersion(1, 2, kStageRelease, 0);
+// The segment type the tests keep their texts in.
+inline constexpr FourCC kText = FourCCOf("TEXT");
 
 // A memory block holding the text's bytes (no NUL).
 inline void* NewBlock(const std::string& bytes) {

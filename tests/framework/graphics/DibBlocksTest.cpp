@@ -16,7 +16,7 @@ using graphtest::MemorySurface;
 constexpr std::uint32_t kRgbRed = 0xFF0000, kRgbGreen = 0x00FF00, kRgbBlue = 0x0000FF, kRgbWhite = 0xFFFFFF;
 
 // A palette of 0x00RRGGBB colours; the caller deletes it.
-win::HPALETTE MakePalette(const std::vector<std::uint32_t>& colors) {
+win::HPALETTE MakeBlockPalette(const std::vector<std::uint32_t>& colors) {
     std::vector<win::BYTE> block(sizeof(win::LOGPALETTE) + colors.size() * sizeof(win::PALETTEENTRY));
     auto* palette = reinterpret_cast<win::LOGPALETTE*>(block.data());
     palette->palVersion = 0x300;
@@ -90,7 +90,7 @@ TEST(DibBlocksTest, DrawDibTakesItsSourceFromTheImagesTopLeft) {
 TEST(DibBlocksTest, RemappingIndexesThePaletteAndShrinksTheTable) {
     // 8-bit, 4 x 1: red, light grey, blue, white; the palette orders them otherwise and lacks grey.
     DibBlock dib = Block(dibtest::MakeDib(4, 1, 8, {kRgbRed, 0xF0F0F0, kRgbBlue, kRgbWhite}, {0, 1, 2, 3}));
-    const win::HPALETTE palette = MakePalette({kRgbWhite, kRgbBlue, kRgbRed});
+    const win::HPALETTE palette = MakeBlockPalette({kRgbWhite, kRgbBlue, kRgbRed});
     RemapDibToPalette(dib, palette);
     const auto layout = DibLayout(dib.get());
     ASSERT_TRUE(layout.has_value());
@@ -109,7 +109,7 @@ TEST(DibBlocksTest, RemappingIndexesThePaletteAndShrinksTheTable) {
 }
 
 TEST(DibBlocksTest, RunLengthRemappingMapsColoursOnlyAndStaysInsideTheData) {
-    const win::HPALETTE palette = MakePalette({kRgbBlue, kRgbRed});
+    const win::HPALETTE palette = MakeBlockPalette({kRgbBlue, kRgbRed});
     // A run of 2 red, an absolute run of 3 (blue, red, blue) padded to 4, a delta, end of line, end
     // of bitmap, then bytes that must stay as they are.
     const Bytes stream = {2, 0, 0, 3, 1, 0, 1, 0, 0, 2, 5, 1, 0, 0, 0, 1, 7, 7};
@@ -130,7 +130,7 @@ TEST(DibBlocksTest, RunLengthRemappingMapsColoursOnlyAndStaysInsideTheData) {
 
 TEST(DibBlocksTest, ColourTablesTakeThePaletteOrItsIndexes) {
     DibBlock dib = Block(dibtest::MakeDib(2, 1, 8, {0, 0, 0}, {0, 0, 0, 0}));
-    const win::HPALETTE palette = MakePalette({kRgbGreen, kRgbRed});
+    const win::HPALETTE palette = MakeBlockPalette({kRgbGreen, kRgbRed});
     SetDibColorTable(dib.get(), palette, 0);
     EXPECT_EQ(Bytes(Table(dib.get()), Table(dib.get()) + 8), (Bytes{0, 0xFF, 0, 0, 0, 0, 0xFF, 0}));
     SetDibColorTable(dib.get(), nullptr, kDibPaletteIndexes);

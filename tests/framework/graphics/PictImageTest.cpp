@@ -98,7 +98,7 @@ TEST(PictImageTest, PicturesStoredInASegmentReadBackWithTheSamePixels) {
 }
 
 // A record of the depth, 4 x 2, with the given rows (top first, padded by the caller).
-PictRecord MakeRecord(int depth, const Bytes& image, std::uint16_t colorCount = 0) {
+PictRecord MakePictRecord(int depth, const Bytes& image, std::uint16_t colorCount = 0) {
     PictRecord record(1, kBitmapType);
     record.SetBounds(PictBounds{0, 0, 2, 4});
     record.SetDepth(static_cast<std::uint8_t>(depth));
@@ -111,7 +111,7 @@ TEST(PictImageTest, RecordPixelsBecomeBitmapPixels) {
     ErrCode err = -1;
     // 16 bits: 0x7FFF is white, 0 black, 0x7C00 red; a big-endian pixel after another.
     const PictImage deep(
-        MakeRecord(16, {0x7F, 0xFF, 0x00, 0x00, 0x7C, 0x00, 0x00, 0x1F, 0, 0, 0, 0, 0, 0, 0, 0}), err);
+        MakePictRecord(16, {0x7F, 0xFF, 0x00, 0x00, 0x7C, 0x00, 0x00, 0x1F, 0, 0, 0, 0, 0, 0, 0, 0}), err);
     ASSERT_EQ(err, kNoErr);
     const auto pixels = PixelsOf(deep.GetBits());
     EXPECT_EQ(pixels[0], graphtest::kWhite);
@@ -120,13 +120,13 @@ TEST(PictImageTest, RecordPixelsBecomeBitmapPixels) {
     EXPECT_EQ(pixels[3], graphtest::kBlue);
 
     // 1 bit: a set bit is black.
-    const auto mono = PixelsOf(PictImage(MakeRecord(1, {0xA0, 0, 0, 0, 0x50, 0, 0, 0}), err).GetBits());
+    const auto mono = PixelsOf(PictImage(MakePictRecord(1, {0xA0, 0, 0, 0, 0x50, 0, 0, 0}), err).GetBits());
     EXPECT_EQ(mono[0], graphtest::kBlack);
     EXPECT_EQ(mono[1], graphtest::kWhite);
     EXPECT_EQ(mono[5], graphtest::kBlack);
 
     // 4 bits: the fixed table, whatever the record's says.
-    PictRecord four = MakeRecord(4, {0x0F, 0x3D, 0, 0, 0, 0, 0, 0}, 16);
+    PictRecord four = MakePictRecord(4, {0x0F, 0x3D, 0, 0, 0, 0, 0, 0}, 16);
     four.ColorTable()[0] = {0x1200, 0x3400, 0x5600};
     const auto fixed = PixelsOf(PictImage(four, err).GetBits());
     EXPECT_EQ(fixed[0], graphtest::kWhite);
@@ -135,7 +135,7 @@ TEST(PictImageTest, RecordPixelsBecomeBitmapPixels) {
     EXPECT_EQ(fixed[3], win::RGB(0x80, 0x80, 0x80));
 
     // 2 bits: an 8-bit bitmap of the record's four colours.
-    PictRecord two = MakeRecord(2, {0x1B, 0, 0, 0, 0, 0, 0, 0}, 4);
+    PictRecord two = MakePictRecord(2, {0x1B, 0, 0, 0, 0, 0, 0, 0}, 4);
     two.ColorTable()[1] = {0xFF00, 0, 0};
     two.ColorTable()[2] = {0, 0xFF00, 0};
     two.ColorTable()[3] = {0, 0, 0xFF00};
@@ -151,11 +151,11 @@ TEST(PictImageTest, RecordPixelsBecomeBitmapPixels) {
 
 TEST(PictImageTest, WhatIsNoPictureIsRefused) {
     ErrCode err = 0;
-    PictImage(MakeRecord(3, Bytes(8)), err);
+    PictImage(MakePictRecord(3, Bytes(8)), err);
     EXPECT_EQ(err, kBadDataErr) << "no such depth";
-    PictImage(MakeRecord(8, Bytes(7)), err);
+    PictImage(MakePictRecord(8, Bytes(7)), err);
     EXPECT_EQ(err, kBadDataErr) << "rows missing";
-    PictRecord empty = MakeRecord(8, Bytes(8));
+    PictRecord empty = MakePictRecord(8, Bytes(8));
     empty.SetBounds(PictBounds{0, 4, 2, 4});
     EXPECT_EQ((PictImage(empty, err), err), kBadDataErr);
 

@@ -22,7 +22,7 @@ using graphtest::kRed;
 using graphtest::kWhite;
 
 // The colour of a pixel of the bitmap.
-win::COLORREF PixelOf(QRVBitmap& bitmap, int x, int y) {
+win::COLORREF BitmapPixel(QRVBitmap& bitmap, int x, int y) {
     const win::HDC dc = bitmap.BeginDrawing();
     const win::COLORREF c = win::GetPixel(dc, x, y);
     bitmap.EndDrawing();
@@ -122,8 +122,8 @@ TEST(QRVBitmapTest, CopiesTakeAPartAndDibsComeBack) {
     ASSERT_TRUE(rebuilt.SetFromDib(dib.get(), nullptr));
     EXPECT_EQ(rebuilt.Width(), 20);
     EXPECT_EQ(rebuilt.Height(), 10);
-    EXPECT_EQ(PixelOf(rebuilt, 15, 5), kBlue);
-    EXPECT_EQ(PixelOf(rebuilt, 5, 5), kWhite);
+    EXPECT_EQ(BitmapPixel(rebuilt, 15, 5), kBlue);
+    EXPECT_EQ(BitmapPixel(rebuilt, 5, 5), kWhite);
 
     DibBlock broken(MemDuplicate(dib.get()));
     static_cast<win::BITMAPINFOHEADER*>(broken.get())->biHeight = 1000;
@@ -234,8 +234,8 @@ TEST(QRVBitmapTest, WindowsAreCopiedFromAndDrawnInto) {
     QRVBitmap back(4, 4, 0);
     const ShortRect from = ShortRect::MakeLTRB(19, 9, 23, 13);
     back.CopyFromWindow(window.Get(), &from, nullptr, false, win::SRCCOPY);
-    EXPECT_EQ(PixelOf(back, 0, 0), highlight);
-    EXPECT_EQ(PixelOf(back, 1, 1), kRed);
+    EXPECT_EQ(BitmapPixel(back, 0, 0), highlight);
+    EXPECT_EQ(BitmapPixel(back, 1, 1), kRed);
 
     const DibBlock client = CaptureWindowToDib(window.Get(), 2);
     const auto layout = DibLayout(client.get());

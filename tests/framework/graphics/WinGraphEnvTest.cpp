@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr win::COLORREF kBlue = win::RGB(0, 0, 255);
-constexpr win::COLORREF kRed = win::RGB(255, 0, 0);
+constexpr win::COLORREF kPaintBlue = win::RGB(0, 0, 255);
+constexpr win::COLORREF kPaintRed = win::RGB(255, 0, 0);
 
 // A window with its own context whose paint passes run through a window environment.
 class PaintedWindow : public IWinGraphEnvClient {
@@ -93,9 +93,9 @@ TEST(WinGraphEnvTest, PaintPassesEraseWithTheWindowsColourAndKeepTheUpdateRegion
     EXPECT_TRUE(inPaint);
     EXPECT_FALSE(window.env.IsInPaint());
     EXPECT_EQ(updated, ShortRect::FromRECT(part));
-    EXPECT_EQ(window.Pixel(25, 18), kBlue) << "erased with the window's background colour";
-    EXPECT_EQ(window.Pixel(15, 12), kRed) << "drawn on the window's own context";
-    EXPECT_NE(window.Pixel(35, 18), kBlue) << "only the update region is erased";
+    EXPECT_EQ(window.Pixel(25, 18), kPaintBlue) << "erased with the window's background colour";
+    EXPECT_EQ(window.Pixel(15, 12), kPaintRed) << "drawn on the window's own context";
+    EXPECT_NE(window.Pixel(35, 18), kPaintBlue) << "only the update region is erased";
 
     Rgn after(ShortRect::MakeLTRB(0, 0, 5, 5));
     window.env.GetUpdateRegion(after);

@@ -26,7 +26,7 @@
 namespace {
 
 using namespace previewtest;
-using Dialog = PrintViewDlog;
+using PreviewDialog = PrintViewDlog;
 
 // A run of rows with ink, and how far right the ink of those rows reaches: a line of text.
 struct Band {
@@ -105,7 +105,7 @@ protected:
         presenter.ScriptPromptAnswer("PrintDlg", PromptAnswer{IDOK, "pages=all\ncopies=1"});
     }
     // A point of the dialog's client area on the screen.
-    static POINT OnScreen(const Dialog& dialog, int x, int y) {
+    static POINT OnScreen(const PreviewDialog& dialog, int x, int y) {
         POINT point{x, y};
         ClientToScreen(dialog.GetHWnd(), &point);
         return point;
@@ -120,7 +120,7 @@ TEST_F(PreviewPages, EveryPreviewPageHasThePrintedPagesLines) {
     {
         apptest::IdleSteps steps(presenter);
         std::function<void()> walk = [&] {
-            Dialog* dialog = OpenPreview();
+            PreviewDialog* dialog = OpenPreview();
             ASSERT_NE(dialog, nullptr);
             zoom = dialog->GetZoom();
             ASSERT_EQ(dialog->GetCurrentPage(), static_cast<std::int16_t>(previewed.size()));
@@ -200,12 +200,12 @@ TEST_F(PreviewPages, APageIsDrawnAtItsZoomWithItsFontsAtThatSize) {
 TEST_F(PreviewPages, ThePageShowsAtTheZoomInsideItsMargins) {
     ChapterReport report(&printing, 3);
     const ErrCode result =
-        Preview(report, {[&](Dialog& dialog) {
+        Preview(report, {[&](PreviewDialog& dialog) {
                     EXPECT_EQ(dialog.GetClassId(), 206);
                     EXPECT_EQ(dialog.GetPageView()->GetClassId(), 128);
                     EXPECT_TRUE(dialog.GetPageView()->IsKindOf(TView::kClassId));
                     const int zoom = dialog.GetZoom();
-                    EXPECT_EQ(ItemText(dialog, Dialog::kZoomTextItem),
+                    EXPECT_EQ(ItemText(dialog, PreviewDialog::kZoomTextItem),
                               "Scaled To " + std::to_string(zoom) + "% of Printed Page.");
                     // Letter paper on an 800 x 600 desktop: the height limits, the width follows.
                     ShortRect content;
@@ -249,11 +249,12 @@ TEST_F(PreviewPages, LandscapePaperPutsTheButtonsAboveThePage) {
     SetPrinterPaper(kPdfFilePrinter, PaperChoice{DMPAPER_LETTER, DMORIENT_LANDSCAPE});
     ChapterReport report(&printing, 2);
     const ErrCode result = Preview(
-        report, {[&](Dialog& dialog) {
+        report, {[&](PreviewDialog& dialog) {
             EXPECT_TRUE(dialog.IsLandscape());
             const ShortRect view = dialog.GetPageView()->Bounds();
             EXPECT_GT(view.Width(), view.Height());
-            for (std::int32_t button = Dialog::kPrevPageItem; button <= Dialog::kCloseItem; ++button) {
+            for (std::int32_t button = PreviewDialog::kPrevPageItem; button <= PreviewDialog::kCloseItem;
+                 ++button) {
                 ShortRect bounds;
                 dialog.GetItem(button)->GetBounds(bounds);
                 EXPECT_LT(bounds.bottom, view.top) << button;
@@ -272,15 +273,15 @@ TEST_F(PreviewPages, ThePreviewShowsPageOneOfAReportOfSeveralPages) {
     {
         apptest::IdleSteps steps(presenter);
         std::function<void()> shoot = [&] {
-            Dialog* dialog = OpenPreview();
+            PreviewDialog* dialog = OpenPreview();
             ASSERT_NE(dialog, nullptr);
-            pageText = ItemText(*dialog, Dialog::kPageTextItem);
+            pageText = ItemText(*dialog, PreviewDialog::kPageTextItem);
             itemstest::CompareWithReference(GetScreenSurface(), "print-preview.png");
             presenter.PressKey(VK_ESCAPE);
         };
         // Counted to the end first, so the picture does not depend on the timer.
         std::function<void()> count = [&] {
-            Dialog* dialog = OpenPreview();
+            PreviewDialog* dialog = OpenPreview();
             ASSERT_NE(dialog, nullptr);
             if (dialog->GetLastPage() < 0) Tick();
             steps.Then(dialog->GetLastPage() < 0 ? count : shoot);
@@ -308,7 +309,7 @@ TEST_F(PreviewPages, AWindowThatOffersAReportReachesPreviewAndPrintThroughTheCom
     {
         apptest::IdleSteps steps(presenter);
         steps.Then([&] {
-            Dialog* dialog = OpenPreview();
+            PreviewDialog* dialog = OpenPreview();
             ASSERT_NE(dialog, nullptr);
             char text[64] = "";
             GetWindowTextA(dialog->GetHWnd(), text, sizeof text);

@@ -17,9 +17,9 @@ namespace {
 using namespace previewtest;
 using Dialog = PrintViewDlog;
 
-class PrintPreview : public PreviewTest {};
+class PrintPreviewWindow : public PreviewTest {};
 
-TEST_F(PrintPreview, TheFirstPageShowsAtOnceWhileTheCountGrowsThenTheCountIsFinal) {
+TEST_F(PrintPreviewWindow, TheFirstPageShowsAtOnceWhileTheCountGrowsThenTheCountIsFinal) {
     ChapterReport report(&printing, 4);
     std::vector<std::string> counts;
     const auto noteCount = [&](Dialog& dialog) {
@@ -73,7 +73,7 @@ TEST_F(PrintPreview, TheFirstPageShowsAtOnceWhileTheCountGrowsThenTheCountIsFina
     EXPECT_EQ(report.runsEnded, 1);
 }
 
-TEST_F(PrintPreview, PagingKeysAndButtonsMoveAPageAndStopAtTheEnds) {
+TEST_F(PrintPreviewWindow, PagingKeysAndButtonsMoveAPageAndStopAtTheEnds) {
     ChapterReport report(&printing, 3);
     std::size_t preparedBefore = 0;
     const ErrCode result =
@@ -133,7 +133,7 @@ TEST_F(PrintPreview, PagingKeysAndButtonsMoveAPageAndStopAtTheEnds) {
     EXPECT_EQ(OpenPreview(), nullptr);
 }
 
-TEST_F(PrintPreview, TheScrollerMovesThroughThePagesOnlyOnceTheyAreCounted) {
+TEST_F(PrintPreviewWindow, TheScrollerMovesThroughThePagesOnlyOnceTheyAreCounted) {
     ChapterReport report(&printing, 3);
     const auto clickDownArrow = [&](Dialog& dialog) {
         RECT bounds;
@@ -175,7 +175,7 @@ TEST_F(PrintPreview, TheScrollerMovesThroughThePagesOnlyOnceTheyAreCounted) {
     EXPECT_EQ(result, kNoErr);
 }
 
-TEST_F(PrintPreview, AOnePageDocumentIsPageOneOfOneAtOnce) {
+TEST_F(PrintPreviewWindow, AOnePageDocumentIsPageOneOfOneAtOnce) {
     ChapterReport report(&printing, 1);
     const ErrCode result = Preview(
         report, {[&](Dialog& dialog) {
@@ -193,7 +193,7 @@ TEST_F(PrintPreview, AOnePageDocumentIsPageOneOfOneAtOnce) {
     EXPECT_EQ(result, kNoErr);
 }
 
-TEST_F(PrintPreview, WithoutCountingThePageNumberStandsAloneAndNoScrollerShows) {
+TEST_F(PrintPreviewWindow, WithoutCountingThePageNumberStandsAloneAndNoScrollerShows) {
     ChapterReport report(&printing, 3);
     auto* preview = new Dialog(&report, 0);
     ASSERT_EQ(preview->GetError(), kNoErr);
@@ -218,7 +218,7 @@ TEST_F(PrintPreview, WithoutCountingThePageNumberStandsAloneAndNoScrollerShows) 
     EXPECT_EQ(preview->DoModal(), Dialog::kCloseItem);
 }
 
-TEST_F(PrintPreview, APrintableThatSetsTheMarginsAsItLaysOutFillsItsFirstPage) {
+TEST_F(PrintPreviewWindow, APrintableThatSetsTheMarginsAsItLaysOutFillsItsFirstPage) {
     // The record has no margins until the report lays its first page out with one-inch margins.
     record.SetMargins(0, 0, 0, 0);
     ChapterReport report(&printing, 2);
@@ -238,7 +238,7 @@ TEST_F(PrintPreview, APrintableThatSetsTheMarginsAsItLaysOutFillsItsFirstPage) {
     EXPECT_EQ(result, kNoErr);
 }
 
-TEST_F(PrintPreview, PrintPageOnlyBeeps) {
+TEST_F(PrintPreviewWindow, PrintPageOnlyBeeps) {
     ChapterReport report(&printing, 2);
     unsigned long bells = 0;
     const ErrCode result = Preview(report, {[&](Dialog& dialog) {
@@ -255,7 +255,7 @@ TEST_F(PrintPreview, PrintPageOnlyBeeps) {
     EXPECT_TRUE(presenter.PromptsAsked().empty());
 }
 
-TEST_F(PrintPreview, ClosingWhileCountingEndsTheRunAndTheCounting) {
+TEST_F(PrintPreviewWindow, ClosingWhileCountingEndsTheRunAndTheCounting) {
     ChapterReport report(&printing, 6);
     EXPECT_EQ(Preview(report, {[&](Dialog&) { Tick(); }, [&](Dialog&) { presenter.PressKey(VK_ESCAPE); }}),
               kNoErr);
@@ -273,7 +273,7 @@ TEST_F(PrintPreview, ClosingWhileCountingEndsTheRunAndTheCounting) {
     EXPECT_EQ(report.runsEnded, 2);
 }
 
-TEST_F(PrintPreview, WithoutAPrinterThePreviewDoesNotOpen) {
+TEST_F(PrintPreviewWindow, WithoutAPrinterThePreviewDoesNotOpen) {
     ASSERT_TRUE(WriteProfileStringA("windows", "device", ""));
     ChapterReport report(&printing, 2);
     bool opened = false;
@@ -291,7 +291,7 @@ TEST_F(PrintPreview, WithoutAPrinterThePreviewDoesNotOpen) {
     WriteProfileStringA("windows", "device", nullptr);
 }
 
-TEST_F(PrintPreview, AnErrorOnTheFirstPageIsShownAndEndsThePreview) {
+TEST_F(PrintPreviewWindow, AnErrorOnTheFirstPageIsShownAndEndsThePreview) {
     ChapterReport report(&printing, 3);
     report.failOn = 0;
     presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, ""});
@@ -308,7 +308,7 @@ TEST_F(PrintPreview, AnErrorOnTheFirstPageIsShownAndEndsThePreview) {
     EXPECT_EQ(report.runsEnded, 1);
 }
 
-TEST_F(PrintPreview, AnErrorWhileCountingStopsEverythingAndAnyButtonCloses) {
+TEST_F(PrintPreviewWindow, AnErrorWhileCountingStopsEverythingAndAnyButtonCloses) {
     ChapterReport report(&printing, 5);
     report.failOn = 2;
     presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, ""});

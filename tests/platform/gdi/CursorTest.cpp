@@ -8,8 +8,8 @@ namespace {
 
 using namespace win;
 
-std::vector<HCURSOR> shown;
-void Record(HCURSOR cursor) { shown.push_back(cursor); }
+std::vector<HCURSOR> shownCursors;
+void Record(HCURSOR cursor) { shownCursors.push_back(cursor); }
 
 TEST(Cursor, StockCursorsAreSharedAndHaveImages) {
     HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
@@ -58,7 +58,7 @@ TEST(Cursor, MasksBuildTransparentBlackAndWhitePixels) {
 }
 
 TEST(Cursor, SetCursorTellsTheDisplayHookAndAnswersThePreviousCursor) {
-    shown.clear();
+    shownCursors.clear();
     EXPECT_EQ(SetCursorDisplayHook(Record), nullptr);
     HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
     HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
@@ -66,16 +66,16 @@ TEST(Cursor, SetCursorTellsTheDisplayHookAndAnswersThePreviousCursor) {
     EXPECT_EQ(SetCursor(wait), arrow);
     EXPECT_EQ(SetCursor(nullptr), wait);  // hides it
     EXPECT_EQ(GetCursor(), nullptr);
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[1], wait);
-    EXPECT_EQ(shown[2], nullptr);
+    ASSERT_EQ(shownCursors.size(), 3u);
+    EXPECT_EQ(shownCursors[1], wait);
+    EXPECT_EQ(shownCursors[2], nullptr);
     // Destroying the current cursor shows the arrow.
     const BYTE plane[2] = {0, 0};
     HCURSOR own = CreateCursor(nullptr, 0, 0, 1, 1, plane, plane);
     SetCursor(own);
     DestroyCursor(own);
     EXPECT_EQ(GetCursor(), arrow);
-    EXPECT_EQ(shown.back(), arrow);
+    EXPECT_EQ(shownCursors.back(), arrow);
     // A dead handle changes nothing.
     EXPECT_EQ(SetCursor(own), nullptr);
     EXPECT_EQ(GetCursor(), arrow);

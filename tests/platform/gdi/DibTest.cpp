@@ -102,7 +102,7 @@ HBITMAP BitmapOf(HDC screen, int width, int height, const std::vector<COLORREF>&
     return bitmap;
 }
 
-std::vector<COLORREF> PixelsOf(HDC screen, HBITMAP bitmap, int width, int height) {
+std::vector<COLORREF> DrawnPixels(HDC screen, HBITMAP bitmap, int width, int height) {
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, bitmap);
     std::vector<COLORREF> pixels;
@@ -156,7 +156,7 @@ TEST_F(Dibs, RoundTripsAtEveryDepthAndHeader) {
                 HBITMAP copy =
                     CreateDIBitmap(dc_, &asInfo->bmiHeader, CBM_INIT, bits.data(), asInfo, DIB_RGB_COLORS);
                 ASSERT_NE(copy, nullptr);
-                EXPECT_EQ(PixelsOf(dc_, copy, width, height), pixels)
+                EXPECT_EQ(DrawnPixels(dc_, copy, width, height), pixels)
                     << "depth " << depth << (core ? " core" : "") << (topDown ? " top-down" : "");
                 DeleteObject(original);
                 DeleteObject(copy);
@@ -197,7 +197,7 @@ TEST_F(Dibs, ImagesWithTooManyColoursAreMatchedToAStandardTable) {
     std::vector<BYTE> bits(DibRowBytes(40, 4));
     GetDIBits(dc_, bitmap, 0, 1, bits.data(), asInfo, DIB_RGB_COLORS);
     HBITMAP copy = CreateDIBitmap(dc_, &asInfo->bmiHeader, CBM_INIT, bits.data(), asInfo, DIB_RGB_COLORS);
-    const auto back = PixelsOf(dc_, copy, 40, 1);
+    const auto back = DrawnPixels(dc_, copy, 40, 1);
     EXPECT_EQ(back[0], RGB(255, 0, 0));   // a colour of the standard table stays
     EXPECT_EQ(back[39], RGB(255, 0, 0));  // (234, 0, 21) is nearest to red
     DeleteObject(bitmap);

@@ -48,7 +48,7 @@ std::vector<std::string> PdfPageLines(const std::string& pdf, int page) {
 std::string PdfInfo(const std::string& pdf) { return Tool({"pdfinfo", pdf}); }
 
 // One logical unit per point, as the print settings map pages.
-void MapPoints(HDC dc) {
+void MapJobPoints(HDC dc) {
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 72, 72, nullptr);
     SetViewportExtEx(dc, GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY), nullptr);
@@ -64,7 +64,7 @@ std::vector<std::string> Wrapped(HDC dc, const std::string& text, int width) {
     return lines;
 }
 
-const std::string kParagraph =
+const std::string kJobParagraph =
     "A writer's story grows from a question: what does the main character want, and what stands in "
     "the way? Every scene answers a little of it, and the pages that follow keep the answer honest "
     "until the last one turns.";
@@ -103,7 +103,7 @@ TEST_F(PrintJob, TwoPagesReadBackWithTheirPaperTextAndPixels) {
     HDC printer = FilePrinter();
     ASSERT_NE(printer, nullptr);
     ASSERT_EQ(SetAbortProc(printer, CountingAbortProc), 1);
-    MapPoints(printer);
+    MapJobPoints(printer);
     HFONT body = gditest::MakeFont("Times New Roman", -12);
     HFONT title = gditest::MakeFont("Arial", -18, FW_BOLD);
 
@@ -111,8 +111,8 @@ TEST_F(PrintJob, TwoPagesReadBackWithTheirPaperTextAndPixels) {
     HDC measuring = CreateCompatibleDC(nullptr);
     HGDIOBJ oldMeasuring = SelectObject(measuring, body);
     HGDIOBJ oldPrinter = SelectObject(printer, body);
-    const std::vector<std::string> lines = Wrapped(printer, kParagraph, 300);
-    EXPECT_EQ(Wrapped(measuring, kParagraph, 300), lines);
+    const std::vector<std::string> lines = Wrapped(printer, kJobParagraph, 300);
+    EXPECT_EQ(Wrapped(measuring, kJobParagraph, 300), lines);
     ASSERT_GE(lines.size(), 3u);
 
     ASSERT_GT(Start(printer, pdf), 0);

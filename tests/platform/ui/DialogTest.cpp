@@ -65,7 +65,7 @@ protected:
         UiTest::TearDown();
     }
     void Then(std::function<void()> step) { script.Then(std::move(step)); }
-    static HWND Button(HWND dialog, int id, const char* text, DWORD extra = WS_TABSTOP, int x = 10) {
+    static HWND MakeButton(HWND dialog, int id, const char* text, DWORD extra = WS_TABSTOP, int x = 10) {
         return CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | extra, x, 10, 60,
                                20, dialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr,
                                nullptr);
@@ -153,11 +153,11 @@ TEST_F(Dialogs, TabWalksTheTabStopsAndAFocusedPushButtonShowsAsTheDefault) {
     std::vector<HWND> focus;
     g_dialogHook = [&](HWND dialog, UINT message, WPARAM, LPARAM) -> LONG_PTR {
         if (message != WM_INITDIALOG) return FALSE;
-        first = Button(dialog, IDOK, "OK");
-        skipped = Button(dialog, 10, "No stop", 0, 80);
-        second = Button(dialog, 11, "Second", WS_TABSTOP, 150);
-        disabled = Button(dialog, 12, "Off", WS_TABSTOP | WS_DISABLED, 220);
-        third = Button(dialog, IDCANCEL, "Cancel", WS_TABSTOP, 290);
+        first = MakeButton(dialog, IDOK, "OK");
+        skipped = MakeButton(dialog, 10, "No stop", 0, 80);
+        second = MakeButton(dialog, 11, "Second", WS_TABSTOP, 150);
+        disabled = MakeButton(dialog, 12, "Off", WS_TABSTOP | WS_DISABLED, 220);
+        third = MakeButton(dialog, IDCANCEL, "Cancel", WS_TABSTOP, 290);
         return TRUE;
     };
     auto note = [&] { focus.push_back(GetFocus()); };
@@ -196,8 +196,8 @@ TEST_F(Dialogs, TheDefaultLookComesBackWhenTheFocusLeavesThePushButtons) {
     HWND save = nullptr, other = nullptr, field = nullptr;
     g_dialogHook = [&](HWND dialog, UINT message, WPARAM, LPARAM) -> LONG_PTR {
         if (message != WM_INITDIALOG) return FALSE;
-        save = Button(dialog, 50, "Save", WS_TABSTOP | BS_DEFPUSHBUTTON);
-        other = Button(dialog, 51, "Other", WS_TABSTOP, 80);
+        save = MakeButton(dialog, 50, "Save", WS_TABSTOP | BS_DEFPUSHBUTTON);
+        other = MakeButton(dialog, 51, "Other", WS_TABSTOP, 80);
         field = Child(dialog, RECT{10, 40, 60, 60}, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
         return FALSE;
     };
@@ -232,8 +232,8 @@ TEST_F(Dialogs, ReturnPressesTheDefaultButtonEscapeCancelsAndMnemonicsPress) {
     g_dialogHook = [&](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> LONG_PTR {
         if (message == WM_INITDIALOG) {
             plain = Child(dialog, RECT{10, 40, 60, 60}, WS_CHILD | WS_VISIBLE | WS_TABSTOP);
-            Button(dialog, 20, "&Apply", WS_TABSTOP, 80);
-            Button(dialog, 21, "Disabled", WS_TABSTOP | WS_DISABLED, 150);
+            MakeButton(dialog, 20, "&Apply", WS_TABSTOP, 80);
+            MakeButton(dialog, 21, "Disabled", WS_TABSTOP | WS_DISABLED, 150);
             hungry = CreateWindowExA(0, "KeyHungry", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 70, 50, 20,
                                      dialog, nullptr, nullptr, nullptr);
             return FALSE;
@@ -314,7 +314,7 @@ TEST_F(Dialogs, AMultiLineFieldTakesEveryKeyAndDoesTheDialogsWorkWithThem) {
         if (message == WM_INITDIALOG) {
             field = edit(dialog, ES_MULTILINE, 50, 40);
             other = edit(dialog, ES_MULTILINE | ES_WANTRETURN, 51, 90);
-            ok = Button(dialog, IDOK, "OK", WS_TABSTOP, 150);
+            ok = MakeButton(dialog, IDOK, "OK", WS_TABSTOP, 150);
             return FALSE;
         }
         if (message != WM_COMMAND || HIWORD(wParam) != 0) return FALSE;  // the fields' notices
@@ -379,7 +379,7 @@ TEST_F(Dialogs, ClosingIsCancellingAndTheResultOfAHandledMessageIsTheDialogsAnsw
     EXPECT_EQ(client.bottom, 80 * HIWORD(units) / 8);
     EXPECT_EQ(SendMessageA(dialog, WM_USER + 7, 0, 0), 99);
     EXPECT_EQ(SendMessageA(dialog, WM_USER + 8, 0, 0), 0) << "left to the default handling";
-    Button(dialog, 30, "Item");
+    MakeButton(dialog, 30, "Item");
     EXPECT_TRUE(SetDlgItemTextA(dialog, 30, "Renamed"));
     char text[16];
     EXPECT_EQ(GetDlgItemTextA(dialog, 30, text, sizeof text), 7u);

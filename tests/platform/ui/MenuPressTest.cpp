@@ -9,9 +9,9 @@ namespace uitest {
 namespace {
 
 // The popup opens at (100, 100): its edge is 3 pixels, its text items 18 high, a separator 9.
-constexpr int kLeft = 100;
-constexpr int kTop = 100 + 3;
-constexpr int kItemHeight = 18;
+constexpr int kMenuLeft = 100;
+constexpr int kMenuTop = 100 + 3;
+constexpr int kMenuItemHeight = 18;
 
 class MenuPress : public UiTest {
 protected:
@@ -34,14 +34,16 @@ protected:
         g_log.clear();
     }
     // A press or a release at a point, without moving the mouse there first.
-    void Button(bool down, POINT at) {
+    void PressMouse(bool down, POINT at) {
         script.Then([down, at] { InjectMouseButton(MouseButton::Left, down, at); });
     }
     void Key(UINT key) {
         script.Then([this, key] { presenter.PressKey(key); });
     }
-    static POINT OnItem(int index) { return POINT{kLeft + 30, kTop + index * kItemHeight + kItemHeight / 2}; }
-    static POINT OnSeparator() { return POINT{kLeft + 30, kTop + 3 * kItemHeight + 4}; }
+    static POINT OnItem(int index) {
+        return POINT{kMenuLeft + 30, kMenuTop + index * kMenuItemHeight + kMenuItemHeight / 2};
+    }
+    static POINT OnSeparator() { return POINT{kMenuLeft + 30, kMenuTop + 3 * kMenuItemHeight + 4}; }
     int SubmenusOpened() const {
         int count = 0;
         for (const Logged& e : Find(WM_INITMENUPOPUP)) count += reinterpret_cast<HMENU>(e.wParam) == recent;
@@ -51,13 +53,13 @@ protected:
 
 TEST_F(MenuPress, APressOnAnItemWithASubmenuOpensItBeforeTheRelease) {
     int openedAtPress = -1;
-    Button(true, OnItem(2));
+    PressMouse(true, OnItem(2));
     script.Then([&] { openedAtPress = SubmenusOpened(); });
-    Button(false, OnItem(2));
+    PressMouse(false, OnItem(2));
     Key(VK_DOWN);  // in the submenu, the top one open: onto One
     Key(VK_RETURN);
     Key(VK_ESCAPE);  // ends the menu should Return have chosen nothing
-    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, kLeft, 100, 0, owner, nullptr), 301);
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, kMenuLeft, 100, 0, owner, nullptr), 301);
     EXPECT_EQ(openedAtPress, 1);
     EXPECT_EQ(SubmenusOpened(), 1) << "the release leaves it open";
 }
@@ -65,11 +67,11 @@ TEST_F(MenuPress, APressOnAnItemWithASubmenuOpensItBeforeTheRelease) {
 TEST_F(MenuPress, APressAndReleaseOnASeparatorLeaveTheChoiceWhereItWas) {
     Key(VK_DOWN);
     Key(VK_DOWN);  // Open...
-    Button(true, OnSeparator());
-    Button(false, OnSeparator());
+    PressMouse(true, OnSeparator());
+    PressMouse(false, OnSeparator());
     Key(VK_RETURN);
     Key(VK_ESCAPE);  // ends the menu should Return have chosen nothing
-    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, kLeft, 100, 0, owner, nullptr), 102);
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, kMenuLeft, 100, 0, owner, nullptr), 102);
     for (const Logged& e : Find(WM_MENUSELECT)) {
         const WORD flags = HIWORD(e.wParam);
         if (flags == 0xFFFF) continue;  // menu mode ended

@@ -29,7 +29,7 @@ std::string Runs(const RichText& text) {
     return runs;
 }
 
-void Append(RichText& text, const std::string& run) {
+void AppendRun(RichText& text, const std::string& run) {
     text.Select(text.Length(), text.Length());
     text.Replace(run, false, false);
 }
@@ -69,11 +69,11 @@ TEST(RichText, FormatsSplitRunsAndReportOnlyWhatTheSelectionAgreesOn) {
 
 TEST(RichText, TheInsertionPointKeepsItsFormatUntilTheCaretMoves) {
     RichText text;
-    Append(text, "plain ");
+    AppendRun(text, "plain ");
     text.SetCharFormat(text.Length(), text.Length(), Effect(CFM_BOLD, true));  // "B+"
-    Append(text, "bold");  // set to the end again first, as a load does
+    AppendRun(text, "bold");  // set to the end again first, as a load does
     text.SetCharFormat(text.Length(), text.Length(), Effect(CFM_BOLD, false));  // "B-"
-    Append(text, " rest");
+    AppendRun(text, " rest");
     EXPECT_EQ(text.Text(), "plain bold rest");
     EXPECT_EQ(Runs(text), "......bbbb.....");
     // Typing takes the format of the character before the caret.
@@ -87,7 +87,7 @@ TEST(RichText, TheInsertionPointKeepsItsFormatUntilTheCaretMoves) {
     RichText empty;
     empty.SetDefaultFormat(Effect(CFM_UNDERLINE, true));
     empty.Reset("");
-    Append(empty, "u");
+    AppendRun(empty, "u");
     EXPECT_EQ(Runs(empty), "u");
 }
 

@@ -9,8 +9,8 @@
 
 namespace {
 
-QuestionContext Context(CharID character, CharID second, std::int16_t throughline, std::int16_t storytelling,
-                        std::int16_t act, std::int16_t scene) {
+QuestionContext ContextOf(CharID character, CharID second, std::int16_t throughline,
+                          std::int16_t storytelling, std::int16_t act, std::int16_t scene) {
     QuestionContext context;
     context.SetCharacter(character);
     context.SetSecondCharacter(second);
@@ -24,36 +24,36 @@ QuestionContext Context(CharID character, CharID second, std::int16_t throughlin
 TEST(QuestionContextKey, EachTermAsStoredInStoryFiles) {
     EXPECT_EQ(QuestionContext().GetContextKey(), 0) << "six terms of -1";
     // Only the character: 5 and five terms of -1, the complement of 5.
-    EXPECT_EQ(Context(5, kNoCharID, -1, -1, -1, -1).GetContextKey(), static_cast<std::int16_t>(~5));
+    EXPECT_EQ(ContextOf(5, kNoCharID, -1, -1, -1, -1).GetContextKey(), static_cast<std::int16_t>(~5));
     // Every term set: 0x0102 ^ 0x0300 ^ 0x0200 ^ 0x0004 ^ 0x0001 ^ 0x0009.
-    EXPECT_EQ(Context(0x0102, 3, 1, 2, 1, 9).GetContextKey(), 0x000E);
+    EXPECT_EQ(ContextOf(0x0102, 3, 1, 2, 1, 9).GetContextKey(), 0x000E);
     // The shifts are cut to 16 bits and sign-extended: 0x1FF << 8 is 0xFF00.
-    EXPECT_EQ(Context(kNoCharID, 0x1FF, -1, -1, -1, -1).GetContextKey(),
+    EXPECT_EQ(ContextOf(kNoCharID, 0x1FF, -1, -1, -1, -1).GetContextKey(),
               static_cast<std::int16_t>(0xFF00 ^ 0xFFFF));
-    EXPECT_EQ(Context(kNoCharID, kNoCharID, -1, 0x181, -1, -1).GetContextKey(),
+    EXPECT_EQ(ContextOf(kNoCharID, kNoCharID, -1, 0x181, -1, -1).GetContextKey(),
               static_cast<std::int16_t>(0x8100 ^ 0xFFFF));
-    EXPECT_EQ(Context(kNoCharID, kNoCharID, -1, -1, 0x4001, -1).GetContextKey(),
+    EXPECT_EQ(ContextOf(kNoCharID, kNoCharID, -1, -1, 0x4001, -1).GetContextKey(),
               static_cast<std::int16_t>(0x0004 ^ 0xFFFF));
 }
 
 TEST(QuestionContextKey, TheThroughlineCountsOnlyWithAnAct) {
-    const QuestionContext none = Context(7, kNoCharID, -1, -1, -1, 3);
-    EXPECT_EQ(Context(7, kNoCharID, 2, -1, -1, 3).GetContextKey(), none.GetContextKey());
+    const QuestionContext none = ContextOf(7, kNoCharID, -1, -1, -1, 3);
+    EXPECT_EQ(ContextOf(7, kNoCharID, 2, -1, -1, 3).GetContextKey(), none.GetContextKey());
     // With act 0 the throughline is a term: four terms of -1, then 0 and 2.
-    EXPECT_EQ(Context(kNoCharID, kNoCharID, 2, -1, 0, -1).GetContextKey(), 2);
-    EXPECT_NE(Context(7, kNoCharID, 2, -1, 0, 3).GetContextKey(),
-              Context(7, kNoCharID, -1, -1, 0, 3).GetContextKey());
+    EXPECT_EQ(ContextOf(kNoCharID, kNoCharID, 2, -1, 0, -1).GetContextKey(), 2);
+    EXPECT_NE(ContextOf(7, kNoCharID, 2, -1, 0, 3).GetContextKey(),
+              ContextOf(7, kNoCharID, -1, -1, 0, 3).GetContextKey());
     // A throughline of 4 or more reads as none, with an act too.
-    EXPECT_EQ(Context(kNoCharID, kNoCharID, 4, -1, 0, -1).GetContextKey(),
-              Context(kNoCharID, kNoCharID, -1, -1, 0, -1).GetContextKey());
-    EXPECT_EQ(Context(kNoCharID, kNoCharID, 4, -1, 0, -1).ReadThroughline(), -1);
-    EXPECT_EQ(Context(kNoCharID, kNoCharID, 3, -1, 0, -1).ReadThroughline(), 3);
+    EXPECT_EQ(ContextOf(kNoCharID, kNoCharID, 4, -1, 0, -1).GetContextKey(),
+              ContextOf(kNoCharID, kNoCharID, -1, -1, 0, -1).GetContextKey());
+    EXPECT_EQ(ContextOf(kNoCharID, kNoCharID, 4, -1, 0, -1).ReadThroughline(), -1);
+    EXPECT_EQ(ContextOf(kNoCharID, kNoCharID, 3, -1, 0, -1).ReadThroughline(), 3);
 }
 
 TEST(QuestionContextFill, OnlyFieldsThatAreNoneTakeTheOthersValue) {
-    QuestionContext context = Context(kNoCharID, 4, 6, -1, 2, -1);
-    context.FillFrom(Context(1, 2, 3, 4, 5, 6));
-    EXPECT_EQ(context, Context(1, 4, 6, 4, 2, 6)) << "a throughline of 6 is kept; it is not -1";
+    QuestionContext context = ContextOf(kNoCharID, 4, 6, -1, 2, -1);
+    context.FillFrom(ContextOf(1, 2, 3, 4, 5, 6));
+    EXPECT_EQ(context, ContextOf(1, 4, 6, 4, 2, 6)) << "a throughline of 6 is kept; it is not -1";
 }
 
 TEST(QuestionContextFill, ModesSetTheirFieldAndNoOther) {
@@ -67,7 +67,7 @@ TEST(QuestionContextFill, ModesSetTheirFieldAndNoOther) {
     context.SetNumberByMode(QuestionContext::kSceneMode, 11);
     context.SetNumberByMode(QuestionContext::kCharacterMode, 77);
     context.SetNumberByMode(6, 77);
-    EXPECT_EQ(context, Context(3, 4, 1, 2, 0, 11));
+    EXPECT_EQ(context, ContextOf(3, 4, 1, 2, 0, 11));
 }
 
 TEST(FQSPageDataMerge, TopicLevelAndFlagsComeOnlyWhereNone) {

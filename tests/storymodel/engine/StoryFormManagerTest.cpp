@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::int16_t kResolve = 1000;
+constexpr std::int16_t kResolvePoint = 1000;
 constexpr std::int16_t kChange = 1001;
 constexpr std::int16_t kSteadfast = 1002;
 constexpr std::int16_t kImpactResolve = 1005;
@@ -28,9 +28,9 @@ TEST_F(StoryFormManagerTest, AChoiceComesIntoForceMarksTheDocumentAndIsAnnounced
     StoryFormWatcher watcher(storyForm);
     EXPECT_FALSE(document_->dirty);
 
-    storyForm.SetChoice(kResolve, kChange);
-    EXPECT_EQ(storyForm.GetChoice(kResolve), kChange);
-    EXPECT_EQ(storyForm.GetValue(kResolve), kChange);
+    storyForm.SetChoice(kResolvePoint, kChange);
+    EXPECT_EQ(storyForm.GetChoice(kResolvePoint), kChange);
+    EXPECT_EQ(storyForm.GetValue(kResolvePoint), kChange);
     EXPECT_EQ(storyForm.GetChosenValueAt(0), kChange);
     EXPECT_EQ(storyForm.GetValueAt(0), kChange);
     EXPECT_EQ(watcher.heard, 1);
@@ -105,15 +105,15 @@ TEST_F(StoryFormManagerTest, IdsAndIndexesOutsideTheTableAreRefused) {
 TEST_F(StoryFormManagerTest, TheImpactCharactersResolveIsTheOppositeOfResolveInForce) {
     StoryFormManager& storyForm = MakeManager();
     EXPECT_EQ(storyForm.GetValue(kImpactResolve), 0);
-    storyForm.SetValue(kResolve, kChange);
+    storyForm.SetValue(kResolvePoint, kChange);
     EXPECT_EQ(storyForm.GetValue(kImpactResolve), kSteadfast);
-    storyForm.SetChoice(kResolve, kSteadfast);
+    storyForm.SetChoice(kResolvePoint, kSteadfast);
     EXPECT_EQ(storyForm.GetValue(kImpactResolve), kChange);
-    storyForm.SetValue(kResolve, -1);
+    storyForm.SetValue(kResolvePoint, -1);
     EXPECT_EQ(storyForm.GetValue(kImpactResolve), -1);
 
     // Only the value in force by id is derived: its own row keeps what is set there.
-    storyForm.SetValue(kResolve, kChange);
+    storyForm.SetValue(kResolvePoint, kChange);
     storyForm.SetChoice(kImpactResolve, kChange);
     EXPECT_EQ(storyForm.GetChoice(kImpactResolve), kChange);
     EXPECT_EQ(storyForm.GetValueAt(StoryPointIndex(kImpactResolve)), kChange);
@@ -163,7 +163,7 @@ TEST_F(StoryFormManagerTest, ChangesInsideABracketAreHeardOnceWhenItCloses) {
     StoryFormWatcher watcher(storyForm);
     {
         BroadcasterBracket outer(&storyForm);
-        storyForm.SetChoice(kResolve, kChange);
+        storyForm.SetChoice(kResolvePoint, kChange);
         {
             BroadcasterBracket inner(&storyForm);
             storyForm.SetChoice(kStoryDomain, 1);
@@ -179,7 +179,7 @@ TEST_F(StoryFormManagerTest, ChangesInsideABracketAreHeardOnceWhenItCloses) {
     // A bracket that changes nothing announces nothing.
     {
         BroadcasterBracket bracket(&storyForm);
-        storyForm.SetChoice(kResolve, kChange);
+        storyForm.SetChoice(kResolvePoint, kChange);
         storyForm.SetValue(kStoryDomain, 4);
     }
     EXPECT_EQ(watcher.heard, 1);
@@ -190,29 +190,29 @@ TEST_F(StoryFormManagerTest, ACancelledBracketAnnouncesNothingButTheDocumentStay
     StoryFormWatcher watcher(storyForm);
     {
         BroadcasterBracket bracket(&storyForm);
-        storyForm.SetChoice(kResolve, kSteadfast);
+        storyForm.SetChoice(kResolvePoint, kSteadfast);
         storyForm.CancelEvent();
     }
     EXPECT_EQ(watcher.heard, 0);
     EXPECT_TRUE(document_->dirty);
-    EXPECT_EQ(storyForm.GetChoice(kResolve), kSteadfast);
+    EXPECT_EQ(storyForm.GetChoice(kResolvePoint), kSteadfast);
 
     // The next bracket is heard again.
     {
         BroadcasterBracket bracket(&storyForm);
-        storyForm.SetChoice(kResolve, kChange);
+        storyForm.SetChoice(kResolvePoint, kChange);
     }
     EXPECT_EQ(watcher.heard, 1);
 }
 
 TEST_F(StoryFormManagerTest, ASnapshotPutBackRestoresEveryPointAndIsAnnounced) {
     StoryFormManager& storyForm = MakeManager();
-    storyForm.SetChoice(kResolve, kChange);
+    storyForm.SetChoice(kResolvePoint, kChange);
     storyForm.SetValue(kStoryDomain, 2);
     std::unique_ptr<StoryFormState> snapshot = storyForm.SaveState();
     const StoryFormState saved = *snapshot;
 
-    storyForm.SetChoice(kResolve, kSteadfast);
+    storyForm.SetChoice(kResolvePoint, kSteadfast);
     storyForm.SetChoice(kStoryProblem, 300);
     storyForm.SetValue(kStoryDomain, 3);
     // The snapshot is a copy: later changes do not reach it.
@@ -222,7 +222,7 @@ TEST_F(StoryFormManagerTest, ASnapshotPutBackRestoresEveryPointAndIsAnnounced) {
     StoryFormWatcher watcher(storyForm);
     storyForm.RestoreState(std::move(snapshot));
     EXPECT_EQ(*storyForm.SaveState(), saved);
-    EXPECT_EQ(storyForm.GetChoice(kResolve), kChange);
+    EXPECT_EQ(storyForm.GetChoice(kResolvePoint), kChange);
     EXPECT_EQ(storyForm.GetChoice(kStoryProblem), 0);
     EXPECT_EQ(storyForm.GetValue(kStoryDomain), 2);
     EXPECT_EQ(watcher.heard, 1);
@@ -231,7 +231,7 @@ TEST_F(StoryFormManagerTest, ASnapshotPutBackRestoresEveryPointAndIsAnnounced) {
 
 TEST_F(StoryFormManagerTest, AnIdenticalSnapshotPutBackAnnouncesNothing) {
     StoryFormManager& storyForm = MakeManager();
-    storyForm.SetChoice(kResolve, kChange);
+    storyForm.SetChoice(kResolvePoint, kChange);
     document_->SetClean();
     StoryFormWatcher watcher(storyForm);
 

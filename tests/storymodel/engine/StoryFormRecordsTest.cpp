@@ -14,9 +14,9 @@
 
 namespace {
 
-int Index(const char* code) { return StoryPointIndexForCode(code); }
+int RecordIndex(const char* code) { return StoryPointIndexForCode(code); }
 
-std::vector<std::int16_t> Values(const SList& list) {
+std::vector<std::int16_t> RecordValues(const SList& list) {
     std::vector<std::int16_t> values;
     for (std::int32_t i = 0; i < list.Count(); ++i) values.push_back(list.GetAt(i));
     return values;
@@ -50,9 +50,9 @@ TEST_F(StoryFormRecordsTest, ChoicesComeFromTheResponsesAndValuesInForceFromThei
 
     // The loaded choices count as changed; loading leaves the document clean.
     const StoryFormState state = *storyForm.SaveState();
-    EXPECT_EQ(state[static_cast<std::size_t>(Index("Resolve"))].changed, 1);
-    EXPECT_EQ(state[static_cast<std::size_t>(Index("STCon"))].changed, 0);
-    EXPECT_EQ(state[static_cast<std::size_t>(Index("Direction"))].changed, 0);
+    EXPECT_EQ(state[static_cast<std::size_t>(RecordIndex("Resolve"))].changed, 1);
+    EXPECT_EQ(state[static_cast<std::size_t>(RecordIndex("STCon"))].changed, 0);
+    EXPECT_EQ(state[static_cast<std::size_t>(RecordIndex("Direction"))].changed, 0);
     EXPECT_FALSE(document_->dirty);
     EXPECT_GT(document_->dirtyMarks, 0);
 }
@@ -102,8 +102,8 @@ TEST_F(StoryFormRecordsTest, StoredValuesThePointsCannotHoldAreRefused) {
                                               "MCPbm",   "MCHmCl",    "Essence", "PLDom"};
     for (const char* code : refused) {
         SCOPED_TRACE(code);
-        EXPECT_EQ(storyForm.GetChosenValueAt(Index(code)), 0);
-        EXPECT_EQ(storyForm.GetValueAt(Index(code)), 0);
+        EXPECT_EQ(storyForm.GetChosenValueAt(RecordIndex(code)), 0);
+        EXPECT_EQ(storyForm.GetValueAt(RecordIndex(code)), 0);
     }
     EXPECT_EQ(storyForm.GetChoice(1020), 1022);
     EXPECT_EQ(storyForm.GetValue(1020), 1022);  // 1000 refused as a value in force
@@ -177,7 +177,7 @@ TEST_F(StoryFormRecordsTest, AStoryformSavedToDiskComesBackWhole) {
     storyForm.SetChoice(1000, 1002);
     storyForm.SetChoice(1030, 1031);
     storyForm.SetChoice(15300, -1);
-    storyForm.SetMultipleChoices(Index("MCPbm"), ListOf({100, 120, 101}));
+    storyForm.SetMultipleChoices(RecordIndex("MCPbm"), ListOf({100, 120, 101}));
     storyForm.SetValue(12000, 3);
     storyForm.SetValue(12100, 14);
     storyForm.SetValue(13700, '3');
@@ -206,15 +206,15 @@ TEST_F(StoryFormRecordsTest, AStoryformSavedToDiskComesBackWhole) {
                   saved[static_cast<std::size_t>(index)].effective);
     }
     SList list;
-    loaded.GetMultipleChoices(Index("MCPbm"), list);
-    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{100, 120, 101}));
+    loaded.GetMultipleChoices(RecordIndex("MCPbm"), list);
+    EXPECT_EQ(RecordValues(list), (std::vector<std::int16_t>{100, 120, 101}));
     EXPECT_FALSE(document_->dirty);
 }
 
 TEST_F(StoryFormRecordsTest, AllowedValuesAreKeptAsTextAndComparedWithoutRegardToOrder) {
     StoryFormManager& storyForm = MakeManager();
     StoryFormWatcher watcher(storyForm);
-    const int problem = Index("STPbm");
+    const int problem = RecordIndex("STPbm");
 
     storyForm.SetMultipleChoices(problem, ListOf({90, 100, 120}));
     EXPECT_EQ(watcher.heard, 1);
@@ -224,7 +224,7 @@ TEST_F(StoryFormRecordsTest, AllowedValuesAreKeptAsTextAndComparedWithoutRegardT
     EXPECT_STREQ(text, "90,100,120,");
     SList list = ListOf({1, 2, 3, 4, 5});
     storyForm.GetMultipleChoices(problem, list);
-    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{90, 100, 120}));
+    EXPECT_EQ(RecordValues(list), (std::vector<std::int16_t>{90, 100, 120}));
 
     // The same numbers in another order change nothing.
     document_->SetClean();
@@ -240,7 +240,7 @@ TEST_F(StoryFormRecordsTest, AllowedValuesAreKeptAsTextAndComparedWithoutRegardT
     storyForm.SetMultipleChoices(problem, ListOf({90, 100}));
     EXPECT_EQ(watcher.heard, 3);
     storyForm.GetMultipleChoices(problem, list);
-    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{90, 100}));
+    EXPECT_EQ(RecordValues(list), (std::vector<std::int16_t>{90, 100}));
 
     // Going from two numbers to one removes the stored list.
     storyForm.SetMultipleChoices(problem, ListOf({90}));
@@ -253,7 +253,7 @@ TEST_F(StoryFormRecordsTest, AllowedValuesAreKeptAsTextAndComparedWithoutRegardT
     storyForm.SetMultipleChoices(problem, SList());
     EXPECT_EQ(watcher.heard, 4);
     // Other lists of other points are separate.
-    storyForm.SetMultipleChoices(Index("MCPbm"), ListOf({85, 86}));
+    storyForm.SetMultipleChoices(RecordIndex("MCPbm"), ListOf({85, 86}));
     EXPECT_FALSE(responses_->HasKey("STPbmm"));
     EXPECT_TRUE(responses_->HasKey("MCPbmm"));
 }
@@ -266,12 +266,12 @@ TEST_F(StoryFormRecordsTest, RepeatsAndValuesAPointCannotHoldAreLeftOutOfItsList
     StoryFormManager& storyForm = MakeManager();
 
     SList list;
-    storyForm.GetMultipleChoices(Index("STRng"), list);
-    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{30, 84, 21}));
-    storyForm.GetMultipleChoices(Index("Resolve"), list);
-    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{1002, 1001}));
+    storyForm.GetMultipleChoices(RecordIndex("STRng"), list);
+    EXPECT_EQ(RecordValues(list), (std::vector<std::int16_t>{30, 84, 21}));
+    storyForm.GetMultipleChoices(RecordIndex("Resolve"), list);
+    EXPECT_EQ(RecordValues(list), (std::vector<std::int16_t>{1002, 1001}));
     // Stored as a number, not as text.
-    storyForm.GetMultipleChoices(Index("STCon"), list);
+    storyForm.GetMultipleChoices(RecordIndex("STCon"), list);
     EXPECT_EQ(list.Count(), 0);
 }
 
@@ -289,7 +289,7 @@ TEST_F(StoryFormRecordsTest, RowsWithoutACodeHaveNoList) {
 }
 
 TEST_F(StoryFormRecordsTest, AListLongerThanAnyPointHoldsIsReadWhole) {
-    // Values and repeats beyond what fits a short buffer: none of the numbers is cut.
+    // RecordValues and repeats beyond what fits a short buffer: none of the numbers is cut.
     std::string text;
     for (int i = 0; i < 80; ++i) text += "-32000,";
     text += "150,";
@@ -297,8 +297,8 @@ TEST_F(StoryFormRecordsTest, AListLongerThanAnyPointHoldsIsReadWhole) {
     ASSERT_EQ(responses_->Save(), kNoErr);
     StoryFormManager& storyForm = MakeManager();
     SList list;
-    storyForm.GetMultipleChoices(Index("STPbm"), list);
-    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{150}));
+    storyForm.GetMultipleChoices(RecordIndex("STPbm"), list);
+    EXPECT_EQ(RecordValues(list), (std::vector<std::int16_t>{150}));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 
 namespace {
 
-int Index(const char* code) { return StoryPointIndexForCode(code); }
+int ContextIndex(const char* code) { return StoryPointIndexForCode(code); }
 
 TEST(ContextTextID, ElementsTakeTheirPlaceAmongTheFirstClassesElements) {
     EXPECT_EQ(ContextTextID(1000, 90), 1006);
@@ -44,26 +44,26 @@ TEST(ContextTextID, ClassesTypesVariationsAndAppreciationValuesStandAsTheyAre) {
 }
 
 TEST(StoryPointPageValues, EachPointOffersTheItemsOfItsLevel) {
-    EXPECT_THAT(StoryPointPageValues(Index("Resolve")), ::testing::ElementsAre(1001, 1002));
-    EXPECT_THAT(StoryPointPageValues(Index("ResOC")), ::testing::ElementsAre(1001, 1002));
-    EXPECT_THAT(StoryPointPageValues(Index("Judgment")), ::testing::ElementsAre(1071, 1072));
-    EXPECT_THAT(StoryPointPageValues(Index("Reach")), ::testing::ElementsAre(1131, 1132, 1133, 1134));
-    EXPECT_THAT(StoryPointPageValues(Index("MCDom")), ::testing::ElementsAre(1, 2, 3, 4));
-    EXPECT_THAT(StoryPointPageValues(Index("PLOrd")), ::testing::ElementsAre(1, 2, 3, 4));
-    const std::vector<std::int16_t> concerns = StoryPointPageValues(Index("OCType3"));
+    EXPECT_THAT(StoryPointPageValues(ContextIndex("Resolve")), ::testing::ElementsAre(1001, 1002));
+    EXPECT_THAT(StoryPointPageValues(ContextIndex("ResOC")), ::testing::ElementsAre(1001, 1002));
+    EXPECT_THAT(StoryPointPageValues(ContextIndex("Judgment")), ::testing::ElementsAre(1071, 1072));
+    EXPECT_THAT(StoryPointPageValues(ContextIndex("Reach")), ::testing::ElementsAre(1131, 1132, 1133, 1134));
+    EXPECT_THAT(StoryPointPageValues(ContextIndex("MCDom")), ::testing::ElementsAre(1, 2, 3, 4));
+    EXPECT_THAT(StoryPointPageValues(ContextIndex("PLOrd")), ::testing::ElementsAre(1, 2, 3, 4));
+    const std::vector<std::int16_t> concerns = StoryPointPageValues(ContextIndex("OCType3"));
     ASSERT_EQ(concerns.size(), 16u);
     EXPECT_EQ(concerns.front(), 5);
     EXPECT_EQ(concerns.back(), 20);
-    const std::vector<std::int16_t> issues = StoryPointPageValues(Index("STCrFl"));
+    const std::vector<std::int16_t> issues = StoryPointPageValues(ContextIndex("STCrFl"));
     ASSERT_EQ(issues.size(), 64u);
     EXPECT_EQ(issues.front(), 21);
     EXPECT_EQ(issues.back(), 84);
-    const std::vector<std::int16_t> elements = StoryPointPageValues(Index("PLDir"));
+    const std::vector<std::int16_t> elements = StoryPointPageValues(ContextIndex("PLDir"));
     ASSERT_EQ(elements.size(), 64u);
     EXPECT_EQ(elements.front(), 85);
     EXPECT_EQ(elements.back(), 148);
     // Value rows and indexes outside the table offer nothing.
-    EXPECT_TRUE(StoryPointPageValues(Index("Resolve") + 1).empty());
+    EXPECT_TRUE(StoryPointPageValues(ContextIndex("Resolve") + 1).empty());
     EXPECT_TRUE(StoryPointPageValues(-1).empty());
     EXPECT_TRUE(StoryPointPageValues(kStoryPointCount).empty());
 }

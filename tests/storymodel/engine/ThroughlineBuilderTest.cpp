@@ -19,7 +19,7 @@ std::int16_t IdOf(const char* code) {
     return static_cast<std::int16_t>(NodeForCode(GetDefaultThroughlineStructure(), code)->elementID);
 }
 
-int Rank(int id) { return (id - kFirstElementID) % kElementsPerClass; }
+int RankInClass(int id) { return (id - kFirstElementID) % kElementsPerClass; }
 
 // A storyform from the dynamics' value indexes (Resolve .. Judgment) and the crucial element's code.
 StoryformBuildInput Input(std::array<std::uint8_t, 8> dynamics, const char* crucial) {
@@ -254,7 +254,7 @@ TEST(ThroughlineBuilder, ProblemsAcrossTheThroughlines) {
     for (const StoryformBuildInput& input : SampleInputs()) {
         const BuiltStoryform built = Build(input);
         const int growth = input.IsStop() ? 1 : 2;
-        const auto rank = [&](int t, int offset) { return Rank(Point(built, t, offset)); };
+        const auto rank = [&](int t, int offset) { return RankInClass(Point(built, t, offset)); };
         if (input.IsChange()) {
             EXPECT_EQ(rank(kMainCharacter, kProblemOffset), rank(kObjectiveStory, kProblemOffset));
             EXPECT_EQ(rank(kObstacleCharacter, kFocusOffset), rank(kObjectiveStory, kFocusOffset));
