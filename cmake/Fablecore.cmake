@@ -50,6 +50,8 @@ endfunction()
 # few as SLOW, and they get the longer limit.
 set(FABLECORE_TEST_TIMEOUT 60)
 set(FABLECORE_SLOW_TEST_TIMEOUT 300)
+# How many test files of a suite are compiled as one (fc_test_suite).
+set(FABLECORE_TEST_BATCH_SIZE 16)
 
 # fc_test_suite(<name> <folders under tests/...> [DEPENDS <targets...>] [SLOW <Suite.Case...>])
 # One GoogleTest program per subsystem; every test case runs as its own CTest test, in its own
@@ -70,6 +72,27 @@ function(fc_test_suite name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # The test framework's headers are most of every test file's compile time: parse them once per suite.
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
+  # Most of a test file's compile time goes to the headers and inline code it shares with the other
+  # files of its suite, so the files are compiled together in batches (a unity build), which pays
+  # for those once a batch. The names a test file keeps to itself are therefore distinct across its
+  # suite (tests/harness/UnityBatchesTest.cpp checks it over the list in FABLECORE_TEST_BATCHES). The
+  # end-to-end tests (Xvfb*) are batched apart: the X headers they include last define names (None,
+  # Bool, Region) that the other files' headers use otherwise.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+  set(plain_files 0)
+  set(x_files 0)
+  foreach(source ${sources})
+    get_filename_component(file_name ${source} NAME)
+    if(file_name MATCHES "^Xvfb")
+      set(kind x)
+    else()
+      set(kind plain)
+    endif()
+    math(EXPR batch "${${kind}_files} / ${FABLECORE_TEST_BATCH_SIZE}")
+    math(EXPR ${kind}_files "${${kind}_files} + 1")
+    set_property(SOURCE ${source} PROPERTY UNITY_GROUP ${kind}${batch})
+    set_property(GLOBAL APPEND PROPERTY FABLECORE_TEST_BATCHES "${name} ${kind} ${source}")
+  endforeach()
   # The test files themselves are built without optimising, which halves their compile time; the
   # code they test keeps its build type's flags.
   target_compile_options(${name} PRIVATE $<$<CONFIG:Debug>:-O0>)
