@@ -161,6 +161,8 @@ TEST(CompileSource, HeadersNameAKnownKindOfTheirType) {
     EXPECT_EQ(CompileText("a.keys", "keys 'ITM#' 5\n").FirstError(),
               "a.keys:1: 'ITM#' 5 is an item list: its source is 'items'");
     EXPECT_TRUE(CompileText("a.raw", "raw 'ITM#' 5 object 106\n00 00\n").segment.has_value());
+    EXPECT_EQ(CompileText("a.raw", "raw 'ITM#' 5 object 106\n00 0g\n").FirstError(),
+              "a.raw:2: 'g' is no hexadecimal digit");
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ private:
             for (int column = 0; column < kSize; ++column) {
                 const CursorPixel* pixel = PixelOfGlyph(text[column]);
                 if (!pixel) {
-                    reader.Error(line.number, std::string("'") + text[column] + "' is not one of . # o x");
+                    reader.Error(line.number, "'" + std::string(1, text[column]) + "' is not one of . # o x");
                     break;
                 }
                 planes.Set(column, row, *pixel);

@@ -22,7 +22,7 @@ bool Numbered(std::string_view key, std::string& why) {
     if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
     const int number = digits.size() > 2 || digits[0] == '0' ? 0 : std::stoi(std::string(digits));
     if (number >= 1 && number <= Last) return true;
-    why = std::string(prefix) + " keys are numbered 1 to " + std::to_string(Last);
+    why.assign(prefix).append(" keys are numbered 1 to ").append(std::to_string(Last));
     return false;
 }
 

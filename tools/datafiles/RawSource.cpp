@@ -33,7 +33,7 @@ public:
                 if (c == ' ' || c == '\t') continue;
                 const int digit = HexDigit(c);
                 if (digit < 0) {
-                    reader.Error(line.number, std::string("'") + c + "' is no hexadecimal digit");
+                    reader.Error(line.number, "'" + std::string(1, c) + "' is no hexadecimal digit");
                     break;
                 }
                 if (high < 0) {
