@@ -5,9 +5,11 @@
 #include "foundation/Random.h"
 #include "framework/AppMain.h"
 #include "platform/present/StartPresenter.h"
+#include "platform/sys/HeapPolicy.h"
 #include "program/StoryApplication.h"
 
 int main(int argc, char** argv) {
+    win::KeepHeapForReuse();
     SeedRandom(static_cast<unsigned>(std::time(nullptr)));
     ProgramStart start;
     start.argumentCount = argc;

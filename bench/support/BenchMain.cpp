@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/sys/HeapPolicy.h"
 #include "support/Floor.h"
 
 namespace {
@@ -192,6 +193,8 @@ bool DeclareGrowth(GrowthSeries series) {
 }
 
 int main(int argc, char** argv) {
+    // The heap behaves as in the program, which sets this policy at its start.
+    win::KeepHeapForReuse();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::SetBenchmarkFilter(WithPartners(benchmark::GetBenchmarkFilter()));
