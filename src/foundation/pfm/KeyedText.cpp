@@ -58,6 +58,9 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     const auto at = [&](std::size_t i) { return i < end ? text_[i] : '\0'; };
 
     if (at(0) != '\\') return kPTextErrNoBackslash;
+    // Every entry begins with a backslash and one more ends the text, so their count bounds the
+    // entries' (a value given with its length may hold backslashes too).
+    entries_.reserve(static_cast<std::size_t>(std::count(text_.data(), text_.data() + end, '\\')));
     std::size_t pos = 0;
     while (true) {
         if (at(pos + 1) == '\0') return kNoErr;
