@@ -14,7 +14,8 @@ bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; 
 
 }  // namespace
 
-char UpperChar(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+// The "C" locale's upper case, whatever locale is set: only 'a' to 'z' change.
+char UpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 int StrCompare(const char* a, const char* b) { return Sign(std::strcmp(OrEmpty(a), OrEmpty(b))); }
 

@@ -23,6 +23,23 @@ TEST(PlainText, ComparisonsAnswerMinusOneZeroOrOne) {
     EXPECT_EQ(StrCompareNoCase("a", "\xE9"), 1);
 }
 
+// Only the letters a to z have capitals: the characters either side of them, and the accented
+// letters, stay as they are.
+TEST(PlainText, UpperCaseChangesOnlyTheLettersAToZ) {
+    EXPECT_EQ(UpperChar('a'), 'A');
+    EXPECT_EQ(UpperChar('z'), 'Z');
+    EXPECT_EQ(UpperChar('`'), '`');
+    EXPECT_EQ(UpperChar('{'), '{');
+    EXPECT_EQ(UpperChar('Q'), 'Q');
+    EXPECT_EQ(UpperChar('\xE9'), '\xE9');
+    EXPECT_EQ(UpperChar('\xFF'), '\xFF');
+    EXPECT_EQ(StrCompareNoCase("zebra", "ZEBRA"), 0);
+    EXPECT_EQ(StrCompareNoCase("[", "{"), -1);
+    EXPECT_EQ(StrCompareNoCase("\xE9t\xE9", "\xC9T\xC9"), 1);
+    const char* letters = "Abc Zyx";
+    EXPECT_EQ(StrFindNoCase(letters, "zY"), letters + 4);
+}
+
 TEST(PlainText, BoundedCopies) {
     char dest[6];
     EXPECT_FALSE(StrCopyMax(dest, "hello", sizeof dest));
