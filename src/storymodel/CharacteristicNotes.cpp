@@ -1,7 +1,5 @@
 // The story's characteristic notes, and the saving of everything the character manager keeps.
 
-#include <cstdio>
-
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "storymodel/CharacterManager.h"
@@ -28,8 +26,12 @@ int CharacteristicNoteNumber(std::int16_t element) {
 }
 
 std::string CharacteristicNoteKey(int n) {
-    char key[8];
-    std::snprintf(key, sizeof key, "Ill%2X", static_cast<unsigned>(n) & 0xFF);
+    // "Ill", then the low byte in capital hexadecimal, two wide with a leading space.
+    constexpr char kHexDigits[] = "0123456789ABCDEF";
+    const unsigned byte = static_cast<unsigned>(n) & 0xFF;
+    std::string key = "Ill  ";
+    if (byte >= 0x10) key[3] = kHexDigits[byte >> 4];
+    key[4] = kHexDigits[byte & 0xF];
     return key;
 }
 

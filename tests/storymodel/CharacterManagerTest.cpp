@@ -411,4 +411,27 @@ TEST_F(CharacterManagerTest, ADeletedNoteStaysDeleted) {
     EXPECT_FALSE(Characters().HasCharacteristicNote(65));
 }
 
+// A note is kept under "Ill" and its number in capital hexadecimal, two wide with a leading space.
+TEST_F(CharacterManagerTest, NotesAreKeptUnderTheirNumbersInCapitalHexadecimal) {
+    NewStory();
+    Characters().SetCharacteristicNote(16, "sixteen");
+    Characters().SetCharacteristicNote(63, "sixty-three");
+    Reopen();
+    const std::string stored = StorySegment(FourCCOf("CILL"), 128);
+    EXPECT_NE(stored.find("\\Ill10c:sixteen\\"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("\\Ill3Fc:sixty-three\\"), std::string::npos) << stored;
+
+    EditStoredRecord("story.fsf", FourCCOf("CILL"), 128, [](PText& notes) {
+        notes.Clear();
+        notes.SetEntry("Ill 1", kPTextText, "one");
+        notes.SetEntry("Ill A", kPTextText, "ten");
+        notes.SetEntry("Ill2B", kPTextText, "forty-three");
+        notes.SetEntry("Ill40", kPTextText, "sixty-four");
+    });
+    Open("story.fsf");
+    for (const auto& [n, text] : {std::pair{1, "one"}, {10, "ten"}, {43, "forty-three"}, {64, "sixty-four"}})
+        EXPECT_EQ(Characters().GetCharacteristicNote(n), text) << n;
+    EXPECT_FALSE(Characters().HasCharacteristicNote(16));
+}
+
 }  // namespace
