@@ -6,6 +6,7 @@
 #include "foundation/FileError.h"
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMFile.h"
 #include "foundation/pfm/PFMState.h"
 
@@ -288,11 +289,22 @@ void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker) {
 bool PFMIsPFMFile(const FileRef& ref) { return PFMCheckFileId(ref); }
 
 // The file is opened as a store is, but the store is no open store of the table and has no swap
-// file: it only answers and goes.
+// file: it only answers and goes. A file whose map lacks the key answers no at once, whether or
+// not it would open; only one that has it is opened in full, as a preloaded segment that cannot be
+// read refuses the store.
 bool PFMFileHoldsSegment(const FileRef& ref, FourCC type, std::uint16_t id) {
     const PFMState& state = GetPFMState();
-    PFMFile store(state.appCode, state.appVersion, state.readBufferSize, state.writeBufferSize);
     FileRef readOnly(ref);
     readOnly.SetPermission(kAccessRead);
+    {
+        PFMDiskFile disk(state.readBufferSize, state.writeBufferSize);
+        PFMHeader header;
+        SegmentMap map;
+        if (disk.Open(readOnly, kAccessRead) != kNoErr || disk.ReadLayout(header, map) != kNoErr) return false;
+        if (std::none_of(map.begin(), map.end(),
+                         [&](const SegmentMapRecord& record) { return record.type == type && record.id == id; }))
+            return false;
+    }
+    PFMFile store(state.appCode, state.appVersion, state.readBufferSize, state.writeBufferSize);
     return store.Open(readOnly) == kNoErr && store.FindKey({type, id}) != PFMFile::kNone;
 }
