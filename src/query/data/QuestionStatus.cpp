@@ -94,6 +94,7 @@ void QuestionStatus::CountTopic(std::int16_t topic, std::int32_t& answered, std:
 void QuestionStatus::AddFromText(const char* text) {
     SList numbers;
     TextToShortList(text, numbers);
+    entries_.reserve(entries_.size() + static_cast<std::size_t>(numbers.Count() / 4));
     for (std::int32_t i = 0; i + 3 < numbers.Count(); i += 4) {
         QuestionState* entry = FindOrInsert(numbers.GetAt(i), numbers.GetAt(i + 1), true);
         entry->status = numbers.GetAt(i + 2);
@@ -159,7 +160,8 @@ bool QuestionStatus::Load(PFMFile* storyFile) {
         PFMRemoveSegment(kRecordType, 0);
         return false;
     }
-    std::vector<char> text(kTextLimit, '\0');
+    // Room for the text and its NUL, cut as ever to the limit.
+    std::vector<char> text(std::min<std::size_t>(record.GetValueSize(kKey) + std::size_t{1}, kTextLimit), '\0');
     if (record.GetEntry(kKey, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) >= 0)
         AddFromText(text.data());
     return true;

@@ -135,6 +135,22 @@ TEST_F(QuestionStatusTest, TheStoredTextIsReadFourNumbersAtATime) {
     EXPECT_EQ(StoredText(), "-7,300,4,0,9,-4,2,1,");
 }
 
+// The text is read to its last character, the longest a record holds too.
+TEST_F(QuestionStatusTest, TheStoredTextIsReadToItsLastCharacter) {
+    StoreText("3,0,2,12");
+    status.Load(store);
+    EXPECT_EQ(status.GetOpenFlag(3, 0), 12) << "the last number has no comma after it";
+
+    // A first piece padded with spaces makes the longest text a record holds.
+    const std::string longest = std::string(kPTextMaxTextValue - 8, ' ') + "7,0,2,13";
+    StoreText(longest);
+    ASSERT_EQ(PText(store, QuestionStatus::kRecordType, 0).GetValueSize(QuestionStatus::kKey), longest.size());
+    QuestionStatus whole;
+    whole.Load(store);
+    EXPECT_EQ(whole.GetStatus(7, 0), 2);
+    EXPECT_EQ(whole.GetOpenFlag(7, 0), 13);
+}
+
 TEST_F(QuestionStatusTest, ALongListIsSavedInWholeEntriesOnly) {
     for (std::int16_t topic = 0; topic < 3000; ++topic) status.SetStatus(1, topic, -32000);
     const std::string text = status.ToText();
