@@ -10,22 +10,6 @@ namespace {
 // The spaces of the "C" locale, the only one the program runs in.
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// A piece between commas as a number: spaces, an optional sign, then decimal digits up to the
-// first other character.
-std::int16_t PieceValue(std::string_view piece) {
-    std::size_t i = 0;
-    while (i < piece.size() && IsSpace(piece[i])) ++i;
-    const bool negative = i < piece.size() && piece[i] == '-';
-    if (i < piece.size() && (piece[i] == '-' || piece[i] == '+')) ++i;
-    std::int32_t value = 0;
-    for (; i < piece.size() && piece[i] >= '0' && piece[i] <= '9'; ++i) {
-        value = std::min(value * 10 + (piece[i] - '0'), 100000);
-    }
-    value = negative ? -value : value;
-    return static_cast<std::int16_t>(std::clamp<std::int32_t>(value, std::numeric_limits<std::int16_t>::min(),
-                                                              std::numeric_limits<std::int16_t>::max()));
-}
-
 // Calls take(piece) for each non-empty piece of the text between commas until it answers false.
 template <typename Take>
 void ForEachPiece(const char* text, Take take) {
@@ -39,10 +23,27 @@ void ForEachPiece(const char* text, Take take) {
     }
 }
 
-// Calls take(value) for each non-empty piece of the text until it answers false.
+// Calls take(value) for each non-empty piece of the text until it answers false. A piece's value:
+// spaces, an optional sign, then decimal digits up to the first other character; the rest of the
+// piece is passed over. Read as the text is walked, the pieces are never measured first.
 template <typename Take>
 void ForEachNumber(const char* text, Take take) {
-    ForEachPiece(text, [&take](std::string_view piece) { return take(PieceValue(piece)); });
+    if (!text) return;
+    for (const char* at = text;; ++at) {
+        if (*at == '\0') return;
+        if (*at == ',') continue;
+        while (IsSpace(*at)) ++at;
+        const bool negative = *at == '-';
+        if (*at == '-' || *at == '+') ++at;
+        std::int32_t value = 0;
+        for (; *at >= '0' && *at <= '9'; ++at) value = std::min(value * 10 + (*at - '0'), 100000);
+        while (*at != ',' && *at != '\0') ++at;
+        value = negative ? -value : value;
+        if (!take(static_cast<std::int16_t>(std::clamp<std::int32_t>(value, std::numeric_limits<std::int16_t>::min(),
+                                                                      std::numeric_limits<std::int16_t>::max()))))
+            return;
+        if (*at == '\0') return;
+    }
 }
 
 // Writes count numbers, each followed by a comma; answers how many were written.

@@ -70,6 +70,19 @@ TEST(NumberList, ReadsPiecesBetweenCommasAndSkipsEmptyOnes) {
     EXPECT_STREQ(text, "1,2,3");
 }
 
+// A piece of spaces alone, a sign without digits and a second sign each read as 0; what follows
+// the digits up to the comma is passed over, signs and digits too.
+TEST(NumberList, APieceWithoutDigitsReadsAsZero) {
+    SList list;
+    EXPECT_EQ(TextToShortList("1, ,-,+-5,-+5,12-3,-4+5, 6 7,", list), 8);
+    EXPECT_EQ(Values(list), (std::vector<std::int16_t>{1, 0, 0, 0, 0, 12, -4, 6}));
+    std::uint16_t numbers[4] = {};
+    EXPECT_EQ(TextToShortArray(" ,,-0009,x", numbers, 4), 3);
+    EXPECT_EQ(numbers[0], 0);
+    EXPECT_EQ(numbers[1], static_cast<std::uint16_t>(-9));
+    EXPECT_EQ(numbers[2], 0);
+}
+
 TEST(NumberList, ArraysTakeNoMoreThanTheirCapacity) {
     std::uint16_t numbers[4] = {0, 0, 0, 0xBEEF};
     EXPECT_EQ(TextToShortArray("1,-2,3,4,5,", numbers, 3), 3);
