@@ -9,6 +9,8 @@ namespace {
 
 // The first slot of each depth: the group of the whole level.
 constexpr int kLevelStart[5] = {0, 1, 6, 27, 112};
+// BlockSize of each level, looked up rather than recursed at each use.
+constexpr int kBlockSizes[4] = {BlockSize(0), BlockSize(1), BlockSize(2), BlockSize(3)};
 
 struct CodeDigits {
     int depth;
@@ -40,7 +42,7 @@ std::optional<CodeDigits> ParseCode(const char* code) {
 // The slot of the node at a depth (1-4) and level whose block the first depth - level digits name.
 int SlotFor(int depth, int level, const int* digits) {
     int slot = kLevelStart[depth];
-    for (int k = 1; k <= depth - level; ++k) slot += 1 + (digits[k - 1] - 1) * BlockSize(depth - k);
+    for (int k = 1; k <= depth - level; ++k) slot += 1 + (digits[k - 1] - 1) * kBlockSizes[depth - k];
     return slot;
 }
 
