@@ -3,25 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
-#include <string_view>
 
 namespace {
 
 // The spaces of the "C" locale, the only one the program runs in.
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// Calls take(piece) for each non-empty piece of the text between commas until it answers false.
-template <typename Take>
-void ForEachPiece(const char* text, Take take) {
-    if (!text) return;
-    const char* start = text;
-    for (const char* at = text;; ++at) {
-        if (*at != ',' && *at != '\0') continue;
-        if (at > start && !take(std::string_view(start, static_cast<std::size_t>(at - start)))) return;
-        if (*at == '\0') return;
-        start = at + 1;
-    }
-}
 
 // Calls take(value) for each non-empty piece of the text until it answers false. A piece's value:
 // spaces, an optional sign, then decimal digits up to the first other character; the rest of the
@@ -74,7 +60,8 @@ std::int32_t ShortListToText(String& text, const SList& list) {
 std::int32_t TextToShortList(const char* text, SList& list) {
     list.DeleteAll();
     std::int32_t pieces = 0;
-    ForEachPiece(text, [&pieces](std::string_view) {
+    // Counted by the same walk that fills the list, so the two cannot disagree.
+    ForEachNumber(text, [&pieces](std::int16_t) {
         ++pieces;
         return true;
     });
