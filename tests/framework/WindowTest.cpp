@@ -119,6 +119,26 @@ TEST_F(WindowTest, AChildMadeWhileAMaximisedOneIsActiveOpensMaximisedUnlessItMay
     delete first;
 }
 
+TEST_F(WindowTest, AWindowThatMayNotBeMaximisedHasTheClientPaintedAgainOnlyWhenItsActivationRestoredOne) {
+    auto* first = new ItemWindow(application, {});
+    first->Show();
+    presenter.DispatchPending();
+    auto* plain = new ItemWindow(application, {}, kWindowNoMaximize);
+    plain->Show();
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(Client(), &update, FALSE)) << "nothing restored: the client keeps its paint";
+    presenter.DispatchPending();
+
+    SendMessageA(Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first->GetHWnd()), 0);
+    ShowWindow(first->GetHWnd(), SW_MAXIMIZE);
+    presenter.DispatchPending();
+    SendMessageA(Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(plain->GetHWnd()), 0);
+    EXPECT_FALSE(IsZoomed(first->GetHWnd()));
+    EXPECT_TRUE(GetUpdateRect(Client(), &update, FALSE)) << "the maximised window was restored";
+    delete plain;
+    delete first;
+}
+
 TEST_F(WindowTest, ItsPaintErasesAllButWhatItsItemsPaintOverThemselves) {
     auto* item = new FakeItem();
     item->repainted = ShortRect::MakeLTRB(10, 10, 60, 40);
