@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "support/FreshProcess.h"
+
 namespace {
 
 TEST(Platform, RunningSystemIsRecordSeven) {
-    const PlatformInfo running{1, {1, 1, 1, 1, 1, 1, 1, 1}, 2, 4, 4, 4, 8, 8};
-    EXPECT_EQ(RunningPlatformInfo(), running);
-    EXPECT_EQ(GetPlatformIndex(), 0u);  // until detected
-    DetectPlatform();
-    EXPECT_EQ(GetPlatformIndex(), 7u);
+    InFreshProcess([] {
+        const PlatformInfo running{1, {1, 1, 1, 1, 1, 1, 1, 1}, 2, 4, 4, 4, 8, 8};
+        EXPECT_EQ(RunningPlatformInfo(), running);
+        EXPECT_EQ(GetPlatformIndex(), 0u);  // until detected
+        DetectPlatform();
+        EXPECT_EQ(GetPlatformIndex(), 7u);
+    });
 }
 
 TEST(Platform, TableRecordsDifferWhereTheSystemsDiffer) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DibTestSupport.h"
+#include "support/FreshProcess.h"
 #include "framework/graphics/AppPalette.h"
 #include "framework/graphics/DibPicture.h"
 #include "platform/gdi/Objects.h"
@@ -46,40 +47,46 @@ std::vector<win::PALETTEENTRY> Entries(win::HPALETTE palette) {
 }
 
 TEST(BmpLoadTest, DeepImagesLoadWithoutTouchingThePalettes) {
-    for (int depth : {24, 32, 16}) {
-        const Sample sample = MakeSample(depth);
-        DibPicture picture;
-        ASSERT_EQ(Load(sample.file, picture), kNoErr) << depth;
-        EXPECT_EQ(dibtest::BytesOf(picture.GetBits()), sample.dib);
-        EXPECT_EQ(picture.GetPalette(), nullptr);
-    }
-    EXPECT_EQ(GetAppPalette(), nullptr);
+    // The application's palette is made by the first indexed picture of the run.
+    InFreshProcess([] {
+        for (int depth : {24, 32, 16}) {
+            const Sample sample = MakeSample(depth);
+            DibPicture picture;
+            ASSERT_EQ(Load(sample.file, picture), kNoErr) << depth;
+            EXPECT_EQ(dibtest::BytesOf(picture.GetBits()), sample.dib);
+            EXPECT_EQ(picture.GetPalette(), nullptr);
+        }
+        EXPECT_EQ(GetAppPalette(), nullptr);
+    });
 }
 
 TEST(BmpLoadTest, IndexedImagesBringTheirPaletteAndTheFirstDefinesTheApplications) {
-    const Sample first = MakeSample(4);
-    DibPicture picture;
-    ASSERT_EQ(Load(first.file, picture), kNoErr);
-    EXPECT_EQ(dibtest::BytesOf(picture.GetBits()), first.dib);
-    const auto entries = Entries(picture.GetPalette());
-    ASSERT_EQ(entries.size(), 16u);
-    EXPECT_EQ(entries[5].peRed, 0x05);  // 0x050A0F + 0x40
-    EXPECT_EQ(entries[5].peGreen, 0x0A);
-    EXPECT_EQ(entries[5].peBlue, 0x4F);
-    ASSERT_NE(GetAppPalette(), nullptr);
-    EXPECT_EQ(Entries(GetAppPalette()).size(), 16u);
+    // The application's palette is made by the first indexed picture of the run.
+    InFreshProcess([] {
+        const Sample first = MakeSample(4);
+        DibPicture picture;
+        ASSERT_EQ(Load(first.file, picture), kNoErr);
+        EXPECT_EQ(dibtest::BytesOf(picture.GetBits()), first.dib);
+        const auto entries = Entries(picture.GetPalette());
+        ASSERT_EQ(entries.size(), 16u);
+        EXPECT_EQ(entries[5].peRed, 0x05);  // 0x050A0F + 0x40
+        EXPECT_EQ(entries[5].peGreen, 0x0A);
+        EXPECT_EQ(entries[5].peBlue, 0x4F);
+        ASSERT_NE(GetAppPalette(), nullptr);
+        EXPECT_EQ(Entries(GetAppPalette()).size(), 16u);
 
-    for (int depth : {1, 8}) {
-        const Sample sample = MakeSample(depth);
-        ASSERT_EQ(Load(sample.file, picture), kNoErr) << depth;
-        EXPECT_EQ(dibtest::BytesOf(picture.GetBits()), sample.dib);
-        EXPECT_EQ(Entries(picture.GetPalette()).size(), sample.colors.size());
-        EXPECT_EQ(Entries(GetAppPalette()).size(), 16u) << "kept for the run";
-    }
-    DibBlock copy;
-    picture.CopyBits(copy);
-    EXPECT_EQ(dibtest::BytesOf(copy.get()), MakeSample(8).dib);
-    EXPECT_NE(copy.get(), picture.GetBits());
+        for (int depth : {1, 8}) {
+            const Sample sample = MakeSample(depth);
+            ASSERT_EQ(Load(sample.file, picture), kNoErr) << depth;
+            EXPECT_EQ(dibtest::BytesOf(picture.GetBits()), sample.dib);
+            EXPECT_EQ(Entries(picture.GetPalette()).size(), sample.colors.size());
+            EXPECT_EQ(Entries(GetAppPalette()).size(), 16u) << "kept for the run";
+        }
+        DibBlock copy;
+        picture.CopyBits(copy);
+        EXPECT_EQ(dibtest::BytesOf(copy.get()), MakeSample(8).dib);
+        EXPECT_NE(copy.get(), picture.GetBits());
+    });
 }
 
 TEST(BmpLoadTest, DamagedFilesAreRefusedAndTheLoadedPictureStays) {

@@ -177,14 +177,17 @@ TEST(QRVBitmapTest, TheFirstPaletteGivenBecomesTheApplications) {
 }
 
 TEST(QRVBitmapTest, ScreenCapturesKeepToTheScreen) {
-    const win::HBITMAP part = CaptureScreenRect(win::RECT{1000, 700, 1100, 800});
-    ASSERT_NE(part, nullptr);
-    win::BITMAP record;
-    win::GetObjectA(part, sizeof record, &record);
-    EXPECT_EQ(record.bmWidth, 24);
-    EXPECT_EQ(record.bmHeight, 68);
-    win::DeleteObject(part);
-    EXPECT_EQ(CaptureScreenRect(win::RECT{2000, 0, 2100, 50}), nullptr);
+    // On the screen as the program starts with it (1024 x 768), whatever size earlier tests gave it.
+    InFreshProcess([] {
+        const win::HBITMAP part = CaptureScreenRect(win::RECT{1000, 700, 1100, 800});
+        ASSERT_NE(part, nullptr);
+        win::BITMAP record;
+        win::GetObjectA(part, sizeof record, &record);
+        EXPECT_EQ(record.bmWidth, 24);
+        EXPECT_EQ(record.bmHeight, 68);
+        win::DeleteObject(part);
+        EXPECT_EQ(CaptureScreenRect(win::RECT{2000, 0, 2100, 50}), nullptr);
+    });
 }
 
 // A plain window painted blue, for the transfers to and from windows.
