@@ -167,7 +167,6 @@ void FrontEndView::LayOut(const ShortRect& bounds) {
     laidOut_ = true;
     if (ScrollBar* bar = GetHorzScrollBar()) bar->Enable(false);
     UpdateScrollBars(1);
-    InvalidateEntries();
 }
 
 void FrontEndView::ReleaseLayout() {

@@ -13,7 +13,6 @@
 #include "framework/InputHelpers.h"
 #include "framework/TCommand.h"
 #include "framework/WindowUtilities.h"
-#include "framework/graphics/Rgn.h"
 #include "items/ItemList.h"
 #include "items/ScrollBar.h"
 #include "platform/gdi/Drawing.h"
@@ -97,6 +96,33 @@ TEST_F(FrontEnd, TheColumnsAreThoseThatFitAndDivideTheEntries) {
     view.GetGrid(cell / 3, high);
     EXPECT_EQ(view.GetColumns(), 1);
     EXPECT_EQ(view.GetRowsNeeded(), 12);
+}
+
+TEST_F(FrontEnd, TheEntriesShowTheEntryCursorAndTheirMarginsDoNot) {
+    auto* window = new PanelWindow(application);
+    Run();
+    NotingView& view = *window->view;
+    ASSERT_TRUE(view.IsLaidOut());
+    // A point of the entry's cell, in the screen's coordinates.
+    const auto onCell = [&](std::int32_t index, int dx, int dy) {
+        const FrontEndView::Layout& layout = view.GetLayout(index);
+        ShortPoint point;
+        view.DocPointToView(LongPoint{layout.inner.left + dx, layout.inner.top + dy}, point);
+        POINT screen{point.x, point.y};
+        ClientToScreen(view.GetParentHWnd(), &screen);
+        return screen;
+    };
+    for (std::int32_t index : {0, 1, 2}) {
+        presenter.MoveMouse(onCell(index, 20, 20));
+        Run();
+        EXPECT_TRUE(view.ApplyCursor()) << "on entry " << index;
+        EXPECT_EQ(view.GetCurrentCursor(), FrontEndView::kEntryCursor) << "on entry " << index;
+        presenter.MoveMouse(onCell(index, -1, 20));
+        Run();
+        EXPECT_FALSE(view.ApplyCursor()) << "left of entry " << index;
+        EXPECT_NE(view.GetCurrentCursor(), FrontEndView::kEntryCursor) << "left of entry " << index;
+    }
+    delete window;
 }
 
 TEST_F(FrontEnd, TheWindowSnapsToWholeCellsAndKeepsOneAtLeast) {
