@@ -261,10 +261,6 @@ std::shared_ptr<const RealizedFont> RealizeFont(const LOGFONTA& font) {
     return realized;
 }
 
-FontConfigurationReader::FontConfigurationReader() : thread_([] { FcInit(); }) {}
-
-FontConfigurationReader::~FontConfigurationReader() { thread_.join(); }
-
 const std::vector<EnumeratedFamily>& EnumeratedFamilies() {
     static const std::vector<EnumeratedFamily> families = {
         {"Arial", VARIABLE_PITCH | FF_SWISS},

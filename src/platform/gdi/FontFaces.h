@@ -10,7 +10,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/gdi/GdiTypes.h"
@@ -45,20 +44,6 @@ struct RealizedFont {
 };
 
 std::shared_ptr<const RealizedFont> RealizeFont(const LOGFONTA& font);
-
-// Reads the system's font configuration on a thread of its own while it lives, so that the first
-// text measured need not wait for it while its owner does other work (the presenter connecting to
-// the display). Waits for the thread when it goes.
-class FontConfigurationReader {
-public:
-    FontConfigurationReader();
-    ~FontConfigurationReader();
-    FontConfigurationReader(const FontConfigurationReader&) = delete;
-    FontConfigurationReader& operator=(const FontConfigurationReader&) = delete;
-
-private:
-    std::thread thread_;
-};
 
 // One family of the set that font enumeration reports.
 struct EnumeratedFamily {

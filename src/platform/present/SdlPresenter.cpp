@@ -10,7 +10,6 @@
 #include <string>
 
 #include "platform/gdi/Cursor.h"
-#include "platform/gdi/FontFaces.h"
 #include "platform/gdi/Surface.h"
 #include "platform/present/SdlKeys.h"
 #include "platform/present/X11Clipboard.h"
@@ -62,8 +61,6 @@ SIZE FitWorkArea(SDL_Window* window, SIZE size) {
 }  // namespace
 
 SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
-    // Text is first measured once the window is open; its fonts are looked for meanwhile.
-    const gdi::FontConfigurationReader fonts;
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A click that focuses the OS window is a click like any other: the window layer decides with
