@@ -254,12 +254,12 @@ LRESULT TWindow::OnMDIActivate(HWND window, UINT message, WPARAM wParam, LPARAM 
             SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(other), 0);
             otherRestored = true;
         }
-        const bool wasMinOrMax = IsIconic(window) || IsZoomed(window);
-        if (!IsIconic(window) || otherRestored)
-            SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(window), 0);
+        const bool wasIconic = IsIconic(window);
+        const bool wasZoomed = IsZoomed(window);
+        if (!wasIconic || otherRestored) SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(window), 0);
         // The client is painted again only where a window changed its state; a window that was
         // already at its normal size over normal windows leaves the client as it is.
-        if (otherRestored || wasMinOrMax) InvalidateRect(client, nullptr, TRUE);
+        if (otherRestored || wasIconic || wasZoomed) InvalidateRect(client, nullptr, TRUE);
     }
     Activate(activated);
     if (application_) application_->CheckFrontDocument();
