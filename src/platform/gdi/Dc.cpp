@@ -103,7 +103,13 @@ Paint Dc::BrushPaint(Brush& brush) {
 void Dc::FillArea(const Region& area, const Paint& paint, int rop2) {
     Canvas* canvas = device_->GetCanvas();
     if (!canvas || area.IsEmpty()) return;
-    const Region clipped = area & VisibleClip();
+    const Region& visible = VisibleClip();
+    // Most of what is drawn lies inside a one-rectangle clip: it is filled as it is, not copied.
+    if (visible.RectCount() == 1 && area.Within(*visible.begin())) {
+        canvas->Fill(area, paint, rop2);
+        return;
+    }
+    const Region clipped = area & visible;
     if (!clipped.IsEmpty()) canvas->Fill(clipped, paint, rop2);
 }
 
