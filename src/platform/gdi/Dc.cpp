@@ -105,7 +105,7 @@ void Dc::FillArea(const Region& area, const Paint& paint, int rop2) {
     if (!canvas || area.IsEmpty()) return;
     const Region& visible = VisibleClip();
     // Most of what is drawn lies inside a one-rectangle clip: it is filled as it is, not copied.
-    if (visible.RectCount() == 1 && area.Within(*visible.begin())) {
+    if (area.WithinRectOf(visible)) {
         canvas->Fill(area, paint, rop2);
         return;
     }

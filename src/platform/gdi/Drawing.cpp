@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "platform/gdi/Dc.h"
@@ -60,13 +59,8 @@ Region StrokeRegion(Dc& dc, std::span<const POINT> devicePoints) {
     const RECT limit = dc.DrawLimit();
     if (width > 1) return gdi::WideLine(devicePoints, width, limit);
     Region stroke;
-    for (std::size_t k = 0; k + 1 < devicePoints.size(); ++k) {
-        Region segment = gdi::ThinLine(devicePoints[k], devicePoints[k + 1], limit);
-        if (stroke.IsEmpty())
-            stroke = std::move(segment);
-        else
-            stroke |= segment;
-    }
+    for (std::size_t k = 0; k + 1 < devicePoints.size(); ++k)
+        stroke |= gdi::ThinLine(devicePoints[k], devicePoints[k + 1], limit);
     return stroke;
 }
 

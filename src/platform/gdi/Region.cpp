@@ -194,8 +194,8 @@ Region Region::Union(const Region& other) const {
 Region Region::Intersect(const Region& other) const {
     // A region inside the other's one rectangle is what they share, as is the overlap of two
     // rectangles.
-    if (other.rects_.size() == 1 && Within(other.rects_.front())) return *this;
-    if (rects_.size() == 1 && other.Within(rects_.front())) return other;
+    if (WithinRectOf(other)) return *this;
+    if (other.WithinRectOf(*this)) return other;
     if (rects_.size() == 1 && other.rects_.size() == 1)
         return Region(IntersectRects(rects_.front(), other.rects_.front()));
     return Combine(*this, other, [](bool a, bool b) { return a && b; });
@@ -206,6 +206,10 @@ bool Region::Within(const RECT& rect) const {
     const RECT bounds = Bounds();
     return bounds.left >= rect.left && bounds.top >= rect.top && bounds.right <= rect.right &&
            bounds.bottom <= rect.bottom;
+}
+
+bool Region::WithinRectOf(const Region& other) const {
+    return other.rects_.size() == 1 && Within(other.rects_.front());
 }
 
 Region Region::Subtract(const Region& other) const {

@@ -6,6 +6,7 @@
 // lists, so regions compare with ==.
 
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "platform/sys/WinTypes.h"
@@ -30,6 +31,9 @@ public:
     bool Intersects(const RECT& rect) const;
     // True when every pixel of the region lies in the rectangle (an empty region lies in any).
     bool Within(const RECT& rect) const;
+    // True when the other region is one rectangle holding every pixel of this one, so that their
+    // intersection is this region as it is.
+    bool WithinRectOf(const Region& other) const;
 
     Region& Offset(LONG dx, LONG dy);
 
@@ -39,6 +43,8 @@ public:
     Region Xor(const Region& other) const;
 
     Region& operator|=(const Region& other) { return *this = Union(other); }
+    // A region added to an empty one is taken over, not copied.
+    Region& operator|=(Region&& other) { return *this = IsEmpty() ? std::move(other) : Union(other); }
     Region& operator&=(const Region& other) { return *this = Intersect(other); }
     Region& operator-=(const Region& other) { return *this = Subtract(other); }
     Region& operator^=(const Region& other) { return *this = Xor(other); }

@@ -152,10 +152,14 @@ TEST(Region, IntersectionsWithOneRectangleMatchPixelSets) {
         EXPECT_EQ(PixelsOf(i), inter);
         EXPECT_EQ(i, j);
         EXPECT_EQ(a.Within(r), PixelsOf(i) == PixelsOf(a));
+        EXPECT_EQ(a.WithinRectOf(Region(r)), !IsRectEmpty(r) && PixelsOf(i) == PixelsOf(a));
         EXPECT_EQ(a & Region(a.Bounds()), a);
     }
     EXPECT_TRUE(Region().Within(RECT{}));
     EXPECT_FALSE(Region(0, 0, 2, 2).Within(RECT{0, 0, 2, 1}));
+    // Only a region of one rectangle can hold another as it is.
+    const RECT apart[] = {{0, 0, 2, 2}, {4, 0, 6, 2}};
+    EXPECT_FALSE(Region(0, 0, 1, 1).WithinRectOf(Region::FromRects(apart)));
 }
 
 TEST(Region, OffsetAndFromRects) {
