@@ -56,16 +56,27 @@ void FQSPrefArea::LoadValues() {
     helpToggle_->SetValue(ReadShort(query, "ClkTogHlp", 0) != 0 ? 1 : 0, true);
     throughlineColors_->SetValue(ReadShort(query, "ThrClr", 1) != 0 ? 1 : 0, true);
     autoClose_->SetValue(ReadShort(query, "AutoClose", 1) != 0 ? 1 : 0, true);
+    shown_.Note(query, "RetAdv", AdvanceValue());
+    shown_.Note(query, "ClkTogHlp", HelpToggleValue());
+    shown_.Note(query, "ThrClr", SwitchValue(*throughlineColors_));
+    shown_.Note(query, "AutoClose", SwitchValue(*autoClose_));
 }
 
 void FQSPrefArea::StoreValues() {
     if (!advance_ || !preferences_) return;
     PText* query = preferences_->GetFQSRecord();
-    preferences_->SetReturnAdvances(advance_->GetValue() == kEnterItem ? 1 : 0);
-    PreferencesManager::SetPrefShort(query, "ClkTogHlp", helpToggle_->GetValue() > 0 ? 1 : 0);
-    PreferencesManager::SetPrefShort(query, "ThrClr", SwitchValue(*throughlineColors_));
-    PreferencesManager::SetPrefShort(query, "AutoClose", SwitchValue(*autoClose_));
+    if (shown_.Writes(query, "RetAdv", AdvanceValue())) preferences_->SetReturnAdvances(AdvanceValue());
+    const auto store = [&](const char* key, std::int16_t value) {
+        if (shown_.Writes(query, key, value)) PreferencesManager::SetPrefShort(query, key, value);
+    };
+    store("ClkTogHlp", HelpToggleValue());
+    store("ThrClr", SwitchValue(*throughlineColors_));
+    store("AutoClose", SwitchValue(*autoClose_));
 }
+
+std::int16_t FQSPrefArea::AdvanceValue() const { return advance_->GetValue() == kEnterItem ? 1 : 0; }
+
+std::int16_t FQSPrefArea::HelpToggleValue() const { return helpToggle_->GetValue() > 0 ? 1 : 0; }
 
 void FQSPrefArea::Draw(TGraphEnv& env) {
     DrawGroupTitle(env, "Keyboard Options:", y0_, y1_ - y0_ - 20);

@@ -39,6 +39,10 @@ public:
     CheckBox* GetAutoCloseBox() const { return autoClose_; }
 
 private:
+    // The settings as the advance and help popups show them: 1 for Enter, 1 for a click.
+    std::int16_t AdvanceValue() const;
+    std::int16_t HelpToggleValue() const;
+
     std::int16_t y0_ = 0;
     std::int16_t y1_ = 0;
     std::int16_t y2_ = 0;

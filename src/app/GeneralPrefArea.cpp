@@ -82,31 +82,45 @@ void GeneralPrefArea::LoadValues() {
     savePictures_->SetValue(ReadShort(general, "savePix", 0), true);
     for (const char* option : kNotesOptions) notes_->AddItem(option);
     notes_->SetValue(ReadShort(general, "NotesOpt", 0), true);
+    shown_.Note(general, "FastSave", SwitchValue(*fastSave_));
+    shown_.Note(general, "AutoSave", SwitchValue(*autoSave_));
+    shown_.Note(general, "AutoSaveMin", ParseMinutes(minutes_->GetText().substr(0, kMinutesLength)));
+    shown_.Note(general, "MultiStories", SwitchValue(*multipleStories_));
+    shown_.Note(general, "PNounGen", Choice(*pronouns_));
+    shown_.Note(general, "DefGender", Choice(*gender_));
+    shown_.Note(general, "savePix", SwitchValue(*savePictures_));
+    shown_.Note(general, "NotesOpt", Choice(*notes_));
 }
 
 // A popup showing no choice leaves the stored value alone, but for a negative default gender (which
-// no character can take): that goes, so new characters take their usual gender.
+// no character can take): that goes, so new characters take their usual gender. A setting left as
+// the page showed it is not written over another window's change (ShownSettings); the autosave timer
+// follows what is stored.
 void GeneralPrefArea::StoreValues() {
     if (!fastSave_ || !preferences_) return;
     PText* general = preferences_->GetGeneralRecord();
-    PreferencesManager::SetPrefShort(general, "FastSave", SwitchValue(*fastSave_));
-    PreferencesManager::SetPrefShort(general, "AutoSave", SwitchValue(*autoSave_));
+    const auto store = [&](const char* key, std::int16_t value) {
+        if (shown_.Writes(general, key, value)) PreferencesManager::SetPrefShort(general, key, value);
+    };
+    store("FastSave", SwitchValue(*fastSave_));
+    store("AutoSave", SwitchValue(*autoSave_));
     const std::string text = minutes_->GetText().substr(0, kMinutesLength);
     const std::int16_t minutes = ParseMinutes(text);
-    PreferencesManager::SetPrefShort(general, "AutoSaveMin", minutes);
+    store("AutoSaveMin", minutes);
     if (AutoSaveManager* autoSave = application_ ? application_->GetAutoSaveManager() : nullptr)
-        autoSave->Configure(SwitchValue(*autoSave_) != 0,
-                            static_cast<std::uint32_t>(minutes) * kTicksPerMinute);
-    PreferencesManager::SetPrefShort(general, "MultiStories", SwitchValue(*multipleStories_));
-    if (const std::int16_t pronoun = Choice(*pronouns_); pronoun >= 0)
+        autoSave->Configure(
+            ReadShort(general, "AutoSave", SwitchValue(*autoSave_)) != 0,
+            static_cast<std::uint32_t>(ReadShort(general, "AutoSaveMin", minutes)) * kTicksPerMinute);
+    store("MultiStories", SwitchValue(*multipleStories_));
+    if (const std::int16_t pronoun = Choice(*pronouns_);
+        pronoun >= 0 && shown_.Writes(general, "PNounGen", pronoun))
         preferences_->SetPronounGender(pronoun);
     if (const std::int16_t gender = Choice(*gender_); gender >= 0)
-        PreferencesManager::SetPrefShort(general, "DefGender", gender);
+        store("DefGender", gender);
     else if (general && ReadShort(general, "DefGender", 0) < 0)
         general->Remove("DefGender");
-    PreferencesManager::SetPrefShort(general, "savePix", SwitchValue(*savePictures_));
-    if (const std::int16_t option = Choice(*notes_); option >= 0)
-        PreferencesManager::SetPrefShort(general, "NotesOpt", option);
+    store("savePix", SwitchValue(*savePictures_));
+    if (const std::int16_t option = Choice(*notes_); option >= 0) store("NotesOpt", option);
 }
 
 void GeneralPrefArea::Draw(TGraphEnv& env) {

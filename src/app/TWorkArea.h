@@ -13,6 +13,7 @@
 
 #include <cstdint>
 
+#include "app/ShownSettings.h"
 #include "framework/graphics/ShortRect.h"
 
 class CheckBox;
@@ -94,6 +95,8 @@ protected:
 
     TAppl* application_;
     PreferencesManager* preferences_;
+    // The application-wide settings as the page showed them (LoadValues notes them).
+    ShownSettings shown_;
     FKDoc* document_;
     ItemList* items_;
     std::int32_t firstItem_ = -1;

@@ -21,12 +21,15 @@ void TermPrefArea::LoadValues() {
     const bool original = ReadShort(preferences_->GetFQSRecord(), "OrigTerms", 0) != 0;
     layman_->SetValue(original ? 0 : 1, true);
     original_->SetValue(original ? 1 : 0, true);
+    shown_.Note(preferences_->GetFQSRecord(), "OrigTerms", SwitchValue(*original_));
 }
 
 void TermPrefArea::StoreValues() {
     if (!original_ || !preferences_) return;
+    PText* query = preferences_->GetFQSRecord();
     const std::int16_t original = SwitchValue(*original_);
-    PreferencesManager::SetPrefShort(preferences_->GetFQSRecord(), "OrigTerms", original);
+    if (!shown_.Writes(query, "OrigTerms", original)) return;
+    PreferencesManager::SetPrefShort(query, "OrigTerms", original);
     SetOriginalTerms(static_cast<std::uint16_t>(original));
 }
 
