@@ -1,5 +1,6 @@
 #include "app/PreferencesManager.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "foundation/Debug.h"
@@ -267,9 +268,11 @@ std::int16_t PreferencesManager::GetAutoSaveMinutes() const {
     return minutes < 0 ? std::int16_t{0} : minutes;
 }
 
+// A value outside the three pronoun sets (a damaged file) reads as the nearest set, as the
+// preferences window shows it.
 std::int16_t PreferencesManager::GetPronounGender() {
     if (pronounGender_ < 0) pronounGender_ = GetGeneralShort("PNounGen", 1);
-    return pronounGender_;
+    return std::clamp<std::int16_t>(pronounGender_, 0, kLastPronounGender);
 }
 
 void PreferencesManager::SetPronounGender(std::int16_t gender) {

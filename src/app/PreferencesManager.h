@@ -50,6 +50,8 @@ class PreferencesManager {
 public:
     static constexpr const char* kFileName = "fablecor.prf";
     static constexpr int kThroughlineColorCount = 5;
+    // The pronoun sets of the examples: 0 he, 1 she, 2 it.
+    static constexpr std::int16_t kLastPronounGender = 2;
     static constexpr const char* kDefaultHeader = "^T^<^R^>";
     static constexpr const char* kDefaultFooter = "Fablecore ^V^<- ^P -^|^D^>";
 
@@ -113,7 +115,7 @@ public:
     std::int16_t GetAutoSave() const;
     // Never below 0.
     std::int16_t GetAutoSaveMinutes() const;
-    // "PNounGen", 1 until set; read once and kept.
+    // "PNounGen", 1 until set; read once and kept. Within 0 (he) to 2 (it).
     std::int16_t GetPronounGender();
     void SetPronounGender(std::int16_t gender);
     bool HasPronounGender() const;

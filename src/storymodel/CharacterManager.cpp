@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "foundation/PlainText.h"
@@ -23,6 +24,18 @@ namespace {
 
 constexpr FourCC kCharacterType = FourCCOf("CHAR");
 constexpr const char* kDefaultGenderKey = "DefGender";
+// The last gender a character can have (0 male, 1 female, 2 neutral).
+constexpr std::int16_t kLastGender = 2;
+
+// The default gender the general preferences hold. None when it is absent or negative (no character
+// can take it, and the preferences window shows no gender for it); a value past the last gender
+// (a damaged file) is the last one, as the preferences window shows it.
+std::optional<std::uint16_t> StoredDefaultGender(PText* preferences) {
+    std::int16_t gender = -1;
+    if (!preferences || preferences->GetEntry(kDefaultGenderKey, kPTextShort, &gender) < 0 || gender < 0)
+        return std::nullopt;
+    return static_cast<std::uint16_t>(std::min(gender, kLastGender));
+}
 
 // The texts of storytelling, emptied by ClearStorytellingTexts.
 constexpr const char* kStorytellingKeys[] = {
@@ -210,11 +223,9 @@ bool CharacterManager::LoadCharacter(CharID id, int& removed, ErrCode& error) {
 }
 
 void CharacterManager::CreatePlaceholders(PText* generalPreferences) {
-    std::int16_t gender = 0;
-    const bool hasGender =
-        generalPreferences && generalPreferences->GetEntry(kDefaultGenderKey, kPTextShort, &gender) >= 0;
-    const auto mainSex = static_cast<std::uint16_t>(hasGender ? gender : 1);
-    const auto impactSex = static_cast<std::uint16_t>(hasGender ? gender : 0);
+    const std::optional<std::uint16_t> gender = StoredDefaultGender(generalPreferences);
+    const std::uint16_t mainSex = gender.value_or(1);
+    const std::uint16_t impactSex = gender.value_or(0);
     CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
     CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm, impactSex == 1 ? 1 : 0,
                     kImpactRole, false);
@@ -328,12 +339,9 @@ void CharacterManager::NotifyCharacter(CharID id) {
 void CharacterManager::MarkDocumentChanged() { document_.SetDirty(); }
 
 std::int16_t CharacterManager::GetDefaultGender() const {
-    std::int16_t gender = 0;
     IStoryApplication* application = GetStoryApplication();
-    if (PText* preferences = application ? application->GetGeneralRecord() : nullptr) {
-        preferences->GetEntry(kDefaultGenderKey, kPTextShort, &gender);
-    }
-    return gender;
+    return static_cast<std::int16_t>(
+        StoredDefaultGender(application ? application->GetGeneralRecord() : nullptr).value_or(0));
 }
 
 std::string CharacterManager::FormatNumber(std::int16_t value) { return std::to_string(value); }

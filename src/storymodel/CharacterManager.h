@@ -139,7 +139,7 @@ public:
     // Posts a character event naming the character.
     void NotifyCharacter(CharID id);
     void MarkDocumentChanged();
-    // "DefGender" of the general preferences; 0 when absent.
+    // "DefGender" of the general preferences, within 0 to 2; 0 when absent or negative.
     std::int16_t GetDefaultGender() const;
     static std::string FormatNumber(std::int16_t value);
 

@@ -13,6 +13,7 @@
 #include "platform/sys/FileHandle.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/ui/VirtualKeys.h"
+#include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/Vocabulary.h"
 
 namespace apptest {
@@ -220,6 +221,39 @@ TEST_F(Preferences, ACopyThatChangedNothingWritesNothing) {
     std::ofstream(PreferencesPath(), std::ios::binary) << before;
     Start();
     EXPECT_EQ(Manager().GetPronounGender(), 0);
+}
+
+// A damaged file may hold any number where one of three choices is kept: the pronouns the writer
+// reads are still whole words, those of the nearest choice (as the preferences window shows it).
+TEST_F(Preferences, PronounAndGenderChoicesOutsideTheirRangesStillGiveWholePronouns) {
+    const auto sentence = [this](const char* text) {
+        FKDoc* story = NewStory();
+        EXPECT_NE(story, nullptr);
+        if (!story) return std::string();
+        const std::string expanded = ExpandText(story, text);
+        story->SetClean();
+        application->CloseAll(true);
+        return expanded;
+    };
+    constexpr const char* kExample = "{PPN(X,1,S1)} keeps {PPN(X,0,P1)} word.";
+    constexpr const char* kCharacters = "{PPN(MC,1,S1)} meets {PPN(OC,0,O1)}.";
+
+    PreferencesManager::SetPrefShort(Manager().GetGeneralRecord(), "PNounGen", 7);
+    PreferencesManager::SetPrefShort(Manager().GetGeneralRecord(), "DefGender", 9);
+    Restart();
+    EXPECT_EQ(Manager().GetPronounGender(), 2);
+    EXPECT_EQ(sentence(kExample), "It keeps its word.");
+    EXPECT_EQ(sentence(kCharacters), "It meets it.") << "both characters of a new story are neutral";
+
+    PreferencesManager::SetPrefShort(Manager().GetGeneralRecord(), "PNounGen", -2);
+    PreferencesManager::SetPrefShort(Manager().GetGeneralRecord(), "DefGender", -4);
+    Restart();
+    EXPECT_EQ(sentence(kExample), "He keeps his word.");
+    EXPECT_EQ(sentence(kCharacters), "She meets him.") << "no gender kept: the usual genders";
+    FKDoc* story = NewStory();
+    ASSERT_NE(story, nullptr);
+    EXPECT_EQ(story->GetCharacterManager()->GetDefaultGender(), 0) << "for the characters made later";
+    story->SetClean();
 }
 
 }  // namespace
