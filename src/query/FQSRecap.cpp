@@ -86,7 +86,7 @@ std::string ComposeRecap(std::int16_t type, const StoryPointValueReader& valueAt
     switch (type) {
         case 1: break;
         case 2:
-            c << "QUICK STORY RECAP:\n\n" << "Main Character: {CNN(MC,NM)}\n" << "Obstacle Character: {CNN(OC,NM)}\n" << "\n";
+            c << "QUICK STORY RECAP:\n\n" << "Main Character: {CNN(MC,NM)}\n" << "{NObst} Character: {CNN(OC,NM)}\n" << "\n";
             c.CharacterDynamics();
             c << "\n";
             c.PlotDynamics();
@@ -113,7 +113,7 @@ std::string ComposeRecap(std::int16_t type, const StoryPointValueReader& valueAt
             c.Blocks(kMainCharacter);
             break;
         case 6:
-            c << "OBSTACLE CHARACTER RECAP:\n\n" << "Obstacle Character: {CNN(OC,NM)}\n\n";
+            c << "{CObst} CHARACTER RECAP:\n\n" << "{NObst} Character: {CNN(OC,NM)}\n\n";
             c.Blocks(kObstacleCharacter);
             break;
         case 7:
@@ -126,7 +126,7 @@ std::string ComposeRecap(std::int16_t type, const StoryPointValueReader& valueAt
             c.Blocks(kSubjectiveStory);
             c << "MAIN CHARACTER RECAP:\n" << "Main Character: {CNN(MC,NM)}\n";
             c.Blocks(kMainCharacter);
-            c << "OBSTACLE CHARACTER RECAP:\n" << "Obstacle Character: {CNN(OC,NM)}\n";
+            c << "{CObst} CHARACTER RECAP:\n" << "{NObst} Character: {CNN(OC,NM)}\n";
             c.Blocks(kObstacleCharacter);
             c << "ADDITIONAL {CAppr} RECAP:\n";
             c.StoryPoints();

@@ -1,6 +1,6 @@
 // The recap texts: each recap type's sections in their order, dynamics by name or "unchosen", the
 // throughline points by element name, "unchosen" or "multiply defined", and the labels of the
-// characters' and the stories' points.
+// characters' and the stories' points, the impact character named in the vocabulary in force.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,9 @@
 
 #include "query/FQSRecap.h"
 #include "storymodel/engine/ElementTable.h"
+#include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "support/ScopedVocabulary.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ TEST_F(Recap, DynamicsShowTheirNamesOrUnchosen) {
     EXPECT_NE(text.find(std::string("Resolve: ") + StoryPointName(1001) + "\n"), std::string::npos);
     EXPECT_NE(text.find("Growth: unchosen\n"), std::string::npos);
     EXPECT_TRUE(InOrder(text, {"QUICK STORY RECAP:\n\n", "Main Character: {CNN(MC,NM)}\n",
-                               "Obstacle Character: {CNN(OC,NM)}\n", "Resolve: ", "{NMSex}: ", "Driver: ",
+                               "{NObst} Character: {CNN(OC,NM)}\n", "Resolve: ", "{NMSex}: ", "Driver: ",
                                "Judgment: ", "{NObje} {NDoma}:  ", "{NObje} Problem:  "}));
     EXPECT_EQ(text.find("Solution"), std::string::npos) << "the quick recap has block A only";
 }
@@ -65,7 +67,7 @@ TEST_F(Recap, CharactersHaveUniqueAbilitiesAndFlawsStoriesCatalystsAndInhibitors
                                "Main Character Critical Flaw:  "}));
     EXPECT_EQ(main.find("Catalyst"), std::string::npos);
     const std::string obstacle = Compose(6);
-    EXPECT_TRUE(InOrder(obstacle, {"OBSTACLE CHARACTER RECAP:\n\n", "{NObst} Character Concern:  ",
+    EXPECT_TRUE(InOrder(obstacle, {"{CObst} CHARACTER RECAP:\n\n", "{NObst} Character Concern:  ",
                                    "{NObst} Character Unique Ability:  "}));
     EXPECT_EQ(obstacle.find("Resolve"), std::string::npos);
     const std::string subjective = Compose(4);
@@ -82,7 +84,24 @@ TEST_F(Recap, StoryPointsComeFromTheirThroughlines) {
     EXPECT_NE(text.find("Story Goal:  unchosen"), std::string::npos);
     EXPECT_TRUE(InOrder(text, {"STORYFORMING RECAP:\n\n", "DYNAMICS RECAP:\n\n", "Resolve: ", "Judgment: ",
                                "{CObje} STORY RECAP:\n", "{CSubj} STORY RECAP:\n", "MAIN CHARACTER RECAP:\n",
-                               "OBSTACLE CHARACTER RECAP:\n", "ADDITIONAL {CAppr} RECAP:\n", "Story Goal:  "}));
+                               "{CObst} CHARACTER RECAP:\n", "ADDITIONAL {CAppr} RECAP:\n", "Story Goal:  "}));
+}
+
+TEST_F(Recap, TheImpactCharacterIsNamedInTheVocabularyInForce) {
+    for (const std::uint16_t original : {0, 1}) {
+        const ScopedVocabulary vocabulary(original);
+        const char* named = original ? "Obstacle Character" : "Impact Character";
+        const char* other = original ? "Impact" : "Obstacle";
+        for (const std::int16_t type : {2, 6, 7}) {
+            const std::string text = ExpandText(nullptr, Compose(type).c_str());
+            EXPECT_EQ(text.find(other), std::string::npos) << original << ", recap " << type << ":\n" << text;
+            EXPECT_NE(text.find(std::string(named) + ": "), std::string::npos) << original << ", recap " << type;
+        }
+        EXPECT_EQ(ExpandText(nullptr, Compose(6).c_str()).rfind(original ? "OBSTACLE CHARACTER RECAP:\n\n"
+                                                                          : "IMPACT CHARACTER RECAP:\n\n",
+                                                                 0),
+                  0u);
+    }
 }
 
 TEST_F(Recap, OtherTypesHaveNoTemplate) {
