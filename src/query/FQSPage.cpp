@@ -323,6 +323,11 @@ void FQSPage::TellCutText(std::int32_t index) {
     ShowCaution(CutTextMessage(std::strlen(shown.c_str())).c_str());
 }
 
+void FQSPage::TextChanged(std::int32_t index) {
+    if (window_) window_->MarkChanged();
+    TellCutText(index);
+}
+
 void FQSPage::StoreTypedAnswers() {
     if (!record_ || !window_ || HasLostScene() || editCount_ <= 0) return;
     bool answered = false;

@@ -133,6 +133,9 @@ public:
     // Tells the writer, once per showing of the page, that the edit view of the index shows only
     // the start of its text.
     void TellCutText(std::int32_t index);
+    // The writer changed the text of the edit view of the index: the story is changed (so that
+    // Save and autosave write it), and a text shown cut is told of.
+    void TextChanged(std::int32_t index);
     // The page belongs to a scene that no longer exists.
     bool HasLostScene() const;
 

@@ -277,7 +277,8 @@ void FQSPage::BuildEditViews() {
         view->SetTextFilter(&SharedStringConverter());
         AppendControl(view, true);
         view->SetText(text.c_str(), 1);
-        if (slot.cut) view->SetChangeAction([this, at = editCount_] { TellCutText(at); });
+        // Whatever changes the text (a key, the Edit menu, a drop) tells the page as it happens.
+        view->SetChangeAction([this, at = editCount_] { TextChanged(at); });
         slot.view = view;
         slot.shown = view->GetText();
         ++editCount_;

@@ -5,9 +5,7 @@
 #include "app/Fablecore.h"
 #include "app/PreferencesManager.h"
 #include "framework/MsgEvent.h"
-#include "items/EditView.h"
 #include "platform/ui/Input.h"
-#include "platform/ui/VirtualKeys.h"
 #include "query/FQSNodePredicates.h"
 #include "query/FQSPage.h"
 #include "query/FQSTreeSelectorView.h"
@@ -27,22 +25,6 @@ bool IsReturnKey(const KeyEvent& event) {
     const std::int32_t key = event.GetKey();
     if (key == kKeyReturn || key == kKeyEnter) return true;
     return event.Message() == win::WM_CHAR && event.WParam() == '\n' && event.IsControlDown();
-}
-
-// Whether the key, given to a field, may change its text: not a modifier key alone, nor a key
-// with Alt (menus), nor a character made with Ctrl other than cut, paste and undo (the command
-// shortcuts: Ctrl+Q, Ctrl+S ...).
-bool MayChangeText(const KeyEvent& event) {
-    const auto key = static_cast<win::UINT>(event.WParam());
-    switch (event.Message()) {
-        case win::WM_KEYDOWN:
-            return key != win::VK_SHIFT && key != win::VK_CONTROL && key != win::VK_MENU && !event.IsAltDown();
-        case win::WM_CHAR:
-            if (event.IsAltDown()) return false;
-            if (!event.IsControlDown()) return true;
-            return key == 'X' - '@' || key == 'V' - '@' || key == 'Z' - '@' || key == '\b';
-        default: return false;
-    }
 }
 
 }  // namespace
@@ -235,13 +217,6 @@ bool FQSWindow::DispatchKey(KeyEvent& event) {
     } else if (control && key == kToggleHelpKey) {
         ToggleHelp();
         return true;
-    } else if (page_ && (!page_->IsChanged() || (story_ && !story_->IsDirty())) && MayChangeText(event)) {
-        // The page's changes may have been saved since its first one: typing then changes the
-        // story again. Tab that a field leaves to the window moves the focus and types nothing.
-        const auto* focused = dynamic_cast<const TObject*>(GetItem(GetFocusItem()));
-        if (focused && focused->IsKindOf(EditView::kClassId) &&
-            (key != kKeyTab || static_cast<const EditView*>(focused)->HandlesTab()))
-            MarkChanged();
     }
     return TFablecoreQuestionWindow::DispatchKey(event);
 }
