@@ -2,11 +2,14 @@
 
 #include <cairo-pdf.h>
 #include <cairo.h>
+#include <cerrno>
 #include <cmath>
+#include <utility>
 
 #include "platform/gdi/PageCanvas.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/SysError.h"
 #include "platform/sys/SystemNames.h"
 
 namespace win::gdi {
@@ -84,10 +87,19 @@ int PrinterDevice::Caps(int index) const {
 
 bool PrinterDevice::BeginDocument(const std::string& path, const std::string& title) {
     if (pdf_) return false;
-    cairo_surface_t* pdf =
-        cairo_pdf_surface_create(NameForSystem(path).c_str(), setup_.paperWidth, setup_.paperHeight);
+    FileReplacement replacement;
+    if (!replacement.Begin(path.c_str())) {
+        errno = static_cast<int>(GetLastError());
+        return false;
+    }
+    errno = 0;
+    cairo_surface_t* pdf = cairo_pdf_surface_create(NameForSystem(replacement.newFile).c_str(),
+                                                    setup_.paperWidth, setup_.paperHeight);
     if (cairo_surface_status(pdf) != CAIRO_STATUS_SUCCESS) {
+        const int error = errno;
         cairo_surface_destroy(pdf);
+        replacement.Discard();
+        errno = error;
         return false;
     }
     if (!title.empty()) {
@@ -95,6 +107,7 @@ bool PrinterDevice::BeginDocument(const std::string& path, const std::string& ti
     }
     pdf_ = pdf;
     path_ = path;
+    replacement_ = std::move(replacement);
     title_ = title;
     pages_ = 0;
     abortRequested_ = false;
@@ -129,8 +142,13 @@ bool PrinterDevice::EndDocument() {
     const bool written = cairo_surface_status(pdf_) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(pdf_);
     pdf_ = nullptr;
-    if (!written) RemoveFile();
-    return written;
+    if (!written) {
+        DropFiles();
+        return false;
+    }
+    if (replacement_.Commit()) return true;
+    DropFiles();
+    return false;
 }
 
 void PrinterDevice::Abort() {
@@ -139,7 +157,13 @@ void PrinterDevice::Abort() {
     cairo_surface_finish(pdf_);
     cairo_surface_destroy(pdf_);
     pdf_ = nullptr;
-    RemoveFile();
+    DropFiles();
+}
+
+void PrinterDevice::DropFiles() {
+    replacement_.Discard();
+    // A queue's document file is the device's own, made empty for it.
+    if (!queue_.empty()) RemoveFile(path_.c_str());
 }
 
 void PrinterDevice::SetAbortProc(HDC dc, ABORTPROC proc) {
@@ -159,8 +183,6 @@ void PrinterDevice::CountDrawingCall() {
 LONG PrinterDevice::Pixels(double points) const {
     return static_cast<LONG>(std::lround(points * setup_.resolution / 72.0));
 }
-
-void PrinterDevice::RemoveFile() { win::RemoveFile(path_.c_str()); }
 
 PrinterDevice* PrinterOf(HDC handle) {
     Dc* dc = LookupDc(handle);

@@ -9,6 +9,7 @@
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/PrintJobs.h"
 #include "platform/gdi/PrinterDC.h"
+#include "platform/sys/SafeWrite.h"
 
 typedef struct _cairo_surface cairo_surface_t;
 
@@ -35,8 +36,9 @@ public:
     // The print queue finished documents go to; empty for a printer that writes a PDF file.
     const std::string& Queue() const { return queue_; }
 
-    // Opens the PDF file pages go to (its path program text), titled; false when it cannot be made
-    // or a document is open.
+    // Opens the PDF file pages go to (its path program text), titled; false, with errno saying why,
+    // when it cannot be made or a document is open. The pages are written to a new file beside it,
+    // so that a file of that name stays as it was until the document is finished.
     bool BeginDocument(const std::string& path, const std::string& title);
     bool HasDocument() const { return pdf_ != nullptr; }
     const std::string& DocumentPath() const { return path_; }
@@ -44,9 +46,10 @@ public:
     bool BeginPage();
     bool EndPage();
     bool HasPage() const { return page_ != nullptr; }
-    // Closes the file; false, with the file removed, when it could not be written.
+    // Closes the document and puts it in its file's place; false, with nothing left of it, when it
+    // could not be written.
     bool EndDocument();
-    // Drops the document and removes its file.
+    // Drops the document, leaving its file as it was.
     void Abort();
     int Pages() const { return pages_; }
     PageCanvas* Page() const { return page_.get(); }
@@ -61,7 +64,8 @@ public:
 private:
     class JobCanvas;
     LONG Pixels(double points) const;
-    void RemoveFile();
+    // Removes what the document wrote: its new file and, for a queue, its own file.
+    void DropFiles();
     void CountDrawingCall();
 
     PrinterSetup setup_;
@@ -69,6 +73,7 @@ private:
     RECT printable_;
     cairo_surface_t* pdf_ = nullptr;
     std::string path_;
+    FileReplacement replacement_;
     std::string title_;
     std::unique_ptr<PageCanvas> page_;
     std::unique_ptr<JobCanvas> jobCanvas_;

@@ -34,30 +34,48 @@ BOOL WriteAll(HFILE file, std::string_view bytes) {
 
 }  // namespace
 
-BOOL ReplaceFileContents(const char* path, std::string_view bytes) {
+BOOL FileReplacement::Begin(const char* path) {
     if (!path || !*path) return Fail(ENOENT);
-    std::string target;
     if (!FollowSymbolicLinks(path, target)) return FALSE;
     PathInfo existing;
-    const bool exists = GetPathInfo(target.c_str(), existing);
-    if (exists && existing.isDirectory) return Fail(EISDIR);
-    if (exists && !existing.isWritable) return Fail(EACCES);
+    targetExists = GetPathInfo(target.c_str(), existing);
+    if (targetExists && existing.isDirectory) return Fail(EISDIR);
+    if (targetExists && !existing.isWritable) return Fail(EACCES);
+    newFile = target + "." + std::to_string(::getpid()) + ".new";
+    return TRUE;
+}
 
-    const std::string temporary = target + "." + std::to_string(::getpid()) + ".new";
-    HFILE file = OpenFileHandle(temporary.c_str(), FileOpenMode::kCreateNew);
-    if (file == HFILE_ERROR && GetLastError() == EEXIST) {
-        // Left by an earlier run that ended before renaming it: not anyone's file any more.
-        RemoveFile(temporary.c_str());
-        file = OpenFileHandle(temporary.c_str(), FileOpenMode::kCreateNew);
-    }
-    if (file == HFILE_ERROR) return FALSE;
-    if (!WriteAll(file, bytes) || (exists && !CopyFilePermissions(target.c_str(), temporary.c_str())) ||
-        !RenameFile(temporary.c_str(), target.c_str())) {
+BOOL FileReplacement::Commit() {
+    if ((targetExists && !CopyFilePermissions(target.c_str(), newFile.c_str())) ||
+        !RenameFile(newFile.c_str(), target.c_str())) {
         const DWORD error = GetLastError();
-        RemoveFile(temporary.c_str());
+        Discard();
         return Fail(static_cast<int>(error));
     }
     return SyncFolder(FolderOf(target).c_str());
+}
+
+void FileReplacement::Discard() {
+    if (!newFile.empty()) RemoveFile(newFile.c_str());
+}
+
+BOOL ReplaceFileContents(const char* path, std::string_view bytes) {
+    FileReplacement replacement;
+    if (!replacement.Begin(path)) return FALSE;
+    const char* newFile = replacement.newFile.c_str();
+    HFILE file = OpenFileHandle(newFile, FileOpenMode::kCreateNew);
+    if (file == HFILE_ERROR && GetLastError() == EEXIST) {
+        // Left by an earlier run that ended before renaming it: not anyone's file any more.
+        RemoveFile(newFile);
+        file = OpenFileHandle(newFile, FileOpenMode::kCreateNew);
+    }
+    if (file == HFILE_ERROR) return FALSE;
+    if (!WriteAll(file, bytes)) {
+        const DWORD error = GetLastError();
+        replacement.Discard();
+        return Fail(static_cast<int>(error));
+    }
+    return replacement.Commit();
 }
 
 }  // namespace win

@@ -3,7 +3,9 @@
 // FABLECORE_WRITE_REFERENCE=1 and checked by eye: a title, a wrapped paragraph and a framed box).
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +18,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TextLines.h"
 #include "platform/sys/ChildProcess.h"
+#include "platform/sys/FileFaults.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/TempFolder.h"
 #include "support/ScopedEnv.h"
@@ -208,6 +211,52 @@ TEST_F(PrintJob, AbortDocDropsThePartialFile) {
     ASSERT_GT(StartPage(printer), 0);
     EXPECT_GT(AbortDoc(printer), 0);
     EXPECT_FALSE(std::filesystem::exists(pdf));
+    DeleteDC(printer);
+}
+
+// The names in the folder.
+std::vector<std::string> FolderNames(const std::string& path) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A writer who agreed to replace a file keeps it while the document is printed, and after a job
+// that is dropped or cannot be finished; only the finished document takes its place.
+TEST_F(PrintJob, AFileBeingReplacedStaysAsItWasUntilTheDocumentIsFinished) {
+    const std::string pdf = folder / "notes.pdf";
+    folder.WriteFile("notes.pdf", "the notes printed last week");
+    ::chmod(pdf.c_str(), 0640);
+    HDC printer = FilePrinter();
+    ASSERT_GT(Start(printer, pdf), 0);
+    ASSERT_GT(StartPage(printer), 0);
+    ASSERT_GT(EndPage(printer), 0);
+    EXPECT_EQ(TempFolder::ReadFile(pdf), "the notes printed last week") << "while the job runs";
+    EXPECT_GT(AbortDoc(printer), 0);
+    EXPECT_EQ(TempFolder::ReadFile(pdf), "the notes printed last week") << "after the job is dropped";
+    EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"notes.pdf"});
+
+    // The finished document cannot be put in the file's place.
+    ASSERT_GT(Start(printer, pdf), 0);
+    ASSERT_GT(StartPage(printer), 0);
+    ResetFileCalls();
+    FailFileCall(FileCall::kRename, 1, EIO, true);
+    EXPECT_EQ(EndDoc(printer), SP_ERROR);
+    ResetFileCalls();
+    EXPECT_EQ(TempFolder::ReadFile(pdf), "the notes printed last week");
+    EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"notes.pdf"});
+
+    ASSERT_GT(Start(printer, pdf), 0);
+    ASSERT_GT(StartPage(printer), 0);
+    TextOutA(printer, 72, 72, "Chapter Three", 13);
+    ASSERT_GT(EndDoc(printer), 0);
+    EXPECT_EQ(PdfPageLines(pdf, 1), std::vector<std::string>{"Chapter Three"});
+    EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"notes.pdf"});
+    struct stat status {};
+    ASSERT_EQ(::stat(pdf.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u) << "the file keeps who may read it";
     DeleteDC(printer);
 }
 
