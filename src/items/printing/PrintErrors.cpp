@@ -38,6 +38,9 @@ const char* MessageFormat(ErrCode code) {
             return "%s Error: insufficient width to print. Try reducing the margins, the scaling percentage, "
                    "or "
                    "the number of document columns.";
+        case kPrintNoPageInRange:
+            return "%s Error: the pages chosen lie past the end of the document, so nothing was printed. "
+                   "Choose pages from 1 to its last page and print again.";
         default: return nullptr;
     }
 }

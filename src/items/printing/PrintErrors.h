@@ -18,6 +18,8 @@ inline constexpr ErrCode kPrintCancelled = -12;
 inline constexpr ErrCode kPrintDefaultDifferent = -28;
 inline constexpr ErrCode kPrintPrinterNotFound = -36;
 inline constexpr ErrCode kPrintTooNarrow = -39;
+// The page range chosen starts past the document's last page: nothing was sent to the printer.
+inline constexpr ErrCode kPrintNoPageInRange = -40;
 
 // The message ShowPrintError shows for the code, the label standing for %s; empty for the silent
 // codes (1, 0, -2, -12).

@@ -39,6 +39,9 @@ ErrCode TPrintable::Print(std::int16_t showDialog, std::int16_t repaginate) {
         printRecord_->GetPageRange(firstPage_, last);
         const std::int32_t lastPage = last < 0 ? 32767 : last;
         const std::int32_t copies = repaginate ? 1 : std::max(1, GetPrintCopies());
+        // Whether a page went to the printer: a range past the last page sends none, and a document
+        // finished without pages would still come out as one blank sheet.
+        bool pageSent = false;
         for (std::int32_t copy = 1; copy <= copies && !error; ++copy) {
             for (std::int32_t page = 0; page <= lastPage && !error; ++page) {
                 TGraphEnv* graph = nullptr;
@@ -49,6 +52,7 @@ ErrCode TPrintable::Print(std::int16_t showDialog, std::int16_t repaginate) {
                     graph = measuringGraph_.get();
                 } else {
                     error = BeginPageStep(p, c, graph);
+                    if (!error && !(state_ & kMeasuring)) pageSent = true;
                 }
                 if (!error) error = job_->UpdatePageStatus(p, c);
                 std::uint16_t isLast = 0;
@@ -65,6 +69,7 @@ ErrCode TPrintable::Print(std::int16_t showDialog, std::int16_t repaginate) {
         }
         const ErrCode runError = EndRun();
         if (!error) error = runError;
+        if (!error && !repaginate && !pageSent) error = kPrintNoPageInRange;
         if (!error) {
             if (repaginate) {
                 job_->Abort();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "foundation/ObjectFactory.h"
@@ -156,6 +157,23 @@ TEST_F(PrintJob, APageRangeAndCopiesPrintTheRangeCopyAfterCopy) {
         "Now Printing Story Notes : Page 1, Copy 2", "Now Printing Story Notes : Page 2, Copy 2",
         "Now Printing Story Notes : Page 3, Copy 2", "Now Printing Story Notes : Page 4, Copy 2"};
     EXPECT_EQ(report.statuses, expected);
+}
+
+TEST_F(PrintJob, ARangePastTheLastPagePrintsNothingAndSaysSo) {
+    PrintingEnvironment environment(nullptr);
+    SectionReport report(&environment);
+    std::ofstream(pdf) << "the earlier printout";
+    // The report has 30 pages: the 31st is past its end, the 30th its last.
+    EXPECT_EQ(PrintWith(report, "pages=31-33\ncopies=1"), kPrintNoPageInRange);
+    std::ifstream kept(pdf);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "the earlier printout")
+        << "no blank sheet in its place";
+    const std::string message = PrintErrorMessage(kPrintNoPageInRange, "Print");
+    EXPECT_NE(message.find("nothing was printed"), std::string::npos) << message;
+
+    ASSERT_EQ(PrintWith(report, "pages=30-33\ncopies=1"), kNoErr);
+    EXPECT_NE(Tool({"pdfinfo", pdf}).find("Pages:           1"), std::string::npos);
+    EXPECT_EQ(PageLines(pdf, 1)[1], "Section 30");
 }
 
 TEST_F(PrintJob, CancellingMidJobLeavesNoFileAndSaysNothing) {
