@@ -94,6 +94,19 @@ std::uint32_t FablecoreStringConverter::MaxDecodedSize(const char* source) const
     return source ? static_cast<std::uint32_t>(std::strlen(source)) + 1 : 1;
 }
 
+std::size_t WholeEscapesLength(std::string_view stored, std::size_t limit) {
+    std::size_t length = 0;
+    while (length < stored.size()) {
+        // An escape byte followed by a code stands for one character, as Decode reads it.
+        const bool pair = Byte(stored[length]) == FablecoreStringConverter::kEscape &&
+                          length + 1 < stored.size() && kCharacterOf[Byte(stored[length + 1])] != 0;
+        const std::size_t next = length + (pair ? 2 : 1);
+        if (next > limit) break;
+        length = next;
+    }
+    return length;
+}
+
 const FablecoreStringConverter& SharedStringConverter() {
     static const FablecoreStringConverter converter;
     return converter;

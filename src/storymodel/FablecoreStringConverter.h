@@ -5,7 +5,9 @@
 // Encoding never writes one of those bytes bare: when an escape does not fit into what is left of
 // the destination, the text ends there.
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "foundation/ITextFilter.h"
 
@@ -21,6 +23,10 @@ public:
     // Its length and the NUL.
     std::uint32_t MaxDecodedSize(const char* source) const override;
 };
+
+// How many bytes of the stored text, at most the limit, can be kept without cutting an escape from
+// its code: a text cut there decodes to a beginning of what the writer typed.
+std::size_t WholeEscapesLength(std::string_view stored, std::size_t limit);
 
 // The one converter the whole program shares.
 const FablecoreStringConverter& SharedStringConverter();

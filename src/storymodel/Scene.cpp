@@ -3,6 +3,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/TextHelpers.h"
@@ -59,12 +60,17 @@ void Scene::SetTitle(const char* text) {
 void Scene::GetDisplayName(char* buffer, std::uint32_t size) {
     char* cursor = buffer;
     std::uint32_t remaining = size;
-    AppendToBuffer(cursor, manager_.CategoryName().c_str(), remaining);
+    // A stored text cut short keeps its escapes whole, so that it reads as the writer typed it.
+    const auto appendStored = [&](const std::string& stored) {
+        if (remaining == 0) return;
+        AppendToBuffer(cursor, stored.substr(0, WholeEscapesLength(stored, remaining - 1)).c_str(), remaining);
+    };
+    appendStored(manager_.CategoryName());
     if (remaining >= 10) AppendToBuffer(cursor, FormatText(" #%d", position_ + 1).c_str(), remaining);
     const std::string title = Text(kTitleKey);
     if (remaining >= 4 && !title.empty()) {
         AppendToBuffer(cursor, " - ", remaining);
-        AppendToBuffer(cursor, title.c_str(), remaining);
+        appendStored(title);
     }
 }
 

@@ -44,7 +44,8 @@ public:
     void SetAppreciationText(const char* text) { WriteText(kAppreciationTextKey, text); }
 
     // The category name, " #" and the position + 1, and " - " and the title when there is one;
-    // each part written while the buffer has room for it.
+    // each part written while the buffer has room for it; a name or title cut short keeps its
+    // escapes whole.
     void GetDisplayName(char* buffer, std::uint32_t size);
 
     // The appreciations the scene includes, read from its record when first asked for.

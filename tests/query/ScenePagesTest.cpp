@@ -20,6 +20,7 @@
 #include "storymodel/engine/InclApprList.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "support/StoredText.h"
 #include "widgets/HPMenu.h"
 
 namespace querytest {
@@ -40,6 +41,19 @@ TEST_F(SceneListPage, ListsTheScenesInStorytellingOrderAndTakesAClickAsTheSelect
     EXPECT_EQ(page->GetSelectedPosition(), 1);
     Run();
     EXPECT_EQ(window->GetPage(), page) << "a single click goes nowhere";
+}
+
+TEST_F(SceneListPage, ATitleCutAtTheListsEightyBytesShowsNoHalfOfAnEscapedCharacter) {
+    OpenScenes(NewStory(), 2);
+    // "Scene #1 - " and 69 bytes of the title fit: the slash's escape would be the 69th byte, its
+    // code the 70th.
+    const std::string start(68, 'a');
+    Scenes().SceneAt(0)->SetTitle(testsupport::StoredText(start + "/b").c_str());
+    Scenes().SceneAt(1)->SetTitle(testsupport::StoredText(std::string(67, 'c') + "{}").c_str());
+    FQSSceneListPage* page = ShowList();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(ListTexts(*page), (std::vector<std::string>{"Scene #1 - " + start,
+                                                          "Scene #2 - " + std::string(67, 'c') + "{"}));
 }
 
 TEST_F(SceneListPage, AddAppendsWithoutASelectionAndInsertsAtTheSelectedScene) {

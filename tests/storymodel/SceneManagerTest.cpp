@@ -7,6 +7,7 @@
 
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PTextTypes.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryTestSupport.h"
 #include "storymodel/engine/InclApprList.h"
@@ -100,6 +101,32 @@ TEST_F(SceneManagerTest, TheDisplayNameIsTheCategoryNumberAndTitle) {
     EXPECT_EQ(RecordText(*application_->GetFQSRecord(), "SCENECAT"), "Chapter");
     NewStory();
     EXPECT_EQ(Scenes().CategoryName(), "Chapter");
+}
+
+TEST_F(SceneManagerTest, ADisplayNameCutShortNeverSplitsAnEscapedCharacter) {
+    Scenes().InsertScene(-1);
+    Scene& scene = *Scenes().SceneAt(0);
+    const FablecoreStringConverter& converter = SharedStringConverter();
+    // Each special character as the title's fifth, stored as two bytes at "Scene #1 - abcd".
+    for (const char* special : {"/", "\\", "{", "}", "\xB0"}) {
+        const std::string typed = std::string("abcd") + special + "ef";
+        std::string stored(converter.MaxEncodedSize(static_cast<std::uint32_t>(typed.size())), '\0');
+        converter.Encode(typed.c_str(), stored.data(), static_cast<std::uint32_t>(stored.size()));
+        scene.SetTitle(stored.c_str());
+        SCOPED_TRACE(typed);
+        // Room for the escape byte but not its code: the character goes whole.
+        std::string name = DisplayName(scene, 17);
+        EXPECT_EQ(name, "Scene #1 - abcd");
+        converter.DecodeInPlace(name.data());
+        EXPECT_EQ(std::string(name.c_str()), "Scene #1 - abcd");
+        name = DisplayName(scene, 18);
+        converter.DecodeInPlace(name.data());
+        EXPECT_EQ(std::string(name.c_str()), "Scene #1 - abcd" + std::string(special));
+    }
+    // A category cut short keeps its escapes whole too.
+    Scenes().SetCategoryName("Act\xB0" "2");
+    EXPECT_EQ(DisplayName(scene, 5), "Act");
+    EXPECT_EQ(DisplayName(scene, 6), "Act\xB0" "2");
 }
 
 TEST_F(SceneManagerTest, TextsModeAndCategoryComeBackFromTheFile) {
