@@ -53,6 +53,8 @@ ErrCode FKDoc::Open(const FileRef* file) {
     return kNoErr;
 }
 
+void FKDoc::StorytellingChanged() { Broadcast(FKDocEvent::kStorytellingChanged); }
+
 void FKDoc::Broadcast(std::uint32_t code) {
     const FKDocEvent event(code, this);
     GetFablecore()->Broadcaster::Broadcast(&event);

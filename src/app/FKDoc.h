@@ -94,6 +94,8 @@ public:
     PFMFile* GetStoryFile() override { return store_; }
     PText& GetInfoRecord() override { return *info_; }
     PText& GetStorytellingRecord() override { return *storytelling_; }
+    // Tells the windows showing the storytelling texts that one of them changed (FKDocEvent 1002).
+    void StorytellingChanged();
     CharacterManager* GetCharacterManager() override { return characters_.get(); }
     std::int16_t GetStoryPointValue(int index) override;
 

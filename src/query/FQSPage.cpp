@@ -331,6 +331,7 @@ void FQSPage::TextChanged(std::int32_t index) {
 void FQSPage::StoreTypedAnswers() {
     if (!record_ || !window_ || HasLostScene() || editCount_ <= 0) return;
     bool answered = false;
+    bool storytelling = false;
     char* buffer = window_->GetTextBuffer();
     for (std::int32_t i = 0; i < editCount_; ++i) {
         EditSlot& slot = edits_[static_cast<std::size_t>(i)];
@@ -342,13 +343,16 @@ void FQSPage::StoreTypedAnswers() {
         const bool typed = slot.view->IsChanged() && !slot.stored && !slot.cut;
         if (typed || slot.shown != slot.view->GetText()) {
             window_->MarkChanged();
-            WriteText(slot.binding.get(), buffer, RecordForEdit(slot));
+            PText* record = RecordForEdit(slot);
+            WriteText(slot.binding.get(), buffer, record);
+            if (document_ && record == &document_->GetStorytellingRecord()) storytelling = true;
             // Stored now: committing again (the story saved, then the page left) stores
             // only what was typed since.
             slot.shown = buffer;
             slot.stored = true;
         }
     }
+    if (storytelling) document_->StorytellingChanged();
     MarkAnswered(answered, pageTopic_);
 }
 

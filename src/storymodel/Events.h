@@ -30,12 +30,13 @@ private:
     CharIDList ids_;
 };
 
-// A story document was opened or is about to close. Sent by the document through the application's
-// broadcaster.
+// A story document was opened or is about to close, or a text of its storytelling record changed.
+// Sent by the document through the application's broadcaster.
 class FKDocEvent : public Event {
 public:
     static constexpr std::uint32_t kOpened = 1000;
     static constexpr std::uint32_t kClosing = 1001;
+    static constexpr std::uint32_t kStorytellingChanged = 1002;
 
     FKDocEvent(std::uint32_t code, FKDoc* document) : code_(code), document_(document) {}
 

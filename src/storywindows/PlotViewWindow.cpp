@@ -22,7 +22,8 @@ const StoryWindow::Kind kKind{"Plot Progression", PrefRecord::kPlotProgression, 
 PlotViewWindow::PlotViewWindow(TAppl* application, FKDoc* story)
     : StoryWindow(application, story, kKind,
                   FrameInset(application, 40, 30, ShortRect::MakeLTRB(30, 30, 830, 470))),
-      MStoryFormListener(story ? story->GetStoryFormManager() : nullptr) {
+      MStoryFormListener(story ? story->GetStoryFormManager() : nullptr),
+      StorytellingListener(application, story) {
     PText* preferences = GetPreferences();
     std::int16_t encoding = 1;
     PreferencesManager::GetPrefShort(preferences, kEncodingKey, encoding);
@@ -31,7 +32,7 @@ PlotViewWindow::PlotViewWindow(TAppl* application, FKDoc* story)
     column_ = std::clamp(column_, kMinColumn, kMaxColumn);
 }
 
-PlotViewWindow::~PlotViewWindow() { SetBroadcaster(nullptr); }
+PlotViewWindow::~PlotViewWindow() { MStoryFormListener::SetBroadcaster(nullptr); }
 
 void PlotViewWindow::BuildContents() {
     FreeItems();
@@ -103,12 +104,14 @@ bool PlotViewWindow::OpenStep(int throughline, int step) {
     if (!story || throughline < 0 || throughline >= kThroughlineCount || step < 0 || step >= kPlotStepCount ||
         step % 2 != 0)
         return false;
-    if (EditStorytelling(story, ThroughlineStoryPointIndex(throughline, kSignpostOffset + step / 2)))
-        Refill();
+    // A changed text comes back through StorytellingChanged, as it does to the story points window.
+    EditStorytelling(story, ThroughlineStoryPointIndex(throughline, kSignpostOffset + step / 2));
     return true;
 }
 
 void PlotViewWindow::StoryFormChanged(const Event* /*event*/) { Refill(); }
+
+void PlotViewWindow::StorytellingChanged() { Refill(); }
 
 ErrCode OpenPlotViewWindow(FKDoc* story) {
     return FrontOrOpen(story, &FKDoc::GetPlotViewWindow, [](TAppl* application, FKDoc* owner) {

@@ -13,11 +13,12 @@
 #include "storymodel/ListenerMixins.h"
 #include "storywindows/PlotProgression.h"
 #include "storywindows/StoryWindowSupport.h"
+#include "storywindows/StorytellingListener.h"
 
 class CheckBox;
 class PlotTable;
 
-class PlotViewWindow : public StoryWindow, public MStoryFormListener {
+class PlotViewWindow : public StoryWindow, public MStoryFormListener, public StorytellingListener {
     TOBJECT_CLASS(PlotViewWindow, StoryWindow, 2105)
 
 public:
@@ -40,6 +41,8 @@ public:
     ShortPoint GetMinTrackSize() override { return ShortPoint{320, 200}; }
     // The steps again.
     void StoryFormChanged(const Event* event) override;
+    // The storytelling texts again, whoever wrote them.
+    void StorytellingChanged() override;
 
     // Shows or hides the signposts' storytelling, and keeps the choice.
     void SetShowsStorytelling(bool shows);

@@ -25,7 +25,8 @@ constexpr const char* kSamples[StoryPointsTable::kColumnCount] = {"Story Point",
 SPWindow::SPWindow(TAppl* application, FKDoc* story)
     : StoryWindow(application, story, kKind,
                   FrameInset(application, 30, 20, ShortRect::MakeLTRB(20, 20, 660, 420))),
-      MStoryFormListener(story ? story->GetStoryFormManager() : nullptr) {
+      MStoryFormListener(story ? story->GetStoryFormManager() : nullptr),
+      StorytellingListener(application, story) {
     PText* preferences = GetPreferences();
     for (std::size_t column = 0; column < StoryPointsTable::kColumnCount; ++column) {
         fonts_[column] = KeptFont(preferences, kFontKeys[column], 5, 10);
@@ -36,7 +37,7 @@ SPWindow::SPWindow(TAppl* application, FKDoc* story)
     }
 }
 
-SPWindow::~SPWindow() { SetBroadcaster(nullptr); }
+SPWindow::~SPWindow() { MStoryFormListener::SetBroadcaster(nullptr); }
 
 void SPWindow::BuildContents() {
     FreeItems();
@@ -86,7 +87,8 @@ void SPWindow::EndModal(std::int32_t itemIndex) {
 }
 
 void SPWindow::StoryPointOpened(int index) {
-    if (EditStorytelling(GetStory(), index)) Refill();
+    // A changed text comes back through StorytellingChanged, as it does to the plot progression.
+    EditStorytelling(GetStory(), index);
 }
 
 void SPWindow::ExploreSelected() {
@@ -101,6 +103,8 @@ void SPWindow::ColumnWidthChanged(int column, std::int16_t width) {
 }
 
 void SPWindow::StoryFormChanged(const Event* /*event*/) { Refill(); }
+
+void SPWindow::StorytellingChanged() { Refill(); }
 
 void SPWindow::ChooseWindowFont() {
     std::array<win::LOGFONTA, StoryPointsTable::kColumnCount> fonts = fonts_;

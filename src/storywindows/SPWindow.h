@@ -16,13 +16,15 @@
 #include "storymodel/ListenerMixins.h"
 #include "storywindows/StoryPointsTable.h"
 #include "storywindows/StoryWindowSupport.h"
+#include "storywindows/StorytellingListener.h"
 
 class PushBtn;
 
 class SPWindow : public StoryWindow,
                  public IWindowFontChoice,
                  public IStoryPointsTableOwner,
-                 public MStoryFormListener {
+                 public MStoryFormListener,
+                 public StorytellingListener {
     TOBJECT_CLASS(SPWindow, StoryWindow, 2104)
 
 public:
@@ -49,6 +51,8 @@ public:
     void ColumnWidthChanged(int column, std::int16_t width) override;
     // The values again, the selection kept.
     void StoryFormChanged(const Event* event) override;
+    // The storytelling texts again, whoever wrote them.
+    void StorytellingChanged() override;
 
     // The rows made again from the story.
     void Refill();

@@ -43,7 +43,10 @@ bool WriteStorytelling(FKDoc& story, int index, const std::string& stored) {
     PText& record = story.GetStorytellingRecord();
     const bool changed = stored.empty() ? record.HasKey(row->code) && record.Remove(row->code) == kNoErr
                                         : WriteRecordText(record, row->code, stored.c_str()) > 0;
-    if (changed) story.SetDirty();
+    if (changed) {
+        story.SetDirty();
+        story.StorytellingChanged();
+    }
     return changed;
 }
 
