@@ -1,8 +1,10 @@
 // The Main and impact roles: exactly one character holds each, and taking one from a character
-// that a new story made and nobody touched since deletes that placeholder.
+// that a new story made and nobody touched since deletes that placeholder, from the scenes too.
 
 #include "foundation/pfm/PText.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/SceneManager.h"
+#include "storymodel/StoryDocument.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/UserPrompts.h"
 
@@ -68,7 +70,10 @@ void CharacterManager::AssignRole(std::int16_t role, std::int32_t position) {
     if (previous) previous->WriteNumber(CharacterKey::kSubjectiveRole, previous->role_);
     holder->WriteNumber(CharacterKey::kSubjectiveRole, role);
     index = position;
-    if (placeholder != kNoCharID) DeleteCharacter(placeholder, true);
+    if (placeholder == kNoCharID) return;
+    DeleteCharacter(placeholder, true);
+    // The scenes must not keep what they included of a character that is gone.
+    if (SceneManager* scenes = document_.GetSceneManager()) scenes->RemoveCharacter(placeholder);
 }
 
 void CharacterManager::ResetSubjectiveRoles() {

@@ -10,6 +10,7 @@
 #include "reports/ReportCatalogue.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/engine/InclApprList.h"
 #include "storymodel/engine/IncludeableAppreciation.h"
 #include "support/TextLimitCases.h"
 
@@ -171,6 +172,37 @@ TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRep
                              "\n" + represents + "\x95 " + characters.GetCharacter(main)->Name() +
                              "\n\x95 {NObst} Character\n\n");
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{49, 50, 51, 51, 49, 50}));
+}
+
+// A new story's untouched Main and impact characters go when others take their roles; what a scene
+// included of them goes with them, and the scene no longer claims to represent them.
+TEST_F(ReportSections, AScenesItemsOfAPlaceholderThatWentWhenItsRoleWasTakenGoWithIt) {
+    log->lastKey = 1;
+    CharacterManager& characters = story->Characters();
+    const CharID mainPlaceholder = characters.GetMainCharacter();
+    const CharID impactPlaceholder = characters.GetImpactCharacter();
+    const std::string impactName = characters.GetCharacter(impactPlaceholder)->Name();
+    Scene& scene = AddScene("Opening", nullptr);
+    const IncludeableAppreciation mainItem(30000, 1, mainPlaceholder);
+    const IncludeableAppreciation impactItem(30000, 2, impactPlaceholder);
+    scene.AddAppreciation(mainItem);
+    scene.AddAppreciation(impactItem);
+    scene.AddAppreciation(IncludeableAppreciation(30001, 2));
+    const CharID ophelia = characters.CreateCharacter("Ophelia", 1, kSingularForm, 1, kNoRole, false);
+    const CharID hal = characters.CreateCharacter("Hal", 0, kSingularForm, 0, kNoRole, false);
+
+    characters.AssignRoleById(kMainRole, ophelia);
+    ASSERT_FALSE(characters.HasCharacter(mainPlaceholder)) << "the untouched placeholder went";
+    const std::string represents =
+        "[S1]" + kB + NameOf(scene) + kNB + "\n" + Code("I+") + "This Scene Represents:" + Code("I-") + "\n";
+    EXPECT_EQ(Build(50), represents + "\x95 " + impactName + "\n\x95 {NObst} Character\n\n");
+    EXPECT_EQ(story->Scenes().GetUsageCount(mainItem), 0);
+
+    characters.AssignRoleById(kImpactRole, hal);
+    ASSERT_FALSE(characters.HasCharacter(impactPlaceholder));
+    EXPECT_EQ(Build(50), represents + "\x95 {NObst} Character\n\n");
+    EXPECT_EQ(story->Scenes().GetUsageCount(impactItem), 0);
+    EXPECT_EQ(scene.GetAppreciations().GetCount(), 1);
 }
 
 // A scene's description at the most its field takes, 30,719 bytes as stored with slashes among them,
