@@ -5,8 +5,10 @@
 #include "characters/CastListView.h"
 #include "foundation/Debug.h"
 #include "framework/TWindow.h"
+#include "query/data/CharacterQuestions.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/StoryApplication.h"
 
 namespace {
 
@@ -51,6 +53,11 @@ void DeleteStoryCharacter(TAppl* application, FKDoc& story, CharID id) {
     auto* commands = dynamic_cast<FablCmds*>(application);
     if (TWindow* build = story.GetBCWindow(); build && commands)
         commands->GetStoryTools().DropFromQuad(*build, id);
+    if (IStoryApplication* owner = GetStoryApplication()) {
+        const QueryStory query{&story, story.GetCharacterManager(), story.GetSceneManager(),
+                               story.GetResponseRecord(), &story.GetQuestionStatus()};
+        ForgetCharacterQuestions(owner->GetDataFile(), query, id);
+    }
     if (CharacterManager* characters = story.GetCharacterManager()) characters->DeleteCharacter(id, true);
     if (SceneManager* scenes = story.GetSceneManager()) scenes->RemoveCharacter(id);
 }

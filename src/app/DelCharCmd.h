@@ -23,6 +23,6 @@ public:
 };
 
 // Takes the character out of the story once deleting it was agreed: the Build Characters window
-// drops it from its quad, the character goes with its record and relationships (the listeners hear
-// of it), and the story's scenes lose it.
+// drops it from its quad, the question status forgets the rows of its pages, the character goes with
+// its record and relationships (the listeners hear of it), and the story's scenes lose it.
 void DeleteStoryCharacter(TAppl* application, FKDoc& story, CharID id);

@@ -15,6 +15,8 @@
 #include "platform/ui/VirtualKeys.h"
 #include "query/data/QuestionStatus.h"
 #include "query/data/TopicTable.h"
+#include "query/data/QuestionContext.h"
+#include "app/DelCharCmd.h"
 
 namespace apptest {
 namespace {
@@ -391,6 +393,44 @@ TEST_F(StoryDocument, ACharacterFileOpenedGoesIntoTheFrontStory) {
     ASSERT_EQ(application->GetDocumentCount(), 1) << "a new story takes it";
     EXPECT_EQ(Last()->GetCharacterManager()->GetCount(), 3);
     EXPECT_FALSE(application->ImportFile(FileRef(Path("nothing.fsf").c_str())));
+}
+
+}  // namespace
+}  // namespace apptest
+
+namespace apptest {
+namespace {
+
+// The answers of a deleted character's pages are kept by the ids of their contexts; a story opened
+// again gives a new character the id of a deleted one that had the highest, and with it the answers.
+TEST_F(StoryDocument, ADeletedCharactersAnswersDoNotPassToTheNextCharacterGivenItsId) {
+    FKDoc* story = WrittenStory("answers.fsf");
+    CharacterManager& characters = *story->GetCharacterManager();
+    const CharID mara = characters.GetLastCharacterID();
+    const CharID zed = characters.CreateCharacter("Zed", 0, 1, 0, 0, false);
+    const std::int16_t topic = FirstTopicOfKind(kCharacterTopic);
+    ASSERT_GE(topic, 0);
+    const auto pageOf = [](CharID id) {
+        QuestionContext context;
+        context.SetCharacter(id);
+        return context.GetContextKey();
+    };
+    QuestionStatus& status = story->GetQuestionStatus();
+    status.SetStatus(kQuestionAnswered, topic, pageOf(zed));
+    status.SetStatus(kQuestionAnswered, topic, pageOf(mara));
+    DeleteStoryCharacter(application, *story, zed);
+    EXPECT_EQ(status.GetStatus(topic, pageOf(zed)), kQuestionOpen);
+    EXPECT_EQ(status.GetStatus(topic, pageOf(mara)), kQuestionAnswered) << "another character's answer stays";
+    ASSERT_EQ(story->Save(nullptr), kNoErr);
+    Stop();
+    Start();
+
+    FKDoc* reopened = OpenStory("answers.fsf");
+    ASSERT_NE(reopened, nullptr);
+    const CharID yves = reopened->GetCharacterManager()->CreateCharacter("Yves", 0, 1, 0, 0, false);
+    ASSERT_EQ(yves, zed) << "the story gives the free id again";
+    EXPECT_EQ(reopened->GetQuestionStatus().GetStatus(topic, pageOf(yves)), kQuestionOpen);
+    EXPECT_EQ(reopened->GetQuestionStatus().GetStatus(topic, pageOf(mara)), kQuestionAnswered);
 }
 
 }  // namespace
