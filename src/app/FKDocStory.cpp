@@ -225,8 +225,9 @@ bool FKDoc::CheckStoryform() {
     if (count == StoryFormManager::kOneStoryform) {
         for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i)
             solver.ApplyResult(i, responses_.get(), 1);
-        RebuildThroughlines();
     }
+    // With more storyforms left, or none, nothing of a single storyform the file kept stays in force.
+    RebuildThroughlines();
     return removed;
 }
 
