@@ -6,6 +6,7 @@
 #include "app/FEWindow.h"
 #include "app/Fablecore.h"
 #include "app/PreferencesManager.h"
+#include "foundation/FileError.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "framework/TWindow.h"
@@ -202,9 +203,13 @@ ErrCode FKDoc::CommitWindows() {
     return first;
 }
 
-// The windows that show the story's managers close first, as the managers are made again.
+// The windows that show the story's managers close first, as the managers are made again. A story
+// that never had a file has nothing to go back to and is left as it is. A revert that fails part
+// way leaves the story changed: it is then neither what the writer had nor what the file holds, and
+// closing it must still ask.
 ErrCode FKDoc::Revert() {
     if (!store_ || !info_) return TDoc::Revert();
+    if (!PFMGetFileRef(store_).IsValid()) return kFileNotFoundErr;
     if (!CloseOtherWindows(true)) return kNoErr;
     Broadcast(FKDocEvent::kClosing);
     {
@@ -215,6 +220,7 @@ ErrCode FKDoc::Revert() {
     questionStatus_.Clear();
     const ErrCode loaded = InitStoryData();
     if (error == kNoErr) error = loaded;
+    if (error != kNoErr) SetDirty();
     if (frontEnd_) frontEnd_->BuildContents();
     UpdateWindowTitles();
     if (info_) Broadcast(FKDocEvent::kOpened);

@@ -223,6 +223,47 @@ TEST_F(StoryDocument, RevertTakesTheStoryBackToItsFile) {
         << "windows that follow the managers hear of the new ones";
 }
 
+// A story that was never saved has no file to go back to: reverting it leaves everything the writer
+// typed, and closing it still asks.
+TEST_F(StoryDocument, RevertingAStoryThatNeverHadAFileLeavesItAsItWas) {
+    FKDoc* story = NewStory();
+    story->GetInfoRecord().SetEntry("Title", 'c', "Typed Before Any Save");
+    story->GetCharacterManager()->CreateCharacter("Newcomer", 0, 0, 0, 0, false);
+    story->SetDirty();
+    EXPECT_NE(story->Revert(), kNoErr);
+    EXPECT_TRUE(story->IsDirty());
+    EXPECT_EQ(Title(*story), "Typed Before Any Save");
+    EXPECT_EQ(story->GetCharacterManager()->GetCount(), 3);
+
+    Mark();
+    Answer(IDYES);
+    Choose("kept.fsf");
+    ASSERT_TRUE(story->Close(false, true));
+    EXPECT_THAT(Asked(), testing::Contains(testing::StartsWith("Save changes to")));
+    EXPECT_EQ(TextOnDisk(Path("kept.fsf"), kInfo, "Title"), "Typed Before Any Save");
+    FKDoc* reopened = OpenStory("kept.fsf");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->GetCharacterManager()->GetCount(), 3);
+}
+
+// When the file can no longer be read back (here another program emptied it), the revert fails
+// and the story is neither the writer's nor the file's: it stays changed, so closing asks.
+TEST_F(StoryDocument, ARevertThatFailsLeavesTheStoryChanged) {
+    ASSERT_TRUE(WrittenStory("emptied.fsf")->Close(false, true));
+    FKDoc* story = OpenStory("emptied.fsf");
+    ASSERT_NE(story, nullptr);
+    story->GetInfoRecord().SetEntry("Title", 'c', "Changed");
+    story->SetDirty();
+    std::filesystem::resize_file(Path("emptied.fsf"), 0);
+    EXPECT_NE(story->Revert(), kNoErr);
+    EXPECT_TRUE(story->IsDirty());
+
+    Mark();
+    Answer(IDNO);
+    ASSERT_TRUE(story->Close(false, true));
+    EXPECT_THAT(Asked(), ElementsAre("Save changes to \"emptied.fsf\"?"));
+}
+
 TEST_F(StoryDocument, ClosingTheFrontEndClosesTheOtherWindowsLastOpenedFirst) {
     FKDoc* story = NewStory();
     std::vector<std::string> closed;
