@@ -4,10 +4,13 @@
 //
 // Template 1014, keys S1-S6 and S8-S20. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
 // "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". When neither test of a pair
-// holds (a dynamic not chosen), the second words are taken.
+// holds (a dynamic not chosen), the second words are taken. The verbs after the Main Character's
+// name agree with its form: a Main Character of several people "resolve" and "have".
 
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportComposer.h"
+#include "storymodel/CharInfoRec.h"
+#include "storymodel/CharacterManager.h"
 #include "storymodel/engine/IStoryForm.h"
 
 void ReportComposer::BuildCharacterDynamicsSynopsis() {
@@ -26,7 +29,11 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     const char* w4 = outcomeFits ? "and " : "";
     const char* w5 = outcomeFits ? "and" : "but";
     const char* w6 = success ? "" : "not ";
-    const char* w7 = good ? "resolves" : "fails to resolve";
+    const CharacterManager* characters = GetCharacterManager();
+    const CharInfoRec* main = characters ? characters->RecordAt(characters->GetMainIndex()) : nullptr;
+    const bool several = main && main->GetForm() == kPluralForm;
+    const char* w7 = good ? (several ? "resolve" : "resolves")
+                          : (several ? "fail to resolve" : "fails to resolve");
     const char* w8 = good ? "succeeded in resolving" : "failed to resolve";
     const char* w9 = (change && good) || (steadfast && bad) ? "was" : "was not";
 
@@ -64,7 +71,7 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     t.Key(18);
     AppendStoryPoint("Resolve", ", ", true);
     AppendFormatted("%s ", w5);
-    AppendFormatted("{CNN(MC,NM)} has %s", w8);
+    AppendFormatted("{CNN(MC,NM)} %s %s", several ? "have" : "has", w8);
     t.Key(19);
     AppendStoryPoint("Judgment", ".", false);
     AppendStyleCode(ReportStyle::kParagraphEnd);

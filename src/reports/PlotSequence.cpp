@@ -27,7 +27,7 @@ constexpr std::array<Introduction, 4> kIntroductions = {{
      "The {NSubj} Story is the relationship between the Main and the {NObst} Character: its act one deals "
      "primarily with {SNF(%s)}."},
     {1,
-     "The Main Character's throughline is the story as {CNN(MC,NM)} sees it from the inside: its act one "
+     "The Main Character's throughline is the story seen from the inside, by {CNN(MC,NM)}: its act one "
      "deals primarily with {SNF(%s)}."},
     {2,
      "The {NObst} Character's throughline is the challenge to that view that comes from {CNN(OC,NM)}: "
