@@ -51,8 +51,9 @@ void ReportComposer::BuildReportSection58() {
         if (count == 1) {
             AppendText("  1 (the storyform is complete)");
         } else if (count == 0) {
-            // A story never keeps choices that leave no storyform: no count is kept yet.
-            AppendText("  not counted yet");
+            // Every opening counts the storyforms, so none is a count: choices kept in a file that
+            // leave no storyform (the opening gives up only Act Order choices to find one).
+            AppendText("  none: the choices made leave no storyform");
         } else {
             AppendFormatted("  %u", static_cast<unsigned>(count));
         }
