@@ -3,9 +3,10 @@
 // characters' concerns, issues, unique abilities and critical flaws filled in from story points.
 //
 // Template 1014, keys S1-S6 and S8-S20. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
-// "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". When neither test of a pair
-// holds (a dynamic not chosen), the second words are taken. The verbs after the Main Character's
-// name agree with its form: a Main Character of several people "resolve" and "have".
+// "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". A sentence that rests on a
+// dynamic not chosen yet (neither test of its pair holds) gives way to one that says so (S21 to
+// S24). The verbs after the Main Character's name agree with its form: a Main Character of several
+// people "resolve" and "have".
 
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportComposer.h"
@@ -37,20 +38,32 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     const char* w8 = good ? "succeeded in resolving" : "failed to resolve";
     const char* w9 = (change && good) || (steadfast && bad) ? "was" : "was not";
 
+    const bool resolveChosen = change || steadfast, growthChosen = stop || start;
+    const bool endChosen = (success || failure) && (good || bad);
+
     Section t(*this, 1014);
-    t.Keys({1, 2});
-    AppendText(w1);
-    t.Key(3);
-    AppendFormatted("%s ", w2);
-    t.Key(4);
-    AppendText(w3);
-    t.Key(5);
-    AppendText(w6);
-    t.Key(6);
-    AppendFormatted("%s{CNN(MC,NM)} %s", w4, w7);
-    t.Key(8);
-    AppendText(w9);
-    t.Key(9);
+    t.Key(1);
+    if (resolveChosen && growthChosen) {
+        t.Key(2);
+        AppendText(w1);
+        t.Key(3);
+        AppendFormatted("%s ", w2);
+        t.Key(4);
+    } else {
+        t.Key(21);
+    }
+    if (resolveChosen && endChosen) {
+        AppendText(w3);
+        t.Key(5);
+        AppendText(w6);
+        t.Key(6);
+        AppendFormatted("%s{CNN(MC,NM)} %s", w4, w7);
+        t.Key(8);
+        AppendText(w9);
+        t.Key(9);
+    } else {
+        t.Key(22);
+    }
     AppendStoryPoint("MCCon", ", ", true);
     t.Key(10);
     AppendStoryPoint("OCCon", ".  ", false);
@@ -66,13 +79,19 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     AppendStoryPoint("OCUnRng", " ", true);
     t.Key(16);
     AppendStoryPoint("OCCrFl", ".  ", false);
-    t.Key(17);
-    AppendText(w6);
-    t.Key(18);
-    AppendStoryPoint("Resolve", ", ", true);
-    AppendFormatted("%s ", w5);
-    AppendFormatted("{CNN(MC,NM)} %s %s", several ? "have" : "has", w8);
-    t.Key(19);
+    if (endChosen) {
+        t.Key(17);
+        AppendText(w6);
+        t.Key(18);
+        AppendStoryPoint("Resolve", ", ", true);
+        AppendFormatted("%s ", w5);
+        AppendFormatted("{CNN(MC,NM)} %s %s", several ? "have" : "has", w8);
+        t.Key(19);
+    } else {
+        t.Key(23);
+        AppendStoryPoint("Resolve", ", ", true);
+        t.Key(24);
+    }
     AppendStoryPoint("Judgment", ".", false);
     AppendStyleCode(ReportStyle::kParagraphEnd);
     if (owner_ && owner_->GetVocabularyOption()) {

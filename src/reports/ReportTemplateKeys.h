@@ -42,14 +42,14 @@ inline constexpr std::array<TemplateKeySet, 69> kTemplateKeySets = {{
                TemplateKeyRange(11, 24)},  // the overall story's themes
     {1001, TemplateKeyRange(1, 12)},       // the subjective story's themes
     {1002, TemplateKey(1) | TemplateKey(3) | TemplateKey(5) | TemplateKeyRange(7, 35)},  // main character
-    {1003, TemplateKeyRange(1, 14)},                                                     // impact character
+    {1003, TemplateKeyRange(1, 15)},                                                     // impact character
     {1006, TemplateKeyRange(1, 16) | TemplateKeyRange(21, 27) | TemplateKeyRange(32, 36)},  // simple main
     {1007, TemplateKeyRange(1, 5)},                                                         // relationships
     {1008, TemplateKey(1) | TemplateKey(3)},                                                // type contrast
     {1009, TemplateKeyRange(1, 2) | TemplateKeyRange(4, 12)},  // goals and requirements
     {1010, TemplateKey(1) | TemplateKeyRange(3, 8) | TemplateKeyRange(10, 16) |
                TemplateKeyRange(18, 24)},                      // plot dynamics
-    {1014, TemplateKeyRange(1, 6) | TemplateKeyRange(8, 20)},  // the subjective story's characters
+    {1014, TemplateKeyRange(1, 6) | TemplateKeyRange(8, 24)},  // the subjective story's characters
     {1016, TemplateKeyRange(1, 2)},                            // all characters
     {1070, TemplateKeyRange(1, 2)},                            // closing notes
     {1071, TemplateKeyRange(1, 2)},

@@ -36,6 +36,8 @@ struct Dynamics {
         good = form->IsGood();
         bad = form->IsBad();
     }
+    // Whether both the resolve and the judgment are chosen, so that one can be judged by the other.
+    bool ResolveAndJudgmentChosen() const { return (change || steadfast) && (good || bad); }
     // The outcome is judged against the character's resolve.
     bool ResolveMatchesJudgment() const { return (change && good) || (steadfast && bad); }
 };
@@ -231,11 +233,16 @@ void ReportComposer::BuildImpactCharacterThemes() {
     const bool wrong = d.ResolveMatchesJudgment();
 
     Section t(*this, 1003);
-    t.Keys({1, 2});
-    AppendText(wrong ? "wrong" : "right");
-    t.Key(3);
-    AppendText(wrong ? "better" : "worse");
-    t.Key(4);
+    t.Key(1);
+    if (d.ResolveAndJudgmentChosen()) {
+        t.Key(2);
+        AppendText(wrong ? "wrong" : "right");
+        t.Key(3);
+        AppendText(wrong ? "better" : "worse");
+        t.Key(4);
+    } else {
+        t.Key(15);
+    }
     AppendText(way.method);
     t.Key(5);
     AppendFormatted("\"%s\"", way.domain);

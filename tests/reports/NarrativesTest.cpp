@@ -96,13 +96,25 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
         << failed;
 }
 
-TEST_F(Narratives, CharacterSynopsisWithNoDynamicChosenTakesEverySecondWord) {
+TEST_F(Narratives, CharacterSynopsisWithNoDynamicChosenSaysSoInsteadOfTakingTheSecondWords) {
     const std::string expected =
-        "[S1][S2]not [S3] [S4]although [S5]not [S6]{CNN(MC,NM)} fails to resolve[S8]was not[S9], [S10].  "
-        "[S11], "
-        "[S12].  [S13] [S14], [S15] [S16].  [S17]not [S18], but {CNN(MC,NM)} has failed to resolve[S19].\n\n";
+        "[S1][S21][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  [S23], [S24].\n\n";
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1014}));
+}
+
+TEST_F(Narratives, CharacterSynopsisGivesEachSentenceWhoseDynamicsAreChosen) {
+    // Growth and resolve chosen: the growth's sentence; outcome and judgment not: what rests on them
+    // is said to be not chosen.
+    form.Set({D::kChange, D::kStop});
+    EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis),
+              "[S1][S2][S3] not [S4][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  [S23], [S24].\n\n");
+    // Outcome and judgment chosen, resolve not: the closing sentence, but no verdict on who was right.
+    form.Set({D::kSuccess, D::kGood, D::kStop});
+    const std::string ended = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
+    EXPECT_TRUE(StartsWith(ended, "[S1][S21][S22], [S10].")) << ended;
+    EXPECT_NE(ended.find("[S17][S18], and {CNN(MC,NM)} has succeeded in resolving[S19].\n\n"), std::string::npos)
+        << ended;
 }
 
 TEST_F(Narratives, CharacterSynopsisOfAChangeStopSuccessGoodStoryEndsWithTheRuleAndS20) {
@@ -130,9 +142,15 @@ TEST_F(Narratives, CharacterSynopsisWeavesInTheTwoCharactersTexts) {
     composer->SetShowStorytelling(1);
     Tell("MCCon", "his worry");
     Tell("OCCrFl", "her flaw");
+    form.Set({D::kChange, D::kStop, D::kSuccess, D::kGood});
     const std::string text = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
     EXPECT_NE(text.find("[S9]" + Told("MCCon", true) + "[S10].  [S11]"), std::string::npos) << text;
     EXPECT_NE(text.find("[S16]" + Told("OCCrFl", false) + "[S17]"), std::string::npos) << text;
+    // The sentence that says the ending is not chosen ends on the Main Character's concern too.
+    form.Set({});
+    const std::string unchosen = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
+    EXPECT_NE(unchosen.find("[S22]" + Told("MCCon", true) + "[S10].  [S11]"), std::string::npos) << unchosen;
+    EXPECT_NE(unchosen.find("[S16]" + Told("OCCrFl", false) + "[S23]"), std::string::npos) << unchosen;
 }
 
 TEST_F(Narratives, TheTypeSummaryContrastsSixPairsInEachOfTheFourActs) {

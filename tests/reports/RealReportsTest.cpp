@@ -487,4 +487,48 @@ TEST_F(RealReports, EveryCatalogueReportReadsAsProseForAnEmptyStory) {
     }
 }
 
+
+// While the resolve or the judgment is not chosen, the two characters' verdicts (whose way was
+// right, who fares better giving it up, whether the effort succeeds and the problem is resolved)
+// are not given as though the second value had been chosen: the reports say they are not chosen.
+TEST_F(RealReports, TheCharacterVerdictsSayWhatIsNotChosenYetInsteadOfGuessingIt) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    const char* const guesses[] = {"own way that turns out to be right:", "own way that turns out to be wrong:",
+                                   "off giving it up than holding to it", "the one who had it right was",
+                                   ", and Mara resolves", "fails to resolve", "failed to resolve",
+                                   "succeeded in resolving", "does not fit the pull", "does fit the pull",
+                                   "effort does not succeed", "effort does succeed"};
+    const auto expectNoGuess = [&](const char* stage) {
+        SCOPED_TRACE(stage);
+        const std::string themes = Read(built, *story, 15), characters = Read(built, *story, 25);
+        for (const char* guess : guesses) {
+            EXPECT_EQ(themes.find(guess), std::string::npos) << guess << ": " << themes;
+            EXPECT_EQ(characters.find(guess), std::string::npos) << guess << ": " << characters;
+        }
+        EXPECT_NE(themes.find("Whether in this story it is the Main Character's own way that turns out to be "
+                              "right or wrong, and so whether the Main Character is better or worse off giving "
+                              "it up, is not chosen yet. The impact of Otto is made"),
+                  std::string::npos)
+            << themes;
+        EXPECT_NE(characters.find("Whether the Main Character's growth fits the pull of the story is not chosen "
+                                  "yet. In the end, whether the story's effort succeeds, whether the Main "
+                                  "Character's personal problem is resolved and which of the two had it right "
+                                  "are not all chosen yet."),
+                  std::string::npos)
+            << characters;
+        EXPECT_NE(characters.find("So far, the Main Character's resolve is "), std::string::npos) << characters;
+    };
+    expectNoGuess("a new story");
+    // Resolve and outcome chosen, growth, judgment and limit not.
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 0));
+    story->StoryForm().SetChoice(DynamicPointID(kOutcome), DynamicValue(kOutcome, 1));
+    ASSERT_TRUE(story->StoryForm().IsChange());
+    ASSERT_TRUE(story->StoryForm().IsFailure());
+    expectNoGuess("resolve and outcome chosen");
+    EXPECT_NE(Read(built, *story, 25).find("So far, the Main Character's resolve is Change, and her judgment is "),
+              std::string::npos)
+        << Read(built, *story, 25);
+}
+
 }  // namespace

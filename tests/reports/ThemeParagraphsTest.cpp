@@ -115,7 +115,7 @@ TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFi
 
 TEST_F(ThemeParagraphs, TheImpactCharactersProblemClassPicksItsWayOfWorking) {
     EXPECT_EQ(Impact(),
-              "[S1][S2]right[S3]worse[S4]in a way not chosen yet[S5]\"not chosen yet\"[S6] [S7].  [S8] "
+              "[S1][S15]in a way not chosen yet[S5]\"not chosen yet\"[S6] [S7].  [S8] "
               "[S13].  [S14].  [S9] [S10].  [S11], [S12].");
     const struct {
         const char* problem;
@@ -126,6 +126,7 @@ TEST_F(ThemeParagraphs, TheImpactCharactersProblemClassPicksItsWayOfWorking) {
         {"31110", "[S4]through manipulation[S5]\"manner of thinking\"[S6]"},
         {"41110", "[S4]through adopting an attitude[S5]\"state of mind\"[S6]"},
     };
+    form.Set({D::kChange, D::kGood});  // so that the way follows the verdict's S4
     for (const auto& c : classes) {
         form.SetValueByCode("OCPbm", IdOfCode(c.problem));
         EXPECT_NE(Impact().find(c.way), std::string::npos) << c.problem;
@@ -142,6 +143,11 @@ TEST_F(ThemeParagraphs, TheImpactCharactersVerdictFollowsResolveAndJudgment) {
     EXPECT_TRUE(StartsWith(Impact(), "[S1][S2]wrong[S3]better[S4]"));
     form.Set({D::kChange, D::kBad});
     EXPECT_TRUE(StartsWith(Impact(), "[S1][S2]right[S3]worse[S4]"));
+    // With either of the two not chosen there is no verdict, only the words that say so.
+    for (const auto dynamics : {std::initializer_list<D>{D::kChange}, {D::kBad}, {D::kSteadfast, D::kSuccess}}) {
+        form.Set(dynamics);
+        EXPECT_TRUE(StartsWith(Impact(), "[S1][S15]in a way not chosen yet[S5]")) << Impact();
+    }
 }
 
 TEST_F(ThemeParagraphs, ShowingStorytellingWithoutTextsAddsOnlyTheRuleAndTheClosingNotes) {
