@@ -2,11 +2,12 @@
 // limit, resolve, outcome and judgment, with key words chosen by the dynamics and set in bold, and
 // the story's storytelling texts woven in after each story point.
 //
-// Template 1006, keys S1-S16, S21-S27 and S32-S36. Storytelling keys: "Direction", "Approach",
+// Template 1006, keys S1-S16, S21-S27 and S32-S49. Storytelling keys: "Direction", "Approach",
 // "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
-// "MCUnRng", "STPbm" and "STSol". A dynamic not chosen reads as its second word. The growth and
-// the story's problem end their sentences with the two blanks of a sentence that goes on (S5 and
-// S21 follow them), so that the texts after a storytelling block start their lines without one.
+// "MCUnRng", "STPbm" and "STSol". A sentence that rests on a dynamic not chosen yet (neither of its
+// two values) gives way to one that says so (S37 to S49). The growth and the story's problem end
+// their sentences with the two blanks of a sentence that goes on (S5 and S21 follow them), so that
+// the texts after a storytelling block start their lines without one.
 
 #include <string>
 
@@ -29,6 +30,11 @@ void ReportComposer::BuildMainCharacterDynamics() {
     const bool start = form && form->IsStart();
     const bool good = form && form->IsGood();
     const bool action = form && form->IsAction();
+    const bool resolveChosen = change || (form && form->IsSteadfast());
+    const bool judgmentChosen = good || (form && form->IsBad());
+    const bool driverChosen = action || (form && form->IsDecision());
+    const bool limitChosen = form && (form->IsTimelock() || form->IsOptionlock());
+    const bool outcomeChosen = form && (form->IsSuccess() || form->IsFailure());
     const std::string driver = action ? Bold("take ", "Action") : Bold("make a ", "Decision");
     const std::string limit = form && form->IsTimelock() ? Bold("", "Time") : Bold("", "Options");
     const std::string resolve = change ? Bold("", "Changes") : Bold("", "continues");
@@ -36,7 +42,7 @@ void ReportComposer::BuildMainCharacterDynamics() {
 
     Section t(*this, 1006);
     t.Keys({1, 2});
-    t.Key(change ? 3 : 4);
+    t.Key(!resolveChosen ? 37 : change ? 3 : 4);
     AppendStoryPoint("Direction", ".  ", false);
     t.Key(5);
     AppendStoryPoint("MCCrFl", ", ", true);
@@ -44,52 +50,87 @@ void ReportComposer::BuildMainCharacterDynamics() {
     AppendStoryPoint("MCPbm", ".", false);
     t.Key(7);
     AppendStoryPoint("Approach", ".  ", false);
-    t.Key(8);
-    AppendText(driver.c_str());
-    AppendStoryPoint("Work", ".  ", false);
-    t.Key(9);
-    AppendFormatted("%s ", driver.c_str());
-    t.Key(10);
-    AppendText(limit.c_str());
+    if (driverChosen) {
+        t.Key(8);
+        AppendText(driver.c_str());
+        AppendStoryPoint("Work", ".  ", false);
+        t.Key(9);
+        AppendFormatted("%s ", driver.c_str());
+    } else {
+        t.Key(40);
+        AppendStoryPoint("Work", ".  ", false);
+        t.Key(41);
+    }
+    if (limitChosen) {
+        t.Key(10);
+        AppendText(limit.c_str());
+    } else {
+        t.Key(42);
+    }
     AppendStoryPoint("Limit", ".", false);
     t.Key(11);
-    if (change) {
-        t.Key(12);
+    if (change || !resolveChosen) {
+        t.Key(change ? 12 : 38);
         AppendText("{SNF(MCFoc)}");
         AppendStoryPoint(start ? "MCFoc" : "MCDir", ", ", true);
         t.Key(13);
         AppendText("{SNF(MCDir)}");
         AppendStoryPoint(start ? "MCDir" : "MCFoc", ".  ", false);
-    } else {
-        t.Key(14);
+    }
+    if (!change) {
+        t.Key(resolveChosen ? 14 : 39);
         AppendStoryPoint("MCPbm", " ", true);
         t.Key(15);
         AppendStoryPoint("MCSol", ".", false);
     }
     t.Keys({16, 36});
     AppendStoryPoint("STPbm", ".  ", false);
-    t.Key(21);
-    AppendText(limit.c_str());
+    if (limitChosen) {
+        t.Key(21);
+        AppendText(limit.c_str());
+    } else {
+        t.Key(43);
+    }
     AppendStoryPoint("Limit", ", ", true);
-    t.Key(22);
-    AppendText(driver.c_str());
+    if (driverChosen) {
+        t.Key(22);
+        AppendText(driver.c_str());
+    } else {
+        t.Key(44);
+    }
     AppendStoryPoint("Work", ".", false);
     t.Key(23);
-    if (good) {
+    if (!judgmentChosen) {
+        t.Key(45);
+        AppendStoryPoint("MCUnRng", " ", true);
+        t.Key(46);
+        AppendStoryPoint("MCCrFl", ", ", true);
+    } else if (good) {
         t.Key(24);
         AppendStoryPoint("MCUnRng", ", ", true);
     } else {
         t.Key(27);
         AppendStoryPoint("MCCrFl", ", ", true);
     }
-    t.Key(25);
-    AppendText(resolve.c_str());
-    AppendStoryPoint("Resolve", " ", true);
-    t.Key(26);
-    AppendText(change ? "{SNN(STSol)}" : "{SNN(STPbm)}");
-    AppendStoryPoint(change ? "STSol" : "STPbm", ".", false);
-    t.Key(32);
-    AppendText(outcome.c_str());
+    if (resolveChosen) {
+        t.Key(25);
+        AppendText(resolve.c_str());
+        AppendStoryPoint("Resolve", " ", true);
+        t.Key(26);
+        AppendText(change ? "{SNN(STSol)}" : "{SNN(STPbm)}");
+        AppendStoryPoint(change ? "STSol" : "STPbm", ".", false);
+    } else {
+        t.Key(47);
+        AppendStoryPoint("Resolve", ", ", true);
+        t.Key(48);
+        AppendStoryPoint("STSol", ".", false);
+    }
+    if (outcomeChosen) {
+        t.Key(32);
+        AppendText(outcome.c_str());
+    } else {
+        t.Key(49);
+    }
     AppendStoryPoint("Outcome", " ", true);
     t.Key(33);
     AppendStoryPoint("Judgment", ".", false);

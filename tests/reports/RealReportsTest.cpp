@@ -531,4 +531,67 @@ TEST_F(RealReports, TheCharacterVerdictsSayWhatIsNotChosenYetInsteadOfGuessingIt
         << Read(built, *story, 25);
 }
 
+
+// The Main Character in plain words gives no dynamic that is not chosen yet (the second of its two
+// values, as once it did: "must hold firm", an effort that will Fail, a Decision, Options, what
+// holds the character back): it says that the dynamic is not chosen, and tells the rest.
+TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    const char* const resolveUnchosen[] = {
+        "Whether the Main Character will have to change over the course of the story or hold firm is not chosen "
+        "yet. Either way, the Main Character must ",
+        "Which way through the story asks of the Main Character is not chosen yet. To grow, the Main Character "
+        "would have to stop fixing on ",
+        "To hold firm instead, the Main Character would have to keep facing ",
+        ", and whether in the end the Main Character changes or holds firm is not chosen yet, and so is whether "
+        "the story turns on "};
+    const char* const driverAndLimitUnchosen[] = {
+        "In the story at large, whether what moves things forward is the need to take Action or to make a "
+        "Decision is not chosen yet.  Each time the characters meet that need the story steps forward, and "
+        "whether it draws to its end as it runs short of Time or of Options is not chosen yet.",
+        "Whether the story will end when it runs out of Time or of Options is not chosen yet, and whether the "
+        "way to that end is to take Action or to make a Decision is not chosen yet."};
+    const char* const judgmentUnchosen = "Resolve. Whether the Main Character is spurred on by ";
+    const char* const outcomeUnchosen =
+        "Outcome. Whether the story's effort will Succeed or Fail is not chosen yet and for Mara the end is ";
+    const char* const guesses[] = {"and must hold firm", "To hold firm, Mara", "the Main Character continues",
+                                   "the need to make a Decision.", "characters make a Decision the story",
+                                   "runs short of Options.", "runs out of Options,", "end is to make a Decision.",
+                                   "What holds Mara back", "effort will Fail"};
+    const auto expectIn = [](const std::string& text, const char* words) {
+        EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
+    };
+    const std::string fresh = Read(built, *story, 61);
+    for (const char* guess : guesses) EXPECT_EQ(fresh.find(guess), std::string::npos) << guess << ": " << fresh;
+    for (const char* words : resolveUnchosen) expectIn(fresh, words);
+    for (const char* words : driverAndLimitUnchosen) expectIn(fresh, words);
+    expectIn(fresh, judgmentUnchosen);
+    expectIn(fresh, outcomeUnchosen);
+
+    // Resolve, outcome and limit chosen: their own sentences, and still no guess at the others.
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 1));
+    story->StoryForm().SetChoice(DynamicPointID(kOutcome), DynamicValue(kOutcome, 1));
+    story->StoryForm().SetChoice(DynamicPointID(kLimit), DynamicValue(kLimit, 1));
+    ASSERT_TRUE(story->StoryForm().IsSteadfast());
+    ASSERT_TRUE(story->StoryForm().IsFailure());
+    ASSERT_TRUE(story->StoryForm().IsOptionlock());
+    const std::string partly = Read(built, *story, 61);
+    for (const char* words : {"and must hold firm", "To hold firm, Mara must keep facing ", "effort will Fail",
+                              "and in the end the Main Character continues as the story turns on ",
+                              "and it draws to its end as it runs short of Options.",
+                              "The story will end when it runs out of Options, and whether the way to that end is "
+                              "to take Action or to make a Decision is not chosen yet."})
+        expectIn(partly, words);
+    for (const char* guess : {"the need to make a Decision.", "characters make a Decision the story",
+                              "end is to make a Decision.", "What holds Mara back"})
+        EXPECT_EQ(partly.find(guess), std::string::npos) << guess << ": " << partly;
+    expectIn(partly, "In the story at large, whether what moves things forward is the need to take Action or to "
+                     "make a Decision is not chosen yet.  Each time the characters meet that need the story "
+                     "steps forward, and it draws");
+    expectIn(partly, judgmentUnchosen);
+    for (const char* words : resolveUnchosen) EXPECT_EQ(partly.find(words), std::string::npos) << words;
+    EXPECT_EQ(partly.find("Whether the story's effort"), std::string::npos) << partly;
+}
+
 }  // namespace
