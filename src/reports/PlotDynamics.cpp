@@ -2,8 +2,9 @@
 // or optionlock), the outcome (success or failure) and the judgment (good or bad), with words
 // chosen by the dynamics between the template's texts, and the story points that fill them in.
 //
-// Template 1010, keys S1, S3-S8, S10-S16 and S18-S24. Storytelling keys: "Work", "Limit",
-// "Outcome" and "Judgment". A dynamic not chosen reads as its second word.
+// Template 1010, keys S1, S3-S8, S10-S13, S15, S16, S18, S19 and S21-S37. Storytelling keys:
+// "Work", "Limit", "Outcome" and "Judgment". A sentence that rests on a dynamic not chosen yet
+// (neither of its two values) gives way to one that says so (S25, S26, S29-S31 and S34-S37).
 //
 // Two word choices differ from the plain pairing so that the sentences read as English: the words
 // that open the judgment's sentence carry the plot and its verb ("not only does the plot end" or
@@ -44,46 +45,83 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
     const char* o3 = alike ? "not only does the plot end" : "although the plot ends";
     const char* o4 = alike ? "but " : "";
 
+    const bool driverChosen = action || (form && form->IsDecision());
+    const bool limitChosen = optionlock || (form && form->IsTimelock());
+    const bool outcomeChosen = success || (form && form->IsFailure());
+    const bool judgmentChosen = good || (form && form->IsBad());
+
     Section t(*this, 1010);
-    t.Keys({1, 3});
-    AppendText(d1);
-    t.Key(4);
-    AppendFormatted("%s and ultimately %s.  ", d2, d3);
-    t.Key(5);
-    AppendFormatted("%ss would never be %s ", d4, d5);
-    t.Key(6);
-    AppendText(d1);
-    t.Key(7);
-    AppendText(d4);
-    t.Key(8);
+    t.Key(1);
+    if (driverChosen) {
+        t.Key(3);
+        AppendText(d1);
+        t.Key(4);
+        AppendFormatted("%s and ultimately %s.  ", d2, d3);
+        t.Key(5);
+        AppendFormatted("%ss would never be %s ", d4, d5);
+        t.Key(6);
+        AppendText(d1);
+        t.Key(7);
+        AppendText(d4);
+        t.Key(8);
+    } else {
+        t.Key(25);
+    }
 
-    t.Key(10);
-    AppendText(l2);
-    t.Key(11);
-    AppendText(l3.c_str());
-    t.Key(12);
-    AppendFormatted("%s but %s", l4, l5);
-    t.Key(13);
-    AppendText(l1);
+    if (limitChosen) {
+        t.Key(10);
+        AppendText(l2);
+        t.Key(11);
+        AppendText(l3.c_str());
+        t.Key(12);
+        AppendFormatted("%s but %s", l4, l5);
+        t.Key(13);
+        AppendText(l1);
+        t.Key(27);
+    } else {
+        t.Key(26);
+    }
 
-    t.Key(14);
-    AppendText(o1);
-    t.Key(15);
-    AppendText(o2);
-    t.Keys({16, 18});
-    AppendText(o3);
-    t.Key(19);
-    AppendFormatted("%sthis is %s", o4, j1);
+    if (outcomeChosen) {
+        t.Key(28);
+        AppendText(o1);
+        t.Key(15);
+        AppendText(o2);
+    } else {
+        t.Key(29);
+    }
+    t.Key(16);
+    if (!judgmentChosen) {
+        t.Key(30);
+    } else if (outcomeChosen) {
+        t.Key(18);
+        AppendText(o3);
+        t.Key(19);
+        AppendFormatted("%sthis is %s", o4, j1);
+        t.Key(32);
+    } else {
+        t.Key(31);
+        AppendText(j1);
+        t.Key(32);
+    }
 
-    t.Key(20);
-    AppendFormatted("%ss to be %s", d4, d5);
+    if (driverChosen) {
+        t.Key(33);
+        AppendFormatted("%ss to be %s", d4, d5);
+    } else {
+        t.Key(34);
+    }
     AppendStoryPoint("Work", ".  ", false);
-    t.Key(21);
-    AppendText(l6.c_str());
+    if (limitChosen) {
+        t.Key(21);
+        AppendText(l6.c_str());
+    } else {
+        t.Key(35);
+    }
     AppendStoryPoint("Limit", ".  ", false);
-    t.Key(22);
+    t.Key(outcomeChosen ? 22 : 36);
     AppendStoryPoint("Outcome", ", ", true);
-    t.Key(23);
+    t.Key(judgmentChosen ? 23 : 37);
     AppendStoryPoint("Judgment", ".", false);
     t.Key(24);
 }

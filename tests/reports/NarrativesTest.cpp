@@ -68,9 +68,9 @@ TEST_F(Narratives, PlotDynamicsOfAnActionTimelockSuccessGoodStory) {
         "[S1][S3]taken[S4]deliberate and ultimately decide.  [S5]decisions would never be made [S6]taken[S7]"
         "decision[S8][S10]time[S11]a " +
         B("Timelock") +
-        "[S12]running out of options but by running out of time[S13]time is[S14]is[S15]been "
+        "[S12]running out of options but by running out of time[S13]time is[S27][S28]is[S15]been "
         "achieved[S16][S18]"
-        "not only does the plot end[S19]but this is favorable[S20]decisions to be made.  [S21]" +
+        "not only does the plot end[S19]but this is favorable[S32][S33]decisions to be made.  [S21]" +
         B("Time") + " has run out.  [S22], [S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1010}));
@@ -84,14 +84,15 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
         "[S1][S3]made[S4]respond and ultimately take action.  [S5]actions would never be taken [S6]made[S7]"
         "action[S8][S10]options[S11]an " +
         B("Optionlock") +
-        "[S12]ticking clock but the closing down of options[S13]options are[S14]is NOT[S15]occurred[S16][S18]"
-        "although the plot ends[S19]this is favorable[S20]actions to be taken.  [S21]all " +
+        "[S12]ticking clock but the closing down of options[S13]options are[S27][S28]is "
+        "NOT[S15]occurred[S16][S18]"
+        "although the plot ends[S19]this is favorable[S32][S33]actions to be taken.  [S21]all " +
         B("Options") + " have been exhausted.  [S22]" + Told("Outcome", true) + "[S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
 
     form.Set({D::kFailure, D::kBad});
     const std::string failed = Build(&ReportComposer::BuildPlotDynamicsNarrative);
-    EXPECT_NE(failed.find("[S18]not only does the plot end[S19]but this is unfavorable[S20]"),
+    EXPECT_NE(failed.find("[S18]not only does the plot end[S19]but this is unfavorable[S32]"),
               std::string::npos)
         << failed;
 }

@@ -594,4 +594,86 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
     EXPECT_EQ(partly.find("Whether the story's effort"), std::string::npos) << partly;
 }
 
+
+// The Plot Dynamics give no dynamic that is not chosen yet (the second of its two values, as once
+// they did: a Timelock, a goal NOT reached, an unfavorable end, a Decision's words): they say which
+// are not chosen, and tell the rest.
+TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    const auto expectIn = [](const std::string& text, const char* words) {
+        EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
+    };
+    const auto expectNotIn = [](const std::string& text, const char* words) {
+        EXPECT_EQ(text.find(words), std::string::npos) << words << " in " << text;
+    };
+    const char* const driverUnchosen[] = {
+        "Driver. The plot moves at its turning points. Whether what drives it from one to the next is Action or "
+        "Decision is not chosen yet.  Limit.",
+        "In short. Whether the story is driven by Action or by Decision is not chosen yet.  "};
+    const char* const limitUnchosen[] = {
+        "Limit. The story cannot go on forever: it has a limited supply of time or of options. Whether the story "
+        "has a Timelock or an Optionlock is not chosen yet.  Outcome.",
+        "Whether it ends when Time has run out or when all Options have been exhausted is not chosen yet.  "};
+    const char* const outcomeUnchosen[] = {
+        "Outcome. Whether the story's goal is reached, so that by the end Success has been achieved, or Failure "
+        "has occurred, is not chosen yet.  Judgment.",
+        "Whether the effort ends in Success or in Failure is not chosen yet, "};
+    const char* const judgmentUnchosen[] = {
+        "Judgment. Whether the end of the story is favorable or unfavorable for the Main Character is not chosen "
+        "yet.  In short.",
+        "and whether for the Main Character the end is Good or Bad is not chosen yet."};
+    const char* const guesses[] = {"unchosen", "a step made", "decisions would never", "actions would never",
+                                   "calls for actions", "calls for decisions", "so the story has a",
+                                   "running short", "has run out.", "goal is NOT", "goal is reached:",
+                                   "ends in Failure",
+                                   "ends as it must", "favorable for the Main Character.", "the end is Bad"};
+    const std::string fresh = Read(built, *story, 18);
+    for (const char* guess : guesses) expectNotIn(fresh, guess);
+    for (const auto* unchosen : {driverUnchosen, limitUnchosen, outcomeUnchosen, judgmentUnchosen})
+        for (int n = 0; n < 2; ++n) expectIn(fresh, unchosen[n]);
+
+    // Driver and outcome chosen, limit and judgment not.
+    story->StoryForm().SetChoice(DynamicPointID(kDriver), DynamicValue(kDriver, 1));
+    story->StoryForm().SetChoice(DynamicPointID(kOutcome), DynamicValue(kOutcome, 1));
+    ASSERT_TRUE(story->StoryForm().IsDecision());
+    ASSERT_TRUE(story->StoryForm().IsFailure());
+    const std::string half = Read(built, *story, 18);
+    for (const char* words :
+         {"each turning point is a step made. In answer, the characters respond and ultimately take action.",
+          "or an Optionlock is not chosen yet.  Outcome. The story's goal is NOT reached: by the end, Failure "
+          "has occurred.  Judgment. Whether the end",
+          "In short. The story is driven by Decision, and each step it takes calls for actions to be taken.  ",
+          "The effort ends in Failure, and whether for the Main Character the end is Good or Bad is not chosen "
+          "yet."})
+        expectIn(half, words);
+    for (const char* words : {limitUnchosen[0], limitUnchosen[1], judgmentUnchosen[0]}) expectIn(half, words);
+    for (const char* guess : {"unchosen", "so the story has a", "ends as it must", "favorable for the Main "
+                              "Character."})
+        expectNotIn(half, guess);
+
+    // The other two chosen (an Optionlock and a Bad end), driver and outcome not.
+    story->StoryForm().SetChoice(DynamicPointID(kDriver), 0);
+    story->StoryForm().SetChoice(DynamicPointID(kOutcome), 0);
+    story->StoryForm().SetChoice(DynamicPointID(kLimit), DynamicValue(kLimit, 1));
+    story->StoryForm().SetChoice(DynamicPointID(kJudgment), DynamicValue(kJudgment, 1));
+    ASSERT_TRUE(story->StoryForm().IsOptionlock());
+    ASSERT_TRUE(story->StoryForm().IsBad());
+    ASSERT_FALSE(story->StoryForm().IsDecision());
+    ASSERT_FALSE(story->StoryForm().IsFailure());
+    const std::string other = Read(built, *story, 18);
+    for (const char* words :
+         {"it has a limited supply of options, and so the story has an Optionlock.",
+          "as their options are running short.  Outcome. Whether the story's goal is reached",
+          "Judgment. For the story as a whole, however the plot ends, the end is unfavorable for the Main "
+          "Character.  In short. Whether the story is driven",
+          "is not chosen yet.  It ends when all Options have been exhausted.  ",
+          "Whether the effort ends in Success or in Failure is not chosen yet, and for the Main Character the end "
+          "is Bad."})
+        expectIn(other, words);
+    for (const char* words : {driverUnchosen[0], driverUnchosen[1], outcomeUnchosen[0]}) expectIn(other, words);
+    for (const char* guess : {"unchosen", "a step made", "calls for actions", "goal is NOT", "ends as it must"})
+        expectNotIn(other, guess);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "ReportTestSupport.h"
 #include "reports/ReportTemplateKeys.h"
+#include "storymodel/engine/Dynamics.h"
 
 namespace {
 
@@ -59,6 +60,10 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
     story->GetInfoRecord().SetEntry("Author", kPTextText, "A. Writer");
     ReportComposer fresh(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     fresh.SetReportTemplates(std::make_unique<FakeTemplates>(log));
+    BuildEveryIdEveryWay(fresh);
+    // And partly chosen: a judgment without an outcome.
+    story->StoryForm().SetChoice(DynamicPointID(kJudgment), DynamicValue(kJudgment, 0));
+    ASSERT_TRUE(story->StoryForm().IsGood());
     BuildEveryIdEveryWay(fresh);
 
     for (const auto& [record, keys] : log->asked) {
