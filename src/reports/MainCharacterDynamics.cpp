@@ -2,10 +2,10 @@
 // limit, resolve, outcome and judgment, with key words chosen by the dynamics and set in bold, and
 // the story's storytelling texts woven in after each story point.
 //
-// Template 1006, keys S1-S16, S21-S27 and S32-S49. Storytelling keys: "Direction", "Approach",
+// Template 1006, keys S1-S16, S21-S27 and S32-S53. Storytelling keys: "Direction", "Approach",
 // "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
 // "MCUnRng", "STPbm" and "STSol". A sentence that rests on a dynamic not chosen yet (neither of its
-// two values) gives way to one that says so (S37 to S49). The growth and the story's problem end
+// two values) gives way to one that says so (S37 to S53). The growth and the story's problem end
 // their sentences with the two blanks of a sentence that goes on (S5 and S21 follow them), so that
 // the texts after a storytelling block start their lines without one.
 
@@ -35,6 +35,8 @@ void ReportComposer::BuildMainCharacterDynamics() {
     const bool driverChosen = action || (form && form->IsDecision());
     const bool limitChosen = form && (form->IsTimelock() || form->IsOptionlock());
     const bool outcomeChosen = form && (form->IsSuccess() || form->IsFailure());
+    const bool growthChosen = start || (form && form->IsStop());
+    const bool approachChosen = form && (form->IsDoer() || form->IsBeer());
     const std::string driver = action ? Bold("take ", "Action") : Bold("make a ", "Decision");
     const std::string limit = form && form->IsTimelock() ? Bold("", "Time") : Bold("", "Options");
     const std::string resolve = change ? Bold("", "Changes") : Bold("", "continues");
@@ -42,13 +44,16 @@ void ReportComposer::BuildMainCharacterDynamics() {
 
     Section t(*this, 1006);
     t.Keys({1, 2});
-    t.Key(!resolveChosen ? 37 : change ? 3 : 4);
+    if (growthChosen)
+        t.Key(!resolveChosen ? 37 : change ? 3 : 4);
+    else
+        t.Key(!resolveChosen ? 52 : change ? 50 : 51);
     AppendStoryPoint("Direction", ".  ", false);
     t.Key(5);
     AppendStoryPoint("MCCrFl", ", ", true);
     t.Key(6);
     AppendStoryPoint("MCPbm", ".", false);
-    t.Key(7);
+    t.Key(approachChosen ? 7 : 53);
     AppendStoryPoint("Approach", ".  ", false);
     if (driverChosen) {
         t.Key(8);

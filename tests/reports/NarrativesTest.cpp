@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(Narratives, MainCharacterSteadfastTimelockActionSuccessGood) {
-    form.Set({D::kSteadfast, D::kTimelock, D::kAction, D::kSuccess, D::kGood, D::kStart});
+    form.Set({D::kSteadfast, D::kTimelock, D::kAction, D::kSuccess, D::kGood, D::kStart, D::kDoer});
     const std::string driver = "take " + B("Action"), limit = B("Time");
     const std::string expected = "[S1][S2][S4].  [S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
                                  " [S10]" + limit + ".[S11][S14] [S15].[S16][S36].  [S21]" + limit +
@@ -40,7 +40,7 @@ TEST_F(Narratives, MainCharacterSteadfastTimelockActionSuccessGood) {
 }
 
 TEST_F(Narratives, MainCharacterChangeStopDecisionFailureBadWithTextsAndVocabulary) {
-    form.Set({D::kChange, D::kStop, D::kDecision, D::kOptionlock, D::kFailure, D::kBad});
+    form.Set({D::kChange, D::kStop, D::kDecision, D::kOptionlock, D::kFailure, D::kBad, D::kBeer});
     owner.vocabulary = 1;
     composer->SetShowStorytelling(1);
     Tell("MCDir", "towards");

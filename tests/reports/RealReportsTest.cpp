@@ -676,4 +676,50 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
         expectNotIn(other, guess);
 }
 
+
+// Nor does it give a growth or an approach not chosen yet ("must an unchosen item doing something",
+// "the answer is that of a an unchosen item"): it says which is not chosen, whatever the resolve.
+TEST_F(RealReports, TheSimpleMainCharacterSaysWhenTheGrowthOrTheApproachIsNotChosenYet) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    const char* const approachUnchosen =
+        "Approach. When trouble comes, whether the Main Character answers as a Do-er or as a Be-er is not "
+        "chosen yet.";
+    const auto expectRead = [&](const char* stage, std::initializer_list<const char*> sentences) {
+        SCOPED_TRACE(stage);
+        const std::string text = Read(built, *story, 61);
+        for (const char* guess : {"must an unchosen item", "that of a an unchosen item"})
+            EXPECT_EQ(text.find(guess), std::string::npos) << guess << " in " << text;
+        for (const char* words : sentences) EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
+    };
+    expectRead("a new story", {"Whether the Main Character will have to change over the course of the story or hold "
+                               "firm is not chosen yet. Either way, the Main Character must Start or Stop doing "
+                               "something, and which of the two is not chosen yet either.",
+                               approachUnchosen});
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 0));
+    ASSERT_TRUE(story->StoryForm().IsChange());
+    expectRead("a changing character", {"The Main Character will have to change over the course of the story. "
+                                        "Whether to do it the Main Character must Start or Stop doing something "
+                                        "is not chosen yet.",
+                                        approachUnchosen});
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 1));
+    ASSERT_TRUE(story->StoryForm().IsSteadfast());
+    expectRead("a steadfast character", {"The Main Character will be tested again and again, and must hold firm. "
+                                         "Whether the pressure builds until the Main Character must Start or Stop "
+                                         "doing something just to keep ",
+                                         " footing is not chosen yet.", approachUnchosen});
+
+    // Growth and approach chosen: their own sentences, as for a whole storyform.
+    story->StoryForm().SetChoice(DynamicPointID(kGrowth), DynamicValue(kGrowth, 0));
+    story->StoryForm().SetChoice(DynamicPointID(kApproach), DynamicValue(kApproach, 0));
+    ASSERT_TRUE(story->StoryForm().IsStop());
+    ASSERT_TRUE(story->StoryForm().IsDoer());
+    expectRead("growth and approach chosen", {"Mara will be tested again and again, and must hold firm. The "
+                                              "pressure builds until ",
+                                              " must Stop doing something just to keep ", " answer is that of a Do-er."});
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), 0);
+    expectRead("the resolve not chosen", {"or hold firm is not chosen yet. Either way, the Main Character must Stop "
+                                          "doing something."});
+}
+
 }  // namespace

@@ -65,6 +65,18 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
     story->StoryForm().SetChoice(DynamicPointID(kJudgment), DynamicValue(kJudgment, 0));
     ASSERT_TRUE(story->StoryForm().IsGood());
     BuildEveryIdEveryWay(fresh);
+    // A resolve of each kind without a growth, then with one and a limit (a Steadfast character to
+    // a Good end: the question that does not match), then the growth without the resolve.
+    for (const int resolve : {0, 1}) {
+        story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, resolve));
+        BuildEveryIdEveryWay(fresh);
+    }
+    story->StoryForm().SetChoice(DynamicPointID(kGrowth), DynamicValue(kGrowth, 0));
+    story->StoryForm().SetChoice(DynamicPointID(kLimit), DynamicValue(kLimit, 0));
+    ASSERT_TRUE(story->StoryForm().IsSteadfast());
+    BuildEveryIdEveryWay(fresh);
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), 0);
+    BuildEveryIdEveryWay(fresh);
 
     for (const auto& [record, keys] : log->asked) {
         const TemplateKeySet* set = FindTemplateKeySet(record);
