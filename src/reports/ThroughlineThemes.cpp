@@ -20,24 +20,30 @@ constexpr std::uint16_t kPartnerStructure = 4;
 
 // The dynamics the paragraphs choose their words by; all false without a storyform.
 struct Dynamics {
-    bool change = false, steadfast = false, stop = false, doer = false, beer = false;
-    bool action = false, decision = false, timelock = false, good = false, bad = false;
+    bool change = false, steadfast = false, stop = false, start = false, doer = false, beer = false;
+    bool action = false, decision = false, timelock = false, optionlock = false, good = false, bad = false;
 
     explicit Dynamics(const IStoryForm* form) {
         if (!form) return;
         change = form->IsChange();
         steadfast = form->IsSteadfast();
         stop = form->IsStop();
+        start = form->IsStart();
         doer = form->IsDoer();
         beer = form->IsBeer();
         action = form->IsAction();
         decision = form->IsDecision();
         timelock = form->IsTimelock();
+        optionlock = form->IsOptionlock();
         good = form->IsGood();
         bad = form->IsBad();
     }
+    bool GrowthChosen() const { return stop || start; }
+    bool LimitChosen() const { return timelock || optionlock; }
     // Whether both the resolve and the judgment are chosen, so that one can be judged by the other.
     bool ResolveAndJudgmentChosen() const { return (change || steadfast) && (good || bad); }
+    // Whether the approach and the driver are both chosen, so that the one can fit the other or not.
+    bool FitChosen() const { return (doer || beer) && (action || decision); }
     // The outcome is judged against the character's resolve.
     bool ResolveMatchesJudgment() const { return (change && good) || (steadfast && bad); }
 };
@@ -142,6 +148,10 @@ void ReportComposer::BuildSubjectiveThroughlineThemes() {
     AppendClosingNotes({1072});
 }
 
+// What rests on a dynamic not chosen yet says so instead (S36 to S42): the growth (S7 to S9, S24
+// and S25, S28), the question the story puts (S10 to S17, resting on growth, resolve, judgment and
+// limit), the fit of approach and driver (S18 to S21) and what holding on does to the story's
+// problem (S28 to S30, resting on resolve and judgment).
 void ReportComposer::BuildMainCharacterThemes() {
     const Dynamics d(storyForm_);
     // Growth: too much of something, or too little.
@@ -157,7 +167,7 @@ void ReportComposer::BuildMainCharacterThemes() {
     const char* interest = misfit ? "not comfortable with the approach" : "also interested in working";
     const char* role = misfit ? "dragged along" : "indispensable";
     const char* reaction = misfit ? "avoid" : "resist";
-    const char* preposition = misfit ? "with" : "in";
+    const char* preposition = !d.FitChosen() ? "by" : misfit ? "with" : "in";
     // What the character's resolve does to the story's problem.
     const bool prevents = d.change ? d.good : !d.good;
     const char* effect = prevents ? "prevents" : "allows";
@@ -165,12 +175,19 @@ void ReportComposer::BuildMainCharacterThemes() {
 
     Section t(*this, 1002);
     const auto word = [this](const char* text) { AppendText(text); };
-    t.Keys({1, 3, 5, 7});
-    word(pull);
-    t.Key(8);
-    word(amount);
-    t.Key(9);
-    if (d.ResolveMatchesJudgment()) {
+    t.Keys({1, 3, 5});
+    if (d.GrowthChosen()) {
+        t.Key(7);
+        word(pull);
+        t.Key(8);
+        word(amount);
+        t.Key(9);
+    } else {
+        t.Key(36);
+    }
+    if (!d.GrowthChosen() || !d.ResolveAndJudgmentChosen() || !d.LimitChosen()) {
+        t.Key(37);
+    } else if (d.ResolveMatchesJudgment()) {
         t.Key(10);
         word(shortAmount);
         t.Key(11);
@@ -187,13 +204,17 @@ void ReportComposer::BuildMainCharacterThemes() {
         AppendFormatted("%s?", wait);
         t.Key(17);
     }
-    t.Key(18);
-    word(interest);
-    t.Key(19);
-    word(role);
-    t.Key(20);
-    word(reaction);
-    t.Key(21);
+    if (d.FitChosen()) {
+        t.Key(18);
+        word(interest);
+        t.Key(19);
+        word(role);
+        t.Key(20);
+        word(reaction);
+        t.Key(21);
+    } else {
+        t.Keys({38, 39});
+    }
     AppendStoryPoint("MCDom", ", ", true);
     t.Key(22);
     AppendStoryPoint("MCCon", ".  ", false);
@@ -203,19 +224,31 @@ void ReportComposer::BuildMainCharacterThemes() {
     AppendStoryPoint("MCRng2", ".  ", false);
     t.Key(35);
     AppendStoryPoint("MCCnft", ".  ", false);
-    t.Key(24);
-    word(amount);
-    t.Key(25);
+    if (d.GrowthChosen()) {
+        t.Key(24);
+        word(amount);
+        t.Key(25);
+    } else {
+        t.Key(40);
+    }
     AppendStoryPoint("MCPbm", ", ", true);
     t.Key(26);
     AppendStoryPoint("MCFoc", " ", true);
     t.Key(27);
     AppendStoryPoint("MCDir", ".  ", false);
-    t.Key(28);
-    word(shortAmount);
-    t.Key(29);
-    AppendFormatted("%s the story's problem %s", effect, being);
-    t.Key(30);
+    if (!d.ResolveAndJudgmentChosen()) {
+        t.Key(41);
+    } else {
+        if (d.GrowthChosen()) {
+            t.Key(28);
+            word(shortAmount);
+            t.Key(29);
+        } else {
+            t.Key(42);
+        }
+        AppendFormatted("%s the story's problem %s", effect, being);
+        t.Key(30);
+    }
     word(preposition);
     t.Key(31);
     AppendStoryPoint("MCUnRng", ".  ", false);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <regex>
 #include <string>
@@ -720,6 +721,85 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhenTheGrowthOrTheApproachIsNotCho
     story->StoryForm().SetChoice(DynamicPointID(kResolve), 0);
     expectRead("the resolve not chosen", {"or hold firm is not chosen yet. Either way, the Main Character must Stop "
                                           "doing something."});
+}
+
+
+// The Main Character's theme paragraph gives no word that rests on a dynamic not chosen yet (a
+// deficiency, waiting until all the pieces are in place, being indispensable, preventing the story's
+// problem from being resolved): it says what is not chosen, and gives what is.
+TEST_F(RealReports, TheMainCharacterThemesSayWhatIsNotChosenYetInsteadOfTakingTheSecondWords) {
+    ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
+    built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+    const char* const growthUnchosen[] = {
+        " own nature, or what pulls the Main Character is a deficiency of it, is not chosen yet. ",
+        "Whether at bottom the trouble is an over abundance or a deficiency of "};
+    const char* const questionUnchosen =
+        "The question the story puts to the Main Character rests on the growth, the resolve, the judgment and the "
+        "limit, and not all of them are chosen yet. ";
+    const char* const fitUnchosen =
+        "Whether the Main Character's way of going about things fits the story's driver, and so whether the "
+        "others resist it or avoid it, is not chosen yet. ";
+    const char* const guesses[] = {"What pulls the Main Character is a deficiency", "trouble is a deficiency of",
+                                   "until all the pieces are in place?", "indispensable", "also interested in",
+                                   "meeting her lack", "meeting his lack", "meeting their lack", "strengthened in "};
+    const auto expectRead = [&](const char* stage, std::initializer_list<const char*> sentences) {
+        SCOPED_TRACE(stage);
+        const std::string text = Read(built, *story, 28);
+        for (const char* words : sentences) EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
+        return text;
+    };
+    const auto expectNoGuess = [&](const std::string& text) {
+        for (const char* guess : guesses) EXPECT_EQ(text.find(guess), std::string::npos) << guess << " in " << text;
+    };
+    const std::string fresh = expectRead(
+        "a new story", {growthUnchosen[0], growthUnchosen[1], questionUnchosen, fitUnchosen,
+                        " first way of meeting ", " trouble prevents the story's problem from being resolved or "
+                        "allows it to be resolved is not chosen yet. The Main Character is strengthened by what "
+                        "spurs "});
+    expectNoGuess(fresh);
+    EXPECT_EQ(fresh.find("prevents the story's problem from being resolved."), std::string::npos) << fresh;
+
+    // Resolve and judgment chosen (a Main Character who changes to a good end): the effect is told.
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 0));
+    story->StoryForm().SetChoice(DynamicPointID(kJudgment), DynamicValue(kJudgment, 0));
+    ASSERT_TRUE(story->StoryForm().IsChange());
+    ASSERT_TRUE(story->StoryForm().IsGood());
+    expectNoGuess(expectRead("resolve and judgment chosen",
+               {growthUnchosen[0], growthUnchosen[1], questionUnchosen, fitUnchosen,
+                " trouble prevents the story's problem from being resolved. The Main Character is strengthened by "
+                "what spurs "}));
+
+    // Growth, approach and driver chosen too, the limit not: the question still waits on it.
+    story->StoryForm().SetChoice(DynamicPointID(kGrowth), DynamicValue(kGrowth, 0));
+    story->StoryForm().SetChoice(DynamicPointID(kApproach), DynamicValue(kApproach, 0));
+    story->StoryForm().SetChoice(DynamicPointID(kDriver), DynamicValue(kDriver, 0));
+    ASSERT_TRUE(story->StoryForm().IsStop());
+    ASSERT_TRUE(story->StoryForm().IsDoer());
+    ASSERT_TRUE(story->StoryForm().IsAction());
+    const std::string most = expectRead(
+        "all but the limit chosen",
+        {"What drives the Main Character is an over abundance of something in ", questionUnchosen,
+         "Set beside the story's driver, the Main Character is also interested in working on the story's terms, and "
+         "so is indispensable as events unfold, while the others resist ",
+         "At bottom the trouble is an over abundance of ", " excess prevents the story's problem from being "
+         "resolved. The Main Character is strengthened in what spurs "});
+    EXPECT_EQ(most.find("deficiency"), std::string::npos) << most;
+    const std::size_t question = most.find(questionUnchosen);
+    EXPECT_EQ(most.find("not chosen yet", question + std::strlen(questionUnchosen)), std::string::npos) << most;
+}
+
+// A whole storyform's paragraphs say nothing is missing: every dynamic is chosen.
+TEST_F(RealReports, TheMainCharacterReportsOfAWholeStoryformSayNothingIsNotChosen) {
+    for (const bool steadfast : {false, true}) {
+        WithStoryform(WithDynamics(steadfast, !steadfast), [&](StandInStory& made, ReportComposer& built) {
+            for (const std::int16_t id : {28, 61}) {
+                const std::string text = Read(built, made, id);
+                EXPECT_EQ(text.find("not chosen yet"), std::string::npos) << id << ": " << text;
+                EXPECT_EQ(text.find("unchosen"), std::string::npos) << id << ": " << text;
+            }
+            EXPECT_NE(Read(built, made, 28).find("That is the question the story puts to "), std::string::npos);
+        });
+    }
 }
 
 }  // namespace

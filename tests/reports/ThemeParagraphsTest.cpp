@@ -62,13 +62,24 @@ TEST_F(ThemeParagraphs, TheSubjectiveStoryParagraph) {
               "[S6].  [S7], [S8], [S9].  ");
 }
 
-TEST_F(ThemeParagraphs, TheMainCharacterParagraphWithNothingChosenTakesTheSecondWordsOfEveryPair) {
-    EXPECT_EQ(
-        Main(),
-        "[S1][S3][S5][S7]pulls[S8]a deficiency[S9][S14]lack[S15]deficiency[S16]until all the pieces are "
-        "in place?[S17][S18]also interested in working[S19]indispensable[S20]resist[S21], [S22].  [S23], "
-        "[S34].  [S35].  [S24]a deficiency[S25], [S26] [S27].  [S28]lack[S29]prevents the story's "
-        "problem from being[S30]in[S31].  [S32].  [S33].");
+// With nothing chosen no word of a pair is given: the sentences that say what is not chosen yet
+// stand in, and the character is strengthened "by" what spurs it on.
+TEST_F(ThemeParagraphs, TheMainCharacterParagraphWithNothingChosenSaysSoInsteadOfTakingTheSecondWords) {
+    log->lastKey = 42;
+    EXPECT_EQ(Main(),
+              "[S1][S3][S5][S36][S37][S38][S39], [S22].  [S23], [S34].  [S35].  [S40], [S26] [S27].  "
+              "[S41]by[S31].  [S32].  [S33].");
+    // Each part gives way on its own: resolve and judgment chosen, growth, limit and fit not.
+    form.Set({D::kChange, D::kGood, D::kDoer});
+    EXPECT_EQ(Main(),
+              "[S1][S3][S5][S36][S37][S38][S39], [S22].  [S23], [S34].  [S35].  [S40], [S26] [S27].  "
+              "[S42]prevents the story's problem from being[S30]by[S31].  [S32].  [S33].");
+    // Growth, resolve and judgment chosen, the limit not: still no question.
+    form.Set({D::kSteadfast, D::kGood, D::kStart, D::kAction, D::kBeer});
+    EXPECT_EQ(Main(),
+              "[S1][S3][S5][S7]pulls[S8]a deficiency[S9][S37][S18]not comfortable with the approach[S19]dragged "
+              "along[S20]avoid[S21], [S22].  [S23], [S34].  [S35].  [S24]a deficiency[S25], [S26] [S27].  "
+              "[S28]lack[S29]allows the story's problem to be[S30]with[S31].  [S32].  [S33].");
 }
 
 TEST_F(ThemeParagraphs, AChangeGoodStopTimelockDoerInADecisionStoryTakesTheFirstWords) {
@@ -87,16 +98,16 @@ TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFi
         const char* branch;  // the text between S12 and S13, or S16 and S17
     };
     const Case cases[] = {
-        {{D::kChange, D::kBad},
+        {{D::kChange, D::kBad, D::kStart, D::kOptionlock},
          "[S29]allows the story's problem to be[S30]",
          "[S16]until all the pieces are in place?[S17]"},
-        {{D::kSteadfast, D::kGood},
+        {{D::kSteadfast, D::kGood, D::kStart, D::kOptionlock},
          "[S29]allows the story's problem to be[S30]",
          "[S16]until all the pieces are in place?[S17]"},
-        {{D::kSteadfast, D::kBad, D::kOptionlock},
+        {{D::kSteadfast, D::kBad, D::kStart, D::kOptionlock},
          "[S29]prevents the story's problem from being[S30]",
          "[S12]before {PPN(MC,0,P1)} options run out?[S13]"},
-        {{D::kChange, D::kGood, D::kTimelock},
+        {{D::kChange, D::kGood, D::kStart, D::kTimelock},
          "[S29]prevents the story's problem from being[S30]",
          "[S12]in time?[S13]"},
     };
