@@ -10,17 +10,14 @@
 
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportComposer.h"
+#include "reports/ReportDynamics.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
-#include "storymodel/engine/IStoryForm.h"
 
 void ReportComposer::BuildCharacterDynamicsSynopsis() {
-    const IStoryForm* form = storyForm_;
-    const auto is = [form](bool (IStoryForm::*test)() const) { return form && (form->*test)(); };
-    const bool change = is(&IStoryForm::IsChange), steadfast = is(&IStoryForm::IsSteadfast);
-    const bool stop = is(&IStoryForm::IsStop), start = is(&IStoryForm::IsStart);
-    const bool success = is(&IStoryForm::IsSuccess), failure = is(&IStoryForm::IsFailure);
-    const bool good = is(&IStoryForm::IsGood), bad = is(&IStoryForm::IsBad);
+    const ReportDynamics d(storyForm_);
+    const bool change = d.change, steadfast = d.steadfast, stop = d.stop, start = d.start;
+    const bool success = d.success, failure = d.failure, good = d.good, bad = d.bad;
 
     const bool growthFits = (change && stop) || (steadfast && start);
     const char* w1 = growthFits ? "" : "not ";
@@ -38,8 +35,8 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     const char* w8 = good ? "succeeded in resolving" : "failed to resolve";
     const char* w9 = (change && good) || (steadfast && bad) ? "was" : "was not";
 
-    const bool resolveChosen = change || steadfast, growthChosen = stop || start;
-    const bool endChosen = (success || failure) && (good || bad);
+    const bool resolveChosen = d.ResolveChosen(), growthChosen = d.GrowthChosen();
+    const bool endChosen = d.OutcomeChosen() && d.JudgmentChosen();
 
     Section t(*this, 1014);
     t.Key(1);

@@ -13,8 +13,8 @@
 
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportComposer.h"
+#include "reports/ReportDynamics.h"
 #include "reports/ReportText.h"
-#include "storymodel/engine/IStoryForm.h"
 
 namespace {
 
@@ -25,22 +25,16 @@ std::string Bold(const char* plain, const char* word) {
 }  // namespace
 
 void ReportComposer::BuildMainCharacterDynamics() {
-    const IStoryForm* form = storyForm_;
-    const bool change = form && form->IsChange();
-    const bool start = form && form->IsStart();
-    const bool good = form && form->IsGood();
-    const bool action = form && form->IsAction();
-    const bool resolveChosen = change || (form && form->IsSteadfast());
-    const bool judgmentChosen = good || (form && form->IsBad());
-    const bool driverChosen = action || (form && form->IsDecision());
-    const bool limitChosen = form && (form->IsTimelock() || form->IsOptionlock());
-    const bool outcomeChosen = form && (form->IsSuccess() || form->IsFailure());
-    const bool growthChosen = start || (form && form->IsStop());
-    const bool approachChosen = form && (form->IsDoer() || form->IsBeer());
-    const std::string driver = action ? Bold("take ", "Action") : Bold("make a ", "Decision");
-    const std::string limit = form && form->IsTimelock() ? Bold("", "Time") : Bold("", "Options");
+    const ReportDynamics d(storyForm_);
+    const bool change = d.change, start = d.start, good = d.good;
+    const bool resolveChosen = d.ResolveChosen(), judgmentChosen = d.JudgmentChosen();
+    const bool driverChosen = d.DriverChosen(), limitChosen = d.LimitChosen();
+    const bool outcomeChosen = d.OutcomeChosen(), growthChosen = d.GrowthChosen();
+    const bool approachChosen = d.ApproachChosen();
+    const std::string driver = d.action ? Bold("take ", "Action") : Bold("make a ", "Decision");
+    const std::string limit = d.timelock ? Bold("", "Time") : Bold("", "Options");
     const std::string resolve = change ? Bold("", "Changes") : Bold("", "continues");
-    const std::string outcome = form && form->IsSuccess() ? Bold("", "Succeed") : Bold("", "Fail");
+    const std::string outcome = d.success ? Bold("", "Succeed") : Bold("", "Fail");
 
     Section t(*this, 1006);
     t.Keys({1, 2});

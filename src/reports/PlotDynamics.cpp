@@ -14,15 +14,12 @@
 #include <string>
 
 #include "reports/ReportComposer.h"
+#include "reports/ReportDynamics.h"
 #include "reports/ReportText.h"
-#include "storymodel/engine/IStoryForm.h"
 
 void ReportComposer::BuildPlotDynamicsNarrative() {
-    const IStoryForm* form = storyForm_;
-    const bool action = form && form->IsAction();
-    const bool optionlock = form && form->IsOptionlock();
-    const bool success = form && form->IsSuccess();
-    const bool good = form && form->IsGood();
+    const ReportDynamics d(storyForm_);
+    const bool action = d.action, optionlock = d.optionlock, success = d.success, good = d.good;
     const std::string bold = StyleCodeText("B+"), plain = StyleCodeText("B-");
 
     const char* d1 = action ? "taken" : "made";
@@ -45,10 +42,8 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
     const char* o3 = alike ? "not only does the plot end" : "although the plot ends";
     const char* o4 = alike ? "but " : "";
 
-    const bool driverChosen = action || (form && form->IsDecision());
-    const bool limitChosen = optionlock || (form && form->IsTimelock());
-    const bool outcomeChosen = success || (form && form->IsFailure());
-    const bool judgmentChosen = good || (form && form->IsBad());
+    const bool driverChosen = d.DriverChosen(), limitChosen = d.LimitChosen();
+    const bool outcomeChosen = d.OutcomeChosen(), judgmentChosen = d.JudgmentChosen();
 
     Section t(*this, 1010);
     t.Key(1);

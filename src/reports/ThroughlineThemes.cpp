@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "reports/ReportComposer.h"
+#include "reports/ReportDynamics.h"
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/IStoryForm.h"
 #include "storymodel/engine/QuadPartners.h"
@@ -18,35 +19,6 @@ namespace {
 // The throughline structure the issue partners are looked up in.
 constexpr std::uint16_t kPartnerStructure = 4;
 
-// The dynamics the paragraphs choose their words by; all false without a storyform.
-struct Dynamics {
-    bool change = false, steadfast = false, stop = false, start = false, doer = false, beer = false;
-    bool action = false, decision = false, timelock = false, optionlock = false, good = false, bad = false;
-
-    explicit Dynamics(const IStoryForm* form) {
-        if (!form) return;
-        change = form->IsChange();
-        steadfast = form->IsSteadfast();
-        stop = form->IsStop();
-        start = form->IsStart();
-        doer = form->IsDoer();
-        beer = form->IsBeer();
-        action = form->IsAction();
-        decision = form->IsDecision();
-        timelock = form->IsTimelock();
-        optionlock = form->IsOptionlock();
-        good = form->IsGood();
-        bad = form->IsBad();
-    }
-    bool GrowthChosen() const { return stop || start; }
-    bool LimitChosen() const { return timelock || optionlock; }
-    // Whether both the resolve and the judgment are chosen, so that one can be judged by the other.
-    bool ResolveAndJudgmentChosen() const { return (change || steadfast) && (good || bad); }
-    // Whether the approach and the driver are both chosen, so that the one can fit the other or not.
-    bool FitChosen() const { return (doer || beer) && (action || decision); }
-    // The outcome is judged against the character's resolve.
-    bool ResolveMatchesJudgment() const { return (change && good) || (steadfast && bad); }
-};
 
 std::int16_t ValueAt(IStoryForm* form, int throughline, int offset) {
     return form ? form->GetValueAt(ThroughlineStoryPointIndex(throughline, offset)) : 0;
@@ -153,7 +125,7 @@ void ReportComposer::BuildSubjectiveThroughlineThemes() {
 // limit), the fit of approach and driver (S18 to S21) and what holding on does to the story's
 // problem (S28 to S30, resting on resolve and judgment).
 void ReportComposer::BuildMainCharacterThemes() {
-    const Dynamics d(storyForm_);
+    const ReportDynamics d(storyForm_);
     // Growth: too much of something, or too little.
     const char* amount = d.stop ? "an over abundance" : "a deficiency";
     const char* shortAmount = d.stop ? "excess" : "lack";
@@ -260,7 +232,7 @@ void ReportComposer::BuildMainCharacterThemes() {
 }
 
 void ReportComposer::BuildImpactCharacterThemes() {
-    const Dynamics d(storyForm_);
+    const ReportDynamics d(storyForm_);
     const std::int16_t problem = ValueAt(storyForm_, kObstacleCharacter, kProblemOffset);
     const ImpactMethod way = MethodOfClass(problem > 0 ? ElementClassDigit(problem) : 0);
     const bool wrong = d.ResolveMatchesJudgment();
