@@ -66,12 +66,9 @@ void FQSPrefArea::StoreValues() {
     if (!advance_ || !preferences_) return;
     PText* query = preferences_->GetFQSRecord();
     if (shown_.Writes(query, "RetAdv", AdvanceValue())) preferences_->SetReturnAdvances(AdvanceValue());
-    const auto store = [&](const char* key, std::int16_t value) {
-        if (shown_.Writes(query, key, value)) PreferencesManager::SetPrefShort(query, key, value);
-    };
-    store("ClkTogHlp", HelpToggleValue());
-    store("ThrClr", SwitchValue(*throughlineColors_));
-    store("AutoClose", SwitchValue(*autoClose_));
+    shown_.Store(query, "ClkTogHlp", HelpToggleValue());
+    shown_.Store(query, "ThrClr", SwitchValue(*throughlineColors_));
+    shown_.Store(query, "AutoClose", SwitchValue(*autoClose_));
 }
 
 std::int16_t FQSPrefArea::AdvanceValue() const { return advance_->GetValue() == kEnterItem ? 1 : 0; }

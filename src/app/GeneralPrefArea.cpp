@@ -99,28 +99,25 @@ void GeneralPrefArea::LoadValues() {
 void GeneralPrefArea::StoreValues() {
     if (!fastSave_ || !preferences_) return;
     PText* general = preferences_->GetGeneralRecord();
-    const auto store = [&](const char* key, std::int16_t value) {
-        if (shown_.Writes(general, key, value)) PreferencesManager::SetPrefShort(general, key, value);
-    };
-    store("FastSave", SwitchValue(*fastSave_));
-    store("AutoSave", SwitchValue(*autoSave_));
+    shown_.Store(general, "FastSave", SwitchValue(*fastSave_));
+    shown_.Store(general, "AutoSave", SwitchValue(*autoSave_));
     const std::string text = minutes_->GetText().substr(0, kMinutesLength);
     const std::int16_t minutes = ParseMinutes(text);
-    store("AutoSaveMin", minutes);
+    shown_.Store(general, "AutoSaveMin", minutes);
     if (AutoSaveManager* autoSave = application_ ? application_->GetAutoSaveManager() : nullptr)
         autoSave->Configure(
             ReadShort(general, "AutoSave", SwitchValue(*autoSave_)) != 0,
             static_cast<std::uint32_t>(ReadShort(general, "AutoSaveMin", minutes)) * kTicksPerMinute);
-    store("MultiStories", SwitchValue(*multipleStories_));
+    shown_.Store(general, "MultiStories", SwitchValue(*multipleStories_));
     if (const std::int16_t pronoun = Choice(*pronouns_);
         pronoun >= 0 && shown_.Writes(general, "PNounGen", pronoun))
         preferences_->SetPronounGender(pronoun);
     if (const std::int16_t gender = Choice(*gender_); gender >= 0)
-        store("DefGender", gender);
+        shown_.Store(general, "DefGender", gender);
     else if (general && ReadShort(general, "DefGender", 0) < 0)
         general->Remove("DefGender");
-    store("savePix", SwitchValue(*savePictures_));
-    if (const std::int16_t option = Choice(*notes_); option >= 0) store("NotesOpt", option);
+    shown_.Store(general, "savePix", SwitchValue(*savePictures_));
+    if (const std::int16_t option = Choice(*notes_); option >= 0) shown_.Store(general, "NotesOpt", option);
 }
 
 void GeneralPrefArea::Draw(TGraphEnv& env) {

@@ -1,9 +1,9 @@
 #include "app/ShownSettings.h"
 
-#include <vector>
-
+#include "app/PreferencesManager.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
+#include "storymodel/RecordText.h"
 
 std::optional<std::string> ShownSettings::HeldNumber(PText* record, const char* key) {
     std::int16_t value = 0;
@@ -13,10 +13,7 @@ std::optional<std::string> ShownSettings::HeldNumber(PText* record, const char* 
 
 std::optional<std::string> ShownSettings::HeldText(PText* record, const char* key) {
     if (!record || !record->HasKey(key)) return std::nullopt;
-    std::vector<char> text(record->GetValueSize(key) + 1, '\0');
-    if (record->GetEntry(key, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) < 0)
-        return std::nullopt;
-    return std::string(text.data());
+    return RecordText(*record, key);
 }
 
 void ShownSettings::Note(PText* record, const char* key, std::int16_t shown) {
@@ -33,6 +30,10 @@ bool ShownSettings::Writes(PText* record, const char* key, std::int16_t value) c
 
 bool ShownSettings::Writes(PText* record, const char* key, const std::string& value) const {
     return Writes(Key{record, key}, HeldText(record, key), value);
+}
+
+void ShownSettings::Store(PText* record, const char* key, std::int16_t value) const {
+    if (Writes(record, key, value)) PreferencesManager::SetPrefShort(record, key, value);
 }
 
 bool ShownSettings::Writes(const Key& key, const std::optional<std::string>& held,

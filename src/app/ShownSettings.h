@@ -22,6 +22,8 @@ public:
     // record holds what it held when the page was loaded (as does a setting the page never noted).
     bool Writes(PText* record, const char* key, std::int16_t value) const;
     bool Writes(PText* record, const char* key, const std::string& value) const;
+    // Stores the number as the setting's value when Writes answers yes.
+    void Store(PText* record, const char* key, std::int16_t value) const;
 
 private:
     struct Shown {
