@@ -56,7 +56,7 @@ void FQSPrefArea::LoadValues() {
     helpToggle_->SetValue(ReadShort(query, "ClkTogHlp", 0) != 0 ? 1 : 0, true);
     throughlineColors_->SetValue(ReadShort(query, "ThrClr", 1) != 0 ? 1 : 0, true);
     autoClose_->SetValue(ReadShort(query, "AutoClose", 1) != 0 ? 1 : 0, true);
-    shown_.Note(query, "RetAdv", AdvanceValue());
+    shown_.Note(query, PreferencesManager::kReturnAdvancesKey, AdvanceValue());
     shown_.Note(query, "ClkTogHlp", HelpToggleValue());
     shown_.Note(query, "ThrClr", SwitchValue(*throughlineColors_));
     shown_.Note(query, "AutoClose", SwitchValue(*autoClose_));
@@ -65,7 +65,8 @@ void FQSPrefArea::LoadValues() {
 void FQSPrefArea::StoreValues() {
     if (!advance_ || !preferences_) return;
     PText* query = preferences_->GetFQSRecord();
-    if (shown_.Writes(query, "RetAdv", AdvanceValue())) preferences_->SetReturnAdvances(AdvanceValue());
+    if (shown_.Writes(query, PreferencesManager::kReturnAdvancesKey, AdvanceValue()))
+        preferences_->SetReturnAdvances(AdvanceValue());
     shown_.Store(query, "ClkTogHlp", HelpToggleValue());
     shown_.Store(query, "ThrClr", SwitchValue(*throughlineColors_));
     shown_.Store(query, "AutoClose", SwitchValue(*autoClose_));

@@ -86,7 +86,7 @@ void GeneralPrefArea::LoadValues() {
     shown_.Note(general, "AutoSave", SwitchValue(*autoSave_));
     shown_.Note(general, "AutoSaveMin", ParseMinutes(minutes_->GetText().substr(0, kMinutesLength)));
     shown_.Note(general, "MultiStories", SwitchValue(*multipleStories_));
-    shown_.Note(general, "PNounGen", Choice(*pronouns_));
+    shown_.Note(general, PreferencesManager::kPronounGenderKey, Choice(*pronouns_));
     shown_.Note(general, "DefGender", Choice(*gender_));
     shown_.Note(general, "savePix", SwitchValue(*savePictures_));
     shown_.Note(general, "NotesOpt", Choice(*notes_));
@@ -110,7 +110,7 @@ void GeneralPrefArea::StoreValues() {
             static_cast<std::uint32_t>(ReadShort(general, "AutoSaveMin", minutes)) * kTicksPerMinute);
     shown_.Store(general, "MultiStories", SwitchValue(*multipleStories_));
     if (const std::int16_t pronoun = Choice(*pronouns_);
-        pronoun >= 0 && shown_.Writes(general, "PNounGen", pronoun))
+        pronoun >= 0 && shown_.Writes(general, PreferencesManager::kPronounGenderKey, pronoun))
         preferences_->SetPronounGender(pronoun);
     if (const std::int16_t gender = Choice(*gender_); gender >= 0)
         shown_.Store(general, "DefGender", gender);

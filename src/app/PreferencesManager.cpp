@@ -271,17 +271,17 @@ std::int16_t PreferencesManager::GetAutoSaveMinutes() const {
 // A value outside the three pronoun sets (a damaged file) reads as the nearest set, as the
 // preferences window shows it.
 std::int16_t PreferencesManager::GetPronounGender() {
-    if (pronounGender_ < 0) pronounGender_ = GetGeneralShort("PNounGen", 1);
+    if (pronounGender_ < 0) pronounGender_ = GetGeneralShort(kPronounGenderKey, 1);
     return std::clamp<std::int16_t>(pronounGender_, 0, kLastPronounGender);
 }
 
 void PreferencesManager::SetPronounGender(std::int16_t gender) {
     pronounGender_ = gender;
-    SetPrefShort(GetGeneralRecord(), "PNounGen", gender);
+    SetPrefShort(GetGeneralRecord(), kPronounGenderKey, gender);
 }
 
 bool PreferencesManager::HasPronounGender() const {
-    return GetGeneralRecord() && GetGeneralRecord()->HasKey("PNounGen");
+    return GetGeneralRecord() && GetGeneralRecord()->HasKey(kPronounGenderKey);
 }
 
 void PreferencesManager::GetThroughlineColor(int index, RGBColor& color) const {
@@ -314,15 +314,21 @@ std::string PreferencesManager::GetPattern(const char* key, const char* fallback
     return pattern;
 }
 
-std::string PreferencesManager::GetReportHeader() { return GetPattern("HEADER", kDefaultHeader); }
-std::string PreferencesManager::GetReportFooter() { return GetPattern("FOOTER", kDefaultFooter); }
-void PreferencesManager::SetReportHeader(const char* pattern) { SetPrefString(GetReportOptions(), "HEADER", pattern); }
-void PreferencesManager::SetReportFooter(const char* pattern) { SetPrefString(GetReportOptions(), "FOOTER", pattern); }
+std::string PreferencesManager::GetReportHeader() { return GetPattern(kReportHeaderKey, kDefaultHeader); }
+std::string PreferencesManager::GetReportFooter() { return GetPattern(kReportFooterKey, kDefaultFooter); }
+void PreferencesManager::SetReportHeader(const char* pattern) {
+    SetPrefString(GetReportOptions(), kReportHeaderKey, pattern);
+}
+void PreferencesManager::SetReportFooter(const char* pattern) {
+    SetPrefString(GetReportOptions(), kReportFooterKey, pattern);
+}
 
 std::int16_t PreferencesManager::GetReturnAdvances() const {
     std::int16_t value = 0;
-    GetPrefShort(GetFQSRecord(), "RetAdv", value);
+    GetPrefShort(GetFQSRecord(), kReturnAdvancesKey, value);
     return value;
 }
 
-void PreferencesManager::SetReturnAdvances(std::int16_t value) { SetPrefShort(GetFQSRecord(), "RetAdv", value); }
+void PreferencesManager::SetReturnAdvances(std::int16_t value) {
+    SetPrefShort(GetFQSRecord(), kReturnAdvancesKey, value);
+}

@@ -54,6 +54,11 @@ public:
     static constexpr std::int16_t kLastPronounGender = 2;
     static constexpr const char* kDefaultHeader = "^T^<^R^>";
     static constexpr const char* kDefaultFooter = "Fablecore ^V^<- ^P -^|^D^>";
+    // The keys of the settings the preferences window shows beside the accessors below.
+    static constexpr const char* kReportHeaderKey = "HEADER";
+    static constexpr const char* kReportFooterKey = "FOOTER";
+    static constexpr const char* kReturnAdvancesKey = "RetAdv";
+    static constexpr const char* kPronounGenderKey = "PNounGen";
 
     // The record type of each record.
     static FourCC RecordType(PrefRecord record);

@@ -88,8 +88,10 @@ void ReportPrefArea::LoadValues() {
     if (preferences_) {
         header_->SetText(preferences_->GetReportHeader().substr(0, kPatternLength).c_str(), 1);
         footer_->SetText(preferences_->GetReportFooter().substr(0, kPatternLength).c_str(), 1);
-        shown_.Note(preferences_->GetReportOptions(), "HEADER", header_->GetText().substr(0, kPatternLength));
-        shown_.Note(preferences_->GetReportOptions(), "FOOTER", footer_->GetText().substr(0, kPatternLength));
+        shown_.Note(preferences_->GetReportOptions(), PreferencesManager::kReportHeaderKey,
+                    header_->GetText().substr(0, kPatternLength));
+        shown_.Note(preferences_->GetReportOptions(), PreferencesManager::kReportFooterKey,
+                    footer_->GetText().substr(0, kPatternLength));
     }
     for (const HeaderFooterCode& row : HeaderFooterCodes) {
         headerCodes_->AddItem(row.caption);
@@ -103,8 +105,10 @@ void ReportPrefArea::StoreValues() {
         PText* options = preferences_->GetReportOptions();
         const std::string header = header_->GetText().substr(0, kPatternLength);
         const std::string footer = footer_->GetText().substr(0, kPatternLength);
-        if (shown_.Writes(options, "HEADER", header)) preferences_->SetReportHeader(header.c_str());
-        if (shown_.Writes(options, "FOOTER", footer)) preferences_->SetReportFooter(footer.c_str());
+        if (shown_.Writes(options, PreferencesManager::kReportHeaderKey, header))
+            preferences_->SetReportHeader(header.c_str());
+        if (shown_.Writes(options, PreferencesManager::kReportFooterKey, footer))
+            preferences_->SetReportFooter(footer.c_str());
     }
     const std::int32_t chosen = columns_->GetValue();
     WriteStoryValue(kColumnsKey,
