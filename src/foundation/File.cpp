@@ -1,5 +1,6 @@
 #include "foundation/File.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -13,7 +14,8 @@ ErrCode File::CreateUnique(const char* volume, const char* directory) {
     return err;
 }
 
-ErrCode File::CreateUniqueNamed(const char* volume, const char* directory, const char* pattern) {
+ErrCode File::CreateUniqueNamed(const char* volume, const char* directory, const char* pattern,
+                                const std::vector<std::string>& taken) {
     Close();
     ref_.SetVolume(volume);
     ref_.SetDirectory(directory);
@@ -22,6 +24,7 @@ ErrCode File::CreateUniqueNamed(const char* volume, const char* directory, const
         char name[kMaxNameLength + 1];
         std::snprintf(name, sizeof name, pattern, number);
         ref_.SetName(name);
+        if (!taken.empty() && std::find(taken.begin(), taken.end(), ref_.GetFullPath()) != taken.end()) continue;
         win::DWORD systemError = 0;
         const ErrCode err = OpenAs(win::FileOpenMode::kCreateNew, systemError);
         // A file removed the moment it was made, before its lock was taken (a start sweeping away

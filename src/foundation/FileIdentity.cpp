@@ -1,6 +1,7 @@
 #include "foundation/FileIdentity.h"
 
 #include "foundation/FileRef.h"
+#include "platform/sys/FileHandle.h"
 #include "platform/sys/FileSystem.h"
 
 FileIdentity::FileIdentity(const FileRef& file) {
@@ -23,4 +24,10 @@ bool FileIdentity::IsSameFile(const FileRef& other) const {
     if (exists_ && win::GetPathIdentity(path.c_str(), identity))
         return identity.device == device_ && identity.inode == inode_;
     return path == path_;
+}
+
+bool FileIdentity::IsSameFile(const FileRef& other, const win::OpenedFileFacts& opened) const {
+    if (empty_ || other.IsEmpty()) return false;
+    if (exists_) return opened.device == device_ && opened.inode == inode_;
+    return other.GetFullPath() == path_;
 }

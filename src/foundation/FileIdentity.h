@@ -6,6 +6,9 @@
 #include <string>
 
 class FileRef;
+namespace win {
+struct OpenedFileFacts;
+}
 
 class FileIdentity {
 public:
@@ -13,6 +16,9 @@ public:
 
     // FileRef::IsSameFile of the other file and this one.
     bool IsSameFile(const FileRef& other) const;
+    // The same for a file that is open under that reference: the identity its opening found
+    // stands for the file, so its path is not looked up again.
+    bool IsSameFile(const FileRef& other, const win::OpenedFileFacts& opened) const;
     bool Exists() const { return exists_; }
 
 private:

@@ -24,9 +24,10 @@ ErrCode TFileReaderWriter::Open(const FileRef& ref, FileAccess access) {
     return AfterOpen(file_.Open());
 }
 
-ErrCode TFileReaderWriter::CreateUnique(const char* volume, const char* directory, const char* pattern) {
+ErrCode TFileReaderWriter::CreateUnique(const char* volume, const char* directory, const char* pattern,
+                                        const std::vector<std::string>& taken) {
     Close();
-    return AfterOpen(file_.CreateUniqueNamed(volume, directory, pattern));
+    return AfterOpen(file_.CreateUniqueNamed(volume, directory, pattern, taken));
 }
 
 ErrCode TFileReaderWriter::Close() {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "foundation/File.h"
 #include "foundation/FileReadBuffer.h"
@@ -23,9 +25,10 @@ public:
 
     // Opens the file with the access mode, then begins reading.
     ErrCode Open(const FileRef& ref, FileAccess access);
-    // Creates and opens a new file in the folder under the first free name of the pattern (see
-    // File::CreateUniqueNamed), then begins reading.
-    ErrCode CreateUnique(const char* volume, const char* directory, const char* pattern);
+    // Creates and opens a new file in the folder under the first free name of the pattern, passing
+    // over the files known to exist (see File::CreateUniqueNamed), then begins reading.
+    ErrCode CreateUnique(const char* volume, const char* directory, const char* pattern,
+                         const std::vector<std::string>& taken = {});
     // Ends the current mode (a write buffer is written out) and closes the file: the first failure.
     ErrCode Close();
 
@@ -51,6 +54,8 @@ public:
     bool IsSameFile(const IFile& other) const override { return file_.IsSameFile(other); }
     const FileRef& GetFileRef() const override { return file_.GetFileRef(); }
     ErrCode GetError() const override { return file_.GetError(); }
+    // What opening found of the open file (QRVWinFile::OpenedFacts).
+    const win::OpenedFileFacts& OpenedFacts() const { return file_.OpenedFacts(); }
 
     ErrCode GetPosition(std::uint32_t& position) override { return Current().GetPosition(position); }
     ErrCode SetPosition(std::uint32_t position) override { return Current().SetPosition(position); }

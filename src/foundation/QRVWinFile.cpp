@@ -120,7 +120,7 @@ ErrCode QRVWinFile::GetLength(std::uint32_t& length) {
 ErrCode QRVWinFile::OpenAs(win::FileOpenMode mode, win::DWORD& systemError) {
     if (IsOpen()) Close();
     const std::string path = ref_.GetFullPath();
-    handle_ = win::OpenFileHandle(path.c_str(), mode);
+    handle_ = win::OpenFileHandle(path.c_str(), mode, &opened_);
     if (handle_ != win::HFILE_ERROR) {
         atEnd_ = false;
         return kNoErr;
@@ -145,6 +145,7 @@ ErrCode QRVWinFile::Close() {
     if (!IsOpen()) return kNoErr;
     const bool closed = win::CloseFileHandle(handle_);
     handle_ = win::HFILE_ERROR;
+    opened_ = {};
     atEnd_ = false;
     ClearError();
     return closed ? kNoErr : kCloseErr;

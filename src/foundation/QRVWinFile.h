@@ -47,6 +47,9 @@ public:
 
     // The system's error number of the first failure (0 when none).
     win::DWORD GetSystemError() const { return systemError_; }
+    // What the open call found of the open file (its identity, length and times); all 0 while
+    // closed. The length is the file's when it was opened, not after later writes.
+    const win::OpenedFileFacts& OpenedFacts() const { return opened_; }
 
 protected:
     // Opens with that mode, whatever the FileRef's access mode; the system's error number comes
@@ -59,6 +62,7 @@ private:
     ErrCode Fail(ErrCode code);
 
     win::HFILE handle_ = win::HFILE_ERROR;
+    win::OpenedFileFacts opened_;
     bool atEnd_ = false;
     win::DWORD systemError_ = 0;
     ErrCode sticky_ = kNoErr;

@@ -67,22 +67,30 @@ bool TDoc::CanOpenFile(const FileRef& file) {
 
 // The store opens at the top of the store tree, so that it never searches another document. A
 // store read before is closed first.
+//
+// Opening the store reads the file's identification itself, so the file is asked CanOpenFile only
+// when it did not open: a file that is no store file is refused with -6 (and whatever CanOpenFile
+// tells the user) all the same, without reading the file once more for every file that opens.
 ErrCode TDoc::Read(const FileRef* file) {
     CloseFile();
     PFMSetCurrentFile(nullptr);
     ErrCode error = kNoErr;
     if (file) {
         file_ = *file;
-        if (!CanOpenFile(file_)) error = -6;
-        if (error == kNoErr) store_ = PFMOpenFile(&file_);
+        store_ = PFMOpenFile(&file_);
     } else {
         file_.Clear();
         store_ = PFMOpenFile(nullptr);
     }
-    if (error == kNoErr && !store_) {
-        error = PFMGetError() != kNoErr ? PFMGetError() : ErrCode{-1};
+    if (!store_) {
+        const ErrCode opening = PFMGetError();
         PFMClearError();
-        Beep();
+        if (file && !CanOpenFile(file_)) {
+            error = -6;
+        } else {
+            error = opening != kNoErr ? opening : ErrCode{-1};
+            Beep();
+        }
     }
     if (error == kNoErr && file && !ReadFrom(file_, store_)) error = -6;
     if (error == kNoErr && !file && application_) {

@@ -267,6 +267,17 @@ TEST_F(DocumentSave, RevertTakesTheFileBackWithoutAskingAndNeverAnotherStore) {
     EXPECT_EQ(document->Text(), "new");
 }
 
+// The store's opening tells a store file by its identification: the document's check is asked
+// only of a file that did not open (AFileThatIsNoDocumentIsRefused keeps what it says of the others).
+TEST_F(DocumentSave, ADocumentsFileIsOpenedOnceToReadIt) {
+    WriteDocumentFile("ours.tdc", "ours");
+    win::ResetFileCalls();
+    ASSERT_EQ(application->OpenDocument(FileRef(Path("ours.tdc").c_str()), false), kNoErr);
+    EXPECT_EQ(win::GetFileCallCount(win::FileCall::kOpen), 2u) << "the store's file and its swap file";
+    ASSERT_EQ(application->GetDocumentCount(), 1);
+    EXPECT_EQ(static_cast<RecordDoc*>(application->GetDocument(0))->Text(), "ours");
+}
+
 TEST_F(DocumentSave, AFileThatIsNoDocumentIsRefused) {
     files.WriteFile("notes.txt", "plain text");
     const unsigned long bells = win::GetBellCount();

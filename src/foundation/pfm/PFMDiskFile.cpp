@@ -36,12 +36,19 @@ ErrCode PFMDiskFile::ReadLayout(PFMHeader& header, SegmentMap& map) {
     return err;
 }
 
-ErrCode PFMSwapFile::Create() {
+ErrCode PFMDiskFile::ReadOpenedLayout(PFMHeader& header, SegmentMap& map) {
+    const std::uint64_t length = OpenedFacts().size;
+    if (length > UINT32_MAX) return kFileErr;
+    const ErrCode err = BeginReading();
+    return err != kNoErr ? err : PFMReadFileLayout(*this, static_cast<std::uint32_t>(length), header, map);
+}
+
+ErrCode PFMSwapFile::Create(const std::vector<std::string>& taken) {
     VolumePart volume;
     DirectoryPart directory;
     ErrCode err = GetTempFolder(volume, directory);
     if (err != kNoErr) return err;
-    err = CreateUnique(volume.c_str(), directory.c_str(), kSwapFilePattern);
+    err = CreateUnique(volume.c_str(), directory.c_str(), kSwapFilePattern, taken);
     if (err == kNoUniqueNameErr) DebugPrintf("Could not find a unique swap file filename.");
     return err;
 }

@@ -3,6 +3,8 @@
 // reading and buffered writing; their numbers are big-endian like every store file.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "foundation/FileReaderWriter.h"
 #include "foundation/pfm/PFMFormat.h"
@@ -14,6 +16,8 @@ public:
     // Reads the identification, header and map of the open file and checks them against its
     // length (see PFMReadFileLayout).
     ErrCode ReadLayout(PFMHeader& header, SegmentMap& map);
+    // The same for a file just opened, against the length its opening found.
+    ErrCode ReadOpenedLayout(PFMHeader& header, SegmentMap& map);
 };
 
 // A scratch file in the temporary folder that holds changed segments whose memory was needed
@@ -26,8 +30,9 @@ public:
 
     // Creates the file in the temporary folder under the first free name of "PFM_Swap.000" to
     // "PFM_Swap.998" and opens it for reading and writing: 0, the open error, or -23 (with "Could
-    // not find a unique swap file filename." through DebugPrintf).
-    ErrCode Create();
+    // not find a unique swap file filename." through DebugPrintf). The swap files this program
+    // holds open (taken, their full paths) exist: their names are passed over without trying them.
+    ErrCode Create(const std::vector<std::string>& taken = {});
     // When open: closes the file and deletes it.
     ErrCode Close();
 };

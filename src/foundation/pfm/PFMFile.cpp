@@ -5,6 +5,7 @@
 
 #include "foundation/Compare.h"
 #include "foundation/FileError.h"
+#include "foundation/FileIdentity.h"
 #include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMState.h"
 #include "foundation/pfm/StoreBusy.h"
@@ -34,7 +35,7 @@ PFMFile::~PFMFile() {
     SubtractBytesInUse(parked);
 }
 
-ErrCode PFMFile::CreateSwapFile() { return swap_->Create(); }
+ErrCode PFMFile::CreateSwapFile() { return swap_->Create(HeldSwapFilePaths()); }
 
 // --- tree and flags
 
@@ -55,6 +56,14 @@ bool PFMFile::SetFlag(std::uint16_t flag, bool on) {
 }
 
 bool PFMFile::HasDiskFile() const { return disk_ && disk_->IsOpen(); }
+
+bool PFMFile::HoldsFile(const FileIdentity& file) const {
+    return HasDiskFile() && file.IsSameFile(disk_->GetFileRef(), disk_->OpenedFacts());
+}
+
+std::string PFMFile::SwapFilePath() const {
+    return swap_->IsOpen() ? swap_->GetFileRef().GetFullPath() : std::string();
+}
 
 bool PFMFile::IsOnDisk() const {
     return HasDiskFile() && disk_->GetFileRef().IsValid() && disk_->GetFileRef().Exists();

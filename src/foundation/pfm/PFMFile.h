@@ -25,6 +25,7 @@
 #include "foundation/pfm/PFMKey.h"
 #include "foundation/pfm/SegmentMapEntry.h"
 
+class FileIdentity;
 class PFMDiskFile;
 class PFMSegmentHandler;
 class PFMSwapFile;
@@ -74,6 +75,11 @@ public:
     bool IsOnDisk() const;
     bool HasDiskFile() const;
     const FileRef& GetFileRef() const;
+    // Whether the disk file is open and is that file (as FileRef::IsSameFile tells, with the disk
+    // file's identity taken from its opening rather than looked up by its path).
+    bool HoldsFile(const FileIdentity& file) const;
+    // The full path of the swap file while it is open, else empty.
+    std::string SwapFilePath() const;
     // The full-save size of the header and the disk file's length (0 when not on disk).
     ErrCode GetFileSizes(std::uint32_t& fullSaveSize, std::uint32_t& length);
     void SetProgressTracker(TProgressTracker* tracker) { tracker_ = tracker; }

@@ -7,6 +7,7 @@
 #include "foundation/FileError.h"
 #include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMFile.h"
+#include "foundation/pfm/PFMState.h"
 #include "foundation/pfm/StoreBusy.h"
 
 ErrCode PFMFile::Open(const FileRef& ref) {
@@ -17,7 +18,9 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     PFMHeader header;
     SegmentMap map;
     ErrCode err = disk->Open(ref, access);
-    if (err == kNoErr) err = disk->ReadLayout(header, map);
+    // A look into the file just before (whether it holds a segment) may have read the layout.
+    if (err == kNoErr && !TakeLookedAtLayout(disk->OpenedFacts(), header, map))
+        err = disk->ReadOpenedLayout(header, map);
     if (err != kNoErr) return err;
     {
         StoreBusy busy(*this);

@@ -1,6 +1,7 @@
 #include "foundation/pfm/PFMState.h"
 
 #include <algorithm>
+#include <new>
 
 #include "foundation/FileIdentity.h"
 #include "foundation/pfm/PFM.h"
@@ -37,7 +38,33 @@ PFMFile* FindStoreOfFile(const FileRef& ref) {
     // The file asked about is looked up once, not once for every store.
     const FileIdentity identity(ref);
     for (const auto& store : GetPFMState().openStores) {
-        if (store->HasDiskFile() && identity.IsSameFile(store->GetFileRef())) return store.get();
+        if (store->HoldsFile(identity)) return store.get();
     }
     return nullptr;
+}
+
+void KeepLookedAtLayout(const win::OpenedFileFacts& file, const PFMHeader& header, const SegmentMap& map) {
+    auto& kept = GetPFMState().lookedAt;
+    try {
+        kept = std::make_unique<PFMReadLayout>(PFMReadLayout{file, header, map});
+    } catch (const std::bad_alloc&) {
+        kept.reset();  // the store reads it again
+    }
+}
+
+bool TakeLookedAtLayout(const win::OpenedFileFacts& file, PFMHeader& header, SegmentMap& map) {
+    const std::unique_ptr<PFMReadLayout> kept = std::move(GetPFMState().lookedAt);
+    if (!kept || !(kept->file == file)) return false;
+    header = kept->header;
+    map = std::move(kept->map);
+    return true;
+}
+
+std::vector<std::string> HeldSwapFilePaths() {
+    std::vector<std::string> paths;
+    for (const auto& store : GetPFMState().openStores) {
+        std::string path = store->SwapFilePath();
+        if (!path.empty()) paths.push_back(std::move(path));
+    }
+    return paths;
 }

@@ -5,13 +5,23 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "foundation/Types.h"
 #include "foundation/Version.h"
+#include "foundation/pfm/PFMFormat.h"
+#include "platform/sys/FileHandle.h"
 
 class FileRef;
 class PFMFile;
+
+// The layout of a store file as a look at the file read it, with what opening the file found of it.
+struct PFMReadLayout {
+    win::OpenedFileFacts file;
+    PFMHeader header;
+    SegmentMap map;
+};
 
 struct PFMState {
     ErrCode lastError = kNoErr;
@@ -32,6 +42,10 @@ struct PFMState {
     bool purging = false;
     // Stamped into a segment at each check-in that parks it: the least recently used order.
     std::uint32_t useCounter = 0;
+    // The layout the last look into a file that was not opened as a store read (whether it holds
+    // a segment, asked just before the file is opened); the next store opened takes it when its
+    // file is that one, unchanged, and it is dropped either way.
+    std::unique_ptr<PFMReadLayout> lookedAt;
 };
 
 PFMState& GetPFMState();
@@ -46,3 +60,10 @@ std::uint32_t NextUseStamp();
 void KeepMemoryBudget();
 // The open store whose disk file is that file, or null.
 PFMFile* FindStoreOfFile(const FileRef& ref);
+// Keeps the layout a look into the file read, for the store opened next (PFMState::lookedAt).
+void KeepLookedAtLayout(const win::OpenedFileFacts& file, const PFMHeader& header, const SegmentMap& map);
+// Takes the kept layout when it is that of the opened file, unchanged since it was read: true, and
+// the header and map are the layout's. Nothing is kept afterwards either way.
+bool TakeLookedAtLayout(const win::OpenedFileFacts& file, PFMHeader& header, SegmentMap& map);
+// The full paths of the swap files the open stores hold.
+std::vector<std::string> HeldSwapFilePaths();

@@ -82,6 +82,7 @@ void PFMTerm() {
     state.current = nullptr;
     state.root = nullptr;
     state.currentStack.clear();
+    state.lookedAt.reset();
     if (state.purgeRegistered) UnregisterPurgeCallback(PFMPurge);
     state.purgeRegistered = false;
 }
@@ -300,7 +301,10 @@ bool PFMFileHoldsSegment(const FileRef& ref, FourCC type, std::uint16_t id) {
         PFMDiskFile disk(state.readBufferSize, state.writeBufferSize);
         PFMHeader header;
         SegmentMap map;
-        if (disk.Open(readOnly, kAccessRead) != kNoErr || disk.ReadLayout(header, map) != kNoErr) return false;
+        if (disk.Open(readOnly, kAccessRead) != kNoErr || disk.ReadOpenedLayout(header, map) != kNoErr)
+            return false;
+        // The file is usually opened as a store next: it takes the layout rather than reading it again.
+        KeepLookedAtLayout(disk.OpenedFacts(), header, map);
         if (std::none_of(map.begin(), map.end(),
                          [&](const SegmentMapRecord& record) { return record.type == type && record.id == id; }))
             return false;

@@ -13,7 +13,7 @@ struct Fault {
     bool keepFailing = false;
 };
 
-constexpr std::size_t kCallKinds = static_cast<std::size_t>(FileCall::kRemove) + 1;
+constexpr std::size_t kCallKinds = static_cast<std::size_t>(FileCall::kLookUp) + 1;
 
 std::array<Fault, kCallKinds>& Faults() {
     static std::array<Fault, kCallKinds> faults;

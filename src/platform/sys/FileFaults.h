@@ -1,5 +1,5 @@
 #pragma once
-// Fault injection for the file calls that saving depends on. A test arms a fault for the Nth call
+// Fault injection for the file calls that opening and saving depend on. A test arms a fault for the Nth call
 // of one kind (counted since the last reset); that call then fails with the given error number
 // without touching the disk, as a full disk or a failing device would make it fail. Calls are
 // counted whether or not a fault is armed, so a test can first count the calls of a clean run and
@@ -15,6 +15,9 @@ enum class FileCall {
     kSync,    // SyncFileHandle, SyncFolder
     kRename,  // RenameFile
     kRemove,  // RemoveFile
+    kOpen,    // OpenFileHandle
+    kRead,    // ReadFileHandle
+    kLookUp,  // GetPathInfo, GetPathIdentity: what a path names
 };
 
 // Zeroes every count and disarms every fault.

@@ -51,9 +51,14 @@ bool TakeSharingLock(int fd, FileOpenMode mode) {
     return true;  // ENOLCK, EINVAL: no locking here
 }
 
+std::int64_t Nanoseconds(const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
 }  // namespace
 
-HFILE OpenFileHandle(const char* path, FileOpenMode mode) {
+HFILE OpenFileHandle(const char* path, FileOpenMode mode, OpenedFileFacts* facts) {
+    if (const int injected = CountFileCall(FileCall::kOpen)) return Fail(injected, HFILE_ERROR);
     if (!path || !*path) return Fail(ENOENT, HFILE_ERROR);
     const std::string systemPath = NameForSystem(path);
     int fd;
@@ -79,6 +84,13 @@ HFILE OpenFileHandle(const char* path, FileOpenMode mode) {
         ::close(fd);
         return Fail(error, HFILE_ERROR);
     }
+    if (facts) {
+        facts->device = static_cast<std::uint64_t>(info.st_dev);
+        facts->inode = static_cast<std::uint64_t>(info.st_ino);
+        facts->size = mode == FileOpenMode::kCreate ? 0 : static_cast<std::uint64_t>(info.st_size);
+        facts->modified = Nanoseconds(info.st_mtim);
+        facts->changed = Nanoseconds(info.st_ctim);
+    }
     return fd;
 }
 
@@ -90,6 +102,7 @@ BOOL CloseFileHandle(HFILE file) {
 }
 
 std::int64_t ReadFileHandle(HFILE file, void* buffer, std::uint64_t count) {
+    if (const int injected = CountFileCall(FileCall::kRead)) return Fail(injected, std::int64_t{-1});
     auto* bytes = static_cast<unsigned char*>(buffer);
     std::uint64_t done = 0;
     while (done < count) {

@@ -26,9 +26,22 @@ enum class FileOpenMode {
 
 enum class FileSeekFrom { kStart, kCurrent, kEnd };
 
+// What opening found of the file it opened: the file's identity on its device, its length and when
+// its contents and its status last changed (nanoseconds since the epoch). A file that kCreate
+// emptied has the length 0.
+struct OpenedFileFacts {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;
+
+    friend bool operator==(const OpenedFileFacts&, const OpenedFileFacts&) = default;
+};
+
 // The path is program text (SystemNames.h). New files get the permissions 0666 less the process's
-// umask.
-HFILE OpenFileHandle(const char* path, FileOpenMode mode);
+// umask. With facts, what the open found of the file is kept there.
+HFILE OpenFileHandle(const char* path, FileOpenMode mode, OpenedFileFacts* facts = nullptr);
 
 BOOL CloseFileHandle(HFILE file);
 

@@ -67,6 +67,7 @@ bool ReadFolder(const std::string& systemPath, std::vector<SystemEntry>& found) 
 }  // namespace
 
 BOOL GetPathInfo(const char* path, PathInfo& info) {
+    if (const int injected = CountFileCall(FileCall::kLookUp)) return Fail(injected);
     if (!IsGiven(path)) return Fail(ENOENT);
     const std::string systemPath = NameForSystem(path);
     struct stat status;
@@ -80,6 +81,7 @@ BOOL GetPathInfo(const char* path, PathInfo& info) {
 }
 
 BOOL GetPathIdentity(const char* path, PathIdentity& identity) {
+    if (const int injected = CountFileCall(FileCall::kLookUp)) return Fail(injected);
     if (!IsGiven(path)) return Fail(ENOENT);
     struct stat status;
     if (::stat(NameForSystem(path).c_str(), &status) != 0) return Fail(errno);
