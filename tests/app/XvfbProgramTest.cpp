@@ -1,7 +1,7 @@
 // The program itself on an Xvfb display of 800 by 600 pixels, as a writer starts it: its window is
 // named after the program and its version, fits the screen, and a signal to end it ends it at once,
-// leaving no swap file behind; and the Query System command, chosen with its key, opens the query
-// window, which keeps its settings when the program closes.
+// leaving no swap file behind; idle, it sleeps; and the Query System command, chosen with its key,
+// opens the query window, which keeps its settings when the program closes.
 
 #include <X11/Xatom.h>
 #include <sys/socket.h>
@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "framework/AboutAppLib.h"
@@ -139,6 +141,51 @@ TEST_F(XvfbProgram, TheSplashScreenIsOnTheScreenDuringItsWait) {
         << "the splash screen went";
     ASSERT_EQ(kill(WindowProcess(display, window), SIGTERM), 0);
     EXPECT_EQ(program.Wait(std::chrono::milliseconds(5000)), 128 + SIGTERM);
+}
+
+// How often the process's main thread has gone to sleep waiting for something (its voluntary
+// context switches); -1 when the system does not say.
+long MainThreadSleeps(pid_t pid) {
+    const std::string id = std::to_string(pid);
+    std::ifstream status("/proc/" + id + "/task/" + id + "/status");
+    for (std::string line; std::getline(status, line);) {
+        constexpr std::string_view key = "voluntary_ctxt_switches:";
+        if (line.rfind(key, 0) == 0) return std::stol(line.substr(key.size()));
+    }
+    return -1;
+}
+
+// With a story open and nothing happening, the program sleeps until something is due: its front
+// end has no caret, and the autosave check is nearly a minute away, so in two idle seconds it wakes
+// hardly at all (a wait that looked at its descriptors every 50 ms woke 40 times).
+TEST_F(XvfbProgram, TheIdleProgramSleepsUntilSomethingIsDue) {
+    ASSERT_TRUE(Launch());
+    XSetErrorHandler(NoteError);
+    Window window = 0;
+    int x = 0, y = 0;
+    pid_t pid = 0;
+    ASSERT_TRUE(Eventually([&] {
+        return FindShown(title.c_str(), window, x, y) && CountFiles(temporary.Path()) == 5 &&
+               (pid = WindowProcess(display, window)) > 0;
+    }));
+    XWindowAttributes attributes;
+    ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
+    // The splash screen has gone once the window's middle holds still for longer than it shows.
+    const int middleX = x + attributes.width / 2;
+    const int middleY = y + attributes.height / 2;
+    unsigned long before = ScreenColor(display, middleX, middleY);
+    ASSERT_TRUE(Eventually([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        const unsigned long now = ScreenColor(display, middleX, middleY);
+        return std::exchange(before, now) == now;
+    }));
+    const long asleep = MainThreadSleeps(pid);
+    ASSERT_GE(asleep, 0);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const long woke = MainThreadSleeps(pid) - asleep;
+    EXPECT_LE(woke, 4) << "it woke " << woke << " times in two idle seconds";
+    ASSERT_EQ(kill(pid, SIGTERM), 0);
+    EXPECT_EQ(program.Wait(std::chrono::milliseconds(5000)), 128 + SIGTERM) << "the signal's descriptor woke it";
 }
 
 // Asks the window to close as the window manager's close button does.

@@ -25,8 +25,7 @@
 namespace win {
 namespace {
 
-constexpr DWORD kFrameInterval = 15;     // the screen is shown at most this often while busy
-constexpr int kDescriptorInterval = 50;  // watched descriptors are looked at this often while waiting
+constexpr DWORD kFrameInterval = 15;  // the screen is shown at most this often while busy
 SdlPresenter* g_current = nullptr;
 // Until the window manager has said how thick its borders are, room is left for a caption and
 // borders this thick.
@@ -92,6 +91,7 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     }
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
     SDL_StartTextInput();
+    descriptorWake_ = std::make_unique<DescriptorWake>();
     g_current = this;
     previous_ = AttachPresenter(this);
     SetCursorDisplayHook(&SdlPresenter::ShowCursor);
@@ -112,6 +112,7 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
 
 SdlPresenter::~SdlPresenter() {
     if (imagePaging_.joinable()) imagePaging_.join();
+    descriptorWake_.reset();
     if (firstFrameSocket_ >= 0) close(firstFrameSocket_);
     ConnectDesktopClipboard(previousClipboard_);
     SetCursorDisplayHook(nullptr);
@@ -129,26 +130,24 @@ void SdlPresenter::Poll() {
     while (SDL_PollEvent(&event)) Handle(event);
 }
 
+// One sleep until SDL's input, the deadline or a watched descriptor (which the descriptor wake
+// watches meanwhile) is due. A wait that ends early does no harm: the message loop waits again.
 void SdlPresenter::Wait(std::optional<DWORD> deadline) {
     if (blitPending_) Blit();
     if (firstFrameSocket_ >= 0) TellFirstFrameIfShown();
-    for (;;) {
-        // SDL cannot wake for other descriptors: they are looked at between short waits.
-        const bool watching = IsWatchingDescriptors();
-        if (watching && WaitForReadableDescriptor(0)) return;
-        int timeout = -1;
-        if (deadline) timeout = std::max<LONG>(static_cast<LONG>(*deadline - Now()), 0);
-        if (watching) timeout = timeout < 0 ? kDescriptorInterval : std::min(timeout, kDescriptorInterval);
-        SDL_Event event;
-        const int got = timeout < 0    ? SDL_WaitEvent(&event)
-                        : timeout == 0 ? SDL_PollEvent(&event)
-                                       : SDL_WaitEventTimeout(&event, timeout);
-        if (got) {
-            Handle(event);
-            Poll();
-            return;
-        }
-        if (!watching || (deadline && static_cast<LONG>(*deadline - Now()) <= 0)) return;
+    std::vector<int> watched = WatchedDescriptors();
+    if (!watched.empty() && WaitForReadableDescriptor(0)) return;
+    int timeout = -1;
+    if (deadline) timeout = std::max<LONG>(static_cast<LONG>(*deadline - Now()), 0);
+    if (timeout != 0 && !watched.empty()) descriptorWake_->Arm(std::move(watched));
+    SDL_Event event;
+    const int got = timeout < 0    ? SDL_WaitEvent(&event)
+                    : timeout == 0 ? SDL_PollEvent(&event)
+                                   : SDL_WaitEventTimeout(&event, timeout);
+    descriptorWake_->Disarm();
+    if (got) {
+        Handle(event);
+        Poll();
     }
 }
 

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/present/DescriptorWake.h"
 #include "platform/present/SdlClipboard.h"
 #include "platform/ui/Presenter.h"
 
@@ -74,6 +75,7 @@ private:
     SdlClipboard clipboard_;
     std::unique_ptr<DesktopClipboard> x11Clipboard_;  // on X, in place of SDL's
     DesktopClipboard* previousClipboard_ = nullptr;
+    std::unique_ptr<DescriptorWake> descriptorWake_;  // made once SDL's events run
 };
 
 }  // namespace win

@@ -45,6 +45,12 @@ void StopWatchingDescriptor(int descriptor) { Watches().erase(descriptor); }
 
 bool IsWatchingDescriptors() { return !Pollable().empty(); }
 
+std::vector<int> WatchedDescriptors() {
+    std::vector<int> descriptors;
+    for (const pollfd& entry : Pollable()) descriptors.push_back(entry.fd);
+    return descriptors;
+}
+
 bool WaitForReadableDescriptor(int timeoutMilliseconds) {
     std::vector<pollfd> entries = Pollable();
     return !entries.empty() && PollEntries(entries, timeoutMilliseconds) > 0;

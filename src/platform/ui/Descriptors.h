@@ -5,6 +5,7 @@
 // sends it while it waits for its own messages. Presenters wake from waiting when one is readable.
 
 #include <functional>
+#include <vector>
 
 namespace win {
 
@@ -20,6 +21,9 @@ void StopWatchingDescriptor(int descriptor);
 // timeout milliseconds (-1: no limit). Answers whether one is.
 bool IsWatchingDescriptors();
 bool WaitForReadableDescriptor(int timeoutMilliseconds);
+// The descriptors WaitForReadableDescriptor waits for (those whose handlers are not running), for a
+// presenter that waits for them together with its own input.
+std::vector<int> WatchedDescriptors();
 
 namespace detail {
 // Internal to the window layer: calls the handlers of the descriptors readable now.
