@@ -47,10 +47,9 @@ void FEWindow::UpdateTitle() {
     if (!document) return TWMWindow::UpdateTitle();
     char title[256] = "";
     document->GetTitle("", title, sizeof title);
-    std::string caption = document->GetFileName() + " - " + title;
-    SharedStringConverter().DecodeInPlace(caption.data());
-    caption.resize(std::char_traits<char>::length(caption.c_str()));
-    SetTitle(caption.c_str());
+    // Only the story's title is stored text; the file's name is shown as the system gives it.
+    SharedStringConverter().DecodeInPlace(title);
+    SetTitle((document->GetFileName() + " - " + title).c_str());
 }
 
 std::int16_t FEWindow::ConstrainWindowPos(WindowPosRecord& record) {

@@ -11,9 +11,14 @@ FablecoreBanner::FablecoreBanner(PrintingEnvironment* environment, const char* p
                                  const win::LOGFONTA& font, IStoryDocument* document, const char* title)
     : PrintableBanner(environment, pattern, font), document_(document), title_(title ? title : "") {}
 
+// Decoded as it is appended: only the story's texts are kept escaped, not the pattern the writer
+// typed nor the report's title.
 void FablecoreBanner::AppendInfoText(const char* key, std::string& output, std::size_t room) const {
     if (!document_ || room == 0) return;
-    output.append(RecordTextView(document_->GetInfoRecord(), key).substr(0, room - 1));
+    std::string text(RecordTextView(document_->GetInfoRecord(), key));
+    SharedStringConverter().DecodeInPlace(text.data());
+    text.resize(std::char_traits<char>::length(text.c_str()));
+    output.append(text.substr(0, room - 1));
 }
 
 std::size_t FablecoreBanner::ExpandCode(const char* code, std::string& output, std::size_t room) {
@@ -24,12 +29,5 @@ std::size_t FablecoreBanner::ExpandCode(const char* code, std::string& output, s
             if (room > 0) output.append(title_.substr(0, room - 1));
             return 1;
         default: return 0;
-    }
-}
-
-void FablecoreBanner::FinishParts(Parts& parts) {
-    for (std::string& part : parts) {
-        SharedStringConverter().DecodeInPlace(part.data());
-        part.resize(std::char_traits<char>::length(part.c_str()));
     }
 }

@@ -138,10 +138,10 @@ void Popup::SetBounds(const ShortRect& rect, bool redraw) {
 void Popup::SetActive(bool active) {
     const bool wasActive = TControl::IsActive();
     TControl::SetActive(active);
-    if (wasActive != TControl::IsActive() && IsEnabled() && HasWindow()) {
+    // Drawn again in its turn, after its window: a window that comes forward has its own update
+    // still to paint, which would cover a box drawn at once.
+    if (wasActive != TControl::IsActive() && IsEnabled() && HasWindow())
         win::InvalidateRect(GetHWnd(), nullptr, TRUE);
-        UpdateWindow(GetHWnd());
-    }
 }
 
 // --- Drawing

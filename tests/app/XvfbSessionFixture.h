@@ -213,6 +213,17 @@ protected:
         ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(path); })) << "the story was saved";
         Settled();
     }
+    // Another program copies the text (UTF-8) to the desktop's clipboard: xclip, serving it until the
+    // test ends.
+    void CopyOnDesktop(const std::string& text) {
+        ASSERT_EQ(access("/usr/bin/xclip", X_OK), 0) << "xclip is not installed; scripts/setup installs it";
+        const std::string copied = folder / "copied.txt";
+        std::ofstream(copied, std::ios::binary) << text;
+        ASSERT_TRUE(copier.Start({"/usr/bin/xclip", "-selection", "clipboard", "-quiet", "-i", copied},
+                                 {"DISPLAY=" + xvfb.Name()}, -1));
+        ASSERT_TRUE(Eventually(
+            [&] { return RunOnDisplay("timeout 5 xclip -selection clipboard -o", xvfb.Name()) == text; }));
+    }
     // Save As, then Quit: the story is saved and the program ends by itself.
     void SaveAsAndQuit(const std::string& path) {
         ASSERT_NO_FATAL_FAILURE(SaveAs(path));
@@ -221,6 +232,7 @@ protected:
     }
 
     std::string title;
+    Process copier;
     Window window = 0;
     int originX = 0, originY = 0, width = 0, height = 0;
 };

@@ -1,5 +1,6 @@
 // The printable report classes on a measuring context: the banner's own codes (author, story title,
-// report title, in either case) with the story's escaped characters decoded; and reports of several
+// report title, in either case) with the story's escaped characters decoded, and what the writer
+// typed into the banner printed as typed; and reports of several
 // pages each laid out one after the other, every word once, in order and within its page, under
 // headers that name each page's report and footers whose page numbers go on from report to report,
 // and start again with each run.
@@ -92,6 +93,15 @@ TEST_F(PrintableReport, TheBannerPrintsTheStoryTitleTheReportTitleAndTheAuthor) 
     EXPECT_EQ(Split("by ^a, ^t: ^r")[0], "by A. Writer, The {Long} Way: Plot Dynamics");
     // A letter that is no code of the banner prints as it stands.
     EXPECT_EQ(Split("^Q^R")[0], "^QPlot Dynamics");
+}
+
+// The escape byte (a degree sign) and a code after it are only an escape in the story's texts: typed
+// into the pattern, or in the report's title, they print as they are.
+TEST_F(PrintableReport, WhatTheWriterTypedIntoTheBannerPrintsAsTyped) {
+    const std::string degrees = "20\xB0" "1";
+    story->GetInfoRecord().SetEntry("Title", kPTextText, StoredText("Oven at " + degrees).c_str());
+    EXPECT_EQ(Split(("Draft " + degrees + " ^T").c_str())[0], "Draft " + degrees + " Oven at " + degrees);
+    EXPECT_EQ(Split("^R", degrees.c_str())[0], degrees);
 }
 
 TEST_F(PrintableReport, AStoryWithoutTitleOrAuthorPrintsNothingForThem) {

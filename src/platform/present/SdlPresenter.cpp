@@ -13,6 +13,7 @@
 #include "platform/gdi/Surface.h"
 #include "platform/present/SdlKeys.h"
 #include "platform/present/X11Clipboard.h"
+#include "platform/present/X11WindowName.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/sys/SystemNames.h"
 #include "platform/ui/Descriptors.h"
@@ -242,7 +243,9 @@ void SdlPresenter::SetFrameState(FrameState state) {
 }
 
 void SdlPresenter::SetFrameTitle(std::string_view title) {
-    SDL_SetWindowTitle(window_, Cp1252ToUtf8(title).c_str());
+    const std::string name = Cp1252ToUtf8(title);
+    SDL_SetWindowTitle(window_, name.c_str());
+    SetX11WindowName(window_, name);
 }
 
 void SdlPresenter::FollowFrameState(FrameState state) {
