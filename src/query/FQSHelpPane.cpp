@@ -13,6 +13,11 @@ constexpr std::uint16_t kViewFlags = 0x02;
 
 }  // namespace
 
+std::string ShownHelpText(IStoryDocument* document, const std::string& composed) {
+    const std::string once = ExpandText(document, composed.c_str());
+    return ExpandAndDecode(document, once.c_str());
+}
+
 FQSHelpPane::FQSHelpPane(ItemList* list, const ShortRect* bounds)
     : RichTextView(nullptr, nullptr, list, kViewFlags, bounds, 0, RGBColor(0)) {}
 
@@ -31,7 +36,7 @@ void FQSHelpPane::Open(std::int32_t index) {
 void FQSHelpPane::SetHelpText(const std::string& text) {
     const TWindow* window = GetWindow();
     auto* document = window ? dynamic_cast<IStoryDocument*>(window->GetDocument()) : nullptr;
-    std::string expanded = ExpandAndDecode(document, text.c_str());
+    std::string expanded = ShownHelpText(document, text);
     if (expanded == shown_) return;
     shown_ = std::move(expanded);
     SetStyledText(shown_.c_str());

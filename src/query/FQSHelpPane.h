@@ -6,6 +6,13 @@
 
 #include "items/RichTextView.h"
 
+class IStoryDocument;
+
+// The composed help as the pane shows it: expanded for the story, then once more, since the theory
+// dictionary's texts that the definition macros bring in name the vocabulary's terms with macros
+// of their own; and decoded.
+std::string ShownHelpText(IStoryDocument* document, const std::string& composed);
+
 class FQSHelpPane : public RichTextView {
 public:
     FQSHelpPane(ItemList* list, const ShortRect* bounds);
