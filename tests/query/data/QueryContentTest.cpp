@@ -2,7 +2,8 @@
 // of four characters, two relationships and five scenes: every question list expands and leads from
 // the home page to the storyforming questions; every text of every page a list reaches is
 // interpreted and expanded with no macro left over; the help of every such page is composed. The
-// content's own consistency: the subjective story's recap shows that story's points, choice popups
+// content's own consistency: the {NObje} Story's name page says what the name is for, the
+// subjective story's recap shows that story's points, choice popups
 // offer each value at the place the program reads it from, a character's text illustrating a
 // throughline is that throughline's character's, a relationship added from a page has a page below
 // it, and no two pages keep their texts under one key.
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -283,6 +285,32 @@ TEST_F(QueryContentTest, EveryPageOfEveryListHasItsHelp) {
         const FQSHelpComposition help = ComposeFQSHelp(page, all, sources);
         const std::string shown = sources.Expand(help.text);
         EXPECT_EQ(LeftOver(shown), std::nullopt) << "topic " << topic << ": " << shown;
+    }
+}
+
+// The {NObje} Story's name is only kept: its page and its explanation say where, and promise no use
+// of it by the reports.
+TEST_F(QueryContentTest, TheOverallStorysNamePageSaysWhatTheNameIsFor) {
+    constexpr std::int16_t kOverallStoryName = 278;
+    std::optional<FQSPageData> entry;
+    for (const std::vector<FQSPageData>& entries : AllLists()) {
+        for (const FQSPageData& each : entries)
+            if (each.GetTopic() == kOverallStoryName) entry = each;
+    }
+    ASSERT_TRUE(entry.has_value()) << "a list reaches the page";
+    PText record(content_, FourCCOf("FQS2"), static_cast<std::uint16_t>(kOverallStoryName));
+    const std::optional<std::string> text = Shown("T1", *entry, &record);
+    const std::optional<std::string> explanation = ReadSegmentText(content_, kExplainType, kOverallStoryName);
+    ASSERT_TRUE(text.has_value());
+    ASSERT_TRUE(explanation.has_value());
+    EXPECT_NE(text->find("Storytelling > Story Info"), std::string::npos) << *text;
+    for (const std::string& shown : {*text, *explanation}) {
+        std::string lower = shown;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(lower.find("report"), std::string::npos) << shown;
+        EXPECT_EQ(lower.find("use this name"), std::string::npos) << shown;
+        EXPECT_EQ(lower.find("wherever"), std::string::npos) << shown;
+        EXPECT_NE(lower.find("your own reference"), std::string::npos) << shown;
     }
 }
 
