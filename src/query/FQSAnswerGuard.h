@@ -4,8 +4,9 @@
 // count and its changed mark. A radio page or the structural finder makes a guard before it applies
 // its answer (to the solver first), then runs the check through it. When no storyform is left, the
 // writer is warned as the check does, everything the guard kept goes back as it was and the page is
-// shown again from the story once the item hit is done, so that the answer is never stored. With the
-// story consistent again, the window then stores and follows changes as before the warning.
+// shown again from the story once the item hit is done, so that the answer is never stored. A story
+// that was consistent before the answer is consistent again: the window then stores and follows
+// changes as before the warning. One that had no storyform left already stays flagged.
 
 #include <cstdint>
 #include <memory>
@@ -34,5 +35,7 @@ private:
     std::unique_ptr<StoryFormState> storyform_;
     std::vector<SolverConstraint> constraints_;
     std::uint16_t count_ = 0;
+    std::uint16_t structuresValid_ = 0;
     bool dirty_ = false;
+    bool foundZero_ = false;
 };

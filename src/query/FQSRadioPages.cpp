@@ -30,6 +30,8 @@ std::int32_t FQSDynamicRadioPage::HandleControl(std::int32_t itemIndex) {
         if (!guard.CheckStoryforms()) return 1;
     }
     StoreRadioAnswer();
+    // What the storyforms left settle for the other points follows the answer.
+    window.RequestRecount();
     if (IsControlKeyDown(1)) window.PostItemHit(FQSWindow::kNextItem);
     return 1;
 }

@@ -105,7 +105,12 @@ void FQSStructuralFinderPage::Fill() {
     possibleCount_ = ordinal;
     bool setByPage = false;
     if (possibleCount_ == 1) {
-        storyForm->SetValueAt(index, lastPossible);
+        // An element is in force in the class of its throughline's domain, as a stored choice is.
+        const int domainIndex = ThroughlineDomainIndex(storyPoint_);
+        const std::int16_t value = record->kind == kElementLevelPoint && domainIndex >= 0
+                                       ? FinderStoredElement(lastPossible, storyForm->GetValueAt(domainIndex))
+                                       : lastPossible;
+        storyForm->SetValueAt(index, value);
         setByPage = true;
     }
     if (possible_->GetTopicCount() > 0) possible_->SetSelection(0);
@@ -248,8 +253,10 @@ bool FQSStructuralFinderPage::ApplyChange() {
     if (!guard.CheckStoryforms()) return false;
     window_->MarkChanged();
     StoreChoice();
-    // The window did not listen to the page's own change: the tree's marks follow it here.
+    // The window did not listen to the page's own change: the tree's marks follow it here, and
+    // what the storyforms left settle for the other points once the hit is done.
     window_->UpdateRowStatuses();
+    window_->RequestRecount();
     return true;
 }
 

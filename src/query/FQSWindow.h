@@ -159,6 +159,8 @@ public:
     std::uint16_t CheckStoryforms();
     // After an answer that left no storyform was put back: the window follows changes again.
     void ClearZeroStoryforms() { check_.ClearZeroStoryforms(); }
+    // Whether a count found no storyform (and no answer put back since cleared it).
+    bool FoundZeroStoryforms() const { return check_.FoundZeroStoryforms(); }
     void UpdateElementHelp();
     void ShowHelpPane();
     void HideHelpPane();
@@ -171,6 +173,10 @@ public:
     // Shows the page again from the story once the item hit is done; outside a hit, the window posts
     // one of its own.
     void RequestRefresh();
+    // Recounts once the item hit is done, and puts in force what the storyforms left settle (a page
+    // asks after its own answer, which the window does not hear); outside a hit, the window posts
+    // one of its own.
+    void RequestRecount();
 
     FKDoc* GetStory() const { return story_; }
     // The query system's preferences record ('FQS '), and the manager that keeps it; null without.
@@ -240,6 +246,7 @@ private:
     std::uint16_t CountStoryforms() override;
     void WarnOfZeroStoryforms() override;
     void ApplySingleStoryform() override;
+    void LeaveSingleStoryform() override;
     void UpdateProgress() override;
     void Congratulate() override;
 

@@ -147,6 +147,11 @@ void FQSWindow::RequestRefresh() {
     if (!requests_.busy) React(FQSPendingRequests::Reaction::kPostHit);
 }
 
+void FQSWindow::RequestRecount() {
+    requests_.recount = true;
+    if (!requests_.busy) React(FQSPendingRequests::Reaction::kPostHit);
+}
+
 void FQSWindow::RequestList(std::int16_t listId) { requests_.RequestList(listId); }
 
 void FQSWindow::SelectAway() {

@@ -145,6 +145,8 @@ void FQSWindow::ApplySingleStoryform() {
     story_->RebuildThroughlines();
 }
 
+void FQSWindow::LeaveSingleStoryform() { story_->RebuildThroughlines(); }
+
 void FQSWindow::UpdateProgress() {
     UpdateStoryformingBar();
     UpdateRowStatuses();

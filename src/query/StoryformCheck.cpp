@@ -30,6 +30,7 @@ std::uint16_t StoryformCheck::Run(IStoryformCheckHost& host) {
     const std::uint16_t count = host.CountStoryforms();
     host.SetStoryformCount(count);
     const std::int16_t single = host.GetSingleStoryform();
+    if (count != 1) host.LeaveSingleStoryform();
     if (count == 0) {
         host.WarnOfZeroStoryforms();
         zeroStoryforms_ = true;

@@ -2,8 +2,9 @@
 // The storyform check the query window runs after every answer that may change the storyform: it
 // recounts the storyforms that stay possible and reacts to the two edge results. No storyform left
 // is an inconsistency: the writer is warned and the window stops reacting to changes. Exactly one
-// left settles the storyform: its results are written into the story (once per single storyform),
-// and the writer is congratulated once per opening of the window.
+// left settles the storyform: its results are put in force (once per single storyform), and the
+// writer is congratulated once per opening of the window. Any other count puts the writer's
+// answers back in force, so that nothing of a single storyform stays once the count leaves 1.
 
 #include <cstdint>
 
@@ -27,6 +28,9 @@ public:
     virtual void WarnOfZeroStoryforms() = 0;
     // Writes the single storyform's results into the story, heard by the listeners as one change.
     virtual void ApplySingleStoryform() = 0;
+    // With more storyforms left than one, or none: what only a single storyform gave goes, and the
+    // writer's answers are in force again.
+    virtual void LeaveSingleStoryform() = 0;
     // The storyforming bar and the tree's status marks follow the count.
     virtual void UpdateProgress() = 0;
     virtual void Congratulate() = 0;

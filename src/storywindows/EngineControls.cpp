@@ -6,6 +6,7 @@
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
 #include "foundation/pfm/PText.h"
+#include "query/data/QuerySolver.h"
 #include "storymodel/BracketedBroadcaster.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/engine/Dynamics.h"
@@ -80,6 +81,7 @@ EngineControls::EngineControls(FKDoc& story)
       responses_(*story.GetResponseRecord()),
       locks_(*story.GetLockRecord()),
       storyforms_(story.GetStoryformCount()),
+      structuresValid_(story.GetStoryFormManager()->GetStructuresValid()),
       wasDirty_(story.IsDirty()) {
     for (std::size_t i = 0; i < kCount; ++i) controls_[i].id = PointID(i);
     ReadLocks();
@@ -117,7 +119,9 @@ std::uint16_t EngineControls::Count() {
     StoryPointIDList collected;
     StoryPointIDList panel;
     StoryPointIDList ids;
-    solver.CollectConstrainedPoints(collected);
+    // Every point the engine gives a value is counted with, so that what the storyforms left settle
+    // is put in force for each of them, and no value an earlier count settled outlives it.
+    CollectRecountPoints(solver, 0, collected);
     for (const EngineControl& control : controls_) panel.push_back(control.id);
     MergeStoryPointLists(collected, panel, ids);
     solver.SetConstraints(nullptr, ids);
@@ -154,12 +158,15 @@ std::uint16_t EngineControls::Count() {
     }
     if (count_ == 0) return 0;
     const BroadcasterBracket bracket(&storyForm);
-    solver.StoreForcedDomains();
-    const int mode = count_ == StoryFormManager::kOneStoryform ? 1 : 0;
-    for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i)
-        solver.ApplyResult(i, story_.GetResponseRecord(), mode);
+    const bool single = count_ == StoryFormManager::kOneStoryform;
     story_.SetStoryformCount(count_);
-    story_.RebuildThroughlines();
+    // Leaving a single storyform puts the writer's answers back in force before what the remaining
+    // storyforms settle is written over them.
+    if (!single) story_.RebuildThroughlines();
+    solver.StoreForcedDomains();
+    for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i)
+        solver.ApplyResult(i, story_.GetResponseRecord(), single ? 1 : 0);
+    if (single) story_.RebuildThroughlines();
     return count_;
 }
 
@@ -227,6 +234,7 @@ void EngineControls::Revert() {
         responses_.Restore();
         locks_.Restore();
         storyForm.RestoreState(std::make_unique<StoryFormState>(*state_));
+        storyForm.SetStructuresValid(structuresValid_);
         story_.SetStoryformCount(storyforms_);
         story_.RebuildThroughlines();
     }

@@ -3,12 +3,14 @@
 // and problem of each of the four throughlines. For each control the values at hand are those that
 // leave storyforms when the other choices stay as they are; a choice is refused when it would leave
 // none. After every choice the storyforms are counted again and what the remaining storyforms
-// settle is written into the story (the single storyform's values when only one is left). A control
+// settle is put in force for every point the engine gives a value (the single storyform's values
+// when only one is left; leaving it puts the writer's answers back in force first). A control
 // may be locked: a locked choice is not changed by the panel, and Clear Unlocked keeps it. Locks are
 // kept in the story's 'LOCK' record under the story point's code (1 when locked).
 //
 // The controls remember the story as it was when they were made, so that a cancelled panel puts it
-// back: the storyform, its count, the responses and locks records, and whether it was changed.
+// back: the storyform, its count and whether its single storyform's values were in force, the
+// responses and locks records, and whether it was changed.
 
 #include <array>
 #include <cstddef>
@@ -81,5 +83,6 @@ private:
     RecordSnapshot responses_;
     RecordSnapshot locks_;
     std::uint16_t storyforms_;
+    std::uint16_t structuresValid_;
     bool wasDirty_;
 };

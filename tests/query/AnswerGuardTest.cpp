@@ -10,6 +10,7 @@
 #include "query/FQSAnswerGuard.h"
 #include "query/FQSPage.h"
 #include "query/data/QuerySolver.h"
+#include "reports/StoryformCompletion.h"
 #include "storymodel/engine/StoryFormManager.h"
 
 namespace querytest {
@@ -79,6 +80,62 @@ TEST_F(AnswerGuard, AnAnswerThatLeavesStoryformsPassesUntouched) {
     EXPECT_FALSE(IsConstraintFree(MainDomain()));
     EXPECT_FALSE(window->GetStoryformCheck().FoundZeroStoryforms());
     EXPECT_FALSE(window->GetRequests().refresh);
+}
+
+// A story whose answers left no storyform before the answer (here already when its query window
+// opened) is no more consistent once an answer that leaves none is put back: the zero flag stays,
+// so the window neither stores nor follows what comes next.
+using AnswerGuardAtZero = QueryWindowTest;
+
+TEST_F(AnswerGuardAtZero, AStoryAlreadyWithoutStoryformsStaysFlaggedWhenAnAnswerIsPutBack) {
+    FKDoc* story = NewStory();
+    story->GetStoryFormManager()->SetChoice(kOverallDomain, kUniverse);
+    story->GetStoryFormManager()->SetChoice(kMainDomain, kUniverse);
+    story->SetClean();
+    Mark();
+    FQSWindow* window = OpenQuery(story);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(story->GetStoryformCount(), 0);
+    ASSERT_TRUE(window->GetStoryformCheck().FoundZeroStoryforms());
+    SolverConstraint* subjective = FindConstraintOf(*window->GetSolver(), 21000);
+    ASSERT_NE(subjective, nullptr);
+    {
+        FQSAnswerGuard guard(*window);
+        FixConstraintToValue(*subjective, kPhysics);
+        EXPECT_FALSE(guard.CheckStoryforms());
+    }
+    EXPECT_TRUE(window->GetStoryformCheck().FoundZeroStoryforms()) << "still no storyform";
+    EXPECT_EQ(story->GetStoryformCount(), 0);
+    EXPECT_TRUE(IsConstraintFree(*FindConstraintOf(*window->GetSolver(), 21000)));
+    story->SetClean();
+}
+
+// At one storyform, an answer that leaves none is put back whole: the single storyform's values and
+// the mark that they are in force, so that the story is complete again and leaving that storyform
+// later still takes them away.
+using AnswerGuardAtOne = QueryWindowTest;
+
+TEST_F(AnswerGuardAtOne, ThePutBackStoryIsCompleteAgain) {
+    FKDoc* story = NewStory();
+    StoryFormManager& form = *story->GetStoryFormManager();
+    ASSERT_TRUE(CompleteStoryform(form, kContrastingStoryforms[0].number));
+    story->SetStoryformCount(1);
+    story->SetClean();
+    FQSWindow* window = OpenQuery(story);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(story->IsStoryformComplete());
+    const auto before = form.SaveState();
+    SolverConstraint* mainDomain = FindConstraintOf(*window->GetSolver(), kMainDomain);
+    ASSERT_NE(mainDomain, nullptr);
+    {
+        FQSAnswerGuard guard(*window);
+        FixConstraintToValue(*mainDomain, form.GetValueAt(StoryPointIndex(kOverallDomain)));
+        EXPECT_FALSE(guard.CheckStoryforms());
+    }
+    EXPECT_EQ(story->GetStoryformCount(), 1);
+    EXPECT_TRUE(story->IsStoryformComplete());
+    EXPECT_EQ(*form.SaveState(), *before);
+    story->SetClean();
 }
 
 }  // namespace

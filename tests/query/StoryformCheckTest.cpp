@@ -1,7 +1,8 @@
 // The storyform check after an answer: a single storyform is applied in one go and congratulated
 // once per window; the same single storyform again does nothing; another single storyform is
-// applied without a second congratulation, also after going back to several; no storyform left
-// warns once, sets the zero flag and writes nothing.
+// applied without a second congratulation, also after going back to several; any count but one puts
+// the writer's answers back in force; no storyform left warns once, sets the zero flag and writes
+// nothing.
 
 #include "query/StoryformCheck.h"
 
@@ -27,6 +28,7 @@ public:
     }
     void WarnOfZeroStoryforms() override { calls.push_back("ouch"); }
     void ApplySingleStoryform() override { calls.push_back("apply"); }
+    void LeaveSingleStoryform() override { calls.push_back("leave"); }
     void UpdateProgress() override { calls.push_back("progress"); }
     void Congratulate() override { calls.push_back("congratulate"); }
 
@@ -68,7 +70,8 @@ TEST(StoryformCheckTest, ASingleStoryformIsAppliedOnceAndCongratulatedOnce) {
     // Back to several, then one again: applied, still not congratulated a second time.
     host.WillCount(12);
     check.Run(host);
-    EXPECT_EQ(host.calls, (Calls{"count 12", "progress"}));
+    // The single storyform's values go at once.
+    EXPECT_EQ(host.calls, (Calls{"count 12", "leave", "progress"}));
     host.WillCount(1, 1234);
     check.Run(host);
     EXPECT_EQ(host.calls, (Calls{"count 1", "apply", "progress"}));
@@ -93,7 +96,7 @@ TEST(StoryformCheckTest, NoStoryformLeftWarnsOnceAndSetsTheZeroFlag) {
     host.storyCount = 40;
     host.WillCount(0);
     EXPECT_EQ(check.Run(host), 0);
-    EXPECT_EQ(host.calls, (Calls{"count 0", "ouch", "progress"}));
+    EXPECT_EQ(host.calls, (Calls{"count 0", "leave", "ouch", "progress"}));
     EXPECT_TRUE(check.FoundZeroStoryforms());
     EXPECT_FALSE(check.HasCongratulated());
 }
@@ -103,7 +106,7 @@ TEST(StoryformCheckTest, SeveralStoryformsOnlyShowTheCount) {
     StoryformCheck check;
     host.WillCount(512);
     EXPECT_EQ(check.Run(host), 512);
-    EXPECT_EQ(host.calls, (Calls{"count 512", "progress"}));
+    EXPECT_EQ(host.calls, (Calls{"count 512", "leave", "progress"}));
 }
 
 TEST(StoryformCheckTest, TheMessagesSayWhatTheWriterMustDo) {

@@ -105,9 +105,12 @@ public:
     void SetStructuresValid(std::uint16_t valid) { structuresValid_ = valid; }
 
     // Called by the document after each count. With one storyform left, arranges the four
-    // structures for it, derives its story points and marks the structures valid; otherwise, or
-    // when the dynamics or the crucial problem in force are incomplete, marks them invalid and
-    // clears the derived points that belong to a single storyform. Announces nothing.
+    // structures for it, derives its story points and marks the structures valid. Otherwise, or
+    // when the dynamics or the crucial problem in force are incomplete, what only a single
+    // storyform gives goes and the writer's answers are in force: while the structures were valid
+    // (the single storyform's values in force), every point's value goes back to its choice; and
+    // the points only a single storyform sets (the dynamic appreciations, the positions, home
+    // classes and counterpoints) always do. The structures are marked invalid. Announces nothing.
     void RebuildThroughlineStructures();
     // Sets the values in force of the four dynamic appreciations from the dynamics in force.
     void UpdateDynamicAppreciations();
@@ -126,6 +129,10 @@ private:
     // storyform the builder can take (a dynamic or the crucial problem without a value).
     bool ArrangeForStoryform(ThroughlineStructure& shown, ThroughlineStructure& arranged,
                              ThroughlineStructure& derived);
+    // Every point's value back to its choice when the single storyform's were in force, then
+    // ClearSingleStoryformPoints.
+    void LeaveSingleStoryform();
+    // The points only a single storyform sets back to their choices; the structures invalid.
     void ClearSingleStoryformPoints();
     // Whether dynamic 0-7 holds its value 0 (the first) or 1 (the second) in force.
     bool HasDynamicValue(int dynamic, int valueIndex) const;

@@ -11,24 +11,30 @@ void StoryFormManager::RebuildThroughlineStructures() {
     if (storyformCount_ == kOneStoryform) {
         BuildStructuresForStoryform();
     } else {
-        ClearSingleStoryformPoints();
+        LeaveSingleStoryform();
     }
+}
+
+// The writer's answers are never written over: what a single storyform gave is only ever a value in
+// force, and each point's choice is what the writer answered.
+void StoryFormManager::LeaveSingleStoryform() {
+    if (structuresValid_ != 0) {
+        for (int index = 0; index < kStoryPointCount; ++index) {
+            if (StoryPointAt(index)->kind < kValueRow) SetValueAt(index, GetChosenValueAt(index));
+        }
+    }
+    ClearSingleStoryformPoints();
 }
 
 void StoryFormManager::ClearSingleStoryformPoints() {
     structuresValid_ = 0;
-    for (const int index : kDynamicAppreciationIndexes) SetValueAt(index, 0);
+    const auto toChoice = [this](int index) { SetValueAt(index, GetChosenValueAt(index)); };
+    for (const int index : kDynamicAppreciationIndexes) toChoice(index);
+    // The domain's position, the home class and the counterpoint come from a single storyform's
+    // structure only. The signposts are answers the writer gives as well: they stay as they are.
     for (int throughline = 0; throughline < kThroughlineCount; ++throughline) {
-        // The domain's position and the four signposts that follow it.
-        for (int offset = kPositionOffset; offset <= kSignpostOffset + 3; ++offset) {
-            SetValueAt(ThroughlineStoryPointIndex(throughline, offset), 0);
-        }
-        // The home class and the counterpoint are derived only for a single storyform too; they go
-        // back to what the writer chose, so that no value of an earlier storyform stays in force.
-        for (const int offset : {kHomeClassOffset, kCounterpointOffset}) {
-            const int index = ThroughlineStoryPointIndex(throughline, offset);
-            SetValueAt(index, GetChosenValueAt(index));
-        }
+        for (const int offset : {kPositionOffset, kHomeClassOffset, kCounterpointOffset})
+            toChoice(ThroughlineStoryPointIndex(throughline, offset));
     }
 }
 
@@ -40,7 +46,7 @@ void StoryFormManager::BuildStructuresForStoryform() {
 
     if (!ArrangeForStoryform(shown, arranged, derived)) {
         // Values in force that make no storyform are no single storyform either.
-        ClearSingleStoryformPoints();
+        LeaveSingleStoryform();
         return;
     }
     CopyNodeFields(positions, derived, kCopyPosition | kCopyPositionA | kCopyPositionB);

@@ -257,7 +257,7 @@ void StoryformSolver::StoreForcedDomains() {
     }
 }
 
-void StoryformSolver::ApplyResult(int i, PText* responses, int mode) {
+void StoryformSolver::ApplyResult(int i, PText* /*responses*/, int mode) {
     if (i < 0 || i >= kCapacity || !constraints_[static_cast<std::size_t>(i)].inUse) return;
     const SolverConstraint& record = constraints_[static_cast<std::size_t>(i)];
     const std::int16_t id = record.id;
@@ -283,7 +283,11 @@ void StoryformSolver::ApplyResult(int i, PText* responses, int mode) {
     }
     // With nothing left, a fixed point keeps the writer's choice as it stands.
     if (!record.open && value == 0) return;
-    if (record.allowedCount > 0 && responses) responses->Remove(std::string(StoryPointCode(id)) + "m");
+    // The writer's list stays the choice: the single storyform's value of it is only in force.
+    if (record.allowedCount > 0) {
+        storyform_.SetValue(id, static_cast<std::int16_t>(value));
+        return;
+    }
     if (!record.open) {
         storyform_.SetChoice(id, static_cast<std::int16_t>(value));
     } else {

@@ -83,8 +83,9 @@ public:
     // For each throughline, sets the value in force of its domain to the domain when only one
     // remains, else to 0.
     void StoreForcedDomains();
-    // Writes record i's outcome back into the storyform. Mode 1 (one storyform remains) also
-    // replaces a list by its remaining value, removing the list from the responses record.
+    // Writes record i's outcome back into the storyform. A list the writer gave stays the choice
+    // whatever the mode (the responses record keeps it); with mode 1 (one storyform remains) its
+    // remaining value comes into force.
     void ApplyResult(int i, PText* responses, int mode);
 
     // Whether the last count excluded the storyform number (0-32767). Before any count nothing is

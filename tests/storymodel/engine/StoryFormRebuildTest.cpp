@@ -1,11 +1,13 @@
 // The derived story points of a storyform: the four dynamic appreciations, and what a recount
-// that leaves more than one storyform clears.
+// that leaves more than one storyform clears: every value of a single storyform that was in force,
+// and otherwise what only a single storyform's structure gives, never a writer's answer.
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "storymodel/engine/DynamicAppreciations.h"
+#include "storymodel/engine/Dynamics.h"
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/QuadBlocks.h"
 #include "storymodel/engine/StoryFormManager.h"
@@ -67,23 +69,43 @@ TEST_F(StoryFormRebuildTest, ADynamicWithoutAValueCountsAsItsSecondValue) {
     EXPECT_FALSE(document_->dirty);
 }
 
-TEST_F(StoryFormRebuildTest, MoreThanOneStoryformClearsWhatBelongsToASingleOne) {
-    StoryFormManager& storyForm = MakeManager(2, 1);
-    StoryFormWatcher watcher(storyForm);
-    std::vector<int> cleared = {kNature, kEssence, kTendency, kReach};
-    std::vector<int> kept;
-    for (int throughline = 0; throughline < 4; ++throughline) {
-        for (int offset = 0; offset < kThroughlinePointCount; ++offset) {
-            const int index = ThroughlineStoryPointIndex(throughline, offset);
-            const bool derived = (offset >= 10 && offset <= 14) || offset == 17 || offset == 18;
-            (derived ? cleared : kept).push_back(index);
+// Every throughline point, sorted: those only a single storyform's structure gives (position, home
+// class, counterpoint) and the rest, signposts among them.
+struct RebuildRows {
+    std::vector<int> structureOnly = {kNature, kEssence, kTendency, kReach};
+    std::vector<int> others;
+    RebuildRows() {
+        for (int throughline = 0; throughline < 4; ++throughline) {
+            for (int offset = 0; offset < kThroughlinePointCount; ++offset) {
+                const int index = ThroughlineStoryPointIndex(throughline, offset);
+                const bool derived = offset == 10 || offset == 17 || offset == 18;
+                (derived ? structureOnly : others).push_back(index);
+            }
+        }
+        // The dynamics and the impact character's resolve; value rows hold no value of a story.
+        for (int index = 0; index < kThroughlineFirstIndex[0]; ++index) {
+            if (StoryPointAt(index)->kind == kValueRow) continue;
+            if (index != kNature && index != kEssence && index != kTendency && index != kReach)
+                others.push_back(index);
         }
     }
+};
+
+// While the single storyform's values were in force (the structures valid), a count of more puts
+// every point back to what the writer chose: a signpost, a benchmark and a home class the writer
+// answered come back, and every point without an answer goes to nothing.
+TEST_F(StoryFormRebuildTest, LeavingASingleStoryformPutsEveryPointBackToTheWritersAnswer) {
+    StoryFormManager& storyForm = MakeManager(2, 1);
+    StoryFormWatcher watcher(storyForm);
+    const RebuildRows rows;
+    const int signpost = ThroughlineStoryPointIndex(0, kSignpostOffset);
+    const int benchmark = ThroughlineStoryPointIndex(1, kBenchmarkOffset);
+    const int home = ThroughlineStoryPointIndex(2, kHomeClassOffset);
+    storyForm.SetChoiceAt(signpost, 5);
+    storyForm.SetChoiceAt(benchmark, 9);
+    storyForm.SetChoiceAt(home, '4');
+    storyForm.SetChoiceAt(DynamicIndex(kResolve), 1001);
     for (int index = 0; index < kStoryPointCount; ++index) storyForm.SetValueAt(index, 7);
-    // A home class the writer chose goes back to the choice.
-    const int chosenHome = ThroughlineStoryPointIndex(2, 17);
-    storyForm.SetChoiceAt(chosenHome, '4');
-    storyForm.SetValueAt(chosenHome, '1');
     document_->SetClean();
     watcher.heard = 0;
     ThroughlineStructure* first = storyForm.GetThroughlineStructure(1);
@@ -92,18 +114,51 @@ TEST_F(StoryFormRebuildTest, MoreThanOneStoryformClearsWhatBelongsToASingleOne) 
 
     storyForm.RebuildThroughlineStructures();
     EXPECT_EQ(storyForm.GetStructuresValid(), 0);
-    for (const int index : cleared) {
+    for (const std::vector<int>* group : {&rows.structureOnly, &rows.others}) {
+        for (const int index : *group)
+            EXPECT_EQ(storyForm.GetValueAt(index), storyForm.GetChosenValueAt(index)) << index;
+    }
+    EXPECT_EQ(storyForm.GetValueAt(signpost), 5);
+    EXPECT_EQ(storyForm.GetValueAt(benchmark), 9);
+    EXPECT_EQ(storyForm.GetValueAt(home), '4');
+    EXPECT_EQ(storyForm.GetValueAt(DynamicIndex(kResolve)), 1001);
+    EXPECT_EQ(storyForm.GetValueAt(ThroughlineStoryPointIndex(3, kProblemOffset)), 0);
+    // The structures stay as they are; nothing is announced.
+    EXPECT_EQ(*storyForm.GetThroughlineStructure(1), before);
+    EXPECT_EQ(watcher.heard, 0);
+    EXPECT_FALSE(document_->dirty);
+}
+
+// With more storyforms than one and no single storyform's values in force (a story opened or
+// counted again at that count), only what a single storyform's structure alone gives goes back to
+// the writer's answer. A signpost the writer answered, or one that every remaining storyform
+// shares, stays in force.
+TEST_F(StoryFormRebuildTest, MoreThanOneStoryformClearsOnlyWhatAStructureAloneGives) {
+    StoryFormManager& storyForm = MakeManager(2, 0);
+    StoryFormWatcher watcher(storyForm);
+    const RebuildRows rows;
+    const int chosenSignpost = ThroughlineStoryPointIndex(0, kSignpostOffset + 2);
+    storyForm.SetChoiceAt(chosenSignpost, 6);
+    const int chosenHome = ThroughlineStoryPointIndex(2, kHomeClassOffset);
+    storyForm.SetChoiceAt(chosenHome, '4');
+    for (int index = 0; index < kStoryPointCount; ++index) storyForm.SetValueAt(index, 7);
+    storyForm.SetValueAt(chosenSignpost, 6);
+    storyForm.SetValueAt(chosenHome, '1');
+    document_->SetClean();
+    watcher.heard = 0;
+
+    storyForm.RebuildThroughlineStructures();
+    EXPECT_EQ(storyForm.GetStructuresValid(), 0);
+    for (const int index : rows.structureOnly) {
         if (index == chosenHome) continue;
         EXPECT_EQ(storyForm.GetValueAt(index), 0) << index;
     }
     EXPECT_EQ(storyForm.GetValueAt(chosenHome), '4');
-    for (const int index : kept) EXPECT_EQ(storyForm.GetValueAt(index), 7) << index;
-    for (int index = 0; index < kThroughlineFirstIndex[0]; ++index) {
-        if (index == kNature || index == kEssence || index == kTendency || index == kReach) continue;
+    for (const int index : rows.others) {
+        if (index == chosenSignpost) continue;
         EXPECT_EQ(storyForm.GetValueAt(index), 7) << index;
     }
-    // The structures stay as they are; nothing is announced.
-    EXPECT_EQ(*storyForm.GetThroughlineStructure(1), before);
+    EXPECT_EQ(storyForm.GetValueAt(chosenSignpost), 6) << "the writer's signpost";
     EXPECT_EQ(watcher.heard, 0);
     EXPECT_FALSE(document_->dirty);
 }
@@ -167,11 +222,15 @@ TEST_F(StoryFormRebuildTest, OneStoryformLeftBuildsItsStructuresAndPointsTheSame
     EXPECT_EQ(Structures(storyForm), structures);
     EXPECT_EQ(*storyForm.SaveState(), state);
 
-    // More storyforms possible, then one again.
+    // More storyforms possible: the values the single storyform had in force go (the dynamics
+    // were never chosen). Then one again, its values put in force again first, as a count does.
     storyForm.SetStoryformCount(3);
     storyForm.RebuildThroughlineStructures();
     EXPECT_EQ(storyForm.GetStructuresValid(), 0);
     EXPECT_EQ(storyForm.GetValueAt(ThroughlineStoryPointIndex(1, 10)), 0);
+    EXPECT_EQ(storyForm.GetValueAt(ThroughlineStoryPointIndex(2, kSignpostOffset)), 0);
+    EXPECT_EQ(storyForm.GetValueAt(DynamicIndex(kResolve)), 0);
+    ChooseSingleStoryform(storyForm, 90);
     storyForm.SetStoryformCount(1);
     storyForm.RebuildThroughlineStructures();
     EXPECT_EQ(storyForm.GetStructuresValid(), 1);

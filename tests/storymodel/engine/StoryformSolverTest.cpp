@@ -400,10 +400,15 @@ TEST_F(StoryformSolverTest, ApplyingTheSingleRemainingStoryform) {
     ASSERT_EQ(solver.Count(), 1);
     EXPECT_EQ(solver.SingleNumber(), target);
 
-    // The list becomes its remaining value and leaves the responses record.
+    // The list stays the writer's choice, kept in the responses record; its remaining value is in
+    // force.
     solver.ApplyResult(solver.FindConstraint(12200), responses_.get(), 1);
-    EXPECT_FALSE(responses_->HasKey("STRngm"));
-    EXPECT_EQ(storyForm.GetChoice(12200), issue);
+    EXPECT_TRUE(responses_->HasKey("STRngm"));
+    EXPECT_EQ(storyForm.GetChoice(12200), -1);
+    EXPECT_EQ(storyForm.GetValue(12200), issue);
+    SList kept;
+    storyForm.GetMultipleChoices(StoryPointIndex(12200), kept);
+    EXPECT_EQ(kept.Count(), 2);
     // An open point with one value left comes into force without becoming a choice; an element in
     // the class of its throughline's domain.
     solver.ApplyResult(solver.FindConstraint(15000), responses_.get(), 1);
