@@ -168,7 +168,9 @@ void ReportComposer::BuildStoryPointsOutput() {
         StoryPointLine formed;
         switch (point.kind) {
             case 7:
-                formed = {head + plain + "(" + point.explanation + ")", {point.name, "", point.explanation}};
+                // A position's place or a home class's class, with what it is.
+                formed = {head + value + " (" + point.explanation + ")" + plain,
+                          {point.name, value, point.explanation}};
                 break;
             case 1:
             case 6:

@@ -264,11 +264,14 @@ int TextMacroExpander::Value(std::string_view argument) {
     // character's.
     if (NamesImpactResolve(argument))
         return ImpactResolveOf(static_cast<std::int16_t>(Value("Resolve")));
-    const int* found = expansion_.storyPoints.Find(argument);
-    const int index =
-        found ? *found
-              : expansion_.storyPoints.Add(argument, StoryPointIndexForCode(std::string(argument).c_str()));
+    const int index = PointIndex(argument);
     return index < 0 ? 0 : document_->GetStoryPointValue(index);
+}
+
+int TextMacroExpander::PointIndex(std::string_view argument) {
+    if (argument.empty() || IsDigit(argument[0]) || NamesImpactResolve(argument)) return -1;
+    if (const int* found = expansion_.storyPoints.Find(argument)) return *found;
+    return expansion_.storyPoints.Add(argument, StoryPointIndexForCode(std::string(argument).c_str()));
 }
 
 int TextMacroExpander::TextID(std::string_view argument, int value) const {

@@ -117,6 +117,9 @@ private:
     // The value an argument names: a decimal number, or the value in force of the story point
     // whose code it is (0 without a document or for a code that names no point).
     int Value(std::string_view argument);
+    // The row of the story point whose code an argument is; -1 for a number, the impact character's
+    // resolve, or a code that names no point.
+    int PointIndex(std::string_view argument);
     // The id whose dictionary texts (definitions, synonyms, names) tell of the value an argument
     // names: the value itself, but for the impact character's resolve its value's own entry, which
     // speaks of the impact character.

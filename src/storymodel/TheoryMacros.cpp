@@ -14,6 +14,7 @@
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/QuadPartners.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/StoryPointValues.h"
 #include "storymodel/engine/ThroughlineStructure.h"
 
 namespace {
@@ -65,10 +66,18 @@ int DynamicPartner(int id) {
 
 }  // namespace
 
+// A position's place and a home class's class digit read as what they are.
 void TextMacroExpander::MacroSNF(const MacroCall& call) {
     const int value = Value(call.Argument(0));
-    AppendStyled(ValueName(value), 'B');
-    Collect(value);
+    const int index = PointIndex(call.Argument(0));
+    if (index < 0 || IsUnsettled(value) || value > INT16_MAX) {
+        AppendStyled(ValueName(value), 'B');
+        Collect(value);
+        return;
+    }
+    const auto settled = static_cast<std::int16_t>(value);
+    AppendStyled(StoryPointValueText(index, settled), 'B');
+    Collect(StoryPointValueItem(index, settled));
 }
 
 void TextMacroExpander::MacroDNF(const MacroCall& call) {

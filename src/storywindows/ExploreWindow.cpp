@@ -10,6 +10,7 @@
 #include "storymodel/StyledText.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/StoryPointValues.h"
 #include "storywindows/StoryPointList.h"
 
 namespace {
@@ -102,7 +103,9 @@ std::string ExploreWindow::Explanation(int index) const {
     }
     if (const std::string description = texts_.Description(row->id); !description.empty())
         text += "\n\n" + description;
-    if (value > 0) text += "\n\n" + texts_.Definitions(value, true, true);
+    // A position's place names no item to define; a home class's digit names its class.
+    if (const std::int16_t item = value > 0 ? StoryPointValueItem(index, value) : 0; item > 0)
+        text += "\n\n" + texts_.Definitions(item, true, true);
     if (const std::string storytelling = StoredStorytelling(*story, index); !storytelling.empty())
         text += "\n\n" + Bold("Your storytelling:") + "\n" + storytelling;
     return text;

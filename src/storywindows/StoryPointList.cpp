@@ -4,8 +4,8 @@
 #include "foundation/pfm/PText.h"
 #include "storymodel/ExpandedTextWrap.h"
 #include "storymodel/RecordText.h"
-#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/StoryPointValues.h"
 #include "storywindows/StoryWindowSupport.h"
 
 namespace {
@@ -24,11 +24,10 @@ int BlockOf(int index) {
 
 }  // namespace
 
-std::string ValueWords(std::int16_t value) {
+std::string ValueWords(std::int16_t value, int index) {
     if (value == 0) return "";
     if (value == -1) return "(several)";
-    if (value >= 1000) return StoryPointName(value);
-    return ElementName(value);
+    return StoryPointValueText(index, value);
 }
 
 std::string StoredStorytelling(FKDoc& story, int index) {
@@ -56,7 +55,7 @@ StoryPointLine DescribeStoryPoint(FKDoc& story, int index) {
     if (!row || !row->code) return line;
     line.index = index;
     line.name = ExpandAndDecode(&story, StoryPointDisplayName(*row));
-    line.value = ValueWords(story.GetStoryPointValue(index));
+    line.value = ValueWords(story.GetStoryPointValue(index), index);
     line.storytelling = Decoded(StoredStorytelling(story, index));
     return line;
 }

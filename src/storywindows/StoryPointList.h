@@ -21,8 +21,10 @@ struct StoryPointLine {
 std::vector<StoryPointLine> ListStoryPoints(FKDoc& story);
 // The line of one story point (index 0-116 of a point that has a code); an empty heading otherwise.
 StoryPointLine DescribeStoryPoint(FKDoc& story, int index);
-// The words for a value: "" for none, "(several)" for several, else the value's or element's name.
-std::string ValueWords(std::int16_t value);
+// The words for a value of the point at the index: "" for none, "(several)" for several, else what
+// the value names (StoryPointValueText: a position's place, a home class's class, an item's name).
+// Without an index, the value's or element's name.
+std::string ValueWords(std::int16_t value, int index = -1);
 
 // The writer's storytelling text of the point as the record keeps it (escaped).
 std::string StoredStorytelling(FKDoc& story, int index);

@@ -24,8 +24,10 @@
 #include "reports/ReportTemplates.h"
 #include "reports/ReportTools.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/IncludeableAppreciation.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
 #include "support/StoredText.h"
 
 namespace {
@@ -162,6 +164,24 @@ TEST_F(TextExport, TheScenesAreWrittenInOrderWithTheirDescriptionsAndStoryPoints
               "Scene #3 - Storm\n"
               "No description of this scene is written yet.\n"
               "This scene refers to no story point yet.\n");
+}
+
+// A scene's position and home class read as what they hold: the place the throughline takes in the
+// quad of the classes, and the class.
+TEST_F(TextExport, AScenesPositionIsItsPlaceAndItsHomeClassTheClass) {
+    FKDoc* story = TitledStory("Tide");
+    Scene& scene = AddScene(*story, "Harbour", "");
+    StoryFormManager& form = *story->GetStoryFormManager();
+    form.SetValueAt(StoryPointIndexForCode("STOrd"), 2);
+    form.SetValueAt(StoryPointIndexForCode("STHmCl"), '3');
+    scene.AddAppreciation(IncludeableAppreciation(13000, 0));
+    scene.AddAppreciation(IncludeableAppreciation(13700, 0));
+    RunExport(kCmdExportScenewright, "places.txt");
+    const std::string outline = Read("places.txt");
+    EXPECT_NE(outline.find("Position:  Place 2\n"), std::string::npos) << outline;
+    EXPECT_NE(outline.find("Home Class:  " + std::string(ElementName(3)) + "\n"), std::string::npos)
+        << outline;
+    EXPECT_EQ(outline.find(ElementName('3')), std::string::npos) << "the digit read as a variation's id";
 }
 
 TEST_F(TextExport, AStoryWithoutScenesOrTitleWritesAnOutlineSayingSo) {

@@ -18,6 +18,7 @@
 #include "reports/ReportText.h"
 #include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/engine/StoryPointValues.h"
 #include "storymodel/engine/StoryformNumber.h"
 
 namespace {
@@ -413,6 +414,31 @@ TEST_F(RealReports, TheStoryPointsOutputGivesTheImpactCharactersResolveItsValue)
             EXPECT_EQ(text.find("unchosen"), std::string::npos) << text;
         });
     }
+}
+
+// The Story Points Output gives each throughline's position its place in the quad and its home
+// class the class, as the story points window does; neither line is without a value.
+TEST_F(RealReports, TheStoryPointsOutputGivesEachPositionItsPlaceAndEachHomeClassItsClass) {
+    WithStoryform(kContrastingStoryforms[1].number, [&](StandInStory& made, ReportComposer& built) {
+        const std::string text = Read(built, made, 6);
+        for (int throughline = 0; throughline < 4; ++throughline) {
+            SCOPED_TRACE("throughline " + std::to_string(throughline));
+            for (const int offset : {kPositionOffset, kHomeClassOffset}) {
+                const int index = ThroughlineStoryPointIndex(throughline, offset);
+                const std::string value = StoryPointValueText(index, made.StoryForm().GetValueAt(index));
+                ASSERT_FALSE(value.empty());
+                StoryPointDescription row;
+                bool found = false;
+                for (std::int16_t number = 3; number <= 118 && !found; ++number)
+                    found = DataFileTemplates(data_).ReadDescription(number, row) &&
+                            row.code == StoryPointAt(index)->code;
+                ASSERT_TRUE(found) << StoryPointAt(index)->code;
+                std::string name = PlainReportText(&made, row.name.c_str(), false);
+                while (!name.empty() && name.back() == '\n') name.pop_back();
+                EXPECT_NE(text.find(name + ": " + value + " ("), std::string::npos) << name << ": " << value;
+            }
+        }
+    });
 }
 
 // Character Relationships as the writer reads it: a character without an entrance, an exit or a

@@ -87,7 +87,8 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     const std::string text = Build();
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1079}));
     std::string expected = "[S1][S2]";
-    expected += "\x95 " + kB + "Resolve: " + kNB + "(how it ends)" + kStepEnd;
+    // The line of a position or a home class: its value, then what it is.
+    expected += "\x95 " + kB + "Resolve: {SNF(Resolve)} (how it ends)" + kNB + kStepEnd;
     expected +=
         "\x95 " + kB + "Concern: {SNF(MCCon)} (the worry as it concerns how {SDF(MCCon)})" + kNB + kStepEnd;
     expected += "\x95 " + kB + "Impact Concern: {SNF(OCCon)} (the pressure as it concerns how {SDF(OCCon)})" +
@@ -111,22 +112,22 @@ TEST_F(StoryPointsOutput, WithoutAnyDescriptionTheHeadingsComeAndASentenceSaysTh
               "[S1][S2][S3][S4][S5][S6][S7][S8][S9][S10][S11][S12][S13]The descriptions of the story "
               "points are missing from the program's data.\n\n");
     Describe(118, "MCCon", "Concern", "the worry", 7);
-    EXPECT_TRUE(Build().ends_with("[S13]\x95 " + kB + "Concern: " + kNB + "(the worry)" + kStepEnd));
+    EXPECT_TRUE(Build().ends_with("[S13]\x95 " + kB + "Concern: {SNF(MCCon)} (the worry)" + kNB + kStepEnd));
 }
 
 TEST_F(StoryPointsOutput, TheStorytellingTextFollowsEachLineAndTheTextIsExpandedWithoutTheVocabulary) {
     Describe(3, "Resolve", "Resolve", "how it ends", 7);
     composer->SetShowStorytelling(1);
     Tell("Resolve", "told");
-    EXPECT_TRUE(StartsWith(Build(), "[S1][S2]\x95 " + kB + "Resolve: " + kNB + "(how it ends):\n\n" +
-                                        Code("M(40,40,40)") + "{STF(Resolve)}\n\n" + Code("M(0,0,0)") +
-                                        kStepEnd));
+    EXPECT_TRUE(StartsWith(Build(), "[S1][S2]\x95 " + kB + "Resolve: {SNF(Resolve)} (how it ends)" + kNB +
+                                        ":\n\n" + Code("M(40,40,40)") + "{STF(Resolve)}\n\n" +
+                                        Code("M(0,0,0)") + kStepEnd));
     owner.vocabulary = 0;
     const std::string expanded = Build();
     EXPECT_EQ(expanded.find("{STF("), std::string::npos) << expanded;
-    EXPECT_NE(
-        expanded.find("(how it ends):\n\n" + Code("M(40,40,40)") + Code("I+") + "told" + Code("I-") + "\n\n"),
-        std::string::npos)
+    EXPECT_NE(expanded.find("(how it ends)" + kNB + ":\n\n" + Code("M(40,40,40)") + Code("I+") + "told" +
+                            Code("I-") + "\n\n"),
+              std::string::npos)
         << expanded;
 }
 

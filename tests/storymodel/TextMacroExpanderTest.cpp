@@ -127,6 +127,21 @@ TEST_F(TextMacroExpanderTest, StoryPointMacrosNameTheValuesInForce) {
     EXPECT_EQ(Expand("{DNF(85)} {DNF(1001)}"), Bold("Desire") + " " + Bold("None"));
 }
 
+// A throughline's position reads as the place its domain takes in the quad, its home class as the
+// class: never as the variation or class whose id the stored number happens to be.
+TEST_F(TextMacroExpanderTest, APositionNamesItsPlaceAndAHomeClassItsClass) {
+    Story().StoryForm().SetValueAt(StoryPointIndexForCode("STOrd"), 3);
+    Story().StoryForm().SetValueAt(StoryPointIndexForCode("MCHmCl"), '2');
+    EXPECT_EQ(Expand("{SNF(STOrd)}|{SNF(MCHmCl)}"), Bold("Place 3") + "|" + Bold(ElementName(2)));
+    SList collector;
+    Expand("{SNF(STOrd)}{SNF(MCHmCl)}", true, &collector);
+    ASSERT_EQ(collector.Count(), 1) << "a place names no item";
+    EXPECT_EQ(collector.GetAt(0), 2);
+    // Nothing chosen reads as every point's does.
+    Story().StoryForm().SetValueAt(StoryPointIndexForCode("STOrd"), 0);
+    EXPECT_EQ(Expand("{SNF(STOrd)}"), Bold("an unchosen item"));
+}
+
 // The impact character's resolve is written under the story point's code ("ResOC") and under the
 // older "OCResolve"; either reads as the other value of the main character's, in every macro.
 TEST_F(TextMacroExpanderTest, TheImpactCharactersResolveIsTheOtherValueUnderEitherCode) {

@@ -1,7 +1,8 @@
 // The story engine panel and the story points window with the writer's answers: the panel's count
 // leaves a signpost the writer answered in force; reaching one storyform with the panel puts its
 // story points in force, leaving it takes them away again, and cancelling puts back the values in
-// force the panel found.
+// force the panel found. The story points window shows each throughline's position as its place in
+// the quad and its home class as the class.
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,28 @@ TEST_F(EngineAnswers, CancellingAfterOneStoryformPutsEveryValueInForceBack) {
     EXPECT_FALSE(story->IsStoryformComplete());
     EXPECT_EQ(Form().GetValueAt(benchmark), 9);
     EXPECT_EQ(*Form().SaveState(), *before);
+}
+
+// With one storyform left, the window's line of each position names a place 1-4 and that of each
+// home class the class its digit stands for.
+TEST_F(EngineAnswers, TheStoryPointsWindowShowsAPositionAsItsPlaceAndAHomeClassAsItsClass) {
+    EngineControls controls(*story);
+    ChooseDownToOne(controls);
+    ASSERT_EQ(controls.GetCount(), 1);
+    for (int throughline = 0; throughline < 4; ++throughline) {
+        SCOPED_TRACE("throughline " + std::to_string(throughline));
+        const int position = ThroughlineStoryPointIndex(throughline, kPositionOffset);
+        const std::int16_t place = Form().GetValueAt(position);
+        ASSERT_GE(place, 1);
+        ASSERT_LE(place, 4);
+        EXPECT_EQ(DescribeStoryPoint(*story, position).value, "Place " + std::to_string(place));
+        const int home = ThroughlineStoryPointIndex(throughline, kHomeClassOffset);
+        const std::int16_t digit = Form().GetValueAt(home);
+        ASSERT_GE(digit, '1');
+        ASSERT_LE(digit, '4');
+        EXPECT_EQ(DescribeStoryPoint(*story, home).value,
+                  ElementName(static_cast<std::int16_t>(digit - '0')));
+    }
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 //   concerns-how      Name: {SNF(code)} (text as it concerns how {SDF(code)})      the dynamics
 //   value-definition  Name: {SNF(code)} ({SDF(code)})              the dynamic appreciations,
 //                                                                   the impact character's resolve
-//   text-only         Name: (text)
+//   text-only         Name: {SNF(code)} (text)                      the positions and home classes
 // Both records hold the code (VN), the name (NM), the text (DF) and the line's form (TY, 9 for no
 // line). An entry "= unused 79 80" makes the records of report indexes that show no line. The text is a
 // phrase the report sets into its lines: it starts with a small letter (or a macro) and has no

@@ -1,6 +1,7 @@
 #include "storymodel/engine/StoryPointValues.h"
 
 #include "storymodel/engine/Dynamics.h"
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/ValueIndexes.h"
 
@@ -45,4 +46,34 @@ bool IsStoryPointValue(int index, std::int16_t value) {
 bool IsStoredValueAcceptable(int index, std::int16_t value) {
     if (!StoryPointAt(index)) return false;
     return value == 0 || value == -1 || IsStoryPointValue(index, value);
+}
+
+namespace {
+
+constexpr std::int16_t kFirstValueRowID = 1000;
+
+bool HoldsPlace(int index) {
+    const StoryPointRecord* row = StoryPointAt(index);
+    return row && row->kind == kDomainLevelPoint && OffsetInThroughline(index) == kPositionOffset;
+}
+
+bool HoldsClassDigit(int index) {
+    const StoryPointRecord* row = StoryPointAt(index);
+    return row && row->kind == kDomainLevelPoint && OffsetInThroughline(index) == kHomeClassOffset;
+}
+
+}  // namespace
+
+std::int16_t StoryPointValueItem(int index, std::int16_t value) {
+    if (HoldsPlace(index)) return 0;
+    if (HoldsClassDigit(index))
+        return value >= '1' && value <= '4' ? static_cast<std::int16_t>(value - '0') : 0;
+    return value;
+}
+
+std::string StoryPointValueText(int index, std::int16_t value) {
+    if (HoldsPlace(index)) return value >= 1 && value <= 4 ? "Place " + std::to_string(value) : "";
+    const std::int16_t item = StoryPointValueItem(index, value);
+    if (item >= kFirstValueRowID) return StoryPointName(item);
+    return item > 0 ? ElementName(item) : "";
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
 
 namespace {
@@ -65,6 +66,33 @@ TEST(StoryPointValues, NothingAndSeveralAreAcceptedButAreNoValues) {
     EXPECT_FALSE(IsStoryPointValue(1, 1001));
     EXPECT_FALSE(IsStoryPointValue(-1, 1001));
     EXPECT_FALSE(IsStoredValueAcceptable(kStoryPointCount, 0));
+}
+
+// A position holds a place in the quad of the classes and names no item; a home class holds the
+// digit of its class and names that class; any other point's value is the item itself.
+TEST(StoryPointValues, APositionReadsAsItsPlaceAndAHomeClassAsItsClass) {
+    for (const char* code : {"STOrd", "MCOrd", "OCOrd", "PLOrd"}) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(StoryPointValueText(Index(code), 2), "Place 2");
+        EXPECT_EQ(StoryPointValueText(Index(code), 4), "Place 4");
+        EXPECT_EQ(StoryPointValueItem(Index(code), 2), 0);
+        EXPECT_EQ(StoryPointValueText(Index(code), 5), "");
+    }
+    for (const char* code : {"STHmCl", "MCHmCl", "OCHmCl", "PLHmCl"}) {
+        SCOPED_TRACE(code);
+        for (std::int16_t digit = 1; digit <= 4; ++digit) {
+            EXPECT_EQ(StoryPointValueItem(Index(code), static_cast<std::int16_t>('0' + digit)), digit);
+            EXPECT_EQ(StoryPointValueText(Index(code), static_cast<std::int16_t>('0' + digit)),
+                      ElementName(digit));
+        }
+        EXPECT_EQ(StoryPointValueItem(Index(code), 3), 0) << "a class id is no digit";
+        EXPECT_EQ(StoryPointValueText(Index(code), '5'), "");
+    }
+    // Every other point: the element or the value row.
+    EXPECT_EQ(StoryPointValueText(Index("STDom"), 2), ElementName(2));
+    EXPECT_EQ(StoryPointValueItem(Index("STType1"), 49), 49);
+    EXPECT_EQ(StoryPointValueText(Index("Resolve"), 1002), StoryPointName(1002));
+    EXPECT_EQ(StoryPointValueText(-1, 85), ElementName(85));
 }
 
 }  // namespace
