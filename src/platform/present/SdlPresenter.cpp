@@ -283,7 +283,7 @@ void SdlPresenter::HandleKey(const SDL_KeyboardEvent& key) {
         if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
             next.type == SDL_TEXTINPUT) {
             SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
-            input.text = Utf8ToCp1252(next.text.text);
+            input.text = Utf8ToCp1252(next.text.text, &input.unkept);
         }
     }
     InjectKey(input);
@@ -348,7 +348,12 @@ void SdlPresenter::Handle(const SDL_Event& event) {
         case SDL_WINDOWEVENT: HandleWindowEvent(event); break;
         case SDL_KEYDOWN:
         case SDL_KEYUP: HandleKey(event.key); break;
-        case SDL_TEXTINPUT: InjectText(Utf8ToCp1252(event.text.text)); break;
+        case SDL_TEXTINPUT: {
+            bool unkept = false;
+            const std::string text = Utf8ToCp1252(event.text.text, &unkept);
+            InjectText(text, unkept);
+            break;
+        }
         case SDL_MOUSEMOTION: InjectMouseMove(POINT{event.motion.x, event.motion.y}); break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {

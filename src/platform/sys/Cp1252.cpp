@@ -77,14 +77,16 @@ std::string Cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view text) {
+std::string Utf8ToCp1252(std::string_view text, bool* unkept) {
     std::string out;
     out.reserve(text.size());
+    if (unkept) *unkept = false;
     std::size_t i = 0;
     while (i < text.size()) {
         const long cp = DecodeUtf8(text, i);
         const int byte = cp < 0 ? -1 : UnicodeToCp1252(static_cast<char32_t>(cp));
         out += byte < 0 ? '?' : static_cast<char>(byte);
+        if (byte < 0 && unkept) *unkept = true;
     }
     return out;
 }

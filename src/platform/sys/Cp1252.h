@@ -18,8 +18,9 @@ int UnicodeToCp1252(char32_t codePoint);
 // Every byte converts; the result is valid UTF-8.
 std::string Cp1252ToUtf8(std::string_view text);
 
-// Code points without a Windows-1252 byte become '?', and so does each malformed UTF-8 sequence.
-std::string Utf8ToCp1252(std::string_view text);
+// Code points without a Windows-1252 byte become '?', and so does each malformed UTF-8 sequence;
+// when asked, *unkept says whether any did (a '?' of the text itself is kept, not lost).
+std::string Utf8ToCp1252(std::string_view text, bool* unkept = nullptr);
 
 // The lower-case form of a Windows-1252 letter (A-Z, the accented capitals, S, Z and OE with caron
 // or ligature, Y with diaeresis); every other byte is its own.

@@ -8,6 +8,7 @@
 #include "platform/gdi/Objects.h"
 #include "platform/sys/Cp1252.h"
 #include "platform/ui/RegisteredNames.h"
+#include "platform/ui/UnkeptText.h"
 
 namespace win {
 namespace {
@@ -26,6 +27,7 @@ struct ClipboardState {
     DesktopClipboard* desktop = nullptr;
     std::optional<std::string> desktopText;    // the desktop's text as last read or written
     std::optional<DesktopImage> desktopImage;  // the desktop's picture as last read or written
+    HANDLE unkeptText = nullptr;  // the text entry made of desktop text that lost characters
 };
 
 ClipboardState& State() {
@@ -52,6 +54,7 @@ void Free(const Entry& entry) {
 void Clear() {
     for (const Entry& entry : State().entries) Free(entry);
     State().entries.clear();
+    State().unkeptText = nullptr;
 }
 
 std::vector<Entry>::iterator Find(UINT format) {
@@ -73,9 +76,10 @@ std::string DesktopTextOf(HANDLE data) {
     return Cp1252ToUtf8(plain);
 }
 
-// Desktop text as CF_TEXT: Windows-1252, every line break CR LF, a closing 0.
-HGLOBAL TextFromDesktop(const std::string& utf8) {
-    const std::string text = Utf8ToCp1252(utf8);
+// Desktop text as CF_TEXT: Windows-1252, every line break CR LF, a closing 0; *unkept says whether
+// a character became '?'.
+HGLOBAL TextFromDesktop(const std::string& utf8, bool* unkept) {
+    const std::string text = Utf8ToCp1252(utf8, unkept);
     std::string withBreaks;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) withBreaks += '\r';
@@ -99,11 +103,13 @@ void TakeFromDesktop() {
     if (text == state.desktopText && image == state.desktopImage) return;
     state.desktopText = std::move(text);
     state.desktopImage = std::move(image);
-    HGLOBAL memory = state.desktopText ? TextFromDesktop(*state.desktopText) : nullptr;
+    bool unkept = false;
+    HGLOBAL memory = state.desktopText ? TextFromDesktop(*state.desktopText, &unkept) : nullptr;
     HBITMAP picture = state.desktopImage ? BitmapFromImageFile(state.desktopImage->bytes) : nullptr;
     Clear();
     if (memory != nullptr) state.entries.push_back(Entry{CF_TEXT, memory});
     if (picture != nullptr) state.entries.push_back(Entry{CF_BITMAP, picture});
+    if (unkept) state.unkeptText = memory;
 }
 
 // What this program put on the clipboard becomes the desktop's: its text (empty when it put no
@@ -168,6 +174,7 @@ HANDLE SetClipboardData(UINT format, HANDLE data) {
     if (found == state.entries.end()) {
         state.entries.push_back(Entry{format, data});
     } else if (found->data != data) {
+        if (found->data == state.unkeptText) state.unkeptText = nullptr;
         Free(*found);
         found->data = data;
     }
@@ -178,7 +185,10 @@ HANDLE SetClipboardData(UINT format, HANDLE data) {
 HANDLE GetClipboardData(UINT format) {
     if (!State().open) return nullptr;
     auto found = Find(format);
-    return found != State().entries.end() ? found->data : nullptr;
+    if (found == State().entries.end()) return nullptr;
+    // The text is taken to be pasted: the writer hears that some of it could not be kept.
+    if (found->data == State().unkeptText) NoteUnkeptText();
+    return found->data;
 }
 
 BOOL IsClipboardFormatAvailable(UINT format) {

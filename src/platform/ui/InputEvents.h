@@ -19,14 +19,18 @@ struct KeyInput {
     // The characters the OS keyboard layout made of this key (Windows-1252), when it made any:
     // TranslateMessage then posts them instead of the US-layout character.
     std::string text;
+    // Some of them were characters Windows-1252 lacks, '?' in the text: after the characters the
+    // frame window hears of it (UnkeptText.h).
+    bool unkept = false;
 };
 
 enum class MouseButton { Left, Right, Middle };
 
 void InjectKey(const KeyInput& key);
 // Characters that came without a key of their own (input methods, compose sequences): WM_CHAR to the
-// focus window, or to the active window when nothing has the focus.
-void InjectText(std::string_view cp1252Text);
+// focus window, or to the active window when nothing has the focus. Unkept: some were characters
+// Windows-1252 lacks, '?' in the text; once the last is taken, the frame window hears of it.
+void InjectText(std::string_view cp1252Text, bool unkept = false);
 void InjectMouseMove(POINT screenPoint);
 void InjectMouseButton(MouseButton button, bool down, POINT screenPoint);
 void InjectMouseWheel(int delta, POINT screenPoint);

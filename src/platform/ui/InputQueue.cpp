@@ -11,6 +11,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/UnkeptText.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace win {
@@ -303,9 +304,12 @@ bool TakeInput(MSG* message, HWND filter, UINT first, UINT last, bool remove) {
         if (event.message.message == WM_KEYDOWN || event.message.message == WM_SYSKEYDOWN) {
             input.lastKeyMessage = event.message;
             input.lastKeyText = event.text;
+            input.lastKeyTextUnkept = event.unkept;
             if (remove) ++input.keyDownsTaken;
         }
+        const bool noteUnkept = remove && event.kind == InputEvent::Kind::Character && event.unkept;
         if (remove) input.events.erase(input.events.begin() + static_cast<std::ptrdiff_t>(i));
+        if (noteUnkept) NoteUnkeptText();
         return true;
     }
     return false;
@@ -364,6 +368,7 @@ void InjectKey(const KeyInput& key) {
     event.wasDown = IsDown(keys, side);
     event.scanCode = key.scanCode;
     event.text = key.text;
+    event.unkept = key.unkept;
     SetDown(keys, side, key.down);
     if (side != generic) {
         auto otherSide = [](UINT s) {
@@ -382,11 +387,12 @@ void InjectKey(const KeyInput& key) {
     Push(std::move(event));
 }
 
-void InjectText(std::string_view cp1252Text) {
-    for (char c : cp1252Text) {
+void InjectText(std::string_view cp1252Text, bool unkept) {
+    for (std::size_t i = 0; i < cp1252Text.size(); ++i) {
         InputEvent event;
         event.kind = InputEvent::Kind::Character;
-        event.character = c;
+        event.character = cp1252Text[i];
+        event.unkept = unkept && i + 1 == cp1252Text.size();
         event.keys = Input().asyncKeys;
         Push(std::move(event));
     }

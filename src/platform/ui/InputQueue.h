@@ -26,6 +26,7 @@ struct InputEvent {
     POINT point{};          // screen position of the mouse
     int wheelDelta = 0;
     char character = 0;
+    bool unkept = false;  // the text, or the text this character ends, lost characters
     DWORD time = 0;
     KeyStates keys{};  // key state right after this event
     bool converted = false;
@@ -49,6 +50,7 @@ struct InputState {
     ClickMemory lastClick;
     MSG lastKeyMessage;
     std::string lastKeyText;
+    bool lastKeyTextUnkept = false;
     unsigned long keyDownsTaken = 0;  // key-down messages removed from the queue so far
     bool altAlone = false;            // Alt went down as a system key, and no other system key since
 };

@@ -15,6 +15,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/TimerTable.h"
+#include "platform/ui/UnkeptText.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace win {
@@ -181,6 +182,7 @@ BOOL TranslateMessage(const MSG* message) {
         for (char c : *layoutText) {
             PostMessageA(message->hwnd, charMessage, static_cast<BYTE>(c), message->lParam);
         }
+        if (Input().lastKeyTextUnkept) NoteUnkeptText();
         return TRUE;
     }
     PostMessageA(message->hwnd, charMessage, static_cast<BYTE>(*character), message->lParam);

@@ -47,6 +47,16 @@ TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1252(""), "");
 }
 
+TEST(Cp1252, TheConversionSaysWhetherACharacterWasLost) {
+    bool unkept = true;
+    EXPECT_EQ(Utf8ToCp1252("caf\xC3\xA9?", &unkept), "caf\xE9?");
+    EXPECT_FALSE(unkept) << "a question mark of the text is kept";
+    EXPECT_EQ(Utf8ToCp1252("\xCE\xA9 ok", &unkept), "? ok");
+    EXPECT_TRUE(unkept);
+    Utf8ToCp1252("a\xC3", &unkept);
+    EXPECT_TRUE(unkept) << "a malformed sequence";
+}
+
 TEST(Cp1252, CaseFoldingCoversTheAccentedAndTypographicLetters) {
     using win::Cp1252ToLower;
     EXPECT_EQ(Cp1252ToLower('A'), 'a');

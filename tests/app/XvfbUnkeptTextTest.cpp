@@ -1,0 +1,85 @@
+// Characters a story cannot hold, typed with real keys and pasted from another program in the
+// program on an Xvfb display: the writer is told in a note the first time, and not again while the
+// program runs; each such character is kept as "?", and the rest of the text as it was typed.
+
+#include <string>
+
+// Last: the X headers define names that other headers use otherwise.
+#include "XvfbSessionFixture.h"
+
+namespace {
+
+using namespace endtoend;
+
+// Where the comments window's field is in the program's window (client pixels of its X window).
+constexpr win::POINT kNotesField{270, 220};
+constexpr const char* kOmega = "\xCE\xA9";
+
+class XvfbUnkeptText : public XvfbSession {
+protected:
+    // The character of the key symbol typed with a key of the display's own: the last key code that
+    // types nothing is made to type it.
+    void TypeSymbol(KeySym symbol) const {
+        int first = 0, last = 0, perCode = 0;
+        XDisplayKeycodes(display, &first, &last);
+        KeySym* symbols = XGetKeyboardMapping(display, static_cast<KeyCode>(first), last - first + 1, &perCode);
+        int spare = 0;
+        for (int code = last; code >= first && spare == 0; --code) {
+            bool empty = true;
+            for (int k = 0; k < perCode; ++k) empty = empty && symbols[(code - first) * perCode + k] == NoSymbol;
+            if (empty) spare = code;
+        }
+        XFree(symbols);
+        ASSERT_NE(spare, 0) << "no key code is free";
+        KeySym both[2] = {symbol, symbol};
+        XChangeKeyboardMapping(display, spare, 2, both, 1);
+        XSync(display, False);
+        XTestFakeKeyEvent(display, static_cast<unsigned>(spare), True, CurrentTime);
+        XTestFakeKeyEvent(display, static_cast<unsigned>(spare), False, CurrentTime);
+        XFlush(display);
+    }
+};
+
+TEST_F(XvfbUnkeptText, TypedCharactersAStoryCannotHoldAreToldOnceAndKeptAsQuestionMarks) {
+    const std::string saved = folder / "omega.fsf";
+    ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
+    ASSERT_NO_FATAL_FAILURE(CopyOnDesktop("\xE6\xB1\x89 pasted"));
+    // Ctrl+4: an omega typed into the comments.
+    Shortcut(XK_4);
+    ClickAt(kNotesField);
+    Type("Omega ");
+    std::unique_ptr<win::Surface> before = Capture();
+    TypeSymbol(XK_Greek_OMEGA);
+    ExpectScreen("xvfb-unkept-characters.png", before.get());
+    // OK; another omega, a space and a word, and a Chinese letter pasted: no note comes between
+    // them.
+    before = Capture();
+    Press(display, XK_Return);
+    Settled(before.get());
+    TypeSymbol(XK_Greek_OMEGA);
+    Type(" ok ");
+    Chord(display, XK_Control_L, XK_v);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(saved));
+    EXPECT_TRUE(FileHolds(saved, "Omega ?? ok ? pasted"));
+    Chord(display, XK_Control_L, XK_q);
+    EXPECT_EQ(Ended(), 0);
+}
+
+TEST_F(XvfbUnkeptText, PastedCharactersAStoryCannotHoldAreTold) {
+    ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
+    ASSERT_NO_FATAL_FAILURE(CopyOnDesktop(kOmega));
+    Shortcut(XK_4);
+    ClickAt(kNotesField);
+    Type("Omega ");
+    std::unique_ptr<win::Surface> before = Capture();
+    Chord(display, XK_Control_L, XK_v);
+    ExpectScreen("xvfb-unkept-characters.png", before.get());
+    before = Capture();
+    Press(display, XK_Return);
+    Settled(before.get());
+    Chord(display, XK_Control_L, XK_q);
+    Press(display, XK_n);
+    EXPECT_EQ(Ended(), 0);
+}
+
+}  // namespace
