@@ -41,7 +41,10 @@ ErrCode GetTextDlog::SetUpItems() {
         !MakeItem(kStatTextClassId, *items, ShortRect::MakeLTRB(10, 10, 200, 28), prompt_.c_str(), font_))
         return -1;
     field->SetItemId(kFieldTag);
-    return TDialog::SetUpItems();
+    if (const ErrCode error = TDialog::SetUpItems(); error != kNoErr) return error;
+    // The writer types the text straight away, over the one offered.
+    SetFocusItem(items->IndexOf(field), false);
+    return kNoErr;
 }
 
 void GetTextDlog::EndModal(std::int32_t itemIndex) {

@@ -184,18 +184,27 @@ std::uint32_t EditView::GetTextLength() { return static_cast<std::uint32_t>(RawT
 
 void EditView::GetText(char* buffer, std::uint32_t* size) {
     if (!buffer || !size || *size == 0) return;
-    const std::string raw = RawText();
-    if (const ITextFilter* filter = GetTextFilter()) {
-        filter->Encode(raw.c_str(), buffer, *size);
-    } else {
-        const std::size_t count = std::min<std::size_t>(raw.size(), *size - 1);
-        std::copy_n(raw.data(), count, buffer);
-        buffer[count] = '\0';
-    }
+    CopyText(buffer, *size);
     *size = static_cast<std::uint32_t>(std::char_traits<char>::length(buffer));
 }
 
-void EditView::CopyText(char* buffer, std::uint32_t capacity) { GetText(buffer, &capacity); }
+void EditView::CopyText(char* buffer, std::size_t size) const {
+    if (!buffer || size == 0) return;
+    const std::string raw = RawText();
+    const auto capacity = static_cast<std::uint32_t>(std::min<std::size_t>(size, UINT32_MAX));
+    if (const ITextFilter* filter = GetTextFilter()) {
+        filter->Encode(raw.c_str(), buffer, capacity);
+        return;
+    }
+    const std::size_t count = std::min<std::size_t>(raw.size(), capacity - 1);
+    std::copy_n(raw.data(), count, buffer);
+    buffer[count] = '\0';
+}
+
+ShortPoint EditView::SizeToText() {
+    const ShortRect& bounds = Bounds();
+    return ShortPoint{static_cast<std::int16_t>(bounds.Width()), static_cast<std::int16_t>(bounds.Height())};
+}
 
 std::string EditView::GetText() {
     const std::string raw = RawText();

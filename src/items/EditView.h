@@ -12,11 +12,13 @@
 #include <string>
 
 #include "foundation/String.h"
+#include "framework/WindowItems.h"
 #include "items/ItemStream.h"
 #include "items/TFilteredTextAware.h"
 #include "items/TView.h"
 
-class EditView : public TView, public TFilteredTextAware {
+// The framework's dialogs read and set it as a text item, as they do their static texts.
+class EditView : public TView, public TFilteredTextAware, public ITextItem {
     TOBJECT_CLASS(EditView, TView, 513)
 
 public:
@@ -44,10 +46,16 @@ public:
     // The encoded text into the buffer; *size comes in as the buffer's size and goes out as the
     // text's length.
     void GetText(char* buffer, std::uint32_t* size);
-    void CopyText(char* buffer, std::uint32_t capacity);
     std::string GetText();
     // Decodes the text and shows it; the flag is kept as the last set-text flag.
     void SetText(const char* text, std::int16_t flag);
+
+    // --- ITextItem
+    // The encoded text, cut to size - 1 characters.
+    void CopyText(char* buffer, std::size_t size) const override;
+    void SetText(const char* text) override { SetText(text, 0); }
+    // A field scrolls its text: it needs no more room than it has.
+    ShortPoint SizeToText() override;
     void AppendText(const char* text, std::int16_t flag);
     std::int32_t GetLineCount();
     std::int32_t GetLineLength(std::int32_t line);

@@ -3,7 +3,8 @@
 // between them on screen; the report is previewed page by page and printed to a PDF file that
 // poppler's tools read back (headers, footers, page numbers, one page against a reference
 // picture); the font, the switches, the placement and the writer's report sets are kept across a
-// restart; the view reports on its own window's story; printing one report needs no window.
+// restart, a set named in the box the Save Set button opens as the writer types it; the view
+// reports on its own window's story; printing one report needs no window.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "app/StoryAppFixture.h"
 #include "app/StoryCommands.h"
 #include "foundation/ObjectFactory.h"
+#include "framework/GetTextDlog.h"
 #include "framework/IdleSteps.h"
 #include "framework/ItemObjectFactory.h"
 #include "framework/TAppl.h"
@@ -47,6 +49,7 @@
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "support/DialogObjects.h"
 
 namespace {
 
@@ -123,6 +126,21 @@ protected:
     }
     void ScriptPrintDialog() {
         presenter.ScriptPromptAnswer("PrintDlg", PromptAnswer{IDOK, "pages=all\ncopies=1"});
+    }
+    // A click on the window's button; when it asks for a text, the text typed and Return pressed.
+    void PressAndAnswer(RepWindow::Item button, RepWindow* window, const std::string& typed) {
+        bool answered = false;
+        presenter.SetIdleHandler([&] {
+            if (answered || !testsupport::DialogOf<GetTextDlog>(GetActiveWindow())) return false;
+            answered = true;
+            presenter.TypeText(typed);
+            presenter.PressKey(VK_RETURN);
+            return true;
+        });
+        Click(*window->GetItem(button));
+        Run();
+        presenter.SetIdleHandler(nullptr);
+        EXPECT_TRUE(answered) << "nothing was asked";
     }
     void ClickChooserRow(RepWindow& window, std::int32_t row, bool twice = false) {
         ASSERT_GE(row, 0);
@@ -566,6 +584,41 @@ TEST_F(ReportsWindow, WithoutAPrinterThePreviewSaysSo) {
         (std::vector<std::string>{
             "Fablecore cannot display a Print Preview due to a problem with the current printer setup."}));
     WriteProfileStringA("windows", "device", nullptr);
+}
+
+TEST_F(ReportsWindow, ASetSavedWithATypedNameIsListedKeptShownAndDeletedThroughTheButtons) {
+    RepWindow* window = OpenReports(NewStory());
+    ReportChooserView& chooser = *window->GetChooser();
+    // Story Overview ticked with a click on its heading, and the Save Set button pressed; the name
+    // typed into the box that asks for it, and Return.
+    const std::int32_t overview = chooser.FindGroupRow(10000);
+    ASSERT_GE(overview, 0);
+    ClickChooserRow(*window, overview);
+    const std::vector<std::int16_t> chosen = window->GetChosenReports();
+    ASSERT_FALSE(chosen.empty());
+    ASSERT_NO_FATAL_FAILURE(PressAndAnswer(RepWindow::kSaveSetItem, window, "Overview"));
+    ASSERT_EQ(window->GetReportSets().GetSets().size(), 1u);
+    EXPECT_EQ(window->GetReportSets().GetSets()[0].name, "Overview");
+    EXPECT_GE(chooser.FindSetRow(0), 0) << "listed at once";
+    char stored[64] = "";
+    ReportOptions().GetEntry("REPSETNM1", kPTextText, stored, sizeof stored);
+    EXPECT_STREQ(stored, "Overview");
+    delete window;
+
+    // After a restart the set is listed; a click on it chooses its reports, and Delete Set, answered
+    // Yes, removes it from the list and from the preferences.
+    Restart();
+    RepWindow* again = OpenReports(NewStory());
+    ASSERT_EQ(again->GetReportSets().GetSets().size(), 1u);
+    EXPECT_EQ(again->GetReportSets().GetSets()[0].name, "Overview");
+    ClickChooserRow(*again, again->GetChooser()->FindSetRow(0));
+    EXPECT_EQ(again->GetChosenReports(), chosen);
+    Answer(IDYES);
+    Click(*again->GetItem(RepWindow::kDeleteSetItem));
+    Run();
+    EXPECT_TRUE(again->GetReportSets().GetSets().empty());
+    EXPECT_EQ(again->GetChooser()->FindSetRow(0), -1);
+    EXPECT_FALSE(ReportOptions().HasKey("REPSETNM1"));
 }
 
 }  // namespace
