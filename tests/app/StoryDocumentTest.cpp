@@ -160,6 +160,39 @@ TEST_F(StoryDocument, ASavedStoryOpensAgainWithEveryRecordAsItWas) {
     EXPECT_EQ(SegmentsOnDisk(Path("again.fsf")), first);
 }
 
+// 3,000 answered marks, as a large cast with relationships and many scenes gives, need more text
+// than one value of a record holds: every one of them comes back after a save, and the text that
+// earlier versions read alone holds whole marks.
+TEST_F(StoryDocument, EveryAnsweredMarkOfALongListComesBackAfterASave) {
+    FKDoc* story = NewStory();
+    for (int i = 0; i < 3000; ++i)
+        story->GetQuestionStatus().SetStatus(1, static_cast<std::int16_t>(i % 750),
+                                             static_cast<std::int16_t>(1000 + i / 750));
+    Choose("marks.fsf");
+    ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+    const StoreSegments saved = SegmentsOnDisk(Path("marks.fsf"));
+    const auto record = saved.find({QuestionStatus::kRecordType, 0});
+    ASSERT_NE(record, saved.end());
+    KeyedText onDisk;
+    ASSERT_EQ(onDisk.Parse(record->second.data(), record->second.size()), kNoErr);
+    std::vector<char> first(QuestionStatus::kTextLimit, '\0');
+    ASSERT_GE(
+        onDisk.GetEntry(QuestionStatus::kKey, 'c', first.data(), static_cast<std::int32_t>(first.size())), 0);
+    QuestionStatus earlier;
+    earlier.AddFromText(first.data());
+    EXPECT_GT(earlier.Entries().size(), 2000u);
+    for (const QuestionState& entry : earlier.Entries()) EXPECT_EQ(entry.status, 1) << entry.topic;
+    Stop();
+    Start();
+
+    FKDoc* reopened = OpenStory("marks.fsf");
+    ASSERT_NE(reopened, nullptr);
+    const QuestionStatus& marks = reopened->GetQuestionStatus();
+    EXPECT_EQ(marks.Entries().size(), 3000u);
+    EXPECT_EQ(marks.GetStatus(749, 1003), 1) << "the highest topic of the last context";
+    EXPECT_FALSE(reopened->IsDirty());
+}
+
 TEST_F(StoryDocument, TwoMainCharactersAreRepairedAndTheStoryOpensChanged) {
     FKDoc* story = WrittenStory("roles.fsf");
     (void)story;

@@ -119,19 +119,22 @@ void QuestionStatus::AddFromRaw(const std::uint8_t* bytes, std::size_t size) {
     }
 }
 
-// Only whole entries are written, so that a list too long for the text never stores a number cut
-// in the middle.
-std::string QuestionStatus::ToText() const {
-    std::string text;
+std::string QuestionStatus::PartKey(std::size_t part) {
+    return part == 0 ? std::string(kKey) : kKey + std::to_string(part + 1);
+}
+
+// Each part holds whole entries only, so that no reader ever finds a number cut in the middle.
+std::vector<std::string> QuestionStatus::ToTexts() const {
+    std::vector<std::string> texts(1);
     for (const QuestionState& entry : entries_) {
         if (entry.status == kQuestionOpen && entry.open == 0) continue;
         char piece[32];
         const int length =
             std::snprintf(piece, sizeof piece, "%d,%d,%d,%d,", entry.topic, entry.context, entry.status, entry.open);
-        if (text.size() + static_cast<std::size_t>(length) >= kTextLimit - 1) break;
-        text.append(piece, static_cast<std::size_t>(length));
+        if (texts.back().size() + static_cast<std::size_t>(length) >= kTextLimit - 1) texts.emplace_back();
+        texts.back().append(piece, static_cast<std::size_t>(length));
     }
-    return text;
+    return texts;
 }
 
 bool QuestionStatus::Load(PFMFile* storyFile) {
@@ -160,10 +163,15 @@ bool QuestionStatus::Load(PFMFile* storyFile) {
         PFMRemoveSegment(kRecordType, 0);
         return false;
     }
-    // Room for the text and its NUL, cut as ever to the limit.
-    std::vector<char> text(std::min<std::size_t>(record.GetValueSize(kKey) + std::size_t{1}, kTextLimit), '\0');
-    if (record.GetEntry(kKey, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) >= 0)
-        AddFromText(text.data());
+    // The parts in order, up to the first one missing; each read whole, cut as ever to the limit.
+    for (std::size_t part = 0;; ++part) {
+        const std::string key = PartKey(part);
+        if (!record.HasKey(key)) break;
+        std::vector<char> text(std::min<std::size_t>(record.GetValueSize(key) + std::size_t{1}, kTextLimit),
+                               '\0');
+        if (record.GetEntry(key, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) >= 0)
+            AddFromText(text.data());
+    }
     return true;
 }
 
@@ -172,12 +180,20 @@ bool QuestionStatus::Load(PFMFile* storyFile) {
 ErrCode QuestionStatus::Save(PFMFile* storyFile) const {
     if (!storyFile) return kNoErr;
     PText record(storyFile, kRecordType, 0);
-    const std::string text = ToText();
-    if (record.HasKey(kKey)) {
+    const std::vector<std::string> texts = ToTexts();
+    const auto stored = [&](std::size_t part) {
+        const std::string key = PartKey(part);
+        if (!record.HasKey(key)) return false;
         std::vector<char> old(kTextLimit, '\0');
-        record.GetEntry(kKey, kPTextText, old.data(), static_cast<std::int32_t>(old.size()));
-        if (text == old.data()) return kNoErr;
-    }
-    record.SetEntry(kKey, kPTextText, text.c_str());
+        record.GetEntry(key, kPTextText, old.data(), static_cast<std::int32_t>(old.size()));
+        return texts[part] == old.data();
+    };
+    std::size_t same = 0;
+    while (same < texts.size() && stored(same)) ++same;
+    if (same == texts.size() && !record.HasKey(PartKey(same))) return kNoErr;
+    for (std::size_t part = same; part < texts.size(); ++part)
+        record.SetEntry(PartKey(part), kPTextText, texts[part].c_str());
+    // The parts of a longer list saved before go.
+    for (std::size_t part = texts.size(); record.HasKey(PartKey(part)); ++part) record.Remove(PartKey(part));
     return record.Save();
 }

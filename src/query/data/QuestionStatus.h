@@ -5,9 +5,12 @@
 // topic id and then by context key, both as signed 16-bit numbers. A pair without an entry reads as
 // status 0 and closed.
 //
-// The story file keeps the list as one text under the key "QState" of its record 'QST3' 0: four
-// numbers per entry ("topic,context,status,open,"), entries equal to a missing one left out. Older
-// files kept a raw segment 'QSTs' of 8-byte records instead, which is read once and removed.
+// The story file keeps the list as text in its record 'QST3' 0: four numbers per entry
+// ("topic,context,status,open,"), entries equal to a missing one left out. A text value holds at
+// most 32,766 characters, so a long list goes in whole-entry parts: the first under "QState",
+// which every reader of the record reads, and the rest under "QState2", "QState3" and on, which
+// earlier readers pass over. Older files kept a raw segment 'QSTs' of 8-byte records instead, which
+// is read once and removed.
 
 #include <cstddef>
 #include <cstdint>
@@ -38,8 +41,10 @@ public:
     static constexpr FourCC kRecordType = FourCCOf("QST3");
     static constexpr FourCC kRawType = FourCCOf("QSTs");
     static constexpr const char* kKey = "QState";
-    // The text is read, and written, within this many bytes (its NUL included).
+    // Each part of the text is read, and written, within this many bytes (its NUL included).
     static constexpr std::size_t kTextLimit = 32768;
+    // The key of the part (0 the first).
+    static std::string PartKey(std::size_t part);
 
     QuestionStatus() = default;
     QuestionStatus(const QuestionStatus&) = delete;
@@ -55,8 +60,9 @@ public:
     // False when the segment the status is read from cannot be read: it is then removed from the
     // file, and the status written anew at the next save.
     bool Load(PFMFile* storyFile);
-    // Writes the list into 'QST3' of the story file (the record saved into its segment when it
-    // changed); 0 or the record's error.
+    // Writes the list into 'QST3' of the story file, every entry of it, leaving no part of an
+    // earlier longer list behind (the record saved into its segment when it changed); 0 or the
+    // record's error.
     ErrCode Save(PFMFile* storyFile) const;
 
     // The entry of the pair, or null; with insert, a missing pair is added with status 0 and open.
@@ -74,8 +80,9 @@ public:
     void CountTopic(std::int16_t topic, std::int32_t& answered, std::int32_t& total) const;
 
     const std::vector<QuestionState>& Entries() const { return entries_; }
-    // The stored text of the list: whole entries only, within the text limit.
-    std::string ToText() const;
+    // The stored texts of the list, each of whole entries within the text limit, in list order; at
+    // least one (empty for a list with nothing to keep).
+    std::vector<std::string> ToTexts() const;
     // Reads the entries of a stored text, four numbers at a time.
     void AddFromText(const char* text);
     // Reads a 'QSTs' segment's bytes.

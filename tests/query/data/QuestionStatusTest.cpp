@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/StoreTestSupport.h"
@@ -40,11 +42,12 @@ protected:
         record.SetEntry(QuestionStatus::kKey, 'c', text.c_str());
         ASSERT_EQ(record.Save(), kNoErr);
     }
-    std::string StoredText() {
+    std::string StoredText(std::size_t size = 256) {
         PText record(store, QuestionStatus::kRecordType, 0);
-        char text[256] = "<none>";
-        record.GetEntry(QuestionStatus::kKey, 'c', text, sizeof text);
-        return text;
+        std::vector<char> text(size, '\0');
+        std::snprintf(text.data(), text.size(), "<none>");
+        record.GetEntry(QuestionStatus::kKey, 'c', text.data(), static_cast<std::int32_t>(text.size()));
+        return text.data();
     }
 
     PFMFile* store = nullptr;
@@ -153,9 +156,13 @@ TEST_F(QuestionStatusTest, TheStoredTextIsReadToItsLastCharacter) {
 
 TEST_F(QuestionStatusTest, ALongListIsSavedInWholeEntriesOnly) {
     for (std::int16_t topic = 0; topic < 3000; ++topic) status.SetStatus(1, topic, -32000);
-    const std::string text = status.ToText();
-    EXPECT_LT(text.size(), QuestionStatus::kTextLimit);
-    EXPECT_EQ(text.back(), ',');
+    const std::vector<std::string> texts = status.ToTexts();
+    std::size_t commas = 0;
+    for (const std::string& text : texts) {
+        EXPECT_LT(text.size(), QuestionStatus::kTextLimit);
+        EXPECT_EQ(text.back(), ',');
+        commas += static_cast<std::size_t>(std::count(text.begin(), text.end(), ','));
+    }
     ASSERT_EQ(status.Save(store), kNoErr);
     QuestionStatus loaded;
     loaded.Load(store);
@@ -164,7 +171,44 @@ TEST_F(QuestionStatusTest, ALongListIsSavedInWholeEntriesOnly) {
         EXPECT_EQ(entry.context, -32000) << entry.topic;
         EXPECT_EQ(entry.status, 1) << entry.topic;
     }
-    EXPECT_EQ(loaded.Entries().size() * 4, static_cast<std::size_t>(std::count(text.begin(), text.end(), ',')));
+    EXPECT_EQ(loaded.Entries().size() * 4, commas);
+}
+
+// 3,000 marks of about 16 characters each need more than one text: the first, which earlier readers
+// read alone, is whole entries within the longest text a record holds, and the rest follows under
+// keys of their own. A shorter list saved later leaves none of the longer one's parts behind.
+TEST_F(QuestionStatusTest, EveryMarkOfAListLongerThanOneTextIsKeptAndAShorterOneLeavesNoPartBehind) {
+    for (std::int16_t topic = 0; topic < 3000; ++topic) status.SetStatus(1, topic, -32000);
+    ASSERT_EQ(status.Save(store), kNoErr);
+    {
+        PText record(store, QuestionStatus::kRecordType, 0);
+        const std::uint32_t first = record.GetValueSize(QuestionStatus::kKey);
+        EXPECT_LE(first, kPTextMaxTextValue);
+        EXPECT_GT(first, kPTextMaxTextValue - 20) << "the first text is filled before the next begins";
+        EXPECT_TRUE(record.HasKey("QState2"));
+        EXPECT_FALSE(record.HasKey("QState3"));
+        const std::string text = StoredText(kPTextMaxTextValue + 1);
+        EXPECT_EQ(text.back(), ',') << "whole entries only";
+        QuestionStatus earlier;
+        earlier.AddFromText(text.c_str());
+        EXPECT_EQ(earlier.Entries().size() * 4,
+                  static_cast<std::size_t>(std::count(text.begin(), text.end(), ',')));
+        for (const QuestionState& entry : earlier.Entries()) EXPECT_EQ(entry.context, -32000) << entry.topic;
+    }
+    QuestionStatus loaded;
+    loaded.Load(store);
+    ASSERT_EQ(loaded.Entries().size(), 3000u);
+    EXPECT_EQ(loaded.GetStatus(2999, -32000), 1) << "the highest topic too";
+    EXPECT_EQ(loaded.GetOpenFlag(2999, -32000), 1);
+
+    QuestionStatus shorter;
+    shorter.SetStatus(1, 3, 0);
+    ASSERT_EQ(shorter.Save(store), kNoErr);
+    EXPECT_FALSE(PText(store, QuestionStatus::kRecordType, 0).HasKey("QState2"));
+    QuestionStatus reloaded;
+    reloaded.Load(store);
+    ASSERT_EQ(reloaded.Entries().size(), 1u);
+    EXPECT_EQ(reloaded.GetStatus(3, 0), 1);
 }
 
 TEST_F(QuestionStatusTest, TheRawListOfOlderFilesIsReadInEitherByteOrderAndRemoved) {
@@ -221,6 +265,14 @@ TEST_F(QuestionStatusTest, SavingAnUnchangedListLeavesTheRecordAlone) {
     status.SetStatus(1, 6, 0);
     ASSERT_EQ(status.Save(store), kNoErr);
     EXPECT_TRUE(PFMIsChanged(store));
+
+    // A list of two texts, saved and saved again unchanged.
+    for (std::int16_t topic = 0; topic < 3000; ++topic) status.SetStatus(1, topic, -32000);
+    ASSERT_EQ(status.Save(store), kNoErr);
+    PFMSaveFile(&static_cast<const FileRef&>(Ref("status.fsf", kAccessCreate)));
+    ASSERT_FALSE(PFMIsChanged(store));
+    ASSERT_EQ(status.Save(store), kNoErr);
+    EXPECT_FALSE(PFMIsChanged(store));
 }
 
 }  // namespace
