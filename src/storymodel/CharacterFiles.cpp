@@ -8,6 +8,7 @@
 #include "foundation/pfm/PTextTypes.h"
 #include "storymodel/Archetypes.h"
 #include "storymodel/CharacterFileFormat.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/NumberList.h"
 #include "storymodel/PictureScaling.h"
 #include "storymodel/RecordText.h"
@@ -15,6 +16,7 @@
 #include "storymodel/StoryDocument.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/UserPrompts.h"
+#include "storymodel/engine/ElementTable.h"
 
 namespace {
 
@@ -89,11 +91,38 @@ CharID CreateImportedCharacter(CharacterManager& characters, const CharacterFile
     return id;
 }
 
-// Gives the character the file's characteristics that the user lets it take, with their notes.
-void ImportCharacteristics(CharacterManager& characters, CharID id, const CharacterFileContents& contents) {
+// The story's note with the imported one after it, within the most an appended note keeps: cut
+// only between whole characters, never inside an escape. A story's note already that long stays
+// as it is. Answers whether anything of the imported note was left out.
+bool AppendNote(std::string& note, const std::string& imported) {
+    if (imported.empty()) return false;
+    if (note.size() >= kMaxAppendedNote) return true;
+    const std::string joined = note + imported;
+    note = joined.substr(0, WholeEscapesLength(joined, kMaxAppendedNote));
+    return note.size() < joined.size();
+}
+
+// Tells the writer which characteristics' notes did not take all of the imported note.
+void TellOfCutNotes(const std::vector<std::int16_t>& elements) {
+    if (elements.empty()) return;
+    std::string names;
+    for (const std::int16_t element : elements)
+        names += std::string(names.empty() ? "" : ", ") + ElementName(element);
+    const std::string text = FormatText(
+        "The imported notes were appended to the story's notes, but these notes had no room for all of "
+        "the imported text, so its end was left out: %s.",
+        names.c_str());
+    UserPrompts().AlertMessage(text.c_str(), AlertIcon::kExclamation);
+}
+
+// Gives the character the file's characteristics that the user lets it take, with their notes;
+// answers the characteristics whose appended notes were cut.
+std::vector<std::int16_t> ImportCharacteristics(CharacterManager& characters, CharID id,
+                                                const CharacterFileContents& contents) {
     BroadcasterBracket bracket(&characters.GetCharacteristicBroadcaster());
     std::int32_t answer = kAskAgain;
     const bool append = AppendsNotes();
+    std::vector<std::int16_t> cut;
     for (int dimension = 0; dimension < kDimensionCount; ++dimension) {
         const std::vector<std::int16_t>& wanted =
             contents.characteristics[static_cast<std::size_t>(dimension)];
@@ -109,12 +138,13 @@ void ImportCharacteristics(CharacterManager& characters, CharID id, const Charac
             if (!append || !characters.HasCharacteristicNote(n)) {
                 characters.SetCharacteristicNote(n, note->second.c_str());
             } else {
-                const std::string joined =
-                    (characters.GetCharacteristicNote(n) + note->second).substr(0, kMaxAppendedNote);
+                std::string joined = characters.GetCharacteristicNote(n);
+                if (AppendNote(joined, note->second)) cut.push_back(element);
                 characters.SetCharacteristicNote(n, joined.c_str());
             }
         }
     }
+    return cut;
 }
 
 }  // namespace
@@ -177,7 +207,7 @@ bool ImportCharacterFile(const FileRef& file, IStoryDocument& document, CharID t
     }
     if (target == kNoCharID) target = CreateImportedCharacter(*characters, contents);
     if (target == kNoCharID) return false;
-    ImportCharacteristics(*characters, target, contents);
+    TellOfCutNotes(ImportCharacteristics(*characters, target, contents));
     return true;
 }
 

@@ -223,6 +223,45 @@ TEST_F(CharacterFilesTest, ListsFromElsewhereBringOnlyTheirDimensionsCharacteris
     EXPECT_FALSE(Characters().HasCharacteristicNote(1));
 }
 
+// An imported note appended to a story's note near the most an appended note keeps (29,999 bytes)
+// is cut between whole characters only, never between an escape and its code, and the writer is
+// told which notes did not take all of it.
+TEST_F(CharacterFilesTest, AnAppendedNoteIsCutBetweenWholeCharactersAndTheWriterIsTold) {
+    NewStory();
+    {
+        PFMFileScope scope(nullptr, false);
+        PFMFile* store = PFMOpenFile(nullptr);
+        PText record(store, FourCCOf("FCHI"), 0);
+        record.SetEntry("Motv", 'c', "96,");
+        record.SetEntry("Ill C", 'c', testsupport::StoredText("12345/x/y").c_str());
+        ASSERT_EQ(record.Save(), kNoErr);
+        ASSERT_EQ(PFMSaveFile(&static_cast<const FileRef&>(Ref("slash.fcf", kAccessCreate))), kNoErr);
+        PFMCloseFile(store);
+    }
+    application_->GetGeneralRecord()->SetNumberByName("NotesOpt", kPTextShort, 1);
+    const std::string own(29990, 'a');
+    Characters().SetCharacteristicNote(12, own.c_str());
+    ASSERT_TRUE(Import("slash.fcf"));
+    const CharID imported = Characters().GetLastCharacterID();
+    // 29,990 + "12345" + "/" (two bytes) + "x" is 29,998; the next "/" would end at 30,000.
+    EXPECT_EQ(Characters().GetCharacteristicNote(12), own + testsupport::StoredText("12345/x"));
+    ASSERT_EQ(prompts_.alerts.size(), 1u);
+    EXPECT_NE(prompts_.alerts[0].find("left out: Consider."), std::string::npos) << prompts_.alerts[0];
+
+    // A story's note already longer than that keeps all of its own text.
+    const std::string full(30200, 'b');
+    Characters().SetCharacteristicNote(12, full.c_str());
+    ASSERT_TRUE(Import("slash.fcf", imported));
+    EXPECT_EQ(Characters().GetCharacteristicNote(12), full);
+    EXPECT_EQ(prompts_.alerts.size(), 2u);
+
+    // A note with room for all of the imported one says nothing.
+    Characters().SetCharacteristicNote(12, "short ");
+    ASSERT_TRUE(Import("slash.fcf", imported));
+    EXPECT_EQ(Characters().GetCharacteristicNote(12), "short " + testsupport::StoredText("12345/x/y"));
+    EXPECT_EQ(prompts_.alerts.size(), 2u);
+}
+
 TEST_F(CharacterFilesTest, DamagedOrForeignFilesAreRefusedAndChangeNothing) {
     ASSERT_TRUE(Export(MakeWriter(), "good.fcf"));
     const std::string good = FileBytes("good.fcf");
