@@ -1,14 +1,16 @@
 // Story files as the program opens them: a store of segments the input makes (main records of every
 // generation, the story's records, characters, scenes, question states, pictures) is written to a
-// file and opened as a story by the story application, headless. Whatever the bytes, the story either
-// opens whole (its records, managers and front end there) or is refused and leaves nothing open;
-// an opened story saves and closes.
+// file and opened as a story by the story application, headless; the file's map may list a key
+// twice. Whatever the bytes, the story either opens whole (its records, managers and front end
+// there) or is refused and leaves nothing open; an opened story saves and closes, and the saved
+// file opens again with the title, the characters and the scenes the story showed.
 
 #include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "FuzzStoryFile.h"
 #include "FuzzSupport.h"
@@ -17,11 +19,15 @@
 #include "app/Fablecore.h"
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PText.h"
 #include "framework/AppEnvironment.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Prompts.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/Scene.h"
+#include "storymodel/SceneManager.h"
 
 namespace {
 
@@ -54,13 +60,30 @@ Fablecore& Application() {
     return *application;
 }
 
+// What the writer sees of a story: its title, its characters' names and its scenes' titles.
+std::vector<std::string> Shown(FKDoc& story) {
+    std::vector<std::string> shown;
+    char text[256] = "";
+    story.GetInfoRecord().GetEntry("Title", 'c', text, sizeof text);
+    shown.emplace_back(text);
+    const CharacterManager& characters = *story.GetCharacterManager();
+    for (std::int32_t i = 0; i < characters.GetCount(); ++i)
+        shown.push_back("character " + characters.RecordAt(i)->Name());
+    const SceneManager& scenes = *story.GetSceneManager();
+    for (std::int32_t i = 0; i < scenes.GetSceneCount(); ++i) {
+        scenes.SceneAt(i)->GetTitle(text, sizeof text);
+        shown.push_back(std::string("scene ") + text);
+    }
+    return shown;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Fablecore& application = Application();
     const FileRef file((ScratchFolder::Get() / "story.fsf").c_str(), kAccessCreate);
     FuzzInput input(data, size);
-    WriteFuzzStoryFile(input, file, kTypes);
+    WriteFuzzStoryFile(input, file, kTypes, true);
 
     const ErrCode opened = application.OpenDocument(FileRef(file).SetPermission(kAccessReadWrite), false);
     FUZZ_CHECK(application.GetDocumentCount() == (opened == kNoErr ? 1 : 0));
@@ -69,7 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(story->HasRecords());
         FUZZ_CHECK(story->GetCharacterManager() && story->GetSceneManager() && story->GetStoryFormManager());
         FUZZ_CHECK(story->GetFrontEndWindow() != nullptr);
+        const std::vector<std::string> shown = Shown(*story);
         FUZZ_CHECK(story->WriteFile() == kNoErr);
+        FUZZ_CHECK(application.CloseAll(true));
+        FUZZ_CHECK(application.OpenDocument(FileRef(file).SetPermission(kAccessReadWrite), false) == kNoErr);
+        FUZZ_CHECK(Shown(*static_cast<FKDoc*>(application.GetDocument(0))) == shown);
         FUZZ_CHECK(application.CloseAll(true));
     }
     FUZZ_CHECK(application.GetDocumentCount() == 0);

@@ -10,6 +10,7 @@
 
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
+#include "app/LeftOutRecords.h"
 #include "foundation/Debug.h"
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
@@ -119,7 +120,7 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     if (RepairMainAndImpact()) repaired = true;
     characters_->ScanCustomPictures();
     if (CheckStoryform()) repaired = true;
-    std::vector<std::string> lost;
+    std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
     if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
     const bool statusRead = questionStatus_.Load(store_);
     if (!ImportOldQuestionStatus() || !statusRead) lost.emplace_back(kLostQuestionStatus);

@@ -205,5 +205,68 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
     EXPECT_EQ(Title(*story), "Your Story");
 }
 
+// One changed byte in the map: Juliet's record listed under Romeo's key. The story opens with the
+// record listed first under the key, says in its one message what it left out, and saves as the
+// story it showed: Romeo renamed and saved stays Romeo, and the saved file opens with the same cast
+// without a word.
+TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
+    FKDoc* made = NewStory();
+    ASSERT_NE(made, nullptr);
+    made->GetInfoRecord().SetEntry("Title", 'c', "Verona");
+    CharacterManager& cast = *made->GetCharacterManager();
+    const CharID romeo = cast.CreateCharacter("Romeo", 0, kSingularForm, 0, kNoRole, false);
+    const CharID juliet = cast.CreateCharacter("Juliet", 1, kSingularForm, 0, kNoRole, false);
+    Choose("verona.fsf");
+    ASSERT_EQ(made->SaveAs(nullptr), kNoErr);
+    application->CloseAll(true);
+    // Juliet's record id made Romeo's in the map, which lists Romeo's record first.
+    std::string bytes = TempFolder::ReadFile(Path("verona.fsf"));
+    const std::uint32_t mapAt =
+        static_cast<std::uint8_t>(bytes[28]) << 24 | static_cast<std::uint8_t>(bytes[29]) << 16 |
+        static_cast<std::uint8_t>(bytes[30]) << 8 | static_cast<std::uint8_t>(bytes[31]);
+    const SegmentMap map = MapOf(bytes);
+    std::size_t romeoAt = map.size(), julietAt = map.size();
+    for (std::size_t i = 0; i < map.size(); ++i) {
+        if (map[i].type != kCharacter) continue;
+        if (map[i].id == romeo) romeoAt = i;
+        if (map[i].id == juliet) julietAt = i;
+    }
+    ASSERT_LT(romeoAt, julietAt);
+    ASSERT_LT(julietAt, map.size());
+    bytes[mapAt + 4 + 16 * julietAt + 13] = static_cast<char>(romeo & 0xFF);
+    ASSERT_EQ(MapOf(bytes)[julietAt].id, romeo);
+    std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << bytes;
+
+    const auto names = [](FKDoc& story) {
+        std::vector<std::string> list;
+        const CharacterManager& characters = *story.GetCharacterManager();
+        for (std::int32_t i = 0; i < characters.GetCount(); ++i)
+            list.push_back(characters.RecordAt(i)->Name());
+        return list;
+    };
+    Mark();
+    FKDoc* story = OpenStory("damaged.fsf");
+    ASSERT_NE(story, nullptr);
+    ASSERT_EQ(Asked().size(), 1u) << "one message";
+    EXPECT_THAT(Asked()[0], HasSubstr("- a character: a second record the file lists as 'CHAR' " +
+                                      std::to_string(romeo) + " (the first one listed is kept)"));
+    EXPECT_TRUE(story->IsDirty());
+    std::vector<std::string> shown = names(*story);
+    ASSERT_EQ(std::count(shown.begin(), shown.end(), "Romeo"), 1);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "Juliet"), 0);
+
+    story->GetCharacterManager()->GetCharacter(romeo)->SetName("Romeo Montague");
+    std::replace(shown.begin(), shown.end(), std::string("Romeo"), std::string("Romeo Montague"));
+    std::int16_t cancelled = 0;
+    ASSERT_EQ(story->Save(&cancelled), kNoErr);
+    application->CloseAll(true);
+    Mark();
+    FKDoc* saved = OpenStory("damaged.fsf");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_THAT(Asked(), testing::IsEmpty());
+    EXPECT_EQ(names(*saved), shown);
+    EXPECT_EQ(Title(*saved), "Verona");
+}
+
 }  // namespace
 }  // namespace apptest

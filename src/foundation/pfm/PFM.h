@@ -109,6 +109,10 @@ FileRef PFMGetFileRef(PFMFile* store);
 ErrCode PFMGetFileSizes(PFMFile* store, std::uint32_t& fullSaveSize, std::uint32_t& length);
 // Whether a segment changed since the last save.
 bool PFMIsChanged(PFMFile* store);
+// The records of the store's file that its map listed under a key an earlier record named (a
+// damaged map): only the first record of a key is read, these were left out. Empty once a save has
+// written the file anew.
+SegmentMap PFMGetLeftOutRecords(PFMFile* store);
 bool PFMIsFastSaveAllowed(PFMFile* store);
 // Answers the previous setting.
 bool PFMSetFastSave(bool allowed, PFMFile* store);

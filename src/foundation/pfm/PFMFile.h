@@ -59,6 +59,9 @@ public:
     // Copies every segment of another store file into the swap file, as changed segments of this
     // untitled store; -3 when the file is not a store.
     ErrCode CopyFromTemplate(const FileRef& ref);
+    // The records of the file's map that were left out as they named a key an earlier record had
+    // named (foundation/pfm/PFMRepeatedKeys.h), until a save writes a map without them.
+    const SegmentMap& GetLeftOutRecords() const { return leftOut_; }
 
     // --- tree of open stores
     PFMFile* Parent() const { return parent_; }
@@ -191,6 +194,13 @@ private:
     Index AddEntry(const SegmentMapEntry& entry);
     ErrCode RestoreRemovedSegments();
 
+    // Keys held twice: the entry's place in the key index; an entry moved to a place before its
+    // own among its key's; the records of each key a save wrote put in key index order, so that the
+    // look-up's segment comes first in the map.
+    std::size_t KeyPlaceOf(Index index) const;
+    void PutKeyAt(Index index, std::size_t place);
+    void OrderRepeatedKeys(SegmentMap& map, std::vector<Index>& entries) const;
+
     IReadFile* DiskReader();
     IReadFile* SwapReader();
     IWriteFile* SwapWriter();
@@ -243,6 +253,7 @@ private:
     std::vector<Index> keyIndex_;
     std::vector<Index> dataIndex_;
     std::vector<Index> purgeOrder_;
+    SegmentMap leftOut_;
     TProgressTracker* tracker_ = nullptr;
     // Set while a saved file has replaced the one the store still reads: only a full save may
     // follow.

@@ -7,6 +7,7 @@
 #include "foundation/FileError.h"
 #include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMFile.h"
+#include "foundation/pfm/PFMRepeatedKeys.h"
 #include "foundation/pfm/PFMState.h"
 #include "foundation/pfm/StoreBusy.h"
 
@@ -22,6 +23,7 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     if (err == kNoErr && !TakeLookedAtLayout(disk->OpenedFacts(), header, map))
         err = disk->ReadOpenedLayout(header, map);
     if (err != kNoErr) return err;
+    leftOut_ = PFMTakeRepeatedKeys(map);
     {
         StoreBusy busy(*this);
         try {
@@ -59,6 +61,7 @@ ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
     if (err == kNoErr) err = source.ReadLayout(header, map);
     if (err == kUnsupportedFormatErr) err = kBadDataErr;
     if (err != kNoErr) return err;
+    leftOut_ = PFMTakeRepeatedKeys(map);
 
     StoreBusy busy(*this);
     IWriteFile* swap = SwapWriter();

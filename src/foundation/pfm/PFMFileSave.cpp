@@ -10,6 +10,7 @@
 //      as one run
 //   2. segments whose bytes are in the swap file, by swap position, copied the same way
 //   3. segments that exist only in memory or changed there, in key order, each by its writer
+// except that the records of a key the store holds twice follow the key index among themselves.
 
 #include <algorithm>
 #include <string>
@@ -132,6 +133,7 @@ ErrCode PFMFile::WriteSegments(IWriteFile& out, SaveResult& result) {
     }
     if (err == kNoErr && !inSwap.empty()) err = CopyRuns(*SwapReader(), inSwap, true, out, result, progress);
     if (err == kNoErr) err = WriteInMemory(inMemory, out, result, progress);
+    OrderRepeatedKeys(result.map, result.entries);
     return err;
 }
 
@@ -246,6 +248,7 @@ void PFMFile::ApplySaved(const SaveResult& result) {
     }
     header_ = result.header;
     flags_ &= ~kChanged;
+    leftOut_.clear();
 }
 
 // --- the four saves
@@ -360,5 +363,6 @@ ErrCode PFMFile::AppendChangedSegments(IWriteFile& out, SaveResult& result) {
     if (err == kNoErr && !inSwap.empty()) err = CopyRuns(*SwapReader(), inSwap, true, out, result, progress);
     if (err == kNoErr)
         err = WriteInMemory(SegmentsWhere(&SegmentMapEntry::IsNewInMemory), out, result, progress);
+    OrderRepeatedKeys(result.map, result.entries);
     return err;
 }

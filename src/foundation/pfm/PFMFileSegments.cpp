@@ -10,6 +10,7 @@
 #include "foundation/pfm/PFMData.h"
 #include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMFile.h"
+#include "foundation/pfm/PFMRepeatedKeys.h"
 #include "foundation/pfm/PFMState.h"
 #include "foundation/pfm/StoreBusy.h"
 
@@ -156,6 +157,8 @@ ErrCode PFMFile::RestoreRemovedSegments() {
     SegmentMap map;
     const ErrCode err = disk_->ReadLayout(header, map);
     if (err != kNoErr) return err;
+    // What the open left out stays out.
+    PFMTakeRepeatedKeys(map);
     std::vector<std::uint32_t> claimed;
     for (const SegmentMapEntry& entry : entries_) {
         if (entry.HasFilePlace() && !entry.IsOrphaned()) claimed.push_back(entry.FilePosition());
@@ -184,6 +187,7 @@ ErrCode PFMFile::ResizeData(void** data, std::uint32_t size) {
     const PFMSegmentKey key = GetKeyAt(index);
     const int priority = GetPriorityAt(index);
     const bool preload = GetPreloadAt(index);
+    const std::size_t place = KeyPlaceOf(index);
     StoreBusy busy(*this);
     const Index added = AddSegment(key, block, priority, kRawSegment);
     if (added == kNone) {
@@ -194,6 +198,8 @@ ErrCode PFMFile::ResizeData(void** data, std::uint32_t size) {
     // The old block leaves the store; another holder keeps it until it checks it in.
     RemoveAt(index);
     CheckInAt(index);
+    // A look-up of a key the store holds twice answers the same segment as before.
+    PutKeyAt(added, place);
     *data = block;
     return kNoErr;
 }

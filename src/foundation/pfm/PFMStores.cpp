@@ -240,6 +240,11 @@ bool PFMIsChanged(PFMFile* store) {
     return store && store->IsChanged();
 }
 
+SegmentMap PFMGetLeftOutRecords(PFMFile* store) {
+    store = StoreOrCurrent(store);
+    return store ? store->GetLeftOutRecords() : SegmentMap();
+}
+
 bool PFMIsFastSaveAllowed(PFMFile* store) {
     store = StoreOrCurrent(store);
     return store && store->HasFlag(PFMFile::kFastSaveAllowed);

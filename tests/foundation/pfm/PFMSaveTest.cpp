@@ -248,8 +248,13 @@ TEST_F(PFMSaveTest, SegmentsSharingAKeyAreSavedEach) {
     std::sort(texts.begin(), texts.end());
     EXPECT_EQ(texts, (std::vector<std::string>{"newer", "newest", "older"}));
     PFMCloseFile(store);
-    ASSERT_NE(PFMOpenFile(&ref), nullptr);
-    for (int removed = 0; removed < 3; ++removed) EXPECT_TRUE(PFMRemoveSegment(kText, 1));
+    // A map that lists a key more than once is read as damaged: the record listed first, the
+    // segment a look-up answered before the save, is read; the others are left out and named.
+    PFMFile* reopened = PFMOpenFile(&ref);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(SegmentText(kText, 1), "older");
+    EXPECT_EQ(PFMGetLeftOutRecords(reopened).size(), 2u);
+    EXPECT_TRUE(PFMRemoveSegment(kText, 1));
     EXPECT_FALSE(PFMSegmentExists(kText, 1));
 }
 

@@ -1,0 +1,54 @@
+#include "app/LeftOutRecords.h"
+
+#include <cctype>
+
+#include "foundation/pfm/FourCCText.h"
+#include "storymodel/TextHelpers.h"
+
+namespace {
+
+struct RecordKind {
+    FourCC type;
+    const char* holds;
+};
+
+constexpr RecordKind kRecordKinds[] = {
+    {FourCCOf("CHAR"), "a character"},
+    {FourCCOf("CPIX"), "a character's picture"},
+    {FourCCOf("SDI4"), "the story's information (its title, author and synopses)"},
+    {FourCCOf("SDI3"), "the story's information (its title, author and synopses)"},
+    {FourCCOf("SDOC"), "the story's information (its title, author and synopses)"},
+    {FourCCOf("RESP"), "the storyform choices"},
+    {FourCCOf("FCAP"), "the storyform's values in force"},
+    {FourCCOf("STEL"), "the storytelling"},
+    {FourCCOf("LOCK"), "the storyform locks"},
+    {FourCCOf("QST3"), "which questions of the query system were answered"},
+    {FourCCOf("SCNL"), "the scenes"},
+};
+
+const char* WhatItHolds(FourCC type) {
+    for (const RecordKind& kind : kRecordKinds)
+        if (kind.type == type) return kind.holds;
+    return "a part of the story";
+}
+
+// The type as its four characters when they are printable, else character by character.
+std::string TypeText(FourCC type) {
+    char text[8];
+    FourCCToText(type, text);
+    for (int i = 0; i < 4; ++i)
+        if (!std::isprint(static_cast<unsigned char>(text[i]))) return DescribeFourCC(type);
+    return std::string("'") + text + "'";
+}
+
+}  // namespace
+
+std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records) {
+    std::vector<std::string> lines;
+    for (const SegmentMapRecord& record : records) {
+        lines.push_back(FormatText(
+            "%s: a second record the file lists as %s %u (the first one listed is kept)",
+            WhatItHolds(record.type), TypeText(record.type).c_str(), static_cast<unsigned>(record.id)));
+    }
+    return lines;
+}
