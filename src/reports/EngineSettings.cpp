@@ -1,13 +1,14 @@
 // The story engine's settings (report id 58): the template's texts, then the eight dynamics and
-// the four throughlines' domains with the values the storyform holds (as macros, so that a value
-// not chosen reads as not chosen in words), and how many storyforms the choices still allow (a
-// story that has kept no count yet says so).
+// the four throughlines' domains with the values the storyform holds (a value not chosen yet says
+// so), and how many storyforms the choices still allow (a story that has kept no count yet says
+// so).
 //
 // Template 58, every key from "S1" up to the first missing one. Story points read: the dynamics
 // "Resolve", "Direction", "Approach", "Sex", "Work", "Limit", "Outcome" and "Judgment", and
 // "STDom", "MCDom", "OCDom" and "PLDom"; the storyform count of the story's storyform.
 
 #include <cstdint>
+#include <string>
 
 #include "reports/ReportComposer.h"
 #include "reports/ReportThroughlines.h"
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr const char* kBullet = "\x95 ";
+constexpr const char* kNotChosen = "not chosen yet";
 
 }  // namespace
 
@@ -30,7 +32,8 @@ void ReportComposer::BuildReportSection58() {
     for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) {
         const StoryPointRecord* point = StoryPointAt(DynamicIndex(dynamic));
         if (!point || !point->code) continue;
-        AppendFormatted("%s%s:  {SNF(%s)}", kBullet, StoryPointDisplayName(*point), point->code);
+        AppendFormatted("%s%s:  %s", kBullet, StoryPointDisplayName(*point),
+                        ValueOr(point->code, kNotChosen).c_str());
         AppendStyleCode(ReportStyle::kLineEnd);
     }
     AppendStyleCode(ReportStyle::kLineEnd);
@@ -39,7 +42,8 @@ void ReportComposer::BuildReportSection58() {
     AppendStyleCode(ReportStyle::kBoldOff);
     AppendStyleCode(ReportStyle::kLineEnd);
     for (const ReportThroughline& throughline : kReportThroughlines) {
-        AppendFormatted("%s%s:  {SNF(%sDom)}", kBullet, throughline.name, throughline.prefix);
+        const std::string domain = std::string(throughline.prefix) + "Dom";
+        AppendFormatted("%s%s:  %s", kBullet, throughline.name, ValueOr(domain.c_str(), kNotChosen).c_str());
         AppendStyleCode(ReportStyle::kLineEnd);
     }
     AppendStyleCode(ReportStyle::kLineEnd);

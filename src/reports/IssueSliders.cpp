@@ -4,7 +4,7 @@
 // the counterpoint weighs ("STRng2Slider"), and the balance of the conflict between them
 // ("STCnftSlider", the first less the second). A throughline whose sliders were never set says
 // so; values outside their range are held to it. The story's storytelling text of the conflict
-// ("STCnft") follows.
+// ("STCnft") follows. An issue or counterpoint not chosen yet is said to be so.
 //
 // Template 42, every key from "S1" up to the first missing one. Read from the story's storytelling
 // record: the sliders "STRngSlider", "STRng2Slider" and "STCnftSlider" and the same of "MC", "OC"
@@ -64,12 +64,17 @@ void ReportComposer::BuildReportSection42() {
         AppendText(throughline.name);
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendStyleCode(ReportStyle::kLineEnd);
-        if (!set) {
+        if (!IsPointChosen(prefix + "Rng") || !IsPointChosen(prefix + "Rng2")) {
+            AppendText("The issue and its counterpoint are not both chosen yet");
+        } else if (!set) {
             AppendFormatted("%s and %s are not weighed against each other yet", issue.c_str(),
                             counterpoint.c_str());
         } else {
-            AppendFormatted("%s weighs %s and %s weighs %s; the conflict between them ", issue.c_str(),
-                            WeightWord(weight), counterpoint.c_str(), WeightWord(counterweight));
+            // The roles are the subjects: a value's name may be plural ("Senses").
+            AppendFormatted(
+                "The issue, %s, weighs %s, and its counterpoint, %s, weighs %s; the conflict "
+                "between them ",
+                issue.c_str(), WeightWord(weight), counterpoint.c_str(), WeightWord(counterweight));
             if (conflict == 0) {
                 AppendText("holds the two in balance");
             } else {

@@ -5,7 +5,8 @@
 // Template 1006, keys S1-S16, S21-S27 and S32-S53. Storytelling keys: "Direction", "Approach",
 // "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
 // "MCUnRng", "STPbm" and "STSol". A sentence that rests on a dynamic not chosen yet (neither of its
-// two values) gives way to one that says so (S37 to S53). The growth and the story's problem end
+// two values) gives way to one that says so (S37 to S53), and a story point not chosen yet reads as
+// one ("a symptom not chosen yet"). The growth and the story's problem end
 // their sentences with the two blanks of a sentence that goes on (S5 and S21 follow them), so that
 // the texts after a storytelling block start their lines without one.
 
@@ -70,10 +71,10 @@ void ReportComposer::BuildMainCharacterDynamics() {
     t.Key(11);
     if (change || !resolveChosen) {
         t.Key(change ? 12 : 38);
-        AppendText("{SNF(MCFoc)}");
+        AppendText(ValueOr("MCFoc", "a symptom not chosen yet").c_str());
         AppendStoryPoint(start ? "MCFoc" : "MCDir", ", ", true);
         t.Key(13);
-        AppendText("{SNF(MCDir)}");
+        AppendText(ValueOr("MCDir", "a response not chosen yet").c_str());
         AppendStoryPoint(start ? "MCDir" : "MCFoc", ".  ", false);
     }
     if (!change) {
@@ -116,7 +117,12 @@ void ReportComposer::BuildMainCharacterDynamics() {
         AppendText(resolve.c_str());
         AppendStoryPoint("Resolve", " ", true);
         t.Key(26);
-        AppendText(change ? "{SNN(STSol)}" : "{SNN(STPbm)}");
+        const char* turn = change ? "STSol" : "STPbm";
+        if (IsPointChosen(turn)) {
+            AppendFormatted("{SNN(%s)}", turn);
+        } else {
+            AppendText(change ? "a solution not chosen yet" : "a problem not chosen yet");
+        }
         AppendStoryPoint(change ? "STSol" : "STPbm", ".", false);
     } else {
         t.Key(47);

@@ -6,10 +6,11 @@
 // "Work", "Limit", "Outcome" and "Judgment". A sentence that rests on a dynamic not chosen yet
 // (neither of its two values) gives way to one that says so (S25, S26, S29-S31 and S34-S37).
 //
-// Two word choices differ from the plain pairing so that the sentences read as English: the words
+// Three word choices differ from the plain pairing so that the sentences read as English: the words
 // that open the judgment's sentence carry the plot and its verb ("not only does the plot end" or
-// "although the plot ends": one verb cannot follow both), and what the driving steps call for is
-// "decisions to be made" or "actions to be taken".
+// "although the plot ends": one verb cannot follow both), what the driving steps call for is
+// "decisions to be made" or "actions to be taken", and the limit is felt "not as a ticking clock
+// but as a closing down of options" (or the other way round), the two halves alike.
 
 #include <string>
 
@@ -32,7 +33,7 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
     const std::string l3 =
         optionlock ? "an " + bold + "Optionlock" + plain : "a " + bold + "Timelock" + plain;
     const char* l4 = optionlock ? "ticking clock" : "running out of options";
-    const char* l5 = optionlock ? "the closing down of options" : "by running out of time";
+    const char* l5 = optionlock ? "a closing down of options" : "a running out of time";
     const std::string l6 = optionlock ? "all " + bold + "Options" + plain + " have been exhausted"
                                       : bold + "Time" + plain + " has run out";
     const char* o1 = success ? "is" : "is NOT";
@@ -69,7 +70,7 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
         t.Key(11);
         AppendText(l3.c_str());
         t.Key(12);
-        AppendFormatted("%s but %s", l4, l5);
+        AppendFormatted("%s but as %s", l4, l5);
         t.Key(13);
         AppendText(l1);
         t.Key(27);

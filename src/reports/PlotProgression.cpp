@@ -3,8 +3,8 @@
 // signpost after it. The throughlines follow in the order of their story points (overall story,
 // main character, impact character, subjective story); each is a short block, so that a report
 // printed in several columns (the story's "NumCols", applied when its pages are made) keeps a
-// throughline's block together. The types are macros ({SNF(STType1)}): a signpost not chosen
-// reads as not chosen in words.
+// throughline's block together. The types are macros ({SNF(STType1)}); a signpost not chosen yet,
+// and a journey to or from one, say so.
 //
 // Reads no template. Story points read: "STType1"-"STType4" and the same of "MC", "OC" and "PL",
 // and their storytelling texts.
@@ -13,6 +13,12 @@
 
 #include "reports/ReportComposer.h"
 #include "reports/ReportThroughlines.h"
+
+namespace {
+
+constexpr const char* kNotChosen = "not chosen yet";
+
+}  // namespace
 
 void ReportComposer::BuildReportSection11() {
     for (const ReportThroughline& throughline : kReportThroughlines) {
@@ -23,14 +29,20 @@ void ReportComposer::BuildReportSection11() {
             AppendStyleCode(ReportStyle::kBoldOn);
             AppendFormatted("Signpost %d:", act);
             AppendStyleCode(ReportStyle::kBoldOff);
-            AppendFormatted("  {SNF(%s)}", key);
+            AppendFormatted("  %s", ValueOr(key, kNotChosen).c_str());
             AppendStoryPoint(key, "", false);
             AppendStyleCode(ReportStyle::kLineEnd);
             if (act == 4) break;
             AppendStyleCode(ReportStyle::kBoldOn);
             AppendFormatted("Journey %d:", act);
             AppendStyleCode(ReportStyle::kBoldOff);
-            AppendFormatted("  from {SNF(%s)} to {SNF(%sType%d)}", key, throughline.prefix, act + 1);
+            char next[16];
+            std::snprintf(next, sizeof next, "%sType%d", throughline.prefix, act + 1);
+            if (IsPointChosen(key) && IsPointChosen(next)) {
+                AppendFormatted("  from {SNF(%s)} to {SNF(%s)}", key, next);
+            } else {
+                AppendFormatted("  %s", kNotChosen);
+            }
             AppendStyleCode(ReportStyle::kLineEnd);
         }
         AppendStyleCode(ReportStyle::kLineEnd);

@@ -1,6 +1,7 @@
 // The plot act by act (report id 31): the template's introduction, then each throughline in the
 // order overall story, subjective story, main character, impact character, introduced in its own
-// words with the type its act one deals with, and followed by its act summary sentences.
+// words with the type its act one deals with (or that it is not chosen yet), and followed by its act
+// summary sentences.
 //
 // Template 1011, every key from "S1" up to the first missing one. Story points read: the
 // throughlines' signposts and domains (through the act summaries).
@@ -16,22 +17,14 @@ namespace {
 
 struct Introduction {
     std::int16_t throughline;
-    const char* words;  // formatted with the key of its first signpost
+    const char* words;  // up to what its act one deals with
 };
 
 constexpr std::array<Introduction, 4> kIntroductions = {{
-    {0,
-     "The {NObje} Story is the story as everyone in it lives it: its act one deals primarily with "
-     "{SNF(%s)}."},
-    {3,
-     "The {NSubj} Story is the relationship between the Main and the {NObst} Character: its act one deals "
-     "primarily with {SNF(%s)}."},
-    {1,
-     "The Main Character's throughline is the story seen from the inside, by {CNN(MC,NM)}: its act one "
-     "deals primarily with {SNF(%s)}."},
-    {2,
-     "The {NObst} Character's throughline is the challenge to that view that comes from {CNN(OC,NM)}: "
-     "its act one deals primarily with {SNF(%s)}."},
+    {0, "The {NObje} Story is the story as everyone in it lives it: "},
+    {3, "The {NSubj} Story is the relationship between the Main and the {NObst} Character: "},
+    {1, "The Main Character's throughline is the story seen from the inside, by {CNN(MC,NM)}: "},
+    {2, "The {NObst} Character's throughline is the challenge to that view that comes from {CNN(OC,NM)}: "},
 }};
 
 }  // namespace
@@ -44,7 +37,12 @@ void ReportComposer::BuildReportSection31() {
         AppendHeading(throughline.name);
         char key[16];
         std::snprintf(key, sizeof key, "%sType1", throughline.prefix);
-        AppendFormatted(introduction.words, key);
+        AppendText(introduction.words);
+        if (IsPointChosen(key)) {
+            AppendFormatted("its act one deals primarily with {SNF(%s)}.", key);
+        } else {
+            AppendText("what its act one deals with is not chosen yet.");
+        }
         AppendStyleCode(ReportStyle::kLineEnd);
         BuildActSummary(introduction.throughline);
         AppendStyleCode(ReportStyle::kParagraphEnd);

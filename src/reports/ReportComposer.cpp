@@ -6,12 +6,16 @@
 #include <cstdarg>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "foundation/pfm/PText.h"
 #include "framework/graphics/FontMapping.h"
+#include "reports/ReportConditions.h"
 #include "reports/ReportTemplates.h"
 #include "reports/ReportText.h"
 #include "storymodel/StoryDocument.h"
+#include "storymodel/engine/IStoryForm.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 namespace {
 
@@ -169,6 +173,32 @@ void ReportComposer::AppendMargins(int left, int right, int first) {
     AppendText(StyleCodeText(command).c_str());
 }
 
+bool ReportComposer::IsPointChosen(std::string_view code) const {
+    // The impact character's resolve is the other value of the main character's.
+    if (code == "OCResolve" || code == "ResOC") code = "Resolve";
+    const int index = StoryPointIndexForCode(std::string(code).c_str());
+    if (index < 0) return false;
+    // The value the macros will name: the story's, or without a story the storyform's.
+    const std::int16_t value = document_    ? document_->GetStoryPointValue(index)
+                               : storyForm_ ? storyForm_->GetValueAt(index)
+                                            : 0;
+    // 0 is no choice, -1 more than one.
+    return value > 0;
+}
+
+std::string ReportComposer::ValueOr(const char* code, const char* unchosen) const {
+    return IsPointChosen(code) ? std::string("{SNF(") + code + ")}" : std::string(unchosen);
+}
+
+void ReportComposer::SettleConditions(char* text) const {
+    if (!report_conditions::HoldsReportCondition(text)) return;
+    const std::string settled = report_conditions::ResolveReportConditions(
+        text, [this](std::string_view code) { return IsPointChosen(code); });
+    // A settled text is never longer than the text it was settled from.
+    settled.copy(text, settled.size());
+    text[settled.size()] = '\0';
+}
+
 // --- Section
 
 ReportComposer::Section::Section(ReportComposer& composer, std::int16_t record)
@@ -178,9 +208,15 @@ ReportComposer::Section::Section(ReportComposer& composer, std::int16_t record)
 
 ReportComposer::Section::~Section() = default;
 
+bool ReportComposer::Section::ReadSettled(const char* key, char* buffer) {
+    if (!record_ || !record_->Read(key, buffer, kWorkBufferSize)) return false;
+    composer_.SettleConditions(buffer);
+    return true;
+}
+
 bool ReportComposer::Section::AppendKey(const char* key) {
     char* buffer = composer_.WorkBuffer(0);
-    if (!record_ || !record_->Read(key, buffer, kWorkBufferSize)) return false;
+    if (!ReadSettled(key, buffer)) return false;
     composer_.AppendText(buffer);
     return true;
 }
@@ -189,7 +225,7 @@ bool ReportComposer::Section::Read(int n, std::string& text) {
     char key[16];
     std::snprintf(key, sizeof key, "S%d", n);
     char* buffer = composer_.WorkBuffer(0);
-    const bool found = record_ && record_->Read(key, buffer, kWorkBufferSize);
+    const bool found = ReadSettled(key, buffer);
     text = found ? buffer : "";
     return found;
 }

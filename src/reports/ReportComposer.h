@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "foundation/String.h"
 #include "foundation/TypedList.h"
@@ -218,6 +219,9 @@ protected:
         bool Read(int n, std::string& text);
 
     private:
+        // Reads the key's text into the buffer with its conditions settled (ReportConditions.h).
+        bool ReadSettled(const char* key, char* buffer);
+
         ReportComposer& composer_;
         std::unique_ptr<ReportTemplate> record_;
     };
@@ -244,6 +248,12 @@ protected:
     // One story point group's table with its header row, for the printables of report id 6.
     std::unique_ptr<PrintableTable> MakeStoryPointHeader();
     IReportTemplates& Templates();
+    // Whether the story point of the code has a value chosen (one value: not 0, nor -1 for several).
+    bool IsPointChosen(std::string_view code) const;
+    // The value's name as a macro ("{SNF(code)}") when it is chosen, else the words given.
+    std::string ValueOr(const char* code, const char* unchosen) const;
+    // Settles the template text's conditions on what the storyform has chosen, in place.
+    void SettleConditions(char* text) const;
 
 private:
     IOutlineWindow* owner_;

@@ -11,7 +11,7 @@
 // macros a definition holds) and decoded before it is printed; the group tables
 // follow each other on the pages and keep the report's page numbers. A line that sets its name and
 // value in bold switches bold off at its end, so that the storytelling text and the lines after it
-// are not bold.
+// are not bold. A story point whose value is not chosen yet says so, with what the point is.
 
 #include <algorithm>
 #include <array>
@@ -62,6 +62,7 @@ constexpr std::int32_t kCellInsetY = 2;
 constexpr std::int32_t kHeaderInset = 1;
 
 constexpr char kBullet = '\x95';
+constexpr const char* kNotChosen = "not chosen yet";
 
 bool IsSkipped(std::int16_t number) {
     return std::find(kSkipped.begin(), kSkipped.end(), number) != kSkipped.end();
@@ -166,7 +167,14 @@ void ReportComposer::BuildStoryPointsOutput() {
         const std::string definition = "{SDF(" + code + ")}";
         const std::string head = std::string(1, kBullet) + " " + bold + point.name + ": ";
         StoryPointLine formed;
-        switch (point.kind) {
+        // A value not chosen yet is said to be so, and the line tells what the point is.
+        const bool showsValue = point.kind >= 0 && point.kind <= 8 && point.kind != 7;
+        switch (showsValue && !IsPointChosen(code) ? -1 : point.kind) {
+            case -1: {
+                const std::string about = point.explanation.empty() ? "" : " (" + point.explanation + ")";
+                formed = {head + kNotChosen + about + plain, {point.name, kNotChosen, point.explanation}};
+                break;
+            }
             case 7:
                 // A position's place or a home class's class, with what it is.
                 formed = {head + value + " (" + point.explanation + ")" + plain,

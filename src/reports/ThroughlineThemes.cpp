@@ -3,6 +3,7 @@
 // words chosen from the storyform's dynamics.
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "reports/ReportComposer.h"
@@ -50,7 +51,6 @@ struct ImpactMethod {
 
 ImpactMethod MethodOfClass(int classDigit) {
     switch (classDigit) {
-        case 0: return {"in a way not chosen yet", "not chosen yet"};
         case 1: return {"by changing the situation", "situation"};
         case 2: return {"by taking action", "activity"};
         case 3: return {"through manipulation", "manner of thinking"};
@@ -58,13 +58,37 @@ ImpactMethod MethodOfClass(int classDigit) {
     }
 }
 
+// What the Main Character's resolve comes to, after the words that name it ("Holding on to her
+// first way of meeting her excess "): whether the story's problem is resolved (the outcome) and
+// whether the character's own trouble is eased (the judgment). One not chosen yet is said to be so;
+// with neither chosen the sentence is a question from its start (see BuildMainCharacterThemes).
+std::string ResolveConsequence(const ReportDynamics& d) {
+    const std::string own = "{PPN(MC,0,P1)} own trouble";
+    const std::string problem =
+        d.success ? "sees the story's problem resolved" : "does not see the story's problem resolved";
+    const std::string trouble = (d.good ? "eases " : "does not ease ") + own;
+    if (d.OutcomeChosen() && d.JudgmentChosen()) {
+        if (d.failure && d.bad) return "neither sees the story's problem resolved nor eases " + own;
+        return problem + (d.success == d.good ? " and " : " but ") + trouble;
+    }
+    if (d.OutcomeChosen()) return problem + ", though whether it eases " + own + " is not chosen yet";
+    if (d.JudgmentChosen())
+        return trouble + ", though whether it sees the story's problem resolved is not chosen yet";
+    return "sees the story's problem resolved, and whether it eases " + own + ", is not chosen yet";
+}
+
 }  // namespace
 
 void ReportComposer::BuildStoryThroughlineThemes() {
     const auto [row, column] = IssuePartners(storyForm_, kObjectiveStory);
+    // The issue's neighbours are named only while the issue is chosen.
+    const bool neighbours = row > 0 && column > 0;
     Section t(*this, 1000);
     t.Keys({1, 3, 5, 6, 8, 9});
-    AppendFormatted("{SNF(%hd)} and {SNF(%hd)}.  ", row, column);
+    if (neighbours) {
+        t.Key(25);
+        AppendFormatted("{SNF(%hd)} and {SNF(%hd)}.  ", row, column);
+    }
     t.Keys({11, 12});
     AppendStoryPoint("STDom", " ", true);
     t.Key(13);
@@ -76,7 +100,10 @@ void ReportComposer::BuildStoryThroughlineThemes() {
     t.Key(24);
     AppendStoryPoint("STCnft", ".  ", false);
     t.Key(15);
-    AppendFormatted("{SNF(%hd)} and {SNF(%hd)}.  ", row, column);
+    if (neighbours) {
+        t.Key(26);
+        AppendFormatted("{SNF(%hd)} and {SNF(%hd)}.  ", row, column);
+    }
     t.Key(16);
     AppendStoryPoint("STPbm", " ", true);
     t.Key(17);
@@ -96,6 +123,7 @@ void ReportComposer::BuildStoryThroughlineThemes() {
 
 void ReportComposer::BuildSubjectiveThroughlineThemes() {
     const auto [row, column] = IssuePartners(storyForm_, kSubjectiveStory);
+    const bool neighbours = row > 0 && column > 0;
     Section t(*this, 1001);
     t.Keys({1, 2});
     AppendStoryPoint("PLRng", ".  ", false);
@@ -103,12 +131,19 @@ void ReportComposer::BuildSubjectiveThroughlineThemes() {
     AppendStoryPoint("PLRng2", ".  ", false);
     t.Key(11);
     AppendStoryPoint("PLCnft", ".  ", false);
-    t.Key(12);
-    AppendFormatted("{SPN(%hd)} and {SPN(%hd)}", row, column);
-    t.Keys({3, 4});
+    if (neighbours) {
+        t.Key(12);
+        AppendFormatted("{SPN(%hd)} and {SPN(%hd)}", row, column);
+        t.Key(3);
+    }
+    t.Key(4);
     AppendStoryPoint("PLRng", ".  ", false);
-    t.Key(5);
-    AppendFormatted("{SPN(%hd)} and {SPN(%hd)}", row, column);
+    if (neighbours) {
+        t.Key(5);
+        AppendFormatted("{SPN(%hd)} and {SPN(%hd)}", row, column);
+    } else {
+        t.Key(13);
+    }
     t.Key(6);
     AppendStoryPoint("PLFoc", ".  ", false);
     t.Key(7);
@@ -122,8 +157,8 @@ void ReportComposer::BuildSubjectiveThroughlineThemes() {
 
 // What rests on a dynamic not chosen yet says so instead (S36 to S42): the growth (S7 to S9, S24
 // and S25, S28), the question the story puts (S10 to S17, resting on growth, resolve, judgment and
-// limit), the fit of approach and driver (S18 to S21) and what holding on does to the story's
-// problem (S28 to S30, resting on resolve and judgment).
+// limit), the fit of approach and driver (S18 to S21) and what the resolve comes to (S28 to S30,
+// resting on the resolve; the outcome and the judgment it comes to are told in words each).
 void ReportComposer::BuildMainCharacterThemes() {
     const ReportDynamics d(storyForm_);
     // Growth: too much of something, or too little.
@@ -136,14 +171,14 @@ void ReportComposer::BuildMainCharacterThemes() {
     const char* wait = d.timelock ? "long enough" : "until all the pieces are in place";
     // Whether the character's approach fits the story's driver.
     const bool misfit = (d.doer && d.decision) || (d.beer && d.action);
-    const char* interest = misfit ? "not comfortable with the approach" : "also interested in working";
+    const char* interest = misfit ? "not comfortable working" : "also interested in working";
     const char* role = misfit ? "dragged along" : "indispensable";
     const char* reaction = misfit ? "avoid" : "resist";
     const char* preposition = !d.FitChosen() ? "by" : misfit ? "with" : "in";
-    // What the character's resolve does to the story's problem.
-    const bool prevents = d.change ? d.good : !d.good;
-    const char* effect = prevents ? "prevents" : "allows";
-    const char* being = prevents ? "from being" : "to be";
+    // What the character's resolve comes to: holding on to the first way, or letting go of it.
+    const bool endChosen = d.OutcomeChosen() || d.JudgmentChosen();
+    const char* resolveWords = d.change ? (endChosen ? "Letting go of" : "Whether letting go of")
+                                        : (endChosen ? "Holding on to" : "Whether holding on to");
 
     Section t(*this, 1002);
     const auto word = [this](const char* text) { AppendText(text); };
@@ -208,9 +243,10 @@ void ReportComposer::BuildMainCharacterThemes() {
     AppendStoryPoint("MCFoc", " ", true);
     t.Key(27);
     AppendStoryPoint("MCDir", ".  ", false);
-    if (!d.ResolveAndJudgmentChosen()) {
+    if (!d.ResolveChosen()) {
         t.Key(41);
     } else {
+        word(resolveWords);
         if (d.GrowthChosen()) {
             t.Key(28);
             word(shortAmount);
@@ -218,7 +254,7 @@ void ReportComposer::BuildMainCharacterThemes() {
         } else {
             t.Key(42);
         }
-        AppendFormatted("%s the story's problem %s", effect, being);
+        word(ResolveConsequence(d).c_str());
         t.Key(30);
     }
     word(preposition);
@@ -234,7 +270,6 @@ void ReportComposer::BuildMainCharacterThemes() {
 void ReportComposer::BuildImpactCharacterThemes() {
     const ReportDynamics d(storyForm_);
     const std::int16_t problem = ValueAt(storyForm_, kObstacleCharacter, kProblemOffset);
-    const ImpactMethod way = MethodOfClass(problem > 0 ? ElementClassDigit(problem) : 0);
     const bool wrong = d.ResolveMatchesJudgment();
 
     Section t(*this, 1003);
@@ -248,9 +283,14 @@ void ReportComposer::BuildImpactCharacterThemes() {
     } else {
         t.Key(15);
     }
-    AppendText(way.method);
-    t.Key(5);
-    AppendFormatted("\"%s\"", way.domain);
+    if (problem > 0) {
+        const ImpactMethod way = MethodOfClass(ElementClassDigit(problem));
+        AppendText(way.method);
+        t.Key(5);
+        AppendFormatted("\"%s\"", way.domain);
+    } else {
+        t.Key(16);
+    }
     t.Key(6);
     AppendStoryPoint("OCDom", " ", true);
     t.Key(7);

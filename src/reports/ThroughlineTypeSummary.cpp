@@ -1,6 +1,7 @@
 // The four throughlines set against each other act by act (report id 32): six sentences an act,
 // each joining the type of one throughline's signpost with another's. The types and the two
-// characters' names are macros the expander fills in ({SNF(STType2)}, {CNN(MC,NM)}).
+// characters' names are macros the expander fills in ({SNF(STType2)}, {CNN(MC,NM)}); a signpost
+// not chosen yet reads as one.
 //
 // Template 1008, keys S1 and S3 (the introduction). The sentences are this builder's own words.
 
@@ -10,6 +11,8 @@
 #include "reports/ReportComposer.h"
 
 namespace {
+
+constexpr const char* kNotChosen = "a signpost not chosen yet";
 
 // How each throughline is looked at, and the prefix of its signpost keys.
 struct View {
@@ -48,8 +51,8 @@ void ReportComposer::BuildThroughlineTypeSummary() {
             char firstKey[16], secondKey[16];
             std::snprintf(firstKey, sizeof firstKey, "%sType%hd", first->prefix, act);
             std::snprintf(secondKey, sizeof secondKey, "%sType%hd", second->prefix, act);
-            AppendFormatted("%s {SNF(%s)} %s %s {SNF(%s)}.", first->opening, firstKey, "is contrasted with",
-                            second->later, secondKey);
+            AppendFormatted("%s %s %s %s %s.", first->opening, ValueOr(firstKey, kNotChosen).c_str(),
+                            "is contrasted with", second->later, ValueOr(secondKey, kNotChosen).c_str());
             AppendStyleCode(ReportStyle::kParagraphEnd);
         }
         AppendStyleCode(ReportStyle::kLineEnd);

@@ -20,6 +20,11 @@ protected:
         return Take();
     }
     static std::string B(const char* word) { return Code("B+") + word + Code("B-"); }
+    // The value of the story point, in the story and in the storyform the builders read alike.
+    void Choose(const char* code, std::int16_t value) {
+        form.SetValueByCode(code, value);
+        story->StoryForm().SetValueAt(StoryPointIndexForCode(code), value);
+    }
     static std::string Rule() { return "\n" + std::string(30, '_') + "\n"; }
     // The storytelling block of a story point (with "..." when the sentence goes on).
     static std::string Told(const char* key, bool continues) {
@@ -30,6 +35,7 @@ protected:
 
 TEST_F(Narratives, MainCharacterSteadfastTimelockActionSuccessGood) {
     form.Set({D::kSteadfast, D::kTimelock, D::kAction, D::kSuccess, D::kGood, D::kStart, D::kDoer});
+    Choose("STPbm", 85);
     const std::string driver = "take " + B("Action"), limit = B("Time");
     const std::string expected = "[S1][S2][S4].  [S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
                                  " [S10]" + limit + ".[S11][S14] [S15].[S16][S36].  [S21]" + limit +
@@ -45,6 +51,7 @@ TEST_F(Narratives, MainCharacterChangeStopDecisionFailureBadWithTextsAndVocabula
     composer->SetShowStorytelling(1);
     Tell("MCDir", "towards");
     Tell("MCFoc", "at");
+    for (const char* code : {"MCFoc", "MCDir", "STSol"}) Choose(code, 86);
     const std::string driver = "make a " + B("Decision"), limit = B("Options");
     // With Stop, the focus is followed by the direction's text and the direction by the focus's.
     const std::string expected = "[S1][S2][S3].  [S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
@@ -60,6 +67,14 @@ TEST_F(Narratives, MainCharacterChangeStopDecisionFailureBadWithTextsAndVocabula
         started.find("[S12]{SNF(MCFoc)}" + Told("MCFoc", true) + "[S13]{SNF(MCDir)}" + Told("MCDir", false)),
         std::string::npos)
         << started;
+    // Points not chosen yet read as such, the storytelling still after them.
+    for (const char* code : {"MCFoc", "MCDir", "STSol"}) Choose(code, 0);
+    const std::string unchosen = Build(&ReportComposer::BuildMainCharacterDynamics);
+    EXPECT_NE(unchosen.find("[S12]a symptom not chosen yet" + Told("MCFoc", true) + "[S13]a response not chosen yet" +
+                            Told("MCDir", false)),
+              std::string::npos)
+        << unchosen;
+    EXPECT_NE(unchosen.find("[S26]a solution not chosen yet."), std::string::npos) << unchosen;
 }
 
 TEST_F(Narratives, PlotDynamicsOfAnActionTimelockSuccessGoodStory) {
@@ -68,7 +83,7 @@ TEST_F(Narratives, PlotDynamicsOfAnActionTimelockSuccessGoodStory) {
         "[S1][S3]taken[S4]deliberate and ultimately decide.  [S5]decisions would never be made [S6]taken[S7]"
         "decision[S8][S10]time[S11]a " +
         B("Timelock") +
-        "[S12]running out of options but by running out of time[S13]time is[S27][S28]is[S15]been "
+        "[S12]running out of options but as a running out of time[S13]time is[S27][S28]is[S15]been "
         "achieved[S16][S18]"
         "not only does the plot end[S19]but this is favorable[S32][S33]decisions to be made.  [S21]" +
         B("Time") + " has run out.  [S22], [S23].[S24]";
@@ -84,7 +99,7 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
         "[S1][S3]made[S4]respond and ultimately take action.  [S5]actions would never be taken [S6]made[S7]"
         "action[S8][S10]options[S11]an " +
         B("Optionlock") +
-        "[S12]ticking clock but the closing down of options[S13]options are[S27][S28]is "
+        "[S12]ticking clock but as a closing down of options[S13]options are[S27][S28]is "
         "NOT[S15]occurred[S16][S18]"
         "although the plot ends[S19]this is favorable[S32][S33]actions to be taken.  [S21]all " +
         B("Options") + " have been exhausted.  [S22]" + Told("Outcome", true) + "[S23].[S24]";
@@ -155,6 +170,14 @@ TEST_F(Narratives, CharacterSynopsisWeavesInTheTwoCharactersTexts) {
 }
 
 TEST_F(Narratives, TheTypeSummaryContrastsSixPairsInEachOfTheFourActs) {
+    // A signpost not chosen yet reads as one, in its place in each sentence.
+    EXPECT_NE(Build(&ReportComposer::BuildThroughlineTypeSummary)
+                  .find("An analytical look at a signpost not chosen yet is contrasted with a passionate "
+                        "exploration of a signpost not chosen yet.\n\n"),
+              std::string::npos);
+    for (const char* throughline : {"ST", "MC", "OC", "PL"})
+        for (const char* act : {"1", "2", "3", "4"}) Choose((throughline + std::string("Type") + act).c_str(), 5);
+    log->opened.clear();
     const std::string text = Build(&ReportComposer::BuildThroughlineTypeSummary);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1008}));
     const std::string actTwo =

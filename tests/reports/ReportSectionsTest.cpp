@@ -46,12 +46,33 @@ protected:
         scene.GetDisplayName(name, sizeof name);
         return name;
     }
+    // The value of the story point, in the story and in the storyform the builders read alike.
+    void Choose(const char* code, std::int16_t value) {
+        form.SetValueByCode(code, value);
+        story->StoryForm().SetValueAt(StoryPointIndexForCode(code), value);
+    }
     static const StoryPointRecord& Point(const char* code) {
         return *StoryPointAt(StoryPointIndexForCode(code));
     }
 };
 
 TEST_F(ReportSections, PlotProgressionGivesEachThroughlineItsSignpostsAndJourneys) {
+    // Nothing chosen: each signpost and journey says so.
+    const std::string none = Build(11);
+    EXPECT_TRUE(StartsWith(none, Heading("{NObje} Story Throughline") + kB + "Signpost 1:" + kNB +
+                                     "  not chosen yet\n" + kB + "Journey 1:" + kNB + "  not chosen yet\n"))
+        << none;
+    EXPECT_EQ(none.find("{SNF("), std::string::npos) << none;
+    for (const char* throughline : {"ST", "MC", "OC", "PL"})
+        for (int act = 1; act <= 4; ++act)
+            Choose((throughline + std::string("Type") + std::to_string(act)).c_str(),
+                   static_cast<std::int16_t>(4 + act));
+    // A journey to a signpost not chosen is not chosen either.
+    Choose("PLType3", 0);
+    EXPECT_NE(Build(11).find(kB + "Journey 2:" + kNB + "  not chosen yet\n" + kB + "Signpost 3:" + kNB +
+                             "  not chosen yet\n" + kB + "Journey 3:" + kNB + "  not chosen yet\n"),
+              std::string::npos);
+    Choose("PLType3", 7);
     const std::string text = Build(11);
     const std::string overall =
         Heading("{NObje} Story Throughline") + kB + "Signpost 1:" + kNB + "  {SNF(STType1)}\n" + kB +
@@ -91,13 +112,16 @@ TEST_F(ReportSections, TheResolveNamesTheSolutionOrTheProblemOrSaysItIsNotChosen
 }
 
 TEST_F(ReportSections, ThePlotActByActIntroducesEachThroughlineBeforeItsActs) {
+    EXPECT_NE(
+        Build(31).find("The {NObje} Story is the story as everyone in it lives it: what its act one deals "
+                       "with is not chosen yet.\n"),
+        std::string::npos);
+    for (const char* key : {"STType1", "MCType1", "OCType1", "PLType1"}) Choose(key, IdOfCode("11000"));
     const std::string text = Build(31);
-    const std::string notChosen = "  The signposts of this throughline are not chosen yet.";
-    EXPECT_TRUE(
-        StartsWith(text, "[S1][S2]" + Heading("{NObje} Story Throughline") +
-                             "The {NObje} Story is the story as everyone in it lives it: its act one deals "
-                             "primarily with {SNF(STType1)}.\n" +
-                             notChosen + "\n\n" + Heading("{NSubj} Story Throughline")))
+    EXPECT_TRUE(StartsWith(text, "[S1][S2]" + Heading("{NObje} Story Throughline") +
+                                     "The {NObje} Story is the story as everyone in it lives it: its act one "
+                                     "deals primarily with {SNF(STType1)}.\n  In act one, \"{SDF(" +
+                                     std::to_string(IdOfCode("11000")) + ")}\""))
         << text;
     EXPECT_LT(text.find(Heading("{NSubj} Story Throughline")),
               text.find(Heading("Main Character Throughline")));
@@ -109,7 +133,7 @@ TEST_F(ReportSections, ThePlotActByActIntroducesEachThroughlineBeforeItsActs) {
         std::string::npos);
 
     form.Set({D::kLogical});
-    form.SetValueByCode("OCType1", IdOfCode("31000"));
+    Choose("OCType1", IdOfCode("31000"));
     const std::string acts = Build(31);
     EXPECT_NE(
         acts.find("{SNF(OCType1)}.\n  In act one, \"{SDF(" + std::to_string(IdOfCode("31000")) + ")}\""),
@@ -119,6 +143,13 @@ TEST_F(ReportSections, ThePlotActByActIntroducesEachThroughlineBeforeItsActs) {
 
 TEST_F(ReportSections, TheSlidersWeighTheIssueAgainstItsCounterpoint) {
     log->lastKey = 1;
+    // Before an issue is chosen there is nothing to weigh.
+    EXPECT_TRUE(StartsWith(Build(42), "[S1]" + kB + "{NObje} Story Throughline" + kNB +
+                                          "\nThe issue and its counterpoint are not both chosen yet.\n\n"));
+    for (const char* prefix : {"ST", "MC", "OC", "PL"}) {
+        Choose((prefix + std::string("Rng")).c_str(), IdOfCode("11100"));
+        Choose((prefix + std::string("Rng2")).c_str(), IdOfCode("11400"));
+    }
     const std::string unset = Build(42);
     EXPECT_TRUE(
         StartsWith(unset, "[S1]" + kB + "{NObje} Story Throughline" + kNB +
@@ -132,14 +163,16 @@ TEST_F(ReportSections, TheSlidersWeighTheIssueAgainstItsCounterpoint) {
     storytelling.SetNumberByName("OCCnftSlider", kPTextShort, -2);
     storytelling.SetNumberByName("PLCnftSlider", kPTextShort, 0);
     const std::string text = Build(42);
+    // The roles carry the verbs, whatever the number of the values' names.
     EXPECT_NE(
-        text.find("\n{SNF(MCRng)} weighs very heavily and {SNF(MCRng2)} weighs very lightly; the conflict "
-                  "between them leans strongly towards {SNF(MCRng)}.\n\n"),
+        text.find("\nThe issue, {SNF(MCRng)}, weighs very heavily, and its counterpoint, {SNF(MCRng2)}, "
+                  "weighs very lightly; the conflict between them leans strongly towards {SNF(MCRng)}.\n\n"),
         std::string::npos)
         << text;
-    EXPECT_NE(text.find("\n{SNF(OCRng)} weighs moderately and {SNF(OCRng2)} weighs moderately; the conflict "
-                        "between them leans slightly towards {SNF(OCRng2)}.\n\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("\nThe issue, {SNF(OCRng)}, weighs moderately, and its counterpoint, {SNF(OCRng2)}, "
+                  "weighs moderately; the conflict between them leans slightly towards {SNF(OCRng2)}.\n\n"),
+        std::string::npos);
     EXPECT_NE(text.find("the conflict between them holds the two in balance.\n\n"), std::string::npos);
     EXPECT_NE(text.find("{SNF(STRng)} and {SNF(STRng2)} are not weighed"), std::string::npos);
 }
@@ -217,6 +250,12 @@ TEST_F(ReportSections, AScenesDescriptionAtItsFieldsLimitIsWrittenWhole) {
 
 TEST_F(ReportSections, TheEngineSettingsListTheDynamicsAndDomains) {
     log->lastKey = 1;
+    const std::string none = Build(58);
+    EXPECT_NE(none.find("\x95 {NObje} Story Throughline:  not chosen yet\n"), std::string::npos) << none;
+    EXPECT_EQ(none.find("{SNF("), std::string::npos) << none;
+    for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic)
+        Choose(StoryPointAt(DynamicIndex(dynamic))->code, DynamicValue(dynamic, 0));
+    for (const char* domain : {"STDom", "MCDom", "OCDom", "PLDom"}) Choose(domain, 1);
     const std::string text = Build(58);
     const StoryPointRecord& resolve = *StoryPointAt(DynamicIndex(kResolve));
     const StoryPointRecord& judgment = *StoryPointAt(DynamicIndex(kJudgment));

@@ -83,7 +83,9 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     Describe(9, "MCDom", "Main Domain", "never shown", 8);
     Describe(10, "PLDom", "Hidden", "never shown", 9);
     Describe(13, "OCDom", "Impact Domain", "shown", 4);
-    form.SetValueByCode("STDom", 1);
+    // The values the lines show are chosen (a value not chosen yet says so: below).
+    for (const char* code : {"MCCon", "OCCon", "STPbm", "STSol", "STDom", "MCDom", "OCDom"})
+        story->StoryForm().SetValueAt(StoryPointIndexForCode(code), 1);
     const std::string text = Build();
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1079}));
     std::string expected = "[S1][S2]";
@@ -105,6 +107,19 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     expected += "[S4][S5][S6][S7][S8][S9][S10][S11][S12][S13]";
     EXPECT_EQ(text, expected);
     EXPECT_EQ(text.find("never shown"), std::string::npos);
+
+    // Not chosen: said so, with what the point is; a value-definition line has no definition to give.
+    for (const char* code : {"MCCon", "STPbm", "MCDom"})
+        story->StoryForm().SetValueAt(StoryPointIndexForCode(code), 0);
+    const std::string open = Build();
+    EXPECT_NE(open.find("\x95 " + kB + "Concern: not chosen yet (the worry)" + kNB + kStepEnd),
+              std::string::npos)
+        << open;
+    EXPECT_NE(open.find("\x95 " + kB + "Problem: not chosen yet (the trouble)" + kNB + kStepEnd),
+              std::string::npos);
+    EXPECT_NE(open.find("\x95 " + kB + "Main Domain: not chosen yet (never shown)" + kNB + kStepEnd),
+              std::string::npos);
+    EXPECT_EQ(open.find("{SNF(MCCon)}"), std::string::npos);
 }
 
 TEST_F(StoryPointsOutput, WithoutAnyDescriptionTheHeadingsComeAndASentenceSaysTheyAreMissing) {

@@ -1,6 +1,7 @@
 // The four throughline theme paragraphs over templates that answer "[Sn]": the exact sequence of
-// each, the issue's partners looked up in structure 4, the words each dynamic picks, the impact
-// character's way of working by the class of its problem (and in words while it is not chosen),
+// each, the issue's partners looked up in structure 4 (named only while the issue is chosen), the
+// words each dynamic picks, the impact character's way of working by the class of its problem (and
+// in the template's words while it is not chosen),
 // and the storytelling texts and closing notes that show-storytelling adds.
 
 #include <string>
@@ -33,10 +34,11 @@ protected:
 };
 
 const std::string kStoryUnchosen =
-    "[S1][S3][S5][S6][S8][S9]{SNF(0)} and {SNF(0)}.  [S11][S12] [S13].  [S14] [S23].  [S24].  "
-    "[S15]{SNF(0)} and {SNF(0)}.  [S16] [S17], [S18] [S19].  [S20], [S21], [S22].  ";
+    "[S1][S3][S5][S6][S8][S9][S11][S12] [S13].  [S14] [S23].  [S24].  "
+    "[S15][S16] [S17], [S18] [S19].  [S20], [S21], [S22].  ";
 
-TEST_F(ThemeParagraphs, TheOverallStoryParagraphWithNoIssueChosenNamesItsPairAsUnchosen) {
+// No issue chosen: the issue's neighbours in its quad are not named (no "{SNF(0)}").
+TEST_F(ThemeParagraphs, TheOverallStoryParagraphWithNoIssueChosenLeavesOutTheIssuesNeighbours) {
     EXPECT_EQ(Story(), kStoryUnchosen);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1000}));
 }
@@ -47,19 +49,21 @@ TEST_F(ThemeParagraphs, TheIssuePartnersAreTheRowAndColumnPartnersThatStructureF
     Place("11300", 334);  // the same column
     Place("11400", 335);  // the diagonal, never named
     const std::string text = Story();
-    EXPECT_TRUE(StartsWith(text, "[S1][S3][S5][S6][S8][S9]{SNF(333)} and {SNF(334)}.  [S11]")) << text;
-    EXPECT_NE(text.find("[S15]{SNF(333)} and {SNF(334)}.  [S16]"), std::string::npos);
+    // Each named as what it is (S25 and S26), after the issue and its counterpoint (S9 and S15).
+    EXPECT_TRUE(StartsWith(text, "[S1][S3][S5][S6][S8][S9][S25]{SNF(333)} and {SNF(334)}.  [S11]")) << text;
+    EXPECT_NE(text.find("[S15][S26]{SNF(333)} and {SNF(334)}.  [S16]"), std::string::npos);
     EXPECT_EQ(form.structuresTaken[4], 1);
     EXPECT_EQ(form.structuresGiven[4], 1);
 
     form.SetValueByCode("PLRng", IdOfCode("11100"));
-    EXPECT_NE(Subjective().find("[S12]{SPN(333)} and {SPN(334)}[S3]"), std::string::npos);
+    const std::string subjective = Subjective();
+    EXPECT_NE(subjective.find("[S12]{SPN(333)} and {SPN(334)}[S3][S4]"), std::string::npos) << subjective;
+    EXPECT_NE(subjective.find("[S5]{SPN(333)} and {SPN(334)}[S6]"), std::string::npos) << subjective;
 }
 
+// No issue chosen: S13 says what keeps the two at odds is not chosen, and no neighbour is named.
 TEST_F(ThemeParagraphs, TheSubjectiveStoryParagraph) {
-    EXPECT_EQ(Subjective(),
-              "[S1][S2].  [S10].  [S11].  [S12]{SPN(0)} and {SPN(0)}[S3][S4].  [S5]{SPN(0)} and {SPN(0)}"
-              "[S6].  [S7], [S8], [S9].  ");
+    EXPECT_EQ(Subjective(), "[S1][S2].  [S10].  [S11].  [S4].  [S13][S6].  [S7], [S8], [S9].  ");
 }
 
 // With nothing chosen no word of a pair is given: the sentences that say what is not chosen yet
@@ -69,26 +73,38 @@ TEST_F(ThemeParagraphs, TheMainCharacterParagraphWithNothingChosenSaysSoInsteadO
     EXPECT_EQ(Main(),
               "[S1][S3][S5][S36][S37][S38][S39], [S22].  [S23], [S34].  [S35].  [S40], [S26] [S27].  "
               "[S41]by[S31].  [S32].  [S33].");
-    // Each part gives way on its own: resolve and judgment chosen, growth, limit and fit not.
+    // Each part gives way on its own: resolve and judgment chosen, growth, limit, outcome and fit not.
     form.Set({D::kChange, D::kGood, D::kDoer});
     EXPECT_EQ(Main(),
               "[S1][S3][S5][S36][S37][S38][S39], [S22].  [S23], [S34].  [S35].  [S40], [S26] [S27].  "
-              "[S42]prevents the story's problem from being[S30]by[S31].  [S32].  [S33].");
+              "Letting go of[S42]eases {PPN(MC,0,P1)} own trouble, though whether it sees the story's problem "
+              "resolved is not chosen yet[S30]by[S31].  [S32].  [S33].");
     // Growth, resolve and judgment chosen, the limit not: still no question.
     form.Set({D::kSteadfast, D::kGood, D::kStart, D::kAction, D::kBeer});
     EXPECT_EQ(Main(),
-              "[S1][S3][S5][S7]pulls[S8]a deficiency[S9][S37][S18]not comfortable with the approach[S19]dragged "
+              "[S1][S3][S5][S7]pulls[S8]a deficiency[S9][S37][S18]not comfortable working[S19]dragged "
               "along[S20]avoid[S21], [S22].  [S23], [S34].  [S35].  [S24]a deficiency[S25], [S26] [S27].  "
-              "[S28]lack[S29]allows the story's problem to be[S30]with[S31].  [S32].  [S33].");
+              "Holding on to[S28]lack[S29]eases {PPN(MC,0,P1)} own trouble, though whether it sees the story's "
+              "problem resolved is not chosen yet[S30]with[S31].  [S32].  [S33].");
+    // Only the resolve and the outcome: the trouble waits; only the resolve: the sentence asks.
+    form.Set({D::kSteadfast, D::kFailure});
+    EXPECT_NE(Main().find("Holding on to[S42]does not see the story's problem resolved, though whether it eases "
+                          "{PPN(MC,0,P1)} own trouble is not chosen yet[S30]"),
+              std::string::npos);
+    form.Set({D::kChange, D::kStop});
+    EXPECT_NE(Main().find("Whether letting go of[S28]excess[S29]sees the story's problem resolved, and whether it "
+                          "eases {PPN(MC,0,P1)} own trouble, is not chosen yet[S30]"),
+              std::string::npos);
 }
 
 TEST_F(ThemeParagraphs, AChangeGoodStopTimelockDoerInADecisionStoryTakesTheFirstWords) {
     form.Set({D::kChange, D::kGood, D::kStop, D::kTimelock, D::kDoer, D::kDecision});
     EXPECT_EQ(Main(),
               "[S1][S3][S5][S7]drives[S8]an over abundance[S9][S10]excess[S11]over abundance[S12]in time?"
-              "[S13][S18]not comfortable with the approach[S19]dragged along[S20]avoid[S21], [S22].  [S23], "
-              "[S34].  [S35].  [S24]an over abundance[S25], [S26] [S27].  [S28]excess[S29]prevents the "
-              "story's problem from being[S30]with[S31].  [S32].  [S33].");
+              "[S13][S18]not comfortable working[S19]dragged along[S20]avoid[S21], [S22].  [S23], "
+              "[S34].  [S35].  [S24]an over abundance[S25], [S26] [S27].  Letting go of[S28]excess[S29]eases "
+              "{PPN(MC,0,P1)} own trouble, though whether it sees the story's problem resolved is not chosen "
+              "yet[S30]with[S31].  [S32].  [S33].");
 }
 
 TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFitOfApproachAndDriver) {
@@ -97,18 +113,22 @@ TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFi
         const char* effect;
         const char* branch;  // the text between S12 and S13, or S16 and S17
     };
+    // What the resolve comes to follows resolve, outcome and judgment each.
     const Case cases[] = {
-        {{D::kChange, D::kBad, D::kStart, D::kOptionlock},
-         "[S29]allows the story's problem to be[S30]",
+        {{D::kChange, D::kSuccess, D::kBad, D::kStart, D::kOptionlock},
+         "Letting go of[S28]lack[S29]sees the story's problem resolved but does not ease {PPN(MC,0,P1)} own "
+         "trouble[S30]",
          "[S16]until all the pieces are in place?[S17]"},
-        {{D::kSteadfast, D::kGood, D::kStart, D::kOptionlock},
-         "[S29]allows the story's problem to be[S30]",
+        {{D::kSteadfast, D::kFailure, D::kGood, D::kStart, D::kOptionlock},
+         "Holding on to[S28]lack[S29]does not see the story's problem resolved but eases {PPN(MC,0,P1)} own "
+         "trouble[S30]",
          "[S16]until all the pieces are in place?[S17]"},
-        {{D::kSteadfast, D::kBad, D::kStart, D::kOptionlock},
-         "[S29]prevents the story's problem from being[S30]",
+        {{D::kSteadfast, D::kFailure, D::kBad, D::kStart, D::kOptionlock},
+         "Holding on to[S28]lack[S29]neither sees the story's problem resolved nor eases {PPN(MC,0,P1)} own "
+         "trouble[S30]",
          "[S12]before {PPN(MC,0,P1)} options run out?[S13]"},
-        {{D::kChange, D::kGood, D::kStart, D::kTimelock},
-         "[S29]prevents the story's problem from being[S30]",
+        {{D::kChange, D::kSuccess, D::kGood, D::kStart, D::kTimelock},
+         "Letting go of[S28]lack[S29]sees the story's problem resolved and eases {PPN(MC,0,P1)} own trouble[S30]",
          "[S12]in time?[S13]"},
     };
     for (const Case& c : cases) {
@@ -118,16 +138,14 @@ TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFi
         EXPECT_NE(text.find(c.branch), std::string::npos) << text;
     }
     form.Set({D::kBeer, D::kAction});
-    EXPECT_NE(Main().find("[S18]not comfortable with the approach[S19]dragged along[S20]avoid"),
+    EXPECT_NE(Main().find("[S18]not comfortable working[S19]dragged along[S20]avoid"),
               std::string::npos);
     form.Set({D::kBeer, D::kDecision});
     EXPECT_NE(Main().find("[S18]also interested in working[S19]indispensable[S20]resist"), std::string::npos);
 }
 
 TEST_F(ThemeParagraphs, TheImpactCharactersProblemClassPicksItsWayOfWorking) {
-    EXPECT_EQ(Impact(),
-              "[S1][S15]in a way not chosen yet[S5]\"not chosen yet\"[S6] [S7].  [S8] "
-              "[S13].  [S14].  [S9] [S10].  [S11], [S12].");
+    EXPECT_EQ(Impact(), "[S1][S15][S16][S6] [S7].  [S8] [S13].  [S14].  [S9] [S10].  [S11], [S12].");
     const struct {
         const char* problem;
         const char* way;
@@ -144,7 +162,7 @@ TEST_F(ThemeParagraphs, TheImpactCharactersProblemClassPicksItsWayOfWorking) {
     }
     // Several values allowed is no value either.
     form.SetValueByCode("OCPbm", -1);
-    EXPECT_NE(Impact().find("[S4]in a way not chosen yet[S5]\"not chosen yet\""), std::string::npos);
+    EXPECT_NE(Impact().find("[S4][S16][S6]"), std::string::npos);
 }
 
 TEST_F(ThemeParagraphs, TheImpactCharactersVerdictFollowsResolveAndJudgment) {
@@ -157,7 +175,7 @@ TEST_F(ThemeParagraphs, TheImpactCharactersVerdictFollowsResolveAndJudgment) {
     // With either of the two not chosen there is no verdict, only the words that say so.
     for (const auto dynamics : {std::initializer_list<D>{D::kChange}, {D::kBad}, {D::kSteadfast, D::kSuccess}}) {
         form.Set(dynamics);
-        EXPECT_TRUE(StartsWith(Impact(), "[S1][S15]in a way not chosen yet[S5]")) << Impact();
+        EXPECT_TRUE(StartsWith(Impact(), "[S1][S15][S16][S6]")) << Impact();
     }
 }
 

@@ -16,6 +16,7 @@
 
 #include "datafiles/MacroCheck.h"
 #include "datafiles/PageKeywordCheck.h"
+#include "datafiles/ReportConditionCheck.h"
 #include "datafiles/SegmentTypes.h"
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PTextValue.h"
@@ -103,7 +104,9 @@ public:
             if (!CheckLength(reader, schema, entry)) continue;
             if (entry.type == kPTextText && NotationOf(schema, key) == Notation::kStyled) {
                 const int line = entry.value.line;
-                const auto check = schema->pageTemplates ? CheckPageTemplate : CheckMacros;
+                const auto check = schema->pageTemplates     ? CheckPageTemplate
+                                   : schema->reportTemplates ? CheckReportTemplate
+                                                             : CheckMacros;
                 check(
                     entry.value.text, reader.Place(line),
                     [&](const std::string& message) { reader.Error(line, message); }, segment);

@@ -247,7 +247,7 @@ std::string RecordSchema::KeyList() const {
 
 const RecordSchema kInfoSchema{"the version record", kInfoKeys, CheckInfo};
 const RecordSchema kReportTemplateSchema{"a report template", kReportTemplateKeys, nullptr,
-                                         CheckReportTemplateKeys};
+                                         CheckReportTemplateKeys, false, true};
 const RecordSchema kPronounSchema{"the pronoun record", kPronounKeys, CheckPronouns};
 const RecordSchema kVerbSchema{"a verb record", kVerbKeys, CheckVerb};
 const RecordSchema kVerbFormsSchema{"the shared verb forms", kVerbFormKeys, CheckVerbForms};

@@ -50,6 +50,8 @@ struct RecordSchema {
                           const RecordValueLookup& values, const RecordError& error) = nullptr;
     // Its templates are read by the page keyword interpreter before the macro expander.
     bool pageTemplates = false;
+    // Its templates may wait on the storyform's choices (ReportConditionCheck.h).
+    bool reportTemplates = false;
 
     // The rule of a key; null when the record has no such key. why receives the reason a key of a
     // family does not fit it.

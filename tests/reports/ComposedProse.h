@@ -1,0 +1,85 @@
+#pragma once
+// Reading composed reports as a writer does, for the tests over whole storyforms: what the Main
+// Character's resolve comes to in words, the names of the issue and its counterpoint where the
+// Overall Story's balance is told, a theory item's name followed by a verb of the other number, and
+// a choice not made left showing as the macro expander's fixed words.
+
+#include <cctype>
+#include <cstdint>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "storymodel/engine/ElementTable.h"
+#include "storymodel/engine/TheoryTables.h"
+
+namespace composedprose {
+
+// The words that open the sentence of what the resolve comes to.
+inline const char* ResolveWords(bool steadfast) { return steadfast ? "Holding on to" : "Letting go of"; }
+
+// What it comes to, for the story's problem and the character's own trouble: the four endings, as a
+// writer would put them ("her" standing for the Main Character's possessive).
+inline std::string ConsequenceWords(bool failure, bool bad, const std::string& possessive) {
+    const std::string own = possessive + " own trouble";
+    if (!failure && !bad) return "sees the story's problem resolved and eases " + own;
+    if (!failure && bad) return "sees the story's problem resolved but does not ease " + own;
+    if (failure && !bad) return "does not see the story's problem resolved but eases " + own;
+    return "neither sees the story's problem resolved nor eases " + own;
+}
+
+// The theory items whose names are plural (the rest are singular).
+inline const std::set<std::string> kPluralItemNames = {
+    "Memories",      "Impulsive Responses", "Innermost Desires", "Senses",
+    "Circumstances", "Prerequisites",       "Preconditions"};
+
+// Where a theory item's name is the subject of a verb of the other number ("The Past are",
+// "Memories is"); a name joined to another by "and" is left alone ("Fate and Destiny are").
+inline std::vector<std::string> VerbAgreementFaults(const std::string& text) {
+    static const std::regex verb(
+        R"(^ (is|are|has|have|was|were|does|do|weighs|weigh|lies|lie|comes|come)\b)");
+    std::set<std::string> names;
+    for (int id = 1; id < kElementCount; ++id) {
+        const char* name = ElementName(static_cast<std::int16_t>(id));
+        if (name && *name) names.insert(name);
+    }
+    std::vector<std::string> faults;
+    for (const std::string& name : names) {
+        const bool plural = kPluralItemNames.count(name) != 0;
+        for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+            if (at > 0 && std::isalnum(static_cast<unsigned char>(text[at - 1]))) continue;
+            if (at >= 4 && text.compare(at - 4, 4, "and ") == 0) continue;
+            std::smatch found;
+            const std::string after = text.substr(at + name.size(), 12);
+            if (!std::regex_search(after, found, verb)) continue;
+            const std::string word = found[1];
+            const bool pluralVerb = word == "are" || word == "have" || word == "were" || word == "do" ||
+                                    word == "weigh" || word == "lie" || word == "come";
+            if (pluralVerb != plural)
+                faults.push_back(text.substr(at > 40 ? at - 40 : 0, 40 + name.size() + 12));
+        }
+    }
+    return faults;
+}
+
+// Where a value not chosen reads as the expander's words for it, or a macro is left unexpanded.
+inline std::vector<std::string> UnchosenFaults(const std::string& text) {
+    std::vector<std::string> faults;
+    for (const char* words : {"an unchosen item", "a multiply defined item", "{"}) {
+        for (std::size_t at = text.find(words); at != std::string::npos; at = text.find(words, at + 1))
+            faults.push_back(text.substr(at > 80 ? at - 80 : 0, 160));
+    }
+    return faults;
+}
+
+// The two names the Overall Story's balance is told between, or none when it does not name them.
+inline std::vector<std::string> BalanceNames(const std::string& text) {
+    static const std::regex balance(
+        R"(a balance the whole story weighs between its thematic issue, (.+?), and that issue's counterpoint, (.+?)\. )");
+    std::smatch found;
+    if (!std::regex_search(text, found, balance)) return {};
+    return {found[1], found[2]};
+}
+
+}  // namespace composedprose

@@ -1,0 +1,368 @@
+// Every report of the catalogue composed with the application data file the build makes and read
+// as the writer reads it, over the storyforms a story can hold: the eight ways resolve, outcome and
+// judgment go together, Main and Impact Characters of several people, and storyforms chosen only in
+// part (nothing, only the dynamics, only the four domains). What the Main Character's resolve comes
+// to is told as the storyform has it, the Overall Story's balance names its issue and counterpoint,
+// no choice not made shows as "an unchosen item", and no item's name takes a verb of the other
+// number.
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ComposedProse.h"
+#include "ReportTestSupport.h"
+#include "reports/ReportCatalogue.h"
+#include "reports/ReportText.h"
+#include "storymodel/CharInfoRec.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/TextMacroExpander.h"
+#include "storymodel/engine/StoryformNumber.h"
+#include "storymodel/engine/StoryformSolver.h"
+
+namespace {
+
+using namespace reporttest;
+using namespace composedprose;
+
+// The stand-in application, with the application data file the build makes.
+class ComposingApplication : public StandInApplication {
+public:
+    explicit ComposingApplication(PFMFile* data) : data_(data), pronouns_(data, FourCCOf("PPNN"), 1) {}
+    PFMFile* GetDataFile() override { return data_; }
+    PText* GetPronounRecord() override { return &pronouns_; }
+
+private:
+    PFMFile* data_;
+    PText pronouns_;
+};
+
+// A storyform number with the second value (Steadfast, Failure, Bad) where asked.
+std::uint16_t EndingNumber(bool steadfast, bool failure, bool bad) {
+    return static_cast<std::uint16_t>((steadfast ? kDynamicBit[kResolve] : 0) |
+                                      (failure ? kDynamicBit[kOutcome] : 0) |
+                                      (bad ? kDynamicBit[kJudgment] : 0));
+}
+
+struct Ending {
+    bool steadfast, failure, bad;
+};
+constexpr Ending kEndings[] = {{false, false, false}, {false, false, true}, {false, true, false},
+                               {false, true, true},   {true, false, false}, {true, false, true},
+                               {true, true, false},   {true, true, true}};
+
+std::string Describe(const Ending& e) {
+    return std::string(e.steadfast ? "Steadfast" : "Change") + (e.failure ? ", Failure" : ", Success") +
+           (e.bad ? ", Bad" : ", Good");
+}
+
+class ComposedReports : public EngineReportTest {
+protected:
+    void SetUp() override {
+        EngineReportTest::SetUp();
+        const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
+        const std::string path = std::string(folder ? folder : ".") + "/Fablecor.qrv";
+        const FileRef ref(path.c_str(), kAccessRead);
+        data_ = PFMOpenFile(&ref);
+        ASSERT_NE(data_, nullptr) << "cannot open " << path;
+        PFMSetCurrentFile(story->GetStoryFile());
+        application_ = std::make_unique<ComposingApplication>(data_);
+        SetStoryApplication(application_.get());
+    }
+    void TearDown() override {
+        EngineReportTest::TearDown();
+        application_.reset();
+        if (data_) PFMCloseFile(data_);
+    }
+
+    // A story of its own, its characters named Mara and Otto, its storyform made by `prepare`; the
+    // test runs with it and a composer over it.
+    void WithStory(const std::function<void(StandInStory&)>& prepare,
+                   const std::function<void(StandInStory&, ReportComposer&)>& test) {
+        PFMFile* store = PFMOpenFile(nullptr);
+        ASSERT_NE(store, nullptr);
+        {
+            StandInStory made(store);
+            ASSERT_EQ(made.LoadCharacters(), kNoErr);
+            CharacterManager& characters = made.Characters();
+            characters.GetCharacter(characters.GetMainCharacter())->SetName("Mara");
+            characters.GetCharacter(characters.GetImpactCharacter())->SetName("Otto");
+            PFMSetCurrentFile(store);
+            prepare(made);
+            ReportComposer built(&owner, &made, &made.StoryForm(), &made.Scenes());
+            built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+            test(made, built);
+        }
+        PFMSetCurrentFile(story->GetStoryFile());
+        PFMCloseFile(store);
+    }
+    static std::function<void(StandInStory&)> Complete(std::uint16_t number) {
+        return [number](StandInStory& made) {
+            ASSERT_TRUE(CompleteStoryform(made.StoryForm(), number)) << number;
+        };
+    }
+    // Only the dynamics the list names, with their first (0) or second (1) value.
+    static std::function<void(StandInStory&)> Dynamics(std::initializer_list<std::pair<int, int>> chosen) {
+        const std::vector<std::pair<int, int>> list(chosen);
+        return [list](StandInStory& made) {
+            for (const auto& [dynamic, value] : list)
+                made.StoryForm().SetChoice(DynamicPointID(dynamic), DynamicValue(dynamic, value));
+        };
+    }
+    // The report as the writer reads it: expanded, without its style codes, its lines run together.
+    static std::string Read(ReportComposer& built, IStoryDocument& of, std::int16_t id) {
+        built.ResetText();
+        built.BuildReportSection(id, ReportTitle(id, &of).c_str());
+        std::string text = PlainReportText(&of, built.GetText(), true);
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        return text;
+    }
+    // Every report of the catalogue, by id.
+    static std::map<std::int16_t, std::string> ReadAll(ReportComposer& built, IStoryDocument& of) {
+        std::map<std::int16_t, std::string> texts;
+        for (const ReportCatalogueEntry& entry : ReportCatalogue())
+            if (entry.IsReport())
+                texts[static_cast<std::int16_t>(entry.reportId)] =
+                    Read(built, of, static_cast<std::int16_t>(entry.reportId));
+        return texts;
+    }
+    // A storytelling text under every key the reports weave in.
+    static void TellEverything(StandInStory& of) {
+        for (int index = 0; index < kStoryPointCount; ++index) {
+            const StoryPointRecord* point = StoryPointAt(index);
+            if (point && point->code)
+                of.GetStorytellingRecord().SetEntry(point->code, kPTextText, "Told in my words");
+        }
+    }
+    static std::string NameAt(StandInStory& of, const char* code) {
+        return ElementName(of.StoryForm().GetValueAt(StoryPointIndexForCode(code)));
+    }
+
+    PFMFile* data_ = nullptr;
+    std::unique_ptr<ComposingApplication> application_;
+};
+
+// The Main Character's paragraph tells what holding on to (or letting go of) the first way comes
+// to, for the story's problem by the outcome and for the character's own trouble by the judgment;
+// the Plot Dynamics of the same storyform agree with it.
+TEST_F(ComposedReports, WhatTheResolveComesToIsTrueForEachResolveOutcomeAndJudgment) {
+    for (const Ending& e : kEndings) {
+        SCOPED_TRACE(Describe(e));
+        WithStory(Complete(EndingNumber(e.steadfast, e.failure, e.bad)), [&](StandInStory& made,
+                                                                             ReportComposer& built) {
+            ASSERT_EQ(made.StoryForm().IsSteadfast(), e.steadfast);
+            ASSERT_EQ(made.StoryForm().IsFailure(), e.failure);
+            ASSERT_EQ(made.StoryForm().IsBad(), e.bad);
+            const std::string sentence = std::string(ResolveWords(e.steadfast)) +
+                                         " her first way of meeting her excess " +
+                                         ConsequenceWords(e.failure, e.bad, "her") + ".";
+            for (const std::int16_t id : {28, 15, 20})
+                EXPECT_NE(Read(built, made, id).find(sentence), std::string::npos) << id << ": " << sentence;
+            const std::string plot = Read(built, made, 18);
+            EXPECT_EQ(plot.find("The story's goal is NOT reached") != std::string::npos, e.failure) << plot;
+        });
+    }
+}
+
+// While the outcome, the judgment or the resolve is not chosen, the sentence says which, and gives
+// no guess at it.
+TEST_F(ComposedReports, WhatTheResolveComesToSaysWhatIsNotChosenYet) {
+    struct Case {
+        std::initializer_list<std::pair<int, int>> dynamics;
+        const char* sentence;
+    };
+    const Case cases[] = {
+        {{{kResolve, 1}},
+         "Whether holding on to her first way of meeting her trouble sees the story's problem resolved, and "
+         "whether "
+         "it eases her own trouble, is not chosen yet."},
+        {{{kResolve, 1}, {kOutcome, 1}},
+         "Holding on to her first way of meeting her trouble does not see the story's problem resolved, "
+         "though "
+         "whether it eases her own trouble is not chosen yet."},
+        {{{kResolve, 0}, {kJudgment, 1}, {kGrowth, 1}},
+         "Letting go of her first way of meeting her lack does not ease her own trouble, though whether it "
+         "sees the "
+         "story's problem resolved is not chosen yet."},
+        {{{kOutcome, 0}, {kJudgment, 0}},
+         "Whether the Main Character holds on to her first way of meeting her trouble or lets go of it, and "
+         "what "
+         "that comes to for the story's problem and for her own trouble, is not chosen yet."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sentence);
+        WithStory(Dynamics(c.dynamics), [&](StandInStory& made, ReportComposer& built) {
+            const std::string text = Read(built, made, 28);
+            EXPECT_NE(text.find(c.sentence), std::string::npos) << text;
+            EXPECT_EQ(text.find("prevents"), std::string::npos) << text;
+        });
+    }
+}
+
+// The balance the Overall Story weighs is between its issue and that issue's counterpoint; the two
+// values beside the issue in its quad are named as what they are.
+TEST_F(ComposedReports, TheOverallStorysBalanceNamesItsIssueAndCounterpoint) {
+    for (const Ending& e : {kEndings[0], kEndings[3], kEndings[5], kEndings[6]}) {
+        SCOPED_TRACE(Describe(e));
+        WithStory(Complete(EndingNumber(e.steadfast, e.failure, e.bad)), [&](StandInStory& made,
+                                                                             ReportComposer& built) {
+            const std::string issue = NameAt(made, "STRng"), counterpoint = NameAt(made, "STRng2");
+            for (const std::int16_t id : {15, 20}) {
+                const std::string text = Read(built, made, id);
+                EXPECT_EQ(BalanceNames(text), (std::vector<std::string>{issue, counterpoint})) << text;
+                EXPECT_NE(text.find("The thematic issue is " + issue + " set against its counterpoint, " +
+                                    counterpoint + "."),
+                          std::string::npos);
+                // The neighbours: neither the issue nor its counterpoint.
+                const std::string beside = "Beside the issue in its quad of values stand ";
+                const std::size_t at = text.find(beside);
+                ASSERT_NE(at, std::string::npos) << text;
+                const std::string neighbours =
+                    text.substr(at + beside.size(), text.find('.', at) - at - beside.size());
+                EXPECT_EQ(neighbours.find(issue), std::string::npos) << neighbours;
+                EXPECT_EQ(neighbours.find(counterpoint), std::string::npos) << neighbours;
+            }
+        });
+    }
+}
+
+// A storyform chosen only in part reads as prose that says what is not chosen yet: no report shows
+// "an unchosen item" (nor "a multiply defined item" for a point that allows several values), with
+// the storytelling off or on.
+TEST_F(ComposedReports, NoReportOfAPartlyChosenStoryformShowsAChoiceNotMade) {
+    const auto domains = [](StandInStory& made) {
+        for (const std::int16_t id : {12000, 15000, 18000, 21000}) {
+            const StoryPointRecord& point = *StoryPointByID(id);
+            made.StoryForm().SetChoice(id, StoryformSolver::EngineValueID(0, point.engineField, point.kind));
+        }
+        // A point that allows several values has none yet.
+        made.StoryForm().SetValueAt(StoryPointIndexForCode("MCCon"), -1);
+    };
+    const auto dynamics = [](StandInStory& made) {
+        for (int d = 0; d < kDynamicCount; ++d)
+            made.StoryForm().SetChoice(DynamicPointID(d), DynamicValue(d, d % 2));
+    };
+    const struct {
+        const char* name;
+        std::function<void(StandInStory&)> prepare;
+    } partly[] = {
+        {"nothing chosen", [](StandInStory&) {}},
+        {"only the dynamics", dynamics},
+        {"only the four domains", domains},
+    };
+    for (const auto& p : partly) {
+        SCOPED_TRACE(p.name);
+        WithStory(p.prepare, [&](StandInStory& made, ReportComposer& built) {
+            for (const std::int16_t storytelling : {0, 1}) {
+                if (storytelling) TellEverything(made);
+                built.SetShowStorytelling(storytelling);
+                for (const auto& [id, text] : ReadAll(built, made)) {
+                    for (const std::string& fault : UnchosenFaults(text))
+                        ADD_FAILURE() << "report " << id << ": " << fault;
+                }
+            }
+            // The reports that name story points say which are not chosen.
+            built.SetShowStorytelling(0);
+            for (const std::int16_t id : {6, 15, 19, 23, 43})
+                EXPECT_NE(Read(built, made, id).find("chosen yet"), std::string::npos) << id;
+        });
+    }
+}
+
+// An item's name takes a verb of its own number, whatever the storyform: the plot story points, the
+// sliders and every other report, over the eight endings and a story of plural characters; each of
+// the sixteen types stands where the plot story points name one.
+TEST_F(ComposedReports, EveryItemsNameTakesAVerbOfItsNumber) {
+    for (const Ending& e : kEndings) {
+        SCOPED_TRACE(Describe(e));
+        WithStory(Complete(EndingNumber(e.steadfast, e.failure, e.bad)),
+                  [&](StandInStory& made, ReportComposer& built) {
+                      PText& told = made.GetStorytellingRecord();
+                      for (const char* slider : {"STRngSlider", "MCRngSlider", "OCRngSlider", "PLRngSlider"})
+                          told.SetNumberByName(slider, kPTextShort, 3);
+                      for (const auto& [id, text] : ReadAll(built, made))
+                          for (const std::string& fault : VerbAgreementFaults(text))
+                              ADD_FAILURE() << id << ": " << fault;
+                  });
+    }
+    WithStory(Complete(EndingNumber(true, true, true)), [&](StandInStory& made, ReportComposer& built) {
+        for (std::int16_t type = kFirstTypeID; type < kFirstVariationID; ++type) {
+            for (const char* code :
+                 {"STReq", "OCReq", "MCReq", "PLReq", "STGoal", "PLGoal", "OCGoal", "MCGoal"})
+                made.StoryForm().SetValueAt(StoryPointIndexForCode(code), type);
+            made.StoryForm().SetValueAt(StoryPointIndexForCode("MCRng"), type);
+            for (const std::string& fault : VerbAgreementFaults(Read(built, made, 23)))
+                ADD_FAILURE() << ElementName(type) << ": " << fault;
+        }
+        // A plural issue on the sliders.
+        made.StoryForm().SetValueAt(StoryPointIndexForCode("MCRng"), 0);
+        for (std::int16_t variation = kFirstVariationID; variation < kFirstElementID; ++variation) {
+            if (std::string(ElementName(variation)) != "Senses") continue;
+            made.StoryForm().SetValueAt(StoryPointIndexForCode("MCRng"), variation);
+            made.GetStorytellingRecord().SetNumberByName("MCRngSlider", kPTextShort, 2);
+            const std::string sliders = Read(built, made, 42);
+            EXPECT_NE(sliders.find("The issue, Senses, weighs"), std::string::npos) << sliders;
+            EXPECT_TRUE(VerbAgreementFaults(sliders).empty()) << sliders;
+        }
+    });
+}
+
+// The sentences that read wrong before: the limit as it is felt, the Main vs. Impact Story when
+// outcome and judgment agree, an approach that does not fit the driver, and an Impact Character of
+// several people on the guided road.
+TEST_F(ComposedReports, TheDynamicsSentencesReadAsEnglish) {
+    WithStory(
+        Dynamics({{kLimit, 0}, {kOutcome, 0}, {kJudgment, 0}, {kResolve, 0}, {kApproach, 0}, {kDriver, 1}}),
+        [&](StandInStory& made, ReportComposer& built) {
+            EXPECT_NE(Read(built, made, 18)
+                          .find("The characters feel it not as a running out of options but "
+                                "as a running out of time, as their time is running short."),
+                      std::string::npos);
+            const std::string sides = Read(built, made, 25);
+            EXPECT_NE(
+                sides.find(", and Mara has succeeded in resolving her own trouble: her judgment is Good."),
+                std::string::npos)
+                << sides;
+            EXPECT_NE(Read(built, made, 28)
+                          .find("the Main Character is not comfortable working on the story's "
+                                "terms, and so is dragged along as events unfold"),
+                      std::string::npos);
+        });
+    WithStory(Dynamics({{kLimit, 1}}), [&](StandInStory& made, ReportComposer& built) {
+        EXPECT_NE(Read(built, made, 18)
+                      .find("not as a ticking clock but as a closing down of options, as their "
+                            "options are running short."),
+                  std::string::npos);
+    });
+    WithStory(Complete(EndingNumber(false, true, true)), [&](StandInStory& made, ReportComposer& built) {
+        CharacterManager& characters = made.Characters();
+        CharInfoRec* impact = characters.GetCharacter(characters.GetImpactCharacter());
+        impact->SetName("The Spirits");
+        impact->SetForm(kPluralForm);
+        const std::string road = Read(built, made, 70);
+        EXPECT_EQ(road.find("They need"), std::string::npos) << road;
+        EXPECT_NE(road.find("Today that is The Spirits. The Impact Character need not be an enemy"),
+                  std::string::npos)
+            << road;
+    });
+}
+
+// The first question's hint holds for a steadfast Main Character of either judgment: holding firm is
+// not being proven right.
+TEST_F(ComposedReports, TheFirstQuestionsHintHoldsForEitherJudgment) {
+    WithStory(Complete(EndingNumber(true, false, true)), [&](StandInStory& made, ReportComposer& built) {
+        const std::string questions = Read(built, made, 19);
+        EXPECT_EQ(questions.find("proven right?"), std::string::npos) << questions;
+        EXPECT_NE(questions.find("a view kept to the end may prove right or wrong"), std::string::npos);
+        // The themes of this storyform say the way held to was wrong, as the hint allows.
+        EXPECT_NE(Read(built, made, 29).find("own way that turns out to be wrong"), std::string::npos);
+        const std::string theory = ExpandText(&made, "{QBG(20)}");
+        EXPECT_EQ(theory.find("worth keeping"), std::string::npos) << theory;
+        EXPECT_NE(theory.find("proven right or wrong"), std::string::npos) << theory;
+    });
+}
+
+}  // namespace
