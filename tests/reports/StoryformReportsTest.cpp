@@ -54,7 +54,7 @@ constexpr Ending kEndings[] = {{false, false, false}, {false, false, true}, {fal
                                {false, true, true},   {true, false, false}, {true, false, true},
                                {true, true, false},   {true, true, true}};
 
-std::string Describe(const Ending& e) {
+std::string EndingName(const Ending& e) {
     return std::string(e.steadfast ? "Steadfast" : "Change") + (e.failure ? ", Failure" : ", Success") +
            (e.bad ? ", Bad" : ", Good");
 }
@@ -150,7 +150,7 @@ protected:
 // the Plot Dynamics of the same storyform agree with it.
 TEST_F(ComposedReports, WhatTheResolveComesToIsTrueForEachResolveOutcomeAndJudgment) {
     for (const Ending& e : kEndings) {
-        SCOPED_TRACE(Describe(e));
+        SCOPED_TRACE(EndingName(e));
         WithStory(Complete(EndingNumber(e.steadfast, e.failure, e.bad)), [&](StandInStory& made,
                                                                              ReportComposer& built) {
             ASSERT_EQ(made.StoryForm().IsSteadfast(), e.steadfast);
@@ -206,7 +206,7 @@ TEST_F(ComposedReports, WhatTheResolveComesToSaysWhatIsNotChosenYet) {
 // values beside the issue in its quad are named as what they are.
 TEST_F(ComposedReports, TheOverallStorysBalanceNamesItsIssueAndCounterpoint) {
     for (const Ending& e : {kEndings[0], kEndings[3], kEndings[5], kEndings[6]}) {
-        SCOPED_TRACE(Describe(e));
+        SCOPED_TRACE(EndingName(e));
         WithStory(Complete(EndingNumber(e.steadfast, e.failure, e.bad)), [&](StandInStory& made,
                                                                              ReportComposer& built) {
             const std::string issue = NameAt(made, "STRng"), counterpoint = NameAt(made, "STRng2");
@@ -277,7 +277,7 @@ TEST_F(ComposedReports, NoReportOfAPartlyChosenStoryformShowsAChoiceNotMade) {
 // the sixteen types stands where the plot story points name one.
 TEST_F(ComposedReports, EveryItemsNameTakesAVerbOfItsNumber) {
     for (const Ending& e : kEndings) {
-        SCOPED_TRACE(Describe(e));
+        SCOPED_TRACE(EndingName(e));
         WithStory(Complete(EndingNumber(e.steadfast, e.failure, e.bad)),
                   [&](StandInStory& made, ReportComposer& built) {
                       PText& told = made.GetStorytellingRecord();
