@@ -168,7 +168,7 @@ void ReportComposer::BuildStoryPointsOutput() {
         const std::string head = std::string(1, kBullet) + " " + bold + point.name + ": ";
         StoryPointLine formed;
         // A value not chosen yet is said to be so, and the line tells what the point is.
-        const bool showsValue = point.kind >= 0 && point.kind <= 8 && point.kind != 7;
+        const bool showsValue = point.kind >= 0 && point.kind <= 8;
         switch (showsValue && !IsPointChosen(code) ? -1 : point.kind) {
             case -1: {
                 const std::string about = point.explanation.empty() ? "" : " (" + point.explanation + ")";

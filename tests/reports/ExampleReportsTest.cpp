@@ -3,7 +3,8 @@
 // composed over it with the application data file's templates, plain and with the storytelling
 // woven in. Every act of the plot sequence lists the variations that belong to its own signpost's
 // type (as the theory's table has them), the impact character's resolve reads as the opposite of
-// the main character's wherever a report names it, and no report speaks of a choice not made.
+// the main character's wherever a report names it, no report speaks of a choice not made, and
+// every report reads true to the example's storyform.
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,14 @@
 #include <string>
 #include <vector>
 
+#include "ComposedProse.h"
 #include "app/StoryAppFixture.h"
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportComposer.h"
 #include "reports/ReportText.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/Dynamics.h"
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryFormManager.h"
@@ -154,6 +157,39 @@ TEST_F(ExampleReports, NoReportOfACompleteStoryformSpeaksOfAChoiceNotMade) {
                 EXPECT_EQ(text.find("is not chosen yet."), std::string::npos) << entry.name;
                 EXPECT_EQ(text.find('{'), std::string::npos) << entry.name;
             }
+        }
+    });
+}
+
+// Every report of the examples reads true to the example's own storyform: what the Main
+// Character's resolve comes to, the balance the Overall Story weighs, and a verb of its own number
+// after each item's name.
+TEST_F(ExampleReports, EveryReportReadsTrueToTheExamplesStoryform) {
+    ForEachExample([&](FKDoc& story) {
+        StoryFormManager& form = *story.GetStoryFormManager();
+        const std::string her = ExpandText(&story, "{PPN(MC,0,P1)}");
+        const std::string sentence =
+            std::string(composedprose::ResolveWords(form.IsSteadfast())) + " " + her +
+            " first way of meeting " + her + (form.IsStop() ? " excess " : " lack ") +
+            composedprose::ConsequenceWords(form.IsFailure(), form.IsBad(), her) + ".";
+        const auto flat = [&](std::int16_t id) {
+            std::string text = Report(story, id, 0);
+            std::replace(text.begin(), text.end(), '\n', ' ');
+            return text;
+        };
+        EXPECT_NE(flat(28).find(sentence), std::string::npos) << sentence;
+        const std::string themes = flat(15);
+        const auto name = [&](const char* code) {
+            return ElementName(form.GetValueAt(StoryPointIndexForCode(code)));
+        };
+        EXPECT_EQ(composedprose::BalanceNames(themes),
+                  (std::vector<std::string>{name("STRng"), name("STRng2")}))
+            << themes;
+        for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+            if (!entry.IsReport()) continue;
+            for (const std::string& fault :
+                 composedprose::VerbAgreementFaults(flat(static_cast<std::int16_t>(entry.reportId))))
+                ADD_FAILURE() << entry.name << ": " << fault;
         }
     });
 }

@@ -84,8 +84,9 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     Describe(10, "PLDom", "Hidden", "never shown", 9);
     Describe(13, "OCDom", "Impact Domain", "shown", 4);
     // The values the lines show are chosen (a value not chosen yet says so: below).
-    for (const char* code : {"MCCon", "OCCon", "STPbm", "STSol", "STDom", "MCDom", "OCDom"})
-        story->StoryForm().SetValueAt(StoryPointIndexForCode(code), 1);
+    for (const char* code : {"Resolve", "MCCon", "OCCon", "STPbm", "STSol", "STDom", "MCDom", "OCDom"})
+        story->StoryForm().SetValueAt(StoryPointIndexForCode(code),
+                                      code == std::string("Resolve") ? 1001 : 1);
     const std::string text = Build();
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1079}));
     std::string expected = "[S1][S2]";
@@ -109,7 +110,7 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
     EXPECT_EQ(text.find("never shown"), std::string::npos);
 
     // Not chosen: said so, with what the point is; a value-definition line has no definition to give.
-    for (const char* code : {"MCCon", "STPbm", "MCDom"})
+    for (const char* code : {"Resolve", "MCCon", "STPbm", "MCDom"})
         story->StoryForm().SetValueAt(StoryPointIndexForCode(code), 0);
     const std::string open = Build();
     EXPECT_NE(open.find("\x95 " + kB + "Concern: not chosen yet (the worry)" + kNB + kStepEnd),
@@ -119,6 +120,8 @@ TEST_F(StoryPointsOutput, EachKindFormsItsLine) {
               std::string::npos);
     EXPECT_NE(open.find("\x95 " + kB + "Main Domain: not chosen yet (never shown)" + kNB + kStepEnd),
               std::string::npos);
+    EXPECT_NE(open.find("\x95 " + kB + "Resolve: not chosen yet (how it ends)" + kNB + kStepEnd),
+              std::string::npos);
     EXPECT_EQ(open.find("{SNF(MCCon)}"), std::string::npos);
 }
 
@@ -127,11 +130,13 @@ TEST_F(StoryPointsOutput, WithoutAnyDescriptionTheHeadingsComeAndASentenceSaysTh
               "[S1][S2][S3][S4][S5][S6][S7][S8][S9][S10][S11][S12][S13]The descriptions of the story "
               "points are missing from the program's data.\n\n");
     Describe(118, "MCCon", "Concern", "the worry", 7);
+    story->StoryForm().SetValueAt(StoryPointIndexForCode("MCCon"), 1);
     EXPECT_TRUE(Build().ends_with("[S13]\x95 " + kB + "Concern: {SNF(MCCon)} (the worry)" + kNB + kStepEnd));
 }
 
 TEST_F(StoryPointsOutput, TheStorytellingTextFollowsEachLineAndTheTextIsExpandedWithoutTheVocabulary) {
     Describe(3, "Resolve", "Resolve", "how it ends", 7);
+    story->StoryForm().SetValueAt(StoryPointIndexForCode("Resolve"), 1001);
     composer->SetShowStorytelling(1);
     Tell("Resolve", "told");
     EXPECT_TRUE(StartsWith(Build(), "[S1][S2]\x95 " + kB + "Resolve: {SNF(Resolve)} (how it ends)" + kNB +

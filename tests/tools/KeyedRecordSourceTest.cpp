@@ -131,6 +131,37 @@ TEST(KeyedRecordSource, ReportTemplatesHoldTheKeysTheirReportsRead) {
               "r.keys:1: no report reads template 39");
 }
 
+// The words of a report may wait on the storyform's choices: each condition whole, its codes story
+// points, its first part naming only what it waits on, and the macros of both parts checked.
+TEST(KeyedRecordSource, ReportTemplatesWaitOnChoicesInWholeConditions) {
+    const auto error = [](const std::string& text) {
+        return CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"" + text + "\"\n").FirstError();
+    };
+    EXPECT_EQ(error("Answer: {IFCH(STDom,MCDom)}{SNF(STDom)} and {SNF(MCDom)}{ELSE}not chosen yet{ENDIF}. "
+                    "{IFCH(OCResolve)}{SNF(OCResolve)}{ENDIF}"),
+              "");
+    EXPECT_EQ(error("{IFCH(STDom,STFoo)}x{ENDIF}"),
+              "r.keys:2: {IFCH(STDom,STFoo)}: no story point has the code STFoo");
+    EXPECT_EQ(error("{IFCH(STDom)}{SNF(MCDom)}{ELSE}not yet{ENDIF}"),
+              "r.keys:2: {IFCH(STDom)}: names MCDom, which it does not wait on");
+    const std::string form = ": a condition is written {IFCH(code,...)} ... {ELSE} ... {ENDIF}";
+    EXPECT_EQ(error("{IFCH(STDom)}never ended"), "r.keys:2: {IFCH(STDom)}" + form);
+    EXPECT_EQ(error("{IFCH(STDom,)}x{ENDIF}"),
+              "r.keys:2: {IFCH(STDom,)}: a condition names a story point code between each pair of commas");
+    EXPECT_EQ(
+        error("{IFCH(STDom)}a{IFCH(MCDom)}b{ENDIF}"),
+        "r.keys:2: {IFCH(STDom)}: conditions do not nest: each {IFCH( ends with its {ENDIF} before the next");
+    EXPECT_EQ(error("{IFCH(STDom)}a{ELSE}b{ELSE}c{ENDIF}"),
+              "r.keys:2: {IFCH(STDom)}: a condition has one {ELSE} at most");
+    EXPECT_EQ(error("a {ELSE} b"), "r.keys:2: an {ELSE} or {ENDIF} that no {IFCH(...)} opens");
+    // The macros of the second part are checked as well.
+    EXPECT_EQ(error("{IFCH(STDom)}x{ELSE}{SNF(STFoo)}{ENDIF}"),
+              "r.keys:2: {SNF(STFoo)}: no story point has the code STFoo");
+    // The application data file's conditions, as the reports read them, pass: other records may not.
+    EXPECT_EQ(CompileText("t.styled", "styled 'TMPL' 1\n{IFCH(STDom)}x{ENDIF}\n").FirstError(),
+              "t.styled:2: {IFCH(STDom)}: no macro is called IFCH: the program would show it as written");
+}
+
 TEST(KeyedRecordSource, TheApplicationDataFileHoldsEveryTemplateAReportReads) {
     const auto guide = CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"a\"\n");
     ASSERT_TRUE(guide.segment.has_value());

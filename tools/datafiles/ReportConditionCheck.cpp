@@ -48,18 +48,21 @@ void CheckReportTemplate(std::string_view text, const SourcePlace& place, const 
          start = text.find(rc::kIf, position)) {
         rc::Condition condition;
         std::string why;
+        // The condition's opening names it in the messages.
+        const std::size_t opened = text.find(rc::kIfEnd, start);
+        const std::string opening(text.substr(
+            start, opened == std::string_view::npos ? rc::kIf.size() : opened + rc::kIfEnd.size() - start));
         if (!rc::ReadCondition(text, start, condition, why)) {
-            error(std::string(text.substr(start, 40)) + "...: " + why);
+            error(opening + ": " + why);
             return;
         }
         for (std::string_view code : condition.codes) {
             if (!IsStoryPointCode(code))
-                error("{IFCH(" + std::string(code) + ")}: no story point has that code");
+                error(opening + ": no story point has the code " + std::string(code));
         }
         for (std::string_view named : NamedCodes(condition.chosen)) {
             if (std::find(condition.codes.begin(), condition.codes.end(), named) == condition.codes.end())
-                error(std::string(condition.chosen) + ": names " + std::string(named) +
-                      ", which its condition does not wait on");
+                error(opening + ": names " + std::string(named) + ", which it does not wait on");
         }
         plain.append(text.substr(position, start - position));
         plain.append(condition.chosen);
