@@ -92,12 +92,25 @@ void FQSWindow::Recount() {
     StoryPointIDList ids;
     CollectRecountPoints(*solver_, page_ ? page_->GetStoryPointId() : 0, ids);
     solver_->SetConstraints(nullptr, ids);
+    StoryFormManager& storyForm = *story_->GetStoryFormManager();
+    const std::unique_ptr<StoryFormState> before = storyForm.SaveState();
     // No storyform left: the story is not written to.
     if (CheckStoryforms() == 0) return;
-    const BroadcasterBracket bracket(story_->GetStoryFormManager());
-    solver_->StoreForcedDomains();
-    for (int i = 0; i < StoryformSolver::kCapacity && solver_->GetConstraint(i).inUse; ++i)
-        solver_->ApplyResult(i, story_->GetResponseRecord(), story_->GetStoryformCount());
+    // The values put in force are announced as a change of the story, so that every window showing
+    // story points shows them at once; the window itself has just counted and does not take the
+    // announcement for a change to follow.
+    const bool listening = page_ && page_->IsListening();
+    if (page_) page_->SetListening(false);
+    {
+        const BroadcasterBracket bracket(&storyForm);
+        solver_->StoreForcedDomains();
+        for (int i = 0; i < StoryformSolver::kCapacity && solver_->GetConstraint(i).inUse; ++i)
+            solver_->ApplyResult(i, story_->GetResponseRecord(), story_->GetStoryformCount());
+        if (*storyForm.SaveState() != *before) storyForm.PostEvent(nullptr);
+    }
+    if (page_) page_->SetListening(listening);
+    // The tree's marks follow the values the storyforms left settle.
+    UpdateRowStatuses();
 }
 
 void FQSWindow::GoTo() {

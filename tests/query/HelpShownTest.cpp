@@ -58,8 +58,8 @@ protected:
     // The text the help pane shows.
     std::string ShownInHelpPane() const {
         char buffer[8192] = {};
-        SendMessageA(dynamic_cast<TItem*>(window->GetItem(FQSWindow::kHelpPaneItem))->GetHWnd(), WM_GETTEXT,
-                     sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+        SendMessageA(dynamic_cast<TItem*>(window->GetItem(FQSWindow::kHelpPaneItem))->GetHWnd(),
+                     win::WM_GETTEXT, sizeof buffer, reinterpret_cast<win::LPARAM>(buffer));
         return buffer;
     }
     // The page of the topic as its help reads it, from the application data file.
