@@ -7,6 +7,7 @@
 #include "storymodel/ExpandedTextWrap.h"
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/StoryPointValues.h"
 #include "storywindows/PlotProgression.h"
 
 namespace {
@@ -81,7 +82,9 @@ std::vector<ElementChoice> ChoicesOf(FKDoc& story, int id, const ChoiceOptions& 
     for (int index = 0; index < kStoryPointCount; ++index) {
         const StoryPointRecord* row = StoryPointAt(index);
         if (!row || !row->code || !*row->code || !Counts(index, options)) continue;
-        if (story.GetStoryPointValue(index) != id) continue;
+        // A home class holds its class's digit and a position a place in the quad: each is read as
+        // what it names (the class, and no item).
+        if (StoryPointValueItem(index, story.GetStoryPointValue(index)) != id) continue;
         ElementChoice choice;
         choice.index = index;
         choice.throughline = ThroughlineOf(index);

@@ -93,6 +93,23 @@ TEST_F(Browser, AnItemsChoicesAreTheStoryPointsThatHaveItAsTheSwitchesSay) {
     EXPECT_TRUE(ChoicesOf(*story, 0, {true, true}).empty());
 }
 
+// With every story point counted, a throughline's home class (its class's digit, '1'-'4') is a
+// choice of that class, and its position (a place 1-4 in the quad) is a choice of no item.
+TEST_F(Browser, AHomeClassIsAChoiceOfItsClassAndAPositionOfNoItem) {
+    const int position = ThroughlineStoryPointIndex(kMainCharacter, kPositionOffset);
+    const int home = ThroughlineStoryPointIndex(kMainCharacter, kHomeClassOffset);
+    story->GetStoryFormManager()->SetValueAt(position, 2);
+    story->GetStoryFormManager()->SetValueAt(home, '3');
+    const auto indexes = [&](int id) {
+        std::set<int> found;
+        for (const ElementChoice& choice : ChoicesOf(*story, id, {true, true})) found.insert(choice.index);
+        return found;
+    };
+    EXPECT_FALSE(indexes(2).count(position)) << "the place read as a class";
+    EXPECT_FALSE(indexes('3').count(home)) << "the digit read as a variation";
+    EXPECT_EQ(indexes(3), std::set<int>{home});
+}
+
 TEST_F(Browser, TheCommandOpensOneBrowserThatMarksTheStorysChoices) {
     Choose(mcDomain, 2);
     EXPECT_TRUE(application->CommandEnabled(kCmdThemeBrowser));
