@@ -221,10 +221,13 @@ std::string PrintViewDlog::PageText() const {
     char text[64];
     if (!counting_) {
         std::snprintf(text, sizeof text, "Page: %d", currentPage_ + 1);
+    } else if (lastPage_ >= 0) {
+        std::snprintf(text, sizeof text, "Page %d of %d", currentPage_ + 1, lastPage_ + 1);
     } else {
-        // The pages known to exist so far: every page counted, and every page shown.
-        const int pages = lastPage_ >= 0 ? lastPage_ + 1 : std::max<int>(nextPageToCount_, currentPage_ + 1);
-        std::snprintf(text, sizeof text, "Page %d of %d", currentPage_ + 1, pages);
+        // Until the last page is found the count is of the pages known to exist so far (every page
+        // counted, and every page shown), and says so: it is no total yet.
+        const int pages = std::max<int>(nextPageToCount_, currentPage_ + 1);
+        std::snprintf(text, sizeof text, "Page %d of %d so far", currentPage_ + 1, pages);
     }
     return text;
 }

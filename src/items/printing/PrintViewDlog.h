@@ -2,7 +2,8 @@
 // The print preview: a modal dialog that shows one page of a printable at a time, exactly as it
 // prints, scaled to the desktop, with buttons to page back and forth, the zoom and the page number.
 // While it is open it counts the document's pages in the background, one page a timer tick, so
-// that the first page shows at once; a scroller then moves through the pages counted.
+// that the first page shows at once ("Page 1 of 4 so far" while the count grows, "Page 1 of 66" once
+// the last page is found); a scroller then moves through the pages counted.
 //
 // The printable's run (BeginRun ... EndRun) lasts as long as the dialog. Any error stops drawing
 // and counting, forgets the current and last pages, and is shown ("Preview Display").
