@@ -12,6 +12,7 @@
 #include "framework/TWindow.h"
 #include "query/data/TopicTable.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/RecordText.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -196,8 +197,12 @@ ErrCode FKDoc::CommitWindows() {
     keep(characters_->SaveCharacters());
     keep(scenes_->SaveScenes());
     keep(storyForm_->SaveChoices());
-    keep(info_->SetNumberByName("NmStories", kPTextShort, storyForm_->GetStoryformCount()));
-    keep(info_->SetNumberByName("IsJust", kPTextShort, storyForm_->GetStructuresValid()));
+    // A damaged record may hold these keys with another type: the story's numbers take their place.
+    const auto keepNumber = [&](const char* key, std::uint16_t value) {
+        if (!WriteRecordNumber(*info_, key, static_cast<std::int16_t>(value))) keep(kPTextErrTypeMismatch);
+    };
+    keepNumber("NmStories", storyForm_->GetStoryformCount());
+    keepNumber("IsJust", storyForm_->GetStructuresValid());
     for (PText* record : {responses_.get(), info_.get(), storytelling_.get(), locks_.get()}) keep(record->Save());
     keep(questionStatus_.Save(store_));
     return first;

@@ -19,6 +19,7 @@
 #include "framework/BusyCursor.h"
 #include "framework/InputHelpers.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/RecordText.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/TextMacroExpander.h"
@@ -93,10 +94,11 @@ ErrCode FKDoc::InitStoryData() {
         if (error == kNoErr) {
             SetClean();
             const Fablecore* application = GetFablecore();
-            info_->SetNumberByName("MajVer", kPTextShort, application->GetMajorVersion());
-            info_->SetNumberByName("MinVer", kPTextShort, application->GetMinorVersion());
-            info_->SetNumberByName("MaintVer", kPTextShort, application->GetMaintenanceVersion());
-            info_->SetNumberByName("FileFmt", kPTextShort, application->GetFileFormat());
+            WriteRecordNumber(*info_, "MajVer", static_cast<std::int16_t>(application->GetMajorVersion()));
+            WriteRecordNumber(*info_, "MinVer", static_cast<std::int16_t>(application->GetMinorVersion()));
+            WriteRecordNumber(*info_, "MaintVer",
+                              static_cast<std::int16_t>(application->GetMaintenanceVersion()));
+            WriteRecordNumber(*info_, "FileFmt", static_cast<std::int16_t>(application->GetFileFormat()));
             if (repaired) SetDirty();
         }
     }

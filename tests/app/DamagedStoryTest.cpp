@@ -268,5 +268,27 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     EXPECT_EQ(Title(*saved), "Verona");
 }
 
+// Numbers the story keeps under keys that its damaged main record holds with another type (the
+// type letter of "NmStories" turned into ")", "IsJust" a text): the story opens, saves with the
+// numbers in their own type, and reopens as it showed.
+TEST_F(DamagedStory, NumberKeysHeldWithAnotherTypeAreWrittenOverAtSave) {
+    StoreSegments segments;
+    segments[{FourCCOf("SDI4"), 0}] = "\\Titlec:The Long Road\\NmStories):16384\\IsJustc:yes\\";
+    ASSERT_NO_FATAL_FAILURE(WriteStore("typed.fsf", segments));
+    FKDoc* story = OpenStory("typed.fsf");
+    ASSERT_NE(story, nullptr);
+    story->SetDirty();
+    std::int16_t cancelled = 0;
+    EXPECT_EQ(story->Save(&cancelled), kNoErr);
+    application->CloseAll(true);
+    FKDoc* saved = OpenStory("typed.fsf");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(Title(*saved), "The Long Road");
+    std::int16_t number = 7;
+    EXPECT_GE(saved->GetInfoRecord().GetEntry("IsJust", 's', &number), 0);
+    EXPECT_EQ(number, 0);
+    EXPECT_GE(saved->GetInfoRecord().GetEntry("NmStories", 's', &number), 0);
+}
+
 }  // namespace
 }  // namespace apptest
