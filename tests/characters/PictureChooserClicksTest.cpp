@@ -10,6 +10,8 @@
 #include "characters/MainObstDlog.h"
 #include "characters/NewCharDlog.h"
 #include "characters/PictureGridView.h"
+#include "platform/gdi/Surface.h"
+#include "platform/ui/Paint.h"
 #include "support/ButtonPlaces.h"
 
 namespace charactertest {
@@ -49,6 +51,17 @@ protected:
     std::uint16_t ShownPicture(NewCharDlog& dialog) const {
         return dynamic_cast<CharacterPictureItem&>(*dialog.GetItem(NewCharDlog::kPictureItem)).GetPicture();
     }
+    // The pixels the screen shows of the dialog's picture, once what is waiting is painted.
+    std::vector<COLORREF> DrawnPicture(NewCharDlog& dialog) {
+        Run();
+        UpdateWindow(dialog.GetHWnd());
+        RECT place{};
+        GetWindowRect(dialog.GetItem(NewCharDlog::kPictureItem)->GetHWnd(), &place);
+        std::vector<COLORREF> pixels;
+        for (int y = place.top; y < place.bottom; ++y)
+            for (int x = place.left; x < place.right; ++x) pixels.push_back(GetScreenSurface().GetPixel(x, y));
+        return pixels;
+    }
 };
 
 TEST_F(PictureChooserClicks, ThePictureClickedIsTakenByOkAndLeftByCancel) {
@@ -56,11 +69,15 @@ TEST_F(PictureChooserClicks, ThePictureClickedIsTakenByOkAndLeftByCancel) {
     std::uint16_t first = 0;
     std::uint16_t afterCancel = 0;
     std::uint16_t afterOk = 0;
+    std::vector<COLORREF> drawnFirst;
+    std::vector<COLORREF> drawnAfterCancel;
+    std::vector<COLORREF> drawnAfterOk;
     const std::int32_t place = 9;
     idle.Then([&] {
         NewCharDlog* dialog = FrontDialog<NewCharDlog>();
         ASSERT_NE(dialog, nullptr);
         first = ShownPicture(*dialog);
+        drawnFirst = DrawnPicture(*dialog);
         ClickItem(*dialog, NewCharDlog::kPictureButton);
     });
     idle.Then([&] {
@@ -73,6 +90,7 @@ TEST_F(PictureChooserClicks, ThePictureClickedIsTakenByOkAndLeftByCancel) {
         NewCharDlog* dialog = FrontDialog<NewCharDlog>();
         ASSERT_NE(dialog, nullptr) << "Cancel closes the chooser";
         afterCancel = ShownPicture(*dialog);
+        drawnAfterCancel = DrawnPicture(*dialog);
         ClickItem(*dialog, NewCharDlog::kPictureButton);
     });
     idle.Then([&] {
@@ -85,12 +103,15 @@ TEST_F(PictureChooserClicks, ThePictureClickedIsTakenByOkAndLeftByCancel) {
         NewCharDlog* dialog = FrontDialog<NewCharDlog>();
         ASSERT_NE(dialog, nullptr) << "OK closes the chooser";
         afterOk = ShownPicture(*dialog);
+        drawnAfterOk = DrawnPicture(*dialog);
         ClickItem(*dialog, NewCharDlog::kOkItem);
     });
     const CharID made = RunCharacterDialog(story, kNoCharID);
     ASSERT_NE(first, place) << "the test picks another picture than the one shown";
     EXPECT_EQ(afterCancel, first) << "Cancel leaves the picture as it was";
     EXPECT_EQ(afterOk, place) << "OK takes the picture clicked";
+    EXPECT_EQ(drawnAfterCancel, drawnFirst) << "and the dialog shows the picture it had";
+    EXPECT_NE(drawnAfterOk, drawnFirst) << "the dialog shows the new picture at once";
     ASSERT_NE(made, kNoCharID);
     EXPECT_EQ(Characters(story).GetCharacter(made)->GetPicture(), place);
 }

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "QueryContentFixture.h"
 #include "items/GraphBtn.h"
@@ -38,6 +41,7 @@ protected:
         presenter.Click(point);
         Run();
     }
+    std::vector<std::int16_t> EachDynamicValue(const std::function<void(FQSRadioBtn&)>& check);
     static std::string Title(const FQSRadioBtn& radio) {
         char title[128] = "";
         GetWindowTextA(radio.GetHWnd(), title, sizeof title);
@@ -45,9 +49,8 @@ protected:
     }
 };
 
-TEST_F(ContextHelp, EveryValueOfEveryDynamicShowsItsContextualExample) {
-    Open(kWholeStoryformList);
-    bool contextOn = false;
+// Each dynamic's page in turn, with every value's radio clicked; answers the dynamics shown.
+std::vector<std::int16_t> ContextHelp::EachDynamicValue(const std::function<void(FQSRadioBtn&)>& check) {
     std::vector<std::int16_t> seen;
     for (std::int32_t row = 0; row < window->GetQuestionList().Count() && seen.size() < 8; ++row) {
         window->GetTopicTree()->SelectNode(row, true);
@@ -58,32 +61,56 @@ TEST_F(ContextHelp, EveryValueOfEveryDynamicShowsItsContextualExample) {
             continue;
         seen.push_back(page->GetStoryPointId());
         SCOPED_TRACE("story point " + std::to_string(page->GetStoryPointId()));
-        if (!contextOn) {
-            ASSERT_TRUE(Buttons().IsButtonEnabled(kContextSection)) << "Context asks for a choice";
-            ClickHelpButton(kContextSection);
-            ASSERT_EQ(Buttons().GetButtonState(kContextSection), 1) << "the click turns Context on";
-            contextOn = true;
-        }
-        EXPECT_NE(PaneText().find("use in context"), std::string::npos) << "nothing chosen yet: " << PaneText();
-        std::string previous;
         for (std::int32_t value = 1; value >= 0; --value) {
             FQSRadioBtn& radio = *page->GetRadio(value);
-            ASSERT_TRUE(radio.IsEnabled()) << Title(radio);
+            EXPECT_TRUE(radio.IsEnabled()) << Title(radio);
             Click(radio);
             Run();
-            ASSERT_NE(radio.GetValue(), 0) << "the click chose " << Title(radio);
-            const std::string text = PaneText();
-            const std::size_t heading = text.find("CONTEXTUAL EXAMPLE");
-            ASSERT_NE(heading, std::string::npos) << Title(radio) << ": " << text;
-            EXPECT_NE(text.find(Title(radio) + " as the ", heading), std::string::npos) << text;
-            const std::size_t example = text.find("--", heading);
-            ASSERT_NE(example, std::string::npos) << text;
-            EXPECT_GT(text.find_first_not_of(" -\r\n", example), example) << "an example follows";
-            EXPECT_NE(text, previous) << "each value its own example";
-            previous = text;
+            EXPECT_NE(radio.GetValue(), 0) << "the click chose " << Title(radio);
+            check(radio);
         }
     }
+    return seen;
+}
+
+TEST_F(ContextHelp, EveryValueOfEveryDynamicShowsItsContextualExample) {
+    Open(kWholeStoryformList);
+    std::string previous;
+    const std::vector<std::int16_t> seen = EachDynamicValue([&](FQSRadioBtn& radio) {
+        if (Buttons().GetButtonState(kContextSection) == 0) {
+            ClickHelpButton(kContextSection);
+            ASSERT_EQ(Buttons().GetButtonState(kContextSection), 1) << "the click turns Context on";
+        }
+        const std::string text = PaneText();
+        const std::size_t heading = text.find("CONTEXTUAL EXAMPLE");
+        ASSERT_NE(heading, std::string::npos) << Title(radio) << ": " << text;
+        EXPECT_NE(text.find(Title(radio) + " as the ", heading), std::string::npos) << text;
+        const std::size_t example = text.find("--", heading);
+        ASSERT_NE(example, std::string::npos) << text;
+        EXPECT_GT(text.find_first_not_of(" -\r\n", example), example) << "an example follows";
+        EXPECT_NE(text, previous) << "each value its own example";
+        previous = text;
+    });
     EXPECT_EQ(seen.size(), 8u) << "the list asks every dynamic";
+}
+
+TEST_F(ContextHelp, EveryValueOfEveryDynamicShowsItsDefinition) {
+    Open(kWholeStoryformList);
+    std::string previous;
+    const std::vector<std::int16_t> seen = EachDynamicValue([&](FQSRadioBtn& radio) {
+        if (Buttons().GetButtonState(kDefinitionSection) == 0) {
+            ClickHelpButton(kDefinitionSection);
+            ASSERT_EQ(Buttons().GetButtonState(kDefinitionSection), 1);
+        }
+        const std::string text = PaneText();
+        const std::size_t heading = text.find("DEFINITION");
+        ASSERT_NE(heading, std::string::npos) << Title(radio) << ": " << text;
+        EXPECT_NE(text.find(Title(radio), heading), std::string::npos) << text;
+        EXPECT_NE(text.find("LONG DEFINITION", heading), std::string::npos) << text;
+        EXPECT_NE(text, previous) << "each value its own definition";
+        previous = text;
+    });
+    EXPECT_EQ(seen.size(), 8u);
 }
 
 }  // namespace
