@@ -6,7 +6,7 @@
 // them under "This Scene Represents:".
 //
 // A story point a scene includes is named by its throughline and its name, and its value is a
-// macro ({SNF(MCDom)}); the story's storytelling text of the point follows. Another item is named
+// macro ({SNF(MCDom)}), or "not chosen yet"; the story's storytelling text of the point follows. Another item is named
 // by the character (or the two characters) it concerns, its throughline and the name the scene
 // menus give it. A story without scenes, a scene without a description and a scene that includes
 // nothing say so in words.
@@ -119,7 +119,8 @@ void ReportComposer::AppendScenes(bool descriptions, SceneItems items) {
                 any = true;
                 AppendText(kBullet);
                 if (isPoint) {
-                    AppendFormatted("%s:  {SNF(%s)}", StoryPointLabel(*point).c_str(), point->code);
+                    AppendFormatted("%s:  %s", StoryPointLabel(*point).c_str(),
+                                    ValueOr(point->code, "not chosen yet").c_str());
                     AppendStoryPoint(point->code, "", false);
                 } else {
                     AppendText(ItemName(item, characters).c_str());

@@ -157,7 +157,7 @@ TEST_F(TextExport, TheScenesAreWrittenInOrderWithTheirDescriptionsAndStoryPoints
               "Scene #1 - Opening\n"
               "They meet at the quay.\nIt rains.\n"
               "• Resolve:  Change\n"
-              "• Main Character Throughline:  an unchosen item\n\n"
+              "• Main Character Throughline:  not chosen yet\n\n"
               "Scene #2 - Ça finit – Noël\n"
               "Prix: 5 € {cash} / \\ °\n"
               "• Resolve:  Change\n\n"

@@ -191,8 +191,12 @@ TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRep
     second.AddAppreciation(IncludeableAppreciation(30000, 1, main));
     second.AddAppreciation(IncludeableAppreciation(30001, 2));
     const std::string one = NameOf(first), two = NameOf(second);
-    const std::string pointLine =
-        "\x95 Main Character " + std::string(StoryPointDisplayName(domain)) + ":  {SNF(MCDom)}\n";
+    const std::string pointLabel =
+        "\x95 Main Character " + std::string(StoryPointDisplayName(domain)) + ":  ";
+    // A point not chosen yet says so; once chosen its value is named.
+    EXPECT_NE(Build(49).find(pointLabel + "not chosen yet\n"), std::string::npos);
+    Choose("MCDom", 2);
+    const std::string pointLine = pointLabel + "{SNF(MCDom)}\n";
 
     EXPECT_EQ(Build(51), "[S1]" + kB + one + kNB + "\nThey meet.\n\n" + kB + two + kNB +
                              "\nNo description of this scene is written yet.\n\n");
@@ -204,7 +208,7 @@ TEST_F(ReportSections, TheScenesAsTreatmentWithTheirStoryPointsAndWithAllTheyRep
     EXPECT_EQ(Build(50), "[S1]" + kB + one + kNB + "\n" + represents + pointLine + "\n" + kB + two + kNB +
                              "\n" + represents + "\x95 " + characters.GetCharacter(main)->Name() +
                              "\n\x95 {NObst} Character\n\n");
-    EXPECT_EQ(log->opened, (std::vector<std::int16_t>{49, 50, 51, 51, 49, 50}));
+    EXPECT_EQ(log->opened, (std::vector<std::int16_t>{49, 50, 51, 49, 51, 49, 50}));
 }
 
 // A new story's untouched Main and impact characters go when others take their roles; what a scene

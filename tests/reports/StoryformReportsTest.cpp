@@ -19,7 +19,10 @@
 #include "reports/ReportText.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/Scene.h"
+#include "storymodel/SceneManager.h"
 #include "storymodel/TextMacroExpander.h"
+#include "storymodel/engine/IncludeableAppreciation.h"
 #include "storymodel/engine/StoryformNumber.h"
 #include "storymodel/engine/StoryformSolver.h"
 
@@ -167,6 +170,28 @@ TEST_F(ComposedReports, WhatTheResolveComesToIsTrueForEachResolveOutcomeAndJudgm
     }
 }
 
+// Main and Impact Characters of several people: the sentence speaks of "their" first way, and every
+// report's items still take verbs of their own number.
+TEST_F(ComposedReports, WhatTheResolveComesToReadsInThePluralForCharactersOfSeveral) {
+    WithStory(Complete(EndingNumber(true, true, true)), [&](StandInStory& made, ReportComposer& built) {
+        CharacterManager& characters = made.Characters();
+        for (const CharID id : {characters.GetMainCharacter(), characters.GetImpactCharacter()}) {
+            CharInfoRec* character = characters.GetCharacter(id);
+            character->SetName(id == characters.GetMainCharacter() ? "The Twins" : "The Spirits");
+            character->SetForm(kPluralForm);
+        }
+        ASSERT_TRUE(made.StoryForm().IsStop());
+        EXPECT_NE(Read(built, made, 28)
+                      .find("Holding on to their first way of meeting their excess neither sees the "
+                            "story's problem resolved nor eases their own trouble."),
+                  std::string::npos);
+        for (const auto& [id, text] : ReadAll(built, made)) {
+            for (const std::string& fault : VerbAgreementFaults(text)) ADD_FAILURE() << id << ": " << fault;
+            for (const std::string& fault : UnchosenFaults(text)) ADD_FAILURE() << id << ": " << fault;
+        }
+    });
+}
+
 // While the outcome, the judgment or the resolve is not chosen, the sentence says which, and gives
 // no guess at it.
 TEST_F(ComposedReports, WhatTheResolveComesToSaysWhatIsNotChosenYet) {
@@ -255,7 +280,17 @@ TEST_F(ComposedReports, NoReportOfAPartlyChosenStoryformShowsAChoiceNotMade) {
     };
     for (const auto& p : partly) {
         SCOPED_TRACE(p.name);
-        WithStory(p.prepare, [&](StandInStory& made, ReportComposer& built) {
+        const auto prepare = [&](StandInStory& made) {
+            p.prepare(made);
+            // A scene that represents story points, chosen or not, as the scene reports list them.
+            SceneManager& scenes = made.Scenes();
+            Scene& scene = *scenes.SceneAt(scenes.InsertScene(0));
+            scene.SetTitle("The harbour");
+            for (const char* code : {"Resolve", "STDom", "MCCon", "STGoal", "OCType2"})
+                scene.AddAppreciation(
+                    IncludeableAppreciation(StoryPointAt(StoryPointIndexForCode(code))->id, 0));
+        };
+        WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
             for (const std::int16_t storytelling : {0, 1}) {
                 if (storytelling) TellEverything(made);
                 built.SetShowStorytelling(storytelling);
@@ -266,7 +301,7 @@ TEST_F(ComposedReports, NoReportOfAPartlyChosenStoryformShowsAChoiceNotMade) {
             }
             // The reports that name story points say which are not chosen.
             built.SetShowStorytelling(0);
-            for (const std::int16_t id : {6, 15, 19, 23, 43})
+            for (const std::int16_t id : {6, 15, 19, 23, 43, 49, 50})
                 EXPECT_NE(Read(built, made, id).find("chosen yet"), std::string::npos) << id;
         });
     }
