@@ -110,7 +110,9 @@ void FQSStructuralFinderPage::Fill() {
         const std::int16_t value = record->kind == kElementLevelPoint && domainIndex >= 0
                                        ? FinderStoredElement(lastPossible, storyForm->GetValueAt(domainIndex))
                                        : lastPossible;
-        storyForm->SetValueAt(index, value);
+        // Several values the writer gave stay in force as given: only a single storyform puts its
+        // value of them in force, which its count has done already.
+        if (storyForm->GetChosenValueAt(index) != -1) storyForm->SetValueAt(index, value);
         setByPage = true;
     }
     if (possible_->GetTopicCount() > 0) possible_->SetSelection(0);

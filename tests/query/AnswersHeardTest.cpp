@@ -1,11 +1,13 @@
 // Every window that shows story points follows what the query window puts in force: when an answer
 // is taken back at one storyform (on a radio page or a finder), the windows listening to the
 // storyform last hear the story as it stands once the window has counted again, the values the
-// storyforms left share among it; and the tree marks the rows those values answer.
+// storyforms left share among it; and the tree marks the rows those values answer. Showing a finder
+// whose several values the other answers narrow to one leaves the writer's values in force.
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "StoryAnswersFixture.h"
@@ -25,6 +27,7 @@ constexpr std::array<std::int16_t, 8> kDynamicPages = {20, 19, 21, 22, 23, 24, 2
 constexpr std::int16_t kFirstOverallTopic = 161;
 constexpr std::int16_t kOverallProblemPage = 164;
 constexpr std::int32_t kNotDecided = 2;
+constexpr std::int16_t kMainDomainPage = 181;
 
 // What a window showing story points last read: every value in force when it heard a change.
 class HeardValues : public MStoryFormListener {
@@ -95,6 +98,37 @@ TEST_F(AnswersHeard, AProblemRemovedAtOneStoryformIsHeardWithWhatTheStoryformsLe
     ShowTopic(kOverallProblemPage);
     RemoveFinderValue(FinderShownElement(Form().GetChosenValueAt(StoryPointIndex(12300))));
     ExpectHeardAsItStands(heard);
+}
+
+}  // namespace
+}  // namespace querytest
+
+namespace querytest {
+namespace {
+
+// The main character's domain answered Universe or Physics; the other throughlines then take
+// Universe, Mind and Psychology, which leave it Physics alone. Its page, shown again, offers that one
+// value, and the writer's two stay in force, as the story also reopens.
+TEST_F(AnswersHeard, AFinderShownLeavesSeveralValuesInForceThatTheOtherAnswersNarrowToOne) {
+    Open(kWholeStoryformList);
+    ShowTopic(kMainDomainPage);
+    AddFinderValue(1);
+    AddFinderValue(2);
+    for (const auto& [page, domain] : {std::pair{161, 1}, std::pair{201, 3}, std::pair{221, 4}}) {
+        ShowTopic(static_cast<std::int16_t>(page));
+        AddFinderValue(static_cast<std::int16_t>(domain));
+    }
+    ASSERT_GT(story->GetStoryformCount(), 1);
+    ShowTopic(kMainDomainPage);
+    const auto* finder = dynamic_cast<FQSStructuralFinderPage*>(window->GetPage());
+    ASSERT_NE(finder, nullptr);
+    ASSERT_EQ(finder->GetPossibleList()->GetTopicCount(), 1) << "Physics is the one value left";
+    const int index = StoryPointIndex(15000);
+    EXPECT_EQ(Form().GetChosenValueAt(index), -1);
+    EXPECT_EQ(Form().GetValueAt(index), -1) << "the writer's two values";
+    const StoryformRecord before = Record();
+    SaveAndReopen("narrowed.fsf");
+    EXPECT_EQ(Record(), before) << Differences(before, Record());
 }
 
 }  // namespace
