@@ -7,8 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,35 @@
 #include "storymodel/engine/TheoryTables.h"
 #include "support/Floor.h"
 #include "support/StoryApplicationBench.h"
+
+// Every allocation the program makes with new is counted: the opening's allocations are reported
+// beside its time.
+namespace {
+std::atomic<unsigned long> g_allocations{0};
+
+void* CountedAllocation(std::size_t size) {
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size == 0 ? 1 : size);
+}
+}  // namespace
+
+// The replacements pair malloc with free, which the compiler cannot tell from here.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+    if (void* block = CountedAllocation(size)) return block;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
+#pragma GCC diagnostic pop
 
 namespace {
 
@@ -107,6 +139,8 @@ double Seconds(Clock::time_point from, Clock::time_point to) { return std::chron
 struct Opening {
     double open = 0;
     double paint = 0;
+    unsigned long openAllocations = 0;
+    unsigned long paintAllocations = 0;
     const char* problem = nullptr;
 };
 
@@ -116,11 +150,15 @@ Opening OpenAndShow(Bench& bench) {
         opening.problem = "the story's storyform is not complete";
         return opening;
     }
+    const unsigned long before = g_allocations.load(std::memory_order_relaxed);
     const Clock::time_point begin = Clock::now();
     const FKDoc* story = bench.app.Open(bench.storyPath);
     const Clock::time_point opened = Clock::now();
+    const unsigned long afterOpening = g_allocations.load(std::memory_order_relaxed);
     bench.app.Presenter().DispatchPending();
     const Clock::time_point shown = Clock::now();
+    opening.openAllocations = afterOpening - before;
+    opening.paintAllocations = g_allocations.load(std::memory_order_relaxed) - afterOpening;
     if (!story || !story->IsStoryformComplete() || !story->GetFrontEndWindow())
         opening.problem = "the story opened without its storyform or its front end";
     bench.app.CloseAll();
@@ -130,6 +168,7 @@ Opening OpenAndShow(Bench& bench) {
 }
 
 void BM_OpenStory(benchmark::State& state) {
+    unsigned long allocations = 0;
     for (auto _ : state) {
         const Opening opening = OpenAndShow(TheBench());
         if (opening.problem) {
@@ -137,7 +176,9 @@ void BM_OpenStory(benchmark::State& state) {
             break;
         }
         state.SetIterationTime(opening.open);
+        allocations = opening.openAllocations; fprintf(stderr, "open %lu paint %lu\n", opening.openAllocations, opening.paintAllocations);
     }
+    state.counters["allocations"] = static_cast<double>(allocations);
 }
 BENCHMARK(BM_OpenStory)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -180,6 +221,7 @@ BENCHMARK(BM_OpenStoreAndReadEverySegment)->UseManualTime()->Unit(benchmark::kMi
 BENCH_FLOOR("BM_OpenStory/manual_time", "BM_OpenStoreAndReadEverySegment/manual_time", 3.0);
 
 void BM_ShowFrontEnd(benchmark::State& state) {
+    unsigned long allocations = 0;
     for (auto _ : state) {
         const Opening opening = OpenAndShow(TheBench());
         if (opening.problem) {
@@ -187,7 +229,9 @@ void BM_ShowFrontEnd(benchmark::State& state) {
             break;
         }
         state.SetIterationTime(opening.paint);
+        allocations = opening.paintAllocations;
     }
+    state.counters["allocations"] = static_cast<double>(allocations);
 }
 BENCHMARK(BM_ShowFrontEnd)->UseManualTime()->Unit(benchmark::kMillisecond);
 

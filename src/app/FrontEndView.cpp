@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "foundation/Debug.h"
 #include "framework/AppEnvironment.h"
@@ -204,16 +205,19 @@ std::int32_t FrontEndView::VertScrollMaximum() const {
     return std::max<std::int32_t>(rowsNeeded_ - visible, 0);
 }
 
+// The entries' cursor region is made of all their rectangles at once.
 void FrontEndView::InvalidateEntries() {
     RemoveCursorRegions();
     ShortRect content;
     GetContentRect(content);
+    std::vector<ShortRect> entries;
     for (const Layout& layout : layouts_) {
         if (layout.title) break;
         ShortRect inner;
         if (!DocRectToView(layout.inner, inner) || !inner.Intersect(content)) continue;
-        AddCursorRegion(inner, kEntryCursor);
+        entries.push_back(inner);
     }
+    if (!entries.empty()) AddCursorRegion(Rgn(entries), kEntryCursor);
 }
 
 std::int32_t FrontEndView::HitTest(const LongPoint& point) const {
@@ -242,11 +246,13 @@ void FrontEndView::GetCoveredContent(Rgn& covered) const {
     if (!laidOut_ || !cellBitmap_) return;
     ShortRect content;
     GetContentRect(content);
+    std::vector<ShortRect> cells;
     for (const Layout& layout : layouts_) {
         ShortRect inner;
         if (!DocRectToView(layout.inner, inner) || !inner.Intersect(content)) continue;
-        covered.Union(Rgn(inner));
+        cells.push_back(inner);
     }
+    if (!cells.empty()) covered.Union(Rgn(cells));
 }
 
 void FrontEndView::DrawEntry(ItemGraphEnv& env, const ViewDrawContext* context, std::int32_t index) {

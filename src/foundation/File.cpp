@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "foundation/Debug.h"
 #include "foundation/FileError.h"
@@ -15,7 +16,7 @@ ErrCode File::CreateUnique(const char* volume, const char* directory) {
 }
 
 ErrCode File::CreateUniqueNamed(const char* volume, const char* directory, const char* pattern,
-                                const std::vector<std::string>& taken) {
+                                const std::vector<const FileRef*>& taken) {
     Close();
     ref_.SetVolume(volume);
     ref_.SetDirectory(directory);
@@ -24,7 +25,11 @@ ErrCode File::CreateUniqueNamed(const char* volume, const char* directory, const
         char name[kMaxNameLength + 1];
         std::snprintf(name, sizeof name, pattern, number);
         ref_.SetName(name);
-        if (!taken.empty() && std::find(taken.begin(), taken.end(), ref_.GetFullPath()) != taken.end()) continue;
+        if (std::any_of(taken.begin(), taken.end(), [this](const FileRef* held) {
+                return held->GetVolume() == ref_.GetVolume() && held->GetDirectory() == ref_.GetDirectory() &&
+                       std::strcmp(held->NamePtr(), ref_.NamePtr()) == 0;
+            }))
+            continue;
         win::DWORD systemError = 0;
         const ErrCode err = OpenAs(win::FileOpenMode::kCreateNew, systemError);
         // A file removed the moment it was made, before its lock was taken (a start sweeping away

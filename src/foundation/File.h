@@ -2,7 +2,6 @@
 // The one concrete file that is readable and writable at once. FileReader and FileWriter open
 // files through it, and temporary files are made with it under names that do not exist yet.
 
-#include <string>
 #include <vector>
 
 #include "foundation/QRVWinFile.h"
@@ -19,10 +18,10 @@ public:
     ErrCode CreateUnique(const char* volume, const char* directory);
 
     // The same with another name pattern (a printf format taking the number 0 to 998), and
-    // without the message: -23 alone when every name is taken. Files the caller knows to exist (full
-    // paths of files it holds open) are passed over without trying their names.
+    // without the message: -23 alone when every name is taken. Files the caller knows to exist (files it
+    // holds open) are passed over without trying their names.
     ErrCode CreateUniqueNamed(const char* volume, const char* directory, const char* pattern,
-                              const std::vector<std::string>& taken = {});
+                              const std::vector<const FileRef*>& taken = {});
 
     // Kept free for an operation files may need later; does nothing and answers -1.
     ErrCode Reserved() const { return -1; }

@@ -5,12 +5,16 @@
 
 #include "foundation/FileError.h"
 
-FileReadBuffer::FileReadBuffer(IReadFile& source, std::uint32_t size)
+FileReadBuffer::FileReadBuffer(IReadFile& source, std::uint32_t size, std::optional<std::uint32_t> position)
     : source_(source),
       buffer_(size > 0 ? new (std::nothrow) std::uint8_t[size] : nullptr),
       size_(buffer_ ? size : 0) {
-    std::uint32_t position = 0;
-    if (source_.GetPosition(position) == kNoErr) base_ = position;
+    std::uint32_t asked = 0;
+    if (position) {
+        base_ = *position;
+    } else if (source_.GetPosition(asked) == kNoErr) {
+        base_ = asked;
+    }
 }
 
 void FileReadBuffer::Empty() {
@@ -30,6 +34,8 @@ ErrCode FileReadBuffer::SetPosition(std::uint32_t position) {
         offset_ = position - base_;
         return kNoErr;
     }
+    // An empty buffer's base is where the source stands.
+    if (valid_ == 0 && position == base_ && !source_.IsAtEnd()) return kNoErr;
     Empty();
     const ErrCode err = source_.SetPosition(position);
     if (err == kNoErr) base_ = position;

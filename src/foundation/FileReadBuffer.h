@@ -5,14 +5,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "foundation/IFile.h"
 
 class FileReadBuffer : public IReadFile {
 public:
-    // The source is not owned and must outlive the buffer; reading starts at its position. When
-    // the buffer cannot be had, every read goes straight to the source.
-    FileReadBuffer(IReadFile& source, std::uint32_t size);
+    // The source is not owned and must outlive the buffer; reading starts at its position (asked
+    // of the source, or the one given when the caller knows it: a file just opened stands at 0).
+    // When the buffer cannot be had, every read goes straight to the source.
+    FileReadBuffer(IReadFile& source, std::uint32_t size, std::optional<std::uint32_t> position = std::nullopt);
 
     std::int16_t GetTag() const override { return source_.GetTag(); }
     bool NeedsByteSwap() const override { return source_.NeedsByteSwap(); }
@@ -22,7 +24,8 @@ public:
     bool IsAtEnd() const override { return source_.IsAtEnd(); }
 
     ErrCode GetPosition(std::uint32_t& position) override;
-    // Within the buffered bytes only the read position moves; elsewhere the buffer is dropped.
+    // Within the buffered bytes only the read position moves; elsewhere the buffer is dropped (and
+    // the source is not asked to move when it stands there already).
     ErrCode SetPosition(std::uint32_t position) override;
     ErrCode SeekToEnd() override;
     ErrCode Read(void* buffer, std::uint32_t& count) override;

@@ -9,7 +9,7 @@ ErrCode FileReader::Open() {
     Close();
     file_.SetPermission(kAccessRead);
     const ErrCode err = file_.Open();
-    if (err == kNoErr && bufferSize_ > 0) buffer_ = std::make_unique<FileReadBuffer>(file_, bufferSize_);
+    if (err == kNoErr && bufferSize_ > 0) buffer_ = std::make_unique<FileReadBuffer>(file_, bufferSize_, 0);
     return err;
 }
 

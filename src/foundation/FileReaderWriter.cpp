@@ -14,7 +14,7 @@ TFileReaderWriter::~TFileReaderWriter() { Close(); }
 ErrCode TFileReaderWriter::AfterOpen(ErrCode openErr) {
     if (openErr != kNoErr) return openErr;
     mode_ = Mode::kIdle;
-    return BeginReading();
+    return BeginReadingAt(0);  // a file just opened stands at its start
 }
 
 ErrCode TFileReaderWriter::Open(const FileRef& ref, FileAccess access) {
@@ -25,7 +25,7 @@ ErrCode TFileReaderWriter::Open(const FileRef& ref, FileAccess access) {
 }
 
 ErrCode TFileReaderWriter::CreateUnique(const char* volume, const char* directory, const char* pattern,
-                                        const std::vector<std::string>& taken) {
+                                        const std::vector<const FileRef*>& taken) {
     Close();
     return AfterOpen(file_.CreateUniqueNamed(volume, directory, pattern, taken));
 }
@@ -33,18 +33,25 @@ ErrCode TFileReaderWriter::CreateUnique(const char* volume, const char* director
 ErrCode TFileReaderWriter::Close() {
     if (mode_ == Mode::kClosed) return kNoErr;
     ErrCode err = kNoErr;
-    if (mode_ == Mode::kReading) err = EndReading();
+    // Where reading got no longer matters: the read buffer goes without moving the file back.
+    if (mode_ == Mode::kReading) {
+        err = file_.GetError();
+        readBuffer_.reset();
+        mode_ = Mode::kIdle;
+    }
     if (mode_ == Mode::kWriting) err = EndWriting();
     const ErrCode closeErr = file_.Close();
     mode_ = Mode::kClosed;
     return err != kNoErr ? err : closeErr;
 }
 
-ErrCode TFileReaderWriter::BeginReading() {
+ErrCode TFileReaderWriter::BeginReading() { return BeginReadingAt(std::nullopt); }
+
+ErrCode TFileReaderWriter::BeginReadingAt(std::optional<std::uint32_t> position) {
     if (mode_ == Mode::kClosed) return kReadErr;
     if (mode_ == Mode::kWriting) return SwitchToReading();
     if (mode_ == Mode::kIdle && readBufferSize_ > 0) {
-        readBuffer_ = std::make_unique<FileReadBuffer>(file_, readBufferSize_);
+        readBuffer_ = std::make_unique<FileReadBuffer>(file_, readBufferSize_, position);
     }
     mode_ = Mode::kReading;
     return kNoErr;

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
+#include <optional>
 #include <vector>
 
 #include "foundation/File.h"
@@ -28,7 +28,7 @@ public:
     // Creates and opens a new file in the folder under the first free name of the pattern, passing
     // over the files known to exist (see File::CreateUniqueNamed), then begins reading.
     ErrCode CreateUnique(const char* volume, const char* directory, const char* pattern,
-                         const std::vector<std::string>& taken = {});
+                         const std::vector<const FileRef*>& taken = {});
     // Ends the current mode (a write buffer is written out) and closes the file: the first failure.
     ErrCode Close();
 
@@ -72,6 +72,8 @@ private:
     // The stream of the current mode, or the file itself while idle.
     IFile& Current();
     ErrCode AfterOpen(ErrCode openErr);
+    // Begins reading from idle, at the position given when the caller knows where the file stands.
+    ErrCode BeginReadingAt(std::optional<std::uint32_t> position);
 
     File file_;
     Mode mode_ = Mode::kClosed;

@@ -131,7 +131,9 @@ ErrCode QRVWinFile::OpenAs(win::FileOpenMode mode, win::DWORD& systemError) {
 }
 
 bool QRVWinFile::IsAtItsName() const {
-    return IsOpen() && win::IsFileHandleAt(handle_, ref_.GetFullPath().c_str());
+    win::PathIdentity named;
+    return IsOpen() && win::GetPathIdentity(ref_.GetFullPath().c_str(), named) && named.device == opened_.device &&
+           named.inode == opened_.inode;
 }
 
 ErrCode QRVWinFile::Open() {

@@ -213,8 +213,9 @@ bool ImportCharacterFile(const FileRef& file, IStoryDocument& document, CharID t
 
 // Every file the program is asked to open is asked this first, so the file is not made an open
 // store (with a swap file of its own) only to be closed again.
-// Opening the file as a store checks its store mark first, so the mark is not read on its own.
+// Opening the file as a store checks its store mark first, so the mark is not read on its own, and
+// a file that does not exist does not open.
 bool IsCharacterFile(const FileRef& file) {
-    if (!file.IsValid() || !file.Exists()) return false;
+    if (!file.IsValid()) return false;
     return PFMFileHoldsSegment(file, kCharacterFileRecordType, kCharacterFileRecordNumber);
 }

@@ -43,7 +43,7 @@ ErrCode PFMDiskFile::ReadOpenedLayout(PFMHeader& header, SegmentMap& map) {
     return err != kNoErr ? err : PFMReadFileLayout(*this, static_cast<std::uint32_t>(length), header, map);
 }
 
-ErrCode PFMSwapFile::Create(const std::vector<std::string>& taken) {
+ErrCode PFMSwapFile::Create(const std::vector<const FileRef*>& taken) {
     VolumePart volume;
     DirectoryPart directory;
     ErrCode err = GetTempFolder(volume, directory);

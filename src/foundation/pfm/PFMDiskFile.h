@@ -3,7 +3,6 @@
 // reading and buffered writing; their numbers are big-endian like every store file.
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "foundation/FileReaderWriter.h"
@@ -31,8 +30,8 @@ public:
     // Creates the file in the temporary folder under the first free name of "PFM_Swap.000" to
     // "PFM_Swap.998" and opens it for reading and writing: 0, the open error, or -23 (with "Could
     // not find a unique swap file filename." through DebugPrintf). The swap files this program
-    // holds open (taken, their full paths) exist: their names are passed over without trying them.
-    ErrCode Create(const std::vector<std::string>& taken = {});
+    // holds open (taken) exist: their names are passed over without trying them.
+    ErrCode Create(const std::vector<const FileRef*>& taken = {});
     // When open: closes the file and deletes it.
     ErrCode Close();
 };

@@ -35,7 +35,7 @@ PFMFile::~PFMFile() {
     SubtractBytesInUse(parked);
 }
 
-ErrCode PFMFile::CreateSwapFile() { return swap_->Create(HeldSwapFilePaths()); }
+ErrCode PFMFile::CreateSwapFile() { return swap_->Create(HeldSwapFiles()); }
 
 // --- tree and flags
 
@@ -61,9 +61,7 @@ bool PFMFile::HoldsFile(const FileIdentity& file) const {
     return HasDiskFile() && file.IsSameFile(disk_->GetFileRef(), disk_->OpenedFacts());
 }
 
-std::string PFMFile::SwapFilePath() const {
-    return swap_->IsOpen() ? swap_->GetFileRef().GetFullPath() : std::string();
-}
+const FileRef* PFMFile::HeldSwapFile() const { return swap_->IsOpen() ? &swap_->GetFileRef() : nullptr; }
 
 bool PFMFile::IsOnDisk() const {
     return HasDiskFile() && disk_->GetFileRef().IsValid() && disk_->GetFileRef().Exists();

@@ -81,8 +81,8 @@ public:
     // Whether the disk file is open and is that file (as FileRef::IsSameFile tells, with the disk
     // file's identity taken from its opening rather than looked up by its path).
     bool HoldsFile(const FileIdentity& file) const;
-    // The full path of the swap file while it is open, else empty.
-    std::string SwapFilePath() const;
+    // The swap file while it is open, else null.
+    const FileRef* HeldSwapFile() const;
     // The full-save size of the header and the disk file's length (0 when not on disk).
     ErrCode GetFileSizes(std::uint32_t& fullSaveSize, std::uint32_t& length);
     void SetProgressTracker(TProgressTracker* tracker) { tracker_ = tracker; }

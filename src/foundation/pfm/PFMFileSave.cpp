@@ -233,7 +233,7 @@ ErrCode PFMFile::Commit(const FileRef& ref, SaveResult& result, const char* reop
 
 ErrCode PFMFile::NewSwapFile(const std::string& savedPath, std::unique_ptr<PFMSwapFile>& swap) const {
     swap = std::make_unique<PFMSwapFile>(readBufferSize_, writeBufferSize_);
-    const ErrCode err = swap->Create(HeldSwapFilePaths());
+    const ErrCode err = swap->Create(HeldSwapFiles());
     if (err != kNoErr) {
         DebugPrintf("Error %d opening swap file.\n%s\nSaved data remains in file \"%s\".", err,
                     FileErrorMessage(err), savedPath.c_str());

@@ -60,11 +60,11 @@ bool TakeLookedAtLayout(const win::OpenedFileFacts& file, PFMHeader& header, Seg
     return true;
 }
 
-std::vector<std::string> HeldSwapFilePaths() {
-    std::vector<std::string> paths;
+std::vector<const FileRef*> HeldSwapFiles() {
+    std::vector<const FileRef*> files;
+    files.reserve(GetPFMState().openStores.size());
     for (const auto& store : GetPFMState().openStores) {
-        std::string path = store->SwapFilePath();
-        if (!path.empty()) paths.push_back(std::move(path));
+        if (const FileRef* swap = store->HeldSwapFile()) files.push_back(swap);
     }
-    return paths;
+    return files;
 }

@@ -65,5 +65,5 @@ void KeepLookedAtLayout(const win::OpenedFileFacts& file, const PFMHeader& heade
 // Takes the kept layout when it is that of the opened file, unchanged since it was read: true, and
 // the header and map are the layout's. Nothing is kept afterwards either way.
 bool TakeLookedAtLayout(const win::OpenedFileFacts& file, PFMHeader& header, SegmentMap& map);
-// The full paths of the swap files the open stores hold.
-std::vector<std::string> HeldSwapFilePaths();
+// The swap files the open stores hold.
+std::vector<const FileRef*> HeldSwapFiles();

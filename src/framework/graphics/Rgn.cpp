@@ -3,11 +3,19 @@
 #include <vector>
 
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Region.h"
 #include "platform/gdi/Regions.h"
 
 Rgn::Rgn() : region_(win::CreateRectRgn(0, 0, 0, 0)) {}
 
 Rgn::Rgn(const ShortRect& rect) : region_(win::CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom)) {}
+
+Rgn::Rgn(std::span<const ShortRect> rects) : region_(nullptr) {
+    std::vector<win::RECT> corners;
+    corners.reserve(rects.size());
+    for (const ShortRect& rect : rects) corners.push_back(win::RECT{rect.left, rect.top, rect.right, rect.bottom});
+    region_ = win::CreateRgnFrom(win::Region::FromRects(corners));
+}
 
 Rgn::Rgn(win::HRGN region) : Rgn() { Combine(region, win::RGN_COPY); }
 

@@ -2,6 +2,7 @@
 // A region object owning one region handle, made at construction and deleted with the object.
 
 #include <cstdint>
+#include <span>
 
 #include "foundation/TObject.h"
 #include "framework/graphics/ShortRect.h"
@@ -12,6 +13,8 @@ public:
     // The empty region.
     Rgn();
     explicit Rgn(const ShortRect& rect);
+    // The union of the rectangles, made at once rather than one rectangle after the other.
+    explicit Rgn(std::span<const ShortRect> rects);
     // Copies of the region given.
     explicit Rgn(win::HRGN region);
     Rgn(const Rgn& other);

@@ -27,10 +27,42 @@ Region::Region(const RECT& rect) {
     if (!IsRectEmpty(rect)) rects_.push_back(rect);
 }
 
+// One sweep from top to bottom: between two neighbouring edges every band is the merged spans of
+// the rectangles that cover it, so the region is built once instead of by a union per rectangle.
 Region Region::FromRects(std::span<const RECT> rects) {
-    Region result;
-    for (const RECT& rect : rects) result |= Region(rect);
-    return result;
+    std::vector<LONG> edges;
+    edges.reserve(rects.size() * 2);
+    for (const RECT& rect : rects) {
+        if (IsRectEmpty(rect)) continue;
+        edges.push_back(rect.top);
+        edges.push_back(rect.bottom);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    RegionBuilder builder;
+    std::vector<RegionBuilder::Span> covering;
+    std::vector<RegionBuilder::Span> merged;
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        const LONG top = edges[i];
+        const LONG bottom = edges[i + 1];
+        covering.clear();
+        for (const RECT& rect : rects) {
+            if (!IsRectEmpty(rect) && rect.top <= top && rect.bottom >= bottom)
+                covering.push_back(RegionBuilder::Span{rect.left, rect.right});
+        }
+        std::sort(covering.begin(), covering.end(),
+                  [](const RegionBuilder::Span& a, const RegionBuilder::Span& b) { return a.left < b.left; });
+        merged.clear();
+        for (const RegionBuilder::Span& span : covering) {
+            if (!merged.empty() && span.left <= merged.back().right) {
+                merged.back().right = std::max(merged.back().right, span.right);
+            } else {
+                merged.push_back(span);
+            }
+        }
+        builder.AddBand(top, bottom, merged);
+    }
+    return builder.Finish();
 }
 
 RECT Region::Bounds() const {

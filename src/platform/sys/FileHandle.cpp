@@ -161,13 +161,6 @@ std::int64_t GetFileHandleSize(HFILE file) {
     return static_cast<std::int64_t>(info.st_size);
 }
 
-BOOL IsFileHandleAt(HFILE file, const char* path) {
-    struct stat open, named;
-    if (file < 0 || !path || ::fstat(file, &open) != 0) return FALSE;
-    if (::stat(NameForSystem(path).c_str(), &named) != 0) return FALSE;
-    return open.st_dev == named.st_dev && open.st_ino == named.st_ino ? TRUE : FALSE;
-}
-
 BOOL DeleteFileIfUnheld(const char* path) {
     if (!path || !*path) return Fail(ENOENT, FALSE);
     const std::string systemPath = NameForSystem(path);

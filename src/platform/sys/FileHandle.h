@@ -65,9 +65,6 @@ BOOL SyncFileHandle(HFILE file);
 // The file's length in bytes, or -1.
 std::int64_t GetFileHandleSize(HFILE file);
 
-// Whether the open file is still the one the path names (it was not removed or replaced since).
-BOOL IsFileHandleAt(HFILE file, const char* path);
-
 // Removes the file when no opener anywhere holds it open (its sharing lock can be taken): TRUE when
 // it was removed. A file in use, one on a file system without locks and anything but a plain file
 // are left alone (FALSE).

@@ -41,7 +41,8 @@ TEST_F(PFMOpeningCost, ASwapFileNameTheProgramHoldsIsNotTriedAgain) {
     PFMFile* fourth = PFMOpenFile(nullptr);
     ASSERT_NE(fourth, nullptr);
     EXPECT_EQ(win::GetFileCallCount(win::FileCall::kOpen), 1u);
-    EXPECT_EQ(fourth->SwapFilePath(), Path("PFM_Swap.003"));
+    ASSERT_NE(fourth->HeldSwapFile(), nullptr);
+    EXPECT_EQ(fourth->HeldSwapFile()->GetFullPath(), Path("PFM_Swap.003"));
 
     // A name another program took is still tried and passed over; a name the program gave back is
     // the first free one again.
@@ -49,13 +50,15 @@ TEST_F(PFMOpeningCost, ASwapFileNameTheProgramHoldsIsNotTriedAgain) {
     PFMSetCurrentFile(nullptr);
     PFMFile* fifth = PFMOpenFile(nullptr);
     ASSERT_NE(fifth, nullptr);
-    EXPECT_EQ(fifth->SwapFilePath(), Path("PFM_Swap.005"));
+    ASSERT_NE(fifth->HeldSwapFile(), nullptr);
+    EXPECT_EQ(fifth->HeldSwapFile()->GetFullPath(), Path("PFM_Swap.005"));
     PFMCloseFile(stores[1]);
     EXPECT_FALSE(std::filesystem::exists(Path("PFM_Swap.001")));
     PFMSetCurrentFile(nullptr);
     PFMFile* sixth = PFMOpenFile(nullptr);
     ASSERT_NE(sixth, nullptr);
-    EXPECT_EQ(sixth->SwapFilePath(), Path("PFM_Swap.001"));
+    ASSERT_NE(sixth->HeldSwapFile(), nullptr);
+    EXPECT_EQ(sixth->HeldSwapFile()->GetFullPath(), Path("PFM_Swap.001"));
 }
 
 TEST_F(PFMOpeningCost, AFileIsToldFromTheOpenStoresByOneLookUpOfItsOwnPath) {

@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
@@ -176,6 +177,33 @@ TEST(Region, OffsetAndFromRects) {
     EXPECT_EQ(box.top, 10);
     EXPECT_EQ(box.right, 9);
     EXPECT_EQ(box.bottom, 16);
+}
+
+// Many rectangles at once, overlapping, touching, nested, empty or inverted, make the region
+// their unions one by one make, in banded form.
+TEST(Region, FromRectsIsTheUnionOfItsRectangles) {
+    RandomRects random(20240611);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<RECT> rects(static_cast<std::size_t>(round % 12));
+        Region unions;
+        PixelSet pixels;
+        for (RECT& rect : rects) {
+            rect = random();
+            // Now and then an inverted one, which holds no pixel.
+            if (round % 5 == 0 && &rect == &rects.front()) std::swap(rect.left, rect.right);
+            unions |= Region(rect);
+            const PixelSet covered = PixelsOf(rect);
+            pixels.insert(covered.begin(), covered.end());
+        }
+        const Region made = Region::FromRects(rects);
+        ExpectBanded(made);
+        EXPECT_EQ(PixelsOf(made), pixels) << "round " << round;
+        EXPECT_EQ(made, unions) << "round " << round;
+    }
+    // Side by side and one under the other, touching rectangles become one.
+    const RECT touching[] = {{0, 0, 2, 2}, {2, 0, 4, 2}, {0, 2, 4, 3}};
+    EXPECT_EQ(Region::FromRects(touching).RectCount(), 1u);
+    EXPECT_TRUE(Region::FromRects({}).IsEmpty());
 }
 
 TEST(Region, SubtractingAHoleLeavesAFrame) {
