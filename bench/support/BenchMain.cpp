@@ -1,7 +1,7 @@
 // The main of every benchmark program: runs the benchmarks the command line selects with the
 // console report, then prints each declared pair's ratio (the work against its floor) and each
-// declared series' growth (its cost per unit at each size). With repetitions the ratios are of
-// medians, otherwise of the single runs; real time either way.
+// declared series' growth (the marginal cost of each step between its sizes). With repetitions the
+// ratios are of medians, otherwise of the single runs; real time either way.
 //
 // A filter that selects one benchmark of a pair runs the other too, and one size of a series runs
 // every size, so that every pair and series can give its ratio. A benchmark that fails, or a pair
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -117,32 +118,41 @@ public:
     bool Failed() const { return failed_; }
 
 private:
-    // Each series that ran: its cost per unit at each size, and the largest size's against the
-    // smallest's.
+    // Each series that ran: what each added unit costs from one size to the next (the difference
+    // of the two sizes' times over the difference of their units), and the last step's against the
+    // first step's.
     void PrintGrowth(std::ostream& out) {
         bool first = true;
         for (const GrowthSeries& series : Series()) {
             bool ran = false;
             for (const auto& size : series.sizes) ran = ran || Ran(size.first);
             if (!ran || series.sizes.empty()) continue;
-            if (first) out << "\nCost per unit at each size, the largest size's against the smallest's (median real time):\n";
+            if (first)
+                out << "\nCost of each added unit from one size to the next, the last step's against the first's "
+                       "(the fastest repetitions, or the medians):\n";
             first = false;
-            out << "  " << series.title << ", per " << series.unit << ":";
-            std::vector<double> perUnit;
-            for (const auto& [name, units] : series.sizes) {
-                const auto found = seconds_.find(name);
-                if (found == seconds_.end() || units <= 0) break;
-                perUnit.push_back(found->second / units);
-                char text[64];
-                std::snprintf(text, sizeof text, "  %g: %.4g ms", units, 1000 * perUnit.back());
+            out << "  " << series.title << ", per added " << series.unit << ":";
+            std::vector<double> marginal;
+            bool complete = series.sizes.size() >= 3;
+            for (std::size_t i = 1; complete && i < series.sizes.size(); ++i) {
+                const auto& [fromName, fromUnits] = series.sizes[i - 1];
+                const auto& [toName, toUnits] = series.sizes[i];
+                const std::optional<double> from = GrowthTime(fromName);
+                const std::optional<double> to = GrowthTime(toName);
+                complete = from && to && toUnits > fromUnits;
+                if (!complete) break;
+                marginal.push_back((*to - *from) / (toUnits - fromUnits));
+                char text[80];
+                std::snprintf(text, sizeof text, "  %g-%g: %.4g us", fromUnits, toUnits, 1e6 * marginal.back());
                 out << text;
             }
             char line[256];
-            if (perUnit.size() != series.sizes.size() || perUnit.front() <= 0) {
-                std::snprintf(line, sizeof line, "   NO RATIO (a size gave no time)\n");
+            if (!complete || marginal.front() <= 0) {
+                std::snprintf(line, sizeof line, "   NO RATIO (%s)\n",
+                              !complete ? "a size gave no time" : "the first step added nothing");
                 failed_ = true;
             } else {
-                const double ratio = perUnit.back() / perUnit.front();
+                const double ratio = marginal.back() / marginal.front();
                 std::snprintf(line, sizeof line, "   %.2fx  (target at most %gx%s)\n", ratio, series.target,
                               ratio > series.target ? ", OVER" : "");
             }
@@ -158,13 +168,22 @@ private:
             errors_.emplace(name, run.error_message);
             return;
         }
+        const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min") fastest_[name] = seconds;
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
         if (!median && !single) return;
-        seconds_[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        seconds_[name] = seconds;
     }
 
     bool Ran(const std::string& name) const { return ran_.count(name) != 0; }
+
+    // A size's time for its series: its fastest repetition, else its median.
+    std::optional<double> GrowthTime(const std::string& name) const {
+        if (const auto fastest = fastest_.find(name); fastest != fastest_.end()) return fastest->second;
+        if (const auto median = seconds_.find(name); median != seconds_.end()) return median->second;
+        return std::nullopt;
+    }
 
     std::string Why(const FloorPair& pair, bool workMissing) const {
         const std::string& missing = workMissing ? pair.work : pair.floor;
@@ -176,6 +195,7 @@ private:
 
     std::set<std::string> ran_;
     std::map<std::string, double> seconds_;
+    std::map<std::string, double> fastest_;  // the fastest repetition, where a benchmark gives it
     std::map<std::string, std::string> errors_;
     bool failed_ = false;
 };

@@ -26,15 +26,20 @@ bool DeclareFloor(std::string work, std::string floor, double target);
     [[maybe_unused]] static const bool BENCH_FLOOR_NAME(__LINE__) = DeclareFloor(work, floor, target)
 
 // A work measured at several sizes (the same benchmark over stories of more and more scenes, say):
-// after the run the programs print its cost per unit at each size and the ratio of the largest
-// size's cost per unit to the smallest's, which should keep within the target (at most 1 when the
-// cost grows no faster than the size):
+// after the run the programs print its marginal cost, what each added unit costs from one size to
+// the next, and the ratio of the last step's marginal cost to the first step's, which should keep
+// within the target (1 when the cost grows as the size does; fixed costs, which dividing totals by
+// the size would spread over the units, drop out). A benchmark that computes the statistic "min"
+// gives its fastest repetition to the series (the machine's other load only ever adds time, and a
+// marginal cost is the small difference of two times); others give their median:
 //
-//   BENCH_GROWTH("Opening a story", "scene", {{"BM_Open/scenes:10", 10}, {"BM_Open/scenes:1000", 1000}}, 1.5);
+//   BENCH_GROWTH("Opening a story", "scene",
+//                {{"BM_Open/scenes:10", 10}, {"BM_Open/scenes:500", 500}, {"BM_Open/scenes:1000", 1000}}, 1.3);
 struct GrowthSeries {
     std::string title;
     std::string unit;
-    // Each size's benchmark (its full name) and its number of units, the smallest first.
+    // Each size's benchmark (its full name) and its number of units, the smallest first; at least
+    // three sizes, so that the first step and the last are different steps.
     std::vector<std::pair<std::string, double>> sizes;
     double target = 0;
 };

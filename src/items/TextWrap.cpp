@@ -2,6 +2,8 @@
 
 #include "items/TextWrap.h"
 
+#include <utility>
+
 #include <algorithm>
 
 #include "foundation/IFile.h"
@@ -11,6 +13,13 @@
 TextWrap::TextWrap(TGraphEnv& env, ShortRect& rect, const char* text, const win::LOGFONTA& font)
     : rect_(rect), baseFont_(font), font_(font) {
     Layout(env, text);
+    rect.bottom = rect_.bottom;
+}
+
+TextWrap::TextWrap(TGraphEnv& env, ShortRect& rect, std::string&& text, const win::LOGFONTA& font)
+    : rect_(rect), baseFont_(font), font_(font) {
+    text_ = std::move(text);
+    Layout(env, nullptr);
     rect.bottom = rect_.bottom;
 }
 

@@ -57,6 +57,8 @@ public:
     // Lays the text out in the rectangle's width with the font and writes the laid-out bottom back
     // into the caller's rectangle (an empty text leaves it as it was).
     TextWrap(TGraphEnv& env, ShortRect& rect, const char* text, const win::LOGFONTA& font);
+    // The same with a text the wrap takes over instead of copying it (a long report's, say).
+    TextWrap(TGraphEnv& env, ShortRect& rect, std::string&& text, const win::LOGFONTA& font);
     virtual ~TextWrap();
     TextWrap(const TextWrap&) = delete;
     TextWrap& operator=(const TextWrap&) = delete;

@@ -108,6 +108,9 @@ void OutlineView::BeginReport() {
     }
     report_.reset();
     pending_.reset();
+    // The old text's layout goes now rather than when the new text is laid out, so that building
+    // the new reports reuses its memory instead of growing the heap past it.
+    layout_.reset();
     printing_ = std::make_unique<PrintingEnvironment>(GetGraphEnv());
     report_ = std::make_unique<FablecoreReport>(printing_.get(), LayoutRect());
     GetVocabulary().SetCount(0);
@@ -148,10 +151,10 @@ void OutlineView::FlushReportPage(bool collapse, std::int32_t from, std::int32_t
 void OutlineView::Relayout(bool collapse) {
     const BusyCursor busy;
     layout_.reset();
-    const std::string text = ExpandReportText(document_, GetText(), &GetVocabulary(), collapse);
+    std::string text = ExpandReportText(document_, GetText(), &GetVocabulary(), collapse);
     WithLayoutEnvironment([&](TGraphEnv& env) {
         ShortRect rect = LayoutRect();
-        layout_ = std::make_unique<TextWrap>(env, rect, text.c_str(), font_);
+        layout_ = std::make_unique<TextWrap>(env, rect, std::move(text), font_);
     });
     if (layout_ && layout_->GetLineHeight() > 0)
         SetVertUnitHeight(

@@ -52,10 +52,12 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
     }
     nextSceneId_ = largest == kLastSceneID ? kLastSceneID : static_cast<std::int16_t>(largest + 1);
     RenumberPositions();
+    IndexPositions();
     usage_.Load(CountUsage());
 }
 
 SceneManager::~SceneManager() {
+    byPosition_.clear();
     while (!scenes_.empty()) scenes_.pop_back();
 }
 
@@ -93,7 +95,20 @@ Scene* SceneManager::FindScene(std::int16_t id) const {
     return nullptr;
 }
 
+void SceneManager::IndexPositions() {
+    byPosition_.assign(scenes_.size(), nullptr);
+    for (const auto& scene : scenes_) {
+        const std::int32_t position = scene->GetPosition();
+        if (position >= 0 && position < static_cast<std::int32_t>(byPosition_.size()))
+            byPosition_[static_cast<std::size_t>(position)] = scene.get();
+    }
+}
+
 Scene* SceneManager::SceneAt(std::int32_t position) const {
+    if (position >= 0 && position < static_cast<std::int32_t>(byPosition_.size())) {
+        Scene* indexed = byPosition_[static_cast<std::size_t>(position)];
+        if (indexed && indexed->GetPosition() == position) return indexed;
+    }
     for (auto scene = scenes_.rbegin(); scene != scenes_.rend(); ++scene) {
         if ((*scene)->GetPosition() == position) return scene->get();
     }
@@ -140,6 +155,7 @@ std::int32_t SceneManager::InsertScene(std::int32_t position) {
     Scene& scene = *created;
     scenes_.push_back(std::move(created));
     scene.SetPosition(static_cast<std::int16_t>(count));
+    IndexPositions();
     MoveScene(scene.GetID(), position);
     PostEvent(nullptr);
     return position;
@@ -165,6 +181,7 @@ void SceneManager::MoveScene(std::int16_t id, std::int32_t position) {
         }
         if (now != p) scene.SetPosition(static_cast<std::int16_t>(now));
     }
+    IndexPositions();
     PostEvent(nullptr);
 }
 
@@ -180,6 +197,7 @@ void SceneManager::DeleteScene(std::int32_t position) {
     }
     if (PText* record = scene->Record()) record->Delete();
     std::erase_if(scenes_, [scene](const auto& kept) { return kept.get() == scene; });
+    IndexPositions();
     PostEvent(nullptr);
 }
 

@@ -78,6 +78,9 @@ private:
     // The story file holding the scene records.
     PFMFile* StoryFile() const;
     void RenumberPositions();
+    // Notes each scene under its position, after every change of the scenes or their positions,
+    // so that SceneAt finds a scene without walking them all.
+    void IndexPositions();
     bool IsSceneIdFree(std::int16_t id) const;
     // How many scenes include each appreciation, as their own lists say.
     std::vector<AppreciationUsage::Entry> CountUsage();
@@ -85,6 +88,7 @@ private:
     IStoryDocument& document_;
     PText& storytelling_;
     std::vector<std::unique_ptr<Scene>> scenes_;
+    std::vector<Scene*> byPosition_;
     std::int16_t nextSceneId_ = 1;
     std::string category_;
     AppreciationUsage usage_;

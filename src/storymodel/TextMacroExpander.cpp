@@ -120,7 +120,10 @@ TextMacroExpander::~TextMacroExpander() {
 const char* TextMacroExpander::Expand(std::uint32_t* length) {
     if (!expanded_) {
         expanded_ = true;
-        expansion_.output.reserve(std::strlen(source_) + 50);
+        // Room for a quarter more than the source: a long text whose macros make it a little longer
+        // is expanded in place rather than copied into twice the room.
+        const std::size_t length = std::strlen(source_);
+        expansion_.output.reserve(length + length / 4 + 50);
         Walk();
     }
     if (length) *length = static_cast<std::uint32_t>(expansion_.output.size() + 1);

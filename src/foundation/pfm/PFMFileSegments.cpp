@@ -99,11 +99,14 @@ ErrCode PFMFile::Purge(std::uint32_t& wanted) {
     ErrCode err = swap_->GetError();
     if (err != kNoErr) return err;
     StoreBusy busy(*this);
-    IWriteFile* swap = SwapWriter();
+    // The swap file is switched to writing only once a changed segment must go there: segments
+    // that are as in the file only leave memory.
+    IWriteFile* swap = nullptr;
     while (!purgeOrder_.empty() && wanted > 0) {
         const Index index = purgeOrder_.back();
         SegmentMapEntry& entry = Entry(index);
         const std::uint32_t bytes = entry.ParkedBytes();
+        if (!swap && entry.IsChanged()) swap = SwapWriter();
         err = entry.Purge(swap);
         if (err != kNoErr) break;
         purgeOrder_.pop_back();

@@ -11,9 +11,9 @@
 namespace win {
 
 // Blocks smaller than this come from the heap rather than from a mapping of their own.
-inline constexpr std::size_t kHeapBlockLimit = std::size_t{8} << 20;
+inline constexpr std::size_t kHeapBlockLimit = std::size_t{32} << 20;
 // Free memory at the top of the heap is kept up to this much.
-inline constexpr std::size_t kHeapKeptFree = std::size_t{16} << 20;
+inline constexpr std::size_t kHeapKeptFree = std::size_t{64} << 20;
 
 // Sets the policy for the whole program, at its start (the benchmarks set it as the program does).
 // Answers whether the allocator took it: one that replaces the C library's (a sanitizer's) keeps

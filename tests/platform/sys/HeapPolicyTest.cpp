@@ -25,6 +25,13 @@ TEST(HeapPolicy, AFreedReportSizedBlockStaysInTheHeapForTheNextBuild) {
     EXPECT_EQ(HeapKeeps("policy", 1, 3), 0);
 }
 
+// Building every report of a story of 800 characters makes texts of 6 MB, expansions of them of
+// 8 MB and more, and frees some 40 MB between two builds: all of it stays for the next build.
+TEST(HeapPolicy, TheBlocksAndTheFreeMemoryOfALongReportsBuildStay) {
+    EXPECT_EQ(HeapKeeps("policy", 12, 1), 0);
+    EXPECT_EQ(HeapKeeps("policy", 10, 4), 0);
+}
+
 TEST(HeapPolicy, WhatIsKeptIsBounded) {
     // A block past the limit has its own mapping, returned when freed.
     EXPECT_EQ(HeapKeeps("policy", kMegabytes + 1, 1), 1);
