@@ -299,7 +299,7 @@ void Sizes(benchmark::internal::Benchmark* benchmark) {
 }
 
 // Printing the largest stories takes seconds: fewer repetitions of it.
-constexpr int kRepetitions = 8;
+constexpr int kRepetitions = 10;
 constexpr int kPrintRepetitions = 4;
 BENCHMARK(BM_OpenStory)->Apply(Sizes)->Repetitions(kRepetitions);
 BENCHMARK(BM_SaveAfterOneChange)->Apply(Sizes)->Repetitions(kRepetitions);

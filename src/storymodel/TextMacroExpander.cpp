@@ -99,10 +99,7 @@ TextMacroExpander::TextMacroExpander(IStoryDocument* document, const char* text,
       idCollector_(idCollector),
       nesting_(0),
       own_(std::make_unique<Expansion>()),
-      expansion_(*own_) {
-    // The collector may come from an earlier expansion, sorted by name: ids are added by id.
-    if (idCollector_) idCollector_->Sort(CompareShortAscending);
-}
+      expansion_(*own_) {}
 
 TextMacroExpander::TextMacroExpander(IStoryDocument* document, const char* text, SList* idCollector,
                                      Expansion& expansion, int nesting)
@@ -113,8 +110,10 @@ TextMacroExpander::TextMacroExpander(IStoryDocument* document, const char* text,
       nesting_(nesting),
       expansion_(expansion) {}
 
+// The collector comes from earlier expansions in its order by name (by display name, equal names by
+// id: one order whatever the order the ids came in), and is sorted again only when an id was added.
 TextMacroExpander::~TextMacroExpander() {
-    if (idCollector_ && nesting_ == 0) idCollector_->Sort(CompareByDisplayName);
+    if (idCollector_ && nesting_ == 0 && expansion_.collected) idCollector_->Sort(CompareByDisplayName);
 }
 
 const char* TextMacroExpander::Expand(std::uint32_t* length) {
@@ -247,8 +246,9 @@ void TextMacroExpander::AppendStyled(std::string_view text, char style) {
 void TextMacroExpander::Collect(int id) {
     if (!idCollector_ || id <= 0 || id > INT16_MAX) return;
     const auto value = static_cast<std::int16_t>(FoldElementID(id));
-    if (idCollector_->Find(value, CompareShortAscending) < 0)
-        idCollector_->InsertSorted(value, CompareShortAscending);
+    for (std::int32_t i = 0; i < idCollector_->Count(); ++i)
+        if (idCollector_->GetAt(i) == value) return;
+    if (idCollector_->Append(value) >= 0) expansion_.collected = true;
 }
 
 int TextMacroExpander::Number(std::string_view argument) {

@@ -78,6 +78,8 @@ private:
         // The terms of terminology keys and the story point indexes of codes looked up so far.
         LookUps<const char*> terms;
         LookUps<int> storyPoints;
+        // Whether an id was added to the collector, which then is no longer in its order by name.
+        bool collected = false;
     };
     struct MacroCall {
         std::string_view name;
