@@ -7,11 +7,11 @@
 // The target, five times the floor, is what the same work done plainly takes. The floor is the
 // store's own opening (the file, its layout and its swap file: the opening does this once too, the
 // character-file look having read the layout for it) and the reading of every segment's bytes.
-// Beyond that (its parts weighed by the instructions they run) the opening parses those bytes into about a hundred records and makes the scenes,
-// characters and storyform of them (about 1.4 floors), checks and recounts the storyform and
-// arranges its throughlines (about 1.4 floors), reads the question status (half a floor) and makes
-// and lays out the front end window (two thirds of a floor); no one part is more than a third of
-// the whole, and none repeats another's reading.
+// Beyond that (its parts weighed by the instructions they run) the opening parses those bytes into
+// about a hundred records and makes the scenes, characters and storyform of them (about 1.4
+// floors), checks and recounts the storyform and arranges its throughlines (about 1.4 floors),
+// reads the question status (half a floor) and makes and lays out the front end window (two thirds
+// of a floor); no one part is more than a third of the whole, and none repeats another's reading.
 //
 // Then the front end's first paint against its pictures blitted and its texts drawn plainly on a
 // surface of the same size: at most twice the floor. The rest is the cells' and buttons' bevelled
