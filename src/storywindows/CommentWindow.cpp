@@ -27,7 +27,7 @@ void CommentWindow::BuildContents() {
     FreeItems();
     field_ = nullptr;
     auto* list = new ItemList(this);
-    const ShortRect bounds = GetClientRect();
+    const ShortRect bounds = FieldPlace();
     auto* field = new StoredTextField(
         list, kRecordTextLimit, &bounds, &font_, 0, EditView::kMultiLine | EditView::kNoAutoHScroll,
         TView::kVertScrollBar | TView::kNoFrame, 0, GetStandardColor(0), nullptr);
@@ -45,7 +45,14 @@ void CommentWindow::BuildContents() {
 }
 
 void CommentWindow::LayOut() {
-    if (field_) field_->SetBounds(GetClientRect(), true);
+    if (field_) field_->SetBounds(FieldPlace(), true);
+}
+
+ShortRect CommentWindow::FieldPlace() const {
+    ShortRect place = GetClientRect();
+    place.left = static_cast<std::int16_t>(place.left + kTextMargin);
+    place.top = static_cast<std::int16_t>(place.top + kTextMargin);
+    return place;
 }
 
 bool CommentWindow::StoreComments() {

@@ -20,13 +20,15 @@ class CommentWindow : public StoryWindow, public IWindowFontChoice {
 public:
     static constexpr const char* kPreferenceKey = "CMNT";
     static constexpr const char* kCommentsKey = "Comments";
+    // The blank the text keeps from the window's left edge, and from its top.
+    static constexpr std::int16_t kTextMargin = 4;
 
     // Made at its saved place, hidden and without contents; takes the story's comments slot.
     CommentWindow(TAppl* application, FKDoc* story);
     // The notes into the record first.
     ~CommentWindow() override;
 
-    // The text field, filling the window, with the story's comments.
+    // The text field, filling the window but for its margins, with the story's comments.
     void BuildContents() override;
     void LayOut() override;
     // The story asks for the edits in progress (before a save): the notes go into the record.
@@ -43,6 +45,9 @@ public:
     const win::LOGFONTA& GetFont() const { return font_; }
 
 private:
+    // Where the field lies: the client area less the margins at the left and the top.
+    ShortRect FieldPlace() const;
+
     EditView* field_ = nullptr;
     win::LOGFONTA font_;
 };

@@ -31,7 +31,8 @@ SPWindow::SPWindow(TAppl* application, FKDoc* story)
     for (std::size_t column = 0; column < StoryPointsTable::kColumnCount; ++column) {
         fonts_[column] = KeptFont(preferences, kFontKeys[column], 5, 10);
         std::int16_t width = widths_[column];
-        PreferencesManager::GetPrefShort(preferences, kWidthKeys[column], width);
+        const bool kept = PreferencesManager::GetPrefShort(preferences, kWidthKeys[column], width) >= 0;
+        if (column == 0) nameWidthKept_ = kept;
         widths_[column] =
             std::clamp(width, StoryPointsTable::kMinColumnWidth, StoryPointsTable::kMaxColumnWidth);
     }
@@ -73,7 +74,11 @@ void SPWindow::Refill() {
     FKDoc* story = GetStory();
     if (!table_ || !story || !story->HasRecords()) return;
     const int selected = table_->SelectedIndex();
-    table_->Fill(ListStoryPoints(*story), fonts_, widths_, selected);
+    const std::vector<StoryPointLine> lines = ListStoryPoints(*story);
+    std::array<std::int16_t, StoryPointsTable::kColumnCount> widths = widths_;
+    if (!nameWidthKept_)
+        widths[0] = std::max(widths[0], StoryPointsTable::NameColumnWidth(lines, fonts_[0]));
+    table_->Fill(lines, fonts_, widths, selected);
 }
 
 void SPWindow::EndModal(std::int32_t itemIndex) {
@@ -99,6 +104,7 @@ void SPWindow::ExploreSelected() {
 void SPWindow::ColumnWidthChanged(int column, std::int16_t width) {
     if (column < 0 || column >= StoryPointsTable::kColumnCount) return;
     widths_[static_cast<std::size_t>(column)] = width;
+    if (column == 0) nameWidthKept_ = true;
     PreferencesManager::SetPrefShort(GetPreferences(), kWidthKeys[static_cast<std::size_t>(column)], width);
 }
 

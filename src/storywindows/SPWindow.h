@@ -6,7 +6,8 @@
 // help window on it. The values follow every change of the storyform.
 //
 // The window keeps its place ("SPNT"), its column widths ("c1wid", "c2wid", "c3wid") and its column
-// fonts ("c1", "c2", "c3") in the story points preferences ('SPNT').
+// fonts ("c1", "c2", "c3") in the story points preferences ('SPNT'). Until the writer sizes the
+// story point column, it is as wide as its longest name needs.
 
 #include <array>
 #include <cstdint>
@@ -66,6 +67,8 @@ private:
     StoryPointsTable* table_ = nullptr;
     std::array<win::LOGFONTA, StoryPointsTable::kColumnCount> fonts_;
     std::array<std::int16_t, StoryPointsTable::kColumnCount> widths_{170, 140, 320};
+    // Whether the story point column has a width the writer gave it.
+    bool nameWidthKept_ = false;
 };
 
 // Brings the story's story points window to the front, or makes and shows it; 0, -1 without a story.

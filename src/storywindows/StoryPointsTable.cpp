@@ -7,6 +7,8 @@
 #include "framework/graphics/SimpleGraphEnv.h"
 #include "items/TextWrap.h"
 #include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/Fonts.h"
+#include "platform/gdi/Text.h"
 #include "platform/gdi/Objects.h"
 #include "widgets/TCell.h"
 #include "widgets/TRow.h"
@@ -20,6 +22,8 @@ const std::array<const char*, StoryPointsTable::kColumnCount> StoryPointsTable::
 namespace {
 
 constexpr std::int16_t kMinRowHeight = 20;
+// A text cell's text keeps this far from either side of its cell.
+constexpr int kCellTextPadding = 4;
 
 // The ruler's headings, in the story point column's font.
 class StoryPointsRuler : public TableRuler {
@@ -97,6 +101,30 @@ void StoryPointsTable::Fill(const std::vector<StoryPointLine>& lines,
     }
     UpdateScrollExtent();
     if (!SelectIndex(selectIndex)) Invalidate();
+}
+
+std::int16_t StoryPointsTable::NameColumnWidth(const std::vector<StoryPointLine>& lines,
+                                              const win::LOGFONTA& font) {
+    win::LOGFONTA bold = font;
+    bold.lfWeight = 700;
+    const win::HDC dc = win::CreateMeasuringDC();
+    const win::HFONT plain = win::CreateFontIndirectA(&font);
+    const win::HFONT heading = win::CreateFontIndirectA(&bold);
+    const win::HGDIOBJ previous = win::SelectObject(dc, plain);
+    int widest = 0;
+    for (const StoryPointLine& line : lines) {
+        win::SelectObject(dc, line.index < 0 ? heading : plain);
+        win::SIZE size{};
+        win::GetTextExtentPoint32A(dc, line.name.c_str(), static_cast<int>(line.name.size()), &size);
+        widest = std::max<int>(widest, size.cx);
+    }
+    win::SelectObject(dc, previous);
+    win::DeleteObject(plain);
+    win::DeleteObject(heading);
+    win::DeleteDC(dc);
+    // Both paddings, and the line between the columns.
+    return static_cast<std::int16_t>(std::clamp<int>(widest + 2 * kCellTextPadding + 1, kMinColumnWidth,
+                                                     kMaxColumnWidth));
 }
 
 int StoryPointsTable::IndexOfRow(std::int32_t row) const {

@@ -37,6 +37,9 @@ public:
     // index is selected when there is one.
     void Fill(const std::vector<StoryPointLine>& lines, const std::array<win::LOGFONTA, kColumnCount>& fonts,
               const std::array<std::int16_t, kColumnCount>& widths, int selectIndex = -1);
+    // The width the story point column needs to show every name of the lines whole, in the font (the
+    // headings in its bold).
+    static std::int16_t NameColumnWidth(const std::vector<StoryPointLine>& lines, const win::LOGFONTA& font);
     // The story point of the row (-1 for a heading or no row), and of the selected row.
     int IndexOfRow(std::int32_t row) const;
     int SelectedIndex() const;

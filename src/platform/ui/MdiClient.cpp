@@ -9,6 +9,7 @@
 #include "platform/ui/ControlSupport.h"
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/InputQueue.h"
+#include "platform/ui/MenuBar.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/NonClient.h"
@@ -300,6 +301,9 @@ void MdiClient::UpdateFrame() {
     if (retitled) SetWindowTextQuietly(*frame, title);
     if (!retitled && framed == nullptr && framedChild_ == nullptr) return;
     framedChild_ = framed;
+    // The child's system menu and buttons on the bar may make it take another row.
+    RefitMenuBar(*frame);
+    if (MdiClientOf(client_) != this) return;
     if (frame->alive && IsVisibleOnScreen(*frame)) DrawNonClient(*frame);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/ui/NonClientPaint.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Placement.h"
+#include "platform/ui/Rects.h"
 #include "platform/ui/SystemMetrics.h"
 
 namespace win {
@@ -42,38 +43,91 @@ HMENU MenuBarOf(const Window& window) {
     return Menus().Find(menu) != nullptr ? menu : nullptr;
 }
 
+namespace {
+
+// The widths of the bar's items in the menu font.
+std::vector<int> ItemWidths(const Menu& menu) {
+    std::vector<int> widths;
+    HDC dc = CreateMeasuringDC();
+    SelectObject(dc, MenuFont());
+    for (const MenuItem& item : menu.items)
+        widths.push_back(item.IsSeparator() ? kBarItemPadding
+                                            : MeasureMenuText(dc, item.text).cx + 2 * kBarItemPadding);
+    DeleteDC(dc);
+    return widths;
+}
+
+// What a maximised MDI child's buttons take at the right end of the bar's first row.
+int ChildButtonsWidth(const Window& child) {
+    const int size = GetSystemMetrics(SM_CXSIZE);
+    int width = 1 + size;  // the restore button, one pixel in from the end
+    if (child.style & WS_SYSMENU) width += size + 2;
+    if (child.style & WS_MINIMIZEBOX) width += size;
+    return width;
+}
+
+// The items flowed along rows of the bar from its left to its right, as a desktop's menu bar wraps
+// when its window is too narrow for it: an item that does not fit what is left of its row begins
+// the next one (unless it is the row's first). The first row starts after a maximised child's
+// system menu and ends before its buttons. Each item's left edge and row, and the number of rows.
+struct BarFlow {
+    std::vector<std::pair<int, int>> places;
+    int rows = 1;
+};
+
+BarFlow FlowItems(const std::vector<int>& widths, int left, int right, const Window* child) {
+    const int rowHeight = GetSystemMetrics(SM_CYMENU);
+    BarFlow flow;
+    int x = left + (child != nullptr ? rowHeight : 0);
+    int end = right - (child != nullptr ? ChildButtonsWidth(*child) : 0);
+    int rowStart = x;
+    for (const int width : widths) {
+        if (x + width > end && x > rowStart) {
+            ++flow.rows;
+            x = rowStart = left;
+            end = right;
+        }
+        flow.places.emplace_back(x, flow.rows - 1);
+        x += width;
+    }
+    return flow;
+}
+
+}  // namespace
+
+int MenuBarRows(const Window& window, int width) {
+    const Menu* menu = Menus().Find(MenuBarOf(window));
+    if (menu == nullptr) return 1;
+    return FlowItems(ItemWidths(*menu), 0, width, MergedMdiChild(window)).rows;
+}
+
 std::vector<BarSlot> LayoutMenuBar(const Window& window) {
     std::vector<BarSlot> slots;
     const RECT bar = MenuBarRect(window);
     const Menu* menu = Menus().Find(MenuBarOf(window));
     if (menu == nullptr || IsRectEmpty(bar)) return slots;
-    int x = bar.left;
-    // A maximised MDI child's system menu opens from the bar's left end, and its buttons sit at the
-    // right end.
+    const int rowHeight = GetSystemMetrics(SM_CYMENU);
+    // A maximised MDI child's system menu opens from the first row's left end, and its buttons sit at
+    // its right end.
     const Window* child = MergedMdiChild(window);
     if (child != nullptr) {
         BarSlot system;
         system.kind = BarSlot::Kind::ChildSystemMenu;
-        system.rect = RECT{x, bar.top, x + (bar.bottom - bar.top), bar.bottom};
+        system.rect = RECT{bar.left, bar.top, bar.left + rowHeight, bar.top + rowHeight};
         slots.push_back(system);
-        x = system.rect.right;
     }
-    HDC dc = CreateMeasuringDC();
-    SelectObject(dc, MenuFont());
-    for (std::size_t i = 0; i < menu->items.size(); ++i) {
-        const MenuItem& item = menu->items[i];
-        const int width =
-            item.IsSeparator() ? kBarItemPadding : MeasureMenuText(dc, item.text).cx + 2 * kBarItemPadding;
+    const std::vector<int> widths = ItemWidths(*menu);
+    const BarFlow flow = FlowItems(widths, bar.left, bar.right, child);
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        const auto [x, row] = flow.places[i];
         BarSlot slot;
         slot.item = static_cast<int>(i);
-        slot.rect = RECT{x, bar.top, x + width, bar.bottom};
+        slot.rect = RECT{x, bar.top + row * rowHeight, x + widths[i], bar.top + (row + 1) * rowHeight};
         slots.push_back(slot);
-        x += width;
     }
-    DeleteDC(dc);
     if (child != nullptr) {
         const int size = GetSystemMetrics(SM_CXSIZE);
-        const int top = bar.top + (bar.bottom - bar.top - size) / 2;
+        const int top = bar.top + (rowHeight - size) / 2;
         int right = bar.right - 1;
         auto button = [&](UINT command, int gap) {
             BarSlot slot;
@@ -90,6 +144,14 @@ std::vector<BarSlot> LayoutMenuBar(const Window& window) {
         slots.insert(slots.end(), buttons.rbegin(), buttons.rend());
     }
     return slots;
+}
+
+void RefitMenuBar(Window& window) {
+    if (!window.alive || !HasMenuBar(window)) return;
+    const RECT client = ClientFromWindowRect(window, window.rect);
+    if (EqualRect(&client, &window.client)) return;
+    SetWindowPosition(window, nullptr, 0, 0, 0, 0,
+                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int BarSlotAt(const Window& window, POINT screenPoint) {
@@ -165,7 +227,11 @@ BOOL DrawMenuBar(HWND handle) {
     Window* window = Tree().Find(handle);
     if (window == nullptr) return FALSE;
     // A window without a bar has nothing to draw again; one whose menu is gone shows its bar empty.
-    if (HasMenuBar(*window)) DrawNonClient(*window);
+    // Its items may take another number of rows now.
+    if (HasMenuBar(*window)) {
+        RefitMenuBar(*window);
+        if (window->alive) DrawNonClient(*window);
+    }
     return TRUE;
 }
 

@@ -17,7 +17,13 @@ struct BarSlot {
 };
 
 HMENU MenuBarOf(const Window& window);  // null when it has none (or its menu is gone)
+// How many rows the window's menu bar takes in that width: its items wrap onto more rows when the
+// window is too narrow for them (1 for a window without a menu).
+int MenuBarRows(const Window& window, int width);
 std::vector<BarSlot> LayoutMenuBar(const Window& window);
+// The window's client area made to follow its menu bar when the bar takes another number of rows
+// than when the client area was last worked out (its items, or a maximised child's, changed).
+void RefitMenuBar(Window& window);
 int BarSlotAt(const Window& window, POINT screenPoint);  // -1 when none
 
 // The slot shown chosen while the bar is tracked (-1 for none), and the child button shown pressed.

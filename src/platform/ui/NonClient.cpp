@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/MenuBar.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -37,15 +38,25 @@ bool HasMenuBar(const Window& window) { return !window.IsChild() && window.id !=
 
 bool IsPresentedFrame(const Window& window) { return Tree().Frame() == &window; }
 
-FrameEdges NonClientEdges(const Window& window) {
+namespace {
+
+// The edges of the window were it the width given: its menu bar takes as many rows as its items need.
+FrameEdges EdgesAtWidth(const Window& window, int width) {
     // The OS draws the frame window's border and caption around the OS window; only its menu bar is
     // the layer's.
-    if (IsPresentedFrame(window)) {
-        FrameEdges edges;
-        if (HasMenuBar(window)) edges.top = GetSystemMetrics(SM_CYMENU);
-        return edges;
+    FrameEdges edges;
+    if (!IsPresentedFrame(window)) edges = NonClientEdges(window.style, window.exStyle, false);
+    if (HasMenuBar(window)) {
+        const int frame = IsPresentedFrame(window) ? 0 : FrameThickness(window.style, window.exStyle);
+        edges.top += MenuBarRows(window, width - 2 * frame) * GetSystemMetrics(SM_CYMENU);
     }
-    return NonClientEdges(window.style, window.exStyle, HasMenuBar(window));
+    return edges;
+}
+
+}  // namespace
+
+FrameEdges NonClientEdges(const Window& window) {
+    return EdgesAtWidth(window, window.rect.right - window.rect.left);
 }
 
 RECT ClientFromWindowRect(const Window& window, const RECT& windowRect) {
@@ -55,7 +66,7 @@ RECT ClientFromWindowRect(const Window& window, const RECT& windowRect) {
             windowRect.top + frame + (HasCaption(window.style) ? GetSystemMetrics(SM_CYCAPTION) : 0);
         return RECT{windowRect.left + frame, top, windowRect.left + frame, top};
     }
-    const FrameEdges edges = NonClientEdges(window);
+    const FrameEdges edges = EdgesAtWidth(window, windowRect.right - windowRect.left);
     RECT client{windowRect.left + edges.left, windowRect.top + edges.top, windowRect.right - edges.right,
                 windowRect.bottom - edges.bottom};
     client.right = std::max(client.right, client.left);
@@ -89,12 +100,12 @@ CaptionLayout LayoutCaption(const Window& window) {
 
 RECT MenuBarRect(const Window& window) {
     if (!HasMenuBar(window)) return RECT{};
-    if (IsPresentedFrame(window)) {
-        return RECT{0, 0, window.rect.right - window.rect.left, GetSystemMetrics(SM_CYMENU)};
-    }
-    const int frame = FrameThickness(window.style, window.exStyle);
-    const int top = frame + (HasCaption(window.style) ? GetSystemMetrics(SM_CYCAPTION) : 0);
-    return RECT{frame, top, window.rect.right - window.rect.left - frame, top + GetSystemMetrics(SM_CYMENU)};
+    const int width = window.rect.right - window.rect.left;
+    const int frame = IsPresentedFrame(window) ? 0 : FrameThickness(window.style, window.exStyle);
+    const int top =
+        IsPresentedFrame(window) ? 0 : frame + (HasCaption(window.style) ? GetSystemMetrics(SM_CYCAPTION) : 0);
+    const int height = MenuBarRows(window, width - 2 * frame) * GetSystemMetrics(SM_CYMENU);
+    return RECT{frame, top, width - frame, top + height};
 }
 
 int DefaultHitTest(const Window& window, POINT screenPoint) {

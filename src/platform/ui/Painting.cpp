@@ -285,6 +285,13 @@ HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
     window->painting = true;
     window->paintClip = update;
     const Region clip = ContextClip(*window) & update;
+    // A window that does not clip its children paints over those it covers: they are drawn again
+    // after it, even one that drew itself at once (UpdateWindow) after the window was invalidated.
+    if (!(window->style & WS_CLIPCHILDREN)) {
+        for (Window* child : window->children) {
+            if (child->IsVisibleFlag()) AddUpdate(*child, clip & Rect(ScreenRect(*child)), true, true);
+        }
+    }
     HDC dc = AcquireContext(*window, clip);
     *paint = PAINTSTRUCT{};
     paint->hdc = dc;
