@@ -153,7 +153,8 @@ void ReportComposer::AppendCharacterDescription(CharID id, std::int16_t style) {
             out += b + "Story Activities:  " + nb + i + p.activities + ni;
             break;
         default:
-            out += none + b + PossessiveName(p.name, character->GetForm()) + " " + nb + "Characteristics";
+            out += none + b + OpeningWords(PossessiveName(p.name, character->GetForm())) + " " + nb +
+                   "Characteristics";
             if (!p.role.empty()) {
                 const RolePhrase as = RoleAfterAs(p.role);
                 out += " (as " + as.determiner + i + as.words + ni + ")";

@@ -49,7 +49,7 @@ void ReportComposer::BuildCharacteristicsSection() {
         const std::string description = Text(*character, CharacterKey::kDescription);
         AppendStyleCode(ReportStyle::kMarginsNone);
         AppendStyleCode(ReportStyle::kBoldOn);
-        AppendText((PossessiveName(character->Name(), character->GetForm()) + " ").c_str());
+        AppendText((OpeningWords(PossessiveName(character->Name(), character->GetForm())) + " ").c_str());
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendText("Characteristics");
         if (!role.empty()) {

@@ -34,6 +34,11 @@ std::string PossessiveName(const std::string& name, std::uint16_t form) {
     return name + (pluralNoun ? "'" : "'s");
 }
 
+std::string OpeningWords(std::string words) {
+    if (!words.empty()) words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
+    return words;
+}
+
 RolePhrase RoleAfterAs(const std::string& role) {
     const std::size_t blank = role.find(' ');
     const std::string_view first = std::string_view(role).substr(0, blank);

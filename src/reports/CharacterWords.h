@@ -1,6 +1,7 @@
 #pragma once
 // How a character's name and role read inside a sentence of a report: the name made possessive as
-// its form asks, and the role joined to the "as" before it with the article it needs.
+// its form asks (with a capital where it opens the sentence), and the role joined to the "as"
+// before it with the article it needs.
 
 #include <cstdint>
 #include <string>
@@ -8,6 +9,10 @@
 // The name's possessive: "Juliet's", and for several characters whose name ends in "s" (a plural
 // noun) only the apostrophe: "The Spirits'".
 std::string PossessiveName(const std::string& name, std::uint16_t form);
+
+// The words as they open a sentence or a heading: the first letter a capital ("the Main
+// Character's" reads "The Main Character's"), the rest as it is.
+std::string OpeningWords(std::string words);
 
 // A role as it follows "as", in two parts: the article or determiner in plain words and the rest
 // of the role. A role that begins with an article, a possessive pronoun or a number word has that

@@ -72,7 +72,8 @@ void FormatCharacteristicConflict(IStoryDocument* document, IStoryForm* storyFor
     const char* word = DimensionWord(dimension);
     char part[400];
     std::snprintf(part, sizeof part, "%s %s of {SNF(%hd)} ",
-                  PossessiveName(holderRecord->Name(), holderRecord->GetForm()).c_str(), word, element);
+                  OpeningWords(PossessiveName(holderRecord->Name(), holderRecord->GetForm())).c_str(), word,
+                  element);
     text += part;
 
     // The class of the overall story's domain: without it there is no quad to find partners in.

@@ -22,8 +22,8 @@ struct View {
 };
 constexpr View kOverall = {"An analytical look at", "an analytical look at", "ST"};
 constexpr View kSubjective = {"A passionate exploration of", "a passionate exploration of", "PL"};
-constexpr View kMain = {"{CNN(MC,NM)}'s view of", "{CNN(MC,NM)}'s view of", "MC"};
-constexpr View kImpact = {"{CNN(OC,NM)}'s impact on", "{CNN(OC,NM)}'s impact on", "OC"};
+constexpr View kMain = {"{CNNU(MC,NM)}'s view of", "{CNN(MC,NM)}'s view of", "MC"};
+constexpr View kImpact = {"{CNNU(OC,NM)}'s impact on", "{CNN(OC,NM)}'s impact on", "OC"};
 
 // The pairs of the six sentences, in order.
 constexpr std::array<std::array<const View*, 2>, 6> kContrasts = {{

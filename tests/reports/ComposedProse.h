@@ -1,8 +1,9 @@
 #pragma once
 // Reading composed reports as a writer does, for the tests over whole storyforms: what the Main
 // Character's resolve comes to in words, the names of the issue and its counterpoint where the
-// Overall Story's balance is told, a theory item's name followed by a verb of the other number, and
-// a choice not made left showing as the macro expander's fixed words.
+// Overall Story's balance is told, a theory item's name followed by a verb of the other number, a
+// choice not made left showing as the macro expander's fixed words, a sentence that opens with a
+// small letter, and the writer's words set into a sentence left hanging.
 
 #include <cctype>
 #include <cstdint>
@@ -69,6 +70,32 @@ inline std::vector<std::string> UnchosenFaults(const std::string& text) {
     for (const char* words : {"an unchosen item", "a multiply defined item", "{"}) {
         for (std::size_t at = text.find(words); at != std::string::npos; at = text.find(words, at + 1))
             faults.push_back(text.substr(at > 80 ? at - 80 : 0, 160));
+    }
+    return faults;
+}
+
+// Where a sentence, a line or a heading opens with a small letter, as "the Main Character must ..."
+// would for a character not named yet; the report's lines are read as they are, not run together.
+inline std::vector<std::string> SmallLetterOpenings(const std::string& text) {
+    static const std::regex opening(R"((^|\n|[.?!] +)[a-z])");
+    std::vector<std::string> faults;
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), opening);
+         match != std::sregex_iterator(); ++match) {
+        const std::size_t at = static_cast<std::size_t>(match->position(0));
+        faults.push_back(text.substr(at > 20 ? at - 20 : 0, 80));
+    }
+    return faults;
+}
+
+// Where the writer's storytelling follows a line left hanging on a word that needs more after it
+// ("... and what does the same for Otto is:"): a sentence broken in two around the writer's words.
+inline std::vector<std::string> HangingBeforeStorytelling(const std::string& text) {
+    static const std::regex hanging(R"(\b(is|are|was|were|and|or|but|by|of|the|a|an|to|with|for|that):\n)");
+    std::vector<std::string> faults;
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), hanging);
+         match != std::sregex_iterator(); ++match) {
+        const std::size_t at = static_cast<std::size_t>(match->position(0));
+        faults.push_back(text.substr(at > 60 ? at - 60 : 0, 70));
     }
     return faults;
 }

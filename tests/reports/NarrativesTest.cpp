@@ -190,7 +190,7 @@ TEST_F(Narratives, TheTypeSummaryContrastsSixPairsInEachOfTheFourActs) {
         "{SNF(MCType2)}.\n\n"
         "A passionate exploration of {SNF(PLType2)} is contrasted with {CNN(OC,NM)}'s impact on "
         "{SNF(OCType2)}.\n\n"
-        "{CNN(MC,NM)}'s view of {SNF(MCType2)} is contrasted with {CNN(OC,NM)}'s impact on "
+        "{CNNU(MC,NM)}'s view of {SNF(MCType2)} is contrasted with {CNN(OC,NM)}'s impact on "
         "{SNF(OCType2)}.\n\n\n";
     EXPECT_TRUE(StartsWith(text, "[S1][S3]" + Code("M(0,0,0)") + B("In Act 1:"))) << text;
     EXPECT_NE(text.find(actTwo + Code("M(0,0,0)") + B("In Act 3:")), std::string::npos) << text;

@@ -400,4 +400,71 @@ TEST_F(ComposedReports, TheFirstQuestionsHintHoldsForEitherJudgment) {
     });
 }
 
+// A story whose Main and Impact Characters are not named yet calls them "the Main Character" and
+// "the Impact Character": where such a name opens a sentence or a heading it takes a capital, in
+// every report of a complete storyform and in the two sections outside the catalogue that open
+// with a name (the throughlines set against each other act by act, the Main Character's growth),
+// each character given a characteristic so that Build Characters has sentences to open.
+TEST_F(ComposedReports, ACharacterNotNamedYetOpensASentenceWithACapital) {
+    const auto unnamed = [](StandInStory& made) {
+        ASSERT_TRUE(CompleteStoryform(made.StoryForm(), 5200));
+        CharacterManager& characters = made.Characters();
+        characters.GetCharacter(characters.GetMainCharacter())
+            ->SetName(CharacterManager::kMainPlaceholderName);
+        characters.GetCharacter(characters.GetImpactCharacter())
+            ->SetName(ExpandText(nullptr, CharacterManager::kImpactPlaceholderName).c_str());
+        const std::int16_t drive[] = {kFirstElementID},
+                           other[] = {static_cast<std::int16_t>(kFirstElementID + 3)};
+        characters.SetCharacteristics(characters.GetMainCharacter(), 0, drive);
+        characters.SetCharacteristics(characters.GetImpactCharacter(), 0, other);
+    };
+    WithStory(unnamed, [&](StandInStory& made, ReportComposer& built) {
+        std::vector<std::int16_t> ids = {32, 62};
+        for (const ReportCatalogueEntry& entry : ReportCatalogue())
+            if (entry.IsReport()) ids.push_back(static_cast<std::int16_t>(entry.reportId));
+        for (const std::int16_t id : ids) {
+            built.ResetText();
+            built.BuildReportSection(id, ReportTitle(id, &made).c_str());
+            const std::string text = PlainReportText(&made, built.GetText(), true);
+            for (const std::string& fault : SmallLetterOpenings(text)) ADD_FAILURE() << id << ": " << fault;
+        }
+        // The names are the placeholders, and the openings read them with a capital.
+        EXPECT_NE(Read(built, made, 25).find("The Main Character and the Impact Character meet"),
+                  std::string::npos);
+        EXPECT_NE(Read(built, made, 59).find("The Impact Character's motivation of "), std::string::npos);
+    });
+}
+
+// While the Impact Character's unique ability and critical flaw are not both chosen, the Main vs.
+// Impact Story Character names each by what it does, so that the writer's storytelling of each
+// follows words of its own rather than a verb left hanging ("... for Otto is:"); no report of a
+// storyform chosen in part, its storytelling shown, breaks a sentence around the writer's words.
+TEST_F(ComposedReports, TheWritersWordsNeverFollowASentenceLeftHanging) {
+    const auto abilityOnly = [](StandInStory& made) {
+        const StoryPointRecord& point = *StoryPointByID(StoryPointIDForCode("OCUnRng"));
+        made.StoryForm().SetChoice(point.id,
+                                   StoryformSolver::EngineValueID(0, point.engineField, point.kind));
+    };
+    for (const auto& prepare : {std::function<void(StandInStory&)>([](StandInStory&) {}),
+                                std::function<void(StandInStory&)>(abilityOnly)}) {
+        WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
+            EXPECT_NE(Read(built, made, 25)
+                          .find(", and for Otto, what spurs him on and what holds him back are not both "
+                                "chosen yet."),
+                      std::string::npos);
+            TellEverything(made);
+            built.SetShowStorytelling(1);
+            for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+                if (!entry.IsReport()) continue;
+                const auto id = static_cast<std::int16_t>(entry.reportId);
+                built.ResetText();
+                built.BuildReportSection(id, ReportTitle(id, &made).c_str());
+                for (const std::string& fault :
+                     HangingBeforeStorytelling(PlainReportText(&made, built.GetText(), true)))
+                    ADD_FAILURE() << id << ": " << fault;
+            }
+        });
+    }
+}
+
 }  // namespace
