@@ -6,7 +6,8 @@
 // each scene or character added from one size to the next costs. What the last doubling (500 to
 // 1,000 scenes, 400 to 800 characters) adds per item is at most 1.3 times what the first step (10 to
 // 100) adds: the cost grows linearly, whatever the fixed costs of a small story. The times are the
-// benchmark thread's processor time (the writer waits for a save's disk besides).
+// benchmark thread's processor time (the writer waits for a save's disk besides), an opening's and
+// a build's the fastest of three, and each size's fastest repetition gives its series the time.
 
 #include <benchmark/benchmark.h>
 #include <time.h>
@@ -53,6 +54,10 @@ struct Clock {
 };
 
 double Seconds(double from, double to) { return to - from; }
+
+// An iteration of the opening and the build is the fastest of this many: a marginal cost is the
+// small difference of two times, which the machine's other load would otherwise swamp.
+constexpr int kTries = 3;
 
 // The example story without its characters, relationships and scenes: its title, information,
 // storyform and storytelling.
@@ -207,15 +212,20 @@ void BM_OpenStory(benchmark::State& state) {
     std::string problem;
     const std::string& path = stories.File(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), problem);
     for (auto _ : state) {
-        const Clock::time_point begin = Clock::now();
-        const FKDoc* story = path.empty() ? nullptr : stories.App().Open(path);
-        const Clock::time_point opened = Clock::now();
-        if (!story) {
+        double fastest = -1;
+        for (int attempt = 0; attempt < kTries; ++attempt) {
+            const Clock::time_point begin = Clock::now();
+            const FKDoc* story = path.empty() ? nullptr : stories.App().Open(path);
+            const Clock::time_point opened = Clock::now();
+            if (!story) break;
+            stories.App().CloseAll();
+            if (fastest < 0 || Seconds(begin, opened) < fastest) fastest = Seconds(begin, opened);
+        }
+        if (fastest < 0) {
             state.SkipWithError(problem.empty() ? "the story did not open" : problem.c_str());
             break;
         }
-        stories.App().CloseAll();
-        state.SetIterationTime(Seconds(begin, opened));
+        state.SetIterationTime(fastest);
     }
 }
 
@@ -246,9 +256,14 @@ void BM_BuildReportCatalogue(benchmark::State& state) {
     std::size_t length = 0;
     for (auto _ : state) {
         if (!window) break;
-        const Clock::time_point begin = Clock::now();
-        window->BuildReports();
-        state.SetIterationTime(Seconds(begin, Clock::now()));
+        double fastest = -1;
+        for (int attempt = 0; attempt < kTries; ++attempt) {
+            const Clock::time_point begin = Clock::now();
+            window->BuildReports();
+            const double took = Seconds(begin, Clock::now());
+            if (fastest < 0 || took < fastest) fastest = took;
+        }
+        state.SetIterationTime(fastest);
         length = window->GetView()->GetTextLength();
     }
     state.counters["bytes"] = static_cast<double>(length);
