@@ -58,6 +58,9 @@ void ReportPrefArea::BuildItems() {
     headerCodes_ = AddPopup(nullptr, ItemRect(200, right - 43, 218, right - 15));
     footer_ = AddField(ItemRect(260, x, 276, right - 48), 3, 9);
     footerCodes_ = AddPopup(nullptr, ItemRect(260, right - 43, 278, right - 15));
+    // A pattern is no story text: it is kept, and printed, as typed, no character escaped.
+    header_->SetTextFilter(nullptr);
+    footer_->SetTextFilter(nullptr);
     headerCodesItem_ = items_ ? items_->IndexOf(headerCodes_) : -1;
     footerCodesItem_ = items_ ? items_->IndexOf(footerCodes_) : -1;
     OpenItems();

@@ -1,6 +1,7 @@
 // The report page's header and footer codes as the writer puts them in: the pattern typed into its
 // field, a code clicked in the popup beside it. A code that fills the pattern exactly to its 99
-// characters goes in; one that would go past them is refused whole; the pattern is kept as shown.
+// characters goes in; one that would go past them is refused whole; the pattern is kept as shown,
+// the characters the story's texts escape included.
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,23 @@ TEST_F(ReportCodeClicks, ACodeThatFillsThePatternExactlyGoesInAndOneThatWouldPas
     Choose(window, PrefsWindow::kGeneralPage);
     EXPECT_EQ(Prefs().GetReportHeader(), typed + "^P") << "kept whole";
     EXPECT_EQ(Prefs().GetReportFooter(), footer + "^>");
+}
+
+// A header and a footer typed with the characters the story's texts keep escaped (a slash, braces,
+// a backslash, a degree sign) are kept as typed, as the report pages print them, and shown again
+// as typed when the page opens anew.
+TEST_F(ReportCodeClicks, APatternIsKeptAsTypedWhateverItsCharacters) {
+    const std::string header = "Act 1/2 {draft} ^T";
+    const std::string footer = "C:\\notes 20\xB0" "1 ^P";
+    TypeInto(*page->GetHeaderField(), header);
+    TypeInto(*page->GetFooterField(), footer);
+    Choose(window, PrefsWindow::kGeneralPage);
+    EXPECT_EQ(Prefs().GetReportHeader(), header);
+    EXPECT_EQ(Prefs().GetReportFooter(), footer);
+    Choose(window, PrefsWindow::kReportPage);
+    page = PageOf<ReportPrefArea>(window);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->GetHeaderField()->GetText(), header);
 }
 
 }  // namespace
