@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BuiltDataReportTest.h"
 #include "ReportTestSupport.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportTemplateKeys.h"
@@ -25,36 +26,12 @@ namespace {
 
 using namespace reporttest;
 
-// The stand-in application, with the application data file the build makes.
-class BuiltDataApplication : public StandInApplication {
-public:
-    explicit BuiltDataApplication(PFMFile* data) : data_(data), pronouns_(data, FourCCOf("PPNN"), 1) {}
-    PFMFile* GetDataFile() override { return data_; }
-    PText* GetPronounRecord() override { return &pronouns_; }
-
-private:
-    PFMFile* data_;
-    PText pronouns_;
-};
-
-class RealReports : public EngineReportTest {
+class RealReports : public BuiltDataReportTest {
 protected:
     void SetUp() override {
-        EngineReportTest::SetUp();
-        const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
-        const std::string path = std::string(folder ? folder : ".") + "/Fablecor.qrv";
-        const FileRef ref(path.c_str(), kAccessRead);
-        data_ = PFMOpenFile(&ref);
-        ASSERT_NE(data_, nullptr) << "cannot open " << path;
-        PFMSetCurrentFile(story->GetStoryFile());
-        built_ = std::make_unique<BuiltDataApplication>(data_);
-        SetStoryApplication(built_.get());
+        BuiltDataReportTest::SetUp();
+        if (HasFatalFailure()) return;
         Name(*story);
-    }
-    void TearDown() override {
-        EngineReportTest::TearDown();
-        built_.reset();
-        if (data_) PFMCloseFile(data_);
     }
 
     // The two characters by name, so that a sentence about them reads as one.
@@ -138,14 +115,6 @@ protected:
         PFMSetCurrentFile(story->GetStoryFile());
         PFMCloseFile(store);
     }
-    // The report as the writer reads it: expanded, without its style codes, its lines run together.
-    static std::string Read(ReportComposer& built, IStoryDocument& of, std::int16_t id) {
-        built.ResetText();
-        built.BuildReportSection(id, ReportTitle(id, &of).c_str());
-        std::string text = PlainReportText(&of, built.GetText(), true);
-        std::replace(text.begin(), text.end(), '\n', ' ');
-        return text;
-    }
 
     // No report of the catalogue, with storytelling off or on, holds what the pattern finds.
     static void ExpectNoReportReads(ReportComposer& built, IStoryDocument& of, const std::regex& pattern) {
@@ -161,8 +130,6 @@ protected:
         }
     }
 
-    PFMFile* data_ = nullptr;
-    std::unique_ptr<BuiltDataApplication> built_;
 };
 
 // A storyform number with the dynamics' values: bit set for the second value (Steadfast, Bad).

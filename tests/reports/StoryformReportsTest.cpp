@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ComposedProse.h"
+#include "BuiltDataReportTest.h"
 #include "ReportTestSupport.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportText.h"
@@ -30,18 +31,6 @@ namespace {
 
 using namespace reporttest;
 using namespace composedprose;
-
-// The stand-in application, with the application data file the build makes.
-class ComposingApplication : public StandInApplication {
-public:
-    explicit ComposingApplication(PFMFile* data) : data_(data), pronouns_(data, FourCCOf("PPNN"), 1) {}
-    PFMFile* GetDataFile() override { return data_; }
-    PText* GetPronounRecord() override { return &pronouns_; }
-
-private:
-    PFMFile* data_;
-    PText pronouns_;
-};
 
 // A storyform number with the second value (Steadfast, Failure, Bad) where asked.
 std::uint16_t EndingNumber(bool steadfast, bool failure, bool bad) {
@@ -62,25 +51,8 @@ std::string EndingName(const Ending& e) {
            (e.bad ? ", Bad" : ", Good");
 }
 
-class ComposedReports : public EngineReportTest {
+class ComposedReports : public BuiltDataReportTest {
 protected:
-    void SetUp() override {
-        EngineReportTest::SetUp();
-        const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
-        const std::string path = std::string(folder ? folder : ".") + "/Fablecor.qrv";
-        const FileRef ref(path.c_str(), kAccessRead);
-        data_ = PFMOpenFile(&ref);
-        ASSERT_NE(data_, nullptr) << "cannot open " << path;
-        PFMSetCurrentFile(story->GetStoryFile());
-        application_ = std::make_unique<ComposingApplication>(data_);
-        SetStoryApplication(application_.get());
-    }
-    void TearDown() override {
-        EngineReportTest::TearDown();
-        application_.reset();
-        if (data_) PFMCloseFile(data_);
-    }
-
     // A story of its own, its characters named Mara and Otto, its storyform made by `prepare`; the
     // test runs with it and a composer over it.
     void WithStory(const std::function<void(StandInStory&)>& prepare,
@@ -115,14 +87,6 @@ protected:
                 made.StoryForm().SetChoice(DynamicPointID(dynamic), DynamicValue(dynamic, value));
         };
     }
-    // The report as the writer reads it: expanded, without its style codes, its lines run together.
-    static std::string Read(ReportComposer& built, IStoryDocument& of, std::int16_t id) {
-        built.ResetText();
-        built.BuildReportSection(id, ReportTitle(id, &of).c_str());
-        std::string text = PlainReportText(&of, built.GetText(), true);
-        std::replace(text.begin(), text.end(), '\n', ' ');
-        return text;
-    }
     // Every report of the catalogue, by id.
     static std::map<std::int16_t, std::string> ReadAll(ReportComposer& built, IStoryDocument& of) {
         std::map<std::int16_t, std::string> texts;
@@ -144,8 +108,6 @@ protected:
         return ElementName(of.StoryForm().GetValueAt(StoryPointIndexForCode(code)));
     }
 
-    PFMFile* data_ = nullptr;
-    std::unique_ptr<ComposingApplication> application_;
 };
 
 // The Main Character's paragraph tells what holding on to (or letting go of) the first way comes

@@ -1,0 +1,63 @@
+#pragma once
+// Reports composed with the application data file the build makes: its templates, story point
+// descriptions, dictionary, verbs and pronouns, over the engine's own data. The fixture opens the
+// data file for each test and stands in the application that answers for it.
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "ReportTestSupport.h"
+#include "reports/ReportText.h"
+
+namespace reporttest {
+
+// The stand-in application, with the application data file the build makes.
+class BuiltDataApplication : public StandInApplication {
+public:
+    explicit BuiltDataApplication(PFMFile* data) : data_(data), pronouns_(data, FourCCOf("PPNN"), 1) {}
+    PFMFile* GetDataFile() override { return data_; }
+    PText* GetPronounRecord() override { return &pronouns_; }
+
+private:
+    PFMFile* data_;
+    PText pronouns_;
+};
+
+class BuiltDataReportTest : public EngineReportTest {
+protected:
+    void SetUp() override {
+        EngineReportTest::SetUp();
+        const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
+        const std::string path = std::string(folder ? folder : ".") + "/Fablecor.qrv";
+        const FileRef ref(path.c_str(), kAccessRead);
+        data_ = PFMOpenFile(&ref);
+        ASSERT_NE(data_, nullptr) << "cannot open " << path;
+        PFMSetCurrentFile(story->GetStoryFile());
+        application_ = std::make_unique<BuiltDataApplication>(data_);
+        SetStoryApplication(application_.get());
+    }
+    void TearDown() override {
+        EngineReportTest::TearDown();
+        application_.reset();
+        if (data_) PFMCloseFile(data_);
+    }
+
+    // The report as the writer reads it: expanded, without its style codes, its lines run together.
+    static std::string Read(ReportComposer& built, IStoryDocument& of, std::int16_t id) {
+        built.ResetText();
+        built.BuildReportSection(id, ReportTitle(id, &of).c_str());
+        std::string text = PlainReportText(&of, built.GetText(), true);
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        return text;
+    }
+
+    PFMFile* data_ = nullptr;
+
+private:
+    std::unique_ptr<BuiltDataApplication> application_;
+};
+
+}  // namespace reporttest
