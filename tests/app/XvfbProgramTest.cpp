@@ -48,6 +48,26 @@ protected:
         return program.Start({FABLECORE_PROGRAM}, std::move(environment), -1, keepFd);
     }
 
+    // The middle of the program's window once the splash screen has gone, and its colour then: the
+    // program takes no keys while its splash screen waits, so the middle must first hold still for
+    // longer than the splash screen shows. False when it never holds still.
+    struct Middle {
+        int x = 0, y = 0;
+        unsigned long color = 0;
+    };
+    bool WaitPastSplash(Window window, int x, int y, Middle& middle) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, window, &attributes)) return false;
+        middle.x = x + attributes.width / 2;
+        middle.y = y + attributes.height / 2;
+        middle.color = ScreenColor(display, middle.x, middle.y);
+        return Eventually([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+            const unsigned long now = ScreenColor(display, middle.x, middle.y);
+            return std::exchange(middle.color, now) == now;
+        });
+    }
+
     TempFolder runtime;
     TempFolder programFolder;
     TempFolder temporary;
@@ -168,17 +188,8 @@ TEST_F(XvfbProgram, TheIdleProgramSleepsUntilSomethingIsDue) {
         return FindShown(title.c_str(), window, x, y) && CountFiles(temporary.Path()) == 5 &&
                (pid = WindowProcess(display, window)) > 0;
     }));
-    XWindowAttributes attributes;
-    ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
-    // The splash screen has gone once the window's middle holds still for longer than it shows.
-    const int middleX = x + attributes.width / 2;
-    const int middleY = y + attributes.height / 2;
-    unsigned long before = ScreenColor(display, middleX, middleY);
-    ASSERT_TRUE(Eventually([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-        const unsigned long now = ScreenColor(display, middleX, middleY);
-        return std::exchange(before, now) == now;
-    }));
+    Middle middle;
+    ASSERT_TRUE(WaitPastSplash(window, x, y, middle));
     const long asleep = MainThreadSleeps(pid);
     ASSERT_GE(asleep, 0);
     std::this_thread::sleep_for(std::chrono::seconds(2));
@@ -225,22 +236,12 @@ TEST_F(XvfbProgram, TheQuerySystemCommandOpensTheQueryWindowWhichKeepsItsSetting
     ASSERT_TRUE(Eventually(
         [&] { return FindShown(title.c_str(), window, x, y) && CountFiles(temporary.Path()) == 5; }));
     ASSERT_FALSE(FileHoldsAll(preferences, {"HlpBtns"}));
-    XWindowAttributes attributes;
-    ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
     // The query window and the pronoun question come up over the story's window, its middle too.
-    const int middleX = x + attributes.width / 2;
-    const int middleY = y + attributes.height / 2;
-    // The program takes no keys while its splash screen waits: the window's middle must first hold
-    // still for longer than the splash screen shows.
-    unsigned long before = ScreenColor(display, middleX, middleY);
-    ASSERT_TRUE(Eventually([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-        const unsigned long now = ScreenColor(display, middleX, middleY);
-        return std::exchange(before, now) == now;
-    }));
+    Middle middle;
+    ASSERT_TRUE(WaitPastSplash(window, x, y, middle));
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
     Chord(display, XK_Control_L, XK_u);
-    ASSERT_TRUE(Eventually([&] { return ScreenColor(display, middleX, middleY) != before; }))
+    ASSERT_TRUE(Eventually([&] { return ScreenColor(display, middle.x, middle.y) != middle.color; }))
         << "nothing came up for the Query System command";
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     Press(display, XK_Return);
