@@ -309,7 +309,7 @@ TEST_F(ComposedReports, EveryItemsNameTakesAVerbOfItsNumber) {
 
 // The sentences that read wrong before: the limit as it is felt, the Main vs. Impact Story when
 // outcome and judgment agree, an approach that does not fit the driver, and an Impact Character of
-// several people on the guided road.
+// several people on the guided road and beside the Main Character.
 TEST_F(ComposedReports, TheDynamicsSentencesReadAsEnglish) {
     WithStory(
         Dynamics({{kLimit, 0}, {kOutcome, 0}, {kJudgment, 0}, {kResolve, 0}, {kApproach, 0}, {kDriver, 1}}),
@@ -344,6 +344,13 @@ TEST_F(ComposedReports, TheDynamicsSentencesReadAsEnglish) {
         EXPECT_NE(road.find("Today that is The Spirits. The Impact Character need not be an enemy"),
                   std::string::npos)
             << road;
+        // The Impact Character's unique ability and critical flaw, named by what each does as the
+        // Main Character's are, not run on as "..., The Spirits by X and Y".
+        const std::string sides = Read(built, made, 25);
+        EXPECT_NE(sides.find(", and for The Spirits, what spurs them on is " + NameAt(made, "OCUnRng") +
+                             " and what holds them back is " + NameAt(made, "OCCrFl") + ".  "),
+                  std::string::npos)
+            << sides;
     });
 }
 
