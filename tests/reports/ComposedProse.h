@@ -2,7 +2,7 @@
 // Reading composed reports as a writer does, for the tests over whole storyforms: what the Main
 // Character's resolve comes to in words, the names of the issue and its counterpoint where the
 // Overall Story's balance is told, a theory item's name followed by a verb of the other number, a
-// choice not made left showing as the macro expander's fixed words, a sentence that opens with a
+// plural definition made the subject of "is", a choice not made left showing as the macro expander's fixed words, a sentence that opens with a
 // small letter, and the writer's words set into a sentence left hanging.
 
 #include <cctype>
@@ -60,6 +60,23 @@ inline std::vector<std::string> VerbAgreementFaults(const std::string& text) {
             if (pluralVerb != plural)
                 faults.push_back(text.substr(at > 40 ? at - 40 : 0, 40 + name.size() + 12));
         }
+    }
+    return faults;
+}
+
+// Where a value's definition, set in as the subject of "is" as the Story Points Output sets it
+// ("Order (... is where the characters believe the trouble lies)"), opens on a plural noun
+// ("things arranged according to a pattern is where ..."); a possessive ("the story's") or a
+// word ending in "ss" ("the process of") is not a plural.
+inline std::vector<std::string> PluralDefinitionFaults(const std::string& text) {
+    static const std::regex definition(R"(\((?:the |a |an )?([a-z]+)\b[^()]*? is (?:the|what|where)\b[^()]*\))");
+    std::vector<std::string> faults;
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), definition);
+         match != std::sregex_iterator(); ++match) {
+        const std::string head = (*match)[1];
+        const bool plural = head.size() > 2 && head.back() == 's' && head[head.size() - 2] != 's' &&
+                            head != "this" && head != "its" && head != "his" && head != "was";
+        if (plural) faults.push_back(match->str(0).substr(0, 120));
     }
     return faults;
 }

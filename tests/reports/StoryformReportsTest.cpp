@@ -271,7 +271,8 @@ TEST_F(ComposedReports, NoReportOfAPartlyChosenStoryformShowsAChoiceNotMade) {
 
 // An item's name takes a verb of its own number, whatever the storyform: the plot story points, the
 // sliders and every other report, over the eight endings and a story of plural characters; each of
-// the sixteen types stands where the plot story points name one.
+// the sixteen types stands where the plot story points name one. A value's definition made the
+// subject of "is" is a phrase of one, not of many.
 TEST_F(ComposedReports, EveryItemsNameTakesAVerbOfItsNumber) {
     for (const Ending& e : kEndings) {
         SCOPED_TRACE(EndingName(e));
@@ -280,9 +281,12 @@ TEST_F(ComposedReports, EveryItemsNameTakesAVerbOfItsNumber) {
                       PText& told = made.GetStorytellingRecord();
                       for (const char* slider : {"STRngSlider", "MCRngSlider", "OCRngSlider", "PLRngSlider"})
                           told.SetNumberByName(slider, kPTextShort, 3);
-                      for (const auto& [id, text] : ReadAll(built, made))
+                      for (const auto& [id, text] : ReadAll(built, made)) {
                           for (const std::string& fault : VerbAgreementFaults(text))
                               ADD_FAILURE() << id << ": " << fault;
+                          for (const std::string& fault : PluralDefinitionFaults(text))
+                              ADD_FAILURE() << id << ": " << fault;
+                      }
                   });
     }
     WithStory(Complete(EndingNumber(true, true, true)), [&](StandInStory& made, ReportComposer& built) {
