@@ -6,7 +6,8 @@
 // "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
 // "MCUnRng", "STPbm" and "STSol". A sentence that rests on a dynamic not chosen yet (neither of its
 // two values) gives way to one that says so (S37 to S53), and a story point not chosen yet reads as
-// one ("a symptom not chosen yet"). The growth and the story's problem end
+// one ("a symptom not chosen yet"). The symptom and the response are each followed by their own
+// storytelling, whatever the growth. The growth and the story's problem end
 // their sentences with the two blanks of a sentence that goes on (S5 and S21 follow them), so that
 // the texts after a storytelling block start their lines without one.
 
@@ -27,7 +28,7 @@ std::string Bold(const char* plain, const char* word) {
 
 void ReportComposer::BuildMainCharacterDynamics() {
     const ReportDynamics d(storyForm_);
-    const bool change = d.change, start = d.start, good = d.good;
+    const bool change = d.change, good = d.good;
     const bool resolveChosen = d.ResolveChosen(), judgmentChosen = d.JudgmentChosen();
     const bool driverChosen = d.DriverChosen(), limitChosen = d.LimitChosen();
     const bool outcomeChosen = d.OutcomeChosen(), growthChosen = d.GrowthChosen();
@@ -72,10 +73,10 @@ void ReportComposer::BuildMainCharacterDynamics() {
     if (change || !resolveChosen) {
         t.Key(change ? 12 : 38);
         AppendText(ValueOr("MCFoc", "a symptom not chosen yet").c_str());
-        AppendStoryPoint(start ? "MCFoc" : "MCDir", ", ", true);
+        AppendStoryPoint("MCFoc", ", ", true);
         t.Key(13);
         AppendText(ValueOr("MCDir", "a response not chosen yet").c_str());
-        AppendStoryPoint(start ? "MCDir" : "MCFoc", ".  ", false);
+        AppendStoryPoint("MCDir", ".  ", false);
     }
     if (!change) {
         t.Key(resolveChosen ? 14 : 39);

@@ -161,6 +161,34 @@ TEST_F(ExampleReports, NoReportOfACompleteStoryformSpeaksOfAChoiceNotMade) {
     });
 }
 
+// The writer's storytelling follows the story point it tells: in the Simple Main Character of a
+// changing Main Character, the symptom's text follows "stop fixing on" the symptom and the
+// response's follows "stop answering it with" the response, whether the growth is Start or Stop.
+TEST_F(ExampleReports, TheSymptomAndResponseAreEachFollowedByTheirOwnStorytelling) {
+    int told = 0;
+    ForEachExample([&](FKDoc& story) {
+        if (!story.GetStoryFormManager()->IsChange()) return;
+        const std::string text = Report(story, 61, 1);
+        const auto plain = [&](const std::string& macro) {
+            std::string words = PlainReportText(&story, macro.c_str(), true);
+            while (!words.empty() && (words.back() == '\n' || words.back() == ' ')) words.pop_back();
+            return words;
+        };
+        for (const auto& [lead, code] : {std::pair<std::string, std::string>{"must stop fixing on ", "MCFoc"},
+                                         {"and stop answering it with ", "MCDir"}}) {
+            const std::string mine = plain("{STF(" + code + ")}");
+            if (mine.size() < 20) continue;
+            const std::string named = lead + plain("{SNF(" + code + ")}") + ":";
+            const std::size_t at = text.find(named);
+            ASSERT_NE(at, std::string::npos) << named << "\n" << text;
+            const std::size_t after = text.find_first_not_of('\n', at + named.size());
+            EXPECT_EQ(text.compare(after, 20, mine, 0, 20), 0) << named << "\n" << text.substr(after, 80);
+            ++told;
+        }
+    });
+    EXPECT_GE(told, 4);  // both points, in at least two examples
+}
+
 // Every report of the examples reads true to the example's own storyform: what the Main
 // Character's resolve comes to, the balance the Overall Story weighs, and a verb of its own number
 // after each item's name.

@@ -53,10 +53,10 @@ TEST_F(Narratives, MainCharacterChangeStopDecisionFailureBadWithTextsAndVocabula
     Tell("MCFoc", "at");
     for (const char* code : {"MCFoc", "MCDir", "STSol"}) Choose(code, 86);
     const std::string driver = "make a " + B("Decision"), limit = B("Options");
-    // With Stop, the focus is followed by the direction's text and the direction by the focus's.
+    // With Stop as with Start, the focus is followed by its own text and the direction by its own.
     const std::string expected = "[S1][S2][S3].  [S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
-                                 " [S10]" + limit + ".[S11][S12]{SNF(MCFoc)}" + Told("MCDir", true) +
-                                 "[S13]{SNF(MCDir)}" + Told("MCFoc", false) + "[S16][S36].  [S21]" + limit +
+                                 " [S10]" + limit + ".[S11][S12]{SNF(MCFoc)}" + Told("MCFoc", true) +
+                                 "[S13]{SNF(MCDir)}" + Told("MCDir", false) + "[S16][S36].  [S21]" + limit +
                                  ", [S22]" + driver + ".[S23][S27], [S25]" + B("Changes") +
                                  " [S26]{SNN(STSol)}.[S32]" + B("Fail") + " [S33].[S34]" + Rule() + "[S35]";
     EXPECT_EQ(Build(&ReportComposer::BuildMainCharacterDynamics), expected);
