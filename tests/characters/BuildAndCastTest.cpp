@@ -10,11 +10,13 @@
 
 #include "CharacterToolsFixture.h"
 #include "app/StoryCommandIds.h"
+#include "characters/ArchetypeListView.h"
 #include "characters/BCWindow.h"
 #include "characters/CastingWindow.h"
 #include "characters/CharacterPlaces.h"
 #include "characters/QuadView.h"
 #include "framework/TAppl.h"
+#include "platform/ui/InputEvents.h"
 #include "platform/ui/Window.h"
 #include "storymodel/Archetypes.h"
 #include "storymodel/engine/ElementTable.h"
@@ -337,6 +339,36 @@ TEST_F(BuildAndCast, AnArchetypesOutlineIsItsRowTheRightWayUpAndFollowsTheMouse)
     Run();
     EXPECT_THAT(atStart, ElementsAre(top, bottom - 1));
     EXPECT_THAT(moved, ElementsAre(top + 15, bottom + 14));
+}
+
+// Each row of the archetype list dragged onto a character casts that row's archetype: every
+// archetype can be cast with the mouse, the list scrolled with the wheel to its last row.
+TEST_F(BuildAndCast, EveryArchetypesRowDraggedOntoACharacterCastsItTheLastToo) {
+    CastingWindow& casting = Casting();
+    ArchetypeListView& archetypes = *casting.GetArchetypes();
+    StoryCastList& cast = *casting.GetCastList();
+    const int x = archetypes.Bounds().left + 40;
+    std::set<std::int16_t> given;
+    for (int pass = 0; pass < 8 && given.size() < ArchetypeListView::kRowCount; ++pass) {
+        for (int y = archetypes.Bounds().top + 4; y < archetypes.Bounds().bottom - 4; y += 10) {
+            const std::int16_t archetype =
+                archetypes.ArchetypeUnder(ShortPoint{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+            if (archetype == 0 || given.count(archetype) != 0) continue;
+            SCOPED_TRACE("archetype " + std::to_string(archetype));
+            const std::int32_t at = cast.RowOf(boris);
+            const ShortRect target = ShortRect::MakeLTRB(cast.Bounds().left + 10, at * cast.GetRowHeight() + 6,
+                                                         cast.Bounds().left + 120, at * cast.GetRowHeight() + 26);
+            Drag(OnScreen(casting, ShortRect::MakeLTRB(x - 2, y, x + 2, y)), OnScreen(casting, target));
+            EXPECT_EQ(Characters(story).GetCharacter(boris)->GetArchetype(), archetype);
+            given.insert(Characters(story).GetCharacter(boris)->GetArchetype());
+        }
+        // The wheel turned down over the list.
+        win::InjectMouseWheel(-120, OnScreen(casting, archetypes.Bounds()));
+        Run();
+    }
+    std::set<std::int16_t> all;
+    for (std::int16_t archetype = kFirstArchetype; archetype <= kLastArchetype; ++archetype) all.insert(archetype);
+    EXPECT_EQ(given, all);
 }
 
 }  // namespace

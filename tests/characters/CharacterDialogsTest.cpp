@@ -506,5 +506,33 @@ TEST_F(CharacterDialogs, TheNameIsTypedStraightAwayOverTheOneShown) {
     EXPECT_EQ(NameOf(story, zed), "Ida");
 }
 
+// A new character starts with the default gender the writer chose in the preferences: the dialog's
+// sex popup shows it, and OK makes the character so, with that sex's stock picture - Neutral, the
+// last of them, too.
+TEST_F(CharacterDialogs, ANewCharacterStartsWithThePreferredDefaultGenderNeutralToo) {
+    const std::pair<std::uint16_t, const char*> genders[] = {
+        {kFemaleSex, "Female"}, {kNeutralSex, "Neutral"}, {kMaleSex, "Male"}};
+    for (const auto& [sex, name] : genders) {
+        SCOPED_TRACE(name);
+        PreferencesManager::SetPrefShort(application->GetPreferencesManager()->GetGeneralRecord(), "DefGender",
+                                         static_cast<std::int16_t>(sex));
+        IdleSteps idle(presenter);
+        std::string shown;
+        WithDialog<NewCharDlog>(
+            idle,
+            [&](NewCharDlog& dialog) {
+                char text[32] = "";
+                dynamic_cast<Popup&>(*dialog.GetItem(NewCharDlog::kSexItem)).GetChosenText(text, sizeof text);
+                shown = text;
+            },
+            win::VK_RETURN);
+        const CharID made = RunCharacterDialog(story, kNoCharID);
+        EXPECT_EQ(shown, name);
+        ASSERT_NE(made, kNoCharID);
+        EXPECT_EQ(Characters(story).GetCharacter(made)->GetSex(), sex);
+        EXPECT_EQ(Characters(story).GetCharacter(made)->GetPicture(), StockPicture(sex));
+    }
+}
+
 }  // namespace
 }  // namespace charactertest

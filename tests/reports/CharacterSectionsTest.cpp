@@ -378,4 +378,16 @@ TEST_F(CharacterSections, TheTemplateSectionsDescribeEveryCharacterInTheirLayout
     EXPECT_EQ(Take(), "[S1]" + profile);
 }
 
+// Whichever of the four classes the overall story's domain is, the last included, the sentence
+// shows the conflict and never says the domain is not chosen.
+TEST_F(Conflict, EveryClassOfTheOverallDomainGivesTheConflictTheFourthToo) {
+    for (const std::int16_t domain : {1, 2, 3, 4}) {
+        SCOPED_TRACE("domain class " + std::to_string(domain));
+        form.SetValueByCode("STDom", domain);
+        const std::string sentence = Sentence(85, 0, false);
+        EXPECT_TRUE(StartsWith(sentence, "Ann's motivation of {SNF(85)} is in conflict with ")) << sentence;
+        EXPECT_EQ(sentence.find("not chosen"), std::string::npos) << sentence;
+    }
+}
+
 }  // namespace

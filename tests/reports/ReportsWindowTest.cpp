@@ -21,6 +21,7 @@
 #include "framework/ItemObjectFactory.h"
 #include "framework/TAppl.h"
 #include "framework/graphics/FontMapping.h"
+#include "items/CheckBox.h"
 #include "items/ItemClasses.h"
 #include "items/ItemList.h"
 #include "items/ReferencePicture.h"
@@ -619,6 +620,17 @@ TEST_F(ReportsWindow, ASetSavedWithATypedNameIsListedKeptShownAndDeletedThroughT
     EXPECT_TRUE(again->GetReportSets().GetSets().empty());
     EXPECT_EQ(again->GetChooser()->FindSetRow(0), -1);
     EXPECT_FALSE(ReportOptions().HasKey("REPSETNM1"));
+}
+
+// A first Reports window, before the writer has set any switch, shows Blank Lines on and the
+// vocabulary and storytelling off, and lays the reports out so.
+TEST_F(ReportsWindow, AFirstWindowShowsBlankLinesOnAndTheVocabularyAndStorytellingOff) {
+    RepWindow* window = OpenReports(NewStory());
+    const auto shown = [&](RepWindow::Item item) { return dynamic_cast<CheckBox&>(*window->GetItem(item)).GetValue(); };
+    EXPECT_EQ(shown(RepWindow::kBlankLinesItem), 1);
+    EXPECT_EQ(shown(RepWindow::kVocabularyItem), 0);
+    EXPECT_EQ(shown(RepWindow::kStorytellingItem), 0);
+    EXPECT_TRUE(window->GetBlankLinesOption());
 }
 
 }  // namespace

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "StoryWindowsFixture.h"
 #include "app/StoryCommandIds.h"
 #include "items/CheckBox.h"
 #include "storymodel/CharacterManager.h"
 #include "storywindows/BrainsWindow.h"
 #include "storywindows/EngineControls.h"
+#include "storywindows/StorySpinner.h"
 #include "support/PopupClicks.h"
 #include "widgets/Popup.h"
 #include "widgets/TopicListView.h"
@@ -105,6 +108,22 @@ TEST_F(BrainstormingClicks, TheGeneratorPageProposesTheNumberPickedAndKeepsThePr
 
     ClickItem(BrainsWindow::kSpinnerButton);
     EXPECT_EQ(window->GetPage(), BrainsWindow::kSpinnerPage);
+}
+
+// With Dynamics clicked off, a spin reaching every point decides the throughlines alone: no dynamic,
+// and each throughline's domain, the overall story's (the first point after the dynamics) too.
+TEST_F(BrainstormingClicks, WithDynamicsClickedOffASpinDecidesEveryThroughlinesDomainAndNoDynamic) {
+    if (Box(BrainsWindow::kDynamicsBox)) ClickItem(BrainsWindow::kDynamicsBox);
+    ASSERT_FALSE(Box(BrainsWindow::kDynamicsBox));
+    ASSERT_EQ(window->GetSpinOptions().reach, SpinOptions::kMaxReach);
+    ClickItem(BrainsWindow::kSpinButton);
+    std::set<std::size_t> spun;
+    for (const SpinResult& result : window->GetSpinResults()) spun.insert(result.control);
+    ASSERT_FALSE(spun.empty()) << "Spin spins";
+    EXPECT_GE(*spun.begin(), EngineControls::kDynamicControls) << "no dynamic is spun";
+    for (std::size_t throughline = 0; throughline < 4; ++throughline)
+        EXPECT_EQ(spun.count(EngineControls::kDynamicControls + throughline * EngineControls::kThroughlineControls), 1u)
+            << "the domain of throughline " << throughline;
 }
 
 }  // namespace
