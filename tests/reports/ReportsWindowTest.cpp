@@ -633,4 +633,49 @@ TEST_F(ReportsWindow, AFirstWindowShowsBlankLinesOnAndTheVocabularyAndStorytelli
     EXPECT_TRUE(window->GetBlankLinesOption());
 }
 
+// The chooser's group box, clicked through as the writer clicks: empty while none of the group's
+// reports is ticked, filled when one is, a tick when all are - each drawn differently on the screen.
+TEST_F(ReportsWindow, AGroupsBoxIsDrawnEmptyFilledOrTickedAsItsReportsAreClicked) {
+    RepWindow* window = OpenReports(TitledStory("Harbour Lights"));
+    ReportChooserView& chooser = *window->GetChooser();
+    const std::int32_t group = chooser.FindGroupRow(kFirstGroupId);
+    const std::int32_t report = chooser.FindReportRow(2);
+    ASSERT_GE(group, 0);
+    ASSERT_GT(report, group);
+    const auto rowPoint = [&](std::int32_t row, int x) {
+        win::POINT point{chooser.Bounds().left + x, chooser.Bounds().top + row * ReportChooserView::kRowHeight +
+                                                        ReportChooserView::kRowHeight / 2};
+        win::ClientToScreen(window->GetHWnd(), &point);
+        return point;
+    };
+    const auto click = [&](std::int32_t row) {
+        presenter.Advance(800);
+        presenter.Click(rowPoint(row, 60));
+        Run();
+    };
+    // The ink in the group row's box, left of the reports' indent.
+    const auto boxInk = [&] {
+        win::UpdateWindow(window->GetHWnd());
+        Run();
+        const win::Surface& screen = win::GetScreenSurface();
+        const win::POINT middle = rowPoint(group, 0);
+        int count = 0;
+        for (int y = middle.y - ReportChooserView::kRowHeight / 2; y < middle.y + ReportChooserView::kRowHeight / 2; ++y)
+            for (int x = middle.x; x < middle.x + ReportChooserView::kIndent; ++x)
+                count += screen.GetPixel(x, y) != 0xFFFFFF;
+        return count;
+    };
+    const int none = boxInk();
+    click(report);
+    ASSERT_EQ(chooser.GroupState(static_cast<std::size_t>(group)), 2);
+    const int some = boxInk();
+    click(group);
+    ASSERT_EQ(chooser.GroupState(static_cast<std::size_t>(group)), 1);
+    const int all = boxInk();
+    EXPECT_GT(none, 0) << "the box's frame";
+    EXPECT_GT(some, none) << "filled when some are ticked";
+    EXPECT_GT(all, none) << "ticked when all are";
+    EXPECT_NE(all, some);
+}
+
 }  // namespace

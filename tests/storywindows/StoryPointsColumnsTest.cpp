@@ -85,5 +85,20 @@ TEST_F(StoryPointsColumns, ANarrowerStorytellingColumnWrapsItsTextTallerAndTheRo
     EXPECT_EQ(window->GetWidths()[kStorytellingColumn], kept);
 }
 
+// The story point column, once the writer has sized it narrower than its longest name, keeps the
+// writer's width when the program starts again rather than fitting that name anew.
+TEST_F(StoryPointsColumns, TheStoryPointColumnTheWriterNarrowedKeepsItsWidthAfterARestart) {
+    const auto edge = [this] { return Table().GetColumns().GetRightEdge(0); };
+    const auto fitted = edge();
+    DragEdge(0, -40);
+    Run();
+    const auto sized = edge();
+    EXPECT_LT(sized, fitted - 20) << "the drag narrowed the column";
+    RestartWithNewStory();
+    window = dynamic_cast<SPWindow*>(Command(kCmdStoryPoints, &FKDoc::GetSPWindow));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(edge(), sized) << "the writer's width, not the longest name's";
+}
+
 }  // namespace
 }  // namespace storywindowstest
