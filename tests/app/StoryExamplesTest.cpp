@@ -181,6 +181,36 @@ TEST_F(StoryExamples, CancelLeavesTheOldFileOpenAsItWas) {
     EXPECT_NE(App().GetExamplesFile(), nullptr);
 }
 
+// Chosen from the Storyforming menu with the keyboard: No to its question leaves the examples file
+// as it was; Yes rebuilds it from the example stories.
+TEST_F(StoryExamples, FromTheMenuNoLeavesTheExamplesAsTheyWereAndYesRebuildsThem) {
+    std::filesystem::create_directory(Examples());
+    WriteExample("a.fsf", "Only Tale", 1001, "It ends well.");
+    WriteOldExamples();
+    const StoreSegments before = SegmentsOnDisk(ExamplesFile());
+    NewStory();
+    Run();
+    const auto choose = [&](int answer) {
+        Answer(answer);
+        Mark();
+        presenter.KeyDown(VK_MENU);
+        presenter.PressKey('S');
+        presenter.KeyUp(VK_MENU);
+        presenter.PressKey('B');
+        Run();
+    };
+    choose(IDNO);
+    EXPECT_EQ(Asked().size(), 1u) << "the question alone";
+    EXPECT_EQ(SegmentsOnDisk(ExamplesFile()), before);
+
+    choose(IDYES);
+    ASSERT_FALSE(Asked().empty());
+    EXPECT_EQ(Asked()[0].rfind("The Story Examples command rebuilds", 0), 0u);
+    const StoreSegments after = SegmentsOnDisk(ExamplesFile());
+    EXPECT_EQ(TextOf(after, kResolveType, 1001), Paragraph("Only Tale", ":  It ends well.\n"));
+    EXPECT_EQ(after.count({kResolveType, 999}), 0u);
+}
+
 TEST_F(StoryExamples, AnExamplesFileThatIsNoStoreIsDeletedWhenAskedFor) {
     std::ofstream(ExamplesFile()) << "damaged";
     EXPECT_EQ(App().OpenStoryExamplesFile(), nullptr);
