@@ -221,6 +221,46 @@ TEST_F(FrontEnd, OnlyAClickPressedAndReleasedOnOneEntryChoosesIt) {
     delete window;
 }
 
+// While the button is held, the entry is drawn pressed on it, as it was off it, pressed again back
+// on it; released there, its command runs (Open Story asks for a story).
+TEST_F(FrontEnd, ThePressedLookFollowsTheMouseOffTheEntryAndBackOnIt) {
+    FrontEndView& view = *NewStory()->GetFrontEndWindow()->GetView();
+    Run();
+    ShortRect button;
+    view.DocRectToView(view.GetLayout(2).button, button);
+    POINT corner{button.left, button.top};
+    ClientToScreen(view.GetParentHWnd(), &corner);
+    const Surface& screen = GetScreenSurface();
+    const auto drawn = [&] {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < button.Height(); ++y)
+            for (int x = 0; x < button.Width(); ++x) pixels.push_back(screen.GetPixel(corner.x + x, corner.y + y));
+        return pixels;
+    };
+    const POINT on = OnFrontEndButton(view, 2);
+    ShortPoint margin;
+    view.DocPointToView(LongPoint{view.GetLayout(2).inner.left - 1, view.GetLayout(2).inner.top + 20}, margin);
+    POINT off{margin.x, margin.y};
+    ClientToScreen(view.GetParentHWnd(), &off);
+    presenter.MoveMouse(off);
+    Run();
+    const std::vector<COLORREF> raised = drawn();
+    std::vector<COLORREF> pressed, movedOff, movedBack;
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{FALSE, {}});
+    presenter.MoveMouse(on);
+    Script({[&] { pressed = drawn(); presenter.MoveMouse(off); },
+            [&] { movedOff = drawn(); presenter.MoveMouse(on); },
+            [&] { movedBack = drawn(); presenter.ButtonUp(); }});
+    presenter.ButtonDown();
+    Run();
+    EXPECT_NE(pressed, raised) << "drawn pressed";
+    EXPECT_TRUE(movedOff == raised) << "off the entry, drawn as before the press";
+    EXPECT_TRUE(movedBack == pressed) << "back on it, drawn pressed again";
+    ASSERT_FALSE(presenter.PromptsAsked().empty());
+    EXPECT_EQ(presenter.PromptsAsked().back().kind, "OpenFile");
+    EXPECT_TRUE(drawn() == raised) << "released";
+}
+
 TEST_F(FrontEnd, OpenStoryAsksForAStoryAndTheOtherEntriesHarmNothing) {
     FKDoc* story = NewStory();
     FrontEndView& view = *story->GetFrontEndWindow()->GetView();
