@@ -14,18 +14,6 @@
 
 namespace reporttest {
 
-// The stand-in application, with the application data file the build makes.
-class BuiltDataApplication : public StandInApplication {
-public:
-    explicit BuiltDataApplication(PFMFile* data) : data_(data), pronouns_(data, FourCCOf("PPNN"), 1) {}
-    PFMFile* GetDataFile() override { return data_; }
-    PText* GetPronounRecord() override { return &pronouns_; }
-
-private:
-    PFMFile* data_;
-    PText pronouns_;
-};
-
 class BuiltDataReportTest : public EngineReportTest {
 protected:
     void SetUp() override {

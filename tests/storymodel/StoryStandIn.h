@@ -73,6 +73,19 @@ private:
     std::unique_ptr<PText> queries_;
 };
 
+// The stand-in application answering with a data file opened elsewhere (the one the build makes,
+// say) and that file's pronoun record; the file stays its opener's.
+class BuiltDataApplication : public StandInApplication {
+public:
+    explicit BuiltDataApplication(PFMFile* data) : data_(data), pronouns_(data, FourCCOf("PPNN"), 1) {}
+    PFMFile* GetDataFile() override { return data_; }
+    PText* GetPronounRecord() override { return &pronouns_; }
+
+private:
+    PFMFile* data_;
+    PText pronouns_;
+};
+
 class StandInStory : public IStoryDocument {
 public:
     static constexpr FourCC kInfoType = FourCCOf("SDI4");

@@ -27,18 +27,6 @@ namespace {
 constexpr const char* kVerbForms[] = {"INF", "PTG", "PT3", "PAST", "PRESP", "PASTP"};
 constexpr const char* kPronounForms[] = {"S1", "O1", "P1", "P2", "R1"};
 
-// The stand-in application, with the application data file the build makes.
-class BuiltDataApplication : public StandInApplication {
-public:
-    explicit BuiltDataApplication(PFMFile* data) : data_(data), pronouns_(data, FourCCOf("PPNN"), 1) {}
-    PFMFile* GetDataFile() override { return data_; }
-    PText* GetPronounRecord() override { return &pronouns_; }
-
-private:
-    PFMFile* data_;
-    PText pronouns_;
-};
-
 class DictionaryExpansionTest : public ::testing::Test {
 protected:
     void SetUp() override {
