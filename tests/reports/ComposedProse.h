@@ -91,30 +91,31 @@ inline std::vector<std::string> UnchosenFaults(const std::string& text) {
     return faults;
 }
 
+// The text around each place the pattern finds: from `before` characters ahead of it, `length`
+// characters in all.
+inline std::vector<std::string> ExcerptsAround(const std::string& text, const std::regex& pattern,
+                                               std::size_t before, std::size_t length) {
+    std::vector<std::string> excerpts;
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), pattern);
+         match != std::sregex_iterator(); ++match) {
+        const std::size_t at = static_cast<std::size_t>(match->position(0));
+        excerpts.push_back(text.substr(at > before ? at - before : 0, length));
+    }
+    return excerpts;
+}
+
 // Where a sentence, a line or a heading opens with a small letter, as "the Main Character must ..."
 // would for a character not named yet; the report's lines are read as they are, not run together.
 inline std::vector<std::string> SmallLetterOpenings(const std::string& text) {
     static const std::regex opening(R"((^|\n|[.?!] +)[a-z])");
-    std::vector<std::string> faults;
-    for (auto match = std::sregex_iterator(text.begin(), text.end(), opening);
-         match != std::sregex_iterator(); ++match) {
-        const std::size_t at = static_cast<std::size_t>(match->position(0));
-        faults.push_back(text.substr(at > 20 ? at - 20 : 0, 80));
-    }
-    return faults;
+    return ExcerptsAround(text, opening, 20, 80);
 }
 
 // Where the writer's storytelling follows a line left hanging on a word that needs more after it
 // ("... and what does the same for Otto is:"): a sentence broken in two around the writer's words.
 inline std::vector<std::string> HangingBeforeStorytelling(const std::string& text) {
     static const std::regex hanging(R"(\b(is|are|was|were|and|or|but|by|of|the|a|an|to|with|for|that):\n)");
-    std::vector<std::string> faults;
-    for (auto match = std::sregex_iterator(text.begin(), text.end(), hanging);
-         match != std::sregex_iterator(); ++match) {
-        const std::size_t at = static_cast<std::size_t>(match->position(0));
-        faults.push_back(text.substr(at > 60 ? at - 60 : 0, 70));
-    }
-    return faults;
+    return ExcerptsAround(text, hanging, 60, 70);
 }
 
 // The two names the Overall Story's balance is told between, or none when it does not name them.
