@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -18,11 +17,8 @@ class BuiltDataReportTest : public EngineReportTest {
 protected:
     void SetUp() override {
         EngineReportTest::SetUp();
-        const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
-        const std::string path = std::string(folder ? folder : ".") + "/Fablecor.qrv";
-        const FileRef ref(path.c_str(), kAccessRead);
-        data_ = PFMOpenFile(&ref);
-        ASSERT_NE(data_, nullptr) << "cannot open " << path;
+        data_ = OpenProgramDataFile("Fablecor.qrv");
+        ASSERT_NE(data_, nullptr);
         PFMSetCurrentFile(story->GetStoryFile());
         application_ = std::make_unique<BuiltDataApplication>(data_);
         SetStoryApplication(application_.get());

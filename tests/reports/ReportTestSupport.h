@@ -225,15 +225,23 @@ private:
 
 // A report test with the engine data the build generated (the program folder's
 // Commands/engine.qrv), so that storyforms can be completed.
+// Opens for reading a data file the build puts in the program's folder (FABLECORE_PROGRAM_DIR, or
+// the current folder), by its path there; a test that cannot open it fails.
+inline PFMFile* OpenProgramDataFile(const char* name) {
+    const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
+    const std::string path = std::string(folder ? folder : ".") + "/" + name;
+    const FileRef ref(path.c_str(), kAccessRead);
+    PFMFile* file = PFMOpenFile(&ref);
+    EXPECT_NE(file, nullptr) << "cannot open " << path;
+    return file;
+}
+
 class EngineReportTest : public ReportTest {
 protected:
     void SetUp() override {
         ReportTest::SetUp();
-        const char* folder = std::getenv("FABLECORE_PROGRAM_DIR");
-        const std::string path = std::string(folder ? folder : ".") + "/Commands/engine.qrv";
-        const FileRef ref(path.c_str(), kAccessRead);
-        engine_ = PFMOpenFile(&ref);
-        ASSERT_NE(engine_, nullptr) << "cannot open " << path;
+        engine_ = OpenProgramDataFile("Commands/engine.qrv");
+        ASSERT_NE(engine_, nullptr);
         PFMSetCurrentFile(story->GetStoryFile());
         SetEngineFile(engine_);
     }
