@@ -1,5 +1,5 @@
 #pragma once
-// Activation, keyboard focus, mouse capture, key state and the mouse position.
+// Activation, keyboard focus, mouse capture, key state, the mouse position and when input last came.
 
 #include "platform/sys/WinTypes.h"
 
@@ -27,5 +27,12 @@ BOOL GetKeyboardState(BYTE* states);  // 256 bytes as of the last input message:
 
 BOOL GetCursorPos(POINT* point);
 BOOL SetCursorPos(int x, int y);
+
+struct LASTINPUTINFO {
+    UINT cbSize = sizeof(LASTINPUTINFO);
+    DWORD dwTime = 0;
+};
+// When the last key or mouse input came (the clock of GetTickCount).
+BOOL GetLastInputInfo(LASTINPUTINFO* info);
 
 }  // namespace win

@@ -5,6 +5,7 @@
 
 #include "platform/ui/Activation.h"
 #include "platform/ui/Dispatch.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Queue.h"
@@ -260,7 +261,7 @@ bool RangeTakesInput(UINT first, UINT last) {
 }
 
 void Push(InputEvent event) {
-    event.time = Now();
+    event.time = Input().lastInputTime = Now();
     Input().events.push_back(std::move(event));
 }
 
@@ -406,7 +407,7 @@ void InjectMouseMove(POINT screenPoint) {
         if (!last.converted && last.kind == InputEvent::Kind::Mouse && last.mouseMessage == WM_MOUSEMOVE) {
             // Moves that nobody has taken yet merge into the latest position.
             last.point = screenPoint;
-            last.time = Now();
+            last.time = input.lastInputTime = Now();
             last.keys = input.asyncKeys;
             return;
         }
@@ -467,6 +468,12 @@ BOOL GetCursorPos(POINT* point) {
 
 BOOL SetCursorPos(int x, int y) {
     InjectMouseMove(POINT{x, y});
+    return TRUE;
+}
+
+BOOL GetLastInputInfo(LASTINPUTINFO* info) {
+    if (info == nullptr) return FALSE;
+    info->dwTime = Input().lastInputTime;
     return TRUE;
 }
 

@@ -47,6 +47,7 @@ struct InputState {
     KeyStates asyncKeys{};
     KeyStates messageKeys{};
     POINT cursor{};
+    DWORD lastInputTime = 0;  // when the last key or mouse input came
     ClickMemory lastClick;
     MSG lastKeyMessage;
     std::string lastKeyText;
