@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "app/UnkeptTextNote.h"
 #include "foundation/FileRef.h"
 #include "framework/TAppl.h"
 #include "framework/graphics/ShortRect.h"
@@ -103,15 +104,8 @@ public:
     // Asks which pronouns textual examples use, unless the preferences know already; 1.
     std::int16_t AskPronounGender();
 
-    // What the writer is told, the first time in a run, when characters typed or pasted could not
-    // be kept (the window layer's message, platform/ui/UnkeptText.h).
-    static constexpr const char* kUnkeptTextNote =
-        "Some of the characters you typed or pasted cannot be kept in a story and became \"?\".\r\n\r\n"
-        "A story holds the letters and signs of Western European languages (the Windows-1252 "
-        "character set): not, for instance, Greek or Chinese letters or emoji. This note is not "
-        "shown again until Fablecore is started again.";
-    // Takes the window layer's message that typed or pasted characters could not be kept, and tells
-    // the writer once.
+    // Takes the window layer's message that typed or pasted characters could not be kept, and the
+    // timer of the note that tells the writer once (app/UnkeptTextNote.h).
     bool PreviewFrameMessage(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam,
                              win::LRESULT& result) override;
 
@@ -167,7 +161,7 @@ private:
     std::int16_t maintenanceVersion_ = 0;
     std::int16_t fileFormat_ = 0;
     std::string versionText_ = "0.0";
-    bool toldUnkeptText_ = false;
+    UnkeptTextNote unkeptTextNote_;
 };
 
 // The application factory of the program's main routine: a FablCmds.

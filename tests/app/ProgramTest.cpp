@@ -23,6 +23,7 @@
 #include "app/SplashAppearance.h"
 #include "app/StoryCommandIds.h"
 #include "app/TermPrefArea.h"
+#include "app/UnkeptTextNote.h"
 #include "foundation/pfm/PText.h"
 #include "framework/AboutAppLib.h"
 #include "framework/Alerts.h"
@@ -43,6 +44,7 @@
 #include "platform/sys/Profile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/InputEvents.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/TimerTable.h"
@@ -816,6 +818,53 @@ TEST_F(ProgramTest, AnExampleStoryOpensFromTheFileMenu) {
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(presenter.PromptsAsked().front().caption, "Open Fablecore Story File");
     EXPECT_EQ(MessageBoxes(presenter), 0u);
+}
+
+// A character a story cannot hold typed into the story's title: the note comes once the keys have
+// paused; keys typed as it comes up are held back from it and go to the title, where the writer was,
+// once it has been read.
+TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
+    InstallBuiltDataFiles();
+    constexpr DWORD kPause = UnkeptTextNote::kTypingPause;
+    const auto noteUp = [] { return FindWindowA("#32770", nullptr) != nullptr; };
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] { Shortcut(presenter, '3'); });
+    Then([&] {
+        presenter.PressKey(VK_END);
+        InjectText("a?", true);
+    });
+    // The writer types on after less than a pause, then stops.
+    Then([&] {
+        EXPECT_FALSE(noteUp()) << "not while the writer may still be typing";
+        presenter.Advance(kPause * 3 / 4);
+        presenter.TypeText("b");
+    });
+    Then([&] { presenter.Advance(kPause * 3 / 4); });
+    Then([&] {
+        EXPECT_FALSE(noteUp()) << "the last key came less than a pause ago";
+        presenter.Advance(kPause);
+    });
+    Then([&] {
+        ASSERT_TRUE(noteUp());
+        presenter.PressKey(VK_SPACE);
+        presenter.KeyDown(VK_SHIFT);
+        presenter.PressKey('C');
+        presenter.KeyUp(VK_SHIFT);
+    });
+    Then([&] {
+        ASSERT_TRUE(noteUp()) << "a key typed on is no answer to it";
+        presenter.Advance(kPause);
+        presenter.PressKey(VK_RETURN);
+    });
+    Then([&] {
+        EXPECT_FALSE(noteUp());
+        char text[32] = {};
+        GetWindowTextA(GetFocus(), text, sizeof text);
+        EXPECT_STREQ(text, "Your Storya?b C");
+        presenter.PressKey(VK_ESCAPE);
+    });
+    Then([&] { Shortcut(presenter, 'Q'); });
+    EXPECT_EQ(RunProgram(), 0);
 }
 
 }  // namespace
