@@ -1,10 +1,12 @@
 // The query window's help as the writer reads it, over the program's own content: the definition of
 // the Main Character's throughline chosen on its finder page names the vocabulary's terms in words,
-// and no help section of any page of any list, with any answer its story point can take, shows a
-// macro's code.
+// no help section of any page of any list, with any answer its story point can take, shows a
+// macro's code, and each page's help speaks of the controls the page has.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 #include <utility>
@@ -78,6 +80,31 @@ protected:
         page.choiceQuestion = pageClass == kDynamicPageClass || pageClass == kFinderPageClass;
         return page;
     }
+    // The page's class, and how many radios and text boxes it has.
+    struct Controls {
+        std::int16_t pageClass = 2;
+        std::int16_t radios = 0;
+        std::int16_t textBoxes = 0;
+    };
+    Controls ControlsOf(std::int16_t topic) const {
+        PText record(application->GetDataFile(), FourCCOf("FQS2"), static_cast<std::uint16_t>(topic));
+        Controls controls;
+        record.GetEntry("TY", 's', &controls.pageClass);
+        record.GetEntry("RN", 's', &controls.radios);
+        record.GetEntry("EN", 's', &controls.textBoxes);
+        return controls;
+    }
+    // Every topic of the lists the window offers.
+    std::set<std::int16_t> ListedTopics() {
+        std::set<std::int16_t> topics;
+        for (std::int16_t listId = 0; listId < kChoosableListCount; ++listId) {
+            if (!window->SelectQuestionList(listId, false, 0)) continue;
+            Run();
+            const FQSPageDataList& list = window->GetQuestionList();
+            for (std::int32_t row = 0; row < list.Count(); ++row) topics.insert(list.At(row)->GetTopic());
+        }
+        return topics;
+    }
 };
 
 TEST_F(QueryHelpShown, TheDefinitionOfAFindersAnswerNamesItsTermsInWords) {
@@ -97,13 +124,7 @@ TEST_F(QueryHelpShown, TheDefinitionOfAFindersAnswerNamesItsTermsInWords) {
 
 TEST_F(QueryHelpShown, NoHelpSectionOfAnyPageShowsAMacrosCode) {
     Open(kWholeStoryformList);
-    std::set<std::int16_t> topics;
-    for (std::int16_t listId = 0; listId < kChoosableListCount; ++listId) {
-        if (!window->SelectQuestionList(listId, false, 0)) continue;
-        Run();
-        const FQSPageDataList& list = window->GetQuestionList();
-        for (std::int32_t row = 0; row < list.Count(); ++row) topics.insert(list.At(row)->GetTopic());
-    }
+    const std::set<std::int16_t> topics = ListedTopics();
     ASSERT_GT(topics.size(), 100u);
     FQSHelpSources sources(application, story);
     const auto expectShownWithoutCodes = [&](const FQSHelpPage& page) {
@@ -130,6 +151,38 @@ TEST_F(QueryHelpShown, NoHelpSectionOfAnyPageShowsAMacrosCode) {
         }
     }
     EXPECT_GT(values, 64 * 4) << "every throughline's element-level points were answered";
+}
+
+// A page's help speaks of the controls the page has: the help on answering a storyform choice goes
+// with a dynamic's radios, the help on picking from the lists with a finder, and no help a page with
+// a text box shows tells the writer to pick an item from a list.
+TEST_F(QueryHelpShown, EachPagesHelpSpeaksOfTheControlsItHas) {
+    constexpr std::int16_t kChoiceHelp = 2;
+    constexpr std::int16_t kFinderHelp = 3;
+    Open(kWholeStoryformList);
+    FQSHelpSources sources(application, story);
+    int textPages = 0;
+    for (const std::int16_t topic : ListedTopics()) {
+        const FQSHelpPage page = HelpPageOf(topic);
+        const Controls controls = ControlsOf(topic);
+        if (page.helpPage == kChoiceHelp) {
+            EXPECT_TRUE(controls.pageClass == kDynamicPageClass && controls.radios > 0) << topic;
+        }
+        if (page.helpPage == kFinderHelp) {
+            EXPECT_EQ(controls.pageClass, kFinderPageClass) << topic;
+        }
+        if (controls.textBoxes == 0 || controls.pageClass == kFinderPageClass) continue;
+        ++textPages;
+        const auto sections = ComposeHelpSections(page, sources);
+        for (int section = kExplainSection; section <= kPageHelpSection; ++section) {
+            std::string shown = ShownHelpText(story, sections[static_cast<std::size_t>(section)]);
+            std::transform(shown.begin(), shown.end(), shown.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            for (const char* picking : {"pick the", "the list", "offered"})
+                EXPECT_EQ(shown.find(picking), std::string::npos) << "topic " << topic << ": " << shown;
+        }
+    }
+    EXPECT_GT(textPages, 70) << "the illustrations of the story points were read";
 }
 
 }  // namespace
