@@ -147,9 +147,10 @@ void CheckPage(const std::vector<std::string_view>& /*keys*/, const RecordValueL
     const std::int64_t pageClass = type ? NumberOf(type) : 2;
     const int line = type ? type->line : 0;
     if (pageClass == 1) {
-        const auto id = point ? AsNumber(point->text) : std::nullopt;
+        // No dynamic has the id -1: a page without a numeric "AP" matches none.
+        const std::int64_t id = point ? AsNumber(point->text).value_or(-1) : -1;
         const auto dynamic = std::find_if(std::begin(kDynamics), std::end(kDynamics),
-                                          [&](const Dynamic& d) { return id && d.id == *id; });
+                                          [&](const Dynamic& d) { return d.id == id; });
         if (dynamic == std::end(kDynamics)) {
             error(point ? point->line : line,
                   "a storyform choice page (TY 1) has the id of a dynamic as AP: "

@@ -254,7 +254,7 @@ InstanceStart InstanceStart::Claim(const std::string& name, const HandOver& hand
         }
         if (!encoded) encoded = EncodeHandOver(handOver, request);
         if (!*encoded) return NotReached(E2BIG);
-        HandOverAnswer answer;
+        HandOverAnswer answer = HandOverAnswer::kRefused;
         switch (
             HandOverOnce(socketPath, request, deadline, std::chrono::milliseconds(dialogPatience), answer)) {
             case Attempt::kAnswered:
