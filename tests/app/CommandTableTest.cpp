@@ -167,6 +167,9 @@ TEST_F(CommandTable, SetFontFollowsTheWindowsThatKeepAFont) {
     EXPECT_TRUE(application->CommandEnabled(kCmdSetFont)) << "the dictionary, without a story";
     ASSERT_EQ(App().CreateCommand(kCmdSetFont), nullptr);
     EXPECT_EQ(dictionary->fontChoices, 1);
+    // The stand-ins go with their windows, as the program's own ask the live windows: a window made
+    // later at the same address is no dictionary.
+    App().GetStoryTools().SetDictionaryTest({});
     delete dictionary;
 
     FKDoc* story = NewStory();
@@ -189,6 +192,7 @@ TEST_F(CommandTable, SetFontFollowsTheWindowsThatKeepAFont) {
     ToolWindow* browser = Open(nullptr, nullptr);
     App().GetStoryTools().SetBrowserFinder([browser] { return browser; });
     EXPECT_TRUE(application->CommandEnabled(kCmdSetFont));
+    App().GetStoryTools().SetBrowserFinder({});
     delete browser;
     delete plot;
 }
