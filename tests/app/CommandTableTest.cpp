@@ -421,6 +421,8 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     const std::string question = Asked().back();
     EXPECT_EQ(question.find('{'), std::string::npos) << "the terms are expanded: " << question;
     EXPECT_EQ(question.rfind("PROCEED WITH CAUTION.", 0), 0u);
+    EXPECT_NE(question.find("Story Info dialog but its synopses"), std::string::npos)
+        << "the synopses go, so the question does not promise them kept: " << question;
     Answer(IDYES);
     application->HandleCommand(kCmdClearStorytelling);
     EXPECT_LT(story->GetStorytellingRecord().GetEntry("STDom", 'c', text, sizeof text), 0);
