@@ -1,7 +1,7 @@
-// Keyed text records; the input is a record's stored text. Every entry that parses is read with its
-// own type, every other entry is set again to the value it read (so that it is written anew), and
-// the record is written: the written text must parse whole, with the same keys, and the texts and
-// whole numbers must read back as they were.
+// Keyed text records; the input is a record's stored text, whole or damaged. Every entry that parses
+// (before the damage or after it) is read with its own type, every other entry is set again to the
+// value it read (so that it is written anew), and the record is written: the written text must
+// parse whole, with the same keys, and the texts and whole numbers must read back as they were.
 
 #include <cstring>
 #include <string>
@@ -55,6 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KeyedText record;
     const ErrCode parsed = record.Parse(reinterpret_cast<const char*>(data), size);
     FUZZ_CHECK(parsed == kNoErr || parsed <= kPTextErrNoBackslash);
+    // Only a damaged text leaves the record changed, so that its next write is whole.
+    FUZZ_CHECK(record.IsChanged() == record.DamagedAt().has_value());
     const std::vector<Value> values = ReadAll(record);
     for (std::size_t i = 1; i < values.size(); i += 2) {
         const Value& value = values[i];
@@ -65,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<char> written = record.Write();
 
     KeyedText again;
-    FUZZ_CHECK(again.Parse(written.data(), written.size()) == kNoErr);
+    FUZZ_CHECK(again.Parse(written.data(), written.size()) == kNoErr && !again.DamagedAt());
     FUZZ_CHECK(again.Count() == record.Count());
     const std::vector<Value> reread = ReadAll(again);
     FUZZ_CHECK(reread.size() == values.size());

@@ -5,13 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "foundation/pfm/KeyedTextReading.h"
 #include "foundation/pfm/PTextValue.h"
 
 namespace {
 
 constexpr char kNoSuchParam[] = "(no such param)";
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view KeyOf(const PTextEntry& entry) { return entry.key; }
 
@@ -52,62 +51,48 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     values_.clear();
     freeItems_.clear();
     changed_ = false;
+    damagedAt_.reset();
 
-    // Offsets are 32-bit; the end of the text reads as a NUL byte.
-    const std::size_t end = std::min<std::size_t>(text_.size(), UINT32_MAX);
-    const auto at = [&](std::size_t i) { return i < end ? text_[i] : '\0'; };
-
-    if (at(0) != '\\') return kPTextErrNoBackslash;
+    // Offsets are 32-bit.
+    const std::string_view stored(text_.data(), std::min<std::size_t>(text_.size(), UINT32_MAX));
     // Every entry begins with a backslash and one more ends the text, so their count bounds the
     // entries' (a value given with its length may hold backslashes too).
-    entries_.reserve(static_cast<std::size_t>(std::count(text_.data(), text_.data() + end, '\\')));
-    std::size_t pos = 0;
-    while (true) {
-        if (at(pos + 1) == '\0') return kNoErr;
-        std::size_t colon = pos + 1;
-        while (at(colon) != ':') {
-            if (at(colon) == '\0') return kPTextErrNoColon;
-            ++colon;
-        }
-        if (colon - pos > kPTextMaxHeader + 1) return kPTextErrLongHeader;
-        std::size_t typeAt = colon - 1;
-        while (typeAt > pos && IsDigit(text_[typeAt])) --typeAt;
-        if (typeAt == pos) return kPTextErrNoType;
+    entries_.reserve(static_cast<std::size_t>(std::count(stored.begin(), stored.end(), '\\')));
+    ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
+    std::size_t at = 0;
+    std::string lastKey;
+    while (result == kNoErr && !IsRecordEnd(stored, at)) {
+        const StoredEntry read = ReadStoredEntry(stored, at);
+        result = read.error;
+        // A value that no entry follows was given a wrong length, or the text after it is damaged:
+        // reading ends there.
+        if (result != kNoErr || StoredByte(stored, read.next) != '\\') break;
+        Insert(read.entry);
+        lastKey = read.entry.key;
+        at = read.next;
+    }
+    if (result == kNoErr && IsRecordEnd(stored, at)) return kNoErr;
 
-        PTextEntry entry;
-        entry.entryOffset = static_cast<std::uint32_t>(pos);
-        entry.type = static_cast<unsigned char>(text_[typeAt]);
-        std::memcpy(entry.key, &text_[pos + 1], typeAt - pos - 1);
-        const std::size_t valueAt = colon + 1;
-        std::size_t length = 0;
-        if (typeAt + 1 < colon) {
-            for (std::size_t i = typeAt + 1; i < colon; ++i) {
-                length = std::min<std::size_t>(length * 10 + (text_[i] - '0'), end + 1);
-            }
-            if (length > end - std::min(valueAt, end)) return kPTextErrUnterminated;
-            if (entry.type == kPTextText && length <= kPTextInlineLimit) entry.flags = kPTextEntryKeepLength;
-        } else {
-            std::size_t stop = valueAt;
-            while (at(stop) != '\\') {
-                if (at(stop) == '\0') return kPTextErrUnterminated;
-                ++stop;
-            }
-            length = stop - valueAt;
-        }
-        entry.valueOffset = static_cast<std::uint32_t>(valueAt);
-        entry.endOffset = static_cast<std::uint32_t>(valueAt + length - 1);
-        entry.textSize = static_cast<std::uint32_t>(length + (entry.type == kPTextText ? 1 : 0));
-        // Records are written in key order, so an entry usually goes last; only one out of order
-        // is looked for its place.
-        if (entries_.empty() || !KeyGreater(KeyOf(entry), entries_.back())) {
-            entries_.push_back(entry);
-        } else {
-            const auto place = std::upper_bound(entries_.begin(), entries_.end(), KeyOf(entry), KeyGreater);
-            entries_.insert(place, entry);
-        }
+    // The damaged entry is left out; the entries that read whole after it are kept, and the record
+    // is changed, so that its next write puts down a whole text holding them.
+    damagedAt_ = static_cast<std::uint32_t>(at);
+    changed_ = true;
+    for (at = FindWholeEntriesAfter(stored, at, lastKey); at < stored.size() && !IsRecordEnd(stored, at);) {
+        const StoredEntry read = ReadStoredEntry(stored, at);
+        Insert(read.entry);
+        at = read.next;
+    }
+    return result;
+}
 
-        pos = valueAt + length;
-        if (at(pos) != '\\') return kNoErr;
+// Records are written in key order, so an entry usually goes last; only one out of order is looked
+// for its place.
+void KeyedText::Insert(const PTextEntry& entry) {
+    if (entries_.empty() || !KeyGreater(KeyOf(entry), entries_.back())) {
+        entries_.push_back(entry);
+    } else {
+        const auto place = std::upper_bound(entries_.begin(), entries_.end(), KeyOf(entry), KeyGreater);
+        entries_.insert(place, entry);
     }
 }
 
@@ -320,5 +305,6 @@ const std::vector<char>& KeyedText::Write() {
     out.push_back('\0');
     text_ = std::move(out);
     changed_ = false;
+    damagedAt_.reset();
     return text_;
 }

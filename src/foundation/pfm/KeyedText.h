@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,14 @@ class KeyedText {
 public:
     // Replaces everything with the entries of a stored text of `size` bytes, which is copied.
     // Nothing beyond `size` is read; the end of the text counts as a NUL byte. Answers 0 or a
-    // parse error; the entries read before an error stay.
+    // parse error; the entries read before an error stay. Reading also ends, with 0, at an entry
+    // whose value no other entry or the record's end follows. Either way the text is damaged
+    // (DamagedAt): the damaged entry is left out, the entries that read whole after it up to the
+    // record's end are kept, and the record counts as changed, so that its next write is whole.
     ErrCode Parse(const char* text, std::size_t size);
+    // Where the text last parsed was damaged: the offset of the entry (or of the text) that could
+    // not be read; none when it was read whole, or after a write.
+    std::optional<std::uint32_t> DamagedAt() const { return damagedAt_; }
 
     std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
     bool HasKey(std::string_view key) const { return IndexOf(key) >= 0; }
@@ -72,6 +79,7 @@ public:
     const std::vector<char>& Text() const { return text_; }
 
 private:
+    void Insert(const PTextEntry& entry);
     std::int32_t Load(PTextEntry& entry);
     std::int32_t StoreValue(std::int32_t item, const void* data, std::size_t size);
     void FreeValue(std::int32_t item);
@@ -84,4 +92,5 @@ private:
     std::deque<std::string> values_;
     std::vector<std::int32_t> freeItems_;
     bool changed_ = false;
+    std::optional<std::uint32_t> damagedAt_;
 };

@@ -19,6 +19,7 @@
 // saved goes to the store's swap file and comes back from there.
 
 #include <cstdint>
+#include <vector>
 
 #include "foundation/FileRef.h"
 #include "foundation/Types.h"
@@ -113,6 +114,11 @@ bool PFMIsChanged(PFMFile* store);
 // damaged map): only the first record of a key is read, these were left out. Empty once a save has
 // written the file anew.
 SegmentMap PFMGetLeftOutRecords(PFMFile* store);
+// Notes a record of the store whose reader found its contents damaged, so that the one who opened
+// the store can tell what was lost; PFMTakeDamagedRecords answers the records noted since it was
+// last asked, each once, in the order they were noted.
+void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key);
+std::vector<PFMSegmentKey> PFMTakeDamagedRecords(PFMFile* store);
 bool PFMIsFastSaveAllowed(PFMFile* store);
 // Answers the previous setting.
 bool PFMSetFastSave(bool allowed, PFMFile* store);

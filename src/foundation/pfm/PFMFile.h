@@ -12,9 +12,11 @@
 // The busy flag is set while any of these lists change or a save walks them; the memory manager's
 // purge callback leaves a busy store alone.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/FileRef.h"
@@ -62,6 +64,11 @@ public:
     // The records of the file's map that were left out as they named a key an earlier record had
     // named (foundation/pfm/PFMRepeatedKeys.h), until a save writes a map without them.
     const SegmentMap& GetLeftOutRecords() const { return leftOut_; }
+    // The records whose readers found their contents damaged, each noted once, until taken.
+    void NoteDamagedRecord(PFMSegmentKey key) {
+        if (std::find(damaged_.begin(), damaged_.end(), key) == damaged_.end()) damaged_.push_back(key);
+    }
+    std::vector<PFMSegmentKey> TakeDamagedRecords() { return std::exchange(damaged_, {}); }
 
     // --- tree of open stores
     PFMFile* Parent() const { return parent_; }
@@ -254,6 +261,7 @@ private:
     std::vector<Index> dataIndex_;
     std::vector<Index> purgeOrder_;
     SegmentMap leftOut_;
+    std::vector<PFMSegmentKey> damaged_;
     TProgressTracker* tracker_ = nullptr;
     // Set while a saved file has replaced the one the store still reads: only a full save may
     // follow.

@@ -245,6 +245,16 @@ SegmentMap PFMGetLeftOutRecords(PFMFile* store) {
     return store ? store->GetLeftOutRecords() : SegmentMap();
 }
 
+void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key) {
+    store = StoreOrCurrent(store);
+    if (store) store->NoteDamagedRecord(key);
+}
+
+std::vector<PFMSegmentKey> PFMTakeDamagedRecords(PFMFile* store) {
+    store = StoreOrCurrent(store);
+    return store ? store->TakeDamagedRecords() : std::vector<PFMSegmentKey>();
+}
+
 bool PFMIsFastSaveAllowed(PFMFile* store) {
     store = StoreOrCurrent(store);
     return store && store->HasFlag(PFMFile::kFastSaveAllowed);

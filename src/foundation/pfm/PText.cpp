@@ -44,6 +44,9 @@ PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, 
         err = Read();
         PFMSetCurrentFile(previous);
     }
+    // A parse error is the opener's to handle; a text cut short reads without one.
+    if (err == kNoErr && body_.DamagedAt() && HoldsOwnSegment())
+        PFMNoteDamagedRecord(store_, {type_, number_});
     if (error) *error = err;
 }
 
@@ -79,6 +82,11 @@ ErrCode PText::Read() {
         ScrambleText(static_cast<std::uint32_t>(text.size()), text.data());
     }
     return body_.Parse(text.data(), text.size());
+}
+
+bool PText::HoldsOwnSegment() const {
+    const PFMFileScope scope(store_, false);
+    return PFMSegmentExists(type_, number_);
 }
 
 std::int32_t PText::SetEntry(std::string_view key, char type, const void* value) {

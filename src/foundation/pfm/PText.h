@@ -22,6 +22,7 @@
 // segment is never held and another record object on the same segment can save it meanwhile.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "foundation/Types.h"
@@ -34,10 +35,12 @@ class PText {
 public:
     // Opens record (type, number) of the store (null: the current store). error (may be null)
     // receives 0; -9012 when the store holds no such record yet (the record starts empty and its
-    // first save creates it); a parse error (the entries before the damage are kept); -3 when the
-    // segment of that key is not a raw segment; or the store's error. The opener flag is kept for
-    // the opener and has no effect. A scrambled record is kept scrambled in its segment, keyed by
-    // its type and number.
+    // first save creates it); a parse error; -3 when the segment of that key is not a raw segment;
+    // or the store's error. A damaged text keeps the entries that read whole before and after the
+    // damage (KeyedText::Parse); one cut short gives 0, and the record's own store notes the record
+    // then (PFMNoteDamagedRecord) for its opener to tell. The opener flag is kept for the opener and
+    // has no effect. A scrambled record is kept scrambled in its segment, keyed by its type and
+    // number.
     PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error = nullptr,
           bool openerFlag = false, bool scrambled = false);
     // Never saves. A deleted record's segment is removed from the record's store.
@@ -94,6 +97,9 @@ public:
     bool HasKey(std::string_view key) const { return body_.HasKey(key); }
     std::uint32_t GetValueSize(std::string_view key) const { return body_.GetValueSize(key); }
     bool IsChanged() const { return body_.IsChanged(); }
+    // Where the stored text was damaged when the record was opened; none when it was read whole,
+    // and after a save.
+    std::optional<std::uint32_t> DamagedAt() const { return body_.DamagedAt(); }
     const void* ValuePtr(std::int32_t item) const { return body_.ValuePtr(item); }
 
     PFMFile* GetStore() const { return store_; }
@@ -107,6 +113,8 @@ public:
 
 private:
     ErrCode Read();
+    // Whether the record's own store holds its segment (rather than a parent store).
+    bool HoldsOwnSegment() const;
     ErrCode Write(const std::vector<char>& text);
 
     PFMFile* store_;

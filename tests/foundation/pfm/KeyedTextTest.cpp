@@ -21,6 +21,16 @@ KeyedText Parsed(const std::string& stored, ErrCode expected = kNoErr) {
     return record;
 }
 
+// The keys in index order.
+std::vector<std::string> KeysOf(const KeyedText& record) {
+    std::vector<std::string> keys;
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr; r = record.NextEntry(cursor, entry))
+        keys.emplace_back(entry.key);
+    return keys;
+}
+
 std::string GetText(KeyedText& record, const char* key) {
     char buffer[40000] = "(default)";
     record.GetEntry(key, 'c', buffer);
@@ -162,10 +172,32 @@ TEST(KeyedText, EntriesBeforeAnErrorStay) {
     EXPECT_EQ(GetText(record, "A"), "one");
 }
 
-TEST(KeyedText, AByteOtherThanABackslashAfterAValueEndsTheText) {
-    KeyedText record = Parsed(Stored("\\Ac1:xyz\\Bc:q\\"));
-    EXPECT_EQ(record.Count(), 1);
-    EXPECT_EQ(GetText(record, "A"), "x");
+// A byte other than a backslash after a value ends the reading as ever, but the damaged entry is
+// left out and what reads whole from a later entry up to the record's end is kept; the next write
+// puts down a whole text of them.
+TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) {
+    KeyedText record = Parsed(Stored("\\NMc:Bob\\SSSynopsisc#2:abcdef\\Synopsisc:x\\Titlec:T\\"));
+    EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"NM", "Synopsis", "Title"}));
+    EXPECT_EQ(record.DamagedAt(), 8u);
+    EXPECT_TRUE(record.IsChanged());
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\NMc:Bob\\Synopsisc:x\\Titlec:T\\"));
+    EXPECT_FALSE(record.DamagedAt());
+    EXPECT_FALSE(Parsed(Stored("\\Ac1:x\\Bc:q\\")).DamagedAt());
+    // Nothing is kept that may be made from the inside of the damaged value ("\\Zs:1" lay in D's
+    // text and would come after M), that goes before the entries read before the damage, that does
+    // not read whole up to the record's end, nor an entry with a backslash in its header or of no
+    // known type.
+    for (const auto& [text, keys] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+             {"\\Ac:a\\Dc5:x\\Zs:1\\Mc:m\\", {"A", "M"}},
+             {"\\Mc:m\\Dc1:xy\\Bc:b\\", {"M"}},
+             {"\\Ac:a\\Bc1:xy\\Cc:c\\Dc1:zz\\Ec:e\\", {"A", "E"}},
+             {"\\Ac:a\\Dc1:xy\\q\\Mc:m\\", {"A", "M"}},
+             {"\\Ac:a\\Dc1:xy\\Bz:1\\Mc:m\\", {"A", "M"}}})
+        EXPECT_EQ(KeysOf(Parsed(Stored(text))), keys) << text;
+    // A parse error keeps its code; what follows the damage is kept the same way.
+    record = Parsed(Stored("\\Ac:a\\" + std::string(30, 'k') + "c:v\\Bc:b\\"), kPTextErrLongHeader);
+    EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(record.DamagedAt(), 5u);
 }
 
 TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
@@ -269,12 +301,8 @@ TEST(KeyedText, KeysSortAsUnsignedBytesShorterFirst) {
 // found, and no key is found for another that only starts or extends it.
 TEST(KeyedText, AParsedRecordFindsEachKeyWhateverOrderItWasStoredIn) {
     KeyedText record = Parsed(Stored("\\abs:1\\as:2\\\xE9s:3\\Zs:4\\a0s:5\\as:6\\abcdefghijklmnopqrstuvws:7\\"));
-    std::vector<std::string> keys;
-    PTextEntry entry;
-    std::int32_t cursor = 0;
-    for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr; r = record.NextEntry(cursor, entry))
-        keys.push_back(entry.key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"Z", "a", "a", "a0", "ab", "abcdefghijklmnopqrstuvw", "\xE9"}));
+    EXPECT_EQ(KeysOf(record),
+              (std::vector<std::string>{"Z", "a", "a", "a0", "ab", "abcdefghijklmnopqrstuvw", "\xE9"}));
 
     const auto number = [&record](std::string_view key) {
         std::int16_t value = -1;
