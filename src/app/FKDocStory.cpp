@@ -20,10 +20,12 @@
 #include "framework/InputHelpers.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
+#include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/StoryFormManager.h"
+#include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformSolver.h"
 
 namespace {
@@ -64,6 +66,25 @@ constexpr const char* kLostQuestionStatus =
     "which questions of the query system were answered (they show as not answered)";
 constexpr const char* kLostScenes = "the contents of %d scene%s (kept empty, after the others)";
 constexpr const char* kUnlistedScenes = "the scenes";
+constexpr const char* kMistypedChoice =
+    "the {NAppr} chosen for %s (the file holds another kind of value there)";
+
+// The scene or the character a record holds, as the writer knows it; the empty text for others.
+std::string NameInStory(PFMSegmentKey key, SceneManager& scenes, const CharacterManager& characters) {
+    if (key.type == FourCCOf("SCNL")) {
+        Scene* scene = scenes.FindScene(static_cast<std::int16_t>(key.id));
+        if (!scene) return {};
+        char name[256] = "";
+        scene->GetDisplayName(name, sizeof name);
+        return FormatText("the scene \"%s\"", name);
+    }
+    if (key.type != FourCCOf("CHAR")) return {};
+    for (std::int32_t i = 0; i < characters.GetCount(); ++i) {
+        if (characters.IdAt(i) == key.id)
+            return FormatText("the character \"%s\"", characters.RecordAt(i)->Name().c_str());
+    }
+    return {};
+}
 
 // Copies a raw segment of the current store under a new type (id 0) and removes the old one.
 ErrCode MoveSegment(FourCC from, FourCC to) {
@@ -112,6 +133,8 @@ ErrCode FKDoc::InitStoryData() {
 }
 
 ErrCode FKDoc::LoadStoryData(bool& repaired) {
+    // Only the records this open finds damaged are its to tell.
+    PFMTakeDamagedRecords(store_);
     if (const ErrCode error = MoveMainRecord(); error != kNoErr) return error;
     if (const ErrCode error = OpenRecords(); error != kNoErr) return error;
     MakeManagers();
@@ -122,10 +145,18 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     if (RepairMainAndImpact()) repaired = true;
     characters_->ScanCustomPictures();
     if (CheckStoryform()) repaired = true;
-    std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
-    if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
     const bool statusRead = questionStatus_.Load(store_);
-    if (!ImportOldQuestionStatus() || !statusRead) lost.emplace_back(kLostQuestionStatus);
+    const bool oldStatusRead = ImportOldQuestionStatus();
+    std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
+    const auto name = [this](PFMSegmentKey key) { return NameInStory(key, *scenes_, *characters_); };
+    for (std::string& line : DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name))
+        lost.push_back(std::move(line));
+    if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
+    for (const int index : storyForm_->GetMistypedChoices()) {
+        const std::string line = FormatText(kMistypedChoice, StoryPointDisplayName(*StoryPointAt(index)));
+        lost.push_back(ExpandText(this, line.c_str()));
+    }
+    if (!oldStatusRead || !statusRead) lost.emplace_back(kLostQuestionStatus);
     if (const std::int32_t scenes = scenes_->GetLostSceneCount(); scenes > 0)
         lost.push_back(FormatText(kLostScenes, scenes, scenes == 1 ? "" : "s"));
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);

@@ -52,3 +52,14 @@ std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records) {
     }
     return lines;
 }
+
+std::vector<std::string> DescribeDamagedRecords(const std::vector<PFMSegmentKey>& records,
+                                                const std::function<std::string(PFMSegmentKey)>& name) {
+    std::vector<std::string> lines;
+    for (const PFMSegmentKey& record : records) {
+        const std::string named = name(record);
+        lines.push_back(FormatText("%s: part of it, damaged in the file",
+                                   named.empty() ? WhatItHolds(record.type) : named.c_str()));
+    }
+    return lines;
+}

@@ -5,14 +5,17 @@
 #include <gmock/gmock.h>
 
 #include <fstream>
+#include <set>
 
 #include "StoryAppFixture.h"
 #include "characters/CharacterPictureImport.h"
+#include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/MemoryReadFile.h"
 #include "foundation/pfm/PFMFormat.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/ImageFiles.h"
 #include "platform/gdi/Objects.h"
+#include "storymodel/RecordText.h"
 #include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/StoryFormManager.h"
@@ -20,6 +23,7 @@
 namespace apptest {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 constexpr FourCC kValuesInForce = FourCCOf("FCAP");
@@ -109,6 +113,42 @@ protected:
         return true;
     }
 
+    // A copy of an example story the build made, as "damaged.fsf", with one byte changed in place in
+    // the file: the byte after the marker, in the record of the type that holds the marker.
+    void DamageExample(const std::string& example, FourCC type, const std::string& marker, char damage) {
+        const std::string path = builtFolder + "/examples/" + example;
+        std::string bytes = TempFolder::ReadFile(path);
+        for (const auto& [key, text] : SegmentsOnDisk(path)) {
+            if (key.first != type || text.find(marker) == std::string::npos) continue;
+            bytes[bytes.find(text) + text.find(marker) + marker.size()] = damage;
+            std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << bytes;
+            return;
+        }
+        FAIL() << "no record holds " << marker;
+    }
+
+    // Saves the story and opens the saved file, which must open without a word.
+    FKDoc* SavedAndReopened(FKDoc& story, const std::string& name) {
+        std::int16_t cancelled = 0;
+        EXPECT_EQ(story.Save(&cancelled), kNoErr);
+        application->CloseAll(true);
+        Mark();
+        FKDoc* saved = OpenStory(name);
+        EXPECT_THAT(Asked(), testing::IsEmpty()) << "the saved file opened with a message";
+        return saved;
+    }
+
+    static std::set<std::string> KeysOf(const std::string& text) {
+        KeyedText record;
+        record.Parse(text.data(), text.size());
+        std::set<std::string> keys;
+        PTextEntry entry;
+        std::int32_t cursor = 0;
+        for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr;
+             r = record.NextEntry(cursor, entry))
+            keys.insert(entry.key);
+        return keys;
+    }
     static std::string Name(const SegmentMapRecord& record) {
         return SegmentName({record.type, record.id});
     }
@@ -159,6 +199,45 @@ TEST_F(DamagedStory, AnyRecordHoldingNoKeyedTextRefusesTheStoryOrIsLostSaidAndSa
     }
 }
 
+// Every keyed record in turn beginning with a damaged entry, one whose value no entry follows: the
+// open says so, and saved at once the story reopens without a word, the record holding every entry
+// it held before the damage.
+TEST_F(DamagedStory, AnyRecordWithADamagedEntryIsSaidAndSavedWithTheEntriesAfterIt) {
+    ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
+    const StoreSegments whole = SegmentsOnDisk(Path("whole.fsf"));
+    for (const auto& [key, bytes] : whole) {
+        if (key.first == kPicture) continue;
+        SCOPED_TRACE(SegmentName(key));
+        // Scenes and characters by the names the writer gave them.
+        const std::string named = key.first == kScene       ? "the scene \"Scene #1 - Opening\": "
+                                  : key.first == kCharacter ? "the character \""
+                                                            : "";
+        StoreSegments damaged = whole;
+        damaged[key] = "\\Aac1:xy" + bytes;
+        ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
+        for (const bool first : {true, false}) {
+            Mark();
+            FKDoc* story = OpenStory("damaged.fsf");
+            ASSERT_NE(story, nullptr);
+            if (first) {
+                EXPECT_THAT(Asked(),
+                            ElementsAre(testing::AllOf(HasSubstr("\n- " + named),
+                                                       HasSubstr(": part of it, damaged in the file\n"))));
+            } else {
+                EXPECT_THAT(Asked(), testing::IsEmpty());
+            }
+            std::int16_t cancelled = 0;
+            EXPECT_EQ(story->Save(&cancelled), kNoErr);
+            // Gone back to the file saved, it has nothing more to say.
+            Mark();
+            EXPECT_EQ(story->Revert(), kNoErr);
+            EXPECT_THAT(Asked(), testing::IsEmpty());
+            application->CloseAll(true);
+        }
+        EXPECT_THAT(KeysOf(SegmentsOnDisk(Path("damaged.fsf"))[key]), testing::IsSupersetOf(KeysOf(bytes)));
+    }
+}
+
 // The question status of older files, which the open reads once and takes into the current record,
 // damaged in its block header.
 TEST_F(DamagedStory, AnOlderQuestionStatusThatCannotBeReadIsLostSaidAndSaved) {
@@ -199,10 +278,53 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
     EXPECT_THAT(said, HasSubstr("- the Story Points in force that follow from the storyform"));
     EXPECT_THAT(said, HasSubstr("- which questions of the query system were answered"));
     EXPECT_THAT(said, HasSubstr("- the contents of 1 scene (kept empty, after the others)"));
+    EXPECT_THAT(said, testing::Not(HasSubstr("damaged in the file"))) << "said twice";
     EXPECT_EQ(story->GetQuestionStatus().GetStatus(13, 0), kQuestionOpen);
     EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1000), 1001) << "the choices are kept";
     EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 1);
     EXPECT_EQ(Title(*story), "Your Story");
+}
+
+// A copy of an example story with the first length digit of its main record's "SSSynopsis" made
+// '#': the story opens saying so, with the title and the synopses after the damaged one, and saves
+// and reopens with them.
+TEST_F(DamagedStory, AnExampleWithADamagedLengthIsSaidAndKeepsWhatFollowsIt) {
+    ASSERT_NO_FATAL_FAILURE(DamageExample("Romeo and Juliet.fsf", FourCCOf("SDI4"), "\\SSSynopsisc", '#'));
+    for (const bool first : {true, false}) {
+        Mark();
+        FKDoc* story = OpenStory("damaged.fsf");
+        ASSERT_NE(story, nullptr);
+        if (first) {
+            EXPECT_THAT(Asked(), ElementsAre(HasSubstr("\n- the story's information (its title, author and "
+                                                       "synopses): part of it, damaged in the file\n")));
+        } else {
+            EXPECT_THAT(Asked(), testing::IsEmpty());
+        }
+        EXPECT_EQ(Title(*story), "Romeo and Juliet");
+        EXPECT_THAT(RecordText(story->GetInfoRecord(), "Synopsis"), testing::StartsWith("In Verona"));
+        std::int16_t cancelled = 0;
+        EXPECT_EQ(story->Save(&cancelled), kNoErr);
+        application->CloseAll(true);
+    }
+}
+
+// A choice stored with another type in a copy of an example story (Orpheus and Eurydice's Judgment
+// as a text) is said as lost, and the point chosen again is saved.
+TEST_F(DamagedStory, AChoiceStoredWithAnotherTypeIsSaidAndChosenAgainIsSaved) {
+    ASSERT_NO_FATAL_FAILURE(DamageExample("Orpheus and Eurydice.fsf", FourCCOf("RESP"), "\\Judgment", 'c'));
+    Mark();
+    FKDoc* story = OpenStory("damaged.fsf");
+    ASSERT_NE(story, nullptr);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_THAT(
+        Asked()[0],
+        HasSubstr("- the Story Point chosen for Judgment (the file holds another kind of value there)\n"));
+    EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1070), 0);
+    story->GetStoryFormManager()->SetChoice(1070, 1072);
+    FKDoc* saved = SavedAndReopened(*story, "damaged.fsf");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(saved->GetStoryFormManager()->GetChoice(1070), 1072);
+    EXPECT_EQ(saved->GetStoryformCount(), 1);
 }
 
 // One changed byte in the map: Juliet's record listed under Romeo's key. The story opens with the
@@ -257,13 +379,8 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
 
     story->GetCharacterManager()->GetCharacter(romeo)->SetName("Romeo Montague");
     std::replace(shown.begin(), shown.end(), std::string("Romeo"), std::string("Romeo Montague"));
-    std::int16_t cancelled = 0;
-    ASSERT_EQ(story->Save(&cancelled), kNoErr);
-    application->CloseAll(true);
-    Mark();
-    FKDoc* saved = OpenStory("damaged.fsf");
+    FKDoc* saved = SavedAndReopened(*story, "damaged.fsf");
     ASSERT_NE(saved, nullptr);
-    EXPECT_THAT(Asked(), testing::IsEmpty());
     EXPECT_EQ(names(*saved), shown);
     EXPECT_EQ(Title(*saved), "Verona");
 }

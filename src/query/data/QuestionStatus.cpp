@@ -175,8 +175,8 @@ bool QuestionStatus::Load(PFMFile* storyFile) {
     return true;
 }
 
-// The record is written only when its text changes, so that saving an unchanged story changes
-// nothing in its file.
+// The record is written only when its text changes (or was damaged in the file), so that saving an
+// unchanged story changes nothing in its file.
 ErrCode QuestionStatus::Save(PFMFile* storyFile) const {
     if (!storyFile) return kNoErr;
     PText record(storyFile, kRecordType, 0);
@@ -190,7 +190,7 @@ ErrCode QuestionStatus::Save(PFMFile* storyFile) const {
     };
     std::size_t same = 0;
     while (same < texts.size() && stored(same)) ++same;
-    if (same == texts.size() && !record.HasKey(PartKey(same))) return kNoErr;
+    if (same == texts.size() && !record.HasKey(PartKey(same)) && !record.IsChanged()) return kNoErr;
     for (std::size_t part = same; part < texts.size(); ++part)
         record.SetEntry(PartKey(part), kPTextText, texts[part].c_str());
     // The parts of a longer list saved before go.

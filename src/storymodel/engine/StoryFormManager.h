@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "foundation/Types.h"
 #include "storymodel/BracketedBroadcaster.h"
@@ -96,6 +97,9 @@ public:
     // Whether the story file held values in force that could not be read when the manager was made:
     // they were left out, and the record goes from the file, to be written anew at the next save.
     bool LostValuesInForce() const { return lostValuesInForce_; }
+    // The rows of the points whose choices the responses record held as another type of value when
+    // the manager was made: they were left out, and their entries taken out of the record.
+    const std::vector<int>& GetMistypedChoices() const { return mistypedChoices_; }
 
     // The number of storyforms still possible as last counted, and whether the structures and the
     // derived story points belong to the single remaining one; the document keeps both.
@@ -144,4 +148,5 @@ private:
     std::uint16_t storyformCount_;
     std::uint16_t structuresValid_;
     bool lostValuesInForce_ = false;
+    std::vector<int> mistypedChoices_;
 };

@@ -75,7 +75,13 @@ void StoryFormManager::LoadChoices() {
     for (int index = 0; index < kStoryPointCount; ++index) {
         if (!IsKeptRow(kStoryPointTable[static_cast<std::size_t>(index)])) continue;
         std::int16_t choice = 0;
-        ReadStoredValue(responses_, index, choice);
+        const char* code = kStoryPointTable[static_cast<std::size_t>(index)].code;
+        if (!ReadStoredValue(responses_, index, choice) &&
+            responses_.GetEntry(code, 's', nullptr) == kPTextErrTypeMismatch) {
+            // The entry goes, so that the point's next choice can be saved under its key.
+            responses_.Remove(code);
+            mistypedChoices_.push_back(index);
+        }
         SetChoiceAt(index, choice);
         std::int16_t inForce = 0;
         if (haveValuesInForce && ReadStoredValue(valuesInForce, index, inForce)) SetValueAt(index, inForce);
