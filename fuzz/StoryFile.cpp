@@ -2,11 +2,13 @@
 // generation, the story's records, characters, scenes, question states, pictures) is written to a
 // file and opened as a story by the story application, headless; the file's map may list a key
 // twice. Whatever the bytes, the story either opens whole (its records, managers and front end
-// there) or is refused and leaves nothing open; an opened story saves and closes, and the saved
-// file opens again with the title, the characters and the scenes the story showed.
+// there) or is refused and leaves nothing open; a story that opens without a word read every
+// keyed record it always reads whole; an opened story saves and closes, and the saved file opens
+// again with the title, the characters and the scenes the story showed.
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -18,6 +20,8 @@
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
 #include "foundation/Memory.h"
+#include "foundation/TypedList.h"
+#include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "framework/AppEnvironment.h"
@@ -36,6 +40,12 @@ constexpr FourCC kTypes[] = {FourCCOf("SDI4"), FourCCOf("SDI3"), FourCCOf("SDOC"
                              FourCCOf("SCNL"), FourCCOf("QST3"), FourCCOf("QSTs"), FourCCOf("QSTS"),
                              FourCCOf("CPIX"), FourCCOf("FCAP"), FourCCOf("CILL")};
 
+// How many message boxes the program has shown.
+std::size_t& MessagesSaid() {
+    static std::size_t said = 0;
+    return said;
+}
+
 // The application, started once over the data files the build made, in a program folder of the
 // run's own; every box is answered with its first button.
 Fablecore& Application() {
@@ -48,8 +58,10 @@ Fablecore& Application() {
         std::filesystem::create_directory_symlink(std::string(FUZZ_PROGRAM_DIR) + "/Commands", program + "/Commands");
         ::setenv("FABLECORE_PROGRAM_DIR", program.c_str(), 1);
         win::SetPromptResponder([](const win::PromptRequest& request) -> std::optional<win::PromptAnswer> {
-            if (request.kind == "MessageBox")
+            if (request.kind == "MessageBox") {
+                ++MessagesSaid();
                 return win::PromptAnswer{(request.flags & win::MB_TYPEMASK) == win::MB_OK ? win::IDOK : win::IDNO, {}};
+            }
             return win::PromptAnswer{0, {}};
         });
         SetAppEnvironment(&environment);
@@ -77,6 +89,56 @@ std::vector<std::string> Shown(FKDoc& story) {
     return shown;
 }
 
+// The texts of the keyed records that the open of a story reads whatever else the file holds, as
+// the file holds them: the main record, the choices, the storytelling, the locks, every character
+// and every scene.
+std::vector<std::string> AlwaysReadRecords(const FileRef& file) {
+    std::vector<std::string> texts;
+    PFMPushCurrentFile(nullptr);
+    if (PFMFile* store = PFMOpenFile(&file)) {
+        {
+            const PFMFileScope scope(store, false);
+            const auto add = [&](FourCC type, std::uint16_t id) {
+                if (!PFMSegmentExists(type, id) || !PFMIsRawSegment(type, id)) return;
+                const CheckedOutHdl segment(type, id, store);
+                if (segment.Data())
+                    texts.emplace_back(static_cast<const char*>(segment.Data()), MemSize(segment.Data()));
+            };
+            for (const FourCC type : {FourCCOf("SDI4"), FourCCOf("RESP"), FourCCOf("STEL"), FourCCOf("LOCK")})
+                add(type, 0);
+            for (const FourCC type : {FourCCOf("CHAR"), FourCCOf("SCNL")}) {
+                SList ids;
+                PFMGetSegmentIds(type, ids);
+                for (std::int32_t i = 0; i < ids.Count(); ++i)
+                    add(type, static_cast<std::uint16_t>(ids.GetAt(i)));
+            }
+        }
+        PFMCloseFile(store);
+    }
+    PFMClearError();
+    PFMPopCurrentFile();
+    return texts;
+}
+
+// Whether a record's text reads whole: its entries, one after the other from its start, reach the
+// backslash that ends it.
+bool ReadsWhole(const std::string& text) {
+    KeyedText record;
+    record.Parse(text.data(), text.size());
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr; r = record.NextEntry(cursor, entry))
+        spans.emplace_back(entry.entryOffset, std::size_t{entry.endOffset} + 1);
+    std::sort(spans.begin(), spans.end());
+    std::size_t at = 0;
+    for (const auto& [start, end] : spans) {
+        if (start != at) return false;
+        at = end;
+    }
+    return at < text.size() && text[at] == '\\' && (at + 1 == text.size() || text[at + 1] == '\0');
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -84,10 +146,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FileRef file((ScratchFolder::Get() / "story.fsf").c_str(), kAccessCreate);
     FuzzInput input(data, size);
     WriteFuzzStoryFile(input, file, kTypes, true);
+    const std::vector<std::string> records = AlwaysReadRecords(file);
 
+    const std::size_t said = MessagesSaid();
     const ErrCode opened = application.OpenDocument(FileRef(file).SetPermission(kAccessReadWrite), false);
     FUZZ_CHECK(application.GetDocumentCount() == (opened == kNoErr ? 1 : 0));
     if (opened == kNoErr) {
+        if (MessagesSaid() == said) FUZZ_CHECK(std::all_of(records.begin(), records.end(), ReadsWhole));
         auto* story = static_cast<FKDoc*>(application.GetDocument(0));
         FUZZ_CHECK(story->HasRecords());
         FUZZ_CHECK(story->GetCharacterManager() && story->GetSceneManager() && story->GetStoryFormManager());
