@@ -85,9 +85,10 @@ ErrCode TAppl::Init() {
         FatalMessage(GetAppName().c_str(), "%s", "Error Initializing PFM.");
         return -1;
     }
-    // Swap files that a copy ended by a signal or a crash left behind go, so that their names are
-    // free again; those a running copy holds stay.
+    // Swap files and the temporary files of saves that a copy ended by a signal or a crash left
+    // behind go, so that their names are free again; those a running copy holds stay.
     PFMRemoveUnheldSwapFiles();
+    PFMRemoveLeftSaveFiles();
     if (const ErrCode error = OpenDataFile(); error != kNoErr) return error;
     SetDebugPrintHook(AlertDebugMessage);
 

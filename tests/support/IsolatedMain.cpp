@@ -66,6 +66,12 @@ int main(int argc, char** argv) {
         }
         if (std::find(folders.begin(), folders.end(), path) == folders.end()) folders.emplace_back(path);
     }
+    // The program's own configuration folder is there, as after its first run: every save records
+    // its temporary file in it for a while, and that leaves no folder behind.
+    if (!std::filesystem::create_directory(root + "/config/fablecore", error)) {
+        std::perror("fablecore tests: cannot prepare the configuration folder");
+        return 1;
+    }
 
     // Headless, over the program folder of the build the program belongs to.
     if (::setenv("FABLECORE_HEADLESS", "1", 1) != 0 ||

@@ -41,6 +41,11 @@ void PFMTerm();
 // Removes the swap files ("PFM_Swap.NNN") in the temporary folder that no running program holds
 // open: those left by a copy that ended without closing its stores. Answers how many it removed.
 int PFMRemoveUnheldSwapFiles();
+// Removes the temporary files of full saves ("unique$$.NNN") that copies ended in the middle of a
+// save left behind: the very files recorded (PFMTemporaryFile.h), while no running program holds
+// them open (a save under way holds its own), never a file of that name the program did not make.
+// Answers how many it removed.
+int PFMRemoveLeftSaveFiles();
 // The application version that stores made from now on write as theirs.
 void PFMSetAppVersion(VersionNumber version);
 

@@ -31,6 +31,7 @@ class FileIdentity;
 class PFMDiskFile;
 class PFMSegmentHandler;
 class PFMSwapFile;
+class PFMTemporaryFile;
 class TPFMData;
 class TPFMDataOwner;
 class TProgressTracker;
@@ -225,16 +226,17 @@ private:
                           SaveProgress& progress);
     ErrCode WriteSegments(IWriteFile& out, SaveResult& result);
     ErrCode AppendChangedSegments(IWriteFile& out, SaveResult& result);
-    // A complete store file, synced and closed; removed again on failure.
+    // A complete store file, synced; it stays open.
     ErrCode WriteWholeFile(PFMDiskFile& out, SaveResult& result);
     // Writes the file under a temporary name in the target's folder, so that it can be renamed over
-    // the target. The target is a file a symbolic link leads to (FileRef::FollowLinks), never the
-    // link itself.
-    ErrCode WriteToTemporary(const FileRef& target, SaveResult& result, FileRef& temporary);
+    // the target (a failed one is removed when the temporary file goes). The target is a file a
+    // symbolic link leads to (FileRef::FollowLinks), never the link itself. Temporary files that
+    // copies ended in the middle of a save left behind are removed first.
+    ErrCode WriteToTemporary(const FileRef& target, SaveResult& result, PFMTemporaryFile& temporary);
     bool CheckBackup(const FileRef& target) const;
     // Renames the temporary file over the target (the target first to its backup name when asked);
-    // on failure the temporary file is removed and the target is as it was.
-    ErrCode PutInPlace(const FileRef& temporary, const FileRef& target, bool keepBackup);
+    // on failure the target is as it was.
+    ErrCode PutInPlace(PFMTemporaryFile& temporary, const FileRef& target, bool keepBackup);
     // Makes the saved file the store's: a new disk file and swap file, then the new segment places
     // and header. Until that has worked the store keeps its old files. The message (code, path,
     // code's text, path) tells the user when the saved file cannot be opened.

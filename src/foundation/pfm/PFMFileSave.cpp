@@ -1,9 +1,10 @@
 // Saving a store. A full save writes a complete new file under a temporary name in the target's
-// folder, syncs it and renames it over the target (keeping the old file as ".bak" when asked); the
-// target of a store reached through a symbolic link is the file the link leads to, and the link
-// stays. A fast save appends the changed segments and a new map to the store's file and then
-// rewrites the header. Either way the store takes the new segment places only once the new file is
-// in place, so a failure at any step leaves the open store working and a whole file on disk.
+// folder (held open and recorded until it has its place, PFMTemporaryFile.h), syncs it and renames
+// it over the target (keeping the old file as ".bak" when asked); the target of a store reached
+// through a symbolic link is the file the link leads to, and the link stays. A fast save appends
+// the changed segments and a new map to the store's file and then rewrites the header. Either way
+// the store takes the new segment places only once the new file is in place, so a failure at any
+// step leaves the open store working and a whole file on disk.
 //
 // A full save writes the segments in three groups, and the map in the same order:
 //   1. segments whose bytes are current in the old file, by old position; neighbours are copied
@@ -18,9 +19,11 @@
 #include "foundation/Debug.h"
 #include "foundation/FileError.h"
 #include "foundation/PathUtil.h"
+#include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PFMDiskFile.h"
 #include "foundation/pfm/PFMFile.h"
 #include "foundation/pfm/PFMState.h"
+#include "foundation/pfm/PFMTemporaryFile.h"
 #include "foundation/pfm/ProgressTracker.h"
 #include "foundation/pfm/StoreBusy.h"
 #include "platform/sys/FileSystem.h"
@@ -144,19 +147,14 @@ ErrCode PFMFile::WriteWholeFile(PFMDiskFile& out, SaveResult& result) {
     result.header.MarkSaved(kPFMFullSave, app_, version_);
     if (err == kNoErr) err = PFMWriteFileEnd(out, result.map, result.header);
     if (err == kNoErr) err = out.Sync();
-    const ErrCode closeErr = out.Close();
-    if (err == kNoErr) err = closeErr;
-    if (err != kNoErr) out.Delete();
     return err;
 }
 
-ErrCode PFMFile::WriteToTemporary(const FileRef& target, SaveResult& result, FileRef& temporary) {
-    PFMDiskFile out(readBufferSize_, writeBufferSize_);
-    ErrCode err =
-        out.CreateUnique(target.GetVolume().c_str(), target.GetDirectory().c_str(), kUniqueNamePattern);
-    if (err != kNoErr) return err;
-    temporary = out.GetFileRef();
-    return WriteWholeFile(out, result);
+ErrCode PFMFile::WriteToTemporary(const FileRef& target, SaveResult& result, PFMTemporaryFile& temporary) {
+    // What copies ended in the middle of a save left behind goes first.
+    PFMRemoveLeftSaveFiles();
+    const ErrCode err = temporary.Create(target);
+    return err != kNoErr ? err : WriteWholeFile(temporary, result);
 }
 
 bool PFMFile::CheckBackup(const FileRef& target) const {
@@ -180,9 +178,9 @@ bool PFMFile::CheckBackup(const FileRef& target) const {
     return true;
 }
 
-ErrCode PFMFile::PutInPlace(const FileRef& temporary, const FileRef& target, bool keepBackup) {
+ErrCode PFMFile::PutInPlace(PFMTemporaryFile& temporary, const FileRef& target, bool keepBackup) {
     const std::string targetPath = target.GetFullPath();
-    const std::string temporaryPath = temporary.GetFullPath();
+    const std::string temporaryPath = temporary.GetFileRef().GetFullPath();
     FileRef backup;
     target.MakeBackupRef(backup);
     const bool backingUp = keepBackup && target.Exists() && !backup.IsSameFile(target) && CheckBackup(target);
@@ -192,14 +190,12 @@ ErrCode PFMFile::PutInPlace(const FileRef& temporary, const FileRef& target, boo
         if (err != kNoErr) {
             DebugPrintf("Error %d changing name of old file \"%s\" for backup.\n%s", err, targetPath.c_str(),
                         FileErrorMessage(err));
-            temporary.Remove();
             return err;
         }
     }
     // The new file keeps who may read and write the one it replaces.
     if (target.Exists()) win::CopyFilePermissions(targetPath.c_str(), temporaryPath.c_str());
-    FileRef moved = temporary;
-    err = moved.Rename(target.NamePtr());
+    err = temporary.PutInPlaceOf(target);
     if (err != kNoErr) {
         DebugPrintf("Error %d renaming temp file \"%s\" to \"%s\".\n%s", err, temporaryPath.c_str(),
                     targetPath.c_str(), FileErrorMessage(err));
@@ -207,7 +203,6 @@ ErrCode PFMFile::PutInPlace(const FileRef& temporary, const FileRef& target, boo
             FileRef restored = backup;
             restored.Rename(target.NamePtr());
         }
-        temporary.Remove();
         return err;
     }
     return SyncFolderOf(target);
@@ -275,7 +270,7 @@ ErrCode PFMFile::FullSave() {
     const FileRef ref = GetFileRef();
     const FileRef target = ref.FollowLinks();
     SaveResult result{header_, {}, {}};
-    FileRef temporary;
+    PFMTemporaryFile temporary(readBufferSize_, writeBufferSize_);
     ErrCode err = WriteToTemporary(target, result, temporary);
     // Once the new file may have replaced the old one, the store reads a file that is no longer in
     // the folder until it has taken the new one: only a full save may follow.
@@ -294,7 +289,7 @@ ErrCode PFMFile::SaveAs(const FileRef& ref) {
     if (ref.Exists() && ref.IsReadOnly()) return kNotWritableErr;
     const FileRef target = ref.FollowLinks();
     SaveResult result{header_, {}, {}};
-    FileRef temporary;
+    PFMTemporaryFile temporary(readBufferSize_, writeBufferSize_);
     ErrCode err = WriteToTemporary(target, result, temporary);
     if (err == kNoErr) err = PutInPlace(temporary, target, false);
     if (err == kNoErr) {
@@ -309,7 +304,7 @@ ErrCode PFMFile::SaveCopy(const FileRef& ref) {
     if (ref.Exists() && ref.IsReadOnly()) return kNotWritableErr;
     const FileRef target = ref.FollowLinks();
     SaveResult result{header_, {}, {}};
-    FileRef temporary;
+    PFMTemporaryFile temporary(readBufferSize_, writeBufferSize_);
     ErrCode err = WriteToTemporary(target, result, temporary);
     if (err == kNoErr) err = PutInPlace(temporary, target, false);
     return err;

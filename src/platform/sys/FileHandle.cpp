@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/sys/FileFaults.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
 #include "platform/sys/SystemNames.h"
 
@@ -161,7 +162,7 @@ std::int64_t GetFileHandleSize(HFILE file) {
     return static_cast<std::int64_t>(info.st_size);
 }
 
-BOOL DeleteFileIfUnheld(const char* path) {
+BOOL DeleteFileIfUnheld(const char* path, const PathIdentity* identity) {
     if (!path || !*path) return Fail(ENOENT, FALSE);
     const std::string systemPath = NameForSystem(path);
     const int fd = ::open(systemPath.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
@@ -172,7 +173,9 @@ BOOL DeleteFileIfUnheld(const char* path) {
     struct stat open, named;
     bool removable = ::fcntl(fd, F_OFD_SETLK, &lock) == 0 && ::fstat(fd, &open) == 0 &&
                      S_ISREG(open.st_mode) && ::lstat(systemPath.c_str(), &named) == 0 &&
-                     open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+                     open.st_dev == named.st_dev && open.st_ino == named.st_ino &&
+                     (!identity || (identity->device == static_cast<std::uint64_t>(open.st_dev) &&
+                                    identity->inode == static_cast<std::uint64_t>(open.st_ino)));
     // Removed while the lock is ours: an opener that comes now finds the name gone.
     if (removable) removable = ::unlink(systemPath.c_str()) == 0;
     const int error = errno;

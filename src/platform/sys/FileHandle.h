@@ -14,6 +14,8 @@
 
 namespace win {
 
+struct PathIdentity;  // FileSystem.h
+
 using HFILE = int;
 inline constexpr HFILE HFILE_ERROR = -1;
 
@@ -67,7 +69,8 @@ std::int64_t GetFileHandleSize(HFILE file);
 
 // Removes the file when no opener anywhere holds it open (its sharing lock can be taken): TRUE when
 // it was removed. A file in use, one on a file system without locks and anything but a plain file
-// are left alone (FALSE).
-BOOL DeleteFileIfUnheld(const char* path);
+// are left alone (FALSE). With an identity, only the file of that identity goes, never another one
+// that has taken its name.
+BOOL DeleteFileIfUnheld(const char* path, const PathIdentity* identity = nullptr);
 
 }  // namespace win

@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
 #include "foundation/FileError.h"
 #include "foundation/PathUtil.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/ProgressTracker.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "foundation/pfm/TestRecord.h"
 
@@ -498,6 +502,79 @@ TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
     const FileRef elsewhere = Ref("rescued.fsf");
     ASSERT_EQ(PFMSaveFile(&elsewhere), kNoErr);
     EXPECT_EQ(SegmentText(kText, 7), "text 7" + std::string(70, 'x'));
+}
+
+// Stops a save at its first segment, once it has told the test through the pipe.
+class StopsMidSave : public TProgressTracker {
+public:
+    explicit StopsMidSave(int tell) : tell_(tell) {}
+    void Begin(std::uint32_t) override {}
+    void Step() override {
+        const char stopped = 1;
+        if (::write(tell_, &stopped, 1) == 1)
+            for (;;) ::pause();
+    }
+    void End() override {}
+
+private:
+    int tell_;
+};
+
+// Another copy of the program that saves the story and stops while it writes the new file, until
+// it is killed outright (at the latest when this goes).
+class SaveStoppedInAnotherCopy {
+public:
+    explicit SaveStoppedInAnotherCopy(const FileRef& story) {
+        int ends[2];
+        if (::pipe(ends) != 0) return;
+        copy_ = ::fork();
+        if (copy_ == 0) {
+            StopsMidSave tracker(ends[1]);
+            if (PFMOpenFile(&story)) {
+                MarkChanged(kText, 3);
+                PFMSetProgressTracker(nullptr, &tracker);
+                PFMSaveFile(nullptr);
+            }
+            ::_exit(1);
+        }
+        ::close(ends[1]);
+        char stopped = 0;
+        if (copy_ < 0 || ::read(ends[0], &stopped, 1) != 1) ADD_FAILURE() << "the other copy's save did not start";
+        ::close(ends[0]);
+    }
+    ~SaveStoppedInAnotherCopy() { Kill(); }
+
+    void Kill() {
+        if (copy_ <= 0) return;
+        ::kill(copy_, SIGKILL);
+        ::waitpid(copy_, nullptr, 0);
+        copy_ = -1;
+    }
+
+private:
+    pid_t copy_ = -1;
+};
+
+// A save killed while it writes leaves its temporary file, which a start or the next save removes;
+// but never the one of a save under way, nor a file of that name the program did not make.
+TEST_F(PFMSaveTest, TheTemporaryFileOfAKilledSaveGoesAtTheNextSave) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    folder_.WriteFile(UniqueName(3), "the writer's");
+    SaveStoppedInAnotherCopy(ref).Kill();
+    ASSERT_TRUE(std::filesystem::exists(Path(UniqueName(0))));
+    std::filesystem::rename(folder_.WriteFile("mine.txt", "the writer's too"), Path(UniqueName(0)));
+
+    SaveStoppedInAnotherCopy saving(ref);
+    ASSERT_TRUE(std::filesystem::exists(Path(UniqueName(1))));
+    EXPECT_EQ(PFMRemoveLeftSaveFiles(), 0);
+    saving.Kill();
+    ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    SpreadSegments();
+    ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
+    EXPECT_FALSE(std::filesystem::exists(Path(UniqueName(1))));
+    EXPECT_EQ(FileBytes(UniqueName(0)), "the writer's too");
+    EXPECT_EQ(FileBytes(UniqueName(3)), "the writer's");
+    ExpectSpreadContents();
 }
 
 TEST_F(PFMSaveTest, ReadOnlyFilesAreNotReplaced) {
