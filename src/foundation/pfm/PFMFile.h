@@ -245,6 +245,9 @@ private:
     // saved data is in the file at the path.
     ErrCode NewSwapFile(const std::string& savedPath, std::unique_ptr<PFMSwapFile>& swap) const;
     void ApplySaved(const SaveResult& result);
+    // Whether the open file still holds every segment whose bytes are only there (a file whose name
+    // went still reads; one cut short since does not).
+    bool CanReadFileSegments();
 
     std::uint16_t flags_ = 0;
     PFMFile* parent_ = nullptr;

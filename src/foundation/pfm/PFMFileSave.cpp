@@ -253,16 +253,24 @@ ErrCode PFMFile::SaveInPlace() {
     ErrCode err = disk_->GetError();
     if (err != kNoErr) return err;
     const FileRef& ref = GetFileRef();
-    if (!ref.Exists()) {
-        const bool needed = !SegmentsWhere(&SegmentMapEntry::IsCurrentInFile).empty();
-        return needed ? kDocumentDataMissingErr : kDocumentMissingErr;
-    }
+    if (!ref.Exists()) return CanReadFileSegments() ? kDocumentMissingErr : kDocumentDataMissingErr;
     if (ref.IsReadOnly()) return kNotWritableErr;
     // A fast save writes into the open file, so it needs the file open for writing.
     const bool writable = ref.GetPermission() != kAccessRead;
     if (HasFlag(kFastSaveAllowed) && header_.fullSaveSize != 0 && !needsFullSave_ && writable)
         return FastSave();
     return FullSave();
+}
+
+// The store holds its file open: when only the file's name went, every segment still reads from it.
+bool PFMFile::CanReadFileSegments() {
+    std::uint32_t length = 0;
+    if (disk_->GetLength(length) != kNoErr) return false;
+    for (Index index : SegmentsWhere(&SegmentMapEntry::IsCurrentInFile)) {
+        const SegmentMapEntry& entry = EntryAt(index);
+        if (std::uint64_t{entry.FilePosition()} + entry.FileSize() > length) return false;
+    }
+    return true;
 }
 
 ErrCode PFMFile::FullSave() {

@@ -485,23 +485,27 @@ TEST_F(PFMSaveTest, NoFreeTemporaryNameChangesNothing) {
     ExpectSpreadContents();
 }
 
+// The store holds its file open, so a file removed or moved still reads: a save in place says to
+// save elsewhere, and a save elsewhere writes every segment. Only a file cut short since holds
+// segments that no save can write any more.
 TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
+    const FileRef cut = MakeStoreFile("cut.fsf");
+    ASSERT_NE(PFMOpenFile(&cut), nullptr);
+    std::filesystem::resize_file(Path("cut.fsf"), 100);
+    std::filesystem::remove(Path("cut.fsf"));
+    EXPECT_EQ(PFMSaveFile(nullptr), kDocumentDataMissingErr);
+    PFMCloseFile(nullptr);
+
     const FileRef ref = MakeStoreFile("story.fsf");
     ASSERT_NE(PFMOpenFile(&ref), nullptr);
+    SpreadSegments();
     std::filesystem::remove(Path("story.fsf"));
-    EXPECT_EQ(PFMSaveFile(nullptr), kDocumentDataMissingErr);
-
-    // With every segment in memory the file is no longer needed.
-    for (std::uint16_t id = 0; id < 10; ++id) {
-        MarkChanged(kText, id);
-    }
-    void* object = PFMCheckOut(kItem, 128);
-    PFMSetChanged(object, true);
-    PFMCheckIn(object);
     EXPECT_EQ(PFMSaveFile(nullptr), kDocumentMissingErr);
     const FileRef elsewhere = Ref("rescued.fsf");
     ASSERT_EQ(PFMSaveFile(&elsewhere), kNoErr);
-    EXPECT_EQ(SegmentText(kText, 7), "text 7" + std::string(70, 'x'));
+    PFMCloseFile(nullptr);
+    ASSERT_NE(PFMOpenFile(&elsewhere), nullptr);
+    ExpectSpreadContents();
 }
 
 // Stops a save at its first segment, once it has told the test through the pipe.
