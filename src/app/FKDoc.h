@@ -76,7 +76,7 @@ public:
     // Closing the front end closes the story's other windows first.
     bool CanCloseWindow(TWindow* window, bool force) override;
     void DeleteWindow(TWindow* window) override;
-    // A store file; otherwise the unreadable-file message.
+    // A store file; otherwise the message of ReportUnopenedFile.
     bool CanOpenFile(const FileRef& file) override;
     // The story file type check.
     bool ReadFrom(const FileRef& file, PFMFile* store) override;
@@ -165,6 +165,8 @@ public:
     // 1 (true) for a story file this version reads; otherwise false after a message.
     bool CheckFileType(const FileRef& file, PFMFile* store);
     static void ReportUnreadableFile(const FileRef& file);
+    // Tells why a file did not open: another program or copy holds it, or it cannot be read.
+    static void ReportUnopenedFile(const FileRef& file);
     // Brings every text of an oldest-generation file into the form the program keeps texts in:
     // 0 when done, -3 when the writer chose Later, -5 when the writer cancelled.
     ErrCode ConvertOldTexts();

@@ -8,6 +8,7 @@
 
 #include "app/FKDoc.h"
 #include "app/FileConversionDialog.h"
+#include "foundation/File.h"
 #include "foundation/TypedList.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
@@ -64,7 +65,7 @@ bool ConvertRecord(PText& record, FileConversionDialog& dialog, ErrCode& answer)
 
 bool FKDoc::CanOpenFile(const FileRef& file) {
     if (PFMIsPFMFile(file)) return true;
-    ReportUnreadableFile(file);
+    ReportUnopenedFile(file);
     return false;
 }
 
@@ -99,6 +100,19 @@ bool FKDoc::CheckFileType(const FileRef& file, PFMFile* store) {
 void FKDoc::ReportUnreadableFile(const FileRef& file) {
     char text[512];
     std::snprintf(text, sizeof text, "File '%s' is not in a format that can be read by Fablecore v4.0.",
+                  file.NamePtr());
+    AlertMessage(text, kAlertStop, 1);
+}
+
+void FKDoc::ReportUnopenedFile(const FileRef& file) {
+    if (!File::IsHeldElsewhere(file)) {
+        ReportUnreadableFile(file);
+        return;
+    }
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "File '%s' is in use by another program or another copy of Fablecore. It can be opened once "
+                  "it is closed there.",
                   file.NamePtr());
     AlertMessage(text, kAlertStop, 1);
 }

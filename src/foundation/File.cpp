@@ -43,3 +43,9 @@ ErrCode File::CreateUniqueNamed(const char* volume, const char* directory, const
     }
     return kNoUniqueNameErr;
 }
+
+bool File::IsHeldElsewhere(const FileRef& ref) {
+    File probe(ref);
+    if (ref.GetPermission() != kAccessRead) probe.SetPermission(kAccessReadWrite);
+    return probe.Open() != kNoErr && probe.GetSystemError() == EWOULDBLOCK;
+}

@@ -23,6 +23,11 @@ public:
     ErrCode CreateUniqueNamed(const char* volume, const char* directory, const char* pattern,
                               const std::vector<const FileRef*>& taken = {});
 
+    // Whether opening the file as its reference asks (a file to create is opened for writing
+    // instead, never emptied) fails only because another opener holds it (QRVWinFile.h): another
+    // program, or another copy of this one.
+    static bool IsHeldElsewhere(const FileRef& ref);
+
     // Kept free for an operation files may need later; does nothing and answers -1.
     ErrCode Reserved() const { return -1; }
 };

@@ -6,11 +6,16 @@
 #include <gmock/gmock.h>
 
 #include <fstream>
+#include <functional>
+#include <utility>
 
 #include "StoryAppFixture.h"
 #include "app/FileConversionDialog.h"
+#include "foundation/pfm/PFMFile.h"
+#include "foundation/pfm/ProgressTracker.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "storymodel/CharacterManager.h"
+#include "platform/sys/FileHandle.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/VirtualKeys.h"
@@ -61,6 +66,44 @@ TEST_F(StoryFileType, TheReadableGenerationsOpenAndANewerOneIsNamed) {
     std::ofstream(Path("text.fsf")) << "not a store at all";
     EXPECT_THAT(OpenSaying("text.fsf", false),
                 ElementsAre("File 'text.fsf' is not in a format that can be read by Fablecore v4.0."));
+}
+
+// Runs the action while a save writes its first segment.
+class AtTheFirstSegmentSaved : public TProgressTracker {
+public:
+    explicit AtTheFirstSegmentSaved(std::function<void()> action) : action_(std::move(action)) {}
+    void Begin(std::uint32_t) override {}
+    void Step() override {
+        if (action_) std::exchange(action_, nullptr)();
+    }
+    void End() override {}
+
+private:
+    std::function<void()> action_;
+};
+
+// A sound story that another copy holds open, for reading or for writing, or is saving right now is
+// in use, not unreadable; it opens once let go.
+TEST_F(StoryFileType, AStoryAnotherCopyHoldsOrSavesIsInUseNotUnreadable) {
+    WriteStore("held.fsf", {{{FourCCOf("SDI4"), 0}, kOldInfo}});
+    const std::string inUse = "File 'held.fsf' is in use by another program or another copy of Fablecore. It "
+                              "can be opened once it is closed there.";
+    for (const FileOpenMode mode : {FileOpenMode::kRead, FileOpenMode::kReadWrite}) {
+        const HFILE held = OpenFileHandle(Path("held.fsf").c_str(), mode);
+        ASSERT_NE(held, HFILE_ERROR);
+        EXPECT_THAT(OpenSaying("held.fsf", false), ElementsAre(inUse));
+        CloseFileHandle(held);
+    }
+    {
+        PFMFile otherCopy(FourCCOf("Fabl"), 0, 8192, 8192);
+        ASSERT_EQ(otherCopy.Open(FileRef(Path("held.fsf").c_str(), kAccessReadWrite)), kNoErr);
+        std::vector<std::string> whileSaving;
+        AtTheFirstSegmentSaved opening([&] { whileSaving = OpenSaying("held.fsf", false); });
+        otherCopy.SetProgressTracker(&opening);
+        ASSERT_EQ(otherCopy.SaveInPlace(), kNoErr);
+        EXPECT_THAT(whileSaving, ElementsAre(inUse));
+    }
+    EXPECT_TRUE(OpenSaying("held.fsf", true).empty());
 }
 
 TEST_F(StoryFileType, TheSecondGenerationMovesItsMainRecordWithoutConversion) {
