@@ -6,13 +6,10 @@
 #include <gmock/gmock.h>
 
 #include <fstream>
-#include <functional>
-#include <utility>
 
 #include "StoryAppFixture.h"
 #include "app/FileConversionDialog.h"
 #include "foundation/pfm/PFMFile.h"
-#include "foundation/pfm/ProgressTracker.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "storymodel/CharacterManager.h"
 #include "platform/sys/FileHandle.h"
@@ -67,20 +64,6 @@ TEST_F(StoryFileType, TheReadableGenerationsOpenAndANewerOneIsNamed) {
     EXPECT_THAT(OpenSaying("text.fsf", false),
                 ElementsAre("File 'text.fsf' is not in a format that can be read by Fablecore v4.0."));
 }
-
-// Runs the action while a save writes its first segment.
-class AtTheFirstSegmentSaved : public TProgressTracker {
-public:
-    explicit AtTheFirstSegmentSaved(std::function<void()> action) : action_(std::move(action)) {}
-    void Begin(std::uint32_t) override {}
-    void Step() override {
-        if (action_) std::exchange(action_, nullptr)();
-    }
-    void End() override {}
-
-private:
-    std::function<void()> action_;
-};
 
 // A sound story that another copy holds open, for reading or for writing, or is saving right now is
 // in use, not unreadable; it opens once let go.

@@ -13,7 +13,6 @@
 #include "foundation/FileError.h"
 #include "foundation/PathUtil.h"
 #include "foundation/pfm/PFM.h"
-#include "foundation/pfm/ProgressTracker.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "foundation/pfm/TestRecord.h"
 
@@ -508,50 +507,33 @@ TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
     ExpectSpreadContents();
 }
 
-// Stops a save at its first segment, once it has told the test through the pipe.
-class StopsMidSave : public TProgressTracker {
-public:
-    explicit StopsMidSave(int tell) : tell_(tell) {}
-    void Begin(std::uint32_t) override {}
-    void Step() override {
-        const char stopped = 1;
-        if (::write(tell_, &stopped, 1) == 1)
-            for (;;) ::pause();
-    }
-    void End() override {}
-
-private:
-    int tell_;
-};
-
 // Another copy of the program that saves the story and stops while it writes the new file, until
 // it is killed outright (at the latest when this goes).
 class SaveStoppedInAnotherCopy {
 public:
     explicit SaveStoppedInAnotherCopy(const FileRef& story) {
-        int ends[2];
-        if (::pipe(ends) != 0) return;
-        copy_ = ::fork();
+        int ends[2] = {-1, -1};
+        if (::pipe(ends) == 0) copy_ = ::fork();
         if (copy_ == 0) {
-            StopsMidSave tracker(ends[1]);
+            AtTheFirstSegmentSaved stop([&] {
+                if (::write(ends[1], "s", 1) == 1)
+                    for (;;) ::pause();
+            });
             if (PFMOpenFile(&story)) {
                 MarkChanged(kText, 3);
-                PFMSetProgressTracker(nullptr, &tracker);
+                PFMSetProgressTracker(nullptr, &stop);
                 PFMSaveFile(nullptr);
             }
             ::_exit(1);
         }
         ::close(ends[1]);
         char stopped = 0;
-        if (copy_ < 0 || ::read(ends[0], &stopped, 1) != 1) ADD_FAILURE() << "the other copy's save did not start";
+        EXPECT_EQ(::read(ends[0], &stopped, 1), 1) << "the other copy's save did not start";
         ::close(ends[0]);
     }
     ~SaveStoppedInAnotherCopy() { Kill(); }
-
     void Kill() {
-        if (copy_ <= 0) return;
-        ::kill(copy_, SIGKILL);
-        ::waitpid(copy_, nullptr, 0);
+        if (copy_ > 0 && ::kill(copy_, SIGKILL) == 0) ::waitpid(copy_, nullptr, 0);
         copy_ = -1;
     }
 
