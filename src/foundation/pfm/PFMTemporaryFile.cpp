@@ -13,7 +13,7 @@
 
 namespace {
 
-// No full path is longer.
+// No full path is longer, with its line break.
 constexpr std::size_t kMaxRecordSize = 4096;
 
 std::string RecordName(std::uint64_t device, std::uint64_t inode) {
@@ -36,13 +36,11 @@ bool IdentityOfRecord(const std::string& name, win::PathIdentity& identity) {
 bool ReadRecord(const std::string& record, std::string& path) {
     const win::HFILE file = win::OpenFileHandle(record.c_str(), win::FileOpenMode::kRead);
     if (file == win::HFILE_ERROR) return false;
-    std::string text(kMaxRecordSize, '\0');
-    const std::int64_t got = win::ReadFileHandle(file, text.data(), text.size());
+    std::string bytes(kMaxRecordSize + 1, '\0');
+    const std::int64_t got = win::ReadFileHandle(file, bytes.data(), bytes.size());
     win::CloseFileHandle(file);
-    if (got <= 1 || static_cast<std::size_t>(got) == text.size() || text[static_cast<std::size_t>(got) - 1] != '\n')
-        return false;
-    path = text.substr(0, static_cast<std::size_t>(got) - 1);
-    return true;
+    return got > 0 &&
+           DecodeSaveRecord(std::string_view(bytes).substr(0, static_cast<std::size_t>(got)), path);
 }
 
 bool IsNamedBy(const std::string& path, const win::PathIdentity& identity) {
@@ -52,6 +50,16 @@ bool IsNamedBy(const std::string& path, const win::PathIdentity& identity) {
 }
 
 }  // namespace
+
+std::string EncodeSaveRecord(const std::string& path) { return path + "\n"; }
+
+bool DecodeSaveRecord(std::string_view bytes, std::string& path) {
+    if (bytes.size() < 2 || bytes.size() > kMaxRecordSize || bytes.back() != '\n') return false;
+    const std::string_view named = bytes.substr(0, bytes.size() - 1);
+    if (named.find('\0') != std::string_view::npos) return false;
+    path = named;
+    return true;
+}
 
 PFMTemporaryFile::~PFMTemporaryFile() {
     if (IsOpen() && !placed_) Delete();
@@ -74,8 +82,9 @@ void PFMTemporaryFile::Record() {
     // identity's now.
     const win::HFILE file = win::OpenFileHandle(record.c_str(), win::FileOpenMode::kCreate);
     if (file == win::HFILE_ERROR) return;
-    const std::string text = GetFileRef().GetFullPath() + "\n";
-    const bool written = win::WriteFileHandle(file, text.data(), text.size()) == static_cast<std::int64_t>(text.size());
+    const std::string text = EncodeSaveRecord(GetFileRef().GetFullPath());
+    const bool written =
+        win::WriteFileHandle(file, text.data(), text.size()) == static_cast<std::int64_t>(text.size());
     const bool closed = win::CloseFileHandle(file);
     if (written && closed) {
         record_ = record;

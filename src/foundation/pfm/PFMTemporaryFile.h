@@ -8,6 +8,7 @@
 // next clean-up finds it there.
 
 #include <string>
+#include <string_view>
 
 #include "foundation/pfm/PFMDiskFile.h"
 
@@ -29,3 +30,9 @@ private:
     std::string record_;  // the record's path; empty while there is none
     bool placed_ = false;
 };
+
+// A record's bytes: the temporary file's full path and a line break.
+std::string EncodeSaveRecord(const std::string& path);
+// The path a record holds; false for anything else (a record cut short, or none at all): an empty
+// path, or one with a NUL or longer than any path.
+bool DecodeSaveRecord(std::string_view bytes, std::string& path);
