@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/File.h"
 #include "foundation/PathUtil.h"
 #include "foundation/TmpBuffer.h"
 #include "foundation/pfm/PFM.h"
@@ -229,7 +230,8 @@ PFMFile* Fablecore::OpenDataFolderStore(const char* name, bool deleteWhenNoStore
     FileRef file = GetDataFolderFile(name, kAccessRead);
     if (!file.Exists()) return nullptr;
     if (!PFMIsPFMFile(file)) {
-        if (deleteWhenNoStore) file.Remove();
+        // One that another copy holds (writing it) is no damaged file.
+        if (deleteWhenNoStore && !File::IsHeldElsewhere(file)) file.Remove();
         return nullptr;
     }
     PFMPushCurrentFile(nullptr);

@@ -11,6 +11,7 @@
 #include "app/CompileCmd.h"
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
+#include "platform/sys/FileHandle.h"
 #include "platform/ui/VirtualKeys.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -212,6 +213,10 @@ TEST_F(StoryExamples, FromTheMenuNoLeavesTheExamplesAsTheyWereAndYesRebuildsThem
 }
 
 TEST_F(StoryExamples, AnExamplesFileThatIsNoStoreIsDeletedWhenAskedFor) {
+    const HFILE held = OpenFileHandle(ExamplesFile().c_str(), FileOpenMode::kReadWrite);
+    EXPECT_EQ(App().OpenStoryExamplesFile(), nullptr);
+    CloseFileHandle(held);
+    EXPECT_TRUE(std::filesystem::exists(ExamplesFile())) << "a file another copy holds is not taken for one";
     std::ofstream(ExamplesFile()) << "damaged";
     EXPECT_EQ(App().OpenStoryExamplesFile(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(ExamplesFile()));
