@@ -1,14 +1,13 @@
 #include "foundation/pfm/PFMTemporaryFile.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "foundation/PathUtil.h"
 #include "foundation/pfm/PFM.h"
 #include "platform/sys/FileHandle.h"
 #include "platform/sys/FileSystem.h"
-#include "platform/sys/SystemNames.h"
 #include "platform/sys/UserFolders.h"
 
 namespace {
@@ -105,16 +104,14 @@ ErrCode PFMTemporaryFile::PutInPlaceOf(const FileRef& target) {
 
 int PFMRemoveLeftSaveFiles() {
     std::string folder;
-    if (!win::GetConfigFolder(folder)) return 0;
+    std::vector<win::FolderEntry> entries;
+    if (!win::GetConfigFolder(folder) || !win::ListFolder(folder.c_str(), entries)) return 0;
     int removed = 0;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(win::NameForSystem(folder), error), end;
-         !error && entry != end; entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    for (const win::FolderEntry& entry : entries) {
         win::PathIdentity identity;
         std::string path;
-        const std::string record = folder + "/" + name;
-        if (!IdentityOfRecord(name, identity) || !ReadRecord(record, path)) continue;
+        const std::string record = folder + "/" + entry.name;
+        if (!IdentityOfRecord(entry.name, identity) || !ReadRecord(record, path)) continue;
         // A save under way holds its file; a file that took the name since is another one.
         if (win::DeleteFileIfUnheld(path.c_str(), &identity)) ++removed;
         if (!IsNamedBy(path, identity)) win::RemoveFile(record.c_str());
