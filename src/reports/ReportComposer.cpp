@@ -13,7 +13,11 @@
 #include "reports/ReportConditions.h"
 #include "reports/ReportTemplates.h"
 #include "reports/ReportText.h"
+#include "storymodel/CharInfoRec.h"
+#include "storymodel/CharacterManager.h"
+#include "storymodel/RecordText.h"
 #include "storymodel/StoryDocument.h"
+#include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/IStoryForm.h"
 #include "storymodel/engine/StoryPointTable.h"
 
@@ -190,10 +194,31 @@ std::string ReportComposer::ValueOr(const char* code, const char* unchosen) cons
     return IsPointChosen(code) ? std::string("{SNF(") + code + ")}" : std::string(unchosen);
 }
 
+bool ReportComposer::IsCharacterNamed(bool main) const {
+    const CharacterManager* characters = GetCharacterManager();
+    const CharInfoRec* character =
+        characters ? characters->RecordAt(main ? characters->GetMainIndex() : characters->GetImpactIndex())
+                   : nullptr;
+    if (!character || character->Name().empty()) return false;
+    return character->Name() != (main ? std::string(CharacterManager::kMainPlaceholderName)
+                                      : ExpandText(nullptr, CharacterManager::kImpactPlaceholderName));
+}
+
+bool ReportComposer::IsStoryTitled() const {
+    if (!document_) return false;
+    const std::string title = RecordText(document_->GetInfoRecord(), "Title");
+    return title.find_first_not_of(' ') != std::string::npos;
+}
+
 void ReportComposer::SettleConditions(char* text) const {
-    if (!report_conditions::HoldsReportCondition(text)) return;
-    const std::string settled = report_conditions::ResolveReportConditions(
-        text, [this](std::string_view code) { return IsPointChosen(code); });
+    namespace rc = report_conditions;
+    if (!rc::HoldsReportCondition(text)) return;
+    const std::string settled = rc::ResolveReportConditions(text, [this](std::string_view code) {
+        if (code == rc::kStoryTitled) return IsStoryTitled();
+        if (code == rc::kMainCharacterNamed || code == rc::kImpactCharacterNamed)
+            return IsCharacterNamed(code == rc::kMainCharacterNamed);
+        return IsPointChosen(code);
+    });
     // A settled text is never longer than the text it was settled from.
     settled.copy(text, settled.size());
     text[settled.size()] = '\0';

@@ -252,7 +252,13 @@ protected:
     bool IsPointChosen(std::string_view code) const;
     // The value's name as a macro ("{SNF(code)}") when it is chosen, else the words given.
     std::string ValueOr(const char* code, const char* unchosen) const;
-    // Settles the template text's conditions on what the storyform has chosen, in place.
+    // Whether the Main (or the Impact) Character has a name the writer gave it, not the one a new
+    // story starts with.
+    bool IsCharacterNamed(bool main) const;
+    // Whether the story has a title (more than spaces).
+    bool IsStoryTitled() const;
+    // Settles the template text's conditions on what the storyform has chosen, on the characters'
+    // names and on the story's title, in place.
     void SettleConditions(char* text) const;
 
 private:

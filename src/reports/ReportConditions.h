@@ -7,8 +7,15 @@
 // The report keeps the part before {ELSE} when every story point the condition names has a value
 // chosen, and the part after it otherwise ({ELSE} may be left out: nothing then stands in). The
 // condition is settled as the report is composed, before its macros are expanded, so a writer never
-// reads "an unchosen item". Conditions do not nest. The data compiler holds the templates to these
-// rules, and to naming in the first part only story points its condition names.
+// reads "an unchosen item". Besides story point codes a condition may name what the writer gives
+// the story itself: "MCName" and "OCName", the Main or the Impact Character has a name the writer
+// gave it, not the one a new story starts with ("the Main Character"), so that a sentence never
+// names a character by its own role; "Title", the story has a title:
+//
+//     {IFCH(MCName)}Today your Main Character is {CNN(MC,NM)}.{ELSE}...{ENDIF}
+//
+// Conditions do not nest. The data compiler holds the templates to these rules, and to naming in
+// the first part only story points its condition names.
 //
 // Header only: the reports and the data compiler read conditions alike.
 
@@ -24,6 +31,14 @@ inline constexpr std::string_view kIf = "{IFCH(";
 inline constexpr std::string_view kIfEnd = ")}";
 inline constexpr std::string_view kElse = "{ELSE}";
 inline constexpr std::string_view kEndIf = "{ENDIF}";
+// The codes of what the writer gives the story itself: the two characters' names and its title.
+inline constexpr std::string_view kMainCharacterNamed = "MCName";
+inline constexpr std::string_view kImpactCharacterNamed = "OCName";
+inline constexpr std::string_view kStoryTitled = "Title";
+
+inline bool IsStoryCode(std::string_view code) {
+    return code == kMainCharacterNamed || code == kImpactCharacterNamed || code == kStoryTitled;
+}
 
 // One condition of a text: where it stands, the codes it names and its two parts.
 struct Condition {

@@ -2,14 +2,18 @@
 // Reading composed reports as a writer does, for the tests over whole storyforms: what the Main
 // Character's resolve comes to in words, the names of the issue and its counterpoint where the
 // Overall Story's balance is told, a theory item's name followed by a verb of the other number, a
-// plural definition made the subject of "is", a choice not made left showing as the macro expander's fixed words, a sentence that opens with a
-// small letter, and the writer's words set into a sentence left hanging.
+// plural definition made the subject of "is", a choice not made left showing as the macro
+// expander's fixed words, a sentence that opens with a small letter, the writer's words set into a
+// sentence left hanging, a character named by its own role, and a sentence left with a gap where
+// the story's title would stand.
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <regex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "storymodel/engine/ElementTable.h"
@@ -34,6 +38,57 @@ inline std::string ConsequenceWords(bool failure, bool bad, const std::string& p
 inline const std::set<std::string> kPluralItemNames = {
     "Memories",      "Impulsive Responses", "Innermost Desires", "Senses",
     "Circumstances", "Prerequisites",       "Preconditions"};
+
+// How often the words stand in the text as words of their own, not inside longer ones.
+inline int CountWords(std::string_view text, std::string_view words) {
+    int count = 0;
+    for (std::size_t at = text.find(words); at != std::string_view::npos; at = text.find(words, at + 1)) {
+        const std::size_t end = at + words.size();
+        if ((at == 0 || !std::isalnum(static_cast<unsigned char>(text[at - 1]))) &&
+            (end == text.size() || !std::isalnum(static_cast<unsigned char>(text[end]))))
+            ++count;
+    }
+    return count;
+}
+
+// The pieces of a text that end with one of the stops (followed by a space) or with a line, runs of
+// spaces taken as one; empty ones left out. With ".?!" these are its sentences.
+inline std::vector<std::string> Pieces(const std::string& text, std::string_view stops) {
+    std::vector<std::string> pieces(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        std::string& piece = pieces.back();
+        if (c == '\n') {
+            pieces.emplace_back();
+        } else if (c != ' ' || (!piece.empty() && piece.back() != ' ')) {
+            piece += c;
+            if (stops.find(c) != std::string_view::npos && (i + 1 == text.size() || text[i + 1] == ' '))
+                pieces.emplace_back();
+        }
+    }
+    std::vector<std::string> kept;
+    for (std::string& piece : pieces) {
+        while (!piece.empty() && piece.back() == ' ') piece.pop_back();
+        if (!piece.empty()) kept.push_back(piece);
+    }
+    return kept;
+}
+
+// The pieces of the one that the other lacks, each as often as it lacks it.
+inline std::vector<std::string> Lacking(const std::vector<std::string>& one,
+                                        const std::vector<std::string>& other) {
+    std::multiset<std::string> left(other.begin(), other.end());
+    std::vector<std::string> lacking;
+    for (const std::string& piece : one) {
+        const auto at = left.find(piece);
+        if (at == left.end()) {
+            lacking.push_back(piece);
+        } else {
+            left.erase(at);
+        }
+    }
+    return lacking;
+}
 
 // Where a theory item's name is the subject of a verb of the other number ("The Past are",
 // "Memories is"); a name joined to another by "and" is left alone ("Fate and Destiny are").
@@ -69,7 +124,8 @@ inline std::vector<std::string> VerbAgreementFaults(const std::string& text) {
 // ("things arranged according to a pattern is where ..."); a possessive ("the story's") or a
 // word ending in "ss" ("the process of") is not a plural.
 inline std::vector<std::string> PluralDefinitionFaults(const std::string& text) {
-    static const std::regex definition(R"(\((?:the |a |an )?([a-z]+)\b[^()]*? is (?:the|what|where)\b[^()]*\))");
+    static const std::regex definition(
+        R"(\((?:the |a |an )?([a-z]+)\b[^()]*? is (?:the|what|where)\b[^()]*\))");
     std::vector<std::string> faults;
     for (auto match = std::sregex_iterator(text.begin(), text.end(), definition);
          match != std::sregex_iterator(); ++match) {
@@ -116,6 +172,45 @@ inline std::vector<std::string> SmallLetterOpenings(const std::string& text) {
 inline std::vector<std::string> HangingBeforeStorytelling(const std::string& text) {
     static const std::regex hanging(R"(\b(is|are|was|were|and|or|but|by|of|the|a|an|to|with|for|that):\n)");
     return ExcerptsAround(text, hanging, 60, 70);
+}
+
+// Where a clause names a character by its role as though that were a name: the role's word twice
+// ("Today your Main Character is the Main Character", "the Main Character and the Impact Character
+// meet as the Main and Impact Characters") or the role given as who the character is ("Today that
+// is the Impact Character"), as sentences made to name the characters read while they have no
+// names of their own.
+inline std::vector<std::string> RoleNamingFaults(const std::string& text) {
+    const auto identity = [](std::string_view clause) {
+        while (!clause.empty() && std::ispunct(static_cast<unsigned char>(clause.back())))
+            clause.remove_suffix(1);
+        for (const std::string_view role : {" is the Main Character", " is the Impact Character"})
+            if (clause.ends_with(role)) return true;
+        return false;
+    };
+    std::vector<std::string> faults;
+    for (const std::string& clause : Pieces(text, ".?!;:,")) {
+        if (CountWords(clause, "Main") > 1 || CountWords(clause, "Impact") > 1 || identity(clause))
+            faults.push_back(clause);
+    }
+    return faults;
+}
+
+// The sentences and lines of the titled story's text that name its title, as they would read with
+// the title left out, where the untitled story's text reads so ("Notes on .", "Title:").
+inline std::vector<std::string> TitleGaps(const std::string& titled, const std::string& untitled,
+                                          const std::string& title) {
+    const std::vector<std::string> sentences = Pieces(untitled, ".?!");
+    std::vector<std::string> gaps;
+    for (const std::string& sentence : Pieces(titled, ".?!")) {
+        const std::size_t at = sentence.find(title);
+        if (at == std::string::npos) continue;
+        // The sentence without the title, its spaces run together as the pieces have them.
+        const std::vector<std::string> gap =
+            Pieces(sentence.substr(0, at) + sentence.substr(at + title.size()), "");
+        if (gap.size() == 1 && std::find(sentences.begin(), sentences.end(), gap[0]) != sentences.end())
+            gaps.push_back(gap[0]);
+    }
+    return gaps;
 }
 
 // The two names the Overall Story's balance is told between, or none when it does not name them.

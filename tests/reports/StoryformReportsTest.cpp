@@ -1,10 +1,11 @@
 // Every report of the catalogue composed with the application data file the build makes and read
 // as the writer reads it, over the storyforms a story can hold: the eight ways resolve, outcome and
-// judgment go together, Main and Impact Characters of several people, and storyforms chosen only in
-// part (nothing, only the dynamics, only the four domains). What the Main Character's resolve comes
-// to is told as the storyform has it, the Overall Story's balance names its issue and counterpoint,
-// no choice not made shows as "an unchosen item", and no item's name takes a verb of the other
-// number.
+// judgment go together, Main and Impact Characters of several people or not named yet, a story
+// without a title, and storyforms chosen only in part (nothing, only the dynamics, only the four
+// domains). What the Main Character's resolve comes to is told as the storyform has it, the Overall
+// Story's balance names its issue and counterpoint, no choice not made shows as "an unchosen item",
+// no item's name takes a verb of the other number, and no sentence names a character by its role
+// or leaves a gap for the title.
 
 #include <algorithm>
 #include <cstdlib>
@@ -53,6 +54,7 @@ std::string EndingName(const Ending& e) {
 
 class ComposedReports : public BuiltDataReportTest {
 protected:
+    using Texts = std::map<std::int16_t, std::string>;
     // A story of its own, its characters named Mara and Otto, its storyform made by `prepare`; the
     // test runs with it and a composer over it.
     void WithStory(const std::function<void(StandInStory&)>& prepare,
@@ -107,8 +109,81 @@ protected:
     static std::string NameAt(StandInStory& of, const char* code) {
         return ElementName(of.StoryForm().GetValueAt(StoryPointIndexForCode(code)));
     }
-
+    // Complete storyforms of four endings that take each value of resolve, outcome and judgment,
+    // by name.
+    static std::vector<std::pair<std::string, std::function<void(StandInStory&)>>> Storyforms() {
+        std::vector<std::pair<std::string, std::function<void(StandInStory&)>>> all;
+        for (const Ending& e : {kEndings[0], kEndings[3], kEndings[5], kEndings[6]})
+            all.emplace_back(EndingName(e), Complete(EndingNumber(e.steadfast, e.failure, e.bad)));
+        return all;
+    }
+    // The Main and Impact Characters with the names a new story gives them.
+    static void Unname(StandInStory& made) {
+        CharacterManager& characters = made.Characters();
+        characters.GetCharacter(characters.GetMainCharacter())
+            ->SetName(CharacterManager::kMainPlaceholderName);
+        characters.GetCharacter(characters.GetImpactCharacter())
+            ->SetName(ExpandText(nullptr, CharacterManager::kImpactPlaceholderName).c_str());
+    }
+    // Every report with its lines as they are, not run together.
+    static std::map<std::int16_t, std::string> ReadLines(ReportComposer& built, IStoryDocument& of) {
+        std::map<std::int16_t, std::string> texts;
+        for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
+            if (!entry.IsReport()) continue;
+            const auto id = static_cast<std::int16_t>(entry.reportId);
+            built.ResetText();
+            built.BuildReportSection(id, ReportTitle(id, &of).c_str());
+            texts[id] = PlainReportText(&of, built.GetText(), true);
+        }
+        return texts;
+    }
 };
+
+// A story whose Main and Impact Characters are not named yet, or only one of them, never names a
+// character by its role as though that were its name ("Today your Main Character is the Main
+// Character."), whether its storyform is complete or chosen in part.
+TEST_F(ComposedReports, ACharacterNotNamedYetIsNeverNamedByItsRole) {
+    for (const auto& [name, storyform] : Storyforms()) {
+        SCOPED_TRACE(name);
+        WithStory(storyform, [&](StandInStory& made, ReportComposer& built) {
+            const Texts named = ReadLines(built, made);
+            for (const bool both : {true, false}) {
+                Unname(made);
+                if (!both)
+                    made.Characters().GetCharacter(made.Characters().GetMainCharacter())->SetName("Mara");
+                for (const auto& [id, text] : ReadLines(built, made)) {
+                    // A role the template itself names twice is no name.
+                    const std::vector<std::string> own = RoleNamingFaults(named.at(id));
+                    for (const std::string& fault : Lacking(RoleNamingFaults(text), own))
+                        ADD_FAILURE() << id << ": " << fault;
+                }
+            }
+        });
+    }
+}
+
+// A story whose title the writer has emptied says it has no title yet: no sentence reads as it
+// would with the title left out ("Notes on .").
+TEST_F(ComposedReports, AStoryWithoutATitleSaysSo) {
+    const std::string title = "The Harbour Light";
+    bool first = true;
+    for (const auto& [name, storyform] : Storyforms()) {
+        SCOPED_TRACE(name);
+        WithStory(storyform, [&](StandInStory& made, ReportComposer& built) {
+            made.GetInfoRecord().SetEntry("Title", kPTextText, title.c_str());
+            const Texts titled = ReadLines(built, made);
+            // Emptied, or left with spaces only.
+            for (const char* none : {"", first ? "   " : ""}) {
+                made.GetInfoRecord().SetEntry("Title", kPTextText, none);
+                for (const auto& [id, text] : ReadLines(built, made)) {
+                    for (const std::string& gap : TitleGaps(titled.at(id), text, title))
+                        ADD_FAILURE() << id << ": " << gap;
+                }
+            }
+        });
+        first = false;
+    }
+}
 
 // The Main Character's paragraph tells what holding on to (or letting go of) the first way comes
 // to, for the story's problem by the outcome and for the character's own trouble by the judgment;
@@ -381,11 +456,8 @@ TEST_F(ComposedReports, TheFirstQuestionsHintHoldsForEitherJudgment) {
 TEST_F(ComposedReports, ACharacterNotNamedYetOpensASentenceWithACapital) {
     const auto unnamed = [](StandInStory& made) {
         ASSERT_TRUE(CompleteStoryform(made.StoryForm(), 5200));
+        Unname(made);
         CharacterManager& characters = made.Characters();
-        characters.GetCharacter(characters.GetMainCharacter())
-            ->SetName(CharacterManager::kMainPlaceholderName);
-        characters.GetCharacter(characters.GetImpactCharacter())
-            ->SetName(ExpandText(nullptr, CharacterManager::kImpactPlaceholderName).c_str());
         const std::int16_t drive[] = {kFirstElementID},
                            other[] = {static_cast<std::int16_t>(kFirstElementID + 3)};
         characters.SetCharacteristics(characters.GetMainCharacter(), 0, drive);

@@ -137,9 +137,10 @@ TEST(KeyedRecordSource, ReportTemplatesWaitOnChoicesInWholeConditions) {
     const auto error = [](const std::string& text) {
         return CompileText("r.keys", "keys 'RPTX' 70\nS1 c \"" + text + "\"\n").FirstError();
     };
-    EXPECT_EQ(error("Answer: {IFCH(STDom,MCDom)}{SNF(STDom)} and {SNF(MCDom)}{ELSE}not chosen yet{ENDIF}. "
-                    "{IFCH(OCResolve)}{SNF(OCResolve)}{ENDIF}"),
-              "");
+    EXPECT_EQ(
+        error("Answer: {IFCH(STDom,MCDom)}{SNF(STDom)} and {SNF(MCDom)}{ELSE}not chosen yet{ENDIF}. "
+              "{IFCH(OCResolve)}{SNF(OCResolve)}{ENDIF} {IFCH(MCName,OCName,Title)}{SDI(Title)}{ENDIF}"),
+        "");
     EXPECT_EQ(error("{IFCH(STDom,STFoo)}x{ENDIF}"),
               "r.keys:2: {IFCH(STDom,STFoo)}: no story point has the code STFoo");
     EXPECT_EQ(error("{IFCH(STDom)}{SNF(MCDom)}{ELSE}not yet{ENDIF}"),

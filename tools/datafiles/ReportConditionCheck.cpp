@@ -15,6 +15,10 @@ bool IsStoryPointCode(std::string_view code) {
     return code == "OCResolve" || StoryPointIndexForCode(std::string(code).c_str()) >= 0;
 }
 
+bool IsConditionCode(std::string_view code) {
+    return IsStoryPointCode(code) || rc::IsStoryCode(code);
+}
+
 // The story point codes the macros of the text name: arguments that are codes, not ids.
 std::vector<std::string_view> NamedCodes(std::string_view text) {
     std::vector<std::string_view> codes;
@@ -57,8 +61,7 @@ void CheckReportTemplate(std::string_view text, const SourcePlace& place, const 
             return;
         }
         for (std::string_view code : condition.codes) {
-            if (!IsStoryPointCode(code))
-                error(opening + ": no story point has the code " + std::string(code));
+            if (!IsConditionCode(code)) error(opening + ": no story point has the code " + std::string(code));
         }
         for (std::string_view named : NamedCodes(condition.chosen)) {
             if (std::find(condition.codes.begin(), condition.codes.end(), named) == condition.codes.end())
