@@ -64,8 +64,15 @@ void ReportComposer::BuildReportSection42() {
         AppendText(throughline.name);
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendStyleCode(ReportStyle::kLineEnd);
-        if (!IsPointChosen(prefix + "Rng") || !IsPointChosen(prefix + "Rng2")) {
-            AppendText("The issue and its counterpoint are not both chosen yet");
+        const bool issueChosen = IsPointChosen(prefix + "Rng");
+        const bool counterpointChosen = IsPointChosen(prefix + "Rng2");
+        if (!issueChosen && !counterpointChosen) {
+            AppendText("The issue and its counterpoint are not chosen yet");
+        } else if (!issueChosen || !counterpointChosen) {
+            // The one chosen is named.
+            AppendFormatted("The issue is %s; its counterpoint is %s",
+                            ValueOr((prefix + "Rng").c_str(), "not chosen yet").c_str(),
+                            ValueOr((prefix + "Rng2").c_str(), "not chosen yet").c_str());
         } else if (!set) {
             AppendFormatted("%s and %s are not weighed against each other yet", issue.c_str(),
                             counterpoint.c_str());

@@ -41,7 +41,7 @@ inline constexpr std::array<TemplateKeySet, 69> kTemplateKeySets = {{
     {1000, TemplateKey(1) | TemplateKey(3) | TemplateKeyRange(5, 6) | TemplateKeyRange(8, 9) |
                TemplateKeyRange(11, 26)},  // the overall story's themes
     {1001, TemplateKeyRange(1, 13)},       // the subjective story's themes
-    {1002, TemplateKey(1) | TemplateKey(3) | TemplateKey(5) | TemplateKeyRange(7, 42)},  // main character
+    {1002, TemplateKey(1) | TemplateKey(3) | TemplateKey(5) | TemplateKeyRange(7, 43)},  // main character
     {1003, TemplateKeyRange(1, 16)},                                                     // impact character
     {1006, TemplateKeyRange(1, 16) | TemplateKeyRange(21, 27) | TemplateKeyRange(32, 53)},  // simple main
     {1007, TemplateKeyRange(1, 5)},                                                         // relationships

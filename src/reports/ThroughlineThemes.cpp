@@ -155,10 +155,11 @@ void ReportComposer::BuildSubjectiveThroughlineThemes() {
     AppendClosingNotes({1072});
 }
 
-// What rests on a dynamic not chosen yet says so instead (S36 to S42): the growth (S7 to S9, S24
+// What rests on a dynamic not chosen yet says so instead (S36 to S43): the growth (S7 to S9, S24
 // and S25, S28), the question the story puts (S10 to S17, resting on growth, resolve, judgment and
 // limit), the fit of approach and driver (S18 to S21) and what the resolve comes to (S28 to S30,
-// resting on the resolve; the outcome and the judgment it comes to are told in words each).
+// resting on the resolve; the outcome and the judgment it comes to are told in words each, and
+// told while the resolve is not chosen yet).
 void ReportComposer::BuildMainCharacterThemes() {
     const ReportDynamics d(storyForm_);
     // Growth: too much of something, or too little.
@@ -243,7 +244,12 @@ void ReportComposer::BuildMainCharacterThemes() {
     AppendStoryPoint("MCFoc", " ", true);
     t.Key(27);
     AppendStoryPoint("MCDir", ".  ", false);
-    if (!d.ResolveChosen()) {
+    if (!d.ResolveChosen() && endChosen) {
+        // Whichever way the resolve goes, the outcome and the judgment chosen stand.
+        t.Key(43);
+        word(ResolveConsequence(d).c_str());
+        t.Key(30);
+    } else if (!d.ResolveChosen()) {
         t.Key(41);
     } else {
         word(resolveWords);
@@ -269,7 +275,10 @@ void ReportComposer::BuildMainCharacterThemes() {
 
 void ReportComposer::BuildImpactCharacterThemes() {
     const ReportDynamics d(storyForm_);
-    const std::int16_t problem = ValueAt(storyForm_, kObstacleCharacter, kProblemOffset);
+    // The way of working follows from the class of the impact character's problem, which is the
+    // class of its throughline: that gives the way while the problem is not chosen yet.
+    std::int16_t placed = ValueAt(storyForm_, kObstacleCharacter, kProblemOffset);
+    if (placed <= 0) placed = ValueAt(storyForm_, kObstacleCharacter, kDomainOffset);
     const bool wrong = d.ResolveMatchesJudgment();
 
     Section t(*this, 1003);
@@ -283,8 +292,8 @@ void ReportComposer::BuildImpactCharacterThemes() {
     } else {
         t.Key(15);
     }
-    if (problem > 0) {
-        const ImpactMethod way = MethodOfClass(ElementClassDigit(problem));
+    if (placed > 0) {
+        const ImpactMethod way = MethodOfClass(ElementClassDigit(placed));
         AppendText(way.method);
         t.Key(5);
         AppendFormatted("\"%s\"", way.domain);
