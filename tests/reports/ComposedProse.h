@@ -4,8 +4,8 @@
 // Overall Story's balance is told, a theory item's name followed by a verb of the other number, a
 // plural definition made the subject of "is", a choice not made left showing as the macro
 // expander's fixed words, a sentence that opens with a small letter, the writer's words set into a
-// sentence left hanging, a character named by its own role, and a sentence left with a gap where
-// the story's title would stand.
+// sentence left hanging, a name set off by a comma that is never closed, a character named by its
+// own role, and a sentence left with a gap where the story's title would stand.
 
 #include <algorithm>
 #include <cctype>
@@ -38,6 +38,19 @@ inline std::string ConsequenceWords(bool failure, bool bad, const std::string& p
 inline const std::set<std::string> kPluralItemNames = {
     "Memories",      "Impulsive Responses", "Innermost Desires", "Senses",
     "Circumstances", "Prerequisites",       "Preconditions"};
+
+// The names of the theory's items.
+inline const std::set<std::string>& ItemNames() {
+    static const std::set<std::string> names = [] {
+        std::set<std::string> all;
+        for (int id = 1; id < kElementCount; ++id) {
+            const char* name = ElementName(static_cast<std::int16_t>(id));
+            if (name && *name) all.insert(name);
+        }
+        return all;
+    }();
+    return names;
+}
 
 // How often the words stand in the text as words of their own, not inside longer ones.
 inline int CountWords(std::string_view text, std::string_view words) {
@@ -95,13 +108,8 @@ inline std::vector<std::string> Lacking(const std::vector<std::string>& one,
 inline std::vector<std::string> VerbAgreementFaults(const std::string& text) {
     static const std::regex verb(
         R"(^ (is|are|has|have|was|were|does|do|weighs|weigh|lies|lie|comes|come)\b)");
-    std::set<std::string> names;
-    for (int id = 1; id < kElementCount; ++id) {
-        const char* name = ElementName(static_cast<std::int16_t>(id));
-        if (name && *name) names.insert(name);
-    }
     std::vector<std::string> faults;
-    for (const std::string& name : names) {
+    for (const std::string& name : ItemNames()) {
         const bool plural = kPluralItemNames.count(name) != 0;
         for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
             if (at > 0 && std::isalnum(static_cast<unsigned char>(text[at - 1]))) continue;
@@ -172,6 +180,26 @@ inline std::vector<std::string> SmallLetterOpenings(const std::string& text) {
 inline std::vector<std::string> HangingBeforeStorytelling(const std::string& text) {
     static const std::regex hanging(R"(\b(is|are|was|were|and|or|but|by|of|the|a|an|to|with|for|that):\n)");
     return ExcerptsAround(text, hanging, 60, 70);
+}
+
+// Where an item's name set off by a comma after the words it names ("the symptom, Potentiality")
+// runs on into the sentence without the comma that closes it ("... Potentiality and answer it").
+// A list ("Doing, Obtaining and ...") or a name that opens a clause ("can be met, Doing must") is
+// left alone.
+inline std::vector<std::string> UnclosedAppositions(const std::string& text) {
+    static const std::regex named(R"(\b(the|a|an|its|his|her|their|that|this)( [a-z']+){1,3}$)");
+    std::vector<std::string> faults;
+    for (const std::string& name : ItemNames()) {
+        const std::string opened = ", " + name + " ";
+        for (std::size_t at = text.find(opened); at != std::string::npos; at = text.find(opened, at + 1)) {
+            const std::size_t after = at + opened.size();
+            const std::size_t from = at > 40 ? at - 40 : 0;
+            if (after < text.size() && std::islower(static_cast<unsigned char>(text[after])) &&
+                std::regex_search(text.substr(from, at - from), named))
+                faults.push_back(text.substr(from, at - from + opened.size() + 20));
+        }
+    }
+    return faults;
 }
 
 // Where a clause names a character by its role as though that were a name: the role's word twice

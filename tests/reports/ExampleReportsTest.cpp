@@ -190,8 +190,8 @@ TEST_F(ExampleReports, TheSymptomAndResponseAreEachFollowedByTheirOwnStorytellin
 }
 
 // Every report of the examples reads true to the example's own storyform: what the Main
-// Character's resolve comes to, the balance the Overall Story weighs, and a verb of its own number
-// after each item's name.
+// Character's resolve comes to, the balance the Overall Story weighs, a verb of its own number
+// after each item's name, and no name set off by a comma left open.
 TEST_F(ExampleReports, EveryReportReadsTrueToTheExamplesStoryform) {
     ForEachExample([&](FKDoc& story) {
         StoryFormManager& form = *story.GetStoryFormManager();
@@ -215,8 +215,10 @@ TEST_F(ExampleReports, EveryReportReadsTrueToTheExamplesStoryform) {
             << themes;
         for (const ReportCatalogueEntry& entry : ReportCatalogue()) {
             if (!entry.IsReport()) continue;
-            for (const std::string& fault :
-                 composedprose::VerbAgreementFaults(flat(static_cast<std::int16_t>(entry.reportId))))
+            const std::string text = flat(static_cast<std::int16_t>(entry.reportId));
+            for (const std::string& fault : composedprose::VerbAgreementFaults(text))
+                ADD_FAILURE() << entry.name << ": " << fault;
+            for (const std::string& fault : composedprose::UnclosedAppositions(text))
                 ADD_FAILURE() << entry.name << ": " << fault;
         }
     });

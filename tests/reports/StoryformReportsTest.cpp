@@ -372,6 +372,7 @@ TEST_F(ComposedReports, WhatTheResolveComesToReadsInThePluralForCharactersOfSeve
         for (const auto& [id, text] : ReadAll(built, made)) {
             for (const std::string& fault : VerbAgreementFaults(text)) ADD_FAILURE() << id << ": " << fault;
             for (const std::string& fault : UnchosenFaults(text)) ADD_FAILURE() << id << ": " << fault;
+            for (const std::string& fault : UnclosedAppositions(text)) ADD_FAILURE() << id << ": " << fault;
         }
     });
 }
@@ -488,6 +489,8 @@ TEST_F(ComposedReports, NoReportOfAPartlyChosenStoryformShowsAChoiceNotMade) {
                 for (const auto& [id, text] : ReadAll(built, made)) {
                     for (const std::string& fault : UnchosenFaults(text))
                         ADD_FAILURE() << "report " << id << ": " << fault;
+                    for (const std::string& fault : UnclosedAppositions(text))
+                        ADD_FAILURE() << "report " << id << ": " << fault;
                 }
             }
             // The reports that name story points say which are not chosen.
@@ -502,7 +505,8 @@ TEST_F(ComposedReports, NoReportOfAPartlyChosenStoryformShowsAChoiceNotMade) {
 // An item's name takes a verb of its own number, whatever the storyform: the plot story points, the
 // sliders and every other report, over the eight endings and a story of plural characters; each of
 // the sixteen types stands where the plot story points name one. A value's definition made the
-// subject of "is" is a phrase of one, not of many.
+// subject of "is" is a phrase of one, not of many. An item's name set off by a comma ("the symptom,
+// Potentiality,") is closed by one, here and in the storyforms chosen in part.
 TEST_F(ComposedReports, EveryItemsNameTakesAVerbOfItsNumber) {
     for (const Ending& e : kEndings) {
         SCOPED_TRACE(EndingName(e));
@@ -515,6 +519,8 @@ TEST_F(ComposedReports, EveryItemsNameTakesAVerbOfItsNumber) {
                           for (const std::string& fault : VerbAgreementFaults(text))
                               ADD_FAILURE() << id << ": " << fault;
                           for (const std::string& fault : PluralDefinitionFaults(text))
+                              ADD_FAILURE() << id << ": " << fault;
+                          for (const std::string& fault : UnclosedAppositions(text))
                               ADD_FAILURE() << id << ": " << fault;
                       }
                   });
