@@ -5,11 +5,11 @@
 // scene represents (50): its story points, characters and throughline items, as the writer ticked
 // them under "This Scene Represents:".
 //
-// A story point a scene includes is named by its throughline and its name, and its value is a
-// macro ({SNF(MCDom)}), or "not chosen yet"; the story's storytelling text of the point follows. Another item is named
-// by the character (or the two characters) it concerns, its throughline and the name the scene
-// menus give it. A story without scenes, a scene without a description and a scene that includes
-// nothing say so in words.
+// A story point a scene includes is named by its throughline (or, for a point of the story as a
+// whole, by the story) and its name, and its value is a macro ({SNF(MCDom)}), or "not chosen yet";
+// the story's storytelling text of the point follows. Another item is named by the character (or
+// the two characters) it concerns, its throughline and the name the scene menus give it. A story
+// without scenes, a scene without a description and a scene that includes nothing say so in words.
 //
 // Templates 49, 50 and 51, every key from "S1" up to the first missing one. Story data read: the
 // scenes' names ("SCENECAT", "SCNTITLE"), descriptions ("SCNDESC") and appreciation lists
@@ -55,11 +55,14 @@ std::string CharacterName(CharacterManager* characters, CharID id) {
     return record ? record->Name() : std::string();
 }
 
-// A story point's name with its throughline's: "Main Character {NDoma}".
+// A story point's name with its throughline's ("Main Character {NDoma}"), or with the story's for a
+// point of the story as a whole ("Story Dividends").
 std::string StoryPointLabel(const StoryPointRecord& point) {
     const ReportThroughline* throughline = ThroughlineOfCode(point.code);
-    return (throughline ? std::string(throughline->shortName) + " " : std::string()) +
-           StoryPointDisplayName(point);
+    const char* owner = IsWholeStoryPoint(StoryPointIndex(point.id)) ? kWholeStoryName
+                        : throughline                                ? throughline->shortName
+                                                                     : nullptr;
+    return (owner ? std::string(owner) + " " : std::string()) + StoryPointDisplayName(point);
 }
 
 // The name of an item a scene includes that is not a story point.

@@ -89,8 +89,10 @@ std::vector<ElementChoice> ChoicesOf(FKDoc& story, int id, const ChoiceOptions& 
         choice.index = index;
         choice.throughline = ThroughlineOf(index);
         const std::string point = ExpandAndDecode(&story, StoryPointDisplayName(*row));
-        choice.name =
-            choice.throughline < 0 ? point : ThroughlineName(story, choice.throughline) + " " + point;
+        const std::string owner = IsWholeStoryPoint(index) ? kWholeStoryName
+                                  : choice.throughline < 0 ? ""
+                                                           : ThroughlineName(story, choice.throughline);
+        choice.name = owner.empty() ? point : owner + " " + point;
         choices.push_back(std::move(choice));
     }
     return choices;

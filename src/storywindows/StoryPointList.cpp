@@ -54,7 +54,10 @@ StoryPointLine DescribeStoryPoint(FKDoc& story, int index) {
     const StoryPointRecord* row = StoryPointAt(index);
     if (!row || !row->code) return line;
     line.index = index;
-    line.name = ExpandAndDecode(&story, StoryPointDisplayName(*row));
+    // A point of the story as a whole is named as the story's, whichever block holds its row.
+    const std::string name = StoryPointDisplayName(*row);
+    line.name = ExpandAndDecode(
+        &story, (IsWholeStoryPoint(index) ? std::string(kWholeStoryName) + " " + name : name).c_str());
     line.value = ValueWords(story.GetStoryPointValue(index), index);
     line.storytelling = Decoded(StoredStorytelling(story, index));
     return line;

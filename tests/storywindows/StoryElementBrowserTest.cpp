@@ -9,11 +9,13 @@
 
 #include "StoryWindowsFixture.h"
 #include "app/StoryCommandIds.h"
+#include "storymodel/ExpandedTextWrap.h"
 #include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storywindows/ElementTreeView.h"
 #include "storywindows/StoryElementBrowser.h"
+#include "storywindows/StoryPointList.h"
 
 namespace storywindowstest {
 namespace {
@@ -91,6 +93,14 @@ TEST_F(Browser, AnItemsChoicesAreTheStoryPointsThatHaveItAsTheSwitchesSay) {
     ASSERT_EQ(ChoicesOf(*story, concern, {true, false}).size(), 1u) << "every story point";
     EXPECT_EQ(ChoicesOf(*story, concern, {true, false})[0].throughline, kSubjectiveStory);
     EXPECT_TRUE(ChoicesOf(*story, 0, {true, true}).empty());
+    // The story's dividends, kept in the Main Character's block, are the story's by name, there and
+    // in the Story Points window.
+    const int dividends = ThroughlineStoryPointIndex(kMainCharacter, kGoalOffset);
+    Choose(dividends, 7);
+    ASSERT_EQ(ChoicesOf(*story, 7, {true, false}).size(), 1u);
+    EXPECT_EQ(ChoicesOf(*story, 7, {true, false})[0].name, "Story Dividends");
+    EXPECT_EQ(DescribeStoryPoint(*story, dividends).name, "Story Dividends");
+    EXPECT_EQ(DescribeStoryPoint(*story, mcDomain).name, ExpandAndDecode(story, "{NDoma}"));
 }
 
 // With every story point counted, a throughline's home class (its class's digit, '1'-'4') is a

@@ -87,6 +87,13 @@ int ThroughlineStoryPointIndex(int throughline, int offset) {
     return first + offset;
 }
 
+bool IsWholeStoryPoint(int index) {
+    for (int throughline = kMainCharacter; throughline <= kSubjectiveStory; ++throughline)
+        for (const int offset : {kGoalOffset, kRequirementsOffset})
+            if (index == ThroughlineStoryPointIndex(throughline, offset)) return true;
+    return false;
+}
+
 int ThroughlineDomainIndex(std::int16_t id) {
     const char* code = StoryPointCode(id);
     if (!code || std::strlen(code) < 2) return -1;

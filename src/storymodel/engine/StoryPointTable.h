@@ -70,6 +70,14 @@ enum ThroughlineOffset : int {
 // 0-3 counts from index 0.
 int ThroughlineStoryPointIndex(int throughline, int offset);
 
+// Whether the point at the index belongs to the story as a whole though its row lies in the block
+// of the Main Character, the Impact Character or the Subjective Story: their goal and requirements
+// rows hold the story's dividends and forewarnings, cost and preconditions, consequence and
+// prerequisites. Such a point is named after the story ("Story Dividends"), never after the
+// throughline of its block.
+bool IsWholeStoryPoint(int index);
+inline constexpr const char* kWholeStoryName = "Story";
+
 // The index of the domain row of the throughline that the point with the id belongs to (the code's
 // two-letter prefix followed by "Dom"); -1 when the id has no such row.
 int ThroughlineDomainIndex(std::int16_t id);

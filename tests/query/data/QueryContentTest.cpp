@@ -316,7 +316,7 @@ TEST_F(QueryContentTest, TheOverallStorysNamePageSaysWhatTheNameIsFor) {
 
 // Every page that illustrates a story point shows the writer how another story shows that point, in
 // a paragraph of its own that no other page shows; and its first sentence names the point with the
-// verb that agrees ("Your MC Dividends are ...").
+// verb that agrees ("Your Story Dividends are ...").
 TEST_F(QueryContentTest, EachIllustrationShowsAnExampleOfItsOwnPointInSentencesThatAgree) {
     const std::string lead = "How another story shows its own: ";
     // The points whose names are plural.
