@@ -129,18 +129,20 @@ inline std::vector<std::string> VerbAgreementFaults(const std::string& text) {
 
 // Where a value's definition, set in as the subject of "is" as the Story Points Output sets it
 // ("Order (... is where the characters believe the trouble lies)"), opens on a plural noun
-// ("things arranged according to a pattern is where ..."); a possessive ("the story's") or a
-// word ending in "ss" ("the process of") is not a plural.
+// ("things arranged according to a pattern is where ..."), or the story point's description after
+// "is" does ("... is the signs that warn ..."); a possessive ("the story's") or a word ending in
+// "ss" ("the process of") is not a plural.
 inline std::vector<std::string> PluralDefinitionFaults(const std::string& text) {
     static const std::regex definition(
-        R"(\((?:the |a |an )?([a-z]+)\b[^()]*? is (?:the|what|where)\b[^()]*\))");
+        R"(\((?:the |a |an )?([a-z]+)\b[^()]*? is (?:the(?: ([a-z]+)\b)?|what\b|where\b)[^()]*\))");
     std::vector<std::string> faults;
     for (auto match = std::sregex_iterator(text.begin(), text.end(), definition);
          match != std::sregex_iterator(); ++match) {
-        const std::string head = (*match)[1];
-        const bool plural = head.size() > 2 && head.back() == 's' && head[head.size() - 2] != 's' &&
-                            head != "this" && head != "its" && head != "his" && head != "was";
-        if (plural) faults.push_back(match->str(0).substr(0, 120));
+        for (const std::string& head : {(*match)[1].str(), (*match)[2].str()}) {
+            const bool plural = head.size() > 2 && head.back() == 's' && head[head.size() - 2] != 's' &&
+                                head != "this" && head != "its" && head != "his" && head != "was";
+            if (plural) faults.push_back(match->str(0).substr(0, 120));
+        }
     }
     return faults;
 }

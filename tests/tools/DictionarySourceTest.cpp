@@ -116,6 +116,12 @@ TEST(DictionarySource, TextsFitTheSentencesTemplatesSetThemIn) {
               "d.dictionary:4: the text has 64 characters; a name has at most 63");
     EXPECT_EQ(ErrorOf("elements", AbilityWith("long", "long      Ability {SNF(85} is.")),
               "d.dictionary:8: {SNF(85}: the arguments are written (a,b,...) just before the }");
+    // A short definition may be the subject of "is": a phrase of one.
+    EXPECT_EQ(
+        ErrorOf("elements", AbilityWith("short", "short     things arranged by a pattern")),
+        "d.dictionary:6: the short definition is set into sentences as one thing (\"... is where\"): it "
+        "opens on a phrase of one, not on \"things\"");
+    EXPECT_EQ(ErrorOf("elements", AbilityWith("short", "short     an arrangement of things")), "");
 }
 
 TEST(DictionarySource, BytesWithAMeaningOfTheirOwnAreWrittenAsEscapes) {

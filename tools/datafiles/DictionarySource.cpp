@@ -12,12 +12,14 @@
 // The heading gives the id and its name in either vocabulary, as the theory's tables name it. The
 // short definition is a phrase that templates set into their own sentences ("Ability: {SDF(85)}."),
 // so it starts with a small letter (or a macro) and has no full stop, nor have the names and
-// synonyms; the long one is a paragraph and ends as a sentence does.
+// synonyms; the long one is a paragraph and ends as a sentence does. The short definition of a
+// class, type, variation or element is a phrase of one (it may be the subject of "is").
 
 #include <algorithm>
 
 #include "datafiles/EntrySource.h"
 #include "datafiles/MacroCheck.h"
+#include "datafiles/PhraseOfOne.h"
 #include "datafiles/SegmentTypes.h"
 #include "datafiles/SetSourceKind.h"
 #include "datafiles/TheoryItems.h"
@@ -52,6 +54,17 @@ std::string EndingError(const DictionaryField& field, const std::string& text) {
     if (field.type == FourCCOf("SDEF") && !IsSmallLetter(text[0]) && text[0] != '{')
         return "the short definition stands inside a template's sentence: it starts with a small letter";
     return {};
+}
+
+// The reason a short definition of a class, type, variation or element is not a phrase of one, or
+// empty. (A dynamic value's reads after "how", as a clause.)
+std::string NumberError(const DictionaryField& field, const std::string& text, int id) {
+    if (field.type != FourCCOf("SDEF") || DictionaryLevel(id) == TheoryLevel::kStoryPointValue) return {};
+    const std::string plural = PluralOpening(text);
+    if (plural.empty()) return {};
+    return "the short definition is set into sentences as one thing (\"... is where\"): it opens on a "
+           "phrase of one, not on \"" +
+           plural + "\"";
 }
 
 class DictionaryKind : public SetSourceKind {
@@ -138,6 +151,7 @@ private:
         segment.key = {field.type, static_cast<std::uint16_t>(id)};
         segment.origin = reader.Place(text.line);
         std::string problem = EndingError(field, *bytes);
+        if (problem.empty()) problem = NumberError(field, *bytes, id);
         if (problem.empty()) problem = TextLengthError(*FindSegmentType(field.type), bytes->size());
         if (!problem.empty()) reader.Error(text.line, problem);
         CheckMacros(

@@ -19,13 +19,15 @@
 // Both records hold the code (VN), the name (NM), the text (DF) and the line's form (TY, 9 for no
 // line). An entry "= unused 79 80" makes the records of report indexes that show no line. The text is a
 // phrase the report sets into its lines: it starts with a small letter (or a macro) and has no
-// full stop.
+// full stop; a value-is text follows "is" and so is a phrase of one ("the reward that ...", not
+// "the rewards that ...").
 
 #include <algorithm>
 #include <set>
 
 #include "datafiles/EntrySource.h"
 #include "datafiles/MacroCheck.h"
+#include "datafiles/PhraseOfOne.h"
 #include "datafiles/SetSourceKind.h"
 #include "datafiles/TheoryItems.h"
 #include "foundation/pfm/KeyedText.h"
@@ -88,6 +90,7 @@ public:
             std::int16_t form = kNoLine;
             if (report != entry.fields.end() && !ReadReport(reader, report->second, *row, index, form))
                 continue;
+            if (report != entry.fields.end() && !IsPhraseOfOneWhereNeeded(reader, entry, form)) continue;
             if (index && !indexes.insert(index).second) {
                 reader.Error(report->second.line,
                              "report index " + std::to_string(index) + " is given twice");
@@ -167,6 +170,19 @@ private:
             texts);
         record.SetEntry(key, kPTextText, bytes->c_str());
         return true;
+    }
+
+    // A value-is line sets the text after "is": it must be a phrase of one.
+    static bool IsPhraseOfOneWhereNeeded(SourceReader& reader, const SourceEntry& entry, std::int16_t form) {
+        if (form < kDomainLevelPoint || form > kElementLevelPoint) return true;
+        const EntryField& text = entry.fields.find("text")->second;
+        const std::string plural = PluralOpening(FieldBytes(reader, text).value_or(""));
+        if (plural.empty()) return true;
+        reader.Error(text.line,
+                     "a value-is text follows \"is\" and so is a phrase of one, not one that "
+                     "opens on \"" +
+                         plural + "\"");
+        return false;
     }
 
     static bool ReadReport(SourceReader& reader, const EntryField& field, const StoryPointRecord& row,
