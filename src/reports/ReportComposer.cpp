@@ -181,13 +181,12 @@ bool ReportComposer::IsPointChosen(std::string_view code) const {
     // The impact character's resolve is the other value of the main character's.
     if (code == "OCResolve" || code == "ResOC") code = "Resolve";
     const int index = StoryPointIndexForCode(std::string(code).c_str());
-    if (index < 0) return false;
-    // The value the macros will name: the story's, or without a story the storyform's.
-    const std::int16_t value = document_    ? document_->GetStoryPointValue(index)
-                               : storyForm_ ? storyForm_->GetValueAt(index)
-                                            : 0;
     // 0 is no choice, -1 more than one.
-    return value > 0;
+    return index >= 0 && PointValueAt(index) > 0;
+}
+
+std::int16_t ReportComposer::PointValueAt(int index) const {
+    return document_ ? document_->GetStoryPointValue(index) : storyForm_ ? storyForm_->GetValueAt(index) : 0;
 }
 
 std::string ReportComposer::ValueOr(const char* code, const char* unchosen) const {

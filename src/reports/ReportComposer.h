@@ -250,6 +250,9 @@ protected:
     IReportTemplates& Templates();
     // Whether the story point of the code has a value chosen (one value: not 0, nor -1 for several).
     bool IsPointChosen(std::string_view code) const;
+    // The value the macros name for the story point at the row: the story's, or without a story the
+    // storyform's; 0 for none, -1 for several.
+    std::int16_t PointValueAt(int index) const;
     // The value's name as a macro ("{SNF(code)}") when it is chosen, else the words given.
     std::string ValueOr(const char* code, const char* unchosen) const;
     // Whether the Main (or the Impact) Character has a name the writer gave it, not the one a new

@@ -11,7 +11,9 @@
 // macros a definition holds) and decoded before it is printed; the group tables
 // follow each other on the pages and keep the report's page numbers. A line that sets its name and
 // value in bold switches bold off at its end, so that the storytelling text and the lines after it
-// are not bold. A story point whose value is not chosen yet says so, with what the point is.
+// are not bold. A story point whose value is not chosen yet says so, with what the point is. A
+// dynamic appreciation follows from two dynamics: once both are chosen its line gives the value they
+// make, before then it says which of them it waits for.
 
 #include <algorithm>
 #include <array>
@@ -27,6 +29,8 @@
 #include "reports/ReportComposer.h"
 #include "reports/ReportTemplates.h"
 #include "reports/ReportText.h"
+#include "storymodel/engine/DynamicAppreciations.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 namespace {
 
@@ -79,6 +83,24 @@ struct StoryPointLine {
     std::string line;
     std::array<std::string, 3> cells;
 };
+
+// The value a dynamic appreciation takes from the values of its two dynamics when both are chosen;
+// else 0, and the words for what it waits for ("waits for Outcome to be chosen").
+std::int16_t DerivedAppreciation(const DynamicAppreciationSource& source,
+                                 const std::array<std::int16_t, 2>& values, std::string& waiting) {
+    std::string missing;
+    std::array<bool, 2> holdsFirst{};
+    for (std::size_t side = 0; side < 2; ++side) {
+        const Dynamic dynamic = side == 0 ? source.first : source.second;
+        holdsFirst[side] = values[side] == DynamicValue(dynamic, 0);
+        if (values[side] > 0) continue;
+        const StoryPointRecord* point = StoryPointAt(DynamicIndex(dynamic));
+        missing += (missing.empty() ? "" : " and ") + std::string(point ? StoryPointDisplayName(*point) : "");
+    }
+    if (missing.empty()) return DynamicAppreciationValue(source.index, holdsFirst[0], holdsFirst[1]);
+    waiting = "waits for " + missing + " to be chosen";
+    return 0;
+}
 
 }  // namespace
 
@@ -163,16 +185,31 @@ void ReportComposer::BuildStoryPointsOutput() {
         }
 
         const std::string& code = point.code;
-        const std::string value = "{SNF(" + code + ")}";
+        // The value's code: the point's own, or the id of the value an appreciation takes from its
+        // dynamics.
+        std::string valueCode = code;
+        std::string unsettled = kNotChosen;
+        bool chosen = IsPointChosen(code);
+        const DynamicAppreciationSource* source =
+            DynamicAppreciationSourceOf(StoryPointIndexForCode(code.c_str()));
+        if (!chosen && source) {
+            const std::array<std::int16_t, 2> values = {PointValueAt(DynamicIndex(source->first)),
+                                                        PointValueAt(DynamicIndex(source->second))};
+            if (const std::int16_t derived = DerivedAppreciation(*source, values, unsettled)) {
+                valueCode = std::to_string(derived);
+                chosen = true;
+            }
+        }
+        const std::string value = "{SNF(" + valueCode + ")}";
         const std::string definition = "{SDF(" + code + ")}";
         const std::string head = std::string(1, kBullet) + " " + bold + point.name + ": ";
         StoryPointLine formed;
         // A value not chosen yet is said to be so, and the line tells what the point is.
         const bool showsValue = point.kind >= 0 && point.kind <= 8;
-        switch (showsValue && !IsPointChosen(code) ? -1 : point.kind) {
+        switch (showsValue && !chosen ? -1 : point.kind) {
             case -1: {
                 const std::string about = point.explanation.empty() ? "" : " (" + point.explanation + ")";
-                formed = {head + kNotChosen + about + plain, {point.name, kNotChosen, point.explanation}};
+                formed = {head + unsettled + about + plain, {point.name, unsettled, point.explanation}};
                 break;
             }
             case 7:
@@ -196,7 +233,7 @@ void ReportComposer::BuildStoryPointsOutput() {
             case 0:
             case 8: {
                 std::string expanded;
-                ExpandDefinition(code.c_str(), expanded);
+                ExpandDefinition(valueCode.c_str(), expanded);
                 formed = {head + value + " (" + expanded + ")" + plain, {point.name, value, expanded}};
                 break;
             }

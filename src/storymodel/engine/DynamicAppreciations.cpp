@@ -1,7 +1,5 @@
 #include "storymodel/engine/DynamicAppreciations.h"
 
-#include <cstdint>
-
 #include "storymodel/engine/IStoryForm.h"
 
 namespace {
@@ -21,21 +19,42 @@ constexpr std::int16_t kNeither = 1134;
 
 }  // namespace
 
+const DynamicAppreciationSource* DynamicAppreciationSourceOf(int index) {
+    for (const DynamicAppreciationSource& source : kDynamicAppreciationSources)
+        if (source.index == index) return &source;
+    return nullptr;
+}
+
+std::int16_t DynamicAppreciationValue(int index, bool firstHoldsFirst, bool secondHoldsFirst) {
+    switch (index) {
+        case kNatureIndex: {
+            const bool change = firstHoldsFirst, success = secondHoldsFirst;
+            return change ? (success ? kActualDilemma : kApparentDilemma)
+                          : (success ? kActualWork : kApparentWork);
+        }
+        case kEssenceIndex: {
+            const bool stop = firstHoldsFirst, good = secondHoldsFirst;
+            return stop == good ? kNegativeFeel : kPositiveFeel;
+        }
+        case kTendencyIndex: {
+            const bool doer = firstHoldsFirst, action = secondHoldsFirst;
+            return doer == action ? kWilling : kUnwilling;
+        }
+        case kReachIndex: {
+            const bool logical = firstHoldsFirst, timelock = secondHoldsFirst;
+            return logical ? (timelock ? kMale : kBoth) : (timelock ? kNeither : kFemale);
+        }
+        default: return 0;
+    }
+}
+
 void UpdateDynamicAppreciations(IStoryForm& storyForm) {
-    const bool change = storyForm.IsChange();
-    const bool success = storyForm.IsSuccess();
-    storyForm.SetValueAt(kNatureIndex, change ? (success ? kActualDilemma : kApparentDilemma)
-                                              : (success ? kActualWork : kApparentWork));
-
-    const bool stop = storyForm.IsStop();
-    const bool good = storyForm.IsGood();
-    storyForm.SetValueAt(kEssenceIndex, stop == good ? kNegativeFeel : kPositiveFeel);
-
-    const bool doer = storyForm.IsDoer();
-    const bool action = storyForm.IsAction();
-    storyForm.SetValueAt(kTendencyIndex, doer == action ? kWilling : kUnwilling);
-
-    const bool logical = storyForm.IsLogical();
-    const bool timelock = storyForm.IsTimelock();
-    storyForm.SetValueAt(kReachIndex, logical ? (timelock ? kMale : kBoth) : (timelock ? kNeither : kFemale));
+    storyForm.SetValueAt(kNatureIndex,
+                         DynamicAppreciationValue(kNatureIndex, storyForm.IsChange(), storyForm.IsSuccess()));
+    storyForm.SetValueAt(kEssenceIndex,
+                         DynamicAppreciationValue(kEssenceIndex, storyForm.IsStop(), storyForm.IsGood()));
+    storyForm.SetValueAt(kTendencyIndex,
+                         DynamicAppreciationValue(kTendencyIndex, storyForm.IsDoer(), storyForm.IsAction()));
+    storyForm.SetValueAt(
+        kReachIndex, DynamicAppreciationValue(kReachIndex, storyForm.IsLogical(), storyForm.IsTimelock()));
 }
