@@ -5,9 +5,10 @@
 // A line ends at a line feed, a carriage return or a form feed (which also breaks the page after
 // it), and otherwise at the last space or hyphen that lets it fit; the break byte stays at the end
 // of its line, and spaces may run past the width. A word wider than the line is cut before its
-// first byte that does not fit. Bytes are measured one at a time in the font their styles give;
-// every line takes the height of the base font. The layout keeps each distinct style once, and one
-// entry per group of adjacent codes, from which drawing knows where each run's style starts.
+// first byte that does not fit, or, in a wrap that hyphenates its cuts (the printed texts'), where
+// the line's part of the word and a hyphen drawn after it fit. Bytes are measured one at a time in the font
+// their styles give; every line takes the height of the base font. The layout keeps each distinct style once,
+// and one entry per group of adjacent codes, from which drawing knows where each run's style starts.
 //
 // A line always holds at least one byte, so every layout ends: a byte wider than its whole line
 // gets a line of its own (the wrap then reports IsTooNarrow, which printing turns into its
@@ -28,10 +29,12 @@ struct ViewDrawContext;
 
 // One laid-out line. It starts one byte after the previous line's end (line 0 at index 0) and ends
 // with the byte at end, inclusive: its line end, the space or hyphen it broke at, or its last byte.
+// A line that cuts a word in a wrap that hyphenates its cuts has a hyphen drawn after it.
 struct TextLine {
     std::uint32_t end = 0;
     std::int32_t ascent = 0;
     std::int32_t height = 0;
+    bool hyphenated = false;
 };
 
 // Where a group of adjacent codes ends: position is the first byte after the group, codeLength the
@@ -112,6 +115,10 @@ public:
     std::uint32_t GetStyleCount() const { return static_cast<std::uint32_t>(styles_.size()); }
     const TextStyle& GetStyle(std::uint32_t index) const { return styles_[index]; }
 
+protected:
+    // Takes effect at the next layout: a word cut at a line's end gets a hyphen there.
+    void SetHyphenatesCuts(bool hyphenates) { hyphenatesCuts_ = hyphenates; }
+
 private:
     class LayoutPass;
 
@@ -131,6 +138,9 @@ private:
     void DrawStyledLine(TGraphEnv& env, std::uint32_t line, int x, int y, bool visible, std::uint32_t& change,
                         bool forceFont, int alignment);
     void DrawRun(TGraphEnv& env, std::uint32_t start, std::uint32_t end);
+    // The hyphen after a line that cuts a word, in the font in force: drawn, or only measured.
+    void DrawHyphen(TGraphEnv& env, std::uint32_t line);
+    int HyphenWidth(TGraphEnv& env, std::uint32_t line) const;
     bool BeginsParagraph(std::uint32_t line) const;
 
     std::string text_;
@@ -145,6 +155,7 @@ private:
     std::int32_t totalHeight_ = 0;
     std::int32_t widest_ = 0;
     bool tooNarrow_ = false;
+    bool hyphenatesCuts_ = false;
     std::vector<StyleChange> changes_;
     // Entry i: the style change in force where line i starts, known for the lines drawn so far.
     std::vector<std::uint32_t> lineStartCache_;

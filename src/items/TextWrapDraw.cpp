@@ -97,13 +97,15 @@ void TextWrap::DrawPlainLine(TGraphEnv& env, std::uint32_t line, int x, int y, i
     const int baseline = y + lines_[line].ascent;
     if (alignment == kAlignCenter || alignment == kAlignRight) {
         const std::uint32_t count = end - start + 1 - (LeavesOutLastByte(text_[end], true) ? 1 : 0);
-        const int width = env.TextWidth(text_.c_str() + start, static_cast<int>(count));
+        const int width =
+            env.TextWidth(text_.c_str() + start, static_cast<int>(count)) + HyphenWidth(env, line);
         const int left = alignment == kAlignRight ? rightEdge - width : x + ((rightEdge - x) - width) / 2;
         env.MoveTo(left, baseline);
     } else {
         env.MoveTo(x, baseline);
     }
     DrawRun(env, start, end);
+    DrawHyphen(env, line);
 }
 
 void TextWrap::DrawStyledLine(TGraphEnv& env, std::uint32_t line, int x, int y, bool visible,
@@ -160,6 +162,7 @@ void TextWrap::DrawStyledLine(TGraphEnv& env, std::uint32_t line, int x, int y, 
         change = walk([&](std::uint32_t runStart, std::uint32_t runEnd, const TextStyle& style, bool) {
             drawRun(x + (paragraph ? style.first : style.left), runStart, runEnd, style);
         });
+        DrawHyphen(env, line);
         return;
     }
     // Centred and right: the runs are measured, then drawn one after the other from where their
@@ -171,11 +174,12 @@ void TextWrap::DrawStyledLine(TGraphEnv& env, std::uint32_t line, int x, int y, 
         width += env.TextWidth(text_.c_str() + runStart,
                                static_cast<int>(runEnd - runStart + 1 - (leaveOut ? 1 : 0)));
     });
-    const int room = rect_.Width() - width;
+    const int room = rect_.Width() - width - HyphenWidth(env, line);
     const int left = x + (alignment == kAlignRight ? room : room / 2);
     change = walk([&](std::uint32_t runStart, std::uint32_t runEnd, const TextStyle& style, bool) {
         drawRun(left, runStart, runEnd, style);
     });
+    DrawHyphen(env, line);
 }
 
 void TextWrap::DrawRun(TGraphEnv& env, std::uint32_t start, std::uint32_t end) {
@@ -186,6 +190,14 @@ void TextWrap::DrawRun(TGraphEnv& env, std::uint32_t start, std::uint32_t end) {
         start += part;
         count -= part;
     }
+}
+
+void TextWrap::DrawHyphen(TGraphEnv& env, std::uint32_t line) {
+    if (lines_[line].hyphenated) env.TextOutAligned("-", 0, 1);
+}
+
+int TextWrap::HyphenWidth(TGraphEnv& env, std::uint32_t line) const {
+    return lines_[line].hyphenated ? env.TextWidth("-", 1) : 0;
 }
 
 bool TextWrap::BeginsParagraph(std::uint32_t line) const {

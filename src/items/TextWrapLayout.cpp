@@ -153,21 +153,50 @@ private:
         // taken again on the next line; unless it is the line's only byte (a break byte carried
         // over made it overflow), which then stays, so that every line holds a byte.
         bool takeAgain = false;
+        int carried = 0;  // the width of the cut word's bytes that go on to the next line
         if (breakPosition_ <= lineStart_) {
             takeAgain = position > lineStart_;
             breakPosition_ = takeAgain ? position - 1 : position;
             widthAtBreak_ = running_;
+            if (takeAgain && wrap_.hyphenatesCuts_) carried = CutForHyphen(position, width);
         }
         wrap_.widest_ = std::max(wrap_.widest_, widthAtBreak_);
-        const bool byteOnNewLine = breakPosition_ < position && !takeAgain;
+        const bool byteOnNewLine = (breakPosition_ < position && !takeAgain) || carried > 0;
         BreakAt(breakPosition_);
         lineHasText_ = byteOnNewLine;
         return !takeAgain;
     }
 
+    // Moves the cut of the word before the byte at the position (of the width given, which
+    // overflowed) back until the line's part of the word and a hyphen fit, and marks the line
+    // hyphenated; the bytes moved go on to the next line. Answers their width. A cut that cannot
+    // make room (the line's first byte reached, or a code before it) stays as it was, without a
+    // hyphen.
+    int CutForHyphen(std::uint32_t position, int width) {
+        const int hyphen = Advance('-');
+        int kept = running_ - width;
+        std::uint32_t end = position - 1;
+        while (kept + hyphen > available_ && end > lineStart_) {
+            const auto byte = static_cast<unsigned char>(text_[end]);
+            if (!kPlainBytes[byte] || byte == static_cast<unsigned char>(kStyleCodeEnd) || widths_[byte] < 0)
+                return 0;
+            kept -= widths_[byte];
+            --end;
+        }
+        if (kept + hyphen > available_) return 0;
+        pendingHyphen_ = true;
+        breakPosition_ = end;
+        // BreakAt leaves the next line with the bytes after the cut; the overflowing byte is taken
+        // again, so its width goes with the line.
+        widthAtBreak_ = kept + width;
+        return running_ - width - kept;
+    }
+
     // Ends the line at the break byte; the new line keeps the width measured from the break byte.
     void BreakAt(std::uint32_t end) {
         wrap_.EndLine(end);
+        wrap_.lines_.back().hyphenated = pendingHyphen_;
+        pendingHyphen_ = false;
         lineStart_ = end + 1;
         running_ -= widthAtBreak_;
         widthAtBreak_ = 0;
@@ -224,6 +253,8 @@ private:
     std::uint32_t breakPosition_ = 0;
     int widthAtBreak_ = 0;
     bool firstLine_ = true;
+    // The line that BreakAt ends next cuts a word and takes a hyphen.
+    bool pendingHyphen_ = false;
     // Some byte other than a code's lies on the line being filled.
     bool lineHasText_ = false;
 };

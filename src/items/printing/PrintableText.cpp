@@ -17,6 +17,7 @@ std::int16_t Short(std::int32_t value) { return static_cast<std::int16_t>(std::c
 PrintableTextTW::PrintableTextTW(PrintingEnvironment* environment, ShortRect& rect, const char* text,
                                  const win::LOGFONTA& font)
     : TextWrap(*environment->GetGraph(), rect, "", font), environment_(environment) {
+    SetHyphenatesCuts(true);
     Layout(*environment->GetGraph(), text);
 }
 

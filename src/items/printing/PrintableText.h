@@ -13,7 +13,7 @@
 #include "items/printing/Printable.h"
 
 // A wrap that lays out with the application's printer context, whatever graph it is given; without
-// a printer it lays out nothing.
+// a printer it lays out nothing. A word too wide for its line is cut with a hyphen.
 class PrintableTextTW : public TextWrap {
 public:
     PrintableTextTW(PrintingEnvironment* environment, ShortRect& rect, const char* text,
