@@ -27,20 +27,6 @@ using printtest::DrawnText;
 const std::string kStepEnd = "\n\n" + Code("M(0,20,0)");
 constexpr std::int16_t kNeverVisited[] = {11, 12, 25, 38, 51, 64, 65, 74, 82, 90, 98, 106, 114};
 
-// A composer that makes its printables in a measuring environment and keeps them.
-class PrintingComposer : public ReportComposer {
-public:
-    using ReportComposer::ReportComposer;
-    PrintingEnvironment* GetPrintingEnvironment() override { return environment; }
-    win::LOGFONTA GetPrintableFont() const override { return printtest::BodyFont(); }
-    void AddPrintable(PrintablePtr printable, const char* text) override {
-        if (printable) printables.push_back(std::move(printable));
-        ReportComposer::AddPrintable(nullptr, text);
-    }
-    PrintingEnvironment* environment = nullptr;
-    std::vector<PrintablePtr> printables;
-};
-
 class StoryPointsOutput : public ReportTest {
 protected:
     void SetUp() override {

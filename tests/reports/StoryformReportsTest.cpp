@@ -687,19 +687,6 @@ TEST_F(ComposedReports, TheWritersWordsNeverFollowASentenceLeftHanging) {
 // Output printed on paper: its tables measured with the printer's metrics, page by page.
 class StoryPointReports : public ComposedReports {
 protected:
-    // A composer that makes its printables in a measuring environment and keeps them.
-    class TablePrintingComposer : public ReportComposer {
-    public:
-        using ReportComposer::ReportComposer;
-        PrintingEnvironment* GetPrintingEnvironment() override { return environment; }
-        win::LOGFONTA GetPrintableFont() const override { return printtest::BodyFont(); }
-        void AddPrintable(PrintablePtr printable, const char* text) override {
-            if (printable) printables.push_back(std::move(printable));
-            ReportComposer::AddPrintable(nullptr, text);
-        }
-        PrintingEnvironment* environment = nullptr;
-        std::vector<PrintablePtr> printables;
-    };
     using Prepare = std::function<void(StandInStory&)>;
 
     void SetUp() override {
@@ -749,7 +736,7 @@ protected:
     }
 
     // The Story Points Output built with its printables; the report's text as the writer reads it.
-    std::string BuildPrinted(TablePrintingComposer& built, IStoryDocument& of) {
+    std::string BuildPrinted(PrintingComposer& built, IStoryDocument& of) {
         built.environment = &environment_;
         built.SetShowStorytelling(1);
         built.ResetText();
@@ -757,7 +744,7 @@ protected:
         return PlainReportText(&of, built.GetText(), true);
     }
     // The printables on pages of the printer's page size: each line printed, its runs run together.
-    std::vector<std::string> PrintedLines(TablePrintingComposer& built) {
+    std::vector<std::string> PrintedLines(PrintingComposer& built) {
         PrintableVertList body;
         for (PrintablePtr& printable : built.printables) body.Add(std::move(printable));
         built.printables.clear();
@@ -869,7 +856,7 @@ TEST_F(StoryPointReports, ThePrintedTableCutsNoWordWithoutAHyphen) {
         SCOPED_TRACE(name);
         WithStory(prepare, [&](StandInStory& made, ReportComposer&) {
             TellEverything(made);
-            TablePrintingComposer built(&owner, &made, &made.StoryForm(), &made.Scenes());
+            PrintingComposer built(&owner, &made, &made.StoryForm(), &made.Scenes());
             built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
             std::set<std::string> words;
             std::string known = BuildPrinted(built, made);
