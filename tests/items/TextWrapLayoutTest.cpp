@@ -48,35 +48,27 @@ TEST_F(TextWrapLayoutTest, AWordLongerThanTheLineIsCutWhereItOverflows) {
     EXPECT_EQ(Lines(*Wrap("abcdefghijkl", 5 * advance_ + advance_ / 2)), (LineList{"abcde", "fghij", "kl"}));
 }
 
-// A wrap that hyphenates its cuts, as the printed texts' wraps do.
-class HyphenatingWrap : public TextWrap {
-public:
-    HyphenatingWrap(TGraphEnv& env, ShortRect rect, const std::string& text, const win::LOGFONTA& font)
-        : TextWrap(env, rect, "", font) {
-        SetHyphenatesCuts(true);
-        Layout(env, text.c_str());
-    }
-};
-
-// A cut word's line keeps what fits beside its hyphen; the rest goes on. Lines broken between words
-// take none, and a line too narrow for a byte and a hyphen is cut as before.
+// A wrap that hyphenates its cuts, as the printed texts' wraps do: a cut word's line keeps what fits
+// beside its hyphen ("-" marks it here), the rest goes on. Lines broken between words take none,
+// nor does a line too narrow for a byte and a hyphen.
 TEST_F(TextWrapLayoutTest, AWrapThatHyphenatesCutsLeavesRoomForTheHyphen) {
-    const auto hyphens = [](const TextWrap& wrap) {
-        std::vector<bool> marked;
+    struct Hyphenating : TextWrap {
+        Hyphenating(TGraphEnv& env, ShortRect rect, const std::string& text, const win::LOGFONTA& font)
+            : TextWrap(env, rect, "", font) {
+            SetHyphenatesCuts(true);
+            Layout(env, text.c_str());
+        }
+    };
+    const auto lines = [&](const std::string& text, int width) {
+        const Hyphenating wrap(env_, ShortRect::MakeLTRB(0, 0, width, 0), text, mono_);
+        LineList marked = Lines(wrap);
         for (std::uint32_t line = 0; line < wrap.GetLineCount(); ++line)
-            marked.push_back(wrap.GetLine(line).hyphenated);
+            if (wrap.GetLine(line).hyphenated) marked[line] += "-";
         return marked;
     };
-    const HyphenatingWrap words(env_, ShortRect::MakeLTRB(0, 0, 5 * advance_, 0), "abcdefghijkl xy", mono_);
-    EXPECT_EQ(Lines(words), (LineList{"abcd", "efgh", "ijkl ", "xy"}));
-    EXPECT_EQ(hyphens(words), (std::vector<bool>{true, true, false, false}));
-    const HyphenatingWrap bold(env_, ShortRect::MakeLTRB(0, 0, 5 * advance_, 0), kBoldStart + "abcdefg",
-                               mono_);
-    EXPECT_EQ(Lines(bold), (LineList{kBoldStart + "abcd", "efg"}));
-    EXPECT_EQ(hyphens(bold), (std::vector<bool>{true, false}));
-    const HyphenatingWrap narrow(env_, ShortRect::MakeLTRB(0, 0, advance_ + advance_ / 2, 0), "abc", mono_);
-    EXPECT_EQ(Lines(narrow), (LineList{"a", "b", "c"}));
-    EXPECT_EQ(hyphens(narrow), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(lines("abcdefghijkl xy", 5 * advance_), (LineList{"abcd-", "efgh-", "ijkl ", "xy"}));
+    EXPECT_EQ(lines(kBoldStart + "abcdefg", 5 * advance_), (LineList{kBoldStart + "abcd-", "efg"}));
+    EXPECT_EQ(lines("abc", advance_ + advance_ / 2), (LineList{"a", "b", "c"}));
 }
 
 TEST_F(TextWrapLayoutTest, LineEndsEndLinesByThemselves) {
