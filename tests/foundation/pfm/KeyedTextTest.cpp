@@ -178,11 +178,8 @@ TEST(KeyedText, EntriesBeforeAnErrorStay) {
 TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) {
     KeyedText record = Parsed(Stored("\\NMc:Bob\\SSSynopsisc#2:abcdef\\Synopsisc:x\\Titlec:T\\"));
     EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"NM", "Synopsis", "Title"}));
-    EXPECT_EQ(record.DamagedAt(), 8u);
     EXPECT_TRUE(record.IsChanged());
     EXPECT_EQ(TextOf(record.Write()), Stored("\\NMc:Bob\\Synopsisc:x\\Titlec:T\\"));
-    EXPECT_FALSE(record.DamagedAt());
-    EXPECT_FALSE(Parsed(Stored("\\Ac1:x\\Bc:q\\")).DamagedAt());
     // Nothing is kept that may be made from the inside of the damaged value ("\\Zs:1" lay in D's
     // text and would come after M), that goes before the entries read before the damage, that does
     // not read whole up to the record's end, nor an entry with a backslash in its header or of no
@@ -197,7 +194,6 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
     // A parse error keeps its code; what follows the damage is kept the same way.
     record = Parsed(Stored("\\Ac:a\\" + std::string(30, 'k') + "c:v\\Bc:b\\"), kPTextErrLongHeader);
     EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(record.DamagedAt(), 5u);
 }
 
 TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
