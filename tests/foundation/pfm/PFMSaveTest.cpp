@@ -13,6 +13,7 @@
 #include "foundation/FileError.h"
 #include "foundation/PathUtil.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/ProgressTracker.h"
 #include "foundation/pfm/StoreTestSupport.h"
 #include "foundation/pfm/TestRecord.h"
 
@@ -488,13 +489,6 @@ TEST_F(PFMSaveTest, NoFreeTemporaryNameChangesNothing) {
 // save elsewhere, and a save elsewhere writes every segment. Only a file cut short since holds
 // segments that no save can write any more.
 TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
-    const FileRef cut = MakeStoreFile("cut.fsf");
-    ASSERT_NE(PFMOpenFile(&cut), nullptr);
-    std::filesystem::resize_file(Path("cut.fsf"), 100);
-    std::filesystem::remove(Path("cut.fsf"));
-    EXPECT_EQ(PFMSaveFile(nullptr), kDocumentDataMissingErr);
-    PFMCloseFile(nullptr);
-
     const FileRef ref = MakeStoreFile("story.fsf");
     ASSERT_NE(PFMOpenFile(&ref), nullptr);
     SpreadSegments();
@@ -502,64 +496,55 @@ TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
     EXPECT_EQ(PFMSaveFile(nullptr), kDocumentMissingErr);
     const FileRef elsewhere = Ref("rescued.fsf");
     ASSERT_EQ(PFMSaveFile(&elsewhere), kNoErr);
-    PFMCloseFile(nullptr);
-    ASSERT_NE(PFMOpenFile(&elsewhere), nullptr);
     ExpectSpreadContents();
+    std::filesystem::resize_file(Path("rescued.fsf"), 100);
+    std::filesystem::remove(Path("rescued.fsf"));
+    EXPECT_EQ(PFMSaveFile(nullptr), kDocumentDataMissingErr);
 }
 
-// Another copy of the program that saves the story and stops while it writes the new file, until
-// it is killed outright (at the latest when this goes).
-class SaveStoppedInAnotherCopy {
-public:
-    explicit SaveStoppedInAnotherCopy(const FileRef& story) {
-        int ends[2] = {-1, -1};
-        if (::pipe(ends) == 0) copy_ = ::fork();
-        if (copy_ == 0) {
-            AtTheFirstSegmentSaved stop([&] {
-                if (::write(ends[1], "s", 1) == 1)
-                    for (;;) ::pause();
-            });
-            if (PFMOpenFile(&story)) {
+// Runs the action at each segment a save writes.
+template <typename Action>
+struct AtEachSegmentSaved final : TProgressTracker {
+    explicit AtEachSegmentSaved(Action run) : action(run) {}
+    void Begin(std::uint32_t) override {}
+    void Step() override { action(); }
+    void End() override {}
+    Action action;
+};
+
+// A save killed outright leaves its temporary file, which the next save removes; but never the one
+// of a save under way, nor a file of that name the program did not make.
+TEST_F(PFMSaveTest, TheTemporaryFileOfAKilledSaveGoesAtTheNextSave) {
+    const FileRef ref = MakeStoreFile("story.fsf");
+    // Another copy of the program, killed while its save writes the new file.
+    const auto killMidSave = [&ref] {
+        const pid_t copy = ::fork();
+        if (copy == 0) {
+            AtEachSegmentSaved killed([] { ::raise(SIGKILL); });
+            if (PFMOpenFile(&ref)) {
                 MarkChanged(kText, 3);
-                PFMSetProgressTracker(nullptr, &stop);
+                PFMSetProgressTracker(nullptr, &killed);
                 PFMSaveFile(nullptr);
             }
             ::_exit(1);
         }
-        ::close(ends[1]);
-        char stopped = 0;
-        EXPECT_EQ(::read(ends[0], &stopped, 1), 1) << "the other copy's save did not start";
-        ::close(ends[0]);
-    }
-    ~SaveStoppedInAnotherCopy() { Kill(); }
-    void Kill() {
-        if (copy_ > 0 && ::kill(copy_, SIGKILL) == 0) ::waitpid(copy_, nullptr, 0);
-        copy_ = -1;
-    }
-
-private:
-    pid_t copy_ = -1;
-};
-
-// A save killed while it writes leaves its temporary file, which a start or the next save removes;
-// but never the one of a save under way, nor a file of that name the program did not make.
-TEST_F(PFMSaveTest, TheTemporaryFileOfAKilledSaveGoesAtTheNextSave) {
-    const FileRef ref = MakeStoreFile("story.fsf");
-    folder_.WriteFile(UniqueName(3), "the writer's");
-    SaveStoppedInAnotherCopy(ref).Kill();
-    ASSERT_TRUE(std::filesystem::exists(Path(UniqueName(0))));
-    std::filesystem::rename(folder_.WriteFile("mine.txt", "the writer's too"), Path(UniqueName(0)));
-
-    SaveStoppedInAnotherCopy saving(ref);
+        ::waitpid(copy, nullptr, 0);
+    };
+    folder_.WriteFile(UniqueName(0), "the writer's");
+    killMidSave();
     ASSERT_TRUE(std::filesystem::exists(Path(UniqueName(1))));
-    EXPECT_EQ(PFMRemoveLeftSaveFiles(), 0);
-    saving.Kill();
+    std::filesystem::rename(folder_.WriteFile("mine.txt", "the writer's too"), Path(UniqueName(1)));
+    killMidSave();
+    ASSERT_TRUE(std::filesystem::exists(Path(UniqueName(2))));
+
     ASSERT_NE(PFMOpenFile(&ref), nullptr);
     SpreadSegments();
+    AtEachSegmentSaved underWay([] { EXPECT_EQ(PFMRemoveLeftSaveFiles(), 0); });
+    PFMSetProgressTracker(nullptr, &underWay);
     ASSERT_EQ(PFMSaveFile(nullptr), kNoErr);
-    EXPECT_FALSE(std::filesystem::exists(Path(UniqueName(1))));
-    EXPECT_EQ(FileBytes(UniqueName(0)), "the writer's too");
-    EXPECT_EQ(FileBytes(UniqueName(3)), "the writer's");
+    EXPECT_FALSE(std::filesystem::exists(Path(UniqueName(2))));
+    EXPECT_EQ(FileBytes(UniqueName(0)), "the writer's");
+    EXPECT_EQ(FileBytes(UniqueName(1)), "the writer's too");
     ExpectSpreadContents();
 }
 

@@ -6,9 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "foundation/Debug.h"
@@ -16,7 +14,6 @@
 #include "foundation/Memory.h"
 #include "foundation/Platform.h"
 #include "foundation/pfm/PFM.h"
-#include "foundation/pfm/ProgressTracker.h"
 #include "platform/sys/TempFolder.h"
 #include "support/ScopedEnv.h"
 
@@ -101,20 +98,6 @@ private:
         return 0;
     }
     DebugPrintHook previousHook_ = nullptr;
-};
-
-// Runs the action while a save writes its first segment.
-class AtTheFirstSegmentSaved : public TProgressTracker {
-public:
-    explicit AtTheFirstSegmentSaved(std::function<void()> action) : action_(std::move(action)) {}
-    void Begin(std::uint32_t) override {}
-    void Step() override {
-        if (action_) std::exchange(action_, nullptr)();
-    }
-    void End() override {}
-
-private:
-    std::function<void()> action_;
 };
 
 // What a store file holds, read straight from its bytes: each segment's stored form by key (in key
