@@ -16,9 +16,6 @@ using namespace endtoend;
 // Where the comments window's field is in the program's window (client pixels of its X window).
 constexpr win::POINT kNotesField{270, 220};
 constexpr const char* kOmega = "\xCE\xA9";
-// Two Chinese letters, as key symbols.
-constexpr KeySym kKa = 0x1005496;
-constexpr KeySym kLi = 0x100674E;
 
 class XvfbUnkeptText : public XvfbSession {
 protected:
@@ -55,14 +52,14 @@ TEST_F(XvfbUnkeptText, TypedCharactersAStoryCannotHoldAreToldOnceAndKeptAsQuesti
     const std::string saved = folder / "omega.fsf";
     ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
     ASSERT_NO_FATAL_FAILURE(CopyOnDesktop("\xE6\xB1\x89 pasted"));
-    // Ctrl+4: Chinese letters typed into the comments without a pause. The note comes once the
+    // Ctrl+4: Greek letters typed into the comments without a pause. The note comes once the
     // writer stops, having taken none of the keys, and stays until dismissed.
     Shortcut(XK_4);
     ClickAt(kNotesField);
     Type(" X");
-    TypeSymbol(kKa);
+    TypeSymbol(XK_Greek_alpha);
     Type("Y Name: ");
-    TypeSymbol(kLi);
+    TypeSymbol(XK_Greek_beta);
     Type(" Wei.");
     ExpectScreen("xvfb-unkept-typed.png");
     // OK; an omega, a space and a word, and a Chinese letter pasted: no note comes between them.
