@@ -180,10 +180,8 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
     EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"NM", "Synopsis", "Title"}));
     EXPECT_TRUE(record.IsChanged());
     EXPECT_EQ(TextOf(record.Write()), Stored("\\NMc:Bob\\Synopsisc:x\\Titlec:T\\"));
-    // Nothing is kept that may be made from the inside of the damaged value ("\\Zs:1" lay in D's
-    // text and would come after M), that goes before the entries read before the damage, that does
-    // not read whole up to the record's end, nor an entry with a backslash in its header or of no
-    // known type.
+    // Nothing is kept from inside the damaged value ("\\Zs:1"), before the keys read before the damage,
+    // short of the record's end, nor an entry with a backslash in its header or of no known type.
     for (const auto& [text, keys] : std::vector<std::pair<std::string, std::vector<std::string>>>{
              {"\\Ac:a\\Dc5:x\\Zs:1\\Mc:m\\", {"A", "M"}},
              {"\\Mc:m\\Dc1:xy\\Bc:b\\", {"M"}},
