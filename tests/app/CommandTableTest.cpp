@@ -423,6 +423,8 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     EXPECT_EQ(question.rfind("PROCEED WITH CAUTION.", 0), 0u);
     EXPECT_NE(question.find("Story Info dialog but its synopses"), std::string::npos)
         << "the synopses go, so the question does not promise them kept: " << question;
+    EXPECT_NE(question.find("names, roles and descriptions"), std::string::npos)
+        << "what the characters keep: " << question;
     Answer(IDYES);
     application->HandleCommand(kCmdClearStorytelling);
     EXPECT_LT(story->GetStorytellingRecord().GetEntry("STDom", 'c', text, sizeof text), 0);
