@@ -7,6 +7,7 @@
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
+#include "storymodel/RecordText.h"
 #include "storymodel/TextMacroExpander.h"
 
 std::optional<std::string> ReadSegmentText(PFMFile* store, FourCC type, std::int16_t id) {
@@ -28,9 +29,7 @@ std::optional<std::string> FQSHelpSources::DataText(FourCC type, std::int16_t id
 
 std::string FQSHelpSources::StorytellingText(const char* code) {
     if (!story_ || !story_->HasRecords()) return {};
-    char text[kResultsTextLimit + 1] = "";
-    story_->GetStorytellingRecord().GetEntry(code, 'c', text, sizeof text);
-    return text;
+    return RecordText(story_->GetStorytellingRecord(), code);
 }
 
 bool FQSHelpSources::HasContextFile() { return application_ && application_->GetContextFile(); }

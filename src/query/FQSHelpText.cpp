@@ -69,6 +69,20 @@ std::string ChoicePrompt(const FQSHelpPage& page, std::string_view lastWords) {
     return prompt;
 }
 
+// The writer's text within kResultsTextLimit bytes; a longer one is cut after a whole word (or, a
+// word too long for the room, inside it) and ends with "..." to show that it goes on.
+std::string ShownStorytelling(std::string told) {
+    if (told.size() <= kResultsTextLimit) return told;
+    constexpr std::string_view kGoesOn = "...";
+    constexpr std::string_view kSpaces = " \t\r\n";
+    std::size_t end = kResultsTextLimit - kGoesOn.size();
+    const std::size_t space = told.find_last_of(kSpaces, end);
+    if (space != std::string::npos) end = told.find_last_not_of(kSpaces, space) + 1;
+    if (end == 0) end = kResultsTextLimit - kGoesOn.size();
+    told.resize(end);
+    return told.append(kGoesOn);
+}
+
 bool IsIllustrationPage(const FQSHelpPage& page) {
     return page.kind == kFurtherStoryPointTopic || page.kind == kIllustrationTopic;
 }
@@ -91,8 +105,8 @@ public:
         if (IsIllustrationPage(page_) || page_.companion == 0) return {};
         std::string text = Heading("{CST-Results} FOR THIS STORYFORMING QUESTION", ":\n");
         const char* code = StoryPointCode(page_.storyPoint);
-        std::string told = code && *code ? sources_.StorytellingText(code) : std::string();
-        if (told.size() > kResultsTextLimit) told.resize(kResultsTextLimit);
+        const std::string told =
+            code && *code ? ShownStorytelling(sources_.StorytellingText(code)) : std::string();
         if (told.empty()) {
             text.append("\n").append(kItalicOn).append("You have not yet illustrated this story point");
             text.append(kItalicOff).append(".");

@@ -28,7 +28,8 @@
 inline constexpr int kHelpSectionCount = 8;
 // The joined help text holds at most this many bytes, its NUL included.
 inline constexpr std::size_t kHelpTextLimit = 30720;
-// The storytelling text of a story point is read within this many bytes.
+// The storytelling text of a story point is shown within this many bytes: a longer one ends after
+// its last whole word that leaves room for "...".
 inline constexpr std::size_t kResultsTextLimit = 99;
 
 inline constexpr FourCC kExplainType = FourCCOf("FQQE");
@@ -79,8 +80,7 @@ public:
     virtual ~IFQSHelpSources() = default;
     // A text of the application data file; none when it has no such segment.
     virtual std::optional<std::string> DataText(FourCC type, std::int16_t id) = 0;
-    // The story's storytelling text under a story point's code (within kResultsTextLimit bytes);
-    // empty when it has none.
+    // The story's storytelling text under a story point's code, whole; empty when it has none.
     virtual std::string StorytellingText(const char* code) = 0;
     // The context file's example of the id; none without the file or the example.
     virtual bool HasContextFile() = 0;

@@ -109,11 +109,18 @@ TEST(FQSHelpTextTest, ResultsShowTheStorytellingOfAQuestionWithACompanion) {
     std::string results = ComposeHelpSections(page, sources)[kResultsSection];
     EXPECT_TRUE(Contains(results, "{CST-Results} FOR THIS STORYFORMING QUESTION"));
     EXPECT_TRUE(Contains(results, "\n\xC7I+\xC8You have not yet illustrated this story point\xC7I-\xC8."));
-    sources.storytelling["STDom"] = std::string(120, 'x');
+    sources.storytelling["STDom"] = std::string(99, 'x');
     results = ComposeHelpSections(page, sources)[kResultsSection];
-    EXPECT_TRUE(Contains(results, std::string(99, 'x')));
-    EXPECT_FALSE(Contains(results, std::string(100, 'x'))) << "at most 99 bytes";
+    EXPECT_TRUE(Contains(results, std::string(99, 'x') + "\n")) << "99 bytes are shown whole";
     EXPECT_FALSE(Contains(results, "not yet illustrated"));
+    // A longer text is cut within 99 bytes, after its last whole word, and shows that it goes on.
+    sources.storytelling["STDom"] = std::string(94, 'x') + " forces\nthe next";
+    results = ComposeHelpSections(page, sources)[kResultsSection];
+    EXPECT_TRUE(Contains(results, std::string(94, 'x') + "...\n")) << results;
+    EXPECT_FALSE(Contains(results, "forc"));
+    sources.storytelling["STDom"] = std::string(95, 'x') + "yz longer";
+    EXPECT_TRUE(Contains(ComposeHelpSections(page, sources)[kResultsSection], std::string(95, 'x') + "y...\n"))
+        << "a word longer than the room is cut inside";
     page.kind = kFurtherStoryPointTopic;
     EXPECT_TRUE(ComposeHelpSections(page, sources)[kResultsSection].empty()) << "not on illustration pages";
 }

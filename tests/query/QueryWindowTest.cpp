@@ -23,6 +23,7 @@
 #include "platform/ui/VirtualKeys.h"
 #include "query/FQSHSplitter.h"
 #include "query/FQSHelpPane.h"
+#include "query/FQSHelpSources.h"
 #include "query/FQSPage.h"
 #include "query/FQSTreeSelectorView.h"
 #include "query/data/QuestionList.h"
@@ -245,8 +246,13 @@ TEST_F(QueryWindow, ControlHTogglesTheHelpPaneAndKeepsItsPlace) {
 }
 
 TEST_F(QueryWindow, TheHelpShowsTheSectionsOfButtonsThatAreOnAndDimsEmptyOnes) {
-    window = OpenQuery(NewStory());
+    FKDoc* story = NewStory();
+    window = OpenQuery(story);
     ASSERT_NE(window, nullptr);
+    // The storytelling text is read whole, so that the section can tell a longer one goes on.
+    const std::string told(kResultsTextLimit + 20, 'x');
+    story->GetStorytellingRecord().SetEntry("Resolve", 'c', told.c_str());
+    EXPECT_EQ(FQSHelpSources(application, story).StorytellingText("Resolve"), told);
     auto* buttons = dynamic_cast<GraphBtn*>(window->GetItem(FQSWindow::kHelpButtonsItem));
     auto* pane = dynamic_cast<FQSHelpPane*>(window->GetItem(FQSWindow::kHelpPaneItem));
     ASSERT_TRUE(window->IsHelpShown());
