@@ -64,9 +64,9 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
         const StoredEntry read = ReadStoredEntry(stored, at);
         result = read.error;
-        // A value that no entry follows was given a wrong length, or the text after it is damaged:
-        // reading ends there.
-        if (result != kNoErr || StoredByte(stored, read.next) != '\\') break;
+        // A value that no entry follows was given a wrong length, or the text after it is damaged;
+        // a type letter of no value type is damaged too: reading ends there.
+        if (!IsWholeEntry(stored, read)) break;
         Insert(read.entry);
         lastKey = read.entry.key;
         at = read.next;
@@ -77,11 +77,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     // is changed, so that its next write puts down a whole text holding them.
     damagedAt_ = static_cast<std::uint32_t>(at);
     changed_ = true;
-    for (at = FindWholeEntriesAfter(stored, at, lastKey); at < stored.size() && !IsRecordEnd(stored, at);) {
-        const StoredEntry read = ReadStoredEntry(stored, at);
-        Insert(read.entry);
-        at = read.next;
-    }
+    for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;
 }
 
@@ -107,6 +103,7 @@ std::int32_t KeyedText::GetEntry(std::string_view key, char type, void* buffer, 
 }
 
 std::int32_t KeyedText::GetEntryAt(std::int32_t index, char type, void* buffer, std::int32_t size) {
+    if (!IsPTextType(type)) return kPTextErrBadType;
     if (index < 0 || index >= Count()) return kPTextErrNoKey;
     PTextEntry& entry = entries_[index];
     if (entry.type != static_cast<unsigned char>(type)) return kPTextErrTypeMismatch;
@@ -133,12 +130,10 @@ std::int32_t KeyedText::Load(PTextEntry& entry) {
     if (type == kPTextText) {
         entry.poolItem = StoreValue(-1, text, entry.textSize - 1);
         values_[static_cast<std::size_t>(entry.poolItem)].push_back('\0');
-    } else if (IsPTextType(type)) {
+    } else {
         char binary[8];
         ParsePTextNumber(type, std::string_view(text, entry.textSize), binary);
         entry.poolItem = StoreValue(-1, binary, PTextNumberSize(type));
-    } else {
-        return kPTextErrBadType;
     }
     return entry.poolItem;
 }

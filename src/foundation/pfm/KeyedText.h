@@ -23,9 +23,10 @@ public:
     // Replaces everything with the entries of a stored text of `size` bytes, which is copied.
     // Nothing beyond `size` is read; the end of the text counts as a NUL byte. Answers 0 or a
     // parse error; the entries read before an error stay. Reading also ends, with 0, at an entry
-    // whose value no other entry or the record's end follows. Either way the text is damaged
-    // (DamagedAt): the damaged entry is left out, the entries that read whole after it up to the
-    // record's end are kept, and the record counts as changed, so that its next write is whole.
+    // whose value no other entry or the record's end follows, or whose type letter is no value
+    // type. Either way the text is damaged (DamagedAt): the damaged entry is left out, the entries
+    // that read whole after it (up to the record's end or to another damaged entry, itself left
+    // out) are kept, and the record counts as changed, so that its next write is whole.
     ErrCode Parse(const char* text, std::size_t size);
     // Where the text last parsed was damaged: the offset of the entry (or of the text) that could
     // not be read; none when it was read whole, or after a write.

@@ -78,37 +78,63 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
     return read;
 }
 
+bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
+    return read.error == kNoErr && IsPTextType(static_cast<char>(read.entry.type)) &&
+           StoredByte(text, read.next) == '\\';
+}
+
 // Every backslash after the damage is a place reading might go on from. Whether entries read whole
-// from one up to the record's end depends only on its own entry and on the place after it, so the
-// places are judged from the last to the first, each once.
-std::size_t FindWholeEntriesAfter(std::string_view text, std::size_t damaged, std::string_view lastKey) {
-    std::vector<std::size_t> places;
+// from one up to the record's end or up to a damaged entry depends only on its own entry and on the
+// place after it, so the places are judged from the last to the first, each once, and then walked
+// from the first, each once.
+std::vector<PTextEntry> WholeEntriesAfter(std::string_view text, std::size_t damaged,
+                                          std::string_view lastKey) {
+    struct Place {
+        std::size_t at = 0;
+        // The record's end.
+        bool isEnd = false;
+        // A whole entry with a plain header: its entry, key and the place after its value.
+        bool isWhole = false;
+        StoredEntry read;
+        std::string_view key;
+        std::size_t following = 0;
+        // Entries read whole from here, keys ascending, up to the record's end or a damaged entry.
+        bool readsOn = false;
+    };
+    std::vector<Place> places;
     for (std::size_t i = damaged + 1; i < text.size(); ++i)
-        if (text[i] == '\\') places.push_back(i);
-    // Each place's key; whether it is the record's end; whether entries read whole from it.
-    std::vector<std::string_view> keys(places.size());
-    std::vector<char> isEnd(places.size(), 0);
-    std::vector<char> whole(places.size(), 0);
+        if (text[i] == '\\') places.emplace_back().at = i;
     for (std::size_t k = places.size(); k-- > 0;) {
-        const std::size_t at = places[k];
-        if (IsRecordEnd(text, at)) {
-            isEnd[k] = whole[k] = 1;
+        Place& place = places[k];
+        if (IsRecordEnd(text, place.at)) {
+            place.isEnd = place.readsOn = true;
             continue;
         }
-        if (!HasPlainHeader(text, at)) continue;
-        const StoredEntry read = ReadStoredEntry(text, at);
-        const std::size_t keyLength = std::strlen(read.entry.key);
-        if (read.error != kNoErr || keyLength == 0 || !IsPTextType(static_cast<char>(read.entry.type)) ||
-            StoredByte(text, read.next) != '\\') {
+        if (!HasPlainHeader(text, place.at)) continue;
+        place.read = ReadStoredEntry(text, place.at);
+        if (!IsWholeEntry(text, place.read)) continue;
+        place.isWhole = true;
+        place.key = text.substr(place.at + 1, std::strlen(place.read.entry.key));
+        place.following = static_cast<std::size_t>(
+            std::lower_bound(places.begin(), places.end(), place.read.next,
+                             [](const Place& p, std::size_t at) { return p.at < at; }) -
+            places.begin());
+        const Place& next = places[place.following];
+        place.readsOn = next.isEnd || !next.isWhole || (next.readsOn && place.key <= next.key);
+    }
+
+    std::vector<PTextEntry> kept;
+    std::string_view key = lastKey;
+    for (std::size_t k = 0; k < places.size() && !places[k].isEnd;) {
+        if (!places[k].readsOn || places[k].key < key) {
+            ++k;
             continue;
         }
-        keys[k] = text.substr(at + 1, keyLength);
-        const std::size_t following = static_cast<std::size_t>(
-            std::lower_bound(places.begin(), places.end(), read.next) - places.begin());
-        whole[k] = whole[following] && (isEnd[following] || keys[k] <= keys[following]);
+        // Up to the record's end or the next damaged entry, which the search passes over.
+        for (; places[k].isWhole; k = places[k].following) {
+            kept.push_back(places[k].read.entry);
+            key = places[k].key;
+        }
     }
-    for (std::size_t k = 0; k < places.size(); ++k) {
-        if (whole[k] && (isEnd[k] || keys[k] >= lastKey)) return places[k];
-    }
-    return text.size();
+    return kept;
 }

@@ -1,11 +1,12 @@
 #pragma once
-// Reading the entries of a keyed record's stored text one by one, and finding where the text of a
-// damaged record reads whole again.
+// Reading the entries of a keyed record's stored text one by one, and finding the entries of a
+// damaged record that read whole after its damage.
 //
 // The text is read as its bytes stand; any byte beyond its end reads as a NUL.
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "foundation/Types.h"
 #include "foundation/pfm/PTextTypes.h"
@@ -29,11 +30,15 @@ inline bool IsRecordEnd(std::string_view text, std::size_t at) { return StoredBy
 // Reads the entry whose backslash is at the offset.
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 
-// Where reading may go on after the damaged entry whose backslash is at `damaged`: the first later
-// backslash from which entries read whole up to the record's end, so that none of them can be made
-// from the inside of a damaged value. Each of those entries has a key without backslashes, one of
-// the value types, and a value followed by the next entry's backslash, and their keys ascend from
-// `lastKey` (the key of the last entry read before the damage) as the record's writes put them.
-// The offset of the record's end when nothing whole follows the damage, and the text's size when
-// the text has no end.
-std::size_t FindWholeEntriesAfter(std::string_view text, std::size_t damaged, std::string_view lastKey);
+// Whether the entry read is whole: read without an error, of one of the value types, and its value
+// followed by a backslash (the next entry's, or the record's end).
+bool IsWholeEntry(std::string_view text, const StoredEntry& read);
+
+// The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.
+// Reading goes on at the first later backslash from which entries read whole up to the record's end
+// or up to the next damaged entry, which is passed over in the same way. So that no entry is made
+// from the inside of a damaged value, each entry kept has a key without backslashes and is whole,
+// and the keys ascend from `lastKey` (the key of the last entry read before the damage) as the
+// record's writes put them. Nothing after the record's end is read.
+std::vector<PTextEntry> WholeEntriesAfter(std::string_view text, std::size_t damaged,
+                                          std::string_view lastKey);

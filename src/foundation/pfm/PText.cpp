@@ -44,7 +44,8 @@ PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, 
         err = Read();
         PFMSetCurrentFile(previous);
     }
-    // A parse error is the opener's to handle; a text cut short reads without one.
+    // A parse error is the opener's to handle; damage without one (a text cut short, an entry of no
+    // value type) is noted.
     if (err == kNoErr && body_.DamagedAt() && HoldsOwnSegment())
         PFMNoteDamagedRecord(store_, {type_, number_});
     if (error) *error = err;
