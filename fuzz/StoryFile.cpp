@@ -24,6 +24,7 @@
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
+#include "foundation/pfm/PTextValue.h"
 #include "framework/AppEnvironment.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/ui/Dialogs.h"
@@ -120,16 +121,19 @@ std::vector<std::string> AlwaysReadRecords(const FileRef& file) {
     return texts;
 }
 
-// Whether a record's text reads whole: its entries, one after the other from its start, reach the
-// backslash that ends it.
+// Whether a record's text reads whole: its entries, each of a value type, one after the other from
+// its start, reach the backslash that ends it.
 bool ReadsWhole(const std::string& text) {
     KeyedText record;
     record.Parse(text.data(), text.size());
     std::vector<std::pair<std::size_t, std::size_t>> spans;
     PTextEntry entry;
     std::int32_t cursor = 0;
-    for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr; r = record.NextEntry(cursor, entry))
+    for (std::int32_t r = record.FirstEntry(cursor, entry); r == kNoErr;
+         r = record.NextEntry(cursor, entry)) {
+        if (!IsPTextType(static_cast<char>(entry.type))) return false;
         spans.emplace_back(entry.entryOffset, std::size_t{entry.endOffset} + 1);
+    }
     std::sort(spans.begin(), spans.end());
     std::size_t at = 0;
     for (const auto& [start, end] : spans) {

@@ -18,6 +18,7 @@
 #include "framework/Alerts.h"
 #include "framework/BusyCursor.h"
 #include "framework/InputHelpers.h"
+#include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/Scene.h"
@@ -69,8 +70,18 @@ constexpr const char* kUnlistedScenes = "the scenes";
 constexpr const char* kMistypedChoice =
     "the {NAppr} chosen for %s (the file holds another kind of value there)";
 
+// A character as the writer knows it: by its name, or by its role when its name was lost; the empty
+// text for a character with neither.
+std::string CharacterInStory(IStoryDocument* story, const CharInfoRec& character) {
+    if (!character.Name().empty()) return FormatText("the character \"%s\"", character.Name().c_str());
+    if (character.GetSubjectiveRole() == kMainRole) return "the Main Character";
+    if (character.GetSubjectiveRole() == kImpactRole) return ExpandText(story, "the {NObst} Character");
+    return {};
+}
+
 // The scene or the character a record holds, as the writer knows it; the empty text for others.
-std::string NameInStory(PFMSegmentKey key, SceneManager& scenes, const CharacterManager& characters) {
+std::string NameInStory(IStoryDocument* story, PFMSegmentKey key, SceneManager& scenes,
+                        const CharacterManager& characters) {
     if (key.type == FourCCOf("SCNL")) {
         Scene* scene = scenes.FindScene(static_cast<std::int16_t>(key.id));
         if (!scene) return {};
@@ -80,8 +91,7 @@ std::string NameInStory(PFMSegmentKey key, SceneManager& scenes, const Character
     }
     if (key.type != FourCCOf("CHAR")) return {};
     for (std::int32_t i = 0; i < characters.GetCount(); ++i) {
-        if (characters.IdAt(i) == key.id)
-            return FormatText("the character \"%s\"", characters.RecordAt(i)->Name().c_str());
+        if (characters.IdAt(i) == key.id) return CharacterInStory(story, *characters.RecordAt(i));
     }
     return {};
 }
@@ -148,7 +158,7 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     const bool statusRead = questionStatus_.Load(store_);
     const bool oldStatusRead = ImportOldQuestionStatus();
     std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
-    const auto name = [this](PFMSegmentKey key) { return NameInStory(key, *scenes_, *characters_); };
+    const auto name = [this](PFMSegmentKey key) { return NameInStory(this, key, *scenes_, *characters_); };
     for (std::string& line : DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name))
         lost.push_back(std::move(line));
     if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));

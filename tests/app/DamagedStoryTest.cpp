@@ -246,32 +246,54 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
     EXPECT_EQ(Title(*story), "Your Story");
 }
 
-// A copy of an example story with the first length digit of its main record's "SSSynopsis" made
-// '#' and its Judgment stored as a text: the story opens saying both in its one message, and saves
-// with the title and the synopses after the damaged one, and with Judgment chosen again.
+// A copy of an example story with the first length digit of its main record's "OSSynopsis" and
+// "SSSynopsis" made '#', its Judgment stored as a text among the choices and the values in force,
+// and Romeo's record with the lengths of "Des" and "SWIntro" and the type letter of his name
+// damaged: the story opens saying all of it in its one message, Romeo by his role, and saves with
+// what lies between and after the damaged entries, Romeo named again and Judgment chosen again.
 TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAndSaved) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
-    std::string bytes = TempFolder::ReadFile(example);
-    // The byte after the marker, in the record of the type that holds it.
-    const auto damage = [&](FourCC type, const std::string& marker, char byte) {
-        for (const auto& [key, text] : SegmentsOnDisk(example))
-            if (key.first == type && text.find(marker) != std::string::npos)
-                bytes[bytes.find(text) + text.find(marker) + marker.size()] = byte;
+    const std::string whole = TempFolder::ReadFile(example);
+    std::string bytes = whole;
+    // In the records of the type that hold it, the text becomes the damaged one.
+    const auto damage = [&](FourCC type, const std::string& text, const std::string& damaged) {
+        for (const auto& [key, record] : SegmentsOnDisk(example))
+            if (key.first == type && record.find(text) != std::string::npos)
+                bytes.replace(whole.find(record) + record.find(text), text.size(), damaged);
     };
-    damage(FourCCOf("SDI4"), "\\SSSynopsisc", '#');
-    damage(FourCCOf("RESP"), "\\Judgment", 'c');
+    damage(FourCCOf("SDI4"), "\\OSSynopsisc3", "\\OSSynopsisc#");
+    damage(FourCCOf("SDI4"), "\\SSSynopsisc2", "\\SSSynopsisc#");
+    damage(FourCCOf("RESP"), "\\Judgments", "\\Judgmentc");
+    damage(kValuesInForce, "\\Judgments", "\\Judgmentc");
+    damage(kCharacter, "\\Desc119", "\\Desc#19");
+    damage(kCharacter, "\\NMc:Romeo", "\\NM#:Romeo");
+    damage(kCharacter, "\\SWIntroc106", "\\SWIntroc#06");
     std::ofstream(Path("damaged.fsf"), std::ios::binary) << bytes;
     Mark();
     FKDoc* story = OpenStory("damaged.fsf");
     ASSERT_NE(story, nullptr);
     EXPECT_THAT(Asked(), ElementsAre(testing::AllOf(HasSubstr("synopses): part of it, damaged in the file"),
-                                                    HasSubstr("for Judgment (the file holds another kind"))));
+                                                    HasSubstr("- the Main Character: part of it, damaged"),
+                                                    HasSubstr("for Judgment (the file holds another kind"),
+                                                    HasSubstr("- the Story Points in force that follow"))));
     story->GetStoryFormManager()->SetChoice(1070, 1072);
+    CharacterManager& cast = *story->GetCharacterManager();
+    cast.GetCharacter(cast.GetMainCharacter())->SetName("Romeo");
     FKDoc* saved = SavedAndReopened(*story, "damaged.fsf");
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(Title(*saved), "Romeo and Juliet");
     EXPECT_THAT(RecordText(saved->GetInfoRecord(), "Synopsis"), testing::StartsWith("In Verona"));
+    EXPECT_EQ(RecordText(saved->GetInfoRecord(), "SSName"), "The {NSubj} Story");
     EXPECT_EQ(saved->GetStoryFormManager()->GetChoice(1070), 1072);
+    CharacterManager& savedCast = *saved->GetCharacterManager();
+    CharInfoRec& romeo = *savedCast.GetCharacter(savedCast.GetMainCharacter());
+    EXPECT_EQ(romeo.Name(), "Romeo");
+    EXPECT_THAT(romeo.GetText("Phys"), testing::StartsWith("Young, handsome"));
+    EXPECT_THAT(romeo.GetText("SWDismiss"), testing::StartsWith("He drinks poison"));
+    application->CloseAll(true);
+    std::int16_t judgment = 0;
+    KeyedText valuesInForce = ReadKeyedRecord(SegmentsOnDisk(Path("damaged.fsf")), kValuesInForce);
+    EXPECT_GE(valuesInForce.GetEntry("Judgment", 's', &judgment), 0);
 }
 
 // One changed byte in the map: Juliet's record listed under Romeo's key. The story opens with the

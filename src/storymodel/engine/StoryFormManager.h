@@ -95,7 +95,8 @@ public:
     void RestoreState(std::unique_ptr<StoryFormState> snapshot);
 
     // Whether the story file held values in force that could not be read when the manager was made:
-    // they were left out, and the record goes from the file, to be written anew at the next save.
+    // they were left out, and the record (or, for values held as another type, their entries) goes
+    // from the file, to be written anew at the next save.
     bool LostValuesInForce() const { return lostValuesInForce_; }
     // The rows of the points whose choices the responses record held as another type of value when
     // the manager was made: they were left out, and their entries taken out of the record.

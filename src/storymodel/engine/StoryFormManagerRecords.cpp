@@ -40,6 +40,15 @@ bool ReadStoredValue(PText& record, int index, std::int16_t& value) {
     return true;
 }
 
+// Takes the point's entry out of the record when the record holds it as another type of value, so
+// that the point's next value can be saved under its key; answers whether it did.
+bool RemoveMistypedValue(PText& record, int index) {
+    const char* code = kStoryPointTable[static_cast<std::size_t>(index)].code;
+    if (record.GetEntry(code, 's', nullptr) != kPTextErrTypeMismatch) return false;
+    record.Remove(code);
+    return true;
+}
+
 std::vector<std::int16_t> ToVector(const SList& list) {
     std::vector<std::int16_t> values;
     values.reserve(static_cast<std::size_t>(list.Count()));
@@ -75,17 +84,19 @@ void StoryFormManager::LoadChoices() {
     for (int index = 0; index < kStoryPointCount; ++index) {
         if (!IsKeptRow(kStoryPointTable[static_cast<std::size_t>(index)])) continue;
         std::int16_t choice = 0;
-        const char* code = kStoryPointTable[static_cast<std::size_t>(index)].code;
-        if (!ReadStoredValue(responses_, index, choice) &&
-            responses_.GetEntry(code, 's', nullptr) == kPTextErrTypeMismatch) {
-            // The entry goes, so that the point's next choice can be saved under its key.
-            responses_.Remove(code);
+        if (!ReadStoredValue(responses_, index, choice) && RemoveMistypedValue(responses_, index))
             mistypedChoices_.push_back(index);
-        }
         SetChoiceAt(index, choice);
         std::int16_t inForce = 0;
-        if (haveValuesInForce && ReadStoredValue(valuesInForce, index, inForce)) SetValueAt(index, inForce);
+        if (!haveValuesInForce) continue;
+        if (ReadStoredValue(valuesInForce, index, inForce)) {
+            SetValueAt(index, inForce);
+        } else if (RemoveMistypedValue(valuesInForce, index)) {
+            lostValuesInForce_ = true;
+        }
     }
+    // Values in force held as another type go from the file, so that the next save writes them.
+    if (haveValuesInForce && lostValuesInForce_) valuesInForce.Save();
     document_.SetClean();
 }
 
