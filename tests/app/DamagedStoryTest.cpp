@@ -248,9 +248,10 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
 
 // A copy of an example story with the first length digit of its main record's "OSSynopsis" and
 // "SSSynopsis" made '#', its Judgment stored as a text among the choices and the values in force,
-// and Romeo's record with the lengths of "Des" and "SWIntro" and the type letter of his name
-// damaged: the story opens saying all of it in its one message, Romeo by his role, and saves with
-// what lies between and after the damaged entries, Romeo named again and Judgment chosen again.
+// Romeo's record with the lengths of "Des" and "SWIntro" and the type letter of his name damaged,
+// and Juliet's with that of her name: the story opens saying all of it in its one message, the two
+// by their roles, and saves with what lies between and after the damaged entries, Romeo named
+// again and Judgment chosen again.
 TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAndSaved) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
     const std::string whole = TempFolder::ReadFile(example);
@@ -268,12 +269,14 @@ TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAnd
     damage(kCharacter, "\\Desc119", "\\Desc#19");
     damage(kCharacter, "\\NMc:Romeo", "\\NM#:Romeo");
     damage(kCharacter, "\\SWIntroc106", "\\SWIntroc#06");
+    damage(kCharacter, "\\NMc:Juliet", "\\NM#:Juliet");
     std::ofstream(Path("damaged.fsf"), std::ios::binary) << bytes;
     Mark();
     FKDoc* story = OpenStory("damaged.fsf");
     ASSERT_NE(story, nullptr);
     EXPECT_THAT(Asked(), ElementsAre(testing::AllOf(HasSubstr("synopses): part of it, damaged in the file"),
                                                     HasSubstr("- the Main Character: part of it, damaged"),
+                                                    HasSubstr("- the Impact Character: part of it, damaged"),
                                                     HasSubstr("for Judgment (the file holds another kind"),
                                                     HasSubstr("- the Story Points in force that follow"))));
     story->GetStoryFormManager()->SetChoice(1070, 1072);
