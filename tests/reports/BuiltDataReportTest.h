@@ -29,12 +29,14 @@ protected:
         if (data_) PFMCloseFile(data_);
     }
 
-    // The report as the writer reads it: expanded, without its style codes, its lines run together.
-    static std::string Read(ReportComposer& built, IStoryDocument& of, std::int16_t id) {
+    // The report as the writer reads it: expanded, without its style codes, its lines run together
+    // (or kept).
+    static std::string Read(ReportComposer& built, IStoryDocument& of, std::int16_t id,
+                            bool runTogether = true) {
         built.ResetText();
         built.BuildReportSection(id, ReportTitle(id, &of).c_str());
         std::string text = PlainReportText(&of, built.GetText(), true);
-        std::replace(text.begin(), text.end(), '\n', ' ');
+        if (runTogether) std::replace(text.begin(), text.end(), '\n', ' ');
         return text;
     }
 

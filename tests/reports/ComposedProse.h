@@ -5,9 +5,8 @@
 // plural definition made the subject of "is", a choice not made left showing as the macro
 // expander's fixed words, a sentence that opens with a small letter, the writer's words set into a
 // sentence left hanging, a name set off by a comma that is never closed, a character named by its
-// own role, and a sentence left with a gap where the story's title would stand.
+// own role, and a plot point of the story named after a throughline.
 
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <regex>
@@ -52,55 +51,18 @@ inline const std::set<std::string>& ItemNames() {
     return names;
 }
 
-// How often the words stand in the text as words of their own, not inside longer ones.
-inline int CountWords(std::string_view text, std::string_view words) {
-    int count = 0;
-    for (std::size_t at = text.find(words); at != std::string_view::npos; at = text.find(words, at + 1)) {
-        const std::size_t end = at + words.size();
-        if ((at == 0 || !std::isalnum(static_cast<unsigned char>(text[at - 1]))) &&
-            (end == text.size() || !std::isalnum(static_cast<unsigned char>(text[end]))))
-            ++count;
-    }
-    return count;
-}
-
-// The pieces of a text that end with one of the stops (followed by a space) or with a line, runs of
-// spaces taken as one; empty ones left out. With ".?!" these are its sentences.
+// The pieces of a text that end with one of the stops followed by a space, or with a line; blank
+// ones left out. With ".?!" these are its sentences.
 inline std::vector<std::string> Pieces(const std::string& text, std::string_view stops) {
     std::vector<std::string> pieces(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        std::string& piece = pieces.back();
-        if (c == '\n') {
+        if (text[i] != '\n') pieces.back() += text[i];
+        if (text[i] == '\n' || (stops.find(text[i]) != std::string_view::npos && text[i + 1] == ' '))
             pieces.emplace_back();
-        } else if (c != ' ' || (!piece.empty() && piece.back() != ' ')) {
-            piece += c;
-            if (stops.find(c) != std::string_view::npos && (i + 1 == text.size() || text[i + 1] == ' '))
-                pieces.emplace_back();
-        }
     }
-    std::vector<std::string> kept;
-    for (std::string& piece : pieces) {
-        while (!piece.empty() && piece.back() == ' ') piece.pop_back();
-        if (!piece.empty()) kept.push_back(piece);
-    }
-    return kept;
-}
-
-// The pieces of the one that the other lacks, each as often as it lacks it.
-inline std::vector<std::string> Lacking(const std::vector<std::string>& one,
-                                        const std::vector<std::string>& other) {
-    std::multiset<std::string> left(other.begin(), other.end());
-    std::vector<std::string> lacking;
-    for (const std::string& piece : one) {
-        const auto at = left.find(piece);
-        if (at == left.end()) {
-            lacking.push_back(piece);
-        } else {
-            left.erase(at);
-        }
-    }
-    return lacking;
+    std::erase_if(pieces,
+                  [](const std::string& piece) { return piece.find_first_not_of(' ') == std::string::npos; });
+    return pieces;
 }
 
 // Where a theory item's name is the subject of a verb of the other number ("The Past are",
@@ -130,18 +92,21 @@ inline std::vector<std::string> VerbAgreementFaults(const std::string& text) {
 // Where a value's definition, set in as the subject of "is" as the Story Points Output sets it
 // ("Order (... is where the characters believe the trouble lies)"), opens on a plural noun
 // ("things arranged according to a pattern is where ..."), or the story point's description after
-// "is" does ("... is the signs that warn ..."); a possessive ("the story's") or a word ending in
-// "ss" ("the process of") is not a plural.
+// "is" does ("... is the signs that warn ..."); a possessive ("the story's"), a word ending in "ss"
+// ("the process of") or "series" is not a plural.
 inline std::vector<std::string> PluralDefinitionFaults(const std::string& text) {
     static const std::regex definition(
         R"(\((?:the |a |an )?([a-z]+)\b[^()]*? is (?:the(?: ([a-z]+)\b)?|what\b|where\b)[^()]*\))");
     std::vector<std::string> faults;
-    for (auto match = std::sregex_iterator(text.begin(), text.end(), definition);
-         match != std::sregex_iterator(); ++match) {
-        for (const std::string& head : {(*match)[1].str(), (*match)[2].str()}) {
+    for (std::size_t open = text.find('('); open != std::string::npos; open = text.find('(', open + 1)) {
+        const std::string group = text.substr(open, text.find_first_of("()", open + 1) + 1 - open);
+        std::smatch match;
+        if (!std::regex_match(group, match, definition)) continue;
+        for (const std::string& head : {match[1].str(), match[2].str()}) {
             const bool plural = head.size() > 2 && head.back() == 's' && head[head.size() - 2] != 's' &&
-                                head != "this" && head != "its" && head != "his" && head != "was";
-            if (plural) faults.push_back(match->str(0).substr(0, 120));
+                                head != "this" && head != "its" && head != "his" && head != "was" &&
+                                head != "series";
+            if (plural) faults.push_back(group.substr(0, 120));
         }
     }
     return faults;
@@ -194,11 +159,10 @@ inline std::vector<std::string> UnclosedAppositions(const std::string& text) {
     for (const std::string& name : ItemNames()) {
         const std::string opened = ", " + name + " ";
         for (std::size_t at = text.find(opened); at != std::string::npos; at = text.find(opened, at + 1)) {
-            const std::size_t after = at + opened.size();
-            const std::size_t from = at > 40 ? at - 40 : 0;
-            if (after < text.size() && std::islower(static_cast<unsigned char>(text[after])) &&
+            const std::size_t from = at > 40 ? at - 40 : 0, after = at + opened.size();
+            if (std::islower(static_cast<unsigned char>(text[after])) &&
                 std::regex_search(text.substr(from, at - from), named))
-                faults.push_back(text.substr(from, at - from + opened.size() + 20));
+                faults.push_back(text.substr(from, after - from + 20));
         }
     }
     return faults;
@@ -207,40 +171,34 @@ inline std::vector<std::string> UnclosedAppositions(const std::string& text) {
 // Where a clause names a character by its role as though that were a name: the role's word twice
 // ("Today your Main Character is the Main Character", "the Main Character and the Impact Character
 // meet as the Main and Impact Characters") or the role given as who the character is ("Today that
-// is the Impact Character"), as sentences made to name the characters read while they have no
-// names of their own.
+// is the Impact Character").
 inline std::vector<std::string> RoleNamingFaults(const std::string& text) {
-    const auto identity = [](std::string_view clause) {
-        while (!clause.empty() && std::ispunct(static_cast<unsigned char>(clause.back())))
-            clause.remove_suffix(1);
-        for (const std::string_view role : {" is the Main Character", " is the Impact Character"})
-            if (clause.ends_with(role)) return true;
-        return false;
-    };
     std::vector<std::string> faults;
     for (const std::string& clause : Pieces(text, ".?!;:,")) {
-        if (CountWords(clause, "Main") > 1 || CountWords(clause, "Impact") > 1 || identity(clause))
+        const auto twice = [&](const char* word) { return clause.find(word) != clause.rfind(word); };
+        const std::string bare = clause.substr(0, clause.find_last_not_of(".?!;:,") + 1);
+        if (twice("Main ") || twice("Impact ") || bare.ends_with(" is the Main Character") ||
+            bare.ends_with(" is the Impact Character"))
             faults.push_back(clause);
     }
     return faults;
 }
 
-// The sentences and lines of the titled story's text that name its title, as they would read with
-// the title left out, where the untitled story's text reads so ("Notes on .", "Title:").
-inline std::vector<std::string> TitleGaps(const std::string& titled, const std::string& untitled,
-                                          const std::string& title) {
-    const std::vector<std::string> sentences = Pieces(untitled, ".?!");
-    std::vector<std::string> gaps;
-    for (const std::string& sentence : Pieces(titled, ".?!")) {
-        const std::size_t at = sentence.find(title);
-        if (at == std::string::npos) continue;
-        // The sentence without the title, its spaces run together as the pieces have them.
-        const std::vector<std::string> gap =
-            Pieces(sentence.substr(0, at) + sentence.substr(at + title.size()), "");
-        if (gap.size() == 1 && std::find(sentences.begin(), sentences.end(), gap[0]) != sentences.end())
-            gaps.push_back(gap[0]);
+// Where a plot point of the story as a whole is named after the throughline whose block holds it
+// ("Main Character Dividends:", "MC Dividends:"), not as the story's ("Story Dividends:").
+inline std::vector<std::string> ThroughlineNamedPlotPoints(const std::string& text) {
+    static const std::regex owner(
+        R"((Character|Impact Story|Subjective Story|Overall Story|MC|IC|OC|SS|M/I) $)");
+    std::vector<std::string> faults;
+    for (const char* point :
+         {" Dividends:", " Forewarnings:", " Cost:", " Preconditions:", " Consequence:", " Prerequisites:"}) {
+        for (std::size_t at = text.find(point); at != std::string::npos; at = text.find(point, at + 1)) {
+            const std::size_t from = at < 20 ? 0 : at - 20;
+            if (std::regex_search(text.substr(from, at + 1 - from), owner))
+                faults.push_back(text.substr(from, 50));
+        }
     }
-    return gaps;
+    return faults;
 }
 
 // The two names the Overall Story's balance is told between, or none when it does not name them.

@@ -3,7 +3,7 @@
 // with keys made missing on demand, and a log of the records opened) and the story point
 // descriptions the test gives, a storyform whose dynamics, values and structures the test sets, an
 // owner with a vocabulary option, and a composer over a stand-in story (with its two default
-// characters) on a store of the test's own; and a composer that keeps the printables it makes.
+// characters) on a store of the test's own.
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,6 @@
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "foundation/pfm/StoreTestSupport.h"
-#include "items/printing/PrintingTestSupport.h"
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportComposer.h"
 #include "reports/ReportTemplates.h"
@@ -268,20 +267,5 @@ inline std::string Code(const char* command) { return std::string("\xC7") + comm
 inline const std::string kB = Code("B+"), kNB = Code("B-");
 inline const std::string kNone = Code("M(0,0,0)"), kHanging = Code("M(10,30,0)"),
                          kIndented = Code("M(30,30,0)");
-
-// A composer that makes its printables (the Story Points Output's tables) in a measuring environment
-// and keeps them.
-class PrintingComposer : public ReportComposer {
-public:
-    using ReportComposer::ReportComposer;
-    PrintingEnvironment* GetPrintingEnvironment() override { return environment; }
-    win::LOGFONTA GetPrintableFont() const override { return printtest::BodyFont(); }
-    void AddPrintable(PrintablePtr printable, const char* text) override {
-        if (printable) printables.push_back(std::move(printable));
-        ReportComposer::AddPrintable(nullptr, text);
-    }
-    PrintingEnvironment* environment = nullptr;
-    std::vector<PrintablePtr> printables;
-};
 
 }  // namespace reporttest

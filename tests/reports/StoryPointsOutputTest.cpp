@@ -27,6 +27,20 @@ using printtest::DrawnText;
 const std::string kStepEnd = "\n\n" + Code("M(0,20,0)");
 constexpr std::int16_t kNeverVisited[] = {11, 12, 25, 38, 51, 64, 65, 74, 82, 90, 98, 106, 114};
 
+// A composer that makes its printables in a measuring environment and keeps them.
+class PrintingComposer : public ReportComposer {
+public:
+    using ReportComposer::ReportComposer;
+    PrintingEnvironment* GetPrintingEnvironment() override { return environment; }
+    win::LOGFONTA GetPrintableFont() const override { return printtest::BodyFont(); }
+    void AddPrintable(PrintablePtr printable, const char* text) override {
+        if (printable) printables.push_back(std::move(printable));
+        ReportComposer::AddPrintable(nullptr, text);
+    }
+    PrintingEnvironment* environment = nullptr;
+    std::vector<PrintablePtr> printables;
+};
+
 class StoryPointsOutput : public ReportTest {
 protected:
     void SetUp() override {
@@ -249,6 +263,7 @@ TEST_F(StoryPointTables, EveryLineIsARowAndThePagesKeepNumberingWithTheHeaderOnE
 TEST_F(StoryPointTables, CellsPrintExpandedAndDecoded) {
     Describe(3, "Resolve", "Resolve", "how it ends", 7);
     Describe(13, "MCCon", "Concern", "the worry", 1);
+    Describe(14, "MCRng", "Counterproductiveness", "the worry", 1);  // too wide for its column
     composer->SetShowStorytelling(1);
     Tell("MCCon", StoredText("a {braced} text").c_str());
     Tell("Resolve", "told");
@@ -265,6 +280,10 @@ TEST_F(StoryPointTables, CellsPrintExpandedAndDecoded) {
     EXPECT_EQ(printed.find('\xC7'), std::string::npos);
     EXPECT_NE(printed.find("[S1]"), std::string::npos);
     EXPECT_NE(printed.find("[S3]"), std::string::npos);
+    // The word too wide is cut with a hyphen, and is whole again without it.
+    const std::size_t cut = printed.find("|-|");
+    ASSERT_NE(cut, std::string::npos) << printed;
+    EXPECT_NE(printed.erase(cut, 3).find("|Counterproductiveness|"), std::string::npos) << printed;
 }
 
 // A definition may itself hold a macro ({NObje} in the definition of a story point's value): the
