@@ -8,7 +8,8 @@
 //
 // Three word choices differ from the plain pairing so that the sentences read as English: the words
 // that open the judgment's sentence carry the plot and its verb ("not only does the plot end" or
-// "although the plot ends": one verb cannot follow both), what the driving steps call for is
+// "although the plot ends": one verb cannot follow both; the template names the outcome after them,
+// which the judgment goes with or against), what the driving steps call for is
 // "decisions to be made" or "actions to be taken", and the limit is felt "not as a ticking clock
 // but as a closing down of options" (or the other way round), the two halves alike.
 
