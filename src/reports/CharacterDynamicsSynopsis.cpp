@@ -5,8 +5,9 @@
 // Template 1014, keys S1-S6 and S8-S20. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
 // "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". A sentence that rests on a
 // dynamic not chosen yet (neither test of its pair holds) gives way to one that says so (S21 to
-// S24). The verbs after the Main Character's name agree with its form: a Main Character of several
-// people "resolve" and "have".
+// S25): the outcome and the judgment tell what comes of the effort and of the personal problem,
+// and only who had it right waits for the resolve as well. The verbs after the Main Character's
+// name agree with its form: a Main Character of several people "resolve" and "have".
 
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportComposer.h"
@@ -49,15 +50,19 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     } else {
         t.Key(21);
     }
-    if (resolveChosen && endChosen) {
+    if (endChosen) {
         AppendText(w3);
         t.Key(5);
         AppendText(w6);
         t.Key(6);
         AppendFormatted("%s{CNN(MC,NM)} %s", w4, w7);
-        t.Key(8);
-        AppendText(w9);
-        t.Key(9);
+        if (resolveChosen) {
+            t.Key(8);
+            AppendText(w9);
+            t.Key(9);
+        } else {
+            t.Key(25);
+        }
     } else {
         t.Key(22);
     }

@@ -5,10 +5,12 @@
 // plural definition made the subject of "is", a choice not made left showing as the macro
 // expander's fixed words, a sentence that opens with a small letter, the writer's words set into a
 // sentence left hanging, a name set off by a comma that is never closed, a character named by its
-// own role, and a plot point of the story named after a throughline.
+// own role, a plot point of the story named after a throughline, and a chosen dynamic said among
+// those not chosen without its value.
 
 #include <cctype>
 #include <cstdint>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -180,6 +182,27 @@ inline std::vector<std::string> RoleNamingFaults(const std::string& text) {
         if (twice("Main ") || twice("Impact ") || bare.ends_with(" is the Main Character") ||
             bare.ends_with(" is the Impact Character"))
             faults.push_back(clause);
+    }
+    return faults;
+}
+
+// Where a sentence that tells what is not chosen yet says what rests on dynamics and names one that
+// is chosen without giving its value ("... rest on the story's outcome, the Main Character's resolve
+// and her judgment, and not all of them are chosen yet" with the outcome chosen). `chosen` holds the
+// name of each dynamic chosen (read in either case) with its value's name.
+inline std::vector<std::string> ChosenDynamicsLeftUnnamed(const std::string& text,
+                                                          const std::map<std::string, std::string>& chosen) {
+    static const std::regex restsOn(R"(\brests? on\b)");
+    std::vector<std::string> faults;
+    for (const std::string& sentence : Pieces(text, ".?!")) {
+        std::smatch on;
+        if (sentence.find("chosen yet") == std::string::npos || !std::regex_search(sentence, on, restsOn))
+            continue;
+        const std::string grounds = on.suffix().str();
+        for (const auto& [dynamic, value] : chosen)
+            if (std::regex_search(grounds, std::regex("\\b" + dynamic + "\\b", std::regex::icase)) &&
+                sentence.find(value) == std::string::npos)
+                faults.push_back(dynamic + ": " + sentence);
     }
     return faults;
 }

@@ -125,10 +125,11 @@ TEST_F(Narratives, CharacterSynopsisGivesEachSentenceWhoseDynamicsAreChosen) {
     form.Set({D::kChange, D::kStop});
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis),
               "[S1][S2][S3] not [S4][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  [S23], [S24].\n\n");
-    // Outcome and judgment chosen, resolve not: the closing sentence, but no verdict on who was right.
+    // Outcome and judgment chosen, resolve not: what comes of the effort and of the problem, and the
+    // closing sentence, but no verdict on who was right.
     form.Set({D::kSuccess, D::kGood, D::kStop});
     const std::string ended = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
-    EXPECT_TRUE(StartsWith(ended, "[S1][S21][S22], [S10].")) << ended;
+    EXPECT_TRUE(StartsWith(ended, "[S1][S21][S5][S6]and {CNN(MC,NM)} resolves[S25], [S10].")) << ended;
     EXPECT_NE(ended.find("[S17][S18], and {CNN(MC,NM)} has succeeded in resolving[S19].\n\n"), std::string::npos)
         << ended;
 }

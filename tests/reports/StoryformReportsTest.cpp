@@ -225,6 +225,15 @@ TEST_F(ComposedReports, EveryReportOfEveryStoryformReadsAsTheWriterMeantIt) {
                 completes[storyform.number] = {texts, names};
                 return;
             }
+            // Chosen in part, a sentence that tells what is not chosen yet names the value of each
+            // dynamic chosen that it speaks of.
+            std::map<std::string, std::string> dynamics;
+            for (int d = 0; d < kDynamicCount; ++d)
+                if (names.count(DynamicIndex(d)))
+                    dynamics[StoryPointDisplayName(*StoryPointAt(DynamicIndex(d)))] = names[DynamicIndex(d)];
+            for (const auto& [id, text] : texts)
+                for (const std::string& fault : ChosenDynamicsLeftUnnamed(text, dynamics))
+                    ADD_FAILURE() << "a chosen dynamic left unnamed, report " << id << ": " << fault;
             // Chosen in part, each item chosen (by a name of its own) is named in as many sentences as
             // in the complete storyform.
             const auto& [whole, wholeNames] = completes.at(storyform.number);

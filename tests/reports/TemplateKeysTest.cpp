@@ -77,6 +77,9 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
     BuildEveryIdEveryWay(fresh);
     story->StoryForm().SetChoice(DynamicPointID(kResolve), 0);
     BuildEveryIdEveryWay(fresh);
+    // And the outcome besides: all that waits is the verdict on who had it right.
+    story->StoryForm().SetChoice(DynamicPointID(kOutcome), DynamicValue(kOutcome, 0));
+    BuildEveryIdEveryWay(fresh);
 
     for (const auto& [record, keys] : log->asked) {
         const TemplateKeySet* set = FindTemplateKeySet(record);
