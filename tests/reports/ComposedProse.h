@@ -5,8 +5,8 @@
 // plural definition made the subject of "is", a choice not made left showing as the macro
 // expander's fixed words, a sentence that opens with a small letter, the writer's words set into a
 // sentence left hanging, a name set off by a comma that is never closed, a character named by its
-// own role, a plot point of the story named after a throughline, and a chosen dynamic said among
-// those not chosen without its value.
+// own role, a plot point of the story named after a throughline, a chosen dynamic said among those
+// not chosen without its value, and "so" after a negative where "nor" belongs.
 
 #include <cctype>
 #include <cstdint>
@@ -205,6 +205,14 @@ inline std::vector<std::string> ChosenDynamicsLeftUnnamed(const std::string& tex
                 faults.push_back(dynamic + ": " + sentence);
     }
     return faults;
+}
+
+// Where a clause that says something is not so goes on to say "and so is" the same of another
+// ("... is not chosen yet, and so is whether ..."), where "nor is" belongs.
+inline std::vector<std::string> SoAfterANegative(const std::string& text) {
+    static const std::regex so(R"(\bnot\b[^.;:]*, and so (is|are|does|do|has|have) )"
+                               R"((whether|what|which|who|how|the|its|his|her|their)\b)");
+    return ExcerptsAround(text, so, 0, 200);
 }
 
 // Where a plot point of the story as a whole is named after the throughline whose block holds it

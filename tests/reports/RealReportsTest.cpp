@@ -546,7 +546,7 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
         "Which way through the story asks of the Main Character is not chosen yet. To grow, the Main Character "
         "would have to stop fixing on ",
         "To hold firm instead, the Main Character would have to keep facing ",
-        ", and whether in the end the Main Character changes or holds firm is not chosen yet, and so is whether "
+        ", and whether in the end the Main Character changes or holds firm is not chosen yet, nor is whether "
         "the story turns on "};
     const char* const driverAndLimitUnchosen[] = {
         "In the story at large, whether what moves things forward is the need to take Action or to make a "

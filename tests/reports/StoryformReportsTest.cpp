@@ -169,7 +169,8 @@ TEST_F(ComposedReports, EveryReportOfEveryStoryformReadsAsTheWriterMeantIt) {
         {"a choice not made shows", UnchosenFaults},
         {"a plural definition", PluralDefinitionFaults},
         {"a name's comma left open", UnclosedAppositions},
-        {"a plot point of the story named after a throughline", ThroughlineNamedPlotPoints}};
+        {"a plot point of the story named after a throughline", ThroughlineNamedPlotPoints},
+        {"\"so\" after a negative", SoAfterANegative}};
     // The levels of the theory each item's name stands at: a name of two ("Situation") names no one item.
     std::map<std::string, std::set<int>> levels;
     for (std::int16_t id = 1; id < kElementCount; ++id)
