@@ -81,7 +81,8 @@ void ReportComposer::BuildGoalsAndRequirements() {
     t.Key(8);
     AppendStoryPoint("OCReq", ".  ", false);
     t.Key(9);
-    AppendStoryPoint("PLReq", " ", true);
+    // The prerequisites end a clause of their own: "... must come first, and along the way ...".
+    AppendStoryPoint("PLReq", ", ", true);
     t.Key(10);
     AppendStoryPoint("OCGoal", ", ", true);
     t.Key(11);

@@ -76,7 +76,7 @@ TEST_F(CompositionTest, AMissingTemplateKeyAppendsNothingNotThePreviousText) {
     log->missing[1009] = {"S2", "S5"};
     composer->BuildGoalsAndRequirements();
     // S2 follows S1 and S5 follows the first story point: neither repeats what came before it.
-    EXPECT_EQ(Text(), "[S1][S4], .  [S6].  [S7], [S8].  [S9] [S10], [S11].[S12]");
+    EXPECT_EQ(Text(), "[S1][S4], .  [S6].  [S7], [S8].  [S9], [S10], [S11].[S12]");
 }
 
 TEST_F(CompositionTest, TemplateTextsAreCutToTheWorkBuffer) {

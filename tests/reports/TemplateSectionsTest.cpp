@@ -44,7 +44,7 @@ TEST_F(TemplateSections, TheFourThemesFollowTheirTitleInTheirOrder) {
 
 TEST_F(TemplateSections, GoalsAndRequirementsWeaveTheEightStoryPointsIntoTheTemplate) {
     composer->BuildGoalsAndRequirements();
-    EXPECT_EQ(Take(), "[S1][S2][S4], [S5].  [S6].  [S7], [S8].  [S9] [S10], [S11].[S12]");
+    EXPECT_EQ(Take(), "[S1][S2][S4], [S5].  [S6].  [S7], [S8].  [S9], [S10], [S11].[S12]");
     Tell("PLReq", "Both must give way.");
     composer->SetShowStorytelling(1);
     composer->BuildGoalsAndRequirements();
