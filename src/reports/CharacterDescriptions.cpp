@@ -5,7 +5,8 @@
 // Reads the character's record: "NM", "Subj", "Sex", "Form", "Arch", "Role", "Des", "RoleX",
 // "CFunc", "Actv", "Phys", "Bel", "Skil", "Int" and "BG", and its characteristics; no template. A
 // character id that names no character (an absent Main or impact character) appends nothing, and
-// sex, form and archetype values outside their word tables print no word.
+// sex, form and archetype values outside their word tables print no word. The profile and the
+// identity card say that a character has no name yet rather than show the name a new story gives.
 
 #include <algorithm>
 #include <array>
@@ -99,10 +100,11 @@ void ReportComposer::AppendCharacterDescription(CharID id, std::int16_t style) {
         out += b + label + nb + indent + i + value + ni + hanging + "\n";
     };
     const char* subjective = RoleWord(p.subjectiveRole);
+    const std::string name = HasNoNameYet(id) ? "not given yet" : p.name;
     switch (style) {
         case 1: {
             out += none;
-            line("Name:  ", p.name);
+            line("Name:  ", name);
             if (subjective) line("ID:  ", std::string(subjective) + " Character");
             line("Gender:  ", p.sex);
             line("Form: ", p.form);
@@ -137,7 +139,7 @@ void ReportComposer::AppendCharacterDescription(CharID id, std::int16_t style) {
             out += none;
             break;
         case 3:
-            out += none + b + "Name:  " + nb + p.name + "\n";
+            out += none + b + "Name:  " + nb + name + "\n";
             out += b + "ID:  " + nb;
             if (subjective) out += i + subjective + " Character; " + ni;
             if (*p.archetype) out += i + p.archetype + ni;

@@ -7,7 +7,9 @@
 // Character texts read: "NM", "Role", "Des", "SWIntro", "SWDismiss" and the relationship texts
 // ("Relat" and the other character's id). A story without characters gives the templates' texts
 // alone. In the relationships, a character's block holds only the parts it has: no blank lines
-// stand for a missing introduction, dismissal or relationship.
+// stand for a missing introduction, dismissal or relationship. Both sections list the Main and
+// Impact Characters with no names yet in the order of their roles, and the relationships head such
+// a character's block with its role and the word that it has no name yet.
 
 #include <cstdint>
 #include <string>
@@ -41,8 +43,7 @@ void ReportComposer::BuildCharacteristicsSection() {
     CharacterManager* characters = GetCharacterManager();
     if (!characters) return;
     std::vector<char> sentence(kSentenceSize, '\0');
-    for (std::int32_t position = 0; position < characters->GetCount(); ++position) {
-        const CharID id = characters->IdAt(position);
+    for (const CharID id : CharactersInReportOrder()) {
         CharInfoRec* character = characters->GetCharacter(id);
         if (!character) continue;
         const std::string role = Text(*character, CharacterKey::kRole);
@@ -91,15 +92,19 @@ void ReportComposer::BuildRelationshipsSection() {
     if (!characters) return;
     std::vector<char> relationship(kTextSize, '\0');
     const std::vector<std::vector<std::int32_t>> related = characters->RelatedPositions();
-    for (std::int32_t position = 0; position < characters->GetCount(); ++position) {
-        CharInfoRec* a = characters->GetCharacter(characters->IdAt(position));
+    for (const CharID id : CharactersInReportOrder()) {
+        CharInfoRec* a = characters->GetCharacter(id);
         if (!a) continue;
-        const char* name = a->Name().c_str();
+        // A character with no name yet goes by its role, which opens the lines it heads.
+        const bool unnamed = HasNoNameYet(id);
+        const std::string opening = unnamed ? OpeningWords(a->Name()) : a->Name();
+        const char* name = opening.c_str();
         AppendStyleCode(ReportStyle::kMarginsNone);
         t.Key(2);
         AppendStyleCode(ReportStyle::kBoldOn);
         AppendText(name);
         AppendStyleCode(ReportStyle::kBoldOff);
+        if (unnamed) AppendText(" (no name given yet)");
         AppendStyleCode(ReportStyle::kParagraphEnd);
         // The introduction, the dismissal and the relationships that the character has follow the
         // name one paragraph apart, and the last of them ends the character's block.
@@ -132,7 +137,7 @@ void ReportComposer::BuildRelationshipsSection() {
             AppendStyleCode(ReportStyle::kItalicOff);
             AppendStyleCode(ReportStyle::kMarginsNone);
         }
-        for (const std::int32_t other : related[static_cast<std::size_t>(position)]) {
+        for (const std::int32_t other : related[static_cast<std::size_t>(characters->IndexOf(id))]) {
             const CharID otherId = characters->IdAt(other);
             CharInfoRec* b = characters->GetCharacter(otherId);
             if (!b) continue;

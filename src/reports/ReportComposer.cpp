@@ -2,6 +2,7 @@
 
 #include "reports/ReportComposer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdarg>
 #include <cstdio>
@@ -201,6 +202,28 @@ bool ReportComposer::IsCharacterNamed(bool main) const {
     if (!character || character->Name().empty()) return false;
     return character->Name() != (main ? std::string(CharacterManager::kMainPlaceholderName)
                                       : ExpandText(nullptr, CharacterManager::kImpactPlaceholderName));
+}
+
+bool ReportComposer::HasNoNameYet(CharID id) const {
+    const CharacterManager* characters = GetCharacterManager();
+    const CharInfoRec* character = characters ? characters->RecordAt(characters->IndexOf(id)) : nullptr;
+    if (!character) return false;
+    if (character->Name().empty()) return true;
+    if (id == characters->GetMainCharacter()) return !IsCharacterNamed(true);
+    return id == characters->GetImpactCharacter() && !IsCharacterNamed(false);
+}
+
+std::vector<CharID> ReportComposer::CharactersInReportOrder() const {
+    std::vector<CharID> ids;
+    const CharacterManager* characters = GetCharacterManager();
+    if (!characters) return ids;
+    for (std::int32_t position = 0; position < characters->GetCount(); ++position)
+        ids.push_back(characters->IdAt(position));
+    const auto main = std::ranges::find(ids, characters->GetMainCharacter());
+    const auto impact = std::ranges::find(ids, characters->GetImpactCharacter());
+    if (main != ids.end() && impact < main && HasNoNameYet(*main) && HasNoNameYet(*impact))
+        std::iter_swap(main, impact);
+    return ids;
 }
 
 bool ReportComposer::IsStoryTitled() const {

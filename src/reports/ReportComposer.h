@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "foundation/String.h"
 #include "foundation/TypedList.h"
@@ -258,6 +259,12 @@ protected:
     // Whether the Main (or the Impact) Character has a name the writer gave it, not the one a new
     // story starts with.
     bool IsCharacterNamed(bool main) const;
+    // Whether the character has no name from the writer yet: an empty name, or the Main or Impact
+    // Character still under the name a new story gives it.
+    bool HasNoNameYet(CharID id) const;
+    // The characters in the characters' order, but for the Main and Impact Characters with no names
+    // yet, which come in the order of their roles (their names would put the Impact Character first).
+    std::vector<CharID> CharactersInReportOrder() const;
     // Whether the story has a title (more than spaces).
     bool IsStoryTitled() const;
     // Settles the template text's conditions on what the storyform has chosen, on the characters'

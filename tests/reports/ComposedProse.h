@@ -183,6 +183,9 @@ inline std::vector<std::string> RoleNamingFaults(const std::string& text) {
             bare.ends_with(" is the Impact Character"))
             faults.push_back(clause);
     }
+    // The role given as the value of a label ("Name:  the Main Character").
+    static const std::regex label(R"(: +the (Main|Impact) Character\n)");
+    for (const std::string& excerpt : ExcerptsAround(text, label, 20, 45)) faults.push_back(excerpt);
     return faults;
 }
 

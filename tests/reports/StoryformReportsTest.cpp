@@ -581,6 +581,10 @@ TEST_F(ComposedReports, ACharacterNotNamedYetOpensASentenceWithACapital) {
         EXPECT_NE(Read(built, made, 25).find("The Main Character and the Impact Character meet"),
                   std::string::npos);
         EXPECT_NE(Read(built, made, 59).find("The Impact Character's motivation of "), std::string::npos);
+        // The two are listed in the order of their roles.
+        for (const std::int16_t id : {27, 59})
+            EXPECT_LT(Read(built, made, id).find("The Main Character"),
+                      Read(built, made, id).find("The Impact Character"));
     });
 }
 
