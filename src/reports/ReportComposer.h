@@ -237,7 +237,7 @@ protected:
     void BuildSection(std::int16_t id);
     // A section of the alike ones: its template and what follows it.
     void BuildListedSection(std::int16_t id);
-    // The story's title and its synopses, each under its label.
+    // The story's title (or that it has none yet) and its synopses, each under its label.
     void AppendTitleAndSynopses();
     // Every character's description in the style: the Main character, the impact character, then
     // the others in the characters' order.

@@ -1,5 +1,7 @@
 #include "reports/ReportExport.h"
 
+#include <string_view>
+
 #include "app/FKDoc.h"
 #include "app/TextFileExport.h"
 #include "foundation/pfm/PText.h"
@@ -16,11 +18,13 @@ namespace {
 constexpr const char* kNoReportText =
     "There is no report to export.  Choose the reports to export in the Reports window first.";
 
-// The story's title as the writer typed it (still escaped), else its file name.
+// The story's title as the writer typed it (still escaped), else (none, or only spaces) its file
+// name.
 std::string StoryTitle(FKDoc& story) {
     char title[256] = "";
     if (story.HasRecords()) story.GetInfoRecord().GetEntry("Title", kPTextText, title, sizeof title);
-    return title[0] ? std::string(title) : story.GetFileName();
+    return std::string_view(title).find_first_not_of(' ') != std::string_view::npos ? std::string(title)
+                                                                                    : story.GetFileName();
 }
 
 }  // namespace

@@ -154,7 +154,12 @@ void ReportComposer::BuildListedSection(std::int16_t id) {
 void ReportComposer::AppendTitleAndSynopses() {
     if (!document_) return;
     PText& info = document_->GetInfoRecord();
-    if (!RecordTextView(info, "Title").empty()) AppendHeading("{SDI(Title)}");
+    if (IsStoryTitled()) {
+        AppendHeading("{SDI(Title)}");
+    } else {
+        AppendText("The story has no title yet.");
+        AppendStyleCode(ReportStyle::kParagraphEnd);
+    }
     bool any = false;
     for (const Synopsis& synopsis : kSynopses) {
         if (RecordTextView(info, synopsis.key).empty()) continue;

@@ -191,6 +191,10 @@ TEST_F(TextExport, AStoryWithoutScenesOrTitleWritesAnOutlineSayingSo) {
     ASSERT_FALSE(name.empty());
     EXPECT_EQ(Asked().at(0), name.substr(0, name.rfind('.')) + " Scenes.txt");
     EXPECT_EQ(Read("empty.txt"), name + "\n\nThis story has no scenes yet.\n");
+    // A title of spaces only is none.
+    story->GetInfoRecord().SetEntry("Title", kPTextText, "   ");
+    RunExport(kCmdExportScenewright, "spaces.txt");
+    EXPECT_EQ(Read("spaces.txt"), Read("empty.txt"));
 }
 
 TEST_F(TextExport, CancellingWritesNothingAndAFileIsReplacedOnlyOnceTheWriterAgrees) {

@@ -289,7 +289,7 @@ TEST_F(ReportSections, TheItemCountAndTheTitleAndSynopses) {
     EXPECT_TRUE(StartsWith(count, "[S1]This story has 2 characters, 1 scene and 1 of its ")) << count;
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1054}));
 
-    EXPECT_EQ(Build(43), "[S1]No synopsis of this story is written yet.\n\n");
+    EXPECT_EQ(Build(43), "[S1]The story has no title yet.\n\nNo synopsis of this story is written yet.\n\n");
     PText& info = story->GetInfoRecord();
     info.SetEntry("Title", kPTextText, "Tale");
     info.SetEntry("OSSynopsis", kPTextText, "all of it");
