@@ -122,6 +122,12 @@ TEST(DictionarySource, TextsFitTheSentencesTemplatesSetThemIn) {
         "d.dictionary:6: the short definition is set into sentences as one thing (\"... is where\"): it "
         "opens on a phrase of one, not on \"things\"");
     EXPECT_EQ(ErrorOf("elements", AbilityWith("short", "short     an arrangement of things")), "");
+    // So is what follows its colon, whose last word before "of", "that" ... meets the "is".
+    EXPECT_EQ(
+        ErrorOf("elements", AbilityWith("short", "short     what is sensed: the raw impressions of sight")),
+        "d.dictionary:6: the short definition is set into sentences as one thing (\"... is where\"): what "
+        "follows its colon opens on a phrase of one, not on \"impressions\"");
+    EXPECT_EQ(ErrorOf("elements", AbilityWith("short", "short     a skill: finding facts one by one")), "");
 }
 
 TEST(DictionarySource, BytesWithAMeaningOfTheirOwnAreWrittenAsEscapes) {

@@ -57,14 +57,19 @@ std::string EndingError(const DictionaryField& field, const std::string& text) {
 }
 
 // The reason a short definition of a class, type, variation or element is not a phrase of one, or
-// empty. (A dynamic value's reads after "how", as a clause.)
+// empty: neither its opening nor what follows its last colon, which meets the "is" after it
+// ("a fixed attitude ...: recollections that colour ... is where"). (A dynamic value's reads after
+// "how", as a clause.)
 std::string NumberError(const DictionaryField& field, const std::string& text, int id) {
     if (field.type != FourCCOf("SDEF") || DictionaryLevel(id) == TheoryLevel::kStoryPointValue) return {};
-    const std::string plural = PluralOpening(text);
+    const std::size_t colon = text.rfind(": ");
+    std::string plural = PluralOpening(text);
+    const bool afterColon = plural.empty() && colon != std::string::npos;
+    if (afterColon) plural = PluralOpening(std::string_view(text).substr(colon + 2));
     if (plural.empty()) return {};
-    return "the short definition is set into sentences as one thing (\"... is where\"): it opens on a "
-           "phrase of one, not on \"" +
-           plural + "\"";
+    return "the short definition is set into sentences as one thing (\"... is where\"): " +
+           std::string(afterColon ? "what follows its colon" : "it") +
+           " opens on a phrase of one, not on \"" + plural + "\"";
 }
 
 class DictionaryKind : public SetSourceKind {
