@@ -272,6 +272,11 @@ TEST_F(QueryContentTest, EveryPageOfEveryListHasItsHelp) {
         page.choiceQuestion = pageClass == 1 || pageClass == 100;
         const auto sections = ComposeHelpSections(page, sources);
         EXPECT_FALSE(sections[kExplainSection].empty()) << "topic " << topic << " explains itself";
+        // A page about a point of the story as a whole explains it as the story's, not a throughline's.
+        if (PageText(topic, "QT").starts_with("Story ")) {
+            EXPECT_EQ(sections[kExplainSection].find("this throughline"), std::string::npos)
+                << "topic " << topic;
+        }
         if (page.kind == kStoryPointTopic) {
             EXPECT_FALSE(sections[kTheorySection].empty()) << "topic " << topic << " has its theory";
             EXPECT_FALSE(sections[kUsageSection].empty()) << "topic " << topic << " has its usage notes";
