@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstring>
 
 #include "framework/graphics/FontMapping.h"
@@ -16,6 +17,9 @@ constexpr char kReturn = '\r';
 constexpr char kFormFeed = '\f';
 // A layout taller than the 16-bit rectangle can hold keeps its bottom at the last coordinate.
 constexpr std::int32_t kMaxBottom = 32767;
+// A hyphenated cut leaves at least this many letters of the word on either side of it, where the
+// line holds as many.
+constexpr std::uint32_t kLettersBesideCut = 3;
 
 bool EndsLine(char byte) { return byte == kLineFeed || byte == kReturn || byte == kFormFeed; }
 
@@ -29,6 +33,12 @@ constexpr std::array<bool, 256> kPlainBytes = [] {
     }
     return plain;
 }();
+
+// A letter or a digit (any byte above ASCII but the codes' counts as a letter), not punctuation.
+bool IsLetterOfWord(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return (std::isalnum(value) || value >= 0x80) && byte != kStyleCodeStart && byte != kStyleCodeEnd;
+}
 
 }  // namespace
 
@@ -168,22 +178,53 @@ private:
     }
 
     // Moves the cut of the word before the byte at the position (of the width given, which
-    // overflowed) back until the line's part of the word and a hyphen fit, and marks the line
-    // hyphenated; the bytes moved go on to the next line. Answers their width. A cut that cannot
-    // make room (the line's first byte reached, or a code before it) stays as it was, without a
-    // hyphen.
+    // overflowed) back until the line's part of the word and a hyphen fit, and on until the next
+    // line takes at least kLettersBesideCut of the word, where the line keeps as many; marks the
+    // line hyphenated. The bytes moved go on to the next line. Answers their width. A cut that
+    // cannot make room (the line's first byte reached, or a code before it) stays as it was,
+    // without a hyphen.
     int CutForHyphen(std::uint32_t position, int width) {
         const int hyphen = Advance('-');
         int kept = running_ - width;
         std::uint32_t end = position - 1;
-        while (kept + hyphen > available_ && end > lineStart_) {
+        const auto fits = [&] { return kept + hyphen <= available_; };
+        const auto shortTail = [&] {
+            return WordLettersFrom(end + 1) < kLettersBesideCut && WordLettersTo(end) > kLettersBesideCut;
+        };
+        while ((!fits() || shortTail()) && end > lineStart_) {
             const auto byte = static_cast<unsigned char>(text_[end]);
-            if (!kPlainBytes[byte] || byte == static_cast<unsigned char>(kStyleCodeEnd) || widths_[byte] < 0)
-                return 0;
+            if (!IsWordLetter(byte)) return fits() ? Hyphenate(end, kept, width) : 0;
             kept -= widths_[byte];
             --end;
         }
-        if (kept + hyphen > available_) return 0;
+        return fits() ? Hyphenate(end, kept, width) : 0;
+    }
+
+    // A byte of a word already measured, neither a code's nor a break's.
+    bool IsWordLetter(unsigned char byte) const {
+        return kPlainBytes[byte] && byte != static_cast<unsigned char>(kStyleCodeEnd) && widths_[byte] >= 0;
+    }
+
+    // The number of letters from the position on up to the first other byte (punctuation, a
+    // break, a code, a line end or the end of the text), at most kLettersBesideCut.
+    std::uint32_t WordLettersFrom(std::uint32_t position) const {
+        std::uint32_t count = 0;
+        while (count < kLettersBesideCut && IsLetterOfWord(text_[position + count])) ++count;
+        return count;
+    }
+    // The number of the line's letters up to the position, inclusive, back to the first other
+    // byte; at most kLettersBesideCut + 1.
+    std::uint32_t WordLettersTo(std::uint32_t position) const {
+        std::uint32_t count = 0;
+        while (count <= kLettersBesideCut && position >= lineStart_ + count &&
+               IsLetterOfWord(text_[position - count]))
+            ++count;
+        return count;
+    }
+
+    // Cuts the word after the byte at end, the line keeping the width given (the overflowing byte's
+    // width aside) and a hyphen; answers the width of the bytes that go on to the next line.
+    int Hyphenate(std::uint32_t end, int kept, int width) {
         pendingHyphen_ = true;
         breakPosition_ = end;
         // BreakAt leaves the next line with the bytes after the cut; the overflowing byte is taken

@@ -69,6 +69,9 @@ TEST_F(TextWrapLayoutTest, AWrapThatHyphenatesCutsLeavesRoomForTheHyphen) {
     EXPECT_EQ(lines("abcdefghijkl xy", 5 * advance_), (LineList{"abcd-", "efgh-", "ijkl ", "xy"}));
     EXPECT_EQ(lines(kBoldStart + "abcdefg", 5 * advance_), (LineList{kBoldStart + "abcd-", "efg"}));
     EXPECT_EQ(lines("abc", advance_ + advance_ / 2), (LineList{"a", "b", "c"}));
+    // Three bytes at least go on, and three at least stay where the line holds more.
+    EXPECT_EQ(lines("abcdef.", 5 * advance_), (LineList{"abc-", "def."}));
+    EXPECT_EQ(lines("abcde", 4 * advance_), (LineList{"abc-", "de"}));
 }
 
 TEST_F(TextWrapLayoutTest, LineEndsEndLinesByThemselves) {
