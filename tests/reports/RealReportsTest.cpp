@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -382,6 +383,12 @@ TEST_F(RealReports, TheStoryPointsOutputGivesTheImpactCharactersResolveItsValue)
             EXPECT_NE(text.find(c.main), std::string::npos) << text;
             EXPECT_NE(text.find(name + ": " + c.impact), std::string::npos) << name << ": " << text;
             EXPECT_EQ(text.find("unchosen"), std::string::npos) << text;
+            // The heading it stands under names it.
+            std::istringstream lines(Read(built, made, 6, false));
+            std::string heading;
+            for (std::string line; std::getline(lines, line) && !line.starts_with("\x95 " + name + ": ");)
+                if (!line.empty() && line[0] != '\x95') heading = line;
+            EXPECT_NE(heading.find("Resolve"), std::string::npos) << heading;
         });
     }
 }
