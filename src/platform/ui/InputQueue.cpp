@@ -7,6 +7,7 @@
 #include "platform/ui/Dispatch.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/InputEvents.h"
+#include "platform/ui/InputHold.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Queue.h"
 #include "platform/ui/Screen.h"
@@ -293,6 +294,10 @@ bool TakeInput(MSG* message, HWND filter, UINT first, UINT last, bool remove) {
         }
         InputEvent& event = input.events[i];
         if (Tree().Find(event.message.hwnd) == nullptr) {
+            input.events.erase(input.events.begin() + static_cast<std::ptrdiff_t>(i));
+            continue;
+        }
+        if (input.hold != nullptr && input.hold->Keep(event)) {
             input.events.erase(input.events.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
         }

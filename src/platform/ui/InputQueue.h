@@ -10,6 +10,10 @@
 
 #include "platform/ui/Messages.h"
 
+namespace win {
+class InputHold;
+}  // namespace win
+
 namespace win::detail {
 
 using KeyStates = std::array<BYTE, 256>;
@@ -54,6 +58,7 @@ struct InputState {
     bool lastKeyTextUnkept = false;
     unsigned long keyDownsTaken = 0;  // key-down messages removed from the queue so far
     bool altAlone = false;            // Alt went down as a system key, and no other system key since
+    InputHold* hold = nullptr;        // the hold living now, which keeps back the keys it chooses
 };
 
 InputState& Input();
