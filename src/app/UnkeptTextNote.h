@@ -1,9 +1,8 @@
 #pragma once
 // The note that characters typed or pasted could not be kept in a story, shown once a run. The
 // window layer tells the frame window of such characters (platform/ui/UnkeptText.h). The note does
-// not cut into the writer's typing: it waits until the keys have paused for a moment, and keys
-// typed as it comes up, and on while the writer goes on typing, are held back from it and go to
-// where they were typed once it is gone. So no key meant for the text is lost or dismisses it.
+// not cut into the writer's typing: it waits until the writer pauses, and the keys typed while it
+// is up go where they were typed once it has been read (framework/TypingHold.h).
 
 #include "platform/sys/WinTypes.h"
 
@@ -17,9 +16,6 @@ public:
         "shown again until Fablecore is started again.";
     // The frame window's timer that waits for a pause.
     static constexpr win::UINT_PTR kTimerId = 58;
-    // A pause in typing (milliseconds): the note comes once no key or mouse input has come for this
-    // long, and with it up takes keys only after such a pause.
-    static constexpr win::UINT kTypingPause = 1000;
 
     // Takes the window layer's message and the note's timer, sent to the frame window; answers
     // whether the message was one of them.
@@ -27,8 +23,6 @@ public:
 
 private:
     void OnTimer(win::HWND frame);
-    // Shows the note with the keys held back, and gives the keys held to the focus window after.
-    static void Show();
 
     enum class State { Untold, Waiting, Told } state_ = State::Untold;
 };

@@ -23,7 +23,6 @@
 #include "app/SplashAppearance.h"
 #include "app/StoryCommandIds.h"
 #include "app/TermPrefArea.h"
-#include "app/UnkeptTextNote.h"
 #include "foundation/pfm/PText.h"
 #include "framework/AboutAppLib.h"
 #include "framework/Alerts.h"
@@ -32,6 +31,7 @@
 #include "framework/ItemObjectFactory.h"
 #include "framework/StandardCommands.h"
 #include "framework/TWindow.h"
+#include "framework/TypingHold.h"
 #include "framework/WindowItems.h"
 #include "framework/graphics/Cursors.h"
 #include "items/CheckBox.h"
@@ -823,50 +823,55 @@ TEST_F(ProgramTest, AnExampleStoryOpensFromTheFileMenu) {
     EXPECT_EQ(MessageBoxes(presenter), 0u);
 }
 
-// A character a story cannot hold typed into the story's title: the note comes once the keys have
-// paused; keys typed as it comes up are held back from it and go to the title, where the writer was,
-// once it has been read.
+// A character a story cannot hold typed into the comments: the note comes once the keys have
+// paused; keys typed while it is up, as it comes and after it has been up a while, are held back
+// from it and go to the comments, where the writer was, once it has been read, a shortcut among
+// them acting as a shortcut. Return after a pause answers it.
 TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     InstallBuiltDataFiles();
-    constexpr DWORD kPause = UnkeptTextNote::kTypingPause;
     const auto noteUp = [] { return FindWindowA("#32770", nullptr) != nullptr; };
+    HWND comments = nullptr;
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
-    Then([&] { Shortcut(presenter, '3'); });
+    Then([&] { Shortcut(presenter, '4'); });
     Then([&] {
-        presenter.PressKey(VK_END);
+        comments = GetFocus();
         InjectText("a?", true);
     });
     // The writer types on after less than a pause, then stops.
     Then([&] {
-        presenter.Advance(kPause * 3 / 4);
+        presenter.Advance(kTypingPause * 3 / 4);
         presenter.TypeText("b");
     });
-    Then([&] { presenter.Advance(kPause * 3 / 4); });
+    Then([&] { presenter.Advance(kTypingPause * 3 / 4); });
     Then([&] {
         EXPECT_FALSE(noteUp());
-        presenter.Advance(kPause);
+        presenter.Advance(kTypingPause);
     });
-    // Keys typed on are held back from the note; one after a pause answers it.
     Then([&] {
         ASSERT_TRUE(noteUp());
+        presenter.PressKey(VK_SPACE);
+        presenter.Advance(kTypingPause);
         presenter.PressKey(VK_SPACE);
         presenter.KeyDown(VK_SHIFT);
         presenter.PressKey('C');
         presenter.KeyUp(VK_SHIFT);
+        Shortcut(presenter, '3');
     });
     Then([&] {
         ASSERT_TRUE(noteUp());
-        presenter.Advance(kPause);
+        presenter.Advance(kTypingPause);
         presenter.PressKey(VK_RETURN);
     });
     Then([&] {
-        EXPECT_FALSE(noteUp());
         char text[32] = {};
-        GetWindowTextA(GetFocus(), text, sizeof text);
-        EXPECT_STREQ(text, "Your Storya?b C");
+        GetWindowTextA(comments, text, sizeof text);
+        EXPECT_STREQ(text, "a?b  C");
+        GetWindowTextA(GetActiveWindow(), text, sizeof text);
+        EXPECT_STREQ(text, "Story Information") << "Ctrl+3 acted";
         presenter.PressKey(VK_ESCAPE);
     });
     Then([&] { Shortcut(presenter, 'Q'); });
+    Then([&] { presenter.PressKey('N'); });
     EXPECT_EQ(RunProgram(), 0);
 }
 

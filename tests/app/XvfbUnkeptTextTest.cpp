@@ -1,11 +1,11 @@
 // Characters a story cannot hold, typed with real keys and pasted from another program in the
 // program on an Xvfb display: the writer is told in a note the first time, once the typing stops,
-// and not again while the program runs; each such character is kept as "?", and the rest of the
-// text as it was typed.
+// which takes none of the keys typed on, and not again while the program runs; each such
+// character is kept as "?", and the rest of the text as it was typed.
 
 #include <string>
 
-#include "app/UnkeptTextNote.h"
+#include "framework/TypingHold.h"
 // Last: the X headers define names that other headers use otherwise.
 #include "XvfbSessionFixture.h"
 
@@ -40,10 +40,10 @@ protected:
         XTestFakeKeyEvent(display, static_cast<unsigned>(spare), False, CurrentTime);
         XFlush(display);
     }
-    // The note read, and OK pressed: a key that comes before the note has been up for a pause in
-    // typing is taken for typing, and held back from it.
+    // The note read, and Return pressed: before a pause in typing it would be taken for typing, and
+    // held back from the note.
     void ReadAndDismissTheNote() const {
-        std::this_thread::sleep_for(std::chrono::milliseconds(UnkeptTextNote::kTypingPause));
+        std::this_thread::sleep_for(std::chrono::milliseconds(kTypingPause));
         PressAndSettle(XK_Return);
     }
 };
@@ -62,13 +62,16 @@ TEST_F(XvfbUnkeptText, TypedCharactersAStoryCannotHoldAreToldOnceAndKeptAsQuesti
     TypeSymbol(XK_Greek_beta);
     Type(" Wei.");
     ExpectScreen("xvfb-unkept-typed.png");
+    // Words typed with the note up a while wait for it to be read, the space among them too.
+    std::this_thread::sleep_for(std::chrono::milliseconds(kTypingPause));
+    Type("hello world");
     // OK; an omega, a space and a word, and a Chinese letter pasted: no note comes between them.
     ReadAndDismissTheNote();
     TypeSymbol(XK_Greek_OMEGA);
     Type(" ok ");
     Chord(display, XK_Control_L, XK_v);
     ASSERT_NO_FATAL_FAILURE(SaveAs(saved));
-    EXPECT_TRUE(FileHolds(saved, " X?Y Name: ? Wei.? ok ? pasted"));
+    EXPECT_TRUE(FileHolds(saved, " X?Y Name: ? Wei.hello world? ok ? pasted"));
     Chord(display, XK_Control_L, XK_q);
     EXPECT_EQ(Ended(), 0);
 }

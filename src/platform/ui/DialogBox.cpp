@@ -82,7 +82,6 @@ LONG_PTR DialogBoxIndirectParamA(HINSTANCE, const DLGTEMPLATE* dialogTemplate, H
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        if (ModalMessageFilter::Takes(message)) continue;
         if (!IsDialogMessageA(dialog, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);

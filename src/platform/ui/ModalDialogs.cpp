@@ -13,11 +13,6 @@ std::function<void()>& FreedHook() {
     return hook;
 }
 
-ModalMessageFilter*& LivingFilter() {
-    static ModalMessageFilter* filter = nullptr;
-    return filter;
-}
-
 }  // namespace
 
 void BeginModalDialog() { ++ModalDepth(); }
@@ -30,18 +25,6 @@ void EndModalDialog() {
 BOOL IsModalDialogUp() { return ModalDepth() > 0; }
 
 void SetFrameFreedHook(std::function<void()> hook) { FreedHook() = std::move(hook); }
-
-ModalMessageFilter::ModalMessageFilter(std::function<bool(MSG&)> filter)
-    : filter_(std::move(filter)), previous_(LivingFilter()) {
-    LivingFilter() = this;
-}
-
-ModalMessageFilter::~ModalMessageFilter() { LivingFilter() = previous_; }
-
-bool ModalMessageFilter::Takes(MSG& message) {
-    const ModalMessageFilter* filter = LivingFilter();
-    return filter != nullptr && filter->filter_ && filter->filter_(message);
-}
 
 namespace detail {
 

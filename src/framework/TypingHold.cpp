@@ -1,0 +1,53 @@
+#include "framework/TypingHold.h"
+
+#include <cstdint>
+
+#include "platform/ui/DialogCodes.h"
+#include "platform/ui/EditControl.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/VirtualKeys.h"
+
+using namespace win;
+
+bool WriterHasPaused(HWND window, UINT_PTR timer) {
+    LASTINPUTINFO input;
+    GetLastInputInfo(&input);
+    const DWORD quiet = GetTickCount() - input.dwTime;
+    if (quiet >= kTypingPause) return true;
+    SetTimer(window, timer, kTypingPause - quiet, nullptr);
+    return false;
+}
+
+TypingHold::TypingHold()
+    : window_(GetFocus()),
+      lastKept_(GetTickCount()),
+      hold_([this](const MSG& message) { return Keeps(message); }) {
+    field_ = window_ != nullptr && (SendMessageA(window_, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0;
+    if (field_)
+        SendMessageA(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start_), reinterpret_cast<LPARAM>(&end_));
+}
+
+TypingHold::~TypingHold() {
+    if (field_ && GetFocus() == window_) SendMessageA(window_, EM_SETSEL, start_, end_);
+}
+
+bool TypingHold::Keeps(const MSG& message) {
+    const std::size_t key = message.wParam & 0xFF;
+    // How much later than the last key kept the message came (earlier, as keys given back by an
+    // earlier hold did: less than 0).
+    const auto later = static_cast<std::int32_t>(message.time - lastKept_);
+    if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
+        if (answering_[key]) {
+            answering_[key] = false;
+            return false;
+        }
+    } else if (message.message == WM_KEYDOWN && (key == VK_RETURN || key == VK_ESCAPE) &&
+               later >= static_cast<std::int32_t>(kTypingPause)) {
+        answering_[key] = true;
+        return false;
+    }
+    if (later > 0) lastKept_ = message.time;
+    return true;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// What the program asks or tells of its own accord, not in answer to the writer (the reminder to
+// save, a note), must not cut into the writer's typing nor take it for an answer. It comes once the
+// writer has paused (WriterHasPaused), and while it is up a TypingHold keeps every key typed from
+// it: the keys go where they were typed once it has been answered, as if typed then (into the
+// text, or as a shortcut of the menus). Only what cannot be typing answers it: a click, or Return
+// or Escape pressed after a pause in typing.
+
+#include <bitset>
+
+#include "platform/sys/WinTypes.h"
+#include "platform/ui/InputHold.h"
+
+// A pause in typing (milliseconds).
+inline constexpr win::UINT kTypingPause = 1000;
+
+// Whether no key or mouse input has come for a pause in typing. When some has, the window's timer
+// is set to fire once there may have been one (its handler kills it).
+bool WriterHasPaused(win::HWND window, win::UINT_PTR timer);
+
+class TypingHold {
+public:
+    // Keeps the keys typed from now on from what the program is about to ask.
+    TypingHold();
+    // The writer's place is put back, and the keys kept go there.
+    ~TypingHold();
+    TypingHold(const TypingHold&) = delete;
+    TypingHold& operator=(const TypingHold&) = delete;
+
+    // The question was answered: what it brings up next (a file chooser) takes keys as usual. The
+    // keys kept still wait for the hold to go.
+    void Stop() { hold_.Stop(); }
+
+private:
+    bool Keeps(const win::MSG& message);
+
+    // Where the writer was typing: the focus window, and its selection when it is a text field. A
+    // field given the focus back may select its whole text, ready to be typed over.
+    win::HWND window_;
+    bool field_ = false;
+    win::DWORD start_ = 0;
+    win::DWORD end_ = 0;
+    win::DWORD lastKept_;         // when the last key kept was typed (at first: when the hold began)
+    std::bitset<256> answering_;  // keys that went down to the question: they come up to it too
+    win::InputHold hold_;
+};
