@@ -9,11 +9,13 @@
 #include "framework/InputHelpers.h"
 #include "framework/TAppl.h"
 #include "framework/TDoc.h"
+#include "framework/TypingHold.h"
 #include "framework/WindowUtilities.h"
 #include "platform/sys/Bell.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/Timer.h"
 #include "platform/ui/Window.h"
 
 using namespace win;
@@ -45,7 +47,8 @@ void AutoSaveManager::Configure(bool enabled, std::uint32_t interval) {
 }
 
 void AutoSaveManager::OnTimer(std::uint32_t id) {
-    if (id == kAutoSaveTimerId && enabled_) CheckDocuments();
+    if (id == kAutoSavePauseTimerId) KillTimer(application_->GetFrameWindow(), id);
+    if ((id == kAutoSaveTimerId || id == kAutoSavePauseTimerId) && enabled_) CheckDocuments();
 }
 
 void AutoSaveManager::ResumePending() {
@@ -61,6 +64,7 @@ void AutoSaveManager::CheckDocuments() {
     std::vector<TDoc*> documents;
     for (std::int32_t i = 0; i < application_->GetDocumentCount(); ++i)
         documents.push_back(application_->GetDocument(i));
+    bool asked = false;
     for (TDoc* document : documents) {
         if (!StillOpen(*application_, document)) continue;
         if (!document->IsDirty() || now - document->GetChangeTime() < interval_) continue;
@@ -72,10 +76,16 @@ void AutoSaveManager::CheckDocuments() {
             skip = true;
         }
         if (skip || IsIconic(application_->GetFrameWindow()) || GetCapture() != nullptr) break;
+        // The first question waits for the writer to pause in typing (the check comes again then);
+        // the others follow it.
+        if (!asked && !WriterHasPaused(application_->GetFrameWindow(), kAutoSavePauseTimerId)) break;
+        asked = true;
         prompting_ = true;
         MessageBeep(MB_ICONEXCLAMATION);
         const std::string question = "AutoSave document '" + document->GetFileName() + "' now?";
+        TypingHold typing;  // the keys typed go to the text once the document is saved
         const int answer = AskYesNoCancel(question.c_str(), 0, true);
+        typing.Stop();
         if (StillOpen(*application_, document)) {
             if (answer == kAnswerYes) {
                 document->Save(nullptr);

@@ -1,7 +1,8 @@
 #pragma once
 // The reminder to save: a timer on the frame window fires every 50 seconds, and each changed
 // document whose last change is older than the interval gets the question "AutoSave document '%s'
-// now?". While an AutoSaveInhibitor lives no question is asked.
+// now?". While an AutoSaveInhibitor lives no question is asked. The question waits for the writer
+// to pause in typing, and keeps the keys typed while it is up from it (TypingHold.h).
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,8 @@ class TAppl;
 
 inline constexpr std::uint32_t kAutoSaveTimerId = 57;
 inline constexpr std::uint32_t kAutoSavePeriod = 50000;  // milliseconds
+// The frame's timer that waits for the writer to pause before the question.
+inline constexpr std::uint32_t kAutoSavePauseTimerId = 59;
 
 class AutoSaveManager {
 public:
@@ -23,7 +26,8 @@ public:
     // On or off, and the time (in sixtieths of a second) a document may stay changed; runs the
     // timer when on and not inhibited, else stops it.
     void Configure(bool enabled, std::uint32_t interval);
-    // The frame's timer: checks the documents when it is the autosave timer and autosave is on.
+    // The frame's timer: checks the documents when it is the autosave timer, or the writer's pause
+    // waited for, and autosave is on.
     void OnTimer(std::uint32_t id);
     // After a check was put off while the program was in the background: checks again now.
     void ResumePending();

@@ -6,6 +6,7 @@
 
 #include "ApplicationFixture.h"
 #include "IdleSteps.h"
+#include "framework/TypingHold.h"
 #include "framework/WindowUtilities.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
@@ -99,8 +100,12 @@ protected:
     IdleSteps steps{presenter};
 
     void Then(std::function<void()> step) { steps.Then(std::move(step)); }
+    // Return after a pause in typing.
     void PressYes() {
-        Then([this] { presenter.PressKey(VK_RETURN); });
+        Then([this] {
+            presenter.Advance(kTypingPause);
+            presenter.PressKey(VK_RETURN);
+        });
     }
     TestDoc* Changed(const char* name) {
         const FileRef file(name);
@@ -115,16 +120,27 @@ TEST_F(AutoSaveQuestion, TheTimerFiringWhileTheQuestionIsUpAsksNothingMore) {
     manager().Configure(true, kOneMinute);
     TestDoc* first = Changed("/stories/first");
     TestDoc* second = Changed("/stories/second");
-    presenter.Advance(61000);
     Then([&] {
         presenter.Advance(kAutoSavePeriod);  // the frame's timer fires inside the question
         EXPECT_EQ(Questions(), 1u);
+        // Keys typed on, even after a pause, wait for the text rather than answer No and Yes.
+        presenter.PressKey('N');
+        presenter.PressKey(VK_SPACE);
     });
     Then([&] { EXPECT_EQ(Questions(), 1u); });
     PressYes();
     PressYes();
-    NextTick();
+    // Typing as the timer fires, the writer is asked once they pause.
+    presenter.Advance(61000);
+    presenter.PressKey('X');
+    manager().OnTimer(kAutoSaveTimerId);
+    EXPECT_EQ(Questions(), 0u);
+    presenter.Advance(kTypingPause);
+    presenter.DispatchPending();
     ASSERT_EQ(Questions(), 2u);
+    EXPECT_EQ(application->previewedKeys,
+              (std::vector<std::int32_t>{kKeyLetterA + ('X' - 'A') * 256, kKeyLetterA + ('N' - 'A') * 256,
+                                         kKeySpace}));
     EXPECT_EQ(presenter.PromptsAsked()[0].text, "AutoSave document 'first' now?");
     EXPECT_EQ(presenter.PromptsAsked()[1].text, "AutoSave document 'second' now?");
     EXPECT_EQ(first->saves, 1);
