@@ -1,5 +1,8 @@
 #include "platform/present/SdlKeys.h"
 
+#include <utility>
+
+#include "platform/ui/InputEvents.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace win {
@@ -90,6 +93,14 @@ MappedKey MapSdlKey(SDL_Scancode scancode, SDL_Keycode keycode, bool numLock) {
         case SDL_SCANCODE_RGUI: return MappedKey{VK_RWIN, true};
         default: return MappedKey{};
     }
+}
+
+void SetHeldModifiers(SDL_Keymod modifiers) {
+    static constexpr std::pair<int, UINT> kModifiers[] = {
+        {KMOD_LSHIFT, VK_LSHIFT},  {KMOD_RSHIFT, VK_RSHIFT}, {KMOD_LCTRL, VK_LCONTROL},
+        {KMOD_RCTRL, VK_RCONTROL}, {KMOD_LALT, VK_LMENU},    {KMOD_RALT, VK_RMENU},
+    };
+    for (const auto& [modifier, key] : kModifiers) SetHeldKeyState(key, (modifiers & modifier) != 0);
 }
 
 }  // namespace win

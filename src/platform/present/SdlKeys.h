@@ -1,5 +1,6 @@
 #pragma once
-// The keys of the SDL presenter: SDL key events as virtual keys.
+// The keys of the SDL presenter: SDL key events as virtual keys, and the modifier keys SDL reports
+// held.
 
 #include <SDL2/SDL_keyboard.h>
 
@@ -16,5 +17,8 @@ struct MappedKey {
 // place on the keyboard, the punctuation keys as on the US layout. Keypad keys are digits and the
 // decimal point with Num Lock on, and the navigation keys they carry with it off.
 MappedKey MapSdlKey(SDL_Scancode scancode, SDL_Keycode keycode, bool numLock);
+
+// Sets the window layer's Shift, Ctrl and Alt, each side, held or not as SDL's modifier bits say.
+void SetHeldModifiers(SDL_Keymod modifiers);
 
 }  // namespace win

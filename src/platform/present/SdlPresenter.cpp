@@ -106,6 +106,9 @@ SdlPresenter::SdlPresenter(const std::string& title, SIZE size) {
     SDL_GetWindowPosition(window_, &x, &y);
     SetFramePlace(POINT{x, y});
     SyncToggleKeys();
+    // Shift, Ctrl or Alt held as the program starts is down at once (Alt and Shift offer new
+    // preferences), not only when the key events SDL made of them are taken.
+    SetHeldModifiers(SDL_GetModState());
     // A frame interval passes before a busy program's first present: a quick start shows its first
     // frame whole, once, when it first waits for input.
     lastBlit_ = Now();

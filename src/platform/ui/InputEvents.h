@@ -36,6 +36,9 @@ void InjectMouseButton(MouseButton button, bool down, POINT screenPoint);
 void InjectMouseWheel(int delta, POINT screenPoint);
 // Sets the toggled state of Caps Lock, Num Lock or Scroll Lock to what the OS reports.
 void SetToggleKeyState(UINT virtualKey, bool on);
+// Sets whether a key is held down to what the OS reports, without a key message: a key held when
+// the program starts, which it hears of no other way. VK_LSHIFT, VK_RMENU, ... name the side.
+void SetHeldKeyState(UINT virtualKey, bool down);
 // The application as a whole gains or loses activation (the OS window's focus): WM_ACTIVATEAPP goes
 // to every top-level window, and the active window is deactivated or activated again.
 void SetApplicationActive(bool active);

@@ -342,55 +342,80 @@ const std::string* LayoutTextFor(const MSG& message) {
 
 using namespace detail;
 
-void InjectKey(const KeyInput& key) {
-    InputState& input = Input();
-    UINT generic = key.virtualKey & 0xFF;
-    UINT side = generic;
-    bool extended = key.extended;
-    switch (generic) {
+namespace {
+
+// A key's generic key (VK_SHIFT for VK_LSHIFT) and the side it stands for (VK_LSHIFT for VK_SHIFT;
+// the right-hand Ctrl and Alt are extended keys).
+struct KeySide {
+    UINT generic = 0;
+    UINT side = 0;
+    bool extended = false;
+};
+
+KeySide SideOf(UINT virtualKey, bool extended) {
+    KeySide key{virtualKey & 0xFF, virtualKey & 0xFF, extended};
+    switch (key.generic) {
         case VK_LSHIFT:
-        case VK_RSHIFT: generic = VK_SHIFT; break;
+        case VK_RSHIFT: key.generic = VK_SHIFT; break;
         case VK_LCONTROL:
         case VK_RCONTROL:
-            extended = extended || side == VK_RCONTROL;
-            generic = VK_CONTROL;
+            key.extended = extended || key.side == VK_RCONTROL;
+            key.generic = VK_CONTROL;
             break;
         case VK_LMENU:
         case VK_RMENU:
-            extended = extended || side == VK_RMENU;
-            generic = VK_MENU;
+            key.extended = extended || key.side == VK_RMENU;
+            key.generic = VK_MENU;
             break;
-        case VK_SHIFT: side = VK_LSHIFT; break;
-        case VK_CONTROL: side = extended ? VK_RCONTROL : VK_LCONTROL; break;
-        case VK_MENU: side = extended ? VK_RMENU : VK_LMENU; break;
+        case VK_SHIFT: key.side = VK_LSHIFT; break;
+        case VK_CONTROL: key.side = extended ? VK_RCONTROL : VK_LCONTROL; break;
+        case VK_MENU: key.side = extended ? VK_RMENU : VK_LMENU; break;
         default: break;
     }
+    return key;
+}
+
+UINT OtherSide(UINT side) {
+    switch (side) {
+        case VK_LSHIFT: return VK_RSHIFT;
+        case VK_RSHIFT: return VK_LSHIFT;
+        case VK_LCONTROL: return VK_RCONTROL;
+        case VK_RCONTROL: return VK_LCONTROL;
+        case VK_LMENU: return VK_RMENU;
+        default: return VK_LMENU;
+    }
+}
+
+// The side's key goes down or up; a generic modifier is down while either side is.
+void SetSideDown(KeyStates& keys, const KeySide& key, bool down) {
+    SetDown(keys, key.side, down);
+    if (key.side != key.generic) SetDown(keys, key.generic, down || IsDown(keys, OtherSide(key.side)));
+}
+
+}  // namespace
+
+void InjectKey(const KeyInput& key) {
+    InputState& input = Input();
+    const KeySide sided = SideOf(key.virtualKey, key.extended);
     KeyStates& keys = input.asyncKeys;
     InputEvent event;
     event.kind = InputEvent::Kind::Key;
-    event.virtualKey = generic;
+    event.virtualKey = sided.generic;
     event.down = key.down;
-    event.extended = extended;
-    event.wasDown = IsDown(keys, side);
+    event.extended = sided.extended;
+    event.wasDown = IsDown(keys, sided.side);
     event.scanCode = key.scanCode;
     event.text = key.text;
     event.unkept = key.unkept;
-    SetDown(keys, side, key.down);
-    if (side != generic) {
-        auto otherSide = [](UINT s) {
-            switch (s) {
-                case VK_LSHIFT: return VK_RSHIFT;
-                case VK_RSHIFT: return VK_LSHIFT;
-                case VK_LCONTROL: return VK_RCONTROL;
-                case VK_RCONTROL: return VK_LCONTROL;
-                case VK_LMENU: return VK_RMENU;
-                default: return VK_LMENU;
-            }
-        };
-        SetDown(keys, generic, key.down || IsDown(keys, otherSide(side)));
-    }
+    SetSideDown(keys, sided, key.down);
     event.keys = keys;
     Push(std::move(event));
+}
+
+void SetHeldKeyState(UINT virtualKey, bool down) {
+    InputState& input = Input();
+    const KeySide sided = SideOf(virtualKey, false);
+    for (KeyStates* keys : {&input.asyncKeys, &input.messageKeys}) SetSideDown(*keys, sided, down);
 }
 
 void InjectText(std::string_view cp1252Text, bool unkept) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/present/SdlKeys.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace {
@@ -40,6 +41,18 @@ TEST(SdlKeys, KeypadKeysDependOnNumLock) {
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_PERIOD, SDLK_KP_PERIOD, true).virtualKey, VK_DECIMAL);
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_PERIOD, SDLK_KP_PERIOD, false).virtualKey, VK_DELETE);
     EXPECT_EQ(MapSdlKey(SDL_SCANCODE_KP_PLUS, SDLK_KP_PLUS, false).virtualKey, VK_ADD);
+}
+
+// Modifiers SDL reports held are down on their side, and as Shift, Ctrl or Alt while either side is.
+TEST(SdlKeys, ModifiersHeldAreDownOnTheirSide) {
+    SetHeldModifiers(static_cast<SDL_Keymod>(KMOD_LSHIFT | KMOD_RALT));
+    EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0);
+    EXPECT_LT(GetKeyState(VK_RMENU), 0);
+    EXPECT_GE(GetKeyState(VK_LMENU), 0);
+    EXPECT_LT(GetKeyState(VK_MENU), 0);
+    EXPECT_GE(GetAsyncKeyState(VK_CONTROL), 0);
+    SetHeldModifiers(KMOD_NONE);
+    EXPECT_GE(GetAsyncKeyState(VK_SHIFT), 0);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // A small program for the end-to-end test of the SDL presenter: a frame window with a menu bar and a
 // child window, each painting its own colour. It reports what it receives on standard output, one
-// line each (a move with the frame's place on the desktop); at the key 'm' it moves the frame, and at
-// 'q' saves the screen as the PNG file named on its command line and ends.
+// line each (a move with the frame's place on the desktop), and first whether Shift and Alt were held
+// as it started; at the key 'm' it moves the frame, and at 'q' saves the screen as the PNG file named
+// on its command line and ends.
 
 #include <cstdio>
 
@@ -12,6 +13,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/Presenter.h"
+#include "platform/ui/VirtualKeys.h"
 #include "platform/ui/Window.h"
 
 namespace {
@@ -118,6 +120,7 @@ int main(int argc, char** argv) {
     SetFocus(frame);
     UpdateWindow(frame);
     Report("ready");
+    Report("held %ld %ld", GetAsyncKeyState(VK_SHIFT) < 0, GetAsyncKeyState(VK_MENU) < 0);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {
         TranslateMessage(&message);
