@@ -83,7 +83,7 @@ void AutoSaveManager::CheckDocuments() {
         prompting_ = true;
         MessageBeep(MB_ICONEXCLAMATION);
         const std::string question = "AutoSave document '" + document->GetFileName() + "' now?";
-        TypingHold typing;  // the keys typed go to the text once the document is saved
+        TypingHold typing("YN");  // the keys typed go to the text once the document is saved
         const int answer = AskYesNoCancel(question.c_str(), 0, true);
         typing.Stop();
         if (StillOpen(*application_, document)) {

@@ -20,9 +20,18 @@ bool WriterHasPaused(HWND window, UINT_PTR timer) {
     return false;
 }
 
-TypingHold::TypingHold()
+namespace {
+
+bool IsModifier(std::size_t key) {
+    return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || (key >= VK_LSHIFT && key <= VK_RMENU);
+}
+
+}  // namespace
+
+TypingHold::TypingHold(std::string_view buttonLetters)
     : window_(GetFocus()),
       lastKept_(GetTickCount()),
+      buttonLetters_(buttonLetters),
       hold_([this](const MSG& message) { return Keeps(message); }) {
     field_ = window_ != nullptr && (SendMessageA(window_, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0;
     if (field_)
@@ -38,13 +47,16 @@ bool TypingHold::Keeps(const MSG& message) {
     // How much later than the last key kept the message came (earlier, as keys given back by an
     // earlier hold did: less than 0).
     const auto later = static_cast<std::int32_t>(message.time - lastKept_);
+    const bool paused = later >= static_cast<std::int32_t>(kTypingPause);
+    if (IsModifier(key)) return false;
     if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
         if (answering_[key]) {
             answering_[key] = false;
             return false;
         }
-    } else if (message.message == WM_KEYDOWN && (key == VK_RETURN || key == VK_ESCAPE) &&
-               later >= static_cast<std::int32_t>(kTypingPause)) {
+    } else if (paused && ((message.message == WM_KEYDOWN && (key == VK_RETURN || key == VK_ESCAPE)) ||
+                          (message.message == WM_SYSKEYDOWN && buttonLetters_.find(static_cast<char>(key)) !=
+                                                                     std::string::npos))) {
         answering_[key] = true;
         return false;
     }

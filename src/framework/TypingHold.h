@@ -4,9 +4,13 @@
 // writer has paused (WriterHasPaused), and while it is up a TypingHold keeps every key typed from
 // it: the keys go where they were typed once it has been answered, as if typed then (into the
 // text, or as a shortcut of the menus). Only what cannot be typing answers it: a click, or Return
-// or Escape pressed after a pause in typing.
+// or Escape pressed after a pause in typing, or after a pause Alt with the letter of one of its
+// buttons. Shift, Ctrl and Alt alone are no typing: they are never kept, and each key kept goes back
+// with the modifiers it was typed with.
 
 #include <bitset>
+#include <string>
+#include <string_view>
 
 #include "platform/sys/WinTypes.h"
 #include "platform/ui/InputHold.h"
@@ -20,8 +24,9 @@ bool WriterHasPaused(win::HWND window, win::UINT_PTR timer);
 
 class TypingHold {
 public:
-    // Keeps the keys typed from now on from what the program is about to ask.
-    TypingHold();
+    // Keeps the keys typed from now on from what the program is about to ask, whose buttons answer
+    // to Alt with one of the letters named (capitals).
+    explicit TypingHold(std::string_view buttonLetters = {});
     // The writer's place is put back, and the keys kept go there.
     ~TypingHold();
     TypingHold(const TypingHold&) = delete;
@@ -41,6 +46,7 @@ private:
     win::DWORD start_ = 0;
     win::DWORD end_ = 0;
     win::DWORD lastKept_;         // when the last key kept was typed (at first: when the hold began)
+    std::string buttonLetters_;
     std::bitset<256> answering_;  // keys that went down to the question: they come up to it too
     win::InputHold hold_;
 };
