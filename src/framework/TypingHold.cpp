@@ -42,21 +42,24 @@ TypingHold::~TypingHold() {
     if (field_ && GetFocus() == window_) SendMessageA(window_, EM_SETSEL, start_, end_);
 }
 
+bool TypingHold::Answers(const MSG& message) const {
+    const std::size_t key = message.wParam & 0xFF;
+    if (message.message == WM_KEYDOWN) return key == VK_RETURN || key == VK_ESCAPE;
+    return message.message == WM_SYSKEYDOWN && buttonLetters_.find(static_cast<char>(key)) != std::string::npos;
+}
+
 bool TypingHold::Keeps(const MSG& message) {
     const std::size_t key = message.wParam & 0xFF;
+    if (IsModifier(key)) return false;
     // How much later than the last key kept the message came (earlier, as keys given back by an
     // earlier hold did: less than 0).
     const auto later = static_cast<std::int32_t>(message.time - lastKept_);
-    const bool paused = later >= static_cast<std::int32_t>(kTypingPause);
-    if (IsModifier(key)) return false;
     if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
         if (answering_[key]) {
             answering_[key] = false;
             return false;
         }
-    } else if (paused && ((message.message == WM_KEYDOWN && (key == VK_RETURN || key == VK_ESCAPE)) ||
-                          (message.message == WM_SYSKEYDOWN && buttonLetters_.find(static_cast<char>(key)) !=
-                                                                     std::string::npos))) {
+    } else if (later >= static_cast<std::int32_t>(kTypingPause) && Answers(message)) {
         answering_[key] = true;
         return false;
     }

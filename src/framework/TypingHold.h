@@ -38,6 +38,8 @@ public:
 
 private:
     bool Keeps(const win::MSG& message);
+    // Whether the key pressed answers the question when it comes after a pause in typing.
+    bool Answers(const win::MSG& message) const;
 
     // Where the writer was typing: the focus window, and its selection when it is a text field. A
     // field given the focus back may select its whole text, ready to be typed over.
