@@ -90,10 +90,8 @@ std::string NameInStory(IStoryDocument* story, PFMSegmentKey key, SceneManager& 
         return FormatText("the scene \"%s\"", name);
     }
     if (key.type != FourCCOf("CHAR")) return {};
-    for (std::int32_t i = 0; i < characters.GetCount(); ++i) {
-        if (characters.IdAt(i) == key.id) return CharacterInStory(story, *characters.RecordAt(i));
-    }
-    return {};
+    const CharInfoRec* character = characters.RecordAt(characters.IndexOf(key.id));
+    return character ? CharacterInStory(story, *character) : std::string();
 }
 
 // Copies a raw segment of the current store under a new type (id 0) and removes the old one.
