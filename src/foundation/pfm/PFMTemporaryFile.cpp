@@ -44,8 +44,7 @@ bool ReadRecord(const std::string& record, std::string& path) {
 
 bool IsNamedBy(const std::string& path, const win::PathIdentity& identity) {
     win::PathIdentity named;
-    return win::GetPathIdentity(path.c_str(), named) && named.device == identity.device &&
-           named.inode == identity.inode;
+    return win::GetPathIdentity(path.c_str(), named) && named == identity;
 }
 
 }  // namespace

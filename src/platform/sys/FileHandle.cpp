@@ -174,8 +174,7 @@ BOOL DeleteFileIfUnheld(const char* path, const PathIdentity* identity) {
     bool removable = ::fcntl(fd, F_OFD_SETLK, &lock) == 0 && ::fstat(fd, &open) == 0 &&
                      S_ISREG(open.st_mode) && ::lstat(systemPath.c_str(), &named) == 0 &&
                      open.st_dev == named.st_dev && open.st_ino == named.st_ino &&
-                     (!identity || (identity->device == static_cast<std::uint64_t>(open.st_dev) &&
-                                    identity->inode == static_cast<std::uint64_t>(open.st_ino)));
+                     (!identity || *identity == PathIdentity{open.st_dev, open.st_ino});
     // Removed while the lock is ours: an opener that comes now finds the name gone.
     if (removable) removable = ::unlink(systemPath.c_str()) == 0;
     const int error = errno;

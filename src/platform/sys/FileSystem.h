@@ -29,6 +29,8 @@ BOOL GetPathInfo(const char* path, PathInfo& info);
 struct PathIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
+
+    friend bool operator==(const PathIdentity&, const PathIdentity&) = default;
 };
 
 // The identity of what the path names (symbolic links followed), without asking for the write
