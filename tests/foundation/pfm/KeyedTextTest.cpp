@@ -178,8 +178,11 @@ TEST(KeyedText, EntriesBeforeAnErrorStay) {
 TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) {
     KeyedText record = Parsed(Stored("\\NMc:Bob\\SSSynopsisc#2:abcdef\\Synopsisc:x\\Titlec:T\\"));
     EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"NM", "Synopsis", "Title"}));
+    EXPECT_EQ(record.DamagedAt(), 8u);
     EXPECT_TRUE(record.IsChanged());
     EXPECT_EQ(TextOf(record.Write()), Stored("\\NMc:Bob\\Synopsisc:x\\Titlec:T\\"));
+    EXPECT_FALSE(record.DamagedAt()) << "a whole text is written";
+    EXPECT_FALSE(Parsed(Stored("\\Ac1:x\\Bc:q\\")).DamagedAt());
     // Nothing is kept from inside the damaged value ("\\Zs:1"), before the keys read before it (those
     // kept after an earlier damage too), nor an entry with a backslash in its header or of no known type.
     for (const auto& [text, keys] : std::vector<std::pair<std::string, std::vector<std::string>>>{
@@ -194,6 +197,7 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
     // A parse error keeps its code; what follows the damage is kept the same way.
     record = Parsed(Stored("\\Ac:a\\" + std::string(30, 'k') + "c:v\\Bc:b\\"), kPTextErrLongHeader);
     EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(record.DamagedAt(), 5u);
 }
 
 TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
