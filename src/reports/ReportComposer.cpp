@@ -18,7 +18,6 @@
 #include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryDocument.h"
-#include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/IStoryForm.h"
 #include "storymodel/engine/StoryPointTable.h"
 
@@ -199,9 +198,8 @@ bool ReportComposer::IsCharacterNamed(bool main) const {
     const CharInfoRec* character =
         characters ? characters->RecordAt(main ? characters->GetMainIndex() : characters->GetImpactIndex())
                    : nullptr;
-    if (!character || character->Name().empty()) return false;
-    return character->Name() != (main ? std::string(CharacterManager::kMainPlaceholderName)
-                                      : ExpandText(nullptr, CharacterManager::kImpactPlaceholderName));
+    return character && !character->Name().empty() &&
+           character->Name() != CharacterManager::PlaceholderName(main);
 }
 
 bool ReportComposer::HasNoNameYet(CharID id) const {

@@ -157,6 +157,10 @@ ErrCode CharacterManager::SaveRecord(PText& record) {
 
 std::string CharacterManager::Expand(const char* text) { return ExpandText(&document_, text); }
 
+std::string CharacterManager::PlaceholderName(bool main) {
+    return main ? std::string(kMainPlaceholderName) : ExpandText(nullptr, kImpactPlaceholderName);
+}
+
 ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPreferences) {
     SList ids;
     ErrCode error = kNoErr;

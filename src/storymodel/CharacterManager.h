@@ -53,6 +53,8 @@ public:
     // The names of the two characters a new story starts with (the second through the expander).
     static constexpr const char* kMainPlaceholderName = "the Main Character";
     static constexpr const char* kImpactPlaceholderName = "the {NObst} Character";
+    // The name a new story gives the Main (or the Impact) Character, in the vocabulary in force.
+    static std::string PlaceholderName(bool main);
 
     // The next custom picture id comes from the story document (an id below the custom ones gives
     // 32769); ScanCustomPictures sets it past the custom pictures the story file holds.

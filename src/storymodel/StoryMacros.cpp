@@ -73,10 +73,8 @@ void TextMacroExpander::MacroCNN(const MacroCall& call) {
     const std::string_view who = call.Argument(0);
     const std::string_view key = call.Argument(1);
     if (!document_) {
-        if (key == "NM" && Who(who) == 'M') {
-            Append(CharacterManager::kMainPlaceholderName);
-        } else if (key == "NM" && Who(who) == 'O') {
-            Append(ExpandText(nullptr, CharacterManager::kImpactPlaceholderName));
+        if (key == "NM" && (Who(who) == 'M' || Who(who) == 'O')) {
+            Append(CharacterManager::PlaceholderName(Who(who) == 'M'));
         } else {
             Append(kNotAvailable);
         }
