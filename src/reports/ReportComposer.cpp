@@ -226,8 +226,7 @@ std::vector<CharID> ReportComposer::CharactersInReportOrder() const {
 
 bool ReportComposer::IsStoryTitled() const {
     if (!document_) return false;
-    const std::string title = RecordText(document_->GetInfoRecord(), "Title");
-    return title.find_first_not_of(' ') != std::string::npos;
+    return IsStoryTitle(RecordTextView(document_->GetInfoRecord(), "Title"));
 }
 
 void ReportComposer::SettleConditions(char* text) const {

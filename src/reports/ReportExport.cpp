@@ -1,7 +1,5 @@
 #include "reports/ReportExport.h"
 
-#include <string_view>
-
 #include "app/FKDoc.h"
 #include "app/TextFileExport.h"
 #include "foundation/pfm/PText.h"
@@ -23,8 +21,7 @@ constexpr const char* kNoReportText =
 std::string StoryTitle(FKDoc& story) {
     char title[256] = "";
     if (story.HasRecords()) story.GetInfoRecord().GetEntry("Title", kPTextText, title, sizeof title);
-    return std::string_view(title).find_first_not_of(' ') != std::string_view::npos ? std::string(title)
-                                                                                    : story.GetFileName();
+    return IsStoryTitle(title) ? std::string(title) : story.GetFileName();
 }
 
 }  // namespace

@@ -79,6 +79,8 @@ std::string PlainReportText(IStoryDocument* document, const char* text, bool col
     return plain.substr(first, end - first) + '\n';
 }
 
+bool IsStoryTitle(std::string_view title) { return title.find_first_not_of(' ') != std::string_view::npos; }
+
 std::string StyleCodeText(const char* command) {
     return kStyleCodeStart + std::string(command) + kStyleCodeEnd;
 }

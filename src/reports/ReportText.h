@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class IStoryDocument;
 class SList;
@@ -22,6 +23,9 @@ std::string ExpandReportText(IStoryDocument* document, const char* text, SList* 
 // row. Leading line ends and trailing white space go; a text with anything left ends in one line
 // end.
 std::string PlainReportText(IStoryDocument* document, const char* text, bool collapse);
+
+// Whether a story's title, as the writer typed it, holds more than spaces: one of spaces only is none.
+bool IsStoryTitle(std::string_view title);
 
 // A style code: byte 0xC7, the command ("B+", "M(0,0,0)") and byte 0xC8.
 std::string StyleCodeText(const char* command);
