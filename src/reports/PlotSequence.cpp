@@ -12,6 +12,7 @@
 
 #include "reports/ReportComposer.h"
 #include "reports/ReportThroughlines.h"
+#include "storymodel/engine/StoryPointTable.h"
 
 namespace {
 
@@ -21,15 +22,13 @@ struct Introduction {
     // The character whose throughline it is, by name: left out while the character has none of its
     // own, which would name it by its role.
     const char* byName;
-    bool main;
 };
 
 constexpr std::array<Introduction, 4> kIntroductions = {{
-    {0, "The {NObje} Story is the story as everyone in it lives it", nullptr, false},
-    {3, "The {NSubj} Story is the relationship between the Main and the {NObst} Character", nullptr, false},
-    {1, "The Main Character's throughline is the story seen from the inside", ", by {CNN(MC,NM)}", true},
-    {2, "The {NObst} Character's throughline is the challenge to that view", " that comes from {CNN(OC,NM)}",
-     false},
+    {0, "The {NObje} Story is the story as everyone in it lives it", nullptr},
+    {3, "The {NSubj} Story is the relationship between the Main and the {NObst} Character", nullptr},
+    {1, "The Main Character's throughline is the story seen from the inside", ", by {CNN(MC,NM)}"},
+    {2, "The {NObst} Character's throughline is the challenge to that view", " that comes from {CNN(OC,NM)}"},
 }};
 
 }  // namespace
@@ -43,7 +42,8 @@ void ReportComposer::BuildReportSection31() {
         char key[16];
         std::snprintf(key, sizeof key, "%sType1", throughline.prefix);
         AppendText(introduction.words);
-        if (introduction.byName && IsCharacterNamed(introduction.main)) AppendText(introduction.byName);
+        if (introduction.byName && IsCharacterNamed(introduction.throughline == kMainCharacter))
+            AppendText(introduction.byName);
         AppendText(": ");
         if (IsPointChosen(key)) {
             AppendFormatted("its act one deals primarily with {SNF(%s)}.", key);
