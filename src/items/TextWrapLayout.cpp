@@ -193,7 +193,7 @@ private:
         };
         while ((!fits() || shortTail()) && end > lineStart_) {
             const auto byte = static_cast<unsigned char>(text_[end]);
-            if (!IsWordLetter(byte)) return fits() ? Hyphenate(end, kept, width) : 0;
+            if (!IsMeasuredWordByte(byte)) break;
             kept -= widths_[byte];
             --end;
         }
@@ -201,7 +201,7 @@ private:
     }
 
     // A byte of a word already measured, neither a code's nor a break's.
-    bool IsWordLetter(unsigned char byte) const {
+    bool IsMeasuredWordByte(unsigned char byte) const {
         return kPlainBytes[byte] && byte != static_cast<unsigned char>(kStyleCodeEnd) && widths_[byte] >= 0;
     }
 
