@@ -88,9 +88,9 @@ public:
             const auto report = entry.fields.find("report");
             std::int64_t index = 0;
             std::int16_t form = kNoLine;
-            if (report != entry.fields.end() && !ReadReport(reader, report->second, *row, index, form))
+            if (report != entry.fields.end() && (!ReadReport(reader, report->second, *row, index, form) ||
+                                                 !IsPhraseOfOneWhereNeeded(reader, entry, form)))
                 continue;
-            if (report != entry.fields.end() && !IsPhraseOfOneWhereNeeded(reader, entry, form)) continue;
             if (index && !indexes.insert(index).second) {
                 reader.Error(report->second.line,
                              "report index " + std::to_string(index) + " is given twice");
