@@ -125,12 +125,11 @@ TEST(StoryPointSource, TextsArePhrasesTheReportSetsIntoItsLines) {
     EXPECT_EQ(PointErrorOf(heading + "text the {NoSuch} area\n"),
               "p.storypoints:4: {NoSuch}: no macro is called NoSuch: the program would show it as written");
     // A value-is text follows "is": a phrase of one. Other lines may open on a plural.
-    EXPECT_EQ(
-        PointErrorOf(heading + "text the signs that warn\nreport 14 value-is\n"),
+    const std::string opensOnSigns =
         "p.storypoints:4: a value-is text follows \"is\" and so is a phrase of one, not one that opens on "
-        "\"signs\"");
-    EXPECT_EQ(PointErrorOf(heading + "text signs that warn\nreport 14 value-is\n"),
-              PointErrorOf(heading + "text the signs that warn\nreport 14 value-is\n"));
+        "\"signs\"";
+    EXPECT_EQ(PointErrorOf(heading + "text the signs that warn\nreport 14 value-is\n"), opensOnSigns);
+    EXPECT_EQ(PointErrorOf(heading + "text signs that warn\nreport 14 value-is\n"), opensOnSigns);
     for (const char* one :
          {"the sign that warns", "the process of", "the story's end", "{NObje} Story's", "the focus"})
         EXPECT_EQ(PointErrorOf(heading + "text " + one + "\nreport 14 value-is\n"), "") << one;
