@@ -206,9 +206,10 @@ bool ReportComposer::HasNoNameYet(CharID id) const {
     const CharacterManager* characters = GetCharacterManager();
     const CharInfoRec* character = characters ? characters->RecordAt(characters->IndexOf(id)) : nullptr;
     if (!character) return false;
-    if (character->Name().empty()) return true;
-    if (id == characters->GetMainCharacter()) return !IsCharacterNamed(true);
-    return id == characters->GetImpactCharacter() && !IsCharacterNamed(false);
+    const std::string& name = character->Name();
+    if (name.empty()) return true;
+    if (id == characters->GetMainCharacter()) return name == CharacterManager::PlaceholderName(true);
+    return id == characters->GetImpactCharacter() && name == CharacterManager::PlaceholderName(false);
 }
 
 std::vector<CharID> ReportComposer::CharactersInReportOrder() const {
