@@ -138,10 +138,11 @@ TEST_F(QueryHelpShown, NoHelpSectionOfAnyPageShowsAMacrosCode) {
 }
 
 // A page's help speaks of the controls the page has: the help on answering a storyform choice goes
-// only with a dynamic's radios, and no help a page with a text box shows tells the writer to pick
-// from a list.
+// only with a dynamic's radios, the help on picking from the lists only with a finder, and no help
+// a page with a text box shows tells the writer to pick from a list.
 TEST_F(QueryHelpShown, EachPagesHelpSpeaksOfTheControlsItHas) {
     constexpr std::int16_t kChoiceHelp = 2;
+    constexpr std::int16_t kFinderHelp = 3;
     Open(kWholeStoryformList);
     FQSHelpSources sources(application, story);
     int textPages = 0;
@@ -153,6 +154,7 @@ TEST_F(QueryHelpShown, EachPagesHelpSpeaksOfTheControlsItHas) {
         record.GetEntry("RN", 's', &radios);
         record.GetEntry("EN", 's', &textBoxes);
         EXPECT_TRUE(page.helpPage != kChoiceHelp || (pageClass == kDynamicPageClass && radios > 0)) << topic;
+        EXPECT_TRUE(page.helpPage != kFinderHelp || pageClass == kFinderPageClass) << topic;
         if (textBoxes == 0 || pageClass == kFinderPageClass) continue;
         ++textPages;
         const auto sections = ComposeHelpSections(page, sources);
