@@ -67,7 +67,9 @@ std::int16_t StoryFormManager::GetValueAt(int index) const {
 }
 
 void StoryFormManager::SetValueAt(int index, std::int16_t value) {
-    if (IsIndex(index)) state_[static_cast<std::size_t>(index)].effective = value;
+    if (!IsIndex(index)) return;
+    state_[static_cast<std::size_t>(index)].effective = value;
+    Touch();
 }
 
 std::int16_t StoryFormManager::GetChosenValueAt(int index) const {
@@ -115,7 +117,16 @@ std::unique_ptr<StoryFormState> StoryFormManager::SaveState() const {
 void StoryFormManager::RestoreState(std::unique_ptr<StoryFormState> snapshot) {
     if (!snapshot || *snapshot == state_) return;
     state_ = *snapshot;
+    Touch();
     PostEvent(nullptr);
+}
+
+const SettledStoryPoints& StoryFormManager::GetSettledStoryPoints() {
+    if (!settled_ || settledRevision_ != revision_) {
+        settled_ = std::make_unique<SettledStoryPoints>(*this, storyformCount_);
+        settledRevision_ = revision_;
+    }
+    return *settled_;
 }
 
 bool StoryFormManager::GetCrucialElements(std::int16_t& first, std::int16_t& second) const {

@@ -21,6 +21,7 @@
 #include "foundation/Types.h"
 #include "storymodel/BracketedBroadcaster.h"
 #include "storymodel/engine/IStoryForm.h"
+#include "storymodel/engine/SettledStoryPoints.h"
 #include "storymodel/engine/StoryPointState.h"
 #include "storymodel/engine/ThroughlineStructure.h"
 
@@ -105,7 +106,10 @@ public:
     // The number of storyforms still possible as last counted, and whether the structures and the
     // derived story points belong to the single remaining one; the document keeps both.
     std::uint16_t GetStoryformCount() const { return storyformCount_; }
-    void SetStoryformCount(std::uint16_t count) { storyformCount_ = count; }
+    void SetStoryformCount(std::uint16_t count) {
+        storyformCount_ = count;
+        Touch();
+    }
     std::uint16_t GetStructuresValid() const { return structuresValid_; }
     void SetStructuresValid(std::uint16_t valid) { structuresValid_ = valid; }
 
@@ -124,7 +128,13 @@ public:
     // false with both 0.
     bool GetCrucialElements(std::int16_t& first, std::int16_t& second) const;
 
+    // What the storyforms left settle (SettledStoryPoints.h), the view the reports read: made when
+    // first asked for after the story points or the count changed, and kept until they change again.
+    const SettledStoryPoints& GetSettledStoryPoints();
+
 private:
+    // Something the settled story points are made of changed.
+    void Touch() { ++revision_; }
     void LoadChoices();
     // Derives the structures and story points of the single remaining storyform.
     void BuildStructuresForStoryform();
@@ -150,4 +160,8 @@ private:
     std::uint16_t structuresValid_;
     bool lostValuesInForce_ = false;
     std::vector<int> mistypedChoices_;
+    // The changes so far, and the settled story points as they were made at the change noted.
+    std::uint64_t revision_ = 0;
+    std::uint64_t settledRevision_ = 0;
+    std::unique_ptr<SettledStoryPoints> settled_;
 };

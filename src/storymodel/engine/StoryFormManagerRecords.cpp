@@ -143,5 +143,6 @@ void StoryFormManager::SetMultipleChoices(int index, const SList& values) {
         if (!text.CStr()) return;
         responses_.SetEntry(key, 'c', text.CStr());
     }
+    Touch();
     PostEvent(nullptr);
 }

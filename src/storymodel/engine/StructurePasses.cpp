@@ -61,7 +61,7 @@ public:
     }
     void SetIssue(int throughline, const StructureCode& code) {
         SetAt(throughline, kIssueOffset, code);
-        SetAt(throughline, kCounterpointOffset, Partner(1, 0, code));
+        SetAt(throughline, kCounterpointOffset, CounterpointCode(code));
     }
     // Problem, focus, solution (the problem's dynamic partner) and direction (the focus's).
     void SetElementPoints(int throughline, const StructureCode& problem, const StructureCode& focus) {
@@ -239,6 +239,8 @@ StructureCode CodeOfElement(std::int16_t id) {
 StructureCode ClassCode(int classDigit) {
     return {static_cast<char>('0' + classDigit), '0', '0', '0', '0', '\0'};
 }
+
+StructureCode CounterpointCode(const StructureCode& issue) { return Partner(1, 0, issue); }
 
 StructureCode DynamicPartnerCode(const StoryformBuildInput& input, const StructureCode& code) {
     return WithDigit(code, kElementDigit, QuadPartner(input.GrowthPairKind(), code[kElementDigit] - '0'));

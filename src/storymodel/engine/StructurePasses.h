@@ -18,6 +18,9 @@ StructureCode CodeOfElement(std::int16_t id);
 // The code of class 1-4.
 StructureCode ClassCode(int classDigit);
 
+// The code of an issue's thematic counterpoint: its partner across the issue's quad (pair kind 0).
+StructureCode CounterpointCode(const StructureCode& issue);
+
 // The code with its element digit replaced by its partner under pair kind 1 with Stop, 2 with
 // Start.
 StructureCode DynamicPartnerCode(const StoryformBuildInput& input, const StructureCode& code);

@@ -1,0 +1,198 @@
+#include "storymodel/engine/SettledStoryPoints.h"
+
+#include <optional>
+#include <vector>
+
+#include "storymodel/engine/DynamicAppreciations.h"
+#include "storymodel/engine/ElementTable.h"
+#include "storymodel/engine/EngineTableReader.h"
+#include "storymodel/engine/IStoryForm.h"
+#include "storymodel/engine/StoryPointTable.h"
+#include "storymodel/engine/StoryformBuildInput.h"
+#include "storymodel/engine/StoryformSolver.h"
+#include "storymodel/engine/StructurePasses.h"
+#include "storymodel/engine/StructurePlaces.h"
+#include "storymodel/engine/ThroughlineBuilder.h"
+
+namespace {
+
+constexpr std::uint16_t kOneStoryformLeft = 1;
+constexpr int kThroughlines = 4;
+
+bool IsIndex(int index) { return index >= 0 && index < kStoryPointCount; }
+
+// The points the solver is asked about: the eight dynamics first, in their order, then every point
+// whose value the engine data holds, in the table's order.
+const StoryPointIDList& SettledPointIDs() {
+    static const StoryPointIDList ids = [] {
+        StoryPointIDList list;
+        for (int dynamic = 0; dynamic < kDynamicCount; ++dynamic) list.push_back(DynamicPointID(dynamic));
+        for (int index = 0; index < kStoryPointCount; ++index) {
+            const StoryPointRecord& point = *StoryPointAt(index);
+            if (point.kind >= kDomainLevelPoint && point.kind <= kElementLevelPoint &&
+                point.engineField != kNoEngineField)
+                list.push_back(point.id);
+        }
+        return list;
+    }();
+    return ids;
+}
+
+// Whether a value is one: neither nothing (0) nor several (-1).
+bool IsSet(std::int16_t value) { return value > 0; }
+
+// The value the storyforms seen so far share: none seen yet, one shared, or none shared.
+class Agreement {
+public:
+    void See(std::int16_t value) {
+        if (!seen_) {
+            seen_ = value;
+        } else if (*seen_ != value) {
+            differ_ = true;
+        }
+    }
+    bool Differs() const { return differ_; }
+    // The shared value; 0 when none was seen or they differ.
+    std::int16_t Shared() const { return seen_ && !differ_ ? *seen_ : std::int16_t{0}; }
+
+private:
+    std::optional<std::int16_t> seen_;
+    bool differ_ = false;
+};
+
+// The storyform numbers the last count left, in order.
+std::vector<std::uint16_t> RemainingNumbers(const StoryformSolver& solver) {
+    std::vector<std::uint16_t> numbers;
+    for (int number = 0; number < kStoryformCount; ++number) {
+        if (!solver.IsStoryformExcluded(static_cast<std::uint16_t>(number)))
+            numbers.push_back(static_cast<std::uint16_t>(number));
+    }
+    return numbers;
+}
+
+// The builder's input for a storyform number, as the story document gives it once that storyform is
+// the only one: its dynamics, and the crucial problem the engine data gives it (the overall story's
+// with Change, the main character's with Steadfast).
+StoryformBuildInput InputOf(std::uint16_t number) {
+    const bool steadfast = DynamicValueIndex(number, kResolve) == 1;
+    const StoryPointRecord& problem = *StoryPointAt(
+        ThroughlineStoryPointIndex(steadfast ? kMainCharacter : kObjectiveStory, kProblemOffset));
+    return StoryformBuildInput::ForNumber(
+        number, StoryformSolver::EngineValueID(number, problem.engineField, problem.kind));
+}
+
+}  // namespace
+
+SettledStoryPoints::SettledStoryPoints(IStoryForm& storyForm, std::uint16_t count) {
+    for (int index = 0; index < kStoryPointCount; ++index)
+        values_[static_cast<std::size_t>(index)] = storyForm.GetValue(StoryPointAt(index)->id);
+    if (count == kOneStoryformLeft || !GetEngineFile()) return;
+    StoryformSolver solver(storyForm);
+    solver.SetConstraints(nullptr, SettledPointIDs());
+    if (solver.CountStoryforms() == 0) return;
+    TakeSolved(solver);
+    DeriveAsAtOneStoryform(solver);
+}
+
+std::int16_t SettledStoryPoints::ValueAt(int index) const {
+    return IsIndex(index) ? values_[static_cast<std::size_t>(index)] : std::int16_t{0};
+}
+
+std::int16_t SettledStoryPoints::Value(std::int16_t id) const {
+    if (id == kImpactResolveID) return ImpactResolveOf(ValueAt(DynamicIndex(kResolve)));
+    return ValueAt(StoryPointIndex(id));
+}
+
+bool SettledStoryPoints::Holds(int dynamic, int valueIndex) const {
+    return dynamic >= 0 && dynamic < kDynamicCount &&
+           ValueAt(DynamicIndex(dynamic)) == DynamicValue(dynamic, valueIndex);
+}
+
+void SettledStoryPoints::TakeSolved(StoryformSolver& solver) {
+    // The element-level points last: the class their element lies in is their throughline's domain.
+    for (const bool elements : {false, true}) {
+        for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i) {
+            const SolverConstraint& record = solver.GetConstraint(i);
+            if ((record.kind == kElementLevelPoint) != elements || record.possibleCount != 1) continue;
+            std::int16_t& value = values_[static_cast<std::size_t>(record.index)];
+            if (IsSet(value)) continue;
+            if (record.kind == kDynamicPoint) {
+                value = static_cast<std::int16_t>(record.id + 1 + record.result);
+            } else if (!elements) {
+                value = record.result;
+            } else {
+                const std::int16_t domain = ValueAt(ThroughlineDomainIndex(record.id));
+                if (domain >= 1 && domain <= kThroughlines)
+                    value = static_cast<std::int16_t>(record.result + kElementsPerClass * (domain - 1));
+            }
+        }
+    }
+}
+
+void SettledStoryPoints::DeriveAsAtOneStoryform(const StoryformSolver& solver) {
+    const auto settle = [this](int index, const Agreement& agreement) {
+        std::int16_t& value = values_[static_cast<std::size_t>(index)];
+        if (!IsSet(value)) value = agreement.Shared();
+    };
+    values_[static_cast<std::size_t>(StoryPointIndex(kImpactResolveID))] =
+        ImpactResolveOf(ValueAt(DynamicIndex(kResolve)));
+
+    // A home class is its domain's class, and a counterpoint its issue's partner across the quad:
+    // each is settled with what it follows from.
+    for (int throughline = 0; throughline < kThroughlines; ++throughline) {
+        const std::int16_t domain = ValueAt(ThroughlineStoryPointIndex(throughline, kDomainOffset));
+        Agreement home;
+        if (domain >= 1 && domain <= kThroughlines)
+            home.See(static_cast<std::int16_t>('0' + ElementClassDigit(domain)));
+        settle(ThroughlineStoryPointIndex(throughline, kHomeClassOffset), home);
+        const std::int16_t issue = ValueAt(ThroughlineStoryPointIndex(throughline, kIssueOffset));
+        Agreement counterpoint;
+        if (issue >= kFirstVariationID && issue < kFirstElementID)
+            counterpoint.See(
+                static_cast<std::int16_t>(DefaultIDAt(CounterpointCode(CodeOfElement(issue)).data())));
+        settle(ThroughlineStoryPointIndex(throughline, kCounterpointOffset), counterpoint);
+    }
+
+    const std::vector<std::uint16_t> numbers = RemainingNumbers(solver);
+    // The dynamic appreciations follow from pairs of dynamics.
+    std::array<Agreement, kDynamicAppreciationSources.size()> appreciations;
+    for (const std::uint16_t number : numbers) {
+        bool open = false;
+        for (std::size_t k = 0; k < appreciations.size(); ++k) {
+            const DynamicAppreciationSource& source = kDynamicAppreciationSources[k];
+            appreciations[k].See(DynamicAppreciationValue(source.index,
+                                                          DynamicValueIndex(number, source.first) == 0,
+                                                          DynamicValueIndex(number, source.second) == 0));
+            open = open || !appreciations[k].Differs();
+        }
+        if (!open) break;
+    }
+    for (std::size_t k = 0; k < appreciations.size(); ++k)
+        settle(kDynamicAppreciationSources[k].index, appreciations[k]);
+
+    // The positions come from the arrangement the builder makes of each storyform: it is built for
+    // the storyforms left until each position has been seen to differ (Limit changes no position,
+    // so a storyform index is built once).
+    std::array<Agreement, kThroughlines> positions;
+    std::array<bool, kStoryformIndexCount> built{};
+    BuiltStoryform storyform;
+    for (const std::uint16_t number : numbers) {
+        bool open = false;
+        for (int throughline = 0; throughline < kThroughlines; ++throughline)
+            open = open || (!positions[static_cast<std::size_t>(throughline)].Differs() &&
+                            !IsSet(ValueAt(ThroughlineStoryPointIndex(throughline, kPositionOffset))));
+        if (!open) break;
+        const std::size_t index = number & kStoryformIndexMask;
+        if (built[index]) continue;
+        built[index] = true;
+        // A storyform the builder cannot take gives no position, which no other shares.
+        const bool made = CalcStoryformCodes(InputOf(number), storyform);
+        for (int throughline = 0; throughline < kThroughlines; ++throughline)
+            positions[static_cast<std::size_t>(throughline)].See(
+                made ? storyform.points.GetValueAt(ThroughlineStoryPointIndex(throughline, kPositionOffset))
+                     : std::int16_t{0});
+    }
+    for (int throughline = 0; throughline < kThroughlines; ++throughline)
+        settle(ThroughlineStoryPointIndex(throughline, kPositionOffset),
+               positions[static_cast<std::size_t>(throughline)]);
+}
