@@ -113,6 +113,11 @@ std::int16_t FKDoc::GetStoryPointValue(int index) {
     return storyForm_ && row ? storyForm_->GetValue(row->id) : 0;
 }
 
+std::int16_t FKDoc::GetSettledStoryPointValue(int index) {
+    const StoryPointRecord* row = StoryPointAt(index);
+    return storyForm_ && row ? storyForm_->GetSettledStoryPoints().Value(row->id) : 0;
+}
+
 PText* FKDoc::GetPreferencesRecord() const {
     PreferencesManager* preferences = GetFablecore()->GetPreferencesManager();
     return preferences ? preferences->GetGeneralRecord() : nullptr;

@@ -98,6 +98,7 @@ public:
     void StorytellingChanged();
     CharacterManager* GetCharacterManager() override { return characters_.get(); }
     std::int16_t GetStoryPointValue(int index) override;
+    std::int16_t GetSettledStoryPointValue(int index) override;
 
     // --- the story
 

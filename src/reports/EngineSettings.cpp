@@ -47,7 +47,7 @@ void ReportComposer::BuildReportSection58() {
         AppendStyleCode(ReportStyle::kLineEnd);
     }
     AppendStyleCode(ReportStyle::kLineEnd);
-    if (const auto* manager = dynamic_cast<const StoryFormManager*>(storyForm_)) {
+    if (const StoryFormManager* manager = GetStoryFormManager()) {
         const std::uint16_t count = manager->GetStoryformCount();
         AppendStyleCode(ReportStyle::kBoldOn);
         AppendText("Storyforms still possible:");

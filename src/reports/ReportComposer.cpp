@@ -19,6 +19,8 @@
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryDocument.h"
 #include "storymodel/engine/IStoryForm.h"
+#include "storymodel/engine/SettledStoryForm.h"
+#include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 
 namespace {
@@ -45,13 +47,19 @@ const std::string& StyleText(ReportStyle style) {
 // The records of the closing notes that begin with a paragraph end.
 bool NotesBeginWithBreak(std::int16_t record) { return record != 1070 && record != 1074; }
 
+std::unique_ptr<SettledStoryForm> SettledViewOf(IStoryForm* storyForm) {
+    auto* manager = dynamic_cast<StoryFormManager*>(storyForm);
+    return manager ? std::make_unique<SettledStoryForm>(*manager) : nullptr;
+}
+
 }  // namespace
 
 ReportComposer::ReportComposer(IOutlineWindow* owner, IStoryDocument* document, IStoryForm* storyForm,
                                SceneManager* scenes)
     : owner_(owner),
       document_(document),
-      storyForm_(storyForm),
+      settledForm_(SettledViewOf(storyForm)),
+      storyForm_(settledForm_ ? settledForm_.get() : storyForm),
       scenes_(scenes),
       templates_(std::make_unique<DataFileTemplates>()),
       workBuffers_(std::make_unique<char[]>(2 * kWorkBufferSize)),
@@ -186,7 +194,12 @@ bool ReportComposer::IsPointChosen(std::string_view code) const {
 }
 
 std::int16_t ReportComposer::PointValueAt(int index) const {
-    return document_ ? document_->GetStoryPointValue(index) : storyForm_ ? storyForm_->GetValueAt(index) : 0;
+    if (document_) return document_->GetSettledStoryPointValue(index);
+    return storyForm_ ? storyForm_->GetValueAt(index) : 0;
+}
+
+StoryFormManager* ReportComposer::GetStoryFormManager() const {
+    return settledForm_ ? &settledForm_->GetStoryFormManager() : nullptr;
 }
 
 std::string ReportComposer::ValueOr(const char* code, const char* unchosen) const {

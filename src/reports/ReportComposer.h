@@ -31,6 +31,8 @@ class IStoryForm;
 class PrintableTable;
 class ReportTemplate;
 class SceneManager;
+class SettledStoryForm;
+class StoryFormManager;
 struct ThroughlineStructure;
 
 // The twelve fixed style strings of the report text.
@@ -60,7 +62,9 @@ public:
     static constexpr std::int16_t kRuleLength = 30;
 
     // The document, storyform and scenes may be null (a view without a story builds nothing of
-    // them). The templates are the application data file's until others are given.
+    // them). The templates are the application data file's until others are given. The builders
+    // read the story's own storyform as the storyforms still possible settle it (SettledStoryForm.h),
+    // and any other storyform as it is.
     ReportComposer(IOutlineWindow* owner, IStoryDocument* document, IStoryForm* storyForm,
                    SceneManager* scenes = nullptr);
     virtual ~ReportComposer();
@@ -251,9 +255,11 @@ protected:
     IReportTemplates& Templates();
     // Whether the story point of the code has a value chosen (one value: not 0, nor -1 for several).
     bool IsPointChosen(std::string_view code) const;
-    // The value the macros name for the story point at the row: the story's, or without a story the
-    // storyform's; 0 for none, -1 for several.
+    // The value the macros name for the story point at the row, as the storyforms left settle it:
+    // the story's, or without a story the storyform's; 0 for none, -1 for several.
     std::int16_t PointValueAt(int index) const;
+    // The story's own storyform manager, when the composer was given it; else null.
+    StoryFormManager* GetStoryFormManager() const;
     // The value's name as a macro ("{SNF(code)}") when it is chosen, else the words given.
     std::string ValueOr(const char* code, const char* unchosen) const;
     // Whether the Main (or the Impact) Character has a name the writer gave it, not the one a new
@@ -274,6 +280,9 @@ protected:
 private:
     IOutlineWindow* owner_;
     IStoryDocument* document_;
+    // The settled view of the story's own storyform (null when given another or none), and the
+    // storyform the builders read: that view, or the one given.
+    std::unique_ptr<SettledStoryForm> settledForm_;
     IStoryForm* storyForm_;
     SceneManager* scenes_;
     std::unique_ptr<IReportTemplates> templates_;

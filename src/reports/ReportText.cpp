@@ -56,7 +56,7 @@ bool IsTrailingSpace(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 }  // namespace
 
 std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList* vocabulary) {
-    return TextMacroExpander(document, text ? text : "", vocabulary).TakeExpansion();
+    return TextMacroExpander(document, text ? text : "", vocabulary, PointValues::kSettled).TakeExpansion();
 }
 
 std::string ExpandReportText(IStoryDocument* document, const char* text, SList* vocabulary, bool collapse) {

@@ -11,7 +11,8 @@ class IStoryDocument;
 class SList;
 
 // The text with its macros expanded for the document (which may be null), recording the terms
-// it names in the vocabulary list when one is given.
+// it names in the vocabulary list when one is given. A story point's value is the one the
+// storyforms still possible settle.
 std::string ExpandReportMacros(IStoryDocument* document, const char* text, SList* vocabulary);
 
 // ExpandReportMacros, then the escapes decoded and, with collapse, the blank lines collapsed.

@@ -23,4 +23,7 @@ public:
     // The value in force of the story point at the index 0-116: 0 none, -1 several, an element id,
     // or a story point value id of 1000 and above.
     virtual std::int16_t GetStoryPointValue(int index) = 0;
+    // The value of the story point at the index that the storyforms still possible settle
+    // (SettledStoryPoints.h), as the reports read it; the value in force unless a document says more.
+    virtual std::int16_t GetSettledStoryPointValue(int index) { return GetStoryPointValue(index); }
 };

@@ -92,14 +92,17 @@ std::string ExpandText(IStoryDocument* document, const char* text) {
     return expander.Expand();
 }
 
-TextMacroExpander::TextMacroExpander(IStoryDocument* document, const char* text, SList* idCollector)
+TextMacroExpander::TextMacroExpander(IStoryDocument* document, const char* text, SList* idCollector,
+                                     PointValues values)
     : application_(GetStoryApplication()),
       document_(document),
       source_(text ? text : ""),
       idCollector_(idCollector),
       nesting_(0),
       own_(std::make_unique<Expansion>()),
-      expansion_(*own_) {}
+      expansion_(*own_) {
+    expansion_.values = values;
+}
 
 TextMacroExpander::TextMacroExpander(IStoryDocument* document, const char* text, SList* idCollector,
                                      Expansion& expansion, int nesting)
@@ -268,7 +271,9 @@ int TextMacroExpander::Value(std::string_view argument) {
     if (NamesImpactResolve(argument))
         return ImpactResolveOf(static_cast<std::int16_t>(Value("Resolve")));
     const int index = PointIndex(argument);
-    return index < 0 ? 0 : document_->GetStoryPointValue(index);
+    if (index < 0) return 0;
+    return expansion_.values == PointValues::kSettled ? document_->GetSettledStoryPointValue(index)
+                                                      : document_->GetStoryPointValue(index);
 }
 
 int TextMacroExpander::PointIndex(std::string_view argument) {

@@ -30,6 +30,10 @@ class IStoryDocument;
 class PText;
 class SList;
 
+// Which value of a story point the macros name: the value in force, or the one that the storyforms
+// still possible settle (IStoryDocument::GetSettledStoryPointValue), which the reports name.
+enum class PointValues { kInForce, kSettled };
+
 class TextMacroExpander {
 public:
     static constexpr int kMaxNesting = 4;
@@ -43,7 +47,8 @@ public:
     // The document may be null. With an id collector, the ids of the theory items and story point
     // values that the text names are added to it; when the expander goes, the list is sorted by
     // their display names (equal names by id).
-    TextMacroExpander(IStoryDocument* document, const char* text, SList* idCollector = nullptr);
+    TextMacroExpander(IStoryDocument* document, const char* text, SList* idCollector = nullptr,
+                      PointValues values = PointValues::kInForce);
     ~TextMacroExpander();
     TextMacroExpander(const TextMacroExpander&) = delete;
     TextMacroExpander& operator=(const TextMacroExpander&) = delete;
@@ -80,6 +85,7 @@ private:
         LookUps<int> storyPoints;
         // Whether an id was added to the collector, which then is no longer in its order by name.
         bool collected = false;
+        PointValues values = PointValues::kInForce;
     };
     struct MacroCall {
         std::string_view name;

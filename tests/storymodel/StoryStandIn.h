@@ -155,6 +155,10 @@ public:
         const StoryPointRecord* row = StoryPointAt(index);
         return row ? storyForm_->GetValue(row->id) : 0;
     }
+    std::int16_t GetSettledStoryPointValue(int index) override {
+        const StoryPointRecord* row = StoryPointAt(index);
+        return row ? storyForm_->GetSettledStoryPoints().Value(row->id) : 0;
+    }
 
     bool dirty = false;
 
