@@ -192,7 +192,9 @@ public:
     void BuildReportSection20();  // the composite of many sections
     void BuildReportSection31();  // the plot act by act
     void BuildReportSection39() {}
+    void BuildReportSection40();  // the overall plot
     void BuildReportSection42();  // the sliders of the throughlines' issues
+    void BuildReportSection43();  // the third level of the guided road: acts, signposts and scenes
     void BuildReportSection49();  // scenes, with the story points they refer to
     void BuildReportSection50();  // scenes, with everything they represent
     void BuildReportSection51();  // scenes, as a treatment
@@ -231,6 +233,10 @@ protected:
         std::unique_ptr<ReportTemplate> record_;
     };
 
+    // The sentence of the four signposts of the throughline whose codes begin with the prefix: the
+    // key `allOrNone` when all four are settled or none is, else the key `some` followed by the
+    // settled ones act by act and the acts not chosen yet.
+    void AppendSignposts(Section& t, const char* prefix, int allOrNone, int some);
     // The builders' buffers: 0 takes template texts, 1 formatted texts.
     char* WorkBuffer(int index) { return workBuffers_.get() + (index ? kWorkBufferSize : 0); }
     // Formats into work buffer 1 and appends it.

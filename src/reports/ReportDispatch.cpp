@@ -34,7 +34,9 @@ void ReportComposer::BuildSection(std::int16_t id) {
         case 35: BuildCoverageRatings(); break;
         case 36: BuildAllCharactersSection(); break;
         case 39: BuildReportSection39(); break;
+        case 40: BuildReportSection40(); break;
         case 42: BuildReportSection42(); break;
+        case 43: BuildReportSection43(); break;
         case 49: BuildReportSection49(); break;
         case 50: BuildReportSection50(); break;
         case 51: BuildReportSection51(); break;

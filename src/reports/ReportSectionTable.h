@@ -10,7 +10,6 @@ struct ListedSection {
         kNothing,
         kItemCount,             // how many characters, scenes and chosen story points
         kCharacters,            // every character's description in the row's style
-        kTitleAndSynopses,      // the story's title and synopses
         kSynopsesAndCharacters  // both, the title and synopses first
     };
     std::int16_t id;
@@ -19,7 +18,7 @@ struct ListedSection {
     std::int16_t style;  // the layout of the character descriptions
 };
 
-inline constexpr std::array<ListedSection, 40> kListedSections = {{
+inline constexpr std::array<ListedSection, 38> kListedSections = {{
     {1, 1054, ListedSection::Adds::kItemCount, 0},
     {2, 2, ListedSection::Adds::kNothing, 0},
     {5, 1013, ListedSection::Adds::kNothing, 0},
@@ -36,9 +35,7 @@ inline constexpr std::array<ListedSection, 40> kListedSections = {{
     {33, 33, ListedSection::Adds::kNothing, 0},
     {37, 37, ListedSection::Adds::kCharacters, 3},
     {38, 38, ListedSection::Adds::kCharacters, 1},
-    {40, 40, ListedSection::Adds::kNothing, 0},
     {41, 41, ListedSection::Adds::kNothing, 0},
-    {43, 43, ListedSection::Adds::kTitleAndSynopses, 0},
     {44, 44, ListedSection::Adds::kNothing, 0},
     {45, 45, ListedSection::Adds::kNothing, 0},
     {46, 46, ListedSection::Adds::kCharacters, 4},

@@ -12,7 +12,7 @@
 //   profile; 8, 56, 60 and 68 the summary paragraph; 37 and 57 the identity card; 46 and 65 the
 //   role card; 66 the characteristics heading. A story without characters gives the template's
 //   texts alone, as the other character sections do.
-// - ids 43 and 60: the story's title as a heading and its synopses (the ten synopsis texts of the
+// - id 60: the story's title as a heading and its synopses (the ten synopsis texts of the
 //   story's information record, each under its label, written as {SDI(key)} macros), or a
 //   sentence saying that none is written yet; 60 then the characters.
 // - every other id: the template alone.
@@ -20,7 +20,7 @@
 // so that the report is never silently empty.
 //
 // Templates read (every key from "S1" up to the first missing one): 2, 7, 8, 10, 12, 13, 26, 30,
-// 33, 37, 38, 40, 41, 43-48, 52-54, 56, 57, 60, 62-71, and 1054, 1013, 1061, 1053, 1056 for ids 1,
+// 33, 37, 38, 41, 44-48, 52-54, 56, 57, 60, 62-71, and 1054, 1013, 1061, 1053, 1056 for ids 1,
 // 5, 14, 17 and 19. Story data read: the characters, the scene count, the storyform's values, and
 // the information record's "Title", "CharSynGen", "Synopsis", "OSSynopsis", "SSSynopsis",
 // "MCSynopsis", "OCSynopsis", "MCActivity", "OCActivity", "PlotSynGen" and "ThemeSynGen".
@@ -89,9 +89,7 @@ template void ReportComposer::BuildReportSection<30>();
 template void ReportComposer::BuildReportSection<33>();
 template void ReportComposer::BuildReportSection<37>();
 template void ReportComposer::BuildReportSection<38>();
-template void ReportComposer::BuildReportSection<40>();
 template void ReportComposer::BuildReportSection<41>();
-template void ReportComposer::BuildReportSection<43>();
 template void ReportComposer::BuildReportSection<44>();
 template void ReportComposer::BuildReportSection<45>();
 template void ReportComposer::BuildReportSection<46>();
@@ -143,7 +141,6 @@ void ReportComposer::BuildListedSection(std::int16_t id) {
             break;
         }
         case ListedSection::Adds::kCharacters: AppendAllCharacterDescriptions(row->style); break;
-        case ListedSection::Adds::kTitleAndSynopses: AppendTitleAndSynopses(); break;
         case ListedSection::Adds::kSynopsesAndCharacters:
             AppendTitleAndSynopses();
             AppendAllCharacterDescriptions(row->style);

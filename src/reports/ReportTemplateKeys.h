@@ -61,6 +61,8 @@ inline constexpr std::array<TemplateKeySet, 69> kTemplateKeySets = {{
     {1079, TemplateKeyRange(1, 13)},  // story points output: two texts and eleven group headings
     {1080, TemplateKey(1)},           // a note
     {1098, TemplateKeyRange(1, 3)},   // build characters
+    {40, TemplateKeyRange(1, 7)},     // overall plot
+    {43, TemplateKeyRange(1, 15)},    // level three of the guided road
     // Read whole.
     {2, kReadWhole},
     {7, kReadWhole},
@@ -73,10 +75,8 @@ inline constexpr std::array<TemplateKeySet, 69> kTemplateKeySets = {{
     {33, kReadWhole},
     {37, kReadWhole},
     {38, kReadWhole},
-    {40, kReadWhole},
     {41, kReadWhole},
     {42, kReadWhole},
-    {43, kReadWhole},
     {44, kReadWhole},
     {45, kReadWhole},
     {46, kReadWhole},

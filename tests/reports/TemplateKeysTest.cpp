@@ -80,6 +80,16 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
     // And the outcome besides: all that waits is the verdict on who had it right.
     story->StoryForm().SetChoice(DynamicPointID(kOutcome), DynamicValue(kOutcome, 0));
     BuildEveryIdEveryWay(fresh);
+    // And one throughline's first signpost after another, with its others still open.
+    for (int d = 0; d < kDynamicCount; ++d) story->StoryForm().SetChoice(DynamicPointID(d), 0);
+    std::int16_t last = 0;
+    for (const char* code : {"STType1", "MCType1", "OCType1", "PLType1"}) {
+        const StoryPointRecord& point = *StoryPointByID(StoryPointIDForCode(code));
+        if (last) story->StoryForm().SetChoice(last, 0);
+        story->StoryForm().SetChoice(point.id, StoryformSolver::EngineValueID(0, point.engineField, point.kind));
+        last = point.id;
+        BuildEveryIdEveryWay(fresh);
+    }
 
     for (const auto& [record, keys] : log->asked) {
         const TemplateKeySet* set = FindTemplateKeySet(record);
