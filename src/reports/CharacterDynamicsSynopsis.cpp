@@ -2,12 +2,13 @@
 // character changes, whether the story succeeds, whether the problem is resolved, with the two
 // characters' concerns, issues, unique abilities and critical flaws filled in from story points.
 //
-// Template 1014, keys S1-S6 and S8-S20. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
+// Template 1014, keys S1-S6 and S8-S26. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
 // "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". A sentence that rests on a
 // dynamic not chosen yet (neither test of its pair holds) gives way to one that says so (S21 to
-// S25): the outcome and the judgment tell what comes of the effort and of the personal problem,
-// and only who had it right waits for the resolve as well. The verbs after the Main Character's
-// name agree with its form: a Main Character of several people "resolve" and "have".
+// S26): the outcome and the judgment tell what comes of the effort and of the personal problem,
+// and who had it right waits for the resolve as well; with the judgment chosen and the outcome
+// not, only what comes of the effort waits (S26). The verbs after the Main Character's name agree
+// with its form: a Main Character of several people "resolve" and "have".
 
 #include "reports/IOutlineWindow.h"
 #include "reports/ReportComposer.h"
@@ -50,12 +51,9 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     } else {
         t.Key(21);
     }
-    if (endChosen) {
-        AppendText(w3);
-        t.Key(5);
-        AppendText(w6);
-        t.Key(6);
-        AppendFormatted("%s{CNN(MC,NM)} %s", w4, w7);
+    // What comes of the personal problem follows from the judgment, and who had it right from the
+    // resolve besides.
+    const auto appendVerdict = [&] {
         if (resolveChosen) {
             t.Key(8);
             AppendText(w9);
@@ -63,6 +61,18 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
         } else {
             t.Key(25);
         }
+    };
+    if (endChosen) {
+        AppendText(w3);
+        t.Key(5);
+        AppendText(w6);
+        t.Key(6);
+        AppendFormatted("%s{CNN(MC,NM)} %s", w4, w7);
+        appendVerdict();
+    } else if (d.JudgmentChosen()) {
+        t.Key(26);
+        AppendFormatted("{CNNU(MC,NM)} %s", w7);
+        appendVerdict();
     } else {
         t.Key(22);
     }

@@ -132,6 +132,11 @@ TEST_F(Narratives, CharacterSynopsisGivesEachSentenceWhoseDynamicsAreChosen) {
     EXPECT_TRUE(StartsWith(ended, "[S1][S21][S5][S6]and {CNN(MC,NM)} resolves[S25], [S10].")) << ended;
     EXPECT_NE(ended.find("[S17][S18], and {CNN(MC,NM)} has succeeded in resolving[S19].\n\n"), std::string::npos)
         << ended;
+    // The judgment without the outcome: only what comes of the effort waits; what comes of the
+    // personal problem and who had it right are said.
+    form.Set({D::kSteadfast, D::kBad});
+    EXPECT_TRUE(StartsWith(Build(&ReportComposer::BuildCharacterDynamicsSynopsis),
+                           "[S1][S21][S26]{CNNU(MC,NM)} fails to resolve[S8]was[S9], [S10]."));
 }
 
 TEST_F(Narratives, CharacterSynopsisOfAChangeStopSuccessGoodStoryEndsWithTheRuleAndS20) {
