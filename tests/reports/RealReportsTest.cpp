@@ -550,8 +550,8 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
     const char* const resolveUnchosen[] = {
         "Whether the Main Character will have to change over the course of the story or hold firm is not chosen "
         "yet. Either way, the Main Character must ",
-        "Which way through the story asks of the Main Character is not chosen yet. To grow, the Main Character "
-        "would have to stop fixing on ",
+        "Which way through the story the Main Character must take is not chosen yet. To grow, the Main "
+        "Character would have to stop fixing on ",
         "To hold firm instead, the Main Character would have to keep facing ",
         ", and whether in the end the Main Character changes or holds firm is not chosen yet, nor is whether "
         "the story turns on "};
