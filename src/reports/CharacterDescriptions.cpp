@@ -68,7 +68,7 @@ std::string Text(CharInfoRec& character, std::string_view key, std::uint32_t siz
 // What the layouts read of a character.
 struct Profile {
     explicit Profile(CharInfoRec& character)
-        : name(character.Name().substr(0, kNameSize - 1)),
+        : name(CharacterManager::ShownName(character).substr(0, kNameSize - 1)),
           role(Text(character, CharacterKey::kRole, kRoleSize)),
           description(Text(character, CharacterKey::kDescription, kTextSize)),
           activities(Text(character, CharacterKey::kActivities, kTextSize)),

@@ -50,7 +50,9 @@ void ReportComposer::BuildCharacteristicsSection() {
         const std::string description = Text(*character, CharacterKey::kDescription);
         AppendStyleCode(ReportStyle::kMarginsNone);
         AppendStyleCode(ReportStyle::kBoldOn);
-        AppendText((OpeningWords(PossessiveName(character->Name(), character->GetForm())) + " ").c_str());
+        const std::string owner =
+            PossessiveName(CharacterManager::ShownName(*character), character->GetForm());
+        AppendText((OpeningWords(owner) + " ").c_str());
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendText("Characteristics");
         if (!role.empty()) {
@@ -95,16 +97,18 @@ void ReportComposer::BuildRelationshipsSection() {
     for (const CharID id : CharactersInReportOrder()) {
         CharInfoRec* a = characters->GetCharacter(id);
         if (!a) continue;
-        // A character with no name yet goes by its role, which opens the lines it heads.
+        // A character with no name yet goes by its role, which opens the lines it heads (or, without
+        // a role, as one with no name yet).
         const bool unnamed = HasNoNameYet(id);
-        const std::string opening = unnamed ? OpeningWords(a->Name()) : a->Name();
+        const std::string shown = CharacterManager::ShownName(*a);
+        const std::string opening = unnamed ? OpeningWords(shown) : shown;
         const char* name = opening.c_str();
         AppendStyleCode(ReportStyle::kMarginsNone);
         t.Key(2);
         AppendStyleCode(ReportStyle::kBoldOn);
         AppendText(name);
         AppendStyleCode(ReportStyle::kBoldOff);
-        if (unnamed) AppendText(" (no name given yet)");
+        if (unnamed && a->GetSubjectiveRole() != kNoRole) AppendText(" (no name given yet)");
         AppendStyleCode(ReportStyle::kParagraphEnd);
         // The introduction, the dismissal and the relationships that the character has follow the
         // name one paragraph apart, and the last of them ends the character's block.
@@ -145,7 +149,7 @@ void ReportComposer::BuildRelationshipsSection() {
             AppendStyleCode(ReportStyle::kMarginsHanging);
             AppendText(name);
             t.Key(5);
-            AppendText(b->Name().c_str());
+            AppendText(CharacterManager::ShownName(*b).c_str());
             AppendStyleCode(ReportStyle::kLineEnd);
             relationship[0] = '\0';
             a->GetRelationship(relationship.data(), kTextSize, otherId);

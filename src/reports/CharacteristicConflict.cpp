@@ -36,7 +36,7 @@ std::int16_t FirstClassElement(int element) {
 std::string HolderPhrase(CharacterManager& characters, std::int16_t element, int dimension) {
     const CharID holder = characters.FindCharacterWithCharacteristic(element, dimension);
     CharInfoRec* record = IsValidCharID(holder) ? characters.GetCharacter(holder) : nullptr;
-    return record ? PossessiveName(record->Name(), record->GetForm()) : "the";
+    return record ? PossessiveName(CharacterManager::ShownName(*record), record->GetForm()) : "the";
 }
 
 void Copy(const std::string& text, char* out, std::size_t outSize) {
@@ -71,9 +71,9 @@ void FormatCharacteristicConflict(IStoryDocument* document, IStoryForm* storyFor
     }
     const char* word = DimensionWord(dimension);
     char part[400];
+    const std::string holderName = CharacterManager::ShownName(*holderRecord);
     std::snprintf(part, sizeof part, "%s %s of {SNF(%hd)} ",
-                  OpeningWords(PossessiveName(holderRecord->Name(), holderRecord->GetForm())).c_str(), word,
-                  element);
+                  OpeningWords(PossessiveName(holderName, holderRecord->GetForm())).c_str(), word, element);
     text += part;
 
     // The class of the overall story's domain: without it there is no quad to find partners in.

@@ -52,7 +52,7 @@ std::string MenuName(std::int16_t appreciation) {
 
 std::string CharacterName(CharacterManager* characters, CharID id) {
     CharInfoRec* record = characters && IsValidCharID(id) ? characters->GetCharacter(id) : nullptr;
-    return record ? record->Name() : std::string();
+    return record ? CharacterManager::ShownName(*record) : std::string();
 }
 
 // A story point's name with its throughline's ("Main Character {NDoma}"), or with the story's for a

@@ -161,6 +161,13 @@ std::string CharacterManager::PlaceholderName(bool main) {
     return main ? std::string(kMainPlaceholderName) : ExpandText(nullptr, kImpactPlaceholderName);
 }
 
+std::string CharacterManager::ShownName(const CharInfoRec& character) {
+    if (!character.Name().empty()) return character.Name();
+    const std::int16_t role = character.GetSubjectiveRole();
+    return role == kMainRole || role == kImpactRole ? PlaceholderName(role == kMainRole)
+                                                    : std::string(kUnnamedCharacter);
+}
+
 ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPreferences) {
     SList ids;
     ErrCode error = kNoErr;

@@ -55,6 +55,11 @@ public:
     static constexpr const char* kImpactPlaceholderName = "the {NObst} Character";
     // The name a new story gives the Main (or the Impact) Character, in the vocabulary in force.
     static std::string PlaceholderName(bool main);
+    // The name texts give the character: its own; while it has none (its name emptied, by damage or
+    // otherwise), the name a new story gives its role for the Main or Impact Character, and
+    // kUnnamedCharacter for any other; never the empty text.
+    static std::string ShownName(const CharInfoRec& character);
+    static constexpr const char* kUnnamedCharacter = "an unnamed character";
 
     // The next custom picture id comes from the story document (an id below the custom ones gives
     // 32769); ScanCustomPictures sets it past the custom pictures the story file holds.

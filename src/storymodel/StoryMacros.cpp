@@ -84,7 +84,7 @@ void TextMacroExpander::MacroCNN(const MacroCall& call) {
     if (!character) {
         Append(kNotAvailable);
     } else if (key == CharacterKey::kName) {
-        Append(character->Name());  // the name, as the manager keeps it
+        Append(CharacterManager::ShownName(*character));  // never a blank where a name stands
     } else if (PText* record = character->Record()) {
         Append(RecordTextView(*record, key));
     }

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "ComposedProse.h"
 #include "BuiltDataReportTest.h"
+#include "ComposedProse.h"
 #include "ReportTestSupport.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportText.h"
@@ -625,6 +625,41 @@ TEST_F(ComposedReports, TheWritersWordsNeverFollowASentenceLeftHanging) {
             }
         });
     }
+}
+
+// A character whose name is lost (its record's name entry gone, as damage may take it) is never a
+// blank where its name stands: the Impact Character reads in every report as under the name a new
+// story gives it, and a character of no role as an unnamed character.
+TEST_F(ComposedReports, ACharacterWhoseNameIsLostIsNamedByItsRoleNeverLeftBlank) {
+    WithStory(Complete(5200), [&](StandInStory& made, ReportComposer& built) {
+        CharacterManager& characters = made.Characters();
+        const CharID main = characters.GetMainCharacter(), impact = characters.GetImpactCharacter();
+        const CharID other = characters.CreateCharacter("Benvolio", 0, kSingularForm, 0, kNoRole, false);
+        characters.GetCharacter(other)->SetRelationship("cousins", main);
+        Unname(made, false);
+        const Texts asPlaceholder = ReadAll(built, made);
+        ASSERT_EQ(made.SaveRecords(), kNoErr);
+        for (const CharID lost : {impact, other}) {
+            PText record(made.GetStoryFile(), FourCCOf("CHAR"), lost);
+            ASSERT_GE(record.Remove(CharacterKey::kName), 0);
+            ASSERT_EQ(record.Save(), kNoErr);
+        }
+        StandInStory reopened(made.GetStoryFile());
+        ASSERT_EQ(reopened.LoadCharacters(), kNoErr);
+        reopened.StoryForm().RebuildThroughlineStructures();
+        ASSERT_TRUE(reopened.Characters().GetCharacter(impact)->Name().empty());
+        ReportComposer again(&owner, &reopened, &reopened.StoryForm(), &reopened.Scenes());
+        again.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
+        for (const auto& [id, text] : ReadAll(again, reopened)) {
+            if (asPlaceholder.at(id).find("Benvolio") != std::string::npos) continue;
+            EXPECT_EQ(text, asPlaceholder.at(id)) << id;
+        }
+        const std::string relationships = Read(again, reopened, 27);
+        EXPECT_NE(relationships.find("Character: The Impact Character (no name given yet)"),
+                  std::string::npos)
+            << relationships;
+        EXPECT_NE(relationships.find("Mara and an unnamed character"), std::string::npos) << relationships;
+    });
 }
 
 }  // namespace
