@@ -46,6 +46,12 @@ RolePhrase RoleAfterAs(const std::string& role) {
     if (blank != std::string::npos &&
         std::find(kDeterminers.begin(), kDeterminers.end(), lowered) != kDeterminers.end())
         return {lowered + " ", role.substr(blank + 1)};
-    if (IsPossessiveWord(first)) return {"", role};
+    // A name made possessive may be of several words ("Don Pedro's brother"): the words with a
+    // capital that open the role.
+    for (std::size_t at = 0; at < role.size() && std::isupper(static_cast<unsigned char>(role[at]));) {
+        const std::size_t end = std::min(role.find(' ', at), role.size());
+        if (IsPossessiveWord(std::string_view(role).substr(at, end - at))) return {"", role};
+        at = end + 1;
+    }
     return {"the ", role};
 }

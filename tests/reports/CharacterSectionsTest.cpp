@@ -201,6 +201,9 @@ TEST_F(CharacterSections, TheHeadingJoinsTheRoleWithTheArticleItNeedsAndMakesPlu
     EXPECT_EQ(
         headingOf("Angelica", 1, "Juliet's nurse since infancy"),
         kB + "Angelica's " + kNB + "Characteristics (as " + kI + "Juliet's nurse since infancy" + kNI + ")");
+    EXPECT_EQ(
+        headingOf("Don John", 1, "Don Pedro's bastard brother"),
+        kB + "Don John's " + kNB + "Characteristics (as " + kI + "Don Pedro's bastard brother" + kNI + ")");
     EXPECT_EQ(headingOf("Ebenezer", 1, "A London money-lender"),
               kB + "Ebenezer's " + kNB + "Characteristics (as a " + kI + "London money-lender" + kNI + ")");
     EXPECT_EQ(headingOf("Hades", 1, "King of the dead"),
