@@ -6,12 +6,13 @@
 // "Work", "Limit", "Outcome" and "Judgment". A sentence that rests on a dynamic not chosen yet
 // (neither of its two values) gives way to one that says so (S25, S26, S29-S31 and S34-S37).
 //
-// Three word choices differ from the plain pairing so that the sentences read as English: the words
-// that open the judgment's sentence carry the plot and its verb ("not only does the plot end" or
-// "although the plot ends": one verb cannot follow both; the template names the outcome after them,
-// which the judgment goes with or against), what the driving steps call for is
-// "decisions to be made" or "actions to be taken", and the limit is felt "not as a ticking clock
-// but as a closing down of options" (or the other way round), the two halves alike.
+// Three word choices differ from the plain pairing so that the sentences read as English: the
+// judgment tells of the Main Character's own anguish, resolved or left unresolved, not of what the
+// outcome does to the character, and beside the outcome it says what the two together make of the
+// end ("the plot ends in Success, but the Main Character's personal anguish is left unresolved: the
+// effort succeeds at the price of her peace"); what the driving steps call for is "decisions to be
+// made" or "actions to be taken"; and the limit is felt "not as a ticking clock but as a closing
+// down of options" (or the other way round), the two halves alike.
 
 #include <string>
 
@@ -39,10 +40,14 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
                                       : bold + "Time" + plain + " has run out";
     const char* o1 = success ? "is" : "is NOT";
     const char* o2 = success ? "been achieved" : "occurred";
-    const char* j1 = good ? "favorable" : "unfavorable";
+    const char* j1 = good ? "is resolved" : "is left unresolved";
     const bool alike = success == good;
-    const char* o3 = alike ? "not only does the plot end" : "although the plot ends";
-    const char* o4 = alike ? "but " : "";
+    const char* o3 = alike ? "and" : "but";
+    const char* o4 = alike ? " as well" : "";
+    const char* together = success ? (good ? "both the effort and {PPN(MC,0,P1)} own struggle end well"
+                                           : "the effort succeeds at the price of {PPN(MC,0,P1)} peace")
+                                   : (good ? "the effort fails, yet {PPN(MC,0,P1)} own struggle ends well"
+                                           : "both the effort and {PPN(MC,0,P1)} own struggle end badly");
 
     const bool driverChosen = d.DriverChosen(), limitChosen = d.LimitChosen();
     const bool outcomeChosen = d.OutcomeChosen(), judgmentChosen = d.JudgmentChosen();
@@ -92,9 +97,8 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
         t.Key(30);
     } else if (outcomeChosen) {
         t.Key(18);
-        AppendText(o3);
         t.Key(19);
-        AppendFormatted("%sthis is %s", o4, j1);
+        AppendFormatted("%s the Main Character's personal anguish %s%s: %s", o3, j1, o4, together);
         t.Key(32);
     } else {
         t.Key(31);

@@ -85,7 +85,8 @@ TEST_F(Narratives, PlotDynamicsOfAnActionTimelockSuccessGoodStory) {
         B("Timelock") +
         "[S12]running out of options but as a running out of time[S13]time is[S27][S28]is[S15]been "
         "achieved[S16][S18]"
-        "not only does the plot end[S19]but this is favorable[S32][S33]decisions to be made.  [S21]" +
+        "[S19]and the Main Character's personal anguish is resolved as well: both the effort and "
+        "{PPN(MC,0,P1)} own struggle end well[S32][S33]decisions to be made.  [S21]" +
         B("Time") + " has run out.  [S22], [S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1010}));
@@ -101,14 +102,17 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
         B("Optionlock") +
         "[S12]ticking clock but as a closing down of options[S13]options are[S27][S28]is "
         "NOT[S15]occurred[S16][S18]"
-        "although the plot ends[S19]this is favorable[S32][S33]actions to be taken.  [S21]all " +
+        "[S19]but the Main Character's personal anguish is resolved: the effort fails, yet {PPN(MC,0,P1)} "
+        "own struggle ends well[S32][S33]actions to be taken.  [S21]all " +
         B("Options") + " have been exhausted.  [S22]" + Told("Outcome", true) + "[S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
 
     form.Set({D::kFailure, D::kBad});
     const std::string failed = Build(&ReportComposer::BuildPlotDynamicsNarrative);
-    EXPECT_NE(failed.find("[S18]not only does the plot end[S19]but this is unfavorable[S32]"),
-              std::string::npos)
+    EXPECT_NE(
+        failed.find("[S18][S19]and the Main Character's personal anguish is left unresolved as well: both "
+                    "the effort and {PPN(MC,0,P1)} own struggle end badly[S32]"),
+        std::string::npos)
         << failed;
 }
 

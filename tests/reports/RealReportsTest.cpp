@@ -237,8 +237,8 @@ TEST_F(RealReports, ThePlotDynamicsNameTheStoryformsOwnDriverInWholeSentences) {
             // The judgment goes with the outcome or against it, and says which outcome.
             const std::string outcome = made.StoryForm().IsSuccess() ? "Success" : "Failure";
             const bool agree = made.StoryForm().IsSuccess() == made.StoryForm().IsGood();
-            EXPECT_NE(text.find(agree ? "not only does the plot end in " + outcome + ", but this is"
-                                      : "although the plot ends in " + outcome + ", this is"),
+            EXPECT_NE(text.find("the plot ends in " + outcome + (agree ? ", and" : ", but") +
+                                " the Main Character's personal anguish is "),
                       std::string::npos)
                 << text;
         });
@@ -630,8 +630,8 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
         "has occurred, is not chosen yet.  Judgment.",
         "Whether the effort ends in Success or in Failure is not chosen yet, "};
     const char* const judgmentUnchosen[] = {
-        "Judgment. Whether the end of the story is favorable or unfavorable for the Main Character is not chosen "
-        "yet.  In short.",
+        "Judgment. Whether the Main Character's personal anguish is resolved in the end or left unresolved is not "
+        "chosen yet.  In short.",
         "and whether for the Main Character the end is Good or Bad is not chosen yet."};
     const char* const guesses[] = {"unchosen", "a step made", "decisions would never", "actions would never",
                                    "calls for actions", "calls for decisions", "so the story has a",
@@ -652,7 +652,7 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
     for (const char* words :
          {"each turning point is a step made. In answer, the characters respond and ultimately take action.",
           "or an Optionlock is not chosen yet.  Outcome. The story's goal is NOT reached: by the end, Failure "
-          "has occurred.  Judgment. Whether the end",
+          "has occurred.  Judgment. Whether the Main Character's personal anguish",
           "In short. The story is driven by Decision, and each step it takes calls for actions to be taken.  ",
           "The effort ends in Failure, and whether for the Main Character the end is Good or Bad is not chosen "
           "yet."})
@@ -675,8 +675,8 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
     for (const char* words :
          {"it has a limited supply of options, and so the story has an Optionlock.",
           "as their options are running short.  Outcome. Whether the story's goal is reached",
-          "Judgment. For the story as a whole, however the plot ends, the end is unfavorable for the Main "
-          "Character.  In short. Whether the story is driven",
+          "Judgment. For the story as a whole, however the plot ends, the Main Character's personal anguish is "
+          "left unresolved.  In short. Whether the story is driven",
           "is not chosen yet.  It ends when all Options have been exhausted.  ",
           "Whether the effort ends in Success or in Failure is not chosen yet, and for the Main Character the end "
           "is Bad."})
