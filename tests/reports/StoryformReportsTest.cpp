@@ -28,6 +28,7 @@
 #include "storymodel/SceneManager.h"
 #include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/IncludeableAppreciation.h"
+#include "storymodel/engine/StoryPointValues.h"
 #include "storymodel/engine/StoryformNumber.h"
 #include "storymodel/engine/StoryformSolver.h"
 
@@ -660,6 +661,78 @@ TEST_F(ComposedReports, ACharacterWhoseNameIsLostIsNamedByItsRoleNeverLeftBlank)
             << relationships;
         EXPECT_NE(relationships.find("Mara and an unnamed character"), std::string::npos) << relationships;
     });
+}
+
+// A storyform chosen in part names every point on which the storyforms it leaves agree, once each
+// of them is closed as the only one, and says that a point is not chosen yet only where they differ:
+// in the Story Points Output (as its export writes it), in the throughlines' issues and
+// counterpoints and in the overall plot's goal and acts.
+TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDifferOnIsNotChosen) {
+    const std::vector<const char*> dynamics = {"Resolve", "Direction", "Approach", "Sex", "Work", "Limit"};
+    const auto with = [&](std::vector<const char*> more) {
+        more.insert(more.begin(), dynamics.begin(), dynamics.end());
+        return more;
+    };
+    const std::pair<std::uint16_t, std::vector<const char*>> inPart[] = {
+        {0, with({"Outcome", "STDom", "STCon", "STRng", "STPbm", "MCDom", "MCCon", "MCRng", "MCPbm", "PLDom",
+                  "PLCon", "PLRng", "PLPbm"})},
+        {4096, with({"STDom", "STCon", "STRng", "STPbm", "MCPbm"})},
+        {10920, with({"Outcome", "Judgment", "STDom", "STCon"})},
+    };
+    DataFileTemplates descriptions(data_);
+    for (const auto& [number, codes] : inPart) {
+        SCOPED_TRACE(number);
+        const auto prepare = [&](StandInStory& made) {
+            ASSERT_GT(ChooseInPart(made.StoryForm(), number, codes), 1);
+        };
+        WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
+            const std::string points = Read(built, made, 6, false), themes = Read(built, made, 42),
+                              plot = Read(built, made, 40);
+            StoryFormManager& storyForm = made.StoryForm();
+            const auto agreed = AgreedWhenClosed(StoryformsLeft(storyForm), [&]() -> StoryFormManager& {
+                storyForm.RestoreState(std::make_unique<StoryFormState>());
+                return storyForm;
+            });
+            const auto name = [&](const char* code) {
+                const int index = StoryPointIndexForCode(code);
+                const std::int16_t value = agreed[static_cast<std::size_t>(index)];
+                return value > 0 ? StoryPointValueText(index, value) : std::string();
+            };
+            int lines = 0;
+            for (std::int16_t n = 3; n <= 118; ++n) {
+                StoryPointDescription point;
+                if (!descriptions.ReadDescription(n, point) || point.code.empty()) continue;
+                const std::string head = "\x95 " + PlainReportText(&made, point.name.c_str(), false);
+                const std::size_t at = points.find(head.substr(0, head.size() - 1) + ": ");
+                if (at == std::string::npos) continue;
+                ++lines;
+                const std::string line = points.substr(at, points.find('\n', at) - at);
+                const std::string value = name(point.code.c_str());
+                if (value.empty()) {
+                    EXPECT_TRUE(line.find("not chosen yet") != std::string::npos ||
+                                line.find("waits for") != std::string::npos)
+                        << line;
+                } else {
+                    EXPECT_TRUE(line.find(": " + value + " (") != std::string::npos)
+                        << line << " | " << value;
+                }
+            }
+            EXPECT_GT(lines, 80);
+            for (const char* prefix : {"ST", "MC", "OC", "PL"}) {
+                const std::string issue = name((prefix + std::string("Rng")).c_str());
+                const std::string counterpoint = name((prefix + std::string("Rng2")).c_str());
+                if (issue.empty() || counterpoint.empty()) continue;
+                EXPECT_NE(themes.find(issue + " and " + counterpoint + " are not weighed"),
+                          std::string::npos);
+            }
+            if (!name("STGoal").empty()) {
+                EXPECT_NE(plot.find("The goal is " + name("STGoal") + ","), std::string::npos) << plot;
+            }
+            for (const char* act : {"STType1", "STType2", "STType3", "STType4"})
+                EXPECT_EQ(plot.find(name(act)) != std::string::npos, !name(act).empty())
+                    << act << ": " << plot;
+        });
+    }
 }
 
 }  // namespace
