@@ -678,6 +678,10 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
                   "PLCon", "PLRng", "PLPbm"})},
         {4096, with({"STDom", "STCon", "STRng", "STPbm", "MCPbm"})},
         {10920, with({"Outcome", "Judgment", "STDom", "STCon"})},
+        // The catalyst settles the Essence, though neither its growth nor its judgment.
+        {0,
+         {"Resolve", "Approach", "Sex", "Work", "Limit", "Outcome", "STDom", "STCon", "STRng", "STPbm",
+          "STUnRng"}},
     };
     DataFileTemplates descriptions(data_);
     for (const auto& [number, codes] : inPart) {
@@ -686,9 +690,11 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
             ASSERT_GT(ChooseInPart(made.StoryForm(), number, codes), 1);
         };
         WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
+            StoryFormManager& storyForm = made.StoryForm();
+            const StoryFormState inForce = *storyForm.SaveState();
             const std::string points = Read(built, made, 6, false), themes = Read(built, made, 42),
                               plot = Read(built, made, 40);
-            StoryFormManager& storyForm = made.StoryForm();
+            ASSERT_EQ(*storyForm.SaveState(), inForce) << "the story is not written to";
             const auto agreed = AgreedWhenClosed(StoryformsLeft(storyForm), [&]() -> StoryFormManager& {
                 storyForm.RestoreState(std::make_unique<StoryFormState>());
                 return storyForm;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "foundation/pfm/PText.h"
+#include "reports/StoryformCompletion.h"
 #include "storymodel/engine/BusyPhase.h"
 #include "storymodel/engine/EngineTestSupport.h"
 #include "storymodel/engine/StructurePasses.h"
@@ -472,6 +473,24 @@ TEST(StoryPointLists, MergeAndIndex) {
     EXPECT_EQ(IndexOfPoint(out, 18000), -1);
     StoryPointIDList self = {1, 2};
     EXPECT_EQ(MergeStoryPointLists(self, {3}, self), 3);
+}
+
+// What the choices settle beyond the values in force comes only from the storyforms they leave:
+// with none left nothing is settled, and with one the values in force stand as the story holds them.
+TEST_F(StoryformSolverTest, WithNoneOrOneStoryformLeftNothingIsSettledBeyondTheValuesInForce) {
+    const int goal = StoryPointIndexForCode("STGoal"), home = StoryPointIndexForCode("STHmCl");
+    StoryFormManager& storyForm = MakeManager();
+    ASSERT_GT(ChooseInPart(storyForm, 0, {"Resolve", "STDom", "STCon"}), 1);
+    EXPECT_EQ(storyForm.GetSettledStoryPoints().ValueAt(goal),
+              storyForm.GetValueAt(StoryPointIndexForCode("STCon")));
+    storyForm.SetChoice(StoryPointIDForCode("STCon"), kFirstTypeID + 4);  // outside the domain chosen
+    ASSERT_EQ(CountAsTheStoryDoes(storyForm), 0);
+    EXPECT_EQ(storyForm.GetSettledStoryPoints().ValueAt(goal), 0);
+    EXPECT_EQ(storyForm.GetSettledStoryPoints().ValueAt(home), 0);
+    StoryFormManager& complete = MakeManager();
+    ASSERT_TRUE(CompleteStoryform(complete, 5200));
+    complete.SetValueAt(goal, 0);
+    EXPECT_EQ(complete.GetSettledStoryPoints().ValueAt(goal), 0);
 }
 
 }  // namespace
