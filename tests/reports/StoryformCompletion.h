@@ -4,8 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
-#include <optional>
 #include <vector>
 
 #include "storymodel/engine/Dynamics.h"
@@ -42,28 +40,29 @@ inline bool CompleteStoryform(StoryFormManager& storyForm, std::uint16_t target)
     return false;
 }
 
-// Counts the storyforms the choices leave as the story document does after an answer, and keeps the
-// count (with one left, the storyform is applied). Answers the count.
-inline std::uint16_t CountAsTheStoryDoes(StoryFormManager& storyForm) {
+// Counts the storyforms the choices leave as the story document does after an answer and keeps the
+// count (one left is applied). Answers the storyform numbers left.
+inline std::vector<std::uint16_t> CountAsTheStoryDoes(StoryFormManager& storyForm) {
     StoryformSolver solver(storyForm);
     StoryPointIDList ids;
     solver.CollectConstrainedPoints(ids);
     solver.SetConstraints(nullptr, ids);
     const std::uint16_t count = solver.CountStoryforms();
-    if (count == 1) {
-        for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i)
-            solver.ApplyResult(i, nullptr, 1);
-        solver.StoreForcedDomains();
-    }
+    std::vector<std::uint16_t> left;
+    for (int n = 0; n < kStoryformCount; ++n)
+        if (!solver.IsStoryformExcluded(static_cast<std::uint16_t>(n)))
+            left.push_back(static_cast<std::uint16_t>(n));
+    for (int i = 0; count == 1 && i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i)
+        solver.ApplyResult(i, nullptr, 1);
     storyForm.SetStoryformCount(count);
     storyForm.RebuildThroughlineStructures();
-    return count;
+    return left;
 }
 
 // A storyform chosen in part: the points the codes name (dynamics among them) chosen as the storyform
-// number has them, every other point left open, and counted. Answers the count.
-inline std::uint16_t ChooseInPart(StoryFormManager& storyForm, std::uint16_t number,
-                                  const std::vector<const char*>& codes) {
+// number has them, every other point left open, and counted. Answers the storyform numbers left.
+inline std::vector<std::uint16_t> ChooseInPart(StoryFormManager& storyForm, std::uint16_t number,
+                                               const std::vector<const char*>& codes) {
     for (const char* code : codes) {
         const StoryPointRecord& point = *StoryPointByID(StoryPointIDForCode(code));
         const int dynamic = (point.id - DynamicPointID(0)) / 10;
@@ -75,43 +74,24 @@ inline std::uint16_t ChooseInPart(StoryFormManager& storyForm, std::uint16_t num
     return CountAsTheStoryDoes(storyForm);
 }
 
-// The storyform numbers the choices of the storyform leave, as the story document counts them.
-inline std::vector<std::uint16_t> StoryformsLeft(StoryFormManager& storyForm) {
-    StoryformSolver solver(storyForm);
-    StoryPointIDList ids;
-    solver.CollectConstrainedPoints(ids);
-    solver.SetConstraints(nullptr, ids);
-    solver.CountStoryforms();
-    std::vector<std::uint16_t> numbers;
-    for (int n = 0; n < kStoryformCount; ++n)
-        if (!solver.IsStoryformExcluded(static_cast<std::uint16_t>(n)))
-            numbers.push_back(static_cast<std::uint16_t>(n));
-    return numbers;
-}
-
-// What the storyforms left by a storyform chosen in part agree on, each of them closed on a
-// storyform of its own (`fresh` makes one) as the writer would close it: by row, the value in force
-// that every one of them gives, or 0 where they differ.
+// What the storyforms left agree on, each of them closed as the writer would close it on a storyform
+// that `fresh` makes: by row, the value in force every one of them gives, or 0 where they differ.
 template <typename Fresh>
 std::array<std::int16_t, kStoryPointCount> AgreedWhenClosed(const std::vector<std::uint16_t>& left,
                                                             Fresh fresh) {
-    std::array<std::optional<std::int16_t>, kStoryPointCount> agreed;
+    std::array<std::int16_t, kStoryPointCount> agreed{};
     std::array<bool, kStoryPointCount> differ{};
-    for (const std::uint16_t number : left) {
+    for (std::size_t k = 0; k < left.size(); ++k) {
         StoryFormManager& closed = fresh();
-        if (!CompleteStoryform(closed, number)) return {};
-        for (int index = 0; index < kStoryPointCount; ++index) {
-            const std::int16_t value = closed.GetValue(StoryPointAt(index)->id);
-            std::optional<std::int16_t>& shared = agreed[static_cast<std::size_t>(index)];
-            if (!shared) shared = value;
-            differ[static_cast<std::size_t>(index)] =
-                differ[static_cast<std::size_t>(index)] || *shared != value;
+        if (!CompleteStoryform(closed, left[k])) return {};
+        for (std::size_t i = 0; i < agreed.size(); ++i) {
+            const std::int16_t value = closed.GetValue(StoryPointAt(static_cast<int>(i))->id);
+            differ[i] = differ[i] || (k > 0 && agreed[i] != value);
+            agreed[i] = value;
         }
     }
-    std::array<std::int16_t, kStoryPointCount> values{};
-    for (std::size_t index = 0; index < values.size(); ++index)
-        values[index] = agreed[index] && !differ[index] ? *agreed[index] : std::int16_t{0};
-    return values;
+    for (std::size_t i = 0; i < agreed.size(); ++i) agreed[i] = differ[i] ? std::int16_t{0} : agreed[i];
+    return agreed;
 }
 
 // Four storyforms that between them take both values of Resolve, Growth, Outcome and Driver and

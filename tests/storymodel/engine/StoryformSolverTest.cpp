@@ -480,11 +480,11 @@ TEST(StoryPointLists, MergeAndIndex) {
 TEST_F(StoryformSolverTest, WithNoneOrOneStoryformLeftNothingIsSettledBeyondTheValuesInForce) {
     const int goal = StoryPointIndexForCode("STGoal"), home = StoryPointIndexForCode("STHmCl");
     StoryFormManager& storyForm = MakeManager();
-    ASSERT_GT(ChooseInPart(storyForm, 0, {"Resolve", "STDom", "STCon"}), 1);
+    ASSERT_GT(ChooseInPart(storyForm, 0, {"Resolve", "STDom", "STCon"}).size(), 1u);
     EXPECT_EQ(storyForm.GetSettledStoryPoints().ValueAt(goal),
               storyForm.GetValueAt(StoryPointIndexForCode("STCon")));
     storyForm.SetChoice(StoryPointIDForCode("STCon"), kFirstTypeID + 4);  // outside the domain chosen
-    ASSERT_EQ(CountAsTheStoryDoes(storyForm), 0);
+    ASSERT_TRUE(CountAsTheStoryDoes(storyForm).empty());
     EXPECT_EQ(storyForm.GetSettledStoryPoints().ValueAt(goal), 0);
     EXPECT_EQ(storyForm.GetSettledStoryPoints().ValueAt(home), 0);
     StoryFormManager& complete = MakeManager();
