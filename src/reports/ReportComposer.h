@@ -259,7 +259,8 @@ protected:
     // One story point group's table with its header row, for the printables of report id 6.
     std::unique_ptr<PrintableTable> MakeStoryPointHeader();
     IReportTemplates& Templates();
-    // Whether the story point of the code has a value chosen (one value: not 0, nor -1 for several).
+    // Whether the story point of the code has a value chosen or settled by the storyforms left (one
+    // value: not 0, nor -1 for several).
     bool IsPointChosen(std::string_view code) const;
     // The value the macros name for the story point at the row, as the storyforms left settle it:
     // the story's, or without a story the storyform's; 0 for none, -1 for several.

@@ -5,7 +5,8 @@
 //     Answer: {IFCH(Resolve)}<B+>{SNF(Resolve)}<B->{ELSE}not chosen yet{ENDIF}.
 //
 // The report keeps the part before {ELSE} when every story point the condition names has a value
-// chosen, and the part after it otherwise ({ELSE} may be left out: nothing then stands in). The
+// chosen, or one that the storyforms still possible settle, and the part after it otherwise ({ELSE}
+// may be left out: nothing then stands in). The
 // condition is settled as the report is composed, before its macros are expanded, so a writer never
 // reads "an unchosen item". Besides story point codes a condition may name what the writer gives
 // the story itself: "MCName" and "OCName", the Main or the Impact Character has a name the writer
