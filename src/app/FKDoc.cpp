@@ -114,8 +114,7 @@ std::int16_t FKDoc::GetStoryPointValue(int index) {
 }
 
 std::int16_t FKDoc::GetSettledStoryPointValue(int index) {
-    const StoryPointRecord* row = StoryPointAt(index);
-    return storyForm_ && row ? storyForm_->GetSettledStoryPoints().Value(row->id) : 0;
+    return storyForm_ ? storyForm_->GetSettledStoryPoints().ValueAt(index) : 0;
 }
 
 PText* FKDoc::GetPreferencesRecord() const {

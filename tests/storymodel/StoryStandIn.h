@@ -156,8 +156,7 @@ public:
         return row ? storyForm_->GetValue(row->id) : 0;
     }
     std::int16_t GetSettledStoryPointValue(int index) override {
-        const StoryPointRecord* row = StoryPointAt(index);
-        return row ? storyForm_->GetSettledStoryPoints().Value(row->id) : 0;
+        return storyForm_->GetSettledStoryPoints().ValueAt(index);
     }
 
     bool dirty = false;

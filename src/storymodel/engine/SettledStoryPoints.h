@@ -32,7 +32,8 @@ public:
     SettledStoryPoints(IStoryForm& storyForm, std::uint16_t count);
 
     // The settled value of the point at the index 0-116 (0 outside the table), as IStoryForm's
-    // GetValueAt gives a value: 0 none, -1 several, an element id or a value id.
+    // GetValueAt gives a value: 0 none, -1 several, an element id or a value id; the impact
+    // character's resolve (index 3) the other value of Resolve's.
     std::int16_t ValueAt(int index) const;
     // By the point's id; the impact character's resolve is the other value of Resolve's.
     std::int16_t Value(std::int16_t id) const;
