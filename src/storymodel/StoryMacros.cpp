@@ -84,7 +84,12 @@ void TextMacroExpander::MacroCNN(const MacroCall& call) {
     if (!character) {
         Append(kNotAvailable);
     } else if (key == CharacterKey::kName) {
-        Append(CharacterManager::ShownName(*character));  // never a blank where a name stands
+        // Never a blank where a name stands; a name is appended as the manager keeps it.
+        if (character->Name().empty()) {
+            Append(CharacterManager::ShownName(*character));
+        } else {
+            Append(character->Name());
+        }
     } else if (PText* record = character->Record()) {
         Append(RecordTextView(*record, key));
     }
