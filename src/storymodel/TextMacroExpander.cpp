@@ -249,9 +249,18 @@ void TextMacroExpander::AppendStyled(std::string_view text, char style) {
 void TextMacroExpander::Collect(int id) {
     if (!idCollector_ || id <= 0 || id > INT16_MAX) return;
     const auto value = static_cast<std::int16_t>(FoldElementID(id));
-    for (std::int32_t i = 0; i < idCollector_->Count(); ++i)
-        if (idCollector_->GetAt(i) == value) return;
-    if (idCollector_->Append(value) >= 0) expansion_.collected = true;
+    std::vector<bool>& held = expansion_.held;
+    if (held.empty()) {
+        held.assign(std::size_t{INT16_MAX} + 1, false);
+        for (std::int32_t i = 0; i < idCollector_->Count(); ++i) {
+            const std::int16_t kept = idCollector_->GetAt(i);
+            if (kept > 0) held[static_cast<std::size_t>(kept)] = true;
+        }
+    }
+    if (held[static_cast<std::size_t>(value)]) return;
+    if (idCollector_->Append(value) < 0) return;
+    held[static_cast<std::size_t>(value)] = true;
+    expansion_.collected = true;
 }
 
 int TextMacroExpander::Number(std::string_view argument) {

@@ -85,6 +85,9 @@ private:
         LookUps<int> storyPoints;
         // Whether an id was added to the collector, which then is no longer in its order by name.
         bool collected = false;
+        // By id, whether the collector holds it: read from the collector at the first id collected,
+        // so that an id is not looked for along the whole list each time.
+        std::vector<bool> held;
         PointValues values = PointValues::kInForce;
     };
     struct MacroCall {
