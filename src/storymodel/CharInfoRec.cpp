@@ -7,6 +7,7 @@
 #include "storymodel/Archetypes.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 
 CharInfoRec::CharInfoRec(CharacterManager& manager, CharID id) : manager_(manager), id_(id) {}
@@ -26,6 +27,10 @@ void CharInfoRec::CloseRecord() { record_.reset(); }
 
 void CharInfoRec::LoadRecord() {
     PText& record = *record_;
+    LeaveOutMistyped(record, CharacterKey::kName, kPTextText);
+    for (const char* key : {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex,
+                            CharacterKey::kSubjectiveRole, CharacterKey::kArchetype})
+        LeaveOutMistyped(record, key, kPTextShort);
     name_ = RecordText(record, CharacterKey::kName).substr(0, kMaxCharacterName);
     std::int16_t value = 0;
     if (record.GetEntry(CharacterKey::kPicture, kPTextShort, &value) >= 0)

@@ -152,7 +152,8 @@ public:
 private:
     friend class CharacterManager;
 
-    // Reads the kept fields from the open record; repairs a missing subjective role.
+    // Reads the kept fields from the open record; repairs a missing subjective role. A field held
+    // as another type of value is left out of the record, which is noted as damaged.
     void LoadRecord();
     // Writes a kept number under its key, saves the record and announces the change.
     void WriteNumber(const char* key, std::int16_t value);

@@ -238,7 +238,7 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
     EXPECT_THAT(said, testing::StartsWith("Some of the story \"damaged.fsf\" could not be read from its file"));
     EXPECT_THAT(said, HasSubstr("- the Story Points in force that follow from the storyform"));
     EXPECT_THAT(said, HasSubstr("- which questions of the query system were answered"));
-    EXPECT_THAT(said, HasSubstr("- the contents of 1 scene (kept empty, after the others)"));
+    EXPECT_THAT(said, HasSubstr("- the contents of the scene \"Scene #1\" (kept empty, after the others)"));
     EXPECT_THAT(said, testing::Not(HasSubstr("damaged in the file")));
     EXPECT_EQ(story->GetQuestionStatus().GetStatus(13, 0), kQuestionOpen);
     EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1000), 1001) << "the choices are kept";

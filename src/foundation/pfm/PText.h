@@ -95,6 +95,7 @@ public:
     std::int32_t NextEntry(std::int32_t& cursor, PTextEntry& entry) const {
         return body_.NextEntry(cursor, entry);
     }
+    std::int32_t Count() const { return body_.Count(); }
     bool HasKey(std::string_view key) const { return body_.HasKey(key); }
     std::uint32_t GetValueSize(std::string_view key) const { return body_.GetValueSize(key); }
     bool IsChanged() const { return body_.IsChanged(); }
