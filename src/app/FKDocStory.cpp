@@ -222,7 +222,8 @@ void FKDoc::MakeManagers() {
     std::int16_t storyforms = 0;
     std::int16_t structuresValid = 0;
     std::int16_t pictureBase = -32767;
-    for (const char* key : {"NmStories", "IsJust", "MaxPictID"}) LeaveOutMistyped(*info_, key, kPTextShort);
+    for (const char* key : {"NmStories", "IsJust", "MaxPictID", "MajVer", "MinVer", "MaintVer", "FileFmt"})
+        LeaveOutMistyped(*info_, key, kPTextShort);
     info_->GetEntry("NmStories", kPTextShort, &storyforms);
     info_->GetEntry("IsJust", kPTextShort, &structuresValid);
     info_->GetEntry("MaxPictID", kPTextShort, &pictureBase);

@@ -166,12 +166,11 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     // Without the list, a story with characters would look new.
     if (error != kNoErr) return error;
     lostRecords_.clear();
+    std::vector<CharID> lostRoles;
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
-        if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), error)) break;
+        if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), error, lostRoles)) break;
     }
-    // A story is never without its Main and impact characters, not even when every record it
-    // held was damaged.
-    if (error == kNoErr && GetCount() == 0) CreatePlaceholders(generalPreferences);
+    if (error == kNoErr) KeepRolesHeld(lostRoles, generalPreferences);
     if (error == kNoErr) {
         nameNumber_ = static_cast<std::uint16_t>(GetCount() + 1);
         std::int16_t stored = 0;
@@ -186,7 +185,7 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     return error;
 }
 
-bool CharacterManager::LoadCharacter(CharID id, ErrCode& error) {
+bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles) {
     StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id);
     if (opened.lost) {
         lostRecords_.push_back({kCharacterType, id});
@@ -199,7 +198,7 @@ bool CharacterManager::LoadCharacter(CharID id, ErrCode& error) {
     lastId_ = lastId_ == kNoCharID ? id : std::max(lastId_, id);
     auto character = std::make_unique<CharInfoRec>(*this, id);
     character->record_ = std::move(opened.record);
-    character->LoadRecord();
+    if (character->LoadRecord()) lostRoles.push_back(id);
     if (id > 1) {
         if (character->record_->IsChanged()) SaveRecord(*character->record_);
         character->CloseRecord();
@@ -208,13 +207,15 @@ bool CharacterManager::LoadCharacter(CharID id, ErrCode& error) {
     return true;
 }
 
-void CharacterManager::CreatePlaceholders(PText* generalPreferences) {
+void CharacterManager::CreatePlaceholders(PText* generalPreferences, bool main, bool impact) {
     const std::optional<std::uint16_t> gender = StoredDefaultGender(generalPreferences);
     const std::uint16_t mainSex = gender.value_or(1);
     const std::uint16_t impactSex = gender.value_or(0);
-    CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
-    CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm, impactSex == 1 ? 1 : 0,
-                    kImpactRole, false);
+    if (main) CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
+    if (impact) {
+        CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm, impactSex == 1 ? 1 : 0,
+                        kImpactRole, false);
+    }
 }
 
 CharID CharacterManager::CreateCharacter(const char* name, std::uint16_t sex, std::uint16_t form,

@@ -237,9 +237,15 @@ private:
     void Resort();
     // Whether the character is still exactly as a new story made it for the role.
     bool IsPlaceholder(CharID id, std::int16_t role);
-    // Loads one listed record; false with the error when the load must stop.
-    bool LoadCharacter(CharID id, ErrCode& error);
-    void CreatePlaceholders(PText* generalPreferences);
+    // Loads one listed record, noting the character when the damage took its role; false with the
+    // error when the load must stop.
+    bool LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles);
+    // A story is never without its Main and impact characters. After the load, the one character
+    // whose role the damage took gets back the Main or the impact role when the story lacks that
+    // one alone; a role nobody holds in a story left without characters, or that lost a character
+    // whole, goes to a placeholder as in a new story.
+    void KeepRolesHeld(const std::vector<CharID>& lostRoles, PText* generalPreferences);
+    void CreatePlaceholders(PText* generalPreferences, bool main = true, bool impact = true);
     // Reads the characteristic notes; 0 also for a story without notes.
     ErrCode LoadNotes();
     ErrCode SaveNotes();
