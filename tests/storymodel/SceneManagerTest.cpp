@@ -249,24 +249,6 @@ TEST_F(SceneManagerTest, DamagedPositionsAreNumberedAgainInTheirStoredOrder) {
     Reopen();
     EXPECT_EQ(Order(), (Ids{1, 3, 2, 9}));
     EXPECT_TRUE(Scenes().GetLostScenes().empty()) << "written anew, empty, by the save";
-
-    // A damaged record keeps what reads whole: scene 3 its position (its title typed as a number
-    // goes), scene 1 its title, its position held as a text going last.
-    {
-        PFMFileScope scope(Story().GetStoryFile(), false);
-        for (const auto& [id, text] : {std::pair(3, std::string("\\SCNTITLE3s:Storm\\SCORDERs:1\\")),
-                                       std::pair(1, std::string("\\SCNTITLE1c:Ball\\SCORDERc:0\\"))}) {
-            void* block = NewBlock(text + '\0');
-            ASSERT_TRUE(PFMPutSegment(kSceneType, static_cast<std::uint16_t>(id), block, 1, false));
-            PFMCheckIn(block);
-        }
-    }
-    Reopen();
-    EXPECT_EQ(Order(), (Ids{3, 2, 9, 1}));
-    EXPECT_TRUE(Scenes().GetLostScenes().empty());
-    char title[16] = "";
-    Scenes().FindScene(1)->GetTitle(title, sizeof title);
-    EXPECT_STREQ(title, "Ball");
 }
 
 }  // namespace
