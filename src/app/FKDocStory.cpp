@@ -222,7 +222,9 @@ void FKDoc::MakeManagers() {
     std::int16_t storyforms = 0;
     std::int16_t structuresValid = 0;
     std::int16_t pictureBase = -32767;
-    for (const char* key : {"NmStories", "IsJust", "MaxPictID", "MajVer", "MinVer", "MaintVer", "FileFmt"})
+    // The main record's numbers: one held as another type of value was damaged, and is told.
+    for (const char* key : {"NmStories", "IsJust", "MaxPictID", "MajVer", "MinVer", "MaintVer", "FileFmt",
+                            "RepLtMar", "RepRtMar", "RepTopMar", "RepBotMar", "NumCols"})
         LeaveOutMistyped(*info_, key, kPTextShort);
     info_->GetEntry("NmStories", kPTextShort, &storyforms);
     info_->GetEntry("IsJust", kPTextShort, &structuresValid);
