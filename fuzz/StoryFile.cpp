@@ -3,8 +3,8 @@
 // file and opened as a story by the story application, headless; the file's map may list a key
 // twice. Whatever the bytes, a file holding a main record opens whole (its records, managers and
 // front end there), and any other is refused and leaves nothing open; a story that opens without a
-// word read every keyed record it always reads whole; an opened story saves and closes, and the saved file opens
-// again with the title, the characters and the scenes the story showed.
+// word read every keyed record it always reads whole; an opened story saves and closes, and the
+// saved file opens again with the title, the characters and the scenes the story showed.
 
 #include <sys/stat.h>
 

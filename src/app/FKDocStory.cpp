@@ -170,7 +170,8 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     }
     if (!oldStatusRead || !statusRead) lost.emplace_back(kLostQuestionStatus);
     for (const std::int16_t scene : scenes_->GetLostScenes())
-        lost.push_back(FormatText(kLostScene, name({FourCCOf("SCNL"), static_cast<std::uint16_t>(scene)}).c_str()));
+        lost.push_back(
+            FormatText(kLostScene, name({FourCCOf("SCNL"), static_cast<std::uint16_t>(scene)}).c_str()));
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
     if (TellWhatWasLost(lost)) repaired = true;
     return kNoErr;

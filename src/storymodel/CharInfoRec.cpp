@@ -28,7 +28,8 @@ void CharInfoRec::CloseRecord() { record_.reset(); }
 bool CharInfoRec::LoadRecord() {
     PText& record = *record_;
     LeaveOutMistyped(record, CharacterKey::kName, kPTextText);
-    for (const char* key : {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex, CharacterKey::kArchetype})
+    for (const char* key :
+         {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex, CharacterKey::kArchetype})
         LeaveOutMistyped(record, key, kPTextShort);
     const bool roleLost = LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort) ||
                           (record.DamagedAt() && !record.HasKey(CharacterKey::kSubjectiveRole));

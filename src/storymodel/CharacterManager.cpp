@@ -211,10 +211,11 @@ void CharacterManager::CreatePlaceholders(PText* generalPreferences, bool main, 
     const std::optional<std::uint16_t> gender = StoredDefaultGender(generalPreferences);
     const std::uint16_t mainSex = gender.value_or(1);
     const std::uint16_t impactSex = gender.value_or(0);
-    if (main) CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
+    if (main)
+        CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
     if (impact) {
-        CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm, impactSex == 1 ? 1 : 0,
-                        kImpactRole, false);
+        CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm,
+                        impactSex == 1 ? 1 : 0, kImpactRole, false);
     }
 }
 

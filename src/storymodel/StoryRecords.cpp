@@ -50,7 +50,8 @@ void LeaveOutOtherTypes(PText& record, char type) {
     std::vector<std::string> mistyped;
     PTextEntry entry;
     std::int32_t cursor = 0;
-    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0; found = record.NextEntry(cursor, entry))
+    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
+         found = record.NextEntry(cursor, entry))
         if (entry.type != static_cast<unsigned char>(type)) mistyped.emplace_back(entry.key);
     for (const std::string& key : mistyped) record.Remove(key);
     if (!mistyped.empty()) NoteDamaged(record);

@@ -53,8 +53,8 @@ struct DamagedCopy {
 
 // The damages of entry k that the stored text shows. A number held as a text is told where the open
 // reads it as a number (`typed`).
-std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<WrittenEntry>& entries, std::size_t k,
-                                   bool typed) {
+std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<WrittenEntry>& entries,
+                                   std::size_t k, bool typed) {
     const WrittenEntry& e = entries[k];
     std::vector<DamagedCopy> made;
     const auto put = [&](const char* what, std::size_t at, char byte, std::size_t first) {
@@ -65,7 +65,8 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     const bool number = e.type != 'c';
     put("type letter made no type", e.typeAt, '#', k);
     const std::size_t digits = e.value.starts_with('-') ? 1 : 0;
-    if (!number && (e.value.size() == digits || e.value.find_first_not_of("0123456789", digits) != std::string::npos))
+    if (!number &&
+        (e.value.size() == digits || e.value.find_first_not_of("0123456789", digits) != std::string::npos))
         put("text typed as a number", e.typeAt, 's', k);
     if (number && typed) put("number typed as a text", e.typeAt, 'c', k);
     if (e.lengthed) put("length digit made '#'", e.typeAt + 1, '#', k);
@@ -73,22 +74,27 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     // After a text without its length, the entry would read on as a text may.
     if (k == 0 || entries[k - 1].type != 'c' || entries[k - 1].lengthed)
         put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
-    if (!number && !e.lengthed && !e.value.empty()) put("text's last byte made a backslash", e.end - 1, '\\', k);
+    if (!number && !e.lengthed && !e.value.empty())
+        put("text's last byte made a backslash", e.end - 1, '\\', k);
     if (number) put("number's digit made 'x'", e.colon + 1 + digits, 'x', k);
-    made.push_back({"cut short in the header", text.substr(0, (e.at + 1 + e.colon) / 2), k, entries.size(), false});
-    if (k + 1 == entries.size()) made.push_back({"closing NUL gone", text.substr(0, text.size() - 1), k + 1, k, false});
+    made.push_back(
+        {"cut short in the header", text.substr(0, (e.at + 1 + e.colon) / 2), k, entries.size(), false});
+    if (k + 1 == entries.size())
+        made.push_back({"closing NUL gone", text.substr(0, text.size() - 1), k + 1, k, false});
     return made;
 }
 
 // The written value of the entry as the damage left it; none when it may be lost.
-std::optional<std::string> Spared(const std::vector<WrittenEntry>& entries, const DamagedCopy& damage, std::size_t i) {
+std::optional<std::string> Spared(const std::vector<WrittenEntry>& entries, const DamagedCopy& damage,
+                                  std::size_t i) {
     if (damage.shortened && i == damage.last) return entries[i].value.substr(0, entries[i].value.size() - 1);
     if (i >= damage.first && i <= damage.last) return std::nullopt;
     return entries[i].value;
 }
 
 // Every entry the damage spared is in the text read, with its type and value as written.
-void ExpectSpared(const std::vector<WrittenEntry>& whole, const DamagedCopy& damage, const std::string& text) {
+void ExpectSpared(const std::vector<WrittenEntry>& whole, const DamagedCopy& damage,
+                  const std::string& text) {
     KeyedText read;
     read.Parse(text.data(), text.size());
     for (std::size_t i = 0; i < whole.size(); ++i) {
@@ -100,7 +106,8 @@ void ExpectSpared(const std::vector<WrittenEntry>& whole, const DamagedCopy& dam
             continue;
         }
         EXPECT_EQ(entry.type, static_cast<unsigned char>(whole[i].type)) << whole[i].key;
-        EXPECT_EQ(text.substr(entry.valueOffset, entry.textSize - (entry.type == 'c')), *value) << whole[i].key;
+        EXPECT_EQ(text.substr(entry.valueOffset, entry.textSize - (entry.type == 'c')), *value)
+            << whole[i].key;
     }
 }
 
@@ -132,7 +139,8 @@ std::string NameInMessage(std::pair<FourCC, std::uint16_t> record, const std::ve
     if (record.first == FourCCOf("SCNL")) {
         const auto& place = left["SCORDER"];
         const auto& title = left["SCNTITLE" + std::to_string(record.second)];
-        return "the scene \"Scene #" + std::to_string(place ? std::stoi(*place) + 1 : static_cast<int>(scenes)) +
+        return "the scene \"Scene #" +
+               std::to_string(place ? std::stoi(*place) + 1 : static_cast<int>(scenes)) +
                (title.value_or("").empty() ? "" : " - " + *title) + "\"";
     }
     if (record.first == FourCCOf("RESP"))
@@ -158,8 +166,8 @@ TEST_F(DamagedExamples, EveryRecordOfEveryExampleNotesItsDamageAndKeepsTheOtherE
             const std::vector<WrittenEntry> entries = WrittenEntries(text);
             for (const std::size_t k : Chosen(entries.size())) {
                 for (const DamagedCopy& damage : DamagesAt(text, entries, k, false)) {
-                    SCOPED_TRACE(file.path().stem().string() + " " + SegmentName(key) + " " + entries[k].key + ": " +
-                                 damage.what);
+                    SCOPED_TRACE(file.path().stem().string() + " " + SegmentName(key) + " " + entries[k].key +
+                                 ": " + damage.what);
                     KeyedText read;
                     read.Parse(damage.text.data(), damage.text.size());
                     EXPECT_TRUE(read.DamagedAt());
@@ -192,7 +200,7 @@ TEST_F(DamagedExamples, AStoryOpenedFromADamagedCopyNamesTheRecordAndSavesWhatWa
     std::vector<std::pair<FourCC, std::uint16_t>> records;
     for (const auto& [key, text] : whole) {
         scenes += key.first == FourCCOf("SCNL");
-        const bool chosen = key.first == FourCCOf("CHAR") ? key.second == 2 || key.second == 5
+        const bool chosen = key.first == FourCCOf("CHAR")   ? key.second == 2 || key.second == 5
                             : key.first == FourCCOf("SCNL") ? key.second == 6
                                                             : IsKeyedRecord(key.first);
         if (chosen) records.push_back(key);
@@ -210,7 +218,8 @@ TEST_F(DamagedExamples, AStoryOpenedFromADamagedCopyNamesTheRecordAndSavesWhatWa
                 Mark();
                 FKDoc* story = OpenStory("damaged.fsf");
                 ASSERT_NE(story, nullptr);
-                EXPECT_THAT(Asked(), testing::ElementsAre(HasSubstr(NameInMessage(record, entries, damage, scenes))));
+                EXPECT_THAT(Asked(),
+                            testing::ElementsAre(HasSubstr(NameInMessage(record, entries, damage, scenes))));
                 std::filesystem::remove(Path("saved.fsf"));
                 Choose("saved.fsf");
                 EXPECT_EQ(story->SaveAs(nullptr), kNoErr);

@@ -135,15 +135,17 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     }
     // A main record or choices of which nothing reads: the rest of the story opens, the loss told.
     WriteStore("garbled.fsf", {{{FourCCOf("SDI4"), 0}, "garbled bytes, no record"}});
-    EXPECT_THAT(OpenSaying("garbled.fsf", true),
-                ElementsAre(testing::HasSubstr("\n- the story's information (its title, author and synopses): all "
-                                               "of it, damaged in the file\n")));
+    EXPECT_THAT(
+        OpenSaying("garbled.fsf", true),
+        ElementsAre(testing::HasSubstr("\n- the story's information (its title, author and synopses): all "
+                                       "of it, damaged in the file\n")));
     EXPECT_EQ(Title(*Last()), "Your Story");
     Last()->SetClean();
     application->CloseAll(true);
     WriteStore("garbled-responses.fsf", {{{FourCCOf("SDI4"), 0}, kOldInfo}, {{FourCCOf("RESP"), 0}, "\\broken"}});
-    EXPECT_THAT(OpenSaying("garbled-responses.fsf", true),
-                ElementsAre(testing::HasSubstr("\n- the storyform choices: all of it, damaged in the file\n")));
+    EXPECT_THAT(
+        OpenSaying("garbled-responses.fsf", true),
+        ElementsAre(testing::HasSubstr("\n- the storyform choices: all of it, damaged in the file\n")));
     EXPECT_EQ(Title(*Last()), "Old Story");
 }
 
