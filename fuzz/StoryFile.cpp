@@ -1,10 +1,10 @@
 // Story files as the program opens them: a store of segments the input makes (main records of every
 // generation, the story's records, characters, scenes, question states, pictures) is written to a
 // file and opened as a story by the story application, headless; the file's map may list a key
-// twice. Whatever the bytes, the story either opens whole (its records, managers and front end
-// there) or is refused and leaves nothing open; a story that opens without a word read every
-// keyed record it always reads whole; an opened story saves and closes, and the saved file opens
-// again with the title, the characters and the scenes the story showed.
+// twice. Whatever the bytes, a file holding a main record opens whole (its records, managers and
+// front end there), and any other is refused and leaves nothing open; a story that opens without a
+// word read every keyed record it always reads whole; an opened story saves and closes, and the
+// saved file opens again with the title, the characters and the scenes the story showed.
 
 #include <sys/stat.h>
 
@@ -92,13 +92,20 @@ std::vector<std::string> Shown(FKDoc& story) {
 
 // The texts of the keyed records that the open of a story reads whatever else the file holds, as
 // the file holds them: the main record, the choices, the storytelling, the locks, every character
-// and every scene.
-std::vector<std::string> AlwaysReadRecords(const FileRef& file) {
+// and every scene. `story` tells whether the file holds a main record of a generation the program
+// reads.
+std::vector<std::string> AlwaysReadRecords(const FileRef& file, bool& story) {
     std::vector<std::string> texts;
+    story = false;
     PFMPushCurrentFile(nullptr);
     if (PFMFile* store = PFMOpenFile(&file)) {
         {
             const PFMFileScope scope(store, false);
+            for (const FourCC type : {FourCCOf("SDI4"), FourCCOf("SDI3"), FourCCOf("SDOC")}) {
+                SList ids;
+                PFMGetSegmentIds(type, ids);
+                story = story || ids.Count() > 0;
+            }
             const auto add = [&](FourCC type, std::uint16_t id) {
                 if (!PFMSegmentExists(type, id) || !PFMIsRawSegment(type, id)) return;
                 const CheckedOutHdl segment(type, id, store);
@@ -150,11 +157,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FileRef file((ScratchFolder::Get() / "story.fsf").c_str(), kAccessCreate);
     FuzzInput input(data, size);
     WriteFuzzStoryFile(input, file, kTypes, true);
-    const std::vector<std::string> records = AlwaysReadRecords(file);
+    bool story = false;
+    const std::vector<std::string> records = AlwaysReadRecords(file, story);
 
     const std::size_t said = MessagesSaid();
     const ErrCode opened = application.OpenDocument(FileRef(file).SetPermission(kAccessReadWrite), false);
     FUZZ_CHECK(application.GetDocumentCount() == (opened == kNoErr ? 1 : 0));
+    // Damaged records keep what reads of them: only a file that holds no story is refused.
+    FUZZ_CHECK(opened == kNoErr || !story);
     if (opened == kNoErr) {
         if (MessagesSaid() == said) FUZZ_CHECK(std::all_of(records.begin(), records.end(), ReadsWhole));
         auto* story = static_cast<FKDoc*>(application.GetDocument(0));

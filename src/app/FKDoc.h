@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "foundation/Types.h"
+#include "foundation/pfm/PFMKey.h"
 #include "framework/TDoc.h"
 #include "framework/graphics/ShortRect.h"
 #include "query/data/QuestionStatus.h"
@@ -179,7 +180,8 @@ private:
     ErrCode LoadStoryData(bool& repaired);
     // Makes 'SDI4' out of an older main record; -5 when the writer cancelled the conversion.
     ErrCode MoveMainRecord();
-    ErrCode OpenRecords();
+    // Opens the main record, 'RESP', 'STEL' and 'LOCK'; those of which nothing read go into `lost`.
+    ErrCode OpenRecords(std::vector<PFMSegmentKey>& lost);
     void MakeManagers();
     // Two Main or impact characters from an earlier version's fault; true when repaired.
     bool RepairMainAndImpact();

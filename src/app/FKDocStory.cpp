@@ -23,6 +23,7 @@
 #include "storymodel/RecordText.h"
 #include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/TextMacroExpander.h"
 #include "storymodel/engine/StoryFormManager.h"
@@ -65,18 +66,20 @@ constexpr const char* kLostValuesInForce =
     "the {NAppr}s in force that follow from the storyform (the choices you made are kept)";
 constexpr const char* kLostQuestionStatus =
     "which questions of the query system were answered (they show as not answered)";
-constexpr const char* kLostScenes = "the contents of %d scene%s (kept empty, after the others)";
+constexpr const char* kLostScene = "the contents of %s (kept empty, after the others)";
 constexpr const char* kUnlistedScenes = "the scenes";
 constexpr const char* kMistypedChoice =
     "the {NAppr} chosen for %s (the file holds another kind of value there)";
 
-// A character as the writer knows it: by its name, or by its role when its name was lost; the empty
-// text for a character with neither.
-std::string CharacterInStory(IStoryDocument* story, const CharInfoRec& character) {
-    if (!character.Name().empty()) return FormatText("the character \"%s\"", character.Name().c_str());
-    if (character.GetSubjectiveRole() == kMainRole) return "the Main Character";
-    if (character.GetSubjectiveRole() == kImpactRole) return ExpandText(story, "the {NObst} Character");
-    return {};
+// A character as the writer knows it: by its name, by its role when its name was lost, else by the
+// number of its record (all a removed character has).
+std::string CharacterInStory(IStoryDocument* story, CharID id, const CharInfoRec* character) {
+    if (character && !character->Name().empty())
+        return FormatText("the character \"%s\"", character->Name().c_str());
+    if (character && character->GetSubjectiveRole() == kMainRole) return "the Main Character";
+    if (character && character->GetSubjectiveRole() == kImpactRole)
+        return ExpandText(story, "the {NObst} Character");
+    return FormatText("the character numbered %u", static_cast<unsigned>(id));
 }
 
 // The scene or the character a record holds, as the writer knows it; the empty text for others.
@@ -90,8 +93,7 @@ std::string NameInStory(IStoryDocument* story, PFMSegmentKey key, SceneManager& 
         return FormatText("the scene \"%s\"", name);
     }
     if (key.type != FourCCOf("CHAR")) return {};
-    const CharInfoRec* character = characters.RecordAt(characters.IndexOf(key.id));
-    return character ? CharacterInStory(story, *character) : std::string();
+    return CharacterInStory(story, key.id, characters.RecordAt(characters.IndexOf(key.id)));
 }
 
 // Copies a raw segment of the current store under a new type (id 0) and removes the old one.
@@ -144,12 +146,13 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     // Only the records this open finds damaged are its to tell.
     PFMTakeDamagedRecords(store_);
     if (const ErrCode error = MoveMainRecord(); error != kNoErr) return error;
-    if (const ErrCode error = OpenRecords(); error != kNoErr) return error;
+    std::vector<PFMSegmentKey> lostRecords;
+    if (const ErrCode error = OpenRecords(lostRecords); error != kNoErr) return error;
     MakeManagers();
     if (const ErrCode error = characters_->LoadCharacters(info_.get(), GetPreferencesRecord()); error != kNoErr)
         return error;
-    // Characters removed for their damaged records were named as they went.
-    repaired = characters_->GetRemovedCharacterCount() > 0;
+    const std::vector<PFMSegmentKey>& lostToCharacters = characters_->GetLostRecords();
+    lostRecords.insert(lostRecords.end(), lostToCharacters.begin(), lostToCharacters.end());
     if (RepairMainAndImpact()) repaired = true;
     characters_->ScanCustomPictures();
     if (CheckStoryform()) repaired = true;
@@ -157,16 +160,18 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     const bool oldStatusRead = ImportOldQuestionStatus();
     std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
     const auto name = [this](PFMSegmentKey key) { return NameInStory(this, key, *scenes_, *characters_); };
-    for (std::string& line : DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name))
-        lost.push_back(std::move(line));
+    for (const auto& lines : {DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name),
+                              DescribeLostRecords(lostRecords, name)})
+        lost.insert(lost.end(), lines.begin(), lines.end());
     if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
     for (const int index : storyForm_->GetMistypedChoices()) {
         const std::string line = FormatText(kMistypedChoice, StoryPointDisplayName(*StoryPointAt(index)));
         lost.push_back(ExpandText(this, line.c_str()));
     }
     if (!oldStatusRead || !statusRead) lost.emplace_back(kLostQuestionStatus);
-    if (const std::int32_t scenes = scenes_->GetLostSceneCount(); scenes > 0)
-        lost.push_back(FormatText(kLostScenes, scenes, scenes == 1 ? "" : "s"));
+    for (const std::int16_t scene : scenes_->GetLostScenes())
+        lost.push_back(
+            FormatText(kLostScene, name({FourCCOf("SCNL"), static_cast<std::uint16_t>(scene)}).c_str()));
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
     if (TellWhatWasLost(lost)) repaired = true;
     return kNoErr;
@@ -194,23 +199,23 @@ ErrCode FKDoc::MoveMainRecord() {
     return kNoErr;
 }
 
-ErrCode FKDoc::OpenRecords() {
-    ErrCode error = kNoErr;
-    info_ = std::make_unique<PText>(store_, kMainRecordType, 0, &error);
-    if (error == kPTextErrNoRecord) {
+ErrCode FKDoc::OpenRecords(std::vector<PFMSegmentKey>& lost) {
+    std::unique_ptr<PText>* records[] = {&info_, &responses_, &storytelling_, &locks_};
+    const FourCC types[] = {kMainRecordType, FourCCOf("RESP"), FourCCOf("STEL"), FourCCOf("LOCK")};
+    for (std::size_t i = 0; i < std::size(records); ++i) {
+        StoryRecord opened = OpenStoryRecord(store_, types[i], 0);
+        if (opened.error != kNoErr && opened.error != kPTextErrNoRecord) return opened.error;
+        if (opened.lost) lost.push_back({types[i], 0});
+        *records[i] = std::move(opened.record);
+    }
+    if (!info_->IsPresent()) {
         info_->SetEntry("Title", kPTextText, "Your Story");
         info_->SetEntry("OSName", kPTextText, "The {NObje} Story");
         info_->SetEntry("SSName", kPTextText, "The {NSubj} Story");
-    } else if (error != kNoErr) {
-        return error;
     }
-    std::unique_ptr<PText>* records[] = {&responses_, &storytelling_, &locks_};
-    const FourCC types[] = {FourCCOf("RESP"), FourCCOf("STEL"), FourCCOf("LOCK")};
-    for (std::size_t i = 0; i < std::size(records); ++i) {
-        error = kNoErr;
-        *records[i] = std::make_unique<PText>(store_, types[i], 0, &error);
-        if (error != kNoErr && error != kPTextErrNoRecord) return error;
-    }
+    LeaveOutMistyped(*info_, "Title", kPTextText);
+    // Every lock is a number.
+    LeaveOutOtherTypes(*locks_, kPTextShort);
     return kNoErr;
 }
 
@@ -218,6 +223,10 @@ void FKDoc::MakeManagers() {
     std::int16_t storyforms = 0;
     std::int16_t structuresValid = 0;
     std::int16_t pictureBase = -32767;
+    // The main record's numbers: one held as another type of value was damaged, and is told.
+    for (const char* key : {"NmStories", "IsJust", "MaxPictID", "MajVer", "MinVer", "MaintVer", "FileFmt",
+                            "RepLtMar", "RepRtMar", "RepTopMar", "RepBotMar", "NumCols"})
+        LeaveOutMistyped(*info_, key, kPTextShort);
     info_->GetEntry("NmStories", kPTextShort, &storyforms);
     info_->GetEntry("IsJust", kPTextShort, &structuresValid);
     info_->GetEntry("MaxPictID", kPTextShort, &pictureBase);

@@ -24,6 +24,7 @@ constexpr RecordKind kRecordKinds[] = {
     {FourCCOf("LOCK"), "the storyform locks"},
     {FourCCOf("QST3"), "which questions of the query system were answered"},
     {FourCCOf("SCNL"), "the scenes"},
+    {FourCCOf("CILL"), "the characteristic notes"},
 };
 
 const char* WhatItHolds(FourCC type) {
@@ -41,6 +42,17 @@ std::string TypeText(FourCC type) {
     return std::string("'") + text + "'";
 }
 
+// One line for each record: its name or what it holds, then what became of it.
+std::vector<std::string> Describe(const std::vector<PFMSegmentKey>& records,
+                                  const std::function<std::string(PFMSegmentKey)>& name, const char* how) {
+    std::vector<std::string> lines;
+    for (const PFMSegmentKey& record : records) {
+        const std::string named = name(record);
+        lines.push_back(FormatText("%s: %s", named.empty() ? WhatItHolds(record.type) : named.c_str(), how));
+    }
+    return lines;
+}
+
 }  // namespace
 
 std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records) {
@@ -55,11 +67,10 @@ std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records) {
 
 std::vector<std::string> DescribeDamagedRecords(const std::vector<PFMSegmentKey>& records,
                                                 const std::function<std::string(PFMSegmentKey)>& name) {
-    std::vector<std::string> lines;
-    for (const PFMSegmentKey& record : records) {
-        const std::string named = name(record);
-        lines.push_back(FormatText("%s: part of it, damaged in the file",
-                                   named.empty() ? WhatItHolds(record.type) : named.c_str()));
-    }
-    return lines;
+    return Describe(records, name, "part of it, damaged in the file");
+}
+
+std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,
+                                             const std::function<std::string(PFMSegmentKey)>& name) {
+    return Describe(records, name, "all of it, damaged in the file");
 }

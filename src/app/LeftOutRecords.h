@@ -1,7 +1,7 @@
 #pragma once
 // What the open of a story says of the records its file's map listed a second time under one key,
-// and of the records whose contents were damaged: one line for each, naming what the record holds
-// in the writer's words.
+// and of the records whose contents were damaged, in part or whole: one line for each, naming what
+// the record holds in the writer's words.
 
 #include <functional>
 #include <string>
@@ -14,3 +14,6 @@ std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records);
 // `name` gives the record's own scene or character as the writer knows it, or the empty text.
 std::vector<std::string> DescribeDamagedRecords(const std::vector<PFMSegmentKey>& records,
                                                 const std::function<std::string(PFMSegmentKey)>& name);
+// The same for records of which nothing could be read.
+std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,
+                                             const std::function<std::string(PFMSegmentKey)>& name);

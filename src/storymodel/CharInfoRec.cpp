@@ -7,6 +7,7 @@
 #include "storymodel/Archetypes.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 
 CharInfoRec::CharInfoRec(CharacterManager& manager, CharID id) : manager_(manager), id_(id) {}
@@ -24,8 +25,14 @@ PText* CharInfoRec::Record() {
 
 void CharInfoRec::CloseRecord() { record_.reset(); }
 
-void CharInfoRec::LoadRecord() {
+bool CharInfoRec::LoadRecord() {
     PText& record = *record_;
+    LeaveOutMistyped(record, CharacterKey::kName, kPTextText);
+    for (const char* key :
+         {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex, CharacterKey::kArchetype})
+        LeaveOutMistyped(record, key, kPTextShort);
+    const bool roleLost = LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort) ||
+                          (record.DamagedAt() && !record.HasKey(CharacterKey::kSubjectiveRole));
     name_ = RecordText(record, CharacterKey::kName).substr(0, kMaxCharacterName);
     std::int16_t value = 0;
     if (record.GetEntry(CharacterKey::kPicture, kPTextShort, &value) >= 0)
@@ -37,6 +44,8 @@ void CharInfoRec::LoadRecord() {
         sex_ = static_cast<std::uint16_t>(value);
     if (record.GetEntry(CharacterKey::kSubjectiveRole, kPTextShort, &value) >= 0) {
         role_ = value;
+    } else if (roleLost) {
+        role_ = kNoRole;
     } else {
         // Characters of early stories lack the role: the first two were Main and impact.
         role_ = id_ <= 1 ? static_cast<std::int16_t>(id_ + 1) : kNoRole;
@@ -45,6 +54,7 @@ void CharInfoRec::LoadRecord() {
     value = 0;
     record.GetEntry(CharacterKey::kArchetype, kPTextShort, &value);
     archetype_ = value;
+    return roleLost;
 }
 
 void CharInfoRec::EndUpdate() {

@@ -152,8 +152,10 @@ public:
 private:
     friend class CharacterManager;
 
-    // Reads the kept fields from the open record; repairs a missing subjective role.
-    void LoadRecord();
+    // Reads the kept fields from the open record; repairs a missing subjective role. A field held
+    // as another type of value is left out of the record, which is noted as damaged. Answers
+    // whether the damage took the role: the character then holds none, for the manager to decide.
+    bool LoadRecord();
     // Writes a kept number under its key, saves the record and announces the change.
     void WriteNumber(const char* key, std::int16_t value);
     // Saves the record into its segment; marks the story changed when that wrote anything.

@@ -16,9 +16,9 @@
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryApplication.h"
 #include "storymodel/StoryDocument.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/TextMacroExpander.h"
-#include "storymodel/UserPrompts.h"
 
 namespace {
 
@@ -44,11 +44,6 @@ constexpr const char* kStorytellingKeys[] = {
     CharacterKey::kInterests,    CharacterKey::kSkills,    CharacterKey::kBeliefs,
     CharacterKey::kPhysical,
 };
-
-// A record whose text cannot be read: its segment is no keyed record, or its text is damaged.
-bool IsDamagedRecord(ErrCode error) {
-    return error == kBadDataErr || (error <= kPTextErrNoBackslash && error >= kPTextErrUnterminated);
-}
 
 bool NameBefore(const std::unique_ptr<CharInfoRec>& a, const std::unique_ptr<CharInfoRec>& b) {
     return StrCompareNoCase(a->Name().c_str(), b->Name().c_str()) < 0;
@@ -177,69 +172,58 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     }
     // Without the list, a story with characters would look new.
     if (error != kNoErr) return error;
-    int removed = 0;
+    lostRecords_.clear();
+    std::vector<CharID> lostRoles;
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
-        if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), removed, error)) break;
+        if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), error, lostRoles)) break;
     }
-    // A story is never without its Main and impact characters, not even when every record it
-    // held was damaged.
-    if (error == kNoErr && GetCount() == 0) CreatePlaceholders(generalPreferences);
+    if (error == kNoErr) KeepRolesHeld(lostRoles, generalPreferences);
     if (error == kNoErr) {
         nameNumber_ = static_cast<std::uint16_t>(GetCount() + 1);
         std::int16_t stored = 0;
+        if (infoRecord) LeaveOutMistyped(*infoRecord, kNameNumberKey, kPTextShort);
         if (infoRecord && infoRecord->GetEntry(kNameNumberKey, kPTextShort, &stored) >= 0 && stored > 0) {
             nameNumber_ = static_cast<std::uint16_t>(stored);
         } else if (infoRecord) {
             WriteRecordNumber(*infoRecord, kNameNumberKey, static_cast<std::int16_t>(nameNumber_));
         }
     }
-    removedCharacters_ = removed;
-    if (removed > 0) {
-        const std::string message = FormatText(
-            "Fablecore automatically removed %d corrupted character%s from this document.\n\nThis problem "
-            "was "
-            "created by a bug in an earlier version of Fablecore.\n\nYou may need to re-enter any character "
-            "information that was lost.",
-            removed, removed == 1 ? "" : "s");
-        UserPrompts().AlertMessage(message.c_str(), AlertIcon::kStop);
-    }
     if (error == kNoErr) error = LoadNotes();
     return error;
 }
 
-bool CharacterManager::LoadCharacter(CharID id, int& removed, ErrCode& error) {
-    ErrCode opened = kNoErr;
-    auto record = std::make_unique<PText>(document_.GetStoryFile(), kCharacterType, id, &opened);
-    if (opened == kNoErr) {
-        lastId_ = lastId_ == kNoCharID ? id : std::max(lastId_, id);
-        auto character = std::make_unique<CharInfoRec>(*this, id);
-        character->record_ = std::move(record);
-        character->LoadRecord();
-        if (id > 1) {
-            if (character->record_->IsChanged()) SaveRecord(*character->record_);
-            character->CloseRecord();
-        }
-        Insert(std::move(character));
+bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles) {
+    StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id);
+    if (opened.lost) {
+        lostRecords_.push_back({kCharacterType, id});
         return true;
     }
-    if (!IsDamagedRecord(opened)) {
-        error = opened;
+    if (opened.error != kNoErr) {
+        error = opened.error;
         return false;
     }
-    record.reset();
-    PFMFileScope scope(document_.GetStoryFile(), false);
-    PFMRemoveSegment(kCharacterType, id);
-    ++removed;
+    lastId_ = lastId_ == kNoCharID ? id : std::max(lastId_, id);
+    auto character = std::make_unique<CharInfoRec>(*this, id);
+    character->record_ = std::move(opened.record);
+    if (character->LoadRecord()) lostRoles.push_back(id);
+    if (id > 1) {
+        if (character->record_->IsChanged()) SaveRecord(*character->record_);
+        character->CloseRecord();
+    }
+    Insert(std::move(character));
     return true;
 }
 
-void CharacterManager::CreatePlaceholders(PText* generalPreferences) {
+void CharacterManager::CreatePlaceholders(PText* generalPreferences, bool main, bool impact) {
     const std::optional<std::uint16_t> gender = StoredDefaultGender(generalPreferences);
     const std::uint16_t mainSex = gender.value_or(1);
     const std::uint16_t impactSex = gender.value_or(0);
-    CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
-    CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm, impactSex == 1 ? 1 : 0,
-                    kImpactRole, false);
+    if (main)
+        CreateCharacter(kMainPlaceholderName, mainSex, kSingularForm, mainSex == 1 ? 1 : 0, kMainRole, false);
+    if (impact) {
+        CreateCharacter(Expand(kImpactPlaceholderName).c_str(), impactSex, kSingularForm,
+                        impactSex == 1 ? 1 : 0, kImpactRole, false);
+    }
 }
 
 CharID CharacterManager::CreateCharacter(const char* name, std::uint16_t sex, std::uint16_t form,

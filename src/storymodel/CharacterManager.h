@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "foundation/Types.h"
+#include "foundation/pfm/PFMKey.h"
 #include "storymodel/BracketedBroadcaster.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterBroadcaster.h"
@@ -68,14 +69,16 @@ public:
 
     // Reads every 'CHAR' record of the story file; a story left without a character gets "the Main
     // Character" and "the {NObst} Character" with the default gender of the general preferences
-    // (either record may be null). A record whose text is damaged beyond reading is removed from the file
-    // and the removals are reported in one message; any other failure to read a record leaves the
+    // (either record may be null). A character whose record is damaged in the file keeps what reads
+    // whole of it (StoryRecords.h); one of whose record nothing reads is removed from the file, for
+    // the story's open to tell (GetRemovedCharacters). Any other failure to read a record leaves the
     // file alone and is answered, so the story does not open with characters missing. The
     // information record's "StartCNum", when present, sets the number of the next default name;
     // the number in force is written back there. Then the characteristic notes are read.
     ErrCode LoadCharacters(PText* infoRecord, PText* generalPreferences);
-    // The characters whose damaged records the last LoadCharacters removed.
-    std::int32_t GetRemovedCharacterCount() const { return removedCharacters_; }
+    // The records of which the last LoadCharacters could read nothing: the characters it removed
+    // for them, and the characteristic notes, which begin anew.
+    const std::vector<PFMSegmentKey>& GetLostRecords() const { return lostRecords_; }
     // Saves every open character record and the characteristic notes (an absent note leaves no key
     // behind) into their segments, and the next default name's number into the information
     // record; to run before the story file is written. 0 or the first error.
@@ -239,9 +242,15 @@ private:
     void Resort();
     // Whether the character is still exactly as a new story made it for the role.
     bool IsPlaceholder(CharID id, std::int16_t role);
-    // Loads one listed record; false with the error when the load must stop.
-    bool LoadCharacter(CharID id, int& removed, ErrCode& error);
-    void CreatePlaceholders(PText* generalPreferences);
+    // Loads one listed record, noting the character when the damage took its role; false with the
+    // error when the load must stop.
+    bool LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles);
+    // A story is never without its Main and impact characters. After the load, the one character
+    // whose role the damage took gets back the Main or the impact role when the story lacks that
+    // one alone; a role nobody holds in a story left without characters, or that lost a character
+    // whole, goes to a placeholder as in a new story.
+    void KeepRolesHeld(const std::vector<CharID>& lostRoles, PText* generalPreferences);
+    void CreatePlaceholders(PText* generalPreferences, bool main = true, bool impact = true);
     // Reads the characteristic notes; 0 also for a story without notes.
     ErrCode LoadNotes();
     ErrCode SaveNotes();
@@ -260,7 +269,7 @@ private:
     std::int32_t mainIndex_ = -1;
     std::int32_t impactIndex_ = -1;
     CharID lastId_ = kNoCharID;
-    std::int32_t removedCharacters_ = 0;
+    std::vector<PFMSegmentKey> lostRecords_;
     std::uint16_t nextCustomPictureId_;
     std::vector<std::uint16_t> pictureIds_;
     std::unique_ptr<PText> noteRecord_;

@@ -76,6 +76,21 @@ void CharacterManager::AssignRole(std::int16_t role, std::int32_t position) {
     if (SceneManager* scenes = document_.GetSceneManager()) scenes->RemoveCharacter(placeholder);
 }
 
+void CharacterManager::KeepRolesHeld(const std::vector<CharID>& lostRoles, PText* generalPreferences) {
+    RecomputeRoleIndexes();
+    const bool noMain = mainIndex_ < 0;
+    const bool noImpact = impactIndex_ < 0;
+    // With both roles missing, there is no telling which was the character's.
+    if (CharInfoRec* character = lostRoles.size() == 1 ? Find(lostRoles.front()) : nullptr;
+        character && noMain != noImpact) {
+        character->role_ = noMain ? kMainRole : kImpactRole;
+        character->WriteNumber(CharacterKey::kSubjectiveRole, character->role_);
+        RecomputeRoleIndexes();
+        return;
+    }
+    if (GetCount() == 0 || !lostRecords_.empty()) CreatePlaceholders(generalPreferences, noMain, noImpact);
+}
+
 void CharacterManager::ResetSubjectiveRoles() {
     BroadcasterBracket bracket(this);
     for (const auto& character : characters_) {

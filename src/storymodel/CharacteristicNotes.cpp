@@ -5,6 +5,7 @@
 #include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryDocument.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 
 namespace {
@@ -36,13 +37,15 @@ std::string CharacteristicNoteKey(int n) {
 }
 
 ErrCode CharacterManager::LoadNotes() {
-    ErrCode error = kNoErr;
-    noteRecord_ = std::make_unique<PText>(document_.GetStoryFile(), kNoteType, kNoteRecordNumber, &error);
-    if (error != kNoErr && error != kPTextErrNoRecord) {
+    StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kNoteType, kNoteRecordNumber);
+    if (opened.lost) lostRecords_.push_back({kNoteType, kNoteRecordNumber});
+    if (opened.error != kNoErr && opened.error != kPTextErrNoRecord) {
         noteRecord_.reset();
-        return error;
+        return opened.error;
     }
+    noteRecord_ = std::move(opened.record);
     for (int n = 1; n <= kNoteCount; ++n) {
+        LeaveOutMistyped(*noteRecord_, CharacteristicNoteKey(n), kPTextText);
         std::string note = RecordText(*noteRecord_, CharacteristicNoteKey(n));
         if (!note.empty()) notes_[static_cast<std::size_t>(n - 1)] = std::move(note);
     }

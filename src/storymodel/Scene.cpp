@@ -6,6 +6,7 @@
 #include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/SceneManager.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/engine/InclApprList.h"
 
@@ -25,6 +26,12 @@ PText* Scene::Record() {
         if (error == kNoErr || error == kPTextErrNoRecord) record_ = std::move(record);
     }
     return record_.get();
+}
+
+bool Scene::LoadRecord() {
+    StoryRecord opened = OpenStoryRecord(manager_.StoryFile(), kSceneType, static_cast<std::uint16_t>(id_));
+    if (opened.error == kNoErr || opened.error == kPTextErrNoRecord) record_ = std::move(opened.record);
+    return record_ && !opened.lost;
 }
 
 void Scene::ReplaceUnreadableRecord() {

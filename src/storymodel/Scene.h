@@ -61,6 +61,9 @@ private:
 
     // The record, opened when it is not yet; null when the story file cannot give it.
     PText* Record();
+    // Opens the record as the story's open reads it (StoryRecords.h): false when the story file
+    // cannot give it, or nothing of it reads (it then begins empty).
+    bool LoadRecord();
     // An empty record in place of one the story file holds but cannot give, which goes from it.
     void ReplaceUnreadableRecord();
     std::string Key(const char* stem) const;

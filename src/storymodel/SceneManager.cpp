@@ -10,6 +10,7 @@
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryApplication.h"
 #include "storymodel/StoryDocument.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/engine/InclApprList.h"
 
@@ -22,6 +23,8 @@ constexpr std::int16_t kLastSceneID = 0x7FFF;
 
 SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
     : document_(document), storytelling_(storytelling), usage_(storytelling) {
+    LeaveOutMistyped(storytelling_, kModeKey, kPTextShort);
+    LeaveOutMistyped(storytelling_, kCategoryKey, kPTextText);
     storytelling_.GetEntry(kModeKey, kPTextShort, &mode_);
     category_ = RecordText(storytelling_, kCategoryKey);
     if (!storytelling_.HasKey(kCategoryKey)) {
@@ -41,12 +44,16 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
         auto scene = std::make_unique<Scene>(*this, ids.GetAt(i));
         largest = std::max(largest, scene->GetID());
-        if (PText* record = scene->Record()) {
-            record->GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_);
+        if (scene->LoadRecord()) {
+            PText& record = *scene->Record();
+            const bool mistyped = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort);
+            const bool damaged = mistyped || record.DamagedAt();
+            if (record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) < 0 && damaged)
+                scene->position_ = kLastSceneID;
         } else {
-            scene->ReplaceUnreadableRecord();
+            if (!scene->Record()) scene->ReplaceUnreadableRecord();
             scene->position_ = kLastSceneID;
-            ++lostScenes_;
+            lostScenes_.push_back(scene->GetID());
         }
         scenes_.push_back(std::move(scene));
     }

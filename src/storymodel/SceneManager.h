@@ -28,10 +28,11 @@ public:
     static constexpr std::size_t kMaxCategoryName = 79;
 
     // Reads every 'SCNL' record of the story file and the storytelling keys. Positions that are not
-    // 0 .. count - 1 (a damaged file) are renumbered in their stored order. A scene whose record
-    // cannot be read goes last, with an empty record in place of the damaged one
-    // (GetLostSceneCount). The usage is what the scenes' own lists make; where the stored usage
-    // says otherwise, it is written again at the next save.
+    // 0 .. count - 1 (a damaged file) are renumbered in their stored order. A scene whose record is
+    // damaged keeps what reads whole of it (StoryRecords.h), and goes last when its position was
+    // lost; one of whose record nothing reads goes last, with an empty record in place of the
+    // damaged one (GetLostScenes). The usage is what the scenes' own lists make; where the stored
+    // usage says otherwise, it is written again at the next save.
     SceneManager(IStoryDocument& document, PText& storytelling);
     ~SceneManager() override;
 
@@ -69,8 +70,9 @@ public:
     void MarkDocumentChanged();
     // 0, or the error that kept the scene records from being listed: the story then shows none.
     ErrCode GetLoadError() const { return loadError_; }
-    // The scenes whose records could not be read when the story file was: they are kept empty.
-    std::int32_t GetLostSceneCount() const { return lostScenes_; }
+    // The ids of the scenes whose records could not be read when the story file was: they are kept
+    // empty.
+    const std::vector<std::int16_t>& GetLostScenes() const { return lostScenes_; }
 
 private:
     friend class Scene;
@@ -94,5 +96,5 @@ private:
     AppreciationUsage usage_;
     std::int16_t mode_ = 1;
     ErrCode loadError_ = kNoErr;
-    std::int32_t lostScenes_ = 0;
+    std::vector<std::int16_t> lostScenes_;
 };

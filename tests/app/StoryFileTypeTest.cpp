@@ -1,7 +1,7 @@
 // Which files open as stories: the current and the two older generations of story files, never a
 // newer one or a file of another kind, each refused with its one message; the texts of the oldest
 // generation converted (and only the texts of keyed records), the progress box of that conversion,
-// and damaged files that are refused without harm.
+// damaged files that are refused without harm, and damaged records that open saying so.
 
 #include <gmock/gmock.h>
 
@@ -121,7 +121,7 @@ TEST_F(StoryFileType, ATextThatGrowsPastWhatARecordHoldsStaysWhole) {
     EXPECT_EQ(Last()->GetInfoRecord().GetValueSize("Title"), 20000u);
 }
 
-TEST_F(StoryFileType, DamagedStoryFilesAreRefusedWithAMessage) {
+TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     FKDoc* story = NewStory();
     Choose("whole.fsf");
     ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
@@ -133,12 +133,20 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedWithAMessage) {
         const std::vector<std::string> said = OpenSaying("cut.fsf", false);
         EXPECT_FALSE(said.empty());
     }
+    // A main record or choices of which nothing reads: the rest of the story opens, the loss told.
     WriteStore("garbled.fsf", {{{FourCCOf("SDI4"), 0}, "garbled bytes, no record"}});
-    EXPECT_THAT(OpenSaying("garbled.fsf", false),
-                ElementsAre("Error initializing data from Fablecore Story file: \"garbled.fsf\""));
+    EXPECT_THAT(
+        OpenSaying("garbled.fsf", true),
+        ElementsAre(testing::HasSubstr("\n- the story's information (its title, author and synopses): all "
+                                       "of it, damaged in the file\n")));
+    EXPECT_EQ(Title(*Last()), "Your Story");
+    Last()->SetClean();
+    application->CloseAll(true);
     WriteStore("garbled-responses.fsf", {{{FourCCOf("SDI4"), 0}, kOldInfo}, {{FourCCOf("RESP"), 0}, "\\broken"}});
-    EXPECT_THAT(OpenSaying("garbled-responses.fsf", false),
-                ElementsAre("Error initializing data from Fablecore Story file: \"garbled-responses.fsf\""));
+    EXPECT_THAT(
+        OpenSaying("garbled-responses.fsf", true),
+        ElementsAre(testing::HasSubstr("\n- the storyform choices: all of it, damaged in the file\n")));
+    EXPECT_EQ(Title(*Last()), "Old Story");
 }
 
 TEST_F(StoryFileType, TheConversionBoxAppearsOnlyForASlowConversionAndItsKeysAnswer) {

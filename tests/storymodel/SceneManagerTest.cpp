@@ -245,10 +245,10 @@ TEST_F(SceneManagerTest, DamagedPositionsAreNumberedAgainInTheirStoredOrder) {
     }
     Reopen();
     EXPECT_EQ(Order(), (Ids{1, 3, 2, 9}));
-    EXPECT_EQ(Scenes().GetLostSceneCount(), 1) << "its record could not be read";
+    EXPECT_EQ(Scenes().GetLostScenes(), std::vector<std::int16_t>{9}) << "its record could not be read";
     Reopen();
     EXPECT_EQ(Order(), (Ids{1, 3, 2, 9}));
-    EXPECT_EQ(Scenes().GetLostSceneCount(), 0) << "written anew, empty, by the save";
+    EXPECT_TRUE(Scenes().GetLostScenes().empty()) << "written anew, empty, by the save";
 }
 
 }  // namespace

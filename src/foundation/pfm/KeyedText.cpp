@@ -62,10 +62,13 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     std::size_t at = 0;
     std::string lastKey;
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
+        // Cut short just after a backslash: whether an entry or the record's end followed is lost.
+        if (at + 1 == stored.size()) break;
         const StoredEntry read = ReadStoredEntry(stored, at);
         result = read.error;
-        // A value that no entry follows was given a wrong length, or the text after it is damaged;
-        // a type letter of no value type is damaged too: reading ends there.
+        // A value that no entry follows was given a wrong length, or the text after it is damaged; a
+        // header that runs on into the next entry, a type letter of no value type and a number that
+        // is none are damaged too: reading ends there.
         if (!IsWholeEntry(stored, read)) break;
         Insert(read.entry);
         lastKey = read.entry.key;
@@ -144,7 +147,7 @@ std::int32_t KeyedText::SetEntry(std::string_view key, char type, const void* va
     if (index >= 0) return SetEntryAt(index, type, value);
 
     if (key.empty() || key.size() >= static_cast<std::size_t>(kPTextMaxHeader) ||
-        key.find_first_of(std::string_view(":\0", 2)) != std::string_view::npos) {
+        key.find_first_of(std::string_view("\\:\0", 3)) != std::string_view::npos) {
         return kPTextErrLongHeader;
     }
     PTextEntry entry;

@@ -21,12 +21,15 @@
 class KeyedText {
 public:
     // Replaces everything with the entries of a stored text of `size` bytes, which is copied.
-    // Nothing beyond `size` is read; the end of the text counts as a NUL byte. Answers 0 or a
-    // parse error; the entries read before an error stay. Reading also ends, with 0, at an entry
-    // whose value no other entry or the record's end follows, or whose type letter is no value
-    // type. Either way the text is damaged (DamagedAt): the damaged entry is left out, the entries
-    // that read whole after it (up to the record's end or to another damaged entry, itself left
-    // out) are kept, and the record counts as changed, so that its next write is whole.
+    // Nothing beyond `size` is read; a text that ends before the NUL that every write puts after
+    // the record's last backslash was cut short. Answers 0 or a parse error; the entries read
+    // before an error stay. Reading also ends, with 0, at an entry whose value no other entry or
+    // the record's end follows, whose key holds a backslash (its header ran on into the next
+    // entry), whose type letter is no value type or whose number is no number as written, and
+    // where the text was cut short. Either way the text is damaged (DamagedAt): the damaged entry
+    // is left out, the entries that read whole after it (up to the record's end or to another
+    // damaged entry, itself left out) are kept, and the record counts as changed, so that its next
+    // write is whole.
     ErrCode Parse(const char* text, std::size_t size);
     // Where the text last parsed was damaged: the offset of the entry (or of the text) that could
     // not be read; none when it was read whole, or after a write.
@@ -46,8 +49,9 @@ public:
 
     // Stores a value (a text is taken up to its NUL) and answers its value item. A new key gets an
     // entry at its sorted place. -9009 when the key exists with another type, -9008 for an unknown
-    // type, -9004 for a key that cannot be stored (empty, holding ':', or too long for the header
-    // together with its type letter and length), -4 for a text longer than 32766 characters.
+    // type, -9004 for a key that cannot be stored (empty, holding ':' or a backslash, or too long
+    // for the header together with its type letter and length), -4 for a text longer than 32766
+    // characters.
     std::int32_t SetEntry(std::string_view key, char type, const void* value);
     std::int32_t SetEntryAt(std::int32_t index, char type, const void* value);
 

@@ -11,8 +11,8 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether the entry at the offset has a header that a write of the record could have made: a
-// colon within the header's length, before any other backslash, so that a key is never taken from
-// across two entries.
+// colon within the header's length, before any other backslash. A quick look before the entry is
+// read, so that no search for a colon runs on through a long damaged value.
 bool HasPlainHeader(std::string_view text, std::size_t at) {
     for (std::size_t i = at + 1; i <= at + kPTextMaxHeader + 1; ++i) {
         const char c = StoredByte(text, i);
@@ -79,8 +79,11 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
 }
 
 bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
-    return read.error == kNoErr && IsPTextType(static_cast<char>(read.entry.type)) &&
-           StoredByte(text, read.next) == '\\';
+    const PTextEntry& entry = read.entry;
+    const auto type = static_cast<char>(entry.type);
+    if (read.error != kNoErr || !IsPTextType(type) || StoredByte(text, read.next) != '\\') return false;
+    if (std::string_view(entry.key).find('\\') != std::string_view::npos) return false;
+    return type == kPTextText || IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
 }
 
 // Every backslash after the damage is a place reading might go on from. Whether entries read whole

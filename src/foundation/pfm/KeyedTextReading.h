@@ -24,14 +24,18 @@ struct StoredEntry {
 // The byte at the offset, NUL beyond the text.
 inline char StoredByte(std::string_view text, std::size_t at) { return at < text.size() ? text[at] : '\0'; }
 
-// Whether the backslash at the offset ends the record (a NUL or the text's end follows it).
-inline bool IsRecordEnd(std::string_view text, std::size_t at) { return StoredByte(text, at + 1) == '\0'; }
+// Whether the backslash at the offset ends the record: the NUL that every write puts after it
+// follows it in the text. A text that ends without it was cut short.
+inline bool IsRecordEnd(std::string_view text, std::size_t at) {
+    return at + 1 < text.size() && text[at + 1] == '\0';
+}
 
 // Reads the entry whose backslash is at the offset.
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 
-// Whether the entry read is whole: read without an error, of one of the value types, and its value
-// followed by a backslash (the next entry's, or the record's end).
+// Whether the entry read is whole: read without an error, its key without a backslash (a header read
+// across two entries), of one of the value types, a number's value a number as written, and its
+// value followed by a backslash (the next entry's, or the record's end).
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
 
 // The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.

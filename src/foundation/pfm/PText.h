@@ -37,8 +37,9 @@ public:
     // receives 0; -9012 when the store holds no such record yet (the record starts empty and its
     // first save creates it); a parse error; -3 when the segment of that key is not a raw segment;
     // or the store's error. A damaged text keeps the entries that read whole before and after the
-    // damage (KeyedText::Parse); one cut short or with a type letter of no value type gives 0, and
-    // the record's own store notes the record then (PFMNoteDamagedRecord) for its opener to tell.
+    // damage (KeyedText::Parse); one damaged without a parse error (cut short, a header run on into
+    // the next entry, a type letter of no value type, a number that is none) gives 0, and the
+    // record's own store notes the record then (PFMNoteDamagedRecord) for its opener to tell.
     // The opener flag is kept for the opener and has no effect. A scrambled record is kept
     // scrambled in its segment, keyed by its type and number.
     PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error = nullptr,
@@ -94,6 +95,7 @@ public:
     std::int32_t NextEntry(std::int32_t& cursor, PTextEntry& entry) const {
         return body_.NextEntry(cursor, entry);
     }
+    std::int32_t Count() const { return body_.Count(); }
     bool HasKey(std::string_view key) const { return body_.HasKey(key); }
     std::uint32_t GetValueSize(std::string_view key) const { return body_.GetValueSize(key); }
     bool IsChanged() const { return body_.IsChanged(); }

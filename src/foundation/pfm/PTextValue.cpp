@@ -110,6 +110,19 @@ std::string FormatFixed(double value) {
 
 }  // namespace
 
+bool IsPTextNumberText(char type, std::string_view text) {
+    if (PTextNumberSize(type) == 0) return false;
+    if (text.starts_with('-')) text.remove_prefix(1);
+    const bool floating = type == kPTextFloat || type == kPTextDouble || type == kPTextExtended;
+    if (floating && (text == "inf" || text == "nan")) return true;
+    const std::size_t point = floating ? text.find('.') : std::string_view::npos;
+    const auto allDigits = [](std::string_view digits) {
+        return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDigit);
+    };
+    if (point == std::string_view::npos) return allDigits(text);
+    return allDigits(text.substr(0, point)) && allDigits(text.substr(point + 1));
+}
+
 bool IsPTextType(char type) { return type == kPTextText || PTextNumberSize(type) != 0; }
 
 std::uint32_t PTextNumberSize(char type) {

@@ -17,6 +17,11 @@ std::uint32_t PTextNumberSize(char type);
 // double first). The binary value must have the type's size.
 std::string FormatPTextNumber(char type, const void* binary);
 
+// Whether the text is a number as a write of the type puts it down: s, i and l an optional minus and
+// decimal digits; f, d and x the same, with a fraction of digits after a full stop, or "inf" or
+// "nan" after the optional minus. Any other byte, or no digit, is a damaged number.
+bool IsPTextNumberText(char type, std::string_view text);
+
 // Reads a number text into its binary form (PTextNumberSize bytes). The text is read as: leading
 // white space, an optional sign, digits and, for f, d and x, a fraction and an exponent; reading
 // stops at the first other character and a text without digits reads as 0. Integers beyond 32

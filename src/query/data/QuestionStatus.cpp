@@ -10,6 +10,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/NumberList.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/engine/IStoryFormDocument.h"
 
 namespace {
@@ -154,15 +155,16 @@ bool QuestionStatus::Load(PFMFile* storyFile) {
             return read;
         }
     }
-    ErrCode error = kNoErr;
-    PText record(storyFile, kRecordType, 0, &error);
-    if (error != kNoErr && !record.HasKey(kKey)) {
-        if (error == kPTextErrNoRecord) return true;
+    // A damaged record keeps the parts that read whole, and the story's open tells of it.
+    StoryRecord opened = OpenStoryRecord(storyFile, kRecordType, 0);
+    if (opened.error == kPTextErrNoRecord) return !opened.lost;
+    if (opened.error != kNoErr) {
         // A record that cannot be read goes, and the status is written anew at the next save.
         const PFMFileScope scope(storyFile, false);
         PFMRemoveSegment(kRecordType, 0);
         return false;
     }
+    PText& record = *opened.record;
     // The parts in order, up to the first one missing; each read whole, cut as ever to the limit.
     for (std::size_t part = 0;; ++part) {
         const std::string key = PartKey(part);

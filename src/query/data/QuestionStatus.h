@@ -57,8 +57,9 @@ public:
 
     // Fills the list from the story file: from a 'QSTs' segment when it has one (which is then
     // removed from the file), else from 'QST3'. A missing record or key leaves the list as it is.
-    // False when the segment the status is read from cannot be read: it is then removed from the
-    // file, and the status written anew at the next save.
+    // False when nothing of the segment the status is read from can be read: it is then removed
+    // from the file, and the status written anew at the next save. A damaged 'QST3' keeps the
+    // parts that read whole and is noted in the story file as damaged (storymodel/StoryRecords.h).
     bool Load(PFMFile* storyFile);
     // Writes the list into 'QST3' of the story file, every entry of it, leaving no part of an
     // earlier longer list behind (the record saved into its segment when it changed); 0 or the

@@ -10,6 +10,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/NumberList.h"
+#include "storymodel/StoryRecords.h"
 #include "storymodel/engine/IStoryFormDocument.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -73,10 +74,10 @@ bool ListsDiffer(const std::vector<std::int16_t>& stored, const std::vector<std:
 }  // namespace
 
 void StoryFormManager::LoadChoices() {
-    ErrCode error = kNoErr;
-    PText valuesInForce(document_.GetStoryFile(), kValuesInForceType, kValuesInForceNumber, &error);
-    lostValuesInForce_ = error != kNoErr && error != kPTextErrNoRecord;
-    if (lostValuesInForce_) {
+    StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kValuesInForceType, kValuesInForceNumber);
+    PText& valuesInForce = *opened.record;
+    lostValuesInForce_ = opened.lost || (opened.error != kNoErr && opened.error != kPTextErrNoRecord);
+    if (lostValuesInForce_ && !opened.lost) {
         const PFMFileScope story(document_.GetStoryFile(), false);
         PFMRemoveSegment(kValuesInForceType, kValuesInForceNumber);
     }

@@ -91,15 +91,15 @@ TEST(KeyedText, LongAndBackslashTextsCarryTheirLength) {
 
 TEST(KeyedText, UntouchedEntriesKeepTheirBytesAndMoveIntoOrder) {
     // Zed is out of order and Abc carries a length it does not need; Mid is read but not changed.
-    KeyedText record = Parsed(Stored("\\Zedi:7\\Abcc3:xyz\\Mids:  +5\\"));
+    KeyedText record = Parsed(Stored("\\Zedi:7\\Abcc3:xyz\\Mids:005\\"));
     std::int16_t mid = 0;
     record.GetEntry("Mid", 's', &mid);
     EXPECT_EQ(mid, 5);
     const std::int32_t zed = 8;
     record.SetEntry("Zed", 'i', &zed);
-    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:  +5\\Zedi:8\\"));
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:005\\Zedi:8\\"));
     // A second write of an unchanged record gives the same bytes.
-    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:  +5\\Zedi:8\\"));
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:005\\Zedi:8\\"));
 }
 
 TEST(KeyedText, ShortTextReadWithALengthKeepsWritingIt) {
@@ -192,7 +192,13 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
              {"\\Ac:a\\Bc1:xy\\Mc:m\\Dc1:zz\\Cc:c\\Zc:z\\", {"A", "M", "Z"}},
              {"\\Ac:a\\Bc1:xy\\Cc:c\\Dc:cut short", {"A", "C"}},
              {"\\Ac:a\\Dc1:xy\\q\\Mc:m\\", {"A", "M"}},
-             {"\\Ac:a\\Dc1:xy\\Bz:1\\Mc:m\\", {"A", "M"}}})
+             {"\\Ac:a\\Dc1:xy\\Bz:1\\Mc:m\\", {"A", "M"}},
+             // A colon made '#' runs the header on into the next entry ("Sexs#1\\Work"); a number
+             // with a non-digit, one that took in the next entry, and a text typed as a number.
+             {"\\Ac:a\\Sexs#1\\Works:1032\\Zc:z\\", {"A", "Work", "Z"}},
+             {"\\Ac:a\\Approachs:10x1\\Directions:1032\\", {"A", "Direction"}},
+             {"\\Ac:a\\Approachs:1021xDirections:1032\\Zc:z\\", {"A", "Z"}},
+             {"\\Ac:a\\Descs:a hall\\Ord:2.5x\\Zc:z\\", {"A", "Z"}}})
         EXPECT_EQ(KeysOf(Parsed(Stored(text))), keys) << text;
     // A parse error keeps its code; what follows the damage is kept the same way.
     record = Parsed(Stored("\\Ac:a\\" + std::string(30, 'k') + "c:v\\Bc:b\\"), kPTextErrLongHeader);
@@ -205,9 +211,13 @@ TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
     const std::string text = Stored("\\Ac:abc\\");
     KeyedText record;
     EXPECT_EQ(record.Parse(text.data(), 7), kPTextErrUnterminated);
-    // Without its final NUL the text still ends cleanly.
+    // Without the NUL that ends every record written, the text was cut short: what reads whole of
+    // it is kept, and the damage noted where the next entry or the record's end was lost.
     EXPECT_EQ(record.Parse(text.data(), text.size() - 1), kNoErr);
     EXPECT_EQ(GetText(record, "A"), "abc");
+    EXPECT_EQ(record.DamagedAt(), 7u);
+    EXPECT_EQ(record.Parse(text.data(), 1), kNoErr);
+    EXPECT_EQ(record.DamagedAt(), 0u);
     // A length that reaches past the end is refused.
     const std::string lengthed = "\\Ac5:abc";
     EXPECT_EQ(record.Parse(lengthed.data(), lengthed.size()), kPTextErrUnterminated);
@@ -267,6 +277,7 @@ TEST(KeyedText, KeysThatCannotBeStoredAreRefused) {
     EXPECT_EQ(record.SetEntry(std::string(200, 'k'), 'c', "v"), kPTextErrLongHeader);
     EXPECT_EQ(record.SetEntry("", 'c', "v"), kPTextErrLongHeader);
     EXPECT_EQ(record.SetEntry("a:b", 'c', "v"), kPTextErrLongHeader);
+    EXPECT_EQ(record.SetEntry("a\\b", 'c', "v"), kPTextErrLongHeader);
     EXPECT_EQ(record.SetEntry(std::string_view("a\0b", 3), 'c', "v"), kPTextErrLongHeader);
     // A key of 21 characters takes a short text, but not one that needs three length digits.
     const std::string key(21, 'q');

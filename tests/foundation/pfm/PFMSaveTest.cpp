@@ -500,6 +500,17 @@ TEST_F(PFMSaveTest, AVanishedFileCanOnlyBeSavedElsewhere) {
     std::filesystem::resize_file(Path("rescued.fsf"), 100);
     std::filesystem::remove(Path("rescued.fsf"));
     EXPECT_EQ(PFMSaveFile(nullptr), kDocumentDataMissingErr);
+    PFMCloseFile(nullptr);
+
+    // A segment larger than the bytes before it: what the file must reach is its end.
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    ASSERT_EQ(AddText(kText, 0, std::string(4000, 'b')), kNoErr);
+    const FileRef large = Ref("large.fsf");
+    ASSERT_EQ(PFMSaveFile(&large), kNoErr);
+    PFMCloseFile(nullptr);
+    ASSERT_NE(PFMOpenFile(&large), nullptr);
+    std::filesystem::remove(Path("large.fsf"));
+    EXPECT_EQ(PFMSaveFile(nullptr), kDocumentMissingErr);
 }
 
 // Runs the action at each segment a save writes.

@@ -97,6 +97,24 @@ TEST(PTextValue, NumbersAreWrittenWithSixDecimals) {
     }
 }
 
+// Every number a write puts down is a number text; anything else stored under a number's type is
+// damaged, however much of it the reading would take.
+TEST(PTextValue, ANumberTextIsOnlyWhatAWritePutsDown) {
+    for (const double value : {0.0, -0.0, 2.5, -1e300, 1e-7, std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(), std::nan("")}) {
+        EXPECT_TRUE(IsPTextNumberText('d', Format<double>('d', value))) << value;
+        EXPECT_TRUE(IsPTextNumberText('f', Format<float>('f', static_cast<float>(value)))) << value;
+    }
+    for (const std::int32_t value : {0, -1, 2147483647, -2147483647 - 1})
+        EXPECT_TRUE(IsPTextNumberText('l', Format<std::int32_t>('l', value))) << value;
+    EXPECT_TRUE(IsPTextNumberText('s', "007"));
+    for (const char* text : {"", "-", "10x1", "1021\\Ok", " 5", "+5", "5 ", "1.5", "inf", "0x10"})
+        EXPECT_FALSE(IsPTextNumberText('i', text)) << text;
+    for (const char* text : {"", ".5", "2.", "2.5.0", "1e3", "2,5", "-inf5", "1.0x"})
+        EXPECT_FALSE(IsPTextNumberText('x', text)) << text;
+    EXPECT_FALSE(IsPTextNumberText('c', "12"));
+}
+
 // Numbers keep the full stop when the user's locale writes a decimal comma.
 TEST(PTextValue, NumbersIgnoreTheUsersLocale) {
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)

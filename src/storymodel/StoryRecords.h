@@ -1,0 +1,40 @@
+#pragma once
+// The keyed records of a story file as the story's open reads them. A record damaged in the file
+// keeps every entry that reads whole, and its damage is noted in the story file
+// (PFMNoteDamagedRecord) for the open to tell in its one message; a record of which nothing reads
+// is lost whole, and its reader says so.
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "foundation/Types.h"
+
+class PFMFile;
+class PText;
+
+// Whether a record opened with this error was damaged in the file: its text (a parse error), or
+// its segment, which holds no keyed text (-3).
+bool IsDamagedRecord(ErrCode error);
+
+struct StoryRecord {
+    std::unique_ptr<PText> record;
+    // 0; -9012 for a record the file does not hold, or one lost whole; or the error of a record
+    // that could not be opened for another reason (memory, the disk), which the record holds as
+    // it opened.
+    ErrCode error = 0;
+    // The file held the record, but nothing of it reads whole: its segment is gone from the file
+    // and the record begins empty, to be written anew.
+    bool lost = false;
+};
+
+// Opens record (type, number) of the story file (chain search as it is set). A damaged text whose
+// entries partly read whole keeps them: the error is 0 and the record is noted as damaged.
+StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number);
+
+// Takes the entry under the key out of the record when the record holds it as another type of value
+// than the one it is read as: its type letter was damaged in the file. The record is noted as
+// damaged, and its next save writes the value anew. Answers whether it did.
+bool LeaveOutMistyped(PText& record, std::string_view key, char type);
+// The same for every entry of the record that is not of the type.
+void LeaveOutOtherTypes(PText& record, char type);
