@@ -913,5 +913,26 @@ TEST_F(ProgramTest, KeysPressedAtTheNoteOverADialogNeitherAnswerItNorEndTheDialo
     EXPECT_EQ(RunProgram(), 0);
 }
 
+// Ctrl+A in a dialog's field selects its whole text, as Edit > Select All does in a window's, and
+// what is typed next replaces it.
+TEST_F(ProgramTest, CtrlASelectsTheWholeTextOfADialogsField) {
+    InstallBuiltDataFiles();
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] { Shortcut(presenter, '3'); });
+    Then([&] {
+        presenter.PressKey(VK_END);
+        Shortcut(presenter, 'A');
+        presenter.TypeText("T");
+    });
+    Then([&] {
+        char text[32] = {};
+        GetWindowTextA(GetFocus(), text, sizeof text);
+        EXPECT_STREQ(text, "T");
+        presenter.PressKey(VK_ESCAPE);
+    });
+    Then([&] { Shortcut(presenter, 'Q'); });
+    EXPECT_EQ(RunProgram(), 0);
+}
+
 }  // namespace
 }  // namespace apptest
