@@ -8,6 +8,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/VirtualKeys.h"
+#include "platform/ui/Window.h"
 
 using namespace win;
 
@@ -32,10 +33,12 @@ TypingHold::TypingHold(std::string_view buttonLetters)
     : window_(GetFocus()),
       lastKept_(GetTickCount()),
       buttonLetters_(buttonLetters),
-      hold_([this](const MSG& message) { return Keeps(message); }) {
+      hold_([this](const MSG& message) { return Choose(message); }) {
     field_ = window_ != nullptr && (SendMessageA(window_, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0;
-    if (field_)
-        SendMessageA(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start_), reinterpret_cast<LPARAM>(&end_));
+    if (!field_) return;
+    SendMessageA(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start_), reinterpret_cast<LPARAM>(&end_));
+    constexpr DWORD kLineBreaks = ES_MULTILINE | ES_WANTRETURN;
+    typesReturn_ = (static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)) & kLineBreaks) == kLineBreaks;
 }
 
 TypingHold::~TypingHold() {
@@ -48,21 +51,25 @@ bool TypingHold::Answers(const MSG& message) const {
     return message.message == WM_SYSKEYDOWN && buttonLetters_.find(static_cast<char>(key)) != std::string::npos;
 }
 
-bool TypingHold::Keeps(const MSG& message) {
+InputHold::Choice TypingHold::Choose(const MSG& message) {
     const std::size_t key = message.wParam & 0xFF;
-    if (IsModifier(key)) return false;
-    // How much later than the last key kept the message came (earlier, as keys given back by an
+    if (IsModifier(key)) return InputHold::Choice::Pass;
+    // How much later than the last key held the message came (earlier, as keys given back by an
     // earlier hold did: less than 0).
     const auto later = static_cast<std::int32_t>(message.time - lastKept_);
+    InputHold::Choice choice = InputHold::Choice::Keep;
     if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
         if (answering_[key]) {
             answering_[key] = false;
-            return false;
+            return InputHold::Choice::Pass;
         }
-    } else if (later >= static_cast<std::int32_t>(kTypingPause) && Answers(message)) {
-        answering_[key] = true;
-        return false;
+    } else if (Answers(message)) {
+        if (later >= static_cast<std::int32_t>(kTypingPause)) {
+            answering_[key] = true;
+            return InputHold::Choice::Pass;
+        }
+        if (key != VK_RETURN || !typesReturn_) choice = InputHold::Choice::Drop;
     }
     if (later > 0) lastKept_ = message.time;
-    return true;
+    return choice;
 }

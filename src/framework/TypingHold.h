@@ -5,8 +5,12 @@
 // it: the keys go where they were typed once it has been answered, as if typed then (into the
 // text, or as a shortcut of the menus). Only what cannot be typing answers it: a click, or Return
 // or Escape pressed after a pause in typing, or after a pause Alt with the letter of one of its
-// buttons. Shift, Ctrl and Alt alone are no typing: they are never kept, and each key kept goes back
-// with the modifiers it was typed with.
+// buttons. Those keys pressed before the pause answer nothing and are not given back either: the
+// writer pressed them at what came up, and under it they would cancel, close or confirm the window
+// they were typing in (a dialog's Cancel or OK), with all that was typed there. They are dropped,
+// but for Return typed into a text that takes it as a line break, which is typing and goes back.
+// Shift, Ctrl and Alt alone are no typing: they are never kept, and each key kept goes back with the
+// modifiers it was typed with.
 
 #include <bitset>
 #include <string>
@@ -37,7 +41,7 @@ public:
     void Stop() { hold_.Stop(); }
 
 private:
-    bool Keeps(const win::MSG& message);
+    win::InputHold::Choice Choose(const win::MSG& message);
     // Whether the key pressed answers the question when it comes after a pause in typing.
     bool Answers(const win::MSG& message) const;
 
@@ -45,9 +49,10 @@ private:
     // field given the focus back may select its whole text, ready to be typed over.
     win::HWND window_;
     bool field_ = false;
+    bool typesReturn_ = false;  // the field takes Return as a line break
     win::DWORD start_ = 0;
     win::DWORD end_ = 0;
-    win::DWORD lastKept_;         // when the last key kept was typed (at first: when the hold began)
+    win::DWORD lastKept_;  // when the last key held was typed (at first: when the hold began)
     std::string buttonLetters_;
     std::bitset<256> answering_;  // keys that went down to the question: they come up to it too
     win::InputHold hold_;

@@ -823,13 +823,16 @@ TEST_F(ProgramTest, AnExampleStoryOpensFromTheFileMenu) {
     EXPECT_EQ(MessageBoxes(presenter), 0u);
 }
 
+bool UnkeptTextNoteUp() { return FindWindowA("#32770", nullptr) != nullptr; }
+
 // A character a story cannot hold typed into the comments: the note comes once the keys have
 // paused; keys typed while it is up, as it comes and after it has been up a while, are held back
 // from it and go to the comments, where the writer was, once it has been read, a shortcut among
-// them acting as a shortcut. Return after a pause answers it.
+// them acting as a shortcut, and Return as a line break (Escape, before a pause, is let go).
+// Return after a pause answers it.
 TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     InstallBuiltDataFiles();
-    const auto noteUp = [] { return FindWindowA("#32770", nullptr) != nullptr; };
+    const auto noteUp = UnkeptTextNoteUp;
     HWND comments = nullptr;
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
     Then([&] { Shortcut(presenter, '4'); });
@@ -850,6 +853,8 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     Then([&] {
         ASSERT_TRUE(noteUp());
         presenter.PressKey(VK_SPACE);
+        presenter.PressKey(VK_RETURN);
+        presenter.PressKey(VK_ESCAPE);
         presenter.Advance(kTypingPause);
         presenter.PressKey(VK_SPACE);
         presenter.KeyDown(VK_SHIFT);
@@ -865,13 +870,67 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     Then([&] {
         char text[32] = {};
         GetWindowTextA(comments, text, sizeof text);
-        EXPECT_STREQ(text, "a?b  C");
+        EXPECT_STREQ(text, "a?b \r\n C");
         GetWindowTextA(GetActiveWindow(), text, sizeof text);
         EXPECT_STREQ(text, "Story Information") << "Ctrl+3 acted";
         presenter.PressKey(VK_ESCAPE);
     });
     Then([&] { Shortcut(presenter, 'Q'); });
     Then([&] { presenter.PressKey('N'); });
+    EXPECT_EQ(RunProgram(), 0);
+}
+
+// The note coming up over a dialog: Escape and Return pressed at it at once answer nothing, and
+// are let go rather than cancel or confirm the dialog; Escape after a pause answers it, and the
+// dialog stays as it was, with what was typed.
+TEST_F(ProgramTest, KeysPressedAtTheNoteOverADialogNeitherAnswerItNorEndTheDialog) {
+    InstallBuiltDataFiles();
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] { Shortcut(presenter, '3'); });
+    Then([&] { InjectText("a?", true); });
+    Then([&] { presenter.Advance(kTypingPause); });
+    Then([&] {
+        ASSERT_TRUE(UnkeptTextNoteUp());
+        presenter.PressKey(VK_ESCAPE);
+        presenter.PressKey(VK_RETURN);
+    });
+    Then([&] {
+        ASSERT_TRUE(UnkeptTextNoteUp());
+        presenter.Advance(kTypingPause);
+        presenter.PressKey(VK_ESCAPE);
+    });
+    Then([&] {
+        EXPECT_FALSE(UnkeptTextNoteUp());
+        char text[32] = {};
+        GetWindowTextA(GetActiveWindow(), text, sizeof text);
+        EXPECT_STREQ(text, "Story Information");
+        GetWindowTextA(GetFocus(), text, sizeof text);
+        EXPECT_STREQ(text, "a?Your Story") << "typed before the new story's title";
+        presenter.PressKey(VK_ESCAPE);
+    });
+    Then([&] { Shortcut(presenter, 'Q'); });
+    Then([&] { presenter.PressKey('N'); });  // only had the dialog been confirmed
+    EXPECT_EQ(RunProgram(), 0);
+}
+
+// Ctrl+A in a dialog's field selects its whole text, as Edit > Select All does in a window's, and
+// what is typed next replaces it.
+TEST_F(ProgramTest, CtrlASelectsTheWholeTextOfADialogsField) {
+    InstallBuiltDataFiles();
+    Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
+    Then([&] { Shortcut(presenter, '3'); });
+    Then([&] {
+        presenter.PressKey(VK_END);
+        Shortcut(presenter, 'A');
+        presenter.TypeText("T");
+    });
+    Then([&] {
+        char text[32] = {};
+        GetWindowTextA(GetFocus(), text, sizeof text);
+        EXPECT_STREQ(text, "T");
+        presenter.PressKey(VK_ESCAPE);
+    });
+    Then([&] { Shortcut(presenter, 'Q'); });
     EXPECT_EQ(RunProgram(), 0);
 }
 

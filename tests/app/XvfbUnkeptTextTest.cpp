@@ -1,7 +1,8 @@
 // Characters a story cannot hold, typed with real keys and pasted from another program in the
 // program on an Xvfb display: the writer is told in a note the first time, once the typing stops,
 // which takes none of the keys typed on, and not again while the program runs; each such
-// character is kept as "?", and the rest of the text as it was typed.
+// character is kept as "?", and the rest of the text as it was typed. Escape pressed at the note
+// before a pause cancels nothing under it.
 
 #include <string>
 
@@ -15,6 +16,10 @@ using namespace endtoend;
 
 // Where the comments window's field is in the program's window (client pixels of its X window).
 constexpr win::POINT kNotesField{270, 220};
+// New Character (Ctrl+K), centred in the frame: its role and description fields and its OK.
+constexpr win::POINT kNewCharacterRole{430, 202};
+constexpr win::POINT kNewCharacterDescription{390, 300};
+constexpr win::POINT kNewCharacterOk{455, 400};
 constexpr const char* kOmega = "\xCE\xA9";
 
 class XvfbUnkeptText : public XvfbSession {
@@ -72,6 +77,35 @@ TEST_F(XvfbUnkeptText, TypedCharactersAStoryCannotHoldAreToldOnceAndKeptAsQuesti
     Chord(display, XK_Control_L, XK_v);
     ASSERT_NO_FATAL_FAILURE(SaveAs(saved));
     EXPECT_TRUE(FileHolds(saved, " X?Y Name: ? Wei.hello world? ok ? pasted"));
+    Chord(display, XK_Control_L, XK_q);
+    EXPECT_EQ(Ended(), 0);
+}
+
+// Ctrl+K: a character with a Chinese letter in its description. Escape pressed at the note as it
+// comes up (before a pause, so taken for typing) is dropped, and Escape after a pause answers the
+// note: New Character stays, with all that was typed, and its OK keeps the character.
+TEST_F(XvfbUnkeptText, EscapeAtTheNoteLeavesTheDialogUnderItAsTyped) {
+    const std::string saved = folder / "yann.fsf";
+    ASSERT_NO_FATAL_FAILURE(StartAndWaitForTheFrontEnd());
+    Shortcut(XK_k);
+    Type("Old Yann");
+    ClickAt(kNewCharacterRole);
+    Type("Drover");
+    ClickAt(kNewCharacterDescription);
+    Type("Knows every rock. Sings ");
+    TypeSymbol(0x100674E);  // a Chinese letter
+    Type(" songs.");
+    const std::unique_ptr<win::Surface> typed = Capture();
+    ASSERT_TRUE(Eventually([&] { return gditest::DifferingPixels(*Capture(), *typed) > 2000; }))
+        << "the note came";
+    Press(display, XK_Escape);
+    std::this_thread::sleep_for(std::chrono::milliseconds(kTypingPause));
+    PressAndSettle(XK_Escape);
+    ClickAndSettle(kNewCharacterOk);
+    ASSERT_NO_FATAL_FAILURE(SaveAs(saved));
+    EXPECT_TRUE(FileHolds(saved, "Old Yann"));
+    EXPECT_TRUE(FileHolds(saved, "Drover"));
+    EXPECT_TRUE(FileHolds(saved, "Knows every rock. Sings ? songs."));
     Chord(display, XK_Control_L, XK_q);
     EXPECT_EQ(Ended(), 0);
 }

@@ -123,11 +123,18 @@ TEST_F(AutoSaveQuestion, TheTimerFiringWhileTheQuestionIsUpAsksNothingMore) {
     Then([&] {
         presenter.Advance(kAutoSavePeriod);  // the frame's timer fires inside the question
         EXPECT_EQ(Questions(), 1u);
-        // Keys typed on, even after a pause, wait for the text rather than answer No and Yes.
+        // Keys typed on, even after a pause, wait for the text rather than answer No and Yes;
+        // Return and Escape among them, before a pause, answer nothing and are let go.
         presenter.PressKey('N');
+        presenter.PressKey(VK_RETURN);
         presenter.PressKey(VK_SPACE);
+        presenter.PressKey(VK_ESCAPE);
     });
-    Then([&] { EXPECT_EQ(Questions(), 1u); });
+    Then([&] {  // Escape after a pause: the question has no Cancel, and stays
+        EXPECT_EQ(Questions(), 1u);
+        presenter.Advance(kTypingPause);
+        presenter.PressKey(VK_ESCAPE);
+    });
     PressYes();
     Then([this] {  // Alt with the letter of No, after a pause
         presenter.Advance(kTypingPause);

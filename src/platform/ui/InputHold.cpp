@@ -9,7 +9,7 @@ namespace win {
 
 using namespace detail;
 
-InputHold::InputHold(std::function<bool(const MSG&)> holds)
+InputHold::InputHold(std::function<Choice(const MSG&)> holds)
     : holds_(std::move(holds)), previous_(Input().hold) {
     Input().hold = this;
 }
@@ -25,9 +25,10 @@ InputHold::~InputHold() {
 
 bool InputHold::Keep(InputEvent& event) {
     const UINT message = event.message.message;
-    if (!holds_ || message < WM_KEYFIRST || message > WM_KEYLAST || !holds_(event.message)) return false;
-    kept_.push_back(std::move(event));
-    return true;
+    if (!holds_ || message < WM_KEYFIRST || message > WM_KEYLAST) return false;
+    const Choice choice = holds_(event.message);
+    if (choice == Choice::Keep) kept_.push_back(std::move(event));
+    return choice != Choice::Pass;
 }
 
 }  // namespace win

@@ -67,6 +67,11 @@ void MoveCaretToLine(HWND window, TextField& field, int line) {
 
 void OnFieldChar(HWND window, TextField& field, char c) {
     switch (c) {
+        // Ctrl+A selects the whole text.
+        case '\x01':
+            field.goalX = -1;
+            SelectText(window, field, 0, field.Plain().Length());
+            return;
         // The clipboard keys and Undo come back as the messages, which a subclass sees.
         case '\x03': SendMessageA(window, WM_COPY, 0, 0); return;
         case '\x16': SendMessageA(window, WM_PASTE, 0, 0); return;

@@ -124,6 +124,9 @@ TEST_F(Edit, KeysMoveAndShiftExtendsByCharactersWordsAndLines) {
     EXPECT_EQ(Selection(edit), (std::pair<int, int>{0, 36}));
     Keys({VK_LEFT});
     EXPECT_EQ(Selection(edit), (std::pair<int, int>{0, 0}));
+    Select(edit, 14, 14);
+    Keys({'A'}, VK_CONTROL);
+    EXPECT_EQ(Selection(edit), (std::pair<int, int>{0, 36})) << "Control and A: the whole text";
 }
 
 TEST_F(Edit, TheMouseClicksDragsDoubleClicksAndExtends) {
