@@ -11,6 +11,7 @@
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
 #include "app/LeftOutRecords.h"
+#include "app/StoryGenre.h"
 #include "foundation/Debug.h"
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
@@ -204,6 +205,8 @@ ErrCode FKDoc::OpenRecords() {
     } else if (error != kNoErr) {
         return error;
     }
+    // The form of the record is made current; the story is no more changed for it.
+    MoveOldGenreChoice(*info_);
     std::unique_ptr<PText>* records[] = {&responses_, &storytelling_, &locks_};
     const FourCC types[] = {FourCCOf("RESP"), FourCCOf("STEL"), FourCCOf("LOCK")};
     for (std::size_t i = 0; i < std::size(records); ++i) {
