@@ -11,6 +11,7 @@
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
 #include "app/LeftOutRecords.h"
+#include "app/StoryGenre.h"
 #include "foundation/Debug.h"
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
@@ -213,6 +214,8 @@ ErrCode FKDoc::OpenRecords(std::vector<PFMSegmentKey>& lost) {
         info_->SetEntry("OSName", kPTextText, "The {NObje} Story");
         info_->SetEntry("SSName", kPTextText, "The {NSubj} Story");
     }
+    // The form of the record is made current; the story is no more changed for it.
+    MoveOldGenreChoice(*info_);
     LeaveOutMistyped(*info_, "Title", kPTextText);
     // Every lock is a number.
     LeaveOutOtherTypes(*locks_, kPTextShort);

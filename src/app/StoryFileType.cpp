@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "app/FKDoc.h"
+#include "app/Fablecore.h"
 #include "app/FileConversionDialog.h"
 #include "foundation/File.h"
 #include "foundation/TypedList.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "framework/Alerts.h"
+#include "framework/AppEnvironment.h"
+#include "framework/TAppl.h"
 #include "storymodel/FablecoreStringConverter.h"
 
 namespace {
@@ -97,10 +100,12 @@ bool FKDoc::CheckFileType(const FileRef& file, PFMFile* store) {
     return false;
 }
 
+// The message names the program as the about box does, with its version.
 void FKDoc::ReportUnreadableFile(const FileRef& file) {
+    const std::string program = GetAppl() ? GetAppl()->GetAppName() : std::string(Fablecore::kProductName);
     char text[512];
-    std::snprintf(text, sizeof text, "File '%s' is not in a format that can be read by Fablecore v4.0.",
-                  file.NamePtr());
+    std::snprintf(text, sizeof text, "File '%s' is not in a format that can be read by %s.", file.NamePtr(),
+                  program.c_str());
     AlertMessage(text, kAlertStop, 1);
 }
 

@@ -50,6 +50,8 @@ void TDoc::StampChangeTime() { changeTime_ = static_cast<std::uint32_t>(TickCoun
 
 bool TDoc::HasDiskFile() const { return store_ && PFMIsOnDisk(store_); }
 
+bool TDoc::HasLostDiskFile() const { return store_ && PFMGetFileRef(store_).IsValid() && !PFMIsOnDisk(store_); }
+
 bool TDoc::IsFileReadOnly() const {
     return file_.GetPermission() == kAccessRead || (file_.Exists() && file_.IsReadOnly());
 }

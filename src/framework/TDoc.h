@@ -113,6 +113,8 @@ public:
     bool IsDirty() const { return (flags_ & kDirty) != 0; }
     // A store is open and its file exists on disk.
     bool HasDiskFile() const;
+    // A store is open whose file was moved or deleted since the store read or wrote it.
+    bool HasLostDiskFile() const;
     // The file may not be written: read-only on disk, or opened for reading only.
     bool IsFileReadOnly() const;
     // The change time becomes now.

@@ -83,10 +83,15 @@ ErrCode TDoc::WriteCopy(const FileRef& file) {
     return WriteStore(&target, SaveKind::kSaveCopy);
 }
 
+// A file moved or deleted since it was opened or saved is tried in place all the same: the store
+// finds it missing and its message, which advises Save As, is shown before the chooser asks.
 ErrCode TDoc::Save(std::int16_t* cancelled) {
     if (cancelled) *cancelled = 0;
     if (!IsDirty()) return kNoErr;
-    if (HasDiskFile() && !IsFileReadOnly()) return WriteFile();
+    if ((HasDiskFile() || HasLostDiskFile()) && !IsFileReadOnly()) {
+        const ErrCode error = WriteFile();
+        if (error != kDocumentMissingErr) return error;
+    }
     return SaveAs(cancelled);
 }
 

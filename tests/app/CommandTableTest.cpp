@@ -19,6 +19,7 @@
 #include "framework/graphics/QRVBitmap.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/VirtualKeys.h"
+#include "storymodel/CharInfoRec.h"
 #include "storymodel/SceneManager.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
@@ -414,6 +415,9 @@ TEST_F(CommandTable, ClearStoryformAnsweredNoChangesNothingAndYesStartsOver) {
 TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     FKDoc* story = NewStory();
     story->GetStorytellingRecord().SetEntry("STDom", 'c', "Trouble at the ford");
+    story->GetInfoRecord().SetEntry("Comments", 'c', "Ask Ann about the ford.");
+    CharInfoRec* first = story->GetCharacterManager()->RecordAt(0);
+    first->SetRole("the ferryman");
     Answer(IDNO);
     application->HandleCommand(kCmdClearStorytelling);
     char text[64] = "";
@@ -425,9 +429,14 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
         << "the synopses go, so the question does not promise them kept: " << question;
     EXPECT_NE(question.find("names, roles and descriptions"), std::string::npos)
         << "what the characters keep: " << question;
+    EXPECT_NE(question.find("your Comments"), std::string::npos) << question;
     Answer(IDYES);
     application->HandleCommand(kCmdClearStorytelling);
     EXPECT_LT(story->GetStorytellingRecord().GetEntry("STDom", 'c', text, sizeof text), 0);
+    // What the question names as kept is kept.
+    EXPECT_GE(story->GetInfoRecord().GetEntry("Comments", 'c', text, sizeof text), 0);
+    first->GetRole(text, sizeof text);
+    EXPECT_STREQ(text, "the ferryman");
 }
 
 TEST_F(CommandTable, DesktopBringsTheFrontStorysFrontEndBack) {

@@ -55,13 +55,16 @@ TEST_F(StoryFileType, TheReadableGenerationsOpenAndANewerOneIsNamed) {
                                                 "software.\n\nIn order to open this file, you will need to "
                                                 "upgrade to a newer version.")));
 
-    const std::string unreadable = "File 'other.fsf' is not in a format that can be read by Fablecore v4.0.";
+    // The program is named as its about box names it, with the version the build gives it.
+    const std::string unreadable =
+        "File 'other.fsf' is not in a format that can be read by Fablecore " BUILD_PRODUCT_VERSION ".";
     WriteStore("other.fsf", {{{FourCCOf("RESP"), 0}, Record("\\Resolves:1001")}});
     EXPECT_THAT(OpenSaying("other.fsf", false), ElementsAre(unreadable));
 
     std::ofstream(Path("text.fsf")) << "not a store at all";
     EXPECT_THAT(OpenSaying("text.fsf", false),
-                ElementsAre("File 'text.fsf' is not in a format that can be read by Fablecore v4.0."));
+                ElementsAre("File 'text.fsf' is not in a format that can be read by Fablecore " BUILD_PRODUCT_VERSION
+                            "."));
 }
 
 // A sound story that another copy holds open, even only to read it, is in use, not unreadable; it

@@ -212,6 +212,29 @@ TEST_F(DocumentSave, AnUntitledDocumentIsSavedAsAndCancellingWaitsAFullIntervalA
     EXPECT_EQ(untitled->GetFileName(), "draft.tdc");
 }
 
+// A file moved away or deleted after it was opened: Save says the file is missing, which advises
+// Save As, and the chooser then asks where the document goes.
+TEST_F(DocumentSave, SavingADocumentWhoseFileWentSaysSoBeforeTheChooser) {
+    for (const bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted ? "deleted" : "moved");
+        OpenChanged();
+        if (deleted) {
+            std::filesystem::remove(Path("story.tdc"));
+        } else {
+            std::filesystem::rename(Path("story.tdc"), Path("moved.tdc"));
+        }
+        Mark();
+        Choose("saved.tdc");
+        EXPECT_EQ(document->Save(nullptr), kNoErr);
+        EXPECT_THAT(Asked(), ElementsAre("MessageBox: ERROR: -21 Saving file\n\"" + Path("story.tdc") + "\"\n" +
+                                             FileErrorMessage(kDocumentMissingErr),
+                                         StartsWith("SaveFile")));
+        EXPECT_EQ(TextOnDisk("saved.tdc"), "new");
+        EXPECT_EQ(document->GetFileName(), "saved.tdc");
+        EXPECT_FALSE(document->IsDirty());
+    }
+}
+
 TEST_F(DocumentSave, ADocumentOpenedForReadingIsSavedElsewhere) {
     WriteDocumentFile("story.tdc", "old");
     auto* reading = static_cast<RecordDoc*>(application->CreateDocument());

@@ -45,8 +45,11 @@ protected:
     }
 
     // A new story's query window on the list's first row.
-    void Open(std::int16_t listId) {
-        story = NewStory();
+    void Open(std::int16_t listId) { OpenOn(NewStory(), listId); }
+    // The story's query window on the list's first row.
+    void OpenOn(FKDoc* opened, std::int16_t listId) {
+        story = opened;
+        ASSERT_NE(story, nullptr);
         application->SelectWindow(story->GetFrontEndWindow());
         ASSERT_EQ(application->HandleCommand(kCmdQuerySystem), kNoErr);
         Run();
