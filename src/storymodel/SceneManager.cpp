@@ -51,7 +51,7 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
             if (record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) < 0 && damaged)
                 scene->position_ = kLastSceneID;
         } else {
-            if (!scene->Record()) scene->ReplaceUnreadableRecord();
+            if (!scene->record_) scene->ReplaceUnreadableRecord();
             scene->position_ = kLastSceneID;
             lostScenes_.push_back(scene->GetID());
         }
