@@ -1,8 +1,10 @@
 #include "query/data/QuestionStatus.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <limits>
+#include <string_view>
 #include <tuple>
 
 #include "foundation/ByteOrder.h"
@@ -22,6 +24,18 @@ constexpr std::uint16_t kSwappedOpenFlag = 256;
 
 bool Before(const QuestionState& entry, std::int16_t topic, std::int16_t context) {
     return std::tie(entry.topic, entry.context) < std::tie(topic, context);
+}
+
+// "QState" and "QState2" on, as PartKey makes them.
+bool IsPartKey(std::string_view key) {
+    const std::string_view stem(QuestionStatus::kKey);
+    if (!key.starts_with(stem)) return false;
+    const std::string_view digits = key.substr(stem.size());
+    std::size_t number = 1;
+    if (!digits.empty() &&
+        std::from_chars(digits.data(), digits.data() + digits.size(), number).ec != std::errc())
+        return false;
+    return number >= 1 && QuestionStatus::PartKey(number - 1) == key;
 }
 
 }  // namespace
@@ -165,10 +179,15 @@ bool QuestionStatus::Load(PFMFile* storyFile) {
         return false;
     }
     PText& record = *opened.record;
-    // The parts in order, up to the first one missing; each read whole, cut as ever to the limit.
-    for (std::size_t part = 0;; ++part) {
-        const std::string key = PartKey(part);
-        if (!record.HasKey(key)) break;
+    // Every part the record holds, though one before it was damaged in the file and left out; each
+    // read whole, cut as ever to the limit.
+    std::vector<std::string> parts;
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
+         found = record.NextEntry(cursor, entry))
+        if (IsPartKey(entry.key)) parts.emplace_back(entry.key);
+    for (const std::string& key : parts) {
         std::vector<char> text(std::min<std::size_t>(record.GetValueSize(key) + std::size_t{1}, kTextLimit),
                                '\0');
         if (record.GetEntry(key, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) >= 0)

@@ -176,7 +176,8 @@ TEST_F(QuestionStatusTest, ALongListIsSavedInWholeEntriesOnly) {
 
 // 3,000 marks of about 16 characters each need more than one text: the first, which earlier readers
 // read alone, is whole entries within the longest text a record holds, and the rest follows under
-// keys of their own. A shorter list saved later leaves none of the longer one's parts behind.
+// keys of their own; the first damaged in the file takes none of the others along. A shorter list
+// saved later leaves none of the longer one's parts behind.
 TEST_F(QuestionStatusTest, EveryMarkOfAListLongerThanOneTextIsKeptAndAShorterOneLeavesNoPartBehind) {
     for (std::int16_t topic = 0; topic < 3000; ++topic) status.SetStatus(1, topic, -32000);
     ASSERT_EQ(status.Save(store), kNoErr);
@@ -200,6 +201,16 @@ TEST_F(QuestionStatusTest, EveryMarkOfAListLongerThanOneTextIsKeptAndAShorterOne
     ASSERT_EQ(loaded.Entries().size(), 3000u);
     EXPECT_EQ(loaded.GetStatus(2999, -32000), 1) << "the highest topic too";
     EXPECT_EQ(loaded.GetOpenFlag(2999, -32000), 1);
+
+    PFMSetCurrentFile(store);
+    std::string damaged = SegmentText(QuestionStatus::kRecordType, 0);
+    damaged[std::string("\\QState").size()] = '#';  // the first part's type letter
+    PFMRemoveSegment(QuestionStatus::kRecordType, 0);
+    ASSERT_EQ(AddText(QuestionStatus::kRecordType, 0, damaged), kNoErr);
+    QuestionStatus spared;
+    EXPECT_TRUE(spared.Load(store));
+    EXPECT_EQ(spared.GetStatus(0, -32000), 0) << "a mark of the first part";
+    EXPECT_EQ(spared.GetStatus(2999, -32000), 1) << "a mark of the second part";
 
     QuestionStatus shorter;
     shorter.SetStatus(1, 3, 0);
