@@ -159,6 +159,7 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     if (CheckStoryform()) repaired = true;
     const bool statusRead = questionStatus_.Load(store_);
     const bool oldStatusRead = ImportOldQuestionStatus();
+    ClearGenreMarkWithoutChoice(*info_, questionStatus_);
     std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
     const auto name = [this](PFMSegmentKey key) { return NameInStory(this, key, *scenes_, *characters_); };
     for (const auto& lines : {DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name),

@@ -487,16 +487,23 @@ TEST_F(CharacterDialogs, ATextTooLongForTheRecordLeavesTheOldOneAndIsReported) {
 }
 
 // The dialog opens with the name ready for typing: what the writer types replaces the default name,
-// and in the information dialog the character's own.
+// and in the information dialog the character's own. Tab goes on from each item to the next, the
+// popups too: sex, identification, the picture button, role, description and OK.
 TEST_F(CharacterDialogs, TheNameIsTypedStraightAwayOverTheOneShown) {
     IdleSteps idle(presenter);
     idle.Then([this] {
         ASSERT_NE(FrontDialog<NewCharDlog>(), nullptr);
         presenter.TypeText("Zed");
+        for (const char* typed : {"", "", "", "Drover", "Tall.", ""}) {
+            presenter.PressKey(win::VK_TAB);
+            presenter.TypeText(typed);
+        }
         presenter.PressKey(win::VK_RETURN);
     });
     const CharID zed = RunCharacterDialog(story, kNoCharID);
     EXPECT_EQ(NameOf(story, zed), "Zed");
+    EXPECT_EQ(Text(zed, CharacterKey::kRole), "Drover");
+    EXPECT_EQ(Text(zed, CharacterKey::kDescription), "Tall.");
     idle.Then([this] {
         ASSERT_NE(FrontDialog<NewCharDlog>(), nullptr);
         presenter.TypeText("Ida");

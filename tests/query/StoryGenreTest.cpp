@@ -92,12 +92,16 @@ TEST_F(StoryGenre, ThePagesChoiceAndTheTypedGenreKeepApartThroughOkASaveAndAReop
     });
 }
 
-// Saved stories hold either the page's choice (a number) or a typed genre (a text) under "Genre".
+// Saved stories hold either the page's choice (a number) or a typed genre (a text) under "Genre",
+// both with the question marked answered: the mark stays with the choice and goes with the text.
 TEST_F(StoryGenre, StoriesSavedWithAChoiceOrATypedGenreUnderOneKeyReadRight) {
     const std::string end("\\\0", 2);
-    WriteStore("chosen.fsf", {{{kMainRecordType, 0}, "\\Genres:3\\Titlec:Chosen" + end}});
-    WriteStore("typed.fsf", {{{kMainRecordType, 0}, "\\Genrec:Western\\Titlec:Typed" + end}});
+    const apptest::StoreSegments::value_type answered{
+        {QuestionStatus::kRecordType, 0}, "\\QStatec:" + std::to_string(kGenreTopic) + ",0,1,0," + end};
+    WriteStore("chosen.fsf", {{{kMainRecordType, 0}, "\\Genres:3\\Titlec:Chosen" + end}, answered});
+    WriteStore("typed.fsf", {{{kMainRecordType, 0}, "\\Genrec:Western\\Titlec:Typed" + end}, answered});
     OpenOn(OpenStory("chosen.fsf"), kWholeStoryformList);
+    EXPECT_EQ(MarkOf(kGenreTopic), kQuestionAnswered);
     EXPECT_EQ(GenreShown(), 3);
     InStoryInfo([&](SInfoDlog& dialog) {
         EXPECT_EQ(dialog.LineField(kGenreLine)->GetText(), "");
@@ -105,6 +109,8 @@ TEST_F(StoryGenre, StoriesSavedWithAChoiceOrATypedGenreUnderOneKeyReadRight) {
     });
     EXPECT_EQ(GenreShown(), 3) << "after OK in Story Info";
     Reopen("typed.fsf");
+    EXPECT_EQ(MarkOf(kGenreTopic), kQuestionOpen);
+    EXPECT_FALSE(story->IsDirty());
     EXPECT_EQ(GenreShown(), 0) << "nothing chosen: the first radio";
     ClickRadio(kDrama);
     EXPECT_EQ(GenreShown(), kDrama);

@@ -101,6 +101,8 @@ BOOL IsDialogMessageA(HWND dialog, MSG* message) {
             const UINT code = DialogCodeOf(focus, message);
             if (code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) break;
             const auto character = static_cast<char>(message->wParam);
+            // A control that wants Tab takes it as the character it comes again as.
+            if (character == '\t' && (code & DLGC_WANTTAB)) break;
             // Tab, Return and Escape did their work as keys.
             if (character == '\t' || character == '\r' || character == 0x1B) return TRUE;
             if (ChooseByMnemonic(dialog, character)) return TRUE;
