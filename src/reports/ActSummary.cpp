@@ -3,18 +3,24 @@
 // words are these.
 //
 // The variations of an act are its own signpost type's, as the theory's table has them, listed in
-// the order of the quad that holds them in the structure the storyform shows (its structure 1,
-// from which the signposts themselves are read: SignpostVariations.h). Where that structure holds
-// them in no quad of their own (no arrangement made), they are listed in the table's order. A
-// throughline none of whose signposts has a value gets a sentence saying that they are not chosen
-// yet. A storyform value that is not chosen (0 or -1), or is no type, never indexes a table here.
+// the order in which the storyform arranges them (SignpostVariations.h). With one storyform left that
+// is the order of the quad that holds them in the structure the storyform shows (its structure 1,
+// from which the signposts themselves are read); where that structure holds them in no quad of their
+// own (no arrangement made), they are listed in the table's order. With more than one left the
+// story's structures are no storyform's, and the order is the one every storyform left gives them
+// (SettledStoryPoints.h); where they differ on it, the variations are listed in the table's order
+// with words that claim no order. A throughline none of whose signposts has a value gets a sentence
+// saying that they are not chosen yet. A storyform value that is not chosen (0 or -1), or is no
+// type, never indexes a table here.
 
 #include <array>
 #include <cstdint>
 
 #include "reports/ReportComposer.h"
 #include "storymodel/engine/IStoryForm.h"
+#include "storymodel/engine/SettledStoryPoints.h"
 #include "storymodel/engine/SignpostVariations.h"
+#include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/SuperClassUser.h"
 #include "storymodel/engine/ThroughlineStructure.h"
@@ -46,8 +52,13 @@ void ReportComposer::BuildActSummary(std::int16_t throughline) {
         AppendText("  The signposts of this throughline are not chosen yet.");
         return;
     }
+    StoryFormManager* manager = GetStoryFormManager();
+    const SettledStoryPoints* settled =
+        manager && manager->GetStoryformCount() != StoryFormManager::kOneStoryform
+            ? &manager->GetSettledStoryPoints()
+            : nullptr;
     SuperClassUser user(*storyForm_, kShownStructure);
-    ThroughlineStructure* shown = user.GetStructure();
+    ThroughlineStructure* shown = settled ? nullptr : user.GetStructure();
     const NodeIndex index = shown ? BuildNodeIndex(*shown) : NodeIndex{};
     for (std::size_t act = 0; act < signposts.size(); ++act) {
         WorkBuffer(0)[0] = '\0';
@@ -55,8 +66,14 @@ void ReportComposer::BuildActSummary(std::int16_t throughline) {
         if (!IsTypeID(value)) continue;
         AppendFormatted("  %s \"{SDF(%hd)}\" ({SNF(%hd)}) %sis explored in terms of ", kActPhrases[act],
                         value, value, act == 0 ? "" : "and ");
-        AppendTypeVariations(shown ? ShownVariations(*shown, index, value) : TableVariations(value));
-        AppendText(".");
+        const VariationOrder* agreed =
+            settled ? settled->SignpostVariations(throughline, static_cast<int>(act)) : nullptr;
+        if (settled) {
+            AppendTypeVariations(agreed ? *agreed : TableVariations(value));
+        } else {
+            AppendTypeVariations(shown ? ShownVariations(*shown, index, value) : TableVariations(value));
+        }
+        AppendText(settled && !agreed ? ", in an order not chosen yet." : ".");
     }
 }
 
