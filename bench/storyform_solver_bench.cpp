@@ -1,6 +1,11 @@
 // Speed of a fresh storyform count: all dynamics open and a dozen constrained story points, against
 // a plain loop that reads the same engine bytes for all 16,384 storyform indexes (the memory floor).
 // The count should take at most four times as long as the loop.
+//
+// Speed of what the choices of a story chosen in part settle, made afresh as after each change
+// (everything chosen but the judgment and the impact character's throughline: two storyforms left),
+// against a plain loop that reads the engine bytes of every point it settles for all storyform
+// indexes. It should take at most six times as long as the loop.
 
 #include <benchmark/benchmark.h>
 
@@ -12,8 +17,10 @@
 #include "foundation/Platform.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
+#include "reports/StoryformCompletion.h"
 #include "storymodel/engine/EngineTableReader.h"
 #include "storymodel/engine/IStoryFormDocument.h"
+#include "storymodel/engine/SettledStoryPoints.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformSolver.h"
@@ -49,6 +56,7 @@ struct Engine {
         story = PFMOpenFile(nullptr);
         document = std::make_unique<BenchDocument>(story);
         responses = std::make_unique<PText>(story, FourCCOf("RESP"), 0);
+        halfResponses = std::make_unique<PText>(story, FourCCOf("RESP"), 1);
         storyForm =
             std::make_unique<StoryFormManager>(*document, *responses, StoryFormManager::kAllStoryforms, 0);
         for (std::int16_t id : kChosen) {
@@ -56,8 +64,17 @@ struct Engine {
             storyForm->SetChoice(id,
                                  StoryformSolver::EngineValueID(kStoryform, point.engineField, point.kind));
         }
+        halfChosen = std::make_unique<StoryFormManager>(*document, *halfResponses,
+                                                        StoryFormManager::kAllStoryforms, 0);
+        halfChosenLeft = ChooseInPart(*halfChosen, 5200,
+                                      {"Resolve", "Direction", "Approach", "Sex", "Work", "Limit", "Outcome",
+                                       "STDom", "STCon", "STRng", "STPbm", "MCDom", "MCCon", "MCRng", "MCPbm",
+                                       "PLDom", "PLCon", "PLRng", "PLPbm"})
+                             .size();
     }
     ~Engine() {
+        halfChosen.reset();
+        halfResponses.reset();
         storyForm.reset();
         responses.reset();
         SetEngineFile(nullptr);
@@ -67,6 +84,10 @@ struct Engine {
     std::unique_ptr<BenchDocument> document;
     std::unique_ptr<PText> responses;
     std::unique_ptr<StoryFormManager> storyForm;
+    // A story chosen in part, and the storyforms its choices leave.
+    std::unique_ptr<PText> halfResponses;
+    std::unique_ptr<StoryFormManager> halfChosen;
+    std::size_t halfChosenLeft = 0;
 };
 
 Engine& TheEngine() {
@@ -140,5 +161,51 @@ void BM_PlainLoopRecordByRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainLoopRecordByRecord)->Unit(benchmark::kMicrosecond);
 BENCH_FLOOR("BM_FreshCount", "BM_PlainLoopRecordByRecord", 4.0);
+
+void BM_SettledViewChosenInPart(benchmark::State& state) {
+    Engine& engine = TheEngine();
+    if (!GetEngineFile() || engine.halfChosenLeft < 2) {
+        state.SkipWithError("no storyform chosen in part");
+        return;
+    }
+    StoryformSolver keeper(*engine.halfChosen);  // keeps the engine tables loaded between views
+    const auto count = static_cast<std::uint16_t>(engine.halfChosenLeft);
+    for (auto _ : state) {
+        const SettledStoryPoints settled(*engine.halfChosen, count);
+        benchmark::DoNotOptimize(settled.ValueAt(0));
+    }
+    state.counters["storyforms"] = static_cast<double>(count);
+}
+BENCHMARK(BM_SettledViewChosenInPart)->Unit(benchmark::kMicrosecond);
+
+// The floor of the settled view: the engine bytes of the dynamics and of every point whose value the
+// engine data holds, record by record for every storyform index.
+void BM_PlainLoopSettledRecords(benchmark::State& state) {
+    TheEngine();
+    const EngineRecordSet& records = EngineTableReader::Instance().Records();
+    std::set<const std::uint8_t*> bytes;
+    const auto add = [&](int field) {
+        const EngineColumn column = EngineFieldColumn(records, field);
+        for (const std::uint8_t* record : {column.a, column.b, column.c})
+            if (record) bytes.insert(record);
+    };
+    add(0);
+    for (int index = 0; index < kStoryPointCount; ++index) {
+        const StoryPointRecord& point = *StoryPointAt(index);
+        if (point.kind >= kDomainLevelPoint && point.kind <= kElementLevelPoint &&
+            point.engineField != kNoEngineField)
+            add(point.engineField);
+    }
+    for (auto _ : state) {
+        unsigned sum = 0;
+        for (const std::uint8_t* record : bytes) {
+            for (int n = 0; n < kStoryformIndexCount; ++n) sum += record[n];
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["records"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_PlainLoopSettledRecords)->Unit(benchmark::kMicrosecond);
+BENCH_FLOOR("BM_SettledViewChosenInPart", "BM_PlainLoopSettledRecords", 6.0);
 
 }  // namespace

@@ -3,21 +3,24 @@
 // words are these.
 //
 // The variations of an act are its own signpost type's, as the theory's table has them, listed in
-// the order of the quad that holds them in the structure the storyform shows (its structure 1,
-// from which the signposts themselves are read: the arrangement places a type and its variations
-// at codes of their own, so the variations are found where they lie, never beneath the type's
-// place). Where that structure holds them in no quad of their own (no arrangement made), they are
-// listed in the table's order. A throughline none of whose signposts has a value gets a sentence
+// the order in which the storyform arranges them (SignpostVariations.h). With one storyform left that
+// is the order of the quad that holds them in the structure the storyform shows (its structure 1,
+// from which the signposts themselves are read); where that structure holds them in no quad of their
+// own (no arrangement made), they are listed in the table's order. With more than one left the
+// story's structures are no storyform's, and the order is the one every storyform left gives them
+// (SettledStoryPoints.h); where they differ on it, the variations are listed in the table's order
+// with words that claim no order. A throughline none of whose signposts has a value gets a sentence
 // saying that they are not chosen yet. A storyform value that is not chosen (0 or -1), or is no
 // type, never indexes a table here.
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 #include "reports/ReportComposer.h"
-#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/IStoryForm.h"
+#include "storymodel/engine/SettledStoryPoints.h"
+#include "storymodel/engine/SignpostVariations.h"
+#include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/SuperClassUser.h"
 #include "storymodel/engine/ThroughlineStructure.h"
@@ -34,35 +37,6 @@ constexpr std::array<const char*, 4> kActPhrases = {
 // The structure the storyform shows, whose types are the signposts.
 constexpr std::uint16_t kShownStructure = 1;
 
-bool IsType(std::int16_t id) { return id >= kFirstTypeID && id < kFirstVariationID; }
-
-// The type's variation at position 1-4 of the theory's table: the code's third digit.
-std::int16_t TableVariation(std::int16_t type, int position) {
-    StructureCode code{};
-    std::memcpy(code.data(), ElementRecordByID(type)->code, code.size());
-    code[2] = static_cast<char>('0' + position);
-    return static_cast<std::int16_t>(NodeForCode(GetDefaultThroughlineStructure(), code.data())->elementID);
-}
-
-// The code of the quad of the structure that holds the type's four variations (its third digit is
-// overwritten when the variations are listed); false when no quad holds all four.
-bool FindVariationQuad(ThroughlineStructure& structure, const NodeIndex& index, std::int16_t type,
-                       StructureCode& code) {
-    if (!NodeOfElement(structure, TableVariation(type, 1), &code, &index)) return false;
-    const char* typeCode = ElementRecordByID(type)->code;
-    for (int position = 1; position <= 4; ++position) {
-        StructureCode at = code;
-        at[2] = static_cast<char>('0' + position);
-        const StructureNode* node = NodeForCode(structure, at.data());
-        const ElementRecord* held =
-            node ? ElementRecordByID(static_cast<std::int16_t>(node->elementID)) : nullptr;
-        if (!held || std::strncmp(held->code, typeCode, 2) != 0 || held->code[2] == '0' ||
-            held->code[3] != '0')
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void ReportComposer::BuildActSummary(std::int16_t throughline) {
@@ -72,38 +46,39 @@ void ReportComposer::BuildActSummary(std::int16_t throughline) {
     for (std::size_t act = 0; act < signposts.size(); ++act) {
         signposts[act] = storyForm_->GetValueAt(
             ThroughlineStoryPointIndex(throughline, kSignpostOffset + static_cast<int>(act)));
-        anySignpost = anySignpost || IsType(signposts[act]);
+        anySignpost = anySignpost || IsTypeID(signposts[act]);
     }
     if (!anySignpost) {
         AppendText("  The signposts of this throughline are not chosen yet.");
         return;
     }
+    StoryFormManager* manager = GetStoryFormManager();
+    const SettledStoryPoints* settled =
+        manager && manager->GetStoryformCount() != StoryFormManager::kOneStoryform
+            ? &manager->GetSettledStoryPoints()
+            : nullptr;
     SuperClassUser user(*storyForm_, kShownStructure);
-    ThroughlineStructure* shown = user.GetStructure();
+    ThroughlineStructure* shown = settled ? nullptr : user.GetStructure();
     const NodeIndex index = shown ? BuildNodeIndex(*shown) : NodeIndex{};
     for (std::size_t act = 0; act < signposts.size(); ++act) {
         WorkBuffer(0)[0] = '\0';
         const std::int16_t value = signposts[act];
-        if (!IsType(value)) continue;
+        if (!IsTypeID(value)) continue;
         AppendFormatted("  %s \"{SDF(%hd)}\" ({SNF(%hd)}) %sis explored in terms of ", kActPhrases[act],
                         value, value, act == 0 ? "" : "and ");
-        StructureCode code{};
-        if (shown && FindVariationQuad(*shown, index, value, code)) {
-            AppendTypeVariations(*shown, code.data());
+        const VariationOrder* agreed =
+            settled ? settled->SignpostVariations(throughline, static_cast<int>(act)) : nullptr;
+        if (settled) {
+            AppendTypeVariations(agreed ? *agreed : TableVariations(value));
         } else {
-            ThroughlineStructure table = GetDefaultThroughlineStructure();
-            std::memcpy(code.data(), ElementRecordByID(value)->code, code.size());
-            AppendTypeVariations(table, code.data());
+            AppendTypeVariations(shown ? ShownVariations(*shown, index, value) : TableVariations(value));
         }
-        AppendText(".");
+        AppendText(settled && !agreed ? ", in an order not chosen yet." : ".");
     }
 }
 
-void ReportComposer::AppendTypeVariations(ThroughlineStructure& structure, char* code) {
-    for (int i = 1; i <= 4; ++i) {
-        code[2] = static_cast<char>('0' + i);
-        const StructureNode* node = ThroughlineNodeForCode(structure, code);
-        const std::int16_t id = node ? static_cast<std::int16_t>(node->elementID) : 0;
-        AppendFormatted("%s{SNF(%hd)}%s", i == 4 ? "and " : "", id, i < 4 ? ", " : "");
+void ReportComposer::AppendTypeVariations(const VariationOrder& variations) {
+    for (std::size_t i = 0; i < variations.size(); ++i) {
+        AppendFormatted("%s{SNF(%hd)}%s", i == 3 ? "and " : "", variations[i], i < 3 ? ", " : "");
     }
 }

@@ -9,6 +9,7 @@
 // The composer needs no window: it works on a story document, its storyform and a source of
 // templates, and asks its owner for the report options.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -158,9 +159,9 @@ public:
     std::uint32_t BuildVocabularyList();
 
     // The four act summary sentences of throughline 0-3 (overall story, main character, impact
-    // character, subjective story), and the four variations of the type a code names.
+    // character, subjective story), and the four variations of a type in the order given.
     void BuildActSummary(std::int16_t throughline);
-    void AppendTypeVariations(ThroughlineStructure& structure, char* code);
+    void AppendTypeVariations(const std::array<std::int16_t, 4>& variations);
     // The dynamics narratives: the main character's (report id 61), the plot's (18) and the
     // main and impact characters' synopsis (25).
     void BuildMainCharacterDynamics();

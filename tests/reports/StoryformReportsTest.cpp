@@ -663,19 +663,51 @@ TEST_F(ComposedReports, ACharacterWhoseNameIsLostIsNamedByItsRoleNeverLeftBlank)
     });
 }
 
+// The act summaries of the plot act by act, by the signpost type each explores: the variations it
+// lists, in its words.
+std::map<std::string, std::string> ActSummaries(const std::string& plot) {
+    std::map<std::string, std::string> acts;
+    const std::string explored = " is explored in terms of ";
+    for (std::size_t at = plot.find(explored); at != std::string::npos; at = plot.find(explored, at + 1)) {
+        const std::size_t open = plot.rfind('(', at);
+        const std::size_t from = at + explored.size();
+        acts[plot.substr(open + 1, plot.find(')', open) - open - 1)] =
+            plot.substr(from, plot.find('.', from) - from);
+    }
+    return acts;
+}
+// The letters of the variations an act summary lists, sorted: the same in any order.
+std::string LettersOf(std::string listed) {
+    listed.resize(std::min(listed.size(), listed.find(", in an order")));
+    std::ranges::sort(listed);
+    return listed;
+}
+
 // A storyform chosen in part names every point on which the storyforms it leaves agree, once each
 // of them is closed as the only one, and says that a point is not chosen yet only where they differ:
 // in the Story Points Output (as its export writes it), in the throughlines' issues and
-// counterpoints and in the overall plot's goal and acts.
+// counterpoints and in the overall plot's goal and acts. A settled signpost's variations are listed
+// in the order every storyform left lists them, and where they differ on it no order is claimed,
+// whatever storyform the story was closed on before.
 TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDifferOnIsNotChosen) {
     const std::vector<const char*> dynamics = {"Resolve", "Direction", "Approach", "Sex", "Work", "Limit"};
     const auto with = [&](std::vector<const char*> more) {
         more.insert(more.begin(), dynamics.begin(), dynamics.end());
         return more;
     };
-    const std::pair<std::uint16_t, std::vector<const char*>> inPart[] = {
-        {0, with({"Outcome", "STDom", "STCon", "STRng", "STPbm", "MCDom", "MCCon", "MCRng", "MCPbm", "PLDom",
-                  "PLCon", "PLRng", "PLPbm"})},
+    const std::vector<const char*> allButJudgmentAndImpact =
+        with({"Outcome", "STDom", "STCon", "STRng", "STPbm", "MCDom", "MCCon", "MCRng", "MCPbm", "PLDom",
+              "PLCon", "PLRng", "PLPbm"});
+    // The points chosen of the storyform, and the one the story was closed on before (-1 none).
+    struct InPart {
+        std::uint16_t number;
+        std::vector<const char*> codes;
+        int closedBefore = -1;
+    };
+    const InPart inPart[] = {
+        {0, allButJudgmentAndImpact},
+        {5200, allButJudgmentAndImpact},
+        {5200, allButJudgmentAndImpact, 0},
         {4096, with({"STDom", "STCon", "STRng", "STPbm", "MCPbm"})},
         {10920, with({"Outcome", "Judgment", "STDom", "STCon"})},
         // The catalyst settles the Essence, though neither its growth nor its judgment.
@@ -684,10 +716,17 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
           "STUnRng"}},
     };
     DataFileTemplates descriptions(data_);
-    for (const auto& [number, codes] : inPart) {
+    std::map<std::uint16_t, std::string> actsOf;
+    int orderedActs = 0, unorderedActs = 0;
+    for (const auto& [number, codes, closedBefore] : inPart) {
         SCOPED_TRACE(number);
+        SCOPED_TRACE(closedBefore);
         std::vector<std::uint16_t> left;
         const auto prepare = [&](StandInStory& made) {
+            if (closedBefore >= 0) {
+                ASSERT_TRUE(CompleteStoryform(made.StoryForm(), static_cast<std::uint16_t>(closedBefore)));
+                made.StoryForm().RestoreState(std::make_unique<StoryFormState>());
+            }
             left = ChooseInPart(made.StoryForm(), number, codes);
         };
         WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
@@ -695,7 +734,7 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
             StoryFormManager& storyForm = made.StoryForm();
             const StoryFormState inForce = *storyForm.SaveState();
             const std::string points = Read(built, made, 6, false), themes = Read(built, made, 42),
-                              plot = Read(built, made, 40);
+                              plot = Read(built, made, 40), acts = Read(built, made, 31);
             ASSERT_EQ(*storyForm.SaveState(), inForce) << "the story is not written to";
             const auto agreed = AgreedWhenClosed(left, [&]() -> StoryFormManager& {
                 storyForm.RestoreState(std::make_unique<StoryFormState>());
@@ -736,8 +775,34 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
             for (const char* act : {"STType1", "STType2", "STType3", "STType4"})
                 EXPECT_EQ(plot.find(name(act)) != std::string::npos, !name(act).empty())
                     << act << ": " << plot;
+            // Each act summary against the same signpost's in the storyforms left, each closed.
+            std::vector<std::map<std::string, std::string>> closedActs;
+            for (const std::uint16_t each : left) {
+                storyForm.RestoreState(std::make_unique<StoryFormState>());
+                ASSERT_TRUE(CompleteStoryform(storyForm, each));
+                closedActs.push_back(ActSummaries(Read(built, made, 31)));
+            }
+            for (const auto& [type, listed] : ActSummaries(acts)) {
+                std::set<std::string> orders;
+                for (const auto& closed : closedActs)
+                    orders.insert(closed.count(type) ? closed.at(type) : "");
+                ASSERT_FALSE(orders.count("")) << type;
+                EXPECT_EQ(LettersOf(listed), LettersOf(*orders.begin())) << type;
+                const bool agree = orders.size() == 1;
+                EXPECT_TRUE(agree ? listed == *orders.begin()
+                                  : listed.ends_with(", in an order not chosen yet"))
+                    << type << ": " << listed;
+                ++(agree ? orderedActs : unorderedActs);
+            }
+            // Closed on another storyform before, the story reads as if it never had been.
+            if (closedBefore >= 0) {
+                EXPECT_EQ(acts, actsOf[number]);
+            }
+            actsOf.emplace(number, acts);
         });
     }
+    EXPECT_GT(orderedActs, 0);
+    EXPECT_GT(unorderedActs, 0);
 }
 
 }  // namespace

@@ -18,6 +18,13 @@ namespace {
 
 constexpr std::uint16_t kOneStoryformLeft = 1;
 constexpr int kThroughlines = 4;
+constexpr int kActs = 4;
+
+// The signposts, throughline by throughline and act by act: k is throughline * 4 + act.
+int SignpostIndex(std::size_t k) {
+    return ThroughlineStoryPointIndex(static_cast<int>(k) / kActs,
+                                      kSignpostOffset + static_cast<int>(k) % kActs);
+}
 
 bool IsIndex(int index) { return index >= 0 && index < kStoryPointCount; }
 
@@ -42,9 +49,10 @@ const StoryPointIDList& SettledPointIDs() {
 bool IsSet(std::int16_t value) { return value > 0; }
 
 // The value the storyforms seen so far share: none seen yet, one shared, or none shared.
+template <typename Value>
 class Agreement {
 public:
-    void See(std::int16_t value) {
+    void See(const Value& value) {
         if (!seen_) {
             seen_ = value;
         } else if (*seen_ != value) {
@@ -52,13 +60,14 @@ public:
         }
     }
     bool Differs() const { return differ_; }
-    // The shared value; 0 when none was seen or they differ.
-    std::int16_t Shared() const { return seen_ && !differ_ ? *seen_ : std::int16_t{0}; }
+    // The shared value; a value of 0 when none was seen or they differ.
+    Value Shared() const { return seen_ && !differ_ ? *seen_ : Value{}; }
 
 private:
-    std::optional<std::int16_t> seen_;
+    std::optional<Value> seen_;
     bool differ_ = false;
 };
+using PointAgreement = Agreement<std::int16_t>;
 
 // The storyform numbers the last count left, in order.
 std::vector<std::uint16_t> RemainingNumbers(const StoryformSolver& solver) {
@@ -103,6 +112,12 @@ std::int16_t SettledStoryPoints::Value(std::int16_t id) const {
     return ValueAt(StoryPointIndex(id));
 }
 
+const VariationOrder* SettledStoryPoints::SignpostVariations(int throughline, int act) const {
+    if (throughline < 0 || throughline >= kThroughlines || act < 0 || act >= kActs) return nullptr;
+    const VariationOrder& order = signpostOrders_[static_cast<std::size_t>(throughline * kActs + act)];
+    return order[0] != 0 ? &order : nullptr;
+}
+
 bool SettledStoryPoints::Holds(int dynamic, int valueIndex) const {
     return dynamic >= 0 && dynamic < kDynamicCount &&
            ValueAt(DynamicIndex(dynamic)) == DynamicValue(dynamic, valueIndex);
@@ -130,7 +145,7 @@ void SettledStoryPoints::TakeSolved(StoryformSolver& solver) {
 }
 
 void SettledStoryPoints::DeriveAsAtOneStoryform(const StoryformSolver& solver) {
-    const auto settle = [this](int index, const Agreement& agreement) {
+    const auto settle = [this](int index, const PointAgreement& agreement) {
         std::int16_t& value = values_[static_cast<std::size_t>(index)];
         if (!IsSet(value)) value = agreement.Shared();
     };
@@ -141,12 +156,12 @@ void SettledStoryPoints::DeriveAsAtOneStoryform(const StoryformSolver& solver) {
     // each is settled with what it follows from.
     for (int throughline = 0; throughline < kThroughlines; ++throughline) {
         const std::int16_t domain = ValueAt(ThroughlineStoryPointIndex(throughline, kDomainOffset));
-        Agreement home;
+        PointAgreement home;
         if (domain >= 1 && domain <= kThroughlines)
             home.See(static_cast<std::int16_t>('0' + ElementClassDigit(domain)));
         settle(ThroughlineStoryPointIndex(throughline, kHomeClassOffset), home);
         const std::int16_t issue = ValueAt(ThroughlineStoryPointIndex(throughline, kIssueOffset));
-        Agreement counterpoint;
+        PointAgreement counterpoint;
         if (issue >= kFirstVariationID && issue < kFirstElementID)
             counterpoint.See(
                 static_cast<std::int16_t>(DefaultIDAt(CounterpointCode(CodeOfElement(issue)).data())));
@@ -155,7 +170,7 @@ void SettledStoryPoints::DeriveAsAtOneStoryform(const StoryformSolver& solver) {
 
     const std::vector<std::uint16_t> numbers = RemainingNumbers(solver);
     // The dynamic appreciations follow from pairs of dynamics.
-    std::array<Agreement, kDynamicAppreciationSources.size()> appreciations;
+    std::array<PointAgreement, kDynamicAppreciationSources.size()> appreciations;
     for (const std::uint16_t number : numbers) {
         bool open = false;
         for (std::size_t k = 0; k < appreciations.size(); ++k) {
@@ -170,10 +185,14 @@ void SettledStoryPoints::DeriveAsAtOneStoryform(const StoryformSolver& solver) {
     for (std::size_t k = 0; k < appreciations.size(); ++k)
         settle(kDynamicAppreciationSources[k].index, appreciations[k]);
 
-    // The positions come from the arrangement the builder makes of each storyform: it is built for
-    // the storyforms left until each position has been seen to differ (Limit changes no position,
-    // so a storyform index is built once).
-    std::array<Agreement, kThroughlines> positions;
+    // The positions, and the order of each settled signpost's variations, come from the arrangement
+    // the builder makes of each storyform: it is built for the storyforms left until each position
+    // and order sought has been seen to differ (Limit changes no arrangement, so a storyform index is
+    // built once).
+    std::array<PointAgreement, kThroughlines> positions;
+    std::array<Agreement<VariationOrder>, kSignposts> orders;
+    std::array<std::int16_t, kSignposts> signposts{};
+    for (std::size_t k = 0; k < signposts.size(); ++k) signposts[k] = ValueAt(SignpostIndex(k));
     std::array<bool, kStoryformIndexCount> built{};
     BuiltStoryform storyform;
     for (const std::uint16_t number : numbers) {
@@ -181,18 +200,29 @@ void SettledStoryPoints::DeriveAsAtOneStoryform(const StoryformSolver& solver) {
         for (int throughline = 0; throughline < kThroughlines; ++throughline)
             open = open || (!positions[static_cast<std::size_t>(throughline)].Differs() &&
                             !IsSet(ValueAt(ThroughlineStoryPointIndex(throughline, kPositionOffset))));
-        if (!open) break;
+        bool ordersOpen = false;
+        for (std::size_t k = 0; k < signposts.size(); ++k)
+            ordersOpen = ordersOpen || (IsTypeID(signposts[k]) && !orders[k].Differs());
+        if (!open && !ordersOpen) break;
         const std::size_t index = number & kStoryformIndexMask;
         if (built[index]) continue;
         built[index] = true;
-        // A storyform the builder cannot take gives no position, which no other shares.
+        // A storyform the builder cannot take gives no position and no order, which no other shares.
         const bool made = CalcStoryformCodes(InputOf(number), storyform);
         for (int throughline = 0; throughline < kThroughlines; ++throughline)
             positions[static_cast<std::size_t>(throughline)].See(
                 made ? storyform.points.GetValueAt(ThroughlineStoryPointIndex(throughline, kPositionOffset))
                      : std::int16_t{0});
+        if (!ordersOpen) continue;
+        const NodeIndex nodes = made ? BuildNodeIndex(storyform.shown) : NodeIndex{};
+        for (std::size_t k = 0; k < signposts.size(); ++k) {
+            if (IsTypeID(signposts[k]))
+                orders[k].See(made ? ShownVariations(storyform.shown, nodes, signposts[k])
+                                   : VariationOrder{});
+        }
     }
     for (int throughline = 0; throughline < kThroughlines; ++throughline)
         settle(ThroughlineStoryPointIndex(throughline, kPositionOffset),
                positions[static_cast<std::size_t>(throughline)]);
+    for (std::size_t k = 0; k < signposts.size(); ++k) signpostOrders_[k] = orders[k].Shared();
 }

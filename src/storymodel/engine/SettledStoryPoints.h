@@ -16,10 +16,15 @@
 // derives (the impact character's resolve, the dynamic appreciations, the positions, home classes
 // and thematic counterpoints) derived from each storyform left as they are at one storyform. With
 // no storyform left, or without engine data, the view is the values in force.
+//
+// It holds as well the order in which the storyforms left list a settled signpost's four variations,
+// as each lists them at one storyform (in its structure 1): where they differ on it, no order is
+// settled. With one storyform left the story's own structure gives the order, and none is held here.
 
 #include <array>
 #include <cstdint>
 
+#include "storymodel/engine/SignpostVariations.h"
 #include "storymodel/engine/TheoryTables.h"
 
 class IStoryForm;
@@ -39,6 +44,9 @@ public:
     std::int16_t Value(std::int16_t id) const;
     // Whether dynamic 0-7 holds its value 0 (the first) or 1 (the second).
     bool Holds(int dynamic, int valueIndex) const;
+    // The order every storyform left gives the variations of the signpost at act 0-3 of throughline
+    // 0-3, where the signpost is settled and they agree on the order; null otherwise.
+    const VariationOrder* SignpostVariations(int throughline, int act) const;
 
 private:
     // The values the solver finds one of among the storyforms left, where nothing is in force.
@@ -47,4 +55,7 @@ private:
     void DeriveAsAtOneStoryform(const StoryformSolver& solver);
 
     std::array<std::int16_t, kStoryPointCount> values_{};
+    // The signposts' orders, throughline by throughline and act by act; all 0 where none is settled.
+    static constexpr std::size_t kSignposts = 16;
+    std::array<VariationOrder, kSignposts> signpostOrders_{};
 };
