@@ -1,5 +1,6 @@
 #include "storymodel/StoryRecords.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,18 @@ void NoteDamaged(const PText& record) {
     PFMNoteDamagedRecord(record.GetStore(), {record.GetRecordType(), record.GetRecordNumber()});
 }
 
+// Takes back the note the record's opening made of its damage, so that the record is told as lost
+// whole rather than in part; answers whether there was one (none for a record read from another
+// store). The other records noted keep their order.
+bool TakeBackDamageNote(PFMFile* story, PFMSegmentKey key) {
+    std::vector<PFMSegmentKey> noted = PFMTakeDamagedRecords(story);
+    const auto found = std::find(noted.begin(), noted.end(), key);
+    const bool taken = found != noted.end();
+    if (taken) noted.erase(found);
+    for (const PFMSegmentKey& other : noted) PFMNoteDamagedRecord(story, other);
+    return taken;
+}
+
 }  // namespace
 
 bool IsDamagedRecord(ErrCode error) {
@@ -23,8 +36,15 @@ bool IsDamagedRecord(ErrCode error) {
 StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number) {
     StoryRecord opened;
     opened.record = std::make_unique<PText>(story, type, number, &opened.error);
-    if (!IsDamagedRecord(opened.error)) return opened;
-    if (opened.error != kBadDataErr && opened.record->Count() > 0) {
+    if (opened.error == kNoErr) {
+        // Damage without a parse error was noted as the record opened; where it left no entry
+        // whole (a text cut short before its first entry), nothing of the record reads.
+        const PText& record = *opened.record;
+        if (record.Count() > 0 || !record.DamagedAt() || !TakeBackDamageNote(story, {type, number}))
+            return opened;
+    } else if (!IsDamagedRecord(opened.error)) {
+        return opened;
+    } else if (opened.error != kBadDataErr && opened.record->Count() > 0) {
         NoteDamaged(*opened.record);
         opened.error = kNoErr;
         return opened;

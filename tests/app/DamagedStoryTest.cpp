@@ -155,18 +155,31 @@ TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderIsLostSaidAndSaved) {
     }
 }
 
-// Every keyed record in turn holding bytes that are no keyed record.
+// Every keyed record in turn holding bytes that are no keyed record, or cut short right after its
+// first backslash: nothing of it reads, and it is told as lost whole, never as damaged in part.
 TEST_F(DamagedStory, AnyRecordHoldingNoKeyedTextIsLostSaidAndSaved) {
     ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
     const StoreSegments whole = SegmentsOnDisk(Path("whole.fsf"));
     ASSERT_FALSE(whole.empty());
     for (const auto& [key, bytes] : whole) {
         if (key.first == kPicture) continue;  // a picture is no keyed record
-        StoreSegments damaged = whole;
-        damaged[key] = "garbled bytes, no record";
-        ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
-        EXPECT_TRUE(OpensSaysAndSaves("damaged.fsf", key.first, SegmentName(key)))
-            << SegmentName(key) << ": the rest of the story can be shown";
+        for (const std::string& unread : {std::string("garbled bytes, no record"), bytes.substr(0, 1)}) {
+            StoreSegments damaged = whole;
+            damaged[key] = unread;
+            ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
+            Mark();
+            FKDoc* story = OpenStory("damaged.fsf");
+            ASSERT_NE(story, nullptr) << SegmentName(key);
+            EXPECT_THAT(Asked(), ElementsAre(testing::Not(HasSubstr("part of it")))) << SegmentName(key);
+            if (key.first == kCharacter) {
+                EXPECT_EQ(story->GetCharacterManager()->GetCharacter(key.second), nullptr)
+                    << "a character of which nothing reads is removed";
+            }
+            Answer(IDNO);
+            application->CloseAll(true);
+            EXPECT_TRUE(OpensSaysAndSaves("damaged.fsf", key.first, SegmentName(key)))
+                << SegmentName(key) << ": the rest of the story can be shown";
+        }
     }
 }
 
