@@ -51,14 +51,9 @@ bool NameBefore(const std::unique_ptr<CharInfoRec>& a, const std::unique_ptr<Cha
 
 // The keys of the relationship texts the record holds, in key order.
 std::vector<std::string> RelationshipKeys(const PText& record) {
-    std::vector<std::string> keys;
-    PTextEntry entry;
-    std::int32_t cursor = 0;
-    for (std::int32_t result = record.FirstEntry(cursor, entry); result >= 0;
-         result = record.NextEntry(cursor, entry)) {
-        if (std::string_view(entry.key).starts_with(CharacterKey::kRelationshipStem)) keys.emplace_back(entry.key);
-    }
-    return keys;
+    return RecordKeys(record, [](const PTextEntry& entry) {
+        return std::string_view(entry.key).starts_with(CharacterKey::kRelationshipStem);
+    });
 }
 
 // Writes the pieces one after the other while each fits whole with the terminating NUL.

@@ -33,3 +33,12 @@ std::int32_t WriteRecordText(PText& record, std::string_view key, const char* te
 bool WriteRecordNumber(PText& record, std::string_view key, std::int16_t value) {
     return SetReplacing(record, key, kPTextShort, &value) > 0;
 }
+
+std::vector<std::string> RecordKeys(const PText& record, const std::function<bool(const PTextEntry&)>& takes) {
+    std::vector<std::string> keys;
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0; found = record.NextEntry(cursor, entry))
+        if (takes(entry)) keys.emplace_back(entry.key);
+    return keys;
+}

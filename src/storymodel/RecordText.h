@@ -1,11 +1,14 @@
 #pragma once
-// Whole texts of keyed records, however long they are.
+// Whole texts of keyed records, however long they are, and the keys a record holds.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class PText;
+struct PTextEntry;
 
 // The text under the key; the empty text when the key is absent or holds no text.
 std::string RecordText(PText& record, std::string_view key);
@@ -19,3 +22,6 @@ std::int32_t WriteRecordText(PText& record, std::string_view key, const char* te
 // Writes a 16-bit number under the key, replacing a value of another type; answers whether the
 // record holds the number now.
 bool WriteRecordNumber(PText& record, std::string_view key, std::int16_t value);
+
+// The keys of the record's entries that `takes` chooses, in key order.
+std::vector<std::string> RecordKeys(const PText& record, const std::function<bool(const PTextEntry&)>& takes);

@@ -8,6 +8,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
+#include "storymodel/RecordText.h"
 
 namespace {
 
@@ -67,12 +68,8 @@ bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
 }
 
 void LeaveOutOtherTypes(PText& record, char type) {
-    std::vector<std::string> mistyped;
-    PTextEntry entry;
-    std::int32_t cursor = 0;
-    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
-         found = record.NextEntry(cursor, entry))
-        if (entry.type != static_cast<unsigned char>(type)) mistyped.emplace_back(entry.key);
+    const std::vector<std::string> mistyped = RecordKeys(
+        record, [type](const PTextEntry& entry) { return entry.type != static_cast<unsigned char>(type); });
     for (const std::string& key : mistyped) record.Remove(key);
     if (!mistyped.empty()) NoteDamaged(record);
 }

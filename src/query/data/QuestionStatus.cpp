@@ -12,6 +12,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/NumberList.h"
+#include "storymodel/RecordText.h"
 #include "storymodel/StoryRecords.h"
 #include "storymodel/engine/IStoryFormDocument.h"
 
@@ -181,13 +182,8 @@ bool QuestionStatus::Load(PFMFile* storyFile) {
     PText& record = *opened.record;
     // Every part the record holds, though one before it was damaged in the file and left out; each
     // read whole, cut as ever to the limit.
-    std::vector<std::string> parts;
-    PTextEntry entry;
-    std::int32_t cursor = 0;
-    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
-         found = record.NextEntry(cursor, entry))
-        if (IsPartKey(entry.key)) parts.emplace_back(entry.key);
-    for (const std::string& key : parts) {
+    const auto isPart = [](const PTextEntry& entry) { return IsPartKey(entry.key); };
+    for (const std::string& key : RecordKeys(record, isPart)) {
         std::vector<char> text(std::min<std::size_t>(record.GetValueSize(key) + std::size_t{1}, kTextLimit),
                                '\0');
         if (record.GetEntry(key, kPTextText, text.data(), static_cast<std::int32_t>(text.size())) >= 0)
