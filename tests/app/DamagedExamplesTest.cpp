@@ -1,8 +1,8 @@
 // Copies of the example stories with one byte of a keyed record damaged, made the same way for every
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
 // shows: a type letter made no type or another type of value, a length digit, the colon or the
-// entry's backslash made '#', a text's last byte made a backslash, a number's digit made 'x', the
-// record cut short inside the entry's header, its closing NUL gone. Read alone, the record notes
+// entry's backslash made '#', a text's last byte made a backslash, a number's digit made 'x' or its
+// first digit '0', the record cut short inside the entry's header, its closing NUL gone. Read alone, the record notes
 // its damage and keeps every other entry as written; a story opened from such a copy says so in one
 // message naming the record, and saved elsewhere keeps every other entry too.
 
@@ -77,6 +77,11 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);
     if (number) put("number's digit made 'x'", e.colon + 1 + digits, 'x', k);
+    // No write puts down a leading zero or "-0", nor a floating number without its decimals.
+    if (number && (digits == 1 || e.value.size() > 1))
+        put("number's first digit made '0'", e.colon + 1 + digits, '0', k);
+    if (number && e.type != 'f' && e.type != 'd' && e.type != 'x')
+        put("whole number typed as a floating one", e.typeAt, 'f', k);
     made.push_back(
         {"cut short in the header", text.substr(0, (e.at + 1 + e.colon) / 2), k, entries.size(), false});
     if (k + 1 == entries.size())

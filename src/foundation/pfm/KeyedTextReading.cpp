@@ -82,7 +82,9 @@ bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
     const auto type = static_cast<char>(entry.type);
     if (read.error != kNoErr || !IsPTextType(type) || StoredByte(text, read.next) != '\\') return false;
-    if (std::string_view(entry.key).find('\\') != std::string_view::npos) return false;
+    // No write puts down an empty key, nor one with a backslash.
+    const std::string_view key(entry.key);
+    if (key.empty() || key.find('\\') != std::string_view::npos) return false;
     return type == kPTextText || IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
 }
 

@@ -33,8 +33,8 @@ inline bool IsRecordEnd(std::string_view text, std::size_t at) {
 // Reads the entry whose backslash is at the offset.
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 
-// Whether the entry read is whole: read without an error, its key without a backslash (a header read
-// across two entries), of one of the value types, a number's value a number as written, and its
+// Whether the entry read is whole: read without an error, its key neither empty nor holding a
+// backslash (a header read across two entries), of one of the value types, a number's value a number as written, and its
 // value followed by a backslash (the next entry's, or the record's end).
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
 

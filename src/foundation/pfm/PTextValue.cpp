@@ -112,15 +112,22 @@ std::string FormatFixed(double value) {
 
 bool IsPTextNumberText(char type, std::string_view text) {
     if (PTextNumberSize(type) == 0) return false;
-    if (text.starts_with('-')) text.remove_prefix(1);
+    const bool negative = text.starts_with('-');
+    if (negative) text.remove_prefix(1);
     const bool floating = type == kPTextFloat || type == kPTextDouble || type == kPTextExtended;
     if (floating && (text == "inf" || text == "nan")) return true;
-    const std::size_t point = floating ? text.find('.') : std::string_view::npos;
     const auto allDigits = [](std::string_view digits) {
         return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDigit);
     };
-    if (point == std::string_view::npos) return allDigits(text);
-    return allDigits(text.substr(0, point)) && allDigits(text.substr(point + 1));
+    // A whole number is written without leading zeros.
+    const auto wholeNumber = [&](std::string_view digits) {
+        return allDigits(digits) && (digits.size() == 1 || digits.front() != '0');
+    };
+    // "%f" always writes a full stop; only it writes a minus before a zero ("-0.000000").
+    if (!floating) return wholeNumber(text) && !(negative && text == "0");
+    const std::size_t point = text.find('.');
+    return point != std::string_view::npos && wholeNumber(text.substr(0, point)) &&
+           allDigits(text.substr(point + 1));
 }
 
 bool IsPTextType(char type) { return type == kPTextText || PTextNumberSize(type) != 0; }

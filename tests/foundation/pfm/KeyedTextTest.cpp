@@ -91,15 +91,15 @@ TEST(KeyedText, LongAndBackslashTextsCarryTheirLength) {
 
 TEST(KeyedText, UntouchedEntriesKeepTheirBytesAndMoveIntoOrder) {
     // Zed is out of order and Abc carries a length it does not need; Mid is read but not changed.
-    KeyedText record = Parsed(Stored("\\Zedi:7\\Abcc3:xyz\\Mids:005\\"));
+    KeyedText record = Parsed(Stored("\\Zedi:7\\Abcc3:xyz\\Mids:5\\"));
     std::int16_t mid = 0;
     record.GetEntry("Mid", 's', &mid);
     EXPECT_EQ(mid, 5);
     const std::int32_t zed = 8;
     record.SetEntry("Zed", 'i', &zed);
-    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:005\\Zedi:8\\"));
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:5\\Zedi:8\\"));
     // A second write of an unchanged record gives the same bytes.
-    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:005\\Zedi:8\\"));
+    EXPECT_EQ(TextOf(record.Write()), Stored("\\Abcc3:xyz\\Mids:5\\Zedi:8\\"));
 }
 
 TEST(KeyedText, ShortTextReadWithALengthKeepsWritingIt) {
@@ -198,7 +198,12 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
              {"\\Ac:a\\Sexs#1\\Works:1032\\Zc:z\\", {"A", "Work", "Z"}},
              {"\\Ac:a\\Approachs:10x1\\Directions:1032\\", {"A", "Direction"}},
              {"\\Ac:a\\Approachs:1021xDirections:1032\\Zc:z\\", {"A", "Z"}},
-             {"\\Ac:a\\Descs:a hall\\Ord:2.5x\\Zc:z\\", {"A", "Z"}}})
+             {"\\Ac:a\\Descs:a hall\\Ord:2.5x\\Zc:z\\", {"A", "Z"}},
+             // A number no write puts down (a leading zero, a float without its decimals), and what
+             // is left of a key whose byte was made a backslash: an empty key.
+             {"\\Ac:a\\Approachs:-021\\Directions:1032\\", {"A", "Direction"}},
+             {"\\Ac:a\\Pix1:9\\Zc:z\\", {"A", "Z"}},
+             {"\\Ac:a\\Ill \\c:a note\\Zc:z\\", {"A", "Z"}}})
         EXPECT_EQ(KeysOf(Parsed(Stored(text))), keys) << text;
     // A parse error keeps its code; what follows the damage is kept the same way.
     record = Parsed(Stored("\\Ac:a\\" + std::string(30, 'k') + "c:v\\Bc:b\\"), kPTextErrLongHeader);

@@ -107,10 +107,10 @@ TEST(PTextValue, ANumberTextIsOnlyWhatAWritePutsDown) {
     }
     for (const std::int32_t value : {0, -1, 2147483647, -2147483647 - 1})
         EXPECT_TRUE(IsPTextNumberText('l', Format<std::int32_t>('l', value))) << value;
-    EXPECT_TRUE(IsPTextNumberText('s', "007"));
-    for (const char* text : {"", "-", "10x1", "1021\\Ok", " 5", "+5", "5 ", "1.5", "inf", "0x10"})
+    for (const char* text :
+         {"", "-", "10x1", "1021\\Ok", " 5", "+5", "5 ", "1.5", "inf", "0x10", "007", "-021", "-0", "00"})
         EXPECT_FALSE(IsPTextNumberText('i', text)) << text;
-    for (const char* text : {"", ".5", "2.", "2.5.0", "1e3", "2,5", "-inf5", "1.0x"})
+    for (const char* text : {"", ".5", "2.", "2.5.0", "1e3", "2,5", "-inf5", "1.0x", "9", "-2", "02.5"})
         EXPECT_FALSE(IsPTextNumberText('x', text)) << text;
     EXPECT_FALSE(IsPTextNumberText('c', "12"));
 }
