@@ -276,9 +276,9 @@ void ReportComposer::BuildMainCharacterThemes() {
 void ReportComposer::BuildImpactCharacterThemes() {
     const ReportDynamics d(storyForm_);
     // The way of working follows from the class of the impact character's problem, which is the
-    // class of its throughline: that gives the way while the problem is not chosen yet.
-    std::int16_t placed = ValueAt(storyForm_, kObstacleCharacter, kProblemOffset);
-    if (placed <= 0) placed = ValueAt(storyForm_, kObstacleCharacter, kDomainOffset);
+    // class of its throughline's domain. A problem chosen or settled while the domain is open holds
+    // its element in the first class, which says nothing of the class: the domain gives it.
+    const std::int16_t placed = ValueAt(storyForm_, kObstacleCharacter, kDomainOffset);
     const bool wrong = d.ResolveMatchesJudgment();
 
     Section t(*this, 1003);

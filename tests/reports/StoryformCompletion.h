@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "storymodel/engine/Dynamics.h"
+#include "storymodel/engine/ElementTable.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformNumber.h"
@@ -75,7 +76,8 @@ inline std::vector<std::uint16_t> ChooseInPart(StoryFormManager& storyForm, std:
 }
 
 // What the storyforms left agree on, each of them closed as the writer would close it on a storyform
-// that `fresh` makes: by row, the value in force every one of them gives, or 0 where they differ.
+// that `fresh` makes: by row, the value in force every one of them gives, or 0 where they differ. An
+// element counts by its name, whatever class each of them puts it in, and is given in its first.
 template <typename Fresh>
 std::array<std::int16_t, kStoryPointCount> AgreedWhenClosed(const std::vector<std::uint16_t>& left,
                                                             Fresh fresh) {
@@ -85,7 +87,8 @@ std::array<std::int16_t, kStoryPointCount> AgreedWhenClosed(const std::vector<st
         StoryFormManager& closed = fresh();
         if (!CompleteStoryform(closed, left[k])) return {};
         for (std::size_t i = 0; i < agreed.size(); ++i) {
-            const std::int16_t value = closed.GetValue(StoryPointAt(static_cast<int>(i))->id);
+            std::int16_t value = closed.GetValue(StoryPointAt(static_cast<int>(i))->id);
+            if (IsElementID(value)) value = static_cast<std::int16_t>(kFirstElementID + ElementRank(value));
             differ[i] = differ[i] || (k > 0 && agreed[i] != value);
             agreed[i] = value;
         }

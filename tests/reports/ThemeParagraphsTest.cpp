@@ -147,21 +147,26 @@ TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFi
 TEST_F(ThemeParagraphs, TheImpactCharactersProblemClassPicksItsWayOfWorking) {
     EXPECT_EQ(Impact(), "[S1][S15][S16][S6] [S7].  [S8] [S13].  [S14].  [S9] [S10].  [S11], [S12].");
     const struct {
+        std::int16_t domain;
         const char* problem;
         const char* way;
     } classes[] = {
-        {"11110", "[S4]by changing the situation[S5]\"situation\"[S6]"},
-        {"21110", "[S4]by taking action[S5]\"activity\"[S6]"},
-        {"31110", "[S4]through manipulation[S5]\"manner of thinking\"[S6]"},
-        {"41110", "[S4]through adopting an attitude[S5]\"state of mind\"[S6]"},
+        {1, "11110", "[S4]by changing the situation[S5]\"situation\"[S6]"},
+        {2, "21110", "[S4]by taking action[S5]\"activity\"[S6]"},
+        {3, "31110", "[S4]through manipulation[S5]\"manner of thinking\"[S6]"},
+        {4, "41110", "[S4]through adopting an attitude[S5]\"state of mind\"[S6]"},
     };
     form.Set({D::kChange, D::kGood});  // so that the way follows the verdict's S4
     for (const auto& c : classes) {
+        form.SetValueByCode("OCDom", c.domain);
         form.SetValueByCode("OCPbm", IdOfCode(c.problem));
         EXPECT_NE(Impact().find(c.way), std::string::npos) << c.problem;
     }
+    // A problem chosen while several storyforms leave the domain open says nothing of its class.
+    form.SetValueByCode("OCDom", 0);
+    EXPECT_NE(Impact().find("[S4][S16][S6]"), std::string::npos);
     // Several values allowed is no value either.
-    form.SetValueByCode("OCPbm", -1);
+    form.SetValueByCode("OCDom", -1);
     EXPECT_NE(Impact().find("[S4][S16][S6]"), std::string::npos);
 }
 

@@ -124,7 +124,8 @@ bool SettledStoryPoints::Holds(int dynamic, int valueIndex) const {
 }
 
 void SettledStoryPoints::TakeSolved(StoryformSolver& solver) {
-    // The element-level points last: the class their element lies in is their throughline's domain.
+    // The element-level points last: the class their element lies in is their throughline's domain,
+    // which may be settled by then.
     for (const bool elements : {false, true}) {
         for (int i = 0; i < StoryformSolver::kCapacity && solver.GetConstraint(i).inUse; ++i) {
             const SolverConstraint& record = solver.GetConstraint(i);
@@ -133,13 +134,14 @@ void SettledStoryPoints::TakeSolved(StoryformSolver& solver) {
             if (IsSet(value)) continue;
             if (record.kind == kDynamicPoint) {
                 value = static_cast<std::int16_t>(record.id + 1 + record.result);
-            } else if (!elements) {
-                value = record.result;
-            } else {
-                const std::int16_t domain = ValueAt(ThroughlineDomainIndex(record.id));
-                if (domain >= 1 && domain <= kThroughlines)
-                    value = static_cast<std::int16_t>(record.result + kElementsPerClass * (domain - 1));
+                continue;
             }
+            value = record.result;
+            // The element as its first class holds it while its class is open, as a choice made
+            // before the domain is: its name is settled all the same.
+            const std::int16_t domain = elements ? ValueAt(ThroughlineDomainIndex(record.id)) : 0;
+            if (domain >= 1 && domain <= kThroughlines)
+                value = static_cast<std::int16_t>(value + kElementsPerClass * (domain - 1));
         }
     }
 }

@@ -14,8 +14,10 @@
 // value the storyforms left share, if they share one: the dynamics and the points the engine data
 // holds as the solver finds them among the storyforms left; and the points only a single storyform
 // derives (the impact character's resolve, the dynamic appreciations, the positions, home classes
-// and thematic counterpoints) derived from each storyform left as they are at one storyform. With
-// no storyform left, or without engine data, the view is the values in force.
+// and thematic counterpoints) derived from each storyform left as they are at one storyform. An
+// element the storyforms left agree on while its throughline's domain is open is held in its first
+// class, as a choice made before the domain is: it names the element, not its class. With no
+// storyform left, or without engine data, the view is the values in force.
 //
 // It holds as well the order in which the storyforms left list a settled signpost's four variations,
 // as each lists them at one storyform (in its structure 1): where they differ on it, no order is
