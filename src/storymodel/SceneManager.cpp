@@ -46,7 +46,9 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
         largest = std::max(largest, scene->GetID());
         if (scene->LoadRecord()) {
             PText& record = *scene->Record();
-            const bool mistyped = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort);
+            // A place is never written below the first.
+            const bool mistyped = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
+                                  LeaveOutBelow(record, Scene::kPositionKey, 0);
             const bool damaged = mistyped || record.DamagedAt();
             if (record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) < 0 && damaged)
                 scene->position_ = kLastSceneID;

@@ -73,3 +73,11 @@ void LeaveOutOtherTypes(PText& record, char type) {
     for (const std::string& key : mistyped) record.Remove(key);
     if (!mistyped.empty()) NoteDamaged(record);
 }
+
+bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least) {
+    std::int16_t value = 0;
+    if (record.GetEntry(key, kPTextShort, &value) < 0 || value >= least) return false;
+    record.Remove(key);
+    NoteDamaged(record);
+    return true;
+}

@@ -38,3 +38,5 @@ StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number);
 bool LeaveOutMistyped(PText& record, std::string_view key, char type);
 // The same for every entry of the record that is not of the type.
 void LeaveOutOtherTypes(PText& record, char type);
+// The same for a 16-bit number under the key below the least that is ever written there.
+bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least);

@@ -236,6 +236,15 @@ TEST_F(SceneManagerTest, DamagedPositionsAreNumberedAgainInTheirStoredOrder) {
     Open("story.fsf");
     EXPECT_EQ(Order(), (Ids{1, 3, 2}));
 
+    // A place below the first is no place a write puts down: the scene goes last, and it is told.
+    ASSERT_EQ(Story().SaveAs(Ref("story.fsf")), kNoErr);
+    EditStoredRecord("story.fsf", kSceneType, 2,
+                     [](PText& record) { record.SetNumberByName("SCORDER", kPTextShort, -2); });
+    Open("story.fsf");
+    EXPECT_EQ(Order(), (Ids{1, 3, 2}));
+    EXPECT_EQ(PFMTakeDamagedRecords(Story().GetStoryFile()),
+              (std::vector<PFMSegmentKey>{{kSceneType, 2}}));
+
     // A scene whose record cannot be read goes last, the same each time the story opens.
     {
         PFMFileScope scope(Story().GetStoryFile(), false);
