@@ -47,9 +47,9 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
         if (scene->LoadRecord()) {
             PText& record = *scene->Record();
             // A place is never written below the first.
-            const bool mistyped = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
-                                  LeaveOutBelow(record, Scene::kPositionKey, 0);
-            const bool damaged = mistyped || record.DamagedAt();
+            const bool leftOut = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
+                                 LeaveOutBelow(record, Scene::kPositionKey, 0);
+            const bool damaged = leftOut || record.DamagedAt();
             if (record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) < 0 && damaged)
                 scene->position_ = kLastSceneID;
         } else {

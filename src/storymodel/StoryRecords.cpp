@@ -16,6 +16,12 @@ void NoteDamaged(const PText& record) {
     PFMNoteDamagedRecord(record.GetStore(), {record.GetRecordType(), record.GetRecordNumber()});
 }
 
+// Takes a damaged entry out of the record and notes the record; its next save writes it anew.
+void LeaveOut(PText& record, std::string_view key) {
+    record.Remove(key);
+    NoteDamaged(record);
+}
+
 // Takes back the note the record's opening made of its damage, so that the record is told as lost
 // whole rather than in part; answers whether there was one (none for a record read from another
 // store). The other records noted keep their order.
@@ -62,8 +68,7 @@ StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number) {
 
 bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
     if (record.GetEntry(key, type, nullptr) != kPTextErrTypeMismatch) return false;
-    record.Remove(key);
-    NoteDamaged(record);
+    LeaveOut(record, key);
     return true;
 }
 
@@ -77,7 +82,6 @@ void LeaveOutOtherTypes(PText& record, char type) {
 bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least) {
     std::int16_t value = 0;
     if (record.GetEntry(key, kPTextShort, &value) < 0 || value >= least) return false;
-    record.Remove(key);
-    NoteDamaged(record);
+    LeaveOut(record, key);
     return true;
 }
