@@ -2,9 +2,10 @@
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
 // shows: a type letter made no type or another type of value, a length digit, the colon or the
 // entry's backslash made '#', a text's last byte made a backslash, a number's digit made 'x' or its
-// first digit '0', the record cut short inside the entry's header, its closing NUL gone. Read alone, the record notes
-// its damage and keeps every other entry as written; a story opened from such a copy says so in one
-// message naming the record, and saved elsewhere keeps every other entry too.
+// first digit '0', the record cut short inside the entry's header or after its value given with its
+// length, its closing NUL gone. Read alone, the record notes its damage and keeps every other entry as
+// written; a story opened from such a copy says so in one message naming the record, and saved
+// elsewhere keeps every other entry too.
 
 #include <gmock/gmock.h>
 
@@ -84,6 +85,9 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
         put("whole number typed as a floating one", e.typeAt, 'f', k);
     made.push_back(
         {"cut short in the header", text.substr(0, (e.at + 1 + e.colon) / 2), k, entries.size(), false});
+    if (e.lengthed)
+        made.push_back({"cut short after a value given with its length", text.substr(0, e.end), k + 1,
+                        entries.size(), false});
     if (k + 1 == entries.size())
         made.push_back({"closing NUL gone", text.substr(0, text.size() - 1), k + 1, k, false});
     return made;

@@ -62,8 +62,9 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     std::size_t at = 0;
     std::string lastKey;
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
-        // Cut short just after a backslash: whether an entry or the record's end followed is lost.
-        if (at + 1 == stored.size()) break;
+        // Cut short just after a backslash or a value: whether an entry or the record's end followed
+        // is lost.
+        if (at + 1 >= stored.size()) break;
         const StoredEntry read = ReadStoredEntry(stored, at);
         result = read.error;
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a

@@ -81,7 +81,8 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
 bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
     const auto type = static_cast<char>(entry.type);
-    if (read.error != kNoErr || !IsPTextType(type) || StoredByte(text, read.next) != '\\') return false;
+    if (read.error != kNoErr || !IsPTextType(type)) return false;
+    if (StoredByte(text, read.next) != '\\' && !IsCutAfter(text, read.next)) return false;
     // No write puts down an empty key, nor one with a backslash.
     const std::string_view key(entry.key);
     if (key.empty() || key.find('\\') != std::string_view::npos) return false;
@@ -109,9 +110,12 @@ std::vector<PTextEntry> WholeEntriesAfter(std::string_view text, std::size_t dam
     std::vector<Place> places;
     for (std::size_t i = damaged + 1; i < text.size(); ++i)
         if (text[i] == '\\') places.emplace_back().at = i;
+    // The text's end, where a text cut short just after a value given with its length ends as the
+    // record would.
+    places.emplace_back().at = text.size();
     for (std::size_t k = places.size(); k-- > 0;) {
         Place& place = places[k];
-        if (IsRecordEnd(text, place.at)) {
+        if (place.at == text.size() || IsRecordEnd(text, place.at)) {
             place.isEnd = place.readsOn = true;
             continue;
         }

@@ -30,12 +30,19 @@ inline bool IsRecordEnd(std::string_view text, std::size_t at) {
     return at + 1 < text.size() && text[at + 1] == '\0';
 }
 
+// Whether the text ends at the offset, just after a value, without the NUL that every write puts at
+// the record's end: it was cut short there, and a value given with its length reads whole up to it.
+inline bool IsCutAfter(std::string_view text, std::size_t at) {
+    return at == text.size() && at > 0 && text[at - 1] != '\0';
+}
+
 // Reads the entry whose backslash is at the offset.
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 
 // Whether the entry read is whole: read without an error, its key neither empty nor holding a
 // backslash (a header read across two entries), of one of the value types, a number's value a
-// number as written, and its value followed by a backslash (the next entry's, or the record's end).
+// number as written, and its value followed by a backslash (the next entry's, or the record's end)
+// or by the end of a text cut short just after it.
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
 
 // The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.

@@ -191,6 +191,8 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
              {"\\Ac:a\\Bc1:xy\\Cc:c\\Dc1:zz\\Ec:e\\", {"A", "C", "E"}},
              {"\\Ac:a\\Bc1:xy\\Mc:m\\Dc1:zz\\Cc:c\\Zc:z\\", {"A", "M", "Z"}},
              {"\\Ac:a\\Bc1:xy\\Cc:c\\Dc:cut short", {"A", "C"}},
+             // A length that takes in the record's end is no cut.
+             {"\\Ac:a\\Bc5:xyz\\", {"A"}},
              {"\\Ac:a\\Dc1:xy\\q\\Mc:m\\", {"A", "M"}},
              {"\\Ac:a\\Dc1:xy\\Bz:1\\Mc:m\\", {"A", "M"}},
              // A colon made '#' runs the header on into the next entry ("Sexs#1\\Work"); a number
@@ -223,6 +225,15 @@ TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
     EXPECT_EQ(record.DamagedAt(), 7u);
     EXPECT_EQ(record.Parse(text.data(), 1), kNoErr);
     EXPECT_EQ(record.DamagedAt(), 0u);
+    // Cut short just after a value given with its length, the value reads whole.
+    const std::string cut = "\\Ac3:abc\\Bc2:de";
+    EXPECT_EQ(record.Parse(cut.data(), cut.size()), kNoErr);
+    EXPECT_EQ(GetText(record, "B"), "de");
+    EXPECT_EQ(record.DamagedAt(), cut.size());
+    const std::string cutAfterDamage = "\\Ac3:abc\\Bc1:de\\Cc2:fg";
+    EXPECT_EQ(record.Parse(cutAfterDamage.data(), cutAfterDamage.size()), kNoErr);
+    EXPECT_EQ(GetText(record, "C"), "fg");
+    EXPECT_EQ(record.Count(), 2);
     // A length that reaches past the end is refused.
     const std::string lengthed = "\\Ac5:abc";
     EXPECT_EQ(record.Parse(lengthed.data(), lengthed.size()), kPTextErrUnterminated);
