@@ -27,6 +27,12 @@ bool IsModifier(std::size_t key) {
     return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || (key >= VK_LSHIFT && key <= VK_RMENU);
 }
 
+// Alt+F4 and Ctrl+F4, which close a window.
+bool Closes(const MSG& message) {
+    if ((message.wParam & 0xFF) != VK_F4) return false;
+    return message.message == WM_SYSKEYDOWN || (message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0);
+}
+
 }  // namespace
 
 TypingHold::TypingHold(std::string_view buttonLetters)
@@ -66,9 +72,11 @@ InputHold::Choice TypingHold::Choose(const MSG& message) {
     } else if (Answers(message)) {
         if (later >= static_cast<std::int32_t>(kTypingPause)) {
             answering_[key] = true;
-            return InputHold::Choice::Pass;
+            return InputHold::Choice::Answer;
         }
         if (key != VK_RETURN || !typesReturn_) choice = InputHold::Choice::Drop;
+    } else if (Closes(message)) {
+        choice = InputHold::Choice::Drop;
     }
     if (later > 0) lastKept_ = message.time;
     return choice;

@@ -8,7 +8,9 @@
 // buttons. Those keys pressed before the pause answer nothing and are not given back either: the
 // writer pressed them at what came up, and under it they would cancel, close or confirm the window
 // they were typing in (a dialog's Cancel or OK), with all that was typed there. They are dropped,
-// but for Return typed into a text that takes it as a line break, which is typing and goes back.
+// but for Return typed into a text that takes it as a line break, which is typing and goes back; so
+// are Alt+F4 and Ctrl+F4, which would close that window, pressed at any time. The key that answers,
+// held down, repeats nothing into that window either.
 // Shift, Ctrl and Alt alone are no typing: they are never kept, and each key kept goes back with the
 // modifiers it was typed with.
 

@@ -825,11 +825,17 @@ TEST_F(ProgramTest, AnExampleStoryOpensFromTheFileMenu) {
 
 bool UnkeptTextNoteUp() { return FindWindowA("#32770", nullptr) != nullptr; }
 
+// A key held down long enough to repeat.
+void HoldKey(HeadlessPresenter& presenter, UINT key) {
+    for (int repeats = 0; repeats < 3; ++repeats) presenter.KeyDown(key);
+    presenter.KeyUp(key);
+}
+
 // A character a story cannot hold typed into the comments: the note comes once the keys have
 // paused; keys typed while it is up, as it comes and after it has been up a while, are held back
 // from it and go to the comments, where the writer was, once it has been read, a shortcut among
-// them acting as a shortcut, and Return as a line break (Escape, before a pause, is let go).
-// Return after a pause answers it.
+// them acting as a shortcut, and Return as a line break (Escape and Ctrl+F4, before a pause, are let
+// go). Return after a pause answers it, and held down, repeats nothing into the comments.
 TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     InstallBuiltDataFiles();
     const auto noteUp = UnkeptTextNoteUp;
@@ -855,6 +861,7 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
         presenter.PressKey(VK_SPACE);
         presenter.PressKey(VK_RETURN);
         presenter.PressKey(VK_ESCAPE);
+        Shortcut(presenter, VK_F4);
         presenter.Advance(kTypingPause);
         presenter.PressKey(VK_SPACE);
         presenter.KeyDown(VK_SHIFT);
@@ -865,7 +872,7 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     Then([&] {
         ASSERT_TRUE(noteUp());
         presenter.Advance(kTypingPause);
-        presenter.PressKey(VK_RETURN);
+        HoldKey(presenter, VK_RETURN);
     });
     Then([&] {
         char text[32] = {};
@@ -880,9 +887,9 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     EXPECT_EQ(RunProgram(), 0);
 }
 
-// The note coming up over a dialog: Escape and Return pressed at it at once answer nothing, and
-// are let go rather than cancel or confirm the dialog; Escape after a pause answers it, and the
-// dialog stays as it was, with what was typed.
+// The note coming up over a dialog: Escape, Return and Alt+F4 pressed at it at once answer nothing,
+// and are let go rather than cancel, confirm or close the dialog; Escape after a pause answers it,
+// held down too, and the dialog stays as it was, with what was typed.
 TEST_F(ProgramTest, KeysPressedAtTheNoteOverADialogNeitherAnswerItNorEndTheDialog) {
     InstallBuiltDataFiles();
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
@@ -893,11 +900,14 @@ TEST_F(ProgramTest, KeysPressedAtTheNoteOverADialogNeitherAnswerItNorEndTheDialo
         ASSERT_TRUE(UnkeptTextNoteUp());
         presenter.PressKey(VK_ESCAPE);
         presenter.PressKey(VK_RETURN);
+        presenter.KeyDown(VK_MENU);
+        presenter.PressKey(VK_F4);
+        presenter.KeyUp(VK_MENU);
     });
     Then([&] {
         ASSERT_TRUE(UnkeptTextNoteUp());
         presenter.Advance(kTypingPause);
-        presenter.PressKey(VK_ESCAPE);
+        HoldKey(presenter, VK_ESCAPE);
     });
     Then([&] {
         EXPECT_FALSE(UnkeptTextNoteUp());

@@ -1,6 +1,8 @@
 #include "platform/ui/InputHold.h"
 
+#include <cstdint>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 #include "platform/ui/InputQueue.h"
@@ -27,8 +29,19 @@ bool InputHold::Keep(InputEvent& event) {
     const UINT message = event.message.message;
     if (!holds_ || message < WM_KEYFIRST || message > WM_KEYLAST) return false;
     const Choice choice = holds_(event.message);
+    if (choice == Choice::Answer) Input().answersDown[event.message.wParam & 0xFF] = event.message.time;
     if (choice == Choice::Keep) kept_.push_back(std::move(event));
-    return choice != Choice::Pass;
+    return choice == Choice::Keep || choice == Choice::Drop;
+}
+
+bool InputHold::IsAnswerRepeat(const MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    std::optional<DWORD>& answered = Input().answersDown[message.wParam & 0xFF];
+    // Keys typed before the answer, given back by the hold, go on as they were typed.
+    if (!answered || static_cast<std::int32_t>(message.time - *answered) < 0) return false;
+    if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) answered.reset();
+    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    return down && ((static_cast<std::uintptr_t>(message.lParam) >> 30) & 1) != 0;
 }
 
 }  // namespace win

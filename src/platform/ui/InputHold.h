@@ -20,8 +20,11 @@ struct InputEvent;
 
 class InputHold {
 public:
-    // What the hold does with a key message: lets it through, keeps it to give back, or drops it.
-    enum class Choice { Pass, Keep, Drop };
+    // What the hold does with a key message: lets it through, lets it through as the answer to what
+    // the hold was made for, keeps it to give back, or drops it. A key held down repeats: the
+    // repeats of an answer are dropped until it comes up, after the hold too, so that none goes on
+    // to the window the hold kept keys from.
+    enum class Choice { Pass, Answer, Keep, Drop };
 
     // The filter is asked of each key message (WM_KEYFIRST to WM_KEYLAST) that comes out of the
     // input queue while the hold lives; it answers what the hold does with it.
@@ -36,6 +39,9 @@ public:
     // Internal to the window layer: offered each key event whose message is about to be taken;
     // answers whether the hold took the event (kept or dropped).
     bool Keep(detail::InputEvent& event);
+    // Internal to the window layer: whether the key message repeats an answer still held down, to be
+    // dropped. Its key's coming up ends the answer's repeats.
+    static bool IsAnswerRepeat(const MSG& message);
 
 private:
     std::function<Choice(const MSG&)> holds_;

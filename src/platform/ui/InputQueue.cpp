@@ -297,7 +297,7 @@ bool TakeInput(MSG* message, HWND filter, UINT first, UINT last, bool remove) {
             input.events.erase(input.events.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
         }
-        if (input.hold != nullptr && input.hold->Keep(event)) {
+        if (InputHold::IsAnswerRepeat(event.message) || (input.hold != nullptr && input.hold->Keep(event))) {
             input.events.erase(input.events.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
         }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <deque>
+#include <optional>
 #include <string>
 
 #include "platform/ui/Messages.h"
@@ -59,6 +60,8 @@ struct InputState {
     unsigned long keyDownsTaken = 0;  // key-down messages removed from the queue so far
     bool altAlone = false;            // Alt went down as a system key, and no other system key since
     InputHold* hold = nullptr;        // the hold living now, which keeps back the keys it chooses
+    // Keys down that answered a hold, with when: their repeats are dropped.
+    std::array<std::optional<DWORD>, 256> answersDown;
 };
 
 InputState& Input();
