@@ -84,11 +84,15 @@ ErrCode TDoc::WriteCopy(const FileRef& file) {
 }
 
 // A file moved or deleted since it was opened or saved is tried in place all the same: the store
-// finds it missing and its message, which advises Save As, is shown before the chooser asks.
+// finds it missing and its message, which advises Save As, is shown before the chooser asks. A file
+// that cannot be written in place is said to be so before the chooser asks too.
 ErrCode TDoc::Save(std::int16_t* cancelled) {
     if (cancelled) *cancelled = 0;
     if (!IsDirty()) return kNoErr;
-    if ((HasDiskFile() || HasLostDiskFile()) && !IsFileReadOnly()) {
+    if ((HasDiskFile() || HasLostDiskFile()) && IsFileReadOnly()) {
+        DebugPrintf("File \"%s\" %s. Please select a different file to save to.", file_.GetFullPath().c_str(),
+                    file_.Exists() && file_.IsReadOnly() ? "is read-only" : "was opened read-only");
+    } else if (HasDiskFile() || HasLostDiskFile()) {
         const ErrCode error = WriteFile();
         if (error != kDocumentMissingErr) return error;
     }

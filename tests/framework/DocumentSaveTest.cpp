@@ -241,8 +241,12 @@ TEST_F(DocumentSave, ADocumentOpenedForReadingIsSavedElsewhere) {
     const FileRef file(Path("story.tdc").c_str(), kAccessRead);
     ASSERT_EQ(reading->Open(&file), kNoErr);
     reading->Change("new");
+    Mark();
     Choose("copy.tdc");
     EXPECT_EQ(reading->Save(nullptr), kNoErr);
+    EXPECT_THAT(Asked(), ElementsAre("MessageBox: File \"" + Path("story.tdc") +
+                                         "\" was opened read-only. Please select a different file to save to.",
+                                     StartsWith("SaveFile")));
     EXPECT_EQ(TextOnDisk("story.tdc"), "old");
     EXPECT_EQ(TextOnDisk("copy.tdc"), "new");
 }
