@@ -9,11 +9,28 @@
 
 namespace {
 
-// The words that open a noun phrase on their own: articles, possessive pronouns and small numbers.
-constexpr std::array<std::string_view, 22> kDeterminers = {
-    "the", "a",     "an",   "his",  "her", "its",   "their", "my",   "our", "your", "one",
-    "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "some", "both",
+// The words that open a noun phrase on their own: articles, possessive pronouns, small numbers and
+// the other determiners.
+constexpr std::array<std::string_view, 41> kDeterminers = {
+    "the",     "a",       "an",         "his",        "her",        "its",       "their",
+    "my",      "our",     "your",       "one",        "two",        "three",     "four",
+    "five",    "six",     "seven",      "eight",      "nine",       "ten",       "some",
+    "both",    "another", "each",       "every",      "this",       "that",      "these",
+    "those",   "no",      "any",        "many",       "several",    "all",       "everyone's",
+    "anyone's", "someone's", "everybody's", "anybody's", "somebody's", "nobody's",
 };
+
+// The small words a name of several words may hold besides its words with a capital ("Scrooge and
+// Marley's", "de Bourgh's").
+constexpr std::array<std::string_view, 20> kNameJoiners = {
+    "and", "&", "de", "du", "da", "di", "del", "della", "van", "von",
+    "der", "den", "le", "la", "ten", "ter", "bin", "ibn", "al", "el",
+};
+
+template <std::size_t N>
+bool IsOneOf(const std::array<std::string_view, N>& words, std::string_view word) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
 
 std::string Lowered(std::string_view word) {
     std::string lowered(word);
@@ -43,15 +60,16 @@ RolePhrase RoleAfterAs(const std::string& role) {
     const std::size_t blank = role.find(' ');
     const std::string_view first = std::string_view(role).substr(0, blank);
     const std::string lowered = Lowered(first);
-    if (blank != std::string::npos &&
-        std::find(kDeterminers.begin(), kDeterminers.end(), lowered) != kDeterminers.end())
-        return {lowered + " ", role.substr(blank + 1)};
-    // A name made possessive may be of several words ("Don Pedro's brother"): the words with a
-    // capital that open the role.
-    for (std::size_t at = 0; at < role.size() && std::isupper(static_cast<unsigned char>(role[at]));) {
+    if (blank != std::string::npos && IsOneOf(kDeterminers, lowered)) return {lowered + " ", role.substr(blank + 1)};
+    // A name made possessive may be of several words ("Don Pedro's brother", "Scrooge and Marley's
+    // clerk"): the words with a capital, and the small words a name holds, that open the role.
+    for (std::size_t at = 0; at < role.size();) {
         const std::size_t end = std::min(role.find(' ', at), role.size());
-        if (IsPossessiveWord(std::string_view(role).substr(at, end - at))) return {"", role};
+        const std::string_view word = std::string_view(role).substr(at, end - at);
         at = end + 1;
+        if (word.empty()) continue;
+        if (!std::isupper(static_cast<unsigned char>(word[0])) && !IsOneOf(kNameJoiners, Lowered(word))) break;
+        if (IsPossessiveWord(word)) return {"", role};
     }
     return {"the ", role};
 }

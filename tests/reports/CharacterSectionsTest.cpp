@@ -212,6 +212,15 @@ TEST_F(CharacterSections, TheHeadingJoinsTheRoleWithTheArticleItNeedsAndMakesPlu
               kB + "The Spirits' " + kNB + "Characteristics (as two " + kI + "ghosts" + kNI + ")");
     EXPECT_EQ(headingOf("The Watch", 2, "Her guards"),
               kB + "The Watch's " + kNB + "Characteristics (as her " + kI + "guards" + kNI + ")");
+    // A name of several words joined by small ones; a determiner other than an article; a name
+    // made possessive only after a word that is none.
+    for (const auto& [role, as] : std::vector<std::pair<std::string, std::string>>{
+             {"Scrooge and Marley's clerk", "as " + kI + "Scrooge and Marley's clerk"},
+             {"de Bourgh's daughter", "as " + kI + "de Bourgh's daughter"},
+             {"Another suitor for Hero", "as another " + kI + "suitor for Hero"},
+             {"Friend of Juliet's", "as the " + kI + "Friend of Juliet's"}}) {
+        EXPECT_EQ(headingOf("Bob", 1, role.c_str()), kB + "Bob's " + kNB + "Characteristics (" + as + kNI + ")");
+    }
     // The characteristics heading of a description reads alike.
     const CharID maenads = Add("The Maenads", 0, 1, 2);
     Record(maenads).SetRole("Wild women");
