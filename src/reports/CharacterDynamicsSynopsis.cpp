@@ -2,12 +2,13 @@
 // character changes, whether the story succeeds, whether the problem is resolved, with the two
 // characters' concerns, issues, unique abilities and critical flaws filled in from story points.
 //
-// Template 1014, keys S1-S6 and S8-S26. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
+// Template 1014, keys S1-S6 and S8-S27. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
 // "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". A sentence that rests on a
 // dynamic not chosen yet (neither test of its pair holds) gives way to one that says so (S21 to
-// S26): the outcome and the judgment tell what comes of the effort and of the personal problem,
-// and who had it right waits for the resolve as well; with the judgment chosen and the outcome
-// not, only what comes of the effort waits (S26). The verbs after the Main Character's name agree
+// S27): what comes of the effort follows from the outcome, what comes of the personal problem from
+// the judgment, and who had it right from the resolve and the judgment; with the judgment chosen
+// and the outcome not, only what comes of the effort waits (S26), and with the outcome chosen and
+// the judgment not, all but it waits (S27). The verbs after the Main Character's name agree
 // with its form: a Main Character of several people "resolve" and "have".
 
 #include "reports/IOutlineWindow.h"
@@ -73,6 +74,11 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
         t.Key(26);
         AppendFormatted("{CNNU(MC,NM)} %s", w7);
         appendVerdict();
+    } else if (d.OutcomeChosen()) {
+        t.Key(5);
+        AppendText(w6);
+        t.Key(6);
+        t.Key(27);
     } else {
         t.Key(22);
     }

@@ -141,6 +141,10 @@ TEST_F(Narratives, CharacterSynopsisGivesEachSentenceWhoseDynamicsAreChosen) {
     form.Set({D::kSteadfast, D::kBad});
     EXPECT_TRUE(StartsWith(Build(&ReportComposer::BuildCharacterDynamicsSynopsis),
                            "[S1][S21][S26]{CNNU(MC,NM)} fails to resolve[S8]was[S9], [S10]."));
+    // The outcome without the judgment: what comes of the effort is said, and only the rest waits.
+    form.Set({D::kSteadfast, D::kFailure});
+    EXPECT_TRUE(StartsWith(Build(&ReportComposer::BuildCharacterDynamicsSynopsis),
+                           "[S1][S21][S5]not [S6][S27], [S10]."));
 }
 
 TEST_F(Narratives, CharacterSynopsisOfAChangeStopSuccessGoodStoryEndsWithTheRuleAndS20) {

@@ -739,7 +739,7 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
             const StoryFormState inForce = *storyForm.SaveState();
             const std::string points = Read(built, made, 6, false), themes = Read(built, made, 42),
                               plot = Read(built, made, 40), acts = Read(built, made, 31),
-                              impact = Read(built, made, 29);
+                              impact = Read(built, made, 29), characters = Read(built, made, 25);
             ASSERT_EQ(*storyForm.SaveState(), inForce) << "the story is not written to";
             const auto agreed = AgreedWhenClosed(left, [&]() -> StoryFormManager& {
                 storyForm.RestoreState(std::make_unique<StoryFormState>());
@@ -785,13 +785,23 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
                     EXPECT_NE(plot.find(name(act)), std::string::npos) << act << ": " << plot;
                 }
             }
-            // Each act summary against the same signpost's in the storyforms left, each closed.
+            // Each act summary against the same signpost's in the storyforms left, each closed; what
+            // comes of the story's effort, when they agree on it, is said.
             std::vector<std::map<std::string, std::string>> closedActs;
+            const std::vector<std::string> efforts = {"the story's effort does succeed",
+                                                      "the story's effort does not succeed"};
+            std::set<std::string> closedEfforts;
             for (const std::uint16_t each : left) {
                 storyForm.RestoreState(std::make_unique<StoryFormState>());
                 ASSERT_TRUE(CompleteStoryform(storyForm, each));
                 closedActs.push_back(ActSummaries(Read(built, made, 31)));
+                const std::string closed = Read(built, made, 25);
+                for (const std::string& effort : efforts)
+                    if (closed.find(effort) != std::string::npos) closedEfforts.insert(effort);
             }
+            for (const std::string& effort : efforts)
+                EXPECT_EQ(characters.find(effort) != std::string::npos, closedEfforts == std::set{effort})
+                    << effort << ": " << characters;
             for (const auto& [type, listed] : ActSummaries(acts)) {
                 std::set<std::string> orders;
                 for (const auto& closed : closedActs)

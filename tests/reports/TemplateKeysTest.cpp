@@ -80,6 +80,9 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
     // And the outcome besides: all that waits is the verdict on who had it right.
     story->StoryForm().SetChoice(DynamicPointID(kOutcome), DynamicValue(kOutcome, 0));
     BuildEveryIdEveryWay(fresh);
+    // Then without the judgment: what comes of the effort is said, and the rest waits.
+    story->StoryForm().SetChoice(DynamicPointID(kJudgment), 0);
+    BuildEveryIdEveryWay(fresh);
     // And one throughline's first signpost after another, with its others still open.
     for (int d = 0; d < kDynamicCount; ++d) story->StoryForm().SetChoice(DynamicPointID(d), 0);
     std::int16_t last = 0;
