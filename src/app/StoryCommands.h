@@ -63,12 +63,13 @@ public:
     // Expanded for the story before it is asked. The synopses the Story Info dialog shows, the
     // coverage ratings and the goal the analysis report names are storytelling and go with it, so the
     // question does not count them among what stays; the characters' roles and descriptions stay, and
-    // so do the Comments.
+    // so do the Comments and the query system's answers about the story's information.
     static constexpr const char* kQuestion =
         "PROCEED WITH CAUTION.\n\nDo you really want to CLEAR all of the {lST-Results} in your story?  Using "
         "this command clears most of the text that you have entered, retaining only your characters' names, "
-        "roles and descriptions, your storyform choices, your Comments, and the contents of the Story Info "
-        "dialog but its synopses.  The Clear {NST-Process} command cannot be undone.\n\nSo, if you DO NOT want to "
+        "roles and descriptions, your storyform choices, your Comments, the contents of the Story Info "
+        "dialog but its synopses, and your answers about the story's information in the query system.  The "
+        "Clear {NST-Process} command cannot be undone.\n\nSo, if you DO NOT want to "
         "delete your {lST-Results}, press NO.\n\nIf you DO wish to clear your {lST-Results}, press YES.";
 
     explicit ClearStorytellingCmd(TAppl* application) : TCommand(application, kCmdClearStorytelling) {}

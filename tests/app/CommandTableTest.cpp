@@ -13,6 +13,7 @@
 #include "app/DelCharCmd.h"
 #include "app/PreferencesManager.h"
 #include "app/StoryCommands.h"
+#include "app/StoryGenre.h"
 #include "framework/AppEnvironment.h"
 #include "framework/QRVClipBoard.h"
 #include "framework/StandardCommands.h"
@@ -416,6 +417,7 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     FKDoc* story = NewStory();
     story->GetStorytellingRecord().SetEntry("STDom", 'c', "Trouble at the ford");
     story->GetInfoRecord().SetEntry("Comments", 'c', "Ask Ann about the ford.");
+    story->GetInfoRecord().SetNumberByName(kGenreChoiceKey, kPTextShort, 3);
     CharInfoRec* first = story->GetCharacterManager()->RecordAt(0);
     first->SetRole("the ferryman");
     Answer(IDNO);
@@ -430,11 +432,14 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     EXPECT_NE(question.find("names, roles and descriptions"), std::string::npos)
         << "what the characters keep: " << question;
     EXPECT_NE(question.find("your Comments"), std::string::npos) << question;
+    EXPECT_NE(question.find("answers about the story's information in the query system"), std::string::npos)
+        << question;
     Answer(IDYES);
     application->HandleCommand(kCmdClearStorytelling);
     EXPECT_LT(story->GetStorytellingRecord().GetEntry("STDom", 'c', text, sizeof text), 0);
     // What the question names as kept is kept.
     EXPECT_GE(story->GetInfoRecord().GetEntry("Comments", 'c', text, sizeof text), 0);
+    EXPECT_TRUE(story->GetInfoRecord().HasKey(kGenreChoiceKey));
     first->GetRole(text, sizeof text);
     EXPECT_STREQ(text, "the ferryman");
 }
