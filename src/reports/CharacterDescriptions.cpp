@@ -157,10 +157,8 @@ void ReportComposer::AppendCharacterDescription(CharID id, std::int16_t style) {
         default:
             out += none + b + OpeningWords(PossessiveName(p.name, character->GetForm())) + " " + nb +
                    "Characteristics";
-            if (!p.role.empty()) {
-                const RolePhrase as = RoleAfterAs(p.role);
+            if (const RolePhrase as = RoleAfterAs(p.role); !as.words.empty())
                 out += " (as " + as.determiner + i + as.words + ni + ")";
-            }
             if (showStorytelling_ && !p.description.empty())
                 out += "\n" + StyleCodeText("M(20,20,20)") + i + p.description + ni + none;
             break;

@@ -55,8 +55,7 @@ void ReportComposer::BuildCharacteristicsSection() {
         AppendText((OpeningWords(owner) + " ").c_str());
         AppendStyleCode(ReportStyle::kBoldOff);
         AppendText("Characteristics");
-        if (!role.empty()) {
-            const RolePhrase as = RoleAfterAs(role);
+        if (const RolePhrase as = RoleAfterAs(role); !as.words.empty()) {
             AppendText((" (as " + as.determiner + StyleCodeText("I+") + as.words + StyleCodeText("I-") + ")")
                            .c_str());
         }

@@ -15,11 +15,13 @@ std::string PossessiveName(const std::string& name, std::uint16_t form);
 std::string OpeningWords(std::string words);
 
 // A role as it follows "as", in two parts: the article or determiner in plain words and the rest
-// of the role. A role that begins with an article, a possessive pronoun, a number word or another
-// determiner has that word lower-cased ("The only son of ..." reads "the" and "only son of ...",
-// "Another suitor" "another" and "suitor"); one that begins with a possessive name, of one word or
-// of several with capitals and the small words names hold, stands as it is ("Juliet's nurse", "Don
-// Pedro's brother", "de Bourgh's daughter"); any other takes "the " ("King of the dead").
+// of the role. A role that begins with an article, a number, another determiner or a pronoun that
+// stands for one has that word lower-cased ("The only son of ..." reads "the" and "only son of ...",
+// "Another suitor" "another" and "suitor"), but for a possessive pronoun before a title ("Her
+// Majesty's spy"); one that begins with a possessive, or with a possessive name of several words
+// with capitals and the small words names hold, stands as it is ("Juliet's nurse", "Don Pedro's
+// brother", "de Bourgh's daughter"); any other takes "the " ("King of the dead"). The blanks around
+// the role are left out.
 struct RolePhrase {
     std::string determiner;  // "the ", "a ", "his ", ... or empty
     std::string words;

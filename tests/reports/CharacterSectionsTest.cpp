@@ -218,7 +218,11 @@ TEST_F(CharacterSections, TheHeadingJoinsTheRoleWithTheArticleItNeedsAndMakesPlu
              {"Scrooge and Marley's clerk", "as " + kI + "Scrooge and Marley's clerk"},
              {"de Bourgh's daughter", "as " + kI + "de Bourgh's daughter"},
              {"Another suitor for Hero", "as another " + kI + "suitor for Hero"},
-             {"Friend of Juliet's", "as the " + kI + "Friend of Juliet's"}}) {
+             {"Friend of Juliet's", "as the " + kI + "Friend of Juliet's"},
+             {"Her Majesty's spy", "as " + kI + "Her Majesty's spy"},
+             {"Someone else's wife", "as someone " + kI + "else's wife"},
+             {" d'Artagnan's friend ", "as " + kI + "d'Artagnan's friend"},
+             {"1 of 3 sisters", "as 1 " + kI + "of 3 sisters"}}) {
         EXPECT_EQ(headingOf("Bob", 1, role.c_str()), kB + "Bob's " + kNB + "Characteristics (" + as + kNI + ")");
     }
     // The characteristics heading of a description reads alike.
