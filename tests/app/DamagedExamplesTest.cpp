@@ -1,11 +1,11 @@
 // Copies of the example stories with one byte of a keyed record damaged, made the same way for every
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
 // shows: a type letter made no type or another type of value, a length digit, the colon or the
-// entry's backslash made '#', a text's last byte made a backslash, a number's digit made 'x' or its
-// first digit '0', the record cut short inside the entry's header or after its value given with its
-// length, its closing NUL gone. Read alone, the record notes its damage and keeps every other entry as
-// written; a story opened from such a copy says so in one message naming the record, and saved
-// elsewhere keeps every other entry too.
+// entry's backslash made '#', a text's last byte made a backslash or a middle byte NUL, a number's
+// digit made 'x' or its first digit '0', the record cut short inside the entry's header or after its
+// value given with its length, its closing NUL gone. Read alone, the record notes its damage and
+// keeps every other entry as written; a story opened from such a copy says so in one message naming
+// the record, and saved elsewhere keeps every other entry too.
 
 #include <gmock/gmock.h>
 
@@ -77,6 +77,8 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
         put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);
+    if (!number && e.lengthed && !e.value.empty())
+        put("text's middle byte made NUL", e.colon + 1 + e.value.size() / 2, '\0', k);
     if (number) put("number's digit made 'x'", e.colon + 1 + digits, 'x', k);
     // No write puts down a leading zero or "-0", nor a floating number without its decimals.
     if (number && (digits == 1 || e.value.size() > 1))

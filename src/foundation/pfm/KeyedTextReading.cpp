@@ -83,10 +83,12 @@ bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
     const auto type = static_cast<char>(entry.type);
     if (read.error != kNoErr || !IsPTextType(type)) return false;
     if (StoredByte(text, read.next) != '\\' && !IsCutAfter(text, read.next)) return false;
-    // No write puts down an empty key, nor one with a backslash.
+    // No write puts down an empty key, nor one with a backslash, nor a NUL inside a text.
     const std::string_view key(entry.key);
     if (key.empty() || key.find('\\') != std::string_view::npos) return false;
-    return type == kPTextText || IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
+    if (type == kPTextText)
+        return text.substr(entry.valueOffset, entry.textSize - 1).find('\0') == std::string_view::npos;
+    return IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
 }
 
 // Every backslash after the damage is a place reading might go on from. Whether entries read whole

@@ -239,16 +239,20 @@ TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
     EXPECT_EQ(record.Parse(lengthed.data(), lengthed.size()), kPTextErrUnterminated);
 }
 
-TEST(KeyedText, LengthedValuesMayHoldAnyByte) {
-    KeyedText record = Parsed(Stored(std::string("\\Kc6:a:\\b\0c\\Ms:3\\", 17)));
+// A text given with its length may hold colons and backslashes; no write puts down a NUL in one.
+TEST(KeyedText, LengthedValuesMayHoldAnyByteButANul) {
+    KeyedText record = Parsed(Stored("\\Kc6:a:\\b/c\\Ms:3\\"));
     EXPECT_EQ(record.Count(), 2);
     char buffer[16];
     std::memset(buffer, 'z', sizeof buffer);
     record.GetEntry("K", 'c', buffer);
-    EXPECT_EQ(std::string(buffer, 7), std::string("a:\\b\0c\0", 7));
+    EXPECT_EQ(std::string(buffer, 7), std::string("a:\\b/c\0", 7));
     std::int16_t m = 0;
     record.GetEntry("M", 's', &m);
     EXPECT_EQ(m, 3);
+    record = Parsed(Stored(std::string("\\Kc6:a:\\b\0c\\Ms:3\\", 17)));
+    EXPECT_EQ(KeysOf(record), std::vector<std::string>{"M"});
+    EXPECT_EQ(record.DamagedAt(), 0u);
 }
 
 TEST(KeyedText, TextIsCutToTheBuffer) {
