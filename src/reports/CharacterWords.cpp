@@ -12,26 +12,25 @@ namespace {
 // The words that open a noun phrase on their own: articles, small numbers, the other determiners
 // and the pronouns that stand for one.
 constexpr std::array<std::string_view, 58> kDeterminers = {
-    "the",        "a",          "an",        "one",        "two",       "three",       "four",
-    "five",       "six",        "seven",     "eight",      "nine",      "ten",         "some",
-    "both",       "another",    "each",      "every",      "this",      "that",        "these",
-    "those",      "no",         "any",       "many",       "several",   "all",         "either",
-    "neither",    "most",       "such",      "few",        "whoever",   "whatever",    "whichever",
-    "everyone",   "anyone",     "someone",   "everybody",  "anybody",   "somebody",    "nobody",
-    "everyone's", "anyone's",   "someone's", "everybody's", "anybody's", "somebody's", "nobody's",
-    "none",       "his",        "her",       "its",        "their",     "my",          "our",
-    "your",       "whose",
+    "the",      "a",        "an",         "one",      "two",       "three",       "four",      "five",
+    "six",      "seven",    "eight",      "nine",     "ten",       "some",        "both",      "another",
+    "each",     "every",    "this",       "that",     "these",     "those",       "no",        "any",
+    "many",     "several",  "all",        "either",   "neither",   "most",        "such",      "few",
+    "whoever",  "whatever", "whichever",  "everyone", "anyone",    "someone",     "everybody", "anybody",
+    "somebody", "nobody",   "everyone's", "anyone's", "someone's", "everybody's", "anybody's", "somebody's",
+    "nobody's", "none",     "his",        "her",      "its",       "their",       "my",        "our",
+    "your",     "whose",
 };
 
 // The possessive pronouns: before a title with its capital ("Her Majesty's spy") they keep theirs.
-constexpr std::array<std::string_view, 7> kPossessivePronouns = {"his", "her", "its", "their", "my", "our",
-                                                                 "your"};
+constexpr std::array<std::string_view, 7> kPossessivePronouns = {"his", "her", "its", "their",
+                                                                 "my",  "our", "your"};
 
 // The small words a name of several words may hold besides its words with a capital ("Scrooge and
 // Marley's", "de Bourgh's").
 constexpr std::array<std::string_view, 20> kNameJoiners = {
-    "and", "&", "de", "du", "da", "di", "del", "della", "van", "von",
-    "der", "den", "le", "la", "ten", "ter", "bin", "ibn", "al", "el",
+    "and", "&",   "de", "du", "da",  "di",  "del", "della", "van", "von",
+    "der", "den", "le", "la", "ten", "ter", "bin", "ibn",   "al",  "el",
 };
 
 template <std::size_t N>
@@ -70,7 +69,8 @@ std::string OpeningWords(std::string words) {
 RolePhrase RoleAfterAs(const std::string& typed) {
     // The blanks around the role typed are none of its words.
     const std::size_t from = typed.find_first_not_of(' ');
-    const std::string role = from == std::string::npos ? "" : typed.substr(from, typed.find_last_not_of(' ') + 1 - from);
+    const std::string role =
+        from == std::string::npos ? "" : typed.substr(from, typed.find_last_not_of(' ') + 1 - from);
     const std::size_t blank = role.find(' ');
     const std::string_view first = std::string_view(role).substr(0, blank);
     const std::string lowered = Lowered(first);
