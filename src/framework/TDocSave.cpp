@@ -16,6 +16,9 @@
 
 namespace {
 
+// Why the Save As chooser asks again, or asks at all, for a document's file.
+constexpr const char* kSaveElsewhere = "Please select a different file to save to.";
+
 const char* PrepareVerb(TDoc::SaveKind kind) {
     switch (kind) {
         case TDoc::SaveKind::kSaveAs: return "save as";
@@ -89,10 +92,12 @@ ErrCode TDoc::WriteCopy(const FileRef& file) {
 ErrCode TDoc::Save(std::int16_t* cancelled) {
     if (cancelled) *cancelled = 0;
     if (!IsDirty()) return kNoErr;
-    if ((HasDiskFile() || HasLostDiskFile()) && IsFileReadOnly()) {
-        DebugPrintf("File \"%s\" %s. Please select a different file to save to.", file_.GetFullPath().c_str(),
-                    file_.Exists() && file_.IsReadOnly() ? "is read-only" : "was opened read-only");
-    } else if (HasDiskFile() || HasLostDiskFile()) {
+    if (!HasDiskFile() && !HasLostDiskFile()) return SaveAs(cancelled);
+    if (IsFileReadOnly()) {
+        DebugPrintf("File \"%s\" %s. %s", file_.GetFullPath().c_str(),
+                    file_.Exists() && file_.IsReadOnly() ? "is read-only" : "was opened read-only",
+                    kSaveElsewhere);
+    } else {
         const ErrCode error = WriteFile();
         if (error != kDocumentMissingErr) return error;
     }
@@ -157,8 +162,7 @@ struct DocumentKinds {
 
 ErrCode TDoc::AskSaveAsFile(FileRef& file) {
     const DocumentKinds kinds(application_);
-    return AskSaveFileFor(&kinds.list, kinds.DefaultType(), "Save File As",
-                          "Please select a different file to save to.", file, store_);
+    return AskSaveFileFor(&kinds.list, kinds.DefaultType(), "Save File As", kSaveElsewhere, file, store_);
 }
 
 ErrCode TDoc::AskSaveCopyFile(FileRef& file) {
