@@ -68,11 +68,9 @@ void ReportComposer::BuildActSummary(std::int16_t throughline) {
                         value, value, act == 0 ? "" : "and ");
         const VariationOrder* agreed =
             settled ? settled->SignpostVariations(throughline, static_cast<int>(act)) : nullptr;
-        if (settled) {
-            AppendTypeVariations(agreed ? *agreed : TableVariations(value));
-        } else {
-            AppendTypeVariations(shown ? ShownVariations(*shown, index, value) : TableVariations(value));
-        }
+        AppendTypeVariations(agreed  ? *agreed
+                             : shown ? ShownVariations(*shown, index, value)
+                                     : TableVariations(value));
         AppendText(settled && !agreed ? ", in an order not chosen yet." : ".");
     }
 }

@@ -52,6 +52,12 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     } else {
         t.Key(21);
     }
+    // What comes of the effort follows from the outcome.
+    const auto appendEffort = [&] {
+        t.Key(5);
+        AppendText(w6);
+        t.Key(6);
+    };
     // What comes of the personal problem follows from the judgment, and who had it right from the
     // resolve besides.
     const auto appendVerdict = [&] {
@@ -65,9 +71,7 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     };
     if (endChosen) {
         AppendText(w3);
-        t.Key(5);
-        AppendText(w6);
-        t.Key(6);
+        appendEffort();
         AppendFormatted("%s{CNN(MC,NM)} %s", w4, w7);
         appendVerdict();
     } else if (d.JudgmentChosen()) {
@@ -75,9 +79,7 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
         AppendFormatted("{CNNU(MC,NM)} %s", w7);
         appendVerdict();
     } else if (d.OutcomeChosen()) {
-        t.Key(5);
-        AppendText(w6);
-        t.Key(6);
+        appendEffort();
         t.Key(27);
     } else {
         t.Key(22);
