@@ -75,7 +75,7 @@ constexpr const char* kMistypedChoice =
 // A character as the writer knows it: by its name, by its role when its name was lost, else by the
 // number of its record (all a removed character has).
 std::string CharacterInStory(IStoryDocument* story, CharID id, const CharInfoRec* character) {
-    if (character && !character->Name().empty())
+    if (character && CharInfoRec::IsName(character->Name()))
         return FormatText("the character \"%s\"", character->Name().c_str());
     if (character && character->GetSubjectiveRole() == kMainRole) return "the Main Character";
     if (character && character->GetSubjectiveRole() == kImpactRole)

@@ -45,14 +45,14 @@ CharID WriteCharacterForm(CharacterManager& characters, CharID id, const Charact
         // The default name is left to the manager, which then moves on to the next number.
         char defaultName[32] = "";
         characters.MakeDefaultName(defaultName, sizeof defaultName);
-        const bool named = !form.name.empty() && form.name != defaultName;
+        const bool named = CharInfoRec::IsName(form.name) && form.name != defaultName;
         id = characters.CreateCharacter(named ? form.name.c_str() : nullptr, form.sex, kSingularForm,
                                         form.picture, kNoRole, false);
         character = characters.GetCharacter(id);
         if (!character) return kNoCharID;
     }
     // Each setter stores the record, so a value is only written when it changed.
-    if (!form.name.empty() && form.name != character->Name()) character->SetName(form.name.c_str());
+    if (form.name != character->Name()) character->SetName(form.name.c_str());
     if (form.sex != character->GetSex()) character->SetSex(form.sex);
     if (form.picture != character->GetPicture()) character->SetPicture(form.picture);
     for (const auto& [key, text] : {std::pair{CharacterKey::kRole, &form.role},

@@ -211,7 +211,7 @@ bool ReportComposer::IsCharacterNamed(bool main) const {
     const CharInfoRec* character =
         characters ? characters->RecordAt(main ? characters->GetMainIndex() : characters->GetImpactIndex())
                    : nullptr;
-    return character && !character->Name().empty() &&
+    return character && CharInfoRec::IsName(character->Name()) &&
            character->Name() != CharacterManager::PlaceholderName(main);
 }
 
@@ -220,7 +220,7 @@ bool ReportComposer::HasNoNameYet(CharID id) const {
     const CharInfoRec* character = characters ? characters->RecordAt(characters->IndexOf(id)) : nullptr;
     if (!character) return false;
     const std::string& name = character->Name();
-    if (name.empty()) return true;
+    if (!CharInfoRec::IsName(name)) return true;
     if (id == characters->GetMainCharacter()) return name == CharacterManager::PlaceholderName(true);
     return id == characters->GetImpactCharacter() && name == CharacterManager::PlaceholderName(false);
 }

@@ -98,8 +98,10 @@ void CharInfoRec::WriteNumber(const char* key, std::int16_t value) {
     Changed();
 }
 
+bool CharInfoRec::IsName(std::string_view text) { return text.find_first_not_of(" \t") != std::string_view::npos; }
+
 void CharInfoRec::SetName(const char* name) {
-    if (!name || !*name) return;
+    if (!name || !IsName(name)) return;
     const std::string kept = std::string(name).substr(0, kMaxCharacterName);
     if (kept == name_) return;
     name_ = kept;

@@ -82,8 +82,10 @@ public:
     void InitCharacter(std::int16_t role, const char* name, std::uint16_t sex, std::uint16_t form,
                        std::uint16_t picture);
 
-    // Nothing for an empty or unchanged name; a longer name keeps its first 31 characters. The
-    // characters are sorted again.
+    // Whether the text would read as a name: it holds more than spaces.
+    static bool IsName(std::string_view text);
+    // Nothing for an unchanged name or one that is no name (empty, or only spaces); a longer name
+    // keeps its first 31 characters. The characters are sorted again.
     void SetName(const char* name);
     void SetSex(std::uint16_t sex);
     void SetForm(std::uint16_t form);

@@ -152,7 +152,7 @@ std::string CharacterManager::PlaceholderName(bool main) {
 }
 
 std::string CharacterManager::ShownName(const CharInfoRec& character) {
-    if (!character.Name().empty()) return character.Name();
+    if (CharInfoRec::IsName(character.Name())) return character.Name();
     const std::int16_t role = character.GetSubjectiveRole();
     return role == kMainRole || role == kImpactRole ? PlaceholderName(role == kMainRole)
                                                     : std::string(kUnnamedCharacter);

@@ -227,10 +227,13 @@ TEST_F(CharacterDialogs, TheNewCharacterFormTakesTheDefaultsAndItsDefaultNameMov
     CharacterForm unnamed = form;
     unnamed.name.clear();
     EXPECT_EQ(NameOf(story, WriteCharacterForm(Characters(story), kNoCharID, unnamed)), "Character #4");
+    unnamed.name = "  ";
+    EXPECT_EQ(NameOf(story, WriteCharacterForm(Characters(story), kNoCharID, unnamed)), "Character #5")
+        << "spaces are no name";
     CharacterForm named = NewCharacterForm(Characters(story));
     named.name = "Ossie";
     WriteCharacterForm(Characters(story), kNoCharID, named);
-    EXPECT_EQ(NewCharacterForm(Characters(story)).name, "Character #5")
+    EXPECT_EQ(NewCharacterForm(Characters(story)).name, "Character #6")
         << "a name of its own leaves the number";
 }
 

@@ -102,6 +102,8 @@ TEST_F(CharacterKeywords, RenamingSortsTheCharactersAgain) {
     EXPECT_EQ(NameAt(1), "Ann");
     name->GetKeyword()->SetText(story, *name, "");
     EXPECT_EQ(Stored(zed, "NM"), "Aaron") << "an empty name is ignored";
+    name->GetKeyword()->SetText(story, *name, " \t ");
+    EXPECT_EQ(Stored(zed, "NM"), "Aaron") << "and so are spaces";
     EXPECT_EQ(FieldText(*name, 4), "Aar");
 }
 
