@@ -17,6 +17,7 @@
 #include "framework/AppEnvironment.h"
 #include "framework/TAppl.h"
 #include "storymodel/FablecoreStringConverter.h"
+#include "storymodel/StoryRecords.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ void FKDoc::ReportUnopenedFile(const FileRef& file) {
 }
 
 // Every keyed record of the story file, in the order of their types and ids. Segments that are no
-// keyed record, or whose text is damaged, are left as they are.
+// keyed record, or of whose text nothing reads, are left as they are.
 ErrCode FKDoc::ConvertOldTexts() {
     FileConversionDialog dialog;
     const PFMFileScope story(store_, false);
@@ -143,8 +144,12 @@ ErrCode FKDoc::ConvertOldTexts() {
         if (answer != kNoErr || IsBinaryType(type) || !PFMIsRawSegment(type, id)) continue;
         ErrCode error = kNoErr;
         PText record(store_, type, id, &error);
-        if (error != kNoErr) continue;
-        if (ConvertRecord(record, dialog, answer)) record.Save();
+        // A damaged record has what reads whole of it converted and written whole, so that the open
+        // reads it in the current form; its damage is told once, with the open's others.
+        const bool damaged = record.DamagedAt().has_value();
+        if (error != kNoErr && (!IsDamagedRecord(error) || record.Count() == 0)) continue;
+        if (error != kNoErr) PFMNoteDamagedRecord(store_, {type, id});
+        if (ConvertRecord(record, dialog, answer) || damaged) record.Save();
     }
     return answer;
 }

@@ -116,6 +116,24 @@ TEST_F(StoryFileType, TheOldestGenerationHasTheTextsOfItsKeyedRecordsConverted) 
     EXPECT_EQ(SegmentText(FourCCOf("JUNK"), 0), "no keyed record {here}");
 }
 
+// What reads whole of a damaged record is converted as well, and each damaged record is told once.
+TEST_F(StoryFileType, TheOldestGenerationsDamagedRecordsHaveWhatReadsConverted) {
+    WriteStore("sdoc-damaged.fsf",
+               {{{FourCCOf("SDOC"), 0}, Record("\\Authorc:Ann\\Sexs#1032\\Titlec:Plain")},
+                {{FourCCOf("CHAR"), 1}, Record("\\NMc:Ann {the} First\\Subjs:1\\Zc#")},
+                {{FourCCOf("CHAR"), 2}, Record("\\NMc:Bob\\Subjs:2")}});
+    const std::vector<std::string> said = OpenSaying("sdoc-damaged.fsf", true);
+    ASSERT_EQ(said.size(), 1u) << testing::PrintToString(said);
+    const std::string& told = said[0];
+    const std::size_t info = told.find("the story's information");
+    EXPECT_NE(info, std::string::npos) << told;
+    EXPECT_EQ(told.find("the story's information", info + 1), std::string::npos) << told;
+    EXPECT_NE(told.find("Ann \xB0" "0the\xB0" "1 First"), std::string::npos) << told;
+    FKDoc& story = *Last();
+    EXPECT_EQ(Title(story), "Plain");
+    EXPECT_EQ(story.GetCharacterManager()->RecordAt(0)->Name(), "Ann \xB0" "0the\xB0" "1 First");
+}
+
 TEST_F(StoryFileType, ATextThatGrowsPastWhatARecordHoldsStaysWhole) {
     const std::string braces(20000, '{');
     WriteStore("long.fsf", {{{FourCCOf("SDOC"), 0}, Record("\\Titlec20000:" + braces)}});
