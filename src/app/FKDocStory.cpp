@@ -21,6 +21,7 @@
 #include "framework/InputHelpers.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
@@ -76,7 +77,7 @@ constexpr const char* kMistypedChoice =
 // number of its record (all a removed character has).
 std::string CharacterInStory(IStoryDocument* story, CharID id, const CharInfoRec* character) {
     if (character && CharInfoRec::IsName(character->Name()))
-        return FormatText("the character \"%s\"", character->Name().c_str());
+        return FormatText("the character \"%s\"", Decoded(character->Name()).c_str());
     if (character && character->GetSubjectiveRole() == kMainRole) return "the Main Character";
     if (character && character->GetSubjectiveRole() == kImpactRole)
         return ExpandText(story, "the {NObst} Character");
@@ -91,7 +92,7 @@ std::string NameInStory(IStoryDocument* story, PFMSegmentKey key, SceneManager& 
         if (!scene) return {};
         char name[256] = "";
         scene->GetDisplayName(name, sizeof name);
-        return FormatText("the scene \"%s\"", name);
+        return FormatText("the scene \"%s\"", Decoded(name).c_str());
     }
     if (key.type != FourCCOf("CHAR")) return {};
     return CharacterInStory(story, key.id, characters.RecordAt(characters.IndexOf(key.id)));

@@ -49,12 +49,6 @@ constexpr std::size_t kPlainNameLimit = 120;
 constexpr std::int32_t kItemTextRoom = 30;
 constexpr FourCC kAppreciationRecord = FourCCOf("APPR");
 
-std::string Decoded(std::string text) {
-    SharedStringConverter().DecodeInPlace(text.data());
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
-
 std::string Stripped(std::string text) {
     if (text.empty()) return text;
     const std::uint32_t length =

@@ -111,3 +111,9 @@ const FablecoreStringConverter& SharedStringConverter() {
     static const FablecoreStringConverter converter;
     return converter;
 }
+
+std::string Decoded(std::string stored) {
+    SharedStringConverter().DecodeInPlace(stored.data());
+    stored.resize(std::char_traits<char>::length(stored.c_str()));
+    return stored;
+}

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "foundation/ITextFilter.h"
@@ -30,3 +31,6 @@ std::size_t WholeEscapesLength(std::string_view stored, std::size_t limit);
 
 // The one converter the whole program shares.
 const FablecoreStringConverter& SharedStringConverter();
+
+// A text as the story keeps it (with the shared converter's escapes) as the writer reads it.
+std::string Decoded(std::string stored);

@@ -2,6 +2,7 @@
 
 #include "app/FKDoc.h"
 #include "storymodel/ExpandedTextWrap.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storywindows/StoryPointList.h"
 #include "storywindows/StoryWindowSupport.h"

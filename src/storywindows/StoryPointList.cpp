@@ -3,6 +3,7 @@
 #include "app/FKDoc.h"
 #include "foundation/pfm/PText.h"
 #include "storymodel/ExpandedTextWrap.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryPointValues.h"

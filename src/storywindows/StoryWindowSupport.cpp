@@ -89,12 +89,6 @@ ShortRect StoryDefaultPlace(FKDoc* story, const ShortRect& fallback) {
     return place;
 }
 
-std::string Decoded(std::string stored) {
-    SharedStringConverter().DecodeInPlace(stored.data());
-    stored.resize(std::char_traits<char>::length(stored.c_str()));
-    return stored;
-}
-
 // --- StoryWindow
 
 StoryWindow::StoryWindow(TAppl* application, FKDoc* story, const Kind& kind, const ShortRect& defaultPlace)

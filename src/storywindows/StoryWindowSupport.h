@@ -53,9 +53,6 @@ ShortRect FarPane(bool vertical, const ShortRect& content, const ShortRect& spli
 void PlaceSplitPanes(TSplitter& splitter, bool vertical, const ShortRect& panes, TItem& nearPane,
                      TItem& farPane);
 
-// A text as the story keeps it (with the shared text converter's escapes) as the writer reads it.
-std::string Decoded(std::string stored);
-
 // Where a story window opens without a place of its own: the story's default, else the fallback.
 ShortRect StoryDefaultPlace(FKDoc* story, const ShortRect& fallback);
 
