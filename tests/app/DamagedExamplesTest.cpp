@@ -72,8 +72,10 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     if (number && typed) put("number typed as a text", e.typeAt, 'c', k);
     if (e.lengthed) put("length digit made '#'", e.typeAt + 1, '#', k);
     put("colon made '#'", e.colon, '#', k);
-    // After a text without its length, the entry would read on as a text may.
-    if (k == 0 || entries[k - 1].type != 'c' || entries[k - 1].lengthed)
+    // After a text without its length, the entry would read on as a text may, unless that makes it
+    // longer than any such text is written.
+    if (k == 0 || entries[k - 1].type != 'c' || entries[k - 1].lengthed ||
+        e.end - entries[k - 1].colon - 1 > kPTextInlineLimit)
         put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);

@@ -86,8 +86,13 @@ bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
     // No write puts down an empty key, nor one with a backslash, nor a NUL inside a text.
     const std::string_view key(entry.key);
     if (key.empty() || key.find('\\') != std::string_view::npos) return false;
-    if (type == kPTextText)
-        return text.substr(entry.valueOffset, entry.textSize - 1).find('\0') == std::string_view::npos;
+    if (type == kPTextText) {
+        // A text longer than the inline limit is always written with its length: one without it
+        // ran on over a lost backslash into the entry after it.
+        const bool lengthed = IsDigit(StoredByte(text, entry.valueOffset - 2));
+        return text.substr(entry.valueOffset, entry.textSize - 1).find('\0') == std::string_view::npos &&
+               (lengthed || entry.textSize - 1 <= kPTextInlineLimit);
+    }
     return IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
 }
 

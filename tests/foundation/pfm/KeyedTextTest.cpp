@@ -87,6 +87,10 @@ TEST(KeyedText, LongAndBackslashTextsCarryTheirLength) {
     EXPECT_EQ(GetText(reread, "K"), "a\\b");
     EXPECT_EQ(GetText(reread, "Desc"), desc);
     EXPECT_EQ(GetText(reread, "Note"), note);
+    // A longer text without its length ran on over a lost backslash: damage.
+    reread = Parsed(Stored("\\Ac:a\\Notec:" + note + "#Zc:z\\Zzc:zz\\"));
+    EXPECT_EQ(KeysOf(reread), (std::vector<std::string>{"A", "Zz"}));
+    EXPECT_EQ(reread.DamagedAt(), 5u);
 }
 
 TEST(KeyedText, UntouchedEntriesKeepTheirBytesAndMoveIntoOrder) {
