@@ -9,8 +9,10 @@
 // writer pressed them at what came up, and under it they would cancel, close or confirm the window
 // they were typing in (a dialog's Cancel or OK), with all that was typed there. They are dropped,
 // but for Return typed into a text that takes it as a line break, which is typing and goes back; so
-// are Alt+F4 and Ctrl+F4, which would close that window, pressed at any time. The key that answers,
-// held down, repeats nothing into that window either.
+// are Alt+F4 and Ctrl+F4, which would close that window, pressed at any time, and Alt+Space or Alt+'-'
+// with the key after it, which would pick from its window menu. A Return or a Space goes back only
+// into a text: where Tabs given back before it leave the focus on a button, it is dropped too. The
+// key that answers, held down, repeats nothing into that window either.
 // Shift, Ctrl and Alt alone are no typing: they are never kept, and each key kept goes back with the
 // modifiers it was typed with.
 
@@ -51,7 +53,7 @@ private:
     // field given the focus back may select its whole text, ready to be typed over.
     win::HWND window_;
     bool field_ = false;
-    bool typesReturn_ = false;  // the field takes Return as a line break
+    bool picksFromMenu_ = false;  // the next key would pick from a window menu let go
     win::DWORD start_ = 0;
     win::DWORD end_ = 0;
     win::DWORD lastKept_;  // when the last key held was typed (at first: when the hold began)

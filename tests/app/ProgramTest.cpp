@@ -888,21 +888,38 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
 }
 
 // The note coming up over a dialog: Escape, Return and Alt+F4 pressed at it at once answer nothing,
-// and are let go rather than cancel, confirm or close the dialog; Escape after a pause answers it,
-// held down too, and the dialog stays as it was, with what was typed.
+// and are let go rather than cancel, confirm or close the dialog; so are Alt+Space with the key after
+// it, and a Space or Return after Tabs that leave the focus on the dialog's buttons. Escape after a
+// pause answers it, held down too, and the dialog stays as it was, with what was typed.
 TEST_F(ProgramTest, KeysPressedAtTheNoteOverADialogNeitherAnswerItNorEndTheDialog) {
     InstallBuiltDataFiles();
+    HWND title = nullptr;
+    const auto withAlt = [&](UINT key) {
+        presenter.KeyDown(VK_MENU);
+        presenter.PressKey(key);
+        presenter.KeyUp(VK_MENU);
+    };
     Then([] { PostMessageA(GetPresentedFrame(), WM_NULL, 0, 0); });
     Then([&] { Shortcut(presenter, '3'); });
-    Then([&] { InjectText("a?", true); });
+    Then([&] {
+        title = GetFocus();
+        InjectText("a?", true);
+    });
     Then([&] { presenter.Advance(kTypingPause); });
     Then([&] {
         ASSERT_TRUE(UnkeptTextNoteUp());
         presenter.PressKey(VK_ESCAPE);
         presenter.PressKey(VK_RETURN);
-        presenter.KeyDown(VK_MENU);
-        presenter.PressKey(VK_F4);
-        presenter.KeyUp(VK_MENU);
+        withAlt(VK_F4);
+        withAlt(VK_SPACE);
+        presenter.PressKey('C');
+        // Back from the title: Cancel, then OK.
+        for (const UINT pressed : {VK_SPACE, VK_RETURN}) {
+            presenter.KeyDown(VK_SHIFT);
+            presenter.PressKey(VK_TAB);
+            presenter.KeyUp(VK_SHIFT);
+            presenter.PressKey(pressed);
+        }
     });
     Then([&] {
         ASSERT_TRUE(UnkeptTextNoteUp());
@@ -914,7 +931,7 @@ TEST_F(ProgramTest, KeysPressedAtTheNoteOverADialogNeitherAnswerItNorEndTheDialo
         char text[32] = {};
         GetWindowTextA(GetActiveWindow(), text, sizeof text);
         EXPECT_STREQ(text, "Story Information");
-        GetWindowTextA(GetFocus(), text, sizeof text);
+        GetWindowTextA(title, text, sizeof text);
         EXPECT_STREQ(text, "a?Your Story") << "typed before the new story's title";
         presenter.PressKey(VK_ESCAPE);
     });

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -11,8 +12,8 @@ namespace win {
 
 using namespace detail;
 
-InputHold::InputHold(std::function<Choice(const MSG&)> holds)
-    : holds_(std::move(holds)), previous_(Input().hold) {
+InputHold::InputHold(std::function<Choice(const MSG&)> holds, std::function<bool(const MSG&)> givesBack)
+    : holds_(std::move(holds)), givesBack_(std::move(givesBack)), previous_(Input().hold) {
     Input().hold = this;
 }
 
@@ -20,7 +21,12 @@ InputHold::~InputHold() {
     InputState& input = Input();
     input.hold = previous_;
     // Made into messages again when taken: the window they go to may have changed.
-    for (InputEvent& event : kept_) event.converted = false;
+    const auto givesBack =
+        givesBack_ ? std::make_shared<std::function<bool(const MSG&)>>(std::move(givesBack_)) : nullptr;
+    for (InputEvent& event : kept_) {
+        event.converted = false;
+        event.givesBack = givesBack;
+    }
     input.events.insert(input.events.begin(), std::make_move_iterator(kept_.begin()),
                         std::make_move_iterator(kept_.end()));
 }

@@ -27,8 +27,10 @@ public:
     enum class Choice { Pass, Answer, Keep, Drop };
 
     // The filter is asked of each key message (WM_KEYFIRST to WM_KEYLAST) that comes out of the
-    // input queue while the hold lives; it answers what the hold does with it.
-    explicit InputHold(std::function<Choice(const MSG&)> holds);
+    // input queue while the hold lives; it answers what the hold does with it. givesBack (if any)
+    // is asked of each key kept, in order, as it is taken again after the hold, aimed at the focus
+    // window of that time (keys given back before it may have moved the focus): false drops it there.
+    explicit InputHold(std::function<Choice(const MSG&)> holds, std::function<bool(const MSG&)> givesBack = {});
     ~InputHold();
     InputHold(const InputHold&) = delete;
     InputHold& operator=(const InputHold&) = delete;
@@ -45,6 +47,7 @@ public:
 
 private:
     std::function<Choice(const MSG&)> holds_;
+    std::function<bool(const MSG&)> givesBack_;
     std::vector<detail::InputEvent> kept_;
     InputHold* previous_;
 };

@@ -288,6 +288,7 @@ bool TakeInput(MSG* message, HWND filter, UINT first, UINT last, bool remove) {
             InputEvent event = std::move(input.events[i]);
             input.events.erase(input.events.begin() + static_cast<std::ptrdiff_t>(i));
             if (!Convert(event)) continue;
+            if (event.givesBack && !(*event.givesBack)(event.message)) continue;
             event.converted = true;
             i = std::min(i, input.events.size());
             input.events.insert(input.events.begin() + static_cast<std::ptrdiff_t>(i), std::move(event));

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <deque>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -36,6 +38,9 @@ struct InputEvent {
     KeyStates keys{};  // key state right after this event
     bool converted = false;
     MSG message;
+    // A key a hold kept and gave back: asked as the key becomes a message again, aimed at the focus
+    // window of that time, whether it still goes there (the keys the hold kept are asked in order).
+    std::shared_ptr<std::function<bool(const MSG&)>> givesBack;
 };
 
 struct ClickMemory {
