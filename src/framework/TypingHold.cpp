@@ -42,6 +42,7 @@ bool OpensWindowMenu(const MSG& message) {
 }
 
 bool IsKeyDown(const MSG& message) { return message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN; }
+bool IsKeyUp(const MSG& message) { return message.message == WM_KEYUP || message.message == WM_SYSKEYUP; }
 
 // Whether a key kept goes back where it lands, asked of the keys in the order they are given back
 // (`tabbed`: a Tab among them has moved the focus): Return only into a text that takes it as a line
@@ -81,16 +82,20 @@ bool TypingHold::Answers(const MSG& message) const {
 
 InputHold::Choice TypingHold::Choose(const MSG& message) {
     const std::size_t key = message.wParam & 0xFF;
-    if (IsModifier(key)) return InputHold::Choice::Pass;
+    const bool keyDown = IsKeyDown(message);
+    if ((keyDown || IsKeyUp(message)) && IsModifier(key)) return InputHold::Choice::Pass;
     // How much later than the last key held the message came (earlier, as keys given back by an
     // earlier hold did: less than 0).
     const auto later = static_cast<std::int32_t>(message.time - lastKept_);
     InputHold::Choice choice = InputHold::Choice::Keep;
-    if (!IsKeyDown(message)) {
+    if (IsKeyUp(message)) {
         if (answering_[key]) {
             answering_[key] = false;
             return InputHold::Choice::Pass;
         }
+    } else if (!keyDown) {
+        // A character typed on its own (from an input method) is typing, whatever its code, which
+        // may be a key's.
     } else if (Answers(message)) {
         picksFromMenu_ = false;
         if (later >= static_cast<std::int32_t>(kTypingPause)) {

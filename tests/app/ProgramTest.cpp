@@ -833,9 +833,10 @@ void HoldKey(HeadlessPresenter& presenter, UINT key) {
 
 // A character a story cannot hold typed into the comments: the note comes once the keys have
 // paused; keys typed while it is up, as it comes and after it has been up a while, are held back
-// from it and go to the comments, where the writer was, once it has been read, a shortcut among
-// them acting as a shortcut, and Return as a line break (Escape and Ctrl+F4, before a pause, are let
-// go). Return after a pause answers it, and held down, repeats nothing into the comments.
+// from it and go to the comments, where the writer was, once it has been read: characters from an
+// input method among them whatever their codes, a shortcut acting as a shortcut, and Return as a
+// line break (Escape and Ctrl+F4, before a pause, are let go). Return after a pause answers it, and
+// held down, repeats nothing into the comments.
 TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     InstallBuiltDataFiles();
     const auto noteUp = UnkeptTextNoteUp;
@@ -861,6 +862,7 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
         presenter.PressKey(VK_SPACE);
         presenter.PressKey(VK_RETURN);
         presenter.PressKey(VK_ESCAPE);
+        InjectText("\xA3\xA0");  // from an input method: characters whose codes are Shift's and Ctrl's
         Shortcut(presenter, VK_F4);
         presenter.Advance(kTypingPause);
         presenter.PressKey(VK_SPACE);
@@ -877,7 +879,7 @@ TEST_F(ProgramTest, KeysTypedAsTheNoteOnUnkeptCharactersComesUpGoToTheText) {
     Then([&] {
         char text[32] = {};
         GetWindowTextA(comments, text, sizeof text);
-        EXPECT_STREQ(text, "a?b \r\n C");
+        EXPECT_STREQ(text, "a?b \r\n\xA3\xA0 C");
         GetWindowTextA(GetActiveWindow(), text, sizeof text);
         EXPECT_STREQ(text, "Story Information") << "Ctrl+3 acted";
         presenter.PressKey(VK_ESCAPE);
