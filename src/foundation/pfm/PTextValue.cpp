@@ -124,7 +124,16 @@ bool IsPTextNumberText(char type, std::string_view text) {
         return allDigits(digits) && (digits.size() == 1 || digits.front() != '0');
     };
     // "%f" always writes a full stop; only it writes a minus before a zero ("-0.000000").
-    if (!floating) return wholeNumber(text) && !(negative && text == "0");
+    if (!floating) {
+        if (!wholeNumber(text) || (negative && text == "0")) return false;
+        // Nor is a whole number written beyond its type's range.
+        const std::int64_t most = PTextNumberSize(type) == 2 ? std::numeric_limits<std::int16_t>::max()
+                                                             : std::numeric_limits<std::int32_t>::max();
+        std::int64_t magnitude = 0;
+        for (const char digit : text)
+            if ((magnitude = magnitude * 10 + (digit - '0')) > most + 1) return false;
+        return magnitude <= most + (negative ? 1 : 0);
+    }
     const std::size_t point = text.find('.');
     return point != std::string_view::npos && wholeNumber(text.substr(0, point)) &&
            allDigits(text.substr(point + 1));

@@ -107,6 +107,11 @@ TEST(PTextValue, ANumberTextIsOnlyWhatAWritePutsDown) {
     }
     for (const std::int32_t value : {0, -1, 2147483647, -2147483647 - 1})
         EXPECT_TRUE(IsPTextNumberText('l', Format<std::int32_t>('l', value))) << value;
+    for (const std::int16_t value : {32767, -32768})
+        EXPECT_TRUE(IsPTextNumberText('s', Format<std::int16_t>('s', value))) << value;
+    for (const char* text : {"32768", "-32769", "71021"}) EXPECT_FALSE(IsPTextNumberText('s', text)) << text;
+    EXPECT_FALSE(IsPTextNumberText('l', "2147483648"));
+    EXPECT_FALSE(IsPTextNumberText('i', "-2147483649"));
     for (const char* text :
          {"", "-", "10x1", "1021\\Ok", " 5", "+5", "5 ", "1.5", "inf", "0x10", "007", "-021", "-0", "00"})
         EXPECT_FALSE(IsPTextNumberText('i', text)) << text;
