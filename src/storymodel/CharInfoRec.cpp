@@ -6,6 +6,7 @@
 #include "foundation/pfm/PTextTypes.h"
 #include "storymodel/Archetypes.h"
 #include "storymodel/CharacterManager.h"
+#include "storymodel/FablecoreStringConverter.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
@@ -25,6 +26,15 @@ PText* CharInfoRec::Record() {
 
 void CharInfoRec::CloseRecord() { record_.reset(); }
 
+namespace {
+
+// What of a stored name fits in 31 bytes, an escape never cut from its code.
+std::string KeptName(std::string_view stored) {
+    return std::string(stored.substr(0, WholeEscapesLength(stored, kMaxCharacterName)));
+}
+
+}  // namespace
+
 bool CharInfoRec::LoadRecord() {
     PText& record = *record_;
     LeaveOutMistyped(record, CharacterKey::kName, kPTextText);
@@ -32,8 +42,8 @@ bool CharInfoRec::LoadRecord() {
          {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex, CharacterKey::kArchetype})
         LeaveOutMistyped(record, key, kPTextShort);
     const bool roleLost = LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort) ||
-                          (record.DamagedAt() && !record.HasKey(CharacterKey::kSubjectiveRole));
-    name_ = RecordText(record, CharacterKey::kName).substr(0, kMaxCharacterName);
+                          (WasDamaged(record) && !record.HasKey(CharacterKey::kSubjectiveRole));
+    name_ = KeptName(RecordText(record, CharacterKey::kName));
     std::int16_t value = 0;
     if (record.GetEntry(CharacterKey::kPicture, kPTextShort, &value) >= 0)
         picture_ = static_cast<std::uint16_t>(value);
@@ -102,7 +112,7 @@ bool CharInfoRec::IsName(std::string_view text) { return text.find_first_not_of(
 
 void CharInfoRec::SetName(const char* name) {
     if (!name || !IsName(name)) return;
-    const std::string kept = std::string(name).substr(0, kMaxCharacterName);
+    const std::string kept = KeptName(name);
     if (kept == name_) return;
     name_ = kept;
     if (PText* record = Record()) WriteRecordText(*record, CharacterKey::kName, name_.c_str());

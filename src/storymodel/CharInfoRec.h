@@ -85,7 +85,8 @@ public:
     // Whether the text would read as a name: it holds more than spaces.
     static bool IsName(std::string_view text);
     // Nothing for an unchanged name or one that is no name (empty, or only spaces); a longer name
-    // keeps its first 31 characters. The characters are sorted again.
+    // keeps what fits in 31 stored bytes, an escape never cut from its code. The characters are
+    // sorted again.
     void SetName(const char* name);
     void SetSex(std::uint16_t sex);
     void SetForm(std::uint16_t form);

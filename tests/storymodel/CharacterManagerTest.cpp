@@ -127,6 +127,9 @@ TEST_F(CharacterManagerTest, RenamingSortsWithoutCaseAndTheRolesFollow) {
     Characters().GetCharacter(0)->SetName("Zed");
     Characters().GetCharacter(bob)->SetName("A name of forty characters, far too long");
     EXPECT_EQ(Characters().GetCharacter(bob)->Name(), "A name of forty characters, far");
+    // A brace stored as an escape and its code is kept whole or not at all.
+    Characters().GetCharacter(bob)->SetName("A name of thirty characters, x\xB0" "0");
+    EXPECT_EQ(Characters().GetCharacter(bob)->Name(), "A name of thirty characters, x");
     EXPECT_EQ(Characters().IdAt(0), bob);
     EXPECT_EQ(Characters().IdAt(Characters().GetMainIndex()), 0);
     EXPECT_EQ(Characters().IdAt(Characters().GetImpactIndex()), 1);
