@@ -49,7 +49,7 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
             // A place is never written below the first.
             const bool leftOut = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
                                  LeaveOutBelow(record, Scene::kPositionKey, 0);
-            const bool damaged = leftOut || record.DamagedAt();
+            const bool damaged = leftOut || WasDamaged(record);
             if (record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) < 0 && damaged)
                 scene->position_ = kLastSceneID;
         } else {

@@ -66,6 +66,11 @@ StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number) {
     return opened;
 }
 
+bool WasDamaged(const PText& record) {
+    return record.DamagedAt() ||
+           PFMIsNotedDamaged(record.GetStore(), {record.GetRecordType(), record.GetRecordNumber()});
+}
+
 bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
     if (record.GetEntry(key, type, nullptr) != kPTextErrTypeMismatch) return false;
     LeaveOut(record, key);

@@ -32,6 +32,11 @@ struct StoryRecord {
 // entries partly read whole keeps them: the error is 0 and the record is noted as damaged.
 StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number);
 
+// Whether the record was damaged in the file: as it was read now, or as it was first read (the
+// oldest stories' conversion writes the entries of a damaged record that read whole before the
+// story's readers come to it) while the damage is still to be told.
+bool WasDamaged(const PText& record);
+
 // Takes the entry under the key out of the record when the record holds it as another type of value
 // than the one it is read as: its type letter was damaged in the file. The record is noted as
 // damaged, and its next save writes the value anew. Answers whether it did.

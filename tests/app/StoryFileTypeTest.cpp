@@ -116,11 +116,12 @@ TEST_F(StoryFileType, TheOldestGenerationHasTheTextsOfItsKeyedRecordsConverted) 
     EXPECT_EQ(SegmentText(FourCCOf("JUNK"), 0), "no keyed record {here}");
 }
 
-// What reads whole of a damaged record is converted as well, and each damaged record is told once.
+// What reads whole of a damaged record is converted as well, each damaged record is told once, and
+// a role the damage took goes back to its character.
 TEST_F(StoryFileType, TheOldestGenerationsDamagedRecordsHaveWhatReadsConverted) {
     WriteStore("sdoc-damaged.fsf",
                {{{FourCCOf("SDOC"), 0}, Record("\\Authorc:Ann\\Sexs#1032\\Titlec:Plain")},
-                {{FourCCOf("CHAR"), 1}, Record("\\NMc:Ann {the} First\\Subjs:1\\Zc#")},
+                {{FourCCOf("CHAR"), 1}, Record("\\NMc:Ann {the} First\\Subjs1")},
                 {{FourCCOf("CHAR"), 2}, Record("\\NMc:Bob\\Subjs:2")}});
     const std::vector<std::string> said = OpenSaying("sdoc-damaged.fsf", true);
     ASSERT_EQ(said.size(), 1u) << testing::PrintToString(said);
@@ -132,6 +133,7 @@ TEST_F(StoryFileType, TheOldestGenerationsDamagedRecordsHaveWhatReadsConverted) 
     FKDoc& story = *Last();
     EXPECT_EQ(Title(story), "Plain");
     EXPECT_EQ(story.GetCharacterManager()->RecordAt(0)->Name(), "Ann \xB0" "0the\xB0" "1 First");
+    EXPECT_EQ(story.GetCharacterManager()->GetMainCharacter(), 1);
 }
 
 TEST_F(StoryFileType, ATextThatGrowsPastWhatARecordHoldsStaysWhole) {

@@ -124,6 +124,8 @@ SegmentMap PFMGetLeftOutRecords(PFMFile* store);
 // last asked, each once, in the order they were noted.
 void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key);
 std::vector<PFMSegmentKey> PFMTakeDamagedRecords(PFMFile* store);
+// Whether the record is noted as damaged and not yet taken.
+bool PFMIsNotedDamaged(PFMFile* store, PFMSegmentKey key);
 bool PFMIsFastSaveAllowed(PFMFile* store);
 // Answers the previous setting.
 bool PFMSetFastSave(bool allowed, PFMFile* store);

@@ -67,9 +67,12 @@ public:
     const SegmentMap& GetLeftOutRecords() const { return leftOut_; }
     // The records whose readers found their contents damaged, each noted once, until taken.
     void NoteDamagedRecord(PFMSegmentKey key) {
-        if (std::find(damaged_.begin(), damaged_.end(), key) == damaged_.end()) damaged_.push_back(key);
+        if (!IsNotedDamaged(key)) damaged_.push_back(key);
     }
     std::vector<PFMSegmentKey> TakeDamagedRecords() { return std::exchange(damaged_, {}); }
+    bool IsNotedDamaged(PFMSegmentKey key) const {
+        return std::find(damaged_.begin(), damaged_.end(), key) != damaged_.end();
+    }
 
     // --- tree of open stores
     PFMFile* Parent() const { return parent_; }

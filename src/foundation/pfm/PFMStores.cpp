@@ -250,6 +250,11 @@ void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key) {
     if (store) store->NoteDamagedRecord(key);
 }
 
+bool PFMIsNotedDamaged(PFMFile* store, PFMSegmentKey key) {
+    store = StoreOrCurrent(store);
+    return store && store->IsNotedDamaged(key);
+}
+
 std::vector<PFMSegmentKey> PFMTakeDamagedRecords(PFMFile* store) {
     store = StoreOrCurrent(store);
     return store ? store->TakeDamagedRecords() : std::vector<PFMSegmentKey>();
