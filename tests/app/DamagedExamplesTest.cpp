@@ -1,10 +1,10 @@
 // Copies of the example stories with one byte of a keyed record damaged, made the same way for every
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
 // shows: a type letter made no type or another type of value, a length digit, the colon or the
-// entry's backslash made '#', a text's last byte made a backslash or a middle byte NUL, a number's
-// digit made 'x' or its first digit '0', the record cut short inside the entry's header or after its
-// value given with its length, its closing NUL gone; and a length whose digits were made larger by
-// the next entry's bytes. Read alone, the record notes its damage and
+// entry's backslash made '#', a key's first byte made NUL, a text's last byte made a backslash or a
+// middle byte NUL, a number's digit made 'x' or its first digit '0', the record cut short inside the
+// entry's header or after its value given with its length, its closing NUL gone; and a length whose
+// digits were made larger by the next entry's bytes. Read alone, the record notes its damage and
 // keeps every other entry as written; a story opened from such a copy says so in one message naming
 // the record, and saved elsewhere keeps every other entry too.
 
@@ -73,6 +73,7 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     if (number && typed) put("number typed as a text", e.typeAt, 'c', k);
     if (e.lengthed) put("length digit made '#'", e.typeAt + 1, '#', k);
     put("colon made '#'", e.colon, '#', k);
+    put("key's first byte made NUL", e.at + 1, '\0', k);
     // After a text without its length, the entry would read on as a text may, unless that makes it
     // longer than any such text is written.
     if (k == 0 || entries[k - 1].type != 'c' || entries[k - 1].lengthed ||

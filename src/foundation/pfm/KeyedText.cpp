@@ -76,7 +76,10 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         lastKey = read.entry.key;
         at = read.next;
     }
-    if (result == kNoErr && IsRecordEnd(stored, at)) return kNoErr;
+    // A record ends once, with what every write puts down last: an end met before that one is a key
+    // whose first byte was made NUL.
+    const bool ended = result == kNoErr && IsRecordEnd(stored, at);
+    if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) return kNoErr;
 
     // The damaged entry is left out; the entries that read whole after it are kept, and the record
     // is changed, so that its next write puts down a whole text holding them.

@@ -213,6 +213,8 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
              // a text holding an entry of an earlier key is written so.
              {"\\Ac:a\\Approachc7:xy\\Bs:1\\Zc:z\\", {"A", "B", "Z"}},
              {"\\Mc6:x\\As:1\\Zc:z\\", {"M", "Z"}},
+             // A key's first byte made NUL, as if the record ended there.
+             {std::string("\\Ac:a\\\0itlec:T\\Zc:z\\", 20), {"A", "Z"}},
              {"\\Ac:a\\Ill \\c:a note\\Zc:z\\", {"A", "Z"}}})
         EXPECT_EQ(KeysOf(Parsed(Stored(text))), keys) << text;
     // A parse error keeps its code; what follows the damage is kept the same way.
