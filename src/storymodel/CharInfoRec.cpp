@@ -41,6 +41,7 @@ bool CharInfoRec::LoadRecord() {
     for (const char* key :
          {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex, CharacterKey::kArchetype})
         LeaveOutMistyped(record, key, kPTextShort);
+    for (int dimension = 0; dimension < 4; ++dimension) LeaveOutUnlisted(record, DimensionKey(dimension));
     const bool roleLost = LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort) ||
                           (WasDamaged(record) && !record.HasKey(CharacterKey::kSubjectiveRole));
     name_ = KeptName(RecordText(record, CharacterKey::kName));

@@ -32,6 +32,14 @@ void ForEachNumber(const char* text, Take take) {
     }
 }
 
+}  // namespace
+
+bool IsNumberListText(std::string_view text) {
+    return text.find_first_not_of("0123456789,+- \t\n\v\f\r") == std::string_view::npos;
+}
+
+namespace {
+
 // Writes count numbers, each followed by a comma; answers how many were written.
 template <typename NumberAt>
 std::int32_t WriteNumbers(String& text, std::int32_t count, NumberAt numberAt) {

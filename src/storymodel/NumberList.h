@@ -5,9 +5,14 @@
 // sign (a piece that is not a number reads as 0; one beyond the 16-bit range is held to it).
 
 #include <cstdint>
+#include <string_view>
 
 #include "foundation/String.h"
 #include "foundation/TypedList.h"
+
+// Whether the text holds only what such a list is read from: digits, signs, commas and spaces. Any
+// other byte shows that the list was damaged in its file (it took in the entry after it).
+bool IsNumberListText(std::string_view text);
 
 // Each answers the number of numbers written or read.
 std::int32_t ShortListToText(String& text, const SList& list);

@@ -47,6 +47,7 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
         if (scene->LoadRecord()) {
             PText& record = *scene->Record();
             // A place is never written below the first.
+            LeaveOutUnlisted(record, InclApprList::kKey);
             const bool leftOut = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
                                  LeaveOutBelow(record, Scene::kPositionKey, 0);
             const bool damaged = leftOut || WasDamaged(record);

@@ -8,6 +8,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
+#include "storymodel/NumberList.h"
 #include "storymodel/RecordText.h"
 
 namespace {
@@ -73,6 +74,12 @@ bool WasDamaged(const PText& record) {
 
 bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
     if (record.GetEntry(key, type, nullptr) != kPTextErrTypeMismatch) return false;
+    LeaveOut(record, key);
+    return true;
+}
+
+bool LeaveOutUnlisted(PText& record, std::string_view key) {
+    if (!record.HasKey(key) || IsNumberListText(RecordText(record, key))) return false;
     LeaveOut(record, key);
     return true;
 }

@@ -45,3 +45,5 @@ bool LeaveOutMistyped(PText& record, std::string_view key, char type);
 void LeaveOutOtherTypes(PText& record, char type);
 // The same for a 16-bit number under the key below the least that is ever written there.
 bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least);
+// The same for a list of numbers under the key that holds what no such list does.
+bool LeaveOutUnlisted(PText& record, std::string_view key);

@@ -260,8 +260,9 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
 // A copy of an example story with the first length digit of its main record's "OSSynopsis" and
 // "SSSynopsis" made '#', its Judgment stored as a text among the choices and the values in force,
 // Romeo's record with the lengths of "Des" and "SWIntro" and the type letter of his name damaged,
-// and Juliet's with that of her name: the story opens saying all of it in its one message, the two
-// by their roles, and saves with what lies between and after the damaged entries, Romeo named
+// Juliet's with that of her name, and a list of numbers in the Nurse's record and in a scene's that
+// took in the entry after it: the story opens saying all of it in its one message, the two by their
+// roles, and saves with what lies between and after the damaged entries, Romeo named
 // again and Judgment chosen again.
 TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAndSaved) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
@@ -281,6 +282,9 @@ TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAnd
     damage(kCharacter, "\\NMc:Romeo", "\\NM#:Romeo");
     damage(kCharacter, "\\SWIntroc106", "\\SWIntroc#06");
     damage(kCharacter, "\\NMc:Juliet", "\\NM#:Juliet");
+    // Lists of numbers that took in the entry after them over a backslash made '#'.
+    damage(kCharacter, "107,140,\\NMc:The Nurse", "107,140,#NMc:The Nurse");
+    damage(kScene, "16100,1,-1,-1,\\SCNDESC2", "16100,1,-1,-1,#SCNDESC2");
     std::ofstream(Path("damaged.fsf"), std::ios::binary) << bytes;
     Mark();
     FKDoc* story = OpenStory("damaged.fsf");
@@ -288,6 +292,8 @@ TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAnd
     EXPECT_THAT(Asked(), ElementsAre(testing::AllOf(HasSubstr("synopses): part of it, damaged in the file"),
                                                     HasSubstr("- the Main Character: part of it, damaged"),
                                                     HasSubstr("- the Impact Character: part of it, damaged"),
+                                                    HasSubstr("- the character numbered "),
+                                                    HasSubstr("- the scene \""),
                                                     HasSubstr("for Judgment (the file holds another kind"),
                                                     HasSubstr("- the Story Points in force that follow"))));
     story->GetStoryFormManager()->SetChoice(1070, 1072);

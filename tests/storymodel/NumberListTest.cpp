@@ -81,6 +81,11 @@ TEST(NumberList, APieceWithoutDigitsReadsAsZero) {
     EXPECT_EQ(numbers[0], 0);
     EXPECT_EQ(numbers[1], static_cast<std::uint16_t>(-9));
     EXPECT_EQ(numbers[2], 0);
+    // What no list is read from: the next entry of its record taken in.
+    EXPECT_TRUE(IsNumberListText("1, ,-,+-5,-+5,12-3,-4+5, 6 7,"));
+    EXPECT_TRUE(IsNumberListText(""));
+    EXPECT_FALSE(IsNumberListText("101,120,#NMc:Claudio"));
+    EXPECT_FALSE(IsNumberListText(" ,,-0009,x"));
 }
 
 TEST(NumberList, ArraysTakeNoMoreThanTheirCapacity) {
