@@ -3,10 +3,9 @@
 // shows: a type letter made no type or another type of value, a length digit, the colon or the
 // entry's backslash made '#', a key's first byte made NUL, a text's last byte made a backslash or a
 // middle byte NUL, a number's digit made 'x' or its first digit '0', the record cut short inside the
-// entry's header or after its value given with its length, its closing NUL gone; and a length whose
-// digits were made larger by the next entry's bytes. Read alone, the record notes its damage and
-// keeps every other entry as written; a story opened from such a copy says so in one message naming
-// the record, and saved elsewhere keeps every other entry too.
+// entry's header or after its value given with its length, its closing NUL gone. Read alone, the
+// record notes its damage and keeps every other entry as written; a story opened from such a copy
+// says so in one message naming the record, and saved elsewhere keeps every other entry too.
 
 #include <gmock/gmock.h>
 
@@ -81,14 +80,6 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
         put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);
-    // A length as many digits long, larger by the next entry's bytes, takes that entry in.
-    if (e.lengthed && k + 1 < entries.size()) {
-        const std::string length = std::to_string(e.value.size() + entries[k + 1].end - entries[k + 1].at);
-        if (length.size() == e.colon - e.typeAt - 1) {
-            made.push_back({"length taking in the next entry", text, k, k, false});
-            made.back().text.replace(e.typeAt + 1, length.size(), length);
-        }
-    }
     if (!number && e.lengthed && !e.value.empty())
         put("text's middle byte made NUL", e.colon + 1 + e.value.size() / 2, '\0', k);
     if (number) put("number's digit made 'x'", e.colon + 1 + digits, 'x', k);

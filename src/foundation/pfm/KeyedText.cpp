@@ -68,10 +68,9 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         const StoredEntry read = ReadStoredEntry(stored, at);
         result = read.error;
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
-        // header that runs on into the next entry, a type letter of no value type, a number that is
-        // none and a text whose length took in the entries after it are damaged too: reading ends
-        // there.
-        if (!IsWholeEntry(stored, read) || TookInEntries(stored, read)) break;
+        // header that runs on into the next entry, a type letter of no value type and a number that
+        // is none are damaged too: reading ends there.
+        if (!IsWholeEntry(stored, read)) break;
         Insert(read.entry);
         lastKey = read.entry.key;
         at = read.next;

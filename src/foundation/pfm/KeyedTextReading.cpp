@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 #include <vector>
 
 #include "foundation/pfm/PTextValue.h"
@@ -95,27 +94,6 @@ bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
                (lengthed || entry.textSize - 1 <= kPTextInlineLimit);
     }
     return IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
-}
-
-// The places inside the value are judged from the last to the first, each once: entries read on
-// from one to the value's end when the entry there is whole and ends at the value's end, or at a
-// place that reads on with a key after its own.
-bool TookInEntries(std::string_view text, const StoredEntry& read) {
-    const PTextEntry& entry = read.entry;
-    if (entry.type != kPTextText || !IsDigit(StoredByte(text, entry.valueOffset - 2))) return false;
-    const std::size_t end = read.next;
-    std::unordered_map<std::size_t, std::string_view> readingOn;  // the key at each such place
-    for (std::size_t at = text.rfind('\\', end - 1); at != std::string_view::npos && at >= entry.valueOffset;
-         at = at == 0 ? std::string_view::npos : text.rfind('\\', at - 1)) {
-        if (!HasPlainHeader(text, at)) continue;
-        const StoredEntry inner = ReadStoredEntry(text, at);
-        if (!IsWholeEntry(text, inner) || inner.next > end) continue;
-        const std::string_view key = text.substr(at + 1, std::strlen(inner.entry.key));
-        const auto next = readingOn.find(inner.next);
-        if (inner.next == end || (next != readingOn.end() && key <= next->second)) readingOn.emplace(at, key);
-    }
-    return std::any_of(readingOn.begin(), readingOn.end(),
-                       [&](const auto& place) { return place.second >= std::string_view(entry.key); });
 }
 
 // Every backslash after the damage is a place reading might go on from. Whether entries read whole

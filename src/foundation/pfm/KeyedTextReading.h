@@ -46,11 +46,6 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 // cut short just after it.
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
 
-// Whether the value of a whole entry, given with its length, ends with entries that read whole from
-// a backslash inside it up to its very end, their keys ascending after the entry's own as the
-// record's writes put them: a length digit made larger took them in.
-bool TookInEntries(std::string_view text, const StoredEntry& read);
-
 // The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.
 // Reading goes on at the first later backslash from which entries read whole up to the record's end
 // or up to the next damaged entry, which is passed over in the same way. So that no entry is made
