@@ -208,11 +208,9 @@ std::string ReportComposer::ValueOr(const char* code, const char* unchosen) cons
 
 bool ReportComposer::IsCharacterNamed(bool main) const {
     const CharacterManager* characters = GetCharacterManager();
-    const CharInfoRec* character =
-        characters ? characters->RecordAt(main ? characters->GetMainIndex() : characters->GetImpactIndex())
-                   : nullptr;
-    return character && CharInfoRec::IsName(character->Name()) &&
-           character->Name() != CharacterManager::PlaceholderName(main);
+    if (!characters) return false;
+    const CharID id = main ? characters->GetMainCharacter() : characters->GetImpactCharacter();
+    return characters->HasCharacter(id) && !HasNoNameYet(id);
 }
 
 bool ReportComposer::HasNoNameYet(CharID id) const {

@@ -85,11 +85,7 @@ void TextMacroExpander::MacroCNN(const MacroCall& call) {
         Append(kNotAvailable);
     } else if (key == CharacterKey::kName) {
         // Never a blank where a name stands; a name is appended as the manager keeps it.
-        if (!CharInfoRec::IsName(character->Name())) {
-            Append(CharacterManager::ShownName(*character));
-        } else {
-            Append(character->Name());
-        }
+        Append(CharacterManager::ShownName(*character));
     } else if (PText* record = character->Record()) {
         Append(RecordTextView(*record, key));
     }
