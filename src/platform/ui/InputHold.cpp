@@ -13,7 +13,9 @@ namespace win {
 using namespace detail;
 
 InputHold::InputHold(std::function<Choice(const MSG&)> holds, std::function<bool(const MSG&)> givesBack)
-    : holds_(std::move(holds)), givesBack_(std::move(givesBack)), previous_(Input().hold) {
+    : holds_(std::move(holds)),
+      givesBack_(givesBack ? std::make_shared<std::function<bool(const MSG&)>>(std::move(givesBack)) : nullptr),
+      previous_(Input().hold) {
     Input().hold = this;
 }
 
@@ -21,11 +23,9 @@ InputHold::~InputHold() {
     InputState& input = Input();
     input.hold = previous_;
     // Made into messages again when taken: the window they go to may have changed.
-    const auto givesBack =
-        givesBack_ ? std::make_shared<std::function<bool(const MSG&)>>(std::move(givesBack_)) : nullptr;
     for (InputEvent& event : kept_) {
         event.converted = false;
-        event.givesBack = givesBack;
+        event.givesBack = givesBack_;
     }
     input.events.insert(input.events.begin(), std::make_move_iterator(kept_.begin()),
                         std::make_move_iterator(kept_.end()));

@@ -8,6 +8,7 @@
 // it comes back when it goes.
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/ui/Messages.h"
@@ -47,7 +48,7 @@ public:
 
 private:
     std::function<Choice(const MSG&)> holds_;
-    std::function<bool(const MSG&)> givesBack_;
+    std::shared_ptr<std::function<bool(const MSG&)>> givesBack_;  // shared by the keys it gives back
     std::vector<detail::InputEvent> kept_;
     InputHold* previous_;
 };
