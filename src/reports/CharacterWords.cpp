@@ -9,20 +9,20 @@
 
 namespace {
 
-// The words that open a noun phrase on their own: articles, small numbers, the other determiners
-// and the pronouns that stand for one.
-constexpr std::array<std::string_view, 58> kDeterminers = {
+// The words that open a noun phrase on their own besides the possessive pronouns: articles, small
+// numbers, the other determiners and the pronouns that stand for one.
+constexpr std::array<std::string_view, 51> kDeterminers = {
     "the",      "a",        "an",         "one",      "two",       "three",       "four",      "five",
     "six",      "seven",    "eight",      "nine",     "ten",       "some",        "both",      "another",
     "each",     "every",    "this",       "that",     "these",     "those",       "no",        "any",
     "many",     "several",  "all",        "either",   "neither",   "most",        "such",      "few",
     "whoever",  "whatever", "whichever",  "everyone", "anyone",    "someone",     "everybody", "anybody",
     "somebody", "nobody",   "everyone's", "anyone's", "someone's", "everybody's", "anybody's", "somebody's",
-    "nobody's", "none",     "his",        "her",      "its",       "their",       "my",        "our",
-    "your",     "whose",
+    "nobody's", "none",     "whose",
 };
 
-// The possessive pronouns: before a title with its capital ("Her Majesty's spy") they keep theirs.
+// The possessive pronouns, which open a noun phrase too; before a title with its capital ("Her
+// Majesty's spy") they keep theirs.
 constexpr std::array<std::string_view, 7> kPossessivePronouns = {"his", "her", "its", "their",
                                                                  "my",  "our", "your"};
 
@@ -77,10 +77,11 @@ RolePhrase RoleAfterAs(const std::string& typed) {
     if (blank != std::string::npos) {
         const std::string rest = role.substr(blank + 1);
         const bool title = std::isupper(static_cast<unsigned char>(rest[0])) != 0;
-        if (IsOneOf(kPossessivePronouns, lowered) && title) return {"", role};
+        const bool pronoun = IsOneOf(kPossessivePronouns, lowered);
+        if (pronoun && title) return {"", role};
         const bool number = first.find_first_not_of("0123456789") == std::string_view::npos;
         if (number) return {std::string(first) + " ", rest};
-        if (IsOneOf(kDeterminers, lowered)) return {lowered + " ", rest};
+        if (pronoun || IsOneOf(kDeterminers, lowered)) return {lowered + " ", rest};
     }
     // A name made possessive may be of several words ("Don Pedro's brother", "Scrooge and Marley's
     // clerk"): the words with a capital, and the small words a name holds, that open the role; a
