@@ -46,8 +46,8 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
         largest = std::max(largest, scene->GetID());
         if (scene->LoadRecord()) {
             PText& record = *scene->Record();
-            // A place is never written below the first.
             LeaveOutUnlisted(record, InclApprList::kKey);
+            // A place is never written below the first.
             const bool leftOut = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
                                  LeaveOutBelow(record, Scene::kPositionKey, 0);
             const bool damaged = leftOut || WasDamaged(record);
