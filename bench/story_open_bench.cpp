@@ -189,7 +189,7 @@ void BM_OpenStory(benchmark::State& state) {
             break;
         }
         state.SetIterationTime(opening.open);
-        allocations = opening.openAllocations; fprintf(stderr, "open %lu paint %lu\n", opening.openAllocations, opening.paintAllocations);
+        allocations = opening.openAllocations;
     }
     state.counters["allocations"] = static_cast<double>(allocations);
 }

@@ -73,10 +73,15 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     if (e.lengthed) put("length digit made '#'", e.typeAt + 1, '#', k);
     put("colon made '#'", e.colon, '#', k);
     put("key's first byte made NUL", e.at + 1, '\0', k);
-    // After a text without its length, the entry would read on as a text may, unless that makes it
-    // longer than any such text is written.
-    if (k == 0 || entries[k - 1].type != 'c' || entries[k - 1].lengthed ||
-        e.end - entries[k - 1].colon - 1 > kPTextInlineLimit)
+    // After a value without its length, the entry reads on as part of it and is parted from it again
+    // (the record's last entry where its key begins as the one before it does); else the value is
+    // lost with it, and after a text, only told where that makes it longer than such a text is written.
+    const bool parted = k > 0 && !entries[k - 1].lengthed &&
+                        (k + 1 < entries.size() || e.key[0] == entries[k - 1].key[0]);
+    if (parted)
+        put("backslash made '#'", e.at, '#', k + 1);
+    else if (k == 0 || entries[k - 1].type != 'c' || entries[k - 1].lengthed ||
+             e.end - entries[k - 1].colon - 1 > kPTextInlineLimit)
         put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);

@@ -61,12 +61,25 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
     std::size_t at = 0;
     std::string lastKey;
+    // Where the first lost backslash was put back.
+    std::optional<std::uint32_t> joinedAt;
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
         // Cut short just after a backslash or a value: whether an entry or the record's end followed
         // is lost.
         if (at + 1 >= stored.size()) break;
         const StoredEntry read = ReadStoredEntry(stored, at);
         result = read.error;
+        // An entry whose backslash was lost is parted from the value it ran into, and its backslash
+        // put back, so that both are kept and written as they were.
+        if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read)) {
+            text_[joined->at] = '\\';
+            Insert(joined->before);
+            Insert(joined->joined);
+            lastKey = joined->joined.key;
+            at = read.next;
+            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(joined->at);
+            continue;
+        }
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
         // header that runs on into the next entry, a type letter of no value type and a number that
         // is none are damaged too: reading ends there.
@@ -78,11 +91,17 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     // A record ends once, with what every write puts down last: an end met before that one is a key
     // whose first byte was made NUL.
     const bool ended = result == kNoErr && IsRecordEnd(stored, at);
-    if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) return kNoErr;
+    if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) {
+        if (joinedAt) {
+            damagedAt_ = joinedAt;
+            changed_ = true;
+        }
+        return kNoErr;
+    }
 
     // The damaged entry is left out; the entries that read whole after it are kept, and the record
     // is changed, so that its next write puts down a whole text holding them.
-    damagedAt_ = static_cast<std::uint32_t>(at);
+    damagedAt_ = joinedAt.value_or(static_cast<std::uint32_t>(at));
     changed_ = true;
     for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;

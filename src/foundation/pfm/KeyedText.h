@@ -26,13 +26,15 @@ public:
     // before an error stay. Reading also ends, with 0, at an entry whose value no other entry or
     // the record's end follows, whose key holds a backslash (its header ran on into the next
     // entry), whose type letter is no value type or whose number is no number as written, and
-    // where the text was cut short. Either way the text is damaged (DamagedAt): the damaged entry
-    // is left out, the entries that read whole after it (up to the record's end or to another
-    // damaged entry, itself left out) are kept, and the record counts as changed, so that its next
-    // write is whole.
+    // where the text was cut short: the damaged entry is left out, and the entries that read whole
+    // after it (up to the record's end or to another damaged entry, itself left out) are kept. An
+    // entry that a lost backslash joined to the value before it is parted from it, and both are
+    // kept. Either way the text is damaged (DamagedAt), and the record counts as changed, so that
+    // its next write is whole.
     ErrCode Parse(const char* text, std::size_t size);
-    // Where the text last parsed was damaged: the offset of the entry (or of the text) that could
-    // not be read; none when it was read whole, or after a write.
+    // Where the text last parsed was damaged: the offset of the first lost backslash put back, else
+    // of the entry (or of the text) that could not be read; none when it was read whole, or after a
+    // write.
     std::optional<std::uint32_t> DamagedAt() const { return damagedAt_; }
 
     std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }

@@ -5,6 +5,7 @@
 // The text is read as its bytes stand; any byte beyond its end reads as a NUL.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +46,23 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 // its value followed by a backslash (the next entry's, or the record's end) or by the end of a text
 // cut short just after it.
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
+
+// Two entries a lost backslash joined into one value: the entry as written before it, and the
+// entry whose backslash it was.
+struct JoinedEntries {
+    PTextEntry before;
+    PTextEntry joined;
+    // Where the backslash was.
+    std::size_t at = 0;
+};
+
+// Whether a value written without its length holds the entry written after it, its backslash lost:
+// the value then reads on over the entry's header up to the next backslash. Found where a header
+// inside the value reads as a whole entry that ends where the value does, with a key shaped as the
+// program writes them (a capitalised word, and spaces and a number for a numbered one) that comes
+// after the value's own key and before the key of the entry that follows (or, at the record's end,
+// begins with the same letter), and where what stands before the header is a whole value of its own.
+std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read);
 
 // The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.
 // Reading goes on at the first later backslash from which entries read whole up to the record's end

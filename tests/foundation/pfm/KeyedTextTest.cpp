@@ -88,7 +88,7 @@ TEST(KeyedText, LongAndBackslashTextsCarryTheirLength) {
     EXPECT_EQ(GetText(reread, "Desc"), desc);
     EXPECT_EQ(GetText(reread, "Note"), note);
     // A longer text without its length ran on over a lost backslash: damage.
-    reread = Parsed(Stored("\\Ac:a\\Notec:" + note + "#Zc:z\\Zzc:zz\\"));
+    reread = Parsed(Stored("\\Ac:a\\Notec:" + note + "#zc:z\\Zzc:zz\\"));
     EXPECT_EQ(KeysOf(reread), (std::vector<std::string>{"A", "Zz"}));
     EXPECT_EQ(reread.DamagedAt(), 5u);
 }
@@ -203,7 +203,7 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
              // with a non-digit, one that took in the next entry, and a text typed as a number.
              {"\\Ac:a\\Sexs#1\\Works:1032\\Zc:z\\", {"A", "Work", "Z"}},
              {"\\Ac:a\\Approachs:10x1\\Directions:1032\\", {"A", "Direction"}},
-             {"\\Ac:a\\Approachs:1021xDirections:1032\\Zc:z\\", {"A", "Z"}},
+             {"\\Ac:a\\Approachs:10x1Directions:1032\\Zc:z\\", {"A", "Z"}},
              {"\\Ac:a\\Descs:a hall\\Ord:2.5x\\Zc:z\\", {"A", "Z"}},
              // A number no write puts down (a leading zero, a float without its decimals), and what
              // is left of a key whose byte was made a backslash: an empty key.
@@ -220,6 +220,33 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
     record = Parsed(Stored("\\Ac:a\\" + std::string(30, 'k') + "c:v\\Bc:b\\"), kPTextErrLongHeader);
     EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(record.DamagedAt(), 5u);
+}
+
+// A value without its length reads on over a lost backslash into the entry after it; where that
+// entry's header shows inside it, the two are parted again and the backslash put back.
+TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
+    for (const auto& [whole, key] : std::vector<std::pair<std::string, std::string>>{
+             {"\\Ac:a\\Ill  2c:Second note\\Ill  3c:Third note\\Ill  4c:x\\", "Ill  3"},
+             {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction"},
+             {"\\Ac:a\\Descc:\\Ill  3c:b\\Zc:z\\", "Ill  3"},
+             {"\\Skilc:Swords\\Subjs:1\\", "Subj"}}) {
+        const std::size_t lost = whole.find("\\" + key);
+        std::string damaged = whole;
+        damaged[lost] = 'x';
+        KeyedText record = Parsed(Stored(damaged));
+        EXPECT_EQ(record.DamagedAt(), lost) << damaged;
+        EXPECT_EQ(TextOf(record.Write()), Stored(whole));
+    }
+    // A text that holds what reads as a header is kept as it stands where the key is not between the
+    // keys around it, not shaped as the program writes keys, at the record's end of another letter,
+    // or where what follows the header is no value of its type.
+    for (const std::string whole : {"\\Ill  2c:See Ill  5c: below\\Ill  4c:x\\", "\\Ac:to logic: x\\Zc:z\\",
+                                    "\\Ac:a\\Titlec:Zodiac: A Tale\\", "\\Ac:a\\Bc:Cs: five\\Zc:z\\"}) {
+        KeyedText record = Parsed(Stored(whole));
+        EXPECT_FALSE(record.DamagedAt()) << whole;
+        record.SetChanged();
+        EXPECT_EQ(TextOf(record.Write()), Stored(whole));
+    }
 }
 
 TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
