@@ -148,6 +148,8 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
         if (!IsPTextType(text[typeAt])) continue;
         const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
         for (std::size_t at = std::max<std::size_t>(entry.valueOffset, nearest); at + 1 < typeAt; ++at) {
+            // A word after a space or an opening mark is the writer's own, as "Music: soft" is.
+            if (std::string_view(" \t\r\n([{\"'").find(text[at]) != std::string_view::npos) continue;
             if (!fits(text.substr(at + 1, typeAt - at - 1))) continue;
             const StoredEntry joined = ReadStoredEntry(text, at);
             if (joined.next != read.next || !IsWholeEntry(text, joined)) continue;

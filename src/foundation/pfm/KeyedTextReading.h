@@ -61,7 +61,8 @@ struct JoinedEntries {
 // inside the value reads as a whole entry that ends where the value does, with a key shaped as the
 // program writes them (a capitalised word, and spaces and a number for a numbered one) that comes
 // after the value's own key and before the key of the entry that follows (or, at the record's end,
-// begins with the same letter), and where what stands before the header is a whole value of its own.
+// begins with the same letter), where the byte in the backslash's place is no space or opening mark
+// (before which a word is the writer's own), and where what stands before it is a whole value.
 std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read);
 
 // The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.

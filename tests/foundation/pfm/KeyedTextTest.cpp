@@ -238,10 +238,11 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
         EXPECT_EQ(TextOf(record.Write()), Stored(whole));
     }
     // A text that holds what reads as a header is kept as it stands where the key is not between the
-    // keys around it, not shaped as the program writes keys, at the record's end of another letter,
-    // or where what follows the header is no value of its type.
-    for (const std::string whole : {"\\Ill  2c:See Ill  5c: below\\Ill  4c:x\\", "\\Ac:to logic: x\\Zc:z\\",
-                                    "\\Ac:a\\Titlec:Zodiac: A Tale\\", "\\Ac:a\\Bc:Cs: five\\Zc:z\\"}) {
+    // keys around it, not shaped as the program writes keys, follows a space or an opening mark, is
+    // at the record's end of another letter, or where what follows the header is no value of its type.
+    for (const std::string whole :
+         {"\\Ill  2c:See-Ill  5c: below\\Ill  4c:x\\", "\\Ac:to-logic: x\\Zc:z\\", "\\Ac:The Logic: x\\Zc:z\\",
+          "\\Ac:(Logic: x\\Zc:z\\", "\\Ac:a\\Titlec:Tale-Zodiac: x\\", "\\Ac:a\\Bc:x-Cs: five\\Zc:z\\"}) {
         KeyedText record = Parsed(Stored(whole));
         EXPECT_FALSE(record.DamagedAt()) << whole;
         record.SetChanged();
