@@ -1,6 +1,7 @@
 // Copies of the example stories with one byte of a keyed record damaged, made the same way for every
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
-// shows: a type letter made no type or another type of value, a length digit, the colon or the
+// shows: a type letter made no type or another type of value, a length digit (made a non-digit, or
+// larger so that the text takes in later entries), the colon or the
 // entry's backslash made '#', a key's first byte made NUL, a text's last byte made a backslash or a
 // middle byte NUL, a number's digit made 'x' or its first digit '0', the record cut short inside the
 // entry's header or after its value given with its length, its closing NUL gone. Read alone, the
@@ -72,6 +73,16 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     if (number && typed) put("number typed as a text", e.typeAt, 'c', k);
     if (e.lengthed) put("length digit made '#'", e.typeAt + 1, '#', k);
     put("colon made '#'", e.colon, '#', k);
+    // A digit of the length made larger, so that the text takes in the entries after it up to one's end.
+    const std::string length = e.lengthed ? text.substr(e.typeAt + 1, e.colon - e.typeAt - 1) : "";
+    for (std::size_t j = k + 1; e.lengthed && j < entries.size(); ++j) {
+        const std::string larger = std::to_string(entries[j].end - e.colon - 1);
+        std::size_t differing = 0, at = 0;
+        for (std::size_t i = 0; larger.size() == length.size() && i < length.size(); ++i)
+            if (larger[i] != length[i]) ++differing, at = i;
+        if (larger.size() == length.size() && differing == 1)
+            put("length digit made larger over later entries", e.typeAt + 1 + at, larger[at], k + 1);
+    }
     put("key's first byte made NUL", e.at + 1, '\0', k);
     // After a value without its length, the entry reads on as part of it and is parted from it again
     // (the record's last entry where its key begins as the one before it does); else the value is

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "foundation/pfm/KeyedTextMends.h"
 #include "foundation/pfm/KeyedTextReading.h"
 #include "foundation/pfm/PTextValue.h"
 
@@ -61,8 +62,8 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
     std::size_t at = 0;
     std::string lastKey;
-    // Where the first lost backslash was put back.
-    std::optional<std::uint32_t> joinedAt;
+    // Where the first damaged byte was put back as written.
+    std::optional<std::uint32_t> mendedAt;
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
         // Cut short just after a backslash or a value: whether an entry or the record's end followed
         // is lost.
@@ -77,23 +78,31 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             Insert(joined->joined);
             lastKey = joined->joined.key;
             at = read.next;
-            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(joined->at);
+            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
             continue;
         }
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
         // header that runs on into the next entry, a type letter of no value type and a number that
         // is none are damaged too: reading ends there.
         if (!IsWholeEntry(stored, read)) break;
-        Insert(read.entry);
-        lastKey = read.entry.key;
+        PTextEntry entry = read.entry;
         at = read.next;
+        // A text whose length, a digit made larger, took in the entries after it ends where it was
+        // written, and its length is put back; reading goes on with those entries.
+        if (const std::optional<std::size_t> length = LengthAsWritten(stored, read)) {
+            PutBackLength(entry, *length);
+            at = entry.valueOffset + *length;
+            if (!mendedAt) mendedAt = entry.entryOffset;
+        }
+        Insert(entry);
+        lastKey = entry.key;
     }
     // A record ends once, with what every write puts down last: an end met before that one is a key
     // whose first byte was made NUL.
     const bool ended = result == kNoErr && IsRecordEnd(stored, at);
     if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) {
-        if (joinedAt) {
-            damagedAt_ = joinedAt;
+        if (mendedAt) {
+            damagedAt_ = mendedAt;
             changed_ = true;
         }
         return kNoErr;
@@ -101,10 +110,21 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
 
     // The damaged entry is left out; the entries that read whole after it are kept, and the record
     // is changed, so that its next write puts down a whole text holding them.
-    damagedAt_ = joinedAt.value_or(static_cast<std::uint32_t>(at));
+    damagedAt_ = mendedAt.value_or(static_cast<std::uint32_t>(at));
     changed_ = true;
     for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;
+}
+
+// The length digits stand just before the colon, as many as the length put back has.
+void KeyedText::PutBackLength(PTextEntry& entry, std::size_t length) {
+    char digits[12];
+    const auto written = std::to_chars(digits, digits + sizeof digits, length);
+    const auto count = static_cast<std::size_t>(written.ptr - digits);
+    std::copy(digits, written.ptr, text_.begin() + (entry.valueOffset - 1 - count));
+    entry.endOffset = static_cast<std::uint32_t>(entry.valueOffset + length - 1);
+    entry.textSize = static_cast<std::uint32_t>(length + 1);
+    entry.flags = length <= kPTextInlineLimit ? kPTextEntryKeepLength : 0;
 }
 
 // Records are written in key order, so an entry usually goes last; only one out of order is looked

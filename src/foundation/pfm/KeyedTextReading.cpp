@@ -11,9 +11,8 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Whether the entry at the offset has a header that a write of the record could have made: a
-// colon within the header's length, before any other backslash. A quick look before the entry is
-// read, so that no search for a colon runs on through a long damaged value.
+}  // namespace
+
 bool HasPlainHeader(std::string_view text, std::size_t at) {
     for (std::size_t i = at + 1; i <= at + kPTextMaxHeader + 1; ++i) {
         const char c = StoredByte(text, i);
@@ -23,24 +22,6 @@ bool HasPlainHeader(std::string_view text, std::size_t at) {
     return false;
 }
 
-bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
-
-// Whether a key has the shape of those the program writes: a capitalised word of letters and
-// digits, and for a numbered key, spaces and the number (in capitals when hexadecimal).
-bool HasWrittenKeyShape(std::string_view key) {
-    if (key.empty() || !IsCapital(key[0])) return false;
-    std::size_t i = 1;
-    while (i < key.size() && (IsDigit(key[i]) || IsCapital(key[i]) || (key[i] >= 'a' && key[i] <= 'z'))) ++i;
-    if (i == key.size()) return true;
-    while (i < key.size() && key[i] == ' ') ++i;
-    if (i == key.size()) return false;
-    return std::all_of(key.begin() + static_cast<std::ptrdiff_t>(i), key.end(),
-                       [](char c) { return IsDigit(c) || IsCapital(c); });
-}
-
-// Whether the value of an entry read is one a write could have put down: its key neither empty nor
-// holding a backslash, of one of the value types, a text without a NUL and given with its length
-// when longer than the inline limit, a number's value a number as written.
 bool IsWholeValue(std::string_view text, const PTextEntry& entry) {
     const auto type = static_cast<char>(entry.type);
     if (!IsPTextType(type)) return false;
@@ -56,8 +37,6 @@ bool IsWholeValue(std::string_view text, const PTextEntry& entry) {
     }
     return IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
 }
-
-}  // namespace
 
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
     StoredEntry read;
@@ -116,51 +95,6 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
 bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
     if (read.error != kNoErr) return false;
     return (StoredByte(text, read.next) == '\\' || IsCutAfter(text, read.next)) && IsWholeValue(text, read.entry);
-}
-
-std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read) {
-    const PTextEntry& entry = read.entry;
-    if (read.error != kNoErr || IsDigit(StoredByte(text, entry.valueOffset - 2))) return std::nullopt;
-    const std::string_view key(entry.key);
-    // The key of the entry after the value, when one reads whole there; read once a header shows.
-    std::optional<std::string> nextKey;
-    const auto keyAfter = [&]() -> const std::string& {
-        if (nextKey) return *nextKey;
-        nextKey.emplace();
-        if (StoredByte(text, read.next) == '\\' && !IsRecordEnd(text, read.next) &&
-            HasPlainHeader(text, read.next)) {
-            const StoredEntry after = ReadStoredEntry(text, read.next);
-            if (IsWholeEntry(text, after)) *nextKey = after.entry.key;
-        }
-        return *nextKey;
-    };
-    // Without an entry after it, a key that begins as the value's own does, as a record's keys most
-    // often do.
-    const auto fits = [&](std::string_view joinedKey) {
-        if (!HasWrittenKeyShape(joinedKey) || joinedKey <= key) return false;
-        const std::string& after = keyAfter();
-        return after.empty() ? joinedKey[0] == key[0] : joinedKey < after;
-    };
-    for (std::size_t colon = text.find(':', entry.valueOffset); colon < read.next;
-         colon = text.find(':', colon + 1)) {
-        std::size_t typeAt = colon - 1;
-        while (typeAt > entry.valueOffset && IsDigit(text[typeAt])) --typeAt;
-        if (!IsPTextType(text[typeAt])) continue;
-        const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
-        for (std::size_t at = std::max<std::size_t>(entry.valueOffset, nearest); at + 1 < typeAt; ++at) {
-            // A word after a space or an opening mark is the writer's own, as "Music: soft" is.
-            if (std::string_view(" \t\r\n([{\"'").find(text[at]) != std::string_view::npos) continue;
-            if (!fits(text.substr(at + 1, typeAt - at - 1))) continue;
-            const StoredEntry joined = ReadStoredEntry(text, at);
-            if (joined.next != read.next || !IsWholeEntry(text, joined)) continue;
-            JoinedEntries found{entry, joined.entry, at};
-            found.before.endOffset = static_cast<std::uint32_t>(at - 1);
-            found.before.textSize =
-                static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
-            if (IsWholeValue(text, found.before)) return found;
-        }
-    }
-    return std::nullopt;
 }
 
 // Every backslash after the damage is a place reading might go on from. Whether entries read whole

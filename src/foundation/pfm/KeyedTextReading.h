@@ -5,7 +5,6 @@
 // The text is read as its bytes stand; any byte beyond its end reads as a NUL.
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +36,11 @@ inline bool IsCutAfter(std::string_view text, std::size_t at) {
     return at == text.size() && at > 0 && text[at - 1] != '\0';
 }
 
+// Whether the entry at the offset has a header that a write of the record could have made: a colon
+// within the header's length, before any other backslash. A quick look before the entry is read, so
+// that no search for a colon runs on through a long damaged value.
+bool HasPlainHeader(std::string_view text, std::size_t at);
+
 // Reads the entry whose backslash is at the offset.
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 
@@ -47,23 +51,10 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 // cut short just after it.
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
 
-// Two entries a lost backslash joined into one value: the entry as written before it, and the
-// entry whose backslash it was.
-struct JoinedEntries {
-    PTextEntry before;
-    PTextEntry joined;
-    // Where the backslash was.
-    std::size_t at = 0;
-};
-
-// Whether a value written without its length holds the entry written after it, its backslash lost:
-// the value then reads on over the entry's header up to the next backslash. Found where a header
-// inside the value reads as a whole entry that ends where the value does, with a key shaped as the
-// program writes them (a capitalised word, and spaces and a number for a numbered one) that comes
-// after the value's own key and before the key of the entry that follows (or, at the record's end,
-// begins with the same letter), where the byte in the backslash's place is no space or opening mark
-// (before which a word is the writer's own), and where what stands before it is a whole value.
-std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read);
+// Whether the value of an entry read is one a write could have put down: its key neither empty nor
+// holding a backslash, of one of the value types, a text without a NUL and given with its length
+// when longer than the inline limit, a number's value a number as written.
+bool IsWholeValue(std::string_view text, const PTextEntry& entry);
 
 // The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.
 // Reading goes on at the first later backslash from which entries read whole up to the record's end

@@ -6,6 +6,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -247,6 +248,27 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
         EXPECT_FALSE(record.DamagedAt()) << whole;
         record.SetChanged();
         EXPECT_EQ(TextOf(record.Write()), Stored(whole));
+    }
+}
+
+// A text whose length, one digit made larger, took in the entries after it up to one's end ends at
+// its length as written, and the entries it took in are read; never where the entries that would be
+// taken in stand out of their keys' order, nor where the lengths differ in more than one digit.
+TEST(KeyedText, ATextWhoseLengthTookInLaterEntriesEndsWhereItWasWritten) {
+    const std::string desc(119, 'd');
+    for (const auto& [whole, damaged, entry] : std::vector<std::tuple<std::string, std::string, std::uint32_t>>{
+             {"\\Ac:a\\Descc119:" + desc + "\\NMc:Romeo\\Physc:tall\\",
+              "\\Ac:a\\Descc129:" + desc + "\\NMc:Romeo\\Physc:tall\\", 5},
+             {"\\Kc3:a\\b\\Lc:x\\Ms:1\\", "\\Kc8:a\\b\\Lc:x\\Ms:1\\", 0}}) {
+        KeyedText record = Parsed(Stored(damaged));
+        EXPECT_EQ(record.DamagedAt(), entry) << damaged;
+        EXPECT_EQ(TextOf(record.Write()), Stored(whole));
+    }
+    for (const std::string sound : {"\\Ac:a\\Kc19:abcdefghijk\\Bc:wxyz\\Zc:z\\",
+                                    "\\Ac:a\\Kc12:ab\\Lc:cdefgh\\Zc:z\\"}) {
+        KeyedText record = Parsed(Stored(sound));
+        EXPECT_FALSE(record.DamagedAt()) << sound;
+        EXPECT_EQ(record.Count(), 3) << sound;
     }
 }
 
