@@ -1,8 +1,7 @@
 // Copies of the example stories with one byte of a keyed record damaged, made the same way for every
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
-// shows: a type letter made no type or another type of value, a length digit (made a non-digit, or
-// larger so that the text takes in later entries), the colon or the
-// entry's backslash made '#', a key's first byte made NUL, a text's last byte made a backslash or a
+// shows: a type letter made no type or another type of value, a length digit, the colon or the
+// entry's or the record's closing backslash made '#', a key's first byte made NUL, a text's last byte made a backslash or a
 // middle byte NUL, a number's digit made 'x' or its first digit '0', the record cut short inside the
 // entry's header or after its value given with its length, its closing NUL gone. Read alone, the
 // record notes its damage and keeps every other entry as written; a story opened from such a copy
@@ -73,26 +72,20 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     if (number && typed) put("number typed as a text", e.typeAt, 'c', k);
     if (e.lengthed) put("length digit made '#'", e.typeAt + 1, '#', k);
     put("colon made '#'", e.colon, '#', k);
-    // A digit of the length made larger, so that the text takes in the entries after it up to one's end.
-    const std::string length = e.lengthed ? text.substr(e.typeAt + 1, e.colon - e.typeAt - 1) : "";
-    for (std::size_t j = k + 1; e.lengthed && j < entries.size(); ++j) {
-        const std::string larger = std::to_string(entries[j].end - e.colon - 1);
-        std::size_t differing = 0, at = 0;
-        for (std::size_t i = 0; larger.size() == length.size() && i < length.size(); ++i)
-            if (larger[i] != length[i]) ++differing, at = i;
-        if (larger.size() == length.size() && differing == 1)
-            put("length digit made larger over later entries", e.typeAt + 1 + at, larger[at], k + 1);
-    }
     put("key's first byte made NUL", e.at + 1, '\0', k);
-    // After a value without its length, the entry reads on as part of it and is parted from it again
-    // (the record's last entry where its key begins as the one before it does); else the value is
-    // lost with it, and after a text, only told where that makes it longer than such a text is written.
-    const bool parted = k > 0 && !entries[k - 1].lengthed &&
-                        (k + 1 < entries.size() || e.key[0] == entries[k - 1].key[0]);
+    // After a value given with its length, the damaged backslash is put back. After one without, the
+    // entry reads on as part of it and is parted from it again: after a number, and after a text where
+    // its key begins with the same two letters as the text's or the next entry's. Else the text is
+    // lost with it, and only told where that makes it longer than such a text is written.
+    const auto beginAlike = [](const std::string& one, const std::string& other) {
+        return one.size() >= 2 && other.size() >= 2 && one.compare(0, 2, other, 0, 2) == 0;
+    };
+    const bool parted = k > 0 && (entries[k - 1].lengthed || entries[k - 1].type != 'c' ||
+                                  beginAlike(e.key, entries[k - 1].key) ||
+                                  (k + 1 < entries.size() && beginAlike(e.key, entries[k + 1].key)));
     if (parted)
         put("backslash made '#'", e.at, '#', k + 1);
-    else if (k == 0 || entries[k - 1].type != 'c' || entries[k - 1].lengthed ||
-             e.end - entries[k - 1].colon - 1 > kPTextInlineLimit)
+    else if (k == 0 || e.end - entries[k - 1].colon - 1 > kPTextInlineLimit)
         put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);
@@ -109,8 +102,10 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     if (e.lengthed)
         made.push_back({"cut short after a value given with its length", text.substr(0, e.end), k + 1,
                         entries.size(), false});
-    if (k + 1 == entries.size())
+    if (k + 1 == entries.size()) {
         made.push_back({"closing NUL gone", text.substr(0, text.size() - 1), k + 1, k, false});
+        put("closing backslash made '#'", text.size() - 2, '#', k + 1);
+    }
     return made;
 }
 

@@ -44,6 +44,24 @@ void Append(std::vector<char>& out, std::string_view bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
+// Puts down an entry anew: its backslash, key, type letter, the length where it is kept or needed,
+// the colon and the value, which the entry then refers to.
+void AppendEntry(std::vector<char>& out, PTextEntry& entry, std::string_view valueText) {
+    const char type = static_cast<char>(entry.type);
+    out.push_back('\\');
+    Append(out, entry.key);
+    out.push_back(type);
+    if (valueText.size() > kPTextInlineLimit || (entry.flags & kPTextEntryKeepLength)) {
+        char digits[12];
+        const auto result = std::to_chars(digits, digits + sizeof digits, valueText.size());
+        Append(out, std::string_view(digits, result.ptr - digits));
+    }
+    out.push_back(':');
+    entry.valueOffset = static_cast<std::uint32_t>(out.size());
+    Append(out, valueText);
+    entry.textSize = static_cast<std::uint32_t>(valueText.size() + (type == kPTextText ? 1 : 0));
+}
+
 }  // namespace
 
 ErrCode KeyedText::Parse(const char* text, std::size_t size) {
@@ -62,8 +80,14 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
     std::size_t at = 0;
     std::string lastKey;
-    // Where the first damaged byte was put back as written.
-    std::optional<std::uint32_t> mendedAt;
+    // Where the first lost backslash was put back.
+    std::optional<std::uint32_t> joinedAt;
+    // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
+    // put back.
+    if (stored.size() >= 3 && stored[0] == '\\' && stored.back() == '\0' && stored[stored.size() - 2] != '\\') {
+        text_[stored.size() - 2] = '\\';
+        joinedAt = static_cast<std::uint32_t>(stored.size() - 2);
+    }
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
         // Cut short just after a backslash or a value: whether an entry or the record's end followed
         // is lost.
@@ -78,31 +102,27 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             Insert(joined->joined);
             lastKey = joined->joined.key;
             at = read.next;
-            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
+            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(joined->at);
             continue;
+        }
+        if (IsLostBackslashAfter(stored, read)) {
+            text_[read.next] = '\\';
+            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(read.next);
         }
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
         // header that runs on into the next entry, a type letter of no value type and a number that
         // is none are damaged too: reading ends there.
         if (!IsWholeEntry(stored, read)) break;
-        PTextEntry entry = read.entry;
+        Insert(read.entry);
+        lastKey = read.entry.key;
         at = read.next;
-        // A text whose length, a digit made larger, took in the entries after it ends where it was
-        // written, and its length is put back; reading goes on with those entries.
-        if (const std::optional<std::size_t> length = LengthAsWritten(stored, read)) {
-            PutBackLength(entry, *length);
-            at = entry.valueOffset + *length;
-            if (!mendedAt) mendedAt = entry.entryOffset;
-        }
-        Insert(entry);
-        lastKey = entry.key;
     }
     // A record ends once, with what every write puts down last: an end met before that one is a key
     // whose first byte was made NUL.
     const bool ended = result == kNoErr && IsRecordEnd(stored, at);
     if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) {
-        if (mendedAt) {
-            damagedAt_ = mendedAt;
+        if (joinedAt) {
+            damagedAt_ = joinedAt;
             changed_ = true;
         }
         return kNoErr;
@@ -110,21 +130,10 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
 
     // The damaged entry is left out; the entries that read whole after it are kept, and the record
     // is changed, so that its next write puts down a whole text holding them.
-    damagedAt_ = mendedAt.value_or(static_cast<std::uint32_t>(at));
+    damagedAt_ = joinedAt.value_or(static_cast<std::uint32_t>(at));
     changed_ = true;
     for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;
-}
-
-// The length digits stand just before the colon, as many as the length put back has.
-void KeyedText::PutBackLength(PTextEntry& entry, std::size_t length) {
-    char digits[12];
-    const auto written = std::to_chars(digits, digits + sizeof digits, length);
-    const auto count = static_cast<std::size_t>(written.ptr - digits);
-    std::copy(digits, written.ptr, text_.begin() + (entry.valueOffset - 1 - count));
-    entry.endOffset = static_cast<std::uint32_t>(entry.valueOffset + length - 1);
-    entry.textSize = static_cast<std::uint32_t>(length + 1);
-    entry.flags = length <= kPTextInlineLimit ? kPTextEntryKeepLength : 0;
 }
 
 // Records are written in key order, so an entry usually goes last; only one out of order is looked
@@ -221,7 +230,12 @@ std::int32_t KeyedText::Replace(PTextEntry& entry, char type, const void* value)
         textLength = std::strlen(text);
         if (textLength > kPTextMaxTextValue) return kPTextErrValueTooLong;
         size = textLength + 1;
-        if (std::memchr(text, '\\', textLength)) keepLength = true;
+        // A text that holds a backslash is always written with its length, so that it never reads as
+        // more than one entry; so is one that holds what could read as a header, where its header
+        // holds the length.
+        if (std::memchr(text, '\\', textLength) ||
+            (HoldsHeaderInside({text, textLength}) && LengthFits(entry.key, textLength)))
+            keepLength = true;
     } else {
         size = PTextNumberSize(type);
         textLength = FormatPTextNumber(type, value).size();
@@ -313,26 +327,23 @@ const std::vector<char>& KeyedText::Write() {
     out.reserve(text_.size() + 2);
     for (PTextEntry& entry : entries_) {
         const std::size_t start = out.size();
+        const char type = static_cast<char>(entry.type);
+        const std::string_view stored(text_.data() + entry.valueOffset,
+                                      entry.textSize - (type == kPTextText ? 1 : 0));
         if (entry.flags & kPTextEntryValueNewer) {
-            const char type = static_cast<char>(entry.type);
             const std::string& value = values_[static_cast<std::size_t>(entry.poolItem)];
             const std::string number =
                 type == kPTextText ? std::string() : FormatPTextNumber(type, value.data());
-            const std::string_view valueText = type == kPTextText
-                                                   ? std::string_view(value.data(), value.size() - 1)
-                                                   : std::string_view(number);
-            out.push_back('\\');
-            Append(out, entry.key);
-            out.push_back(type);
-            if (valueText.size() > kPTextInlineLimit || (entry.flags & kPTextEntryKeepLength)) {
-                char digits[12];
-                const auto result = std::to_chars(digits, digits + sizeof digits, valueText.size());
-                Append(out, std::string_view(digits, result.ptr - digits));
-            }
-            out.push_back(':');
-            entry.valueOffset = static_cast<std::uint32_t>(out.size());
-            Append(out, valueText);
-            entry.textSize = static_cast<std::uint32_t>(valueText.size() + (type == kPTextText ? 1 : 0));
+            AppendEntry(out, entry,
+                        type == kPTextText ? std::string_view(value.data(), value.size() - 1)
+                                           : std::string_view(number));
+        } else if (type == kPTextText && !(entry.flags & kPTextEntryKeepLength) &&
+                   stored.size() <= kPTextInlineLimit && HoldsHeaderInside(stored) &&
+                   LengthFits(entry.key, stored.size())) {
+            // A text read without its length that could be parted from a header inside it, were the
+            // keys around it to change, is given its length where the header holds it.
+            entry.flags |= kPTextEntryKeepLength;
+            AppendEntry(out, entry, stored);
         } else {
             const std::size_t stop = std::size_t{entry.endOffset} + 1;
             Append(out, std::string_view(text_.data() + entry.entryOffset, stop - entry.entryOffset));

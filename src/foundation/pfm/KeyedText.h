@@ -29,13 +29,12 @@ public:
     // where the text was cut short: the damaged entry is left out, and the entries that read whole
     // after it (up to the record's end or to another damaged entry, itself left out) are kept. An
     // entry that a lost backslash joined to the value before it is parted from it, and both are
-    // kept, as are a text and the entries its length took in when one digit of it was made larger.
-    // Either way the text is damaged (DamagedAt), and the record counts as changed, so that its
-    // next write is whole.
+    // kept. Either way the text is damaged (DamagedAt), and the record counts as changed, so that
+    // its next write is whole.
     ErrCode Parse(const char* text, std::size_t size);
-    // Where the text last parsed was damaged: the offset of the first damage put back as written (a
-    // lost backslash, or the entry whose length was made larger), else of the entry (or of the text)
-    // that could not be read; none when it was read whole, or after a write.
+    // Where the text last parsed was damaged: the offset of the first lost backslash put back, else
+    // of the entry (or of the text) that could not be read; none when it was read whole, or after a
+    // write.
     std::optional<std::uint32_t> DamagedAt() const { return damagedAt_; }
 
     std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
@@ -88,9 +87,6 @@ public:
 
 private:
     void Insert(const PTextEntry& entry);
-    // Ends a text entry read from the stored text at the length it was written with, and puts that
-    // length's digits back in the stored text in place of those a damage made larger.
-    void PutBackLength(PTextEntry& entry, std::size_t length);
     std::int32_t Load(PTextEntry& entry);
     std::int32_t StoreValue(std::int32_t item, const void* data, std::size_t size);
     void FreeValue(std::int32_t item);

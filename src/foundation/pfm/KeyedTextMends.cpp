@@ -1,7 +1,7 @@
 #include "foundation/pfm/KeyedTextMends.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
 #include <string>
 
 #include "foundation/pfm/PTextValue.h"
@@ -33,84 +33,90 @@ std::string KeyAfter(std::string_view text, const StoredEntry& read) {
     return IsWholeEntry(text, after) ? std::string(after.entry.key) : std::string();
 }
 
-// Whether entries read whole from `from` to exactly `to`, with keys shaped as written, ascending
-// after `key`; answers the last key read.
-std::optional<std::string> ReadsWholeBetween(std::string_view text, std::size_t from, std::size_t to,
-                                             std::string_view key) {
-    std::string last(key);
-    for (std::size_t at = from; at < to;) {
-        if (StoredByte(text, at) != '\\' || !HasPlainHeader(text, at)) return std::nullopt;
-        const StoredEntry read = ReadStoredEntry(text, at);
-        const std::string_view readKey(read.entry.key);
-        if (!IsWholeEntry(text, read) || !HasWrittenKeyShape(readKey) || readKey <= last) return std::nullopt;
-        last = readKey;
-        at = read.next;
-        if (at > to) return std::nullopt;
+// Whether a byte stands where a writer's words part: a space or an opening mark.
+bool IsWordBreak(char c) { return std::string_view(" \t\r\n([{\"'").find(c) != std::string_view::npos; }
+
+// Whether two keys begin with the same two bytes, as the keys of one group in a record do.
+bool BeginAlike(std::string_view one, std::string_view other) {
+    return one.size() >= 2 && other.size() >= 2 && one[0] == other[0] && one[1] == other[1];
+}
+
+// Calls `found(at, typeAt)` for each place in text[from, to) where the header of an entry whose
+// backslash was lost could stand: the byte in the backslash's place at `at`, a key shaped as
+// written, a type letter at `typeAt`, any length digits and a colon. Inside a text, where a
+// writer's words may read so, the byte in the backslash's place is no word break nor a word's first
+// letter: a key after a space or an opening mark is the writer's own word, as "Music: soft" is.
+// Answers true once `found` does.
+template <typename Found>
+bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bool inText, Found found) {
+    for (std::size_t colon = text.find(':', from); colon < to; colon = text.find(':', colon + 1)) {
+        // The backslash's place, a key of one letter at least and the type letter stand before it.
+        if (colon < from + 3) continue;
+        std::size_t typeAt = colon - 1;
+        while (typeAt > from && IsDigit(text[typeAt])) --typeAt;
+        if (!IsPTextType(text[typeAt])) continue;
+        const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
+        for (std::size_t at = std::max(from, nearest); at + 1 < typeAt; ++at) {
+            if (inText && (IsWordBreak(text[at]) ||
+                           (std::isalnum(static_cast<unsigned char>(text[at])) && (at == from || IsWordBreak(text[at - 1])))))
+                continue;
+            if (HasWrittenKeyShape(text.substr(at + 1, typeAt - at - 1)) && found(at, typeAt)) return true;
+        }
     }
-    return last;
+    return false;
 }
 
 }  // namespace
 
-std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read) {
-    const PTextEntry& entry = read.entry;
-    if (read.error != kNoErr || IsDigit(StoredByte(text, entry.valueOffset - 2))) return std::nullopt;
-    const std::string_view key(entry.key);
-    // The key of the entry after the value, read once a header shows.
-    std::optional<std::string> after;
-    // Without an entry after it, a key that begins as the value's own does, as a record's keys most
-    // often do.
-    const auto fits = [&](std::string_view joinedKey) {
-        if (!HasWrittenKeyShape(joinedKey) || joinedKey <= key) return false;
-        if (!after) after = KeyAfter(text, read);
-        return after->empty() ? joinedKey[0] == key[0] : joinedKey < *after;
-    };
-    for (std::size_t colon = text.find(':', entry.valueOffset); colon < read.next;
-         colon = text.find(':', colon + 1)) {
-        std::size_t typeAt = colon - 1;
-        while (typeAt > entry.valueOffset && IsDigit(text[typeAt])) --typeAt;
-        if (!IsPTextType(text[typeAt])) continue;
-        const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
-        for (std::size_t at = std::max<std::size_t>(entry.valueOffset, nearest); at + 1 < typeAt; ++at) {
-            // A word after a space or an opening mark is the writer's own, as "Music: soft" is.
-            if (std::string_view(" \t\r\n([{\"'").find(text[at]) != std::string_view::npos) continue;
-            if (!fits(text.substr(at + 1, typeAt - at - 1))) continue;
-            const StoredEntry joined = ReadStoredEntry(text, at);
-            if (joined.next != read.next || !IsWholeEntry(text, joined)) continue;
-            JoinedEntries found{entry, joined.entry, at};
-            found.before.endOffset = static_cast<std::uint32_t>(at - 1);
-            found.before.textSize =
-                static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
-            if (IsWholeValue(text, found.before)) return found;
-        }
-    }
-    return std::nullopt;
+bool LengthFits(std::string_view key, std::size_t length) {
+    std::size_t digits = 1;
+    for (; length >= 10; length /= 10) ++digits;
+    return key.size() + 1 + digits <= static_cast<std::size_t>(kPTextMaxHeader);
 }
 
-std::optional<std::size_t> LengthAsWritten(std::string_view text, const StoredEntry& read) {
+bool HoldsHeaderInside(std::string_view value) {
+    return AnyHeaderInside(value, 0, value.size(), true, [](std::size_t, std::size_t) { return true; });
+}
+
+std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
-    if (read.error != kNoErr || entry.type != static_cast<unsigned char>(kPTextText)) return std::nullopt;
-    const std::size_t colon = entry.valueOffset - 1;
-    std::size_t first = colon;
-    while (first > entry.entryOffset + 1 && IsDigit(text[first - 1])) --first;
-    const std::string_view digits = text.substr(first, colon - first);
-    if (digits.empty()) return std::nullopt;
+    const std::string_view key(entry.key);
+    // A text whose header has no room for its length is written without it whatever it holds.
+    if (read.error != kNoErr || IsDigit(StoredByte(text, entry.valueOffset - 2)) ||
+        !LengthFits(key, read.next - entry.valueOffset))
+        return std::nullopt;
+    // The key of the entry after the value, read once a header shows.
     std::optional<std::string> after;
-    std::optional<std::size_t> least;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        // No write puts down a length with a leading zero.
-        for (char digit = i == 0 && digits.size() > 1 ? '1' : '0'; digit < digits[i]; ++digit) {
-            std::string written(digits);
-            written[i] = digit;
-            std::size_t length = 0;
-            std::from_chars(written.data(), written.data() + written.size(), length);
-            const std::size_t end = entry.valueOffset + length;
-            if ((least && length >= *least) || StoredByte(text, end) != '\\') continue;
-            const std::optional<std::string> last = ReadsWholeBetween(text, end, read.next, entry.key);
-            if (!last) continue;
-            if (!after) after = KeyAfter(text, read);
-            if (after->empty() || *last < *after) least = length;
-        }
-    }
-    return least;
+    std::optional<JoinedEntries> found;
+    const bool inText = entry.type == kPTextText;
+    const auto fits = [&](std::size_t at, std::size_t typeAt) {
+        const std::string_view joinedKey = text.substr(at + 1, typeAt - at - 1);
+        if (joinedKey <= key) return false;
+        if (!after) after = KeyAfter(text, read);
+        if (!after->empty() && joinedKey >= *after) return false;
+        // A writer's words may read as a header whose key falls between the keys around it: in a
+        // text, the key begins as one of them does, as keys of a group do.
+        return !inText || BeginAlike(joinedKey, key) || BeginAlike(joinedKey, *after);
+    };
+    const bool parted = AnyHeaderInside(text, entry.valueOffset, read.next, inText, [&](std::size_t at, std::size_t typeAt) {
+        if (!fits(at, typeAt)) return false;
+        const StoredEntry joined = ReadStoredEntry(text, at);
+        if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;
+        found = JoinedEntries{entry, joined.entry, at};
+        found->before.endOffset = static_cast<std::uint32_t>(at - 1);
+        found->before.textSize =
+            static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
+        return IsWholeValue(text, found->before);
+    });
+    return parted ? found : std::nullopt;
+}
+
+bool IsLostBackslashAfter(std::string_view text, const StoredEntry& read) {
+    const PTextEntry& entry = read.entry;
+    if (read.error != kNoErr || !IsDigit(StoredByte(text, entry.valueOffset - 2)) || read.next >= text.size() ||
+        text[read.next] == '\\' || !IsWholeValue(text, entry) || !HasPlainHeader(text, read.next))
+        return false;
+    const StoredEntry next = ReadStoredEntry(text, read.next);
+    const std::string_view nextKey(next.entry.key);
+    return IsWholeEntry(text, next) && HasWrittenKeyShape(nextKey) && nextKey > std::string_view(entry.key);
 }

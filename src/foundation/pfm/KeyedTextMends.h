@@ -1,8 +1,8 @@
 #pragma once
 // The damages of one byte that a keyed record's stored text shows while the entries around it still
-// read whole: a backslash lost after a value written without its length, and a digit of a text's
-// length made larger so that the text takes in the entries after it. Each is found with the byte as
-// it was written, so that the record can put it back and read every entry as written.
+// read whole: a backslash lost after a value, written with its length or without it. Each is found
+// with the byte as it was written, so that the record can put it back and read every entry as
+// written.
 
 #include <cstddef>
 #include <optional>
@@ -24,14 +24,22 @@ struct JoinedEntries {
 // the value then reads on over the entry's header up to the next backslash. Found where a header
 // inside the value reads as a whole entry that ends where the value does, with a key shaped as the
 // program writes them (a capitalised word, and spaces and a number for a numbered one) that comes
-// after the value's own key and before the key of the entry that follows (or, at the record's end,
-// begins with the same letter), where the byte in the backslash's place is no space or opening mark
-// (before which a word is the writer's own), and where what stands before it is a whole value.
+// after the value's own key and before the key of the entry that follows, where what stands before
+// it is a whole value, and where the value's header has room for its length. Inside a text, which
+// may hold a writer's words that read so, the key also begins with the same two bytes as the text's
+// own key or the following one (as the keys of a group do), and the byte in the backslash's place
+// is neither a space or an opening mark nor the first letter of a word.
 std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read);
 
-// Whether a text given with its length took in the entries written after it, one digit of its
-// length made larger: the length as written, which differs from the one read in that digit alone,
-// and after which entries read whole up to the end of the value read, their keys shaped as the
-// program writes them and ascending from the text's own key to before the key of the entry that
-// follows. Where several lengths would do, the least.
-std::optional<std::size_t> LengthAsWritten(std::string_view text, const StoredEntry& read);
+// Whether a text holds what could read as such a header inside it, whatever keys stand around it:
+// written without its length, it might be parted when read, so it is written with its length where
+// its header has room for it (and one without that room is never parted).
+bool HoldsHeaderInside(std::string_view value);
+
+// Whether the key, the type letter and the digits of the length fit an entry's header.
+bool LengthFits(std::string_view key, std::size_t length);
+
+// Whether the byte after a value given with its length, where every write puts a backslash, was
+// damaged: the value reads whole up to it, and from it an entry reads whole as from a backslash,
+// its key shaped as written and after the value's own.
+bool IsLostBackslashAfter(std::string_view text, const StoredEntry& read);
