@@ -6,10 +6,12 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "FrontEndPoints.h"
 #include "StoryAppFixture.h"
+#include "app/PreferencesManager.h"
 #include "framework/InputHelpers.h"
 #include "framework/TCommand.h"
 #include "framework/WindowUtilities.h"
@@ -273,6 +275,25 @@ TEST_F(FrontEnd, OpenStoryAsksForAStoryAndTheOtherEntriesHarmNothing) {
     Run();
     EXPECT_EQ(application->GetDocumentCount(), 1);
     EXPECT_EQ(story->GetWindowCount(), 1);
+
+    // Chosen, the story opens in place of every open one, though the preferences let File > Open
+    // keep several stories open; the guide says so.
+    PreferencesManager::SetPrefShort(application->GetPreferencesManager()->GetGeneralRecord(), "MultiStories", 1);
+    ASSERT_NE(NewStory(), nullptr);
+    ASSERT_EQ(application->GetDocumentCount(), 2);
+    std::filesystem::copy_file(builtFolder + "/examples/Rumpelstiltskin.fsf", Path("chosen.fsf"));
+    presenter.ScriptPromptAnswer("OpenFile", PromptAnswer{TRUE, Path("chosen.fsf")});
+    presenter.Click(OnFrontEndButton(view, 2));
+    Run();
+    EXPECT_EQ(application->GetDocumentCount(), 1);
+    std::ifstream guide(builtFolder + "/Fablecore.html");
+    std::string words, word;
+    while (guide >> word) words += word + ' ';
+    const std::size_t row = words.find("<td>Open Story</td>");
+    ASSERT_NE(row, std::string::npos);
+    EXPECT_NE(words.substr(row, words.find("</tr>", row) - row)
+                  .find("every open story is closed first, whether or not the preferences"),
+              std::string::npos);
 }
 
 // Painted again over other pixels, the window shows none of them: the cells' pictures cover what
