@@ -92,7 +92,12 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         // Cut short just after a backslash or a value: whether an entry or the record's end followed
         // is lost.
         if (at + 1 >= stored.size()) break;
-        const StoredEntry read = ReadStoredEntry(stored, at);
+        StoredEntry read = ReadStoredEntry(stored, at);
+        if (const std::optional<std::size_t> lost = LostBackslashAfter(stored, read)) {
+            text_[*lost] = '\\';
+            read = ReadStoredEntry(stored, at);
+            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(*lost);
+        }
         result = read.error;
         // An entry whose backslash was lost is parted from the value it ran into, and its backslash
         // put back, so that both are kept and written as they were.
@@ -104,10 +109,6 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             at = read.next;
             if (!joinedAt) joinedAt = static_cast<std::uint32_t>(joined->at);
             continue;
-        }
-        if (IsLostBackslashAfter(stored, read)) {
-            text_[read.next] = '\\';
-            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(read.next);
         }
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
         // header that runs on into the next entry, a type letter of no value type and a number that

@@ -111,12 +111,18 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
     return parted ? found : std::nullopt;
 }
 
-bool IsLostBackslashAfter(std::string_view text, const StoredEntry& read) {
+std::optional<std::size_t> LostBackslashAfter(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
-    if (read.error != kNoErr || !IsDigit(StoredByte(text, entry.valueOffset - 2)) || read.next >= text.size() ||
-        text[read.next] == '\\' || !IsWholeValue(text, entry) || !HasPlainHeader(text, read.next))
-        return false;
+    // Given with its length, the value ends where the backslash stands; without it, the value runs
+    // on up to the next backslash or NUL, and a NUL before the record's last byte stands where no
+    // write puts one.
+    const bool lengthed = IsDigit(StoredByte(text, entry.valueOffset - 2));
+    const bool stopped = lengthed ? read.error == kNoErr && read.next < text.size() && text[read.next] != '\\'
+                                  : read.error == kPTextErrUnterminated && read.next + 1 < text.size();
+    if (!stopped || !IsWholeValue(text, entry) || !HasPlainHeader(text, read.next)) return std::nullopt;
     const StoredEntry next = ReadStoredEntry(text, read.next);
     const std::string_view nextKey(next.entry.key);
-    return IsWholeEntry(text, next) && HasWrittenKeyShape(nextKey) && nextKey > std::string_view(entry.key);
+    if (!IsWholeEntry(text, next) || !HasWrittenKeyShape(nextKey) || nextKey <= std::string_view(entry.key))
+        return std::nullopt;
+    return read.next;
 }

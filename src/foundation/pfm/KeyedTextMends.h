@@ -39,7 +39,8 @@ bool HoldsHeaderInside(std::string_view value);
 // Whether the key, the type letter and the digits of the length fit an entry's header.
 bool LengthFits(std::string_view key, std::size_t length);
 
-// Whether the byte after a value given with its length, where every write puts a backslash, was
-// damaged: the value reads whole up to it, and from it an entry reads whole as from a backslash,
-// its key shaped as written and after the value's own.
-bool IsLostBackslashAfter(std::string_view text, const StoredEntry& read);
+// Where the backslash after a value was damaged: after a value given with its length, the byte
+// where its length ends; after one without, a NUL it runs into before the record's end. Found where
+// the value reads whole up to it and an entry reads whole from it as from a backslash, its key
+// shaped as written and after the value's own.
+std::optional<std::size_t> LostBackslashAfter(std::string_view text, const StoredEntry& read);

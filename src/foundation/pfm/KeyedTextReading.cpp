@@ -76,13 +76,9 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
         if (entry.type == kPTextText && length <= kPTextInlineLimit) entry.flags = kPTextEntryKeepLength;
     } else {
         std::size_t stop = valueAt;
-        while (StoredByte(text, stop) != '\\') {
-            if (StoredByte(text, stop) == '\0') {
-                read.error = kPTextErrUnterminated;
-                return read;
-            }
-            ++stop;
-        }
+        while (StoredByte(text, stop) != '\\' && StoredByte(text, stop) != '\0') ++stop;
+        // A value that runs into a NUL is unterminated; it is measured up to the NUL all the same.
+        if (StoredByte(text, stop) == '\0') read.error = kPTextErrUnterminated;
         length = stop - valueAt;
     }
     entry.valueOffset = static_cast<std::uint32_t>(valueAt);

@@ -15,7 +15,8 @@
 struct StoredEntry {
     // 0, or why no entry could be read here (-9003 to -9006).
     ErrCode error = kNoErr;
-    // Its offsets, key, type, text size and flags; no value loaded.
+    // Its offsets, key, type, text size and flags; no value loaded. A value without its length that
+    // runs into a NUL (unterminated) is measured up to it.
     PTextEntry entry;
     // The byte after the value.
     std::size_t next = 0;

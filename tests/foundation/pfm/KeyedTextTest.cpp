@@ -235,6 +235,8 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
              {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", ' '},
              {"\\Tendencys:1\\Works:1041\\", "Work", '#'},
              {"\\Ac:a\\Descc3:a\\b\\NMc:Romeo\\", "NM", '\0'},
+             {"\\Ac:a\\Descc:Knows the rocks\\NMc:Yann\\", "NM", '\0'},
+             {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", '\0'},
              {"\\Ac:a\\Titlec:Romeo\\", "", '#'}}) {
         const std::size_t lost = key.empty() ? whole.size() - 1 : whole.find("\\" + key);
         std::string damaged = whole;
