@@ -72,16 +72,18 @@ bool WasDamaged(const PText& record) {
            PFMIsNotedDamaged(record.GetStore(), {record.GetRecordType(), record.GetRecordNumber()});
 }
 
+// A damaged record may hold a key twice, and the entry read under it is the first: each entry left
+// out shows the next, which is judged in its turn.
 bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
-    if (record.GetEntry(key, type, nullptr) != kPTextErrTypeMismatch) return false;
-    LeaveOut(record, key);
-    return true;
+    bool left = false;
+    for (; record.GetEntry(key, type, nullptr) == kPTextErrTypeMismatch; left = true) LeaveOut(record, key);
+    return left;
 }
 
 bool LeaveOutUnlisted(PText& record, std::string_view key) {
-    if (!record.HasKey(key) || IsNumberListText(RecordText(record, key))) return false;
-    LeaveOut(record, key);
-    return true;
+    bool left = false;
+    for (; record.HasKey(key) && !IsNumberListText(RecordText(record, key)); left = true) LeaveOut(record, key);
+    return left;
 }
 
 void LeaveOutOtherTypes(PText& record, char type) {
@@ -92,8 +94,8 @@ void LeaveOutOtherTypes(PText& record, char type) {
 }
 
 bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least) {
-    std::int16_t value = 0;
-    if (record.GetEntry(key, kPTextShort, &value) < 0 || value >= least) return false;
-    LeaveOut(record, key);
-    return true;
+    bool left = false;
+    for (std::int16_t value = 0; record.GetEntry(key, kPTextShort, &value) >= 0 && value < least; left = true)
+        LeaveOut(record, key);
+    return left;
 }

@@ -326,6 +326,26 @@ TEST_F(CharacterManagerTest, LoadingRepairsMissingRolesAndRemovesOnlyUnreadableR
     EXPECT_EQ(Characters().CreateCharacter(nullptr, 0, 1, 0, kNoRole, false), 6);
 }
 
+// A damaged record may hold a key twice, and what is read is the first entry: each left out as
+// damaged shows the next, which is judged in its turn, so that nothing shown is lost at the save.
+TEST_F(CharacterManagerTest, AKeyADamagedRecordHoldsTwiceIsLeftOutWhereEachEntryOfItIsDamaged) {
+    NewStory();
+    for (const auto& [id, text] : std::vector<std::pair<CharID, std::string>>{
+             {5, "\\Motvc:x6,132,\\N#\\Motvc:x6,140,\\NMc:Bob\\Subjs:0\\"},
+             {6, "\\Motvc:x6,132,\\N#\\Motvc:6,140,\\NMc:Cid\\Subjs:0\\"}}) {
+        PFMFileScope scope(Story().GetStoryFile(), false);
+        void* block = NewBlock(text + '\0');
+        ASSERT_TRUE(PFMPutSegment(kCharacterType, id, block, 1, false));
+        PFMCheckIn(block);
+    }
+    Reopen();
+    const std::int32_t bob = Characters().IndexOf(5);
+    ASSERT_GE(bob, 0);
+    EXPECT_TRUE(Characters().GetCharacteristicsAt(bob, 0).empty());
+    EXPECT_FALSE(Characters().GetCharacter(5)->Record()->HasKey("Motv"));
+    EXPECT_EQ(Characters().GetCharacteristicsAt(Characters().IndexOf(6), 0), (std::vector<std::int16_t>{6, 140}));
+}
+
 TEST_F(CharacterManagerTest, AStoryWhoseEveryCharacterWasDamagedGetsTheTwoCharactersOfANewStory) {
     NewStory();
     for (CharID id : {0, 1}) {
