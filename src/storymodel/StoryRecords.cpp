@@ -82,7 +82,8 @@ bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
 
 bool LeaveOutUnlisted(PText& record, std::string_view key) {
     bool left = false;
-    for (; record.HasKey(key) && !IsNumberListText(RecordText(record, key)); left = true) LeaveOut(record, key);
+    for (; record.HasKey(key) && !IsNumberListText(RecordText(record, key)); left = true)
+        LeaveOut(record, key);
     return left;
 }
 

@@ -343,7 +343,8 @@ TEST_F(CharacterManagerTest, AKeyADamagedRecordHoldsTwiceIsLeftOutWhereEachEntry
     ASSERT_GE(bob, 0);
     EXPECT_TRUE(Characters().GetCharacteristicsAt(bob, 0).empty());
     EXPECT_FALSE(Characters().GetCharacter(5)->Record()->HasKey("Motv"));
-    EXPECT_EQ(Characters().GetCharacteristicsAt(Characters().IndexOf(6), 0), (std::vector<std::int16_t>{6, 140}));
+    EXPECT_EQ(Characters().GetCharacteristicsAt(Characters().IndexOf(6), 0),
+              (std::vector<std::int16_t>{6, 140}));
 }
 
 TEST_F(CharacterManagerTest, AStoryWhoseEveryCharacterWasDamagedGetsTheTwoCharactersOfANewStory) {

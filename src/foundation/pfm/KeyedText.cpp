@@ -84,7 +84,8 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     std::optional<std::uint32_t> joinedAt;
     // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
     // put back.
-    if (stored.size() >= 3 && stored[0] == '\\' && stored.back() == '\0' && stored[stored.size() - 2] != '\\') {
+    if (stored.size() >= 3 && stored[0] == '\\' && stored.back() == '\0' &&
+        stored[stored.size() - 2] != '\\') {
         text_[stored.size() - 2] = '\\';
         joinedAt = static_cast<std::uint32_t>(stored.size() - 2);
     }

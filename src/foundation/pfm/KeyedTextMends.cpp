@@ -27,7 +27,8 @@ bool HasWrittenKeyShape(std::string_view key) {
 // The key of the entry after the value read, when one reads whole there; empty at the record's end
 // or before a damaged entry.
 std::string KeyAfter(std::string_view text, const StoredEntry& read) {
-    if (StoredByte(text, read.next) != '\\' || IsRecordEnd(text, read.next) || !HasPlainHeader(text, read.next))
+    if (StoredByte(text, read.next) != '\\' || IsRecordEnd(text, read.next) ||
+        !HasPlainHeader(text, read.next))
         return {};
     const StoredEntry after = ReadStoredEntry(text, read.next);
     return IsWholeEntry(text, after) ? std::string(after.entry.key) : std::string();
@@ -35,6 +36,13 @@ std::string KeyAfter(std::string_view text, const StoredEntry& read) {
 
 // Whether a byte stands where a writer's words part: a space or an opening mark.
 bool IsWordBreak(char c) { return std::string_view(" \t\r\n([{\"'").find(c) != std::string_view::npos; }
+
+// Whether the byte at `at` (not before `from`, where the text begins) is a word break, or the first
+// letter or digit of a word.
+bool StartsAWord(std::string_view text, std::size_t from, std::size_t at) {
+    return IsWordBreak(text[at]) ||
+           (std::isalnum(static_cast<unsigned char>(text[at])) && (at == from || IsWordBreak(text[at - 1])));
+}
 
 // Whether two keys begin with the same two bytes, as the keys of one group in a record do.
 bool BeginAlike(std::string_view one, std::string_view other) {
@@ -57,9 +65,7 @@ bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bo
         if (!IsPTextType(text[typeAt])) continue;
         const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
         for (std::size_t at = std::max(from, nearest); at + 1 < typeAt; ++at) {
-            if (inText && (IsWordBreak(text[at]) ||
-                           (std::isalnum(static_cast<unsigned char>(text[at])) && (at == from || IsWordBreak(text[at - 1])))))
-                continue;
+            if (inText && StartsAWord(text, from, at)) continue;
             if (HasWrittenKeyShape(text.substr(at + 1, typeAt - at - 1)) && found(at, typeAt)) return true;
         }
     }
@@ -98,16 +104,17 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
         // text, the key begins as one of them does, as keys of a group do.
         return !inText || BeginAlike(joinedKey, key) || BeginAlike(joinedKey, *after);
     };
-    const bool parted = AnyHeaderInside(text, entry.valueOffset, read.next, inText, [&](std::size_t at, std::size_t typeAt) {
-        if (!fits(at, typeAt)) return false;
-        const StoredEntry joined = ReadStoredEntry(text, at);
-        if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;
-        found = JoinedEntries{entry, joined.entry, at};
-        found->before.endOffset = static_cast<std::uint32_t>(at - 1);
-        found->before.textSize =
-            static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
-        return IsWholeValue(text, found->before);
-    });
+    const bool parted =
+        AnyHeaderInside(text, entry.valueOffset, read.next, inText, [&](std::size_t at, std::size_t typeAt) {
+            if (!fits(at, typeAt)) return false;
+            const StoredEntry joined = ReadStoredEntry(text, at);
+            if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;
+            found = JoinedEntries{entry, joined.entry, at};
+            found->before.endOffset = static_cast<std::uint32_t>(at - 1);
+            found->before.textSize =
+                static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
+            return IsWholeValue(text, found->before);
+        });
     return parted ? found : std::nullopt;
 }
 

@@ -90,7 +90,8 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
 
 bool IsWholeEntry(std::string_view text, const StoredEntry& read) {
     if (read.error != kNoErr) return false;
-    return (StoredByte(text, read.next) == '\\' || IsCutAfter(text, read.next)) && IsWholeValue(text, read.entry);
+    return (StoredByte(text, read.next) == '\\' || IsCutAfter(text, read.next)) &&
+           IsWholeValue(text, read.entry);
 }
 
 // Every backslash after the damage is a place reading might go on from. Whether entries read whole
