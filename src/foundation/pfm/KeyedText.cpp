@@ -31,15 +31,6 @@ int CompareKey(const PTextEntry& entry, std::string_view key) {
 bool KeyLess(const PTextEntry& entry, std::string_view key) { return CompareKey(entry, key) < 0; }
 bool KeyGreater(std::string_view key, const PTextEntry& entry) { return CompareKey(entry, key) > 0; }
 
-std::uint32_t CountDigits(std::uint32_t value) {
-    std::uint32_t digits = 1;
-    while (value >= 10) {
-        value /= 10;
-        ++digits;
-    }
-    return digits;
-}
-
 void Append(std::vector<char>& out, std::string_view bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
@@ -80,14 +71,14 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
     std::size_t at = 0;
     std::string lastKey;
-    // Where the first lost backslash was put back.
-    std::optional<std::uint32_t> joinedAt;
+    // Where the first damaged byte was put back as written.
+    std::optional<std::uint32_t> mendedAt;
     // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
     // put back.
     if (stored.size() >= 3 && stored[0] == '\\' && stored.back() == '\0' &&
         stored[stored.size() - 2] != '\\') {
         text_[stored.size() - 2] = '\\';
-        joinedAt = static_cast<std::uint32_t>(stored.size() - 2);
+        mendedAt = static_cast<std::uint32_t>(stored.size() - 2);
     }
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
         // Cut short just after a backslash or a value: whether an entry or the record's end followed
@@ -97,7 +88,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         if (const std::optional<std::size_t> lost = LostBackslashAfter(stored, read)) {
             text_[*lost] = '\\';
             read = ReadStoredEntry(stored, at);
-            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(*lost);
+            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*lost);
         }
         result = read.error;
         // An entry whose backslash was lost is parted from the value it ran into, and its backslash
@@ -108,7 +99,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             Insert(joined->joined);
             lastKey = joined->joined.key;
             at = read.next;
-            if (!joinedAt) joinedAt = static_cast<std::uint32_t>(joined->at);
+            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
             continue;
         }
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
@@ -123,8 +114,8 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     // whose first byte was made NUL.
     const bool ended = result == kNoErr && IsRecordEnd(stored, at);
     if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) {
-        if (joinedAt) {
-            damagedAt_ = joinedAt;
+        if (mendedAt) {
+            damagedAt_ = mendedAt;
             changed_ = true;
         }
         return kNoErr;
@@ -132,10 +123,22 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
 
     // The damaged entry is left out; the entries that read whole after it are kept, and the record
     // is changed, so that its next write puts down a whole text holding them.
-    damagedAt_ = joinedAt.value_or(static_cast<std::uint32_t>(at));
+    damagedAt_ = mendedAt.value_or(static_cast<std::uint32_t>(at));
     changed_ = true;
     for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;
+}
+
+std::string_view KeyedText::StoredText(const PTextEntry& entry) const {
+    return std::string_view(text_.data() + entry.valueOffset, entry.textSize - 1);
+}
+
+bool KeyedText::NeedsItsLength(const PTextEntry& entry) const {
+    if (entry.type != static_cast<unsigned char>(kPTextText) || (entry.flags & kPTextEntryKeepLength) ||
+        entry.textSize - 1 > kPTextInlineLimit)
+        return false;
+    const std::string_view stored = StoredText(entry);
+    return HoldsHeaderInside(stored) && LengthFits(entry.key, stored.size());
 }
 
 // Records are written in key order, so an entry usually goes last; only one out of order is looked
@@ -245,9 +248,9 @@ std::int32_t KeyedText::Replace(PTextEntry& entry, char type, const void* value)
     // The key, the type letter and any length digits must fit the header, or the text written
     // could never be read back.
     const bool withLength = keepLength || textLength > kPTextInlineLimit;
-    const std::size_t header =
-        std::strlen(entry.key) + 1 + (withLength ? CountDigits(static_cast<std::uint32_t>(textLength)) : 0);
-    if (header > static_cast<std::size_t>(kPTextMaxHeader)) return kPTextErrLongHeader;
+    const bool fits = withLength ? LengthFits(entry.key, textLength)
+                                 : std::strlen(entry.key) + 1 <= static_cast<std::size_t>(kPTextMaxHeader);
+    if (!fits) return kPTextErrLongHeader;
 
     entry.poolItem = StoreValue(entry.poolItem, value, size);
     entry.valueSize = static_cast<std::uint32_t>(size);
@@ -330,8 +333,6 @@ const std::vector<char>& KeyedText::Write() {
     for (PTextEntry& entry : entries_) {
         const std::size_t start = out.size();
         const char type = static_cast<char>(entry.type);
-        const std::string_view stored(text_.data() + entry.valueOffset,
-                                      entry.textSize - (type == kPTextText ? 1 : 0));
         if (entry.flags & kPTextEntryValueNewer) {
             const std::string& value = values_[static_cast<std::size_t>(entry.poolItem)];
             const std::string number =
@@ -339,13 +340,11 @@ const std::vector<char>& KeyedText::Write() {
             AppendEntry(out, entry,
                         type == kPTextText ? std::string_view(value.data(), value.size() - 1)
                                            : std::string_view(number));
-        } else if (type == kPTextText && !(entry.flags & kPTextEntryKeepLength) &&
-                   stored.size() <= kPTextInlineLimit && HoldsHeaderInside(stored) &&
-                   LengthFits(entry.key, stored.size())) {
+        } else if (NeedsItsLength(entry)) {
             // A text read without its length that could be parted from a header inside it, were the
-            // keys around it to change, is given its length where the header holds it.
+            // keys around it to change, is given its length.
             entry.flags |= kPTextEntryKeepLength;
-            AppendEntry(out, entry, stored);
+            AppendEntry(out, entry, StoredText(entry));
         } else {
             const std::size_t stop = std::size_t{entry.endOffset} + 1;
             Append(out, std::string_view(text_.data() + entry.entryOffset, stop - entry.entryOffset));

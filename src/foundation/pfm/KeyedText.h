@@ -87,6 +87,11 @@ public:
 
 private:
     void Insert(const PTextEntry& entry);
+    // The text of a text entry not set since the last parse or write, as stored, without its NUL.
+    std::string_view StoredText(const PTextEntry& entry) const;
+    // Whether a text entry read without its length holds what could read as an entry's header, so
+    // that its next write gives it its length (where its header has room for it).
+    bool NeedsItsLength(const PTextEntry& entry) const;
     std::int32_t Load(PTextEntry& entry);
     std::int32_t StoreValue(std::int32_t item, const void* data, std::size_t size);
     void FreeValue(std::int32_t item);

@@ -8,7 +8,6 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
 
 // Whether a key has the shape of those the program writes: a capitalised word of letters and
@@ -16,12 +15,14 @@ bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
 bool HasWrittenKeyShape(std::string_view key) {
     if (key.empty() || !IsCapital(key[0])) return false;
     std::size_t i = 1;
-    while (i < key.size() && (IsDigit(key[i]) || IsCapital(key[i]) || (key[i] >= 'a' && key[i] <= 'z'))) ++i;
+    while (i < key.size() &&
+           (IsDecimalDigit(key[i]) || IsCapital(key[i]) || (key[i] >= 'a' && key[i] <= 'z')))
+        ++i;
     if (i == key.size()) return true;
     while (i < key.size() && key[i] == ' ') ++i;
     if (i == key.size()) return false;
     return std::all_of(key.begin() + static_cast<std::ptrdiff_t>(i), key.end(),
-                       [](char c) { return IsDigit(c) || IsCapital(c); });
+                       [](char c) { return IsDecimalDigit(c) || IsCapital(c); });
 }
 
 // The key of the entry after the value read, when one reads whole there; empty at the record's end
@@ -61,7 +62,7 @@ bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bo
         // The backslash's place, a key of one letter at least and the type letter stand before it.
         if (colon < from + 3) continue;
         std::size_t typeAt = colon - 1;
-        while (typeAt > from && IsDigit(text[typeAt])) --typeAt;
+        while (typeAt > from && IsDecimalDigit(text[typeAt])) --typeAt;
         if (!IsPTextType(text[typeAt])) continue;
         const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
         for (std::size_t at = std::max(from, nearest); at + 1 < typeAt; ++at) {
@@ -88,7 +89,7 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
     const PTextEntry& entry = read.entry;
     const std::string_view key(entry.key);
     // A text whose header has no room for its length is written without it whatever it holds.
-    if (read.error != kNoErr || IsDigit(StoredByte(text, entry.valueOffset - 2)) ||
+    if (read.error != kNoErr || IsGivenWithLength(text, entry) ||
         !LengthFits(key, read.next - entry.valueOffset))
         return std::nullopt;
     // The key of the entry after the value, read once a header shows.
@@ -123,7 +124,7 @@ std::optional<std::size_t> LostBackslashAfter(std::string_view text, const Store
     // Given with its length, the value ends where the backslash stands; without it, the value runs
     // on up to the next backslash or NUL, and a NUL before the record's last byte stands where no
     // write puts one.
-    const bool lengthed = IsDigit(StoredByte(text, entry.valueOffset - 2));
+    const bool lengthed = IsGivenWithLength(text, entry);
     const bool stopped = lengthed ? read.error == kNoErr && read.next < text.size() && text[read.next] != '\\'
                                   : read.error == kPTextErrUnterminated && read.next + 1 < text.size();
     if (!stopped || !IsWholeValue(text, entry) || !HasPlainHeader(text, read.next)) return std::nullopt;

@@ -7,12 +7,6 @@
 
 #include "foundation/pfm/PTextValue.h"
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
 bool HasPlainHeader(std::string_view text, std::size_t at) {
     for (std::size_t i = at + 1; i <= at + kPTextMaxHeader + 1; ++i) {
         const char c = StoredByte(text, i);
@@ -31,7 +25,7 @@ bool IsWholeValue(std::string_view text, const PTextEntry& entry) {
     if (type == kPTextText) {
         // A text longer than the inline limit is always written with its length: one without it
         // ran on over a lost backslash into the entry after it.
-        const bool lengthed = IsDigit(StoredByte(text, entry.valueOffset - 2));
+        const bool lengthed = IsGivenWithLength(text, entry);
         return text.substr(entry.valueOffset, entry.textSize - 1).find('\0') == std::string_view::npos &&
                (lengthed || entry.textSize - 1 <= kPTextInlineLimit);
     }
@@ -53,7 +47,7 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
         return read;
     }
     std::size_t typeAt = colon - 1;
-    while (typeAt > at && IsDigit(text[typeAt])) --typeAt;
+    while (typeAt > at && IsDecimalDigit(text[typeAt])) --typeAt;
     if (typeAt == at) {
         read.error = kPTextErrNoType;
         return read;

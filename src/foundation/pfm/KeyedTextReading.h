@@ -25,6 +25,13 @@ struct StoredEntry {
 // The byte at the offset, NUL beyond the text.
 inline char StoredByte(std::string_view text, std::size_t at) { return at < text.size() ? text[at] : '\0'; }
 
+inline bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether the entry read has its value given with its length: a digit stands before its colon.
+inline bool IsGivenWithLength(std::string_view text, const PTextEntry& entry) {
+    return IsDecimalDigit(StoredByte(text, entry.valueOffset - 2));
+}
+
 // Whether the backslash at the offset ends the record: the NUL that every write puts after it
 // follows it in the text. A text that ends without it was cut short.
 inline bool IsRecordEnd(std::string_view text, std::size_t at) {
