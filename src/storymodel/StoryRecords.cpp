@@ -35,6 +35,16 @@ bool TakeBackDamageNote(PFMFile* story, PFMSegmentKey key) {
     return taken;
 }
 
+// Leaves out the entry read under the key while it is damaged. A damaged record may hold a key
+// twice, and the entry read under it is the first: each entry left out shows the next, which is
+// judged in its turn. Answers whether any was left out.
+template <typename Damaged>
+bool LeaveOutWhile(PText& record, std::string_view key, Damaged damaged) {
+    bool left = false;
+    for (; damaged(); left = true) LeaveOut(record, key);
+    return left;
+}
+
 }  // namespace
 
 bool IsDamagedRecord(ErrCode error) {
@@ -72,19 +82,14 @@ bool WasDamaged(const PText& record) {
            PFMIsNotedDamaged(record.GetStore(), {record.GetRecordType(), record.GetRecordNumber()});
 }
 
-// A damaged record may hold a key twice, and the entry read under it is the first: each entry left
-// out shows the next, which is judged in its turn.
 bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
-    bool left = false;
-    for (; record.GetEntry(key, type, nullptr) == kPTextErrTypeMismatch; left = true) LeaveOut(record, key);
-    return left;
+    return LeaveOutWhile(record, key,
+                         [&] { return record.GetEntry(key, type, nullptr) == kPTextErrTypeMismatch; });
 }
 
 bool LeaveOutUnlisted(PText& record, std::string_view key) {
-    bool left = false;
-    for (; record.HasKey(key) && !IsNumberListText(RecordText(record, key)); left = true)
-        LeaveOut(record, key);
-    return left;
+    return LeaveOutWhile(record, key,
+                         [&] { return record.HasKey(key) && !IsNumberListText(RecordText(record, key)); });
 }
 
 void LeaveOutOtherTypes(PText& record, char type) {
@@ -95,8 +100,8 @@ void LeaveOutOtherTypes(PText& record, char type) {
 }
 
 bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least) {
-    bool left = false;
-    for (std::int16_t value = 0; record.GetEntry(key, kPTextShort, &value) >= 0 && value < least; left = true)
-        LeaveOut(record, key);
-    return left;
+    return LeaveOutWhile(record, key, [&] {
+        std::int16_t value = 0;
+        return record.GetEntry(key, kPTextShort, &value) >= 0 && value < least;
+    });
 }
