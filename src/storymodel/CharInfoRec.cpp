@@ -1,5 +1,6 @@
 #include "storymodel/CharInfoRec.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "foundation/pfm/PText.h"
@@ -239,4 +240,24 @@ void CharInfoRec::SetArchetype(std::int16_t archetype) {
     if (archetype != kComplexArchetype) manager_.ApplyArchetype(id_, archetype);
     Flush();
     Changed();
+}
+
+bool CharacterKey::IsWritten(std::string_view key) {
+    static constexpr const char* kKeys[] = {kName,     kPicture,    kForm,       kSex,       kSubjectiveRole,
+                                            kArchetype, kRole,      kDescription, kRoleX,     kFunction,
+                                            kActivities, kBackground, kInterests,  kSkills,    kBeliefs,
+                                            kPhysical,  kIntroduction, kDismissal};
+    if (std::find(std::begin(kKeys), std::end(kKeys), key) != std::end(kKeys)) return true;
+    for (int dimension = 0; dimension < 4; ++dimension)
+        if (key == DimensionKey(dimension)) return true;
+    const std::string_view interaction = kInteractionStem;
+    if (key.size() == interaction.size() + 1 && key.starts_with(interaction))
+        return key.back() >= '0' && key.back() <= '9';
+    // A relationship's other character's id in "%4X": spaces, then capital hexadecimal digits.
+    const std::string_view relationship = kRelationshipStem;
+    if (key.size() != relationship.size() + 4 || !key.starts_with(relationship)) return false;
+    const std::string_view id = key.substr(relationship.size());
+    const std::size_t digits = id.find_first_not_of(' ');
+    return digits != std::string_view::npos &&
+           id.find_first_not_of("0123456789ABCDEF", digits) == std::string_view::npos;
 }

@@ -43,6 +43,9 @@ inline constexpr const char* kDismissal = "SWDismiss";
 inline constexpr const char* kInteractionStem = "SWInter";
 // A relationship is kept under this text followed by the other character's id in "%4X".
 inline constexpr const char* kRelationshipStem = "Relat";
+// Whether a character's record holds entries under the key: one of those above, an archetype
+// dimension's, an interaction's or a relationship's.
+bool IsWritten(std::string_view key);
 }  // namespace CharacterKey
 
 // Subjective roles.

@@ -188,7 +188,7 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
 }
 
 bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles) {
-    StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id);
+    StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id, CharacterKey::IsWritten);
     if (opened.lost) {
         lostRecords_.push_back({kCharacterType, id});
         return true;

@@ -51,9 +51,9 @@ bool IsDamagedRecord(ErrCode error) {
     return error == kBadDataErr || (error <= kPTextErrNoBackslash && error >= kPTextErrUnterminated);
 }
 
-StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number) {
+StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number, WrittenKeyTest written) {
     StoryRecord opened;
-    opened.record = std::make_unique<PText>(story, type, number, &opened.error);
+    opened.record = std::make_unique<PText>(story, type, number, &opened.error, false, false, written);
     if (opened.error == kNoErr) {
         // Damage without a parse error was noted as the record opened; where it left no entry
         // whole (a text cut short before its first entry), nothing of the record reads.
@@ -73,7 +73,7 @@ StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number) {
         PFMRemoveSegment(type, number);
     }
     opened.lost = true;
-    opened.record = std::make_unique<PText>(story, type, number, &opened.error);
+    opened.record = std::make_unique<PText>(story, type, number, &opened.error, false, false, written);
     return opened;
 }
 

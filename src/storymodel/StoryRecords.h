@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "foundation/Types.h"
+#include "foundation/pfm/PTextTypes.h"
 
 class PFMFile;
 class PText;
@@ -29,8 +30,11 @@ struct StoryRecord {
 };
 
 // Opens record (type, number) of the story file (chain search as it is set). A damaged text whose
-// entries partly read whole keeps them: the error is 0 and the record is noted as damaged.
-StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number);
+// entries partly read whole keeps them: the error is 0 and the record is noted as damaged. A reader
+// that names the keys it writes (`written`) has an entry of such a key parted again from the text
+// a lost backslash joined it to (KeyedText::Parse).
+StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number,
+                            WrittenKeyTest written = nullptr);
 
 // Whether the record was damaged in the file: as it was read now, or as it was first read (the
 // oldest stories' conversion writes the entries of a damaged record that read whole before the

@@ -54,9 +54,10 @@ struct DamagedCopy {
 };
 
 // The damages of entry k that the stored text shows. A number held as a text is told where the open
-// reads it as a number (`typed`).
+// reads it as a number (`typed`); a key joined to a text is known where the open knows the keys the
+// record holds (`keysKnown`).
 std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<WrittenEntry>& entries,
-                                   std::size_t k, bool typed) {
+                                   std::size_t k, bool typed, bool keysKnown) {
     const WrittenEntry& e = entries[k];
     std::vector<DamagedCopy> made;
     const auto put = [&](const char* what, std::size_t at, char byte, std::size_t first) {
@@ -76,14 +77,16 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     put("key's first byte made NUL", e.at + 1, '\0', k);
     // After a value given with its length, the damaged backslash is put back. After one without, the
     // entry reads on as part of it and is parted from it again: after a number, and after a text where
-    // its key begins with the same two letters as the text's or the next entry's. Else the text is
-    // lost with it, and only told where that makes it longer than such a text is written.
+    // its key is known or begins with the same two letters as the text's (or, for a text, the next
+    // entry's). Else the text is lost with it, and only told where that makes it longer than such a
+    // text is written.
     const auto beginAlike = [](const std::string& one, const std::string& other) {
         return one.size() >= 2 && other.size() >= 2 && one.compare(0, 2, other, 0, 2) == 0;
     };
-    const bool parted = k > 0 && (entries[k - 1].lengthed || entries[k - 1].type != 'c' ||
-                                  beginAlike(e.key, entries[k - 1].key) ||
-                                  (k + 1 < entries.size() && beginAlike(e.key, entries[k + 1].key)));
+    const bool parted =
+        k > 0 && (entries[k - 1].lengthed || entries[k - 1].type != 'c' || keysKnown ||
+                  beginAlike(e.key, entries[k - 1].key) ||
+                  (!number && k + 1 < entries.size() && beginAlike(e.key, entries[k + 1].key)));
     if (k > 0) put("backslash made NUL", e.at, '\0', k + 1);
     if (parted)
         put("backslash made '#'", e.at, '#', k + 1);
@@ -192,7 +195,7 @@ TEST_F(DamagedExamples, EveryRecordOfEveryExampleNotesItsDamageAndKeepsTheOtherE
             if (!IsKeyedRecord(key.first)) continue;
             const std::vector<WrittenEntry> entries = WrittenEntries(text);
             for (const std::size_t k : Chosen(entries.size())) {
-                for (const DamagedCopy& damage : DamagesAt(text, entries, k, false)) {
+                for (const DamagedCopy& damage : DamagesAt(text, entries, k, false, false)) {
                     SCOPED_TRACE(file.path().stem().string() + " " + SegmentName(key) + " " + entries[k].key +
                                  ": " + damage.what);
                     KeyedText read;
@@ -237,7 +240,8 @@ TEST_F(DamagedExamples, AStoryOpenedFromADamagedCopyNamesTheRecordAndSavesWhatWa
     for (const auto& record : records) {
         const std::vector<WrittenEntry> entries = WrittenEntries(whole.at(record));
         for (const std::size_t k : Chosen(entries.size())) {
-            for (DamagedCopy& damage : DamagesAt(whole.at(record), entries, k, true)) {
+            for (DamagedCopy& damage :
+                 DamagesAt(whole.at(record), entries, k, true, record.first == FourCCOf("CHAR"))) {
                 SCOPED_TRACE(SegmentName(record) + " " + entries[k].key + ": " + damage.what);
                 StoreSegments damaged = whole;
                 damaged[record] = damage.text;

@@ -262,8 +262,8 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
 // Romeo's record with the lengths of "Des" and "SWIntro" and the type letter of his name damaged,
 // Juliet's with that of her name, and a list of numbers in the Nurse's record and in a scene's that
 // took in the entry after it: the story opens saying all of it in its one message, the two by their
-// roles, and saves with what lies between and after the damaged entries, Romeo named
-// again and Judgment chosen again.
+// roles and the Nurse by the name parted again from her list, and saves with what lies between and
+// after the damaged entries, Romeo named again and Judgment chosen again.
 TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAndSaved) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
     const std::string whole = TempFolder::ReadFile(example);
@@ -292,7 +292,7 @@ TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAnd
     EXPECT_THAT(Asked(), ElementsAre(testing::AllOf(HasSubstr("synopses): part of it, damaged in the file"),
                                                     HasSubstr("- the Main Character: part of it, damaged"),
                                                     HasSubstr("- the Impact Character: part of it, damaged"),
-                                                    HasSubstr("- the character numbered "),
+                                                    HasSubstr("- the character \"The Nurse\""),
                                                     HasSubstr("- the scene \""),
                                                     HasSubstr("for Judgment (the file holds another kind"),
                                                     HasSubstr("- the Story Points in force that follow"))));
@@ -310,6 +310,9 @@ TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAnd
     EXPECT_EQ(romeo.Name(), "Romeo");
     EXPECT_THAT(romeo.GetText("Phys"), testing::StartsWith("Young, handsome"));
     EXPECT_THAT(romeo.GetText("SWDismiss"), testing::StartsWith("He drinks poison"));
+    std::vector<std::string> names;
+    for (std::int32_t i = 0; i < savedCast.GetCount(); ++i) names.push_back(savedCast.RecordAt(i)->Name());
+    EXPECT_THAT(names, testing::Contains("The Nurse"));
     application->CloseAll(true);
     std::int16_t judgment = 0;
     KeyedText valuesInForce = ReadKeyedRecord(SegmentsOnDisk(Path("damaged.fsf")), kValuesInForce);

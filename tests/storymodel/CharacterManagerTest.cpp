@@ -156,6 +156,15 @@ TEST_F(CharacterManagerTest, ARelationshipIsKeptOnceOnTheLowerId) {
     three->GetRelationship(text, sizeof text, 10);
     EXPECT_STREQ(text, "rivals");
     EXPECT_TRUE(ten->HasRelationship(3));
+    // The keys a damaged record's reading may part again from a text before them.
+    three->SetSWInterx(4, "meets");
+    three->Record()->SetEntry(DimensionKey(3), kPTextText, "");
+    PTextEntry entry;
+    std::int32_t cursor = 0;
+    for (three->Record()->FirstEntry(cursor, entry); three->Record()->NextEntry(cursor, entry) == kNoErr;)
+        EXPECT_TRUE(CharacterKey::IsWritten(entry.key)) << entry.key;
+    for (const char* other : {"Relat   g", "Relat    ", "Relat  A", "SWInter", "SWInterA", "Mood"})
+        EXPECT_FALSE(CharacterKey::IsWritten(other)) << other;
 
     char unrelated[200];
     Characters().GetUnrelatedNames(10, unrelated, sizeof unrelated);

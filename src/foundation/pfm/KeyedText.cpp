@@ -55,7 +55,7 @@ void AppendEntry(std::vector<char>& out, PTextEntry& entry, std::string_view val
 
 }  // namespace
 
-ErrCode KeyedText::Parse(const char* text, std::size_t size) {
+ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest written) {
     text_.assign(text, text + size);
     entries_.clear();
     values_.clear();
@@ -93,7 +93,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         result = read.error;
         // An entry whose backslash was lost is parted from the value it ran into, and its backslash
         // put back, so that both are kept and written as they were.
-        if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read)) {
+        if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read, written)) {
             text_[joined->at] = '\\';
             Insert(joined->before);
             Insert(joined->joined);

@@ -31,7 +31,11 @@ public:
     // entry that a lost backslash joined to the value before it is parted from it, and both are
     // kept. Either way the text is damaged (DamagedAt), and the record counts as changed, so that
     // its next write is whole.
-    ErrCode Parse(const char* text, std::size_t size);
+    //
+    // A record's owner that knows the keys it writes may name them (`written`): an entry of such a
+    // key is parted from the text a lost backslash joined it to even where it begins unlike the keys
+    // around it.
+    ErrCode Parse(const char* text, std::size_t size, WrittenKeyTest written = nullptr);
     // Where the text last parsed was damaged: the offset of the first lost backslash put back, else
     // of the entry (or of the text) that could not be read; none when it was read whole, or after a
     // write.

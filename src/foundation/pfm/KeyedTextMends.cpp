@@ -45,6 +45,22 @@ bool StartsAWord(std::string_view text, std::size_t from, std::size_t at) {
            (std::isalnum(static_cast<unsigned char>(text[at])) && (at == from || IsWordBreak(text[at - 1])));
 }
 
+// Whether the byte at `at` lies inside a word of capitals that begins at a word's start (at `from`
+// or after a word break): a key read from inside it is a tail of that word, as "SC2" is of a
+// "SCNDESC2" the writer typed or whose backslash became a space.
+bool InsideACapitalWord(std::string_view text, std::size_t from, std::size_t at) {
+    for (std::size_t i = at; IsCapital(text[i]); --i)
+        if (i == from || IsWordBreak(text[i - 1])) return true;
+    return false;
+}
+
+// Whether the byte at `at` ends a character of more than one byte (in UTF-8, which the writer's
+// texts are kept in): a key after it follows a dash or a letter the writer typed.
+bool EndsAWideCharacter(std::string_view text, std::size_t from, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    return at > from && (byte(at) & 0xC0) == 0x80 && byte(at - 1) >= 0x80;
+}
+
 // Whether two keys begin with the same two bytes, as the keys of one group in a record do.
 bool BeginAlike(std::string_view one, std::string_view other) {
     return one.size() >= 2 && other.size() >= 2 && one[0] == other[0] && one[1] == other[1];
@@ -53,8 +69,9 @@ bool BeginAlike(std::string_view one, std::string_view other) {
 // Calls `found(at, typeAt)` for each place in text[from, to) where the header of an entry whose
 // backslash was lost could stand: the byte in the backslash's place at `at`, a key shaped as
 // written, a type letter at `typeAt`, any length digits and a colon. Inside a text, where a
-// writer's words may read so, the byte in the backslash's place is no word break nor a word's first
-// letter: a key after a space or an opening mark is the writer's own word, as "Music: soft" is.
+// writer's words may read so, the byte in the backslash's place is no word break, nor a word's first
+// letter or one inside a word of capitals begun so, nor the end of a wide character: a key after a
+// space, an opening mark or a dash is the writer's own word, as "Music: soft" is.
 // Answers true once `found` does.
 template <typename Found>
 bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bool inText, Found found) {
@@ -66,7 +83,9 @@ bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bo
         if (!IsPTextType(text[typeAt])) continue;
         const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
         for (std::size_t at = std::max(from, nearest); at + 1 < typeAt; ++at) {
-            if (inText && StartsAWord(text, from, at)) continue;
+            if (inText && (StartsAWord(text, from, at) || InsideACapitalWord(text, from, at) ||
+                           EndsAWideCharacter(text, from, at)))
+                continue;
             if (HasWrittenKeyShape(text.substr(at + 1, typeAt - at - 1)) && found(at, typeAt)) return true;
         }
     }
@@ -85,7 +104,8 @@ bool HoldsHeaderInside(std::string_view value) {
     return AnyHeaderInside(value, 0, value.size(), true, [](std::size_t, std::size_t) { return true; });
 }
 
-std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read) {
+std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read,
+                                             WrittenKeyTest written) {
     const PTextEntry& entry = read.entry;
     const std::string_view key(entry.key);
     // A text whose header has no room for its length is written without it whatever it holds.
@@ -102,8 +122,11 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
         if (!after) after = KeyAfter(text, read);
         if (!after->empty() && joinedKey >= *after) return false;
         // A writer's words may read as a header whose key falls between the keys around it: in a
-        // text, the key begins as one of them does, as keys of a group do.
-        return !inText || BeginAlike(joinedKey, key) || BeginAlike(joinedKey, *after);
+        // text, the key begins as one of them does, as keys of a group do. A number the program
+        // writes after a text belongs to the text's own group, as a scene's position follows its
+        // title; words such as "Tempo-Mood:1.5" read as a number of the next group.
+        if (!inText || (written && written(joinedKey))) return true;
+        return BeginAlike(joinedKey, key) || (text[typeAt] == kPTextText && BeginAlike(joinedKey, *after));
     };
     const bool parted =
         AnyHeaderInside(text, entry.valueOffset, read.next, inText, [&](std::size_t at, std::size_t typeAt) {

@@ -234,6 +234,7 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
              {"\\Ac:a\\Ill  2c:\\Ill  3c:b\\Zc:z\\", "Ill  3", '#'},
              {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", ' '},
              {"\\Tendencys:1\\Works:1041\\", "Work", '#'},
+             {"\\SCNTITLE2c:Dawn\\SCORDERs:3\\", "SCORDER", 'x'},
              {"\\Ac:a\\Descc3:a\\b\\NMc:Romeo\\", "NM", '\0'},
              {"\\Ac:a\\Descc:Knows the rocks\\NMc:Yann\\", "NM", '\0'},
              {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", '\0'},
@@ -246,10 +247,11 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
         EXPECT_EQ(TextOf(record.Write()), Stored(whole));
     }
     // A text that holds what reads as a header is kept as it stands where the key is not between the
-    // keys around it, not shaped as the program writes keys, follows a space or an opening mark or
-    // a word's first letter, begins unlike the keys around it, or where what follows the header is
-    // no value of its type; written again, one that could be parted were the keys around it to
-    // change is given its length, as is such a text set.
+    // keys around it, not shaped as the program writes keys, follows a space or an opening mark, a
+    // word's first letter, a capital inside a word of capitals or a dash, begins unlike the keys
+    // around it (a number unlike the text's own), or where what follows the header is no value of
+    // its type; written again, one that could be parted were the keys around it to change is given
+    // its length, as is such a text set.
     for (const auto& [whole, written] : std::vector<std::pair<std::string, std::string>>{
              {"\\Ill  2c:See-Ill  5c: below\\Ill  4c:x\\", "\\Ill  2c18:See-Ill  5c: below\\Ill  4c:x\\"},
              {"\\Ac:to-logic: x\\Zc:z\\", ""},
@@ -258,8 +260,10 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
              {"\\Ac:a\\Titlec:Tale-Zodiac: x\\", "\\Ac:a\\Titlec14:Tale-Zodiac: x\\"},
              {"\\Ac:a\\Bc:x-Cs: five\\Zc:z\\", "\\Ac:a\\Bc10:x-Cs: five\\Zc:z\\"},
              {"\\Ac:a\\Desc:Mr.Magic: a clown\\NMc:Bob\\", "\\Ac:a\\Desc17:Mr.Magic: a clown\\NMc:Bob\\"},
-             {"\\SSNamec:The Story SSSynopsisc:x\\StartCNums:1\\",
-              "\\SSNamec23:The Story SSSynopsisc:x\\StartCNums:1\\"}}) {
+             {"\\SSNamec:The Story SSSynopsisc:x\\StartCNums:1\\", ""},
+             {"\\APPRLSTc:1,-1, SCNDESC2c5:hello\\SCNTITLE2c:x\\", ""},
+             {"\\Methc:Tempo-Mood:1.5\\Motvc:x\\", "\\Methc14:Tempo-Mood:1.5\\Motvc:x\\"},
+             {"\\Ac:a\\Roc:Folk\xe2\x80\x94Rooms:3\\Rungc:x\\", ""}}) {
         KeyedText record = Parsed(Stored(whole));
         EXPECT_FALSE(record.DamagedAt()) << whole;
         record.SetChanged();
@@ -268,6 +272,22 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
     KeyedText record;
     record.SetEntry("Title", 'c', "Tale-Zodiac: x");
     EXPECT_EQ(TextOf(record.Write()), Stored("\\Titlec14:Tale-Zodiac: x\\"));
+
+    // A key the record's owner names as one it writes is parted though it begins unlike the keys
+    // around it; a writer's word after a space stays a word.
+    const WrittenKeyTest written = [](std::string_view key) { return key == "Role" || key == "Pix"; };
+    for (const auto& [damaged, parted] : std::vector<std::pair<std::string, bool>>{
+             {"\\NMc:Romeo#Rolec:Lover\\Subjs:1\\", true},
+             {"\\NMc:Romeo#Pixs:3\\Subjs:1\\", true},
+             {"\\NMc:Romeo Rolec:Lover\\Subjs:1\\", false},
+             {"\\NMc:Romeo#Rolfc:Lover\\Subjs:1\\", false}}) {
+        const std::string text = Stored(damaged);
+        record.Parse(text.data(), text.size(), written);
+        EXPECT_EQ(record.Count(), parted ? 3 : 2) << damaged;
+        EXPECT_EQ(record.DamagedAt().has_value(), parted) << damaged;
+        record.Parse(text.data(), text.size());
+        EXPECT_EQ(record.Count(), 2) << damaged;
+    }
 }
 
 TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
