@@ -241,7 +241,8 @@ TEST_F(DamagedExamples, AStoryOpenedFromADamagedCopyNamesTheRecordAndSavesWhatWa
         const std::vector<WrittenEntry> entries = WrittenEntries(whole.at(record));
         for (const std::size_t k : Chosen(entries.size())) {
             for (DamagedCopy& damage :
-                 DamagesAt(whole.at(record), entries, k, true, record.first == FourCCOf("CHAR"))) {
+                 DamagesAt(whole.at(record), entries, k, true,
+                           record.first == FourCCOf("CHAR") || record.first == FourCCOf("STEL"))) {
                 SCOPED_TRACE(SegmentName(record) + " " + entries[k].key + ": " + damage.what);
                 StoreSegments damaged = whole;
                 damaged[record] = damage.text;
