@@ -1,10 +1,10 @@
 // Copies of the example stories with one byte of a keyed record damaged, made the same way for every
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
 // shows: a type letter made no type or another type of value, a length digit, the colon or the
-// entry's backslash made '#' or NUL, the record's closing backslash made '#', a key's first byte
-// made NUL, a text's last byte made a backslash or a middle byte NUL, a number's digit made 'x' or
-// its first digit '0', the record cut short inside the entry's header or after its value given with
-// its length, its closing NUL gone. Read alone, the record notes its damage and keeps every other
+// entry's backslash made '#', NUL or a space, the record's closing backslash made '#', a key's first
+// byte made NUL, a text's last byte made a backslash or a middle byte NUL, a number's digit made 'x'
+// or its first digit '0', the record cut short inside the entry's header or after its value given
+// with its length, its closing NUL gone. Read alone, the record notes its damage and keeps every other
 // entry as written; a story opened from such a copy says so in one message naming the record, and
 // saved elsewhere keeps every other entry too.
 
@@ -88,6 +88,10 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
                   beginAlike(e.key, entries[k - 1].key) ||
                   (!number && k + 1 < entries.size() && beginAlike(e.key, entries[k + 1].key)));
     if (k > 0) put("backslash made NUL", e.at, '\0', k + 1);
+    // Made a space, where the text runs on longer than one written without its length is.
+    if (parted && !entries[k - 1].lengthed && entries[k - 1].type == 'c' &&
+        e.end - entries[k - 1].colon - 1 > kPTextInlineLimit && e.value.find('\\') == std::string::npos)
+        put("backslash made a space", e.at, ' ', k + 1);
     if (parted)
         put("backslash made '#'", e.at, '#', k + 1);
     else if (k == 0 || e.end - entries[k - 1].colon - 1 > kPTextInlineLimit)

@@ -70,11 +70,13 @@ bool BeginAlike(std::string_view one, std::string_view other) {
 // backslash was lost could stand: the byte in the backslash's place at `at`, a key shaped as
 // written, a type letter at `typeAt`, any length digits and a colon. Inside a text, where a
 // writer's words may read so, the byte in the backslash's place is no word break, nor a word's first
-// letter or one inside a word of capitals begun so, nor the end of a wide character: a key after a
-// space, an opening mark or a dash is the writer's own word, as "Music: soft" is.
+// letter (unless `atWordsToo`) or one inside a word of capitals begun so, nor the end of a wide
+// character: a key after a space, an opening mark or a dash is the writer's own word, as
+// "Music: soft" is.
 // Answers true once `found` does.
 template <typename Found>
-bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bool inText, Found found) {
+bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bool inText, bool atWordsToo,
+                     Found found) {
     for (std::size_t colon = text.find(':', from); colon < to; colon = text.find(':', colon + 1)) {
         // The backslash's place, a key of one letter at least and the type letter stand before it.
         if (colon < from + 3) continue;
@@ -83,7 +85,7 @@ bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bo
         if (!IsPTextType(text[typeAt])) continue;
         const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
         for (std::size_t at = std::max(from, nearest); at + 1 < typeAt; ++at) {
-            if (inText && (StartsAWord(text, from, at) || InsideACapitalWord(text, from, at) ||
+            if (inText && ((!atWordsToo && StartsAWord(text, from, at)) || InsideACapitalWord(text, from, at) ||
                            EndsAWideCharacter(text, from, at)))
                 continue;
             if (HasWrittenKeyShape(text.substr(at + 1, typeAt - at - 1)) && found(at, typeAt)) return true;
@@ -101,7 +103,7 @@ bool LengthFits(std::string_view key, std::size_t length) {
 }
 
 bool HoldsHeaderInside(std::string_view value) {
-    return AnyHeaderInside(value, 0, value.size(), true, [](std::size_t, std::size_t) { return true; });
+    return AnyHeaderInside(value, 0, value.size(), true, false, [](std::size_t, std::size_t) { return true; });
 }
 
 std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read,
@@ -128,8 +130,11 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
         if (!inText || (written && written(joinedKey))) return true;
         return BeginAlike(joinedKey, key) || (text[typeAt] == kPTextText && BeginAlike(joinedKey, *after));
     };
-    const bool parted =
-        AnyHeaderInside(text, entry.valueOffset, read.next, inText, [&](std::size_t at, std::size_t typeAt) {
+    // A text that does not read whole as written (longer than one written without its length is)
+    // ran on over a lost backslash, which may have become a space.
+    const bool atWordsToo = !IsWholeValue(text, entry);
+    const bool parted = AnyHeaderInside(
+        text, entry.valueOffset, read.next, inText, atWordsToo, [&](std::size_t at, std::size_t typeAt) {
             if (!fits(at, typeAt)) return false;
             const StoredEntry joined = ReadStoredEntry(text, at);
             if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;

@@ -235,6 +235,7 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
              {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", ' '},
              {"\\Tendencys:1\\Works:1041\\", "Work", '#'},
              {"\\SCNTITLE2c:Dawn\\SCORDERs:3\\", "SCORDER", 'x'},
+             {"\\OSNamec:Rumpel\\OSSynopsisc100:" + std::string(100, 'y') + "\\Zc:z\\", "OSSynopsis", ' '},
              {"\\Ac:a\\Descc3:a\\b\\NMc:Romeo\\", "NM", '\0'},
              {"\\Ac:a\\Descc:Knows the rocks\\NMc:Yann\\", "NM", '\0'},
              {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", '\0'},
