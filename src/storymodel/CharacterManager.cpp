@@ -125,6 +125,13 @@ bool CharacterManager::HasStoredRecord(CharID id) const {
     return PFMSegmentExists(kCharacterType, id);
 }
 
+CharID CharacterManager::FreeIdAfterLast() const {
+    // kNoCharID means none: from it the ids wrap to 0, which the first character takes.
+    for (auto id = static_cast<CharID>(lastId_ + 1); id != lastId_; ++id)
+        if (id != kNoCharID && !Find(id) && !HasStoredRecord(id)) return id;
+    return kNoCharID;
+}
+
 std::int32_t CharacterManager::Insert(std::unique_ptr<CharInfoRec> character) {
     const auto place = std::upper_bound(characters_.begin(), characters_.end(), character, NameBefore);
     Reordered();
@@ -223,13 +230,8 @@ void CharacterManager::CreatePlaceholders(PText* generalPreferences, bool main, 
 
 CharID CharacterManager::CreateCharacter(const char* name, std::uint16_t sex, std::uint16_t form,
                                          std::uint16_t picture, std::int16_t role, bool quiet) {
-    // The next id whose record the story file does not hold; kNoCharID means none, so the id
-    // below it is the last a character can have.
-    CharID id = lastId_;
-    do {
-        if (id == kNoCharID - 1) return kNoCharID;
-        ++id;  // the first character takes 0
-    } while (HasStoredRecord(id));
+    const CharID id = FreeIdAfterLast();
+    if (id == kNoCharID) return kNoCharID;
     char defaultName[20];
     if (!name) {
         MakeDefaultName(defaultName, sizeof defaultName);

@@ -236,6 +236,10 @@ private:
     void OpenRecordOf(CharInfoRec& character);
     // Whether the story file holds a record for the id.
     bool HasStoredRecord(CharID id) const;
+    // The first id after the last one made that no character has and whose record the story file
+    // does not hold; past the highest a character can have (the one below kNoCharID), the ids from
+    // 0 on. kNoCharID once every id is taken.
+    CharID FreeIdAfterLast() const;
     // Inserts at its sorted place after equal names; answers the position.
     std::int32_t Insert(std::unique_ptr<CharInfoRec> character);
     // Sorts the list again after a rename.

@@ -394,7 +394,9 @@ TEST_F(CharacterManagerTest, CharactersThatCannotBeReadNowAreLeftInTheFileAndThe
     EXPECT_TRUE(PFMSegmentExists(kCharacterType, kept));
 }
 
-TEST_F(CharacterManagerTest, NoCharacterIsMadeOnceEveryIdIsTaken) {
+// Past the highest id a character can have, new characters take the ids the story leaves free from
+// 0 on, so that a story whose last id is the highest still gets the characters its roles need.
+TEST_F(CharacterManagerTest, PastTheHighestIdNewCharactersTakeTheFreeIdsFromZeroOn) {
     NewStory();
     {
         PText last(Story().GetStoryFile(), kCharacterType, 0xFFFE);
@@ -403,8 +405,10 @@ TEST_F(CharacterManagerTest, NoCharacterIsMadeOnceEveryIdIsTaken) {
     }
     Reopen();
     EXPECT_EQ(Characters().GetLastCharacterID(), 0xFFFE);
-    EXPECT_EQ(Characters().CreateCharacter("None", 0, 1, 0, kNoRole, false), kNoCharID);
-    EXPECT_EQ(Characters().GetCount(), 3);
+    // The new story's two characters hold 0 and 1.
+    EXPECT_EQ(Characters().CreateCharacter("Next", 0, 1, 0, kNoRole, false), 2);
+    EXPECT_EQ(Characters().CreateCharacter("Then", 0, 1, 0, kNoRole, false), 3);
+    EXPECT_EQ(Characters().GetCount(), 5);
 }
 
 TEST_F(CharacterManagerTest, DefaultNamesCountOnAcrossReopening) {
