@@ -43,8 +43,9 @@ bool CharInfoRec::LoadRecord() {
          {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex, CharacterKey::kArchetype})
         LeaveOutMistyped(record, key, kPTextShort);
     for (int dimension = 0; dimension < 4; ++dimension) LeaveOutUnlisted(record, DimensionKey(dimension));
-    const bool roleLost = LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort) ||
-                          (WasDamaged(record) && !record.HasKey(CharacterKey::kSubjectiveRole));
+    LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort);
+    // Damage took the role, unless the record held it twice and the entry read next is whole.
+    const bool roleLost = WasDamaged(record) && !record.HasKey(CharacterKey::kSubjectiveRole);
     name_ = KeptName(RecordText(record, CharacterKey::kName));
     std::int16_t value = 0;
     if (record.GetEntry(CharacterKey::kPicture, kPTextShort, &value) >= 0)

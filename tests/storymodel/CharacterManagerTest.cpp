@@ -336,17 +336,21 @@ TEST_F(CharacterManagerTest, LoadingRepairsMissingRolesAndRemovesOnlyUnreadableR
 }
 
 // A damaged record may hold a key twice, and what is read is the first entry: each left out as
-// damaged shows the next, which is judged in its turn, so that nothing shown is lost at the save.
+// damaged shows the next, which is judged in its turn, so that nothing shown is lost at the save. A
+// role read from the second entry is no role lost: the one character whose role the damage took
+// gets the role nobody holds.
 TEST_F(CharacterManagerTest, AKeyADamagedRecordHoldsTwiceIsLeftOutWhereEachEntryOfItIsDamaged) {
     NewStory();
-    for (const auto& [id, text] : std::vector<std::pair<CharID, std::string>>{
-             {5, "\\Motvc:x6,132,\\N#\\Motvc:x6,140,\\NMc:Bob\\Subjs:0\\"},
-             {6, "\\Motvc:x6,132,\\N#\\Motvc:6,140,\\NMc:Cid\\Subjs:0\\"}}) {
+    const auto put = [this](const std::vector<std::pair<CharID, std::string>>& records) {
         PFMFileScope scope(Story().GetStoryFile(), false);
-        void* block = NewBlock(text + '\0');
-        ASSERT_TRUE(PFMPutSegment(kCharacterType, id, block, 1, false));
-        PFMCheckIn(block);
-    }
+        for (const auto& [id, text] : records) {
+            void* block = NewBlock(text + '\0');
+            ASSERT_TRUE(PFMPutSegment(kCharacterType, id, block, 1, false));
+            PFMCheckIn(block);
+        }
+    };
+    put({{5, "\\Motvc:x6,132,\\N#\\Motvc:x6,140,\\NMc:Bob\\Subjs:0\\"},
+         {6, "\\Motvc:x6,132,\\N#\\Motvc:6,140,\\NMc:Cid\\Subjs:0\\"}});
     Reopen();
     const std::int32_t bob = Characters().IndexOf(5);
     ASSERT_GE(bob, 0);
@@ -354,6 +358,16 @@ TEST_F(CharacterManagerTest, AKeyADamagedRecordHoldsTwiceIsLeftOutWhereEachEntry
     EXPECT_FALSE(Characters().GetCharacter(5)->Record()->HasKey("Motv"));
     EXPECT_EQ(Characters().GetCharacteristicsAt(Characters().IndexOf(6), 0),
               (std::vector<std::int16_t>{6, 140}));
+
+    put({{0, "\\NMc:Ann\\Subjc:1\\N#\\Subjs:1\\"}, {1, "\\NMc:Ivy\\Subj#:2\\"}});
+    {
+        PFMFileScope scope(Story().GetStoryFile(), false);
+        const FileRef file = Ref("story.fsf");
+        ASSERT_EQ(PFMSaveFile(&file), kNoErr);
+    }
+    Open("story.fsf");
+    EXPECT_EQ(Characters().GetCharacter(0)->GetSubjectiveRole(), kMainRole);
+    EXPECT_EQ(Characters().GetCharacter(1)->GetSubjectiveRole(), kImpactRole);
 }
 
 TEST_F(CharacterManagerTest, AStoryWhoseEveryCharacterWasDamagedGetsTheTwoCharactersOfANewStory) {
