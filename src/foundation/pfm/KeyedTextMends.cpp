@@ -69,9 +69,9 @@ bool BeginAlike(std::string_view one, std::string_view other) {
 // Calls `found(at, typeAt)` for each place in text[from, to) where the header of an entry whose
 // backslash was lost could stand: the byte in the backslash's place at `at`, a key shaped as
 // written, a type letter at `typeAt`, any length digits and a colon. Inside a text, where a
-// writer's words may read so, the byte in the backslash's place is no word break, nor a word's first
-// letter (unless `atWordsToo`) or one inside a word of capitals begun so, nor the end of a wide
-// character: a key after a space, an opening mark or a dash is the writer's own word, as
+// writer's words may read so, the byte in the backslash's place is no word break nor a word's first
+// letter (unless `atWordsToo`), nor a capital inside a word of capitals begun so, nor the end of a
+// wide character: a key after a space, an opening mark or a dash is the writer's own word, as
 // "Music: soft" is.
 // Answers true once `found` does.
 template <typename Found>

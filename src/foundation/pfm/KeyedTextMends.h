@@ -29,11 +29,11 @@ struct JoinedEntries {
 // may hold a writer's words that read so, the key also begins with the same two bytes as the text's
 // own key or, when it holds a text, the following one (as the keys of a group do), and the byte in
 // the backslash's place is neither a space or an opening mark, nor the first letter of a word (where
-// the text reads whole as written), nor one inside a word of capitals begun so, nor the last byte of
-// a wide character (after a dash).
+// the text reads whole as written), nor a capital inside a word of capitals begun so, nor the last
+// byte of a wide character (after a dash).
 //
-// A record's owner that knows the keys it writes may name them (`written`): a key it names needs
-// not begin as a key around it does.
+// A record's owner that knows the keys it writes may name them (`written`): a key it names need not
+// begin as a key around it does.
 std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read,
                                              WrittenKeyTest written = nullptr);
 
