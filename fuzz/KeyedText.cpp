@@ -57,7 +57,8 @@ bool AnyKey(std::string_view) { return true; }
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     KeyedText record;
     // Half the inputs are read as by an owner that names its keys.
-    const ErrCode parsed = record.Parse(reinterpret_cast<const char*>(data), size, size % 2 ? AnyKey : nullptr);
+    const ErrCode parsed =
+        record.Parse(reinterpret_cast<const char*>(data), size, size % 2 ? AnyKey : nullptr);
     FUZZ_CHECK(parsed == kNoErr || parsed <= kPTextErrNoBackslash);
     // Only a damaged text leaves the record changed, so that its next write is whole.
     FUZZ_CHECK(record.IsChanged() == record.DamagedAt().has_value());

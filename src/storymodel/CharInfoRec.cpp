@@ -244,10 +244,10 @@ void CharInfoRec::SetArchetype(std::int16_t archetype) {
 }
 
 bool CharacterKey::IsWritten(std::string_view key) {
-    static constexpr const char* kKeys[] = {kName,     kPicture,    kForm,       kSex,       kSubjectiveRole,
-                                            kArchetype, kRole,      kDescription, kRoleX,     kFunction,
-                                            kActivities, kBackground, kInterests,  kSkills,    kBeliefs,
-                                            kPhysical,  kIntroduction, kDismissal};
+    static constexpr const char* kKeys[] = {
+        kName,      kPicture,     kForm,    kSex,      kSubjectiveRole, kArchetype,
+        kRole,      kDescription, kRoleX,   kFunction, kActivities,     kBackground,
+        kInterests, kSkills,      kBeliefs, kPhysical, kIntroduction,   kDismissal};
     if (std::find(std::begin(kKeys), std::end(kKeys), key) != std::end(kKeys)) return true;
     for (int dimension = 0; dimension < 4; ++dimension)
         if (key == DimensionKey(dimension)) return true;

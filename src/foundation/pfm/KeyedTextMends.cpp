@@ -85,8 +85,8 @@ bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bo
         if (!IsPTextType(text[typeAt])) continue;
         const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
         for (std::size_t at = std::max(from, nearest); at + 1 < typeAt; ++at) {
-            if (inText && ((!atWordsToo && StartsAWord(text, from, at)) || InsideACapitalWord(text, from, at) ||
-                           EndsAWideCharacter(text, from, at)))
+            if (inText && ((!atWordsToo && StartsAWord(text, from, at)) ||
+                           InsideACapitalWord(text, from, at) || EndsAWideCharacter(text, from, at)))
                 continue;
             if (HasWrittenKeyShape(text.substr(at + 1, typeAt - at - 1)) && found(at, typeAt)) return true;
         }
@@ -103,7 +103,8 @@ bool LengthFits(std::string_view key, std::size_t length) {
 }
 
 bool HoldsHeaderInside(std::string_view value) {
-    return AnyHeaderInside(value, 0, value.size(), true, false, [](std::size_t, std::size_t) { return true; });
+    return AnyHeaderInside(value, 0, value.size(), true, false,
+                           [](std::size_t, std::size_t) { return true; });
 }
 
 std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read,

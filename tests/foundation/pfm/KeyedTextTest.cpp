@@ -277,11 +277,11 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
     // A key the record's owner names as one it writes is parted though it begins unlike the keys
     // around it; a writer's word after a space stays a word.
     const WrittenKeyTest written = [](std::string_view key) { return key == "Role" || key == "Pix"; };
-    for (const auto& [damaged, parted] : std::vector<std::pair<std::string, bool>>{
-             {"\\NMc:Romeo#Rolec:Lover\\Subjs:1\\", true},
-             {"\\NMc:Romeo#Pixs:3\\Subjs:1\\", true},
-             {"\\NMc:Romeo Rolec:Lover\\Subjs:1\\", false},
-             {"\\NMc:Romeo#Rolfc:Lover\\Subjs:1\\", false}}) {
+    for (const auto& [damaged, parted] :
+         std::vector<std::pair<std::string, bool>>{{"\\NMc:Romeo#Rolec:Lover\\Subjs:1\\", true},
+                                                   {"\\NMc:Romeo#Pixs:3\\Subjs:1\\", true},
+                                                   {"\\NMc:Romeo Rolec:Lover\\Subjs:1\\", false},
+                                                   {"\\NMc:Romeo#Rolfc:Lover\\Subjs:1\\", false}}) {
         const std::string text = Stored(damaged);
         record.Parse(text.data(), text.size(), written);
         EXPECT_EQ(record.Count(), parted ? 3 : 2) << damaged;
