@@ -249,11 +249,10 @@ bool CharacterKey::IsWritten(std::string_view key) {
         kRole,      kDescription, kRoleX,   kFunction, kActivities,     kBackground,
         kInterests, kSkills,      kBeliefs, kPhysical, kIntroduction,   kDismissal};
     if (std::find(std::begin(kKeys), std::end(kKeys), key) != std::end(kKeys)) return true;
-    for (int dimension = 0; dimension < 4; ++dimension)
+    for (int dimension = 0; dimension < kDimensionCount; ++dimension)
         if (key == DimensionKey(dimension)) return true;
-    const std::string_view interaction = kInteractionStem;
-    if (key.size() == interaction.size() + 1 && key.starts_with(interaction))
-        return key.back() >= '0' && key.back() <= '9';
+    for (int n = 0; n <= 9; ++n)
+        if (key == InteractionKey(n)) return true;
     // A relationship's other character's id in "%4X": spaces, then capital hexadecimal digits.
     const std::string_view relationship = kRelationshipStem;
     if (key.size() != relationship.size() + 4 || !key.starts_with(relationship)) return false;
