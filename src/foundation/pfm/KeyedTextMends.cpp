@@ -112,9 +112,11 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
     const PTextEntry& entry = read.entry;
     const std::string_view key(entry.key);
     // A text whose header has no room for its length is written without it whatever it holds.
-    if (read.error != kNoErr || IsGivenWithLength(text, entry) ||
-        !LengthFits(key, read.next - entry.valueOffset))
+    // Every header holds a colon: a value without one holds none (most values; read at every open).
+    if (read.error != kNoErr || text.substr(entry.valueOffset, read.next - entry.valueOffset).find(':') ==
+                                    std::string_view::npos)
         return std::nullopt;
+    if (IsGivenWithLength(text, entry) || !LengthFits(key, read.next - entry.valueOffset)) return std::nullopt;
     // The key of the entry after the value, read once a header shows.
     std::optional<std::string> after;
     std::optional<JoinedEntries> found;
