@@ -40,7 +40,7 @@ Fablecore* FKDoc::GetFablecore() const { return static_cast<Fablecore*>(applicat
 // A file refused by its type was named already; one whose store cannot be read is named here.
 ErrCode FKDoc::Open(const FileRef* file) {
     if (const ErrCode error = Read(file); error != kNoErr) {
-        if (file && error != kNotAStoryFile) ReportUnopenedFile(*file);
+        if (file && error != kNotAStoryFile) ReportUnopenedFile(*file, error);
         return error;
     }
     const ShortRect frame = application_->GetFrameClientRect();

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/FileError.h"
 #include "foundation/Types.h"
 #include "foundation/pfm/PFMKey.h"
 #include "framework/TDoc.h"
@@ -167,8 +168,10 @@ public:
     // 1 (true) for a story file this version reads; otherwise false after a message.
     bool CheckFileType(const FileRef& file, PFMFile* store);
     static void ReportUnreadableFile(const FileRef& file);
-    // Tells why a file did not open: another program or copy holds it, or it cannot be read.
-    static void ReportUnopenedFile(const FileRef& file);
+    // Tells why a file did not open, by what reading it answered: another program or copy holds it;
+    // it is no story store (-1, -6); its store is damaged (cut short, its map or data changed); or
+    // the system's own error.
+    static void ReportUnopenedFile(const FileRef& file, ErrCode error = kUnsupportedFormatErr);
     // Brings every text of an oldest-generation file into the form the program keeps texts in:
     // 0 when done, -3 when the writer chose Later, -5 when the writer cancelled.
     ErrCode ConvertOldTexts();

@@ -10,6 +10,7 @@
 #include "app/Fablecore.h"
 #include "app/FileConversionDialog.h"
 #include "foundation/File.h"
+#include "foundation/FileError.h"
 #include "foundation/TypedList.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
@@ -65,6 +66,13 @@ bool ConvertRecord(PText& record, FileConversionDialog& dialog, ErrCode& answer)
     return changed;
 }
 
+// What reading answers for a store of the program's own whose bytes were cut short or changed: its
+// data malformed, its segment map invalid, or its end come before what its header promises.
+bool IsDamagedStore(ErrCode error) {
+    return error == kBadDataErr || error == kBadSegmentMapErr || error == kEndOfFileErr ||
+           error == kWrongSizeErr;
+}
+
 }  // namespace
 
 bool FKDoc::CanOpenFile(const FileRef& file) {
@@ -110,16 +118,24 @@ void FKDoc::ReportUnreadableFile(const FileRef& file) {
     AlertMessage(text, kAlertStop, 1);
 }
 
-void FKDoc::ReportUnopenedFile(const FileRef& file) {
-    if (!File::IsHeldElsewhere(file)) {
+void FKDoc::ReportUnopenedFile(const FileRef& file, ErrCode error) {
+    char text[512];
+    if (File::IsHeldElsewhere(file)) {
+        std::snprintf(text, sizeof text,
+                      "File '%s' is in use by another program or another copy of Fablecore. It can be opened "
+                      "once it is closed there.",
+                      file.NamePtr());
+    } else if (error == kFileErr || error == kUnsupportedFormatErr) {
         ReportUnreadableFile(file);
         return;
+    } else if (IsDamagedStore(error)) {
+        // The program's own store, which reading found cut short or changed.
+        std::snprintf(text, sizeof text, "File '%s' is damaged and cannot be opened.\n\n%s", file.NamePtr(),
+                      FileErrorMessage(error));
+    } else {
+        std::snprintf(text, sizeof text, "File '%s' could not be opened.\n\n%s", file.NamePtr(),
+                      FileErrorMessage(error));
     }
-    char text[512];
-    std::snprintf(text, sizeof text,
-                  "File '%s' is in use by another program or another copy of Fablecore. It can be opened once "
-                  "it is closed there.",
-                  file.NamePtr());
     AlertMessage(text, kAlertStop, 1);
 }
 

@@ -150,12 +150,24 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
     application->CloseAll(true);
     const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
+    // A store cut short (its map is written last) or with its map changed is named as damaged, not as
+    // a file of another kind.
     for (const std::size_t cut : {whole.size() / 2, whole.size() - 3, std::size_t{40}}) {
         SCOPED_TRACE(cut);
         std::ofstream(Path("cut.fsf"), std::ios::binary | std::ios::trunc) << whole.substr(0, cut);
-        const std::vector<std::string> said = OpenSaying("cut.fsf", false);
-        EXPECT_FALSE(said.empty());
+        EXPECT_THAT(OpenSaying("cut.fsf", false),
+                    ElementsAre("File 'cut.fsf' is damaged and cannot be opened.\n\nUnexpected end of file "
+                                "reached."));
     }
+    std::string badMap = whole;
+    std::size_t map = 0;  // the header's map position, big-endian at 28
+    for (std::size_t i = 28; i < 32; ++i) map = map << 8 | static_cast<unsigned char>(whole[i]);
+    badMap[map + 4 + 14] = '\x0F';  // the first record's flags: priority 0 with preload
+    std::ofstream(Path("bad-map.fsf"), std::ios::binary | std::ios::trunc) << badMap;
+    EXPECT_THAT(OpenSaying("bad-map.fsf", false),
+                ElementsAre("File 'bad-map.fsf' is damaged and cannot be opened.\n\nThe file's segment map data "
+                            "is invalid of corrupt."));
+
     // A main record or choices of which nothing reads: the rest of the story opens, the loss told.
     WriteStore("garbled.fsf", {{{FourCCOf("SDI4"), 0}, "garbled bytes, no record"}});
     EXPECT_THAT(
