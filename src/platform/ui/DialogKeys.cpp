@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <vector>
 
 #include "platform/sys/Bell.h"
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/DialogState.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/InputHold.h"
 #include "platform/ui/MenuTable.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/VirtualKeys.h"
@@ -76,6 +78,9 @@ bool ChooseByMnemonic(HWND dialog, char character) {
     return false;
 }
 
+// A key message its key's auto-repeat sent: the key was down already.
+bool IsRepeat(const MSG& message) { return ((static_cast<std::uintptr_t>(message.lParam) >> 30) & 1) != 0; }
+
 }  // namespace
 
 BOOL IsDialogMessageA(HWND dialog, MSG* message) {
@@ -91,8 +96,18 @@ BOOL IsDialogMessageA(HWND dialog, MSG* message) {
                     if (code & DLGC_WANTTAB) break;
                     SendMessageA(dialog, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, 0);
                     return TRUE;
-                case VK_RETURN: PressDefault(dialog, focus, code); return TRUE;
-                case VK_ESCAPE: Command(dialog, IDCANCEL); return TRUE;
+                // A key held down presses once: its repeats, whether it went down here or in a
+                // window before the dialog came up, answer nothing.
+                case VK_RETURN:
+                    if (IsRepeat(*message)) return TRUE;
+                    InputHold::NoteAnswer(*message);
+                    PressDefault(dialog, focus, code);
+                    return TRUE;
+                case VK_ESCAPE:
+                    if (IsRepeat(*message)) return TRUE;
+                    InputHold::NoteAnswer(*message);
+                    Command(dialog, IDCANCEL);
+                    return TRUE;
                 default: break;
             }
             break;

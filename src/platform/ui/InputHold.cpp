@@ -35,10 +35,12 @@ bool InputHold::Keep(InputEvent& event) {
     const UINT message = event.message.message;
     if (!holds_ || message < WM_KEYFIRST || message > WM_KEYLAST) return false;
     const Choice choice = holds_(event.message);
-    if (choice == Choice::Answer) Input().answersDown[event.message.wParam & 0xFF] = event.message.time;
+    if (choice == Choice::Answer) NoteAnswer(event.message);
     if (choice == Choice::Keep) kept_.push_back(std::move(event));
     return choice == Choice::Keep || choice == Choice::Drop;
 }
+
+void InputHold::NoteAnswer(const MSG& message) { Input().answersDown[message.wParam & 0xFF] = message.time; }
 
 bool InputHold::IsAnswerRepeat(const MSG& message) {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;

@@ -45,6 +45,10 @@ public:
     // Internal to the window layer: whether the key message repeats an answer still held down, to be
     // dropped. Its key's coming up ends the answer's repeats.
     static bool IsAnswerRepeat(const MSG& message);
+    // Internal to the window layer: the key message answered a dialog or an alert (pressed its button
+    // or cancelled it); its repeats are dropped as an answer's are, so that none reaches the window
+    // under it once it closes.
+    static void NoteAnswer(const MSG& message);
 
 private:
     std::function<Choice(const MSG&)> holds_;

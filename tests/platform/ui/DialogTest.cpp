@@ -6,6 +6,7 @@
 #include "platform/ui/DialogCodes.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EditControl.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/Paint.h"
 #include "platform/ui/VirtualKeys.h"
@@ -276,6 +277,49 @@ TEST_F(Dialogs, ReturnPressesTheDefaultButtonEscapeCancelsAndMnemonicsPress) {
     EXPECT_EQ(commands, (std::vector<WPARAM>{IDOK, 20, 20, IDCANCEL}));
     EXPECT_EQ(GetBellCount(), bells + 1);
     EXPECT_GE(Count(hungry, WM_KEYDOWN), 2) << "Return and Escape reached the control that wants them";
+}
+
+// A key held down presses once. Escape held at an alert over a dialog answers the alert, and its
+// repeats neither cancel the dialog once the alert is gone nor press anything in it; a Return held
+// down from before an alert came up answers nothing with its repeats.
+TEST_F(Dialogs, AHeldKeyAnswersTheAlertItWentDownInAndNothingUnderIt) {
+    std::vector<WPARAM> commands;
+    int answer = 0;
+    g_dialogHook = [&](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> LONG_PTR {
+        if (message == WM_INITDIALOG) {
+            PostMessageA(dialog, WM_USER + 1, 0, 0);
+            return TRUE;
+        }
+        if (message == WM_USER + 1) {
+            Then([&] {
+                for (int repeats = 0; repeats < 4; ++repeats) presenter.KeyDown(VK_ESCAPE);
+                presenter.KeyUp(VK_ESCAPE);
+            });
+            answer = MessageBoxA(dialog, "Not found.", "Story", MB_OK);
+            Then([&] { presenter.PressKey(VK_RETURN); });
+            return TRUE;
+        }
+        if (message == WM_COMMAND) {
+            commands.push_back(LOWORD(wParam));
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        }
+        return FALSE;
+    };
+    const std::vector<WORD> words = Template(kDialogStyle, "Find");
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, AsTemplate(words), owner, RecordingDialogProc, 0), IDOK);
+    EXPECT_EQ(answer, IDOK);
+    EXPECT_EQ(commands, (std::vector<WPARAM>{IDOK})) << "only the Return pressed at the dialog itself";
+
+    presenter.KeyDown(VK_RETURN);
+    Pump();
+    Then([&] { presenter.KeyDown(VK_RETURN); });  // the same Return, still down
+    Then([&] {
+        EXPECT_NE(FindWindowA("#32770", nullptr), nullptr) << "a repeat answered the alert";
+        presenter.KeyUp(VK_RETURN);
+        presenter.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(MessageBoxA(owner, "Replace it?", "Story", MB_OKCANCEL), IDCANCEL);
 }
 
 TEST_F(Dialogs, TheDefaultIdIsTheOneLastSetWhateverControlHasIt) {
