@@ -68,7 +68,8 @@ public:
         "PROCEED WITH CAUTION.\n\nDo you really want to CLEAR all of the {lST-Results} in your story?  Using "
         "this command clears most of the text that you have entered, retaining only your characters' names, "
         "roles and descriptions, your storyform choices, your Comments, the contents of the Story Info "
-        "dialog but its synopses, and your answers about the story's information in the query system.  The "
+        "dialog but its synopses, and your other answers about the story's information in the query system "
+        "(the synopses go from there too).  The "
         "Clear {NST-Process} command cannot be undone.\n\nSo, if you DO NOT want to "
         "delete your {lST-Results}, press NO.\n\nIf you DO wish to clear your {lST-Results}, press YES.";
 

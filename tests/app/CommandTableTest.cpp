@@ -418,6 +418,7 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     story->GetStorytellingRecord().SetEntry("STDom", 'c', "Trouble at the ford");
     story->GetInfoRecord().SetEntry("Comments", 'c', "Ask Ann about the ford.");
     story->GetInfoRecord().SetNumberByName(kGenreChoiceKey, kPTextShort, 3);
+    story->GetInfoRecord().SetEntry("Synopsis", 'c', "A miner finds gold.");
     CharInfoRec* first = story->GetCharacterManager()->RecordAt(0);
     first->SetRole("the ferryman");
     Answer(IDNO);
@@ -432,7 +433,9 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     EXPECT_NE(question.find("names, roles and descriptions"), std::string::npos)
         << "what the characters keep: " << question;
     EXPECT_NE(question.find("your Comments"), std::string::npos) << question;
-    EXPECT_NE(question.find("answers about the story's information in the query system"), std::string::npos)
+    EXPECT_NE(question.find("other answers about the story's information in the query system (the "
+                            "synopses go from there too)"),
+              std::string::npos)
         << question;
     Answer(IDYES);
     application->HandleCommand(kCmdClearStorytelling);
@@ -440,6 +443,7 @@ TEST_F(CommandTable, ClearStorytellingAsksWithTheStorysTermsAndClearsOnYes) {
     // What the question names as kept is kept.
     EXPECT_GE(story->GetInfoRecord().GetEntry("Comments", 'c', text, sizeof text), 0);
     EXPECT_TRUE(story->GetInfoRecord().HasKey(kGenreChoiceKey));
+    EXPECT_FALSE(story->GetInfoRecord().HasKey("Synopsis")) << "the query's synopsis answer goes, as said";
     first->GetRole(text, sizeof text);
     EXPECT_STREQ(text, "the ferryman");
 }
