@@ -3,11 +3,13 @@
 #include <strings.h>
 
 #include <memory>
+#include <utility>
 
 #include "foundation/PathUtil.h"
 #include "framework/AppEnvironment.h"
 #include "framework/StandardCommands.h"
 #include "framework/TAppl.h"
+#include "framework/TypingHold.h"
 #include "platform/sys/Bell.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/HandOver.h"
@@ -16,6 +18,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Styles.h"
+#include "platform/ui/Timer.h"
 #include "platform/ui/Window.h"
 
 using namespace win;
@@ -94,8 +97,26 @@ ErrCode TAppl::OpenFile(const char* path) {
     if (!IsValidFullPath(full.c_str())) return -2;
     FileRef file(full.c_str(), kAccessRead);
     if (!file.IsValid() || !file.Exists()) return -1;
-    if (CommandEnabled(kCmdOpen)) PostCommand(std::make_unique<OpenDocCmd>(this, false, &file), kSecondQueue);
+    if (CommandEnabled(kCmdOpen))
+        PostCommand(std::make_unique<OpenDocCmd>(this, false, &file, kCmdOpen, IsOpeningHandOver()), kSecondQueue);
     return kNoErr;
+}
+
+void TAppl::KeepHandOver(std::vector<std::string> pieces, std::string folder) {
+    handOvers_.push_back({std::move(pieces), std::move(folder)});
+}
+
+// A hand-over opens nothing under the writer's typing: once the writer has paused, and while no
+// dialog is up (the timer looks again then).
+void TAppl::OpenHandOvers() {
+    const HWND frame = GetFrameWindow();
+    if (handOvers_.empty() || !WriterHasPaused(frame, kHandOverPauseTimerId)) return;
+    if (!IsWindowEnabled(frame)) {
+        SetTimer(frame, kHandOverPauseTimerId, kTypingPause, nullptr);
+        return;
+    }
+    const HandOverOpening opening(*this);
+    for (const HandOverNames& names : std::exchange(handOvers_, {})) OpenCommandLinePieces(*this, names.pieces, names.folder);
 }
 
 ErrCode TAppl::OpenStartupFiles() {
@@ -119,14 +140,23 @@ LRESULT ReceiveHandOver(TAppl& application, HWND frame, WPARAM wParam, LPARAM lP
     }
     bool print = false;
     if (const auto* handOver = reinterpret_cast<const HandOver*>(lParam)) {
-        print = OpenCommandLinePieces(application, handOver->arguments, handOver->folder);
+        if (wParam == 0) {
+            application.KeepHandOver(handOver->arguments, handOver->folder);
+        } else {
+            print = OpenCommandLinePieces(application, handOver->arguments, handOver->folder);
+        }
     } else {
         char line[kHandOverLineSize];
         GetProfileStringA(kHandOverSection, kHandOverKey, "", line, sizeof line);
-        print = application.HandleCommandLine(line, kCommandLineHandOver);
+        if (wParam == 0) {
+            application.KeepHandOver(SplitCommandLine(line), CurrentFolder());
+        } else {
+            print = application.HandleCommandLine(line, kCommandLineHandOver);
+        }
     }
     WriteProfileStringA(kHandOverSection, kHandOverKey, "");
     if (wParam == 1 && print) PostMessageA(frame, WM_CLOSE, 0, 0);
+    application.OpenHandOvers();
     return 0;
 }
 

@@ -6,6 +6,7 @@
 // makes the next piece the folder for the names that are not full paths; any other piece is a file
 // name, and a name in double quotes may hold blanks. Names keep their case.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,13 @@ std::vector<std::string> SplitCommandLine(const char* text);
 // answers whether the print switch was among them.
 bool OpenCommandLinePieces(TAppl& application, const std::vector<std::string>& pieces, std::string folder);
 
+// The frame's timer that looks again, after a pause in typing, for hand-overs to open.
+inline constexpr std::uint32_t kHandOverPauseTimerId = 60;
+
 // WM_USER of the frame: a later start's hand-over. The start's folder and arguments come whole in
 // lParam (a win::HandOver) when the instance channel delivered them; without them the command line
-// kept in the system profile is read. The profile's line is emptied afterwards.
+// kept in the system profile is read. The profile's line is emptied afterwards. Its names are
+// opened once the writer has paused in typing (TAppl::OpenHandOvers).
 win::LRESULT ReceiveHandOver(TAppl& application, win::HWND frame, win::WPARAM wParam, win::LPARAM lParam);
 
 // Opens each file of a drop, in the order the drop lists them.

@@ -24,6 +24,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ModalDialogs.h"
 #include "platform/ui/Paint.h"
+#include "platform/ui/Timer.h"
 #include "platform/ui/Styles.h"
 #include "platform/ui/Window.h"
 
@@ -183,6 +184,11 @@ LRESULT FrameMessage(TAppl& application, HWND frame, UINT message, WPARAM wParam
             return result;
         }
         case WM_TIMER:
+            if (wParam == kHandOverPauseTimerId) {
+                KillTimer(frame, kHandOverPauseTimerId);
+                application.OpenHandOvers();
+                return 0;
+            }
             application.GetAutoSaveManager()->OnTimer(static_cast<std::uint32_t>(wParam));
             return 0;
         case WM_INITMENUPOPUP:

@@ -40,13 +40,16 @@ ErrCode ArrangeChildren(TAppl& application, const TCommand& command, UINT messag
 
 ErrCode NewDocCmd::Do() { return application_->NewDocument(replace_); }
 
-OpenDocCmd::OpenDocCmd(TAppl* application, bool replace, const FileRef* file, std::int32_t id)
-    : TCommand(application, id), replace_(replace), hasFile_(file != nullptr) {
+OpenDocCmd::OpenDocCmd(TAppl* application, bool replace, const FileRef* file, std::int32_t id, bool handedOver)
+    : TCommand(application, id), replace_(replace), hasFile_(file != nullptr), handedOver_(handedOver) {
     if (file) file_ = *file;
 }
 
 ErrCode OpenDocCmd::Do() {
-    return hasFile_ ? application_->OpenDocument(file_, replace_) : application_->AskAndOpen(replace_);
+    if (!hasFile_) return application_->AskAndOpen(replace_);
+    if (!handedOver_) return application_->OpenDocument(file_, replace_);
+    const TAppl::HandOverOpening opening(*application_);
+    return application_->OpenDocument(file_, replace_);
 }
 
 ErrCode OpenPrintCloseCmd::Do() { return application_->OpenPrintClose(file_); }

@@ -23,13 +23,16 @@ private:
 // Open (1002), or Open closing all documents first (1004): asks for a file, or opens the one given.
 class OpenDocCmd : public TCommand {
 public:
-    OpenDocCmd(TAppl* application, bool replace, const FileRef* file, std::int32_t id = kCmdOpen);
+    // A file a later start handed over (`handedOver`) is opened as one (TAppl::IsOpeningHandOver).
+    OpenDocCmd(TAppl* application, bool replace, const FileRef* file, std::int32_t id = kCmdOpen,
+               bool handedOver = false);
     ErrCode Do() override;
     virtual const char* GetClassName() const { return "OpenDocCmd"; }
 
 private:
     bool replace_;
     bool hasFile_;
+    bool handedOver_;
     FileRef file_;
 };
 

@@ -109,6 +109,26 @@ public:
     virtual bool HandleCommandLine(char* text, int mode);
     // Queues the opening of a file: 0, -1 for a path naming no file, -2 for one that is no path.
     virtual ErrCode OpenFile(const char* path);
+    // Later starts' hand-overs (CommandLine.h): the names of each, relative ones in its folder. They
+    // wait for the writer to pause in typing, and are then opened (OpenHandOvers).
+    void KeepHandOver(std::vector<std::string> pieces, std::string folder);
+    void OpenHandOvers();
+    // Whether what runs now opens files a later start handed over, not the writer's own command: a
+    // question that brings up takes no typed key for its answer (TypingHold.h).
+    bool IsOpeningHandOver() const { return openingHandOver_ > 0; }
+    // Marks what runs while it lives as opening a hand-over's files.
+    class HandOverOpening {
+    public:
+        explicit HandOverOpening(TAppl& application) : application_(application) {
+            ++application_.openingHandOver_;
+        }
+        ~HandOverOpening() { --application_.openingHandOver_; }
+        HandOverOpening(const HandOverOpening&) = delete;
+        HandOverOpening& operator=(const HandOverOpening&) = delete;
+
+    private:
+        TAppl& application_;
+    };
     virtual void ShowDocument(TDoc* document);
     // A new document of the application's kind; null in the base.
     virtual TDoc* CreateDocument() { return nullptr; }
@@ -268,6 +288,12 @@ private:
     std::string profilePath_;
     bool frameClassRegistered_ = false;
     bool closeWaiting_ = false;
+    struct HandOverNames {
+        std::vector<std::string> pieces;
+        std::string folder;
+    };
+    std::vector<HandOverNames> handOvers_;  // waiting for the writer to pause in typing
+    int openingHandOver_ = 0;
 };
 
 // The frame window's procedure; window long 0 holds the application.

@@ -1,12 +1,14 @@
 // Closing a document: the question about unsaved changes and what each answer does, closing one
 // window, and closing them all.
 
+#include <optional>
 #include <string>
 
 #include "foundation/pfm/PFM.h"
 #include "framework/Alerts.h"
 #include "framework/TAppl.h"
 #include "framework/TDoc.h"
+#include "framework/TypingHold.h"
 
 int TDoc::AskSaveChanges(bool noCancel) {
     const PFMFileScope dataFile(application_ ? application_->GetDataFile() : nullptr, false);
@@ -34,9 +36,14 @@ bool TDoc::QuerySave() {
 bool TDoc::CloseWindow(TWindow* window, bool force, bool deleteWhenEmpty) {
     if (!CanCloseWindow(window, force)) return false;
     if (GetWindowCount() == 1 && HasWindow(window) && IsDirty()) {
+        // Asked for a file a later start handed over, not at the writer's word: the keys the writer
+        // types at it go back to the typing, and only what cannot be typing answers.
+        std::optional<TypingHold> typing;
+        if (application_ && application_->IsOpeningHandOver()) typing.emplace(force ? "YN" : "YNC");
         bool firstSave = true;
         for (;;) {
             const int answer = AskSaveChanges(force);
+            if (typing) typing->Stop();
             if (answer == kAnswerNo) {
                 SetClean();
                 break;

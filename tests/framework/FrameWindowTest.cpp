@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "ApplicationFixture.h"
+#include "IdleSteps.h"
+#include "framework/StandardCommands.h"
+#include "framework/TypingHold.h"
 #include "platform/sys/Bell.h"
 #include "platform/sys/HandOver.h"
 #include "platform/sys/Profile.h"
@@ -40,6 +43,39 @@ TEST_F(ApplicationTest, AHandOverWhileAModalDialogRunsIsRefusedWithTheBell) {
     SendMessageA(Frame(), WM_USER, 0, reinterpret_cast<LPARAM>(&handOver));
     EXPECT_TRUE(application->openedFiles.empty());
     EXPECT_EQ(GetBellCount(), bells + 1);
+}
+
+// A hand-over coming as the writer types opens nothing until they pause (and a dialog up then
+// puts it off until it has gone); the question its opening asks, to save the story it replaces,
+// takes no typed key: a typed N neither answers No nor lets the changes go.
+TEST_F(ApplicationTest, AHandOverWaitsForAPauseInTypingAndItsQuestionTakesNoTypedKey) {
+    presenter.PressKey('X');
+    HandOver handOver{"/tmp", {"a.fsf"}};
+    SendMessageA(Frame(), WM_USER, 0, reinterpret_cast<LPARAM>(&handOver));
+    EXPECT_TRUE(application->openedFiles.empty());
+    EnableWindow(Frame(), FALSE);
+    presenter.Advance(kTypingPause);
+    presenter.DispatchPending();
+    EXPECT_TRUE(application->openedFiles.empty()) << "opened under a dialog";
+    EnableWindow(Frame(), TRUE);
+    presenter.Advance(kTypingPause);
+    presenter.DispatchPending();
+    EXPECT_EQ(application->openedFiles, (std::vector<std::string>{"/tmp/a.fsf"}));
+
+    TestDoc* changed = NewDocument();
+    changed->SetDirty();
+    IdleSteps steps(presenter);
+    steps.Then([&] { presenter.PressKey('N'); });
+    steps.Then([&] {
+        EXPECT_EQ(presenter.PromptsAsked().size(), 1u);
+        presenter.Advance(kTypingPause);
+        presenter.PressKey(VK_ESCAPE);  // Cancel
+    });
+    const FileRef other("/stories/other");
+    OpenDocCmd(application, true, &other, kCmdOpen, true).Do();
+    ASSERT_EQ(application->GetDocumentCount(), 1);
+    ASSERT_EQ(application->GetDocument(0), changed) << "the typed N let the changed story go";
+    EXPECT_TRUE(changed->IsDirty());
 }
 
 TEST_F(ApplicationTest, DroppedFilesAreOpenedOneByOneInTheirOrder) {
