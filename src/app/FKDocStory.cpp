@@ -13,6 +13,7 @@
 #include "app/Fablecore.h"
 #include "app/LeftOutRecords.h"
 #include "app/StoryGenre.h"
+#include "app/StrayRecords.h"
 #include "foundation/Debug.h"
 #include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
@@ -72,8 +73,8 @@ constexpr const char* kActOrderMessage =
 
 // What the open says of the parts of a story it could not read from the file.
 constexpr const char* kLostMessage =
-    "Some of the story \"%s\" could not be read from its file and was left out:\n\n%s\nEverything else "
-    "is as it was saved. Saving the story writes it whole again, without what was left out.";
+    "Some of the story \"%s\" was damaged in its file, and what could not be read was left out:\n\n%s\n"
+    "Everything else is as it was saved. Saving the story writes it whole again, without what was left out.";
 constexpr const char* kLostValuesInForce =
     "the {NAppr}s in force that follow from the storyform (the choices you made are kept)";
 constexpr const char* kLostQuestionStatus =
@@ -106,23 +107,6 @@ std::string NameInStory(IStoryDocument* story, PFMSegmentKey key, SceneManager& 
     }
     if (key.type != FourCCOf("CHAR")) return {};
     return CharacterInStory(story, key.id, characters.RecordAt(characters.IndexOf(key.id)));
-}
-
-// Copies a raw segment of the current store under a new type (id 0) and removes the old one.
-ErrCode MoveSegment(FourCC from, FourCC to) {
-    void* data = PFMCheckOut(from, 0);
-    if (!data) return PFMGetError() != kNoErr ? PFMGetError() : ErrCode{-1};
-    void* copy = MemDuplicate(data);
-    PFMCheckIn(data);
-    if (!copy) return kOutOfMemoryErr;
-    const ErrCode error = PFMAddSegment(to, 0, copy, 1, false);
-    if (error != kNoErr) {
-        MemFree(copy);
-        return error;
-    }
-    PFMCheckIn(copy);
-    PFMRemoveSegment(from, 0);
-    return kNoErr;
 }
 
 }  // namespace
@@ -158,6 +142,11 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     // Only the records this open finds damaged are its to tell.
     PFMTakeDamagedRecords(store_);
     if (const ErrCode error = MoveMainRecord(); error != kNoErr) return error;
+    std::vector<StrayRecord> strays;
+    {
+        const PFMFileScope story(store_, false);
+        strays = TakeBackStrayRecords();
+    }
     std::vector<PFMSegmentKey> lostRecords;
     if (const ErrCode error = OpenRecords(lostRecords); error != kNoErr) return error;
     MakeManagers();
@@ -173,6 +162,7 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     ClearGenreMarkWithoutChoice(*info_, questionStatus_);
     std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
     const auto name = [this](PFMSegmentKey key) { return NameInStory(this, key, *scenes_, *characters_); };
+    for (const std::string& line : DescribeStrayRecords(strays, name)) lost.push_back(line);
     for (const auto& lines : {DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name),
                               DescribeLostRecords(lostRecords, name)})
         lost.insert(lost.end(), lines.begin(), lines.end());
@@ -206,9 +196,10 @@ ErrCode FKDoc::MoveMainRecord() {
     if (PFMSegmentExists(kOldestMainRecordType, 0)) {
         if (ConvertOldTexts() == kConversionCancelled) return kConversionCancelled;
         PFMSetCurrentFile(store_);
-        return MoveSegment(kOldestMainRecordType, kMainRecordType);
+        return MoveRecord({kOldestMainRecordType, 0}, {kMainRecordType, 0});
     }
-    if (PFMSegmentExists(kOldMainRecordType, 0)) return MoveSegment(kOldMainRecordType, kMainRecordType);
+    if (PFMSegmentExists(kOldMainRecordType, 0))
+        return MoveRecord({kOldMainRecordType, 0}, {kMainRecordType, 0});
     return kNoErr;
 }
 

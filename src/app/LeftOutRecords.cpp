@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "app/StrayRecords.h"
 #include "foundation/pfm/FourCCText.h"
 #include "storymodel/TextHelpers.h"
 
@@ -61,6 +62,19 @@ std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records) {
         lines.push_back(FormatText(
             "%s: a second record the file lists as %s %u (the first one listed is kept)",
             WhatItHolds(record.type), TypeText(record.type).c_str(), static_cast<unsigned>(record.id)));
+    }
+    return lines;
+}
+
+std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& records,
+                                              const std::function<std::string(PFMSegmentKey)>& name) {
+    std::vector<std::string> lines;
+    for (const StrayRecord& record : records) {
+        const std::string named = name(record.read);
+        lines.push_back(FormatText("%s: listed in the file under a damaged key (%s %u), all of it read",
+                                   named.empty() ? WhatItHolds(record.read.type) : named.c_str(),
+                                   TypeText(record.listed.type).c_str(),
+                                   static_cast<unsigned>(record.listed.id)));
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// What the open of a story says of the records its file's map listed a second time under one key,
+// What the open of a story says of the records its file's map listed a second time under one key or
+// under another key than their own,
 // and of the records whose contents were damaged, in part or whole: one line for each, naming what
 // the record holds in the writer's words.
 
@@ -10,10 +11,15 @@
 #include "foundation/pfm/PFMFormat.h"
 #include "foundation/pfm/PFMKey.h"
 
+struct StrayRecord;
+
 std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records);
 // `name` gives the record's own scene or character as the writer knows it, or the empty text.
 std::vector<std::string> DescribeDamagedRecords(const std::vector<PFMSegmentKey>& records,
                                                 const std::function<std::string(PFMSegmentKey)>& name);
+// The records a damaged map listed under another key, read again under their own (StrayRecords.h).
+std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& records,
+                                              const std::function<std::string(PFMSegmentKey)>& name);
 // The same for records of which nothing could be read.
 std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,
                                              const std::function<std::string(PFMSegmentKey)>& name);

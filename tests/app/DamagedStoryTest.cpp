@@ -13,6 +13,7 @@
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/ImageFiles.h"
 #include "platform/gdi/Objects.h"
+#include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
 #include "storymodel/Scene.h"
 #include "storymodel/SceneManager.h"
@@ -246,7 +247,9 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
     ASSERT_NE(story, nullptr);
     ASSERT_EQ(Asked().size(), 1u);
     const std::string said = Asked()[0];
-    EXPECT_THAT(said, testing::StartsWith("Some of the story \"damaged.fsf\" could not be read from its file"));
+    EXPECT_THAT(said, testing::StartsWith(
+                          "Some of the story \"damaged.fsf\" was damaged in its file, and what could not be "
+                          "read was left out:"));
     EXPECT_THAT(said, HasSubstr("- the Story Points in force that follow from the storyform"));
     EXPECT_THAT(said, HasSubstr("- which questions of the query system were answered"));
     EXPECT_THAT(said, HasSubstr("- the contents of the scene \"Scene #1\" (kept empty, after the others)"));
@@ -375,6 +378,66 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(names(*saved), shown);
     EXPECT_EQ(Title(*saved), "Verona");
+}
+
+// A byte of a record's type or number changed in the map: a character listed as 'DHAR' and the
+// storytelling under number 5 are read where they were written, said in the one message, and saved
+// there. A type further from every type a story holds is left as it is, and so is every record of
+// a sound story.
+TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSaved) {
+    MakeWholeStory("whole.fsf");
+    std::string bytes = TempFolder::ReadFile(Path("whole.fsf"));
+    Mark();
+    FKDoc* sound = OpenStory("whole.fsf");
+    ASSERT_NE(sound, nullptr);
+    EXPECT_THAT(Asked(), testing::IsEmpty()) << "a sound story";
+    const CharacterManager& cast = *sound->GetCharacterManager();
+    std::uint16_t walker = 0;
+    for (std::int32_t i = 0; i < cast.GetCount(); ++i)
+        if (std::string(cast.RecordAt(i)->Name()) == "Walker") walker = cast.RecordAt(i)->GetID();
+    application->CloseAll(true);
+    const std::uint32_t mapAt =
+        static_cast<std::uint8_t>(bytes[28]) << 24 | static_cast<std::uint8_t>(bytes[29]) << 16 |
+        static_cast<std::uint8_t>(bytes[30]) << 8 | static_cast<std::uint8_t>(bytes[31]);
+    const SegmentMap map = MapOf(bytes);
+    std::size_t walkerAt = map.size(), storytellingAt = map.size();
+    for (std::size_t i = 0; i < map.size(); ++i) {
+        if (map[i].type == kCharacter && map[i].id == walker) walkerAt = i;
+        if (map[i].type == FourCCOf("STEL")) storytellingAt = i;
+    }
+    ASSERT_LT(walkerAt, map.size());
+    ASSERT_LT(storytellingAt, map.size());
+    bytes[mapAt + 4 + 16 * walkerAt + 8] = 'D';
+    bytes[mapAt + 4 + 16 * storytellingAt + 13] = 5;
+    std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << bytes;
+
+    Mark();
+    FKDoc* story = OpenStory("damaged.fsf");
+    ASSERT_NE(story, nullptr);
+    ASSERT_EQ(Asked().size(), 1u) << "one message";
+    EXPECT_THAT(Asked()[0], HasSubstr("- the character \"Walker\": listed in the file under a damaged key ('DHAR' " +
+                                      std::to_string(walker) + "), all of it read\n"));
+    EXPECT_THAT(Asked()[0], HasSubstr("- the storytelling: listed in the file under a damaged key ('STEL' 5), all "
+                                      "of it read\n"));
+    EXPECT_TRUE(story->IsDirty());
+    EXPECT_EQ(RecordText(story->GetStorytellingRecord(), "STDom"), "the storytelling");
+    FKDoc* saved = SavedAndReopened(*story, "damaged.fsf");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(RecordText(saved->GetStorytellingRecord(), "STDom"), "the storytelling");
+    ASSERT_NE(saved->GetCharacterManager()->GetCharacter(walker), nullptr);
+    EXPECT_EQ(std::string(saved->GetCharacterManager()->GetCharacter(walker)->Name()), "Walker");
+    application->CloseAll(true);
+
+    // 'XXAR' is two bytes from every type a story holds: what it holds is no story's record.
+    std::string unsure = TempFolder::ReadFile(Path("whole.fsf"));
+    unsure[mapAt + 4 + 16 * walkerAt + 8] = 'X';
+    unsure[mapAt + 4 + 16 * walkerAt + 9] = 'X';
+    std::ofstream(Path("unsure.fsf"), std::ios::binary | std::ios::trunc) << unsure;
+    Mark();
+    story = OpenStory("unsure.fsf");
+    ASSERT_NE(story, nullptr);
+    EXPECT_EQ(story->GetCharacterManager()->GetCharacter(walker), nullptr);
+    EXPECT_THAT(Asked(), testing::Each(testing::Not(HasSubstr("damaged key"))));
 }
 
 // Numbers the story keeps under keys that its damaged main record holds with another type (the
