@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/Debug.h"
 #include "foundation/FileRef.h"
 #include "foundation/ObjectFactory.h"
 #include "foundation/Startup.h"
@@ -149,13 +150,15 @@ int WinMain(const ProgramStart& start) {
 
     HandOverReceiver receiver(std::move(instance.listener), frameClass);
     // A signal to end ends the program from its message loop, whatever it was doing: its stores are
-    // closed (which removes their swap files) and the channel given up before it goes.
+    // closed (which removes their swap files) and the channel given up before it goes. What goes
+    // wrong on the way out is written to the standard error, not put to a writer who may be gone.
     TerminationSignals signals;
     if (signals.Descriptor() >= 0) {
         WatchDescriptor(signals.Descriptor(), [&signals, &receiver] {
             const int signal = signals.Take();
             if (signal == 0) return;
             receiver.Close();
+            SetDebugPrintHook(nullptr);
             PFMTerm();
             TerminationSignals::EndAs(signal);
         });

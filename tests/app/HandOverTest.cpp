@@ -295,6 +295,13 @@ TEST_F(HandOver, ASignalToEndEndsTheProgramPromptlyAndCleanly) {
         for (const std::string& name : FileNames(folder / "run/fablecore"))
             EXPECT_EQ(name.find(".socket"), std::string::npos) << name;
     }
+    // Swap files that went from under it (their folder emptied by someone else) cannot be removed as
+    // the stores close: that is no reason to wait on anyone before ending.
+    Probe first({}, folder.Path());
+    ASSERT_EQ(first.Line(), "first");
+    for (const std::string& name : FileNames(temporary.Path())) std::filesystem::remove(temporary / name);
+    ASSERT_EQ(::kill(first.Pid(), SIGTERM), 0);
+    EXPECT_EQ(first.Finish(5000), 128 + SIGTERM);
 }
 
 // Swap files that a copy ended without closing its stores left behind go at the next start; one that
