@@ -194,9 +194,10 @@ private:
     // Takes the question status of the oldest files into the current one; false when the file
     // holds one that cannot be read, which goes from the file.
     bool ImportOldQuestionStatus();
-    // Says which parts of the story could not be read from its file, which the open left out (in
-    // the lines given); true when there were any, which the next save writes anew.
-    bool TellWhatWasLost(const std::vector<std::string>& lost);
+    // Says in one message which parts of the story could not be read from its file, which the open
+    // left out (`lost`), and which it found under a damaged name and read (`found`); true when there
+    // were any, which the next save writes anew.
+    bool TellWhatWasLost(const std::vector<std::string>& lost, const std::vector<std::string>& found);
     // Deletes the managers and records without saving them.
     void ReleaseStoryData();
     void Broadcast(std::uint32_t code);

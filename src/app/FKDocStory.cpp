@@ -75,6 +75,9 @@ constexpr const char* kActOrderMessage =
 constexpr const char* kLostMessage =
     "Some of the story \"%s\" was damaged in its file, and what could not be read was left out:\n\n%s\n"
     "Everything else is as it was saved. Saving the story writes it whole again, without what was left out.";
+constexpr const char* kFoundMessage =
+    "Some of the story \"%s\" was listed under a damaged name in its file, and was read as it was "
+    "written:\n\n%s\nNothing was left out. Saving the story writes it whole again.";
 constexpr const char* kLostValuesInForce =
     "the {NAppr}s in force that follow from the storyform (the choices you made are kept)";
 constexpr const char* kLostQuestionStatus =
@@ -162,7 +165,6 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     ClearGenreMarkWithoutChoice(*info_, questionStatus_);
     std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
     const auto name = [this](PFMSegmentKey key) { return NameInStory(this, key, *scenes_, *characters_); };
-    for (const std::string& line : DescribeStrayRecords(strays, name)) lost.push_back(line);
     for (const auto& lines : {DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name),
                               DescribeLostRecords(lostRecords, name)})
         lost.insert(lost.end(), lines.begin(), lines.end());
@@ -176,15 +178,17 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
         lost.push_back(
             FormatText(kLostScene, name({FourCCOf("SCNL"), static_cast<std::uint16_t>(scene)}).c_str()));
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
-    if (TellWhatWasLost(lost)) repaired = true;
+    if (TellWhatWasLost(lost, DescribeStrayRecords(strays, name))) repaired = true;
     return kNoErr;
 }
 
-bool FKDoc::TellWhatWasLost(const std::vector<std::string>& lost) {
-    if (lost.empty()) return false;
+bool FKDoc::TellWhatWasLost(const std::vector<std::string>& lost, const std::vector<std::string>& found) {
+    if (lost.empty() && found.empty()) return false;
     std::string list;
-    for (const std::string& line : lost) list += "- " + line + "\n";
-    const std::string message = FormatText(kLostMessage, GetFileName().c_str(), list.c_str());
+    for (const auto* lines : {&found, &lost})
+        for (const std::string& line : *lines) list += "- " + line + "\n";
+    const std::string message =
+        FormatText(lost.empty() ? kFoundMessage : kLostMessage, GetFileName().c_str(), list.c_str());
     AlertMessage(message.c_str(), kAlertStop, 1);
     return true;
 }

@@ -9,6 +9,7 @@
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
 #include "app/FileConversionDialog.h"
+#include "app/StrayRecords.h"
 #include "foundation/File.h"
 #include "foundation/FileError.h"
 #include "foundation/TypedList.h"
@@ -104,6 +105,8 @@ bool FKDoc::CheckFileType(const FileRef& file, PFMFile* store) {
             AlertMessage(text, kAlertStop, 1);
             return false;
         }
+        const PFMFileScope scope(store, false);
+        if (HoldsStrayMainRecord()) return true;
     }
     ReportUnreadableFile(file);
     return false;

@@ -2,40 +2,55 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
+#include <string_view>
 
 #include "foundation/FileError.h"
 #include "foundation/Memory.h"
 #include "foundation/TypedList.h"
+#include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PTextTypes.h"
+#include "query/data/QuestionStatus.h"
 
 namespace {
 
 // The records a story holds once, each under its one number: the story's information, the
 // storyform's choices and values in force, the storytelling, the locks, the query system's answers
 // and the characteristic notes.
-constexpr std::array<PFMSegmentKey, 7> kSingleRecords = {{{FourCCOf("SDI4"), 0},
+constexpr PFMSegmentKey kMainRecord = {FourCCOf("SDI4"), 0};
+constexpr PFMSegmentKey kQuestionRecord = {FourCCOf("QST3"), 0};
+constexpr std::array<PFMSegmentKey, 7> kSingleRecords = {{kMainRecord,
                                                           {FourCCOf("RESP"), 0},
                                                           {FourCCOf("FCAP"), 0},
                                                           {FourCCOf("STEL"), 0},
                                                           {FourCCOf("LOCK"), 0},
-                                                          {FourCCOf("QST3"), 0},
+                                                          kQuestionRecord,
                                                           {FourCCOf("CILL"), 128}}};
-// The records a story holds several of, numbered: scenes, characters and their own pictures.
-constexpr std::array<FourCC, 3> kNumberedRecords = {FourCCOf("SCNL"), FourCCOf("CHAR"), FourCCOf("CPIX")};
-// The main records and question states of the older story files, which the open takes in.
-constexpr std::array<FourCC, 4> kOlderRecords = {FourCCOf("SDI3"), FourCCOf("SDOC"), FourCCOf("QSTS"),
-                                                 FourCCOf("QSTs")};
+// The records a story holds several of, numbered from the least number each is given: scenes,
+// characters and the characters' own pictures.
+constexpr FourCC kScene = FourCCOf("SCNL");
+constexpr std::array<PFMSegmentKey, 3> kNumberedRecords = {
+    {{kScene, 1}, {FourCCOf("CHAR"), 0}, {FourCCOf("CPIX"), 0x8000}}};
+// The question states of the older story files, binary: they never hold a keyed text.
+constexpr std::array<FourCC, 2> kOlderQuestionRecords = {FourCCOf("QSTS"), FourCCOf("QSTs")};
+// The main records of the older story files, and the types of the newer ones this version refuses.
+constexpr std::array<FourCC, 7> kOtherMainRecords = {FourCCOf("SDI3"), FourCCOf("SDOC"), FourCCOf("SDI5"),
+                                                     FourCCOf("SDI6"), FourCCOf("SDI7"), FourCCOf("SDI8"),
+                                                     FourCCOf("SDI9")};
+// The keys a scene's record names its own number in ("SCNTITLE7").
+constexpr std::array<std::string_view, 3> kSceneNumberedKeys = {"SCNTITLE", "SCNDESC", "SCNAPTX"};
 
-std::optional<PFMSegmentKey> SingleRecordOf(FourCC type) {
-    for (const PFMSegmentKey& key : kSingleRecords)
-        if (key.type == type) return key;
-    return std::nullopt;
+template <std::size_t N>
+bool Holds(const std::array<FourCC, N>& types, FourCC type) {
+    return std::ranges::find(types, type) != types.end();
 }
 
 bool IsStoryType(FourCC type) {
-    return SingleRecordOf(type) || std::ranges::find(kNumberedRecords, type) != kNumberedRecords.end() ||
-           std::ranges::find(kOlderRecords, type) != kOlderRecords.end();
+    const auto is = [type](const PFMSegmentKey& key) { return key.type == type; };
+    return std::ranges::any_of(kSingleRecords, is) || std::ranges::any_of(kNumberedRecords, is) ||
+           Holds(kOlderQuestionRecords, type) || Holds(kOtherMainRecords, type);
 }
 
 int DifferingBytes(FourCC one, FourCC other) {
@@ -45,18 +60,22 @@ int DifferingBytes(FourCC one, FourCC other) {
     return differing;
 }
 
-// The one current story type a byte away from the type; none when no type or several are.
-std::optional<FourCC> TypeOneByteAway(FourCC type) {
-    std::optional<FourCC> found;
-    int count = 0;
-    const auto consider = [&](FourCC candidate) {
-        if (DifferingBytes(type, candidate) != 1) return;
-        found = candidate;
-        ++count;
+// The key a record listed under a type the program never writes was written with: the one story
+// record a byte from its type whose key is free, the record's number being its own (a record held
+// once has its one number; a numbered one, one from its least on). None when no key or several fit.
+std::optional<PFMSegmentKey> OwnKeyOf(PFMSegmentKey listed) {
+    std::optional<PFMSegmentKey> found;
+    int fitting = 0;
+    const auto consider = [&](PFMSegmentKey own) {
+        if (DifferingBytes(listed.type, own.type) != 1 || PFMSegmentExists(own.type, own.id)) return;
+        found = own;
+        ++fitting;
     };
-    for (const PFMSegmentKey& key : kSingleRecords) consider(key.type);
-    for (const FourCC candidate : kNumberedRecords) consider(candidate);
-    return count == 1 ? found : std::nullopt;
+    for (const PFMSegmentKey& single : kSingleRecords)
+        if (listed.id == single.id) consider(single);
+    for (const PFMSegmentKey& numbered : kNumberedRecords)
+        if (listed.id >= numbered.id) consider({numbered.type, listed.id});
+    return fitting == 1 ? found : std::nullopt;
 }
 
 std::vector<std::uint16_t> IdsOf(FourCC type) {
@@ -65,6 +84,40 @@ std::vector<std::uint16_t> IdsOf(FourCC type) {
     std::vector<std::uint16_t> listed;
     for (std::int32_t i = 0; i < ids.Count(); ++i) listed.push_back(static_cast<std::uint16_t>(ids.GetAt(i)));
     return listed;
+}
+
+// The record's keyed text as read from the current store; none when no entry of it reads.
+std::optional<KeyedText> KeyedTextOf(PFMSegmentKey key) {
+    if (!PFMIsRawSegment(key.type, key.id)) return std::nullopt;
+    void* data = PFMCheckOut(key.type, key.id);
+    if (!data) return std::nullopt;
+    // What reads whole of a damaged one counts too.
+    KeyedText text;
+    text.Parse(static_cast<const char*>(data), MemSize(data));
+    PFMCheckIn(data);
+    if (text.Count() == 0) return std::nullopt;
+    return text;
+}
+
+// The number a scene's record names in its numbered keys, when they all name one.
+std::optional<std::uint16_t> NumberTheSceneNames(const KeyedText& record) {
+    std::optional<std::uint16_t> named;
+    std::int32_t cursor = 0;
+    PTextEntry entry;
+    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
+         found = record.NextEntry(cursor, entry)) {
+        const std::string_view key(entry.key);
+        for (const std::string_view stem : kSceneNumberedKeys) {
+            if (!key.starts_with(stem)) continue;
+            const std::string_view digits = key.substr(stem.size());
+            std::uint16_t number = 0;
+            const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+            if (error != std::errc() || end != digits.data() + digits.size()) continue;
+            if (named && *named != number) return std::nullopt;
+            named = number;
+        }
+    }
+    return named;
 }
 
 }  // namespace
@@ -85,6 +138,20 @@ ErrCode MoveRecord(PFMSegmentKey from, PFMSegmentKey to) {
     return kNoErr;
 }
 
+bool HoldsStrayMainRecord() {
+    LList types;
+    if (PFMGetSegmentTypes(types) != kNoErr) return false;
+    for (std::int32_t i = 0; i < types.Count(); ++i) {
+        const auto type = static_cast<FourCC>(types.GetAt(i));
+        if (IsStoryType(type) || DifferingBytes(type, kMainRecord.type) != 1) continue;
+        const std::vector<std::uint16_t> ids = IdsOf(type);
+        if (std::ranges::find(ids, kMainRecord.id) == ids.end()) continue;
+        const std::optional<PFMSegmentKey> own = OwnKeyOf({type, kMainRecord.id});
+        if (own && *own == kMainRecord) return true;
+    }
+    return false;
+}
+
 std::vector<StrayRecord> TakeBackStrayRecords() {
     std::vector<StrayRecord> moved;
     const auto take = [&](PFMSegmentKey from, PFMSegmentKey to) {
@@ -96,17 +163,25 @@ std::vector<StrayRecord> TakeBackStrayRecords() {
     for (std::int32_t i = 0; i < types.Count(); ++i) {
         const auto type = static_cast<FourCC>(types.GetAt(i));
         if (IsStoryType(type)) continue;
-        const std::optional<FourCC> own = TypeOneByteAway(type);
-        if (!own) continue;
-        const std::optional<PFMSegmentKey> single = SingleRecordOf(*own);
-        const std::vector<std::uint16_t> ids = IdsOf(type);
-        if (single && ids.size() == 1) take({type, ids.front()}, *single);
-        if (!single)
-            for (const std::uint16_t id : ids) take({type, id}, {*own, id});
+        for (const std::uint16_t id : IdsOf(type))
+            if (const std::optional<PFMSegmentKey> own = OwnKeyOf({type, id})) take({type, id}, *own);
+    }
+    // The answers' record listed as an older question state: those are binary, and never hold the
+    // keyed text it holds.
+    for (const FourCC older : kOlderQuestionRecords) {
+        const std::optional<KeyedText> text = KeyedTextOf({older, 0});
+        if (text && text->HasKey(QuestionStatus::kKey)) take({older, 0}, kQuestionRecord);
     }
     for (const PFMSegmentKey& single : kSingleRecords) {
         const std::vector<std::uint16_t> ids = IdsOf(single.type);
         if (ids.size() == 1 && ids.front() != single.id) take({single.type, ids.front()}, single);
+    }
+    // A scene's record names its own number in the keys of its texts.
+    for (const std::uint16_t id : IdsOf(kScene)) {
+        const std::optional<KeyedText> text = KeyedTextOf({kScene, id});
+        if (!text) continue;
+        const std::optional<std::uint16_t> named = NumberTheSceneNames(*text);
+        if (named && *named != id && *named >= kNumberedRecords[0].id) take({kScene, id}, {kScene, *named});
     }
     return moved;
 }

@@ -1,10 +1,14 @@
 #pragma once
 // Records a damaged segment map lists under a key the story does not read: a byte of the record's
 // type or number changed in the map, while its contents are whole. Such a record is read again
-// under the key it was written with, where that key is plain: a type the program never writes that
-// is one byte away from exactly one type a story holds (a character's 'CHAR' listed as 'DHAR'),
-// under the same number or, for a record a story holds once, the one number it has; or a record a
-// story holds once listed under another number, when its own number is free and it is the only one.
+// under the key it was written with, where that key is plain and free:
+// - a type the program never writes, a byte from the type of exactly one story record whose number
+//   fits the one listed (a character's 'CHAR' listed as 'DHAR'; 'SCEL' 0 is the storytelling's
+//   'STEL' 0, scenes being numbered from 1);
+// - the answers' record listed as one of the older, binary question states, which never hold its
+//   keyed text;
+// - a record a story holds once listed under another number, the only one of its type;
+// - a scene's record under another number than the one the keys of its texts name ("SCNTITLE7").
 // A sound story holds none of these, so none of its records is ever moved.
 
 #include <vector>
@@ -19,6 +23,11 @@ struct StrayRecord {
 
 // Copies a raw record of the current store to a free key and removes it from where it was.
 ErrCode MoveRecord(PFMSegmentKey from, PFMSegmentKey to);
+
+// Whether the current store holds the story's information under a type a byte from its own (no
+// other story's or generation's type), its own key free: the story can be opened, and its
+// information read where it was written (TakeBackStrayRecords).
+bool HoldsStrayMainRecord();
 
 // Moves each stray record of the current store to its own key, in the store's memory (a save
 // writes it there); answers what it moved.

@@ -39,6 +39,7 @@ protected:
     void MakeWholeStory(const std::string& name) {
         FKDoc* story = NewStory();
         ASSERT_NE(story, nullptr);
+        story->GetInfoRecord().SetEntry("Title", 'c', "Whole");
         CharacterManager& characters = *story->GetCharacterManager();
         const CharID walker = characters.CreateCharacter("Walker", 0, kSingularForm, 0, kNoRole, true);
         characters.SetCharacteristicNote(1, "a note");
@@ -257,7 +258,7 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
     EXPECT_EQ(story->GetQuestionStatus().GetStatus(13, 0), kQuestionOpen);
     EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1000), 1001) << "the choices are kept";
     EXPECT_EQ(story->GetSceneManager()->GetSceneCount(), 1);
-    EXPECT_EQ(Title(*story), "Your Story");
+    EXPECT_EQ(Title(*story), "Whole") << "the story's information is kept";
 }
 
 // A copy of an example story with the first length digit of its main record's "OSSynopsis" and
@@ -380,13 +381,15 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     EXPECT_EQ(Title(*saved), "Verona");
 }
 
-// A byte of a record's type or number changed in the map: a character listed as 'DHAR' and the
-// storytelling under number 5 are read where they were written, said in the one message, and saved
-// there. A type further from every type a story holds is left as it is, and so is every record of
-// a sound story.
+// A byte of a record's type or number changed in the map, each record read where it was written,
+// said in the one message and saved there: the story's information listed as 'TDI4' (the story
+// opens), a character as 'DHAR', the storytelling as 'SCEL' 0 (a byte from the scenes' 'SCNL' too,
+// which are numbered from 1), the answers as the older binary 'QSTs' (never read as such), the locks
+// under number 5, and a scene under another number than its texts' keys name. A type further from
+// every type a story holds is left as it is, and so is every record of a sound story.
 TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSaved) {
     MakeWholeStory("whole.fsf");
-    std::string bytes = TempFolder::ReadFile(Path("whole.fsf"));
+    const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
     Mark();
     FKDoc* sound = OpenStory("whole.fsf");
     ASSERT_NE(sound, nullptr);
@@ -397,47 +400,69 @@ TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSav
         if (std::string(cast.RecordAt(i)->Name()) == "Walker") walker = cast.RecordAt(i)->GetID();
     application->CloseAll(true);
     const std::uint32_t mapAt =
-        static_cast<std::uint8_t>(bytes[28]) << 24 | static_cast<std::uint8_t>(bytes[29]) << 16 |
-        static_cast<std::uint8_t>(bytes[30]) << 8 | static_cast<std::uint8_t>(bytes[31]);
-    const SegmentMap map = MapOf(bytes);
-    std::size_t walkerAt = map.size(), storytellingAt = map.size();
-    for (std::size_t i = 0; i < map.size(); ++i) {
-        if (map[i].type == kCharacter && map[i].id == walker) walkerAt = i;
-        if (map[i].type == FourCCOf("STEL")) storytellingAt = i;
-    }
-    ASSERT_LT(walkerAt, map.size());
-    ASSERT_LT(storytellingAt, map.size());
-    bytes[mapAt + 4 + 16 * walkerAt + 8] = 'D';
-    bytes[mapAt + 4 + 16 * storytellingAt + 13] = 5;
+        static_cast<std::uint8_t>(whole[28]) << 24 | static_cast<std::uint8_t>(whole[29]) << 16 |
+        static_cast<std::uint8_t>(whole[30]) << 8 | static_cast<std::uint8_t>(whole[31]);
+    const SegmentMap map = MapOf(whole);
+    const auto at = [&](FourCC type, std::uint16_t id) {
+        for (std::size_t i = 0; i < map.size(); ++i)
+            if (map[i].type == type && map[i].id == id) return mapAt + 4 + 16 * i;
+        ADD_FAILURE() << SegmentName({type, id}) << " not in the file";
+        return std::size_t{0};
+    };
+    std::string bytes = whole;
+    bytes[at(kMainRecordType, 0) + 8] = 'T';
+    bytes[at(kCharacter, walker) + 8] = 'D';
+    bytes[at(FourCCOf("STEL"), 0) + 9] = 'C';
+    bytes[at(kQuestionStatus, 0) + 11] = 's';
+    bytes[at(FourCCOf("LOCK"), 0) + 13] = 5;
+    bytes[at(kScene, 1) + 13] = 9;
     std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << bytes;
 
     Mark();
     FKDoc* story = OpenStory("damaged.fsf");
     ASSERT_NE(story, nullptr);
     ASSERT_EQ(Asked().size(), 1u) << "one message";
-    EXPECT_THAT(Asked()[0], HasSubstr("- the character \"Walker\": listed in the file under a damaged key ('DHAR' " +
-                                      std::to_string(walker) + "), all of it read\n"));
-    EXPECT_THAT(Asked()[0], HasSubstr("- the storytelling: listed in the file under a damaged key ('STEL' 5), all "
-                                      "of it read\n"));
+    EXPECT_THAT(Asked()[0],
+                testing::StartsWith("Some of the story \"damaged.fsf\" was listed under a damaged "
+                                    "name in its file, and was read as it was written:\n\n"));
+    for (const std::string& line : std::vector<std::string>{
+             "the story's information (its title, author and synopses): listed as 'TDI4' 0",
+             "the character \"Walker\": listed as 'DHAR' " + std::to_string(walker),
+             "the storytelling: listed as 'SCEL' 0",
+             "which questions of the query system were answered: listed as 'QSTs' 0",
+             "the storyform locks: listed as 'LOCK' 5",
+             "the scene \"Scene #1 - Opening\": listed as 'SCNL' 9"})
+        EXPECT_THAT(Asked()[0], HasSubstr("\n- " + line + ", and read as written\n"));
     EXPECT_TRUE(story->IsDirty());
-    EXPECT_EQ(RecordText(story->GetStorytellingRecord(), "STDom"), "the storytelling");
+    const auto holdsAll = [&](FKDoc& read) {
+        EXPECT_EQ(Title(read), "Whole");
+        EXPECT_EQ(RecordText(read.GetStorytellingRecord(), "STDom"), "the storytelling");
+        EXPECT_EQ(read.GetQuestionStatus().GetStatus(13, 0), kQuestionAnswered);
+        std::int16_t locked = 0;
+        EXPECT_GE(read.GetLockRecord()->GetEntry("Resolve", 's', &locked), 0);
+        ASSERT_NE(read.GetSceneManager()->FindScene(1), nullptr);
+        char title[32] = "";
+        read.GetSceneManager()->FindScene(1)->GetTitle(title, sizeof title);
+        EXPECT_STREQ(title, "Opening");
+        ASSERT_NE(read.GetCharacterManager()->GetCharacter(walker), nullptr);
+        EXPECT_EQ(std::string(read.GetCharacterManager()->GetCharacter(walker)->Name()), "Walker");
+    };
+    holdsAll(*story);
     FKDoc* saved = SavedAndReopened(*story, "damaged.fsf");
     ASSERT_NE(saved, nullptr);
-    EXPECT_EQ(RecordText(saved->GetStorytellingRecord(), "STDom"), "the storytelling");
-    ASSERT_NE(saved->GetCharacterManager()->GetCharacter(walker), nullptr);
-    EXPECT_EQ(std::string(saved->GetCharacterManager()->GetCharacter(walker)->Name()), "Walker");
+    holdsAll(*saved);
     application->CloseAll(true);
 
     // 'XXAR' is two bytes from every type a story holds: what it holds is no story's record.
-    std::string unsure = TempFolder::ReadFile(Path("whole.fsf"));
-    unsure[mapAt + 4 + 16 * walkerAt + 8] = 'X';
-    unsure[mapAt + 4 + 16 * walkerAt + 9] = 'X';
+    std::string unsure = whole;
+    unsure[at(kCharacter, walker) + 8] = 'X';
+    unsure[at(kCharacter, walker) + 9] = 'X';
     std::ofstream(Path("unsure.fsf"), std::ios::binary | std::ios::trunc) << unsure;
     Mark();
     story = OpenStory("unsure.fsf");
     ASSERT_NE(story, nullptr);
     EXPECT_EQ(story->GetCharacterManager()->GetCharacter(walker), nullptr);
-    EXPECT_THAT(Asked(), testing::Each(testing::Not(HasSubstr("damaged key"))));
+    EXPECT_THAT(Asked(), testing::Each(testing::Not(HasSubstr("read as written"))));
 }
 
 // Numbers the story keeps under keys that its damaged main record holds with another type (the
