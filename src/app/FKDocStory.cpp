@@ -163,7 +163,12 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     const bool statusRead = questionStatus_.Load(store_);
     const bool oldStatusRead = ImportOldQuestionStatus();
     ClearGenreMarkWithoutChoice(*info_, questionStatus_);
-    std::vector<std::string> lost = DescribeLeftOutRecords(PFMGetLeftOutRecords(store_));
+    // The second records kept under keys of their own were not left out after all.
+    SegmentMap leftOut = PFMGetLeftOutRecords(store_);
+    std::erase_if(leftOut, [&strays](const SegmentMapRecord& record) {
+        return std::ranges::any_of(strays, [&](const StrayRecord& kept) { return kept.secondAt == record.position; });
+    });
+    std::vector<std::string> lost = DescribeLeftOutRecords(leftOut);
     const auto name = [this](PFMSegmentKey key) { return NameInStory(this, key, *scenes_, *characters_); };
     for (const auto& lines : {DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name),
                               DescribeLostRecords(lostRecords, name)})

@@ -71,7 +71,8 @@ std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& re
     std::vector<std::string> lines;
     for (const StrayRecord& record : records) {
         const std::string named = name(record.read);
-        lines.push_back(FormatText("%s: listed as %s %u, and read as written",
+        lines.push_back(FormatText(record.secondAt != 0 ? "%s: a second record the file lists as %s %u, read as written"
+                                                        : "%s: listed as %s %u, and read as written",
                                    named.empty() ? WhatItHolds(record.read.type) : named.c_str(),
                                    TypeText(record.listed.type).c_str(),
                                    static_cast<unsigned>(record.listed.id)));

@@ -11,6 +11,7 @@
 #include "foundation/TypedList.h"
 #include "foundation/pfm/KeyedText.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PFMFormat.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "query/data/QuestionStatus.h"
 
@@ -31,8 +32,9 @@ constexpr std::array<PFMSegmentKey, 7> kSingleRecords = {{kMainRecord,
 // The records a story holds several of, numbered from the least number each is given: scenes,
 // characters and the characters' own pictures.
 constexpr FourCC kScene = FourCCOf("SCNL");
+constexpr FourCC kCharacter = FourCCOf("CHAR");
 constexpr std::array<PFMSegmentKey, 3> kNumberedRecords = {
-    {{kScene, 1}, {FourCCOf("CHAR"), 0}, {FourCCOf("CPIX"), 0x8000}}};
+    {{kScene, 1}, {kCharacter, 0}, {FourCCOf("CPIX"), 0x8000}}};
 // The question states of the older story files, binary: they never hold a keyed text.
 constexpr std::array<FourCC, 2> kOlderQuestionRecords = {FourCCOf("QSTS"), FourCCOf("QSTs")};
 // The main records of the older story files, and the types of the newer ones this version refuses.
@@ -120,6 +122,35 @@ std::optional<std::uint16_t> NumberTheSceneNames(const KeyedText& record) {
     return named;
 }
 
+// A number no character has, after the last one's (the first free one from 0 past the highest).
+std::optional<std::uint16_t> FreeCharacterNumber() {
+    const std::vector<std::uint16_t> ids = IdsOf(kCharacter);
+    const std::uint16_t last = ids.empty() ? 0 : *std::ranges::max_element(ids);
+    if (!ids.empty() && last < 0xFFFE) return static_cast<std::uint16_t>(last + 1);
+    for (std::uint32_t id = 0; id < 0xFFFF; ++id)
+        if (std::ranges::find(ids, id) == ids.end()) return static_cast<std::uint16_t>(id);
+    return std::nullopt;
+}
+
+// Reads a second record of a scene's or a character's key from the file into a key of its own.
+std::optional<StrayRecord> KeepSecondRecord(const SegmentMapRecord& second) {
+    if (second.type != kScene && second.type != kCharacter) return std::nullopt;
+    MemBlockPtr block(PFMReadLeftOutRecord(nullptr, second));
+    if (!block) return std::nullopt;
+    std::optional<std::uint16_t> id;
+    if (second.type == kScene) {
+        KeyedText text;
+        text.Parse(static_cast<const char*>(block.get()), MemSize(block.get()));
+        id = NumberTheSceneNames(text);
+        if (id && (*id < kNumberedRecords[0].id || PFMSegmentExists(kScene, *id))) id.reset();
+    } else {
+        id = FreeCharacterNumber();
+    }
+    if (!id || PFMAddSegment(second.type, *id, block.get(), 1, false) != kNoErr) return std::nullopt;
+    PFMCheckIn(block.release());
+    return StrayRecord{{second.type, second.id}, {second.type, *id}, second.position};
+}
+
 }  // namespace
 
 ErrCode MoveRecord(PFMSegmentKey from, PFMSegmentKey to) {
@@ -176,6 +207,8 @@ std::vector<StrayRecord> TakeBackStrayRecords() {
         const std::vector<std::uint16_t> ids = IdsOf(single.type);
         if (ids.size() == 1 && ids.front() != single.id) take({single.type, ids.front()}, single);
     }
+    for (const SegmentMapRecord& second : PFMGetLeftOutRecords(nullptr))
+        if (const std::optional<StrayRecord> kept = KeepSecondRecord(second)) moved.push_back(*kept);
     // A scene's record names its own number in the keys of its texts.
     for (const std::uint16_t id : IdsOf(kScene)) {
         const std::optional<KeyedText> text = KeyedTextOf({kScene, id});

@@ -8,9 +8,12 @@
 // - the answers' record listed as one of the older, binary question states, which never hold its
 //   keyed text;
 // - a record a story holds once listed under another number, the only one of its type;
-// - a scene's record under another number than the one the keys of its texts name ("SCNTITLE7").
+// - a scene's record under another number than the one the keys of its texts name ("SCNTITLE7");
+// - a second record of a scene's or a character's key, which the store leaves out: a scene's under
+//   the number its texts' keys name, a character's under a number of its own after the others.
 // A sound story holds none of these, so none of its records is ever moved.
 
+#include <cstdint>
 #include <vector>
 
 #include "foundation/Types.h"
@@ -19,6 +22,9 @@
 struct StrayRecord {
     PFMSegmentKey listed;  // as the map lists it
     PFMSegmentKey read;    // where the story reads it from now on
+    // A second record of a key the map listed before (PFMGetLeftOutRecords), at this place of the
+    // file; 0 for a record listed once.
+    std::uint32_t secondAt = 0;
 };
 
 // Copies a raw record of the current store to a free key and removes it from where it was.

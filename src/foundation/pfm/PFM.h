@@ -119,6 +119,9 @@ bool PFMIsChanged(PFMFile* store);
 // damaged map): only the first record of a key is read, these were left out. Empty once a save has
 // written the file anew.
 SegmentMap PFMGetLeftOutRecords(PFMFile* store);
+// The stored bytes of one of those records when it is a raw block: a new block the caller frees
+// (MemFree); null otherwise.
+void* PFMReadLeftOutRecord(PFMFile* store, const SegmentMapRecord& record);
 // Notes a record of the store whose reader found its contents damaged, so that the one who opened
 // the store can tell what was lost; PFMTakeDamagedRecords answers the records noted since it was
 // last asked, each once, in the order they were noted.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "foundation/BlockRecord.h"
 #include "foundation/Compare.h"
 #include "foundation/FileError.h"
 #include "foundation/FileIdentity.h"
@@ -85,6 +86,15 @@ IReadFile* PFMFile::DiskReader() {
     if (!HasDiskFile()) return nullptr;
     disk_->BeginReading();
     return disk_.get();
+}
+
+void* PFMFile::ReadRawBlockAt(const SegmentMapRecord& record) {
+    IReadFile* in = DiskReader();
+    if (record.Kind() != kRawSegment || record.size <= 0 || !in || in->SetPosition(record.position) != kNoErr)
+        return nullptr;
+    MemBlockPtr block;
+    if (ReadBlockOfSize(*in, block, static_cast<std::uint32_t>(record.size)) != kNoErr) return nullptr;
+    return block.release();
 }
 
 IReadFile* PFMFile::SwapReader() {

@@ -65,6 +65,9 @@ public:
     // The records of the file's map that were left out as they named a key an earlier record had
     // named (foundation/pfm/PFMRepeatedKeys.h), until a save writes a map without them.
     const SegmentMap& GetLeftOutRecords() const { return leftOut_; }
+    // The bytes of a raw block the file holds where the record says: a new block the caller frees;
+    // null for another kind, or when it cannot be read whole.
+    void* ReadRawBlockAt(const SegmentMapRecord& record);
     // The records whose readers found their contents damaged, each noted once, until taken.
     void NoteDamagedRecord(PFMSegmentKey key) {
         if (!IsNotedDamaged(key)) damaged_.push_back(key);

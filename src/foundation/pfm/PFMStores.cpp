@@ -245,6 +245,11 @@ SegmentMap PFMGetLeftOutRecords(PFMFile* store) {
     return store ? store->GetLeftOutRecords() : SegmentMap();
 }
 
+void* PFMReadLeftOutRecord(PFMFile* store, const SegmentMapRecord& record) {
+    store = StoreOrCurrent(store);
+    return store ? store->ReadRawBlockAt(record) : nullptr;
+}
+
 void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key) {
     store = StoreOrCurrent(store);
     if (store) store->NoteDamagedRecord(key);
