@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
+#include <string>
+#include <utility>
 #include <optional>
 #include <string_view>
 
@@ -132,20 +135,81 @@ std::optional<std::uint16_t> FreeCharacterNumber() {
     return std::nullopt;
 }
 
+// A character's record keeps its relationship with each other character under "Relat" and the
+// other's number ("%4X"), never one with itself.
+constexpr std::string_view kRelationshipStem = "Relat";
+
+std::string RelationshipKey(std::uint16_t id) {
+    char key[16];
+    std::snprintf(key, sizeof key, "Relat%4X", static_cast<unsigned>(id));
+    return key;
+}
+
+// The numbers of the characters the record has relationships with.
+std::vector<std::uint16_t> RelatedNumbers(const KeyedText& record) {
+    std::vector<std::uint16_t> numbers;
+    std::int32_t cursor = 0;
+    PTextEntry entry;
+    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0; found = record.NextEntry(cursor, entry)) {
+        std::string_view key(entry.key);
+        if (!key.starts_with(kRelationshipStem)) continue;
+        key.remove_prefix(kRelationshipStem.size());
+        while (key.starts_with(' ')) key.remove_prefix(1);
+        std::uint16_t number = 0;
+        const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), number, 16);
+        if (error == std::errc() && end == key.data() + key.size()) numbers.push_back(number);
+    }
+    return numbers;
+}
+
+// The one number the characters' relationships name (those of the records of the store and of the
+// one given) that no character's record has: where a character whose number was damaged belongs.
+std::optional<std::uint16_t> MissingCharacterNumber(const KeyedText& another) {
+    const std::vector<std::uint16_t> ids = IdsOf(kCharacter);
+    std::vector<std::uint16_t> missing;
+    const auto note = [&](const KeyedText& record) {
+        for (const std::uint16_t number : RelatedNumbers(record))
+            if (std::ranges::find(ids, number) == ids.end() && std::ranges::find(missing, number) == missing.end())
+                missing.push_back(number);
+    };
+    note(another);
+    for (const std::uint16_t id : ids)
+        if (const std::optional<KeyedText> record = KeyedTextOf({kCharacter, id})) note(*record);
+    return missing.size() == 1 ? std::optional(missing.front()) : std::nullopt;
+}
+
+// Reads a second record of a character's key from the file. Of the two records of the key, one
+// whose relationships name the key's own number is not that character's: it goes to the number the
+// others' relationships name and no record has (else to a number of its own after the others), and
+// the other takes the key.
+std::optional<StrayRecord> KeepSecondCharacter(const SegmentMapRecord& second, MemBlockPtr block) {
+    KeyedText text;
+    text.Parse(static_cast<const char*>(block.get()), MemSize(block.get()));
+    std::optional<std::uint16_t> id = MissingCharacterNumber(text);
+    if (!id) id = FreeCharacterNumber();
+    if (!id) return std::nullopt;
+    const std::string self = RelationshipKey(second.id);
+    const std::optional<KeyedText> first = KeyedTextOf({kCharacter, second.id});
+    std::uint16_t secondId = *id;
+    if (first && first->HasKey(self) && !text.HasKey(self)) {
+        if (MoveRecord({kCharacter, second.id}, {kCharacter, *id}) != kNoErr) return std::nullopt;
+        secondId = second.id;
+    }
+    if (PFMAddSegment(kCharacter, secondId, block.get(), 1, false) != kNoErr) return std::nullopt;
+    PFMCheckIn(block.release());
+    return StrayRecord{{kCharacter, second.id}, {kCharacter, *id}, second.position};
+}
+
 // Reads a second record of a scene's or a character's key from the file into a key of its own.
 std::optional<StrayRecord> KeepSecondRecord(const SegmentMapRecord& second) {
     if (second.type != kScene && second.type != kCharacter) return std::nullopt;
     MemBlockPtr block(PFMReadLeftOutRecord(nullptr, second));
     if (!block) return std::nullopt;
-    std::optional<std::uint16_t> id;
-    if (second.type == kScene) {
-        KeyedText text;
-        text.Parse(static_cast<const char*>(block.get()), MemSize(block.get()));
-        id = NumberTheSceneNames(text);
-        if (id && (*id < kNumberedRecords[0].id || PFMSegmentExists(kScene, *id))) id.reset();
-    } else {
-        id = FreeCharacterNumber();
-    }
+    if (second.type == kCharacter) return KeepSecondCharacter(second, std::move(block));
+    KeyedText text;
+    text.Parse(static_cast<const char*>(block.get()), MemSize(block.get()));
+    std::optional<std::uint16_t> id = NumberTheSceneNames(text);
+    if (id && (*id < kNumberedRecords[0].id || PFMSegmentExists(kScene, *id))) id.reset();
     if (!id || PFMAddSegment(second.type, *id, block.get(), 1, false) != kNoErr) return std::nullopt;
     PFMCheckIn(block.release());
     return StrayRecord{{second.type, second.id}, {second.type, *id}, second.position};
@@ -207,14 +271,15 @@ std::vector<StrayRecord> TakeBackStrayRecords() {
         const std::vector<std::uint16_t> ids = IdsOf(single.type);
         if (ids.size() == 1 && ids.front() != single.id) take({single.type, ids.front()}, single);
     }
-    for (const SegmentMapRecord& second : PFMGetLeftOutRecords(nullptr))
-        if (const std::optional<StrayRecord> kept = KeepSecondRecord(second)) moved.push_back(*kept);
-    // A scene's record names its own number in the keys of its texts.
+    // A scene's record names its own number in the keys of its texts; the scenes go back there
+    // first, so that a second record of a key one of them held finds it free.
     for (const std::uint16_t id : IdsOf(kScene)) {
         const std::optional<KeyedText> text = KeyedTextOf({kScene, id});
         if (!text) continue;
         const std::optional<std::uint16_t> named = NumberTheSceneNames(*text);
         if (named && *named != id && *named >= kNumberedRecords[0].id) take({kScene, id}, {kScene, *named});
     }
+    for (const SegmentMapRecord& second : PFMGetLeftOutRecords(nullptr))
+        if (const std::optional<StrayRecord> kept = KeepSecondRecord(second)) moved.push_back(*kept);
     return moved;
 }
