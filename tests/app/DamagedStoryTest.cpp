@@ -383,6 +383,24 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(names(*saved), shown);
     EXPECT_EQ(Title(*saved), "Verona");
+    application->CloseAll(true);
+
+    // Romeo's record listed under Juliet's key instead, and first: his relationship with her shows it
+    // is not hers. Juliet keeps her number, and Romeo, named as the one found, is kept under one of
+    // his own (nothing names his).
+    std::string swapped = TempFolder::ReadFile(Path("verona.fsf"));
+    swapped[mapAt + 4 + 16 * romeoAt + 13] = static_cast<char>(juliet & 0xFF);
+    std::ofstream(Path("swapped.fsf"), std::ios::binary | std::ios::trunc) << swapped;
+    Mark();
+    story = OpenStory("swapped.fsf");
+    ASSERT_NE(story, nullptr);
+    ASSERT_EQ(Asked().size(), 1u);
+    EXPECT_THAT(Asked()[0], HasSubstr("- the character \"Romeo\": a second record the file lists as 'CHAR' " +
+                                      std::to_string(juliet) + ", read as written\n"));
+    ASSERT_NE(story->GetCharacterManager()->GetCharacter(juliet), nullptr);
+    EXPECT_EQ(std::string(story->GetCharacterManager()->GetCharacter(juliet)->Name()), "Juliet");
+    const std::vector<std::string> swappedCast = names(*story);
+    EXPECT_EQ(std::count(swappedCast.begin(), swappedCast.end(), "Romeo"), 1);
 }
 
 // A byte of a record's type or number changed in the map, each record read where it was written,
