@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <optional>
@@ -17,6 +16,8 @@
 #include "foundation/pfm/PFMFormat.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "query/data/QuestionStatus.h"
+#include "storymodel/CharInfoRec.h"
+#include "storymodel/Scene.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ constexpr std::array<FourCC, 7> kOtherMainRecords = {FourCCOf("SDI3"), FourCCOf(
                                                      FourCCOf("SDI6"), FourCCOf("SDI7"), FourCCOf("SDI8"),
                                                      FourCCOf("SDI9")};
 // The keys a scene's record names its own number in ("SCNTITLE7").
-constexpr std::array<std::string_view, 3> kSceneNumberedKeys = {"SCNTITLE", "SCNDESC", "SCNAPTX"};
+constexpr std::array<std::string_view, 3> kSceneNumberedKeys = {Scene::kTitleKey, Scene::kDescriptionKey,
+                                                                  Scene::kAppreciationTextKey};
 
 template <std::size_t N>
 bool Holds(const std::array<FourCC, N>& types, FourCC type) {
@@ -135,18 +137,10 @@ std::optional<std::uint16_t> FreeCharacterNumber() {
     return std::nullopt;
 }
 
-// A character's record keeps its relationship with each other character under "Relat" and the
-// other's number ("%4X"), never one with itself.
-constexpr std::string_view kRelationshipStem = "Relat";
-
-std::string RelationshipKey(std::uint16_t id) {
-    char key[16];
-    std::snprintf(key, sizeof key, "Relat%4X", static_cast<unsigned>(id));
-    return key;
-}
-
-// The numbers of the characters the record has relationships with.
+// The numbers of the characters the record has relationships with (CharInfoRec::RelationshipKey);
+// a record never has one with its own character.
 std::vector<std::uint16_t> RelatedNumbers(const KeyedText& record) {
+    constexpr std::string_view kRelationshipStem = CharacterKey::kRelationshipStem;
     std::vector<std::uint16_t> numbers;
     std::int32_t cursor = 0;
     PTextEntry entry;
@@ -188,7 +182,7 @@ std::optional<StrayRecord> KeepSecondCharacter(const SegmentMapRecord& second, M
     std::optional<std::uint16_t> id = MissingCharacterNumber(text);
     if (!id) id = FreeCharacterNumber();
     if (!id) return std::nullopt;
-    const std::string self = RelationshipKey(second.id);
+    const std::string self = CharInfoRec::RelationshipKey(second.id);
     const std::optional<KeyedText> first = KeyedTextOf({kCharacter, second.id});
     std::uint16_t secondId = *id;
     if (first && first->HasKey(self) && !text.HasKey(self)) {

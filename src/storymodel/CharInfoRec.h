@@ -155,6 +155,9 @@ public:
     bool IsRecordOpen() const { return record_ != nullptr; }
     void CloseRecord();
 
+    // The key the character with the lower number keeps its relationship with the other under.
+    static std::string RelationshipKey(CharID other);
+
 private:
     friend class CharacterManager;
 
@@ -171,7 +174,6 @@ private:
     // The character that keeps the relationship with the other one and the key it keeps it under;
     // null when the other one names no character.
     CharInfoRec* RelationshipKeeper(CharID other, std::string& key);
-    static std::string RelationshipKey(CharID other);
 
     CharacterManager& manager_;
     std::unique_ptr<PText> record_;
