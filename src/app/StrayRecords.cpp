@@ -15,6 +15,7 @@
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PFMFormat.h"
 #include "foundation/pfm/PTextTypes.h"
+#include "foundation/pfm/PTextValue.h"
 #include "query/data/QuestionStatus.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/Scene.h"
@@ -106,26 +107,28 @@ std::optional<KeyedText> KeyedTextOf(PFMSegmentKey key) {
     return text;
 }
 
-// The number a scene's record names in its numbered keys, when they all name one.
-std::optional<std::uint16_t> NumberTheSceneNames(const KeyedText& record) {
+// The number a scene's record names in the keys of its texts ("\\SCNTITLE7c:"), when they all name
+// one. Read from the stored bytes, which every open looks at for each scene: no entry is parsed.
+std::optional<std::uint16_t> NumberTheSceneNames(std::string_view record) {
     std::optional<std::uint16_t> named;
-    std::int32_t cursor = 0;
-    PTextEntry entry;
-    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
-         found = record.NextEntry(cursor, entry)) {
-        const std::string_view key(entry.key);
-        for (const std::string_view stem : kSceneNumberedKeys) {
-            if (!key.starts_with(stem)) continue;
-            const std::string_view digits = key.substr(stem.size());
+    for (const std::string_view stem : kSceneNumberedKeys) {
+        const std::string header = "\\" + std::string(stem);
+        for (std::size_t at = record.find(header); at != std::string_view::npos;
+             at = record.find(header, at + 1)) {
+            const char* digits = record.data() + at + header.size();
+            const char* const end = record.data() + record.size();
             std::uint16_t number = 0;
-            const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-            if (error != std::errc() || end != digits.data() + digits.size()) continue;
+            const auto [after, error] = std::from_chars(digits, end, number);
+            // The number ends the key: the type letter follows it.
+            if (error != std::errc() || after == end || !IsPTextType(*after)) continue;
             if (named && *named != number) return std::nullopt;
             named = number;
         }
     }
     return named;
 }
+
+std::string_view BytesOf(const void* block) { return {static_cast<const char*>(block), MemSize(block)}; }
 
 // A number no character has, after the last one's (the first free one from 0 past the highest).
 std::optional<std::uint16_t> FreeCharacterNumber() {
@@ -200,9 +203,7 @@ std::optional<StrayRecord> KeepSecondRecord(const SegmentMapRecord& second) {
     MemBlockPtr block(PFMReadLeftOutRecord(nullptr, second));
     if (!block) return std::nullopt;
     if (second.type == kCharacter) return KeepSecondCharacter(second, std::move(block));
-    KeyedText text;
-    text.Parse(static_cast<const char*>(block.get()), MemSize(block.get()));
-    std::optional<std::uint16_t> id = NumberTheSceneNames(text);
+    std::optional<std::uint16_t> id = NumberTheSceneNames(BytesOf(block.get()));
     if (id && (*id < kNumberedRecords[0].id || PFMSegmentExists(kScene, *id))) id.reset();
     if (!id || PFMAddSegment(second.type, *id, block.get(), 1, false) != kNoErr) return std::nullopt;
     PFMCheckIn(block.release());
@@ -268,9 +269,11 @@ std::vector<StrayRecord> TakeBackStrayRecords() {
     // A scene's record names its own number in the keys of its texts; the scenes go back there
     // first, so that a second record of a key one of them held finds it free.
     for (const std::uint16_t id : IdsOf(kScene)) {
-        const std::optional<KeyedText> text = KeyedTextOf({kScene, id});
-        if (!text) continue;
-        const std::optional<std::uint16_t> named = NumberTheSceneNames(*text);
+        if (!PFMIsRawSegment(kScene, id)) continue;
+        void* data = PFMCheckOut(kScene, id);
+        if (!data) continue;
+        const std::optional<std::uint16_t> named = NumberTheSceneNames(BytesOf(data));
+        PFMCheckIn(data);
         if (named && *named != id && *named >= kNumberedRecords[0].id) take({kScene, id}, {kScene, *named});
     }
     for (const SegmentMapRecord& second : PFMGetLeftOutRecords(nullptr))
