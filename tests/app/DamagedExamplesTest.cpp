@@ -1,12 +1,12 @@
 // Copies of the example stories with one byte of a keyed record damaged, made the same way for every
 // record at its first, second, middle, next-to-last and last entry, in each way the stored text
-// shows: a type letter made no type or another type of value, a length digit, the colon or the
-// entry's backslash made '#', NUL or a space, the record's closing backslash made '#', a key's first
-// byte made NUL, a text's last byte made a backslash or a middle byte NUL, a number's digit made 'x'
-// or its first digit '0', the record cut short inside the entry's header or after its value given
-// with its length, its closing NUL gone. Read alone, the record notes its damage and keeps every other
-// entry as written; a story opened from such a copy says so in one message naming the record, and
-// saved elsewhere keeps every other entry too.
+// shows: a type letter made no type or another type of value, a length digit made '#' or its last
+// one larger, the colon or the entry's backslash made '#', NUL or a space, the record's closing
+// backslash made '#', a key's first byte made NUL, a text's last byte made a backslash or a middle
+// byte NUL, a number's digit made 'x' or its first digit '0', the record cut short inside the entry's
+// header or after its value given with its length, its closing NUL gone. Read alone, the record notes
+// its damage and keeps every other entry as written; a story opened from such a copy says so in one
+// message naming the record, and saved elsewhere keeps every other entry too.
 
 #include <gmock/gmock.h>
 
@@ -73,6 +73,9 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
         put("text typed as a number", e.typeAt, 's', k);
     if (number && typed) put("number typed as a text", e.typeAt, 'c', k);
     if (e.lengthed) put("length digit made '#'", e.typeAt + 1, '#', k);
+    // Its last digit made one larger, the value takes in the backslash after it.
+    if (e.lengthed && text[e.colon - 1] != '9')
+        put("length's last digit made one larger", e.colon - 1, static_cast<char>(text[e.colon - 1] + 1), k);
     put("colon made '#'", e.colon, '#', k);
     put("key's first byte made NUL", e.at + 1, '\0', k);
     // After a value given with its length, the damaged backslash is put back. After one without, the

@@ -85,6 +85,12 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
         // is lost.
         if (at + 1 >= stored.size()) break;
         StoredEntry read = ReadStoredEntry(stored, at);
+        // A length made one larger took in the backslash after the value: the digit is put back.
+        if (const std::optional<std::size_t> digit = LengthOneOver(stored, read)) {
+            --text_[*digit];
+            read = ReadStoredEntry(stored, at);
+            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*digit);
+        }
         if (const std::optional<std::size_t> lost = LostBackslashAfter(stored, read)) {
             text_[*lost] = '\\';
             read = ReadStoredEntry(stored, at);

@@ -29,16 +29,17 @@ public:
     // where the text was cut short: the damaged entry is left out, and the entries that read whole
     // after it (up to the record's end or to another damaged entry, itself left out) are kept. An
     // entry that a lost backslash joined to the value before it is parted from it, and both are
-    // kept. Either way the text is damaged (DamagedAt), and the record counts as changed, so that
-    // its next write is whole.
+    // kept; a length made one larger, which took in the backslash after its value, is put back.
+    // Either way the text is damaged (DamagedAt), and the record counts as changed, so that its next
+    // write is whole.
     //
     // A record's owner that knows the keys it writes may name them (`written`): an entry of such a
     // key is parted from the text a lost backslash joined it to even where it begins unlike the keys
     // around it.
     ErrCode Parse(const char* text, std::size_t size, WrittenKeyTest written = nullptr);
-    // Where the text last parsed was damaged: the offset of the first lost backslash put back, else
-    // of the entry (or of the text) that could not be read; none when it was read whole, or after a
-    // write.
+    // Where the text last parsed was damaged: the offset of the first byte put back (a lost
+    // backslash, a length's digit), else of the entry (or of the text) that could not be read; none
+    // when it was read whole, or after a write.
     std::optional<std::uint32_t> DamagedAt() const { return damagedAt_; }
 
     std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }

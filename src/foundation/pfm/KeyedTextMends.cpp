@@ -150,6 +150,24 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
     return parted ? found : std::nullopt;
 }
 
+std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntry& read) {
+    const PTextEntry& entry = read.entry;
+    if (read.error != kNoErr || !IsGivenWithLength(text, entry) || read.next <= entry.valueOffset ||
+        StoredByte(text, read.next) == '\\' || text[read.next - 1] != '\\')
+        return std::nullopt;
+    // A digit made one larger is never a 0.
+    const std::size_t digit = entry.valueOffset - 2;
+    PTextEntry shorter = entry;
+    --shorter.textSize;
+    if (text[digit] == '0' || !IsWholeValue(text, shorter) || !HasPlainHeader(text, read.next - 1))
+        return std::nullopt;
+    const StoredEntry next = ReadStoredEntry(text, read.next - 1);
+    const std::string_view nextKey(next.entry.key);
+    if (!IsWholeEntry(text, next) || !HasWrittenKeyShape(nextKey) || nextKey <= std::string_view(entry.key))
+        return std::nullopt;
+    return digit;
+}
+
 std::optional<std::size_t> LostBackslashAfter(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
     // Given with its length, the value ends where the backslash stands; without it, the value runs

@@ -45,6 +45,13 @@ bool HoldsHeaderInside(std::string_view value);
 // Whether the key, the type letter and the digits of the length fit an entry's header.
 bool LengthFits(std::string_view key, std::size_t length);
 
+// Where the length of a value given with it was made one larger: the value then takes in the
+// backslash of the entry written after it and ends inside that entry's key. Found where the value's
+// last byte is a backslash from which an entry reads whole, its key shaped as written and after the
+// value's own, and where the value without that byte is whole; answers the offset of the length's
+// last digit, which is one larger than written.
+std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntry& read);
+
 // Where the backslash after a value was damaged: after a value given with its length, the byte
 // where its length ends; after one without, a NUL it runs into before the record's end. Found where
 // the value reads whole up to it and an entry reads whole from it as from a backslash, its key

@@ -291,6 +291,27 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
     }
 }
 
+// A length whose last digit was made one larger takes in the backslash of the entry after it, whose
+// key then reads one byte short ("M" for "NM"): the digit is put back and both entries are kept. A
+// text given with its length that ends in a backslash before a backslash of its own is as written.
+TEST(KeyedText, ALengthMadeOneLargerIsPutBack) {
+    // The record, and its length whose last digit is damaged.
+    for (const auto& [whole, length] : std::vector<std::pair<std::string, std::string>>{
+             {"\\Ac:a\\Descc6:hello!\\NMc:Romeo\\Zs:1\\", "c6:"},
+             {"\\OSNamec:x\\OSSynopsisc10:" + std::string(10, 'y') + "\\SSNamec:z\\", "c10:"}}) {
+        const std::size_t digit = whole.find(length) + length.size() - 2;
+        std::string damaged = whole;
+        ++damaged[digit];
+        KeyedText record = Parsed(Stored(damaged));
+        EXPECT_EQ(record.DamagedAt(), digit) << damaged;
+        EXPECT_EQ(TextOf(record.Write()), Stored(whole)) << damaged;
+    }
+    KeyedText record = Parsed(Stored("\\Descc7:hello!\\\\Mc:Romeo\\"));
+    EXPECT_FALSE(record.DamagedAt());
+    EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"Desc", "M"}));
+    EXPECT_EQ(GetText(record, "Desc"), "hello!\\");
+}
+
 TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
     // The size stops before the backslash that would end the value.
     const std::string text = Stored("\\Ac:abc\\");
