@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/ui/InputQueue.h"
+#include "platform/ui/VirtualKeys.h"
 
 namespace win {
 
@@ -35,9 +36,29 @@ bool InputHold::Keep(InputEvent& event) {
     const UINT message = event.message.message;
     if (!holds_ || message < WM_KEYFIRST || message > WM_KEYLAST) return false;
     const Choice choice = holds_(event.message);
-    if (choice == Choice::Answer) NoteAnswer(event.message);
+    if (choice == Choice::Answer) {
+        NoteAnswer(event.message);
+        LetGoAnswersWaiting();
+    }
     if (choice == Choice::Keep) kept_.push_back(std::move(event));
     return choice == Choice::Keep || choice == Choice::Drop;
+}
+
+void InputHold::LetGoAnswersWaiting() {
+    const auto goesOn =
+        std::make_shared<std::function<bool(const MSG&)>>([givesBack = givesBack_](const MSG& m) {
+            return (m.wParam & 0xFF) == VK_RETURN && givesBack && (*givesBack)(m);
+        });
+    for (InputEvent& waiting : Input().events) {
+        const bool answers = waiting.virtualKey == VK_RETURN || waiting.virtualKey == VK_ESCAPE;
+        if (waiting.converted || waiting.kind != InputEvent::Kind::Key || !waiting.down || !answers) continue;
+        // A key an earlier hold gave back is asked of that hold too.
+        waiting.givesBack = !waiting.givesBack ? goesOn
+                                               : std::make_shared<std::function<bool(const MSG&)>>(
+                                                     [earlier = waiting.givesBack, goesOn](const MSG& m) {
+                                                         return (*earlier)(m) && (*goesOn)(m);
+                                                     });
+    }
 }
 
 void InputHold::NoteAnswer(const MSG& message) { Input().answersDown[message.wParam & 0xFF] = message.time; }

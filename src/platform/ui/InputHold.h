@@ -51,6 +51,12 @@ public:
     static void NoteAnswer(const MSG& message);
 
 private:
+    // Keys waiting behind the answer were pressed while what the hold was made for was still up
+    // (read together after the program was kept busy): a Return or an Escape among them was meant
+    // for it too. Each goes on only where a key kept would go back (a Return into a text that takes
+    // line breaks), never to the window under it as its answer.
+    void LetGoAnswersWaiting();
+
     std::function<Choice(const MSG&)> holds_;
     std::shared_ptr<std::function<bool(const MSG&)>> givesBack_;  // shared by the keys it gives back
     std::vector<detail::InputEvent> kept_;
