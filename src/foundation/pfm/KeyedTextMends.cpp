@@ -94,6 +94,15 @@ bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bo
     return false;
 }
 
+// Whether the entry written after a value reads whole from the backslash at `at`: its key shaped as
+// written and after the value's own.
+bool WrittenEntryFollowsAt(std::string_view text, std::size_t at, std::string_view valueKey) {
+    if (!HasPlainHeader(text, at)) return false;
+    const StoredEntry next = ReadStoredEntry(text, at);
+    const std::string_view nextKey(next.entry.key);
+    return IsWholeEntry(text, next) && HasWrittenKeyShape(nextKey) && nextKey > valueKey;
+}
+
 }  // namespace
 
 bool LengthFits(std::string_view key, std::size_t length) {
@@ -159,11 +168,8 @@ std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntr
     const std::size_t digit = entry.valueOffset - 2;
     PTextEntry shorter = entry;
     --shorter.textSize;
-    if (text[digit] == '0' || !IsWholeValue(text, shorter) || !HasPlainHeader(text, read.next - 1))
-        return std::nullopt;
-    const StoredEntry next = ReadStoredEntry(text, read.next - 1);
-    const std::string_view nextKey(next.entry.key);
-    if (!IsWholeEntry(text, next) || !HasWrittenKeyShape(nextKey) || nextKey <= std::string_view(entry.key))
+    if (text[digit] == '0' || !IsWholeValue(text, shorter) ||
+        !WrittenEntryFollowsAt(text, read.next - 1, entry.key))
         return std::nullopt;
     return digit;
 }
@@ -176,10 +182,7 @@ std::optional<std::size_t> LostBackslashAfter(std::string_view text, const Store
     const bool lengthed = IsGivenWithLength(text, entry);
     const bool stopped = lengthed ? read.error == kNoErr && read.next < text.size() && text[read.next] != '\\'
                                   : read.error == kPTextErrUnterminated && read.next + 1 < text.size();
-    if (!stopped || !IsWholeValue(text, entry) || !HasPlainHeader(text, read.next)) return std::nullopt;
-    const StoredEntry next = ReadStoredEntry(text, read.next);
-    const std::string_view nextKey(next.entry.key);
-    if (!IsWholeEntry(text, next) || !HasWrittenKeyShape(nextKey) || nextKey <= std::string_view(entry.key))
+    if (!stopped || !IsWholeValue(text, entry) || !WrittenEntryFollowsAt(text, read.next, entry.key))
         return std::nullopt;
     return read.next;
 }
