@@ -45,19 +45,15 @@ bool InputHold::Keep(InputEvent& event) {
 }
 
 void InputHold::LetGoAnswersWaiting() {
-    const auto goesOn =
-        std::make_shared<std::function<bool(const MSG&)>>([givesBack = givesBack_](const MSG& m) {
-            return (m.wParam & 0xFF) == VK_RETURN && givesBack && (*givesBack)(m);
-        });
     for (InputEvent& waiting : Input().events) {
         const bool answers = waiting.virtualKey == VK_RETURN || waiting.virtualKey == VK_ESCAPE;
         if (waiting.converted || waiting.kind != InputEvent::Kind::Key || !waiting.down || !answers) continue;
         // A key an earlier hold gave back is asked of that hold too.
-        waiting.givesBack = !waiting.givesBack ? goesOn
-                                               : std::make_shared<std::function<bool(const MSG&)>>(
-                                                     [earlier = waiting.givesBack, goesOn](const MSG& m) {
-                                                         return (*earlier)(m) && (*goesOn)(m);
-                                                     });
+        waiting.givesBack = std::make_shared<std::function<bool(const MSG&)>>(
+            [earlier = waiting.givesBack, givesBack = givesBack_](const MSG& m) {
+                return (m.wParam & 0xFF) == VK_RETURN && givesBack && (*givesBack)(m) &&
+                       (!earlier || (*earlier)(m));
+            });
     }
 }
 
