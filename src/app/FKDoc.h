@@ -195,9 +195,10 @@ private:
     // holds one that cannot be read, which goes from the file.
     bool ImportOldQuestionStatus();
     // Says in one message which parts of the story could not be read from its file, which the open
-    // left out (`lost`), and which it found under a damaged name and read (`found`); true when there
-    // were any, which the next save writes anew.
-    bool TellWhatWasLost(const std::vector<std::string>& lost, const std::vector<std::string>& found);
+    // left out (`lost`), and which it read whole all the same (`found`: found under a damaged name,
+    // or, where `mended`, some mended); true when there were any, which the next save writes anew.
+    bool TellWhatWasLost(const std::vector<std::string>& lost, const std::vector<std::string>& found,
+                         bool mended);
     // Deletes the managers and records without saving them.
     void ReleaseStoryData();
     void Broadcast(std::uint32_t code);

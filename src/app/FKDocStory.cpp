@@ -78,6 +78,9 @@ constexpr const char* kLostMessage =
 constexpr const char* kFoundMessage =
     "Some of the story \"%s\" was listed under a damaged name in its file, and was read as it was "
     "written:\n\n%s\nNothing was left out. Saving the story writes it whole again.";
+constexpr const char* kMendedMessage =
+    "Some of the story \"%s\" was damaged in its file, and was mended:\n\n%s\nNothing was left out. "
+    "Saving the story writes it whole again.";
 constexpr const char* kLostValuesInForce =
     "the {NAppr}s in force that follow from the storyform (the choices you made are kept)";
 constexpr const char* kLostQuestionStatus =
@@ -144,6 +147,7 @@ ErrCode FKDoc::InitStoryData() {
 ErrCode FKDoc::LoadStoryData(bool& repaired) {
     // Only the records this open finds damaged are its to tell.
     PFMTakeDamagedRecords(store_);
+    PFMTakeMendedRecords(store_);
     if (const ErrCode error = MoveMainRecord(); error != kNoErr) return error;
     std::vector<StrayRecord> strays;
     {
@@ -183,17 +187,21 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
         lost.push_back(
             FormatText(kLostScene, name({FourCCOf("SCNL"), static_cast<std::uint16_t>(scene)}).c_str()));
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
-    if (TellWhatWasLost(lost, DescribeStrayRecords(strays, name))) repaired = true;
+    std::vector<std::string> found = DescribeStrayRecords(strays, name);
+    const std::vector<std::string> mended = DescribeMendedRecords(PFMTakeMendedRecords(store_), name);
+    found.insert(found.end(), mended.begin(), mended.end());
+    if (TellWhatWasLost(lost, found, !mended.empty())) repaired = true;
     return kNoErr;
 }
 
-bool FKDoc::TellWhatWasLost(const std::vector<std::string>& lost, const std::vector<std::string>& found) {
+bool FKDoc::TellWhatWasLost(const std::vector<std::string>& lost, const std::vector<std::string>& found,
+                            bool mended) {
     if (lost.empty() && found.empty()) return false;
     std::string list;
     for (const auto* lines : {&found, &lost})
         for (const std::string& line : *lines) list += "- " + line + "\n";
-    const std::string message =
-        FormatText(lost.empty() ? kFoundMessage : kLostMessage, GetFileName().c_str(), list.c_str());
+    const char* form = !lost.empty() ? kLostMessage : mended ? kMendedMessage : kFoundMessage;
+    const std::string message = FormatText(form, GetFileName().c_str(), list.c_str());
     AlertMessage(message.c_str(), kAlertStop, 1);
     return true;
 }

@@ -85,6 +85,11 @@ std::vector<std::string> DescribeDamagedRecords(const std::vector<PFMSegmentKey>
     return Describe(records, name, "part of it, damaged in the file");
 }
 
+std::vector<std::string> DescribeMendedRecords(const std::vector<PFMSegmentKey>& records,
+                                               const std::function<std::string(PFMSegmentKey)>& name) {
+    return Describe(records, name, "damaged in the file and mended, nothing of it left out");
+}
+
 std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,
                                              const std::function<std::string(PFMSegmentKey)>& name) {
     return Describe(records, name, "all of it, damaged in the file");

@@ -20,6 +20,9 @@ std::vector<std::string> DescribeDamagedRecords(const std::vector<PFMSegmentKey>
 // The records a damaged map listed under another key, read again under their own (StrayRecords.h).
 std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& records,
                                               const std::function<std::string(PFMSegmentKey)>& name);
+// The same for records whose damage was mended with every part of them kept.
+std::vector<std::string> DescribeMendedRecords(const std::vector<PFMSegmentKey>& records,
+                                               const std::function<std::string(PFMSegmentKey)>& name);
 // The same for records of which nothing could be read.
 std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,
                                              const std::function<std::string(PFMSegmentKey)>& name);

@@ -78,7 +78,7 @@ StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number, W
 }
 
 bool WasDamaged(const PText& record) {
-    return record.DamagedAt() ||
+    return (record.DamagedAt() && !record.IsMendedWhole()) ||
            PFMIsNotedDamaged(record.GetStore(), {record.GetRecordType(), record.GetRecordNumber()});
 }
 

@@ -36,9 +36,10 @@ struct StoryRecord {
 StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number,
                             WrittenKeyTest written = nullptr);
 
-// Whether the record was damaged in the file: as it was read now, or as it was first read (the
-// oldest stories' conversion writes the entries of a damaged record that read whole before the
-// story's readers come to it) while the damage is still to be told.
+// Whether the record was damaged in the file so that something of it may have been left out: as it
+// was read now, or as it was first read (the oldest stories' conversion writes the entries of a
+// damaged record that read whole before the story's readers come to it) while the damage is still to
+// be told. A record mended with every entry kept was not.
 bool WasDamaged(const PText& record);
 
 // Takes the entry under the key out of the record when the record holds it as another type of value

@@ -79,25 +79,29 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     put("colon made '#'", e.colon, '#', k);
     put("key's first byte made NUL", e.at + 1, '\0', k);
     // After a value given with its length, the damaged backslash is put back. After one without, the
-    // entry reads on as part of it and is parted from it again: after a number, and after a text where
-    // its key is known or begins with the same two letters as the text's (or, for a text, the next
-    // entry's). Else the text is lost with it, and only told where that makes it longer than such a
-    // text is written.
+    // entry reads on as part of it: after a number, it is parted from it again. After a text, only
+    // where that makes it longer than such a text is written, and then parted where its key is known
+    // or begins with the same two letters as the text's (or, for a text, the next entry's), else the
+    // text is lost with it; a text no longer than that reads as written, as nothing tells it from a
+    // writer's own words.
     const auto beginAlike = [](const std::string& one, const std::string& other) {
         return one.size() >= 2 && other.size() >= 2 && one.compare(0, 2, other, 0, 2) == 0;
     };
+    const bool afterShortText = k > 0 && !entries[k - 1].lengthed && entries[k - 1].type == 'c';
+    // The text it would run on to: up to the next backslash.
+    const bool runsLong = k > 0 && text.find('\\', e.at + 1) - entries[k - 1].colon - 1 > kPTextInlineLimit;
     const bool parted =
-        k > 0 && (entries[k - 1].lengthed || entries[k - 1].type != 'c' || keysKnown ||
-                  beginAlike(e.key, entries[k - 1].key) ||
-                  (!number && k + 1 < entries.size() && beginAlike(e.key, entries[k + 1].key)));
+        k > 0 && (!afterShortText ||
+                  (runsLong && e.value.find('\\') == std::string::npos &&
+                   (keysKnown || beginAlike(e.key, entries[k - 1].key) ||
+                    (!number && k + 1 < entries.size() && beginAlike(e.key, entries[k + 1].key)))));
     if (k > 0) put("backslash made NUL", e.at, '\0', k + 1);
     // Made a space, where the text runs on longer than one written without its length is.
-    if (parted && !entries[k - 1].lengthed && entries[k - 1].type == 'c' &&
-        e.end - entries[k - 1].colon - 1 > kPTextInlineLimit && e.value.find('\\') == std::string::npos)
+    if (parted && afterShortText)
         put("backslash made a space", e.at, ' ', k + 1);
     if (parted)
         put("backslash made '#'", e.at, '#', k + 1);
-    else if (k == 0 || e.end - entries[k - 1].colon - 1 > kPTextInlineLimit)
+    else if (k == 0 || runsLong)
         put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);
@@ -156,6 +160,12 @@ std::set<std::size_t> Chosen(std::size_t count) {
     return chosen;
 }
 
+// Whether the damage leaves every entry to be read, its damaged byte put back, so that the record is
+// mended whole. A record whose closing NUL is gone may have been cut short.
+bool LeavesEveryEntry(const DamagedCopy& damage) {
+    return damage.first > damage.last && !damage.shortened && !damage.what.starts_with("closing NUL");
+}
+
 // How the open's message names the record, from what the damage left of it: a character by its
 // name, else its role (which goes back to it when the damage took it), else its record's number; a
 // scene by its place and title; the others by what they hold.
@@ -208,7 +218,11 @@ TEST_F(DamagedExamples, EveryRecordOfEveryExampleNotesItsDamageAndKeepsTheOtherE
                     KeyedText read;
                     read.Parse(damage.text.data(), damage.text.size());
                     EXPECT_TRUE(read.DamagedAt());
-                    ExpectSpared(entries, damage, damage.text);
+                    // Mended whole, it holds every entry as written.
+                    EXPECT_TRUE(read.IsMendedWhole() || !LeavesEveryEntry(damage));
+                    DamagedCopy spared = damage;
+                    if (read.IsMendedWhole()) spared = {damage.what, damage.text, entries.size(), 0, false};
+                    ExpectSpared(entries, spared, damage.text);
                     ++copies;
                 }
             }
@@ -218,10 +232,13 @@ TEST_F(DamagedExamples, EveryRecordOfEveryExampleNotesItsDamageAndKeepsTheOtherE
 }
 
 // Romeo and Juliet with four storyform locks and three characteristic notes, each keyed record
-// damaged (the Main Character's, the Nurse's and the sixth scene's for the characters and scenes):
-// the story opens saying in one message what was damaged, by name, and saved elsewhere and opened
-// again, without a word, it keeps every entry the damage spared.
-TEST_F(DamagedExamples, AStoryOpenedFromADamagedCopyNamesTheRecordAndSavesWhatWasSpared) {
+// damaged (the Main Character's, the Nurse's and the sixth scene's for the characters and scenes),
+// one record to a case: the story opens saying in one message what was damaged, by name, and whether
+// anything was left out; saved elsewhere and opened again, without a word, it keeps every entry the
+// damage spared.
+class DamagedRecordOfAStory : public StoryAppTest, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(DamagedRecordOfAStory, NamesTheRecordAndSavesWhatWasSpared) {
     std::filesystem::copy_file(builtFolder + "/examples/Romeo and Juliet.fsf", Path("whole.fsf"));
     FKDoc* made = OpenStory("whole.fsf");
     ASSERT_NE(made, nullptr);
@@ -244,40 +261,118 @@ TEST_F(DamagedExamples, AStoryOpenedFromADamagedCopyNamesTheRecordAndSavesWhatWa
     }
     ASSERT_EQ(records.size(), 10u);
 
-    for (const auto& record : records) {
-        const std::vector<WrittenEntry> entries = WrittenEntries(whole.at(record));
-        for (const std::size_t k : Chosen(entries.size())) {
-            for (DamagedCopy& damage :
-                 DamagesAt(whole.at(record), entries, k, true,
-                           record.first == FourCCOf("CHAR") || record.first == FourCCOf("STEL"))) {
-                SCOPED_TRACE(SegmentName(record) + " " + entries[k].key + ": " + damage.what);
-                StoreSegments damaged = whole;
-                damaged[record] = damage.text;
-                ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
-                Mark();
-                FKDoc* story = OpenStory("damaged.fsf");
-                ASSERT_NE(story, nullptr);
-                EXPECT_THAT(Asked(),
-                            testing::ElementsAre(HasSubstr(NameInMessage(record, entries, damage, scenes))));
-                std::filesystem::remove(Path("saved.fsf"));
-                Choose("saved.fsf");
-                EXPECT_EQ(story->SaveAs(nullptr), kNoErr);
-                story->SetClean();
-                application->CloseAll(true);
-                Mark();
-                FKDoc* again = OpenStory("saved.fsf");
-                ASSERT_NE(again, nullptr);
-                EXPECT_THAT(Asked(), testing::IsEmpty()) << "the saved copy opened with a message";
-                again->SetClean();
-                application->CloseAll(true);
-                const StoreSegments saved = SegmentsOnDisk(Path("saved.fsf"));
-                const auto found = saved.find(record);
-                // A shortened text may be written back as the program keeps it.
-                damage.shortened = false;
-                ExpectSpared(entries, damage, found != saved.end() ? found->second : std::string("\\\0", 2));
-            }
+    const auto record = records.at(GetParam());
+    const std::vector<WrittenEntry> entries = WrittenEntries(whole.at(record));
+    for (const std::size_t k : Chosen(entries.size())) {
+        for (DamagedCopy& damage : DamagesAt(whole.at(record), entries, k, true,
+                                             record.first == FourCCOf("CHAR") || record.first == FourCCOf("STEL"))) {
+            SCOPED_TRACE(SegmentName(record) + " " + entries[k].key + ": " + damage.what);
+            StoreSegments damaged = whole;
+            damaged[record] = damage.text;
+            ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
+            Mark();
+            FKDoc* story = OpenStory("damaged.fsf");
+            ASSERT_NE(story, nullptr);
+            // Mended whole where the record read alone is, or where the open knows the key parted.
+            KeyedText read;
+            read.Parse(damage.text.data(), damage.text.size());
+            EXPECT_THAT(Asked(), testing::ElementsAre(testing::AllOf(
+                                     HasSubstr(NameInMessage(record, entries, damage, scenes)),
+                                     HasSubstr(read.IsMendedWhole() || LeavesEveryEntry(damage) ? "Nothing was left out"
+                                                                                          : "was left out:"))));
+            std::filesystem::remove(Path("saved.fsf"));
+            Choose("saved.fsf");
+            EXPECT_EQ(story->SaveAs(nullptr), kNoErr);
+            story->SetClean();
+            application->CloseAll(true);
+            Mark();
+            FKDoc* again = OpenStory("saved.fsf");
+            ASSERT_NE(again, nullptr);
+            EXPECT_THAT(Asked(), testing::IsEmpty()) << "the saved copy opened with a message";
+            again->SetClean();
+            application->CloseAll(true);
+            const StoreSegments saved = SegmentsOnDisk(Path("saved.fsf"));
+            const auto found = saved.find(record);
+            // A shortened text may be written back as the program keeps it.
+            damage.shortened = false;
+            ExpectSpared(entries, damage, found != saved.end() ? found->second : std::string("\\\0", 2));
         }
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(Romeo, DamagedRecordOfAStory, ::testing::Range<std::size_t>(0, 10));
+
+// The record as the program wrote it before texts that read as holding a header were given their
+// length: every text of at most the inline limit without a backslash is written without it.
+std::string InOlderShape(const std::string& text) {
+    std::string older;
+    for (const WrittenEntry& e : WrittenEntries(text)) {
+        const bool inline_ = e.type == 'c' && e.value.size() <= kPTextInlineLimit &&
+                             e.value.find('\\') == std::string::npos;
+        older += text.substr(e.at, (inline_ ? e.typeAt + 1 : e.colon) - e.at) + ":" + e.value;
+    }
+    return older + std::string("\\\0", 2);
+}
+
+// A story whose texts hold a writer's words that read as an entry's header after a punctuation mark,
+// a digit or a dash, written as the program wrote every story before: it opens without a word, every
+// text as typed, and saved elsewhere and opened again, the same.
+TEST_F(DamagedExamples, AStorySavedInTheOlderShapeReadsEveryTextAsTyped) {
+    std::filesystem::copy_file(builtFolder + "/examples/Romeo and Juliet.fsf", Path("typed.fsf"));
+    FKDoc* made = OpenStory("typed.fsf");
+    ASSERT_NE(made, nullptr);
+    made->GetCharacterManager()->SetCharacteristicNote(1, "Brave;Ill 3c:see 3");
+    std::int16_t cancelled = 0;
+    ASSERT_EQ(made->Save(&cancelled), kNoErr);
+    application->CloseAll(true);
+    StoreSegments older = SegmentsOnDisk(Path("typed.fsf"));
+    // The words, by record and key; a character's background without a description.
+    const std::map<std::pair<FourCC, std::uint16_t>, std::map<std::string, std::string>> typed = {
+        {{FourCCOf("SDI4"), 0}, {{"MCSynopsis", "She fears it.Magic: none"}, {"Synopsis", "Love wins-Systemic: yes"}}},
+        {{FourCCOf("CHAR"), 2},
+         {{"BG", "Looks;Desc: tall and pale"},
+          {"SWIntro", "Enters at dawn.Skill:10"},
+          {"Phys", "Tall,Roles:2"},
+          {"Actv", "Sings;Forms:3"}}},
+        {{FourCCOf("STEL"), 0}, {{"Limit", "Stop,Limits:2"}}},
+        {{FourCCOf("SCNL"), 6}, {{"SCNDESC6", "Snow.SCNTITLE6c: Dawn"}}}};
+    for (const auto& [record, texts] : typed) {
+        KeyedText text = ReadKeyedRecord(older, record.first, record.second);
+        text.Remove("Des");
+        for (const auto& [key, value] : texts) ASSERT_GE(text.SetEntry(key, 'c', value.c_str()), 0) << key;
+        const std::vector<char>& written = text.Write();
+        older[record] = std::string(written.begin(), written.end());
+    }
+    for (auto& [key, text] : older) {
+        if (IsKeyedRecord(key.first)) text = InOlderShape(text);
+    }
+    ASSERT_NE(older.at({FourCCOf("CILL"), 128}).find("c:Brave;Ill 3c:see 3\\"), std::string::npos);
+    ASSERT_NO_FATAL_FAILURE(WriteStore("older.fsf", older));
+
+    for (const char* name : {"older.fsf", "saved.fsf"}) {
+        SCOPED_TRACE(name);
+        Mark();
+        FKDoc* story = OpenStory(name);
+        ASSERT_NE(story, nullptr);
+        EXPECT_THAT(Asked(), testing::IsEmpty());
+        if (std::string(name) == "older.fsf") {
+            Choose("saved.fsf");
+            EXPECT_EQ(story->SaveAs(nullptr), kNoErr);
+        }
+        story->SetClean();
+        application->CloseAll(true);
+    }
+    const StoreSegments saved = SegmentsOnDisk(Path("saved.fsf"));
+    const auto textIn = [&saved](std::pair<FourCC, std::uint16_t> record, const std::string& key) {
+        KeyedText text = ReadKeyedRecord(saved, record.first, record.second);
+        EXPECT_FALSE(text.DamagedAt()) << SegmentName(record);
+        char value[128] = "(none)";
+        text.GetEntry(key, 'c', value, sizeof value);
+        return std::string(value);
+    };
+    for (const auto& [record, texts] : typed)
+        for (const auto& [key, value] : texts) EXPECT_EQ(textIn(record, key), value) << key;
+    EXPECT_EQ(textIn({FourCCOf("CILL"), 128}, "Ill 1"), "Brave;Ill 3c:see 3");
 }
 
 }  // namespace

@@ -62,12 +62,10 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     freeItems_.clear();
     changed_ = false;
     damagedAt_.reset();
+    mendedWhole_ = false;
 
     // Offsets are 32-bit.
     const std::string_view stored(text_.data(), std::min<std::size_t>(text_.size(), UINT32_MAX));
-    // Every entry begins with a backslash and one more ends the text, so their count bounds the
-    // entries' (a value given with its length may hold backslashes too).
-    entries_.reserve(static_cast<std::size_t>(std::count(stored.begin(), stored.end(), '\\')));
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
     std::size_t at = 0;
     std::string lastKey;
@@ -85,33 +83,39 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
         // is lost.
         if (at + 1 >= stored.size()) break;
         StoredEntry read = ReadStoredEntry(stored, at);
-        // A length made one larger took in the backslash after the value: the digit is put back.
-        if (const std::optional<std::size_t> digit = LengthOneOver(stored, read)) {
-            --text_[*digit];
-            read = ReadStoredEntry(stored, at);
-            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*digit);
-        }
-        if (const std::optional<std::size_t> lost = LostBackslashAfter(stored, read)) {
-            text_[*lost] = '\\';
-            read = ReadStoredEntry(stored, at);
-            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*lost);
+        // An entry that reads whole is as written, whatever its value holds; only one that no write
+        // could have put down is looked at for a byte to put back.
+        bool whole = IsWholeEntry(stored, read);
+        if (!whole) {
+            // A length made one larger took in the backslash after the value: the digit is put back.
+            if (const std::optional<std::size_t> digit = LengthOneOver(stored, read)) {
+                --text_[*digit];
+                read = ReadStoredEntry(stored, at);
+                if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*digit);
+            }
+            if (const std::optional<std::size_t> lost = LostBackslashAfter(stored, read)) {
+                text_[*lost] = '\\';
+                read = ReadStoredEntry(stored, at);
+                if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*lost);
+            }
+            // An entry whose backslash was lost is parted from the value it ran into, and its
+            // backslash put back, so that both are kept and written as they were.
+            if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read, written)) {
+                text_[joined->at] = '\\';
+                Insert(joined->before);
+                Insert(joined->joined);
+                lastKey = joined->joined.key;
+                at = read.next;
+                if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
+                continue;
+            }
+            whole = IsWholeEntry(stored, read);
         }
         result = read.error;
-        // An entry whose backslash was lost is parted from the value it ran into, and its backslash
-        // put back, so that both are kept and written as they were.
-        if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read, written)) {
-            text_[joined->at] = '\\';
-            Insert(joined->before);
-            Insert(joined->joined);
-            lastKey = joined->joined.key;
-            at = read.next;
-            if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
-            continue;
-        }
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
         // header that runs on into the next entry, a type letter of no value type and a number that
         // is none are damaged too: reading ends there.
-        if (!IsWholeEntry(stored, read)) break;
+        if (!whole) break;
         Insert(read.entry);
         lastKey = read.entry.key;
         at = read.next;
@@ -122,6 +126,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) {
         if (mendedAt) {
             damagedAt_ = mendedAt;
+            mendedWhole_ = true;
             changed_ = true;
         }
         return kNoErr;
@@ -133,18 +138,6 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     changed_ = true;
     for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;
-}
-
-std::string_view KeyedText::StoredText(const PTextEntry& entry) const {
-    return std::string_view(text_.data() + entry.valueOffset, entry.textSize - 1);
-}
-
-bool KeyedText::NeedsItsLength(const PTextEntry& entry) const {
-    if (entry.type != static_cast<unsigned char>(kPTextText) || (entry.flags & kPTextEntryKeepLength) ||
-        entry.textSize - 1 > kPTextInlineLimit)
-        return false;
-    const std::string_view stored = StoredText(entry);
-    return HoldsHeaderInside(stored) && LengthFits(entry.key, stored.size());
 }
 
 // Records are written in key order, so an entry usually goes last; only one out of order is looked
@@ -243,7 +236,7 @@ std::int32_t KeyedText::Replace(PTextEntry& entry, char type, const void* value)
         size = textLength + 1;
         // A text that holds a backslash is always written with its length, so that it never reads as
         // more than one entry; so is one that holds what could read as a header, where its header
-        // holds the length.
+        // holds the length, as the version before this one parted such a text read without it.
         if (std::memchr(text, '\\', textLength) ||
             (HoldsHeaderInside({text, textLength}) && LengthFits(entry.key, textLength)))
             keepLength = true;
@@ -346,11 +339,6 @@ const std::vector<char>& KeyedText::Write() {
             AppendEntry(out, entry,
                         type == kPTextText ? std::string_view(value.data(), value.size() - 1)
                                            : std::string_view(number));
-        } else if (NeedsItsLength(entry)) {
-            // A text read without its length that could be parted from a header inside it, were the
-            // keys around it to change, is given its length.
-            entry.flags |= kPTextEntryKeepLength;
-            AppendEntry(out, entry, StoredText(entry));
         } else {
             const std::size_t stop = std::size_t{entry.endOffset} + 1;
             Append(out, std::string_view(text_.data() + entry.entryOffset, stop - entry.entryOffset));

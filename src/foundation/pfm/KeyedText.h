@@ -28,10 +28,13 @@ public:
     // entry), whose type letter is no value type or whose number is no number as written, and
     // where the text was cut short: the damaged entry is left out, and the entries that read whole
     // after it (up to the record's end or to another damaged entry, itself left out) are kept. An
-    // entry that a lost backslash joined to the value before it is parted from it, and both are
-    // kept; a length made one larger, which took in the backslash after its value, is put back.
-    // Either way the text is damaged (DamagedAt), and the record counts as changed, so that its next
-    // write is whole.
+    // entry that a lost backslash joined to the value before it is parted from it where that value
+    // is one no write puts down (a number that is none, a text longer than the inline limit without
+    // its length), and both are kept; a length made one larger, which took in the backslash after
+    // its value, is put back. Either way the text is damaged (DamagedAt), and the record counts as
+    // changed, so that its next write is whole. An entry that reads whole is read as written: a text
+    // without its length runs up to the next backslash whatever words it holds, so a backslash lost
+    // inside such a text, which leaves nothing a write could not have put down, reads as one text.
     //
     // A record's owner that knows the keys it writes may name them (`written`): an entry of such a
     // key is parted from the text a lost backslash joined it to even where it begins unlike the keys
@@ -41,6 +44,9 @@ public:
     // backslash, a length's digit), else of the entry (or of the text) that could not be read; none
     // when it was read whole, or after a write.
     std::optional<std::uint32_t> DamagedAt() const { return damagedAt_; }
+    // Whether the text last parsed was damaged and every damaged byte was put back, so that every
+    // entry was read and none left out.
+    bool IsMendedWhole() const { return damagedAt_ && mendedWhole_; }
 
     std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
     bool HasKey(std::string_view key) const { return IndexOf(key) >= 0; }
@@ -92,11 +98,6 @@ public:
 
 private:
     void Insert(const PTextEntry& entry);
-    // The text of a text entry not set since the last parse or write, as stored, without its NUL.
-    std::string_view StoredText(const PTextEntry& entry) const;
-    // Whether a text entry read without its length holds what could read as an entry's header, so
-    // that its next write gives it its length (where its header has room for it).
-    bool NeedsItsLength(const PTextEntry& entry) const;
     std::int32_t Load(PTextEntry& entry);
     std::int32_t StoreValue(std::int32_t item, const void* data, std::size_t size);
     void FreeValue(std::int32_t item);
@@ -110,4 +111,5 @@ private:
     std::vector<std::int32_t> freeItems_;
     bool changed_ = false;
     std::optional<std::uint32_t> damagedAt_;
+    bool mendedWhole_ = false;
 };

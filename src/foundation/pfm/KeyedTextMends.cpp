@@ -120,12 +120,15 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
                                              WrittenKeyTest written) {
     const PTextEntry& entry = read.entry;
     const std::string_view key(entry.key);
-    // A text whose header has no room for its length is written without it whatever it holds.
-    // Every header holds a colon: a value without one holds none (most values; read at every open).
-    if (read.error != kNoErr || text.substr(entry.valueOffset, read.next - entry.valueOffset).find(':') ==
-                                    std::string_view::npos)
+    // Only a value that no write puts down may hold an entry whose backslash was lost: a number with
+    // bytes no number is written with, or a text without its length that is longer than such a text
+    // is written. A shorter text without its length runs up to the next backslash whatever words it
+    // holds; it is read as written, even where a lost backslash joined two entries into it, as
+    // nothing in it tells the two apart from a writer's own words. A text whose header has no room
+    // for its length is written without it whatever it holds.
+    if (read.error != kNoErr || IsGivenWithLength(text, entry) || IsWholeValue(text, entry) ||
+        !LengthFits(key, read.next - entry.valueOffset))
         return std::nullopt;
-    if (IsGivenWithLength(text, entry) || !LengthFits(key, read.next - entry.valueOffset)) return std::nullopt;
     // The key of the entry after the value, read once a header shows.
     std::optional<std::string> after;
     std::optional<JoinedEntries> found;
@@ -142,11 +145,9 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
         if (!inText || (written && written(joinedKey))) return true;
         return BeginAlike(joinedKey, key) || (text[typeAt] == kPTextText && BeginAlike(joinedKey, *after));
     };
-    // A text that does not read whole as written (longer than one written without its length is)
-    // ran on over a lost backslash, which may have become a space.
-    const bool atWordsToo = !IsWholeValue(text, entry);
+    // The lost backslash may have become a space, or the first letter of a word.
     const bool parted = AnyHeaderInside(
-        text, entry.valueOffset, read.next, inText, atWordsToo, [&](std::size_t at, std::size_t typeAt) {
+        text, entry.valueOffset, read.next, inText, true, [&](std::size_t at, std::size_t typeAt) {
             if (!fits(at, typeAt)) return false;
             const StoredEntry joined = ReadStoredEntry(text, at);
             if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;

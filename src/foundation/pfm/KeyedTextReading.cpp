@@ -25,9 +25,9 @@ bool IsWholeValue(std::string_view text, const PTextEntry& entry) {
     if (type == kPTextText) {
         // A text longer than the inline limit is always written with its length: one without it
         // ran on over a lost backslash into the entry after it.
-        const bool lengthed = IsGivenWithLength(text, entry);
-        return text.substr(entry.valueOffset, entry.textSize - 1).find('\0') == std::string_view::npos &&
-               (lengthed || entry.textSize - 1 <= kPTextInlineLimit);
+        // One without its length ends at the first backslash or NUL, so holds none.
+        if (!IsGivenWithLength(text, entry)) return entry.textSize - 1 <= kPTextInlineLimit;
+        return text.substr(entry.valueOffset, entry.textSize - 1).find('\0') == std::string_view::npos;
     }
     return IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));
 }
@@ -69,8 +69,10 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
         }
         if (entry.type == kPTextText && length <= kPTextInlineLimit) entry.flags = kPTextEntryKeepLength;
     } else {
-        std::size_t stop = valueAt;
-        while (StoredByte(text, stop) != '\\' && StoredByte(text, stop) != '\0') ++stop;
+        // Up to the next backslash, or the NUL (or the text's end) before it.
+        const std::string_view rest = text.substr(std::min(valueAt, text.size()));
+        const std::string_view value = rest.substr(0, rest.find('\\'));
+        const std::size_t stop = valueAt + std::min(value.find('\0'), value.size());
         // A value that runs into a NUL is unterminated; it is measured up to the NUL all the same.
         if (StoredByte(text, stop) == '\0') read.error = kPTextErrUnterminated;
         length = stop - valueAt;

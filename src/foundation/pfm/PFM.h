@@ -127,6 +127,10 @@ void* PFMReadLeftOutRecord(PFMFile* store, const SegmentMapRecord& record);
 // last asked, each once, in the order they were noted.
 void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key);
 std::vector<PFMSegmentKey> PFMTakeDamagedRecords(PFMFile* store);
+// The same for a record whose damage was mended with every entry kept; noting damage of it later
+// takes it out of these.
+void PFMNoteMendedRecord(PFMFile* store, PFMSegmentKey key);
+std::vector<PFMSegmentKey> PFMTakeMendedRecords(PFMFile* store);
 // Whether the record is noted as damaged and not yet taken.
 bool PFMIsNotedDamaged(PFMFile* store, PFMSegmentKey key);
 bool PFMIsFastSaveAllowed(PFMFile* store);

@@ -68,11 +68,19 @@ public:
     // The bytes of a raw block the file holds where the record says: a new block the caller frees;
     // null for another kind, or when it cannot be read whole.
     void* ReadRawBlockAt(const SegmentMapRecord& record);
-    // The records whose readers found their contents damaged, each noted once, until taken.
+    // The records whose readers found their contents damaged, each noted once, until taken. A
+    // record whose damage was mended with every entry kept is noted apart, until damage that left
+    // something out is noted of it.
     void NoteDamagedRecord(PFMSegmentKey key) {
+        std::erase(mended_, key);
         if (!IsNotedDamaged(key)) damaged_.push_back(key);
     }
+    void NoteMendedRecord(PFMSegmentKey key) {
+        if (!IsNotedDamaged(key) && std::find(mended_.begin(), mended_.end(), key) == mended_.end())
+            mended_.push_back(key);
+    }
     std::vector<PFMSegmentKey> TakeDamagedRecords() { return std::exchange(damaged_, {}); }
+    std::vector<PFMSegmentKey> TakeMendedRecords() { return std::exchange(mended_, {}); }
     bool IsNotedDamaged(PFMSegmentKey key) const {
         return std::find(damaged_.begin(), damaged_.end(), key) != damaged_.end();
     }
@@ -273,6 +281,7 @@ private:
     std::vector<Index> purgeOrder_;
     SegmentMap leftOut_;
     std::vector<PFMSegmentKey> damaged_;
+    std::vector<PFMSegmentKey> mended_;
     TProgressTracker* tracker_ = nullptr;
     // Set while a saved file has replaced the one the store still reads: only a full save may
     // follow.

@@ -255,6 +255,16 @@ void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key) {
     if (store) store->NoteDamagedRecord(key);
 }
 
+void PFMNoteMendedRecord(PFMFile* store, PFMSegmentKey key) {
+    store = StoreOrCurrent(store);
+    if (store) store->NoteMendedRecord(key);
+}
+
+std::vector<PFMSegmentKey> PFMTakeMendedRecords(PFMFile* store) {
+    store = StoreOrCurrent(store);
+    return store ? store->TakeMendedRecords() : std::vector<PFMSegmentKey>();
+}
+
 bool PFMIsNotedDamaged(PFMFile* store, PFMSegmentKey key) {
     store = StoreOrCurrent(store);
     return store && store->IsNotedDamaged(key);

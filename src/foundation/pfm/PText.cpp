@@ -45,9 +45,13 @@ PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, 
         PFMSetCurrentFile(previous);
     }
     // A parse error is the opener's to handle; damage without one (a text cut short, an entry of no
-    // value type) is noted.
-    if (err == kNoErr && body_.DamagedAt() && HoldsOwnSegment())
-        PFMNoteDamagedRecord(store_, {type_, number_});
+    // value type, a damaged byte put back) is noted.
+    if (err == kNoErr && body_.DamagedAt() && HoldsOwnSegment()) {
+        if (body_.IsMendedWhole())
+            PFMNoteMendedRecord(store_, {type_, number_});
+        else
+            PFMNoteDamagedRecord(store_, {type_, number_});
+    }
     if (error) *error = err;
 }
 

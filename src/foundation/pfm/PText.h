@@ -103,6 +103,7 @@ public:
     // Where the stored text was damaged when the record was opened; none when it was read whole,
     // and after a save.
     std::optional<std::uint32_t> DamagedAt() const { return body_.DamagedAt(); }
+    bool IsMendedWhole() const { return body_.IsMendedWhole(); }
     const void* ValuePtr(std::int32_t item) const { return body_.ValuePtr(item); }
 
     PFMFile* GetStore() const { return store_; }
