@@ -44,6 +44,9 @@ bool CharInfoRec::LoadRecord() {
         LeaveOutMistyped(record, key, kPTextShort);
     for (int dimension = 0; dimension < 4; ++dimension) LeaveOutUnlisted(record, DimensionKey(dimension));
     LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort);
+    // A role no character is given, or the role's key damaged: the role is what the damage took.
+    LeaveOutOutside(record, CharacterKey::kSubjectiveRole, kNoRole, kImpactRole);
+    LeaveOutDamagedKey(record, CharacterKey::kSubjectiveRole, CharacterKey::IsWritten);
     // Damage took the role, unless the record held it twice and the entry read next is whole.
     const bool roleLost = WasDamaged(record) && !record.HasKey(CharacterKey::kSubjectiveRole);
     name_ = KeptName(RecordText(record, CharacterKey::kName));

@@ -251,8 +251,9 @@ private:
     bool LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles);
     // A story is never without its Main and impact characters. After the load, the one character
     // whose role the damage took gets back the Main or the impact role when the story lacks that
-    // one alone; a role nobody holds in a story left without characters, or that lost a character
-    // whole, goes to a placeholder as in a new story.
+    // one alone; the others whose role it took hold none. A role nobody holds then in a story left
+    // without characters, or that lost a character or a role, goes to a placeholder as in a new
+    // story.
     void KeepRolesHeld(const std::vector<CharID>& lostRoles, PText* generalPreferences);
     void CreatePlaceholders(PText* generalPreferences, bool main = true, bool impact = true);
     // Reads the characteristic notes; 0 also for a story without notes.

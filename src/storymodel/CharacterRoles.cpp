@@ -78,17 +78,18 @@ void CharacterManager::AssignRole(std::int16_t role, std::int32_t position) {
 
 void CharacterManager::KeepRolesHeld(const std::vector<CharID>& lostRoles, PText* generalPreferences) {
     RecomputeRoleIndexes();
-    const bool noMain = mainIndex_ < 0;
-    const bool noImpact = impactIndex_ < 0;
-    // With both roles missing, there is no telling which was the character's.
-    if (CharInfoRec* character = lostRoles.size() == 1 ? Find(lostRoles.front()) : nullptr;
-        character && noMain != noImpact) {
-        character->role_ = noMain ? kMainRole : kImpactRole;
-        character->WriteNumber(CharacterKey::kSubjectiveRole, character->role_);
-        RecomputeRoleIndexes();
-        return;
-    }
-    if (GetCount() == 0 || !lostRecords_.empty()) CreatePlaceholders(generalPreferences, noMain, noImpact);
+    // With both roles missing, or two characters without theirs, there is no telling which was whose.
+    CharInfoRec* taker =
+        lostRoles.size() == 1 && (mainIndex_ < 0) != (impactIndex_ < 0) ? Find(lostRoles.front()) : nullptr;
+    if (taker) taker->role_ = mainIndex_ < 0 ? kMainRole : kImpactRole;
+    // Each says in its record what it holds now, so that the story saved reads back as it opened
+    // rather than by the rule for the early stories that lacked the role.
+    for (const CharID id : lostRoles)
+        if (CharInfoRec* character = Find(id))
+            character->WriteNumber(CharacterKey::kSubjectiveRole, character->role_);
+    RecomputeRoleIndexes();
+    if (GetCount() == 0 || !lostRecords_.empty() || !lostRoles.empty())
+        CreatePlaceholders(generalPreferences, mainIndex_ < 0, impactIndex_ < 0);
 }
 
 void CharacterManager::ResetSubjectiveRoles() {

@@ -1,7 +1,9 @@
 #include "storymodel/StoryRecords.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/FileError.h"
@@ -43,6 +45,16 @@ bool LeaveOutWhile(PText& record, std::string_view key, Damaged damaged) {
     bool left = false;
     for (; damaged(); left = true) LeaveOut(record, key);
     return left;
+}
+
+// Whether the one key is the other with one byte changed, added or dropped.
+bool OneByteApart(std::string_view one, std::string_view other) {
+    if (one.size() < other.size()) std::swap(one, other);
+    if (one.size() - other.size() > 1) return false;
+    std::size_t same = 0;
+    while (same < other.size() && one[same] == other[same]) ++same;
+    if (one.size() > other.size()) return one.substr(same + 1) == other.substr(same);
+    return same < one.size() && one.substr(same + 1) == other.substr(same + 1);
 }
 
 }  // namespace
@@ -100,8 +112,22 @@ void LeaveOutOtherTypes(PText& record, char type) {
 }
 
 bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least) {
+    return LeaveOutOutside(record, key, least, INT16_MAX);
+}
+
+bool LeaveOutOutside(PText& record, std::string_view key, std::int16_t least, std::int16_t most) {
     return LeaveOutWhile(record, key, [&] {
         std::int16_t value = 0;
-        return record.GetEntry(key, kPTextShort, &value) >= 0 && value < least;
+        return record.GetEntry(key, kPTextShort, &value) >= 0 && (value < least || value > most);
     });
+}
+
+bool LeaveOutDamagedKey(PText& record, std::string_view key, WrittenKeyTest written) {
+    if (record.HasKey(key)) return false;
+    const std::vector<std::string> damaged = RecordKeys(record, [&](const PTextEntry& entry) {
+        const std::string_view other(entry.key);
+        return OneByteApart(other, key) && !written(other);
+    });
+    for (const std::string& other : damaged) LeaveOut(record, other);
+    return !damaged.empty();
 }

@@ -50,5 +50,11 @@ bool LeaveOutMistyped(PText& record, std::string_view key, char type);
 void LeaveOutOtherTypes(PText& record, char type);
 // The same for a 16-bit number under the key below the least that is ever written there.
 bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least);
+// The same for one outside the least and the most that are ever written there.
+bool LeaveOutOutside(PText& record, std::string_view key, std::int16_t least, std::int16_t most);
+// Takes out of a record that lacks the key every entry whose key is that key with one byte changed,
+// added or dropped, and none a record of its kind is written with (`written`): the key was damaged
+// in the file, and its value is not read as another's. Answers whether it did.
+bool LeaveOutDamagedKey(PText& record, std::string_view key, WrittenKeyTest written);
 // The same for a list of numbers under the key that holds what no such list does.
 bool LeaveOutUnlisted(PText& record, std::string_view key);
