@@ -4,7 +4,8 @@
 // twice. Whatever the bytes, a file holding a main record opens whole (its records, managers and
 // front end there), and any other is refused and leaves nothing open; a story that opens without a
 // word read every keyed record it always reads whole; an opened story saves and closes, and the
-// saved file opens again with the title, the characters and the scenes the story showed.
+// saved file opens again with the title, the characters, their roles and the scenes the story
+// showed.
 
 #include <sys/stat.h>
 
@@ -73,18 +74,22 @@ Fablecore& Application() {
     return *application;
 }
 
-// What the writer sees of a story: its title, its characters' names and its scenes' titles.
+// What the writer sees of a story: its title, its characters' names and roles and its scenes'
+// names (their places and titles).
 std::vector<std::string> Shown(FKDoc& story) {
     std::vector<std::string> shown;
     char text[256] = "";
     story.GetInfoRecord().GetEntry("Title", 'c', text, sizeof text);
     shown.emplace_back(text);
     const CharacterManager& characters = *story.GetCharacterManager();
-    for (std::int32_t i = 0; i < characters.GetCount(); ++i)
-        shown.push_back("character " + characters.RecordAt(i)->Name());
+    for (std::int32_t i = 0; i < characters.GetCount(); ++i) {
+        const CharInfoRec& character = *characters.RecordAt(i);
+        shown.push_back("character " + character.Name() + " " +
+                        std::to_string(character.GetSubjectiveRole()));
+    }
     const SceneManager& scenes = *story.GetSceneManager();
     for (std::int32_t i = 0; i < scenes.GetSceneCount(); ++i) {
-        scenes.SceneAt(i)->GetTitle(text, sizeof text);
+        scenes.SceneAt(i)->GetDisplayName(text, sizeof text);
         shown.push_back(std::string("scene ") + text);
     }
     return shown;

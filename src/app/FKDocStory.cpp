@@ -39,6 +39,7 @@
 namespace {
 
 constexpr FourCC kOldQuestionStatusType = FourCCOf("QSTS");
+constexpr FourCC kSceneRecordType = FourCCOf("SCNL");
 // The topics of the question status, and its statuses.
 constexpr std::size_t kTopicCount = 762;
 constexpr std::int8_t kHighestStatus = kQuestionNotApplicable;
@@ -85,7 +86,8 @@ constexpr const char* kLostValuesInForce =
     "the {NAppr}s in force that follow from the storyform (the choices you made are kept)";
 constexpr const char* kLostQuestionStatus =
     "which questions of the query system were answered (they show as not answered)";
-constexpr const char* kLostScene = "the contents of %s (kept empty, after the others)";
+constexpr const char* kLostScene = "the contents of %s (kept empty)";
+constexpr const char* kLostScenePlacedLast = "the contents of %s (kept empty, after the others)";
 constexpr const char* kUnlistedScenes = "the scenes";
 constexpr const char* kMistypedChoice =
     "the {NAppr} chosen for %s (the file holds another kind of value there)";
@@ -104,7 +106,7 @@ std::string CharacterInStory(IStoryDocument* story, CharID id, const CharInfoRec
 // The scene or the character a record holds, as the writer knows it; the empty text for others.
 std::string NameInStory(IStoryDocument* story, PFMSegmentKey key, SceneManager& scenes,
                         const CharacterManager& characters) {
-    if (key.type == FourCCOf("SCNL")) {
+    if (key.type == kSceneRecordType) {
         Scene* scene = scenes.FindScene(static_cast<std::int16_t>(key.id));
         if (!scene) return {};
         char name[256] = "";
@@ -157,6 +159,10 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     std::vector<PFMSegmentKey> lostRecords;
     if (const ErrCode error = OpenRecords(lostRecords); error != kNoErr) return error;
     MakeManagers();
+    // The scenes' records are read under the numbers their texts' keys name as the scenes are made.
+    for (const auto& [listed, read] : scenes_->GetMovedRecords())
+        strays.push_back({{kSceneRecordType, static_cast<std::uint16_t>(listed)},
+                          {kSceneRecordType, static_cast<std::uint16_t>(read)}});
     if (const ErrCode error = characters_->LoadCharacters(info_.get(), GetPreferencesRecord()); error != kNoErr)
         return error;
     const std::vector<PFMSegmentKey>& lostToCharacters = characters_->GetLostRecords();
@@ -183,9 +189,12 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
         lost.push_back(ExpandText(this, line.c_str()));
     }
     if (!oldStatusRead || !statusRead) lost.emplace_back(kLostQuestionStatus);
-    for (const std::int16_t scene : scenes_->GetLostScenes())
-        lost.push_back(
-            FormatText(kLostScene, name({FourCCOf("SCNL"), static_cast<std::uint16_t>(scene)}).c_str()));
+    for (const std::int16_t scene : scenes_->GetLostScenes()) {
+        const bool last =
+            std::ranges::find(scenes_->GetScenesPlacedLast(), scene) != scenes_->GetScenesPlacedLast().end();
+        lost.push_back(FormatText(last ? kLostScenePlacedLast : kLostScene,
+                                  name({kSceneRecordType, static_cast<std::uint16_t>(scene)}).c_str()));
+    }
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
     std::vector<std::string> found = DescribeStrayRecords(strays, name);
     const std::vector<std::string> mended = DescribeMendedRecords(PFMTakeMendedRecords(store_), name);

@@ -19,6 +19,7 @@
 #include "query/data/QuestionStatus.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/Scene.h"
+#include "storymodel/StoryRecords.h"
 
 namespace {
 
@@ -46,9 +47,6 @@ constexpr std::array<FourCC, 2> kOlderQuestionRecords = {FourCCOf("QSTS"), FourC
 constexpr std::array<FourCC, 7> kOtherMainRecords = {FourCCOf("SDI3"), FourCCOf("SDOC"), FourCCOf("SDI5"),
                                                      FourCCOf("SDI6"), FourCCOf("SDI7"), FourCCOf("SDI8"),
                                                      FourCCOf("SDI9")};
-// The keys a scene's record names its own number in ("SCNTITLE7").
-constexpr std::array<std::string_view, 3> kSceneNumberedKeys = {Scene::kTitleKey, Scene::kDescriptionKey,
-                                                                  Scene::kAppreciationTextKey};
 
 template <std::size_t N>
 bool Holds(const std::array<FourCC, N>& types, FourCC type) {
@@ -107,28 +105,20 @@ std::optional<KeyedText> KeyedTextOf(PFMSegmentKey key) {
     return text;
 }
 
-// The number a scene's record names in the keys of its texts ("\\SCNTITLE7c:"), when they all name
-// one. Read from the stored bytes, which every open looks at for each scene: no entry is parsed.
-std::optional<std::uint16_t> NumberTheSceneNames(std::string_view record) {
+// The number a scene's record names in the keys of its texts ("SCNTITLE7"), when they all name
+// one, as the scene reads it (Scene::NamedNumber).
+std::optional<std::uint16_t> NumberTheSceneNames(const KeyedText& record) {
     std::optional<std::uint16_t> named;
-    for (const std::string_view stem : kSceneNumberedKeys) {
-        const std::string header = "\\" + std::string(stem);
-        for (std::size_t at = record.find(header); at != std::string_view::npos;
-             at = record.find(header, at + 1)) {
-            const char* digits = record.data() + at + header.size();
-            const char* const end = record.data() + record.size();
-            std::uint16_t number = 0;
-            const auto [after, error] = std::from_chars(digits, end, number);
-            // The number ends the key: the type letter follows it.
-            if (error != std::errc() || after == end || !IsPTextType(*after)) continue;
-            if (named && *named != number) return std::nullopt;
-            named = number;
-        }
+    std::int32_t cursor = 0;
+    PTextEntry entry;
+    for (std::int32_t found = record.FirstEntry(cursor, entry); found >= 0;
+         found = record.NextEntry(cursor, entry)) {
+        const std::optional<std::int16_t> number = Scene::NumberInKey(entry.key);
+        if (number && named && *named != *number) return std::nullopt;
+        if (number) named = static_cast<std::uint16_t>(*number);
     }
     return named;
 }
-
-std::string_view BytesOf(const void* block) { return {static_cast<const char*>(block), MemSize(block)}; }
 
 // A number no character has, after the last one's (the first free one from 0 past the highest).
 std::optional<std::uint16_t> FreeCharacterNumber() {
@@ -197,13 +187,25 @@ std::optional<StrayRecord> KeepSecondCharacter(const SegmentMapRecord& second, M
     return StrayRecord{{kCharacter, second.id}, {kCharacter, *id}, second.position};
 }
 
+// The scene record under the number, when the keys of its texts name another that no record has,
+// goes there (as the scenes read it, SceneManager), leaving the number to the record that names it.
+void FreeSceneNumber(std::uint16_t id) {
+    const std::optional<KeyedText> held = KeyedTextOf({kScene, id});
+    const std::optional<std::uint16_t> named = held ? NumberTheSceneNames(*held) : std::nullopt;
+    if (named && *named != id && *named >= kNumberedRecords[0].id && !PFMSegmentExists(kScene, *named))
+        MoveRecord({kScene, id}, {kScene, *named});
+}
+
 // Reads a second record of a scene's or a character's key from the file into a key of its own.
 std::optional<StrayRecord> KeepSecondRecord(const SegmentMapRecord& second) {
     if (second.type != kScene && second.type != kCharacter) return std::nullopt;
     MemBlockPtr block(PFMReadLeftOutRecord(nullptr, second));
     if (!block) return std::nullopt;
     if (second.type == kCharacter) return KeepSecondCharacter(second, std::move(block));
-    std::optional<std::uint16_t> id = NumberTheSceneNames(BytesOf(block.get()));
+    KeyedText text;
+    text.Parse(static_cast<const char*>(block.get()), MemSize(block.get()));
+    std::optional<std::uint16_t> id = NumberTheSceneNames(text);
+    if (id && *id >= kNumberedRecords[0].id) FreeSceneNumber(*id);
     if (id && (*id < kNumberedRecords[0].id || PFMSegmentExists(kScene, *id))) id.reset();
     if (!id || PFMAddSegment(second.type, *id, block.get(), 1, false) != kNoErr) return std::nullopt;
     PFMCheckIn(block.release());
@@ -211,22 +213,6 @@ std::optional<StrayRecord> KeepSecondRecord(const SegmentMapRecord& second) {
 }
 
 }  // namespace
-
-ErrCode MoveRecord(PFMSegmentKey from, PFMSegmentKey to) {
-    void* data = PFMCheckOut(from.type, from.id);
-    if (!data) return PFMGetError() != kNoErr ? PFMGetError() : ErrCode{-1};
-    void* copy = MemDuplicate(data);
-    PFMCheckIn(data);
-    if (!copy) return kOutOfMemoryErr;
-    const ErrCode error = PFMAddSegment(to.type, to.id, copy, 1, false);
-    if (error != kNoErr) {
-        MemFree(copy);
-        return error;
-    }
-    PFMCheckIn(copy);
-    PFMRemoveSegment(from.type, from.id);
-    return kNoErr;
-}
 
 bool HoldsStrayMainRecord() {
     LList types;
@@ -263,18 +249,9 @@ std::vector<StrayRecord> TakeBackStrayRecords() {
         if (text && text->HasKey(QuestionStatus::kKey)) take({older, 0}, kQuestionRecord);
     }
     for (const PFMSegmentKey& single : kSingleRecords) {
+        if (PFMSegmentExists(single.type, single.id)) continue;
         const std::vector<std::uint16_t> ids = IdsOf(single.type);
-        if (ids.size() == 1 && ids.front() != single.id) take({single.type, ids.front()}, single);
-    }
-    // A scene's record names its own number in the keys of its texts; the scenes go back there
-    // first, so that a second record of a key one of them held finds it free.
-    for (const std::uint16_t id : IdsOf(kScene)) {
-        if (!PFMIsRawSegment(kScene, id)) continue;
-        void* data = PFMCheckOut(kScene, id);
-        if (!data) continue;
-        const std::optional<std::uint16_t> named = NumberTheSceneNames(BytesOf(data));
-        PFMCheckIn(data);
-        if (named && *named != id && *named >= kNumberedRecords[0].id) take({kScene, id}, {kScene, *named});
+        if (ids.size() == 1) take({single.type, ids.front()}, single);
     }
     for (const SegmentMapRecord& second : PFMGetLeftOutRecords(nullptr))
         if (const std::optional<StrayRecord> kept = KeepSecondRecord(second)) moved.push_back(*kept);

@@ -8,10 +8,13 @@
 // - the answers' record listed as one of the older, binary question states, which never hold its
 //   keyed text;
 // - a record a story holds once listed under another number, the only one of its type;
-// - a scene's record under another number than the one the keys of its texts name ("SCNTITLE7");
 // - a second record of a scene's or a character's key, which the store leaves out: a scene's under
-//   the number its texts' keys name, a character's under a number of its own after the others.
-// A sound story holds none of these, so none of its records is ever moved.
+//   the number its texts' keys name ("SCNTITLE7"), a character's under a number of its own after
+//   the others.
+// A scene's record under another number than the one the keys of its texts name goes there as the
+// scenes are read (SceneManager), which reads every scene's record anyway: a sound story's records
+// are looked at no second time for this. A sound story holds none of these, so none of its records
+// is ever moved.
 
 #include <cstdint>
 #include <vector>
@@ -26,9 +29,6 @@ struct StrayRecord {
     // file; 0 for a record listed once.
     std::uint32_t secondAt = 0;
 };
-
-// Copies a raw record of the current store to a free key and removes it from where it was.
-ErrCode MoveRecord(PFMSegmentKey from, PFMSegmentKey to);
 
 // Whether the current store holds the story's information under a type a byte from its own (no
 // other story's or generation's type), its own key free: the story can be opened, and its

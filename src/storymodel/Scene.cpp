@@ -1,5 +1,8 @@
 #include "storymodel/Scene.h"
 
+#include <charconv>
+#include <string_view>
+
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
@@ -12,6 +15,7 @@
 
 namespace {
 constexpr FourCC kSceneType = FourCCOf("SCNL");
+constexpr int kLastSceneID = 0x7FFF;
 }
 
 Scene::Scene(SceneManager& manager, std::int16_t id) : manager_(manager), id_(id) {}
@@ -40,6 +44,46 @@ void Scene::ReplaceUnreadableRecord() {
         PFMRemoveSegment(kSceneType, static_cast<std::uint16_t>(id_));
     }
     record_ = std::make_unique<PText>(manager_.StoryFile(), kSceneType, static_cast<std::uint16_t>(id_));
+}
+
+std::optional<std::int16_t> Scene::NumberInKey(std::string_view key) {
+    for (const std::string_view stem : {kTitleKey, kDescriptionKey, kAppreciationTextKey}) {
+        if (!key.starts_with(stem)) continue;
+        // The number as the key is written: decimal, from 1, without a leading zero.
+        const std::string_view digits = key.substr(stem.size());
+        int number = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (error == std::errc() && end == digits.data() + digits.size() && !digits.starts_with('0') &&
+            number <= kLastSceneID)
+            return static_cast<std::int16_t>(number);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int16_t> Scene::NamedNumber() const {
+    if (!record_) return std::nullopt;
+    std::optional<std::int16_t> named;
+    std::int32_t cursor = 0;
+    PTextEntry entry;
+    for (std::int32_t found = record_->FirstEntry(cursor, entry); found == kNoErr;
+         found = record_->NextEntry(cursor, entry)) {
+        const std::optional<std::int16_t> number = NumberInKey(entry.key);
+        if (number && named && *named != *number) return std::nullopt;
+        if (number) named = number;
+    }
+    return named;
+}
+
+bool Scene::TakeNumber(std::int16_t id) {
+    record_.reset();
+    ErrCode error = kNoErr;
+    {
+        const PFMFileScope scope(manager_.StoryFile(), false);
+        error = MoveRecord({kSceneType, static_cast<std::uint16_t>(id_)},
+                           {kSceneType, static_cast<std::uint16_t>(id)});
+    }
+    if (error == kNoErr) id_ = id;
+    return LoadRecord() && error == kNoErr;
 }
 
 std::string Scene::Key(const char* stem) const { return stem + std::to_string(id_); }

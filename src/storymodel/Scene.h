@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "storymodel/CharID.h"
 #include "storymodel/engine/IncludeableAppreciation.h"
@@ -43,6 +45,9 @@ public:
     void SetDescription(const char* text) { WriteText(kDescriptionKey, text); }
     void SetAppreciationText(const char* text) { WriteText(kAppreciationTextKey, text); }
 
+    // The scene's number a key of its texts names ("SCNTITLE7"); none for any other key.
+    static std::optional<std::int16_t> NumberInKey(std::string_view key);
+
     // The category name, " #" and the position + 1, and " - " and the title when there is one;
     // each part written while the buffer has room for it; a name or title cut short keeps its
     // escapes whole.
@@ -66,6 +71,12 @@ private:
     bool LoadRecord();
     // An empty record in place of one the story file holds but cannot give, which goes from it.
     void ReplaceUnreadableRecord();
+    // The number the keys of the loaded record's texts name ("SCNTITLE7"), when they all name one;
+    // none for a record without such keys.
+    std::optional<std::int16_t> NamedNumber() const;
+    // Moves the loaded record to the free number and takes it as the scene's id, the record loaded
+    // again there; false, the scene as it was, when the store cannot move it.
+    bool TakeNumber(std::int16_t id);
     std::string Key(const char* stem) const;
     std::string Text(const char* stem);
     void CopyText(const char* stem, char* buffer, std::uint32_t size);

@@ -41,26 +41,33 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
         loadError_ = PFMGetSegmentIds(kSceneType, ids);
     }
     std::int16_t largest = 0;
+    std::vector<Scene*> unplaced;
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
         auto scene = std::make_unique<Scene>(*this, ids.GetAt(i));
-        largest = std::max(largest, scene->GetID());
+        bool placed = true;
         if (scene->LoadRecord()) {
+            TakeNamedNumber(*scene);
             PText& record = *scene->Record();
             LeaveOutUnlisted(record, InclApprList::kKey);
             // A place is never written below the first.
             const bool leftOut = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
                                  LeaveOutBelow(record, Scene::kPositionKey, 0);
             const bool damaged = leftOut || WasDamaged(record);
-            if (record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) < 0 && damaged)
-                scene->position_ = kLastSceneID;
+            placed = record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) >= 0 || !damaged;
         } else {
             if (!scene->record_) scene->ReplaceUnreadableRecord();
-            scene->position_ = kLastSceneID;
+            placed = false;
             lostScenes_.push_back(scene->GetID());
         }
+        if (!placed) {
+            scene->position_ = kLastSceneID;
+            unplaced.push_back(scene.get());
+        }
+        largest = std::max(largest, scene->GetID());
         scenes_.push_back(std::move(scene));
     }
     nextSceneId_ = largest == kLastSceneID ? kLastSceneID : static_cast<std::int16_t>(largest + 1);
+    PutBackInPlace(unplaced);
     RenumberPositions();
     IndexPositions();
     usage_.Load(CountUsage());
@@ -74,6 +81,29 @@ SceneManager::~SceneManager() {
 PFMFile* SceneManager::StoryFile() const { return document_.GetStoryFile(); }
 
 void SceneManager::MarkDocumentChanged() { document_.SetDirty(); }
+
+void SceneManager::TakeNamedNumber(Scene& scene) {
+    const std::optional<std::int16_t> named = scene.NamedNumber();
+    if (!named || *named == scene.GetID() || !IsSceneIdFree(*named)) return;
+    const std::int16_t listed = scene.GetID();
+    if (scene.TakeNumber(*named)) movedRecords_.push_back({listed, *named});
+}
+
+void SceneManager::PutBackInPlace(const std::vector<Scene*>& unplaced) {
+    for (Scene* scene : unplaced) placedLast_.push_back(scene->GetID());
+    if (unplaced.size() != 1) return;
+    std::vector<bool> held(scenes_.size(), false);
+    for (const auto& scene : scenes_) {
+        const std::int16_t position = scene->GetPosition();
+        if (scene.get() == unplaced.front()) continue;
+        // A place held twice, or past the last, leaves the places in no telling.
+        if (position < 0 || static_cast<std::size_t>(position) >= held.size() || held[position]) return;
+        held[static_cast<std::size_t>(position)] = true;
+    }
+    const auto free = std::find(held.begin(), held.end(), false);
+    unplaced.front()->SetPosition(static_cast<std::int16_t>(free - held.begin()));
+    placedLast_.clear();
+}
 
 void SceneManager::RenumberPositions() {
     std::vector<Scene*> order;

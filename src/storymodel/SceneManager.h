@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/Types.h"
@@ -29,10 +30,13 @@ public:
 
     // Reads every 'SCNL' record of the story file and the storytelling keys. Positions that are not
     // 0 .. count - 1 (a damaged file) are renumbered in their stored order. A scene whose record is
-    // damaged keeps what reads whole of it (StoryRecords.h), and goes last when its position was
-    // lost; one of whose record nothing reads goes last, with an empty record in place of the
-    // damaged one (GetLostScenes). The usage is what the scenes' own lists make; where the stored
-    // usage says otherwise, it is written again at the next save.
+    // damaged keeps what reads whole of it (StoryRecords.h); one of whose record nothing reads gets
+    // an empty record in place of the damaged one (GetLostScenes). Either, when its position was
+    // lost, goes back to the one place no other scene holds, or, when the others leave no such
+    // place, last (GetScenesPlacedLast). A record listed under another number than the one its
+    // texts' keys name is moved there when that number is free (GetMovedRecords). The usage is what
+    // the scenes' own lists make; where the stored usage says otherwise, it is written again at the
+    // next save.
     SceneManager(IStoryDocument& document, PText& storytelling);
     ~SceneManager() override;
 
@@ -73,6 +77,13 @@ public:
     // The ids of the scenes whose records could not be read when the story file was: they are kept
     // empty.
     const std::vector<std::int16_t>& GetLostScenes() const { return lostScenes_; }
+    // The ids of the scenes whose positions were lost and that went after the others.
+    const std::vector<std::int16_t>& GetScenesPlacedLast() const { return placedLast_; }
+    // Each record the story file listed under another number (first) that went to the number its
+    // texts' keys name (second).
+    const std::vector<std::pair<std::int16_t, std::int16_t>>& GetMovedRecords() const {
+        return movedRecords_;
+    }
 
 private:
     friend class Scene;
@@ -80,6 +91,11 @@ private:
     // The story file holding the scene records.
     PFMFile* StoryFile() const;
     void RenumberPositions();
+    // Moves the loaded scene's record to the number its texts' keys name, when that is not its own
+    // and no other scene's: the map listed it under a damaged number.
+    void TakeNamedNumber(Scene& scene);
+    // The one scene whose position was lost goes back to the place no other scene holds.
+    void PutBackInPlace(const std::vector<Scene*>& unplaced);
     // Notes each scene under its position, after every change of the scenes or their positions,
     // so that SceneAt finds a scene without walking them all.
     void IndexPositions();
@@ -97,4 +113,6 @@ private:
     std::int16_t mode_ = 1;
     ErrCode loadError_ = kNoErr;
     std::vector<std::int16_t> lostScenes_;
+    std::vector<std::int16_t> placedLast_;
+    std::vector<std::pair<std::int16_t, std::int16_t>> movedRecords_;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "foundation/FileError.h"
+#include "foundation/Memory.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
@@ -87,6 +88,23 @@ StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number, W
     opened.lost = true;
     opened.record = std::make_unique<PText>(story, type, number, &opened.error, false, false, written);
     return opened;
+}
+
+ErrCode MoveRecord(PFMSegmentKey from, PFMSegmentKey to) {
+    void* data = PFMCheckOut(from.type, from.id);
+    if (!data) return PFMGetError() != kNoErr ? PFMGetError() : ErrCode{-1};
+    void* copy = MemDuplicate(data);
+    PFMCheckIn(data);
+    if (!copy) return kOutOfMemoryErr;
+    const ErrCode error = PFMAddSegment(to.type, to.id, copy, 1, false);
+    if (error != kNoErr) {
+        MemFree(copy);
+        return error;
+    }
+    PFMCheckIn(copy);
+    PFMRemoveSegment(from.type, from.id);
+    if (TakeBackDamageNote(nullptr, from)) PFMNoteDamagedRecord(nullptr, to);
+    return kNoErr;
 }
 
 bool WasDamaged(const PText& record) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "foundation/Types.h"
+#include "foundation/pfm/PFMKey.h"
 #include "foundation/pfm/PTextTypes.h"
 
 class PFMFile;
@@ -35,6 +36,10 @@ struct StoryRecord {
 // a lost backslash joined it to (KeyedText::Parse).
 StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number,
                             WrittenKeyTest written = nullptr);
+
+// Copies a raw record of the current store to a free key and removes it from where it was; the
+// note of its damage, when the open made one, goes with it.
+ErrCode MoveRecord(PFMSegmentKey from, PFMSegmentKey to);
 
 // Whether the record was damaged in the file so that something of it may have been left out: as it
 // was read now, or as it was first read (the oldest stories' conversion writes the entries of a

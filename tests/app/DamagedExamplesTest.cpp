@@ -168,9 +168,10 @@ bool LeavesEveryEntry(const DamagedCopy& damage) {
 
 // How the open's message names the record, from what the damage left of it: a character by its
 // name, else its role (which goes back to it when the damage took it), else its record's number; a
-// scene by its place and title; the others by what they hold.
+// scene by its place (which goes back to it when the damage took it) and title; the others by what
+// they hold.
 std::string NameInMessage(std::pair<FourCC, std::uint16_t> record, const std::vector<WrittenEntry>& entries,
-                          const DamagedCopy& damage, std::size_t scenes) {
+                          const DamagedCopy& damage) {
     std::map<std::string, std::optional<std::string>> left, written;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         left[entries[i].key] = Spared(entries, damage, i);
@@ -184,10 +185,8 @@ std::string NameInMessage(std::pair<FourCC, std::uint16_t> record, const std::ve
         return "the character numbered " + std::to_string(record.second);
     }
     if (record.first == FourCCOf("SCNL")) {
-        const auto& place = left["SCORDER"];
         const auto& title = left["SCNTITLE" + std::to_string(record.second)];
-        return "the scene \"Scene #" +
-               std::to_string(place ? std::stoi(*place) + 1 : static_cast<int>(scenes)) +
+        return "the scene \"Scene #" + std::to_string(std::stoi(written["SCORDER"].value()) + 1) +
                (title.value_or("").empty() ? "" : " - " + *title) + "\"";
     }
     if (record.first == FourCCOf("RESP"))
@@ -250,10 +249,8 @@ TEST_P(DamagedRecordOfAStory, NamesTheRecordAndSavesWhatWasSpared) {
     ASSERT_EQ(made->Save(&cancelled), kNoErr);
     application->CloseAll(true);
     const StoreSegments whole = SegmentsOnDisk(Path("whole.fsf"));
-    std::size_t scenes = 0;
     std::vector<std::pair<FourCC, std::uint16_t>> records;
     for (const auto& [key, text] : whole) {
-        scenes += key.first == FourCCOf("SCNL");
         const bool chosen = key.first == FourCCOf("CHAR")   ? key.second == 2 || key.second == 5
                             : key.first == FourCCOf("SCNL") ? key.second == 6
                                                             : IsKeyedRecord(key.first);
@@ -277,7 +274,7 @@ TEST_P(DamagedRecordOfAStory, NamesTheRecordAndSavesWhatWasSpared) {
             KeyedText read;
             read.Parse(damage.text.data(), damage.text.size());
             EXPECT_THAT(Asked(), testing::ElementsAre(testing::AllOf(
-                                     HasSubstr(NameInMessage(record, entries, damage, scenes)),
+                                     HasSubstr(NameInMessage(record, entries, damage)),
                                      HasSubstr(read.IsMendedWhole() || LeavesEveryEntry(damage) ? "Nothing was left out"
                                                                                           : "was left out:"))));
             std::filesystem::remove(Path("saved.fsf"));

@@ -253,7 +253,7 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
                           "read was left out:"));
     EXPECT_THAT(said, HasSubstr("- the Story Points in force that follow from the storyform"));
     EXPECT_THAT(said, HasSubstr("- which questions of the query system were answered"));
-    EXPECT_THAT(said, HasSubstr("- the contents of the scene \"Scene #1\" (kept empty, after the others)"));
+    EXPECT_THAT(said, HasSubstr("- the contents of the scene \"Scene #1\" (kept empty)\n"));
     EXPECT_THAT(said, testing::Not(HasSubstr("damaged in the file")));
     EXPECT_EQ(story->GetQuestionStatus().GetStatus(13, 0), kQuestionOpen);
     EXPECT_EQ(story->GetStoryFormManager()->GetChoice(1000), 1001) << "the choices are kept";
@@ -553,6 +553,60 @@ TEST_F(DamagedStory, ADamagedRoleIsToldAndTakenBackByItsOwnCharacterAlone) {
         EXPECT_EQ(holders(saved), roles);
         application->CloseAll(true);
     }
+}
+
+// A copy of an example with the second scene's place lost (its type letter damaged) and the first
+// scene's record listed under another number, holding another scene's title after its end: the
+// open names each by the place the writer knew and shows it there, the first scene with its title,
+// and the saved story reopens so.
+TEST_F(DamagedStory, AScenesLostPlaceIsTheOneTheWriterKnewAndItsRecordIsReadWhereItsKeysSay) {
+    const auto names = [](FKDoc* story) {
+        std::vector<std::string> shown;
+        for (std::int32_t position : {0, 1}) {
+            char name[128] = "";
+            story->GetSceneManager()->SceneAt(position)->GetDisplayName(name, sizeof name);
+            shown.emplace_back(name);
+        }
+        return shown;
+    };
+    const StoreSegments whole = SegmentsOnDisk(builtFolder + "/examples/A Christmas Carol.fsf");
+    std::uint16_t scene[2] = {};  // the records of the first two scenes
+    for (const auto& [key, record] : whole)
+        for (const int place : {0, 1})
+            if (key.first == kScene &&
+                record.find("\\SCORDERs:" + std::to_string(place) + "\\") != std::string::npos)
+                scene[place] = key.second;
+    ASSERT_TRUE(scene[0] && scene[1]);
+    StoreSegments damaged = whole;
+    std::string& second = damaged[{kScene, scene[1]}];
+    second.replace(second.find("\\SCORDERs:1\\"), 10, "\\SCORDER#:");
+    damaged[{kScene, 40}] =
+        whole.at({kScene, scene[0]}) + "\\SCNTITLE" + std::to_string(scene[1]) + "c:Marley\\";
+    damaged.erase({kScene, scene[0]});
+    ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
+    Mark();
+    FKDoc* story = OpenStory("damaged.fsf");
+    ASSERT_NE(story, nullptr);
+    const std::vector<std::string> shown = {"Scene #1 - Christmas Eve at the counting-house",
+                                            "Scene #2 - Marley's ghost"};
+    EXPECT_THAT(Asked(),
+                ElementsAre(testing::AllOf(HasSubstr("- the scene \"" + shown[0] + "\": listed as 'SCNL' 40"),
+                                           HasSubstr("- the scene \"" + shown[1] + "\": part of it"))));
+    EXPECT_EQ(names(story), shown);
+    FKDoc* saved = SavedAndReopened(*story, "damaged.fsf");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(names(saved), shown);
+    application->CloseAll(true);
+
+    // Two scenes of which nothing reads leave no telling which place was whose.
+    StoreSegments unread = whole;
+    for (const std::uint16_t id : scene) unread[{kScene, id}] = "garbled";
+    ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", unread));
+    Mark();
+    story = OpenStory("damaged.fsf");
+    ASSERT_NE(story, nullptr);
+    EXPECT_THAT(Asked(), ElementsAre(HasSubstr("\"Scene #11\" (kept empty, after the others)\n")));
+    story->SetClean();
 }
 
 }  // namespace
