@@ -325,8 +325,10 @@ TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAnd
 
 // One changed byte in the map: Juliet's record listed under Romeo's key. The story opens with the
 // record listed first under the key and Juliet's under the number Romeo's relationship with her
-// names, names her in its one message, and saves as the story it showed: Romeo renamed and saved
-// stays Romeo, and the saved file opens with the same cast without a word.
+// names (not the next free one: Mercutio came after her), names her in its one message, and saves
+// as the story it showed: Romeo renamed and saved stays Romeo, and the saved file opens with the
+// same cast without a word. A record the story holds once listed as a second record of another in
+// the same map is told as left out; Juliet's, being kept, is not.
 TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     FKDoc* made = NewStory();
     ASSERT_NE(made, nullptr);
@@ -334,7 +336,9 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     CharacterManager& cast = *made->GetCharacterManager();
     const CharID romeo = cast.CreateCharacter("Romeo", 0, kSingularForm, 0, kNoRole, false);
     const CharID juliet = cast.CreateCharacter("Juliet", 1, kSingularForm, 0, kNoRole, false);
+    const CharID mercutio = cast.CreateCharacter("Mercutio", 0, kSingularForm, 0, kNoRole, false);
     cast.GetCharacter(romeo)->SetRelationship("They fall in love.", juliet);
+    cast.GetCharacter(mercutio)->SetRelationship("He mocks her.", juliet);
     cast.GetCharacter(juliet)->SetRelationship("They fall in love.", romeo);
     Choose("verona.fsf");
     ASSERT_EQ(made->SaveAs(nullptr), kNoErr);
@@ -355,6 +359,17 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     ASSERT_LT(julietAt, map.size());
     bytes[mapAt + 4 + 16 * julietAt + 13] = static_cast<char>(romeo & 0xFF);
     ASSERT_EQ(MapOf(bytes)[julietAt].id, romeo);
+    // Of the first two records the story holds once besides its information, the later listed under
+    // the type of the earlier.
+    std::vector<std::size_t> singles;
+    for (std::size_t i = 0; i < map.size(); ++i)
+        for (const FourCC type :
+             {FourCCOf("RESP"), kValuesInForce, FourCCOf("STEL"), FourCCOf("LOCK"), kQuestionStatus})
+            if (map[i].type == type) singles.push_back(i);
+    ASSERT_GE(singles.size(), 2u);
+    for (int i = 0; i < 4; ++i)
+        bytes[mapAt + 4 + 16 * singles[1] + 8 + i] = bytes[mapAt + 4 + 16 * singles[0] + 8 + i];
+    const std::string doubled = SegmentName({map[singles[0]].type, 0}).substr(0, 4);
     std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << bytes;
 
     const auto names = [](FKDoc& story) {
@@ -370,6 +385,9 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     ASSERT_EQ(Asked().size(), 1u) << "one message";
     EXPECT_THAT(Asked()[0], HasSubstr("- the character \"Juliet\": a second record the file lists as 'CHAR' " +
                                       std::to_string(romeo) + ", read as written\n"));
+    EXPECT_THAT(Asked()[0], HasSubstr(": a second record the file lists as '" + doubled +
+                                      "' 0 (the first one listed is kept)\n"));
+    EXPECT_THAT(Asked()[0], testing::Not(HasSubstr("'CHAR' " + std::to_string(romeo) + " (the first")));
     EXPECT_TRUE(story->IsDirty());
     std::vector<std::string> shown = names(*story);
     ASSERT_EQ(std::count(shown.begin(), shown.end(), "Romeo"), 1);
