@@ -9,13 +9,17 @@
 // own (no arrangement made), they are listed in the table's order. With more than one left the
 // story's structures are no storyform's, and the order is the one every storyform left gives them
 // (SettledStoryPoints.h); where they differ on it, the variations are listed in the table's order
-// with words that claim no order. A throughline none of whose signposts has a value gets a sentence
-// saying that they are not chosen yet. A storyform value that is not chosen (0 or -1), or is no
-// type, never indexes a table here.
+// with words that say the order is not settled yet (the writer does not choose it). The acts whose
+// signposts have no value are named in one sentence after the others, saying that what they deal
+// with is not chosen yet; a throughline none of whose signposts has a value gets that one sentence
+// alone. A storyform value that is not chosen (0 or -1), or is no type, never indexes a table here.
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
+#include "reports/ActWords.h"
 #include "reports/ReportComposer.h"
 #include "storymodel/engine/IStoryForm.h"
 #include "storymodel/engine/SettledStoryPoints.h"
@@ -42,14 +46,14 @@ constexpr std::uint16_t kShownStructure = 1;
 void ReportComposer::BuildActSummary(std::int16_t throughline) {
     if (!storyForm_ || throughline < 0 || throughline > 3) return;
     std::array<std::int16_t, 4> signposts{};
-    bool anySignpost = false;
+    std::vector<std::size_t> open;
     for (std::size_t act = 0; act < signposts.size(); ++act) {
         signposts[act] = storyForm_->GetValueAt(
             ThroughlineStoryPointIndex(throughline, kSignpostOffset + static_cast<int>(act)));
-        anySignpost = anySignpost || IsTypeID(signposts[act]);
+        if (!IsTypeID(signposts[act])) open.push_back(act);
     }
-    if (!anySignpost) {
-        AppendText("  The signposts of this throughline are not chosen yet.");
+    if (open.size() == signposts.size()) {
+        AppendText("  What this throughline deals with in each act is not chosen yet.");
         return;
     }
     StoryFormManager* manager = GetStoryFormManager();
@@ -71,8 +75,12 @@ void ReportComposer::BuildActSummary(std::int16_t throughline) {
         AppendTypeVariations(agreed  ? *agreed
                              : shown ? ShownVariations(*shown, index, value)
                                      : TableVariations(value));
-        AppendText(settled && !agreed ? ", in an order not chosen yet." : ".");
+        AppendText(settled && !agreed ? ", in an order not settled yet." : ".");
     }
+    if (open.empty()) return;
+    std::string rest = OpenActsWords(open);
+    rest[0] = 'W';
+    AppendFormatted("  %s.", rest.c_str());
 }
 
 void ReportComposer::AppendTypeVariations(const VariationOrder& variations) {

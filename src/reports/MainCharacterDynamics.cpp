@@ -6,10 +6,11 @@
 // "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
 // "MCUnRng", "STPbm" and "STSol". A sentence that rests on a dynamic not chosen yet (neither of its
 // two values) gives way to one that says so (S37 to S53), and a story point not chosen yet reads as
-// one ("a symptom not chosen yet"). The symptom and the response are each followed by their own
-// storytelling, whatever the growth. The growth and the story's problem end
-// their sentences with the two blanks of a sentence that goes on (S5 and S21 follow them), so that
-// the texts after a storytelling block start their lines without one.
+// one ("a symptom not chosen yet"), each once, where it is first named: named again, what is not
+// chosen is left out or spoken of without a value ("her problem"). The symptom and the response are
+// each followed by their own storytelling, whatever the growth. The growth and the story's problem
+// end their sentences with the two blanks of a sentence that goes on (S5 and S21 follow them), so
+// that the texts after a storytelling block start their lines without one.
 
 #include <string>
 
@@ -86,35 +87,43 @@ void ReportComposer::BuildMainCharacterDynamics() {
     }
     t.Keys({16, 36});
     AppendStoryPoint("STPbm", ".  ", false);
+    // How the story ends, of the limit and the driver those that are chosen: the approach has said
+    // which are not.
     if (limitChosen) {
         t.Key(21);
         AppendText(limit.c_str());
-    } else {
+        AppendStoryPoint("Limit", driverChosen ? ", " : ".", driverChosen);
+        if (driverChosen) {
+            t.Key(22);
+            AppendText(driver.c_str());
+            AppendStoryPoint("Work", ".", false);
+        }
+    } else if (driverChosen) {
         t.Key(43);
-    }
-    AppendStoryPoint("Limit", ", ", true);
-    if (driverChosen) {
-        t.Key(22);
         AppendText(driver.c_str());
-    } else {
-        t.Key(44);
+        AppendStoryPoint("Work", ".", false);
     }
-    AppendStoryPoint("Work", ".", false);
     t.Key(23);
-    if (!judgmentChosen) {
-        t.Key(45);
-        AppendStoryPoint("MCUnRng", " ", true);
-        t.Key(46);
-        AppendStoryPoint("MCCrFl", ", ", true);
-    } else if (good) {
+    // What spurs the character on (a good judgment) or holds it back (a bad one): both while the
+    // judgment is not chosen, which the outcome says. A critical flaw not chosen yet has been said
+    // to be so (S5).
+    const bool flawChosen = IsPointChosen("MCCrFl");
+    bool opened = true;
+    if (!judgmentChosen || good) {
         t.Key(24);
         AppendStoryPoint("MCUnRng", ", ", true);
-    } else {
+        if (!judgmentChosen && flawChosen) {
+            t.Key(45);
+            AppendStoryPoint("MCCrFl", ", ", true);
+        }
+    } else if (flawChosen) {
         t.Key(27);
         AppendStoryPoint("MCCrFl", ", ", true);
+    } else {
+        opened = false;
     }
     if (resolveChosen) {
-        t.Key(25);
+        t.Key(opened ? 25 : 46);
         AppendText(resolve.c_str());
         AppendStoryPoint("Resolve", " ", true);
         t.Key(26);
@@ -122,13 +131,15 @@ void ReportComposer::BuildMainCharacterDynamics() {
         if (IsPointChosen(turn)) {
             AppendFormatted("{SNN(%s)}", turn);
         } else {
-            AppendText(change ? "a solution not chosen yet" : "a problem not chosen yet");
+            // The story's problem not chosen yet has been said to be so (S36).
+            AppendText(change ? "a solution not chosen yet" : "its problem");
         }
         AppendStoryPoint(change ? "STSol" : "STPbm", ".", false);
     } else {
-        t.Key(47);
+        // The growth has said that the resolve is not chosen (S37): what turns on it is told either way.
+        t.Key(opened ? 47 : 48);
         AppendStoryPoint("Resolve", ", ", true);
-        t.Key(48);
+        t.Key(44);
         AppendStoryPoint("STSol", ".", false);
     }
     if (outcomeChosen) {

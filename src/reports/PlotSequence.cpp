@@ -1,7 +1,7 @@
 // The plot act by act (report id 31): the template's introduction, then each throughline in the
 // order overall story, subjective story, main character, impact character, introduced in its own
-// words with the type its act one deals with (or that it is not chosen yet), and followed by its act
-// summary sentences.
+// words with the type its act one deals with, and followed by its act summary sentences, which say
+// of each act whose type is not chosen yet that it is not (the introduction then names no type).
 //
 // Template 1011, every key from "S1" up to the first missing one. Story points read: the
 // throughlines' signposts and domains (through the act summaries).
@@ -44,11 +44,10 @@ void ReportComposer::BuildReportSection31() {
         AppendText(introduction.words);
         if (introduction.byName && IsCharacterNamed(introduction.throughline == kMainCharacter))
             AppendText(introduction.byName);
-        AppendText(": ");
         if (IsPointChosen(key)) {
-            AppendFormatted("its act one deals primarily with {SNF(%s)}.", key);
+            AppendFormatted(": its act one deals primarily with {SNF(%s)}.", key);
         } else {
-            AppendText("what its act one deals with is not chosen yet.");
+            AppendText(".");
         }
         AppendStyleCode(ReportStyle::kLineEnd);
         BuildActSummary(introduction.throughline);

@@ -14,33 +14,18 @@
 #include <string>
 #include <vector>
 
+#include "reports/ActWords.h"
 #include "reports/ReportComposer.h"
 #include "reports/ReportText.h"
 
-namespace {
-
-constexpr std::array<const char*, 4> kActWords = {"one", "two", "three", "four"};
-
-// The words joined as a list: "a", "a and b", "a, b and c".
-std::string ListOf(const std::vector<std::string>& words) {
-    std::string list;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (i > 0) list += i + 1 == words.size() ? " and " : ", ";
-        list += words[i];
-    }
-    return list;
-}
-
-}  // namespace
-
 void ReportComposer::AppendSignposts(Section& t, const char* prefix, int allOrNone, int some) {
     std::vector<std::string> settled;
-    std::vector<std::string> open;
+    std::vector<std::size_t> open;
     for (std::size_t act = 0; act < kActWords.size(); ++act) {
         char code[16];
         std::snprintf(code, sizeof code, "%sType%zu", prefix, act + 1);
         if (!IsPointChosen(code)) {
-            open.push_back(kActWords[act]);
+            open.push_back(act);
             continue;
         }
         const std::string value = StyleCodeText("B+") + "{SNF(" + code + ")}" + StyleCodeText("B-");
@@ -52,9 +37,8 @@ void ReportComposer::AppendSignposts(Section& t, const char* prefix, int allOrNo
         return;
     }
     t.Key(some);
-    AppendText(ListOf(settled).c_str());
-    AppendFormatted("; what act%s %s deal%s with is not chosen yet.", open.size() > 1 ? "s" : "",
-                    ListOf(open).c_str(), open.size() > 1 ? "" : "s");
+    AppendText(ListOfWords(settled).c_str());
+    AppendFormatted("; %s.", OpenActsWords(open).c_str());
 }
 
 void ReportComposer::BuildReportSection40() {

@@ -60,8 +60,10 @@ ImpactMethod MethodOfClass(int classDigit) {
 
 // What the Main Character's resolve comes to, after the words that name it ("Holding on to her
 // first way of meeting her excess "): whether the story's problem is resolved (the outcome) and
-// whether the character's own trouble is eased (the judgment). One not chosen yet is said to be so;
-// with neither chosen the sentence is a question from its start (see BuildMainCharacterThemes).
+// whether the character's own trouble is eased (the judgment). An outcome not chosen yet is said to
+// be so, and with it the sentence is a question from its start (see BuildMainCharacterThemes); a
+// judgment not chosen yet is left out, as the paragraph has said so where the question the story
+// puts rests on it (S37).
 std::string ResolveConsequence(const ReportDynamics& d) {
     const std::string own = "{PPN(MC,0,P1)} own trouble";
     const std::string problem =
@@ -71,10 +73,10 @@ std::string ResolveConsequence(const ReportDynamics& d) {
         if (d.failure && d.bad) return "neither sees the story's problem resolved nor eases " + own;
         return problem + (d.success == d.good ? " and " : " but ") + trouble;
     }
-    if (d.OutcomeChosen()) return problem + ", though whether it eases " + own + " is not chosen yet";
+    if (d.OutcomeChosen()) return problem;
     if (d.JudgmentChosen())
         return trouble + ", though whether it sees the story's problem resolved is not chosen yet";
-    return "sees the story's problem resolved, and whether it eases " + own + ", is not chosen yet";
+    return "sees the story's problem resolved is not chosen yet";
 }
 
 }  // namespace
@@ -136,8 +138,11 @@ void ReportComposer::BuildSubjectiveThroughlineThemes() {
         AppendFormatted("{SPN(%hd)} and {SPN(%hd)}", row, column);
         t.Key(3);
     }
-    t.Key(4);
-    AppendStoryPoint("PLRng", ".  ", false);
+    // The issue named again, seen whole; while it is not chosen, S2 has said so.
+    if (ValueAt(storyForm_, kSubjectiveStory, kIssueOffset) > 0) {
+        t.Key(4);
+        AppendStoryPoint("PLRng", ".  ", false);
+    }
     if (neighbours) {
         t.Key(5);
         AppendFormatted("{SPN(%hd)} and {SPN(%hd)}", row, column);

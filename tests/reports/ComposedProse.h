@@ -6,8 +6,10 @@
 // expander's fixed words, a sentence that opens with a small letter, the writer's words set into a
 // sentence left hanging, a name set off by a comma that is never closed, a character named by its
 // own role, a plot point of the story named after a throughline, a chosen dynamic said among those
-// not chosen without its value, and "so" after a negative where "nor" belongs.
+// not chosen without its value, "so" after a negative where "nor" belongs, the words that lead to
+// a value's name, and the acts a text says are not chosen yet.
 
+#include <array>
 #include <cctype>
 #include <cstdint>
 #include <map>
@@ -242,6 +244,61 @@ inline std::vector<std::string> BalanceNames(const std::string& text) {
     std::smatch found;
     if (!std::regex_search(text, found, balance)) return {};
     return {found[1], found[2]};
+}
+
+// The words that lead to each place the name stands, back to the end of the sentence or the
+// parenthesis before it (a question stays with the answer after it), as pairs of neighbouring words
+// that carry meaning: small words and the verbs' and nouns' final "s" left out ("keeps coming back
+// to" gives "keep coming" and "coming back").
+inline std::set<std::string> LeadInPairs(const std::string& text, const std::string& name) {
+    static const std::set<std::string> small = {
+        "a",   "an",  "the", "of",  "to",  "and", "or",   "but",   "is",   "are",  "be",   "in",  "on",
+        "at",  "by",  "for", "as",  "with", "what", "who", "do",   "does", "it",   "its",  "they", "them",
+        "their", "two", "her", "his", "she", "he", "this", "that", "from", "so",   "not",  "yet",  "about"};
+    std::set<std::string> pairs;
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+        if (at == 0 || std::isalpha(static_cast<unsigned char>(text[at - 1]))) continue;
+        const std::size_t from = text.find_last_of(".):", at - 1);
+        std::vector<std::string> words(1);
+        for (std::size_t i = from == std::string::npos ? 0 : from + 1; i < at; ++i) {
+            const unsigned char c = static_cast<unsigned char>(text[i]);
+            if (std::isalpha(c)) {
+                words.back() += static_cast<char>(std::tolower(c));
+            } else if (!words.back().empty()) {
+                words.emplace_back();
+            }
+        }
+        std::vector<std::string> meant;
+        for (std::string word : words) {
+            if (word.empty() || small.count(word)) continue;
+            if (word.size() > 2 && word.back() == 's') word.pop_back();
+            meant.push_back(word);
+        }
+        for (std::size_t i = 1; i < meant.size(); ++i) pairs.insert(meant[i - 1] + " " + meant[i]);
+    }
+    return pairs;
+}
+
+// How many sentences of the text say that what each act (one to four, at 0 to 3) deals with is not
+// chosen yet: "what acts one and four deal with is not chosen yet" counts acts one and four, "what
+// ... deals with in each act is not chosen yet" every act.
+inline std::array<int, 4> ActsSaidNotChosen(const std::string& text) {
+    static const std::regex acts(R"(\bwhat acts? ((?:(?:one|two|three|four)(?:, | and )?)+) deals? with is not chosen yet)",
+                                 std::regex::icase);
+    static const std::regex each(R"(\bdeals? with in each act is not chosen yet)", std::regex::icase);
+    static const std::array<std::string, 4> numbers = {"one", "two", "three", "four"};
+    std::array<int, 4> said{};
+    for (const std::string& sentence : Pieces(text, ".?!")) {
+        std::smatch found;
+        if (std::regex_search(sentence, each)) {
+            for (int& act : said) ++act;
+        } else if (std::regex_search(sentence, found, acts)) {
+            const std::string named = found[1];
+            for (std::size_t act = 0; act < numbers.size(); ++act)
+                if (std::regex_search(named, std::regex("\\b" + numbers[act] + "\\b"))) ++said[act];
+        }
+    }
+    return said;
 }
 
 }  // namespace composedprose

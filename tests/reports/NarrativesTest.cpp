@@ -51,7 +51,7 @@ TEST_F(Narratives, MainCharacterChangeStopDecisionFailureBadWithTextsAndVocabula
     composer->SetShowStorytelling(1);
     Tell("MCDir", "towards");
     Tell("MCFoc", "at");
-    for (const char* code : {"MCFoc", "MCDir", "STSol"}) Choose(code, 86);
+    for (const char* code : {"MCFoc", "MCDir", "STSol", "MCCrFl"}) Choose(code, 86);
     const std::string driver = "make a " + B("Decision"), limit = B("Options");
     // With Stop as with Start, the focus is followed by its own text and the direction by its own.
     const std::string expected = "[S1][S2][S3].  [S5], [S6].[S7].  [S8]" + driver + ".  [S9]" + driver +
@@ -323,18 +323,21 @@ TEST_F(ActSummary, VariationsTheShownStructureScattersAreListedInTheTablesOrder)
         << text;
 }
 
-TEST_F(ActSummary, ASignpostWithoutAValueLeavesItsActOutAndTheOthersKeepTheirPhrases) {
+// The acts whose signposts have no value are said not to be chosen yet, in one sentence after the
+// others, which keep their phrases.
+TEST_F(ActSummary, ASignpostWithoutAValueIsSaidNotChosenAfterTheOthersThatKeepTheirPhrases) {
     form.Set({D::kLogical});
     Signposts("PL");
     form.SetValueByCode("PLType2", -1);
     form.SetValueByCode("PLType4", 0);
     composer->BuildActSummary(3);
     EXPECT_EQ(Take(), Act("In act one,", signposts[0], "", kOfFirst) +
-                          Act("Act three focuses on", signposts[2], "and ", kOfThird));
+                          Act("Act three focuses on", signposts[2], "and ", kOfThird) +
+                          "  What acts two and four deal with is not chosen yet.");
 }
 
 // A first signpost without a value takes nothing from the others: the next act lists its own
-// type's variations; with no signpost at all a sentence says they are not chosen yet.
+// type's variations; with no signpost at all one sentence says that no act's is chosen yet.
 TEST_F(ActSummary, WithoutAFirstSignpostTheNextActsListTheirOwnAndWithoutAnyTheSentenceSaysSo) {
     form.Set({D::kLogical});
     Signposts("MC");
@@ -344,6 +347,7 @@ TEST_F(ActSummary, WithoutAFirstSignpostTheNextActsListTheirOwnAndWithoutAnyTheS
     const std::string withoutFirst = Take();
     EXPECT_TRUE(StartsWith(withoutFirst, Act("Act two concentrates on", signposts[1], "and ", kOfSecond)))
         << withoutFirst;
+    EXPECT_TRUE(withoutFirst.ends_with(".  What act one deals with is not chosen yet.")) << withoutFirst;
 
     form.SetValueByCode("MCDom", -1);
     composer->BuildActSummary(1);
@@ -351,11 +355,11 @@ TEST_F(ActSummary, WithoutAFirstSignpostTheNextActsListTheirOwnAndWithoutAnyTheS
 
     for (const char* key : {"MCType2", "MCType3", "MCType4"}) form.SetValueByCode(key, -1);
     composer->BuildActSummary(1);
-    EXPECT_EQ(Take(), "  The signposts of this throughline are not chosen yet.");
+    EXPECT_EQ(Take(), "  What this throughline deals with in each act is not chosen yet.");
     // A domain alone is no signpost.
     form.SetValueByCode("MCDom", IdOfCode("20000"));
     composer->BuildActSummary(1);
-    EXPECT_EQ(Take(), "  The signposts of this throughline are not chosen yet.");
+    EXPECT_EQ(Take(), "  What this throughline deals with in each act is not chosen yet.");
 }
 
 }  // namespace

@@ -549,25 +549,24 @@ TEST_F(RealReports, TheCharacterVerdictsSayWhatIsNotChosenYetInsteadOfGuessingIt
 
 // The Main Character in plain words gives no dynamic that is not chosen yet (the second of its two
 // values, as once it did: "must hold firm", an effort that will Fail, a Decision, Options, what
-// holds the character back): it says that the dynamic is not chosen, and tells the rest.
+// holds the character back): it says that the dynamic is not chosen, once, and tells the rest.
 TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
     ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
     const char* const resolveUnchosen[] = {
         "Whether the Main Character will have to change over the course of the story or hold firm is not chosen "
         "yet. Either way, the Main Character must ",
-        "Which way through the story the Main Character must take is not chosen yet. To grow, the Main "
-        "Character would have to stop fixing on ",
+        "To grow, the Main Character would have to stop fixing on ",
         "To hold firm instead, the Main Character would have to keep facing ",
-        ", and whether in the end the Main Character changes or holds firm is not chosen yet, nor is whether "
-        "the story turns on "};
+        ", and in the end, the story turns on its solution if the Main Character changes, or on its problem if "
+        "the Main Character holds firm."};
     const char* const driverAndLimitUnchosen[] = {
         "In the story at large, whether what moves things forward is the need to take Action or to make a "
         "Decision is not chosen yet.  Each time the characters meet that need the story steps forward, and "
         "whether it draws to its end as it runs short of Time or of Options is not chosen yet.",
-        "Whether the story will end when it runs out of Time or of Options is not chosen yet, and whether the "
-        "way to that end is to take Action or to make a Decision is not chosen yet."};
-    const char* const judgmentUnchosen = "Resolve. Whether the Main Character is spurred on ";
+        // The story's end, told of neither.
+        "Everyone in the story is troubled by a problem not chosen yet.    Resolve. "};
+    const char* const judgmentUnchosen = "Resolve. What spurs Mara on is not chosen yet, and in the end";
     const char* const outcomeUnchosen =
         "Outcome. Whether the story's effort will Succeed or Fail is not chosen yet and whether for Mara the end "
         "is Good or Bad is not chosen yet.";
@@ -596,8 +595,7 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
     for (const char* words : {"and must hold firm", "To hold firm, Mara must keep facing ", "effort will Fail",
                               "and in the end the Main Character continues as the story turns on ",
                               "and it draws to its end as it runs short of Options.",
-                              "The story will end when it runs out of Options, and whether the way to that end is "
-                              "to take Action or to make a Decision is not chosen yet."})
+                              "The story will end when it runs out of Options.  Resolve."})
         expectIn(partly, words);
     for (const char* guess : {"the need to make a Decision.", "characters make a Decision the story",
                               "end is to make a Decision.", "What holds Mara back"})
@@ -747,14 +745,15 @@ TEST_F(RealReports, TheMainCharacterThemesSayWhatIsNotChosenYetInsteadOfTakingTh
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
     const char* const growthUnchosen[] = {
         " own nature, or what pulls the Main Character is a deficiency of it, is not chosen yet. ",
-        "Whether at bottom the trouble is an over abundance or a deficiency"};
-    // The question rests on four dynamics: those chosen are named.
+        "What the trouble is at bottom is not chosen yet"};
+    // The question rests on four dynamics: those chosen are named; a growth not chosen (null), said to
+    // be so in the sentence before, is not said so again.
     const auto questionUnchosen = [](const char* growth, const char* resolve, const char* judgment) {
-        return std::string("The question the story puts to the Main Character rests on her growth (") +
-               growth + "), resolve (" + resolve + ") and judgment (" + judgment +
-               ") and on the story's limit (not chosen yet). ";
+        return std::string("The question the story puts to the Main Character rests on her growth") +
+               (growth ? std::string(" (") + growth + ")" : "") + ", resolve (" + resolve + ") and judgment (" +
+               judgment + ") and on the story's limit (not chosen yet). ";
     };
-    const std::string noQuestion = questionUnchosen("not chosen yet", "not chosen yet", "not chosen yet");
+    const std::string noQuestion = questionUnchosen(nullptr, "not chosen yet", "not chosen yet");
     const char* const fitUnchosen =
         "Whether the Main Character's way of going about things fits the story's driver, and so whether the "
         "others resist it or avoid it, is not chosen yet. ";
@@ -773,11 +772,12 @@ TEST_F(RealReports, TheMainCharacterThemesSayWhatIsNotChosenYetInsteadOfTakingTh
     };
     const std::string fresh = expectRead(
         "a new story", {growthUnchosen[0], growthUnchosen[1], noQuestion, fitUnchosen,
-                        " first way of meeting ", " trouble or lets go of it, and what that comes to for the "
-                        "story's problem and for ", " own trouble, is not chosen yet. The Main Character is "
-                        "strengthened by what spurs "});
+                        "Whether holding on to ", " trouble or letting go of it sees the story's problem resolved "
+                        "is not chosen yet. The Main Character is strengthened by what spurs "});
     expectNoGuess(fresh);
-    EXPECT_EQ(fresh.find("sees the story's problem resolved"), std::string::npos) << fresh;
+    EXPECT_EQ(fresh.find("sees the story's problem resolved"),
+              fresh.find("sees the story's problem resolved is not chosen yet"))
+        << fresh;
 
     // Resolve and judgment chosen (a Main Character who changes to a good end): the effect is told.
     story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 0));
@@ -785,7 +785,7 @@ TEST_F(RealReports, TheMainCharacterThemesSayWhatIsNotChosenYetInsteadOfTakingTh
     ASSERT_TRUE(story->StoryForm().IsChange());
     ASSERT_TRUE(story->StoryForm().IsGood());
     expectNoGuess(expectRead("resolve and judgment chosen",
-               {growthUnchosen[0], growthUnchosen[1], questionUnchosen("not chosen yet", "Change", "Good"),
+               {growthUnchosen[0], growthUnchosen[1], questionUnchosen(nullptr, "Change", "Good"),
                 fitUnchosen,
                 "Letting go of ", " trouble eases ", " own trouble, though whether it sees the story's problem "
                 "resolved is not chosen yet. The Main Character is strengthened by what spurs "}));

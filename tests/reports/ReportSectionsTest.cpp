@@ -112,10 +112,10 @@ TEST_F(ReportSections, TheResolveNamesTheSolutionOrTheProblemOrSaysItIsNotChosen
 }
 
 TEST_F(ReportSections, ThePlotActByActIntroducesEachThroughlineBeforeItsActs) {
-    EXPECT_NE(
-        Build(31).find("The {NObje} Story is the story as everyone in it lives it: what its act one deals "
-                       "with is not chosen yet.\n"),
-        std::string::npos);
+    // No act chosen: the introduction names none, and one sentence says so of all four.
+    EXPECT_NE(Build(31).find("The {NObje} Story is the story as everyone in it lives it.\n  What this "
+                             "throughline deals with in each act is not chosen yet."),
+              std::string::npos);
     for (const char* key : {"STType1", "MCType1", "OCType1", "PLType1"}) Choose(key, IdOfCode("11000"));
     const std::string text = Build(31);
     EXPECT_TRUE(StartsWith(text, "[S1][S2]" + Heading("{NObje} Story Throughline") +

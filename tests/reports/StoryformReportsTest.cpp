@@ -22,6 +22,7 @@
 #include "ReportTestSupport.h"
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportText.h"
+#include "reports/ReportThroughlines.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/RecordText.h"
@@ -291,6 +292,55 @@ TEST_F(ComposedReports, EveryReportOfEveryStoryformReadsAsTheWriterMeantIt) {
     }
 }
 
+// Each point of the relationship between the Main and Impact Characters is led to by words of its
+// own: the words before the name of its concern on the guided road's second level, and before its
+// issue's and its symptom's there and in its theme paragraph, lead to no other of the three, nor do
+// those of the reports of the concerns and of the thematic argument.
+TEST_F(ComposedReports, EachPointOfTheRelationshipIsLedToByWordsOfItsOwn) {
+    for (const ContrastingStoryform& c : kContrastingStoryforms) {
+        SCOPED_TRACE(c.number);
+        WithStory(Complete(c.number), [&](StandInStory& made, ReportComposer& built) {
+            std::string texts;
+            for (const std::int16_t id : {71, 24, 33, 26}) texts += Read(built, made, id) + ". ";
+            std::map<std::string, std::set<std::string>> leading;  // a pair of words, and where it leads
+            for (const char* code : {"PLCon", "PLRng", "PLFoc"}) {
+                const std::set<std::string> pairs = LeadInPairs(texts, NameAt(made, code));
+                EXPECT_FALSE(pairs.empty()) << code;
+                for (const std::string& pair : pairs) leading[pair].insert(code);
+            }
+            for (const auto& [pair, codes] : leading)
+                EXPECT_EQ(codes.size(), 1u) << "\"" << pair << "\" leads to " << testing::PrintToString(codes);
+        });
+    }
+}
+
+// An open point is said to be so once, where it is first named: with any one point of a complete
+// storyform not chosen yet, each throughline's theme paragraph and the Main Character in plain words
+// say "not chosen yet" in one sentence at most (not, after the balance the overall story weighs
+// between its issue and its counterpoint, again where the one is set against the other; not, after
+// the story draws to its end in a way not chosen yet, again where the story ends).
+TEST_F(ComposedReports, AnOpenPointIsSaidToBeSoOnceWhereItIsFirstNamed) {
+    for (const ContrastingStoryform& c : kContrastingStoryforms) {
+        for (int index = 0; index < kStoryPointCount; ++index) {
+            const StoryPointRecord* point = StoryPointAt(index);
+            if (!point || !point->code) continue;
+            const auto open = [&](StandInStory& made) {
+                Complete(c.number)(made);
+                made.StoryForm().SetValueAt(index, 0);
+            };
+            WithStory(open, [&](StandInStory& made, ReportComposer& built) {
+                for (const std::int16_t id : {22, 24, 28, 29, 61}) {
+                    std::vector<std::string> saying;
+                    for (const std::string& sentence : Pieces(Read(built, made, id, false), ".?!"))
+                        if (sentence.find("not chosen yet") != std::string::npos) saying.push_back(sentence);
+                    EXPECT_LE(saying.size(), 1u) << point->code << " in storyform " << c.number << ", report "
+                                                 << id << ": " << testing::PrintToString(saying);
+                }
+            });
+        }
+    }
+}
+
 // The Main Character's paragraph tells what holding on to (or letting go of) the first way comes
 // to, for the story's problem by the outcome and for the character's own trouble by the judgment;
 // the Plot Dynamics of the same storyform agree with it.
@@ -335,8 +385,9 @@ TEST_F(ComposedReports, WhatTheResolveComesToReadsInThePluralForCharactersOfSeve
     });
 }
 
-// While the outcome, the judgment or the resolve is not chosen, the sentence says which, and gives
-// no guess at it.
+// While the outcome, the judgment or the resolve is not chosen, the sentence gives no guess at it: it
+// says that the outcome is not chosen, and tells the rest without saying again of the resolve or the
+// judgment what the question the story puts (the sentence before) has said.
 TEST_F(ComposedReports, WhatTheResolveComesToSaysWhatIsNotChosenYet) {
     struct Case {
         std::initializer_list<std::pair<int, int>> dynamics;
@@ -344,24 +395,20 @@ TEST_F(ComposedReports, WhatTheResolveComesToSaysWhatIsNotChosenYet) {
     };
     const Case cases[] = {
         {{{kResolve, 1}},
-         "Whether holding on to her first way of meeting her trouble sees the story's problem resolved, and "
-         "whether "
-         "it eases her own trouble, is not chosen yet."},
+         "Whether holding on to her first way of meeting her trouble sees the story's problem resolved is not "
+         "chosen yet."},
         {{{kResolve, 1}, {kOutcome, 1}},
-         "Holding on to her first way of meeting her trouble does not see the story's problem resolved, "
-         "though "
-         "whether it eases her own trouble is not chosen yet."},
+         "Holding on to her first way of meeting her trouble does not see the story's problem resolved."},
         {{{kResolve, 0}, {kJudgment, 1}, {kGrowth, 1}},
          "Letting go of her first way of meeting her lack does not ease her own trouble, though whether it "
          "sees the "
          "story's problem resolved is not chosen yet."},
         {{{kOutcome, 0}, {kJudgment, 0}},
-         "Whether the Main Character holds on to her first way of meeting her trouble or lets go of it is "
-         "not chosen yet; whichever way is taken, it sees the story's problem resolved and eases her own "
-         "trouble."},
+         "Whether the Main Character holds on to her first way of meeting her trouble or lets go of it, it "
+         "sees the story's problem resolved and eases her own trouble."},
         {{{kGrowth, 0}},
-         "Whether the Main Character holds on to her first way of meeting her trouble or lets go of it, and "
-         "what that comes to for the story's problem and for her own trouble, is not chosen yet."},
+         "Whether holding on to her first way of meeting her trouble or letting go of it sees the story's "
+         "problem resolved is not chosen yet."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sentence);
@@ -687,6 +734,56 @@ std::string LettersOf(std::string listed) {
     return listed;
 }
 
+// The plot act by act says of every act of a throughline what it deals with, or, once, that it is
+// not chosen yet; a throughline none of whose acts is chosen says so in one sentence.
+TEST_F(ComposedReports, ThePlotActByActSaysOfEveryActNotChosenYetThatItIsNot) {
+    // The acts (1 to 4) not chosen yet of each throughline, in two stories.
+    const std::map<int, std::set<int>> stories[] = {
+        {{kObjectiveStory, {1, 4}}, {kSubjectiveStory, {}}, {kMainCharacter, {2}}, {kObstacleCharacter, {1, 2, 3, 4}}},
+        {{kObjectiveStory, {1, 2, 3, 4}}, {kSubjectiveStory, {3}}, {kMainCharacter, {1, 3}}, {kObstacleCharacter, {4}}},
+    };
+    const auto signpost = [](int throughline, int act) {
+        return std::string(kReportThroughlines[static_cast<std::size_t>(throughline)].prefix) + "Type" +
+               std::to_string(act);
+    };
+    for (const auto& open : stories) {
+        const auto prepare = [&](StandInStory& made) {
+            Complete(5200)(made);
+            for (const auto& [throughline, acts] : open)
+                for (const int act : acts)
+                    made.StoryForm().SetValueAt(StoryPointIndexForCode(signpost(throughline, act).c_str()), 0);
+        };
+        WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
+            const std::string text = Read(built, made, 31, false);
+            for (const auto& [throughline, acts] : open) {
+                const std::string heading =
+                    ExpandText(&made, kReportThroughlines[static_cast<std::size_t>(throughline)].name);
+                const std::size_t start = text.find(heading + "\n\n");
+                ASSERT_NE(start, std::string::npos) << heading;
+                const std::size_t from = start + heading.size() + 2;
+                const std::string paragraph = text.substr(from, text.find("\n\n", from) - from);
+                const std::array<int, 4> said = ActsSaidNotChosen(paragraph);
+                for (int act = 1; act <= 4; ++act) {
+                    const bool notChosen = acts.count(act) != 0;
+                    EXPECT_EQ(said[static_cast<std::size_t>(act - 1)], notChosen ? 1 : 0)
+                        << heading << ", act " << act << ": " << paragraph;
+                    if (!notChosen) {
+                        EXPECT_NE(paragraph.find("(" + NameAt(made, signpost(throughline, act).c_str()) + ")"),
+                                  std::string::npos)
+                            << heading << ", act " << act << ": " << paragraph;
+                    }
+                }
+                const auto sayingNotChosen = std::ranges::count_if(Pieces(paragraph, ".?!"), [](const std::string& s) {
+                    return s.find("not chosen yet") != std::string::npos;
+                });
+                if (acts.size() == 4) {
+                    EXPECT_EQ(sayingNotChosen, 1) << paragraph;
+                }
+            }
+        });
+    }
+}
+
 // A storyform chosen in part names every point on which the storyforms it leaves agree, once each
 // of them is closed as the only one, and says that a point is not chosen yet only where they differ:
 // in the Story Points Output (as its export writes it), in the throughlines' issues and
@@ -814,7 +911,7 @@ TEST_F(ComposedReports, WhatTheStoryformsLeftAgreeOnIsNamedAndOnlyWhatTheyDiffer
                 EXPECT_EQ(LettersOf(listed), LettersOf(*orders.begin())) << type;
                 const bool agree = orders.size() == 1;
                 EXPECT_TRUE(agree ? listed == *orders.begin()
-                                  : listed.ends_with(", in an order not chosen yet"))
+                                  : listed.ends_with(", in an order not settled yet"))
                     << type << ": " << listed;
                 ++(agree ? orderedActs : unorderedActs);
             }

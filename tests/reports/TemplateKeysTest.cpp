@@ -93,6 +93,18 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
         last = point.id;
         BuildEveryIdEveryWay(fresh);
     }
+    // And a bad judgment while the critical flaw is not chosen yet, without the resolve and with it,
+    // the driver chosen and the limit not; then the critical flaw without the judgment.
+    story->StoryForm().SetChoice(last, 0);
+    story->StoryForm().SetChoice(DynamicPointID(kJudgment), DynamicValue(kJudgment, 1));
+    story->StoryForm().SetChoice(DynamicPointID(kDriver), DynamicValue(kDriver, 0));
+    BuildEveryIdEveryWay(fresh);
+    story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 0));
+    BuildEveryIdEveryWay(fresh);
+    story->StoryForm().SetChoice(DynamicPointID(kJudgment), 0);
+    const StoryPointRecord& flaw = *StoryPointByID(StoryPointIDForCode("MCCrFl"));
+    story->StoryForm().SetChoice(flaw.id, StoryformSolver::EngineValueID(0, flaw.engineField, flaw.kind));
+    BuildEveryIdEveryWay(fresh);
 
     for (const auto& [record, keys] : log->asked) {
         const TemplateKeySet* set = FindTemplateKeySet(record);
