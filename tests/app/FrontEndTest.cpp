@@ -296,6 +296,17 @@ TEST_F(FrontEnd, OpenStoryAsksForAStoryAndTheOtherEntriesHarmNothing) {
               std::string::npos);
 }
 
+// The guide calls new stories by the names the program gives them.
+TEST_F(FrontEnd, TheGuideCallsNewStoriesByTheNamesTheyAreGiven) {
+    std::ifstream guide(builtFolder + "/Fablecore.html");
+    const std::string text((std::istreambuf_iterator<char>(guide)), std::istreambuf_iterator<char>());
+    for (int i = 0; i < 2; ++i) {
+        const FKDoc* story = NewStory();
+        ASSERT_NE(story, nullptr);
+        EXPECT_NE(text.find("<em>" + story->GetFileName() + "</em>"), std::string::npos) << story->GetFileName();
+    }
+}
+
 // Painted again over other pixels, the window shows none of them: the cells' pictures cover what
 // the erase leaves, and the erase the rest.
 TEST_F(FrontEnd, PaintingItAgainLeavesNothingOfWhatWasThereBefore) {
