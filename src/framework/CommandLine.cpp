@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "foundation/PathUtil.h"
+#include "framework/Alerts.h"
 #include "framework/AppEnvironment.h"
 #include "framework/StandardCommands.h"
 #include "framework/TAppl.h"
@@ -15,6 +16,7 @@
 #include "platform/sys/HandOver.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/DragDrop.h"
+#include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Styles.h"
@@ -38,6 +40,36 @@ std::string CurrentFolder() {
     char folder[kMaxPathLength + 1];
     const DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
     return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string("/");
+}
+
+// The names of the files among a command line's pieces, without their folders: the switches and
+// the folder after "/D" left out.
+void AddFileNames(const std::vector<std::string>& pieces, std::vector<std::string>& names) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const std::string& piece = pieces[i];
+        if (strcasecmp(piece.c_str(), "/D") == 0) {
+            ++i;
+        } else if (!piece.empty() && strcasecmp(piece.c_str(), "/p") != 0) {
+            names.push_back(piece.substr(piece.rfind('/') + 1));
+        }
+    }
+}
+
+// Why the files a later start handed over were not opened: that start gave up waiting for the dialog
+// that was open here, and what it said of it, on its terminal, a writer who started it from the
+// desktop may never see.
+void TellNotOpened(const std::vector<std::string>& names) {
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + ("\"" + names[i] + "\"");
+    const bool one = names.size() == 1;
+    const std::string them = one ? "it" : "them";
+    const std::string text =
+        list + (one ? " was" : " were") + " not opened. The program was started again to open " + them +
+        " while a dialog was open here, and that start gave up waiting before the dialog closed. Open " +
+        them + " again if you still want " + them + ".";
+    const TypingHold typing;
+    AlertMessage(text.c_str(), kAlertStop, 1);
 }
 
 }  // namespace
@@ -98,12 +130,13 @@ ErrCode TAppl::OpenFile(const char* path) {
     FileRef file(full.c_str(), kAccessRead);
     if (!file.IsValid() || !file.Exists()) return -1;
     if (CommandEnabled(kCmdOpen))
-        PostCommand(std::make_unique<OpenDocCmd>(this, false, &file, kCmdOpen, IsOpeningHandOver()), kSecondQueue);
+        PostCommand(std::make_unique<OpenDocCmd>(this, false, &file, kCmdOpen, IsOpeningHandOver()),
+                    kSecondQueue);
     return kNoErr;
 }
 
-void TAppl::KeepHandOver(std::vector<std::string> pieces, std::string folder) {
-    handOvers_.push_back({std::move(pieces), std::move(folder)});
+void TAppl::KeepHandOver(std::vector<std::string> pieces, std::string folder, bool givenUp) {
+    handOvers_.push_back({std::move(pieces), std::move(folder), givenUp});
 }
 
 // A hand-over opens nothing under the writer's typing: once the writer has paused, and while no
@@ -116,7 +149,15 @@ void TAppl::OpenHandOvers() {
         return;
     }
     const HandOverOpening opening(*this);
-    for (const HandOverNames& names : std::exchange(handOvers_, {})) OpenCommandLinePieces(*this, names.pieces, names.folder);
+    std::vector<std::string> notOpened;
+    for (const HandOverNames& names : std::exchange(handOvers_, {})) {
+        if (names.givenUp) {
+            AddFileNames(names.pieces, notOpened);
+        } else {
+            OpenCommandLinePieces(*this, names.pieces, names.folder);
+        }
+    }
+    if (!notOpened.empty()) TellNotOpened(notOpened);
 }
 
 ErrCode TAppl::OpenStartupFiles() {
@@ -132,6 +173,12 @@ LRESULT ReceiveHandOver(TAppl& application, HWND frame, WPARAM wParam, LPARAM lP
     // A modal dialog is up.
     if (!IsWindowEnabled(frame)) {
         MessageBeep(0);
+        return 0;
+    }
+    if (wParam == kHandOverGivenUp) {
+        if (const auto* handOver = reinterpret_cast<const HandOver*>(lParam))
+            application.KeepHandOver(handOver->arguments, handOver->folder, true);
+        application.OpenHandOvers();
         return 0;
     }
     if (wParam == 0) {

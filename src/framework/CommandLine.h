@@ -28,7 +28,9 @@ inline constexpr std::uint32_t kHandOverPauseTimerId = 60;
 // WM_USER of the frame: a later start's hand-over. The start's folder and arguments come whole in
 // lParam (a win::HandOver) when the instance channel delivered them; without them the command line
 // kept in the system profile is read. The profile's line is emptied afterwards. Its names are
-// opened once the writer has paused in typing (TAppl::OpenHandOvers).
+// opened once the writer has paused in typing (TAppl::OpenHandOvers). With wParam
+// win::kHandOverGivenUp it is the hand-over of a start that gave up waiting while a dialog was
+// open: nothing is opened, and once the writer has paused a box names the files that were not.
 win::LRESULT ReceiveHandOver(TAppl& application, win::HWND frame, win::WPARAM wParam, win::LPARAM lParam);
 
 // Opens each file of a drop, in the order the drop lists them.

@@ -110,8 +110,9 @@ public:
     // Queues the opening of a file: 0, -1 for a path naming no file, -2 for one that is no path.
     virtual ErrCode OpenFile(const char* path);
     // Later starts' hand-overs (CommandLine.h): the names of each, relative ones in its folder. They
-    // wait for the writer to pause in typing, and are then opened (OpenHandOvers).
-    void KeepHandOver(std::vector<std::string> pieces, std::string folder);
+    // wait for the writer to pause in typing, and are then opened (OpenHandOvers); the files of a
+    // start that gave up waiting (givenUp) are not, and the writer is told so then, in one box.
+    void KeepHandOver(std::vector<std::string> pieces, std::string folder, bool givenUp = false);
     void OpenHandOvers();
     // Whether what runs now opens files a later start handed over, not the writer's own command: a
     // question that brings up takes no typed key for its answer (TypingHold.h).
@@ -291,6 +292,7 @@ private:
     struct HandOverNames {
         std::vector<std::string> pieces;
         std::string folder;
+        bool givenUp = false;
     };
     std::vector<HandOverNames> handOvers_;  // waiting for the writer to pause in typing
     int openingHandOver_ = 0;

@@ -228,7 +228,8 @@ TEST_F(HandOver, ALaterStartWaitsForTheFirstCopysDialogAndIsTakenWhenItEnds) {
 }
 
 // A dialog left open longer than the later start will wait: that start says why nothing opened and
-// ends with a failure, and the first copy, once its dialog ends, opens nothing behind its back.
+// ends with a failure, and the first copy, once its dialog ends, opens nothing behind its back but
+// says on the screen which file was not opened, for a writer who started it from the desktop.
 TEST_F(HandOver, ALaterStartThatGivesUpOnTheDialogSaysWhyAndNothingOpens) {
     std::optional<Probe> first;
     {
@@ -247,6 +248,9 @@ TEST_F(HandOver, ALaterStartThatGivesUpOnTheDialogSaysWhyAndNothingOpens) {
     EXPECT_EQ(second->Finish(), 1);
     first->Tell("close");
     EXPECT_EQ(first->Line(), "dialog closed");
+    const std::string box = first->Line();
+    EXPECT_TRUE(box.starts_with("box ")) << box;
+    EXPECT_NE(box.find("\"b.fsf\" was not opened"), std::string::npos) << box;
     Probe third({"c.fsf"}, folder.Path());
     EXPECT_EQ(third.Finish(), 0);
     EXPECT_EQ(first->Line(), "open " + (folder / "c.fsf")) << "the second start's file was not opened";

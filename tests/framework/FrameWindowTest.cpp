@@ -12,6 +12,7 @@
 #include "platform/sys/HandOver.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/VirtualKeys.h"
@@ -76,6 +77,30 @@ TEST_F(ApplicationTest, AHandOverWaitsForAPauseInTypingAndItsQuestionTakesNoType
     ASSERT_EQ(application->GetDocumentCount(), 1);
     ASSERT_EQ(application->GetDocument(0), changed) << "the typed N let the changed story go";
     EXPECT_TRUE(changed->IsDirty());
+}
+
+// The hand-over of a start that gave up waiting opens nothing: once the writer has paused, one box
+// names the files of every such start (not the switches, nor a folder); a start that named none is
+// no reason for a box.
+TEST_F(ApplicationTest, AHandOverWhoseStartGaveUpOpensNothingAndOneBoxNamesItsFiles) {
+    presenter.PressKey('X');
+    HandOver first{"/tmp", {"/D", "/stories", "a.fsf", "/p"}}, second{"/tmp", {"/elsewhere/b c.fsf"}},
+        none{"/tmp", {}};
+    for (HandOver* handOver : {&first, &second})
+        SendMessageA(Frame(), WM_USER, kHandOverGivenUp, reinterpret_cast<LPARAM>(handOver));
+    EXPECT_TRUE(presenter.PromptsAsked().empty()) << "told under the writer's typing";
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    presenter.Advance(kTypingPause);
+    presenter.DispatchPending();
+    ASSERT_EQ(presenter.PromptsAsked().size(), 1u);
+    const std::string text = presenter.PromptsAsked()[0].text;
+    EXPECT_TRUE(text.starts_with("\"a.fsf\" and \"b c.fsf\" were not opened.")) << text;
+    EXPECT_TRUE(application->openedFiles.empty());
+
+    SendMessageA(Frame(), WM_USER, kHandOverGivenUp, reinterpret_cast<LPARAM>(&none));
+    presenter.Advance(kTypingPause);
+    presenter.DispatchPending();
+    EXPECT_EQ(presenter.PromptsAsked().size(), 1u);
 }
 
 TEST_F(ApplicationTest, DroppedFilesAreOpenedOneByOneInTheirOrder) {

@@ -64,15 +64,15 @@ HandOverAnswer HandOverReceiver::Deliver(const std::string& frameClass, const Ha
         return HandOverAnswer::kRefused;
     }
     if (Presenter* presenter = GetPresenter()) presenter->RaiseFrame();
-    SendMessageA(FindWindowA(frameClass.c_str(), nullptr), WM_USER, 0, reinterpret_cast<LPARAM>(&handOver));
+    SendMessageA(FindWindowA(frameClass.c_str(), nullptr), WM_USER, kHandOverToOpen,
+                 reinterpret_cast<LPARAM>(&handOver));
     return HandOverAnswer::kTaken;
 }
 
 void HandOverReceiver::Receive(std::unique_ptr<WaitingStart> start) {
-    // Starts are served in the order they came: one behind a waiting start waits too. Those that
-    // gave up waiting are forgotten first.
-    std::erase_if(waiting_,
-                  [](const std::unique_ptr<WaitingStart>& earlier) { return !earlier->IsStillWaiting(); });
+    // Starts are served in the order they came: those before it go first, as far as the frame is
+    // free, and one behind a start left waiting waits too.
+    DeliverWaiting();
     HandOverAnswer answer = HandOverAnswer::kWaiting;
     if (waiting_.empty()) {
         answer = Deliver(frameClass_, start->GetHandOver());
@@ -91,8 +91,13 @@ void HandOverReceiver::DeliverWaiting() {
     while (!waiting_.empty() && IsFrameFree(frameClass_)) {
         std::unique_ptr<WaitingStart> start = std::move(waiting_.front());
         waiting_.pop_front();
-        // One that gave up meanwhile is told nothing, and nothing is opened behind its back.
-        if (start->IsStillWaiting()) start->Answer(Deliver(frameClass_, start->GetHandOver()));
+        // Nothing is opened behind the back of one that gave up meanwhile: the frame hears of it.
+        if (start->IsStillWaiting()) {
+            start->Answer(Deliver(frameClass_, start->GetHandOver()));
+        } else {
+            SendMessageA(FindWindowA(frameClass_.c_str(), nullptr), WM_USER, kHandOverGivenUp,
+                         reinterpret_cast<LPARAM>(&start->GetHandOver()));
+        }
     }
     if (retryTimer_ != 0 && (waiting_.empty() || FindWindowA(frameClass_.c_str(), nullptr))) {
         KillTimer(nullptr, retryTimer_);

@@ -9,9 +9,12 @@
 //
 // While a modal dialog is up (ModalDialogs.h), or the frame is disabled or not made yet, the bell
 // rings and the later start is told to wait (HandOverAnswer::kWaiting): its hand-over is delivered,
-// in the order the starts came, once the last modal dialog has ended and the frame is enabled, and
-// dropped when that start has given up waiting by then. A hand-over the profile cannot take is
-// refused.
+// in the order the starts came, once the last modal dialog has ended and the frame is enabled. One
+// whose start has given up waiting by then is not delivered (that start has said nothing was
+// opened): in its turn WM_USER goes to the frame with wParam kHandOverGivenUp and lParam pointing
+// at the HandOver, so that the writer, who may have started it from the desktop and seen nothing of
+// what it said, learns on the screen why its files were not opened. A hand-over the profile cannot
+// take is refused.
 
 #include <deque>
 #include <memory>
@@ -20,6 +23,10 @@
 #include "platform/sys/InstanceChannel.h"
 
 namespace win {
+
+// wParam of the frame's WM_USER: a hand-over to open, or one whose start gave up waiting.
+inline constexpr WPARAM kHandOverToOpen = 0;
+inline constexpr WPARAM kHandOverGivenUp = 2;
 
 class HandOverReceiver {
 public:
@@ -40,7 +47,8 @@ public:
 
 private:
     void Receive(std::unique_ptr<WaitingStart> start);
-    // Delivers what waits, as far as the frame is free to take it.
+    // Delivers what waits, as far as the frame is free to take it, and tells it of the starts that
+    // gave up waiting meanwhile.
     void DeliverWaiting();
     static void RetryTimer(HWND, UINT, UINT_PTR, DWORD);
 

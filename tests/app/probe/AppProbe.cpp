@@ -1,7 +1,8 @@
 // A small program for the hand-over test: the program's own entry and story application, except
 // that the first copy prints "first" when it is ready (instead of opening a new document), prints
-// "open <path>" for each file a later start hands it, and quits after the first hand-over. A later
-// start ends as the entry decides: 0 once the first copy took its files.
+// "open <path>" for each file a later start hands it, prints "box <text>" for each message box it
+// shows (and answers it), and quits after the first hand-over it takes. A later start ends as the
+// entry decides: 0 once the first copy took its files.
 //
 // With APP_PROBE_DIALOG=1 the first copy then opens its about box, a modal dialog, prints "dialog"
 // once the dialog runs, and reads lines on its standard input: "close" closes the dialog, "quit"
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "app/FablCmds.h"
@@ -21,8 +23,10 @@
 #include "platform/present/StartPresenter.h"
 #include "platform/ui/Descriptors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/Prompts.h"
 #include "platform/ui/Window.h"
 
 namespace {
@@ -61,6 +65,14 @@ public:
     using FablCmds::FablCmds;
 
     ErrCode OpenStartupFiles() override {
+        win::SetPromptResponder([](const win::PromptRequest& request) -> std::optional<win::PromptAnswer> {
+            if (request.kind != "MessageBox") return std::nullopt;
+            std::string text = request.text;
+            for (char& c : text)
+                if (c == '\n') c = ' ';
+            Say("box " + text);
+            return win::PromptAnswer{win::IDOK, {}};
+        });
         Say("first");
         const char* dialog = std::getenv("APP_PROBE_DIALOG");
         if (dialog && std::string(dialog) == "1") {
@@ -77,10 +89,11 @@ public:
         Say(std::string("open ") + path);
         return kNoErr;
     }
-    bool PreviewFrameMessage(win::HWND frame, win::UINT message, win::WPARAM, win::LPARAM,
+    bool PreviewFrameMessage(win::HWND frame, win::UINT message, win::WPARAM wParam, win::LPARAM,
                              win::LRESULT&) override {
         if (message == kDialogRuns) Say("dialog");
-        if (message == win::WM_USER) win::PostMessageA(frame, win::WM_CLOSE, 0, 0);
+        if (message == win::WM_USER && wParam == win::kHandOverToOpen)
+            win::PostMessageA(frame, win::WM_CLOSE, 0, 0);
         return message == kDialogRuns;
     }
 };

@@ -205,8 +205,13 @@ protected:
         ASSERT_NE(RegisterClassA(&frameClass), 0);
         frame = CreateWindowExA(0, kProbeClass, "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
                                 nullptr, nullptr, nullptr, nullptr);
-        g_hook = [this](HWND window, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        g_hook = [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
             if (window != frame || message != WM_USER) return std::nullopt;
+            if (wParam == kHandOverGivenUp) {
+                givenUp.push_back(*reinterpret_cast<const HandOver*>(lParam));
+                return 0;
+            }
+            EXPECT_EQ(wParam, kHandOverToOpen);
             received.push_back(*reinterpret_cast<const HandOver*>(lParam));
             char line[512];
             GetProfileStringA("QRV_APP", "LastCommandLine", "", line, sizeof line);
@@ -232,6 +237,7 @@ protected:
 
     HWND frame = nullptr;
     std::vector<HandOver> received;
+    std::vector<HandOver> givenUp;  // the hand-overs of starts that gave up waiting
     std::vector<std::string> lines;
 };
 
@@ -260,7 +266,8 @@ TEST_F(FirstCopyTest, AStaleSocketIsReplacedByTheNextFirstCopy) {
 }
 
 // The first copy tells the start to wait (the program's own starts wait for the dialog to end); the
-// probe will not wait, and ends refused.
+// probe will not wait, and ends refused. Once the frame is free, it hears of each start that gave
+// up, in its turn, before the next hand-over it takes.
 TEST_F(FirstCopyTest, AStartThatWillNotWaitIsRefusedWithTheBellWhileAModalDialogIsUpOrTheFrameIsDisabled) {
     InstanceStart start = InstanceStart::Claim(kProbeClass, HandOver{}, 2000);
     HandOverReceiver receiver(std::move(start.listener), kProbeClass);
@@ -273,12 +280,15 @@ TEST_F(FirstCopyTest, AStartThatWillNotWaitIsRefusedWithTheBellWhileAModalDialog
     EXPECT_EQ(HandOverFromProbe(), std::vector<std::string>{"refused"});
     EXPECT_EQ(GetBellCount(), bells + 2);
     EXPECT_TRUE(received.empty());
+    EXPECT_TRUE(givenUp.empty()) << "told while the frame was not free";
     char line[64];
     EXPECT_EQ(GetProfileStringA("QRV_APP", "LastCommandLine", "unset", line, sizeof line), 5u);
 
     EnableWindow(frame, TRUE);
     EXPECT_EQ(HandOverFromProbe(), std::vector<std::string>{"handed-over"});
     EXPECT_EQ(GetBellCount(), bells + 2);
+    ASSERT_EQ(givenUp.size(), 2u);
+    for (const HandOver& handOver : givenUp) EXPECT_EQ(handOver.arguments, kArguments);
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].folder, folder / "my stories");
     EXPECT_EQ(received[0].arguments, kArguments);
