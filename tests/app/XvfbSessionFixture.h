@@ -101,6 +101,14 @@ protected:
         XDestroyImage(image);
         return picture;
     }
+    // The picture's rows above the row.
+    static std::unique_ptr<win::Surface> TopRows(const win::Surface& picture, int row) {
+        auto part = std::make_unique<win::Surface>(picture.Width(), row);
+        for (int y = 0; y < row; ++y) {
+            for (int x = 0; x < picture.Width(); ++x) part->SetPixel(x, y, picture.GetPixel(x, y));
+        }
+        return part;
+    }
     // Waits until the window changed from the picture (when one is given) and then holds still (a
     // caret may blink); answers it then.
     std::unique_ptr<win::Surface> Settled(const win::Surface* before = nullptr) const {
@@ -119,12 +127,16 @@ protected:
         });
         return last;
     }
-    // The settled screen against the reference picture. A loaded machine may pause a window's
-    // painting for longer than the screen must hold still, so a screen that does not match yet is
-    // given a few seconds more to come to the reference before it is compared for good.
-    void ExpectScreen(const char* reference, const win::Surface* before = nullptr) const {
+    // The settled screen (its rows above `rows`, when given) against the reference picture. A loaded
+    // machine may pause a window's painting for longer than the screen must hold still, so a screen
+    // that does not match yet is given a few seconds more to come to the reference before it is
+    // compared for good.
+    void ExpectScreen(const char* reference, const win::Surface* before = nullptr, int rows = 0) const {
         const std::filesystem::path file = std::filesystem::path(APP_TEST_DATA) / reference;
-        std::unique_ptr<win::Surface> screen = Settled(before);
+        const auto compared = [rows](std::unique_ptr<win::Surface> whole) {
+            return rows > 0 ? TopRows(*whole, rows) : std::move(whole);
+        };
+        std::unique_ptr<win::Surface> screen = compared(Settled(before));
         if (!std::getenv("FABLECORE_WRITE_REFERENCE")) {
             if (const std::unique_ptr<win::Surface> expected = win::Surface::ReadPng(file.string());
                 expected && expected->Width() == screen->Width() && expected->Height() == screen->Height()) {
@@ -132,7 +144,7 @@ protected:
                 Eventually([&] {
                     if (gditest::DifferingPixels(*screen, *expected) <= allowed) return true;
                     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                    screen = Capture();
+                    screen = compared(Capture());
                     return false;
                 });
             }
