@@ -23,7 +23,17 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     if (err == kNoErr && !TakeLookedAtLayout(disk->OpenedFacts(), header, map))
         err = disk->ReadOpenedLayout(header, map);
     if (err != kNoErr) return err;
+    // A map that ends short of the file left its last records after it; they are read as the
+    // others are. A repeated key among them is left out as any other.
+    SegmentMap unlisted = disk->ReadUnlistedRecords(header, map);
+    mapEndsShort_ = PFMSegmentMapEnd(header.mapPosition, map.size() + unlisted.size()) < disk->OpenedLength();
+    map.insert(map.end(), unlisted.begin(), unlisted.end());
     leftOut_ = PFMTakeRepeatedKeys(map);
+    std::erase_if(unlisted, [this](const SegmentMapRecord& record) {
+        return std::ranges::any_of(
+            leftOut_, [&](const SegmentMapRecord& out) { return out.position == record.position; });
+    });
+    unlisted_ = std::move(unlisted);
     {
         StoreBusy busy(*this);
         try {
@@ -57,10 +67,12 @@ ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
     PFMDiskFile source(readBufferSize_, writeBufferSize_);
     PFMHeader header;
     SegmentMap map;
+    SegmentMap unlisted;
     ErrCode err = source.Open(ref, kAccessRead);
-    if (err == kNoErr) err = source.ReadLayout(header, map);
+    if (err == kNoErr) err = source.ReadLayout(header, map, &unlisted);
     if (err == kUnsupportedFormatErr) err = kBadDataErr;
     if (err != kNoErr) return err;
+    map.insert(map.end(), unlisted.begin(), unlisted.end());
     leftOut_ = PFMTakeRepeatedKeys(map);
 
     StoreBusy busy(*this);

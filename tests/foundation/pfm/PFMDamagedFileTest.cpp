@@ -1,6 +1,7 @@
 // Damaged store files: valid stores are damaged many thousands of times (bytes flipped, counts,
 // sizes and positions set to bad values, files cut short or grown) and each is opened and read
-// through. Every one either opens and reads, or gives an error code; none crashes or hangs.
+// through. Every one either opens and reads, or gives an error code; none crashes or hangs. What a
+// damaged map still tells (records after its end, a size its record's bytes bear out) is read.
 
 #include <gtest/gtest.h>
 
@@ -221,6 +222,77 @@ TEST_F(PFMDamagedFileTest, AskingWhetherAFileHoldsASegmentAnswersAsOpeningItWoul
         if (store) PFMCloseFile(store);
     }
     EXPECT_GT(held, kDamagedFiles / 100) << "the answer was yes often enough to mean anything";
+}
+
+// Three texts whose map was damaged: its count one or two lower (the records after it are read, as
+// far as they are sound), a text's stored length one larger (read by its map size) or its map size
+// two smaller while its length ends where the map begins (read by its length). The store lists what
+// it read from past the map, says whether bytes were left there, notes each text it measured anew,
+// and a save writes them all whole. Both sizes of a text damaged leave it unread.
+TEST_F(PFMDamagedFileTest, WhatADamagedMapStillTellsIsRead) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    for (std::uint16_t id = 1; id <= 3; ++id)
+        ASSERT_EQ(AddText(kText, id, std::string(id + 2u, static_cast<char>('a' + id))), kNoErr);
+    const FileRef sample = Ref("texts.fsf");
+    ASSERT_EQ(PFMSaveFile(&sample), kNoErr);
+    PFMCloseFile(nullptr);
+    const std::string whole = FileBytes("texts.fsf");
+    const FileLayout layout = ReadFileLayout(whole);
+    ASSERT_EQ(layout.map.size(), 3u);
+    const std::uint32_t mapAt = layout.header.mapPosition;
+    const auto damaged = [&](std::initializer_list<std::pair<std::size_t, std::uint32_t>> changes) {
+        std::string bytes = whole;
+        for (const auto& [at, value] : changes)
+            StoreBigEndian32(value, reinterpret_cast<std::uint8_t*>(bytes.data()) + at);
+        folder_.WriteFile("damaged.fsf", bytes);
+        const FileRef ref = Ref("damaged.fsf");
+        return PFMOpenFile(&ref);
+    };
+    const SegmentMapRecord& third = layout.map[2];
+    const std::size_t thirdSize = mapAt + 4 + 16 * 2 + 4;
+    const auto texts = [] {
+        return std::vector<std::string>{SegmentText(kText, 1), SegmentText(kText, 2), SegmentText(kText, 3)};
+    };
+    const std::vector<std::string> all = {"bbb", "cccc", "ddddd"};
+
+    for (const std::uint32_t count : {2u, 1u}) {
+        PFMFile* store = damaged({{mapAt, count}});
+        ASSERT_NE(store, nullptr);
+        EXPECT_EQ(PFMGetUnlistedRecords(store).size(), 3 - count);
+        EXPECT_FALSE(PFMMapEndsShort(store));
+        EXPECT_EQ(texts(), all);
+        const FileRef saved = Ref("saved.fsf");
+        ASSERT_EQ(PFMSaveFile(&saved), kNoErr);
+        EXPECT_TRUE(PFMGetUnlistedRecords(store).empty());
+        EXPECT_EQ(ReadFileLayout(FileBytes("saved.fsf")).segments, layout.segments);
+        PFMCloseFile(store);
+    }
+    PFMFile* store = damaged({{mapAt, 1}, {thirdSize, 0}});
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(PFMGetUnlistedRecords(store).size(), 1u) << "the unsound record stops the look";
+    EXPECT_TRUE(PFMMapEndsShort(store));
+    EXPECT_EQ(SegmentText(kText, 3), "<null>");
+    PFMCloseFile(store);
+
+    const std::size_t secondLength = layout.map[1].position + 2;
+    for (const auto& changes : {std::vector<std::pair<std::size_t, std::uint32_t>>{{secondLength, 5}},
+                                std::vector<std::pair<std::size_t, std::uint32_t>>{{thirdSize, 9}}}) {
+        store = damaged({changes.front()});
+        ASSERT_NE(store, nullptr);
+        EXPECT_EQ(texts(), all);
+        const std::uint16_t measured = changes.front().first == thirdSize ? 3 : 2;
+        EXPECT_EQ(PFMTakeRemeasuredRecords(store), (std::vector<PFMSegmentKey>{{kText, measured}}));
+        const FileRef saved = Ref("saved.fsf");
+        ASSERT_EQ(PFMSaveFile(&saved), kNoErr);
+        EXPECT_EQ(ReadFileLayout(FileBytes("saved.fsf")).segments, layout.segments);
+        PFMCloseFile(store);
+    }
+    store = damaged({{thirdSize, 5}, {third.position + 2, 6}});
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(SegmentText(kText, 3), "<null>");
+    EXPECT_EQ(PFMGetError(), kBadDataErr);
+    EXPECT_TRUE(PFMTakeRemeasuredRecords(store).empty());
+    PFMCloseFile(store);
 }
 
 TEST_F(PFMDamagedFileTest, UndamagedSamplesReadWhole) {
