@@ -1,13 +1,16 @@
 // A story file damaged in any one of its records, the damage in the record's block header (its
-// length no longer the segment map's) or in the text it holds: the story opens, says what it lost,
-// and saves; the saved file then opens without a word.
+// length no longer the segment map's), in the map's record of it or its count, or in the text it
+// holds: the story opens, says what it read and what it lost, and saves; the saved file then opens
+// without a word.
 
 #include <gmock/gmock.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "StoryAppFixture.h"
 #include "characters/CharacterPictureImport.h"
+#include "foundation/ByteOrder.h"
 #include "foundation/pfm/MemoryReadFile.h"
 #include "foundation/pfm/PFMFormat.h"
 #include "platform/gdi/Bitmaps.h"
@@ -137,10 +140,12 @@ protected:
     }
 };
 
-// Every segment in turn, its block's length one more than the map says.
-TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderIsLostSaidAndSaved) {
+// Every segment in turn, its block's length one more than the map says: read by the map's size, it
+// is kept whole, and the open says so (a picture, read when it is shown, is kept unread).
+TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderIsReadWholeSaidAndSaved) {
     ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
     const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
+    const StoreSegments segments = SegmentsOnDisk(Path("whole.fsf"));
     const SegmentMap map = MapOf(whole);
     std::vector<FourCC> types;
     for (const SegmentMapRecord& record : map) types.push_back(record.type);
@@ -152,6 +157,29 @@ TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderIsLostSaidAndSaved) {
         std::string damaged = whole;
         ++damaged[record.position + 5];
         std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << damaged;
+        Mark();
+        FKDoc* story = OpenStory("damaged.fsf");
+        ASSERT_NE(story, nullptr) << Name(record);
+        if (record.type != kPicture) {
+            EXPECT_THAT(Asked(),
+                        ElementsAre(testing::AllOf(
+                            HasSubstr(": its size was damaged in the file, and it was read as written\n"),
+                            testing::Not(HasSubstr("left out:")))))
+                << Name(record);
+        }
+        std::filesystem::remove(Path("kept.fsf"));
+        Choose("kept.fsf");
+        ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+        application->CloseAll(true);
+        // The main record is written again with the storyforms the open counted.
+        const StoreSegments kept = SegmentsOnDisk(Path("kept.fsf"));
+        if (record.type != kMainRecordType) {
+            EXPECT_EQ(kept.at({record.type, record.id}), segments.at({record.type, record.id}))
+                << Name(record);
+        }
+        char title[16] = "";
+        ReadKeyedRecord(kept, kMainRecordType).GetEntry("Title", 'c', title, sizeof title);
+        EXPECT_STREQ(title, "Whole");
         EXPECT_TRUE(OpensSaysAndSaves("damaged.fsf", record.type, Name(record)))
             << Name(record) << ": the rest of the story can be shown";
     }
@@ -497,6 +525,78 @@ TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSav
     ASSERT_NE(story, nullptr);
     EXPECT_EQ(story->GetCharacterManager()->GetCharacter(walker), nullptr);
     EXPECT_THAT(Asked(), testing::Each(testing::Not(HasSubstr("read as written"))));
+}
+
+// Romeo and Juliet's map damaged where the storytelling, its last record, is listed: its count one
+// lower, the record's size two bytes short, and the count one lower with the record after it
+// damaged; and Romeo's record with a bit of its stored length changed. Each record is kept whole
+// where its bytes bear it out and the open names it; what cannot be read is told; Save As and a
+// reopen keep what the open showed, without a word.
+TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHold) {
+    const std::string whole = TempFolder::ReadFile(builtFolder + "/examples/Romeo and Juliet.fsf");
+    const StoreSegments segments = SegmentsOnDisk(builtFolder + "/examples/Romeo and Juliet.fsf");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(whole.data());
+    const std::uint32_t mapAt = LoadBigEndian32(bytes + 28);
+    const SegmentMap map = MapOf(whole);
+    ASSERT_EQ(map.back().type, FourCCOf("STEL"));
+    const std::size_t last = mapAt + 4 + 16 * (map.size() - 1);
+    const auto changed = [&](std::size_t at, std::uint32_t value) {
+        std::string damaged = whole;
+        StoreBigEndian32(value, reinterpret_cast<std::uint8_t*>(damaged.data()) + at);
+        return damaged;
+    };
+    const std::size_t romeo = map.front().position;
+    ASSERT_EQ(map.front().type, kCharacter);
+    std::string countAndRecord = changed(mapAt, static_cast<std::uint32_t>(map.size() - 1));
+    StoreBigEndian32(0, reinterpret_cast<std::uint8_t*>(countAndRecord.data()) + last + 4);  // no size
+    const struct {
+        std::string bytes;
+        std::string told;
+        std::pair<FourCC, std::uint16_t> record;
+        bool kept;
+    } damages[] = {
+        {changed(mapAt, static_cast<std::uint32_t>(map.size() - 1)),
+         "- the storytelling: missing from the file's list of its parts, and read as written\n",
+         {FourCCOf("STEL"), 0},
+         true},
+        {changed(last + 4, static_cast<std::uint32_t>(map.back().size - 2)),
+         "- the storytelling: its size was damaged in the file, and it was read as written\n",
+         {FourCCOf("STEL"), 0},
+         true},
+        {countAndRecord,
+         "- what the file holds past the end of its list of parts, which could not be read\n",
+         {FourCCOf("STEL"), 0},
+         false},
+        {changed(romeo + 2, LoadBigEndian32(bytes + romeo + 2) ^ 0x40),
+         "- the character \"Romeo\": its size was damaged in the file, and it was read as written\n",
+         {kCharacter, map.front().id},
+         true},
+    };
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.told);
+        std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << damage.bytes;
+        Mark();
+        FKDoc* story = OpenStory("damaged.fsf");
+        ASSERT_NE(story, nullptr);
+        EXPECT_THAT(Asked(), ElementsAre(HasSubstr(damage.told)));
+        std::filesystem::remove(Path("kept.fsf"));
+        Choose("kept.fsf");
+        ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+        application->CloseAll(true);
+        Mark();
+        ASSERT_NE(OpenStory("kept.fsf"), nullptr);
+        EXPECT_THAT(Asked(), testing::IsEmpty());
+        application->CloseAll(true);
+        const KeyedText kept =
+            ReadKeyedRecord(SegmentsOnDisk(Path("kept.fsf")), damage.record.first, damage.record.second);
+        const std::int32_t written =
+            ReadKeyedRecord(segments, damage.record.first, damage.record.second).Count();
+        if (damage.kept) {
+            EXPECT_EQ(kept.Count(), written);
+        } else {
+            EXPECT_LT(kept.Count(), written / 2);
+        }
+    }
 }
 
 // Numbers the story keeps under keys that its damaged main record holds with another type (the
