@@ -230,6 +230,10 @@ private:
     // store's file; the file's length when none.
     std::uint64_t NextClaimedByte(std::uint32_t position);
 
+    // The store's entries and key index made anew, one entry for each record of the map, in its order.
+    ErrCode IndexMap(const SegmentMap& map);
+    // Whether the key index holds a key twice.
+    bool HoldsRepeatedKey() const;
     // Keys held twice: the entry's place in the key index; an entry moved to a place before its
     // own among its key's; the records of each key a save wrote put in key index order, so that the
     // look-up's segment comes first in the map.

@@ -28,27 +28,22 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     SegmentMap unlisted = disk->ReadUnlistedRecords(header, map);
     mapEndsShort_ = PFMSegmentMapEnd(header.mapPosition, map.size() + unlisted.size()) < disk->OpenedLength();
     map.insert(map.end(), unlisted.begin(), unlisted.end());
-    leftOut_ = PFMTakeRepeatedKeys(map);
+    {
+        StoreBusy busy(*this);
+        err = IndexMap(map);
+        // A map that names a key twice is damaged, and only the first record of each key is read
+        // (PFMRepeatedKeys.h): the key index shows it, so that a sound map is looked at no further.
+        if (err == kNoErr && HoldsRepeatedKey()) {
+            leftOut_ = PFMTakeRepeatedKeys(map);
+            err = IndexMap(map);
+        }
+        if (err != kNoErr) return err;
+    }
     std::erase_if(unlisted, [this](const SegmentMapRecord& record) {
         return std::ranges::any_of(
             leftOut_, [&](const SegmentMapRecord& out) { return out.position == record.position; });
     });
     unlisted_ = std::move(unlisted);
-    {
-        StoreBusy busy(*this);
-        try {
-            entries_.reserve(map.size());
-            keyIndex_.resize(map.size());
-        } catch (const std::bad_alloc&) {
-            return kOutOfMemoryErr;
-        }
-        for (const SegmentMapRecord& record : map)
-            entries_.push_back(SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile));
-        std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
-        std::stable_sort(keyIndex_.begin(), keyIndex_.end(), [this](Index a, Index b) {
-            return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key());
-        });
-    }
     disk_ = std::move(disk);
     header_ = header;
     // Preloaded raw segments start out parked in memory.
@@ -60,6 +55,23 @@ ErrCode PFMFile::Open(const FileRef& ref) {
         if (err == kNoErr) err = CheckInAt(index);
         if (err != kNoErr) return err;
     }
+    return kNoErr;
+}
+
+ErrCode PFMFile::IndexMap(const SegmentMap& map) {
+    entries_.clear();
+    keyIndex_.clear();
+    try {
+        entries_.reserve(map.size());
+        keyIndex_.resize(map.size());
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    }
+    for (const SegmentMapRecord& record : map)
+        entries_.push_back(SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile));
+    std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
+    std::stable_sort(keyIndex_.begin(), keyIndex_.end(),
+                     [this](Index a, Index b) { return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key()); });
     return kNoErr;
 }
 
