@@ -89,6 +89,8 @@ constexpr const char* kLostQuestionStatus =
 constexpr const char* kLostScene = "the contents of %s (kept empty)";
 constexpr const char* kLostScenePlacedLast = "the contents of %s (kept empty, after the others)";
 constexpr const char* kUnlistedScenes = "the scenes";
+constexpr const char* kUnreadMapEnd =
+    "what the file holds past the end of its list of parts, which could not be read";
 constexpr const char* kMistypedChoice =
     "the {NAppr} chosen for %s (the file holds another kind of value there)";
 
@@ -180,9 +182,10 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     });
     std::vector<std::string> lost = DescribeLeftOutRecords(leftOut);
     const auto name = [this](PFMSegmentKey key) { return NameInStory(this, key, *scenes_, *characters_); };
-    for (const auto& lines : {DescribeDamagedRecords(PFMTakeDamagedRecords(store_), name),
-                              DescribeLostRecords(lostRecords, name)})
+    std::vector<PFMSegmentKey> damaged = PFMTakeDamagedRecords(store_);
+    for (const auto& lines : {DescribeDamagedRecords(damaged, name), DescribeLostRecords(lostRecords, name)})
         lost.insert(lost.end(), lines.begin(), lines.end());
+    if (PFMMapEndsShort(store_)) lost.emplace_back(kUnreadMapEnd);
     if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
     for (const int index : storyForm_->GetMistypedChoices()) {
         const std::string line = FormatText(kMistypedChoice, StoryPointDisplayName(*StoryPointAt(index)));
@@ -199,7 +202,10 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     std::vector<std::string> found = DescribeStrayRecords(strays, name);
     const std::vector<std::string> mended = DescribeMendedRecords(PFMTakeMendedRecords(store_), name);
     found.insert(found.end(), mended.begin(), mended.end());
-    if (TellWhatWasLost(lost, found, !mended.empty())) repaired = true;
+    damaged.insert(damaged.end(), lostRecords.begin(), lostRecords.end());
+    const std::vector<std::string> mismapped = DescribeMismappedRecords(store_, damaged, name);
+    found.insert(found.end(), mismapped.begin(), mismapped.end());
+    if (TellWhatWasLost(lost, found, !mended.empty() || !mismapped.empty())) repaired = true;
     return kNoErr;
 }
 

@@ -1,9 +1,11 @@
 #include "app/LeftOutRecords.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "app/StrayRecords.h"
 #include "foundation/pfm/FourCCText.h"
+#include "foundation/pfm/PFM.h"
 #include "storymodel/TextHelpers.h"
 
 namespace {
@@ -77,6 +79,23 @@ std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& re
                                    TypeText(record.listed.type).c_str(),
                                    static_cast<unsigned>(record.listed.id)));
     }
+    return lines;
+}
+
+std::vector<std::string> DescribeMismappedRecords(PFMFile* store, const std::vector<PFMSegmentKey>& damaged,
+                                                  const std::function<std::string(PFMSegmentKey)>& name) {
+    std::vector<PFMSegmentKey> unlisted;
+    for (const SegmentMapRecord& record : PFMGetUnlistedRecords(store))
+        unlisted.push_back({record.type, record.id});
+    std::vector<PFMSegmentKey> remeasured = PFMTakeRemeasuredRecords(store);
+    for (auto* records : {&unlisted, &remeasured})
+        std::erase_if(*records,
+                      [&](PFMSegmentKey key) { return std::ranges::find(damaged, key) != damaged.end(); });
+    std::vector<std::string> lines =
+        Describe(unlisted, name, "missing from the file's list of its parts, and read as written");
+    for (const std::string& line :
+         Describe(remeasured, name, "its size was damaged in the file, and it was read as written"))
+        lines.push_back(line);
     return lines;
 }
 

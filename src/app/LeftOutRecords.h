@@ -11,6 +11,7 @@
 #include "foundation/pfm/PFMFormat.h"
 #include "foundation/pfm/PFMKey.h"
 
+class PFMFile;
 struct StrayRecord;
 
 std::vector<std::string> DescribeLeftOutRecords(const SegmentMap& records);
@@ -23,6 +24,11 @@ std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& re
 // The same for records whose damage was mended with every part of them kept.
 std::vector<std::string> DescribeMendedRecords(const std::vector<PFMSegmentKey>& records,
                                                const std::function<std::string(PFMSegmentKey)>& name);
+// The records the store's file left off its map, read from past its end, and those whose size was
+// damaged, read by the one their bytes bear out (PFMGetUnlistedRecords, PFMTakeRemeasuredRecords):
+// each read as written, but for those among `damaged` (their contents told there).
+std::vector<std::string> DescribeMismappedRecords(PFMFile* store, const std::vector<PFMSegmentKey>& damaged,
+                                                  const std::function<std::string(PFMSegmentKey)>& name);
 // The same for records of which nothing could be read.
 std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,
                                              const std::function<std::string(PFMSegmentKey)>& name);

@@ -74,6 +74,14 @@ bool IsDamagedStore(ErrCode error) {
            error == kWrongSizeErr;
 }
 
+// The program's own store, which reading found cut short or changed.
+void ReportDamagedStore(const FileRef& file, ErrCode error) {
+    char text[512];
+    std::snprintf(text, sizeof text, "File '%s' is damaged and cannot be opened.\n\n%s", file.NamePtr(),
+                  FileErrorMessage(error));
+    AlertMessage(text, kAlertStop, 1);
+}
+
 }  // namespace
 
 bool FKDoc::CanOpenFile(const FileRef& file) {
@@ -108,6 +116,11 @@ bool FKDoc::CheckFileType(const FileRef& file, PFMFile* store) {
         const PFMFileScope scope(store, false);
         if (HoldsStrayMainRecord()) return true;
     }
+    // A store whose map was damaged (its position or count) may list none of the story's records.
+    if (PFMMapEndsShort(store)) {
+        ReportDamagedStore(file, kBadSegmentMapErr);
+        return false;
+    }
     ReportUnreadableFile(file);
     return false;
 }
@@ -132,9 +145,8 @@ void FKDoc::ReportUnopenedFile(const FileRef& file, ErrCode error) {
         ReportUnreadableFile(file);
         return;
     } else if (IsDamagedStore(error)) {
-        // The program's own store, which reading found cut short or changed.
-        std::snprintf(text, sizeof text, "File '%s' is damaged and cannot be opened.\n\n%s", file.NamePtr(),
-                      FileErrorMessage(error));
+        ReportDamagedStore(file, error);
+        return;
     } else {
         std::snprintf(text, sizeof text, "File '%s' could not be opened.\n\n%s", file.NamePtr(),
                       FileErrorMessage(error));

@@ -4,13 +4,6 @@
 
 namespace {
 
-ErrCode ReadHeader(IReadFile& file, std::uint32_t& length) {
-    std::uint16_t zero = 0;
-    ErrCode err = file.ReadUShort(zero);
-    if (err == kNoErr) err = file.ReadULong(length);
-    return err;
-}
-
 MemBlockPtr ReadBody(IReadFile& file, std::uint32_t length, ErrCode& err) {
     MemBlockPtr block(MemAlloc(length));
     if (!block) {
@@ -24,6 +17,13 @@ MemBlockPtr ReadBody(IReadFile& file, std::uint32_t length, ErrCode& err) {
 
 }  // namespace
 
+ErrCode ReadBlockLength(IReadFile& file, std::uint32_t& length) {
+    std::uint16_t zero = 0;
+    ErrCode err = file.ReadUShort(zero);
+    if (err == kNoErr) err = file.ReadULong(length);
+    return err;
+}
+
 std::uint32_t BlockStoredSize(const void* block) { return MemSize(block) + kBlockRecordHeaderSize; }
 
 ErrCode WriteBlock(const void* block, IWriteFile& file) {
@@ -36,7 +36,7 @@ ErrCode WriteBlock(const void* block, IWriteFile& file) {
 
 MemBlockPtr ReadBlock(IReadFile& file, std::uint32_t maxLength, ErrCode& err) {
     std::uint32_t length = 0;
-    err = ReadHeader(file, length);
+    err = ReadBlockLength(file, length);
     if (err != kNoErr) return nullptr;
     if (length > maxLength) {
         err = kBadDataErr;
@@ -48,10 +48,19 @@ MemBlockPtr ReadBlock(IReadFile& file, std::uint32_t maxLength, ErrCode& err) {
 ErrCode ReadBlockOfSize(IReadFile& file, MemBlockPtr& block, std::uint32_t recordSize) {
     block.reset();
     std::uint32_t length = 0;
-    ErrCode err = ReadHeader(file, length);
+    ErrCode err = ReadBlockLength(file, length);
     if (err != kNoErr) return err;
     if (recordSize < kBlockRecordHeaderSize || length != recordSize - kBlockRecordHeaderSize)
         return kBadDataErr;
     block = ReadBody(file, length, err);
+    return err;
+}
+
+ErrCode ReadBlockPassingLength(IReadFile& file, MemBlockPtr& block, std::uint32_t recordSize) {
+    block.reset();
+    if (recordSize < kBlockRecordHeaderSize) return kBadDataErr;
+    std::uint32_t length = 0;
+    ErrCode err = ReadBlockLength(file, length);
+    if (err == kNoErr) block = ReadBody(file, recordSize - kBlockRecordHeaderSize, err);
     return err;
 }

@@ -23,3 +23,8 @@ MemBlockPtr ReadBlock(IReadFile& file, std::uint32_t maxLength, ErrCode& err);
 // The same for a record that must be recordSize bytes long in all: -3 when its stored length does
 // not say so.
 ErrCode ReadBlockOfSize(IReadFile& file, MemBlockPtr& block, std::uint32_t recordSize);
+// The same for a record recordSize bytes long whose stored length was damaged: the length is passed
+// over, and the block holds the bytes after it (-3 when recordSize leaves no room for the length).
+ErrCode ReadBlockPassingLength(IReadFile& file, MemBlockPtr& block, std::uint32_t recordSize);
+// The stored length of the record at the file's position (the position moves past it).
+ErrCode ReadBlockLength(IReadFile& file, std::uint32_t& length);

@@ -14,7 +14,7 @@ constexpr std::array<const char*, 24> kMessages = {
     "Out of memory.",
     "Operatioin was aborted by user.",
     "The file contains data is a format that is not supported by the operation.",
-    "The file's segment map data is invalid of corrupt.",
+    "The file's segment map data is invalid or corrupt.",
     "Out of disk space.",
     "Wrong amount of data written to the file.",
     "Unexpected end of file reached.",

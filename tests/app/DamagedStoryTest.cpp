@@ -1,13 +1,16 @@
 // A story file damaged in any one of its records, the damage in the record's block header (its
-// length no longer the segment map's) or in the text it holds: the story opens, says what it lost,
-// and saves; the saved file then opens without a word.
+// length no longer the segment map's), in the map's record of it or its count, or in the text it
+// holds: the story opens, says what it read and what it lost, and saves; the saved file then opens
+// without a word.
 
 #include <gmock/gmock.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "StoryAppFixture.h"
 #include "characters/CharacterPictureImport.h"
+#include "foundation/ByteOrder.h"
 #include "foundation/pfm/MemoryReadFile.h"
 #include "foundation/pfm/PFMFormat.h"
 #include "platform/gdi/Bitmaps.h"
@@ -137,8 +140,9 @@ protected:
     }
 };
 
-// Every segment in turn, its block's length one more than the map says.
-TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderIsLostSaidAndSaved) {
+// Every segment in turn, its block's length one more than the map says: read by the map's size, and
+// said so (a picture is read when it is shown).
+TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderIsReadWholeSaidAndSaved) {
     ASSERT_NO_FATAL_FAILURE(MakeWholeStory("whole.fsf"));
     const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
     const SegmentMap map = MapOf(whole);
@@ -152,6 +156,14 @@ TEST_F(DamagedStory, AnyRecordWithADamagedBlockHeaderIsLostSaidAndSaved) {
         std::string damaged = whole;
         ++damaged[record.position + 5];
         std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << damaged;
+        Mark();
+        FKDoc* opened = OpenStory("damaged.fsf");
+        ASSERT_NE(opened, nullptr) << Name(record);
+        const auto told = HasSubstr(": its size was damaged in the file, and it was read as written\n");
+        EXPECT_THAT(Asked(), testing::Each(told)) << Name(record);
+        EXPECT_EQ(Asked().size(), record.type == kPicture ? 0u : 1u) << Name(record);
+        opened->SetClean();
+        application->CloseAll(true);
         EXPECT_TRUE(OpensSaysAndSaves("damaged.fsf", record.type, Name(record)))
             << Name(record) << ": the rest of the story can be shown";
     }
@@ -497,6 +509,62 @@ TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSav
     ASSERT_NE(story, nullptr);
     EXPECT_EQ(story->GetCharacterManager()->GetCharacter(walker), nullptr);
     EXPECT_THAT(Asked(), testing::Each(testing::Not(HasSubstr("read as written"))));
+}
+
+// Romeo and Juliet's map damaged where it lists the storytelling, its last record: its count one
+// lower (the record after its end sound, or not), or the record's size two bytes short; and a bit
+// of Romeo's stored length changed. The open names what it read as written and what it could not
+// read; Save As and a reopen, without a word, keep the records whole where their bytes bore them out.
+TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHold) {
+    const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
+    const std::string whole = TempFolder::ReadFile(example);
+    const SegmentMap map = MapOf(whole);
+    ASSERT_EQ(map.back().type, FourCCOf("STEL"));
+    ASSERT_EQ(map.front().type, kCharacter);  // Romeo
+    const std::uint32_t mapAt = LoadBigEndian32(reinterpret_cast<const std::uint8_t*>(whole.data()) + 28);
+    const std::size_t count = map.size(), last = mapAt + 4 + 16 * (count - 1), romeo = map.front().position;
+    const auto changed = [&](std::vector<std::pair<std::size_t, std::uint32_t>> changes) {
+        std::string damaged = whole;
+        for (const auto& [at, value] : changes)
+            StoreBigEndian32(value, reinterpret_cast<std::uint8_t*>(damaged.data()) + at);
+        return damaged;
+    };
+    const std::string read = ", and read as written\n",
+                      sized = ": its size was damaged in the file, and it was read as written\n";
+    const struct {
+        std::string bytes, told;
+        FourCC type;
+        bool kept;
+    } damages[] = {
+        {changed({{mapAt, static_cast<std::uint32_t>(count - 1)}}),
+         "- the storytelling: missing from the file's list of its parts" + read, FourCCOf("STEL"), true},
+        {changed({{last + 4, map.back().size - 2u}}), "- the storytelling" + sized, FourCCOf("STEL"), true},
+        {changed({{mapAt, static_cast<std::uint32_t>(count - 1)}, {last + 4, 0}}),
+         "- what the file holds past the end of its list of parts, which could not be read\n",
+         FourCCOf("STEL"), false},
+        {changed({{romeo + 2, (map.front().size - 6u) ^ 0x40}}), "- the character \"Romeo\"" + sized,
+         kCharacter, true},
+    };
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(damage.told);
+        std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << damage.bytes;
+        Mark();
+        FKDoc* story = OpenStory("damaged.fsf");
+        ASSERT_NE(story, nullptr);
+        EXPECT_THAT(Asked(), ElementsAre(HasSubstr(damage.told)));
+        std::filesystem::remove(Path("kept.fsf"));
+        Choose("kept.fsf");
+        ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
+        application->CloseAll(true);
+        Mark();
+        ASSERT_NE(OpenStory("kept.fsf"), nullptr);
+        EXPECT_THAT(Asked(), testing::IsEmpty());
+        application->CloseAll(true);
+        const std::uint16_t id = damage.type == kCharacter ? map.front().id : 0;
+        const std::int32_t written = ReadKeyedRecord(SegmentsOnDisk(example), damage.type, id).Count();
+        const std::int32_t kept = ReadKeyedRecord(SegmentsOnDisk(Path("kept.fsf")), damage.type, id).Count();
+        EXPECT_EQ(kept == written, damage.kept) << kept << " of " << written;
+    }
 }
 
 // Numbers the story keeps under keys that its damaged main record holds with another type (the

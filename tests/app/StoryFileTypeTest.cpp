@@ -1,7 +1,8 @@
 // Which files open as stories: the current and the two older generations of story files, never a
 // newer one or a file of another kind, each refused with its one message; the texts of the oldest
 // generation converted (and only the texts of keyed records), the progress box of that conversion,
-// damaged files that are refused without harm, and damaged records that open saying so.
+// damaged files that are refused without harm (named as damaged, not as of another kind), and
+// damaged records that open saying so.
 
 #include <gmock/gmock.h>
 
@@ -164,9 +165,27 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     for (std::size_t i = 28; i < 32; ++i) map = map << 8 | static_cast<unsigned char>(whole[i]);
     badMap[map + 4 + 14] = '\x0F';  // the first record's flags: priority 0 with preload
     std::ofstream(Path("bad-map.fsf"), std::ios::binary | std::ios::trunc) << badMap;
-    EXPECT_THAT(OpenSaying("bad-map.fsf", false),
-                ElementsAre("File 'bad-map.fsf' is damaged and cannot be opened.\n\nThe file's segment map data "
-                            "is invalid of corrupt."));
+    EXPECT_THAT(
+        OpenSaying("bad-map.fsf", false),
+        ElementsAre("File 'bad-map.fsf' is damaged and cannot be opened.\n\nThe file's segment map data "
+                    "is invalid or corrupt."));
+    // A byte inserted into a record, or the map's position made one less: the map is read from the
+    // byte before it (the record's closing NUL), and lists nothing. A byte inserted before or into
+    // the format version. Each is a story file damaged, not one of another kind.
+    std::string shifted = whole;
+    shifted.insert(map - 10, 1, 'x');
+    std::string mapMoved = whole;
+    for (std::size_t i = 0; i < 4; ++i) mapMoved[28 + i] = static_cast<char>((map - 1) >> (24 - 8 * i));
+    std::string versionMoved = whole;
+    versionMoved.insert(26, 1, '\x7F');
+    for (const auto& [damaged, told] :
+         {std::pair{shifted, "The file's segment map data is invalid or corrupt."},
+          std::pair{mapMoved, "The file's segment map data is invalid or corrupt."},
+          std::pair{versionMoved, "The file contains invalid or corrupt data."}}) {
+        std::ofstream(Path("moved.fsf"), std::ios::binary | std::ios::trunc) << damaged;
+        EXPECT_THAT(OpenSaying("moved.fsf", false),
+                    ElementsAre(std::string("File 'moved.fsf' is damaged and cannot be opened.\n\n") + told));
+    }
 
     // A main record or choices of which nothing reads: the rest of the story opens, the loss told.
     WriteStore("garbled.fsf", {{{FourCCOf("SDI4"), 0}, "garbled bytes, no record"}});

@@ -11,7 +11,7 @@ TEST(FileError, MessagesAreTheProgramsOwnTexts) {
     EXPECT_STREQ(FileErrorMessage(0), "No error.");
     EXPECT_STREQ(FileErrorMessage(kFileNotFoundErr), "Cannot find the file.");
     EXPECT_STREQ(FileErrorMessage(kAbortedErr), "Operatioin was aborted by user.");
-    EXPECT_STREQ(FileErrorMessage(kBadSegmentMapErr), "The file's segment map data is invalid of corrupt.");
+    EXPECT_STREQ(FileErrorMessage(kBadSegmentMapErr), "The file's segment map data is invalid or corrupt.");
     EXPECT_STREQ(FileErrorMessage(kEndOfFileErr), "Unexpected end of file reached.");
     EXPECT_STREQ(FileErrorMessage(kNoUniqueNameErr), "Could not find a unique filename.");
     EXPECT_EQ(

@@ -122,6 +122,18 @@ SegmentMap PFMGetLeftOutRecords(PFMFile* store);
 // The stored bytes of one of those records when it is a raw block: a new block the caller frees
 // (MemFree); null otherwise.
 void* PFMReadLeftOutRecord(PFMFile* store, const SegmentMapRecord& record);
+// The records of the store's file its map left off, read from past the map's end: every save ends
+// the file with its map, and one that ends short of the file had its record count damaged
+// (foundation/pfm/PFMMapDamage.h). Empty once a save has written the file anew.
+SegmentMap PFMGetUnlistedRecords(PFMFile* store);
+// Whether the store's file holds bytes past the end of its map (and of the records read from there)
+// that no record could be read from: its map was damaged. False once a save has written the file
+// anew.
+bool PFMMapEndsShort(PFMFile* store);
+// The raw records whose stored length disagreed with the size their map record gives, checked out
+// all the same by the one their bytes bear out: each once, in the order they were read, since last
+// asked.
+std::vector<PFMSegmentKey> PFMTakeRemeasuredRecords(PFMFile* store);
 // Notes a record of the store whose reader found its contents damaged, so that the one who opened
 // the store can tell what was lost; PFMTakeDamagedRecords answers the records noted since it was
 // last asked, each once, in the order they were noted.

@@ -1,5 +1,6 @@
 #include "foundation/pfm/PFMDiskFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <string>
@@ -9,6 +10,7 @@
 #include "foundation/FileError.h"
 #include "foundation/PathUtil.h"
 #include "foundation/pfm/PFM.h"
+#include "foundation/pfm/PFMMapDamage.h"
 #include "platform/sys/FileHandle.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/SystemNames.h"
@@ -28,19 +30,29 @@ bool IsSwapFileName(const std::string& name) {
 
 }  // namespace
 
-ErrCode PFMDiskFile::ReadLayout(PFMHeader& header, SegmentMap& map) {
+ErrCode PFMDiskFile::ReadLayout(PFMHeader& header, SegmentMap& map, SegmentMap* unlisted) {
     std::uint32_t length = 0;
     ErrCode err = BeginReading();
     if (err == kNoErr) err = GetLength(length);
     if (err == kNoErr) err = PFMReadFileLayout(*this, length, header, map);
+    if (err == kNoErr && unlisted) *unlisted = PFMReadUnlistedRecords(*this, length, header.mapPosition, map);
     return err;
 }
 
 ErrCode PFMDiskFile::ReadOpenedLayout(PFMHeader& header, SegmentMap& map) {
-    const std::uint64_t length = OpenedFacts().size;
-    if (length > UINT32_MAX) return kFileErr;
+    if (OpenedFacts().size > UINT32_MAX) return kFileErr;
     const ErrCode err = BeginReading();
-    return err != kNoErr ? err : PFMReadFileLayout(*this, static_cast<std::uint32_t>(length), header, map);
+    return err != kNoErr ? err : PFMReadFileLayout(*this, OpenedLength(), header, map);
+}
+
+SegmentMap PFMDiskFile::ReadUnlistedRecords(const PFMHeader& header, const SegmentMap& map) {
+    if (PFMSegmentMapEnd(header.mapPosition, map.size()) >= OpenedLength() || BeginReading() != kNoErr)
+        return {};
+    return PFMReadUnlistedRecords(*this, OpenedLength(), header.mapPosition, map);
+}
+
+std::uint32_t PFMDiskFile::OpenedLength() const {
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(OpenedFacts().size, UINT32_MAX));
 }
 
 ErrCode PFMSwapFile::Create(const std::vector<const FileRef*>& taken) {

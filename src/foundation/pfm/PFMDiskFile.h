@@ -13,10 +13,16 @@ public:
     using TFileReaderWriter::TFileReaderWriter;
 
     // Reads the identification, header and map of the open file and checks them against its
-    // length (see PFMReadFileLayout).
-    ErrCode ReadLayout(PFMHeader& header, SegmentMap& map);
+    // length (see PFMReadFileLayout); with `unlisted`, also the records a map that ends short of the
+    // file leaves after its end (PFMReadUnlistedRecords).
+    ErrCode ReadLayout(PFMHeader& header, SegmentMap& map, SegmentMap* unlisted = nullptr);
     // The same for a file just opened, against the length its opening found.
     ErrCode ReadOpenedLayout(PFMHeader& header, SegmentMap& map);
+    // The records after the end of the map of the file just opened, read with its layout before;
+    // none, and nothing read, when the map ends where the file does.
+    SegmentMap ReadUnlistedRecords(const PFMHeader& header, const SegmentMap& map);
+    // The file's length as its opening found it.
+    std::uint32_t OpenedLength() const;
 };
 
 // A scratch file in the temporary folder that holds changed segments whose memory was needed

@@ -65,6 +65,14 @@ public:
     // The records of the file's map that were left out as they named a key an earlier record had
     // named (foundation/pfm/PFMRepeatedKeys.h), until a save writes a map without them.
     const SegmentMap& GetLeftOutRecords() const { return leftOut_; }
+    // The records read from past the end of the file's map, which ended short of the file
+    // (foundation/pfm/PFMMapDamage.h), until a save writes a map that lists them; and whether bytes
+    // past it were left that no record could be read from.
+    const SegmentMap& GetUnlistedRecords() const { return unlisted_; }
+    bool MapEndsShort() const { return mapEndsShort_; }
+    // The raw blocks whose stored length disagreed with their map records' sizes and were read by the
+    // one their bytes bear out, each noted once, until taken.
+    std::vector<PFMSegmentKey> TakeRemeasuredRecords() { return std::exchange(remeasured_, {}); }
     // The bytes of a raw block the file holds where the record says: a new block the caller frees;
     // null for another kind, or when it cannot be read whole.
     void* ReadRawBlockAt(const SegmentMapRecord& record);
@@ -215,7 +223,17 @@ private:
     // Stores the entry in a free slot or a new one and indexes it; kNone when memory runs out.
     Index AddEntry(const SegmentMapEntry& entry);
     ErrCode RestoreRemovedSegments();
+    // A raw block that could not be read as its map record measures it: true when its stored length
+    // and that size disagree and it can be read by one of them (PFMMapDamage.h), which it then is.
+    bool RemeasureAt(Index index);
+    // The first byte after the position that a segment, a record left out or the map claims in the
+    // store's file; the file's length when none.
+    std::uint64_t NextClaimedByte(std::uint32_t position);
 
+    // The store's entries and key index made anew, one entry for each record of the map, in its order.
+    ErrCode IndexMap(const SegmentMap& map);
+    // Whether the key index holds a key twice.
+    bool HoldsRepeatedKey() const;
     // Keys held twice: the entry's place in the key index; an entry moved to a place before its
     // own among its key's; the records of each key a save wrote put in key index order, so that the
     // look-up's segment comes first in the map.
@@ -280,8 +298,11 @@ private:
     std::vector<Index> dataIndex_;
     std::vector<Index> purgeOrder_;
     SegmentMap leftOut_;
+    SegmentMap unlisted_;
+    bool mapEndsShort_ = false;
     std::vector<PFMSegmentKey> damaged_;
     std::vector<PFMSegmentKey> mended_;
+    std::vector<PFMSegmentKey> remeasured_;
     TProgressTracker* tracker_ = nullptr;
     // Set while a saved file has replaced the one the store still reads: only a full save may
     // follow.

@@ -23,22 +23,27 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     if (err == kNoErr && !TakeLookedAtLayout(disk->OpenedFacts(), header, map))
         err = disk->ReadOpenedLayout(header, map);
     if (err != kNoErr) return err;
-    leftOut_ = PFMTakeRepeatedKeys(map);
+    // A map that ends short of the file left its last records after it; they are read as the
+    // others are. A repeated key among them is left out as any other.
+    SegmentMap unlisted = disk->ReadUnlistedRecords(header, map);
+    mapEndsShort_ = PFMSegmentMapEnd(header.mapPosition, map.size() + unlisted.size()) < disk->OpenedLength();
+    map.insert(map.end(), unlisted.begin(), unlisted.end());
     {
         StoreBusy busy(*this);
-        try {
-            entries_.reserve(map.size());
-            keyIndex_.resize(map.size());
-        } catch (const std::bad_alloc&) {
-            return kOutOfMemoryErr;
+        err = IndexMap(map);
+        // A map that names a key twice is damaged, and only the first record of each key is read
+        // (PFMRepeatedKeys.h): the key index shows it, so that a sound map is looked at no further.
+        if (err == kNoErr && HoldsRepeatedKey()) {
+            leftOut_ = PFMTakeRepeatedKeys(map);
+            err = IndexMap(map);
         }
-        for (const SegmentMapRecord& record : map)
-            entries_.push_back(SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile));
-        std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
-        std::stable_sort(keyIndex_.begin(), keyIndex_.end(), [this](Index a, Index b) {
-            return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key());
-        });
+        if (err != kNoErr) return err;
     }
+    std::erase_if(unlisted, [this](const SegmentMapRecord& record) {
+        return std::ranges::any_of(
+            leftOut_, [&](const SegmentMapRecord& out) { return out.position == record.position; });
+    });
+    unlisted_ = std::move(unlisted);
     disk_ = std::move(disk);
     header_ = header;
     // Preloaded raw segments start out parked in memory.
@@ -53,14 +58,33 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     return kNoErr;
 }
 
+ErrCode PFMFile::IndexMap(const SegmentMap& map) {
+    entries_.clear();
+    keyIndex_.clear();
+    try {
+        entries_.reserve(map.size());
+        keyIndex_.resize(map.size());
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemoryErr;
+    }
+    for (const SegmentMapRecord& record : map)
+        entries_.push_back(SegmentMapEntry::FromMap(record, SegmentMapEntry::StoredIn::kFile));
+    std::iota(keyIndex_.begin(), keyIndex_.end(), 0);
+    std::stable_sort(keyIndex_.begin(), keyIndex_.end(),
+                     [this](Index a, Index b) { return SegmentKeyLess(EntryAt(a).Key(), EntryAt(b).Key()); });
+    return kNoErr;
+}
+
 ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
     PFMDiskFile source(readBufferSize_, writeBufferSize_);
     PFMHeader header;
     SegmentMap map;
+    SegmentMap unlisted;
     ErrCode err = source.Open(ref, kAccessRead);
-    if (err == kNoErr) err = source.ReadLayout(header, map);
+    if (err == kNoErr) err = source.ReadLayout(header, map, &unlisted);
     if (err == kUnsupportedFormatErr) err = kBadDataErr;
     if (err != kNoErr) return err;
+    map.insert(map.end(), unlisted.begin(), unlisted.end());
     leftOut_ = PFMTakeRepeatedKeys(map);
 
     StoreBusy busy(*this);

@@ -244,6 +244,8 @@ void PFMFile::ApplySaved(const SaveResult& result) {
     header_ = result.header;
     flags_ &= ~kChanged;
     leftOut_.clear();
+    unlisted_.clear();
+    mapEndsShort_ = false;
 }
 
 // --- the four saves

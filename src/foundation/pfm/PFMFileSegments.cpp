@@ -19,7 +19,12 @@ ErrCode PFMFile::CheckOutAt(Index index, void** data) {
     SegmentMapEntry& entry = Entry(index);
     const bool wasCheckedOut = entry.IsCheckedOut();
     if (entry.IsParked()) LeavePurgeOrder(index);
-    const ErrCode err = entry.CheckOut(DiskReader(), SwapReader());
+    ErrCode err = entry.CheckOut(DiskReader(), SwapReader());
+    if (err == kBadDataErr && RemeasureAt(index)) {
+        err = entry.CheckOut(DiskReader(), SwapReader());
+        // Read past its damaged length, it is written whole by the next save.
+        if (err == kNoErr && entry.IsReadByFileSize()) SetChangedAt(index, true);
+    }
     if (err == kNoErr && !wasCheckedOut) InsertData(index);
     if (data) *data = err == kNoErr ? entry.Data() : nullptr;
     return err;
@@ -158,9 +163,11 @@ ErrCode PFMFile::RevertAt(Index index) {
 ErrCode PFMFile::RestoreRemovedSegments() {
     PFMHeader header;
     SegmentMap map;
-    const ErrCode err = disk_->ReadLayout(header, map);
+    SegmentMap unlisted;
+    const ErrCode err = disk_->ReadLayout(header, map, &unlisted);
     if (err != kNoErr) return err;
     // What the open left out stays out.
+    map.insert(map.end(), unlisted.begin(), unlisted.end());
     PFMTakeRepeatedKeys(map);
     std::vector<std::uint32_t> claimed;
     for (const SegmentMapEntry& entry : entries_) {

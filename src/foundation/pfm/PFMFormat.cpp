@@ -23,13 +23,6 @@ std::int32_t LoadPlatform(const std::uint8_t* bytes) {
     return static_cast<std::int16_t>(LoadBigEndian16(bytes));
 }
 
-// A record is sound when it could have been written by a save: a priority that allows its preload
-// flag, and a size above 0.
-bool IsSoundRecord(const SegmentMapRecord& record) {
-    if (record.Preload() && record.Priority() == 0) return false;
-    return record.size > 0;
-}
-
 // Every segment must lie in the data area of the file: after the header, before the end, clear of
 // the map and of every other segment.
 ErrCode CheckSegmentPlaces(const SegmentMap& map, std::uint32_t fileLength, std::uint32_t mapPosition) {
@@ -37,7 +30,7 @@ ErrCode CheckSegmentPlaces(const SegmentMap& map, std::uint32_t fileLength, std:
     std::vector<std::pair<std::uint64_t, std::uint64_t>> places;
     places.reserve(map.size());
     for (const SegmentMapRecord& record : map) {
-        if (!IsSoundRecord(record)) return kBadSegmentMapErr;
+        if (!record.IsSound()) return kBadSegmentMapErr;
         const std::uint64_t start = record.position;
         const std::uint64_t end = start + static_cast<std::uint64_t>(record.size);
         if (start < kPFMDataOffset || end > fileLength) return kBadSegmentMapErr;
@@ -49,6 +42,23 @@ ErrCode CheckSegmentPlaces(const SegmentMap& map, std::uint32_t fileLength, std:
         if (places[i].first < places[i - 1].second) return kBadSegmentMapErr;
     }
     return kNoErr;
+}
+
+// Whether the five bytes from the format version's place hold it with one byte more among or before
+// its own: a byte inserted into the file's start moved it, and the file is a store, damaged.
+bool HoldsMovedVersion(IReadFile& stream) {
+    std::uint8_t bytes[5];
+    std::uint8_t version[4];
+    StoreBigEndian32(kPFMFormatVersion, version);
+    if (stream.SetPosition(kPFMHeaderOffset) != kNoErr || ReadExactly(stream, bytes, sizeof bytes) != kNoErr)
+        return false;
+    for (std::size_t inserted = 0; inserted < sizeof bytes; ++inserted) {
+        std::uint8_t rest[4];
+        std::copy(bytes, bytes + inserted, rest);
+        std::copy(bytes + inserted + 1, bytes + sizeof bytes, rest + inserted);
+        if (std::memcmp(rest, version, sizeof version) == 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -274,6 +284,7 @@ ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader
     if (err != kNoErr) return err;
     if (!id.valid) return kUnsupportedFormatErr;
     err = header.Read(stream);
+    if (err == kFileErr && HoldsMovedVersion(stream)) err = kBadDataErr;
     if (err != kNoErr) return err;
     if (header.mapPosition < kPFMDataOffset) return kBadSegmentMapErr;
     if (header.mapPosition > fileLength || fileLength - header.mapPosition < sizeof(std::uint32_t)) {

@@ -118,6 +118,9 @@ struct SegmentMapRecord {
     static constexpr std::uint16_t kKindFlags = kRawFlag | kUnknownFlag | kCustomFlag | kDataFlag;
 
     int Priority() const { return (flags & kPriorityMask) >> 12; }
+    // Whether a save could have written it: a priority that allows its preload flag, and a size
+    // above 0.
+    bool IsSound() const { return !(Preload() && Priority() == 0) && size > 0; }
     bool Preload() const { return (flags & kPreloadFlag) != 0; }
     SegmentKind Kind() const { return KindOfFlags(flags); }
 
@@ -161,7 +164,8 @@ ErrCode PFMCopyBytes(IReadFile& from, std::uint32_t position, std::uint32_t coun
 bool PFMCheckFileId(const FileRef& ref);
 
 // Reads the identification, header and map of a store file of the given length and checks them:
-// -6 not a store, -1 another format version, -3 a map count out of range, -10 a map that runs past
-// the end of the file, -7 a record that is not sound (priority 0 with preload, size 0 or negative,
-// bytes outside the segment data area, or overlapping another record's bytes).
+// -6 not a store, -1 another format version, -3 a map count out of range or the format version
+// moved by a byte inserted before or inside it, -10 a map that runs past the end of the file, -7 a
+// record that is not sound (priority 0 with preload, size 0 or negative, bytes outside the segment
+// data area, or overlapping another record's bytes).
 ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader& header, SegmentMap& map);

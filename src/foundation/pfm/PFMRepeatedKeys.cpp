@@ -38,6 +38,12 @@ SegmentMap PFMTakeRepeatedKeys(SegmentMap& map) {
     return taken;
 }
 
+bool PFMFile::HoldsRepeatedKey() const {
+    for (std::size_t i = 1; i < keyIndex_.size(); ++i)
+        if (EntryAt(keyIndex_[i - 1]).Key() == EntryAt(keyIndex_[i]).Key()) return true;
+    return false;
+}
+
 void PFMFile::PutKeyAt(Index index, std::size_t place) {
     if (place >= keyIndex_.size()) return;
     const auto at = std::find(keyIndex_.begin() + static_cast<std::ptrdiff_t>(place), keyIndex_.end(), index);

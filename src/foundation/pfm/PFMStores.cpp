@@ -250,6 +250,21 @@ void* PFMReadLeftOutRecord(PFMFile* store, const SegmentMapRecord& record) {
     return store ? store->ReadRawBlockAt(record) : nullptr;
 }
 
+SegmentMap PFMGetUnlistedRecords(PFMFile* store) {
+    store = StoreOrCurrent(store);
+    return store ? store->GetUnlistedRecords() : SegmentMap();
+}
+
+bool PFMMapEndsShort(PFMFile* store) {
+    store = StoreOrCurrent(store);
+    return store && store->MapEndsShort();
+}
+
+std::vector<PFMSegmentKey> PFMTakeRemeasuredRecords(PFMFile* store) {
+    store = StoreOrCurrent(store);
+    return store ? store->TakeRemeasuredRecords() : std::vector<PFMSegmentKey>();
+}
+
 void PFMNoteDamagedRecord(PFMFile* store, PFMSegmentKey key) {
     store = StoreOrCurrent(store);
     if (store) store->NoteDamagedRecord(key);
@@ -340,9 +355,12 @@ bool PFMFileHoldsSegment(const FileRef& ref, FourCC type, std::uint16_t id) {
             return false;
         // The file is usually opened as a store next: it takes the layout rather than reading it again.
         KeepLookedAtLayout(disk.OpenedFacts(), header, map);
-        if (std::none_of(map.begin(), map.end(),
-                         [&](const SegmentMapRecord& record) { return record.type == type && record.id == id; }))
-            return false;
+        const auto lists = [&](const SegmentMap& records) {
+            return std::any_of(records.begin(), records.end(), [&](const SegmentMapRecord& record) {
+                return record.type == type && record.id == id;
+            });
+        };
+        if (!lists(map) && !lists(disk.ReadUnlistedRecords(header, map))) return false;
     }
     PFMFile store(state.appCode, state.appVersion, state.readBufferSize, state.writeBufferSize);
     return store.Open(readOnly) == kNoErr && store.FindKey({type, id}) != PFMFile::kNone;

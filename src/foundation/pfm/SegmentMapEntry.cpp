@@ -70,6 +70,7 @@ void SegmentMapEntry::Reset() {
     mapFlags_ = 0;
     hasMapFlags_ = false;
     orphaned_ = false;
+    readByFileSize_ = false;
 }
 
 std::uint16_t SegmentMapEntry::MapFlags() const {
@@ -182,6 +183,7 @@ void SegmentMapEntry::SetSaved(std::uint32_t position, std::uint32_t size) {
     fileSize_ = size;
     swapPosition_ = kNoPlace;
     swapSize_ = swapRoom_ = 0;
+    readByFileSize_ = false;
     SetFlag(kInSwapFlag, false);
     SetChanged(false);
 }
@@ -312,17 +314,19 @@ ErrCode SegmentMapEntry::SwapOut(IWriteFile& swap) {
 }
 
 ErrCode SegmentMapEntry::ReadFromFile(IReadFile& file) {
-    return HasFilePlace() ? ReadStoredForm(file, filePosition_, fileSize_) : kFileNotFoundErr;
+    return HasFilePlace() ? ReadStoredForm(file, filePosition_, fileSize_, readByFileSize_)
+                          : kFileNotFoundErr;
 }
 
 ErrCode SegmentMapEntry::ReadFromSwap(IReadFile& swap) {
     if (swapPosition_ == kNoPlace) return kFileNotFoundErr;
-    const ErrCode err = ReadStoredForm(swap, swapPosition_, swapSize_);
+    const ErrCode err = ReadStoredForm(swap, swapPosition_, swapSize_, false);
     if (err == kNoErr) SetFlag(kInSwapFlag, false);
     return err;
 }
 
-ErrCode SegmentMapEntry::ReadStoredForm(IReadFile& in, std::uint32_t position, std::uint32_t size) {
+ErrCode SegmentMapEntry::ReadStoredForm(IReadFile& in, std::uint32_t position, std::uint32_t size,
+                                        bool bySize) {
     ErrCode err = in.SetPosition(position);
     if (err != kNoErr) return err;
     const ScrambleKeyScope key(type_, id_);
@@ -344,7 +348,7 @@ ErrCode SegmentMapEntry::ReadStoredForm(IReadFile& in, std::uint32_t position, s
         err = handler_->ReadFrom(in);
         if (err == kNoErr) data_ = handler_;
     } else if (Kind() == kRawSegment) {
-        err = ReadRawBlock(in, size);
+        err = ReadRawBlock(in, size, bySize);
     } else if (Kind() == kObjectSegment) {
         err = ReadObject(in);
     } else {
@@ -362,9 +366,9 @@ ErrCode SegmentMapEntry::ReadStoredForm(IReadFile& in, std::uint32_t position, s
 
 // A block read again (when reverting) keeps its address when its size did not change; otherwise a
 // new block replaces it.
-ErrCode SegmentMapEntry::ReadRawBlock(IReadFile& in, std::uint32_t size) {
+ErrCode SegmentMapEntry::ReadRawBlock(IReadFile& in, std::uint32_t size, bool bySize) {
     MemBlockPtr block;
-    const ErrCode err = ReadBlockOfSize(in, block, size);
+    const ErrCode err = bySize ? ReadBlockPassingLength(in, block, size) : ReadBlockOfSize(in, block, size);
     if (err != kNoErr) return err;
     if (data_ && MemSize(data_) == MemSize(block.get())) {
         std::memcpy(data_, block.get(), MemSize(data_));

@@ -81,6 +81,12 @@ public:
     void SetLastUse(std::uint32_t stamp) { lastUse_ = stamp; }
 
     bool HasFilePlace() const { return filePosition_ != kNoPlace; }
+    // A raw block whose stored length and map size disagree was damaged in one of them (the store
+    // tells which, foundation/pfm/PFMMapDamage.h): it takes the size its bytes bear out, or is read
+    // from the file by the size it has, its stored length passed over.
+    void SetFileSize(std::uint32_t size) { fileSize_ = size; }
+    void ReadByFileSize() { readByFileSize_ = true; }
+    bool IsReadByFileSize() const { return readByFileSize_; }
     std::uint32_t FilePosition() const { return filePosition_; }
     std::uint32_t FileSize() const { return fileSize_; }
     std::uint32_t SwapPosition() const { return swapPosition_; }
@@ -152,9 +158,10 @@ private:
     void SetFlag(std::uint16_t flag, bool on) { flags_ = on ? (flags_ | flag) : (flags_ & ~flag); }
     void SetKind(SegmentKind kind) { flags_ = static_cast<std::uint16_t>((flags_ & ~kKindMask) | kind); }
 
-    // Reads the stored form at the position; sizes checked against the recorded size.
-    ErrCode ReadStoredForm(IReadFile& in, std::uint32_t position, std::uint32_t size);
-    ErrCode ReadRawBlock(IReadFile& in, std::uint32_t size);
+    // Reads the stored form at the position; sizes checked against the recorded size (a raw block's
+    // passed over when `bySize`).
+    ErrCode ReadStoredForm(IReadFile& in, std::uint32_t position, std::uint32_t size, bool bySize);
+    ErrCode ReadRawBlock(IReadFile& in, std::uint32_t size, bool bySize);
     ErrCode ReadObject(IReadFile& in);
     ErrCode SwapOut(IWriteFile& swap);
     void Park();
@@ -180,4 +187,5 @@ private:
     std::uint16_t mapFlags_;
     bool hasMapFlags_;
     bool orphaned_;
+    bool readByFileSize_;
 };

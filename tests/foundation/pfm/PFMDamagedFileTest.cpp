@@ -1,6 +1,7 @@
 // Damaged store files: valid stores are damaged many thousands of times (bytes flipped, counts,
 // sizes and positions set to bad values, files cut short or grown) and each is opened and read
-// through. Every one either opens and reads, or gives an error code; none crashes or hangs.
+// through. Every one either opens and reads, or gives an error code; none crashes or hangs. What a
+// damaged map still tells (records after its end, a size its record's bytes bear out) is read.
 
 #include <gtest/gtest.h>
 
@@ -221,6 +222,60 @@ TEST_F(PFMDamagedFileTest, AskingWhetherAFileHoldsASegmentAnswersAsOpeningItWoul
         if (store) PFMCloseFile(store);
     }
     EXPECT_GT(held, kDamagedFiles / 100) << "the answer was yes often enough to mean anything";
+}
+
+// Three texts whose map was damaged: its count one or two lower (the records after it are read
+// while they are sound and their bytes lie before the map), a text's stored length one larger (read
+// by its map size), or its map size two smaller while its length ends where the map begins (read by
+// its length); both sizes of a text damaged leave it unread. The store lists what it read from past
+// the map, says whether bytes were left there, notes each text measured anew, and saves them whole.
+TEST_F(PFMDamagedFileTest, WhatADamagedMapStillTellsIsRead) {
+    ASSERT_NE(PFMOpenFile(nullptr), nullptr);
+    for (std::uint16_t id = 1; id <= 3; ++id)
+        ASSERT_EQ(AddText(kText, id, std::string(id + 2u, static_cast<char>('a' + id))), kNoErr);
+    const FileRef sample = Ref("texts.fsf");
+    ASSERT_EQ(PFMSaveFile(&sample), kNoErr);
+    PFMCloseFile(nullptr);
+    const std::string whole = FileBytes("texts.fsf");
+    const FileLayout layout = ReadFileLayout(whole);
+    const std::uint32_t mapAt = layout.header.mapPosition, third = mapAt + 4 + 16 * 2;
+    const std::size_t secondLength = layout.map[1].position + 2, thirdLength = layout.map[2].position + 2;
+    const struct {
+        std::vector<std::pair<std::size_t, std::uint32_t>> changes;
+        std::size_t unlisted;
+        bool endsShort;
+        std::vector<PFMSegmentKey> remeasured;
+        std::string third;
+    } damages[] = {
+        {{{mapAt, 2}}, 1, false, {}, "ddddd"},
+        {{{mapAt, 1}}, 2, false, {}, "ddddd"},
+        {{{mapAt, 1}, {third + 4, 0}}, 1, true, {}, "<null>"},
+        {{{mapAt, 2}, {third, mapAt}, {third + 12, 3u << 16 | 0x1000}}, 0, true, {}, "<null>"},
+        {{{secondLength, 5}}, 0, false, {{kText, 2}}, "ddddd"},
+        {{{third + 4, 9}}, 0, false, {{kText, 3}}, "ddddd"},
+        {{{third + 4, 5}, {thirdLength, 6}}, 0, false, {}, "<null>"},
+    };
+    for (const auto& damage : damages) {
+        std::string bytes = whole;
+        for (const auto& [at, value] : damage.changes)
+            StoreBigEndian32(value, reinterpret_cast<std::uint8_t*>(bytes.data()) + at);
+        folder_.WriteFile("damaged.fsf", bytes);
+        const FileRef ref = Ref("damaged.fsf");
+        PFMFile* store = PFMOpenFile(&ref);
+        ASSERT_NE(store, nullptr);
+        EXPECT_EQ(SegmentText(kText, 1) + SegmentText(kText, 2) + SegmentText(kText, 3),
+                  "bbbcccc" + damage.third);
+        EXPECT_EQ(PFMGetUnlistedRecords(store).size(), damage.unlisted);
+        EXPECT_EQ(PFMMapEndsShort(store), damage.endsShort);
+        EXPECT_EQ(PFMTakeRemeasuredRecords(store), damage.remeasured);
+        const FileRef saved = Ref("saved.fsf");
+        if (damage.third != "<null>") {
+            ASSERT_EQ(PFMSaveFile(&saved), kNoErr);
+            EXPECT_TRUE(PFMGetUnlistedRecords(store).empty());
+            EXPECT_EQ(ReadFileLayout(FileBytes("saved.fsf")).segments, layout.segments);
+        }
+        PFMCloseFile(store);
+    }
 }
 
 TEST_F(PFMDamagedFileTest, UndamagedSamplesReadWhole) {

@@ -280,7 +280,10 @@ TEST_F(PTextTest, ADamagedStoredFormIsTheRecordsErrorAlone) {
     std::string bytes = FileBytes("story.fsf");
     const FileLayout layout = ReadFileLayout(bytes);
     ASSERT_EQ(layout.map.size(), 1u);
-    ++bytes[layout.map[0].position + 5];  // the block's length no longer matches the map's
+    // The block's length no longer matches the map's size, which leaves no room for it: neither
+    // bears the record out.
+    ++bytes[layout.map[0].position + 5];
+    bytes[layout.header.mapPosition + 4 + 4 + 3] = 5;
     folder_.WriteFile("story.fsf", bytes);
 
     ASSERT_NE(PFMOpenFile(&ref), nullptr);
