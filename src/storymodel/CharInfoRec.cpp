@@ -39,27 +39,26 @@ std::string KeptName(std::string_view stored) {
 bool CharInfoRec::LoadRecord() {
     PText& record = *record_;
     LeaveOutMistyped(record, CharacterKey::kName, kPTextText);
-    for (const char* key :
-         {CharacterKey::kPicture, CharacterKey::kForm, CharacterKey::kSex, CharacterKey::kArchetype})
-        LeaveOutMistyped(record, key, kPTextShort);
+    bool leftOut = false;
+    const auto number = [&](const char* key) {
+        return ReadKeptNumber(record, key, INT16_MIN, INT16_MAX, leftOut);
+    };
+    const std::optional<std::int16_t> picture = number(CharacterKey::kPicture), form = number(CharacterKey::kForm),
+                                      sex = number(CharacterKey::kSex),
+                                      archetype = number(CharacterKey::kArchetype);
     for (int dimension = 0; dimension < 4; ++dimension) LeaveOutUnlisted(record, DimensionKey(dimension));
-    LeaveOutMistyped(record, CharacterKey::kSubjectiveRole, kPTextShort);
     // A role no character is given, or the role's key damaged: the role is what the damage took.
-    LeaveOutOutside(record, CharacterKey::kSubjectiveRole, kNoRole, kImpactRole);
-    LeaveOutDamagedKey(record, CharacterKey::kSubjectiveRole, CharacterKey::IsWritten);
+    const std::optional<std::int16_t> role =
+        ReadKeptNumber(record, CharacterKey::kSubjectiveRole, kNoRole, kImpactRole, leftOut);
+    if (!role) LeaveOutDamagedKey(record, CharacterKey::kSubjectiveRole, CharacterKey::IsWritten);
     // Damage took the role, unless the record held it twice and the entry read next is whole.
-    const bool roleLost = WasDamaged(record) && !record.HasKey(CharacterKey::kSubjectiveRole);
+    const bool roleLost = !role && WasDamaged(record);
     name_ = KeptName(RecordText(record, CharacterKey::kName));
-    std::int16_t value = 0;
-    if (record.GetEntry(CharacterKey::kPicture, kPTextShort, &value) >= 0)
-        picture_ = static_cast<std::uint16_t>(value);
-    value = kSingularForm;
-    record.GetEntry(CharacterKey::kForm, kPTextShort, &value);
-    form_ = value == kPluralForm ? kPluralForm : kSingularForm;
-    if (record.GetEntry(CharacterKey::kSex, kPTextShort, &value) >= 0)
-        sex_ = static_cast<std::uint16_t>(value);
-    if (record.GetEntry(CharacterKey::kSubjectiveRole, kPTextShort, &value) >= 0) {
-        role_ = value;
+    if (picture) picture_ = static_cast<std::uint16_t>(*picture);
+    form_ = form == kPluralForm ? kPluralForm : kSingularForm;
+    if (sex) sex_ = static_cast<std::uint16_t>(*sex);
+    if (role) {
+        role_ = *role;
     } else if (roleLost) {
         role_ = kNoRole;
     } else {
@@ -67,9 +66,7 @@ bool CharInfoRec::LoadRecord() {
         role_ = id_ <= 1 ? static_cast<std::int16_t>(id_ + 1) : kNoRole;
         WriteRecordNumber(record, CharacterKey::kSubjectiveRole, role_);
     }
-    value = 0;
-    record.GetEntry(CharacterKey::kArchetype, kPTextShort, &value);
-    archetype_ = value;
+    archetype_ = archetype.value_or(0);
     return roleLost;
 }
 

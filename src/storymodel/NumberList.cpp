@@ -1,7 +1,9 @@
 #include "storymodel/NumberList.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -63,30 +65,32 @@ std::int32_t ShortListToText(String& text, const SList& list) {
     return WriteNumbers(text, list.Count(), [&list](std::int32_t i) { return list.GetAt(i); });
 }
 
-// The list is given its length once and the numbers are put in their places, rather than grown (and
-// reallocated) by each number; only when that room cannot be had are they appended one by one.
+// Every number but the last takes two bytes of the text at the least (its piece and the comma after
+// it): the list is given room for that many at once, filled by one walk and cut to the numbers read,
+// rather than grown (and reallocated) by each number or measured by a walk of its own. Only when
+// that room cannot be had are they appended one by one.
 std::int32_t TextToShortList(const char* text, SList& list) {
     list.DeleteAll();
+    if (!text) return 0;
+    const std::size_t most = (std::strlen(text) + 1) / 2;
+    if (most > static_cast<std::size_t>(INT32_MAX) || list.SetCount(static_cast<std::int32_t>(most)) != kNoErr) {
+        list.DeleteAll();
+        ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
+        return list.Count();
+    }
     std::int32_t pieces = 0;
-    // Counted by the same walk that fills the list, so the two cannot disagree.
-    ForEachNumber(text, [&pieces](std::int16_t) {
-        ++pieces;
-        return true;
-    });
-    if (list.SetCount(pieces) == kNoErr) {
-        // The numbers go straight into the list's block, which holds exactly them.
+    if (most > 0) {
         auto* numbers = static_cast<std::int16_t*>(list.BeginAccess());
-        ForEachNumber(text, [&numbers](std::int16_t value) {
-            *numbers++ = value;
+        ForEachNumber(text, [&](std::int16_t value) {
+            numbers[pieces++] = value;
             return true;
         });
         list.EndAccess();
-        // The first one stored again through the list, which marks it unsorted as storing each
-        // number by itself does.
-        if (pieces > 0) list.SetAt(list.GetAt(0), 0);
-    } else {
-        ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
     }
+    list.SetCount(pieces);
+    // The first one stored again through the list, which marks it unsorted as storing each number
+    // by itself does.
+    if (pieces > 0) list.SetAt(list.GetAt(0), 0);
     return list.Count();
 }
 

@@ -61,7 +61,7 @@ std::optional<std::int16_t> Scene::NumberInKey(std::string_view key) {
 }
 
 std::optional<std::int16_t> Scene::NamedNumber() const {
-    if (!record_) return std::nullopt;
+    if (!record_ || record_->HasKey(Key(kTitleKey))) return std::nullopt;
     std::optional<std::int16_t> named;
     std::int32_t cursor = 0;
     PTextEntry entry;
@@ -71,7 +71,7 @@ std::optional<std::int16_t> Scene::NamedNumber() const {
         if (number && named && *named != *number) return std::nullopt;
         if (number) named = number;
     }
-    return named;
+    return named != id_ ? named : std::nullopt;
 }
 
 bool Scene::TakeNumber(std::int16_t id) {

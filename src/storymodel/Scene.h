@@ -71,8 +71,9 @@ private:
     bool LoadRecord();
     // An empty record in place of one the story file holds but cannot give, which goes from it.
     void ReplaceUnreadableRecord();
-    // The number the keys of the loaded record's texts name ("SCNTITLE7"), when they all name one;
-    // none for a record without such keys.
+    // The number the keys of the loaded record's texts name ("SCNTITLE7"), when they all name one
+    // other than the scene's own; none for a record without such keys, or whose title is under its
+    // own number (its keys then name it, or do not agree), as a sound record's is.
     std::optional<std::int16_t> NamedNumber() const;
     // Moves the loaded record to the free number and takes it as the scene's id, the record loaded
     // again there; false, the scene as it was, when the store cannot move it.

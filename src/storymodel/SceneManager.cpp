@@ -50,10 +50,11 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
             PText& record = *scene->Record();
             LeaveOutUnlisted(record, InclApprList::kKey);
             // A place is never written below the first.
-            const bool leftOut = LeaveOutMistyped(record, Scene::kPositionKey, kPTextShort) ||
-                                 LeaveOutBelow(record, Scene::kPositionKey, 0);
-            const bool damaged = leftOut || WasDamaged(record);
-            placed = record.GetEntry(Scene::kPositionKey, kPTextShort, &scene->position_) >= 0 || !damaged;
+            bool leftOut = false;
+            const std::optional<std::int16_t> position =
+                ReadKeptNumber(record, Scene::kPositionKey, 0, INT16_MAX, leftOut);
+            if (position) scene->position_ = *position;
+            placed = position || !(leftOut || WasDamaged(record));
         } else {
             if (!scene->record_) scene->ReplaceUnreadableRecord();
             placed = false;
@@ -84,7 +85,7 @@ void SceneManager::MarkDocumentChanged() { document_.SetDirty(); }
 
 void SceneManager::TakeNamedNumber(Scene& scene) {
     const std::optional<std::int16_t> named = scene.NamedNumber();
-    if (!named || *named == scene.GetID() || !IsSceneIdFree(*named)) return;
+    if (!named || !IsSceneIdFree(*named)) return;
     const std::int16_t listed = scene.GetID();
     if (scene.TakeNumber(*named)) movedRecords_.push_back({listed, *named});
 }

@@ -113,8 +113,10 @@ bool WasDamaged(const PText& record) {
 }
 
 bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
-    return LeaveOutWhile(record, key,
-                         [&] { return record.GetEntry(key, type, nullptr) == kPTextErrTypeMismatch; });
+    return LeaveOutWhile(record, key, [&] {
+        const char held = record.TypeOf(key);
+        return held != '\0' && held != type;
+    });
 }
 
 bool LeaveOutUnlisted(PText& record, std::string_view key) {
@@ -129,15 +131,15 @@ void LeaveOutOtherTypes(PText& record, char type) {
     if (!mistyped.empty()) NoteDamaged(record);
 }
 
-bool LeaveOutBelow(PText& record, std::string_view key, std::int16_t least) {
-    return LeaveOutOutside(record, key, least, INT16_MAX);
-}
-
-bool LeaveOutOutside(PText& record, std::string_view key, std::int16_t least, std::int16_t most) {
-    return LeaveOutWhile(record, key, [&] {
+std::optional<std::int16_t> ReadKeptNumber(PText& record, std::string_view key, std::int16_t least,
+                                           std::int16_t most, bool& leftOut) {
+    for (;; leftOut = true) {
         std::int16_t value = 0;
-        return record.GetEntry(key, kPTextShort, &value) >= 0 && (value < least || value > most);
-    });
+        const std::int32_t read = record.GetEntry(key, kPTextShort, &value);
+        if (read == kPTextErrNoKey) return std::nullopt;
+        if (read >= 0 && value >= least && value <= most) return value;
+        LeaveOut(record, key);
+    }
 }
 
 bool LeaveOutDamagedKey(PText& record, std::string_view key, WrittenKeyTest written) {

@@ -12,6 +12,8 @@
 namespace {
 
 constexpr char kNoSuchParam[] = "(no such param)";
+// How many entries a record is given room for before it is read; one holding more grows as it reads.
+constexpr std::size_t kEntriesMadeRoomFor = 64;
 
 std::string_view KeyOf(const PTextEntry& entry) { return entry.key; }
 
@@ -67,8 +69,12 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     // Offsets are 32-bit.
     const std::string_view stored(text_.data(), std::min<std::size_t>(text_.size(), UINT32_MAX));
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
+    // An entry takes four bytes at the least (its backslash, a key's byte, the type letter and the
+    // colon): room for as many as that, up to the most a record usually holds, is made at once.
+    entries_.reserve(std::min<std::size_t>(stored.size() / 4, kEntriesMadeRoomFor));
     std::size_t at = 0;
-    std::string lastKey;
+    // The key of the entry read last, which the entries kept after a damaged one follow.
+    char lastKey[kPTextKeySize] = {};
     // Where the first damaged byte was put back as written.
     std::optional<std::uint32_t> mendedAt;
     // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
@@ -104,7 +110,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
                 text_[joined->at] = '\\';
                 Insert(joined->before);
                 Insert(joined->joined);
-                lastKey = joined->joined.key;
+                std::memcpy(lastKey, joined->joined.key, sizeof lastKey);
                 at = read.next;
                 if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
                 continue;
@@ -117,7 +123,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
         // is none are damaged too: reading ends there.
         if (!whole) break;
         Insert(read.entry);
-        lastKey = read.entry.key;
+        std::memcpy(lastKey, read.entry.key, sizeof lastKey);
         at = read.next;
     }
     // A record ends once, with what every write puts down last: an end met before that one is a key
@@ -155,6 +161,11 @@ std::int32_t KeyedText::IndexOf(std::string_view key) const {
     const auto found = std::lower_bound(entries_.begin(), entries_.end(), key, KeyLess);
     if (found == entries_.end() || CompareKey(*found, key) != 0) return -1;
     return static_cast<std::int32_t>(found - entries_.begin());
+}
+
+char KeyedText::TypeOf(std::string_view key) const {
+    const std::int32_t index = IndexOf(key);
+    return index < 0 ? '\0' : static_cast<char>(entries_[static_cast<std::size_t>(index)].type);
 }
 
 std::int32_t KeyedText::GetEntry(std::string_view key, char type, void* buffer, std::int32_t size) {

@@ -52,6 +52,8 @@ public:
     bool HasKey(std::string_view key) const { return IndexOf(key) >= 0; }
     // The key's position in the index, -1 when absent.
     std::int32_t IndexOf(std::string_view key) const;
+    // The type letter of the entry under the key, without reading its value; 0 where there is none.
+    char TypeOf(std::string_view key) const;
 
     // Copies the value into the buffer (which may be null) and answers its value item. A text is
     // cut to size - 1 characters and ends with a NUL (a negative size copies the whole text);

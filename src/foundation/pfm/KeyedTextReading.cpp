@@ -20,8 +20,7 @@ bool IsWholeValue(std::string_view text, const PTextEntry& entry) {
     const auto type = static_cast<char>(entry.type);
     if (!IsPTextType(type)) return false;
     // No write puts down an empty key, nor one with a backslash, nor a NUL inside a text.
-    const std::string_view key(entry.key);
-    if (key.empty() || key.find('\\') != std::string_view::npos) return false;
+    if (entry.key[0] == '\0' || std::strchr(entry.key, '\\')) return false;
     if (type == kPTextText) {
         // A text longer than the inline limit is always written with its length: one without it
         // ran on over a lost backslash into the entry after it.

@@ -98,6 +98,7 @@ public:
     }
     std::int32_t Count() const { return body_.Count(); }
     bool HasKey(std::string_view key) const { return body_.HasKey(key); }
+    char TypeOf(std::string_view key) const { return body_.TypeOf(key); }
     std::uint32_t GetValueSize(std::string_view key) const { return body_.GetValueSize(key); }
     bool IsChanged() const { return body_.IsChanged(); }
     // Where the stored text was damaged when the record was opened; none when it was read whole,
