@@ -39,17 +39,16 @@ std::string KeptName(std::string_view stored) {
 bool CharInfoRec::LoadRecord() {
     PText& record = *record_;
     LeaveOutMistyped(record, CharacterKey::kName, kPTextText);
-    bool leftOut = false;
-    const auto number = [&](const char* key) {
-        return ReadKeptNumber(record, key, INT16_MIN, INT16_MAX, leftOut);
+    const auto number = [&record](const char* key) {
+        return ReadKeptNumber(record, key, INT16_MIN, INT16_MAX);
     };
-    const std::optional<std::int16_t> picture = number(CharacterKey::kPicture), form = number(CharacterKey::kForm),
-                                      sex = number(CharacterKey::kSex),
+    const std::optional<std::int16_t> picture = number(CharacterKey::kPicture),
+                                      form = number(CharacterKey::kForm), sex = number(CharacterKey::kSex),
                                       archetype = number(CharacterKey::kArchetype);
     for (int dimension = 0; dimension < 4; ++dimension) LeaveOutUnlisted(record, DimensionKey(dimension));
     // A role no character is given, or the role's key damaged: the role is what the damage took.
     const std::optional<std::int16_t> role =
-        ReadKeptNumber(record, CharacterKey::kSubjectiveRole, kNoRole, kImpactRole, leftOut);
+        ReadKeptNumber(record, CharacterKey::kSubjectiveRole, kNoRole, kImpactRole);
     if (!role) LeaveOutDamagedKey(record, CharacterKey::kSubjectiveRole, CharacterKey::IsWritten);
     // Damage took the role, unless the record held it twice and the entry read next is whole.
     const bool roleLost = !role && WasDamaged(record);

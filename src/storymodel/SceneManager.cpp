@@ -50,11 +50,10 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
             PText& record = *scene->Record();
             LeaveOutUnlisted(record, InclApprList::kKey);
             // A place is never written below the first.
-            bool leftOut = false;
             const std::optional<std::int16_t> position =
-                ReadKeptNumber(record, Scene::kPositionKey, 0, INT16_MAX, leftOut);
+                ReadKeptNumber(record, Scene::kPositionKey, 0, INT16_MAX);
             if (position) scene->position_ = *position;
-            placed = position || !(leftOut || WasDamaged(record));
+            placed = position || !WasDamaged(record);
         } else {
             if (!scene->record_) scene->ReplaceUnreadableRecord();
             placed = false;

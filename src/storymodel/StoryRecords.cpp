@@ -132,8 +132,8 @@ void LeaveOutOtherTypes(PText& record, char type) {
 }
 
 std::optional<std::int16_t> ReadKeptNumber(PText& record, std::string_view key, std::int16_t least,
-                                           std::int16_t most, bool& leftOut) {
-    for (;; leftOut = true) {
+                                           std::int16_t most) {
+    for (;;) {
         std::int16_t value = 0;
         const std::int32_t read = record.GetEntry(key, kPTextShort, &value);
         if (read == kPTextErrNoKey) return std::nullopt;

@@ -54,12 +54,12 @@ bool WasDamaged(const PText& record);
 bool LeaveOutMistyped(PText& record, std::string_view key, char type);
 // The same for every entry of the record that is not of the type.
 void LeaveOutOtherTypes(PText& record, char type);
-// Reads the 16-bit number under the key, taking out as damaged each entry read under it that is held
-// as another type of value or lies outside the least and the most that are ever written there (a
-// damaged record may hold the key twice: each entry left out shows the next). Answers the number,
-// or none when no entry under the key is left; `leftOut` is set when one was taken out.
+// Reads the 16-bit number under the key, taking out each entry read under it that is held as another
+// type of value or lies outside the least and the most that are ever written there, as
+// LeaveOutMistyped does (a damaged record may hold the key twice: each entry left out shows the
+// next). Answers the number, or none when no entry under the key is left.
 std::optional<std::int16_t> ReadKeptNumber(PText& record, std::string_view key, std::int16_t least,
-                                           std::int16_t most, bool& leftOut);
+                                           std::int16_t most);
 // Takes out of a record that lacks the key every entry whose key is that key with one byte changed,
 // added or dropped, and none a record of its kind is written with (`written`): the key was damaged
 // in the file, and its value is not read as another's. Answers whether it did.

@@ -27,21 +27,16 @@ TEST_F(StoryRecordsTest, ANumberOrATextIsReadOnlyFromAnEntryAWriteCouldHavePutDo
     ASSERT_EQ(record.Count(), 6);
     EXPECT_FALSE(WasDamaged(record));
 
-    bool leftOut = false;
-    EXPECT_EQ(ReadKeptNumber(record, "X", -5, -5, leftOut), -5) << "the least and the most may be read";
-    EXPECT_FALSE(leftOut);
+    EXPECT_EQ(ReadKeptNumber(record, "X", -5, -5), -5) << "the least and the most may be read";
     EXPECT_FALSE(WasDamaged(record));
-    EXPECT_EQ(ReadKeptNumber(record, "Subj", 0, 2, leftOut), 1);
-    EXPECT_TRUE(leftOut);
-    EXPECT_TRUE(WasDamaged(record));
+    EXPECT_EQ(ReadKeptNumber(record, "Subj", 0, 2), 1);
+    EXPECT_TRUE(WasDamaged(record)) << "what was taken out is noted";
     EXPECT_EQ(record.Count(), 4);
 
     // The last entry under the key taken out too: none is left.
-    leftOut = false;
-    EXPECT_EQ(ReadKeptNumber(record, "Subj", 2, 2, leftOut), std::nullopt);
-    EXPECT_TRUE(leftOut);
+    EXPECT_EQ(ReadKeptNumber(record, "Subj", 2, 2), std::nullopt);
     EXPECT_EQ(record.TypeOf("Subj"), '\0');
-    EXPECT_EQ(ReadKeptNumber(record, "Subj", 0, 2, leftOut), std::nullopt);
+    EXPECT_EQ(ReadKeptNumber(record, "Subj", 0, 2), std::nullopt);
 
     EXPECT_EQ(record.TypeOf("NM"), 's');
     EXPECT_TRUE(LeaveOutMistyped(record, "NM", 'c'));
