@@ -30,12 +30,15 @@ bool IsSwapFileName(const std::string& name) {
 
 }  // namespace
 
-ErrCode PFMDiskFile::ReadLayout(PFMHeader& header, SegmentMap& map, SegmentMap* unlisted) {
+ErrCode PFMDiskFile::ReadLayout(PFMHeader& header, SegmentMap& map) {
     std::uint32_t length = 0;
     ErrCode err = BeginReading();
     if (err == kNoErr) err = GetLength(length);
     if (err == kNoErr) err = PFMReadFileLayout(*this, length, header, map);
-    if (err == kNoErr && unlisted) *unlisted = PFMReadUnlistedRecords(*this, length, header.mapPosition, map);
+    if (err == kNoErr) {
+        const SegmentMap unlisted = PFMReadUnlistedRecords(*this, length, header.mapPosition, map);
+        map.insert(map.end(), unlisted.begin(), unlisted.end());
+    }
     return err;
 }
 

@@ -13,9 +13,9 @@ public:
     using TFileReaderWriter::TFileReaderWriter;
 
     // Reads the identification, header and map of the open file and checks them against its
-    // length (see PFMReadFileLayout); with `unlisted`, also the records a map that ends short of the
-    // file leaves after its end (PFMReadUnlistedRecords).
-    ErrCode ReadLayout(PFMHeader& header, SegmentMap& map, SegmentMap* unlisted = nullptr);
+    // length (see PFMReadFileLayout); the records a map that ends short of the file leaves after its
+    // end (PFMReadUnlistedRecords) follow the map's own.
+    ErrCode ReadLayout(PFMHeader& header, SegmentMap& map);
     // The same for a file just opened, against the length its opening found.
     ErrCode ReadOpenedLayout(PFMHeader& header, SegmentMap& map);
     // The records after the end of the map of the file just opened, read with its layout before;

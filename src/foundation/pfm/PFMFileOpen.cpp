@@ -79,12 +79,10 @@ ErrCode PFMFile::CopyFromTemplate(const FileRef& ref) {
     PFMDiskFile source(readBufferSize_, writeBufferSize_);
     PFMHeader header;
     SegmentMap map;
-    SegmentMap unlisted;
     ErrCode err = source.Open(ref, kAccessRead);
-    if (err == kNoErr) err = source.ReadLayout(header, map, &unlisted);
+    if (err == kNoErr) err = source.ReadLayout(header, map);
     if (err == kUnsupportedFormatErr) err = kBadDataErr;
     if (err != kNoErr) return err;
-    map.insert(map.end(), unlisted.begin(), unlisted.end());
     leftOut_ = PFMTakeRepeatedKeys(map);
 
     StoreBusy busy(*this);

@@ -163,11 +163,9 @@ ErrCode PFMFile::RevertAt(Index index) {
 ErrCode PFMFile::RestoreRemovedSegments() {
     PFMHeader header;
     SegmentMap map;
-    SegmentMap unlisted;
-    const ErrCode err = disk_->ReadLayout(header, map, &unlisted);
+    const ErrCode err = disk_->ReadLayout(header, map);
     if (err != kNoErr) return err;
     // What the open left out stays out.
-    map.insert(map.end(), unlisted.begin(), unlisted.end());
     PFMTakeRepeatedKeys(map);
     std::vector<std::uint32_t> claimed;
     for (const SegmentMapEntry& entry : entries_) {
