@@ -74,7 +74,6 @@ std::int32_t TextToShortList(const char* text, SList& list) {
     if (!text) return 0;
     const std::size_t most = (std::strlen(text) + 1) / 2;
     if (most > static_cast<std::size_t>(INT32_MAX) || list.SetCount(static_cast<std::int32_t>(most)) != kNoErr) {
-        list.DeleteAll();
         ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
         return list.Count();
     }
