@@ -2,9 +2,10 @@
 // or optionlock), the outcome (success or failure) and the judgment (good or bad), with words
 // chosen by the dynamics between the template's texts, and the story points that fill them in.
 //
-// Template 1010, keys S1, S3-S8, S10-S13, S15, S16, S18, S19 and S21-S37. Storytelling keys:
+// Template 1010, keys S1, S3-S8, S10-S13, S15, S16, S18, S19 and S21-S39. Storytelling keys:
 // "Work", "Limit", "Outcome" and "Judgment". A sentence that rests on a dynamic not chosen yet
-// (neither of its two values) gives way to one that says so (S25, S26, S29-S31 and S34-S37).
+// (neither of its two values) gives way to one that says so (S25, S26, S29-S31), and the summary
+// that closes the report names only the dynamics chosen.
 //
 // Three word choices differ from the plain pairing so that the sentences read as English: the
 // judgment tells of the Main Character's own anguish, resolved or left unresolved, not of what the
@@ -106,23 +107,42 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
         t.Key(32);
     }
 
+    // In short: the dynamics chosen, each followed by the writer's storytelling. One not chosen yet
+    // was said to be so in its own paragraph; here it only heads the writer's storytelling, if any.
+    const auto appendOpen = [&](std::int16_t key, const char* point) {
+        if (!HasStoryPoint(point)) return;
+        t.Key(key);
+        AppendStoryPoint(point, ".  ", false);
+    };
+    const bool chosen = driverChosen || limitChosen || outcomeChosen || judgmentChosen;
+    if (chosen || HasStoryPoint("Work") || HasStoryPoint("Limit") || HasStoryPoint("Outcome") ||
+        HasStoryPoint("Judgment"))
+        t.Key(34);
     if (driverChosen) {
         t.Key(33);
         AppendFormatted("%ss to be %s", d4, d5);
+        AppendStoryPoint("Work", ".  ", false);
     } else {
-        t.Key(34);
+        appendOpen(35, "Work");
     }
-    AppendStoryPoint("Work", ".  ", false);
     if (limitChosen) {
         t.Key(21);
         AppendText(l6.c_str());
+        AppendStoryPoint("Limit", ".  ", false);
     } else {
-        t.Key(35);
+        appendOpen(36, "Limit");
     }
-    AppendStoryPoint("Limit", ".  ", false);
-    t.Key(outcomeChosen ? 22 : 36);
-    AppendStoryPoint("Outcome", ", ", true);
-    t.Key(judgmentChosen ? 23 : 37);
-    AppendStoryPoint("Judgment", ".", false);
+    if (outcomeChosen) {
+        t.Key(22);
+        AppendStoryPoint("Outcome", judgmentChosen ? ", " : ".", judgmentChosen);
+    } else {
+        appendOpen(37, "Outcome");
+    }
+    if (judgmentChosen) {
+        t.Key(outcomeChosen ? 23 : 39);
+        AppendStoryPoint("Judgment", ".", false);
+    } else {
+        appendOpen(38, "Judgment");
+    }
     t.Key(24);
 }

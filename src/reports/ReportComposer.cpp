@@ -140,10 +140,12 @@ void ReportComposer::AppendRule(std::int16_t count) {
     AppendStyleCode(ReportStyle::kLineEnd);
 }
 
+bool ReportComposer::HasStoryPoint(const char* key) const {
+    return showStorytelling_ && document_ && key && document_->GetStorytellingRecord().GetValueSize(key) > 0;
+}
+
 std::int16_t ReportComposer::AppendStoryPoint(const char* key, const char* fallback, bool continues) {
-    const bool told =
-        showStorytelling_ && document_ && key && document_->GetStorytellingRecord().GetValueSize(key) > 0;
-    if (!told) {
+    if (!HasStoryPoint(key)) {
         AppendText(fallback);
         return showStorytelling_;
     }

@@ -117,6 +117,8 @@ public:
     // block after a colon (and "..." when the sentence continues after it); otherwise the
     // fallback. Answers the show-storytelling flag.
     std::int16_t AppendStoryPoint(const char* key, const char* fallback, bool continues);
+    // Whether AppendStoryPoint shows a storytelling text under the key.
+    bool HasStoryPoint(const char* key) const;
     // The closing notes of one record (1070 to 1074): its "S1" and "S2", each followed by a
     // paragraph end; 1071, 1072 and 1073 begin with a paragraph end too.
     void AppendTemplatePair(std::int16_t record);

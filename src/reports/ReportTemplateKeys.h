@@ -48,8 +48,8 @@ inline constexpr std::array<TemplateKeySet, 69> kTemplateKeySets = {{
     {1008, TemplateKey(1) | TemplateKey(3)},                                                // type contrast
     {1009, TemplateKeyRange(1, 2) | TemplateKeyRange(4, 12)},  // goals and requirements
     {1010, TemplateKey(1) | TemplateKeyRange(3, 8) | TemplateKeyRange(10, 13) | TemplateKeyRange(15, 16) |
-               TemplateKeyRange(18, 19) | TemplateKeyRange(21, 37)},  // plot dynamics
-    {1014, TemplateKeyRange(1, 6) | TemplateKeyRange(8, 27)},  // the subjective story's characters
+               TemplateKeyRange(18, 19) | TemplateKeyRange(21, 39)},  // plot dynamics
+    {1014, TemplateKeyRange(1, 6) | TemplateKeyRange(8, 36)},  // the subjective story's characters
     {1016, TemplateKeyRange(1, 2)},                            // all characters
     {1070, TemplateKeyRange(1, 2)},                            // closing notes
     {1071, TemplateKeyRange(1, 2)},

@@ -86,7 +86,7 @@ TEST_F(Narratives, PlotDynamicsOfAnActionTimelockSuccessGoodStory) {
         "[S12]running out of options but as a running out of time[S13]time is[S27][S28]is[S15]been "
         "achieved[S16][S18]"
         "[S19]and the Main Character's personal anguish is resolved as well: both the effort and "
-        "{PPN(MC,0,P1)} own struggle end well[S32][S33]decisions to be made.  [S21]" +
+        "{PPN(MC,0,P1)} own struggle end well[S32][S34][S33]decisions to be made.  [S21]" +
         B("Time") + " has run out.  [S22], [S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1010}));
@@ -103,7 +103,7 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
         "[S12]ticking clock but as a closing down of options[S13]options are[S27][S28]is "
         "NOT[S15]occurred[S16][S18]"
         "[S19]but the Main Character's personal anguish is resolved: the effort fails, yet {PPN(MC,0,P1)} "
-        "own struggle ends well[S32][S33]actions to be taken.  [S21]all " +
+        "own struggle ends well[S32][S34][S33]actions to be taken.  [S21]all " +
         B("Options") + " have been exhausted.  [S22]" + Told("Outcome", true) + "[S23].[S24]";
     EXPECT_EQ(Build(&ReportComposer::BuildPlotDynamicsNarrative), expected);
 
@@ -118,7 +118,7 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
 
 TEST_F(Narratives, CharacterSynopsisWithNoDynamicChosenSaysSoInsteadOfTakingTheSecondWords) {
     const std::string expected =
-        "[S1][S21][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  [S23], [S24].\n\n";
+        "[S1][S21][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  \n\n";
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1014}));
 }
@@ -128,7 +128,7 @@ TEST_F(Narratives, CharacterSynopsisGivesEachSentenceWhoseDynamicsAreChosen) {
     // is said to be not chosen.
     form.Set({D::kChange, D::kStop});
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis),
-              "[S1][S2][S3] not [S4][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  [S23], [S24].\n\n");
+              "[S1][S2][S3] not [S4][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  [S23][S29].\n\n");
     // Outcome and judgment chosen, resolve not: what comes of the effort and of the problem, and the
     // closing sentence, but no verdict on who was right.
     form.Set({D::kSuccess, D::kGood, D::kStop});
@@ -153,7 +153,7 @@ TEST_F(Narratives, CharacterSynopsisOfAChangeStopSuccessGoodStoryEndsWithTheRule
     const std::string expected =
         "[S1][S2][S3] not [S4][S5][S6]and {CNN(MC,NM)} resolves[S8]was[S9], [S10].  [S11], [S12].  [S13] "
         "[S14], "
-        "[S15] [S16].  [S17][S18], and {CNN(MC,NM)} has succeeded in resolving[S19].\n\n" +
+        "[S15] [S16].  [S17][S18][S35], and {CNN(MC,NM)} has succeeded in resolving[S19].\n\n" +
         Rule() + "[S20]";
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis), expected);
 
@@ -164,7 +164,7 @@ TEST_F(Narratives, CharacterSynopsisOfAChangeStopSuccessGoodStoryEndsWithTheRule
     EXPECT_TRUE(StartsWith(steadfast,
                            "[S1][S2][S3] not [S4][S5]not [S6]and {CNN(MC,NM)} fails to resolve[S8]was[S9]"))
         << steadfast;
-    EXPECT_NE(steadfast.find("[S18], and {CNN(MC,NM)} has failed to resolve[S19].\n\n"), std::string::npos);
+    EXPECT_NE(steadfast.find("[S18][S35], and {CNN(MC,NM)} has failed to resolve[S19].\n\n"), std::string::npos);
     EXPECT_EQ(steadfast.find("[S20]"), std::string::npos);
 }
 
@@ -176,11 +176,15 @@ TEST_F(Narratives, CharacterSynopsisWeavesInTheTwoCharactersTexts) {
     const std::string text = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
     EXPECT_NE(text.find("[S9]" + Told("MCCon", true) + "[S10].  [S11]"), std::string::npos) << text;
     EXPECT_NE(text.find("[S16]" + Told("OCCrFl", false) + "[S17]"), std::string::npos) << text;
-    // The sentence that says the ending is not chosen ends on the Main Character's concern too.
+    // The sentence that says the ending is not chosen ends on the Main Character's concern too; the
+    // resolve not chosen yet heads only the writer's storytelling on it in the closing sentence.
     form.Set({});
+    Tell("Resolve", "her resolve");
     const std::string unchosen = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
     EXPECT_NE(unchosen.find("[S22]" + Told("MCCon", true) + "[S10].  [S11]"), std::string::npos) << unchosen;
-    EXPECT_NE(unchosen.find("[S16]" + Told("OCCrFl", false) + "[S23]"), std::string::npos) << unchosen;
+    EXPECT_NE(unchosen.find("[S16]" + Told("OCCrFl", false) + "[S23][S30]" + Told("Resolve", false) + "\n\n"),
+              std::string::npos)
+        << unchosen;
 }
 
 TEST_F(Narratives, TheTypeSummaryContrastsSixPairsInEachOfTheFourActs) {

@@ -524,13 +524,19 @@ TEST_F(RealReports, TheCharacterVerdictsSayWhatIsNotChosenYetInsteadOfGuessingIt
             << characters;
         const std::string unsettled = settled.empty() ? "In the end, what comes of the story's effort and of the Main "
                                                         "Character's personal problem, and which of the two had it "
-                                                        "right, rest on the story's outcome, "
+                                                        "right, rest on the story's outcome and her judgment, "
+                                                        "both not chosen yet, and on her resolve."
                                                       : "In the end, the story's effort does not succeed, but what "
                                                         "comes of the Main Character's personal problem, and which "
                                                         "of the two had it right, rest on the Main Character's "
                                                         "resolve, Change, and her judgment, which is not chosen yet.";
         EXPECT_NE(characters.find(unsettled), std::string::npos) << characters;
-        EXPECT_NE(characters.find("So far, the story's outcome is "), std::string::npos) << characters;
+        // The closing sentence names only what is chosen of the end: nothing, in a new story.
+        const std::size_t soFar = characters.find("So far, ");
+        EXPECT_EQ(soFar == std::string::npos, settled.empty()) << characters;
+        if (soFar != std::string::npos) {
+            EXPECT_EQ(characters.find("not chosen yet", soFar), std::string::npos) << characters;
+        }
     };
     expectNoGuess("a new story");
     // Resolve and outcome chosen, growth, judgment and limit not.
@@ -540,8 +546,7 @@ TEST_F(RealReports, TheCharacterVerdictsSayWhatIsNotChosenYetInsteadOfGuessingIt
     ASSERT_TRUE(story->StoryForm().IsFailure());
     expectNoGuess("resolve and outcome chosen", "effort does not succeed");
     EXPECT_NE(Read(built, *story, 25)
-                  .find("So far, the story's outcome is Failure, the Main Character's resolve is Change, "
-                        "and her judgment is not chosen yet."),
+                  .find("So far, the story's outcome is Failure and the Main Character's resolve is Change."),
               std::string::npos)
         << Read(built, *story, 25);
 }
@@ -611,7 +616,7 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
 
 // The Plot Dynamics give no dynamic that is not chosen yet (the second of its two values, as once
 // they did: a Timelock, a goal NOT reached, an unfavorable end, a Decision's words): they say which
-// are not chosen, and tell the rest.
+// are not chosen, once, in the dynamic's own paragraph, and the summary tells the rest.
 TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
     ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
@@ -621,31 +626,38 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
     const auto expectNotIn = [](const std::string& text, const char* words) {
         EXPECT_EQ(text.find(words), std::string::npos) << words << " in " << text;
     };
+    // Each dynamic not chosen yet: what its paragraph says, and what the summary said of it once.
     const char* const driverUnchosen[] = {
         "Driver. The plot moves at its turning points. Whether what drives it from one to the next is Action or "
         "Decision is not chosen yet.  Limit.",
-        "In short. Whether the story is driven by Action or by Decision is not chosen yet.  "};
+        "Whether the story is driven by Action or by Decision"};
     const char* const limitUnchosen[] = {
         "Limit. The story cannot go on forever: it has a limited supply of time or of options. Whether the story "
         "has a Timelock or an Optionlock is not chosen yet.  Outcome.",
-        "Whether it ends when Time has run out or when all Options have been exhausted is not chosen yet.  "};
+        "Whether it ends when Time has run out or when all Options have been exhausted"};
     const char* const outcomeUnchosen[] = {
         "Outcome. Whether the story's goal is reached, so that by the end Success has been achieved, or Failure "
         "has occurred, is not chosen yet.  Judgment.",
-        "Whether the effort ends in Success or in Failure is not chosen yet, "};
+        "Whether the effort ends in Success or in Failure"};
     const char* const judgmentUnchosen[] = {
         "Judgment. Whether the Main Character's personal anguish is resolved in the end or left unresolved is not "
-        "chosen yet.  In short.",
-        "and whether for the Main Character the end is Good or Bad is not chosen yet."};
+        "chosen yet.",
+        "whether for the Main Character the end is Good or Bad"};
     const char* const guesses[] = {"unchosen", "a step made", "decisions would never", "actions would never",
                                    "calls for actions", "calls for decisions", "so the story has a",
                                    "running short", "has run out.", "goal is NOT", "goal is reached:",
                                    "ends in Failure",
                                    "ends as it must", "favorable for the Main Character.", "the end is Bad"};
+    const auto expectSaidOnce = [&](const std::string& text, const char* const unchosen[2]) {
+        expectIn(text, unchosen[0]);
+        expectNotIn(text, unchosen[1]);
+    };
+    // Nothing chosen: nothing to sum up.
     const std::string fresh = Read(built, *story, 18);
     for (const char* guess : guesses) expectNotIn(fresh, guess);
     for (const auto* unchosen : {driverUnchosen, limitUnchosen, outcomeUnchosen, judgmentUnchosen})
-        for (int n = 0; n < 2; ++n) expectIn(fresh, unchosen[n]);
+        expectSaidOnce(fresh, unchosen);
+    expectNotIn(fresh, "In short.");
 
     // Driver and outcome chosen, limit and judgment not.
     story->StoryForm().SetChoice(DynamicPointID(kDriver), DynamicValue(kDriver, 1));
@@ -657,11 +669,10 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
          {"each turning point is a step made. In answer, the characters respond and ultimately take action.",
           "or an Optionlock is not chosen yet.  Outcome. The story's goal is NOT reached: by the end, Failure "
           "has occurred.  Judgment. Whether the Main Character's personal anguish",
-          "In short. The story is driven by Decision, and each step it takes calls for actions to be taken.  ",
-          "The effort ends in Failure, and whether for the Main Character the end is Good or Bad is not chosen "
-          "yet."})
+          "In short. The story is driven by Decision, and each step it takes calls for actions to be taken.  The "
+          "effort ends in Failure."})
         expectIn(half, words);
-    for (const char* words : {limitUnchosen[0], limitUnchosen[1], judgmentUnchosen[0]}) expectIn(half, words);
+    for (const auto* unchosen : {limitUnchosen, judgmentUnchosen}) expectSaidOnce(half, unchosen);
     for (const char* guess : {"unchosen", "so the story has a", "ends as it must", "favorable for the Main "
                               "Character."})
         expectNotIn(half, guess);
@@ -680,12 +691,10 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
          {"it has a limited supply of options, and so the story has an Optionlock.",
           "as their options are running short.  Outcome. Whether the story's goal is reached",
           "Judgment. For the story as a whole, however the plot ends, the Main Character's personal anguish is "
-          "left unresolved.  In short. Whether the story is driven",
-          "is not chosen yet.  It ends when all Options have been exhausted.  ",
-          "Whether the effort ends in Success or in Failure is not chosen yet, and for the Main Character the end "
-          "is Bad."})
+          "left unresolved.  In short. It ends when all Options have been exhausted.  For the Main Character the "
+          "end is Bad."})
         expectIn(other, words);
-    for (const char* words : {driverUnchosen[0], driverUnchosen[1], outcomeUnchosen[0]}) expectIn(other, words);
+    for (const auto* unchosen : {driverUnchosen, outcomeUnchosen}) expectSaidOnce(other, unchosen);
     for (const char* guess : {"unchosen", "a step made", "calls for actions", "goal is NOT", "ends as it must"})
         expectNotIn(other, guess);
 }

@@ -329,7 +329,7 @@ TEST_F(ComposedReports, AnOpenPointIsSaidToBeSoOnceWhereItIsFirstNamed) {
                 made.StoryForm().SetValueAt(index, 0);
             };
             WithStory(open, [&](StandInStory& made, ReportComposer& built) {
-                for (const std::int16_t id : {22, 24, 28, 29, 61}) {
+                for (const std::int16_t id : {18, 25, 22, 24, 28, 29, 61}) {
                     std::vector<std::string> saying;
                     for (const std::string& sentence : Pieces(Read(built, made, id, false), ".?!"))
                         if (sentence.find("not chosen yet") != std::string::npos) saying.push_back(sentence);
@@ -338,6 +338,30 @@ TEST_F(ComposedReports, AnOpenPointIsSaidToBeSoOnceWhereItIsFirstNamed) {
                 }
             });
         }
+    }
+}
+
+// A dynamic not chosen yet is left out of the summaries that close the plot dynamics and the two
+// characters' report, but the writer's storytelling on it is kept there, under its name.
+TEST_F(ComposedReports, TheWritersStorytellingOnADynamicNotChosenYetIsKept) {
+    const std::map<std::int16_t, std::vector<const char*>> woven = {{18, {"Work", "Limit", "Outcome", "Judgment"}},
+                                                                     {25, {"Resolve", "Judgment"}}};
+    for (const char* open : {"Work", "Limit", "Outcome", "Judgment", "Resolve"}) {
+        const auto prepare = [&](StandInStory& made) {
+            Complete(0)(made);
+            made.StoryForm().SetValueAt(StoryPointIndexForCode(open), 0);
+            for (const char* key : {"Work", "Limit", "Outcome", "Judgment", "Resolve"})
+                made.GetStorytellingRecord().SetEntry(key, kPTextText, (std::string("Told of ") + key).c_str());
+        };
+        WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
+            built.SetShowStorytelling(1);
+            for (const auto& [id, keys] : woven) {
+                const std::string text = Read(built, made, id);
+                for (const char* key : keys)
+                    EXPECT_NE(text.find(std::string("Told of ") + key), std::string::npos)
+                        << key << " with " << open << " not chosen, report " << id << ":\n" << text;
+            }
+        });
     }
 }
 

@@ -58,9 +58,14 @@ TEST_F(TemplateKeys, TheBuildersReadTheKeysOfTheTableAndNoOther) {
     main->SetSWDismiss("leaves by sea");
     main->SetRelationship("old friends", characters.GetImpactCharacter());
     story->GetInfoRecord().SetEntry("Author", kPTextText, "A. Writer");
+    // The writer's storytelling on dynamics not chosen yet heads a key of its own; the resolve's
+    // only from the second build on.
+    for (const char* key : {"Work", "Limit", "Outcome", "Judgment"})
+        story->GetStorytellingRecord().SetEntry(key, kPTextText, "told");
     ReportComposer fresh(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     fresh.SetReportTemplates(std::make_unique<FakeTemplates>(log));
     BuildEveryIdEveryWay(fresh);
+    story->GetStorytellingRecord().SetEntry("Resolve", kPTextText, "told");
     // And partly chosen: a judgment without an outcome.
     story->StoryForm().SetChoice(DynamicPointID(kJudgment), DynamicValue(kJudgment, 0));
     ASSERT_TRUE(story->StoryForm().IsGood());
