@@ -75,8 +75,9 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     std::size_t at = 0;
     // The key of the entry read last, which the entries kept after a damaged one follow.
     char lastKey[kPTextKeySize] = {};
-    // Where the first damaged byte was put back as written.
-    std::optional<std::uint32_t> mendedAt;
+    // Where the first damaged byte was put back as written, and where the first entry whose value
+    // is not known was left out while reading went on.
+    std::optional<std::uint32_t> mendedAt, leftOutAt;
     // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
     // put back.
     if (stored.size() >= 3 && stored[0] == '\\' && stored.back() == '\0' &&
@@ -108,11 +109,15 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
             // backslash put back, so that both are kept and written as they were.
             if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read, written)) {
                 text_[joined->at] = '\\';
-                Insert(joined->before);
+                if (joined->beforeKnown) {
+                    Insert(joined->before);
+                    if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
+                } else if (!leftOutAt) {
+                    leftOutAt = static_cast<std::uint32_t>(joined->at);
+                }
                 Insert(joined->joined);
                 std::memcpy(lastKey, joined->joined.key, sizeof lastKey);
                 at = read.next;
-                if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
                 continue;
             }
             whole = IsWholeEntry(stored, read);
@@ -130,9 +135,9 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     // whose first byte was made NUL.
     const bool ended = result == kNoErr && IsRecordEnd(stored, at);
     if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) {
-        if (mendedAt) {
-            damagedAt_ = mendedAt;
-            mendedWhole_ = true;
+        if (mendedAt || leftOutAt) {
+            damagedAt_ = std::min(mendedAt.value_or(UINT32_MAX), leftOutAt.value_or(UINT32_MAX));
+            mendedWhole_ = !leftOutAt;
             changed_ = true;
         }
         return kNoErr;
@@ -140,7 +145,9 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
 
     // The damaged entry is left out; the entries that read whole after it are kept, and the record
     // is changed, so that its next write puts down a whole text holding them.
-    damagedAt_ = mendedAt.value_or(static_cast<std::uint32_t>(at));
+    damagedAt_ = mendedAt || leftOutAt
+                     ? std::min(mendedAt.value_or(UINT32_MAX), leftOutAt.value_or(UINT32_MAX))
+                     : static_cast<std::uint32_t>(at);
     changed_ = true;
     for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;

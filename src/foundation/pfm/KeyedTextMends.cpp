@@ -10,6 +10,9 @@ namespace {
 
 bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
 
+// Whether a number may be written with the byte: a digit, a minus or a decimal point.
+bool IsNumberByte(char c) { return IsDecimalDigit(c) || c == '-' || c == '.'; }
+
 // Whether a key has the shape of those the program writes: a capitalised word of letters and
 // digits, and for a numbered key, spaces and the number (in capitals when hexadecimal).
 bool HasWrittenKeyShape(std::string_view key) {
@@ -145,19 +148,24 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
         if (!inText || (written && written(joinedKey))) return true;
         return BeginAlike(joinedKey, key) || (text[typeAt] == kPTextText && BeginAlike(joinedKey, *after));
     };
-    // The lost backslash may have become a space, or the first letter of a word.
-    const bool parted = AnyHeaderInside(
-        text, entry.valueOffset, read.next, inText, true, [&](std::size_t at, std::size_t typeAt) {
-            if (!fits(at, typeAt)) return false;
-            const StoredEntry joined = ReadStoredEntry(text, at);
-            if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;
-            found = JoinedEntries{entry, joined.entry, at};
-            found->before.endOffset = static_cast<std::uint32_t>(at - 1);
-            found->before.textSize =
-                static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
-            return IsWholeValue(text, found->before);
-        });
-    return parted ? found : std::nullopt;
+    // The lost backslash may have become a space, or the first letter of a word. In a number, it
+    // stands where no number byte does, unless only a number byte can have been it.
+    const auto numberByte = [&](std::size_t at) { return !inText && IsNumberByte(text[at]); };
+    const auto part = [&](bool atNumberBytes) {
+        return AnyHeaderInside(
+            text, entry.valueOffset, read.next, inText, true, [&](std::size_t at, std::size_t typeAt) {
+                if (numberByte(at) != atNumberBytes || !fits(at, typeAt)) return false;
+                const StoredEntry joined = ReadStoredEntry(text, at);
+                if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;
+                found = JoinedEntries{entry, joined.entry, at};
+                found->before.endOffset = static_cast<std::uint32_t>(at - 1);
+                found->before.textSize =
+                    static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
+                found->beforeKnown = !atNumberBytes;
+                return IsWholeValue(text, found->before);
+            });
+    };
+    return part(false) || (!inText && part(true)) ? found : std::nullopt;
 }
 
 std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntry& read) {

@@ -18,6 +18,10 @@ struct JoinedEntries {
     PTextEntry joined;
     // Where the backslash was.
     std::size_t at = 0;
+    // Whether `before` is as written. A number's backslash found only in a byte a number is written
+    // with (a digit, a sign, a point) may as well have been lost beside a digit of the number: the
+    // number's value is not known, and only the joined entry is kept.
+    bool beforeKnown = true;
 };
 
 // Whether a value written without its length holds the entry written after it, its backslash lost:
@@ -31,6 +35,8 @@ struct JoinedEntries {
 // text the key also begins with the same two bytes as the text's own key or, when it holds a text,
 // the following one (as the keys of a group do), and the byte in the backslash's place is neither a
 // capital inside a word of capitals begun so, nor the last byte of a wide character (after a dash).
+//
+// In a number, a backslash in the place of a byte no number is written with is looked for first.
 //
 // A record's owner that knows the keys it writes may name them (`written`): a key it names need not
 // begin as a key around it does.

@@ -237,6 +237,8 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
              {"\\Ac:a\\Ill  2c:" + note + "\\Ill  3c:" + note + "\\Ill  4c:x\\", "Ill  3", 'x'},
              {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", ' '},
              {"\\Tendencys:1\\Works:1041\\", "Work", '#'},
+             {"\\Sexs:1032\\Tendencys:1121\\", "Tendency", 'T'},
+             {"\\As:12\\Bs:1\\", "B", 'T'},
              {"\\OSNamec:Rumpel\\OSSynopsisc100:" + std::string(100, 'y') + "\\Zc:z\\", "OSSynopsis", ' '},
              {"\\Ac:a\\Descc3:a\\b\\NMc:Romeo\\", "NM", '\0'},
              {"\\Ac:a\\Descc:Knows the rocks\\NMc:Yann\\", "NM", '\0'},
@@ -247,7 +249,15 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
         damaged[lost] = byte;
         KeyedText record = Parsed(Stored(damaged));
         EXPECT_EQ(record.DamagedAt(), lost) << damaged;
+        EXPECT_TRUE(record.IsMendedWhole()) << damaged;
         EXPECT_EQ(TextOf(record.Write()), Stored(whole));
+    }
+    // A backslash after a number made a digit may as well have been lost beside one of its digits:
+    // the entry after it is kept, the number left out.
+    for (const std::string& damaged : {std::string("\\As:12Bs:1\\"), std::string("\\As:1-Bs:1\\")}) {
+        KeyedText record = Parsed(Stored(damaged));
+        EXPECT_TRUE(record.DamagedAt() && !record.IsMendedWhole()) << damaged;
+        EXPECT_EQ(TextOf(record.Write()), Stored("\\Bs:1\\")) << damaged;
     }
     // A text without its length that no longer than such a text is written runs up to the next
     // backslash whatever words it holds: it is read and written again as it stands, though it reads
