@@ -20,8 +20,8 @@ std::string FormatPTextNumber(char type, const void* binary);
 // Whether the text is a number as a write of the type puts it down: s, i and l an optional minus and
 // decimal digits without leading zeros (no minus before 0) within the type's range; f, d and x an
 // optional minus, digits without leading zeros, then a full stop and digits (a minus may stand before
-// 0 there), or "inf" or "nan" after the optional minus. Any other byte, or no digit, is a damaged
-// number.
+// 0 there), or "inf", "nan", "1.#INF00", "1.#IND00", "1.#QNAN0" or "1.#SNAN0" after the optional
+// minus. Any other byte, or no digit, is a damaged number.
 bool IsPTextNumberText(char type, std::string_view text);
 
 // Reads a number text into its binary form (PTextNumberSize bytes). The text is read as: leading

@@ -115,9 +115,16 @@ TEST(PTextValue, ANumberTextIsOnlyWhatAWritePutsDown) {
     for (const char* text :
          {"", "-", "10x1", "1021\\Ok", " 5", "+5", "5 ", "1.5", "inf", "0x10", "007", "-021", "-0", "00"})
         EXPECT_FALSE(IsPTextNumberText('i', text)) << text;
-    for (const char* text : {"", ".5", "2.", "2.5.0", "1e3", "2,5", "-inf5", "1.0x", "9", "-2", "02.5"})
+    for (const char* text : {"", ".5", "2.", "2.5.0", "1e3", "2,5", "-inf5", "1.0x", "9", "-2", "02.5", "1.#INF0",
+                             "2.#INF00"})
         EXPECT_FALSE(IsPTextNumberText('x', text)) << text;
     EXPECT_FALSE(IsPTextNumberText('c', "12"));
+    // Infinities as other writers' libraries put them down read as far as a number goes: 1.
+    for (const char* text : {"1.#INF00", "-1.#INF00", "-1.#IND00", "1.#QNAN0"}) {
+        EXPECT_TRUE(IsPTextNumberText('d', text)) << text;
+        EXPECT_FALSE(IsPTextNumberText('l', text)) << text;
+        EXPECT_EQ(std::abs(Parse<double>('d', text)), 1.0) << text;
+    }
 }
 
 // Numbers keep the full stop when the user's locale writes a decimal comma.
