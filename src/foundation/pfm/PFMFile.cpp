@@ -172,8 +172,23 @@ ErrCode PFMFile::ListTypes(LList& types) const {
 }
 
 ErrCode PFMFile::ListIds(FourCC type, SList& ids) const {
-    for (std::size_t i = KeyPosition({type, 0}); i < keyIndex_.size() && EntryAt(keyIndex_[i]).Type() == type;
-         ++i) {
+    // The type's segments stand together in the index, their ids ascending (a repeated key's id
+    // twice): an empty list takes them all at once rather than growing by each.
+    const std::size_t first = KeyPosition({type, 0});
+    std::size_t end = first;
+    std::int32_t distinct = 0;
+    for (; end < keyIndex_.size() && EntryAt(keyIndex_[end]).Type() == type; ++end)
+        if (end == first || EntryAt(keyIndex_[end]).Id() != EntryAt(keyIndex_[end - 1]).Id()) ++distinct;
+    if (ids.Count() == 0) {
+        if (ids.SetCount(distinct) != kNoErr) return -4;
+        std::int32_t n = 0;
+        for (std::size_t i = first; i < end; ++i)
+            if (i == first || EntryAt(keyIndex_[i]).Id() != EntryAt(keyIndex_[i - 1]).Id())
+                ids.SetAt(static_cast<std::int16_t>(EntryAt(keyIndex_[i]).Id()), n++);
+        ids.SetSorted();
+        return kNoErr;
+    }
+    for (std::size_t i = first; i < end; ++i) {
         const ErrCode err =
             InsertOnce(ids, static_cast<std::int16_t>(EntryAt(keyIndex_[i]).Id()), CompareUShortAscending);
         if (err != kNoErr) return err;

@@ -42,6 +42,8 @@ bool IsPartKey(std::string_view key) {
 }  // namespace
 
 std::size_t QuestionStatus::LowerBound(std::int16_t topic, std::int16_t context) const {
+    // A story's list is read back in the order it was saved: each entry after the last.
+    if (entries_.empty() || Before(entries_.back(), topic, context)) return entries_.size();
     const auto at = std::lower_bound(entries_.begin(), entries_.end(), std::make_pair(topic, context),
                                      [](const QuestionState& entry, const std::pair<std::int16_t, std::int16_t>& key) {
                                          return Before(entry, key.first, key.second);

@@ -345,6 +345,7 @@ TEST_F(PFMStoreTest, TypesAndIdsAreListedSortedOnceWithTheChain) {
     ASSERT_EQ(ids.Count(), 2);
     EXPECT_EQ(static_cast<std::uint16_t>(ids.GetAt(0)), 2);
     EXPECT_EQ(static_cast<std::uint16_t>(ids.GetAt(1)), 0x8001);  // unsigned order
+    EXPECT_TRUE(ids.IsSorted());
 
     PFMSetChainSearch(false);
     LList own;
