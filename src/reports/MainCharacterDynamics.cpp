@@ -2,7 +2,7 @@
 // limit, resolve, outcome and judgment, with key words chosen by the dynamics and set in bold, and
 // the story's storytelling texts woven in after each story point.
 //
-// Template 1006, keys S1-S16, S21-S27 and S32-S53. Storytelling keys: "Direction", "Approach",
+// Template 1006, keys S1-S16, S21-S27 and S32-S54. Storytelling keys: "Direction", "Approach",
 // "Work", "Limit", "Resolve", "Outcome", "Judgment", "MCCrFl", "MCPbm", "MCSol", "MCFoc", "MCDir",
 // "MCUnRng", "STPbm" and "STSol". A sentence that rests on a dynamic not chosen yet (neither of its
 // two values) gives way to one that says so (S37 to S53), and a story point not chosen yet reads as
@@ -136,11 +136,17 @@ void ReportComposer::BuildMainCharacterDynamics() {
         }
         AppendStoryPoint(change ? "STSol" : "STPbm", ".", false);
     } else {
-        // The growth has said that the resolve is not chosen (S37): what turns on it is told either way.
+        // The growth has said that the resolve is not chosen (S37): what turns on it is told either
+        // way, and the writer's storytelling on the resolve follows under its name (S54).
+        const bool resolveTold = HasStoryPoint("Resolve");
         t.Key(opened ? 47 : 48);
-        AppendStoryPoint("Resolve", ", ", true);
+        AppendText(", ");
         t.Key(44);
-        AppendStoryPoint("STSol", ".", false);
+        AppendStoryPoint("STSol", resolveTold ? ".  " : ".", false);
+        if (resolveTold) {
+            t.Key(54);
+            AppendStoryPoint("Resolve", ".", false);
+        }
     }
     if (outcomeChosen) {
         t.Key(32);

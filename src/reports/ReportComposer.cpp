@@ -101,7 +101,14 @@ void ReportComposer::ReserveOutput() {
 }
 
 void ReportComposer::AppendText(const char* text) {
-    if (text && *text) output_.Append(text);
+    if (!text || !*text) return;
+    // A line ends without the blanks left after a sentence for the one that would have followed.
+    if (*text == '\n') {
+        std::uint32_t length = output_.Length();
+        while (length > 0 && output_.CStr()[length - 1] == ' ') --length;
+        CutText(length);
+    }
+    output_.Append(text);
 }
 
 void ReportComposer::ReplaceText(const char* text) { output_.Assign(text); }

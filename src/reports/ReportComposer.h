@@ -84,7 +84,8 @@ public:
     const char* GetText() const { return output_.CStr() ? output_.CStr() : ""; }
     // Makes sure the output can hold the minimum capacity.
     void ReserveOutput();
-    // Appends the text as it stands (null appends nothing).
+    // Appends the text as it stands (null appends nothing); a text that begins a line takes the
+    // blanks off the end of the line before it.
     void AppendText(const char* text);
     // Replaces the output by the text.
     void ReplaceText(const char* text);

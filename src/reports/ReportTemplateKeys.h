@@ -43,13 +43,13 @@ inline constexpr std::array<TemplateKeySet, 69> kTemplateKeySets = {{
     {1001, TemplateKeyRange(1, 13)},       // the subjective story's themes
     {1002, TemplateKey(1) | TemplateKey(3) | TemplateKey(5) | TemplateKeyRange(7, 43)},  // main character
     {1003, TemplateKeyRange(1, 16)},                                                     // impact character
-    {1006, TemplateKeyRange(1, 16) | TemplateKeyRange(21, 27) | TemplateKeyRange(32, 53)},  // simple main
+    {1006, TemplateKeyRange(1, 16) | TemplateKeyRange(21, 27) | TemplateKeyRange(32, 54)},  // simple main
     {1007, TemplateKeyRange(1, 5)},                                                         // relationships
     {1008, TemplateKey(1) | TemplateKey(3)},                                                // type contrast
     {1009, TemplateKeyRange(1, 2) | TemplateKeyRange(4, 12)},  // goals and requirements
     {1010, TemplateKey(1) | TemplateKeyRange(3, 8) | TemplateKeyRange(10, 13) | TemplateKeyRange(15, 16) |
                TemplateKeyRange(18, 19) | TemplateKeyRange(21, 39)},  // plot dynamics
-    {1014, TemplateKeyRange(1, 6) | TemplateKeyRange(8, 36)},  // the subjective story's characters
+    {1014, TemplateKeyRange(1, 6) | TemplateKeyRange(8, 30) | TemplateKeyRange(32, 35)},  // the two characters
     {1016, TemplateKeyRange(1, 2)},                            // all characters
     {1070, TemplateKeyRange(1, 2)},                            // closing notes
     {1071, TemplateKeyRange(1, 2)},

@@ -118,7 +118,7 @@ TEST_F(Narratives, PlotDynamicsOfADecisionOptionlockFailureGoodStoryWithItsTexts
 
 TEST_F(Narratives, CharacterSynopsisWithNoDynamicChosenSaysSoInsteadOfTakingTheSecondWords) {
     const std::string expected =
-        "[S1][S21][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].  \n\n";
+        "[S1][S21][S22], [S10].  [S11], [S12].  [S13] [S14], [S15] [S16].\n\n";
     EXPECT_EQ(Build(&ReportComposer::BuildCharacterDynamicsSynopsis), expected);
     EXPECT_EQ(log->opened, (std::vector<std::int16_t>{1014}));
 }
@@ -176,13 +176,14 @@ TEST_F(Narratives, CharacterSynopsisWeavesInTheTwoCharactersTexts) {
     const std::string text = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
     EXPECT_NE(text.find("[S9]" + Told("MCCon", true) + "[S10].  [S11]"), std::string::npos) << text;
     EXPECT_NE(text.find("[S16]" + Told("OCCrFl", false) + "[S17]"), std::string::npos) << text;
-    // The sentence that says the ending is not chosen ends on the Main Character's concern too; the
-    // resolve not chosen yet heads only the writer's storytelling on it in the closing sentence.
+    // The sentence that says the ending is not chosen ends on the Main Character's concern too; with
+    // nothing of the end chosen there is no closing sentence, and the writer's storytelling on the
+    // resolve not chosen yet follows under the resolve's name.
     form.Set({});
     Tell("Resolve", "her resolve");
     const std::string unchosen = Build(&ReportComposer::BuildCharacterDynamicsSynopsis);
     EXPECT_NE(unchosen.find("[S22]" + Told("MCCon", true) + "[S10].  [S11]"), std::string::npos) << unchosen;
-    EXPECT_NE(unchosen.find("[S16]" + Told("OCCrFl", false) + "[S23][S30]" + Told("Resolve", false) + "\n\n"),
+    EXPECT_NE(unchosen.find("[S16]" + Told("OCCrFl", false) + "[S30]" + Told("Resolve", false) + "\n\n"),
               std::string::npos)
         << unchosen;
 }

@@ -528,8 +528,9 @@ TEST_F(RealReports, TheCharacterVerdictsSayWhatIsNotChosenYetInsteadOfGuessingIt
                                                         "both not chosen yet, and on her resolve."
                                                       : "In the end, the story's effort does not succeed, but what "
                                                         "comes of the Main Character's personal problem, and which "
-                                                        "of the two had it right, rest on the Main Character's "
-                                                        "resolve, Change, and her judgment, which is not chosen yet.";
+                                                        "of the two had it right, rest on her judgment, which is "
+                                                        "not chosen yet, and on the Main Character's resolve, "
+                                                        "Change.";
         EXPECT_NE(characters.find(unsettled), std::string::npos) << characters;
         // The closing sentence names only what is chosen of the end: nothing, in a new story.
         const std::size_t soFar = characters.find("So far, ");
@@ -570,7 +571,7 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
         "Decision is not chosen yet.  Each time the characters meet that need the story steps forward, and "
         "whether it draws to its end as it runs short of Time or of Options is not chosen yet.",
         // The story's end, told of neither.
-        "Everyone in the story is troubled by a problem not chosen yet.    Resolve. "};
+        "Everyone in the story is troubled by a problem not chosen yet.  Resolve. "};
     const char* const judgmentUnchosen = "Resolve. What spurs Mara on is not chosen yet, and in the end";
     const char* const outcomeUnchosen =
         "Outcome. Whether the story's effort will Succeed or Fail is not chosen yet and whether for Mara the end "

@@ -342,10 +342,11 @@ TEST_F(ComposedReports, AnOpenPointIsSaidToBeSoOnceWhereItIsFirstNamed) {
 }
 
 // A dynamic not chosen yet is left out of the summaries that close the plot dynamics and the two
-// characters' report, but the writer's storytelling on it is kept there, under its name.
+// characters' report, but the writer's storytelling on it is kept there, under its name; so it is
+// in the Main Character in plain words.
 TEST_F(ComposedReports, TheWritersStorytellingOnADynamicNotChosenYetIsKept) {
-    const std::map<std::int16_t, std::vector<const char*>> woven = {{18, {"Work", "Limit", "Outcome", "Judgment"}},
-                                                                     {25, {"Resolve", "Judgment"}}};
+    const std::map<std::int16_t, std::vector<const char*>> woven = {
+        {18, {"Work", "Limit", "Outcome", "Judgment"}}, {25, {"Resolve", "Judgment"}}, {61, {"Resolve"}}};
     for (const char* open : {"Work", "Limit", "Outcome", "Judgment", "Resolve"}) {
         const auto prepare = [&](StandInStory& made) {
             Complete(0)(made);
@@ -360,6 +361,11 @@ TEST_F(ComposedReports, TheWritersStorytellingOnADynamicNotChosenYetIsKept) {
                 for (const char* key : keys)
                     EXPECT_NE(text.find(std::string("Told of ") + key), std::string::npos)
                         << key << " with " << open << " not chosen, report " << id << ":\n" << text;
+                // Under its name in a sentence of its own, not hanging from one about what is chosen.
+                if (open == std::string("Resolve") && id != 18) {
+                    EXPECT_NE(text.find("The Main Character's resolve:  Told of Resolve"), std::string::npos)
+                        << "report " << id << ":\n" << text;
+                }
             }
         });
     }
@@ -804,6 +810,9 @@ TEST_F(ComposedReports, ThePlotActByActSaysOfEveryActNotChosenYetThatItIsNot) {
                     EXPECT_EQ(sayingNotChosen, 1) << paragraph;
                 }
             }
+            // The Overall Plot goes on from its acts to what drives the plot, not "it" (an act).
+            const std::string plot = Read(built, made, 40);
+            EXPECT_NE(plot.find("The plot is driven by "), std::string::npos) << plot;
         });
     }
 }

@@ -38,8 +38,10 @@ TEST_F(TemplateSections, TheFourThemesFollowTheirTitleInTheirOrder) {
     composer->BuildImpactCharacterThemes();
     const std::string impact = Take();
     composer->BuildFourThroughlinesThemes();
-    EXPECT_EQ(Text(), Code("B+") + "Four Throughlines Themes Report" + Code("B-") + "\n\n" + story +
-                          "\n\n\n" + subjective + "\n\n\n" + main + "\n\n\n" + impact);
+    // A line ends without the blanks a paragraph's last sentence leaves.
+    const auto line = [](std::string text) { return text.substr(0, text.find_last_not_of(' ') + 1); };
+    EXPECT_EQ(Text(), Code("B+") + "Four Throughlines Themes Report" + Code("B-") + "\n\n" + line(story) +
+                          "\n\n\n" + line(subjective) + "\n\n\n" + line(main) + "\n\n\n" + impact);
 }
 
 TEST_F(TemplateSections, GoalsAndRequirementsWeaveTheEightStoryPointsIntoTheTemplate) {

@@ -186,7 +186,10 @@ TEST_F(ThemeParagraphs, TheImpactCharactersVerdictFollowsResolveAndJudgment) {
 }
 
 TEST_F(ThemeParagraphs, ShowingStorytellingWithoutTextsAddsOnlyTheRuleAndTheClosingNotes) {
-    const std::string story = Story(), subjective = Subjective(), main = Main(), impact = Impact();
+    // A line ends without the blanks a paragraph's last sentence leaves.
+    const auto line = [](std::string text) { return text.substr(0, text.find_last_not_of(' ') + 1); };
+    const std::string story = line(Story()), subjective = line(Subjective()), main = line(Main()),
+                      impact = line(Impact());
     composer->SetShowStorytelling(1);
     log->opened.clear();
     const std::string notes = "\n\n[S1]\n\n[S2]\n\n";
