@@ -134,7 +134,7 @@ void ReportComposer::BuildPlotDynamicsNarrative() {
     }
     if (outcomeChosen) {
         t.Key(22);
-        AppendStoryPoint("Outcome", judgmentChosen ? ", " : ".", judgmentChosen);
+        AppendStoryPoint("Outcome", judgmentChosen ? ", " : ".  ", judgmentChosen);
     } else {
         appendOpen(37, "Outcome");
     }

@@ -347,27 +347,37 @@ TEST_F(ComposedReports, AnOpenPointIsSaidToBeSoOnceWhereItIsFirstNamed) {
 TEST_F(ComposedReports, TheWritersStorytellingOnADynamicNotChosenYetIsKept) {
     const std::map<std::int16_t, std::vector<const char*>> woven = {
         {18, {"Work", "Limit", "Outcome", "Judgment"}}, {25, {"Resolve", "Judgment"}}, {61, {"Resolve"}}};
-    for (const char* open : {"Work", "Limit", "Outcome", "Judgment", "Resolve"}) {
-        const auto prepare = [&](StandInStory& made) {
-            Complete(0)(made);
-            made.StoryForm().SetValueAt(StoryPointIndexForCode(open), 0);
-            for (const char* key : {"Work", "Limit", "Outcome", "Judgment", "Resolve"})
-                made.GetStorytellingRecord().SetEntry(key, kPTextText, (std::string("Told of ") + key).c_str());
-        };
-        WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
-            built.SetShowStorytelling(1);
-            for (const auto& [id, keys] : woven) {
-                const std::string text = Read(built, made, id);
-                for (const char* key : keys)
-                    EXPECT_NE(text.find(std::string("Told of ") + key), std::string::npos)
-                        << key << " with " << open << " not chosen, report " << id << ":\n" << text;
-                // Under its name in a sentence of its own, not hanging from one about what is chosen.
-                if (open == std::string("Resolve") && id != 18) {
-                    EXPECT_NE(text.find("The Main Character's resolve:  Told of Resolve"), std::string::npos)
-                        << "report " << id << ":\n" << text;
+    const std::vector<const char*> dynamics = {"Work", "Limit", "Outcome", "Judgment", "Resolve"};
+    for (const char* open : dynamics) {
+        // The writer's words on every dynamic, then on the one not chosen yet only.
+        for (const bool all : {true, false}) {
+            const auto told = [&](const char* key) { return all || std::string(key) == open; };
+            const auto prepare = [&](StandInStory& made) {
+                Complete(0)(made);
+                made.StoryForm().SetValueAt(StoryPointIndexForCode(open), 0);
+                for (const char* key : dynamics)
+                    if (told(key))
+                        made.GetStorytellingRecord().SetEntry(key, kPTextText, (std::string("Told of ") + key).c_str());
+            };
+            WithStory(prepare, [&](StandInStory& made, ReportComposer& built) {
+                built.SetShowStorytelling(1);
+                for (const auto& [id, keys] : woven) {
+                    const std::string text = Read(built, made, id);
+                    for (const char* key : keys) {
+                        if (told(key)) {
+                            EXPECT_NE(text.find(std::string("Told of ") + key), std::string::npos)
+                                << key << " with " << open << " not chosen, report " << id << ":\n" << text;
+                        }
+                    }
+                    EXPECT_EQ(text.find(".The "), std::string::npos) << "report " << id << ":\n" << text;
+                    // Under its name in a sentence of its own, not hanging from one about what is chosen.
+                    if (open == std::string("Resolve") && id != 18) {
+                        EXPECT_NE(text.find("The Main Character's resolve:  Told of Resolve"), std::string::npos)
+                            << "report " << id << ":\n" << text;
+                    }
                 }
-            }
-        });
+            });
+        }
     }
 }
 
