@@ -173,18 +173,19 @@ ErrCode PFMFile::ListTypes(LList& types) const {
 
 ErrCode PFMFile::ListIds(FourCC type, SList& ids) const {
     // The type's segments stand together in the index, their ids ascending (a repeated key's id
-    // twice): an empty list takes them all at once rather than growing by each.
+    // twice): an empty list is given room for them at once and takes each id once, rather than
+    // growing by each.
     const std::size_t first = KeyPosition({type, 0});
     std::size_t end = first;
-    std::int32_t distinct = 0;
-    for (; end < keyIndex_.size() && EntryAt(keyIndex_[end]).Type() == type; ++end)
-        if (end == first || EntryAt(keyIndex_[end]).Id() != EntryAt(keyIndex_[end - 1]).Id()) ++distinct;
+    while (end < keyIndex_.size() && EntryAt(keyIndex_[end]).Type() == type) ++end;
     if (ids.Count() == 0) {
-        if (ids.SetCount(distinct) != kNoErr) return -4;
+        if (ids.SetCount(static_cast<std::int32_t>(end - first)) != kNoErr) return -4;
         std::int32_t n = 0;
-        for (std::size_t i = first; i < end; ++i)
-            if (i == first || EntryAt(keyIndex_[i]).Id() != EntryAt(keyIndex_[i - 1]).Id())
-                ids.SetAt(static_cast<std::int16_t>(EntryAt(keyIndex_[i]).Id()), n++);
+        for (std::size_t i = first; i < end; ++i) {
+            const auto id = static_cast<std::int16_t>(EntryAt(keyIndex_[i]).Id());
+            if (n == 0 || ids.GetAt(n - 1) != id) ids.SetAt(id, n++);
+        }
+        ids.SetCount(n);
         ids.SetSorted();
         return kNoErr;
     }
