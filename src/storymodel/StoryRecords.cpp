@@ -133,13 +133,13 @@ void LeaveOutOtherTypes(PText& record, char type) {
 
 std::optional<std::int16_t> ReadKeptNumber(PText& record, std::string_view key, std::int16_t least,
                                            std::int16_t most) {
-    for (;;) {
-        std::int16_t value = 0;
-        const std::int32_t read = record.GetEntry(key, kPTextShort, &value);
-        if (read == kPTextErrNoKey) return std::nullopt;
-        if (read >= 0 && value >= least && value <= most) return value;
-        LeaveOut(record, key);
-    }
+    std::int16_t value = 0;
+    std::int32_t read = kPTextErrNoKey;
+    LeaveOutWhile(record, key, [&] {
+        read = record.GetEntry(key, kPTextShort, &value);
+        return read != kPTextErrNoKey && (read < 0 || value < least || value > most);
+    });
+    return read >= 0 ? std::optional<std::int16_t>(value) : std::nullopt;
 }
 
 bool LeaveOutDamagedKey(PText& record, std::string_view key, WrittenKeyTest written) {
