@@ -2,17 +2,17 @@
 // character changes, whether the story succeeds, whether the problem is resolved, with the two
 // characters' concerns, issues, unique abilities and critical flaws filled in from story points.
 //
-// Template 1014, keys S1-S6, S8-S30 and S32-S35. Storytelling keys: "MCCon", "OCCon", "MCRng", "OCRng",
-// "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". A sentence that rests on a
-// dynamic not chosen yet (neither test of its pair holds) gives way to one that says so (S21,
-// S22, S26, S27) where the dynamic is first named: what comes of the effort follows from the
+// Template 1014, keys S1-S6, S8-S30 and S32-S35. Storytelling keys: "MCCon", "OCCon", "MCRng",
+// "OCRng", "MCUnRng", "MCCrFl", "OCUnRng", "OCCrFl", "Resolve" and "Judgment". A sentence that
+// rests on a dynamic not chosen yet (neither test of its pair holds) gives way to one that says so
+// (S21, S22, S26, S27) where the dynamic is first named: what comes of the effort follows from the
 // outcome, what comes of the personal problem from the judgment, and who had it right from the
 // resolve and the judgment; with the judgment chosen and the outcome not, only what comes of the
 // effort waits (S26), and with the outcome chosen and the judgment not, all but it waits (S27).
 // The closing sentence names only what is chosen (S23, S24, S28, S29, S32, S33, S35); the
 // writer's storytelling on a dynamic not chosen yet follows it under the dynamic's name (S30,
-// S34). The verbs after the Main
-// Character's name agree with its form: a Main Character of several people "resolve" and "have".
+// S34). The verbs after the Main Character's name agree with its form: a Main Character of several
+// people "resolve" and "have".
 
 #include <vector>
 
@@ -106,11 +106,8 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
     AppendStoryPoint("OCCrFl", ".  ", false);
     // A dynamic not chosen yet was said to be so where it was first named: the closing sentence
     // names only what is chosen, and the writer's storytelling on one not chosen follows it, under
-    // the dynamic's name.
+    // the dynamic's name (the blanks the closing sentence leaves go at the paragraph's end).
     const bool judgmentChosen = d.JudgmentChosen();
-    const bool resolveTold = !resolveChosen && HasStoryPoint("Resolve");
-    const bool judgmentTold = !judgmentChosen && HasStoryPoint("Judgment");
-    const char* closing = resolveTold || judgmentTold ? ".  " : ".";
     if (endChosen) {
         t.Key(17);
         AppendText(w6);
@@ -124,7 +121,7 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
         AppendFormatted("%s ", w5);
         AppendFormatted("{CNN(MC,NM)} %s %s", several ? "have" : "has", w8);
         t.Key(19);
-        AppendStoryPoint("Judgment", closing, false);
+        AppendStoryPoint("Judgment", ".  ", false);
     } else {
         // What is chosen so far of the outcome and the Main Character's resolve and judgment, in one
         // sentence; the judgment after another part is the character's own ("her judgment").
@@ -143,18 +140,18 @@ void ReportComposer::BuildCharacterDynamicsSynopsis() {
             else if (last)
                 t.Key(32);
             t.Key(parts[i].key);
-            const char* end = last ? closing : parts.size() > 2 ? ", " : " ";
+            const char* end = last ? ".  " : parts.size() > 2 ? ", " : " ";
             if (parts[i].point)
                 AppendStoryPoint(parts[i].point, end, !last);
             else
                 AppendText(end);
         }
     }
-    if (resolveTold) {
+    if (!resolveChosen && HasStoryPoint("Resolve")) {
         t.Key(30);
         AppendStoryPoint("Resolve", ".", false);
     }
-    if (judgmentTold) {
+    if (!judgmentChosen && HasStoryPoint("Judgment")) {
         t.Key(34);
         AppendStoryPoint("Judgment", ".", false);
     }

@@ -138,12 +138,11 @@ void ReportComposer::BuildMainCharacterDynamics() {
     } else {
         // The growth has said that the resolve is not chosen (S37): what turns on it is told either
         // way, and the writer's storytelling on the resolve follows under its name (S54).
-        const bool resolveTold = HasStoryPoint("Resolve");
         t.Key(opened ? 47 : 48);
         AppendText(", ");
         t.Key(44);
-        AppendStoryPoint("STSol", resolveTold ? ".  " : ".", false);
-        if (resolveTold) {
+        AppendStoryPoint("STSol", ".  ", false);
+        if (HasStoryPoint("Resolve")) {
             t.Key(54);
             AppendStoryPoint("Resolve", ".", false);
         }
