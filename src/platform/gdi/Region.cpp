@@ -1,6 +1,7 @@
 #include "platform/gdi/Region.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace win {
 
@@ -102,7 +103,7 @@ Region& Region::Offset(LONG dx, LONG dy) {
 
 void RegionBuilder::AddBand(LONG top, LONG bottom, std::span<const Span> spans) {
     if (top >= bottom || spans.empty()) return;
-    std::vector<RECT>& rects = region_.rects_;
+    RectList& rects = region_.rects_;
     // A band that touches the previous one with the same spans only extends it downwards.
     const std::size_t lastCount = rects.size() - lastBandStart_;
     if (lastCount == spans.size() && lastCount > 0 && rects[lastBandStart_].bottom == top) {
@@ -131,11 +132,11 @@ constexpr LONG kFar = 0x7FFFFFFF;
 
 // One band of a region: a range of its rectangles with a common top and bottom.
 struct BandCursor {
-    const std::vector<RECT>& rects;
+    const RectList& rects;
     std::size_t start = 0;
     std::size_t end = 0;
 
-    explicit BandCursor(const std::vector<RECT>& r) : rects(r) { FindEnd(); }
+    explicit BandCursor(const RectList& r) : rects(r) { FindEnd(); }
     bool Done() const { return start >= rects.size(); }
     LONG Top() const { return rects[start].top; }
     LONG Bottom() const { return rects[start].bottom; }

@@ -7,8 +7,8 @@
 
 #include <span>
 #include <utility>
-#include <vector>
 
+#include "platform/gdi/RectList.h"
 #include "platform/sys/WinTypes.h"
 
 namespace win {
@@ -56,13 +56,13 @@ public:
     friend bool operator==(const Region& a, const Region& b);
 
     // The rectangles, in band order.
-    const std::vector<RECT>& Rects() const { return rects_; }
+    std::span<const RECT> Rects() const { return {rects_.data(), rects_.size()}; }
     std::size_t RectCount() const { return rects_.size(); }
-    std::vector<RECT>::const_iterator begin() const { return rects_.begin(); }
-    std::vector<RECT>::const_iterator end() const { return rects_.end(); }
+    const RECT* begin() const { return rects_.begin(); }
+    const RECT* end() const { return rects_.end(); }
 
 private:
-    std::vector<RECT> rects_;
+    RectList rects_;
 
     template <typename Keep>
     static Region Combine(const Region& a, const Region& b, Keep keep);

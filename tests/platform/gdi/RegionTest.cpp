@@ -215,6 +215,31 @@ TEST(Region, SubtractingAHoleLeavesAFrame) {
     EXPECT_EQ(frame.RectCount(), 4u);  // top band, two sides, bottom band
 }
 
+// A region of one rectangle keeps it within itself, one of more in memory of its own: copies and
+// moves between the two, in either direction, keep every pixel, and a region moved from is empty
+// and takes rectangles again.
+TEST(Region, CopiesAndMovesKeepTheirRectanglesWhateverTheirCount) {
+    const Region one(2, 2, 5, 5);
+    const Region frame = Region(0, 0, 10, 10) - Region(1, 1, 9, 9);
+    Region target = frame;
+    EXPECT_EQ(target, frame);
+    target = one;
+    EXPECT_EQ(PixelsOf(target), PixelsOf(one));
+    target = frame;
+    EXPECT_EQ(PixelsOf(target), PixelsOf(frame));
+
+    Region moved = std::move(target);
+    EXPECT_EQ(moved, frame);
+    EXPECT_TRUE(target.IsEmpty());  // NOLINT(bugprone-use-after-move): a moved-from region is empty
+    target |= Region(0, 0, 3, 3);
+    target |= Region(5, 5, 8, 8);
+    EXPECT_EQ(PixelsOf(target).size(), 18u);
+    moved = Region(one);
+    EXPECT_EQ(moved, one);
+    moved = moved | frame;
+    EXPECT_EQ(PixelsOf(moved).size(), 36u + 9u);
+}
+
 int PixelCount(HRGN region) { return static_cast<int>(PixelsOf(RegionOf(region)).size()); }
 
 TEST(RegionObject, CombineTestAndMeasure) {
