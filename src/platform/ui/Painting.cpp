@@ -180,20 +180,25 @@ void CopyPixels(Surface& surface, const Region& destination, int dx, int dy) {
 
 Region VisibleRegion(const Window& window, bool wholeWindow) {
     if (!IsVisibleOnScreen(window)) return Region();
-    Region visible = Rect(wholeWindow ? ScreenRect(window) : ScreenClientRect(window));
+    // The window's rectangle inside its ancestors' client areas is one rectangle; only the windows
+    // it is clipped by that overlap what is left of it are taken out.
+    RECT shown = wholeWindow ? ScreenRect(window) : ScreenClientRect(window);
     for (const Window* up = window.parent; up != nullptr; up = up->parent)
-        visible &= Rect(ScreenClientRect(*up));
+        shown = IntersectRects(shown, ScreenClientRect(*up));
+    Region visible(shown);
+    const auto takeOut = [&visible, &shown](const Window& other) {
+        const RECT covered = ScreenRect(other);
+        if (other.IsVisibleFlag() && !IsRectEmpty(IntersectRects(shown, covered))) visible -= Rect(covered);
+    };
     for (const Window* level = &window; level->parent != nullptr; level = level->parent) {
         if (!ClipsSiblings(*level)) continue;
         for (const Window* sibling : level->parent->children) {
             if (sibling == level) break;
-            if (sibling->IsVisibleFlag()) visible -= Rect(ScreenRect(*sibling));
+            takeOut(*sibling);
         }
     }
     if (!wholeWindow && (window.style & WS_CLIPCHILDREN)) {
-        for (const Window* child : window.children) {
-            if (child->IsVisibleFlag()) visible -= Rect(ScreenRect(*child));
-        }
+        for (const Window* child : window.children) takeOut(*child);
     }
     return visible;
 }
