@@ -78,12 +78,15 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     // Where the first damaged byte was put back as written, and where the first entry whose value
     // is not known was left out while reading went on.
     std::optional<std::uint32_t> mendedAt, leftOutAt;
+    const auto note = [](std::optional<std::uint32_t>& first, std::size_t byte) {
+        if (!first) first = static_cast<std::uint32_t>(byte);
+    };
     // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
     // put back.
     if (stored.size() >= 3 && stored[0] == '\\' && stored.back() == '\0' &&
         stored[stored.size() - 2] != '\\') {
         text_[stored.size() - 2] = '\\';
-        mendedAt = static_cast<std::uint32_t>(stored.size() - 2);
+        note(mendedAt, stored.size() - 2);
     }
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
         // Cut short just after a backslash or a value: whether an entry or the record's end followed
@@ -98,23 +101,19 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
             if (const std::optional<std::size_t> digit = LengthOneOver(stored, read)) {
                 --text_[*digit];
                 read = ReadStoredEntry(stored, at);
-                if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*digit);
+                note(mendedAt, *digit);
             }
             if (const std::optional<std::size_t> lost = LostBackslashAfter(stored, read)) {
                 text_[*lost] = '\\';
                 read = ReadStoredEntry(stored, at);
-                if (!mendedAt) mendedAt = static_cast<std::uint32_t>(*lost);
+                note(mendedAt, *lost);
             }
             // An entry whose backslash was lost is parted from the value it ran into, and its
             // backslash put back, so that both are kept and written as they were.
             if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read, written)) {
                 text_[joined->at] = '\\';
-                if (joined->beforeKnown) {
-                    Insert(joined->before);
-                    if (!mendedAt) mendedAt = static_cast<std::uint32_t>(joined->at);
-                } else if (!leftOutAt) {
-                    leftOutAt = static_cast<std::uint32_t>(joined->at);
-                }
+                if (joined->beforeKnown) Insert(joined->before);
+                note(joined->beforeKnown ? mendedAt : leftOutAt, joined->at);
                 Insert(joined->joined);
                 std::memcpy(lastKey, joined->joined.key, sizeof lastKey);
                 at = read.next;
@@ -134,9 +133,12 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
     // A record ends once, with what every write puts down last: an end met before that one is a key
     // whose first byte was made NUL.
     const bool ended = result == kNoErr && IsRecordEnd(stored, at);
+    // The first damaged byte reading went past, put back or leaving an entry out.
+    std::optional<std::uint32_t> firstDamage = mendedAt;
+    if (leftOutAt && (!firstDamage || *leftOutAt < *firstDamage)) firstDamage = leftOutAt;
     if (ended && (at + 2 >= stored.size() || !IsRecordEnd(stored, stored.size() - 2))) {
-        if (mendedAt || leftOutAt) {
-            damagedAt_ = std::min(mendedAt.value_or(UINT32_MAX), leftOutAt.value_or(UINT32_MAX));
+        if (firstDamage) {
+            damagedAt_ = firstDamage;
             mendedWhole_ = !leftOutAt;
             changed_ = true;
         }
@@ -145,9 +147,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
 
     // The damaged entry is left out; the entries that read whole after it are kept, and the record
     // is changed, so that its next write puts down a whole text holding them.
-    damagedAt_ = mendedAt || leftOutAt
-                     ? std::min(mendedAt.value_or(UINT32_MAX), leftOutAt.value_or(UINT32_MAX))
-                     : static_cast<std::uint32_t>(at);
+    damagedAt_ = firstDamage.value_or(static_cast<std::uint32_t>(at));
     changed_ = true;
     for (const PTextEntry& entry : WholeEntriesAfter(stored, at, lastKey)) Insert(entry);
     return result;
