@@ -185,7 +185,7 @@ Region VisibleRegion(const Window& window, bool wholeWindow) {
     RECT shown = wholeWindow ? ScreenRect(window) : ScreenClientRect(window);
     for (const Window* up = window.parent; up != nullptr; up = up->parent)
         shown = IntersectRects(shown, ScreenClientRect(*up));
-    Region visible(shown);
+    Region visible = Rect(shown);
     const auto takeOut = [&visible, &shown](const Window& other) {
         const RECT covered = ScreenRect(other);
         if (other.IsVisibleFlag() && !IsRectEmpty(IntersectRects(shown, covered))) visible -= Rect(covered);
