@@ -1,12 +1,10 @@
 // Keyed text records; the input is a record's stored text, whole or damaged. Every entry that parses
 // (before the damage or after it) is read with its own type, every other entry is set again to the
 // value it read (so that it is written anew), and the record is written: the written text must
-// parse whole, with the same keys (whatever keys its owner names as its own), and the texts and
-// whole numbers must read back as they were.
+// parse whole, with the same keys, and the texts and whole numbers must read back as they were.
 
 #include <cstring>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "FuzzSupport.h"
@@ -49,16 +47,11 @@ bool ReadsTheSame(const Value& before, const Value& after) {
     return before.bytes == after.bytes;
 }
 
-// An owner that names every key as one it writes, which parts the most.
-bool AnyKey(std::string_view) { return true; }
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     KeyedText record;
-    // Half the inputs are read as by an owner that names its keys.
-    const ErrCode parsed =
-        record.Parse(reinterpret_cast<const char*>(data), size, size % 2 ? AnyKey : nullptr);
+    const ErrCode parsed = record.Parse(reinterpret_cast<const char*>(data), size);
     FUZZ_CHECK(parsed == kNoErr || parsed <= kPTextErrNoBackslash);
     // Only a damaged text leaves the record changed, so that its next write is whole.
     FUZZ_CHECK(record.IsChanged() == record.DamagedAt().has_value());
@@ -74,10 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KeyedText again;
     FUZZ_CHECK(again.Parse(written.data(), written.size()) == kNoErr && !again.DamagedAt());
     FUZZ_CHECK(again.Count() == record.Count());
-    // Whatever keys its owner names, a written text reads whole.
-    KeyedText named;
-    FUZZ_CHECK(named.Parse(written.data(), written.size(), AnyKey) == kNoErr && !named.DamagedAt());
-    FUZZ_CHECK(named.Count() == record.Count());
     const std::vector<Value> reread = ReadAll(again);
     FUZZ_CHECK(reread.size() == values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {

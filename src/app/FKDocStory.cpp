@@ -21,7 +21,6 @@
 #include "framework/Alerts.h"
 #include "framework/BusyCursor.h"
 #include "framework/InputHelpers.h"
-#include "storymodel/AppreciationUsage.h"
 #include "storymodel/CharInfoRec.h"
 #include "storymodel/CharacterManager.h"
 #include "storymodel/FablecoreStringConverter.h"
@@ -31,7 +30,6 @@
 #include "storymodel/StoryRecords.h"
 #include "storymodel/TextHelpers.h"
 #include "storymodel/TextMacroExpander.h"
-#include "storymodel/engine/InclApprList.h"
 #include "storymodel/engine/StoryFormManager.h"
 #include "storymodel/engine/StoryPointTable.h"
 #include "storymodel/engine/StoryformSolver.h"
@@ -51,13 +49,6 @@ constexpr std::int16_t kActOrderPoints[] = {13100, 13200, 13300, 13400, 16100, 1
 
 bool IsActOrderPoint(std::int16_t id) {
     return std::find(std::begin(kActOrderPoints), std::end(kActOrderPoints), id) != std::end(kActOrderPoints);
-}
-
-// The keys of the storytelling record: a story point's code, and the lists of the appreciations
-// the storytelling includes.
-bool IsStorytellingKey(std::string_view key) {
-    return key == InclApprList::kKey || key == AppreciationUsage::kCountsKey ||
-           StoryPointIDForCode(std::string(key).c_str()) >= 0;
 }
 
 constexpr const char* kDoubleRolesMessage =
@@ -238,9 +229,8 @@ ErrCode FKDoc::MoveMainRecord() {
 ErrCode FKDoc::OpenRecords(std::vector<PFMSegmentKey>& lost) {
     std::unique_ptr<PText>* records[] = {&info_, &responses_, &storytelling_, &locks_};
     const FourCC types[] = {kMainRecordType, FourCCOf("RESP"), FourCCOf("STEL"), FourCCOf("LOCK")};
-    const WrittenKeyTest written[] = {nullptr, nullptr, IsStorytellingKey, nullptr};
     for (std::size_t i = 0; i < std::size(records); ++i) {
-        StoryRecord opened = OpenStoryRecord(store_, types[i], 0, written[i]);
+        StoryRecord opened = OpenStoryRecord(store_, types[i], 0);
         if (opened.error != kNoErr && opened.error != kPTextErrNoRecord) return opened.error;
         if (opened.lost) lost.push_back({types[i], 0});
         *records[i] = std::move(opened.record);

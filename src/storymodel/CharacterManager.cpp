@@ -195,8 +195,7 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
 }
 
 bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles) {
-    StoryRecord opened =
-        OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id, CharacterKey::IsWritten);
+    StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id);
     if (opened.lost) {
         lostRecords_.push_back({kCharacterType, id});
         return true;

@@ -64,9 +64,9 @@ bool IsDamagedRecord(ErrCode error) {
     return error == kBadDataErr || (error <= kPTextErrNoBackslash && error >= kPTextErrUnterminated);
 }
 
-StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number, WrittenKeyTest written) {
+StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number) {
     StoryRecord opened;
-    opened.record = std::make_unique<PText>(story, type, number, &opened.error, false, false, written);
+    opened.record = std::make_unique<PText>(story, type, number, &opened.error);
     if (opened.error == kNoErr) {
         // Damage without a parse error was noted as the record opened; where it left no entry
         // whole (a text cut short before its first entry), nothing of the record reads.
@@ -86,7 +86,7 @@ StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number, W
         PFMRemoveSegment(type, number);
     }
     opened.lost = true;
-    opened.record = std::make_unique<PText>(story, type, number, &opened.error, false, false, written);
+    opened.record = std::make_unique<PText>(story, type, number, &opened.error);
     return opened;
 }
 

@@ -32,11 +32,8 @@ struct StoryRecord {
 };
 
 // Opens record (type, number) of the story file (chain search as it is set). A damaged text whose
-// entries partly read whole keeps them: the error is 0 and the record is noted as damaged. A reader
-// that names the keys it writes (`written`) has an entry of such a key parted again from the text
-// a lost backslash joined it to (KeyedText::Parse).
-StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number,
-                            WrittenKeyTest written = nullptr);
+// entries partly read whole keeps them: the error is 0 and the record is noted as damaged.
+StoryRecord OpenStoryRecord(PFMFile* story, FourCC type, std::uint16_t number);
 
 // Copies a raw record of the current store to a free key and removes it from where it was; the
 // note of its damage, when the open made one, goes with it.

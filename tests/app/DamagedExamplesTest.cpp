@@ -54,10 +54,9 @@ struct DamagedCopy {
 };
 
 // The damages of entry k that the stored text shows. A number held as a text is told where the open
-// reads it as a number (`typed`); a key joined to a text is known where the open knows the keys the
-// record holds (`keysKnown`).
+// reads it as a number (`typed`).
 std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<WrittenEntry>& entries,
-                                   std::size_t k, bool typed, bool keysKnown) {
+                                   std::size_t k, bool typed) {
     const WrittenEntry& e = entries[k];
     std::vector<DamagedCopy> made;
     const auto put = [&](const char* what, std::size_t at, char byte, std::size_t first) {
@@ -79,30 +78,17 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
     put("colon made '#'", e.colon, '#', k);
     put("key's first byte made NUL", e.at + 1, '\0', k);
     // After a value given with its length, the damaged backslash is put back. After one without, the
-    // entry reads on as part of it: after a number, it is parted from it again. After a text, only
-    // where that makes it longer than such a text is written, and then parted where its key is known
-    // or begins with the same two letters as the text's (or, for a text, the next entry's), else the
-    // text is lost with it; a text no longer than that reads as written, as nothing tells it from a
-    // writer's own words.
-    const auto beginAlike = [](const std::string& one, const std::string& other) {
-        return one.size() >= 2 && other.size() >= 2 && one.compare(0, 2, other, 0, 2) == 0;
-    };
+    // entry reads on as part of it: after a number, it is parted from it again; after a text, the
+    // two read as one text, as nothing tells that from a writer's own words, and the damage is the
+    // format's limit, not made here.
     const bool afterShortText = k > 0 && !entries[k - 1].lengthed && entries[k - 1].type == 'c';
-    // The text it would run on to: up to the next backslash.
-    const bool runsLong = k > 0 && text.find('\\', e.at + 1) - entries[k - 1].colon - 1 > kPTextInlineLimit;
-    const bool parted =
-        k > 0 && (!afterShortText ||
-                  (runsLong && e.value.find('\\') == std::string::npos &&
-                   (keysKnown || beginAlike(e.key, entries[k - 1].key) ||
-                    (!number && k + 1 < entries.size() && beginAlike(e.key, entries[k + 1].key)))));
     if (k > 0) put("backslash made NUL", e.at, '\0', k + 1);
-    // Made a space, where the text runs on longer than one written without its length is.
-    if (parted && afterShortText)
+    if (k > 0 && !afterShortText) {
         put("backslash made a space", e.at, ' ', k + 1);
-    if (parted)
         put("backslash made '#'", e.at, '#', k + 1);
-    else if (k == 0 || runsLong)
-        put("backslash made '#'", e.at, '#', k == 0 ? 0 : k - 1);
+    } else if (k == 0) {
+        put("backslash made '#'", e.at, '#', 0);
+    }
     if (!number && !e.lengthed && !e.value.empty())
         put("text's last byte made a backslash", e.end - 1, '\\', k);
     if (!number && e.lengthed && !e.value.empty())
@@ -211,7 +197,7 @@ TEST_F(DamagedExamples, EveryRecordOfEveryExampleNotesItsDamageAndKeepsTheOtherE
             if (!IsKeyedRecord(key.first)) continue;
             const std::vector<WrittenEntry> entries = WrittenEntries(text);
             for (const std::size_t k : Chosen(entries.size())) {
-                for (const DamagedCopy& damage : DamagesAt(text, entries, k, false, false)) {
+                for (const DamagedCopy& damage : DamagesAt(text, entries, k, false)) {
                     SCOPED_TRACE(file.path().stem().string() + " " + SegmentName(key) + " " + entries[k].key +
                                  ": " + damage.what);
                     KeyedText read;
@@ -261,8 +247,7 @@ TEST_P(DamagedRecordOfAStory, NamesTheRecordAndSavesWhatWasSpared) {
     const auto record = records.at(GetParam());
     const std::vector<WrittenEntry> entries = WrittenEntries(whole.at(record));
     for (const std::size_t k : Chosen(entries.size())) {
-        for (DamagedCopy& damage : DamagesAt(whole.at(record), entries, k, true,
-                                             record.first == FourCCOf("CHAR") || record.first == FourCCOf("STEL"))) {
+        for (DamagedCopy& damage : DamagesAt(whole.at(record), entries, k, true)) {
             SCOPED_TRACE(SegmentName(record) + " " + entries[k].key + ": " + damage.what);
             StoreSegments damaged = whole;
             damaged[record] = damage.text;
@@ -270,7 +255,7 @@ TEST_P(DamagedRecordOfAStory, NamesTheRecordAndSavesWhatWasSpared) {
             Mark();
             FKDoc* story = OpenStory("damaged.fsf");
             ASSERT_NE(story, nullptr);
-            // Mended whole where the record read alone is, or where the open knows the key parted.
+            // Mended whole where the record read alone is.
             KeyedText read;
             read.Parse(damage.text.data(), damage.text.size());
             EXPECT_THAT(Asked(), testing::ElementsAre(testing::AllOf(

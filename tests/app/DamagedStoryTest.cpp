@@ -278,10 +278,9 @@ TEST_F(DamagedStory, TheOpenSaysWhatItLeftOut) {
 // Romeo's record with the lengths of "Des" and "SWIntro" and the type letter of his name damaged,
 // Juliet's with that of her name, and a list of numbers in the Nurse's record and in a scene's that
 // took in the entry after it: the story opens saying all of it in its one message, the two by their
-// roles, the Nurse by her record's number (her name ran into the short list, which reads as one text
-// and is no list), and the scene as mended (its list and description ran on longer than such a text
-// is written, and were parted again), and saves with what lies between and after the damaged entries,
-// Romeo named again and Judgment chosen again.
+// roles, the Nurse by her record's number and the scene by its place and title (her name and its
+// description ran into a list, which reads as one text and is no list), and saves with what lies
+// between and after the damaged entries, Romeo named again and Judgment chosen again.
 TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAndSaved) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
     const std::string whole = TempFolder::ReadFile(example);
@@ -312,7 +311,7 @@ TEST_F(DamagedStory, AnExampleWithADamagedLengthAndAChoiceOfAnotherTypeIsSaidAnd
                                                     HasSubstr("- the Impact Character: part of it, damaged"),
                                                     HasSubstr("- the character numbered 5: part of it"),
                                                     HasSubstr("- the scene \"Scene #2 - Romeo sick with love\": "
-                                                              "damaged in the file and mended"),
+                                                              "part of it, damaged"),
                                                     HasSubstr("for Judgment (the file holds another kind"),
                                                     HasSubstr("- the Story Points in force that follow"))));
     story->GetStoryFormManager()->SetChoice(1070, 1072);

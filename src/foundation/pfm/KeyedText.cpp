@@ -57,7 +57,7 @@ void AppendEntry(std::vector<char>& out, PTextEntry& entry, std::string_view val
 
 }  // namespace
 
-ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest written) {
+ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     text_.assign(text, text + size);
     entries_.clear();
     values_.clear();
@@ -110,7 +110,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size, WrittenKeyTest writ
             }
             // An entry whose backslash was lost is parted from the value it ran into, and its
             // backslash put back, so that both are kept and written as they were.
-            if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read, written)) {
+            if (const std::optional<JoinedEntries> joined = FindJoinedEntry(stored, read)) {
                 text_[joined->at] = '\\';
                 if (joined->beforeKnown) Insert(joined->before);
                 note(joined->beforeKnown ? mendedAt : leftOutAt, joined->at);

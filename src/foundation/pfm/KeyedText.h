@@ -28,18 +28,14 @@ public:
     // entry), whose type letter is no value type or whose number is no number as written, and
     // where the text was cut short: the damaged entry is left out, and the entries that read whole
     // after it (up to the record's end or to another damaged entry, itself left out) are kept. An
-    // entry that a lost backslash joined to the value before it is parted from it where that value
-    // is one no write puts down (a number that is none, a text longer than the inline limit without
-    // its length), and both are kept; a length made one larger, which took in the backslash after
-    // its value, is put back. Either way the text is damaged (DamagedAt), and the record counts as
-    // changed, so that its next write is whole. An entry that reads whole is read as written: a text
-    // without its length runs up to the next backslash whatever words it holds, so a backslash lost
-    // inside such a text, which leaves nothing a write could not have put down, reads as one text.
-    //
-    // A record's owner that knows the keys it writes may name them (`written`): an entry of such a
-    // key is parted from the text a lost backslash joined it to even where it begins unlike the keys
-    // around it.
-    ErrCode Parse(const char* text, std::size_t size, WrittenKeyTest written = nullptr);
+    // entry that a lost backslash joined to the number before it is parted from it where that
+    // number holds bytes no number is written with, and both are kept; a length made one larger,
+    // which took in the backslash after its value, is put back. Either way the text is damaged
+    // (DamagedAt), and the record counts as changed, so that its next write is whole. An entry that
+    // reads whole is read as written: a text without its length runs up to the next backslash
+    // whatever words it holds and however long it is, so a backslash lost inside such a text, which
+    // leaves nothing a write could not have put down, reads as one text.
+    ErrCode Parse(const char* text, std::size_t size);
     // Where the text last parsed was damaged: the offset of the first byte put back (a lost
     // backslash, a length's digit), else of the entry (or of the text) that could not be read; none
     // when it was read whole, or after a write.

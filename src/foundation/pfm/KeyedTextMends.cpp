@@ -64,22 +64,15 @@ bool EndsAWideCharacter(std::string_view text, std::size_t from, std::size_t at)
     return at > from && (byte(at) & 0xC0) == 0x80 && byte(at - 1) >= 0x80;
 }
 
-// Whether two keys begin with the same two bytes, as the keys of one group in a record do.
-bool BeginAlike(std::string_view one, std::string_view other) {
-    return one.size() >= 2 && other.size() >= 2 && one[0] == other[0] && one[1] == other[1];
-}
-
 // Calls `found(at, typeAt)` for each place in text[from, to) where the header of an entry whose
 // backslash was lost could stand: the byte in the backslash's place at `at`, a key shaped as
-// written, a type letter at `typeAt`, any length digits and a colon. Inside a text, where a
-// writer's words may read so, the byte in the backslash's place is no word break nor a word's first
-// letter (unless `atWordsToo`), nor a capital inside a word of capitals begun so, nor the end of a
-// wide character: a key after a space, an opening mark or a dash is the writer's own word, as
-// "Music: soft" is.
+// written, a type letter at `typeAt`, any length digits and a colon. Inside a text (`inText`), where
+// a writer's words may read so, the byte in the backslash's place is no word break nor a word's first
+// letter, nor a capital inside a word of capitals begun so, nor the end of a wide character: a key
+// after a space, an opening mark or a dash is the writer's own word, as "Music: soft" is.
 // Answers true once `found` does.
 template <typename Found>
-bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bool inText, bool atWordsToo,
-                     Found found) {
+bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bool inText, Found found) {
     for (std::size_t colon = text.find(':', from); colon < to; colon = text.find(':', colon + 1)) {
         // The backslash's place, a key of one letter at least and the type letter stand before it.
         if (colon < from + 3) continue;
@@ -88,8 +81,8 @@ bool AnyHeaderInside(std::string_view text, std::size_t from, std::size_t to, bo
         if (!IsPTextType(text[typeAt])) continue;
         const std::size_t nearest = colon > kPTextMaxHeader + 1 ? colon - kPTextMaxHeader - 1 : 0;
         for (std::size_t at = std::max(from, nearest); at + 1 < typeAt; ++at) {
-            if (inText && ((!atWordsToo && StartsAWord(text, from, at)) ||
-                           InsideACapitalWord(text, from, at) || EndsAWideCharacter(text, from, at)))
+            if (inText && (StartsAWord(text, from, at) || InsideACapitalWord(text, from, at) ||
+                           EndsAWideCharacter(text, from, at)))
                 continue;
             if (HasWrittenKeyShape(text.substr(at + 1, typeAt - at - 1)) && found(at, typeAt)) return true;
         }
@@ -115,57 +108,44 @@ bool LengthFits(std::string_view key, std::size_t length) {
 }
 
 bool HoldsHeaderInside(std::string_view value) {
-    return AnyHeaderInside(value, 0, value.size(), true, false,
-                           [](std::size_t, std::size_t) { return true; });
+    return AnyHeaderInside(value, 0, value.size(), true, [](std::size_t, std::size_t) { return true; });
 }
 
-std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read,
-                                             WrittenKeyTest written) {
+std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
     const std::string_view key(entry.key);
-    // Only a value that no write puts down may hold an entry whose backslash was lost: a number with
-    // bytes no number is written with, or a text without its length that is longer than such a text
-    // is written. A shorter text without its length runs up to the next backslash whatever words it
-    // holds; it is read as written, even where a lost backslash joined two entries into it, as
-    // nothing in it tells the two apart from a writer's own words. A text whose header has no room
-    // for its length is written without it whatever it holds.
-    if (read.error != kNoErr || IsGivenWithLength(text, entry) || IsWholeValue(text, entry) ||
-        !LengthFits(key, read.next - entry.valueOffset))
+    // Only a number with bytes no number is written with may hold an entry whose backslash was lost.
+    // A text without its length runs up to the next backslash whatever words it holds: it is read
+    // as written, even where a lost backslash joined two entries into it, as nothing in it tells the
+    // two apart from a writer's own words.
+    if (read.error != kNoErr || entry.type == kPTextText || IsGivenWithLength(text, entry) ||
+        IsWholeValue(text, entry))
         return std::nullopt;
     // The key of the entry after the value, read once a header shows.
     std::optional<std::string> after;
-    std::optional<JoinedEntries> found;
-    const bool inText = entry.type == kPTextText;
-    const auto fits = [&](std::size_t at, std::size_t typeAt) {
-        const std::string_view joinedKey = text.substr(at + 1, typeAt - at - 1);
+    const auto fits = [&](std::string_view joinedKey) {
         if (joinedKey <= key) return false;
         if (!after) after = KeyAfter(text, read);
-        if (!after->empty() && joinedKey >= *after) return false;
-        // A writer's words may read as a header whose key falls between the keys around it: in a
-        // text, the key begins as one of them does, as keys of a group do. A number the program
-        // writes after a text belongs to the text's own group, as a scene's position follows its
-        // title; words such as "Tempo-Mood:1.5" read as a number of the next group.
-        if (!inText || (written && written(joinedKey))) return true;
-        return BeginAlike(joinedKey, key) || (text[typeAt] == kPTextText && BeginAlike(joinedKey, *after));
+        return after->empty() || joinedKey < *after;
     };
-    // The lost backslash may have become a space, or the first letter of a word. In a number, it
-    // stands where no number byte does, unless only a number byte can have been it.
-    const auto numberByte = [&](std::size_t at) { return !inText && IsNumberByte(text[at]); };
+    // The lost backslash may have become any byte: where no number is written with it first, and
+    // only then where a number byte can have been it.
+    std::optional<JoinedEntries> found;
     const auto part = [&](bool atNumberBytes) {
         return AnyHeaderInside(
-            text, entry.valueOffset, read.next, inText, true, [&](std::size_t at, std::size_t typeAt) {
-                if (numberByte(at) != atNumberBytes || !fits(at, typeAt)) return false;
+            text, entry.valueOffset, read.next, false, [&](std::size_t at, std::size_t typeAt) {
+                if (IsNumberByte(text[at]) != atNumberBytes || !fits(text.substr(at + 1, typeAt - at - 1)))
+                    return false;
                 const StoredEntry joined = ReadStoredEntry(text, at);
                 if (joined.next != read.next || !IsWholeEntry(text, joined)) return false;
                 found = JoinedEntries{entry, joined.entry, at};
                 found->before.endOffset = static_cast<std::uint32_t>(at - 1);
-                found->before.textSize =
-                    static_cast<std::uint32_t>(at - entry.valueOffset + (entry.type == kPTextText ? 1 : 0));
+                found->before.textSize = static_cast<std::uint32_t>(at - entry.valueOffset);
                 found->beforeKnown = !atNumberBytes;
                 return IsWholeValue(text, found->before);
             });
     };
-    return part(false) || (!inText && part(true)) ? found : std::nullopt;
+    return part(false) || part(true) ? found : std::nullopt;
 }
 
 std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntry& read) {

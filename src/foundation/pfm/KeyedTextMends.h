@@ -24,28 +24,19 @@ struct JoinedEntries {
     bool beforeKnown = true;
 };
 
-// Whether a value written without its length holds the entry written after it, its backslash lost:
-// the value then reads on over the entry's header up to the next backslash. Looked for only in a value
-// that no write puts down: a number with bytes no number is written with, or a text longer than one
-// written without its length is (a shorter text is read as written, whatever words it holds). Found
-// where a header inside the value reads as a whole entry that ends where the value does, with a key
-// shaped as the program writes them (a capitalised word, and spaces and a number for a numbered one)
-// that comes after the value's own key and before the key of the entry that follows, where what
-// stands before it is a whole value, and where the value's header has room for its length. Inside a
-// text the key also begins with the same two bytes as the text's own key or, when it holds a text,
-// the following one (as the keys of a group do), and the byte in the backslash's place is neither a
-// capital inside a word of capitals begun so, nor the last byte of a wide character (after a dash).
-//
-// In a number, a backslash in the place of a byte no number is written with is looked for first.
-//
-// A record's owner that knows the keys it writes may name them (`written`): a key it names need not
-// begin as a key around it does.
-std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read,
-                                             WrittenKeyTest written = nullptr);
+// Whether a number written without its length holds the entry written after it, its backslash
+// lost: the number then reads on over the entry's header up to the next backslash. Looked for only
+// in a number with bytes no number is written with (a text without its length is read as written,
+// whatever words it holds). Found where a header inside the value reads as a whole entry that ends
+// where the value does, with a key shaped as the program writes them (a capitalised word, and
+// spaces and a number for a numbered one) that comes after the value's own key and before the key
+// of the entry that follows, and where what stands before it is a whole number. A backslash in the
+// place of a byte no number is written with is looked for first.
+std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const StoredEntry& read);
 
 // Whether a text holds what could read as such a header inside it, after a byte that is no word
-// break nor a word's first letter, whatever keys stand around it: such a text is written with its
-// length where its header has room for it, so that it reads as one text by any reader.
+// break nor a word's first letter: such a text is written with its length where its header has room
+// for it, so that it reads as one text by any reader.
 bool HoldsHeaderInside(std::string_view value);
 
 // Whether the key, the type letter and the digits of the length fit an entry's header.

@@ -22,10 +22,9 @@ bool IsWholeValue(std::string_view text, const PTextEntry& entry) {
     // No write puts down an empty key, nor one with a backslash, nor a NUL inside a text.
     if (entry.key[0] == '\0' || std::strchr(entry.key, '\\')) return false;
     if (type == kPTextText) {
-        // A text longer than the inline limit is always written with its length: one without it
-        // ran on over a lost backslash into the entry after it.
-        // One without its length ends at the first backslash or NUL, so holds none.
-        if (!IsGivenWithLength(text, entry)) return entry.textSize - 1 <= kPTextInlineLimit;
+        // A text without its length runs up to the next backslash, so holds none (and reading it
+        // into a NUL is an error of its own): it is whole whatever it holds, and however long.
+        if (!IsGivenWithLength(text, entry)) return true;
         return text.substr(entry.valueOffset, entry.textSize - 1).find('\0') == std::string_view::npos;
     }
     return IsPTextNumberText(type, text.substr(entry.valueOffset, entry.textSize));

@@ -53,15 +53,14 @@ bool HasPlainHeader(std::string_view text, std::size_t at);
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 
 // Whether the entry read is whole: read without an error, its key neither empty nor holding a
-// backslash (a header read across two entries), of one of the value types, a text without a NUL and
-// given with its length when longer than the inline limit, a number's value a number as written, and
-// its value followed by a backslash (the next entry's, or the record's end) or by the end of a text
+// backslash (a header read across two entries), of one of the value types, a text without a NUL, a
+// number's value a number as written, and its value followed by a backslash (the next entry's, or the record's end) or by the end of a text
 // cut short just after it.
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
 
 // Whether the value of an entry read is one a write could have put down: its key neither empty nor
-// holding a backslash, of one of the value types, a text without a NUL and given with its length
-// when longer than the inline limit, a number's value a number as written.
+// holding a backslash, of one of the value types, a text without a NUL, a number's value a number as
+// written.
 bool IsWholeValue(std::string_view text, const PTextEntry& entry);
 
 // The entries kept after the damaged entry whose backslash is at `damaged`, in the order they stand.

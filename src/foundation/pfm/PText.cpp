@@ -32,7 +32,7 @@ ErrCode TakeStoreError(ErrCode fallback) {
 }  // namespace
 
 PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, bool openerFlag,
-             bool scrambled, WrittenKeyTest written)
+             bool scrambled)
     : store_(store ? store : PFMGetCurrentFile()),
       type_(type),
       number_(number),
@@ -41,7 +41,7 @@ PText::PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error, 
     ErrCode err = kPTextErrNoRecord;
     if (store_) {
         PFMFile* previous = PFMSetCurrentFile(store_);
-        err = Read(written);
+        err = Read();
         PFMSetCurrentFile(previous);
     }
     // A parse error is the opener's to handle; damage without one (a text cut short, an entry of no
@@ -68,7 +68,7 @@ PText::~PText() {
 // Parses the segment's text (found with the chain search as it is set); the entries keep a copy of
 // it, so a plain text is parsed straight from the checked-out segment, and only a scrambled one is
 // copied first to be unscrambled.
-ErrCode PText::Read(WrittenKeyTest written) {
+ErrCode PText::Read() {
     if (!PFMSegmentExists(type_, number_)) return StoreErrorOr(kPTextErrNoRecord);
     if (!PFMIsRawSegment(type_, number_)) return kBadDataErr;
     void* data = PFMCheckOut(type_, number_);
@@ -76,7 +76,7 @@ ErrCode PText::Read(WrittenKeyTest written) {
     present_ = true;
     const char* bytes = static_cast<const char*>(data);
     if (!scrambled_) {
-        const ErrCode parsed = body_.Parse(bytes, MemSize(data), written);
+        const ErrCode parsed = body_.Parse(bytes, MemSize(data));
         PFMCheckIn(data);
         return parsed;
     }
@@ -86,7 +86,7 @@ ErrCode PText::Read(WrittenKeyTest written) {
         ScrambleKeyScope key(type_, number_);
         ScrambleText(static_cast<std::uint32_t>(text.size()), text.data());
     }
-    return body_.Parse(text.data(), text.size(), written);
+    return body_.Parse(text.data(), text.size());
 }
 
 bool PText::HoldsOwnSegment() const {

@@ -41,10 +41,9 @@ public:
     // the next entry, a type letter of no value type, a number that is none) gives 0, and the
     // record's own store notes the record then (PFMNoteDamagedRecord) for its opener to tell.
     // The opener flag is kept for the opener and has no effect. A scrambled record is kept
-    // scrambled in its segment, keyed by its type and number. `written` names the keys the
-    // record's owner writes, where it knows them (KeyedText::Parse).
+    // scrambled in its segment, keyed by its type and number.
     PText(PFMFile* store, FourCC type, std::uint16_t number, ErrCode* error = nullptr,
-          bool openerFlag = false, bool scrambled = false, WrittenKeyTest written = nullptr);
+          bool openerFlag = false, bool scrambled = false);
     // Never saves. A deleted record's segment is removed from the record's store.
     virtual ~PText();
     PText(const PText&) = delete;
@@ -117,7 +116,7 @@ public:
     bool IsScrambled() const { return scrambled_; }
 
 private:
-    ErrCode Read(WrittenKeyTest written);
+    ErrCode Read();
     // Whether the record's own store holds its segment (rather than a parent store).
     bool HoldsOwnSegment() const;
     ErrCode Write(const std::vector<char>& text);
