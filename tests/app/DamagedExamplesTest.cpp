@@ -14,6 +14,7 @@
 #include <set>
 
 #include "StoryAppFixture.h"
+#include "storymodel/CharacterFiles.h"
 
 namespace apptest {
 namespace {
@@ -355,6 +356,25 @@ TEST_F(DamagedExamples, AStorySavedInTheOlderShapeReadsEveryTextAsTyped) {
     for (const auto& [record, texts] : typed)
         for (const auto& [key, value] : texts) EXPECT_EQ(textIn(record, key), value) << key;
     EXPECT_EQ(textIn({FourCCOf("CILL"), 128}, "Ill 1"), "Brave;Ill 3c:see 3");
+
+    // The character exported to a file written in that shape comes into a story the same.
+    FKDoc* story = OpenStory("saved.fsf");
+    ASSERT_NE(story, nullptr);
+    ASSERT_TRUE(ExportCharacterFile(FileRef(Path("typed.fcf").c_str(), kAccessCreate), 2, *story));
+    StoreSegments file = SegmentsOnDisk(Path("typed.fcf"));
+    for (auto& [key, text] : file)
+        if (IsKeyedRecord(key.first)) text = InOlderShape(text);
+    ASSERT_NE(file.at({FourCCOf("FCHI"), 0}).find("c:Looks;Desc: tall and pale\\"), std::string::npos);
+    ASSERT_NO_FATAL_FAILURE(WriteStore("older.fcf", file));
+    Mark();
+    ASSERT_EQ(application->OpenDocument(FileRef(Path("older.fcf").c_str(), kAccessReadWrite), false), kNoErr);
+    EXPECT_THAT(Asked(), testing::ElementsAre(HasSubstr("was imported")));
+    CharacterManager& cast = *story->GetCharacterManager();
+    CharInfoRec& imported = *cast.GetCharacter(cast.GetLastCharacterID());
+    // A character file holds no introduction.
+    for (const auto& [key, value] : typed.at({FourCCOf("CHAR"), 2}))
+        EXPECT_EQ(imported.GetText(key), key == "SWIntro" ? "" : value) << key;
+    story->SetClean();
 }
 
 }  // namespace
