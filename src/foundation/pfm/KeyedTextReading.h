@@ -54,8 +54,8 @@ StoredEntry ReadStoredEntry(std::string_view text, std::size_t at);
 
 // Whether the entry read is whole: read without an error, its key neither empty nor holding a
 // backslash (a header read across two entries), of one of the value types, a text without a NUL, a
-// number's value a number as written, and its value followed by a backslash (the next entry's, or the record's end) or by the end of a text
-// cut short just after it.
+// number's value a number as written, and its value followed by a backslash (the next entry's, or
+// the record's end) or by the end of a text cut short just after it.
 bool IsWholeEntry(std::string_view text, const StoredEntry& read);
 
 // Whether the value of an entry read is one a write could have put down: its key neither empty nor
