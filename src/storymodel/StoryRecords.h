@@ -57,6 +57,8 @@ void LeaveOutOtherTypes(PText& record, char type);
 // next). Answers the number, or none when no entry under the key is left.
 std::optional<std::int16_t> ReadKeptNumber(PText& record, std::string_view key, std::int16_t least,
                                            std::int16_t most);
+// Whether a key is one that a record's owner writes.
+using WrittenKeyTest = bool (*)(std::string_view key);
 // Takes out of a record that lacks the key every entry whose key is that key with one byte changed,
 // added or dropped, and none a record of its kind is written with (`written`): the key was damaged
 // in the file, and its value is not read as another's. Answers whether it did.

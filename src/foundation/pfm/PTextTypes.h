@@ -7,7 +7,6 @@
 //   \NMc:Bob\Ratiod:2.500000\Sexs:1\<NUL>
 
 #include <cstdint>
-#include <string_view>
 
 #include "foundation/FileError.h"
 #include "foundation/Types.h"
@@ -47,9 +46,6 @@ inline constexpr std::uint32_t kPTextMaxTextValue = 32766;
 inline constexpr std::uint8_t kPTextEntryNew = 1;         // not yet saved
 inline constexpr std::uint8_t kPTextEntryValueNewer = 2;  // the loaded value is newer than the text
 inline constexpr std::uint8_t kPTextEntryKeepLength = 4;  // always written with its length
-
-// Whether a key is one that a record's owner writes.
-using WrittenKeyTest = bool (*)(std::string_view key);
 
 // One key of a record, as its sorted index holds it. Offsets refer to the record text as last
 // parsed or saved.
