@@ -26,7 +26,8 @@ struct Introduction {
 
 constexpr std::array<Introduction, 4> kIntroductions = {{
     {0, "The {NObje} Story is the story as everyone in it lives it", nullptr},
-    {3, "The {NSubj} Story is the relationship between the Main and the {NObst} Character", nullptr},
+    {3, "The {NSubj} Story is the relationship between the Main Character and the {NObst} Character",
+     nullptr},
     {1, "The Main Character's throughline is the story seen from the inside", ", by {CNN(MC,NM)}"},
     {2, "The {NObst} Character's throughline is the challenge to that view", " that comes from {CNN(OC,NM)}"},
 }};
