@@ -71,8 +71,8 @@ constexpr const char* kFoundMessage =
     "Some of the story \"%s\" was listed under a damaged name in its file, and was read as it was "
     "written:\n\n%s\nNothing was left out. Saving the story writes it whole again.";
 constexpr const char* kMendedMessage =
-    "Some of the story \"%s\" was damaged in its file, and was mended:\n\n%s\nNothing was left out. "
-    "Saving the story writes it whole again.";
+    "Some of the story \"%s\" was damaged in its file, and was mended:\n\n%s\nNothing the file still held "
+    "was left out. Saving the story writes it whole again.";
 constexpr const char* kLostValuesInForce =
     "the {NAppr}s in force that follow from the storyform (the choices you made are kept)";
 constexpr const char* kLostQuestionStatus =

@@ -106,7 +106,7 @@ std::vector<std::string> DescribeDamagedRecords(const std::vector<PFMSegmentKey>
 
 std::vector<std::string> DescribeMendedRecords(const std::vector<PFMSegmentKey>& records,
                                                const std::function<std::string(PFMSegmentKey)>& name) {
-    return Describe(records, name, "damaged in the file and mended, nothing of it left out");
+    return Describe(records, name, "damaged in the file and mended, nothing it still held left out");
 }
 
 std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,

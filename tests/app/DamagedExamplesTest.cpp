@@ -107,7 +107,10 @@ std::vector<DamagedCopy> DamagesAt(const std::string& text, const std::vector<Wr
                         entries.size(), false});
     if (k + 1 == entries.size()) {
         made.push_back({"closing NUL gone", text.substr(0, text.size() - 1), k + 1, k, false});
-        put("closing backslash made '#'", text.size() - 2, '#', k + 1);
+        // A byte no number is written with stands in its place; lost beside a value's last byte, the
+        // byte is the value's own.
+        if (number) put("closing backslash made '#'", text.size() - 2, '#', k + 1);
+        made.push_back({"closing backslash lost", text.substr(0, text.size() - 2) + '\0', k + 1, k, false});
     }
     return made;
 }
@@ -259,10 +262,11 @@ TEST_P(DamagedRecordOfAStory, NamesTheRecordAndSavesWhatWasSpared) {
             // Mended whole where the record read alone is.
             KeyedText read;
             read.Parse(damage.text.data(), damage.text.size());
-            EXPECT_THAT(Asked(), testing::ElementsAre(testing::AllOf(
-                                     HasSubstr(NameInMessage(record, entries, damage)),
-                                     HasSubstr(read.IsMendedWhole() || LeavesEveryEntry(damage) ? "Nothing was left out"
-                                                                                          : "was left out:"))));
+            EXPECT_THAT(Asked(), testing::ElementsAre(
+                                     testing::AllOf(HasSubstr(NameInMessage(record, entries, damage)),
+                                                    HasSubstr(read.IsMendedWhole() || LeavesEveryEntry(damage)
+                                                                  ? "was left out. Saving"
+                                                                  : "was left out:"))));
             std::filesystem::remove(Path("saved.fsf"));
             Choose("saved.fsf");
             EXPECT_EQ(story->SaveAs(nullptr), kNoErr);

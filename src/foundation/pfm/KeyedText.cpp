@@ -66,6 +66,18 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     damagedAt_.reset();
     mendedWhole_ = false;
 
+    // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
+    // put back, and one lost after the last value is put after it.
+    std::optional<std::size_t> closingAt;
+    switch (FindLostClosing(std::string_view(text_.data(), text_.size()))) {
+        case LostClosing::kNone: break;
+        case LostClosing::kMadeAnotherByte: closingAt = text_.size() - 2; break;
+        case LostClosing::kLostAfterValue:
+            closingAt = text_.size() - 1;
+            text_.insert(text_.end() - 1, '\\');
+            break;
+    }
+    if (closingAt) text_[*closingAt] = '\\';
     // Offsets are 32-bit.
     const std::string_view stored(text_.data(), std::min<std::size_t>(text_.size(), UINT32_MAX));
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
@@ -81,13 +93,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     const auto note = [](std::optional<std::uint32_t>& first, std::size_t byte) {
         if (!first) first = static_cast<std::uint32_t>(byte);
     };
-    // Every write ends the text with a backslash and a NUL: a closing backslash made another byte is
-    // put back.
-    if (stored.size() >= 3 && stored[0] == '\\' && stored.back() == '\0' &&
-        stored[stored.size() - 2] != '\\') {
-        text_[stored.size() - 2] = '\\';
-        note(mendedAt, stored.size() - 2);
-    }
+    if (closingAt) note(mendedAt, *closingAt);
     while (result == kNoErr && !IsRecordEnd(stored, at)) {
         // Cut short just after a backslash or a value: whether an entry or the record's end followed
         // is lost.

@@ -175,3 +175,25 @@ std::optional<std::size_t> LostBackslashAfter(std::string_view text, const Store
         return std::nullopt;
     return read.next;
 }
+
+LostClosing FindLostClosing(std::string_view text) {
+    const std::size_t size = text.size();
+    if (size < 3 || text[0] != '\\' || text.back() != '\0' || text[size - 2] == '\\') return LostClosing::kNone;
+    // The last entry, found by reading on from the first as far as entries read: one whose value,
+    // given with its length or running to the NUL, ends at the NUL.
+    std::size_t last = 0;
+    StoredEntry read;
+    for (;;) {
+        if (!HasPlainHeader(text, last)) return LostClosing::kMadeAnotherByte;
+        read = ReadStoredEntry(text, last);
+        if (read.next + 1 >= size || read.error != kNoErr || text[read.next] != '\\') break;
+        last = read.next;
+    }
+    const PTextEntry& entry = read.entry;
+    if (IsGivenWithLength(text, entry))
+        return read.error == kNoErr && read.next == size - 1 && IsWholeValue(text, entry)
+                   ? LostClosing::kLostAfterValue
+                   : LostClosing::kMadeAnotherByte;
+    if (read.error != kPTextErrUnterminated || read.next != size - 1) return LostClosing::kMadeAnotherByte;
+    return IsWholeValue(text, entry) ? LostClosing::kLostAfterValue : LostClosing::kMadeAnotherByte;
+}

@@ -54,3 +54,10 @@ std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntr
 // the value reads whole up to it and an entry reads whole from it as from a backslash, its key
 // shaped as written and after the value's own.
 std::optional<std::size_t> LostBackslashAfter(std::string_view text, const StoredEntry& read);
+
+// How the backslash that closes every record before its NUL was lost, where the text ends without
+// it: made another byte, which stands in its place, or lost beside the last value's own last byte,
+// which is kept. A byte that no entry reads, or a number's byte no number is written with, took its
+// place; a last byte that ends the value whole (any byte of a text) is the value's own.
+enum class LostClosing { kNone, kMadeAnotherByte, kLostAfterValue };
+LostClosing FindLostClosing(std::string_view text);

@@ -240,7 +240,7 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
              {"\\Ac:a\\Descc3:a\\b\\NMc:Romeo\\", "NM", '\0'},
              {"\\Ac:a\\Descc:Knows the rocks\\NMc:Yann\\", "NM", '\0'},
              {"\\Ac:a\\Approachs:1021\\Directions:1032\\Zc:z\\", "Direction", '\0'},
-             {"\\Ac:a\\Titlec:Romeo\\", "", '#'}}) {
+             {"\\Ac:a\\Works:1041\\", "", '#'}}) {
         const std::size_t lost = key.empty() ? whole.size() - 1 : whole.find("\\" + key);
         std::string damaged = whole;
         damaged[lost] = byte;
@@ -248,6 +248,19 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
         EXPECT_EQ(record.DamagedAt(), lost) << damaged;
         EXPECT_TRUE(record.IsMendedWhole()) << damaged;
         EXPECT_EQ(TextOf(record.Write()), Stored(whole));
+    }
+    // The closing backslash lost beside the last value's own last byte, which is kept, or made a byte
+    // that a text may hold, which is kept too; a byte no entry reads in its place is taken out. Every
+    // byte the record still holds of its values is kept.
+    for (const auto& [damaged, mended] : std::vector<std::pair<std::string, std::string>>{
+             {"\\Ac:a\\Titlec:Romeo", "\\Ac:a\\Titlec:Romeo\\"},
+             {"\\Ac:a\\Works:1041", "\\Ac:a\\Works:1041\\"},
+             {"\\Ac:a\\Descc3:a\\b", "\\Ac:a\\Descc3:a\\b\\"},
+             {"\\Ac:a\\Titlec:Romeo#", "\\Ac:a\\Titlec:Romeo#\\"},
+             {"\\Ac:a\\Bs:1#", "\\Ac:a\\Bs:1\\"}}) {
+        KeyedText record = Parsed(Stored(damaged));
+        EXPECT_TRUE(record.IsMendedWhole()) << damaged;
+        EXPECT_EQ(TextOf(record.Write()), Stored(mended)) << damaged;
     }
     // A backslash after a number made a digit may as well have been lost beside one of its digits:
     // the entry after it is kept, the number left out.
