@@ -1,9 +1,9 @@
-// Store files as the program meets them; the input is a file's bytes. A store that opens is read
-// through, every segment checked out as the program would; each segment that could be read is
-// marked changed, so that saving writes it with its own writer (an item pool compacts itself
-// first), and the store is saved as a copy. The copy must open again and give back every segment
-// that was read, raw blocks byte for byte (where a damaged file holds a key twice, which of the two
-// is found first may change).
+// Store files as the program meets them; the input is a file's bytes. Whether it starts as a store,
+// or as one damaged there, is asked first. A store that opens is read through, every segment
+// checked out as the program would; each segment that could be read is marked changed, so that
+// saving writes it with its own writer (an item pool compacts itself first), and the store is saved
+// as a copy. The copy must open again and give back every segment that was read, raw blocks byte
+// for byte (where a damaged file holds a key twice, which of the two is found first may change).
 
 #include <algorithm>
 #include <string>
@@ -66,6 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ScratchFolder& folder = ScratchFolder::Get();
     const std::string input = folder.Write("input.fsf", {reinterpret_cast<const char*>(data), size});
     const FileRef inputRef(input.c_str(), kAccessRead);
+    // A damaged identification is never a sound one.
+    FUZZ_CHECK(!(PFMIsDamagedPFMFile(inputRef) && PFMIsPFMFile(inputRef)));
     PFMFile* store = PFMOpenFile(&inputRef);
     if (!store) {
         FUZZ_CHECK(PFMGetError() < 0);

@@ -86,7 +86,8 @@ void ReportDamagedStore(const FileRef& file, ErrCode error) {
 
 bool FKDoc::CanOpenFile(const FileRef& file) {
     if (PFMIsPFMFile(file)) return true;
-    ReportUnopenedFile(file);
+    // A store whose first bytes were damaged is no file of another kind.
+    ReportUnopenedFile(file, PFMIsDamagedPFMFile(file) ? kBadDataErr : kUnsupportedFormatErr);
     return false;
 }
 

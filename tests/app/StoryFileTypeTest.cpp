@@ -178,10 +178,19 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     for (std::size_t i = 0; i < 4; ++i) mapMoved[28 + i] = static_cast<char>((map - 1) >> (24 - 8 * i));
     std::string versionMoved = whole;
     versionMoved.insert(26, 1, '\x7F');
+    // The identification at the file's start with a byte inserted at its first or last place, one
+    // of it lost, or one made another byte.
+    std::string idStart = whole, idEnd = whole, idLost = whole, idChanged = whole;
+    idStart.insert(0, 1, '\n');
+    idEnd.insert(22, 1, '\x1A');
+    idLost.erase(3, 1);
+    idChanged[21] = '\x1B';
+    constexpr const char* kCorrupt = "The file contains invalid or corrupt data.";
     for (const auto& [damaged, told] :
          {std::pair{shifted, "The file's segment map data is invalid or corrupt."},
           std::pair{mapMoved, "The file's segment map data is invalid or corrupt."},
-          std::pair{versionMoved, "The file contains invalid or corrupt data."}}) {
+          std::pair{versionMoved, kCorrupt}, std::pair{idStart, kCorrupt}, std::pair{idEnd, kCorrupt},
+          std::pair{idLost, kCorrupt}, std::pair{idChanged, kCorrupt}}) {
         std::ofstream(Path("moved.fsf"), std::ios::binary | std::ios::trunc) << damaged;
         EXPECT_THAT(OpenSaying("moved.fsf", false),
                     ElementsAre(std::string("File 'moved.fsf' is damaged and cannot be opened.\n\n") + told));

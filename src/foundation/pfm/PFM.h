@@ -175,6 +175,9 @@ void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker);
 
 // Whether the file starts with a store's identification.
 bool PFMIsPFMFile(const FileRef& ref);
+// Whether the file starts with a store's identification that one byte changed, inserted or lost
+// damaged: a store file, damaged at its start.
+bool PFMIsDamagedPFMFile(const FileRef& ref);
 // Whether the store file opens (for reading) and holds the segment, found out without making it an
 // open store: no swap file is made and no store becomes current. The last error is left as it is.
 bool PFMFileHoldsSegment(const FileRef& ref, FourCC type, std::uint16_t id);

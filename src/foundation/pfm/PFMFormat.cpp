@@ -70,6 +70,29 @@ bool PFMFileId::IsValid(const std::uint8_t* bytes) {
            bytes[kIdentificationTextSize] == 0x1A && bytes[kIdentificationTextSize + 1] == 0;
 }
 
+bool PFMFileId::IsDamaged(const std::uint8_t* bytes, std::size_t count) {
+    // The identification text, 0x1A and a zero byte.
+    std::uint8_t id[kIdentificationTextSize + 2] = {};
+    std::memcpy(id, kIdentificationText, kIdentificationTextSize);
+    id[kIdentificationTextSize] = 0x1A;
+    constexpr std::size_t kSize = sizeof id;
+    if (count < kSize - 1 || IsValid(bytes)) return false;
+    // Whether the longer equals the shorter (of `size` bytes) once its byte at `skipped` is passed over.
+    const auto equalPassing = [](const std::uint8_t* longer, const std::uint8_t* shorter, std::size_t size,
+                                 std::size_t skipped) {
+        return std::memcmp(longer, shorter, skipped) == 0 &&
+               std::memcmp(longer + skipped + 1, shorter + skipped, size - skipped) == 0;
+    };
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < kSize && i < count; ++i) differing += bytes[i] != id[i] ? 1 : 0;
+    if (count >= kSize && differing == 1) return true;
+    for (std::size_t skipped = 0; skipped < kSize; ++skipped) {
+        if (count > kSize && equalPassing(bytes, id, kSize, skipped)) return true;
+        if (equalPassing(id, bytes, kSize - 1, skipped)) return true;
+    }
+    return false;
+}
+
 ErrCode PFMFileId::Read(IReadFile& stream) {
     std::uint8_t bytes[kPFMFileIdSize];
     valid = false;
@@ -274,6 +297,17 @@ bool PFMCheckFileId(const FileRef& ref) {
     const bool valid = id.Read(reader) == kNoErr && id.valid;
     reader.Close();
     return valid;
+}
+
+bool PFMCheckDamagedFileId(const FileRef& ref) {
+    FileReader reader(ref, 0, kPFMFileIdSize + 1);
+    if (reader.Open() != kNoErr) return false;
+    std::uint8_t bytes[kPFMFileIdSize + 1] = {};
+    // A file shorter than that answers the bytes it holds.
+    std::uint32_t count = sizeof bytes;
+    reader.Read(bytes, count);
+    reader.Close();
+    return PFMFileId::IsDamaged(bytes, count);
 }
 
 ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader& header, SegmentMap& map) {

@@ -71,6 +71,9 @@ struct PFMFileId {
     ErrCode Read(IReadFile& stream);
     static ErrCode Write(IWriteFile& stream);
     static bool IsValid(const std::uint8_t* bytes);
+    // Whether the first bytes of a file (`count` of them) hold the identification with one byte of
+    // it changed, one more among or before it, or one of it gone: a store, damaged at its start.
+    static bool IsDamaged(const std::uint8_t* bytes, std::size_t count);
 };
 
 struct PFMHeader {
@@ -162,6 +165,8 @@ ErrCode PFMCopyBytes(IReadFile& from, std::uint32_t position, std::uint32_t coun
 
 // Opens the file read-only and answers whether it starts with a store's identification.
 bool PFMCheckFileId(const FileRef& ref);
+// Whether the file starts with a store's identification damaged by one byte (PFMFileId::IsDamaged).
+bool PFMCheckDamagedFileId(const FileRef& ref);
 
 // Reads the identification, header and map of a store file of the given length and checks them:
 // -6 not a store, -1 another format version, -3 a map count out of range or the format version

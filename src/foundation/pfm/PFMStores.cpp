@@ -339,6 +339,8 @@ void PFMSetProgressTracker(PFMFile* store, TProgressTracker* tracker) {
 
 bool PFMIsPFMFile(const FileRef& ref) { return PFMCheckFileId(ref); }
 
+bool PFMIsDamagedPFMFile(const FileRef& ref) { return PFMCheckDamagedFileId(ref); }
+
 // The file is opened as a store is, but the store is no open store of the table and has no swap
 // file: it only answers and goes. A file whose map lacks the key answers no at once, whether or
 // not it would open; only one that has it is opened in full, as a preloaded segment that cannot be
