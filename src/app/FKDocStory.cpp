@@ -102,9 +102,19 @@ std::string NameInStory(IStoryDocument* story, PFMSegmentKey key, SceneManager& 
     if (key.type == kSceneRecordType) {
         Scene* scene = scenes.FindScene(static_cast<std::int16_t>(key.id));
         if (!scene) return {};
+        // By the number the writer knew it by, where scenes whose places were lost moved it; one of
+        // them is said to come after the others now (unless its line says so).
         char name[256] = "";
-        scene->GetDisplayName(name, sizeof name);
-        return FormatText("the scene \"%s\"", Decoded(name).c_str());
+        const std::optional<std::int16_t> read = scenes.GetReadPosition(scene->GetID());
+        scene->GetDisplayNameAt(read.value_or(scene->GetPosition()), name, sizeof name);
+        const bool placedLast =
+            std::ranges::find(scenes.GetScenesPlacedLast(), scene->GetID()) !=
+                scenes.GetScenesPlacedLast().end() &&
+            std::ranges::find(scenes.GetLostScenes(), scene->GetID()) == scenes.GetLostScenes().end();
+        return FormatText(placedLast
+                              ? "the scene \"%s\", whose place was lost (it comes after the others now)"
+                              : "the scene \"%s\"",
+                          Decoded(name).c_str());
     }
     if (key.type != FourCCOf("CHAR")) return {};
     return CharacterInStory(story, key.id, characters.RecordAt(characters.IndexOf(key.id)));

@@ -108,7 +108,7 @@ void Scene::SetTitle(const char* text) {
     if (WriteText(kTitleKey, text)) manager_.PostEvent(nullptr);
 }
 
-void Scene::GetDisplayName(char* buffer, std::uint32_t size) {
+void Scene::GetDisplayNameAt(std::int16_t position, char* buffer, std::uint32_t size) {
     char* cursor = buffer;
     std::uint32_t remaining = size;
     // A stored text cut short keeps its escapes whole, so that it reads as the writer typed it.
@@ -117,7 +117,7 @@ void Scene::GetDisplayName(char* buffer, std::uint32_t size) {
         AppendToBuffer(cursor, stored.substr(0, WholeEscapesLength(stored, remaining - 1)).c_str(), remaining);
     };
     appendStored(manager_.CategoryName());
-    if (remaining >= 10) AppendToBuffer(cursor, FormatText(" #%d", position_ + 1).c_str(), remaining);
+    if (remaining >= 10) AppendToBuffer(cursor, FormatText(" #%d", position + 1).c_str(), remaining);
     const std::string title = Text(kTitleKey);
     if (remaining >= 4 && !title.empty()) {
         AppendToBuffer(cursor, " - ", remaining);

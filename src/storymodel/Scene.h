@@ -51,7 +51,9 @@ public:
     // The category name, " #" and the position + 1, and " - " and the title when there is one;
     // each part written while the buffer has room for it; a name or title cut short keeps its
     // escapes whole.
-    void GetDisplayName(char* buffer, std::uint32_t size);
+    void GetDisplayName(char* buffer, std::uint32_t size) { GetDisplayNameAt(position_, buffer, size); }
+    // The same, with the number of another position: the one the scene had when it was read.
+    void GetDisplayNameAt(std::int16_t position, char* buffer, std::uint32_t size);
 
     // The appreciations the scene includes, read from its record when first asked for.
     InclApprList& GetAppreciations();

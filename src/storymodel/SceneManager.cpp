@@ -52,7 +52,7 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
             // A place is never written below the first.
             const std::optional<std::int16_t> position =
                 ReadKeptNumber(record, Scene::kPositionKey, 0, INT16_MAX);
-            if (position) scene->position_ = *position;
+            if (position) scene->position_ = readPositions_[scene->GetID()] = *position;
             placed = position || !WasDamaged(record);
         } else {
             if (!scene->record_) scene->ReplaceUnreadableRecord();
@@ -87,6 +87,11 @@ void SceneManager::TakeNamedNumber(Scene& scene) {
     if (!named || !IsSceneIdFree(*named)) return;
     const std::int16_t listed = scene.GetID();
     if (scene.TakeNumber(*named)) movedRecords_.push_back({listed, *named});
+}
+
+std::optional<std::int16_t> SceneManager::GetReadPosition(std::int16_t id) const {
+    const auto found = readPositions_.find(id);
+    return found != readPositions_.end() ? std::optional(found->second) : std::nullopt;
 }
 
 void SceneManager::PutBackInPlace(const std::vector<Scene*>& unplaced) {

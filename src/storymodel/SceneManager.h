@@ -6,7 +6,9 @@
 // changes or the category does.
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,6 +81,9 @@ public:
     const std::vector<std::int16_t>& GetLostScenes() const { return lostScenes_; }
     // The ids of the scenes whose positions were lost and that went after the others.
     const std::vector<std::int16_t>& GetScenesPlacedLast() const { return placedLast_; }
+    // The position the scene's record gave it when the story file was read, as the writer knew it
+    // (before the places of scenes whose positions were lost moved it); none when it gave none.
+    std::optional<std::int16_t> GetReadPosition(std::int16_t id) const;
     // Each record the story file listed under another number (first) that went to the number its
     // texts' keys name (second).
     const std::vector<std::pair<std::int16_t, std::int16_t>>& GetMovedRecords() const {
@@ -114,5 +119,6 @@ private:
     ErrCode loadError_ = kNoErr;
     std::vector<std::int16_t> lostScenes_;
     std::vector<std::int16_t> placedLast_;
+    std::map<std::int16_t, std::int16_t> readPositions_;
     std::vector<std::pair<std::int16_t, std::int16_t>> movedRecords_;
 };

@@ -692,6 +692,32 @@ TEST_F(DamagedStory, AScenesLostPlaceIsTheOneTheWriterKnewAndItsRecordIsReadWher
     ASSERT_NE(story, nullptr);
     EXPECT_THAT(Asked(), ElementsAre(HasSubstr("\"Scene #11\" (kept empty, after the others)\n")));
     story->SetClean();
+    application->CloseAll(true);
+
+    // Two scenes' places lost, so that they go after the others, and the fourth scene damaged where
+    // it keeps its place: the fourth is named by the number the writer knew, the two are said to
+    // come after the others now.
+    StoreSegments unplaced = whole;
+    for (const int place : {0, 1}) {
+        std::string& record = unplaced[{kScene, scene[place]}];
+        record.replace(record.find("\\SCORDERs:"), 9, "\\SCORDER#");
+    }
+    for (auto& [key, record] : unplaced)
+        if (key.first == kScene && record.find("\\SCORDERs:3\\") != std::string::npos)
+            record.insert(record.size() - 1, "Zz#:x\\");
+    ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", unplaced));
+    Mark();
+    story = OpenStory("damaged.fsf");
+    ASSERT_NE(story, nullptr);
+    const std::vector<std::string> told = Asked();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("- the scene \"Scene #4 - "), std::string::npos) << told[0];
+    std::size_t moved = 0;
+    for (std::size_t at = 0; (at = told[0].find("whose place was lost (it comes after the others now): part of it",
+                                                 at + 1)) != std::string::npos;)
+        ++moved;
+    EXPECT_EQ(moved, 2u) << told[0];
+    story->SetClean();
 }
 
 }  // namespace
