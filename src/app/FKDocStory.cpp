@@ -80,6 +80,8 @@ constexpr const char* kLostQuestionStatus =
 constexpr const char* kLostScene = "the contents of %s (kept empty)";
 constexpr const char* kLostScenePlacedLast = "the contents of %s (kept empty, after the others)";
 constexpr const char* kUnlistedScenes = "the scenes";
+constexpr const char* kRoleGivenToNewCharacter =
+    "the %s's role, which no character read from the file holds (a new %s stands in for it)";
 constexpr const char* kUnreadMapEnd =
     "what the file holds past the end of its list of parts, which could not be read";
 constexpr const char* kMistypedChoice =
@@ -200,6 +202,10 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
                                   name({kSceneRecordType, static_cast<std::uint16_t>(scene)}).c_str()));
     }
     if (scenes_->GetLoadError() != kNoErr) lost.emplace_back(kUnlistedScenes);
+    for (const std::int16_t role : characters_->GetRolesGivenToNewCharacters()) {
+        const char* holder = role == kMainRole ? "Main Character" : "{NObst} Character";
+        lost.push_back(ExpandText(this, FormatText(kRoleGivenToNewCharacter, holder, holder).c_str()));
+    }
     std::vector<std::string> found = DescribeStrayRecords(strays, name);
     const std::vector<std::string> mended = DescribeMendedRecords(PFMTakeMendedRecords(store_), name);
     found.insert(found.end(), mended.begin(), mended.end());

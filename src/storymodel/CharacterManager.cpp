@@ -175,6 +175,7 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     // Without the list, a story with characters would look new.
     if (error != kNoErr) return error;
     lostRecords_.clear();
+    rolesGivenToNew_.clear();
     std::vector<CharID> lostRoles;
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
         if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), error, lostRoles)) break;

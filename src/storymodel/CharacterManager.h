@@ -79,6 +79,9 @@ public:
     // The records of which the last LoadCharacters could read nothing: the characters it removed
     // for them, and the characteristic notes, which begin anew.
     const std::vector<PFMSegmentKey>& GetLostRecords() const { return lostRecords_; }
+    // The roles (kMainRole, kImpactRole) that no character the last LoadCharacters could read held
+    // after the damage, and that a new character took as in a new story.
+    const std::vector<std::int16_t>& GetRolesGivenToNewCharacters() const { return rolesGivenToNew_; }
     // Saves every open character record and the characteristic notes (an absent note leaves no key
     // behind) into their segments, and the next default name's number into the information
     // record; to run before the story file is written. 0 or the first error.
@@ -275,6 +278,7 @@ private:
     std::int32_t impactIndex_ = -1;
     CharID lastId_ = kNoCharID;
     std::vector<PFMSegmentKey> lostRecords_;
+    std::vector<std::int16_t> rolesGivenToNew_;
     std::uint16_t nextCustomPictureId_;
     std::vector<std::uint16_t> pictureIds_;
     std::unique_ptr<PText> noteRecord_;

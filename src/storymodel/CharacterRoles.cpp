@@ -88,8 +88,12 @@ void CharacterManager::KeepRolesHeld(const std::vector<CharID>& lostRoles, PText
         if (CharInfoRec* character = Find(id))
             character->WriteNumber(CharacterKey::kSubjectiveRole, character->role_);
     RecomputeRoleIndexes();
-    if (GetCount() == 0 || !lostRecords_.empty() || !lostRoles.empty())
-        CreatePlaceholders(generalPreferences, mainIndex_ < 0, impactIndex_ < 0);
+    const bool damaged = !lostRecords_.empty() || !lostRoles.empty();
+    if (damaged) {
+        if (mainIndex_ < 0) rolesGivenToNew_.push_back(kMainRole);
+        if (impactIndex_ < 0) rolesGivenToNew_.push_back(kImpactRole);
+    }
+    if (GetCount() == 0 || damaged) CreatePlaceholders(generalPreferences, mainIndex_ < 0, impactIndex_ < 0);
 }
 
 void CharacterManager::ResetSubjectiveRoles() {
