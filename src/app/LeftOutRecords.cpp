@@ -73,11 +73,11 @@ std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& re
     std::vector<std::string> lines;
     for (const StrayRecord& record : records) {
         const std::string named = name(record.read);
-        lines.push_back(FormatText(record.secondAt != 0 ? "%s: a second record the file lists as %s %u, read as written"
-                                                        : "%s: listed as %s %u, and read as written",
-                                   named.empty() ? WhatItHolds(record.read.type) : named.c_str(),
-                                   TypeText(record.listed.type).c_str(),
-                                   static_cast<unsigned>(record.listed.id)));
+        lines.push_back(
+            FormatText(record.secondAt != 0 ? "%s: a second record the file lists as %s %u, read as written"
+                                            : "%s: listed as %s %u, and read as written",
+                       named.empty() ? WhatItHolds(record.read.type) : named.c_str(),
+                       TypeText(record.listed.type).c_str(), static_cast<unsigned>(record.listed.id)));
     }
     return lines;
 }
@@ -88,13 +88,18 @@ std::vector<std::string> DescribeMismappedRecords(PFMFile* store, const std::vec
     for (const SegmentMapRecord& record : PFMGetUnlistedRecords(store))
         unlisted.push_back({record.type, record.id});
     std::vector<PFMSegmentKey> remeasured = PFMTakeRemeasuredRecords(store);
-    for (auto* records : {&unlisted, &remeasured})
+    std::vector<PFMSegmentKey> rekinded = PFMTakeRekindedRecords(store);
+    for (auto* records : {&unlisted, &remeasured, &rekinded})
         std::erase_if(*records,
                       [&](PFMSegmentKey key) { return std::ranges::find(damaged, key) != damaged.end(); });
     std::vector<std::string> lines =
         Describe(unlisted, name, "missing from the file's list of its parts, and read as written");
     for (const std::string& line :
          Describe(remeasured, name, "its size was damaged in the file, and it was read as written"))
+        lines.push_back(line);
+    for (const std::string& line :
+         Describe(rekinded, name,
+                  "its kind was damaged in the file's list of its parts, and it was read as written"))
         lines.push_back(line);
     return lines;
 }

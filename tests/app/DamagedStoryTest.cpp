@@ -511,8 +511,8 @@ TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSav
 }
 
 // Romeo and Juliet's map damaged where it lists the storytelling, its last record: its count one
-// lower (the record after its end sound, or not), or the record's size two bytes short; and a bit
-// of Romeo's stored length changed. The open names what it read as written and what it could not
+// lower (the record after its end sound, or not), the record's size two bytes short, or its kind
+// made another than a raw block's; and a bit of Romeo's stored length changed. The open names what it read as written and what it could not
 // read; Save As and a reopen, without a word, keep the records whole where their bytes bore them out.
 TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHold) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
@@ -530,6 +530,8 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
     };
     const std::string read = ", and read as written\n",
                       sized = ": its size was damaged in the file, and it was read as written\n";
+    std::string unraw = whole;
+    unraw[last + 14] = static_cast<char>(unraw[last + 14] ^ 0x80);
     const struct {
         std::string bytes, told;
         FourCC type;
@@ -543,6 +545,11 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
          FourCCOf("STEL"), false},
         {changed({{romeo + 2, (map.front().size - 6u) ^ 0x40}}), "- the character \"Romeo\"" + sized,
          kCharacter, true},
+        // The record's raw-block flag cleared: it would read as an object.
+        {unraw,
+         "- the storytelling: its kind was damaged in the file's list of its parts, and it was read as "
+         "written\n",
+         FourCCOf("STEL"), true},
     };
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.told);

@@ -73,6 +73,11 @@ public:
     // The raw blocks whose stored length disagreed with their map records' sizes and were read by the
     // one their bytes bear out, each noted once, until taken.
     std::vector<PFMSegmentKey> TakeRemeasuredRecords() { return std::exchange(remeasured_, {}); }
+    // The segments whose map record gives another kind than a raw block though their bytes are one
+    // of just the record's size, read as raw blocks once a reader of raw blocks asked
+    // (PFMReadAsRawBlock), each noted once, until taken.
+    std::vector<PFMSegmentKey> TakeRekindedRecords() { return std::exchange(rekinded_, {}); }
+    bool ReadAsRawBlockAt(Index index);
     // The bytes of a raw block the file holds where the record says: a new block the caller frees;
     // null for another kind, or when it cannot be read whole.
     void* ReadRawBlockAt(const SegmentMapRecord& record);
@@ -303,6 +308,7 @@ private:
     std::vector<PFMSegmentKey> damaged_;
     std::vector<PFMSegmentKey> mended_;
     std::vector<PFMSegmentKey> remeasured_;
+    std::vector<PFMSegmentKey> rekinded_;
     TProgressTracker* tracker_ = nullptr;
     // Set while a saved file has replaced the one the store still reads: only a full save may
     // follow.

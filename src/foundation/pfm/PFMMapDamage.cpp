@@ -87,6 +87,23 @@ bool PFMFile::RemeasureAt(Index index) {
     return true;
 }
 
+bool PFMFile::ReadAsRawBlockAt(Index index) {
+    SegmentMapEntry& entry = Entry(index);
+    if (entry.Kind() == kRawSegment || entry.IsOwned() || entry.IsCustom() || entry.HasData() ||
+        entry.IsInSwap() || !entry.HasFilePlace())
+        return false;
+    // A raw block begins with a zero word and its length; no object's class is numbered so.
+    IReadFile* in = DiskReader();
+    std::uint16_t zero = 1;
+    std::uint32_t length = 0;
+    if (!in || in->SetPosition(entry.FilePosition()) != kNoErr || in->ReadUShort(zero) != kNoErr || zero != 0 ||
+        in->ReadULong(length) != kNoErr || std::uint64_t{length} + kBlockRecordHeaderSize != entry.FileSize())
+        return false;
+    entry.MakeRaw();
+    rekinded_.push_back(entry.Key());
+    return true;
+}
+
 std::uint64_t PFMFile::NextClaimedByte(std::uint32_t position) {
     std::uint64_t next = UINT64_MAX;
     const auto claim = [&](std::uint32_t at) {

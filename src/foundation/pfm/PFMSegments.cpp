@@ -167,6 +167,13 @@ bool PFMIsSegmentKind(FourCC type, std::uint16_t id, SegmentKind kind) {
 
 bool PFMIsRawSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kRawSegment); }
 
+bool PFMReadAsRawBlock(FourCC type, std::uint16_t id) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    if (!found) return false;
+    return found.store->IsKindAt(found.index, kRawSegment) || found.store->ReadAsRawBlockAt(found.index);
+}
+
 bool PFMIsObjectSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kObjectSegment); }
 
 int PFMGetSegmentPriority(FourCC type, std::uint16_t id) {

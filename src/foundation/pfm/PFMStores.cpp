@@ -260,6 +260,11 @@ bool PFMMapEndsShort(PFMFile* store) {
     return store && store->MapEndsShort();
 }
 
+std::vector<PFMSegmentKey> PFMTakeRekindedRecords(PFMFile* store) {
+    store = StoreOrCurrent(store);
+    return store ? store->TakeRekindedRecords() : std::vector<PFMSegmentKey>();
+}
+
 std::vector<PFMSegmentKey> PFMTakeRemeasuredRecords(PFMFile* store) {
     store = StoreOrCurrent(store);
     return store ? store->TakeRemeasuredRecords() : std::vector<PFMSegmentKey>();

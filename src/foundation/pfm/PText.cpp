@@ -70,7 +70,7 @@ PText::~PText() {
 // copied first to be unscrambled.
 ErrCode PText::Read() {
     if (!PFMSegmentExists(type_, number_)) return StoreErrorOr(kPTextErrNoRecord);
-    if (!PFMIsRawSegment(type_, number_)) return kBadDataErr;
+    if (!PFMReadAsRawBlock(type_, number_)) return kBadDataErr;
     void* data = PFMCheckOut(type_, number_);
     if (!data) return TakeStoreError(kPTextErrNoRecord);
     present_ = true;

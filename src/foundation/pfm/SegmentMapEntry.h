@@ -87,6 +87,12 @@ public:
     void SetFileSize(std::uint32_t size) { fileSize_ = size; }
     void ReadByFileSize() { readByFileSize_ = true; }
     bool IsReadByFileSize() const { return readByFileSize_; }
+    // A record whose map gives it another kind though its bytes are a raw block (its kind was
+    // damaged there): it is read as a raw block, and written as one.
+    void MakeRaw() {
+        SetKind(kRawSegment);
+        hasMapFlags_ = false;
+    }
     std::uint32_t FilePosition() const { return filePosition_; }
     std::uint32_t FileSize() const { return fileSize_; }
     std::uint32_t SwapPosition() const { return swapPosition_; }
