@@ -88,8 +88,8 @@ std::vector<std::string> DescribeMismappedRecords(PFMFile* store, const std::vec
     for (const SegmentMapRecord& record : PFMGetUnlistedRecords(store))
         unlisted.push_back({record.type, record.id});
     std::vector<PFMSegmentKey> remeasured = PFMTakeRemeasuredRecords(store);
-    std::vector<PFMSegmentKey> rekinded = PFMTakeRekindedRecords(store);
-    for (auto* records : {&unlisted, &remeasured, &rekinded})
+    std::vector<PFMSegmentKey> mislisted = PFMTakeMislistedRecords(store);
+    for (auto* records : {&unlisted, &remeasured, &mislisted})
         std::erase_if(*records,
                       [&](PFMSegmentKey key) { return std::ranges::find(damaged, key) != damaged.end(); });
     std::vector<std::string> lines =
@@ -98,8 +98,8 @@ std::vector<std::string> DescribeMismappedRecords(PFMFile* store, const std::vec
          Describe(remeasured, name, "its size was damaged in the file, and it was read as written"))
         lines.push_back(line);
     for (const std::string& line :
-         Describe(rekinded, name,
-                  "its kind was damaged in the file's list of its parts, and it was read as written"))
+         Describe(mislisted, name,
+                  "its entry in the file's list of its parts was damaged, and it was read as written"))
         lines.push_back(line);
     return lines;
 }

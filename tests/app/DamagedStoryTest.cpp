@@ -511,8 +511,9 @@ TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSav
 }
 
 // Romeo and Juliet's map damaged where it lists the storytelling, its last record: its count one
-// lower (the record after its end sound, or not), the record's size two bytes short, or its kind
-// made another than a raw block's; and a bit of Romeo's stored length changed. The open names what it read as written and what it could not
+// lower (the record after its end sound, or not), the record's size two bytes short, its kind
+// made another than a raw block's, or a bit of its place or size changed; and a bit of Romeo's
+// stored length, or of his place, changed. The open names what it read as written and what it could not
 // read; Save As and a reopen, without a word, keep the records whole where their bytes bore them out.
 TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHold) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
@@ -530,6 +531,9 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
     };
     const std::string read = ", and read as written\n",
                       sized = ": its size was damaged in the file, and it was read as written\n";
+    const std::string listed =
+        "- the storytelling: its entry in the file's list of its parts was damaged, and it was read as "
+        "written\n";
     std::string unraw = whole;
     unraw[last + 14] = static_cast<char>(unraw[last + 14] ^ 0x80);
     const struct {
@@ -545,11 +549,15 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
          FourCCOf("STEL"), false},
         {changed({{romeo + 2, (map.front().size - 6u) ^ 0x40}}), "- the character \"Romeo\"" + sized,
          kCharacter, true},
-        // The record's raw-block flag cleared: it would read as an object.
-        {unraw,
-         "- the storytelling: its kind was damaged in the file's list of its parts, and it was read as "
-         "written\n",
+        // The record's raw-block flag cleared, so that it would read as an object; a bit of its
+        // position or size changed, so that it would lie past the file's end; a bit of Romeo's
+        // position changed, so that it would lie over the header or another record.
+        {unraw, listed, FourCCOf("STEL"), true},
+        {changed({{last, map.back().position ^ (1u << 22)}}), listed, FourCCOf("STEL"), true},
+        {changed({{last + 4, static_cast<std::uint32_t>(map.back().size) ^ (1u << 20)}}), listed,
          FourCCOf("STEL"), true},
+        {changed({{mapAt + 4, romeo ^ 0x10}}), "- the character \"Romeo\"" + listed.substr(18), kCharacter,
+         true},
     };
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.told);
@@ -726,8 +734,9 @@ TEST_F(DamagedStory, AScenesLostPlaceIsTheOneTheWriterKnewAndItsRecordIsReadWher
     ASSERT_EQ(told.size(), 1u);
     EXPECT_NE(told[0].find("- the scene \"Scene #4 - "), std::string::npos) << told[0];
     std::size_t moved = 0;
-    for (std::size_t at = 0; (at = told[0].find("whose place was lost (it comes after the others now): part of it",
-                                                 at + 1)) != std::string::npos;)
+    for (std::size_t at = 0;
+         (at = told[0].find("whose place was lost (it comes after the others now): part of it", at + 1)) !=
+         std::string::npos;)
         ++moved;
     EXPECT_EQ(moved, 2u) << told[0];
     story->SetClean();

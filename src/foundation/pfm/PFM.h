@@ -134,9 +134,9 @@ bool PFMMapEndsShort(PFMFile* store);
 // all the same by the one their bytes bear out: each once, in the order they were read, since last
 // asked.
 std::vector<PFMSegmentKey> PFMTakeRemeasuredRecords(PFMFile* store);
-// The records read as raw blocks though their map records gave another kind (PFMReadAsRawBlock):
-// each once, in the order they were read, since last asked.
-std::vector<PFMSegmentKey> PFMTakeRekindedRecords(PFMFile* store);
+// The raw blocks read where their bytes bore them out though their map records were damaged, in
+// their place or size or in their kind (PFMReadAsRawBlock): each once, since last asked.
+std::vector<PFMSegmentKey> PFMTakeMislistedRecords(PFMFile* store);
 // Notes a record of the store whose reader found its contents damaged, so that the one who opened
 // the store can tell what was lost; PFMTakeDamagedRecords answers the records noted since it was
 // last asked, each once, in the order they were noted.
@@ -237,7 +237,7 @@ bool PFMIsSegmentKind(FourCC type, std::uint16_t id, SegmentKind kind);
 bool PFMIsRawSegment(FourCC type, std::uint16_t id);
 // Whether the segment is a raw block, or is stored as one though its map record gives it another
 // kind (the record's kind damaged): such a segment is read as a raw block from then on, and the
-// store notes it (PFMTakeRekindedRecords). For readers of raw blocks only.
+// store notes it (PFMTakeMislistedRecords). For readers of raw blocks only.
 bool PFMReadAsRawBlock(FourCC type, std::uint16_t id);
 bool PFMIsObjectSegment(FourCC type, std::uint16_t id);
 // -1 when missing.

@@ -73,10 +73,11 @@ public:
     // The raw blocks whose stored length disagreed with their map records' sizes and were read by the
     // one their bytes bear out, each noted once, until taken.
     std::vector<PFMSegmentKey> TakeRemeasuredRecords() { return std::exchange(remeasured_, {}); }
-    // The segments whose map record gives another kind than a raw block though their bytes are one
-    // of just the record's size, read as raw blocks once a reader of raw blocks asked
-    // (PFMReadAsRawBlock), each noted once, until taken.
-    std::vector<PFMSegmentKey> TakeRekindedRecords() { return std::exchange(rekinded_, {}); }
+    // The raw blocks whose map records were damaged and that were read where their bytes bore them
+    // out: one bit off the place or size the map gave (PFMReadFileLayout), or of another kind than
+    // a raw block (read as one once a reader of raw blocks asked, PFMReadAsRawBlock); each noted
+    // once, until taken.
+    std::vector<PFMSegmentKey> TakeMislistedRecords() { return std::exchange(mislisted_, {}); }
     bool ReadAsRawBlockAt(Index index);
     // The bytes of a raw block the file holds where the record says: a new block the caller frees;
     // null for another kind, or when it cannot be read whole.
@@ -308,7 +309,7 @@ private:
     std::vector<PFMSegmentKey> damaged_;
     std::vector<PFMSegmentKey> mended_;
     std::vector<PFMSegmentKey> remeasured_;
-    std::vector<PFMSegmentKey> rekinded_;
+    std::vector<PFMSegmentKey> mislisted_;
     TProgressTracker* tracker_ = nullptr;
     // Set while a saved file has replaced the one the store still reads: only a full save may
     // follow.

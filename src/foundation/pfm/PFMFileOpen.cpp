@@ -28,6 +28,8 @@ ErrCode PFMFile::Open(const FileRef& ref) {
     SegmentMap unlisted = disk->ReadUnlistedRecords(header, map);
     mapEndsShort_ = PFMSegmentMapEnd(header.mapPosition, map.size() + unlisted.size()) < disk->OpenedLength();
     map.insert(map.end(), unlisted.begin(), unlisted.end());
+    for (const SegmentMapRecord& record : map)
+        if (record.moved) mislisted_.push_back({record.type, record.id});
     {
         StoreBusy busy(*this);
         err = IndexMap(map);

@@ -111,6 +111,9 @@ struct SegmentMapRecord {
     FourCC type = 0;
     std::uint16_t id = 0;
     std::uint16_t flags = 0;
+    // Read from one bit off the position or size the file gave, where the bytes bear it out (the
+    // file's map was damaged there; PFMReadFileLayout). Never stored.
+    bool moved = false;
 
     static constexpr std::uint16_t kRawFlag = 0x8000;
     static constexpr std::uint16_t kPriorityMask = 0x7000;
@@ -172,5 +175,6 @@ bool PFMCheckDamagedFileId(const FileRef& ref);
 // -6 not a store, -1 another format version, -3 a map count out of range or the format version
 // moved by a byte inserted before or inside it, -10 a map that runs past the end of the file, -7 a
 // record that is not sound (priority 0 with preload, size 0 or negative, bytes outside the segment
-// data area, or overlapping another record's bytes).
+// data area, or overlapping another record's bytes). A raw block's record whose position or size is
+// one bit off the one place its bytes bear out is read from there instead (`moved`).
 ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader& header, SegmentMap& map);

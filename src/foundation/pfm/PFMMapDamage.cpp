@@ -100,7 +100,7 @@ bool PFMFile::ReadAsRawBlockAt(Index index) {
         in->ReadULong(length) != kNoErr || std::uint64_t{length} + kBlockRecordHeaderSize != entry.FileSize())
         return false;
     entry.MakeRaw();
-    rekinded_.push_back(entry.Key());
+    mislisted_.push_back(entry.Key());
     return true;
 }
 

@@ -260,9 +260,9 @@ bool PFMMapEndsShort(PFMFile* store) {
     return store && store->MapEndsShort();
 }
 
-std::vector<PFMSegmentKey> PFMTakeRekindedRecords(PFMFile* store) {
+std::vector<PFMSegmentKey> PFMTakeMislistedRecords(PFMFile* store) {
     store = StoreOrCurrent(store);
-    return store ? store->TakeRekindedRecords() : std::vector<PFMSegmentKey>();
+    return store ? store->TakeMislistedRecords() : std::vector<PFMSegmentKey>();
 }
 
 std::vector<PFMSegmentKey> PFMTakeRemeasuredRecords(PFMFile* store) {
