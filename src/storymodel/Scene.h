@@ -92,6 +92,8 @@ private:
     SceneManager& manager_;
     std::int16_t id_;
     std::int16_t position_ = 0;
+    // The position its record gave it when the story file was read (SceneManager::GetReadPosition).
+    std::optional<std::int16_t> readPosition_;
     std::unique_ptr<InclApprList> appreciations_;
     std::unique_ptr<PText> record_;
 };

@@ -52,7 +52,8 @@ SceneManager::SceneManager(IStoryDocument& document, PText& storytelling)
             // A place is never written below the first.
             const std::optional<std::int16_t> position =
                 ReadKeptNumber(record, Scene::kPositionKey, 0, INT16_MAX);
-            if (position) scene->position_ = readPositions_[scene->GetID()] = *position;
+            if (position) scene->position_ = *position;
+            scene->readPosition_ = position;
             placed = position || !WasDamaged(record);
         } else {
             if (!scene->record_) scene->ReplaceUnreadableRecord();
@@ -90,8 +91,8 @@ void SceneManager::TakeNamedNumber(Scene& scene) {
 }
 
 std::optional<std::int16_t> SceneManager::GetReadPosition(std::int16_t id) const {
-    const auto found = readPositions_.find(id);
-    return found != readPositions_.end() ? std::optional(found->second) : std::nullopt;
+    const Scene* scene = FindScene(id);
+    return scene ? scene->readPosition_ : std::nullopt;
 }
 
 void SceneManager::PutBackInPlace(const std::vector<Scene*>& unplaced) {

@@ -6,7 +6,6 @@
 // changes or the category does.
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -119,6 +118,5 @@ private:
     ErrCode loadError_ = kNoErr;
     std::vector<std::int16_t> lostScenes_;
     std::vector<std::int16_t> placedLast_;
-    std::map<std::int16_t, std::int16_t> readPositions_;
     std::vector<std::pair<std::int16_t, std::int16_t>> movedRecords_;
 };
