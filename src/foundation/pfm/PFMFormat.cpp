@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <optional>
 #include <utility>
 
 #include "foundation/ByteOrder.h"
@@ -11,6 +10,7 @@
 #include "foundation/FileReader.h"
 #include "foundation/IFile.h"
 #include "foundation/Platform.h"
+#include "foundation/pfm/PFMMapDamage.h"
 
 namespace {
 
@@ -43,79 +43,6 @@ ErrCode CheckSegmentPlaces(const SegmentMap& map, std::uint32_t fileLength, std:
         if (places[i].first < places[i - 1].second) return kBadSegmentMapErr;
     }
     return kNoErr;
-}
-
-// Whether a raw block of the size begins at the position: a zero word, then the length that with
-// the six bytes of the two makes up the size.
-bool RawBlockBeginsAt(IReadFile& stream, std::uint64_t position, std::int32_t size) {
-    std::uint8_t bytes[6];
-    return position <= UINT32_MAX && stream.SetPosition(static_cast<std::uint32_t>(position)) == kNoErr &&
-           ReadExactly(stream, bytes, sizeof bytes) == kNoErr && LoadBigEndian16(bytes) == 0 &&
-           std::uint64_t{LoadBigEndian32(bytes + 2)} + sizeof bytes == static_cast<std::uint64_t>(size);
-}
-
-// A map some of whose raw blocks' records give places where no record can lie (in the header, past
-// the file's end, over the map, or over another record whose bytes begin where it says) was damaged
-// there. A record whose position or size differs by one bit from the one place where its bytes
-// begin, clear of every other record, is read from there and marked `moved`. Answers whether every
-// record then has its place; the map is left as it was when not.
-bool MendSegmentPlaces(IReadFile& stream, SegmentMap& map, std::uint32_t fileLength,
-                       std::uint32_t mapPosition) {
-    // A damage of one bit or two; a map in more doubt than that is not guessed at.
-    constexpr std::size_t kMostMended = 2;
-    const std::uint64_t mapEnd = PFMSegmentMapEnd(mapPosition, map.size());
-    const auto endOf = [](std::uint32_t position, std::int32_t size) {
-        return std::uint64_t{position} + static_cast<std::uint64_t>(size);
-    };
-    const auto inDataArea = [&](std::uint32_t position, std::int32_t size) {
-        return size > 0 && position >= kPFMDataOffset && endOf(position, size) <= fileLength &&
-               !(position < mapEnd && endOf(position, size) > mapPosition);
-    };
-    const auto overlap = [&](const SegmentMapRecord& a, const SegmentMapRecord& b) {
-        return a.position < endOf(b.position, b.size) && b.position < endOf(a.position, a.size);
-    };
-    std::vector<bool> doubtful(map.size(), false);
-    for (std::size_t i = 0; i < map.size(); ++i) {
-        if (!map[i].IsSound()) return false;
-        if (!inDataArea(map[i].position, map[i].size)) doubtful[i] = true;
-    }
-    // Of two records over each other, the one whose bytes do not begin where it says.
-    for (std::size_t i = 0; i < map.size(); ++i)
-        for (std::size_t j = i + 1; j < map.size(); ++j) {
-            if (doubtful[i] || doubtful[j] || !overlap(map[i], map[j])) continue;
-            const bool iBegins = RawBlockBeginsAt(stream, map[i].position, map[i].size);
-            if (iBegins == RawBlockBeginsAt(stream, map[j].position, map[j].size)) return false;
-            doubtful[iBegins ? j : i] = true;
-        }
-    if (std::count(doubtful.begin(), doubtful.end(), true) > static_cast<std::ptrdiff_t>(kMostMended))
-        return false;
-    SegmentMap mended = map;
-    for (std::size_t i = 0; i < map.size(); ++i) {
-        if (!doubtful[i]) continue;
-        if (map[i].Kind() != kRawSegment) return false;
-        std::optional<SegmentMapRecord> found;
-        for (int bit = 0; bit < 64; ++bit) {
-            SegmentMapRecord candidate = map[i];
-            if (bit < 32)
-                candidate.position ^= std::uint32_t{1} << bit;
-            else
-                candidate.size = static_cast<std::int32_t>(static_cast<std::uint32_t>(candidate.size) ^
-                                                           (std::uint32_t{1} << (bit - 32)));
-            if (!inDataArea(candidate.position, candidate.size)) continue;
-            bool clear = true;
-            for (std::size_t k = 0; k < map.size() && clear; ++k)
-                clear = k == i || (doubtful[k] && !mended[k].moved) || !overlap(candidate, mended[k]);
-            if (!clear || !RawBlockBeginsAt(stream, candidate.position, candidate.size)) continue;
-            // Two places that both bear it out leave it in doubt.
-            if (found) return false;
-            found = candidate;
-        }
-        if (!found) return false;
-        found->moved = true;
-        mended[i] = *found;
-    }
-    map = std::move(mended);
-    return true;
 }
 
 // Whether the five bytes from the format version's place hold it with one byte more among or before
@@ -401,7 +328,7 @@ ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader
     err = stream.SetPosition(header.mapPosition);
     if (err == kNoErr) err = PFMReadSegmentMap(stream, map, fileLength - header.mapPosition);
     if (err == kNoErr) err = CheckSegmentPlaces(map, fileLength, header.mapPosition);
-    if (err == kBadSegmentMapErr && MendSegmentPlaces(stream, map, fileLength, header.mapPosition))
+    if (err == kBadSegmentMapErr && PFMMendSegmentPlaces(stream, map, fileLength, header.mapPosition))
         err = CheckSegmentPlaces(map, fileLength, header.mapPosition);
     if (err != kNoErr) map.clear();
     return err;

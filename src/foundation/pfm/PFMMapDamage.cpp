@@ -1,6 +1,7 @@
 #include "foundation/pfm/PFMMapDamage.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -65,6 +66,87 @@ SegmentMap PFMReadUnlistedRecords(IReadFile& stream, std::uint32_t fileLength, s
     return unlisted;
 }
 
+bool PFMRawBlockBeginsAt(IReadFile& stream, std::uint64_t position, std::uint64_t size) {
+    std::uint16_t zero = 1;
+    std::uint32_t length = 0;
+    return position <= UINT32_MAX && stream.SetPosition(static_cast<std::uint32_t>(position)) == kNoErr &&
+           stream.ReadUShort(zero) == kNoErr && zero == 0 && stream.ReadULong(length) == kNoErr &&
+           std::uint64_t{length} + kBlockRecordHeaderSize == size;
+}
+
+bool PFMMendSegmentPlaces(IReadFile& stream, SegmentMap& map, std::uint32_t fileLength,
+                          std::uint32_t mapPosition) {
+    // A damage of one bit or two; a map in more doubt than that is not guessed at.
+    constexpr std::ptrdiff_t kMostMended = 2;
+    const std::uint64_t mapEnd = PFMSegmentMapEnd(mapPosition, map.size());
+    const auto placeOf = [](const SegmentMapRecord& record) {
+        return PlaceOf(record.position, static_cast<std::uint32_t>(record.size));
+    };
+    const auto inDataArea = [&](const SegmentMapRecord& record) {
+        if (record.size <= 0) return false;
+        const Place place = placeOf(record);
+        return place.first >= kPFMDataOffset && place.second <= fileLength &&
+               !(place.first < mapEnd && place.second > mapPosition);
+    };
+    const auto beginsThere = [&](const SegmentMapRecord& record) {
+        return PFMRawBlockBeginsAt(stream, record.position, static_cast<std::uint64_t>(record.size));
+    };
+    std::vector<bool> doubtful(map.size(), false);
+    std::vector<std::size_t> inPlace;
+    for (std::size_t i = 0; i < map.size(); ++i) {
+        if (!map[i].IsSound()) return false;
+        if (inDataArea(map[i]))
+            inPlace.push_back(i);
+        else
+            doubtful[i] = true;
+    }
+    // Of two records over each other, the one whose bytes do not begin where it says; a record is
+    // over those that begin, in the order of their positions, before its end.
+    std::sort(inPlace.begin(), inPlace.end(),
+              [&](std::size_t a, std::size_t b) { return map[a].position < map[b].position; });
+    for (std::size_t a = 0; a < inPlace.size(); ++a) {
+        const std::size_t i = inPlace[a];
+        for (std::size_t b = a + 1;
+             !doubtful[i] && b < inPlace.size() && map[inPlace[b]].position < placeOf(map[i]).second; ++b) {
+            const std::size_t j = inPlace[b];
+            if (doubtful[j]) continue;
+            const bool iBegins = beginsThere(map[i]);
+            if (iBegins == beginsThere(map[j])) return false;
+            doubtful[iBegins ? j : i] = true;
+        }
+    }
+    if (std::count(doubtful.begin(), doubtful.end(), true) > kMostMended) return false;
+    // The records left in place share no byte: each moved one must keep clear of them all.
+    std::vector<Place> claimed;
+    for (const std::size_t i : inPlace)
+        if (!doubtful[i]) claimed.push_back(placeOf(map[i]));
+    SegmentMap mended = map;
+    for (std::size_t i = 0; i < map.size(); ++i) {
+        if (!doubtful[i]) continue;
+        if (map[i].Kind() != kRawSegment) return false;
+        std::optional<SegmentMapRecord> found;
+        for (int bit = 0; bit < 64; ++bit) {
+            SegmentMapRecord candidate = map[i];
+            if (bit < 32)
+                candidate.position ^= std::uint32_t{1} << bit;
+            else
+                candidate.size = static_cast<std::int32_t>(static_cast<std::uint32_t>(candidate.size) ^
+                                                           (std::uint32_t{1} << (bit - 32)));
+            if (!inDataArea(candidate) || Overlaps(claimed, placeOf(candidate)) || !beginsThere(candidate))
+                continue;
+            // Two places that both bear it out leave it in doubt.
+            if (found) return false;
+            found = candidate;
+        }
+        if (!found) return false;
+        found->moved = true;
+        mended[i] = *found;
+        claimed.insert(std::upper_bound(claimed.begin(), claimed.end(), placeOf(*found)), placeOf(*found));
+    }
+    map = std::move(mended);
+    return true;
+}
+
 bool PFMFile::RemeasureAt(Index index) {
     SegmentMapEntry& entry = Entry(index);
     if (entry.Kind() != kRawSegment || entry.IsOwned() || entry.IsCustom() || entry.HasData() ||
@@ -92,13 +174,8 @@ bool PFMFile::ReadAsRawBlockAt(Index index) {
     if (entry.Kind() == kRawSegment || entry.IsOwned() || entry.IsCustom() || entry.HasData() ||
         entry.IsInSwap() || !entry.HasFilePlace())
         return false;
-    // A raw block begins with a zero word and its length; no object's class is numbered so.
     IReadFile* in = DiskReader();
-    std::uint16_t zero = 1;
-    std::uint32_t length = 0;
-    if (!in || in->SetPosition(entry.FilePosition()) != kNoErr || in->ReadUShort(zero) != kNoErr || zero != 0 ||
-        in->ReadULong(length) != kNoErr || std::uint64_t{length} + kBlockRecordHeaderSize != entry.FileSize())
-        return false;
+    if (!in || !PFMRawBlockBeginsAt(*in, entry.FilePosition(), entry.FileSize())) return false;
     entry.MakeRaw();
     mislisted_.push_back(entry.Key());
     return true;
