@@ -71,13 +71,15 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     std::optional<std::size_t> closingAt;
     switch (FindLostClosing(std::string_view(text_.data(), text_.size()))) {
         case LostClosing::kNone: break;
-        case LostClosing::kMadeAnotherByte: closingAt = text_.size() - 2; break;
+        case LostClosing::kMadeAnotherByte:
+            closingAt = text_.size() - 2;
+            text_[*closingAt] = '\\';
+            break;
         case LostClosing::kLostAfterValue:
             closingAt = text_.size() - 1;
             text_.insert(text_.end() - 1, '\\');
             break;
     }
-    if (closingAt) text_[*closingAt] = '\\';
     // Offsets are 32-bit.
     const std::string_view stored(text_.data(), std::min<std::size_t>(text_.size(), UINT32_MAX));
     ErrCode result = StoredByte(stored, 0) == '\\' ? kNoErr : kPTextErrNoBackslash;
