@@ -511,9 +511,9 @@ TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSav
 }
 
 // Romeo and Juliet's map damaged where it lists the storytelling, its last record: its count one
-// lower (the record after its end sound, or not), the record's size two bytes short, its kind
-// made another than a raw block's, or a bit of its place or size changed; and a bit of Romeo's
-// stored length, or of his place, changed. The open names what it read as written and what it could not
+// lower (the record after its end sound, or not), the record's size two bytes short, its kind made
+// another than a raw block's, or a bit of its place or size changed; and a bit of Romeo's stored
+// length, or of his place, changed. The open names what it read as written and what it could not
 // read; Save As and a reopen, without a word, keep the records whole where their bytes bore them out.
 TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHold) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
