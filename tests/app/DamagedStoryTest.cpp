@@ -210,7 +210,7 @@ TEST_F(DamagedStory, AnyRecordWithADamagedEntryIsSaidAndSavedWithTheEntriesAfter
                                   : key.first == kCharacter ? "the character \""
                                                             : "";
         StoreSegments damaged = whole;
-        damaged[key] = "\\Aac1:xy" + bytes;
+        damaged[key] = "\\Aac1:xyxyxyxyxyxy" + bytes;
         ASSERT_NO_FATAL_FAILURE(WriteStore("damaged.fsf", damaged));
         Mark();
         FKDoc* story = OpenStory("damaged.fsf");

@@ -90,7 +90,8 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     // The key of the entry read last, which the entries kept after a damaged one follow.
     char lastKey[kPTextKeySize] = {};
     // Where the first damaged byte was put back as written, and where the first entry whose value
-    // is not known was left out while reading went on.
+    // is not known was left out (or a text's byte that can no longer be read was marked) while
+    // reading went on.
     std::optional<std::uint32_t> mendedAt, leftOutAt;
     const auto note = [](std::optional<std::uint32_t>& first, std::size_t byte) {
         if (!first) first = static_cast<std::uint32_t>(byte);
@@ -105,16 +106,27 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         // could have put down is looked at for a byte to put back.
         bool whole = IsWholeEntry(stored, read);
         if (!whole) {
-            // A length made one larger took in the backslash after the value: the digit is put back.
-            if (const std::optional<std::size_t> digit = LengthOneOver(stored, read)) {
-                --text_[*digit];
-                read = ReadStoredEntry(stored, at);
-                note(mendedAt, *digit);
-            }
-            if (const std::optional<std::size_t> lost = LostBackslashAfter(stored, read)) {
+            // A damaged digit of a length ends the value where no backslash stands: one made larger
+            // takes in the backslash of the entry after it, one made smaller stops short of it as a
+            // damaged backslash would, which is looked for first. The digit put back keeps every byte.
+            const std::optional<LengthDigit> digit = DamagedLengthDigit(stored, read);
+            const bool madeLarger = digit && digit->written < text_[digit->at];
+            std::optional<std::size_t> lost;
+            if (!madeLarger) lost = LostBackslashAfter(stored, read);
+            if (lost) {
                 text_[*lost] = '\\';
                 read = ReadStoredEntry(stored, at);
                 note(mendedAt, *lost);
+            } else if (digit) {
+                text_[digit->at] = digit->written;
+                read = ReadStoredEntry(stored, at);
+                note(mendedAt, digit->at);
+            } else if (const std::optional<ByteRange> unread = UnreadableTextBytes(stored, read)) {
+                // The text is kept, each byte that can no longer be read shown as a '?'.
+                std::replace(text_.begin() + static_cast<std::ptrdiff_t>(unread->from),
+                             text_.begin() + static_cast<std::ptrdiff_t>(unread->to), '\0', '?');
+                read = ReadStoredEntry(stored, at);
+                note(leftOutAt, unread->from);
             }
             // An entry whose backslash was lost is parted from the value it ran into, and its
             // backslash put back, so that both are kept and written as they were.

@@ -29,9 +29,11 @@ public:
     // where the text was cut short: the damaged entry is left out, and the entries that read whole
     // after it (up to the record's end or to another damaged entry, itself left out) are kept. An
     // entry that a lost backslash joined to the number before it is parted from it where that
-    // number holds bytes no number is written with, and both are kept; a length made one larger,
-    // which took in the backslash after its value, is put back. Either way the text is damaged
-    // (DamagedAt), and the record counts as changed, so that its next write is whole. An entry that
+    // number holds bytes no number is written with, and both are kept; a length one of whose digits
+    // was damaged, so that its value ends where no backslash stands, is put back; a NUL inside a
+    // text (which no write puts there), not standing for its backslash, is read as a '?' and the
+    // text kept. Either way the text is damaged (DamagedAt), and the record counts as changed, so
+    // that its next write is whole. An entry that
     // reads whole is read as written: a text without its length runs up to the next backslash
     // whatever words it holds and however long it is, so a backslash lost inside such a text, which
     // leaves nothing a write could not have put down, reads as one text.

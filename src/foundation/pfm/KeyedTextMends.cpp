@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <string>
 
 #include "foundation/pfm/PTextValue.h"
@@ -99,6 +100,26 @@ bool WrittenEntryFollowsAt(std::string_view text, std::size_t at, std::string_vi
     return IsWholeEntry(text, next) && HasWrittenKeyShape(nextKey) && nextKey > valueKey;
 }
 
+// Whether, besides, that entry's key comes before the key of the entry written after it, as the
+// keys of every record are written.
+bool WrittenEntryFollowsInOrderAt(std::string_view text, std::size_t at, std::string_view valueKey) {
+    if (!WrittenEntryFollowsAt(text, at, valueKey)) return false;
+    const StoredEntry next = ReadStoredEntry(text, at);
+    const std::string after = KeyAfter(text, next);
+    return after.empty() || std::string_view(next.entry.key) < after;
+}
+
+// Whether an entry reads whole from a backslash in text[from, to): a length that makes a value
+// take in such an entry is not the one written.
+bool HoldsWholeEntry(std::string_view text, std::size_t from, std::size_t to) {
+    for (std::size_t at = text.find('\\', from); at < to; at = text.find('\\', at + 1))
+        if (HasPlainHeader(text, at) && IsWholeEntry(text, ReadStoredEntry(text, at))) return true;
+    return false;
+}
+
+// Whether the entry's key is one a write could have put down: neither empty nor holding a backslash.
+bool HasWholeKey(const PTextEntry& entry) { return entry.key[0] != '\0' && !std::strchr(entry.key, '\\'); }
+
 }  // namespace
 
 bool LengthFits(std::string_view key, std::size_t length) {
@@ -148,19 +169,40 @@ std::optional<JoinedEntries> FindJoinedEntry(std::string_view text, const Stored
     return part(false) || part(true) ? found : std::nullopt;
 }
 
-std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntry& read) {
+std::optional<LengthDigit> DamagedLengthDigit(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
-    if (read.error != kNoErr || !IsGivenWithLength(text, entry) || read.next <= entry.valueOffset ||
-        StoredByte(text, read.next) == '\\' || text[read.next - 1] != '\\')
-        return std::nullopt;
-    // A digit made one larger is never a 0.
-    const std::size_t digit = entry.valueOffset - 2;
-    PTextEntry shorter = entry;
-    --shorter.textSize;
-    if (text[digit] == '0' || !IsWholeValue(text, shorter) ||
-        !WrittenEntryFollowsAt(text, read.next - 1, entry.key))
-        return std::nullopt;
-    return digit;
+    // A length past the record's end is read no further than the header.
+    if (read.error != kNoErr && read.error != kPTextErrUnterminated) return std::nullopt;
+    const std::size_t at = entry.entryOffset;
+    const std::size_t colon = text.find(':', at + 1);
+    if (colon == std::string_view::npos || !IsDecimalDigit(text[colon - 1])) return std::nullopt;
+    std::size_t first = colon - 1;
+    while (first > at + 1 && IsDecimalDigit(text[first - 1])) --first;
+    // No record is as long as a length of more digits.
+    if (colon - first > 10) return std::nullopt;
+    const std::string_view key(entry.key);
+    std::optional<LengthDigit> found;
+    int fitting = 0;
+    for (std::size_t digit = first; digit < colon; ++digit) {
+        for (char written = '0'; written <= '9'; ++written) {
+            // No write puts down a length with a leading 0.
+            if (written == text[digit] || (written == '0' && digit == first && colon - first > 1)) continue;
+            std::size_t length = 0;
+            for (std::size_t i = first; i < colon; ++i)
+                length = length * 10 + static_cast<std::size_t>((i == digit ? written : text[i]) - '0');
+            const std::size_t end = colon + 1 + length;
+            if (end >= text.size() || text[end] != '\\') continue;
+            PTextEntry value = entry;
+            value.valueOffset = static_cast<std::uint32_t>(colon + 1);
+            value.textSize = static_cast<std::uint32_t>(length + (entry.type == kPTextText ? 1 : 0));
+            if (!IsWholeValue(text, value) || HoldsWholeEntry(text, value.valueOffset, end) ||
+                !(IsRecordEnd(text, end) || WrittenEntryFollowsAt(text, end, key)))
+                continue;
+            found = LengthDigit{digit, written};
+            ++fitting;
+        }
+    }
+    return fitting == 1 ? found : std::nullopt;
 }
 
 std::optional<std::size_t> LostBackslashAfter(std::string_view text, const StoredEntry& read) {
@@ -171,9 +213,31 @@ std::optional<std::size_t> LostBackslashAfter(std::string_view text, const Store
     const bool lengthed = IsGivenWithLength(text, entry);
     const bool stopped = lengthed ? read.error == kNoErr && read.next < text.size() && text[read.next] != '\\'
                                   : read.error == kPTextErrUnterminated && read.next + 1 < text.size();
-    if (!stopped || !IsWholeValue(text, entry) || !WrittenEntryFollowsAt(text, read.next, entry.key))
-        return std::nullopt;
-    return read.next;
+    if (!stopped || !IsWholeValue(text, entry)) return std::nullopt;
+    // A NUL inside a text without its length may as well have been one of the text's own bytes:
+    // it stands for the backslash only where the entry read from it comes in its place among the
+    // keys, which the rest of a writer's words does not.
+    const bool follows = lengthed ? WrittenEntryFollowsAt(text, read.next, entry.key)
+                                  : WrittenEntryFollowsInOrderAt(text, read.next, entry.key);
+    return follows ? std::optional(read.next) : std::nullopt;
+}
+
+std::optional<ByteRange> UnreadableTextBytes(std::string_view text, const StoredEntry& read) {
+    const PTextEntry& entry = read.entry;
+    if (entry.type != kPTextText || !HasWholeKey(entry)) return std::nullopt;
+    if (IsGivenWithLength(text, entry)) {
+        const ByteRange value{entry.valueOffset, entry.valueOffset + entry.textSize - 1};
+        const bool ends = StoredByte(text, read.next) == '\\' || IsCutAfter(text, read.next);
+        if (read.error != kNoErr || !ends || text.substr(value.from, value.to - value.from).find('\0') ==
+                                                 std::string_view::npos)
+            return std::nullopt;
+        return value;
+    }
+    // Without its length, the text runs on over the NUL up to the next backslash.
+    if (read.error != kPTextErrUnterminated) return std::nullopt;
+    const std::size_t end = text.find('\\', entry.valueOffset);
+    if (end == std::string_view::npos) return std::nullopt;
+    return ByteRange{entry.valueOffset, end};
 }
 
 LostClosing FindLostClosing(std::string_view text) {

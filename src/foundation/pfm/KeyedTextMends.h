@@ -42,18 +42,35 @@ bool HoldsHeaderInside(std::string_view value);
 // Whether the key, the type letter and the digits of the length fit an entry's header.
 bool LengthFits(std::string_view key, std::size_t length);
 
-// Where the length of a value given with it was made one larger: the value then takes in the
-// backslash of the entry written after it and ends inside that entry's key. Found where the value's
-// last byte is a backslash from which an entry reads whole, its key shaped as written and after the
-// value's own, and where the value without that byte is whole; answers the offset of the length's
-// last digit, which is one larger than written.
-std::optional<std::size_t> LengthOneOver(std::string_view text, const StoredEntry& read);
+// A digit of the length of a value given with it, and the digit written there.
+struct LengthDigit {
+    std::size_t at = 0;
+    char written = '0';
+};
+
+// Where one digit of the length of a value given with it was damaged: the value then ends where no
+// backslash stands, inside the entry written after it or past the record's end. Found where that
+// one digit written otherwise (no length beginning with a 0) makes the value end whole at a
+// backslash from which the record ends or an entry reads whole, its key shaped as written and after
+// the value's own, and where no other digit does.
+std::optional<LengthDigit> DamagedLengthDigit(std::string_view text, const StoredEntry& read);
 
 // Where the backslash after a value was damaged: after a value given with its length, the byte
 // where its length ends; after one without, a NUL it runs into before the record's end. Found where
 // the value reads whole up to it and an entry reads whole from it as from a backslash, its key
-// shaped as written and after the value's own.
+// shaped as written and after the value's own (and, after a NUL, before the key of the entry
+// written after it).
 std::optional<std::size_t> LostBackslashAfter(std::string_view text, const StoredEntry& read);
+
+// The bytes [from, to) of a text that hold a NUL no write puts in one, where the text reads whole
+// but for them: a text given with its length, or one without it that runs on over them up to the
+// next backslash before the record's end. Each such NUL stands for a byte of the text that can no
+// longer be read.
+struct ByteRange {
+    std::size_t from = 0;
+    std::size_t to = 0;
+};
+std::optional<ByteRange> UnreadableTextBytes(std::string_view text, const StoredEntry& read);
 
 // How the backslash that closes every record before its NUL was lost, where the text ends without
 // it: made another byte, which stands in its place, or lost beside the last value's own last byte,

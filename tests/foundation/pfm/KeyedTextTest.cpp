@@ -169,7 +169,7 @@ TEST(KeyedText, ParseErrors) {
     Parsed(Stored("\\12:v\\"), kPTextErrNoType);
     Parsed(Stored("\\:v\\"), kPTextErrNoType);
     Parsed("\\Kc:unterminated", kPTextErrUnterminated);
-    Parsed(Stored("\\Kc9:short\\"), kPTextErrUnterminated);
+    Parsed(Stored("\\Kc19:short\\"), kPTextErrUnterminated);
     Parsed(Stored("\\Kc99999999999999999999:x\\"), kPTextErrUnterminated);
 }
 
@@ -192,18 +192,20 @@ TEST(KeyedText, ADamagedEntryIsLeftOutAndTheEntriesThatReadWholeAfterItAreKept) 
     EXPECT_FALSE(Parsed(Stored("\\Ac1:x\\Bc:q\\")).DamagedAt());
     // Nothing is kept from inside the damaged value ("\\Zs:1"), before the keys read before it (those
     // kept after an earlier damage too), nor an entry with a backslash in its header or of no known type.
+    // A value longer than its length by more than a digit of it can have been changed.
+    const std::string v(26, 'v');
     for (const auto& [text, keys] : std::vector<std::pair<std::string, std::vector<std::string>>>{
-             {"\\Ac:a\\Dc5:x\\Zs:1\\Mc:m\\", {"A", "M"}},
+             {"\\Ac:a\\Dc12:x\\Zs:1\\Mc:mmmmm\\", {"A", "M"}},
              {"\\Mc:m\\Dc1:xy\\Bc:b\\", {"M"}},
-             {"\\Ac:a\\Bc1:xy\\Cc:c\\Dc1:zz\\Ec:e\\", {"A", "C", "E"}},
-             {"\\Ac:a\\Bc1:xy\\Mc:m\\Dc1:zz\\Cc:c\\Zc:z\\", {"A", "M", "Z"}},
+             {"\\Ac:a\\Bc10:" + v + "\\Cc:c\\Dc10:" + v + "\\Ec:e\\", {"A", "C", "E"}},
+             {"\\Ac:a\\Bc10:" + v + "\\Mc:m\\Dc10:" + v + "\\Cc:c\\Zc:z\\", {"A", "M", "Z"}},
              // The last byte before the record's NUL stands where every write puts its closing
              // backslash: the last entry is kept without it.
-             {"\\Ac:a\\Bc1:xy\\Cc:c\\Dc:cut short", {"A", "C", "D"}},
+             {"\\Ac:a\\Bc10:" + v + "\\Cc:c\\Dc:cut short", {"A", "C", "D"}},
              // A length that takes in the record's end is no cut.
-             {"\\Ac:a\\Bc5:xyz\\", {"A"}},
-             {"\\Ac:a\\Dc1:xy\\q\\Mc:m\\", {"A", "M"}},
-             {"\\Ac:a\\Dc1:xy\\Bz:1\\Mc:m\\", {"A", "M"}},
+             {"\\Ac:a\\Bc100:" + std::string(98, 'v') + "\\", {"A"}},
+             {"\\Ac:a\\Dc10:" + v + "\\q\\Mc:m\\", {"A", "M"}},
+             {"\\Ac:a\\Dc10:" + v + "\\Bz:1\\Mc:m\\", {"A", "M"}},
              // A colon made '#' runs the header on into the next entry ("Sexs#1\\Work"); a number
              // with a non-digit, one that took in the next entry, and a text typed as a number.
              {"\\Ac:a\\Sexs#1\\Works:1032\\Zc:z\\", {"A", "Work", "Z"}},
@@ -303,19 +305,28 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
     EXPECT_EQ(TextOf(record.Write()), Stored("\\Titlec14:Tale-Zodiac: x\\"));
 }
 
-// A length whose last digit was made one larger takes in the backslash of the entry after it, whose
-// key then reads one byte short ("M" for "NM"): the digit is put back and both entries are kept. A
-// text given with its length that ends in a backslash before a backslash of its own is as written.
-TEST(KeyedText, ALengthMadeOneLargerIsPutBack) {
-    // The record, and its length whose last digit is damaged.
-    for (const auto& [whole, length] : std::vector<std::pair<std::string, std::string>>{
-             {"\\Ac:a\\Descc6:hello!\\NMc:Romeo\\Zs:1\\", "c6:"},
-             {"\\OSNamec:x\\OSSynopsisc10:" + std::string(10, 'y') + "\\SSNamec:z\\", "c10:"}}) {
-        const std::size_t digit = whole.find(length) + length.size() - 2;
+// A length one of whose digits was damaged ends its value where no backslash stands: inside the
+// entry after it, whose key then reads short ("M" for "NM", "TITLE3" for "SCNTITLE3"), inside its own
+// value, or past the record's end. The digit is put back and every entry kept, not a byte of the
+// next key taken for a lost backslash. A text given with its length that ends in a backslash before
+// a backslash of its own is as written.
+TEST(KeyedText, ALengthWithADamagedDigitIsPutBack) {
+    const std::string description(115, 'd');
+    const std::string scene = "\\SCNDESC3c115:" + description + "\\SCNTITLE3c:The mourning song\\";
+    // The record, its length, which of its digits is damaged and the digit made of it.
+    for (const auto& [whole, length, digit, made] : std::vector<std::tuple<std::string, std::string, int, char>>{
+             {"\\Ac:a\\Descc6:hello!\\NMc:Romeo\\Zs:1\\", "c6:", 0, '7'},
+             {"\\OSNamec:x\\OSSynopsisc10:" + std::string(10, 'y') + "\\SSNamec:z\\", "c10:", 1, '1'},
+             {scene, "c115:", 2, '8'},
+             {scene, "c115:", 2, '2'},
+             {scene, "c115:", 0, '2'},
+             {"\\Ac:a\\Ords4:-217\\Zc:z\\", "s4:", 0, '7'}}) {
+        const std::size_t at = whole.find(length) + 1 + static_cast<std::size_t>(digit);
         std::string damaged = whole;
-        ++damaged[digit];
+        damaged[at] = made;
         KeyedText record = Parsed(Stored(damaged));
-        EXPECT_EQ(record.DamagedAt(), digit) << damaged;
+        EXPECT_EQ(record.DamagedAt(), at) << damaged;
+        EXPECT_TRUE(record.IsMendedWhole()) << damaged;
         EXPECT_EQ(TextOf(record.Write()), Stored(whole)) << damaged;
     }
     KeyedText record = Parsed(Stored("\\Descc7:hello!\\\\Mc:Romeo\\"));
@@ -341,7 +352,7 @@ TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
     EXPECT_EQ(record.Parse(cut.data(), cut.size()), kNoErr);
     EXPECT_EQ(GetText(record, "B"), "de");
     EXPECT_EQ(record.DamagedAt(), cut.size());
-    const std::string cutAfterDamage = "\\Ac3:abc\\Bc1:de\\Cc2:fg";
+    const std::string cutAfterDamage = "\\Ac3:abc\\Bc10:" + std::string(25, 'd') + "\\Cc2:fg";
     EXPECT_EQ(record.Parse(cutAfterDamage.data(), cutAfterDamage.size()), kNoErr);
     EXPECT_EQ(GetText(record, "C"), "fg");
     EXPECT_EQ(record.Count(), 2);
@@ -361,9 +372,32 @@ TEST(KeyedText, LengthedValuesMayHoldAnyByteButANul) {
     std::int16_t m = 0;
     record.GetEntry("M", 's', &m);
     EXPECT_EQ(m, 3);
-    record = Parsed(Stored(std::string("\\Kc6:a:\\b\0c\\Ms:3\\", 17)));
-    EXPECT_EQ(KeysOf(record), std::vector<std::string>{"M"});
-    EXPECT_EQ(record.DamagedAt(), 0u);
+}
+
+// No write puts down a NUL inside a text: one there stands for a byte of the text that can no
+// longer be read, and the text is kept with a '?' in its place, told as damaged (not mended whole).
+// Without its length, the text runs on over it to the next backslash, as it was written, unless the
+// NUL stands for that text's own backslash: an entry reads whole from it, whose key comes between
+// the keys around it as every record's keys are written.
+TEST(KeyedText, ANulInsideATextIsKeptAsAByteThatCannotBeRead) {
+    // The record as written, and the byte made NUL.
+    for (const auto& [whole, lost] : std::vector<std::pair<std::string, std::string>>{
+             {"\\Kc6:a:\\b/c\\Ms:3\\", "/"},
+             {"\\MCSynopsisc:She fears it.Magic: none\\MCTitlec:x\\", "."},
+             {"\\BGc:Looks;Desc: tall and pale\\Belc:x\\", ";"},
+             {"\\Physc:Tall,Roles:2\\Pixs:1\\", ","},
+             {"\\Ill 1c:Brave;Ill 3c:see 3\\Ill 2c:x\\", ";"},
+             {"\\Ac:a\\Zc:last words.Zz:no\\", "."}}) {
+        const std::size_t at = whole.find(lost);
+        std::string damaged = whole;
+        damaged[at] = '\0';
+        KeyedText record = Parsed(Stored(damaged));
+        EXPECT_EQ(record.Count(), Parsed(Stored(whole)).Count()) << whole;
+        EXPECT_TRUE(record.DamagedAt() && !record.IsMendedWhole()) << whole;
+        std::string read = whole;
+        read[at] = '?';
+        EXPECT_EQ(TextOf(record.Write()), Stored(read)) << whole;
+    }
 }
 
 TEST(KeyedText, TextIsCutToTheBuffer) {

@@ -259,7 +259,7 @@ TEST_F(PTextTest, SegmentsOfOtherKindsAndDamagedTexts) {
 
     // A text cut short reads without an error: the store notes the record once for its opener, but
     // not when read through a child store (a parse error is the opener's to tell).
-    ASSERT_EQ(AddText(kPrefs, 4, NulTerminated("\\Ac1:xyz\\Bc:b\\")), kNoErr);
+    ASSERT_EQ(AddText(kPrefs, 4, NulTerminated("\\Ac10:xyzxyzxyzxyzxyzxyzxyzx\\Bc:b\\")), kNoErr);
     PText cutShort(store, kPrefs, 4, &err);
     EXPECT_EQ(err, kNoErr);
     PText again(store, kPrefs, 4);
