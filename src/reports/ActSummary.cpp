@@ -37,6 +37,7 @@ constexpr std::array<const char*, 4> kActPhrases = {
     "Act three focuses on",
     "And act four illustrates",
 };
+constexpr const char* kActFourAlone = "Act four illustrates";
 
 // The structure the storyform shows, whose types are the signposts.
 constexpr std::uint16_t kShownStructure = 1;
@@ -68,8 +69,10 @@ void ReportComposer::BuildActSummary(std::int16_t throughline) {
         WorkBuffer(0)[0] = '\0';
         const std::int16_t value = signposts[act];
         if (!IsTypeID(value)) continue;
-        AppendFormatted("  %s \"{SDF(%hd)}\" ({SNF(%hd)}) %sis explored in terms of ", kActPhrases[act],
-                        value, value, act == 0 ? "" : "and ");
+        // Act four's phrase carries on from act three's sentence; without it, it stands alone.
+        const bool alone = act == 3 && !IsTypeID(signposts[2]);
+        AppendFormatted("  %s \"{SDF(%hd)}\" ({SNF(%hd)}) %sis explored in terms of ",
+                        alone ? kActFourAlone : kActPhrases[act], value, value, act == 0 ? "" : "and ");
         const VariationOrder* agreed =
             settled ? settled->SignpostVariations(throughline, static_cast<int>(act)) : nullptr;
         AppendTypeVariations(agreed  ? *agreed

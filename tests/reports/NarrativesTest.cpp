@@ -339,6 +339,14 @@ TEST_F(ActSummary, ASignpostWithoutAValueIsSaidNotChosenAfterTheOthersThatKeepTh
     EXPECT_EQ(Take(), Act("In act one,", signposts[0], "", kOfFirst) +
                           Act("Act three focuses on", signposts[2], "and ", kOfThird) +
                           "  What acts two and four deal with is not chosen yet.");
+    // Act four after an open act three opens a sentence of its own.
+    Signposts("PL");
+    form.SetValueByCode("PLType3", 0);
+    composer->BuildActSummary(3);
+    EXPECT_EQ(Take(), Act("In act one,", signposts[0], "", kOfFirst) +
+                          Act("Act two concentrates on", signposts[1], "and ", kOfSecond) +
+                          Act("Act four illustrates", signposts[3], "and ", kOfFourth) +
+                          "  What act three deals with is not chosen yet.");
 }
 
 // A first signpost without a value takes nothing from the others: the next act lists its own

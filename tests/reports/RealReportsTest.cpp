@@ -692,7 +692,7 @@ TEST_F(RealReports, ThePlotDynamicsSayWhichDynamicsAreNotChosenYet) {
          {"it has a limited supply of options, and so the story has an Optionlock.",
           "as their options are running short.  Outcome. Whether the story's goal is reached",
           "Judgment. For the story as a whole, however the plot ends, the Main Character's personal anguish is "
-          "left unresolved.  In short. It ends when all Options have been exhausted.  For the Main Character the "
+          "left unresolved.  In short. The story ends when all Options have been exhausted.  For the Main Character the "
           "end is Bad."})
         expectIn(other, words);
     for (const auto* unchosen : {driverUnchosen, outcomeUnchosen}) expectSaidOnce(other, unchosen);
