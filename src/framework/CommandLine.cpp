@@ -129,9 +129,14 @@ ErrCode TAppl::OpenFile(const char* path) {
     if (!IsValidFullPath(full.c_str())) return -2;
     FileRef file(full.c_str(), kAccessRead);
     if (!file.IsValid() || !file.Exists()) return -1;
-    if (CommandEnabled(kCmdOpen))
-        PostCommand(std::make_unique<OpenDocCmd>(this, false, &file, kCmdOpen, IsOpeningHandOver()),
-                    kSecondQueue);
+    if (!CommandEnabled(kCmdOpen)) return kNoErr;
+    PostCommand(std::make_unique<OpenDocCmd>(this, false, &file, kCmdOpen, IsOpeningHandOver()),
+                kSecondQueue);
+    // The loop drains the queue after each message it dispatches. A later start's hand-over is
+    // served while the loop sleeps, waiting for input, and comes with no message of its own: this
+    // one wakes the loop, so that the file opens now and not with the writer's next key or click,
+    // which would then land on a window that appeared under it unseen.
+    if (const HWND frame = GetFrameWindow()) PostMessageA(frame, WM_NULL, 0, 0);
     return kNoErr;
 }
 

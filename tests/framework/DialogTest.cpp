@@ -1,17 +1,27 @@
 // Dialogs: modal and modeless ones ended with Return and Escape pressed by a user, the default,
 // cancel and focus items they choose, their caption, size and place, item hits carried out while
-// they run, nested modal phases, and the dialog objects that DoModal and owners delete.
+// they run, nested modal phases, the dialog objects that DoModal and owners delete, and a later
+// start's hand-over while a modeless one is open.
 
 #include "framework/TDialog.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ApplicationFixture.h"
 #include "IdleSteps.h"
+#include "framework/TypingHold.h"
 #include "framework/WindowUtilities.h"
+#include "platform/sys/HandOver.h"
+#include "platform/ui/Descriptors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -211,6 +221,41 @@ TEST_F(DialogTest, AModelessDialogTakesItsHitsThroughTheMessageLoopUntilItsOwner
     EXPECT_EQ(hits, std::vector<std::int32_t>{1});
     delete dialog;
     presenter.DispatchPending();
+}
+
+// A later start's hand-over is served while the loop sleeps, waiting for input; a modeless dialog
+// (the preferences, say) leaves the frame free to take it. The writer has paused, so the file opens
+// then, not with whatever key or click comes next: that would land on a window that appeared under
+// it unseen.
+TEST_F(DialogTest, AHandOverServedWhileAModelessDialogIsOpenOpensWithNoInputAfterIt) {
+    const std::unique_ptr<ItemDialog> dialog(new ItemDialog({Button(), Button()}));
+    ASSERT_EQ(dialog->CreateModeless(), kNoErr);
+    std::ofstream(folder / "handed.fsf") << "story";
+    const HandOver handOver{folder.Path(), {"handed.fsf"}};
+    int start[2];
+    ASSERT_EQ(::pipe2(start, O_CLOEXEC), 0);
+    HandOverAnswer answer = HandOverAnswer::kRefused;
+    WatchDescriptor(start[0], [&] {
+        char byte;
+        EXPECT_EQ(::read(start[0], &byte, 1), 1);
+        answer = HandOverReceiver::Deliver(MakeFrameClassName(environment.GetInstance()), handOver);
+    });
+    presenter.Advance(kTypingPause);  // the writer has paused
+    // The start comes while the loop waits; what was opened is seen when it waits again.
+    Then([&] { EXPECT_EQ(::write(start[1], "!", 1), 1); });
+    std::int32_t documents = -1;
+    Then([&] {
+        documents = application->GetDocumentCount();
+        PostQuitMessage(0);
+    });
+    application->MessageLoop();
+    StopWatchingDescriptor(start[0]);
+    ::close(start[0]);
+    ::close(start[1]);
+    EXPECT_EQ(answer, HandOverAnswer::kTaken) << "a modeless dialog is no reason to wait";
+    ASSERT_EQ(documents, 1) << "opened only with the next input";
+    EXPECT_EQ(application->GetDocument(0)->GetFileRef().GetFullPath(), folder / "handed.fsf");
+    EXPECT_TRUE(IsWindowVisible(dialog->GetHWnd())) << "the dialog stays open";
 }
 
 TEST_F(DialogTest, OnlyTheOutermostOfNestedDialogsTurnsFileDroppingBackOn) {
