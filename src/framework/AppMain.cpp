@@ -105,14 +105,15 @@ bool ThisStart(const ProgramStart& start, HandOver& handOver, ProgramArguments& 
     return true;
 }
 
-// Tells the writer why a later start ends without handing its files over.
-int ReportNoHandOver(const ProgramStart& start, InstanceRole role) {
+// Tells the writer why a later start ends without handing its files over (a start that named none
+// only asked the running copy to come forward).
+int ReportNoHandOver(const ProgramStart& start, InstanceRole role, bool namedFiles) {
+    const std::string notTaken = namedFiles ? "did not take this start's files" : "did not answer this start";
     if (role == InstanceRole::kRefused && GetLastError() == ETIMEDOUT) {
-        Tell(start,
-             "the running copy kept a dialog open and did not take this start's files; close the dialog "
-             "and try again.");
+        Tell(start, "the running copy kept a dialog open and " + notTaken + "; close the dialog and try again.");
     } else if (role == InstanceRole::kRefused) {
-        Tell(start, "the running copy could not take this start's files; nothing was opened.");
+        Tell(start, namedFiles ? "the running copy could not take this start's files; nothing was opened."
+                               : "the running copy could not answer this start.");
     } else {
         Tell(start, "a copy of the program is running but did not answer; nothing was opened.");
     }
@@ -131,7 +132,7 @@ int WinMain(const ProgramStart& start) {
     InstanceStart instance = InstanceStart::Claim(headless ? frameClass + "_headless" : frameClass, handOver,
                                                   kHandOverPatience, start.dialogPatience);
     if (instance.role == InstanceRole::kHandedOver) return 0;
-    if (instance.role != InstanceRole::kFirst) return ReportNoHandOver(start, instance.role);
+    if (instance.role != InstanceRole::kFirst) return ReportNoHandOver(start, instance.role, !handOver.arguments.empty());
 
     std::unique_ptr<Presenter> presenter;
     if (!GetPresenter() && start.startPresenter) {

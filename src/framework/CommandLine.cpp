@@ -66,7 +66,7 @@ void TellNotOpened(const std::vector<std::string>& names) {
     const std::string them = one ? "it" : "them";
     const std::string text =
         list + (one ? " was" : " were") + " not opened. The program was started again to open " + them +
-        " while a dialog was open here, and that start gave up waiting before the dialog closed. Open " +
+        " while a dialog was open here, and the wait for the dialog to close ran out. Open " +
         them + " again if you still want " + them + ".";
     const TypingHold typing;
     AlertMessage(text.c_str(), kAlertStop, 1);
