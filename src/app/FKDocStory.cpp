@@ -38,6 +38,7 @@ namespace {
 
 constexpr FourCC kOldQuestionStatusType = FourCCOf("QSTS");
 constexpr FourCC kSceneRecordType = FourCCOf("SCNL");
+constexpr FourCC kValuesInForceType = FourCCOf("FCAP");
 // The topics of the question status, and its statuses.
 constexpr std::size_t kTopicCount = 762;
 constexpr std::int8_t kHighestStatus = kQuestionNotApplicable;
@@ -207,10 +208,24 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
         lost.push_back(ExpandText(this, FormatText(kRoleGivenToNewCharacter, holder, holder).c_str()));
     }
     std::vector<std::string> found = DescribeStrayRecords(strays, name);
-    const std::vector<std::string> mended = DescribeMendedRecords(PFMTakeMendedRecords(store_), name);
+    const std::vector<PFMSegmentKey> mendedRecords = PFMTakeMendedRecords(store_);
+    const std::vector<std::string> mended = DescribeMendedRecords(mendedRecords, name);
     found.insert(found.end(), mended.begin(), mended.end());
-    damaged.insert(damaged.end(), lostRecords.begin(), lostRecords.end());
-    const std::vector<std::string> mismapped = DescribeMismappedRecords(store_, damaged, name);
+    // A record whose contents are told above, lost, left out in part or mended, is told there alone:
+    // it was not read as written.
+    std::vector<PFMSegmentKey> told = std::move(damaged);
+    told.insert(told.end(), lostRecords.begin(), lostRecords.end());
+    told.insert(told.end(), mendedRecords.begin(), mendedRecords.end());
+    if (storyForm_->LostValuesInForce()) told.push_back({kValuesInForceType, 0});
+    if (!storyForm_->GetMistypedChoices().empty()) told.push_back({FourCCOf("RESP"), 0});
+    if (!statusRead) {
+        told.push_back({QuestionStatus::kRecordType, 0});
+        told.push_back({QuestionStatus::kRawType, 0});
+    }
+    if (!oldStatusRead) told.push_back({kOldQuestionStatusType, 0});
+    for (const std::int16_t scene : scenes_->GetLostScenes())
+        told.push_back({kSceneRecordType, static_cast<std::uint16_t>(scene)});
+    const std::vector<std::string> mismapped = DescribeMismappedRecords(store_, told, name);
     found.insert(found.end(), mismapped.begin(), mismapped.end());
     if (TellWhatWasLost(lost, found, !mended.empty() || !mismapped.empty())) repaired = true;
     return kNoErr;

@@ -513,8 +513,10 @@ TEST_F(DamagedStory, ARecordTheMapListsUnderADamagedKeyIsReadAsWrittenSaidAndSav
 // Romeo and Juliet's map damaged where it lists the storytelling, its last record: its count one
 // lower (the record after its end sound, or not), the record's size two bytes short, its kind made
 // another than a raw block's, or a bit of its place or size changed; and a bit of Romeo's stored
-// length, or of his place, changed. The open names what it read as written and what it could not
-// read; Save As and a reopen, without a word, keep the records whole where their bytes bore them out.
+// length, or of his place, changed; and the answers' record zeroed with its block's header, so that
+// its size disagrees with the map and nothing of it reads. The open names what it read as written
+// and what it could not read, each record in one line; Save As and a reopen, without a word, keep
+// the records whole where their bytes bore them out.
 TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHold) {
     const std::string example = builtFolder + "/examples/Romeo and Juliet.fsf";
     const std::string whole = TempFolder::ReadFile(example);
@@ -536,6 +538,10 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
         "written\n";
     std::string unraw = whole;
     unraw[last + 14] = static_cast<char>(unraw[last + 14] ^ 0x80);
+    std::string unread = whole;
+    for (const SegmentMapRecord& record : map)
+        if (record.type == kQuestionStatus) unread.replace(record.position, record.size, record.size, '\0');
+    ASSERT_NE(unread, whole);
     const struct {
         std::string bytes, told;
         FourCC type;
@@ -558,6 +564,10 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
          FourCCOf("STEL"), true},
         {changed({{mapAt + 4, romeo ^ 0x10}}), "- the character \"Romeo\"" + listed.substr(18), kCharacter,
          true},
+        // An answers' record that reads as nothing holds no answer either way: its one entry is the
+        // empty status, written again.
+        {unread, "- which questions of the query system were answered (they show as not answered)\n",
+         kQuestionStatus, true},
     };
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.told);
@@ -566,6 +576,11 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
         FKDoc* story = OpenStory("damaged.fsf");
         ASSERT_NE(story, nullptr);
         EXPECT_THAT(Asked(), ElementsAre(HasSubstr(damage.told)));
+        // The record the damage lies in is named in that one line alone.
+        std::string named = damage.told.substr(0, damage.told.find_first_of(":("));
+        if (named.ends_with(' ')) named.pop_back();
+        const std::string said = Asked().empty() ? "" : Asked()[0];
+        EXPECT_EQ(said.find(named), said.rfind(named)) << said;
         std::filesystem::remove(Path("kept.fsf"));
         Choose("kept.fsf");
         ASSERT_EQ(story->SaveAs(nullptr), kNoErr);
