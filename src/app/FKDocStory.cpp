@@ -83,6 +83,8 @@ constexpr const char* kLostScenePlacedLast = "the contents of %s (kept empty, af
 constexpr const char* kUnlistedScenes = "the scenes";
 constexpr const char* kRoleGivenToNewCharacter =
     "the %s's role, which no character read from the file holds (a new %s stands in for it)";
+constexpr const char* kLostRelationships =
+    "the relationships the other characters had with %s (they went with it)";
 constexpr const char* kUnreadMapEnd =
     "what the file holds past the end of its list of parts, which could not be read";
 constexpr const char* kMistypedChoice =
@@ -189,6 +191,8 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     std::vector<PFMSegmentKey> damaged = PFMTakeDamagedRecords(store_);
     for (const auto& lines : {DescribeDamagedRecords(damaged, name), DescribeLostRecords(lostRecords, name)})
         lost.insert(lost.end(), lines.begin(), lines.end());
+    for (const CharID character : characters_->GetLostRelationships())
+        lost.push_back(FormatText(kLostRelationships, name({FourCCOf("CHAR"), character}).c_str()));
     if (PFMMapEndsShort(store_)) lost.emplace_back(kUnreadMapEnd);
     if (storyForm_->LostValuesInForce()) lost.push_back(ExpandText(this, kLostValuesInForce));
     for (const int index : storyForm_->GetMistypedChoices()) {
@@ -225,7 +229,8 @@ ErrCode FKDoc::LoadStoryData(bool& repaired) {
     if (!oldStatusRead) told.push_back({kOldQuestionStatusType, 0});
     for (const std::int16_t scene : scenes_->GetLostScenes())
         told.push_back({kSceneRecordType, static_cast<std::uint16_t>(scene)});
-    const std::vector<std::string> mismapped = DescribeMismappedRecords(store_, told, name);
+    const std::vector<std::string> mismapped =
+        DescribeMismappedRecords(store_, told, characters_->GetRenumberedRecords(), name);
     found.insert(found.end(), mismapped.begin(), mismapped.end());
     if (TellWhatWasLost(lost, found, !mended.empty() || !mismapped.empty())) repaired = true;
     return kNoErr;

@@ -83,12 +83,15 @@ std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& re
 }
 
 std::vector<std::string> DescribeMismappedRecords(PFMFile* store, const std::vector<PFMSegmentKey>& damaged,
+                                                  const std::vector<PFMSegmentKey>& renumbered,
                                                   const std::function<std::string(PFMSegmentKey)>& name) {
     std::vector<PFMSegmentKey> unlisted;
     for (const SegmentMapRecord& record : PFMGetUnlistedRecords(store))
         unlisted.push_back({record.type, record.id});
     std::vector<PFMSegmentKey> remeasured = PFMTakeRemeasuredRecords(store);
     std::vector<PFMSegmentKey> mislisted = PFMTakeMislistedRecords(store);
+    for (const PFMSegmentKey& key : renumbered)
+        if (std::ranges::find(mislisted, key) == mislisted.end()) mislisted.push_back(key);
     for (auto* records : {&unlisted, &remeasured, &mislisted})
         std::erase_if(*records,
                       [&](PFMSegmentKey key) { return std::ranges::find(damaged, key) != damaged.end(); });

@@ -24,10 +24,13 @@ std::vector<std::string> DescribeStrayRecords(const std::vector<StrayRecord>& re
 // The same for records whose damage was mended with every part of them kept.
 std::vector<std::string> DescribeMendedRecords(const std::vector<PFMSegmentKey>& records,
                                                const std::function<std::string(PFMSegmentKey)>& name);
-// The records the store's file left off its map, read from past its end, and those whose size was
-// damaged, read by the one their bytes bear out (PFMGetUnlistedRecords, PFMTakeRemeasuredRecords):
+// The records the store's file left off its map, read from past its end, those whose size was
+// damaged, read by the one their bytes bear out (PFMGetUnlistedRecords, PFMTakeRemeasuredRecords),
+// and those whose entry in the map was damaged, read where their bytes bore them out
+// (PFMTakeMislistedRecords) or, `renumbered`, under the number the story's other records name:
 // each read as written, but for those among `damaged` (their contents told there).
 std::vector<std::string> DescribeMismappedRecords(PFMFile* store, const std::vector<PFMSegmentKey>& damaged,
+                                                  const std::vector<PFMSegmentKey>& renumbered,
                                                   const std::function<std::string(PFMSegmentKey)>& name);
 // The same for records of which nothing could be read.
 std::vector<std::string> DescribeLostRecords(const std::vector<PFMSegmentKey>& records,

@@ -4,6 +4,7 @@
 #include "storymodel/CharacterManager.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
@@ -54,6 +55,40 @@ std::vector<std::string> RelationshipKeys(const PText& record) {
     return RecordKeys(record, [](const PTextEntry& entry) {
         return std::string_view(entry.key).starts_with(CharacterKey::kRelationshipStem);
     });
+}
+
+// The entry at the place in the record's key order.
+PTextEntry EntryAt(const PText& record, std::int32_t place) {
+    PTextEntry entry;
+    std::int32_t cursor = place - 1;
+    record.NextEntry(cursor, entry);
+    return entry;
+}
+
+// Adds the relationships the record of the character keeps (CharInfoRec::RelationshipKey) to
+// `kept`. A record keeps its entries in key order, so its relationships are found where their stem
+// sorts, looking at a few entries rather than at all of them.
+void NoteRelationships(CharID keeper, const PText& record, std::vector<KeptRelationship>& kept) {
+    const std::string_view stem = CharacterKey::kRelationshipStem;
+    std::int32_t first = 0;
+    for (std::int32_t count = record.Count(); count > 0;) {
+        const std::int32_t half = count / 2;
+        if (std::string_view(EntryAt(record, first + half).key) < stem) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    PTextEntry entry;
+    for (std::int32_t cursor = first - 1; record.NextEntry(cursor, entry) == kNoErr;) {
+        const std::string_view key(entry.key);
+        if (!key.starts_with(stem)) break;
+        // A key not written as a relationship's is none.
+        const unsigned long other = std::strtoul(entry.key + stem.size(), nullptr, 16);
+        if (other < kNoCharID && CharInfoRec::RelationshipKey(static_cast<CharID>(other)) == key)
+            kept.push_back({keeper, static_cast<CharID>(other)});
+    }
 }
 
 // Writes the pieces one after the other while each fits whole with the terminating NUL.
@@ -175,11 +210,17 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     // Without the list, a story with characters would look new.
     if (error != kNoErr) return error;
     lostRecords_.clear();
+    renumbered_.clear();
+    lostRelationships_.clear();
     rolesGivenToNew_.clear();
-    std::vector<CharID> lostRoles;
+    std::vector<CharID> lostRoles, listed;
+    std::vector<KeptRelationship> relationships;
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
-        if (!LoadCharacter(static_cast<CharID>(ids.GetAt(i)), error, lostRoles)) break;
+        listed.push_back(static_cast<CharID>(ids.GetAt(i)));
+        if (!LoadCharacter(listed.back(), error, lostRoles, &relationships)) break;
     }
+    if (error == kNoErr) TakeBackRenumbered(std::move(listed), relationships, error, lostRoles);
+    if (error == kNoErr) LeaveOutRelationshipsWithLost(relationships);
     if (error == kNoErr) KeepRolesHeld(lostRoles, generalPreferences);
     if (error == kNoErr) {
         nameNumber_ = static_cast<std::uint16_t>(GetCount() + 1);
@@ -195,7 +236,8 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     return error;
 }
 
-bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles) {
+bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles,
+                                     std::vector<KeptRelationship>* relationships) {
     StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id);
     if (opened.lost) {
         lostRecords_.push_back({kCharacterType, id});
@@ -209,12 +251,88 @@ bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<Char
     auto character = std::make_unique<CharInfoRec>(*this, id);
     character->record_ = std::move(opened.record);
     if (character->LoadRecord()) lostRoles.push_back(id);
+    if (relationships) NoteRelationships(id, *character->record_, *relationships);
     if (id > 1) {
         if (character->record_->IsChanged()) SaveRecord(*character->record_);
         character->CloseRecord();
     }
     Insert(std::move(character));
     return true;
+}
+
+void CharacterManager::TakeBackRenumbered(std::vector<CharID> listed,
+                                          std::vector<KeptRelationship>& relationships, ErrCode& error,
+                                          std::vector<CharID>& lostRoles) {
+    std::ranges::sort(listed);
+    // The one number named that no record has; with two, nothing tells which record is whose.
+    std::optional<CharID> missing;
+    for (const KeptRelationship& relationship : relationships) {
+        if (std::ranges::binary_search(listed, relationship.other) || relationship.other == missing) continue;
+        if (missing) return;
+        missing = relationship.other;
+    }
+    if (!missing) return;
+    // The records that no relationship names and that keep their relationships as the character
+    // numbered so would: the lower number keeps one, under the other's, so none with a lower
+    // number. A record that keeps one under the number itself keeps it with another character: its
+    // own relationship with itself is seldom made.
+    std::vector<CharID> fitting, misplaced;
+    for (const CharID id : listed) {
+        const auto keeps = [&](const auto& test) {
+            return std::ranges::any_of(relationships, [&](const KeptRelationship& relationship) {
+                return relationship.keeper == id && test(relationship.other);
+            });
+        };
+        const bool named = std::ranges::any_of(
+            relationships, [id](const KeptRelationship& relationship) { return relationship.other == id; });
+        if (named || keeps([&](CharID other) { return other <= *missing; })) continue;
+        fitting.push_back(id);
+        // One that keeps a relationship its own number would not keep is not where it was written.
+        if (keeps([id](CharID other) { return other < id; })) misplaced.push_back(id);
+    }
+    // The one that fits, or of several the one that is not where it was written, when it lies one
+    // bit from the number: a map damaged otherwise says nothing of where the record belongs.
+    std::optional<CharID> found;
+    if (fitting.size() == 1) found = fitting.front();
+    if (fitting.size() > 1 && misplaced.size() == 1) found = misplaced.front();
+    if (!found || std::popcount(static_cast<unsigned>(*found ^ *missing)) != 1) return;
+    // A record of which nothing could be read has no character to move.
+    const auto character = std::ranges::find_if(
+        characters_, [&found](const std::unique_ptr<CharInfoRec>& held) { return held->GetID() == *found; });
+    if (character == characters_.end()) return;
+    {
+        const PFMFileScope scope(document_.GetStoryFile(), false);
+        if (MoveRecord({kCharacterType, *found}, {kCharacterType, *missing}) != kNoErr) {
+            PFMClearError();
+            return;
+        }
+    }
+    // The character is read again under its own number, as though the map had listed it there.
+    characters_.erase(character);
+    Reordered();
+    std::erase(lostRoles, *found);
+    lastId_ = kNoCharID;
+    for (const auto& kept : characters_)
+        lastId_ = lastId_ == kNoCharID ? kept->GetID() : std::max(lastId_, kept->GetID());
+    if (LoadCharacter(*missing, error, lostRoles, &relationships))
+        renumbered_.push_back({kCharacterType, *missing});
+}
+
+void CharacterManager::LeaveOutRelationshipsWithLost(const std::vector<KeptRelationship>& relationships) {
+    for (const PFMSegmentKey& lost : lostRecords_) {
+        if (lost.type != kCharacterType) continue;
+        bool left = false;
+        for (const KeptRelationship& relationship : relationships) {
+            if (relationship.other != lost.id) continue;
+            CharInfoRec* keeper = Find(relationship.keeper);
+            PText* record = keeper ? keeper->Record() : nullptr;
+            if (!record || record->Remove(CharInfoRec::RelationshipKey(lost.id)) != kNoErr) continue;
+            left = true;
+            SaveRecord(*record);
+            if (keeper->GetID() > 1) keeper->CloseRecord();
+        }
+        if (left) lostRelationships_.push_back(lost.id);
+    }
 }
 
 void CharacterManager::CreatePlaceholders(PText* generalPreferences, bool main, bool impact) {

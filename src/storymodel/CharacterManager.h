@@ -49,6 +49,12 @@ inline constexpr int kCharacterPictureSize = 32;
 inline constexpr std::uint16_t kFirstCustomPictureID = 0x8000;
 constexpr bool IsCustomPicture(std::uint16_t id) { return id >= kFirstCustomPictureID; }
 
+// A relationship as a character's record keeps it: under the other character's number.
+struct KeptRelationship {
+    CharID keeper;
+    CharID other;
+};
+
 class CharacterManager : public CharacterBroadcaster {
 public:
     // The names of the two characters a new story starts with (the second through the expander).
@@ -70,15 +76,29 @@ public:
     // Reads every 'CHAR' record of the story file; a story left without a character gets "the Main
     // Character" and "the {NObst} Character" with the default gender of the general preferences
     // (either record may be null). A character whose record is damaged in the file keeps what reads
-    // whole of it (StoryRecords.h); one of whose record nothing reads is removed from the file, for
-    // the story's open to tell (GetRemovedCharacters). Any other failure to read a record leaves the
-    // file alone and is answered, so the story does not open with characters missing. The
+    // whole of it (StoryRecords.h); one of whose record nothing reads is removed from the file with
+    // the relationships the others keep with it, for the story's open to tell (GetLostRecords,
+    // GetLostRelationships). A record the map lists a bit off its number goes back to it
+    // (GetRenumberedRecords). Any other failure to read a record leaves the file alone and is
+    // answered, so the story does not open with characters missing. The
     // information record's "StartCNum", when present, sets the number of the next default name;
     // the number in force is written back there. Then the characteristic notes are read.
     ErrCode LoadCharacters(PText* infoRecord, PText* generalPreferences);
     // The records of which the last LoadCharacters could read nothing: the characters it removed
     // for them, and the characteristic notes, which begin anew.
     const std::vector<PFMSegmentKey>& GetLostRecords() const { return lostRecords_; }
+    // The records the last LoadCharacters read under another number than the file's map listed them
+    // under, by the keys they are read under now. One bit of a character's number changed in the
+    // map leaves the one number the other characters' relationships name held by no record: the
+    // record a bit from it that alone could be that character's goes back there, so that the
+    // character keeps its relationships and its place in the cast. A story written whole never
+    // holds a relationship with a number no character has (deleting a character removes them, and
+    // so does the open that removes a character it could not read), so none of its records moves.
+    const std::vector<PFMSegmentKey>& GetRenumberedRecords() const { return renumbered_; }
+    // The characters the last LoadCharacters removed as nothing of their records could be read
+    // (GetLostRecords) that other characters kept relationships with: those went with them, as
+    // when a character is deleted, so that no relationship names a character the story lacks.
+    const std::vector<CharID>& GetLostRelationships() const { return lostRelationships_; }
     // The roles (kMainRole, kImpactRole) that no character the last LoadCharacters could read held
     // after the damage, and that a new character took as in a new story.
     const std::vector<std::int16_t>& GetRolesGivenToNewCharacters() const { return rolesGivenToNew_; }
@@ -249,9 +269,19 @@ private:
     void Resort();
     // Whether the character is still exactly as a new story made it for the role.
     bool IsPlaceholder(CharID id, std::int16_t role);
-    // Loads one listed record, noting the character when the damage took its role; false with the
-    // error when the load must stop.
-    bool LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles);
+    // Loads one listed record, noting the character when the damage took its role and adding the
+    // relationships it keeps to those given (when given); false with the error when the load must
+    // stop.
+    bool LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles,
+                       std::vector<KeptRelationship>* relationships);
+    // Moves the record of a character whose number the map gave one bit off back to the number the
+    // relationships name (GetRenumberedRecords) and reads it there, given the numbers the map
+    // lists and the relationships the records read keep.
+    void TakeBackRenumbered(std::vector<CharID> listed, std::vector<KeptRelationship>& relationships,
+                            ErrCode& error, std::vector<CharID>& lostRoles);
+    // Takes the relationships the characters read keep with a character whose record could not be
+    // read out of their records, as deleting the character would (GetLostRelationships).
+    void LeaveOutRelationshipsWithLost(const std::vector<KeptRelationship>& relationships);
     // A story is never without its Main and impact characters. After the load, the one character
     // whose role the damage took gets back the Main or the impact role when the story lacks that
     // one alone; the others whose role it took hold none. A role nobody holds then in a story left
@@ -278,6 +308,8 @@ private:
     std::int32_t impactIndex_ = -1;
     CharID lastId_ = kNoCharID;
     std::vector<PFMSegmentKey> lostRecords_;
+    std::vector<PFMSegmentKey> renumbered_;
+    std::vector<CharID> lostRelationships_;
     std::vector<std::int16_t> rolesGivenToNew_;
     std::uint16_t nextCustomPictureId_;
     std::vector<std::uint16_t> pictureIds_;

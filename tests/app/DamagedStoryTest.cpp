@@ -432,6 +432,77 @@ TEST_F(DamagedStory, AKeyTheMapListsTwiceIsSaidAndTheStorySavesAsItShowed) {
     EXPECT_EQ(std::count(swappedCast.begin(), swappedCast.end(), "Romeo"), 1);
 }
 
+// One bit of a character's number changed in an example's map: The Messenger (6) listed as 262, or
+// as 14. The other characters' relationships name 6, which no record has; the record listed as 262
+// (or 14) alone is named by no relationship and keeps its own as 6 would (the Miller's Daughter's,
+// 2, a bit from 6 too, keeps hers with 3 to 7). The open reads it as 6 again and says its entry in
+// the map was damaged; the cast, each with its relationships, is the example's, and so is the saved
+// copy's.
+TEST_F(DamagedStory, ACharacterTheMapNumbersOneBitOffIsReadUnderTheNumberItsRelationshipsName) {
+    const auto cast = [](FKDoc& story) {
+        std::vector<std::string> shown;
+        CharacterManager& characters = *story.GetCharacterManager();
+        for (std::int32_t i = 0; i < characters.GetCount(); ++i) {
+            shown.push_back(std::to_string(characters.IdAt(i)) + " " + characters.RecordAt(i)->Name());
+            for (std::int32_t other = 0; other < characters.GetCount(); ++other) {
+                char text[512] = "";
+                characters.RecordAt(i)->GetRelationship(text, sizeof text, characters.IdAt(other));
+                shown.back() += std::string(" | ") + text;
+            }
+        }
+        return shown;
+    };
+    std::filesystem::copy_file(builtFolder + "/examples/Rumpelstiltskin.fsf", Path("whole.fsf"));
+    FKDoc* sound = OpenStory("whole.fsf");
+    ASSERT_NE(sound, nullptr);
+    const std::vector<std::string> written = cast(*sound);
+    ASSERT_THAT(written, testing::Contains(HasSubstr("| A faithful servant")));
+    application->CloseAll(true);
+    const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
+    // The Messenger's entry, the map's fifth.
+    ASSERT_EQ(Name(MapOf(whole)[4]), SegmentName({kCharacter, 6}));
+    const std::size_t entry =
+        LoadBigEndian32(reinterpret_cast<const std::uint8_t*>(whole.data()) + 28) + 4 + 16 * 4;
+    for (const auto& [at, bit] : {std::pair(12, 0x01), std::pair(13, 0x08)}) {
+        SCOPED_TRACE(at);
+        std::string bytes = whole;
+        bytes[entry + at] ^= static_cast<char>(bit);
+        std::ofstream(Path("damaged.fsf"), std::ios::binary | std::ios::trunc) << bytes;
+        Mark();
+        FKDoc* story = OpenStory("damaged.fsf");
+        ASSERT_NE(story, nullptr);
+        EXPECT_THAT(Asked(),
+                    ElementsAre(HasSubstr("\n- the character \"The Messenger\": its entry in the file's "
+                                          "list of its parts was damaged, and it was read as written\n")));
+        EXPECT_EQ(cast(*story), written);
+        FKDoc* saved = SavedAndReopened(*story, "damaged.fsf");
+        ASSERT_NE(saved, nullptr);
+        EXPECT_EQ(cast(*saved), written);
+        application->CloseAll(true);
+    }
+
+    // Belle's record (8) in A Christmas Carol holding nothing that reads: the relationship Scrooge
+    // kept with her goes with her, and is told, so that the saved copy names no number that no
+    // character has. It reopens without a word, the Charity Gentlemen (10, the one character a bit
+    // from 8 that no relationship names) keeping their number.
+    StoreSegments unread = SegmentsOnDisk(builtFolder + "/examples/A Christmas Carol.fsf");
+    unread[{kCharacter, 8}] = "garbled";
+    ASSERT_NO_FATAL_FAILURE(WriteStore("unread.fsf", unread));
+    Mark();
+    FKDoc* story = OpenStory("unread.fsf");
+    ASSERT_NE(story, nullptr);
+    EXPECT_THAT(Asked(), ElementsAre(testing::AllOf(
+                             HasSubstr("\n- the character numbered 8: all of it, damaged in the file\n"),
+                             HasSubstr("\n- the relationships the other characters had with the character "
+                                       "numbered 8 (they went with it)\n"))));
+    EXPECT_FALSE(
+        story->GetCharacterManager()->GetCharacter(2)->Record()->HasKey(CharInfoRec::RelationshipKey(8)));
+    const std::vector<std::string> shown = cast(*story);
+    FKDoc* saved = SavedAndReopened(*story, "unread.fsf");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_EQ(cast(*saved), shown);
+}
+
 // A byte of a record's type or number changed in the map, each record read where it was written,
 // said in the one message and saved there: the story's information listed as 'TDI4' (the story
 // opens), a character as 'DHAR', the storytelling as 'SCEL' 0 (a byte from the scenes' 'SCNL' too,
