@@ -57,6 +57,17 @@ std::vector<std::string> RelationshipKeys(const PText& record) {
     });
 }
 
+// The other character a relationship's key names, where the key is written as a relationship's
+// (CharInfoRec::RelationshipKey); a key written otherwise is no relationship.
+std::optional<CharID> RelationshipOther(std::string_view key) {
+    const std::string_view stem = CharacterKey::kRelationshipStem;
+    if (!key.starts_with(stem)) return std::nullopt;
+    const unsigned long other = std::strtoul(std::string(key.substr(stem.size())).c_str(), nullptr, 16);
+    if (other >= kNoCharID || CharInfoRec::RelationshipKey(static_cast<CharID>(other)) != key)
+        return std::nullopt;
+    return static_cast<CharID>(other);
+}
+
 // The entry at the place in the record's key order.
 PTextEntry EntryAt(const PText& record, std::int32_t place) {
     PTextEntry entry;
@@ -84,10 +95,7 @@ void NoteRelationships(CharID keeper, const PText& record, std::vector<KeptRelat
     for (std::int32_t cursor = first - 1; record.NextEntry(cursor, entry) == kNoErr;) {
         const std::string_view key(entry.key);
         if (!key.starts_with(stem)) break;
-        // A key not written as a relationship's is none.
-        const unsigned long other = std::strtoul(entry.key + stem.size(), nullptr, 16);
-        if (other < kNoCharID && CharInfoRec::RelationshipKey(static_cast<CharID>(other)) == key)
-            kept.push_back({keeper, static_cast<CharID>(other)});
+        if (const std::optional<CharID> other = RelationshipOther(key)) kept.push_back({keeper, *other});
     }
 }
 
@@ -217,7 +225,7 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
     std::vector<KeptRelationship> relationships;
     for (std::int32_t i = 0; i < ids.Count(); ++i) {
         listed.push_back(static_cast<CharID>(ids.GetAt(i)));
-        if (!LoadCharacter(listed.back(), error, lostRoles, &relationships)) break;
+        if (!LoadCharacter(listed.back(), error, lostRoles, relationships)) break;
     }
     if (error == kNoErr) TakeBackRenumbered(std::move(listed), relationships, error, lostRoles);
     if (error == kNoErr) LeaveOutRelationshipsWithLost(relationships);
@@ -237,7 +245,7 @@ ErrCode CharacterManager::LoadCharacters(PText* infoRecord, PText* generalPrefer
 }
 
 bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles,
-                                     std::vector<KeptRelationship>* relationships) {
+                                     std::vector<KeptRelationship>& relationships) {
     StoryRecord opened = OpenStoryRecord(document_.GetStoryFile(), kCharacterType, id);
     if (opened.lost) {
         lostRecords_.push_back({kCharacterType, id});
@@ -251,7 +259,7 @@ bool CharacterManager::LoadCharacter(CharID id, ErrCode& error, std::vector<Char
     auto character = std::make_unique<CharInfoRec>(*this, id);
     character->record_ = std::move(opened.record);
     if (character->LoadRecord()) lostRoles.push_back(id);
-    if (relationships) NoteRelationships(id, *character->record_, *relationships);
+    NoteRelationships(id, *character->record_, relationships);
     if (id > 1) {
         if (character->record_->IsChanged()) SaveRecord(*character->record_);
         character->CloseRecord();
@@ -314,7 +322,7 @@ void CharacterManager::TakeBackRenumbered(std::vector<CharID> listed,
     lastId_ = kNoCharID;
     for (const auto& kept : characters_)
         lastId_ = lastId_ == kNoCharID ? kept->GetID() : std::max(lastId_, kept->GetID());
-    if (LoadCharacter(*missing, error, lostRoles, &relationships))
+    if (LoadCharacter(*missing, error, lostRoles, relationships))
         renumbered_.push_back({kCharacterType, *missing});
 }
 
@@ -419,7 +427,6 @@ void CharacterManager::GetUnrelatedNames(CharID id, char* buffer, std::uint32_t 
 
 std::vector<std::vector<std::int32_t>> CharacterManager::RelatedPositions() {
     std::vector<std::vector<std::int32_t>> related(characters_.size());
-    const std::string_view stem = CharacterKey::kRelationshipStem;
     for (std::int32_t position = 0; position < GetCount(); ++position) {
         CharInfoRec& keeper = *characters_[static_cast<std::size_t>(position)];
         const PText* record = keeper.Record();
@@ -428,11 +435,9 @@ std::vector<std::vector<std::int32_t>> CharacterManager::RelatedPositions() {
             // A character keeps the relationships with itself and the characters of higher ids, each
             // under the key of the other's id written as the key is written; a key that is not
             // written so, or that names no character, is no relationship.
-            const unsigned long other = std::strtoul(key.c_str() + stem.size(), nullptr, 16);
-            if (other <= keeper.GetID() || other >= kNoCharID) continue;
-            const auto otherId = static_cast<CharID>(other);
-            if (CharInfoRec::RelationshipKey(otherId) != key) continue;
-            const std::int32_t otherPosition = IndexOf(otherId);
+            const std::optional<CharID> other = RelationshipOther(key);
+            if (!other || *other <= keeper.GetID()) continue;
+            const std::int32_t otherPosition = IndexOf(*other);
             if (otherPosition >= GetCount()) continue;
             related[static_cast<std::size_t>(position)].push_back(otherPosition);
             related[static_cast<std::size_t>(otherPosition)].push_back(position);

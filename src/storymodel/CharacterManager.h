@@ -270,10 +270,9 @@ private:
     // Whether the character is still exactly as a new story made it for the role.
     bool IsPlaceholder(CharID id, std::int16_t role);
     // Loads one listed record, noting the character when the damage took its role and adding the
-    // relationships it keeps to those given (when given); false with the error when the load must
-    // stop.
+    // relationships it keeps to those given; false with the error when the load must stop.
     bool LoadCharacter(CharID id, ErrCode& error, std::vector<CharID>& lostRoles,
-                       std::vector<KeptRelationship>* relationships);
+                       std::vector<KeptRelationship>& relationships);
     // Moves the record of a character whose number the map gave one bit off back to the number the
     // relationships name (GetRenumberedRecords) and reads it there, given the numbers the map
     // lists and the relationships the records read keep.
