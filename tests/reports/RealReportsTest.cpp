@@ -560,12 +560,11 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
     ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
     const char* const resolveUnchosen[] = {
-        "Whether the Main Character will have to change over the course of the story or hold firm is not chosen "
-        "yet. Either way, the Main Character must ",
-        "To grow, the Main Character would have to stop fixing on ",
-        "To hold firm instead, the Main Character would have to keep facing ",
-        ", and in the end, the story turns on its solution if the Main Character changes, or on its problem if "
-        "the Main Character holds firm."};
+        "Whether Mara will have to change over the course of the story or hold firm is not chosen yet. Either "
+        "way, she must ",
+        "To grow, Mara would have to stop fixing on ", "To hold firm instead, Mara would have to keep facing ",
+        ", and in the end, the story turns on its solution if Mara changes, or on its problem if she holds "
+        "firm."};
     const char* const driverAndLimitUnchosen[] = {
         "In the story at large, whether what moves things forward is the need to take Action or to make a "
         "Decision is not chosen yet.  Each time the characters meet that need the story steps forward, and "
@@ -707,8 +706,7 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhenTheGrowthOrTheApproachIsNotCho
     ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
     const char* const approachUnchosen =
-        "Approach. When trouble comes, whether the Main Character answers as a Do-er or as a Be-er is not "
-        "chosen yet.";
+        "Approach. When trouble comes, whether Mara answers as a Do-er or as a Be-er is not chosen yet.";
     const auto expectRead = [&](const char* stage, std::initializer_list<const char*> sentences) {
         SCOPED_TRACE(stage);
         const std::string text = Read(built, *story, 61);
@@ -716,21 +714,20 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhenTheGrowthOrTheApproachIsNotCho
             EXPECT_EQ(text.find(guess), std::string::npos) << guess << " in " << text;
         for (const char* words : sentences) EXPECT_NE(text.find(words), std::string::npos) << words << " in " << text;
     };
-    expectRead("a new story", {"Whether the Main Character will have to change over the course of the story or hold "
-                               "firm is not chosen yet. Either way, the Main Character must Start or Stop doing "
-                               "something, and which of the two is not chosen yet either.",
+    expectRead("a new story", {"Whether Mara will have to change over the course of the story or hold firm is not "
+                               "chosen yet. Either way, she must Start or Stop doing something, and which of the "
+                               "two is not chosen yet either.",
                                approachUnchosen});
     story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 0));
     ASSERT_TRUE(story->StoryForm().IsChange());
-    expectRead("a changing character", {"The Main Character will have to change over the course of the story. "
-                                        "Whether to do it the Main Character must Start or Stop doing something "
-                                        "is not chosen yet.",
+    expectRead("a changing character", {"Mara will have to change over the course of the story. Whether, to do "
+                                        "it, she must Start or Stop doing something is not chosen yet.",
                                         approachUnchosen});
     story->StoryForm().SetChoice(DynamicPointID(kResolve), DynamicValue(kResolve, 1));
     ASSERT_TRUE(story->StoryForm().IsSteadfast());
-    expectRead("a steadfast character", {"The Main Character will be tested again and again, and must hold firm. "
-                                         "Whether the pressure builds until the Main Character must Start or Stop "
-                                         "doing something just to keep ",
+    expectRead("a steadfast character", {"Mara will be tested again and again, and must hold firm. Whether the "
+                                         "pressure builds until she must Start or Stop doing something just to "
+                                         "keep ",
                                          " footing is not chosen yet.", approachUnchosen});
 
     // Growth and approach chosen: their own sentences, as for a whole storyform.
@@ -742,7 +739,7 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhenTheGrowthOrTheApproachIsNotCho
                                               "pressure builds until ",
                                               " must Stop doing something just to keep ", " answer is that of a Do-er."});
     story->StoryForm().SetChoice(DynamicPointID(kResolve), 0);
-    expectRead("the resolve not chosen", {"or hold firm is not chosen yet. Either way, the Main Character must Stop "
+    expectRead("the resolve not chosen", {"or hold firm is not chosen yet. Either way, she must Stop "
                                           "doing something."});
 }
 
@@ -755,7 +752,7 @@ TEST_F(RealReports, TheMainCharacterThemesSayWhatIsNotChosenYetInsteadOfTakingTh
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
     const char* const growthUnchosen[] = {
         " own nature, or what pulls the Main Character is a deficiency of it, is not chosen yet. ",
-        "What the trouble is at bottom is not chosen yet"};
+        "What the trouble is at bottom is not chosen yet, and what catches her eye is not chosen yet"};
     // The question rests on four dynamics: those chosen are named; a growth not chosen (null), said to
     // be so in the sentence before, is not said so again.
     const auto questionUnchosen = [](const char* growth, const char* resolve, const char* judgment) {
@@ -785,6 +782,11 @@ TEST_F(RealReports, TheMainCharacterThemesSayWhatIsNotChosenYetInsteadOfTakingTh
                         "Whether holding on to ", " trouble or letting go of it sees the story's problem resolved "
                         "is not chosen yet. The Main Character is strengthened by what spurs "});
     expectNoGuess(fresh);
+    // Nor is an open point set against another open point, in the Overall Story's themes either.
+    EXPECT_NE(Read(built, *story, 22).find("is not chosen yet, and the symptom the characters keep their eyes on "
+                                           "is not chosen yet"),
+              std::string::npos)
+        << Read(built, *story, 22);
     EXPECT_EQ(fresh.find("sees the story's problem resolved"),
               fresh.find("sees the story's problem resolved is not chosen yet"))
         << fresh;
