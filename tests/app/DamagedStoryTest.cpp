@@ -627,11 +627,14 @@ TEST_F(DamagedStory, AnExampleWhoseMapCountOrSizesWereDamagedKeepsWhatTheBytesHo
         {changed({{romeo + 2, (map.front().size - 6u) ^ 0x40}}), "- the character \"Romeo\"" + sized,
          kCharacter, true},
         // The record's raw-block flag cleared, so that it would read as an object; a bit of its
-        // position or size changed, so that it would lie past the file's end; a bit of Romeo's
-        // position changed, so that it would lie over the header or another record.
+        // position or size changed, so that it would lie past the file's end, or its size's top bit,
+        // so that it would read as below none; a bit of Romeo's position changed, so that it would lie
+        // over the header or another record.
         {unraw, listed, FourCCOf("STEL"), true},
         {changed({{last, map.back().position ^ (1u << 22)}}), listed, FourCCOf("STEL"), true},
         {changed({{last + 4, static_cast<std::uint32_t>(map.back().size) ^ (1u << 20)}}), listed,
+         FourCCOf("STEL"), true},
+        {changed({{last + 4, static_cast<std::uint32_t>(map.back().size) ^ (1u << 31)}}), listed,
          FourCCOf("STEL"), true},
         {changed({{mapAt + 4, romeo ^ 0x10}}), "- the character \"Romeo\"" + listed.substr(18), kCharacter,
          true},

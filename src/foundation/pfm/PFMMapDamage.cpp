@@ -94,7 +94,9 @@ bool PFMMendSegmentPlaces(IReadFile& stream, SegmentMap& map, std::uint32_t file
     std::vector<bool> doubtful(map.size(), false);
     std::vector<std::size_t> inPlace;
     for (std::size_t i = 0; i < map.size(); ++i) {
-        if (!map[i].IsSound()) return false;
+        // Flags no save writes are not a place's damage; a size of no bytes, or one read as below
+        // none, is looked at with the rest of the record's place.
+        if (!map[i].IsSound() && map[i].size > 0) return false;
         if (inDataArea(map[i]))
             inPlace.push_back(i);
         else

@@ -26,9 +26,10 @@ SegmentMap PFMReadUnlistedRecords(IReadFile& stream, std::uint32_t fileLength, s
 bool PFMRawBlockBeginsAt(IReadFile& stream, std::uint64_t position, std::uint64_t size);
 
 // A map some of whose raw blocks' records give places where no record can lie (in the header, past
-// the file's end, over the map, or over another record whose bytes begin where it says) was damaged
-// there. A record whose position or size differs by one bit from the one place where its bytes
-// begin, clear of every other record, is read from there and marked `moved`. Answers whether every
-// record then has its place; the map is left as it was when not.
+// the file's end, over the map, or over another record whose bytes begin where it says), or a size
+// of none or below none (its top bit set), was damaged there. A record whose position or size
+// differs by one bit from the one place where its bytes begin, clear of every other record, is read
+// from there and marked `moved`. Answers whether every record then has its place; the map is left
+// as it was when not.
 bool PFMMendSegmentPlaces(IReadFile& stream, SegmentMap& map, std::uint32_t fileLength,
                           std::uint32_t mapPosition);
