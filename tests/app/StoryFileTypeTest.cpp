@@ -152,13 +152,16 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     application->CloseAll(true);
     const std::string whole = TempFolder::ReadFile(Path("whole.fsf"));
     // A store cut short (its map is written last) or with its map changed is named as damaged, not as
-    // a file of another kind.
-    for (const std::size_t cut : {whole.size() / 2, whole.size() - 3, std::size_t{40}}) {
+    // a file of another kind. Cut inside its map, it holds fewer records than the map counts, as it
+    // would with the count damaged: the map is told as damaged, not the file as ending early.
+    const std::string mapDamaged = "The file's segment map data is invalid or corrupt.";
+    for (const auto& [cut, told] : {std::pair{whole.size() / 2, std::string("Unexpected end of file reached.")},
+                                    std::pair{whole.size() - 3, mapDamaged},
+                                    std::pair{std::size_t{40}, std::string("Unexpected end of file reached.")}}) {
         SCOPED_TRACE(cut);
         std::ofstream(Path("cut.fsf"), std::ios::binary | std::ios::trunc) << whole.substr(0, cut);
         EXPECT_THAT(OpenSaying("cut.fsf", false),
-                    ElementsAre("File 'cut.fsf' is damaged and cannot be opened.\n\nUnexpected end of file "
-                                "reached."));
+                    ElementsAre("File 'cut.fsf' is damaged and cannot be opened.\n\n" + told));
     }
     std::string badMap = whole;
     std::size_t map = 0;  // the header's map position, big-endian at 28
@@ -174,8 +177,15 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     // the format version. Each is a story file damaged, not one of another kind.
     std::string shifted = whole;
     shifted.insert(map - 10, 1, 'x');
-    std::string mapMoved = whole;
-    for (std::size_t i = 0; i < 4; ++i) mapMoved[28 + i] = static_cast<char>((map - 1) >> (24 - 8 * i));
+    std::string mapMoved = whole, mapMovedOn = whole;
+    for (std::size_t i = 0; i < 4; ++i) {
+        mapMoved[28 + i] = static_cast<char>((map - 1) >> (24 - 8 * i));
+        mapMovedOn[28 + i] = static_cast<char>((map + 1) >> (24 - 8 * i));
+    }
+    // A byte deleted, or the map's position made one more: the count is read across two of the map's
+    // numbers, and counts more records than the file holds, not a file ending early.
+    std::string deleted = whole;
+    deleted.erase(map - 10, 1);
     std::string versionMoved = whole;
     versionMoved.insert(26, 1, '\x7F');
     // The identification at the file's start with a byte inserted at its first or last place, one
@@ -189,6 +199,8 @@ TEST_F(StoryFileType, DamagedStoryFilesAreRefusedOrOpenWithAMessage) {
     for (const auto& [damaged, told] :
          {std::pair{shifted, "The file's segment map data is invalid or corrupt."},
           std::pair{mapMoved, "The file's segment map data is invalid or corrupt."},
+          std::pair{mapMovedOn, "The file's segment map data is invalid or corrupt."},
+          std::pair{deleted, "The file's segment map data is invalid or corrupt."},
           std::pair{versionMoved, kCorrupt}, std::pair{idStart, kCorrupt}, std::pair{idEnd, kCorrupt},
           std::pair{idLost, kCorrupt}, std::pair{idChanged, kCorrupt}}) {
         std::ofstream(Path("moved.fsf"), std::ios::binary | std::ios::trunc) << damaged;

@@ -327,6 +327,12 @@ ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader
     }
     err = stream.SetPosition(header.mapPosition);
     if (err == kNoErr) err = PFMReadSegmentMap(stream, map, fileLength - header.mapPosition);
+    // A count of more records than the file holds after it: the file cut inside its map, or the
+    // count or the map's place damaged, which no reader can tell apart; the map is not read.
+    if (err == kEndOfFileErr) {
+        map.clear();
+        return kBadSegmentMapErr;
+    }
     if (err == kNoErr) err = CheckSegmentPlaces(map, fileLength, header.mapPosition);
     if (err == kBadSegmentMapErr && PFMMendSegmentPlaces(stream, map, fileLength, header.mapPosition))
         err = CheckSegmentPlaces(map, fileLength, header.mapPosition);

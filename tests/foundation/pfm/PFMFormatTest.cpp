@@ -282,14 +282,14 @@ TEST_F(PFMFormatTest, MapCountsAreCheckedAgainstTheLimitAndTheFile) {
     Bytes negative = StoreFile(data, {});
     negative[58 + 10] = 0xFF;
     EXPECT_EQ(ReadLayout(negative), kBadDataErr);
-    EXPECT_EQ(ReadLayout(StoreFile(data, {}, kMaxSegmentMapCount)), kEndOfFileErr);
-    EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}}, 2)), kEndOfFileErr);
+    EXPECT_EQ(ReadLayout(StoreFile(data, {}, kMaxSegmentMapCount)), kBadSegmentMapErr);
+    EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}}, 2)), kBadSegmentMapErr);
 
     PFMHeader header;
     SegmentMap map;
     Bytes cut = StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}});
     cut.pop_back();
-    EXPECT_EQ(ReadLayout(cut, header, map), kEndOfFileErr);
+    EXPECT_EQ(ReadLayout(cut, header, map), kBadSegmentMapErr);
     EXPECT_TRUE(map.empty());
 }
 
