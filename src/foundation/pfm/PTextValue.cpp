@@ -116,9 +116,10 @@ bool IsPTextNumberText(char type, std::string_view text) {
     if (negative) text.remove_prefix(1);
     const bool floating = type == kPTextFloat || type == kPTextDouble || type == kPTextExtended;
     // Infinities and not-a-numbers as this program's library writes them, and as other writers'
-    // libraries have written them (which read back, as the format reads numbers, as 1).
-    if (floating && (text == "inf" || text == "nan" || text == "1.#INF00" || text == "1.#IND00" ||
-                     text == "1.#QNAN0" || text == "1.#SNAN0"))
+    // libraries have written them (which read back, as the format reads numbers, as 1, or as 0
+    // where no digit comes first).
+    if (floating && (text == "inf" || text == "nan" || text == "nan(ind)" || text == "nan(snan)" ||
+                     text == "1.#INF00" || text == "1.#IND00" || text == "1.#QNAN0" || text == "1.#SNAN0"))
         return true;
     const auto allDigits = [](std::string_view digits) {
         return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDigit);

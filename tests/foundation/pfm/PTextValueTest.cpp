@@ -125,6 +125,12 @@ TEST(PTextValue, ANumberTextIsOnlyWhatAWritePutsDown) {
         EXPECT_FALSE(IsPTextNumberText('l', text)) << text;
         EXPECT_EQ(std::abs(Parse<double>('d', text)), 1.0) << text;
     }
+    for (const char* text : {"-nan(ind)", "nan(ind)", "nan(snan)"}) {
+        EXPECT_TRUE(IsPTextNumberText('f', text)) << text;
+        EXPECT_FALSE(IsPTextNumberText('i', text)) << text;
+        EXPECT_EQ(Parse<double>('d', text), 0.0) << text;
+    }
+    EXPECT_FALSE(IsPTextNumberText('d', "nan(x)"));
 }
 
 // Numbers keep the full stop when the user's locale writes a decimal comma.
