@@ -154,14 +154,17 @@ void TAppl::OpenHandOvers() {
         return;
     }
     const HandOverOpening opening(*this);
+    // The files open through the command queue, after the box.
+    TellHandOversGivenUp();
+    for (const HandOverNames& names : std::exchange(handOvers_, {}))
+        OpenCommandLinePieces(*this, names.pieces, names.folder);
+}
+
+void TAppl::TellHandOversGivenUp() {
     std::vector<std::string> notOpened;
-    for (const HandOverNames& names : std::exchange(handOvers_, {})) {
-        if (names.givenUp) {
-            AddFileNames(names.pieces, notOpened);
-        } else {
-            OpenCommandLinePieces(*this, names.pieces, names.folder);
-        }
-    }
+    for (const HandOverNames& names : handOvers_)
+        if (names.givenUp) AddFileNames(names.pieces, notOpened);
+    std::erase_if(handOvers_, [](const HandOverNames& names) { return names.givenUp; });
     if (!notOpened.empty()) TellNotOpened(notOpened);
 }
 

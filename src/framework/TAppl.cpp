@@ -160,6 +160,9 @@ ErrCode TAppl::Run() {
 void TAppl::Quit(bool destroyFrame) {
     CloseAllAppWindows();
     CloseAll(true);
+    // A later start that gave up waiting for a dialog is told of now: the pause in the writer's
+    // typing its box waits for will not come.
+    TellHandOversGivenUp();
     if (!palettes_.empty()) CloseAllPalettes();
     OnQuit();
     if (destroyFrame && GetFrameWindow()) DestroyWindow(GetFrameWindow());

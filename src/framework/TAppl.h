@@ -111,7 +111,8 @@ public:
     virtual ErrCode OpenFile(const char* path);
     // Later starts' hand-overs (CommandLine.h): the names of each, relative ones in its folder. They
     // wait for the writer to pause in typing, and are then opened (OpenHandOvers); the files of a
-    // start that gave up waiting (givenUp) are not, and the writer is told so then, in one box.
+    // start that gave up waiting (givenUp) are not, and the writer is told so then, in one box, or
+    // as the program quits, should it quit before that pause.
     void KeepHandOver(std::vector<std::string> pieces, std::string folder, bool givenUp = false);
     void OpenHandOvers();
     // Whether what runs now opens files a later start handed over, not the writer's own command: a
@@ -295,6 +296,8 @@ private:
         bool givenUp = false;
     };
     std::vector<HandOverNames> handOvers_;  // waiting for the writer to pause in typing
+    // Tells the writer of the files of every start that gave up waiting, and lets them go.
+    void TellHandOversGivenUp();
     int openingHandOver_ = 0;
 };
 

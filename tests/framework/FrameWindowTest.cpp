@@ -80,8 +80,8 @@ TEST_F(ApplicationTest, AHandOverWaitsForAPauseInTypingAndItsQuestionTakesNoType
 }
 
 // The hand-over of a start that gave up waiting opens nothing: once the writer has paused, one box
-// names the files of every such start (not the switches, nor a folder); a start that named none is
-// no reason for a box.
+// names the files of every such start (not the switches, nor a folder), or the program's quitting
+// does, should it come first; a start that named none is no reason for a box.
 TEST_F(ApplicationTest, AHandOverWhoseStartGaveUpOpensNothingAndOneBoxNamesItsFiles) {
     presenter.PressKey('X');
     HandOver first{"/tmp", {"/D", "/stories", "a.fsf", "/p"}}, second{"/tmp", {"/elsewhere/b c.fsf"}},
@@ -101,6 +101,15 @@ TEST_F(ApplicationTest, AHandOverWhoseStartGaveUpOpensNothingAndOneBoxNamesItsFi
     presenter.Advance(kTypingPause);
     presenter.DispatchPending();
     EXPECT_EQ(presenter.PromptsAsked().size(), 1u);
+
+    // The program quits before the writer pauses: the box comes as it quits.
+    presenter.PressKey('X');
+    SendMessageA(Frame(), WM_USER, kHandOverGivenUp, reinterpret_cast<LPARAM>(&second));
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    application->Quit(false);
+    ASSERT_EQ(presenter.PromptsAsked().size(), 2u);
+    EXPECT_TRUE(presenter.PromptsAsked()[1].text.starts_with("\"b c.fsf\" was not opened."))
+        << presenter.PromptsAsked()[1].text;
 }
 
 TEST_F(ApplicationTest, DroppedFilesAreOpenedOneByOneInTheirOrder) {
