@@ -563,8 +563,8 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhichDynamicsAreNotChosenYet) {
         "Whether Mara will have to change over the course of the story or hold firm is not chosen yet. Either "
         "way, she must ",
         "To grow, Mara would have to stop fixing on ", "To hold firm instead, Mara would have to keep facing ",
-        ", and in the end, the story turns on its solution if Mara changes, or on its problem if she holds "
-        "firm."};
+        ", and in the end, the story turns on its solution if the Main Character changes, or on its problem if "
+        "the Main Character holds firm."};
     const char* const driverAndLimitUnchosen[] = {
         "In the story at large, whether what moves things forward is the need to take Action or to make a "
         "Decision is not chosen yet.  Each time the characters meet that need the story steps forward, and "
@@ -706,7 +706,7 @@ TEST_F(RealReports, TheSimpleMainCharacterSaysWhenTheGrowthOrTheApproachIsNotCho
     ReportComposer built(&owner, story.get(), &story->StoryForm(), &story->Scenes());
     built.SetReportTemplates(std::make_unique<DataFileTemplates>(data_));
     const char* const approachUnchosen =
-        "Approach. When trouble comes, whether Mara answers as a Do-er or as a Be-er is not chosen yet.";
+        "Approach. When trouble comes, whether her answer is that of a Do-er or of a Be-er is not chosen yet.";
     const auto expectRead = [&](const char* stage, std::initializer_list<const char*> sentences) {
         SCOPED_TRACE(stage);
         const std::string text = Read(built, *story, 61);
