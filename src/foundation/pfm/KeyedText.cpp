@@ -102,6 +102,7 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         // is lost.
         if (at + 1 >= stored.size()) break;
         StoredEntry read = ReadStoredEntry(stored, at);
+        bool shortened = false;
         // An entry that reads whole is as written, whatever its value holds; only one that no write
         // could have put down is looked at for a byte to put back.
         bool whole = IsWholeEntry(stored, read);
@@ -111,9 +112,17 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             // damaged backslash would, which is looked for first. The digit put back keeps every byte.
             const std::optional<LengthDigit> digit = DamagedLengthDigit(stored, read);
             const bool madeLarger = digit && digit->written < text_[digit->at];
+            // A value that ran one byte over into the next entry's backslash lost a byte of its own,
+            // where no one digit explains it: it is read up to that backslash, and rewritten so.
+            shortened = !digit && RunsOneByteOver(stored, read);
             std::optional<std::size_t> lost;
-            if (!madeLarger) lost = LostBackslashAfter(stored, read);
-            if (lost) {
+            if (!madeLarger && !shortened) lost = LostBackslashAfter(stored, read);
+            if (shortened) {
+                read.entry.textSize -= 1;
+                read.entry.endOffset -= 1;
+                read.next -= 1;
+                note(leftOutAt, read.next);
+            } else if (lost) {
                 text_[*lost] = '\\';
                 read = ReadStoredEntry(stored, at);
                 note(mendedAt, *lost);
@@ -147,6 +156,10 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         // is none are damaged too: reading ends there.
         if (!whole) break;
         Insert(read.entry);
+        if (shortened) {
+            const std::string value(stored.substr(read.entry.valueOffset, read.entry.textSize - 1));
+            SetEntry(read.entry.key, kPTextText, value.c_str());
+        }
         std::memcpy(lastKey, read.entry.key, sizeof lastKey);
         at = read.next;
     }

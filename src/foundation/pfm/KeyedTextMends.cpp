@@ -205,6 +205,20 @@ std::optional<LengthDigit> DamagedLengthDigit(std::string_view text, const Store
     return fitting == 1 ? found : std::nullopt;
 }
 
+bool RunsOneByteOver(std::string_view text, const StoredEntry& read) {
+    const PTextEntry& entry = read.entry;
+    if (read.error != kNoErr || entry.type != kPTextText || !IsGivenWithLength(text, entry) ||
+        read.next <= entry.valueOffset ||
+        StoredByte(text, read.next) == '\\')
+        return false;
+    const std::size_t last = read.next - 1;
+    if (text[last] != '\\' || !(IsRecordEnd(text, last) || WrittenEntryFollowsAt(text, last, entry.key)))
+        return false;
+    PTextEntry shorter = entry;
+    shorter.textSize -= 1;
+    return IsWholeValue(text, shorter);
+}
+
 std::optional<std::size_t> LostBackslashAfter(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
     // Given with its length, the value ends where the backslash stands; without it, the value runs

@@ -55,6 +55,11 @@ struct LengthDigit {
 // the value's own, and where no other digit does.
 std::optional<LengthDigit> DamagedLengthDigit(std::string_view text, const StoredEntry& read);
 
+// Whether a value given with its length runs one byte over, its last byte the backslash of the entry
+// written after it (or of the record's end), from which that entry reads whole: a byte of the value
+// was lost, and it reads whole one byte short.
+bool RunsOneByteOver(std::string_view text, const StoredEntry& read);
+
 // Where the backslash after a value was damaged: after a value given with its length, the byte
 // where its length ends; after one without, a NUL it runs into before the record's end. Found where
 // the value reads whole up to it and an entry reads whole from it as from a backslash, its key

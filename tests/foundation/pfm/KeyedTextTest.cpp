@@ -333,6 +333,18 @@ TEST(KeyedText, ALengthWithADamagedDigitIsPutBack) {
     EXPECT_FALSE(record.DamagedAt());
     EXPECT_EQ(KeysOf(record), (std::vector<std::string>{"Desc", "M"}));
     EXPECT_EQ(GetText(record, "Desc"), "hello!\\");
+    // A byte lost from a text whose length no one digit mends: the text runs one byte over, into
+    // the next entry's backslash. It is read one byte short, told as left out in part, and the next
+    // entry keeps its key.
+    const std::string lost = "\\Descc120:" + std::string(119, 'g') + "\\NMc:Beatrice\\";
+    for (const std::string& damaged : {lost, lost.substr(0, lost.size() - 14) + "\\"}) {
+        record = Parsed(Stored(damaged));
+        EXPECT_EQ(record.DamagedAt(), damaged.find("\\", 2)) << damaged;
+        EXPECT_FALSE(record.IsMendedWhole());
+        EXPECT_EQ(GetText(record, "Desc"), std::string(119, 'g'));
+        EXPECT_EQ(KeysOf(record).back(), damaged == lost ? "NM" : "Desc");
+        EXPECT_EQ(TextOf(record.Write()), Stored("\\Descc119:" + damaged.substr(10)));
+    }
 }
 
 TEST(KeyedText, NothingBeyondTheGivenSizeIsRead) {
