@@ -75,6 +75,10 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             closingAt = text_.size() - 2;
             text_[*closingAt] = '\\';
             break;
+        case LostClosing::kEndMadeAnotherByte:
+            closingAt = text_.size() - 1;
+            text_[*closingAt] = '\0';
+            break;
         case LostClosing::kLostAfterValue:
             closingAt = text_.size() - 1;
             text_.insert(text_.end() - 1, '\\');
@@ -154,12 +158,13 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
         // header that runs on into the next entry, a type letter of no value type and a number that
         // is none are damaged too: reading ends there.
+        // The value read one byte short is written anew, its length as it now is.
+        if (whole && shortened) {
+            const std::string value(stored.substr(read.entry.valueOffset, read.entry.textSize - 1));
+            whole = Replace(read.entry, kPTextText, value.c_str()) >= 0;
+        }
         if (!whole) break;
         Insert(read.entry);
-        if (shortened) {
-            const std::string value(stored.substr(read.entry.valueOffset, read.entry.textSize - 1));
-            SetEntry(read.entry.key, kPTextText, value.c_str());
-        }
         std::memcpy(lastKey, read.entry.key, sizeof lastKey);
         at = read.next;
     }

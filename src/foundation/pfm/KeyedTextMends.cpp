@@ -256,6 +256,8 @@ std::optional<ByteRange> UnreadableTextBytes(std::string_view text, const Stored
 
 LostClosing FindLostClosing(std::string_view text) {
     const std::size_t size = text.size();
+    if (size >= 3 && text[0] == '\\' && text[size - 2] == '\\' && text.back() != '\0' && !IsCapital(text.back()))
+        return LostClosing::kEndMadeAnotherByte;
     if (size < 3 || text[0] != '\\' || text.back() != '\0' || text[size - 2] == '\\') return LostClosing::kNone;
     // The last entry, found by reading on from the first as far as entries read: one whose value,
     // given with its length or running to the NUL, ends at the NUL.

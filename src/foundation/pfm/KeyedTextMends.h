@@ -81,5 +81,7 @@ std::optional<ByteRange> UnreadableTextBytes(std::string_view text, const Stored
 // it: made another byte, which stands in its place, or lost beside the last value's own last byte,
 // which is kept. A byte that no entry reads, or a number's byte no number is written with, took its
 // place; a last byte that ends the value whole (any byte of a text) is the value's own.
-enum class LostClosing { kNone, kMadeAnotherByte, kLostAfterValue };
+// The NUL after that backslash made another byte (kEndMadeAnotherByte) is put back where the byte is
+// none a key written begins with: a capital may as well begin an entry the record was cut inside.
+enum class LostClosing { kNone, kMadeAnotherByte, kLostAfterValue, kEndMadeAnotherByte };
 LostClosing FindLostClosing(std::string_view text);

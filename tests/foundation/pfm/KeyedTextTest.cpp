@@ -264,6 +264,16 @@ TEST(KeyedText, AnEntryALostBackslashJoinedToTheValueBeforeItIsPartedAgain) {
         EXPECT_TRUE(record.IsMendedWhole()) << damaged;
         EXPECT_EQ(TextOf(record.Write()), Stored(mended)) << damaged;
     }
+    // The NUL after the closing backslash made another byte is put back, but for a capital, with
+    // which the record may as well have been cut inside an entry's key.
+    for (const char byte : {'q', '7', '\\', ' ', 'Q'}) {
+        std::string damaged = Stored("\\Ac:a\\Bs:1\\");
+        damaged.back() = byte;
+        KeyedText record = Parsed(damaged, byte == 'Q' ? kPTextErrNoColon : kNoErr);
+        EXPECT_EQ(record.IsMendedWhole(), byte != 'Q') << byte;
+        EXPECT_EQ(record.DamagedAt(), damaged.size() - (byte == 'Q' ? 2 : 1)) << byte;
+        EXPECT_EQ(TextOf(record.Write()), Stored("\\Ac:a\\Bs:1\\")) << byte;
+    }
     // A backslash after a number made a digit may as well have been lost beside one of its digits:
     // the entry after it is kept, the number left out.
     for (const std::string& damaged : {std::string("\\As:12Bs:1\\"), std::string("\\As:1-Bs:1\\")}) {
