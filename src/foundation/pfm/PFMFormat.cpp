@@ -1,6 +1,7 @@
 #include "foundation/pfm/PFMFormat.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -227,17 +228,12 @@ ErrCode PFMWriteFileStart(IWriteFile& stream) {
     return err;
 }
 
-ErrCode PFMReadSegmentMap(IReadFile& stream, SegmentMap& map, std::uint32_t maxBytes) {
-    map.clear();
-    std::int32_t count = 0;
-    ErrCode err = stream.ReadLong(count);
-    if (err != kNoErr) return err;
-    if (count < 0 || count > kMaxSegmentMapCount) return kBadDataErr;
+namespace {
+
+// The count's records, read from the stream's position.
+ErrCode ReadMapRecords(IReadFile& stream, std::int32_t count, SegmentMap& map) {
     const std::uint64_t recordBytes =
         std::uint64_t{kSegmentMapRecordSize} * static_cast<std::uint32_t>(count);
-    if (maxBytes < sizeof(std::uint32_t) || recordBytes > maxBytes - sizeof(std::uint32_t)) {
-        return kEndOfFileErr;
-    }
     std::vector<std::uint8_t> bytes;
     try {
         bytes.resize(recordBytes);
@@ -245,12 +241,42 @@ ErrCode PFMReadSegmentMap(IReadFile& stream, SegmentMap& map, std::uint32_t maxB
     } catch (const std::bad_alloc&) {
         return kOutOfMemoryErr;
     }
-    err = ReadExactly(stream, bytes.data(), static_cast<std::uint32_t>(recordBytes));
+    const ErrCode err = ReadExactly(stream, bytes.data(), static_cast<std::uint32_t>(recordBytes));
     if (err != kNoErr) return err;
     for (std::size_t offset = 0; offset < bytes.size(); offset += kSegmentMapRecordSize) {
         map.push_back(SegmentMapRecord::Decode(bytes.data() + offset));
     }
     return kNoErr;
+}
+
+// Every save ends the file with its map: a count one bit off the number of whole records the file
+// holds after it was damaged, and the map is read with that number.
+bool ReadRecountedMap(IReadFile& stream, std::uint32_t mapPosition, std::uint32_t fileLength, SegmentMap& map) {
+    const std::uint32_t after = fileLength - mapPosition - sizeof(std::uint32_t);
+    const std::uint32_t held = after / kSegmentMapRecordSize;
+    std::int32_t count = 0;
+    if (after % kSegmentMapRecordSize != 0 || held > static_cast<std::uint32_t>(kMaxSegmentMapCount) ||
+        stream.SetPosition(mapPosition) != kNoErr || stream.ReadLong(count) != kNoErr ||
+        std::popcount(static_cast<std::uint32_t>(count) ^ held) != 1)
+        return false;
+    map.clear();
+    return ReadMapRecords(stream, static_cast<std::int32_t>(held), map) == kNoErr;
+}
+
+}  // namespace
+
+ErrCode PFMReadSegmentMap(IReadFile& stream, SegmentMap& map, std::uint32_t maxBytes) {
+    map.clear();
+    std::int32_t count = 0;
+    const ErrCode err = stream.ReadLong(count);
+    if (err != kNoErr) return err;
+    if (count < 0 || count > kMaxSegmentMapCount) return kBadDataErr;
+    const std::uint64_t recordBytes =
+        std::uint64_t{kSegmentMapRecordSize} * static_cast<std::uint32_t>(count);
+    if (maxBytes < sizeof(std::uint32_t) || recordBytes > maxBytes - sizeof(std::uint32_t)) {
+        return kEndOfFileErr;
+    }
+    return ReadMapRecords(stream, count, map);
 }
 
 ErrCode PFMWriteSegmentMap(IWriteFile& stream, const SegmentMap& map) {
@@ -327,8 +353,13 @@ ErrCode PFMReadFileLayout(IReadFile& stream, std::uint32_t fileLength, PFMHeader
     }
     err = stream.SetPosition(header.mapPosition);
     if (err == kNoErr) err = PFMReadSegmentMap(stream, map, fileLength - header.mapPosition);
-    // A count of more records than the file holds after it: the file cut inside its map, or the
-    // count or the map's place damaged, which no reader can tell apart; the map is not read.
+    // A count of more records than the file holds after it, or of more than any map holds, is read
+    // as the one bit off it that counts the records there are; where none does, the file was cut
+    // inside its map, or the count or the map's place damaged, which no reader can tell apart, and
+    // the map is not read.
+    if ((err == kEndOfFileErr || err == kBadDataErr) &&
+        ReadRecountedMap(stream, header.mapPosition, fileLength, map))
+        err = kNoErr;
     if (err == kEndOfFileErr) {
         map.clear();
         return kBadSegmentMapErr;

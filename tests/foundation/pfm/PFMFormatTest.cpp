@@ -282,11 +282,21 @@ TEST_F(PFMFormatTest, MapCountsAreCheckedAgainstTheLimitAndTheFile) {
     Bytes negative = StoreFile(data, {});
     negative[58 + 10] = 0xFF;
     EXPECT_EQ(ReadLayout(negative), kBadDataErr);
-    EXPECT_EQ(ReadLayout(StoreFile(data, {}, kMaxSegmentMapCount)), kBadSegmentMapErr);
+    EXPECT_EQ(ReadLayout(StoreFile(data, {}, kMaxSegmentMapCount - 1)), kBadSegmentMapErr);
     EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}}, 2)), kBadSegmentMapErr);
 
     PFMHeader header;
     SegmentMap map;
+    // A count one bit off the records the file holds after it is read as that number; two bits off,
+    // it is not guessed at.
+    for (const std::uint32_t count : {3u, 5u, 0x81u, 0x80000001u}) {
+        EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}}, static_cast<std::int32_t>(count)),
+                             header, map),
+                  kNoErr)
+            << count;
+        EXPECT_EQ(map.size(), 1u) << count;
+    }
+    EXPECT_EQ(ReadLayout(StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}}, 7)), kBadSegmentMapErr);
     Bytes cut = StoreFile(data, {{58, 10, "AAAA", 1, 0x9000}});
     cut.pop_back();
     EXPECT_EQ(ReadLayout(cut, header, map), kBadSegmentMapErr);
