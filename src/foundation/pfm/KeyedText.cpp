@@ -106,7 +106,6 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         // is lost.
         if (at + 1 >= stored.size()) break;
         StoredEntry read = ReadStoredEntry(stored, at);
-        bool shortened = false;
         // An entry that reads whole is as written, whatever its value holds; only one that no write
         // could have put down is looked at for a byte to put back.
         bool whole = IsWholeEntry(stored, read);
@@ -117,15 +116,20 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
             const std::optional<LengthDigit> digit = DamagedLengthDigit(stored, read);
             const bool madeLarger = digit && digit->written < text_[digit->at];
             // A value that ran one byte over into the next entry's backslash lost a byte of its own,
-            // where no one digit explains it: it is read up to that backslash, and rewritten so.
-            shortened = !digit && RunsOneByteOver(stored, read);
+            // where no one digit explains it: it is read up to that backslash, and written anew with
+            // its length as it now is.
+            const bool shortened = !digit && RunsOneByteOver(stored, read);
             std::optional<std::size_t> lost;
             if (!madeLarger && !shortened) lost = LostBackslashAfter(stored, read);
             if (shortened) {
                 read.entry.textSize -= 1;
                 read.entry.endOffset -= 1;
                 read.next -= 1;
-                note(leftOutAt, read.next);
+                const std::string value(stored.substr(read.entry.valueOffset, read.entry.textSize - 1));
+                if (Replace(read.entry, kPTextText, value.c_str()) >= 0)
+                    note(leftOutAt, read.next);
+                else
+                    read = ReadStoredEntry(stored, at);
             } else if (lost) {
                 text_[*lost] = '\\';
                 read = ReadStoredEntry(stored, at);
@@ -158,11 +162,6 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
         // A value that no entry follows was given a wrong length, or the text after it is damaged; a
         // header that runs on into the next entry, a type letter of no value type and a number that
         // is none are damaged too: reading ends there.
-        // The value read one byte short is written anew, its length as it now is.
-        if (whole && shortened) {
-            const std::string value(stored.substr(read.entry.valueOffset, read.entry.textSize - 1));
-            whole = Replace(read.entry, kPTextText, value.c_str()) >= 0;
-        }
         if (!whole) break;
         Insert(read.entry);
         std::memcpy(lastKey, read.entry.key, sizeof lastKey);

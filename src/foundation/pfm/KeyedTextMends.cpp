@@ -208,8 +208,7 @@ std::optional<LengthDigit> DamagedLengthDigit(std::string_view text, const Store
 bool RunsOneByteOver(std::string_view text, const StoredEntry& read) {
     const PTextEntry& entry = read.entry;
     if (read.error != kNoErr || entry.type != kPTextText || !IsGivenWithLength(text, entry) ||
-        read.next <= entry.valueOffset ||
-        StoredByte(text, read.next) == '\\')
+        read.next <= entry.valueOffset || StoredByte(text, read.next) == '\\')
         return false;
     const std::size_t last = read.next - 1;
     if (text[last] != '\\' || !(IsRecordEnd(text, last) || WrittenEntryFollowsAt(text, last, entry.key)))
@@ -256,9 +255,11 @@ std::optional<ByteRange> UnreadableTextBytes(std::string_view text, const Stored
 
 LostClosing FindLostClosing(std::string_view text) {
     const std::size_t size = text.size();
-    if (size >= 3 && text[0] == '\\' && text[size - 2] == '\\' && text.back() != '\0' && !IsCapital(text.back()))
-        return LostClosing::kEndMadeAnotherByte;
-    if (size < 3 || text[0] != '\\' || text.back() != '\0' || text[size - 2] == '\\') return LostClosing::kNone;
+    if (size < 3 || text[0] != '\\') return LostClosing::kNone;
+    if (text.back() != '\0')
+        return text[size - 2] == '\\' && !IsCapital(text.back()) ? LostClosing::kEndMadeAnotherByte
+                                                                 : LostClosing::kNone;
+    if (text[size - 2] == '\\') return LostClosing::kNone;
     // The last entry, found by reading on from the first as far as entries read: one whose value,
     // given with its length or running to the NUL, ends at the NUL.
     std::size_t last = 0;
