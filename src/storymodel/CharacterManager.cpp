@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdlib>
+#include <charconv>
 #include <optional>
 #include <string_view>
 
@@ -62,8 +62,12 @@ std::vector<std::string> RelationshipKeys(const PText& record) {
 std::optional<CharID> RelationshipOther(std::string_view key) {
     const std::string_view stem = CharacterKey::kRelationshipStem;
     if (!key.starts_with(stem)) return std::nullopt;
-    const unsigned long other = std::strtoul(std::string(key.substr(stem.size())).c_str(), nullptr, 16);
-    if (other >= kNoCharID || CharInfoRec::RelationshipKey(static_cast<CharID>(other)) != key)
+    // The number follows the spaces that pad it, in hexadecimal.
+    const std::size_t digits = key.find_first_not_of(' ', stem.size());
+    unsigned long other = kNoCharID;
+    if (digits == std::string_view::npos ||
+        std::from_chars(key.data() + digits, key.data() + key.size(), other, 16).ec != std::errc() ||
+        other >= kNoCharID || CharInfoRec::RelationshipKey(static_cast<CharID>(other)) != key)
         return std::nullopt;
     return static_cast<CharID>(other);
 }
