@@ -21,6 +21,7 @@
 #include "framework/graphics/Cursors.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Window.h"
 
@@ -161,7 +162,9 @@ void TAppl::Quit(bool destroyFrame) {
     CloseAllAppWindows();
     CloseAll(true);
     // A later start that gave up waiting for a dialog is told of now: the pause in the writer's
-    // typing its box waits for will not come.
+    // typing its box waits for will not come, nor, when the program quits as that dialog ends,
+    // the turn of the message loop that would have handed it to the frame.
+    TellFrameOfStartsGivenUp();
     TellHandOversGivenUp();
     if (!palettes_.empty()) CloseAllPalettes();
     OnQuit();

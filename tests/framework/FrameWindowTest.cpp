@@ -1,7 +1,9 @@
 // The frame window: a later start's hand-over, dropped files, keyboard shortcuts, the deferred
 // removal of an in-place editor, stale menus, and the placement it remembers.
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ApplicationFixture.h"
@@ -10,10 +12,13 @@
 #include "framework/TypingHold.h"
 #include "platform/sys/Bell.h"
 #include "platform/sys/HandOver.h"
+#include "platform/sys/InstanceChannel.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/HandOverReceiver.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/ModalDialogs.h"
 #include "platform/ui/Presenter.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -110,6 +115,37 @@ TEST_F(ApplicationTest, AHandOverWhoseStartGaveUpOpensNothingAndOneBoxNamesItsFi
     ASSERT_EQ(presenter.PromptsAsked().size(), 2u);
     EXPECT_TRUE(presenter.PromptsAsked()[1].text.starts_with("\"b c.fsf\" was not opened."))
         << presenter.PromptsAsked()[1].text;
+}
+
+// A later start gives up on the dialog that ends as the program quits (its own question to save):
+// the message loop never comes round to hand the start to the frame, and quitting tells of it.
+TEST_F(ApplicationTest, AStartThatGaveUpOnTheDialogTheProgramQuitsAfterIsToldAsItQuits) {
+    ScopedEnv runtime;
+    ::mkdir((folder / "run").c_str(), 0700);
+    runtime.Set("XDG_RUNTIME_DIR", folder / "run");
+    char frameClass[256] = {};
+    GetClassNameA(Frame(), frameClass, sizeof frameClass);
+    InstanceStart first = InstanceStart::Claim("quitprobe", HandOver{}, 2000);
+    ASSERT_EQ(first.role, InstanceRole::kFirst);
+    HandOverReceiver receiver(std::move(first.listener), frameClass);
+    BeginModalDialog();
+    std::atomic<bool> done{false};
+    std::thread later([&done] {
+        InstanceStart::Claim("quitprobe", HandOver{"/tmp", {"b.fsf"}}, 2000, 200);
+        done = true;
+    });
+    while (!done) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    later.join();
+    presenter.ScriptPromptAnswer("MessageBox", PromptAnswer{IDOK, {}});
+    EndModalDialog();
+    application->Quit(false);
+    ASSERT_EQ(presenter.PromptsAsked().size(), 1u);
+    EXPECT_TRUE(presenter.PromptsAsked()[0].text.starts_with("\"b.fsf\" was not opened."))
+        << presenter.PromptsAsked()[0].text;
 }
 
 TEST_F(ApplicationTest, DroppedFilesAreOpenedOneByOneInTheirOrder) {

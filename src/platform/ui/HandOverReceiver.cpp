@@ -95,8 +95,7 @@ void HandOverReceiver::DeliverWaiting() {
         if (start->IsStillWaiting()) {
             start->Answer(Deliver(frameClass_, start->GetHandOver()));
         } else {
-            SendMessageA(FindWindowA(frameClass_.c_str(), nullptr), WM_USER, kHandOverGivenUp,
-                         reinterpret_cast<LPARAM>(&start->GetHandOver()));
+            TellGivenUp(*start);
         }
     }
     if (retryTimer_ != 0 && (waiting_.empty() || FindWindowA(frameClass_.c_str(), nullptr))) {
@@ -105,8 +104,25 @@ void HandOverReceiver::DeliverWaiting() {
     }
 }
 
+void HandOverReceiver::TellStartsGivenUp() {
+    std::erase_if(waiting_, [this](const std::unique_ptr<WaitingStart>& start) {
+        if (start->IsStillWaiting()) return false;
+        TellGivenUp(*start);
+        return true;
+    });
+}
+
+void HandOverReceiver::TellGivenUp(const WaitingStart& start) const {
+    SendMessageA(FindWindowA(frameClass_.c_str(), nullptr), WM_USER, kHandOverGivenUp,
+                 reinterpret_cast<LPARAM>(&start.GetHandOver()));
+}
+
 void HandOverReceiver::RetryTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_receiver) g_receiver->DeliverWaiting();
+}
+
+void TellFrameOfStartsGivenUp() {
+    if (g_receiver) g_receiver->TellStartsGivenUp();
 }
 
 }  // namespace win

@@ -44,6 +44,10 @@ public:
 
     // Stops receiving: later starts find no copy to hand over to, and those waiting are dropped.
     void Close();
+    // Tells the frame at once of the waiting starts that have given up, which the message loop
+    // tells it of only once the dialog they waited on has gone: a program that quits as that
+    // dialog ends does not come back to its loop.
+    void TellStartsGivenUp();
 
 private:
     void Receive(std::unique_ptr<WaitingStart> start);
@@ -52,10 +56,16 @@ private:
     void DeliverWaiting();
     static void RetryTimer(HWND, UINT, UINT_PTR, DWORD);
 
+    // Tells the frame that the start gave up waiting.
+    void TellGivenUp(const WaitingStart& start) const;
+
     std::unique_ptr<InstanceListener> listener_;
     std::string frameClass_;
     std::deque<std::unique_ptr<WaitingStart>> waiting_;
     UINT_PTR retryTimer_ = 0;
 };
+
+// TellStartsGivenUp of the receiver that lives, if one does.
+void TellFrameOfStartsGivenUp();
 
 }  // namespace win
