@@ -92,7 +92,7 @@ void ReportComposer::BuildStoryThroughlineThemes() {
         AppendFormatted("{SNF(%hd)} and {SNF(%hd)}.  ", row, column);
     }
     t.Keys({11, 12});
-    AppendStoryPoint("STDom", " ", true);
+    AppendStoryPoint("STDom", ", ", true);
     t.Key(13);
     AppendStoryPoint("STCon", ".  ", false);
     t.Key(14);
@@ -306,7 +306,7 @@ void ReportComposer::BuildImpactCharacterThemes() {
         t.Key(16);
     }
     t.Key(6);
-    AppendStoryPoint("OCDom", " ", true);
+    AppendStoryPoint("OCDom", ", ", true);
     t.Key(7);
     AppendStoryPoint("OCCon", ".  ", false);
     t.Key(8);

@@ -165,6 +165,8 @@ TEST_F(RealReports, EveryCatalogueReportReadsAsProseOverFourContrastingStoryform
             for (const auto& [id, text] : plain) {
                 EXPECT_EQ(text.find("unchosen"), std::string::npos) << id << text;
                 EXPECT_EQ(text.find("is not chosen yet."), std::string::npos) << id << text;
+                // A throughline's class is set off from the clause on its concern.
+                EXPECT_FALSE(std::regex_search(text, std::regex("lies in [^,.:]+ where"))) << id << text;
             }
             EXPECT_NE(plain.at(61).find(c.change ? "will have to change" : "must hold firm"),
                       std::string::npos)

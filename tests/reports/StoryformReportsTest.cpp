@@ -444,8 +444,8 @@ TEST_F(ComposedReports, WhatTheResolveComesToSaysWhatIsNotChosenYet) {
          "sees the "
          "story's problem resolved is not chosen yet."},
         {{{kOutcome, 0}, {kJudgment, 0}},
-         "Whether the Main Character holds on to her first way of meeting her trouble or lets go of it, it "
-         "sees the story's problem resolved and eases her own trouble."},
+         "Whether the Main Character holds on to her first way of meeting her trouble or lets go of it, her "
+         "choice sees the story's problem resolved and eases her own trouble."},
         {{{kGrowth, 0}},
          "Whether holding on to her first way of meeting her trouble or letting go of it sees the story's "
          "problem resolved is not chosen yet."},
