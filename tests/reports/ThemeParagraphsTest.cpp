@@ -34,7 +34,7 @@ protected:
 };
 
 const std::string kStoryUnchosen =
-    "[S1][S3][S5][S6][S8][S9][S11][S12] [S13].  [S14] [S23].  [S24].  "
+    "[S1][S3][S5][S6][S8][S9][S11][S12], [S13].  [S14] [S23].  [S24].  "
     "[S15][S16] [S17], [S18] [S19].  [S20], [S21], [S22].  ";
 
 // No issue chosen: the issue's neighbours in its quad are not named (no "{SNF(0)}").
@@ -146,7 +146,7 @@ TEST_F(ThemeParagraphs, TheMainCharactersWordsFollowResolveJudgmentLimitAndTheFi
 }
 
 TEST_F(ThemeParagraphs, TheImpactCharactersProblemClassPicksItsWayOfWorking) {
-    EXPECT_EQ(Impact(), "[S1][S15][S16][S6] [S7].  [S8] [S13].  [S14].  [S9] [S10].  [S11], [S12].");
+    EXPECT_EQ(Impact(), "[S1][S15][S16][S6], [S7].  [S8] [S13].  [S14].  [S9] [S10].  [S11], [S12].");
     const struct {
         std::int16_t domain;
         const char* problem;
