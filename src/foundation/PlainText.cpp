@@ -27,6 +27,11 @@ int StrCompareNoCase(const char* a, const char* b) {
     a = OrEmpty(a);
     b = OrEmpty(b);
     for (;; ++a, ++b) {
+        // Bytes the same are the same in any case; only where they differ are they folded.
+        if (*a == *b) {
+            if (*a == '\0') return 0;
+            continue;
+        }
         const auto x = static_cast<signed char>(UpperChar(*a));
         const auto y = static_cast<signed char>(UpperChar(*b));
         if (x != y) return Sign(x - y);

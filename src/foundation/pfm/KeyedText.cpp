@@ -60,7 +60,7 @@ void AppendEntry(std::vector<char>& out, PTextEntry& entry, std::string_view val
 ErrCode KeyedText::Parse(const char* text, std::size_t size) {
     text_.assign(text, text + size);
     entries_.clear();
-    values_.clear();
+    values_.Clear();
     freeItems_.clear();
     changed_ = false;
     damagedAt_.reset();
@@ -193,7 +193,8 @@ ErrCode KeyedText::Parse(const char* text, std::size_t size) {
 // Records are written in key order, so an entry usually goes last; only one out of order is looked
 // for its place.
 void KeyedText::Insert(const PTextEntry& entry) {
-    if (entries_.empty() || !KeyGreater(KeyOf(entry), entries_.back())) {
+    // Keys hold no NUL, and strcmp compares bytes unsigned, as the index orders them.
+    if (entries_.empty() || std::strcmp(entries_.back().key, entry.key) <= 0) {
         entries_.push_back(entry);
     } else {
         const auto place = std::upper_bound(entries_.begin(), entries_.end(), KeyOf(entry), KeyGreater);
@@ -325,7 +326,7 @@ std::int32_t KeyedText::Remove(std::string_view key) {
 
 void KeyedText::Clear() {
     entries_.clear();
-    values_.clear();
+    values_.Clear();
     freeItems_.clear();
     changed_ = true;
 }
@@ -353,7 +354,7 @@ std::uint32_t KeyedText::GetValueSize(std::string_view key) const {
 }
 
 const void* KeyedText::ValuePtr(std::int32_t item) const {
-    if (item < 0 || item >= static_cast<std::int32_t>(values_.size()) || values_[item].empty()) {
+    if (item < 0 || static_cast<std::size_t>(item) >= values_.Size() || values_[item].empty()) {
         return kNoSuchParam;
     }
     return values_[item].data();
@@ -361,14 +362,13 @@ const void* KeyedText::ValuePtr(std::int32_t item) const {
 
 std::int32_t KeyedText::StoreValue(std::int32_t item, const void* data, std::size_t size) {
     const char* bytes = static_cast<const char*>(data);
+    if (item < 0 && freeItems_.empty()) {
+        values_.Add(bytes, size);
+        return static_cast<std::int32_t>(values_.Size() - 1);
+    }
     if (item < 0) {
-        if (freeItems_.empty()) {
-            values_.emplace_back();
-            item = static_cast<std::int32_t>(values_.size() - 1);
-        } else {
-            item = freeItems_.back();
-            freeItems_.pop_back();
-        }
+        item = freeItems_.back();
+        freeItems_.pop_back();
     }
     values_[item].assign(bytes, bytes + size);
     return item;

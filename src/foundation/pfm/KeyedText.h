@@ -9,13 +9,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "foundation/Types.h"
+#include "foundation/pfm/KeyedTextValues.h"
 #include "foundation/pfm/PTextTypes.h"
 
 class KeyedText {
@@ -105,9 +105,7 @@ private:
 
     std::vector<char> text_;
     std::vector<PTextEntry> entries_;
-    // Each loaded value in a string of its own, so that a number or a short text needs no memory of
-    // its own; a deque, so that loading another value never moves one whose address was given out.
-    std::deque<std::string> values_;
+    KeyedTextValues values_;
     std::vector<std::int32_t> freeItems_;
     bool changed_ = false;
     std::optional<std::uint32_t> damagedAt_;

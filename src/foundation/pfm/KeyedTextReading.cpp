@@ -32,13 +32,12 @@ bool IsWholeValue(std::string_view text, const PTextEntry& entry) {
 
 StoredEntry ReadStoredEntry(std::string_view text, std::size_t at) {
     StoredEntry read;
+    // The colon comes before any NUL, and before the text's end (beyond which every byte is one).
     std::size_t colon = at + 1;
-    while (StoredByte(text, colon) != ':') {
-        if (StoredByte(text, colon) == '\0') {
-            read.error = kPTextErrNoColon;
-            return read;
-        }
-        ++colon;
+    while (colon < text.size() && text[colon] != ':' && text[colon] != '\0') ++colon;
+    if (colon >= text.size() || text[colon] != ':') {
+        read.error = kPTextErrNoColon;
+        return read;
     }
     if (colon - at > kPTextMaxHeader + 1) {
         read.error = kPTextErrLongHeader;

@@ -239,6 +239,9 @@ bool PFMIsRawSegment(FourCC type, std::uint16_t id);
 // kind (the record's kind damaged): such a segment is read as a raw block from then on, and the
 // store notes it (PFMTakeMislistedRecords). For readers of raw blocks only.
 bool PFMReadAsRawBlock(FourCC type, std::uint16_t id);
+// PFMReadAsRawBlock, then PFMCheckOut where it answers true, the segment looked for once: `read`
+// takes PFMReadAsRawBlock's answer, and the data is PFMCheckOut's (null where `read` is false).
+void* PFMCheckOutRawBlock(FourCC type, std::uint16_t id, bool& read);
 bool PFMIsObjectSegment(FourCC type, std::uint16_t id);
 // -1 when missing.
 int PFMGetSegmentPriority(FourCC type, std::uint16_t id);

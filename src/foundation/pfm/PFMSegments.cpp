@@ -31,12 +31,21 @@ Found FindByKey(PFMSegmentKey key) {
     return {};
 }
 
-// A data address belongs to one segment of one store, whichever store is current.
+// A data address belongs to one segment of one store, whichever store is current. The current
+// store, where the data checked out last mostly is, is looked in first, then the others.
 Found FindByData(const void* data) {
     if (!data) return {};
-    for (const auto& store : GetPFMState().openStores) {
+    const PFMState& state = GetPFMState();
+    const auto holding = [data](PFMFile* store) {
         const PFMFile::Index index = store->FindData(data);
-        if (index != PFMFile::kNone) return {store.get(), index};
+        return index == PFMFile::kNone ? Found{} : Found{store, index};
+    };
+    if (state.current) {
+        if (const Found found = holding(state.current)) return found;
+    }
+    for (const auto& store : state.openStores) {
+        if (store.get() == state.current) continue;
+        if (const Found found = holding(store.get())) return found;
     }
     return {};
 }
@@ -172,6 +181,18 @@ bool PFMReadAsRawBlock(FourCC type, std::uint16_t id) {
     const Found found = FindByKey({type, id});
     if (!found) return false;
     return found.store->IsKindAt(found.index, kRawSegment) || found.store->ReadAsRawBlockAt(found.index);
+}
+
+void* PFMCheckOutRawBlock(FourCC type, std::uint16_t id, bool& read) {
+    PFMClearError();
+    const Found found = FindByKey({type, id});
+    read = found &&
+           (found.store->IsKindAt(found.index, kRawSegment) || found.store->ReadAsRawBlockAt(found.index));
+    if (!read) return nullptr;
+    PFMClearError();
+    void* data = nullptr;
+    KeepLastError(found.store->CheckOutAt(found.index, &data));
+    return data;
 }
 
 bool PFMIsObjectSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kObjectSegment); }

@@ -67,11 +67,15 @@ PText::~PText() {
 
 // Parses the segment's text (found with the chain search as it is set); the entries keep a copy of
 // it, so a plain text is parsed straight from the checked-out segment, and only a scrambled one is
-// copied first to be unscrambled.
+// copied first to be unscrambled. A segment that reads as a raw block exists: only one that does not
+// is looked for again, to tell a record not yet made from a segment of another kind.
 ErrCode PText::Read() {
-    if (!PFMSegmentExists(type_, number_)) return StoreErrorOr(kPTextErrNoRecord);
-    if (!PFMReadAsRawBlock(type_, number_)) return kBadDataErr;
-    void* data = PFMCheckOut(type_, number_);
+    bool raw = false;
+    void* data = PFMCheckOutRawBlock(type_, number_, raw);
+    if (!raw) {
+        if (!PFMSegmentExists(type_, number_)) return StoreErrorOr(kPTextErrNoRecord);
+        return kBadDataErr;
+    }
     if (!data) return TakeStoreError(kPTextErrNoRecord);
     present_ = true;
     const char* bytes = static_cast<const char*>(data);

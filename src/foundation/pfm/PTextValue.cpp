@@ -108,6 +108,21 @@ std::string FormatFixed(double value) {
     return std::string(buffer, result.ptr);
 }
 
+// Whether the digits (after any minus) are a whole number as a write of a type of the size puts it
+// down: at least one digit, no leading zero, no minus before 0, within the type's range. One walk
+// over the digits, as every number of every record read is looked at so.
+bool IsWholeNumberText(std::string_view digits, bool negative, std::uint32_t size) {
+    if (digits.empty() || (digits.front() == '0' && (digits.size() > 1 || negative))) return false;
+    const std::int64_t most =
+        size == 2 ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
+    std::int64_t magnitude = 0;
+    for (const char digit : digits) {
+        if (!IsDigit(digit)) return false;
+        if ((magnitude = magnitude * 10 + (digit - '0')) > most + 1) return false;
+    }
+    return magnitude <= most + (negative ? 1 : 0);
+}
+
 }  // namespace
 
 bool IsPTextNumberText(char type, std::string_view text) {
@@ -129,33 +144,10 @@ bool IsPTextNumberText(char type, std::string_view text) {
         return allDigits(digits) && (digits.size() == 1 || digits.front() != '0');
     };
     // "%f" always writes a full stop; only it writes a minus before a zero ("-0.000000").
-    if (!floating) {
-        if (!wholeNumber(text) || (negative && text == "0")) return false;
-        // Nor is a whole number written beyond its type's range.
-        const std::int64_t most = PTextNumberSize(type) == 2 ? std::numeric_limits<std::int16_t>::max()
-                                                             : std::numeric_limits<std::int32_t>::max();
-        std::int64_t magnitude = 0;
-        for (const char digit : text)
-            if ((magnitude = magnitude * 10 + (digit - '0')) > most + 1) return false;
-        return magnitude <= most + (negative ? 1 : 0);
-    }
+    if (!floating) return IsWholeNumberText(text, negative, PTextNumberSize(type));
     const std::size_t point = text.find('.');
     return point != std::string_view::npos && wholeNumber(text.substr(0, point)) &&
            allDigits(text.substr(point + 1));
-}
-
-bool IsPTextType(char type) { return type == kPTextText || PTextNumberSize(type) != 0; }
-
-std::uint32_t PTextNumberSize(char type) {
-    switch (type) {
-        case kPTextShort: return 2;
-        case kPTextInt:
-        case kPTextLong:
-        case kPTextFloat: return 4;
-        case kPTextDouble:
-        case kPTextExtended: return 8;
-        default: return 0;
-    }
 }
 
 std::string FormatPTextNumber(char type, const void* binary) {

@@ -7,11 +7,24 @@
 #include <string>
 #include <string_view>
 
-// Whether the letter is one of the value types c, s, i, l, f, d, x.
-bool IsPTextType(char type);
+#include "foundation/pfm/PTextTypes.h"
 
 // Bytes of a number's binary form: s 2; i, l and f 4; d and x 8. 0 for c and unknown letters.
-std::uint32_t PTextNumberSize(char type);
+// Inline, as every value read and every entry parsed asks.
+inline std::uint32_t PTextNumberSize(char type) {
+    switch (type) {
+        case kPTextShort: return 2;
+        case kPTextInt:
+        case kPTextLong:
+        case kPTextFloat: return 4;
+        case kPTextDouble:
+        case kPTextExtended: return 8;
+        default: return 0;
+    }
+}
+
+// Whether the letter is one of the value types c, s, i, l, f, d, x.
+inline bool IsPTextType(char type) { return type == kPTextText || PTextNumberSize(type) != 0; }
 
 // The stored text of a number: s, i and l in decimal; f, d and x with six decimals (f widened to
 // double first). The binary value must have the type's size.
