@@ -21,6 +21,13 @@ std::size_t TextLength(LPCSTR text, int count) {
     return count < 0 ? std::strlen(text) : static_cast<std::size_t>(count);
 }
 
+// The sum of the characters' advances in the font: what measuring answers and drawing covers.
+LONG AdvancesOf(const gdi::FontMetrics& metrics, const char* text, std::size_t count) {
+    LONG width = 0;
+    for (std::size_t k = 0; k < count; ++k) width += metrics.advance[static_cast<unsigned char>(text[k])];
+    return width;
+}
+
 // Lays text out along the baseline of the selected font (turned by its escapement) and draws it.
 class TextPainter {
 public:
@@ -33,12 +40,7 @@ public:
 
     const gdi::FontMetrics& Metrics() const { return metrics_; }
 
-    // The sum of the characters' advances: what measuring answers and drawing covers.
-    LONG Width(const char* text, std::size_t count) const {
-        LONG width = 0;
-        for (std::size_t k = 0; k < count; ++k) width += Advance(text[k]);
-        return width;
-    }
+    LONG Width(const char* text, std::size_t count) const { return AdvancesOf(metrics_, text, count); }
     LONG Advance(char c) const { return metrics_.advance[static_cast<unsigned char>(c)]; }
 
     DPoint Move(DPoint p, double distance, double rise = 0) const {
@@ -248,8 +250,9 @@ BOOL GetTextExtentPointA(HDC handle, LPCSTR text, int count, SIZE* size) {
         *size = SIZE{0, 0};  // nothing measured has no height either
         return TRUE;
     }
-    TextPainter painter(*dc);
-    *size = SIZE{painter.Width(text, static_cast<std::size_t>(count)), painter.Metrics().text.tmHeight};
+    // Measuring needs the font's advances only, not the painter's turn along the escapement.
+    const gdi::FontMetrics& metrics = dc->state.font->Metrics();
+    *size = SIZE{AdvancesOf(metrics, text, static_cast<std::size_t>(count)), metrics.text.tmHeight};
     return TRUE;
 }
 

@@ -178,9 +178,10 @@ RECT ScreenClientRect(const Window& window) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    // Bytes the same need no folding.
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
+               return x == y || std::tolower(static_cast<unsigned char>(x)) ==
+                                    std::tolower(static_cast<unsigned char>(y));
            });
 }
 
