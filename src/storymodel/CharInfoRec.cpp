@@ -52,7 +52,7 @@ bool CharInfoRec::LoadRecord() {
     if (!role) LeaveOutDamagedKey(record, CharacterKey::kSubjectiveRole, CharacterKey::IsWritten);
     // Damage took the role, unless the record held it twice and the entry read next is whole.
     const bool roleLost = !role && WasDamaged(record);
-    name_ = KeptName(RecordText(record, CharacterKey::kName));
+    name_ = KeptName(RecordTextView(record, CharacterKey::kName));
     if (picture) picture_ = static_cast<std::uint16_t>(*picture);
     form_ = form == kPluralForm ? kPluralForm : kSingularForm;
     if (sex) sex_ = static_cast<std::uint16_t>(*sex);
@@ -110,7 +110,9 @@ void CharInfoRec::WriteNumber(const char* key, std::int16_t value) {
     Changed();
 }
 
-bool CharInfoRec::IsName(std::string_view text) { return text.find_first_not_of(" \t") != std::string_view::npos; }
+bool CharInfoRec::IsName(std::string_view text) {
+    return text.find_first_not_of(" \t") != std::string_view::npos;
+}
 
 void CharInfoRec::SetName(const char* name) {
     if (!name || !IsName(name)) return;

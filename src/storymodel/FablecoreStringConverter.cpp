@@ -81,7 +81,8 @@ void FablecoreStringConverter::Decode(const char* source, char* destination, std
 }
 
 void FablecoreStringConverter::DecodeInPlace(char* text) const {
-    if (text) Decode(text, text, MaxDecodedSize(text));
+    // Only an escape byte decodes to another: a text without one is left as it is.
+    if (text && std::strchr(text, static_cast<char>(kEscape))) Decode(text, text, MaxDecodedSize(text));
 }
 
 std::uint32_t FablecoreStringConverter::MaxEncodedSize(std::uint32_t sourceLength) const {

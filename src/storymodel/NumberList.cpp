@@ -10,6 +10,7 @@ namespace {
 
 // The spaces of the "C" locale, the only one the program runs in.
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Calls take(value) for each non-empty piece of the text until it answers false. A piece's value:
 // spaces, an optional sign, then decimal digits up to the first other character; the rest of the
@@ -20,15 +21,19 @@ void ForEachNumber(const char* text, Take take) {
     for (const char* at = text;; ++at) {
         if (*at == '\0') return;
         if (*at == ',') continue;
-        while (IsSpace(*at)) ++at;
-        const bool negative = *at == '-';
-        if (*at == '-' || *at == '+') ++at;
+        // A piece as this program writes it begins with its first digit, with no space or sign to pass.
+        bool negative = false;
+        if (!IsDigit(*at)) {
+            while (IsSpace(*at)) ++at;
+            negative = *at == '-';
+            if (*at == '-' || *at == '+') ++at;
+        }
         std::int32_t value = 0;
-        for (; *at >= '0' && *at <= '9'; ++at) value = std::min(value * 10 + (*at - '0'), 100000);
+        for (; IsDigit(*at); ++at) value = std::min(value * 10 + (*at - '0'), 100000);
         while (*at != ',' && *at != '\0') ++at;
         value = negative ? -value : value;
-        if (!take(static_cast<std::int16_t>(std::clamp<std::int32_t>(value, std::numeric_limits<std::int16_t>::min(),
-                                                                      std::numeric_limits<std::int16_t>::max()))))
+        if (!take(static_cast<std::int16_t>(std::clamp<std::int32_t>(
+                value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()))))
             return;
         if (*at == '\0') return;
     }
@@ -71,9 +76,11 @@ std::int32_t ShortListToText(String& text, const SList& list) {
 // that room cannot be had are they appended one by one.
 std::int32_t TextToShortList(const char* text, SList& list) {
     list.DeleteAll();
-    if (!text) return 0;
+    // An empty text (a record without the list) holds none.
+    if (!text || *text == '\0') return 0;
     const std::size_t most = (std::strlen(text) + 1) / 2;
-    if (most > static_cast<std::size_t>(INT32_MAX) || list.SetCount(static_cast<std::int32_t>(most)) != kNoErr) {
+    if (most > static_cast<std::size_t>(INT32_MAX) ||
+        list.SetCount(static_cast<std::int32_t>(most)) != kNoErr) {
         ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });
         return list.Count();
     }

@@ -1,6 +1,7 @@
 #include "storymodel/Scene.h"
 
 #include <charconv>
+#include <iterator>
 #include <string_view>
 
 #include "foundation/pfm/PFM.h"
@@ -16,7 +17,7 @@
 namespace {
 constexpr FourCC kSceneType = FourCCOf("SCNL");
 constexpr int kLastSceneID = 0x7FFF;
-}
+}  // namespace
 
 Scene::Scene(SceneManager& manager, std::int16_t id) : manager_(manager), id_(id) {}
 
@@ -61,7 +62,13 @@ std::optional<std::int16_t> Scene::NumberInKey(std::string_view key) {
 }
 
 std::optional<std::int16_t> Scene::NamedNumber() const {
-    if (!record_ || record_->HasKey(Key(kTitleKey))) return std::nullopt;
+    if (!record_) return std::nullopt;
+    // The title's key as Key makes it, put together in place: nearly every record holds it.
+    constexpr std::string_view kStem(kTitleKey);
+    char title[kStem.size() + 8];
+    kStem.copy(title, kStem.size());
+    const char* end = std::to_chars(title + kStem.size(), std::end(title), id_).ptr;
+    if (record_->HasKey(std::string_view(title, static_cast<std::size_t>(end - title)))) return std::nullopt;
     std::optional<std::int16_t> named;
     std::int32_t cursor = 0;
     PTextEntry entry;
@@ -114,7 +121,8 @@ void Scene::GetDisplayNameAt(std::int16_t position, char* buffer, std::uint32_t 
     // A stored text cut short keeps its escapes whole, so that it reads as the writer typed it.
     const auto appendStored = [&](const std::string& stored) {
         if (remaining == 0) return;
-        AppendToBuffer(cursor, stored.substr(0, WholeEscapesLength(stored, remaining - 1)).c_str(), remaining);
+        AppendToBuffer(cursor, stored.substr(0, WholeEscapesLength(stored, remaining - 1)).c_str(),
+                       remaining);
     };
     appendStored(manager_.CategoryName());
     if (remaining >= 10) AppendToBuffer(cursor, FormatText(" #%d", position + 1).c_str(), remaining);
@@ -129,7 +137,10 @@ InclApprList& Scene::GetAppreciations() {
     if (!appreciations_) {
         appreciations_ = std::make_unique<InclApprList>(nullptr, false);
         PText* record = Record();
-        if (record) appreciations_->ReadText(RecordText(*record, InclApprList::kKey).c_str());
+        // A scene that includes none holds no list to read.
+        const std::string_view text =
+            record ? RecordTextView(*record, InclApprList::kKey) : std::string_view();
+        if (!text.empty()) appreciations_->ReadText(std::string(text).c_str());
     }
     return *appreciations_;
 }

@@ -112,16 +112,24 @@ void SceneManager::PutBackInPlace(const std::vector<Scene*>& unplaced) {
 }
 
 void SceneManager::RenumberPositions() {
-    std::vector<Scene*> order;
-    for (const auto& scene : scenes_) order.push_back(scene.get());
-    // A scene whose record cannot be read keeps no position: it goes after the others.
-    std::stable_sort(order.begin(), order.end(), [](Scene* a, Scene* b) {
-        return std::pair(!a->Record(), a->GetPosition()) < std::pair(!b->Record(), b->GetPosition());
-    });
-    for (std::size_t position = 0; position < order.size(); ++position) {
-        if (order[position]->GetPosition() != static_cast<std::int16_t>(position)) {
-            order[position]->SetPosition(static_cast<std::int16_t>(position));
-        }
+    // A scene whose record cannot be read keeps no position: it goes after the others. Each scene's
+    // place in that order is taken once, not at each comparison; a lone scene is compared with none.
+    struct Placed {
+        std::pair<bool, std::int16_t> order;
+        Scene* scene;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(scenes_.size());
+    for (const auto& scene : scenes_) {
+        const bool unread = scenes_.size() > 1 && !scene->Record();
+        placed.push_back({{unread, scene->GetPosition()}, scene.get()});
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Placed& a, const Placed& b) { return a.order < b.order; });
+    for (std::size_t position = 0; position < placed.size(); ++position) {
+        Scene& scene = *placed[position].scene;
+        if (scene.GetPosition() != static_cast<std::int16_t>(position))
+            scene.SetPosition(static_cast<std::int16_t>(position));
     }
 }
 

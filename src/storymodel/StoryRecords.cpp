@@ -120,8 +120,8 @@ bool LeaveOutMistyped(PText& record, std::string_view key, char type) {
 }
 
 bool LeaveOutUnlisted(PText& record, std::string_view key) {
-    return LeaveOutWhile(record, key,
-                         [&] { return record.HasKey(key) && !IsNumberListText(RecordText(record, key)); });
+    // A key the record does not hold reads as an empty text, which is a list.
+    return LeaveOutWhile(record, key, [&] { return !IsNumberListText(RecordTextView(record, key)); });
 }
 
 void LeaveOutOtherTypes(PText& record, char type) {

@@ -88,6 +88,12 @@ int FoldElementID(int id) {
 bool ContainsMacro(const char* text) { return text && std::strchr(text, '{'); }
 
 std::string ExpandText(IStoryDocument* document, const char* text) {
+    // A text without a macro expands to itself (cut, as every expansion, to the most one holds):
+    // no expander is made for it.
+    if (!ContainsMacro(text)) {
+        const std::string_view source(text ? text : "");
+        return std::string(source.substr(0, TextMacroExpander::kMaxExpandedSize));
+    }
     TextMacroExpander expander(document, text);
     return expander.Expand();
 }
@@ -277,8 +283,7 @@ int TextMacroExpander::Value(std::string_view argument) {
     if (!document_) return 0;
     // The impact character's resolve has no value of its own: it is the other value of the main
     // character's.
-    if (NamesImpactResolve(argument))
-        return ImpactResolveOf(static_cast<std::int16_t>(Value("Resolve")));
+    if (NamesImpactResolve(argument)) return ImpactResolveOf(static_cast<std::int16_t>(Value("Resolve")));
     const int index = PointIndex(argument);
     if (index < 0) return 0;
     return expansion_.values == PointValues::kSettled ? document_->GetSettledStoryPointValue(index)

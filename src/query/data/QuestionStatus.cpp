@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <tuple>
 
@@ -44,16 +46,18 @@ bool IsPartKey(std::string_view key) {
 std::size_t QuestionStatus::LowerBound(std::int16_t topic, std::int16_t context) const {
     // A story's list is read back in the order it was saved: each entry after the last.
     if (entries_.empty() || Before(entries_.back(), topic, context)) return entries_.size();
-    const auto at = std::lower_bound(entries_.begin(), entries_.end(), std::make_pair(topic, context),
-                                     [](const QuestionState& entry, const std::pair<std::int16_t, std::int16_t>& key) {
-                                         return Before(entry, key.first, key.second);
-                                     });
+    const auto at =
+        std::lower_bound(entries_.begin(), entries_.end(), std::make_pair(topic, context),
+                         [](const QuestionState& entry, const std::pair<std::int16_t, std::int16_t>& key) {
+                             return Before(entry, key.first, key.second);
+                         });
     return static_cast<std::size_t>(at - entries_.begin());
 }
 
 const QuestionState* QuestionStatus::Find(std::int16_t topic, std::int16_t context) const {
     const std::size_t at = LowerBound(topic, context);
-    if (at == entries_.size() || entries_[at].topic != topic || entries_[at].context != context) return nullptr;
+    if (at == entries_.size() || entries_[at].topic != topic || entries_[at].context != context)
+        return nullptr;
     return &entries_[at];
 }
 
@@ -86,8 +90,8 @@ void QuestionStatus::SetStatus(std::int16_t status, std::int16_t topic, std::int
 }
 
 void QuestionStatus::SetTopicStatus(std::int16_t status, std::int16_t topic) {
-    for (std::size_t at = LowerBound(topic, kLowestContext); at < entries_.size() && entries_[at].topic == topic;
-         ++at)
+    for (std::size_t at = LowerBound(topic, kLowestContext);
+         at < entries_.size() && entries_[at].topic == topic; ++at)
         entries_[at].status = status;
 }
 
@@ -97,8 +101,8 @@ void QuestionStatus::SetOpenFlag(std::int16_t open, std::int16_t topic, std::int
 }
 
 void QuestionStatus::CountTopic(std::int16_t topic, std::int32_t& answered, std::int32_t& total) const {
-    for (std::size_t at = LowerBound(topic, kLowestContext); at < entries_.size() && entries_[at].topic == topic;
-         ++at) {
+    for (std::size_t at = LowerBound(topic, kLowestContext);
+         at < entries_.size() && entries_[at].topic == topic; ++at) {
         const std::int16_t status = entries_[at].status;
         if (status == kQuestionAnswered || status == kQuestionAnsweredByStoryform) {
             ++answered;
@@ -110,13 +114,18 @@ void QuestionStatus::CountTopic(std::int16_t topic, std::int32_t& answered, std:
 }
 
 void QuestionStatus::AddFromText(const char* text) {
-    SList numbers;
-    TextToShortList(text, numbers);
-    entries_.reserve(entries_.size() + static_cast<std::size_t>(numbers.Count() / 4));
-    for (std::int32_t i = 0; i + 3 < numbers.Count(); i += 4) {
-        QuestionState* entry = FindOrInsert(numbers.GetAt(i), numbers.GetAt(i + 1), true);
-        entry->status = numbers.GetAt(i + 2);
-        entry->open = numbers.GetAt(i + 3);
+    if (!text || *text == '\0') return;
+    // Every number but the last takes two bytes of the text at the least (its piece and the comma
+    // after it): room for that many is made at once, and the numbers read straight into it.
+    const std::size_t room = (std::strlen(text) + 1) / 2;
+    const auto numbers = std::make_unique_for_overwrite<std::uint16_t[]>(room);
+    const std::int32_t count = TextToShortArray(text, numbers.get(), static_cast<std::int32_t>(room));
+    const auto number = [&numbers](std::int32_t i) { return static_cast<std::int16_t>(numbers[i]); };
+    entries_.reserve(entries_.size() + static_cast<std::size_t>(count / 4));
+    for (std::int32_t i = 0; i + 3 < count; i += 4) {
+        QuestionState* entry = FindOrInsert(number(i), number(i + 1), true);
+        entry->status = number(i + 2);
+        entry->open = number(i + 3);
     }
 }
 
@@ -147,8 +156,8 @@ std::vector<std::string> QuestionStatus::ToTexts() const {
     for (const QuestionState& entry : entries_) {
         if (entry.status == kQuestionOpen && entry.open == 0) continue;
         char piece[32];
-        const int length =
-            std::snprintf(piece, sizeof piece, "%d,%d,%d,%d,", entry.topic, entry.context, entry.status, entry.open);
+        const int length = std::snprintf(piece, sizeof piece, "%d,%d,%d,%d,", entry.topic, entry.context,
+                                         entry.status, entry.open);
         if (texts.back().size() + static_cast<std::size_t>(length) >= kTextLimit - 1) texts.emplace_back();
         texts.back().append(piece, static_cast<std::size_t>(length));
     }

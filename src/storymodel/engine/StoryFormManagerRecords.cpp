@@ -31,23 +31,25 @@ std::string MultipleChoicesKey(int index) {
     return row && row->code ? std::string(row->code) + "m" : std::string();
 }
 
-// The 16-bit value stored under the key, when there is one the point at the index can hold.
-bool ReadStoredValue(PText& record, int index, std::int16_t& value) {
+// What a record holds of a point.
+enum class StoredValue { kRead, kNone, kMistyped };
+
+// The 16-bit value stored under the point's key, when there is one the point at the index can hold;
+// a value held as another type is told apart by the same look, so that it can be taken out.
+StoredValue ReadStoredValue(PText& record, int index, std::int16_t& value) {
     std::int16_t stored = 0;
-    if (record.GetEntry(kStoryPointTable[static_cast<std::size_t>(index)].code, 's', &stored) < 0)
-        return false;
-    if (!IsStoredValueAcceptable(index, stored)) return false;
+    const std::int32_t read =
+        record.GetEntry(kStoryPointTable[static_cast<std::size_t>(index)].code, 's', &stored);
+    if (read == kPTextErrTypeMismatch) return StoredValue::kMistyped;
+    if (read < 0 || !IsStoredValueAcceptable(index, stored)) return StoredValue::kNone;
     value = stored;
-    return true;
+    return StoredValue::kRead;
 }
 
-// Takes the point's entry out of the record when the record holds it as another type of value, so
-// that the point's next value can be saved under its key; answers whether it did.
-bool RemoveMistypedValue(PText& record, int index) {
-    const char* code = kStoryPointTable[static_cast<std::size_t>(index)].code;
-    if (record.GetEntry(code, 's', nullptr) != kPTextErrTypeMismatch) return false;
-    record.Remove(code);
-    return true;
+// Takes the point's entry out of the record, which holds it as another type of value, so that the
+// point's next value can be saved under its key.
+void RemoveMistypedValue(PText& record, int index) {
+    record.Remove(kStoryPointTable[static_cast<std::size_t>(index)].code);
 }
 
 std::vector<std::int16_t> ToVector(const SList& list) {
@@ -85,15 +87,20 @@ void StoryFormManager::LoadChoices() {
     for (int index = 0; index < kStoryPointCount; ++index) {
         if (!IsKeptRow(kStoryPointTable[static_cast<std::size_t>(index)])) continue;
         std::int16_t choice = 0;
-        if (!ReadStoredValue(responses_, index, choice) && RemoveMistypedValue(responses_, index))
+        if (ReadStoredValue(responses_, index, choice) == StoredValue::kMistyped) {
+            RemoveMistypedValue(responses_, index);
             mistypedChoices_.push_back(index);
+        }
         SetChoiceAt(index, choice);
         std::int16_t inForce = 0;
         if (!haveValuesInForce) continue;
-        if (ReadStoredValue(valuesInForce, index, inForce)) {
-            SetValueAt(index, inForce);
-        } else if (RemoveMistypedValue(valuesInForce, index)) {
-            lostValuesInForce_ = true;
+        switch (ReadStoredValue(valuesInForce, index, inForce)) {
+            case StoredValue::kRead: SetValueAt(index, inForce); break;
+            case StoredValue::kNone: break;
+            case StoredValue::kMistyped:
+                RemoveMistypedValue(valuesInForce, index);
+                lostValuesInForce_ = true;
+                break;
         }
     }
     // Values in force held as another type go from the file, so that the next save writes them.
