@@ -50,6 +50,21 @@ Found FindByData(const void* data) {
     return {};
 }
 
+// Whether the segment found is read as a raw block: one, or an object segment whose bytes are
+// read so (its kind damaged).
+bool ReadsAsRawBlock(const Found& found) {
+    return found &&
+           (found.store->IsKindAt(found.index, kRawSegment) || found.store->ReadAsRawBlockAt(found.index));
+}
+
+// The data of the segment found, checked out; null, the error kept, where it is none or cannot be.
+void* CheckOutFound(const Found& found) {
+    if (!found) return nullptr;
+    void* data = nullptr;
+    KeepLastError(found.store->CheckOutAt(found.index, &data));
+    return data;
+}
+
 bool IsPriority(int priority) { return priority >= 0 && priority <= SegmentMapEntry::kMaxPriority; }
 
 // Adds a segment to the current store; with replace, a segment of that key goes first.
@@ -74,11 +89,7 @@ bool PFMSegmentExists(FourCC type, std::uint16_t id) {
 
 void* PFMCheckOut(FourCC type, std::uint16_t id) {
     PFMClearError();
-    const Found found = FindByKey({type, id});
-    if (!found) return nullptr;
-    void* data = nullptr;
-    KeepLastError(found.store->CheckOutAt(found.index, &data));
-    return data;
+    return CheckOutFound(FindByKey({type, id}));
 }
 
 ErrCode PFMCheckIn(void* data) {
@@ -178,21 +189,16 @@ bool PFMIsRawSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(ty
 
 bool PFMReadAsRawBlock(FourCC type, std::uint16_t id) {
     PFMClearError();
-    const Found found = FindByKey({type, id});
-    if (!found) return false;
-    return found.store->IsKindAt(found.index, kRawSegment) || found.store->ReadAsRawBlockAt(found.index);
+    return ReadsAsRawBlock(FindByKey({type, id}));
 }
 
 void* PFMCheckOutRawBlock(FourCC type, std::uint16_t id, bool& read) {
     PFMClearError();
     const Found found = FindByKey({type, id});
-    read = found &&
-           (found.store->IsKindAt(found.index, kRawSegment) || found.store->ReadAsRawBlockAt(found.index));
+    read = ReadsAsRawBlock(found);
     if (!read) return nullptr;
     PFMClearError();
-    void* data = nullptr;
-    KeepLastError(found.store->CheckOutAt(found.index, &data));
-    return data;
+    return CheckOutFound(found);
 }
 
 bool PFMIsObjectSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kObjectSegment); }
