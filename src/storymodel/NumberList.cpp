@@ -70,15 +70,16 @@ std::int32_t ShortListToText(String& text, const SList& list) {
     return WriteNumbers(text, list.Count(), [&list](std::int32_t i) { return list.GetAt(i); });
 }
 
-// Every number but the last takes two bytes of the text at the least (its piece and the comma after
-// it): the list is given room for that many at once, filled by one walk and cut to the numbers read,
-// rather than grown (and reallocated) by each number or measured by a walk of its own. Only when
-// that room cannot be had are they appended one by one.
+std::size_t MostNumbersIn(const char* text) { return text ? (std::strlen(text) + 1) / 2 : 0; }
+
+// The list is given room for the most numbers the text can hold at once, filled by one walk and cut
+// to the numbers read, rather than grown (and reallocated) by each number or measured by a walk of
+// its own. Only when that room cannot be had are they appended one by one.
 std::int32_t TextToShortList(const char* text, SList& list) {
     list.DeleteAll();
     // An empty text (a record without the list) holds none.
     if (!text || *text == '\0') return 0;
-    const std::size_t most = (std::strlen(text) + 1) / 2;
+    const std::size_t most = MostNumbersIn(text);
     if (most > static_cast<std::size_t>(INT32_MAX) ||
         list.SetCount(static_cast<std::int32_t>(most)) != kNoErr) {
         ForEachNumber(text, [&list](std::int16_t value) { return list.Append(value) >= 0; });

@@ -4,6 +4,7 @@
 // its commas, skips empty pieces, and reads each other piece as a decimal number with an optional
 // sign (a piece that is not a number reads as 0; one beyond the 16-bit range is held to it).
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -19,5 +20,8 @@ std::int32_t ShortListToText(String& text, const SList& list);
 std::int32_t ShortArrayToText(String& text, const std::int16_t* numbers, std::int32_t count);
 // Empties the list, then appends each number of the text.
 std::int32_t TextToShortList(const char* text, SList& list);
+// The most numbers the text can hold: every one but the last takes two bytes at the least (its piece
+// and the comma after it). 0 for a null text.
+std::size_t MostNumbersIn(const char* text);
 // Stores the numbers of the text into the array, at most capacity of them.
 std::int32_t TextToShortArray(const char* text, std::uint16_t* numbers, std::int32_t capacity);

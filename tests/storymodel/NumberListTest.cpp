@@ -97,6 +97,11 @@ TEST(NumberList, ArraysTakeNoMoreThanTheirCapacity) {
     EXPECT_EQ(numbers[3], 0xBEEF);
     EXPECT_EQ(TextToShortArray(",,", numbers, 3), 0);
     EXPECT_EQ(TextToShortArray("8", numbers, 0), 0);
+    // The room the most numbers a text can hold takes is enough for the densest texts.
+    EXPECT_EQ(MostNumbersIn("1,2,3"), 3u);
+    EXPECT_EQ(MostNumbersIn("1,2,3,"), 3u);
+    EXPECT_EQ(MostNumbersIn("7"), 1u);
+    EXPECT_EQ(MostNumbersIn(nullptr), 0u);
 }
 
 TEST(NumberList, ListsRoundTripThroughText) {

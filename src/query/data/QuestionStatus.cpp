@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -115,9 +114,8 @@ void QuestionStatus::CountTopic(std::int16_t topic, std::int32_t& answered, std:
 
 void QuestionStatus::AddFromText(const char* text) {
     if (!text || *text == '\0') return;
-    // Every number but the last takes two bytes of the text at the least (its piece and the comma
-    // after it): room for that many is made at once, and the numbers read straight into it.
-    const std::size_t room = (std::strlen(text) + 1) / 2;
+    // Room for the most numbers the text can hold is made at once, and the numbers read straight into it.
+    const std::size_t room = MostNumbersIn(text);
     const auto numbers = std::make_unique_for_overwrite<std::uint16_t[]>(room);
     const std::int32_t count = TextToShortArray(text, numbers.get(), static_cast<std::int32_t>(room));
     const auto number = [&numbers](std::int32_t i) { return static_cast<std::int16_t>(numbers[i]); };
