@@ -1,7 +1,6 @@
 #include "storymodel/Scene.h"
 
 #include <charconv>
-#include <iterator>
 #include <string_view>
 
 #include "foundation/pfm/PFM.h"
@@ -62,13 +61,7 @@ std::optional<std::int16_t> Scene::NumberInKey(std::string_view key) {
 }
 
 std::optional<std::int16_t> Scene::NamedNumber() const {
-    if (!record_) return std::nullopt;
-    // The title's key as Key makes it, put together in place: nearly every record holds it.
-    constexpr std::string_view kStem(kTitleKey);
-    char title[kStem.size() + 8];
-    kStem.copy(title, kStem.size());
-    const char* end = std::to_chars(title + kStem.size(), std::end(title), id_).ptr;
-    if (record_->HasKey(std::string_view(title, static_cast<std::size_t>(end - title)))) return std::nullopt;
+    if (!record_ || record_->HasKey(Key(kTitleKey))) return std::nullopt;
     std::optional<std::int16_t> named;
     std::int32_t cursor = 0;
     PTextEntry entry;
