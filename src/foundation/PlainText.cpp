@@ -1,7 +1,6 @@
 #include "foundation/PlainText.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 namespace {
@@ -9,8 +8,6 @@ namespace {
 const char* OrEmpty(const char* text) { return text ? text : ""; }
 
 int Sign(int difference) { return difference < 0 ? -1 : (difference > 0 ? 1 : 0); }
-
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
 }  // namespace
 
@@ -65,12 +62,12 @@ const char* StrFindChar(const char* text, char c) { return text ? std::strchr(te
 char* StrFindChar(char* text, char c) { return text ? std::strchr(text, c) : nullptr; }
 
 const char* SkipSpace(const char* text) {
-    while (*text && IsSpace(*text)) ++text;
+    while (*text && IsCSpace(*text)) ++text;
     return text;
 }
 
 const char* SkipNonSpace(const char* text) {
-    while (*text && !IsSpace(*text)) ++text;
+    while (*text && !IsCSpace(*text)) ++text;
     return text;
 }
 
@@ -140,7 +137,7 @@ std::int32_t StrToLong(const char* text) {
     if (negative) ++p;
     // Unsigned arithmetic, so that overflow wraps instead of being undefined.
     std::uint32_t value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) value = value * 10 + static_cast<std::uint32_t>(*p - '0');
+    for (; IsDecimalDigit(*p); ++p) value = value * 10 + static_cast<std::uint32_t>(*p - '0');
     if (negative) value = 0u - value;
     return static_cast<std::int32_t>(value);
 }

@@ -52,3 +52,8 @@ std::int32_t StrToLong(const char* text);
 
 // The upper-case form of one character.
 char UpperChar(char c);
+
+// A decimal digit, and white space (space, tab, line feed, vertical tab, form feed, carriage
+// return), as the "C" locale knows them whatever locale is set.
+inline bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }

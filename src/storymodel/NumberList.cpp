@@ -6,11 +6,9 @@
 #include <cstring>
 #include <limits>
 
-namespace {
+#include "foundation/PlainText.h"
 
-// The spaces of the "C" locale, the only one the program runs in.
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+namespace {
 
 // Calls take(value) for each non-empty piece of the text until it answers false. A piece's value:
 // spaces, an optional sign, then decimal digits up to the first other character; the rest of the
@@ -23,13 +21,13 @@ void ForEachNumber(const char* text, Take take) {
         if (*at == ',') continue;
         // A piece as this program writes it begins with its first digit, with no space or sign to pass.
         bool negative = false;
-        if (!IsDigit(*at)) {
-            while (IsSpace(*at)) ++at;
+        if (!IsDecimalDigit(*at)) {
+            while (IsCSpace(*at)) ++at;
             negative = *at == '-';
             if (*at == '-' || *at == '+') ++at;
         }
         std::int32_t value = 0;
-        for (; IsDigit(*at); ++at) value = std::min(value * 10 + (*at - '0'), 100000);
+        for (; IsDecimalDigit(*at); ++at) value = std::min(value * 10 + (*at - '0'), 100000);
         while (*at != ',' && *at != '\0') ++at;
         value = negative ? -value : value;
         if (!take(static_cast<std::int16_t>(std::clamp<std::int32_t>(

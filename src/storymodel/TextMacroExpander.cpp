@@ -11,6 +11,7 @@
 
 #include "foundation/Compare.h"
 #include "foundation/Memory.h"
+#include "foundation/PlainText.h"
 #include "foundation/TypedList.h"
 #include "foundation/pfm/PFM.h"
 #include "foundation/pfm/PText.h"
@@ -40,12 +41,9 @@ int CompareByDisplayName(const void* a, const void* b) {
     return (first > second) - (first < second);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // The impact character's resolve, under the story point's code or the older "OCResolve".
 bool NamesImpactResolve(std::string_view argument) { return argument == "ResOC" || argument == "OCResolve"; }
 
-char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
@@ -200,7 +198,7 @@ bool TextMacroExpander::ExpandTerm(std::string_view name) {
     if (!term) return false;
     std::string text(term);
     // The first letter of the name sets the case: C all capitals, I, l and L all small letters.
-    if (name[0] == 'C') std::transform(text.begin(), text.end(), text.begin(), UpperCase);
+    if (name[0] == 'C') std::transform(text.begin(), text.end(), text.begin(), UpperChar);
     if (name[0] == 'I' || name[0] == 'l' || name[0] == 'L')
         std::transform(text.begin(), text.end(), text.begin(), LowerCase);
     Append(text);
@@ -272,14 +270,14 @@ void TextMacroExpander::Collect(int id) {
 int TextMacroExpander::Number(std::string_view argument) {
     // Held below 100000: far above any id, far below overflow.
     int value = 0;
-    for (std::size_t i = 0; i < argument.size() && IsDigit(argument[i]); ++i) {
+    for (std::size_t i = 0; i < argument.size() && IsDecimalDigit(argument[i]); ++i) {
         value = std::min(value * 10 + (argument[i] - '0'), 99999);
     }
     return value;
 }
 
 int TextMacroExpander::Value(std::string_view argument) {
-    if (!argument.empty() && IsDigit(argument[0])) return Number(argument);
+    if (!argument.empty() && IsDecimalDigit(argument[0])) return Number(argument);
     if (!document_) return 0;
     // The impact character's resolve has no value of its own: it is the other value of the main
     // character's.
@@ -291,7 +289,7 @@ int TextMacroExpander::Value(std::string_view argument) {
 }
 
 int TextMacroExpander::PointIndex(std::string_view argument) {
-    if (argument.empty() || IsDigit(argument[0]) || NamesImpactResolve(argument)) return -1;
+    if (argument.empty() || IsDecimalDigit(argument[0]) || NamesImpactResolve(argument)) return -1;
     if (const int* found = expansion_.storyPoints.Find(argument)) return *found;
     return expansion_.storyPoints.Add(argument, StoryPointIndexForCode(std::string(argument).c_str()));
 }

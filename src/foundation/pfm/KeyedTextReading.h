@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/PlainText.h"
 #include "foundation/Types.h"
 #include "foundation/pfm/PTextTypes.h"
 
@@ -24,8 +25,6 @@ struct StoredEntry {
 
 // The byte at the offset, NUL beyond the text.
 inline char StoredByte(std::string_view text, std::size_t at) { return at < text.size() ? text[at] : '\0'; }
-
-inline bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether the entry read has its value given with its length: a digit stands before its colon.
 inline bool IsGivenWithLength(std::string_view text, const PTextEntry& entry) {

@@ -5,17 +5,14 @@
 #include <cstring>
 #include <limits>
 
+#include "foundation/PlainText.h"
 #include "foundation/pfm/PTextTypes.h"
 
 namespace {
 
-// White space and digits as the "C" locale knows them, whatever locale the process runs in.
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Moves past leading white space and an optional sign; answers whether the sign was a minus.
 bool TakeSign(std::string_view text, std::size_t& at) {
-    while (at < text.size() && IsSpace(text[at])) ++at;
+    while (at < text.size() && IsCSpace(text[at])) ++at;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) return text[at++] == '-';
     return false;
 }
@@ -26,7 +23,7 @@ std::int32_t ParseInteger(std::string_view text) {
     // One past the largest magnitude, so that both limits can be reached.
     constexpr std::int64_t kCeiling = std::int64_t{1} << 31;
     std::int64_t magnitude = 0;
-    for (; at < text.size() && IsDigit(text[at]); ++at) {
+    for (; at < text.size() && IsDecimalDigit(text[at]); ++at) {
         magnitude = std::min(magnitude * 10 + (text[at] - '0'), kCeiling);
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
@@ -45,7 +42,7 @@ double ParseFloating(std::string_view text) {
     std::int64_t position = 0;
     // Reads a run of digits, noting where the first significant one stands.
     const auto takeDigits = [&] {
-        for (; at < text.size() && IsDigit(text[at]); ++at, ++position) {
+        for (; at < text.size() && IsDecimalDigit(text[at]); ++at, ++position) {
             if (!significant && text[at] != '0') {
                 significant = true;
                 leadExponent = position;
@@ -64,8 +61,8 @@ double ParseFloating(std::string_view text) {
         std::size_t e = at + 1;
         const bool negativeExponent = e < text.size() && text[e] == '-';
         if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
-        if (e < text.size() && IsDigit(text[e])) {
-            for (; e < text.size() && IsDigit(text[e]); ++e) {
+        if (e < text.size() && IsDecimalDigit(text[e])) {
+            for (; e < text.size() && IsDecimalDigit(text[e]); ++e) {
                 exponent = std::min<std::int64_t>(exponent * 10 + (text[e] - '0'), 1'000'000);
             }
             if (negativeExponent) exponent = -exponent;
@@ -117,7 +114,7 @@ bool IsWholeNumberText(std::string_view digits, bool negative, std::uint32_t siz
         size == 2 ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
     std::int64_t magnitude = 0;
     for (const char digit : digits) {
-        if (!IsDigit(digit)) return false;
+        if (!IsDecimalDigit(digit)) return false;
         if ((magnitude = magnitude * 10 + (digit - '0')) > most + 1) return false;
     }
     return magnitude <= most + (negative ? 1 : 0);
@@ -137,7 +134,7 @@ bool IsPTextNumberText(char type, std::string_view text) {
                      text == "1.#INF00" || text == "1.#IND00" || text == "1.#QNAN0" || text == "1.#SNAN0"))
         return true;
     const auto allDigits = [](std::string_view digits) {
-        return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDigit);
+        return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDecimalDigit);
     };
     // A whole number is written without leading zeros.
     const auto wholeNumber = [&](std::string_view digits) {
