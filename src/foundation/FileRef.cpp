@@ -8,14 +8,9 @@
 #include "foundation/FileError.h"
 #include "foundation/FileIdentity.h"
 #include "foundation/PathUtil.h"
+#include "foundation/PlainText.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/SysError.h"
-
-namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 FileRef::FileRef(const char* name, const char* volume, const char* directory, FileAccess access)
     : volume_(volume ? volume : ""),
@@ -131,7 +126,7 @@ FourCC FileRef::GetExtensionCode() const {
     const std::size_t dot = name_.rfind('.');
     if (dot == std::string::npos) return 0;
     char bytes[4] = {0, 0, 0, 0};
-    for (std::size_t i = 0; i < 4 && dot + i < name_.size(); ++i) bytes[i] = LowerAscii(name_[dot + i]);
+    for (std::size_t i = 0; i < 4 && dot + i < name_.size(); ++i) bytes[i] = LowerChar(name_[dot + i]);
     return MakeFourCC(bytes[0], bytes[1], bytes[2], bytes[3]);
 }
 

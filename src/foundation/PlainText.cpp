@@ -11,8 +11,8 @@ int Sign(int difference) { return difference < 0 ? -1 : (difference > 0 ? 1 : 0)
 
 }  // namespace
 
-// The "C" locale's upper case, whatever locale is set: only 'a' to 'z' change.
 char UpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int StrCompare(const char* a, const char* b) { return Sign(std::strcmp(OrEmpty(a), OrEmpty(b))); }
 

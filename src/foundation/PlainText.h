@@ -50,8 +50,10 @@ char* CStrToPStr(char* text);
 // to the first other character. The result wraps modulo 2^32 when the digits overflow it.
 std::int32_t StrToLong(const char* text);
 
-// The upper-case form of one character.
+// The upper-case and lower-case forms of one character, as the "C" locale folds them whatever
+// locale is set: only 'a' to 'z' and 'A' to 'Z' change.
 char UpperChar(char c);
+char LowerChar(char c);
 
 // A decimal digit, and white space (space, tab, line feed, vertical tab, form feed, carriage
 // return), as the "C" locale knows them whatever locale is set.

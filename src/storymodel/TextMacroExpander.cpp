@@ -44,8 +44,6 @@ int CompareByDisplayName(const void* a, const void* b) {
 // The impact character's resolve, under the story point's code or the older "OCResolve".
 bool NamesImpactResolve(std::string_view argument) { return argument == "ResOC" || argument == "OCResolve"; }
 
-char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 // A macro name of three or four characters as one number; 0 for any other name.
@@ -200,7 +198,7 @@ bool TextMacroExpander::ExpandTerm(std::string_view name) {
     // The first letter of the name sets the case: C all capitals, I, l and L all small letters.
     if (name[0] == 'C') std::transform(text.begin(), text.end(), text.begin(), UpperChar);
     if (name[0] == 'I' || name[0] == 'l' || name[0] == 'L')
-        std::transform(text.begin(), text.end(), text.begin(), LowerCase);
+        std::transform(text.begin(), text.end(), text.begin(), LowerChar);
     Append(text);
     return true;
 }

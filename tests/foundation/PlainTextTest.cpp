@@ -23,8 +23,8 @@ TEST(PlainText, ComparisonsAnswerMinusOneZeroOrOne) {
     EXPECT_EQ(StrCompareNoCase("a", "\xE9"), 1);
 }
 
-// Only the letters a to z have capitals: the characters either side of them, and the accented
-// letters, stay as they are.
+// Only the letters a to z have capitals, and only A to Z small letters: the characters either side
+// of them, and the accented letters, stay as they are.
 TEST(PlainText, UpperCaseChangesOnlyTheLettersAToZ) {
     EXPECT_EQ(UpperChar('a'), 'A');
     EXPECT_EQ(UpperChar('z'), 'Z');
@@ -38,6 +38,14 @@ TEST(PlainText, UpperCaseChangesOnlyTheLettersAToZ) {
     EXPECT_EQ(StrCompareNoCase("\xE9t\xE9", "\xC9T\xC9"), 1);
     const char* letters = "Abc Zyx";
     EXPECT_EQ(StrFindNoCase(letters, "zY"), letters + 4);
+}
+
+TEST(PlainText, LowerCaseChangesOnlyTheLettersAToZ) {
+    EXPECT_EQ(LowerChar('A'), 'a');
+    EXPECT_EQ(LowerChar('Z'), 'z');
+    EXPECT_EQ(LowerChar('@'), '@');
+    EXPECT_EQ(LowerChar('['), '[');
+    EXPECT_EQ(LowerChar('\xC9'), '\xC9');
 }
 
 TEST(PlainText, BoundedCopies) {

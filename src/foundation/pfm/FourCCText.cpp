@@ -3,12 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// Case folding of the "C" locale, whatever locale the process runs in.
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
+#include "foundation/PlainText.h"
 
 char* FourCCToText(FourCC code, char* buffer) {
     std::memset(buffer, 0, 8);
@@ -22,7 +17,7 @@ bool SameFourCC(FourCC a, FourCC b) {
     FourCCToText(a, textA);
     FourCCToText(b, textB);
     for (int i = 0; i < 4; ++i) {
-        if (LowerAscii(textA[i]) != LowerAscii(textB[i])) return false;
+        if (LowerChar(textA[i]) != LowerChar(textB[i])) return false;
         if (textA[i] == '\0') return true;
     }
     return true;
