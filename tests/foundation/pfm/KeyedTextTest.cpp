@@ -535,6 +535,8 @@ TEST(KeyedText, AValueReadKeepsItsAddressWhileOthersAreRead) {
     for (int i = 1; i < 200; ++i) EXPECT_GE(record.GetEntry("K" + std::to_string(1000 + i), 'c', nullptr), 0);
     EXPECT_EQ(record.ValuePtr(first), value);
     EXPECT_STREQ(value, "v0");
+    // Values loaded after the first few are held apart from them, and read back as stored.
+    EXPECT_STREQ(static_cast<const char*>(record.ValuePtr(record.GetEntry("K1199", 'c', nullptr))), "v199");
 }
 
 TEST(KeyedText, EntriesCanBeReadAndSetByPosition) {
