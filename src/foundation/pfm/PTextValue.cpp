@@ -127,21 +127,21 @@ bool IsPTextNumberText(char type, std::string_view text) {
     const bool negative = text.starts_with('-');
     if (negative) text.remove_prefix(1);
     const bool floating = type == kPTextFloat || type == kPTextDouble || type == kPTextExtended;
+    if (!floating) return IsWholeNumberText(text, negative, PTextNumberSize(type));
     // Infinities and not-a-numbers as this program's library writes them, and as other writers'
     // libraries have written them (which read back, as the format reads numbers, as 1, or as 0
     // where no digit comes first).
-    if (floating && (text == "inf" || text == "nan" || text == "nan(ind)" || text == "nan(snan)" ||
-                     text == "1.#INF00" || text == "1.#IND00" || text == "1.#QNAN0" || text == "1.#SNAN0"))
+    if (text == "inf" || text == "nan" || text == "nan(ind)" || text == "nan(snan)" || text == "1.#INF00" ||
+        text == "1.#IND00" || text == "1.#QNAN0" || text == "1.#SNAN0")
         return true;
     const auto allDigits = [](std::string_view digits) {
         return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDecimalDigit);
     };
-    // A whole number is written without leading zeros.
+    // The digits before the point are written without leading zeros.
     const auto wholeNumber = [&](std::string_view digits) {
         return allDigits(digits) && (digits.size() == 1 || digits.front() != '0');
     };
     // "%f" always writes a full stop; only it writes a minus before a zero ("-0.000000").
-    if (!floating) return IsWholeNumberText(text, negative, PTextNumberSize(type));
     const std::size_t point = text.find('.');
     return point != std::string_view::npos && wholeNumber(text.substr(0, point)) &&
            allDigits(text.substr(point + 1));
