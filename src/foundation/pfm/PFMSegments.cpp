@@ -196,9 +196,7 @@ void* PFMCheckOutRawBlock(FourCC type, std::uint16_t id, bool& read) {
     PFMClearError();
     const Found found = FindByKey({type, id});
     read = ReadsAsRawBlock(found);
-    if (!read) return nullptr;
-    PFMClearError();
-    return CheckOutFound(found);
+    return read ? CheckOutFound(found) : nullptr;
 }
 
 bool PFMIsObjectSegment(FourCC type, std::uint16_t id) { return PFMIsSegmentKind(type, id, kObjectSegment); }
