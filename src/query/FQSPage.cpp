@@ -10,6 +10,7 @@
 #include "app/FKDoc.h"
 #include "app/Fablecore.h"
 #include "app/PreferencesManager.h"
+#include "foundation/PlainText.h"
 #include "foundation/pfm/PText.h"
 #include "framework/Alerts.h"
 #include "framework/graphics/FontMapping.h"
@@ -92,7 +93,7 @@ void FQSPage::Setup(FQSWindow& window, std::unique_ptr<PText> record, std::int32
     pageType_ = ReadShort("TY", -1);
     topicKind_ = window.GetCurrentTopicKind();
     title_ = PlainExpanded("QT", kTitleLength).substr(0, kTitleLength - 1);
-    if (!title_.empty() && title_[0] >= 'a' && title_[0] <= 'z') title_[0] = static_cast<char>(title_[0] - 'a' + 'A');
+    if (!title_.empty()) title_[0] = UpperChar(title_[0]);
     if (GetThroughline() == kNoThroughline || GetThroughline() >= kThroughlineCount) {
         const std::int16_t throughline = ReadShort("TH", kNoThroughline);
         if (throughline != kNoThroughline) SetThroughline(throughline);

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "app/FKDoc.h"
 #include "foundation/Debug.h"
+#include "foundation/PlainText.h"
 #include "foundation/pfm/PText.h"
 #include "framework/BusyCursor.h"
 #include "framework/TAppl.h"
@@ -104,8 +104,7 @@ void FQSWindow::BuildTree() {
             const FQSInterpretation title(story_, kCaptionLimit, topicRow->title, &entry, nullptr);
             TextMacroExpander expander(story_, title.GetText());
             caption = expander.Expand();
-            if (!caption.empty() && caption[0] >= 'a' && caption[0] <= 'z')
-                caption[0] = static_cast<char>(caption[0] - 'a' + 'A');
+            if (!caption.empty()) caption[0] = UpperChar(caption[0]);
             SharedStringConverter().DecodeInPlace(caption.data());
             caption.resize(std::char_traits<char>::length(caption.c_str()));
         }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "foundation/PlainText.h"
 #include "foundation/pfm/PText.h"
 #include "foundation/pfm/PTextTypes.h"
 #include "storymodel/CharacterManager.h"
@@ -49,8 +50,6 @@ std::string SharedVerbFormKey(std::string_view form, int number) {
 // character (so "MC" and "OC" serve as well), P plural, S singular; 0 for none.
 char Who(std::string_view who) { return who.empty() ? '\0' : who[0]; }
 
-char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 }  // namespace
 
 CharInfoRec* TextMacroExpander::Character(std::string_view who) const {
@@ -61,7 +60,7 @@ CharInfoRec* TextMacroExpander::Character(std::string_view who) const {
         character = characters->RecordAt(characters->GetMainIndex());
     } else if (Who(who) == 'O') {
         character = characters->RecordAt(characters->GetImpactIndex());
-    } else if (who[0] >= '0' && who[0] <= '9') {
+    } else if (IsDecimalDigit(who[0])) {
         const int number = Number(who);
         character = number < kNoCharID ? characters->GetCharacter(static_cast<CharID>(number)) : nullptr;
     }
@@ -94,7 +93,7 @@ void TextMacroExpander::MacroCNN(const MacroCall& call) {
 void TextMacroExpander::MacroCNNU(const MacroCall& call) {
     const std::size_t start = expansion_.output.size();
     MacroCNN(call);
-    if (start < expansion_.output.size()) expansion_.output[start] = UpperCase(expansion_.output[start]);
+    if (start < expansion_.output.size()) expansion_.output[start] = UpperChar(expansion_.output[start]);
 }
 
 void TextMacroExpander::MacroPPN(const MacroCall& call) {
@@ -113,8 +112,8 @@ void TextMacroExpander::MacroPPN(const MacroCall& call) {
     if (!pronouns) return;
     std::string pronoun(RecordTextView(*pronouns, key).substr(0, kMaxPronoun));
     const int caseRule = Number(call.Argument(1));
-    if (caseRule == 1 && !pronoun.empty()) pronoun[0] = UpperCase(pronoun[0]);
-    if (caseRule == 2) std::transform(pronoun.begin(), pronoun.end(), pronoun.begin(), UpperCase);
+    if (caseRule == 1 && !pronoun.empty()) pronoun[0] = UpperChar(pronoun[0]);
+    if (caseRule == 2) std::transform(pronoun.begin(), pronoun.end(), pronoun.begin(), UpperChar);
     Append(pronoun);
 }
 
